@@ -1,0 +1,25 @@
+// Modal message boxes, input boxes and secondary windows. The real program blocks until
+// the user answers; tests answer from a script.
+#pragma once
+
+#include "F2SpurRennenInhalt.h"
+
+#include <QString>
+
+// The title of message boxes that name no title of their own.
+inline const QString Anwendungstitel = QStringLiteral("Rundomat");
+
+class Dialoge {
+public:
+    virtual ~Dialoge() = default;
+
+    // A message with an OK button.
+    virtual void meldung(const QString& text, const QString& titel) = 0;
+    // A question with OK and Cancel; true for OK.
+    virtual bool frage(const QString& text, const QString& titel) = 0;
+    // An input box; a cancelled box gives the empty text.
+    virtual QString eingabe(const QString& aufforderung, const QString& titel,
+                            const QString& vorgabe) = 0;
+    // The result window of a two-heat race; returns when it has been closed.
+    virtual void f2SpurRennenZeigen(const F2SpurRennenInhalt& inhalt) = 0;
+};

@@ -1,0 +1,9 @@
+// A failure of a platform call, reported to the user with its number and description.
+#pragma once
+
+#include <QString>
+
+struct Laufzeitfehler {
+    int nummer = 0;
+    QString beschreibung;
+};

@@ -1,0 +1,46 @@
+// What the race puts out besides the window texts: the traffic light with its RTS line,
+// sound files and beeps.
+#include "Rennen.h"
+
+#include <optional>
+
+namespace {
+std::optional<QString> klangdatei(const QString& ereignis) {
+    if (ereignis == QStringLiteral("start"))
+        return QStringLiteral("start.wav");
+    if (ereignis == QStringLiteral("gewinner"))
+        return QStringLiteral("winner.wav");
+    if (ereignis == QStringLiteral("verlierer"))
+        return QStringLiteral("looser.wav");
+    if (ereignis == QStringLiteral("crash"))
+        return QStringLiteral("crash.wav");
+    return std::nullopt;
+}
+} // namespace
+
+void Rennen::AmpelSetzen(int zustand) {
+    const std::optional<Reihe<Lampe, 5>> lampen = ampelLampen(zustand);
+    if (!lampen)
+        return;
+    const Lampensatz satz = Ampelbilder ? Lampensatz::Ampel : Lampensatz::Kreis;
+    for (int lampe = 1; lampe <= 5; ++lampe)
+        fR.ImAmpel[lampe] = {satz, (*lampen)[lampe]};
+    // The RTS output is off exactly while the race runs (green light).
+    m_an.MSComm1.RTSEnable(zustand != 6);
+}
+
+void Rennen::SoundAbspielen(const QString& ereignis) {
+    if (!MitSound) {
+        Piepton();
+        return;
+    }
+    const std::optional<QString> datei = klangdatei(ereignis.toLower());
+    if (!datei)
+        return;
+    if (const std::optional<Laufzeitfehler> fehler = m_an.klang.abspielen(*datei))
+        m_an.dialoge.meldung(QStringLiteral("Fehlernummer: ") + QString::number(fehler->nummer) +
+                                 QStringLiteral(" ") + fehler->beschreibung,
+                             QStringLiteral("Fehler beim Soundabspielen"));
+}
+
+void Rennen::Piepton() { m_an.klang.piepen(500, 100); }

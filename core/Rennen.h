@@ -1,0 +1,81 @@
+// The race engine: start and countdown, every lap signal, the lane finish and the race
+// end, the lap tables, the traffic light, the crash pause and the sounds. It works on the
+// race state it inherits and writes what the main window shows into fR.
+#pragma once
+
+#include "BoxBibliothek.h"
+#include "Dialoge.h"
+#include "Einstellungsspeicher.h"
+#include "Ereignisfolge.h"
+#include "HauptfensterAnsicht.h"
+#include "Klangausgabe.h"
+#include "Rekorde.h"
+#include "Rennzustand.h"
+#include "SerielleSchnittstelle.h"
+#include "Uhr.h"
+#include "Zeitgeber.h"
+
+#include <optional>
+
+// The platform pieces the race talks to.
+struct Anschluesse {
+    Uhr& systemuhr;
+    Uhr& boxuhr;
+    Zeitgeber& Timer1;
+    Dialoge& dialoge;
+    Klangausgabe& klang;
+    SerielleSchnittstelle& MSComm1;
+    BoxBibliothek& box;
+    Einstellungsspeicher& speicher;
+    Rekorde& rekorde;
+};
+
+class Rennen : public Rennzustand {
+public:
+    explicit Rennen(const Anschluesse& anschluesse);
+
+    HauptfensterAnsicht fR;
+
+    // Events. Each runs to its end before the next one starts (see Ereignisfolge).
+    void LaStart_Click();
+    void Timer1_Timer();
+    void CrashUmschalten();
+    // A lap signal of a lane at a signal time (seconds on the pause-adjusted scale).
+    void Rundenereignis(int spur, double zeit);
+    // A lap signal given by hand (Shift+1, Shift+2): the clock is read now; ignored while
+    // signals are blocked; no debounce, no single mode.
+    void SimuliertesRundensignal(int spur);
+
+    // Procedures the start-up, the settings dialog and the keyboard call.
+    void RennenZuruecksetzen();
+    void TabelleDimensionieren();
+    void FahrerTauschen();
+    void LaufAnzeigeSetzen();
+    void MaxGeschwZuruecksetzen();
+    void AmpelSetzen(int zustand);
+    void SoundAbspielen(const QString& ereignis);
+    void Piepton();
+    void RaceControlOeffnen();
+
+    // The clock of the active signal source: the box's in RaceControl mode.
+    Uhr& uhr();
+    // The signal time of a clock tick: (tick - Pausenzeit) / ticks per second.
+    double Signalzeit(std::int64_t tick);
+
+private:
+    void laStartKlick();
+    void countdownSchritt();
+    void crashUmschalten();
+    void CountdownStarten();
+    void RennuhrStarten(std::optional<double> startzeit = std::nullopt);
+    void rundenereignis(int spur, double zeit);
+    void fehlstart(int spur);
+    void rundeGezaehlt(int spur, double t, double rundenzeit);
+    void spurFertig(int spur, double t);
+    void rennende();
+    void ZweiLaufAuswertung();
+    void RundeEintragen(int spur, int zeile, double zeit, double geschw, bool zusammenfassung);
+
+    Anschluesse m_an;
+    Ereignisfolge m_folge;
+};

@@ -1,0 +1,72 @@
+#include "BoxUhr.h"
+#include "Ereignisfolge.h"
+#include "Rennbahn.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+TEST(RaceControl, StartSchaltetDieBoxMitIhrenParameternScharfUndNimmtIhreUhr) {
+    Rennbahn b;
+    b.rennen.RaceControl = true;
+    b.rennen.RCEmpfindlichkeit = 130;
+    b.rennen.RCVerzoegerung = 50;
+    b.rennen.RCNachlauf = 15;
+    b.rennen.RCSZsensorTausch = true;
+    b.boxuhr.stand = 48000; // 10 s of box time
+    b.rennen.LaStart_Click();
+    EXPECT_EQ(b.box.aufrufe, (QStringList{"InitBoxes", "OpenBox 0"}));
+    EXPECT_EQ(b.box.konfiguration, (BoxKonfiguration{0, 0, 130, 50, 15, 0, -1, -1}));
+
+    b.countdown(50);
+    EXPECT_DOUBLE_EQ(b.rennen.Startzeit, 10.0);
+
+    b.boxuhr.stand = 48000 + 4800 * 3;
+    b.rennen.CrashUmschalten();
+    b.boxuhr.stand += 4800 * 8;
+    b.rennen.CrashUmschalten();
+    EXPECT_EQ(b.rennen.Pausenzeit, 4800 * 8) << "pauses count in box ticks";
+}
+
+TEST(Zaehlerentfaltung, LaeuftUeberDenUeberlaufWeiterUndVertraegtKleineRueckschritte) {
+    Zaehlerentfaltung z;
+    const std::int32_t max = std::numeric_limits<std::int32_t>::max();
+    EXPECT_EQ(z.entfalten(max - 10), max - 10);
+    EXPECT_EQ(z.entfalten(std::numeric_limits<std::int32_t>::min() + 10), std::int64_t{max} + 11);
+    EXPECT_EQ(z.entfalten(max - 5), std::int64_t{max} - 5) << "an older time stamp";
+    EXPECT_EQ(z.entfalten(-(1 << 30)), 3 * (std::int64_t{1} << 30));
+    EXPECT_EQ(z.entfalten(-1), (std::int64_t{1} << 32) - 1);
+    EXPECT_EQ(z.entfalten(1), (std::int64_t{1} << 32) + 1) << "past zero again";
+}
+
+TEST(BoxUhr, RennenUeberDenUeberlaufDerBoxuhr) {
+    FakeBox box;
+    BoxUhr uhr(box);
+    box.zeitstempel = std::numeric_limits<std::int32_t>::max() - 4800;
+    const std::int64_t vorher = uhr.ticks();
+    box.zeitstempel = std::numeric_limits<std::int32_t>::min() + 4800;
+    EXPECT_EQ(uhr.ticks() - vorher, 2 * 4800 + 1);
+    EXPECT_EQ(uhr.ticksProSekunde(), 4800);
+}
+
+TEST(Ereignisfolge, EreignisseAusEinemEreignisLaufenDanachUndEineAusnahmeBlockiertNichts) {
+    Ereignisfolge folge;
+    QStringList ablauf;
+    folge.ausfuehren([&] {
+        folge.ausfuehren([&] { ablauf << "innen"; });
+        ablauf << "aussen";
+    });
+    EXPECT_EQ(ablauf, (QStringList{"aussen", "innen"}));
+
+    EXPECT_THROW(folge.ausfuehren([] { throw std::runtime_error("kaputt"); }), std::runtime_error);
+    EXPECT_FALSE(folge.beschaeftigt());
+    folge.ausfuehren([&] { ablauf << "weiter"; });
+    EXPECT_EQ(ablauf.last(), "weiter");
+}
+
+TEST(Spuren, NummernAusserhalbDerSpurenSindEinProgrammierfehler) {
+    Spuren<int> s{1, 2};
+    EXPECT_EQ(s[2], 2);
+    EXPECT_THROW(s[0], std::out_of_range);
+    EXPECT_THROW(s[3], std::out_of_range);
+}

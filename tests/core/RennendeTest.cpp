@@ -1,0 +1,183 @@
+#include "Rennbahn.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+// Both lanes drive `runden` laps: lane 1 with the first lap times, lane 2 with the second.
+void rennenFahren(Rennbahn& b, const std::vector<double>& spur1, const std::vector<double>& spur2) {
+    b.starten();
+    b.signal(1, 0.1);
+    b.signal(2, 0.2);
+    double t1 = 0, t2 = 0;
+    for (std::size_t i = 0; i < std::max(spur1.size(), spur2.size()); ++i) {
+        if (i < spur1.size())
+            b.signal(1, t1 += spur1[i]);
+        if (i < spur2.size())
+            b.signal(2, t2 += spur2[i]);
+    }
+}
+} // namespace
+
+TEST(Rennende, ImRennmodusGewinntWerZuerstDurchIstSchonBeimZieleinlauf) {
+    Rennbahn b;
+    b.rennen.Rundenzahl = 3;
+    b.rennen.MitSound = true;
+    b.starten();
+    b.fahren(2, 0.0, {3, 3, 3});
+
+    const HauptfensterAnsicht& fR = b.rennen.fR;
+    EXPECT_EQ(fR.LaFahrer[2].Caption, "Sieger!!!");
+    EXPECT_EQ(fR.LaFahrer[2].Tag, "Sieger");
+    EXPECT_EQ(fR.LaFahrer[1].Caption, "Verlierer") << "lane 1 is still driving";
+    EXPECT_EQ(fR.LaFahrer[1].Tag, "Verlierer");
+    EXPECT_EQ(fR.LaZeit[2].Caption, "9,000 sec") << "the race time replaces the lap time";
+    EXPECT_EQ(fR.LaStart.Caption, "Stop");
+    EXPECT_TRUE(b.rekorde.aufrufe.isEmpty());
+
+    b.fahren(1, 0.0, {2, 2, 2}); // faster, but second home
+    EXPECT_EQ(fR.LaFahrer[1].Caption, "Verlierer");
+    EXPECT_EQ(fR.LaFahrer[2].Caption, "Sieger!!!");
+    EXPECT_EQ(b.klang.dateien,
+              (QStringList{"start.wav", "winner.wav", "winner.wav", "looser.wav"}));
+    EXPECT_EQ(b.rekorde.aufrufe, QStringList{"HofPruefen"}) << "no result file without logging";
+    EXPECT_DOUBLE_EQ(b.rennen.DurchschnittsGeschw[2], 15.0 / 9.0);
+    EXPECT_DOUBLE_EQ(b.rennen.DurchschnittsGeschw[1], 15.0 / 6.0);
+
+    EXPECT_EQ(fR.LaStart.Caption, "Start");
+    EXPECT_TRUE(fR.LaEinstellungen.Enabled);
+    EXPECT_TRUE(fR.LaHof.Enabled);
+    EXPECT_TRUE(b.rennen.SignaleGesperrt);
+    EXPECT_EQ(fR.ImAmpel[3].lampe, Lampe::Gelb);
+
+    b.signal(1, 30); // after the race: blocked
+    EXPECT_EQ(b.rekorde.aufrufe.size(), 1);
+}
+
+TEST(Rennende, PermanentesLoggingSchreibtNachDemHofDieErgebnisdatei) {
+    Rennbahn b;
+    b.rennen.Rundenzahl = 1;
+    b.rennen.PermanentesLogging = true;
+    rennenFahren(b, {3}, {4});
+    EXPECT_EQ(b.rekorde.aufrufe, (QStringList{"HofPruefen", "ErgebnisSpeichern"}));
+}
+
+TEST(Rennende, ZusammenfassungszeileUndBesteRundeSindMarkiert) {
+    Rennbahn b;
+    b.rennen.Rundenzahl = 5;
+    rennenFahren(b, {3, 2.5, 2.75, 2.5, 3}, {4, 4, 4, 4, 4});
+
+    const Zelle& pfeil = b.zelle(1, 6, 0);
+    EXPECT_EQ(pfeil.text, "->");
+    EXPECT_TRUE(pfeil.fett);
+    EXPECT_EQ(pfeil.hintergrund, Zellhintergrund::Standard);
+    for (int spalte = 1; spalte <= 2; ++spalte) {
+        EXPECT_TRUE(b.zelle(1, 6, spalte).fett);
+        EXPECT_EQ(b.zelle(1, 6, spalte).hintergrund, Zellhintergrund::Infohintergrund);
+        EXPECT_EQ(b.zelle(1, 2, spalte).hintergrund, Zellhintergrund::Hellgrau) << "best lap";
+        EXPECT_EQ(b.zelle(1, 4, spalte).hintergrund, Zellhintergrund::Standard) << "as good, later";
+        EXPECT_FALSE(b.zelle(1, 2, spalte).fett);
+    }
+    EXPECT_EQ(b.zelle(1, 2, 0).hintergrund, Zellhintergrund::Standard);
+    EXPECT_EQ(b.zelle(1, 6, 1).text, "13,750");
+    EXPECT_EQ(b.zelle(1, 6, 2).text, "1,818");
+    EXPECT_EQ(b.zelle(1, 7, 0).text, "") << "rows below the summary stay empty";
+    EXPECT_EQ(b.rennen.fR.FG[1].zeilenzahl(), 12);
+}
+
+TEST(Rennende, ImTrainingEntscheidetDieBesteRundeUndGleichstandIstUnentschieden) {
+    Rennbahn b;
+    b.rennen.Rennmodus = false;
+    b.rennen.Rundenzahl = 2;
+    rennenFahren(b, {3, 3}, {4, 2.9});
+    const HauptfensterAnsicht& fR = b.rennen.fR;
+    EXPECT_EQ(fR.LaFahrer[1].Caption, "Verlierer");
+    EXPECT_EQ(fR.LaFahrer[2].Caption, "Sieger!!!");
+    EXPECT_EQ(fR.LaFahrer[1].Tag, "aktivesRennen") << "training changes captions only";
+    EXPECT_TRUE(b.rekorde.aufrufe.isEmpty()) << "no Hall of Fame, no result file in training";
+
+    Rennbahn c;
+    c.rennen.Rennmodus = false;
+    c.rennen.Rundenzahl = 2;
+    c.rennen.PermanentesLogging = true;
+    rennenFahren(c, {3, 3.5}, {4, 3});
+    EXPECT_EQ(c.rennen.fR.LaFahrer[1].Caption, "Unentschieden");
+    EXPECT_EQ(c.rennen.fR.LaFahrer[2].Caption, "Unentschieden");
+    EXPECT_TRUE(c.rekorde.aufrufe.isEmpty());
+}
+
+TEST(Rennende, RaceControlSetztDieBoxAmRennendeZurueck) {
+    Rennbahn b;
+    b.rennen.RaceControl = true;
+    b.rennen.Rundenzahl = 1;
+    b.boxuhr.stand = 0;
+    b.rennen.LaStart_Click();
+    b.countdown(50);
+    for (int spur = 1; spur <= 2; ++spur) {
+        b.rennen.Rundenereignis(spur, 1.0);
+        b.rennen.Rundenereignis(spur, 3.0 + spur);
+    }
+    EXPECT_EQ(b.box.aufrufe, (QStringList{"InitBoxes", "OpenBox 0", "InitBoxes"}));
+}
+
+class Spurwechsel : public ::testing::Test {
+protected:
+    void SetUp() override {
+        b.rennen.SpurWechsel = true;
+        b.rennen.Rundenzahl = 2;
+        b.rennen.Kurslaenge = 6;
+        b.rennen.Fahrer[1] = QStringLiteral("Anna");
+        b.rennen.Fahrer[2] = QStringLiteral("Bernd");
+        b.rennen.LaufAnzeigeSetzen();
+    }
+    Rennbahn b;
+};
+
+TEST_F(Spurwechsel, ZweiLaeufeMitGetauschtenSpurenDieGesamtzeitEntscheidet) {
+    // Heat 1: Anna on lane 1 wins narrowly.
+    rennenFahren(b, {5, 5}, {5, 5.1});
+    EXPECT_TRUE(b.rennen.ZweiterLauf);
+    EXPECT_EQ(b.rennen.fR.Im2Spur[1].Picture, Pfeil::Rechts);
+    EXPECT_EQ(b.rennen.fR.Im2Spur[2].Picture, Pfeil::Links);
+    EXPECT_EQ(b.rennen.Fahrer[1], "Bernd");
+    EXPECT_TRUE(b.dialoge.ergebnisfenster.empty());
+    EXPECT_DOUBLE_EQ(b.rennen.Lauf1Zeit[1], 10.0);
+    EXPECT_DOUBLE_EQ(b.rennen.Lauf1Zeit[2], 10.1);
+
+    // Heat 2: Bernd on lane 1 wins by far more.
+    rennenFahren(b, {4, 4}, {6, 6});
+    ASSERT_EQ(b.dialoge.ergebnisfenster.size(), 1u);
+    const F2SpurRennenInhalt& e = b.dialoge.ergebnisfenster[0];
+    EXPECT_EQ(e.LaUeberschrift, "Bernd hat gewonnen!");
+    EXPECT_EQ(e.LaNameSieger, "Bernd");
+    EXPECT_EQ(e.LaNameVerlierer, "Anna");
+    EXPECT_EQ(e.LaZeitSieger, (Reihe<QString, 3>{"10,100", "8,000", "18,100"}));
+    EXPECT_EQ(e.LaGeschwSieger, (Reihe<QString, 3>{"1,188", "1,500", "1,326"}));
+    EXPECT_EQ(e.LaZeitVerlierer, (Reihe<QString, 3>{"10,000", "12,000", "22,000"}));
+    EXPECT_EQ(e.LaGeschwVerlierer, (Reihe<QString, 3>{"1,200", "1,000", "1,091"}));
+    EXPECT_EQ(e.ImSieger, F2SpurRennenInhalt::Bild::Pokal);
+    EXPECT_EQ(e.ImVerlierer, F2SpurRennenInhalt::Bild::Warnschild);
+    EXPECT_DOUBLE_EQ(b.rennen.GesamtGeschw[1], 1.326);
+
+    EXPECT_FALSE(b.rennen.ZweiterLauf);
+    EXPECT_EQ(b.rennen.Fahrer[1], "Anna") << "names back in their first-heat lanes";
+    EXPECT_EQ(b.rennen.Fahrer[2], "Bernd");
+    EXPECT_EQ(b.rennen.fR.Im2Spur[1].Picture, Pfeil::Geradeaus);
+    EXPECT_EQ(b.rennen.fR.Im2Spur[2].Picture, Pfeil::Geradeaus);
+}
+
+TEST_F(Spurwechsel, GleicheGesamtzeitIstUnentschiedenMitPokalAufBeidenSeiten) {
+    rennenFahren(b, {5, 5}, {5, 6});
+    rennenFahren(b, {4, 6}, {5, 6}); // Bernd 11 + 10, Anna 10 + 11
+    ASSERT_EQ(b.dialoge.ergebnisfenster.size(), 1u);
+    const F2SpurRennenInhalt& e = b.dialoge.ergebnisfenster[0];
+    EXPECT_EQ(e.LaUeberschrift, "Unentschieden");
+    EXPECT_EQ(e.LaNameSieger, "Bernd") << "driver slot 1 stands in the winner column";
+    EXPECT_EQ(e.ImVerlierer, F2SpurRennenInhalt::Bild::Pokal);
+}
+
+TEST_F(Spurwechsel, StopOderFehlstartWechselnDenLaufNicht) {
+    b.starten();
+    b.rennen.LaStart_Click();
+    EXPECT_FALSE(b.rennen.ZweiterLauf);
+    EXPECT_EQ(b.rennen.Fahrer[1], "Anna");
+}

@@ -1,0 +1,154 @@
+#include "Rennbahn.h"
+
+#include <gtest/gtest.h>
+
+using enum Lampe;
+using L5 = Reihe<Lampe, 5>;
+
+TEST(Rennstart, CountdownZeigtZiffernUndLampenUndGibtDasRennenNachFuenfSekundenFrei) {
+    Rennbahn b;
+    b.bei(-5);
+    b.rennen.LaStart_Click();
+    const HauptfensterAnsicht& fR = b.rennen.fR;
+
+    EXPECT_EQ(fR.LaStart.Caption, "Stop");
+    EXPECT_EQ(fR.LaCountdown.Caption, "5");
+    EXPECT_EQ(b.lampen(), (L5{Rot, Aus, Aus, Aus, Aus}));
+    EXPECT_TRUE(b.timer.enabled());
+    EXPECT_FALSE(b.rennen.SignaleGesperrt);
+    EXPECT_FALSE(b.rennen.RennenLaeuft);
+    EXPECT_FALSE(fR.LaEinstellungen.Enabled);
+    EXPECT_FALSE(fR.LaHof.Enabled);
+    EXPECT_EQ(fR.LaRunde[1].Caption, "10");
+    EXPECT_EQ(fR.LaZeit[2].Caption, "0 sec");
+    EXPECT_EQ(fR.LaBestZeit[1].Caption, "? sec");
+    EXPECT_EQ(fR.LaFahrer[2].Tag, "aktivesRennen");
+
+    const std::vector<std::pair<QString, L5>> sekunden{
+        {"4", {Rot, Rot, Aus, Aus, Aus}},
+        {"3", {Rot, Rot, Rot, Aus, Aus}},
+        {"2", {Rot, Rot, Rot, Rot, Aus}},
+        {"1", {Rot, Rot, Rot, Rot, Rot}},
+    };
+    for (const auto& [ziffer, lampen] : sekunden) {
+        b.countdown(9);
+        EXPECT_NE(fR.LaCountdown.Caption, ziffer) << "changes only on the tenth tick";
+        b.countdown(1);
+        EXPECT_EQ(fR.LaCountdown.Caption, ziffer);
+        EXPECT_EQ(b.lampen(), lampen);
+        EXPECT_TRUE(b.port.rts.back()) << "RTS stays on during the countdown";
+    }
+    EXPECT_TRUE(b.klang.pieptoene.empty());
+
+    b.countdown(10);
+    EXPECT_EQ(fR.LaCountdown.Caption, "0");
+    EXPECT_EQ(b.lampen(), (L5{Gruen, Gruen, Gruen, Gruen, Gruen}));
+    EXPECT_FALSE(b.port.rts.back()) << "RTS is off while the race runs";
+    EXPECT_TRUE(b.rennen.RennenLaeuft);
+    EXPECT_FALSE(b.timer.enabled());
+    EXPECT_EQ(b.rennen.CountdownTicks, 0);
+    EXPECT_DOUBLE_EQ(b.rennen.Startzeit, Rennbahn::Basis / 1000.0);
+    ASSERT_EQ(b.klang.pieptoene.size(), 1u) << "the start sound is a beep without sound files";
+    EXPECT_EQ(b.klang.pieptoene[0], std::make_pair(500, 100));
+}
+
+TEST(Rennstart, StopImCountdownHaeltAllesAnUndDerNaechsteStartBeginntBeiFuenf) {
+    Rennbahn b;
+    b.bei(-5);
+    b.rennen.LaStart_Click();
+    b.countdown(25);
+    b.rennen.LaStart_Click();
+
+    const HauptfensterAnsicht& fR = b.rennen.fR;
+    EXPECT_FALSE(b.timer.enabled());
+    EXPECT_EQ(b.lampen(), (L5{Gelb, Gelb, Gelb, Gelb, Gelb}));
+    EXPECT_EQ(fR.LaCountdown.Caption, "3") << "keeps its last digit";
+    EXPECT_EQ(fR.LaStart.Caption, "Start");
+    EXPECT_TRUE(b.rennen.SignaleGesperrt);
+    EXPECT_TRUE(fR.LaEinstellungen.Enabled);
+    EXPECT_TRUE(fR.LaHof.Enabled);
+
+    b.countdown(30); // ticks of a stopped timer change nothing
+    EXPECT_EQ(fR.LaCountdown.Caption, "3");
+
+    b.rennen.LaStart_Click();
+    EXPECT_EQ(fR.LaCountdown.Caption, "5");
+    EXPECT_EQ(b.rennen.CountdownTicks, 0);
+    b.countdown(10);
+    EXPECT_EQ(fR.LaCountdown.Caption, "4");
+}
+
+TEST(Rennstart, StopLeertBeideTabellen) {
+    Rennbahn b;
+    b.starten();
+    b.fahren(1, 1, {3});
+    ASSERT_EQ(b.zelle(1, 1, 1).text, "4,000");
+    b.rennen.LaStart_Click();
+    EXPECT_EQ(b.zelle(1, 1, 1).text, "");
+    EXPECT_EQ(b.rennen.fR.FG[1].zeilenzahl(), 12);
+}
+
+TEST(Rennstart, FliegenderStartStartetDieUhrBeimErstenSignalFuerBeideSpuren) {
+    Rennbahn b;
+    b.rennen.OhneCountdown = true;
+    b.bei(-1);
+    b.rennen.LaStart_Click();
+
+    EXPECT_EQ(b.lampen(), (L5{Gruen, Gelb, Gelb, Gelb, Gruen}));
+    EXPECT_FALSE(b.timer.enabled());
+    EXPECT_EQ(b.rennen.fR.LaCountdown.Caption, "0") << "no countdown, digit untouched";
+    EXPECT_TRUE(b.rennen.RennenLaeuft);
+
+    b.signal(1, 10.0); // starts the race clock and lap 1 of lane 1
+    EXPECT_EQ(b.lampen(), (L5{Gruen, Gruen, Gruen, Gruen, Gruen}));
+    EXPECT_EQ(b.zelle(1, 1, 0).text, "");
+    b.signal(2, 11.0); // lane 2's first crossing
+    b.signal(1, 14.2);
+    b.signal(2, 15.0);
+
+    EXPECT_EQ(b.zelle(1, 1, 1).text, "4,200");
+    EXPECT_EQ(b.zelle(2, 1, 1).text, "5,000") << "lane 2's lap 1 is timed from the same moment";
+    EXPECT_TRUE(b.klang.pieptoene.empty()) << "no start sound without a countdown";
+}
+
+TEST(Rennstart, FehlstartZeigtJedesSignalEinzelnUndHaeltDenCountdownAn) {
+    Rennbahn b;
+    b.bei(-5);
+    b.rennen.LaStart_Click();
+    b.countdown(20);
+    b.signal(2, -2.9);
+
+    const HauptfensterAnsicht& fR = b.rennen.fR;
+    EXPECT_EQ(fR.LaFahrer[2].Caption, "Fehlstart");
+    EXPECT_EQ(fR.LaFahrer[1].Caption, "Fahrer 1");
+    EXPECT_FALSE(b.timer.enabled());
+    EXPECT_EQ(fR.LaStart.Caption, "Start");
+    EXPECT_EQ(b.lampen(), (L5{Gelb, Gelb, Gelb, Gelb, Gelb}));
+    EXPECT_EQ(b.klang.pieptoene.size(), 1u);
+    ASSERT_EQ(b.dialoge.meldungen.size(), 1u);
+    EXPECT_EQ(b.dialoge.meldungen[0].text, "Fehlstart von Fahrer 2");
+    EXPECT_EQ(b.dialoge.meldungen[0].titel, "Rundomat");
+
+    b.signal(1, -2.5);
+    b.signal(2, -2.0);
+    EXPECT_EQ(b.meldungstexte(), (QStringList{"Fehlstart von Fahrer 2", "Fehlstart von Fahrer 1",
+                                              "Fehlstart von Fahrer 2"}));
+    EXPECT_FALSE(b.rennen.SignaleGesperrt);
+    EXPECT_FALSE(fR.LaEinstellungen.Enabled) << "settings stay closed until a race ends or stops";
+    EXPECT_FALSE(fR.LaHof.Enabled);
+
+    b.bei(0);
+    b.rennen.LaStart_Click(); // the next Start counts down afresh
+    EXPECT_EQ(fR.LaCountdown.Caption, "5");
+    EXPECT_EQ(fR.LaFahrer[2].Caption, "Fahrer 2");
+    EXPECT_TRUE(b.timer.enabled());
+}
+
+TEST(Rennstart, ImLeerlaufZaehltKeinSignal) {
+    Rennbahn b;
+    b.signal(1, 1);
+    b.signal(2, 2);
+    EXPECT_TRUE(b.dialoge.meldungen.empty());
+    EXPECT_EQ(b.rennen.Runde[1], 0);
+    EXPECT_EQ(b.rennen.fR.LaFahrer[1].Caption, "Fahrer 1");
+}

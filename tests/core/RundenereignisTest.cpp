@@ -1,0 +1,199 @@
+#include "Rennbahn.h"
+
+#include <gtest/gtest.h>
+
+TEST(Rundenereignis, JedeRundeFuelltIhreZeileUndZaehltDieRestrundenHerunter) {
+    Rennbahn b;
+    b.starten();
+    b.fahren(1, 0.8, {2.5, 2.5});
+
+    EXPECT_EQ(b.zelle(1, 1, 0).text, "1");
+    EXPECT_EQ(b.zelle(1, 1, 1).text, "3,300") << "lap 1 is timed from the green light";
+    EXPECT_EQ(b.zelle(1, 1, 2).text, "1,515");
+    EXPECT_EQ(b.zelle(1, 2, 1).text, "2,500");
+    EXPECT_EQ(b.zelle(1, 2, 2).text, "2,000");
+    EXPECT_EQ(b.rennen.fR.LaZeit[1].Caption, "2,500 sec");
+    EXPECT_EQ(b.rennen.fR.LaRunde[1].Caption, "8");
+    EXPECT_EQ(b.rennen.fR.LaRunde[2].Caption, "10");
+    EXPECT_EQ(b.rennen.Runde[1], 3);
+    EXPECT_DOUBLE_EQ(b.rennen.Rundenzeiten[1][2], 2.5);
+    EXPECT_DOUBLE_EQ(b.rennen.Geschwindigkeiten[1][2], 2.0);
+    EXPECT_TRUE(b.klang.pieptoene.size() == 1u) << "only the start beep; lap beeps are off";
+}
+
+TEST(Rundenereignis, BestzeitUndHoechstgeschwindigkeitAendernSichNurBeiEchterVerbesserung) {
+    Rennbahn b;
+    b.rennen.SchnellsterRundenBeep = true;
+    b.rennen.Fahrer[2] = QStringLiteral("Jürgen");
+    b.starten();
+    b.signal(2, 0.5);
+    EXPECT_DOUBLE_EQ(b.rennen.BestZeit[2], KeineBestzeit) << "crossed, but no lap yet";
+    b.signal(2, 2.5); // lap 1: 2,5 s = 2 m/s
+    const std::size_t piepsNachRunde1 = b.klang.pieptoene.size();
+    EXPECT_EQ(b.maxg(), "Maximalgeschwindigkeit: 2 m/s von Jürgen");
+    EXPECT_EQ(b.rennen.fR.LaBestZeit[2].Caption, "2,500 sec");
+
+    b.signal(2, 5.0); // lap 2 exactly as fast
+    EXPECT_EQ(b.klang.pieptoene.size(), piepsNachRunde1) << "equal speed gives no beep";
+    EXPECT_EQ(b.rennen.BestRunde[2], 1) << "the first of equal laps stays the best";
+
+    b.rennen.MaxGeschwZuruecksetzen();
+    EXPECT_EQ(b.maxg(), "Maximalgeschwindigkeit:");
+    b.signal(2, 8.0); // slower, but above the reset maximum
+    EXPECT_EQ(b.maxg(), "Maximalgeschwindigkeit: 1,667 m/s von Jürgen");
+    b.signal(1, 0.1);
+    b.signal(1, 2.0); // 2,5 m/s beats it
+    EXPECT_EQ(b.maxg(), "Maximalgeschwindigkeit: 2,5 m/s von Fahrer 1");
+    EXPECT_EQ(b.klang.pieptoene.size(), piepsNachRunde1 + 2);
+}
+
+TEST(Rundenereignis, RundenBeepPieptBeiJederGezaehltenRundeAberNichtBeimUeberfahren) {
+    Rennbahn b;
+    b.rennen.RundenBeep = true;
+    b.starten();
+    const std::size_t vorher = b.klang.pieptoene.size();
+    b.fahren(1, 0.2, {3, 3});
+    EXPECT_EQ(b.klang.pieptoene.size(), vorher + 2);
+}
+
+TEST(Rundenereignis, CrashPauseWirdAusDerRundeHerausgenommen) {
+    Rennbahn b;
+    b.starten();
+    b.signal(1, 1.0);
+    b.bei(3.0);
+    b.rennen.CrashUmschalten();
+    EXPECT_TRUE(b.rennen.fR.LaCrash.Visible);
+    EXPECT_TRUE(b.rennen.SignaleGesperrt);
+    b.signal(1, 20.0); // blocked
+    EXPECT_EQ(b.rennen.Runde[1], 1);
+    b.bei(33.0);
+    b.rennen.CrashUmschalten();
+    EXPECT_EQ(b.rennen.Pausenzeit, 30000);
+    EXPECT_FALSE(b.rennen.fR.LaCrash.Visible);
+
+    b.signal(1, 36.0); // 5 s of driving, 30 s of pause
+    EXPECT_EQ(b.zelle(1, 1, 1).text, "6,000") << "lap 1 runs from the green light at 0";
+    b.signal(1, 41.0);
+    EXPECT_EQ(b.zelle(1, 2, 1).text, "5,000");
+}
+
+TEST(Rundenereignis, FuenfSekundenRundeMitDreissigSekundenPauseZaehltFuenfSekunden) {
+    Rennbahn b;
+    b.starten();
+    b.fahren(1, 0.5, {2});
+    b.bei(4.0);
+    b.rennen.CrashUmschalten();
+    b.bei(34.0);
+    b.rennen.CrashUmschalten();
+    b.signal(1, 37.5);
+    EXPECT_EQ(b.zelle(1, 2, 1).text, "5,000");
+}
+
+// A crash pause between Start and the green light must not shorten the race.
+TEST(Rundenereignis, CrashPauseVorDemStartVerkuerztKeineRennzeit) {
+    Rennbahn b;
+    b.bei(-5);
+    b.rennen.LaStart_Click();
+    b.countdown(10);
+    b.rennen.CrashUmschalten(); // at -4: the countdown goes on
+    b.countdown(20);
+    b.rennen.CrashUmschalten(); // 2 s of pause, ended at -2
+    b.countdown(20);            // green at 0
+    b.fahren(1, 0.5, {4});
+    EXPECT_EQ(b.zelle(1, 1, 1).text, "4,500");
+
+    // A pause still running when the light turns green: the race clock starts when the
+    // pause ends.
+    Rennbahn c;
+    c.bei(-5);
+    c.rennen.LaStart_Click();
+    c.countdown(40);
+    c.rennen.CrashUmschalten(); // at -1
+    c.countdown(10);            // green at 0, still in the pause
+    c.bei(9.0);
+    c.rennen.CrashUmschalten(); // the race clock runs from here
+    c.signal(1, 10.0);
+    c.signal(1, 13.0);
+    EXPECT_EQ(c.zelle(1, 1, 1).text, "4,000");
+}
+
+TEST(Rundenereignis, ZweiSignaleImSelbenTickSindKeineRunde) {
+    Rennbahn b;
+    b.rennen.Rundenzahl = 1;
+    b.starten();
+    b.signal(1, 0.0); // crossing the line at the green light
+    b.signal(1, 0.0); // lap time 0: nothing
+    EXPECT_EQ(b.rennen.Runde[1], 1);
+    EXPECT_FALSE(b.rennen.Fertig[1]);
+    EXPECT_EQ(b.zelle(1, 1, 1).text, "");
+    EXPECT_EQ(b.maxg(), "Maximalgeschwindigkeit:");
+
+    b.signal(1, 3.0);
+    EXPECT_TRUE(b.rennen.Fertig[1]);
+    EXPECT_EQ(b.zelle(1, 1, 1).text, "3,000");
+    for (const Zelle* z : {&b.zelle(1, 1, 2), &b.zelle(1, 2, 2)})
+        EXPECT_FALSE(z->text.contains("inf") || z->text.contains("nan"));
+}
+
+TEST(Rundenereignis, EineRundeZaehltMitDemErstenUeberfahrenUndBeendetDieSpur) {
+    Rennbahn b;
+    b.rennen.Rundenzahl = 1;
+    b.starten();
+    b.signal(2, 0.3);
+    EXPECT_FALSE(b.rennen.Fertig[2]);
+    b.signal(2, 2.0);
+    EXPECT_TRUE(b.rennen.Fertig[2]);
+    EXPECT_EQ(b.rennen.fR.LaFahrer[2].Caption, "Sieger!!!");
+}
+
+// The clock is 64 bits wide: a race across 2^31 and 2^32 ms of uptime times correctly.
+TEST(Rundenereignis, RennenUeberDenUeberlaufEines32BitZaehlersHinweg) {
+    for (const std::int64_t grenze : {std::int64_t{1} << 31, std::int64_t{1} << 32}) {
+        Rennbahn b;
+        b.rennen.LaStart_Click();
+        b.uhr.stand = grenze - 7000;
+        b.countdown(50); // green 2 s before the limit
+        for (const std::int64_t ms : {grenze - 1500, grenze + 1500, grenze + 5500}) {
+            b.uhr.stand = ms;
+            b.rennen.SimuliertesRundensignal(1);
+        }
+        EXPECT_EQ(b.zelle(1, 1, 1).text, "3,500");
+        EXPECT_EQ(b.zelle(1, 2, 1).text, "4,000");
+    }
+}
+
+// A signal that arrives while a message box is open is processed after it has closed, with
+// the time it arrived at, and never inside the handler that opened the box.
+TEST(Rundenereignis, SignaleWaehrendEinerMeldungWartenBisSieGeschlossenIst) {
+    Rennbahn b;
+    b.bei(-5);
+    b.rennen.LaStart_Click();
+    b.countdown(15);
+    b.dialoge.beimNaechstenModal = [&] {
+        b.signal(1, -3.0);
+        EXPECT_EQ(b.rennen.fR.LaFahrer[1].Caption, "Fahrer 1") << "not while the box is open";
+        EXPECT_EQ(b.dialoge.meldungen.size(), 1u);
+    };
+    b.signal(2, -3.2);
+    EXPECT_EQ(b.meldungstexte(),
+              (QStringList{"Fehlstart von Fahrer 2", "Fehlstart von Fahrer 1"}));
+
+    // During the sound failure message at the end of a crash pause signals count again;
+    // one that arrives then keeps its own time.
+    Rennbahn c;
+    c.starten();
+    c.signal(1, 1.0);
+    c.rennen.MitSound = true;
+    c.klang.fehler = Laufzeitfehler{5, QStringLiteral("Ungültiger Prozeduraufruf")};
+    c.bei(2.0);
+    c.rennen.CrashUmschalten();
+    c.bei(4.0);
+    c.dialoge.beimNaechstenModal = [&] {
+        c.signal(1, 6.0);
+        c.bei(60.0); // the box stays open for a while
+    };
+    c.rennen.CrashUmschalten();
+    ASSERT_EQ(c.dialoge.meldungen.size(), 2u);
+    EXPECT_EQ(c.dialoge.meldungen[1].titel, "Fehler beim Soundabspielen");
+    EXPECT_EQ(c.zelle(1, 1, 1).text, "4,000") << "6 s minus 2 s of pause";
+}

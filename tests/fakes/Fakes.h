@@ -1,0 +1,156 @@
+// Stand-ins for the platform pieces: they record what the logic asked for and answer
+// dialogs from a script.
+#pragma once
+
+#include "BoxBibliothek.h"
+#include "Dialoge.h"
+#include "Einstellungsspeicher.h"
+#include "Klangausgabe.h"
+#include "Rekorde.h"
+#include "SerielleSchnittstelle.h"
+#include "Uhr.h"
+#include "Zeitgeber.h"
+
+#include <QMap>
+#include <QString>
+#include <QStringList>
+
+#include <deque>
+#include <functional>
+#include <vector>
+
+class FakeUhr : public Uhr {
+public:
+    explicit FakeUhr(int ticksProSekunde = 1000) : m_tps(ticksProSekunde) {}
+    std::int64_t ticks() override { return stand; }
+    int ticksProSekunde() const override { return m_tps; }
+    std::int64_t stand = 0;
+
+private:
+    int m_tps;
+};
+
+class FakeZeitgeber : public Zeitgeber {
+public:
+    void setEnabled(bool an) override { m_an = an; }
+    bool enabled() const override { return m_an; }
+
+private:
+    bool m_an = false;
+};
+
+struct Meldung {
+    QString text;
+    QString titel;
+};
+
+class FakeDialoge : public Dialoge {
+public:
+    void meldung(const QString& text, const QString& titel) override {
+        meldungen.push_back({text, titel});
+        waehrendModal();
+    }
+    bool frage(const QString& text, const QString& titel) override {
+        meldungen.push_back({text, titel});
+        waehrendModal();
+        return naechste(fragenAntworten, true);
+    }
+    QString eingabe(const QString& aufforderung, const QString& titel,
+                    const QString& vorgabe) override {
+        eingaben.push_back({aufforderung, titel});
+        vorgaben.push_back(vorgabe);
+        waehrendModal();
+        return naechste(eingabeAntworten, QString());
+    }
+    void f2SpurRennenZeigen(const F2SpurRennenInhalt& inhalt) override {
+        ergebnisfenster.push_back(inhalt);
+        waehrendModal();
+    }
+
+    std::vector<Meldung> meldungen;
+    std::vector<Meldung> eingaben;
+    QStringList vorgaben;
+    std::vector<F2SpurRennenInhalt> ergebnisfenster;
+    std::deque<QString> eingabeAntworten;
+    std::deque<bool> fragenAntworten;
+    // Runs while the next modal window is open, as the platform's event loop would.
+    std::function<void()> beimNaechstenModal;
+
+private:
+    void waehrendModal() {
+        if (auto aktion = std::exchange(beimNaechstenModal, nullptr))
+            aktion();
+    }
+    template <typename T> static T naechste(std::deque<T>& antworten, T sonst) {
+        if (antworten.empty())
+            return sonst;
+        T antwort = antworten.front();
+        antworten.pop_front();
+        return antwort;
+    }
+};
+
+class FakeKlang : public Klangausgabe {
+public:
+    std::optional<Laufzeitfehler> abspielen(const QString& datei) override {
+        dateien << datei;
+        return fehler;
+    }
+    void piepen(int frequenzHz, int dauerMs) override {
+        pieptoene.push_back({frequenzHz, dauerMs});
+    }
+    QStringList dateien;
+    std::vector<std::pair<int, int>> pieptoene;
+    std::optional<Laufzeitfehler> fehler;
+};
+
+class FakeSchnittstelle : public SerielleSchnittstelle {
+public:
+    void RTSEnable(bool an) override { rts.push_back(an); }
+    std::vector<bool> rts;
+};
+
+class FakeBox : public BoxBibliothek {
+public:
+    std::int16_t InitBoxes() override {
+        aufrufe << QStringLiteral("InitBoxes");
+        return version;
+    }
+    void OpenBox(std::int32_t box, const BoxKonfiguration& k) override {
+        aufrufe << QStringLiteral("OpenBox %1").arg(box);
+        konfiguration = k;
+    }
+    std::int16_t RX_data(std::int32_t, std::uint8_t) override { return 0; }
+    BoxEreignisDaten Get_Event() override { return {}; }
+    std::int32_t Get_TStamp(std::int32_t) override { return zeitstempel; }
+
+    QStringList aufrufe;
+    BoxKonfiguration konfiguration{};
+    std::int16_t version = 0x0103;
+    std::int32_t zeitstempel = 0;
+};
+
+class FakeSpeicher : public Einstellungsspeicher {
+public:
+    QString lesen(const QString& schluessel, const QString& vorgabe) override {
+        return werte.value(schluessel, vorgabe);
+    }
+    void speichern(const QString& schluessel, const QString& wert) override {
+        werte[schluessel] = wert;
+        geschrieben << schluessel;
+    }
+    QMap<QString, QString> werte;
+    QStringList geschrieben;
+};
+
+class FakeRekorde : public Rekorde {
+public:
+    void HofPruefen() override {
+        aufrufe << QStringLiteral("HofPruefen");
+        if (beimHofPruefen)
+            beimHofPruefen();
+    }
+    void ErgebnisSpeichern() override { aufrufe << QStringLiteral("ErgebnisSpeichern"); }
+    QStringList aufrufe;
+    std::function<void()> beimHofPruefen;
+};
