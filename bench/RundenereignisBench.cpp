@@ -1,1 +1,132 @@
-int main(){}
+// Figures of the race engine: the cost of one lap signal over a long race, and the memory
+// of a race configured for a million laps. Each figure is printed as
+// "figure <name> <value> <unit>" so runs can be compared.
+#include "Fakes.h"
+#include "Rennen.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <malloc.h>
+#include <vector>
+
+namespace {
+
+using Stoppuhr = std::chrono::steady_clock;
+
+struct Rennbahn {
+    FakeUhr uhr;
+    FakeUhr boxuhr{4800};
+    FakeZeitgeber timer;
+    FakeDialoge dialoge;
+    FakeKlang klang;
+    FakeSchnittstelle port;
+    FakeBox box;
+    FakeSpeicher speicher;
+    FakeRekorde rekorde;
+    Rennen rennen{{uhr, boxuhr, timer, dialoge, klang, port, box, speicher, rekorde}};
+
+    explicit Rennbahn(std::int32_t runden) {
+        rennen.Rundenzahl = runden;
+        uhr.stand = 1'000'000;
+    }
+    void starten() {
+        rennen.LaStart_Click();
+        for (int tick = 0; tick < 50; ++tick) {
+            uhr.stand += 100;
+            rennen.Timer1_Timer();
+        }
+    }
+};
+
+void figur(const char* name, double wert, const char* einheit) {
+    std::printf("figure %s %.3f %s\n", name, wert, einheit);
+}
+
+double median(std::vector<double> werte) {
+    std::nth_element(werte.begin(), werte.begin() + werte.size() / 2, werte.end());
+    return werte[werte.size() / 2];
+}
+
+double heapInBenutzung() {
+    return static_cast<double>(mallinfo2().uordblks);
+}
+
+// One Rundenereignis per lane and lap, each one timed, laps of 4 to 5 seconds.
+void kostenJeRunde() {
+    constexpr int Runden = 100'000;
+    Rennbahn b(Runden);
+    b.starten();
+    for (int spur = 1; spur <= 2; ++spur)
+        b.rennen.Rundenereignis(spur, b.rennen.Signalzeit(b.uhr.stand));
+
+    std::vector<double> mikrosekunden;
+    mikrosekunden.reserve(2 * Runden);
+    for (int runde = 1; runde <= Runden; ++runde) {
+        for (int spur = 1; spur <= 2; ++spur) {
+            b.uhr.stand += 2000 + (runde * 37 + spur * 11) % 500;
+            const double zeit = b.rennen.Signalzeit(b.uhr.stand);
+            const auto vorher = Stoppuhr::now();
+            b.rennen.Rundenereignis(spur, zeit);
+            const auto nachher = Stoppuhr::now();
+            mikrosekunden.push_back(
+                std::chrono::duration<double, std::micro>(nachher - vorher).count());
+        }
+    }
+    if (!b.rennen.Fertig[1] || !b.rennen.Fertig[2]) {
+        std::fprintf(stderr, "the race did not finish\n");
+        std::exit(1);
+    }
+
+    const std::vector<double> erste(mikrosekunden.begin(), mikrosekunden.begin() + 2000);
+    const std::vector<double> letzte(mikrosekunden.end() - 2000, mikrosekunden.end());
+    figur("rundenereignis_median", median(mikrosekunden), "us");
+    std::vector<double> sortiert = mikrosekunden;
+    std::sort(sortiert.begin(), sortiert.end());
+    figur("rundenereignis_p99", sortiert[sortiert.size() * 99 / 100], "us");
+    figur("rundenereignis_worst", sortiert.back(), "us");
+    figur("rundenereignis_median_first_1000_laps", median(erste), "us");
+    figur("rundenereignis_median_last_1000_laps", median(letzte), "us");
+    figur("rundenereignis_growth_last_vs_first", median(letzte) / median(erste), "ratio");
+}
+
+// The heap a started race of that many laps takes, while it is alive.
+double heapNachStart(std::int32_t runden) {
+    const double vorher = heapInBenutzung();
+    Rennbahn b(runden);
+    b.starten();
+    return heapInBenutzung() - vorher;
+}
+
+// A race of a million laps starts at once and takes memory only for the laps driven.
+void speicherJeRunde() {
+    heapNachStart(10); // the first race sets up what every later one shares
+    figur("heap_at_start_10_laps", heapNachStart(10) / 1024, "KiB");
+    figur("heap_at_start_1M_laps", heapNachStart(1'000'000) / 1024, "KiB");
+
+    Rennbahn b(1'000'000);
+    const auto startBeginn = Stoppuhr::now();
+    b.starten();
+    const auto startEnde = Stoppuhr::now();
+    figur("start_1M_laps",
+          std::chrono::duration<double, std::milli>(startEnde - startBeginn).count(), "ms");
+
+    constexpr int Runden = 10'000;
+    const double vorRunden = heapInBenutzung();
+    for (int spur = 1; spur <= 2; ++spur)
+        b.rennen.Rundenereignis(spur, b.rennen.Signalzeit(b.uhr.stand));
+    for (int runde = 1; runde <= Runden; ++runde)
+        for (int spur = 1; spur <= 2; ++spur) {
+            b.uhr.stand += 2500;
+            b.rennen.Rundenereignis(spur, b.rennen.Signalzeit(b.uhr.stand));
+        }
+    figur("heap_per_lap_and_lane", (heapInBenutzung() - vorRunden) / (2.0 * Runden), "bytes");
+}
+
+} // namespace
+
+int main() {
+    speicherJeRunde();
+    kostenJeRunde();
+    return 0;
+}

@@ -9,7 +9,9 @@ namespace Boxereignis {
 constexpr std::int32_t DurchfahrtSpur1 = 0x202;
 constexpr std::int32_t DurchfahrtSpur2 = 0x203;
 // Any code whose quotient by 256 is 5: a box error or a lost connection.
-constexpr bool istFehler(std::int32_t code) { return code >= 0x500 && code <= 0x5FF; }
+constexpr bool istFehler(std::int32_t code) {
+    return code >= 0x500 && code <= 0x5FF;
+}
 } // namespace Boxereignis
 
 // The box's configuration record: eight signed 16-bit fields.
@@ -39,9 +41,8 @@ public:
 constexpr int BoxTicksProSekunde = 4800;
 
 // The record that arms the box with the four parameters the user set.
-constexpr BoxKonfiguration boxKonfiguration(std::int32_t empfindlichkeit,
-                                            std::int32_t verzoegerung, std::int32_t nachlauf,
-                                            bool sensorTausch) {
+constexpr BoxKonfiguration boxKonfiguration(std::int32_t empfindlichkeit, std::int32_t verzoegerung,
+                                            std::int32_t nachlauf, bool sensorTausch) {
     return {0,
             0,
             static_cast<std::int16_t>(empfindlichkeit),

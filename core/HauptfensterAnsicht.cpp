@@ -47,9 +47,8 @@ HauptfensterAnsicht::HauptfensterAnsicht()
       LaBestZeit(feld(QStringLiteral("? sec"), Farben::Blassgelb, false),
                  feld(QStringLiteral("? sec"), Farben::Blassgelb, false)),
       LaRunde(feld(QStringLiteral("25")), feld(QStringLiteral("25"))),
-      LaHof(feld(QStringLiteral("Hall of Fame"))),
-      LaEinstellungen(feld(QStringLiteral("Option"))), LaStart(feld(QStringLiteral("Start"))),
-      LaCountdown(feld(QStringLiteral("0"))),
+      LaHof(feld(QStringLiteral("Hall of Fame"))), LaEinstellungen(feld(QStringLiteral("Option"))),
+      LaStart(feld(QStringLiteral("Start"))), LaCountdown(feld(QStringLiteral("0"))),
       LaCrash(feld(QStringLiteral("CRASH"), Farben::Rot, false)) {
     for (int spur = 1; spur <= 2; ++spur)
         LaFahrer[spur].Tag = QStringLiteral("aktivesRennen");

@@ -7,7 +7,6 @@
 #include "Rundentabelle.h"
 
 #include <QString>
-
 #include <cstdint>
 #include <vector>
 

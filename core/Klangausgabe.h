@@ -4,7 +4,6 @@
 #include "Laufzeitfehler.h"
 
 #include <QString>
-
 #include <optional>
 
 class Klangausgabe {

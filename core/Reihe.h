@@ -9,8 +9,7 @@ template <typename T, int N> class Reihe {
 public:
     Reihe() = default;
     template <typename... Werte>
-        requires(sizeof...(Werte) == N)
-    Reihe(Werte... werte) : m_werte{T(werte)...} {}
+    requires(sizeof...(Werte) == N) Reihe(Werte... werte) : m_werte{T(werte)...} {}
 
     T& operator[](int nummer) { return m_werte[index(nummer)]; }
     const T& operator[](int nummer) const { return m_werte[index(nummer)]; }
@@ -33,4 +32,6 @@ private:
 template <typename T> using Spuren = Reihe<T, 2>;
 
 // The other lane of a two-lane track.
-constexpr int andereSpur(int spur) { return spur == 1 ? 2 : 1; }
+constexpr int andereSpur(int spur) {
+    return spur == 1 ? 2 : 1;
+}

@@ -43,4 +43,6 @@ void Rennen::SoundAbspielen(const QString& ereignis) {
                              QStringLiteral("Fehler beim Soundabspielen"));
 }
 
-void Rennen::Piepton() { m_an.klang.piepen(500, 100); }
+void Rennen::Piepton() {
+    m_an.klang.piepen(500, 100);
+}

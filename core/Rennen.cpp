@@ -6,7 +6,9 @@
 
 Rennen::Rennen(const Anschluesse& anschluesse) : m_an(anschluesse) {}
 
-Uhr& Rennen::uhr() { return RaceControl ? m_an.boxuhr : m_an.systemuhr; }
+Uhr& Rennen::uhr() {
+    return RaceControl ? m_an.boxuhr : m_an.systemuhr;
+}
 
 double Rennen::Signalzeit(std::int64_t tick) {
     return static_cast<double>(tick - Pausenzeit) / uhr().ticksProSekunde();
@@ -42,7 +44,9 @@ void Rennen::TabelleDimensionieren() {
         fR.FG[spur].zeilenzahlSetzen(std::max<std::int64_t>(std::int64_t{Rundenzahl} + 2, 12));
 }
 
-void Rennen::FahrerTauschen() { std::swap(Fahrer[1], Fahrer[2]); }
+void Rennen::FahrerTauschen() {
+    std::swap(Fahrer[1], Fahrer[2]);
+}
 
 void Rennen::CrashUmschalten() {
     m_folge.ausfuehren([this] { crashUmschalten(); });

@@ -115,4 +115,3 @@ void Rennen::LaufAnzeigeSetzen() {
     fR.Im2Spur[1].Picture = ZweiterLauf ? Pfeil::Rechts : Pfeil::Geradeaus;
     fR.Im2Spur[2].Picture = ZweiterLauf ? Pfeil::Links : Pfeil::Geradeaus;
 }
-

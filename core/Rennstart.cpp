@@ -101,6 +101,6 @@ void Rennen::RennuhrStarten(std::optional<double> startzeit) {
 
 void Rennen::RaceControlOeffnen() {
     m_an.box.InitBoxes();
-    m_an.box.OpenBox(0, boxKonfiguration(RCEmpfindlichkeit, RCVerzoegerung, RCNachlauf,
-                                         RCSZsensorTausch));
+    m_an.box.OpenBox(
+        0, boxKonfiguration(RCEmpfindlichkeit, RCVerzoegerung, RCNachlauf, RCSZsensorTausch));
 }

@@ -5,7 +5,6 @@
 #include "Reihe.h"
 
 #include <QString>
-
 #include <cstdint>
 #include <vector>
 
@@ -14,7 +13,7 @@ constexpr double KeineBestzeit = 999999999;
 
 struct Rennzustand {
     // Settings (read at start-up, changed by the settings dialog).
-    double Kurslaenge = 5;      // metres per lap
+    double Kurslaenge = 5; // metres per lap
     std::int32_t Rundenzahl = 10;
     double Prellzeit = 2;       // seconds a sensor stays deaf after a signal
     bool Rennmodus = true;      // false: training, the lower best lap wins

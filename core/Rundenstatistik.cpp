@@ -4,8 +4,7 @@
 using Zahlenformat::runden3;
 using Zahlenformat::ZahlFormatieren;
 
-void Rennen::RundeEintragen(int spur, int zeile, double zeit, double geschw,
-                            bool zusammenfassung) {
+void Rennen::RundeEintragen(int spur, int zeile, double zeit, double geschw, bool zusammenfassung) {
     Rundentabelle& tabelle = fR.FG[spur];
     if (!zusammenfassung) {
         tabelle.zelle(zeile, 0).text = QString::number(zeile);

@@ -1,7 +1,6 @@
 #include "Zahlenformat.h"
 
 #include <QLocale>
-
 #include <cmath>
 #include <limits>
 
@@ -19,7 +18,9 @@ const QLocale& deutsch() {
 
 // std::nearbyint rounds in the current rounding mode, which this program never changes
 // from its default, round to nearest with ties to even.
-double halbZuGerade(double wert) { return std::nearbyint(wert); }
+double halbZuGerade(double wert) {
+    return std::nearbyint(wert);
+}
 
 } // namespace
 

@@ -11,9 +11,9 @@ TEST(Ampel, ZustaendeInBeidenBildsaetzenUndRtsNurBeiGruenAus) {
         b.rennen.Ampelbilder = ampelbilder;
         const Lampensatz satz = ampelbilder ? Lampensatz::Ampel : Lampensatz::Kreis;
         const std::vector<L5> erwartet{
-            {Aus, Aus, Aus, Aus, Aus},     {Rot, Aus, Aus, Aus, Aus},
-            {Rot, Rot, Aus, Aus, Aus},     {Rot, Rot, Rot, Aus, Aus},
-            {Rot, Rot, Rot, Rot, Aus},     {Rot, Rot, Rot, Rot, Rot},
+            {Aus, Aus, Aus, Aus, Aus},           {Rot, Aus, Aus, Aus, Aus},
+            {Rot, Rot, Aus, Aus, Aus},           {Rot, Rot, Rot, Aus, Aus},
+            {Rot, Rot, Rot, Rot, Aus},           {Rot, Rot, Rot, Rot, Rot},
             {Gruen, Gruen, Gruen, Gruen, Gruen}, {Gelb, Gelb, Gelb, Gelb, Gelb},
             {Gruen, Gelb, Gelb, Gelb, Gruen}};
         for (int zustand = 0; zustand <= 8; ++zustand) {
@@ -48,8 +48,7 @@ TEST(Klang, MitSoundSpieltDieDateiDesEreignisses) {
     b.rennen.MitSound = true;
     for (const char* ereignis : {"START", "gewinner", "Verlierer", "crash", "unbekannt"})
         b.rennen.SoundAbspielen(QString::fromLatin1(ereignis));
-    EXPECT_EQ(b.klang.dateien,
-              (QStringList{"start.wav", "winner.wav", "looser.wav", "crash.wav"}));
+    EXPECT_EQ(b.klang.dateien, (QStringList{"start.wav", "winner.wav", "looser.wav", "crash.wav"}));
     EXPECT_TRUE(b.klang.pieptoene.empty());
     EXPECT_TRUE(b.dialoge.meldungen.empty());
 }

@@ -3,7 +3,6 @@
 #include "Rennbahn.h"
 
 #include <gtest/gtest.h>
-
 #include <limits>
 
 TEST(RaceControl, StartSchaltetDieBoxMitIhrenParameternScharfUndNimmtIhreUhr) {

@@ -175,8 +175,7 @@ TEST(Rundenereignis, SignaleWaehrendEinerMeldungWartenBisSieGeschlossenIst) {
         EXPECT_EQ(b.dialoge.meldungen.size(), 1u);
     };
     b.signal(2, -3.2);
-    EXPECT_EQ(b.meldungstexte(),
-              (QStringList{"Fehlstart von Fahrer 2", "Fehlstart von Fahrer 1"}));
+    EXPECT_EQ(b.meldungstexte(), (QStringList{"Fehlstart von Fahrer 2", "Fehlstart von Fahrer 1"}));
 
     // During the sound failure message at the end of a crash pause signals count again;
     // one that arrives then keeps its own time.

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 TEST(Rundentabelle, ZeilenzahlFolgtDerRundenzahlMitMindestensZwoelfZeilen) {
-    for (const auto& [runden, zeilen] :
-         std::vector<std::pair<int, int>>{{1, 12}, {3, 12}, {5, 12}, {10, 12}, {11, 13}, {20, 22}}) {
+    for (const auto& [runden, zeilen] : std::vector<std::pair<int, int>>{
+             {1, 12}, {3, 12}, {5, 12}, {10, 12}, {11, 13}, {20, 22}}) {
         Rennbahn b;
         b.rennen.Rundenzahl = runden;
         b.rennen.TabelleDimensionieren();

@@ -1,11 +1,10 @@
-#include "QtAusgabe.h"
 #include "Zahlenformat.h"
 
+#include "QtAusgabe.h"
+
 #include <QLocale>
-
-#include <gtest/gtest.h>
-
 #include <clocale>
+#include <gtest/gtest.h>
 
 using namespace Zahlenformat;
 

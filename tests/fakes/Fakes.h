@@ -14,7 +14,6 @@
 #include <QMap>
 #include <QString>
 #include <QStringList>
-
 #include <deque>
 #include <functional>
 #include <vector>
