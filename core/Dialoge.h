@@ -9,6 +9,9 @@
 // The title of message boxes that name no title of their own.
 inline const QString Anwendungstitel = QStringLiteral("Rundomat");
 
+// The secondary windows that open modally over the main window.
+enum class Fenster { Dialog, fhof, fHinweis, fRaceControl };
+
 class Dialoge {
 public:
     virtual ~Dialoge() = default;
@@ -20,6 +23,8 @@ public:
     // An input box; a cancelled box gives the empty text.
     virtual QString eingabe(const QString& aufforderung, const QString& titel,
                             const QString& vorgabe) = 0;
+    // Shows a secondary window modally; returns when it has been closed.
+    virtual void fensterZeigen(Fenster fenster) = 0;
     // The result window of a two-heat race; returns when it has been closed.
     virtual void f2SpurRennenZeigen(const F2SpurRennenInhalt& inhalt) = 0;
 };

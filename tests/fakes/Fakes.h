@@ -61,6 +61,10 @@ public:
         waehrendModal();
         return naechste(eingabeAntworten, QString());
     }
+    void fensterZeigen(Fenster fenster) override {
+        gezeigteFenster.push_back(fenster);
+        waehrendModal();
+    }
     void f2SpurRennenZeigen(const F2SpurRennenInhalt& inhalt) override {
         ergebnisfenster.push_back(inhalt);
         waehrendModal();
@@ -69,6 +73,7 @@ public:
     std::vector<Meldung> meldungen;
     std::vector<Meldung> eingaben;
     QStringList vorgaben;
+    std::vector<Fenster> gezeigteFenster;
     std::vector<F2SpurRennenInhalt> ergebnisfenster;
     std::deque<QString> eingabeAntworten;
     std::deque<bool> fragenAntworten;
