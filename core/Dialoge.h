@@ -9,8 +9,8 @@
 // The title of message boxes that name no title of their own.
 inline const QString Anwendungstitel = QStringLiteral("Rundomat");
 
-// The secondary windows that open modally over the main window.
-enum class Fenster { Dialog, fhof, fHinweis, fRaceControl };
+// The secondary windows that open modally over the main window; Info is the about box.
+enum class Fenster { Dialog, fhof, fHinweis, fRaceControl, Info };
 
 class Dialoge {
 public:

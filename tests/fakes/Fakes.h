@@ -6,6 +6,7 @@
 #include "Dialoge.h"
 #include "Einstellungsspeicher.h"
 #include "Klangausgabe.h"
+#include "Portsteuerung.h"
 #include "Rekorde.h"
 #include "SerielleSchnittstelle.h"
 #include "Uhr.h"
@@ -157,4 +158,13 @@ public:
     void ErgebnisSpeichern() override { aufrufe << QStringLiteral("ErgebnisSpeichern"); }
     QStringList aufrufe;
     std::function<void()> beimHofPruefen;
+};
+
+class FakePort : public Portsteuerung {
+public:
+    void SchnittstelleOeffnen(const QString& modus) override {
+        aufrufe << QStringLiteral("SchnittstelleOeffnen ") + modus;
+    }
+    void aktivenPortSchliessen() override { aufrufe << QStringLiteral("schliessen"); }
+    QStringList aufrufe;
 };

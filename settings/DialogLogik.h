@@ -1,0 +1,73 @@
+// What the settings dialog "Optionen" does: it fills its controls from the race state,
+// checks the three entry fields when they are left, keeps lane change and training mode
+// apart, and on OK applies and stores everything in a fixed order. The window renders
+// Dialog and forwards every click, change and focus loss here.
+#pragma once
+
+#include "Einstellungswerte.h"
+#include "Portsteuerung.h"
+#include "Programmstart.h"
+#include "Rekorde.h"
+#include "Rennen.h"
+
+#include <functional>
+
+struct DialogAnsicht {
+    QString CoRunden;
+    QString TeLaenge;
+    QString coPrellZeit;
+    bool CheckBeep = false;
+    bool checkSound = false;
+    bool CheckSchnellsterBeep = false;
+    bool checkPL = false;
+    bool checkMaxGeschw = false;
+    bool CheckAmpel = false; // pressed: plain discs instead of traffic-light pictures
+    bool CheckTrainingsmodus = false;
+    bool CheckSpurWechsel = false;
+    bool checkOhneCountdown = false;
+    bool checkRaceControl = false;
+    bool buRaceControlEnabled = false;
+};
+
+// A check box of the dialog, named by its field.
+using Kontrollkaestchen = bool DialogAnsicht::*;
+
+class DialogLogik {
+public:
+    DialogLogik(Rennen& rennen, Einstellungsspeicher& speicher, Programmstart& start,
+                Portsteuerung& port, Dialoge& dialoge, Rekorde& rekorde,
+                std::function<QString()> raceControlVersion);
+
+    DialogAnsicht Dialog;
+    bool geschlossen() const { return m_geschlossen; }
+
+    void Form_Load();
+    // Sets a check box; a changed value runs the box's click rule, as a click would.
+    void ankreuzen(Kontrollkaestchen kaestchen, bool wert);
+
+    void TeLaenge_Validate();
+    void coPrellZeit_Validate();
+    void CoRunden_Validate();
+    void checkRaceControl_LostFocus();
+
+    void OKButton_Click();
+    void CancelButton_Click();
+    void BuCom_Click();
+    void buErgInDat_Click();
+    void BuHilfe_Click();
+    void BuInfo_Click();
+    void buRaceControl_Click();
+    void buManResetgeschw_Click();
+
+private:
+    void racecontrolUebernehmen();
+
+    Rennen& m_rennen;
+    Einstellungswerte m_werte;
+    Programmstart& m_start;
+    Portsteuerung& m_port;
+    Dialoge& m_dialoge;
+    Rekorde& m_rekorde;
+    std::function<QString()> m_raceControlVersion;
+    bool m_geschlossen = false;
+};

@@ -1,0 +1,40 @@
+// Every key of the settings store with its default text. Values are always text; the
+// readers in Einstellungswerte.h convert them.
+#pragma once
+
+#include <QString>
+
+struct Einstellung {
+    QString schluessel;
+    QString vorgabe;
+};
+
+namespace Einstellungen {
+inline const Einstellung Laenge{QStringLiteral("laenge"), QStringLiteral("5")};
+inline const Einstellung Runden{QStringLiteral("runden"), QStringLiteral("10")};
+inline const Einstellung Prellzeit{QStringLiteral("prellzeit"), QStringLiteral("2")};
+inline const Einstellung Caption{QStringLiteral("caption"), QStringLiteral("Rundomat")};
+inline const Einstellung RaceControl{QStringLiteral("RaceControl"), QStringLiteral("False")};
+inline const Einstellung RCEmpfindlichkeit{QStringLiteral("RCEmpfindlichkeit"), QStringLiteral("0")};
+inline const Einstellung RCVerzoegerung{QStringLiteral("RCVerzoegerung"), QStringLiteral("0")};
+inline const Einstellung RCNachlauf{QStringLiteral("RCNachlauf"), QStringLiteral("0")};
+inline const Einstellung RCSZsensorTausch{QStringLiteral("RCSZsensorTausch"),
+                                          QStringLiteral("False")};
+inline const Einstellung RundenBeep{QStringLiteral("RundenBeep"), QStringLiteral("False")};
+inline const Einstellung MitSound{QStringLiteral("MitSound"), QStringLiteral("False")};
+inline const Einstellung SchnellsterRundenBeep{QStringLiteral("SchnellsterRundenBeep"),
+                                               QStringLiteral("False")};
+inline const Einstellung PermanentesLogging{QStringLiteral("PermanentesLogging"),
+                                            QStringLiteral("False")};
+inline const Einstellung MaxGeschwManuell{QStringLiteral("MaxGeschwManuell"),
+                                          QStringLiteral("False")};
+inline const Einstellung Ampelbilder{QStringLiteral("Ampelbilder"), QStringLiteral("True")};
+inline const Einstellung Rennmodus{QStringLiteral("Rennmodus"), QStringLiteral("True")};
+inline const Einstellung OhneCountdown{QStringLiteral("ohneCountdown"), QStringLiteral("False")};
+inline const Einstellung Fahrer1{QStringLiteral("fahrer1"), QStringLiteral("Fahrer 1")};
+inline const Einstellung Fahrer2{QStringLiteral("fahrer2"), QStringLiteral("Fahrer 2")};
+inline const Einstellung Fahrerfarbe1{QStringLiteral("fahrerfarbe1"), QStringLiteral("12632256")};
+inline const Einstellung Fahrerfarbe2{QStringLiteral("fahrerfarbe2"), QStringLiteral("12632256")};
+inline const Einstellung SpurWechsel{QStringLiteral("SpurWechsel"), QStringLiteral("False")};
+inline const Einstellung Port{QStringLiteral("port"), QStringLiteral("?")};
+} // namespace Einstellungen

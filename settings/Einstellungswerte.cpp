@@ -1,0 +1,73 @@
+#include "Einstellungswerte.h"
+
+#include "Zahlenformat.h"
+
+#include <optional>
+
+namespace {
+std::optional<bool> flagLesen(const QString& text) {
+    if (text == QStringLiteral("True"))
+        return true;
+    if (text == QStringLiteral("False"))
+        return false;
+    if (const std::optional<double> zahl = Zahlenformat::zahlLesen(text))
+        return *zahl != 0;
+    return std::nullopt;
+}
+
+std::optional<Farbe> farbeLesen(const QString& text) {
+    const std::optional<double> zahl = Zahlenformat::zahlLesen(text);
+    if (!zahl || *zahl < 0 || *zahl > 0xFFFFFF || *zahl != Zahlenformat::rundenGanz(*zahl))
+        return std::nullopt;
+    return static_cast<Farbe>(*zahl);
+}
+} // namespace
+
+template <typename T, typename Lesen>
+T Einstellungswerte::lesen(const Einstellung& e, Lesen lesen) {
+    if (const std::optional<T> wert = lesen(m_speicher.lesen(e.schluessel, e.vorgabe)))
+        return *wert;
+    return *lesen(e.vorgabe);
+}
+
+QString Einstellungswerte::text(const Einstellung& e) {
+    return m_speicher.lesen(e.schluessel, e.vorgabe);
+}
+
+double Einstellungswerte::dezimal(const Einstellung& e) {
+    return lesen<double>(e, Zahlenformat::zahlLesen);
+}
+
+double Einstellungswerte::positiveDezimal(const Einstellung& e) {
+    return lesen<double>(e, [](const QString& t) {
+        const std::optional<double> wert = Zahlenformat::zahlLesen(t);
+        return wert && *wert > 0 ? wert : std::nullopt;
+    });
+}
+
+std::int32_t Einstellungswerte::ganzzahl(const Einstellung& e) {
+    return lesen<std::int32_t>(e, Zahlenformat::ganzzahlLesen);
+}
+
+std::int32_t Einstellungswerte::rundenzahl(const Einstellung& e) {
+    return lesen<std::int32_t>(e, [](const QString& t) {
+        const std::optional<std::int32_t> wert = Zahlenformat::ganzzahlLesen(t);
+        return wert && *wert >= 1 ? wert : std::nullopt;
+    });
+}
+
+bool Einstellungswerte::flag(const Einstellung& e) { return lesen<bool>(e, flagLesen); }
+
+Farbe Einstellungswerte::farbe(const Einstellung& e) { return lesen<Farbe>(e, farbeLesen); }
+
+void Einstellungswerte::speichern(const Einstellung& e, const QString& wert) {
+    m_speicher.speichern(e.schluessel, wert);
+}
+
+void Einstellungswerte::speichern(const Einstellung& e, bool wert) {
+    speichern(e, flagText(wert));
+}
+
+QString Einstellungswerte::flagText(bool wert) {
+    return wert ? QStringLiteral("True") : QStringLiteral("False");
+}

@@ -1,0 +1,227 @@
+#include "Einstellungsbahn.h"
+
+#include <gtest/gtest.h>
+
+TEST(Dialog, OeffnetMitDenWertenDesRennens) {
+    Einstellungsbahn b;
+    b.rennen.Kurslaenge = 5.5;
+    b.rennen.Rundenzahl = 20;
+    b.rennen.Rennmodus = false;
+    b.rennen.Ampelbilder = false;
+    b.rennen.RundenBeep = true;
+    DialogLogik d = b.dialogOeffnen();
+    EXPECT_EQ(d.Dialog.TeLaenge, "5,5");
+    EXPECT_EQ(d.Dialog.CoRunden, "20");
+    EXPECT_EQ(d.Dialog.coPrellZeit, "2");
+    EXPECT_TRUE(d.Dialog.CheckTrainingsmodus);
+    EXPECT_TRUE(d.Dialog.CheckAmpel);
+    EXPECT_TRUE(d.Dialog.CheckBeep);
+    EXPECT_FALSE(d.Dialog.buRaceControlEnabled);
+}
+
+TEST(Dialog, FelderPruefenBeimVerlassen) {
+    Einstellungsbahn b;
+    DialogLogik d = b.dialogOeffnen();
+
+    d.Dialog.TeLaenge = "3.75";
+    d.TeLaenge_Validate();
+    EXPECT_EQ(d.Dialog.TeLaenge, "3,75");
+    EXPECT_TRUE(b.dialoge.meldungen.empty());
+
+    d.Dialog.coPrellZeit = "1,5";
+    d.coPrellZeit_Validate();
+    ASSERT_EQ(b.dialoge.meldungen.size(), 1u);
+    EXPECT_EQ(b.dialoge.meldungen[0].titel, "Fehler");
+    EXPECT_EQ(d.Dialog.coPrellZeit, "2");
+
+    d.Dialog.coPrellZeit = "x";
+    d.coPrellZeit_Validate();
+    ASSERT_EQ(b.dialoge.meldungen.size(), 2u) << "a letter gives one message only";
+    EXPECT_EQ(b.dialoge.meldungen[1].titel, "Eingabefehler");
+    EXPECT_EQ(b.dialoge.meldungen[1].text, "keine Zahl eingegeben setze Prellzeit zu 2 Sekunden");
+    EXPECT_EQ(d.Dialog.coPrellZeit, "2");
+
+    d.Dialog.CoRunden = "zehn";
+    d.CoRunden_Validate();
+    EXPECT_EQ(b.dialoge.meldungen.back().text, "keine Zahl eingegeben setzt 10 Runden");
+    EXPECT_EQ(d.Dialog.CoRunden, "10");
+}
+
+// Only numbers the settings can hold pass: no race of 0 or -3 laps, no lap count beyond
+// 32 bits, no course of 0 m.
+TEST(Dialog, FelderWeisenUnbrauchbareZahlenWieKeineZahlAb) {
+    Einstellungsbahn b;
+    DialogLogik d = b.dialogOeffnen();
+    for (const char* runden : {"0", "-3", "99999999999", "1e10"}) {
+        d.Dialog.CoRunden = runden;
+        d.CoRunden_Validate();
+        EXPECT_EQ(d.Dialog.CoRunden, "10") << runden;
+    }
+    for (const char* laenge : {"0", "-2,5", "1e999", "5,5,5"}) {
+        d.Dialog.TeLaenge = laenge;
+        d.TeLaenge_Validate();
+        EXPECT_EQ(d.Dialog.TeLaenge, "5,5") << laenge;
+        EXPECT_EQ(b.dialoge.meldungen.back().text, "keine Zahl eingegeben setze 5,5 Meter");
+    }
+    d.Dialog.CoRunden = "2,5";
+    d.CoRunden_Validate();
+    EXPECT_EQ(d.Dialog.CoRunden, "2,5") << "a number, rounded on OK";
+}
+
+TEST(Dialog, OkUebernimmtUndSpeichertInFesterReihenfolge) {
+    Einstellungsbahn b;
+    DialogLogik d = b.dialogOeffnen();
+    d.Dialog.TeLaenge = "3.75";
+    d.TeLaenge_Validate();
+    d.Dialog.CoRunden = "2,5";
+    d.ankreuzen(&DialogAnsicht::checkSound, true);
+    d.ankreuzen(&DialogAnsicht::checkPL, true);
+    d.ankreuzen(&DialogAnsicht::checkOhneCountdown, true);
+    d.OKButton_Click();
+
+    const Rennen& r = b.rennen;
+    EXPECT_TRUE(d.geschlossen());
+    EXPECT_EQ(r.Kurslaenge, 3.75);
+    EXPECT_EQ(r.Rundenzahl, 2);
+    EXPECT_TRUE(r.MitSound && r.PermanentesLogging && r.OhneCountdown);
+    EXPECT_EQ(b.speicher.werte.value("laenge"), "3,75");
+    EXPECT_EQ(b.speicher.werte.value("runden"), "2");
+    EXPECT_EQ(b.speicher.geschrieben.mid(0, 3), (QStringList{"laenge", "runden", "prellzeit"}));
+    EXPECT_EQ(b.speicher.geschrieben.mid(3),
+              (QStringList{"RundenBeep", "MitSound", "SchnellsterRundenBeep", "PermanentesLogging",
+                           "MaxGeschwManuell", "Ampelbilder", "Rennmodus", "SpurWechsel",
+                           "ohneCountdown", "RaceControl"}));
+    EXPECT_EQ(r.fR.StatusBar1.Panels("kurslaenge").Text, "Kurslänge: 3,75 m");
+    EXPECT_EQ(r.fR.LaRunde[2].Caption, "2");
+    EXPECT_EQ(r.fR.ImAmpel[1].lampe, Lampe::Gelb);
+    EXPECT_TRUE(b.portsteuerung.aufrufe.isEmpty()) << "the port stays as it is";
+}
+
+// Enter presses OK while a field still holds what was typed: it is checked all the same.
+TEST(Dialog, OkOhneVerlassenDesFeldesSpeichertNieUngepruefteTexte) {
+    Einstellungsbahn b;
+    DialogLogik d = b.dialogOeffnen();
+    d.Dialog.TeLaenge = "viel";
+    d.OKButton_Click();
+    EXPECT_EQ(b.dialoge.meldungen.size(), 1u);
+    EXPECT_EQ(b.speicher.werte.value("laenge"), "5,5");
+}
+
+TEST(Dialog, TrainingUndSpurwechselSchliessenSichAus) {
+    Einstellungsbahn b;
+    DialogLogik d = b.dialogOeffnen();
+    d.ankreuzen(&DialogAnsicht::CheckTrainingsmodus, true);
+    d.ankreuzen(&DialogAnsicht::CheckSpurWechsel, true);
+    EXPECT_FALSE(d.Dialog.CheckTrainingsmodus);
+    d.OKButton_Click();
+    EXPECT_EQ(b.speicher.werte.value("Rennmodus"), "True");
+    EXPECT_EQ(b.speicher.werte.value("SpurWechsel"), "True");
+    EXPECT_TRUE(b.rennen.fR.Im2Spur[2].Visible);
+
+    DialogLogik e = b.dialogOeffnen();
+    e.ankreuzen(&DialogAnsicht::CheckTrainingsmodus, true);
+    EXPECT_FALSE(e.Dialog.CheckSpurWechsel);
+    e.OKButton_Click();
+    EXPECT_EQ(b.speicher.werte.value("Rennmodus"), "False");
+    EXPECT_EQ(b.speicher.werte.value("SpurWechsel"), "False");
+    EXPECT_FALSE(b.rennen.fR.Im2Spur[2].Visible);
+    EXPECT_EQ(b.rennen.fR.StatusBar1.Panels("modus").Text, "Trainingsmodus");
+}
+
+TEST(Dialog, AbbrechenAendertNichtsSetztAberDenLaufZurueck) {
+    Einstellungsbahn b;
+    b.rennen.SpurWechsel = true;
+    b.rennen.ZweiterLauf = true;
+    DialogLogik d = b.dialogOeffnen();
+    d.Dialog.CoRunden = "30";
+    d.CancelButton_Click();
+    EXPECT_TRUE(d.geschlossen());
+    EXPECT_FALSE(b.rennen.ZweiterLauf) << "opening with lane change on starts at heat one";
+    EXPECT_EQ(b.rennen.Rundenzahl, 10);
+    EXPECT_TRUE(b.speicher.geschrieben.isEmpty());
+}
+
+TEST(Dialog, GedrueckteAmpelZeigtNachOkFuenfGelbeKreise) {
+    Einstellungsbahn b;
+    DialogLogik d = b.dialogOeffnen();
+    d.ankreuzen(&DialogAnsicht::CheckAmpel, true);
+    d.OKButton_Click();
+    for (int lampe = 1; lampe <= 5; ++lampe)
+        EXPECT_EQ(b.rennen.fR.ImAmpel[lampe], (Lampenbild{Lampensatz::Kreis, Lampe::Gelb}));
+    EXPECT_EQ(b.speicher.werte.value("Ampelbilder"), "False");
+}
+
+TEST(Dialog, RacecontrolNurMitFunktionierenderBibliothek) {
+    Einstellungsbahn b;
+    b.version = "FEHLER";
+    DialogLogik d = b.dialogOeffnen();
+    d.ankreuzen(&DialogAnsicht::checkRaceControl, true);
+    EXPECT_TRUE(d.Dialog.buRaceControlEnabled);
+    d.ankreuzen(&DialogAnsicht::CheckBeep, true);
+    d.OKButton_Click();
+    EXPECT_FALSE(b.rennen.RaceControl) << "the old mode stays";
+    EXPECT_FALSE(b.speicher.werte.contains("RaceControl"));
+    EXPECT_EQ(b.speicher.werte.value("RundenBeep"), "True") << "the rest of the OK is stored";
+    EXPECT_TRUE(b.portsteuerung.aufrufe.isEmpty());
+
+    b.version = "1.3";
+    DialogLogik e = b.dialogOeffnen();
+    e.ankreuzen(&DialogAnsicht::checkRaceControl, true);
+    e.OKButton_Click();
+    EXPECT_TRUE(b.rennen.RaceControl);
+    EXPECT_EQ(b.speicher.werte.value("RaceControl"), "True");
+    EXPECT_EQ(b.portsteuerung.aufrufe, QStringList{"SchnittstelleOeffnen normalOeffnen"});
+
+    DialogLogik f = b.dialogOeffnen();
+    EXPECT_TRUE(f.Dialog.buRaceControlEnabled);
+    f.ankreuzen(&DialogAnsicht::checkRaceControl, false);
+    f.OKButton_Click();
+    EXPECT_FALSE(b.rennen.RaceControl);
+    EXPECT_EQ(b.portsteuerung.aufrufe.size(), 2) << "back to the sensor port";
+
+    DialogLogik g = b.dialogOeffnen();
+    g.OKButton_Click();
+    EXPECT_EQ(b.portsteuerung.aufrufe.size(), 2) << "already off: only the key is stored";
+    EXPECT_EQ(b.speicher.werte.value("RaceControl"), "False");
+}
+
+TEST(Dialog, RacecontrolHinweisBeimVerlassenDesKaestchens) {
+    Einstellungsbahn b;
+    DialogLogik d = b.dialogOeffnen();
+    d.ankreuzen(&DialogAnsicht::checkRaceControl, true);
+    d.checkRaceControl_LostFocus();
+    d.checkRaceControl_LostFocus();
+    ASSERT_EQ(b.dialoge.meldungen.size(), 2u) << "each time the focus leaves it";
+    EXPECT_TRUE(b.dialoge.meldungen[0].text.contains("www.racecontrol.example"));
+    d.ankreuzen(&DialogAnsicht::checkRaceControl, false);
+    EXPECT_TRUE(d.Dialog.buRaceControlEnabled) << "unticking alone does not disable it";
+    d.checkRaceControl_LostFocus();
+    EXPECT_FALSE(d.Dialog.buRaceControlEnabled);
+}
+
+TEST(Dialog, KnoepfeWirkenSofort) {
+    Einstellungsbahn b;
+    b.dialoge.eingabeAntworten = {"3"};
+    b.rennen.MaxGeschw = 4;
+    DialogLogik d = b.dialogOeffnen();
+    d.BuCom_Click();
+    EXPECT_EQ(b.portsteuerung.aufrufe, (QStringList{"schliessen", "SchnittstelleOeffnen 3"}));
+    EXPECT_EQ(b.dialoge.eingaben[0].titel, "welche Schnittstelle");
+    d.buManResetgeschw_Click();
+    EXPECT_EQ(b.rennen.MaxGeschw, 0);
+    d.buErgInDat_Click();
+    EXPECT_EQ(b.rekorde.aufrufe, QStringList{"ErgebnisSpeichern"});
+    d.BuHilfe_Click();
+    d.BuInfo_Click();
+    d.buRaceControl_Click();
+    EXPECT_EQ(b.dialoge.gezeigteFenster,
+              (std::vector<Fenster>{Fenster::fHinweis, Fenster::Info, Fenster::fRaceControl}));
+    EXPECT_FALSE(d.geschlossen());
+}
+
+TEST(Dialog, OptionOeffnetDenDialogBeiGelberAmpel) {
+    Einstellungsbahn b;
+    b.start.LaEinstellungen_Click();
+    EXPECT_EQ(b.rennen.fR.ImAmpel[3].lampe, Lampe::Gelb);
+    EXPECT_EQ(b.dialoge.gezeigteFenster, std::vector<Fenster>{Fenster::Dialog});
+}

@@ -1,0 +1,25 @@
+// A race engine with its start-up and settings dialog, wired to fakes.
+#pragma once
+
+#include "../core/Rennbahn.h"
+#include "DialogLogik.h"
+#include "Programmstart.h"
+
+struct Einstellungsbahn : Rennbahn {
+    FakePort portsteuerung;
+    QStringList ablauf; // start-up steps that leave the engine, in order
+    QString version = QStringLiteral("1.3");
+    Programmstart start{rennen, speicher, portsteuerung, dialoge,
+                        [this] { ablauf << QStringLiteral("HofLesen"); }};
+
+    void starteProgramm() {
+        start.Form_Load();
+        ablauf << portsteuerung.aufrufe;
+    }
+    DialogLogik dialogOeffnen() {
+        DialogLogik d(rennen, speicher, start, portsteuerung, dialoge, rekorde,
+                      [this] { return version; });
+        d.Form_Load();
+        return d;
+    }
+};

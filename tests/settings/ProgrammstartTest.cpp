@@ -1,0 +1,155 @@
+#include "Einstellungsbahn.h"
+#include "QtEinstellungsspeicher.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+TEST(Programmstart, ErsterStartMitLeeremSpeicherNimmtAlleVorgaben) {
+    Einstellungsbahn b;
+    b.starteProgramm();
+    const Rennen& r = b.rennen;
+    const HauptfensterAnsicht& fR = r.fR;
+
+    EXPECT_EQ(r.Kurslaenge, 5);
+    EXPECT_EQ(r.Rundenzahl, 10);
+    EXPECT_EQ(r.Prellzeit, 2);
+    EXPECT_EQ(fR.Caption, "Rundomat");
+    EXPECT_EQ(fR.StatusBar1.Panels("kurslaenge").Text, "Kurslänge: 5 m");
+    EXPECT_EQ(fR.StatusBar1.Panels("rundenzahl").Text, "Rundenzahl: 10");
+    EXPECT_EQ(fR.StatusBar1.Panels("modus").Text, "Rennmodus");
+    EXPECT_EQ(fR.LaRunde[1].Caption, "10");
+    EXPECT_TRUE(fR.LaZeit[1].Visible);
+    EXPECT_FALSE(fR.LaBestZeit[2].Visible);
+    EXPECT_TRUE(r.Ampelbilder);
+    EXPECT_FALSE(r.RundenBeep || r.MitSound || r.SchnellsterRundenBeep || r.PermanentesLogging ||
+                 r.MaxGeschwManuell || r.OhneCountdown || r.SpurWechsel || r.RaceControl);
+    EXPECT_EQ(fR.LaFahrer[1].Caption, "Fahrer 1");
+    EXPECT_EQ(fR.LaFahrer[2].ForeColor, 0xC0C0C0u);
+    EXPECT_FALSE(fR.Im2Spur[1].Visible);
+    EXPECT_EQ(fR.ImAmpel[1], (Lampenbild{Lampensatz::Ampel, Lampe::Aus}));
+    EXPECT_TRUE(r.SignaleGesperrt);
+    EXPECT_EQ(r.LetztesSignal[2], 0);
+    EXPECT_EQ(fR.FG[1].zeilenzahl(), 12);
+
+    EXPECT_EQ(b.ablauf, (QStringList{"HofLesen", "SchnittstelleOeffnen normalOeffnen"}));
+    EXPECT_EQ(b.speicher.geschrieben, (QStringList{"caption", "Rennmodus"}));
+    EXPECT_EQ(b.speicher.werte.value("caption"), "Rundomat");
+    EXPECT_EQ(b.speicher.werte.value("Rennmodus"), "True");
+}
+
+TEST(Programmstart, GespeicherteWerteWerdenUmgewandelt) {
+    Einstellungsbahn b;
+    b.speicher.werte = {{"laenge", "5,5"},          {"runden", "2,5"},
+                        {"prellzeit", "3"},         {"Rennmodus", "False"},
+                        {"SpurWechsel", "True"},    {"caption", "Bahn im Keller"},
+                        {"fahrer1", "Jürgen"},      {"fahrerfarbe1", "65535"},
+                        {"RundenBeep", "-1"},       {"Ampelbilder", "0"},
+                        {"RCEmpfindlichkeit", "130"}};
+    b.rennen.ZweiterLauf = true;
+    b.starteProgramm();
+    const Rennen& r = b.rennen;
+
+    EXPECT_EQ(r.Kurslaenge, 5.5);
+    EXPECT_EQ(r.fR.StatusBar1.Panels("kurslaenge").Text, "Kurslänge: 5,5 m");
+    EXPECT_EQ(r.Rundenzahl, 2) << "a half goes to the even neighbour";
+    EXPECT_EQ(r.Prellzeit, 3);
+    EXPECT_FALSE(r.Rennmodus);
+    EXPECT_EQ(r.fR.StatusBar1.Panels("modus").Text, "Trainingsmodus");
+    EXPECT_TRUE(r.fR.LaBestZeit[1].Visible);
+    EXPECT_FALSE(r.fR.LaZeit[1].Visible);
+    EXPECT_EQ(b.speicher.werte.value("Rennmodus"), "False");
+    EXPECT_TRUE(r.fR.Im2Spur[1].Visible && r.fR.Im2Spur[2].Visible);
+    EXPECT_FALSE(r.ZweiterLauf);
+    EXPECT_EQ(r.fR.Caption, "Bahn im Keller");
+    EXPECT_EQ(b.speicher.werte.value("caption"), "Bahn im Keller");
+    EXPECT_EQ(r.fR.LaFahrer[1].Caption, "Jürgen");
+    EXPECT_EQ(r.fR.LaFahrer[1].ForeColor, 0x00FFFFu);
+    EXPECT_TRUE(r.RundenBeep);
+    EXPECT_FALSE(r.Ampelbilder);
+    EXPECT_EQ(r.fR.ImAmpel[1].satz, Lampensatz::Kreis);
+    EXPECT_EQ(r.RCEmpfindlichkeit, 130);
+
+    Einstellungsbahn c;
+    c.speicher.werte = {{"runden", "3,5"}};
+    c.starteProgramm();
+    EXPECT_EQ(c.rennen.Rundenzahl, 4);
+}
+
+// Text that does not convert gives the key's default; start-up goes on.
+TEST(Programmstart, UnbrauchbareWerteGebenDieVorgabe) {
+    Einstellungsbahn b;
+    b.speicher.werte = {{"laenge", "abc"},        {"runden", "99999999999"}, {"prellzeit", ""},
+                        {"Rennmodus", "ja"},      {"RaceControl", "1.5"},    {"fahrerfarbe2", "rot"},
+                        {"RCNachlauf", "viele"}, {"ohneCountdown", "True "}};
+    b.starteProgramm();
+    const Rennen& r = b.rennen;
+    EXPECT_EQ(r.Kurslaenge, 5);
+    EXPECT_EQ(r.Rundenzahl, 10);
+    EXPECT_EQ(r.Prellzeit, 2);
+    EXPECT_TRUE(r.Rennmodus);
+    EXPECT_FALSE(r.RaceControl);
+    EXPECT_EQ(r.fR.LaFahrer[2].ForeColor, 0xC0C0C0u);
+    EXPECT_EQ(r.RCNachlauf, 0);
+    EXPECT_FALSE(r.OhneCountdown);
+    EXPECT_TRUE(b.dialoge.meldungen.empty());
+
+    for (const char* runden : {"0", "-3", "0,4"}) {
+        Einstellungsbahn c;
+        c.speicher.werte = {{"runden", runden}, {"laenge", "0"}};
+        c.starteProgramm();
+        EXPECT_EQ(c.rennen.Rundenzahl, 10) << runden;
+        EXPECT_EQ(c.rennen.Kurslaenge, 5) << "no race on a track of 0 m";
+    }
+}
+
+TEST(Programmstart, ZuVieleRundenFallenMitMeldungAufZehnZurueck) {
+    Einstellungsbahn b;
+    b.speicher.werte = {{"runden", "2000000"}};
+    b.starteProgramm();
+    EXPECT_EQ(b.rennen.Rundenzahl, 10);
+    ASSERT_EQ(b.dialoge.meldungen.size(), 1u);
+    EXPECT_EQ(b.dialoge.meldungen[0].titel, "Speicherproblem");
+    EXPECT_EQ(b.speicher.werte.value("runden"), "10");
+    EXPECT_EQ(b.rennen.fR.StatusBar1.Panels("rundenzahl").Text, "Rundenzahl: 10");
+}
+
+// The real store: a config file under XDG_CONFIG_HOME, group [einstellung].
+TEST(QtEinstellungsspeicher, EinstellungenUeberlebenEinenNeustart) {
+    QTemporaryDir ordner;
+    ASSERT_TRUE(ordner.isValid());
+    qputenv("XDG_CONFIG_HOME", ordner.path().toUtf8());
+    {
+        QtEinstellungsspeicher speicher;
+        Einstellungsbahn b;
+        Programmstart start(b.rennen, speicher, b.portsteuerung, b.dialoge, [] {});
+        start.Form_Load();
+        speicher.speichern("laenge", "5,5");
+        speicher.speichern("fahrer1", "Jürgen");
+        speicher.speichern("Rennmodus", "False");
+    }
+    const QString datei = ordner.path() + "/rundomat/rundomat.conf";
+    QFile f(datei);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << datei.toStdString();
+    const QString inhalt = QString::fromUtf8(f.readAll());
+    EXPECT_TRUE(inhalt.startsWith("[einstellung]")) << inhalt.toStdString();
+    EXPECT_TRUE(inhalt.contains("caption=Rundomat"));
+    f.close();
+
+    QtEinstellungsspeicher speicher;
+    Einstellungsbahn b;
+    Programmstart start(b.rennen, speicher, b.portsteuerung, b.dialoge, [] {});
+    start.Form_Load();
+    EXPECT_EQ(b.rennen.Kurslaenge, 5.5);
+    EXPECT_EQ(b.rennen.Fahrer[1], "Jürgen");
+    EXPECT_FALSE(b.rennen.Rennmodus);
+    EXPECT_EQ(speicher.lesen("fehlt", "vorgabe"), "vorgabe");
+
+    // Edited by hand without quotes, 5,5 still means 5,5.
+    ASSERT_TRUE(f.open(QIODevice::Append));
+    f.write("prellzeit=2,5\n");
+    f.close();
+    EXPECT_EQ(QtEinstellungsspeicher().lesen("prellzeit", "2"), "2,5");
+    qunsetenv("XDG_CONFIG_HOME");
+}
