@@ -1,0 +1,245 @@
+#include "DialogFenster.h"
+
+#include "Twips.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+namespace {
+QFont arial(int punkt, bool fett = false) {
+    QFont schrift(QStringLiteral("Arial"), punkt);
+    schrift.setBold(fett);
+    return schrift;
+}
+
+QLabel* beschriftung(QWidget* eltern, const QString& text, int oben, const QString& tipp = {}) {
+    auto* label = new QLabel(text, eltern);
+    label->setFont(arial(24));
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setToolTip(tipp);
+    platzieren(label, 120, oben, 3360, 600);
+    return label;
+}
+
+QComboBox* auswahl(QWidget* eltern, const QStringList& eintraege, int oben, const QString& tipp) {
+    auto* combo = new QComboBox(eltern);
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setFont(arial(24));
+    combo->addItems(eintraege);
+    combo->setToolTip(tipp);
+    platzieren(combo, 3600, oben, 2280, 600);
+    return combo;
+}
+
+bool innerhalb(const QWidget* widget, const QWidget* feld) {
+    return widget && (widget == feld || feld->isAncestorOf(widget));
+}
+} // namespace
+
+DialogFenster::DialogFenster(DialogLogik& logik, QWidget* eltern)
+    : QDialog(eltern), m_logik(logik) {
+    setWindowTitle(QStringLiteral("Optionen"));
+    setWindowIcon(QIcon(QStringLiteral(":/bilder/lineale.svg")));
+    setFixedSize(twips(7755), twips(7845));
+    aufbauen();
+    connect(qApp, &QApplication::focusChanged, this, &DialogFenster::fokusGewechselt);
+    darstellen();
+}
+
+void DialogFenster::aufbauen() {
+    beschriftung(this, QStringLiteral("Runden:"), 120);
+    m_CoRunden = auswahl(this,
+                         {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+                          QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("10"),
+                          QStringLiteral("15"), QStringLiteral("20"), QStringLiteral("25"),
+                          QStringLiteral("30"), QStringLiteral("40"), QStringLiteral("50"),
+                          QStringLiteral("100")},
+                         120, QStringLiteral("wieviel Runden soll Ihr Rennen/Training haben"));
+    beschriftung(this, QStringLiteral("Kurslänge [m]:"), 1020);
+    m_TeLaenge = new QLineEdit(this);
+    m_TeLaenge->setFont(arial(24));
+    m_TeLaenge->setToolTip(QStringLiteral("Länge Ihrer Rennbahn in Metern"));
+    platzieren(m_TeLaenge, 3600, 1020, 2280, 600);
+    beschriftung(this, QStringLiteral("Prellzeit in sec:"), 1980,
+                 QStringLiteral("Erklärung der Prellzeit unter Hilfe"));
+    QStringList sekunden;
+    for (int s = 2; s <= 20; ++s)
+        sekunden << QString::number(s);
+    m_coPrellZeit = auswahl(
+        this, sekunden, 1980,
+        QStringLiteral("verwährt für die Prellzeit ein weiteres Signal nach einem gültigem Signal"));
+
+    connect(m_TeLaenge, &QLineEdit::textEdited, this,
+            [this](const QString& text) { m_logik.Dialog.TeLaenge = text; });
+    for (auto [combo, feld] : {std::pair{m_CoRunden, &DialogAnsicht::CoRunden},
+                               std::pair{m_coPrellZeit, &DialogAnsicht::coPrellZeit}}) {
+        connect(combo->lineEdit(), &QLineEdit::textEdited, this,
+                [this, feld](const QString& text) { m_logik.Dialog.*feld = text; });
+        connect(combo, &QComboBox::activated, this,
+                [this, combo, feld] { m_logik.Dialog.*feld = combo->currentText(); });
+    }
+
+    kaestchen(&DialogAnsicht::CheckTrainingsmodus, QStringLiteral("Trainingsmodus"), 2700,
+              QStringLiteral("Trainings- oder Rennmodus"));
+    kaestchen(&DialogAnsicht::CheckSpurWechsel, QStringLiteral("Spurwechsel Modus"), 3170,
+              QStringLiteral("Gesamtwertung besteht aus 2 Rennen wo die Spuren von den Fahrern "
+                             "nach dem ersten Rennen getauscht werden"));
+    kaestchen(&DialogAnsicht::checkOhneCountdown, QStringLiteral("ohne Countdown starten"), 3640,
+              QStringLiteral("der erste Fahrer der über Start fährt startet damit das Rennen"));
+    kaestchen(&DialogAnsicht::checkSound, QStringLiteral("mit Soundausgaben"), 4080);
+    kaestchen(&DialogAnsicht::CheckBeep, QStringLiteral("Ton nach jeder Runde"), 4470);
+    kaestchen(&DialogAnsicht::CheckSchnellsterBeep,
+              QStringLiteral("Ton nach schnellster Maximalgeschw."), 4935);
+    kaestchen(&DialogAnsicht::checkPL, QStringLiteral("permanentes Logging"), 5415,
+              QStringLiteral("nach jedem Rennen wird das Ergebnis gespeichert"));
+    kaestchen(&DialogAnsicht::checkMaxGeschw, QStringLiteral("Maximalgeschw. manuell"), 5880,
+              QStringLiteral("Maximalgeschwindigkeit wird nicht automatisch nach jedem Rennen zu "
+                             "Null gesetzt sondern mit Umschalt + M"));
+
+    // The traffic-light button stays pressed while the plain discs are chosen.
+    auto* ampel = new QPushButton(this);
+    ampel->setCheckable(true);
+    ampel->setIcon(QIcon(QStringLiteral(":/bilder/ampel-gruen.svg")));
+    ampel->setIconSize(QSize(twips(480), twips(480)));
+    ampel->setToolTip(QStringLiteral("wählt die Darstellung der Ampel"));
+    platzieren(ampel, 300, 6360, 675, 675);
+    connect(ampel, &QPushButton::clicked, this, [this](bool gedrueckt) {
+        m_logik.ankreuzen(&DialogAnsicht::CheckAmpel, gedrueckt);
+        nachAktion();
+    });
+    m_kaestchen.emplace_back(ampel, &DialogAnsicht::CheckAmpel);
+    auto* label4 = new QLabel(QStringLiteral("Darstellung der Startampel"), this);
+    label4->setToolTip(QStringLiteral(
+        "Ampel- oder Kreisdarstellung (klicke einfach auf den Button mit der Grafik)"));
+    platzieren(label4, 1080, 6540, 4800, 300);
+
+    knopf(QStringLiteral("Rennergebnis in Datei speichern"), 300, 7260, 2760, 495,
+          &DialogLogik::buErgInDat_Click,
+          QStringLiteral(
+              "speichert das aktuelle Rennergebnis in eine Textdatei (Umschalt + D)"));
+    knopf(QStringLiteral("Maximalgeschw. zu Null setzen"), 3180, 7260, 2760, 495,
+          &DialogLogik::buManResetgeschw_Click,
+          QStringLiteral("setzt Maximalgeschwindigkeit zu Null (Umschalt + M)"));
+
+    auto* linie = new QFrame(this);
+    linie->setFrameShape(QFrame::VLine);
+    linie->setFrameShadow(QFrame::Sunken);
+    platzieren(linie, 6030, 0, 60, 7845);
+
+    QPushButton* ok = knopf(QStringLiteral("OK"), 6300, 120, 1335, 375, &DialogLogik::OKButton_Click);
+    ok->setDefault(true);
+    auto* abbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
+    platzieren(abbrechen, 6300, 600, 1335, 375);
+    connect(abbrechen, &QPushButton::clicked, this, &DialogFenster::reject);
+    knopf(QStringLiteral("Hilfe"), 6300, 1440, 1335, 375, &DialogLogik::BuHilfe_Click);
+    knopf(QStringLiteral("Info"), 6300, 1920, 1335, 375, &DialogLogik::BuInfo_Click);
+    auto* label5 = new QLabel(QStringLiteral("Hardware Setup:"), this);
+    platzieren(label5, 6300, 2940, 1335, 240);
+    knopf(QStringLiteral("COM ändern"), 6300, 3180, 1335, 375, &DialogLogik::BuCom_Click,
+          QStringLiteral("ändern der seriellen Schnittstelle"));
+
+    m_checkRaceControl = new QCheckBox(QStringLiteral("Racecontrol"), this);
+    m_checkRaceControl->setToolTip(QStringLiteral("Als Hardware wird Racecontrol benutzt"));
+    platzieren(m_checkRaceControl, 6300, 6780, 1335, 375);
+    connect(m_checkRaceControl, &QCheckBox::clicked, this, [this](bool an) {
+        m_logik.ankreuzen(&DialogAnsicht::checkRaceControl, an);
+        nachAktion();
+    });
+    m_kaestchen.emplace_back(m_checkRaceControl, &DialogAnsicht::checkRaceControl);
+    // The caption wraps like a classic command button's.
+    m_buRaceControl = knopf(QStringLiteral("Racecontrol\nkonfigurieren"), 6300, 7200, 1335, 555,
+                            &DialogLogik::buRaceControl_Click);
+}
+
+QAbstractButton* DialogFenster::kaestchen(Kontrollkaestchen feld, const QString& text, int oben,
+                                          const QString& tipp) {
+    auto* box = new QCheckBox(text, this);
+    box->setFont(arial(12, true));
+    box->setToolTip(tipp);
+    platzieren(box, 300, oben, 5600, 420);
+    connect(box, &QCheckBox::clicked, this, [this, feld](bool an) {
+        m_logik.ankreuzen(feld, an);
+        nachAktion();
+    });
+    m_kaestchen.emplace_back(box, feld);
+    return box;
+}
+
+QPushButton* DialogFenster::knopf(const QString& text, int links, int oben, int breite, int hoehe,
+                                  void (DialogLogik::*aktion)(), const QString& tipp) {
+    auto* button = new QPushButton(text, this);
+    button->setToolTip(tipp);
+    button->setAutoDefault(false);
+    platzieren(button, links, oben, breite, hoehe);
+    connect(button, &QPushButton::clicked, this, [this, aktion] {
+        (m_logik.*aktion)();
+        nachAktion();
+    });
+    return button;
+}
+
+// A field is checked when the focus moves from it to another control of this dialog, not
+// when a message box or another window takes the focus. The check runs once the focus
+// change is complete, so a message it shows does not interrupt it.
+void DialogFenster::fokusGewechselt(QWidget* vorher, QWidget* jetzt) {
+    if (!jetzt || jetzt->window() != this)
+        return;
+    const std::pair<QWidget*, void (DialogLogik::*)()> felder[] = {
+        {m_CoRunden, &DialogLogik::CoRunden_Validate},
+        {m_TeLaenge, &DialogLogik::TeLaenge_Validate},
+        {m_coPrellZeit, &DialogLogik::coPrellZeit_Validate},
+        {m_checkRaceControl, &DialogLogik::checkRaceControl_LostFocus},
+    };
+    for (const auto& [feld, pruefung] : felder) {
+        if (innerhalb(vorher, feld) && !innerhalb(jetzt, feld)) {
+            QMetaObject::invokeMethod(
+                this,
+                [this, pruefung = pruefung] {
+                    if (m_logik.geschlossen())
+                        return;
+                    (m_logik.*pruefung)();
+                    nachAktion();
+                },
+                Qt::QueuedConnection);
+        }
+    }
+}
+
+void DialogFenster::reject() {
+    m_logik.CancelButton_Click();
+    QDialog::reject();
+}
+
+void DialogFenster::nachAktion() {
+    if (m_logik.geschlossen()) {
+        if (isVisible() && result() == 0)
+            accept();
+        return;
+    }
+    darstellen();
+}
+
+void DialogFenster::darstellen() {
+    const DialogAnsicht& d = m_logik.Dialog;
+    for (auto [combo, text] : {std::pair{m_CoRunden, d.CoRunden}, std::pair{m_coPrellZeit, d.coPrellZeit}}) {
+        if (combo->currentText() != text) {
+            const QSignalBlocker sperre(combo);
+            combo->setEditText(text);
+        }
+    }
+    if (m_TeLaenge->text() != d.TeLaenge)
+        m_TeLaenge->setText(d.TeLaenge);
+    for (const auto& [box, feld] : m_kaestchen) {
+        const QSignalBlocker sperre(box);
+        box->setChecked(d.*feld);
+    }
+    m_buRaceControl->setEnabled(d.buRaceControlEnabled);
+}

@@ -1,0 +1,41 @@
+// The settings dialog "Optionen": shows DialogLogik's controls at their fixed places and
+// forwards every change, click and focus loss to it.
+#pragma once
+
+#include "DialogLogik.h"
+
+#include <QDialog>
+
+#include <vector>
+
+class QAbstractButton;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+class DialogFenster : public QDialog {
+    Q_OBJECT
+public:
+    explicit DialogFenster(DialogLogik& logik, QWidget* eltern = nullptr);
+
+    void reject() override;
+
+private:
+    void aufbauen();
+    QAbstractButton* kaestchen(Kontrollkaestchen feld, const QString& text, int oben,
+                               const QString& tipp = {});
+    QPushButton* knopf(const QString& text, int links, int oben, int breite, int hoehe,
+                       void (DialogLogik::*aktion)(), const QString& tipp = {});
+    void fokusGewechselt(QWidget* vorher, QWidget* jetzt);
+    void darstellen();
+    // After every forwarded event: show the new state, close when the logic is done.
+    void nachAktion();
+
+    DialogLogik& m_logik;
+    QComboBox* m_CoRunden = nullptr;
+    QLineEdit* m_TeLaenge = nullptr;
+    QComboBox* m_coPrellZeit = nullptr;
+    QAbstractButton* m_checkRaceControl = nullptr;
+    QPushButton* m_buRaceControl = nullptr;
+    std::vector<std::pair<QAbstractButton*, Kontrollkaestchen>> m_kaestchen;
+};

@@ -1,0 +1,84 @@
+#include "DialogFenster.h"
+#include "Einstellungsbahn.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+template <typename T> T* finden(QWidget& fenster, const QString& tipp) {
+    for (T* w : fenster.findChildren<T*>())
+        if (w->toolTip() == tipp)
+            return w;
+    return nullptr;
+}
+
+void tippenUndWeiter(QWidget* feld, const QString& text) {
+    feld->setFocus();
+    QTest::keyClick(feld, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(feld, text);
+    QTest::keyClick(feld, Qt::Key_Tab);
+    QCoreApplication::processEvents();
+}
+} // namespace
+
+TEST(DialogFenster, FeldWirdBeimVerlassenGeprueft) {
+    Einstellungsbahn b;
+    DialogLogik logik = b.dialogOeffnen();
+    DialogFenster fenster(logik);
+    fenster.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenster));
+    EXPECT_EQ(fenster.windowTitle(), "Optionen");
+    EXPECT_EQ(fenster.size(), QSize(517, 523));
+
+    auto* laenge = finden<QLineEdit>(fenster, "Länge Ihrer Rennbahn in Metern");
+    ASSERT_NE(laenge, nullptr);
+    EXPECT_EQ(laenge->text(), "5");
+    tippenUndWeiter(laenge, "3.75");
+    EXPECT_EQ(laenge->text(), "3,75");
+    EXPECT_TRUE(b.dialoge.meldungen.empty());
+
+    auto* prellzeit = finden<QComboBox>(
+        fenster, "verwährt für die Prellzeit ein weiteres Signal nach einem gültigem Signal");
+    ASSERT_NE(prellzeit, nullptr);
+    tippenUndWeiter(prellzeit->lineEdit(), "x");
+    ASSERT_EQ(b.dialoge.meldungen.size(), 1u);
+    EXPECT_EQ(b.dialoge.meldungen[0].titel, "Eingabefehler");
+    EXPECT_EQ(prellzeit->currentText(), "2");
+
+    QPushButton* ok = nullptr;
+    for (QPushButton* knopf : fenster.findChildren<QPushButton*>())
+        if (knopf->text() == "OK")
+            ok = knopf;
+    ASSERT_NE(ok, nullptr);
+    QTest::mouseClick(ok, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(fenster.result(), QDialog::Accepted);
+    EXPECT_EQ(b.rennen.Kurslaenge, 3.75);
+    EXPECT_EQ(b.speicher.werte.value("laenge"), "3,75");
+}
+
+TEST(DialogFenster, KaestchenFolgenDenKlickregeln) {
+    Einstellungsbahn b;
+    b.rennen.Rennmodus = false;
+    DialogLogik logik = b.dialogOeffnen();
+    DialogFenster fenster(logik);
+    fenster.show();
+    auto* spurwechsel = finden<QAbstractButton>(
+        fenster, "Gesamtwertung besteht aus 2 Rennen wo die Spuren von den Fahrern nach dem "
+                 "ersten Rennen getauscht werden");
+    auto* training = finden<QAbstractButton>(fenster, "Trainings- oder Rennmodus");
+    ASSERT_TRUE(spurwechsel && training);
+    EXPECT_TRUE(training->isChecked());
+    QTest::mouseClick(spurwechsel, Qt::LeftButton, {}, QPoint(8, spurwechsel->height() / 2));
+    EXPECT_TRUE(spurwechsel->isChecked());
+    EXPECT_FALSE(training->isChecked());
+
+    QTest::keyClick(&fenster, Qt::Key_Escape);
+    EXPECT_EQ(fenster.result(), QDialog::Rejected);
+    EXPECT_TRUE(logik.geschlossen());
+    EXPECT_TRUE(b.speicher.geschrieben.isEmpty());
+}

@@ -1,0 +1,39 @@
+// Message boxes, input boxes and secondary windows of the real program, modal over the
+// main window. The windows themselves are registered by whoever can build them.
+#pragma once
+
+#include "Dialoge.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+#include <map>
+
+class QtDialoge final : public Dialoge {
+public:
+    using Fensteraufruf = std::function<void(QWidget* eltern)>;
+    using Ergebnisaufruf = std::function<void(const F2SpurRennenInhalt&, QWidget* eltern)>;
+
+    void elternSetzen(QWidget* eltern) { m_eltern = eltern; }
+    void fensterAnmelden(Fenster fenster, Fensteraufruf aufruf);
+    void ergebnisfensterAnmelden(Ergebnisaufruf aufruf) { m_ergebnisfenster = std::move(aufruf); }
+    // Runs before every modal window opens, so the main window can show the state that
+    // led to it (a false start, the finish) while the window is open.
+    void vorJedemModalenFenster(std::function<void()> aufruf) { m_vorModal = std::move(aufruf); }
+
+    void meldung(const QString& text, const QString& titel) override;
+    bool frage(const QString& text, const QString& titel) override;
+    QString eingabe(const QString& aufforderung, const QString& titel,
+                    const QString& vorgabe) override;
+    void fensterZeigen(Fenster fenster) override;
+    void f2SpurRennenZeigen(const F2SpurRennenInhalt& inhalt) override;
+
+private:
+    void vorModal();
+
+    QPointer<QWidget> m_eltern;
+    std::map<Fenster, Fensteraufruf> m_fenster;
+    Ergebnisaufruf m_ergebnisfenster;
+    std::function<void()> m_vorModal;
+};
