@@ -1,10 +1,12 @@
-// The main of widget tests: GoogleTest inside a QApplication (offscreen by the test's
-// environment).
+// The main of widget tests: GoogleTest inside a QApplication, on the offscreen platform
+// unless the environment names another (test discovery runs without a display, too).
 #include <QApplication>
 
 #include <gtest/gtest.h>
 
 int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

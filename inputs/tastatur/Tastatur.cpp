@@ -1,0 +1,74 @@
+#include "Tastatur.h"
+
+Tastatur::Tastatur(Rennen& rennen, Programmstart& start, Rekorde& rekorde, Dialoge& dialoge,
+                   Fahrernamen& fahrer)
+    : m_rennen(rennen), m_start(start), m_rekorde(rekorde), m_dialoge(dialoge), m_fahrer(fahrer) {}
+
+void Tastatur::Form_KeyDown(Taste taste, int umschaltung) {
+    Rennen& r = m_rennen;
+    if (taste == Taste::Enter) {
+        r.LaStart_Click();
+        return;
+    }
+    if (taste == Taste::Leertaste) {
+        if (r.fR.LaStart.Caption != QStringLiteral("Start"))
+            r.CrashUmschalten();
+        return;
+    }
+    // The rest needs Shift alone, without Ctrl or Alt.
+    if (umschaltung != Umschaltung::Shift)
+        return;
+    // Laps by hand count while signals count; the rest only between races (or in a crash
+    // pause), and a disabled label-button's key does nothing either.
+    const bool gesperrt = r.SignaleGesperrt;
+    switch (taste) {
+    case Taste::Ziffer1: r.SimuliertesRundensignal(1); break;
+    case Taste::Ziffer2: r.SimuliertesRundensignal(2); break;
+    case Taste::D:
+        if (gesperrt)
+            m_rekorde.ErgebnisSpeichern();
+        break;
+    case Taste::M:
+        if (gesperrt)
+            r.MaxGeschwZuruecksetzen();
+        break;
+    case Taste::H:
+        if (gesperrt && r.fR.LaHof.Enabled)
+            LaHof_Click();
+        break;
+    case Taste::O:
+        if (gesperrt && r.fR.LaEinstellungen.Enabled)
+            m_start.LaEinstellungen_Click();
+        break;
+    case Taste::I:
+        if (gesperrt)
+            m_dialoge.fensterZeigen(Fenster::Info);
+        break;
+    case Taste::F1:
+        if (gesperrt)
+            m_fahrer.LaFahrer_Click(1);
+        break;
+    case Taste::F2:
+        if (gesperrt)
+            m_fahrer.LaFahrer_Click(2);
+        break;
+    default: break;
+    }
+}
+
+void Tastatur::LaCountdown_MouseUp(int umschaltung) {
+    if (umschaltung != (Umschaltung::Shift | Umschaltung::Strg))
+        return;
+    m_rennen.Einzelmodus = !m_rennen.Einzelmodus;
+    m_dialoge.meldung(QStringLiteral("Einzelmodus ist jetz ") +
+                          (m_rennen.Einzelmodus ? QStringLiteral("Wahr") : QStringLiteral("Falsch")) +
+                          QStringLiteral("\r\nDer Einzelmodus geht nicht bei Shift + 1 bzw + 2"),
+                      Anwendungstitel);
+}
+
+void Tastatur::LaHof_Click() { m_dialoge.fensterZeigen(Fenster::fhof); }
+
+void Tastatur::StatusBar1_PanelClick() {
+    if (m_rennen.SignaleGesperrt)
+        m_dialoge.fensterZeigen(Fenster::Info);
+}

@@ -1,0 +1,39 @@
+// The main window's keyboard: Enter starts and stops, Space halts a race after a crash,
+// Shift+1 and Shift+2 give laps by hand, and Shift with a letter opens what the
+// label-buttons offer, only while no race runs. A Shift+Ctrl click on the countdown
+// digit toggles single mode.
+#pragma once
+
+#include "Fahrernamen.h"
+#include "Programmstart.h"
+#include "Rekorde.h"
+#include "Rennen.h"
+
+// The keys the table knows, whatever the keyboard layout prints on them.
+enum class Taste { Enter, Leertaste, Ziffer1, Ziffer2, D, M, H, O, I, F1, F2, Andere };
+
+// The shift state as a bit set.
+namespace Umschaltung {
+constexpr int Shift = 1;
+constexpr int Strg = 2;
+constexpr int Alt = 4;
+} // namespace Umschaltung
+
+class Tastatur {
+public:
+    Tastatur(Rennen& rennen, Programmstart& start, Rekorde& rekorde, Dialoge& dialoge,
+             Fahrernamen& fahrer);
+
+    void Form_KeyDown(Taste taste, int umschaltung);
+    void LaCountdown_MouseUp(int umschaltung);
+    void LaHof_Click();
+    // A click on the status bar opens the about box, but not during a race.
+    void StatusBar1_PanelClick();
+
+private:
+    Rennen& m_rennen;
+    Programmstart& m_start;
+    Rekorde& m_rekorde;
+    Dialoge& m_dialoge;
+    Fahrernamen& m_fahrer;
+};

@@ -1,0 +1,151 @@
+#include "../../settings/Einstellungsbahn.h"
+#include "Tastatur.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+struct Tastaturbahn : Einstellungsbahn {
+    std::deque<std::optional<int>> menueAntworten;
+    Fahrernamen fahrer{rennen, speicher, dialoge, [this] {
+                           std::optional<int> antwort = menueAntworten.front();
+                           menueAntworten.pop_front();
+                           return antwort;
+                       }};
+    Tastatur tastatur{rennen, start, rekorde, dialoge, fahrer};
+
+    void taste(Taste t, int umschaltung = Umschaltung::Shift) {
+        tastatur.Form_KeyDown(t, umschaltung);
+    }
+};
+} // namespace
+
+TEST(Tastatur, EnterStartetUndStopptLeertasteNurImRennen) {
+    Tastaturbahn b;
+    b.taste(Taste::Leertaste, 0);
+    EXPECT_FALSE(b.rennen.CrashPause) << "no race, no crash";
+    b.taste(Taste::Enter, Umschaltung::Strg);
+    EXPECT_EQ(b.rennen.fR.LaStart.Caption, "Stop");
+    b.taste(Taste::Leertaste, Umschaltung::Shift | Umschaltung::Strg);
+    EXPECT_TRUE(b.rennen.CrashPause) << "any shift state";
+    b.taste(Taste::Leertaste, 0);
+    EXPECT_FALSE(b.rennen.CrashPause);
+    b.taste(Taste::Enter, 0);
+    EXPECT_EQ(b.rennen.fR.LaStart.Caption, "Start");
+}
+
+TEST(Tastatur, RundenPerHandNurMitShiftAlleinUndNurWennSignaleZaehlen) {
+    Tastaturbahn b;
+    b.taste(Taste::Ziffer1);
+    EXPECT_TRUE(b.dialoge.meldungen.empty()) << "idle: nothing";
+
+    b.bei(-5);
+    b.taste(Taste::Enter, 0);
+    b.countdown(12);
+    b.taste(Taste::Ziffer1, Umschaltung::Shift | Umschaltung::Strg);
+    b.taste(Taste::Ziffer1, 0);
+    EXPECT_TRUE(b.dialoge.meldungen.empty()) << "Ctrl+Shift+1 and plain 1 do nothing";
+    b.taste(Taste::Ziffer1);
+    ASSERT_EQ(b.dialoge.meldungen.size(), 1u);
+    EXPECT_EQ(b.dialoge.meldungen[0].text, "Fehlstart von Fahrer 1");
+
+    // After the false start signals still count and the option button stays disabled.
+    b.taste(Taste::O);
+    b.taste(Taste::H);
+    b.taste(Taste::M);
+    b.taste(Taste::Leertaste, 0);
+    EXPECT_TRUE(b.dialoge.gezeigteFenster.empty());
+    EXPECT_FALSE(b.rennen.CrashPause);
+}
+
+TEST(Tastatur, FensterTastenNurZwischenDenRennen) {
+    Tastaturbahn b;
+    b.rennen.MaxGeschw = 3;
+    b.starten();
+    for (Taste t : {Taste::D, Taste::M, Taste::H, Taste::O, Taste::I, Taste::F1})
+        b.taste(t);
+    EXPECT_TRUE(b.dialoge.gezeigteFenster.empty());
+    EXPECT_TRUE(b.rekorde.aufrufe.isEmpty());
+    EXPECT_TRUE(b.dialoge.eingaben.empty());
+
+    b.taste(Taste::Enter, 0); // stop
+    b.rennen.MaxGeschw = 3;
+    b.taste(Taste::M);
+    EXPECT_EQ(b.rennen.MaxGeschw, 0);
+    EXPECT_EQ(b.maxg(), "Maximalgeschwindigkeit:");
+    b.taste(Taste::D);
+    EXPECT_EQ(b.rekorde.aufrufe, QStringList{"ErgebnisSpeichern"});
+    b.taste(Taste::H);
+    b.taste(Taste::I);
+    b.taste(Taste::O);
+    EXPECT_EQ(b.dialoge.gezeigteFenster,
+              (std::vector<Fenster>{Fenster::fhof, Fenster::Info, Fenster::Dialog}));
+    b.taste(Taste::F2);
+    ASSERT_EQ(b.dialoge.eingaben.size(), 1u);
+    EXPECT_EQ(b.dialoge.eingaben[0].text, "Wie soll der neue Name von Fahrer 2 sein?:");
+    b.taste(Taste::H, Umschaltung::Shift | Umschaltung::Alt);
+    EXPECT_EQ(b.dialoge.gezeigteFenster.size(), 3u);
+}
+
+TEST(Tastatur, InDerCrashpauseGehenDieFensterTastenAberNichtDieGesperrtenKnoepfe) {
+    Tastaturbahn b;
+    b.starten();
+    b.taste(Taste::Leertaste, 0);
+    b.taste(Taste::I);
+    b.taste(Taste::H);
+    b.taste(Taste::O);
+    EXPECT_EQ(b.dialoge.gezeigteFenster, std::vector<Fenster>{Fenster::Info});
+}
+
+TEST(Tastatur, ShiftStrgKlickAufDenCountdownSchaltetDenEinzelmodus) {
+    Tastaturbahn b;
+    b.tastatur.LaCountdown_MouseUp(Umschaltung::Shift);
+    EXPECT_FALSE(b.rennen.Einzelmodus);
+    b.tastatur.LaCountdown_MouseUp(Umschaltung::Shift | Umschaltung::Strg);
+    EXPECT_TRUE(b.rennen.Einzelmodus);
+    ASSERT_EQ(b.dialoge.meldungen.size(), 1u);
+    EXPECT_EQ(b.dialoge.meldungen[0].text,
+              "Einzelmodus ist jetz Wahr\r\nDer Einzelmodus geht nicht bei Shift + 1 bzw + 2");
+    b.tastatur.LaCountdown_MouseUp(Umschaltung::Shift | Umschaltung::Strg);
+    EXPECT_TRUE(b.dialoge.meldungen[1].text.startsWith("Einzelmodus ist jetz Falsch"));
+}
+
+TEST(Tastatur, StatusleisteOeffnetInfoNurOhneRennen) {
+    Tastaturbahn b;
+    b.tastatur.StatusBar1_PanelClick();
+    b.starten();
+    b.tastatur.StatusBar1_PanelClick();
+    EXPECT_EQ(b.dialoge.gezeigteFenster, std::vector<Fenster>{Fenster::Info});
+}
+
+TEST(Fahrernamen, UmbenennenUndFarbenWerdenGespeichert) {
+    Tastaturbahn b;
+    b.dialoge.eingabeAntworten = {"", "  ", "Jürgen"};
+    b.fahrer.LaFahrer_Click(1);
+    EXPECT_EQ(b.rennen.Fahrer[1], "Fahrer 1") << "cancelled";
+    EXPECT_TRUE(b.speicher.geschrieben.isEmpty());
+    EXPECT_EQ(b.dialoge.vorgaben[0], "Fahrer 1");
+    EXPECT_EQ(b.dialoge.eingaben[0].titel, "Name?");
+    b.fahrer.LaFahrer_Click(1);
+    EXPECT_EQ(b.rennen.Fahrer[1], "  ") << "blanks are a name";
+    b.fahrer.LaFahrer_Click(2);
+    EXPECT_EQ(b.rennen.fR.LaFahrer[2].Caption, "Jürgen");
+    EXPECT_EQ(b.speicher.werte.value("fahrer2"), "Jürgen");
+
+    b.menueAntworten = {6, std::nullopt, 0};
+    b.fahrer.LaFahrer_MouseDown(1, Qt::LeftButton);
+    EXPECT_EQ(b.speicher.werte.value("fahrerfarbe1"), "12632256") << "every press stores";
+    b.fahrer.LaFahrer_MouseDown(2, Qt::RightButton);
+    EXPECT_EQ(b.rennen.fR.LaFahrer[2].ForeColor, 0xFFFF00u) << "Blau";
+    EXPECT_EQ(b.speicher.werte.value("fahrerfarbe2"), "16776960");
+    b.fahrer.LaFahrer_MouseDown(2, Qt::RightButton); // menu escaped
+    EXPECT_EQ(b.rennen.fR.LaFahrer[2].ForeColor, 0xFFFF00u);
+    b.rennen.fR.LaRunde[1].ForeColor = 0x123456;
+    b.fahrer.LaFahrer_MouseDown(2, Qt::RightButton);
+    EXPECT_EQ(b.rennen.fR.LaFahrer[2].ForeColor, 0x123456u) << "Standard: the lap counter's";
+
+    Einstellungsbahn neu;
+    neu.speicher.werte = b.speicher.werte;
+    neu.starteProgramm();
+    EXPECT_EQ(neu.rennen.fR.LaFahrer[2].Caption, "Jürgen");
+    EXPECT_EQ(neu.rennen.fR.LaFahrer[2].ForeColor, 0x123456u);
+}
