@@ -25,6 +25,7 @@ bool Rundentabelle::zeilenzahlSetzen(std::int64_t zeilen) {
     if (zeilen < 1 || zeilen > GroessteZeilenzahl)
         return false;
     m_zeilenzahl = static_cast<int>(zeilen);
+    ++m_aenderungen;
     if (m_zeilen.size() > static_cast<std::size_t>(m_zeilenzahl))
         m_zeilen.resize(static_cast<std::size_t>(m_zeilenzahl));
     return true;
@@ -44,5 +45,6 @@ Zelle& Rundentabelle::zelle(int zeile, int spalte) {
         throw std::out_of_range("Rundentabelle: Zeile ausserhalb der Tabelle");
     if (static_cast<std::size_t>(zeile) >= m_zeilen.size())
         m_zeilen.resize(static_cast<std::size_t>(zeile) + 1);
+    ++m_aenderungen;
     return m_zeilen[static_cast<std::size_t>(zeile)][spalte];
 }

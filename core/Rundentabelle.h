@@ -29,6 +29,10 @@ public:
     Rundentabelle();
 
     int zeilenzahl() const { return m_zeilenzahl; }
+    // Counts every change, so a view can tell whether it must redraw.
+    std::uint64_t aenderungen() const { return m_aenderungen; }
+    // The lowest row written so far (0: only the header).
+    int letzteGeschriebeneZeile() const { return static_cast<int>(m_zeilen.size()) - 1; }
     // Like the grid's row count: rows cut off lose their texts and formatting. A count
     // outside 1 to GroessteZeilenzahl is refused (false) and changes nothing.
     bool zeilenzahlSetzen(std::int64_t zeilen);
@@ -43,4 +47,5 @@ private:
 
     std::deque<Zeile> m_zeilen; // rows 0 .. highest written
     int m_zeilenzahl = 1;
+    std::uint64_t m_aenderungen = 0;
 };

@@ -1,0 +1,186 @@
+#include "Hauptfenster.h"
+
+#include "Bilder.h"
+#include "Labelknopf.h"
+#include "Rundentabellenmodell.h"
+#include "Statusleistenanzeige.h"
+#include "Tastenzuordnung.h"
+#include "Twips.h"
+
+#include <QHeaderView>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QScrollBar>
+#include <QTableView>
+
+namespace {
+constexpr QSize Lampengroesse(32, 32);
+constexpr int AmpelLinks[] = {4020, 4680, 5340, 6000, 6660};
+} // namespace
+
+Hauptfenster::Hauptfenster(Rennen& rennen, Programmstart& start, Tastatur& tastatur,
+                           Fahrernamen& fahrer)
+    : m_rennen(rennen), m_start(start), m_tastatur(tastatur), m_fahrer(fahrer) {
+    setFixedSize(twips(11250), twips(7425));
+    setWindowIcon(QIcon(QStringLiteral(":/bilder/symbol.svg")));
+    // The window takes every key itself; no control can hold the focus.
+    setFocusPolicy(Qt::StrongFocus);
+    aufbauen();
+    darstellen();
+}
+
+template <typename Aktion> void Hauptfenster::weiterleiten(Aktion aktion) {
+    aktion();
+    darstellen();
+}
+
+Labelknopf* Hauptfenster::label(int links, int oben, int breite, int hoehe, double punkt,
+                                bool fett, bool alsKnopf) {
+    auto* l = new Labelknopf(this, alsKnopf);
+    QFont schrift(QStringLiteral("Arial"));
+    schrift.setPointSizeF(punkt);
+    schrift.setBold(fett);
+    l->setFont(schrift);
+    platzieren(l, links, oben, breite, hoehe);
+    return l;
+}
+
+QTableView* Hauptfenster::tabelle(int spur, int links, int oben) {
+    auto* view = new QTableView(this);
+    auto* modell = new Rundentabellenmodell(m_rennen.fR.FG[spur], view);
+    view->setModel(modell);
+    view->setFocusPolicy(Qt::NoFocus);
+    view->setSelectionMode(QAbstractItemView::NoSelection);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->verticalHeader()->hide();
+    view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 2);
+    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    view->horizontalHeader()->setSectionsClickable(false);
+    view->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    platzieren(view, links, oben, 3495, 2895);
+    // The padded header texts give the columns their widths, shrunk to the view.
+    const Rundentabelle& t = m_rennen.fR.FG[spur];
+    int summe = 0;
+    for (int spalte = 0; spalte < Rundentabelle::Spaltenzahl; ++spalte)
+        summe += view->fontMetrics().horizontalAdvance(t.zelle(0, spalte).text);
+    const int platz = view->width() - view->verticalScrollBar()->sizeHint().width() - 2;
+    int rest = platz;
+    for (int spalte = 0; spalte < Rundentabelle::Spaltenzahl - 1; ++spalte) {
+        const int breite =
+            platz * view->fontMetrics().horizontalAdvance(t.zelle(0, spalte).text) / summe;
+        view->setColumnWidth(spalte, breite);
+        rest -= breite;
+    }
+    view->setColumnWidth(Rundentabelle::Spaltenzahl - 1, rest);
+    m_modelle[spur] = modell;
+    return view;
+}
+
+void Hauptfenster::aufbauen() {
+    auto* hintergrund = new QLabel(this);
+    hintergrund->setPixmap(bild(QStringLiteral("hintergrund"), QSize(750, 480)));
+    hintergrund->setGeometry(0, 0, 750, 480);
+
+    m_LaFahrer[1] = label(420, 300, 3375, 615, 24, false, true);
+    m_LaFahrer[2] = label(7560, 315, 3375, 615, 24, false, true);
+    m_FG[1] = tabelle(1, 270, 1215);
+    m_FG[2] = tabelle(2, 7490, 1220);
+    m_LaZeit[1] = label(240, 4500, 3495, 570, 24, false);
+    m_LaZeit[2] = label(7440, 4500, 3615, 570, 24, false);
+    m_LaBestZeit[1] = label(240, 4500, 3495, 570, 24, false);
+    m_LaBestZeit[2] = label(7500, 4500, 3495, 570, 24, false);
+    m_LaRunde[1] = label(1080, 5600, 1815, 975, 48, false);
+    m_LaRunde[2] = label(8280, 5600, 1815, 975, 48, false);
+    m_LaHof = label(4440, 2250, 2415, 375, 15.75, true, true);
+    m_LaEinstellungen = label(4440, 3000, 2415, 375, 15.75, true, true);
+    m_LaStart = label(4440, 3780, 2415, 375, 15.75, true, true);
+    m_LaStart->setToolTip(QStringLiteral("Enter"));
+    m_LaCountdown = label(5040, 5000, 1095, 570, 24, false);
+    m_LaCrash = label(4020, 5880, 3075, 375, 15.75, true);
+    m_LaCrash->setToolTip(QStringLiteral("Enter"));
+    for (int lampe = 1; lampe <= 5; ++lampe) {
+        m_ImAmpel[lampe] = new QLabel(this);
+        platzieren(m_ImAmpel[lampe], AmpelLinks[lampe - 1], 6300, 480, 480);
+    }
+    m_Im2Spur[1] = new QLabel(this);
+    platzieren(m_Im2Spur[1], 4020, 300, 480, 480);
+    m_Im2Spur[2] = new QLabel(this);
+    platzieren(m_Im2Spur[2], 6780, 360, 480, 480);
+    m_StatusBar1 = new Statusleistenanzeige(m_rennen.fR.StatusBar1, this);
+    platzieren(m_StatusBar1, 0, 7050, 11250, 375);
+
+    for (int spur = 1; spur <= 2; ++spur) {
+        connect(m_LaFahrer[spur], &Labelknopf::gedrueckt, this, [this, spur](Qt::MouseButton k) {
+            weiterleiten([&] { m_fahrer.LaFahrer_MouseDown(spur, k); });
+        });
+        connect(m_LaFahrer[spur], &Labelknopf::geklickt, this,
+                [this, spur] { weiterleiten([&] { m_fahrer.LaFahrer_Click(spur); }); });
+    }
+    connect(m_LaStart, &Labelknopf::geklickt, this,
+            [this] { weiterleiten([&] { m_rennen.LaStart_Click(); }); });
+    connect(m_LaEinstellungen, &Labelknopf::geklickt, this,
+            [this] { weiterleiten([&] { m_start.LaEinstellungen_Click(); }); });
+    connect(m_LaHof, &Labelknopf::geklickt, this,
+            [this] { weiterleiten([&] { m_tastatur.LaHof_Click(); }); });
+    connect(m_LaCountdown, &Labelknopf::losgelassen, this,
+            [this](Qt::KeyboardModifiers umschaltung) {
+                weiterleiten(
+                    [&] { m_tastatur.LaCountdown_MouseUp(umschaltungVon(umschaltung)); });
+            });
+    connect(m_StatusBar1, &Statusleistenanzeige::feldGeklickt, this,
+            [this] { weiterleiten([&] { m_tastatur.StatusBar1_PanelClick(); }); });
+}
+
+void Hauptfenster::keyPressEvent(QKeyEvent* ereignis) {
+    weiterleiten([&] {
+        m_tastatur.Form_KeyDown(tasteVon(*ereignis), umschaltungVon(ereignis->modifiers()));
+    });
+}
+
+std::optional<int> Hauptfenster::farbmenueZeigen() {
+    QMenu menue(QStringLiteral("Farbe"), this);
+    for (const Farbeintrag& eintrag : Farbmenue())
+        menue.addAction(eintrag.caption);
+    QAction* gewaehlt = menue.exec(QCursor::pos());
+    if (!gewaehlt)
+        return std::nullopt;
+    return static_cast<int>(menue.actions().indexOf(gewaehlt));
+}
+
+void Hauptfenster::darstellen() {
+    const HauptfensterAnsicht& fR = m_rennen.fR;
+    if (windowTitle() != fR.Caption)
+        setWindowTitle(fR.Caption);
+    for (int spur = 1; spur <= 2; ++spur) {
+        m_LaFahrer[spur]->darstellen(fR.LaFahrer[spur]);
+        m_LaZeit[spur]->darstellen(fR.LaZeit[spur]);
+        m_LaBestZeit[spur]->darstellen(fR.LaBestZeit[spur]);
+        m_LaRunde[spur]->darstellen(fR.LaRunde[spur]);
+        if (m_gezeigtePfeile[spur] != fR.Im2Spur[spur].Picture) {
+            m_gezeigtePfeile[spur] = fR.Im2Spur[spur].Picture;
+            m_Im2Spur[spur]->setPixmap(pfeilbild(fR.Im2Spur[spur].Picture, Lampengroesse));
+        }
+        m_Im2Spur[spur]->setVisible(fR.Im2Spur[spur].Visible);
+        m_modelle[spur]->aktualisieren();
+        const int letzte = fR.FG[spur].letzteGeschriebeneZeile();
+        if (letzte > 0)
+            m_FG[spur]->scrollTo(m_modelle[spur]->index(letzte - 1, 0));
+        else
+            m_FG[spur]->scrollToTop();
+    }
+    m_LaHof->darstellen(fR.LaHof);
+    m_LaEinstellungen->darstellen(fR.LaEinstellungen);
+    m_LaStart->darstellen(fR.LaStart);
+    m_LaCountdown->darstellen(fR.LaCountdown);
+    m_LaCrash->darstellen(fR.LaCrash);
+    for (int lampe = 1; lampe <= 5; ++lampe) {
+        if (m_gezeigteLampen[lampe] != fR.ImAmpel[lampe]) {
+            m_gezeigteLampen[lampe] = fR.ImAmpel[lampe];
+            m_ImAmpel[lampe]->setPixmap(lampenbild(fR.ImAmpel[lampe], Lampengroesse));
+        }
+    }
+    m_StatusBar1->darstellen(fR.StatusBar1);
+}

@@ -1,0 +1,57 @@
+// The main window fR: renders the main window's view state over the background picture
+// and forwards clicks, keys and the countdown timer to the logic. It decides nothing.
+#pragma once
+
+#include "Fahrernamen.h"
+#include "Programmstart.h"
+#include "Rennen.h"
+#include "Tastatur.h"
+
+#include <QWidget>
+
+#include <optional>
+
+class Labelknopf;
+class QLabel;
+class QTableView;
+class Rundentabellenmodell;
+class Statusleistenanzeige;
+
+class Hauptfenster : public QWidget {
+    Q_OBJECT
+public:
+    Hauptfenster(Rennen& rennen, Programmstart& start, Tastatur& tastatur, Fahrernamen& fahrer);
+
+    // Shows what the view state says; called after every event the window forwards, and
+    // by the signal sources after theirs.
+    void darstellen();
+    // The pop-up menu "Farbe" at the mouse; the index of the chosen item.
+    std::optional<int> farbmenueZeigen();
+
+protected:
+    void keyPressEvent(QKeyEvent* ereignis) override;
+
+private:
+    void aufbauen();
+    Labelknopf* label(int links, int oben, int breite, int hoehe, double punkt, bool fett,
+                      bool alsKnopf = false);
+    QTableView* tabelle(int spur, int links, int oben);
+    // Runs one forwarded event and shows its outcome.
+    template <typename Aktion> void weiterleiten(Aktion aktion);
+
+    Rennen& m_rennen;
+    Programmstart& m_start;
+    Tastatur& m_tastatur;
+    Fahrernamen& m_fahrer;
+
+    Spuren<Labelknopf*> m_LaFahrer, m_LaZeit, m_LaBestZeit, m_LaRunde;
+    Labelknopf *m_LaHof = nullptr, *m_LaEinstellungen = nullptr, *m_LaStart = nullptr;
+    Labelknopf *m_LaCountdown = nullptr, *m_LaCrash = nullptr;
+    Reihe<QLabel*, 5> m_ImAmpel;
+    Reihe<std::optional<Lampenbild>, 5> m_gezeigteLampen;
+    Spuren<QLabel*> m_Im2Spur;
+    Spuren<std::optional<Pfeil>> m_gezeigtePfeile;
+    Spuren<QTableView*> m_FG;
+    Spuren<Rundentabellenmodell*> m_modelle;
+    Statusleistenanzeige* m_StatusBar1 = nullptr;
+};

@@ -1,0 +1,44 @@
+#include "Tastenzuordnung.h"
+
+Taste tasteVon(const QKeyEvent& ereignis) {
+    if (ereignis.nativeScanCode() != 0 || ereignis.nativeVirtualKey() != 0) {
+        if (const std::optional<Taste> ziffer =
+                physischeZiffer(ereignis.nativeScanCode(), ereignis.nativeVirtualKey()))
+            return *ziffer;
+    } else if (!(ereignis.modifiers() & Qt::KeypadModifier)) {
+        // Events made by a program carry no key numbers: take the characters that Shift
+        // gives on the digit keys of German and US layouts.
+        switch (ereignis.key()) {
+        case Qt::Key_1:
+        case Qt::Key_Exclam: return Taste::Ziffer1;
+        case Qt::Key_2:
+        case Qt::Key_QuoteDbl:
+        case Qt::Key_At: return Taste::Ziffer2;
+        default: break;
+        }
+    }
+    switch (ereignis.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return Taste::Enter;
+    case Qt::Key_Space: return Taste::Leertaste;
+    case Qt::Key_D: return Taste::D;
+    case Qt::Key_M: return Taste::M;
+    case Qt::Key_H: return Taste::H;
+    case Qt::Key_O: return Taste::O;
+    case Qt::Key_I: return Taste::I;
+    case Qt::Key_F1: return Taste::F1;
+    case Qt::Key_F2: return Taste::F2;
+    default: return Taste::Andere;
+    }
+}
+
+int umschaltungVon(Qt::KeyboardModifiers modifikatoren) {
+    int umschaltung = 0;
+    if (modifikatoren & Qt::ShiftModifier)
+        umschaltung |= Umschaltung::Shift;
+    if (modifikatoren & Qt::ControlModifier)
+        umschaltung |= Umschaltung::Strg;
+    if (modifikatoren & Qt::AltModifier)
+        umschaltung |= Umschaltung::Alt;
+    return umschaltung;
+}
