@@ -1,16 +1,14 @@
 // The program's pictures, drawn from their SVG resources at the size they are shown.
 #pragma once
 
-#include "Ampel.h"
 #include "HauptfensterAnsicht.h"
 
 #include <QColor>
 #include <QPixmap>
 #include <QString>
 
-QPixmap bild(const QString& name, QSize groesse);
-QPixmap lampenbild(Lampenbild lampe, QSize groesse);
-QPixmap pfeilbild(Pfeil pfeil, QSize groesse);
+// The picture of a resource path such as ":/bilder/pokal.svg"; empty if it is missing.
+QPixmap bild(const QString& pfad, QSize groesse);
 
 // A colour of the form 0x00BBGGRR.
 QColor farbe(Farbe bgr);

@@ -1,5 +1,6 @@
 #include "Hauptfenster.h"
 
+#include "Bilddateien.h"
 #include "Bilder.h"
 #include "Labelknopf.h"
 #include "Rundentabellenmodell.h"
@@ -81,7 +82,7 @@ QTableView* Hauptfenster::tabelle(int spur, int links, int oben) {
 
 void Hauptfenster::aufbauen() {
     auto* hintergrund = new QLabel(this);
-    hintergrund->setPixmap(bild(QStringLiteral("hintergrund"), QSize(750, 480)));
+    hintergrund->setPixmap(bild(QStringLiteral(":/bilder/hintergrund.svg"), QSize(750, 480)));
     hintergrund->setGeometry(0, 0, 750, 480);
 
     m_LaFahrer[1] = label(420, 300, 3375, 615, 24, false, true);
@@ -161,7 +162,7 @@ void Hauptfenster::darstellen() {
         m_LaRunde[spur]->darstellen(fR.LaRunde[spur]);
         if (m_gezeigtePfeile[spur] != fR.Im2Spur[spur].Picture) {
             m_gezeigtePfeile[spur] = fR.Im2Spur[spur].Picture;
-            m_Im2Spur[spur]->setPixmap(pfeilbild(fR.Im2Spur[spur].Picture, Lampengroesse));
+            m_Im2Spur[spur]->setPixmap(bild(bilddatei(fR.Im2Spur[spur].Picture), Lampengroesse));
         }
         m_Im2Spur[spur]->setVisible(fR.Im2Spur[spur].Visible);
         m_modelle[spur]->aktualisieren();
@@ -179,7 +180,7 @@ void Hauptfenster::darstellen() {
     for (int lampe = 1; lampe <= 5; ++lampe) {
         if (m_gezeigteLampen[lampe] != fR.ImAmpel[lampe]) {
             m_gezeigteLampen[lampe] = fR.ImAmpel[lampe];
-            m_ImAmpel[lampe]->setPixmap(lampenbild(fR.ImAmpel[lampe], Lampengroesse));
+            m_ImAmpel[lampe]->setPixmap(bild(bilddatei(fR.ImAmpel[lampe]), Lampengroesse));
         }
     }
     m_StatusBar1->darstellen(fR.StatusBar1);
