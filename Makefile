@@ -10,7 +10,7 @@ build: deps
 	cmake --build --preset default
 
 run: build
-	build/default/app/rundomat
+	cd build/default/rundomat && ./rundomat
 
 test: build
 	ctest --preset default

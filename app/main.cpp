@@ -1,11 +1,47 @@
 // Rundomat: lap timing and races for a two-lane slot-car track.
-#include <QCoreApplication>
+#include "Anwendung.h"
+
+#include <QApplication>
+#include <QFont>
 #include <QTextStream>
 
+namespace {
+// Without a display Qt would abort with a message about platform plugins; say plainly
+// what is missing instead.
+bool anzeigeVorhanden() {
+#ifdef Q_OS_LINUX
+    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
+           !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+#else
+    return true;
+#endif
+}
+} // namespace
+
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
-    QTextStream(stdout) << "Rundomat 3.0 – Zeitnahme und Rennen für zweispurige Autorennbahnen.\n"
-                           "Das Hauptfenster folgt; bis dahin läuft die Rennlogik in den Tests "
-                           "(make test).\n";
-    return 0;
+    QTextStream fehlerausgabe(stderr);
+    if (!anzeigeVorhanden()) {
+        fehlerausgabe << "rundomat: Keine grafische Anzeige gefunden (weder DISPLAY noch "
+                         "WAYLAND_DISPLAY ist gesetzt). Rundomat braucht einen Bildschirm.\n";
+        return 1;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("rundomat"));
+    // The fixed layouts were drawn for a small sans-serif face; Arial (or its metric twin)
+    // keeps every text inside its place.
+    QApplication::setFont(QFont(QStringLiteral("Arial"), 8));
+    const Programmoptionen optionen =
+        programmoptionenLesen(QApplication::arguments(), QApplication::applicationDirPath());
+    if (!optionen.hilfetext.isEmpty()) {
+        QTextStream(stdout) << optionen.hilfetext;
+        return 0;
+    }
+    if (!optionen.fehler.isEmpty()) {
+        fehlerausgabe << "rundomat: " << optionen.fehler << '\n';
+        return 2;
+    }
+    Anwendung anwendung(optionen);
+    anwendung.starten();
+    return QApplication::exec();
 }

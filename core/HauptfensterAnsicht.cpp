@@ -5,7 +5,7 @@
 
 Statusleiste::Statusleiste()
     : m_felder{
-          {QString(), QStringLiteral("© Rundomat-Team"), QString()},
+          {QString(), QStringLiteral("© Rundomat"), QString()},
           {QStringLiteral("port"), QStringLiteral("Com Port:"),
            QStringLiteral("welche serielle Schnittstelle")},
           {QStringLiteral("kurslaenge"), QStringLiteral("Kurslänge: "), QString()},

@@ -62,20 +62,17 @@ QTableView* Hauptfenster::tabelle(int spur, int links, int oben) {
     view->horizontalHeader()->setSectionsClickable(false);
     view->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     platzieren(view, links, oben, 3495, 2895);
-    // The padded header texts give the columns their widths, shrunk to the view.
+    // Each column fits its heading; what is left is shared equally.
     const Rundentabelle& t = m_rennen.fR.FG[spur];
-    int summe = 0;
-    for (int spalte = 0; spalte < Rundentabelle::Spaltenzahl; ++spalte)
-        summe += view->fontMetrics().horizontalAdvance(t.zelle(0, spalte).text);
-    const int platz = view->width() - view->verticalScrollBar()->sizeHint().width() - 2;
-    int rest = platz;
-    for (int spalte = 0; spalte < Rundentabelle::Spaltenzahl - 1; ++spalte) {
-        const int breite =
-            platz * view->fontMetrics().horizontalAdvance(t.zelle(0, spalte).text) / summe;
-        view->setColumnWidth(spalte, breite);
-        rest -= breite;
+    const QFontMetrics masse = view->horizontalHeader()->fontMetrics();
+    int rest = view->width() - view->verticalScrollBar()->sizeHint().width() - 2;
+    std::array<int, Rundentabelle::Spaltenzahl> breiten{};
+    for (int spalte = 0; spalte < Rundentabelle::Spaltenzahl; ++spalte) {
+        breiten[spalte] = masse.horizontalAdvance(t.zelle(0, spalte).text.trimmed()) + 10;
+        rest -= breiten[spalte];
     }
-    view->setColumnWidth(Rundentabelle::Spaltenzahl - 1, rest);
+    for (int spalte = 0; spalte < Rundentabelle::Spaltenzahl; ++spalte)
+        view->setColumnWidth(spalte, breiten[spalte] + rest / Rundentabelle::Spaltenzahl);
     m_modelle[spur] = modell;
     return view;
 }

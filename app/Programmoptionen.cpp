@@ -1,0 +1,55 @@
+#include "Programmoptionen.h"
+
+#include "Zahlenformat.h"
+
+#include <QCommandLineParser>
+
+Programmoptionen programmoptionenLesen(const QStringList& argumente,
+                                       const QString& programmordner) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Rundomat – Zeitnahme und Rennen für zweispurige Autorennbahnen"));
+    parser.addHelpOption();
+    const QCommandLineOption daten(QStringLiteral("data-dir"),
+                                   QStringLiteral("Ordner für hof.ini, Ergebnisdateien und "
+                                                  "readme.txt (sonst der Programmordner)."),
+                                   QStringLiteral("ORDNER"));
+    const QCommandLineOption protokoll(
+        QStringLiteral("signal-log"),
+        QStringLiteral("Schreibt jedes Sensorsignal und was daraus wurde in diese Datei."),
+        QStringLiteral("DATEI"));
+    parser.addOption(daten);
+    parser.addOption(protokoll);
+
+    // --simulate takes an optional value, which QCommandLineParser cannot express.
+    QStringList rest;
+    Programmoptionen optionen;
+    for (const QString& argument : argumente) {
+        if (argument == QStringLiteral("--simulate")) {
+            optionen.simulation = 4.0;
+        } else if (argument.startsWith(QStringLiteral("--simulate="))) {
+            QString wert = argument.mid(11);
+            const std::optional<double> sekunden =
+                Zahlenformat::zahlLesen(wert.replace(QLatin1Char('.'), QLatin1Char(',')));
+            if (!sekunden || *sekunden < 0.5 || *sekunden > 3600) {
+                optionen.fehler = QStringLiteral("--simulate erwartet eine mittlere Rundenzeit "
+                                                 "zwischen 0,5 und 3600 Sekunden.");
+                return optionen;
+            }
+            optionen.simulation = *sekunden;
+        } else {
+            rest << argument;
+        }
+    }
+    if (!parser.parse(rest)) {
+        optionen.fehler = parser.errorText();
+        return optionen;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        optionen.hilfetext = parser.helpText();
+        return optionen;
+    }
+    optionen.datenverzeichnis = parser.isSet(daten) ? parser.value(daten) : programmordner;
+    optionen.signalprotokoll = parser.value(protokoll);
+    return optionen;
+}
