@@ -32,8 +32,8 @@ private:
     OhnePort m_port;
     QtEinstellungsspeicher m_speicher;
     OhneRekorde m_rekorde;
-    Rennen m_rennen{{m_systemuhr, m_boxuhr, m_timer, m_dialoge, m_klang, m_port, m_box,
-                     m_speicher, m_rekorde}};
+    Rennen m_rennen{
+        {m_systemuhr, m_boxuhr, m_timer, m_dialoge, m_klang, m_port, m_box, m_speicher, m_rekorde}};
     Programmstart m_start{m_rennen, m_speicher, m_port, m_dialoge, [] {}};
     Fahrernamen m_fahrer{m_rennen, m_speicher, m_dialoge,
                          [this] { return m_fenster.farbmenueZeigen(); }};

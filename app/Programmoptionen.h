@@ -3,11 +3,10 @@
 
 #include <QString>
 #include <QStringList>
-
 #include <optional>
 
 struct Programmoptionen {
-    QString datenverzeichnis; // hof.ini, result files, readme.txt
+    QString datenverzeichnis;         // hof.ini, result files, readme.txt
     std::optional<double> simulation; // mean lap time of the simulated cars, seconds
     QString signalprotokoll;
     QString fehler;    // not empty: the command line could not be read

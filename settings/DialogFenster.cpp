@@ -56,13 +56,13 @@ DialogFenster::DialogFenster(DialogLogik& logik, QWidget* eltern)
 
 void DialogFenster::aufbauen() {
     beschriftung(this, QStringLiteral("Runden:"), 120);
-    m_CoRunden = auswahl(this,
-                         {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
-                          QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("10"),
-                          QStringLiteral("15"), QStringLiteral("20"), QStringLiteral("25"),
-                          QStringLiteral("30"), QStringLiteral("40"), QStringLiteral("50"),
-                          QStringLiteral("100")},
-                         120, QStringLiteral("wieviel Runden soll Ihr Rennen/Training haben"));
+    m_CoRunden =
+        auswahl(this,
+                {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),
+                 QStringLiteral("5"), QStringLiteral("10"), QStringLiteral("15"),
+                 QStringLiteral("20"), QStringLiteral("25"), QStringLiteral("30"),
+                 QStringLiteral("40"), QStringLiteral("50"), QStringLiteral("100")},
+                120, QStringLiteral("wieviel Runden soll Ihr Rennen/Training haben"));
     beschriftung(this, QStringLiteral("Kurslänge [m]:"), 1020);
     m_TeLaenge = new QLineEdit(this);
     m_TeLaenge->setFont(arial(24));
@@ -73,9 +73,10 @@ void DialogFenster::aufbauen() {
     QStringList sekunden;
     for (int s = 2; s <= 20; ++s)
         sekunden << QString::number(s);
-    m_coPrellZeit = auswahl(
-        this, sekunden, 1980,
-        QStringLiteral("verwährt für die Prellzeit ein weiteres Signal nach einem gültigem Signal"));
+    m_coPrellZeit =
+        auswahl(this, sekunden, 1980,
+                QStringLiteral(
+                    "verwährt für die Prellzeit ein weiteres Signal nach einem gültigem Signal"));
 
     connect(m_TeLaenge, &QLineEdit::textEdited, this,
             [this](const QString& text) { m_logik.Dialog.TeLaenge = text; });
@@ -123,8 +124,7 @@ void DialogFenster::aufbauen() {
 
     knopf(QStringLiteral("Rennergebnis in Datei speichern"), 300, 7260, 2760, 495,
           &DialogLogik::buErgInDat_Click,
-          QStringLiteral(
-              "speichert das aktuelle Rennergebnis in eine Textdatei (Umschalt + D)"));
+          QStringLiteral("speichert das aktuelle Rennergebnis in eine Textdatei (Umschalt + D)"));
     knopf(QStringLiteral("Maximalgeschw. zu Null setzen"), 3180, 7260, 2760, 495,
           &DialogLogik::buManResetgeschw_Click,
           QStringLiteral("setzt Maximalgeschwindigkeit zu Null (Umschalt + M)"));
@@ -134,7 +134,8 @@ void DialogFenster::aufbauen() {
     linie->setFrameShadow(QFrame::Sunken);
     platzieren(linie, 6030, 0, 60, 7845);
 
-    QPushButton* ok = knopf(QStringLiteral("OK"), 6300, 120, 1335, 375, &DialogLogik::OKButton_Click);
+    QPushButton* ok =
+        knopf(QStringLiteral("OK"), 6300, 120, 1335, 375, &DialogLogik::OKButton_Click);
     ok->setDefault(true);
     auto* abbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
     platzieren(abbrechen, 6300, 600, 1335, 375);
@@ -229,7 +230,8 @@ void DialogFenster::nachAktion() {
 
 void DialogFenster::darstellen() {
     const DialogAnsicht& d = m_logik.Dialog;
-    for (auto [combo, text] : {std::pair{m_CoRunden, d.CoRunden}, std::pair{m_coPrellZeit, d.coPrellZeit}}) {
+    for (auto [combo, text] :
+         {std::pair{m_CoRunden, d.CoRunden}, std::pair{m_coPrellZeit, d.coPrellZeit}}) {
         if (combo->currentText() != text) {
             const QSignalBlocker sperre(combo);
             combo->setEditText(text);

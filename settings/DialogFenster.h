@@ -5,7 +5,6 @@
 #include "DialogLogik.h"
 
 #include <QDialog>
-
 #include <vector>
 
 class QAbstractButton;

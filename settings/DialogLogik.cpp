@@ -9,7 +9,9 @@ namespace {
 const QString Eingabefehler = QStringLiteral("Eingabefehler");
 
 // The number fields take a typed "." as the decimal comma.
-QString mitKomma(QString text) { return text.replace(QLatin1Char('.'), QLatin1Char(',')); }
+QString mitKomma(QString text) {
+    return text.replace(QLatin1Char('.'), QLatin1Char(','));
+}
 } // namespace
 
 DialogLogik::DialogLogik(Rennen& rennen, Einstellungsspeicher& speicher, Programmstart& start,
@@ -163,7 +165,9 @@ void DialogLogik::racecontrolUebernehmen() {
     m_werte.speichern(E::RaceControl, r.RaceControl);
 }
 
-void DialogLogik::CancelButton_Click() { m_geschlossen = true; }
+void DialogLogik::CancelButton_Click() {
+    m_geschlossen = true;
+}
 
 void DialogLogik::BuCom_Click() {
     m_port.aktivenPortSchliessen();
@@ -174,12 +178,22 @@ void DialogLogik::BuCom_Click() {
     m_port.SchnittstelleOeffnen(port);
 }
 
-void DialogLogik::buErgInDat_Click() { m_rekorde.ErgebnisSpeichern(); }
+void DialogLogik::buErgInDat_Click() {
+    m_rekorde.ErgebnisSpeichern();
+}
 
-void DialogLogik::BuHilfe_Click() { m_dialoge.fensterZeigen(Fenster::fHinweis); }
+void DialogLogik::BuHilfe_Click() {
+    m_dialoge.fensterZeigen(Fenster::fHinweis);
+}
 
-void DialogLogik::BuInfo_Click() { m_dialoge.fensterZeigen(Fenster::Info); }
+void DialogLogik::BuInfo_Click() {
+    m_dialoge.fensterZeigen(Fenster::Info);
+}
 
-void DialogLogik::buRaceControl_Click() { m_dialoge.fensterZeigen(Fenster::fRaceControl); }
+void DialogLogik::buRaceControl_Click() {
+    m_dialoge.fensterZeigen(Fenster::fRaceControl);
+}
 
-void DialogLogik::buManResetgeschw_Click() { m_rennen.MaxGeschwZuruecksetzen(); }
+void DialogLogik::buManResetgeschw_Click() {
+    m_rennen.MaxGeschwZuruecksetzen();
+}

@@ -15,7 +15,8 @@ inline const Einstellung Runden{QStringLiteral("runden"), QStringLiteral("10")};
 inline const Einstellung Prellzeit{QStringLiteral("prellzeit"), QStringLiteral("2")};
 inline const Einstellung Caption{QStringLiteral("caption"), QStringLiteral("Rundomat")};
 inline const Einstellung RaceControl{QStringLiteral("RaceControl"), QStringLiteral("False")};
-inline const Einstellung RCEmpfindlichkeit{QStringLiteral("RCEmpfindlichkeit"), QStringLiteral("0")};
+inline const Einstellung RCEmpfindlichkeit{QStringLiteral("RCEmpfindlichkeit"),
+                                           QStringLiteral("0")};
 inline const Einstellung RCVerzoegerung{QStringLiteral("RCVerzoegerung"), QStringLiteral("0")};
 inline const Einstellung RCNachlauf{QStringLiteral("RCNachlauf"), QStringLiteral("0")};
 inline const Einstellung RCSZsensorTausch{QStringLiteral("RCSZsensorTausch"),

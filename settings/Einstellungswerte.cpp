@@ -56,9 +56,13 @@ std::int32_t Einstellungswerte::rundenzahl(const Einstellung& e) {
     });
 }
 
-bool Einstellungswerte::flag(const Einstellung& e) { return lesen<bool>(e, flagLesen); }
+bool Einstellungswerte::flag(const Einstellung& e) {
+    return lesen<bool>(e, flagLesen);
+}
 
-Farbe Einstellungswerte::farbe(const Einstellung& e) { return lesen<Farbe>(e, farbeLesen); }
+Farbe Einstellungswerte::farbe(const Einstellung& e) {
+    return lesen<Farbe>(e, farbeLesen);
+}
 
 void Einstellungswerte::speichern(const Einstellung& e, const QString& wert) {
     m_speicher.speichern(e.schluessel, wert);

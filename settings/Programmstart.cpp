@@ -66,7 +66,8 @@ void Programmstart::Form_Load() {
 void Programmstart::streckenangabenZeigen() {
     Rennen& r = m_rennen;
     r.fR.StatusBar1.Panels(QStringLiteral("kurslaenge")).Text =
-        QStringLiteral("Kurslänge: ") + Zahlenformat::allgemein(r.Kurslaenge) + QStringLiteral(" m");
+        QStringLiteral("Kurslänge: ") + Zahlenformat::allgemein(r.Kurslaenge) +
+        QStringLiteral(" m");
     r.fR.StatusBar1.Panels(QStringLiteral("rundenzahl")).Text =
         QStringLiteral("Rundenzahl: ") + QString::number(r.Rundenzahl);
     r.fR.LaRunde[1].Caption = QString::number(r.Rundenzahl);

@@ -4,7 +4,8 @@ namespace {
 const QString Abschnitt = QStringLiteral("einstellung");
 }
 
-QtEinstellungsspeicher::QtEinstellungsspeicher() : QtEinstellungsspeicher(einstellungsortOeffnen()) {}
+QtEinstellungsspeicher::QtEinstellungsspeicher()
+    : QtEinstellungsspeicher(einstellungsortOeffnen()) {}
 
 QtEinstellungsspeicher::QtEinstellungsspeicher(std::unique_ptr<QSettings> einstellungen)
     : m_einstellungen(std::move(einstellungen)) {

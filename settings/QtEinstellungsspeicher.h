@@ -5,7 +5,6 @@
 #include "Einstellungsspeicher.h"
 
 #include <QSettings>
-
 #include <memory>
 
 // Opens the platform's store of the application "rundomat", positioned at its root.

@@ -14,4 +14,6 @@ QPixmap bild(const QString& pfad, QSize groesse) {
     return pixmap;
 }
 
-QColor farbe(Farbe bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
+QColor farbe(Farbe bgr) {
+    return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+}

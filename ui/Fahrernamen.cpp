@@ -19,10 +19,9 @@ Fahrernamen::Fahrernamen(Rennen& rennen, Einstellungsspeicher& speicher, Dialoge
     : m_rennen(rennen), m_speicher(speicher), m_dialoge(dialoge), m_menue(std::move(menue)) {}
 
 void Fahrernamen::LaFahrer_Click(int spur) {
-    const QString name =
-        m_dialoge.eingabe(QStringLiteral("Wie soll der neue Name von Fahrer ") +
-                              QString::number(spur) + QStringLiteral(" sein?:"),
-                          QStringLiteral("Name?"), m_rennen.Fahrer[spur]);
+    const QString name = m_dialoge.eingabe(QStringLiteral("Wie soll der neue Name von Fahrer ") +
+                                               QString::number(spur) + QStringLiteral(" sein?:"),
+                                           QStringLiteral("Name?"), m_rennen.Fahrer[spur]);
     if (name.isEmpty())
         return;
     m_rennen.Fahrer[spur] = name;

@@ -6,7 +6,6 @@
 #include "Rennen.h"
 
 #include <QString>
-
 #include <array>
 #include <functional>
 #include <optional>

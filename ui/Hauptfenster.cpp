@@ -36,8 +36,8 @@ template <typename Aktion> void Hauptfenster::weiterleiten(Aktion aktion) {
     darstellen();
 }
 
-Labelknopf* Hauptfenster::label(int links, int oben, int breite, int hoehe, double punkt,
-                                bool fett, bool alsKnopf) {
+Labelknopf* Hauptfenster::label(int links, int oben, int breite, int hoehe, double punkt, bool fett,
+                                bool alsKnopf) {
     auto* l = new Labelknopf(this, alsKnopf);
     QFont schrift(QStringLiteral("Arial"));
     schrift.setPointSizeF(punkt);
@@ -125,8 +125,7 @@ void Hauptfenster::aufbauen() {
             [this] { weiterleiten([&] { m_tastatur.LaHof_Click(); }); });
     connect(m_LaCountdown, &Labelknopf::losgelassen, this,
             [this](Qt::KeyboardModifiers umschaltung) {
-                weiterleiten(
-                    [&] { m_tastatur.LaCountdown_MouseUp(umschaltungVon(umschaltung)); });
+                weiterleiten([&] { m_tastatur.LaCountdown_MouseUp(umschaltungVon(umschaltung)); });
             });
     connect(m_StatusBar1, &Statusleistenanzeige::feldGeklickt, this,
             [this] { weiterleiten([&] { m_tastatur.StatusBar1_PanelClick(); }); });

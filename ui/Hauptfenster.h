@@ -8,7 +8,6 @@
 #include "Tastatur.h"
 
 #include <QWidget>
-
 #include <optional>
 
 class Labelknopf;

@@ -4,7 +4,6 @@
 #include "Zeitgeber.h"
 
 #include <QTimer>
-
 #include <functional>
 
 class QtZeitgeber final : public Zeitgeber {

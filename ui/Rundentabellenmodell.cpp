@@ -59,4 +59,3 @@ void Rundentabellenmodell::aktualisieren() {
     }
     emit dataChanged(index(0, 0), index(rowCount() - 1, Rundentabelle::Spaltenzahl - 1));
 }
-

@@ -5,7 +5,6 @@
 #include "HauptfensterAnsicht.h"
 
 #include <QWidget>
-
 #include <vector>
 
 class QLabel;

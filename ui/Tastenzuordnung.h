@@ -5,7 +5,6 @@
 #include "Tastatur.h"
 
 #include <QKeyEvent>
-
 #include <optional>
 
 Taste tasteVon(const QKeyEvent& ereignis);

@@ -60,13 +60,16 @@ void Tastatur::LaCountdown_MouseUp(int umschaltung) {
     if (umschaltung != (Umschaltung::Shift | Umschaltung::Strg))
         return;
     m_rennen.Einzelmodus = !m_rennen.Einzelmodus;
-    m_dialoge.meldung(QStringLiteral("Einzelmodus ist jetz ") +
-                          (m_rennen.Einzelmodus ? QStringLiteral("Wahr") : QStringLiteral("Falsch")) +
-                          QStringLiteral("\r\nDer Einzelmodus geht nicht bei Shift + 1 bzw + 2"),
-                      Anwendungstitel);
+    m_dialoge.meldung(
+        QStringLiteral("Einzelmodus ist jetz ") +
+            (m_rennen.Einzelmodus ? QStringLiteral("Wahr") : QStringLiteral("Falsch")) +
+            QStringLiteral("\r\nDer Einzelmodus geht nicht bei Shift + 1 bzw + 2"),
+        Anwendungstitel);
 }
 
-void Tastatur::LaHof_Click() { m_dialoge.fensterZeigen(Fenster::fhof); }
+void Tastatur::LaHof_Click() {
+    m_dialoge.fensterZeigen(Fenster::fhof);
+}
 
 void Tastatur::StatusBar1_PanelClick() {
     if (m_rennen.SignaleGesperrt)

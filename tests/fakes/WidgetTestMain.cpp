@@ -1,7 +1,6 @@
 // The main of widget tests: GoogleTest inside a QApplication, on the offscreen platform
 // unless the environment names another (test discovery runs without a display, too).
 #include <QApplication>
-
 #include <gtest/gtest.h>
 
 int main(int argc, char* argv[]) {

@@ -1,11 +1,11 @@
 #include "DialogFenster.h"
+
 #include "Einstellungsbahn.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-
 #include <gtest/gtest.h>
 
 namespace {

@@ -3,7 +3,6 @@
 
 #include <QFile>
 #include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
 TEST(Programmstart, ErsterStartMitLeeremSpeicherNimmtAlleVorgaben) {
@@ -41,12 +40,11 @@ TEST(Programmstart, ErsterStartMitLeeremSpeicherNimmtAlleVorgaben) {
 
 TEST(Programmstart, GespeicherteWerteWerdenUmgewandelt) {
     Einstellungsbahn b;
-    b.speicher.werte = {{"laenge", "5,5"},          {"runden", "2,5"},
-                        {"prellzeit", "3"},         {"Rennmodus", "False"},
-                        {"SpurWechsel", "True"},    {"caption", "Bahn im Keller"},
-                        {"fahrer1", "Jürgen"},      {"fahrerfarbe1", "65535"},
-                        {"RundenBeep", "-1"},       {"Ampelbilder", "0"},
-                        {"RCEmpfindlichkeit", "130"}};
+    b.speicher.werte = {
+        {"laenge", "5,5"},      {"runden", "2,5"},           {"prellzeit", "3"},
+        {"Rennmodus", "False"}, {"SpurWechsel", "True"},     {"caption", "Bahn im Keller"},
+        {"fahrer1", "Jürgen"},  {"fahrerfarbe1", "65535"},   {"RundenBeep", "-1"},
+        {"Ampelbilder", "0"},   {"RCEmpfindlichkeit", "130"}};
     b.rennen.ZweiterLauf = true;
     b.starteProgramm();
     const Rennen& r = b.rennen;
@@ -80,8 +78,8 @@ TEST(Programmstart, GespeicherteWerteWerdenUmgewandelt) {
 // Text that does not convert gives the key's default; start-up goes on.
 TEST(Programmstart, UnbrauchbareWerteGebenDieVorgabe) {
     Einstellungsbahn b;
-    b.speicher.werte = {{"laenge", "abc"},        {"runden", "99999999999"}, {"prellzeit", ""},
-                        {"Rennmodus", "ja"},      {"RaceControl", "1.5"},    {"fahrerfarbe2", "rot"},
+    b.speicher.werte = {{"laenge", "abc"},       {"runden", "99999999999"}, {"prellzeit", ""},
+                        {"Rennmodus", "ja"},     {"RaceControl", "1.5"},    {"fahrerfarbe2", "rot"},
                         {"RCNachlauf", "viele"}, {"ohneCountdown", "True "}};
     b.starteProgramm();
     const Rennen& r = b.rennen;

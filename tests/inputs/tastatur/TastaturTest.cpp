@@ -1,5 +1,6 @@
-#include "../../settings/Einstellungsbahn.h"
 #include "Tastatur.h"
+
+#include "../../settings/Einstellungsbahn.h"
 
 #include <gtest/gtest.h>
 
