@@ -17,8 +17,6 @@ struct HofBeschriftung {
     Farbe ForeColor = Farben::Hellgrau;
     Farbe BackColor = Farben::Dunkelblau;
     int FontSize = 18; // points
-
-    bool operator==(const HofBeschriftung&) const = default;
 };
 
 struct FhofAnsicht {

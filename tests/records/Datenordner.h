@@ -9,10 +9,14 @@
 #include <gtest/gtest.h>
 
 struct Datenordner {
-    QTemporaryDir tmp;
-    Datenverzeichnis daten{tmp.path()};
+    // The data directory lies inside a folder of its own, so a file that escapes it shows.
+    QTemporaryDir aussen;
+    QString verzeichnis = aussen.filePath(QStringLiteral("daten"));
+    bool angelegt = QDir().mkpath(verzeichnis);
+    Datenverzeichnis daten{verzeichnis};
 
-    QString pfad(const QString& name) const { return QDir(tmp.path()).filePath(name); }
+    QString pfad(const QString& name) const { return QDir(verzeichnis).filePath(name); }
+    bool entfernen() const { return QDir(verzeichnis).removeRecursively(); }
 
     void schreiben(const QString& name, const QByteArray& inhalt) const {
         QFile datei(pfad(name));
@@ -25,7 +29,7 @@ struct Datenordner {
     }
     bool gibt(const QString& name) const { return QFile::exists(pfad(name)); }
     QStringList dateien() const {
-        return QDir(tmp.path())
+        return QDir(verzeichnis)
             .entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
     }
 };

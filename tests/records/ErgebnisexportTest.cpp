@@ -113,7 +113,9 @@ TEST_F(ExportTest, NamenAusserhalbDesDatenverzeichnissesOderVonGeraetenWerdenAbg
         EXPECT_EQ(b.dialoge.meldungen[0].titel, "Rundomat");
     }
     EXPECT_TRUE(ordner.dateien().isEmpty());
-    EXPECT_TRUE(QDir(ordner.tmp.path() + "/..").entryList({"Rennen*"}).isEmpty());
+    EXPECT_EQ(QDir(ordner.aussen.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              QStringList{"daten"})
+        << "nothing beside the data directory";
 
     // Names that merely resemble them are files like any other.
     b.dialoge.eingabeAntworten = {"CONTRA", "COM10", "Com1x", "Rennen.1"};
@@ -123,7 +125,7 @@ TEST_F(ExportTest, NamenAusserhalbDesDatenverzeichnissesOderVonGeraetenWerdenAbg
 }
 
 TEST_F(ExportTest, SchreibfehlerWirdGemeldet) {
-    ASSERT_TRUE(ordner.tmp.remove());
+    ASSERT_TRUE(ordner.entfernen());
     b.dialoge.eingabeAntworten = {"Rennen"};
     ergebnis.ErgebnisSpeichern(b.rennen);
     ASSERT_EQ(b.dialoge.meldungen.size(), 1u);

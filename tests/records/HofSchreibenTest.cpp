@@ -66,7 +66,7 @@ TEST_F(HofTest, VolleFestplatteLaesstDieAlteDateiUnversehrt) {
 
 TEST_F(HofTest, FehlendesDatenverzeichnisWirdGemeldet) {
     hof.HofLesen();
-    ASSERT_TRUE(ordner.tmp.remove());
+    ASSERT_TRUE(ordner.entfernen());
     hof.HofEintragen(5, QStringLiteral("x"));
     ASSERT_EQ(dialoge.meldungen.size(), 1u);
     const QString text = dialoge.meldungen[0].text;
