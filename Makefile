@@ -1,6 +1,6 @@
 # The two commands of the README: `make run` and `make test`. Each one installs
 # what is missing, configures and builds first.
-.PHONY: deps build run test bench test-sanitize clean
+.PHONY: deps build run test bench test-sanitize fuzz-hof clean
 
 deps:
 	scripts/install-deps
@@ -25,3 +25,13 @@ test-sanitize: deps
 
 clean:
 	rm -rf build
+
+# Feeds the hof.ini reader generated files for FUZZ_SEKUNDEN seconds under libFuzzer with
+# AddressSanitizer and UndefinedBehaviorSanitizer; the inputs it finds stay in build/fuzz.
+FUZZ_SEKUNDEN ?= 300
+fuzz-hof: deps
+	cmake --preset fuzz
+	cmake --build --preset fuzz
+	mkdir -p build/fuzz/korpus-hof
+	build/fuzz/fuzz/hof/hof_fuzz -max_total_time=$(FUZZ_SEKUNDEN) -print_final_stats=1 \
+	  -dict=fuzz/hof/hof.dict build/fuzz/korpus-hof fuzz/hof/korpus

@@ -1,6 +1,7 @@
 #include "Anwendung.h"
 
 #include "DialogFenster.h"
+#include "Fhof.h"
 
 Anwendung::Anwendung(const Programmoptionen& optionen) : m_optionen(optionen) {
     m_dialoge.elternSetzen(&m_fenster);
@@ -19,6 +20,10 @@ void Anwendung::fensterAnmelden() {
                           [] { return QStringLiteral("FEHLER"); });
         logik.Form_Load();
         DialogFenster fenster(logik, eltern);
+        fenster.exec();
+    });
+    m_dialoge.fensterAnmelden(Fenster::fhof, [this](QWidget* eltern) {
+        Fhof fenster(m_hof, eltern);
         fenster.exec();
     });
 }

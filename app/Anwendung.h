@@ -3,13 +3,16 @@
 #pragma once
 
 #include "BoxUhr.h"
+#include "Ergebnisexport.h"
 #include "Fahrernamen.h"
 #include "Hauptfenster.h"
+#include "Hofmodul.h"
 #include "Programmoptionen.h"
 #include "Programmstart.h"
 #include "QtDialoge.h"
 #include "QtEinstellungsspeicher.h"
 #include "QtZeitgeber.h"
+#include "Rekordstelle.h"
 #include "Rennen.h"
 #include "Tastatur.h"
 #include "Uebergang.h"
@@ -31,10 +34,14 @@ private:
     StummeKlangausgabe m_klang;
     OhnePort m_port;
     QtEinstellungsspeicher m_speicher;
-    OhneRekorde m_rekorde;
+    Datenverzeichnis m_daten{m_optionen.datenverzeichnis};
+    Hofmodul m_hof{m_daten, m_dialoge};
+    Systemtagesuhr m_tagesuhr;
+    Ergebnisexport m_ergebnis{m_daten, m_dialoge, m_tagesuhr};
+    Rekordstelle m_rekorde{m_rennen, m_hof, m_ergebnis};
     Rennen m_rennen{
         {m_systemuhr, m_boxuhr, m_timer, m_dialoge, m_klang, m_port, m_box, m_speicher, m_rekorde}};
-    Programmstart m_start{m_rennen, m_speicher, m_port, m_dialoge, [] {}};
+    Programmstart m_start{m_rennen, m_speicher, m_port, m_dialoge, [this] { m_hof.HofLesen(); }};
     Fahrernamen m_fahrer{m_rennen, m_speicher, m_dialoge,
                          [this] { return m_fenster.farbmenueZeigen(); }};
     Tastatur m_tastatur{m_rennen, m_start, m_rekorde, m_dialoge, m_fahrer};

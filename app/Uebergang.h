@@ -1,11 +1,9 @@
-// Stand-ins for the pieces that are not wired yet: no sound, no serial port, no box, no
-// records. They keep the program usable from the keyboard until the real ones arrive.
-#pragma once
+// Stand-ins for the pieces that are not wired yet: no sound, no serial port, no box. They
+// keep the program usable from the keyboard until the real ones arrive.
 
 #include "BoxBibliothek.h"
 #include "Klangausgabe.h"
 #include "Portsteuerung.h"
-#include "Rekorde.h"
 #include "SerielleSchnittstelle.h"
 
 class StummeKlangausgabe final : public Klangausgabe {
@@ -28,10 +26,4 @@ public:
     std::int16_t RX_data(std::int32_t, std::uint8_t) override { return 0; }
     BoxEreignisDaten Get_Event() override { return {}; }
     std::int32_t Get_TStamp(std::int32_t) override { return 0; }
-};
-
-class OhneRekorde final : public Rekorde {
-public:
-    void HofPruefen() override {}
-    void ErgebnisSpeichern() override {}
 };

@@ -1,0 +1,53 @@
+#include "Datenverzeichnis.h"
+
+#include <QDir>
+#include <QStringList>
+#include <algorithm>
+
+namespace {
+
+// Windows opens these devices whatever extension follows the name ("NUL.txt"), and
+// ignores blanks before the extension.
+bool istGeraetename(const QString& dateiname) {
+    const QString stamm = dateiname.section(QLatin1Char('.'), 0, 0).trimmed().toUpper();
+    static const QStringList geraete{QStringLiteral("CON"),    QStringLiteral("PRN"),
+                                     QStringLiteral("AUX"),    QStringLiteral("NUL"),
+                                     QStringLiteral("CONIN$"), QStringLiteral("CONOUT$")};
+    if (geraete.contains(stamm))
+        return true;
+    const bool nummeriert =
+        stamm.startsWith(QStringLiteral("COM")) || stamm.startsWith(QStringLiteral("LPT"));
+    return nummeriert && stamm.size() == 4 &&
+           (stamm[3].isDigit() || QStringLiteral("¹²³").contains(stamm[3]));
+}
+
+bool verlaesstVerzeichnis(const QString& dateiname) {
+    // A colon is a drive ("C:name") or, on Windows, a hidden stream of another file.
+    return dateiname.contains(QLatin1Char('/')) || dateiname.contains(QLatin1Char('\\')) ||
+           dateiname.contains(QStringLiteral("..")) || dateiname.contains(QLatin1Char(':'));
+}
+
+bool hatSteuerzeichen(const QString& dateiname) {
+    return std::any_of(dateiname.begin(), dateiname.end(),
+                       [](QChar zeichen) { return zeichen.unicode() < 0x20; });
+}
+
+} // namespace
+
+Datenverzeichnis::Datenverzeichnis(const QString& verzeichnis)
+    : m_verzeichnis(QDir(verzeichnis).absolutePath()) {}
+
+QString Datenverzeichnis::pfad(const QString& dateiname) const {
+    return QDir(m_verzeichnis).filePath(dateiname);
+}
+
+QString Datenverzeichnis::anzeigepfad(const QString& dateiname) const {
+    return QDir::toNativeSeparators(pfad(dateiname));
+}
+
+std::optional<QString> Datenverzeichnis::benutzerdatei(const QString& dateiname) const {
+    if (dateiname.isEmpty() || verlaesstVerzeichnis(dateiname) || hatSteuerzeichen(dateiname) ||
+        istGeraetename(dateiname))
+        return std::nullopt;
+    return pfad(dateiname);
+}

@@ -1,0 +1,56 @@
+#include "Ergebnisexport.h"
+
+#include "Dateiausgabe.h"
+#include "Rennen.h"
+#include "Windows1252.h"
+
+namespace {
+
+const QString Tab = QStringLiteral("\t");
+const QString Zeilenende = QStringLiteral("\r\n");
+
+// Every row below the heading, empty rows and the summary row included; the lap column
+// of lane 2 repeats lane 1's and is left out.
+QByteArray ergebnistext(const Spuren<QString>& fahrer, const Spuren<Rundentabelle>& FG) {
+    QByteArray text = Windows1252::kodieren(
+        Tab + QStringLiteral("Fahrer 1") + Tab + fahrer[1] + Tab + QStringLiteral("Fahrer 2") +
+        Tab + fahrer[2] + Tab + Zeilenende +
+        QStringLiteral("Runde\tZeit 1\tGeschw. 1\tZeit 2\tGeschw. 2") + Zeilenende);
+    for (int zeile = 1; zeile < FG[1].zeilenzahl(); ++zeile) {
+        text += Windows1252::kodieren(
+            FG[1].zelle(zeile, 0).text + Tab + FG[1].zelle(zeile, 1).text + Tab +
+            FG[1].zelle(zeile, 2).text + Tab + FG[2].zelle(zeile, 1).text + Tab +
+            FG[2].zelle(zeile, 2).text + Zeilenende);
+    }
+    return text + Windows1252::kodieren(Zeilenende);
+}
+
+} // namespace
+
+Ergebnisexport::Ergebnisexport(const Datenverzeichnis& daten, Dialoge& dialoge, Tagesuhr& uhr)
+    : m_daten(daten), m_dialoge(dialoge), m_uhr(uhr) {}
+
+void Ergebnisexport::ErgebnisSpeichern(const Rennen& rennen) {
+    const QByteArray inhalt = ergebnistext(rennen.Fahrer, rennen.fR.FG);
+    // Within the same second an automatic file replaces the one before it.
+    const QString name =
+        rennen.PermanentesLogging
+            ? QStringLiteral("Rennergebnis") + m_uhr.jetzt().toString(QStringLiteral("hhmmss"))
+            : m_dialoge.eingabe(QStringLiteral("Wie soll die Datei heißen, in der das aktuelle "
+                                               "Ergebnis gespeichert werden soll?"),
+                                QStringLiteral("Dateiname"), QStringLiteral("Rennergebnis"));
+    if (name.isEmpty())
+        return;
+
+    const QString dateiname = name + QStringLiteral(".txt");
+    const std::optional<QString> pfad = m_daten.benutzerdatei(dateiname);
+    if (!pfad || dateiErsetzen(*pfad, inhalt)) {
+        m_dialoge.meldung(QStringLiteral("Es trat ein Fehler bei der Dateiausgabe auf."),
+                          Anwendungstitel);
+        return;
+    }
+    if (!rennen.PermanentesLogging)
+        m_dialoge.meldung(QStringLiteral("Das Ergebnis wurde in: ") +
+                              m_daten.anzeigepfad(dateiname) + QStringLiteral(" geschrieben"),
+                          Anwendungstitel);
+}

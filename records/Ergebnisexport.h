@@ -1,0 +1,21 @@
+// The result file: both lap tables with the drivers' names as tab-separated text for a
+// spreadsheet, on demand or after every race with permanent logging.
+#pragma once
+
+#include "Datenverzeichnis.h"
+#include "Dialoge.h"
+#include "Tagesuhr.h"
+
+class Rennen;
+
+class Ergebnisexport {
+public:
+    Ergebnisexport(const Datenverzeichnis& daten, Dialoge& dialoge, Tagesuhr& uhr);
+
+    void ErgebnisSpeichern(const Rennen& rennen);
+
+private:
+    Datenverzeichnis m_daten;
+    Dialoge& m_dialoge;
+    Tagesuhr& m_uhr;
+};

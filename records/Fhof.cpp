@@ -1,0 +1,71 @@
+#include "Fhof.h"
+
+#include "FhofAnsicht.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+QColor farbe(Farbe bbggrr) {
+    return QColor(int(bbggrr & 0xFF), int((bbggrr >> 8) & 0xFF), int((bbggrr >> 16) & 0xFF));
+}
+
+QLabel* beschriftung(const QString& name, QWidget* eltern) {
+    auto* label = new QLabel(eltern);
+    label->setObjectName(name);
+    label->setAutoFillBackground(true);
+    label->setContentsMargins(8, 4, 8, 4);
+    return label;
+}
+
+void darstellen(QLabel* label, const HofBeschriftung& b) {
+    label->setText(b.Caption);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, farbe(b.BackColor));
+    palette.setColor(QPalette::WindowText, farbe(b.ForeColor));
+    label->setPalette(palette);
+    QFont schrift = label->font();
+    schrift.setPointSize(b.FontSize);
+    label->setFont(schrift);
+}
+
+} // namespace
+
+Fhof::Fhof(Hofmodul& hof, QWidget* parent) : QDialog(parent), m_hof(hof) {
+    auto* raster = new QGridLayout(this);
+    raster->setHorizontalSpacing(0);
+    for (int rang = 1; rang <= Hofliste::Raenge; ++rang) {
+        m_LaName[rang] = beschriftung(QStringLiteral("LaName%1").arg(rang), this);
+        m_LaZeit[rang] = beschriftung(QStringLiteral("LaZeit%1").arg(rang), this);
+        m_LaZeit[rang]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        raster->addWidget(m_LaName[rang], rang - 1, 0, 1, 2);
+        raster->addWidget(m_LaZeit[rang], rang - 1, 2);
+    }
+
+    auto* neu = new QPushButton(QStringLiteral("Neue Hall of Fame anlegen"), this);
+    neu->setObjectName(QStringLiteral("BuNeueHofMachen"));
+    neu->setAutoDefault(false);
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("buOK"));
+    ok->setDefault(true);
+    raster->addWidget(neu, Hofliste::Raenge, 0);
+    raster->addWidget(ok, Hofliste::Raenge, 2);
+
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(neu, &QPushButton::clicked, this, [this] {
+        m_hof.BuNeueHofMachen_Click();
+        anzeigen();
+    });
+    anzeigen();
+}
+
+void Fhof::anzeigen() {
+    const FhofAnsicht ansicht = fhofAnsicht(m_hof.liste());
+    setWindowTitle(ansicht.Caption);
+    for (int rang = 1; rang <= Hofliste::Raenge; ++rang) {
+        darstellen(m_LaName[rang], ansicht.LaName[rang]);
+        darstellen(m_LaZeit[rang], ansicht.LaZeit[rang]);
+    }
+}

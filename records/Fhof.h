@@ -1,0 +1,21 @@
+// The window fhof: the Hall of Fame on dark blue, with OK and a button to clear the list.
+#pragma once
+
+#include "Hofmodul.h"
+#include "Reihe.h"
+
+#include <QDialog>
+
+class QLabel;
+
+class Fhof : public QDialog {
+public:
+    explicit Fhof(Hofmodul& hof, QWidget* parent = nullptr);
+
+private:
+    void anzeigen();
+
+    Hofmodul& m_hof;
+    Reihe<QLabel*, Hofliste::Raenge> m_LaName;
+    Reihe<QLabel*, Hofliste::Raenge> m_LaZeit;
+};

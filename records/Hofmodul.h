@@ -1,0 +1,42 @@
+// The Hall of Fame in memory and in hof.ini: read at start-up, offered every race's best
+// average, written after each new entry, cleared on request.
+#pragma once
+
+#include "Datenverzeichnis.h"
+#include "Dialoge.h"
+#include "Hofliste.h"
+#include "Laufzeitfehler.h"
+
+#include <optional>
+
+class Rennen;
+
+class Hofmodul {
+public:
+    Hofmodul(const Datenverzeichnis& daten, Dialoge& dialoge);
+
+    const Hofliste& liste() const { return m_liste; }
+
+    // Fills the list from hof.ini; a missing or unreadable file gives the empty list.
+    void HofLesen();
+    // Writes the list to hof.ini; a failure is reported and the list keeps its entries.
+    void HofSchreiben();
+    // At the end of a race in race mode: offers the faster lane's average speed.
+    void HofPruefen(const Rennen& rennen);
+    // Enters the candidate (m/s) if it qualifies; the input box offers `sieger` as name.
+    void HofEintragen(double kandidat, const QString& sieger);
+    // Deletes hof.ini and reads it again, which empties the list.
+    void HofDateiLoeschen();
+    // The window's button: clears the list if the user confirms.
+    void BuNeueHofMachen_Click();
+
+private:
+    QString nameErfragen(const QString& vorgabe);
+    std::optional<Laufzeitfehler> unlesbareDateiBewahren();
+
+    Datenverzeichnis m_daten;
+    Dialoge& m_dialoge;
+    Hofliste m_liste;
+    // hof.ini exists but held no Hall of Fame: it must not be overwritten unseen.
+    bool m_dateiUnlesbar = false;
+};

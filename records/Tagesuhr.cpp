@@ -1,0 +1,5 @@
+#include "Tagesuhr.h"
+
+QTime Systemtagesuhr::jetzt() {
+    return QTime::currentTime();
+}

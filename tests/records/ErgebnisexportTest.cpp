@@ -1,0 +1,133 @@
+#include "Ergebnisexport.h"
+
+#include "Datenordner.h"
+#include "Rennbahn.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct FesteTagesuhr : Tagesuhr {
+    QTime jetzt() override { return zeit; }
+    QTime zeit{9, 5, 7};
+};
+
+struct ExportTest : ::testing::Test {
+    Datenordner ordner;
+    Rennbahn b;
+    FesteTagesuhr uhr;
+    Ergebnisexport ergebnis{ordner.daten, b.dialoge, uhr};
+
+    // Five laps: lane 1 is home first after 12 s, lane 2 after 20 s.
+    void fuenfRunden() {
+        b.rennen.Rundenzahl = 5;
+        b.rennen.Fahrer[1] = QStringLiteral("Jürgen");
+        b.rennen.Fahrer[2] = QStringLiteral("Anna");
+        b.starten();
+        b.fahren(1, 0.0, {2.5, 2.0, 2.5, 2.5, 2.5});
+        b.fahren(2, 0.0, {4, 4, 4, 4, 4});
+    }
+};
+
+const QByteArray FuenfRunden("\tFahrer 1\tJ\xFCrgen\tFahrer 2\tAnna\t\r\n"
+                             "Runde\tZeit 1\tGeschw. 1\tZeit 2\tGeschw. 2\r\n"
+                             "1\t2,500\t2,000\t4,000\t1,250\r\n"
+                             "2\t2,000\t2,500\t4,000\t1,250\r\n"
+                             "3\t2,500\t2,000\t4,000\t1,250\r\n"
+                             "4\t2,500\t2,000\t4,000\t1,250\r\n"
+                             "5\t2,500\t2,000\t4,000\t1,250\r\n"
+                             "->\t12,000\t2,083\t20,000\t1,250\r\n"
+                             "\t\t\t\t\r\n"
+                             "\t\t\t\t\r\n"
+                             "\t\t\t\t\r\n"
+                             "\t\t\t\t\r\n"
+                             "\t\t\t\t\r\n"
+                             "\r\n");
+
+} // namespace
+
+TEST_F(ExportTest, DateiEnthaeltJedeZeileDerTabellenBisZurLetzten) {
+    fuenfRunden();
+    ASSERT_EQ(b.rennen.fR.FG[1].zeilenzahl(), 12);
+    b.dialoge.eingabeAntworten = {"Lauf 1"};
+    ergebnis.ErgebnisSpeichern(b.rennen);
+
+    EXPECT_EQ(ordner.lesen("Lauf 1.txt"), FuenfRunden);
+    ASSERT_EQ(b.dialoge.eingaben.size(), 1u);
+    EXPECT_EQ(b.dialoge.eingaben[0].text,
+              "Wie soll die Datei heißen, in der das aktuelle Ergebnis gespeichert werden soll?");
+    EXPECT_EQ(b.dialoge.eingaben[0].titel, "Dateiname");
+    EXPECT_EQ(b.dialoge.vorgaben, QStringList{"Rennergebnis"});
+    ASSERT_EQ(b.dialoge.meldungen.size(), 1u);
+    EXPECT_EQ(b.dialoge.meldungen[0].text,
+              "Das Ergebnis wurde in: " + ordner.daten.anzeigepfad("Lauf 1.txt") + " geschrieben");
+    EXPECT_EQ(b.dialoge.meldungen[0].titel, "Rundomat");
+}
+
+TEST_F(ExportTest, PermanentesLoggingBenenntNachDerUhrzeitUndUeberschreibtOhneFrage) {
+    b.rennen.PermanentesLogging = true;
+    b.rennen.Rundenzahl = 1;
+    ergebnis.ErgebnisSpeichern(b.rennen); // empty tables
+    fuenfRunden();                        // the race end writes again within the same second
+    ergebnis.ErgebnisSpeichern(b.rennen);
+
+    EXPECT_EQ(ordner.dateien(), QStringList{"Rennergebnis090507.txt"});
+    EXPECT_EQ(ordner.lesen("Rennergebnis090507.txt"), FuenfRunden);
+    EXPECT_TRUE(b.dialoge.eingaben.empty());
+    EXPECT_TRUE(b.dialoge.meldungen.empty()) << "no confirmation with permanent logging";
+
+    uhr.zeit = QTime(23, 59, 0);
+    ergebnis.ErgebnisSpeichern(b.rennen);
+    EXPECT_TRUE(ordner.gibt("Rennergebnis235900.txt"));
+}
+
+TEST_F(ExportTest, NameWirdWieGetipptVerwendet) {
+    ordner.schreiben("alt.txt", "vorher");
+    b.dialoge.eingabeAntworten = {"ergebnis.txt", "alt", "  Größe ü"};
+    for (int i = 0; i < 3; ++i)
+        ergebnis.ErgebnisSpeichern(b.rennen);
+    EXPECT_EQ(ordner.dateien(), (QStringList{"  Größe ü.txt", "alt.txt", "ergebnis.txt.txt"}));
+    EXPECT_TRUE(ordner.lesen("alt.txt").startsWith("\tFahrer 1\tFahrer 1\t"))
+        << "overwritten without a question";
+    EXPECT_EQ(b.dialoge.meldungen.size(), 3u);
+}
+
+TEST_F(ExportTest, AbgebrocheneEingabeSchreibtNichtsUndMeldetNichts) {
+    b.dialoge.eingabeAntworten = {""};
+    ergebnis.ErgebnisSpeichern(b.rennen);
+    EXPECT_TRUE(ordner.dateien().isEmpty());
+    EXPECT_TRUE(b.dialoge.meldungen.empty());
+}
+
+TEST_F(ExportTest, NamenAusserhalbDesDatenverzeichnissesOderVonGeraetenWerdenAbgelehnt) {
+    const QStringList namen{"../Rennen", "unter/datei", "unter\\datei", "..",
+                            "a..b",      "C:Rennen",    "C:\\Rennen",   "/etc/passwd",
+                            "CON",       "nul",         "Com1",         "LPT9",
+                            "aux.daten", "PRN ",        "Zeile\nzwei",  "ohne\tTab"};
+    for (const QString& name : namen) {
+        b.dialoge.meldungen.clear();
+        b.dialoge.eingabeAntworten = {name};
+        ergebnis.ErgebnisSpeichern(b.rennen);
+        ASSERT_EQ(b.dialoge.meldungen.size(), 1u) << name.toStdString();
+        EXPECT_EQ(b.dialoge.meldungen[0].text, "Es trat ein Fehler bei der Dateiausgabe auf.");
+        EXPECT_EQ(b.dialoge.meldungen[0].titel, "Rundomat");
+    }
+    EXPECT_TRUE(ordner.dateien().isEmpty());
+    EXPECT_EQ(QDir(ordner.aussen.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              QStringList{"daten"})
+        << "nothing beside the data directory";
+
+    // Names that merely resemble them are files like any other.
+    b.dialoge.eingabeAntworten = {"CONTRA", "COM10", "Com1x", "Rennen.1"};
+    for (int i = 0; i < 4; ++i)
+        ergebnis.ErgebnisSpeichern(b.rennen);
+    EXPECT_EQ(ordner.dateien().size(), 4);
+}
+
+TEST_F(ExportTest, SchreibfehlerWirdGemeldet) {
+    ASSERT_TRUE(ordner.entfernen());
+    b.dialoge.eingabeAntworten = {"Rennen"};
+    ergebnis.ErgebnisSpeichern(b.rennen);
+    ASSERT_EQ(b.dialoge.meldungen.size(), 1u);
+    EXPECT_EQ(b.dialoge.meldungen[0].text, "Es trat ein Fehler bei der Dateiausgabe auf.");
+}

@@ -1,0 +1,137 @@
+#include "HofTest.h"
+
+#include <csignal>
+#include <gtest/gtest.h>
+#include <random>
+#include <sys/resource.h>
+
+namespace {
+
+const QString Meldungsanfang = QStringLiteral(
+    "Es ist ein Fehler beim Öffnen der Hall of Fame aufgetreten. Bitte gegebenenfalls die "
+    "Datei ");
+
+// Lets writes to regular files fail beyond a few bytes, as on a full disk.
+class VolleFestplatte {
+public:
+    VolleFestplatte() {
+        getrlimit(RLIMIT_FSIZE, &m_vorher);
+        rlimit grenze = m_vorher;
+        grenze.rlim_cur = 8;
+        setrlimit(RLIMIT_FSIZE, &grenze);
+        m_signal = std::signal(SIGXFSZ, SIG_IGN);
+    }
+    ~VolleFestplatte() {
+        setrlimit(RLIMIT_FSIZE, &m_vorher);
+        std::signal(SIGXFSZ, m_signal);
+    }
+    VolleFestplatte(const VolleFestplatte&) = delete;
+    VolleFestplatte& operator=(const VolleFestplatte&) = delete;
+
+private:
+    rlimit m_vorher{};
+    void (*m_signal)(int) = nullptr;
+};
+
+QByteArray zufallsbytes(int anzahl) {
+    std::mt19937 zufall(5);
+    QByteArray bytes;
+    for (int i = 0; i < anzahl; ++i)
+        bytes.append(static_cast<char>(zufall() & 0xFF));
+    return bytes;
+}
+
+} // namespace
+
+TEST_F(HofTest, VolleFestplatteLaesstDieAlteDateiUnversehrt) {
+    hofAnlegen(VolleListe);
+    dialoge.eingabeAntworten = {"Zoe"};
+    {
+        VolleFestplatte voll;
+        hof.HofEintragen(20, QStringLiteral("Zoe"));
+    }
+    EXPECT_EQ(datei(), VolleListe);
+    EXPECT_EQ(ordner.dateien(), QStringList{"hof.ini"}) << "no half-written file left behind";
+    ASSERT_EQ(dialoge.meldungen.size(), 1u);
+    EXPECT_TRUE(dialoge.meldungen[0].text.startsWith(
+        Meldungsanfang + ordner.daten.anzeigepfad("hof.ini") + " löschen.\r\nFehlercode: "))
+        << dialoge.meldungen[0].text.toStdString();
+    EXPECT_EQ(dialoge.meldungen[0].titel, "Rundomat");
+    EXPECT_EQ(hof.liste().HofName[1], "Zoe") << "the list in memory keeps the entry";
+    EXPECT_EQ(dialoge.gezeigteFenster, std::vector<Fenster>{Fenster::fhof});
+
+    hof.HofSchreiben(); // room again
+    EXPECT_TRUE(datei().startsWith("20;Zoe\r\n10;Ada\r\n"));
+}
+
+TEST_F(HofTest, FehlendesDatenverzeichnisWirdGemeldet) {
+    hof.HofLesen();
+    ASSERT_TRUE(ordner.entfernen());
+    hof.HofEintragen(5, QStringLiteral("x"));
+    ASSERT_EQ(dialoge.meldungen.size(), 1u);
+    const QString text = dialoge.meldungen[0].text;
+    EXPECT_TRUE(text.startsWith(Meldungsanfang + ordner.daten.anzeigepfad("hof.ini")));
+    EXPECT_TRUE(text.contains(" löschen.\r\nFehlercode: 5 - Die Datei konnte nicht geöffnet "
+                              "werden"))
+        << text.toStdString();
+}
+
+TEST_F(HofTest, UnlesbareDateiWirdAlsSicherungBewahrtStattUeberschrieben) {
+    const QByteArray kaputt = zufallsbytes(100 * 1024);
+    hofAnlegen(kaputt);
+    EXPECT_EQ(hof.liste(), Hofliste()) << "read as the empty list";
+    EXPECT_TRUE(dialoge.meldungen.empty()) << "without a message";
+
+    hof.HofEintragen(7, QStringLiteral("Ida"));
+    EXPECT_EQ(ordner.lesen("hof.ini.bak"), kaputt);
+    EXPECT_TRUE(datei().startsWith("7;\r\n0;leer\r\n"));
+
+    hof.HofEintragen(8, QStringLiteral("Ida"));
+    EXPECT_EQ(ordner.dateien(), (QStringList{"hof.ini", "hof.ini.bak"}))
+        << "a file that was our own is simply replaced";
+
+    hofAnlegen("sechs\r\n"); // broken again: the first copy stays as well
+    hof.HofEintragen(9, QStringLiteral("Ida"));
+    EXPECT_EQ(ordner.lesen("hof.ini.bak"), kaputt);
+    EXPECT_EQ(ordner.lesen("hof.ini.bak2"), "sechs\r\n");
+    EXPECT_TRUE(dialoge.meldungen.empty());
+}
+
+TEST_F(HofTest, LeereOderFehlendeDateiBrauchtKeineSicherung) {
+    for (const bool leer : {true, false}) {
+        if (leer)
+            hofAnlegen(QByteArray());
+        else
+            hof.HofLesen();
+        hof.HofEintragen(7, QStringLiteral("Ida"));
+        EXPECT_EQ(ordner.dateien(), QStringList{"hof.ini"});
+        ASSERT_TRUE(QFile::remove(ordner.pfad("hof.ini")));
+    }
+}
+
+TEST_F(HofTest, NeueHallOfFameLoeschtNachRueckfrage) {
+    hofAnlegen(VolleListe);
+    dialoge.fragenAntworten = {false};
+    hof.BuNeueHofMachen_Click();
+    EXPECT_EQ(datei(), VolleListe) << "cancelled";
+    EXPECT_EQ(hof.liste().HofName[1], "Ada");
+
+    dialoge.fragenAntworten = {true};
+    hof.BuNeueHofMachen_Click();
+    ASSERT_EQ(dialoge.meldungen.size(), 2u);
+    EXPECT_EQ(dialoge.meldungen[1].text,
+              "Wollen Sie wirklich die bestehende Hall of Fame löschen?");
+    EXPECT_EQ(dialoge.meldungen[1].titel, "Rundomat");
+    EXPECT_EQ(hof.liste(), Hofliste());
+    EXPECT_FALSE(ordner.gibt("hof.ini")) << "not written again until the next entry";
+}
+
+TEST_F(HofTest, LoeschenOhneDateiLeertDieListeOhneMeldung) {
+    hof.HofLesen();
+    hof.HofEintragen(6, QStringLiteral("Ida"));
+    ASSERT_TRUE(QFile::remove(ordner.pfad("hof.ini")));
+    hof.HofDateiLoeschen();
+    EXPECT_EQ(hof.liste(), Hofliste());
+    EXPECT_TRUE(dialoge.meldungen.empty());
+    EXPECT_TRUE(ordner.dateien().isEmpty());
+}

@@ -1,0 +1,134 @@
+#include "HofTest.h"
+#include "Rennbahn.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+
+namespace {
+const QString Aufforderung = QStringLiteral(
+    "Der Sieger des Rennens darf sich in die Hall of Fame eintragen. Bitte geben Sie Ihren "
+    "Namen ein:");
+} // namespace
+
+TEST_F(HofTest, OhneDateiIstDieListeLeerUndEsGibtKeineMeldung) {
+    hof.HofLesen();
+    EXPECT_EQ(hof.liste(), Hofliste());
+    EXPECT_EQ(namen(), QStringList(5, "leer"));
+    EXPECT_TRUE(dialoge.meldungen.empty());
+    EXPECT_FALSE(ordner.gibt("hof.ini")) << "reading creates nothing";
+}
+
+TEST_F(HofTest, SchnellererKandidatRuecktEinUndDerSiegerNenntSeinenNamen) {
+    hofAnlegen(VolleListe);
+    dialoge.eingabeAntworten = {"Jürgen"};
+    hof.HofEintragen(9.0, QStringLiteral("Fahrer 2"));
+
+    EXPECT_EQ(namen(), (QStringList{"Ada", "Jürgen", "Bea", "Cem", "Dan"}));
+    ASSERT_EQ(dialoge.eingaben.size(), 1u);
+    EXPECT_EQ(dialoge.eingaben[0].text, Aufforderung);
+    EXPECT_EQ(dialoge.eingaben[0].titel, "Gut gefahren");
+    EXPECT_EQ(dialoge.vorgaben, QStringList{"Fahrer 2"});
+    EXPECT_EQ(dialoge.gezeigteFenster, std::vector<Fenster>{Fenster::fhof});
+    EXPECT_EQ(datei(), QByteArray("10;Ada\r\n9;J\xFCrgen\r\n8;Bea\r\n8;Cem\r\n5;Dan\r\n"));
+    EXPECT_TRUE(dialoge.meldungen.empty());
+}
+
+TEST_F(HofTest, GleicherWertReihtSichUnterAllenGleichenEin) {
+    hofAnlegen(VolleListe);
+    dialoge.eingabeAntworten = {"Neu"};
+    hof.HofEintragen(8.0004, QStringLiteral("x")); // rounds to 8
+    EXPECT_EQ(namen(), (QStringList{"Ada", "Bea", "Cem", "Neu", "Dan"}));
+    EXPECT_EQ(werte(), (std::vector<double>{10, 8, 8, 8, 5}));
+    EXPECT_TRUE(datei().contains("\r\n8;Neu\r\n5;Dan\r\n")) << "stored rounded";
+}
+
+TEST_F(HofTest, ZuLangsamerKandidatAendertNichts) {
+    hofAnlegen(VolleListe);
+    hof.HofEintragen(4.5, QStringLiteral("x"));
+    hof.HofEintragen(0.0, QStringLiteral("x")); // no rank holds 0
+    EXPECT_EQ(namen(), (QStringList{"Ada", "Bea", "Cem", "Dan", "Eli"}));
+    EXPECT_TRUE(dialoge.eingaben.empty());
+    EXPECT_TRUE(dialoge.gezeigteFenster.empty());
+    EXPECT_EQ(datei(), VolleListe);
+}
+
+TEST_F(HofTest, KandidatNullFuelltDenErstenLeerenRangOhneFenster) {
+    hofAnlegen("7;Ada\r\n");
+    dialoge.eingabeAntworten = {"Null"};
+    hof.HofEintragen(0.0, QStringLiteral("Fahrer 1"));
+    EXPECT_EQ(namen(), (QStringList{"Ada", "Null", "leer", "leer", "leer"}));
+    EXPECT_EQ(dialoge.vorgaben, QStringList{"?"});
+    EXPECT_EQ(dialoge.eingaben[0].titel, "Gut gefahren");
+    EXPECT_TRUE(dialoge.gezeigteFenster.empty());
+    EXPECT_EQ(datei(), QByteArray("7;Ada\r\n0;Null\r\n0;leer\r\n0;leer\r\n0;leer\r\n"));
+}
+
+TEST_F(HofTest, AbgebrocheneNamenseingabeSpeichertEinenLeerenNamen) {
+    hof.HofLesen();
+    hof.HofEintragen(3.5, QStringLiteral("Fahrer 1")); // no scripted answer: cancelled
+    EXPECT_EQ(hof.liste().HofName[1], "");
+    EXPECT_TRUE(datei().startsWith("3,5;\r\n0;leer\r\n"));
+    hof.HofLesen();
+    EXPECT_EQ(hof.liste().HofName[1], "") << "and reads back as such";
+}
+
+namespace {
+
+// A real race whose end calls the Hall of Fame, with the race's own dialogs.
+struct HofRennen {
+    Datenordner ordner;
+    Rennbahn b;
+    Hofmodul hof{ordner.daten, b.dialoge};
+
+    HofRennen() {
+        hof.HofLesen();
+        b.rekorde.beimHofPruefen = [this] { hof.HofPruefen(b.rennen); };
+    }
+    // Both lanes drive every lap in a constant time; the signals come in the order of time.
+    void fahren(int runden, double rundenzeit1, double rundenzeit2) {
+        std::vector<std::pair<double, int>> signale;
+        for (int runde = 0; runde <= runden; ++runde) {
+            signale.emplace_back(runde * rundenzeit1, 1);
+            signale.emplace_back(runde * rundenzeit2, 2);
+        }
+        std::sort(signale.begin(), signale.end());
+        b.rennen.Rundenzahl = runden;
+        b.starten();
+        for (const auto& [zeit, spur] : signale)
+            b.signal(spur, zeit);
+    }
+};
+
+} // namespace
+
+TEST(HofNachDemRennen, DerSiegerTraegtSichMitDemSchnittDesSchnellerenEin) {
+    for (int sieger = 1; sieger <= 2; ++sieger) {
+        HofRennen r;
+        r.b.rennen.Fahrer[1] = QStringLiteral("Anna");
+        r.b.rennen.Fahrer[2] = QStringLiteral("Jürgen");
+        r.b.dialoge.eingabeAntworten = {"Sieger"};
+        r.fahren(5, sieger == 1 ? 2.0 : 3.0, sieger == 1 ? 3.0 : 2.0);
+
+        ASSERT_EQ(r.b.rekorde.aufrufe, QStringList{"HofPruefen"});
+        EXPECT_EQ(r.b.dialoge.vorgaben, QStringList{r.b.rennen.Fahrer[sieger]})
+            << "preset with the name of the lane tagged Sieger";
+        EXPECT_EQ(r.hof.liste().HofGeschw[1], 2.5) << "25 m in 10 s";
+        EXPECT_EQ(r.b.dialoge.gezeigteFenster, std::vector<Fenster>{Fenster::fhof});
+    }
+}
+
+TEST(HofNachDemRennen, VierRundenUndTrainingErreichenDieHallOfFameNie) {
+    HofRennen kurz;
+    kurz.fahren(4, 2.0, 3.0);
+    EXPECT_EQ(kurz.b.rekorde.aufrufe, QStringList{"HofPruefen"});
+
+    HofRennen training;
+    training.b.rennen.Rennmodus = false;
+    training.fahren(10, 2.0, 3.0);
+
+    for (const HofRennen* r : {&kurz, &training}) {
+        EXPECT_TRUE(r->b.dialoge.eingaben.empty());
+        EXPECT_EQ(r->hof.liste(), Hofliste());
+        EXPECT_FALSE(r->ordner.gibt("hof.ini"));
+    }
+}
