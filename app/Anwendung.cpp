@@ -1,7 +1,10 @@
 #include "Anwendung.h"
 
 #include "DialogFenster.h"
+#include "F2SpurRennen.h"
+#include "FHinweis.h"
 #include "Fhof.h"
+#include "InfoAnzeigen.h"
 
 Anwendung::Anwendung(const Programmoptionen& optionen) : m_optionen(optionen) {
     m_dialoge.elternSetzen(&m_fenster);
@@ -26,6 +29,11 @@ void Anwendung::fensterAnmelden() {
         Fhof fenster(m_hof, eltern);
         fenster.exec();
     });
+    m_dialoge.fensterAnmelden(Fenster::Info, [this](QWidget*) { InfoAnzeigen(m_dialoge); });
+    m_dialoge.fensterAnmelden(Fenster::fHinweis, [this](QWidget* eltern) {
+        fHinweisZeigen(m_optionen.datenverzeichnis, eltern);
+    });
+    m_dialoge.ergebnisfensterAnmelden(f2SpurRennenZeigen);
 }
 
 void Anwendung::starten() {

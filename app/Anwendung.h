@@ -11,6 +11,7 @@
 #include "Programmstart.h"
 #include "QtDialoge.h"
 #include "QtEinstellungsspeicher.h"
+#include "QtKlangausgabe.h"
 #include "QtZeitgeber.h"
 #include "Rekordstelle.h"
 #include "Rennen.h"
@@ -31,7 +32,7 @@ private:
     BoxUhr m_boxuhr{m_box};
     QtZeitgeber m_timer;
     QtDialoge m_dialoge;
-    StummeKlangausgabe m_klang;
+    QtKlangausgabe m_klang;
     OhnePort m_port;
     QtEinstellungsspeicher m_speicher;
     Datenverzeichnis m_daten{m_optionen.datenverzeichnis};

@@ -1,16 +1,9 @@
-// Stand-ins for the pieces that are not wired yet: no sound, no serial port, no box. They
-// keep the program usable from the keyboard until the real ones arrive.
+// Stand-ins for the pieces that are not wired yet: no serial port, no box. They keep
+// the program usable from the keyboard until the real ones arrive.
 
 #include "BoxBibliothek.h"
-#include "Klangausgabe.h"
 #include "Portsteuerung.h"
 #include "SerielleSchnittstelle.h"
-
-class StummeKlangausgabe final : public Klangausgabe {
-public:
-    std::optional<Laufzeitfehler> abspielen(const QString&) override { return std::nullopt; }
-    void piepen(int, int) override {}
-};
 
 class OhnePort final : public Portsteuerung, public SerielleSchnittstelle {
 public:

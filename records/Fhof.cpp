@@ -1,16 +1,13 @@
 #include "Fhof.h"
 
 #include "FhofAnsicht.h"
+#include "QtFarbe.h"
 
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
 
 namespace {
-
-QColor farbe(Farbe bbggrr) {
-    return QColor(int(bbggrr & 0xFF), int((bbggrr >> 8) & 0xFF), int((bbggrr >> 16) & 0xFF));
-}
 
 QLabel* beschriftung(const QString& name, QWidget* eltern) {
     auto* label = new QLabel(eltern);
@@ -23,8 +20,8 @@ QLabel* beschriftung(const QString& name, QWidget* eltern) {
 void darstellen(QLabel* label, const HofBeschriftung& b) {
     label->setText(b.Caption);
     QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, farbe(b.BackColor));
-    palette.setColor(QPalette::WindowText, farbe(b.ForeColor));
+    palette.setColor(QPalette::Window, qtFarbe(b.BackColor));
+    palette.setColor(QPalette::WindowText, qtFarbe(b.ForeColor));
     label->setPalette(palette);
     QFont schrift = label->font();
     schrift.setPointSize(b.FontSize);

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <functional>
 
 namespace {
 QFont arial(int punkt, bool fett = false) {
@@ -181,7 +182,8 @@ QPushButton* DialogFenster::knopf(const QString& text, int links, int oben, int 
     button->setAutoDefault(false);
     platzieren(button, links, oben, breite, hoehe);
     connect(button, &QPushButton::clicked, this, [this, aktion] {
-        (m_logik.*aktion)();
+        // Not (m_logik.*aktion)(): GCC 12's vptr check misreads that form inside a lambda.
+        std::invoke(aktion, m_logik);
         nachAktion();
     });
     return button;
@@ -206,7 +208,7 @@ void DialogFenster::fokusGewechselt(QWidget* vorher, QWidget* jetzt) {
                 [this, pruefung = pruefung] {
                     if (m_logik.geschlossen())
                         return;
-                    (m_logik.*pruefung)();
+                    std::invoke(pruefung, m_logik);
                     nachAktion();
                 },
                 Qt::QueuedConnection);

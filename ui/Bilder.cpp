@@ -13,7 +13,3 @@ QPixmap bild(const QString& pfad, QSize groesse) {
     }
     return pixmap;
 }
-
-QColor farbe(Farbe bgr) {
-    return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
-}

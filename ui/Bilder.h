@@ -1,14 +1,8 @@
 // The program's pictures, drawn from their SVG resources at the size they are shown.
 #pragma once
 
-#include "HauptfensterAnsicht.h"
-
-#include <QColor>
 #include <QPixmap>
 #include <QString>
 
 // The picture of a resource path such as ":/bilder/pokal.svg"; empty if it is missing.
 QPixmap bild(const QString& pfad, QSize groesse);
-
-// A colour of the form 0x00BBGGRR.
-QColor farbe(Farbe bgr);

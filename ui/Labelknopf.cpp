@@ -1,6 +1,6 @@
 #include "Labelknopf.h"
 
-#include "Bilder.h"
+#include "QtFarbe.h"
 
 #include <QMouseEvent>
 
@@ -17,8 +17,8 @@ void Labelknopf::darstellen(const Bezeichnungsfeld& feld) {
     if (m_farbe != feld.ForeColor) {
         m_farbe = feld.ForeColor;
         QPalette palette = this->palette();
-        palette.setColor(QPalette::Active, QPalette::WindowText, farbe(feld.ForeColor));
-        palette.setColor(QPalette::Inactive, QPalette::WindowText, farbe(feld.ForeColor));
+        palette.setColor(QPalette::Active, QPalette::WindowText, qtFarbe(feld.ForeColor));
+        palette.setColor(QPalette::Inactive, QPalette::WindowText, qtFarbe(feld.ForeColor));
         palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x70, 0x70, 0x78));
         setPalette(palette);
     }

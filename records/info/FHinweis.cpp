@@ -1,0 +1,32 @@
+#include "FHinweis.h"
+
+#include "Hinweistext.h"
+
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+FHinweis::FHinweis(const QString& datenverzeichnis, QWidget* eltern) : QDialog(eltern) {
+    setWindowTitle(QStringLiteral("Hinweis"));
+    auto* TeHinweis = new QPlainTextEdit(this);
+    TeHinweis->setObjectName(QStringLiteral("TeHinweis"));
+    TeHinweis->setReadOnly(true);
+    TeHinweis->setLineWrapMode(QPlainTextEdit::NoWrap);
+    TeHinweis->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    TeHinweis->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Where Courier New is missing, fontconfig's metric twin Liberation Mono answers.
+    QFont schrift(QStringLiteral("Courier New"));
+    schrift.setStyleHint(QFont::Monospace);
+    schrift.setPointSizeF(8.25);
+    TeHinweis->setFont(schrift);
+    TeHinweis->setPlainText(hinweistextLesen(datenverzeichnis));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(TeHinweis);
+    resize(640, 480);
+}
+
+void fHinweisZeigen(const QString& datenverzeichnis, QWidget* eltern) {
+    FHinweis fenster(datenverzeichnis, eltern);
+    fenster.exec();
+}

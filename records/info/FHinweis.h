@@ -1,0 +1,12 @@
+// The notes window "Hinweis": readme.txt in a read-only, fixed-pitch text box.
+#pragma once
+
+#include <QDialog>
+
+class FHinweis final : public QDialog {
+public:
+    explicit FHinweis(const QString& datenverzeichnis, QWidget* eltern = nullptr);
+};
+
+// Shows the notes window modally over eltern and returns when it has been closed.
+void fHinweisZeigen(const QString& datenverzeichnis, QWidget* eltern);

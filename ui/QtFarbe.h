@@ -1,0 +1,10 @@
+// The program keeps colours as 0x00BBGGRR, blue in the high byte; Qt wants red first.
+#pragma once
+
+#include "HauptfensterAnsicht.h"
+
+#include <QColor>
+
+inline QColor qtFarbe(Farbe farbe) {
+    return QColor(farbe & 0xFF, (farbe >> 8) & 0xFF, (farbe >> 16) & 0xFF);
+}

@@ -1,0 +1,86 @@
+#include "QtKlangausgabe.h"
+
+#include "Sinuston.h"
+
+#include <QAudioSink>
+#include <QFileInfo>
+#include <QMediaDevices>
+#include <QUrl>
+
+namespace {
+// Beeps that come faster than they sound (a held key giving lap after lap) would ring on
+// long after the cause; a blocking system beep throttled its caller instead.
+constexpr qint64 LaengsteWartezeitMikrosekunden = 1'000'000;
+} // namespace
+
+QtKlangausgabe::QtKlangausgabe(QObject* eltern) : QObject(eltern) {}
+
+QtKlangausgabe::~QtKlangausgabe() = default;
+
+std::optional<Laufzeitfehler> QtKlangausgabe::abspielen(const QString& datei) {
+    m_effekt.stop();
+    const QAudioDevice geraet = QMediaDevices::defaultAudioOutput();
+    const QFileInfo info(datei);
+    if (geraet.isNull() || !info.isFile() || !info.isReadable())
+        return std::nullopt;
+    m_effekt.setAudioDevice(geraet);
+    m_effekt.setSource(QUrl::fromLocalFile(info.absoluteFilePath()));
+    m_effekt.play();
+    return std::nullopt;
+}
+
+void QtKlangausgabe::piepen(int frequenzHz, int dauerMs) {
+    const QAudioDevice geraet = QMediaDevices::defaultAudioOutput();
+    if (!tonausgabeBereit(geraet))
+        return;
+    const QAudioFormat format = m_tonausgabe->format();
+    QByteArray ton = sinuston(format, frequenzHz, dauerMs);
+    if (m_tonausgabe->state() != QAudio::ActiveState) {
+        tonStarten(std::move(ton));
+        return;
+    }
+    if (format.durationForBytes(m_wartendeToene.size() + ton.size()) <=
+        LaengsteWartezeitMikrosekunden)
+        m_wartendeToene += ton;
+}
+
+// The sink follows the default output, which changes when a headset is plugged in.
+bool QtKlangausgabe::tonausgabeBereit(const QAudioDevice& geraet) {
+    if (geraet.isNull())
+        return false;
+    if (m_tonausgabe && geraet == m_tonGeraet)
+        return true;
+    m_tonausgabe.reset();
+    m_tonPuffer.close();
+    m_wartendeToene.clear();
+    m_tonGeraet = geraet;
+    m_tonausgabe = std::make_unique<QAudioSink>(geraet, geraet.preferredFormat());
+    connect(m_tonausgabe.get(), &QAudioSink::stateChanged, this,
+            &QtKlangausgabe::tonZustandGewechselt);
+    return true;
+}
+
+void QtKlangausgabe::tonStarten(QByteArray daten) {
+    m_tonausgabe->stop();
+    m_tonPuffer.close();
+    m_tonPuffer.setData(std::move(daten));
+    m_tonPuffer.open(QIODevice::ReadOnly);
+    m_tonausgabe->start(&m_tonPuffer);
+}
+
+// Idle means the sink has played everything it was given: the next waiting beep follows.
+// A sink that failed is built anew at the next beep, outside its own signal.
+void QtKlangausgabe::tonZustandGewechselt() {
+    const QAudio::Error fehler = m_tonausgabe->error();
+    if (fehler != QAudio::NoError && fehler != QAudio::UnderrunError) {
+        m_tonGeraet = QAudioDevice();
+        m_wartendeToene.clear();
+        return;
+    }
+    if (m_tonausgabe->state() != QAudio::IdleState)
+        return;
+    if (m_wartendeToene.isEmpty())
+        m_tonausgabe->stop();
+    else
+        tonStarten(std::exchange(m_wartendeToene, {}));
+}

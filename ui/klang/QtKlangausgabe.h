@@ -1,0 +1,34 @@
+// The real sound output: WAV files and the beep through the system's default audio
+// output. Without an audio device everything stays silent; nothing is ever reported.
+#pragma once
+
+#include "Klangausgabe.h"
+
+#include <QAudioDevice>
+#include <QBuffer>
+#include <QObject>
+#include <QSoundEffect>
+#include <memory>
+
+class QAudioSink;
+
+class QtKlangausgabe final : public QObject, public Klangausgabe {
+public:
+    explicit QtKlangausgabe(QObject* eltern = nullptr);
+    ~QtKlangausgabe() override;
+
+    std::optional<Laufzeitfehler> abspielen(const QString& datei) override;
+    void piepen(int frequenzHz, int dauerMs) override;
+
+private:
+    bool tonausgabeBereit(const QAudioDevice& geraet);
+    void tonStarten(QByteArray daten);
+    void tonZustandGewechselt();
+
+    QSoundEffect m_effekt;
+    // The sink reads from the buffer, so it is declared after it and goes first.
+    QBuffer m_tonPuffer;
+    QAudioDevice m_tonGeraet;
+    std::unique_ptr<QAudioSink> m_tonausgabe;
+    QByteArray m_wartendeToene;
+};
