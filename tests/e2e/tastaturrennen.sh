@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# A whole race driven like a racer does: the real program under Xvfb with a German keyboard
+# A whole race driven like a racer does: the real program under Xvfb with a real keyboard
 # layout, Enter to start, Shift+1 / Shift+2 as real key events until both lanes are home,
 # the winner's name into the Hall of Fame. Then the files it wrote are checked.
-# Usage: tastaturrennen.sh PATH/TO/rundomat
+# Shift+1 prints "!" on both layouts, Shift+2 '"' on a German and "@" on a US keyboard.
+# Usage: tastaturrennen.sh PATH/TO/rundomat [de|us]
 set -euo pipefail
 programm=$(readlink -f "$1")
+layout=${2:-de}
 arbeit=$(mktemp -d)
 app="" xserver=""
 aufraeumen() {
@@ -24,7 +26,7 @@ Xvfb ":$anzeige" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xserver=$!
 export DISPLAY=":$anzeige" XDG_CONFIG_HOME="$arbeit/config" XDG_RUNTIME_DIR="$arbeit"
 for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
-setxkbmap de
+setxkbmap "$layout"
 
 "$programm" --data-dir "$arbeit/daten" >"$arbeit/ausgabe.txt" 2>&1 &
 app=$!
@@ -90,4 +92,4 @@ grep -qE $'^->\t[0-9]+,[0-9]{3}\t[0-9]+,[0-9]{3}\t[0-9]+,[0-9]{3}\t[0-9]+,[0-9]{
 hof=$(tr -d '\r' <"$arbeit/daten/hof.ini")
 grep -qE '^[0-9]+,[0-9]+;Anna$' <<<"$(sed -n 1p <<<"$hof")" || fehler "hof.ini: $hof"
 [ "$(sed -n 2,5p <<<"$hof")" = $'0;leer\n0;leer\n0;leer\n0;leer' ] || fehler "hof.ini: $hof"
-echo "Tastaturrennen: Ergebnisdatei und hof.ini stimmen."
+echo "Tastaturrennen ($layout): Ergebnisdatei und hof.ini stimmen."
