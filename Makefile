@@ -17,6 +17,7 @@ test: build
 
 bench: build
 	build/default/bench/rundomat-bench
+	build/default/bench/rundomat-leitung-bench
 
 test-sanitize: deps
 	cmake --preset sanitize

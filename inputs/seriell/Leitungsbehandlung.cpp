@@ -1,0 +1,42 @@
+#include "Leitungsbehandlung.h"
+
+namespace {
+QString ereignisText(const Leitungsereignis& e) {
+    return (e.leitung == Leitung::CD ? QStringLiteral("CD ") : QStringLiteral("DSR ")) +
+           (e.pegel ? QStringLiteral("steigt") : QStringLiteral("fällt"));
+}
+
+QString anmerkung(const Leitungsereignis& e, bool beideSpuren, int spur) {
+    QStringList teile;
+    if (!e.genau)
+        teile << QStringLiteral("Zeit ungenau: mit einer späteren Änderung zusammengefasst");
+    if (beideSpuren)
+        teile << QStringLiteral("Einzelmodus: auch Spur ") + QString::number(andereSpur(spur));
+    return teile.join(QStringLiteral("; "));
+}
+} // namespace
+
+void Leitungsbehandlung::OnComm(const Leitungsereignis& ereignis) {
+    Rennen& r = m_rennen;
+    // DSR reports only its drop. In RaceControl mode the box's port is the active one; a
+    // change still on its way from the sensor port counts for nothing.
+    const bool rundensignal =
+        !r.RaceControl && (ereignis.leitung == Leitung::CD || !ereignis.pegel);
+    const int spur = ereignis.leitung == Leitung::CD ? 1 : 2;
+    // The race clock is the box's then; a sensor time on its scale would mean nothing.
+    const double zeit = r.RaceControl ? 0.0 : r.Signalzeit(ereignis.zeit);
+    const Signalausgang ausgang =
+        rundensignal ? signalAnnehmen(r, spur, zeit) : Signalausgang::Ignoriert;
+    const bool weiter = ausgang == Signalausgang::Angenommen || ausgang == Signalausgang::Fehlstart;
+
+    if (m_protokoll)
+        m_protokoll({ereignis.zeit, LeitungsticksProSekunde, ereignisText(ereignis),
+                     rundensignal ? spur : 0, zeit, ausgang,
+                     anmerkung(ereignis, weiter && r.Einzelmodus, spur)});
+    if (!weiter)
+        return;
+    r.Rundenereignis(spur, zeit);
+    // Single mode: one sensor serves both lanes, its own first.
+    if (r.Einzelmodus)
+        r.Rundenereignis(andereSpur(spur), zeit);
+}

@@ -1,0 +1,25 @@
+// Where a watcher gets line changes from: a wait for the next change, readings of the
+// edge counters and levels, and a way to end a wait from another thread.
+#pragma once
+
+#include "Leitungen.h"
+
+enum class Antwort {
+    Ok,
+    Unterbrochen,      // the wait was cancelled
+    NichtUnterstuetzt, // the driver cannot do this; the watcher takes a simpler way
+    Getrennt,          // the port is gone
+};
+
+class Leitungsquelle {
+public:
+    virtual ~Leitungsquelle() = default;
+    // Blocks until CD or DSR changes, abbrechen() is called, or the port fails.
+    virtual Antwort warten() = 0;
+    // Readings do not block and are never Unterbrochen.
+    virtual Antwort zaehlerLesen(Flankenzaehler& zaehler) = 0;
+    virtual Antwort pegelLesen(Pegel& pegel) = 0;
+    // Callable from any thread, any number of times: a wait in progress returns
+    // Unterbrochen. A wait that begins after the call may still block.
+    virtual void abbrechen() = 0;
+};

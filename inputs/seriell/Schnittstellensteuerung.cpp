@@ -1,0 +1,105 @@
+#include "Schnittstellensteuerung.h"
+
+#include "Einstellungstabelle.h"
+#include "Portangabe.h"
+
+namespace {
+const QString Titel = QStringLiteral("welche Schnittstelle");
+const QString Vorgabe = QStringLiteral("1");
+const QString Hinweis =
+    QStringLiteral("   -> Zeitaufnahme über die serielle Schnittstelle nicht möglich");
+
+QString fehlerfrage(const QString& porttext) {
+    return QStringLiteral("Fehler beim Öffnen der Schnittstelle (Com Port ") + porttext +
+           QStringLiteral("). Geben Sie bitte eine unbelegte und richtig konfigurierte "
+                          "Portnummer der seriellen Schnittstelle für die Rundomat an:");
+}
+
+QString verlustmeldung(Stoerung stoerung, const QString& porttext) {
+    if (stoerung == Stoerung::KeineLeitungen)
+        return QStringLiteral("An der Schnittstelle (Com Port ") + porttext +
+               QStringLiteral(") lassen sich die Leitungen CD und DSR nicht beobachten, es kann "
+                              "keine Zeitaufnahme über die serielle Schnittstelle erfolgen.");
+    return QStringLiteral("Die Verbindung zur Schnittstelle (Com Port ") + porttext +
+           QStringLiteral(") ist unterbrochen, es kann keine Zeitaufnahme über die serielle "
+                          "Schnittstelle erfolgen. Das Rennen bleibt erhalten; Runden lassen sich "
+                          "weiter mit Shift + 1 und Shift + 2 geben. Nach dem Wiederanschließen "
+                          "die Schnittstelle unter \"Option\" mit \"COM ändern\" neu öffnen.");
+}
+} // namespace
+
+Schnittstellensteuerung::Schnittstellensteuerung(Rennen& rennen, Einstellungsspeicher& speicher,
+                                                 Dialoge& dialoge, SeriellerAnschluss& MSComm1,
+                                                 SeriellerAnschluss& MSCommRC)
+    : m_rennen(rennen), m_speicher(speicher), m_dialoge(dialoge), m_MSComm1(MSComm1),
+      m_MSCommRC(MSCommRC) {
+    m_MSComm1.beiStoerung([this](Stoerung s) { verloren(s); });
+    m_MSCommRC.beiStoerung([this](Stoerung s) { verloren(s); });
+}
+
+void Schnittstellensteuerung::SchnittstelleOeffnen(const QString& modus) {
+    QString p = modus;
+    if (modus == NormalOeffnen) {
+        p = m_speicher.lesen(Einstellungen::Port.schluessel, Einstellungen::Port.vorgabe);
+        if (p == QStringLiteral("?"))
+            p = m_dialoge.eingabe(QStringLiteral("Geben Sie bitte die Portnummer der seriellen "
+                                                 "Schnittstelle für die Rundomat an:"),
+                                  Titel, Vorgabe);
+    }
+    // Text that names no port fails like a port that does not open: the user is asked
+    // again, every time, until a port opens or the answer is empty.
+    while (!portOeffnen(p)) {
+        p = m_dialoge.eingabe(fehlerfrage(p), Titel, Vorgabe);
+        if (p.isEmpty()) {
+            m_dialoge.meldung(QStringLiteral("Fehler beim Öffnen der Schnittstelle (Com Port ") +
+                                  p +
+                                  QStringLiteral("), es kann keine Zeitaufnahme über die "
+                                                 "serielle Schnittstelle erfolgen."),
+                              Anwendungstitel);
+            ohneSchnittstelle();
+            return;
+        }
+    }
+    m_porttext = p;
+    m_speicher.speichern(Einstellungen::Port.schluessel, p);
+    portfeld() = QStringLiteral("Com Port: ") + p;
+    // A port that opens after an earlier failure makes the notice in the caption untrue.
+    if (m_rennen.fR.Caption.endsWith(Hinweis))
+        m_rennen.fR.Caption.chop(Hinweis.size());
+}
+
+void Schnittstellensteuerung::aktivenPortSchliessen() {
+    aktiverPort().schliessen();
+}
+
+bool Schnittstellensteuerung::portOeffnen(const QString& porttext) {
+    // Only one of the two ports is ever open.
+    SeriellerAnschluss& anderer = m_rennen.RaceControl ? m_MSComm1 : m_MSCommRC;
+    anderer.schliessen();
+    const std::optional<QString> geraet = portGeraet(porttext);
+    if (!geraet || !aktiverPort().oeffnen(*geraet))
+        return false;
+    if (m_rennen.RaceControl)
+        m_rennen.AmpelSetzen(0);
+    return true;
+}
+
+void Schnittstellensteuerung::ohneSchnittstelle() {
+    portfeld() = QStringLiteral("Com Port: ?");
+    if (!m_rennen.fR.Caption.endsWith(Hinweis))
+        m_rennen.fR.Caption += Hinweis;
+}
+
+// The race goes on as it was; only the port is gone, and with it the sensor laps.
+void Schnittstellensteuerung::verloren(Stoerung stoerung) {
+    ohneSchnittstelle();
+    m_dialoge.meldung(verlustmeldung(stoerung, m_porttext), Anwendungstitel);
+}
+
+SeriellerAnschluss& Schnittstellensteuerung::aktiverPort() {
+    return m_rennen.RaceControl ? m_MSCommRC : m_MSComm1;
+}
+
+QString& Schnittstellensteuerung::portfeld() {
+    return m_rennen.fR.StatusBar1.Panels(QStringLiteral("port")).Text;
+}

@@ -1,0 +1,33 @@
+// Opens the port of the active signal source (the sensors' MSComm1, or in RaceControl
+// mode the box's MSCommRC), asking the user for a port until one opens or they give up,
+// and tells the user when an open port is lost during the run.
+#pragma once
+
+#include "Dialoge.h"
+#include "Einstellungsspeicher.h"
+#include "Portsteuerung.h"
+#include "Rennen.h"
+#include "SeriellerAnschluss.h"
+
+class Schnittstellensteuerung final : public Portsteuerung {
+public:
+    Schnittstellensteuerung(Rennen& rennen, Einstellungsspeicher& speicher, Dialoge& dialoge,
+                            SeriellerAnschluss& MSComm1, SeriellerAnschluss& MSCommRC);
+
+    void SchnittstelleOeffnen(const QString& modus) override;
+    void aktivenPortSchliessen() override;
+
+private:
+    bool portOeffnen(const QString& porttext);
+    void ohneSchnittstelle();
+    void verloren(Stoerung stoerung);
+    SeriellerAnschluss& aktiverPort();
+    QString& portfeld();
+
+    Rennen& m_rennen;
+    Einstellungsspeicher& m_speicher;
+    Dialoge& m_dialoge;
+    SeriellerAnschluss& m_MSComm1;
+    SeriellerAnschluss& m_MSCommRC;
+    QString m_porttext; // as the user gave it, for messages about the open port
+};

@@ -1,0 +1,27 @@
+#include "Simulationsport.h"
+
+#include <random>
+
+Simulationsport::Simulationsport(Rennen& rennen, Uhr& uhr, double mittlereRundenzeit)
+    : m_rennen(rennen), m_uhr(uhr),
+      m_simulator(rennen, mittlereRundenzeit, std::random_device{}()) {
+    // Changes carry the moment they happened, so the step only bounds how late they are
+    // handed over, not how exact they are.
+    m_takt.setInterval(5);
+    m_takt.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&m_takt, &QTimer::timeout, &m_takt, [this] { takt(); });
+}
+
+void Simulationsport::SchnittstelleOeffnen(const QString&) {
+    m_rennen.fR.StatusBar1.Panels(QStringLiteral("port")).Text =
+        QStringLiteral("Com Port: Simulation");
+    m_takt.start();
+}
+
+void Simulationsport::takt() {
+    const std::vector<Leitungsereignis> faellig = m_simulator.fortschreiten(m_uhr.ticks());
+    if (!m_behandlung)
+        return;
+    for (const Leitungsereignis& e : faellig)
+        m_behandlung(e);
+}

@@ -1,0 +1,31 @@
+// A race engine with the sensor port's line handler, fed line changes at chosen seconds of
+// the race, and the signal log it writes.
+#pragma once
+
+#include "Leitungsbehandlung.h"
+#include "Rennbahn.h"
+
+#include <cmath>
+
+struct Leitungsbahn : Rennbahn {
+    Leitungsbehandlung leitung{rennen};
+    std::vector<Signaleintrag> protokoll;
+
+    Leitungsbahn() {
+        leitung.protokollieren([this](const Signaleintrag& e) { protokoll.push_back(e); });
+    }
+
+    static std::int64_t ms(double sekunden) { return Basis + std::llround(sekunden * 1000); }
+    void cd(double sekunden, bool pegel = true) {
+        leitung.OnComm({Leitung::CD, pegel, ms(sekunden), true});
+    }
+    void dsr(double sekunden, bool pegel = false) {
+        leitung.OnComm({Leitung::DSR, pegel, ms(sekunden), true});
+    }
+    QStringList ausgaenge() const {
+        QStringList texte;
+        for (const Signaleintrag& e : protokoll)
+            texte << ausgangText(e.ausgang);
+        return texte;
+    }
+};

@@ -1,0 +1,158 @@
+#include "Leitungsbahn.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+TEST(Leitungsbehandlung, PrellzeitZaehltVomLetztenAngenommenenSignal) {
+    Leitungsbahn b;
+    b.starten();
+    b.cd(10.0);
+    b.cd(10.001, false); // the same car leaving the sensor
+    b.cd(11.999);
+    b.cd(12.0); // exactly Prellzeit after 10.0
+    b.cd(13.999);
+
+    EXPECT_EQ(b.ausgaenge(),
+              (QStringList{"angenommen", "geprellt", "geprellt", "angenommen", "geprellt"}));
+    EXPECT_DOUBLE_EQ(b.rennen.LetztesSignal[1], 3612.0);
+    EXPECT_EQ(b.rennen.Runde[1], 2) << "first crossing at 10, lap 1 done at 12";
+    EXPECT_DOUBLE_EQ(b.rennen.Rundenzeiten[1][1], 12.0);
+}
+
+// (3600.3 + 0.3) comes out above 3600.6 in binary: the debounce must still let it pass.
+TEST(Leitungsbehandlung, GenauEinePrellzeitSpaeterZaehltTrotzRundungsfehler) {
+    Leitungsbahn b;
+    b.rennen.Prellzeit = 0.3;
+    b.starten();
+    b.cd(0.3);
+    b.cd(0.6);
+    EXPECT_EQ(b.ausgaenge(), (QStringList{"angenommen", "angenommen"}));
+    EXPECT_DOUBLE_EQ(b.rennen.Rundenzeiten[1][1], 0.6);
+}
+
+TEST(Leitungsbehandlung, GesperrteSignaleLassenLetztesSignalUnberuehrt) {
+    Leitungsbahn b;
+    b.cd(1.0); // idle after program start
+    EXPECT_EQ(b.rennen.LetztesSignal[1], 0);
+
+    b.starten();
+    b.cd(1.0);
+    b.bei(2.0);
+    b.rennen.CrashUmschalten();
+    b.cd(4.0);
+    b.dsr(4.5);
+    EXPECT_EQ(b.ausgaenge(), (QStringList{"gesperrt", "angenommen", "gesperrt", "gesperrt"}));
+    EXPECT_DOUBLE_EQ(b.rennen.LetztesSignal[1], 3601.0);
+    EXPECT_DOUBLE_EQ(b.rennen.LetztesSignal[2], -2.0);
+    EXPECT_EQ(b.rennen.Runde[1], 1);
+}
+
+// A lap of 6 s with a 30 s crash pause in it is recorded as 6 s.
+TEST(Leitungsbehandlung, DieCrashPauseFehltInDenSignalzeiten) {
+    Leitungsbahn b;
+    b.starten();
+    b.cd(1.0);
+    b.bei(2.0);
+    b.rennen.CrashUmschalten();
+    b.bei(32.0);
+    b.rennen.CrashUmschalten();
+    b.cd(36.0);
+    EXPECT_DOUBLE_EQ(b.rennen.Rundenzeiten[1][1], 6.0);
+}
+
+TEST(Leitungsbehandlung, DsrZaehltNurBeimAbfallen) {
+    Leitungsbahn b;
+    b.starten();
+    b.dsr(1.0, true);
+    EXPECT_EQ(b.rennen.Runde[2], 0);
+    b.dsr(1.03, false);
+    b.dsr(4.0, true);
+    b.dsr(4.03, false);
+    EXPECT_EQ(b.ausgaenge(), (QStringList{"ignoriert", "angenommen", "ignoriert", "angenommen"}));
+    EXPECT_EQ(b.protokoll[0].spur, 0) << "a rising DSR stands for no lane";
+    EXPECT_DOUBLE_EQ(b.rennen.Rundenzeiten[2][1], 4.03);
+    EXPECT_EQ(b.rennen.Runde[1], 0);
+}
+
+// One sensor serves both lanes; the lane of the signalling sensor comes first and so wins
+// a race decided on the shared signal.
+TEST(Leitungsbehandlung, EinzelmodusGibtDasSignalErstDerEigenenDannDerAnderenSpur) {
+    for (const Leitung sensor : {Leitung::CD, Leitung::DSR}) {
+        Leitungsbahn b;
+        b.rennen.Rundenzahl = 1;
+        b.rennen.Einzelmodus = true;
+        b.starten();
+        const int eigene = sensor == Leitung::CD ? 1 : 2;
+        const auto signal = [&](double s) { sensor == Leitung::CD ? b.cd(s) : b.dsr(s); };
+        signal(1.0);
+        EXPECT_EQ(b.rennen.Runde[1], 1);
+        EXPECT_EQ(b.rennen.Runde[2], 1);
+        signal(5.0);
+
+        EXPECT_EQ(b.rennen.fR.LaFahrer[eigene].Caption, "Sieger!!!");
+        EXPECT_EQ(b.rennen.fR.LaFahrer[andereSpur(eigene)].Caption, "Verlierer");
+        EXPECT_EQ(b.rennen.fR.LaZeit[1].Caption, b.rennen.fR.LaZeit[2].Caption);
+        EXPECT_DOUBLE_EQ(b.rennen.LetztesSignal[andereSpur(eigene)], -2.0)
+            << "the other lane's debounce memory is not touched";
+        EXPECT_EQ(b.protokoll[0].anmerkung,
+                  QStringLiteral("Einzelmodus: auch Spur %1").arg(andereSpur(eigene)));
+    }
+}
+
+TEST(Leitungsbehandlung, EinSignalImCountdownIstEinFehlstart) {
+    Leitungsbahn b;
+    b.bei(-5);
+    b.rennen.LaStart_Click();
+    b.countdown(20);
+    b.cd(-3.0);
+    EXPECT_EQ(b.ausgaenge(), QStringList{"Fehlstart"});
+    EXPECT_EQ(b.meldungstexte(), QStringList{"Fehlstart von Fahrer 1"});
+    EXPECT_EQ(b.rennen.fR.LaFahrer[1].Caption, "Fehlstart");
+}
+
+TEST(Leitungsbehandlung, ImRaceControlModusSchweigenDieLeitungen) {
+    Leitungsbahn b;
+    b.starten();
+    b.rennen.RaceControl = true;
+    b.cd(1.0);
+    EXPECT_EQ(b.ausgaenge(), QStringList{"ignoriert"});
+    EXPECT_EQ(b.rennen.Runde[1], 0);
+}
+
+TEST(Signalprotokoll, SchreibtJedeAenderungAlsEineZeile) {
+    QTemporaryDir ordner;
+    const QString datei = ordner.filePath("signale.txt");
+    Signalprotokoll protokoll;
+    ASSERT_TRUE(protokoll.oeffnen(datei));
+
+    Leitungsbahn b;
+    b.leitung.protokollieren([&](const Signaleintrag& e) { protokoll.eintragen(e); });
+    b.starten();
+    b.leitung.OnComm({Leitung::CD, false, Leitungsbahn::ms(1.25), false});
+    b.dsr(1.5, true);
+    protokoll.eintragen({4800, 4800, "Box 0x202", 2, 1.0, Signalausgang::Geprellt, {}});
+
+    const auto zeilenLesen = [&] {
+        QFile f(datei);
+        EXPECT_TRUE(f.open(QIODevice::ReadOnly | QIODevice::Text));
+        return QString::fromUtf8(f.readAll()).split('\n', Qt::SkipEmptyParts);
+    };
+    const QStringList zeilen = zeilenLesen();
+    ASSERT_EQ(zeilen.size(), 4);
+    EXPECT_TRUE(zeilen[0].startsWith("# Signalprotokoll ab "));
+    EXPECT_EQ(zeilen[1], "3601.2500\tCD fällt\tSpur 1\t3601.2500\tangenommen\tZeit ungenau: mit "
+                         "einer späteren Änderung zusammengefasst");
+    EXPECT_EQ(zeilen[2], "3601.5000\tDSR steigt\t-\t3601.5000\tignoriert");
+    EXPECT_EQ(zeilen[3], "1.0000\tBox 0x202\tSpur 2\t1.0000\tgeprellt");
+
+    Signalprotokoll zweiterLauf;
+    ASSERT_TRUE(zweiterLauf.oeffnen(datei));
+    const QStringList danach = zeilenLesen();
+    ASSERT_EQ(danach.size(), 5) << "a second run appends";
+    EXPECT_TRUE(danach[4].startsWith("# Signalprotokoll ab "));
+
+    Signalprotokoll unschreibbar;
+    EXPECT_FALSE(unschreibbar.oeffnen(ordner.filePath("fehlt/signale.txt")));
+    EXPECT_FALSE(unschreibbar.fehlertext().isEmpty());
+}

@@ -1,0 +1,162 @@
+#include "Leitungswaechter.h"
+
+#include "FakeLeitungen.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Mitschrift {
+    std::mutex mutex;
+    std::vector<Leitungsereignis> ereignisse;
+    std::vector<Stoerung> stoerungen;
+
+    // Waits (a while at most) until the watcher's thread has reported something.
+    bool bisGemeldet() {
+        const auto frist = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        while (std::chrono::steady_clock::now() < frist) {
+            {
+                const std::lock_guard sperre(mutex);
+                if (!ereignisse.empty() || !stoerungen.empty())
+                    return true;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        return false;
+    }
+
+    Leitungswaechter::Meldungen meldungen() {
+        return {[this](const Leitungsereignis& e) {
+                    const std::lock_guard sperre(mutex);
+                    ereignisse.push_back(e);
+                },
+                [this](Stoerung s) {
+                    const std::lock_guard sperre(mutex);
+                    stoerungen.push_back(s);
+                }};
+    }
+};
+
+// Plays the script through a real watcher thread and stops it.
+struct Waechterlauf {
+    AtomareUhr uhr;
+    FakeLeitungsquelle quelle;
+    Mitschrift mitschrift;
+
+    Waechterlauf(Lesung anfang, std::vector<Weckruf> skript)
+        : quelle(uhr, std::move(anfang), std::move(skript)) {}
+
+    void bisAusgespielt() {
+        Leitungswaechter waechter(quelle, uhr, mitschrift.meldungen());
+        ASSERT_TRUE(quelle.ausgespielt());
+        waechter.beenden();
+    }
+};
+
+} // namespace
+
+TEST(Flanken, ZaehlerGebenJedeAenderungMitRichtungZurueckVomNeuenPegel) {
+    const auto f = flankenZwischen(stand(false, true, 10, 4), stand(false, false, 12, 5));
+    ASSERT_EQ(f.size(), 3u);
+    EXPECT_TRUE(f[0].leitung == Leitung::CD && f[0].pegel && !f[0].letzte);
+    EXPECT_TRUE(f[1].leitung == Leitung::CD && !f[1].pegel && f[1].letzte);
+    EXPECT_TRUE(f[2].leitung == Leitung::DSR && !f[2].pegel && f[2].letzte);
+
+    const auto ueberlauf =
+        flankenZwischen(stand(false, false, 0xFFFFFFFF, 0), stand(true, false, 0, 0));
+    ASSERT_EQ(ueberlauf.size(), 1u) << "the counter wraps, one change";
+
+    const auto rauschen = flankenZwischen(stand(false, false, 0, 0), stand(false, false, 1000, 0));
+    EXPECT_EQ(rauschen.size(), HoechstensJeLesung);
+}
+
+TEST(Flanken, OhneZaehlerZaehltNurEinAndererPegel) {
+    EXPECT_TRUE(flankenZwischen(ungezaehlt(true, true), ungezaehlt(true, true)).empty());
+    const auto f = flankenZwischen(ungezaehlt(false, true), stand(true, false, 7, 7));
+    ASSERT_EQ(f.size(), 2u) << "counters on one reading only are not compared";
+    EXPECT_TRUE(f[0].leitung == Leitung::CD && f[0].pegel);
+    EXPECT_TRUE(f[1].leitung == Leitung::DSR && !f[1].pegel);
+}
+
+TEST(Leitungswaechter, MeldetJedeGezaehlteFlankeMitDerWeckzeit) {
+    Waechterlauf lauf({stand(false, false, 0, 0)},
+                      {
+                          {Antwort::Ok, 1000, {stand(false, false, 0, 0)}}, // woke, nothing new
+                          {Antwort::Ok, 2000, {stand(true, false, 1, 0)}},
+                          // Two passes of lane 1 and one DSR pulse between two wake-ups.
+                          {Antwort::Ok, 3000, {stand(true, false, 3, 2)}},
+                      });
+    lauf.bisAusgespielt();
+
+    const std::vector<Leitungsereignis> erwartet{
+        {Leitung::CD, true, 2000, true},   {Leitung::CD, false, 3000, false},
+        {Leitung::CD, true, 3000, true},   {Leitung::DSR, true, 3000, false},
+        {Leitung::DSR, false, 3000, true},
+    };
+    EXPECT_TRUE(lauf.mitschrift.ereignisse == erwartet);
+    EXPECT_TRUE(lauf.mitschrift.stoerungen.empty());
+}
+
+TEST(Leitungswaechter, OhneZaehlerVergleichtErDiePegel) {
+    Waechterlauf lauf({ungezaehlt(false, true)}, {
+                                                     {Antwort::Ok, 500, {ungezaehlt(true, true)}},
+                                                     {Antwort::Ok, 600, {ungezaehlt(true, false)}},
+                                                 });
+    lauf.bisAusgespielt();
+    const std::vector<Leitungsereignis> erwartet{{Leitung::CD, true, 500, true},
+                                                 {Leitung::DSR, false, 600, true}};
+    EXPECT_TRUE(lauf.mitschrift.ereignisse == erwartet);
+}
+
+TEST(Leitungswaechter, EinAusgesteckterAdapterBeendetIhnMitGetrennt) {
+    for (const Weckruf& w :
+         {Weckruf{Antwort::Getrennt, 0, {}},
+          Weckruf{Antwort::Ok, 0, {stand(true, false, 1, 0), Antwort::Getrennt}},
+          Weckruf{Antwort::Ok, 0, {ungezaehlt(true, false), Antwort::Ok, Antwort::Getrennt}}}) {
+        AtomareUhr uhr;
+        FakeLeitungsquelle quelle(uhr, {stand(false, false, 0, 0)}, {w});
+        Mitschrift m;
+        Leitungswaechter waechter(quelle, uhr, m.meldungen());
+        ASSERT_TRUE(m.bisGemeldet());
+        waechter.beenden(); // returns although the thread ended on its own
+        EXPECT_TRUE(m.stoerungen == std::vector{Stoerung::Getrennt});
+        EXPECT_TRUE(m.ereignisse.empty()) << "a failed reading reports nothing";
+    }
+}
+
+TEST(Leitungswaechter, EinGeraetOhneModemleitungenWirdGemeldet) {
+    AtomareUhr uhr;
+    FakeLeitungsquelle quelle(
+        uhr, {ungezaehlt(false, false), Antwort::Ok, Antwort::NichtUnterstuetzt}, {});
+    Mitschrift m;
+    Leitungswaechter waechter(quelle, uhr, m.meldungen());
+    waechter.beenden();
+    EXPECT_TRUE(m.stoerungen == std::vector{Stoerung::KeineLeitungen});
+    EXPECT_EQ(quelle.wartende(), 0);
+}
+
+TEST(Leitungswaechter, EinFremdesSignalWecktIhnOhneFolgen) {
+    Waechterlauf lauf({stand(false, false, 0, 0)},
+                      {{Antwort::Unterbrochen, 100, {stand(false, false, 0, 0)}},
+                       {Antwort::Ok, 200, {stand(true, false, 1, 0)}}});
+    lauf.bisAusgespielt();
+    EXPECT_EQ(lauf.mitschrift.ereignisse.size(), 1u);
+    EXPECT_EQ(lauf.quelle.wartende(), 3) << "it waits again after the interruption";
+}
+
+// Drivers without TIOCMIWAIT are read every millisecond instead.
+TEST(Leitungswaechter, OhneWartenFragtErDiePegelAb) {
+    AtomareUhr uhr;
+    FakeLeitungsquelle quelle(uhr, {ungezaehlt(false, false)},
+                              {{Antwort::NichtUnterstuetzt, 0, {ungezaehlt(false, false)}}});
+    Mitschrift m;
+    Leitungswaechter waechter(quelle, uhr, m.meldungen());
+    while (quelle.wartende() == 0)
+        std::this_thread::yield();
+    quelle.lesungSetzen({ungezaehlt(true, false)}, 4711);
+    ASSERT_TRUE(m.bisGemeldet());
+    waechter.beenden();
+    ASSERT_EQ(m.ereignisse.size(), 1u);
+    EXPECT_TRUE(m.ereignisse[0].leitung == Leitung::CD && m.ereignisse[0].pegel);
+    EXPECT_EQ(quelle.wartende(), 1) << "no further waits once polling";
+}

@@ -1,0 +1,177 @@
+#include "Portangabe.h"
+#include "Portbahn.h"
+
+#include <gtest/gtest.h>
+
+TEST(Portangabe, ZahlenSindDieSeriellenPortsUndGeraetepfadeGeltenWieSie) {
+    const std::vector<std::pair<QString, std::optional<QString>>> faelle{
+        {"1", "/dev/ttyS0"},
+        {"3", "/dev/ttyS2"},
+        {" 3 ", "/dev/ttyS2"},
+        {"32767", "/dev/ttyS32766"},
+        {"32768", std::nullopt},
+        {"99999999999999999999", std::nullopt},
+        {"0", std::nullopt},
+        {"-1", std::nullopt},
+        {"+2", std::nullopt},
+        {"3,5", std::nullopt},
+        {"abc", std::nullopt},
+        {"", std::nullopt},
+        {"?", std::nullopt},
+        {"/dev/ttyUSB0", "/dev/ttyUSB0"},
+        {"/dev/serial/by-id/usb-FTDI_FT232R-if00-port0",
+         "/dev/serial/by-id/usb-FTDI_FT232R-if00-port0"},
+        {"/dev/", std::nullopt},
+        {"ttyUSB0", std::nullopt},
+    };
+    for (const auto& [text, geraet] : faelle)
+        EXPECT_EQ(portGeraet(text), geraet) << text.toStdString();
+}
+
+TEST(SchnittstelleOeffnen, EinGespeicherterPortOeffnetOhneFrage) {
+    Portbahn b;
+    b.speicher.werte["port"] = "3";
+    b.MSCommRC.offen = true;
+    b.steuerung.SchnittstelleOeffnen(NormalOeffnen);
+
+    EXPECT_TRUE(b.dialoge.eingaben.empty());
+    EXPECT_EQ(b.MSComm1.versuche, QStringList{"/dev/ttyS2"});
+    EXPECT_TRUE(b.MSComm1.offen);
+    EXPECT_FALSE(b.MSCommRC.offen) << "only one of the two ports is open";
+    EXPECT_EQ(b.portfeld(), "Com Port: 3");
+    EXPECT_EQ(b.speicher.werte.value("port"), "3");
+    EXPECT_EQ(b.rennen.fR.Caption, "Rundomat");
+}
+
+TEST(SchnittstelleOeffnen, OhneGespeichertenPortWirdGefragt) {
+    for (const bool fragezeichen : {true, false}) {
+        Portbahn b;
+        if (fragezeichen)
+            b.speicher.werte["port"] = "?";
+        b.dialoge.eingabeAntworten = {"2"};
+        b.steuerung.SchnittstelleOeffnen(NormalOeffnen);
+
+        ASSERT_EQ(b.dialoge.eingaben.size(), 1u);
+        EXPECT_EQ(b.dialoge.eingaben[0].text, ErsteFrage);
+        EXPECT_EQ(b.dialoge.eingaben[0].titel, "welche Schnittstelle");
+        EXPECT_EQ(b.dialoge.vorgaben, QStringList{"1"});
+        EXPECT_EQ(b.MSComm1.versuche, QStringList{"/dev/ttyS1"});
+        EXPECT_EQ(b.speicher.werte.value("port"), "2");
+        EXPECT_EQ(b.portfeld(), "Com Port: 2");
+    }
+}
+
+// Text that is no port, a port in use, and a USB adapter's path, one after the other.
+TEST(SchnittstelleOeffnen, FragtNachJedemFehlerBisEinPortOeffnet) {
+    Portbahn b;
+    b.MSComm1.belegt = {"/dev/ttyS0"};
+    b.dialoge.eingabeAntworten = {"abc", "?", "1", "/dev/ttyUSB0"};
+    b.steuerung.SchnittstelleOeffnen(NormalOeffnen);
+
+    EXPECT_EQ(b.fragen(),
+              (QStringList{ErsteFrage, fehlerfrage("abc"), fehlerfrage("?"), fehlerfrage("1")}));
+    EXPECT_EQ(b.dialoge.vorgaben, (QStringList{"1", "1", "1", "1"}));
+    EXPECT_EQ(b.MSComm1.versuche, (QStringList{"/dev/ttyS0", "/dev/ttyUSB0"}));
+    EXPECT_TRUE(b.dialoge.meldungen.empty());
+    EXPECT_EQ(b.speicher.werte.value("port"), "/dev/ttyUSB0");
+    EXPECT_EQ(b.portfeld(), "Com Port: /dev/ttyUSB0");
+}
+
+TEST(SchnittstelleOeffnen, EineLeereAntwortGibtAuf) {
+    Portbahn b;
+    b.speicher.werte["port"] = "7";
+    b.MSComm1.belegt = {"/dev/ttyS6"};
+    b.steuerung.SchnittstelleOeffnen(NormalOeffnen); // the error prompt is cancelled
+
+    EXPECT_EQ(b.fragen(), QStringList{fehlerfrage("7")});
+    ASSERT_EQ(b.dialoge.meldungen.size(), 1u);
+    EXPECT_EQ(b.dialoge.meldungen[0].text,
+              "Fehler beim Öffnen der Schnittstelle (Com Port ), es kann keine Zeitaufnahme über "
+              "die serielle Schnittstelle erfolgen.");
+    EXPECT_EQ(b.dialoge.meldungen[0].titel, "Rundomat");
+    EXPECT_EQ(b.portfeld(), "Com Port: ?");
+    EXPECT_EQ(b.rennen.fR.Caption, "Rundomat" + Hinweis);
+    EXPECT_EQ(b.speicher.werte.value("port"), "7") << "the setting stays as it was";
+    EXPECT_FALSE(b.speicher.geschrieben.contains("port"));
+
+    // A cancelled first prompt is no port either.
+    Portbahn c;
+    c.steuerung.SchnittstelleOeffnen(NormalOeffnen);
+    EXPECT_EQ(c.fragen(), (QStringList{ErsteFrage, fehlerfrage("")}));
+    EXPECT_TRUE(c.MSComm1.versuche.empty());
+}
+
+TEST(SchnittstelleOeffnen, DerHinweisImTitelSagtNurWasGilt) {
+    Portbahn b;
+    b.steuerung.SchnittstelleOeffnen("");
+    b.steuerung.SchnittstelleOeffnen("");
+    EXPECT_EQ(b.rennen.fR.Caption, "Rundomat" + Hinweis) << "given once, however often";
+    b.steuerung.SchnittstelleOeffnen("4");
+    EXPECT_EQ(b.rennen.fR.Caption, "Rundomat") << "a port is open again";
+}
+
+TEST(SchnittstelleOeffnen, ImRaceControlModusOeffnetSieDenBoxport) {
+    Portbahn b;
+    b.steuerung.SchnittstelleOeffnen("2");
+    b.rennen.AmpelSetzen(7);
+    b.rennen.RaceControl = true;
+    b.steuerung.SchnittstelleOeffnen(NormalOeffnen);
+
+    EXPECT_EQ(b.MSCommRC.versuche, QStringList{"/dev/ttyS1"});
+    EXPECT_TRUE(b.MSCommRC.offen);
+    EXPECT_FALSE(b.MSComm1.offen);
+    EXPECT_EQ(b.lampen(),
+              (Reihe<Lampe, 5>{Lampe::Aus, Lampe::Aus, Lampe::Aus, Lampe::Aus, Lampe::Aus}));
+
+    b.steuerung.aktivenPortSchliessen();
+    EXPECT_FALSE(b.MSCommRC.offen);
+
+    b.rennen.RaceControl = false;
+    b.steuerung.SchnittstelleOeffnen(NormalOeffnen);
+    EXPECT_TRUE(b.MSComm1.offen);
+    EXPECT_FALSE(b.MSCommRC.offen);
+}
+
+// An adapter pulled out mid-race: the race goes on by keyboard, and the port reopens from
+// the settings dialog without a restart.
+TEST(SchnittstelleOeffnen, EinVerlorenerPortLaesstDasRennenWeiterlaufen) {
+    Portbahn b;
+    b.steuerung.SchnittstelleOeffnen("3");
+    b.starten();
+    b.signal(1, 0.5);
+    b.signal(1, 4.0);
+
+    b.MSComm1.verlieren(Stoerung::Getrennt);
+    ASSERT_EQ(b.dialoge.meldungen.size(), 1u);
+    EXPECT_TRUE(b.dialoge.meldungen[0].text.startsWith(
+        "Die Verbindung zur Schnittstelle (Com Port 3) ist unterbrochen"));
+    EXPECT_EQ(b.dialoge.meldungen[0].titel, "Rundomat");
+    EXPECT_EQ(b.portfeld(), "Com Port: ?");
+    EXPECT_EQ(b.rennen.fR.Caption, "Rundomat" + Hinweis);
+    EXPECT_EQ(b.rennen.fR.LaStart.Caption, "Stop");
+    EXPECT_EQ(b.rennen.Runde[1], 2);
+
+    b.signal(1, 8.0);
+    EXPECT_EQ(b.rennen.Runde[1], 3) << "keyboard laps still count";
+
+    b.rennen.LaStart_Click(); // stop, then "COM ändern"
+    b.dialoge.eingabeAntworten = {"3"};
+    DialogLogik dialog = b.dialog();
+    dialog.BuCom_Click();
+    EXPECT_TRUE(b.MSComm1.offen);
+    EXPECT_EQ(b.MSComm1.versuche, (QStringList{"/dev/ttyS2", "/dev/ttyS2"}));
+    EXPECT_EQ(b.portfeld(), "Com Port: 3");
+    EXPECT_EQ(b.rennen.fR.Caption, "Rundomat");
+}
+
+TEST(SchnittstelleOeffnen, EinGeraetOhneModemleitungenWirdGenannt) {
+    Portbahn b;
+    b.steuerung.SchnittstelleOeffnen("/dev/pts/4");
+    b.MSComm1.verlieren(Stoerung::KeineLeitungen);
+    ASSERT_EQ(b.dialoge.meldungen.size(), 1u);
+    EXPECT_EQ(b.dialoge.meldungen[0].text,
+              "An der Schnittstelle (Com Port /dev/pts/4) lassen sich die Leitungen CD und DSR "
+              "nicht beobachten, es kann keine Zeitaufnahme über die serielle Schnittstelle "
+              "erfolgen.");
+    EXPECT_EQ(b.portfeld(), "Com Port: ?");
+}

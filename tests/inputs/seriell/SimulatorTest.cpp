@@ -1,0 +1,131 @@
+#include "Leitungsbahn.h"
+#include "Simulationsport.h"
+#include "Streckensimulator.h"
+
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Whole races on the simulated track: the clock moves in 10 ms steps, the countdown timer
+// ticks every 100 ms while it runs, and the cars' line changes go through the line handler.
+struct Simulationsbahn : Leitungsbahn {
+    Streckensimulator simulator{rennen, 4.0, 7};
+    int schritte = 0;
+
+    bool rennenVorbei() const {
+        return rennen.Fertig[1] && rennen.Fertig[2] && rennen.SignaleGesperrt;
+    }
+
+    void starten() {
+        bei(-5);
+        rennen.LaStart_Click();
+    }
+    // Until the race is over or that second of the clock.
+    void laufen(double bisSekunden) {
+        while (uhr.stand < ms(bisSekunden) && !rennenVorbei()) {
+            uhr.stand += 10;
+            if (++schritte % 10 == 0 && timer.enabled())
+                rennen.Timer1_Timer();
+            for (const Leitungsereignis& e : simulator.fortschreiten(uhr.stand))
+                leitung.OnComm(e);
+        }
+    }
+    int angenommen(int spur) const {
+        return static_cast<int>(
+            std::count_if(protokoll.begin(), protokoll.end(), [spur](const auto& e) {
+                return e.spur == spur && e.ausgang == Signalausgang::Angenommen;
+            }));
+    }
+    void rundenPruefen(double hoechstens) const {
+        for (int spur = 1; spur <= 2; ++spur)
+            for (int n = 1; n <= rennen.Rundenzahl; ++n) {
+                EXPECT_GE(rennen.Rundenzeiten[spur][n], 3.4) << "lane " << spur << " lap " << n;
+                EXPECT_LE(rennen.Rundenzeiten[spur][n], hoechstens)
+                    << "lane " << spur << " lap " << n;
+            }
+    }
+};
+
+} // namespace
+
+TEST(Streckensimulator, FaehrtEinRennenBisZumEnde) {
+    Simulationsbahn b;
+    b.rennen.Rundenzahl = 5;
+    b.starten();
+    b.laufen(-0.01);
+    EXPECT_TRUE(b.protokoll.empty()) << "the cars wait for the green light";
+    b.laufen(120);
+
+    ASSERT_TRUE(b.rennenVorbei());
+    EXPECT_TRUE(b.dialoge.meldungen.empty()) << "no false start";
+    // A standing start, then laps of 3.4 to 4.6 s, now and then one up to 1.8 times slower.
+    b.rundenPruefen(4.6 * 1.8 + 0.5);
+    EXPECT_EQ(b.angenommen(1), 6) << "each crossing once, the bounce absorbed";
+    EXPECT_EQ(b.angenommen(2), 6);
+    EXPECT_TRUE(b.ausgaenge().contains("geprellt"));
+
+    const std::size_t eintraege = b.protokoll.size();
+    b.laufen(180);
+    EXPECT_EQ(b.protokoll.size(), eintraege) << "after the race the cars stand";
+}
+
+TEST(Streckensimulator, InDerCrashPauseStehenDieAutos) {
+    Simulationsbahn b;
+    b.rennen.Rundenzahl = 3;
+    b.starten();
+    b.laufen(6);
+    b.rennen.CrashUmschalten();
+    const std::size_t eintraege = b.protokoll.size();
+    b.laufen(36);
+    EXPECT_EQ(b.protokoll.size(), eintraege);
+    b.rennen.CrashUmschalten();
+    b.laufen(120);
+
+    ASSERT_TRUE(b.rennenVorbei());
+    b.rundenPruefen(4.6 * 1.8 + 0.5); // the 30 s pause is in no lap
+}
+
+TEST(Streckensimulator, BeimFliegendenStartRollenDieAutosHeran) {
+    Simulationsbahn b;
+    b.rennen.OhneCountdown = true;
+    b.rennen.Rundenzahl = 2;
+    b.starten();
+    b.laufen(120);
+
+    ASSERT_TRUE(b.rennenVorbei());
+    EXPECT_TRUE(b.dialoge.meldungen.empty());
+    EXPECT_TRUE(b.rennen.RennuhrGestartet);
+}
+
+// The program's wiring: the simulated port on its timer, the real clock, short laps.
+TEST(Simulationsport, FaehrtAufDemEchtenTaktEinKurzesRennen) {
+    Systemuhr uhr;
+    FakeUhr boxuhr{4800};
+    FakeZeitgeber timer;
+    FakeDialoge dialoge;
+    FakeKlang klang;
+    FakeSchnittstelle MSComm1;
+    FakeBox box;
+    FakeSpeicher speicher;
+    FakeRekorde rekorde;
+    Rennen rennen{{uhr, boxuhr, timer, dialoge, klang, MSComm1, box, speicher, rekorde}};
+    rennen.OhneCountdown = true;
+    rennen.Prellzeit = 0.1;
+    rennen.Rundenzahl = 2;
+    Leitungsbehandlung leitung(rennen);
+    Simulationsport simulation(rennen, uhr, 0.3);
+    simulation.beiLeitungsereignis([&](const Leitungsereignis& e) { leitung.OnComm(e); });
+
+    simulation.SchnittstelleOeffnen(NormalOeffnen);
+    EXPECT_EQ(rennen.fR.StatusBar1.Panels("port").Text, "Com Port: Simulation");
+    EXPECT_TRUE(speicher.geschrieben.isEmpty()) << "the real port setting stays";
+    rennen.LaStart_Click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return rennen.Fertig[1] && rennen.Fertig[2]; }, 10000));
+    EXPECT_TRUE(dialoge.meldungen.empty());
+
+    simulation.aktivenPortSchliessen();
+    rennen.LaStart_Click();
+    QTest::qWait(600);
+    EXPECT_FALSE(rennen.RennuhrGestartet) << "a closed simulation drives no car";
+}
