@@ -57,7 +57,8 @@ std::optional<QString> JnutlBibliothek::ladefehler() {
         versuchen();
     if (m_einsprung)
         return std::nullopt;
-    // Numbered like the run-time errors users of the old program know.
+    // The run-time error numbers of a library that does not load (48) and of a missing
+    // entry point (453).
     const QString fehler =
         m_fehlenderEinsprung.isEmpty()
             ? QStringLiteral("Fehlernr: 48\r\nFehler beim Laden der Bibliothek ") + dateiname()

@@ -2,7 +2,11 @@
 
 namespace {
 constexpr std::int16_t EreignisBereit = 2;
-}
+// Signal times are whole box ticks over 4800. Their sum with a Prellzeit such as 0.3 can
+// round a hair above a time exactly Prellzeit later, which must still count; a microsecond
+// is far below one tick.
+constexpr double Rundungsspiel = 1e-6;
+} // namespace
 
 RaceControlEmpfang::RaceControlEmpfang(Rennen& rennen, BoxBibliothek& box, BoxUhr& boxuhr,
                                        Dialoge& dialoge)
@@ -26,7 +30,7 @@ void RaceControlEmpfang::durchfahrt(int spur, std::int32_t zeitstempel) {
     // Through the box clock's own unwrapping, so stamps and the race clock agree across
     // the counter's wrap.
     const double t = m_rennen.Signalzeit(m_boxuhr.entfalten(zeitstempel));
-    if (t < m_rennen.LetztesSignal[spur] + m_rennen.Prellzeit)
+    if (t < m_rennen.LetztesSignal[spur] + m_rennen.Prellzeit - Rundungsspiel)
         return;
     m_rennen.LetztesSignal[spur] = t;
     m_rennen.Rundenereignis(spur, t);

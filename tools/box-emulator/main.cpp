@@ -103,9 +103,10 @@ int main(int argc, char* argv[]) {
     for (;;) {
         const std::chrono::duration<double> seit = std::chrono::steady_clock::now() - start;
         const Sendung sendung = box.bis(seit.count());
-        leitung->senden(sendung.bytes);
+        // Logged before it leaves, so the log holds everything a reader may have seen.
         for (const Boxprotokoll::Ereignisrahmen& ereignis : sendung.ereignisse)
             zeile(ereignistext(ereignis));
+        leitung->senden(sendung.bytes);
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
 }
