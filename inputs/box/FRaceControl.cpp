@@ -107,6 +107,9 @@ bool FRaceControl::eventFilter(QObject* objekt, QEvent* ereignis) {
 }
 
 void FRaceControl::pruefen(Feld feld) {
+    // Meanwhile OK may have checked the field and put the focus back, or closed the window.
+    if (!isVisible() || textfeld(feld)->hasFocus())
+        return;
     if (!m_logik.Validate(feld))
         fokusHalten(feld);
 }

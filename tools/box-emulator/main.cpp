@@ -41,10 +41,10 @@ std::optional<Simulationsparameter> parameterLesen(const QCommandLineParser& bef
     return p;
 }
 
-void zeile(const QString& text) {
-    std::fputs(text.toLocal8Bit().constData(), stdout);
-    std::fputc('\n', stdout);
-    std::fflush(stdout);
+void zeile(std::FILE* ausgabe, const QString& text) {
+    std::fputs(text.toLocal8Bit().constData(), ausgabe);
+    std::fputc('\n', ausgabe);
+    std::fflush(ausgabe);
 }
 
 QString ereignistext(const Boxprotokoll::Ereignisrahmen& e) {
@@ -85,18 +85,18 @@ int main(int argc, char* argv[]) {
     QString fehler;
     const std::optional<Simulationsparameter> parameter = parameterLesen(befehl, fehler);
     if (!parameter) {
-        std::fprintf(stderr, "%s\n", fehler.toLocal8Bit().constData());
+        zeile(stderr, fehler);
         return 2;
     }
     const QString geraet = befehl.value(QStringLiteral("device"));
     std::optional<Leitung> leitung =
         geraet.isEmpty() ? Leitung::pseudoterminal() : Leitung::geraet(geraet.toStdString());
     if (!leitung) {
-        std::fprintf(stderr, "Die Leitung %s lässt sich nicht öffnen.\n",
-                     geraet.isEmpty() ? "(Pseudoterminal)" : geraet.toLocal8Bit().constData());
+        zeile(stderr, QStringLiteral("Die Leitung %1 lässt sich nicht öffnen.")
+                          .arg(geraet.isEmpty() ? QStringLiteral("(Pseudoterminal)") : geraet));
         return 1;
     }
-    zeile(QString::fromStdString(leitung->pfad()));
+    zeile(stdout, QString::fromStdString(leitung->pfad()));
 
     Boxsimulation box(*parameter);
     const auto start = std::chrono::steady_clock::now();
@@ -105,7 +105,7 @@ int main(int argc, char* argv[]) {
         const Sendung sendung = box.bis(seit.count());
         // Logged before it leaves, so the log holds everything a reader may have seen.
         for (const Boxprotokoll::Ereignisrahmen& ereignis : sendung.ereignisse)
-            zeile(ereignistext(ereignis));
+            zeile(stdout, ereignistext(ereignis));
         leitung->senden(sendung.bytes);
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }

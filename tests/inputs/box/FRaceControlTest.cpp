@@ -5,7 +5,6 @@
 #include "Rennzustand.h"
 
 #include <QCheckBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -45,23 +44,8 @@ struct Einstellfenster {
 
 } // namespace
 
-TEST(fRaceControlFenster, ZeigtBeschriftungenUndHaeltDenFokusBeiFalschemEintrag) {
+TEST(fRaceControlFenster, HaeltDenFokusBeiFalschemEintrag) {
     Einstellfenster f;
-    EXPECT_EQ(f.fenster.windowTitle(), "Einstellungen für Racecontrol");
-    QStringList labels;
-    for (const QLabel* label : f.fenster.findChildren<QLabel*>())
-        labels << label->text();
-    EXPECT_EQ(labels, (QStringList{"Sensorempfindlichkeit:", "Mindestsignaldauer in ms:",
-                                   "Signalabschaltung nach Signal:"}));
-    EXPECT_EQ(f.feld("teEmpfindlichkeit")->toolTip(), "zwischen 0 und 130");
-    EXPECT_EQ(f.feld("teVerzoegerung")->toolTip(), "zwischen 0 und 50");
-    EXPECT_EQ(f.feld("teNachlauf")->toolTip(), "zwischen 0 und 15");
-    EXPECT_EQ(f.element<QCheckBox>("checkSZsensorTausch")->text(),
-              "Start / Ziel Sensor getauscht R/L");
-    EXPECT_EQ(f.element<QPushButton>("buVersionDLL")->text(), "Version?");
-    EXPECT_EQ(f.element<QPushButton>("buVersionDLL")->toolTip(), "Version der Racecontrol-DLL");
-    EXPECT_EQ(f.element<QPushButton>("OKButton")->text(), "OK");
-    EXPECT_EQ(f.element<QPushButton>("CancelButton")->text(), "Abbrechen");
     EXPECT_EQ(f.feld("teEmpfindlichkeit")->text(), "0");
 
     QLineEdit* empfindlichkeit = f.feld("teEmpfindlichkeit");
