@@ -1,6 +1,6 @@
 # The two commands of the README: `make run` and `make test`. Each one installs
 # what is missing, configures and builds first.
-.PHONY: deps build run test bench test-sanitize fuzz-hof clean
+.PHONY: deps build run test bench test-sanitize fuzz-hof fuzz-box clean
 
 deps:
 	scripts/install-deps
@@ -27,12 +27,13 @@ test-sanitize: deps
 clean:
 	rm -rf build
 
-# Feeds the hof.ini reader generated files for FUZZ_SEKUNDEN seconds under libFuzzer with
-# AddressSanitizer and UndefinedBehaviorSanitizer; the inputs it finds stay in build/fuzz.
+# The fuzz targets run under libFuzzer with AddressSanitizer and UndefinedBehaviorSanitizer
+# for FUZZ_SEKUNDEN seconds (5 minutes unless set), one process; the inputs they find stay
+# in build/fuzz.
 FUZZ_SEKUNDEN ?= 300
-fuzz-hof: deps
+fuzz-hof fuzz-box: fuzz-%: deps
 	cmake --preset fuzz
 	cmake --build --preset fuzz
-	mkdir -p build/fuzz/korpus-hof
-	build/fuzz/fuzz/hof/hof_fuzz -max_total_time=$(FUZZ_SEKUNDEN) -print_final_stats=1 \
-	  -dict=fuzz/hof/hof.dict build/fuzz/korpus-hof fuzz/hof/korpus
+	mkdir -p build/fuzz/korpus-$*
+	build/fuzz/fuzz/$*/$*_fuzz -max_total_time=$(FUZZ_SEKUNDEN) -print_final_stats=1 \
+	  -dict=fuzz/$*/$*.dict build/fuzz/korpus-$* fuzz/$*/korpus

@@ -3,8 +3,10 @@
 #include "DialogFenster.h"
 #include "F2SpurRennen.h"
 #include "FHinweis.h"
+#include "FRaceControl.h"
 #include "Fhof.h"
 #include "InfoAnzeigen.h"
+#include "RacecontrolModul.h"
 
 Anwendung::Anwendung(const Programmoptionen& optionen) : m_optionen(optionen) {
     m_dialoge.elternSetzen(&m_fenster);
@@ -14,19 +16,60 @@ Anwendung::Anwendung(const Programmoptionen& optionen) : m_optionen(optionen) {
         m_rennen.Timer1_Timer();
         m_fenster.darstellen();
     });
+    signalquellenVerbinden();
     fensterAnmelden();
+}
+
+Portsteuerung& Anwendung::portsteuerung() {
+    if (m_optionen.simulation && !m_simulation)
+        m_simulation.emplace(m_rennen, m_systemuhr, *m_optionen.simulation);
+    if (m_simulation)
+        return *m_simulation;
+    return m_schnittstellen;
+}
+
+void Anwendung::signalquellenVerbinden() {
+    const auto leitungsereignis = [this](const Leitungsereignis& ereignis) {
+        m_leitungen.OnComm(ereignis);
+        m_fenster.darstellen();
+    };
+    m_MSComm1.beiLeitungsereignis(leitungsereignis);
+    if (m_simulation)
+        m_simulation->beiLeitungsereignis(leitungsereignis);
+    m_MSCommRC.beiEmpfang([this](const QByteArray& bytes) {
+        m_boxempfang.empfangen(bytes);
+        m_fenster.darstellen();
+    });
+
+    if (m_optionen.signalprotokoll.isEmpty())
+        return;
+    if (!m_signalprotokoll.oeffnen(m_optionen.signalprotokoll)) {
+        m_dialoge.meldung(QStringLiteral("Das Signalprotokoll kann nicht geschrieben werden: ") +
+                              m_optionen.signalprotokoll + QStringLiteral(" (") +
+                              m_signalprotokoll.fehlertext() + QStringLiteral(")"),
+                          Anwendungstitel);
+        return;
+    }
+    const auto eintragen = [this](const Signaleintrag& e) { m_signalprotokoll.eintragen(e); };
+    m_leitungen.protokollieren(eintragen);
+    m_boxempfang.protokollieren(eintragen);
 }
 
 void Anwendung::fensterAnmelden() {
     m_dialoge.fensterAnmelden(Fenster::Dialog, [this](QWidget* eltern) {
-        DialogLogik logik(m_rennen, m_speicher, m_start, m_port, m_dialoge, m_rekorde,
-                          [] { return QStringLiteral("FEHLER"); });
+        DialogLogik logik(m_rennen, m_speicher, m_start, portsteuerung(), m_dialoge, m_rekorde,
+                          [this] { return RaceControlVersion(m_box, m_dialoge); });
         logik.Form_Load();
         DialogFenster fenster(logik, eltern);
         fenster.exec();
     });
     m_dialoge.fensterAnmelden(Fenster::fhof, [this](QWidget* eltern) {
         Fhof fenster(m_hof, eltern);
+        fenster.exec();
+    });
+    m_dialoge.fensterAnmelden(Fenster::fRaceControl, [this](QWidget* eltern) {
+        RaceControlEinstellungen logik(m_rennen, m_speicher, m_box, m_dialoge);
+        FRaceControl fenster(logik, eltern);
         fenster.exec();
     });
     m_dialoge.fensterAnmelden(Fenster::Info, [this](QWidget*) { InfoAnzeigen(m_dialoge); });

@@ -1,22 +1,31 @@
-// The whole program, wired: the race, its settings and records, the platform pieces and
-// the windows, in the order they depend on each other.
+// The whole program, wired: the race, its settings and records, the signal sources, the
+// platform pieces and the windows, in the order they depend on each other.
 #pragma once
 
 #include "BoxUhr.h"
+#include "Boxport.h"
 #include "Ergebnisexport.h"
 #include "Fahrernamen.h"
 #include "Hauptfenster.h"
 #include "Hofmodul.h"
+#include "JnutlBibliothek.h"
+#include "Leitungsbehandlung.h"
 #include "Programmoptionen.h"
 #include "Programmstart.h"
 #include "QtDialoge.h"
 #include "QtEinstellungsspeicher.h"
 #include "QtKlangausgabe.h"
 #include "QtZeitgeber.h"
+#include "RaceControlEmpfang.h"
 #include "Rekordstelle.h"
 #include "Rennen.h"
+#include "Schnittstellensteuerung.h"
+#include "Sensorport.h"
+#include "Signalprotokoll.h"
+#include "Simulationsport.h"
 #include "Tastatur.h"
-#include "Uebergang.h"
+
+#include <optional>
 
 class Anwendung {
 public:
@@ -24,25 +33,36 @@ public:
     void starten();
 
 private:
+    void signalquellenVerbinden();
     void fensterAnmelden();
+    // The simulated track replaces the serial port when it was asked for.
+    Portsteuerung& portsteuerung();
 
     Programmoptionen m_optionen;
     Systemuhr m_systemuhr;
-    OhneBox m_box;
+    JnutlBibliothek m_box{JnutlBibliothek::standardorte()};
     BoxUhr m_boxuhr{m_box};
     QtZeitgeber m_timer;
     QtDialoge m_dialoge;
     QtKlangausgabe m_klang;
-    OhnePort m_port;
+    Sensorport m_MSComm1{m_systemuhr};
+    Boxport m_MSCommRC;
     QtEinstellungsspeicher m_speicher;
     Datenverzeichnis m_daten{m_optionen.datenverzeichnis};
     Hofmodul m_hof{m_daten, m_dialoge};
     Systemtagesuhr m_tagesuhr;
     Ergebnisexport m_ergebnis{m_daten, m_dialoge, m_tagesuhr};
     Rekordstelle m_rekorde{m_rennen, m_hof, m_ergebnis};
-    Rennen m_rennen{
-        {m_systemuhr, m_boxuhr, m_timer, m_dialoge, m_klang, m_port, m_box, m_speicher, m_rekorde}};
-    Programmstart m_start{m_rennen, m_speicher, m_port, m_dialoge, [this] { m_hof.HofLesen(); }};
+    Rennen m_rennen{{m_systemuhr, m_boxuhr, m_timer, m_dialoge, m_klang, m_MSComm1, m_box,
+                     m_speicher, m_rekorde}};
+    Schnittstellensteuerung m_schnittstellen{m_rennen, m_speicher, m_dialoge, m_MSComm1,
+                                             m_MSCommRC};
+    std::optional<Simulationsport> m_simulation;
+    Leitungsbehandlung m_leitungen{m_rennen};
+    RaceControlEmpfang m_boxempfang{m_rennen, m_box, m_boxuhr, m_dialoge};
+    Signalprotokoll m_signalprotokoll;
+    Programmstart m_start{m_rennen, m_speicher, portsteuerung(), m_dialoge,
+                          [this] { m_hof.HofLesen(); }};
     Fahrernamen m_fahrer{m_rennen, m_speicher, m_dialoge,
                          [this] { return m_fenster.farbmenueZeigen(); }};
     Tastatur m_tastatur{m_rennen, m_start, m_rekorde, m_dialoge, m_fahrer};

@@ -1,8 +1,10 @@
 // The five operations of the timing box's library. The box argument is always 0.
 #pragma once
 
+#include <QString>
 #include <array>
 #include <cstdint>
+#include <optional>
 
 // Event codes the program relies on.
 namespace Boxereignis {
@@ -25,6 +27,10 @@ struct BoxEreignisDaten {
 class BoxBibliothek {
 public:
     virtual ~BoxBibliothek() = default;
+
+    // Why the library cannot be used, as the user is to read it; nothing once it is
+    // loaded. Asking loads it.
+    virtual std::optional<QString> ladefehler() = 0;
 
     // _InitBoxes@0: resets the library; high byte major, low byte minor version.
     virtual std::int16_t InitBoxes() = 0;

@@ -23,6 +23,14 @@ void Rennen::laStartKlick() {
         return;
     }
 
+    // A box library gone since the last run leaves no clock to race against.
+    if (RaceControl) {
+        if (const std::optional<QString> fehler = m_an.box.ladefehler()) {
+            SignaleGesperrt = true;
+            m_an.dialoge.meldung(*fehler, Anwendungstitel);
+            return;
+        }
+    }
     SignaleGesperrt = false;
     fR.LaEinstellungen.Enabled = false;
     fR.LaHof.Enabled = false;

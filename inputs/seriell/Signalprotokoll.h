@@ -6,17 +6,6 @@
 
 #include <QFile>
 #include <QString>
-#include <cstdint>
-
-struct Signaleintrag {
-    std::int64_t tick = 0; // clock ticks of the source at the change
-    int ticksProSekunde = 1000;
-    QString ereignis; // "CD steigt", "DSR fällt", a box event code ...
-    int spur = 0;     // the lane it stands for; 0 for none
-    double zeit = 0;  // signal time in seconds
-    Signalausgang ausgang = Signalausgang::Ignoriert;
-    QString anmerkung; // anything else worth knowing, or empty
-};
 
 class Signalprotokoll {
 public:

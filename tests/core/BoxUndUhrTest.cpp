@@ -27,6 +27,25 @@ TEST(RaceControl, StartSchaltetDieBoxMitIhrenParameternScharfUndNimmtIhreUhr) {
     EXPECT_EQ(b.rennen.Pausenzeit, 4800 * 8) << "pauses count in box ticks";
 }
 
+TEST(RaceControl, OhneBoxbibliothekStartetKeinRennenUndDasProgrammLaeuftWeiter) {
+    Rennbahn b;
+    b.rennen.RaceControl = true;
+    b.box.fehlt = QStringLiteral("Fehlernr: 48");
+    b.rennen.LaStart_Click();
+    EXPECT_EQ(b.meldungstexte(), QStringList{"Fehlernr: 48"});
+    EXPECT_EQ(b.dialoge.meldungen[0].titel, "Rundomat");
+    EXPECT_TRUE(b.box.aufrufe.isEmpty()) << "the box is not armed";
+    EXPECT_EQ(b.rennen.fR.LaStart.Caption, "Start");
+    EXPECT_TRUE(b.rennen.SignaleGesperrt);
+    EXPECT_FALSE(b.timer.enabled()) << "no countdown";
+    EXPECT_TRUE(b.rennen.fR.LaEinstellungen.Enabled) << "the user can switch the box off";
+
+    b.box.fehlt.reset(); // the user copied the library in
+    b.rennen.LaStart_Click();
+    EXPECT_EQ(b.rennen.fR.LaStart.Caption, "Stop");
+    EXPECT_EQ(b.box.aufrufe, (QStringList{"InitBoxes", "OpenBox 0"}));
+}
+
 TEST(Zaehlerentfaltung, LaeuftUeberDenUeberlaufWeiterUndVertraegtKleineRueckschritte) {
     Zaehlerentfaltung z;
     const std::int32_t max = std::numeric_limits<std::int32_t>::max();

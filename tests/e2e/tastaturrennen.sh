@@ -45,16 +45,17 @@ fenster() {
     sleep 0.2
 }
 
-# Without a stored port the program asks for one; cancelling leaves the keyboard.
-sleep 1
-if xdotool search --onlyvisible --name 'welche Schnittstelle' >/dev/null 2>&1; then
-    fenster 'welche Schnittstelle'
-    xdotool key Escape
-    fenster '^Rundomat$'
-    xdotool key Return
-fi
-
+# Without a stored port the program asks for one, and after a cancel asks again with the
+# error; cancelling that too says that the serial port cannot time the race and leaves the
+# keyboard, which the window's title then tells as well.
+fenster 'welche Schnittstelle'
+xdotool key Escape
+sleep 0.5
+fenster 'welche Schnittstelle'
+xdotool key Escape
 fenster '^Rundomat$'
+xdotool key Return
+fenster '^Rundomat   -> Zeitaufnahme über die serielle Schnittstelle nicht möglich$'
 xdotool key Return
 sleep 5.5 # the countdown
 for runde in 0 1 2 3 4 5; do

@@ -117,6 +117,7 @@ public:
 
 class FakeBox : public BoxBibliothek {
 public:
+    std::optional<QString> ladefehler() override { return fehlt; }
     std::int16_t InitBoxes() override {
         aufrufe << QStringLiteral("InitBoxes");
         return version;
@@ -125,10 +126,26 @@ public:
         aufrufe << QStringLiteral("OpenBox %1").arg(box);
         konfiguration = k;
     }
-    std::int16_t RX_data(std::int32_t, std::uint8_t) override { return 0; }
-    BoxEreignisDaten Get_Event() override { return {}; }
+    // Every byte completes the next scripted event, if one is waiting.
+    std::int16_t RX_data(std::int32_t, std::uint8_t byte) override {
+        aufrufe << QStringLiteral("RX_data");
+        empfangen.push_back(byte);
+        return ereignisse.empty() ? 0 : 2;
+    }
+    BoxEreignisDaten Get_Event() override {
+        aufrufe << QStringLiteral("Get_Event");
+        BoxEreignisDaten ereignis;
+        if (!ereignisse.empty()) {
+            ereignis = ereignisse.front();
+            ereignisse.pop_front();
+        }
+        return ereignis;
+    }
     std::int32_t Get_TStamp(std::int32_t) override { return zeitstempel; }
 
+    std::optional<QString> fehlt;
+    std::deque<BoxEreignisDaten> ereignisse;
+    std::vector<std::uint8_t> empfangen;
     QStringList aufrufe;
     BoxKonfiguration konfiguration{};
     std::int16_t version = 0x0103;

@@ -7,6 +7,8 @@
 
 #include <QString>
 
+#include <cstdint>
+
 enum class Signalausgang {
     Angenommen,
     Geprellt,  // within the debounce time of the lane's last accepted signal
@@ -16,6 +18,17 @@ enum class Signalausgang {
 };
 
 QString ausgangText(Signalausgang ausgang);
+
+// One raw signal and what became of it, for the signal log.
+struct Signaleintrag {
+    std::int64_t tick = 0; // clock ticks of the source at the change
+    int ticksProSekunde = 1000;
+    QString ereignis; // "CD steigt", "DSR fällt", a box event code ...
+    int spur = 0;     // the lane it stands for; 0 for none
+    double zeit = 0;  // signal time in seconds
+    Signalausgang ausgang = Signalausgang::Ignoriert;
+    QString anmerkung; // anything else worth knowing, or empty
+};
 
 // Only an accepted signal (or false start) moves LetztesSignal, so the debounce window
 // counts from the last accepted signal, not from the last bounce.

@@ -1,0 +1,74 @@
+#include "RaceControlEinstellungen.h"
+
+#include "RacecontrolModul.h"
+#include "Zahlenformat.h"
+
+namespace {
+
+struct Feldregel {
+    std::int32_t hoechstwert;
+    QString meldung;
+    QString schluessel;
+    std::int32_t Rennzustand::*wert;
+};
+
+const Feldregel& regel(RaceControlEinstellungen::Feld feld) {
+    static const std::array<Feldregel, 3> regeln{{
+        {130, QStringLiteral("Die Empfindlichkeit muß zwischen 0 und 130 liegen"),
+         QStringLiteral("RCEmpfindlichkeit"), &Rennzustand::RCEmpfindlichkeit},
+        {50, QStringLiteral("Die Verzögerung muß zwischen 0 und 50 liegen"),
+         QStringLiteral("RCVerzoegerung"), &Rennzustand::RCVerzoegerung},
+        {15, QStringLiteral("Die Nachlaufzeit muß zwischen 0 und 15 liegen"),
+         QStringLiteral("RCNachlauf"), &Rennzustand::RCNachlauf},
+    }};
+    return regeln[static_cast<std::size_t>(feld)];
+}
+
+std::optional<std::int32_t> wertIm(const QString& text, const Feldregel& regel) {
+    const std::optional<std::int32_t> wert = Zahlenformat::ganzzahlLesen(text);
+    if (!wert || *wert < 0 || *wert > regel.hoechstwert)
+        return std::nullopt;
+    return wert;
+}
+
+} // namespace
+
+RaceControlEinstellungen::RaceControlEinstellungen(Rennzustand& zustand,
+                                                   Einstellungsspeicher& speicher,
+                                                   BoxBibliothek& box, Dialoge& dialoge)
+    : m_zustand(zustand), m_speicher(speicher), m_box(box), m_dialoge(dialoge) {}
+
+void RaceControlEinstellungen::Form_Load() {
+    for (Feld feld : Felder)
+        text(feld) = QString::number(m_zustand.*regel(feld).wert);
+    checkSZsensorTausch = m_zustand.RCSZsensorTausch;
+}
+
+bool RaceControlEinstellungen::Validate(Feld feld) {
+    if (wertIm(text(feld), regel(feld)))
+        return true;
+    m_dialoge.meldung(regel(feld).meldung, QStringLiteral("Fehler"));
+    return false;
+}
+
+void RaceControlEinstellungen::buVersionDLL_Click() {
+    const QString version = RaceControlVersion(m_box, m_dialoge);
+    m_dialoge.meldung(QStringLiteral("Die Datei jnutl.dll hat die Version: ") + version,
+                      Anwendungstitel);
+}
+
+std::optional<RaceControlEinstellungen::Feld> RaceControlEinstellungen::OKButton_Click() {
+    for (Feld feld : Felder) {
+        if (!Validate(feld))
+            return feld;
+    }
+    for (Feld feld : Felder) {
+        const Feldregel& r = regel(feld);
+        m_zustand.*r.wert = *wertIm(text(feld), r);
+        m_speicher.speichern(r.schluessel, QString::number(m_zustand.*r.wert));
+    }
+    m_zustand.RCSZsensorTausch = checkSZsensorTausch;
+    m_speicher.speichern(QStringLiteral("RCSZsensorTausch"),
+                         checkSZsensorTausch ? QStringLiteral("True") : QStringLiteral("False"));
+    return std::nullopt;
+}

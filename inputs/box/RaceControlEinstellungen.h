@@ -1,0 +1,41 @@
+// What the box settings window fRaceControl shows and does: the three box parameters as
+// text with their checks, the sensor swap, the version button and the confirmation.
+#pragma once
+
+#include "BoxBibliothek.h"
+#include "Dialoge.h"
+#include "Einstellungsspeicher.h"
+#include "Rennzustand.h"
+
+#include <array>
+#include <optional>
+
+class RaceControlEinstellungen {
+public:
+    enum class Feld { teEmpfindlichkeit, teVerzoegerung, teNachlauf };
+    static constexpr std::array<Feld, 3> Felder{Feld::teEmpfindlichkeit, Feld::teVerzoegerung,
+                                                Feld::teNachlauf};
+
+    RaceControlEinstellungen(Rennzustand& zustand, Einstellungsspeicher& speicher,
+                             BoxBibliothek& box, Dialoge& dialoge);
+
+    // The contents of the controls.
+    QString& text(Feld feld) { return m_texte[static_cast<std::size_t>(feld)]; }
+    bool checkSZsensorTausch = false;
+
+    void Form_Load();
+    // Leaving a text box: false when its entry is refused (with the field's message) and
+    // the focus is to stay in it.
+    bool Validate(Feld feld);
+    void buVersionDLL_Click();
+    // Stores the four values and closes the window; or, when a box holds no acceptable
+    // value, tells so, stores nothing and names the box that keeps the focus.
+    std::optional<Feld> OKButton_Click();
+
+private:
+    Rennzustand& m_zustand;
+    Einstellungsspeicher& m_speicher;
+    BoxBibliothek& m_box;
+    Dialoge& m_dialoge;
+    std::array<QString, 3> m_texte;
+};

@@ -1,0 +1,107 @@
+#include "Boxzustand.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr std::uint16_t DurchfahrtSensor1 = 0x202;
+constexpr std::uint16_t DurchfahrtSensor2 = 0x203;
+constexpr std::int64_t BoxTicksProSekunde = 4800;
+constexpr std::int64_t NanosekundenProSekunde = 1'000'000'000;
+constexpr std::uint32_t TicksProNachlaufschritt = BoxTicksProSekunde / 10;
+// A pulse counts when its level plus the sensitivity reaches this.
+constexpr int Pegelschwelle = 130;
+
+bool istFehler(std::uint16_t code) {
+    return code >> 8 == 5;
+}
+
+} // namespace
+
+Boxzustand::Boxzustand(Hostuhr hostuhr) : m_hostuhr(std::move(hostuhr)) {}
+
+std::int16_t Boxzustand::InitBoxes() {
+    m_leser.zuruecksetzen();
+    m_scharf.reset();
+    m_bereit.reset();
+    m_letzteDurchfahrt = {};
+    return JnutlVersion;
+}
+
+std::int16_t Boxzustand::OpenBox(std::int32_t box, const std::int16_t* konfiguration) {
+    if (box != 0 || konfiguration == nullptr)
+        return -1;
+    // The store may hold values no window ever accepted; the box takes the nearest limit.
+    m_scharf = Parameter{std::clamp<int>(konfiguration[2], 0, 130),
+                         std::clamp<int>(konfiguration[3], 0, 50),
+                         std::clamp<int>(konfiguration[4], 0, 15), konfiguration[6] != 0};
+    m_letzteDurchfahrt = {};
+    return 0;
+}
+
+std::int16_t Boxzustand::RX_data(std::int32_t box, std::int32_t byte) {
+    if (box != 0)
+        return -1;
+    m_leser.aufnehmen(static_cast<std::uint8_t>(byte & 0xFF));
+    while (const std::optional<Boxprotokoll::Rahmen> rahmen = m_leser.naechsterRahmen()) {
+        if (const auto* zeit = std::get_if<Boxprotokoll::Zeitrahmen>(&*rahmen)) {
+            m_bezug = Zeitbezug{zeit->boxzeit, m_hostuhr()};
+            continue;
+        }
+        // Frames behind this event wait in the reader for the next byte; the caller
+        // fetches one event per byte.
+        m_bereit = melden(std::get<Boxprotokoll::Ereignisrahmen>(*rahmen));
+        if (m_bereit)
+            return JnutlEreignisBereit;
+    }
+    return 0;
+}
+
+std::optional<JnutlEreignis> Boxzustand::melden(const Boxprotokoll::Ereignisrahmen& rahmen) {
+    std::int32_t code = rahmen.code;
+    const auto zeitstempel = static_cast<std::int32_t>(rahmen.zeitstempel);
+    if (istFehler(rahmen.code))
+        return JnutlEreignis{code, zeitstempel};
+    if (!m_scharf)
+        return std::nullopt;
+    if (code == DurchfahrtSensor1 || code == DurchfahrtSensor2) {
+        if (!durchfahrtZaehlt(rahmen))
+            return std::nullopt;
+        if (m_scharf->sensorTausch)
+            code = code == DurchfahrtSensor1 ? DurchfahrtSensor2 : DurchfahrtSensor1;
+    }
+    return JnutlEreignis{code, zeitstempel};
+}
+
+bool Boxzustand::durchfahrtZaehlt(const Boxprotokoll::Ereignisrahmen& rahmen) {
+    if (rahmen.pegel + m_scharf->empfindlichkeit < Pegelschwelle ||
+        rahmen.dauerMs < m_scharf->verzoegerungMs)
+        return false;
+    auto& letzte = m_letzteDurchfahrt[static_cast<std::size_t>(rahmen.code - DurchfahrtSensor1)];
+    // Unsigned difference: correct across the wrap of the box clock.
+    if (letzte && rahmen.zeitstempel - *letzte <
+                      static_cast<std::uint32_t>(m_scharf->nachlauf) * TicksProNachlaufschritt)
+        return false;
+    letzte = rahmen.zeitstempel;
+    return true;
+}
+
+std::int16_t Boxzustand::Get_Event(JnutlEreignis* ereignis) {
+    if (ereignis == nullptr)
+        return -1;
+    *ereignis = m_bereit.value_or(JnutlEreignis{0, 0});
+    const bool warBereit = m_bereit.has_value();
+    m_bereit.reset();
+    return warBereit ? 0 : -1;
+}
+
+std::int32_t Boxzustand::Get_TStamp(std::int32_t box) {
+    if (box != 0 || !m_bezug)
+        return 0;
+    const std::int64_t vergangen = std::max<std::int64_t>(m_hostuhr() - m_bezug->hostzeit, 0);
+    // In whole seconds and the rest, so weeks without a time frame cannot overflow.
+    const std::int64_t ticks =
+        vergangen / NanosekundenProSekunde * BoxTicksProSekunde +
+        vergangen % NanosekundenProSekunde * BoxTicksProSekunde / NanosekundenProSekunde;
+    return static_cast<std::int32_t>(m_bezug->boxzeit + static_cast<std::uint32_t>(ticks));
+}
