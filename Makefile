@@ -10,7 +10,7 @@ build: deps
 	cmake --build --preset default
 
 run: build
-	cd build/default/rundomat && ./rundomat
+	cd build/default/rundomat && ./rundomat --simulate
 
 test: build
 	ctest --preset default

@@ -1,0 +1,73 @@
+# Shared by the end-to-end tests: a private Xvfb with a keyboard layout, the program's
+# settings folder and data folder in a temporary directory, and waiting for windows.
+set -euo pipefail
+arbeit=$(mktemp -d)
+app="" xserver="" nebenprozess=""
+aufraeumen() {
+    for p in "$app" "$nebenprozess" "$xserver"; do
+        [ -n "$p" ] && kill "$p" 2>/dev/null || true
+    done
+    rm -rf "$arbeit"
+}
+trap aufraeumen EXIT
+fehler() { echo "FEHLER: $*" >&2; exit 1; }
+
+mkdir -p "$arbeit/daten" "$arbeit/config/rundomat"
+# Settings for the run, one key=value per argument.
+einstellungen() {
+    { echo '[einstellung]'; printf '%s\n' "$@"; } >"$arbeit/config/rundomat/rundomat.conf"
+}
+
+# Xvfb on a free display, with the given keyboard layout.
+anzeigeStarten() {
+    local anzeige=$(( 200 + RANDOM % 700 ))
+    Xvfb ":$anzeige" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    xserver=$!
+    export DISPLAY=":$anzeige" XDG_CONFIG_HOME="$arbeit/config" XDG_RUNTIME_DIR="$arbeit"
+    for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+    setxkbmap "$1"
+}
+
+# Starts the program with the data folder and any further arguments.
+programmStarten() {
+    "$@" --data-dir "$arbeit/daten" >"$arbeit/ausgabe.txt" 2>&1 &
+    app=$!
+}
+
+# Waits until a window whose title matches appears, and gives it the keyboard.
+fenster() {
+    local id=""
+    for _ in $(seq 100); do
+        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | tail -n1 || true)
+        [ -n "$id" ] && break
+        kill -0 "$app" 2>/dev/null || fehler "das Programm ist beendet: $(cat "$arbeit/ausgabe.txt")"
+        sleep 0.1
+    done
+    [ -n "$id" ] || fehler "kein Fenster '$1'"
+    xdotool windowfocus --sync "$id"
+    sleep 0.2
+}
+
+# The result file the race end wrote (permanent logging), as UTF-8 without CRs.
+ergebnisdatei() {
+    local datei=""
+    for _ in $(seq "${1:-100}"); do
+        datei=$(ls "$arbeit"/daten/Rennergebnis*.txt 2>/dev/null | head -n1 || true)
+        [ -n "$datei" ] && break
+        sleep 0.2
+    done
+    [ -n "$datei" ] || fehler "keine Ergebnisdatei in $arbeit/daten"
+    iconv -f WINDOWS-1252 -t UTF-8 "$datei" | tr -d '\r'
+}
+
+# Checks that rows 1 to n of a result text are laps with times and speeds on both lanes and
+# row n+1 is the summary.
+rundenPruefen() {
+    local text=$1 runden=$2 r
+    for r in $(seq "$runden"); do
+        grep -qE "^$r	[0-9]+,[0-9]{3}	[0-9]+,[0-9]{3}	[0-9]+,[0-9]{3}	[0-9]+,[0-9]{3}$" \
+            <<<"$(sed -n "$((r + 2))p" <<<"$text")" || fehler "Runde $r: $text"
+    done
+    grep -qE $'^->\t[0-9]+,[0-9]{3}\t[0-9]+,[0-9]{3}\t[0-9]+,[0-9]{3}\t[0-9]+,[0-9]{3}$' \
+        <<<"$(sed -n "$((runden + 3))p" <<<"$text")" || fehler "Zusammenfassung: $text"
+}
