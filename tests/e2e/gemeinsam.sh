@@ -34,11 +34,14 @@ programmStarten() {
     app=$!
 }
 
-# Waits until a window whose title matches appears, and gives it the keyboard.
+# Waits until a window whose title matches appears, and gives it the keyboard. A window
+# that was answered before may still be closing; it does not count.
+beantwortet=""
 fenster() {
     local id=""
     for _ in $(seq 100); do
-        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | tail -n1 || true)
+        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | grep -vxF "${beantwortet:-x}" \
+            | tail -n1 || true)
         [ -n "$id" ] && break
         kill -0 "$app" 2>/dev/null || fehler "das Programm ist beendet: $(cat "$arbeit/ausgabe.txt")"
         sleep 0.1
@@ -46,6 +49,7 @@ fenster() {
     [ -n "$id" ] || fehler "kein Fenster '$1'"
     xdotool windowfocus --sync "$id"
     sleep 0.2
+    beantwortet=$id
 }
 
 # The result file the race end wrote (permanent logging), as UTF-8 without CRs.

@@ -15,7 +15,6 @@ programmStarten "$1"
 # keyboard, which the window's title then tells as well.
 fenster 'welche Schnittstelle'
 xdotool key Escape
-sleep 0.5
 fenster 'welche Schnittstelle'
 xdotool key Escape
 fenster '^Rundomat$'
