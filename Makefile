@@ -18,6 +18,8 @@ test: build
 bench: build
 	build/default/bench/rundomat-bench
 	build/default/bench/rundomat-leitung-bench
+	bench/leerlauf.sh build/default/rundomat/rundomat \
+	  build/default/tools/box-emulator/rundomat-box-emulator
 
 test-sanitize: deps
 	cmake --preset sanitize
