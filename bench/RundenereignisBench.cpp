@@ -1,8 +1,7 @@
 // Figures of the race engine: the cost of one lap signal over a long race, and the memory
 // of a race configured for a million laps. Each figure is printed as
 // "figure <name> <value> <unit>" so runs can be compared.
-#include "Fakes.h"
-#include "Rennen.h"
+#include "Rennbahn.h"
 
 #include <algorithm>
 #include <chrono>
@@ -13,31 +12,6 @@
 namespace {
 
 using Stoppuhr = std::chrono::steady_clock;
-
-struct Rennbahn {
-    FakeUhr uhr;
-    FakeUhr boxuhr{4800};
-    FakeZeitgeber timer;
-    FakeDialoge dialoge;
-    FakeKlang klang;
-    FakeSchnittstelle port;
-    FakeBox box;
-    FakeSpeicher speicher;
-    FakeRekorde rekorde;
-    Rennen rennen{{uhr, boxuhr, timer, dialoge, klang, port, box, speicher, rekorde}};
-
-    explicit Rennbahn(std::int32_t runden) {
-        rennen.Rundenzahl = runden;
-        uhr.stand = 1'000'000;
-    }
-    void starten() {
-        rennen.LaStart_Click();
-        for (int tick = 0; tick < 50; ++tick) {
-            uhr.stand += 100;
-            rennen.Timer1_Timer();
-        }
-    }
-};
 
 void figur(const char* name, double wert, const char* einheit) {
     std::printf("figure %s %.3f %s\n", name, wert, einheit);
@@ -55,7 +29,8 @@ double heapInBenutzung() {
 // One Rundenereignis per lane and lap, each one timed, laps of 4 to 5 seconds.
 void kostenJeRunde() {
     constexpr int Runden = 100'000;
-    Rennbahn b(Runden);
+    Rennbahn b;
+    b.rennen.Rundenzahl = Runden;
     b.starten();
     for (int spur = 1; spur <= 2; ++spur)
         b.rennen.Rundenereignis(spur, b.rennen.Signalzeit(b.uhr.stand));
@@ -93,7 +68,8 @@ void kostenJeRunde() {
 // The heap a started race of that many laps takes, while it is alive.
 double heapNachStart(std::int32_t runden) {
     const double vorher = heapInBenutzung();
-    Rennbahn b(runden);
+    Rennbahn b;
+    b.rennen.Rundenzahl = runden;
     b.starten();
     return heapInBenutzung() - vorher;
 }
@@ -104,7 +80,8 @@ void speicherJeRunde() {
     figur("heap_at_start_10_laps", heapNachStart(10) / 1024, "KiB");
     figur("heap_at_start_1M_laps", heapNachStart(1'000'000) / 1024, "KiB");
 
-    Rennbahn b(1'000'000);
+    Rennbahn b;
+    b.rennen.Rundenzahl = 1'000'000;
     const auto startBeginn = Stoppuhr::now();
     b.starten();
     const auto startEnde = Stoppuhr::now();
