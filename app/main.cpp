@@ -1,8 +1,8 @@
 // Rundomat: lap timing and races for a two-lane slot-car track.
 #include "Anwendung.h"
+#include "Standardschrift.h"
 
 #include <QApplication>
-#include <QFont>
 #include <QTextStream>
 
 namespace {
@@ -28,9 +28,7 @@ int main(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("rundomat"));
-    // The fixed layouts were drawn for a small sans-serif face; Arial (or its metric twin)
-    // keeps every text inside its place.
-    QApplication::setFont(QFont(QStringLiteral("Arial"), 8));
+    QApplication::setFont(standardschrift());
     const Programmoptionen optionen =
         programmoptionenLesen(QApplication::arguments(), QApplication::applicationDirPath());
     if (!optionen.hilfetext.isEmpty()) {

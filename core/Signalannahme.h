@@ -6,7 +6,6 @@
 #include "Rennzustand.h"
 
 #include <QString>
-
 #include <cstdint>
 
 enum class Signalausgang {

@@ -4,6 +4,7 @@
 #include "Bilder.h"
 #include "Labelknopf.h"
 #include "Rundentabellenmodell.h"
+#include "Standardschrift.h"
 #include "Statusleistenanzeige.h"
 #include "Tastenzuordnung.h"
 #include "Twips.h"
@@ -24,6 +25,7 @@ Hauptfenster::Hauptfenster(Rennen& rennen, Programmstart& start, Tastatur& tasta
                            Fahrernamen& fahrer)
     : m_rennen(rennen), m_start(start), m_tastatur(tastatur), m_fahrer(fahrer) {
     setFixedSize(twips(11250), twips(7425));
+    setFont(standardschrift());
     setWindowIcon(QIcon(QStringLiteral(":/bilder/symbol.svg")));
     // The window takes every key itself; no control can hold the focus.
     setFocusPolicy(Qt::StrongFocus);

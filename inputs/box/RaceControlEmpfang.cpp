@@ -34,11 +34,12 @@ void RaceControlEmpfang::durchfahrt(int spur, std::int32_t zeitstempel) {
     const double t = m_rennen.Signalzeit(tick);
     const Signalausgang ausgang = signalAnnehmen(m_rennen, spur, t);
     if (m_protokoll)
-        m_protokoll({tick, BoxTicksProSekunde,
-                     QStringLiteral("Box 0x%1").arg(spur == 1 ? Boxereignis::DurchfahrtSpur1
-                                                              : Boxereignis::DurchfahrtSpur2,
-                                                    0, 16),
-                     spur, t, ausgang, QString()});
+        m_protokoll(
+            {tick, BoxTicksProSekunde,
+             QStringLiteral("Box 0x%1")
+                 .arg(spur == 1 ? Boxereignis::DurchfahrtSpur1 : Boxereignis::DurchfahrtSpur2, 0,
+                      16),
+             spur, t, ausgang, QString()});
     if (ausgang == Signalausgang::Angenommen || ausgang == Signalausgang::Fehlstart)
         m_rennen.Rundenereignis(spur, t);
 }

@@ -9,7 +9,6 @@
 #include "Signalannahme.h"
 
 #include <QByteArray>
-
 #include <functional>
 
 class RaceControlEmpfang {

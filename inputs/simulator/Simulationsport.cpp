@@ -13,8 +13,7 @@ Simulationsport::Simulationsport(Rennen& rennen, Uhr& uhr, double mittlereRunden
 }
 
 void Simulationsport::SchnittstelleOeffnen(const QString&) {
-    m_rennen.fR.StatusBar1.Panels(QStringLiteral("port")).Text =
-        QStringLiteral("Com Port: Simulation");
+    m_rennen.fR.StatusBar1.Panels(QStringLiteral("port")).Text = QStringLiteral("Simulation");
     m_takt.start();
 }
 

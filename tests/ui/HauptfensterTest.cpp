@@ -72,6 +72,19 @@ TEST(Hauptfenster, ZeigtDieStatusleisteUndDenTitelNachDemStart) {
                                   "Maximalgeschwindigkeit:", "Rennmodus"}));
 }
 
+TEST(Hauptfenster, ZuLangerStatustextEndetMitAuslassungUndStehtGanzImTipp) {
+    Fensterbahn b;
+    const QString pfad = "Com Port: /dev/serial/by-id/usb-Adapter_1234-if00-port0";
+    b.rennen.fR.StatusBar1.Panels("port").Text = pfad;
+    b.fenster->darstellen();
+    for (QLabel* l : b.fenster->findChildren<QLabel*>()) {
+        if (!l->text().startsWith("Com"))
+            continue;
+        EXPECT_TRUE(l->text().endsWith(QChar(0x2026))) << l->text().toStdString();
+        EXPECT_EQ(l->toolTip(), pfad + "\nwelche serielle Schnittstelle");
+    }
+}
+
 TEST(Hauptfenster, TastenWirkenWieDieTabelleSagt) {
     Fensterbahn b;
     b.taste(Qt::Key_Space);

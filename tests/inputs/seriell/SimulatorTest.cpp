@@ -118,7 +118,7 @@ TEST(Simulationsport, FaehrtAufDemEchtenTaktEinKurzesRennen) {
     simulation.beiLeitungsereignis([&](const Leitungsereignis& e) { leitung.OnComm(e); });
 
     simulation.SchnittstelleOeffnen(NormalOeffnen);
-    EXPECT_EQ(rennen.fR.StatusBar1.Panels("port").Text, "Com Port: Simulation");
+    EXPECT_EQ(rennen.fR.StatusBar1.Panels("port").Text, "Simulation");
     EXPECT_TRUE(speicher.geschrieben.isEmpty()) << "the real port setting stays";
     rennen.LaStart_Click();
     ASSERT_TRUE(QTest::qWaitFor([&] { return rennen.Fertig[1] && rennen.Fertig[2]; }, 10000));
