@@ -1,7 +1,7 @@
+#include "Boxport.h"
 #include "Fakes.h"
 #include "JnutlBibliothek.h"
 #include "QtAusgabe.h"
-#include "Boxport.h"
 #include "RaceControlEmpfang.h"
 
 #include <QProcess>
