@@ -12,8 +12,7 @@ Programmstart::Programmstart(Rennen& rennen, Einstellungsspeicher& speicher, Por
 void Programmstart::Form_Load() {
     Rennen& r = m_rennen;
     HauptfensterAnsicht& fR = r.fR;
-    // The lap tables carry their column layout from the start.
-
+    // The lap tables have their three columns and headings from their construction on.
     r.Kurslaenge = m_werte.positiveDezimal(E::Laenge);
     r.Rundenzahl = m_werte.rundenzahl(E::Runden);
     streckenangabenZeigen();
