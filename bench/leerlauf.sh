@@ -4,30 +4,18 @@
 # pseudo-terminal has no modem lines, so the sensor port's watcher, which sleeps in the
 # kernel until a line changes, cannot be measured here.) Prints one figure line.
 # Usage: leerlauf.sh PATH/TO/rundomat PATH/TO/rundomat-box-emulator [SECONDS]
-set -euo pipefail
+source "$(dirname "$0")/../tests/e2e/gemeinsam.sh"
 sekunden=${3:-60}
-arbeit=$(mktemp -d)
-pids=()
-trap 'kill "${pids[@]}" 2>/dev/null; rm -rf "$arbeit"' EXIT
 
 "$2" --lap 100000 >"$arbeit/emulator.txt" 2>&1 &
-pids+=($!)
+nebenprozess=$!
 for _ in $(seq 50); do [ -s "$arbeit/emulator.txt" ] && break; sleep 0.1; done
-mkdir -p "$arbeit/config/rundomat"
-printf '[einstellung]\nRaceControl=True\nport=%s\n' "$(head -n1 "$arbeit/emulator.txt")" \
-    >"$arbeit/config/rundomat/rundomat.conf"
+einstellungen RaceControl=True "port=$(head -n1 "$arbeit/emulator.txt")"
+anzeigeStarten de
+programmStarten "$1"
+fenster '^Rundomat$' # started up
 
-anzeige=$(( 200 + RANDOM % 700 ))
-Xvfb ":$anzeige" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-sleep 1
-DISPLAY=":$anzeige" XDG_CONFIG_HOME="$arbeit/config" XDG_RUNTIME_DIR="$arbeit" \
-    "$1" --data-dir "$arbeit" >/dev/null 2>&1 &
-programm=$!
-pids+=($programm)
-sleep 3 # start-up
-
-cpu() { awk '{ print $14 + $15 }' "/proc/$programm/stat"; }
+cpu() { awk '{ print $14 + $15 }' "/proc/$app/stat"; }
 vorher=$(cpu)
 sleep "$sekunden"
 nachher=$(cpu)

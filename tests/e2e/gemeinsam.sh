@@ -18,14 +18,25 @@ einstellungen() {
     { echo '[einstellung]'; printf '%s\n' "$@"; } >"$arbeit/config/rundomat/rundomat.conf"
 }
 
-# Xvfb on a free display, with the given keyboard layout.
+# Xvfb on a free display, with the given keyboard layout. A display number still held by
+# another server (or one shutting down) is skipped: our server must be the one we talk to.
 anzeigeStarten() {
-    local anzeige=$(( 200 + RANDOM % 700 ))
-    Xvfb ":$anzeige" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-    xserver=$!
-    export DISPLAY=":$anzeige" XDG_CONFIG_HOME="$arbeit/config" XDG_RUNTIME_DIR="$arbeit"
-    for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
-    setxkbmap "$1"
+    local versuch anzeige
+    for versuch in $(seq 10); do
+        anzeige=$(( 200 + RANDOM % 700 ))
+        [ -e "/tmp/.X$anzeige-lock" ] || [ -e "/tmp/.X11-unix/X$anzeige" ] && continue
+        Xvfb ":$anzeige" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+        xserver=$!
+        export DISPLAY=":$anzeige" XDG_CONFIG_HOME="$arbeit/config" XDG_RUNTIME_DIR="$arbeit"
+        for _ in $(seq 100); do
+            kill -0 "$xserver" 2>/dev/null || break
+            setxkbmap "$1" 2>/dev/null && return 0
+            sleep 0.1
+        done
+        kill "$xserver" 2>/dev/null || true
+        xserver=""
+    done
+    fehler "Xvfb startet nicht"
 }
 
 # Starts the program with the data folder and any further arguments.
