@@ -7,10 +7,12 @@
 source "$(dirname "$0")/../tests/e2e/gemeinsam.sh"
 sekunden=${3:-60}
 
-"$2" --lap 100000 >"$arbeit/emulator.txt" 2>&1 &
+"$2" --lap 3600 >"$arbeit/emulator.txt" 2>&1 &
 nebenprozess=$!
 for _ in $(seq 50); do [ -s "$arbeit/emulator.txt" ] && break; sleep 0.1; done
-einstellungen RaceControl=True "port=$(head -n1 "$arbeit/emulator.txt")"
+pty=$(head -n1 "$arbeit/emulator.txt")
+[ -e "$pty" ] || fehler "kein Pseudoterminal vom Emulator: $(cat "$arbeit/emulator.txt")"
+einstellungen RaceControl=True "port=$pty"
 anzeigeStarten de
 programmStarten "$1"
 fenster '^Rundomat$' # started up
