@@ -99,7 +99,7 @@ void Rennen::rundeGezaehlt(int spur, double t, double rundenzeit, bool vonHand) 
         BestRunde[spur] = n;
     }
     Runde[spur] = n + 1;
-    const Rundenmeldung runde{spur,    n,           rundenzeit,   geschw,
-                              t,       vonHand,     neueBestzeit, neueHoechstgeschwindigkeit};
+    const Rundenmeldung runde{spur, n,       rundenzeit,   geschw,
+                              t,    vonHand, neueBestzeit, neueHoechstgeschwindigkeit};
     melden([&](Rennbeobachter& b) { b.rundeGezaehlt(*this, runde); });
 }

@@ -62,13 +62,13 @@ TEST(Rennbeobachter, HoertEinRennenVomStartBisZumEndeVorDerHallOfFame) {
     b.rennen.Rundenereignis(1, b.rennen.Signalzeit(Rennbahn::Basis + 5000));
     b.signal(2, 5.4);
 
-    EXPECT_EQ(b.mit.zeilen, (QStringList{"ampel 1", "start Stop", "ampel 2", "ampel 3", "ampel 4",
-                                         "ampel 5", "ampel 6", "runde 1/1 3 1,667 3 hand best max",
-                                         "runde 2/1 2,7 1,852 2,7 hand best max", "ampel 7",
-                                         "crash an", "ampel 6", "crash aus",
-                                         "runde 1/2 2 2,5 5 best max", "fertig 1 5 platz 1",
-                                         "runde 2/2 2,7 1,852 5,4 hand", "fertig 2 5,4 platz 2",
-                                         "ende 1 Sieger!!!", "ampel 7"}));
+    EXPECT_EQ(
+        b.mit.zeilen,
+        (QStringList{"ampel 1", "start Stop", "ampel 2", "ampel 3", "ampel 4", "ampel 5", "ampel 6",
+                     "runde 1/1 3 1,667 3 hand best max", "runde 2/1 2,7 1,852 2,7 hand best max",
+                     "ampel 7", "crash an", "ampel 6", "crash aus", "runde 1/2 2 2,5 5 best max",
+                     "fertig 1 5 platz 1", "runde 2/2 2,7 1,852 5,4 hand", "fertig 2 5,4 platz 2",
+                     "ende 1 Sieger!!!", "ampel 7"}));
     EXPECT_EQ(beimHof, b.mit.zeilen.mid(0, b.mit.zeilen.size() - 1))
         << "listeners hear of the end before the Hall of Fame is asked";
 }
