@@ -29,7 +29,7 @@ void faerben(QScatterSeries* serie, const QColor& farbe, bool hohl) {
 QValueAxis* rundenachse(double letzte) {
     auto* achse = new QValueAxis;
     achse->setRange(1, std::max(2.0, letzte));
-    achse->setLabelFormat(QStringLiteral("%d"));
+    achse->setLabelFormat(QStringLiteral("%.0f"));
     achse->setTickType(QValueAxis::TicksDynamic);
     achse->setTickAnchor(1);
     // 1, 2, 5, 10, 20, 50, ... laps between ticks, at most ten ticks.
@@ -92,8 +92,9 @@ QChart* diagrammBauen(const Diagramm& d) {
         chart->addSeries(serie);
         faerben(serie, farbe, hohl);
     };
-    hinzu(hand, Qt::white, true);
+    // The hollow squares of hand laps on top, so they show around a best lap's star.
     hinzu(beste, QColor(255, 220, 60), false);
+    hinzu(hand, Qt::white, true);
 
     QAbstractAxis* x = d.tage ? static_cast<QAbstractAxis*>(tagesachse(xMin, xMax))
                               : static_cast<QAbstractAxis*>(rundenachse(xMax));
@@ -103,6 +104,7 @@ QChart* diagrammBauen(const Diagramm& d) {
     y->setLabelFormat(QStringLiteral("%.3f"));
     const double rand = std::max(0.1, (yMax - yMin) * 0.1);
     y->setRange(std::max(0.0, yMin - rand), yMax + rand);
+    y->applyNiceNumbers();
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     for (QAbstractSeries* s : chart->series()) {
