@@ -28,8 +28,9 @@ QString dateiFragen(QWidget* eltern, const QString& vorschlag) {
     return pfad;
 }
 
-QLabel* zeile(QWidget* eltern, double punkt = 0, bool fett = false) {
+QLabel* zeile(const QString& name, QWidget* eltern, double punkt = 0, bool fett = false) {
     auto* label = new QLabel(eltern);
+    label->setObjectName(name);
     label->setWordWrap(true);
     label->setTextFormat(Qt::PlainText);
     if (punkt > 0 || fett) {
@@ -55,23 +56,25 @@ FVerlauf::FVerlauf(VerlaufLogik& logik, QWidget* eltern, Dateiwahl dateiwahl)
 
 void FVerlauf::aufbauen() {
     auto* spalte = new QVBoxLayout(this);
-    m_hinweis = zeile(this, 0, true);
+    m_hinweis = zeile(QStringLiteral("hinweis"), this, 0, true);
     spalte->addWidget(m_hinweis);
     m_seiten = new QStackedWidget(this);
     spalte->addWidget(m_seiten, 1);
-    m_tasten = zeile(this);
+    m_tasten = zeile(QStringLiteral("tasten"), this);
     spalte->addWidget(m_tasten);
 
     auto* liste = new QWidget(m_seiten);
     auto* listenspalte = new QVBoxLayout(liste);
     listenspalte->setContentsMargins(0, 0, 0, 0);
     m_filter = new QLineEdit(liste);
+    m_filter->setObjectName(QStringLiteral("filter"));
     m_filter->setPlaceholderText(QStringLiteral("Fahrer: tippen, um die Liste zu filtern"));
     m_filter->setClearButtonEnabled(true);
     // The keyboard stays on the list, which hands typed letters to the filter.
     m_filter->setFocusPolicy(Qt::ClickFocus);
     listenspalte->addWidget(m_filter);
     m_liste = new QTableView(liste);
+    m_liste->setObjectName(QStringLiteral("liste"));
     m_modell = new Rennlistenmodell(m_liste);
     m_liste->setModel(m_modell);
     m_liste->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -87,7 +90,7 @@ void FVerlauf::aufbauen() {
         m_liste->setColumnWidth(spalte, breite);
     m_liste->installEventFilter(this);
     listenspalte->addWidget(m_liste, 1);
-    m_leer = zeile(liste);
+    m_leer = zeile(QStringLiteral("leer"), liste);
     m_leer->setAlignment(Qt::AlignCenter);
     listenspalte->addWidget(m_leer);
     m_seiten->addWidget(liste);
@@ -95,9 +98,9 @@ void FVerlauf::aufbauen() {
     auto* seite = new QWidget(m_seiten);
     auto* seitenspalte = new QVBoxLayout(seite);
     seitenspalte->setContentsMargins(0, 0, 0, 0);
-    m_ueberschrift = zeile(seite, 14, true);
+    m_ueberschrift = zeile(QStringLiteral("ueberschrift"), seite, 14, true);
     seitenspalte->addWidget(m_ueberschrift);
-    m_angaben = zeile(seite);
+    m_angaben = zeile(QStringLiteral("angaben"), seite);
     seitenspalte->addWidget(m_angaben);
     m_diagramm = new QChartView(seite);
     m_diagramm->setRenderHint(QPainter::Antialiasing);
