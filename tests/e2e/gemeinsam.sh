@@ -66,6 +66,19 @@ fenster() {
     beantwortet=$id
 }
 
+# Without a stored port the program asks for one, and after a cancel asks again with the
+# error; cancelling that too says that the serial port cannot time the race and leaves the
+# keyboard, which the window's title then tells as well. Ends with the main window focused.
+nurTastatur() {
+    fenster 'welche Schnittstelle'
+    xdotool key Escape
+    fenster 'welche Schnittstelle'
+    xdotool key Escape
+    fenster '^Rundomat$'
+    xdotool key Return
+    fenster '^Rundomat   -> Zeitaufnahme über die serielle Schnittstelle nicht möglich$'
+}
+
 # The result file the race end wrote (permanent logging), as UTF-8 without CRs.
 ergebnisdatei() {
     local datei=""

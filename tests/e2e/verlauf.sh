@@ -14,14 +14,7 @@ if [ "$art" = tastatur ]; then
     einstellungen runden=5 ohneCountdown=True 'fahrer1="Anna \"Blitz\"; Ö"' fahrer2=Jürgen port=?
     anzeigeStarten de
     programmStarten "$rundomat"
-    # No port: the keyboard alone times the race.
-    fenster 'welche Schnittstelle'
-    xdotool key Escape
-    fenster 'welche Schnittstelle'
-    xdotool key Escape
-    fenster '^Rundomat$'
-    xdotool key Return
-    fenster 'nicht möglich$'
+    nurTastatur
     xdotool key Return
     # The first key starts the clock. Keys until the race is over, so that a lap lost to
     # keys that arrive within one millisecond is made up by the next.
