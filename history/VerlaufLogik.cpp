@@ -2,114 +2,15 @@
 
 #include "Verlaufsexport.h"
 #include "Verlaufsmeldungen.h"
+#include "Verlaufsseiten.h"
 #include "Verlaufsspeicher.h"
-#include "Zahlenformat.h"
 
 #include <QDir>
+#include <QFileInfo>
 
-using Zahlenformat::ZahlFormatieren;
 using Seite = VerlaufAnsicht::Seite;
 
 namespace {
-// "2026-05-01T14:03:22+02:00" as "01.05.2026 14:03", the time where the race was driven.
-QString datumText(const QString& iso) {
-    if (iso.size() < 16)
-        return iso;
-    return iso.mid(8, 2) + QLatin1Char('.') + iso.mid(5, 2) + QLatin1Char('.') + iso.left(4) +
-           QLatin1Char(' ') + iso.mid(11, 5);
-}
-
-QString tagText(const QString& iso) {
-    return datumText(iso).left(10);
-}
-
-QString artName(Rennart art) {
-    switch (art) {
-    case Rennart::Training: return QStringLiteral("Training");
-    case Rennart::Spurwechsel: return QStringLiteral("Spurwechsel");
-    case Rennart::Rennen: break;
-    }
-    return QStringLiteral("Rennen");
-}
-
-QString quellenName(Signalquelle quelle) {
-    switch (quelle) {
-    case Signalquelle::Box: return QStringLiteral("Zeitnahme-Box");
-    case Signalquelle::Tastatur: return QStringLiteral("Tastatur");
-    case Signalquelle::Simulation: return QStringLiteral("Simulation");
-    case Signalquelle::Sensoren: break;
-    }
-    return QStringLiteral("Sensoren");
-}
-
-QString sekunden(double wert) {
-    return ZahlFormatieren(wert) + QStringLiteral(" s");
-}
-
-QString ergebnisText(bool abgebrochen, const std::optional<QString>& sieger) {
-    if (abgebrochen)
-        return QStringLiteral("abgebrochen");
-    return sieger ? *sieger : QStringLiteral("Unentschieden");
-}
-
-Rennzeile zeile(const Rennkopf& k) {
-    Rennzeile z;
-    z.nummer = k.nummer;
-    z.datum = datumText(k.beginn);
-    z.modus = artName(k.art);
-    z.fahrer = k.fahrer[1] + QStringLiteral(" – ") + k.fahrer[2];
-    z.runden = QString::number(k.rundenzahl);
-    z.sieger = ergebnisText(k.abgebrochen, k.sieger);
-    if (k.besteZeit)
-        z.besteRunde = sekunden(*k.besteZeit) + QLatin1Char(' ') + k.besterFahrer;
-    z.namen = k.fahrer;
-    return z;
-}
-
-// One lane of one heat: its figures and its line on the chart.
-QString fahrtText(const Spurfahrt& f) {
-    QStringList teile;
-    if (f.gesamtzeit)
-        teile << QStringLiteral("Gesamt ") + sekunden(*f.gesamtzeit);
-    else
-        teile << QStringLiteral("nicht im Ziel");
-    if (f.schnitt)
-        teile << QStringLiteral("Schnitt ") + ZahlFormatieren(*f.schnitt) + QStringLiteral(" m/s");
-    if (const std::optional<int> beste = f.besteRunde())
-        teile << QStringLiteral("beste Runde ") + sekunden(f.runden[std::size_t(*beste - 1)].zeit) +
-                     QStringLiteral(" (Runde %1)").arg(*beste);
-    const auto hand = std::count_if(f.runden.begin(), f.runden.end(),
-                                    [](const Rundeneintrag& r) { return r.vonHand; });
-    if (hand == 1)
-        teile << QStringLiteral("1 Runde von Hand");
-    else if (hand > 1)
-        teile << QStringLiteral("%1 Runden von Hand").arg(hand);
-    return teile.join(QStringLiteral(", "));
-}
-
-Kurve rundenkurve(const Spurfahrt& f, const QString& name) {
-    Kurve k;
-    k.name = name;
-    k.farbe = f.farbe;
-    const std::optional<int> beste = f.besteRunde();
-    for (std::size_t i = 0; i < f.runden.size(); ++i) {
-        const QPointF punkt(double(i + 1), f.runden[i].zeit);
-        k.punkte.push_back(punkt);
-        if (beste && std::size_t(*beste) == i + 1)
-            k.bestzeiten.push_back(punkt);
-        if (f.runden[i].vonHand)
-            k.handrunden.push_back(punkt);
-    }
-    return k;
-}
-
-// The lanes' own colours when they tell the lanes apart; otherwise the chart's.
-void farbenPruefen(std::vector<Kurve>& kurven) {
-    for (std::size_t i = 0; i + 1 < kurven.size(); i += 2)
-        if (kurven[i].farbe == kurven[i + 1].farbe)
-            kurven[i].farbe = kurven[i + 1].farbe = std::nullopt;
-}
-
 const QString Auswahltasten = QStringLiteral("Strg+1 / Strg+2: Fahrer");
 } // namespace
 
@@ -126,13 +27,17 @@ VerlaufLogik::VerlaufLogik(Verlaufsdatenbank& datenbank, Dialoge& dialoge, QStri
 void VerlaufLogik::listeLaden() {
     m_alle.clear();
     if (!m_db.db().isOpen()) {
-        m_ansicht.leertext = QStringLiteral("Noch keine Rennen gespeichert.");
+        if (QFileInfo::exists(m_db.pfad()))
+            m_ansicht.hinweis =
+                QStringLiteral("Die Renndatenbank lässt sich nicht lesen: ") + m_db.fehler();
+        else
+            m_ansicht.leertext = QStringLiteral("Noch keine Rennen gespeichert.");
         return;
     }
     const std::vector<Rennkopf> liste = m_abfragen.rennliste();
     m_alle.reserve(liste.size());
     for (const Rennkopf& k : liste)
-        m_alle.push_back(zeile(k));
+        m_alle.push_back(rennzeile(k));
     if (!m_abfragen.fehler().isEmpty())
         m_ansicht.hinweis =
             QStringLiteral("Die Renndatenbank lässt sich nicht lesen: ") + m_abfragen.fehler();
@@ -220,34 +125,7 @@ void VerlaufLogik::rennenZeigen(qint64 nummer) {
     }
     m_rennen = nummer;
     m_ansicht.seite = Seite::Rennen;
-    m_ansicht.ueberschrift =
-        QStringLiteral("Rennen %1 vom ").arg(nummer) + datumText(r->beginn.toString(Qt::ISODate));
-    m_ansicht.angaben = {artName(r->art) + QStringLiteral(" über %1 Runden à ").arg(r->rundenzahl) +
-                             Zahlenformat::allgemein(r->kurslaenge) +
-                             QStringLiteral(" m, Prellzeit ") +
-                             Zahlenformat::allgemein(r->prellzeit) +
-                             QStringLiteral(" s, Signale: ") + quellenName(r->quelle),
-                         r->abgebrochen ? QStringLiteral("Abgebrochen")
-                                        : (r->sieger ? QStringLiteral("Sieger: ") + *r->sieger
-                                                     : QStringLiteral("Unentschieden"))};
-    m_ansicht.diagramm = {QStringLiteral("Rundenzeiten"),
-                          QStringLiteral("Runde"),
-                          QStringLiteral("Zeit (s)"),
-                          false,
-                          {}};
-    const bool zweiLaeufe = r->laeufe.size() > 1;
-    for (std::size_t lauf = 0; lauf < r->laeufe.size(); ++lauf)
-        for (int spur = 1; spur <= 2; ++spur) {
-            const Spurfahrt& f = r->laeufe[lauf][spur];
-            const QString wo = zweiLaeufe
-                                   ? QStringLiteral("Lauf %1, Spur %2").arg(lauf + 1).arg(spur)
-                                   : QStringLiteral("Spur %1").arg(spur);
-            m_ansicht.angaben << wo + QStringLiteral(" – ") + f.fahrer + QStringLiteral(": ") +
-                                     fahrtText(f);
-            m_ansicht.diagramm.kurven.push_back(
-                rundenkurve(f, f.fahrer + QStringLiteral(" (") + wo + QLatin1Char(')')));
-        }
-    farbenPruefen(m_ansicht.diagramm.kurven);
+    rennseiteFuellen(m_ansicht, nummer, *r);
     for (int spur = 1; spur <= 2; ++spur)
         m_rennfahrer[spur] = r->laeufe.empty() ? QString() : r->laeufe[0][spur].fahrer;
     tastenSetzen();
@@ -265,32 +143,7 @@ void VerlaufLogik::fahrerZeigen(const QString& name) {
         m_vorFahrer = m_ansicht.seite;
     m_fahrer = name;
     m_ansicht.seite = Seite::Fahrer;
-    m_ansicht.ueberschrift = name;
-    m_ansicht.angaben = {QStringLiteral("Rennen: %1").arg(b.rennen) +
-                             (b.abgebrochen
-                                  ? QStringLiteral(" (davon %1 abgebrochen)").arg(b.abgebrochen)
-                                  : QString()),
-                         QStringLiteral("Siege: %1").arg(b.siege)};
-    const auto wann = [](const Bestleistung& l) {
-        return QStringLiteral(" am ") + tagText(l.beginn) +
-               QStringLiteral(" im Rennen %1").arg(l.rennen);
-    };
-    if (b.besteRunde)
-        m_ansicht.angaben << QStringLiteral("Beste Runde: ") + sekunden(b.besteRunde->wert) +
-                                 wann(*b.besteRunde);
-    if (b.besterSchnitt)
-        m_ansicht.angaben << QStringLiteral("Bester Schnitt: ") +
-                                 ZahlFormatieren(b.besterSchnitt->wert) + QStringLiteral(" m/s") +
-                                 wann(*b.besterSchnitt);
-    Kurve tage;
-    tage.name = QStringLiteral("Beste Runde");
-    for (const auto& [tag, zeit] : b.tagesbestzeiten)
-        tage.punkte.emplace_back(double(tag.startOfDay().toMSecsSinceEpoch()), zeit);
-    m_ansicht.diagramm = {QStringLiteral("Beste Runde je Tag"),
-                          QStringLiteral("Tag"),
-                          QStringLiteral("Zeit (s)"),
-                          true,
-                          {std::move(tage)}};
+    fahrerseiteFuellen(m_ansicht, b);
     tastenSetzen();
 }
 
