@@ -65,11 +65,12 @@ fenster() {
     beantwortet=$id
 }
 
-# The result file the race end wrote (permanent logging), as UTF-8 without CRs.
+# The result file the race end wrote (permanent logging), as UTF-8 without CRs; waits up
+# to the given tenths of a second. With a second argument n, the n-th race's file.
 ergebnisdatei() {
     local datei=""
     for _ in $(seq "${1:-100}"); do
-        datei=$(ls "$arbeit"/daten/Rennergebnis*.txt 2>/dev/null | head -n1 || true)
+        datei=$(ls "$arbeit"/daten/Rennergebnis*.txt 2>/dev/null | sed -n "${2:-1}p" || true)
         [ -n "$datei" ] && break
         sleep 0.2
     done
@@ -121,9 +122,11 @@ warteAufZeile() {
 }
 
 # The lap times of a lane (1 or 2) that a record's passages make, one a line in seconds:
-# lap 1 from the green light (RTS off), each further lap from the passage before.
+# lap 1 from the green light (RTS off), each further lap from the passage before; none
+# after the port failed.
 wahreRunden() {
     awk -v spur="$2" '
+        $1 == "getrennt" { exit }
         $1 == "rts" && $3 == 0 && !gruen { gruen = $2 }
         $1 == "durchfahrt" && $3 == spur {
             if ($4 == 1) printf "%.6f\n", ($2 - gruen) / 1e9
@@ -132,13 +135,14 @@ wahreRunden() {
         }' "$1"
 }
 
-# Compares the lap times of a result text's lane (column 2 for lane 1, 4 for lane 2, rows
-# from the given one on) with the true ones, within the tolerance in milliseconds.
+# Compares the first lap times of a result text's lane (column 2 for lane 1, 4 for lane 2)
+# with the true ones, as many as there are, within the tolerance in milliseconds.
 rundenVergleichen() {
-    local text=$1 spalte=$2 wahr=$3 toleranz=$4 ab=${5:-1}
+    local text=$1 spalte=$2 wahr=$3 toleranz=$4
     local gemessen
-    gemessen=$(sed -n '3,$p' <<<"$text" | awk -F'\t' -v s="$spalte" -v ab="$ab" \
-        '$1 ~ /^[0-9]+$/ && $1 >= ab && $s != "" { gsub(",", ".", $s); print $s }')
+    [ -n "$wahr" ] || fehler "keine wahren Runden"
+    gemessen=$(sed -n '3,$p' <<<"$text" | awk -F'\t' -v s="$spalte" \
+        '$1 ~ /^[0-9]+$/ && $s != "" { gsub(",", ".", $s); print $s }' | head -n "$(wc -l <<<"$wahr")")
     paste <(echo "$gemessen") <(echo "$wahr") | awk -v tol="$toleranz" '
         { n++; d = ($1 - $2) * 1000; if (d < 0) d = -d
           if ($1 == "" || $2 == "" || d > tol) { print "Runde " n ": gemessen " $1 ", wahr " $2; f = 1 } }
