@@ -1,10 +1,14 @@
 #include "Leitungsspeicher.h"
 
+#include <climits>
 #include <cstdlib>
 #include <ctime>
 #include <fcntl.h>
+#include <linux/futex.h>
+#include <sys/ioctl.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
@@ -60,6 +64,33 @@ Speicher* verbinden(const std::string& datei) {
         return nullptr;
     }
     return speicher;
+}
+
+namespace {
+void wecken(Speicher& s) {
+    s.stand.fetch_add(1, std::memory_order_release);
+    syscall(SYS_futex, &s.stand, FUTEX_WAKE, INT_MAX, nullptr, nullptr, 0);
+}
+} // namespace
+
+std::int64_t aendern(Speicher& s, bool dsr, bool pegel) {
+    // Stamped before anything changes: the latency a waiting program sees starts here.
+    const std::int64_t zeit = jetzt();
+    const std::uint32_t bit = dsr ? TIOCM_DSR : TIOCM_CD;
+    if (pegel)
+        s.leitungen.fetch_or(bit);
+    else
+        s.leitungen.fetch_and(~bit);
+    (dsr ? s.zaehlerDsr : s.zaehlerCd).fetch_add(1, std::memory_order_release);
+    s.letzteAenderung.store(zeit);
+    wecken(s);
+    return zeit;
+}
+
+std::int64_t ausfallen(Speicher& s) {
+    s.getrennt.store(1);
+    wecken(s);
+    return jetzt();
 }
 
 void trennen(Speicher* speicher) {

@@ -60,6 +60,11 @@ Speicher* anlegen(const std::string& datei);
 Speicher* verbinden(const std::string& datei);
 void trennen(Speicher* speicher);
 
+// The emulator's side: a line changes (its counter counts the edge and a waiting program
+// wakes), or the port fails. Both return the moment of the change.
+std::int64_t aendern(Speicher& speicher, bool dsr, bool pegel);
+std::int64_t ausfallen(Speicher& speicher);
+
 // Appends to a ring; safe from any number of threads and processes.
 template <std::uint32_t N> void vermerken(Ring<N>& ring, std::int64_t a, std::int64_t b) {
     const std::uint32_t nummer = ring.geschrieben.fetch_add(1, std::memory_order_relaxed);

@@ -16,6 +16,7 @@
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <sys/sysmacros.h>
+#include <termios.h>
 #include <unistd.h>
 
 namespace {
@@ -194,4 +195,29 @@ extern "C" int ioctl(int fd, unsigned long anfrage, ...) noexcept {
     }
     errno = gesichert;
     return echtesIoctl()(fd, anfrage, argument);
+}
+
+// The C library's terminal calls reach the kernel without going through ioctl above; an
+// unplugged adapter fails them too.
+namespace {
+template <typename Echt, typename... Argumente>
+int terminalAufruf(const char* name, int fd, Argumente... argumente) {
+    if (L::Speicher* s = emulierterPort(fd); s && s->getrennt.load())
+        return fehler(EIO);
+    static const auto echt = reinterpret_cast<Echt>(dlsym(RTLD_NEXT, name));
+    return echt(fd, argumente...);
+}
+} // namespace
+
+extern "C" int tcgetattr(int fd, termios* einstellung) noexcept {
+    return terminalAufruf<int (*)(int, termios*)>("tcgetattr", fd, einstellung);
+}
+extern "C" int tcsetattr(int fd, int wann, const termios* einstellung) noexcept {
+    return terminalAufruf<int (*)(int, int, const termios*)>("tcsetattr", fd, wann, einstellung);
+}
+extern "C" int tcflush(int fd, int welche) noexcept {
+    return terminalAufruf<int (*)(int, int)>("tcflush", fd, welche);
+}
+extern "C" int tcdrain(int fd) {
+    return terminalAufruf<int (*)(int)>("tcdrain", fd);
 }
