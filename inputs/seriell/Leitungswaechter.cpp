@@ -31,8 +31,8 @@ void Leitungswaechter::laufen() {
     Leitungsstand alt;
     bool abfragen = false;
     if (lesen(alt)) {
-        while (!m_stopp && warten(abfragen) && nachlesen(alt)) {
-        }
+        while (!m_stopp && warten(abfragen) && nachlesen(alt))
+            continue;
     }
     const std::lock_guard sperre(m_mutex);
     m_fertig = true;
@@ -53,7 +53,8 @@ bool Leitungswaechter::nachlesen(Leitungsstand& alt) {
         for (const Flanke& f : flanken)
             m_meldungen.ereignis({f.leitung, f.pegel, zeit, f.letzte});
         alt = neu;
-        if (flanken.empty())
+        // A line that chatters without end must not keep a closing port waiting.
+        if (flanken.empty() || m_stopp)
             return true;
     }
 }

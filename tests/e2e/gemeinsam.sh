@@ -106,7 +106,7 @@ sensorEmulatorStarten() {
     pty=$(sed -n 1p "$arbeit/$name.txt")
     vorladen=$(sed -n 2p "$arbeit/$name.txt" | sed 's/^LD_PRELOAD=//')
     [ -e "$pty" ] && [ -e "$vorladen" ] ||
-        fehler "kein Pseudoterminal vom Sensor-Emulator: $(cat "$arbeit/$name.txt" "$arbeit/$name.err")"
+        fehler "kein Pseudoterminal vom Sensor-Emulator: $(cat "$arbeit/$name".{txt,err})"
 }
 
 # Waits until a file has a line matching the pattern (grep -E), up to the given tenths of
