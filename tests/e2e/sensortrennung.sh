@@ -3,7 +3,7 @@
 # "Com Port: ?" (and the notice in its title), keeps the laps timed so far, counts laps by
 # keyboard to the end, and after the race "COM ändern" in the options opens a new
 # emulator's port, without a restart, on which the next race is timed.
-# Lap times: 25 ms tolerance, as in sensorrennen.sh.
+# Lap times: 100 ms tolerance, as in sensorrennen.sh.
 # Usage: sensortrennung.sh PATH/TO/rundomat PATH/TO/rundomat-sensor-emulator
 source "$(dirname "$0")/gemeinsam.sh"
 hinweis='   -> Zeitaufnahme über die serielle Schnittstelle nicht möglich'
@@ -29,8 +29,8 @@ for _ in 1 2 3 4; do
 done
 text=$(ergebnisdatei 150)
 rundenPruefen "$text" 4
-rundenVergleichen "$text" 2 "$(wahreRunden "$arbeit/erster.rec" 1)" 25
-rundenVergleichen "$text" 4 "$(wahreRunden "$arbeit/erster.rec" 2)" 25
+rundenVergleichen "$text" 2 "$(wahreRunden "$arbeit/erster.rec" 1)" 100
+rundenVergleichen "$text" 4 "$(wahreRunden "$arbeit/erster.rec" 2)" 100
 
 # A second emulator, chosen with "COM ändern" in the options, times the next race.
 printf '%s\n' '0.3 1' '0.4 2' '1.5 1' '1.6 2' '2.7 1' '2.8 2' '3.9 1' '4.0 2' '5.1 1' '5.2 2' \
@@ -49,6 +49,6 @@ hauptfenster '^Rundomat$' # the notice is gone from the title
 xdotool key Return
 text=$(ergebnisdatei 250 2)
 rundenPruefen "$text" 4
-rundenVergleichen "$text" 2 "$(wahreRunden "$arbeit/zweiter.rec" 1)" 25
-rundenVergleichen "$text" 4 "$(wahreRunden "$arbeit/zweiter.rec" 2)" 25
+rundenVergleichen "$text" 2 "$(wahreRunden "$arbeit/zweiter.rec" 1)" 100
+rundenVergleichen "$text" 4 "$(wahreRunden "$arbeit/zweiter.rec" 2)" 100
 echo "Sensortrennung: Meldung, Tastaturrunden und ein neuer Port ohne Neustart."
