@@ -22,6 +22,7 @@
 #include "Rennmitschrift.h"
 #include "Schnittstellensteuerung.h"
 #include "Sensorport.h"
+#include "Sensortest.h"
 #include "Signalprotokoll.h"
 #include "Simulationsport.h"
 #include "Tastatur.h"
@@ -81,4 +82,6 @@ private:
     Rennmitschrift m_mitschrift{m_verlauf, [this] { return signalquelle(); },
                                 [] { return QDateTime::currentDateTime(); }};
     Hauptfenster m_fenster{m_rennen, m_start, m_tastatur, m_fahrer};
+    // While the sensor test is open, the sensor lines feed it instead of the race.
+    Sensortest* m_sensortest = nullptr;
 };

@@ -11,7 +11,7 @@ inline const QString Anwendungstitel = QStringLiteral("Rundomat");
 
 // The secondary windows that open modally over the main window; Info is the about box,
 // fVerlauf the race history.
-enum class Fenster { Dialog, fhof, fHinweis, fRaceControl, Info, fVerlauf };
+enum class Fenster { Dialog, fhof, fHinweis, fRaceControl, Info, Sensortest, fVerlauf };
 
 class Dialoge {
 public:
