@@ -194,6 +194,9 @@ bool Verlaufsdatenbank::verbinden(bool nurLesen) {
         return scheitern(fehlertext(q.lastError()));
     m_version = q.value(0).toInt();
     q.finish();
+    // A newer program's file is only read, through a connection that cannot write.
+    if (m_version > Version && !nurLesen)
+        return verbinden(true);
     if (!q.exec(QStringLiteral("PRAGMA foreign_keys = ON")))
         return scheitern(fehlertext(q.lastError()));
     m_beschreibbar = !nurLesen && m_version == Version;
