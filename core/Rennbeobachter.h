@@ -36,9 +36,10 @@ public:
     // A lane has driven all its laps at this race time; place 1 is the first lane home.
     virtual void spurFertig(const Rennen&, int /*spur*/, double /*rennzeit*/, int /*platz*/) {}
     // Both lanes are home, before the Hall of Fame, the result file or the result window
-    // are dealt with. The winning lane of this race or heat (race mode: the first home;
-    // training: the lower best lap), 0 for a draw. In lane-change mode it is called after
-    // each heat; after the second, ZweiterLauf is still true.
+    // are dealt with, and before the window returns to idle (Start, amber light). The
+    // winning lane of this race or heat (race mode: the first home; training: the lower
+    // best lap), 0 for a draw. In lane-change mode it is called after each heat; during
+    // the call ZweiterLauf still tells which heat it was.
     virtual void rennende(const Rennen&, int /*siegerSpur*/) {}
     // The race was stopped with Stop before both lanes were home; a crash pause ends with it.
     virtual void rennenGestoppt(const Rennen&) {}
