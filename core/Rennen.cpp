@@ -69,4 +69,5 @@ void Rennen::crashUmschalten() {
         CrashPause = true;
         SoundAbspielen(QStringLiteral("crash"));
     }
+    melden([&](Rennbeobachter& b) { b.crashPause(*this, CrashPause); });
 }
