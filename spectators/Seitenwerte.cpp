@@ -58,7 +58,8 @@ QByteArray seitenJson(const Zuschaueransicht& ansicht) {
     QJsonObject texte, klassen, farben;
     for (const Seitenwert& w : seitenwerte(ansicht)) {
         texte.insert(w.id, w.text);
-        klassen.insert(w.id, w.klasse);
+        if (w.klasse)
+            klassen.insert(w.id, *w.klasse);
         if (!w.farbe.isEmpty())
             farben.insert(w.id, w.farbe);
     }
@@ -72,7 +73,8 @@ QByteArray seiteFuellen(const QString& vorlage, const Zuschaueransicht& ansicht)
     QHash<QString, QString> marken;
     for (const Seitenwert& w : seitenwerte(ansicht)) {
         marken.insert(w.id, w.text);
-        marken.insert(w.id + QStringLiteral(".klasse"), w.klasse);
+        if (w.klasse)
+            marken.insert(w.id + QStringLiteral(".klasse"), *w.klasse);
         marken.insert(w.id + QStringLiteral(".farbe"), w.farbe);
     }
     // One pass, so a driver named "{{s2-name}}" stays a name.

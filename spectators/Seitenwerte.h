@@ -8,13 +8,14 @@
 
 #include <QByteArray>
 #include <QString>
+#include <optional>
 #include <vector>
 
 struct Seitenwert {
     QString id;
     QString text;
-    QString klasse; // the element's class ("neu", "rot", "an"), or empty
-    QString farbe;  // a CSS colour "#rrggbb" for the text, or empty
+    std::optional<QString> klasse; // elements with a state: "neu", "rot", "an", or empty
+    QString farbe;                 // a CSS colour "#rrggbb" for the text, or empty
 };
 
 std::vector<Seitenwert> seitenwerte(const Zuschaueransicht& ansicht);

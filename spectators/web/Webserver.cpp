@@ -22,9 +22,6 @@ using tcp = asio::ip::tcp;
 
 namespace {
 constexpr std::size_t MaxKopf = 16 * 1024;
-constexpr auto Lesefrist = std::chrono::seconds(10);
-// A page that stays open answers the server's pings; one that vanished is closed then.
-constexpr auto Stillefrist = std::chrono::seconds(30);
 constexpr int MaxAnfragenJeVerbindung = 100;
 // What a page may send; it sends nothing, so a longer message ends the connection.
 constexpr std::size_t MaxNachricht = 1024;
@@ -45,6 +42,7 @@ class LiveSitzung;
 // What the connections share. Lives on the server's thread; only its counters outlive it
 // with the last connection.
 struct Gemeinsam {
+    Webserver::Fristen fristen;
     QString vorlage = QString::fromStdString(ressource(QStringLiteral(":/zuschauer/index.html")));
     std::string stil = ressource(QStringLiteral(":/zuschauer/zuschauer.css"));
     std::string skript = ressource(QStringLiteral(":/zuschauer/zuschauer.js"));
@@ -88,7 +86,8 @@ public:
     void annehmen(const http::request<http::empty_body>& anfrage) {
         // The WebSocket keeps its own time limits.
         beast::get_lowest_layer(m_ws).expires_never();
-        m_ws.set_option(websocket::stream_base::timeout{Lesefrist, Stillefrist, true});
+        m_ws.set_option(
+            websocket::stream_base::timeout{m_g->fristen.anfrage, m_g->fristen.stille, true});
         m_ws.read_message_max(MaxNachricht);
         m_ws.text(true);
         m_ws.async_accept(anfrage, [selbst = shared_from_this()](beast::error_code fehler) {
@@ -166,33 +165,48 @@ const char* statustext(int status) {
 class HttpSitzung : public std::enable_shared_from_this<HttpSitzung> {
 public:
     HttpSitzung(tcp::socket&& socket, std::shared_ptr<Gemeinsam> g)
-        : m_strom(std::move(socket)), m_g(std::move(g)) {}
+        : m_strom(std::move(socket)), m_frist(m_strom.get_executor()), m_g(std::move(g)) {}
 
     void lesen() {
         m_parser.emplace();
         m_parser->header_limit(MaxKopf);
-        m_strom.expires_after(Lesefrist);
+        // The stream's own time limit would close the socket; a late request still gets
+        // its 408, so the read is cancelled instead.
+        m_strom.expires_never();
+        m_zuSpaet = false;
+        m_frist.expires_after(m_g->fristen.anfrage);
+        m_frist.async_wait([selbst = weak_from_this()](beast::error_code fehler) {
+            if (const auto s = selbst.lock(); s && !fehler) {
+                s->m_zuSpaet = true;
+                beast::error_code egal;
+                s->m_strom.socket().cancel(egal);
+            }
+        });
         http::async_read_header(
             m_strom, m_puffer, *m_parser,
-            [selbst = shared_from_this()](beast::error_code fehler, std::size_t) {
-                selbst->gelesen(fehler);
+            [selbst = shared_from_this()](beast::error_code fehler, std::size_t verbraucht) {
+                selbst->gelesen(fehler, verbraucht);
             });
     }
 
 private:
-    void gelesen(beast::error_code fehler) {
+    // `verbraucht`: the bytes of the request head the parser has taken so far.
+    void gelesen(beast::error_code fehler, std::size_t verbraucht) {
+        m_frist.cancel();
+        if (m_zuSpaet)
+            fehler = beast::error::timeout;
         if (fehler == http::error::end_of_stream || fehler == asio::error::connection_reset)
             return;
         if (fehler == beast::error::timeout) {
-            // An idle connection between requests just ends; a request begun is answered.
-            if (m_puffer.size() > 0 || m_anfragen == 0)
+            // A request begun is answered; a connection that sent nothing (a browser's
+            // spare one, or one between requests) just ends.
+            if (m_parser->got_some())
                 fehlerAntworten(408);
             return;
         }
         if (fehler == http::error::header_limit) {
-            const std::string_view gelesen(static_cast<const char*>(m_puffer.data().data()),
-                                           m_puffer.size());
-            fehlerAntworten(gelesen.find("\r\n") == std::string_view::npos ? 414 : 431);
+            // Before the request line is through, it is the address that is too long.
+            fehlerAntworten(verbraucht == 0 ? 414 : 431);
             return;
         }
         if (fehler) {
@@ -253,7 +267,7 @@ private:
             antwort->body().clear(); // the length stays that of the page
         const bool weiter = anfrage.keep_alive() && m_anfragen < MaxAnfragenJeVerbindung;
         antwort->keep_alive(weiter);
-        m_strom.expires_after(Lesefrist);
+        m_strom.expires_after(m_g->fristen.anfrage);
         http::async_write(
             m_strom, *antwort,
             [selbst = shared_from_this(), antwort, weiter](beast::error_code fehler, std::size_t) {
@@ -276,7 +290,7 @@ private:
         antwort->body() = statustext(status);
         antwort->keep_alive(false);
         antwort->prepare_payload();
-        m_strom.expires_after(Lesefrist);
+        m_strom.expires_after(m_g->fristen.anfrage);
         http::async_write(
             m_strom, *antwort,
             [selbst = shared_from_this(), antwort](beast::error_code fehler, std::size_t) {
@@ -311,6 +325,8 @@ private:
     }
 
     beast::tcp_stream m_strom;
+    asio::steady_timer m_frist;
+    bool m_zuSpaet = false;
     Verbindungszaehler m_g;
     beast::flat_buffer m_puffer{MaxKopf + 1024};
     std::optional<http::request_parser<http::empty_body>> m_parser;
@@ -324,7 +340,7 @@ struct Webserver::Betrieb {
     asio::io_context io{1};
     tcp::acceptor annahme{io};
     asio::steady_timer pause{io};
-    std::shared_ptr<Gemeinsam> gemeinsam = std::make_shared<Gemeinsam>();
+    std::shared_ptr<Gemeinsam> gemeinsam;
     std::thread faden;
     quint16 port = 0;
 
@@ -378,7 +394,7 @@ struct Webserver::Betrieb {
     }
 };
 
-Webserver::Webserver() = default;
+Webserver::Webserver(Fristen fristen) : m_fristen(fristen) {}
 
 Webserver::~Webserver() {
     beenden();
@@ -387,6 +403,8 @@ Webserver::~Webserver() {
 std::optional<QString> Webserver::starten(quint16 port, bool nurLokal) {
     beenden();
     auto betrieb = std::make_unique<Betrieb>();
+    betrieb->gemeinsam = std::make_shared<Gemeinsam>();
+    betrieb->gemeinsam->fristen = m_fristen;
     const tcp::endpoint ort(nurLokal ? asio::ip::address(asio::ip::address_v4::loopback())
                                      : asio::ip::address(asio::ip::address_v4::any()),
                             port);

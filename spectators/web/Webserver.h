@@ -4,12 +4,13 @@
 // hands it what the page shows (veroeffentlichen) and goes on at once.
 // Limits, so no client can slow the race or fill the memory: at most MaxVerbindungen
 // connections (more are closed at once), a request head of at most 16 KiB read within
-// 10 s, no request body, nothing kept for a page that reads slowly but the newest state.
+// a time limit, no request body, nothing kept for a page that reads slowly but the newest state.
 #pragma once
 
 #include "Zuschaueransicht.h"
 
 #include <QString>
+#include <chrono>
 #include <memory>
 #include <optional>
 
@@ -17,7 +18,15 @@ class Webserver {
 public:
     static constexpr int MaxVerbindungen = 200;
 
-    Webserver();
+    struct Fristen {
+        // A request head must be complete within this time, or it is answered with 408.
+        std::chrono::milliseconds anfrage{10'000};
+        // An open page that answers no ping for this long is closed.
+        std::chrono::milliseconds stille{30'000};
+    };
+
+    explicit Webserver(Fristen fristen);
+    Webserver() : Webserver(Fristen{}) {}
     ~Webserver();
     Webserver(const Webserver&) = delete;
     Webserver& operator=(const Webserver&) = delete;
@@ -37,6 +46,7 @@ public:
 
 private:
     struct Betrieb;
+    Fristen m_fristen;
     std::unique_ptr<Betrieb> m_betrieb;
     Zuschaueransicht m_ansicht; // the last published, for a restart
 };
