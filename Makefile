@@ -1,6 +1,6 @@
 # The two commands of the README: `make run` and `make test`. Each one installs
 # what is missing, configures and builds first.
-.PHONY: deps build run test bench test-sanitize fuzz-hof fuzz-box clean
+.PHONY: deps build run test bench test-sanitize firmware fuzz-hof fuzz-box fuzz-board clean
 
 deps:
 	scripts/install-deps
@@ -20,6 +20,10 @@ bench: build
 	build/default/bench/rundomat-leitung-bench
 	bench/leerlauf.sh build/default/rundomat/rundomat \
 	  build/default/tools/box-emulator/rundomat-box-emulator
+
+# The sensor board's firmware: build/firmware/rundomat-platine.hex (and .elf) for avrdude.
+firmware: deps
+	$(MAKE) -C firmware AUSGABE=$(CURDIR)/build/firmware
 
 test-sanitize: deps
 	cmake --preset sanitize

@@ -33,7 +33,9 @@ void Anwendung::signalquellenVerbinden() {
         m_leitungen.OnComm(ereignis);
         m_fenster.darstellen();
     };
-    m_MSComm1.beiLeitungsereignis(leitungsereignis);
+    m_sensorleitungen.beiLeitungsereignis(leitungsereignis);
+    m_MSComm1.nachEmpfang([this] { m_fenster.darstellen(); });
+    m_platine.senden([this](const QByteArray& bytes) { m_platinenport.senden(bytes); });
     if (m_simulation)
         m_simulation->beiLeitungsereignis(leitungsereignis);
     m_MSCommRC.beiEmpfang([this](const QByteArray& bytes) {
@@ -53,6 +55,7 @@ void Anwendung::signalquellenVerbinden() {
     const auto eintragen = [this](const Signaleintrag& e) { m_signalprotokoll.eintragen(e); };
     m_leitungen.protokollieren(eintragen);
     m_boxempfang.protokollieren(eintragen);
+    m_platine.protokollieren(eintragen);
 }
 
 void Anwendung::fensterAnmelden() {

@@ -27,6 +27,7 @@ void Rennen::AmpelSetzen(int zustand) {
         fR.ImAmpel[lampe] = {satz, (*lampen)[lampe]};
     // The RTS output is off exactly while the race runs (green light).
     m_an.MSComm1.RTSEnable(zustand != 6);
+    m_an.MSComm1.AmpelZustand(zustand);
 }
 
 void Rennen::SoundAbspielen(const QString& ereignis) {

@@ -28,6 +28,8 @@ public:
     bool PortOpen() const override { return m_geraet != nullptr; }
     // Kept while the port is closed and applied when it opens.
     void RTSEnable(bool an) override;
+    // Plain modem lines have no lamps.
+    void AmpelZustand(int) override {}
 
 private:
     void weitergeben(unsigned generation, const Leitungsereignis& ereignis);

@@ -112,7 +112,9 @@ public:
 class FakeSchnittstelle : public SerielleSchnittstelle {
 public:
     void RTSEnable(bool an) override { rts.push_back(an); }
+    void AmpelZustand(int zustand) override { ampel.push_back(zustand); }
     std::vector<bool> rts;
+    std::vector<int> ampel;
 };
 
 class FakeBox : public BoxBibliothek {

@@ -1,0 +1,48 @@
+#include "Platinenuhr.h"
+
+#include <algorithm>
+#include <chrono>
+
+Platinenuhr::Platinenuhr(Hostuhr hostuhr)
+    : m_hostuhr(std::move(hostuhr)), m_bezug{0, m_hostuhr()} {}
+
+std::int64_t Platinenuhr::steadyClock() {
+    using namespace std::chrono;
+    return duration_cast<nanoseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+std::int64_t Platinenuhr::ticks() {
+    const std::int64_t seither = (m_hostuhr() - m_bezug.hostzeit) / 1000;
+    m_zuletzt = std::max(m_zuletzt, m_bezug.stand + seither);
+    return m_zuletzt;
+}
+
+void Platinenuhr::hallo(std::uint32_t platinenTicksProSekunde, std::uint64_t platinenzeit) {
+    const std::int64_t jetzt = ticks();
+    m_platinenTicks = platinenTicksProSekunde;
+    m_versatz = jetzt - mikrosekunden(platinenzeit);
+    bezugSetzen(jetzt);
+}
+
+void Platinenuhr::zeitmeldung(std::uint64_t platinenzeit) {
+    bezugSetzen(stempel(platinenzeit));
+}
+
+std::int64_t Platinenuhr::stempel(std::uint64_t platinenzeit) const {
+    return m_versatz + mikrosekunden(platinenzeit);
+}
+
+std::int64_t Platinenuhr::mikrosekunden(std::uint64_t platinenzeit) const {
+    constexpr std::uint64_t Grenze = std::uint64_t{1} << 62;
+    // In whole seconds and the rest, so no product overflows.
+    const std::uint64_t rate = m_platinenTicks;
+    const std::uint64_t sekunden = platinenzeit / rate;
+    if (sekunden >= Grenze / TicksProSekunde)
+        return static_cast<std::int64_t>(Grenze);
+    return static_cast<std::int64_t>(sekunden * TicksProSekunde +
+                                     platinenzeit % rate * TicksProSekunde / rate);
+}
+
+void Platinenuhr::bezugSetzen(std::int64_t stand) {
+    m_bezug = {stand, m_hostuhr()};
+}
