@@ -26,12 +26,15 @@ static uint16_t verloren;
 /* One bit per ring slot: set when the capture the interrupt stores there follows a loss,
    so its port may show changes of unknown time. */
 static uint8_t luecken[256 / ERFASSUNG / 8];
+static uint8_t lueckenOffen;
 
 static bool lueckeLoeschen(uint8_t position) {
     const uint8_t slot = position / ERFASSUNG;
     const uint8_t bit = (uint8_t)(1 << (slot & 7));
     const bool war = luecken[slot >> 3] & bit;
     luecken[slot >> 3] &= (uint8_t)~bit;
+    if (war)
+        --lueckenOffen;
     return war;
 }
 
@@ -39,6 +42,10 @@ static bool lueckeLoeschen(uint8_t position) {
    as it stands holds the changes the lost captures saw: it becomes the state the next
    capture is compared with, so that capture's own edges are not taken for lost ones. */
 static void nachLueckeAbgleichen(void) {
+    /* Interrupts stay on unless there is something to do: every cycle they are off can
+       delay an edge's stamp. */
+    if (!lueckenOffen)
+        return;
     ATOMIC_BLOCK(ATOMIC_RESTORESTATE) {
         const uint8_t kopf = spuren_kopf;
         if (kopf == spuren_schwanz && !(PCIFR & _BV(PCIF1)) && lueckeLoeschen(kopf))
@@ -87,6 +94,8 @@ static void erfassungAuswerten(const uint8_t* erfassung) {
 /* Losses happen only while the ring is full, that is after its newest capture and before
    the next one the interrupt can store, at the head's position. */
 static void verlusteUebernehmen(void) {
+    if (!spuren_verloren_isr)
+        return;
     uint8_t neu;
     uint8_t kopf;
     ATOMIC_BLOCK(ATOMIC_RESTORESTATE) {
@@ -94,12 +103,13 @@ static void verlusteUebernehmen(void) {
         spuren_verloren_isr = 0;
         kopf = spuren_kopf;
     }
-    if (neu == 0)
-        return;
     const uint32_t summe = (uint32_t)verloren + neu;
     verloren = summe > 0xFFFF ? 0xFFFF : (uint16_t)summe;
     const uint8_t slot = kopf / ERFASSUNG;
-    luecken[slot >> 3] |= (uint8_t)(1 << (slot & 7));
+    const uint8_t bit = (uint8_t)(1 << (slot & 7));
+    if (!(luecken[slot >> 3] & bit))
+        ++lueckenOffen;
+    luecken[slot >> 3] |= bit;
 }
 
 void spuren_verarbeiten(void) {

@@ -4,6 +4,7 @@
 #include <util/atomic.h>
 
 volatile uint8_t zeit_marke;
+volatile uint8_t zeit_marke_tov = 1;
 /* Only the main loop writes and reads it. */
 static uint32_t ueberlaeufe;
 
@@ -21,6 +22,7 @@ bool zeit_pflegen(void) {
         TIFR1 = _BV(TOV1);
         ++ueberlaeufe;
         zeit_marke = (uint8_t)((ueberlaeufe & 0x7F) << 1);
+        zeit_marke_tov = zeit_marke | 1;
     }
     return true;
 }

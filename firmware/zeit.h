@@ -10,9 +10,10 @@
 #define ZEIT_TICKS_PRO_MS 2000UL
 
 /* The overflows counted so far, low 7 bits, shifted left by one: the lane interrupt stores
-   it with each capture, the timer's overflow flag in bit 0. Written only with interrupts
-   off. */
+   it with each capture, and zeit_marke_tov (bit 0 set) instead while the timer's overflow
+   is pending. Both written only with interrupts off. */
 extern volatile uint8_t zeit_marke;
+extern volatile uint8_t zeit_marke_tov;
 
 void zeit_starten(void);
 /* Counts an overflow of the hardware timer. The main loop calls it at least every 16 ms,

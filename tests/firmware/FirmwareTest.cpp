@@ -17,7 +17,7 @@ namespace {
 // while it runs for another lane waits for the next run, a few microseconds more. One
 // that comes within its first microsecond is taken as the same instant.
 constexpr double FruehestensUs = -1.0;
-constexpr double SpaetestensUs = 4.5;
+constexpr double SpaetestensUs = 4.0;
 
 struct Soll {
     int spur;
