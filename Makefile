@@ -38,7 +38,7 @@ clean:
 # for FUZZ_SEKUNDEN seconds (5 minutes unless set), one process; the inputs they find stay
 # in build/fuzz.
 FUZZ_SEKUNDEN ?= 300
-fuzz-hof fuzz-box: fuzz-%: deps
+fuzz-hof fuzz-box fuzz-board: fuzz-%: deps
 	cmake --preset fuzz
 	cmake --build --preset fuzz
 	mkdir -p build/fuzz/korpus-$*

@@ -27,8 +27,8 @@ public:
     void zeitmeldung(std::uint64_t platinenzeit);
     // A stamp of that board on this clock.
     std::int64_t stempel(std::uint64_t platinenzeit) const;
-    // The board's own time in microseconds (from its reset). Beyond 2^62 us, some
-    // hundred thousand years, it stands still.
+    // The board's own time in microseconds (from its reset). Beyond 2^60 us, some
+    // ten thousand years, it stands still.
     std::int64_t mikrosekunden(std::uint64_t platinenzeit) const;
 
     static std::int64_t steadyClock();

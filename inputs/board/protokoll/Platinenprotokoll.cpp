@@ -23,7 +23,7 @@ std::optional<Meldung> auslesen(const Rahmung::Rohrahmen& roh) {
         return hallo;
     }
     case MELDUNG_FLANKE:
-        if (laenge != LAENGE_FLANKE)
+        if (laenge != LAENGE_FLANKE || n[1] > 1)
             break;
         return Flanke{n[0], n[1] != 0, lesen(n + 2, 8)};
     case MELDUNG_ZEIT:

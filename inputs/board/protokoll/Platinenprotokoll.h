@@ -70,8 +70,8 @@ std::vector<std::uint8_t> totzeit(std::uint16_t ms);
 std::vector<std::uint8_t> ampel(std::uint8_t zustand);
 
 // The board's reports in a byte stream that may hold garbage and torn frames. Frames of
-// kinds it does not know, of the wrong length, or a hello without a clock rate, are
-// skipped.
+// kinds it does not know, of the wrong length, a hello without a clock rate or an edge with
+// a level other than 0 or 1 are skipped.
 class Leser {
 public:
     void aufnehmen(std::uint8_t byte) { m_leser.aufnehmen(byte); }

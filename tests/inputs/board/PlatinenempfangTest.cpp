@@ -148,7 +148,7 @@ TEST(Platinenuhr, LaeuftZwischenDenMeldungenMitDemHostWeiterUndNieZurueck) {
     Platinenuhr schnell([&] { return host; });
     schnell.hallo(3, 0); // any rate a board names
     EXPECT_EQ(schnell.mikrosekunden(7), 2'333'333);
-    EXPECT_EQ(schnell.mikrosekunden(~std::uint64_t{0}), std::int64_t{1} << 62) << "no overflow";
+    EXPECT_EQ(schnell.mikrosekunden(~std::uint64_t{0}), std::int64_t{1} << 60) << "no overflow";
 }
 
 TEST(Platinenprotokoll, MeldungenUndBefehleStehenSoAufDerLeitung) {
