@@ -70,7 +70,7 @@ void Platinenempfang::melden(const Platinenprotokoll::Meldung& meldung) {
     if (const auto* f = std::get_if<Platinenprotokoll::Flanke>(&meldung))
         flanke(*f);
     else if (const auto* z = std::get_if<Platinenprotokoll::Zeit>(&meldung))
-        m_uhr.zeitmeldung(z->platinenzeit);
+        zeit(z->platinenzeit);
     else
         fehler(std::get<Platinenprotokoll::Fehler>(meldung));
 }
@@ -91,16 +91,26 @@ void Platinenempfang::hallo(const Platinenprotokoll::Hallo& h) {
             m_beiHallo(false);
         return;
     }
+    // The answer to one more of the questions asked while the board was starting: its clock
+    // runs on. Only a clock that went back (or another rate) is a board that restarted.
+    if (m_erkannt && h.ticksProSekunde == m_platinenTicks && h.platinenzeit >= m_platinenzeit) {
+        zeit(h.platinenzeit);
+        return;
+    }
     const bool neustart = m_erkannt;
     m_uhr.hallo(h.ticksProSekunde, h.platinenzeit);
+    m_platinenTicks = h.ticksProSekunde;
+    m_platinenzeit = h.platinenzeit;
     m_erkannt = true;
     // A board that restarted has forgotten what it was told.
     m_gesendeteTotzeit.reset();
     if (!neustart) {
         m_rennen.SensoruhrWechseln(m_uhr);
+        // The port panel is narrow: what sits on the port goes first.
         QString& portfeld = m_rennen.fR.StatusBar1.Panels(QStringLiteral("port")).Text;
-        if (!portfeld.endsWith(QStringLiteral(" (Platine)")))
-            portfeld += QStringLiteral(" (Platine)");
+        const QString comPort = QStringLiteral("Com Port: ");
+        if (portfeld.startsWith(comPort))
+            portfeld = QStringLiteral("Platine: ") + portfeld.mid(comPort.size());
     }
     const std::int64_t tick = m_uhr.ticks();
     eintragen(tick,
@@ -111,6 +121,11 @@ void Platinenempfang::hallo(const Platinenprotokoll::Hallo& h) {
     einstellungSenden();
     if (!neustart && m_beiHallo)
         m_beiHallo(true);
+}
+
+void Platinenempfang::zeit(std::uint64_t platinenzeit) {
+    m_platinenzeit = platinenzeit;
+    m_uhr.zeitmeldung(platinenzeit);
 }
 
 void Platinenempfang::flanke(const Platinenprotokoll::Flanke& f) {

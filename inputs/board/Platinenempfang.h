@@ -42,6 +42,7 @@ public:
 private:
     void melden(const Platinenprotokoll::Meldung& meldung);
     void hallo(const Platinenprotokoll::Hallo& hallo);
+    void zeit(std::uint64_t platinenzeit);
     void flanke(const Platinenprotokoll::Flanke& flanke);
     void fehler(const Platinenprotokoll::Fehler& fehler);
     void einstellungSenden();
@@ -58,6 +59,9 @@ private:
     std::function<void(bool)> m_beiHallo;
     Platinenprotokoll::Leser m_leser;
     bool m_erkannt = false;
+    // The recognised board's clock rate and its time as last heard.
+    std::uint32_t m_platinenTicks = 0;
+    std::uint64_t m_platinenzeit = 0;
     int m_ampel = 0;
     std::optional<std::uint16_t> m_gesendeteTotzeit;
     // The board keeps sending while the message about lost signals is open.

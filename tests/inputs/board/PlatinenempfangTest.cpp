@@ -22,12 +22,15 @@ TEST(Platinenempfang, ErkenntDiePlatineAmHalloUndSchicktIhrPrellzeitUndAmpel) {
     b.hallo(1.7);
     EXPECT_EQ(b.hallos, std::vector{true});
     EXPECT_TRUE(b.empfang.erkannt());
-    EXPECT_EQ(b.rennen.fR.StatusBar1.Panels("port").Text, "Com Port: 3 (Platine)");
+    EXPECT_EQ(b.rennen.fR.StatusBar1.Panels("port").Text, "Platine: 3");
     EXPECT_EQ(b.befehle, befehlsfolge({totzeit(2500), ampel(7)}));
     EXPECT_EQ(&b.rennen.uhr(), &b.platinenuhr) << "the race now runs on the board's clock";
     EXPECT_EQ(b.protokoll.at(0).ereignis, "Platine erkannt: Firmware 1.0, 4 Eingänge");
 
     b.befehle.clear();
+    b.hallo(1.8); // the answer to one more question
+    EXPECT_TRUE(b.befehle.empty());
+    EXPECT_EQ(b.protokoll.size(), 1u) << "no restart";
     b.rennen.AmpelSetzen(1);
     b.rennen.Prellzeit = 3;
     b.rennen.AmpelSetzen(2);

@@ -80,7 +80,7 @@ TEST(Sensoranschluss, EinePlatineDieAntwortetBleibtDerSensorport) {
     EXPECT_EQ(b.portfeld(), "Com Port: /dev/ttyACM0");
     b.warten(3); // the board is still in its bootloader
     b.hallo();
-    EXPECT_EQ(b.portfeld(), "Com Port: /dev/ttyACM0 (Platine)");
+    EXPECT_EQ(b.portfeld(), "Platine: /dev/ttyACM0");
 
     b.warten(2 * Sensoranschluss::Fragen);
     EXPECT_EQ(b.anfragen(), 4u) << "no more questions once it answered";
