@@ -21,6 +21,8 @@ bench: build
 	build/default/bench/rundomat-platinen-bench
 	bench/leerlauf.sh build/default/rundomat/rundomat \
 	  build/default/tools/box-emulator/rundomat-box-emulator
+	bench/sensorrennen.sh build/default/rundomat/rundomat \
+	  build/default/tools/sensor-emulator/rundomat-sensor-emulator
 
 # The sensor board's firmware: build/firmware/rundomat-platine.hex (and .elf) for avrdude.
 firmware: deps
