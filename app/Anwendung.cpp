@@ -4,6 +4,7 @@
 #include "F2SpurRennen.h"
 #include "FHinweis.h"
 #include "FRaceControl.h"
+#include "FVerlauf.h"
 #include "Fhof.h"
 #include "InfoAnzeigen.h"
 #include "RacecontrolModul.h"
@@ -18,7 +19,12 @@ Anwendung::Anwendung(const Programmoptionen& optionen) : m_optionen(optionen) {
         m_fenster.darstellen();
     });
     signalquellenVerbinden();
+    verlaufVerbinden();
     fensterAnmelden();
+}
+
+Anwendung::~Anwendung() {
+    m_mitschrift.abschliessen();
 }
 
 Portsteuerung& Anwendung::portsteuerung() {
@@ -41,6 +47,7 @@ void Anwendung::signalquellenVerbinden() {
     m_sensorleitungen.beiLeitungsereignis(leitungsereignis);
     m_MSComm1.nachEmpfang([this] { m_fenster.darstellen(); });
     m_platine.senden([this](const QByteArray& bytes) { m_platinenport.senden(bytes); });
+    m_rennen.beobachterAnmelden(m_platine);
     if (m_simulation)
         m_simulation->beiLeitungsereignis(leitungsereignis);
     m_MSCommRC.beiEmpfang([this](const QByteArray& bytes) {
@@ -61,6 +68,22 @@ void Anwendung::signalquellenVerbinden() {
     m_leitungen.protokollieren(eintragen);
     m_boxempfang.protokollieren(eintragen);
     m_platine.protokollieren(eintragen);
+}
+
+void Anwendung::verlaufVerbinden() {
+    m_rennen.beobachterAnmelden(m_mitschrift);
+    m_verlauf.beiBefund([this](const Verlaufsbefund& b) { m_verlaufsmeldungen.befund(b); });
+    m_verlauf.beiFehler([this](const QString& grund) { m_verlaufsmeldungen.schreibfehler(grund); });
+}
+
+Signalquelle Anwendung::signalquelle() const {
+    if (m_simulation)
+        return Signalquelle::Simulation;
+    if (m_rennen.RaceControl)
+        return m_MSCommRC.PortOpen() ? Signalquelle::Box : Signalquelle::Tastatur;
+    if (!m_MSComm1.PortOpen())
+        return Signalquelle::Tastatur;
+    return m_platine.erkannt() ? Signalquelle::Platine : Signalquelle::Sensoren;
 }
 
 void Anwendung::fensterAnmelden() {
@@ -84,6 +107,15 @@ void Anwendung::fensterAnmelden() {
     m_dialoge.fensterAnmelden(Fenster::fHinweis, [this](QWidget* eltern) {
         fHinweisZeigen(m_optionen.datenverzeichnis, eltern);
     });
+    m_dialoge.fensterAnmelden(Fenster::fVerlauf, [this](QWidget* eltern) {
+        // The race that has just ended is in the list.
+        m_verlauf.abwarten();
+        Verlaufsdatenbank datenbank(m_daten.pfad(Verlaufsdatenbank::Dateiname));
+        datenbank.verbinden(false);
+        VerlaufLogik logik(datenbank, m_dialoge, m_optionen.datenverzeichnis);
+        FVerlauf fenster(logik, eltern);
+        fenster.exec();
+    });
     m_dialoge.fensterAnmelden(Fenster::Sensortest, [this](QWidget* eltern) {
         Sensortest logik(m_rennen, m_sensorleitungen, m_systemuhr, portsteuerung(), m_dialoge);
         SensortestFenster fenster(logik, eltern);
@@ -96,6 +128,8 @@ void Anwendung::fensterAnmelden() {
 
 void Anwendung::starten() {
     m_start.Form_Load();
+    // After the start-up questions, so that what the history finds follows them.
+    m_verlauf.starten();
     m_fenster.darstellen();
     m_fenster.show();
     m_fenster.setFocus();

@@ -86,7 +86,7 @@ double rundenzeitfehlerMax() {
     std::int64_t hostzeit = 0; // the simulated time serves as the host's
     Platinenuhr platinenuhr([&] { return hostzeit; });
     Platinenempfang empfang(b.rennen, platinenuhr, b.uhr, b.dialoge);
-    b.port.beiAmpel = [&](int zustand) { empfang.AmpelZustand(zustand); };
+    b.rennen.beobachterAnmelden(empfang);
     empfang.senden([&](const QByteArray& bytes) {
         platine.senden(std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
     });

@@ -35,7 +35,7 @@ void rennenFuettern(const std::uint8_t* daten, std::size_t groesse) {
     std::int64_t hostzeit = 0;
     Platinenuhr uhr([&] { return hostzeit += 1'000'000; });
     Platinenempfang empfang(b.rennen, uhr, b.uhr, b.dialoge);
-    b.port.beiAmpel = [&](int zustand) { empfang.AmpelZustand(zustand); };
+    b.rennen.beobachterAnmelden(empfang);
     b.rennen.Rundenzahl = 3;
     b.rennen.Einzelmodus = daten[0] & 1;
     b.rennen.OhneCountdown = daten[0] & 2;

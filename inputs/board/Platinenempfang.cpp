@@ -53,7 +53,7 @@ void Platinenempfang::ohnePlatine() {
     m_rennen.SensoruhrWechseln(m_leitungsuhr);
 }
 
-void Platinenempfang::AmpelZustand(int zustand) {
+void Platinenempfang::ampelGesetzt(const Rennen&, int zustand) {
     m_ampel = zustand;
     if (m_erkannt)
         einstellungSenden();

@@ -1,12 +1,13 @@
 // The program's side of the sensor board: it reads the board's reports, judges its hello,
 // turns the edges of lanes 1 and 2 into debounced lap signals on the board clock, keeps
-// that clock in step, and sends the board the debounce time and every state of the
-// traffic light.
+// that clock in step, and sends the board the debounce time and, as a listener of the
+// race, every state of the traffic light.
 #pragma once
 
 #include "Dialoge.h"
 #include "Platinenprotokoll.h"
 #include "Platinenuhr.h"
+#include "Rennbeobachter.h"
 #include "Rennen.h"
 #include "Signalannahme.h"
 
@@ -14,7 +15,7 @@
 #include <functional>
 #include <optional>
 
-class Platinenempfang {
+class Platinenempfang final : public Rennbeobachter {
 public:
     // `leitungsuhr` is the clock the race goes back to when no board answers.
     Platinenempfang(Rennen& rennen, Platinenuhr& uhr, Uhr& leitungsuhr, Dialoge& dialoge);
@@ -34,8 +35,8 @@ public:
     void empfangen(const QByteArray& bytes);
     // No board answered: the port's lines time the race, on the line clock.
     void ohnePlatine();
-    // Every state of the traffic light; a recognised board gets it at once.
-    void AmpelZustand(int zustand);
+    // Every new state of the traffic light; a recognised board gets it at once.
+    void ampelGesetzt(const Rennen&, int zustand) override;
 
     bool erkannt() const { return m_erkannt; }
 

@@ -1,7 +1,6 @@
 // The sensor port MSComm1 as the program opens it: first as a sensor board's line, asking
 // for the board's hello while the board's reset on opening passes; when no board answers
-// in time, as the modem lines of plain sensors. The RTS output goes to the lines, the
-// traffic light to the board.
+// in time, as the modem lines of plain sensors, which the RTS output goes to.
 #pragma once
 
 #include "Datenleitung.h"
@@ -30,7 +29,6 @@ public:
     void schliessen() override;
     bool PortOpen() const override { return m_platine.PortOpen() || m_leitungen.PortOpen(); }
     void RTSEnable(bool an) override { m_leitungsausgang.RTSEnable(an); }
-    void AmpelZustand(int zustand) override { m_empfang.AmpelZustand(zustand); }
 
     // One step of waiting for the hello; the timer calls it while the board is asked.
     void weiterfragen();

@@ -31,8 +31,6 @@ public:
     std::optional<Pegel> pegel();
     // Kept while the port is closed and applied when it opens.
     void RTSEnable(bool an) override;
-    // Plain modem lines have no lamps.
-    void AmpelZustand(int) override {}
 
 private:
     void weitergeben(unsigned generation, const Leitungsereignis& ereignis);

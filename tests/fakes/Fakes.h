@@ -112,14 +112,7 @@ public:
 class FakeSchnittstelle : public SerielleSchnittstelle {
 public:
     void RTSEnable(bool an) override { rts.push_back(an); }
-    void AmpelZustand(int zustand) override {
-        ampel.push_back(zustand);
-        if (beiAmpel)
-            beiAmpel(zustand);
-    }
     std::vector<bool> rts;
-    std::vector<int> ampel;
-    std::function<void(int)> beiAmpel;
 };
 
 class FakeBox : public BoxBibliothek {

@@ -22,8 +22,7 @@ struct Platinenbahn : Rennbahn {
             [this](const QByteArray& bytes) { befehle.emplace_back(bytes.begin(), bytes.end()); });
         empfang.protokollieren([this](const Signaleintrag& e) { protokoll.push_back(e); });
         empfang.beiHallo([this](bool verstanden) { hallos.push_back(verstanden); });
-        // As the sensor port passes it on.
-        port.beiAmpel = [this](int zustand) { empfang.AmpelZustand(zustand); };
+        rennen.beobachterAnmelden(empfang);
         empfang.portGeoeffnet();
     }
 

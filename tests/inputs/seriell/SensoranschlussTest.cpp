@@ -9,7 +9,6 @@ namespace {
 class FakeLeitungsport : public FakeAnschluss, public SerielleSchnittstelle {
 public:
     void RTSEnable(bool an) override { rts.push_back(an); }
-    void AmpelZustand(int) override {}
     std::vector<bool> rts;
 };
 
@@ -53,7 +52,7 @@ struct Sensorbahn : Rennbahn {
     Schnittstellensteuerung steuerung{rennen, speicher, dialoge, MSComm1, MSCommRC};
 
     Sensorbahn() {
-        port.beiAmpel = [this](int zustand) { MSComm1.AmpelZustand(zustand); };
+        rennen.beobachterAnmelden(empfang);
         empfang.senden([this](const QByteArray& bytes) { platine.senden(bytes); });
     }
     void hallo(std::uint8_t major = Platinenprotokoll::Major) {
