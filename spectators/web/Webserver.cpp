@@ -1,6 +1,6 @@
 #include "Webserver.h"
 
-#include "Anfragepruefung.h"
+#include "Kopfpruefung.h"
 #include "Seitenwerte.h"
 
 #include <QFile>
@@ -21,7 +21,6 @@ namespace websocket = beast::websocket;
 using tcp = asio::ip::tcp;
 
 namespace {
-constexpr std::size_t MaxKopf = 16 * 1024;
 constexpr int MaxAnfragenJeVerbindung = 100;
 // What a page may send; it sends nothing, so a longer message ends the connection.
 constexpr std::size_t MaxNachricht = 1024;
@@ -169,7 +168,7 @@ public:
 
     void lesen() {
         m_parser.emplace();
-        m_parser->header_limit(MaxKopf);
+        kopfparserEinrichten(*m_parser);
         // The stream's own time limit would close the socket; a late request still gets
         // its 408, so the read is cancelled instead.
         m_strom.expires_never();
@@ -195,43 +194,22 @@ private:
         m_frist.cancel();
         if (m_zuSpaet)
             fehler = beast::error::timeout;
-        if (fehler == http::error::end_of_stream || fehler == asio::error::connection_reset)
-            return;
-        if (fehler == beast::error::timeout) {
-            // A request begun is answered; a connection that sent nothing (a browser's
-            // spare one, or one between requests) just ends.
-            if (m_parser->got_some())
-                fehlerAntworten(408);
-            return;
-        }
-        if (fehler == http::error::header_limit) {
-            // Before the request line is through, it is the address that is too long.
-            fehlerAntworten(verbraucht == 0 ? 414 : 431);
-            return;
-        }
         if (fehler) {
-            fehlerAntworten(400);
+            if (const int status = lesefehlerStatus(*m_parser, fehler, verbraucht))
+                fehlerAntworten(status);
             return;
         }
-        const http::request<http::empty_body>& anfrage = m_parser->get();
-        const boost::optional<std::uint64_t> laenge = m_parser->content_length();
-        const Anfragekopf kopf{{anfrage.method_string().data(), anfrage.method_string().size()},
-                               {anfrage.target().data(), anfrage.target().size()},
-                               static_cast<int>(anfrage.version()),
-                               m_parser->chunked() || (laenge && *laenge > 0) ||
-                                   anfrage.count(http::field::transfer_encoding) > 0,
-                               websocket::is_upgrade(anfrage)};
-        const Anfragebefund befund = anfragePruefen(kopf);
+        const Anfragebefund befund = kopfPruefen(*m_parser);
         if (!befund.teil) {
             fehlerAntworten(befund.status, befund.status == 405);
             return;
         }
         if (*befund.teil == Seitenteil::Live) {
             std::make_shared<LiveSitzung>(m_strom.release_socket(), m_g.geteilt())
-                ->annehmen(anfrage);
+                ->annehmen(m_parser->get());
             return;
         }
-        antworten(*befund.teil, anfrage);
+        antworten(*befund.teil, m_parser->get());
     }
 
     void antworten(Seitenteil teil, const http::request<http::empty_body>& anfrage) {
@@ -329,7 +307,7 @@ private:
     bool m_zuSpaet = false;
     Verbindungszaehler m_g;
     beast::flat_buffer m_puffer{MaxKopf + 1024};
-    std::optional<http::request_parser<http::empty_body>> m_parser;
+    std::optional<Kopfparser> m_parser;
     int m_anfragen = 0;
     std::array<char, 4096> m_abfall{};
     std::size_t m_ausgelaufen = 0;
