@@ -21,6 +21,8 @@ Anwendung::Anwendung(const Programmoptionen& optionen) : m_optionen(optionen) {
     signalquellenVerbinden();
     verlaufVerbinden();
     fensterAnmelden();
+    QObject::connect(&m_fenster, &Hauptfenster::dargestellt, &m_fenster,
+                     [this] { m_zuschauer.aktualisieren(); });
 }
 
 Anwendung::~Anwendung() {
@@ -128,6 +130,7 @@ void Anwendung::fensterAnmelden() {
 
 void Anwendung::starten() {
     m_start.Form_Load();
+    m_zuschauer.seiteStarten(m_optionen.seite, m_optionen.seitenport);
     // After the start-up questions, so that what the history finds follows them.
     m_verlauf.starten();
     m_fenster.darstellen();

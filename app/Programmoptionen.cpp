@@ -28,7 +28,7 @@ Programmoptionen programmoptionenLesen(const QStringList& argumente,
     parser.addOption(protokoll);
     parser.addOption(verlauf);
 
-    // --simulate takes an optional value, which QCommandLineParser cannot express.
+    // --simulate and --web take an optional value, which QCommandLineParser cannot express.
     QStringList rest;
     Programmoptionen optionen;
     for (const QString& argument : argumente) {
@@ -44,6 +44,18 @@ Programmoptionen programmoptionenLesen(const QStringList& argumente,
                 return optionen;
             }
             optionen.simulation = *sekunden;
+        } else if (argument == QStringLiteral("--web")) {
+            optionen.seite = true;
+        } else if (argument.startsWith(QStringLiteral("--web="))) {
+            bool zahl = false;
+            const uint port = argument.mid(6).toUInt(&zahl);
+            if (!zahl || port < 1 || port > 65535) {
+                optionen.fehler = QStringLiteral("--web erwartet eine Portnummer zwischen 1 und "
+                                                 "65535.");
+                return optionen;
+            }
+            optionen.seite = true;
+            optionen.seitenport = static_cast<quint16>(port);
         } else {
             rest << argument;
         }

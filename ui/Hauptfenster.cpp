@@ -182,4 +182,5 @@ void Hauptfenster::darstellen() {
         }
     }
     m_StatusBar1->darstellen(fR.StatusBar1);
+    emit dargestellt();
 }

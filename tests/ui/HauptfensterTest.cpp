@@ -13,7 +13,11 @@
 namespace {
 struct Fensterbahn : Einstellungsbahn {
     Fahrernamen fahrer{rennen, speicher, dialoge, [] { return std::optional<int>(); }};
-    Tastatur tastatur{rennen, start, rekorde, dialoge, fahrer};
+    struct : Zuschaueranzeige {
+        void umschalten() override {}
+        void vollbildUmschalten() override {}
+    } zuschauer;
+    Tastatur tastatur{rennen, start, rekorde, dialoge, fahrer, zuschauer};
     std::unique_ptr<Hauptfenster> fenster;
 
     Fensterbahn() {
