@@ -68,7 +68,7 @@ void Rennen::fehlstart(int spur) {
     fR.LaStart.Caption = QStringLiteral("Start");
     AmpelSetzen(7);
     Piepton();
-    m_an.dialoge.meldung(QStringLiteral("Fehlstart von ") + Fahrer[spur], Anwendungstitel);
+    m_an.dialoge.hinweis(QStringLiteral("Fehlstart von ") + Fahrer[spur], Anwendungstitel);
 }
 
 void Rennen::rundeGezaehlt(int spur, double t, double rundenzeit) {
