@@ -43,6 +43,7 @@ private:
     JnutlBibliothek m_box{JnutlBibliothek::standardorte()};
     BoxUhr m_boxuhr{m_box};
     QtZeitgeber m_timer;
+    QtZeitgeber m_boxwacht;
     QtDialoge m_dialoge;
     QtKlangausgabe m_klang;
     Sensorport m_MSComm1{m_systemuhr};
@@ -53,8 +54,8 @@ private:
     Systemtagesuhr m_tagesuhr;
     Ergebnisexport m_ergebnis{m_daten, m_dialoge, m_tagesuhr};
     Rekordstelle m_rekorde{m_rennen, m_hof, m_ergebnis};
-    Rennen m_rennen{{m_systemuhr, m_boxuhr, m_timer, m_dialoge, m_klang, m_MSComm1, m_box,
-                     m_speicher, m_rekorde}};
+    Rennen m_rennen{{m_systemuhr, m_boxuhr, m_timer, m_boxwacht, m_dialoge, m_klang, m_MSComm1,
+                     m_box, m_speicher, m_rekorde}};
     Schnittstellensteuerung m_schnittstellen{m_rennen, m_speicher, m_dialoge, m_MSComm1,
                                              m_MSCommRC};
     std::optional<Simulationsport> m_simulation;

@@ -93,6 +93,7 @@ int main(int argc, char* argv[]) {
     Systemuhr uhr;
     FakeUhr boxuhr{4800};
     FakeZeitgeber timer;
+    FakeZeitgeber boxwacht;
     FakeDialoge dialoge;
     FakeKlang klang;
     FakeBox box;
@@ -105,7 +106,7 @@ int main(int argc, char* argv[]) {
         quelle = &geraet->quelle;
         return geraet;
     });
-    Rennen rennen{{uhr, boxuhr, timer, dialoge, klang, port, box, speicher, rekorde}};
+    Rennen rennen{{uhr, boxuhr, timer, boxwacht, dialoge, klang, port, box, speicher, rekorde}};
     rennen.OhneCountdown = true;
     rennen.Prellzeit = 0;
     rennen.Rundenzahl = 1'000'000;

@@ -22,6 +22,7 @@ void Rennen::AmpelSetzen(int zustand) {
     const std::optional<Reihe<Lampe, 5>> lampen = ampelLampen(zustand);
     if (!lampen)
         return;
+    m_ampel = zustand;
     const Lampensatz satz = Ampelbilder ? Lampensatz::Ampel : Lampensatz::Kreis;
     for (int lampe = 1; lampe <= 5; ++lampe)
         fR.ImAmpel[lampe] = {satz, (*lampen)[lampe]};

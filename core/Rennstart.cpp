@@ -12,14 +12,10 @@ void Rennen::laStartKlick() {
     // Start and Stop alike clear both lap tables.
     RennenZuruecksetzen();
     TabelleDimensionieren();
+    boxwachtBeenden();
 
     if (fR.LaStart.Caption != StartText) {
-        SignaleGesperrt = true;
-        fR.LaEinstellungen.Enabled = true;
-        fR.LaHof.Enabled = true;
-        m_an.Timer1.setEnabled(false);
-        AmpelSetzen(7);
-        fR.LaStart.Caption = StartText;
+        anhalten(7);
         return;
     }
 
@@ -27,10 +23,11 @@ void Rennen::laStartKlick() {
     if (RaceControl) {
         if (const std::optional<QString> fehler = m_an.box.ladefehler()) {
             SignaleGesperrt = true;
-            m_an.dialoge.meldung(*fehler, Anwendungstitel);
+            m_an.dialoge.hinweis(*fehler, Anwendungstitel);
             return;
         }
     }
+    m_ampelVorStart = m_ampel;
     SignaleGesperrt = false;
     fR.LaEinstellungen.Enabled = false;
     fR.LaHof.Enabled = false;
@@ -58,6 +55,15 @@ void Rennen::laStartKlick() {
     fR.LaStart.Caption = QStringLiteral("Stop");
     for (int spur = 1; spur <= 2; ++spur)
         fR.LaRunde[spur].Caption = QString::number(Rundenzahl);
+}
+
+void Rennen::anhalten(int ampel) {
+    SignaleGesperrt = true;
+    fR.LaEinstellungen.Enabled = true;
+    fR.LaHof.Enabled = true;
+    m_an.Timer1.setEnabled(false);
+    AmpelSetzen(ampel);
+    fR.LaStart.Caption = StartText;
 }
 
 void Rennen::CountdownStarten() {
@@ -111,4 +117,6 @@ void Rennen::RaceControlOeffnen() {
     m_an.box.InitBoxes();
     m_an.box.OpenBox(
         0, boxKonfiguration(RCEmpfindlichkeit, RCVerzoegerung, RCNachlauf, RCSZsensorTausch));
+    m_boxScharf = m_an.systemuhr.ticks();
+    m_an.boxwacht.setEnabled(true);
 }

@@ -15,13 +15,14 @@ struct Rennbahn {
     FakeUhr uhr;
     FakeUhr boxuhr{4800};
     FakeZeitgeber timer;
+    FakeZeitgeber boxwacht;
     FakeDialoge dialoge;
     FakeKlang klang;
     FakeSchnittstelle port;
     FakeBox box;
     FakeSpeicher speicher;
     FakeRekorde rekorde;
-    Rennen rennen{{uhr, boxuhr, timer, dialoge, klang, port, box, speicher, rekorde}};
+    Rennen rennen{{uhr, boxuhr, timer, boxwacht, dialoge, klang, port, box, speicher, rekorde}};
 
     // Sets the system clock to this many seconds after the race clock's start.
     void bei(double sekunden) { uhr.stand = Basis + std::llround(sekunden * 1000); }

@@ -19,6 +19,7 @@ struct Anlage {
     FakeUhr uhr;
     FakeUhr boxuhr{4800};
     FakeZeitgeber timer;
+    FakeZeitgeber boxwacht;
     FakeDialoge dialoge;
     FakeKlang klang;
     FakeSchnittstelle port;
@@ -28,7 +29,7 @@ struct Anlage {
     Hofmodul hof{ordner.daten, dialoge};
     Ergebnisexport ergebnis{ordner.daten, dialoge, tagesuhr};
     Rekordstelle rekorde{rennen, hof, ergebnis};
-    Rennen rennen{{uhr, boxuhr, timer, dialoge, klang, port, box, speicher, rekorde}};
+    Rennen rennen{{uhr, boxuhr, timer, boxwacht, dialoge, klang, port, box, speicher, rekorde}};
 
     void signal(int spur, std::int64_t ms) {
         uhr.stand = ms;

@@ -103,13 +103,14 @@ TEST(Simulationsport, FaehrtAufDemEchtenTaktEinKurzesRennen) {
     Systemuhr uhr;
     FakeUhr boxuhr{4800};
     FakeZeitgeber timer;
+    FakeZeitgeber boxwacht;
     FakeDialoge dialoge;
     FakeKlang klang;
     FakeSchnittstelle MSComm1;
     FakeBox box;
     FakeSpeicher speicher;
     FakeRekorde rekorde;
-    Rennen rennen{{uhr, boxuhr, timer, dialoge, klang, MSComm1, box, speicher, rekorde}};
+    Rennen rennen{{uhr, boxuhr, timer, boxwacht, dialoge, klang, MSComm1, box, speicher, rekorde}};
     rennen.OhneCountdown = true;
     rennen.Prellzeit = 0.1;
     rennen.Rundenzahl = 2;
