@@ -43,10 +43,13 @@ void Ergebnisexport::ErgebnisSpeichern(const Rennen& rennen) {
         return;
 
     const QString dateiname = name + QStringLiteral(".txt");
-    const std::optional<QString> pfad = m_daten.benutzerdatei(dateiname);
-    if (!pfad || dateiErsetzen(*pfad, inhalt)) {
-        m_dialoge.meldung(QStringLiteral("Es trat ein Fehler bei der Dateiausgabe auf."),
-                          Anwendungstitel);
+    // A refused name says why, so the racer can choose another.
+    const std::optional<QString> grund = m_daten.namensfehler(dateiname);
+    if (grund || dateiErsetzen(m_daten.pfad(dateiname), inhalt)) {
+        QString text = QStringLiteral("Es trat ein Fehler bei der Dateiausgabe auf.");
+        if (grund)
+            text += QStringLiteral("\r\n") + *grund;
+        m_dialoge.hinweis(text, Anwendungstitel);
         return;
     }
     if (!rennen.PermanentesLogging)

@@ -109,7 +109,10 @@ TEST_F(ExportTest, NamenAusserhalbDesDatenverzeichnissesOderVonGeraetenWerdenAbg
         b.dialoge.eingabeAntworten = {name};
         ergebnis.ErgebnisSpeichern(b.rennen);
         ASSERT_EQ(b.dialoge.meldungen.size(), 1u) << name.toStdString();
-        EXPECT_EQ(b.dialoge.meldungen[0].text, "Es trat ein Fehler bei der Dateiausgabe auf.");
+        EXPECT_TRUE(b.dialoge.meldungen[0].text.startsWith(
+                        "Es trat ein Fehler bei der Dateiausgabe auf.\r\nEin Dateiname darf ") ||
+                    b.dialoge.meldungen[0].text.contains("unter Windows der Name eines Geräts"))
+            << b.dialoge.meldungen[0].text.toStdString();
         EXPECT_EQ(b.dialoge.meldungen[0].titel, "Rundomat");
     }
     EXPECT_TRUE(ordner.dateien().isEmpty());
@@ -122,6 +125,24 @@ TEST_F(ExportTest, NamenAusserhalbDesDatenverzeichnissesOderVonGeraetenWerdenAbg
     for (int i = 0; i < 4; ++i)
         ergebnis.ErgebnisSpeichern(b.rennen);
     EXPECT_EQ(ordner.dateien().size(), 4);
+}
+
+// The racers' guide lies beside the result files: no name reaches it, in any letter case,
+// nor is a name of blanks only taken; the message says why.
+TEST_F(ExportTest, ProgrammdateienUndLeerzeichenSindKeineNamen) {
+    ordner.schreiben("readme.txt", "Hinweise");
+    b.dialoge.eingabeAntworten = {"readme", "README", "ReadMe", "   "};
+    for (int i = 0; i < 4; ++i)
+        ergebnis.ErgebnisSpeichern(b.rennen);
+    EXPECT_EQ(ordner.lesen("readme.txt"), "Hinweise");
+    EXPECT_EQ(ordner.dateien(), QStringList{"readme.txt"});
+    ASSERT_EQ(b.dialoge.meldungen.size(), 4u);
+    EXPECT_EQ(b.dialoge.meldungen[1].text, "Es trat ein Fehler bei der Dateiausgabe auf.\r\n"
+                                           "README.txt gehört zu Rundomat und wird nicht "
+                                           "überschrieben.");
+    EXPECT_EQ(b.dialoge.meldungen[3].text, "Es trat ein Fehler bei der Dateiausgabe auf.\r\n"
+                                           "Ein Dateiname braucht mindestens ein Zeichen außer "
+                                           "Leerzeichen.");
 }
 
 TEST_F(ExportTest, SchreibfehlerWirdGemeldet) {
