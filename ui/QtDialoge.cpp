@@ -38,9 +38,8 @@ void QtDialoge::meldung(const QString& text, const QString& titel) {
 void QtDialoge::hinweis(const QString& text, const QString& titel) {
     const Hinweis neu{text, titelOderAnwendung(titel)};
     // A box that keeps failing must not stack one message on top of the other.
-    if (m_offenerHinweis == neu ||
-        std::find(m_wartendeHinweise.begin(), m_wartendeHinweise.end(), neu) !=
-            m_wartendeHinweise.end())
+    if (m_offenerHinweis == neu || std::find(m_wartendeHinweise.begin(), m_wartendeHinweise.end(),
+                                             neu) != m_wartendeHinweise.end())
         return;
     m_wartendeHinweise.push_back(neu);
     // Posted, so the note opens only after the handler that raised it has returned.

@@ -44,10 +44,12 @@ void RaceControlEmpfang::empfangen(const QByteArray& bytes) {
 }
 
 void RaceControlEmpfang::durchfahrt(int spur, std::int32_t zeitstempel) {
-    // Modulo the 32-bit counter, like every box time.
+    // Modulo the 32-bit counter, like every box time. Before its first time frame the
+    // library knows no box clock (0) and nothing can be compared.
+    const std::int32_t boxuhr = m_box.Get_TStamp(0);
     const auto abstand = static_cast<std::int32_t>(static_cast<std::uint32_t>(zeitstempel) -
-                                                   static_cast<std::uint32_t>(m_box.Get_TStamp(0)));
-    if (std::abs(std::int64_t{abstand}) > GroessterAbstand) {
+                                                   static_cast<std::uint32_t>(boxuhr));
+    if (boxuhr != 0 && std::abs(std::int64_t{abstand}) > GroessterAbstand) {
         zeitsprung(spur, zeitstempel, abstand);
         return;
     }
