@@ -5,7 +5,8 @@
 namespace {
 // The box sends its clock ten times a second; a second without a byte is silence.
 constexpr std::int64_t Stille = 1000; // ms
-const QString StummHinweis = QStringLiteral(" – Box stumm");
+// In front, so it shows even where the panel cuts its text short.
+const QString StummHinweis = QStringLiteral("Box stumm – ");
 } // namespace
 
 void Rennen::BoxGehoert() {
@@ -55,7 +56,7 @@ void Rennen::boxStummZeigen(bool stumm) {
     m_boxStumm = stumm;
     QString& port = fR.StatusBar1.Panels(QStringLiteral("port")).Text;
     if (stumm)
-        port += StummHinweis;
-    else if (port.endsWith(StummHinweis))
-        port.chop(StummHinweis.size());
+        port.prepend(StummHinweis);
+    else if (port.startsWith(StummHinweis))
+        port.remove(0, StummHinweis.size());
 }

@@ -235,7 +235,7 @@ TEST(RaceControlEmpfang, StummeBoxBrichtDenStartAbUndZeigtSichImRennen) {
     zehntel(10);
     EXPECT_EQ(port, "Com Port: 1");
     zehntel(1);
-    EXPECT_EQ(port, "Com Port: 1 – Box stumm");
+    EXPECT_EQ(port, "Box stumm – Com Port: 1");
     b.boxzeit(7.5);
     b.rennen.SimuliertesRundensignal(1);
     EXPECT_EQ(b.rundenzeiten(1), (std::vector<double>{0, 4.0, 3.5}));
