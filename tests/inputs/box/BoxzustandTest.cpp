@@ -130,25 +130,6 @@ TEST(Boxbibliothek, BoxzeitLaeuftZwischenDenZeitrahmenMitDerUhrDesRechnersWeiter
     EXPECT_EQ(box.zustand.Get_TStamp(1), 0);
 }
 
-// A frame read late (behind garbage, or when the program was busy) puts the box clock too
-// early; the least delayed frame of the last seconds counts.
-TEST(Boxbibliothek, DerAmWenigstenVerspaeteteZeitrahmenGibtDieBoxzeit) {
-    Box box;
-    const auto rahmen = [&](double boxsekunden, double verspaetungMs) {
-        box.hostzeit = std::llround((boxsekunden + 0.01875 + verspaetungMs / 1000) * 1e9);
-        box.senden(Zeitrahmen{std::uint32_t(std::llround(boxsekunden * 4800))});
-    };
-    rahmen(10.0, 0.2);
-    rahmen(10.1, 30);
-    rahmen(10.2, 12);
-    box.hostzeit = std::llround(10.25 * 1e9);
-    EXPECT_NEAR(box.zustand.Get_TStamp(0), 10.25 * 4800, 1.5);
-    rahmen(12.3, 8); // the good frame has grown too old
-    rahmen(12.4, 5);
-    box.hostzeit = std::llround(12.5 * 1e9);
-    EXPECT_NEAR(box.zustand.Get_TStamp(0), (12.5 - 0.005) * 4800, 1.5);
-}
-
 TEST(Boxbibliothek, DieGebauteBibliothekWirdGeladenUndSprichtDasProtokoll) {
     JnutlBibliothek bibliothek({QStringLiteral(JNUTL_PFAD)});
     EXPECT_EQ(bibliothek.ladefehler(), std::nullopt);
