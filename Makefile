@@ -20,6 +20,8 @@ bench: build
 	build/default/bench/rundomat-leitung-bench
 	bench/leerlauf.sh build/default/rundomat/rundomat \
 	  build/default/tools/box-emulator/rundomat-box-emulator
+	bench/sensorrennen.sh build/default/rundomat/rundomat \
+	  build/default/tools/sensor-emulator/rundomat-sensor-emulator
 
 test-sanitize: deps
 	cmake --preset sanitize
