@@ -55,6 +55,7 @@ void Rennen::laStartKlick() {
     fR.LaStart.Caption = QStringLiteral("Stop");
     for (int spur = 1; spur <= 2; ++spur)
         fR.LaRunde[spur].Caption = QString::number(Rundenzahl);
+    melden([&](Rennbeobachter& b) { b.rennenGestartet(*this); });
 }
 
 void Rennen::anhalten(int ampel) {
@@ -64,6 +65,7 @@ void Rennen::anhalten(int ampel) {
     m_an.Timer1.setEnabled(false);
     AmpelSetzen(ampel);
     fR.LaStart.Caption = StartText;
+    melden([&](Rennbeobachter& b) { b.rennenGestoppt(*this); });
 }
 
 void Rennen::CountdownStarten() {
