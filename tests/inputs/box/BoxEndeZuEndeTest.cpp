@@ -1,4 +1,4 @@
-#include "Boxport.h"
+#include "Datenport.h"
 #include "Fakes.h"
 #include "JnutlBibliothek.h"
 #include "QtAusgabe.h"
@@ -32,7 +32,7 @@ TEST(BoxEndeZuEnde, DerEmulatorFaehrtEinRennenUeberDasPseudoterminal) {
     ASSERT_TRUE(emulator.waitForReadyRead(5000));
     const QString pfad = QString::fromLocal8Bit(emulator.readLine()).trimmed();
 
-    Boxport MSCommRC;
+    Datenport MSCommRC(4800);
     ASSERT_TRUE(MSCommRC.oeffnen(pfad));
 
     FakeUhr uhr;
@@ -101,7 +101,7 @@ TEST(BoxEndeZuEnde, DieBoxuhrDerBibliothekGehtMitDerUhrDerBox) {
     const double uhrStart = uhr.captured(1).toDouble();
     const std::int64_t startNs = uhr.captured(2).toLongLong();
 
-    Boxport MSCommRC;
+    Datenport MSCommRC(4800);
     ASSERT_TRUE(MSCommRC.oeffnen(kopf[0]));
     JnutlBibliothek box({QStringLiteral(JNUTL_PFAD)});
     MSCommRC.beiEmpfang([&](const QByteArray& bytes) {
