@@ -1,6 +1,6 @@
 # The two commands of the README: `make run` and `make test`. Each one installs
 # what is missing, configures and builds first.
-.PHONY: deps build run test bench test-sanitize fuzz-hof fuzz-box clean
+.PHONY: deps build run test bench test-nogui test-sanitize check-windows fuzz-hof fuzz-box clean
 
 deps:
 	scripts/install-deps
@@ -20,6 +20,12 @@ bench: build
 	build/default/bench/rundomat-leitung-bench
 	bench/leerlauf.sh build/default/rundomat/rundomat \
 	  build/default/tools/box-emulator/rundomat-box-emulator
+
+# The logic alone, configured without Qt's GUI modules: proves that no window reaches it.
+test-nogui: deps
+	cmake --preset nogui
+	cmake --build --preset nogui
+	ctest --preset nogui
 
 test-sanitize: deps
 	cmake --preset sanitize
