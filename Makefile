@@ -32,6 +32,12 @@ test-sanitize: deps
 	cmake --build --preset sanitize
 	ctest --preset sanitize
 
+# Every Windows-only file compiled for syntax with MinGW-w64, with the include folders the
+# configured build gives its folder.
+check-windows: deps
+	cmake --preset default
+	scripts/check-windows build/default
+
 clean:
 	rm -rf build
 
