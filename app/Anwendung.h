@@ -47,7 +47,7 @@ private:
     QtKlangausgabe m_klang;
     Sensorport m_MSComm1{m_systemuhr};
     Boxport m_MSCommRC;
-    QtEinstellungsspeicher m_speicher;
+    QtEinstellungsspeicher m_speicher{m_dialoge};
     Datenverzeichnis m_daten{m_optionen.datenverzeichnis};
     Hofmodul m_hof{m_daten, m_dialoge};
     Systemtagesuhr m_tagesuhr;

@@ -117,7 +117,7 @@ void DialogLogik::OKButton_Click() {
     r.Kurslaenge = *Zahlenformat::zahlLesen(Dialog.TeLaenge);
     r.Prellzeit = *Zahlenformat::zahlLesen(Dialog.coPrellZeit);
     m_werte.speichern(E::Laenge, allgemein(r.Kurslaenge));
-    m_werte.speichern(E::Runden, QString::number(r.Rundenzahl));
+    m_werte.speichern(E::Runden, r.Rundenzahl);
     m_werte.speichern(E::Prellzeit, allgemein(r.Prellzeit));
     m_start.streckenangabenZeigen();
     r.TabelleDimensionieren();
