@@ -52,8 +52,9 @@ bool RaceControlEinstellungen::Validate(Feld feld) {
 }
 
 void RaceControlEinstellungen::buVersionDLL_Click() {
-    const QString version = RaceControlVersion(m_box, m_dialoge);
-    m_dialoge.meldung(QStringLiteral("Die Datei jnutl.dll hat die Version: ") + version,
+    const std::optional<QString> version = RaceControlVersion(m_box, m_dialoge);
+    m_dialoge.meldung(QStringLiteral("Die Datei jnutl.dll hat die Version: ") +
+                          version.value_or(QStringLiteral("FEHLER")),
                       Anwendungstitel);
 }
 
