@@ -50,10 +50,10 @@ void Rennen::FahrerTauschen() {
 }
 
 void Rennen::CrashUmschalten() {
-    m_folge.ausfuehren([this] { crashUmschalten(); });
+    m_folge.ausfuehren([this] { crashUmschaltenJetzt(); });
 }
 
-void Rennen::crashUmschalten() {
+void Rennen::crashUmschaltenJetzt() {
     if (CrashPause) {
         PausenEnde = uhr().ticks();
         Pausenzeit += PausenEnde - PausenBeginn;

@@ -13,18 +13,18 @@ void rundenwertSetzen(std::vector<double>& werte, int runde, double wert) {
 } // namespace
 
 void Rennen::Rundenereignis(int spur, double zeit) {
-    m_folge.ausfuehren([this, spur, zeit] { rundenereignis(spur, zeit); });
+    m_folge.ausfuehren([this, spur, zeit] { rundenereignisJetzt(spur, zeit); });
 }
 
 void Rennen::SimuliertesRundensignal(int spur) {
     const double zeit = Signalzeit(uhr().ticks());
     m_folge.ausfuehren([this, spur, zeit] {
         if (!SignaleGesperrt)
-            rundenereignis(spur, zeit);
+            rundenereignisJetzt(spur, zeit);
     });
 }
 
-void Rennen::rundenereignis(int spur, double zeit) {
+void Rennen::rundenereignisJetzt(int spur, double zeit) {
     if (OhneCountdown && !RennuhrGestartet) {
         // Flying start: the race clock starts at this signal, which begins lap 1.
         RennuhrStarten(zeit);
