@@ -168,9 +168,14 @@ public:
         if (beimHofPruefen)
             beimHofPruefen();
     }
-    void ErgebnisSpeichern() override { aufrufe << QStringLiteral("ErgebnisSpeichern"); }
+    void ErgebnisSpeichern() override {
+        aufrufe << QStringLiteral("ErgebnisSpeichern");
+        if (beimErgebnisSpeichern)
+            beimErgebnisSpeichern();
+    }
     QStringList aufrufe;
     std::function<void()> beimHofPruefen;
+    std::function<void()> beimErgebnisSpeichern;
 };
 
 class FakePort : public Portsteuerung {
