@@ -54,6 +54,8 @@ QTableView* Hauptfenster::tabelle(int spur, int links, int oben) {
     auto* view = new QTableView(this);
     auto* modell = new Rundentabellenmodell(m_rennen.fR.FG[spur], view);
     view->setModel(modell);
+    // What a screen reader calls the table; the window shows no heading of its own.
+    view->setAccessibleName(QStringLiteral("Rundentabelle Spur ") + QString::number(spur));
     view->setFocusPolicy(Qt::NoFocus);
     view->setSelectionMode(QAbstractItemView::NoSelection);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
