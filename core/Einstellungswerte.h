@@ -5,7 +5,7 @@
 
 #include "Einstellungsspeicher.h"
 #include "Einstellungstabelle.h"
-#include "HauptfensterAnsicht.h"
+#include "Farben.h"
 
 #include <cstdint>
 
