@@ -20,6 +20,8 @@ bench: build
 	build/default/bench/rundomat-leitung-bench
 	bench/leerlauf.sh build/default/rundomat/rundomat \
 	  build/default/tools/box-emulator/rundomat-box-emulator
+	bench/sensorrennen.sh build/default/rundomat/rundomat \
+	  build/default/tools/sensor-emulator/rundomat-sensor-emulator
 
 # The logic alone, configured without Qt's GUI modules: proves that no window reaches it.
 test-nogui: deps

@@ -7,6 +7,7 @@
 #include "Fhof.h"
 #include "InfoAnzeigen.h"
 #include "RacecontrolModul.h"
+#include "SensortestFenster.h"
 
 Anwendung::Anwendung(const Programmoptionen& optionen) : m_optionen(optionen) {
     m_dialoge.elternSetzen(&m_fenster);
@@ -30,6 +31,10 @@ Portsteuerung& Anwendung::portsteuerung() {
 
 void Anwendung::signalquellenVerbinden() {
     const auto leitungsereignis = [this](const Leitungsereignis& ereignis) {
+        if (m_sensortest) {
+            m_sensortest->OnComm(ereignis);
+            return;
+        }
         m_leitungen.OnComm(ereignis);
         m_fenster.darstellen();
     };
@@ -75,6 +80,13 @@ void Anwendung::fensterAnmelden() {
     m_dialoge.fensterAnmelden(Fenster::Info, [this](QWidget*) { InfoAnzeigen(m_dialoge); });
     m_dialoge.fensterAnmelden(Fenster::fHinweis, [this](QWidget* eltern) {
         fHinweisZeigen(m_optionen.datenverzeichnis, eltern);
+    });
+    m_dialoge.fensterAnmelden(Fenster::Sensortest, [this](QWidget* eltern) {
+        Sensortest logik(m_rennen, m_MSComm1, m_systemuhr, portsteuerung(), m_dialoge);
+        SensortestFenster fenster(logik, eltern);
+        m_sensortest = &logik;
+        fenster.exec();
+        m_sensortest = nullptr;
     });
     m_dialoge.ergebnisfensterAnmelden(f2SpurRennenZeigen);
 }

@@ -21,6 +21,7 @@
 #include "Rennen.h"
 #include "Schnittstellensteuerung.h"
 #include "Sensorport.h"
+#include "Sensortest.h"
 #include "Signalprotokoll.h"
 #include "Simulationsport.h"
 #include "Tastatur.h"
@@ -67,4 +68,6 @@ private:
                          [this] { return m_fenster.farbmenueZeigen(); }};
     Tastatur m_tastatur{m_rennen, m_start, m_rekorde, m_dialoge, m_fahrer};
     Hauptfenster m_fenster{m_rennen, m_start, m_tastatur, m_fahrer};
+    // While the sensor test is open, the sensor lines feed it instead of the race.
+    Sensortest* m_sensortest = nullptr;
 };

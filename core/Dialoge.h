@@ -10,7 +10,7 @@
 inline const QString Anwendungstitel = QStringLiteral("Rundomat");
 
 // The secondary windows that open modally over the main window; Info is the about box.
-enum class Fenster { Dialog, fhof, fHinweis, fRaceControl, Info };
+enum class Fenster { Dialog, fhof, fHinweis, fRaceControl, Info, Sensortest };
 
 class Dialoge {
 public:

@@ -2,6 +2,8 @@
 // in RaceControl mode.
 #pragma once
 
+#include "Dialoge.h"
+
 #include <QString>
 
 class Portsteuerung {
@@ -15,3 +17,13 @@ public:
 };
 
 inline const QString NormalOeffnen = QStringLiteral("normalOeffnen");
+
+// "COM ändern": closes the active port, asks for another and opens that one.
+inline void comAendern(Portsteuerung& port, Dialoge& dialoge) {
+    port.aktivenPortSchliessen();
+    const QString nummer = dialoge.eingabe(
+        QStringLiteral(
+            "Geben Sie bitte die Portnummer der seriellen Schnittstelle für die Rundomat an:"),
+        QStringLiteral("welche Schnittstelle"), QStringLiteral("1"));
+    port.SchnittstelleOeffnen(nummer);
+}

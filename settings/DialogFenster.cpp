@@ -142,6 +142,8 @@ void DialogFenster::aufbauen() {
     platzieren(label5, 6300, 2940, 1335, 240);
     knopf(QStringLiteral("COM ändern"), 6300, 3180, 1335, 375, &DialogLogik::BuCom_Click,
           QStringLiteral("ändern der seriellen Schnittstelle"));
+    knopf(QStringLiteral("Sensortest"), 6300, 3660, 1335, 375, &DialogLogik::BuSensortest_Click,
+          QStringLiteral("zeigt, was die Sensoren melden, und prüft die Prellzeit (Umschalt + T)"));
 
     m_checkRaceControl = new QCheckBox(QStringLiteral("Racecontrol"), this);
     m_checkRaceControl->setToolTip(QStringLiteral("Als Hardware wird Racecontrol benutzt"));

@@ -170,12 +170,11 @@ void DialogLogik::CancelButton_Click() {
 }
 
 void DialogLogik::BuCom_Click() {
-    m_port.aktivenPortSchliessen();
-    const QString port = m_dialoge.eingabe(
-        QStringLiteral(
-            "Geben Sie bitte die Portnummer der seriellen Schnittstelle für die Rundomat an:"),
-        QStringLiteral("welche Schnittstelle"), QStringLiteral("1"));
-    m_port.SchnittstelleOeffnen(port);
+    comAendern(m_port, m_dialoge);
+}
+
+void DialogLogik::BuSensortest_Click() {
+    m_dialoge.fensterZeigen(Fenster::Sensortest);
 }
 
 void DialogLogik::buErgInDat_Click() {

@@ -31,19 +31,32 @@ void Leitungswaechter::laufen() {
     Leitungsstand alt;
     bool abfragen = false;
     if (lesen(alt)) {
-        while (!m_stopp && warten(abfragen)) {
-            const std::int64_t zeit = m_uhr.ticks();
-            Leitungsstand neu;
-            if (!lesen(neu))
-                break;
-            for (const Flanke& f : flankenZwischen(alt, neu))
-                m_meldungen.ereignis({f.leitung, f.pegel, zeit, f.letzte});
-            alt = neu;
-        }
+        while (!m_stopp && warten(abfragen) && nachlesen(alt))
+            continue;
     }
     const std::lock_guard sperre(m_mutex);
     m_fertig = true;
     m_beendet.notify_all();
+}
+
+// Reads and reports until a reading shows nothing new. The wait only wakes for changes
+// made after it began, so a change between the last reading and the next wait (the other
+// lane a few microseconds later, in a photo finish) would otherwise sleep until the next
+// car. False when the watcher must end.
+bool Leitungswaechter::nachlesen(Leitungsstand& alt) {
+    for (;;) {
+        const std::int64_t zeit = m_uhr.ticks();
+        Leitungsstand neu;
+        if (!lesen(neu))
+            return false;
+        const std::vector<Flanke> flanken = flankenZwischen(alt, neu);
+        for (const Flanke& f : flanken)
+            m_meldungen.ereignis({f.leitung, f.pegel, zeit, f.letzte});
+        alt = neu;
+        // A line that chatters without end must not keep a closing port waiting.
+        if (flanken.empty() || m_stopp)
+            return true;
+    }
 }
 
 // False when the watcher must end.

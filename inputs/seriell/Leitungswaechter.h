@@ -33,6 +33,7 @@ public:
 private:
     void laufen();
     bool warten(bool& abfragen);
+    bool nachlesen(Leitungsstand& alt);
     bool lesen(Leitungsstand& stand);
 
     Leitungsquelle& m_quelle;

@@ -41,6 +41,14 @@ void Sensorport::schliessen() {
     m_geraet.reset();
 }
 
+std::optional<Pegel> Sensorport::pegel() {
+    Pegel pegel;
+    // A reading does not block, so the GUI thread may take one beside the watcher.
+    if (!m_geraet || m_geraet->leitungen().pegelLesen(pegel) != Antwort::Ok)
+        return std::nullopt;
+    return pegel;
+}
+
 void Sensorport::RTSEnable(bool an) {
     m_rts = an;
     if (m_geraet)

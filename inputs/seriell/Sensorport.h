@@ -10,6 +10,7 @@
 #include <QObject>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class Sensorport final : public SeriellerAnschluss, public SerielleSchnittstelle {
 public:
@@ -26,6 +27,8 @@ public:
     bool oeffnen(const QString& geraet) override;
     void schliessen() override;
     bool PortOpen() const override { return m_geraet != nullptr; }
+    // The lines' levels now; nothing while the port is closed or cannot say.
+    std::optional<Pegel> pegel();
     // Kept while the port is closed and applied when it opens.
     void RTSEnable(bool an) override;
 

@@ -40,6 +40,11 @@ void Tastatur::Form_KeyDown(Taste taste, int umschaltung) {
         if (gesperrt && r.fR.LaEinstellungen.Enabled)
             m_start.LaEinstellungen_Click();
         break;
+    case Taste::T:
+        // Like the options: never during a race, so no lap goes to the test instead.
+        if (gesperrt && r.fR.LaEinstellungen.Enabled)
+            m_dialoge.fensterZeigen(Fenster::Sensortest);
+        break;
     case Taste::I:
         if (gesperrt)
             m_dialoge.fensterZeigen(Fenster::Info);

@@ -2,9 +2,9 @@
 # settings folder and data folder in a temporary directory, and waiting for windows.
 set -euo pipefail
 arbeit=$(mktemp -d)
-app="" xserver="" nebenprozess="" sitzungsbus=""
+app="" xserver="" nebenprozess="" emulatoren="" sitzungsbus=""
 aufraeumen() {
-    for p in "$app" "$nebenprozess" "$sitzungsbus" "$xserver"; do
+    for p in "$app" "$nebenprozess" $emulatoren "$sitzungsbus" "$xserver"; do
         [ -n "$p" ] && kill "$p" 2>/dev/null || true
     done
     rm -rf "$arbeit"
@@ -74,11 +74,12 @@ fenster() {
     beantwortet=$id
 }
 
-# The result file the race end wrote (permanent logging), as UTF-8 without CRs.
+# The result file the race end wrote (permanent logging), as UTF-8 without CRs; waits up
+# to the given tenths of a second. With a second argument n, the n-th race's file.
 ergebnisdatei() {
     local datei=""
     for _ in $(seq "${1:-100}"); do
-        datei=$(ls "$arbeit"/daten/Rennergebnis*.txt 2>/dev/null | head -n1 || true)
+        datei=$(ls "$arbeit"/daten/Rennergebnis*.txt 2>/dev/null | sed -n "${2:-1}p" || true)
         [ -n "$datei" ] && break
         sleep 0.2
     done
@@ -96,4 +97,63 @@ rundenPruefen() {
     done
     grep -qE $'^->\t[0-9]+,[0-9]{3}\t[0-9]+,[0-9]{3}\t[0-9]+,[0-9]{3}\t[0-9]+,[0-9]{3}$' \
         <<<"$(sed -n "$((runden + 3))p" <<<"$text")" || fehler "Zusammenfassung: $text"
+}
+
+# Starts a sensor emulator with the given arguments; its output goes to $arbeit/NAME.txt
+# and its record to $arbeit/NAME.rec. Sets pty (the port for the program) and vorladen
+# (the LD_PRELOAD value under which the program sees the emulator's lines).
+export RUNDOMAT_SENSOR_EMULATOR_DIR="$arbeit"
+sensorEmulatorStarten() {
+    local programm=$1 name=$2
+    shift 2
+    "$programm" --record "$arbeit/$name.rec" "$@" >"$arbeit/$name.txt" 2>"$arbeit/$name.err" &
+    emulatoren="$emulatoren $!"
+    for _ in $(seq 100); do
+        [ "$(wc -l <"$arbeit/$name.txt")" -ge 2 ] && break
+        sleep 0.1
+    done
+    pty=$(sed -n 1p "$arbeit/$name.txt")
+    vorladen=$(sed -n 2p "$arbeit/$name.txt" | sed 's/^LD_PRELOAD=//')
+    [ -e "$pty" ] && [ -e "$vorladen" ] ||
+        fehler "kein Pseudoterminal vom Sensor-Emulator: $(cat "$arbeit/$name".{txt,err})"
+}
+
+# Waits until a file has a line matching the pattern (grep -E), up to the given tenths of
+# a second.
+warteAufZeile() {
+    local datei=$1 muster=$2
+    for _ in $(seq "${3:-300}"); do
+        grep -qE "$muster" "$datei" 2>/dev/null && return 0
+        kill -0 "$app" 2>/dev/null || fehler "das Programm ist beendet: $(cat "$arbeit/ausgabe.txt")"
+        sleep 0.1
+    done
+    fehler "keine Zeile '$muster' in $datei"
+}
+
+# The lap times of a lane (1 or 2) that a record's passages make, one a line in seconds:
+# lap 1 from the green light (RTS off), each further lap from the passage before; none
+# after the port failed.
+wahreRunden() {
+    awk -v spur="$2" '
+        $1 == "getrennt" { exit }
+        $1 == "rts" && $3 == 0 && !gruen { gruen = $2 }
+        $1 == "durchfahrt" && $3 == spur {
+            if ($4 == 1) printf "%.6f\n", ($2 - gruen) / 1e9
+            else if ($4 > 1) printf "%.6f\n", ($2 - vorige) / 1e9
+            vorige = $2
+        }' "$1"
+}
+
+# Compares the first lap times of a result text's lane (column 2 for lane 1, 4 for lane 2)
+# with the true ones, as many as there are, within the tolerance in milliseconds.
+rundenVergleichen() {
+    local text=$1 spalte=$2 wahr=$3 toleranz=$4
+    local gemessen
+    [ -n "$wahr" ] || fehler "keine wahren Runden"
+    gemessen=$(sed -n '3,$p' <<<"$text" | awk -F'\t' -v s="$spalte" \
+        '$1 ~ /^[0-9]+$/ && $s != "" { gsub(",", ".", $s); print $s }' | head -n "$(wc -l <<<"$wahr")")
+    paste <(echo "$gemessen") <(echo "$wahr") | awk -v tol="$toleranz" '
+        { n++; d = ($1 - $2) * 1000; if (d < 0) d = -d
+          if ($1 == "" || $2 == "" || d > tol) { print "Runde " n ": gemessen " $1 ", wahr " $2; f = 1 } }
+        END { exit f }' || fehler "Rundenzeiten weichen ab: $text"
 }

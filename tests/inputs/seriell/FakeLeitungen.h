@@ -10,6 +10,8 @@
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
+#include <optional>
+#include <utility>
 #include <vector>
 
 class AtomareUhr : public Uhr {
@@ -30,6 +32,9 @@ struct Weckruf {
     Antwort warten = Antwort::Ok;
     std::int64_t zeit = 0; // the clock when the wait returns
     Lesung lesung;
+    // What the lines show from the next reading on, after the first one: a change that
+    // comes while the watcher is busy and wakes no wait.
+    std::optional<Lesung> danach = std::nullopt;
 };
 
 // Each wait takes the next wake-up of the script; once the script is used up a wait
@@ -45,6 +50,7 @@ public:
         if (m_naechster < m_skript.size()) {
             const Weckruf& w = m_skript[m_naechster++];
             m_lesung = w.lesung;
+            m_danach = w.danach;
             m_uhr.stand = w.zeit;
             return w.warten;
         }
@@ -67,7 +73,10 @@ public:
     Antwort pegelLesen(Pegel& pegel) override {
         const std::lock_guard sperre(m_mutex);
         pegel = m_lesung.stand.pegel;
-        return m_lesung.pegel;
+        const Antwort antwort = m_lesung.pegel;
+        if (m_danach)
+            m_lesung = *std::exchange(m_danach, std::nullopt);
+        return antwort;
     }
     void abbrechen() override {
         const std::lock_guard sperre(m_mutex);
@@ -99,6 +108,7 @@ private:
     std::mutex m_mutex;
     std::condition_variable m_aenderung;
     Lesung m_lesung;
+    std::optional<Lesung> m_danach;
     std::vector<Weckruf> m_skript;
     std::size_t m_naechster = 0;
     bool m_blockiert = false;

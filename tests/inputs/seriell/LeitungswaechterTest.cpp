@@ -97,6 +97,18 @@ TEST(Leitungswaechter, MeldetJedeGezaehlteFlankeMitDerWeckzeit) {
     EXPECT_TRUE(lauf.mitschrift.stoerungen.empty());
 }
 
+// A photo finish: DSR drops microseconds after the CD change that woke the watcher, after
+// it read the lines but before it waits again. The kernel's wait would sleep through it.
+TEST(Leitungswaechter, LiestNachBisSichNichtsMehrAendert) {
+    Waechterlauf lauf(
+        {stand(false, true, 0, 0)},
+        {{Antwort::Ok, 4000, {stand(true, true, 1, 0)}, Lesung{stand(true, false, 1, 1)}}});
+    lauf.bisAusgespielt();
+    const std::vector<Leitungsereignis> erwartet{{Leitung::CD, true, 4000, true},
+                                                 {Leitung::DSR, false, 4000, true}};
+    EXPECT_TRUE(lauf.mitschrift.ereignisse == erwartet);
+}
+
 TEST(Leitungswaechter, OhneZaehlerVergleichtErDiePegel) {
     Waechterlauf lauf({ungezaehlt(false, true)}, {
                                                      {Antwort::Ok, 500, {ungezaehlt(true, true)}},

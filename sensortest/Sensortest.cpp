@@ -1,0 +1,81 @@
+#include "Sensortest.h"
+
+#include "Zahlenformat.h"
+
+#include <cmath>
+
+namespace {
+const QString Strich = QStringLiteral("–");
+
+QString ms(std::optional<std::int64_t> wert) {
+    return wert ? QString::number(*wert) + QStringLiteral(" ms") : Strich;
+}
+
+QString sekunden(std::optional<std::int64_t> wert) {
+    return wert ? Zahlenformat::ZahlFormatieren(static_cast<double>(*wert) / 1000) +
+                      QStringLiteral(" s")
+                : Strich;
+}
+} // namespace
+
+Sensortest::Sensortest(Rennen& rennen, Sensorport& MSComm1, Uhr& uhr, Portsteuerung& port,
+                       Dialoge& dialoge)
+    : m_rennen(rennen), m_MSComm1(MSComm1), m_uhr(uhr), m_port(port), m_dialoge(dialoge) {
+    Timer_Timer();
+}
+
+void Sensortest::OnComm(const Leitungsereignis& e) {
+    const bool cd = e.leitung == Leitung::CD;
+    m_spuren[cd ? 1 : 2].flanke(e.zeit, e.pegel, cd || !e.pegel);
+    darstellen();
+}
+
+void Sensortest::Timer_Timer() {
+    if (const std::optional<Pegel> pegel = m_MSComm1.pegel()) {
+        m_spuren[1].pegelSetzen(pegel->cd);
+        m_spuren[2].pegelSetzen(pegel->dsr);
+    }
+    darstellen();
+}
+
+void Sensortest::BuCom_Click() {
+    comAendern(m_port, m_dialoge);
+    // Other sensors, perhaps: what the old ones did says nothing about them.
+    m_spuren = {};
+    Timer_Timer();
+}
+
+void Sensortest::darstellen() {
+    const std::int64_t jetzt = m_uhr.ticks();
+    for (int nummer = 1; nummer <= 2; ++nummer) {
+        const Sensorspur& s = m_spuren[nummer];
+        SpurAnsicht& a = ansicht.spur[nummer];
+        a.ImLampe = m_MSComm1.PortOpen() ? s.pegel() : std::nullopt;
+        a.LaFlanken = QString::number(s.flanken());
+        a.LaSeit =
+            s.letzteFlanke()
+                ? Zahlenformat::allgemein(
+                      std::round(static_cast<double>(jetzt - *s.letzteFlanke()) / 100) / 10) +
+                      QStringLiteral(" s")
+                : Strich;
+        a.LaPrellen = ms(s.prellabstand());
+        a.LaRunde = sekunden(s.rundenzeit());
+    }
+
+    const bool offen = m_MSComm1.PortOpen() && !m_rennen.RaceControl;
+    ansicht.BuComVisible = !m_rennen.RaceControl;
+    if (m_rennen.RaceControl)
+        ansicht.LaPort = QStringLiteral(
+            "Die Zeitnahme läuft über Racecontrol. Der Sensortest prüft die Sensoren an der "
+            "seriellen Schnittstelle; dazu Racecontrol in den Optionen abwählen.");
+    else if (!offen)
+        ansicht.LaPort = QStringLiteral("Keine Schnittstelle geöffnet: die Sensoren lassen sich "
+                                        "nicht beobachten. Mit \"COM ändern\" eine wählen.");
+    else
+        ansicht.LaPort = m_rennen.fR.StatusBar1.Panels(QStringLiteral("port")).Text +
+                         QStringLiteral(" – Autos über die Sensoren fahren lassen.");
+
+    const Prellzeiturteil urteil = prellzeitUrteilen(m_rennen.Prellzeit, m_spuren);
+    ansicht.urteil = urteil.art;
+    ansicht.LaUrteil = urteil.text;
+}

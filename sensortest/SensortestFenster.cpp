@@ -1,0 +1,116 @@
+#include "SensortestFenster.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+#include <QSvgWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+QString lampenbild(std::optional<bool> pegel) {
+    if (!pegel)
+        return QStringLiteral(":/bilder/kreis-gelb.svg");
+    return *pegel ? QStringLiteral(":/bilder/kreis-gruen.svg")
+                  : QStringLiteral(":/bilder/kreis-grau.svg");
+}
+
+QLabel* fett(const QString& text, QWidget* eltern) {
+    auto* label = new QLabel(text, eltern);
+    QFont schrift = label->font();
+    schrift.setBold(true);
+    label->setFont(schrift);
+    return label;
+}
+} // namespace
+
+SensortestFenster::SensortestFenster(Sensortest& logik, QWidget* eltern)
+    : QDialog(eltern), m_logik(logik) {
+    setWindowTitle(QStringLiteral("Sensortest"));
+    setWindowIcon(QIcon(QStringLiteral(":/bilder/lineale.svg")));
+
+    auto* raster = new QGridLayout;
+    const QString zeilen[] = {
+        QStringLiteral("Leitung:"), QStringLiteral("Flanken:"), QStringLiteral("Seit der letzten:"),
+        QStringLiteral("Prellen (kürzester Abstand):"), QStringLiteral("Rundenzeit:")};
+    for (int z = 0; z < 5; ++z)
+        raster->addWidget(new QLabel(zeilen[z], this), z + 1, 0);
+    for (int nummer = 1; nummer <= 2; ++nummer) {
+        const int s = nummer;
+        raster->addWidget(
+            fett(nummer == 1 ? QStringLiteral("Spur 1 (CD)") : QStringLiteral("Spur 2 (DSR)"),
+                 this),
+            0, s, Qt::AlignCenter);
+        Spalte& spalte = m_spalten[nummer - 1];
+        spalte.lampe = new QSvgWidget(lampenbild(std::nullopt), this);
+        spalte.lampe->setFixedSize(28, 28);
+        spalte.lampe->setToolTip(QStringLiteral("grün: Leitung ein, grau: aus, gelb: unbekannt"));
+        raster->addWidget(spalte.lampe, 1, s, Qt::AlignCenter);
+        QLabel** felder[] = {&spalte.flanken, &spalte.seit, &spalte.prellen, &spalte.runde};
+        for (int z = 0; z < 4; ++z) {
+            *felder[z] = new QLabel(this);
+            (*felder[z])->setAlignment(Qt::AlignCenter);
+            (*felder[z])->setMinimumWidth(120);
+            raster->addWidget(*felder[z], z + 2, s);
+        }
+    }
+
+    m_urteil = new QLabel(this);
+    m_urteil->setWordWrap(true);
+    m_urteil->setMinimumHeight(60);
+    m_port = new QLabel(this);
+    m_port->setWordWrap(true);
+    m_com = new QPushButton(QStringLiteral("COM ändern"), this);
+    m_com->setAutoDefault(false);
+    m_com->setToolTip(QStringLiteral("ändern der seriellen Schnittstelle"));
+    connect(m_com, &QPushButton::clicked, this, [this] {
+        m_logik.BuCom_Click();
+        darstellen();
+    });
+    auto* schliessen = new QPushButton(QStringLiteral("Schließen"), this);
+    connect(schliessen, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* unten = new QHBoxLayout;
+    unten->addWidget(m_port, 1);
+    unten->addWidget(m_com);
+    unten->addWidget(schliessen);
+    auto* spalten = new QVBoxLayout(this);
+    spalten->addLayout(raster);
+    spalten->addWidget(m_urteil);
+    spalten->addLayout(unten);
+    setFixedWidth(560);
+
+    auto* takt = new QTimer(this);
+    connect(takt, &QTimer::timeout, this, [this] {
+        m_logik.Timer_Timer();
+        darstellen();
+    });
+    takt->start(100);
+    darstellen();
+}
+
+void SensortestFenster::darstellen() {
+    const SensortestAnsicht& a = m_logik.ansicht;
+    for (int nummer = 1; nummer <= 2; ++nummer) {
+        const SpurAnsicht& s = a.spur[nummer];
+        Spalte& spalte = m_spalten[nummer - 1];
+        // Loaded only when the level changes: the picture is parsed on every load.
+        if (m_lampen[nummer - 1] != s.ImLampe) {
+            spalte.lampe->load(lampenbild(s.ImLampe));
+            m_lampen[nummer - 1] = s.ImLampe;
+        }
+        spalte.flanken->setText(s.LaFlanken);
+        spalte.seit->setText(s.LaSeit);
+        spalte.prellen->setText(s.LaPrellen);
+        spalte.runde->setText(s.LaRunde);
+    }
+    m_port->setText(a.LaPort);
+    m_com->setVisible(a.BuComVisible);
+    m_urteil->setText(a.LaUrteil);
+    const char* farbe = a.urteil == Urteilsart::Sicher     ? "#1a7f37"
+                        : a.urteil == Urteilsart::Unsicher ? "#c00000"
+                                                           : "palette(window-text)";
+    m_urteil->setStyleSheet(QStringLiteral("QLabel { color: %1; }").arg(QLatin1String(farbe)));
+}

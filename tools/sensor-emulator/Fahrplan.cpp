@@ -1,0 +1,210 @@
+#include "Fahrplan.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+namespace {
+
+constexpr std::int64_t Sekunde = 1'000'000'000;
+// How long a car's light barrier on DSR is dark before it drops, for a scripted lane 2.
+constexpr std::int64_t Abdunkelung = 10'000'000;
+
+std::int64_t nanosekunden(double sekunden) {
+    return std::llround(sekunden * Sekunde);
+}
+
+class Liste final : public Fahrplan {
+public:
+    explicit Liste(std::vector<Auftrag> auftraege) : m_auftraege(std::move(auftraege)) {}
+    std::optional<Auftrag> naechster() override {
+        if (m_naechster == m_auftraege.size())
+            return std::nullopt;
+        return m_auftraege[m_naechster++];
+    }
+
+private:
+    std::vector<Auftrag> m_auftraege;
+    std::size_t m_naechster = 0;
+};
+
+std::optional<double> zahl(const std::string& text) {
+    double wert = 0;
+    const auto [ende, fehler] = std::from_chars(text.data(), text.data() + text.size(), wert);
+    if (fehler != std::errc() || ende != text.data() + text.size() || !std::isfinite(wert))
+        return std::nullopt;
+    return wert;
+}
+
+// Builds the edges of a script, keeping each line's level and the last time it changed.
+class Skriptbau {
+public:
+    // Empty, or what is wrong with the step.
+    std::string schritt(const std::vector<std::string>& felder) {
+        const std::optional<double> sekunden = zahl(felder[0]);
+        if (!sekunden || *sekunden < 0)
+            return "\"" + felder[0] + "\" ist keine Zeit in Sekunden (etwa 1.25)";
+        const std::int64_t zeit = nanosekunden(*sekunden);
+        if (zeit < m_zeit)
+            return "die Zeit " + felder[0] + " liegt vor der Zeit der vorigen Zeile";
+        m_zeit = zeit;
+        if (felder.size() == 2) {
+            if (felder[1] != "1" && felder[1] != "2")
+                return "Spur \"" + felder[1] + "\" gibt es nicht, nur 1 und 2";
+            durchfahrt(felder[1] == "1" ? 1 : 2, zeit);
+            return {};
+        }
+        if (felder[1] != "CD" && felder[1] != "DSR")
+            return "Leitung \"" + felder[1] + "\" gibt es nicht, nur CD und DSR";
+        if (felder[2] != "0" && felder[2] != "1")
+            return "Pegel \"" + felder[2] + "\" gibt es nicht, nur 0 und 1";
+        const bool dsr = felder[1] == "DSR";
+        if (m_pegel[dsr] != (felder[2] == "1"))
+            flanke(zeit, dsr);
+        return {};
+    }
+
+    std::vector<Auftrag> auftraege;
+
+private:
+    void durchfahrt(int spur, std::int64_t zeit) {
+        const bool dsr = spur == 2;
+        if (dsr && !m_pegel[dsr])
+            flanke(std::max(zeit - Abdunkelung, m_letzte[dsr]), dsr);
+        flanke(zeit, dsr);
+        auftraege.back().spur = spur;
+        auftraege.back().durchfahrt = m_durchfahrten[dsr]++;
+    }
+    void flanke(std::int64_t zeit, bool dsr) {
+        m_pegel[dsr] = !m_pegel[dsr];
+        m_letzte[dsr] = zeit;
+        auftraege.push_back({zeit, dsr, m_pegel[dsr]});
+    }
+
+    std::int64_t m_zeit = 0;
+    bool m_pegel[2] = {false, false};
+    std::int64_t m_letzte[2] = {0, 0};
+    int m_durchfahrten[2] = {0, 0};
+};
+
+// One car: its passages, each a burst that leaves the resting level and comes back.
+class Auto {
+public:
+    Auto(int spur, const Rennparameter& p, std::uint32_t startwert)
+        : m_spur(spur), m_p(p), m_zufall(startwert), m_letzteRunde(p.runden ? *p.runden : -1) {
+        if (p.halt && p.halt->first == spur)
+            m_letzteRunde =
+                m_letzteRunde < 0 ? p.halt->second : std::min(m_letzteRunde, p.halt->second);
+        // From the line a moment after the light turns green.
+        m_durchfahrt = nanosekunden(std::uniform_real_distribution<double>(0.2, 0.6)(m_zufall));
+    }
+
+    // The car's next edge, without taking it; nothing once it has parked.
+    const Auftrag* vorne() {
+        if (m_buendel.empty() && (m_letzteRunde < 0 || m_nummer <= m_letzteRunde))
+            buendelPlanen();
+        return m_buendel.empty() ? nullptr : &m_buendel.front();
+    }
+    void nehmen() { m_buendel.erase(m_buendel.begin()); }
+
+private:
+    void buendelPlanen() {
+        const bool dsr = m_spur == 2;
+        std::vector<std::int64_t> zeiten{0};
+        std::uniform_int_distribution<std::int64_t> stelle(
+            1, std::max<std::int64_t>(1, nanosekunden(m_p.prellen)));
+        for (int i = 1; i < m_p.flanken; ++i)
+            zeiten.push_back(stelle(m_zufall));
+        std::sort(zeiten.begin(), zeiten.end());
+        bool pegel = false;
+        bool gezaehlt = false;
+        for (const std::int64_t z : zeiten) {
+            pegel = !pegel;
+            Auftrag a{m_durchfahrt + z, dsr, pegel};
+            // CD counts every change, DSR only its drop; the first such edge is the lap.
+            if (!gezaehlt && (!dsr || !pegel)) {
+                a.spur = m_spur;
+                a.durchfahrt = m_nummer;
+                gezaehlt = true;
+            }
+            m_buendel.push_back(a);
+        }
+        ++m_nummer;
+        const double mitte = m_p.rundenzeit;
+        m_durchfahrt += nanosekunden(std::uniform_real_distribution<double>(
+            mitte - m_p.streuung, mitte + m_p.streuung)(m_zufall));
+    }
+
+    int m_spur;
+    Rennparameter m_p;
+    std::mt19937 m_zufall;
+    int m_letzteRunde; // the passage after this lap is the last; -1 for none
+    int m_nummer = 0;
+    std::int64_t m_durchfahrt = 0;
+    std::vector<Auftrag> m_buendel;
+};
+
+class Rennplan final : public Fahrplan {
+public:
+    explicit Rennplan(const Rennparameter& p)
+        : m_autos{Auto(1, p, p.startwert), Auto(2, p, p.startwert * 2654435761u + 1)} {}
+
+    std::optional<Auftrag> naechster() override {
+        const Auftrag* a = m_autos[0].vorne();
+        const Auftrag* b = m_autos[1].vorne();
+        if (!a && !b)
+            return std::nullopt;
+        Auto& frueher = (!b || (a && a->zeit <= b->zeit)) ? m_autos[0] : m_autos[1];
+        const Auftrag auftrag = *frueher.vorne();
+        frueher.nehmen();
+        return auftrag;
+    }
+
+private:
+    Auto m_autos[2];
+};
+
+std::vector<std::string> felder(const std::string& zeile) {
+    std::istringstream leser(zeile.substr(0, zeile.find('#')));
+    std::vector<std::string> ergebnis;
+    for (std::string feld; leser >> feld;)
+        ergebnis.push_back(feld);
+    return ergebnis;
+}
+
+} // namespace
+
+std::variant<std::unique_ptr<Fahrplan>, std::string> skriptLesen(const std::string& datei) {
+    std::ifstream leser(datei);
+    if (!leser)
+        return "Das Skript " + datei + " lässt sich nicht lesen (fehlt es?).";
+    Skriptbau bau;
+    int nummer = 0;
+    bool schritte = false;
+    for (std::string zeile; std::getline(leser, zeile);) {
+        ++nummer;
+        const std::vector<std::string> f = felder(zeile);
+        if (f.empty())
+            continue;
+        std::string fehler = f.size() == 2 || f.size() == 3
+                                 ? bau.schritt(f)
+                                 : "erwartet \"Zeit Spur\" oder \"Zeit Leitung Pegel\"";
+        if (!fehler.empty())
+            return "Skript " + datei + ", Zeile " + std::to_string(nummer) + " (\"" + zeile +
+                   "\"): " + fehler + ".";
+        schritte = true;
+    }
+    if (!schritte)
+        return "Das Skript " + datei + " ist leer.";
+    // A lane 2 passage's rise may come before a step of the other line written above it.
+    std::stable_sort(bau.auftraege.begin(), bau.auftraege.end(),
+                     [](const Auftrag& a, const Auftrag& b) { return a.zeit < b.zeit; });
+    return std::make_unique<Liste>(std::move(bau.auftraege));
+}
+
+std::unique_ptr<Fahrplan> rennplan(const Rennparameter& parameter) {
+    return std::make_unique<Rennplan>(parameter);
+}
