@@ -18,6 +18,7 @@ test: build
 bench: build
 	build/default/bench/rundomat-bench
 	build/default/bench/rundomat-leitung-bench
+	build/default/bench/rundomat-verlauf-bench
 	bench/leerlauf.sh build/default/rundomat/rundomat \
 	  build/default/tools/box-emulator/rundomat-box-emulator
 	bench/sensorrennen.sh build/default/rundomat/rundomat \

@@ -4,6 +4,7 @@
 #include "F2SpurRennen.h"
 #include "FHinweis.h"
 #include "FRaceControl.h"
+#include "FVerlauf.h"
 #include "Fhof.h"
 #include "InfoAnzeigen.h"
 #include "RacecontrolModul.h"
@@ -18,7 +19,12 @@ Anwendung::Anwendung(const Programmoptionen& optionen) : m_optionen(optionen) {
         m_fenster.darstellen();
     });
     signalquellenVerbinden();
+    verlaufVerbinden();
     fensterAnmelden();
+}
+
+Anwendung::~Anwendung() {
+    m_mitschrift.abschliessen();
 }
 
 Portsteuerung& Anwendung::portsteuerung() {
@@ -60,6 +66,20 @@ void Anwendung::signalquellenVerbinden() {
     m_boxempfang.protokollieren(eintragen);
 }
 
+void Anwendung::verlaufVerbinden() {
+    m_rennen.beobachterAnmelden(m_mitschrift);
+    m_verlauf.beiBefund([this](const Verlaufsbefund& b) { m_verlaufsmeldungen.befund(b); });
+    m_verlauf.beiFehler([this](const QString& grund) { m_verlaufsmeldungen.schreibfehler(grund); });
+}
+
+Signalquelle Anwendung::signalquelle() const {
+    if (m_simulation)
+        return Signalquelle::Simulation;
+    if (m_rennen.RaceControl)
+        return m_MSCommRC.PortOpen() ? Signalquelle::Box : Signalquelle::Tastatur;
+    return m_MSComm1.PortOpen() ? Signalquelle::Sensoren : Signalquelle::Tastatur;
+}
+
 void Anwendung::fensterAnmelden() {
     m_dialoge.fensterAnmelden(Fenster::Dialog, [this](QWidget* eltern) {
         DialogLogik logik(m_rennen, m_speicher, m_start, portsteuerung(), m_dialoge, m_rekorde,
@@ -81,6 +101,15 @@ void Anwendung::fensterAnmelden() {
     m_dialoge.fensterAnmelden(Fenster::fHinweis, [this](QWidget* eltern) {
         fHinweisZeigen(m_optionen.datenverzeichnis, eltern);
     });
+    m_dialoge.fensterAnmelden(Fenster::fVerlauf, [this](QWidget* eltern) {
+        // The race that has just ended is in the list.
+        m_verlauf.abwarten();
+        Verlaufsdatenbank datenbank(m_daten.pfad(Verlaufsdatenbank::Dateiname));
+        datenbank.verbinden(false);
+        VerlaufLogik logik(datenbank, m_dialoge, m_optionen.datenverzeichnis);
+        FVerlauf fenster(logik, eltern);
+        fenster.exec();
+    });
     m_dialoge.fensterAnmelden(Fenster::Sensortest, [this](QWidget* eltern) {
         Sensortest logik(m_rennen, m_MSComm1, m_systemuhr, portsteuerung(), m_dialoge);
         SensortestFenster fenster(logik, eltern);
@@ -93,6 +122,8 @@ void Anwendung::fensterAnmelden() {
 
 void Anwendung::starten() {
     m_start.Form_Load();
+    // After the start-up questions, so that what the history finds follows them.
+    m_verlauf.starten();
     m_fenster.darstellen();
     m_fenster.show();
     m_fenster.setFocus();

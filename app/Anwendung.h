@@ -19,23 +19,32 @@
 #include "RaceControlEmpfang.h"
 #include "Rekordstelle.h"
 #include "Rennen.h"
+#include "Rennmitschrift.h"
 #include "Schnittstellensteuerung.h"
 #include "Sensorport.h"
 #include "Sensortest.h"
 #include "Signalprotokoll.h"
 #include "Simulationsport.h"
 #include "Tastatur.h"
+#include "Verlaufsmeldungen.h"
+#include "Verlaufsschreiber.h"
 
 #include <optional>
 
 class Anwendung {
 public:
     explicit Anwendung(const Programmoptionen& optionen);
+    // A race under way is kept in the history as stopped.
+    ~Anwendung();
+    Anwendung(const Anwendung&) = delete;
+    Anwendung& operator=(const Anwendung&) = delete;
     void starten();
 
 private:
     void signalquellenVerbinden();
+    void verlaufVerbinden();
     void fensterAnmelden();
+    Signalquelle signalquelle() const;
     // The simulated track replaces the serial port when it was asked for.
     Portsteuerung& portsteuerung();
 
@@ -67,6 +76,11 @@ private:
     Fahrernamen m_fahrer{m_rennen, m_speicher, m_dialoge,
                          [this] { return m_fenster.farbmenueZeigen(); }};
     Tastatur m_tastatur{m_rennen, m_start, m_rekorde, m_dialoge, m_fahrer};
+    Verlaufsschreiber m_verlauf{m_daten.pfad(Verlaufsdatenbank::Dateiname)};
+    Verlaufsmeldungen m_verlaufsmeldungen{m_dialoge,
+                                          m_daten.anzeigepfad(Verlaufsdatenbank::Dateiname)};
+    Rennmitschrift m_mitschrift{m_verlauf, [this] { return signalquelle(); },
+                                [] { return QDateTime::currentDateTime(); }};
     Hauptfenster m_fenster{m_rennen, m_start, m_tastatur, m_fahrer};
     // While the sensor test is open, the sensor lines feed it instead of the race.
     Sensortest* m_sensortest = nullptr;

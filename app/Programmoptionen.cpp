@@ -18,8 +18,15 @@ Programmoptionen programmoptionenLesen(const QStringList& argumente,
         QStringLiteral("signal-log"),
         QStringLiteral("Schreibt jedes Sensorsignal und was daraus wurde in diese Datei."),
         QStringLiteral("DATEI"));
+    const QCommandLineOption verlauf(
+        QStringLiteral("verlauf-export"),
+        QStringLiteral("Schreibt den Rennverlauf (rennen.sqlite im Datenordner) in diese Datei, "
+                       "als CSV für Tabellenkalkulationen (.csv) oder als JSON (.json), und "
+                       "endet; braucht keinen Bildschirm."),
+        QStringLiteral("DATEI"));
     parser.addOption(daten);
     parser.addOption(protokoll);
+    parser.addOption(verlauf);
 
     // --simulate takes an optional value, which QCommandLineParser cannot express.
     QStringList rest;
@@ -51,5 +58,17 @@ Programmoptionen programmoptionenLesen(const QStringList& argumente,
     }
     optionen.datenverzeichnis = parser.isSet(daten) ? parser.value(daten) : programmordner;
     optionen.signalprotokoll = parser.value(protokoll);
+    optionen.verlaufsexport = parser.value(verlauf);
+    if (parser.isSet(verlauf) && optionen.verlaufsexport.isEmpty())
+        optionen.fehler = QStringLiteral("--verlauf-export braucht einen Dateinamen.");
     return optionen;
+}
+
+bool verlaufsexportVerlangt(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (argument == "--verlauf-export" || argument.startsWith("--verlauf-export="))
+            return true;
+    }
+    return false;
 }

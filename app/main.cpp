@@ -1,9 +1,11 @@
 // Rundomat: lap timing and races for a two-lane slot-car track.
 #include "Anwendung.h"
 #include "Standardschrift.h"
+#include "Verlaufsexportbefehl.h"
 
 #include <QApplication>
 #include <QTextStream>
+#include <functional>
 
 namespace {
 // Without a display Qt would abort with a message about platform plugins; say plainly
@@ -17,9 +19,30 @@ bool anzeigeVorhanden() {
     return true;
 #endif
 }
+
+// The command line of the program in either form, its folder known.
+int befehlszeileAusfuehren(const QString& programmordner,
+                           const std::function<int(const Programmoptionen&)>& ausfuehren) {
+    const Programmoptionen optionen =
+        programmoptionenLesen(QCoreApplication::arguments(), programmordner);
+    if (!optionen.hilfetext.isEmpty()) {
+        QTextStream(stdout) << optionen.hilfetext;
+        return 0;
+    }
+    if (!optionen.fehler.isEmpty()) {
+        QTextStream(stderr) << "rundomat: " << optionen.fehler << '\n';
+        return 2;
+    }
+    return ausfuehren(optionen);
+}
 } // namespace
 
 int main(int argc, char* argv[]) {
+    if (verlaufsexportVerlangt(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        return befehlszeileAusfuehren(QCoreApplication::applicationDirPath(),
+                                      verlaufsexportAusfuehren);
+    }
     QTextStream fehlerausgabe(stderr);
     if (!anzeigeVorhanden()) {
         fehlerausgabe << "rundomat: Keine grafische Anzeige gefunden (weder DISPLAY noch "
@@ -29,17 +52,10 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("rundomat"));
     QApplication::setFont(standardschrift());
-    const Programmoptionen optionen =
-        programmoptionenLesen(QApplication::arguments(), QApplication::applicationDirPath());
-    if (!optionen.hilfetext.isEmpty()) {
-        QTextStream(stdout) << optionen.hilfetext;
-        return 0;
-    }
-    if (!optionen.fehler.isEmpty()) {
-        fehlerausgabe << "rundomat: " << optionen.fehler << '\n';
-        return 2;
-    }
-    Anwendung anwendung(optionen);
-    anwendung.starten();
-    return QApplication::exec();
+    return befehlszeileAusfuehren(QApplication::applicationDirPath(),
+                                  [](const Programmoptionen& optionen) {
+                                      Anwendung anwendung(optionen);
+                                      anwendung.starten();
+                                      return QApplication::exec();
+                                  });
 }

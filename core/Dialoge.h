@@ -9,8 +9,9 @@
 // The title of message boxes that name no title of their own.
 inline const QString Anwendungstitel = QStringLiteral("Rundomat");
 
-// The secondary windows that open modally over the main window; Info is the about box.
-enum class Fenster { Dialog, fhof, fHinweis, fRaceControl, Info, Sensortest };
+// The secondary windows that open modally over the main window; Info is the about box,
+// fVerlauf the race history.
+enum class Fenster { Dialog, fhof, fHinweis, fRaceControl, Info, Sensortest, fVerlauf };
 
 class Dialoge {
 public:

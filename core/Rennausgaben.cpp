@@ -23,10 +23,16 @@ void Rennen::AmpelSetzen(int zustand) {
     if (!lampen)
         return;
     const Lampensatz satz = Ampelbilder ? Lampensatz::Ampel : Lampensatz::Kreis;
-    for (int lampe = 1; lampe <= 5; ++lampe)
+    // Every state lights its own lamps, so listeners hear of a state only when it changes.
+    bool geaendert = false;
+    for (int lampe = 1; lampe <= 5; ++lampe) {
+        geaendert = geaendert || fR.ImAmpel[lampe].lampe != (*lampen)[lampe];
         fR.ImAmpel[lampe] = {satz, (*lampen)[lampe]};
+    }
     // The RTS output is off exactly while the race runs (green light).
     m_an.MSComm1.RTSEnable(zustand != 6);
+    if (geaendert)
+        melden([&](Rennbeobachter& b) { b.ampelGesetzt(*this, zustand); });
 }
 
 void Rennen::SoundAbspielen(const QString& ereignis) {

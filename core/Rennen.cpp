@@ -70,4 +70,5 @@ void Rennen::crashUmschaltenJetzt() {
         CrashPause = true;
         SoundAbspielen(QStringLiteral("crash"));
     }
+    melden([&](Rennbeobachter& b) { b.crashPause(*this, CrashPause); });
 }

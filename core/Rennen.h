@@ -10,12 +10,14 @@
 #include "HauptfensterAnsicht.h"
 #include "Klangausgabe.h"
 #include "Rekorde.h"
+#include "Rennbeobachter.h"
 #include "Rennzustand.h"
 #include "SerielleSchnittstelle.h"
 #include "Uhr.h"
 #include "Zeitgeber.h"
 
 #include <optional>
+#include <vector>
 
 // The platform pieces the race talks to.
 struct Anschluesse {
@@ -35,6 +37,10 @@ public:
     explicit Rennen(const Anschluesse& anschluesse);
 
     HauptfensterAnsicht fR;
+
+    // Hears of the race from now on, in the order of registration; the listener must
+    // outlive the race.
+    void beobachterAnmelden(Rennbeobachter& beobachter) { m_beobachter.push_back(&beobachter); }
 
     // Events. Each runs to its end before the next one starts (see Ereignisfolge).
     void LaStart_Click();
@@ -70,14 +76,22 @@ private:
     void crashUmschaltenJetzt();
     void CountdownStarten();
     void RennuhrStarten(std::optional<double> startzeit = std::nullopt);
-    void rundenereignisJetzt(int spur, double zeit);
+    void rundenereignisJetzt(int spur, double zeit, bool vonHand);
     void fehlstart(int spur);
-    void rundeGezaehlt(int spur, double t, double rundenzeit);
+    void rundeGezaehlt(int spur, double t, double rundenzeit, bool vonHand);
     void spurFertig(int spur, double t);
     void rennende();
+    // The lane that won the race or heat that has just ended; 0 for a draw.
+    int siegerSpur() const;
     void ZweiLaufAuswertung();
     void RundeEintragen(int spur, int zeile, double zeit, double geschw, bool zusammenfassung);
 
+    template <typename Meldung> void melden(Meldung meldung) {
+        for (Rennbeobachter* beobachter : m_beobachter)
+            meldung(*beobachter);
+    }
+
     Anschluesse m_an;
     Ereignisfolge m_folge;
+    std::vector<Rennbeobachter*> m_beobachter;
 };

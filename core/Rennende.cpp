@@ -19,28 +19,28 @@ void Rennen::spurFertig(int spur, double t) {
         fR.LaFahrer[andere].Caption = QStringLiteral("Verlierer");
         fR.LaFahrer[andere].Tag = QStringLiteral("Verlierer");
     }
+    const int platz = Fertig[andereSpur(spur)] ? 2 : 1;
+    melden([&](Rennbeobachter& b) { b.spurFertig(*this, spur, t, platz); });
 }
 
 void Rennen::rennende() {
     SoundAbspielen(QStringLiteral("verlierer"));
+    const int sieger = siegerSpur();
+    if (!Rennmodus) {
+        // Training: only the captions change.
+        if (sieger == 0) {
+            fR.LaFahrer[1].Caption = QStringLiteral("Unentschieden");
+            fR.LaFahrer[2].Caption = QStringLiteral("Unentschieden");
+        } else {
+            fR.LaFahrer[sieger].Caption = QStringLiteral("Sieger!!!");
+            fR.LaFahrer[andereSpur(sieger)].Caption = QStringLiteral("Verlierer");
+        }
+    }
+    melden([&](Rennbeobachter& b) { b.rennende(*this, sieger); });
     if (Rennmodus) {
         m_an.rekorde.HofPruefen();
         if (PermanentesLogging)
             m_an.rekorde.ErgebnisSpeichern();
-    } else {
-        // Training: the lower best lap wins; only the captions change.
-        const QString sieger = QStringLiteral("Sieger!!!");
-        const QString verlierer = QStringLiteral("Verlierer");
-        if (BestZeit[1] < BestZeit[2]) {
-            fR.LaFahrer[1].Caption = sieger;
-            fR.LaFahrer[2].Caption = verlierer;
-        } else if (BestZeit[2] < BestZeit[1]) {
-            fR.LaFahrer[1].Caption = verlierer;
-            fR.LaFahrer[2].Caption = sieger;
-        } else {
-            fR.LaFahrer[1].Caption = QStringLiteral("Unentschieden");
-            fR.LaFahrer[2].Caption = QStringLiteral("Unentschieden");
-        }
     }
     if (RaceControl)
         m_an.box.InitBoxes();
@@ -63,6 +63,20 @@ void Rennen::rennende() {
         // where they were before the first.
         FahrerTauschen();
     }
+}
+
+int Rennen::siegerSpur() const {
+    if (!Rennmodus) {
+        // Training: the lower best lap wins.
+        if (BestZeit[1] < BestZeit[2])
+            return 1;
+        return BestZeit[2] < BestZeit[1] ? 2 : 0;
+    }
+    // Race mode: the lane finish marked the first lane home.
+    for (int spur = 1; spur <= 2; ++spur)
+        if (fR.LaFahrer[spur].Tag == QStringLiteral("Sieger"))
+            return spur;
+    return 0;
 }
 
 void Rennen::ZweiLaufAuswertung() {

@@ -20,6 +20,7 @@ void Rennen::laStartKlick() {
         m_an.Timer1.setEnabled(false);
         AmpelSetzen(7);
         fR.LaStart.Caption = StartText;
+        melden([&](Rennbeobachter& b) { b.rennenGestoppt(*this); });
         return;
     }
 
@@ -58,6 +59,7 @@ void Rennen::laStartKlick() {
     fR.LaStart.Caption = QStringLiteral("Stop");
     for (int spur = 1; spur <= 2; ++spur)
         fR.LaRunde[spur].Caption = QString::number(Rundenzahl);
+    melden([&](Rennbeobachter& b) { b.rennenGestartet(*this); });
 }
 
 void Rennen::CountdownStarten() {

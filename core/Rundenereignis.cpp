@@ -13,18 +13,18 @@ void rundenwertSetzen(std::vector<double>& werte, int runde, double wert) {
 } // namespace
 
 void Rennen::Rundenereignis(int spur, double zeit) {
-    m_folge.ausfuehren([this, spur, zeit] { rundenereignisJetzt(spur, zeit); });
+    m_folge.ausfuehren([this, spur, zeit] { rundenereignisJetzt(spur, zeit, false); });
 }
 
 void Rennen::SimuliertesRundensignal(int spur) {
     const double zeit = Signalzeit(uhr().ticks());
     m_folge.ausfuehren([this, spur, zeit] {
         if (!SignaleGesperrt)
-            rundenereignisJetzt(spur, zeit);
+            rundenereignisJetzt(spur, zeit, true);
     });
 }
 
-void Rennen::rundenereignisJetzt(int spur, double zeit) {
+void Rennen::rundenereignisJetzt(int spur, double zeit, bool vonHand) {
     if (OhneCountdown && !RennuhrGestartet) {
         // Flying start: the race clock starts at this signal, which begins lap 1.
         RennuhrStarten(zeit);
@@ -53,7 +53,7 @@ void Rennen::rundenereignisJetzt(int spur, double zeit) {
         // Two signals within one clock tick (or out of order) make no lap.
         if (!(rundenzeit > 0))
             return;
-        rundeGezaehlt(spur, t, rundenzeit);
+        rundeGezaehlt(spur, t, rundenzeit, vonHand);
     }
 
     if (Runde[spur] >= Rundenzahl + 1)
@@ -68,10 +68,11 @@ void Rennen::fehlstart(int spur) {
     fR.LaStart.Caption = QStringLiteral("Start");
     AmpelSetzen(7);
     Piepton();
+    melden([&](Rennbeobachter& b) { b.fehlstart(*this, spur); });
     m_an.dialoge.meldung(QStringLiteral("Fehlstart von ") + Fahrer[spur], Anwendungstitel);
 }
 
-void Rennen::rundeGezaehlt(int spur, double t, double rundenzeit) {
+void Rennen::rundeGezaehlt(int spur, double t, double rundenzeit, bool vonHand) {
     const int n = Runde[spur];
     if (RundenBeep)
         Piepton();
@@ -81,7 +82,8 @@ void Rennen::rundeGezaehlt(int spur, double t, double rundenzeit) {
     rundenwertSetzen(Geschwindigkeiten[spur], n, geschw);
     RundeEintragen(spur, n, rundenzeit, geschw, false);
     fR.LaZeit[spur].Caption = zeittext(rundenzeit);
-    if (geschw > MaxGeschw) {
+    const bool neueHoechstgeschwindigkeit = geschw > MaxGeschw;
+    if (neueHoechstgeschwindigkeit) {
         fR.StatusBar1.Panels(QStringLiteral("maxg")).Text =
             QStringLiteral("Maximalgeschwindigkeit: ") + Zahlenformat::allgemein(geschw) +
             QStringLiteral(" m/s von ") + Fahrer[spur];
@@ -90,10 +92,14 @@ void Rennen::rundeGezaehlt(int spur, double t, double rundenzeit) {
             Piepton();
     }
     fR.LaRunde[spur].Caption = QString::number(Rundenzahl - n);
-    if (rundenzeit < BestZeit[spur]) {
+    const bool neueBestzeit = rundenzeit < BestZeit[spur];
+    if (neueBestzeit) {
         BestZeit[spur] = rundenzeit;
         fR.LaBestZeit[spur].Caption = zeittext(rundenzeit);
         BestRunde[spur] = n;
     }
     Runde[spur] = n + 1;
+    const Rundenmeldung runde{spur, n,       rundenzeit,   geschw,
+                              t,    vonHand, neueBestzeit, neueHoechstgeschwindigkeit};
+    melden([&](Rennbeobachter& b) { b.rundeGezaehlt(*this, runde); });
 }

@@ -27,6 +27,7 @@ Taste tasteVon(const QKeyEvent& ereignis) {
     case Qt::Key_O: return Taste::O;
     case Qt::Key_I: return Taste::I;
     case Qt::Key_T: return Taste::T;
+    case Qt::Key_V: return Taste::V;
     case Qt::Key_F1: return Taste::F1;
     case Qt::Key_F2: return Taste::F2;
     default: return Taste::Andere;

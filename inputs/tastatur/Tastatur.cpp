@@ -36,6 +36,10 @@ void Tastatur::Form_KeyDown(Taste taste, int umschaltung) {
         if (gesperrt && r.fR.LaHof.Enabled)
             LaHof_Click();
         break;
+    case Taste::V:
+        if (gesperrt && r.fR.LaHof.Enabled)
+            m_dialoge.fensterZeigen(Fenster::fVerlauf);
+        break;
     case Taste::O:
         if (gesperrt && r.fR.LaEinstellungen.Enabled)
             m_start.LaEinstellungen_Click();

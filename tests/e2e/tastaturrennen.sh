@@ -10,16 +10,7 @@ einstellungen runden=5 PermanentesLogging=True fahrer1=Anna fahrer2=Jürgen port
 anzeigeStarten "$layout"
 programmStarten "$1"
 
-# Without a stored port the program asks for one, and after a cancel asks again with the
-# error; cancelling that too says that the serial port cannot time the race and leaves the
-# keyboard, which the window's title then tells as well.
-fenster 'welche Schnittstelle'
-xdotool key Escape
-fenster 'welche Schnittstelle'
-xdotool key Escape
-fenster '^Rundomat$'
-xdotool key Return
-fenster '^Rundomat   -> Zeitaufnahme über die serielle Schnittstelle nicht möglich$'
+nurTastatur
 xdotool key Return
 sleep 5.5 # the countdown
 for runde in 0 1 2 3 4 5; do

@@ -1,0 +1,46 @@
+// What the race engine tells its listeners (the race history, announcements, a spectators'
+// display) about a race as it happens. Every method does nothing unless overridden, so a
+// listener takes only what it needs. They are called on the GUI thread, inside the event
+// that caused them, after the engine has changed its state and the main window's view
+// state: the race passed in shows the outcome. A listener must not change the race.
+#pragma once
+
+class Rennen;
+
+// A lap the engine has just counted.
+struct Rundenmeldung {
+    int spur = 1;
+    int runde = 1;              // the lap's number, from 1
+    double rundenzeit = 0;      // seconds, as in the lap table
+    double geschwindigkeit = 0; // metres per second, as in the lap table
+    double rennzeit = 0;        // seconds since the race clock started, at the line
+    bool vonHand = false;       // given with Shift+1 or Shift+2, not by a sensor or the box
+    bool neueBestzeit = false;  // the lane's fastest lap of this race so far
+    bool neueHoechstgeschwindigkeit = false; // above the top speed in the status bar
+};
+
+class Rennbeobachter {
+public:
+    virtual ~Rennbeobachter() = default;
+
+    // Start was pressed and a race (or the second heat of a lane-change race) is under
+    // way: the countdown runs, or the flying start waits for the first car.
+    virtual void rennenGestartet(const Rennen&) {}
+    // The traffic light shows a new state (0 to 8); 6 is green: the race clock runs.
+    virtual void ampelGesetzt(const Rennen&, int /*zustand*/) {}
+    virtual void rundeGezaehlt(const Rennen&, const Rundenmeldung&) {}
+    // A car crossed the line before green; the race attempt is over.
+    virtual void fehlstart(const Rennen&, int /*spur*/) {}
+    // A crash pause began (true) or ended (false).
+    virtual void crashPause(const Rennen&, bool /*an*/) {}
+    // A lane has driven all its laps at this race time; place 1 is the first lane home.
+    virtual void spurFertig(const Rennen&, int /*spur*/, double /*rennzeit*/, int /*platz*/) {}
+    // Both lanes are home, before the Hall of Fame, the result file or the result window
+    // are dealt with, and before the window returns to idle (Start, amber light). The
+    // winning lane of this race or heat (race mode: the first home; training: the lower
+    // best lap), 0 for a draw. In lane-change mode it is called after each heat; during
+    // the call ZweiterLauf still tells which heat it was.
+    virtual void rennende(const Rennen&, int /*siegerSpur*/) {}
+    // The race was stopped with Stop before both lanes were home; a crash pause ends with it.
+    virtual void rennenGestoppt(const Rennen&) {}
+};

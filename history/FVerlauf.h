@@ -1,0 +1,50 @@
+// The window "Rennverlauf": renders the history's view state (the list of races with the
+// driver filter, or a race's or a driver's page with its chart) and forwards the keys.
+// Typing filters the list; Enter, Esc, Del, Ctrl+1/2 and Ctrl+E do what the key line says.
+#pragma once
+
+#include "VerlaufLogik.h"
+
+#include <QDialog>
+#include <functional>
+
+class QChartView;
+class QLabel;
+class QLineEdit;
+class QStackedWidget;
+class QTableView;
+class Rennlistenmodell;
+
+class FVerlauf : public QDialog {
+public:
+    // Asks where an export goes, starting from a suggested path; empty when cancelled.
+    using Dateiwahl = std::function<QString(QWidget* eltern, const QString& vorschlag)>;
+
+    FVerlauf(VerlaufLogik& logik, QWidget* eltern = nullptr, Dateiwahl dateiwahl = {});
+
+    void darstellen();
+
+protected:
+    void keyPressEvent(QKeyEvent* ereignis) override;
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
+private:
+    void aufbauen();
+    bool befehl(QKeyEvent* ereignis);
+    bool filtertaste(QKeyEvent* ereignis);
+    template <typename Aktion> void weiterleiten(Aktion aktion);
+
+    VerlaufLogik& m_logik;
+    Dateiwahl m_dateiwahl;
+    QLabel* m_hinweis = nullptr;
+    QLabel* m_tasten = nullptr;
+    QStackedWidget* m_seiten = nullptr;
+    QLineEdit* m_filter = nullptr;
+    QTableView* m_liste = nullptr;
+    Rennlistenmodell* m_modell = nullptr;
+    QLabel* m_leer = nullptr;
+    QLabel* m_ueberschrift = nullptr;
+    QLabel* m_angaben = nullptr;
+    QChartView* m_diagramm = nullptr;
+    Diagramm m_gezeigtesDiagramm;
+};

@@ -1,0 +1,43 @@
+#include "Rennaufzeichnung.h"
+
+std::optional<int> Spurfahrt::besteRunde() const {
+    std::optional<int> beste;
+    for (std::size_t i = 0; i < runden.size(); ++i)
+        if (!beste || runden[i].zeit < runden[static_cast<std::size_t>(*beste - 1)].zeit)
+            beste = static_cast<int>(i) + 1;
+    return beste;
+}
+
+QString artText(Rennart art) {
+    switch (art) {
+    case Rennart::Training: return QStringLiteral("training");
+    case Rennart::Spurwechsel: return QStringLiteral("spurwechsel");
+    case Rennart::Rennen: break;
+    }
+    return QStringLiteral("rennen");
+}
+
+Rennart artAusText(const QString& text) {
+    for (Rennart art : {Rennart::Training, Rennart::Spurwechsel})
+        if (artText(art) == text)
+            return art;
+    return Rennart::Rennen;
+}
+
+QString quellenText(Signalquelle quelle) {
+    switch (quelle) {
+    case Signalquelle::Box: return QStringLiteral("box");
+    case Signalquelle::Tastatur: return QStringLiteral("tastatur");
+    case Signalquelle::Simulation: return QStringLiteral("simulation");
+    case Signalquelle::Sensoren: break;
+    }
+    return QStringLiteral("sensoren");
+}
+
+Signalquelle quelleAusText(const QString& text) {
+    for (Signalquelle quelle :
+         {Signalquelle::Box, Signalquelle::Tastatur, Signalquelle::Simulation})
+        if (quellenText(quelle) == text)
+            return quelle;
+    return Signalquelle::Sensoren;
+}

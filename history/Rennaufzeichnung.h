@@ -1,0 +1,57 @@
+// One race as the history keeps it: when and how it was driven, and per heat and lane the
+// driver, the colour and every lap. Plain data, built by the race's listener and stored in
+// one piece.
+#pragma once
+
+#include "HauptfensterAnsicht.h"
+#include "Reihe.h"
+
+#include <QDateTime>
+#include <QString>
+#include <optional>
+#include <vector>
+
+enum class Rennart { Rennen, Training, Spurwechsel };
+
+// Where the laps came from: the lap sensors, the timing box, the keyboard alone (no port
+// could be opened) or the track simulator.
+enum class Signalquelle { Sensoren, Box, Tastatur, Simulation };
+
+struct Rundeneintrag {
+    double zeit = 0;            // seconds
+    double geschwindigkeit = 0; // metres per second
+    bool vonHand = false;       // Shift+1 or Shift+2
+};
+
+// One lane in one heat.
+struct Spurfahrt {
+    QString fahrer;
+    Farbe farbe = Farben::Hellgrau;
+    std::vector<Rundeneintrag> runden; // lap 1 first
+    // Race time at the finish and the average speed over the race; none when the lane did
+    // not finish (a stopped race).
+    std::optional<double> gesamtzeit;
+    std::optional<double> schnitt;
+
+    // The fastest lap, the first of equal ones (lap number from 1); none without laps.
+    std::optional<int> besteRunde() const;
+};
+
+struct Rennaufzeichnung {
+    QDateTime beginn; // when Start was pressed for the (first) heat
+    Rennart art = Rennart::Rennen;
+    int rundenzahl = 0;
+    double kurslaenge = 0;
+    double prellzeit = 0;
+    Signalquelle quelle = Signalquelle::Sensoren;
+    bool abgebrochen = false;              // stopped with Stop
+    std::vector<Spuren<Spurfahrt>> laeufe; // one heat, or two in lane-change mode
+    std::optional<QString> sieger;         // none: a draw, or stopped
+};
+
+// The words that stand for the kinds in the database and the JSON export; an unknown word
+// (from a newer program) reads as the first kind.
+QString artText(Rennart art);
+Rennart artAusText(const QString& text);
+QString quellenText(Signalquelle quelle);
+Signalquelle quelleAusText(const QString& text);

@@ -1,0 +1,131 @@
+#include "Rennmitschrift.h"
+
+#include "Rennen.h"
+
+namespace {
+Rennart rennart(const Rennen& r) {
+    if (r.SpurWechsel)
+        return Rennart::Spurwechsel;
+    return r.Rennmodus ? Rennart::Rennen : Rennart::Training;
+}
+
+// Each driver drives the other lane in the second heat; the lower total over both wins.
+std::optional<QString> spurwechselSieger(const std::vector<Spuren<Spurfahrt>>& laeufe) {
+    Spuren<double> gesamt;
+    for (int spur = 1; spur <= 2; ++spur)
+        gesamt[spur] = laeufe[0][spur].gesamtzeit.value_or(0) +
+                       laeufe[1][andereSpur(spur)].gesamtzeit.value_or(0);
+    if (gesamt[1] == gesamt[2])
+        return std::nullopt;
+    return laeufe[1][andereSpur(gesamt[1] < gesamt[2] ? 1 : 2)].fahrer;
+}
+} // namespace
+
+Rennmitschrift::Rennmitschrift(Verlaufsablage& ablage, Quelle quelle, Jetzt jetzt)
+    : m_ablage(ablage), m_quelle(std::move(quelle)), m_jetzt(std::move(jetzt)) {}
+
+void Rennmitschrift::rennenGestartet(const Rennen& r) {
+    const bool zweiterLauf = r.SpurWechsel && r.ZweiterLauf && m_rennen;
+    if (!zweiterLauf) {
+        // A lane-change race left after its first heat (the mode was changed) ends here.
+        abschliessen();
+        Rennaufzeichnung neu;
+        neu.beginn = m_jetzt();
+        neu.art = rennart(r);
+        neu.rundenzahl = r.Rundenzahl;
+        neu.kurslaenge = r.Kurslaenge;
+        neu.prellzeit = r.Prellzeit;
+        neu.quelle = m_quelle();
+        m_rennen = std::move(neu);
+    } else if (m_rennen->laeufe.size() == 2) {
+        // The second heat is driven again after it was stopped.
+        m_rennen->laeufe.pop_back();
+    }
+    Spuren<Spurfahrt> fahrten;
+    for (int spur = 1; spur <= 2; ++spur) {
+        fahrten[spur].fahrer = r.Fahrer[spur];
+        fahrten[spur].farbe = r.fR.LaFahrer[spur].ForeColor;
+    }
+    m_rennen->laeufe.push_back(std::move(fahrten));
+    m_laeuft = true;
+}
+
+void Rennmitschrift::rundeGezaehlt(const Rennen&, const Rundenmeldung& runde) {
+    if (m_laeuft)
+        lauf()[runde.spur].runden.push_back(
+            {runde.rundenzeit, runde.geschwindigkeit, runde.vonHand});
+}
+
+void Rennmitschrift::fehlstart(const Rennen&, int) {
+    if (m_laeuft)
+        laufVerwerfen();
+}
+
+void Rennmitschrift::spurFertig(const Rennen& r, int spur, double rennzeit, int) {
+    if (!m_laeuft)
+        return;
+    lauf()[spur].gesamtzeit = rennzeit;
+    lauf()[spur].schnitt = r.DurchschnittsGeschw[spur];
+}
+
+void Rennmitschrift::rennende(const Rennen&, int siegerSpur) {
+    if (!m_laeuft)
+        return;
+    m_laeuft = false;
+    if (m_rennen->art == Rennart::Spurwechsel) {
+        if (m_rennen->laeufe.size() == 1)
+            return; // the second heat follows
+        m_rennen->sieger = spurwechselSieger(m_rennen->laeufe);
+    } else if (siegerSpur != 0) {
+        m_rennen->sieger = lauf()[siegerSpur].fahrer;
+    }
+    m_ablage.ablegen(std::exchange(m_rennen, std::nullopt).value());
+    m_schonAbgelegt = false;
+}
+
+void Rennmitschrift::rennenGestoppt(const Rennen&) {
+    if (!m_laeuft)
+        return;
+    if (laufOhneRunden()) {
+        laufVerwerfen();
+        return;
+    }
+    m_laeuft = false;
+    if (m_rennen->art == Rennart::Spurwechsel && m_rennen->laeufe.size() == 2) {
+        // The engine stays at the second heat: the first is kept for the next attempt.
+        abgebrochenAblegen();
+        m_rennen->laeufe.pop_back();
+        m_schonAbgelegt = true;
+        return;
+    }
+    abgebrochenAblegen();
+    m_rennen.reset();
+}
+
+void Rennmitschrift::abschliessen() {
+    if (m_laeuft && laufOhneRunden())
+        laufVerwerfen();
+    if (m_rennen && !(m_schonAbgelegt && !m_laeuft))
+        abgebrochenAblegen();
+    m_rennen.reset();
+    m_laeuft = false;
+    m_schonAbgelegt = false;
+}
+
+bool Rennmitschrift::laufOhneRunden() const {
+    const Spuren<Spurfahrt>& l = m_rennen->laeufe.back();
+    return l[1].runden.empty() && l[2].runden.empty();
+}
+
+void Rennmitschrift::laufVerwerfen() {
+    m_laeuft = false;
+    m_rennen->laeufe.pop_back();
+    if (m_rennen->laeufe.empty())
+        m_rennen.reset();
+}
+
+void Rennmitschrift::abgebrochenAblegen() {
+    Rennaufzeichnung kopie = *m_rennen;
+    kopie.abgebrochen = true;
+    m_ablage.ablegen(std::move(kopie));
+}

@@ -1,0 +1,61 @@
+// What the history window "Rennverlauf" shows, as plain data: the list of races with its
+// filter, one race's lap-time chart, or a driver's page with the chart of best laps by
+// day. The logic writes it; the window only renders it.
+#pragma once
+
+#include "HauptfensterAnsicht.h"
+
+#include <QPointF>
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+// A race in the list.
+struct Rennzeile {
+    qint64 nummer = 0;
+    QString datum, modus, fahrer, runden, sieger, besteRunde;
+    Spuren<QString> namen; // the drivers of lanes 1 and 2, as stored
+
+    bool operator==(const Rennzeile&) const = default;
+};
+
+// One line of a chart: a lane's laps (x the lap, y its time), or a driver's best lap by
+// day (x the day as milliseconds since 1970, y the time).
+struct Kurve {
+    QString name;
+    std::optional<Farbe> farbe; // none: the chart's own
+    std::vector<QPointF> punkte;
+    std::vector<QPointF> bestzeiten; // marked as the best lap
+    std::vector<QPointF> handrunden; // marked as given by hand
+
+    bool operator==(const Kurve&) const = default;
+};
+
+struct Diagramm {
+    QString titel;
+    QString achseX, achseY;
+    bool tage = false; // x holds days
+    std::vector<Kurve> kurven;
+
+    bool operator==(const Diagramm&) const = default;
+};
+
+struct VerlaufAnsicht {
+    enum class Seite { Liste, Rennen, Fahrer };
+
+    Seite seite = Seite::Liste;
+    QString hinweis; // a line above everything: read-only database, a read error
+    QString tasten;  // the keys the page takes
+
+    // The list, newest first, as the filter leaves it.
+    QString filter;
+    std::vector<Rennzeile> zeilen;
+    int auswahl = -1; // row in zeilen, -1 for none
+    QString leertext; // shown instead of an empty list
+
+    // A race or a driver: a heading, lines of figures, and a chart.
+    QString ueberschrift;
+    QStringList angaben;
+    Diagramm diagramm;
+};

@@ -1,0 +1,209 @@
+#include "Verlaufsabfragen.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+
+namespace {
+std::optional<double> zahlOderNichts(const QVariant& wert) {
+    return wert.isNull() ? std::nullopt : std::optional<double>(wert.toDouble());
+}
+
+QString fehlertext(const QSqlQuery& q) {
+    const QSqlError f = q.lastError();
+    return f.databaseText().isEmpty() ? f.text() : f.databaseText();
+}
+
+// Walks the races, their lanes and their laps side by side: all three are read in the
+// order of their keys, so even the whole database passes in one go without sorting.
+class Rennleser {
+public:
+    Rennleser(const QSqlDatabase& db, std::optional<qint64> nur)
+        : m_rennen(db), m_fahrten(db), m_runden(db) {
+        const auto wo = [&](const QString& spalte) {
+            return nur ? QStringLiteral(" WHERE %1 = %2").arg(spalte).arg(*nur) : QString();
+        };
+        for (QSqlQuery* q : {&m_rennen, &m_fahrten, &m_runden})
+            q->setForwardOnly(true);
+        m_gut = m_rennen.exec(QStringLiteral("SELECT id, beginn, art, rundenzahl, kurslaenge,"
+                                             " prellzeit, signalquelle, abgebrochen, sieger"
+                                             " FROM rennen") +
+                              wo(QStringLiteral("id")) + QStringLiteral(" ORDER BY id")) &&
+                m_fahrten.exec(QStringLiteral("SELECT rennen, lauf, spur, fahrer, farbe,"
+                                              " gesamtzeit, schnitt FROM fahrten") +
+                               wo(QStringLiteral("rennen")) +
+                               QStringLiteral(" ORDER BY rennen, lauf, spur")) &&
+                m_runden.exec(QStringLiteral("SELECT rennen, lauf, spur, zeit, geschwindigkeit,"
+                                             " vonhand FROM runden") +
+                              wo(QStringLiteral("rennen")) +
+                              QStringLiteral(" ORDER BY rennen, lauf, spur, runde"));
+        m_fahrtDa = m_gut && m_fahrten.next();
+        m_rundeDa = m_gut && m_runden.next();
+    }
+
+    QString fehler() const {
+        for (const QSqlQuery* q : {&m_rennen, &m_fahrten, &m_runden})
+            if (q->lastError().isValid())
+                return fehlertext(*q);
+        return {};
+    }
+
+    // The next race, or nothing at the end (or on an error).
+    std::optional<std::pair<qint64, Rennaufzeichnung>> naechstes() {
+        if (!m_gut || !m_rennen.next())
+            return std::nullopt;
+        const qint64 id = m_rennen.value(0).toLongLong();
+        Rennaufzeichnung r;
+        r.beginn = QDateTime::fromString(m_rennen.value(1).toString(), Qt::ISODate);
+        r.art = artAusText(m_rennen.value(2).toString());
+        r.rundenzahl = m_rennen.value(3).toInt();
+        r.kurslaenge = m_rennen.value(4).toDouble();
+        r.prellzeit = m_rennen.value(5).toDouble();
+        r.quelle = quelleAusText(m_rennen.value(6).toString());
+        r.abgebrochen = m_rennen.value(7).toBool();
+        if (!m_rennen.value(8).isNull())
+            r.sieger = m_rennen.value(8).toString();
+
+        for (; m_fahrtDa && m_fahrten.value(0).toLongLong() <= id; m_fahrtDa = m_fahrten.next()) {
+            Spurfahrt* f = fahrt(r, id, m_fahrten);
+            if (!f)
+                continue;
+            f->fahrer = m_fahrten.value(3).toString();
+            f->farbe = static_cast<Farbe>(m_fahrten.value(4).toLongLong());
+            f->gesamtzeit = zahlOderNichts(m_fahrten.value(5));
+            f->schnitt = zahlOderNichts(m_fahrten.value(6));
+        }
+        for (; m_rundeDa && m_runden.value(0).toLongLong() <= id; m_rundeDa = m_runden.next())
+            if (Spurfahrt* f = fahrt(r, id, m_runden))
+                f->runden.push_back({m_runden.value(3).toDouble(), m_runden.value(4).toDouble(),
+                                     m_runden.value(5).toBool()});
+        return std::pair{id, std::move(r)};
+    }
+
+private:
+    // The lane of the row's race, heat and lane; nothing for a row of another race.
+    static Spurfahrt* fahrt(Rennaufzeichnung& r, qint64 id, const QSqlQuery& q) {
+        const int lauf = q.value(1).toInt();
+        const int spur = q.value(2).toInt();
+        if (q.value(0).toLongLong() != id || lauf < 1 || lauf > 2 || spur < 1 || spur > 2)
+            return nullptr;
+        if (r.laeufe.size() < static_cast<std::size_t>(lauf))
+            r.laeufe.resize(static_cast<std::size_t>(lauf));
+        return &r.laeufe[static_cast<std::size_t>(lauf - 1)][spur];
+    }
+
+    QSqlQuery m_rennen, m_fahrten, m_runden;
+    bool m_gut = false;
+    bool m_fahrtDa = false;
+    bool m_rundeDa = false;
+};
+} // namespace
+
+std::vector<Rennkopf> Verlaufsabfragen::rennliste() {
+    m_fehler.clear();
+    if (!m_db.db().isOpen())
+        return {};
+    QSqlQuery q(m_db.db());
+    q.setForwardOnly(true);
+    // SQLite takes the driver of the row with the smallest best lap along with min().
+    if (!q.exec(QStringLiteral(
+            "SELECT r.id, r.beginn, r.art, r.rundenzahl, r.abgebrochen, r.sieger,"
+            " f1.fahrer, f2.fahrer, b.beste, b.fahrer"
+            " FROM rennen r"
+            " LEFT JOIN fahrten f1 ON f1.rennen = r.id AND f1.lauf = 1 AND f1.spur = 1"
+            " LEFT JOIN fahrten f2 ON f2.rennen = r.id AND f2.lauf = 1 AND f2.spur = 2"
+            " LEFT JOIN (SELECT rennen, min(bestzeit) AS beste, fahrer FROM fahrten"
+            "            GROUP BY rennen) b ON b.rennen = r.id"
+            " ORDER BY r.id DESC"))) {
+        m_fehler = fehlertext(q);
+        return {};
+    }
+    std::vector<Rennkopf> liste;
+    while (q.next()) {
+        Rennkopf k;
+        k.nummer = q.value(0).toLongLong();
+        k.beginn = q.value(1).toString();
+        k.art = artAusText(q.value(2).toString());
+        k.rundenzahl = q.value(3).toInt();
+        k.abgebrochen = q.value(4).toBool();
+        if (!q.value(5).isNull())
+            k.sieger = q.value(5).toString();
+        k.fahrer[1] = q.value(6).toString();
+        k.fahrer[2] = q.value(7).toString();
+        k.besteZeit = zahlOderNichts(q.value(8));
+        k.besterFahrer = q.value(9).toString();
+        liste.push_back(std::move(k));
+    }
+    return liste;
+}
+
+std::optional<Rennaufzeichnung> Verlaufsabfragen::rennen(qint64 nummer) {
+    Rennleser leser(m_db.db(), nummer);
+    auto gefunden = leser.naechstes();
+    m_fehler = leser.fehler();
+    if (!gefunden)
+        return std::nullopt;
+    return std::move(gefunden->second);
+}
+
+bool Verlaufsabfragen::alleRennen(
+    const std::function<bool(qint64, const Rennaufzeichnung&)>& weiter) {
+    // No database yet: no race to walk.
+    if (!m_db.db().isOpen())
+        return true;
+    Rennleser leser(m_db.db(), std::nullopt);
+    while (auto r = leser.naechstes())
+        if (!weiter(r->first, r->second))
+            return false;
+    m_fehler = leser.fehler();
+    return m_fehler.isEmpty();
+}
+
+Fahrerbilanz Verlaufsabfragen::fahrer(const QString& name) {
+    m_fehler.clear();
+    Fahrerbilanz b;
+    b.name = name;
+    QSqlQuery q(m_db.db());
+    q.setForwardOnly(true);
+    // Every placeholder stands for the name.
+    const auto abfragen = [&](const QString& sql) {
+        q.prepare(sql);
+        for (int i = 0; i < sql.count(QLatin1Char('?')); ++i)
+            q.bindValue(i, name);
+        if (q.exec())
+            return true;
+        m_fehler = fehlertext(q);
+        return false;
+    };
+    if (abfragen(QStringLiteral("SELECT count(*), coalesce(sum(abgebrochen), 0),"
+                                " coalesce(sum(NOT abgebrochen AND sieger = ?), 0) FROM rennen"
+                                " WHERE id IN (SELECT rennen FROM fahrten WHERE fahrer = ?)")) &&
+        q.next()) {
+        b.rennen = q.value(0).toInt();
+        b.abgebrochen = q.value(1).toInt();
+        b.siege = q.value(2).toInt();
+    }
+    const auto bestleistung = [&](const QString& spalte, const QString& richtung) {
+        std::optional<Bestleistung> beste;
+        if (abfragen(QStringLiteral("SELECT f.%1, r.beginn, r.id FROM fahrten f"
+                                    " JOIN rennen r ON r.id = f.rennen"
+                                    " WHERE f.fahrer = ? AND f.%1 IS NOT NULL"
+                                    " ORDER BY f.%1 %2, r.id LIMIT 1")
+                         .arg(spalte, richtung)) &&
+            q.next())
+            beste =
+                Bestleistung{q.value(0).toDouble(), q.value(1).toString(), q.value(2).toLongLong()};
+        return beste;
+    };
+    b.besteRunde = bestleistung(QStringLiteral("bestzeit"), QStringLiteral("ASC"));
+    b.besterSchnitt = bestleistung(QStringLiteral("schnitt"), QStringLiteral("DESC"));
+    // The day is the date of the race's start where it was driven.
+    if (abfragen(QStringLiteral("SELECT substr(r.beginn, 1, 10) AS tag, min(f.bestzeit)"
+                                " FROM fahrten f JOIN rennen r ON r.id = f.rennen"
+                                " WHERE f.fahrer = ? AND f.bestzeit IS NOT NULL"
+                                " GROUP BY tag ORDER BY tag")))
+        while (q.next())
+            b.tagesbestzeiten.emplace_back(QDate::fromString(q.value(0).toString(), Qt::ISODate),
+                                           q.value(1).toDouble());
+    return b;
+}

@@ -1,0 +1,115 @@
+#include "Verlaufsdiagramm.h"
+
+#include "QtFarbe.h"
+
+#include <QDateTime>
+#include <QDateTimeAxis>
+#include <QLineSeries>
+#include <QLocale>
+#include <QScatterSeries>
+#include <QValueAxis>
+
+namespace {
+QScatterSeries* markierung(const QString& name, QScatterSeries::MarkerShape form, double groesse) {
+    auto* serie = new QScatterSeries;
+    serie->setName(name);
+    serie->setMarkerShape(form);
+    serie->setMarkerSize(groesse);
+    return serie;
+}
+
+// After the series joined the chart, whose theme would paint over it.
+void faerben(QScatterSeries* serie, const QColor& farbe, bool hohl) {
+    serie->setColor(hohl ? QColor(Qt::transparent) : farbe);
+    serie->setBorderColor(farbe);
+    serie->setPen(QPen(farbe, 2));
+}
+
+// Lap numbers along the bottom, as whole numbers at a readable spacing.
+QValueAxis* rundenachse(double letzte) {
+    auto* achse = new QValueAxis;
+    achse->setRange(1, std::max(2.0, letzte));
+    achse->setLabelFormat(QStringLiteral("%.0f"));
+    achse->setTickType(QValueAxis::TicksDynamic);
+    achse->setTickAnchor(1);
+    // 1, 2, 5, 10, 20, 50, ... laps between ticks, at most ten ticks.
+    double schritt = 1;
+    for (int i = 0; (letzte - 1) / schritt > 10; ++i)
+        schritt *= i % 3 == 1 ? 2.5 : 2;
+    achse->setTickInterval(schritt);
+    return achse;
+}
+
+QDateTimeAxis* tagesachse(double erster, double letzter) {
+    auto* achse = new QDateTimeAxis;
+    achse->setFormat(QStringLiteral("dd.MM.yy"));
+    // A single day still gets a span, so its point is not on the edge.
+    constexpr double Tag = 24.0 * 3600 * 1000;
+    achse->setRange(QDateTime::fromMSecsSinceEpoch(qint64(erster - Tag)),
+                    QDateTime::fromMSecsSinceEpoch(qint64(letzter + Tag)));
+    achse->setTickCount(std::clamp(int((letzter - erster) / Tag) + 3, 3, 8));
+    return achse;
+}
+} // namespace
+
+QChart* diagrammBauen(const Diagramm& d) {
+    auto* chart = new QChart;
+    chart->setTheme(QChart::ChartThemeBlueCerulean);
+    chart->setLocalizeNumbers(true);
+    chart->setLocale(QLocale(QLocale::German, QLocale::Germany));
+    chart->setTitle(d.titel);
+    chart->legend()->setAlignment(Qt::AlignBottom);
+
+    auto* beste = markierung(QStringLiteral("beste Runde"), QScatterSeries::MarkerShapeStar, 18);
+    auto* hand = markierung(QStringLiteral("von Hand"), QScatterSeries::MarkerShapeRectangle, 11);
+    double xMin = 0, xMax = 0, yMin = 0, yMax = 0;
+    bool erster = true;
+    for (const Kurve& k : d.kurven) {
+        auto* linie = new QLineSeries;
+        linie->setName(k.name);
+        for (const QPointF& p : k.punkte) {
+            linie->append(p);
+            xMin = erster ? p.x() : std::min(xMin, p.x());
+            xMax = erster ? p.x() : std::max(xMax, p.x());
+            yMin = erster ? p.y() : std::min(yMin, p.y());
+            yMax = erster ? p.y() : std::max(yMax, p.y());
+            erster = false;
+        }
+        linie->setPointsVisible(k.punkte.size() < 60);
+        chart->addSeries(linie);
+        if (k.farbe)
+            linie->setPen(QPen(qtFarbe(*k.farbe), 2));
+        for (const QPointF& p : k.bestzeiten)
+            beste->append(p);
+        for (const QPointF& p : k.handrunden)
+            hand->append(p);
+    }
+    const auto hinzu = [chart](QScatterSeries* serie, const QColor& farbe, bool hohl) {
+        if (serie->count() == 0) {
+            delete serie;
+            return;
+        }
+        chart->addSeries(serie);
+        faerben(serie, farbe, hohl);
+    };
+    // The hollow squares of hand laps on top, so they show around a best lap's star.
+    hinzu(beste, QColor(255, 220, 60), false);
+    hinzu(hand, Qt::white, true);
+
+    QAbstractAxis* x = d.tage ? static_cast<QAbstractAxis*>(tagesachse(xMin, xMax))
+                              : static_cast<QAbstractAxis*>(rundenachse(xMax));
+    x->setTitleText(d.achseX);
+    auto* y = new QValueAxis;
+    y->setTitleText(d.achseY);
+    y->setLabelFormat(QStringLiteral("%.3f"));
+    const double rand = std::max(0.1, (yMax - yMin) * 0.1);
+    y->setRange(std::max(0.0, yMin - rand), yMax + rand);
+    y->applyNiceNumbers();
+    chart->addAxis(x, Qt::AlignBottom);
+    chart->addAxis(y, Qt::AlignLeft);
+    for (QAbstractSeries* s : chart->series()) {
+        s->attachAxis(x);
+        s->attachAxis(y);
+    }
+    return chart;
+}

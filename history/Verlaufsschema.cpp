@@ -1,0 +1,44 @@
+#include "Verlaufsschema.h"
+
+QStringList verlaufsschemaSchritt(int von) {
+    if (von != 0)
+        return {};
+    // Times in seconds and speeds in m/s as the lap table shows them; dates as ISO text in
+    // local time with its offset, so a day is the first ten characters. A lane's summary
+    // (total, average, best lap) is kept beside its laps so that lists need no lap.
+    return {
+        QStringLiteral("CREATE TABLE rennen ("
+                       " id INTEGER PRIMARY KEY,"
+                       " beginn TEXT NOT NULL,"
+                       " art TEXT NOT NULL,"
+                       " rundenzahl INTEGER NOT NULL,"
+                       " kurslaenge REAL NOT NULL,"
+                       " prellzeit REAL NOT NULL,"
+                       " signalquelle TEXT NOT NULL,"
+                       " abgebrochen INTEGER NOT NULL,"
+                       " sieger TEXT)"),
+        QStringLiteral("CREATE TABLE fahrten ("
+                       " rennen INTEGER NOT NULL REFERENCES rennen(id) ON DELETE CASCADE,"
+                       " lauf INTEGER NOT NULL,"
+                       " spur INTEGER NOT NULL,"
+                       " fahrer TEXT NOT NULL,"
+                       " farbe INTEGER NOT NULL,"
+                       " gesamtzeit REAL,"
+                       " schnitt REAL,"
+                       " bestzeit REAL,"
+                       " bestrunde INTEGER,"
+                       " PRIMARY KEY (rennen, lauf, spur)) WITHOUT ROWID"),
+        QStringLiteral("CREATE TABLE runden ("
+                       " rennen INTEGER NOT NULL,"
+                       " lauf INTEGER NOT NULL,"
+                       " spur INTEGER NOT NULL,"
+                       " runde INTEGER NOT NULL,"
+                       " zeit REAL NOT NULL,"
+                       " geschwindigkeit REAL NOT NULL,"
+                       " vonhand INTEGER NOT NULL,"
+                       " PRIMARY KEY (rennen, lauf, spur, runde),"
+                       " FOREIGN KEY (rennen, lauf, spur) REFERENCES fahrten ON DELETE CASCADE)"
+                       " WITHOUT ROWID"),
+        QStringLiteral("CREATE INDEX fahrten_fahrer ON fahrten (fahrer)"),
+    };
+}

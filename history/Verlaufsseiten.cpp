@@ -1,0 +1,159 @@
+#include "Verlaufsseiten.h"
+
+#include "Zahlenformat.h"
+
+using Zahlenformat::ZahlFormatieren;
+
+namespace {
+QString artName(Rennart art) {
+    switch (art) {
+    case Rennart::Training: return QStringLiteral("Training");
+    case Rennart::Spurwechsel: return QStringLiteral("Spurwechsel");
+    case Rennart::Rennen: break;
+    }
+    return QStringLiteral("Rennen");
+}
+
+QString quellenName(Signalquelle quelle) {
+    switch (quelle) {
+    case Signalquelle::Box: return QStringLiteral("Zeitnahme-Box");
+    case Signalquelle::Tastatur: return QStringLiteral("Tastatur");
+    case Signalquelle::Simulation: return QStringLiteral("Simulation");
+    case Signalquelle::Sensoren: break;
+    }
+    return QStringLiteral("Sensoren");
+}
+
+QString sekunden(double wert) {
+    return ZahlFormatieren(wert) + QStringLiteral(" s");
+}
+
+QString ergebnisText(bool abgebrochen, const std::optional<QString>& sieger) {
+    if (abgebrochen)
+        return QStringLiteral("abgebrochen");
+    return sieger ? *sieger : QStringLiteral("Unentschieden");
+}
+
+// One lane of one heat: its figures and its line on the chart.
+QString fahrtText(const Spurfahrt& f) {
+    QStringList teile;
+    if (f.gesamtzeit)
+        teile << QStringLiteral("Gesamt ") + sekunden(*f.gesamtzeit);
+    else
+        teile << QStringLiteral("nicht im Ziel");
+    if (f.schnitt)
+        teile << QStringLiteral("Schnitt ") + ZahlFormatieren(*f.schnitt) + QStringLiteral(" m/s");
+    if (const std::optional<int> beste = f.besteRunde())
+        teile << QStringLiteral("beste Runde ") + sekunden(f.runden[std::size_t(*beste - 1)].zeit) +
+                     QStringLiteral(" (Runde %1)").arg(*beste);
+    const auto hand = std::count_if(f.runden.begin(), f.runden.end(),
+                                    [](const Rundeneintrag& r) { return r.vonHand; });
+    if (hand == 1)
+        teile << QStringLiteral("1 Runde von Hand");
+    else if (hand > 1)
+        teile << QStringLiteral("%1 Runden von Hand").arg(hand);
+    return teile.join(QStringLiteral(", "));
+}
+
+Kurve rundenkurve(const Spurfahrt& f, const QString& name) {
+    Kurve k;
+    k.name = name;
+    k.farbe = f.farbe;
+    const std::optional<int> beste = f.besteRunde();
+    for (std::size_t i = 0; i < f.runden.size(); ++i) {
+        const QPointF punkt(double(i + 1), f.runden[i].zeit);
+        k.punkte.push_back(punkt);
+        if (beste && std::size_t(*beste) == i + 1)
+            k.bestzeiten.push_back(punkt);
+        if (f.runden[i].vonHand)
+            k.handrunden.push_back(punkt);
+    }
+    return k;
+}
+
+// The lanes' own colours when they tell the lanes apart; otherwise the chart's.
+void farbenPruefen(std::vector<Kurve>& kurven) {
+    for (std::size_t i = 0; i + 1 < kurven.size(); i += 2)
+        if (kurven[i].farbe == kurven[i + 1].farbe)
+            kurven[i].farbe = kurven[i + 1].farbe = std::nullopt;
+}
+
+} // namespace
+
+QString datumText(const QString& iso) {
+    if (iso.size() < 16)
+        return iso;
+    return iso.mid(8, 2) + QLatin1Char('.') + iso.mid(5, 2) + QLatin1Char('.') + iso.left(4) +
+           QLatin1Char(' ') + iso.mid(11, 5);
+}
+
+Rennzeile rennzeile(const Rennkopf& k) {
+    Rennzeile z;
+    z.nummer = k.nummer;
+    z.datum = datumText(k.beginn);
+    z.modus = artName(k.art);
+    z.fahrer = k.fahrer[1] + QStringLiteral(" – ") + k.fahrer[2];
+    z.runden = QString::number(k.rundenzahl);
+    z.sieger = ergebnisText(k.abgebrochen, k.sieger);
+    if (k.besteZeit)
+        z.besteRunde = sekunden(*k.besteZeit) + QLatin1Char(' ') + k.besterFahrer;
+    z.namen = k.fahrer;
+    return z;
+}
+
+void rennseiteFuellen(VerlaufAnsicht& a, qint64 nummer, const Rennaufzeichnung& r) {
+    a.ueberschrift =
+        QStringLiteral("Rennen %1 vom ").arg(nummer) + datumText(r.beginn.toString(Qt::ISODate));
+    a.angaben = {artName(r.art) + QStringLiteral(" über %1 Runden à ").arg(r.rundenzahl) +
+                     Zahlenformat::allgemein(r.kurslaenge) + QStringLiteral(" m, Prellzeit ") +
+                     Zahlenformat::allgemein(r.prellzeit) + QStringLiteral(" s, Signale: ") +
+                     quellenName(r.quelle),
+                 r.abgebrochen ? QStringLiteral("Abgebrochen")
+                               : (r.sieger ? QStringLiteral("Sieger: ") + *r.sieger
+                                           : QStringLiteral("Unentschieden"))};
+    a.diagramm = {QStringLiteral("Rundenzeiten"),
+                  QStringLiteral("Runde"),
+                  QStringLiteral("Zeit (s)"),
+                  false,
+                  {}};
+    const bool zweiLaeufe = r.laeufe.size() > 1;
+    for (std::size_t lauf = 0; lauf < r.laeufe.size(); ++lauf)
+        for (int spur = 1; spur <= 2; ++spur) {
+            const Spurfahrt& f = r.laeufe[lauf][spur];
+            const QString wo = zweiLaeufe
+                                   ? QStringLiteral("Lauf %1, Spur %2").arg(lauf + 1).arg(spur)
+                                   : QStringLiteral("Spur %1").arg(spur);
+            a.angaben << wo + QStringLiteral(" – ") + f.fahrer + QStringLiteral(": ") +
+                             fahrtText(f);
+            a.diagramm.kurven.push_back(
+                rundenkurve(f, f.fahrer + QStringLiteral(" (") + wo + QLatin1Char(')')));
+        }
+    farbenPruefen(a.diagramm.kurven);
+}
+
+void fahrerseiteFuellen(VerlaufAnsicht& a, const Fahrerbilanz& b) {
+    a.ueberschrift = b.name;
+    a.angaben = {QStringLiteral("Rennen: %1").arg(b.rennen) +
+                     (b.abgebrochen ? QStringLiteral(" (davon %1 abgebrochen)").arg(b.abgebrochen)
+                                    : QString()),
+                 QStringLiteral("Siege: %1").arg(b.siege)};
+    const auto wann = [](const Bestleistung& l) {
+        return QStringLiteral(" am ") + datumText(l.beginn).left(10) +
+               QStringLiteral(" im Rennen %1").arg(l.rennen);
+    };
+    if (b.besteRunde)
+        a.angaben << QStringLiteral("Beste Runde: ") + sekunden(b.besteRunde->wert) +
+                         wann(*b.besteRunde);
+    if (b.besterSchnitt)
+        a.angaben << QStringLiteral("Bester Schnitt: ") + ZahlFormatieren(b.besterSchnitt->wert) +
+                         QStringLiteral(" m/s") + wann(*b.besterSchnitt);
+    Kurve tage;
+    tage.name = QStringLiteral("Beste Runde");
+    for (const auto& [tag, zeit] : b.tagesbestzeiten)
+        tage.punkte.emplace_back(double(tag.startOfDay().toMSecsSinceEpoch()), zeit);
+    a.diagramm = {QStringLiteral("Beste Runde je Tag"),
+                  QStringLiteral("Tag"),
+                  QStringLiteral("Zeit (s)"),
+                  true,
+                  {std::move(tage)}};
+}

@@ -1,0 +1,13 @@
+// What the history window shows of a race and of a driver: the list's row, the heading,
+// the lines of figures and the chart, in the program's German number format.
+#pragma once
+
+#include "VerlaufAnsicht.h"
+#include "Verlaufsabfragen.h"
+
+// "2026-05-01T14:03:22+02:00" as "01.05.2026 14:03", the time where the race was driven.
+QString datumText(const QString& iso);
+
+Rennzeile rennzeile(const Rennkopf& kopf);
+void rennseiteFuellen(VerlaufAnsicht& ansicht, qint64 nummer, const Rennaufzeichnung& rennen);
+void fahrerseiteFuellen(VerlaufAnsicht& ansicht, const Fahrerbilanz& bilanz);

@@ -1,0 +1,108 @@
+#include "Verlaufsspeicher.h"
+
+#include <QVariant>
+
+namespace {
+QVariant oderNull(const std::optional<double>& wert) {
+    return wert ? QVariant(*wert) : QVariant();
+}
+
+QSqlError ausfuehren(QSqlQuery& q) {
+    return q.exec() ? QSqlError() : q.lastError();
+}
+
+QSqlError fahrtEinfuegen(QSqlQuery& fahrt, QSqlQuery& runde, qint64 id, int lauf, int spur,
+                         const Spurfahrt& f) {
+    const std::optional<int> beste = f.besteRunde();
+    fahrt.bindValue(0, id);
+    fahrt.bindValue(1, lauf);
+    fahrt.bindValue(2, spur);
+    fahrt.bindValue(3, f.fahrer);
+    fahrt.bindValue(4, qint64{f.farbe});
+    fahrt.bindValue(5, oderNull(f.gesamtzeit));
+    fahrt.bindValue(6, oderNull(f.schnitt));
+    fahrt.bindValue(7, beste ? QVariant(f.runden[std::size_t(*beste - 1)].zeit) : QVariant());
+    fahrt.bindValue(8, beste ? QVariant(*beste) : QVariant());
+    if (QSqlError fehler = ausfuehren(fahrt); fehler.isValid())
+        return fehler;
+    for (std::size_t i = 0; i < f.runden.size(); ++i) {
+        runde.bindValue(0, id);
+        runde.bindValue(1, lauf);
+        runde.bindValue(2, spur);
+        runde.bindValue(3, static_cast<int>(i) + 1);
+        runde.bindValue(4, f.runden[i].zeit);
+        runde.bindValue(5, f.runden[i].geschwindigkeit);
+        runde.bindValue(6, f.runden[i].vonHand ? 1 : 0);
+        if (QSqlError fehler = ausfuehren(runde); fehler.isValid())
+            return fehler;
+    }
+    return {};
+}
+} // namespace
+
+std::optional<QString>
+Verlaufsspeicher::inTransaktion(const std::function<QSqlError(QSqlQuery&)>& schritte) {
+    if (!m_db.beschreibbar())
+        return m_db.fehler().isEmpty() ? QStringLiteral("Die Renndatenbank ist nur lesbar.")
+                                       : m_db.fehler();
+    QSqlQuery q(m_db.db());
+    // The write lock is taken at once, so a second program's write is waited for here.
+    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return q.lastError().text();
+    QSqlError fehler = schritte(q);
+    if (!fehler.isValid() && !m_db.db().commit())
+        fehler = m_db.db().lastError();
+    if (!fehler.isValid())
+        return std::nullopt;
+    m_db.db().rollback();
+    return fehler.databaseText().isEmpty() ? fehler.text() : fehler.databaseText();
+}
+
+std::optional<QString> Verlaufsspeicher::speichern(const Rennaufzeichnung& r) {
+    return inTransaktion([&](QSqlQuery& q) {
+        q.prepare(QStringLiteral(
+            "INSERT INTO rennen (beginn, art, rundenzahl, kurslaenge, prellzeit, signalquelle,"
+            " abgebrochen, sieger) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
+        q.bindValue(0, r.beginn.toOffsetFromUtc(r.beginn.offsetFromUtc()).toString(Qt::ISODate));
+        q.bindValue(1, artText(r.art));
+        q.bindValue(2, r.rundenzahl);
+        q.bindValue(3, r.kurslaenge);
+        q.bindValue(4, r.prellzeit);
+        q.bindValue(5, quellenText(r.quelle));
+        q.bindValue(6, r.abgebrochen ? 1 : 0);
+        q.bindValue(7, r.sieger ? QVariant(*r.sieger) : QVariant());
+        if (QSqlError fehler = ausfuehren(q); fehler.isValid())
+            return fehler;
+        const qint64 id = q.lastInsertId().toLongLong();
+        QSqlQuery runde(m_db.db());
+        q.prepare(QStringLiteral("INSERT INTO fahrten (rennen, lauf, spur, fahrer, farbe,"
+                                 " gesamtzeit, schnitt, bestzeit, bestrunde)"
+                                 " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+        runde.prepare(QStringLiteral("INSERT INTO runden (rennen, lauf, spur, runde, zeit,"
+                                     " geschwindigkeit, vonhand) VALUES (?, ?, ?, ?, ?, ?, ?)"));
+        for (std::size_t lauf = 0; lauf < r.laeufe.size(); ++lauf)
+            for (int spur = 1; spur <= 2; ++spur)
+                if (QSqlError fehler = fahrtEinfuegen(q, runde, id, static_cast<int>(lauf) + 1,
+                                                      spur, r.laeufe[lauf][spur]);
+                    fehler.isValid())
+                    return fehler;
+        return QSqlError();
+    });
+}
+
+std::optional<QString> Verlaufsspeicher::loeschen(qint64 rennen) {
+    return inTransaktion([&](QSqlQuery& q) {
+        q.prepare(QStringLiteral("DELETE FROM rennen WHERE id = ?"));
+        q.bindValue(0, rennen);
+        return ausfuehren(q);
+    });
+}
+
+std::optional<QString> Verlaufsspeicher::fahrerLoeschen(const QString& fahrer) {
+    return inTransaktion([&](QSqlQuery& q) {
+        q.prepare(QStringLiteral(
+            "DELETE FROM rennen WHERE id IN (SELECT rennen FROM fahrten WHERE fahrer = ?)"));
+        q.bindValue(0, fahrer);
+        return ausfuehren(q);
+    });
+}

@@ -1,0 +1,89 @@
+#!/usr/bin/env bash
+# The race history of the real program. A race driven by hand (Shift+1 / Shift+2 after a
+# flying start) or by the track simulator is in `rundomat --verlauf-export` output, read by
+# a second program while the first still runs, and in the window: Shift+V, Enter opens the
+# race, Ctrl+E exports it from there, and that file is the command line's.
+# Usage: verlauf.sh PATH/TO/rundomat tastatur|simulation
+source "$(dirname "$0")/gemeinsam.sh"
+rundomat=$1 art=$2
+
+exportieren() { "$rundomat" --verlauf-export "$1" --data-dir "$arbeit/daten"; }
+
+if [ "$art" = tastatur ]; then
+    # A name with what CSV and the settings file quote (written as the settings file does).
+    einstellungen runden=5 ohneCountdown=True 'fahrer1="Anna \"Blitz\"; Ö"' fahrer2=Jürgen port=?
+    anzeigeStarten de
+    programmStarten "$rundomat"
+    nurTastatur
+    xdotool key Return
+    # The first key starts the clock. Keys until the race is over, so that a lap lost to
+    # keys that arrive within one millisecond is made up by the next.
+    for _ in $(seq 30); do
+        xdotool key shift+1
+        xdotool key shift+2
+        sleep 0.3
+        xdotool search --onlyvisible --name 'Gut gefahren' >/dev/null 2>&1 && break
+    done
+    namen='Anna "Blitz"; Ö|Jürgen' quelle=tastatur hand=ja
+else
+    einstellungen runden=5
+    anzeigeStarten de
+    programmStarten "$rundomat" --simulate=2.5
+    fenster '^Rundomat$'
+    xdotool key Return
+    namen='Fahrer 1|Fahrer 2' quelle=simulation hand=nein
+fi
+# The winner of five laps goes into the empty Hall of Fame; by then the race is stored.
+fenster 'Gut gefahren' 600
+xdotool key Return
+fenster 'Hall of Fame'
+xdotool key Return
+
+# The command line, while the program runs: one row per lap, laps 1 to 5 on both lanes.
+for _ in $(seq 50); do
+    exportieren "$arbeit/alle.csv" || fehler "Export: $?"
+    [ "$(wc -l <"$arbeit/alle.csv")" -ge 11 ] && break
+    sleep 0.2
+done
+csv=$(tr -d '\r' <"$arbeit/alle.csv")
+[ "$(head -c3 "$arbeit/alle.csv" | xxd -p)" = efbbbf ] || fehler "keine BOM: $csv"
+[ "$(sed -n 1p <<<"$csv")" = $'\ufeffRennen;Datum;Modus;Lauf;Spur;Fahrer;Runde;Zeit (s);Geschwindigkeit (m/s);Handrunde' ] \
+    || fehler "Kopfzeile: $csv"
+[ "$(wc -l <<<"$csv")" -eq 11 ] || fehler "zehn Runden erwartet: $csv"
+for spur in 1 2; do
+    name=$(cut -d'|' -f"$spur" <<<"$namen")
+    feld=$name
+    [[ "$name" == *'"'* ]] && feld="\"${name//\"/\"\"}\""
+    for runde in 1 2 3 4 5; do
+        grep -qE "^1;[0-9]{2}\.[0-9]{2}\.[0-9]{4} [0-9:]{8};Rennen;1;$spur;$(sed 's/[].[*^$|]/\\&/g' <<<"$feld");$runde;[0-9]+,[0-9]{3};[0-9]+,[0-9]{3};$hand\$" <<<"$csv" \
+            || fehler "Spur $spur, Runde $runde: $csv"
+    done
+done
+exportieren "$arbeit/alle.json" || fehler "JSON-Export: $?"
+python3 - "$arbeit/alle.json" "$quelle" "$namen" <<'PY' || fehler "JSON: $(cat "$arbeit/alle.json")"
+import json, sys
+rennen = json.load(open(sys.argv[1], encoding="utf-8"))["rennen"]
+assert len(rennen) == 1, rennen
+r = rennen[0]
+assert r["signalquelle"] == sys.argv[2] and r["modus"] == "rennen" and not r["abgebrochen"], r
+spuren = r["laeufe"][0]["spuren"]
+assert [s["fahrer"] for s in spuren] == sys.argv[3].split("|"), spuren
+assert all(len(s["runden"]) == 5 and s["gesamtzeit"] > 0 for s in spuren), spuren
+assert r["sieger"] in sys.argv[3].split("|"), r
+PY
+
+# The window: the race is the first in the list; exported from its page, it is the same file.
+xdotool key shift+v
+fenster '^Rennverlauf$'
+xdotool key Return ctrl+e
+fenster 'Rennverlauf exportieren'
+xdotool key Return
+for _ in $(seq 100); do [ -s "$arbeit/daten/rennen-1.csv" ] && break; sleep 0.1; done
+cmp "$arbeit/daten/rennen-1.csv" "$arbeit/alle.csv" || fehler "Export aus dem Fenster: $(cat "$arbeit/daten/rennen-1.csv")"
+xdotool key Escape Escape
+for _ in $(seq 100); do
+    xdotool search --onlyvisible --name '^Rennverlauf$' >/dev/null 2>&1 || break
+    sleep 0.1
+done
+xdotool search --onlyvisible --name '^Rennverlauf$' >/dev/null 2>&1 && fehler "Esc schließt das Fenster nicht"
+echo "Verlauf ($art): das Rennen steht im Fenster und im Export."

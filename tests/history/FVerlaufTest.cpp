@@ -1,0 +1,92 @@
+#include "FVerlauf.h"
+
+#include "Fakes.h"
+#include "QtAusgabe.h"
+#include "Verlaufsspeicher.h"
+#include "Verlaufstest.h"
+
+#include <QChartView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStackedWidget>
+#include <QTableView>
+#include <QTest>
+
+namespace {
+// Two races stored before the window opens.
+struct ZweiRennen : Verlaufsordner {
+    ZweiRennen() {
+        EXPECT_TRUE(db.vorbereiten().beschreibbar);
+        for (const auto& [a, b] : {std::pair{"Anna", "Bernd"}, {"Cleo", "Bernd"}})
+            EXPECT_EQ(Verlaufsspeicher(db).speichern(
+                          rennen(QString::fromUtf8(a), {3, 2.5}, QString::fromUtf8(b), {4, 4})),
+                      std::nullopt);
+    }
+    Verlaufsdatenbank db{pfad};
+};
+
+struct Fensterprobe : ZweiRennen {
+    Fensterprobe() {
+        fenster.show();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&fenster));
+    }
+    void taste(int taste, Qt::KeyboardModifiers umschaltung = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &fenster,
+                        static_cast<Qt::Key>(taste), umschaltung);
+    }
+    template <typename T> T* teil(const QString& name = {}) { return fenster.findChild<T*>(name); }
+    int seite() { return teil<QStackedWidget>()->currentIndex(); }
+    QString text(const QString& name) { return teil<QLabel>(name)->text(); }
+
+    FakeDialoge dialoge;
+    VerlaufLogik logik{db, dialoge, ordner.path()};
+    QStringList gefragt;
+    FVerlauf fenster{logik, nullptr, [this](QWidget*, const QString& vorschlag) {
+                         gefragt << vorschlag;
+                         return vorschlag;
+                     }};
+};
+} // namespace
+
+TEST(FVerlauf, TastenFuehrenVonDerListeZumRennenZumFahrerUndZurueck) {
+    Fensterprobe p;
+    QTableView* liste = p.teil<QTableView>(QStringLiteral("liste"));
+    EXPECT_EQ(p.fenster.windowTitle(), "Rennverlauf");
+    EXPECT_EQ(liste->model()->rowCount(), 2);
+    EXPECT_TRUE(liste->hasFocus()) << "the list takes the keys";
+
+    QTest::keyClicks(liste, QStringLiteral("cl"));
+    EXPECT_EQ(p.teil<QLineEdit>(QStringLiteral("filter"))->text(), "cl");
+    ASSERT_EQ(liste->model()->rowCount(), 1);
+    EXPECT_EQ(liste->model()->index(0, 3).data().toString(), "Cleo – Bernd");
+    p.taste(Qt::Key_Backspace);
+    p.taste(Qt::Key_Backspace);
+    EXPECT_EQ(liste->model()->rowCount(), 2);
+
+    p.taste(Qt::Key_Down);
+    p.taste(Qt::Key_Return);
+    ASSERT_EQ(p.seite(), 1);
+    EXPECT_EQ(p.text(QStringLiteral("ueberschrift")), "Rennen 1 vom 01.05.2026 14:03");
+    QChart* chart = p.teil<QChartView>()->chart();
+    ASSERT_NE(chart, nullptr);
+    EXPECT_EQ(chart->series().size(), 3) << "two lanes and their best laps";
+
+    p.taste(Qt::Key_2, Qt::ControlModifier);
+    EXPECT_EQ(p.text(QStringLiteral("ueberschrift")), "Bernd");
+    EXPECT_NE(p.teil<QChartView>()->chart(), chart) << "the driver's own chart";
+
+    p.taste(Qt::Key_E, Qt::ControlModifier);
+    EXPECT_EQ(p.gefragt, QStringList{QDir(p.ordner.path()).filePath("rennverlauf.csv")});
+    EXPECT_TRUE(QFile::exists(p.gefragt.value(0)));
+
+    p.taste(Qt::Key_Escape);
+    p.taste(Qt::Key_Escape);
+    EXPECT_EQ(p.seite(), 0);
+    EXPECT_TRUE(p.fenster.isVisible());
+    p.dialoge.fragenAntworten = {true};
+    p.taste(Qt::Key_Delete);
+    EXPECT_EQ(liste->model()->rowCount(), 1) << "the race chosen before is gone";
+    EXPECT_EQ(liste->model()->index(0, 3).data().toString(), "Cleo – Bernd");
+    p.taste(Qt::Key_Escape);
+    EXPECT_FALSE(p.fenster.isVisible());
+}

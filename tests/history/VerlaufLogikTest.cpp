@@ -1,0 +1,166 @@
+#include "VerlaufLogik.h"
+
+#include "Fakes.h"
+#include "QtAusgabe.h"
+#include "Verlaufsspeicher.h"
+#include "Verlaufstest.h"
+
+#include <QFile>
+#include <QSqlQuery>
+
+using Seite = VerlaufAnsicht::Seite;
+
+namespace {
+struct Fensterbahn : Verlaufsordner {
+    Fensterbahn() {
+        Verlaufsdatenbank db(pfad);
+        EXPECT_TRUE(db.vorbereiten().beschreibbar);
+        Rennaufzeichnung eins = rennen(QStringLiteral("Anna"), {3, 2.5}, QStringLiteral("Bernd"),
+                                       {4, 4}, QStringLiteral("2026-04-30T20:00:00+02:00"));
+        eins.laeufe[0][2].runden[1].vonHand = true;
+        eins.laeufe[0][2].farbe = 0x00FFFF;
+        Rennaufzeichnung zwei = rennen(QStringLiteral("Cleo"), {2.4}, QStringLiteral("Bernd"), {3},
+                                       QStringLiteral("2026-05-02T09:15:00+02:00"));
+        zwei.sieger.reset();
+        zwei.abgebrochen = true;
+        for (const Rennaufzeichnung* r : {&eins, &zwei})
+            EXPECT_EQ(Verlaufsspeicher(db).speichern(*r), std::nullopt);
+    }
+    VerlaufLogik& logik() {
+        if (!m_logik) {
+            verbunden.verbinden(false);
+            m_logik.emplace(verbunden, dialoge, ordner.path());
+        }
+        return *m_logik;
+    }
+    const VerlaufAnsicht& a() { return logik().ansicht(); }
+    QStringList spalte(QString Rennzeile::*feld) {
+        QStringList texte;
+        for (const Rennzeile& z : a().zeilen)
+            texte << z.*feld;
+        return texte;
+    }
+
+    FakeDialoge dialoge;
+    Verlaufsdatenbank verbunden{pfad};
+
+private:
+    std::optional<VerlaufLogik> m_logik;
+};
+} // namespace
+
+TEST(VerlaufLogik, ListeNeuesteZuerstMitFilterNachFahrer) {
+    Fensterbahn b;
+    EXPECT_EQ(b.a().seite, Seite::Liste);
+    EXPECT_EQ(b.spalte(&Rennzeile::datum), (QStringList{"02.05.2026 09:15", "30.04.2026 20:00"}));
+    EXPECT_EQ(b.spalte(&Rennzeile::fahrer), (QStringList{"Cleo – Bernd", "Anna – Bernd"}));
+    EXPECT_EQ(b.spalte(&Rennzeile::sieger), (QStringList{"abgebrochen", "Anna"}));
+    EXPECT_EQ(b.spalte(&Rennzeile::besteRunde), (QStringList{"2,400 s Cleo", "2,500 s Anna"}));
+    EXPECT_EQ(b.a().auswahl, 0);
+
+    b.logik().filterSetzen(QStringLiteral("aNn"));
+    EXPECT_EQ(b.spalte(&Rennzeile::fahrer), QStringList{"Anna – Bernd"});
+    b.logik().filterSetzen(QStringLiteral("Zoe"));
+    EXPECT_TRUE(b.a().zeilen.empty());
+    EXPECT_EQ(b.a().auswahl, -1);
+    EXPECT_EQ(b.a().leertext, "Kein Rennen mit einem Fahrer „Zoe“.");
+    b.logik().oeffnen(); // nothing chosen: nothing happens
+    EXPECT_EQ(b.a().seite, Seite::Liste);
+    EXPECT_TRUE(b.logik().zurueck()) << "Esc clears the filter first";
+    EXPECT_EQ(b.a().zeilen.size(), 2u);
+    EXPECT_FALSE(b.logik().zurueck()) << "then closes";
+}
+
+TEST(VerlaufLogik, RennenUndFahrerSeiteMitDiagrammUndZurueck) {
+    Fensterbahn b;
+    b.logik().auswahlSetzen(1);
+    b.logik().oeffnen();
+    ASSERT_EQ(b.a().seite, Seite::Rennen);
+    EXPECT_EQ(b.a().ueberschrift, "Rennen 1 vom 30.04.2026 20:00");
+    EXPECT_EQ(
+        b.a().angaben,
+        (QStringList{"Rennen über 2 Runden à 5 m, Prellzeit 2 s, Signale: Sensoren", "Sieger: Anna",
+                     "Spur 1 – Anna: Gesamt 5,500 s, Schnitt 1,818 m/s, beste Runde 2,500 s "
+                     "(Runde 2)",
+                     "Spur 2 – Bernd: Gesamt 8,000 s, Schnitt 1,250 m/s, beste Runde 4,000 s "
+                     "(Runde 1), 1 Runde von Hand"}));
+    const std::vector<Kurve>& k = b.a().diagramm.kurven;
+    ASSERT_EQ(k.size(), 2u);
+    EXPECT_EQ(k[1].name, "Bernd (Spur 2)");
+    EXPECT_EQ(k[1].punkte, (std::vector<QPointF>{{1, 4}, {2, 4}}));
+    EXPECT_EQ(k[0].bestzeiten, std::vector<QPointF>{QPointF(2, 2.5)});
+    EXPECT_EQ(k[1].handrunden, std::vector<QPointF>{QPointF(2, 4)});
+    EXPECT_EQ(k[0].farbe, Farben::Hellgrau) << "the lanes' colours differ: kept";
+
+    b.logik().fahrerOeffnen(2);
+    ASSERT_EQ(b.a().seite, Seite::Fahrer);
+    EXPECT_EQ(b.a().ueberschrift, "Bernd");
+    EXPECT_EQ(b.a().angaben, (QStringList{"Rennen: 2 (davon 1 abgebrochen)", "Siege: 0",
+                                          "Beste Runde: 3,000 s am 02.05.2026 im Rennen 2",
+                                          "Bester Schnitt: 1,667 m/s am 02.05.2026 im Rennen 2"}))
+        << "home before the Stop: a whole race's average";
+    ASSERT_EQ(b.a().diagramm.kurven.size(), 1u);
+    EXPECT_TRUE(b.a().diagramm.tage);
+    EXPECT_EQ(b.a().diagramm.kurven[0].punkte.size(), 2u) << "one point a day";
+    EXPECT_TRUE(b.a().tasten.startsWith("Entf: alle Rennen von Bernd löschen"));
+
+    EXPECT_TRUE(b.logik().zurueck());
+    EXPECT_EQ(b.a().seite, Seite::Rennen) << "back where the driver was opened";
+    EXPECT_TRUE(b.logik().zurueck());
+    EXPECT_EQ(b.a().seite, Seite::Liste);
+}
+
+TEST(VerlaufLogik, LoeschenNurNachJaUndExportDesGezeigtenRennens) {
+    Fensterbahn b;
+    b.dialoge.fragenAntworten = {false, true};
+    b.logik().loeschen();
+    EXPECT_EQ(b.a().zeilen.size(), 2u) << "cancelled";
+    b.logik().loeschen();
+    ASSERT_EQ(b.dialoge.meldungen.size(), 2u);
+    EXPECT_EQ(b.dialoge.meldungen[1].text,
+              "Rennen 2 vom 02.05.2026 09:15 (Cleo – Bernd) löschen? Das lässt sich nicht "
+              "rückgängig machen.");
+    EXPECT_EQ(b.dialoge.meldungen[1].titel, "Rennverlauf");
+    ASSERT_EQ(b.a().zeilen.size(), 1u);
+
+    b.logik().oeffnen();
+    EXPECT_EQ(b.logik().exportvorschlag(), QDir(b.ordner.path()).filePath("rennen-1.csv"));
+    b.logik().exportieren(b.logik().exportvorschlag());
+    EXPECT_EQ(b.a().hinweis,
+              "Rennen 1 exportiert nach " + QDir::toNativeSeparators(b.logik().exportvorschlag()));
+    EXPECT_TRUE(QFile::exists(b.logik().exportvorschlag()));
+
+    b.logik().fahrerOeffnen(1);
+    b.dialoge.fragenAntworten = {true};
+    b.logik().loeschen();
+    EXPECT_EQ(b.dialoge.meldungen.back().text,
+              "Alle Rennen von Anna löschen? Das lässt sich nicht rückgängig machen.");
+    EXPECT_EQ(b.a().seite, Seite::Liste);
+    EXPECT_TRUE(b.a().zeilen.empty());
+    EXPECT_EQ(b.a().leertext, "Noch keine Rennen gespeichert.");
+}
+
+TEST(VerlaufLogik, NeuereDatenbankWirdNurGezeigtUndKeineDatenbankIstEineLeereListe) {
+    Fensterbahn b;
+    {
+        Verlaufsdatenbank db(b.pfad);
+        ASSERT_TRUE(db.vorbereiten().beschreibbar);
+        QSqlQuery(db.db()).exec(QStringLiteral("PRAGMA user_version = 9"));
+    }
+    b.dialoge.fragenAntworten = {true};
+    b.logik().loeschen();
+    EXPECT_EQ(b.a().zeilen.size(), 2u);
+    EXPECT_TRUE(b.a().hinweis.startsWith("Die Renndatenbank stammt aus einer neueren Version"));
+    ASSERT_EQ(b.dialoge.meldungen.size(), 1u);
+    EXPECT_EQ(b.dialoge.meldungen[0].text, "Die Renndatenbank stammt aus einer neueren Version "
+                                           "von Rundomat und wird nicht verändert.");
+
+    Verlaufsordner leer;
+    Verlaufsdatenbank keine(leer.pfad);
+    EXPECT_FALSE(keine.verbinden(false));
+    VerlaufLogik logik(keine, b.dialoge, leer.ordner.path());
+    EXPECT_TRUE(logik.ansicht().zeilen.empty());
+    EXPECT_EQ(logik.ansicht().leertext, "Noch keine Rennen gespeichert.");
+    EXPECT_TRUE(logik.ansicht().hinweis.isEmpty());
+    EXPECT_TRUE(leer.dateien().isEmpty()) << "looking creates no database";
+}
