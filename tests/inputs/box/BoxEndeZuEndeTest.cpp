@@ -1,4 +1,4 @@
-#include "Boxport.h"
+#include "Datenport.h"
 #include "JnutlBibliothek.h"
 #include "RaceControlEmpfang.h"
 #include "Rennbahn.h"
@@ -30,7 +30,7 @@ TEST(BoxEndeZuEnde, DerEmulatorFaehrtEinRennenUeberDasPseudoterminal) {
     ASSERT_TRUE(emulator.waitForReadyRead(5000));
     const QString pfad = QString::fromLocal8Bit(emulator.readLine()).trimmed();
 
-    Boxport MSCommRC;
+    Datenport MSCommRC(4800);
     ASSERT_TRUE(MSCommRC.oeffnen(pfad));
 
     JnutlBibliothek box({QStringLiteral(JNUTL_PFAD)});
