@@ -57,18 +57,11 @@ QString Datenverzeichnis::anzeigepfad(const QString& dateiname) const {
 
 std::optional<QString> Datenverzeichnis::namensfehler(const QString& dateiname) const {
     if (QFileInfo(dateiname).completeBaseName().trimmed().isEmpty())
-        return QStringLiteral("Ein Dateiname braucht mindestens ein Zeichen außer Leerzeichen.");
-    if (verlaesstVerzeichnis(dateiname))
-        return QStringLiteral("Ein Dateiname darf weder \"/\", \"\\\", \":\" noch \"..\" "
-                              "enthalten; die Datei kommt in den Ordner ") +
-               QDir::toNativeSeparators(m_verzeichnis) + QLatin1Char('.');
-    if (hatSteuerzeichen(dateiname))
-        return QStringLiteral("Ein Dateiname darf keine Steuerzeichen (Tabulator, "
-                              "Zeilenumbruch) enthalten.");
-    if (istGeraetename(dateiname))
-        return dateiname.section(QLatin1Char('.'), 0, 0).trimmed() +
-               QStringLiteral(" ist unter Windows der Name eines Geräts, nicht einer Datei.");
+        return QStringLiteral("Er besteht nur aus Leerzeichen.");
+    if (verlaesstVerzeichnis(dateiname) || hatSteuerzeichen(dateiname) || istGeraetename(dateiname))
+        return QStringLiteral("Er darf kein /, \\, : oder .. und keine Steuerzeichen enthalten "
+                              "und kein Gerätename wie CON, NUL oder COM1 sein.");
     if (istProgrammdatei(dateiname))
-        return dateiname + QStringLiteral(" gehört zu Rundomat und wird nicht überschrieben.");
+        return QStringLiteral("Die Datei gehört zu Rundomat und wird nicht überschrieben.");
     return std::nullopt;
 }

@@ -44,16 +44,25 @@ void Ergebnisexport::ErgebnisSpeichern(const Rennen& rennen) {
 
     const QString dateiname = name + QStringLiteral(".txt");
     // A refused name says why, so the racer can choose another.
-    const std::optional<QString> grund = m_daten.namensfehler(dateiname);
-    if (grund || dateiErsetzen(m_daten.pfad(dateiname), inhalt)) {
-        QString text = QStringLiteral("Es trat ein Fehler bei der Dateiausgabe auf.");
-        if (grund)
-            text += QStringLiteral("\r\n") + *grund;
-        m_dialoge.hinweis(text, Anwendungstitel);
+    if (const std::optional<QString> grund = m_daten.namensfehler(dateiname)) {
+        fehlerMelden(QStringLiteral("„") + dateiname +
+                     QStringLiteral("“ ist als Dateiname nicht erlaubt: ") + *grund);
+        return;
+    }
+    if (const std::optional<Laufzeitfehler> fehler =
+            dateiErsetzen(m_daten.pfad(dateiname), inhalt)) {
+        fehlerMelden(m_daten.anzeigepfad(dateiname) + QStringLiteral("\r\nFehlercode: ") +
+                     QString::number(fehler->nummer) + QStringLiteral(" - ") +
+                     fehler->beschreibung);
         return;
     }
     if (!rennen.PermanentesLogging)
         m_dialoge.meldung(QStringLiteral("Das Ergebnis wurde in: ") +
                               m_daten.anzeigepfad(dateiname) + QStringLiteral(" geschrieben"),
                           Anwendungstitel);
+}
+
+void Ergebnisexport::fehlerMelden(const QString& grund) {
+    m_dialoge.hinweis(QStringLiteral("Es trat ein Fehler bei der Dateiausgabe auf.\r\n") + grund,
+                      Anwendungstitel);
 }
