@@ -57,20 +57,21 @@ private:
     JnutlBibliothek m_box{JnutlBibliothek::standardorte()};
     BoxUhr m_boxuhr{m_box};
     QtZeitgeber m_timer;
+    QtZeitgeber m_boxwacht;
     QtDialoge m_dialoge;
     QtKlangausgabe m_klang;
     Platinenuhr m_platinenuhr;
     Sensorport m_sensorleitungen{m_systemuhr};
     Datenport m_platinenport{Platinenprotokoll::Baud};
     Datenport m_MSCommRC{4800};
-    QtEinstellungsspeicher m_speicher;
+    QtEinstellungsspeicher m_speicher{m_dialoge};
     Datenverzeichnis m_daten{m_optionen.datenverzeichnis};
     Hofmodul m_hof{m_daten, m_dialoge};
     Systemtagesuhr m_tagesuhr;
     Ergebnisexport m_ergebnis{m_daten, m_dialoge, m_tagesuhr};
     Rekordstelle m_rekorde{m_rennen, m_hof, m_ergebnis};
-    Rennen m_rennen{{m_systemuhr, m_boxuhr, m_timer, m_dialoge, m_klang, m_MSComm1, m_box,
-                     m_speicher, m_rekorde}};
+    Rennen m_rennen{{m_systemuhr, m_boxuhr, m_timer, m_boxwacht, m_dialoge, m_klang, m_MSComm1,
+                     m_box, m_speicher, m_rekorde}};
     Platinenempfang m_platine{m_rennen, m_platinenuhr, m_systemuhr, m_dialoge};
     // The race holds it by reference from its start; it is built right after.
     Sensoranschluss m_MSComm1{m_sensorleitungen, m_sensorleitungen, m_platinenport, m_platine};

@@ -22,6 +22,7 @@ void Rennen::AmpelSetzen(int zustand) {
     const std::optional<Reihe<Lampe, 5>> lampen = ampelLampen(zustand);
     if (!lampen)
         return;
+    m_ampel = zustand;
     const Lampensatz satz = Ampelbilder ? Lampensatz::Ampel : Lampensatz::Kreis;
     // Every state lights its own lamps, so listeners hear of a state only when it changes.
     bool geaendert = false;
@@ -40,13 +41,8 @@ void Rennen::SoundAbspielen(const QString& ereignis) {
         Piepton();
         return;
     }
-    const std::optional<QString> datei = klangdatei(ereignis.toLower());
-    if (!datei)
-        return;
-    if (const std::optional<Laufzeitfehler> fehler = m_an.klang.abspielen(*datei))
-        m_an.dialoge.meldung(QStringLiteral("Fehlernummer: ") + QString::number(fehler->nummer) +
-                                 QStringLiteral(" ") + fehler->beschreibung,
-                             QStringLiteral("Fehler beim Soundabspielen"));
+    if (const std::optional<QString> datei = klangdatei(ereignis.toLower()))
+        m_an.klang.abspielen(*datei);
 }
 
 void Rennen::Piepton() {

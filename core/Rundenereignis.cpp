@@ -13,18 +13,18 @@ void rundenwertSetzen(std::vector<double>& werte, int runde, double wert) {
 } // namespace
 
 void Rennen::Rundenereignis(int spur, double zeit) {
-    m_folge.ausfuehren([this, spur, zeit] { rundenereignis(spur, zeit, false); });
+    m_folge.ausfuehren([this, spur, zeit] { rundenereignisJetzt(spur, zeit, false); });
 }
 
 void Rennen::SimuliertesRundensignal(int spur) {
     const double zeit = Signalzeit(uhr().ticks());
     m_folge.ausfuehren([this, spur, zeit] {
         if (!SignaleGesperrt)
-            rundenereignis(spur, zeit, true);
+            rundenereignisJetzt(spur, zeit, true);
     });
 }
 
-void Rennen::rundenereignis(int spur, double zeit, bool vonHand) {
+void Rennen::rundenereignisJetzt(int spur, double zeit, bool vonHand) {
     if (OhneCountdown && !RennuhrGestartet) {
         // Flying start: the race clock starts at this signal, which begins lap 1.
         RennuhrStarten(zeit);
@@ -69,7 +69,7 @@ void Rennen::fehlstart(int spur) {
     AmpelSetzen(7);
     Piepton();
     melden([&](Rennbeobachter& b) { b.fehlstart(*this, spur); });
-    m_an.dialoge.meldung(QStringLiteral("Fehlstart von ") + Fahrer[spur], Anwendungstitel);
+    m_an.dialoge.hinweis(QStringLiteral("Fehlstart von ") + Fahrer[spur], Anwendungstitel);
 }
 
 void Rennen::rundeGezaehlt(int spur, double t, double rundenzeit, bool vonHand) {

@@ -20,9 +20,10 @@ QString zeile(const Signaleintrag& e) {
 } // namespace
 
 bool Signalprotokoll::oeffnen(const QString& datei) {
-    m_datei.setFileName(datei);
-    if (!m_datei.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
+    if (const std::optional<QString> fehler = zielOeffnen(datei)) {
+        m_fehlertext = *fehler;
         return false;
+    }
     m_datei.write(QStringLiteral("# Signalprotokoll ab %1: Uhrzeit [s], Ereignis, Spur, "
                                  "Signalzeit [s], Ausgang, Anmerkung\n")
                       .arg(QDateTime::currentDateTime().toString(Qt::ISODate))

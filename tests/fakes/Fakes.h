@@ -42,6 +42,7 @@ private:
 struct Meldung {
     QString text;
     QString titel;
+    bool haeltAuf = true; // false for a note, which returns at once
 };
 
 class FakeDialoge : public Dialoge {
@@ -49,6 +50,9 @@ public:
     void meldung(const QString& text, const QString& titel) override {
         meldungen.push_back({text, titel});
         waehrendModal();
+    }
+    void hinweis(const QString& text, const QString& titel) override {
+        meldungen.push_back({text, titel, false});
     }
     bool frage(const QString& text, const QString& titel) override {
         meldungen.push_back({text, titel});
@@ -97,16 +101,12 @@ private:
 
 class FakeKlang : public Klangausgabe {
 public:
-    std::optional<Laufzeitfehler> abspielen(const QString& datei) override {
-        dateien << datei;
-        return fehler;
-    }
+    void abspielen(const QString& datei) override { dateien << datei; }
     void piepen(int frequenzHz, int dauerMs) override {
         pieptoene.push_back({frequenzHz, dauerMs});
     }
     QStringList dateien;
     std::vector<std::pair<int, int>> pieptoene;
-    std::optional<Laufzeitfehler> fehler;
 };
 
 class FakeSchnittstelle : public SerielleSchnittstelle {
@@ -172,9 +172,14 @@ public:
         if (beimHofPruefen)
             beimHofPruefen();
     }
-    void ErgebnisSpeichern() override { aufrufe << QStringLiteral("ErgebnisSpeichern"); }
+    void ErgebnisSpeichern() override {
+        aufrufe << QStringLiteral("ErgebnisSpeichern");
+        if (beimErgebnisSpeichern)
+            beimErgebnisSpeichern();
+    }
     QStringList aufrufe;
     std::function<void()> beimHofPruefen;
+    std::function<void()> beimErgebnisSpeichern;
 };
 
 class FakePort : public Portsteuerung {

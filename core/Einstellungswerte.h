@@ -5,7 +5,7 @@
 
 #include "Einstellungsspeicher.h"
 #include "Einstellungstabelle.h"
-#include "HauptfensterAnsicht.h"
+#include "Farben.h"
 
 #include <cstdint>
 
@@ -16,8 +16,8 @@ public:
     QString text(const Einstellung& e);
     // A decimal in the display number format ("5,5").
     double dezimal(const Einstellung& e);
-    // A decimal that must be above zero, such as a course length.
-    double positiveDezimal(const Einstellung& e);
+    // A course length in metres: above zero and at most GroessteKurslaenge.
+    double kurslaenge(const Einstellung& e);
     // A whole 32-bit number; fractions round half to even ("2,5" gives 2).
     std::int32_t ganzzahl(const Einstellung& e);
     // A lap count: a whole number of at least 1.
@@ -29,6 +29,8 @@ public:
 
     void speichern(const Einstellung& e, const QString& wert);
     void speichern(const Einstellung& e, bool wert);
+    void speichern(const Einstellung& e, std::int32_t wert);
+    void speichern(const Einstellung& e, Farbe wert);
 
     static QString flagText(bool wert);
 

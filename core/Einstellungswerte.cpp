@@ -1,5 +1,6 @@
 #include "Einstellungswerte.h"
 
+#include "Rennzustand.h"
 #include "Zahlenformat.h"
 
 #include <optional>
@@ -38,10 +39,10 @@ double Einstellungswerte::dezimal(const Einstellung& e) {
     return lesen<double>(e, Zahlenformat::zahlLesen);
 }
 
-double Einstellungswerte::positiveDezimal(const Einstellung& e) {
+double Einstellungswerte::kurslaenge(const Einstellung& e) {
     return lesen<double>(e, [](const QString& t) {
         const std::optional<double> wert = Zahlenformat::zahlLesen(t);
-        return wert && *wert > 0 ? wert : std::nullopt;
+        return wert && *wert > 0 && *wert <= GroessteKurslaenge ? wert : std::nullopt;
     });
 }
 
@@ -70,6 +71,14 @@ void Einstellungswerte::speichern(const Einstellung& e, const QString& wert) {
 
 void Einstellungswerte::speichern(const Einstellung& e, bool wert) {
     speichern(e, flagText(wert));
+}
+
+void Einstellungswerte::speichern(const Einstellung& e, std::int32_t wert) {
+    speichern(e, QString::number(wert));
+}
+
+void Einstellungswerte::speichern(const Einstellung& e, Farbe wert) {
+    speichern(e, QString::number(wert));
 }
 
 QString Einstellungswerte::flagText(bool wert) {
