@@ -19,6 +19,8 @@ test: build
 bench: build
 	build/default/bench/rundomat-bench
 	build/default/bench/rundomat-leitung-bench
+	build/default/bench/rundomat-leitung-bench --webseiten
+	build/default/bench/rundomat-zuschauer-bench
 	build/default/bench/rundomat-platinen-bench
 	build/default/bench/rundomat-verlauf-bench
 	bench/leerlauf.sh build/default/rundomat/rundomat \

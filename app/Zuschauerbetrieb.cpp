@@ -64,19 +64,26 @@ void Zuschauerbetrieb::umschalten() {
         m_fenster->winId(); // the native window exists, so it can be put on its screen
         m_fenster->windowHandle()->setScreen(screens[lage.bildschirm]);
     }
+    m_fenster->show();
+    m_vollbild = false;
     if (lage.vollbild)
-        m_fenster->showFullScreen();
-    else
-        m_fenster->show();
+        vollbildUmschalten();
 }
 
 void Zuschauerbetrieb::vollbildUmschalten() {
     if (!m_fenster)
         return;
-    if (m_fenster->isFullScreen())
+    // Our own flag: without a window manager the window system never confirms the state.
+    m_vollbild = !m_vollbild;
+    if (!m_vollbild) {
         m_fenster->showNormal();
-    else
+        m_fenster->setGeometry(m_normal);
+    } else {
+        m_normal = m_fenster->geometry();
         m_fenster->showFullScreen();
+        // Without a window manager no one else makes it fill the screen.
+        m_fenster->setGeometry(m_fenster->screen()->geometry());
+    }
 }
 
 void Zuschauerbetrieb::schliessen() {

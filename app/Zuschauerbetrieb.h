@@ -44,4 +44,6 @@ private:
     Dialoge& m_dialoge;
     QWidget& m_hauptfenster;
     std::unique_ptr<Zuschauerfenster> m_fenster;
+    bool m_vollbild = false;
+    QRect m_normal; // the window's place out of full screen
 };
