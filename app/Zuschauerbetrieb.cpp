@@ -92,8 +92,7 @@ void Zuschauerbetrieb::schliessen() {
 }
 
 void Zuschauerbetrieb::lageMerken() {
-    const QSize groesse =
-        m_fenster->isFullScreen() ? m_fenster->normalGeometry().size() : m_fenster->size();
+    const QSize groesse = m_vollbild ? m_normal.size() : m_fenster->size();
     const QScreen* screen = m_fenster->screen();
-    m_einstellungen.merken(screen ? screen->name() : QString(), groesse, m_fenster->isFullScreen());
+    m_einstellungen.merken(screen ? screen->name() : QString(), groesse, m_vollbild);
 }
