@@ -1,5 +1,6 @@
 #include "Webserver.h"
 
+#include "Fadenrang.h"
 #include "Kopfpruefung.h"
 #include "Seitenwerte.h"
 
@@ -407,7 +408,10 @@ std::optional<QString> Webserver::starten(quint16 port, bool nurLokal) {
     m_betrieb = std::move(betrieb);
     veroeffentlichen(m_ansicht);
     m_betrieb->annehmen();
-    m_betrieb->faden = std::thread([b = m_betrieb.get()] { b->io.run(); });
+    m_betrieb->faden = std::thread([b = m_betrieb.get()] {
+        nachrangigLaufen();
+        b->io.run();
+    });
     return std::nullopt;
 }
 
