@@ -20,6 +20,7 @@ namespace {
 constexpr QSize Lampengroesse(32, 32);
 constexpr int AmpelLinks[] = {4020, 4680, 5340, 6000, 6660};
 constexpr int SichtbareZeilen = 12;
+constexpr int RundenRand = 10; // pixels
 
 void zeigen(Labelknopf* knopf, const Bezeichnungsfeld& feld) {
     knopf->darstellen({feld.Caption, feld.ForeColor, feld.Enabled, feld.Visible});
@@ -103,6 +104,9 @@ void Hauptfenster::aufbauen() {
     m_LaBestZeit[2] = label(7500, 4500, 3495, 570, 24, false);
     m_LaRunde[1] = label(1080, 5600, 1815, 975, 48, false);
     m_LaRunde[2] = label(8280, 5600, 1815, 975, 48, false);
+    // The laps to go stand inside the round badge of the background, narrower than the label.
+    for (int spur = 1; spur <= 2; ++spur)
+        m_LaRunde[spur]->setContentsMargins(RundenRand, 0, RundenRand, 0);
     m_LaHof = label(4440, 2250, 2415, 375, 15.75, true, true);
     m_LaEinstellungen = label(4440, 3000, 2415, 375, 15.75, true, true);
     m_LaStart = label(4440, 3780, 2415, 375, 15.75, true, true);

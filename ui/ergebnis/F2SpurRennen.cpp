@@ -88,7 +88,7 @@ F2SpurRennen::F2SpurRennen(const F2SpurRennenInhalt& inhalt, QWidget* eltern) : 
     beschriftung(this, QStringLiteral("LaNameSieger"), inhalt.LaNameSieger, Name,
                  {2760, 1320, 2700, 375});
     beschriftung(this, QStringLiteral("LaNameVerlierer"), inhalt.LaNameVerlierer, Name,
-                 {6120, 1320, 2760, 375});
+                 {6090, 1320, 3090, 375});
     const std::pair<int, QString> koepfe[] = {{2040, QStringLiteral("Zeit")},
                                               {3780, QStringLiteral("Geschw.")},
                                               {5340, QStringLiteral("Zeit")},
