@@ -44,8 +44,10 @@ double Rennen::Signalzeit(std::int64_t tick) {
 }
 
 void Rennen::RennenZuruecksetzen() {
-    for (int spur = 1; spur <= 2; ++spur)
+    for (int spur = 1; spur <= 2; ++spur) {
         LetztesSignal[spur] = -Prellzeit;
+        FehlstartGemeldet[spur] = false;
+    }
     Pausenzeit = 0;
     CrashPause = false;
     BoxzeitsprungGemeldet = false;

@@ -46,6 +46,9 @@ struct Rennzustand {
     std::int32_t CountdownTicks = 0;
     // The box reported a passage far from its clock in this race; told once a race.
     bool BoxzeitsprungGemeldet = false;
+    // A lane's false start was told; its further signals until the next Start are only
+    // logged, so cars still rolling open no cascade of messages.
+    Spuren<bool> FehlstartGemeldet{false, false};
 
     // Race clock. Ticks are those of the active clock (milliseconds, or box ticks).
     double Startzeit = 0; // seconds, on the pause-adjusted scale of the signal times

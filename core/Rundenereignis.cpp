@@ -63,6 +63,8 @@ void Rennen::rundenereignisJetzt(int spur, double zeit, bool vonHand) {
 }
 
 void Rennen::fehlstart(int spur) {
+    if (std::exchange(FehlstartGemeldet[spur], true))
+        return;
     fR.LaFahrer[spur].Caption = QStringLiteral("Fehlstart");
     m_an.Timer1.setEnabled(false);
     fR.LaStart.Caption = QStringLiteral("Start");

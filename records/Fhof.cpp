@@ -2,30 +2,38 @@
 
 #include "FhofAnsicht.h"
 #include "QtFarbe.h"
+#include "Texteinpassung.h"
 
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
 
 namespace {
+constexpr QMargins Rand(8, 4, 8, 4);
+// The widest a name grows the window; a longer one shrinks, then ends in "…".
+constexpr int Namensbreite = 420;
 
 QLabel* beschriftung(const QString& name, QWidget* eltern) {
     auto* label = new QLabel(eltern);
     label->setObjectName(name);
     label->setAutoFillBackground(true);
-    label->setContentsMargins(8, 4, 8, 4);
+    label->setContentsMargins(Rand);
+    // Names come from users and from hof.ini: shown as typed, never as markup.
+    label->setTextFormat(Qt::PlainText);
     return label;
 }
 
-void darstellen(QLabel* label, const HofBeschriftung& b) {
-    label->setText(b.Caption);
+void darstellen(QLabel* label, const HofBeschriftung& b, int breite = QWIDGETSIZE_MAX) {
     QPalette palette = label->palette();
     palette.setColor(QPalette::Window, qtFarbe(b.BackColor));
     palette.setColor(QPalette::WindowText, qtFarbe(b.ForeColor));
     label->setPalette(palette);
     QFont schrift = label->font();
     schrift.setPointSize(b.FontSize);
-    label->setFont(schrift);
+    const Einpassung e = einpassen(b.Caption, schrift, breite - Rand.left() - Rand.right());
+    label->setFont(e.schrift);
+    label->setText(e.text);
+    label->setToolTip(e.gekuerzt ? alsKlartext(b.Caption) : QString());
 }
 
 } // namespace
@@ -36,6 +44,7 @@ Fhof::Fhof(Hofmodul& hof, QWidget* parent) : QDialog(parent), m_hof(hof) {
     for (int rang = 1; rang <= Hofliste::Raenge; ++rang) {
         m_LaName[rang] = beschriftung(QStringLiteral("LaName%1").arg(rang), this);
         m_LaZeit[rang] = beschriftung(QStringLiteral("LaZeit%1").arg(rang), this);
+        m_LaName[rang]->setMaximumWidth(Namensbreite);
         m_LaZeit[rang]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         raster->addWidget(m_LaName[rang], rang - 1, 0, 1, 2);
         raster->addWidget(m_LaZeit[rang], rang - 1, 2);
@@ -62,7 +71,7 @@ void Fhof::anzeigen() {
     const FhofAnsicht ansicht = fhofAnsicht(m_hof.liste());
     setWindowTitle(ansicht.Caption);
     for (int rang = 1; rang <= Hofliste::Raenge; ++rang) {
-        darstellen(m_LaName[rang], ansicht.LaName[rang]);
+        darstellen(m_LaName[rang], ansicht.LaName[rang], Namensbreite);
         darstellen(m_LaZeit[rang], ansicht.LaZeit[rang]);
     }
 }

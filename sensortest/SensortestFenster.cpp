@@ -62,6 +62,9 @@ SensortestFenster::SensortestFenster(Sensortest& logik, QWidget* eltern)
     m_urteil->setMinimumHeight(60);
     m_port = new QLabel(this);
     m_port->setWordWrap(true);
+    // Both quote the port's name as the racer typed it: never as markup.
+    m_urteil->setTextFormat(Qt::PlainText);
+    m_port->setTextFormat(Qt::PlainText);
     m_com = new QPushButton(QStringLiteral("COM ändern"), this);
     m_com->setAutoDefault(false);
     m_com->setToolTip(QStringLiteral("ändern der seriellen Schnittstelle"));

@@ -179,11 +179,21 @@ QPushButton* DialogFenster::knopf(const QString& text, int links, int oben, int 
     button->setAutoDefault(false);
     platzieren(button, links, oben, breite, hoehe);
     connect(button, &QPushButton::clicked, this, [this, aktion] {
+        vorKnopf(aktion);
+        if (m_logik.geschlossen())
+            return;
         // Not (m_logik.*aktion)(): GCC 12's vptr check misreads that form inside a lambda.
         std::invoke(aktion, m_logik);
         nachAktion();
     });
     return button;
+}
+
+std::vector<DialogFenster::Feldpruefung> DialogFenster::felder() const {
+    return {{m_CoRunden, &DialogLogik::CoRunden_Validate},
+            {m_TeLaenge, &DialogLogik::TeLaenge_Validate},
+            {m_coPrellZeit, &DialogLogik::coPrellZeit_Validate},
+            {m_checkRaceControl, &DialogLogik::checkRaceControl_LostFocus}};
 }
 
 // A field is checked when the focus moves from it to another control of this dialog, not
@@ -192,25 +202,32 @@ QPushButton* DialogFenster::knopf(const QString& text, int links, int oben, int 
 void DialogFenster::fokusGewechselt(QWidget* vorher, QWidget* jetzt) {
     if (!jetzt || jetzt->window() != this)
         return;
-    const std::pair<QWidget*, void (DialogLogik::*)()> felder[] = {
-        {m_CoRunden, &DialogLogik::CoRunden_Validate},
-        {m_TeLaenge, &DialogLogik::TeLaenge_Validate},
-        {m_coPrellZeit, &DialogLogik::coPrellZeit_Validate},
-        {m_checkRaceControl, &DialogLogik::checkRaceControl_LostFocus},
-    };
-    for (const auto& [feld, pruefung] : felder) {
+    for (const auto& [feld, pruefung] : felder()) {
         if (innerhalb(vorher, feld) && !innerhalb(jetzt, feld)) {
+            m_offenePruefungen.push_back(pruefung);
             QMetaObject::invokeMethod(
-                this,
-                [this, pruefung = pruefung] {
-                    if (m_logik.geschlossen())
-                        return;
-                    std::invoke(pruefung, m_logik);
-                    nachAktion();
-                },
-                Qt::QueuedConnection);
+                this, [this] { pruefungenNachholen(); }, Qt::QueuedConnection);
         }
     }
+}
+
+void DialogFenster::pruefungenNachholen() {
+    for (const auto pruefung : std::exchange(m_offenePruefungen, {})) {
+        if (m_logik.geschlossen())
+            return;
+        std::invoke(pruefung, m_logik);
+        nachAktion();
+    }
+}
+
+// A click arrives before the check of the field the focus left for the button; that check
+// comes first. OK also leaves the field that still holds the focus, as the dialog closes.
+void DialogFenster::vorKnopf(void (DialogLogik::*aktion)()) {
+    if (aktion == &DialogLogik::OKButton_Click)
+        for (const auto& [feld, pruefung] : felder())
+            if (innerhalb(focusWidget(), feld))
+                m_offenePruefungen.push_back(pruefung);
+    pruefungenNachholen();
 }
 
 void DialogFenster::reject() {

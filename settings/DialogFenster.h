@@ -25,7 +25,12 @@ private:
                                const QString& tipp = {});
     QPushButton* knopf(const QString& text, int links, int oben, int breite, int hoehe,
                        void (DialogLogik::*aktion)(), const QString& tipp = {});
+    // An entry field or box and the check that runs when the focus leaves it.
+    using Feldpruefung = std::pair<QWidget*, void (DialogLogik::*)()>;
+    std::vector<Feldpruefung> felder() const;
     void fokusGewechselt(QWidget* vorher, QWidget* jetzt);
+    void pruefungenNachholen();
+    void vorKnopf(void (DialogLogik::*aktion)());
     void darstellen();
     // After every forwarded event: show the new state, close when the logic is done.
     void nachAktion();
@@ -37,4 +42,6 @@ private:
     QAbstractButton* m_checkRaceControl = nullptr;
     QPushButton* m_buRaceControl = nullptr;
     std::vector<std::pair<QAbstractButton*, Kontrollkaestchen>> m_kaestchen;
+    // Checks of fields the focus has left, not yet run.
+    std::vector<void (DialogLogik::*)()> m_offenePruefungen;
 };

@@ -2,11 +2,18 @@
 
 #include "Zahlenformat.h"
 
+#include <QLocale>
+
 namespace E = Einstellungen;
 using Zahlenformat::allgemein;
 
 namespace {
 const QString Eingabefehler = QStringLiteral("Eingabefehler");
+// The bounds of the entry fields beyond what the settings can hold: a track of a millimetre
+// and a debounce time of an hour are already far beyond any real one.
+constexpr double KleinsteKurslaenge = 0.001;
+constexpr double KleinstePrellzeit = 2;
+constexpr double GroesstePrellzeit = 3600;
 
 // The number fields take a typed "." as the decimal comma.
 QString mitKomma(QString text) {
@@ -57,13 +64,19 @@ void DialogLogik::ankreuzen(Kontrollkaestchen kaestchen, bool wert) {
     }
 }
 
-// The fields accept only numbers their settings can hold: a length above zero (else there
-// is no speed), a debounce time, a lap count of at least one that fits 32 bits.
+// The fields accept only numbers their settings can hold: a lap count the tables can hold,
+// a length with a finite speed, a debounce time that lets a second lap count. A number out
+// of range is refused naming its field and range; what is no number at all keeps its own
+// message.
 void DialogLogik::TeLaenge_Validate() {
     Dialog.TeLaenge = mitKomma(Dialog.TeLaenge);
     const std::optional<double> laenge = Zahlenformat::zahlLesen(Dialog.TeLaenge);
-    if (!laenge || *laenge <= 0) {
+    if (!laenge) {
         m_dialoge.meldung(QStringLiteral("keine Zahl eingegeben setze 5,5 Meter"), Eingabefehler);
+        Dialog.TeLaenge = QStringLiteral("5,5");
+    } else if (*laenge < KleinsteKurslaenge || *laenge > GroessteKurslaenge) {
+        bereichMelden(QStringLiteral("Kurslänge"), KleinsteKurslaenge, GroessteKurslaenge,
+                      QStringLiteral(" Metern"));
         Dialog.TeLaenge = QStringLiteral("5,5");
     }
 }
@@ -75,20 +88,37 @@ void DialogLogik::coPrellZeit_Validate() {
         m_dialoge.meldung(QStringLiteral("keine Zahl eingegeben setze Prellzeit zu 2 Sekunden"),
                           Eingabefehler);
         Dialog.coPrellZeit = QStringLiteral("2");
-    } else if (*prellzeit < 2) {
-        m_dialoge.meldung(QStringLiteral("Die Prellzeit darf nicht kleiner als 2 Sekunden sein. "
-                                         "Setze Prellzeit auf 2 Sekunden"),
-                          QStringLiteral("Fehler"));
+    } else if (*prellzeit < KleinstePrellzeit || *prellzeit > GroesstePrellzeit) {
+        bereichMelden(QStringLiteral("Prellzeit"), KleinstePrellzeit, GroesstePrellzeit,
+                      QStringLiteral(" Sekunden"));
         Dialog.coPrellZeit = QStringLiteral("2");
     }
 }
 
 void DialogLogik::CoRunden_Validate() {
-    const std::optional<std::int32_t> runden = Zahlenformat::ganzzahlLesen(Dialog.CoRunden);
-    if (!runden || *runden < 1) {
+    if (!Zahlenformat::zahlLesen(Dialog.CoRunden)) {
         m_dialoge.meldung(QStringLiteral("keine Zahl eingegeben setzt 10 Runden"), Eingabefehler);
         Dialog.CoRunden = QStringLiteral("10");
+        return;
     }
+    const std::optional<std::int32_t> runden = Zahlenformat::ganzzahlLesen(Dialog.CoRunden);
+    if (!runden || *runden < 1 || *runden > Rundentabelle::GroessteRundenzahl) {
+        bereichMelden(QStringLiteral("Rundenzahl"), 1, Rundentabelle::GroessteRundenzahl);
+        Dialog.CoRunden = QStringLiteral("10");
+    }
+}
+
+void DialogLogik::bereichMelden(const QString& feld, double von, double bis,
+                                const QString& einheit) {
+    // With the thousands grouped, as a racer reads a range.
+    const QLocale deutsch(QLocale::German, QLocale::Germany);
+    const auto zahl = [&deutsch](double wert) {
+        return deutsch.toString(wert, 'f', QLocale::FloatingPointShortest);
+    };
+    m_dialoge.meldung(QStringLiteral("Die ") + feld + QStringLiteral(" muss zwischen ") +
+                          zahl(von) + QStringLiteral(" und ") + zahl(bis) + einheit +
+                          QStringLiteral(" liegen."),
+                      Eingabefehler);
 }
 
 void DialogLogik::checkRaceControl_LostFocus() {

@@ -63,6 +63,9 @@ public:
 
 private:
     void racecontrolUebernehmen();
+    // "Die Rundenzahl muss zwischen 1 und 1.000.000 liegen."
+    void bereichMelden(const QString& feld, double von, double bis,
+                       const QString& einheit = QString());
 
     Rennen& m_rennen;
     Einstellungswerte m_werte;

@@ -19,6 +19,8 @@
 namespace {
 constexpr QSize Lampengroesse(32, 32);
 constexpr int AmpelLinks[] = {4020, 4680, 5340, 6000, 6660};
+constexpr int SichtbareZeilen = 12;
+constexpr int RundenRand = 10; // pixels
 
 void zeigen(Labelknopf* knopf, const Bezeichnungsfeld& feld) {
     knopf->darstellen({feld.Caption, feld.ForeColor, feld.Enabled, feld.Visible});
@@ -44,8 +46,7 @@ template <typename Aktion> void Hauptfenster::weiterleiten(Aktion aktion) {
 
 Labelknopf* Hauptfenster::label(int links, int oben, int breite, int hoehe, double punkt, bool fett,
                                 bool alsKnopf) {
-    auto* l = new Labelknopf(this, alsKnopf);
-    l->setFont(standardschrift(punkt, fett));
+    auto* l = new Labelknopf(this, standardschrift(punkt, fett), alsKnopf);
     platzieren(l, links, oben, breite, hoehe);
     return l;
 }
@@ -60,13 +61,19 @@ QTableView* Hauptfenster::tabelle(int spur, int links, int oben) {
     view->setSelectionMode(QAbstractItemView::NoSelection);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->verticalHeader()->hide();
-    view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 2);
     view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     view->horizontalHeader()->setSectionsClickable(false);
     view->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     platzieren(view, links, oben, 3495, 2895);
+    // The heading, ten laps and the summary row share the table's height, so a race of up
+    // to ten laps shows whole without scrolling; the heading takes what is left over.
+    const int innen = view->height() - 2 * view->frameWidth();
+    const int zeile = innen / SichtbareZeilen;
+    view->verticalHeader()->setMinimumSectionSize(0);
+    view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view->verticalHeader()->setDefaultSectionSize(zeile);
+    view->horizontalHeader()->setFixedHeight(innen - (SichtbareZeilen - 1) * zeile);
     // Each column fits its heading; what is left is shared equally.
     const Rundentabelle& t = m_rennen.fR.FG[spur];
     const QFontMetrics masse = view->horizontalHeader()->fontMetrics();
@@ -97,13 +104,16 @@ void Hauptfenster::aufbauen() {
     m_LaBestZeit[2] = label(7500, 4500, 3495, 570, 24, false);
     m_LaRunde[1] = label(1080, 5600, 1815, 975, 48, false);
     m_LaRunde[2] = label(8280, 5600, 1815, 975, 48, false);
+    // The laps to go stand inside the round badge of the background, narrower than the label.
+    for (int spur = 1; spur <= 2; ++spur)
+        m_LaRunde[spur]->setContentsMargins(RundenRand, 0, RundenRand, 0);
     m_LaHof = label(4440, 2250, 2415, 375, 15.75, true, true);
     m_LaEinstellungen = label(4440, 3000, 2415, 375, 15.75, true, true);
     m_LaStart = label(4440, 3780, 2415, 375, 15.75, true, true);
-    m_LaStart->setToolTip(QStringLiteral("Enter"));
+    m_LaStart->tippSetzen(QStringLiteral("Enter"));
     m_LaCountdown = label(5040, 5000, 1095, 570, 24, false);
     m_LaCrash = label(4020, 5880, 3075, 375, 15.75, true);
-    m_LaCrash->setToolTip(QStringLiteral("Enter"));
+    m_LaCrash->tippSetzen(QStringLiteral("Enter"));
     for (int lampe = 1; lampe <= 5; ++lampe) {
         m_ImAmpel[lampe] = new QLabel(this);
         platzieren(m_ImAmpel[lampe], AmpelLinks[lampe - 1], 6300, 480, 480);
@@ -137,6 +147,10 @@ void Hauptfenster::aufbauen() {
 }
 
 void Hauptfenster::keyPressEvent(QKeyEvent* ereignis) {
+    // A held key repeats; every key acts once per press, so a held Shift+1 drives no laps
+    // and a held Enter does not stop the race it started.
+    if (ereignis->isAutoRepeat())
+        return;
     weiterleiten([&] {
         m_tastatur.Form_KeyDown(tasteVon(*ereignis), umschaltungVon(ereignis->modifiers()));
     });

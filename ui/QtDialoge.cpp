@@ -1,5 +1,7 @@
 #include "QtDialoge.h"
 
+#include "Texteinpassung.h"
+
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -15,6 +17,8 @@ QString titelOderAnwendung(const QString& titel) {
 QMessageBox* nachricht(const QString& text, const QString& titel, QWidget* eltern) {
     auto* box = new QMessageBox(QMessageBox::NoIcon, titelOderAnwendung(titel), text,
                                 QMessageBox::NoButton, eltern);
+    // Messages quote names, paths and box texts: shown as written, never as markup.
+    box->setTextFormat(Qt::PlainText);
     box->addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     return box;
 }
@@ -66,6 +70,7 @@ bool QtDialoge::frage(const QString& text, const QString& titel) {
     vorModal();
     QMessageBox box(QMessageBox::NoIcon, titelOderAnwendung(titel), text, QMessageBox::NoButton,
                     m_eltern);
+    box.setTextFormat(Qt::PlainText);
     QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.setEscapeButton(box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole));
     box.setDefaultButton(ok);
@@ -78,7 +83,8 @@ QString QtDialoge::eingabe(const QString& aufforderung, const QString& titel,
     vorModal();
     QInputDialog box(m_eltern);
     box.setWindowTitle(titelOderAnwendung(titel));
-    box.setLabelText(aufforderung);
+    // The input dialog's label has no plain mode of its own.
+    box.setLabelText(alsKlartext(aufforderung));
     box.setTextValue(vorgabe);
     box.setOkButtonText(QStringLiteral("OK"));
     box.setCancelButtonText(QStringLiteral("Abbrechen"));

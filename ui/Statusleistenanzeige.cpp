@@ -1,46 +1,100 @@
 #include "Statusleistenanzeige.h"
 
+#include "Texteinpassung.h"
 #include "Twips.h"
 
 #include <QLabel>
 #include <QMouseEvent>
 
 namespace {
-// Panel widths in twips, left to right.
+// Panel widths in twips, left to right, as long as their texts fit.
 constexpr int Breiten[] = {1540, 1000, 1600, 1640, 4000, 1440};
+constexpr int Abstand = 30;
+// The speed panel gives up width to panels whose texts need more, down to this; then the
+// port panel shortens its path instead.
+const QString Dehnfeld = QStringLiteral("maxg");
+constexpr int DehnfeldMindestens = 1600;
+const QString Portfeld = QStringLiteral("port");
+
+int entwurf(std::size_t i) {
+    return i < std::size(Breiten) ? Breiten[i] : 1000;
+}
 } // namespace
 
 Statusleistenanzeige::Statusleistenanzeige(const Statusleiste& leiste, QWidget* eltern)
     : QWidget(eltern) {
     setAutoFillBackground(true);
-    int links = 0;
     for (std::size_t i = 0; i < leiste.alle().size(); ++i) {
         auto* feld = new QLabel(this);
         feld->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         feld->setIndent(3);
+        // Panels show port names, driver names and box messages: never as markup.
+        feld->setTextFormat(Qt::PlainText);
         feld->setAttribute(Qt::WA_TransparentForMouseEvents);
-        const int breite = i < std::size(Breiten) ? Breiten[i] : 1000;
-        platzieren(feld, links, 30, breite - 30, 330);
-        links += breite;
         m_felder.push_back(feld);
     }
     darstellen(leiste);
 }
 
-// A text wider than its panel (a device path, a long driver name) ends in "…" and shows
-// whole as the panel's tooltip, above the panel's description.
+int Statusleistenanzeige::textplatz(const QLabel* feld, int breite) {
+    return twips(breite - Abstand) - 2 * feld->frameWidth() - feld->indent() - 2;
+}
+
+std::vector<int> Statusleistenanzeige::breiten(const Statusleiste& leiste) const {
+    const auto& felder = leiste.alle();
+    std::vector<int> b(felder.size());
+    int gesamt = 0, belegt = 0;
+    std::optional<std::size_t> dehnfeld, portfeld;
+    for (std::size_t i = 0; i < felder.size(); ++i) {
+        gesamt += entwurf(i);
+        if (felder[i].Key == Dehnfeld) {
+            dehnfeld = i;
+            continue;
+        }
+        if (felder[i].Key == Portfeld)
+            portfeld = i;
+        // Twips a text needs: its pixels, the panel's frame and indent, one pixel for
+        // rounding.
+        const int rahmen = entwurf(i) / 15 - textplatz(m_felder[i], entwurf(i));
+        const int noetig =
+            (m_felder[i]->fontMetrics().horizontalAdvance(felder[i].Text) + rahmen + 1) * 15;
+        b[i] = std::max(entwurf(i), noetig);
+        belegt += b[i];
+    }
+    if (!dehnfeld)
+        return b;
+    int dehnbreite = gesamt - belegt;
+    if (portfeld && dehnbreite < DehnfeldMindestens) {
+        const int abgeben =
+            std::min(b[*portfeld] - entwurf(*portfeld), DehnfeldMindestens - dehnbreite);
+        b[*portfeld] -= abgeben;
+        dehnbreite += abgeben;
+    }
+    b[*dehnfeld] = std::max(dehnbreite, Abstand + 15);
+    return b;
+}
+
+// A text wider than its panel shows whole as the panel's tooltip, above the panel's
+// description: a device path loses its middle, any other text its end.
 void Statusleistenanzeige::darstellen(const Statusleiste& leiste) {
+    const std::vector<int> b = breiten(leiste);
+    int links = 0;
     for (std::size_t i = 0; i < m_felder.size(); ++i) {
         QLabel* feld = m_felder[i];
         const Statusfeld& inhalt = leiste.alle()[i];
-        const int platz = feld->contentsRect().width() - feld->indent() - 2;
-        const QString gekuerzt = feld->fontMetrics().elidedText(inhalt.Text, Qt::ElideRight, platz);
+        platzieren(feld, links, Abstand, b[i] - Abstand, 330);
+        links += b[i];
+        const int platz = textplatz(feld, b[i]);
+        const QString gekuerzt =
+            inhalt.Key == Portfeld
+                ? pfadKuerzen(inhalt.Text, feld->fontMetrics(), platz)
+                : feld->fontMetrics().elidedText(inhalt.Text, Qt::ElideRight, platz);
         if (feld->text() != gekuerzt)
             feld->setText(gekuerzt);
         QString tipp = inhalt.ToolTipText;
         if (gekuerzt != inhalt.Text)
             tipp = tipp.isEmpty() ? inhalt.Text : inhalt.Text + QLatin1Char('\n') + tipp;
-        feld->setToolTip(tipp);
+        feld->setToolTip(tipp.isEmpty() ? QString() : alsKlartext(tipp));
     }
 }
 

@@ -1,10 +1,12 @@
-// The main window's status bar: six sunken panels of fixed widths, their descriptions as
-// tooltips; a click on any of them is reported.
+// The main window's status bar: six sunken panels, their descriptions as tooltips; a click
+// on any of them is reported. A panel whose text needs more than its width takes it from
+// the speed panel.
 #pragma once
 
 #include "HauptfensterAnsicht.h"
 
 #include <QWidget>
+#include <optional>
 #include <vector>
 
 class QLabel;
@@ -22,5 +24,10 @@ protected:
     void mouseReleaseEvent(QMouseEvent* ereignis) override;
 
 private:
+    // Each panel's width in twips, gap included.
+    std::vector<int> breiten(const Statusleiste& leiste) const;
+    // Pixels for the text in a panel of that width.
+    static int textplatz(const QLabel* feld, int breite);
+
     std::vector<QLabel*> m_felder;
 };

@@ -1,10 +1,14 @@
 #include "Labelknopf.h"
 
 #include "QtFarbe.h"
+#include "Texteinpassung.h"
 
 #include <QMouseEvent>
 
-Labelknopf::Labelknopf(QWidget* eltern, bool alsKnopf) : QLabel(eltern), m_alsKnopf(alsKnopf) {
+Labelknopf::Labelknopf(QWidget* eltern, const QFont& schrift, bool alsKnopf)
+    : QLabel(eltern), m_alsKnopf(alsKnopf), m_grundschrift(schrift) {
+    setFont(schrift);
+    setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignCenter);
     setFocusPolicy(Qt::NoFocus);
     if (alsKnopf)
@@ -12,8 +16,10 @@ Labelknopf::Labelknopf(QWidget* eltern, bool alsKnopf) : QLabel(eltern), m_alsKn
 }
 
 void Labelknopf::darstellen(const Stand& stand) {
-    if (text() != stand.text)
-        setText(stand.text);
+    if (m_text != stand.text) {
+        m_text = stand.text;
+        einpassen(this, m_text, m_grundschrift, m_tipp);
+    }
     if (m_farbe != stand.farbe) {
         m_farbe = stand.farbe;
         QPalette palette = this->palette();
@@ -26,6 +32,11 @@ void Labelknopf::darstellen(const Stand& stand) {
     if (m_alsKnopf)
         setCursor(stand.enabled ? Qt::PointingHandCursor : Qt::ArrowCursor);
     setVisible(stand.visible);
+}
+
+void Labelknopf::tippSetzen(const QString& tipp) {
+    m_tipp = tipp;
+    einpassen(this, m_text, m_grundschrift, m_tipp);
 }
 
 void Labelknopf::mousePressEvent(QMouseEvent* ereignis) {

@@ -1,6 +1,6 @@
 // A label on the main window that may act as a button: it tells about presses, releases
 // and clicks; while enabled it shows the hand cursor, disabled it is drawn dimmed and
-// takes no clicks at all.
+// takes no clicks at all. Its text is plain text fitted into its place.
 #pragma once
 
 #include <QLabel>
@@ -9,7 +9,7 @@
 class Labelknopf : public QLabel {
     Q_OBJECT
 public:
-    explicit Labelknopf(QWidget* eltern, bool alsKnopf = false);
+    Labelknopf(QWidget* eltern, const QFont& schrift, bool alsKnopf = false);
 
     // What a label of a view state says about it; the colour as 0x00BBGGRR.
     struct Stand {
@@ -19,6 +19,8 @@ public:
         bool visible;
     };
     void darstellen(const Stand& stand);
+    // The tooltip while the text shows whole.
+    void tippSetzen(const QString& tipp);
 
 signals:
     void gedrueckt(Qt::MouseButton knopf);
@@ -31,5 +33,9 @@ protected:
 
 private:
     bool m_alsKnopf;
+    QFont m_grundschrift;
+    QString m_tipp;
+    // The whole text, of which the label may show less.
+    QString m_text;
     std::uint32_t m_farbe = 0xFFFFFFFF;
 };

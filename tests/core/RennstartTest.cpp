@@ -111,7 +111,7 @@ TEST(Rennstart, FliegenderStartStartetDieUhrBeimErstenSignalFuerBeideSpuren) {
     EXPECT_TRUE(b.klang.pieptoene.empty()) << "no start sound without a countdown";
 }
 
-TEST(Rennstart, FehlstartZeigtJedesSignalEinzelnUndHaeltDenCountdownAn) {
+TEST(Rennstart, FehlstartMeldetJedeSpurEinmalUndHaeltDenCountdownAn) {
     Rennbahn b;
     b.bei(-5);
     b.rennen.LaStart_Click();
@@ -129,10 +129,13 @@ TEST(Rennstart, FehlstartZeigtJedesSignalEinzelnUndHaeltDenCountdownAn) {
     EXPECT_EQ(b.dialoge.meldungen[0].text, "Fehlstart von Fahrer 2");
     EXPECT_EQ(b.dialoge.meldungen[0].titel, "Rundomat");
 
+    // Cars still rolling: one message per lane until the next Start, the rest only logged.
     b.signal(1, -2.5);
     b.signal(2, -2.0);
-    EXPECT_EQ(b.meldungstexte(), (QStringList{"Fehlstart von Fahrer 2", "Fehlstart von Fahrer 1",
-                                              "Fehlstart von Fahrer 2"}));
+    b.signal(1, -1.5);
+    b.signal(2, -1.0);
+    EXPECT_EQ(b.meldungstexte(), (QStringList{"Fehlstart von Fahrer 2", "Fehlstart von Fahrer 1"}));
+    EXPECT_EQ(b.klang.pieptoene.size(), 2u);
     EXPECT_FALSE(b.rennen.SignaleGesperrt);
     EXPECT_FALSE(fR.LaEinstellungen.Enabled) << "settings stay closed until a race ends or stops";
     EXPECT_FALSE(fR.LaHof.Enabled);
@@ -142,6 +145,8 @@ TEST(Rennstart, FehlstartZeigtJedesSignalEinzelnUndHaeltDenCountdownAn) {
     EXPECT_EQ(fR.LaCountdown.Caption, "5");
     EXPECT_EQ(fR.LaFahrer[2].Caption, "Fahrer 2");
     EXPECT_TRUE(b.timer.enabled());
+    b.signal(2, 1.0);
+    EXPECT_EQ(b.meldungstexte().size(), 3) << "after a new Start a false start is told again";
 }
 
 TEST(Rennstart, ImLeerlaufZaehltKeinSignal) {

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTextDocument>
 #include <gtest/gtest.h>
 
 namespace {
@@ -49,6 +50,31 @@ TEST_F(FhofTest, ZeigtDieFuenfRaengeRangEinsInRot) {
             EXPECT_EQ(l->font().pointSize(), 18);
         }
     }
+}
+
+// A long name from hof.ini neither widens the window without end nor loses its start: it
+// shrinks, then ends in "…", whole and as written in its tooltip.
+TEST_F(FhofTest, LangeNamenWerdenKleinerDannGekuerzt) {
+    const QString lang = "<b>Maximilian</b> Hoffmann-Schwerdtfeger vom Bahnclub Nordwest, "
+                         "Sieger aller Klassen seit dem Winter 2019 und Ehrenmitglied";
+    ordner.schreiben("hof.ini",
+                     ("12,5;" + lang + "\r\n9;Maximilian Hoffmann-Schwerdtfeg\r\n").toLatin1());
+    hof.HofLesen();
+    Fhof f(hof);
+    f.show();
+    for (const char* name : {"LaName1", "LaName2"}) {
+        QLabel* l = label(f, name);
+        EXPECT_LE(QFontMetrics(l->font()).horizontalAdvance(l->text()), l->contentsRect().width())
+            << name;
+        EXPECT_GE(l->font().pointSizeF(), 8) << name;
+    }
+    EXPECT_EQ(label(f, "LaName2")->text(), "Maximilian Hoffmann-Schwerdtfeg");
+    const QString gekuerzt = label(f, "LaName1")->text();
+    EXPECT_TRUE(gekuerzt.startsWith("<b>Maximilian</b>")) << gekuerzt.toStdString();
+    EXPECT_TRUE(gekuerzt.endsWith(QChar(0x2026)));
+    QTextDocument tipp;
+    tipp.setHtml(label(f, "LaName1")->toolTip());
+    EXPECT_EQ(tipp.toPlainText(), lang);
 }
 
 TEST_F(FhofTest, NeueHallOfFameLeertDieAnzeigeNurNachOk) {

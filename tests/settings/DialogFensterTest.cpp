@@ -82,3 +82,40 @@ TEST(DialogFenster, KaestchenFolgenDenKlickregeln) {
     EXPECT_TRUE(logik.geschlossen());
     EXPECT_TRUE(b.speicher.geschrieben.isEmpty());
 }
+
+// The RaceControl hint appears whenever the focus leaves its box, also for OK, and before
+// the dialog closes: by a click on OK, and by Enter with the focus still in the box.
+TEST(DialogFenster, RacecontrolHinweisKommtAuchBeiOkVorDemSchliessen) {
+    for (const bool mitMaus : {true, false}) {
+        Einstellungsbahn b;
+        DialogLogik logik = b.dialogOeffnen();
+        DialogFenster fenster(logik);
+        fenster.show();
+        fenster.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&fenster));
+        auto* racecontrol =
+            finden<QAbstractButton>(fenster, "Als Hardware wird Racecontrol benutzt");
+        ASSERT_NE(racecontrol, nullptr);
+        QTest::mouseClick(racecontrol, Qt::LeftButton, {}, QPoint(8, racecontrol->height() / 2));
+        ASSERT_TRUE(racecontrol->isChecked());
+        ASSERT_TRUE(racecontrol->hasFocus());
+
+        bool offenBeimHinweis = false;
+        b.dialoge.beimNaechstenModal = [&] { offenBeimHinweis = fenster.isVisible(); };
+        if (mitMaus) {
+            QPushButton* ok = nullptr;
+            for (QPushButton* knopf : fenster.findChildren<QPushButton*>())
+                if (knopf->text() == "OK")
+                    ok = knopf;
+            QTest::mouseClick(ok, Qt::LeftButton);
+        } else {
+            QTest::keyClick(racecontrol, Qt::Key_Return);
+        }
+        QCoreApplication::processEvents();
+        ASSERT_EQ(b.dialoge.meldungen.size(), 1u) << mitMaus;
+        EXPECT_TRUE(b.dialoge.meldungen[0].text.startsWith("Wenn Sie diese Auswahl treffen"));
+        EXPECT_TRUE(offenBeimHinweis) << mitMaus;
+        EXPECT_EQ(fenster.result(), QDialog::Accepted) << mitMaus;
+        EXPECT_TRUE(b.rennen.RaceControl) << mitMaus;
+    }
+}

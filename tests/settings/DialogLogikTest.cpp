@@ -1,5 +1,6 @@
 #include "Einstellungsbahn.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 TEST(Dialog, OeffnetMitDenWertenDesRennens) {
@@ -31,7 +32,6 @@ TEST(Dialog, FelderPruefenBeimVerlassen) {
     d.Dialog.coPrellZeit = "1,5";
     d.coPrellZeit_Validate();
     ASSERT_EQ(b.dialoge.meldungen.size(), 1u);
-    EXPECT_EQ(b.dialoge.meldungen[0].titel, "Fehler");
     EXPECT_EQ(d.Dialog.coPrellZeit, "2");
 
     d.Dialog.coPrellZeit = "x";
@@ -47,25 +47,52 @@ TEST(Dialog, FelderPruefenBeimVerlassen) {
     EXPECT_EQ(d.Dialog.CoRunden, "10");
 }
 
-// Only numbers the settings can hold pass: no race of 0 or -3 laps, no lap count beyond
-// 32 bits, no course of 0 m.
-TEST(Dialog, FelderWeisenUnbrauchbareZahlenWieKeineZahlAb) {
+// Only numbers the settings can hold pass: no race of 0 or -3 laps or more than the tables
+// hold, no course of 0 m or one whose speeds overflow. Every refusal of a number names its
+// field and range alike; what is no number at all keeps its own message.
+TEST(Dialog, ZahlenAusserhalbDesBereichsNennenFeldUndBereich) {
     Einstellungsbahn b;
     DialogLogik d = b.dialogOeffnen();
-    for (const char* runden : {"0", "-3", "99999999999", "1e10"}) {
-        d.Dialog.CoRunden = runden;
-        d.CoRunden_Validate();
-        EXPECT_EQ(d.Dialog.CoRunden, "10") << runden;
-    }
-    for (const char* laenge : {"0", "-2,5", "1e999", "5,5,5"}) {
-        d.Dialog.TeLaenge = laenge;
-        d.TeLaenge_Validate();
-        EXPECT_EQ(d.Dialog.TeLaenge, "5,5") << laenge;
-        EXPECT_EQ(b.dialoge.meldungen.back().text, "keine Zahl eingegeben setze 5,5 Meter");
-    }
-    d.Dialog.CoRunden = "2,5";
-    d.CoRunden_Validate();
-    EXPECT_EQ(d.Dialog.CoRunden, "2,5") << "a number, rounded on OK";
+    const auto pruefen = [&](QString DialogAnsicht::*feld, void (DialogLogik::*pruefung)(),
+                             const QString& eingabe, const QString& danach,
+                             const QString& meldung) {
+        const std::size_t vorher = b.dialoge.meldungen.size();
+        d.Dialog.*feld = eingabe;
+        std::invoke(pruefung, d);
+        EXPECT_EQ(d.Dialog.*feld, danach) << eingabe.toStdString();
+        if (meldung.isEmpty()) {
+            EXPECT_EQ(b.dialoge.meldungen.size(), vorher) << eingabe.toStdString();
+            return;
+        }
+        ASSERT_EQ(b.dialoge.meldungen.size(), vorher + 1) << eingabe.toStdString();
+        EXPECT_EQ(b.dialoge.meldungen.back().text, meldung) << eingabe.toStdString();
+        EXPECT_EQ(b.dialoge.meldungen.back().titel, "Eingabefehler");
+    };
+    const QString runden = "Die Rundenzahl muss zwischen 1 und 1.000.000 liegen.";
+    for (const char* zahl : {"0", "-3", "1000001", "99999999999", "1e10"})
+        pruefen(&DialogAnsicht::CoRunden, &DialogLogik::CoRunden_Validate, zahl, "10", runden);
+    pruefen(&DialogAnsicht::CoRunden, &DialogLogik::CoRunden_Validate, "1000000", "1000000", "");
+    pruefen(&DialogAnsicht::CoRunden, &DialogLogik::CoRunden_Validate, "2,5", "2,5", "");
+
+    const QString laenge = "Die Kurslänge muss zwischen 0,001 und 10.000 Metern liegen.";
+    for (const char* zahl : {"0", "-2,5", "10000,5", "1e308"})
+        pruefen(&DialogAnsicht::TeLaenge, &DialogLogik::TeLaenge_Validate, zahl, "5,5", laenge);
+    pruefen(&DialogAnsicht::TeLaenge, &DialogLogik::TeLaenge_Validate, "10000", "10000", "");
+    for (const char* text : {"1e999", "5,5,5"})
+        pruefen(&DialogAnsicht::TeLaenge, &DialogLogik::TeLaenge_Validate, text, "5,5",
+                "keine Zahl eingegeben setze 5,5 Meter");
+
+    const QString prellzeit = "Die Prellzeit muss zwischen 2 und 3.600 Sekunden liegen.";
+    for (const char* zahl : {"0", "-1", "1,999", "3600,5"})
+        pruefen(&DialogAnsicht::coPrellZeit, &DialogLogik::coPrellZeit_Validate, zahl, "2",
+                prellzeit);
+
+    // OK checks what is still in the fields: a length of 1e308 is never stored.
+    d.Dialog.TeLaenge = "1e308";
+    d.OKButton_Click();
+    EXPECT_EQ(b.dialoge.meldungen.back().text, laenge);
+    EXPECT_EQ(b.rennen.Kurslaenge, 5.5);
+    EXPECT_EQ(b.speicher.werte.value("laenge"), "5,5");
 }
 
 TEST(Dialog, OkUebernimmtUndSpeichertInFesterReihenfolge) {

@@ -4,10 +4,16 @@
 #include "Bilddateien.h"
 #include "Bilder.h"
 #include "Labelknopf.h"
+#include "Texteinpassung.h"
 #include "Twips.h"
 
+#include <QApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTest>
+#include <QTextDocument>
 #include <gtest/gtest.h>
 
 namespace {
@@ -42,7 +48,29 @@ struct Fensterbahn : Einstellungsbahn {
     void taste(int key, Qt::KeyboardModifiers mod = Qt::NoModifier) {
         QTest::keyClick(fenster.get(), Qt::Key(key), mod);
     }
+    QList<QLabel*> statusfelder() const {
+        QList<QLabel*> felder;
+        for (QLabel* l : fenster->findChildren<QLabel*>())
+            if (l->frameStyle() == (QFrame::Panel | QFrame::Sunken))
+                felder << l;
+        return felder;
+    }
 };
+
+// What a tooltip in rich text reads as.
+QString alsText(const QString& tipp) {
+    QTextDocument dokument;
+    dokument.setHtml(tipp);
+    return dokument.toPlainText();
+}
+
+// The label's text, in the label's font, fits inside it.
+void passtHinein(const QLabel* l) {
+    const int rand = std::max(0, l->indent()) + 2 * l->margin();
+    EXPECT_LE(QFontMetrics(l->font()).horizontalAdvance(l->text()),
+              l->contentsRect().width() - rand)
+        << l->text().toStdString();
+}
 
 QImage erwartet(Lampensatz satz, Lampe lampe) {
     return bild(bilddatei(Lampenbild{satz, lampe}), QSize(32, 32)).toImage();
@@ -78,17 +106,116 @@ TEST(Hauptfenster, ZeigtDieStatusleisteUndDenTitelNachDemStart) {
                                   "Maximalgeschwindigkeit:", "Rennmodus"}));
 }
 
-TEST(Hauptfenster, ZuLangerStatustextEndetMitAuslassungUndStehtGanzImTipp) {
+// The port panel shows the port whatever the font: it takes the width its text needs from
+// the speed panel, a device path too long even then loses its middle, never its name.
+TEST(Hauptfenster, PortfeldZeigtDenPortUndKuerztPfadeInDerMitte) {
     Fensterbahn b;
-    const QString pfad = "Com Port: /dev/serial/by-id/usb-Adapter_1234-if00-port0";
-    b.rennen.fR.StatusBar1.Panels("port").Text = pfad;
+    const auto zeigen = [&b](const QString& text) {
+        b.rennen.fR.StatusBar1.Panels("port").Text = text;
+        b.fenster->darstellen();
+        const QList<QLabel*> felder = b.statusfelder();
+        for (int i = 1; i < felder.size(); ++i)
+            EXPECT_LE(felder[i - 1]->geometry().right(), felder[i]->geometry().left()) << i;
+        EXPECT_LE(felder.back()->geometry().right(), b.fenster->width());
+        passtHinein(felder[1]);
+        return felder[1];
+    };
+    for (const QString text : {"Com Port: 1", "Com Port: ?", "Com Port: /dev/ttyUSB0",
+                               "Com Port: /dev/rfcomm0 geschlossen"})
+        EXPECT_EQ(zeigen(text)->text(), text);
+
+    const QString pfad = "Com Port: /dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0";
+    QLabel* port = zeigen(pfad);
+    EXPECT_TRUE(port->text().startsWith(QString("Com Port: /dev/") + QChar(0x2026) + "/usb-FTDI"))
+        << port->text().toStdString();
+    EXPECT_TRUE(port->text().endsWith("port0")) << port->text().toStdString();
+    EXPECT_EQ(alsText(port->toolTip()), pfad + "\nwelche serielle Schnittstelle");
+}
+
+// Two long names in a race of a million laps: every name and number shows whole in its
+// place, a name too long even for the smallest legible font ends in "…" and shows whole,
+// as typed, in its tooltip.
+TEST(Hauptfenster, LangeNamenUndEineMillionRundenPassenInIhreFelder) {
+    Fensterbahn b;
+    const QString name1 = "Maximilian Hoffmann-Schwerdtfeg"; // 31 characters
+    const QString name2 = "Wolfgang-Amadeus Grünewald-Lemm";
+    const QString markup = "<u>Tom</u><br>Jerry, der Schnellste vom ganzen Bahnclub Nordwest";
+    b.rennen.Fahrer = {name1, name2};
+    b.rennen.Rundenzahl = 1'000'000;
+    b.start.streckenangabenZeigen();
+    b.rennen.TabelleDimensionieren();
+    b.starten();
     b.fenster->darstellen();
-    for (QLabel* l : b.fenster->findChildren<QLabel*>()) {
-        if (!l->text().startsWith("Com"))
-            continue;
-        EXPECT_TRUE(l->text().endsWith(QChar(0x2026))) << l->text().toStdString();
-        EXPECT_EQ(l->toolTip(), pfad + "\nwelche serielle Schnittstelle");
+
+    for (const QString& name : {name1, name2}) {
+        Labelknopf* l = b.label(name);
+        ASSERT_NE(l, nullptr) << name.toStdString();
+        passtHinein(l);
+        EXPECT_GE(l->font().pointSizeF(), LesbarePunkte);
     }
+    Labelknopf* zaehler = b.label("1000000");
+    ASSERT_NE(zaehler, nullptr);
+    passtHinein(zaehler);
+    EXPECT_EQ(b.statusfelder()[3]->text(), "Rundenzahl: 1000000");
+    passtHinein(b.statusfelder()[3]);
+
+    b.rennen.fR.LaFahrer[2].Caption = markup;
+    b.fenster->darstellen();
+    QLabel* lang = b.fenster->findChildren<Labelknopf*>().at(1);
+    passtHinein(lang);
+    EXPECT_TRUE(lang->text().startsWith("<u>Tom</u><br>Jerry")) << lang->text().toStdString();
+    EXPECT_TRUE(lang->text().endsWith(QChar(0x2026)));
+    EXPECT_EQ(lang->textFormat(), Qt::PlainText);
+    EXPECT_EQ(alsText(lang->toolTip()), markup);
+}
+
+// The header, ten laps and the summary row stand whole in the window's fixed size.
+TEST(Hauptfenster, ZehnRundenUndSummeOhneBlaettern) {
+    Fensterbahn b;
+    b.rennen.Rundenzahl = 10;
+    b.rennen.TabelleDimensionieren();
+    b.starten();
+    b.fahren(1, 0.5, {3, 3, 3, 3, 3, 3, 3, 3, 3, 3});
+    b.fenster->darstellen();
+    for (QTableView* tabelle : b.fenster->findChildren<QTableView*>()) {
+        const QRect sichtbar = tabelle->viewport()->rect();
+        for (int zeile = 0; zeile < 11; ++zeile) {
+            const QRect r = tabelle->visualRect(tabelle->model()->index(zeile, 0));
+            EXPECT_TRUE(sichtbar.contains(r)) << zeile;
+            EXPECT_GE(r.height(), tabelle->fontMetrics().height()) << zeile;
+        }
+        EXPECT_GE(tabelle->horizontalHeader()->height(), tabelle->fontMetrics().height());
+        EXPECT_EQ(tabelle->verticalScrollBar()->maximum(), 0);
+    }
+}
+
+// Holding a key repeats it; only the press acts. A held Enter neither starts nor stops,
+// a held Shift+1 drives no laps.
+TEST(Hauptfenster, GehalteneTasteWirktNurEinmal) {
+    Fensterbahn b;
+    const auto halten = [&b](int key, Qt::KeyboardModifiers mod, int wiederholungen) {
+        for (int i = 0; i < wiederholungen; ++i) {
+            QKeyEvent wiederholt(QEvent::KeyPress, key, mod, QString(), true);
+            QApplication::sendEvent(b.fenster.get(), &wiederholt);
+        }
+    };
+    halten(Qt::Key_Return, Qt::NoModifier, 3);
+    EXPECT_EQ(b.rennen.fR.LaStart.Caption, "Start");
+
+    b.bei(-5);
+    b.taste(Qt::Key_Return);
+    halten(Qt::Key_Return, Qt::NoModifier, 3);
+    EXPECT_EQ(b.rennen.fR.LaStart.Caption, "Stop");
+    b.countdown(50);
+    b.bei(1);
+    b.taste(Qt::Key_Exclam, Qt::ShiftModifier);
+    halten(Qt::Key_Exclam, Qt::ShiftModifier, 20);
+    b.bei(4);
+    b.taste(Qt::Key_Exclam, Qt::ShiftModifier);
+    halten(Qt::Key_Space, Qt::NoModifier, 1);
+    EXPECT_FALSE(b.rennen.CrashPause);
+    EXPECT_EQ(b.rennen.fR.FG[1].zelle(1, 1).text, "4,000") << "timed from the race start";
+    EXPECT_TRUE(b.rennen.fR.FG[1].zelle(2, 1).text.isEmpty());
 }
 
 TEST(Hauptfenster, TastenWirkenWieDieTabelleSagt) {

@@ -3,6 +3,7 @@
 #include "Farben.h"
 #include "QtFarbe.h"
 #include "Standardschrift.h"
+#include "Texteinpassung.h"
 #include "Twips.h"
 
 #include <QIcon>
@@ -39,17 +40,16 @@ void einrichten(QWidget* widget, const QString& name, const Lage& lage) {
 
 QLabel* beschriftung(QWidget* eltern, const QString& name, const QString& text, const Stil& stil,
                      const Lage& lage, Farbe farbe = Farben::Hellgrau) {
-    // Names are typed by the users; they must show as typed, never as markup.
     auto* label = new QLabel(eltern);
-    label->setTextFormat(Qt::PlainText);
-    label->setText(text);
-    // "MS Sans Serif" of the design is a Windows bitmap font; Arial keeps its metrics.
-    label->setFont(standardschrift(stil.punkt, stil.fett));
     label->setAlignment(stil.ausrichtung);
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, qtFarbe(farbe));
     label->setPalette(palette);
     einrichten(label, name, lage);
+    // Names are typed by the users: shown as typed, never as markup, and a long one shrinks
+    // or ends in "…" rather than running past its column. "MS Sans Serif" of the design is
+    // a Windows bitmap font; Arial keeps its metrics.
+    einpassen(label, text, standardschrift(stil.punkt, stil.fett));
     return label;
 }
 
@@ -84,10 +84,11 @@ F2SpurRennen::F2SpurRennen(const F2SpurRennenInhalt& inhalt, QWidget* eltern) : 
 
     beschriftung(this, QStringLiteral("LaUeberschrift"), inhalt.LaUeberschrift, Ueberschrift,
                  {480, 300, 8355, 615});
+    // Each name stands beside its picture, between the picture and the next line.
     beschriftung(this, QStringLiteral("LaNameSieger"), inhalt.LaNameSieger, Name,
-                 {2400, 1320, 3015, 375});
+                 {2760, 1320, 2700, 375});
     beschriftung(this, QStringLiteral("LaNameVerlierer"), inhalt.LaNameVerlierer, Name,
-                 {5760, 1320, 3015, 375});
+                 {6090, 1320, 3090, 375});
     const std::pair<int, QString> koepfe[] = {{2040, QStringLiteral("Zeit")},
                                               {3780, QStringLiteral("Geschw.")},
                                               {5340, QStringLiteral("Zeit")},
@@ -109,10 +110,8 @@ F2SpurRennen::F2SpurRennen(const F2SpurRennenInhalt& inhalt, QWidget* eltern) : 
     spalte(this, QStringLiteral("LaGeschwVerlierer"), inhalt.LaGeschwVerlierer, 7080,
            zeilenVerlierer);
 
-    // The pictures lie above the name labels they overlap, so a click on the trophy
-    // reaches the trophy.
-    m_ImSieger = bild(this, QStringLiteral("ImSieger"), inhalt.ImSieger, {2280, 1200, 480, 480});
-    bild(this, QStringLiteral("ImVerlierer"), inhalt.ImVerlierer, {5640, 1260, 480, 480});
+    m_ImSieger = bild(this, QStringLiteral("ImSieger"), inhalt.ImSieger, {2220, 1200, 480, 480});
+    bild(this, QStringLiteral("ImVerlierer"), inhalt.ImVerlierer, {5580, 1260, 480, 480});
 
     auto* buEnde = new QPushButton(QStringLiteral("OK"), this);
     einrichten(buEnde, QStringLiteral("buEnde"), {6780, 4740, 1335, 255});

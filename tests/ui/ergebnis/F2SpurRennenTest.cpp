@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTextDocument>
 #include <gtest/gtest.h>
 
 namespace {
@@ -112,7 +113,6 @@ TEST(F2SpurRennen, KlickAufHintergrundPokalOderOkSchliesst) {
     };
     EXPECT_TRUE(schliesst([](OffenesFenster& o) { o.klick(&o.fenster, QPoint(5, 5)); }));
     EXPECT_TRUE(schliesst([](OffenesFenster& o) {
-        // Where the trophy overlaps the winner's name, the trophy takes the click.
         QWidget* pokal = teil(o.fenster, "ImSieger");
         o.klick(pokal, pokal->rect().bottomRight() - QPoint(2, 2));
     }));
@@ -124,4 +124,36 @@ TEST(F2SpurRennen, KlickAufHintergrundPokalOderOkSchliesst) {
         teil(o.fenster, "buEnde")->setFocus();
         QTest::keyClick(teil(o.fenster, "buEnde"), Qt::Key_Space);
     }));
+}
+
+// Names of any length stay beside their pictures: shrunk, then cut at the end, never at
+// the start; the whole name is the tooltip.
+TEST(F2SpurRennen, LangeNamenStehenGanzNebenIhrenBildern) {
+    F2SpurRennenInhalt inhalt = unentschieden();
+    const QString lang = "Maximilian Hoffmann-Schwerdtfeg";
+    const QString sehrLang = "<u>Tom</u><br>Jerry, der Schnellste vom ganzen Bahnclub Nordwest";
+    inhalt.LaUeberschrift = lang + " hat gewonnen!";
+    inhalt.LaNameSieger = lang;
+    inhalt.LaNameVerlierer = sehrLang;
+    F2SpurRennen f(inhalt);
+    f.show();
+
+    for (const char* name : {"LaNameSieger", "LaNameVerlierer", "LaUeberschrift"}) {
+        auto* label = qobject_cast<QLabel*>(teil(f, name));
+        EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()),
+                  label->contentsRect().width())
+            << name;
+        EXPECT_GE(label->font().pointSizeF(), 8) << name;
+        for (const char* bild : {"ImSieger", "ImVerlierer"})
+            EXPECT_FALSE(label->geometry().intersects(teil(f, bild)->geometry()))
+                << name << " " << bild;
+    }
+    EXPECT_EQ(text(f, "LaNameSieger"), lang);
+    EXPECT_EQ(text(f, "LaUeberschrift"), lang + " hat gewonnen!");
+    const QString gekuerzt = text(f, "LaNameVerlierer");
+    EXPECT_TRUE(gekuerzt.startsWith("<u>Tom</u><br>Jerry")) << gekuerzt.toStdString();
+    EXPECT_TRUE(gekuerzt.endsWith(QChar(0x2026)));
+    QTextDocument tipp;
+    tipp.setHtml(teil(f, "LaNameVerlierer")->toolTip());
+    EXPECT_EQ(tipp.toPlainText(), sehrLang);
 }
