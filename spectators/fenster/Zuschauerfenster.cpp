@@ -34,6 +34,7 @@ protected:
 
 QLabel* feld(QWidget* eltern, Qt::Alignment ausrichtung = Qt::AlignLeft | Qt::AlignVCenter) {
     auto* label = new QLabel(eltern);
+    label->setTextFormat(Qt::PlainText); // a winner's name shows as typed, markup and all
     label->setAlignment(ausrichtung);
     label->setFocusPolicy(Qt::NoFocus);
     label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);

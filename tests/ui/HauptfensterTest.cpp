@@ -4,6 +4,7 @@
 #include "Bilddateien.h"
 #include "Bilder.h"
 #include "Labelknopf.h"
+#include "OhneZuschauer.h"
 #include "Texteinpassung.h"
 #include "Twips.h"
 
@@ -19,10 +20,7 @@
 namespace {
 struct Fensterbahn : Einstellungsbahn {
     Fahrernamen fahrer{rennen, speicher, dialoge, [] { return std::optional<int>(); }};
-    struct : Zuschaueranzeige {
-        void umschalten() override {}
-        void vollbildUmschalten() override {}
-    } zuschauer;
+    OhneZuschauer zuschauer;
     Tastatur tastatur{rennen, start, rekorde, dialoge, fahrer, zuschauer};
     std::unique_ptr<Hauptfenster> fenster;
 
