@@ -8,9 +8,16 @@ const QString Vorgabe = QStringLiteral("1");
 const QString Hinweis =
     QStringLiteral("   -> Zeitaufnahme über die serielle Schnittstelle nicht möglich");
 
+const QString Rechtehinweis = QStringLiteral(
+    "Ihnen fehlt das Recht, diese Schnittstelle zu öffnen: treten Sie mit dem Befehl "
+    "sudo adduser $USER dialout der Gruppe dialout bei und melden Sie sich danach neu an. ");
+
 QString fehlerfrage(const QString& porttext) {
+    const std::optional<QString> geraet = portGeraet(porttext);
     return QStringLiteral("Fehler beim Öffnen der Schnittstelle (Com Port ") + porttext +
-           QStringLiteral("). Geben Sie bitte eine unbelegte und richtig konfigurierte "
+           QStringLiteral("). ") +
+           (geraet && zugriffVerweigert(*geraet) ? Rechtehinweis : QString()) +
+           QStringLiteral("Geben Sie bitte eine unbelegte und richtig konfigurierte "
                           "Portnummer der seriellen Schnittstelle für die Rundomat an:");
 }
 
