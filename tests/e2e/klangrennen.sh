@@ -24,21 +24,21 @@ parec --device=rennbahn.monitor --format=s16le --rate=8000 --channels=1 --raw \
     --latency-msec=20 >"$arbeit/aufnahme.raw" &
 aufnahme=$!
 
-einstellungen runden=2 MitSound=True RundenBeep=True PermanentesLogging=True
+einstellungen runden=4 MitSound=True RundenBeep=True PermanentesLogging=True
 anzeigeStarten de
 cd /
 programmStarten "$programm" --simulate=1.5
 fenster '^Rundomat$'
 xdotool key Return
-rundenPruefen "$(ergebnisdatei 250)" 2
+rundenPruefen "$(ergebnisdatei 300)" 4
 sleep 1
 kill "$aufnahme"
 wait "$aufnahme" 2>/dev/null || true
 aufnahme=""
 
 # The sounding stretches of the recording, in 10-ms steps: the longest one and how many
-# short ones (a beep lasts 100 ms).
-read -r laengste kurze < <(python3 - "$arbeit/aufnahme.raw" <<'PY'
+# short ones (a beep lasts 100 ms; two laps at once ring one after the other).
+read -r laengste kurze strecken < <(python3 - "$arbeit/aufnahme.raw" <<'PY'
 import array, sys
 proben = array.array("h", open(sys.argv[1], "rb").read())
 schritt = 80  # 10 ms at 8 kHz
@@ -51,9 +51,10 @@ for l in laut + [False]:
     elif lauf:
         strecken.append(lauf)
         lauf = 0
-print(max(strecken, default=0) * 10, sum(1 for s in strecken if 5 <= s <= 20))
+print(max(strecken, default=0) * 10, sum(1 for s in strecken if 5 <= s <= 25),
+      " ".join(f"{s * 10}ms" for s in strecken))
 PY
 )
-[ "$laengste" -ge 600 ] || fehler "kein Startklang in der Aufnahme (längster Klang $laengste ms)"
-[ "$kurze" -ge 2 ] || fehler "keine Pieptöne in der Aufnahme ($kurze)"
+[ "$laengste" -ge 600 ] || fehler "kein Startklang in der Aufnahme: $strecken"
+[ "$kurze" -ge 2 ] || fehler "keine Pieptöne in der Aufnahme: $strecken"
 echo "Klangrennen: Startklang (${laengste} ms) und $kurze Pieptöne kamen an, gestartet aus /."
