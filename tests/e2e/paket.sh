@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The Debian package as a racer gets it. lintian finds no error in it; its desktop entry
 # and metainfo are valid. Unpacked into a temporary folder it answers --version without a
-# display, and a keyboard race started from another folder puts hof.ini and the result
-# file into $XDG_DATA_HOME/rundomat of a temporary home, nothing into the program's tree.
+# display, and a keyboard race started from another folder puts hof.ini, the result file
+# and the race history into $XDG_DATA_HOME/rundomat of a temporary home, nothing into the
+# program's tree.
 # A portable copy of the build's program folder keeps its records beside itself.
 # Usage: paket.sh PATH/TO/rundomat_VERSION_ARCH.deb PATH/TO/build/rundomat
 source "$(dirname "$0")/gemeinsam.sh"
@@ -37,6 +38,11 @@ fahrt() {
     handrennen
     rundenPruefen "$(ergebnisdatei 100 1 "$2")" 5
     grep -q ';Anna' "$2/hof.ini" || fehler "hof.ini in $2: $(ls -la "$2")"
+    for _ in $(seq 50); do
+        [ -s "$2/rennen.sqlite" ] && break
+        sleep 0.1
+    done
+    [ -s "$2/rennen.sqlite" ] || fehler "kein Rennverlauf in $2: $(ls -la "$2")"
     kill "$app"
     wait "$app" 2>/dev/null || true
 }
