@@ -6,11 +6,15 @@
 #include "FRaceControl.h"
 #include "FVerlauf.h"
 #include "Fhof.h"
-#include "InfoAnzeigen.h"
+#include "QtEinstellungsspeicher.h"
 #include "RacecontrolModul.h"
 #include "SensortestFenster.h"
 
-Anwendung::Anwendung(const Programmoptionen& optionen) : m_optionen(optionen) {
+#include <QCoreApplication>
+#include <QDir>
+
+Anwendung::Anwendung(const Programmoptionen& optionen, const Programmdateien& dateien)
+    : m_optionen(optionen), m_dateien(dateien) {
     m_dialoge.elternSetzen(&m_fenster);
     // Whatever led to a message (a false start, a finish) is on screen while it is open.
     m_dialoge.vorJedemModalenFenster([this] { m_fenster.darstellen(); });
@@ -77,6 +81,7 @@ void Anwendung::signalquellenVerbinden() {
 
 void Anwendung::verlaufVerbinden() {
     m_rennen.beobachterAnmelden(m_mitschrift);
+    m_verlauf.vorDemAblegen([this] { return m_daten.bereitstellen(m_dialoge); });
     m_verlauf.beiBefund([this](const Verlaufsbefund& b) { m_verlaufsmeldungen.befund(b); });
     m_verlauf.beiFehler([this](const QString& grund) { m_verlaufsmeldungen.schreibfehler(grund); });
 }
@@ -108,9 +113,10 @@ void Anwendung::fensterAnmelden() {
         FRaceControl fenster(logik, eltern);
         fenster.exec();
     });
-    m_dialoge.fensterAnmelden(Fenster::Info, [this](QWidget*) { InfoAnzeigen(m_dialoge); });
+    m_dialoge.fensterAnmelden(Fenster::Info,
+                              [this](QWidget*) { InfoAnzeigen(m_dialoge, programmangaben()); });
     m_dialoge.fensterAnmelden(Fenster::fHinweis, [this](QWidget* eltern) {
-        fHinweisZeigen(m_optionen.datenverzeichnis, eltern);
+        fHinweisZeigen(m_dateien.pfad(QStringLiteral("readme.txt")), eltern);
     });
     m_dialoge.fensterAnmelden(Fenster::fVerlauf, [this](QWidget* eltern) {
         // The race that has just ended is in the list.
@@ -129,6 +135,13 @@ void Anwendung::fensterAnmelden() {
         m_sensortest = nullptr;
     });
     m_dialoge.ergebnisfensterAnmelden(f2SpurRennenZeigen);
+}
+
+Programmangaben Anwendung::programmangaben() const {
+    return {QCoreApplication::applicationVersion(), QString::fromLatin1(qVersion()),
+            QDir::toNativeSeparators(einstellungsortOeffnen()->fileName()),
+            m_daten.anzeigepfad(QStringLiteral("hof.ini")),
+            QDir::toNativeSeparators(m_daten.verzeichnis())};
 }
 
 void Anwendung::starten() {

@@ -8,6 +8,7 @@
 #include "Fahrernamen.h"
 #include "Hauptfenster.h"
 #include "Hofmodul.h"
+#include "InfoAnzeigen.h"
 #include "JnutlBibliothek.h"
 #include "Leitungsbehandlung.h"
 #include "Platinenempfang.h"
@@ -36,7 +37,7 @@
 
 class Anwendung {
 public:
-    explicit Anwendung(const Programmoptionen& optionen);
+    Anwendung(const Programmoptionen& optionen, const Programmdateien& dateien);
     // A race under way is kept in the history as stopped.
     ~Anwendung();
     Anwendung(const Anwendung&) = delete;
@@ -48,23 +49,25 @@ private:
     void verlaufVerbinden();
     void fensterAnmelden();
     Signalquelle signalquelle() const;
+    Programmangaben programmangaben() const;
     // The simulated track replaces the serial port when it was asked for.
     Portsteuerung& portsteuerung();
 
     Programmoptionen m_optionen;
+    Programmdateien m_dateien;
     Systemuhr m_systemuhr;
-    JnutlBibliothek m_box{JnutlBibliothek::standardorte()};
+    JnutlBibliothek m_box{JnutlBibliothek::standardorte(m_dateien)};
     BoxUhr m_boxuhr{m_box};
     QtZeitgeber m_timer;
     QtZeitgeber m_boxwacht;
     QtDialoge m_dialoge;
-    QtKlangausgabe m_klang;
+    QtKlangausgabe m_klang{m_dateien};
     Platinenuhr m_platinenuhr;
     Sensorport m_sensorleitungen{m_systemuhr};
     Datenport m_platinenport{Platinenprotokoll::Baud};
     Datenport m_MSCommRC{4800};
     QtEinstellungsspeicher m_speicher{m_dialoge};
-    Datenverzeichnis m_daten{m_optionen.datenverzeichnis};
+    Datenverzeichnis m_daten{m_optionen.datenverzeichnis, m_optionen.datenordnerAnlegen};
     Hofmodul m_hof{m_daten, m_dialoge};
     Systemtagesuhr m_tagesuhr;
     Ergebnisexport m_ergebnis{m_daten, m_dialoge, m_tagesuhr};

@@ -91,6 +91,8 @@ void Hofmodul::unlesbareBeiseitelegen() {
 }
 
 void Hofmodul::HofSchreiben() {
+    if (!m_daten.bereitstellen(m_dialoge))
+        return;
     std::optional<Laufzeitfehler> fehler = unlesbareDateiBewahren();
     if (!fehler)
         fehler = dateiErsetzen(m_daten.pfad(Dateiname), HofDatei::schreiben(m_liste));

@@ -11,20 +11,7 @@ anzeigeStarten "$layout"
 programmStarten "$1"
 
 nurTastatur
-xdotool key Return
-sleep 5.5 # the countdown
-for runde in 0 1 2 3 4 5; do
-    xdotool key shift+1
-    sleep 0.3
-    xdotool key shift+2
-    sleep 0.9
-done
-
-# Lane 1 won: its driver is offered for the Hall of Fame; the list is shown, then closed.
-fenster 'Gut gefahren'
-xdotool key Return
-fenster 'Hall of Fame'
-xdotool key Return
+handrennen
 
 text=$(ergebnisdatei)
 [ "$(sed -n 1p <<<"$text")" = $'\tFahrer 1\tAnna\tFahrer 2\tJürgen\t' ] || fehler "Zeile 1: $text"
