@@ -2,6 +2,7 @@
 
 #include "DialogFenster.h"
 #include "F2SpurRennen.h"
+#include "FAnsagen.h"
 #include "FHinweis.h"
 #include "FRaceControl.h"
 #include "FVerlauf.h"
@@ -20,6 +21,7 @@ Anwendung::Anwendung(const Programmoptionen& optionen) : m_optionen(optionen) {
     });
     signalquellenVerbinden();
     verlaufVerbinden();
+    ansagenVerbinden();
     fensterAnmelden();
 }
 
@@ -72,6 +74,26 @@ void Anwendung::verlaufVerbinden() {
     m_verlauf.beiFehler([this](const QString& grund) { m_verlaufsmeldungen.schreibfehler(grund); });
 }
 
+void Anwendung::ansagenVerbinden() {
+    Einstellungswerte werte(m_speicher);
+    m_ansageeinstellungen = Ansageeinstellungen::lesen(werte);
+    m_rennen.beobachterAnmelden(m_ansagen);
+    m_hof.beiNeuemRang([this](int rang, const QString& name) { m_ansagen.hallOfFame(rang, name); });
+
+    if (m_optionen.ansageprotokoll.isEmpty())
+        return;
+    if (!m_ansageprotokoll.oeffnen(m_optionen.ansageprotokoll)) {
+        m_dialoge.meldung(QStringLiteral("Das Ansageprotokoll kann nicht geschrieben werden: ") +
+                              m_optionen.ansageprotokoll + QStringLiteral(" (") +
+                              m_ansageprotokoll.fehlertext() + QStringLiteral(")"),
+                          Anwendungstitel);
+        return;
+    }
+    m_ansagen.protokollieren([this](const QString& text, bool verworfen) {
+        m_ansageprotokoll.eintragen(text, verworfen);
+    });
+}
+
 Signalquelle Anwendung::signalquelle() const {
     if (m_simulation)
         return Signalquelle::Simulation;
@@ -116,6 +138,11 @@ void Anwendung::fensterAnmelden() {
         m_sensortest = &logik;
         fenster.exec();
         m_sensortest = nullptr;
+    });
+    m_dialoge.fensterAnmelden(Fenster::fAnsagen, [this](QWidget* eltern) {
+        AnsagenLogik logik(m_ansageeinstellungen, m_speicher, m_ansagen, m_rennen.Fahrer[1]);
+        FAnsagen fenster(logik, eltern);
+        fenster.exec();
     });
     m_dialoge.ergebnisfensterAnmelden(f2SpurRennenZeigen);
 }

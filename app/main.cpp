@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QTextStream>
+#include <csignal>
 #include <functional>
 
 namespace {
@@ -38,6 +39,11 @@ int befehlszeileAusfuehren(const QString& programmordner,
 } // namespace
 
 int main(int argc, char* argv[]) {
+#ifdef SIGPIPE
+    // A log read through a pipe whose reader has gone must not end the program: the write
+    // fails and the race goes on.
+    std::signal(SIGPIPE, SIG_IGN);
+#endif
     if (verlaufsexportVerlangt(argc, argv)) {
         QCoreApplication app(argc, argv);
         return befehlszeileAusfuehren(QCoreApplication::applicationDirPath(),

@@ -84,6 +84,8 @@ void Hofmodul::HofEintragen(double kandidat, const QString& sieger) {
                 m_liste.HofGeschw[unten] = m_liste.HofGeschw[unten - 1];
                 m_liste.HofName[unten] = m_liste.HofName[unten - 1];
             }
+            if (m_neuerRang)
+                m_neuerRang(rang, sieger);
             m_liste.HofName[rang] = nameErfragen(sieger);
             m_liste.HofGeschw[rang] = wert;
             HofSchreiben();

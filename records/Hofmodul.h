@@ -7,6 +7,7 @@
 #include "Hofliste.h"
 #include "Laufzeitfehler.h"
 
+#include <functional>
 #include <optional>
 
 class Rennen;
@@ -29,6 +30,11 @@ public:
     void HofDateiLoeschen();
     // The window's button: clears the list if the user confirms.
     void BuNeueHofMachen_Click();
+    // Told of a candidate that takes a rank (1 to 5), with the name offered for it, before
+    // the name is asked for: the announcements say it while the racer types.
+    void beiNeuemRang(std::function<void(int rang, const QString& name)> aufruf) {
+        m_neuerRang = std::move(aufruf);
+    }
 
 private:
     QString nameErfragen(const QString& vorgabe);
@@ -39,4 +45,5 @@ private:
     Hofliste m_liste;
     // hof.ini exists but held no Hall of Fame: it must not be overwritten unseen.
     bool m_dateiUnlesbar = false;
+    std::function<void(int, const QString&)> m_neuerRang;
 };

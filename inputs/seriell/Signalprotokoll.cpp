@@ -17,20 +17,14 @@ QString zeile(const Signaleintrag& e) {
 } // namespace
 
 bool Signalprotokoll::oeffnen(const QString& datei) {
-    m_datei.setFileName(datei);
-    if (!m_datei.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
+    if (!m_datei.oeffnen(datei))
         return false;
-    m_datei.write(QStringLiteral("# Signalprotokoll ab %1: Uhrzeit [s], Ereignis, Spur, "
-                                 "Signalzeit [s], Ausgang, Anmerkung\n")
-                      .arg(QDateTime::currentDateTime().toString(Qt::ISODate))
-                      .toUtf8());
-    m_datei.flush();
+    m_datei.zeile(QStringLiteral("# Signalprotokoll ab %1: Uhrzeit [s], Ereignis, Spur, "
+                                 "Signalzeit [s], Ausgang, Anmerkung")
+                      .arg(QDateTime::currentDateTime().toString(Qt::ISODate)));
     return true;
 }
 
 void Signalprotokoll::eintragen(const Signaleintrag& eintrag) {
-    if (!m_datei.isOpen())
-        return;
-    m_datei.write((zeile(eintrag) + QLatin1Char('\n')).toUtf8());
-    m_datei.flush();
+    m_datei.zeile(zeile(eintrag));
 }

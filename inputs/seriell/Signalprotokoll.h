@@ -2,20 +2,20 @@
 // its time and what became of it, one text line each.
 #pragma once
 
+#include "Protokolldatei.h"
 #include "Signalannahme.h"
 
-#include <QFile>
 #include <QString>
 
 class Signalprotokoll {
 public:
     // Appends to the file, so earlier runs stay readable; false when it cannot be written.
     bool oeffnen(const QString& datei);
-    QString fehlertext() const { return m_datei.errorString(); }
+    QString fehlertext() const { return m_datei.fehlertext(); }
 
     // Written through at once, so a crash loses nothing of what led to it.
     void eintragen(const Signaleintrag& eintrag);
 
 private:
-    QFile m_datei;
+    Protokolldatei m_datei;
 };
