@@ -1,6 +1,6 @@
 # The two commands of the README: `make run` and `make test`. Each one installs
 # what is missing, configures and builds first.
-.PHONY: deps build run test bench test-sanitize fuzz-hof fuzz-box clean
+.PHONY: deps build run test bench test-sanitize firmware fuzz-hof fuzz-box fuzz-board clean
 
 deps:
 	scripts/install-deps
@@ -18,11 +18,16 @@ test: build
 bench: build
 	build/default/bench/rundomat-bench
 	build/default/bench/rundomat-leitung-bench
+	build/default/bench/rundomat-platinen-bench
 	build/default/bench/rundomat-verlauf-bench
 	bench/leerlauf.sh build/default/rundomat/rundomat \
 	  build/default/tools/box-emulator/rundomat-box-emulator
 	bench/sensorrennen.sh build/default/rundomat/rundomat \
 	  build/default/tools/sensor-emulator/rundomat-sensor-emulator
+
+# The sensor board's firmware: build/firmware/rundomat-platine.hex (and .elf) for avrdude.
+firmware: deps
+	$(MAKE) -C firmware AUSGABE=$(CURDIR)/build/firmware
 
 test-sanitize: deps
 	cmake --preset sanitize
@@ -36,7 +41,7 @@ clean:
 # for FUZZ_SEKUNDEN seconds (5 minutes unless set), one process; the inputs they find stay
 # in build/fuzz.
 FUZZ_SEKUNDEN ?= 300
-fuzz-hof fuzz-box: fuzz-%: deps
+fuzz-hof fuzz-box fuzz-board: fuzz-%: deps
 	cmake --preset fuzz
 	cmake --build --preset fuzz
 	mkdir -p build/fuzz/korpus-$*

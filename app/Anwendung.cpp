@@ -46,7 +46,10 @@ void Anwendung::signalquellenVerbinden() {
         m_leitungen.OnComm(ereignis);
         m_fenster.darstellen();
     };
-    m_MSComm1.beiLeitungsereignis(leitungsereignis);
+    m_sensorleitungen.beiLeitungsereignis(leitungsereignis);
+    m_MSComm1.nachEmpfang([this] { m_fenster.darstellen(); });
+    m_platine.senden([this](const QByteArray& bytes) { m_platinenport.senden(bytes); });
+    m_rennen.beobachterAnmelden(m_platine);
     if (m_simulation)
         m_simulation->beiLeitungsereignis(leitungsereignis);
     m_MSCommRC.beiEmpfang([this](const QByteArray& bytes) {
@@ -66,6 +69,7 @@ void Anwendung::signalquellenVerbinden() {
     const auto eintragen = [this](const Signaleintrag& e) { m_signalprotokoll.eintragen(e); };
     m_leitungen.protokollieren(eintragen);
     m_boxempfang.protokollieren(eintragen);
+    m_platine.protokollieren(eintragen);
 }
 
 void Anwendung::verlaufVerbinden() {
@@ -99,7 +103,9 @@ Signalquelle Anwendung::signalquelle() const {
         return Signalquelle::Simulation;
     if (m_rennen.RaceControl)
         return m_MSCommRC.PortOpen() ? Signalquelle::Box : Signalquelle::Tastatur;
-    return m_MSComm1.PortOpen() ? Signalquelle::Sensoren : Signalquelle::Tastatur;
+    if (!m_MSComm1.PortOpen())
+        return Signalquelle::Tastatur;
+    return m_platine.erkannt() ? Signalquelle::Platine : Signalquelle::Sensoren;
 }
 
 void Anwendung::fensterAnmelden() {
@@ -133,7 +139,7 @@ void Anwendung::fensterAnmelden() {
         fenster.exec();
     });
     m_dialoge.fensterAnmelden(Fenster::Sensortest, [this](QWidget* eltern) {
-        Sensortest logik(m_rennen, m_MSComm1, m_systemuhr, portsteuerung(), m_dialoge);
+        Sensortest logik(m_rennen, m_sensorleitungen, m_systemuhr, portsteuerung(), m_dialoge);
         SensortestFenster fenster(logik, eltern);
         m_sensortest = &logik;
         fenster.exec();

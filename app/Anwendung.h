@@ -5,7 +5,7 @@
 #include "Ansagen.h"
 #include "Ansageprotokoll.h"
 #include "BoxUhr.h"
-#include "Boxport.h"
+#include "Datenport.h"
 #include "Ergebnisexport.h"
 #include "EspeakSprecher.h"
 #include "Fahrernamen.h"
@@ -13,6 +13,8 @@
 #include "Hofmodul.h"
 #include "JnutlBibliothek.h"
 #include "Leitungsbehandlung.h"
+#include "Platinenempfang.h"
+#include "Platinenuhr.h"
 #include "Programmoptionen.h"
 #include "Programmstart.h"
 #include "QtDialoge.h"
@@ -24,6 +26,7 @@
 #include "Rennen.h"
 #include "Rennmitschrift.h"
 #include "Schnittstellensteuerung.h"
+#include "Sensoranschluss.h"
 #include "Sensorport.h"
 #include "Sensortest.h"
 #include "Signalprotokoll.h"
@@ -61,8 +64,10 @@ private:
     QtZeitgeber m_timer;
     QtDialoge m_dialoge;
     QtKlangausgabe m_klang;
-    Sensorport m_MSComm1{m_systemuhr};
-    Boxport m_MSCommRC;
+    Platinenuhr m_platinenuhr;
+    Sensorport m_sensorleitungen{m_systemuhr};
+    Datenport m_platinenport{Platinenprotokoll::Baud};
+    Datenport m_MSCommRC{4800};
     QtEinstellungsspeicher m_speicher;
     Datenverzeichnis m_daten{m_optionen.datenverzeichnis};
     Hofmodul m_hof{m_daten, m_dialoge};
@@ -75,6 +80,9 @@ private:
     Ansagen m_ansagen{m_sprecher, m_ansageeinstellungen};
     Rennen m_rennen{{m_systemuhr, m_boxuhr, m_timer, m_dialoge, m_klang, m_MSComm1, m_box,
                      m_speicher, m_rekorde}};
+    Platinenempfang m_platine{m_rennen, m_platinenuhr, m_systemuhr, m_dialoge};
+    // The race holds it by reference from its start; it is built right after.
+    Sensoranschluss m_MSComm1{m_sensorleitungen, m_sensorleitungen, m_platinenport, m_platine};
     Schnittstellensteuerung m_schnittstellen{m_rennen, m_speicher, m_dialoge, m_MSComm1,
                                              m_MSCommRC};
     std::optional<Simulationsport> m_simulation;

@@ -2,12 +2,40 @@
 
 #include "Zahlenformat.h"
 
+#include <cmath>
 #include <utility>
 
-Rennen::Rennen(const Anschluesse& anschluesse) : m_an(anschluesse) {}
+Rennen::Rennen(const Anschluesse& anschluesse) : m_an(anschluesse), m_sensoruhr(&m_an.systemuhr) {}
 
 Uhr& Rennen::uhr() {
-    return RaceControl ? m_an.boxuhr : m_an.systemuhr;
+    return RaceControl ? m_an.boxuhr : *m_sensoruhr;
+}
+
+void Rennen::SensoruhrWechseln(Uhr& sensoruhr) {
+    m_folge.ausfuehren([this, &sensoruhr] {
+        Uhr& alt = *m_sensoruhr;
+        m_sensoruhr = &sensoruhr;
+        if (&alt == &sensoruhr || RaceControl)
+            return;
+        const std::int64_t jetztAlt = alt.ticks();
+        const std::int64_t jetztNeu = sensoruhr.ticks();
+        const double faktor =
+            static_cast<double>(sensoruhr.ticksProSekunde()) / alt.ticksProSekunde();
+        const auto umrechnen = [&](std::int64_t tick) {
+            return jetztNeu + std::llround(static_cast<double>(tick - jetztAlt) * faktor);
+        };
+        // Pausenzeit is subtracted from ticks: its now-relative value scales the same way.
+        Pausenzeit = jetztNeu - std::llround(static_cast<double>(jetztAlt - Pausenzeit) * faktor);
+        PausenBeginn = umrechnen(PausenBeginn);
+        PausenEnde = umrechnen(PausenEnde);
+    });
+}
+
+void Rennen::Sensorsignal(int spur, double zeit) {
+    Rundenereignis(spur, zeit);
+    // Single mode: one sensor serves both lanes, its own first.
+    if (Einzelmodus)
+        Rundenereignis(andereSpur(spur), zeit);
 }
 
 double Rennen::Signalzeit(std::int64_t tick) {

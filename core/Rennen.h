@@ -63,8 +63,15 @@ public:
     void Piepton();
     void RaceControlOeffnen();
 
-    // The clock of the active signal source: the box's in RaceControl mode.
+    // The clock of the active signal source: the box's in RaceControl mode, otherwise the
+    // sensors' (the system clock, or a sensor board's).
     Uhr& uhr();
+    // The sensor port now times with this clock. Every tick value of the race moves over,
+    // so signal times go on where they stood: a board recognised during a race does not
+    // break it.
+    void SensoruhrWechseln(Uhr& sensoruhr);
+    // An accepted sensor signal: the lane's lap, in single mode the other lane's, too.
+    void Sensorsignal(int spur, double zeit);
     // The signal time of a clock tick: (tick - Pausenzeit) / ticks per second.
     double Signalzeit(std::int64_t tick);
 
@@ -90,6 +97,7 @@ private:
     }
 
     Anschluesse m_an;
+    Uhr* m_sensoruhr;
     Ereignisfolge m_folge;
     std::vector<Rennbeobachter*> m_beobachter;
 };

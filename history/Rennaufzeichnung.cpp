@@ -29,14 +29,15 @@ QString quellenText(Signalquelle quelle) {
     case Signalquelle::Box: return QStringLiteral("box");
     case Signalquelle::Tastatur: return QStringLiteral("tastatur");
     case Signalquelle::Simulation: return QStringLiteral("simulation");
+    case Signalquelle::Platine: return QStringLiteral("platine");
     case Signalquelle::Sensoren: break;
     }
     return QStringLiteral("sensoren");
 }
 
 Signalquelle quelleAusText(const QString& text) {
-    for (Signalquelle quelle :
-         {Signalquelle::Box, Signalquelle::Tastatur, Signalquelle::Simulation})
+    for (Signalquelle quelle : {Signalquelle::Box, Signalquelle::Tastatur, Signalquelle::Simulation,
+                                Signalquelle::Platine})
         if (quellenText(quelle) == text)
             return quelle;
     return Signalquelle::Sensoren;

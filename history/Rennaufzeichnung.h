@@ -14,8 +14,8 @@
 enum class Rennart { Rennen, Training, Spurwechsel };
 
 // Where the laps came from: the lap sensors, the timing box, the keyboard alone (no port
-// could be opened) or the track simulator.
-enum class Signalquelle { Sensoren, Box, Tastatur, Simulation };
+// could be opened), the track simulator or the sensor board.
+enum class Signalquelle { Sensoren, Box, Tastatur, Simulation, Platine };
 
 struct Rundeneintrag {
     double zeit = 0;            // seconds

@@ -19,6 +19,7 @@ QString quellenName(Signalquelle quelle) {
     case Signalquelle::Box: return QStringLiteral("Zeitnahme-Box");
     case Signalquelle::Tastatur: return QStringLiteral("Tastatur");
     case Signalquelle::Simulation: return QStringLiteral("Simulation");
+    case Signalquelle::Platine: return QStringLiteral("Sensorplatine");
     case Signalquelle::Sensoren: break;
     }
     return QStringLiteral("Sensoren");

@@ -63,11 +63,18 @@ void Sensortest::darstellen() {
     }
 
     const bool offen = m_MSComm1.PortOpen() && !m_rennen.RaceControl;
+    const QString& portfeld = m_rennen.fR.StatusBar1.Panels(QStringLiteral("port")).Text;
     ansicht.BuComVisible = !m_rennen.RaceControl;
     if (m_rennen.RaceControl)
         ansicht.LaPort = QStringLiteral(
             "Die Zeitnahme läuft über Racecontrol. Der Sensortest prüft die Sensoren an der "
             "seriellen Schnittstelle; dazu Racecontrol in den Optionen abwählen.");
+    else if (!offen && portfeld.startsWith(QStringLiteral("Platine: ")))
+        // The board debounces and stamps on its own; its edges are in the signal log.
+        ansicht.LaPort = QStringLiteral("Die Sensoren hängen an einer Platine (") + portfeld +
+                         QStringLiteral("). Der Sensortest beobachtet die Leitungen CD und DSR; "
+                                        "was die Platine meldet, zeigt das Signalprotokoll "
+                                        "(--signal-log).");
     else if (!offen)
         ansicht.LaPort = QStringLiteral("Keine Schnittstelle geöffnet: die Sensoren lassen sich "
                                         "nicht beobachten. Mit \"COM ändern\" eine wählen.");

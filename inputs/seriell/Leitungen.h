@@ -36,4 +36,5 @@ struct Leitungsereignis {
 enum class Stoerung {
     Getrennt,       // unplugged or failed
     KeineLeitungen, // the device has no modem lines to watch
+    FremdeFirmware, // a sensor board whose firmware this program does not understand
 };

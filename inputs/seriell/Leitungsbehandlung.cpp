@@ -33,10 +33,6 @@ void Leitungsbehandlung::OnComm(const Leitungsereignis& ereignis) {
         m_protokoll({ereignis.zeit, LeitungsticksProSekunde, ereignisText(ereignis),
                      rundensignal ? spur : 0, zeit, ausgang,
                      anmerkung(ereignis, weiter && r.Einzelmodus, spur)});
-    if (!weiter)
-        return;
-    r.Rundenereignis(spur, zeit);
-    // Single mode: one sensor serves both lanes, its own first.
-    if (r.Einzelmodus)
-        r.Rundenereignis(andereSpur(spur), zeit);
+    if (weiter)
+        r.Sensorsignal(spur, zeit);
 }

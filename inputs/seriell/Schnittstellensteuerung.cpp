@@ -18,8 +18,9 @@ QString fehlerfrage(const QString& porttext) {
 QString verlustmeldung(Stoerung stoerung, const QString& porttext) {
     if (stoerung == Stoerung::KeineLeitungen)
         return QStringLiteral("An der Schnittstelle (Com Port ") + porttext +
-               QStringLiteral(") lassen sich die Leitungen CD und DSR nicht beobachten, es kann "
-                              "keine Zeitaufnahme über die serielle Schnittstelle erfolgen.");
+               QStringLiteral(") lassen sich die Leitungen CD und DSR nicht beobachten, und keine "
+                              "Platine hat sich gemeldet; es kann keine Zeitaufnahme über die "
+                              "serielle Schnittstelle erfolgen.");
     return QStringLiteral("Die Verbindung zur Schnittstelle (Com Port ") + porttext +
            QStringLiteral(") ist unterbrochen, es kann keine Zeitaufnahme über die serielle "
                           "Schnittstelle erfolgen. Das Rennen bleibt erhalten; Runden lassen sich "
@@ -93,7 +94,9 @@ void Schnittstellensteuerung::ohneSchnittstelle() {
 // The race goes on as it was; only the port is gone, and with it the sensor laps.
 void Schnittstellensteuerung::verloren(Stoerung stoerung) {
     ohneSchnittstelle();
-    m_dialoge.meldung(verlustmeldung(stoerung, m_porttext), Anwendungstitel);
+    // The board's receiver has named both firmware versions already.
+    if (stoerung != Stoerung::FremdeFirmware)
+        m_dialoge.meldung(verlustmeldung(stoerung, m_porttext), Anwendungstitel);
 }
 
 SeriellerAnschluss& Schnittstellensteuerung::aktiverPort() {

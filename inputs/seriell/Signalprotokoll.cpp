@@ -5,8 +5,11 @@
 namespace {
 QString zeile(const Signaleintrag& e) {
     const double uhrzeit = static_cast<double>(e.tick) / e.ticksProSekunde;
+    // A board's microseconds in full; the line and box clocks have no finer digits.
+    const int stellen = e.ticksProSekunde >= 1'000'000 ? 6 : 4;
     QString text =
-        QString::number(uhrzeit, 'f', 4) + QLatin1Char('\t') + e.ereignis + QLatin1Char('\t') +
+        QString::number(uhrzeit, 'f', stellen) + QLatin1Char('\t') + e.ereignis +
+        QLatin1Char('\t') +
         (e.spur ? QStringLiteral("Spur ") + QString::number(e.spur) : QStringLiteral("-")) +
         QLatin1Char('\t') + QString::number(e.zeit, 'f', 4) + QLatin1Char('\t') +
         ausgangText(e.ausgang);

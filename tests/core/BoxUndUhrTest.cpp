@@ -88,3 +88,23 @@ TEST(Spuren, NummernAusserhalbDerSpurenSindEinProgrammierfehler) {
     EXPECT_THROW(s[0], std::out_of_range);
     EXPECT_THROW(s[3], std::out_of_range);
 }
+
+TEST(Sensoruhr, EinWechselMittenInDerCrashpauseLaesstDieRennzeitWeiterlaufen) {
+    Rennbahn b;
+    FakeUhr platine{1'000'000};
+    b.starten();
+    b.signal(1, 1.0);
+    b.bei(2.0);
+    b.rennen.CrashUmschalten();
+    // A board answers on the sensor port while the race stands; its clock reads 77 s.
+    platine.stand = 77'000'000;
+    b.rennen.SensoruhrWechseln(platine);
+    platine.stand += 3'000'000;
+    b.rennen.CrashUmschalten();
+    EXPECT_EQ(b.rennen.Pausenzeit, 77'000'000 + 3'000'000 - 2'000'000 - Rennbahn::Basis * 1000)
+        << "microseconds now";
+    platine.stand += 1'500'000;
+    b.rennen.SimuliertesRundensignal(1);
+    EXPECT_EQ(b.rennen.Rundenzeiten[1], (std::vector<double>{0, 3.5}))
+        << "2 s before the pause, 1.5 s after it";
+}

@@ -36,7 +36,7 @@ TEST(Verlaufsspeicher, SpeichertJedesRennenUnverfaelschtUndLiestEsWiederGenauso)
         Rennaufzeichnung r = rennen(namen[i], {3.1, 2.987}, namen[i + 1], {4, 1e-3});
         r.laeufe[0][2].runden[1].vonHand = true;
         r.laeufe[0][1].farbe = 0xFF00FF;
-        r.quelle = Signalquelle::Simulation;
+        r.quelle = i % 2 ? Signalquelle::Platine : Signalquelle::Simulation;
         r.art = Rennart::Training;
         r.sieger = i % 2 ? std::optional<QString>() : namen[i];
         gespeichert.push_back(r);

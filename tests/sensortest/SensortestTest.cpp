@@ -103,6 +103,12 @@ TEST(Sensortest, OhneOffenenPortSagtEsDasUndBietetComAendernAn) {
     EXPECT_EQ(b.steuerung.aufrufe, (QStringList{QStringLiteral("schliessen"),
                                                 QStringLiteral("SchnittstelleOeffnen 3")}));
 
+    b.rennen.fR.StatusBar1.Panels(QStringLiteral("port")).Text = QStringLiteral("Platine: 3");
+    b.test.Timer_Timer();
+    EXPECT_TRUE(b.test.ansicht.LaPort.startsWith(
+        QStringLiteral("Die Sensoren hängen an einer Platine (Platine: 3).")))
+        << "a board is no port without sensors";
+
     b.rennen.RaceControl = true;
     b.test.Timer_Timer();
     EXPECT_FALSE(b.test.ansicht.BuComVisible);

@@ -9,38 +9,38 @@
 
 namespace {
 
-void roh4800(termios& einstellung) {
+void roh(termios& einstellung, speed_t baud) {
     cfmakeraw(&einstellung);
-    cfsetispeed(&einstellung, B4800);
-    cfsetospeed(&einstellung, B4800);
+    cfsetispeed(&einstellung, baud);
+    cfsetospeed(&einstellung, baud);
     einstellung.c_cflag &= static_cast<tcflag_t>(~CSTOPB);
     einstellung.c_cflag |= CLOCAL | CREAD;
 }
 
 } // namespace
 
-Leitung::Leitung(int schreibende, int offenGehalten, std::string pfad)
-    : m_schreibende(schreibende), m_offenGehalten(offenGehalten), m_pfad(std::move(pfad)) {
-    fcntl(m_schreibende, F_SETFL, fcntl(m_schreibende, F_GETFL) | O_NONBLOCK);
+Leitung::Leitung(int ende, int offenGehalten, std::string pfad)
+    : m_ende(ende), m_offenGehalten(offenGehalten), m_pfad(std::move(pfad)) {
+    fcntl(m_ende, F_SETFL, fcntl(m_ende, F_GETFL) | O_NONBLOCK);
 }
 
 Leitung::Leitung(Leitung&& andere) noexcept
-    : m_schreibende(std::exchange(andere.m_schreibende, -1)),
+    : m_ende(std::exchange(andere.m_ende, -1)),
       m_offenGehalten(std::exchange(andere.m_offenGehalten, -1)), m_pfad(std::move(andere.m_pfad)) {
 }
 
 Leitung::~Leitung() {
-    for (int fd : {m_schreibende, m_offenGehalten}) {
+    for (int fd : {m_ende, m_offenGehalten}) {
         if (fd >= 0)
             close(fd);
     }
 }
 
-std::optional<Leitung> Leitung::pseudoterminal() {
+std::optional<Leitung> Leitung::pseudoterminal(speed_t baud) {
     int master = -1;
     int slave = -1;
     termios einstellung{};
-    roh4800(einstellung);
+    roh(einstellung, baud);
     if (openpty(&master, &slave, nullptr, &einstellung, nullptr) != 0)
         return std::nullopt;
     char* name = ttyname(slave);
@@ -52,7 +52,7 @@ std::optional<Leitung> Leitung::pseudoterminal() {
     return Leitung(master, slave, name);
 }
 
-std::optional<Leitung> Leitung::geraet(const std::string& pfad) {
+std::optional<Leitung> Leitung::geraet(const std::string& pfad, speed_t baud) {
     const int fd = open(pfad.c_str(), O_RDWR | O_NOCTTY);
     if (fd < 0)
         return std::nullopt;
@@ -61,7 +61,7 @@ std::optional<Leitung> Leitung::geraet(const std::string& pfad) {
         close(fd);
         return std::nullopt;
     }
-    roh4800(einstellung);
+    roh(einstellung, baud);
     if (tcsetattr(fd, TCSANOW, &einstellung) != 0) {
         close(fd);
         return std::nullopt;
@@ -72,12 +72,26 @@ std::optional<Leitung> Leitung::geraet(const std::string& pfad) {
 void Leitung::senden(const std::vector<std::uint8_t>& bytes) {
     std::size_t gesendet = 0;
     while (gesendet < bytes.size()) {
-        const ssize_t n = write(m_schreibende, bytes.data() + gesendet, bytes.size() - gesendet);
+        const ssize_t n = write(m_ende, bytes.data() + gesendet, bytes.size() - gesendet);
         if (n > 0)
             gesendet += static_cast<std::size_t>(n);
         else if (n < 0 && errno == EINTR)
             continue;
         else
             return;
+    }
+}
+
+std::vector<std::uint8_t> Leitung::empfangen() {
+    std::vector<std::uint8_t> bytes;
+    std::uint8_t puffer[256];
+    for (;;) {
+        const ssize_t n = read(m_ende, puffer, sizeof puffer);
+        if (n > 0)
+            bytes.insert(bytes.end(), puffer, puffer + n);
+        else if (n < 0 && errno == EINTR)
+            continue;
+        else
+            return bytes;
     }
 }

@@ -2,21 +2,20 @@
 // the box (and its emulator) and read back by the box library. See docs/box-protocol.md.
 #pragma once
 
-#include <cstddef>
+#include "Rahmung.h"
+
 #include <cstdint>
-#include <deque>
 #include <optional>
 #include <variant>
 #include <vector>
 
 namespace Boxprotokoll {
 
-constexpr std::uint8_t Sync = 0xA5;
+using Rahmung::MaxNutzdaten;
+using Rahmung::pruefsumme;
+using Rahmung::Sync;
 constexpr std::uint8_t TypZeit = 0x54;
 constexpr std::uint8_t TypEreignis = 0x45;
-// Longer announced payloads are taken for garbage, which bounds how long a false start
-// can hold up the frames behind it.
-constexpr std::size_t MaxNutzdaten = 16;
 
 // The box clock (4800 ticks per second, wrapping at 2^32) at the moment the frame is sent.
 struct Zeitrahmen {
@@ -36,24 +35,18 @@ struct Ereignisrahmen {
 
 using Rahmen = std::variant<Zeitrahmen, Ereignisrahmen>;
 
-// CRC-16/CCITT-FALSE (polynomial 0x1021, start value 0xFFFF).
-std::uint16_t pruefsumme(const std::uint8_t* daten, std::size_t laenge);
-
 std::vector<std::uint8_t> kodieren(const Rahmen& rahmen);
 
-// Finds the good frames in a byte stream that may hold garbage, torn or corrupted
-// frames. Every byte position is tried as a frame start, so a real frame that begins
-// inside a false one is still found.
+// The box's frames in a byte stream that may hold garbage, torn or corrupted frames;
+// frames of other kinds, or of a known kind with the wrong length, are skipped.
 class Rahmenleser {
 public:
-    void aufnehmen(std::uint8_t byte);
-    // The next good frame among the bytes taken so far. Callers take frames until there
-    // is none, or the bytes of unread frames pile up.
+    void aufnehmen(std::uint8_t byte) { m_leser.aufnehmen(byte); }
     std::optional<Rahmen> naechsterRahmen();
-    void zuruecksetzen() { m_puffer.clear(); }
+    void zuruecksetzen() { m_leser.zuruecksetzen(); }
 
 private:
-    std::deque<std::uint8_t> m_puffer;
+    Rahmung::Leser m_leser;
 };
 
 } // namespace Boxprotokoll

@@ -1,4 +1,4 @@
-#include "Boxport.h"
+#include "Datenport.h"
 #include "Fakes.h"
 #include "JnutlBibliothek.h"
 #include "QtAusgabe.h"
@@ -31,7 +31,7 @@ TEST(BoxEndeZuEnde, DerEmulatorFaehrtEinRennenUeberDasPseudoterminal) {
     ASSERT_TRUE(emulator.waitForReadyRead(5000));
     const QString pfad = QString::fromLocal8Bit(emulator.readLine()).trimmed();
 
-    Boxport MSCommRC;
+    Datenport MSCommRC(4800);
     ASSERT_TRUE(MSCommRC.oeffnen(pfad));
 
     FakeUhr uhr;

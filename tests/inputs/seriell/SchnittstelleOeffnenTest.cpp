@@ -171,7 +171,14 @@ TEST(SchnittstelleOeffnen, EinGeraetOhneModemleitungenWirdGenannt) {
     ASSERT_EQ(b.dialoge.meldungen.size(), 1u);
     EXPECT_EQ(b.dialoge.meldungen[0].text,
               "An der Schnittstelle (Com Port /dev/pts/4) lassen sich die Leitungen CD und DSR "
-              "nicht beobachten, es kann keine Zeitaufnahme über die serielle Schnittstelle "
-              "erfolgen.");
+              "nicht beobachten, und keine Platine hat sich gemeldet; es kann keine "
+              "Zeitaufnahme über die serielle Schnittstelle erfolgen.");
     EXPECT_EQ(b.portfeld(), "Com Port: ?");
+
+    // A board whose firmware is foreign has been named by the board's receiver already.
+    b.steuerung.SchnittstelleOeffnen("/dev/pts/4");
+    b.MSComm1.verlieren(Stoerung::FremdeFirmware);
+    EXPECT_EQ(b.dialoge.meldungen.size(), 1u);
+    EXPECT_EQ(b.portfeld(), "Com Port: ?");
+    EXPECT_TRUE(b.rennen.fR.Caption.endsWith(Hinweis));
 }

@@ -1,6 +1,6 @@
 #include "Sensorport.h"
 
-#include "Boxport.h"
+#include "Datenport.h"
 #include "FakeLeitungen.h"
 #include "Portbahn.h"
 
@@ -131,10 +131,10 @@ TEST(Sensorgeraet, OeffnetEinTerminalNurEinmalUndFindetDortKeineLeitungen) {
     EXPECT_NE(sensorgeraetOeffnen(pty.name), nullptr) << "closed, it is free again";
 }
 
-TEST(Boxport, ReichtDieBytesWeiterUndMerktDasTrennen) {
+TEST(Datenport, ReichtDieBytesWeiterUndMerktDasTrennen) {
     Pseudoterminal pty;
     ASSERT_FALSE(pty.name.isEmpty());
-    Boxport box;
+    Datenport box(4800);
     QByteArray empfangen;
     std::vector<Stoerung> stoerungen;
     box.beiEmpfang([&](const QByteArray& bytes) { empfangen += bytes; });

@@ -1,0 +1,146 @@
+// Figures of the sensor board, its real firmware run in the simulated AVR: how far its
+// stamps lie from the simulated moments of 10,000 edges, and how far the lap times the
+// program records from a board race lie from the simulated laps. Printed as
+// "figure <name> <value> <unit>".
+#include "Platinenempfang.h"
+#include "Rennbahn.h"
+#include "Simplatine.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <random>
+
+namespace {
+
+constexpr double ZyklenProUs = Simplatine::Takt / 1e6;
+
+std::uint64_t zyklen(double sekunden) {
+    return static_cast<std::uint64_t>(std::llround(sekunden * Simplatine::Takt));
+}
+
+struct Flankenwahrheit {
+    int spur;
+    std::uint64_t zyklus;
+};
+
+// Race traffic on four lanes, denser than a race: every 1.5 to 3.5 ms one lane, two lanes
+// a few microseconds apart, or all four in one instant. Dead time 0: every edge reported.
+double stempelfehlerMax() {
+    constexpr std::size_t Flanken = 10'000;
+    Simplatine platine(FIRMWARE_PFAD);
+    platine.laufenBis(zyklen(0.05));
+    platine.meldungen();
+    std::mt19937 zufall(4711);
+    std::vector<Flankenwahrheit> wahr;
+    std::array<bool, 5> pegel{true, true, true, true, true};
+    const auto setzen = [&](int spur, std::uint64_t zyklus) {
+        pegel[spur] = !pegel[spur];
+        platine.spurSetzen(spur, pegel[spur], zyklus);
+        wahr.push_back({spur, zyklus});
+    };
+    double t = 0.1;
+    while (wahr.size() < Flanken) {
+        t += std::uniform_real_distribution(1.5e-3, 3.5e-3)(zufall);
+        const int spur = std::uniform_int_distribution(1, 4)(zufall);
+        const double art = std::uniform_real_distribution(0.0, 1.0)(zufall);
+        if (art < 0.7) {
+            setzen(spur, zyklen(t));
+        } else if (art < 0.9) {
+            setzen(spur, zyklen(t));
+            setzen(spur % 4 + 1, zyklen(t + std::uniform_real_distribution(0.0, 10e-6)(zufall)));
+        } else {
+            for (int s = 1; s <= 4; ++s)
+                setzen(s, zyklen(t));
+        }
+    }
+    platine.laufenBis(zyklen(t + 0.1));
+
+    // Each lane's reports in order against its edges in order.
+    std::array<std::vector<std::uint64_t>, 5> stempel;
+    for (const Simplatine::Empfang& e : platine.meldungen()) {
+        if (const auto* f = std::get_if<Platinenprotokoll::Flanke>(&e.meldung))
+            stempel[f->spur].push_back(f->stempel);
+        else if (std::holds_alternative<Platinenprotokoll::Fehler>(e.meldung))
+            return NAN; // an edge lost: no figure
+    }
+    std::array<std::size_t, 5> naechste{};
+    double groesster = 0;
+    for (const Flankenwahrheit& w : wahr) {
+        if (naechste[w.spur] >= stempel[w.spur].size())
+            return NAN;
+        const double ist = platine.zyklusVon(stempel[w.spur][naechste[w.spur]++]);
+        groesster =
+            std::max(groesster, std::fabs(ist - static_cast<double>(w.zyklus)) / ZyklenProUs);
+    }
+    return groesster;
+}
+
+// A flying-start race through the program's side of the board (its protocol reader, its
+// clock, its debounce) and the race engine, with crossings at random microseconds; the
+// recorded lap times against the differences of the simulated crossing times.
+double rundenzeitfehlerMax() {
+    constexpr int Runden = 60;
+    Simplatine platine(FIRMWARE_PFAD);
+    Rennbahn b;
+    std::int64_t hostzeit = 0; // the simulated time serves as the host's
+    Platinenuhr platinenuhr([&] { return hostzeit; });
+    Platinenempfang empfang(b.rennen, platinenuhr, b.uhr, b.dialoge);
+    b.rennen.beobachterAnmelden(empfang);
+    empfang.senden([&](const QByteArray& bytes) {
+        platine.senden(std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
+    });
+    const auto bis = [&](double sekunden) {
+        // In slices of 10 ms, as a USB line delivers.
+        while (platine.zyklus() < zyklen(sekunden)) {
+            platine.laufenBis(std::min(zyklen(sekunden), platine.zyklus() + zyklen(0.01)));
+            hostzeit = static_cast<std::int64_t>(platine.zyklus() * 1000 / ZyklenProUs);
+            QByteArray bytes;
+            for (const Simplatine::Byte& byte : platine.empfangen())
+                bytes.append(static_cast<char>(byte.wert));
+            empfang.empfangen(bytes);
+        }
+    };
+    b.rennen.Rundenzahl = Runden;
+    b.rennen.OhneCountdown = true;
+    b.rennen.Prellzeit = 0.2;
+    bis(0.05);
+    b.rennen.LaStart_Click();
+
+    std::mt19937 zufall(815);
+    std::array<std::vector<double>, 3> durchfahrten;
+    std::array<double, 3> t{0, 0.3, 0.45};
+    for (int runde = 0; runde <= Runden; ++runde) {
+        for (int spur = 1; spur <= 2; ++spur) {
+            t[spur] += std::uniform_real_distribution(0.3, 0.4)(zufall);
+            t[spur] = std::round(t[spur] * 1e6) / 1e6;
+            durchfahrten[spur].push_back(t[spur]);
+            platine.spurSetzen(spur, false, zyklen(t[spur]));
+            platine.spurSetzen(spur, true, zyklen(t[spur] + 0.02));
+        }
+    }
+    bis(std::max(t[1], t[2]) + 0.1);
+    if (!b.rennen.Fertig[1] || !b.rennen.Fertig[2])
+        return NAN;
+
+    // Lane 1 crossed first: its first crossing started the race clock and the other
+    // lane's first lap.
+    const double start = durchfahrten[1][0];
+    double groesster = 0;
+    for (int spur = 1; spur <= 2; ++spur) {
+        for (int runde = 1; runde <= Runden; ++runde) {
+            const double von = spur == 2 && runde == 1 ? start : durchfahrten[spur][runde - 1];
+            const double wahr = durchfahrten[spur][runde] - von;
+            groesster = std::max(groesster, std::fabs(b.rennen.Rundenzeiten[spur][runde] - wahr));
+        }
+    }
+    return groesster * 1000;
+}
+
+} // namespace
+
+int main() {
+    std::printf("figure firmware_stamp_error_max %.2f us\n", stempelfehlerMax());
+    std::printf("figure firmware_lap_time_error_max %.3f ms\n", rundenzeitfehlerMax());
+    return 0;
+}

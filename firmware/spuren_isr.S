@@ -1,0 +1,45 @@
+; The lane interrupt (PCINT1), in assembly because its length is how late an edge on
+; another lane can be stamped: an edge that comes while it runs is only seen by the next
+; run. It reads the timer first and the port right after, so edges of several lanes in one
+; instant share one stamp, and stores both with the timer's overflow state as a 4-byte
+; capture in a 256-byte ring: timer low, timer high, port, zeit_marke (or zeit_marke_tov
+; while an overflow is pending). It changes no status flag on its way, so it need not save
+; SREG, except when the ring is full: then the capture is dropped and counted. About 50
+; cycles.
+#include <avr/io.h>
+
+    .section .text.__vector_4,"ax",@progbits
+    .global __vector_4
+__vector_4:
+    push r24
+    lds  r24, TCNT1L                   ; the stamp; reading it latches the high byte
+    push r25
+    in   r25, _SFR_IO_ADDR(PINC)       ; the lanes
+    push r30
+    push r31
+    lds  r30, spuren_kopf
+    ldi  r31, hi8(spuren_ring)         ; the ring is 256-aligned: its low address byte is 0
+    st   Z+, r24
+    lds  r24, TCNT1H                   ; the latched high byte of the stamp
+    st   Z+, r24
+    st   Z+, r25
+    lds  r24, zeit_marke
+    sbic _SFR_IO_ADDR(TIFR1), TOV1
+    lds  r24, zeit_marke_tov
+    st   Z+, r24
+    lds  r25, spuren_schwanz
+    cpse r30, r25
+    rjmp 1f
+    in   r25, _SFR_IO_ADDR(SREG)       ; full: the slot stays free, the loss is counted
+    lds  r24, spuren_verloren_isr
+    subi r24, 0xFF
+    breq 2f                            ; stays at 255
+    sts  spuren_verloren_isr, r24
+2:  out  _SFR_IO_ADDR(SREG), r25
+    rjmp 3f
+1:  sts  spuren_kopf, r30              ; the capture counts
+3:  pop  r31
+    pop  r30
+    pop  r25
+    pop  r24
+    reti

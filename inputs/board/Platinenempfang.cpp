@@ -1,0 +1,190 @@
+#include "Platinenempfang.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+QString version(int major, int minor) {
+    return QString::number(major) + QLatin1Char('.') + QString::number(minor);
+}
+
+QString befehlsname(std::uint16_t art) {
+    return QStringLiteral("0x") + QString::number(art, 16).toUpper();
+}
+
+QString fehlertext(const Platinenprotokoll::Fehler& f) {
+    using enum Platinenprotokoll::Fehlercode;
+    switch (static_cast<Platinenprotokoll::Fehlercode>(f.code)) {
+    case Ueberlauf: return QStringLiteral("Platine: Überlauf, %1 Signale verloren").arg(f.detail);
+    case Unbekannt: return QStringLiteral("Platine: unbekannter Befehl ") + befehlsname(f.detail);
+    case Ungueltig:
+        return QStringLiteral("Platine: Befehl ") + befehlsname(f.detail) +
+               QStringLiteral(" abgelehnt");
+    case Pruefsumme:
+        return QStringLiteral("Platine: Befehl ") + befehlsname(f.detail) +
+               QStringLiteral(" mit falscher Prüfsumme");
+    }
+    return QStringLiteral("Platine: Fehler %1 (%2)").arg(f.code).arg(f.detail);
+}
+
+} // namespace
+
+Platinenempfang::Platinenempfang(Rennen& rennen, Platinenuhr& uhr, Uhr& leitungsuhr,
+                                 Dialoge& dialoge)
+    : m_rennen(rennen), m_uhr(uhr), m_leitungsuhr(leitungsuhr), m_dialoge(dialoge) {}
+
+void Platinenempfang::portGeoeffnet() {
+    m_leser.zuruecksetzen();
+    m_erkannt = false;
+    m_gesendeteTotzeit.reset();
+}
+
+void Platinenempfang::empfangen(const QByteArray& bytes) {
+    for (const char byte : bytes) {
+        m_leser.aufnehmen(static_cast<std::uint8_t>(byte));
+        while (const std::optional<Platinenprotokoll::Meldung> meldung = m_leser.naechste())
+            melden(*meldung);
+    }
+}
+
+void Platinenempfang::ohnePlatine() {
+    m_erkannt = false;
+    m_rennen.SensoruhrWechseln(m_leitungsuhr);
+}
+
+void Platinenempfang::ampelGesetzt(const Rennen&, int zustand) {
+    m_ampel = zustand;
+    if (m_erkannt)
+        einstellungSenden();
+}
+
+void Platinenempfang::melden(const Platinenprotokoll::Meldung& meldung) {
+    if (const auto* h = std::get_if<Platinenprotokoll::Hallo>(&meldung)) {
+        hallo(*h);
+        return;
+    }
+    // Without a hello neither the clock rate nor the firmware is known.
+    if (!m_erkannt)
+        return;
+    if (const auto* f = std::get_if<Platinenprotokoll::Flanke>(&meldung))
+        flanke(*f);
+    else if (const auto* z = std::get_if<Platinenprotokoll::Zeit>(&meldung))
+        zeit(z->platinenzeit);
+    else
+        fehler(std::get<Platinenprotokoll::Fehler>(meldung));
+}
+
+void Platinenempfang::hallo(const Platinenprotokoll::Hallo& h) {
+    const QString firmware = version(h.major, h.minor);
+    if (h.major != Platinenprotokoll::Major) {
+        m_erkannt = false;
+        m_dialoge.meldung(
+            QStringLiteral("Die Platine an der seriellen Schnittstelle hat die Firmware-Version ") +
+                firmware + QStringLiteral(", Rundomat versteht die Version ") +
+                version(Platinenprotokoll::Major, Platinenprotokoll::Minor) +
+                QStringLiteral(". Bitte die Firmware aufspielen, die zu diesem Programm gehört "
+                               "(siehe Hilfe); bis dahin kann keine Zeitaufnahme über die "
+                               "serielle Schnittstelle erfolgen."),
+            Anwendungstitel);
+        if (m_beiHallo)
+            m_beiHallo(false);
+        return;
+    }
+    // The answer to one more of the questions asked while the board was starting: its clock
+    // runs on. Only a clock that went back (or another rate) is a board that restarted.
+    if (m_erkannt && h.ticksProSekunde == m_platinenTicks && h.platinenzeit >= m_platinenzeit) {
+        zeit(h.platinenzeit);
+        return;
+    }
+    const bool neustart = m_erkannt;
+    m_uhr.hallo(h.ticksProSekunde, h.platinenzeit);
+    m_platinenTicks = h.ticksProSekunde;
+    m_platinenzeit = h.platinenzeit;
+    m_erkannt = true;
+    // A board that restarted has forgotten what it was told.
+    m_gesendeteTotzeit.reset();
+    if (!neustart) {
+        m_rennen.SensoruhrWechseln(m_uhr);
+        // The port panel is narrow: what sits on the port goes first.
+        QString& portfeld = m_rennen.fR.StatusBar1.Panels(QStringLiteral("port")).Text;
+        const QString comPort = QStringLiteral("Com Port: ");
+        if (portfeld.startsWith(comPort))
+            portfeld = QStringLiteral("Platine: ") + portfeld.mid(comPort.size());
+    }
+    const std::int64_t tick = m_uhr.ticks();
+    eintragen(tick,
+              (neustart ? QStringLiteral("Platine neu gestartet: Firmware ")
+                        : QStringLiteral("Platine erkannt: Firmware ")) +
+                  firmware + QStringLiteral(", %1 Eingänge").arg(h.spuren),
+              0, m_rennen.Signalzeit(tick), Signalausgang::Ignoriert);
+    einstellungSenden();
+    if (!neustart && m_beiHallo)
+        m_beiHallo(true);
+}
+
+void Platinenempfang::zeit(std::uint64_t platinenzeit) {
+    m_platinenzeit = platinenzeit;
+    m_uhr.zeitmeldung(platinenzeit);
+}
+
+void Platinenempfang::flanke(const Platinenprotokoll::Flanke& f) {
+    const std::int64_t tick = m_uhr.stempel(f.stempel);
+    const bool rundensignal = f.spur == 1 || f.spur == 2;
+    const int spur = rundensignal ? f.spur : 0;
+    const double zeit = m_rennen.Signalzeit(tick);
+    const Signalausgang ausgang =
+        rundensignal ? signalAnnehmen(m_rennen, spur, zeit) : Signalausgang::Ignoriert;
+    const bool weiter = ausgang == Signalausgang::Angenommen || ausgang == Signalausgang::Fehlstart;
+    QString anmerkung = QStringLiteral("Platinenzeit %1 µs").arg(m_uhr.mikrosekunden(f.stempel));
+    if (weiter && m_rennen.Einzelmodus)
+        anmerkung +=
+            QStringLiteral("; Einzelmodus: auch Spur ") + QString::number(andereSpur(spur));
+    eintragen(tick,
+              QStringLiteral("Platine Eingang %1 ").arg(f.spur) +
+                  (f.pegel ? QStringLiteral("steigt") : QStringLiteral("fällt")),
+              spur, zeit, ausgang, anmerkung);
+    if (weiter)
+        m_rennen.Sensorsignal(spur, zeit);
+}
+
+void Platinenempfang::fehler(const Platinenprotokoll::Fehler& f) {
+    const std::int64_t tick = m_uhr.ticks();
+    eintragen(tick, fehlertext(f), 0, m_rennen.Signalzeit(tick), Signalausgang::Ignoriert);
+    if (f.code != static_cast<std::uint8_t>(Platinenprotokoll::Fehlercode::Ueberlauf) ||
+        m_verlustGemeldet)
+        return;
+    m_verlustGemeldet = true;
+    m_dialoge.meldung(QStringLiteral("Die Platine hat %1 Signale verloren: ihre Eingänge haben "
+                                     "sich schneller geändert, als sie melden kann. Es können "
+                                     "Runden fehlen; bitte die Sensoren und ihre Kabel prüfen.")
+                          .arg(f.detail),
+                      Anwendungstitel);
+    m_verlustGemeldet = false;
+}
+
+void Platinenempfang::einstellungSenden() {
+    // Never longer than the program's own debounce, which still applies to every signal:
+    // the board only spares the line the bounces.
+    const double ms = std::floor(std::clamp(m_rennen.Prellzeit, 0.0, 60.0) * 1000);
+    const auto totzeit =
+        static_cast<std::uint16_t>(std::min<double>(ms, Platinenprotokoll::TotzeitMaxMs));
+    if (m_gesendeteTotzeit != totzeit) {
+        befehl(Platinenprotokoll::totzeit(totzeit));
+        m_gesendeteTotzeit = totzeit;
+    }
+    if (m_ampel >= 0 && m_ampel <= Platinenprotokoll::AmpelMaxZustand)
+        befehl(Platinenprotokoll::ampel(static_cast<std::uint8_t>(m_ampel)));
+}
+
+void Platinenempfang::befehl(const std::vector<std::uint8_t>& bytes) {
+    if (m_senden)
+        m_senden(QByteArray(reinterpret_cast<const char*>(bytes.data()),
+                            static_cast<qsizetype>(bytes.size())));
+}
+
+void Platinenempfang::eintragen(std::int64_t tick, const QString& ereignis, int spur, double zeit,
+                                Signalausgang ausgang, const QString& anmerkung) {
+    if (m_protokoll)
+        m_protokoll({tick, Platinenuhr::TicksProSekunde, ereignis, spur, zeit, ausgang, anmerkung});
+}

@@ -1,0 +1,70 @@
+// The program's side of the sensor board: it reads the board's reports, judges its hello,
+// turns the edges of lanes 1 and 2 into debounced lap signals on the board clock, keeps
+// that clock in step, and sends the board the debounce time and, as a listener of the
+// race, every state of the traffic light.
+#pragma once
+
+#include "Dialoge.h"
+#include "Platinenprotokoll.h"
+#include "Platinenuhr.h"
+#include "Rennbeobachter.h"
+#include "Rennen.h"
+#include "Signalannahme.h"
+
+#include <QByteArray>
+#include <functional>
+#include <optional>
+
+class Platinenempfang final : public Rennbeobachter {
+public:
+    // `leitungsuhr` is the clock the race goes back to when no board answers.
+    Platinenempfang(Rennen& rennen, Platinenuhr& uhr, Uhr& leitungsuhr, Dialoge& dialoge);
+
+    // Where commands to the board go.
+    void senden(std::function<void(const QByteArray&)> senden) { m_senden = std::move(senden); }
+    void protokollieren(std::function<void(const Signaleintrag&)> protokoll) {
+        m_protokoll = std::move(protokoll);
+    }
+    // Who hears the verdict on a hello: true for a board this program understands, false
+    // for one whose firmware it does not know (the user has been told).
+    void beiHallo(std::function<void(bool verstanden)> hallo) { m_beiHallo = std::move(hallo); }
+
+    // A port opened: whatever stands behind it has not said hello yet.
+    void portGeoeffnet();
+    // What the port received, in order.
+    void empfangen(const QByteArray& bytes);
+    // No board answered: the port's lines time the race, on the line clock.
+    void ohnePlatine();
+    // Every new state of the traffic light; a recognised board gets it at once.
+    void ampelGesetzt(const Rennen&, int zustand) override;
+
+    bool erkannt() const { return m_erkannt; }
+
+private:
+    void melden(const Platinenprotokoll::Meldung& meldung);
+    void hallo(const Platinenprotokoll::Hallo& hallo);
+    void zeit(std::uint64_t platinenzeit);
+    void flanke(const Platinenprotokoll::Flanke& flanke);
+    void fehler(const Platinenprotokoll::Fehler& fehler);
+    void einstellungSenden();
+    void befehl(const std::vector<std::uint8_t>& bytes);
+    void eintragen(std::int64_t tick, const QString& ereignis, int spur, double zeit,
+                   Signalausgang ausgang, const QString& anmerkung = QString());
+
+    Rennen& m_rennen;
+    Platinenuhr& m_uhr;
+    Uhr& m_leitungsuhr;
+    Dialoge& m_dialoge;
+    std::function<void(const QByteArray&)> m_senden;
+    std::function<void(const Signaleintrag&)> m_protokoll;
+    std::function<void(bool)> m_beiHallo;
+    Platinenprotokoll::Leser m_leser;
+    bool m_erkannt = false;
+    // The recognised board's clock rate and its time as last heard.
+    std::uint32_t m_platinenTicks = 0;
+    std::uint64_t m_platinenzeit = 0;
+    int m_ampel = 0;
+    std::optional<std::uint16_t> m_gesendeteTotzeit;
+    // The board keeps sending while the message about lost signals is open.
+    bool m_verlustGemeldet = false;
+};

@@ -1,0 +1,48 @@
+// A race wired to the sensor board's receiver, with fakes around it: the board's frames go
+// in as bytes, the commands it is sent and the signal log come out. Board time is given in
+// seconds of the board's own clock (2 MHz).
+#pragma once
+
+#include "Platinenempfang.h"
+#include "Rennbahn.h"
+
+#include <cmath>
+
+struct Platinenbahn : Rennbahn {
+    std::int64_t hostzeit = 5'000'000'000; // ns
+    Platinenuhr platinenuhr{[this] { return hostzeit; }};
+    Platinenempfang empfang{rennen, platinenuhr, uhr, dialoge};
+    std::vector<std::vector<std::uint8_t>> befehle;
+    std::vector<Signaleintrag> protokoll;
+    std::vector<bool> hallos;
+    std::array<bool, 5> pegel{true, true, true, true, true};
+
+    Platinenbahn() {
+        empfang.senden(
+            [this](const QByteArray& bytes) { befehle.emplace_back(bytes.begin(), bytes.end()); });
+        empfang.protokollieren([this](const Signaleintrag& e) { protokoll.push_back(e); });
+        empfang.beiHallo([this](bool verstanden) { hallos.push_back(verstanden); });
+        rennen.beobachterAnmelden(empfang);
+        empfang.portGeoeffnet();
+    }
+
+    static std::uint64_t ticks(double sekunden) {
+        return static_cast<std::uint64_t>(std::llround(sekunden * 2'000'000));
+    }
+    void senden(const Platinenprotokoll::Meldung& meldung) {
+        const std::vector<std::uint8_t> bytes = Platinenprotokoll::kodieren(meldung);
+        empfang.empfangen(QByteArray(reinterpret_cast<const char*>(bytes.data()),
+                                     static_cast<qsizetype>(bytes.size())));
+    }
+    void hallo(double sekunden, std::uint8_t major = Platinenprotokoll::Major) {
+        senden(Platinenprotokoll::Hallo{major, 0, 4, 2'000'000, ticks(sekunden)});
+    }
+    // An edge of a lane input at that second of board time, arriving whenever the host
+    // clock says.
+    void flanke(int spur, double sekunden) {
+        pegel[spur] = !pegel[spur];
+        senden(Platinenprotokoll::Flanke{static_cast<std::uint8_t>(spur), pegel[spur],
+                                         ticks(sekunden)});
+    }
+    void hostSekunden(double sekunden) { hostzeit += std::llround(sekunden * 1e9); }
+};

@@ -1,0 +1,188 @@
+#include "Platinenbahn.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+
+using namespace Platinenprotokoll;
+
+namespace {
+std::vector<std::vector<std::uint8_t>>
+befehlsfolge(std::initializer_list<std::vector<std::uint8_t>> b) {
+    return b;
+}
+} // namespace
+
+TEST(Platinenempfang, ErkenntDiePlatineAmHalloUndSchicktIhrPrellzeitUndAmpel) {
+    Platinenbahn b;
+    b.rennen.Prellzeit = 2.5;
+    b.rennen.fR.StatusBar1.Panels("port").Text = "Com Port: 3";
+    b.rennen.AmpelSetzen(7);
+    EXPECT_TRUE(b.befehle.empty()) << "nothing goes to a port nobody answered on";
+
+    b.hallo(1.7);
+    EXPECT_EQ(b.hallos, std::vector{true});
+    EXPECT_TRUE(b.empfang.erkannt());
+    EXPECT_EQ(b.rennen.fR.StatusBar1.Panels("port").Text, "Platine: 3");
+    EXPECT_EQ(b.befehle, befehlsfolge({totzeit(2500), ampel(7)}));
+    EXPECT_EQ(&b.rennen.uhr(), &b.platinenuhr) << "the race now runs on the board's clock";
+    EXPECT_EQ(b.protokoll.at(0).ereignis, "Platine erkannt: Firmware 1.0, 4 Eingänge");
+
+    b.befehle.clear();
+    b.hallo(1.8); // the answer to one more question
+    EXPECT_TRUE(b.befehle.empty());
+    EXPECT_EQ(b.protokoll.size(), 1u) << "no restart";
+    b.rennen.AmpelSetzen(1);
+    b.rennen.Prellzeit = 3;
+    b.rennen.AmpelSetzen(2);
+    EXPECT_EQ(b.befehle, befehlsfolge({ampel(1), totzeit(3000), ampel(2)}))
+        << "a new debounce time goes with the next light";
+}
+
+TEST(Platinenempfang, RundenzeitenKommenAusDenStempelnNichtAusDerAnkunft) {
+    Platinenbahn b;
+    b.rennen.Rundenzahl = 2;
+    b.rennen.OhneCountdown = true;
+    b.rennen.Prellzeit = 1;
+    b.hallo(10.0);
+    b.rennen.LaStart_Click();
+    // Reports arrive late and bunched, as through USB; the stamps say when.
+    b.hostSekunden(0.3);
+    b.flanke(1, 10.2000005);
+    b.flanke(3, 10.25); // a lane this program has no use for
+    b.flanke(2, 10.4123456);
+    b.hostSekunden(1.9);
+    b.flanke(1, 11.7345675);
+    b.flanke(2, 12.0);
+    b.hostSekunden(0.05);
+    b.flanke(2, 12.5); // within the debounce time of the last
+    b.flanke(1, 13.0);
+    b.hostSekunden(3);
+    b.flanke(2, 13.3);
+    EXPECT_EQ(b.rennen.Rundenzeiten[1], (std::vector<double>{0, 1.535, 1.265}));
+    EXPECT_EQ(b.rennen.Rundenzeiten[2], (std::vector<double>{0, 1.8, 1.3}));
+    EXPECT_TRUE(b.rennen.Fertig[1] && b.rennen.Fertig[2]);
+
+    const Signaleintrag& dritte = b.protokoll.at(2);
+    EXPECT_EQ(dritte.ereignis, "Platine Eingang 3 fällt");
+    EXPECT_EQ(dritte.spur, 0);
+    EXPECT_EQ(dritte.ausgang, Signalausgang::Ignoriert);
+    const Signaleintrag& geprellt = b.protokoll.at(6);
+    EXPECT_EQ(geprellt.ausgang, Signalausgang::Geprellt);
+    EXPECT_EQ(geprellt.anmerkung, "Platinenzeit 12500000 µs");
+    EXPECT_EQ(geprellt.ticksProSekunde, 1'000'000);
+}
+
+TEST(Platinenempfang, EineFremdeFirmwareWirdMitBeidenVersionenGenanntUndNichtBenutzt) {
+    Platinenbahn b;
+    b.hallo(1.0, 2);
+    EXPECT_EQ(b.hallos, std::vector{false});
+    ASSERT_EQ(b.meldungstexte().size(), 1);
+    EXPECT_EQ(b.meldungstexte()[0],
+              "Die Platine an der seriellen Schnittstelle hat die Firmware-Version 2.0, Rundomat "
+              "versteht die Version 1.0. Bitte die Firmware aufspielen, die zu diesem Programm "
+              "gehört (siehe Hilfe); bis dahin kann keine Zeitaufnahme über die serielle "
+              "Schnittstelle erfolgen.");
+    EXPECT_TRUE(b.befehle.empty());
+    EXPECT_EQ(&b.rennen.uhr(), &b.uhr) << "the race keeps its clock";
+
+    b.rennen.OhneCountdown = true;
+    b.rennen.LaStart_Click();
+    b.flanke(1, 2.0);
+    EXPECT_FALSE(b.rennen.RennuhrGestartet) << "its edges count for nothing";
+}
+
+TEST(Platinenempfang, VerloreneSignaleWerdenEinmalGemeldetAndereFehlerNurProtokolliert) {
+    Platinenbahn b;
+    b.hallo(1.0);
+    // The board reports again while the message is open.
+    b.dialoge.beimNaechstenModal = [&] { b.senden(Fehler{FEHLER_UEBERLAUF, 2}); };
+    b.senden(Fehler{FEHLER_UEBERLAUF, 7});
+    b.senden(Fehler{FEHLER_UNBEKANNT, 0x5A});
+    EXPECT_EQ(b.meldungstexte(),
+              QStringList{"Die Platine hat 7 Signale verloren: ihre Eingänge haben sich schneller "
+                          "geändert, als sie melden kann. Es können Runden fehlen; bitte die "
+                          "Sensoren und ihre Kabel prüfen."});
+    ASSERT_EQ(b.protokoll.size(), 4u);
+    EXPECT_EQ(b.protokoll[1].ereignis, "Platine: Überlauf, 7 Signale verloren");
+    EXPECT_EQ(b.protokoll[2].ereignis, "Platine: Überlauf, 2 Signale verloren");
+    EXPECT_EQ(b.protokoll[3].ereignis, "Platine: unbekannter Befehl 0x5A");
+}
+
+TEST(Platinenempfang, EineNeuGestartetePlatineSetztDieUhrFortUndHoertWiederAlles) {
+    Platinenbahn b;
+    b.rennen.OhneCountdown = true;
+    b.rennen.Rundenzahl = 5;
+    b.rennen.Prellzeit = 1;
+    b.hallo(100.0);
+    b.rennen.LaStart_Click();
+    b.flanke(1, 101.0);
+    b.hostSekunden(1.5);
+    b.senden(Zeit{Platinenbahn::ticks(102.5)});
+    const std::int64_t vorher = b.platinenuhr.ticks();
+    b.befehle.clear();
+
+    // Power dipped: the board starts again from zero and says hello.
+    b.hostSekunden(0.2);
+    b.hallo(0.05);
+    EXPECT_GE(b.platinenuhr.ticks(), vorher + 200'000) << "the clock went on";
+    EXPECT_EQ(b.befehle, befehlsfolge({totzeit(1000), ampel(6)})) << "told again what it forgot";
+    EXPECT_EQ(b.hallos, std::vector{true}) << "the port was recognised once";
+    b.hostSekunden(1.0);
+    b.flanke(1, 1.05);
+    EXPECT_EQ(b.rennen.Runde[1], 2);
+    EXPECT_NEAR(b.rennen.Rundenzeiten[1][1], 2.7, 0.001) << "101.0 to 102.5 and 1.2 s more";
+}
+
+TEST(Platinenuhr, LaeuftZwischenDenMeldungenMitDemHostWeiterUndNieZurueck) {
+    std::int64_t host = 0;
+    Platinenuhr uhr([&] { return host; });
+    uhr.hallo(2'000'000, 4'000'000); // 2 s
+    const std::int64_t start = uhr.ticks();
+    EXPECT_EQ(uhr.stempel(4'000'001), start) << "half a microsecond is no microsecond";
+    EXPECT_EQ(uhr.stempel(6'000'000), start + 1'000'000);
+    host += 250'000'000;
+    EXPECT_EQ(uhr.ticks(), start + 250'000);
+    // A report that is behind the host's count does not turn the clock back.
+    uhr.zeitmeldung(4'400'000);
+    EXPECT_EQ(uhr.ticks(), start + 250'000);
+    host += 100'000'000;
+    EXPECT_EQ(uhr.ticks(), start + 300'000);
+
+    Platinenuhr schnell([&] { return host; });
+    schnell.hallo(3, 0); // any rate a board names
+    EXPECT_EQ(schnell.mikrosekunden(7), 2'333'333);
+    EXPECT_EQ(schnell.mikrosekunden(~std::uint64_t{0}), std::int64_t{1} << 60) << "no overflow";
+}
+
+TEST(Platinenprotokoll, MeldungenUndBefehleStehenSoAufDerLeitung) {
+    EXPECT_EQ(halloAnfrage(), (std::vector<std::uint8_t>{0xA5, 0x3F, 0x00, 0xA4, 0x08}));
+    // A bootloader that still waits after the reset must take the request for noise: none
+    // of the STK500 commands it acts on, and no end-of-command (0x20).
+    const std::vector<std::uint8_t> stk500{0x20, 0x30, 0x31, 0x40, 0x41, 0x42, 0x45, 0x50, 0x51,
+                                           0x52, 0x53, 0x55, 0x56, 0x60, 0x61, 0x62, 0x63, 0x64,
+                                           0x70, 0x71, 0x72, 0x73, 0x74, 0x75, 0x76};
+    for (const std::uint8_t byte : halloAnfrage())
+        EXPECT_EQ(std::count(stk500.begin(), stk500.end(), byte), 0) << int{byte};
+    EXPECT_EQ(ampel(6), (std::vector<std::uint8_t>{0xA5, 0x41, 0x01, 0x06, 0xF6, 0xB5}));
+
+    Leser leser;
+    const Platinenprotokoll::Meldung meldungen[] = {Hallo{1, 2, 4, 2'000'000, 0x0102030405060708},
+                                                    Flanke{3, true, 0xFFFFFFFFFFFF}, Zeit{42},
+                                                    Fehler{1, 300}};
+    std::vector<std::uint8_t> bytes{0x00, 0xA5};
+    for (const Platinenprotokoll::Meldung& m : meldungen) {
+        const std::vector<std::uint8_t> k = kodieren(m);
+        bytes.insert(bytes.end(), k.begin(), k.end());
+    }
+    const std::vector<std::uint8_t> ohneTakt = kodieren(Hallo{1, 0, 4, 0, 0});
+    bytes.insert(bytes.end(), ohneTakt.begin(), ohneTakt.end());
+    std::vector<Platinenprotokoll::Meldung> gelesen;
+    for (const std::uint8_t byte : bytes) {
+        leser.aufnehmen(byte);
+        while (std::optional<Platinenprotokoll::Meldung> m = leser.naechste())
+            gelesen.push_back(*m);
+    }
+    EXPECT_EQ(gelesen,
+              std::vector<Platinenprotokoll::Meldung>(std::begin(meldungen), std::end(meldungen)))
+        << "a hello without a clock rate is no hello";
+}

@@ -1,0 +1,170 @@
+#include "Simplatine.h"
+
+#include "protokoll.h"
+
+#include <avr_ioport.h>
+#include <avr_uart.h>
+#include <cstdio>
+#include <fcntl.h>
+#include <sim_avr.h>
+#include <sim_elf.h>
+#include <sim_io.h>
+#include <stdexcept>
+#include <unistd.h>
+#include <utility>
+
+namespace {
+
+constexpr std::uint16_t TCCR1B = 0x81;
+
+avr_irq_t* uartIrq(avr_t* avr, int welcher) {
+    return avr_io_getirq(avr, AVR_IOCTL_UART_GETIRQ('0'), welcher);
+}
+
+avr_irq_t* spurIrq(avr_t* avr, int spur) {
+    return avr_io_getirq(avr, AVR_IOCTL_IOPORT_GETIRQ('C'), spur - 1);
+}
+
+// simavr's loader reports on standard output, which belongs to the harness's user.
+int stillLaden(const std::string& elfDatei, elf_firmware_t& firmware) {
+    std::fflush(stdout);
+    const int gerettet = dup(STDOUT_FILENO);
+    const int leer = open("/dev/null", O_WRONLY);
+    dup2(leer, STDOUT_FILENO);
+    const int ergebnis = elf_read_firmware(elfDatei.c_str(), &firmware);
+    std::fflush(stdout);
+    dup2(gerettet, STDOUT_FILENO);
+    close(leer);
+    close(gerettet);
+    return ergebnis;
+}
+
+} // namespace
+
+Simplatine::Simplatine(const std::string& elfDatei, bool brueckeGesteckt)
+    // Ten bits a byte at the line's speed.
+    : m_byteZyklen(Takt * 10 / PROTOKOLL_BAUD) {
+    elf_firmware_t firmware{};
+    if (stillLaden(elfDatei, firmware) != 0)
+        throw std::runtime_error("Firmware nicht lesbar: " + elfDatei);
+    m_avr = avr_make_mcu_by_name("atmega328p");
+    if (m_avr == nullptr)
+        throw std::runtime_error("simavr kennt den ATmega328P nicht");
+    avr_init(m_avr);
+    firmware.frequency = Takt;
+    avr_load_firmware(m_avr, &firmware);
+    m_avr->frequency = Takt;
+    m_avr->log = LOG_ERROR;
+
+    // No console echo of the UART, and no sleeping in the host while the firmware polls it.
+    std::uint32_t flags = 0;
+    avr_ioctl(m_avr, AVR_IOCTL_UART_GET_FLAGS('0'), &flags);
+    flags &= ~static_cast<std::uint32_t>(AVR_UART_FLAG_STDIO | AVR_UART_FLAG_POLL_SLEEP);
+    avr_ioctl(m_avr, AVR_IOCTL_UART_SET_FLAGS('0'), &flags);
+    avr_irq_register_notify(uartIrq(m_avr, UART_IRQ_OUTPUT), byteGesendet, this);
+
+    // The bridge is read through the pin's own pull-up, so it is set as the outside level.
+    avr_ioport_external_t bruecke{};
+    bruecke.name = 'B';
+    bruecke.mask = 1;
+    bruecke.value = brueckeGesteckt ? 0 : 1;
+    avr_ioctl(m_avr, AVR_IOCTL_IOPORT_SET_EXTERNAL('B'), &bruecke);
+
+    avr_register_io_write(m_avr, TCCR1B, uhrGestartet, this);
+}
+
+Simplatine::~Simplatine() {
+    if (m_avr != nullptr) {
+        avr_terminate(m_avr);
+        free(m_avr);
+    }
+}
+
+std::uint64_t Simplatine::zyklus() const {
+    return m_avr->cycle;
+}
+
+void Simplatine::laufenBis(std::uint64_t ziel) {
+    while (m_avr->cycle < ziel) {
+        const int zustand = avr_run(m_avr);
+        if (zustand == cpu_Done || zustand == cpu_Crashed)
+            throw std::runtime_error("die simulierte Platine ist stehen geblieben");
+    }
+}
+
+void Simplatine::spurSetzen(int spur, bool pegel, std::uint64_t zyklus) {
+    if (spur < 1 || spur > PLATINE_SPUREN)
+        throw std::invalid_argument("Spur 1 bis 4");
+    m_pins.emplace(std::max(zyklus, m_avr->cycle), std::pair{spur, pegel});
+    naechstePinsPlanen();
+}
+
+void Simplatine::naechstePinsPlanen() {
+    avr_cycle_timer_cancel(m_avr, pinsSetzen, this);
+    if (!m_pins.empty())
+        avr_cycle_timer_register(
+            m_avr, m_pins.begin()->first - std::min(m_pins.begin()->first, m_avr->cycle),
+            pinsSetzen, this);
+}
+
+std::uint64_t Simplatine::pinsSetzen(avr_t* avr, std::uint64_t, void* selbst) {
+    auto* s = static_cast<Simplatine*>(selbst);
+    while (!s->m_pins.empty() && s->m_pins.begin()->first <= avr->cycle) {
+        const auto [spur, pegel] = s->m_pins.begin()->second;
+        s->m_pins.erase(s->m_pins.begin());
+        avr_raise_irq(spurIrq(avr, spur), pegel ? 1 : 0);
+    }
+    return s->m_pins.empty() ? 0 : s->m_pins.begin()->first;
+}
+
+void Simplatine::senden(const std::vector<std::uint8_t>& bytes) {
+    const bool leer = m_eingang.empty();
+    m_eingang.insert(m_eingang.end(), bytes.begin(), bytes.end());
+    if (leer && !m_eingang.empty())
+        avr_cycle_timer_register(m_avr, m_byteZyklen, byteEinspeisen, this);
+}
+
+std::uint64_t Simplatine::byteEinspeisen(avr_t* avr, std::uint64_t zyklus, void* selbst) {
+    auto* s = static_cast<Simplatine*>(selbst);
+    avr_raise_irq(uartIrq(avr, UART_IRQ_INPUT), s->m_eingang.front());
+    s->m_eingang.pop_front();
+    return s->m_eingang.empty() ? 0 : zyklus + s->m_byteZyklen;
+}
+
+void Simplatine::byteGesendet(avr_irq_t*, std::uint32_t wert, void* selbst) {
+    auto* s = static_cast<Simplatine*>(selbst);
+    s->m_gesendet.push_back({static_cast<std::uint8_t>(wert), s->m_avr->cycle});
+}
+
+void Simplatine::uhrGestartet(avr_t* avr, std::uint16_t, std::uint8_t wert, void* selbst) {
+    if (wert != 0)
+        static_cast<Simplatine*>(selbst)->m_uhrStart = avr->cycle;
+}
+
+std::vector<Simplatine::Byte> Simplatine::empfangen() {
+    return std::exchange(m_gesendet, {});
+}
+
+std::vector<Simplatine::Empfang> Simplatine::meldungen() {
+    std::vector<Empfang> gelesen;
+    for (const Byte& byte : empfangen()) {
+        m_leser.aufnehmen(byte.wert);
+        while (std::optional<Platinenprotokoll::Meldung> meldung = m_leser.naechste())
+            gelesen.push_back({*meldung, byte.zyklus});
+    }
+    return gelesen;
+}
+
+std::uint8_t Simplatine::portD() const {
+    avr_ioport_state_t zustand{};
+    avr_ioctl(m_avr, AVR_IOCTL_IOPORT_GETSTATE('D'), &zustand);
+    return static_cast<std::uint8_t>(zustand.port);
+}
+
+std::uint8_t Simplatine::lampen() const {
+    return (portD() >> 2) & 0x1F;
+}
+
+bool Simplatine::rennausgang() const {
+    return portD() & 0x80;
+}

@@ -1,0 +1,32 @@
+// Two cars for the simulated board: they wait on the grid until the program's light turns
+// green (or to a flying start), then lap until it turns amber or dark. Each crossing falls
+// on a whole millisecond of simulated time, so the lap times a program shows can be checked
+// to the digit.
+#pragma once
+
+#include <cstdint>
+#include <random>
+#include <vector>
+
+struct Durchfahrt {
+    int spur = 0;
+    std::int64_t ms = 0; // simulated time
+};
+
+class Strecke {
+public:
+    Strecke(double rundenzeit, unsigned seed);
+
+    // A state of the program's traffic light, seen at this simulated millisecond.
+    void ampel(int zustand, std::int64_t ms);
+    // The crossings up to this simulated millisecond, in order, each once.
+    std::vector<Durchfahrt> bis(std::int64_t ms);
+
+private:
+    std::int64_t runde(int spur);
+
+    double m_rundenzeit;
+    std::mt19937 m_zufall;
+    bool m_faehrt = false;
+    std::int64_t m_naechste[2] = {0, 0};
+};
