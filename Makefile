@@ -1,6 +1,6 @@
 # The two commands of the README: `make run` and `make test`. Each one installs
 # what is missing, configures and builds first.
-.PHONY: deps build run test bench test-sanitize firmware fuzz-hof fuzz-box fuzz-board clean
+.PHONY: deps build run test bench test-sanitize firmware fuzz-hof fuzz-box fuzz-board fuzz-ansage clean
 
 deps:
 	scripts/install-deps
@@ -41,7 +41,7 @@ clean:
 # for FUZZ_SEKUNDEN seconds (5 minutes unless set), one process; the inputs they find stay
 # in build/fuzz.
 FUZZ_SEKUNDEN ?= 300
-fuzz-hof fuzz-box fuzz-board: fuzz-%: deps
+fuzz-hof fuzz-box fuzz-board fuzz-ansage: fuzz-%: deps
 	cmake --preset fuzz
 	cmake --build --preset fuzz
 	mkdir -p build/fuzz/korpus-$*

@@ -80,12 +80,14 @@ QString fahrer(const QString& name, int spur) {
 }
 
 QString runde(const Runde& r) {
-    const bool bestzeit = r.bestzeit && r.zeit;
+    // A time beyond words (not a number, or far beyond any lap) is left out.
+    const QString zeit = r.zeit ? Zahlwoerter::sekunden(*r.zeit) : QString();
+    const bool bestzeit = r.bestzeit && !zeit.isEmpty();
     QStringList teile;
     if (bestzeit)
         teile << QStringLiteral("Bestzeit ") + r.fahrer;
-    if (r.zeit)
-        teile << Zahlwoerter::sekunden(*r.zeit);
+    if (!zeit.isEmpty())
+        teile << zeit;
     if (r.nochRunden == 1)
         teile << QStringLiteral("letzte Runde");
     else if (r.nochRunden == 3 || r.nochRunden == 5 || r.nochRunden == 10)

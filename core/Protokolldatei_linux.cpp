@@ -15,7 +15,8 @@ bool Protokolldatei::oeffnen(const QString& pfad) {
                                   : QString::fromLocal8Bit(std::strerror(errno));
         return false;
     }
-    if (!m_datei.open(datei, QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered,
+    // O_APPEND is set already; Qt's Append would seek, which a pipe refuses.
+    if (!m_datei.open(datei, QIODevice::WriteOnly | QIODevice::Unbuffered,
                       QFileDevice::AutoCloseHandle)) {
         m_fehler = m_datei.errorString();
         ::close(datei);

@@ -67,4 +67,6 @@ TEST(Wortlaut, NamenWerdenGesprochenWieGeschriebenOderSinnvollGekuerzt) {
         << "cut at the last word that fits";
     EXPECT_EQ(Ansagetext::fahrer("\x07", 2), "Spur zwei");
     EXPECT_EQ(Ansagetext::hallOfFame("", 1), "Platz eins in der Hall of Fame");
+    EXPECT_EQ(Ansagetext::runde({"Anna", std::nan(""), true, 1}), "Anna, letzte Runde")
+        << "a time that cannot be said is left out";
 }
