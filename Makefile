@@ -1,6 +1,7 @@
 # The two commands of the README: `make run` and `make test`. Each one installs
 # what is missing, configures and builds first.
-.PHONY: deps build run test bench test-sanitize firmware fuzz-hof fuzz-box fuzz-board fuzz-ansage clean
+.PHONY: deps build run test bench test-nogui test-sanitize check-windows firmware fuzz-hof fuzz-box \
+  fuzz-board fuzz-ansage clean
 
 deps:
 	scripts/install-deps
@@ -25,6 +26,12 @@ bench: build
 	bench/sensorrennen.sh build/default/rundomat/rundomat \
 	  build/default/tools/sensor-emulator/rundomat-sensor-emulator
 
+# The logic alone, configured without Qt's GUI modules: proves that no window reaches it.
+test-nogui: deps
+	cmake --preset nogui
+	cmake --build --preset nogui
+	ctest --preset nogui
+
 # The sensor board's firmware: build/firmware/rundomat-platine.hex (and .elf) for avrdude.
 firmware: deps
 	$(MAKE) -C firmware AUSGABE=$(CURDIR)/build/firmware
@@ -33,6 +40,12 @@ test-sanitize: deps
 	cmake --preset sanitize
 	cmake --build --preset sanitize
 	ctest --preset sanitize
+
+# Every Windows-only file compiled for syntax with MinGW-w64, with the include folders the
+# configured build gives its folder.
+check-windows: deps
+	cmake --preset default
+	scripts/check-windows build/default
 
 clean:
 	rm -rf build

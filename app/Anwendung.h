@@ -68,7 +68,7 @@ private:
     Sensorport m_sensorleitungen{m_systemuhr};
     Datenport m_platinenport{Platinenprotokoll::Baud};
     Datenport m_MSCommRC{4800};
-    QtEinstellungsspeicher m_speicher;
+    QtEinstellungsspeicher m_speicher{m_dialoge};
     Datenverzeichnis m_daten{m_optionen.datenverzeichnis};
     Hofmodul m_hof{m_daten, m_dialoge};
     Systemtagesuhr m_tagesuhr;

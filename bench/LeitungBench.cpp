@@ -1,8 +1,8 @@
 // Figures of the serial sensor path: how long a line change takes from the moment the
 // watcher sees it to Rundenereignis running on the GUI thread, through the real thread
 // hand-over. Printed as "figure <name> <value> <unit>".
-#include "Fakes.h"
 #include "Leitungsbehandlung.h"
+#include "Rennbahn.h"
 #include "Sensorport.h"
 
 #include <QCoreApplication>
@@ -91,21 +91,14 @@ void figur(const char* name, double wert, const char* einheit) {
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     Systemuhr uhr;
-    FakeUhr boxuhr{4800};
-    FakeZeitgeber timer;
-    FakeDialoge dialoge;
-    FakeKlang klang;
-    FakeBox box;
-    FakeSpeicher speicher;
-    FakeRekorde rekorde;
-
     Taktquelle* quelle = nullptr;
     Sensorport port(uhr, [&](const QString&) {
         auto geraet = std::make_unique<Taktgeraet>();
         quelle = &geraet->quelle;
         return geraet;
     });
-    Rennen rennen{{uhr, boxuhr, timer, dialoge, klang, port, box, speicher, rekorde}};
+    Rennbahn bahn({.systemuhr = &uhr, .MSComm1 = &port});
+    Rennen& rennen = bahn.rennen;
     rennen.OhneCountdown = true;
     rennen.Prellzeit = 0;
     rennen.Rundenzahl = 1'000'000;

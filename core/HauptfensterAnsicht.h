@@ -3,20 +3,12 @@
 #pragma once
 
 #include "Ampel.h"
+#include "Farben.h"
 #include "Reihe.h"
 #include "Rundentabelle.h"
 
 #include <QString>
-#include <cstdint>
 #include <vector>
-
-// Colours as the program stores them: 0x00BBGGRR.
-using Farbe = std::uint32_t;
-namespace Farben {
-constexpr Farbe Hellgrau = 0xC0C0C0;
-constexpr Farbe Blassgelb = 0xC0FFFF;
-constexpr Farbe Rot = 0x0000FF;
-} // namespace Farben
 
 // A label, or a label that acts as a button.
 struct Bezeichnungsfeld {

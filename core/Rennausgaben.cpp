@@ -40,13 +40,8 @@ void Rennen::SoundAbspielen(const QString& ereignis) {
         Piepton();
         return;
     }
-    const std::optional<QString> datei = klangdatei(ereignis.toLower());
-    if (!datei)
-        return;
-    if (const std::optional<Laufzeitfehler> fehler = m_an.klang.abspielen(*datei))
-        m_an.dialoge.meldung(QStringLiteral("Fehlernummer: ") + QString::number(fehler->nummer) +
-                                 QStringLiteral(" ") + fehler->beschreibung,
-                             QStringLiteral("Fehler beim Soundabspielen"));
+    if (const std::optional<QString> datei = klangdatei(ereignis.toLower()))
+        m_an.klang.abspielen(*datei);
 }
 
 void Rennen::Piepton() {

@@ -1,5 +1,6 @@
 #include "Rennen.h"
 
+#include "Einstellungswerte.h"
 #include "Zahlenformat.h"
 
 #include <cmath>
@@ -65,7 +66,7 @@ void Rennen::TabelleDimensionieren() {
             QStringLiteral("Rundenzahl: ") + QString::number(Rundenzahl);
         for (int spur = 1; spur <= 2; ++spur)
             fR.LaRunde[spur].Caption = QString::number(Rundenzahl);
-        m_an.speicher.speichern(QStringLiteral("runden"), QString::number(Rundenzahl));
+        Einstellungswerte(m_an.speicher).speichern(Einstellungen::Runden, Rundenzahl);
     }
     // Short races still fill the visible part of the table with empty rows.
     for (int spur = 1; spur <= 2; ++spur)
@@ -77,10 +78,10 @@ void Rennen::FahrerTauschen() {
 }
 
 void Rennen::CrashUmschalten() {
-    m_folge.ausfuehren([this] { crashUmschalten(); });
+    m_folge.ausfuehren([this] { crashUmschaltenJetzt(); });
 }
 
-void Rennen::crashUmschalten() {
+void Rennen::crashUmschaltenJetzt() {
     if (CrashPause) {
         PausenEnde = uhr().ticks();
         Pausenzeit += PausenEnde - PausenBeginn;

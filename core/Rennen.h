@@ -76,12 +76,14 @@ public:
     double Signalzeit(std::int64_t tick);
 
 private:
+    // The handlers proper, which run at once: the public events queue them in m_folge, so
+    // they only ever run in their event's turn.
     void laStartKlick();
     void countdownSchritt();
-    void crashUmschalten();
+    void crashUmschaltenJetzt();
     void CountdownStarten();
     void RennuhrStarten(std::optional<double> startzeit = std::nullopt);
-    void rundenereignis(int spur, double zeit, bool vonHand);
+    void rundenereignisJetzt(int spur, double zeit, bool vonHand);
     void fehlstart(int spur);
     void rundeGezaehlt(int spur, double t, double rundenzeit, bool vonHand);
     void spurFertig(int spur, double t);

@@ -13,18 +13,18 @@ void rundenwertSetzen(std::vector<double>& werte, int runde, double wert) {
 } // namespace
 
 void Rennen::Rundenereignis(int spur, double zeit) {
-    m_folge.ausfuehren([this, spur, zeit] { rundenereignis(spur, zeit, false); });
+    m_folge.ausfuehren([this, spur, zeit] { rundenereignisJetzt(spur, zeit, false); });
 }
 
 void Rennen::SimuliertesRundensignal(int spur) {
     const double zeit = Signalzeit(uhr().ticks());
     m_folge.ausfuehren([this, spur, zeit] {
         if (!SignaleGesperrt)
-            rundenereignis(spur, zeit, true);
+            rundenereignisJetzt(spur, zeit, true);
     });
 }
 
-void Rennen::rundenereignis(int spur, double zeit, bool vonHand) {
+void Rennen::rundenereignisJetzt(int spur, double zeit, bool vonHand) {
     if (OhneCountdown && !RennuhrGestartet) {
         // Flying start: the race clock starts at this signal, which begins lap 1.
         RennuhrStarten(zeit);

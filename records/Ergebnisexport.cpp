@@ -44,13 +44,26 @@ void Ergebnisexport::ErgebnisSpeichern(const Rennen& rennen) {
 
     const QString dateiname = name + QStringLiteral(".txt");
     const std::optional<QString> pfad = m_daten.benutzerdatei(dateiname);
-    if (!pfad || dateiErsetzen(*pfad, inhalt)) {
-        m_dialoge.meldung(QStringLiteral("Es trat ein Fehler bei der Dateiausgabe auf."),
-                          Anwendungstitel);
+    if (!pfad) {
+        fehlerMelden(QStringLiteral("„") + dateiname +
+                     QStringLiteral("“ ist als Dateiname nicht erlaubt: Er darf kein /, \\, : "
+                                    "oder .. und keine Steuerzeichen enthalten und kein "
+                                    "Gerätename wie CON, NUL oder COM1 sein."));
+        return;
+    }
+    if (const std::optional<Laufzeitfehler> fehler = dateiErsetzen(*pfad, inhalt)) {
+        fehlerMelden(m_daten.anzeigepfad(dateiname) + QStringLiteral("\r\nFehlercode: ") +
+                     QString::number(fehler->nummer) + QStringLiteral(" - ") +
+                     fehler->beschreibung);
         return;
     }
     if (!rennen.PermanentesLogging)
         m_dialoge.meldung(QStringLiteral("Das Ergebnis wurde in: ") +
                               m_daten.anzeigepfad(dateiname) + QStringLiteral(" geschrieben"),
                           Anwendungstitel);
+}
+
+void Ergebnisexport::fehlerMelden(const QString& grund) {
+    m_dialoge.meldung(QStringLiteral("Es trat ein Fehler bei der Dateiausgabe auf.\r\n") + grund,
+                      Anwendungstitel);
 }

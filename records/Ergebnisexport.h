@@ -15,6 +15,9 @@ public:
     void ErgebnisSpeichern(const Rennen& rennen);
 
 private:
+    // The message of every failure, with its reason on the lines below.
+    void fehlerMelden(const QString& grund);
+
     Datenverzeichnis m_daten;
     Dialoge& m_dialoge;
     Tagesuhr& m_uhr;

@@ -2,20 +2,16 @@
 // as plain data the window renders.
 #pragma once
 
-#include "HauptfensterAnsicht.h"
+#include "Farben.h"
 #include "Hofliste.h"
 #include "Reihe.h"
 
 #include <QString>
 
-namespace Farben {
-constexpr Farbe Dunkelblau = 0xC00000;
-} // namespace Farben
-
 struct HofBeschriftung {
     QString Caption;
     Farbe ForeColor = Farben::Hellgrau;
-    Farbe BackColor = Farben::Dunkelblau;
+    Farbe BackColor = Farben::HallOfFameBlau;
     int FontSize = 18; // points
 };
 

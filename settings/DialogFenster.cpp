@@ -1,5 +1,6 @@
 #include "DialogFenster.h"
 
+#include "Standardschrift.h"
 #include "Twips.h"
 
 #include <QApplication>
@@ -14,15 +15,9 @@
 #include <functional>
 
 namespace {
-QFont arial(int punkt, bool fett = false) {
-    QFont schrift(QStringLiteral("Arial"), punkt);
-    schrift.setBold(fett);
-    return schrift;
-}
-
 QLabel* beschriftung(QWidget* eltern, const QString& text, int oben, const QString& tipp = {}) {
     auto* label = new QLabel(text, eltern);
-    label->setFont(arial(24));
+    label->setFont(standardschrift(24));
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label->setToolTip(tipp);
     platzieren(label, 120, oben, 3360, 600);
@@ -33,7 +28,7 @@ QComboBox* auswahl(QWidget* eltern, const QStringList& eintraege, int oben, cons
     auto* combo = new QComboBox(eltern);
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
-    combo->setFont(arial(24));
+    combo->setFont(standardschrift(24));
     combo->addItems(eintraege);
     combo->setToolTip(tipp);
     platzieren(combo, 3600, oben, 2280, 600);
@@ -66,7 +61,7 @@ void DialogFenster::aufbauen() {
                 120, QStringLiteral("wieviel Runden soll Ihr Rennen/Training haben"));
     beschriftung(this, QStringLiteral("Kurslänge [m]:"), 1020);
     m_TeLaenge = new QLineEdit(this);
-    m_TeLaenge->setFont(arial(24));
+    m_TeLaenge->setFont(standardschrift(24));
     m_TeLaenge->setToolTip(QStringLiteral("Länge Ihrer Rennbahn in Metern"));
     platzieren(m_TeLaenge, 3600, 1020, 2280, 600);
     beschriftung(this, QStringLiteral("Prellzeit in sec:"), 1980,
@@ -168,7 +163,7 @@ void DialogFenster::aufbauen() {
 QAbstractButton* DialogFenster::kaestchen(Kontrollkaestchen feld, const QString& text, int oben,
                                           const QString& tipp) {
     auto* box = new QCheckBox(text, this);
-    box->setFont(arial(12, true));
+    box->setFont(standardschrift(12, true));
     box->setToolTip(tipp);
     platzieren(box, 300, oben, 5600, 420);
     connect(box, &QCheckBox::clicked, this, [this, feld](bool an) {

@@ -16,7 +16,7 @@ QString mitKomma(QString text) {
 
 DialogLogik::DialogLogik(Rennen& rennen, Einstellungsspeicher& speicher, Programmstart& start,
                          Portsteuerung& port, Dialoge& dialoge, Rekorde& rekorde,
-                         std::function<QString()> raceControlVersion)
+                         std::function<std::optional<QString>()> raceControlVersion)
     : m_rennen(rennen), m_werte(speicher), m_start(start), m_port(port), m_dialoge(dialoge),
       m_rekorde(rekorde), m_raceControlVersion(std::move(raceControlVersion)) {}
 
@@ -117,7 +117,7 @@ void DialogLogik::OKButton_Click() {
     r.Kurslaenge = *Zahlenformat::zahlLesen(Dialog.TeLaenge);
     r.Prellzeit = *Zahlenformat::zahlLesen(Dialog.coPrellZeit);
     m_werte.speichern(E::Laenge, allgemein(r.Kurslaenge));
-    m_werte.speichern(E::Runden, QString::number(r.Rundenzahl));
+    m_werte.speichern(E::Runden, r.Rundenzahl);
     m_werte.speichern(E::Prellzeit, allgemein(r.Prellzeit));
     m_start.streckenangabenZeigen();
     r.TabelleDimensionieren();
@@ -152,7 +152,7 @@ void DialogLogik::OKButton_Click() {
 void DialogLogik::racecontrolUebernehmen() {
     Rennen& r = m_rennen;
     if (Dialog.checkRaceControl) {
-        if (m_raceControlVersion() == QStringLiteral("FEHLER"))
+        if (!m_raceControlVersion())
             return;
         if (!r.RaceControl) {
             r.RaceControl = true;

@@ -11,6 +11,7 @@
 #include "Rennen.h"
 
 #include <functional>
+#include <optional>
 
 struct DialogAnsicht {
     QString CoRunden;
@@ -36,7 +37,7 @@ class DialogLogik {
 public:
     DialogLogik(Rennen& rennen, Einstellungsspeicher& speicher, Programmstart& start,
                 Portsteuerung& port, Dialoge& dialoge, Rekorde& rekorde,
-                std::function<QString()> raceControlVersion);
+                std::function<std::optional<QString>()> raceControlVersion);
 
     DialogAnsicht Dialog;
     bool geschlossen() const { return m_geschlossen; }
@@ -70,6 +71,7 @@ private:
     Portsteuerung& m_port;
     Dialoge& m_dialoge;
     Rekorde& m_rekorde;
-    std::function<QString()> m_raceControlVersion;
+    // The box library's version; nothing when it cannot be used (it has said why).
+    std::function<std::optional<QString>()> m_raceControlVersion;
     bool m_geschlossen = false;
 };

@@ -42,12 +42,11 @@ void Programmstart::Form_Load() {
     r.OhneCountdown = m_werte.flag(E::OhneCountdown);
     r.Einzelmodus = false;
 
-    r.Fahrer[1] = m_werte.text(E::Fahrer1);
-    r.Fahrer[2] = m_werte.text(E::Fahrer2);
-    fR.LaFahrer[1].Caption = r.Fahrer[1];
-    fR.LaFahrer[2].Caption = r.Fahrer[2];
-    fR.LaFahrer[1].ForeColor = m_werte.farbe(E::Fahrerfarbe1);
-    fR.LaFahrer[2].ForeColor = m_werte.farbe(E::Fahrerfarbe2);
+    for (int spur = 1; spur <= 2; ++spur) {
+        r.Fahrer[spur] = m_werte.text(E::Fahrer[spur]);
+        fR.LaFahrer[spur].Caption = r.Fahrer[spur];
+        fR.LaFahrer[spur].ForeColor = m_werte.farbe(E::Fahrerfarbe[spur]);
+    }
 
     r.SpurWechsel = m_werte.flag(E::SpurWechsel);
     SpurwechselAnzeigen(r.SpurWechsel);

@@ -1,7 +1,9 @@
 // The per-user settings store on QSettings, under "rundomat" / "einstellung". Where the
-// store lives is the platform's business (Einstellungsort_*.cpp).
+// store lives is the platform's business (Einstellungsort_*.cpp). A store that cannot be
+// written is told once; the program goes on with the values in memory.
 #pragma once
 
+#include "Dialoge.h"
 #include "Einstellungsspeicher.h"
 
 #include <QSettings>
@@ -12,12 +14,14 @@ std::unique_ptr<QSettings> einstellungsortOeffnen();
 
 class QtEinstellungsspeicher final : public Einstellungsspeicher {
 public:
-    QtEinstellungsspeicher();
-    explicit QtEinstellungsspeicher(std::unique_ptr<QSettings> einstellungen);
+    explicit QtEinstellungsspeicher(Dialoge& dialoge);
+    QtEinstellungsspeicher(std::unique_ptr<QSettings> einstellungen, Dialoge& dialoge);
 
     QString lesen(const QString& schluessel, const QString& vorgabe) override;
     void speichern(const QString& schluessel, const QString& wert) override;
 
 private:
     std::unique_ptr<QSettings> m_einstellungen;
+    Dialoge& m_dialoge;
+    bool m_schreibfehlerGemeldet = false;
 };

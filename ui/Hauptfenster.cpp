@@ -19,6 +19,10 @@
 namespace {
 constexpr QSize Lampengroesse(32, 32);
 constexpr int AmpelLinks[] = {4020, 4680, 5340, 6000, 6660};
+
+void zeigen(Labelknopf* knopf, const Bezeichnungsfeld& feld) {
+    knopf->darstellen({feld.Caption, feld.ForeColor, feld.Enabled, feld.Visible});
+}
 } // namespace
 
 Hauptfenster::Hauptfenster(Rennen& rennen, Programmstart& start, Tastatur& tastatur,
@@ -41,10 +45,7 @@ template <typename Aktion> void Hauptfenster::weiterleiten(Aktion aktion) {
 Labelknopf* Hauptfenster::label(int links, int oben, int breite, int hoehe, double punkt, bool fett,
                                 bool alsKnopf) {
     auto* l = new Labelknopf(this, alsKnopf);
-    QFont schrift(QStringLiteral("Arial"));
-    schrift.setPointSizeF(punkt);
-    schrift.setBold(fett);
-    l->setFont(schrift);
+    l->setFont(standardschrift(punkt, fett));
     platzieren(l, links, oben, breite, hoehe);
     return l;
 }
@@ -53,6 +54,8 @@ QTableView* Hauptfenster::tabelle(int spur, int links, int oben) {
     auto* view = new QTableView(this);
     auto* modell = new Rundentabellenmodell(m_rennen.fR.FG[spur], view);
     view->setModel(modell);
+    // What a screen reader calls the table; the window shows no heading of its own.
+    view->setAccessibleName(QStringLiteral("Rundentabelle Spur ") + QString::number(spur));
     view->setFocusPolicy(Qt::NoFocus);
     view->setSelectionMode(QAbstractItemView::NoSelection);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -154,10 +157,10 @@ void Hauptfenster::darstellen() {
     if (windowTitle() != fR.Caption)
         setWindowTitle(fR.Caption);
     for (int spur = 1; spur <= 2; ++spur) {
-        m_LaFahrer[spur]->darstellen(fR.LaFahrer[spur]);
-        m_LaZeit[spur]->darstellen(fR.LaZeit[spur]);
-        m_LaBestZeit[spur]->darstellen(fR.LaBestZeit[spur]);
-        m_LaRunde[spur]->darstellen(fR.LaRunde[spur]);
+        zeigen(m_LaFahrer[spur], fR.LaFahrer[spur]);
+        zeigen(m_LaZeit[spur], fR.LaZeit[spur]);
+        zeigen(m_LaBestZeit[spur], fR.LaBestZeit[spur]);
+        zeigen(m_LaRunde[spur], fR.LaRunde[spur]);
         if (m_gezeigtePfeile[spur] != fR.Im2Spur[spur].Picture) {
             m_gezeigtePfeile[spur] = fR.Im2Spur[spur].Picture;
             m_Im2Spur[spur]->setPixmap(bild(bilddatei(fR.Im2Spur[spur].Picture), Lampengroesse));
@@ -170,11 +173,11 @@ void Hauptfenster::darstellen() {
         else
             m_FG[spur]->scrollToTop();
     }
-    m_LaHof->darstellen(fR.LaHof);
-    m_LaEinstellungen->darstellen(fR.LaEinstellungen);
-    m_LaStart->darstellen(fR.LaStart);
-    m_LaCountdown->darstellen(fR.LaCountdown);
-    m_LaCrash->darstellen(fR.LaCrash);
+    zeigen(m_LaHof, fR.LaHof);
+    zeigen(m_LaEinstellungen, fR.LaEinstellungen);
+    zeigen(m_LaStart, fR.LaStart);
+    zeigen(m_LaCountdown, fR.LaCountdown);
+    zeigen(m_LaCrash, fR.LaCrash);
     for (int lampe = 1; lampe <= 5; ++lampe) {
         if (m_gezeigteLampen[lampe] != fR.ImAmpel[lampe]) {
             m_gezeigteLampen[lampe] = fR.ImAmpel[lampe];

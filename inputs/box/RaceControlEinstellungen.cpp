@@ -8,18 +8,18 @@ namespace {
 struct Feldregel {
     std::int32_t hoechstwert;
     QString meldung;
-    QString schluessel;
+    const Einstellung& einstellung;
     std::int32_t Rennzustand::*wert;
 };
 
 const Feldregel& regel(RaceControlEinstellungen::Feld feld) {
     static const std::array<Feldregel, 3> regeln{{
         {130, QStringLiteral("Die Empfindlichkeit muß zwischen 0 und 130 liegen"),
-         QStringLiteral("RCEmpfindlichkeit"), &Rennzustand::RCEmpfindlichkeit},
+         Einstellungen::RCEmpfindlichkeit, &Rennzustand::RCEmpfindlichkeit},
         {50, QStringLiteral("Die Verzögerung muß zwischen 0 und 50 liegen"),
-         QStringLiteral("RCVerzoegerung"), &Rennzustand::RCVerzoegerung},
+         Einstellungen::RCVerzoegerung, &Rennzustand::RCVerzoegerung},
         {15, QStringLiteral("Die Nachlaufzeit muß zwischen 0 und 15 liegen"),
-         QStringLiteral("RCNachlauf"), &Rennzustand::RCNachlauf},
+         Einstellungen::RCNachlauf, &Rennzustand::RCNachlauf},
     }};
     return regeln[static_cast<std::size_t>(feld)];
 }
@@ -36,7 +36,7 @@ std::optional<std::int32_t> wertIm(const QString& text, const Feldregel& regel) 
 RaceControlEinstellungen::RaceControlEinstellungen(Rennzustand& zustand,
                                                    Einstellungsspeicher& speicher,
                                                    BoxBibliothek& box, Dialoge& dialoge)
-    : m_zustand(zustand), m_speicher(speicher), m_box(box), m_dialoge(dialoge) {}
+    : m_zustand(zustand), m_werte(speicher), m_box(box), m_dialoge(dialoge) {}
 
 void RaceControlEinstellungen::Form_Load() {
     for (Feld feld : Felder)
@@ -52,8 +52,9 @@ bool RaceControlEinstellungen::Validate(Feld feld) {
 }
 
 void RaceControlEinstellungen::buVersionDLL_Click() {
-    const QString version = RaceControlVersion(m_box, m_dialoge);
-    m_dialoge.meldung(QStringLiteral("Die Datei jnutl.dll hat die Version: ") + version,
+    const std::optional<QString> version = RaceControlVersion(m_box, m_dialoge);
+    m_dialoge.meldung(QStringLiteral("Die Datei jnutl.dll hat die Version: ") +
+                          version.value_or(QStringLiteral("FEHLER")),
                       Anwendungstitel);
 }
 
@@ -65,10 +66,9 @@ std::optional<RaceControlEinstellungen::Feld> RaceControlEinstellungen::OKButton
     for (Feld feld : Felder) {
         const Feldregel& r = regel(feld);
         m_zustand.*r.wert = *wertIm(text(feld), r);
-        m_speicher.speichern(r.schluessel, QString::number(m_zustand.*r.wert));
+        m_werte.speichern(r.einstellung, m_zustand.*r.wert);
     }
     m_zustand.RCSZsensorTausch = checkSZsensorTausch;
-    m_speicher.speichern(QStringLiteral("RCSZsensorTausch"),
-                         checkSZsensorTausch ? QStringLiteral("True") : QStringLiteral("False"));
+    m_werte.speichern(Einstellungen::RCSZsensorTausch, checkSZsensorTausch);
     return std::nullopt;
 }

@@ -4,7 +4,7 @@
 
 #include "BoxBibliothek.h"
 #include "Dialoge.h"
-#include "Einstellungsspeicher.h"
+#include "Einstellungswerte.h"
 #include "Rennzustand.h"
 
 #include <array>
@@ -34,7 +34,7 @@ public:
 
 private:
     Rennzustand& m_zustand;
-    Einstellungsspeicher& m_speicher;
+    Einstellungswerte m_werte;
     BoxBibliothek& m_box;
     Dialoge& m_dialoge;
     std::array<QString, 3> m_texte;

@@ -1,9 +1,9 @@
 #include "RacecontrolModul.h"
 
-QString RaceControlVersion(BoxBibliothek& box, Dialoge& dialoge) {
+std::optional<QString> RaceControlVersion(BoxBibliothek& box, Dialoge& dialoge) {
     if (const std::optional<QString> fehler = box.ladefehler()) {
         dialoge.meldung(*fehler, Anwendungstitel);
-        return QStringLiteral("FEHLER");
+        return std::nullopt;
     }
     const std::int16_t version = box.InitBoxes();
     // Shifting a signed value rounds down, as the version's definition asks.

@@ -1,8 +1,10 @@
-// The check of the box library: its version as "major.minor", or "FEHLER" after telling
+// The check of the box library: its version as "major.minor", or nothing after telling
 // the user why it cannot be used.
 #pragma once
 
 #include "BoxBibliothek.h"
 #include "Dialoge.h"
 
-QString RaceControlVersion(BoxBibliothek& box, Dialoge& dialoge);
+#include <optional>
+
+std::optional<QString> RaceControlVersion(BoxBibliothek& box, Dialoge& dialoge);

@@ -1,6 +1,5 @@
 #include "Schnittstellensteuerung.h"
 
-#include "Einstellungstabelle.h"
 #include "Portangabe.h"
 
 namespace {
@@ -32,7 +31,7 @@ QString verlustmeldung(Stoerung stoerung, const QString& porttext) {
 Schnittstellensteuerung::Schnittstellensteuerung(Rennen& rennen, Einstellungsspeicher& speicher,
                                                  Dialoge& dialoge, SeriellerAnschluss& MSComm1,
                                                  SeriellerAnschluss& MSCommRC)
-    : m_rennen(rennen), m_speicher(speicher), m_dialoge(dialoge), m_MSComm1(MSComm1),
+    : m_rennen(rennen), m_werte(speicher), m_dialoge(dialoge), m_MSComm1(MSComm1),
       m_MSCommRC(MSCommRC) {
     m_MSComm1.beiStoerung([this](Stoerung s) { verloren(s); });
     m_MSCommRC.beiStoerung([this](Stoerung s) { verloren(s); });
@@ -41,7 +40,7 @@ Schnittstellensteuerung::Schnittstellensteuerung(Rennen& rennen, Einstellungsspe
 void Schnittstellensteuerung::SchnittstelleOeffnen(const QString& modus) {
     QString p = modus;
     if (modus == NormalOeffnen) {
-        p = m_speicher.lesen(Einstellungen::Port.schluessel, Einstellungen::Port.vorgabe);
+        p = m_werte.text(Einstellungen::Port);
         if (p == QStringLiteral("?"))
             p = m_dialoge.eingabe(QStringLiteral("Geben Sie bitte die Portnummer der seriellen "
                                                  "Schnittstelle für die Rundomat an:"),
@@ -62,7 +61,7 @@ void Schnittstellensteuerung::SchnittstelleOeffnen(const QString& modus) {
         }
     }
     m_porttext = p;
-    m_speicher.speichern(Einstellungen::Port.schluessel, p);
+    m_werte.speichern(Einstellungen::Port, p);
     portfeld() = QStringLiteral("Com Port: ") + p;
     // A port that opens after an earlier failure makes the notice in the caption untrue.
     if (m_rennen.fR.Caption.endsWith(Hinweis))

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "Dialoge.h"
-#include "Einstellungsspeicher.h"
+#include "Einstellungswerte.h"
 #include "Portsteuerung.h"
 #include "Rennen.h"
 #include "SeriellerAnschluss.h"
@@ -25,7 +25,7 @@ private:
     QString& portfeld();
 
     Rennen& m_rennen;
-    Einstellungsspeicher& m_speicher;
+    Einstellungswerte m_werte;
     Dialoge& m_dialoge;
     SeriellerAnschluss& m_MSComm1;
     SeriellerAnschluss& m_MSCommRC;

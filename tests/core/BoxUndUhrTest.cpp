@@ -12,7 +12,7 @@ TEST(RaceControl, StartSchaltetDieBoxMitIhrenParameternScharfUndNimmtIhreUhr) {
     b.rennen.RCVerzoegerung = 50;
     b.rennen.RCNachlauf = 15;
     b.rennen.RCSZsensorTausch = true;
-    b.boxuhr.stand = 48000; // 10 s of box time
+    b.box.zeitstempel = 48000; // 10 s of box time
     b.rennen.LaStart_Click();
     EXPECT_EQ(b.box.aufrufe, (QStringList{"InitBoxes", "OpenBox 0"}));
     EXPECT_EQ(b.box.konfiguration, (BoxKonfiguration{0, 0, 130, 50, 15, 0, -1, -1}));
@@ -20,9 +20,9 @@ TEST(RaceControl, StartSchaltetDieBoxMitIhrenParameternScharfUndNimmtIhreUhr) {
     b.countdown(50);
     EXPECT_DOUBLE_EQ(b.rennen.Startzeit, 10.0);
 
-    b.boxuhr.stand = 48000 + 4800 * 3;
+    b.box.zeitstempel = 48000 + 4800 * 3;
     b.rennen.CrashUmschalten();
-    b.boxuhr.stand += 4800 * 8;
+    b.box.zeitstempel += 4800 * 8;
     b.rennen.CrashUmschalten();
     EXPECT_EQ(b.rennen.Pausenzeit, 4800 * 8) << "pauses count in box ticks";
 }

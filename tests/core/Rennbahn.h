@@ -1,6 +1,8 @@
 // A race engine wired to fakes, with a clock in seconds and helpers to drive whole races.
+// The box clock is the real one, reading the fake box's time stamp.
 #pragma once
 
+#include "BoxUhr.h"
 #include "Fakes.h"
 #include "QtAusgabe.h"
 #include "Rennen.h"
@@ -8,20 +10,32 @@
 #include <cmath>
 #include <initializer_list>
 
+// Real pieces a test puts in place of the fakes; each must outlive the harness.
+struct Ersatzteile {
+    Uhr* systemuhr = nullptr;
+    Uhr* boxuhr = nullptr;
+    SerielleSchnittstelle* MSComm1 = nullptr;
+    BoxBibliothek* box = nullptr;
+};
+
 struct Rennbahn {
     // Some uptime, so clock ticks are not small numbers.
     static constexpr std::int64_t Basis = 3'600'000;
 
     FakeUhr uhr;
-    FakeUhr boxuhr{4800};
+    FakeBox box;
+    BoxUhr boxuhr{box};
     FakeZeitgeber timer;
     FakeDialoge dialoge;
     FakeKlang klang;
     FakeSchnittstelle port;
-    FakeBox box;
     FakeSpeicher speicher;
     FakeRekorde rekorde;
-    Rennen rennen{{uhr, boxuhr, timer, dialoge, klang, port, box, speicher, rekorde}};
+    Rennen rennen;
+
+    explicit Rennbahn(const Ersatzteile& e = {})
+        : rennen({e.systemuhr ? *e.systemuhr : uhr, e.boxuhr ? *e.boxuhr : boxuhr, timer, dialoge,
+                  klang, e.MSComm1 ? *e.MSComm1 : port, e.box ? *e.box : box, speicher, rekorde}) {}
 
     // Sets the system clock to this many seconds after the race clock's start.
     void bei(double sekunden) { uhr.stand = Basis + std::llround(sekunden * 1000); }

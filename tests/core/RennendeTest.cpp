@@ -109,7 +109,7 @@ TEST(Rennende, RaceControlSetztDieBoxAmRennendeZurueck) {
     Rennbahn b;
     b.rennen.RaceControl = true;
     b.rennen.Rundenzahl = 1;
-    b.boxuhr.stand = 0;
+    b.box.zeitstempel = 0;
     b.rennen.LaStart_Click();
     b.countdown(50);
     for (int spur = 1; spur <= 2; ++spur) {

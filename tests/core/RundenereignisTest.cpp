@@ -176,23 +176,4 @@ TEST(Rundenereignis, SignaleWaehrendEinerMeldungWartenBisSieGeschlossenIst) {
     };
     b.signal(2, -3.2);
     EXPECT_EQ(b.meldungstexte(), (QStringList{"Fehlstart von Fahrer 2", "Fehlstart von Fahrer 1"}));
-
-    // During the sound failure message at the end of a crash pause signals count again;
-    // one that arrives then keeps its own time.
-    Rennbahn c;
-    c.starten();
-    c.signal(1, 1.0);
-    c.rennen.MitSound = true;
-    c.klang.fehler = Laufzeitfehler{5, QStringLiteral("Ungültiger Prozeduraufruf")};
-    c.bei(2.0);
-    c.rennen.CrashUmschalten();
-    c.bei(4.0);
-    c.dialoge.beimNaechstenModal = [&] {
-        c.signal(1, 6.0);
-        c.bei(60.0); // the box stays open for a while
-    };
-    c.rennen.CrashUmschalten();
-    ASSERT_EQ(c.dialoge.meldungen.size(), 2u);
-    EXPECT_EQ(c.dialoge.meldungen[1].titel, "Fehler beim Soundabspielen");
-    EXPECT_EQ(c.zelle(1, 1, 1).text, "4,000") << "6 s minus 2 s of pause";
 }

@@ -2,9 +2,9 @@
 # settings folder and data folder in a temporary directory, and waiting for windows.
 set -euo pipefail
 arbeit=$(mktemp -d)
-app="" xserver="" nebenprozess="" emulatoren=""
+app="" xserver="" nebenprozess="" emulatoren="" sitzungsbus=""
 aufraeumen() {
-    for p in "$app" "$nebenprozess" $emulatoren "$xserver"; do
+    for p in "$app" "$nebenprozess" $emulatoren "$sitzungsbus" "$xserver"; do
         [ -n "$p" ] && kill "$p" 2>/dev/null || true
     done
     rm -rf "$arbeit"
@@ -39,6 +39,15 @@ anzeigeStarten() {
         xserver=""
     done
     fehler "Xvfb startet nicht"
+}
+
+# A session bus of our own, behind which the accessibility bus starts when the program asks
+# for it: the program's windows can then be read as a screen reader reads them
+# (fensterinhalt.py). Call after anzeigeStarten, before programmStarten.
+bildschirmleserStarten() {
+    eval "$(dbus-launch --sh-syntax)"
+    sitzungsbus=$DBUS_SESSION_BUS_PID
+    export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 }
 
 # Starts the program with the data folder and any further arguments.

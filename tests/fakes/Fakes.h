@@ -97,16 +97,12 @@ private:
 
 class FakeKlang : public Klangausgabe {
 public:
-    std::optional<Laufzeitfehler> abspielen(const QString& datei) override {
-        dateien << datei;
-        return fehler;
-    }
+    void abspielen(const QString& datei) override { dateien << datei; }
     void piepen(int frequenzHz, int dauerMs) override {
         pieptoene.push_back({frequenzHz, dauerMs});
     }
     QStringList dateien;
     std::vector<std::pair<int, int>> pieptoene;
-    std::optional<Laufzeitfehler> fehler;
 };
 
 class FakeSchnittstelle : public SerielleSchnittstelle {
@@ -172,9 +168,14 @@ public:
         if (beimHofPruefen)
             beimHofPruefen();
     }
-    void ErgebnisSpeichern() override { aufrufe << QStringLiteral("ErgebnisSpeichern"); }
+    void ErgebnisSpeichern() override {
+        aufrufe << QStringLiteral("ErgebnisSpeichern");
+        if (beimErgebnisSpeichern)
+            beimErgebnisSpeichern();
+    }
     QStringList aufrufe;
     std::function<void()> beimHofPruefen;
+    std::function<void()> beimErgebnisSpeichern;
 };
 
 class FakePort : public Portsteuerung {

@@ -109,7 +109,11 @@ TEST_F(ExportTest, NamenAusserhalbDesDatenverzeichnissesOderVonGeraetenWerdenAbg
         b.dialoge.eingabeAntworten = {name};
         ergebnis.ErgebnisSpeichern(b.rennen);
         ASSERT_EQ(b.dialoge.meldungen.size(), 1u) << name.toStdString();
-        EXPECT_EQ(b.dialoge.meldungen[0].text, "Es trat ein Fehler bei der Dateiausgabe auf.");
+        EXPECT_EQ(b.dialoge.meldungen[0].text,
+                  "Es trat ein Fehler bei der Dateiausgabe auf.\r\n„" + name +
+                      ".txt“ ist als Dateiname nicht erlaubt: Er darf kein /, \\, : oder .. und "
+                      "keine Steuerzeichen enthalten und kein Gerätename wie CON, NUL oder COM1 "
+                      "sein.");
         EXPECT_EQ(b.dialoge.meldungen[0].titel, "Rundomat");
     }
     EXPECT_TRUE(ordner.dateien().isEmpty());
@@ -124,10 +128,14 @@ TEST_F(ExportTest, NamenAusserhalbDesDatenverzeichnissesOderVonGeraetenWerdenAbg
     EXPECT_EQ(ordner.dateien().size(), 4);
 }
 
-TEST_F(ExportTest, SchreibfehlerWirdGemeldet) {
+TEST_F(ExportTest, SchreibfehlerWirdMitDateiUndGrundGemeldet) {
     ASSERT_TRUE(ordner.entfernen());
     b.dialoge.eingabeAntworten = {"Rennen"};
     ergebnis.ErgebnisSpeichern(b.rennen);
     ASSERT_EQ(b.dialoge.meldungen.size(), 1u);
-    EXPECT_EQ(b.dialoge.meldungen[0].text, "Es trat ein Fehler bei der Dateiausgabe auf.");
+    const QString text = b.dialoge.meldungen[0].text;
+    EXPECT_TRUE(text.startsWith("Es trat ein Fehler bei der Dateiausgabe auf.\r\n" +
+                                ordner.daten.anzeigepfad("Rennen.txt") +
+                                "\r\nFehlercode: 5 - Die Datei konnte nicht geöffnet werden ("))
+        << text.toStdString();
 }

@@ -4,27 +4,12 @@
 #include "Fakes.h"
 #include "QtAusgabe.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
-#include <memory>
 
 namespace {
-
-// The application object lives while the tests run, not while they are only listed.
-class QtAnwendung : public ::testing::Environment {
-public:
-    QtAnwendung(int& argc, char** argv) : m_argc(argc), m_argv(argv) {}
-    void SetUp() override { m_app = std::make_unique<QApplication>(m_argc, m_argv); }
-    void TearDown() override { m_app.reset(); }
-
-private:
-    int& m_argc;
-    char** m_argv;
-    std::unique_ptr<QApplication> m_app;
-};
 
 struct FhofTest : ::testing::Test {
     Datenordner ordner;
@@ -92,10 +77,4 @@ TEST_F(FhofTest, OkSchliesstDasFenster) {
     QTest::mouseClick(ok, Qt::LeftButton);
     EXPECT_FALSE(f.isVisible());
     EXPECT_EQ(f.result(), QDialog::Accepted);
-}
-
-int main(int argc, char** argv) {
-    ::testing::InitGoogleTest(&argc, argv);
-    ::testing::AddGlobalTestEnvironment(new QtAnwendung(argc, argv));
-    return RUN_ALL_TESTS();
 }

@@ -1,9 +1,7 @@
 #include "Rekordstelle.h"
 
 #include "Datenordner.h"
-#include "Fakes.h"
-#include "QtAusgabe.h"
-#include "Rennen.h"
+#include "Rennbahn.h"
 
 #include <gtest/gtest.h>
 
@@ -13,26 +11,17 @@ struct FesteTagesuhr : Tagesuhr {
     QTime jetzt() override { return QTime(18, 30, 0); }
 };
 
-// Wired as the program wires it: the records are built before the race they read.
-struct Anlage {
+// The race's records hand every call on to the real ones.
+struct Anlage : Rennbahn {
     Datenordner ordner;
-    FakeUhr uhr;
-    FakeUhr boxuhr{4800};
-    FakeZeitgeber timer;
-    FakeDialoge dialoge;
-    FakeKlang klang;
-    FakeSchnittstelle port;
-    FakeBox box;
-    FakeSpeicher speicher;
     FesteTagesuhr tagesuhr;
     Hofmodul hof{ordner.daten, dialoge};
     Ergebnisexport ergebnis{ordner.daten, dialoge, tagesuhr};
-    Rekordstelle rekorde{rennen, hof, ergebnis};
-    Rennen rennen{{uhr, boxuhr, timer, dialoge, klang, port, box, speicher, rekorde}};
+    Rekordstelle stelle{rennen, hof, ergebnis};
 
-    void signal(int spur, std::int64_t ms) {
-        uhr.stand = ms;
-        rennen.SimuliertesRundensignal(spur);
+    Anlage() {
+        rekorde.beimHofPruefen = [this] { stelle.HofPruefen(); };
+        rekorde.beimErgebnisSpeichern = [this] { stelle.ErgebnisSpeichern(); };
     }
 };
 
@@ -47,8 +36,8 @@ TEST(Rekordstelle, RennendeTraegtInDieHallOfFameEinUndSchreibtDannDieErgebnisdat
     a.dialoge.eingabeAntworten = {"Ida"};
     a.rennen.LaStart_Click();
     for (int runde = 0; runde <= 5; ++runde) {
-        a.signal(1, 1000 + runde * 2000);
-        a.signal(2, 1000 + runde * 2500);
+        a.signal(1, 1 + runde * 2.0);
+        a.signal(2, 1 + runde * 2.5);
     }
 
     EXPECT_EQ(a.hof.liste().HofName[1], "Ida");

@@ -153,7 +153,7 @@ TEST(Dialog, GedrueckteAmpelZeigtNachOkFuenfGelbeKreise) {
 
 TEST(Dialog, RacecontrolNurMitFunktionierenderBibliothek) {
     Einstellungsbahn b;
-    b.version = "FEHLER";
+    b.version = std::nullopt;
     DialogLogik d = b.dialogOeffnen();
     d.ankreuzen(&DialogAnsicht::checkRaceControl, true);
     EXPECT_TRUE(d.Dialog.buRaceControlEnabled);

@@ -8,7 +8,7 @@
 struct Einstellungsbahn : Rennbahn {
     FakePort portsteuerung;
     QStringList ablauf; // start-up steps that leave the engine, in order
-    QString version = QStringLiteral("1.3");
+    std::optional<QString> version = QStringLiteral("1.3");
     Programmstart start{rennen, speicher, portsteuerung, dialoge,
                         [this] { ablauf << QStringLiteral("HofLesen"); }};
 

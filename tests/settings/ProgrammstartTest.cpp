@@ -1,4 +1,5 @@
 #include "Einstellungsbahn.h"
+#include "Fahrernamen.h"
 #include "QtEinstellungsspeicher.h"
 
 #include <QFile>
@@ -119,13 +120,17 @@ TEST(QtEinstellungsspeicher, EinstellungenUeberlebenEinenNeustart) {
     ASSERT_TRUE(ordner.isValid());
     qputenv("XDG_CONFIG_HOME", ordner.path().toUtf8());
     {
-        QtEinstellungsspeicher speicher;
         Einstellungsbahn b;
+        QtEinstellungsspeicher speicher(b.dialoge);
         Programmstart start(b.rennen, speicher, b.portsteuerung, b.dialoge, [] {});
         start.Form_Load();
         speicher.speichern("laenge", "5,5");
         speicher.speichern("fahrer1", "Jürgen");
         speicher.speichern("Rennmodus", "False");
+        // White, the largest colour, chosen from the colour menu of lane 2.
+        Fahrernamen fahrer(b.rennen, speicher, b.dialoge, [] { return std::optional<int>(4); });
+        fahrer.LaFahrer_MouseDown(2, Qt::RightButton);
+        EXPECT_TRUE(b.dialoge.meldungen.empty());
     }
     const QString datei = ordner.path() + "/rundomat/rundomat.conf";
     QFile f(datei);
@@ -135,19 +140,43 @@ TEST(QtEinstellungsspeicher, EinstellungenUeberlebenEinenNeustart) {
     EXPECT_TRUE(inhalt.contains("caption=Rundomat"));
     f.close();
 
-    QtEinstellungsspeicher speicher;
     Einstellungsbahn b;
+    QtEinstellungsspeicher speicher(b.dialoge);
     Programmstart start(b.rennen, speicher, b.portsteuerung, b.dialoge, [] {});
     start.Form_Load();
     EXPECT_EQ(b.rennen.Kurslaenge, 5.5);
     EXPECT_EQ(b.rennen.Fahrer[1], "Jürgen");
     EXPECT_FALSE(b.rennen.Rennmodus);
+    EXPECT_EQ(b.rennen.fR.LaFahrer[2].ForeColor, 0xFFFFFFu);
+    EXPECT_EQ(b.rennen.fR.LaFahrer[1].ForeColor, Farben::Hellgrau);
     EXPECT_EQ(speicher.lesen("fehlt", "vorgabe"), "vorgabe");
 
     // Edited by hand without quotes, 5,5 still means 5,5.
     ASSERT_TRUE(f.open(QIODevice::Append));
     f.write("prellzeit=2,5\n");
     f.close();
-    EXPECT_EQ(QtEinstellungsspeicher().lesen("prellzeit", "2"), "2,5");
+    EXPECT_EQ(QtEinstellungsspeicher(b.dialoge).lesen("prellzeit", "2"), "2,5");
     qunsetenv("XDG_CONFIG_HOME");
+}
+
+// A store that cannot be written (here its folder is a file, which stops root, too) is
+// told once, and the run goes on with what was set.
+TEST(QtEinstellungsspeicher, UnschreibbarEinmalGemeldetWerteBleibenImSpeicher) {
+    QTemporaryDir ordner;
+    QFile keinOrdner(ordner.filePath("rundomat"));
+    ASSERT_TRUE(keinOrdner.open(QIODevice::WriteOnly));
+    keinOrdner.close();
+    FakeDialoge dialoge;
+    QtEinstellungsspeicher speicher(
+        std::make_unique<QSettings>(keinOrdner.fileName() + "/rundomat.conf", QSettings::IniFormat),
+        dialoge);
+
+    speicher.speichern("runden", "7");
+    speicher.speichern("fahrer1", "Ida");
+    ASSERT_EQ(dialoge.meldungen.size(), 1u);
+    EXPECT_TRUE(dialoge.meldungen[0].text.startsWith(
+        "Die Einstellungen können nicht gespeichert werden: " + keinOrdner.fileName()))
+        << dialoge.meldungen[0].text.toStdString();
+    EXPECT_EQ(speicher.lesen("runden", "10"), "7");
+    EXPECT_EQ(speicher.lesen("fahrer1", "Fahrer 1"), "Ida");
 }

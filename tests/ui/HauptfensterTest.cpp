@@ -16,9 +16,11 @@ struct Fensterbahn : Einstellungsbahn {
     Tastatur tastatur{rennen, start, rekorde, dialoge, fahrer};
     std::unique_ptr<Hauptfenster> fenster;
 
+    // As in the program: the window exists before the start-up sizes the lap tables.
     Fensterbahn() {
-        starteProgramm();
         fenster = std::make_unique<Hauptfenster>(rennen, start, tastatur, fahrer);
+        starteProgramm();
+        fenster->darstellen();
         fenster->show();
     }
     Labelknopf* label(const QString& text) {

@@ -1,6 +1,8 @@
 #include "F2SpurRennen.h"
 
+#include "Farben.h"
 #include "QtFarbe.h"
+#include "Standardschrift.h"
 #include "Twips.h"
 
 #include <QIcon>
@@ -12,7 +14,6 @@
 namespace {
 using Bild = F2SpurRennenInhalt::Bild;
 
-constexpr Farbe Dunkelblau = 0x800000;
 // The designed client area ends above the OK button; the window reaches below it.
 constexpr int Breite = 9240;
 constexpr int Hoehe = 4995 + 120;
@@ -43,10 +44,7 @@ QLabel* beschriftung(QWidget* eltern, const QString& name, const QString& text, 
     label->setTextFormat(Qt::PlainText);
     label->setText(text);
     // "MS Sans Serif" of the design is a Windows bitmap font; Arial keeps its metrics.
-    QFont schrift(QStringLiteral("Arial"));
-    schrift.setPointSizeF(stil.punkt);
-    schrift.setBold(stil.fett);
-    label->setFont(schrift);
+    label->setFont(standardschrift(stil.punkt, stil.fett));
     label->setAlignment(stil.ausrichtung);
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, qtFarbe(farbe));
@@ -80,7 +78,7 @@ F2SpurRennen::F2SpurRennen(const F2SpurRennenInhalt& inhalt, QWidget* eltern) : 
     resize(twips(Breite), twips(Hoehe));
     setMinimumSize(size());
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, qtFarbe(Dunkelblau));
+    palette.setColor(QPalette::Window, qtFarbe(Farben::ErgebnisfensterBlau));
     setPalette(palette);
     setAutoFillBackground(true);
 

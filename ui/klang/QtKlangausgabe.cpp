@@ -17,16 +17,15 @@ QtKlangausgabe::QtKlangausgabe(QObject* eltern) : QObject(eltern) {}
 
 QtKlangausgabe::~QtKlangausgabe() = default;
 
-std::optional<Laufzeitfehler> QtKlangausgabe::abspielen(const QString& datei) {
+void QtKlangausgabe::abspielen(const QString& datei) {
     m_effekt.stop();
     const QAudioDevice geraet = QMediaDevices::defaultAudioOutput();
     const QFileInfo info(datei);
     if (geraet.isNull() || !info.isFile() || !info.isReadable())
-        return std::nullopt;
+        return;
     m_effekt.setAudioDevice(geraet);
     m_effekt.setSource(QUrl::fromLocalFile(info.absoluteFilePath()));
     m_effekt.play();
-    return std::nullopt;
 }
 
 void QtKlangausgabe::piepen(int frequenzHz, int dauerMs) {

@@ -1,5 +1,5 @@
 // The real sound output: WAV files and the beep through the system's default audio
-// output. Without an audio device everything stays silent; nothing is ever reported.
+// output. Without an audio device everything stays silent.
 #pragma once
 
 #include "Klangausgabe.h"
@@ -17,7 +17,7 @@ public:
     explicit QtKlangausgabe(QObject* eltern = nullptr);
     ~QtKlangausgabe() override;
 
-    std::optional<Laufzeitfehler> abspielen(const QString& datei) override;
+    void abspielen(const QString& datei) override;
     void piepen(int frequenzHz, int dauerMs) override;
 
 private:

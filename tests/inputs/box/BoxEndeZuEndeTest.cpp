@@ -1,8 +1,7 @@
 #include "Datenport.h"
-#include "Fakes.h"
 #include "JnutlBibliothek.h"
-#include "QtAusgabe.h"
 #include "RaceControlEmpfang.h"
+#include "Rennbahn.h"
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -34,17 +33,11 @@ TEST(BoxEndeZuEnde, DerEmulatorFaehrtEinRennenUeberDasPseudoterminal) {
     Datenport MSCommRC(4800);
     ASSERT_TRUE(MSCommRC.oeffnen(pfad));
 
-    FakeUhr uhr;
-    FakeZeitgeber timer;
-    FakeDialoge dialoge;
-    FakeKlang klang;
-    FakeSchnittstelle port;
     JnutlBibliothek box({QStringLiteral(JNUTL_PFAD)});
     BoxUhr boxuhr(box);
-    FakeSpeicher speicher;
-    FakeRekorde rekorde;
-    Rennen rennen({uhr, boxuhr, timer, dialoge, klang, port, box, speicher, rekorde});
-    RaceControlEmpfang empfang(rennen, box, boxuhr, dialoge);
+    Rennbahn b({.boxuhr = &boxuhr, .box = &box});
+    Rennen& rennen = b.rennen;
+    RaceControlEmpfang empfang(rennen, box, boxuhr, b.dialoge);
     MSCommRC.beiEmpfang([&](const QByteArray& bytes) { empfang.empfangen(bytes); });
 
     // The cars are driving already: a flying start, as a countdown would see a false start.
@@ -58,7 +51,7 @@ TEST(BoxEndeZuEnde, DerEmulatorFaehrtEinRennenUeberDasPseudoterminal) {
     emulator.waitForFinished();
     const QString ausgabe = QString::fromLocal8Bit(emulator.readAllStandardOutput());
 
-    EXPECT_TRUE(dialoge.meldungen.empty()) << dialoge.meldungen.front().text.toStdString();
+    EXPECT_TRUE(b.dialoge.meldungen.empty()) << b.dialoge.meldungen.front().text.toStdString();
     for (int spur = 1; spur <= 2; ++spur) {
         const std::vector<std::int64_t> ticks = durchfahrten(ausgabe, spur);
         ASSERT_EQ(rennen.Rundenzeiten[spur].size(), 5u);

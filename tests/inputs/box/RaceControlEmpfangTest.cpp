@@ -1,8 +1,6 @@
 #include "RaceControlEmpfang.h"
 
-#include "BoxUhr.h"
-#include "Fakes.h"
-#include "QtAusgabe.h"
+#include "Rennbahn.h"
 
 #include <gtest/gtest.h>
 
@@ -14,19 +12,9 @@ const QString Boxfehler = QStringLiteral(
 // A race in box mode with a scripted box library. Box time is given in seconds after the
 // race clock's start; unless said otherwise the 32-bit box clock wraps ten seconds into
 // the race.
-struct Boxbahn {
+struct Boxbahn : Rennbahn {
     std::int64_t basis = 0x7FFFFFFF - 10 * 4800;
 
-    FakeUhr uhr;
-    FakeZeitgeber timer;
-    FakeDialoge dialoge;
-    FakeKlang klang;
-    FakeSchnittstelle port;
-    FakeBox box;
-    BoxUhr boxuhr{box};
-    FakeSpeicher speicher;
-    FakeRekorde rekorde;
-    Rennen rennen{{uhr, boxuhr, timer, dialoge, klang, port, box, speicher, rekorde}};
     RaceControlEmpfang empfang{rennen, box, boxuhr, dialoge};
 
     Boxbahn() { rennen.RaceControl = true; }

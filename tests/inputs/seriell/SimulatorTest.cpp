@@ -101,15 +101,8 @@ TEST(Streckensimulator, BeimFliegendenStartRollenDieAutosHeran) {
 // The program's wiring: the simulated port on its timer, the real clock, short laps.
 TEST(Simulationsport, FaehrtAufDemEchtenTaktEinKurzesRennen) {
     Systemuhr uhr;
-    FakeUhr boxuhr{4800};
-    FakeZeitgeber timer;
-    FakeDialoge dialoge;
-    FakeKlang klang;
-    FakeSchnittstelle MSComm1;
-    FakeBox box;
-    FakeSpeicher speicher;
-    FakeRekorde rekorde;
-    Rennen rennen{{uhr, boxuhr, timer, dialoge, klang, MSComm1, box, speicher, rekorde}};
+    Rennbahn b({.systemuhr = &uhr});
+    Rennen& rennen = b.rennen;
     rennen.OhneCountdown = true;
     rennen.Prellzeit = 0.1;
     rennen.Rundenzahl = 2;
@@ -119,10 +112,10 @@ TEST(Simulationsport, FaehrtAufDemEchtenTaktEinKurzesRennen) {
 
     simulation.SchnittstelleOeffnen(NormalOeffnen);
     EXPECT_EQ(rennen.fR.StatusBar1.Panels("port").Text, "Simulation");
-    EXPECT_TRUE(speicher.geschrieben.isEmpty()) << "the real port setting stays";
+    EXPECT_TRUE(b.speicher.geschrieben.isEmpty()) << "the real port setting stays";
     rennen.LaStart_Click();
     ASSERT_TRUE(QTest::qWaitFor([&] { return rennen.Fertig[1] && rennen.Fertig[2]; }, 10000));
-    EXPECT_TRUE(dialoge.meldungen.empty());
+    EXPECT_TRUE(b.dialoge.meldungen.empty());
 
     simulation.aktivenPortSchliessen();
     rennen.LaStart_Click();

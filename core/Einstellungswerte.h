@@ -5,7 +5,7 @@
 
 #include "Einstellungsspeicher.h"
 #include "Einstellungstabelle.h"
-#include "HauptfensterAnsicht.h"
+#include "Farben.h"
 
 #include <cstdint>
 
@@ -31,6 +31,8 @@ public:
 
     void speichern(const Einstellung& e, const QString& wert);
     void speichern(const Einstellung& e, bool wert);
+    void speichern(const Einstellung& e, std::int32_t wert);
+    void speichern(const Einstellung& e, Farbe wert);
 
     static QString flagText(bool wert);
 

@@ -1,6 +1,8 @@
-// Every key of the settings store with its default text. Values are always text; the
-// readers in Einstellungswerte.h convert them.
+// Every key of the settings store with its default text: the one place that names them.
+// Values are always text; Einstellungswerte.h reads and writes them with their conversions.
 #pragma once
+
+#include "Reihe.h"
 
 #include <QString>
 
@@ -32,10 +34,12 @@ inline const Einstellung MaxGeschwManuell{QStringLiteral("MaxGeschwManuell"),
 inline const Einstellung Ampelbilder{QStringLiteral("Ampelbilder"), QStringLiteral("True")};
 inline const Einstellung Rennmodus{QStringLiteral("Rennmodus"), QStringLiteral("True")};
 inline const Einstellung OhneCountdown{QStringLiteral("ohneCountdown"), QStringLiteral("False")};
-inline const Einstellung Fahrer1{QStringLiteral("fahrer1"), QStringLiteral("Fahrer 1")};
-inline const Einstellung Fahrer2{QStringLiteral("fahrer2"), QStringLiteral("Fahrer 2")};
-inline const Einstellung Fahrerfarbe1{QStringLiteral("fahrerfarbe1"), QStringLiteral("12632256")};
-inline const Einstellung Fahrerfarbe2{QStringLiteral("fahrerfarbe2"), QStringLiteral("12632256")};
+inline const Spuren<Einstellung> Fahrer{
+    Einstellung{QStringLiteral("fahrer1"), QStringLiteral("Fahrer 1")},
+    Einstellung{QStringLiteral("fahrer2"), QStringLiteral("Fahrer 2")}};
+inline const Spuren<Einstellung> Fahrerfarbe{
+    Einstellung{QStringLiteral("fahrerfarbe1"), QStringLiteral("12632256")},
+    Einstellung{QStringLiteral("fahrerfarbe2"), QStringLiteral("12632256")}};
 inline const Einstellung SpurWechsel{QStringLiteral("SpurWechsel"), QStringLiteral("False")};
 inline const Einstellung Port{QStringLiteral("port"), QStringLiteral("?")};
 // Spoken announcements: on at all, each kind, the voice's words per minute and volume (%).

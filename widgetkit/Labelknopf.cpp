@@ -11,21 +11,21 @@ Labelknopf::Labelknopf(QWidget* eltern, bool alsKnopf) : QLabel(eltern), m_alsKn
         setCursor(Qt::PointingHandCursor);
 }
 
-void Labelknopf::darstellen(const Bezeichnungsfeld& feld) {
-    if (text() != feld.Caption)
-        setText(feld.Caption);
-    if (m_farbe != feld.ForeColor) {
-        m_farbe = feld.ForeColor;
+void Labelknopf::darstellen(const Stand& stand) {
+    if (text() != stand.text)
+        setText(stand.text);
+    if (m_farbe != stand.farbe) {
+        m_farbe = stand.farbe;
         QPalette palette = this->palette();
-        palette.setColor(QPalette::Active, QPalette::WindowText, qtFarbe(feld.ForeColor));
-        palette.setColor(QPalette::Inactive, QPalette::WindowText, qtFarbe(feld.ForeColor));
+        palette.setColor(QPalette::Active, QPalette::WindowText, qtFarbe(stand.farbe));
+        palette.setColor(QPalette::Inactive, QPalette::WindowText, qtFarbe(stand.farbe));
         palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x70, 0x70, 0x78));
         setPalette(palette);
     }
-    setEnabled(feld.Enabled);
+    setEnabled(stand.enabled);
     if (m_alsKnopf)
-        setCursor(feld.Enabled ? Qt::PointingHandCursor : Qt::ArrowCursor);
-    setVisible(feld.Visible);
+        setCursor(stand.enabled ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    setVisible(stand.visible);
 }
 
 void Labelknopf::mousePressEvent(QMouseEvent* ereignis) {

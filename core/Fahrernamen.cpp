@@ -16,7 +16,7 @@ const std::array<Farbeintrag, 8>& Farbmenue() {
 
 Fahrernamen::Fahrernamen(Rennen& rennen, Einstellungsspeicher& speicher, Dialoge& dialoge,
                          Menue menue)
-    : m_rennen(rennen), m_speicher(speicher), m_dialoge(dialoge), m_menue(std::move(menue)) {}
+    : m_rennen(rennen), m_werte(speicher), m_dialoge(dialoge), m_menue(std::move(menue)) {}
 
 void Fahrernamen::LaFahrer_Click(int spur) {
     const QString name = m_dialoge.eingabe(QStringLiteral("Wie soll der neue Name von Fahrer ") +
@@ -25,7 +25,7 @@ void Fahrernamen::LaFahrer_Click(int spur) {
     if (name.isEmpty())
         return;
     m_rennen.Fahrer[spur] = name;
-    m_speicher.speichern(QStringLiteral("fahrer") + QString::number(spur), name);
+    m_werte.speichern(Einstellungen::Fahrer[spur], name);
     m_rennen.fR.LaFahrer[spur].Caption = name;
 }
 
@@ -36,8 +36,7 @@ void Fahrernamen::LaFahrer_MouseDown(int spur, Qt::MouseButton knopf) {
             farbeSetzen(*eintrag);
     }
     // Every press stores the label's colour, changed or not.
-    m_speicher.speichern(QStringLiteral("fahrerfarbe") + QString::number(spur),
-                         QString::number(m_rennen.fR.LaFahrer[spur].ForeColor));
+    m_werte.speichern(Einstellungen::Fahrerfarbe[spur], m_rennen.fR.LaFahrer[spur].ForeColor);
 }
 
 void Fahrernamen::farbeSetzen(int eintrag) {

@@ -2,7 +2,7 @@
 // names and colours are stored at once and come back at the next start.
 #pragma once
 
-#include "Einstellungsspeicher.h"
+#include "Einstellungswerte.h"
 #include "Rennen.h"
 
 #include <QString>
@@ -32,7 +32,7 @@ private:
     void farbeSetzen(int eintrag);
 
     Rennen& m_rennen;
-    Einstellungsspeicher& m_speicher;
+    Einstellungswerte m_werte;
     Dialoge& m_dialoge;
     Menue m_menue;
     int FarbSpur = 1;

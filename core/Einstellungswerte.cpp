@@ -77,6 +77,14 @@ void Einstellungswerte::speichern(const Einstellung& e, bool wert) {
     speichern(e, flagText(wert));
 }
 
+void Einstellungswerte::speichern(const Einstellung& e, std::int32_t wert) {
+    speichern(e, QString::number(wert));
+}
+
+void Einstellungswerte::speichern(const Einstellung& e, Farbe wert) {
+    speichern(e, QString::number(wert));
+}
+
 QString Einstellungswerte::flagText(bool wert) {
     return wert ? QStringLiteral("True") : QStringLiteral("False");
 }

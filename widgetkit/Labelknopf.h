@@ -3,17 +3,22 @@
 // takes no clicks at all.
 #pragma once
 
-#include "HauptfensterAnsicht.h"
-
 #include <QLabel>
+#include <cstdint>
 
 class Labelknopf : public QLabel {
     Q_OBJECT
 public:
     explicit Labelknopf(QWidget* eltern, bool alsKnopf = false);
 
-    // Shows a label of the view state: caption, visibility, enabled flag, colour.
-    void darstellen(const Bezeichnungsfeld& feld);
+    // What a label of a view state says about it; the colour as 0x00BBGGRR.
+    struct Stand {
+        QString text;
+        std::uint32_t farbe;
+        bool enabled;
+        bool visible;
+    };
+    void darstellen(const Stand& stand);
 
 signals:
     void gedrueckt(Qt::MouseButton knopf);
@@ -26,5 +31,5 @@ protected:
 
 private:
     bool m_alsKnopf;
-    Farbe m_farbe = 0xFFFFFFFF;
+    std::uint32_t m_farbe = 0xFFFFFFFF;
 };

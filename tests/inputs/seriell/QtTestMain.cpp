@@ -1,9 +1,0 @@
-// The main of tests that need an event loop: GoogleTest inside a QCoreApplication.
-#include <QCoreApplication>
-#include <gtest/gtest.h>
-
-int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
