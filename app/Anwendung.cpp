@@ -19,6 +19,10 @@ Anwendung::Anwendung(const Programmoptionen& optionen) : m_optionen(optionen) {
         m_rennen.Timer1_Timer();
         m_fenster.darstellen();
     });
+    m_boxwacht.beiJedemTick([this] {
+        m_rennen.Boxwacht_Timer();
+        m_fenster.darstellen();
+    });
     signalquellenVerbinden();
     verlaufVerbinden();
     ansagenVerbinden();
@@ -62,7 +66,8 @@ void Anwendung::signalquellenVerbinden() {
     if (!m_signalprotokoll.oeffnen(m_optionen.signalprotokoll)) {
         m_dialoge.meldung(QStringLiteral("Das Signalprotokoll kann nicht geschrieben werden: ") +
                               m_optionen.signalprotokoll + QStringLiteral(" (") +
-                              m_signalprotokoll.fehlertext() + QStringLiteral(")"),
+                              m_signalprotokoll.fehlertext() +
+                              QStringLiteral("). Rundomat läuft ohne Signalprotokoll."),
                           Anwendungstitel);
         return;
     }

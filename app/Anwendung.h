@@ -62,6 +62,7 @@ private:
     JnutlBibliothek m_box{JnutlBibliothek::standardorte()};
     BoxUhr m_boxuhr{m_box};
     QtZeitgeber m_timer;
+    QtZeitgeber m_boxwacht;
     QtDialoge m_dialoge;
     QtKlangausgabe m_klang;
     Platinenuhr m_platinenuhr;
@@ -78,8 +79,8 @@ private:
     Ansageeinstellungen m_ansageeinstellungen;
     EspeakSprecher m_sprecher;
     Ansagen m_ansagen{m_sprecher, m_ansageeinstellungen};
-    Rennen m_rennen{{m_systemuhr, m_boxuhr, m_timer, m_dialoge, m_klang, m_MSComm1, m_box,
-                     m_speicher, m_rekorde}};
+    Rennen m_rennen{{m_systemuhr, m_boxuhr, m_timer, m_boxwacht, m_dialoge, m_klang, m_MSComm1,
+                     m_box, m_speicher, m_rekorde}};
     Platinenempfang m_platine{m_rennen, m_platinenuhr, m_systemuhr, m_dialoge};
     // The race holds it by reference from its start; it is built right after.
     Sensoranschluss m_MSComm1{m_sensorleitungen, m_sensorleitungen, m_platinenport, m_platine};

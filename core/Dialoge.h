@@ -17,8 +17,11 @@ class Dialoge {
 public:
     virtual ~Dialoge() = default;
 
-    // A message with an OK button.
+    // A message with an OK button; returns when it has been closed.
     virtual void meldung(const QString& text, const QString& titel) = 0;
+    // A message with an OK button that only informs. It opens once the running handler
+    // has returned and holds nothing up: laps keep being timed while it is open.
+    virtual void hinweis(const QString& text, const QString& titel) = 0;
     // A question with OK and Cancel; true for OK.
     virtual bool frage(const QString& text, const QString& titel) = 0;
     // An input box; a cancelled box gives the empty text.

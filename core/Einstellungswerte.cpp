@@ -1,5 +1,6 @@
 #include "Einstellungswerte.h"
 
+#include "Rennzustand.h"
 #include "Zahlenformat.h"
 
 #include <limits>
@@ -39,10 +40,10 @@ double Einstellungswerte::dezimal(const Einstellung& e) {
     return lesen<double>(e, Zahlenformat::zahlLesen);
 }
 
-double Einstellungswerte::positiveDezimal(const Einstellung& e) {
+double Einstellungswerte::kurslaenge(const Einstellung& e) {
     return lesen<double>(e, [](const QString& t) {
         const std::optional<double> wert = Zahlenformat::zahlLesen(t);
-        return wert && *wert > 0 ? wert : std::nullopt;
+        return wert && *wert > 0 && *wert <= GroessteKurslaenge ? wert : std::nullopt;
     });
 }
 

@@ -16,8 +16,8 @@ public:
     QString text(const Einstellung& e);
     // A decimal in the display number format ("5,5").
     double dezimal(const Einstellung& e);
-    // A decimal that must be above zero, such as a course length.
-    double positiveDezimal(const Einstellung& e);
+    // A course length in metres: above zero and at most GroessteKurslaenge.
+    double kurslaenge(const Einstellung& e);
     // A whole 32-bit number; fractions round half to even ("2,5" gives 2).
     std::int32_t ganzzahl(const Einstellung& e);
     // A whole number within von..bis, both included.

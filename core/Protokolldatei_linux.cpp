@@ -11,8 +11,13 @@ bool Protokolldatei::oeffnen(const QString& pfad) {
     const int datei = ::open(QFile::encodeName(pfad).constData(),
                              O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
     if (datei < 0) {
-        m_fehler = errno == ENXIO ? QStringLiteral("eine Pipe, an der niemand liest")
-                                  : QString::fromLocal8Bit(std::strerror(errno));
+        const int fehler = errno;
+        if (fehler == ENXIO)
+            m_fehler = QStringLiteral("niemand liest aus dieser benannten Pipe");
+        else if (fehler == EISDIR)
+            m_fehler = QStringLiteral("das ist ein Ordner");
+        else
+            m_fehler = QString::fromLocal8Bit(std::strerror(fehler));
         return false;
     }
     // O_APPEND is set already; Qt's Append would seek, which a pipe refuses.

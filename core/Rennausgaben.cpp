@@ -22,6 +22,7 @@ void Rennen::AmpelSetzen(int zustand) {
     const std::optional<Reihe<Lampe, 5>> lampen = ampelLampen(zustand);
     if (!lampen)
         return;
+    m_ampel = zustand;
     const Lampensatz satz = Ampelbilder ? Lampensatz::Ampel : Lampensatz::Kreis;
     // Every state lights its own lamps, so listeners hear of a state only when it changes.
     bool geaendert = false;

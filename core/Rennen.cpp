@@ -48,6 +48,7 @@ void Rennen::RennenZuruecksetzen() {
         LetztesSignal[spur] = -Prellzeit;
     Pausenzeit = 0;
     CrashPause = false;
+    BoxzeitsprungGemeldet = false;
     fR.LaCrash.Visible = false;
     for (int spur = 1; spur <= 2; ++spur)
         fR.FG[spur].zeilenzahlSetzen(1);

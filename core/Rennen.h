@@ -24,6 +24,7 @@ struct Anschluesse {
     Uhr& systemuhr;
     Uhr& boxuhr;
     Zeitgeber& Timer1;
+    Zeitgeber& boxwacht; // every 100 ms while a race in box mode needs the box
     Dialoge& dialoge;
     Klangausgabe& klang;
     SerielleSchnittstelle& MSComm1;
@@ -51,6 +52,12 @@ public:
     // A lap signal given by hand (Shift+1, Shift+2): the clock is read now; ignored while
     // signals are blocked; no debounce, no single mode.
     void SimuliertesRundensignal(int spur);
+    // The box watch's tick: a start the box has not answered within a second is called
+    // off; a box that falls silent during the race is shown in the status bar.
+    void Boxwacht_Timer();
+
+    // Bytes came from the box's port, whether or not they reach its library.
+    void BoxGehoert();
 
     // Procedures the start-up, the settings dialog and the keyboard call.
     void RennenZuruecksetzen();
@@ -79,7 +86,11 @@ private:
     // The handlers proper, which run at once: the public events queue them in m_folge, so
     // they only ever run in their event's turn.
     void laStartKlick();
+    void anhalten(int ampel);
     void countdownSchritt();
+    void boxwacht();
+    void boxwachtBeenden();
+    void boxStummZeigen(bool stumm);
     void crashUmschaltenJetzt();
     void CountdownStarten();
     void RennuhrStarten(std::optional<double> startzeit = std::nullopt);
@@ -101,5 +112,11 @@ private:
     Anschluesse m_an;
     Uhr* m_sensoruhr;
     Ereignisfolge m_folge;
+    int m_ampel = 0;         // the traffic-light state shown
+    int m_ampelVorStart = 0; // and the one before the last Start
+    // On the system clock: when the box was armed, when it was last heard.
+    std::int64_t m_boxScharf = 0;
+    std::optional<std::int64_t> m_boxGehoert;
+    bool m_boxStumm = false;
     std::vector<Rennbeobachter*> m_beobachter;
 };

@@ -44,6 +44,7 @@ void Rennen::rennende() {
     }
     if (RaceControl)
         m_an.box.InitBoxes();
+    boxwachtBeenden();
 
     fR.LaStart.Caption = QStringLiteral("Start");
     fR.LaEinstellungen.Enabled = true;

@@ -12,15 +12,10 @@ void Rennen::laStartKlick() {
     // Start and Stop alike clear both lap tables.
     RennenZuruecksetzen();
     TabelleDimensionieren();
+    boxwachtBeenden();
 
     if (fR.LaStart.Caption != StartText) {
-        SignaleGesperrt = true;
-        fR.LaEinstellungen.Enabled = true;
-        fR.LaHof.Enabled = true;
-        m_an.Timer1.setEnabled(false);
-        AmpelSetzen(7);
-        fR.LaStart.Caption = StartText;
-        melden([&](Rennbeobachter& b) { b.rennenGestoppt(*this); });
+        anhalten(7);
         return;
     }
 
@@ -28,10 +23,11 @@ void Rennen::laStartKlick() {
     if (RaceControl) {
         if (const std::optional<QString> fehler = m_an.box.ladefehler()) {
             SignaleGesperrt = true;
-            m_an.dialoge.meldung(*fehler, Anwendungstitel);
+            m_an.dialoge.hinweis(*fehler, Anwendungstitel);
             return;
         }
     }
+    m_ampelVorStart = m_ampel;
     SignaleGesperrt = false;
     fR.LaEinstellungen.Enabled = false;
     fR.LaHof.Enabled = false;
@@ -60,6 +56,16 @@ void Rennen::laStartKlick() {
     for (int spur = 1; spur <= 2; ++spur)
         fR.LaRunde[spur].Caption = QString::number(Rundenzahl);
     melden([&](Rennbeobachter& b) { b.rennenGestartet(*this); });
+}
+
+void Rennen::anhalten(int ampel) {
+    SignaleGesperrt = true;
+    fR.LaEinstellungen.Enabled = true;
+    fR.LaHof.Enabled = true;
+    m_an.Timer1.setEnabled(false);
+    AmpelSetzen(ampel);
+    fR.LaStart.Caption = StartText;
+    melden([&](Rennbeobachter& b) { b.rennenGestoppt(*this); });
 }
 
 void Rennen::CountdownStarten() {
@@ -113,4 +119,6 @@ void Rennen::RaceControlOeffnen() {
     m_an.box.InitBoxes();
     m_an.box.OpenBox(
         0, boxKonfiguration(RCEmpfindlichkeit, RCVerzoegerung, RCNachlauf, RCSZsensorTausch));
+    m_boxScharf = m_an.systemuhr.ticks();
+    m_an.boxwacht.setEnabled(true);
 }

@@ -11,6 +11,10 @@
 // The best lap time of a lane that has crossed the line but completed no lap.
 constexpr double KeineBestzeit = 999999999;
 
+// Metres. Far beyond any track, and small enough that every speed and average stays a
+// finite number the Hall of Fame can hold.
+constexpr double GroessteKurslaenge = 10000;
+
 struct Rennzustand {
     // Settings (read at start-up, changed by the settings dialog).
     double Kurslaenge = 5; // metres per lap
@@ -40,6 +44,8 @@ struct Rennzustand {
     bool ZweiterLauf = false;
     bool Einzelmodus = false;
     std::int32_t CountdownTicks = 0;
+    // The box reported a passage far from its clock in this race; told once a race.
+    bool BoxzeitsprungGemeldet = false;
 
     // Race clock. Ticks are those of the active clock (milliseconds, or box ticks).
     double Startzeit = 0; // seconds, on the pause-adjusted scale of the signal times

@@ -69,7 +69,7 @@ void Rennen::fehlstart(int spur) {
     AmpelSetzen(7);
     Piepton();
     melden([&](Rennbeobachter& b) { b.fehlstart(*this, spur); });
-    m_an.dialoge.meldung(QStringLiteral("Fehlstart von ") + Fahrer[spur], Anwendungstitel);
+    m_an.dialoge.hinweis(QStringLiteral("Fehlstart von ") + Fahrer[spur], Anwendungstitel);
 }
 
 void Rennen::rundeGezaehlt(int spur, double t, double rundenzeit, bool vonHand) {

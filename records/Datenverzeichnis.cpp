@@ -1,6 +1,7 @@
 #include "Datenverzeichnis.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QStringList>
 #include <algorithm>
 
@@ -32,6 +33,15 @@ bool hatSteuerzeichen(const QString& dateiname) {
                        [](QChar zeichen) { return zeichen.unicode() < 0x20; });
 }
 
+// The files that come with the program into its folder, which is the data folder unless
+// --data-dir names another. Letter case counts for nothing: on Windows "README.TXT" is
+// the same file.
+bool istProgrammdatei(const QString& dateiname) {
+    static const QStringList programmdateien{QStringLiteral("readme.txt"),
+                                             QStringLiteral("hof.ini")};
+    return programmdateien.contains(dateiname, Qt::CaseInsensitive);
+}
+
 } // namespace
 
 Datenverzeichnis::Datenverzeichnis(const QString& verzeichnis)
@@ -45,9 +55,13 @@ QString Datenverzeichnis::anzeigepfad(const QString& dateiname) const {
     return QDir::toNativeSeparators(pfad(dateiname));
 }
 
-std::optional<QString> Datenverzeichnis::benutzerdatei(const QString& dateiname) const {
-    if (dateiname.isEmpty() || verlaesstVerzeichnis(dateiname) || hatSteuerzeichen(dateiname) ||
-        istGeraetename(dateiname))
-        return std::nullopt;
-    return pfad(dateiname);
+std::optional<QString> Datenverzeichnis::namensfehler(const QString& dateiname) const {
+    if (QFileInfo(dateiname).completeBaseName().trimmed().isEmpty())
+        return QStringLiteral("Er besteht nur aus Leerzeichen.");
+    if (verlaesstVerzeichnis(dateiname) || hatSteuerzeichen(dateiname) || istGeraetename(dateiname))
+        return QStringLiteral("Er darf kein /, \\, : oder .. und keine Steuerzeichen enthalten "
+                              "und kein Gerätename wie CON, NUL oder COM1 sein.");
+    if (istProgrammdatei(dateiname))
+        return QStringLiteral("Die Datei gehört zu Rundomat und wird nicht überschrieben.");
+    return std::nullopt;
 }

@@ -13,9 +13,10 @@ public:
     // The path as the user's system writes it, for messages.
     QString anzeigepfad(const QString& dateiname) const;
 
-    // The path of a file name the user typed, or nothing when the name would reach
-    // outside this folder or open a device instead of a file.
-    std::optional<QString> benutzerdatei(const QString& dateiname) const;
+    // Why a file name the user typed cannot be used, as the user is to read it: it would
+    // reach outside this folder, open a device instead of a file, or overwrite one of the
+    // program's own files. Nothing when it can.
+    std::optional<QString> namensfehler(const QString& dateiname) const;
 
 private:
     QString m_verzeichnis;

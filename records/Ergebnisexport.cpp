@@ -43,15 +43,14 @@ void Ergebnisexport::ErgebnisSpeichern(const Rennen& rennen) {
         return;
 
     const QString dateiname = name + QStringLiteral(".txt");
-    const std::optional<QString> pfad = m_daten.benutzerdatei(dateiname);
-    if (!pfad) {
+    // A refused name says why, so the racer can choose another.
+    if (const std::optional<QString> grund = m_daten.namensfehler(dateiname)) {
         fehlerMelden(QStringLiteral("„") + dateiname +
-                     QStringLiteral("“ ist als Dateiname nicht erlaubt: Er darf kein /, \\, : "
-                                    "oder .. und keine Steuerzeichen enthalten und kein "
-                                    "Gerätename wie CON, NUL oder COM1 sein."));
+                     QStringLiteral("“ ist als Dateiname nicht erlaubt: ") + *grund);
         return;
     }
-    if (const std::optional<Laufzeitfehler> fehler = dateiErsetzen(*pfad, inhalt)) {
+    if (const std::optional<Laufzeitfehler> fehler =
+            dateiErsetzen(m_daten.pfad(dateiname), inhalt)) {
         fehlerMelden(m_daten.anzeigepfad(dateiname) + QStringLiteral("\r\nFehlercode: ") +
                      QString::number(fehler->nummer) + QStringLiteral(" - ") +
                      fehler->beschreibung);
@@ -64,6 +63,6 @@ void Ergebnisexport::ErgebnisSpeichern(const Rennen& rennen) {
 }
 
 void Ergebnisexport::fehlerMelden(const QString& grund) {
-    m_dialoge.meldung(QStringLiteral("Es trat ein Fehler bei der Dateiausgabe auf.\r\n") + grund,
+    m_dialoge.hinweis(QStringLiteral("Es trat ein Fehler bei der Dateiausgabe auf.\r\n") + grund,
                       Anwendungstitel);
 }

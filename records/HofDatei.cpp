@@ -36,13 +36,15 @@ std::optional<Hofliste> lesen(QByteArrayView inhalt) {
 QByteArray schreiben(const Hofliste& liste) {
     QString text;
     for (int rang = 1; rang <= Hofliste::Raenge; ++rang) {
-        // A line break in a name would split its line and make the whole file unreadable.
-        QString name = liste.HofName[rang];
-        name.replace(u'\r', u' ').replace(u'\n', u' ');
-        text +=
-            Zahlenformat::allgemein(liste.HofGeschw[rang]) + u';' + name + QStringLiteral("\r\n");
+        // Names as a line can hold them: one bad line would make the whole file unreadable.
+        text += Zahlenformat::allgemein(liste.HofGeschw[rang]) + u';' +
+                nameFuerDatei(liste.HofName[rang]) + QStringLiteral("\r\n");
     }
     return Windows1252::kodieren(text);
+}
+
+QString nameFuerDatei(QString name) {
+    return name.replace(u';', u',').replace(u'\r', u' ').replace(u'\n', u' ');
 }
 
 } // namespace HofDatei

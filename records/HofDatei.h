@@ -17,4 +17,8 @@ std::optional<Hofliste> lesen(QByteArrayView inhalt);
 // Always exactly five lines.
 QByteArray schreiben(const Hofliste& liste);
 
+// A name as a line can hold it: ";" would end the name and a line break the line, so they
+// become "," and blanks; nothing is cut.
+QString nameFuerDatei(QString name);
+
 } // namespace HofDatei

@@ -6,6 +6,8 @@
 #include "Zahlenformat.h"
 
 #include <QFile>
+#include <QLockFile>
+#include <cmath>
 
 namespace {
 
@@ -15,6 +17,39 @@ const QString Dateiname = QStringLiteral("hof.ini");
 // reading it whole could stall the start.
 constexpr qint64 GroessteDateigroesse = 1024 * 1024;
 
+// Another program may be entering a record of its own; that takes milliseconds.
+constexpr int Sperrwartezeit = 5000; // ms
+
+enum class Dateizustand { Fehlt, Gelesen, Unlesbar };
+
+Dateizustand lesen(const QString& pfad, Hofliste& liste) {
+    QFile datei(pfad);
+    if (!datei.exists())
+        return Dateizustand::Fehlt;
+    if (datei.size() > GroessteDateigroesse || !datei.open(QIODevice::ReadOnly))
+        return Dateizustand::Unlesbar;
+    const QByteArray inhalt = datei.readAll();
+    if (datei.error() != QFileDevice::NoError)
+        return Dateizustand::Unlesbar;
+    const std::optional<Hofliste> gelesen = HofDatei::lesen(inhalt);
+    if (!gelesen)
+        return Dateizustand::Unlesbar;
+    liste = *gelesen;
+    return Dateizustand::Gelesen;
+}
+
+// Renames the file to the first free backup name. Never onto an earlier copy: each one may
+// hold records of its own.
+std::optional<Laufzeitfehler> beiseitelegen(const Datenverzeichnis& daten, QString& kopie) {
+    QFile datei(daten.pfad(Dateiname));
+    kopie = Dateiname + QStringLiteral(".bak");
+    for (int nummer = 2; QFile::exists(daten.pfad(kopie)); ++nummer)
+        kopie = Dateiname + QStringLiteral(".bak") + QString::number(nummer);
+    if (!datei.rename(daten.pfad(kopie)))
+        return dateifehler(datei);
+    return std::nullopt;
+}
+
 } // namespace
 
 Hofmodul::Hofmodul(const Datenverzeichnis& daten, Dialoge& dialoge)
@@ -23,19 +58,36 @@ Hofmodul::Hofmodul(const Datenverzeichnis& daten, Dialoge& dialoge)
 void Hofmodul::HofLesen() {
     m_liste = Hofliste();
     m_dateiUnlesbar = false;
-    QFile datei(m_daten.pfad(Dateiname));
-    if (!datei.exists())
-        return;
-    std::optional<Hofliste> gelesen;
-    if (datei.size() <= GroessteDateigroesse && datei.open(QIODevice::ReadOnly)) {
-        const QByteArray inhalt = datei.readAll();
-        if (datei.error() == QFileDevice::NoError)
-            gelesen = HofDatei::lesen(inhalt);
+    if (lesen(m_daten.pfad(Dateiname), m_liste) == Dateizustand::Unlesbar) {
+        m_liste = Hofliste();
+        unlesbareBeiseitelegen();
     }
-    if (gelesen)
-        m_liste = *gelesen;
-    else
+}
+
+std::optional<Hofliste> Hofmodul::aktuelleListe() const {
+    Hofliste liste;
+    if (lesen(m_daten.pfad(Dateiname), liste) == Dateizustand::Unlesbar)
+        return std::nullopt;
+    return liste;
+}
+
+// The racer learns of it before a record can go missing from view.
+void Hofmodul::unlesbareBeiseitelegen() {
+    const QString anfang = QStringLiteral("Die Hall of Fame in ") + m_daten.anzeigepfad(Dateiname) +
+                           QStringLiteral(" lässt sich nicht lesen. ");
+    QString kopie;
+    if (const std::optional<Laufzeitfehler> fehler = beiseitelegen(m_daten, kopie)) {
         m_dateiUnlesbar = true;
+        m_dialoge.hinweis(anfang + QStringLiteral("Sie lässt sich auch nicht als ") +
+                              m_daten.anzeigepfad(kopie) + QStringLiteral(" aufbewahren (") +
+                              fehler->beschreibung +
+                              QStringLiteral(") und wird darum nicht überschrieben."),
+                          Anwendungstitel);
+        return;
+    }
+    m_dialoge.hinweis(anfang + QStringLiteral("Sie ist jetzt als ") + m_daten.anzeigepfad(kopie) +
+                          QStringLiteral(" aufbewahrt; Rundomat beginnt eine neue Hall of Fame."),
+                      Anwendungstitel);
 }
 
 void Hofmodul::HofSchreiben() {
@@ -43,25 +95,23 @@ void Hofmodul::HofSchreiben() {
     if (!fehler)
         fehler = dateiErsetzen(m_daten.pfad(Dateiname), HofDatei::schreiben(m_liste));
     if (fehler)
-        m_dialoge.meldung(QStringLiteral("Es ist ein Fehler beim Öffnen der Hall of Fame "
-                                         "aufgetreten. Bitte gegebenenfalls die Datei ") +
-                              m_daten.anzeigepfad(Dateiname) + QStringLiteral(" löschen.\r\n") +
-                              QStringLiteral("Fehlercode: ") + QString::number(fehler->nummer) +
-                              QStringLiteral(" - ") + fehler->beschreibung,
-                          Anwendungstitel);
+        schreibfehlerMelden(*fehler);
+}
+
+void Hofmodul::schreibfehlerMelden(const Laufzeitfehler& fehler) {
+    m_dialoge.hinweis(QStringLiteral("Es ist ein Fehler beim Öffnen der Hall of Fame "
+                                     "aufgetreten. Bitte gegebenenfalls die Datei ") +
+                          m_daten.anzeigepfad(Dateiname) + QStringLiteral(" löschen.\r\n") +
+                          QStringLiteral("Fehlercode: ") + QString::number(fehler.nummer) +
+                          QStringLiteral(" - ") + fehler.beschreibung,
+                      Anwendungstitel);
 }
 
 std::optional<Laufzeitfehler> Hofmodul::unlesbareDateiBewahren() {
-    if (!m_dateiUnlesbar)
-        return std::nullopt;
-    QFile datei(m_daten.pfad(Dateiname));
-    if (datei.exists()) {
-        // Never replace an earlier copy: each one may hold records of its own.
-        QString kopie = m_daten.pfad(Dateiname + QStringLiteral(".bak"));
-        for (int nummer = 2; QFile::exists(kopie); ++nummer)
-            kopie = m_daten.pfad(Dateiname + QStringLiteral(".bak") + QString::number(nummer));
-        if (!datei.rename(kopie))
-            return dateifehler(datei);
+    QString kopie;
+    if (m_dateiUnlesbar && QFile::exists(m_daten.pfad(Dateiname))) {
+        if (std::optional<Laufzeitfehler> fehler = beiseitelegen(m_daten, kopie))
+            return fehler;
     }
     m_dateiUnlesbar = false;
     return std::nullopt;
@@ -78,30 +128,30 @@ void Hofmodul::HofPruefen(const Rennen& rennen) {
 
 void Hofmodul::HofEintragen(double kandidat, const QString& sieger) {
     const double wert = Zahlenformat::runden3(kandidat);
-    for (int rang = 1; rang <= Hofliste::Raenge; ++rang) {
-        if (m_liste.HofGeschw[rang] < wert) {
-            for (int unten = Hofliste::Raenge; unten > rang; --unten) {
-                m_liste.HofGeschw[unten] = m_liste.HofGeschw[unten - 1];
-                m_liste.HofName[unten] = m_liste.HofName[unten - 1];
-            }
-            if (m_neuerRang)
-                m_neuerRang(rang, sieger);
-            m_liste.HofName[rang] = nameErfragen(sieger);
-            m_liste.HofGeschw[rang] = wert;
-            HofSchreiben();
-            m_dialoge.fensterZeigen(Fenster::fhof);
-            return;
-        }
-    }
-    // Only a candidate of 0 or less gets here: it fills the first empty rank, unshown.
-    for (int rang = 1; rang <= Hofliste::Raenge; ++rang) {
-        if (m_liste.HofGeschw[rang] == 0) {
-            m_liste.HofGeschw[rang] = wert;
-            m_liste.HofName[rang] = nameErfragen(QStringLiteral("?"));
-            HofSchreiben();
-            return;
-        }
-    }
+    // A race without a speed (or with no finite one) has no record to offer.
+    if (!(wert > 0) || !std::isfinite(wert))
+        return;
+    // Another program on this data folder may have entered records since the start.
+    m_liste = aktuelleListe().value_or(m_liste);
+    const std::optional<int> rang = m_liste.rangFuer(wert);
+    if (!rang)
+        return;
+    if (m_neuerRang)
+        m_neuerRang(*rang, sieger);
+    const QString name = HofDatei::nameFuerDatei(nameErfragen(sieger));
+
+    // Read, changed and written under the lock. Without it after the wait (a program stuck
+    // holding it, or a folder that takes no lock file and so no hof.ini either, which the
+    // write then reports) the record is written all the same rather than lost.
+    QLockFile sperre(m_daten.pfad(Dateiname + QStringLiteral(".lock")));
+    sperre.tryLock(Sperrwartezeit);
+    if (const std::optional<Hofliste> jetzt = aktuelleListe())
+        m_liste = *jetzt;
+    else
+        m_dateiUnlesbar = true; // kept aside by the write; the list shown goes on
+    m_liste.eintragen(wert, name);
+    HofSchreiben();
+    m_dialoge.fensterZeigen(Fenster::fhof);
 }
 
 QString Hofmodul::nameErfragen(const QString& vorgabe) {

@@ -1,5 +1,6 @@
 // The Hall of Fame in memory and in hof.ini: read at start-up, offered every race's best
-// average, written after each new entry, cleared on request.
+// average, entered as a read, change and write under a lock, so programs sharing the data
+// folder keep each other's records, cleared on request.
 #pragma once
 
 #include "Datenverzeichnis.h"
@@ -18,7 +19,8 @@ public:
 
     const Hofliste& liste() const { return m_liste; }
 
-    // Fills the list from hof.ini; a missing or unreadable file gives the empty list.
+    // Fills the list from hof.ini; a missing or unreadable file gives the empty list. An
+    // unreadable file is put aside at once, and the racer is told where.
     void HofLesen();
     // Writes the list to hof.ini; a failure is reported and the list keeps its entries.
     void HofSchreiben();
@@ -37,13 +39,18 @@ public:
     }
 
 private:
+    // The list as hof.ini holds it now (empty without the file); nothing when unreadable.
+    std::optional<Hofliste> aktuelleListe() const;
+    void unlesbareBeiseitelegen();
+    void schreibfehlerMelden(const Laufzeitfehler& fehler);
     QString nameErfragen(const QString& vorgabe);
     std::optional<Laufzeitfehler> unlesbareDateiBewahren();
 
     Datenverzeichnis m_daten;
     Dialoge& m_dialoge;
     Hofliste m_liste;
-    // hof.ini exists but held no Hall of Fame: it must not be overwritten unseen.
+    // hof.ini exists but held no Hall of Fame, and could not be put aside: it must not be
+    // overwritten unseen.
     bool m_dateiUnlesbar = false;
     std::function<void(int, const QString&)> m_neuerRang;
 };

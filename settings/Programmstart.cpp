@@ -13,7 +13,7 @@ void Programmstart::Form_Load() {
     Rennen& r = m_rennen;
     HauptfensterAnsicht& fR = r.fR;
     // The lap tables have their three columns and headings from their construction on.
-    r.Kurslaenge = m_werte.positiveDezimal(E::Laenge);
+    r.Kurslaenge = m_werte.kurslaenge(E::Laenge);
     r.Rundenzahl = m_werte.rundenzahl(E::Runden);
     streckenangabenZeigen();
     r.Prellzeit = m_werte.dezimal(E::Prellzeit);

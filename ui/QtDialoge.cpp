@@ -3,10 +3,20 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
+#include <algorithm>
+#include <memory>
 
 namespace {
 QString titelOderAnwendung(const QString& titel) {
     return titel.isEmpty() ? Anwendungstitel : titel;
+}
+
+QMessageBox* nachricht(const QString& text, const QString& titel, QWidget* eltern) {
+    auto* box = new QMessageBox(QMessageBox::NoIcon, titelOderAnwendung(titel), text,
+                                QMessageBox::NoButton, eltern);
+    box->addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    return box;
 }
 } // namespace
 
@@ -21,10 +31,35 @@ void QtDialoge::vorModal() {
 
 void QtDialoge::meldung(const QString& text, const QString& titel) {
     vorModal();
-    QMessageBox box(QMessageBox::NoIcon, titelOderAnwendung(titel), text, QMessageBox::NoButton,
-                    m_eltern);
-    box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
-    box.exec();
+    const std::unique_ptr<QMessageBox> box(nachricht(text, titel, m_eltern));
+    box->exec();
+}
+
+void QtDialoge::hinweis(const QString& text, const QString& titel) {
+    const Hinweis neu{text, titelOderAnwendung(titel)};
+    // A box that keeps failing must not stack one message on top of the other.
+    if (m_offenerHinweis == neu || std::find(m_wartendeHinweise.begin(), m_wartendeHinweise.end(),
+                                             neu) != m_wartendeHinweise.end())
+        return;
+    m_wartendeHinweise.push_back(neu);
+    // Posted, so the note opens only after the handler that raised it has returned.
+    QTimer::singleShot(0, &m_kontext, [this] { naechsterHinweis(); });
+}
+
+void QtDialoge::naechsterHinweis() {
+    if (m_offenerHinweis || m_wartendeHinweise.empty())
+        return;
+    m_offenerHinweis = m_wartendeHinweise.front();
+    m_wartendeHinweise.pop_front();
+    vorModal();
+    QMessageBox* box = nachricht(m_offenerHinweis->text, m_offenerHinweis->titel, m_eltern);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(box, &QDialog::finished, &m_kontext, [this] {
+        m_offenerHinweis.reset();
+        naechsterHinweis();
+    });
+    // Without an event loop of its own: nothing waits for the note to close.
+    box->open();
 }
 
 bool QtDialoge::frage(const QString& text, const QString& titel) {

@@ -4,10 +4,13 @@
 
 #include "Dialoge.h"
 
+#include <QObject>
 #include <QPointer>
 #include <QWidget>
+#include <deque>
 #include <functional>
 #include <map>
+#include <optional>
 
 class QtDialoge final : public Dialoge {
 public:
@@ -22,6 +25,7 @@ public:
     void vorJedemModalenFenster(std::function<void()> aufruf) { m_vorModal = std::move(aufruf); }
 
     void meldung(const QString& text, const QString& titel) override;
+    void hinweis(const QString& text, const QString& titel) override;
     bool frage(const QString& text, const QString& titel) override;
     QString eingabe(const QString& aufforderung, const QString& titel,
                     const QString& vorgabe) override;
@@ -29,10 +33,22 @@ public:
     void f2SpurRennenZeigen(const F2SpurRennenInhalt& inhalt) override;
 
 private:
+    struct Hinweis {
+        QString text;
+        QString titel;
+        bool operator==(const Hinweis&) const = default;
+    };
+
     void vorModal();
+    void naechsterHinweis();
 
     QPointer<QWidget> m_eltern;
     std::map<Fenster, Fensteraufruf> m_fenster;
     Ergebnisaufruf m_ergebnisfenster;
     std::function<void()> m_vorModal;
+    // One note open at a time; the others wait their turn.
+    std::optional<Hinweis> m_offenerHinweis;
+    std::deque<Hinweis> m_wartendeHinweise;
+    // Posted calls die with this object.
+    QObject m_kontext;
 };

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 JnutlBibliothek::JnutlBibliothek(QStringList orte) : m_orte(std::move(orte)) {}
 
@@ -64,10 +65,36 @@ std::optional<QString> JnutlBibliothek::ladefehler() {
             ? QStringLiteral("Fehlernr: 48\r\nFehler beim Laden der Bibliothek ") + dateiname()
             : QStringLiteral("Fehlernr: 453\r\nEinsprungpunkt ") + m_fehlenderEinsprung +
                   QStringLiteral(" in ") + dateiname() + QStringLiteral(" nicht gefunden");
-    return fehler + QStringLiteral("\r\nSie müssen die Datei ") + dateiname() +
-           QStringLiteral(" in das Programmverzeichnis oder ein Bibliotheksverzeichnis des "
-                          "Systems kopieren. Die Datei kann von der Rundomatwebpage "
-                          "https://www.example.com/rundomat/ runtergeladen werden.");
+    return fehler + QStringLiteral("\r\n") + suchorte();
+}
+
+// Where the file was looked for and where it belongs: it is built with the program, so
+// the racer needs a folder, not a download.
+QString JnutlBibliothek::suchorte() const {
+    QStringList gesucht;
+    QString ordner;
+    for (const QString& ort : m_orte) {
+        const QFileInfo datei(ort);
+        if (!ort.contains(QLatin1Char('/')) && !ort.contains(QLatin1Char('\\'))) {
+            gesucht << QStringLiteral("in den Bibliotheksverzeichnissen des Systems");
+            continue;
+        }
+        const QString pfad = QDir::toNativeSeparators(datei.absolutePath());
+        gesucht << QStringLiteral("im Ordner ") + pfad;
+        if (ordner.isEmpty())
+            ordner = pfad;
+    }
+    gesucht.removeDuplicates();
+    const QString letzter = gesucht.isEmpty() ? QString() : gesucht.takeLast();
+    QString text = QStringLiteral("Gesucht wurde die Datei ") + dateiname() + QLatin1Char(' ') +
+                   (gesucht.isEmpty()
+                        ? letzter
+                        : gesucht.join(QStringLiteral(", ")) + QStringLiteral(" und ") + letzter) +
+                   QLatin1Char('.');
+    if (!ordner.isEmpty())
+        text += QStringLiteral(" Sie wird mit Rundomat gebaut und gehört in den Ordner ") + ordner +
+                QLatin1Char('.');
+    return text;
 }
 
 std::int16_t JnutlBibliothek::InitBoxes() {

@@ -38,6 +38,7 @@ private:
     // calls in between do not search the disk each time.
     const Einsprungpunkte* laden();
     void versuchen();
+    QString suchorte() const;
     std::optional<Einsprungpunkte> ladenVon(const QString& ort);
 
     QStringList m_orte;

@@ -26,6 +26,8 @@ public:
 
 private:
     void durchfahrt(int spur, std::int32_t zeitstempel);
+    // A passage stamped far from the box clock: a box fault, told once a race.
+    void zeitsprung(int spur, std::int32_t zeitstempel, std::int32_t abstand);
     void boxfehler();
 
     Rennen& m_rennen;
@@ -33,7 +35,4 @@ private:
     BoxUhr& m_boxuhr;
     Dialoge& m_dialoge;
     std::function<void(const Signaleintrag&)> m_protokoll;
-    // Bytes keep arriving while the error message is open; a failing box must not stack
-    // one message on top of the other.
-    bool m_fehlerGemeldet = false;
 };

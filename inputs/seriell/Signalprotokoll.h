@@ -10,6 +10,7 @@
 class Signalprotokoll {
 public:
     // Appends to the file, so earlier runs stay readable; false when it cannot be written.
+    // Never waits: a named pipe nobody reads from is refused at once.
     bool oeffnen(const QString& datei);
     QString fehlertext() const { return m_datei.fehlertext(); }
 

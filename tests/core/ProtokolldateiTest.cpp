@@ -10,18 +10,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-TEST(Protokolldatei, EinePipeOhneLeserHaeltNichtAuf) {
+// Opening a pipe without a reader is the signal log's test; this one is about the lines.
+TEST(Protokolldatei, EineVollePipeHaeltNichtAuf) {
     QTemporaryDir ordner;
     const QByteArray pipe = QFile::encodeName(ordner.filePath("pipe"));
     ASSERT_EQ(mkfifo(pipe.constData(), 0600), 0);
 
     QElapsedTimer uhr;
     uhr.start();
-    Protokolldatei ohneLeser;
-    EXPECT_FALSE(ohneLeser.oeffnen(pipe));
-    EXPECT_EQ(ohneLeser.fehlertext(), "eine Pipe, an der niemand liest");
-    ohneLeser.zeile("geht nirgends hin");
-
     // With a reader that reads nothing, the pipe fills; lines beyond are lost, not waited for.
     // A reader that goes leaves the write failing; the program ignores the signal that
     // would end it, and so does this test.
@@ -52,7 +48,4 @@ TEST(Protokolldatei, HaengtAnUndSchreibtJedeZeileSofort) {
     QFile lesen(pfad);
     ASSERT_TRUE(lesen.open(QIODevice::ReadOnly));
     EXPECT_EQ(lesen.readAll(), "erste\tJürgen\nzweite\tJürgen\n");
-    Protokolldatei ordnerStattDatei;
-    EXPECT_FALSE(ordnerStattDatei.oeffnen(ordner.path()));
-    EXPECT_FALSE(ordnerStattDatei.fehlertext().isEmpty());
 }

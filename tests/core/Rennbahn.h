@@ -26,6 +26,7 @@ struct Rennbahn {
     FakeBox box;
     BoxUhr boxuhr{box};
     FakeZeitgeber timer;
+    FakeZeitgeber boxwacht;
     FakeDialoge dialoge;
     FakeKlang klang;
     FakeSchnittstelle port;
@@ -34,8 +35,9 @@ struct Rennbahn {
     Rennen rennen;
 
     explicit Rennbahn(const Ersatzteile& e = {})
-        : rennen({e.systemuhr ? *e.systemuhr : uhr, e.boxuhr ? *e.boxuhr : boxuhr, timer, dialoge,
-                  klang, e.MSComm1 ? *e.MSComm1 : port, e.box ? *e.box : box, speicher, rekorde}) {}
+        : rennen({e.systemuhr ? *e.systemuhr : uhr, e.boxuhr ? *e.boxuhr : boxuhr, timer, boxwacht,
+                  dialoge, klang, e.MSComm1 ? *e.MSComm1 : port, e.box ? *e.box : box, speicher,
+                  rekorde}) {}
 
     // Sets the system clock to this many seconds after the race clock's start.
     void bei(double sekunden) { uhr.stand = Basis + std::llround(sekunden * 1000); }

@@ -42,6 +42,7 @@ private:
 struct Meldung {
     QString text;
     QString titel;
+    bool haeltAuf = true; // false for a note, which returns at once
 };
 
 class FakeDialoge : public Dialoge {
@@ -49,6 +50,9 @@ public:
     void meldung(const QString& text, const QString& titel) override {
         meldungen.push_back({text, titel});
         waehrendModal();
+    }
+    void hinweis(const QString& text, const QString& titel) override {
+        meldungen.push_back({text, titel, false});
     }
     bool frage(const QString& text, const QString& titel) override {
         meldungen.push_back({text, titel});

@@ -128,6 +128,24 @@ TEST_F(ExportTest, NamenAusserhalbDesDatenverzeichnissesOderVonGeraetenWerdenAbg
     EXPECT_EQ(ordner.dateien().size(), 4);
 }
 
+// The racers' guide lies beside the result files: no name reaches it, in any letter case,
+// nor is a name of blanks only taken; the message says why.
+TEST_F(ExportTest, ProgrammdateienUndLeerzeichenSindKeineNamen) {
+    ordner.schreiben("readme.txt", "Hinweise");
+    b.dialoge.eingabeAntworten = {"readme", "README", "ReadMe", "   "};
+    for (int i = 0; i < 4; ++i)
+        ergebnis.ErgebnisSpeichern(b.rennen);
+    EXPECT_EQ(ordner.lesen("readme.txt"), "Hinweise");
+    EXPECT_EQ(ordner.dateien(), QStringList{"readme.txt"});
+    ASSERT_EQ(b.dialoge.meldungen.size(), 4u);
+    EXPECT_EQ(b.dialoge.meldungen[1].text,
+              "Es trat ein Fehler bei der Dateiausgabe auf.\r\n„README.txt“ ist als Dateiname "
+              "nicht erlaubt: Die Datei gehört zu Rundomat und wird nicht überschrieben.");
+    EXPECT_EQ(b.dialoge.meldungen[3].text,
+              "Es trat ein Fehler bei der Dateiausgabe auf.\r\n„   .txt“ ist als Dateiname nicht "
+              "erlaubt: Er besteht nur aus Leerzeichen.");
+}
+
 TEST_F(ExportTest, SchreibfehlerWirdMitDateiUndGrundGemeldet) {
     ASSERT_TRUE(ordner.entfernen());
     b.dialoge.eingabeAntworten = {"Rennen"};

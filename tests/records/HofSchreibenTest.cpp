@@ -76,25 +76,37 @@ TEST_F(HofTest, FehlendesDatenverzeichnisWirdGemeldet) {
         << text.toStdString();
 }
 
-TEST_F(HofTest, UnlesbareDateiWirdAlsSicherungBewahrtStattUeberschrieben) {
+// The racer hears of an unreadable file once, at the start, with the file already safe
+// under a name of its own; no copy ever replaces an earlier one.
+TEST_F(HofTest, UnlesbareDateiWirdBeimLesenGemeldetUndAlsSicherungBewahrt) {
     const QByteArray kaputt = zufallsbytes(100 * 1024);
     hofAnlegen(kaputt);
     EXPECT_EQ(hof.liste(), Hofliste()) << "read as the empty list";
-    EXPECT_TRUE(dialoge.meldungen.empty()) << "without a message";
+    EXPECT_EQ(ordner.lesen("hof.ini.bak"), kaputt);
+    EXPECT_FALSE(ordner.gibt("hof.ini"));
+    ASSERT_EQ(dialoge.meldungen.size(), 1u);
+    EXPECT_EQ(dialoge.meldungen[0].text,
+              "Die Hall of Fame in " + ordner.daten.anzeigepfad("hof.ini") +
+                  " lässt sich nicht lesen. Sie ist jetzt als " +
+                  ordner.daten.anzeigepfad("hof.ini.bak") +
+                  " aufbewahrt; Rundomat beginnt eine neue Hall of Fame.");
 
     hof.HofEintragen(7, QStringLiteral("Ida"));
-    EXPECT_EQ(ordner.lesen("hof.ini.bak"), kaputt);
     EXPECT_TRUE(datei().startsWith("7;\r\n0;leer\r\n"));
-
-    hof.HofEintragen(8, QStringLiteral("Ida"));
-    EXPECT_EQ(ordner.dateien(), (QStringList{"hof.ini", "hof.ini.bak"}))
-        << "a file that was our own is simply replaced";
-
-    hofAnlegen("sechs\r\n"); // broken again: the first copy stays as well
-    hof.HofEintragen(9, QStringLiteral("Ida"));
+    hofAnlegen("sechs\r\n");
     EXPECT_EQ(ordner.lesen("hof.ini.bak"), kaputt);
     EXPECT_EQ(ordner.lesen("hof.ini.bak2"), "sechs\r\n");
-    EXPECT_TRUE(dialoge.meldungen.empty());
+    EXPECT_EQ(dialoge.meldungen.size(), 2u);
+}
+
+// ";" would end the name when the file is read again: it is replaced, nothing is cut.
+TEST_F(HofTest, SemikolonImNamenWirdErsetzt) {
+    hof.HofLesen();
+    dialoge.eingabeAntworten = {"Tom;Jerry;"};
+    hof.HofEintragen(7, QStringLiteral("Tom"));
+    EXPECT_EQ(hof.liste().HofName[1], "Tom,Jerry,");
+    hof.HofLesen();
+    EXPECT_EQ(hof.liste().HofName[1], "Tom,Jerry,");
 }
 
 TEST_F(HofTest, LeereOderFehlendeDateiBrauchtKeineSicherung) {
@@ -134,4 +146,25 @@ TEST_F(HofTest, LoeschenOhneDateiLeertDieListeOhneMeldung) {
     EXPECT_EQ(hof.liste(), Hofliste());
     EXPECT_TRUE(dialoge.meldungen.empty());
     EXPECT_TRUE(ordner.dateien().isEmpty());
+}
+
+// Two programs on one data folder, each with the list it read at its start: neither entry
+// drops the other's.
+TEST_F(HofTest, ZweiProgrammeBehaltenBeideRekorde) {
+    hofAnlegen(VolleListe);
+    FakeDialoge dialoge2;
+    Hofmodul zweites(ordner.daten, dialoge2);
+    zweites.HofLesen();
+
+    dialoge.eingabeAntworten = {"Erster"};
+    hof.HofEintragen(9, QStringLiteral("Erster"));
+    dialoge2.eingabeAntworten = {"Zweiter"};
+    zweites.HofEintragen(6, QStringLiteral("Zweiter"));
+    EXPECT_EQ(datei(), "10;Ada\r\n9;Erster\r\n8;Bea\r\n8;Cem\r\n6;Zweiter\r\n");
+    EXPECT_EQ(zweites.liste().HofName[2], "Erster") << "the window shows the list as written";
+
+    // The first program's candidate no longer qualifies against what is on disk now.
+    hof.HofEintragen(5.5, QStringLiteral("Erster"));
+    EXPECT_EQ(dialoge.eingaben.size(), 1u);
+    EXPECT_FALSE(ordner.gibt("hof.ini.lock")) << "the lock goes with the entry";
 }

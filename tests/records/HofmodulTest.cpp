@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 const QString Aufforderung = QStringLiteral(
@@ -52,15 +53,15 @@ TEST_F(HofTest, ZuLangsamerKandidatAendertNichts) {
     EXPECT_EQ(datei(), VolleListe);
 }
 
-TEST_F(HofTest, KandidatNullFuelltDenErstenLeerenRangOhneFenster) {
+// A race without a speed, or with none a number holds, is offered no place.
+TEST_F(HofTest, OhneEndlicheGeschwindigkeitKeinPlatz) {
     hofAnlegen("7;Ada\r\n");
-    dialoge.eingabeAntworten = {"Null"};
-    hof.HofEintragen(0.0, QStringLiteral("Fahrer 1"));
-    EXPECT_EQ(namen(), (QStringList{"Ada", "Null", "leer", "leer", "leer"}));
-    EXPECT_EQ(dialoge.vorgaben, QStringList{"?"});
-    EXPECT_EQ(dialoge.eingaben[0].titel, "Gut gefahren");
+    for (const double kandidat : {0.0, -1.0, 0.0004, std::numeric_limits<double>::infinity(),
+                                  std::numeric_limits<double>::quiet_NaN()})
+        hof.HofEintragen(kandidat, QStringLiteral("Fahrer 1"));
+    EXPECT_TRUE(dialoge.eingaben.empty());
     EXPECT_TRUE(dialoge.gezeigteFenster.empty());
-    EXPECT_EQ(datei(), QByteArray("7;Ada\r\n0;Null\r\n0;leer\r\n0;leer\r\n0;leer\r\n"));
+    EXPECT_EQ(datei(), QByteArray("7;Ada\r\n"));
 }
 
 TEST_F(HofTest, AbgebrocheneNamenseingabeSpeichertEinenLeerenNamen) {

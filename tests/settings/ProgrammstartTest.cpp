@@ -94,13 +94,19 @@ TEST(Programmstart, UnbrauchbareWerteGebenDieVorgabe) {
     EXPECT_FALSE(r.OhneCountdown);
     EXPECT_TRUE(b.dialoge.meldungen.empty());
 
-    for (const char* runden : {"0", "-3", "0,4"}) {
+    // No race on a track of 0 m, nor on one whose speeds no number holds.
+    for (const auto& [runden, laenge] :
+         {std::pair{"0", "0"}, {"-3", "1e308"}, {"0,4", "10000,5"}}) {
         Einstellungsbahn c;
-        c.speicher.werte = {{"runden", runden}, {"laenge", "0"}};
+        c.speicher.werte = {{"runden", runden}, {"laenge", laenge}};
         c.starteProgramm();
         EXPECT_EQ(c.rennen.Rundenzahl, 10) << runden;
-        EXPECT_EQ(c.rennen.Kurslaenge, 5) << "no race on a track of 0 m";
+        EXPECT_EQ(c.rennen.Kurslaenge, 5) << laenge;
     }
+    Einstellungsbahn zehnKilometer;
+    zehnKilometer.speicher.werte = {{"laenge", "10000"}};
+    zehnKilometer.starteProgramm();
+    EXPECT_EQ(zehnKilometer.rennen.Kurslaenge, 10000);
 }
 
 TEST(Programmstart, ZuVieleRundenFallenMitMeldungAufZehnZurueck) {

@@ -1,5 +1,6 @@
 // What the emulated timing box sends: its clock every 100 ms, and the passages of two
-// cars that lap at a given mean time from the moment the box is switched on.
+// cars that lap at a given mean time from the moment the box is switched on, one frame
+// after the other at the line's 4800 baud, as the real box's serial line carries them.
 #pragma once
 
 #include "Boxprotokoll.h"
@@ -18,23 +19,30 @@ struct Simulationsparameter {
     bool stoerungen = false;          // garbage bytes on the line now and then
 };
 
+// A frame, or a burst of garbage, on its way over the line.
 struct Sendung {
+    double ankunft = 0; // seconds after switch-on when its last byte has arrived
     std::vector<std::uint8_t> bytes;
-    std::vector<Boxprotokoll::Ereignisrahmen> ereignisse;
+    std::optional<Boxprotokoll::Ereignisrahmen> ereignis;
 };
 
 class Boxsimulation {
 public:
     explicit Boxsimulation(const Simulationsparameter& parameter);
 
-    // Everything due since the last call, up to this many seconds after switch-on.
-    Sendung bis(double sekunden);
+    // Everything the box has begun to send up to this many seconds after switch-on, in
+    // the order it arrives. A time frame carries the clock of the moment its first byte
+    // leaves the box.
+    std::vector<Sendung> bis(double sekunden);
 
     // The box clock at a moment after switch-on.
     std::uint32_t boxzeit(double sekunden) const;
 
 private:
-    void senden(Sendung& sendung, const Boxprotokoll::Rahmen& rahmen);
+    // Puts bytes due at `faellig` on the line, behind those before them.
+    void senden(std::vector<Sendung>& sendungen, double faellig,
+                const std::vector<std::uint8_t>& bytes,
+                std::optional<Boxprotokoll::Ereignisrahmen> ereignis = std::nullopt);
     double naechsteRunde(int spurIndex);
 
     Simulationsparameter m_parameter;
@@ -43,4 +51,5 @@ private:
     std::array<double, 2> m_naechsteDurchfahrt{};
     double m_naechsteStoerung = 2;
     bool m_fehlerGesendet = false;
+    double m_leitungFrei = 0; // when the line has sent everything put on it
 };

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <chrono>
 #include <cstdio>
+#include <deque>
 #include <thread>
 
 namespace {
@@ -100,13 +101,32 @@ int main(int argc, char* argv[]) {
 
     Boxsimulation box(*parameter);
     const auto start = std::chrono::steady_clock::now();
+    // Whoever shares the machine's monotonic clock can tell the box clock at any moment.
+    zeile(stdout,
+          QStringLiteral("Boxuhr %1 bei Monotonzeit %2 ns")
+              .arg(parameter->uhrStart)
+              .arg(std::chrono::duration_cast<std::chrono::nanoseconds>(start.time_since_epoch())
+                       .count()));
+    const auto zeitpunkt = [start](double sekunden) {
+        return start + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+                           std::chrono::duration<double>(sekunden));
+    };
+    std::deque<Sendung> unterwegs;
     for (;;) {
         const std::chrono::duration<double> seit = std::chrono::steady_clock::now() - start;
-        const Sendung sendung = box.bis(seit.count());
-        // Logged before it leaves, so the log holds everything a reader may have seen.
-        for (const Boxprotokoll::Ereignisrahmen& ereignis : sendung.ereignisse)
-            zeile(stdout, ereignistext(ereignis));
-        leitung->senden(sendung.bytes);
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        for (Sendung& sendung : box.bis(seit.count())) {
+            // Logged before it arrives, so the log holds everything a reader may have seen.
+            if (sendung.ereignis)
+                zeile(stdout, ereignistext(*sendung.ereignis));
+            unterwegs.push_back(std::move(sendung));
+        }
+        // Each frame reaches the far end when its last byte would have crossed the line.
+        while (!unterwegs.empty() && unterwegs.front().ankunft <= seit.count()) {
+            leitung->senden(unterwegs.front().bytes);
+            unterwegs.pop_front();
+        }
+        const double weiter = seit.count() + 0.005;
+        std::this_thread::sleep_until(
+            zeitpunkt(unterwegs.empty() ? weiter : std::min(weiter, unterwegs.front().ankunft)));
     }
 }

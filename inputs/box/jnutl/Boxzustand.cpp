@@ -1,6 +1,7 @@
 #include "Boxzustand.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -11,9 +12,24 @@ constexpr std::int64_t NanosekundenProSekunde = 1'000'000'000;
 constexpr std::uint32_t TicksProNachlaufschritt = BoxTicksProSekunde / 10;
 // A pulse counts when its level plus the sensitivity reaches this.
 constexpr int Pegelschwelle = 130;
+// A time frame is stamped as its first byte leaves the box; its nine bytes of ten bits
+// each take this long at 4800 baud before the frame is complete here.
+constexpr std::int64_t Uebertragung = 9 * 10 * NanosekundenProSekunde / 4800;
+// Time frames within this span count for the clock: their least delayed one gives it.
+constexpr std::int64_t Fenster = 2 * NanosekundenProSekunde;
+// A frame whose clock lies further than this from the one heard is a stray one, unless
+// further frames agree with it: then the box clock has jumped (the box was restarted).
+constexpr std::int64_t Sprungschwelle = BoxTicksProSekunde;
+constexpr std::size_t Sprungbestaetigung = 3;
 
 bool istFehler(std::uint16_t code) {
     return code >> 8 == 5;
+}
+
+// Host nanoseconds as box ticks, in whole seconds and the rest, so weeks cannot overflow.
+std::int64_t ticks(std::int64_t nanosekunden) {
+    return nanosekunden / NanosekundenProSekunde * BoxTicksProSekunde +
+           nanosekunden % NanosekundenProSekunde * BoxTicksProSekunde / NanosekundenProSekunde;
 }
 
 } // namespace
@@ -45,7 +61,7 @@ std::int16_t Boxzustand::RX_data(std::int32_t box, std::int32_t byte) {
     m_leser.aufnehmen(static_cast<std::uint8_t>(byte & 0xFF));
     while (const std::optional<Boxprotokoll::Rahmen> rahmen = m_leser.naechsterRahmen()) {
         if (const auto* zeit = std::get_if<Boxprotokoll::Zeitrahmen>(&*rahmen)) {
-            m_bezug = Zeitbezug{zeit->boxzeit, m_hostuhr()};
+            zeitGehoert(zeit->boxzeit);
             continue;
         }
         // Frames behind this event wait in the reader for the next byte; the caller
@@ -95,13 +111,41 @@ std::int16_t Boxzustand::Get_Event(JnutlEreignis* ereignis) {
     return warBereit ? 0 : -1;
 }
 
+void Boxzustand::zeitGehoert(std::uint32_t boxzeit) {
+    const Zeitbezug neu{boxzeit, m_hostuhr() - Uebertragung};
+    const auto nahe = [](std::int64_t abstand) { return std::abs(abstand) <= Sprungschwelle; };
+    if (m_bezuege.empty() || nahe(vorsprung(neu, besterBezug()))) {
+        m_bezuege.push_back(neu);
+        m_sprung.clear();
+    } else {
+        if (!m_sprung.empty() && !nahe(vorsprung(neu, m_sprung.back())))
+            m_sprung.clear();
+        m_sprung.push_back(neu);
+        if (m_sprung.size() < Sprungbestaetigung)
+            return;
+        m_bezuege.assign(m_sprung.begin(), m_sprung.end());
+        m_sprung.clear();
+    }
+    while (m_bezuege.front().hostzeit < m_bezuege.back().hostzeit - Fenster)
+        m_bezuege.pop_front();
+}
+
+std::int32_t Boxzustand::vorsprung(const Zeitbezug& a, const Zeitbezug& b) {
+    // Modulo the counter, like the box clock itself, so any time between them works.
+    const auto vonB = static_cast<std::uint32_t>(ticks(a.hostzeit - b.hostzeit));
+    return static_cast<std::int32_t>(a.boxzeit - (b.boxzeit + vonB));
+}
+
+const Boxzustand::Zeitbezug& Boxzustand::besterBezug() const {
+    return *std::max_element(
+        m_bezuege.begin(), m_bezuege.end(),
+        [](const Zeitbezug& a, const Zeitbezug& b) { return vorsprung(b, a) > 0; });
+}
+
 std::int32_t Boxzustand::Get_TStamp(std::int32_t box) {
-    if (box != 0 || !m_bezug)
+    if (box != 0 || m_bezuege.empty())
         return 0;
-    const std::int64_t vergangen = std::max<std::int64_t>(m_hostuhr() - m_bezug->hostzeit, 0);
-    // In whole seconds and the rest, so weeks without a time frame cannot overflow.
-    const std::int64_t ticks =
-        vergangen / NanosekundenProSekunde * BoxTicksProSekunde +
-        vergangen % NanosekundenProSekunde * BoxTicksProSekunde / NanosekundenProSekunde;
-    return static_cast<std::int32_t>(m_bezug->boxzeit + static_cast<std::uint32_t>(ticks));
+    const Zeitbezug& bezug = besterBezug();
+    const std::int64_t vergangen = std::max<std::int64_t>(m_hostuhr() - bezug.hostzeit, 0);
+    return static_cast<std::int32_t>(bezug.boxzeit + static_cast<std::uint32_t>(ticks(vergangen)));
 }

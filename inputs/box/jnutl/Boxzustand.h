@@ -1,5 +1,5 @@
 // What the box library keeps between calls: the frame reader, the box's parameters, the
-// ready event and the box clock as last heard.
+// ready event and the box clock as heard in the last time frames.
 #pragma once
 
 #include "Boxprotokoll.h"
@@ -7,8 +7,10 @@
 
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <optional>
+#include <vector>
 
 constexpr std::int16_t JnutlVersion = 0x0100;
 constexpr std::int16_t JnutlEreignisBereit = 2;
@@ -33,6 +35,8 @@ private:
         int nachlauf = 0; // tenths of a second
         bool sensorTausch = false;
     };
+    // The box clock stood at `boxzeit` at host time `hostzeit`, or later: a frame that was
+    // read late makes the box clock look slow, never fast.
     struct Zeitbezug {
         std::uint32_t boxzeit;
         std::int64_t hostzeit;
@@ -40,12 +44,20 @@ private:
 
     std::optional<JnutlEreignis> melden(const Boxprotokoll::Ereignisrahmen& rahmen);
     bool durchfahrtZaehlt(const Boxprotokoll::Ereignisrahmen& rahmen);
+    void zeitGehoert(std::uint32_t boxzeit);
+    // How much later `a` puts the box clock than `b`, in ticks.
+    static std::int32_t vorsprung(const Zeitbezug& a, const Zeitbezug& b);
+    // The reference that puts the box clock latest, so the least delayed frame counts.
+    const Zeitbezug& besterBezug() const;
 
     Hostuhr m_hostuhr;
     Boxprotokoll::Rahmenleser m_leser;
     std::optional<Parameter> m_scharf;
     std::optional<JnutlEreignis> m_bereit;
-    std::optional<Zeitbezug> m_bezug;
+    // The time frames of the last seconds, the newest last; never empty once one was heard.
+    std::deque<Zeitbezug> m_bezuege;
+    // Frames whose clock lies far from the one heard, in case the box really jumped.
+    std::vector<Zeitbezug> m_sprung;
     // Per sensor, the time stamp of its last counted passage.
     std::array<std::optional<std::uint32_t>, 2> m_letzteDurchfahrt;
 };

@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
+#include <chrono>
 #include <gtest/gtest.h>
 
 namespace {
@@ -71,4 +72,49 @@ TEST(BoxEndeZuEnde, DerEmulatorFaehrtEinRennenUeberDasPseudoterminal) {
                                   << ausgabe.toStdString();
         }
     }
+}
+
+// Every time frame arrives a frame's transmission after the box stamped it, and the program
+// reads it later still; the box clock the library gives is nonetheless the box's own at the
+// moment of the call, as the emulator, sharing the machine's monotonic clock, tells it.
+TEST(BoxEndeZuEnde, DieBoxuhrDerBibliothekGehtMitDerUhrDerBox) {
+    QProcess emulator;
+    emulator.start(QStringLiteral(EMULATOR_PFAD), {"--lap", "3600", "--clock-start", "4294960000"});
+    ASSERT_TRUE(emulator.waitForStarted());
+    QStringList kopf;
+    while (kopf.size() < 2 && emulator.waitForReadyRead(5000))
+        while (kopf.size() < 2 && emulator.canReadLine())
+            kopf << QString::fromLocal8Bit(emulator.readLine()).trimmed();
+    ASSERT_EQ(kopf.size(), 2);
+    const QRegularExpressionMatch uhr =
+        QRegularExpression(QStringLiteral("^Boxuhr (\\d+) bei Monotonzeit (\\d+) ns$"))
+            .match(kopf[1]);
+    ASSERT_TRUE(uhr.hasMatch()) << kopf[1].toStdString();
+    const double uhrStart = uhr.captured(1).toDouble();
+    const std::int64_t startNs = uhr.captured(2).toLongLong();
+
+    Datenport MSCommRC(4800);
+    ASSERT_TRUE(MSCommRC.oeffnen(kopf[0]));
+    JnutlBibliothek box({QStringLiteral(JNUTL_PFAD)});
+    MSCommRC.beiEmpfang([&](const QByteArray& bytes) {
+        for (const char byte : bytes)
+            box.RX_data(0, static_cast<std::uint8_t>(byte));
+    });
+    QTest::qWait(2500);
+    double groessteAbweichungMs = 0;
+    for (int messung = 0; messung < 40; ++messung) {
+        QTest::qWait(50);
+        const std::int32_t gelesen = box.Get_TStamp(0);
+        const std::int64_t jetztNs = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                                         std::chrono::steady_clock::now().time_since_epoch())
+                                         .count();
+        const double boxuhr = uhrStart + double(jetztNs - startNs) * 4800 / 1e9;
+        // Modulo the 32-bit counter, which wraps 1.5 s after the emulator started.
+        const double abweichung =
+            std::remainder(double(std::uint32_t(gelesen)) - boxuhr, 4294967296.0) / 4.8;
+        groessteAbweichungMs = std::max(groessteAbweichungMs, std::abs(abweichung));
+    }
+    emulator.kill();
+    emulator.waitForFinished();
+    EXPECT_LT(groessteAbweichungMs, 2.0);
 }

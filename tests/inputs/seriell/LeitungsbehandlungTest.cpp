@@ -2,7 +2,13 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <chrono>
+#include <fcntl.h>
+#include <future>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 TEST(Leitungsbehandlung, PrellzeitZaehltVomLetztenAngenommenenSignal) {
     Leitungsbahn b;
@@ -155,4 +161,45 @@ TEST(Signalprotokoll, SchreibtJedeAenderungAlsEineZeile) {
     Signalprotokoll unschreibbar;
     EXPECT_FALSE(unschreibbar.oeffnen(ordner.filePath("fehlt/signale.txt")));
     EXPECT_FALSE(unschreibbar.fehlertext().isEmpty());
+}
+
+// A named pipe nobody reads, or a folder, is refused at once with the reason, instead of
+// holding up the start; the devices a shell user names keep working, and so does a pipe
+// that is read.
+TEST(Signalprotokoll, PipeOhneLeserUndOrdnerWerdenSofortAbgelehnt) {
+    using namespace std::chrono_literals;
+    QTemporaryDir ordner;
+    const QByteArray pipe = QFile::encodeName(ordner.filePath("pipe"));
+    ASSERT_EQ(mkfifo(pipe.constData(), 0600), 0);
+    // Should opening wait for a reader, one comes after two seconds to end the wait.
+    std::promise<void> geoeffnet;
+    std::thread leser([&, fertig = geoeffnet.get_future()] {
+        if (fertig.wait_for(2s) == std::future_status::timeout)
+            close(open(pipe.constData(), O_RDONLY | O_NONBLOCK));
+    });
+    const auto vorher = std::chrono::steady_clock::now();
+    Signalprotokoll ohneLeser;
+    EXPECT_FALSE(ohneLeser.oeffnen(QFile::decodeName(pipe)));
+    EXPECT_LT(std::chrono::steady_clock::now() - vorher, 1s);
+    geoeffnet.set_value();
+    leser.join();
+    EXPECT_EQ(ohneLeser.fehlertext(), "niemand liest aus dieser benannten Pipe");
+
+    Signalprotokoll ordnerziel;
+    EXPECT_FALSE(ordnerziel.oeffnen(ordner.path()));
+    EXPECT_EQ(ordnerziel.fehlertext(), "das ist ein Ordner");
+
+    for (const char* geraet : {"/dev/null", "/dev/stderr"}) {
+        Signalprotokoll protokoll;
+        EXPECT_TRUE(protokoll.oeffnen(geraet)) << geraet;
+    }
+
+    const int lesende = open(pipe.constData(), O_RDONLY | O_NONBLOCK);
+    Signalprotokoll gelesen;
+    ASSERT_TRUE(gelesen.oeffnen(QFile::decodeName(pipe)));
+    gelesen.eintragen({4800, 4800, "Box 0x202", 1, 1.0, Signalausgang::Angenommen, {}});
+    char puffer[512] = {};
+    const ssize_t n = read(lesende, puffer, sizeof puffer - 1);
+    close(lesende);
+    EXPECT_TRUE(QByteArray(puffer, int(std::max<ssize_t>(n, 0))).contains("Box 0x202\tSpur 1"));
 }
