@@ -25,6 +25,7 @@ bench: build
 	  build/default/tools/box-emulator/rundomat-box-emulator
 	bench/sensorrennen.sh build/default/rundomat/rundomat \
 	  build/default/tools/sensor-emulator/rundomat-sensor-emulator
+	bench/ansagen.sh build/default/bench/rundomat-ansage-bench
 
 # The logic alone, configured without Qt's GUI modules: proves that no window reaches it.
 test-nogui: deps

@@ -94,7 +94,8 @@ void Anwendung::ansagenVerbinden() {
     if (!m_ansageprotokoll.oeffnen(m_optionen.ansageprotokoll)) {
         m_dialoge.meldung(QStringLiteral("Das Ansageprotokoll kann nicht geschrieben werden: ") +
                               m_optionen.ansageprotokoll + QStringLiteral(" (") +
-                              m_ansageprotokoll.fehlertext() + QStringLiteral(")"),
+                              m_ansageprotokoll.fehlertext() +
+                              QStringLiteral("). Rundomat läuft ohne Ansageprotokoll."),
                           Anwendungstitel);
         return;
     }
