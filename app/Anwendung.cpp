@@ -11,6 +11,25 @@
 #include "RacecontrolModul.h"
 #include "SensortestFenster.h"
 
+namespace {
+// Opens a log named on the command line, if one is; one that cannot be written is told, and
+// the program runs without it.
+template <class Protokoll>
+bool protokollOeffnen(Protokoll& protokoll, const QString& pfad, const QString& name,
+                      Dialoge& dialoge) {
+    if (pfad.isEmpty())
+        return false;
+    if (protokoll.oeffnen(pfad))
+        return true;
+    dialoge.meldung(QStringLiteral("Das ") + name +
+                        QStringLiteral(" kann nicht geschrieben werden: ") + pfad +
+                        QStringLiteral(" (") + protokoll.fehlertext() +
+                        QStringLiteral("). Rundomat läuft ohne ") + name + QLatin1Char('.'),
+                    Anwendungstitel);
+    return false;
+}
+} // namespace
+
 Anwendung::Anwendung(const Programmoptionen& optionen) : m_optionen(optionen) {
     m_dialoge.elternSetzen(&m_fenster);
     // Whatever led to a message (a false start, a finish) is on screen while it is open.
@@ -61,16 +80,9 @@ void Anwendung::signalquellenVerbinden() {
         m_fenster.darstellen();
     });
 
-    if (m_optionen.signalprotokoll.isEmpty())
+    if (!protokollOeffnen(m_signalprotokoll, m_optionen.signalprotokoll,
+                          QStringLiteral("Signalprotokoll"), m_dialoge))
         return;
-    if (!m_signalprotokoll.oeffnen(m_optionen.signalprotokoll)) {
-        m_dialoge.meldung(QStringLiteral("Das Signalprotokoll kann nicht geschrieben werden: ") +
-                              m_optionen.signalprotokoll + QStringLiteral(" (") +
-                              m_signalprotokoll.fehlertext() +
-                              QStringLiteral("). Rundomat läuft ohne Signalprotokoll."),
-                          Anwendungstitel);
-        return;
-    }
     const auto eintragen = [this](const Signaleintrag& e) { m_signalprotokoll.eintragen(e); };
     m_leitungen.protokollieren(eintragen);
     m_boxempfang.protokollieren(eintragen);
@@ -89,16 +101,9 @@ void Anwendung::ansagenVerbinden() {
     m_rennen.beobachterAnmelden(m_ansagen);
     m_hof.beiNeuemRang([this](int rang, const QString& name) { m_ansagen.hallOfFame(rang, name); });
 
-    if (m_optionen.ansageprotokoll.isEmpty())
+    if (!protokollOeffnen(m_ansageprotokoll, m_optionen.ansageprotokoll,
+                          QStringLiteral("Ansageprotokoll"), m_dialoge))
         return;
-    if (!m_ansageprotokoll.oeffnen(m_optionen.ansageprotokoll)) {
-        m_dialoge.meldung(QStringLiteral("Das Ansageprotokoll kann nicht geschrieben werden: ") +
-                              m_optionen.ansageprotokoll + QStringLiteral(" (") +
-                              m_ansageprotokoll.fehlertext() +
-                              QStringLiteral("). Rundomat läuft ohne Ansageprotokoll."),
-                          Anwendungstitel);
-        return;
-    }
     m_ansagen.protokollieren([this](const QString& text, bool verworfen) {
         m_ansageprotokoll.eintragen(text, verworfen);
     });

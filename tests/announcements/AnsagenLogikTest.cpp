@@ -1,8 +1,7 @@
 // The "Ansagen" window's logic and the settings it keeps.
 #include "AnsagenLogik.h"
 
-#include "FakeSprecher.h"
-#include "Fakes.h"
+#include "Ansagenfenster.h"
 
 #include <gtest/gtest.h>
 
@@ -30,12 +29,8 @@ TEST(AnsagenLogik, UnlesbareWerteGebenDieVorgaben) {
 }
 
 TEST(AnsagenLogik, JedeAenderungGiltSofortUndBleibtGespeichert) {
-    FakeSpeicher speicher;
-    Einstellungswerte werte(speicher);
-    Ansageeinstellungen e = Ansageeinstellungen::lesen(werte);
-    FakeSprecher sprecher;
-    Ansagen ansagen(sprecher, e);
-    AnsagenLogik logik(e, speicher, ansagen, "Anna");
+    Ansagenfenster f;
+    auto& [speicher, werte, e, sprecher, ansagen, logik] = f;
 
     logik.ankreuzen(&Ansageeinstellungen::fahrername, true);
     logik.tempoSetzen(1000);

@@ -1,8 +1,7 @@
 // The "Ansagen" window shows the settings and hands every change to its logic.
 #include "FAnsagen.h"
 
-#include "FakeSprecher.h"
-#include "Fakes.h"
+#include "Ansagenfenster.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -12,12 +11,8 @@
 #include <gtest/gtest.h>
 
 TEST(FAnsagen, ZeigtDieEinstellungenUndGibtAenderungenWeiter) {
-    FakeSpeicher speicher;
-    Einstellungswerte werte(speicher);
-    Ansageeinstellungen e = Ansageeinstellungen::lesen(werte);
-    FakeSprecher sprecher;
-    Ansagen ansagen(sprecher, e);
-    AnsagenLogik logik(e, speicher, ansagen, "Anna");
+    Ansagenfenster f;
+    auto& [speicher, werte, e, sprecher, ansagen, logik] = f;
     FAnsagen fenster(logik);
     fenster.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenster));
