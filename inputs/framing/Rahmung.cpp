@@ -33,7 +33,11 @@ std::uint64_t lesen(const std::uint8_t* daten, std::size_t bytes) {
 }
 
 std::vector<std::uint8_t> kodieren(std::uint8_t art, const std::vector<std::uint8_t>& nutzdaten) {
-    std::vector<std::uint8_t> bytes{Sync, art, static_cast<std::uint8_t>(nutzdaten.size())};
+    std::vector<std::uint8_t> bytes;
+    bytes.reserve(Kopf + nutzdaten.size() + Schwanz);
+    bytes.push_back(Sync);
+    bytes.push_back(art);
+    bytes.push_back(static_cast<std::uint8_t>(nutzdaten.size()));
     bytes.insert(bytes.end(), nutzdaten.begin(), nutzdaten.end());
     schreiben(bytes, pruefsumme(bytes.data() + 1, bytes.size() - 1), Schwanz);
     return bytes;
