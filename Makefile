@@ -1,7 +1,7 @@
 # The two commands of the README: `make run` and `make test`. Each one installs
 # what is missing, configures and builds first.
 .PHONY: deps build run test bench test-nogui test-sanitize check-windows firmware fuzz-hof fuzz-box \
-  fuzz-board clean package test-package
+  fuzz-board fuzz-ansage clean package test-package
 
 deps:
 	scripts/install-deps
@@ -25,6 +25,7 @@ bench: build
 	  build/default/tools/box-emulator/rundomat-box-emulator
 	bench/sensorrennen.sh build/default/rundomat/rundomat \
 	  build/default/tools/sensor-emulator/rundomat-sensor-emulator
+	bench/ansagen.sh build/default/bench/rundomat-ansage-bench
 
 # The Debian package build/rundomat_VERSION_ARCH.deb, made by CPack from the default build.
 package: build
@@ -63,7 +64,7 @@ clean:
 # for FUZZ_SEKUNDEN seconds (5 minutes unless set), one process; the inputs they find stay
 # in build/fuzz.
 FUZZ_SEKUNDEN ?= 300
-fuzz-hof fuzz-box fuzz-board: fuzz-%: deps
+fuzz-hof fuzz-box fuzz-board fuzz-ansage: fuzz-%: deps
 	cmake --preset fuzz
 	cmake --build --preset fuzz
 	mkdir -p build/fuzz/korpus-$*

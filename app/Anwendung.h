@@ -2,9 +2,12 @@
 // platform pieces and the windows, in the order they depend on each other.
 #pragma once
 
+#include "Ansagen.h"
+#include "Ansageprotokoll.h"
 #include "BoxUhr.h"
 #include "Datenport.h"
 #include "Ergebnisexport.h"
+#include "EspeakSprecher.h"
 #include "Fahrernamen.h"
 #include "Hauptfenster.h"
 #include "Hofmodul.h"
@@ -47,6 +50,7 @@ public:
 private:
     void signalquellenVerbinden();
     void verlaufVerbinden();
+    void ansagenVerbinden();
     void fensterAnmelden();
     Signalquelle signalquelle() const;
     Programmangaben programmangaben() const;
@@ -55,6 +59,8 @@ private:
 
     Programmoptionen m_optionen;
     Programmdateien m_dateien;
+    // Its clock starts here, with the program.
+    Ansageprotokoll m_ansageprotokoll;
     Systemuhr m_systemuhr;
     JnutlBibliothek m_box{JnutlBibliothek::standardorte(m_dateien)};
     BoxUhr m_boxuhr{m_box};
@@ -72,6 +78,10 @@ private:
     Systemtagesuhr m_tagesuhr;
     Ergebnisexport m_ergebnis{m_daten, m_dialoge, m_tagesuhr};
     Rekordstelle m_rekorde{m_rennen, m_hof, m_ergebnis};
+    // Before the race, which tells them what happens until its end.
+    Ansageeinstellungen m_ansageeinstellungen;
+    EspeakSprecher m_sprecher;
+    Ansagen m_ansagen{m_sprecher, m_ansageeinstellungen};
     Rennen m_rennen{{m_systemuhr, m_boxuhr, m_timer, m_boxwacht, m_dialoge, m_klang, m_MSComm1,
                      m_box, m_speicher, m_rekorde}};
     Platinenempfang m_platine{m_rennen, m_platinenuhr, m_systemuhr, m_dialoge};

@@ -43,6 +43,12 @@ Programmoptionen programmoptionenLesen(const QStringList& argumente,
         QStringLiteral("signal-log"),
         QStringLiteral("Schreibt jedes Sensorsignal und was daraus wurde in diese Datei."),
         QStringLiteral("DATEI"));
+    const QCommandLineOption ansagen(
+        QStringLiteral("ansage-log"),
+        QStringLiteral("Schreibt jede Ansage in diese Datei, wenn sie ansteht (Millisekunden seit "
+                       "dem Programmstart, Tabulator, Text), und \"verworfen\", wenn sie "
+                       "ungesagt entfällt; auch ohne Tonausgabe."),
+        QStringLiteral("DATEI"));
     const QCommandLineOption verlauf(
         QStringLiteral("verlauf-export"),
         QStringLiteral("Schreibt den Rennverlauf (rennen.sqlite im Datenordner) in diese Datei, "
@@ -57,6 +63,7 @@ Programmoptionen programmoptionenLesen(const QStringList& argumente,
     parser.addOption(daten);
     parser.addOption(simulation);
     parser.addOption(protokoll);
+    parser.addOption(ansagen);
     parser.addOption(verlauf);
 
     // --simulate takes an optional value, which QCommandLineParser cannot express.
@@ -101,6 +108,7 @@ Programmoptionen programmoptionenLesen(const QStringList& argumente,
         optionen.datenverzeichnis = dateien.programmordner();
     }
     optionen.signalprotokoll = parser.value(protokoll);
+    optionen.ansageprotokoll = parser.value(ansagen);
     optionen.verlaufsexport = parser.value(verlauf);
     if (parser.isSet(verlauf) && optionen.verlaufsexport.isEmpty())
         optionen.fehler = QStringLiteral("--verlauf-export braucht einen Dateinamen.");

@@ -1,5 +1,5 @@
-// The command line: where the data files live, the track simulator, the signal log, and
-// the export of the race history without a window.
+// The command line: where the data files live, the track simulator, the signal log, the
+// announcement log, and the export of the race history without a window.
 #pragma once
 
 #include "Programmdateien.h"
@@ -13,6 +13,7 @@ struct Programmoptionen {
     bool datenordnerAnlegen = false;  // the user's data folder, made when first needed
     std::optional<double> simulation; // mean lap time of the simulated cars, seconds
     QString signalprotokoll;
+    QString ansageprotokoll;
     QString verlaufsexport; // not empty: write the race history to this file and end
     QString fehler;         // not empty: the command line could not be read
     QString ausgabe;        // not empty: --help or --version: printed, then the end

@@ -7,6 +7,7 @@
 #include <QLibraryInfo>
 #include <QTextStream>
 #include <QTranslator>
+#include <csignal>
 #include <memory>
 
 namespace {
@@ -37,6 +38,11 @@ Programmoptionen befehlszeileLesen(const Programmdateien& dateien) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+#ifdef SIGPIPE
+    // A log read through a pipe whose reader has gone must not end the program: the write
+    // fails and the race goes on.
+    std::signal(SIGPIPE, SIG_IGN);
+#endif
     // Help, version and the export answer without a display, so they need no window system.
     const bool fenster = anzeigeVorhanden() && !verlaufsexportVerlangt(argc, argv);
     const std::unique_ptr<QCoreApplication> app =

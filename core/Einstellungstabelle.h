@@ -42,4 +42,18 @@ inline const Spuren<Einstellung> Fahrerfarbe{
     Einstellung{QStringLiteral("fahrerfarbe2"), QStringLiteral("12632256")}};
 inline const Einstellung SpurWechsel{QStringLiteral("SpurWechsel"), QStringLiteral("False")};
 inline const Einstellung Port{QStringLiteral("port"), QStringLiteral("?")};
+// Spoken announcements: on at all, each kind, the voice's words per minute and volume (%).
+inline const Einstellung Ansagen{QStringLiteral("Ansagen"), QStringLiteral("True")};
+inline const Einstellung AnsageRundenzeit{QStringLiteral("AnsageRundenzeit"),
+                                          QStringLiteral("True")};
+inline const Einstellung AnsageFahrername{QStringLiteral("AnsageFahrername"),
+                                          QStringLiteral("False")};
+inline const Einstellung AnsageBestzeit{QStringLiteral("AnsageBestzeit"), QStringLiteral("True")};
+inline const Einstellung AnsageRestrunden{QStringLiteral("AnsageRestrunden"),
+                                          QStringLiteral("True")};
+inline const Einstellung AnsageRennereignisse{QStringLiteral("AnsageRennereignisse"),
+                                              QStringLiteral("True")};
+inline const Einstellung AnsageTempo{QStringLiteral("AnsageTempo"), QStringLiteral("175")};
+inline const Einstellung AnsageLautstaerke{QStringLiteral("AnsageLautstaerke"),
+                                           QStringLiteral("100")};
 } // namespace Einstellungen

@@ -1,7 +1,8 @@
 // The main window's keyboard: Enter starts and stops, Space halts a race after a crash,
 // Shift+1 and Shift+2 give laps by hand, and Shift with a letter opens what the
-// label-buttons offer (Shift+T the sensor test, Shift+V the race history), only while no
-// race runs. A Shift+Ctrl click on the countdown digit toggles single mode.
+// label-buttons offer (Shift+T the sensor test, Shift+V the race history, Shift+A the
+// announcements), only while no race runs. A Shift+Ctrl click on the countdown digit toggles single
+// mode.
 #pragma once
 
 #include "Fahrernamen.h"
@@ -10,7 +11,7 @@
 #include "Rennen.h"
 
 // The keys the table knows, whatever the keyboard layout prints on them.
-enum class Taste { Enter, Leertaste, Ziffer1, Ziffer2, D, M, H, O, I, T, V, F1, F2, Andere };
+enum class Taste { Enter, Leertaste, Ziffer1, Ziffer2, A, D, M, H, O, I, T, V, F1, F2, Andere };
 
 // The shift state as a bit set.
 namespace Umschaltung {
