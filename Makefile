@@ -1,7 +1,7 @@
 # The two commands of the README: `make run` and `make test`. Each one installs
 # what is missing, configures and builds first.
 .PHONY: deps build run test bench test-nogui test-sanitize check-windows firmware fuzz-hof fuzz-box \
-  fuzz-board fuzz-web clean
+  fuzz-board fuzz-ansage fuzz-web clean package test-package
 
 deps:
 	scripts/install-deps
@@ -27,6 +27,16 @@ bench: build
 	  build/default/tools/box-emulator/rundomat-box-emulator
 	bench/sensorrennen.sh build/default/rundomat/rundomat \
 	  build/default/tools/sensor-emulator/rundomat-sensor-emulator
+	bench/ansagen.sh build/default/bench/rundomat-ansage-bench
+
+# The Debian package build/rundomat_VERSION_ARCH.deb, made by CPack from the default build.
+package: build
+	cd build/default && cpack --config CPackConfig.cmake
+
+# The package as a racer gets it: lintian, its desktop entry and metainfo, and races from
+# the unpacked tree and from a portable copy of the program folder.
+test-package: package
+	tests/e2e/paket.sh "$$(ls -t build/rundomat_*.deb | head -n1)" build/default/rundomat
 
 # The logic alone, configured without Qt's GUI modules: proves that no window reaches it.
 test-nogui: deps
@@ -56,7 +66,7 @@ clean:
 # for FUZZ_SEKUNDEN seconds (5 minutes unless set), one process; the inputs they find stay
 # in build/fuzz.
 FUZZ_SEKUNDEN ?= 300
-fuzz-hof fuzz-box fuzz-board fuzz-web: fuzz-%: deps
+fuzz-hof fuzz-box fuzz-board fuzz-ansage fuzz-web: fuzz-%: deps
 	cmake --preset fuzz
 	cmake --build --preset fuzz
 	mkdir -p build/fuzz/korpus-$*

@@ -2,15 +2,39 @@
 
 #include "DialogFenster.h"
 #include "F2SpurRennen.h"
+#include "FAnsagen.h"
 #include "FHinweis.h"
 #include "FRaceControl.h"
 #include "FVerlauf.h"
 #include "Fhof.h"
-#include "InfoAnzeigen.h"
+#include "QtEinstellungsspeicher.h"
 #include "RacecontrolModul.h"
 #include "SensortestFenster.h"
 
-Anwendung::Anwendung(const Programmoptionen& optionen) : m_optionen(optionen) {
+#include <QCoreApplication>
+#include <QDir>
+
+namespace {
+// Opens a log named on the command line, if one is; one that cannot be written is told, and
+// the program runs without it.
+template <class Protokoll>
+bool protokollOeffnen(Protokoll& protokoll, const QString& pfad, const QString& name,
+                      Dialoge& dialoge) {
+    if (pfad.isEmpty())
+        return false;
+    if (protokoll.oeffnen(pfad))
+        return true;
+    dialoge.meldung(QStringLiteral("Das ") + name +
+                        QStringLiteral(" kann nicht geschrieben werden: ") + pfad +
+                        QStringLiteral(" (") + protokoll.fehlertext() +
+                        QStringLiteral("). Rundomat läuft ohne ") + name + QLatin1Char('.'),
+                    Anwendungstitel);
+    return false;
+}
+} // namespace
+
+Anwendung::Anwendung(const Programmoptionen& optionen, const Programmdateien& dateien)
+    : m_optionen(optionen), m_dateien(dateien) {
     m_dialoge.elternSetzen(&m_fenster);
     // Whatever led to a message (a false start, a finish) is on screen while it is open.
     m_dialoge.vorJedemModalenFenster([this] { m_fenster.darstellen(); });
@@ -24,6 +48,7 @@ Anwendung::Anwendung(const Programmoptionen& optionen) : m_optionen(optionen) {
     });
     signalquellenVerbinden();
     verlaufVerbinden();
+    ansagenVerbinden();
     fensterAnmelden();
     QObject::connect(&m_fenster, &Hauptfenster::dargestellt, &m_fenster,
                      [this] { m_zuschauer.aktualisieren(); });
@@ -61,16 +86,9 @@ void Anwendung::signalquellenVerbinden() {
         m_fenster.darstellen();
     });
 
-    if (m_optionen.signalprotokoll.isEmpty())
+    if (!protokollOeffnen(m_signalprotokoll, m_optionen.signalprotokoll,
+                          QStringLiteral("Signalprotokoll"), m_dialoge))
         return;
-    if (!m_signalprotokoll.oeffnen(m_optionen.signalprotokoll)) {
-        m_dialoge.meldung(QStringLiteral("Das Signalprotokoll kann nicht geschrieben werden: ") +
-                              m_optionen.signalprotokoll + QStringLiteral(" (") +
-                              m_signalprotokoll.fehlertext() +
-                              QStringLiteral("). Rundomat läuft ohne Signalprotokoll."),
-                          Anwendungstitel);
-        return;
-    }
     const auto eintragen = [this](const Signaleintrag& e) { m_signalprotokoll.eintragen(e); };
     m_leitungen.protokollieren(eintragen);
     m_boxempfang.protokollieren(eintragen);
@@ -79,8 +97,23 @@ void Anwendung::signalquellenVerbinden() {
 
 void Anwendung::verlaufVerbinden() {
     m_rennen.beobachterAnmelden(m_mitschrift);
+    m_verlauf.vorDemAblegen([this] { return m_daten.bereitstellen(m_dialoge); });
     m_verlauf.beiBefund([this](const Verlaufsbefund& b) { m_verlaufsmeldungen.befund(b); });
     m_verlauf.beiFehler([this](const QString& grund) { m_verlaufsmeldungen.schreibfehler(grund); });
+}
+
+void Anwendung::ansagenVerbinden() {
+    Einstellungswerte werte(m_speicher);
+    m_ansageeinstellungen = Ansageeinstellungen::lesen(werte);
+    m_rennen.beobachterAnmelden(m_ansagen);
+    m_hof.beiNeuemRang([this](int rang, const QString& name) { m_ansagen.hallOfFame(rang, name); });
+
+    if (!protokollOeffnen(m_ansageprotokoll, m_optionen.ansageprotokoll,
+                          QStringLiteral("Ansageprotokoll"), m_dialoge))
+        return;
+    m_ansagen.protokollieren([this](const QString& text, bool verworfen) {
+        m_ansageprotokoll.eintragen(text, verworfen);
+    });
 }
 
 Signalquelle Anwendung::signalquelle() const {
@@ -110,9 +143,10 @@ void Anwendung::fensterAnmelden() {
         FRaceControl fenster(logik, eltern);
         fenster.exec();
     });
-    m_dialoge.fensterAnmelden(Fenster::Info, [this](QWidget*) { InfoAnzeigen(m_dialoge); });
+    m_dialoge.fensterAnmelden(Fenster::Info,
+                              [this](QWidget*) { InfoAnzeigen(m_dialoge, programmangaben()); });
     m_dialoge.fensterAnmelden(Fenster::fHinweis, [this](QWidget* eltern) {
-        fHinweisZeigen(m_optionen.datenverzeichnis, eltern);
+        fHinweisZeigen(m_dateien.pfad(QStringLiteral("readme.txt")), eltern);
     });
     m_dialoge.fensterAnmelden(Fenster::fVerlauf, [this](QWidget* eltern) {
         // The race that has just ended is in the list.
@@ -130,7 +164,19 @@ void Anwendung::fensterAnmelden() {
         fenster.exec();
         m_sensortest = nullptr;
     });
+    m_dialoge.fensterAnmelden(Fenster::fAnsagen, [this](QWidget* eltern) {
+        AnsagenLogik logik(m_ansageeinstellungen, m_speicher, m_ansagen, m_rennen.Fahrer[1]);
+        FAnsagen fenster(logik, eltern);
+        fenster.exec();
+    });
     m_dialoge.ergebnisfensterAnmelden(f2SpurRennenZeigen);
+}
+
+Programmangaben Anwendung::programmangaben() const {
+    return {QCoreApplication::applicationVersion(), QString::fromLatin1(qVersion()),
+            QDir::toNativeSeparators(einstellungsortOeffnen()->fileName()),
+            m_daten.anzeigepfad(QStringLiteral("hof.ini")),
+            QDir::toNativeSeparators(m_daten.verzeichnis())};
 }
 
 void Anwendung::starten() {

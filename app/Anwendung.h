@@ -2,12 +2,16 @@
 // platform pieces and the windows, in the order they depend on each other.
 #pragma once
 
+#include "Ansagen.h"
+#include "Ansageprotokoll.h"
 #include "BoxUhr.h"
 #include "Datenport.h"
 #include "Ergebnisexport.h"
+#include "EspeakSprecher.h"
 #include "Fahrernamen.h"
 #include "Hauptfenster.h"
 #include "Hofmodul.h"
+#include "InfoAnzeigen.h"
 #include "JnutlBibliothek.h"
 #include "Leitungsbehandlung.h"
 #include "Platinenempfang.h"
@@ -37,7 +41,7 @@
 
 class Anwendung {
 public:
-    explicit Anwendung(const Programmoptionen& optionen);
+    Anwendung(const Programmoptionen& optionen, const Programmdateien& dateien);
     // A race under way is kept in the history as stopped.
     ~Anwendung();
     Anwendung(const Anwendung&) = delete;
@@ -47,29 +51,38 @@ public:
 private:
     void signalquellenVerbinden();
     void verlaufVerbinden();
+    void ansagenVerbinden();
     void fensterAnmelden();
     Signalquelle signalquelle() const;
+    Programmangaben programmangaben() const;
     // The simulated track replaces the serial port when it was asked for.
     Portsteuerung& portsteuerung();
 
     Programmoptionen m_optionen;
+    Programmdateien m_dateien;
+    // Its clock starts here, with the program.
+    Ansageprotokoll m_ansageprotokoll;
     Systemuhr m_systemuhr;
-    JnutlBibliothek m_box{JnutlBibliothek::standardorte()};
+    JnutlBibliothek m_box{JnutlBibliothek::standardorte(m_dateien)};
     BoxUhr m_boxuhr{m_box};
     QtZeitgeber m_timer;
     QtZeitgeber m_boxwacht;
     QtDialoge m_dialoge;
-    QtKlangausgabe m_klang;
+    QtKlangausgabe m_klang{m_dateien};
     Platinenuhr m_platinenuhr;
     Sensorport m_sensorleitungen{m_systemuhr};
     Datenport m_platinenport{Platinenprotokoll::Baud};
     Datenport m_MSCommRC{4800};
     QtEinstellungsspeicher m_speicher{m_dialoge};
-    Datenverzeichnis m_daten{m_optionen.datenverzeichnis};
+    Datenverzeichnis m_daten{m_optionen.datenverzeichnis, m_optionen.datenordnerAnlegen};
     Hofmodul m_hof{m_daten, m_dialoge};
     Systemtagesuhr m_tagesuhr;
     Ergebnisexport m_ergebnis{m_daten, m_dialoge, m_tagesuhr};
     Rekordstelle m_rekorde{m_rennen, m_hof, m_ergebnis};
+    // Before the race, which tells them what happens until its end.
+    Ansageeinstellungen m_ansageeinstellungen;
+    EspeakSprecher m_sprecher;
+    Ansagen m_ansagen{m_sprecher, m_ansageeinstellungen};
     Rennen m_rennen{{m_systemuhr, m_boxuhr, m_timer, m_boxwacht, m_dialoge, m_klang, m_MSComm1,
                      m_box, m_speicher, m_rekorde}};
     Platinenempfang m_platine{m_rennen, m_platinenuhr, m_systemuhr, m_dialoge};

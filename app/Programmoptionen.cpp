@@ -3,20 +3,51 @@
 #include "Zahlenformat.h"
 
 #include <QCommandLineParser>
+#include <QDir>
 
-Programmoptionen programmoptionenLesen(const QStringList& argumente,
-                                       const QString& programmordner) {
-    QCommandLineParser parser;
+namespace {
+
+// Where a user's data lives on Linux; a relative XDG_DATA_HOME is invalid and ignored.
+QString benutzerdatenordner() {
+    QString basis = qEnvironmentVariable("XDG_DATA_HOME");
+    if (basis.isEmpty() || QDir::isRelativePath(basis))
+        basis = QDir::homePath() + QStringLiteral("/.local/share");
+    return QDir(basis).filePath(QStringLiteral("rundomat"));
+}
+
+void grundoptionen(QCommandLineParser& parser) {
     parser.setApplicationDescription(
         QStringLiteral("Rundomat – Zeitnahme und Rennen für zweispurige Autorennbahnen"));
     parser.addHelpOption();
-    const QCommandLineOption daten(QStringLiteral("data-dir"),
-                                   QStringLiteral("Ordner für hof.ini, Ergebnisdateien und "
-                                                  "readme.txt (sonst der Programmordner)."),
-                                   QStringLiteral("ORDNER"));
+    parser.addVersionOption();
+}
+
+} // namespace
+
+QString aufrufzeile() {
+    QCommandLineParser parser;
+    grundoptionen(parser);
+    return parser.helpText().section(QLatin1Char('\n'), 0, 0);
+}
+
+Programmoptionen programmoptionenLesen(const QStringList& argumente,
+                                       const Programmdateien& dateien) {
+    QCommandLineParser parser;
+    grundoptionen(parser);
+    const QCommandLineOption daten(
+        QStringLiteral("data-dir"),
+        QStringLiteral("Ordner für hof.ini, Ergebnisdateien und den Rennverlauf (sonst der "
+                       "Programmordner, bei einer Installation ~/.local/share/rundomat)."),
+        QStringLiteral("ORDNER"));
     const QCommandLineOption protokoll(
         QStringLiteral("signal-log"),
         QStringLiteral("Schreibt jedes Sensorsignal und was daraus wurde in diese Datei."),
+        QStringLiteral("DATEI"));
+    const QCommandLineOption ansagen(
+        QStringLiteral("ansage-log"),
+        QStringLiteral("Schreibt jede Ansage in diese Datei, wenn sie ansteht (Millisekunden seit "
+                       "dem Programmstart, Tabulator, Text), und \"verworfen\", wenn sie "
+                       "ungesagt entfällt; auch ohne Tonausgabe."),
         QStringLiteral("DATEI"));
     const QCommandLineOption verlauf(
         QStringLiteral("verlauf-export"),
@@ -24,8 +55,21 @@ Programmoptionen programmoptionenLesen(const QStringList& argumente,
                        "als CSV für Tabellenkalkulationen (.csv) oder als JSON (.json), und "
                        "endet; braucht keinen Bildschirm."),
         QStringLiteral("DATEI"));
+    // --simulate and --web are read before the parser sees the arguments (below); here only
+    // for the help.
+    const QCommandLineOption simulation(
+        QStringLiteral("simulate"),
+        QStringLiteral("Fährt ohne Sensoren auf einer simulierten Bahn; --simulate=SEKUNDEN "
+                       "wählt die mittlere Rundenzeit (0,5 bis 3600, sonst 4)."));
+    const QCommandLineOption seite(
+        QStringLiteral("web"),
+        QStringLiteral("Zeigt den Stand als Live-Seite fürs Handy im selben Netz, auf Port 8080 "
+                       "oder dem gespeicherten; --web=PORT wählt einen anderen."));
     parser.addOption(daten);
+    parser.addOption(simulation);
+    parser.addOption(seite);
     parser.addOption(protokoll);
+    parser.addOption(ansagen);
     parser.addOption(verlauf);
 
     // --simulate and --web take an optional value, which QCommandLineParser cannot express.
@@ -65,11 +109,24 @@ Programmoptionen programmoptionenLesen(const QStringList& argumente,
         return optionen;
     }
     if (parser.isSet(QStringLiteral("help"))) {
-        optionen.hilfetext = parser.helpText();
+        optionen.ausgabe = parser.helpText();
         return optionen;
     }
-    optionen.datenverzeichnis = parser.isSet(daten) ? parser.value(daten) : programmordner;
+    if (parser.isSet(QStringLiteral("version"))) {
+        optionen.ausgabe = QCoreApplication::applicationName() + QLatin1Char(' ') +
+                           QCoreApplication::applicationVersion() + QLatin1Char('\n');
+        return optionen;
+    }
+    if (parser.isSet(daten)) {
+        optionen.datenverzeichnis = parser.value(daten);
+    } else if (dateien.installiert()) {
+        optionen.datenverzeichnis = benutzerdatenordner();
+        optionen.datenordnerAnlegen = true;
+    } else {
+        optionen.datenverzeichnis = dateien.programmordner();
+    }
     optionen.signalprotokoll = parser.value(protokoll);
+    optionen.ansageprotokoll = parser.value(ansagen);
     optionen.verlaufsexport = parser.value(verlauf);
     if (parser.isSet(verlauf) && optionen.verlaufsexport.isEmpty())
         optionen.fehler = QStringLiteral("--verlauf-export braucht einen Dateinamen.");

@@ -1,23 +1,33 @@
 // The command line: where the data files live, the track simulator, the signal log, the
-// spectators' live page, and the export of the race history without a window.
+// spectators' live page, the announcement log, and the export of the race history without a
+// window.
 #pragma once
+
+#include "Programmdateien.h"
 
 #include <QString>
 #include <QStringList>
 #include <optional>
 
 struct Programmoptionen {
-    QString datenverzeichnis;         // hof.ini, result files, readme.txt
+    QString datenverzeichnis;         // hof.ini, result files, the race history
+    bool datenordnerAnlegen = false;  // the user's data folder, made when first needed
     std::optional<double> simulation; // mean lap time of the simulated cars, seconds
     QString signalprotokoll;
     bool seite = false;                // --web: the live page runs, whatever the setting says
     std::optional<quint16> seitenport; // --web=PORT; otherwise the stored port
-    QString verlaufsexport;            // not empty: write the race history to this file and end
-    QString fehler;                    // not empty: the command line could not be read
-    QString hilfetext;                 // not empty: --help was asked for
+    QString ansageprotokoll;
+    QString verlaufsexport; // not empty: write the race history to this file and end
+    QString fehler;         // not empty: the command line could not be read
+    QString ausgabe;        // not empty: --help or --version: printed, then the end
 };
 
-Programmoptionen programmoptionenLesen(const QStringList& argumente, const QString& programmordner);
+// Qt's own option texts are German while the parser's translation is installed.
+Programmoptionen programmoptionenLesen(const QStringList& argumente,
+                                       const Programmdateien& dateien);
+
+// The help's first line, shown below the error of a command line that could not be read.
+QString aufrufzeile();
 
 // Whether the arguments ask for the export, which needs no display; read before the
 // program knows whether it may open one.

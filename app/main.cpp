@@ -4,8 +4,11 @@
 #include "Verlaufsexportbefehl.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QTextStream>
-#include <functional>
+#include <QTranslator>
+#include <csignal>
+#include <memory>
 
 namespace {
 // Without a display Qt would abort with a message about platform plugins; say plainly
@@ -20,42 +23,55 @@ bool anzeigeVorhanden() {
 #endif
 }
 
-// The command line of the program in either form, its folder known.
-int befehlszeileAusfuehren(const QString& programmordner,
-                           const std::function<int(const Programmoptionen&)>& ausfuehren) {
-    const Programmoptionen optionen =
-        programmoptionenLesen(QCoreApplication::arguments(), programmordner);
-    if (!optionen.hilfetext.isEmpty()) {
-        QTextStream(stdout) << optionen.hilfetext;
+// The command line read with Qt's own option texts in German; the translation goes again
+// before any window opens, whose buttons stay as they were.
+Programmoptionen befehlszeileLesen(const Programmdateien& dateien) {
+    QTranslator qtTexte;
+    if (qtTexte.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtTexte);
+    Programmoptionen optionen = programmoptionenLesen(QCoreApplication::arguments(), dateien);
+    if (!optionen.fehler.isEmpty())
+        optionen.fehler += QLatin1Char('\n') + aufrufzeile();
+    return optionen;
+}
+} // namespace
+
+int main(int argc, char* argv[]) {
+#ifdef SIGPIPE
+    // A log read through a pipe whose reader has gone must not end the program: the write
+    // fails and the race goes on.
+    std::signal(SIGPIPE, SIG_IGN);
+#endif
+    // Help, version and the export answer without a display, so they need no window system.
+    const bool fenster = anzeigeVorhanden() && !verlaufsexportVerlangt(argc, argv);
+    const std::unique_ptr<QCoreApplication> app =
+        fenster ? std::make_unique<QApplication>(argc, argv)
+                : std::make_unique<QCoreApplication>(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("rundomat"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(RUNDOMAT_VERSION));
+    const Programmdateien dateien(QCoreApplication::applicationDirPath());
+    const Programmoptionen optionen = befehlszeileLesen(dateien);
+    if (!optionen.ausgabe.isEmpty()) {
+        QTextStream(stdout) << optionen.ausgabe;
         return 0;
     }
     if (!optionen.fehler.isEmpty()) {
         QTextStream(stderr) << "rundomat: " << optionen.fehler << '\n';
         return 2;
     }
-    return ausfuehren(optionen);
-}
-} // namespace
-
-int main(int argc, char* argv[]) {
-    if (verlaufsexportVerlangt(argc, argv)) {
-        QCoreApplication app(argc, argv);
-        return befehlszeileAusfuehren(QCoreApplication::applicationDirPath(),
-                                      verlaufsexportAusfuehren);
-    }
-    QTextStream fehlerausgabe(stderr);
-    if (!anzeigeVorhanden()) {
-        fehlerausgabe << "rundomat: Keine grafische Anzeige gefunden (weder DISPLAY noch "
-                         "WAYLAND_DISPLAY ist gesetzt). Rundomat braucht einen Bildschirm.\n";
+    if (!optionen.verlaufsexport.isEmpty())
+        return verlaufsexportAusfuehren(optionen);
+    if (!fenster) {
+        QTextStream(stderr) << "rundomat: Keine grafische Anzeige gefunden (weder DISPLAY noch "
+                               "WAYLAND_DISPLAY ist gesetzt). Rundomat braucht einen "
+                               "Bildschirm.\n";
         return 1;
     }
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("rundomat"));
     QApplication::setFont(standardschrift());
-    return befehlszeileAusfuehren(QApplication::applicationDirPath(),
-                                  [](const Programmoptionen& optionen) {
-                                      Anwendung anwendung(optionen);
-                                      anwendung.starten();
-                                      return QApplication::exec();
-                                  });
+    // The desktop finds the program's entry, and so its icon, by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(RUNDOMAT_ID));
+    Anwendung anwendung(optionen, dateien);
+    anwendung.starten();
+    return QApplication::exec();
 }

@@ -10,8 +10,8 @@
 inline const QString Anwendungstitel = QStringLiteral("Rundomat");
 
 // The secondary windows that open modally over the main window; Info is the about box,
-// fVerlauf the race history.
-enum class Fenster { Dialog, fhof, fHinweis, fRaceControl, Info, Sensortest, fVerlauf };
+// fVerlauf the race history, fAnsagen the spoken announcements' settings.
+enum class Fenster { Dialog, fhof, fHinweis, fRaceControl, Info, Sensortest, fVerlauf, fAnsagen };
 
 class Dialoge {
 public:

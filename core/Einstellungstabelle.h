@@ -51,4 +51,18 @@ inline const Einstellung ZuschauerBreite{QStringLiteral("ZuschauerBreite"), QStr
 inline const Einstellung ZuschauerHoehe{QStringLiteral("ZuschauerHoehe"), QStringLiteral("540")};
 inline const Einstellung ZuschauerVollbild{QStringLiteral("ZuschauerVollbild"),
                                            QStringLiteral("False")};
+// Spoken announcements: on at all, each kind, the voice's words per minute and volume (%).
+inline const Einstellung Ansagen{QStringLiteral("Ansagen"), QStringLiteral("True")};
+inline const Einstellung AnsageRundenzeit{QStringLiteral("AnsageRundenzeit"),
+                                          QStringLiteral("True")};
+inline const Einstellung AnsageFahrername{QStringLiteral("AnsageFahrername"),
+                                          QStringLiteral("False")};
+inline const Einstellung AnsageBestzeit{QStringLiteral("AnsageBestzeit"), QStringLiteral("True")};
+inline const Einstellung AnsageRestrunden{QStringLiteral("AnsageRestrunden"),
+                                          QStringLiteral("True")};
+inline const Einstellung AnsageRennereignisse{QStringLiteral("AnsageRennereignisse"),
+                                              QStringLiteral("True")};
+inline const Einstellung AnsageTempo{QStringLiteral("AnsageTempo"), QStringLiteral("175")};
+inline const Einstellung AnsageLautstaerke{QStringLiteral("AnsageLautstaerke"),
+                                           QStringLiteral("100")};
 } // namespace Einstellungen

@@ -3,6 +3,7 @@
 #include "Rennzustand.h"
 #include "Zahlenformat.h"
 
+#include <limits>
 #include <optional>
 
 namespace {
@@ -50,11 +51,15 @@ std::int32_t Einstellungswerte::ganzzahl(const Einstellung& e) {
     return lesen<std::int32_t>(e, Zahlenformat::ganzzahlLesen);
 }
 
-std::int32_t Einstellungswerte::rundenzahl(const Einstellung& e) {
-    return lesen<std::int32_t>(e, [](const QString& t) {
+std::int32_t Einstellungswerte::ganzzahl(const Einstellung& e, std::int32_t von, std::int32_t bis) {
+    return lesen<std::int32_t>(e, [von, bis](const QString& t) {
         const std::optional<std::int32_t> wert = Zahlenformat::ganzzahlLesen(t);
-        return wert && *wert >= 1 ? wert : std::nullopt;
+        return wert && *wert >= von && *wert <= bis ? wert : std::nullopt;
     });
+}
+
+std::int32_t Einstellungswerte::rundenzahl(const Einstellung& e) {
+    return ganzzahl(e, 1, std::numeric_limits<std::int32_t>::max());
 }
 
 bool Einstellungswerte::flag(const Einstellung& e) {

@@ -20,6 +20,8 @@ public:
     double kurslaenge(const Einstellung& e);
     // A whole 32-bit number; fractions round half to even ("2,5" gives 2).
     std::int32_t ganzzahl(const Einstellung& e);
+    // A whole number within von..bis, both included.
+    std::int32_t ganzzahl(const Einstellung& e, std::int32_t von, std::int32_t bis);
     // A lap count: a whole number of at least 1.
     std::int32_t rundenzahl(const Einstellung& e);
     // "True", "False", or a number (0 is false).

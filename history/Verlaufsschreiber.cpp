@@ -22,6 +22,8 @@ void Verlaufsschreiber::starten() {
 }
 
 void Verlaufsschreiber::ablegen(Rennaufzeichnung aufzeichnung) {
+    if (m_bereit && !m_bereit())
+        return;
     QMetaObject::invokeMethod(&m_dort, [this, a = std::move(aufzeichnung)] { speichern(a); });
 }
 

@@ -23,6 +23,9 @@ public:
     void beiBefund(std::function<void(const Verlaufsbefund&)> meldung) {
         m_beiBefund = std::move(meldung);
     }
+    // Asked on this thread before a record is handed over; false drops it (its folder
+    // cannot be made, which the racer has been told).
+    void vorDemAblegen(std::function<bool()> bereit) { m_bereit = std::move(bereit); }
     void starten();
     void ablegen(Rennaufzeichnung aufzeichnung) override;
     // Returns when everything handed over so far is stored, or has failed.
@@ -36,6 +39,7 @@ private:
 
     QString m_pfad;
     std::function<void(const Verlaufsbefund&)> m_beiBefund;
+    std::function<bool()> m_bereit;
     QObject m_hier; // receives the answers on the thread that made this object
     QThread m_faden;
     QObject m_dort;                          // lives on m_faden

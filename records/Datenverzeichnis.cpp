@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QStringList>
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -42,10 +43,39 @@ bool istProgrammdatei(const QString& dateiname) {
     return programmdateien.contains(dateiname, Qt::CaseInsensitive);
 }
 
+// Why the folder cannot be made: the deepest part of its path that exists is a file, or a
+// folder the user may not write into.
+QString anlegefehler(const QString& verzeichnis) {
+    QFileInfo teil(verzeichnis);
+    while (!teil.exists() && !teil.isRoot())
+        teil = QFileInfo(teil.absolutePath());
+    const QString pfad = QDir::toNativeSeparators(teil.absoluteFilePath());
+    return teil.isDir() ? QStringLiteral("im Ordner ") + pfad +
+                              QStringLiteral(" darf Rundomat nichts anlegen")
+                        : pfad + QStringLiteral(" ist eine Datei, kein Ordner");
+}
+
 } // namespace
 
-Datenverzeichnis::Datenverzeichnis(const QString& verzeichnis)
-    : m_verzeichnis(QDir(verzeichnis).absolutePath()) {}
+Datenverzeichnis::Datenverzeichnis(const QString& verzeichnis, bool anlegen)
+    : m_verzeichnis(QDir(verzeichnis).absolutePath()), m_anlegen(anlegen),
+      m_anlegefehlerGemeldet(std::make_shared<bool>(false)) {}
+
+bool Datenverzeichnis::bereitstellen(Dialoge& dialoge) const {
+    if (!m_anlegen || QDir().mkpath(m_verzeichnis))
+        return true;
+    if (std::exchange(*m_anlegefehlerGemeldet, true))
+        return false;
+    dialoge.hinweis(QStringLiteral("Der Datenordner ") + QDir::toNativeSeparators(m_verzeichnis) +
+                        QStringLiteral(" lässt sich nicht anlegen: ") +
+                        anlegefehler(m_verzeichnis) +
+                        QStringLiteral(". Hall of Fame, Ergebnisdateien und Rennverlauf werden "
+                                       "darum nicht gespeichert; Rundomat läuft weiter. Der "
+                                       "Ordner liegt in XDG_DATA_HOME (sonst ~/.local/share), "
+                                       "mit --data-dir lässt sich ein anderer wählen."),
+                    Anwendungstitel);
+    return false;
+}
 
 QString Datenverzeichnis::pfad(const QString& dateiname) const {
     return QDir(m_verzeichnis).filePath(dateiname);

@@ -31,6 +31,8 @@ Ergebnisexport::Ergebnisexport(const Datenverzeichnis& daten, Dialoge& dialoge, 
     : m_daten(daten), m_dialoge(dialoge), m_uhr(uhr) {}
 
 void Ergebnisexport::ErgebnisSpeichern(const Rennen& rennen) {
+    if (!m_daten.bereitstellen(m_dialoge))
+        return;
     const QByteArray inhalt = ergebnistext(rennen.Fahrer, rennen.fR.FG);
     // Within the same second an automatic file replaces the one before it.
     const QString name =

@@ -91,6 +91,8 @@ void Hofmodul::unlesbareBeiseitelegen() {
 }
 
 void Hofmodul::HofSchreiben() {
+    if (!m_daten.bereitstellen(m_dialoge))
+        return;
     std::optional<Laufzeitfehler> fehler = unlesbareDateiBewahren();
     if (!fehler)
         fehler = dateiErsetzen(m_daten.pfad(Dateiname), HofDatei::schreiben(m_liste));
@@ -133,8 +135,11 @@ void Hofmodul::HofEintragen(double kandidat, const QString& sieger) {
         return;
     // Another program on this data folder may have entered records since the start.
     m_liste = aktuelleListe().value_or(m_liste);
-    if (!m_liste.rangFuer(wert))
+    const std::optional<int> rang = m_liste.rangFuer(wert);
+    if (!rang)
         return;
+    if (m_neuerRang)
+        m_neuerRang(*rang, sieger);
     const QString name = HofDatei::nameFuerDatei(nameErfragen(sieger));
 
     // Read, changed and written under the lock. Without it after the wait (a program stuck

@@ -8,6 +8,7 @@
 #include "Hofliste.h"
 #include "Laufzeitfehler.h"
 
+#include <functional>
 #include <optional>
 
 class Rennen;
@@ -31,6 +32,11 @@ public:
     void HofDateiLoeschen();
     // The window's button: clears the list if the user confirms.
     void BuNeueHofMachen_Click();
+    // Told of a candidate that takes a rank (1 to 5), with the name offered for it, before
+    // the name is asked for: the announcements say it while the racer types.
+    void beiNeuemRang(std::function<void(int rang, const QString& name)> aufruf) {
+        m_neuerRang = std::move(aufruf);
+    }
 
 private:
     // The list as hof.ini holds it now (empty without the file); nothing when unreadable.
@@ -46,4 +52,5 @@ private:
     // hof.ini exists but held no Hall of Fame, and could not be put aside: it must not be
     // overwritten unseen.
     bool m_dateiUnlesbar = false;
+    std::function<void(int, const QString&)> m_neuerRang;
 };

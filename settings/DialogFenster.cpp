@@ -138,6 +138,8 @@ void DialogFenster::aufbauen() {
     connect(abbrechen, &QPushButton::clicked, this, &DialogFenster::reject);
     knopf(QStringLiteral("Hilfe"), 6300, 1440, 1335, 375, &DialogLogik::BuHilfe_Click);
     knopf(QStringLiteral("Info"), 6300, 1920, 1335, 375, &DialogLogik::BuInfo_Click);
+    knopf(QStringLiteral("Ansagen …"), 6300, 2400, 1335, 375, &DialogLogik::BuAnsagen_Click,
+          QStringLiteral("was während des Rennens gesprochen wird (Umschalt + A)"));
     auto* label5 = new QLabel(QStringLiteral("Hardware Setup:"), this);
     platzieren(label5, 6300, 2940, 1335, 240);
     knopf(QStringLiteral("COM ändern"), 6300, 3180, 1335, 375, &DialogLogik::BuCom_Click,

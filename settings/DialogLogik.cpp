@@ -207,6 +207,10 @@ void DialogLogik::BuSensortest_Click() {
     m_dialoge.fensterZeigen(Fenster::Sensortest);
 }
 
+void DialogLogik::BuAnsagen_Click() {
+    m_dialoge.fensterZeigen(Fenster::fAnsagen);
+}
+
 void DialogLogik::buErgInDat_Click() {
     m_rekorde.ErgebnisSpeichern();
 }

@@ -55,6 +55,7 @@ public:
     void CancelButton_Click();
     void BuCom_Click();
     void BuSensortest_Click();
+    void BuAnsagen_Click();
     void buErgInDat_Click();
     void BuHilfe_Click();
     void BuInfo_Click();

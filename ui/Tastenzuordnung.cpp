@@ -21,6 +21,7 @@ Taste tasteVon(const QKeyEvent& ereignis) {
     case Qt::Key_Return:
     case Qt::Key_Enter: return Taste::Enter;
     case Qt::Key_Space: return Taste::Leertaste;
+    case Qt::Key_A: return Taste::A;
     case Qt::Key_D: return Taste::D;
     case Qt::Key_M: return Taste::M;
     case Qt::Key_H: return Taste::H;

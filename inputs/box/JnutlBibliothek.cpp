@@ -1,6 +1,5 @@
 #include "JnutlBibliothek.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -10,8 +9,8 @@ QString JnutlBibliothek::dateiname() {
     return QStringLiteral(JNUTL_DATEI);
 }
 
-QStringList JnutlBibliothek::standardorte() {
-    return {QDir(QCoreApplication::applicationDirPath()).filePath(dateiname()), dateiname()};
+QStringList JnutlBibliothek::standardorte(const Programmdateien& dateien) {
+    return {QDir(dateien.bibliotheksordner()).filePath(dateiname()), dateiname()};
 }
 
 const JnutlBibliothek::Einsprungpunkte* JnutlBibliothek::laden() {

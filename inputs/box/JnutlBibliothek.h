@@ -1,8 +1,10 @@
-// The box library, loaded from its file at the first call: next to the program first,
-// then wherever the system looks for libraries. Without it every operation does nothing.
+// The box library, loaded from its file at the first call: from the program's library
+// folder first, then wherever the system looks for libraries. Without it every operation does
+// nothing.
 #pragma once
 
 #include "BoxBibliothek.h"
+#include "Programmdateien.h"
 #include "jnutl.h"
 
 #include <QLibrary>
@@ -12,8 +14,8 @@ class JnutlBibliothek final : public BoxBibliothek {
 public:
     // The file names or paths to try, in order.
     explicit JnutlBibliothek(QStringList orte);
-    // Next to the running program, then by name through the system's search.
-    static QStringList standardorte();
+    // In the program's library folder, then by name through the system's search.
+    static QStringList standardorte(const Programmdateien& dateien);
     // The library's file name on this platform.
     static QString dateiname();
 

@@ -13,3 +13,7 @@ std::optional<QString> portGeraet(const QString& porttext);
 
 // Whether the platform takes a device path where a number would do.
 bool geraetepfad(const QString& porttext);
+
+// Whether the user lacks the right to open the device (on Linux the group dialout grants
+// it), so the prompt can say how to get it instead of a generic error.
+bool zugriffVerweigert(const QString& geraet);

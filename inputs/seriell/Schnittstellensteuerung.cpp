@@ -8,9 +8,17 @@ const QString Vorgabe = QStringLiteral("1");
 const QString Hinweis =
     QStringLiteral("   -> Zeitaufnahme über die serielle Schnittstelle nicht möglich");
 
+// On lines of its own: the prompt does not wrap its text, and the command is to be typed.
+const QString Rechtehinweis = QStringLiteral(
+    "\nIhnen fehlt das Recht, diese Schnittstelle zu öffnen: treten Sie mit dem Befehl\n"
+    "sudo adduser $USER dialout der Gruppe dialout bei und melden Sie sich danach neu an.\n");
+
 QString fehlerfrage(const QString& porttext) {
+    const std::optional<QString> geraet = portGeraet(porttext);
     return QStringLiteral("Fehler beim Öffnen der Schnittstelle (Com Port ") + porttext +
-           QStringLiteral("). Geben Sie bitte eine unbelegte und richtig konfigurierte "
+           QStringLiteral(").") +
+           (geraet && zugriffVerweigert(*geraet) ? Rechtehinweis : QStringLiteral(" ")) +
+           QStringLiteral("Geben Sie bitte eine unbelegte und richtig konfigurierte "
                           "Portnummer der seriellen Schnittstelle für die Rundomat an:");
 }
 

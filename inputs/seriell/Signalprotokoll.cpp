@@ -20,21 +20,14 @@ QString zeile(const Signaleintrag& e) {
 } // namespace
 
 bool Signalprotokoll::oeffnen(const QString& datei) {
-    if (const std::optional<QString> fehler = zielOeffnen(datei)) {
-        m_fehlertext = *fehler;
+    if (!m_datei.oeffnen(datei))
         return false;
-    }
-    m_datei.write(QStringLiteral("# Signalprotokoll ab %1: Uhrzeit [s], Ereignis, Spur, "
-                                 "Signalzeit [s], Ausgang, Anmerkung\n")
-                      .arg(QDateTime::currentDateTime().toString(Qt::ISODate))
-                      .toUtf8());
-    m_datei.flush();
+    m_datei.zeile(QStringLiteral("# Signalprotokoll ab %1: Uhrzeit [s], Ereignis, Spur, "
+                                 "Signalzeit [s], Ausgang, Anmerkung")
+                      .arg(QDateTime::currentDateTime().toString(Qt::ISODate)));
     return true;
 }
 
 void Signalprotokoll::eintragen(const Signaleintrag& eintrag) {
-    if (!m_datei.isOpen())
-        return;
-    m_datei.write((zeile(eintrag) + QLatin1Char('\n')).toUtf8());
-    m_datei.flush();
+    m_datei.zeile(zeile(eintrag));
 }

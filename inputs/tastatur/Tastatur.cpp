@@ -55,6 +55,10 @@ void Tastatur::Form_KeyDown(Taste taste, int umschaltung) {
         if (gesperrt && r.fR.LaEinstellungen.Enabled)
             m_dialoge.fensterZeigen(Fenster::Sensortest);
         break;
+    case Taste::A:
+        if (gesperrt && r.fR.LaEinstellungen.Enabled)
+            m_dialoge.fensterZeigen(Fenster::fAnsagen);
+        break;
     case Taste::I:
         if (gesperrt)
             m_dialoge.fensterZeigen(Fenster::Info);

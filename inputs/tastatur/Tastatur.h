@@ -1,8 +1,9 @@
 // The main window's keyboard: Enter starts and stops, Space halts a race after a crash,
 // Shift+1 and Shift+2 give laps by hand, and Shift with a letter opens what the
-// label-buttons offer (Shift+T the sensor test, Shift+V the race history), only while no
-// race runs. Shift+Z opens and closes the spectators' big-screen window and F11 puts it on
-// full screen, at any time. A Shift+Ctrl click on the countdown digit toggles single mode.
+// label-buttons offer (Shift+T the sensor test, Shift+V the race history, Shift+A the
+// announcements), only while no race runs. Shift+Z opens and closes the spectators'
+// big-screen window and F11 puts it on full screen, at any time. A Shift+Ctrl click on the
+// countdown digit toggles single mode.
 #pragma once
 
 #include "Fahrernamen.h"
@@ -16,6 +17,7 @@ enum class Taste {
     Leertaste,
     Ziffer1,
     Ziffer2,
+    A,
     D,
     M,
     H,

@@ -5,7 +5,7 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
-FHinweis::FHinweis(const QString& datenverzeichnis, QWidget* eltern) : QDialog(eltern) {
+FHinweis::FHinweis(const QString& readme, QWidget* eltern) : QDialog(eltern) {
     setWindowTitle(QStringLiteral("Hinweis"));
     auto* TeHinweis = new QPlainTextEdit(this);
     TeHinweis->setObjectName(QStringLiteral("TeHinweis"));
@@ -18,7 +18,7 @@ FHinweis::FHinweis(const QString& datenverzeichnis, QWidget* eltern) : QDialog(e
     schrift.setStyleHint(QFont::Monospace);
     schrift.setPointSizeF(8.25);
     TeHinweis->setFont(schrift);
-    TeHinweis->setPlainText(hinweistextLesen(datenverzeichnis));
+    TeHinweis->setPlainText(hinweistextLesen(readme));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -26,7 +26,7 @@ FHinweis::FHinweis(const QString& datenverzeichnis, QWidget* eltern) : QDialog(e
     resize(640, 480);
 }
 
-void fHinweisZeigen(const QString& datenverzeichnis, QWidget* eltern) {
-    FHinweis fenster(datenverzeichnis, eltern);
+void fHinweisZeigen(const QString& readme, QWidget* eltern) {
+    FHinweis fenster(readme, eltern);
     fenster.exec();
 }

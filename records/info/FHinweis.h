@@ -5,8 +5,9 @@
 
 class FHinweis final : public QDialog {
 public:
-    explicit FHinweis(const QString& datenverzeichnis, QWidget* eltern = nullptr);
+    explicit FHinweis(const QString& readme, QWidget* eltern = nullptr);
 };
 
-// Shows the notes window modally over eltern and returns when it has been closed.
-void fHinweisZeigen(const QString& datenverzeichnis, QWidget* eltern);
+// Shows the notes window for the readme.txt at that path modally over eltern and returns
+// when it has been closed.
+void fHinweisZeigen(const QString& readme, QWidget* eltern);

@@ -1,5 +1,7 @@
 #include "Hinweistext.h"
 
+#include "Windows1252.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -7,7 +9,9 @@
 
 QString hinweistextBauen(QByteArrayView inhalt) {
     QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString datei = utf8(inhalt);
+    QString datei = utf8(inhalt);
+    if (utf8.hasError())
+        datei = Windows1252::dekodieren(inhalt);
     QString text;
     qsizetype anfang = 0;
     while (anfang < datei.size()) {
@@ -24,8 +28,7 @@ QString hinweistextBauen(QByteArrayView inhalt) {
     return text;
 }
 
-QString hinweistextLesen(const QString& datenverzeichnis) {
-    const QString pfad = QDir(datenverzeichnis).filePath(QStringLiteral("readme.txt"));
+QString hinweistextLesen(const QString& pfad) {
     const QString anzeigepfad = QDir::toNativeSeparators(pfad);
     // Only a plain file: a pipe or device of that name could block the window forever.
     if (!QFileInfo(pfad).isFile())

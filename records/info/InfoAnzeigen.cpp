@@ -2,21 +2,23 @@
 
 #include <QStringList>
 
-void InfoAnzeigen(Dialoge& dialoge) {
+void InfoAnzeigen(Dialoge& dialoge, const Programmangaben& angaben) {
     const QStringList zeilen = {
-        QStringLiteral("Rundomat-Team"),
-        QStringLiteral("Am Rennbahnweg 1"),
-        QStringLiteral("12345 Musterstadt"),
+        QStringLiteral("Rundomat ") + angaben.version,
+        QStringLiteral("Zeitnahme und Rennen für zweispurige Autorennbahnen"),
         QString(),
-        QStringLiteral("eMail: info@example.org"),
-        QStringLiteral("Updates und Support unter: https://www.example.org/rundomat"),
+        QStringLiteral("Lizenz: GNU General Public License, Version 3 oder neuer "
+                       "(GPL-3.0-or-later). Rundomat ist freie Software und kommt ohne jede "
+                       "Gewährleistung."),
+        QStringLiteral("Qt-Version: ") + angaben.qtVersion,
+        QString(),
+        QStringLiteral("Einstellungen: ") + angaben.einstellungen,
+        QStringLiteral("Hall of Fame: ") + angaben.hof,
+        QStringLiteral("Ergebnisdateien und Rennverlauf: ") + angaben.ergebnisse,
         QString(),
         QStringLiteral("Vielen Dank an alle Testfahrer für ihre Runden und Ideen."),
-        QString(),
         QStringLiteral("Hintergrundbild: Zeichnung des Rundomat-Teams"),
-        QString(),
-        QStringLiteral("Version 3.0"),
     };
     dialoge.meldung(zeilen.join(QStringLiteral("\r\n")),
-                    QStringLiteral("© Rundomat-Team - Version 3.0"));
+                    QStringLiteral("© Rundomat-Team - Version ") + angaben.version);
 }

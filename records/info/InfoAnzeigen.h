@@ -1,6 +1,15 @@
-// The about box: the version, and where the program's makers are found.
+// The about box: the program, its version and licence, the Qt it runs on, and where its
+// settings and records live, so a racer can find them.
 #pragma once
 
 #include "Dialoge.h"
 
-void InfoAnzeigen(Dialoge& dialoge);
+struct Programmangaben {
+    QString version;
+    QString qtVersion;
+    QString einstellungen; // the settings file
+    QString hof;           // hof.ini
+    QString ergebnisse;    // the folder of the result files and the race history
+};
+
+void InfoAnzeigen(Dialoge& dialoge, const Programmangaben& angaben);

@@ -88,16 +88,35 @@ nurTastatur() {
     fenster '^Rundomat   -> Zeitaufnahme über die serielle Schnittstelle nicht möglich$'
 }
 
+# A five-lap race by hand from the focused main window: Enter, the countdown, Shift+1 and
+# Shift+2 until both lanes are home. Lane 1 wins: its driver is offered for the Hall of
+# Fame; the list is shown, then closed.
+handrennen() {
+    xdotool key Return
+    sleep 5.5 # the countdown
+    for runde in 0 1 2 3 4 5; do
+        xdotool key shift+1
+        sleep 0.3
+        xdotool key shift+2
+        sleep 0.9
+    done
+    fenster 'Gut gefahren'
+    xdotool key Return
+    fenster 'Hall of Fame'
+    xdotool key Return
+}
+
 # The result file the race end wrote (permanent logging), as UTF-8 without CRs; waits up
-# to the given tenths of a second. With a second argument n, the n-th race's file.
+# to the given tenths of a second. With a second argument n, the n-th race's file; with a
+# third, the folder it is in ($arbeit/daten unless told).
 ergebnisdatei() {
-    local datei=""
+    local datei="" ordner=${3:-$arbeit/daten}
     for _ in $(seq "${1:-100}"); do
-        datei=$(ls "$arbeit"/daten/Rennergebnis*.txt 2>/dev/null | sed -n "${2:-1}p" || true)
+        datei=$(ls "$ordner"/Rennergebnis*.txt 2>/dev/null | sed -n "${2:-1}p" || true)
         [ -n "$datei" ] && break
         sleep 0.2
     done
-    [ -n "$datei" ] || fehler "keine Ergebnisdatei in $arbeit/daten"
+    [ -n "$datei" ] || fehler "keine Ergebnisdatei in $ordner"
     iconv -f WINDOWS-1252 -t UTF-8 "$datei" | tr -d '\r'
 }
 

@@ -168,3 +168,33 @@ TEST_F(HofTest, ZweiProgrammeBehaltenBeideRekorde) {
     EXPECT_EQ(dialoge.eingaben.size(), 1u);
     EXPECT_FALSE(ordner.gibt("hof.ini.lock")) << "the lock goes with the entry";
 }
+
+// The user's data folder of an installed program is made at the first record; where it
+// cannot be made (XDG_DATA_HOME names a file), the racer hears it once, whichever record
+// asks, and nothing lands anywhere else.
+TEST(Benutzerdatenordner, WirdBeimErstenRekordAngelegtOderEinmalAbgelehnt) {
+    QTemporaryDir heim;
+    FakeDialoge dialoge;
+    const Datenverzeichnis neu(heim.filePath("share/rundomat"), true);
+    Hofmodul(neu, dialoge).HofEintragen(5, "Anna");
+    EXPECT_TRUE(QFile::exists(heim.filePath("share/rundomat/hof.ini")));
+    EXPECT_TRUE(dialoge.meldungen.empty());
+
+    QFile datei(heim.filePath("datei"));
+    ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
+    datei.close();
+    const Datenverzeichnis unmoeglich(heim.filePath("datei/rundomat"), true);
+    Hofmodul(unmoeglich, dialoge).HofEintragen(5, "Anna");
+    Hofmodul(unmoeglich, dialoge).HofEintragen(6, "Bea");
+    EXPECT_FALSE(unmoeglich.bereitstellen(dialoge));
+    ASSERT_EQ(dialoge.meldungen.size(), 1u);
+    EXPECT_EQ(dialoge.meldungen[0].text,
+              "Der Datenordner " + heim.filePath("datei/rundomat") +
+                  " lässt sich nicht anlegen: " + heim.filePath("datei") +
+                  " ist eine Datei, kein Ordner. Hall of Fame, Ergebnisdateien und Rennverlauf "
+                  "werden darum nicht gespeichert; Rundomat läuft weiter. Der Ordner liegt in "
+                  "XDG_DATA_HOME (sonst ~/.local/share), mit --data-dir lässt sich ein anderer "
+                  "wählen.");
+    EXPECT_EQ(QDir(heim.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot),
+              (QStringList{"datei", "share"}));
+}

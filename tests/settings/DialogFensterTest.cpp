@@ -119,3 +119,17 @@ TEST(DialogFenster, RacecontrolHinweisKommtAuchBeiOkVorDemSchliessen) {
         EXPECT_TRUE(b.rennen.RaceControl) << mitMaus;
     }
 }
+
+TEST(DialogFenster, AnsagenKnopfOeffnetDasFensterUndLaesstDenDialogOffen) {
+    Einstellungsbahn b;
+    DialogLogik logik = b.dialogOeffnen();
+    DialogFenster fenster(logik);
+    fenster.show();
+    auto* ansagen =
+        finden<QPushButton>(fenster, "was während des Rennens gesprochen wird (Umschalt + A)");
+    ASSERT_NE(ansagen, nullptr);
+    EXPECT_EQ(ansagen->text(), "Ansagen …");
+    QTest::mouseClick(ansagen, Qt::LeftButton);
+    EXPECT_EQ(b.dialoge.gezeigteFenster, std::vector<Fenster>{Fenster::fAnsagen});
+    EXPECT_TRUE(fenster.isVisible());
+}

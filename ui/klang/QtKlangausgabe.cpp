@@ -13,14 +13,15 @@ namespace {
 constexpr qint64 LaengsteWartezeitMikrosekunden = 1'000'000;
 } // namespace
 
-QtKlangausgabe::QtKlangausgabe(QObject* eltern) : QObject(eltern) {}
+QtKlangausgabe::QtKlangausgabe(Programmdateien dateien, QObject* eltern)
+    : QObject(eltern), m_dateien(std::move(dateien)) {}
 
 QtKlangausgabe::~QtKlangausgabe() = default;
 
 void QtKlangausgabe::abspielen(const QString& datei) {
     m_effekt.stop();
     const QAudioDevice geraet = QMediaDevices::defaultAudioOutput();
-    const QFileInfo info(datei);
+    const QFileInfo info(m_dateien.pfad(datei));
     if (geraet.isNull() || !info.isFile() || !info.isReadable())
         return;
     m_effekt.setAudioDevice(geraet);
@@ -67,8 +68,10 @@ void QtKlangausgabe::tonStarten(QByteArray daten) {
     m_tonausgabe->start(&m_tonPuffer);
 }
 
-// Idle means the sink has played everything it was given: the next waiting beep follows.
-// A sink that failed is built anew at the next beep, outside its own signal.
+// Idle means the sink has handed everything it was given to the sound server: the next
+// waiting beep follows. Without one the sink stays open, since stop() drops what the server
+// has not played yet, which cut a beep to its first few milliseconds. A sink that failed is
+// built anew at the next beep, outside its own signal.
 void QtKlangausgabe::tonZustandGewechselt() {
     const QAudio::Error fehler = m_tonausgabe->error();
     if (fehler != QAudio::NoError && fehler != QAudio::UnderrunError) {
@@ -76,10 +79,6 @@ void QtKlangausgabe::tonZustandGewechselt() {
         m_wartendeToene.clear();
         return;
     }
-    if (m_tonausgabe->state() != QAudio::IdleState)
-        return;
-    if (m_wartendeToene.isEmpty())
-        m_tonausgabe->stop();
-    else
+    if (m_tonausgabe->state() == QAudio::IdleState && !m_wartendeToene.isEmpty())
         tonStarten(std::exchange(m_wartendeToene, {}));
 }

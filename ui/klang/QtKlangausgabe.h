@@ -1,8 +1,10 @@
-// The real sound output: WAV files and the beep through the system's default audio
-// output. Without an audio device everything stays silent.
+// The real sound output: WAV files, found among the program's own files whatever folder
+// it was started from, and the beep through the system's default audio output. Without an
+// audio device everything stays silent.
 #pragma once
 
 #include "Klangausgabe.h"
+#include "Programmdateien.h"
 
 #include <QAudioDevice>
 #include <QBuffer>
@@ -14,7 +16,7 @@ class QAudioSink;
 
 class QtKlangausgabe final : public QObject, public Klangausgabe {
 public:
-    explicit QtKlangausgabe(QObject* eltern = nullptr);
+    explicit QtKlangausgabe(Programmdateien dateien, QObject* eltern = nullptr);
     ~QtKlangausgabe() override;
 
     void abspielen(const QString& datei) override;
@@ -25,6 +27,7 @@ private:
     void tonStarten(QByteArray daten);
     void tonZustandGewechselt();
 
+    Programmdateien m_dateien;
     QSoundEffect m_effekt;
     // The sink reads from the buffer, so it is declared after it and goes first.
     QBuffer m_tonPuffer;

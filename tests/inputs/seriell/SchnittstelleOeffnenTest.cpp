@@ -1,7 +1,10 @@
 #include "Portangabe.h"
 #include "Portbahn.h"
 
+#include <QCoreApplication>
+#include <QFile>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 TEST(Portangabe, ZahlenSindDieSeriellenPortsUndGeraetepfadeGeltenWieSie) {
     const std::vector<std::pair<QString, std::optional<QString>>> faelle{
@@ -181,4 +184,31 @@ TEST(SchnittstelleOeffnen, EinGeraetOhneModemleitungenWirdGenannt) {
     EXPECT_EQ(b.dialoge.meldungen.size(), 1u);
     EXPECT_EQ(b.portfeld(), "Com Port: ?");
     EXPECT_TRUE(b.rennen.fR.Caption.endsWith(Hinweis));
+}
+
+// A port the user may not open: the prompt says how to get the right. Only a user without
+// root's rights sees it; ctest runs this once more as such a user (SchnittstelleOhneRecht).
+TEST(SchnittstelleOeffnen, OhneRechtNenntDasPromptDieGruppeDialout) {
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root may open every port";
+    const QString geraet =
+        QStringLiteral("/dev/shm/rundomat-port-%1").arg(QCoreApplication::applicationPid());
+    QFile port(geraet);
+    ASSERT_TRUE(port.open(QIODevice::WriteOnly));
+    port.close();
+    ASSERT_TRUE(port.setPermissions({}));
+    Portbahn b;
+    b.MSComm1.belegt = {geraet, "/dev/ttyS0"};
+    b.dialoge.eingabeAntworten = {geraet, "1"};
+    b.steuerung.SchnittstelleOeffnen(NormalOeffnen);
+    port.remove();
+
+    const QStringList fragen = b.fragen();
+    ASSERT_EQ(fragen.size(), 3);
+    EXPECT_EQ(fragen[1], "Fehler beim Öffnen der Schnittstelle (Com Port " + geraet +
+                             ").\nIhnen fehlt das Recht, diese Schnittstelle zu öffnen: treten "
+                             "Sie mit dem Befehl\nsudo adduser $USER dialout der Gruppe dialout "
+                             "bei und melden Sie sich danach neu an.\nGeben Sie bitte eine "
+                             "unbelegte und richtig konfigurierte Portnummer der seriellen "
+                             "Schnittstelle für die Rundomat an:");
 }

@@ -69,8 +69,8 @@ TEST(Tastatur, FensterTastenNurZwischenDenRennen) {
     Tastaturbahn b;
     b.rennen.MaxGeschw = 3;
     b.starten();
-    for (Taste t :
-         {Taste::D, Taste::M, Taste::H, Taste::O, Taste::I, Taste::T, Taste::V, Taste::F1})
+    for (Taste t : {Taste::A, Taste::D, Taste::M, Taste::H, Taste::O, Taste::I, Taste::T, Taste::V,
+                    Taste::F1})
         b.taste(t);
     EXPECT_TRUE(b.dialoge.gezeigteFenster.empty());
     EXPECT_TRUE(b.rekorde.aufrufe.isEmpty());
@@ -88,14 +88,15 @@ TEST(Tastatur, FensterTastenNurZwischenDenRennen) {
     b.taste(Taste::O);
     b.taste(Taste::T);
     b.taste(Taste::V);
+    b.taste(Taste::A);
     EXPECT_EQ(b.dialoge.gezeigteFenster,
               (std::vector<Fenster>{Fenster::fhof, Fenster::Info, Fenster::Dialog,
-                                    Fenster::Sensortest, Fenster::fVerlauf}));
+                                    Fenster::Sensortest, Fenster::fVerlauf, Fenster::fAnsagen}));
     b.taste(Taste::F2);
     ASSERT_EQ(b.dialoge.eingaben.size(), 1u);
     EXPECT_EQ(b.dialoge.eingaben[0].text, "Wie soll der neue Name von Fahrer 2 sein?:");
     b.taste(Taste::H, Umschaltung::Shift | Umschaltung::Alt);
-    EXPECT_EQ(b.dialoge.gezeigteFenster.size(), 5u);
+    EXPECT_EQ(b.dialoge.gezeigteFenster.size(), 6u);
 }
 
 TEST(Tastatur, InDerCrashpauseGehenDieFensterTastenAberNichtDieGesperrtenKnoepfe) {
@@ -107,6 +108,7 @@ TEST(Tastatur, InDerCrashpauseGehenDieFensterTastenAberNichtDieGesperrtenKnoepfe
     b.taste(Taste::O);
     b.taste(Taste::T); // the lines would feed the test, not the race
     b.taste(Taste::V);
+    b.taste(Taste::A);
     EXPECT_EQ(b.dialoge.gezeigteFenster, std::vector<Fenster>{Fenster::Info});
 }
 

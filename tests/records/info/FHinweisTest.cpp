@@ -21,7 +21,7 @@ TEST(FHinweis, ZeigtReadmeSchreibgeschuetztInFesterSchrift) {
     datei.write("Zeile eins\r\nZeile zwei\r\n");
     datei.close();
 
-    FHinweis fenster(ordner.path());
+    FHinweis fenster(datei.fileName());
     fenster.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenster));
     EXPECT_EQ(fenster.windowTitle(), "Hinweis");
@@ -40,7 +40,7 @@ TEST(FHinweis, ZeigtReadmeSchreibgeschuetztInFesterSchrift) {
 
 TEST(FHinweis, OhneReadmeEinHinweisImFenster) {
     QTemporaryDir ordner;
-    FHinweis fenster(ordner.path());
+    FHinweis fenster(ordner.filePath("readme.txt"));
     EXPECT_TRUE(
         textfeld(fenster)->toPlainText().startsWith("Die Datei readme.txt wurde nicht gefunden: "));
 }

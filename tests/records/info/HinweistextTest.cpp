@@ -25,27 +25,27 @@ TEST(Hinweistext, JedeZeileFolgtEinemZeilenumbruch) {
         EXPECT_EQ(hinweistextBauen(fall.datei), fall.text) << fall.datei.toStdString();
 }
 
-TEST(Hinweistext, DateiIstUtf8) {
+TEST(Hinweistext, DateiIstUtf8OderSonstWindows1252) {
     EXPECT_EQ(hinweistextBauen("F\xC3\xBC\x68rer"), "\r\nFührer");
     EXPECT_EQ(hinweistextBauen("\xEF\xBB\xBFStart"), "\r\nStart");
-    // A stray Latin-1 byte becomes a replacement character, and the rest survives.
-    EXPECT_EQ(hinweistextBauen("R\xFC\x63k\nweiter"), "\r\nR\uFFFDck\r\nweiter");
+    // A copy saved by an older editor: every umlaut and the euro sign as typed.
+    EXPECT_EQ(hinweistextBauen("f\xFCr 5 \x80\nweiter"), "\r\nfür 5 €\r\nweiter");
 }
 
-TEST(Hinweistext, LiestReadmeAusDemDatenverzeichnis) {
+TEST(Hinweistext, LiestDieReadme) {
     QTemporaryDir ordner;
     QFile datei(ordner.filePath("readme.txt"));
     ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
     datei.write("Hinweise\r\n\r\nViel Spa\xC3\x9F!\r\n");
     datei.close();
-    EXPECT_EQ(hinweistextLesen(ordner.path()), "\r\nHinweise\r\n\r\nViel Spaß!");
+    EXPECT_EQ(hinweistextLesen(datei.fileName()), "\r\nHinweise\r\n\r\nViel Spaß!");
 }
 
 TEST(Hinweistext, OhneLesbareDateiEinHinweis) {
     QTemporaryDir ordner;
-    EXPECT_EQ(hinweistextLesen(ordner.path()),
-              "Die Datei readme.txt wurde nicht gefunden: " + ordner.filePath("readme.txt"));
+    const QString readme = ordner.filePath("readme.txt");
+    EXPECT_EQ(hinweistextLesen(readme), "Die Datei readme.txt wurde nicht gefunden: " + readme);
 
     ASSERT_TRUE(QDir(ordner.path()).mkdir("readme.txt"));
-    EXPECT_TRUE(hinweistextLesen(ordner.path()).startsWith("Die Datei readme.txt wurde nicht"));
+    EXPECT_TRUE(hinweistextLesen(readme).startsWith("Die Datei readme.txt wurde nicht"));
 }

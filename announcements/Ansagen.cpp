@@ -1,0 +1,158 @@
+#include "Ansagen.h"
+
+#include "Ansagetext.h"
+#include "Rennen.h"
+
+#include <cmath>
+
+namespace {
+// The lap the "Probe" button says.
+constexpr double Probezeit = 4.213;
+} // namespace
+
+Ansagen::Ansagen(Sprecher& sprecher, const Ansageeinstellungen& einstellungen)
+    : m_sprecher(sprecher), m_e(einstellungen) {}
+
+QString Ansagen::fahrer(const Rennen& rennen, int spur) const {
+    return Ansagetext::fahrer(rennen.Fahrer[spur], spur);
+}
+
+void Ansagen::rennenGestartet(const Rennen&) {
+    allesVerwerfen();
+    m_rennbestzeit.reset();
+    m_zielzeit = {0.0, 0.0};
+}
+
+void Ansagen::rundeGezaehlt(const Rennen& rennen, const Rundenmeldung& runde) {
+    // The first lap of the race is its best by default: "Bestzeit" is said only for a lap
+    // that beats another.
+    const bool rennbestzeit = m_rennbestzeit && runde.rundenzeit < *m_rennbestzeit;
+    if (!m_rennbestzeit || rennbestzeit)
+        m_rennbestzeit = runde.rundenzeit;
+    if (!m_e.an)
+        return;
+    Ansagetext::Runde text;
+    text.bestzeit = m_e.bestzeit && rennbestzeit;
+    if (m_e.rundenzeit || text.bestzeit)
+        text.zeit = runde.rundenzeit;
+    if (m_e.fahrername || text.bestzeit)
+        text.fahrer = fahrer(rennen, runde.spur);
+    if (m_e.restrunden)
+        text.nochRunden = rennen.Rundenzahl - runde.runde;
+    sagen({Ansagetext::runde(text), runde.spur, false});
+}
+
+void Ansagen::fehlstart(const Rennen& rennen, int spur) {
+    if (ereignisseAn())
+        sagen({Ansagetext::fehlstart(fahrer(rennen, spur)), Ansagefach::Bleibt, true});
+}
+
+void Ansagen::crashPause(const Rennen&, bool an) {
+    if (ereignisseAn())
+        sagen({Ansagetext::crashPause(an), Ansagefach::Crash, true});
+}
+
+void Ansagen::spurFertig(const Rennen& rennen, int spur, double rennzeit, int platz) {
+    m_zielzeit[spur] = rennzeit;
+    // In a race the first lane home has won; in a heat of a lane-change race it has not.
+    if (ereignisseAn() && rennen.Rennmodus && !rennen.SpurWechsel && platz == 1)
+        sagen({Ansagetext::gewinnt(fahrer(rennen, spur)), Ansagefach::Bleibt, false});
+}
+
+void Ansagen::rennende(const Rennen& rennen, int siegerSpur) {
+    if (ereignisseAn())
+        rennergebnis(rennen, siegerSpur);
+}
+
+void Ansagen::rennergebnis(const Rennen& rennen, int siegerSpur) {
+    if (!rennen.Rennmodus) {
+        // Training: the lower best lap has won.
+        if (siegerSpur == 0)
+            sagen({Ansagetext::unentschieden(), Ansagefach::Bleibt, false});
+        else
+            sagen({Ansagetext::sieg(fahrer(rennen, siegerSpur),
+                                    std::fabs(rennen.BestZeit[1] - rennen.BestZeit[2]), false),
+                   Ansagefach::Bleibt, false});
+        return;
+    }
+    const double zielabstand = std::fabs(m_zielzeit[1] - m_zielzeit[2]);
+    if (!rennen.SpurWechsel) {
+        // The winner was named at the finish.
+        sagen({Ansagetext::vorsprung(zielabstand), Ansagefach::Bleibt, false});
+        return;
+    }
+    if (!rennen.ZweiterLauf) {
+        sagen({Ansagetext::sieg(fahrer(rennen, siegerSpur), zielabstand, true), Ansagefach::Bleibt,
+               false});
+        return;
+    }
+    // After the second heat the totals decide, as the result window will show: driver 1
+    // drove lane 2 first and lane 1 now, driver 2 the other way round. The names are
+    // swapped back only after this call.
+    const double gesamt1 = rennen.Lauf1Zeit[2] + rennen.Lauf2Zeit[1];
+    const double gesamt2 = rennen.Lauf1Zeit[1] + rennen.Lauf2Zeit[2];
+    if (gesamt1 == gesamt2)
+        sagen({Ansagetext::unentschieden(), Ansagefach::Bleibt, false});
+    else
+        sagen({Ansagetext::sieg(fahrer(rennen, gesamt1 < gesamt2 ? 1 : 2),
+                                std::fabs(gesamt1 - gesamt2), false),
+               Ansagefach::Bleibt, false});
+}
+
+void Ansagen::rennenGestoppt(const Rennen&) {
+    // What the stopped race still had to say about its laps is stale now.
+    for (const Ansage& ansage : m_schlange.verwerfen({1, 2, Ansagefach::Crash}))
+        verworfen(ansage);
+}
+
+void Ansagen::hallOfFame(int rang, const QString& name) {
+    if (ereignisseAn())
+        sagen({Ansagetext::hallOfFame(Ansagetext::sprechbarerName(name), rang), Ansagefach::Bleibt,
+               false});
+}
+
+void Ansagen::probe(const QString& fahrer) {
+    allesVerwerfen();
+    Ansagetext::Runde text;
+    text.zeit = Probezeit;
+    if (m_e.fahrername)
+        text.fahrer = Ansagetext::fahrer(fahrer, 1);
+    sagen({Ansagetext::runde(text), Ansagefach::Bleibt, false});
+}
+
+void Ansagen::sagen(Ansage ansage) {
+    if (ansage.text.isEmpty())
+        return;
+    if (m_protokoll)
+        m_protokoll(ansage.text, false);
+    if (const std::optional<Ansage> alt = m_schlange.einreihen(std::move(ansage)))
+        verworfen(*alt);
+    weiter();
+}
+
+void Ansagen::weiter() {
+    if (m_laufend)
+        return;
+    m_laufend = m_schlange.naechste();
+    if (m_laufend)
+        m_sprecher.sprechen(m_laufend->text, {m_e.tempo, m_e.lautstaerke}, [this] { gesagt(); });
+}
+
+void Ansagen::gesagt() {
+    m_laufend.reset();
+    weiter();
+}
+
+void Ansagen::verworfen(const Ansage& ansage) {
+    if (m_protokoll)
+        m_protokoll(ansage.text, true);
+}
+
+void Ansagen::allesVerwerfen() {
+    if (m_laufend) {
+        m_sprecher.verstummen();
+        verworfen(*std::exchange(m_laufend, std::nullopt));
+    }
+    for (const Ansage& ansage : m_schlange.verwerfen())
+        verworfen(ansage);
+}

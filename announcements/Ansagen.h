@@ -1,0 +1,56 @@
+// What is said when: listens to the race and queues its announcements for the speaker,
+// one at a time. Lap announcements that go stale while others are said are dropped, the
+// race end's never; a new race cuts whatever is still being said.
+#pragma once
+
+#include "Ansageeinstellungen.h"
+#include "Ansageschlange.h"
+#include "Reihe.h"
+#include "Rennbeobachter.h"
+#include "Sprecher.h"
+
+#include <functional>
+#include <optional>
+
+class Ansagen final : public Rennbeobachter {
+public:
+    // Told of every announcement when it is queued, and again (verworfen) when it is
+    // dropped unsaid or cut off.
+    using Protokoll = std::function<void(const QString& text, bool verworfen)>;
+
+    // The settings are read at every event, so the window's changes count at once.
+    Ansagen(Sprecher& sprecher, const Ansageeinstellungen& einstellungen);
+    void protokollieren(Protokoll protokoll) { m_protokoll = std::move(protokoll); }
+
+    void rennenGestartet(const Rennen& rennen) override;
+    void rundeGezaehlt(const Rennen& rennen, const Rundenmeldung& runde) override;
+    void fehlstart(const Rennen& rennen, int spur) override;
+    void crashPause(const Rennen& rennen, bool an) override;
+    void spurFertig(const Rennen& rennen, int spur, double rennzeit, int platz) override;
+    void rennende(const Rennen& rennen, int siegerSpur) override;
+    void rennenGestoppt(const Rennen& rennen) override;
+
+    // The race's winner takes a rank in the Hall of Fame, offered under this name.
+    void hallOfFame(int rang, const QString& name);
+    // The window's "Probe": a sample lap of this driver with the settings as they are,
+    // said at once even with announcements off.
+    void probe(const QString& fahrer);
+
+private:
+    bool ereignisseAn() const { return m_e.an && m_e.rennereignisse; }
+    QString fahrer(const Rennen& rennen, int spur) const;
+    void rennergebnis(const Rennen& rennen, int siegerSpur);
+    void sagen(Ansage ansage);
+    void weiter();
+    void gesagt();
+    void verworfen(const Ansage& ansage);
+    void allesVerwerfen();
+
+    Sprecher& m_sprecher;
+    const Ansageeinstellungen& m_e;
+    Protokoll m_protokoll;
+    Ansageschlange m_schlange;
+    std::optional<Ansage> m_laufend;
+    std::optional<double> m_rennbestzeit; // the fastest lap of the race so far
+    Spuren<double> m_zielzeit{0.0, 0.0};  // each lane's race time at its finish
+};

@@ -1,0 +1,136 @@
+#include "Ansagetext.h"
+
+#include "Zahlwoerter.h"
+
+#include <QRegularExpression>
+#include <QStringList>
+
+namespace {
+// Characters that join the parts of a name ("Jean-Luc", "O'Brien", "Dr.Who") are kept
+// between letters or digits only; anywhere else they would be read out as signs.
+bool verbinder(char32_t zeichen) {
+    return zeichen == U'-' || zeichen == U'\'' || zeichen == U'\u2019' || zeichen == U'.';
+}
+
+bool buchstabeOderZiffer(char32_t zeichen) {
+    return QChar::isLetterOrNumber(zeichen);
+}
+
+bool zeichenmarke(char32_t zeichen) {
+    return QChar::isMark(zeichen);
+}
+
+// Markup such as "<b>" or "&amp;" is not part of anyone's name.
+QString ohneMarkup(QString text) {
+    static const QRegularExpression Tag(QStringLiteral("<[^<>]*>"));
+    static const QRegularExpression Entitaet(QStringLiteral("&#?[A-Za-z0-9]{1,10};"));
+    return text.replace(Tag, QStringLiteral(" ")).replace(Entitaet, QStringLiteral(" "));
+}
+
+QString gekuerzt(const QString& name) {
+    if (name.size() <= Ansagetext::LaengsterName)
+        return name;
+    const qsizetype leerzeichen = name.lastIndexOf(QLatin1Char(' '), Ansagetext::LaengsterName);
+    if (leerzeichen > 0)
+        return name.left(leerzeichen);
+    // One long word: cut it, but never between the halves of a surrogate pair.
+    qsizetype laenge = Ansagetext::LaengsterName;
+    if (name.at(laenge - 1).isHighSurrogate())
+        --laenge;
+    while (laenge > 0 && verbinder(name.at(laenge - 1).unicode()))
+        --laenge;
+    return name.left(laenge);
+}
+
+QString sekundenMitEinheit(double sekunden) {
+    return Zahlwoerter::sekunden(sekunden) + QStringLiteral(" Sekunden");
+}
+} // namespace
+
+namespace Ansagetext {
+
+QString sprechbarerName(const QString& name) {
+    const QList<uint> zeichen = ohneMarkup(name).toUcs4();
+    QString ergebnis;
+    bool luecke = false; // a space is owed before the next kept character
+    for (qsizetype i = 0; i < zeichen.size(); ++i) {
+        const char32_t z = zeichen[i];
+        const bool zwischenWoertern = i + 1 < zeichen.size() && !ergebnis.isEmpty() && !luecke &&
+                                      buchstabeOderZiffer(zeichen[i + 1]);
+        const bool behalten = buchstabeOderZiffer(z) ||
+                              (zeichenmarke(z) && !ergebnis.isEmpty() && !luecke) ||
+                              (verbinder(z) && zwischenWoertern);
+        if (!behalten) {
+            luecke = !ergebnis.isEmpty();
+            continue;
+        }
+        if (luecke)
+            ergebnis += QLatin1Char(' ');
+        luecke = false;
+        ergebnis += QString::fromUcs4(&z, 1);
+    }
+    return gekuerzt(ergebnis);
+}
+
+QString fahrer(const QString& name, int spur) {
+    const QString sprechbar = sprechbarerName(name);
+    if (!sprechbar.isEmpty())
+        return sprechbar;
+    return QStringLiteral("Spur ") + Zahlwoerter::zahlwort(spur);
+}
+
+QString runde(const Runde& r) {
+    // A time beyond words (not a number, or far beyond any lap) is left out.
+    const QString zeit = r.zeit ? Zahlwoerter::sekunden(*r.zeit) : QString();
+    const bool bestzeit = r.bestzeit && !zeit.isEmpty();
+    QStringList teile;
+    if (bestzeit)
+        teile << QStringLiteral("Bestzeit ") + r.fahrer;
+    if (!zeit.isEmpty())
+        teile << zeit;
+    if (r.nochRunden == 1)
+        teile << QStringLiteral("letzte Runde");
+    else if (r.nochRunden == 3 || r.nochRunden == 5 || r.nochRunden == 10)
+        teile << QStringLiteral("noch ") + Zahlwoerter::zahlwort(*r.nochRunden) +
+                     QStringLiteral(" Runden");
+    // A name alone tells nothing.
+    if (!teile.isEmpty() && !bestzeit && !r.fahrer.isEmpty())
+        teile.prepend(r.fahrer);
+    return teile.join(QStringLiteral(", "));
+}
+
+QString fehlstart(const QString& fahrer) {
+    return QStringLiteral("Fehlstart ") + fahrer;
+}
+
+QString crashPause(bool an) {
+    return an ? QStringLiteral("Crash, Rennen unterbrochen")
+              : QStringLiteral("Rennen läuft weiter");
+}
+
+QString gewinnt(const QString& fahrer) {
+    return fahrer + QStringLiteral(" gewinnt");
+}
+
+QString sieg(const QString& fahrer, double vorsprung, bool ersterLauf) {
+    if (ersterLauf)
+        return QStringLiteral("Erster Lauf: ") + fahrer + QStringLiteral(" vorn, Vorsprung ") +
+               sekundenMitEinheit(vorsprung);
+    return gewinnt(fahrer) + QStringLiteral(", Vorsprung ") + sekundenMitEinheit(vorsprung);
+}
+
+QString vorsprung(double sekunden) {
+    return QStringLiteral("Vorsprung ") + sekundenMitEinheit(sekunden);
+}
+
+QString unentschieden() {
+    return QStringLiteral("Unentschieden");
+}
+
+QString hallOfFame(const QString& fahrer, int rang) {
+    const QString platz = QStringLiteral("Platz ") + Zahlwoerter::zahlwort(rang) +
+                          QStringLiteral(" in der Hall of Fame");
+    return fahrer.isEmpty() ? platz : fahrer + QStringLiteral(", ") + platz;
+}
+
+} // namespace Ansagetext

@@ -1,0 +1,40 @@
+// The wording of every announcement, and the driver's name made fit to be spoken. Texts
+// are plain: no control characters, no markup, nothing the synthesizer would read as a
+// command, and of a length that is said in a few seconds.
+#pragma once
+
+#include <QString>
+#include <optional>
+
+namespace Ansagetext {
+
+// The longest name that is spoken; a longer one is cut at the last word that fits.
+constexpr int LaengsterName = 40;
+
+// The name as written, for speaking: control characters, markup and other symbols become
+// spaces, runs of spaces one; cut to LaengsterName. Empty when nothing speakable is left.
+QString sprechbarerName(const QString& name);
+// The name to say for a lane's driver: the speakable name, or "Spur eins" without one.
+QString fahrer(const QString& name, int spur);
+
+// What is said after a lap; every part is optional, the empty text says nothing.
+struct Runde {
+    QString fahrer;                // named before the time; empty: no name
+    std::optional<double> zeit;    // the lap time in seconds
+    bool bestzeit = false;         // the best lap of the race: "Bestzeit <fahrer>, <zeit>"
+    std::optional<int> nochRunden; // laps to go: 10, 5, 3 are said, 1 is "letzte Runde"
+};
+QString runde(const Runde& r);
+
+QString fehlstart(const QString& fahrer);
+QString crashPause(bool an);
+QString gewinnt(const QString& fahrer);
+// The winner of a heat or race with the gap in seconds; the first heat of a lane-change
+// race is said as such, since the second decides.
+QString sieg(const QString& fahrer, double vorsprung, bool ersterLauf);
+QString vorsprung(double sekunden);
+QString unentschieden();
+// Without a name only the rank is said.
+QString hallOfFame(const QString& fahrer, int rang);
+
+} // namespace Ansagetext

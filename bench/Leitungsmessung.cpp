@@ -1,0 +1,131 @@
+#include "Leitungsmessung.h"
+
+#include "Leitungsbehandlung.h"
+#include "Rennbahn.h"
+#include "Sensorport.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+#include <algorithm>
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <mutex>
+#include <thread>
+
+namespace {
+
+using Stoppuhr = std::chrono::steady_clock;
+constexpr int Aufwaermen = 200;
+constexpr int Flanken = 10'000;
+
+// Changes CD a moment after the previous change has been handled, as cars do: never while
+// the GUI thread is still busy with the last one. Stamps the moment each wait returns.
+class Taktquelle final : public Leitungsquelle {
+public:
+    Taktquelle() { m_gesehen.reserve(Aufwaermen + Flanken); }
+
+    Antwort warten() override {
+        {
+            std::unique_lock sperre(m_mutex);
+            m_signal.wait(sperre, [this] { return m_frei || m_abbruch; });
+            if (m_abbruch) {
+                m_abbruch = false;
+                return Antwort::Unterbrochen;
+            }
+            m_frei = false;
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(200));
+        ++m_zaehler.cd;
+        m_pegel.cd = !m_pegel.cd;
+        m_gesehen.push_back(Stoppuhr::now());
+        return Antwort::Ok;
+    }
+    Antwort zaehlerLesen(Flankenzaehler& zaehler) override {
+        zaehler = m_zaehler;
+        return Antwort::Ok;
+    }
+    Antwort pegelLesen(Pegel& pegel) override {
+        pegel = m_pegel;
+        return Antwort::Ok;
+    }
+    void abbrechen() override {
+        const std::lock_guard sperre(m_mutex);
+        m_abbruch = true;
+        m_signal.notify_all();
+    }
+
+    void freigeben() {
+        const std::lock_guard sperre(m_mutex);
+        m_frei = true;
+        m_signal.notify_all();
+    }
+    // Read on the GUI thread once the change has arrived there; the hand-over orders it.
+    Stoppuhr::time_point gesehen(std::size_t nummer) const { return m_gesehen[nummer]; }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_signal;
+    bool m_frei = false;
+    bool m_abbruch = false;
+    Flankenzaehler m_zaehler;
+    Pegel m_pegel;
+    std::vector<Stoppuhr::time_point> m_gesehen;
+};
+
+class Taktgeraet final : public Sensorgeraet {
+public:
+    Leitungsquelle& leitungen() override { return quelle; }
+    void RTSEnable(bool) override {}
+    Taktquelle quelle;
+};
+
+} // namespace
+
+std::vector<double> leitungslatenzen(const std::function<void(Rennen&)>& vorbereiten) {
+    QCoreApplication& app = *QCoreApplication::instance();
+    Systemuhr uhr;
+    Taktquelle* quelle = nullptr;
+    Sensorport port(uhr, [&](const QString&) {
+        auto geraet = std::make_unique<Taktgeraet>();
+        quelle = &geraet->quelle;
+        return geraet;
+    });
+    Rennbahn bahn({.systemuhr = &uhr, .MSComm1 = &port});
+    Rennen& rennen = bahn.rennen;
+    rennen.OhneCountdown = true;
+    rennen.Prellzeit = 0;
+    rennen.Rundenzahl = 1'000'000;
+    if (vorbereiten)
+        vorbereiten(rennen);
+    rennen.LaStart_Click();
+
+    Leitungsbehandlung leitung(rennen);
+    port.beiLeitungsereignis([&](const Leitungsereignis& e) { leitung.OnComm(e); });
+    std::vector<double> millisekunden;
+    std::size_t nummer = 0;
+    leitung.protokollieren([&](const Signaleintrag&) {
+        const auto jetzt = Stoppuhr::now();
+        if (nummer >= Aufwaermen)
+            millisekunden.push_back(
+                std::chrono::duration<double, std::milli>(jetzt - quelle->gesehen(nummer)).count());
+        if (++nummer == Aufwaermen + Flanken)
+            app.quit();
+        else
+            quelle->freigeben();
+    });
+
+    if (!port.oeffnen(QStringLiteral("Takt")))
+        return {};
+    quelle->freigeben();
+    QTimer::singleShot(std::chrono::minutes(2), &app, [&] { app.exit(1); });
+    const int ergebnis = app.exec();
+    port.schliessen();
+    if (ergebnis != 0 || millisekunden.size() != Flanken) {
+        std::fprintf(stderr, "only %zu of %d line changes arrived\n", millisekunden.size(),
+                     Flanken);
+        return {};
+    }
+    std::sort(millisekunden.begin(), millisekunden.end());
+    return millisekunden;
+}

@@ -1,0 +1,14 @@
+// The line benchmark's measurement, shared by the figures that take it: how long a line
+// change takes from the moment the watcher sees it to the line handler on the GUI thread,
+// through the real thread hand-over, while a race counts every change as a lap.
+#pragma once
+
+#include <functional>
+#include <vector>
+
+class Rennen;
+
+// Runs 10,000 line changes (after a warm-up) in the running QCoreApplication; `vorbereiten`
+// gets the race before its start, to add listeners. The latencies in milliseconds, sorted;
+// empty when not all changes arrived.
+std::vector<double> leitungslatenzen(const std::function<void(Rennen&)>& vorbereiten = {});

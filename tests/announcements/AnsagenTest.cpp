@@ -1,0 +1,196 @@
+// What is said when, through whole races of the real engine, against a speaker that says
+// nothing and finishes a text when the test says so.
+#include "Ansagen.h"
+
+#include "FakeSprecher.h"
+#include "Rennbahn.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+struct Ansagebahn : Rennbahn {
+    FakeSprecher sprecher;
+    Ansageeinstellungen e;
+    Ansagen ansagen{sprecher, e};
+    QStringList protokoll;
+
+    Ansagebahn() {
+        Einstellungswerte werte(speicher);
+        e = Ansageeinstellungen::lesen(werte);
+        rennen.beobachterAnmelden(ansagen);
+        ansagen.protokollieren([this](const QString& text, bool verworfen) {
+            protokoll << (verworfen ? text + " | verworfen" : text);
+        });
+        rennen.Fahrer = {"Anna", "Jürgen"};
+    }
+
+    // Signals at these seconds of the race, lane by lane in time order; after each one the
+    // speaker says everything (speech keeps up) unless told otherwise.
+    void signale(std::initializer_list<std::pair<int, double>> folge, bool aussprechen = true) {
+        for (const auto& [spur, t] : folge) {
+            signal(spur, t);
+            if (aussprechen)
+                sprecher.allesAussprechen();
+        }
+    }
+};
+
+// Six laps; lane 1 home first by 1,1 s; the best lap of the race changes hands.
+void sechsRunden(Ansagebahn& b) {
+    b.rennen.Rundenzahl = 6;
+    b.starten();
+    b.signale({{1, 0.3},
+               {2, 0.5},
+               {1, 4.513},
+               {2, 5.0},
+               {1, 8.6},
+               {2, 9.3},
+               {1, 12.5},
+               {2, 13.2},
+               {1, 16.6},
+               {2, 17.0},
+               {1, 20.6},
+               {2, 21.4},
+               {1, 24.7},
+               {2, 25.8}});
+}
+} // namespace
+
+TEST(Ansagen, EinRennenVonDerErstenRundeBisZumVorsprung) {
+    Ansagebahn b;
+    b.rekorde.beimHofPruefen = [&] { b.ansagen.hallOfFame(2, "Anna <3"); };
+    sechsRunden(b);
+    const QStringList erwartet{
+        "vier Komma fünf eins, noch fünf Runden",
+        "fünf Komma null null, noch fünf Runden",
+        "Bestzeit Anna, vier Komma null neun", // the first lap beat nothing
+        "vier Komma drei null",
+        "Bestzeit Anna, drei Komma neun null, noch drei Runden",
+        "drei Komma neun null, noch drei Runden", // equal is no new best
+        "vier Komma eins null",
+        "Bestzeit Jürgen, drei Komma acht null",
+        "vier Komma null null, letzte Runde",
+        "vier Komma vier null, letzte Runde",
+        "vier Komma eins null",
+        "Anna gewinnt",
+        "vier Komma vier null",
+        "Vorsprung eins Komma eins null Sekunden",
+        "Anna 3, Platz zwei in der Hall of Fame",
+    };
+    EXPECT_EQ(b.sprecher.gesagt, erwartet);
+    EXPECT_EQ(b.protokoll, erwartet);
+    EXPECT_EQ(b.sprecher.weise.tempo, 175);
+    EXPECT_EQ(b.sprecher.weise.lautstaerke, 100);
+}
+
+TEST(Ansagen, VeralteteRundenEntfallenDasRennendeNie) {
+    Ansagebahn b;
+    b.rennen.Rundenzahl = 3;
+    b.starten();
+    // The speaker is still on lane 1's first lap while both lanes drive on.
+    b.signale({{1, 0.2}, {2, 0.3}, {1, 4.0}, {2, 4.5}, {1, 8.0}, {2, 9.0}, {1, 12.0}}, false);
+    b.rennen.CrashUmschalten(); // a crash pause goes before the laps that wait
+    b.rennen.CrashUmschalten();
+    b.signal(2, 13.0);
+    EXPECT_EQ(b.protokoll, (QStringList{
+                               "vier Komma null null",
+                               "vier Komma fünf null",
+                               "vier Komma null null, letzte Runde",
+                               "vier Komma fünf null, letzte Runde",
+                               "vier Komma fünf null | verworfen",
+                               "vier Komma null null",
+                               "vier Komma null null, letzte Runde | verworfen",
+                               "Anna gewinnt",
+                               "Crash, Rennen unterbrochen",
+                               "Rennen läuft weiter",
+                               "Crash, Rennen unterbrochen | verworfen",
+                               "vier Komma null null",
+                               "vier Komma fünf null, letzte Runde | verworfen",
+                               "Vorsprung eins Komma null null Sekunden",
+                           }));
+    b.sprecher.allesAussprechen();
+    EXPECT_EQ(b.sprecher.gesagt,
+              (QStringList{"vier Komma null null", "Rennen läuft weiter", "vier Komma null null",
+                           "Anna gewinnt", "vier Komma null null",
+                           "Vorsprung eins Komma null null Sekunden"}));
+}
+
+TEST(Ansagen, EinNeuesRennenSchneidetAbWasNochGesagtWird) {
+    Ansagebahn b;
+    sechsRunden(b);
+    b.sprecher.gesagt.clear();
+    b.protokoll.clear();
+    b.ansagen.probe("Anna"); // still being said when Start is pressed
+    b.rennen.Rundenzahl = 1;
+    b.starten();
+    EXPECT_EQ(b.sprecher.verstummt, 1);
+    EXPECT_FALSE(b.sprecher.fertig);
+    b.signale({{1, 0.5}, {1, 4.5}, {2, 5.0}, {2, 9.0}}, false);
+    b.rennen.LaStart_Click(); // the next race
+    EXPECT_EQ(
+        b.protokoll,
+        (QStringList{"vier Komma zwei eins", "vier Komma zwei eins | verworfen",
+                     "vier Komma fünf null", "Anna gewinnt", "neun Komma null null",
+                     "Vorsprung vier Komma fünf null Sekunden", "vier Komma fünf null | verworfen",
+                     "Anna gewinnt | verworfen", "neun Komma null null | verworfen",
+                     "Vorsprung vier Komma fünf null Sekunden | verworfen"}));
+}
+
+TEST(Ansagen, JedeArtLaesstSichAbschalten) {
+    Ansagebahn b;
+    b.e.fahrername = true;
+    b.e.bestzeit = false;
+    b.e.rennereignisse = false;
+    b.rennen.Rundenzahl = 4;
+    b.starten();
+    b.signale({{1, 0.2}, {1, 4.2}, {1, 8.0}});
+    b.e.rundenzeit = false;
+    b.signale({{1, 12.1}});
+    b.e.restrunden = false;
+    b.signale({{1, 16.0}});
+    b.e.an = false;
+    b.e.rundenzeit = true;
+    b.e.rennereignisse = true;
+    b.rennen.CrashUmschalten();
+    b.rennen.CrashUmschalten();
+    b.signale({{2, 0.3}, {2, 5.0}});
+    EXPECT_EQ(b.sprecher.gesagt, (QStringList{"Anna, vier Komma zwei null, noch drei Runden",
+                                              "Anna, drei Komma acht null", "Anna, letzte Runde"}));
+}
+
+TEST(Ansagen, TrainingUndSpurwechselNennenDenSiegerMitVorsprung) {
+    Ansagebahn b;
+    b.rennen.Rennmodus = false;
+    b.rennen.Rundenzahl = 1;
+    b.starten();
+    b.signale({{1, 0.1}, {2, 0.2}, {2, 4.0}, {1, 4.0}});
+    EXPECT_EQ(b.sprecher.gesagt.last(), "Unentschieden") << "equal best laps";
+
+    b.rennen.Rennmodus = true;
+    b.rennen.SpurWechsel = true;
+    b.starten();
+    b.signale({{1, 0.1}, {2, 0.2}, {1, 4.0}, {2, 5.0}});
+    EXPECT_EQ(b.sprecher.gesagt.last(), "Erster Lauf: Anna vorn, Vorsprung eins Komma null null "
+                                        "Sekunden");
+    // The names changed lanes: Jürgen drives lane 1 now and wins by 0,2 s over both heats.
+    b.starten();
+    b.signale({{1, 0.1}, {2, 0.2}, {1, 4.0}, {2, 5.2}});
+    EXPECT_EQ(b.sprecher.gesagt.last(), "Jürgen gewinnt, Vorsprung null Komma zwei null "
+                                        "Sekunden");
+}
+
+TEST(Ansagen, FehlstartUndProbe) {
+    Ansagebahn b;
+    b.bei(-5);
+    b.rennen.LaStart_Click();
+    b.countdown(20);
+    b.rennen.Fahrer[2] = "\x01<i>";
+    b.signal(2, -2.0);
+    b.sprecher.allesAussprechen();
+    b.e.fahrername = true;
+    b.e.an = false; // the sample is said all the same
+    b.ansagen.probe("Anna");
+    b.sprecher.allesAussprechen();
+    EXPECT_EQ(b.sprecher.gesagt,
+              (QStringList{"Fehlstart Spur zwei", "Anna, vier Komma zwei eins"}));
+}

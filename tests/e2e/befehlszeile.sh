@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# The command line without a display: --version, a German --help whose every option the
+# manual page describes too, and an unknown option that gets the help's first line and
+# exit code 2.
+# Usage: befehlszeile.sh PATH/TO/rundomat PATH/TO/rundomat.1
+set -euo pipefail
+fehler() { echo "FEHLER: $*" >&2; exit 1; }
+ohneAnzeige() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$@"; }
+
+[ "$(ohneAnzeige "$1" --version)" = "rundomat $(sed -n 's/.*"Rundomat \([0-9.]*\)".*/\1/p' "$2")" ] \
+    || fehler "--version: $(ohneAnzeige "$1" --version)"
+
+hilfe=$(ohneAnzeige "$1" --help)
+grep -q 'Zeigt Hilfe zu den Kommandozeilenoptionen an' <<<"$hilfe" || fehler "Qt-Texte: $hilfe"
+handbuch=$(sed 's/\\-/-/g' "$2")
+for option in $(grep -oE '^ +(-[a-z], )?--[a-z-]+' <<<"$hilfe" | grep -oE -- '--[a-z-]+'); do
+    [ "$option" = --help-all ] && continue
+    grep -qF -- "$option" <<<"$handbuch" || fehler "$option fehlt in der Handbuchseite"
+done
+
+set +e
+ausgabe=$(ohneAnzeige "$1" --gibtsnicht 2>&1)
+code=$?
+set -e
+[ "$code" = 2 ] || fehler "Exit-Code $code für eine unbekannte Option"
+[ "$ausgabe" = "rundomat: Unbekannte Option 'gibtsnicht'.
+$(head -n1 <<<"$hilfe")" ] || fehler "unbekannte Option: $ausgabe"
+echo "Befehlszeile: --version, --help und unbekannte Optionen stimmen, ohne Bildschirm."

@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# The sounds reach the loudspeaker wherever the program was started from: a private
+# PulseAudio whose only output is a null sink, recorded from its monitor, while a simulated
+# race with sounds on runs in the program started from another folder. The recording
+# holds the start sound (a rising tone of almost a second) and the short beeps of the laps.
+# Usage: klangrennen.sh PATH/TO/rundomat
+source "$(dirname "$0")/gemeinsam.sh"
+programm=$(realpath "$1")
+pulse="" aufnahme=""
+trap 'kill $aufnahme $pulse 2>/dev/null || true; aufraeumen' EXIT
+
+mkdir -p "$arbeit/pulse"
+export PULSE_RUNTIME_PATH=$arbeit/pulse PULSE_SERVER=unix:$arbeit/pulse/native
+HOME=$arbeit/pulse pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no \
+    --load="module-native-protocol-unix socket=$arbeit/pulse/native auth-anonymous=1" \
+    --load="module-null-sink sink_name=rennbahn" >"$arbeit/pulse.txt" 2>&1 &
+pulse=$!
+for _ in $(seq 50); do
+    pactl info >/dev/null 2>&1 && break
+    sleep 0.1
+done
+pactl info >/dev/null 2>&1 || fehler "PulseAudio startet nicht: $(cat "$arbeit/pulse.txt")"
+parec --device=rennbahn.monitor --format=s16le --rate=8000 --channels=1 --raw \
+    --latency-msec=20 >"$arbeit/aufnahme.raw" &
+aufnahme=$!
+
+einstellungen runden=4 MitSound=True RundenBeep=True PermanentesLogging=True
+anzeigeStarten de
+cd /
+programmStarten "$programm" --simulate=1.5
+fenster '^Rundomat$'
+xdotool key Return
+rundenPruefen "$(ergebnisdatei 300)" 4
+sleep 1
+kill "$aufnahme"
+wait "$aufnahme" 2>/dev/null || true
+aufnahme=""
+
+# The sounding stretches of the recording, in 10-ms steps: the longest one and how many
+# short ones (a beep lasts 100 ms; two laps at once ring one after the other).
+read -r laengste kurze strecken < <(python3 - "$arbeit/aufnahme.raw" <<'PY'
+import array, sys
+proben = array.array("h", open(sys.argv[1], "rb").read())
+schritt = 80  # 10 ms at 8 kHz
+laut = [max(map(abs, proben[i:i + schritt]), default=0) > 1000
+        for i in range(0, len(proben), schritt)]
+strecken, lauf = [], 0
+for l in laut + [False]:
+    if l:
+        lauf += 1
+    elif lauf:
+        strecken.append(lauf)
+        lauf = 0
+print(max(strecken, default=0) * 10, sum(1 for s in strecken if 5 <= s <= 25),
+      " ".join(f"{s * 10}ms" for s in strecken))
+PY
+)
+[ "$laengste" -ge 600 ] || fehler "kein Startklang in der Aufnahme: $strecken"
+[ "$kurze" -ge 2 ] || fehler "keine Pieptöne in der Aufnahme: $strecken"
+echo "Klangrennen: Startklang (${laengste} ms) und $kurze Pieptöne kamen an, gestartet aus /."

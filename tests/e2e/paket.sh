@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# The Debian package as a racer gets it. lintian finds no error in it; its desktop entry
+# and metainfo are valid. Unpacked into a temporary folder it answers --version without a
+# display, and a keyboard race started from another folder puts hof.ini, the result file
+# and the race history into $XDG_DATA_HOME/rundomat of a temporary home, nothing into the
+# program's tree.
+# A portable copy of the build's program folder keeps its records beside itself.
+# Usage: paket.sh PATH/TO/rundomat_VERSION_ARCH.deb PATH/TO/build/rundomat
+source "$(dirname "$0")/gemeinsam.sh"
+paket=$(realpath "$1")
+programmordner=$(realpath "$2")
+id=de.rundomat.Rundomat
+
+# Warnings are listed, errors fail.
+lintian --fail-on error "$paket" || fehler "lintian meldet Fehler"
+
+baum=$arbeit/baum
+dpkg-deb -x "$paket" "$baum"
+desktop-file-validate "$baum/usr/share/applications/$id.desktop" || fehler "Desktop-Eintrag"
+appstreamcli validate --no-net "$baum/usr/share/metainfo/$id.metainfo.xml" || fehler "Metainfo"
+[ -f "$baum/usr/share/icons/hicolor/scalable/apps/$id.svg" ] || fehler "kein Symbol"
+
+version=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$baum/usr/bin/rundomat" --version)
+[ "$version" = "rundomat $(dpkg-deb -f "$paket" Version)" ] || fehler "--version: $version"
+
+export HOME=$arbeit/heim XDG_DATA_HOME=$arbeit/heim/daten
+mkdir -p "$HOME"
+touch "$arbeit/vorher"
+cd /
+einstellungen runden=5 PermanentesLogging=True fahrer1=Anna fahrer2=Jürgen port=?
+anzeigeStarten de
+
+# Fahrt: the program's path; the folder in which its records are expected.
+fahrt() {
+    "$1" >"$arbeit/ausgabe.txt" 2>&1 &
+    app=$!
+    nurTastatur
+    handrennen
+    rundenPruefen "$(ergebnisdatei 100 1 "$2")" 5
+    grep -q ';Anna' "$2/hof.ini" || fehler "hof.ini in $2: $(ls -la "$2")"
+    for _ in $(seq 50); do
+        [ -s "$2/rennen.sqlite" ] && break
+        sleep 0.1
+    done
+    [ -s "$2/rennen.sqlite" ] || fehler "kein Rennverlauf in $2: $(ls -la "$2")"
+    kill "$app"
+    wait "$app" 2>/dev/null || true
+}
+
+fahrt "$baum/usr/bin/rundomat" "$XDG_DATA_HOME/rundomat"
+neu=$(find "$baum" -newer "$arbeit/vorher")
+[ -z "$neu" ] || fehler "im Programmbaum geschrieben: $neu"
+
+cp -r "$programmordner" "$arbeit/tragbar"
+rm -f "$arbeit/tragbar"/{hof.ini*,Rennergebnis*.txt,rennen.sqlite*}
+fahrt "$arbeit/tragbar/rundomat" "$arbeit/tragbar"
+[ "$(ls "$XDG_DATA_HOME/rundomat"/Rennergebnis*.txt | wc -l)" = 1 ] \
+    || fehler "die tragbare Kopie schrieb in den Datenordner"
+echo "Paket: lintian ohne Fehler, Desktop-Eintrag und Metainfo gültig, Rekorde im Datenordner" \
+    "des Benutzers, die tragbare Kopie schreibt neben sich."
