@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
+#include <algorithm>
 #include <chrono>
 #include <gtest/gtest.h>
 
@@ -101,20 +102,33 @@ TEST(BoxEndeZuEnde, DieBoxuhrDerBibliothekGehtMitDerUhrDerBox) {
             box.RX_data(0, static_cast<std::uint8_t>(byte));
     });
     QTest::qWait(2500);
-    double groessteAbweichungMs = 0;
+    const auto monotonNs = [] {
+        return std::chrono::duration_cast<std::chrono::nanoseconds>(
+                   std::chrono::steady_clock::now().time_since_epoch())
+            .count();
+    };
+    std::vector<double> abweichungenMs;
     for (int messung = 0; messung < 40; ++messung) {
         QTest::qWait(50);
+        const std::int64_t vorherNs = monotonNs();
         const std::int32_t gelesen = box.Get_TStamp(0);
-        const std::int64_t jetztNs = std::chrono::duration_cast<std::chrono::nanoseconds>(
-                                         std::chrono::steady_clock::now().time_since_epoch())
-                                         .count();
-        const double boxuhr = uhrStart + double(jetztNs - startNs) * 4800 / 1e9;
+        const std::int64_t nachherNs = monotonNs();
+        // A reading the scheduler interrupted has no single moment to compare with; on a
+        // busy machine that happens now and then, and says nothing about the library.
+        if (nachherNs - vorherNs > 200'000)
+            continue;
+        const double boxuhr = uhrStart + double((vorherNs + nachherNs) / 2 - startNs) * 4800 / 1e9;
         // Modulo the 32-bit counter, which wraps 1.5 s after the emulator started.
         const double abweichung =
             std::remainder(double(std::uint32_t(gelesen)) - boxuhr, 4294967296.0) / 4.8;
-        groessteAbweichungMs = std::max(groessteAbweichungMs, std::abs(abweichung));
+        abweichungenMs.push_back(std::abs(abweichung));
     }
     emulator.kill();
     emulator.waitForFinished();
-    EXPECT_LT(groessteAbweichungMs, 2.0);
+    // The median: on a machine busy enough to delay every frame's reading for a while, single
+    // readings stray further; a clock that lags by the frame's transmission strays in all.
+    ASSERT_GE(abweichungenMs.size(), 20u);
+    std::nth_element(abweichungenMs.begin(), abweichungenMs.begin() + abweichungenMs.size() / 2,
+                     abweichungenMs.end());
+    EXPECT_LT(abweichungenMs[abweichungenMs.size() / 2], 2.0);
 }
