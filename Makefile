@@ -1,7 +1,7 @@
 # The two commands of the README: `make run` and `make test`. Each one installs
 # what is missing, configures and builds first.
 .PHONY: deps build run test bench test-nogui test-sanitize check-windows firmware fuzz-hof fuzz-box \
-  fuzz-board fuzz-ansage clean package test-package
+  fuzz-board fuzz-ansage fuzz-web clean package test-package
 
 deps:
 	scripts/install-deps
@@ -19,6 +19,8 @@ test: build
 bench: build
 	build/default/bench/rundomat-bench
 	build/default/bench/rundomat-leitung-bench
+	build/default/bench/rundomat-leitung-bench --webseiten
+	build/default/bench/rundomat-zuschauer-bench
 	build/default/bench/rundomat-platinen-bench
 	build/default/bench/rundomat-verlauf-bench
 	bench/leerlauf.sh build/default/rundomat/rundomat \
@@ -64,7 +66,7 @@ clean:
 # for FUZZ_SEKUNDEN seconds (5 minutes unless set), one process; the inputs they find stay
 # in build/fuzz.
 FUZZ_SEKUNDEN ?= 300
-fuzz-hof fuzz-box fuzz-board fuzz-ansage: fuzz-%: deps
+fuzz-hof fuzz-box fuzz-board fuzz-ansage fuzz-web: fuzz-%: deps
 	cmake --preset fuzz
 	cmake --build --preset fuzz
 	mkdir -p build/fuzz/korpus-$*

@@ -50,6 +50,8 @@ Anwendung::Anwendung(const Programmoptionen& optionen, const Programmdateien& da
     verlaufVerbinden();
     ansagenVerbinden();
     fensterAnmelden();
+    QObject::connect(&m_fenster, &Hauptfenster::dargestellt, &m_fenster,
+                     [this] { m_zuschauer.aktualisieren(); });
 }
 
 Anwendung::~Anwendung() {
@@ -179,6 +181,7 @@ Programmangaben Anwendung::programmangaben() const {
 
 void Anwendung::starten() {
     m_start.Form_Load();
+    m_zuschauer.seiteStarten(m_optionen.seite, m_optionen.seitenport);
     // After the start-up questions, so that what the history finds follows them.
     m_verlauf.starten();
     m_fenster.darstellen();

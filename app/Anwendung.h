@@ -35,6 +35,7 @@
 #include "Tastatur.h"
 #include "Verlaufsmeldungen.h"
 #include "Verlaufsschreiber.h"
+#include "Zuschauerbetrieb.h"
 
 #include <optional>
 
@@ -97,7 +98,8 @@ private:
                           [this] { m_hof.HofLesen(); }};
     Fahrernamen m_fahrer{m_rennen, m_speicher, m_dialoge,
                          [this] { return m_fenster.farbmenueZeigen(); }};
-    Tastatur m_tastatur{m_rennen, m_start, m_rekorde, m_dialoge, m_fahrer};
+    Zuschauerbetrieb m_zuschauer{m_rennen, m_speicher, m_dialoge, m_fenster};
+    Tastatur m_tastatur{m_rennen, m_start, m_rekorde, m_dialoge, m_fahrer, m_zuschauer};
     Verlaufsschreiber m_verlauf{m_daten.pfad(Verlaufsdatenbank::Dateiname)};
     Verlaufsmeldungen m_verlaufsmeldungen{m_dialoge,
                                           m_daten.anzeigepfad(Verlaufsdatenbank::Dateiname)};

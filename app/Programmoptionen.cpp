@@ -55,18 +55,24 @@ Programmoptionen programmoptionenLesen(const QStringList& argumente,
                        "als CSV für Tabellenkalkulationen (.csv) oder als JSON (.json), und "
                        "endet; braucht keinen Bildschirm."),
         QStringLiteral("DATEI"));
-    // Read before the parser sees the arguments (below); here only for the help.
+    // --simulate and --web are read before the parser sees the arguments (below); here only
+    // for the help.
     const QCommandLineOption simulation(
         QStringLiteral("simulate"),
         QStringLiteral("Fährt ohne Sensoren auf einer simulierten Bahn; --simulate=SEKUNDEN "
                        "wählt die mittlere Rundenzeit (0,5 bis 3600, sonst 4)."));
+    const QCommandLineOption seite(
+        QStringLiteral("web"),
+        QStringLiteral("Zeigt den Stand als Live-Seite fürs Handy im selben Netz, auf Port 8080 "
+                       "oder dem gespeicherten; --web=PORT wählt einen anderen."));
     parser.addOption(daten);
     parser.addOption(simulation);
+    parser.addOption(seite);
     parser.addOption(protokoll);
     parser.addOption(ansagen);
     parser.addOption(verlauf);
 
-    // --simulate takes an optional value, which QCommandLineParser cannot express.
+    // --simulate and --web take an optional value, which QCommandLineParser cannot express.
     QStringList rest;
     Programmoptionen optionen;
     for (const QString& argument : argumente) {
@@ -82,6 +88,18 @@ Programmoptionen programmoptionenLesen(const QStringList& argumente,
                 return optionen;
             }
             optionen.simulation = *sekunden;
+        } else if (argument == QStringLiteral("--web")) {
+            optionen.seite = true;
+        } else if (argument.startsWith(QStringLiteral("--web="))) {
+            bool zahl = false;
+            const uint port = argument.mid(6).toUInt(&zahl);
+            if (!zahl || port < 1 || port > 65535) {
+                optionen.fehler = QStringLiteral("--web erwartet eine Portnummer zwischen 1 und "
+                                                 "65535.");
+                return optionen;
+            }
+            optionen.seite = true;
+            optionen.seitenport = static_cast<quint16>(port);
         } else {
             rest << argument;
         }

@@ -1,5 +1,6 @@
 // The command line: where the data files live, the track simulator, the signal log, the
-// announcement log, and the export of the race history without a window.
+// spectators' live page, the announcement log, and the export of the race history without a
+// window.
 #pragma once
 
 #include "Programmdateien.h"
@@ -13,6 +14,8 @@ struct Programmoptionen {
     bool datenordnerAnlegen = false;  // the user's data folder, made when first needed
     std::optional<double> simulation; // mean lap time of the simulated cars, seconds
     QString signalprotokoll;
+    bool seite = false;                // --web: the live page runs, whatever the setting says
+    std::optional<quint16> seitenport; // --web=PORT; otherwise the stored port
     QString ansageprotokoll;
     QString verlaufsexport; // not empty: write the race history to this file and end
     QString fehler;         // not empty: the command line could not be read

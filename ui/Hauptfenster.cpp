@@ -199,4 +199,5 @@ void Hauptfenster::darstellen() {
         }
     }
     m_StatusBar1->darstellen(fR.StatusBar1);
+    emit dargestellt();
 }

@@ -27,6 +27,10 @@ public:
     // The pop-up menu "Farbe" at the mouse; the index of the chosen item.
     std::optional<int> farbmenueZeigen();
 
+signals:
+    // The window shows the outcome of an event; other views may follow it now.
+    void dargestellt();
+
 protected:
     void keyPressEvent(QKeyEvent* ereignis) override;
 

@@ -1,8 +1,9 @@
 #include "Tastatur.h"
 
 Tastatur::Tastatur(Rennen& rennen, Programmstart& start, Rekorde& rekorde, Dialoge& dialoge,
-                   Fahrernamen& fahrer)
-    : m_rennen(rennen), m_start(start), m_rekorde(rekorde), m_dialoge(dialoge), m_fahrer(fahrer) {}
+                   Fahrernamen& fahrer, Zuschaueranzeige& zuschauer)
+    : m_rennen(rennen), m_start(start), m_rekorde(rekorde), m_dialoge(dialoge), m_fahrer(fahrer),
+      m_zuschauer(zuschauer) {}
 
 void Tastatur::Form_KeyDown(Taste taste, int umschaltung) {
     Rennen& r = m_rennen;
@@ -15,6 +16,10 @@ void Tastatur::Form_KeyDown(Taste taste, int umschaltung) {
             r.CrashUmschalten();
         return;
     }
+    if (taste == Taste::F11 && umschaltung == 0) {
+        m_zuschauer.vollbildUmschalten();
+        return;
+    }
     // The rest needs Shift alone, without Ctrl or Alt.
     if (umschaltung != Umschaltung::Shift)
         return;
@@ -24,6 +29,7 @@ void Tastatur::Form_KeyDown(Taste taste, int umschaltung) {
     switch (taste) {
     case Taste::Ziffer1: r.SimuliertesRundensignal(1); break;
     case Taste::Ziffer2: r.SimuliertesRundensignal(2); break;
+    case Taste::Z: m_zuschauer.umschalten(); break;
     case Taste::D:
         if (gesperrt)
             m_rekorde.ErgebnisSpeichern();

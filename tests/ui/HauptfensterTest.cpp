@@ -4,6 +4,7 @@
 #include "Bilddateien.h"
 #include "Bilder.h"
 #include "Labelknopf.h"
+#include "OhneZuschauer.h"
 #include "Texteinpassung.h"
 #include "Twips.h"
 
@@ -19,7 +20,8 @@
 namespace {
 struct Fensterbahn : Einstellungsbahn {
     Fahrernamen fahrer{rennen, speicher, dialoge, [] { return std::optional<int>(); }};
-    Tastatur tastatur{rennen, start, rekorde, dialoge, fahrer};
+    OhneZuschauer zuschauer;
+    Tastatur tastatur{rennen, start, rekorde, dialoge, fahrer, zuschauer};
     std::unique_ptr<Hauptfenster> fenster;
 
     // As in the program: the window exists before the start-up sizes the lap tables.

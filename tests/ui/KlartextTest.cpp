@@ -7,6 +7,7 @@
 #include "Fhof.h"
 #include "Hauptfenster.h"
 #include "Labelknopf.h"
+#include "OhneZuschauer.h"
 #include "QtDialoge.h"
 
 #include <QApplication>
@@ -57,7 +58,8 @@ TEST(Klartext, NamenMitMarkupErscheinenWieGetippt) {
     b.speicher.werte["fahrer2"] = Markup;
     QtDialoge dialoge;
     Fahrernamen fahrer{b.rennen, b.speicher, dialoge, [] { return std::optional<int>(); }};
-    Tastatur tastatur{b.rennen, b.start, b.rekorde, b.dialoge, fahrer};
+    OhneZuschauer zuschauer;
+    Tastatur tastatur{b.rennen, b.start, b.rekorde, b.dialoge, fahrer, zuschauer};
     Hauptfenster fenster(b.rennen, b.start, tastatur, fahrer);
     dialoge.elternSetzen(&fenster);
     b.starteProgramm();

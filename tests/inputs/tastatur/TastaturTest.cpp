@@ -5,6 +5,12 @@
 #include <gtest/gtest.h>
 
 namespace {
+struct Zuschauerliste : Zuschaueranzeige {
+    void umschalten() override { aufrufe << QStringLiteral("umschalten"); }
+    void vollbildUmschalten() override { aufrufe << QStringLiteral("vollbild"); }
+    QStringList aufrufe;
+};
+
 struct Tastaturbahn : Einstellungsbahn {
     std::deque<std::optional<int>> menueAntworten;
     Fahrernamen fahrer{rennen, speicher, dialoge, [this] {
@@ -12,7 +18,8 @@ struct Tastaturbahn : Einstellungsbahn {
                            menueAntworten.pop_front();
                            return antwort;
                        }};
-    Tastatur tastatur{rennen, start, rekorde, dialoge, fahrer};
+    Zuschauerliste zuschauer;
+    Tastatur tastatur{rennen, start, rekorde, dialoge, fahrer, zuschauer};
 
     void taste(Taste t, int umschaltung = Umschaltung::Shift) {
         tastatur.Form_KeyDown(t, umschaltung);
@@ -103,6 +110,20 @@ TEST(Tastatur, InDerCrashpauseGehenDieFensterTastenAberNichtDieGesperrtenKnoepfe
     b.taste(Taste::V);
     b.taste(Taste::A);
     EXPECT_EQ(b.dialoge.gezeigteFenster, std::vector<Fenster>{Fenster::Info});
+}
+
+TEST(Tastatur, DasZuschauerfensterGehtAuchImRennenAufZuUndInDenVollbildmodus) {
+    Tastaturbahn b;
+    b.starten();
+    b.taste(Taste::Z);
+    b.taste(Taste::F11, 0);
+    b.taste(Taste::Leertaste, 0);
+    b.taste(Taste::Z);
+    b.taste(Taste::Z, 0);
+    b.taste(Taste::F11);
+    EXPECT_EQ(b.zuschauer.aufrufe, (QStringList{"umschalten", "vollbild", "umschalten"}))
+        << "Shift+Z and plain F11, in the race and in its crash pause";
+    EXPECT_EQ(b.rennen.fR.LaStart.Caption, "Stop") << "the race goes on";
 }
 
 TEST(Tastatur, ShiftStrgKlickAufDenCountdownSchaltetDenEinzelmodus) {

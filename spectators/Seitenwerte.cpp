@@ -1,0 +1,96 @@
+#include "Seitenwerte.h"
+
+#include <QHash>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace {
+QString lampenklasse(Lampe lampe) {
+    switch (lampe) {
+    case Lampe::Gruen: return QStringLiteral("gruen");
+    case Lampe::Rot: return QStringLiteral("rot");
+    case Lampe::Gelb: return QStringLiteral("gelb");
+    case Lampe::Aus: break;
+    }
+    return QStringLiteral("aus");
+}
+
+QString cssFarbe(Farbe farbe) {
+    // Stored blue-high; CSS wants red first.
+    return QStringLiteral("#%1%2%3")
+        .arg(farbe & 0xFF, 2, 16, QLatin1Char('0'))
+        .arg((farbe >> 8) & 0xFF, 2, 16, QLatin1Char('0'))
+        .arg((farbe >> 16) & 0xFF, 2, 16, QLatin1Char('0'));
+}
+
+QString an(bool wert) {
+    return wert ? QStringLiteral("an") : QString();
+}
+} // namespace
+
+std::vector<Seitenwert> seitenwerte(const Zuschaueransicht& a) {
+    std::vector<Seitenwert> werte{{QStringLiteral("titel"), a.titel, {}, {}}};
+    for (int spur = 1; spur <= 2; ++spur) {
+        const Zuschauerspur& s = a.spuren[spur];
+        const QString p = QStringLiteral("s%1-").arg(spur);
+        werte.push_back({p + QStringLiteral("name"), s.name, {}, cssFarbe(s.farbe)});
+        werte.push_back({p + QStringLiteral("gefahren"), s.gefahren, {}, {}});
+        werte.push_back({p + QStringLiteral("zufahren"), s.zuFahren, {}, {}});
+        werte.push_back({p + QStringLiteral("letzte"), s.letzte, {}, {}});
+        werte.push_back({p + QStringLiteral("beste"),
+                         s.beste,
+                         s.besteNeu ? QStringLiteral("neu") : QString(),
+                         {}});
+        werte.push_back({p + QStringLiteral("abstand"), s.abstand, {}, {}});
+        werte.push_back({p + QStringLiteral("vermerk"), s.vermerk, an(!s.vermerk.isEmpty()), {}});
+        werte.push_back({p + QStringLiteral("lauf"), s.lauf, {}, {}});
+    }
+    for (int lampe = 1; lampe <= 5; ++lampe)
+        werte.push_back(
+            {QStringLiteral("lampe%1").arg(lampe), {}, lampenklasse(a.ampel[lampe]), {}});
+    werte.push_back({QStringLiteral("countdown"), a.countdown, an(!a.countdown.isEmpty()), {}});
+    werte.push_back({QStringLiteral("crash"), QStringLiteral("CRASH"), an(a.crash), {}});
+    werte.push_back({QStringLiteral("ergebnis"), a.ergebnis, an(!a.ergebnis.isEmpty()), {}});
+    return werte;
+}
+
+QByteArray seitenJson(const Zuschaueransicht& ansicht) {
+    QJsonObject texte, klassen, farben;
+    for (const Seitenwert& w : seitenwerte(ansicht)) {
+        texte.insert(w.id, w.text);
+        if (w.klasse)
+            klassen.insert(w.id, *w.klasse);
+        if (!w.farbe.isEmpty())
+            farben.insert(w.id, w.farbe);
+    }
+    const QJsonObject alles{{QStringLiteral("texte"), texte},
+                            {QStringLiteral("klassen"), klassen},
+                            {QStringLiteral("farben"), farben}};
+    return QJsonDocument(alles).toJson(QJsonDocument::Compact);
+}
+
+QByteArray seiteFuellen(const QString& vorlage, const Zuschaueransicht& ansicht) {
+    QHash<QString, QString> marken;
+    for (const Seitenwert& w : seitenwerte(ansicht)) {
+        marken.insert(w.id, w.text);
+        if (w.klasse)
+            marken.insert(w.id + QStringLiteral(".klasse"), *w.klasse);
+        marken.insert(w.id + QStringLiteral(".farbe"), w.farbe);
+    }
+    // One pass, so a driver named "{{s2-name}}" stays a name.
+    QString seite;
+    qsizetype pos = 0;
+    while (true) {
+        const qsizetype anfang = vorlage.indexOf(QStringLiteral("{{"), pos);
+        const qsizetype ende = anfang < 0 ? -1 : vorlage.indexOf(QStringLiteral("}}"), anfang);
+        if (ende < 0)
+            break;
+        const auto wert = marken.constFind(vorlage.mid(anfang + 2, ende - anfang - 2));
+        seite += vorlage.mid(pos, anfang - pos);
+        seite += wert == marken.constEnd() ? vorlage.mid(anfang, ende + 2 - anfang)
+                                           : wert->toHtmlEscaped();
+        pos = ende + 2;
+    }
+    seite += vorlage.mid(pos);
+    return seite.toUtf8();
+}

@@ -1,0 +1,28 @@
+// The live page's content: every element the page fills, by its id, with its text, its
+// class and its colour. The first HTML answer is the page template filled with them; every
+// update over the WebSocket is the same values as JSON, which the page's script writes
+// into the same elements. One list, so the page cannot show what the window does not.
+#pragma once
+
+#include "Zuschaueransicht.h"
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+#include <vector>
+
+struct Seitenwert {
+    QString id;
+    QString text;
+    std::optional<QString> klasse; // elements with a state: "neu", "rot", "an", or empty
+    QString farbe;                 // a CSS colour "#rrggbb" for the text, or empty
+};
+
+std::vector<Seitenwert> seitenwerte(const Zuschaueransicht& ansicht);
+
+// {"texte":{id:text},"klassen":{id:klasse},"farben":{id:farbe}}, compact UTF-8.
+QByteArray seitenJson(const Zuschaueransicht& ansicht);
+
+// The template with every "{{id}}" replaced by the element's text, "{{id.klasse}}" by its
+// class and "{{id.farbe}}" by its colour, all HTML-escaped.
+QByteArray seiteFuellen(const QString& vorlage, const Zuschaueransicht& ansicht);

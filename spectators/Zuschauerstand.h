@@ -1,0 +1,69 @@
+// Listens to the race engine and keeps what the spectators see. The drivers, their
+// colours and the lap count are taken when a race starts and stay with its standings until
+// the next start (after a lane-change heat the names have already swapped lanes); between
+// races, before the first one or after Stop, the current drivers are shown. Everything
+// else comes from the race as it is when the engine tells of a change, or when the
+// program calls aktualisieren() after an event of its own (a new name, new settings).
+#pragma once
+
+#include "Abstand.h"
+#include "Rennbeobachter.h"
+#include "Zuschaueransicht.h"
+
+#include <functional>
+#include <optional>
+
+class Zuschauerstand final : public Rennbeobachter {
+public:
+    using Empfaenger = std::function<void(const Zuschaueransicht&)>;
+
+    explicit Zuschauerstand(const Rennen& rennen);
+
+    // Told of every change of what the spectators see, at once, on the GUI thread.
+    void beiAenderung(Empfaenger empfaenger) { m_empfaenger = std::move(empfaenger); }
+    const Zuschaueransicht& ansicht() const { return m_ansicht; }
+    // Looks again at the race and the drivers; tells the receiver if anything changed.
+    void aktualisieren();
+
+    void rennenGestartet(const Rennen& rennen) override;
+    void ampelGesetzt(const Rennen& rennen, int zustand) override;
+    void rundeGezaehlt(const Rennen& rennen, const Rundenmeldung& runde) override;
+    void fehlstart(const Rennen& rennen, int spur) override;
+    void crashPause(const Rennen& rennen, bool an) override;
+    void spurFertig(const Rennen& rennen, int spur, double rennzeit, int platz) override;
+    void rennende(const Rennen& rennen, int siegerSpur) override;
+    void rennenGestoppt(const Rennen& rennen) override;
+
+private:
+    enum class Phase { Bereit, Countdown, Rennen, Ende };
+
+    struct Spurbild {
+        QString name;
+        Farbe farbe = Farben::Hellgrau;
+        Durchfahrten durchfahrten;
+        std::optional<double> letzte;
+        std::optional<double> beste;
+        bool besteNeu = false;
+        int platz = 0; // 1 or 2 once home
+        bool fehlstart = false;
+        std::optional<double> ersterLauf; // lane-change second heat: this driver's first
+        std::optional<double> gesamt;     // and both heats, once home
+    };
+
+    void fahrerUebernehmen();
+    Zuschaueransicht bilden() const;
+    Zuschauerspur spurBilden(int spur, const QString& abstand) const;
+    QString titel() const;
+    QString ergebnistext() const;
+
+    const Rennen& m_rennen;
+    Empfaenger m_empfaenger;
+    Zuschaueransicht m_ansicht;
+
+    Phase m_phase = Phase::Bereit;
+    Spuren<Spurbild> m_spuren;
+    int m_rundenzahl = 0;
+    bool m_training = false;
+    std::optional<int> m_lauf; // 1 or 2 in a lane-change race
+    int m_sieger = 0;          // lane of this race's or heat's winner, 0 for a draw
+};

@@ -1,0 +1,264 @@
+#include "Zuschauerfenster.h"
+
+#include "QtFarbe.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QStyle>
+#include <QSvgRenderer>
+#include <QVBoxLayout>
+
+namespace {
+// Type sizes in pixels for a window of 640 × 360; they grow with the window.
+constexpr double Titel = 14, Name = 30, Vermerk = 18, Beschriftung = 13, Wert = 20;
+constexpr double Countdown = 72, Crash = 36, Ergebnis = 26, Adresse = 12, Lampengroesse = 26;
+
+// A name too long for its card ends in "…" instead of pushing the layout apart.
+class Namensfeld : public QLabel {
+public:
+    using QLabel::QLabel;
+    QSize minimumSizeHint() const override { return {0, QLabel::minimumSizeHint().height()}; }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter maler(this);
+        maler.setPen(palette().color(QPalette::WindowText));
+        maler.drawText(rect(), Qt::AlignLeft | Qt::AlignVCenter,
+                       fontMetrics().elidedText(text(), Qt::ElideRight, width()));
+    }
+};
+
+QLabel* feld(QWidget* eltern, Qt::Alignment ausrichtung = Qt::AlignLeft | Qt::AlignVCenter) {
+    auto* label = new QLabel(eltern);
+    label->setTextFormat(Qt::PlainText); // a winner's name shows as typed, markup and all
+    label->setAlignment(ausrichtung);
+    label->setFocusPolicy(Qt::NoFocus);
+    label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    return label;
+}
+
+void schrift(QLabel* label, double pixel, bool fett) {
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(std::max(1, static_cast<int>(pixel)));
+    f.setBold(fett);
+    label->setFont(f);
+}
+
+void textSetzen(QLabel* label, const QString& text) {
+    if (label->text() != text)
+        label->setText(text);
+}
+
+QString lampenbild(Lampe lampe) {
+    switch (lampe) {
+    case Lampe::Gruen: return QStringLiteral(":/bilder/kreis-gruen.svg");
+    case Lampe::Rot: return QStringLiteral(":/bilder/kreis-rot.svg");
+    case Lampe::Gelb: return QStringLiteral(":/bilder/kreis-gelb.svg");
+    case Lampe::Aus: break;
+    }
+    return QStringLiteral(":/bilder/kreis-grau.svg");
+}
+} // namespace
+
+Zuschauerfenster::Zuschauerfenster(QWidget* tastenziel)
+    : QWidget(nullptr, Qt::Window | Qt::WindowDoesNotAcceptFocus), m_tastenziel(tastenziel) {
+    setWindowTitle(QStringLiteral("Rundomat – Zuschauer"));
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    // The program ends with its main window, whether or not this one is open.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setFocusPolicy(Qt::NoFocus);
+    setMinimumSize(640, 360);
+    setObjectName(QStringLiteral("zuschauer"));
+    m_titel = feld(this, Qt::AlignCenter);
+    m_titel->setProperty("rolle", QStringLiteral("gedaempft"));
+    m_ergebnis = feld(this, Qt::AlignCenter);
+    m_ergebnis->setObjectName(QStringLiteral("ergebnis"));
+    m_adresse = feld(this, Qt::AlignCenter);
+    m_adresse->setProperty("rolle", QStringLiteral("gedaempft"));
+
+    auto* gitter = new QGridLayout(this);
+    gitter->addWidget(m_titel, 0, 0, 1, 3);
+    gitter->addWidget(spurAufbauen(1), 1, 0);
+    gitter->addWidget(mitteAufbauen(), 1, 1);
+    gitter->addWidget(spurAufbauen(2), 1, 2);
+    gitter->addWidget(m_ergebnis, 2, 0, 1, 3);
+    gitter->addWidget(m_adresse, 3, 0, 1, 3);
+    gitter->setColumnStretch(0, 5);
+    gitter->setColumnStretch(1, 2);
+    gitter->setColumnStretch(2, 5);
+    gitter->setRowStretch(1, 1);
+    m_adresse->hide();
+    resize(960, 540);
+    masseSetzen();
+}
+
+QFrame* Zuschauerfenster::spurAufbauen(int spur) {
+    Spurfelder& f = m_spuren[spur];
+    f.karte = new QFrame(this);
+    f.karte->setProperty("rolle", QStringLiteral("karte"));
+    auto* gitter = new QGridLayout(f.karte);
+    f.name = new Namensfeld(f.karte);
+    f.name->setObjectName(QStringLiteral("s%1-name").arg(spur));
+    f.vermerk = feld(f.karte);
+    gitter->addWidget(f.name, 0, 0, 1, 2);
+    gitter->addWidget(f.vermerk, 1, 0, 1, 2);
+    const std::pair<QString, QLabel**> zeilen[] = {{QStringLiteral("Runden"), &f.gefahren},
+                                                   {QStringLiteral("noch"), &f.zuFahren},
+                                                   {QStringLiteral("Letzte Runde"), &f.letzte},
+                                                   {QStringLiteral("Beste Runde"), &f.beste},
+                                                   {QStringLiteral("Abstand"), &f.abstand}};
+    int zeile = 2;
+    for (const auto& [beschriftung, wert] : zeilen) {
+        auto* text = new QLabel(beschriftung, f.karte);
+        text->setProperty("rolle", QStringLiteral("gedaempft"));
+        *wert = feld(f.karte, Qt::AlignRight | Qt::AlignVCenter);
+        gitter->addWidget(text, zeile, 0);
+        gitter->addWidget(*wert, zeile++, 1);
+    }
+    f.lauf = feld(f.karte);
+    f.lauf->setProperty("rolle", QStringLiteral("gedaempft"));
+    gitter->addWidget(f.lauf, zeile, 0, 1, 2);
+    gitter->setColumnStretch(1, 1); // the values take what the captions leave
+    return f.karte;
+}
+
+QWidget* Zuschauerfenster::mitteAufbauen() {
+    auto* mitte = new QWidget(this);
+    auto* spalte = new QVBoxLayout(mitte);
+    m_ampel = new QHBoxLayout;
+    m_ampel->addStretch();
+    for (int lampe = 1; lampe <= 5; ++lampe) {
+        m_lampen[lampe] = new QLabel(mitte);
+        m_ampel->addWidget(m_lampen[lampe]);
+    }
+    m_ampel->addStretch();
+    spalte->addLayout(m_ampel);
+    m_countdown = feld(mitte, Qt::AlignCenter);
+    m_crash = feld(mitte, Qt::AlignCenter);
+    m_crash->setObjectName(QStringLiteral("crash"));
+    m_crash->setText(QStringLiteral("CRASH"));
+    m_crash->hide();
+    spalte->addWidget(m_countdown);
+    spalte->addWidget(m_crash);
+    spalte->addStretch();
+    return mitte;
+}
+
+void Zuschauerfenster::darstellen(const Zuschaueransicht& a) {
+    if (m_gezeigt == a)
+        return;
+    const bool lampenNeu = !m_gezeigt || m_gezeigt->ampel != a.ampel;
+    m_gezeigt = a;
+    textSetzen(m_titel, a.titel);
+    for (int spur = 1; spur <= 2; ++spur) {
+        const Zuschauerspur& s = a.spuren[spur];
+        Spurfelder& f = m_spuren[spur];
+        textSetzen(f.name, s.name);
+        QPalette farbe = f.name->palette();
+        farbe.setColor(QPalette::WindowText, qtFarbe(s.farbe));
+        f.name->setPalette(farbe);
+        f.name->update();
+        textSetzen(f.vermerk, s.vermerk);
+        textSetzen(f.gefahren, s.gefahren);
+        textSetzen(f.zuFahren, s.zuFahren);
+        textSetzen(f.letzte, s.letzte);
+        textSetzen(f.beste, s.beste);
+        // A best lap just set stands out until the lane's next lap.
+        f.beste->setProperty("neu", s.besteNeu);
+        f.beste->style()->polish(f.beste);
+        textSetzen(f.abstand, s.abstand);
+        textSetzen(f.lauf, s.lauf);
+    }
+    textSetzen(m_countdown, a.countdown);
+    m_crash->setVisible(a.crash);
+    textSetzen(m_ergebnis, a.ergebnis);
+    m_ergebnis->setVisible(!a.ergebnis.isEmpty());
+    if (lampenNeu)
+        lampenZeichnen();
+}
+
+void Zuschauerfenster::adresseZeigen(const QString& adresse) {
+    textSetzen(m_adresse, adresse.isEmpty() ? QString() : QStringLiteral("Live: ") + adresse);
+    m_adresse->setVisible(!adresse.isEmpty());
+}
+
+void Zuschauerfenster::masseSetzen() {
+    const double e = std::min(width() / 640.0, height() / 360.0);
+    const auto px = [e](double wert) { return QString::number(std::max(1, int(wert * e))); };
+    setStyleSheet(
+        QStringLiteral("#zuschauer { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, "
+                       "stop:0 #2c3e57, stop:1 #16202f); }"
+                       " QLabel { color: #e8eef5; } QLabel[rolle=\"gedaempft\"] { color: #9fb3c8; }"
+                       " QFrame[rolle=\"karte\"] { background: #2a4466; border-radius: %1px; }"
+                       " QLabel[neu=\"true\"] { background: #ffd84d; color: #111;"
+                       " border-radius: %2px; padding: 0 %2px; }"
+                       " #crash { background: #e00000; color: white; border-radius: %2px;"
+                       " padding: 0 %2px; }"
+                       " #ergebnis { background: #ffd84d; color: #111; border-radius: %1px; }")
+            .arg(px(10), px(4)));
+    layout()->setContentsMargins(int(8 * e), int(4 * e), int(8 * e), int(4 * e));
+    layout()->setSpacing(int(6 * e));
+    schrift(m_titel, Titel * e, false);
+    for (int spur = 1; spur <= 2; ++spur) {
+        Spurfelder& f = m_spuren[spur];
+        schrift(f.name, Name * e, true);
+        schrift(f.vermerk, Vermerk * e, true);
+        for (QLabel* wert : {f.gefahren, f.zuFahren, f.letzte, f.beste, f.abstand})
+            schrift(wert, Wert * e, true);
+        for (QLabel* label : f.karte->findChildren<QLabel*>())
+            if (label->property("rolle").toString() == QStringLiteral("gedaempft"))
+                schrift(label, Beschriftung * e, false);
+        f.karte->layout()->setContentsMargins(int(12 * e), int(6 * e), int(12 * e), int(6 * e));
+    }
+    schrift(m_countdown, Countdown * e, true);
+    schrift(m_crash, Crash * e, true);
+    schrift(m_ergebnis, Ergebnis * e, true);
+    schrift(m_adresse, Adresse * e, false);
+    m_ampel->setSpacing(int(4 * e));
+    lampenZeichnen();
+}
+
+void Zuschauerfenster::lampenZeichnen() {
+    const double e = std::min(width() / 640.0, height() / 360.0);
+    const int seite = std::max(8, static_cast<int>(Lampengroesse * e));
+    const qreal dichte = devicePixelRatioF();
+    for (int lampe = 1; lampe <= 5; ++lampe) {
+        const Lampe l = m_gezeigt ? m_gezeigt->ampel[lampe] : Lampe::Aus;
+        // Drawn at the screen's own pixel density, so the discs stay sharp on any screen.
+        QPixmap bild(QSize(seite, seite) * dichte);
+        bild.fill(Qt::transparent);
+        QPainter maler(&bild);
+        QSvgRenderer(lampenbild(l)).render(&maler);
+        maler.end();
+        bild.setDevicePixelRatio(dichte);
+        m_lampen[lampe]->setPixmap(bild);
+        m_lampen[lampe]->setFixedSize(seite, seite);
+    }
+}
+
+void Zuschauerfenster::keyPressEvent(QKeyEvent* ereignis) {
+    if (ereignis->key() == Qt::Key_F11) {
+        emit vollbildGewuenscht();
+        return;
+    }
+    if (m_tastenziel)
+        QApplication::sendEvent(m_tastenziel, ereignis);
+}
+
+void Zuschauerfenster::mouseDoubleClickEvent(QMouseEvent*) {
+    emit vollbildGewuenscht();
+}
+
+void Zuschauerfenster::resizeEvent(QResizeEvent* ereignis) {
+    QWidget::resizeEvent(ereignis);
+    masseSetzen();
+}
+
+void Zuschauerfenster::closeEvent(QCloseEvent* ereignis) {
+    QWidget::closeEvent(ereignis);
+    emit geschlossen();
+}

@@ -1,0 +1,66 @@
+// The big-screen window "Zuschauer": renders the spectators' view state in type that
+// grows with the window, from 640 × 360 to a 4K television, and forwards what the user
+// does. It never takes the keyboard: it asks the window system for no focus, and a key
+// that reaches it anyway goes on to the main window, so Enter, Space and Shift+1/2 keep
+// working; F11 and a double-click ask for full screen.
+#pragma once
+
+#include "Zuschaueransicht.h"
+
+#include <QWidget>
+#include <optional>
+
+class QFrame;
+class QHBoxLayout;
+class QLabel;
+
+class Zuschauerfenster : public QWidget {
+    Q_OBJECT
+public:
+    // Keys go to `tastenziel`, the main window.
+    explicit Zuschauerfenster(QWidget* tastenziel);
+
+    void darstellen(const Zuschaueransicht& ansicht);
+    // The live page's address under the standings; empty: none.
+    void adresseZeigen(const QString& adresse);
+
+signals:
+    void vollbildGewuenscht();
+    void geschlossen();
+
+protected:
+    void keyPressEvent(QKeyEvent* ereignis) override;
+    void mouseDoubleClickEvent(QMouseEvent* ereignis) override;
+    void resizeEvent(QResizeEvent* ereignis) override;
+    void closeEvent(QCloseEvent* ereignis) override;
+
+private:
+    struct Spurfelder {
+        QFrame* karte = nullptr;
+        QLabel* name = nullptr;
+        QLabel* vermerk = nullptr;
+        QLabel* gefahren = nullptr;
+        QLabel* zuFahren = nullptr;
+        QLabel* letzte = nullptr;
+        QLabel* beste = nullptr;
+        QLabel* abstand = nullptr;
+        QLabel* lauf = nullptr;
+    };
+
+    QFrame* spurAufbauen(int spur);
+    QWidget* mitteAufbauen();
+    // Type, margins and corners for the window's size.
+    void masseSetzen();
+    void lampenZeichnen();
+
+    QWidget* m_tastenziel;
+    Spuren<Spurfelder> m_spuren;
+    QLabel* m_titel = nullptr;
+    QHBoxLayout* m_ampel = nullptr;
+    Reihe<QLabel*, 5> m_lampen;
+    QLabel* m_countdown = nullptr;
+    QLabel* m_crash = nullptr;
+    QLabel* m_ergebnis = nullptr;
+    QLabel* m_adresse = nullptr;
+    std::optional<Zuschaueransicht> m_gezeigt;
+};

@@ -1,0 +1,42 @@
+"use strict";
+// Keeps the page live: every message of the WebSocket holds the texts, state classes and
+// colours of the page's elements by id, as the first answer filled them in. A lost
+// connection is tried again, less often the longer it stays away.
+(function () {
+    function anwenden(stand) {
+        for (const [id, text] of Object.entries(stand.texte)) {
+            const element = document.getElementById(id);
+            if (element && element.textContent !== text)
+                element.textContent = text;
+        }
+        for (const [id, klasse] of Object.entries(stand.klassen)) {
+            const element = document.getElementById(id);
+            if (element)
+                element.dataset.z = klasse;
+        }
+        for (const [id, farbe] of Object.entries(stand.farben)) {
+            const element = document.getElementById(id);
+            if (element)
+                element.style.color = farbe;
+        }
+    }
+
+    let wartezeit = 1000;
+    function verbinden() {
+        const schema = location.protocol === "https:" ? "wss://" : "ws://";
+        const kanal = new WebSocket(schema + location.host + "/live");
+        kanal.onopen = function () {
+            document.body.dataset.verbindung = "an";
+            wartezeit = 1000;
+        };
+        kanal.onmessage = function (nachricht) {
+            anwenden(JSON.parse(nachricht.data));
+        };
+        kanal.onclose = function () {
+            document.body.dataset.verbindung = "aus";
+            setTimeout(verbinden, wartezeit);
+            wartezeit = Math.min(wartezeit * 2, 15000);
+        };
+    }
+    verbinden();
+})();

@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# The spectators' views of a keyboard race in the real program under Xvfb: Shift+Z opens
+# the big-screen window, which takes the keyboard from no one, not even when clicked; F11
+# fills the screen with it and brings it back; it closes and opens again in mid-race. The
+# live page (--web) in headless Chromium shows the drivers from its first answer and, over
+# its WebSocket, the lap time of a lap driven after it was loaded, and the winner.
+# Usage: zuschauer.sh PATH/TO/rundomat
+source "$(dirname "$0")/gemeinsam.sh"
+einstellungen runden=2 fahrer1=Anna fahrer2=Jürgen port=?
+anzeigeStarten de
+port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
+programmStarten "$1" --web="$port"
+nurTastatur
+hauptfenster=$beantwortet
+
+zuschauerfenster() {
+    for _ in $(seq 50); do
+        zid=$(xdotool search --onlyvisible --name '^Rundomat – Zuschauer$' 2>/dev/null | head -n1 || true)
+        [ -n "$zid" ] && return 0
+        sleep 0.1
+    done
+    fehler "kein Zuschauerfenster"
+}
+# Waits for the browser's line, or says why it gave up.
+seiteWarten() {
+    for _ in $(seq 300); do
+        grep -qE "$1" "$arbeit/seite.txt" && return 0
+        kill -0 "$nebenprozess" 2>/dev/null || break
+        sleep 0.1
+    done
+    fehler "Seite: keine Zeile '$1': $(cat "$arbeit/seite.txt" "$arbeit/seite.err")"
+}
+geometrie() { xdotool getwindowgeometry "$zid" | sed -n 's/.*Geometry: //p'; }
+
+xdotool key shift+z
+zuschauerfenster
+xdotool mousemove --window "$zid" 50 50 click 1
+sleep 0.3
+[ "$(xdotool getwindowfocus)" = "$hauptfenster" ] || fehler "das Zuschauerfenster hat die Tastatur"
+xdotool key F11
+sleep 0.5
+[ "$(geometrie)" = 1024x768 ] || fehler "F11: kein Vollbild ($(geometrie))"
+xdotool key F11
+sleep 0.5
+[ "$(geometrie)" != 1024x768 ] || fehler "F11: noch immer Vollbild"
+
+xdotool key Return # start, from the main window
+mkfifo "$arbeit/befehle"
+"$(dirname "$0")/zuschauerseite.py" "http://127.0.0.1:$port/" "$arbeit" \
+    <"$arbeit/befehle" >"$arbeit/seite.txt" 2>"$arbeit/seite.err" &
+nebenprozess=$!
+exec 7>"$arbeit/befehle"
+seiteWarten '^geladen$'
+sleep 5.5 # the countdown
+
+xdotool key shift+z shift+z # closed and opened again, the race goes on
+zuschauerfenster
+for runde in 0 1; do
+    xdotool key shift+1
+    sleep 0.3
+    xdotool key shift+2
+    sleep 0.9
+done
+echo runde >&7
+seiteWarten '^runde '
+zeile=$(sed -n 's/^runde //p' "$arbeit/seite.txt")
+grep -qE '^Anna\|Jürgen\|[0-9]+,[0-9]{3} s\|1 / 2$' <<<"$zeile" || fehler "Seite nach der Runde: $zeile"
+
+xdotool key shift+1
+sleep 0.3
+xdotool key shift+2 # both home; two laps make no Hall of Fame entry
+echo "ende Sieger: Anna" >&7
+seiteWarten '^ende Sieger: Anna$'
+exec 7>&-
+wait "$nebenprozess" || fehler "Seite: $(cat "$arbeit/seite.err")"
+echo "Zuschauer: Fenster und Live-Seite folgen dem Rennen."

@@ -1,0 +1,77 @@
+#!/usr/bin/python3
+# The live page in a real browser, as a phone held upright shows it: headless Chromium
+# (driven through chromium-driver) on 127.0.0.1 only. Talks with the test script line by
+# line: prints "geladen" once the page is open, then waits for a line on stdin before each
+# check; ends by itself after 120 s at the latest.
+#   zuschauerseite.py URL ARBEITSORDNER
+#   "runde"     -> prints "runde NAME1|NAME2|LETZTE1|GEFAHREN1" after lane 1's first lap
+#   "ende TEXT" -> prints "ende TEXT" once the result line reads TEXT
+import re
+import signal
+import sys
+import tempfile
+import urllib.request
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.support.ui import WebDriverWait
+
+
+
+def abbrechen(nummer, _):
+    # Leaves through the finally below, so the browser does not outlive the test.
+    sys.exit("abgebrochen: Signal %d" % nummer)
+
+
+signal.signal(signal.SIGALRM, abbrechen)
+signal.signal(signal.SIGTERM, abbrechen)
+signal.alarm(120)
+url, arbeit = sys.argv[1], sys.argv[2]
+
+
+def melden(text):
+    print(text, flush=True)
+
+
+def text(browser, element):
+    return browser.execute_script("return document.getElementById(arguments[0]).textContent", element)
+
+
+# The first answer alone, before any script: it already holds the drivers. Straight to
+# 127.0.0.1, whatever proxy the environment names.
+direkt = urllib.request.build_opener(urllib.request.ProxyHandler({}))
+with direkt.open(url, timeout=10) as antwort:
+    erste = antwort.read().decode("utf-8")
+if "Anna" not in erste or "Jürgen" not in erste:
+    sys.exit("die erste Antwort hat die Fahrer nicht: " + erste[:300])
+
+optionen = webdriver.ChromeOptions()
+optionen.binary_location = "/usr/bin/chromium"
+for argument in ("--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
+                 "--disable-background-networking", "--disable-component-update", "--disable-sync",
+                 "--no-proxy-server",
+                 "--user-data-dir=" + tempfile.mkdtemp(dir=arbeit), "--window-size=390,844"):
+    optionen.add_argument(argument)
+browser = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=optionen)
+try:
+    browser.set_page_load_timeout(20)
+    browser.get(url)
+    # Connected: the script marks the page once its WebSocket is open.
+    WebDriverWait(browser, 20).until(
+        lambda b: b.execute_script("return document.body.dataset.verbindung") == "an")
+    melden("geladen")
+    for zeile in sys.stdin:
+        befehl = zeile.split(maxsplit=1)
+        if befehl[0] == "runde":
+            WebDriverWait(browser, 20).until(
+                lambda b: re.fullmatch(r"\d+,\d{3} s", text(b, "s1-letzte")))
+            browser.save_screenshot(arbeit + "/seite.png")
+            melden("runde " + "|".join(text(browser, e) for e in
+                                       ("s1-name", "s2-name", "s1-letzte", "s1-gefahren")))
+        elif befehl[0] == "ende":
+            erwartet = befehl[1].strip()
+            WebDriverWait(browser, 20).until(lambda b: text(b, "ergebnis") == erwartet)
+            melden("ende " + text(browser, "ergebnis"))
+            break
+finally:
+    browser.quit()

@@ -1,0 +1,62 @@
+#include "Seitenwerte.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+
+namespace {
+QString vorlage() {
+    QFile datei(QStringLiteral(":/zuschauer/index.html"));
+    EXPECT_TRUE(datei.open(QIODevice::ReadOnly));
+    return QString::fromUtf8(datei.readAll());
+}
+
+Zuschaueransicht beispiel() {
+    Zuschaueransicht a;
+    a.titel = QStringLiteral("Rennen – 3 Runden");
+    a.spuren[1].name = QStringLiteral("<img src=x onerror=alert(1)> {{s2-name}}");
+    a.spuren[2].name = QStringLiteral("Jürgen & Co");
+    a.spuren[2].farbe = 0x00FFFF;
+    a.spuren[1].letzte = QStringLiteral("2,345 s");
+    a.spuren[1].besteNeu = true;
+    a.ampel[1] = Lampe::Rot;
+    a.crash = true;
+    return a;
+}
+} // namespace
+
+TEST(Seitenwerte, DieVorlageHatJedesElementUndDieErsteAntwortKeineMarkeMehr) {
+    const QString text = vorlage();
+    for (const Seitenwert& w : seitenwerte(beispiel()))
+        EXPECT_TRUE(text.contains(QStringLiteral("id=\"%1\"").arg(w.id))) << w.id.toStdString();
+
+    const QString seite = QString::fromUtf8(seiteFuellen(text, beispiel()));
+    const QString name = QStringLiteral("&lt;img src=x onerror=alert(1)&gt; {{s2-name}}");
+    EXPECT_TRUE(seite.contains(name)) << "a marker in a driver's name stays text";
+    EXPECT_FALSE(QString(seite).remove(name).contains(
+        QRegularExpression(QStringLiteral("\\{\\{[a-z0-9.-]+\\}\\}"))))
+        << "every marker filled";
+    EXPECT_FALSE(seite.contains(QStringLiteral("<img")));
+    EXPECT_TRUE(seite.contains(QStringLiteral(">Jürgen &amp; Co</h2>")));
+    EXPECT_TRUE(seite.contains(QStringLiteral("style=\"color:#ffff00\"")));
+    EXPECT_TRUE(seite.contains(QStringLiteral("id=\"s1-beste\" data-z=\"neu\"")));
+    EXPECT_TRUE(seite.contains(QStringLiteral("id=\"lampe1\" data-z=\"rot\"")));
+    EXPECT_TRUE(seite.contains(QStringLiteral("id=\"crash\" data-z=\"an\">CRASH<")));
+}
+
+TEST(Seitenwerte, JsonTraegtDieselbenWerte) {
+    const QJsonObject json = QJsonDocument::fromJson(seitenJson(beispiel())).object();
+    const QJsonObject texte = json.value(QStringLiteral("texte")).toObject();
+    const QJsonObject klassen = json.value(QStringLiteral("klassen")).toObject();
+    EXPECT_EQ(texte.value(QStringLiteral("s1-name")).toString(), beispiel().spuren[1].name);
+    EXPECT_EQ(texte.value(QStringLiteral("s1-letzte")).toString(), "2,345 s");
+    EXPECT_EQ(klassen.value(QStringLiteral("s1-beste")).toString(), "neu");
+    EXPECT_EQ(klassen.value(QStringLiteral("s2-beste")).toString(), "");
+    EXPECT_EQ(klassen.value(QStringLiteral("lampe1")).toString(), "rot");
+    EXPECT_EQ(klassen.value(QStringLiteral("lampe2")).toString(), "aus");
+    EXPECT_EQ(json.value(QStringLiteral("farben")).toObject().value(QStringLiteral("s2-name")),
+              "#ffff00");
+    EXPECT_EQ(texte.size(), static_cast<qsizetype>(seitenwerte(beispiel()).size()));
+}

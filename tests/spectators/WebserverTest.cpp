@@ -1,0 +1,286 @@
+#include "Webserver.h"
+
+#include "Rohverbindung.h"
+#include "Seitenwerte.h"
+
+#include <QFile>
+#include <QProcess>
+#include <boost/asio/ip/tcp.hpp>
+#include <boost/beast/core.hpp>
+#include <boost/beast/websocket.hpp>
+#include <gtest/gtest.h>
+#include <thread>
+
+namespace {
+using namespace std::chrono_literals;
+namespace asio = boost::asio;
+namespace beast = boost::beast;
+
+Zuschaueransicht mitNamen(const QString& name, const QString& letzte = QStringLiteral("–")) {
+    Zuschaueransicht a;
+    a.spuren[1].name = name;
+    a.spuren[1].letzte = letzte;
+    return a;
+}
+
+std::string status(const std::string& antwort) {
+    return antwort.substr(0, antwort.find("\r\n"));
+}
+
+// The resident memory of this process, in bytes.
+long speicher() {
+    long seiten = 0, resident = 0;
+    if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(statm, "%ld %ld", &seiten, &resident) != 2)
+            resident = 0;
+        std::fclose(statm);
+    }
+    return resident * sysconf(_SC_PAGESIZE);
+}
+
+struct Server {
+    explicit Server(Webserver::Fristen fristen = {}) : web(fristen) {
+        const std::optional<QString> fehler = web.starten(0, true);
+        EXPECT_FALSE(fehler) << fehler.value_or(QString()).toStdString();
+    }
+    std::string holen(const std::string& pfad, const std::string& methode = "GET") {
+        return anfrage(web.port(),
+                       methode + " " + pfad + " HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n");
+    }
+    // Publishing reaches the server's thread a moment later: the page once it shows the text.
+    std::string seiteMit(const std::string& text) {
+        std::string seite;
+        for (int versuch = 0; versuch < 200; ++versuch) {
+            seite = holen("/");
+            if (seite.find(text) != std::string::npos)
+                break;
+            std::this_thread::sleep_for(5ms);
+        }
+        return seite;
+    }
+    Webserver web;
+};
+
+// An open page, read with a time limit.
+class Testseite {
+public:
+    explicit Testseite(unsigned short port) : m_ws(m_io) {
+        beast::get_lowest_layer(m_ws).connect({asio::ip::address_v4::loopback(), port});
+        m_ws.handshake("127.0.0.1", "/live");
+    }
+    // The next message, or nothing when none came in time or the server closed.
+    std::optional<std::string> naechste(std::chrono::milliseconds frist = 2s) {
+        std::optional<std::string> nachricht;
+        m_ws.async_read(m_puffer, [&](beast::error_code fehler, std::size_t) {
+            if (!fehler)
+                nachricht = beast::buffers_to_string(m_puffer.data());
+            m_puffer.clear();
+        });
+        m_io.restart();
+        m_io.run_for(frist);
+        if (!m_io.stopped()) {
+            beast::get_lowest_layer(m_ws).cancel();
+            m_io.restart();
+            m_io.run();
+        }
+        return nachricht;
+    }
+    // Sends a text message, as no page of ours ever does.
+    void sagen(const std::string& text) { m_ws.write(asio::buffer(text)); }
+
+private:
+    asio::io_context m_io;
+    beast::websocket::stream<beast::tcp_stream> m_ws;
+    beast::flat_buffer m_puffer;
+};
+} // namespace
+
+TEST(Webserver, DieErsteAntwortHaeltDenStandUndDieSeiteIhreTeile) {
+    Server s;
+    const Zuschaueransicht ansicht = mitNamen(QStringLiteral("Anna <3"));
+    s.web.veroeffentlichen(ansicht);
+    const std::string seite = s.seiteMit("Anna &lt;3");
+    EXPECT_EQ(status(seite), "HTTP/1.1 200 OK");
+    EXPECT_NE(seite.find("Content-Type: text/html; charset=utf-8\r\n"), std::string::npos);
+    EXPECT_NE(seite.find("Content-Security-Policy: default-src 'self'"), std::string::npos);
+    QFile vorlage(QStringLiteral(":/zuschauer/index.html"));
+    ASSERT_TRUE(vorlage.open(QIODevice::ReadOnly));
+    const std::string erwartet =
+        seiteFuellen(QString::fromUtf8(vorlage.readAll()), ansicht).toStdString();
+    EXPECT_EQ(seite.substr(seite.find("\r\n\r\n") + 4), erwartet);
+
+    EXPECT_NE(s.holen("/zuschauer.css").find("Content-Type: text/css"), std::string::npos);
+    const std::string skript = s.holen("/zuschauer.js");
+    EXPECT_EQ(status(skript), "HTTP/1.1 200 OK");
+    EXPECT_NE(skript.find("new WebSocket"), std::string::npos);
+    const std::string kopf = s.holen("/", "HEAD");
+    EXPECT_EQ(status(kopf), "HTTP/1.1 200 OK");
+    EXPECT_NE(kopf.find("Content-Length: " + std::to_string(erwartet.size())), std::string::npos);
+    EXPECT_EQ(kopf.substr(kopf.find("\r\n\r\n") + 4), "") << "HEAD: no body";
+
+    // A phone loads the page and its two files over one connection.
+    Rohverbindung v(s.web.port());
+    v.senden("GET / HTTP/1.1\r\nHost: x\r\n\r\nGET /zuschauer.css HTTP/1.1\r\nHost: x\r\n\r\n");
+    const std::string beide = v.lesen(2s, "text/css");
+    EXPECT_NE(beide.find("text/html"), std::string::npos);
+    EXPECT_NE(beide.find("text/css"), std::string::npos);
+}
+
+TEST(Webserver, JedeAndereAnfrageBekommtEin4xxUndAendertNichts) {
+    Server s;
+    s.web.veroeffentlichen(mitNamen(QStringLiteral("Anna")));
+    const std::string vorher = s.seiteMit("Anna");
+    const std::string lang9k(9000, 'a'), lang20k(20000, 'a');
+    const std::vector<std::pair<std::string, std::string>> faelle = {
+        {"GET /etc/passwd HTTP/1.1\r\n\r\n", "404"},
+        {"GET //etc/passwd HTTP/1.1\r\n\r\n", "404"},
+        {"GET /../etc/passwd HTTP/1.1\r\n\r\n", "400"},
+        {"GET /zuschauer.js/../../x HTTP/1.1\r\n\r\n", "400"},
+        {"GET /%2e%2e/etc/passwd HTTP/1.1\r\n\r\n", "400"},
+        {"GET /%2E%2E%2Fetc%2Fpasswd HTTP/1.1\r\n\r\n", "400"},
+        {"GET /zuschauer%2ecss HTTP/1.1\r\n\r\n", "400"},
+        {"GET \\etc\\passwd HTTP/1.1\r\n\r\n", "400"},
+        {"GET http://127.0.0.1/ HTTP/1.1\r\n\r\n", "400"},
+        {"GET * HTTP/1.1\r\n\r\n", "400"},
+        {"OPTIONS * HTTP/1.1\r\n\r\n", "405"},
+        {"POST / HTTP/1.1\r\nContent-Length: 0\r\n\r\n", "405"},
+        {"PUT /index.html HTTP/1.1\r\nContent-Length: 3\r\n\r\nabc", "405"},
+        {"DELETE / HTTP/1.1\r\n\r\n", "405"},
+        {"GET /" + lang9k + " HTTP/1.1\r\n\r\n", "414"},
+        {"GET /" + lang20k + " HTTP/1.1\r\n\r\n", "414"},
+        {"GET / HTTP/1.1\r\nX: " + lang20k + "\r\n\r\n", "431"},
+        {"GET / HTTP/1.1\r\nContent-Length: 5\r\n\r\nhallo", "400"},
+        {"GET / HTTP/1.1\r\nTransfer-Encoding: chunked\r\n\r\n5\r\nhallo\r\n0\r\n\r\n", "400"},
+        {"GET / HTTP/1.1\r\nContent-Length: -5\r\n\r\n", "400"},
+        {"GARBAGE\r\n\r\n", "400"},
+        {"GET\r\n\r\n", "400"},
+        {"GET / HTTP/1.1\r\nKeinDoppelpunkt\r\n\r\n", "400"},
+        {"GET / HTTP/1.1\r\n: leer\r\n\r\n", "400"},
+        {"GET /a b HTTP/1.1\r\n\r\n", "400"},
+        {"GET / FOO/1.1\r\n\r\n", "400"},
+        {"GET / HTTP/2.0\r\n\r\n", "400"},
+        {std::string("\0\x01\x02\xff\r\n\r\n", 8), "400"},
+        {"GET /live HTTP/1.1\r\n\r\n", "426"},
+        {"HEAD /live HTTP/1.1\r\n\r\n", "426"},
+        {"GET / HTTP/1.1\r\nUpgrade: websocket\r\nConnection: Upgrade\r\n\r\n", "404"},
+    };
+    for (const auto& [bytes, erwartet] : faelle)
+        EXPECT_EQ(status(anfrage(s.web.port(), bytes)).substr(0, 12), "HTTP/1.1 " + erwartet)
+            << bytes.substr(0, 60);
+    EXPECT_EQ(s.holen("/"), vorher);
+}
+
+TEST(Webserver, EineUnvollstaendigeAnfrageBekommt408UndEinStummerGastNichts) {
+    Server s{{std::chrono::milliseconds(300), std::chrono::seconds(30)}};
+    Rohverbindung halb(s.web.port());
+    halb.senden("GET / HTTP/1.1\r\nHost: x\r\n");
+    EXPECT_EQ(status(halb.lesen(3s)).substr(0, 12), "HTTP/1.1 408");
+    Rohverbindung stumm(s.web.port());
+    const auto beginn = std::chrono::steady_clock::now();
+    EXPECT_EQ(stumm.lesen(3s), "");
+    EXPECT_LT(std::chrono::steady_clock::now() - beginn, 2s) << "closed after the time limit";
+}
+
+TEST(Webserver, EinGetMitRiesigemKoerperWirdAbgewiesenOhneIhnZuSpeichern) {
+    Server s;
+    s.holen("/");
+    Rohverbindung v(s.web.port());
+    const std::string block(1 << 20, 'x');
+    const long vorher = speicher();
+    std::thread sender([&] {
+        if (!v.senden("GET / HTTP/1.1\r\nContent-Length: 157286400\r\n\r\n"))
+            return;
+        for (int mb = 0; mb < 150 && v.senden(block); ++mb) {
+        }
+    });
+    const std::string antwort = v.lesen(5s, "\r\n\r\n");
+    sender.join();
+    EXPECT_EQ(status(antwort).substr(0, 12), "HTTP/1.1 400");
+    EXPECT_LT(speicher() - vorher, 4L << 20);
+}
+
+TEST(Webserver, OffeneSeitenHoerenJedeAenderungSofortUndSagenNichts) {
+    Server s;
+    s.web.veroeffentlichen(mitNamen(QStringLiteral("Anna")));
+    s.seiteMit("Anna");
+    Testseite seite(s.web.port());
+    const std::optional<std::string> erste = seite.naechste();
+    ASSERT_TRUE(erste) << "the standings at once";
+    EXPECT_NE(erste->find(R"("s1-name":"Anna")"), std::string::npos);
+
+    s.web.veroeffentlichen(mitNamen(QStringLiteral("Anna"), QStringLiteral("2,345 s")));
+    const std::optional<std::string> zweite = seite.naechste(100ms);
+    ASSERT_TRUE(zweite) << "within 100 ms";
+    EXPECT_NE(zweite->find(R"("s1-letzte":"2,345 s")"), std::string::npos);
+
+    // Changes in a quick row: the page may skip some but ends at the newest.
+    for (int i = 0; i < 50; ++i)
+        s.web.veroeffentlichen(mitNamen(QStringLiteral("Anna"), QString::number(i)));
+    std::optional<std::string> letzte;
+    while ((letzte = seite.naechste(1s)) &&
+           letzte->find(R"("s1-letzte":"49")") == std::string::npos) {
+    }
+    EXPECT_TRUE(letzte);
+
+    seite.sagen(std::string(4096, 'x'));
+    EXPECT_FALSE(seite.naechste(2s)) << "a page that sends more than a page does is closed";
+}
+
+TEST(Webserver, EinBelegterPortGibtEineMeldungUndDerServerHoertNurWennErLaeuft) {
+    Server a;
+    const quint16 port = a.web.port();
+    Webserver b;
+    const std::optional<QString> fehler = b.starten(port, true);
+    ASSERT_TRUE(fehler);
+    EXPECT_EQ(*fehler, QStringLiteral("Die Zuschauerseite kann Port %1 nicht öffnen, er ist schon "
+                                      "belegt. Rundomat läuft ohne die Seite weiter.")
+                           .arg(port));
+    EXPECT_FALSE(b.laeuft());
+    a.web.beenden();
+    EXPECT_FALSE(Rohverbindung(port).verbunden);
+}
+
+TEST(Webserver, FuenfzigSeitenUndFuenfzigKommendeUndGehendeBleibenImSpeicherrahmen) {
+    Server s;
+    s.holen("/");
+    Testseite(s.web.port()).naechste();
+    const long vorher = speicher();
+
+    QProcess last;
+    last.start(QStringLiteral(WEBCLIENTS), {QString::number(s.web.port()), QStringLiteral("50"),
+                                            QStringLiteral("50"), QStringLiteral("5")});
+    QByteArray ausgabe;
+    while (!ausgabe.contains("bereit\n") && last.waitForReadyRead(10'000))
+        ausgabe += last.readAllStandardOutput();
+    ASSERT_TRUE(ausgabe.contains("bereit\n")) << ausgabe.toStdString();
+
+    long hoechstens = speicher();
+    for (int i = 1; i <= 30; ++i) {
+        Zuschaueransicht a;
+        a.spuren[1].gefahren = QString::number(i);
+        s.web.veroeffentlichen(a);
+        std::this_thread::sleep_for(100ms);
+        hoechstens = std::max(hoechstens, speicher());
+    }
+    ASSERT_TRUE(last.waitForFinished(15'000));
+    ausgabe += last.readAllStandardOutput();
+    const long zuwachs = hoechstens - vorher;
+    std::printf("Speicherzuwachs mit 50 Seiten und 50 kommenden und gehenden: %.1f MiB\n",
+                zuwachs / 1048576.0);
+#ifndef __SANITIZE_ADDRESS__
+    // AddressSanitizer keeps freed memory in quarantine: there the resident size tells nothing.
+    EXPECT_LT(zuwachs, 16L << 20);
+#endif
+
+    // Every page saw the last state, and the coming and going went on all the while.
+    for (int client = 0; client < 50; ++client)
+        EXPECT_TRUE(ausgabe.contains(QStringLiteral("nachricht %1 ").arg(client).toUtf8()));
+    int zuletzt = 0;
+    for (const QByteArray& zeile : ausgabe.split('\n'))
+        if (zeile.startsWith("nachricht ") && zeile.endsWith(" 30"))
+            ++zuletzt;
+    EXPECT_EQ(zuletzt, 50);
+    const QList<QByteArray> ende = ausgabe.mid(ausgabe.lastIndexOf("ende ")).trimmed().split(' ');
+    ASSERT_EQ(ende.size(), 4);
+    EXPECT_GT(ende[2].toInt(), 100) << "connections that came and went";
+}

@@ -1,0 +1,96 @@
+#include "Zuschauerfenster.h"
+
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+// Stands in for the main window: notes the keys it gets.
+class Hauptfenster : public QWidget {
+protected:
+    void keyPressEvent(QKeyEvent* ereignis) override {
+        if (ereignis->key() != Qt::Key_Shift)
+            tasten << QKeySequence(ereignis->key() | ereignis->modifiers()).toString();
+    }
+
+public:
+    QStringList tasten;
+};
+
+Zuschaueransicht vollerStand() {
+    Zuschaueransicht a;
+    a.titel = QStringLiteral("Spurwechsel, 2. Lauf – 120 Runden");
+    const QString namen[] = {QStringLiteral("Maximilian"), QStringLiteral("Jürgen")};
+    for (int spur = 1; spur <= 2; ++spur) {
+        Zuschauerspur& s = a.spuren[spur];
+        s.name = namen[spur - 1];
+        s.farbe = spur == 1 ? 0x00FFFF : 0xFF00FF;
+        s.gefahren = QStringLiteral("120 / 120");
+        s.zuFahren = QStringLiteral("0");
+        s.letzte = QStringLiteral("12,345 s");
+        s.beste = QStringLiteral("11,111 s");
+        s.besteNeu = spur == 1;
+        s.vermerk = QStringLiteral("%1. Platz").arg(spur);
+        s.lauf = QStringLiteral("Gesamt 2345,678 s");
+    }
+    a.spuren[2].abstand = QStringLiteral("+12 Runden");
+    a.countdown = QStringLiteral("5");
+    a.crash = true;
+    a.ergebnis = QStringLiteral("Gesamtsieger: Maximilian");
+    return a;
+}
+} // namespace
+
+TEST(Zuschauerfenster, ZeigtDenStandGanzVon640x360Bis4K) {
+    for (const QSize groesse : {QSize(640, 360), QSize(3840, 2160)}) {
+        Hauptfenster haupt;
+        Zuschauerfenster fenster(&haupt);
+        fenster.resize(groesse);
+        fenster.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenster));
+        fenster.darstellen(vollerStand());
+        fenster.adresseZeigen(QStringLiteral("http://192.168.178.20:8080/"));
+        QApplication::processEvents();
+        EXPECT_EQ(fenster.size(), groesse) << "the layout asks for no more room";
+
+        QStringList texte;
+        for (const QLabel* l : fenster.findChildren<QLabel*>()) {
+            if (!l->isVisible() || l->text().isEmpty())
+                continue;
+            texte << l->text();
+            const QRect platz = l->contentsRect();
+            const QRect noetig = l->fontMetrics().boundingRect(l->text());
+            EXPECT_LE(noetig.width(), platz.width())
+                << l->text().toStdString() << " at " << groesse.width();
+            EXPECT_LE(l->fontMetrics().height(), platz.height() + 2)
+                << l->text().toStdString() << " at " << groesse.width();
+            EXPECT_TRUE(fenster.rect().contains(QRect(l->mapTo(&fenster, QPoint()), l->size())));
+        }
+        for (const char* text : {"Maximilian", "120 / 120", "12,345 s", "+12 Runden", "CRASH", "5",
+                                 "Gesamtsieger: Maximilian", "Live: http://192.168.178.20:8080/"})
+            EXPECT_TRUE(texte.contains(QString::fromUtf8(text))) << text;
+        fenster.grab().save(QStringLiteral("zuschauerfenster-%1x%2.png")
+                                .arg(groesse.width())
+                                .arg(groesse.height()));
+    }
+}
+
+TEST(Zuschauerfenster, NimmtKeineTastaturUndGibtJedeTasteDemHauptfenster) {
+    Hauptfenster haupt;
+    Zuschauerfenster fenster(&haupt);
+    EXPECT_TRUE(fenster.windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus));
+    EXPECT_TRUE(fenster.testAttribute(Qt::WA_ShowWithoutActivating));
+    EXPECT_FALSE(fenster.testAttribute(Qt::WA_QuitOnClose)) << "the program ends with fR";
+    fenster.show();
+    QSignalSpy vollbild(&fenster, &Zuschauerfenster::vollbildGewuenscht);
+    QTest::keyClick(&fenster, Qt::Key_Return);
+    QTest::keyClick(&fenster, Qt::Key_Space);
+    QTest::keyClick(&fenster, Qt::Key_Exclam, Qt::ShiftModifier);
+    QTest::keyClick(&fenster, Qt::Key_Z, Qt::ShiftModifier);
+    EXPECT_EQ(haupt.tasten, (QStringList{"Return", "Space", "Shift+!", "Shift+Z"}));
+    QTest::keyClick(&fenster, Qt::Key_F11);
+    QTest::mouseDClick(&fenster, Qt::LeftButton, {}, QPoint(20, 20));
+    EXPECT_EQ(vollbild.count(), 2);
+    EXPECT_EQ(haupt.tasten.size(), 4) << "F11 stays with the window";
+}
