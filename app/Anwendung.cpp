@@ -173,10 +173,12 @@ void Anwendung::fensterAnmelden() {
 }
 
 Programmangaben Anwendung::programmangaben() const {
-    return {QCoreApplication::applicationVersion(), QString::fromLatin1(qVersion()),
+    return {QCoreApplication::applicationVersion(),
+            QString::fromLatin1(qVersion()),
             QDir::toNativeSeparators(einstellungsortOeffnen()->fileName()),
             m_daten.anzeigepfad(QStringLiteral("hof.ini")),
-            QDir::toNativeSeparators(m_daten.verzeichnis())};
+            QDir::toNativeSeparators(m_daten.verzeichnis()),
+            m_zuschauer.adresse().value_or(QString())};
 }
 
 void Anwendung::starten() {

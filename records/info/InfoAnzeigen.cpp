@@ -3,7 +3,7 @@
 #include <QStringList>
 
 void InfoAnzeigen(Dialoge& dialoge, const Programmangaben& angaben) {
-    const QStringList zeilen = {
+    QStringList zeilen = {
         QStringLiteral("Rundomat ") + angaben.version,
         QStringLiteral("Zeitnahme und Rennen für zweispurige Autorennbahnen"),
         QString(),
@@ -15,6 +15,10 @@ void InfoAnzeigen(Dialoge& dialoge, const Programmangaben& angaben) {
         QStringLiteral("Einstellungen: ") + angaben.einstellungen,
         QStringLiteral("Hall of Fame: ") + angaben.hof,
         QStringLiteral("Ergebnisdateien und Rennverlauf: ") + angaben.ergebnisse,
+    };
+    if (!angaben.zuschauerseite.isEmpty())
+        zeilen << QStringLiteral("Zuschauerseite: ") + angaben.zuschauerseite;
+    zeilen << QStringList{
         QString(),
         QStringLiteral("Vielen Dank an alle Testfahrer für ihre Runden und Ideen."),
         QStringLiteral("Hintergrundbild: Zeichnung des Rundomat-Teams"),
