@@ -18,6 +18,7 @@ test: build
 
 bench: build
 	build/default/bench/rundomat-bench
+	build/default/bench/rundomat-wiedergabe-bench
 	build/default/bench/rundomat-leitung-bench
 	build/default/bench/rundomat-leitung-bench --webseiten
 	build/default/bench/rundomat-zuschauer-bench

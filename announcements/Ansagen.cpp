@@ -14,7 +14,7 @@ Ansagen::Ansagen(Sprecher& sprecher, const Ansageeinstellungen& einstellungen)
     : m_sprecher(sprecher), m_e(einstellungen) {}
 
 QString Ansagen::fahrer(const Rennen& rennen, int spur) const {
-    return Ansagetext::fahrer(rennen.Fahrer[spur], spur);
+    return Ansagetext::fahrer(rennen.stand().spuren[spur].fahrer, spur);
 }
 
 void Ansagen::rennenGestartet(const Rennen&) {
@@ -38,7 +38,7 @@ void Ansagen::rundeGezaehlt(const Rennen& rennen, const Rundenmeldung& runde) {
     if (m_e.fahrername || text.bestzeit)
         text.fahrer = fahrer(rennen, runde.spur);
     if (m_e.restrunden)
-        text.nochRunden = rennen.Rundenzahl - runde.runde;
+        text.nochRunden = rennen.einstellungen().rundenzahl - runde.runde;
     sagen({Ansagetext::runde(text), runde.spur, false});
 }
 
@@ -55,7 +55,8 @@ void Ansagen::crashPause(const Rennen&, bool an) {
 void Ansagen::spurFertig(const Rennen& rennen, int spur, double rennzeit, int platz) {
     m_zielzeit[spur] = rennzeit;
     // In a race the first lane home has won; in a heat of a lane-change race it has not.
-    if (ereignisseAn() && rennen.Rennmodus && !rennen.SpurWechsel && platz == 1)
+    if (ereignisseAn() && rennen.einstellungen().rennmodus && !rennen.einstellungen().spurwechsel &&
+        platz == 1)
         sagen({Ansagetext::gewinnt(fahrer(rennen, spur)), Ansagefach::Bleibt, false});
 }
 
@@ -65,23 +66,24 @@ void Ansagen::rennende(const Rennen& rennen, int siegerSpur) {
 }
 
 void Ansagen::rennergebnis(const Rennen& rennen, int siegerSpur) {
-    if (!rennen.Rennmodus) {
+    const Rennstand& r = rennen.stand();
+    if (!r.einstellungen.rennmodus) {
         // Training: the lower best lap has won.
         if (siegerSpur == 0)
             sagen({Ansagetext::unentschieden(), Ansagefach::Bleibt, false});
         else
             sagen({Ansagetext::sieg(fahrer(rennen, siegerSpur),
-                                    std::fabs(rennen.BestZeit[1] - rennen.BestZeit[2]), false),
+                                    std::fabs(r.spuren[1].bestzeit - r.spuren[2].bestzeit), false),
                    Ansagefach::Bleibt, false});
         return;
     }
     const double zielabstand = std::fabs(m_zielzeit[1] - m_zielzeit[2]);
-    if (!rennen.SpurWechsel) {
+    if (!r.einstellungen.spurwechsel) {
         // The winner was named at the finish.
         sagen({Ansagetext::vorsprung(zielabstand), Ansagefach::Bleibt, false});
         return;
     }
-    if (!rennen.ZweiterLauf) {
+    if (!r.zweiterLauf) {
         sagen({Ansagetext::sieg(fahrer(rennen, siegerSpur), zielabstand, true), Ansagefach::Bleibt,
                false});
         return;
@@ -89,8 +91,8 @@ void Ansagen::rennergebnis(const Rennen& rennen, int siegerSpur) {
     // After the second heat the totals decide, as the result window will show: driver 1
     // drove lane 2 first and lane 1 now, driver 2 the other way round. The names are
     // swapped back only after this call.
-    const double gesamt1 = rennen.Lauf1Zeit[2] + rennen.Lauf2Zeit[1];
-    const double gesamt2 = rennen.Lauf1Zeit[1] + rennen.Lauf2Zeit[2];
+    const double gesamt1 = r.lauf1[2].zeit + r.lauf2[1].zeit;
+    const double gesamt2 = r.lauf1[1].zeit + r.lauf2[2].zeit;
     if (gesamt1 == gesamt2)
         sagen({Ansagetext::unentschieden(), Ansagefach::Bleibt, false});
     else

@@ -35,35 +35,27 @@ bool protokollOeffnen(Protokoll& protokoll, const QString& pfad, const QString& 
 
 Anwendung::Anwendung(const Programmoptionen& optionen, const Programmdateien& dateien)
     : m_optionen(optionen), m_dateien(dateien) {
+    m_rennen.beobachterAnmelden(m_startleitung);
     m_dialoge.elternSetzen(&m_fenster);
+    m_zuschauer.hauptfensterSetzen(m_fenster);
     // Whatever led to a message (a false start, a finish) is on screen while it is open.
     m_dialoge.vorJedemModalenFenster([this] { m_fenster.darstellen(); });
-    m_timer.beiJedemTick([this] {
-        m_rennen.Timer1_Timer();
+    m_countdown.beiJedemTick([this] {
+        m_rennen.countdownTick();
         m_fenster.darstellen();
     });
     m_boxwacht.beiJedemTick([this] {
-        m_rennen.Boxwacht_Timer();
+        m_rennen.boxwachtTick();
         m_fenster.darstellen();
     });
     signalquellenVerbinden();
     verlaufVerbinden();
     ansagenVerbinden();
     fensterAnmelden();
-    QObject::connect(&m_fenster, &Hauptfenster::dargestellt, &m_fenster,
-                     [this] { m_zuschauer.aktualisieren(); });
 }
 
 Anwendung::~Anwendung() {
     m_mitschrift.abschliessen();
-}
-
-Portsteuerung& Anwendung::portsteuerung() {
-    if (m_optionen.simulation && !m_simulation)
-        m_simulation.emplace(m_rennen, m_systemuhr, *m_optionen.simulation);
-    if (m_simulation)
-        return *m_simulation;
-    return m_schnittstellen;
 }
 
 void Anwendung::signalquellenVerbinden() {
@@ -79,8 +71,8 @@ void Anwendung::signalquellenVerbinden() {
     m_MSComm1.nachEmpfang([this] { m_fenster.darstellen(); });
     m_platine.senden([this](const QByteArray& bytes) { m_platinenport.senden(bytes); });
     m_rennen.beobachterAnmelden(m_platine);
-    if (m_simulation)
-        m_simulation->beiLeitungsereignis(leitungsereignis);
+    if (m_optionen.simulation)
+        m_simulation.beiLeitungsereignis(leitungsereignis);
     m_MSCommRC.beiEmpfang([this](const QByteArray& bytes) {
         m_boxempfang.empfangen(bytes);
         m_fenster.darstellen();
@@ -117,9 +109,9 @@ void Anwendung::ansagenVerbinden() {
 }
 
 Signalquelle Anwendung::signalquelle() const {
-    if (m_simulation)
+    if (m_optionen.simulation)
         return Signalquelle::Simulation;
-    if (m_rennen.RaceControl)
+    if (m_rennen.einstellungen().raceControl)
         return m_MSCommRC.PortOpen() ? Signalquelle::Box : Signalquelle::Tastatur;
     if (!m_MSComm1.PortOpen())
         return Signalquelle::Tastatur;
@@ -128,7 +120,7 @@ Signalquelle Anwendung::signalquelle() const {
 
 void Anwendung::fensterAnmelden() {
     m_dialoge.fensterAnmelden(Fenster::Dialog, [this](QWidget* eltern) {
-        DialogLogik logik(m_rennen, m_speicher, m_start, portsteuerung(), m_dialoge, m_rekorde,
+        DialogLogik logik(m_rennen, m_speicher, m_port, m_dialoge, m_rekorde,
                           [this] { return RaceControlVersion(m_box, m_dialoge); });
         logik.Form_Load();
         DialogFenster fenster(logik, eltern);
@@ -158,14 +150,15 @@ void Anwendung::fensterAnmelden() {
         fenster.exec();
     });
     m_dialoge.fensterAnmelden(Fenster::Sensortest, [this](QWidget* eltern) {
-        Sensortest logik(m_rennen, m_sensorleitungen, m_systemuhr, portsteuerung(), m_dialoge);
+        Sensortest logik(m_rennen, m_sensorleitungen, m_systemuhr, m_port, m_dialoge);
         SensortestFenster fenster(logik, eltern);
         m_sensortest = &logik;
         fenster.exec();
         m_sensortest = nullptr;
     });
     m_dialoge.fensterAnmelden(Fenster::fAnsagen, [this](QWidget* eltern) {
-        AnsagenLogik logik(m_ansageeinstellungen, m_speicher, m_ansagen, m_rennen.Fahrer[1]);
+        AnsagenLogik logik(m_ansageeinstellungen, m_speicher, m_ansagen,
+                           m_rennen.stand().spuren[1].fahrer);
         FAnsagen fenster(logik, eltern);
         fenster.exec();
     });

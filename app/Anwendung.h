@@ -55,9 +55,9 @@ private:
     void fensterAnmelden();
     Signalquelle signalquelle() const;
     Programmangaben programmangaben() const;
-    // The simulated track replaces the serial port when it was asked for.
-    Portsteuerung& portsteuerung();
 
+    // Built in the order they depend on each other: every reference handed on is to an
+    // object that exists already.
     Programmoptionen m_optionen;
     Programmdateien m_dateien;
     // Its clock starts here, with the program.
@@ -65,40 +65,44 @@ private:
     Systemuhr m_systemuhr;
     JnutlBibliothek m_box{JnutlBibliothek::standardorte(m_dateien)};
     BoxUhr m_boxuhr{m_box};
-    QtZeitgeber m_timer;
+    Platinenuhr m_platinenuhr;
+    QtZeitgeber m_countdown;
     QtZeitgeber m_boxwacht;
     QtDialoge m_dialoge;
     QtKlangausgabe m_klang{m_dateien};
-    Platinenuhr m_platinenuhr;
-    Sensorport m_sensorleitungen{m_systemuhr};
-    Datenport m_platinenport{Platinenprotokoll::Baud};
-    Datenport m_MSCommRC{4800};
     QtEinstellungsspeicher m_speicher{m_dialoge};
     Datenverzeichnis m_daten{m_optionen.datenverzeichnis, m_optionen.datenordnerAnlegen};
     Hofmodul m_hof{m_daten, m_dialoge};
     Systemtagesuhr m_tagesuhr;
     Ergebnisexport m_ergebnis{m_daten, m_dialoge, m_tagesuhr};
-    Rekordstelle m_rekorde{m_rennen, m_hof, m_ergebnis};
-    // Before the race, which tells them what happens until its end.
+    Rekordstelle m_rekorde{m_hof, m_ergebnis};
     Ansageeinstellungen m_ansageeinstellungen;
     EspeakSprecher m_sprecher;
     Ansagen m_ansagen{m_sprecher, m_ansageeinstellungen};
-    Rennen m_rennen{{m_systemuhr, m_boxuhr, m_timer, m_boxwacht, m_dialoge, m_klang, m_MSComm1,
-                     m_box, m_speicher, m_rekorde}};
-    Platinenempfang m_platine{m_rennen, m_platinenuhr, m_systemuhr, m_dialoge};
-    // The race holds it by reference from its start; it is built right after.
+    Rennen m_rennen{{m_systemuhr, m_boxuhr, m_platinenuhr, m_countdown, m_boxwacht, m_dialoge,
+                     m_klang, m_box, m_speicher, m_rekorde}};
+
+    // The race's signal sources and their ports.
+    Sensorport m_sensorleitungen{m_systemuhr};
+    Datenport m_platinenport{Platinenprotokoll::Baud};
+    Datenport m_MSCommRC{4800};
+    Platinenempfang m_platine{m_rennen, m_platinenuhr, m_dialoge};
     Sensoranschluss m_MSComm1{m_sensorleitungen, m_sensorleitungen, m_platinenport, m_platine};
+    Startleitung m_startleitung{m_MSComm1};
     Schnittstellensteuerung m_schnittstellen{m_rennen, m_speicher, m_dialoge, m_MSComm1,
                                              m_MSCommRC};
-    std::optional<Simulationsport> m_simulation;
+    // The simulated track replaces the serial port when it was asked for; otherwise it is
+    // never opened, and its lap time never read.
+    Simulationsport m_simulation{m_rennen, m_systemuhr, m_optionen.simulation.value_or(0)};
+    Portsteuerung& m_port{m_optionen.simulation ? static_cast<Portsteuerung&>(m_simulation)
+                                                : m_schnittstellen};
     Leitungsbehandlung m_leitungen{m_rennen};
     RaceControlEmpfang m_boxempfang{m_rennen, m_box, m_boxuhr, m_dialoge};
     Signalprotokoll m_signalprotokoll;
-    Programmstart m_start{m_rennen, m_speicher, portsteuerung(), m_dialoge,
-                          [this] { m_hof.HofLesen(); }};
-    Fahrernamen m_fahrer{m_rennen, m_speicher, m_dialoge,
-                         [this] { return m_fenster.farbmenueZeigen(); }};
-    Zuschauerbetrieb m_zuschauer{m_rennen, m_speicher, m_dialoge, m_fenster};
+
+    Programmstart m_start{m_rennen, m_speicher, m_port, m_dialoge, [this] { m_hof.HofLesen(); }};
+    Fahrernamen m_fahrer{m_rennen, m_speicher, m_dialoge};
+    Zuschauerbetrieb m_zuschauer{m_rennen, m_speicher, m_dialoge};
     Tastatur m_tastatur{m_rennen, m_start, m_rekorde, m_dialoge, m_fahrer, m_zuschauer};
     Verlaufsschreiber m_verlauf{m_daten.pfad(Verlaufsdatenbank::Dateiname)};
     Verlaufsmeldungen m_verlaufsmeldungen{m_dialoge,

@@ -7,9 +7,8 @@
 #include <QScreen>
 #include <QWindow>
 
-Zuschauerbetrieb::Zuschauerbetrieb(Rennen& rennen, Einstellungsspeicher& speicher, Dialoge& dialoge,
-                                   QWidget& hauptfenster)
-    : m_stand(rennen), m_einstellungen(speicher), m_dialoge(dialoge), m_hauptfenster(hauptfenster) {
+Zuschauerbetrieb::Zuschauerbetrieb(Rennen& rennen, Einstellungsspeicher& speicher, Dialoge& dialoge)
+    : m_stand(rennen), m_einstellungen(speicher), m_dialoge(dialoge) {
     rennen.beobachterAnmelden(m_stand);
     m_stand.beiAenderung([this](const Zuschaueransicht& ansicht) {
         m_web.veroeffentlichen(ansicht);
@@ -42,7 +41,7 @@ void Zuschauerbetrieb::umschalten() {
         schliessen();
         return;
     }
-    m_fenster = std::make_unique<Zuschauerfenster>(&m_hauptfenster);
+    m_fenster = std::make_unique<Zuschauerfenster>(m_hauptfenster);
     QObject::connect(m_fenster.get(), &Zuschauerfenster::vollbildGewuenscht, m_fenster.get(),
                      [this] { vollbildUmschalten(); });
     // Closed by the window system: remembered, and gone after the event that closed it.
@@ -57,7 +56,8 @@ void Zuschauerbetrieb::umschalten() {
     const QList<QScreen*> screens = QGuiApplication::screens();
     for (QScreen* s : screens)
         bildschirme.push_back({s->name(), s->availableGeometry()});
-    const int haupt = static_cast<int>(screens.indexOf(m_hauptfenster.screen()));
+    const int haupt =
+        m_hauptfenster ? static_cast<int>(screens.indexOf(m_hauptfenster->screen())) : 0;
     const Fensterlage lage = m_einstellungen.lage(bildschirme, std::max(haupt, 0));
     m_fenster->setGeometry(lage.rahmen);
     if (!screens.isEmpty()) {

@@ -15,9 +15,7 @@
 
 class Zuschauerbetrieb final : public Zuschaueranzeige {
 public:
-    // `hauptfenster` keeps the keyboard; it may be built after this object.
-    Zuschauerbetrieb(Rennen& rennen, Einstellungsspeicher& speicher, Dialoge& dialoge,
-                     QWidget& hauptfenster);
+    Zuschauerbetrieb(Rennen& rennen, Einstellungsspeicher& speicher, Dialoge& dialoge);
     // Remembers where the window was.
     ~Zuschauerbetrieb() override;
     Zuschauerbetrieb(const Zuschauerbetrieb&) = delete;
@@ -26,8 +24,9 @@ public:
     // Starts the live page when the command line (`--web`, with its port if given) or the
     // setting asks; a port that is taken is told once and the program goes on without it.
     void seiteStarten(bool verlangt, std::optional<quint16> port);
-    // After every event of the program: a new name or new settings show at once.
-    void aktualisieren() { m_stand.aktualisieren(); }
+    // The window that keeps the keyboard; the big screen opens beside it, on its screen
+    // unless told otherwise. Set before the window can be opened.
+    void hauptfensterSetzen(QWidget& hauptfenster) { m_hauptfenster = &hauptfenster; }
     // What to type on a phone while the page runs, such as "http://192.168.1.5:8080/".
     std::optional<QString> adresse() const;
 
@@ -42,7 +41,7 @@ private:
     Webserver m_web;
     Zuschauereinstellungen m_einstellungen;
     Dialoge& m_dialoge;
-    QWidget& m_hauptfenster;
+    QWidget* m_hauptfenster = nullptr;
     std::unique_ptr<Zuschauerfenster> m_fenster;
     bool m_vollbild = false;
     QRect m_normal; // the window's place out of full screen

@@ -54,17 +54,19 @@ int ersteSamples() {
     stimme.sprecher.beiErstenSamples(
         [&] { genommen = Stoppuhr::now().time_since_epoch().count(); });
     bahn.rennen.beobachterAnmelden(stimme.ansagen);
-    bahn.rennen.OhneCountdown = true;
-    bahn.rennen.Rundenzahl = 100;
-    bahn.rennen.LaStart_Click();
-    bahn.rennen.SimuliertesRundensignal(1); // over the line: the first lap begins
+    bahn.einstellen([](Renneinstellungen& e) {
+        e.ohneCountdown = true;
+        e.rundenzahl = 100;
+    });
+    bahn.rennen.startGedrueckt();
+    bahn.rennen.handrunde(1); // over the line: the first lap begins
     warten(Rundenzeit);
 
     std::vector<double> millisekunden;
     for (int runde = 0; runde < Runden; ++runde) {
         genommen = 0;
         const Stoppuhr::time_point signal = Stoppuhr::now();
-        bahn.rennen.SimuliertesRundensignal(1);
+        bahn.rennen.handrunde(1);
         while (genommen == 0 && Stoppuhr::now() - signal < Rundenzeit)
             warten(std::chrono::milliseconds(5));
         if (genommen == 0) {

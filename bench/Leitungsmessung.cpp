@@ -91,14 +91,19 @@ std::vector<double> leitungslatenzen(const std::function<void(Rennen&)>& vorbere
         quelle = &geraet->quelle;
         return geraet;
     });
-    Rennbahn bahn({.systemuhr = &uhr, .MSComm1 = &port});
+    Rennbahn bahn({.systemuhr = &uhr});
+    // The port's RTS output follows the light, as in the program.
+    Startleitung startleitung(port);
     Rennen& rennen = bahn.rennen;
-    rennen.OhneCountdown = true;
-    rennen.Prellzeit = 0;
-    rennen.Rundenzahl = 1'000'000;
+    rennen.beobachterAnmelden(startleitung);
+    bahn.einstellen([](Renneinstellungen& e) {
+        e.ohneCountdown = true;
+        e.prellzeit = 0;
+        e.rundenzahl = 1'000'000;
+    });
     if (vorbereiten)
         vorbereiten(rennen);
-    rennen.LaStart_Click();
+    rennen.startGedrueckt();
 
     Leitungsbehandlung leitung(rennen);
     port.beiLeitungsereignis([&](const Leitungsereignis& e) { leitung.OnComm(e); });

@@ -77,15 +77,15 @@ double stempelfehlerMax() {
 }
 
 // A flying-start race through the program's side of the board (its protocol reader, its
-// clock, its debounce) and the race engine, with crossings at random microseconds; the
+// clock, its debounce) and the race, with crossings at random microseconds; the
 // recorded lap times against the differences of the simulated crossing times.
 double rundenzeitfehlerMax() {
     constexpr int Runden = 60;
     Simplatine platine(FIRMWARE_PFAD);
-    Rennbahn b;
     std::int64_t hostzeit = 0; // the simulated time serves as the host's
     Platinenuhr platinenuhr([&] { return hostzeit; });
-    Platinenempfang empfang(b.rennen, platinenuhr, b.uhr, b.dialoge);
+    Rennbahn b({.platinenuhr = &platinenuhr});
+    Platinenempfang empfang(b.rennen, platinenuhr, b.dialoge);
     b.rennen.beobachterAnmelden(empfang);
     empfang.senden([&](const QByteArray& bytes) {
         platine.senden(std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
@@ -101,11 +101,13 @@ double rundenzeitfehlerMax() {
             empfang.empfangen(bytes);
         }
     };
-    b.rennen.Rundenzahl = Runden;
-    b.rennen.OhneCountdown = true;
-    b.rennen.Prellzeit = 0.2;
+    b.einstellen([](Renneinstellungen& e) {
+        e.rundenzahl = Runden;
+        e.ohneCountdown = true;
+        e.prellzeit = 0.2;
+    });
     bis(0.05);
-    b.rennen.LaStart_Click();
+    b.rennen.startGedrueckt();
 
     std::mt19937 zufall(815);
     std::array<std::vector<double>, 3> durchfahrten;
@@ -120,7 +122,7 @@ double rundenzeitfehlerMax() {
         }
     }
     bis(std::max(t[1], t[2]) + 0.1);
-    if (!b.rennen.Fertig[1] || !b.rennen.Fertig[2])
+    if (!b.stand().spuren[1].fertig || !b.stand().spuren[2].fertig)
         return NAN;
 
     // Lane 1 crossed first: its first crossing started the race clock and the other
@@ -131,7 +133,7 @@ double rundenzeitfehlerMax() {
         for (int runde = 1; runde <= Runden; ++runde) {
             const double von = spur == 2 && runde == 1 ? start : durchfahrten[spur][runde - 1];
             const double wahr = durchfahrten[spur][runde] - von;
-            groesster = std::max(groesster, std::fabs(b.rennen.Rundenzeiten[spur][runde] - wahr));
+            groesster = std::max(groesster, std::fabs(b.rundenzeiten(spur)[runde] - wahr));
         }
     }
     return groesster * 1000;

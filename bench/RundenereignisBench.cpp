@@ -1,4 +1,4 @@
-// Figures of the race engine: the cost of one lap signal over a long race, and the memory
+// Figures of the race model: the cost of one lap signal over a long race, and the memory
 // of a race configured for a million laps. Each figure is printed as
 // "figure <name> <value> <unit>" so runs can be compared.
 #include "Rennbahn.h"
@@ -22,33 +22,35 @@ double median(std::vector<double> werte) {
     return werte[werte.size() / 2];
 }
 
+// Large blocks come straight from mmap and count apart.
 double heapInBenutzung() {
-    return static_cast<double>(mallinfo2().uordblks);
+    const struct mallinfo2 info = mallinfo2();
+    return static_cast<double>(info.uordblks + info.hblkhd);
 }
 
-// One Rundenereignis per lane and lap, each one timed, laps of 4 to 5 seconds.
+// One lap signal per lane and lap, each one timed, laps of 2 to 2.5 seconds.
 void kostenJeRunde() {
     constexpr int Runden = 100'000;
     Rennbahn b;
-    b.rennen.Rundenzahl = Runden;
+    b.runden(Runden);
     b.starten();
     for (int spur = 1; spur <= 2; ++spur)
-        b.rennen.Rundenereignis(spur, b.rennen.Signalzeit(b.uhr.stand));
+        b.rennen.rundensignal(spur, b.rennen.signalzeit(b.uhr.stand), Signalweg::Leitungen);
 
     std::vector<double> mikrosekunden;
     mikrosekunden.reserve(2 * Runden);
     for (int runde = 1; runde <= Runden; ++runde) {
         for (int spur = 1; spur <= 2; ++spur) {
             b.uhr.stand += 2000 + (runde * 37 + spur * 11) % 500;
-            const double zeit = b.rennen.Signalzeit(b.uhr.stand);
+            const double zeit = b.rennen.signalzeit(b.uhr.stand);
             const auto vorher = Stoppuhr::now();
-            b.rennen.Rundenereignis(spur, zeit);
+            b.rennen.rundensignal(spur, zeit, Signalweg::Leitungen);
             const auto nachher = Stoppuhr::now();
             mikrosekunden.push_back(
                 std::chrono::duration<double, std::micro>(nachher - vorher).count());
         }
     }
-    if (!b.rennen.Fertig[1] || !b.rennen.Fertig[2]) {
+    if (!b.stand().spuren[1].fertig || !b.stand().spuren[2].fertig) {
         std::fprintf(stderr, "the race did not finish\n");
         std::exit(1);
     }
@@ -69,7 +71,7 @@ void kostenJeRunde() {
 double heapNachStart(std::int32_t runden) {
     const double vorher = heapInBenutzung();
     Rennbahn b;
-    b.rennen.Rundenzahl = runden;
+    b.runden(runden);
     b.starten();
     return heapInBenutzung() - vorher;
 }
@@ -81,7 +83,7 @@ void speicherJeRunde() {
     figur("heap_at_start_1M_laps", heapNachStart(1'000'000) / 1024, "KiB");
 
     Rennbahn b;
-    b.rennen.Rundenzahl = 1'000'000;
+    b.runden(1'000'000);
     const auto startBeginn = Stoppuhr::now();
     b.starten();
     const auto startEnde = Stoppuhr::now();
@@ -91,11 +93,11 @@ void speicherJeRunde() {
     constexpr int Runden = 10'000;
     const double vorRunden = heapInBenutzung();
     for (int spur = 1; spur <= 2; ++spur)
-        b.rennen.Rundenereignis(spur, b.rennen.Signalzeit(b.uhr.stand));
+        b.rennen.rundensignal(spur, b.rennen.signalzeit(b.uhr.stand), Signalweg::Leitungen);
     for (int runde = 1; runde <= Runden; ++runde)
         for (int spur = 1; spur <= 2; ++spur) {
             b.uhr.stand += 2500;
-            b.rennen.Rundenereignis(spur, b.rennen.Signalzeit(b.uhr.stand));
+            b.rennen.rundensignal(spur, b.rennen.signalzeit(b.uhr.stand), Signalweg::Leitungen);
         }
     figur("heap_per_lap_and_lane", (heapInBenutzung() - vorRunden) / (2.0 * Runden), "bytes");
 }

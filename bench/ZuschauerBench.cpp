@@ -20,15 +20,17 @@ int main(int argc, char* argv[]) {
     Systemuhr uhr;
     Rennbahn bahn({.systemuhr = &uhr});
     Rennen& rennen = bahn.rennen;
-    rennen.OhneCountdown = true;
-    rennen.Prellzeit = 0;
-    rennen.Rundenzahl = 1'000'000;
+    bahn.einstellen([](Renneinstellungen& e) {
+        e.ohneCountdown = true;
+        e.prellzeit = 0;
+        e.rundenzahl = 1'000'000;
+    });
 
     Webpublikum publikum(rennen);
     if (!publikum.starten(0, 20))
         return 1;
-    rennen.LaStart_Click();
-    rennen.SimuliertesRundensignal(1); // the flying start: lap 1 begins
+    rennen.startGedrueckt();
+    rennen.handrunde(1); // the flying start: lap 1 begins
 
     // When each "laps driven" text came to be.
     std::map<QByteArray, Stoppuhr::time_point> runde;
@@ -36,7 +38,7 @@ int main(int argc, char* argv[]) {
     takt.setTimerType(Qt::PreciseTimer);
     QObject::connect(&takt, &QTimer::timeout, [&] {
         const auto jetzt = Stoppuhr::now();
-        rennen.SimuliertesRundensignal(1);
+        rennen.handrunde(1);
         runde.emplace(publikum.runden(), jetzt);
         if (runde.size() == Runden) {
             takt.stop();

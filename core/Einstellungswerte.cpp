@@ -1,6 +1,6 @@
 #include "Einstellungswerte.h"
 
-#include "Rennzustand.h"
+#include "Renneinstellungen.h"
 #include "Zahlenformat.h"
 
 #include <limits>

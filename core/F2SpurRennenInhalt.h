@@ -19,4 +19,6 @@ struct F2SpurRennenInhalt {
     Reihe<QString, 3> LaGeschwVerlierer;
     Bild ImSieger = Bild::Pokal;
     Bild ImVerlierer = Bild::Warnschild;
+
+    bool operator==(const F2SpurRennenInhalt&) const = default;
 };

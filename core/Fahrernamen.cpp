@@ -14,32 +14,25 @@ const std::array<Farbeintrag, 8>& Farbmenue() {
     return eintraege;
 }
 
-Fahrernamen::Fahrernamen(Rennen& rennen, Einstellungsspeicher& speicher, Dialoge& dialoge,
-                         Menue menue)
-    : m_rennen(rennen), m_werte(speicher), m_dialoge(dialoge), m_menue(std::move(menue)) {}
+Fahrernamen::Fahrernamen(Rennen& rennen, Einstellungsspeicher& speicher, Dialoge& dialoge)
+    : m_rennen(rennen), m_werte(speicher), m_dialoge(dialoge) {}
 
-void Fahrernamen::LaFahrer_Click(int spur) {
-    const QString name = m_dialoge.eingabe(QStringLiteral("Wie soll der neue Name von Fahrer ") +
-                                               QString::number(spur) + QStringLiteral(" sein?:"),
-                                           QStringLiteral("Name?"), m_rennen.Fahrer[spur]);
+void Fahrernamen::umbenennen(int spur) {
+    const QString name =
+        m_dialoge.eingabe(QStringLiteral("Wie soll der neue Name von Fahrer ") +
+                              QString::number(spur) + QStringLiteral(" sein?:"),
+                          QStringLiteral("Name?"), m_rennen.stand().spuren[spur].fahrer);
     if (name.isEmpty())
         return;
-    m_rennen.Fahrer[spur] = name;
     m_werte.speichern(Einstellungen::Fahrer[spur], name);
-    m_rennen.fR.LaFahrer[spur].Caption = name;
+    m_rennen.fahrerBenennen(spur, name);
 }
 
-void Fahrernamen::LaFahrer_MouseDown(int spur, Qt::MouseButton knopf) {
-    if (knopf == Qt::RightButton) {
-        FarbSpur = spur;
-        if (const std::optional<int> eintrag = m_menue())
-            farbeSetzen(*eintrag);
+void Fahrernamen::gedrueckt(int spur, std::optional<int> farbeintrag) {
+    if (farbeintrag) {
+        const Farbeintrag& e = Farbmenue().at(static_cast<std::size_t>(*farbeintrag));
+        // "Standard" is the colour of the lap counters.
+        m_rennen.fahrerfarbeSetzen(spur, e.farbe.value_or(Farben::Hellgrau));
     }
-    // Every press stores the label's colour, changed or not.
-    m_werte.speichern(Einstellungen::Fahrerfarbe[spur], m_rennen.fR.LaFahrer[spur].ForeColor);
-}
-
-void Fahrernamen::farbeSetzen(int eintrag) {
-    const Farbeintrag& e = Farbmenue().at(static_cast<std::size_t>(eintrag));
-    m_rennen.fR.LaFahrer[FarbSpur].ForeColor = e.farbe.value_or(m_rennen.fR.LaRunde[1].ForeColor);
+    m_werte.speichern(Einstellungen::Fahrerfarbe[spur], m_rennen.stand().spuren[spur].farbe);
 }

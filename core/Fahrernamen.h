@@ -1,4 +1,4 @@
-// The driver labels: a click renames the driver, the right button opens the colour menu;
+// The driver labels: a click renames the driver, the right button brings the colour menu;
 // names and colours are stored at once and come back at the next start.
 #pragma once
 
@@ -7,7 +7,6 @@
 
 #include <QString>
 #include <array>
-#include <functional>
 #include <optional>
 
 struct Farbeintrag {
@@ -20,20 +19,17 @@ const std::array<Farbeintrag, 8>& Farbmenue();
 
 class Fahrernamen {
 public:
-    // Shows the colour menu and returns the index of the chosen item, if any.
-    using Menue = std::function<std::optional<int>()>;
+    Fahrernamen(Rennen& rennen, Einstellungsspeicher& speicher, Dialoge& dialoge);
 
-    Fahrernamen(Rennen& rennen, Einstellungsspeicher& speicher, Dialoge& dialoge, Menue menue);
-
-    void LaFahrer_Click(int spur);
-    void LaFahrer_MouseDown(int spur, Qt::MouseButton knopf);
+    // A click on a lane's driver label (or F1, F2): asks for the driver's new name.
+    void umbenennen(int spur);
+    // A press on a lane's driver label; with the right button the window has shown the
+    // colour menu, and this is the item chosen there, if any. Every press stores the
+    // label's colour, changed or not.
+    void gedrueckt(int spur, std::optional<int> farbeintrag);
 
 private:
-    void farbeSetzen(int eintrag);
-
     Rennen& m_rennen;
     Einstellungswerte m_werte;
     Dialoge& m_dialoge;
-    Menue m_menue;
-    int FarbSpur = 1;
 };

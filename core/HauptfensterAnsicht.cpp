@@ -1,55 +1,122 @@
 #include "HauptfensterAnsicht.h"
 
+#include "Portfeld.h"
+#include "Rennanzeige.h"
+#include "Rennen.h"
+
 #include <algorithm>
 #include <stdexcept>
 
-Statusleiste::Statusleiste()
-    : m_felder{
-          {QString(), QStringLiteral("© Rundomat"), QString()},
-          {QStringLiteral("port"), QStringLiteral("Com Port:"),
-           QStringLiteral("welche serielle Schnittstelle")},
-          {QStringLiteral("kurslaenge"), QStringLiteral("Kurslänge: "), QString()},
-          {QStringLiteral("rundenzahl"), QStringLiteral("Rundenzahl:"),
-           QStringLiteral("wieviel Runden umfaßt ein Grand Prix")},
-          {QStringLiteral("maxg"), QStringLiteral("Maximalgeschwindigkeit:"),
-           QStringLiteral("Maximalgeschwindigkeit im aktuellen Rennen")},
-          {QStringLiteral("modus"), QStringLiteral("Rennmodus"), QString()},
-      } {}
+namespace {
+// Behind the title while no port could be opened.
+const QString OhneZeitnahme =
+    QStringLiteral("   -> Zeitaufnahme über die serielle Schnittstelle nicht möglich");
 
-Statusfeld& Statusleiste::Panels(const QString& key) {
+Beschriftung beschriftung(const QString& text, Farbe farbe = Farben::Hellgrau) {
+    Beschriftung b;
+    b.text = text;
+    b.farbe = farbe;
+    return b;
+}
+
+QString fahrertext(const Spurstand& s) {
+    switch (s.schild) {
+    case Fahrerschild::Name: break;
+    case Fahrerschild::Sieger: return QStringLiteral("Sieger!!!");
+    case Fahrerschild::Verlierer: return QStringLiteral("Verlierer");
+    case Fahrerschild::Unentschieden: return QStringLiteral("Unentschieden");
+    case Fahrerschild::Fehlstart: return QStringLiteral("Fehlstart");
+    }
+    return s.fahrer;
+}
+
+QString maxgText(const Rennstand& r) {
+    if (!(r.maxGeschw > 0))
+        return QStringLiteral("Maximalgeschwindigkeit:");
+    return QStringLiteral("Maximalgeschwindigkeit: ") + Zahlenformat::allgemein(r.maxGeschw) +
+           QStringLiteral(" m/s von ") + r.maxGeschwFahrer;
+}
+
+Statusleiste statusleiste(const Rennstand& r) {
+    const Renneinstellungen& e = r.einstellungen;
+    return Statusleiste({
+        {QString(), QStringLiteral("© Rundomat"), QString()},
+        {QStringLiteral("port"), portfeldtext(r.anschluss),
+         QStringLiteral("welche serielle Schnittstelle")},
+        {QStringLiteral("kurslaenge"),
+         QStringLiteral("Kurslänge: ") + Zahlenformat::allgemein(e.kurslaenge) +
+             QStringLiteral(" m"),
+         QString()},
+        {QStringLiteral("rundenzahl"),
+         QStringLiteral("Rundenzahl: ") + QString::number(e.rundenzahl),
+         QStringLiteral("wieviel Runden umfaßt ein Grand Prix")},
+        {QStringLiteral("maxg"), maxgText(r),
+         QStringLiteral("Maximalgeschwindigkeit im aktuellen Rennen")},
+        {QStringLiteral("modus"),
+         e.rennmodus ? QStringLiteral("Rennmodus") : QStringLiteral("Trainingsmodus"), QString()},
+    });
+}
+} // namespace
+
+const Statusfeld& Statusleiste::feld(const QString& schluessel) const {
     const auto feld = std::find_if(m_felder.begin(), m_felder.end(),
-                                   [&](const Statusfeld& f) { return f.Key == key; });
-    if (key.isEmpty() || feld == m_felder.end())
+                                   [&](const Statusfeld& f) { return f.schluessel == schluessel; });
+    if (schluessel.isEmpty() || feld == m_felder.end())
         throw std::out_of_range("Statusleiste: unbekannter Schluessel");
     return *feld;
 }
 
-const Statusfeld& Statusleiste::Panels(const QString& key) const {
-    return const_cast<Statusleiste*>(this)->Panels(key);
-}
+HauptfensterAnsicht hauptfensterAnsicht(const Rennen& rennen) {
+    const Rennstand& r = rennen.stand();
+    const Renneinstellungen& e = r.einstellungen;
+    const auto jeSpur = [&](auto bilden) {
+        return Spuren<Beschriftung>(bilden(1, r.spuren[1]), bilden(2, r.spuren[2]));
+    };
+    const Lampensatz satz = e.ampelbilder ? Lampensatz::Ampel : Lampensatz::Kreis;
+    const Reihe<Lampe, 5> lampen = ampelLampen(r.ampel);
 
-namespace {
-Bezeichnungsfeld feld(const QString& caption, Farbe farbe = Farben::Hellgrau,
-                      bool sichtbar = true) {
-    Bezeichnungsfeld f;
-    f.Caption = caption;
-    f.ForeColor = farbe;
-    f.Visible = sichtbar;
-    return f;
-}
-} // namespace
-
-// The design-time look: what the window shows before the start-up has run.
-HauptfensterAnsicht::HauptfensterAnsicht()
-    : Caption(QStringLiteral("Rundomat")),
-      LaFahrer(feld(QStringLiteral("Fahrer 1")), feld(QStringLiteral("Fahrer 2"))),
-      LaZeit(feld(QStringLiteral("0 sec")), feld(QStringLiteral("0 sec"))),
-      LaBestZeit(feld(QStringLiteral("? sec"), Farben::Blassgelb, false),
-                 feld(QStringLiteral("? sec"), Farben::Blassgelb, false)),
-      LaRunde(feld(QStringLiteral("25")), feld(QStringLiteral("25"))),
-      LaHof(feld(QStringLiteral("Hall of Fame"))), LaEinstellungen(feld(QStringLiteral("Option"))),
-      LaStart(feld(QStringLiteral("Start"))), LaCountdown(feld(QStringLiteral("0"))),
-      LaCrash(feld(QStringLiteral("CRASH"), Farben::Rot, false)) {
-    for (int spur = 1; spur <= 2; ++spur)
-        LaFahrer[spur].Tag = QStringLiteral("aktivesRennen");
+    HauptfensterAnsicht a{
+        r.titel + (r.anschluss.ohneZeitnahme ? OhneZeitnahme : QString()),
+        jeSpur([&](int spur, const Spurstand& s) {
+            Beschriftung b = beschriftung(fahrertext(s), s.farbe);
+            b.markierung = !r.rennsieger           ? QStringLiteral("aktivesRennen")
+                           : *r.rennsieger == spur ? QStringLiteral("Sieger")
+                                                   : QStringLiteral("Verlierer");
+            return b;
+        }),
+        jeSpur([&](int, const Spurstand& s) {
+            Beschriftung b =
+                beschriftung(s.zeitanzeige ? zeittext(*s.zeitanzeige) : QStringLiteral("0 sec"));
+            // Race mode shows each lane's current time, training its best lap, in the
+            // same place.
+            b.sichtbar = e.rennmodus;
+            return b;
+        }),
+        jeSpur([&](int, const Spurstand& s) {
+            Beschriftung b = beschriftung(s.bestzeitanzeige ? zeittext(*s.bestzeitanzeige)
+                                                            : QStringLiteral("? sec"),
+                                          Farben::Blassgelb);
+            b.sichtbar = !e.rennmodus;
+            return b;
+        }),
+        jeSpur([](int, const Spurstand& s) { return beschriftung(QString::number(s.restrunden)); }),
+        beschriftung(QStringLiteral("Hall of Fame")),
+        beschriftung(QStringLiteral("Option")),
+        beschriftung(r.gestartet ? QStringLiteral("Stop") : QStringLiteral("Start")),
+        beschriftung(QString::number(r.countdownZiffer)),
+        beschriftung(QStringLiteral("CRASH"), Farben::Rot),
+        {},
+        // In the second heat the drivers change lanes: lane 1's arrow bends right, lane 2's
+        // left.
+        {Pfeilbild{r.zweiterLauf ? Pfeil::Rechts : Pfeil::Geradeaus, e.spurwechsel},
+         Pfeilbild{r.zweiterLauf ? Pfeil::Links : Pfeil::Geradeaus, e.spurwechsel}},
+        statusleiste(r),
+        {Rundentabelle(rennen, 1), Rundentabelle(rennen, 2)},
+    };
+    a.hallOfFame.bedienbar = r.optionenFrei;
+    a.optionen.bedienbar = r.optionenFrei;
+    a.crash.sichtbar = r.crashPause;
+    for (int lampe = 1; lampe <= 5; ++lampe)
+        a.ampel[lampe] = {satz, lampen[lampe]};
+    return a;
 }

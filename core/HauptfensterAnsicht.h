@@ -1,65 +1,78 @@
-// What the main window shows, as plain data named after its controls. The race logic
-// writes it; the window only renders it.
+// What the main window shows, as plain data, computed from the race by one presenter:
+// every text, tag, colour, picture and table cell. The window only renders it.
 #pragma once
 
 #include "Ampel.h"
 #include "Farben.h"
 #include "Reihe.h"
+#include "Rennstand.h"
 #include "Rundentabelle.h"
 
 #include <QString>
 #include <vector>
 
+class Rennen;
+
 // A label, or a label that acts as a button.
-struct Bezeichnungsfeld {
-    QString Caption;
-    QString Tag;
-    bool Visible = true;
-    bool Enabled = true;
-    Farbe ForeColor = Farben::Hellgrau;
+struct Beschriftung {
+    QString text;
+    QString markierung; // not shown: "aktivesRennen", "Sieger", "Verlierer" on the drivers
+    bool sichtbar = true;
+    bool bedienbar = true;
+    Farbe farbe = Farben::Hellgrau;
+
+    bool operator==(const Beschriftung&) const = default;
 };
 
 // The lane-change arrows: straight on, bending left, bending right.
 enum class Pfeil { Geradeaus, Links, Rechts };
 
 struct Pfeilbild {
-    Pfeil Picture = Pfeil::Geradeaus;
-    bool Visible = false;
+    Pfeil bild = Pfeil::Geradeaus;
+    bool sichtbar = false;
+
+    bool operator==(const Pfeilbild&) const = default;
 };
 
 struct Statusfeld {
-    QString Key;
-    QString Text;
-    QString ToolTipText;
+    QString schluessel;
+    QString text;
+    QString tipp;
+
+    bool operator==(const Statusfeld&) const = default;
 };
 
+// The status bar's panels in their order, each found by its key.
 class Statusleiste {
 public:
-    Statusleiste();
+    explicit Statusleiste(std::vector<Statusfeld> felder) : m_felder(std::move(felder)) {}
     // The panel of that key; a key the bar does not have is a programming error.
-    Statusfeld& Panels(const QString& key);
-    const Statusfeld& Panels(const QString& key) const;
+    const Statusfeld& feld(const QString& schluessel) const;
     const std::vector<Statusfeld>& alle() const { return m_felder; }
+
+    bool operator==(const Statusleiste&) const = default;
 
 private:
     std::vector<Statusfeld> m_felder;
 };
 
 struct HauptfensterAnsicht {
-    HauptfensterAnsicht();
+    QString titel;
+    Spuren<Beschriftung> fahrer;
+    Spuren<Beschriftung> zeit;
+    Spuren<Beschriftung> bestzeit;
+    Spuren<Beschriftung> restrunden;
+    Beschriftung hallOfFame;
+    Beschriftung optionen;
+    Beschriftung start;
+    Beschriftung countdown;
+    Beschriftung crash;
+    Reihe<Lampenbild, 5> ampel;
+    Spuren<Pfeilbild> spurwechsel;
+    Statusleiste statusleiste;
+    Spuren<Rundentabelle> rundentabellen;
 
-    QString Caption;
-    Spuren<Bezeichnungsfeld> LaFahrer;
-    Spuren<Bezeichnungsfeld> LaZeit;
-    Spuren<Bezeichnungsfeld> LaBestZeit;
-    Spuren<Bezeichnungsfeld> LaRunde;
-    Bezeichnungsfeld LaHof;
-    Bezeichnungsfeld LaEinstellungen;
-    Bezeichnungsfeld LaStart;
-    Bezeichnungsfeld LaCountdown;
-    Bezeichnungsfeld LaCrash;
-    Reihe<Lampenbild, 5> ImAmpel;
-    Spuren<Pfeilbild> Im2Spur;
-    Statusleiste StatusBar1;
-    Spuren<Rundentabelle> FG;
+    bool operator==(const HauptfensterAnsicht&) const = default;
 };
+
+HauptfensterAnsicht hauptfensterAnsicht(const Rennen& rennen);

@@ -1,50 +1,27 @@
-// What the race puts out besides the window texts: the traffic light with its RTS line,
-// sound files and beeps.
+// What the race puts out besides its facts: the start light's changes, sound files and
+// beeps.
 #include "Rennen.h"
 
-#include <optional>
-
-namespace {
-std::optional<QString> klangdatei(const QString& ereignis) {
-    if (ereignis == QStringLiteral("start"))
-        return QStringLiteral("start.wav");
-    if (ereignis == QStringLiteral("gewinner"))
-        return QStringLiteral("winner.wav");
-    if (ereignis == QStringLiteral("verlierer"))
-        return QStringLiteral("looser.wav");
-    if (ereignis == QStringLiteral("crash"))
-        return QStringLiteral("crash.wav");
-    return std::nullopt;
-}
-} // namespace
-
-void Rennen::AmpelSetzen(int zustand) {
-    const std::optional<Reihe<Lampe, 5>> lampen = ampelLampen(zustand);
-    if (!lampen)
-        return;
-    m_ampel = zustand;
-    const Lampensatz satz = Ampelbilder ? Lampensatz::Ampel : Lampensatz::Kreis;
-    // Every state lights its own lamps, so listeners hear of a state only when it changes.
-    bool geaendert = false;
-    for (int lampe = 1; lampe <= 5; ++lampe) {
-        geaendert = geaendert || fR.ImAmpel[lampe].lampe != (*lampen)[lampe];
-        fR.ImAmpel[lampe] = {satz, (*lampen)[lampe]};
-    }
-    // The RTS output is off exactly while the race runs (green light).
-    m_an.MSComm1.RTSEnable(zustand != 6);
-    if (geaendert)
-        melden([&](Rennbeobachter& b) { b.ampelGesetzt(*this, zustand); });
+void Rennen::ampelSchalten(Ampel ampel) {
+    const bool neu = ampel != m_stand.ampel;
+    m_stand.ampel = ampel;
+    if (neu)
+        melden([&](Rennbeobachter& b) { b.ampelGesetzt(*this, ampel); });
 }
 
-void Rennen::SoundAbspielen(const QString& ereignis) {
-    if (!MitSound) {
-        Piepton();
+void Rennen::klangSpielen(Klang klang) {
+    if (!m_stand.einstellungen.mitSound) {
+        piepen();
         return;
     }
-    if (const std::optional<QString> datei = klangdatei(ereignis.toLower()))
-        m_an.klang.abspielen(*datei);
+    switch (klang) {
+    case Klang::Start: m_an.klang.abspielen(QStringLiteral("start.wav")); break;
+    case Klang::Gewinner: m_an.klang.abspielen(QStringLiteral("winner.wav")); break;
+    case Klang::Verlierer: m_an.klang.abspielen(QStringLiteral("looser.wav")); break;
+    case Klang::Crash: m_an.klang.abspielen(QStringLiteral("crash.wav")); break;
+    }
 }
 
-void Rennen::Piepton() {
+void Rennen::piepen() {
     m_an.klang.piepen(500, 100);
 }

@@ -1,13 +1,16 @@
-// What the race engine tells its listeners (the race history, announcements, a spectators'
-// display) about a race as it happens. Every method does nothing unless overridden, so a
-// listener takes only what it needs. They are called on the GUI thread, inside the event
-// that caused them, after the engine has changed its state and the main window's view
-// state: the race passed in shows the outcome. A listener must not change the race.
+// What the race tells its listeners (the race history, announcements, the spectators'
+// standings, the sensor board) about a race as it happens. Every method does nothing
+// unless overridden, so a listener takes only what it needs. They are called on the GUI
+// thread, inside the input that caused them, after the race has changed its facts: the
+// race passed in shows the outcome. A listener reads the race; it tells the race
+// something only through the race's inputs, never from inside one of these calls.
 #pragma once
+
+#include "Ampel.h"
 
 class Rennen;
 
-// A lap the engine has just counted.
+// A lap the race has just counted.
 struct Rundenmeldung {
     int spur = 1;
     int runde = 1;              // the lap's number, from 1
@@ -26,8 +29,8 @@ public:
     // Start was pressed and a race (or the second heat of a lane-change race) is under
     // way: the countdown runs, or the flying start waits for the first car.
     virtual void rennenGestartet(const Rennen&) {}
-    // The traffic light shows a new state (0 to 8); 6 is green: the race clock runs.
-    virtual void ampelGesetzt(const Rennen&, int /*zustand*/) {}
+    // The start light shows a new state.
+    virtual void ampelGesetzt(const Rennen&, Ampel) {}
     virtual void rundeGezaehlt(const Rennen&, const Rundenmeldung&) {}
     // A car crossed the line before green; the race attempt is over.
     virtual void fehlstart(const Rennen&, int /*spur*/) {}
@@ -36,11 +39,14 @@ public:
     // A lane has driven all its laps at this race time; place 1 is the first lane home.
     virtual void spurFertig(const Rennen&, int /*spur*/, double /*rennzeit*/, int /*platz*/) {}
     // Both lanes are home, before the Hall of Fame, the result file or the result window
-    // are dealt with, and before the window returns to idle (Start, amber light). The
+    // are dealt with, and before the race returns to idle (Start, amber light). The
     // winning lane of this race or heat (race mode: the first home; training: the lower
     // best lap), 0 for a draw. In lane-change mode it is called after each heat; during
-    // the call ZweiterLauf still tells which heat it was.
+    // the call the race's zweiterLauf still tells which heat it was.
     virtual void rennende(const Rennen&, int /*siegerSpur*/) {}
     // The race was stopped with Stop before both lanes were home; a crash pause ends with it.
     virtual void rennenGestoppt(const Rennen&) {}
+    // The race has handled an input: anything derived from its facts (names, settings,
+    // the countdown, the port) may have changed.
+    virtual void geaendert(const Rennen&) {}
 };

@@ -1,105 +1,229 @@
 #include "Rennen.h"
 
 #include "Einstellungswerte.h"
-#include "Zahlenformat.h"
+#include "Rundentabelle.h"
 
 #include <cmath>
 #include <utility>
 
-Rennen::Rennen(const Anschluesse& anschluesse) : m_an(anschluesse), m_sensoruhr(&m_an.systemuhr) {}
+Rennen::Rennen(const Anschluesse& anschluesse) : m_an(anschluesse) {}
 
-Uhr& Rennen::uhr() {
-    return RaceControl ? m_an.boxuhr : *m_sensoruhr;
+Uhr& Rennen::sensoruhr(Sensoruhr welche) const {
+    return welche == Sensoruhr::Platine ? m_an.platinenuhr : m_an.systemuhr;
 }
 
-void Rennen::SensoruhrWechseln(Uhr& sensoruhr) {
-    m_folge.ausfuehren([this, &sensoruhr] {
-        Uhr& alt = *m_sensoruhr;
-        m_sensoruhr = &sensoruhr;
-        if (&alt == &sensoruhr || RaceControl)
-            return;
-        const std::int64_t jetztAlt = alt.ticks();
-        const std::int64_t jetztNeu = sensoruhr.ticks();
-        const double faktor =
-            static_cast<double>(sensoruhr.ticksProSekunde()) / alt.ticksProSekunde();
-        const auto umrechnen = [&](std::int64_t tick) {
-            return jetztNeu + std::llround(static_cast<double>(tick - jetztAlt) * faktor);
-        };
-        // Pausenzeit is subtracted from ticks: its now-relative value scales the same way.
-        Pausenzeit = jetztNeu - std::llround(static_cast<double>(jetztAlt - Pausenzeit) * faktor);
-        PausenBeginn = umrechnen(PausenBeginn);
-        PausenEnde = umrechnen(PausenEnde);
+Uhr& Rennen::uhr() const {
+    return m_stand.einstellungen.raceControl ? m_an.boxuhr : sensoruhr(m_stand.sensoruhr);
+}
+
+double Rennen::signalzeit(std::int64_t tick) const {
+    return static_cast<double>(tick - m_stand.pausenzeit) / uhr().ticksProSekunde();
+}
+
+int Rennen::siegerSpur() const {
+    if (!m_stand.einstellungen.rennmodus) {
+        // Training: the lower best lap wins.
+        const Spuren<Spurstand>& s = m_stand.spuren;
+        if (s[1].bestzeit < s[2].bestzeit)
+            return 1;
+        return s[2].bestzeit < s[1].bestzeit ? 2 : 0;
+    }
+    return m_stand.rennsieger.value_or(0);
+}
+
+void Rennen::eingabeMelden(const Renneingabe& eingabe) {
+    if (m_schreiber)
+        m_schreiber->eingabe(eingabe);
+}
+
+void Rennen::geaendert() {
+    ++m_aenderungen;
+    melden([&](Rennbeobachter& b) { b.geaendert(*this); });
+}
+
+void Rennen::sensoruhrWechseln(Sensoruhr neu) {
+    eingabeMelden(Eingabe::SensoruhrWechseln{neu});
+    m_folge.ausfuehren([this, neu] {
+        sensoruhrWechselnJetzt(neu);
+        geaendert();
     });
 }
 
-void Rennen::Sensorsignal(int spur, double zeit) {
-    Rundenereignis(spur, zeit);
-    // Single mode: one sensor serves both lanes, its own first.
-    if (Einzelmodus)
-        Rundenereignis(andereSpur(spur), zeit);
+void Rennen::sensoruhrWechselnJetzt(Sensoruhr neu) {
+    Uhr& alt = sensoruhr(m_stand.sensoruhr);
+    Uhr& neueUhr = sensoruhr(neu);
+    m_stand.sensoruhr = neu;
+    if (&alt == &neueUhr || m_stand.einstellungen.raceControl)
+        return;
+    const std::int64_t jetztAlt = alt.ticks();
+    const std::int64_t jetztNeu = neueUhr.ticks();
+    const double faktor = static_cast<double>(neueUhr.ticksProSekunde()) / alt.ticksProSekunde();
+    const auto umrechnen = [&](std::int64_t tick) {
+        return jetztNeu + std::llround(static_cast<double>(tick - jetztAlt) * faktor);
+    };
+    Rennstand& s = m_stand;
+    // The pause time is subtracted from ticks: its now-relative value scales the same way.
+    s.pausenzeit = jetztNeu - std::llround(static_cast<double>(jetztAlt - s.pausenzeit) * faktor);
+    s.pausenBeginn = umrechnen(s.pausenBeginn);
+    s.pausenEnde = umrechnen(s.pausenEnde);
 }
 
-double Rennen::Signalzeit(std::int64_t tick) {
-    return static_cast<double>(tick - Pausenzeit) / uhr().ticksProSekunde();
+void Rennen::einstellungenAnwenden(const Renneinstellungen& einstellungen) {
+    eingabeMelden(Eingabe::EinstellungenAnwenden{einstellungen});
+    m_stand.einstellungen = einstellungen;
+    for (int nummer = 1; nummer <= 2; ++nummer)
+        spur(nummer).restrunden = einstellungen.rundenzahl;
+    tabelleBemessen();
+    geaendert();
 }
 
-void Rennen::RennenZuruecksetzen() {
-    for (int spur = 1; spur <= 2; ++spur) {
-        LetztesSignal[spur] = -Prellzeit;
-        FehlstartGemeldet[spur] = false;
+void Rennen::boxparameterSetzen(const Boxparameter& box) {
+    eingabeMelden(Eingabe::BoxparameterSetzen{box});
+    m_stand.einstellungen.box = box;
+    geaendert();
+}
+
+void Rennen::titelSetzen(const QString& titel) {
+    eingabeMelden(Eingabe::TitelSetzen{titel});
+    m_stand.titel = titel;
+    geaendert();
+}
+
+void Rennen::fahrerBenennen(int nummer, const QString& name) {
+    eingabeMelden(Eingabe::FahrerBenennen{nummer, name});
+    spur(nummer).fahrer = name;
+    spur(nummer).schild = Fahrerschild::Name;
+    geaendert();
+}
+
+void Rennen::fahrerfarbeSetzen(int nummer, Farbe farbe) {
+    eingabeMelden(Eingabe::FahrerfarbeSetzen{nummer, farbe});
+    spur(nummer).farbe = farbe;
+    geaendert();
+}
+
+void Rennen::einzelmodusUmschalten() {
+    eingabeMelden(Eingabe::EinzelmodusUmschalten{});
+    m_stand.einzelmodus = !m_stand.einzelmodus;
+    geaendert();
+}
+
+void Rennen::hoechstgeschwindigkeitZuruecksetzen() {
+    eingabeMelden(Eingabe::HoechstgeschwindigkeitZuruecksetzen{});
+    maxGeschwZuruecksetzen();
+    geaendert();
+}
+
+void Rennen::maxGeschwZuruecksetzen() {
+    m_stand.maxGeschw = 0;
+    m_stand.maxGeschwFahrer.clear();
+}
+
+void Rennen::ampelSetzen(Ampel ampel) {
+    eingabeMelden(Eingabe::AmpelSetzen{ampel});
+    ampelSchalten(ampel);
+    geaendert();
+}
+
+void Rennen::spurwechselVonVorn() {
+    eingabeMelden(Eingabe::SpurwechselVonVorn{});
+    m_stand.zweiterLauf = false;
+    geaendert();
+}
+
+void Rennen::portGeoeffnet(const QString& port) {
+    eingabeMelden(Eingabe::PortGeoeffnet{port});
+    // The box's port opens for a race to come: the light goes dark until it is armed.
+    if (m_stand.einstellungen.raceControl)
+        ampelSchalten(Ampel::Dunkel);
+    m_stand.anschluss = {Anschlussart::Schnittstelle, port, false, false};
+    geaendert();
+}
+
+void Rennen::portFehlt() {
+    eingabeMelden(Eingabe::PortFehlt{});
+    m_stand.anschluss = {Anschlussart::Schnittstelle, QStringLiteral("?"), true, false};
+    geaendert();
+}
+
+void Rennen::platineErkannt() {
+    eingabeMelden(Eingabe::PlatineErkannt{});
+    // The port panel names what sits on the port first; a notice in front of it stays.
+    Anschlussstand& a = m_stand.anschluss;
+    if (a.art == Anschlussart::Schnittstelle && !a.boxStumm)
+        a.art = Anschlussart::Platine;
+    geaendert();
+}
+
+void Rennen::simulationGestartet() {
+    eingabeMelden(Eingabe::SimulationGestartet{});
+    const bool ohneZeitnahme = m_stand.anschluss.ohneZeitnahme;
+    m_stand.anschluss = {Anschlussart::Simulation, QString(), ohneZeitnahme, false};
+    geaendert();
+}
+
+void Rennen::crashUmschalten() {
+    eingabeMelden(Eingabe::CrashUmschalten{});
+    m_folge.ausfuehren([this] {
+        crashUmschaltenJetzt();
+        geaendert();
+    });
+}
+
+void Rennen::crashUmschaltenJetzt() {
+    Rennstand& s = m_stand;
+    if (s.crashPause) {
+        s.pausenEnde = uhr().ticks();
+        s.pausenzeit += s.pausenEnde - s.pausenBeginn;
+        s.signaleGesperrt = false;
+        ampelSchalten(Ampel::Gruen);
+        s.crashPause = false;
+        klangSpielen(Klang::Start);
+    } else {
+        s.pausenBeginn = uhr().ticks();
+        s.signaleGesperrt = true;
+        ampelSchalten(Ampel::Gelb);
+        s.crashPause = true;
+        klangSpielen(Klang::Crash);
     }
-    Pausenzeit = 0;
-    CrashPause = false;
-    BoxzeitsprungGemeldet = false;
-    fR.LaCrash.Visible = false;
-    for (int spur = 1; spur <= 2; ++spur)
-        fR.FG[spur].zeilenzahlSetzen(1);
+    melden([&](Rennbeobachter& b) { b.crashPause(*this, s.crashPause); });
 }
 
-void Rennen::TabelleDimensionieren() {
+void Rennen::tabellenLeeren() {
+    Rennstand& s = m_stand;
+    for (int nummer = 1; nummer <= 2; ++nummer) {
+        Spurstand& l = spur(nummer);
+        l.letztesSignal = -s.einstellungen.prellzeit;
+        l.fehlstartGemeldet = false;
+        l.runden.clear();
+        l.zielzeit.reset();
+    }
+    s.pausenzeit = 0;
+    s.crashPause = false;
+    s.boxzeitsprungGemeldet = false;
+    s.tabelle = {};
+}
+
+void Rennen::tabelleBemessen() {
+    Renneinstellungen& e = m_stand.einstellungen;
     // A lap count below 1 would finish a lane without a timed lap; the tables refuse it
     // like one they cannot hold.
-    while (Rundenzahl < 1 || Rundenzahl > Rundentabelle::GroessteRundenzahl) {
+    while (e.rundenzahl < 1 || e.rundenzahl > Rundentabelle::GroessteRundenzahl) {
         m_an.dialoge.meldung(
             QStringLiteral("Die Anzahl an Runden kann nicht akzeptiert werden, da nicht soviel "
                            "Arbeitsspeicher vorrätig. Setze die Rundenzahl auf 10."),
             QStringLiteral("Speicherproblem"));
-        Rundenzahl = 10;
-        fR.StatusBar1.Panels(QStringLiteral("rundenzahl")).Text =
-            QStringLiteral("Rundenzahl: ") + QString::number(Rundenzahl);
-        for (int spur = 1; spur <= 2; ++spur)
-            fR.LaRunde[spur].Caption = QString::number(Rundenzahl);
-        Einstellungswerte(m_an.speicher).speichern(Einstellungen::Runden, Rundenzahl);
+        e.rundenzahl = 10;
+        for (int nummer = 1; nummer <= 2; ++nummer)
+            spur(nummer).restrunden = e.rundenzahl;
+        Einstellungswerte(m_an.speicher).speichern(Einstellungen::Runden, e.rundenzahl);
     }
     // Short races still fill the visible part of the table with empty rows.
-    for (int spur = 1; spur <= 2; ++spur)
-        fR.FG[spur].zeilenzahlSetzen(std::max<std::int64_t>(std::int64_t{Rundenzahl} + 2, 12));
+    tabellenzeilenSetzen(std::max(e.rundenzahl + 2, 12));
 }
 
-void Rennen::FahrerTauschen() {
-    std::swap(Fahrer[1], Fahrer[2]);
-}
-
-void Rennen::CrashUmschalten() {
-    m_folge.ausfuehren([this] { crashUmschaltenJetzt(); });
-}
-
-void Rennen::crashUmschaltenJetzt() {
-    if (CrashPause) {
-        PausenEnde = uhr().ticks();
-        Pausenzeit += PausenEnde - PausenBeginn;
-        SignaleGesperrt = false;
-        AmpelSetzen(6);
-        fR.LaCrash.Visible = false;
-        CrashPause = false;
-        SoundAbspielen(QStringLiteral("start"));
-    } else {
-        PausenBeginn = uhr().ticks();
-        SignaleGesperrt = true;
-        AmpelSetzen(7);
-        fR.LaCrash.Visible = true;
-        CrashPause = true;
-        SoundAbspielen(QStringLiteral("crash"));
-    }
-    melden([&](Rennbeobachter& b) { b.crashPause(*this, CrashPause); });
+void Rennen::tabellenzeilenSetzen(std::int32_t zeilen) {
+    Tabellenrahmen& t = m_stand.tabelle;
+    t.zeilen = zeilen;
+    t.gueltig = std::min(t.gueltig, zeilen);
 }

@@ -1,18 +1,19 @@
-// The race engine: start and countdown, every lap signal, the lane finish and the race
-// end, the lap tables, the traffic light, the crash pause and the sounds. It works on the
-// race state it inherits and writes what the main window shows into fR.
+// The race model: the race's facts (Rennstand), changed only through its inputs and read
+// through stand(). Each input is what the outside world has to say: a key or click, a
+// timer tick, a lap signal with its time, new settings, a port that opened. The race
+// tells its listeners what happened; every view is computed from its facts.
 #pragma once
 
 #include "BoxBibliothek.h"
 #include "Dialoge.h"
 #include "Einstellungsspeicher.h"
 #include "Ereignisfolge.h"
-#include "HauptfensterAnsicht.h"
 #include "Klangausgabe.h"
 #include "Rekorde.h"
 #include "Rennbeobachter.h"
-#include "Rennzustand.h"
-#include "SerielleSchnittstelle.h"
+#include "Renneingabe.h"
+#include "Rennstand.h"
+#include "Signalausgang.h"
 #include "Uhr.h"
 #include "Zeitgeber.h"
 
@@ -21,88 +22,126 @@
 
 // The platform pieces the race talks to.
 struct Anschluesse {
-    Uhr& systemuhr;
-    Uhr& boxuhr;
-    Zeitgeber& Timer1;
-    Zeitgeber& boxwacht; // every 100 ms while a race in box mode needs the box
+    Uhr& systemuhr;       // also the clock of the sensor lines
+    Uhr& boxuhr;          // the timing box's, in RaceControl mode
+    Uhr& platinenuhr;     // a sensor board's, once it has answered
+    Zeitgeber& countdown; // every 100 ms while the countdown runs
+    Zeitgeber& boxwacht;  // every 100 ms while a race in box mode needs the box
     Dialoge& dialoge;
     Klangausgabe& klang;
-    SerielleSchnittstelle& MSComm1;
     BoxBibliothek& box;
     Einstellungsspeicher& speicher;
     Rekorde& rekorde;
 };
 
-class Rennen : public Rennzustand {
+class Rennen {
 public:
     explicit Rennen(const Anschluesse& anschluesse);
+    Rennen(const Rennen&) = delete;
+    Rennen& operator=(const Rennen&) = delete;
 
-    HauptfensterAnsicht fR;
+    const Rennstand& stand() const { return m_stand; }
+    const Renneinstellungen& einstellungen() const { return m_stand.einstellungen; }
+    // Counts the inputs handled, so a view can tell whether it must look again.
+    std::uint64_t aenderungen() const { return m_aenderungen; }
+    // The signal time of a tick of the active clock: (tick - pausenzeit) / ticks per second.
+    double signalzeit(std::int64_t tick) const;
+    // The winning lane of the race or heat that has just ended; 0 for a draw.
+    int siegerSpur() const;
+    // The active clock: the box's in RaceControl mode, otherwise the sensors'.
+    Uhr& uhr() const;
 
     // Hears of the race from now on, in the order of registration; the listener must
     // outlive the race.
     void beobachterAnmelden(Rennbeobachter& beobachter) { m_beobachter.push_back(&beobachter); }
+    // Every input from now on goes to the writer first.
+    void aufzeichnen(Eingabeschreiber& schreiber) { m_schreiber = &schreiber; }
 
-    // Events. Each runs to its end before the next one starts (see Ereignisfolge).
-    void LaStart_Click();
-    void Timer1_Timer();
-    void CrashUmschalten();
-    // A lap signal of a lane at a signal time (seconds on the pause-adjusted scale).
-    void Rundenereignis(int spur, double zeit);
-    // A lap signal given by hand (Shift+1, Shift+2): the clock is read now; ignored while
-    // signals are blocked; no debounce, no single mode.
-    void SimuliertesRundensignal(int spur);
+    // The race's events. Each runs to its end before the next one starts (see Ereignisfolge).
+    // Start, or Stop while a race is under way (Enter, the Start label).
+    void startGedrueckt();
+    void countdownTick();
+    // Space during a race: a crash pause begins or ends.
+    void crashUmschalten();
+    // A sensor signal of a lane at a signal time (seconds on the pause-adjusted scale),
+    // before it is a lap signal: blocked and bouncing signals are dropped, the rest is
+    // remembered as the lane's last signal. What became of it goes to the signal log.
+    Signalausgang signalPruefen(int spur, double zeit);
+    // A signal that passed the check: the lane's lap, in single mode (sensors on the lines
+    // or a board) the other lane's, too.
+    void rundensignal(int spur, double zeit, Signalweg weg);
+    // A lap given by hand (Shift+1, Shift+2): the clock is read now; ignored while signals
+    // are blocked; no debounce, no single mode.
+    void handrunde(int spur);
     // The box watch's tick: a start the box has not answered within a second is called
     // off; a box that falls silent during the race is shown in the status bar.
-    void Boxwacht_Timer();
-
+    void boxwachtTick();
     // Bytes came from the box's port, whether or not they reach its library.
-    void BoxGehoert();
-
-    // Procedures the start-up, the settings dialog and the keyboard call.
-    void RennenZuruecksetzen();
-    void TabelleDimensionieren();
-    void FahrerTauschen();
-    void LaufAnzeigeSetzen();
-    void MaxGeschwZuruecksetzen();
-    void AmpelSetzen(int zustand);
-    void SoundAbspielen(const QString& ereignis);
-    void Piepton();
-    void RaceControlOeffnen();
-
-    // The clock of the active signal source: the box's in RaceControl mode, otherwise the
-    // sensors' (the system clock, or a sensor board's).
-    Uhr& uhr();
-    // The sensor port now times with this clock. Every tick value of the race moves over,
+    void boxGehoert();
+    // The box reported a passage this many seconds away from its clock: a fault, told
+    // once a race.
+    void boxzeitsprung(int spur, double abstand);
+    // The sensors are now timed with this clock. Every tick value of the race moves over,
     // so signal times go on where they stood: a board recognised during a race does not
     // break it.
-    void SensoruhrWechseln(Uhr& sensoruhr);
-    // An accepted sensor signal: the lane's lap, in single mode the other lane's, too.
-    void Sensorsignal(int spur, double zeit);
-    // The signal time of a clock tick: (tick - Pausenzeit) / ticks per second.
-    double Signalzeit(std::int64_t tick);
+    void sensoruhrWechseln(Sensoruhr sensoruhr);
+
+    // Between races: the settings, names and colours, and the keys that change the race.
+    // A lap count the tables cannot hold is refused with a message and set to 10.
+    void einstellungenAnwenden(const Renneinstellungen& einstellungen);
+    void boxparameterSetzen(const Boxparameter& box);
+    void titelSetzen(const QString& titel);
+    void fahrerBenennen(int spur, const QString& name);
+    void fahrerfarbeSetzen(int spur, Farbe farbe);
+    // Shift+Ctrl click on the countdown digit.
+    void einzelmodusUmschalten();
+    // Shift+M, or the options' button: the top speed starts again from zero.
+    void hoechstgeschwindigkeitZuruecksetzen();
+    // The light between races: dark at start-up, amber while the options are open.
+    void ampelSetzen(Ampel ampel);
+    // A lane-change race begins again with its first heat (the options changed it).
+    void spurwechselVonVorn();
+
+    // The signal source's port, as the status bar and the title show it. A port of the
+    // timing box arms nothing yet, but darkens the light.
+    void portGeoeffnet(const QString& port);
+    void portFehlt();
+    void platineErkannt();
+    void simulationGestartet();
 
 private:
+    enum class Klang { Start, Gewinner, Verlierer, Crash };
+
+    Spurstand& spur(int nummer) { return m_stand.spuren[nummer]; }
+    void eingabeMelden(const Renneingabe& eingabe);
+    void geaendert();
     // The handlers proper, which run at once: the public events queue them in m_folge, so
     // they only ever run in their event's turn.
-    void laStartKlick();
-    void anhalten(int ampel);
+    void startOderStop();
+    void anhalten(Ampel ampel);
     void countdownSchritt();
-    void boxwacht();
-    void boxwachtBeenden();
-    void boxStummZeigen(bool stumm);
     void crashUmschaltenJetzt();
-    void CountdownStarten();
-    void RennuhrStarten(std::optional<double> startzeit = std::nullopt);
-    void rundenereignisJetzt(int spur, double zeit, bool vonHand);
+    void countdownStarten();
+    void rennuhrStarten(std::optional<double> startzeit = std::nullopt);
+    void rundenereignis(int spur, double zeit, bool vonHand);
     void fehlstart(int spur);
     void rundeGezaehlt(int spur, double t, double rundenzeit, bool vonHand);
     void spurFertig(int spur, double t);
     void rennende();
-    // The lane that won the race or heat that has just ended; 0 for a draw.
-    int siegerSpur() const;
-    void ZweiLaufAuswertung();
-    void RundeEintragen(int spur, int zeile, double zeit, double geschw, bool zusammenfassung);
+    void zweiLaufAuswertung();
+    void tabellenLeeren();
+    void tabelleBemessen();
+    void tabellenzeilenSetzen(std::int32_t zeilen);
+    void maxGeschwZuruecksetzen();
+    void boxScharfSchalten();
+    void boxwacht();
+    void boxwachtBeenden();
+    void boxStummZeigen(bool stumm);
+    void sensoruhrWechselnJetzt(Sensoruhr neu);
+    Uhr& sensoruhr(Sensoruhr welche) const;
+    void ampelSchalten(Ampel ampel);
+    void klangSpielen(Klang klang);
+    void piepen();
 
     template <typename Meldung> void melden(Meldung meldung) {
         for (Rennbeobachter* beobachter : m_beobachter)
@@ -110,13 +149,9 @@ private:
     }
 
     Anschluesse m_an;
-    Uhr* m_sensoruhr;
+    Rennstand m_stand;
     Ereignisfolge m_folge;
-    int m_ampel = 0;         // the traffic-light state shown
-    int m_ampelVorStart = 0; // and the one before the last Start
-    // On the system clock: when the box was armed, when it was last heard.
-    std::int64_t m_boxScharf = 0;
-    std::optional<std::int64_t> m_boxGehoert;
-    bool m_boxStumm = false;
     std::vector<Rennbeobachter*> m_beobachter;
+    Eingabeschreiber* m_schreiber = nullptr;
+    std::uint64_t m_aenderungen = 0;
 };

@@ -1,124 +1,133 @@
+// Start and Stop, the countdown and the race clock's start.
 #include "Rennen.h"
 
-namespace {
-const QString StartText = QStringLiteral("Start");
+void Rennen::startGedrueckt() {
+    eingabeMelden(Eingabe::StartGedrueckt{});
+    m_folge.ausfuehren([this] {
+        startOderStop();
+        geaendert();
+    });
 }
 
-void Rennen::LaStart_Click() {
-    m_folge.ausfuehren([this] { laStartKlick(); });
-}
-
-void Rennen::laStartKlick() {
+void Rennen::startOderStop() {
+    Rennstand& s = m_stand;
+    const Renneinstellungen& e = s.einstellungen;
     // Start and Stop alike clear both lap tables.
-    RennenZuruecksetzen();
-    TabelleDimensionieren();
+    tabellenLeeren();
+    tabelleBemessen();
     boxwachtBeenden();
 
-    if (fR.LaStart.Caption != StartText) {
-        anhalten(7);
+    if (s.gestartet) {
+        anhalten(Ampel::Gelb);
         return;
     }
 
     // A box library gone since the last run leaves no clock to race against.
-    if (RaceControl) {
+    if (e.raceControl) {
         if (const std::optional<QString> fehler = m_an.box.ladefehler()) {
-            SignaleGesperrt = true;
+            s.signaleGesperrt = true;
             m_an.dialoge.hinweis(*fehler, Anwendungstitel);
             return;
         }
     }
-    m_ampelVorStart = m_ampel;
-    SignaleGesperrt = false;
-    fR.LaEinstellungen.Enabled = false;
-    fR.LaHof.Enabled = false;
-    for (int spur = 1; spur <= 2; ++spur) {
-        fR.LaFahrer[spur].Caption = Fahrer[spur];
-        fR.LaFahrer[spur].Tag = QStringLiteral("aktivesRennen");
-        Fertig[spur] = false;
+    s.ampelVorStart = s.ampel;
+    s.signaleGesperrt = false;
+    s.optionenFrei = false;
+    s.rennsieger.reset();
+    s.zieleinlauf.clear();
+    for (int nummer = 1; nummer <= 2; ++nummer) {
+        spur(nummer).schild = Fahrerschild::Name;
+        spur(nummer).fertig = false;
+        spur(nummer).runde = 0;
     }
-    if (RaceControl)
-        RaceControlOeffnen();
-    if (OhneCountdown) {
-        AmpelSetzen(8);
-        RennenLaeuft = true;
-        RennuhrGestartet = false;
+    if (e.raceControl)
+        boxScharfSchalten();
+    if (e.ohneCountdown) {
+        ampelSchalten(Ampel::FliegenderStart);
+        s.rennenLaeuft = true;
+        s.rennuhrGestartet = false;
     } else {
-        RennenLaeuft = false;
-        CountdownTicks = 0;
-        CountdownStarten();
-        AmpelSetzen(1);
+        s.rennenLaeuft = false;
+        countdownStarten();
+        ampelSchalten(Ampel::Rot1);
     }
-    for (int spur = 1; spur <= 2; ++spur) {
-        fR.LaZeit[spur].Caption = QStringLiteral("0 sec");
-        fR.LaBestZeit[spur].Caption = QStringLiteral("? sec");
+    for (int nummer = 1; nummer <= 2; ++nummer) {
+        spur(nummer).zeitanzeige.reset();
+        spur(nummer).bestzeitanzeige.reset();
+        spur(nummer).restrunden = e.rundenzahl;
     }
-    fR.LaStart.Caption = QStringLiteral("Stop");
-    for (int spur = 1; spur <= 2; ++spur)
-        fR.LaRunde[spur].Caption = QString::number(Rundenzahl);
+    s.gestartet = true;
     melden([&](Rennbeobachter& b) { b.rennenGestartet(*this); });
 }
 
-void Rennen::anhalten(int ampel) {
-    SignaleGesperrt = true;
-    fR.LaEinstellungen.Enabled = true;
-    fR.LaHof.Enabled = true;
-    m_an.Timer1.setEnabled(false);
-    AmpelSetzen(ampel);
-    fR.LaStart.Caption = StartText;
+void Rennen::anhalten(Ampel ampel) {
+    m_stand.signaleGesperrt = true;
+    m_stand.optionenFrei = true;
+    m_an.countdown.setEnabled(false);
+    ampelSchalten(ampel);
+    m_stand.gestartet = false;
     melden([&](Rennbeobachter& b) { b.rennenGestoppt(*this); });
 }
 
-void Rennen::CountdownStarten() {
-    CountdownTicks = 0;
-    fR.LaCountdown.Caption = QStringLiteral("5");
-    m_an.Timer1.setEnabled(true);
+void Rennen::countdownStarten() {
+    m_stand.countdownTicks = 0;
+    m_stand.countdownZiffer = 5;
+    m_an.countdown.setEnabled(true);
 }
 
-void Rennen::Timer1_Timer() {
-    m_folge.ausfuehren([this] { countdownSchritt(); });
+void Rennen::countdownTick() {
+    eingabeMelden(Eingabe::CountdownTick{});
+    m_folge.ausfuehren([this] {
+        countdownSchritt();
+        geaendert();
+    });
 }
 
 void Rennen::countdownSchritt() {
     // A tick that waited behind a modal dialog may find the countdown already over.
-    if (!m_an.Timer1.enabled())
+    if (!m_an.countdown.enabled())
         return;
-    ++CountdownTicks;
-    if (CountdownTicks % 10 != 0 || CountdownTicks > 50)
+    Rennstand& s = m_stand;
+    ++s.countdownTicks;
+    if (s.countdownTicks % 10 != 0 || s.countdownTicks > 50)
         return;
-    const int sekunde = CountdownTicks / 10;
-    fR.LaCountdown.Caption = QString::number(5 - sekunde);
-    AmpelSetzen(sekunde + 1);
-    if (sekunde == 5) {
-        RennuhrStarten();
-        SoundAbspielen(QStringLiteral("start"));
-        m_an.Timer1.setEnabled(false);
-        CountdownTicks = 0;
+    const int sekunde = s.countdownTicks / 10;
+    s.countdownZiffer = 5 - sekunde;
+    if (sekunde < 5) {
+        ampelSchalten(roteLampen(sekunde + 1));
+        return;
     }
+    rennuhrStarten();
+    klangSpielen(Klang::Start);
+    m_an.countdown.setEnabled(false);
+    s.countdownTicks = 0;
 }
 
-void Rennen::RennuhrStarten(std::optional<double> startzeit) {
-    for (int spur = 1; spur <= 2; ++spur)
-        Fertig[spur] = false;
-    RennenLaeuft = true;
-    if (!MaxGeschwManuell)
-        MaxGeschwZuruecksetzen();
-    AmpelSetzen(6);
-    for (int spur = 1; spur <= 2; ++spur) {
-        Runde[spur] = 0;
-        Rundenzeiten[spur].assign(1, 0.0);
-        Geschwindigkeiten[spur].assign(1, 0.0);
+void Rennen::rennuhrStarten(std::optional<double> startzeit) {
+    Rennstand& s = m_stand;
+    for (int nummer = 1; nummer <= 2; ++nummer)
+        spur(nummer).fertig = false;
+    s.rennenLaeuft = true;
+    if (!s.einstellungen.maxGeschwManuell)
+        maxGeschwZuruecksetzen();
+    ampelSchalten(Ampel::Gruen);
+    for (int nummer = 1; nummer <= 2; ++nummer) {
+        spur(nummer).runde = 0;
+        spur(nummer).runden.clear();
     }
     // On the same pause-adjusted scale as the signal times, so a crash pause between
     // Start and the clock start does not shorten the race. During a pause that clock
     // stands still at the moment the pause began.
-    const std::int64_t tick = CrashPause ? PausenBeginn : uhr().ticks();
-    Startzeit = startzeit.value_or(Signalzeit(tick));
+    if (!startzeit)
+        startzeit = signalzeit(s.crashPause ? s.pausenBeginn : uhr().ticks());
+    s.startzeit = *startzeit;
 }
 
-void Rennen::RaceControlOeffnen() {
+void Rennen::boxScharfSchalten() {
+    const Boxparameter& p = m_stand.einstellungen.box;
     m_an.box.InitBoxes();
     m_an.box.OpenBox(
-        0, boxKonfiguration(RCEmpfindlichkeit, RCVerzoegerung, RCNachlauf, RCSZsensorTausch));
-    m_boxScharf = m_an.systemuhr.ticks();
+        0, boxKonfiguration(p.empfindlichkeit, p.verzoegerung, p.nachlauf, p.sensorTausch));
+    m_stand.boxwacht.scharf = m_an.systemuhr.ticks();
     m_an.boxwacht.setEnabled(true);
 }

@@ -1,107 +1,140 @@
+// Lap signals: the check every sensor signal passes, laps by sensor and by hand, the
+// false start.
 #include "Rennanzeige.h"
 #include "Rennen.h"
 
 using Zahlenformat::runden3;
 
 namespace {
-// The per-lap arrays hold the laps driven so far; lap n is added when it is driven.
-void rundenwertSetzen(std::vector<double>& werte, int runde, double wert) {
-    if (werte.size() <= static_cast<std::size_t>(runde))
-        werte.resize(static_cast<std::size_t>(runde) + 1, 0.0);
-    werte[static_cast<std::size_t>(runde)] = wert;
-}
+// Signal times are whole ticks divided by 1000, 4800 or a board's rate, so a signal exactly
+// one debounce time after the last can come out a rounding error short of it; equality
+// must accept.
+constexpr double Rundungsspiel = 1e-7;
 } // namespace
 
-void Rennen::Rundenereignis(int spur, double zeit) {
-    m_folge.ausfuehren([this, spur, zeit] { rundenereignisJetzt(spur, zeit, false); });
+// Only an accepted signal (or false start) moves the lane's last signal, so the debounce
+// window counts from the last accepted signal, not from the last bounce.
+Signalausgang Rennen::signalPruefen(int nummer, double zeit) {
+    eingabeMelden(Eingabe::SignalPruefen{nummer, zeit});
+    Signalausgang ausgang = Signalausgang::Gesperrt;
+    if (!m_stand.signaleGesperrt) {
+        Spurstand& s = spur(nummer);
+        if (zeit - s.letztesSignal < m_stand.einstellungen.prellzeit - Rundungsspiel) {
+            ausgang = Signalausgang::Geprellt;
+        } else {
+            s.letztesSignal = zeit;
+            ausgang = m_stand.rennenLaeuft ? Signalausgang::Angenommen : Signalausgang::Fehlstart;
+        }
+    }
+    geaendert();
+    return ausgang;
 }
 
-void Rennen::SimuliertesRundensignal(int spur) {
-    const double zeit = Signalzeit(uhr().ticks());
-    m_folge.ausfuehren([this, spur, zeit] {
-        if (!SignaleGesperrt)
-            rundenereignisJetzt(spur, zeit, true);
+void Rennen::rundensignal(int nummer, double zeit, Signalweg weg) {
+    eingabeMelden(Eingabe::Rundensignal{nummer, zeit, weg});
+    m_folge.ausfuehren([this, nummer, zeit] {
+        rundenereignis(nummer, zeit, false);
+        geaendert();
+    });
+    // Single mode: one sensor serves both lanes, its own first. The box has one per lane.
+    if (m_stand.einzelmodus && weg != Signalweg::Box) {
+        const int andere = andereSpur(nummer);
+        m_folge.ausfuehren([this, andere, zeit] {
+            rundenereignis(andere, zeit, false);
+            geaendert();
+        });
+    }
+}
+
+void Rennen::handrunde(int nummer) {
+    eingabeMelden(Eingabe::Handrunde{nummer});
+    const double zeit = signalzeit(uhr().ticks());
+    m_folge.ausfuehren([this, nummer, zeit] {
+        if (!m_stand.signaleGesperrt)
+            rundenereignis(nummer, zeit, true);
+        geaendert();
     });
 }
 
-void Rennen::rundenereignisJetzt(int spur, double zeit, bool vonHand) {
-    if (OhneCountdown && !RennuhrGestartet) {
+void Rennen::rundenereignis(int nummer, double zeit, bool vonHand) {
+    Rennstand& r = m_stand;
+    Spurstand& s = spur(nummer);
+    if (r.einstellungen.ohneCountdown && !r.rennuhrGestartet) {
         // Flying start: the race clock starts at this signal, which begins lap 1.
-        RennuhrStarten(zeit);
-        RennuhrGestartet = true;
-        Runde[spur] = 1;
-        Rundenbeginn[spur] = 0;
-        BestZeit[spur] = KeineBestzeit;
+        rennuhrStarten(zeit);
+        r.rennuhrGestartet = true;
+        s.runde = 1;
+        s.rundenbeginn = 0;
+        s.bestzeit = KeineBestzeit;
         return;
     }
-    if (Fertig[spur])
+    if (s.fertig)
         return;
-    if (!RennenLaeuft) {
-        fehlstart(spur);
+    if (!r.rennenLaeuft) {
+        fehlstart(nummer);
         return;
     }
 
     double t = 0;
-    if (Runde[spur] == 0) {
+    if (s.runde == 0) {
         // First crossing: lap 1 is timed from the start of the race clock.
-        Runde[spur] = 1;
-        Rundenbeginn[spur] = 0;
-        BestZeit[spur] = KeineBestzeit;
+        s.runde = 1;
+        s.rundenbeginn = 0;
+        s.bestzeit = KeineBestzeit;
     } else {
-        t = runden3(zeit - Startzeit);
-        const double rundenzeit = runden3(t - Rundenbeginn[spur]);
+        t = runden3(zeit - r.startzeit);
+        const double rundenzeit = runden3(t - s.rundenbeginn);
         // Two signals within one clock tick (or out of order) make no lap.
         if (!(rundenzeit > 0))
             return;
-        rundeGezaehlt(spur, t, rundenzeit, vonHand);
+        rundeGezaehlt(nummer, t, rundenzeit, vonHand);
     }
 
-    if (Runde[spur] >= Rundenzahl + 1)
-        spurFertig(spur, t);
-    if (Fertig[1] && Fertig[2])
+    if (s.runde >= r.einstellungen.rundenzahl + 1)
+        spurFertig(nummer, t);
+    if (spur(1).fertig && spur(2).fertig)
         rennende();
 }
 
-void Rennen::fehlstart(int spur) {
-    if (std::exchange(FehlstartGemeldet[spur], true))
+void Rennen::fehlstart(int nummer) {
+    Spurstand& s = spur(nummer);
+    if (std::exchange(s.fehlstartGemeldet, true))
         return;
-    fR.LaFahrer[spur].Caption = QStringLiteral("Fehlstart");
-    m_an.Timer1.setEnabled(false);
-    fR.LaStart.Caption = QStringLiteral("Start");
-    AmpelSetzen(7);
-    Piepton();
-    melden([&](Rennbeobachter& b) { b.fehlstart(*this, spur); });
-    m_an.dialoge.hinweis(QStringLiteral("Fehlstart von ") + Fahrer[spur], Anwendungstitel);
+    s.schild = Fahrerschild::Fehlstart;
+    m_an.countdown.setEnabled(false);
+    m_stand.gestartet = false;
+    ampelSchalten(Ampel::Gelb);
+    piepen();
+    melden([&](Rennbeobachter& b) { b.fehlstart(*this, nummer); });
+    m_an.dialoge.hinweis(QStringLiteral("Fehlstart von ") + s.fahrer, Anwendungstitel);
 }
 
-void Rennen::rundeGezaehlt(int spur, double t, double rundenzeit, bool vonHand) {
-    const int n = Runde[spur];
-    if (RundenBeep)
-        Piepton();
-    rundenwertSetzen(Rundenzeiten[spur], n, rundenzeit);
-    Rundenbeginn[spur] = t;
-    const double geschw = runden3(geschwindigkeit(Kurslaenge, rundenzeit));
-    rundenwertSetzen(Geschwindigkeiten[spur], n, geschw);
-    RundeEintragen(spur, n, rundenzeit, geschw, false);
-    fR.LaZeit[spur].Caption = zeittext(rundenzeit);
-    const bool neueHoechstgeschwindigkeit = geschw > MaxGeschw;
+void Rennen::rundeGezaehlt(int nummer, double t, double rundenzeit, bool vonHand) {
+    Rennstand& r = m_stand;
+    Spurstand& s = spur(nummer);
+    const int n = s.runde;
+    if (r.einstellungen.rundenBeep)
+        piepen();
+    const double geschw = runden3(geschwindigkeit(r.einstellungen.kurslaenge, rundenzeit));
+    s.runden.push_back({rundenzeit, geschw, t, vonHand});
+    s.rundenbeginn = t;
+    s.zeitanzeige = rundenzeit;
+    const bool neueHoechstgeschwindigkeit = geschw > r.maxGeschw;
     if (neueHoechstgeschwindigkeit) {
-        fR.StatusBar1.Panels(QStringLiteral("maxg")).Text =
-            QStringLiteral("Maximalgeschwindigkeit: ") + Zahlenformat::allgemein(geschw) +
-            QStringLiteral(" m/s von ") + Fahrer[spur];
-        MaxGeschw = geschw;
-        if (SchnellsterRundenBeep)
-            Piepton();
+        r.maxGeschw = geschw;
+        r.maxGeschwFahrer = s.fahrer;
+        if (r.einstellungen.schnellsterRundenBeep)
+            piepen();
     }
-    fR.LaRunde[spur].Caption = QString::number(Rundenzahl - n);
-    const bool neueBestzeit = rundenzeit < BestZeit[spur];
+    s.restrunden = r.einstellungen.rundenzahl - n;
+    const bool neueBestzeit = rundenzeit < s.bestzeit;
     if (neueBestzeit) {
-        BestZeit[spur] = rundenzeit;
-        fR.LaBestZeit[spur].Caption = zeittext(rundenzeit);
-        BestRunde[spur] = n;
+        s.bestzeit = rundenzeit;
+        s.bestzeitanzeige = rundenzeit;
+        s.bestrunde = n;
     }
-    Runde[spur] = n + 1;
-    const Rundenmeldung runde{spur, n,       rundenzeit,   geschw,
-                              t,    vonHand, neueBestzeit, neueHoechstgeschwindigkeit};
+    s.runde = n + 1;
+    const Rundenmeldung runde{nummer, n,       rundenzeit,   geschw,
+                              t,      vonHand, neueBestzeit, neueHoechstgeschwindigkeit};
     melden([&](Rennbeobachter& b) { b.rundeGezaehlt(*this, runde); });
 }

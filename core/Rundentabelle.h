@@ -1,13 +1,14 @@
-// The lap table of one lane: a header row and three centred columns (lap, time, speed),
-// with per-cell text, bold and background. Like the grid it stands for, it has a row
-// count that can be far larger than what is filled in; only written rows take memory,
-// so a race of a million laps is sized at once.
+// The lap table of one lane as the main window and the result file show it: a header row
+// and three centred columns (lap, time, speed), with per-cell text, bold and background,
+// computed from the race's laps when asked. Like the grid it stands for, it has a row
+// count that can be far larger than the laps driven, so a race of a million laps is sized
+// at once and costs nothing until it is driven.
 #pragma once
 
 #include <QString>
-#include <array>
 #include <cstdint>
-#include <deque>
+
+class Rennen;
 
 enum class Zellhintergrund { Standard, Infohintergrund, Hellgrau };
 
@@ -26,26 +27,22 @@ public:
     static constexpr std::int32_t GroessteRundenzahl = 1'000'000;
     static constexpr std::int32_t GroessteZeilenzahl = GroessteRundenzahl + 2;
 
-    Rundentabelle();
+    // The table of that lane of the race, as long as the race lives.
+    Rundentabelle(const Rennen& rennen, int spur);
 
-    int zeilenzahl() const { return m_zeilenzahl; }
-    // Counts every change, so a view can tell whether it must redraw.
-    std::uint64_t aenderungen() const { return m_aenderungen; }
-    // The lowest row written so far (0: only the header).
-    int letzteGeschriebeneZeile() const { return static_cast<int>(m_zeilen.size()) - 1; }
-    // Like the grid's row count: rows cut off lose their texts and formatting. A count
-    // outside 1 to GroessteZeilenzahl is refused (false) and changes nothing.
-    bool zeilenzahlSetzen(std::int64_t zeilen);
+    int zeilenzahl() const;
+    // Changes whenever the table may have changed, so a view can tell whether to redraw.
+    std::uint64_t aenderungen() const;
+    // The lowest row with contents (0: only the header).
+    int letzteGeschriebeneZeile() const;
+    // Row 0 is the header; a row past the laps is empty. A column outside 0 to 2 is a
+    // programming error.
+    Zelle zelle(int zeile, int spalte) const;
 
-    // Row 0 is the header. Reading a row that was never written gives an empty cell;
-    // writing needs a row below the row count.
-    const Zelle& zelle(int zeile, int spalte) const;
-    Zelle& zelle(int zeile, int spalte);
+    // The same cells, whichever race they come from.
+    bool operator==(const Rundentabelle& andere) const;
 
 private:
-    using Zeile = std::array<Zelle, Spaltenzahl>;
-
-    std::deque<Zeile> m_zeilen; // rows 0 .. highest written
-    int m_zeilenzahl = 1;
-    std::uint64_t m_aenderungen = 0;
+    const Rennen* m_rennen;
+    int m_spur;
 };

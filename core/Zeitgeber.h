@@ -1,4 +1,4 @@
-// The countdown timer Timer1: while enabled it calls Timer1_Timer every 100 ms.
+// A timer of the race: while enabled, the platform calls the race's tick every 100 ms.
 #pragma once
 
 class Zeitgeber {

@@ -3,7 +3,7 @@
 // one piece.
 #pragma once
 
-#include "HauptfensterAnsicht.h"
+#include "Farben.h"
 #include "Reihe.h"
 
 #include <QDateTime>

@@ -3,10 +3,10 @@
 #include "Rennen.h"
 
 namespace {
-Rennart rennart(const Rennen& r) {
-    if (r.SpurWechsel)
+Rennart rennart(const Renneinstellungen& e) {
+    if (e.spurwechsel)
         return Rennart::Spurwechsel;
-    return r.Rennmodus ? Rennart::Rennen : Rennart::Training;
+    return e.rennmodus ? Rennart::Rennen : Rennart::Training;
 }
 
 // Each driver drives the other lane in the second heat; the lower total over both wins.
@@ -24,17 +24,19 @@ std::optional<QString> spurwechselSieger(const std::vector<Spuren<Spurfahrt>>& l
 Rennmitschrift::Rennmitschrift(Verlaufsablage& ablage, Quelle quelle, Jetzt jetzt)
     : m_ablage(ablage), m_quelle(std::move(quelle)), m_jetzt(std::move(jetzt)) {}
 
-void Rennmitschrift::rennenGestartet(const Rennen& r) {
-    const bool zweiterLauf = r.SpurWechsel && r.ZweiterLauf && m_rennen;
+void Rennmitschrift::rennenGestartet(const Rennen& rennen) {
+    const Rennstand& r = rennen.stand();
+    const Renneinstellungen& e = r.einstellungen;
+    const bool zweiterLauf = e.spurwechsel && r.zweiterLauf && m_rennen;
     if (!zweiterLauf) {
         // A lane-change race left after its first heat (the mode was changed) ends here.
         abschliessen();
         Rennaufzeichnung neu;
         neu.beginn = m_jetzt();
-        neu.art = rennart(r);
-        neu.rundenzahl = r.Rundenzahl;
-        neu.kurslaenge = r.Kurslaenge;
-        neu.prellzeit = r.Prellzeit;
+        neu.art = rennart(e);
+        neu.rundenzahl = e.rundenzahl;
+        neu.kurslaenge = e.kurslaenge;
+        neu.prellzeit = e.prellzeit;
         neu.quelle = m_quelle();
         m_rennen = std::move(neu);
     } else if (m_rennen->laeufe.size() == 2) {
@@ -43,8 +45,8 @@ void Rennmitschrift::rennenGestartet(const Rennen& r) {
     }
     Spuren<Spurfahrt> fahrten;
     for (int spur = 1; spur <= 2; ++spur) {
-        fahrten[spur].fahrer = r.Fahrer[spur];
-        fahrten[spur].farbe = r.fR.LaFahrer[spur].ForeColor;
+        fahrten[spur].fahrer = r.spuren[spur].fahrer;
+        fahrten[spur].farbe = r.spuren[spur].farbe;
     }
     m_rennen->laeufe.push_back(std::move(fahrten));
     m_laeuft = true;
@@ -65,7 +67,7 @@ void Rennmitschrift::spurFertig(const Rennen& r, int spur, double rennzeit, int)
     if (!m_laeuft)
         return;
     lauf()[spur].gesamtzeit = rennzeit;
-    lauf()[spur].schnitt = r.DurchschnittsGeschw[spur];
+    lauf()[spur].schnitt = r.stand().spuren[spur].schnitt;
 }
 
 void Rennmitschrift::rennende(const Rennen&, int siegerSpur) {

@@ -3,7 +3,8 @@
 // day. The logic writes it; the window only renders it.
 #pragma once
 
-#include "HauptfensterAnsicht.h"
+#include "Farben.h"
+#include "Reihe.h"
 
 #include <QPointF>
 #include <QString>

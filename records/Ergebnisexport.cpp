@@ -2,6 +2,7 @@
 
 #include "Dateiausgabe.h"
 #include "Rennen.h"
+#include "Rundentabelle.h"
 #include "Windows1252.h"
 
 namespace {
@@ -11,16 +12,19 @@ const QString Zeilenende = QStringLiteral("\r\n");
 
 // Every row below the heading, empty rows and the summary row included; the lap column
 // of lane 2 repeats lane 1's and is left out.
-QByteArray ergebnistext(const Spuren<QString>& fahrer, const Spuren<Rundentabelle>& FG) {
+QByteArray ergebnistext(const Rennen& rennen) {
+    const Spuren<Spurstand>& spuren = rennen.stand().spuren;
+    const Rundentabelle spur1(rennen, 1);
+    const Rundentabelle spur2(rennen, 2);
     QByteArray text = Windows1252::kodieren(
-        Tab + QStringLiteral("Fahrer 1") + Tab + fahrer[1] + Tab + QStringLiteral("Fahrer 2") +
-        Tab + fahrer[2] + Tab + Zeilenende +
+        Tab + QStringLiteral("Fahrer 1") + Tab + spuren[1].fahrer + Tab +
+        QStringLiteral("Fahrer 2") + Tab + spuren[2].fahrer + Tab + Zeilenende +
         QStringLiteral("Runde\tZeit 1\tGeschw. 1\tZeit 2\tGeschw. 2") + Zeilenende);
-    for (int zeile = 1; zeile < FG[1].zeilenzahl(); ++zeile) {
+    for (int zeile = 1; zeile < spur1.zeilenzahl(); ++zeile) {
         text += Windows1252::kodieren(
-            FG[1].zelle(zeile, 0).text + Tab + FG[1].zelle(zeile, 1).text + Tab +
-            FG[1].zelle(zeile, 2).text + Tab + FG[2].zelle(zeile, 1).text + Tab +
-            FG[2].zelle(zeile, 2).text + Zeilenende);
+            spur1.zelle(zeile, 0).text + Tab + spur1.zelle(zeile, 1).text + Tab +
+            spur1.zelle(zeile, 2).text + Tab + spur2.zelle(zeile, 1).text + Tab +
+            spur2.zelle(zeile, 2).text + Zeilenende);
     }
     return text + Windows1252::kodieren(Zeilenende);
 }
@@ -33,10 +37,10 @@ Ergebnisexport::Ergebnisexport(const Datenverzeichnis& daten, Dialoge& dialoge, 
 void Ergebnisexport::ErgebnisSpeichern(const Rennen& rennen) {
     if (!m_daten.bereitstellen(m_dialoge))
         return;
-    const QByteArray inhalt = ergebnistext(rennen.Fahrer, rennen.fR.FG);
+    const QByteArray inhalt = ergebnistext(rennen);
     // Within the same second an automatic file replaces the one before it.
     const QString name =
-        rennen.PermanentesLogging
+        rennen.einstellungen().permanentesLogging
             ? QStringLiteral("Rennergebnis") + m_uhr.jetzt().toString(QStringLiteral("hhmmss"))
             : m_dialoge.eingabe(QStringLiteral("Wie soll die Datei heißen, in der das aktuelle "
                                                "Ergebnis gespeichert werden soll?"),
@@ -58,7 +62,7 @@ void Ergebnisexport::ErgebnisSpeichern(const Rennen& rennen) {
                      fehler->beschreibung);
         return;
     }
-    if (!rennen.PermanentesLogging)
+    if (!rennen.einstellungen().permanentesLogging)
         m_dialoge.meldung(QStringLiteral("Das Ergebnis wurde in: ") +
                               m_daten.anzeigepfad(dateiname) + QStringLiteral(" geschrieben"),
                           Anwendungstitel);

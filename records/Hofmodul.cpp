@@ -120,12 +120,14 @@ std::optional<Laufzeitfehler> Hofmodul::unlesbareDateiBewahren() {
 }
 
 void Hofmodul::HofPruefen(const Rennen& rennen) {
-    if (rennen.Rundenzahl <= 4)
+    const Rennstand& r = rennen.stand();
+    if (r.einstellungen.rundenzahl <= 4)
         return;
-    const Spuren<double>& schnitt = rennen.DurchschnittsGeschw;
-    const double kandidat = schnitt[1] > schnitt[2] ? schnitt[1] : schnitt[2];
-    const int siegerspur = rennen.fR.LaFahrer[1].Tag == QStringLiteral("Sieger") ? 1 : 2;
-    HofEintragen(kandidat, rennen.Fahrer[siegerspur]);
+    const double schnitt1 = r.spuren[1].schnitt;
+    const double schnitt2 = r.spuren[2].schnitt;
+    const double kandidat = schnitt1 > schnitt2 ? schnitt1 : schnitt2;
+    const int siegerspur = r.rennsieger == 1 ? 1 : 2;
+    HofEintragen(kandidat, r.spuren[siegerspur].fahrer);
 }
 
 void Hofmodul::HofEintragen(double kandidat, const QString& sieger) {

@@ -1,5 +1,6 @@
 #include "Sensortest.h"
 
+#include "Portfeld.h"
 #include "Zahlenformat.h"
 
 #include <cmath>
@@ -62,14 +63,16 @@ void Sensortest::darstellen() {
         a.LaRunde = sekunden(s.rundenzeit());
     }
 
-    const bool offen = m_MSComm1.PortOpen() && !m_rennen.RaceControl;
-    const QString& portfeld = m_rennen.fR.StatusBar1.Panels(QStringLiteral("port")).Text;
-    ansicht.BuComVisible = !m_rennen.RaceControl;
-    if (m_rennen.RaceControl)
+    const Rennstand& r = m_rennen.stand();
+    const bool raceControl = r.einstellungen.raceControl;
+    const bool offen = m_MSComm1.PortOpen() && !raceControl;
+    const QString portfeld = portfeldtext(r.anschluss);
+    ansicht.BuComVisible = !raceControl;
+    if (raceControl)
         ansicht.LaPort = QStringLiteral(
             "Die Zeitnahme läuft über Racecontrol. Der Sensortest prüft die Sensoren an der "
             "seriellen Schnittstelle; dazu Racecontrol in den Optionen abwählen.");
-    else if (!offen && portfeld.startsWith(QStringLiteral("Platine: ")))
+    else if (!offen && r.anschluss.art == Anschlussart::Platine)
         // The board debounces and stamps on its own; its edges are in the signal log.
         ansicht.LaPort = QStringLiteral("Die Sensoren hängen an einer Platine (") + portfeld +
                          QStringLiteral("). Der Sensortest beobachtet die Leitungen CD und DSR; "
@@ -79,10 +82,9 @@ void Sensortest::darstellen() {
         ansicht.LaPort = QStringLiteral("Keine Schnittstelle geöffnet: die Sensoren lassen sich "
                                         "nicht beobachten. Mit \"COM ändern\" eine wählen.");
     else
-        ansicht.LaPort = m_rennen.fR.StatusBar1.Panels(QStringLiteral("port")).Text +
-                         QStringLiteral(" – Autos über die Sensoren fahren lassen.");
+        ansicht.LaPort = portfeld + QStringLiteral(" – Autos über die Sensoren fahren lassen.");
 
-    const Prellzeiturteil urteil = prellzeitUrteilen(m_rennen.Prellzeit, m_spuren);
+    const Prellzeiturteil urteil = prellzeitUrteilen(r.einstellungen.prellzeit, m_spuren);
     ansicht.urteil = urteil.art;
     ansicht.LaUrteil = urteil.text;
 }

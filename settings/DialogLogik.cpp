@@ -1,5 +1,6 @@
 #include "DialogLogik.h"
 
+#include "Rundentabelle.h"
 #include "Zahlenformat.h"
 
 #include <QLocale>
@@ -21,29 +22,29 @@ QString mitKomma(QString text) {
 }
 } // namespace
 
-DialogLogik::DialogLogik(Rennen& rennen, Einstellungsspeicher& speicher, Programmstart& start,
-                         Portsteuerung& port, Dialoge& dialoge, Rekorde& rekorde,
+DialogLogik::DialogLogik(Rennen& rennen, Einstellungsspeicher& speicher, Portsteuerung& port,
+                         Dialoge& dialoge, Rekorde& rekorde,
                          std::function<std::optional<QString>()> raceControlVersion)
-    : m_rennen(rennen), m_werte(speicher), m_start(start), m_port(port), m_dialoge(dialoge),
-      m_rekorde(rekorde), m_raceControlVersion(std::move(raceControlVersion)) {}
+    : m_rennen(rennen), m_werte(speicher), m_port(port), m_dialoge(dialoge), m_rekorde(rekorde),
+      m_raceControlVersion(std::move(raceControlVersion)) {}
 
 void DialogLogik::Form_Load() {
-    const Rennen& r = m_rennen;
-    Dialog.CoRunden = QString::number(r.Rundenzahl);
-    Dialog.TeLaenge = allgemein(r.Kurslaenge);
-    Dialog.coPrellZeit = allgemein(r.Prellzeit);
-    ankreuzen(&DialogAnsicht::CheckBeep, r.RundenBeep);
-    ankreuzen(&DialogAnsicht::checkSound, r.MitSound);
-    ankreuzen(&DialogAnsicht::CheckSchnellsterBeep, r.SchnellsterRundenBeep);
-    ankreuzen(&DialogAnsicht::checkPL, r.PermanentesLogging);
-    ankreuzen(&DialogAnsicht::checkMaxGeschw, r.MaxGeschwManuell);
-    ankreuzen(&DialogAnsicht::CheckAmpel, !r.Ampelbilder);
-    ankreuzen(&DialogAnsicht::CheckTrainingsmodus, !r.Rennmodus);
+    const Renneinstellungen& e = m_rennen.einstellungen();
+    Dialog.CoRunden = QString::number(e.rundenzahl);
+    Dialog.TeLaenge = allgemein(e.kurslaenge);
+    Dialog.coPrellZeit = allgemein(e.prellzeit);
+    ankreuzen(&DialogAnsicht::CheckBeep, e.rundenBeep);
+    ankreuzen(&DialogAnsicht::checkSound, e.mitSound);
+    ankreuzen(&DialogAnsicht::CheckSchnellsterBeep, e.schnellsterRundenBeep);
+    ankreuzen(&DialogAnsicht::checkPL, e.permanentesLogging);
+    ankreuzen(&DialogAnsicht::checkMaxGeschw, e.maxGeschwManuell);
+    ankreuzen(&DialogAnsicht::CheckAmpel, !e.ampelbilder);
+    ankreuzen(&DialogAnsicht::CheckTrainingsmodus, !e.rennmodus);
     // With lane change on, this also unticks training mode and starts again at heat one.
-    ankreuzen(&DialogAnsicht::CheckSpurWechsel, r.SpurWechsel);
-    ankreuzen(&DialogAnsicht::checkOhneCountdown, r.OhneCountdown);
-    ankreuzen(&DialogAnsicht::checkRaceControl, r.RaceControl);
-    Dialog.buRaceControlEnabled = r.RaceControl;
+    ankreuzen(&DialogAnsicht::CheckSpurWechsel, e.spurwechsel);
+    ankreuzen(&DialogAnsicht::checkOhneCountdown, e.ohneCountdown);
+    ankreuzen(&DialogAnsicht::checkRaceControl, e.raceControl);
+    Dialog.buRaceControlEnabled = e.raceControl;
 }
 
 void DialogLogik::ankreuzen(Kontrollkaestchen kaestchen, bool wert) {
@@ -54,7 +55,7 @@ void DialogLogik::ankreuzen(Kontrollkaestchen kaestchen, bool wert) {
     if (kaestchen == &DialogAnsicht::CheckSpurWechsel) {
         if (wert)
             ankreuzen(&DialogAnsicht::CheckTrainingsmodus, false);
-        m_rennen.ZweiterLauf = false;
+        m_rennen.spurwechselVonVorn();
     } else if (kaestchen == &DialogAnsicht::CheckTrainingsmodus) {
         if (wert)
             ankreuzen(&DialogAnsicht::CheckSpurWechsel, false);
@@ -142,57 +143,51 @@ void DialogLogik::OKButton_Click() {
     TeLaenge_Validate();
     coPrellZeit_Validate();
 
-    Rennen& r = m_rennen;
-    r.Rundenzahl = *Zahlenformat::ganzzahlLesen(Dialog.CoRunden);
-    r.Kurslaenge = *Zahlenformat::zahlLesen(Dialog.TeLaenge);
-    r.Prellzeit = *Zahlenformat::zahlLesen(Dialog.coPrellZeit);
-    m_werte.speichern(E::Laenge, allgemein(r.Kurslaenge));
-    m_werte.speichern(E::Runden, r.Rundenzahl);
-    m_werte.speichern(E::Prellzeit, allgemein(r.Prellzeit));
-    m_start.streckenangabenZeigen();
-    r.TabelleDimensionieren();
+    Renneinstellungen e = m_rennen.einstellungen();
+    e.rundenzahl = *Zahlenformat::ganzzahlLesen(Dialog.CoRunden);
+    e.kurslaenge = *Zahlenformat::zahlLesen(Dialog.TeLaenge);
+    e.prellzeit = *Zahlenformat::zahlLesen(Dialog.coPrellZeit);
+    m_werte.speichern(E::Laenge, allgemein(e.kurslaenge));
+    m_werte.speichern(E::Runden, e.rundenzahl);
+    m_werte.speichern(E::Prellzeit, allgemein(e.prellzeit));
 
-    const auto uebernehmen = [this](bool& wert, bool angekreuzt, const Einstellung& e) {
+    const auto uebernehmen = [this](bool& wert, bool angekreuzt, const Einstellung& einstellung) {
         wert = angekreuzt;
-        m_werte.speichern(e, angekreuzt);
+        m_werte.speichern(einstellung, angekreuzt);
     };
-    uebernehmen(r.RundenBeep, Dialog.CheckBeep, E::RundenBeep);
-    uebernehmen(r.MitSound, Dialog.checkSound, E::MitSound);
-    uebernehmen(r.SchnellsterRundenBeep, Dialog.CheckSchnellsterBeep, E::SchnellsterRundenBeep);
-    uebernehmen(r.PermanentesLogging, Dialog.checkPL, E::PermanentesLogging);
-    uebernehmen(r.MaxGeschwManuell, Dialog.checkMaxGeschw, E::MaxGeschwManuell);
-    uebernehmen(r.Ampelbilder, !Dialog.CheckAmpel, E::Ampelbilder);
+    uebernehmen(e.rundenBeep, Dialog.CheckBeep, E::RundenBeep);
+    uebernehmen(e.mitSound, Dialog.checkSound, E::MitSound);
+    uebernehmen(e.schnellsterRundenBeep, Dialog.CheckSchnellsterBeep, E::SchnellsterRundenBeep);
+    uebernehmen(e.permanentesLogging, Dialog.checkPL, E::PermanentesLogging);
+    uebernehmen(e.maxGeschwManuell, Dialog.checkMaxGeschw, E::MaxGeschwManuell);
+    uebernehmen(e.ampelbilder, !Dialog.CheckAmpel, E::Ampelbilder);
+    uebernehmen(e.rennmodus, !Dialog.CheckTrainingsmodus, E::Rennmodus);
+    uebernehmen(e.spurwechsel, Dialog.CheckSpurWechsel, E::SpurWechsel);
+    uebernehmen(e.ohneCountdown, Dialog.checkOhneCountdown, E::OhneCountdown);
+    m_rennen.einstellungenAnwenden(e);
+    racecontrolUebernehmen(e);
 
-    m_start.ModusSetzen(!Dialog.CheckTrainingsmodus);
-
-    uebernehmen(r.SpurWechsel, Dialog.CheckSpurWechsel, E::SpurWechsel);
-    if (r.SpurWechsel)
-        r.LaufAnzeigeSetzen();
-    m_start.SpurwechselAnzeigen(r.SpurWechsel);
-
-    uebernehmen(r.OhneCountdown, Dialog.checkOhneCountdown, E::OhneCountdown);
-    racecontrolUebernehmen();
-
-    r.AmpelSetzen(7);
+    m_rennen.ampelSetzen(Ampel::Gelb);
     m_geschlossen = true;
 }
 
 // The box is used only after its library has answered; switching either way moves the
 // timing to the other port.
-void DialogLogik::racecontrolUebernehmen() {
-    Rennen& r = m_rennen;
+void DialogLogik::racecontrolUebernehmen(Renneinstellungen e) {
     if (Dialog.checkRaceControl) {
         if (!m_raceControlVersion())
             return;
-        if (!r.RaceControl) {
-            r.RaceControl = true;
+        if (!e.raceControl) {
+            e.raceControl = true;
+            m_rennen.einstellungenAnwenden(e);
             m_port.SchnittstelleOeffnen(NormalOeffnen);
         }
-    } else if (r.RaceControl) {
-        r.RaceControl = false;
+    } else if (e.raceControl) {
+        e.raceControl = false;
+        m_rennen.einstellungenAnwenden(e);
         m_port.SchnittstelleOeffnen(NormalOeffnen);
     }
-    m_werte.speichern(E::RaceControl, r.RaceControl);
+    m_werte.speichern(E::RaceControl, e.raceControl);
 }
 
 void DialogLogik::CancelButton_Click() {
@@ -212,7 +207,7 @@ void DialogLogik::BuAnsagen_Click() {
 }
 
 void DialogLogik::buErgInDat_Click() {
-    m_rekorde.ErgebnisSpeichern();
+    m_rekorde.ergebnisSpeichern(m_rennen);
 }
 
 void DialogLogik::BuHilfe_Click() {
@@ -228,5 +223,5 @@ void DialogLogik::buRaceControl_Click() {
 }
 
 void DialogLogik::buManResetgeschw_Click() {
-    m_rennen.MaxGeschwZuruecksetzen();
+    m_rennen.hoechstgeschwindigkeitZuruecksetzen();
 }

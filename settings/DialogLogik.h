@@ -1,4 +1,4 @@
-// What the settings dialog "Optionen" does: it fills its controls from the race state,
+// What the settings dialog "Optionen" does: it fills its controls from the race's settings,
 // checks the three entry fields when they are left, keeps lane change and training mode
 // apart, and on OK applies and stores everything in a fixed order. The window renders
 // Dialog and forwards every click, change and focus loss here.
@@ -6,7 +6,6 @@
 
 #include "Einstellungswerte.h"
 #include "Portsteuerung.h"
-#include "Programmstart.h"
 #include "Rekorde.h"
 #include "Rennen.h"
 
@@ -35,8 +34,8 @@ using Kontrollkaestchen = bool DialogAnsicht::*;
 
 class DialogLogik {
 public:
-    DialogLogik(Rennen& rennen, Einstellungsspeicher& speicher, Programmstart& start,
-                Portsteuerung& port, Dialoge& dialoge, Rekorde& rekorde,
+    DialogLogik(Rennen& rennen, Einstellungsspeicher& speicher, Portsteuerung& port,
+                Dialoge& dialoge, Rekorde& rekorde,
                 std::function<std::optional<QString>()> raceControlVersion);
 
     DialogAnsicht Dialog;
@@ -63,14 +62,13 @@ public:
     void buManResetgeschw_Click();
 
 private:
-    void racecontrolUebernehmen();
+    void racecontrolUebernehmen(Renneinstellungen einstellungen);
     // "Die Rundenzahl muss zwischen 1 und 1.000.000 liegen."
     void bereichMelden(const QString& feld, double von, double bis,
                        const QString& einheit = QString());
 
     Rennen& m_rennen;
     Einstellungswerte m_werte;
-    Programmstart& m_start;
     Portsteuerung& m_port;
     Dialoge& m_dialoge;
     Rekorde& m_rekorde;

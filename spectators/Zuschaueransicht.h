@@ -5,7 +5,8 @@
 #pragma once
 
 #include "Ampel.h"
-#include "HauptfensterAnsicht.h"
+#include "Farben.h"
+#include "Reihe.h"
 
 #include <QString>
 

@@ -19,17 +19,17 @@ Zuschauerstand::Zuschauerstand(const Rennen& rennen) : m_rennen(rennen) {
 }
 
 void Zuschauerstand::fahrerUebernehmen() {
-    const Rennen& r = m_rennen;
-    m_rundenzahl = r.Rundenzahl;
-    m_training = !r.Rennmodus;
-    m_lauf = r.SpurWechsel ? std::optional<int>(r.ZweiterLauf ? 2 : 1) : std::nullopt;
+    const Rennstand& r = m_rennen.stand();
+    m_rundenzahl = r.einstellungen.rundenzahl;
+    m_training = !r.einstellungen.rennmodus;
+    m_lauf = r.einstellungen.spurwechsel ? std::optional<int>(r.zweiterLauf ? 2 : 1) : std::nullopt;
     for (int spur = 1; spur <= 2; ++spur) {
         Spurbild& s = m_spuren[spur];
-        s.name = r.Fahrer[spur];
-        s.farbe = r.fR.LaFahrer[spur].ForeColor;
+        s.name = r.spuren[spur].fahrer;
+        s.farbe = r.spuren[spur].farbe;
         // In the second heat each driver drives the lane the other drove in the first.
         s.ersterLauf =
-            m_lauf == 2 ? std::optional<double>(r.Lauf1Zeit[andereSpur(spur)]) : std::nullopt;
+            m_lauf == 2 ? std::optional<double>(r.lauf1[andereSpur(spur)].zeit) : std::nullopt;
     }
 }
 
@@ -48,12 +48,12 @@ void Zuschauerstand::rennenGestartet(const Rennen& rennen) {
     m_spuren = {};
     fahrerUebernehmen();
     m_sieger = 0;
-    m_phase = rennen.OhneCountdown ? Phase::Rennen : Phase::Countdown;
+    m_phase = rennen.einstellungen().ohneCountdown ? Phase::Rennen : Phase::Countdown;
     aktualisieren();
 }
 
-void Zuschauerstand::ampelGesetzt(const Rennen&, int zustand) {
-    if (zustand == 6 && m_phase == Phase::Countdown)
+void Zuschauerstand::ampelGesetzt(const Rennen&, Ampel ampel) {
+    if (ampel == Ampel::Gruen && m_phase == Phase::Countdown)
         m_phase = Phase::Rennen;
     aktualisieren();
 }
@@ -62,7 +62,7 @@ void Zuschauerstand::rundeGezaehlt(const Rennen& rennen, const Rundenmeldung& ru
     Spurbild& s = m_spuren[runde.spur];
     s.durchfahrten.push_back(runde.rennzeit);
     s.letzte = runde.rundenzeit;
-    s.beste = rennen.BestZeit[runde.spur];
+    s.beste = rennen.stand().spuren[runde.spur].bestzeit;
     s.besteNeu = runde.neueBestzeit;
     aktualisieren();
 }
@@ -74,6 +74,10 @@ void Zuschauerstand::fehlstart(const Rennen&, int spur) {
 }
 
 void Zuschauerstand::crashPause(const Rennen&, bool) {
+    aktualisieren();
+}
+
+void Zuschauerstand::geaendert(const Rennen&) {
     aktualisieren();
 }
 
@@ -109,11 +113,11 @@ Zuschaueransicht Zuschauerstand::bilden() const {
         abstaende = rennabstaende({m_spuren[1].durchfahrten, m_spuren[2].durchfahrten});
     for (int spur = 1; spur <= 2; ++spur)
         a.spuren[spur] = spurBilden(spur, abstaende[spur]);
-    for (int lampe = 1; lampe <= 5; ++lampe)
-        a.ampel[lampe] = m_rennen.fR.ImAmpel[lampe].lampe;
+    const Rennstand& r = m_rennen.stand();
+    a.ampel = ampelLampen(r.ampel);
     if (m_phase == Phase::Countdown)
-        a.countdown = m_rennen.fR.LaCountdown.Caption;
-    a.crash = m_rennen.CrashPause;
+        a.countdown = QString::number(r.countdownZiffer);
+    a.crash = r.crashPause;
     a.ergebnis = ergebnistext();
     return a;
 }

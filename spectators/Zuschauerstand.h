@@ -1,9 +1,8 @@
-// Listens to the race engine and keeps what the spectators see. The drivers, their
-// colours and the lap count are taken when a race starts and stay with its standings until
-// the next start (after a lane-change heat the names have already swapped lanes); between
-// races, before the first one or after Stop, the current drivers are shown. Everything
-// else comes from the race as it is when the engine tells of a change, or when the
-// program calls aktualisieren() after an event of its own (a new name, new settings).
+// Listens to the race and keeps what the spectators see. The drivers, their colours and
+// the lap count are taken when a race starts and stay with its standings until the next
+// start (after a lane-change heat the names have already swapped lanes); between races,
+// before the first one or after Stop, the current drivers are shown. Everything else comes
+// from the race as it is when it tells of a change, after each of its inputs.
 #pragma once
 
 #include "Abstand.h"
@@ -22,17 +21,16 @@ public:
     // Told of every change of what the spectators see, at once, on the GUI thread.
     void beiAenderung(Empfaenger empfaenger) { m_empfaenger = std::move(empfaenger); }
     const Zuschaueransicht& ansicht() const { return m_ansicht; }
-    // Looks again at the race and the drivers; tells the receiver if anything changed.
-    void aktualisieren();
 
     void rennenGestartet(const Rennen& rennen) override;
-    void ampelGesetzt(const Rennen& rennen, int zustand) override;
+    void ampelGesetzt(const Rennen& rennen, Ampel ampel) override;
     void rundeGezaehlt(const Rennen& rennen, const Rundenmeldung& runde) override;
     void fehlstart(const Rennen& rennen, int spur) override;
     void crashPause(const Rennen& rennen, bool an) override;
     void spurFertig(const Rennen& rennen, int spur, double rennzeit, int platz) override;
     void rennende(const Rennen& rennen, int siegerSpur) override;
     void rennenGestoppt(const Rennen& rennen) override;
+    void geaendert(const Rennen& rennen) override;
 
 private:
     enum class Phase { Bereit, Countdown, Rennen, Ende };
@@ -50,6 +48,8 @@ private:
         std::optional<double> gesamt;     // and both heats, once home
     };
 
+    // Looks again at the race and the drivers; tells the receiver if anything changed.
+    void aktualisieren();
     void fahrerUebernehmen();
     Zuschaueransicht bilden() const;
     Zuschauerspur spurBilden(int spur, const QString& abstand) const;

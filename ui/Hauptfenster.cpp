@@ -22,8 +22,8 @@ constexpr int AmpelLinks[] = {4020, 4680, 5340, 6000, 6660};
 constexpr int SichtbareZeilen = 12;
 constexpr int RundenRand = 10; // pixels
 
-void zeigen(Labelknopf* knopf, const Bezeichnungsfeld& feld) {
-    knopf->darstellen({feld.Caption, feld.ForeColor, feld.Enabled, feld.Visible});
+void zeigen(Labelknopf* knopf, const Beschriftung& feld) {
+    knopf->darstellen({feld.text, feld.farbe, feld.bedienbar, feld.sichtbar});
 }
 } // namespace
 
@@ -53,7 +53,8 @@ Labelknopf* Hauptfenster::label(int links, int oben, int breite, int hoehe, doub
 
 QTableView* Hauptfenster::tabelle(int spur, int links, int oben) {
     auto* view = new QTableView(this);
-    auto* modell = new Rundentabellenmodell(m_rennen.fR.FG[spur], view);
+    const Rundentabelle t(m_rennen, spur);
+    auto* modell = new Rundentabellenmodell(t, view);
     view->setModel(modell);
     // What a screen reader calls the table; the window shows no heading of its own.
     view->setAccessibleName(QStringLiteral("Rundentabelle Spur ") + QString::number(spur));
@@ -75,7 +76,6 @@ QTableView* Hauptfenster::tabelle(int spur, int links, int oben) {
     view->verticalHeader()->setDefaultSectionSize(zeile);
     view->horizontalHeader()->setFixedHeight(innen - (SichtbareZeilen - 1) * zeile);
     // Each column fits its heading; what is left is shared equally.
-    const Rundentabelle& t = m_rennen.fR.FG[spur];
     const QFontMetrics masse = view->horizontalHeader()->fontMetrics();
     int rest = view->width() - view->verticalScrollBar()->sizeHint().width() - 2;
     std::array<int, Rundentabelle::Spaltenzahl> breiten{};
@@ -122,18 +122,21 @@ void Hauptfenster::aufbauen() {
     platzieren(m_Im2Spur[1], 4020, 300, 480, 480);
     m_Im2Spur[2] = new QLabel(this);
     platzieren(m_Im2Spur[2], 6780, 360, 480, 480);
-    m_StatusBar1 = new Statusleistenanzeige(m_rennen.fR.StatusBar1, this);
+    m_StatusBar1 = new Statusleistenanzeige(hauptfensterAnsicht(m_rennen).statusleiste, this);
     platzieren(m_StatusBar1, 0, 7050, 11250, 375);
 
     for (int spur = 1; spur <= 2; ++spur) {
+        // The right button brings the colour menu.
         connect(m_LaFahrer[spur], &Labelknopf::gedrueckt, this, [this, spur](Qt::MouseButton k) {
-            weiterleiten([&] { m_fahrer.LaFahrer_MouseDown(spur, k); });
+            weiterleiten([&] {
+                m_fahrer.gedrueckt(spur, k == Qt::RightButton ? farbmenueZeigen() : std::nullopt);
+            });
         });
         connect(m_LaFahrer[spur], &Labelknopf::geklickt, this,
-                [this, spur] { weiterleiten([&] { m_fahrer.LaFahrer_Click(spur); }); });
+                [this, spur] { weiterleiten([&] { m_fahrer.umbenennen(spur); }); });
     }
     connect(m_LaStart, &Labelknopf::geklickt, this,
-            [this] { weiterleiten([&] { m_rennen.LaStart_Click(); }); });
+            [this] { weiterleiten([&] { m_rennen.startGedrueckt(); }); });
     connect(m_LaEinstellungen, &Labelknopf::geklickt, this,
             [this] { weiterleiten([&] { m_start.LaEinstellungen_Click(); }); });
     connect(m_LaHof, &Labelknopf::geklickt, this,
@@ -167,37 +170,37 @@ std::optional<int> Hauptfenster::farbmenueZeigen() {
 }
 
 void Hauptfenster::darstellen() {
-    const HauptfensterAnsicht& fR = m_rennen.fR;
-    if (windowTitle() != fR.Caption)
-        setWindowTitle(fR.Caption);
+    const HauptfensterAnsicht a = hauptfensterAnsicht(m_rennen);
+    if (windowTitle() != a.titel)
+        setWindowTitle(a.titel);
     for (int spur = 1; spur <= 2; ++spur) {
-        zeigen(m_LaFahrer[spur], fR.LaFahrer[spur]);
-        zeigen(m_LaZeit[spur], fR.LaZeit[spur]);
-        zeigen(m_LaBestZeit[spur], fR.LaBestZeit[spur]);
-        zeigen(m_LaRunde[spur], fR.LaRunde[spur]);
-        if (m_gezeigtePfeile[spur] != fR.Im2Spur[spur].Picture) {
-            m_gezeigtePfeile[spur] = fR.Im2Spur[spur].Picture;
-            m_Im2Spur[spur]->setPixmap(bild(bilddatei(fR.Im2Spur[spur].Picture), Lampengroesse));
+        zeigen(m_LaFahrer[spur], a.fahrer[spur]);
+        zeigen(m_LaZeit[spur], a.zeit[spur]);
+        zeigen(m_LaBestZeit[spur], a.bestzeit[spur]);
+        zeigen(m_LaRunde[spur], a.restrunden[spur]);
+        const Pfeilbild& pfeil = a.spurwechsel[spur];
+        if (m_gezeigtePfeile[spur] != pfeil.bild) {
+            m_gezeigtePfeile[spur] = pfeil.bild;
+            m_Im2Spur[spur]->setPixmap(bild(bilddatei(pfeil.bild), Lampengroesse));
         }
-        m_Im2Spur[spur]->setVisible(fR.Im2Spur[spur].Visible);
+        m_Im2Spur[spur]->setVisible(pfeil.sichtbar);
         m_modelle[spur]->aktualisieren();
-        const int letzte = fR.FG[spur].letzteGeschriebeneZeile();
+        const int letzte = a.rundentabellen[spur].letzteGeschriebeneZeile();
         if (letzte > 0)
             m_FG[spur]->scrollTo(m_modelle[spur]->index(letzte - 1, 0));
         else
             m_FG[spur]->scrollToTop();
     }
-    zeigen(m_LaHof, fR.LaHof);
-    zeigen(m_LaEinstellungen, fR.LaEinstellungen);
-    zeigen(m_LaStart, fR.LaStart);
-    zeigen(m_LaCountdown, fR.LaCountdown);
-    zeigen(m_LaCrash, fR.LaCrash);
+    zeigen(m_LaHof, a.hallOfFame);
+    zeigen(m_LaEinstellungen, a.optionen);
+    zeigen(m_LaStart, a.start);
+    zeigen(m_LaCountdown, a.countdown);
+    zeigen(m_LaCrash, a.crash);
     for (int lampe = 1; lampe <= 5; ++lampe) {
-        if (m_gezeigteLampen[lampe] != fR.ImAmpel[lampe]) {
-            m_gezeigteLampen[lampe] = fR.ImAmpel[lampe];
-            m_ImAmpel[lampe]->setPixmap(bild(bilddatei(fR.ImAmpel[lampe]), Lampengroesse));
+        if (m_gezeigteLampen[lampe] != a.ampel[lampe]) {
+            m_gezeigteLampen[lampe] = a.ampel[lampe];
+            m_ImAmpel[lampe]->setPixmap(bild(bilddatei(a.ampel[lampe]), Lampengroesse));
         }
     }
-    m_StatusBar1->darstellen(fR.StatusBar1);
-    emit dargestellt();
+    m_StatusBar1->darstellen(a.statusleiste);
 }

@@ -1,8 +1,9 @@
-// The main window fR: renders the main window's view state over the background picture
-// and forwards clicks, keys and the countdown timer to the logic. It decides nothing.
+// The main window: renders the view state the presenter computes from the race over the
+// background picture, and forwards clicks and keys to the logic. It decides nothing.
 #pragma once
 
 #include "Fahrernamen.h"
+#include "HauptfensterAnsicht.h"
 #include "Programmstart.h"
 #include "Rennen.h"
 #include "Tastatur.h"
@@ -21,15 +22,9 @@ class Hauptfenster : public QWidget {
 public:
     Hauptfenster(Rennen& rennen, Programmstart& start, Tastatur& tastatur, Fahrernamen& fahrer);
 
-    // Shows what the view state says; called after every event the window forwards, and
-    // by the signal sources after theirs.
+    // Shows the race as it is now; called after every event the window forwards, and by
+    // the signal sources after theirs.
     void darstellen();
-    // The pop-up menu "Farbe" at the mouse; the index of the chosen item.
-    std::optional<int> farbmenueZeigen();
-
-signals:
-    // The window shows the outcome of an event; other views may follow it now.
-    void dargestellt();
 
 protected:
     void keyPressEvent(QKeyEvent* ereignis) override;
@@ -39,6 +34,8 @@ private:
     Labelknopf* label(int links, int oben, int breite, int hoehe, double punkt, bool fett,
                       bool alsKnopf = false);
     QTableView* tabelle(int spur, int links, int oben);
+    // The pop-up menu "Farbe" at the mouse; the index of the chosen item.
+    std::optional<int> farbmenueZeigen();
     // Runs one forwarded event and shows its outcome.
     template <typename Aktion> void weiterleiten(Aktion aktion);
 

@@ -4,7 +4,7 @@
 #include <QFont>
 #include <QPalette>
 
-Rundentabellenmodell::Rundentabellenmodell(const Rundentabelle& tabelle, QObject* eltern)
+Rundentabellenmodell::Rundentabellenmodell(Rundentabelle tabelle, QObject* eltern)
     : QAbstractTableModel(eltern), m_tabelle(tabelle), m_zeilen(tabelle.zeilenzahl()),
       m_stand(tabelle.aenderungen()) {}
 
@@ -17,7 +17,7 @@ int Rundentabellenmodell::columnCount(const QModelIndex& eltern) const {
 }
 
 QVariant Rundentabellenmodell::data(const QModelIndex& index, int rolle) const {
-    const Zelle& zelle = m_tabelle.zelle(index.row() + 1, index.column());
+    const Zelle zelle = m_tabelle.zelle(index.row() + 1, index.column());
     switch (rolle) {
     case Qt::DisplayRole: return zelle.text;
     case Qt::TextAlignmentRole: return int(Qt::AlignCenter);

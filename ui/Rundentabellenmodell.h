@@ -9,7 +9,7 @@
 class Rundentabellenmodell : public QAbstractTableModel {
     Q_OBJECT
 public:
-    Rundentabellenmodell(const Rundentabelle& tabelle, QObject* eltern);
+    Rundentabellenmodell(Rundentabelle tabelle, QObject* eltern);
 
     int rowCount(const QModelIndex& eltern = {}) const override;
     int columnCount(const QModelIndex& eltern = {}) const override;
@@ -20,7 +20,7 @@ public:
     void aktualisieren();
 
 private:
-    const Rundentabelle& m_tabelle;
+    Rundentabelle m_tabelle;
     int m_zeilen;
     std::uint64_t m_stand;
 };

@@ -47,17 +47,17 @@ std::vector<int> Statusleistenanzeige::breiten(const Statusleiste& leiste) const
     std::optional<std::size_t> dehnfeld, portfeld;
     for (std::size_t i = 0; i < felder.size(); ++i) {
         gesamt += entwurf(i);
-        if (felder[i].Key == Dehnfeld) {
+        if (felder[i].schluessel == Dehnfeld) {
             dehnfeld = i;
             continue;
         }
-        if (felder[i].Key == Portfeld)
+        if (felder[i].schluessel == Portfeld)
             portfeld = i;
         // Twips a text needs: its pixels, the panel's frame and indent, one pixel for
         // rounding.
         const int rahmen = entwurf(i) / 15 - textplatz(m_felder[i], entwurf(i));
         const int noetig =
-            (m_felder[i]->fontMetrics().horizontalAdvance(felder[i].Text) + rahmen + 1) * 15;
+            (m_felder[i]->fontMetrics().horizontalAdvance(felder[i].text) + rahmen + 1) * 15;
         b[i] = std::max(entwurf(i), noetig);
         belegt += b[i];
     }
@@ -86,14 +86,14 @@ void Statusleistenanzeige::darstellen(const Statusleiste& leiste) {
         links += b[i];
         const int platz = textplatz(feld, b[i]);
         const QString gekuerzt =
-            inhalt.Key == Portfeld
-                ? pfadKuerzen(inhalt.Text, feld->fontMetrics(), platz)
-                : feld->fontMetrics().elidedText(inhalt.Text, Qt::ElideRight, platz);
+            inhalt.schluessel == Portfeld
+                ? pfadKuerzen(inhalt.text, feld->fontMetrics(), platz)
+                : feld->fontMetrics().elidedText(inhalt.text, Qt::ElideRight, platz);
         if (feld->text() != gekuerzt)
             feld->setText(gekuerzt);
-        QString tipp = inhalt.ToolTipText;
-        if (gekuerzt != inhalt.Text)
-            tipp = tipp.isEmpty() ? inhalt.Text : inhalt.Text + QLatin1Char('\n') + tipp;
+        QString tipp = inhalt.tipp;
+        if (gekuerzt != inhalt.text)
+            tipp = tipp.isEmpty() ? inhalt.text : inhalt.text + QLatin1Char('\n') + tipp;
         feld->setToolTip(tipp.isEmpty() ? QString() : alsKlartext(tipp));
     }
 }

@@ -31,21 +31,24 @@ void meldungenPruefen(const std::uint8_t* daten, std::size_t groesse) {
 void rennenFuettern(const std::uint8_t* daten, std::size_t groesse) {
     if (groesse == 0)
         return;
-    Rennbahn b;
     std::int64_t hostzeit = 0;
     Platinenuhr uhr([&] { return hostzeit += 1'000'000; });
-    Platinenempfang empfang(b.rennen, uhr, b.uhr, b.dialoge);
+    Rennbahn b({.platinenuhr = &uhr});
+    Platinenempfang empfang(b.rennen, uhr, b.dialoge);
     b.rennen.beobachterAnmelden(empfang);
-    b.rennen.Rundenzahl = 3;
-    b.rennen.Einzelmodus = daten[0] & 1;
-    b.rennen.OhneCountdown = daten[0] & 2;
-    b.rennen.Rennmodus = !(daten[0] & 4);
+    b.einstellen([&](Renneinstellungen& e) {
+        e.rundenzahl = 3;
+        e.ohneCountdown = daten[0] & 2;
+        e.rennmodus = !(daten[0] & 4);
+    });
+    if (daten[0] & 1)
+        b.rennen.einzelmodusUmschalten();
     empfang.portGeoeffnet();
     const std::vector<std::uint8_t> hallo =
         Platinenprotokoll::kodieren(Platinenprotokoll::Hallo{1, 0, 4, 2'000'000, 0});
     empfang.empfangen(QByteArray(reinterpret_cast<const char*>(hallo.data()),
                                  static_cast<qsizetype>(hallo.size())));
-    b.rennen.LaStart_Click();
+    b.rennen.startGedrueckt();
     b.countdown(50);
     for (std::size_t i = 1; i < groesse; ++i)
         empfang.empfangen(QByteArray(1, static_cast<char>(daten[i])));

@@ -30,9 +30,8 @@ QString fehlertext(const Platinenprotokoll::Fehler& f) {
 
 } // namespace
 
-Platinenempfang::Platinenempfang(Rennen& rennen, Platinenuhr& uhr, Uhr& leitungsuhr,
-                                 Dialoge& dialoge)
-    : m_rennen(rennen), m_uhr(uhr), m_leitungsuhr(leitungsuhr), m_dialoge(dialoge) {}
+Platinenempfang::Platinenempfang(Rennen& rennen, Platinenuhr& uhr, Dialoge& dialoge)
+    : m_rennen(rennen), m_uhr(uhr), m_dialoge(dialoge) {}
 
 void Platinenempfang::portGeoeffnet() {
     m_leser.zuruecksetzen();
@@ -50,11 +49,11 @@ void Platinenempfang::empfangen(const QByteArray& bytes) {
 
 void Platinenempfang::ohnePlatine() {
     m_erkannt = false;
-    m_rennen.SensoruhrWechseln(m_leitungsuhr);
+    m_rennen.sensoruhrWechseln(Sensoruhr::Leitungen);
 }
 
-void Platinenempfang::ampelGesetzt(const Rennen&, int zustand) {
-    m_ampel = zustand;
+void Platinenempfang::ampelGesetzt(const Rennen&, Ampel ampel) {
+    m_ampel = ampel;
     if (m_erkannt)
         einstellungSenden();
 }
@@ -105,19 +104,15 @@ void Platinenempfang::hallo(const Platinenprotokoll::Hallo& h) {
     // A board that restarted has forgotten what it was told.
     m_gesendeteTotzeit.reset();
     if (!neustart) {
-        m_rennen.SensoruhrWechseln(m_uhr);
-        // The port panel is narrow: what sits on the port goes first.
-        QString& portfeld = m_rennen.fR.StatusBar1.Panels(QStringLiteral("port")).Text;
-        const QString comPort = QStringLiteral("Com Port: ");
-        if (portfeld.startsWith(comPort))
-            portfeld = QStringLiteral("Platine: ") + portfeld.mid(comPort.size());
+        m_rennen.sensoruhrWechseln(Sensoruhr::Platine);
+        m_rennen.platineErkannt();
     }
     const std::int64_t tick = m_uhr.ticks();
     eintragen(tick,
               (neustart ? QStringLiteral("Platine neu gestartet: Firmware ")
                         : QStringLiteral("Platine erkannt: Firmware ")) +
                   firmware + QStringLiteral(", %1 Eingänge").arg(h.spuren),
-              0, m_rennen.Signalzeit(tick), Signalausgang::Ignoriert);
+              0, m_rennen.signalzeit(tick), Signalausgang::Ignoriert);
     einstellungSenden();
     if (!neustart && m_beiHallo)
         m_beiHallo(true);
@@ -132,12 +127,12 @@ void Platinenempfang::flanke(const Platinenprotokoll::Flanke& f) {
     const std::int64_t tick = m_uhr.stempel(f.stempel);
     const bool rundensignal = f.spur == 1 || f.spur == 2;
     const int spur = rundensignal ? f.spur : 0;
-    const double zeit = m_rennen.Signalzeit(tick);
+    const double zeit = m_rennen.signalzeit(tick);
     const Signalausgang ausgang =
-        rundensignal ? signalAnnehmen(m_rennen, spur, zeit) : Signalausgang::Ignoriert;
-    const bool weiter = ausgang == Signalausgang::Angenommen || ausgang == Signalausgang::Fehlstart;
+        rundensignal ? m_rennen.signalPruefen(spur, zeit) : Signalausgang::Ignoriert;
+    const bool weiter = weitergeben(ausgang);
     QString anmerkung = QStringLiteral("Platinenzeit %1 µs").arg(m_uhr.mikrosekunden(f.stempel));
-    if (weiter && m_rennen.Einzelmodus)
+    if (weiter && m_rennen.stand().einzelmodus)
         anmerkung +=
             QStringLiteral("; Einzelmodus: auch Spur ") + QString::number(andereSpur(spur));
     eintragen(tick,
@@ -145,12 +140,12 @@ void Platinenempfang::flanke(const Platinenprotokoll::Flanke& f) {
                   (f.pegel ? QStringLiteral("steigt") : QStringLiteral("fällt")),
               spur, zeit, ausgang, anmerkung);
     if (weiter)
-        m_rennen.Sensorsignal(spur, zeit);
+        m_rennen.rundensignal(spur, zeit, Signalweg::Platine);
 }
 
 void Platinenempfang::fehler(const Platinenprotokoll::Fehler& f) {
     const std::int64_t tick = m_uhr.ticks();
-    eintragen(tick, fehlertext(f), 0, m_rennen.Signalzeit(tick), Signalausgang::Ignoriert);
+    eintragen(tick, fehlertext(f), 0, m_rennen.signalzeit(tick), Signalausgang::Ignoriert);
     if (f.code != static_cast<std::uint8_t>(Platinenprotokoll::Fehlercode::Ueberlauf) ||
         m_verlustGemeldet)
         return;
@@ -166,15 +161,14 @@ void Platinenempfang::fehler(const Platinenprotokoll::Fehler& f) {
 void Platinenempfang::einstellungSenden() {
     // Never longer than the program's own debounce, which still applies to every signal:
     // the board only spares the line the bounces.
-    const double ms = std::floor(std::clamp(m_rennen.Prellzeit, 0.0, 60.0) * 1000);
+    const double ms = std::floor(std::clamp(m_rennen.einstellungen().prellzeit, 0.0, 60.0) * 1000);
     const auto totzeit =
         static_cast<std::uint16_t>(std::min<double>(ms, Platinenprotokoll::TotzeitMaxMs));
     if (m_gesendeteTotzeit != totzeit) {
         befehl(Platinenprotokoll::totzeit(totzeit));
         m_gesendeteTotzeit = totzeit;
     }
-    if (m_ampel >= 0 && m_ampel <= Platinenprotokoll::AmpelMaxZustand)
-        befehl(Platinenprotokoll::ampel(static_cast<std::uint8_t>(m_ampel)));
+    befehl(Platinenprotokoll::ampel(static_cast<std::uint8_t>(m_ampel)));
 }
 
 void Platinenempfang::befehl(const std::vector<std::uint8_t>& bytes) {

@@ -9,7 +9,7 @@
 #include "Platinenuhr.h"
 #include "Rennbeobachter.h"
 #include "Rennen.h"
-#include "Signalannahme.h"
+#include "Signalausgang.h"
 
 #include <QByteArray>
 #include <functional>
@@ -17,8 +17,8 @@
 
 class Platinenempfang final : public Rennbeobachter {
 public:
-    // `leitungsuhr` is the clock the race goes back to when no board answers.
-    Platinenempfang(Rennen& rennen, Platinenuhr& uhr, Uhr& leitungsuhr, Dialoge& dialoge);
+    // `uhr` is the race's board clock, which the race takes when a board answers.
+    Platinenempfang(Rennen& rennen, Platinenuhr& uhr, Dialoge& dialoge);
 
     // Where commands to the board go.
     void senden(std::function<void(const QByteArray&)> senden) { m_senden = std::move(senden); }
@@ -36,7 +36,7 @@ public:
     // No board answered: the port's lines time the race, on the line clock.
     void ohnePlatine();
     // Every new state of the traffic light; a recognised board gets it at once.
-    void ampelGesetzt(const Rennen&, int zustand) override;
+    void ampelGesetzt(const Rennen&, Ampel ampel) override;
 
     bool erkannt() const { return m_erkannt; }
 
@@ -53,7 +53,6 @@ private:
 
     Rennen& m_rennen;
     Platinenuhr& m_uhr;
-    Uhr& m_leitungsuhr;
     Dialoge& m_dialoge;
     std::function<void(const QByteArray&)> m_senden;
     std::function<void(const Signaleintrag&)> m_protokoll;
@@ -63,7 +62,7 @@ private:
     // The recognised board's clock rate and its time as last heard.
     std::uint32_t m_platinenTicks = 0;
     std::uint64_t m_platinenzeit = 0;
-    int m_ampel = 0;
+    Ampel m_ampel = Ampel::Dunkel;
     std::optional<std::uint16_t> m_gesendeteTotzeit;
     // The board keeps sending while the message about lost signals is open.
     bool m_verlustGemeldet = false;

@@ -9,17 +9,17 @@ struct Feldregel {
     std::int32_t hoechstwert;
     QString meldung;
     const Einstellung& einstellung;
-    std::int32_t Rennzustand::*wert;
+    std::int32_t Boxparameter::*wert;
 };
 
 const Feldregel& regel(RaceControlEinstellungen::Feld feld) {
     static const std::array<Feldregel, 3> regeln{{
         {130, QStringLiteral("Die Empfindlichkeit muß zwischen 0 und 130 liegen"),
-         Einstellungen::RCEmpfindlichkeit, &Rennzustand::RCEmpfindlichkeit},
+         Einstellungen::RCEmpfindlichkeit, &Boxparameter::empfindlichkeit},
         {50, QStringLiteral("Die Verzögerung muß zwischen 0 und 50 liegen"),
-         Einstellungen::RCVerzoegerung, &Rennzustand::RCVerzoegerung},
+         Einstellungen::RCVerzoegerung, &Boxparameter::verzoegerung},
         {15, QStringLiteral("Die Nachlaufzeit muß zwischen 0 und 15 liegen"),
-         Einstellungen::RCNachlauf, &Rennzustand::RCNachlauf},
+         Einstellungen::RCNachlauf, &Boxparameter::nachlauf},
     }};
     return regeln[static_cast<std::size_t>(feld)];
 }
@@ -33,15 +33,15 @@ std::optional<std::int32_t> wertIm(const QString& text, const Feldregel& regel) 
 
 } // namespace
 
-RaceControlEinstellungen::RaceControlEinstellungen(Rennzustand& zustand,
-                                                   Einstellungsspeicher& speicher,
+RaceControlEinstellungen::RaceControlEinstellungen(Rennen& rennen, Einstellungsspeicher& speicher,
                                                    BoxBibliothek& box, Dialoge& dialoge)
-    : m_zustand(zustand), m_werte(speicher), m_box(box), m_dialoge(dialoge) {}
+    : m_rennen(rennen), m_werte(speicher), m_box(box), m_dialoge(dialoge) {}
 
 void RaceControlEinstellungen::Form_Load() {
+    const Boxparameter& parameter = m_rennen.einstellungen().box;
     for (Feld feld : Felder)
-        text(feld) = QString::number(m_zustand.*regel(feld).wert);
-    checkSZsensorTausch = m_zustand.RCSZsensorTausch;
+        text(feld) = QString::number(parameter.*regel(feld).wert);
+    checkSZsensorTausch = parameter.sensorTausch;
 }
 
 bool RaceControlEinstellungen::Validate(Feld feld) {
@@ -63,12 +63,14 @@ std::optional<RaceControlEinstellungen::Feld> RaceControlEinstellungen::OKButton
         if (!Validate(feld))
             return feld;
     }
+    Boxparameter parameter;
     for (Feld feld : Felder) {
         const Feldregel& r = regel(feld);
-        m_zustand.*r.wert = *wertIm(text(feld), r);
-        m_werte.speichern(r.einstellung, m_zustand.*r.wert);
+        parameter.*r.wert = *wertIm(text(feld), r);
+        m_werte.speichern(r.einstellung, parameter.*r.wert);
     }
-    m_zustand.RCSZsensorTausch = checkSZsensorTausch;
+    parameter.sensorTausch = checkSZsensorTausch;
     m_werte.speichern(Einstellungen::RCSZsensorTausch, checkSZsensorTausch);
+    m_rennen.boxparameterSetzen(parameter);
     return std::nullopt;
 }

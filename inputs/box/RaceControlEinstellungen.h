@@ -5,7 +5,7 @@
 #include "BoxBibliothek.h"
 #include "Dialoge.h"
 #include "Einstellungswerte.h"
-#include "Rennzustand.h"
+#include "Rennen.h"
 
 #include <array>
 #include <optional>
@@ -16,8 +16,8 @@ public:
     static constexpr std::array<Feld, 3> Felder{Feld::teEmpfindlichkeit, Feld::teVerzoegerung,
                                                 Feld::teNachlauf};
 
-    RaceControlEinstellungen(Rennzustand& zustand, Einstellungsspeicher& speicher,
-                             BoxBibliothek& box, Dialoge& dialoge);
+    RaceControlEinstellungen(Rennen& rennen, Einstellungsspeicher& speicher, BoxBibliothek& box,
+                             Dialoge& dialoge);
 
     // The contents of the controls.
     QString& text(Feld feld) { return m_texte[static_cast<std::size_t>(feld)]; }
@@ -33,7 +33,7 @@ public:
     std::optional<Feld> OKButton_Click();
 
 private:
-    Rennzustand& m_zustand;
+    Rennen& m_rennen;
     Einstellungswerte m_werte;
     BoxBibliothek& m_box;
     Dialoge& m_dialoge;

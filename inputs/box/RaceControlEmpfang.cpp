@@ -24,8 +24,8 @@ RaceControlEmpfang::RaceControlEmpfang(Rennen& rennen, BoxBibliothek& box, BoxUh
     : m_rennen(rennen), m_box(box), m_boxuhr(boxuhr), m_dialoge(dialoge) {}
 
 void RaceControlEmpfang::MSCommRC_OnComm(std::uint8_t byte) {
-    m_rennen.BoxGehoert();
-    if (m_rennen.SignaleGesperrt)
+    m_rennen.boxGehoert();
+    if (m_rennen.stand().signaleGesperrt)
         return;
     if (m_box.RX_data(0, byte) != EreignisBereit)
         return;
@@ -56,33 +56,23 @@ void RaceControlEmpfang::durchfahrt(int spur, std::int32_t zeitstempel) {
     // Through the box clock's own unwrapping, so stamps and the race clock agree across
     // the counter's wrap.
     const std::int64_t tick = m_boxuhr.entfalten(zeitstempel);
-    const double t = m_rennen.Signalzeit(tick);
-    const Signalausgang ausgang = signalAnnehmen(m_rennen, spur, t);
+    const double t = m_rennen.signalzeit(tick);
+    const Signalausgang ausgang = m_rennen.signalPruefen(spur, t);
     if (m_protokoll)
         m_protokoll({tick, BoxTicksProSekunde, boxcode(spur), spur, t, ausgang, QString()});
-    if (ausgang == Signalausgang::Angenommen || ausgang == Signalausgang::Fehlstart)
-        m_rennen.Rundenereignis(spur, t);
+    if (weitergeben(ausgang))
+        m_rennen.rundensignal(spur, t, Signalweg::Box);
 }
 
 // Not unwrapped: a stray stamp must not move the unwrapping of the real ones.
 void RaceControlEmpfang::zeitsprung(int spur, std::int32_t zeitstempel, std::int32_t abstand) {
-    const QString sekunden =
-        Zahlenformat::allgemein(Zahlenformat::runden3(double(abstand) / BoxTicksProSekunde));
+    const double sekunden = Zahlenformat::runden3(double(abstand) / BoxTicksProSekunde);
     if (m_protokoll)
         m_protokoll({zeitstempel, BoxTicksProSekunde, boxcode(spur), spur, 0,
                      Signalausgang::Ignoriert,
-                     QStringLiteral("Zeitstempel %1 s neben der Boxuhr").arg(sekunden)});
-    if (m_rennen.BoxzeitsprungGemeldet)
-        return;
-    m_rennen.BoxzeitsprungGemeldet = true;
-    m_dialoge.hinweis(
-        QStringLiteral("Die Zeitnahmebox hat eine Durchfahrt auf Spur %1 gemeldet, deren Zeit "
-                       "%2 Sekunden neben der Uhr der Box liegt. Die Box oder ihre Leitung ist "
-                       "gestört; solche Durchfahrten werden in diesem Rennen nicht gezählt, das "
-                       "Rennen läuft weiter.")
-            .arg(spur)
-            .arg(sekunden),
-        Anwendungstitel);
+                     QStringLiteral("Zeitstempel %1 s neben der Boxuhr")
+                         .arg(Zahlenformat::allgemein(sekunden))});
+    m_rennen.boxzeitsprung(spur, sekunden);
 }
 
 void RaceControlEmpfang::boxfehler() {

@@ -6,7 +6,7 @@
 #include "BoxUhr.h"
 #include "Dialoge.h"
 #include "Rennen.h"
-#include "Signalannahme.h"
+#include "Signalausgang.h"
 
 #include <QByteArray>
 #include <functional>

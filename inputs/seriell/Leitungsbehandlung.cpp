@@ -18,21 +18,21 @@ QString anmerkung(const Leitungsereignis& e, bool beideSpuren, int spur) {
 
 void Leitungsbehandlung::OnComm(const Leitungsereignis& ereignis) {
     Rennen& r = m_rennen;
+    const bool raceControl = r.einstellungen().raceControl;
     // DSR reports only its drop. In RaceControl mode the box's port is the active one; a
     // change still on its way from the sensor port counts for nothing.
-    const bool rundensignal =
-        !r.RaceControl && (ereignis.leitung == Leitung::CD || !ereignis.pegel);
+    const bool rundensignal = !raceControl && (ereignis.leitung == Leitung::CD || !ereignis.pegel);
     const int spur = ereignis.leitung == Leitung::CD ? 1 : 2;
     // The race clock is the box's then; a sensor time on its scale would mean nothing.
-    const double zeit = r.RaceControl ? 0.0 : r.Signalzeit(ereignis.zeit);
+    const double zeit = raceControl ? 0.0 : r.signalzeit(ereignis.zeit);
     const Signalausgang ausgang =
-        rundensignal ? signalAnnehmen(r, spur, zeit) : Signalausgang::Ignoriert;
-    const bool weiter = ausgang == Signalausgang::Angenommen || ausgang == Signalausgang::Fehlstart;
+        rundensignal ? r.signalPruefen(spur, zeit) : Signalausgang::Ignoriert;
+    const bool weiter = weitergeben(ausgang);
 
     if (m_protokoll)
         m_protokoll({ereignis.zeit, LeitungsticksProSekunde, ereignisText(ereignis),
                      rundensignal ? spur : 0, zeit, ausgang,
-                     anmerkung(ereignis, weiter && r.Einzelmodus, spur)});
+                     anmerkung(ereignis, weiter && r.stand().einzelmodus, spur)});
     if (weiter)
-        r.Sensorsignal(spur, zeit);
+        r.rundensignal(spur, zeit, Signalweg::Leitungen);
 }

@@ -5,8 +5,6 @@
 namespace {
 const QString Titel = QStringLiteral("welche Schnittstelle");
 const QString Vorgabe = QStringLiteral("1");
-const QString Hinweis =
-    QStringLiteral("   -> Zeitaufnahme über die serielle Schnittstelle nicht möglich");
 
 // On lines of its own: the prompt does not wrap its text, and the command is to be typed.
 const QString Rechtehinweis = QStringLiteral(
@@ -70,10 +68,8 @@ void Schnittstellensteuerung::SchnittstelleOeffnen(const QString& modus) {
     }
     m_porttext = p;
     m_werte.speichern(Einstellungen::Port, p);
-    portfeld() = QStringLiteral("Com Port: ") + p;
-    // A port that opens after an earlier failure makes the notice in the caption untrue.
-    if (m_rennen.fR.Caption.endsWith(Hinweis))
-        m_rennen.fR.Caption.chop(Hinweis.size());
+    // A port that opens after an earlier failure makes the notice in the title untrue.
+    m_rennen.portGeoeffnet(p);
 }
 
 void Schnittstellensteuerung::aktivenPortSchliessen() {
@@ -82,20 +78,14 @@ void Schnittstellensteuerung::aktivenPortSchliessen() {
 
 bool Schnittstellensteuerung::portOeffnen(const QString& porttext) {
     // Only one of the two ports is ever open.
-    SeriellerAnschluss& anderer = m_rennen.RaceControl ? m_MSComm1 : m_MSCommRC;
+    SeriellerAnschluss& anderer = m_rennen.einstellungen().raceControl ? m_MSComm1 : m_MSCommRC;
     anderer.schliessen();
     const std::optional<QString> geraet = portGeraet(porttext);
-    if (!geraet || !aktiverPort().oeffnen(*geraet))
-        return false;
-    if (m_rennen.RaceControl)
-        m_rennen.AmpelSetzen(0);
-    return true;
+    return geraet && aktiverPort().oeffnen(*geraet);
 }
 
 void Schnittstellensteuerung::ohneSchnittstelle() {
-    portfeld() = QStringLiteral("Com Port: ?");
-    if (!m_rennen.fR.Caption.endsWith(Hinweis))
-        m_rennen.fR.Caption += Hinweis;
+    m_rennen.portFehlt();
 }
 
 // The race goes on as it was; only the port is gone, and with it the sensor laps.
@@ -107,9 +97,5 @@ void Schnittstellensteuerung::verloren(Stoerung stoerung) {
 }
 
 SeriellerAnschluss& Schnittstellensteuerung::aktiverPort() {
-    return m_rennen.RaceControl ? m_MSCommRC : m_MSComm1;
-}
-
-QString& Schnittstellensteuerung::portfeld() {
-    return m_rennen.fR.StatusBar1.Panels(QStringLiteral("port")).Text;
+    return m_rennen.einstellungen().raceControl ? m_MSCommRC : m_MSComm1;
 }

@@ -22,7 +22,6 @@ private:
     void ohneSchnittstelle();
     void verloren(Stoerung stoerung);
     SeriellerAnschluss& aktiverPort();
-    QString& portfeld();
 
     Rennen& m_rennen;
     Einstellungswerte m_werte;

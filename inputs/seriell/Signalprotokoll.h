@@ -3,7 +3,7 @@
 #pragma once
 
 #include "Protokolldatei.h"
-#include "Signalannahme.h"
+#include "Signalausgang.h"
 
 #include <QString>
 

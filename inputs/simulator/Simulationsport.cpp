@@ -4,7 +4,7 @@
 
 Simulationsport::Simulationsport(Rennen& rennen, Uhr& uhr, double mittlereRundenzeit)
     : m_rennen(rennen), m_uhr(uhr),
-      m_simulator(rennen, mittlereRundenzeit, std::random_device{}()) {
+      m_simulator(rennen.stand(), mittlereRundenzeit, std::random_device{}()) {
     // Changes carry the moment they happened, so the step only bounds how late they are
     // handed over, not how exact they are.
     m_takt.setInterval(5);
@@ -13,7 +13,7 @@ Simulationsport::Simulationsport(Rennen& rennen, Uhr& uhr, double mittlereRunden
 }
 
 void Simulationsport::SchnittstelleOeffnen(const QString&) {
-    m_rennen.fR.StatusBar1.Panels(QStringLiteral("port")).Text = QStringLiteral("Simulation");
+    m_rennen.simulationGestartet();
     m_takt.start();
 }
 

@@ -2,35 +2,35 @@
 
 #include <algorithm>
 
-Streckensimulator::Streckensimulator(const Rennzustand& rennen, double mittlereRundenzeit,
+Streckensimulator::Streckensimulator(const Rennstand& rennen, double mittlereRundenzeit,
                                      std::uint32_t startwert)
     : m_rennen(rennen), m_mittel(mittlereRundenzeit * 1000), m_zufall(startwert) {}
 
 std::vector<Leitungsereignis> Streckensimulator::fortschreiten(std::int64_t jetzt) {
     const std::int64_t vergangen = m_letzteZeit ? jetzt - *m_letzteZeit : 0;
     m_letzteZeit = jetzt;
-    const Rennzustand& r = m_rennen;
+    const Rennstand& r = m_rennen;
 
     // No race (idle, countdown, false start), or the box times it: the cars stand at the
     // line.
-    if (r.RaceControl || !r.RennenLaeuft || (r.SignaleGesperrt && !r.CrashPause)) {
+    if (r.einstellungen.raceControl || !r.rennenLaeuft || (r.signaleGesperrt && !r.crashPause)) {
         m_autos = {};
         m_geplant.clear();
         return {};
     }
-    if (r.CrashPause)
+    if (r.crashPause)
         return {};
     m_bahnzeit += vergangen;
 
     for (int spur = 1; spur <= 2; ++spur) {
         Auto& a = m_autos[spur];
-        if (r.Fertig[spur])
+        if (r.spuren[spur].fertig)
             continue;
         if (!a.faehrt) {
             // From a standing start after the green light, or rolling in at a flying start.
             a.faehrt = true;
-            a.durchfahrt = m_bahnzeit +
-                           (r.OhneCountdown ? gleichverteilt(300, 1500) : gleichverteilt(150, 500));
+            a.durchfahrt = m_bahnzeit + (r.einstellungen.ohneCountdown ? gleichverteilt(300, 1500)
+                                                                       : gleichverteilt(150, 500));
         }
         while (a.durchfahrt <= m_bahnzeit) {
             durchfahrtPlanen(spur, a.durchfahrt);

@@ -6,7 +6,7 @@
 #pragma once
 
 #include "Leitungen.h"
-#include "Rennzustand.h"
+#include "Rennstand.h"
 
 #include <cstdint>
 #include <optional>
@@ -15,8 +15,7 @@
 
 class Streckensimulator {
 public:
-    Streckensimulator(const Rennzustand& rennen, double mittlereRundenzeit,
-                      std::uint32_t startwert);
+    Streckensimulator(const Rennstand& rennen, double mittlereRundenzeit, std::uint32_t startwert);
 
     // The line changes due by `jetzt` (milliseconds on the race's system clock), oldest
     // first, each stamped with the moment it happened.
@@ -37,7 +36,7 @@ private:
     std::int64_t rundenzeit();
     std::int64_t gleichverteilt(std::int64_t von, std::int64_t bis);
 
-    const Rennzustand& m_rennen;
+    const Rennstand& m_rennen;
     double m_mittel; // milliseconds
     std::mt19937 m_zufall;
     std::optional<std::int64_t> m_letzteZeit;

@@ -7,13 +7,14 @@ Tastatur::Tastatur(Rennen& rennen, Programmstart& start, Rekorde& rekorde, Dialo
 
 void Tastatur::Form_KeyDown(Taste taste, int umschaltung) {
     Rennen& r = m_rennen;
+    const Rennstand& s = r.stand();
     if (taste == Taste::Enter) {
-        r.LaStart_Click();
+        r.startGedrueckt();
         return;
     }
     if (taste == Taste::Leertaste) {
-        if (r.fR.LaStart.Caption != QStringLiteral("Start"))
-            r.CrashUmschalten();
+        if (s.gestartet)
+            r.crashUmschalten();
         return;
     }
     if (taste == Taste::F11 && umschaltung == 0) {
@@ -25,38 +26,38 @@ void Tastatur::Form_KeyDown(Taste taste, int umschaltung) {
         return;
     // Laps by hand count while signals count; the rest only between races (or in a crash
     // pause), and a disabled label-button's key does nothing either.
-    const bool gesperrt = r.SignaleGesperrt;
+    const bool gesperrt = s.signaleGesperrt;
     switch (taste) {
-    case Taste::Ziffer1: r.SimuliertesRundensignal(1); break;
-    case Taste::Ziffer2: r.SimuliertesRundensignal(2); break;
+    case Taste::Ziffer1: r.handrunde(1); break;
+    case Taste::Ziffer2: r.handrunde(2); break;
     case Taste::Z: m_zuschauer.umschalten(); break;
     case Taste::D:
         if (gesperrt)
-            m_rekorde.ErgebnisSpeichern();
+            m_rekorde.ergebnisSpeichern(r);
         break;
     case Taste::M:
         if (gesperrt)
-            r.MaxGeschwZuruecksetzen();
+            r.hoechstgeschwindigkeitZuruecksetzen();
         break;
     case Taste::H:
-        if (gesperrt && r.fR.LaHof.Enabled)
+        if (gesperrt && s.optionenFrei)
             LaHof_Click();
         break;
     case Taste::V:
-        if (gesperrt && r.fR.LaHof.Enabled)
+        if (gesperrt && s.optionenFrei)
             m_dialoge.fensterZeigen(Fenster::fVerlauf);
         break;
     case Taste::O:
-        if (gesperrt && r.fR.LaEinstellungen.Enabled)
+        if (gesperrt && s.optionenFrei)
             m_start.LaEinstellungen_Click();
         break;
     case Taste::T:
         // Like the options: never during a race, so no lap goes to the test instead.
-        if (gesperrt && r.fR.LaEinstellungen.Enabled)
+        if (gesperrt && s.optionenFrei)
             m_dialoge.fensterZeigen(Fenster::Sensortest);
         break;
     case Taste::A:
-        if (gesperrt && r.fR.LaEinstellungen.Enabled)
+        if (gesperrt && s.optionenFrei)
             m_dialoge.fensterZeigen(Fenster::fAnsagen);
         break;
     case Taste::I:
@@ -65,11 +66,11 @@ void Tastatur::Form_KeyDown(Taste taste, int umschaltung) {
         break;
     case Taste::F1:
         if (gesperrt)
-            m_fahrer.LaFahrer_Click(1);
+            m_fahrer.umbenennen(1);
         break;
     case Taste::F2:
         if (gesperrt)
-            m_fahrer.LaFahrer_Click(2);
+            m_fahrer.umbenennen(2);
         break;
     default: break;
     }
@@ -78,10 +79,10 @@ void Tastatur::Form_KeyDown(Taste taste, int umschaltung) {
 void Tastatur::LaCountdown_MouseUp(int umschaltung) {
     if (umschaltung != (Umschaltung::Shift | Umschaltung::Strg))
         return;
-    m_rennen.Einzelmodus = !m_rennen.Einzelmodus;
+    m_rennen.einzelmodusUmschalten();
     m_dialoge.meldung(
         QStringLiteral("Einzelmodus ist jetz ") +
-            (m_rennen.Einzelmodus ? QStringLiteral("Wahr") : QStringLiteral("Falsch")) +
+            (m_rennen.stand().einzelmodus ? QStringLiteral("Wahr") : QStringLiteral("Falsch")) +
             QStringLiteral("\r\nDer Einzelmodus geht nicht bei Shift + 1 bzw + 2"),
         Anwendungstitel);
 }
@@ -91,6 +92,6 @@ void Tastatur::LaHof_Click() {
 }
 
 void Tastatur::StatusBar1_PanelClick() {
-    if (m_rennen.SignaleGesperrt)
+    if (m_rennen.stand().signaleGesperrt)
         m_dialoge.fensterZeigen(Fenster::Info);
 }

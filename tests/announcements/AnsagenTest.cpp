@@ -21,7 +21,8 @@ struct Ansagebahn : Rennbahn {
         ansagen.protokollieren([this](const QString& text, bool verworfen) {
             protokoll << (verworfen ? text + " | verworfen" : text);
         });
-        rennen.Fahrer = {"Anna", "Jürgen"};
+        rennen.fahrerBenennen(1, "Anna");
+        rennen.fahrerBenennen(2, "Jürgen");
     }
 
     // Signals at these seconds of the race, lane by lane in time order; after each one the
@@ -37,7 +38,7 @@ struct Ansagebahn : Rennbahn {
 
 // Six laps; lane 1 home first by 1,1 s; the best lap of the race changes hands.
 void sechsRunden(Ansagebahn& b) {
-    b.rennen.Rundenzahl = 6;
+    b.runden(6);
     b.starten();
     b.signale({{1, 0.3},
                {2, 0.5},
@@ -85,12 +86,12 @@ TEST(Ansagen, EinRennenVonDerErstenRundeBisZumVorsprung) {
 
 TEST(Ansagen, VeralteteRundenEntfallenDasRennendeNie) {
     Ansagebahn b;
-    b.rennen.Rundenzahl = 3;
+    b.runden(3);
     b.starten();
     // The speaker is still on lane 1's first lap while both lanes drive on.
     b.signale({{1, 0.2}, {2, 0.3}, {1, 4.0}, {2, 4.5}, {1, 8.0}, {2, 9.0}, {1, 12.0}}, false);
-    b.rennen.CrashUmschalten(); // a crash pause goes before the laps that wait
-    b.rennen.CrashUmschalten();
+    b.rennen.crashUmschalten(); // a crash pause goes before the laps that wait
+    b.rennen.crashUmschalten();
     b.signal(2, 13.0);
     EXPECT_EQ(b.protokoll, (QStringList{
                                "vier Komma null null",
@@ -121,12 +122,12 @@ TEST(Ansagen, EinNeuesRennenSchneidetAbWasNochGesagtWird) {
     b.sprecher.gesagt.clear();
     b.protokoll.clear();
     b.ansagen.probe("Anna"); // still being said when Start is pressed
-    b.rennen.Rundenzahl = 1;
+    b.runden(1);
     b.starten();
     EXPECT_EQ(b.sprecher.verstummt, 1);
     EXPECT_FALSE(b.sprecher.fertig);
     b.signale({{1, 0.5}, {1, 4.5}, {2, 5.0}, {2, 9.0}}, false);
-    b.rennen.LaStart_Click(); // the next race
+    b.rennen.startGedrueckt(); // the next race
     EXPECT_EQ(
         b.protokoll,
         (QStringList{"vier Komma zwei eins", "vier Komma zwei eins | verworfen",
@@ -141,7 +142,7 @@ TEST(Ansagen, JedeArtLaesstSichAbschalten) {
     b.e.fahrername = true;
     b.e.bestzeit = false;
     b.e.rennereignisse = false;
-    b.rennen.Rundenzahl = 4;
+    b.runden(4);
     b.starten();
     b.signale({{1, 0.2}, {1, 4.2}, {1, 8.0}});
     b.e.rundenzeit = false;
@@ -151,8 +152,8 @@ TEST(Ansagen, JedeArtLaesstSichAbschalten) {
     b.e.an = false;
     b.e.rundenzeit = true;
     b.e.rennereignisse = true;
-    b.rennen.CrashUmschalten();
-    b.rennen.CrashUmschalten();
+    b.rennen.crashUmschalten();
+    b.rennen.crashUmschalten();
     b.signale({{2, 0.3}, {2, 5.0}});
     EXPECT_EQ(b.sprecher.gesagt, (QStringList{"Anna, vier Komma zwei null, noch drei Runden",
                                               "Anna, drei Komma acht null", "Anna, letzte Runde"}));
@@ -160,14 +161,14 @@ TEST(Ansagen, JedeArtLaesstSichAbschalten) {
 
 TEST(Ansagen, TrainingUndSpurwechselNennenDenSiegerMitVorsprung) {
     Ansagebahn b;
-    b.rennen.Rennmodus = false;
-    b.rennen.Rundenzahl = 1;
+    b.einstellen([&](Renneinstellungen& e) { e.rennmodus = false; });
+    b.runden(1);
     b.starten();
     b.signale({{1, 0.1}, {2, 0.2}, {2, 4.0}, {1, 4.0}});
     EXPECT_EQ(b.sprecher.gesagt.last(), "Unentschieden") << "equal best laps";
 
-    b.rennen.Rennmodus = true;
-    b.rennen.SpurWechsel = true;
+    b.einstellen([&](Renneinstellungen& e) { e.rennmodus = true; });
+    b.einstellen([&](Renneinstellungen& e) { e.spurwechsel = true; });
     b.starten();
     b.signale({{1, 0.1}, {2, 0.2}, {1, 4.0}, {2, 5.0}});
     EXPECT_EQ(b.sprecher.gesagt.last(), "Erster Lauf: Anna vorn, Vorsprung eins Komma null null "
@@ -182,9 +183,9 @@ TEST(Ansagen, TrainingUndSpurwechselNennenDenSiegerMitVorsprung) {
 TEST(Ansagen, FehlstartUndProbe) {
     Ansagebahn b;
     b.bei(-5);
-    b.rennen.LaStart_Click();
+    b.rennen.startGedrueckt();
     b.countdown(20);
-    b.rennen.Fahrer[2] = "\x01<i>";
+    b.rennen.fahrerBenennen(2, "\x01<i>");
     b.signal(2, -2.0);
     b.sprecher.allesAussprechen();
     b.e.fahrername = true;

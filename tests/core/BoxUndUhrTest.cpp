@@ -7,42 +7,39 @@
 
 TEST(RaceControl, StartSchaltetDieBoxMitIhrenParameternScharfUndNimmtIhreUhr) {
     Rennbahn b;
-    b.rennen.RaceControl = true;
-    b.rennen.RCEmpfindlichkeit = 130;
-    b.rennen.RCVerzoegerung = 50;
-    b.rennen.RCNachlauf = 15;
-    b.rennen.RCSZsensorTausch = true;
+    b.einstellen([&](Renneinstellungen& e) { e.raceControl = true; });
+    b.rennen.boxparameterSetzen({130, 50, 15, true});
     b.box.zeitstempel = 48000; // 10 s of box time
-    b.rennen.LaStart_Click();
+    b.rennen.startGedrueckt();
     EXPECT_EQ(b.box.aufrufe, (QStringList{"InitBoxes", "OpenBox 0"}));
     EXPECT_EQ(b.box.konfiguration, (BoxKonfiguration{0, 0, 130, 50, 15, 0, -1, -1}));
 
     b.countdown(50);
-    EXPECT_DOUBLE_EQ(b.rennen.Startzeit, 10.0);
+    EXPECT_DOUBLE_EQ(b.stand().startzeit, 10.0);
 
     b.box.zeitstempel = 48000 + 4800 * 3;
-    b.rennen.CrashUmschalten();
+    b.rennen.crashUmschalten();
     b.box.zeitstempel += 4800 * 8;
-    b.rennen.CrashUmschalten();
-    EXPECT_EQ(b.rennen.Pausenzeit, 4800 * 8) << "pauses count in box ticks";
+    b.rennen.crashUmschalten();
+    EXPECT_EQ(b.stand().pausenzeit, 4800 * 8) << "pauses count in box ticks";
 }
 
 TEST(RaceControl, OhneBoxbibliothekStartetKeinRennenUndDasProgrammLaeuftWeiter) {
     Rennbahn b;
-    b.rennen.RaceControl = true;
+    b.einstellen([&](Renneinstellungen& e) { e.raceControl = true; });
     b.box.fehlt = QStringLiteral("Fehlernr: 48");
-    b.rennen.LaStart_Click();
+    b.rennen.startGedrueckt();
     EXPECT_EQ(b.meldungstexte(), QStringList{"Fehlernr: 48"});
     EXPECT_EQ(b.dialoge.meldungen[0].titel, "Rundomat");
     EXPECT_TRUE(b.box.aufrufe.isEmpty()) << "the box is not armed";
-    EXPECT_EQ(b.rennen.fR.LaStart.Caption, "Start");
-    EXPECT_TRUE(b.rennen.SignaleGesperrt);
+    EXPECT_EQ(b.ansicht().start.text, "Start");
+    EXPECT_TRUE(b.stand().signaleGesperrt);
     EXPECT_FALSE(b.timer.enabled()) << "no countdown";
-    EXPECT_TRUE(b.rennen.fR.LaEinstellungen.Enabled) << "the user can switch the box off";
+    EXPECT_TRUE(b.ansicht().optionen.bedienbar) << "the user can switch the box off";
 
     b.box.fehlt.reset(); // the user copied the library in
-    b.rennen.LaStart_Click();
-    EXPECT_EQ(b.rennen.fR.LaStart.Caption, "Stop");
+    b.rennen.startGedrueckt();
+    EXPECT_EQ(b.ansicht().start.text, "Stop");
     EXPECT_EQ(b.box.aufrufe, (QStringList{"InitBoxes", "OpenBox 0"}));
 }
 
@@ -91,20 +88,20 @@ TEST(Spuren, NummernAusserhalbDerSpurenSindEinProgrammierfehler) {
 
 TEST(Sensoruhr, EinWechselMittenInDerCrashpauseLaesstDieRennzeitWeiterlaufen) {
     Rennbahn b;
-    FakeUhr platine{1'000'000};
+    FakeUhr& platine = b.platinentakt;
     b.starten();
     b.signal(1, 1.0);
     b.bei(2.0);
-    b.rennen.CrashUmschalten();
+    b.rennen.crashUmschalten();
     // A board answers on the sensor port while the race stands; its clock reads 77 s.
     platine.stand = 77'000'000;
-    b.rennen.SensoruhrWechseln(platine);
+    b.rennen.sensoruhrWechseln(Sensoruhr::Platine);
     platine.stand += 3'000'000;
-    b.rennen.CrashUmschalten();
-    EXPECT_EQ(b.rennen.Pausenzeit, 77'000'000 + 3'000'000 - 2'000'000 - Rennbahn::Basis * 1000)
+    b.rennen.crashUmschalten();
+    EXPECT_EQ(b.stand().pausenzeit, 77'000'000 + 3'000'000 - 2'000'000 - Rennbahn::Basis * 1000)
         << "microseconds now";
     platine.stand += 1'500'000;
-    b.rennen.SimuliertesRundensignal(1);
-    EXPECT_EQ(b.rennen.Rundenzeiten[1], (std::vector<double>{0, 3.5}))
-        << "2 s before the pause, 1.5 s after it";
+    b.rennen.handrunde(1);
+    ASSERT_EQ(b.spur(1).runden.size(), 1u);
+    EXPECT_EQ(b.spur(1).runden[0].zeit, 3.5) << "2 s before the pause, 1.5 s after it";
 }

@@ -1,11 +1,14 @@
-// A race engine wired to fakes, with a clock in seconds and helpers to drive whole races.
-// The box clock is the real one, reading the fake box's time stamp.
+// A race wired to fakes, with a clock in seconds and helpers to drive whole races and to
+// read what the main window would show. The box clock is the real one, reading the fake
+// box's time stamp.
 #pragma once
 
 #include "BoxUhr.h"
 #include "Fakes.h"
+#include "HauptfensterAnsicht.h"
 #include "QtAusgabe.h"
 #include "Rennen.h"
+#include "SerielleSchnittstelle.h"
 
 #include <cmath>
 #include <initializer_list>
@@ -14,7 +17,7 @@
 struct Ersatzteile {
     Uhr* systemuhr = nullptr;
     Uhr* boxuhr = nullptr;
-    SerielleSchnittstelle* MSComm1 = nullptr;
+    Uhr* platinenuhr = nullptr;
     BoxBibliothek* box = nullptr;
 };
 
@@ -23,6 +26,7 @@ struct Rennbahn {
     static constexpr std::int64_t Basis = 3'600'000;
 
     FakeUhr uhr;
+    FakeUhr platinentakt{1'000'000}; // a sensor board's clock
     FakeBox box;
     BoxUhr boxuhr{box};
     FakeZeitgeber timer;
@@ -33,11 +37,24 @@ struct Rennbahn {
     FakeSpeicher speicher;
     FakeRekorde rekorde;
     Rennen rennen;
+    Startleitung startleitung{port};
 
     explicit Rennbahn(const Ersatzteile& e = {})
-        : rennen({e.systemuhr ? *e.systemuhr : uhr, e.boxuhr ? *e.boxuhr : boxuhr, timer, boxwacht,
-                  dialoge, klang, e.MSComm1 ? *e.MSComm1 : port, e.box ? *e.box : box, speicher,
-                  rekorde}) {}
+        : rennen({e.systemuhr ? *e.systemuhr : uhr, e.boxuhr ? *e.boxuhr : boxuhr,
+                  e.platinenuhr ? *e.platinenuhr : platinentakt, timer, boxwacht, dialoge, klang,
+                  e.box ? *e.box : box, speicher, rekorde}) {
+        rennen.beobachterAnmelden(startleitung);
+    }
+
+    // The race's settings, changed as the options dialog changes them.
+    template <typename Aenderung> void einstellen(Aenderung aenderung) {
+        Renneinstellungen e = rennen.einstellungen();
+        aenderung(e);
+        rennen.einstellungenAnwenden(e);
+    }
+    void runden(std::int32_t rundenzahl) {
+        einstellen([&](Renneinstellungen& e) { e.rundenzahl = rundenzahl; });
+    }
 
     // Sets the system clock to this many seconds after the race clock's start.
     void bei(double sekunden) { uhr.stand = Basis + std::llround(sekunden * 1000); }
@@ -45,20 +62,20 @@ struct Rennbahn {
     // Start, then the countdown's ticks, 100 ms apart; the light turns green at second 0.
     void starten() {
         bei(-5);
-        rennen.LaStart_Click();
+        rennen.startGedrueckt();
         countdown(50);
     }
     void countdown(int ticks) {
         for (int i = 0; i < ticks; ++i) {
             uhr.stand += 100;
-            rennen.Timer1_Timer();
+            rennen.countdownTick();
         }
     }
 
     // A lap signal (Shift+1 / Shift+2) at that second of the race.
     void signal(int spur, double sekunden) {
         bei(sekunden);
-        rennen.SimuliertesRundensignal(spur);
+        rennen.handrunde(spur);
     }
     // The first crossing at `erste`, then one signal per lap time.
     void fahren(int spur, double erste, std::initializer_list<double> rundenzeiten) {
@@ -68,10 +85,32 @@ struct Rennbahn {
             signal(spur, t += rundenzeit);
     }
 
-    const Zelle& zelle(int spur, int zeile, int spalte) const {
-        return rennen.fR.FG[spur].zelle(zeile, spalte);
+    // A whole race (or heat): Start, then every lap of both lanes, each this long.
+    void rennenFahren(double rundenzeit = 2) {
+        starten();
+        for (int spur = 1; spur <= 2; ++spur) {
+            double t = 0.5;
+            signal(spur, t);
+            for (int runde = 1; runde <= rennen.einstellungen().rundenzahl; ++runde)
+                signal(spur, t += rundenzeit);
+        }
     }
-    QString maxg() const { return rennen.fR.StatusBar1.Panels(QStringLiteral("maxg")).Text; }
+
+    const Rennstand& stand() const { return rennen.stand(); }
+    const Renneinstellungen& einstellungen() const { return rennen.einstellungen(); }
+    const Spurstand& spur(int nummer) const { return rennen.stand().spuren[nummer]; }
+    // The lane's lap times, after a 0 for the start: {0, lap 1, lap 2, ...}.
+    std::vector<double> rundenzeiten(int nummer) const {
+        std::vector<double> zeiten{0};
+        for (const Rundenwert& runde : spur(nummer).runden)
+            zeiten.push_back(runde.zeit);
+        return zeiten;
+    }
+    HauptfensterAnsicht ansicht() const { return hauptfensterAnsicht(rennen); }
+    Zelle zelle(int spur, int zeile, int spalte) const {
+        return Rundentabelle(rennen, spur).zelle(zeile, spalte);
+    }
+    QString maxg() const { return ansicht().statusleiste.feld(QStringLiteral("maxg")).text; }
     QStringList meldungstexte() const {
         QStringList texte;
         for (const Meldung& m : dialoge.meldungen)
@@ -79,9 +118,10 @@ struct Rennbahn {
         return texte;
     }
     Reihe<Lampe, 5> lampen() const {
+        const HauptfensterAnsicht a = ansicht();
         Reihe<Lampe, 5> l;
         for (int i = 1; i <= 5; ++i)
-            l[i] = rennen.fR.ImAmpel[i].lampe;
+            l[i] = a.ampel[i].lampe;
         return l;
     }
 };

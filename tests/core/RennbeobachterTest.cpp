@@ -12,17 +12,18 @@ QString z(double x) {
 class Mitschreiber : public Rennbeobachter {
 public:
     void rennenGestartet(const Rennen& r) override {
-        zeilen << "start " + r.fR.LaStart.Caption + (r.ZweiterLauf ? " lauf 2" : "");
+        zeilen << "start " + hauptfensterAnsicht(r).start.text +
+                      (r.stand().zweiterLauf ? " lauf 2" : "");
     }
-    void ampelGesetzt(const Rennen&, int zustand) override {
-        zeilen << QStringLiteral("ampel %1").arg(zustand);
+    void ampelGesetzt(const Rennen&, Ampel ampel) override {
+        zeilen << QStringLiteral("ampel %1").arg(static_cast<int>(ampel));
     }
     void rundeGezaehlt(const Rennen& r, const Rundenmeldung& m) override {
         zeilen << QStringLiteral("runde %1/%2 ").arg(m.spur).arg(m.runde) +
                       QStringList{z(m.rundenzeit), z(m.geschwindigkeit), z(m.rennzeit)}.join(' ') +
                       (m.vonHand ? " hand" : "") + (m.neueBestzeit ? " best" : "") +
                       (m.neueHoechstgeschwindigkeit ? " max" : "");
-        EXPECT_EQ(r.Runde[m.spur], m.runde + 1) << "the engine has counted the lap";
+        EXPECT_EQ(r.stand().spuren[m.spur].runde, m.runde + 1) << "the engine has counted the lap";
     }
     void fehlstart(const Rennen&, int spur) override {
         zeilen << QStringLiteral("fehlstart %1").arg(spur);
@@ -33,9 +34,11 @@ public:
                       QStringLiteral(" platz %1").arg(platz);
     }
     void rennende(const Rennen& r, int sieger) override {
-        zeilen << QStringLiteral("ende %1 ").arg(sieger) + r.fR.LaFahrer[1].Caption;
+        zeilen << QStringLiteral("ende %1 ").arg(sieger) + hauptfensterAnsicht(r).fahrer[1].text;
     }
-    void rennenGestoppt(const Rennen& r) override { zeilen << "stop " + r.fR.LaStart.Caption; }
+    void rennenGestoppt(const Rennen& r) override {
+        zeilen << "stop " + hauptfensterAnsicht(r).start.text;
+    }
 
     QStringList zeilen;
 };
@@ -48,18 +51,18 @@ struct Beobachtet : Rennbahn {
 
 TEST(Rennbeobachter, HoertEinRennenVomStartBisZumEndeVorDerHallOfFame) {
     Beobachtet b;
-    b.rennen.Rundenzahl = 2;
+    b.runden(2);
     QStringList beimHof;
     b.rekorde.beimHofPruefen = [&] { beimHof = b.mit.zeilen; };
     b.starten();
-    b.rennen.Rundenereignis(1, b.rennen.Signalzeit(Rennbahn::Basis + 500)); // a sensor
+    b.rennen.rundensignal(1, b.rennen.signalzeit(Rennbahn::Basis + 500), Signalweg::Leitungen);
     b.signal(2, 0.7);
     b.signal(1, 3.0);
     b.signal(2, 2.7); // laps are timed from green: lane 2's first beats lane 1's
-    b.rennen.CrashUmschalten();
-    b.rennen.CrashUmschalten();
+    b.rennen.crashUmschalten();
+    b.rennen.crashUmschalten();
     b.bei(6.5);
-    b.rennen.Rundenereignis(1, b.rennen.Signalzeit(Rennbahn::Basis + 5000));
+    b.rennen.rundensignal(1, b.rennen.signalzeit(Rennbahn::Basis + 5000), Signalweg::Leitungen);
     b.signal(2, 5.4);
 
     EXPECT_EQ(
@@ -75,22 +78,22 @@ TEST(Rennbeobachter, HoertEinRennenVomStartBisZumEndeVorDerHallOfFame) {
 
 TEST(Rennbeobachter, FehlstartStoppUndTrainingsentscheid) {
     Beobachtet b;
-    b.rennen.Rundenzahl = 1;
+    b.runden(1);
     b.bei(-5);
-    b.rennen.LaStart_Click();
+    b.rennen.startGedrueckt();
     b.countdown(20);
     b.signal(2, -2.9);
     EXPECT_EQ(b.mit.zeilen.last(), "fehlstart 2");
 
     b.mit.zeilen.clear();
     b.starten();
-    b.rennen.CrashUmschalten();
-    b.rennen.LaStart_Click();
+    b.rennen.crashUmschalten();
+    b.rennen.startGedrueckt();
     EXPECT_EQ(b.mit.zeilen.mid(b.mit.zeilen.indexOf("crash an")),
               (QStringList{"crash an", "stop Start"}))
         << "Stop ends the crash pause without a word of its own";
 
-    b.rennen.Rennmodus = false;
+    b.einstellen([&](Renneinstellungen& e) { e.rennmodus = false; });
     b.mit.zeilen.clear();
     b.starten();
     b.fahren(1, 0.1, {3});

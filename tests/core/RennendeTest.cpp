@@ -20,34 +20,34 @@ void rennenFahren(Rennbahn& b, const std::vector<double>& spur1, const std::vect
 
 TEST(Rennende, ImRennmodusGewinntWerZuerstDurchIstSchonBeimZieleinlauf) {
     Rennbahn b;
-    b.rennen.Rundenzahl = 3;
-    b.rennen.MitSound = true;
+    b.runden(3);
+    b.einstellen([&](Renneinstellungen& e) { e.mitSound = true; });
     b.starten();
     b.fahren(2, 0.0, {3, 3, 3});
 
-    const HauptfensterAnsicht& fR = b.rennen.fR;
-    EXPECT_EQ(fR.LaFahrer[2].Caption, "Sieger!!!");
-    EXPECT_EQ(fR.LaFahrer[2].Tag, "Sieger");
-    EXPECT_EQ(fR.LaFahrer[1].Caption, "Verlierer") << "lane 1 is still driving";
-    EXPECT_EQ(fR.LaFahrer[1].Tag, "Verlierer");
-    EXPECT_EQ(fR.LaZeit[2].Caption, "9,000 sec") << "the race time replaces the lap time";
-    EXPECT_EQ(fR.LaStart.Caption, "Stop");
+    const auto fR = [&b] { return b.ansicht(); };
+    EXPECT_EQ(fR().fahrer[2].text, "Sieger!!!");
+    EXPECT_EQ(fR().fahrer[2].markierung, "Sieger");
+    EXPECT_EQ(fR().fahrer[1].text, "Verlierer") << "lane 1 is still driving";
+    EXPECT_EQ(fR().fahrer[1].markierung, "Verlierer");
+    EXPECT_EQ(fR().zeit[2].text, "9,000 sec") << "the race time replaces the lap time";
+    EXPECT_EQ(fR().start.text, "Stop");
     EXPECT_TRUE(b.rekorde.aufrufe.isEmpty());
 
     b.fahren(1, 0.0, {2, 2, 2}); // faster, but second home
-    EXPECT_EQ(fR.LaFahrer[1].Caption, "Verlierer");
-    EXPECT_EQ(fR.LaFahrer[2].Caption, "Sieger!!!");
+    EXPECT_EQ(fR().fahrer[1].text, "Verlierer");
+    EXPECT_EQ(fR().fahrer[2].text, "Sieger!!!");
     EXPECT_EQ(b.klang.dateien,
               (QStringList{"start.wav", "winner.wav", "winner.wav", "looser.wav"}));
     EXPECT_EQ(b.rekorde.aufrufe, QStringList{"HofPruefen"}) << "no result file without logging";
-    EXPECT_DOUBLE_EQ(b.rennen.DurchschnittsGeschw[2], 15.0 / 9.0);
-    EXPECT_DOUBLE_EQ(b.rennen.DurchschnittsGeschw[1], 15.0 / 6.0);
+    EXPECT_DOUBLE_EQ(b.stand().spuren[2].schnitt, 15.0 / 9.0);
+    EXPECT_DOUBLE_EQ(b.stand().spuren[1].schnitt, 15.0 / 6.0);
 
-    EXPECT_EQ(fR.LaStart.Caption, "Start");
-    EXPECT_TRUE(fR.LaEinstellungen.Enabled);
-    EXPECT_TRUE(fR.LaHof.Enabled);
-    EXPECT_TRUE(b.rennen.SignaleGesperrt);
-    EXPECT_EQ(fR.ImAmpel[3].lampe, Lampe::Gelb);
+    EXPECT_EQ(fR().start.text, "Start");
+    EXPECT_TRUE(fR().optionen.bedienbar);
+    EXPECT_TRUE(fR().hallOfFame.bedienbar);
+    EXPECT_TRUE(b.stand().signaleGesperrt);
+    EXPECT_EQ(fR().ampel[3].lampe, Lampe::Gelb);
 
     b.signal(1, 30); // after the race: blocked
     EXPECT_EQ(b.rekorde.aufrufe.size(), 1);
@@ -55,15 +55,15 @@ TEST(Rennende, ImRennmodusGewinntWerZuerstDurchIstSchonBeimZieleinlauf) {
 
 TEST(Rennende, PermanentesLoggingSchreibtNachDemHofDieErgebnisdatei) {
     Rennbahn b;
-    b.rennen.Rundenzahl = 1;
-    b.rennen.PermanentesLogging = true;
+    b.runden(1);
+    b.einstellen([&](Renneinstellungen& e) { e.permanentesLogging = true; });
     rennenFahren(b, {3}, {4});
     EXPECT_EQ(b.rekorde.aufrufe, (QStringList{"HofPruefen", "ErgebnisSpeichern"}));
 }
 
 TEST(Rennende, ZusammenfassungszeileUndBesteRundeSindMarkiert) {
     Rennbahn b;
-    b.rennen.Rundenzahl = 5;
+    b.runden(5);
     rennenFahren(b, {3, 2.5, 2.75, 2.5, 3}, {4, 4, 4, 4, 4});
 
     const Zelle& pfeil = b.zelle(1, 6, 0);
@@ -81,40 +81,40 @@ TEST(Rennende, ZusammenfassungszeileUndBesteRundeSindMarkiert) {
     EXPECT_EQ(b.zelle(1, 6, 1).text, "13,750");
     EXPECT_EQ(b.zelle(1, 6, 2).text, "1,818");
     EXPECT_EQ(b.zelle(1, 7, 0).text, "") << "rows below the summary stay empty";
-    EXPECT_EQ(b.rennen.fR.FG[1].zeilenzahl(), 12);
+    EXPECT_EQ(b.ansicht().rundentabellen[1].zeilenzahl(), 12);
 }
 
 TEST(Rennende, ImTrainingEntscheidetDieBesteRundeUndGleichstandIstUnentschieden) {
     Rennbahn b;
-    b.rennen.Rennmodus = false;
-    b.rennen.Rundenzahl = 2;
+    b.einstellen([&](Renneinstellungen& e) { e.rennmodus = false; });
+    b.runden(2);
     rennenFahren(b, {3, 3}, {4, 2.9});
-    const HauptfensterAnsicht& fR = b.rennen.fR;
-    EXPECT_EQ(fR.LaFahrer[1].Caption, "Verlierer");
-    EXPECT_EQ(fR.LaFahrer[2].Caption, "Sieger!!!");
-    EXPECT_EQ(fR.LaFahrer[1].Tag, "aktivesRennen") << "training changes captions only";
+    const auto fR = [&b] { return b.ansicht(); };
+    EXPECT_EQ(fR().fahrer[1].text, "Verlierer");
+    EXPECT_EQ(fR().fahrer[2].text, "Sieger!!!");
+    EXPECT_EQ(fR().fahrer[1].markierung, "aktivesRennen") << "training changes captions only";
     EXPECT_TRUE(b.rekorde.aufrufe.isEmpty()) << "no Hall of Fame, no result file in training";
 
     Rennbahn c;
-    c.rennen.Rennmodus = false;
-    c.rennen.Rundenzahl = 2;
-    c.rennen.PermanentesLogging = true;
+    c.einstellen([&](Renneinstellungen& e) { e.rennmodus = false; });
+    c.runden(2);
+    c.einstellen([&](Renneinstellungen& e) { e.permanentesLogging = true; });
     rennenFahren(c, {3, 3.5}, {4, 3});
-    EXPECT_EQ(c.rennen.fR.LaFahrer[1].Caption, "Unentschieden");
-    EXPECT_EQ(c.rennen.fR.LaFahrer[2].Caption, "Unentschieden");
+    EXPECT_EQ(c.ansicht().fahrer[1].text, "Unentschieden");
+    EXPECT_EQ(c.ansicht().fahrer[2].text, "Unentschieden");
     EXPECT_TRUE(c.rekorde.aufrufe.isEmpty());
 }
 
 TEST(Rennende, RaceControlSetztDieBoxAmRennendeZurueck) {
     Rennbahn b;
-    b.rennen.RaceControl = true;
-    b.rennen.Rundenzahl = 1;
+    b.einstellen([&](Renneinstellungen& e) { e.raceControl = true; });
+    b.runden(1);
     b.box.zeitstempel = 0;
-    b.rennen.LaStart_Click();
+    b.rennen.startGedrueckt();
     b.countdown(50);
     for (int spur = 1; spur <= 2; ++spur) {
-        b.rennen.Rundenereignis(spur, 1.0);
-        b.rennen.Rundenereignis(spur, 3.0 + spur);
+        b.rennen.rundensignal(spur, 1.0, Signalweg::Box);
+        b.rennen.rundensignal(spur, 3.0 + spur, Signalweg::Box);
     }
     EXPECT_EQ(b.box.aufrufe, (QStringList{"InitBoxes", "OpenBox 0", "InitBoxes"}));
 }
@@ -122,12 +122,13 @@ TEST(Rennende, RaceControlSetztDieBoxAmRennendeZurueck) {
 class Spurwechsel : public ::testing::Test {
 protected:
     void SetUp() override {
-        b.rennen.SpurWechsel = true;
-        b.rennen.Rundenzahl = 2;
-        b.rennen.Kurslaenge = 6;
-        b.rennen.Fahrer[1] = QStringLiteral("Anna");
-        b.rennen.Fahrer[2] = QStringLiteral("Bernd");
-        b.rennen.LaufAnzeigeSetzen();
+        b.einstellen([&](Renneinstellungen& e) {
+            e.spurwechsel = true;
+            e.rundenzahl = 2;
+            e.kurslaenge = 6;
+        });
+        b.rennen.fahrerBenennen(1, QStringLiteral("Anna"));
+        b.rennen.fahrerBenennen(2, QStringLiteral("Bernd"));
     }
     Rennbahn b;
 };
@@ -135,13 +136,13 @@ protected:
 TEST_F(Spurwechsel, ZweiLaeufeMitGetauschtenSpurenDieGesamtzeitEntscheidet) {
     // Heat 1: Anna on lane 1 wins narrowly.
     rennenFahren(b, {5, 5}, {5, 5.1});
-    EXPECT_TRUE(b.rennen.ZweiterLauf);
-    EXPECT_EQ(b.rennen.fR.Im2Spur[1].Picture, Pfeil::Rechts);
-    EXPECT_EQ(b.rennen.fR.Im2Spur[2].Picture, Pfeil::Links);
-    EXPECT_EQ(b.rennen.Fahrer[1], "Bernd");
+    EXPECT_TRUE(b.stand().zweiterLauf);
+    EXPECT_EQ(b.ansicht().spurwechsel[1].bild, Pfeil::Rechts);
+    EXPECT_EQ(b.ansicht().spurwechsel[2].bild, Pfeil::Links);
+    EXPECT_EQ(b.stand().spuren[1].fahrer, "Bernd");
     EXPECT_TRUE(b.dialoge.ergebnisfenster.empty());
-    EXPECT_DOUBLE_EQ(b.rennen.Lauf1Zeit[1], 10.0);
-    EXPECT_DOUBLE_EQ(b.rennen.Lauf1Zeit[2], 10.1);
+    EXPECT_DOUBLE_EQ(b.stand().lauf1[1].zeit, 10.0);
+    EXPECT_DOUBLE_EQ(b.stand().lauf1[2].zeit, 10.1);
 
     // Heat 2: Bernd on lane 1 wins by far more.
     rennenFahren(b, {4, 4}, {6, 6});
@@ -156,13 +157,13 @@ TEST_F(Spurwechsel, ZweiLaeufeMitGetauschtenSpurenDieGesamtzeitEntscheidet) {
     EXPECT_EQ(e.LaGeschwVerlierer, (Reihe<QString, 3>{"1,200", "1,000", "1,091"}));
     EXPECT_EQ(e.ImSieger, F2SpurRennenInhalt::Bild::Pokal);
     EXPECT_EQ(e.ImVerlierer, F2SpurRennenInhalt::Bild::Warnschild);
-    EXPECT_DOUBLE_EQ(b.rennen.GesamtGeschw[1], 1.326);
+    EXPECT_DOUBLE_EQ(b.stand().gesamt[1].geschwindigkeit, 1.326);
 
-    EXPECT_FALSE(b.rennen.ZweiterLauf);
-    EXPECT_EQ(b.rennen.Fahrer[1], "Anna") << "names back in their first-heat lanes";
-    EXPECT_EQ(b.rennen.Fahrer[2], "Bernd");
-    EXPECT_EQ(b.rennen.fR.Im2Spur[1].Picture, Pfeil::Geradeaus);
-    EXPECT_EQ(b.rennen.fR.Im2Spur[2].Picture, Pfeil::Geradeaus);
+    EXPECT_FALSE(b.stand().zweiterLauf);
+    EXPECT_EQ(b.stand().spuren[1].fahrer, "Anna") << "names back in their first-heat lanes";
+    EXPECT_EQ(b.stand().spuren[2].fahrer, "Bernd");
+    EXPECT_EQ(b.ansicht().spurwechsel[1].bild, Pfeil::Geradeaus);
+    EXPECT_EQ(b.ansicht().spurwechsel[2].bild, Pfeil::Geradeaus);
 }
 
 TEST_F(Spurwechsel, GleicheGesamtzeitIstUnentschiedenMitPokalAufBeidenSeiten) {
@@ -177,7 +178,7 @@ TEST_F(Spurwechsel, GleicheGesamtzeitIstUnentschiedenMitPokalAufBeidenSeiten) {
 
 TEST_F(Spurwechsel, StopOderFehlstartWechselnDenLaufNicht) {
     b.starten();
-    b.rennen.LaStart_Click();
-    EXPECT_FALSE(b.rennen.ZweiterLauf);
-    EXPECT_EQ(b.rennen.Fahrer[1], "Anna");
+    b.rennen.startGedrueckt();
+    EXPECT_FALSE(b.stand().zweiterLauf);
+    EXPECT_EQ(b.stand().spuren[1].fahrer, "Anna");
 }

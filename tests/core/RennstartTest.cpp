@@ -8,21 +8,21 @@ using L5 = Reihe<Lampe, 5>;
 TEST(Rennstart, CountdownZeigtZiffernUndLampenUndGibtDasRennenNachFuenfSekundenFrei) {
     Rennbahn b;
     b.bei(-5);
-    b.rennen.LaStart_Click();
-    const HauptfensterAnsicht& fR = b.rennen.fR;
+    b.rennen.startGedrueckt();
+    const auto fR = [&b] { return b.ansicht(); };
 
-    EXPECT_EQ(fR.LaStart.Caption, "Stop");
-    EXPECT_EQ(fR.LaCountdown.Caption, "5");
+    EXPECT_EQ(fR().start.text, "Stop");
+    EXPECT_EQ(fR().countdown.text, "5");
     EXPECT_EQ(b.lampen(), (L5{Rot, Aus, Aus, Aus, Aus}));
     EXPECT_TRUE(b.timer.enabled());
-    EXPECT_FALSE(b.rennen.SignaleGesperrt);
-    EXPECT_FALSE(b.rennen.RennenLaeuft);
-    EXPECT_FALSE(fR.LaEinstellungen.Enabled);
-    EXPECT_FALSE(fR.LaHof.Enabled);
-    EXPECT_EQ(fR.LaRunde[1].Caption, "10");
-    EXPECT_EQ(fR.LaZeit[2].Caption, "0 sec");
-    EXPECT_EQ(fR.LaBestZeit[1].Caption, "? sec");
-    EXPECT_EQ(fR.LaFahrer[2].Tag, "aktivesRennen");
+    EXPECT_FALSE(b.stand().signaleGesperrt);
+    EXPECT_FALSE(b.stand().rennenLaeuft);
+    EXPECT_FALSE(fR().optionen.bedienbar);
+    EXPECT_FALSE(fR().hallOfFame.bedienbar);
+    EXPECT_EQ(fR().restrunden[1].text, "10");
+    EXPECT_EQ(fR().zeit[2].text, "0 sec");
+    EXPECT_EQ(fR().bestzeit[1].text, "? sec");
+    EXPECT_EQ(fR().fahrer[2].markierung, "aktivesRennen");
 
     const std::vector<std::pair<QString, L5>> sekunden{
         {"4", {Rot, Rot, Aus, Aus, Aus}},
@@ -32,22 +32,22 @@ TEST(Rennstart, CountdownZeigtZiffernUndLampenUndGibtDasRennenNachFuenfSekundenF
     };
     for (const auto& [ziffer, lampen] : sekunden) {
         b.countdown(9);
-        EXPECT_NE(fR.LaCountdown.Caption, ziffer) << "changes only on the tenth tick";
+        EXPECT_NE(fR().countdown.text, ziffer) << "changes only on the tenth tick";
         b.countdown(1);
-        EXPECT_EQ(fR.LaCountdown.Caption, ziffer);
+        EXPECT_EQ(fR().countdown.text, ziffer);
         EXPECT_EQ(b.lampen(), lampen);
         EXPECT_TRUE(b.port.rts.back()) << "RTS stays on during the countdown";
     }
     EXPECT_TRUE(b.klang.pieptoene.empty());
 
     b.countdown(10);
-    EXPECT_EQ(fR.LaCountdown.Caption, "0");
+    EXPECT_EQ(fR().countdown.text, "0");
     EXPECT_EQ(b.lampen(), (L5{Gruen, Gruen, Gruen, Gruen, Gruen}));
     EXPECT_FALSE(b.port.rts.back()) << "RTS is off while the race runs";
-    EXPECT_TRUE(b.rennen.RennenLaeuft);
+    EXPECT_TRUE(b.stand().rennenLaeuft);
     EXPECT_FALSE(b.timer.enabled());
-    EXPECT_EQ(b.rennen.CountdownTicks, 0);
-    EXPECT_DOUBLE_EQ(b.rennen.Startzeit, Rennbahn::Basis / 1000.0);
+    EXPECT_EQ(b.stand().countdownTicks, 0);
+    EXPECT_DOUBLE_EQ(b.stand().startzeit, Rennbahn::Basis / 1000.0);
     ASSERT_EQ(b.klang.pieptoene.size(), 1u) << "the start sound is a beep without sound files";
     EXPECT_EQ(b.klang.pieptoene[0], std::make_pair(500, 100));
 }
@@ -55,27 +55,27 @@ TEST(Rennstart, CountdownZeigtZiffernUndLampenUndGibtDasRennenNachFuenfSekundenF
 TEST(Rennstart, StopImCountdownHaeltAllesAnUndDerNaechsteStartBeginntBeiFuenf) {
     Rennbahn b;
     b.bei(-5);
-    b.rennen.LaStart_Click();
+    b.rennen.startGedrueckt();
     b.countdown(25);
-    b.rennen.LaStart_Click();
+    b.rennen.startGedrueckt();
 
-    const HauptfensterAnsicht& fR = b.rennen.fR;
+    const auto fR = [&b] { return b.ansicht(); };
     EXPECT_FALSE(b.timer.enabled());
     EXPECT_EQ(b.lampen(), (L5{Gelb, Gelb, Gelb, Gelb, Gelb}));
-    EXPECT_EQ(fR.LaCountdown.Caption, "3") << "keeps its last digit";
-    EXPECT_EQ(fR.LaStart.Caption, "Start");
-    EXPECT_TRUE(b.rennen.SignaleGesperrt);
-    EXPECT_TRUE(fR.LaEinstellungen.Enabled);
-    EXPECT_TRUE(fR.LaHof.Enabled);
+    EXPECT_EQ(fR().countdown.text, "3") << "keeps its last digit";
+    EXPECT_EQ(fR().start.text, "Start");
+    EXPECT_TRUE(b.stand().signaleGesperrt);
+    EXPECT_TRUE(fR().optionen.bedienbar);
+    EXPECT_TRUE(fR().hallOfFame.bedienbar);
 
     b.countdown(30); // ticks of a stopped timer change nothing
-    EXPECT_EQ(fR.LaCountdown.Caption, "3");
+    EXPECT_EQ(fR().countdown.text, "3");
 
-    b.rennen.LaStart_Click();
-    EXPECT_EQ(fR.LaCountdown.Caption, "5");
-    EXPECT_EQ(b.rennen.CountdownTicks, 0);
+    b.rennen.startGedrueckt();
+    EXPECT_EQ(fR().countdown.text, "5");
+    EXPECT_EQ(b.stand().countdownTicks, 0);
     b.countdown(10);
-    EXPECT_EQ(fR.LaCountdown.Caption, "4");
+    EXPECT_EQ(fR().countdown.text, "4");
 }
 
 TEST(Rennstart, StopLeertBeideTabellen) {
@@ -83,21 +83,21 @@ TEST(Rennstart, StopLeertBeideTabellen) {
     b.starten();
     b.fahren(1, 1, {3});
     ASSERT_EQ(b.zelle(1, 1, 1).text, "4,000");
-    b.rennen.LaStart_Click();
+    b.rennen.startGedrueckt();
     EXPECT_EQ(b.zelle(1, 1, 1).text, "");
-    EXPECT_EQ(b.rennen.fR.FG[1].zeilenzahl(), 12);
+    EXPECT_EQ(b.ansicht().rundentabellen[1].zeilenzahl(), 12);
 }
 
 TEST(Rennstart, FliegenderStartStartetDieUhrBeimErstenSignalFuerBeideSpuren) {
     Rennbahn b;
-    b.rennen.OhneCountdown = true;
+    b.einstellen([&](Renneinstellungen& e) { e.ohneCountdown = true; });
     b.bei(-1);
-    b.rennen.LaStart_Click();
+    b.rennen.startGedrueckt();
 
     EXPECT_EQ(b.lampen(), (L5{Gruen, Gelb, Gelb, Gelb, Gruen}));
     EXPECT_FALSE(b.timer.enabled());
-    EXPECT_EQ(b.rennen.fR.LaCountdown.Caption, "0") << "no countdown, digit untouched";
-    EXPECT_TRUE(b.rennen.RennenLaeuft);
+    EXPECT_EQ(b.ansicht().countdown.text, "0") << "no countdown, digit untouched";
+    EXPECT_TRUE(b.stand().rennenLaeuft);
 
     b.signal(1, 10.0); // starts the race clock and lap 1 of lane 1
     EXPECT_EQ(b.lampen(), (L5{Gruen, Gruen, Gruen, Gruen, Gruen}));
@@ -114,15 +114,15 @@ TEST(Rennstart, FliegenderStartStartetDieUhrBeimErstenSignalFuerBeideSpuren) {
 TEST(Rennstart, FehlstartMeldetJedeSpurEinmalUndHaeltDenCountdownAn) {
     Rennbahn b;
     b.bei(-5);
-    b.rennen.LaStart_Click();
+    b.rennen.startGedrueckt();
     b.countdown(20);
     b.signal(2, -2.9);
 
-    const HauptfensterAnsicht& fR = b.rennen.fR;
-    EXPECT_EQ(fR.LaFahrer[2].Caption, "Fehlstart");
-    EXPECT_EQ(fR.LaFahrer[1].Caption, "Fahrer 1");
+    const auto fR = [&b] { return b.ansicht(); };
+    EXPECT_EQ(fR().fahrer[2].text, "Fehlstart");
+    EXPECT_EQ(fR().fahrer[1].text, "Fahrer 1");
     EXPECT_FALSE(b.timer.enabled());
-    EXPECT_EQ(fR.LaStart.Caption, "Start");
+    EXPECT_EQ(fR().start.text, "Start");
     EXPECT_EQ(b.lampen(), (L5{Gelb, Gelb, Gelb, Gelb, Gelb}));
     EXPECT_EQ(b.klang.pieptoene.size(), 1u);
     ASSERT_EQ(b.dialoge.meldungen.size(), 1u);
@@ -136,14 +136,14 @@ TEST(Rennstart, FehlstartMeldetJedeSpurEinmalUndHaeltDenCountdownAn) {
     b.signal(2, -1.0);
     EXPECT_EQ(b.meldungstexte(), (QStringList{"Fehlstart von Fahrer 2", "Fehlstart von Fahrer 1"}));
     EXPECT_EQ(b.klang.pieptoene.size(), 2u);
-    EXPECT_FALSE(b.rennen.SignaleGesperrt);
-    EXPECT_FALSE(fR.LaEinstellungen.Enabled) << "settings stay closed until a race ends or stops";
-    EXPECT_FALSE(fR.LaHof.Enabled);
+    EXPECT_FALSE(b.stand().signaleGesperrt);
+    EXPECT_FALSE(fR().optionen.bedienbar) << "settings stay closed until a race ends or stops";
+    EXPECT_FALSE(fR().hallOfFame.bedienbar);
 
     b.bei(0);
-    b.rennen.LaStart_Click(); // the next Start counts down afresh
-    EXPECT_EQ(fR.LaCountdown.Caption, "5");
-    EXPECT_EQ(fR.LaFahrer[2].Caption, "Fahrer 2");
+    b.rennen.startGedrueckt(); // the next Start counts down afresh
+    EXPECT_EQ(fR().countdown.text, "5");
+    EXPECT_EQ(fR().fahrer[2].text, "Fahrer 2");
     EXPECT_TRUE(b.timer.enabled());
     b.signal(2, 1.0);
     EXPECT_EQ(b.meldungstexte().size(), 3) << "after a new Start a false start is told again";
@@ -154,6 +154,6 @@ TEST(Rennstart, ImLeerlaufZaehltKeinSignal) {
     b.signal(1, 1);
     b.signal(2, 2);
     EXPECT_TRUE(b.dialoge.meldungen.empty());
-    EXPECT_EQ(b.rennen.Runde[1], 0);
-    EXPECT_EQ(b.rennen.fR.LaFahrer[1].Caption, "Fahrer 1");
+    EXPECT_EQ(b.stand().spuren[1].runde, 0);
+    EXPECT_EQ(b.ansicht().fahrer[1].text, "Fahrer 1");
 }

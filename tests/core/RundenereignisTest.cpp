@@ -12,32 +12,32 @@ TEST(Rundenereignis, JedeRundeFuelltIhreZeileUndZaehltDieRestrundenHerunter) {
     EXPECT_EQ(b.zelle(1, 1, 2).text, "1,515");
     EXPECT_EQ(b.zelle(1, 2, 1).text, "2,500");
     EXPECT_EQ(b.zelle(1, 2, 2).text, "2,000");
-    EXPECT_EQ(b.rennen.fR.LaZeit[1].Caption, "2,500 sec");
-    EXPECT_EQ(b.rennen.fR.LaRunde[1].Caption, "8");
-    EXPECT_EQ(b.rennen.fR.LaRunde[2].Caption, "10");
-    EXPECT_EQ(b.rennen.Runde[1], 3);
-    EXPECT_DOUBLE_EQ(b.rennen.Rundenzeiten[1][2], 2.5);
-    EXPECT_DOUBLE_EQ(b.rennen.Geschwindigkeiten[1][2], 2.0);
+    EXPECT_EQ(b.ansicht().zeit[1].text, "2,500 sec");
+    EXPECT_EQ(b.ansicht().restrunden[1].text, "8");
+    EXPECT_EQ(b.ansicht().restrunden[2].text, "10");
+    EXPECT_EQ(b.stand().spuren[1].runde, 3);
+    EXPECT_DOUBLE_EQ(b.spur(1).runden[1].zeit, 2.5);
+    EXPECT_DOUBLE_EQ(b.spur(1).runden[1].geschwindigkeit, 2.0);
     EXPECT_TRUE(b.klang.pieptoene.size() == 1u) << "only the start beep; lap beeps are off";
 }
 
 TEST(Rundenereignis, BestzeitUndHoechstgeschwindigkeitAendernSichNurBeiEchterVerbesserung) {
     Rennbahn b;
-    b.rennen.SchnellsterRundenBeep = true;
-    b.rennen.Fahrer[2] = QStringLiteral("Jürgen");
+    b.einstellen([&](Renneinstellungen& e) { e.schnellsterRundenBeep = true; });
+    b.rennen.fahrerBenennen(2, QStringLiteral("Jürgen"));
     b.starten();
     b.signal(2, 0.5);
-    EXPECT_DOUBLE_EQ(b.rennen.BestZeit[2], KeineBestzeit) << "crossed, but no lap yet";
+    EXPECT_DOUBLE_EQ(b.stand().spuren[2].bestzeit, KeineBestzeit) << "crossed, but no lap yet";
     b.signal(2, 2.5); // lap 1: 2,5 s = 2 m/s
     const std::size_t piepsNachRunde1 = b.klang.pieptoene.size();
     EXPECT_EQ(b.maxg(), "Maximalgeschwindigkeit: 2 m/s von Jürgen");
-    EXPECT_EQ(b.rennen.fR.LaBestZeit[2].Caption, "2,500 sec");
+    EXPECT_EQ(b.ansicht().bestzeit[2].text, "2,500 sec");
 
     b.signal(2, 5.0); // lap 2 exactly as fast
     EXPECT_EQ(b.klang.pieptoene.size(), piepsNachRunde1) << "equal speed gives no beep";
-    EXPECT_EQ(b.rennen.BestRunde[2], 1) << "the first of equal laps stays the best";
+    EXPECT_EQ(b.stand().spuren[2].bestrunde, 1) << "the first of equal laps stays the best";
 
-    b.rennen.MaxGeschwZuruecksetzen();
+    b.rennen.hoechstgeschwindigkeitZuruecksetzen();
     EXPECT_EQ(b.maxg(), "Maximalgeschwindigkeit:");
     b.signal(2, 8.0); // slower, but above the reset maximum
     EXPECT_EQ(b.maxg(), "Maximalgeschwindigkeit: 1,667 m/s von Jürgen");
@@ -49,7 +49,7 @@ TEST(Rundenereignis, BestzeitUndHoechstgeschwindigkeitAendernSichNurBeiEchterVer
 
 TEST(Rundenereignis, RundenBeepPieptBeiJederGezaehltenRundeAberNichtBeimUeberfahren) {
     Rennbahn b;
-    b.rennen.RundenBeep = true;
+    b.einstellen([&](Renneinstellungen& e) { e.rundenBeep = true; });
     b.starten();
     const std::size_t vorher = b.klang.pieptoene.size();
     b.fahren(1, 0.2, {3, 3});
@@ -61,15 +61,15 @@ TEST(Rundenereignis, CrashPauseWirdAusDerRundeHerausgenommen) {
     b.starten();
     b.signal(1, 1.0);
     b.bei(3.0);
-    b.rennen.CrashUmschalten();
-    EXPECT_TRUE(b.rennen.fR.LaCrash.Visible);
-    EXPECT_TRUE(b.rennen.SignaleGesperrt);
+    b.rennen.crashUmschalten();
+    EXPECT_TRUE(b.ansicht().crash.sichtbar);
+    EXPECT_TRUE(b.stand().signaleGesperrt);
     b.signal(1, 20.0); // blocked
-    EXPECT_EQ(b.rennen.Runde[1], 1);
+    EXPECT_EQ(b.stand().spuren[1].runde, 1);
     b.bei(33.0);
-    b.rennen.CrashUmschalten();
-    EXPECT_EQ(b.rennen.Pausenzeit, 30000);
-    EXPECT_FALSE(b.rennen.fR.LaCrash.Visible);
+    b.rennen.crashUmschalten();
+    EXPECT_EQ(b.stand().pausenzeit, 30000);
+    EXPECT_FALSE(b.ansicht().crash.sichtbar);
 
     b.signal(1, 36.0); // 5 s of driving, 30 s of pause
     EXPECT_EQ(b.zelle(1, 1, 1).text, "6,000") << "lap 1 runs from the green light at 0";
@@ -82,9 +82,9 @@ TEST(Rundenereignis, FuenfSekundenRundeMitDreissigSekundenPauseZaehltFuenfSekund
     b.starten();
     b.fahren(1, 0.5, {2});
     b.bei(4.0);
-    b.rennen.CrashUmschalten();
+    b.rennen.crashUmschalten();
     b.bei(34.0);
-    b.rennen.CrashUmschalten();
+    b.rennen.crashUmschalten();
     b.signal(1, 37.5);
     EXPECT_EQ(b.zelle(1, 2, 1).text, "5,000");
 }
@@ -93,11 +93,11 @@ TEST(Rundenereignis, FuenfSekundenRundeMitDreissigSekundenPauseZaehltFuenfSekund
 TEST(Rundenereignis, CrashPauseVorDemStartVerkuerztKeineRennzeit) {
     Rennbahn b;
     b.bei(-5);
-    b.rennen.LaStart_Click();
+    b.rennen.startGedrueckt();
     b.countdown(10);
-    b.rennen.CrashUmschalten(); // at -4: the countdown goes on
+    b.rennen.crashUmschalten(); // at -4: the countdown goes on
     b.countdown(20);
-    b.rennen.CrashUmschalten(); // 2 s of pause, ended at -2
+    b.rennen.crashUmschalten(); // 2 s of pause, ended at -2
     b.countdown(20);            // green at 0
     b.fahren(1, 0.5, {4});
     EXPECT_EQ(b.zelle(1, 1, 1).text, "4,500");
@@ -106,12 +106,12 @@ TEST(Rundenereignis, CrashPauseVorDemStartVerkuerztKeineRennzeit) {
     // pause ends.
     Rennbahn c;
     c.bei(-5);
-    c.rennen.LaStart_Click();
+    c.rennen.startGedrueckt();
     c.countdown(40);
-    c.rennen.CrashUmschalten(); // at -1
+    c.rennen.crashUmschalten(); // at -1
     c.countdown(10);            // green at 0, still in the pause
     c.bei(9.0);
-    c.rennen.CrashUmschalten(); // the race clock runs from here
+    c.rennen.crashUmschalten(); // the race clock runs from here
     c.signal(1, 10.0);
     c.signal(1, 13.0);
     EXPECT_EQ(c.zelle(1, 1, 1).text, "4,000");
@@ -119,43 +119,43 @@ TEST(Rundenereignis, CrashPauseVorDemStartVerkuerztKeineRennzeit) {
 
 TEST(Rundenereignis, ZweiSignaleImSelbenTickSindKeineRunde) {
     Rennbahn b;
-    b.rennen.Rundenzahl = 1;
+    b.runden(1);
     b.starten();
     b.signal(1, 0.0); // crossing the line at the green light
     b.signal(1, 0.0); // lap time 0: nothing
-    EXPECT_EQ(b.rennen.Runde[1], 1);
-    EXPECT_FALSE(b.rennen.Fertig[1]);
+    EXPECT_EQ(b.stand().spuren[1].runde, 1);
+    EXPECT_FALSE(b.stand().spuren[1].fertig);
     EXPECT_EQ(b.zelle(1, 1, 1).text, "");
     EXPECT_EQ(b.maxg(), "Maximalgeschwindigkeit:");
 
     b.signal(1, 3.0);
-    EXPECT_TRUE(b.rennen.Fertig[1]);
+    EXPECT_TRUE(b.stand().spuren[1].fertig);
     EXPECT_EQ(b.zelle(1, 1, 1).text, "3,000");
-    for (const Zelle* z : {&b.zelle(1, 1, 2), &b.zelle(1, 2, 2)})
-        EXPECT_FALSE(z->text.contains("inf") || z->text.contains("nan"));
+    for (const Zelle& z : {b.zelle(1, 1, 2), b.zelle(1, 2, 2)})
+        EXPECT_FALSE(z.text.contains("inf") || z.text.contains("nan"));
 }
 
 TEST(Rundenereignis, EineRundeZaehltMitDemErstenUeberfahrenUndBeendetDieSpur) {
     Rennbahn b;
-    b.rennen.Rundenzahl = 1;
+    b.runden(1);
     b.starten();
     b.signal(2, 0.3);
-    EXPECT_FALSE(b.rennen.Fertig[2]);
+    EXPECT_FALSE(b.stand().spuren[2].fertig);
     b.signal(2, 2.0);
-    EXPECT_TRUE(b.rennen.Fertig[2]);
-    EXPECT_EQ(b.rennen.fR.LaFahrer[2].Caption, "Sieger!!!");
+    EXPECT_TRUE(b.stand().spuren[2].fertig);
+    EXPECT_EQ(b.ansicht().fahrer[2].text, "Sieger!!!");
 }
 
 // The clock is 64 bits wide: a race across 2^31 and 2^32 ms of uptime times correctly.
 TEST(Rundenereignis, RennenUeberDenUeberlaufEines32BitZaehlersHinweg) {
     for (const std::int64_t grenze : {std::int64_t{1} << 31, std::int64_t{1} << 32}) {
         Rennbahn b;
-        b.rennen.LaStart_Click();
+        b.rennen.startGedrueckt();
         b.uhr.stand = grenze - 7000;
         b.countdown(50); // green 2 s before the limit
         for (const std::int64_t ms : {grenze - 1500, grenze + 1500, grenze + 5500}) {
             b.uhr.stand = ms;
-            b.rennen.SimuliertesRundensignal(1);
+            b.rennen.handrunde(1);
         }
         EXPECT_EQ(b.zelle(1, 1, 1).text, "3,500");
         EXPECT_EQ(b.zelle(1, 2, 1).text, "4,000");
@@ -168,7 +168,7 @@ TEST(Rundenereignis, RennenUeberDenUeberlaufEines32BitZaehlersHinweg) {
 TEST(Rundenereignis, SignaleWaehrendEinerMeldungWartenBisSieGeschlossenIst) {
     Rennbahn b;
     b.bei(-5);
-    b.rennen.LaStart_Click();
+    b.rennen.startGedrueckt();
     b.countdown(15);
     b.signal(2, -3.2);
     b.signal(1, -3.0);

@@ -167,12 +167,12 @@ public:
 
 class FakeRekorde : public Rekorde {
 public:
-    void HofPruefen() override {
+    void hofPruefen(const Rennen&) override {
         aufrufe << QStringLiteral("HofPruefen");
         if (beimHofPruefen)
             beimHofPruefen();
     }
-    void ErgebnisSpeichern() override {
+    void ergebnisSpeichern(const Rennen&) override {
         aufrufe << QStringLiteral("ErgebnisSpeichern");
         if (beimErgebnisSpeichern)
             beimErgebnisSpeichern();

@@ -17,8 +17,8 @@ const QDateTime Startzeitpunkt =
 struct Mitschriftbahn : Rennbahn {
     Mitschriftbahn() {
         rennen.beobachterAnmelden(mitschrift);
-        rennen.Fahrer[1] = QStringLiteral("Anna");
-        rennen.Fahrer[2] = QStringLiteral("Bernd");
+        rennen.fahrerBenennen(1, QStringLiteral("Anna"));
+        rennen.fahrerBenennen(2, QStringLiteral("Bernd"));
     }
     // Both lanes cross at once, then drive their laps.
     void rennenFahren(const std::vector<double>& spur1, const std::vector<double>& spur2) {
@@ -48,13 +48,13 @@ struct Mitschriftbahn : Rennbahn {
 
 TEST(Rennmitschrift, EinRennenKommtBeimZieleinlaufVorDerHallOfFameInDieAblage) {
     Mitschriftbahn b;
-    b.rennen.Rundenzahl = 2;
-    b.rennen.fR.LaFahrer[2].ForeColor = 0x00FFFF;
+    b.runden(2);
+    b.rennen.fahrerfarbeSetzen(2, 0x00FFFF);
     std::size_t beimHof = 0;
     b.rekorde.beimHofPruefen = [&] { beimHof = b.ablage.rennen.size(); };
     b.starten();
-    b.rennen.Rundenereignis(1, b.rennen.Signalzeit(Rennbahn::Basis + 100)); // a sensor
-    b.rennen.Rundenereignis(1, b.rennen.Signalzeit(Rennbahn::Basis + 3100));
+    b.rennen.rundensignal(1, b.rennen.signalzeit(Rennbahn::Basis + 100), Signalweg::Leitungen);
+    b.rennen.rundensignal(1, b.rennen.signalzeit(Rennbahn::Basis + 3100), Signalweg::Leitungen);
     b.signal(2, 0.2);
     b.signal(2, 2.5);
     b.signal(2, 5.0);  // lane 2 home first
@@ -89,8 +89,10 @@ TEST(Rennmitschrift, EinRennenKommtBeimZieleinlaufVorDerHallOfFameInDieAblage) {
 
 TEST(Rennmitschrift, TrainingMitGleicherBestzeitIstUnentschieden) {
     Mitschriftbahn b;
-    b.rennen.Rundenzahl = 1;
-    b.rennen.Rennmodus = false;
+    b.einstellen([](Renneinstellungen& e) {
+        e.rundenzahl = 1;
+        e.rennmodus = false;
+    });
     b.rennenFahren({3}, {3});
     ASSERT_EQ(b.ablage.rennen.size(), 1u);
     EXPECT_EQ(b.ablage.rennen[0].art, Rennart::Training);
@@ -99,8 +101,10 @@ TEST(Rennmitschrift, TrainingMitGleicherBestzeitIstUnentschieden) {
 
 TEST(Rennmitschrift, SpurwechselKommtNachDemZweitenLaufMitBeidenLaeufenUndDerGesamtzeit) {
     Mitschriftbahn b;
-    b.rennen.SpurWechsel = true;
-    b.rennen.Rundenzahl = 2;
+    b.einstellen([](Renneinstellungen& e) {
+        e.spurwechsel = true;
+        e.rundenzahl = 2;
+    });
     b.rennenFahren({5, 5}, {5, 5.1}); // Anna wins heat 1 narrowly
     EXPECT_TRUE(b.ablage.rennen.empty());
     b.quelle = Signalquelle::Tastatur; // the port went away: the race keeps its source
@@ -119,18 +123,18 @@ TEST(Rennmitschrift, SpurwechselKommtNachDemZweitenLaufMitBeidenLaeufenUndDerGes
 
 TEST(Rennmitschrift, GestopptNachEinerRundeWirdAbgebrochenAbgelegtOhneRundeNicht) {
     Mitschriftbahn b;
-    b.rennen.Rundenzahl = 5;
+    b.runden(5);
     b.starten();
-    b.rennen.LaStart_Click(); // stopped before any lap
+    b.rennen.startGedrueckt(); // stopped before any lap
     b.bei(-5);
-    b.rennen.LaStart_Click();
+    b.rennen.startGedrueckt();
     b.countdown(20);
     b.signal(1, -3); // a false start
     EXPECT_TRUE(b.ablage.rennen.empty());
 
     b.starten();
     b.fahren(2, 0.3, {3});
-    b.rennen.LaStart_Click();
+    b.rennen.startGedrueckt();
     ASSERT_EQ(b.ablage.rennen.size(), 1u);
     EXPECT_TRUE(b.ablage.rennen[0].abgebrochen);
     EXPECT_EQ(b.ablage.rennen[0].sieger, std::nullopt);
@@ -148,16 +152,18 @@ TEST(Rennmitschrift, GestopptNachEinerRundeWirdAbgebrochenAbgelegtOhneRundeNicht
 
 TEST(Rennmitschrift, SpurwechselGestopptImZweitenLaufBehaeltDenErstenFuerDieWiederholung) {
     Mitschriftbahn b;
-    b.rennen.SpurWechsel = true;
-    b.rennen.Rundenzahl = 1;
+    b.einstellen([](Renneinstellungen& e) {
+        e.spurwechsel = true;
+        e.rundenzahl = 1;
+    });
     b.rennenFahren({5}, {6});
     b.starten();
     b.fahren(1, 0.1, {4});
-    b.rennen.LaStart_Click(); // stopped in heat 2
+    b.rennen.startGedrueckt(); // stopped in heat 2
     ASSERT_EQ(b.ablage.rennen.size(), 1u);
     EXPECT_TRUE(b.ablage.rennen[0].abgebrochen);
     EXPECT_EQ(b.ablage.rennen[0].laeufe.size(), 2u);
-    EXPECT_TRUE(b.rennen.ZweiterLauf) << "the engine drives heat 2 again";
+    EXPECT_TRUE(b.stand().zweiterLauf) << "the engine drives heat 2 again";
 
     b.rennenFahren({7}, {5});
     ASSERT_EQ(b.ablage.rennen.size(), 2u);

@@ -52,8 +52,10 @@ int anzahl(Verlaufsdatenbank& db, const QString& sql) {
 struct Verlaufsbahn : Rennbahn {
     explicit Verlaufsbahn(const QString& pfad) : schreiber(pfad) {
         rennen.beobachterAnmelden(mitschrift);
-        rennen.Rundenzahl = 1;
-        rennen.PermanentesLogging = true;
+        einstellen([](Renneinstellungen& e) {
+            e.rundenzahl = 1;
+            e.permanentesLogging = true;
+        });
         schreiber.beiFehler([this](const QString& grund) { meldungen.schreibfehler(grund); });
         schreiber.beiBefund([this](const Verlaufsbefund& b) { meldungen.befund(b); });
         schreiber.starten();

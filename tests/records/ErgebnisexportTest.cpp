@@ -20,9 +20,9 @@ struct ExportTest : ::testing::Test {
 
     // Five laps: lane 1 is home first after 12 s, lane 2 after 20 s.
     void fuenfRunden() {
-        b.rennen.Rundenzahl = 5;
-        b.rennen.Fahrer[1] = QStringLiteral("Jürgen");
-        b.rennen.Fahrer[2] = QStringLiteral("Anna");
+        b.runden(5);
+        b.rennen.fahrerBenennen(1, QStringLiteral("Jürgen"));
+        b.rennen.fahrerBenennen(2, QStringLiteral("Anna"));
         b.starten();
         b.fahren(1, 0.0, {2.5, 2.0, 2.5, 2.5, 2.5});
         b.fahren(2, 0.0, {4, 4, 4, 4, 4});
@@ -48,7 +48,7 @@ const QByteArray FuenfRunden("\tFahrer 1\tJ\xFCrgen\tFahrer 2\tAnna\t\r\n"
 
 TEST_F(ExportTest, DateiEnthaeltJedeZeileDerTabellenBisZurLetzten) {
     fuenfRunden();
-    ASSERT_EQ(b.rennen.fR.FG[1].zeilenzahl(), 12);
+    ASSERT_EQ(b.ansicht().rundentabellen[1].zeilenzahl(), 12);
     b.dialoge.eingabeAntworten = {"Lauf 1"};
     ergebnis.ErgebnisSpeichern(b.rennen);
 
@@ -65,8 +65,10 @@ TEST_F(ExportTest, DateiEnthaeltJedeZeileDerTabellenBisZurLetzten) {
 }
 
 TEST_F(ExportTest, PermanentesLoggingBenenntNachDerUhrzeitUndUeberschreibtOhneFrage) {
-    b.rennen.PermanentesLogging = true;
-    b.rennen.Rundenzahl = 1;
+    b.einstellen([](Renneinstellungen& e) {
+        e.permanentesLogging = true;
+        e.rundenzahl = 1;
+    });
     ergebnis.ErgebnisSpeichern(b.rennen); // empty tables
     fuenfRunden();                        // the race end writes again within the same second
     ergebnis.ErgebnisSpeichern(b.rennen);

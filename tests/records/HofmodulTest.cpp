@@ -93,7 +93,7 @@ struct HofRennen {
             signale.emplace_back(runde * rundenzeit2, 2);
         }
         std::sort(signale.begin(), signale.end());
-        b.rennen.Rundenzahl = runden;
+        b.runden(runden);
         b.starten();
         for (const auto& [zeit, spur] : signale)
             b.signal(spur, zeit);
@@ -105,13 +105,13 @@ struct HofRennen {
 TEST(HofNachDemRennen, DerSiegerTraegtSichMitDemSchnittDesSchnellerenEin) {
     for (int sieger = 1; sieger <= 2; ++sieger) {
         HofRennen r;
-        r.b.rennen.Fahrer[1] = QStringLiteral("Anna");
-        r.b.rennen.Fahrer[2] = QStringLiteral("Jürgen");
+        r.b.rennen.fahrerBenennen(1, QStringLiteral("Anna"));
+        r.b.rennen.fahrerBenennen(2, QStringLiteral("Jürgen"));
         r.b.dialoge.eingabeAntworten = {"Sieger"};
         r.fahren(5, sieger == 1 ? 2.0 : 3.0, sieger == 1 ? 3.0 : 2.0);
 
         ASSERT_EQ(r.b.rekorde.aufrufe, QStringList{"HofPruefen"});
-        EXPECT_EQ(r.b.dialoge.vorgaben, QStringList{r.b.rennen.Fahrer[sieger]})
+        EXPECT_EQ(r.b.dialoge.vorgaben, QStringList{r.b.stand().spuren[sieger].fahrer})
             << "preset with the name of the lane tagged Sieger";
         EXPECT_EQ(r.hof.liste().HofGeschw[1], 2.5) << "25 m in 10 s";
         EXPECT_EQ(r.b.dialoge.gezeigteFenster, std::vector<Fenster>{Fenster::fhof});
@@ -124,7 +124,7 @@ TEST(HofNachDemRennen, VierRundenUndTrainingErreichenDieHallOfFameNie) {
     EXPECT_EQ(kurz.b.rekorde.aufrufe, QStringList{"HofPruefen"});
 
     HofRennen training;
-    training.b.rennen.Rennmodus = false;
+    training.b.einstellen([&](Renneinstellungen& e) { e.rennmodus = false; });
     training.fahren(10, 2.0, 3.0);
 
     for (const HofRennen* r : {&kurz, &training}) {

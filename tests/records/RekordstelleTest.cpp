@@ -17,11 +17,11 @@ struct Anlage : Rennbahn {
     FesteTagesuhr tagesuhr;
     Hofmodul hof{ordner.daten, dialoge};
     Ergebnisexport ergebnis{ordner.daten, dialoge, tagesuhr};
-    Rekordstelle stelle{rennen, hof, ergebnis};
+    Rekordstelle stelle{hof, ergebnis};
 
     Anlage() {
-        rekorde.beimHofPruefen = [this] { stelle.HofPruefen(); };
-        rekorde.beimErgebnisSpeichern = [this] { stelle.ErgebnisSpeichern(); };
+        rekorde.beimHofPruefen = [this] { stelle.hofPruefen(rennen); };
+        rekorde.beimErgebnisSpeichern = [this] { stelle.ergebnisSpeichern(rennen); };
     }
 };
 
@@ -30,11 +30,13 @@ struct Anlage : Rennbahn {
 TEST(Rekordstelle, RennendeTraegtInDieHallOfFameEinUndSchreibtDannDieErgebnisdatei) {
     Anlage a;
     a.hof.HofLesen();
-    a.rennen.Rundenzahl = 5;
-    a.rennen.OhneCountdown = true; // the first car over the line starts the clock
-    a.rennen.PermanentesLogging = true;
+    a.einstellen([](Renneinstellungen& e) {
+        e.rundenzahl = 5;
+        e.ohneCountdown = true; // the first car over the line starts the clock
+        e.permanentesLogging = true;
+    });
     a.dialoge.eingabeAntworten = {"Ida"};
-    a.rennen.LaStart_Click();
+    a.rennen.startGedrueckt();
     for (int runde = 0; runde <= 5; ++runde) {
         a.signal(1, 1 + runde * 2.0);
         a.signal(2, 1 + runde * 2.5);

@@ -16,7 +16,7 @@ struct Testbahn : Rennbahn {
     std::vector<Weckruf> skript;
     Sensorport MSComm1{leitungsuhr, [this](const QString&) -> std::unique_ptr<Sensorgeraet> {
                            return std::make_unique<FakeSensorgeraet>(
-                               leitungsuhr, Lesung{stand(false, false, 0, 0)}, skript, rts);
+                               leitungsuhr, Lesung{::stand(false, false, 0, 0)}, skript, rts);
                        }};
     FakePort steuerung;
     Sensortest test{rennen, MSComm1, leitungsuhr, steuerung, dialoge};
@@ -57,7 +57,7 @@ std::vector<Weckruf> zweiRunden() {
 TEST(Sensortest, ZeigtJedeSpurUndUrteiltMitDenZahlen) {
     Testbahn b;
     b.skript = zweiRunden();
-    b.rennen.Prellzeit = 2;
+    b.einstellen([&](Renneinstellungen& e) { e.prellzeit = 2; });
     b.fahren(9);
     b.leitungsuhr.stand = 17'000;
     b.test.Timer_Timer();
@@ -79,13 +79,14 @@ TEST(Sensortest, ZeigtJedeSpurUndUrteiltMitDenZahlen) {
                              "(höchstens 0,030 s auf Spur 1) und kürzer als die kürzeste Runde "
                              "(3,500 s auf Spur 1)."));
 
-    b.rennen.Prellzeit = 4;
+    b.einstellen([&](Renneinstellungen& e) { e.prellzeit = 4; });
     b.test.Timer_Timer();
     EXPECT_EQ(b.test.ansicht.urteil, Urteilsart::Unsicher);
     EXPECT_EQ(b.test.ansicht.LaUrteil,
               QStringLiteral("Die Prellzeit von 4 s ist zu lang: die kürzeste Runde dauerte "
                              "3,500 s auf Spur 1, so schnelle Runden würden nicht gezählt."));
-    b.rennen.Prellzeit = 0.03; // a bounce exactly as long counts again
+    // A bounce exactly as long counts again.
+    b.einstellen([&](Renneinstellungen& e) { e.prellzeit = 0.03; });
     b.test.Timer_Timer();
     EXPECT_TRUE(b.test.ansicht.LaUrteil.startsWith(
         QStringLiteral("Die Prellzeit von 0,03 s ist zu kurz: ein Sensor prellte 0,030 s lang "
@@ -103,13 +104,14 @@ TEST(Sensortest, OhneOffenenPortSagtEsDasUndBietetComAendernAn) {
     EXPECT_EQ(b.steuerung.aufrufe, (QStringList{QStringLiteral("schliessen"),
                                                 QStringLiteral("SchnittstelleOeffnen 3")}));
 
-    b.rennen.fR.StatusBar1.Panels(QStringLiteral("port")).Text = QStringLiteral("Platine: 3");
+    b.rennen.portGeoeffnet(QStringLiteral("3"));
+    b.rennen.platineErkannt();
     b.test.Timer_Timer();
     EXPECT_TRUE(b.test.ansicht.LaPort.startsWith(
         QStringLiteral("Die Sensoren hängen an einer Platine (Platine: 3).")))
         << "a board is no port without sensors";
 
-    b.rennen.RaceControl = true;
+    b.einstellen([&](Renneinstellungen& e) { e.raceControl = true; });
     b.test.Timer_Timer();
     EXPECT_FALSE(b.test.ansicht.BuComVisible);
     EXPECT_TRUE(b.test.ansicht.LaPort.contains(QStringLiteral("Racecontrol")));

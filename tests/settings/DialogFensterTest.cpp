@@ -57,13 +57,13 @@ TEST(DialogFenster, FeldWirdBeimVerlassenGeprueft) {
     QTest::mouseClick(ok, Qt::LeftButton);
     QCoreApplication::processEvents();
     EXPECT_EQ(fenster.result(), QDialog::Accepted);
-    EXPECT_EQ(b.rennen.Kurslaenge, 3.75);
+    EXPECT_EQ(b.einstellungen().kurslaenge, 3.75);
     EXPECT_EQ(b.speicher.werte.value("laenge"), "3,75");
 }
 
 TEST(DialogFenster, KaestchenFolgenDenKlickregeln) {
     Einstellungsbahn b;
-    b.rennen.Rennmodus = false;
+    b.einstellen([&](Renneinstellungen& e) { e.rennmodus = false; });
     DialogLogik logik = b.dialogOeffnen();
     DialogFenster fenster(logik);
     fenster.show();
@@ -116,7 +116,7 @@ TEST(DialogFenster, RacecontrolHinweisKommtAuchBeiOkVorDemSchliessen) {
         EXPECT_TRUE(b.dialoge.meldungen[0].text.startsWith("Wenn Sie diese Auswahl treffen"));
         EXPECT_TRUE(offenBeimHinweis) << mitMaus;
         EXPECT_EQ(fenster.result(), QDialog::Accepted) << mitMaus;
-        EXPECT_TRUE(b.rennen.RaceControl) << mitMaus;
+        EXPECT_TRUE(b.einstellungen().raceControl) << mitMaus;
     }
 }
 

@@ -5,11 +5,13 @@
 
 TEST(Dialog, OeffnetMitDenWertenDesRennens) {
     Einstellungsbahn b;
-    b.rennen.Kurslaenge = 5.5;
-    b.rennen.Rundenzahl = 20;
-    b.rennen.Rennmodus = false;
-    b.rennen.Ampelbilder = false;
-    b.rennen.RundenBeep = true;
+    b.einstellen([](Renneinstellungen& e) {
+        e.kurslaenge = 5.5;
+        e.rundenzahl = 20;
+        e.rennmodus = false;
+        e.ampelbilder = false;
+        e.rundenBeep = true;
+    });
     DialogLogik d = b.dialogOeffnen();
     EXPECT_EQ(d.Dialog.TeLaenge, "5,5");
     EXPECT_EQ(d.Dialog.CoRunden, "20");
@@ -91,7 +93,7 @@ TEST(Dialog, ZahlenAusserhalbDesBereichsNennenFeldUndBereich) {
     d.Dialog.TeLaenge = "1e308";
     d.OKButton_Click();
     EXPECT_EQ(b.dialoge.meldungen.back().text, laenge);
-    EXPECT_EQ(b.rennen.Kurslaenge, 5.5);
+    EXPECT_EQ(b.einstellungen().kurslaenge, 5.5);
     EXPECT_EQ(b.speicher.werte.value("laenge"), "5,5");
 }
 
@@ -108,9 +110,10 @@ TEST(Dialog, OkUebernimmtUndSpeichertInFesterReihenfolge) {
 
     const Rennen& r = b.rennen;
     EXPECT_TRUE(d.geschlossen());
-    EXPECT_EQ(r.Kurslaenge, 3.75);
-    EXPECT_EQ(r.Rundenzahl, 2);
-    EXPECT_TRUE(r.MitSound && r.PermanentesLogging && r.OhneCountdown);
+    EXPECT_EQ(r.einstellungen().kurslaenge, 3.75);
+    EXPECT_EQ(r.einstellungen().rundenzahl, 2);
+    EXPECT_TRUE(r.einstellungen().mitSound && r.einstellungen().permanentesLogging &&
+                r.einstellungen().ohneCountdown);
     EXPECT_EQ(b.speicher.werte.value("laenge"), "3,75");
     EXPECT_EQ(b.speicher.werte.value("runden"), "2");
     EXPECT_EQ(b.speicher.geschrieben.mid(0, 3), (QStringList{"laenge", "runden", "prellzeit"}));
@@ -118,9 +121,9 @@ TEST(Dialog, OkUebernimmtUndSpeichertInFesterReihenfolge) {
               (QStringList{"RundenBeep", "MitSound", "SchnellsterRundenBeep", "PermanentesLogging",
                            "MaxGeschwManuell", "Ampelbilder", "Rennmodus", "SpurWechsel",
                            "ohneCountdown", "RaceControl"}));
-    EXPECT_EQ(r.fR.StatusBar1.Panels("kurslaenge").Text, "Kurslänge: 3,75 m");
-    EXPECT_EQ(r.fR.LaRunde[2].Caption, "2");
-    EXPECT_EQ(r.fR.ImAmpel[1].lampe, Lampe::Gelb);
+    EXPECT_EQ(b.ansicht().statusleiste.feld("kurslaenge").text, "Kurslänge: 3,75 m");
+    EXPECT_EQ(b.ansicht().restrunden[2].text, "2");
+    EXPECT_EQ(b.ansicht().ampel[1].lampe, Lampe::Gelb);
     EXPECT_TRUE(b.portsteuerung.aufrufe.isEmpty()) << "the port stays as it is";
 }
 
@@ -143,7 +146,7 @@ TEST(Dialog, TrainingUndSpurwechselSchliessenSichAus) {
     d.OKButton_Click();
     EXPECT_EQ(b.speicher.werte.value("Rennmodus"), "True");
     EXPECT_EQ(b.speicher.werte.value("SpurWechsel"), "True");
-    EXPECT_TRUE(b.rennen.fR.Im2Spur[2].Visible);
+    EXPECT_TRUE(b.ansicht().spurwechsel[2].sichtbar);
 
     DialogLogik e = b.dialogOeffnen();
     e.ankreuzen(&DialogAnsicht::CheckTrainingsmodus, true);
@@ -151,20 +154,22 @@ TEST(Dialog, TrainingUndSpurwechselSchliessenSichAus) {
     e.OKButton_Click();
     EXPECT_EQ(b.speicher.werte.value("Rennmodus"), "False");
     EXPECT_EQ(b.speicher.werte.value("SpurWechsel"), "False");
-    EXPECT_FALSE(b.rennen.fR.Im2Spur[2].Visible);
-    EXPECT_EQ(b.rennen.fR.StatusBar1.Panels("modus").Text, "Trainingsmodus");
+    EXPECT_FALSE(b.ansicht().spurwechsel[2].sichtbar);
+    EXPECT_EQ(b.ansicht().statusleiste.feld("modus").text, "Trainingsmodus");
 }
 
 TEST(Dialog, AbbrechenAendertNichtsSetztAberDenLaufZurueck) {
     Einstellungsbahn b;
-    b.rennen.SpurWechsel = true;
-    b.rennen.ZweiterLauf = true;
+    b.einstellen([&](Renneinstellungen& e) { e.spurwechsel = true; });
+    b.rennenFahren();
+    ASSERT_TRUE(b.stand().zweiterLauf);
+    b.speicher.geschrieben.clear();
     DialogLogik d = b.dialogOeffnen();
     d.Dialog.CoRunden = "30";
     d.CancelButton_Click();
     EXPECT_TRUE(d.geschlossen());
-    EXPECT_FALSE(b.rennen.ZweiterLauf) << "opening with lane change on starts at heat one";
-    EXPECT_EQ(b.rennen.Rundenzahl, 10);
+    EXPECT_FALSE(b.stand().zweiterLauf) << "opening with lane change on starts at heat one";
+    EXPECT_EQ(b.einstellungen().rundenzahl, 10);
     EXPECT_TRUE(b.speicher.geschrieben.isEmpty());
 }
 
@@ -174,7 +179,7 @@ TEST(Dialog, GedrueckteAmpelZeigtNachOkFuenfGelbeKreise) {
     d.ankreuzen(&DialogAnsicht::CheckAmpel, true);
     d.OKButton_Click();
     for (int lampe = 1; lampe <= 5; ++lampe)
-        EXPECT_EQ(b.rennen.fR.ImAmpel[lampe], (Lampenbild{Lampensatz::Kreis, Lampe::Gelb}));
+        EXPECT_EQ(b.ansicht().ampel[lampe], (Lampenbild{Lampensatz::Kreis, Lampe::Gelb}));
     EXPECT_EQ(b.speicher.werte.value("Ampelbilder"), "False");
 }
 
@@ -186,7 +191,7 @@ TEST(Dialog, RacecontrolNurMitFunktionierenderBibliothek) {
     EXPECT_TRUE(d.Dialog.buRaceControlEnabled);
     d.ankreuzen(&DialogAnsicht::CheckBeep, true);
     d.OKButton_Click();
-    EXPECT_FALSE(b.rennen.RaceControl) << "the old mode stays";
+    EXPECT_FALSE(b.einstellungen().raceControl) << "the old mode stays";
     EXPECT_FALSE(b.speicher.werte.contains("RaceControl"));
     EXPECT_EQ(b.speicher.werte.value("RundenBeep"), "True") << "the rest of the OK is stored";
     EXPECT_TRUE(b.portsteuerung.aufrufe.isEmpty());
@@ -195,7 +200,7 @@ TEST(Dialog, RacecontrolNurMitFunktionierenderBibliothek) {
     DialogLogik e = b.dialogOeffnen();
     e.ankreuzen(&DialogAnsicht::checkRaceControl, true);
     e.OKButton_Click();
-    EXPECT_TRUE(b.rennen.RaceControl);
+    EXPECT_TRUE(b.einstellungen().raceControl);
     EXPECT_EQ(b.speicher.werte.value("RaceControl"), "True");
     EXPECT_EQ(b.portsteuerung.aufrufe, QStringList{"SchnittstelleOeffnen normalOeffnen"});
 
@@ -203,7 +208,7 @@ TEST(Dialog, RacecontrolNurMitFunktionierenderBibliothek) {
     EXPECT_TRUE(f.Dialog.buRaceControlEnabled);
     f.ankreuzen(&DialogAnsicht::checkRaceControl, false);
     f.OKButton_Click();
-    EXPECT_FALSE(b.rennen.RaceControl);
+    EXPECT_FALSE(b.einstellungen().raceControl);
     EXPECT_EQ(b.portsteuerung.aufrufe.size(), 2) << "back to the sensor port";
 
     DialogLogik g = b.dialogOeffnen();
@@ -229,13 +234,16 @@ TEST(Dialog, RacecontrolHinweisBeimVerlassenDesKaestchens) {
 TEST(Dialog, KnoepfeWirkenSofort) {
     Einstellungsbahn b;
     b.dialoge.eingabeAntworten = {"3"};
-    b.rennen.MaxGeschw = 4;
+    b.starten();
+    b.fahren(1, 0.5, {2});
+    b.rennen.startGedrueckt();
+    ASSERT_NE(b.stand().maxGeschw, 0);
     DialogLogik d = b.dialogOeffnen();
     d.BuCom_Click();
     EXPECT_EQ(b.portsteuerung.aufrufe, (QStringList{"schliessen", "SchnittstelleOeffnen 3"}));
     EXPECT_EQ(b.dialoge.eingaben[0].titel, "welche Schnittstelle");
     d.buManResetgeschw_Click();
-    EXPECT_EQ(b.rennen.MaxGeschw, 0);
+    EXPECT_EQ(b.stand().maxGeschw, 0);
     d.buErgInDat_Click();
     EXPECT_EQ(b.rekorde.aufrufe, QStringList{"ErgebnisSpeichern"});
     d.BuHilfe_Click();
@@ -249,6 +257,6 @@ TEST(Dialog, KnoepfeWirkenSofort) {
 TEST(Dialog, OptionOeffnetDenDialogBeiGelberAmpel) {
     Einstellungsbahn b;
     b.start.LaEinstellungen_Click();
-    EXPECT_EQ(b.rennen.fR.ImAmpel[3].lampe, Lampe::Gelb);
+    EXPECT_EQ(b.ansicht().ampel[3].lampe, Lampe::Gelb);
     EXPECT_EQ(b.dialoge.gezeigteFenster, std::vector<Fenster>{Fenster::Dialog});
 }

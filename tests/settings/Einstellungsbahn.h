@@ -1,4 +1,4 @@
-// A race engine with its start-up and settings dialog, wired to fakes.
+// A race with its start-up and settings dialog, wired to fakes.
 #pragma once
 
 #include "../core/Rennbahn.h"
@@ -17,7 +17,7 @@ struct Einstellungsbahn : Rennbahn {
         ablauf << portsteuerung.aufrufe;
     }
     DialogLogik dialogOeffnen() {
-        DialogLogik d(rennen, speicher, start, portsteuerung, dialoge, rekorde,
+        DialogLogik d(rennen, speicher, portsteuerung, dialoge, rekorde,
                       [this] { return version; });
         d.Form_Load();
         return d;

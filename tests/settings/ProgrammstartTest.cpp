@@ -10,28 +10,29 @@ TEST(Programmstart, ErsterStartMitLeeremSpeicherNimmtAlleVorgaben) {
     Einstellungsbahn b;
     b.starteProgramm();
     const Rennen& r = b.rennen;
-    const HauptfensterAnsicht& fR = r.fR;
+    const HauptfensterAnsicht fR = b.ansicht();
 
-    EXPECT_EQ(r.Kurslaenge, 5);
-    EXPECT_EQ(r.Rundenzahl, 10);
-    EXPECT_EQ(r.Prellzeit, 2);
-    EXPECT_EQ(fR.Caption, "Rundomat");
-    EXPECT_EQ(fR.StatusBar1.Panels("kurslaenge").Text, "Kurslänge: 5 m");
-    EXPECT_EQ(fR.StatusBar1.Panels("rundenzahl").Text, "Rundenzahl: 10");
-    EXPECT_EQ(fR.StatusBar1.Panels("modus").Text, "Rennmodus");
-    EXPECT_EQ(fR.LaRunde[1].Caption, "10");
-    EXPECT_TRUE(fR.LaZeit[1].Visible);
-    EXPECT_FALSE(fR.LaBestZeit[2].Visible);
-    EXPECT_TRUE(r.Ampelbilder);
-    EXPECT_FALSE(r.RundenBeep || r.MitSound || r.SchnellsterRundenBeep || r.PermanentesLogging ||
-                 r.MaxGeschwManuell || r.OhneCountdown || r.SpurWechsel || r.RaceControl);
-    EXPECT_EQ(fR.LaFahrer[1].Caption, "Fahrer 1");
-    EXPECT_EQ(fR.LaFahrer[2].ForeColor, 0xC0C0C0u);
-    EXPECT_FALSE(fR.Im2Spur[1].Visible);
-    EXPECT_EQ(fR.ImAmpel[1], (Lampenbild{Lampensatz::Ampel, Lampe::Aus}));
-    EXPECT_TRUE(r.SignaleGesperrt);
-    EXPECT_EQ(r.LetztesSignal[2], 0);
-    EXPECT_EQ(fR.FG[1].zeilenzahl(), 12);
+    EXPECT_EQ(r.einstellungen().kurslaenge, 5);
+    EXPECT_EQ(r.einstellungen().rundenzahl, 10);
+    EXPECT_EQ(r.einstellungen().prellzeit, 2);
+    EXPECT_EQ(fR.titel, "Rundomat");
+    EXPECT_EQ(fR.statusleiste.feld("kurslaenge").text, "Kurslänge: 5 m");
+    EXPECT_EQ(fR.statusleiste.feld("rundenzahl").text, "Rundenzahl: 10");
+    EXPECT_EQ(fR.statusleiste.feld("modus").text, "Rennmodus");
+    EXPECT_EQ(fR.restrunden[1].text, "10");
+    EXPECT_TRUE(fR.zeit[1].sichtbar);
+    EXPECT_FALSE(fR.bestzeit[2].sichtbar);
+    EXPECT_TRUE(r.einstellungen().ampelbilder);
+    const Renneinstellungen& e = r.einstellungen();
+    EXPECT_FALSE(e.rundenBeep || e.mitSound || e.schnellsterRundenBeep || e.permanentesLogging ||
+                 e.maxGeschwManuell || e.ohneCountdown || e.spurwechsel || e.raceControl);
+    EXPECT_EQ(fR.fahrer[1].text, "Fahrer 1");
+    EXPECT_EQ(fR.fahrer[2].farbe, 0xC0C0C0u);
+    EXPECT_FALSE(fR.spurwechsel[1].sichtbar);
+    EXPECT_EQ(fR.ampel[1], (Lampenbild{Lampensatz::Ampel, Lampe::Aus}));
+    EXPECT_TRUE(r.stand().signaleGesperrt);
+    EXPECT_EQ(r.stand().spuren[2].letztesSignal, 0);
+    EXPECT_EQ(fR.rundentabellen[1].zeilenzahl(), 12);
 
     EXPECT_EQ(b.ablauf, (QStringList{"HofLesen", "SchnittstelleOeffnen normalOeffnen"}));
     EXPECT_EQ(b.speicher.geschrieben, (QStringList{"caption", "Rennmodus"}));
@@ -46,34 +47,42 @@ TEST(Programmstart, GespeicherteWerteWerdenUmgewandelt) {
         {"Rennmodus", "False"}, {"SpurWechsel", "True"},     {"caption", "Bahn im Keller"},
         {"fahrer1", "Jürgen"},  {"fahrerfarbe1", "65535"},   {"RundenBeep", "-1"},
         {"Ampelbilder", "0"},   {"RCEmpfindlichkeit", "130"}};
-    b.rennen.ZweiterLauf = true;
+    // The program starts after the first heat of a lane-change race.
+    b.einstellen([](Renneinstellungen& e) {
+        e.spurwechsel = true;
+        e.rundenzahl = 1;
+    });
+    b.starten();
+    b.fahren(1, 0.5, {2});
+    b.fahren(2, 0.5, {2});
+    ASSERT_TRUE(b.stand().zweiterLauf);
     b.starteProgramm();
     const Rennen& r = b.rennen;
 
-    EXPECT_EQ(r.Kurslaenge, 5.5);
-    EXPECT_EQ(r.fR.StatusBar1.Panels("kurslaenge").Text, "Kurslänge: 5,5 m");
-    EXPECT_EQ(r.Rundenzahl, 2) << "a half goes to the even neighbour";
-    EXPECT_EQ(r.Prellzeit, 3);
-    EXPECT_FALSE(r.Rennmodus);
-    EXPECT_EQ(r.fR.StatusBar1.Panels("modus").Text, "Trainingsmodus");
-    EXPECT_TRUE(r.fR.LaBestZeit[1].Visible);
-    EXPECT_FALSE(r.fR.LaZeit[1].Visible);
+    EXPECT_EQ(r.einstellungen().kurslaenge, 5.5);
+    EXPECT_EQ(b.ansicht().statusleiste.feld("kurslaenge").text, "Kurslänge: 5,5 m");
+    EXPECT_EQ(r.einstellungen().rundenzahl, 2) << "a half goes to the even neighbour";
+    EXPECT_EQ(r.einstellungen().prellzeit, 3);
+    EXPECT_FALSE(r.einstellungen().rennmodus);
+    EXPECT_EQ(b.ansicht().statusleiste.feld("modus").text, "Trainingsmodus");
+    EXPECT_TRUE(b.ansicht().bestzeit[1].sichtbar);
+    EXPECT_FALSE(b.ansicht().zeit[1].sichtbar);
     EXPECT_EQ(b.speicher.werte.value("Rennmodus"), "False");
-    EXPECT_TRUE(r.fR.Im2Spur[1].Visible && r.fR.Im2Spur[2].Visible);
-    EXPECT_FALSE(r.ZweiterLauf);
-    EXPECT_EQ(r.fR.Caption, "Bahn im Keller");
+    EXPECT_TRUE(b.ansicht().spurwechsel[1].sichtbar && b.ansicht().spurwechsel[2].sichtbar);
+    EXPECT_FALSE(r.stand().zweiterLauf);
+    EXPECT_EQ(b.ansicht().titel, "Bahn im Keller");
     EXPECT_EQ(b.speicher.werte.value("caption"), "Bahn im Keller");
-    EXPECT_EQ(r.fR.LaFahrer[1].Caption, "Jürgen");
-    EXPECT_EQ(r.fR.LaFahrer[1].ForeColor, 0x00FFFFu);
-    EXPECT_TRUE(r.RundenBeep);
-    EXPECT_FALSE(r.Ampelbilder);
-    EXPECT_EQ(r.fR.ImAmpel[1].satz, Lampensatz::Kreis);
-    EXPECT_EQ(r.RCEmpfindlichkeit, 130);
+    EXPECT_EQ(b.ansicht().fahrer[1].text, "Jürgen");
+    EXPECT_EQ(b.ansicht().fahrer[1].farbe, 0x00FFFFu);
+    EXPECT_TRUE(r.einstellungen().rundenBeep);
+    EXPECT_FALSE(r.einstellungen().ampelbilder);
+    EXPECT_EQ(b.ansicht().ampel[1].satz, Lampensatz::Kreis);
+    EXPECT_EQ(r.einstellungen().box.empfindlichkeit, 130);
 
     Einstellungsbahn c;
     c.speicher.werte = {{"runden", "3,5"}};
     c.starteProgramm();
-    EXPECT_EQ(c.rennen.Rundenzahl, 4);
+    EXPECT_EQ(c.einstellungen().rundenzahl, 4);
 }
 
 // Text that does not convert gives the key's default; start-up goes on.
@@ -84,14 +93,14 @@ TEST(Programmstart, UnbrauchbareWerteGebenDieVorgabe) {
                         {"RCNachlauf", "viele"}, {"ohneCountdown", "True "}};
     b.starteProgramm();
     const Rennen& r = b.rennen;
-    EXPECT_EQ(r.Kurslaenge, 5);
-    EXPECT_EQ(r.Rundenzahl, 10);
-    EXPECT_EQ(r.Prellzeit, 2);
-    EXPECT_TRUE(r.Rennmodus);
-    EXPECT_FALSE(r.RaceControl);
-    EXPECT_EQ(r.fR.LaFahrer[2].ForeColor, 0xC0C0C0u);
-    EXPECT_EQ(r.RCNachlauf, 0);
-    EXPECT_FALSE(r.OhneCountdown);
+    EXPECT_EQ(r.einstellungen().kurslaenge, 5);
+    EXPECT_EQ(r.einstellungen().rundenzahl, 10);
+    EXPECT_EQ(r.einstellungen().prellzeit, 2);
+    EXPECT_TRUE(r.einstellungen().rennmodus);
+    EXPECT_FALSE(r.einstellungen().raceControl);
+    EXPECT_EQ(b.ansicht().fahrer[2].farbe, 0xC0C0C0u);
+    EXPECT_EQ(r.einstellungen().box.nachlauf, 0);
+    EXPECT_FALSE(r.einstellungen().ohneCountdown);
     EXPECT_TRUE(b.dialoge.meldungen.empty());
 
     // No race on a track of 0 m, nor on one whose speeds no number holds.
@@ -100,24 +109,24 @@ TEST(Programmstart, UnbrauchbareWerteGebenDieVorgabe) {
         Einstellungsbahn c;
         c.speicher.werte = {{"runden", runden}, {"laenge", laenge}};
         c.starteProgramm();
-        EXPECT_EQ(c.rennen.Rundenzahl, 10) << runden;
-        EXPECT_EQ(c.rennen.Kurslaenge, 5) << laenge;
+        EXPECT_EQ(c.einstellungen().rundenzahl, 10) << runden;
+        EXPECT_EQ(c.einstellungen().kurslaenge, 5) << laenge;
     }
     Einstellungsbahn zehnKilometer;
     zehnKilometer.speicher.werte = {{"laenge", "10000"}};
     zehnKilometer.starteProgramm();
-    EXPECT_EQ(zehnKilometer.rennen.Kurslaenge, 10000);
+    EXPECT_EQ(zehnKilometer.rennen.einstellungen().kurslaenge, 10000);
 }
 
 TEST(Programmstart, ZuVieleRundenFallenMitMeldungAufZehnZurueck) {
     Einstellungsbahn b;
     b.speicher.werte = {{"runden", "2000000"}};
     b.starteProgramm();
-    EXPECT_EQ(b.rennen.Rundenzahl, 10);
+    EXPECT_EQ(b.einstellungen().rundenzahl, 10);
     ASSERT_EQ(b.dialoge.meldungen.size(), 1u);
     EXPECT_EQ(b.dialoge.meldungen[0].titel, "Speicherproblem");
     EXPECT_EQ(b.speicher.werte.value("runden"), "10");
-    EXPECT_EQ(b.rennen.fR.StatusBar1.Panels("rundenzahl").Text, "Rundenzahl: 10");
+    EXPECT_EQ(b.ansicht().statusleiste.feld("rundenzahl").text, "Rundenzahl: 10");
 }
 
 // The real store: a config file under XDG_CONFIG_HOME, group [einstellung].
@@ -134,8 +143,8 @@ TEST(QtEinstellungsspeicher, EinstellungenUeberlebenEinenNeustart) {
         speicher.speichern("fahrer1", "Jürgen");
         speicher.speichern("Rennmodus", "False");
         // White, the largest colour, chosen from the colour menu of lane 2.
-        Fahrernamen fahrer(b.rennen, speicher, b.dialoge, [] { return std::optional<int>(4); });
-        fahrer.LaFahrer_MouseDown(2, Qt::RightButton);
+        Fahrernamen fahrer(b.rennen, speicher, b.dialoge);
+        fahrer.gedrueckt(2, 4);
         EXPECT_TRUE(b.dialoge.meldungen.empty());
     }
     const QString datei = ordner.path() + "/rundomat/rundomat.conf";
@@ -150,11 +159,11 @@ TEST(QtEinstellungsspeicher, EinstellungenUeberlebenEinenNeustart) {
     QtEinstellungsspeicher speicher(b.dialoge);
     Programmstart start(b.rennen, speicher, b.portsteuerung, b.dialoge, [] {});
     start.Form_Load();
-    EXPECT_EQ(b.rennen.Kurslaenge, 5.5);
-    EXPECT_EQ(b.rennen.Fahrer[1], "Jürgen");
-    EXPECT_FALSE(b.rennen.Rennmodus);
-    EXPECT_EQ(b.rennen.fR.LaFahrer[2].ForeColor, 0xFFFFFFu);
-    EXPECT_EQ(b.rennen.fR.LaFahrer[1].ForeColor, Farben::Hellgrau);
+    EXPECT_EQ(b.einstellungen().kurslaenge, 5.5);
+    EXPECT_EQ(b.stand().spuren[1].fahrer, "Jürgen");
+    EXPECT_FALSE(b.einstellungen().rennmodus);
+    EXPECT_EQ(b.ansicht().fahrer[2].farbe, 0xFFFFFFu);
+    EXPECT_EQ(b.ansicht().fahrer[1].farbe, Farben::Hellgrau);
     EXPECT_EQ(speicher.lesen("fehlt", "vorgabe"), "vorgabe");
 
     // Edited by hand without quotes, 5,5 still means 5,5.

@@ -7,12 +7,12 @@
 namespace {
 struct Zuschauerbahn : Rennbahn {
     Zuschauerbahn() {
-        rennen.Fahrer[1] = QStringLiteral("Anna");
-        rennen.Fahrer[2] = QStringLiteral("Bernd");
-        rennen.fR.LaFahrer[2].ForeColor = 0x00FFFF;
         rennen.beobachterAnmelden(stand);
         stand.beiAenderung([this](const Zuschaueransicht& a) { gehoert.push_back(a); });
-        stand.aktualisieren();
+        // The standings follow the names at once: no window needs to redraw first.
+        rennen.fahrerBenennen(1, QStringLiteral("Anna"));
+        rennen.fahrerBenennen(2, QStringLiteral("Bernd"));
+        rennen.fahrerfarbeSetzen(2, 0x00FFFF);
     }
     const Zuschaueransicht& a() const { return stand.ansicht(); }
     const Zuschauerspur& spur(int s) const { return stand.ansicht().spuren[s]; }
@@ -24,16 +24,15 @@ struct Zuschauerbahn : Rennbahn {
 
 TEST(Zuschauerstand, FolgtEinemRennenVomCountdownBisZumSieger) {
     Zuschauerbahn b;
-    b.rennen.Rundenzahl = 3;
-    b.stand.aktualisieren();
-    EXPECT_EQ(b.a().titel, "Rennen – 3 Runden");
+    b.runden(3);
+    EXPECT_EQ(b.a().titel, "Rennen – 3 Runden") << "new settings show at once";
     EXPECT_EQ(b.spur(2).name, "Bernd");
     EXPECT_EQ(b.spur(2).farbe, 0x00FFFFu);
     EXPECT_EQ(b.spur(1).gefahren, "0 / 3");
     EXPECT_EQ(b.spur(1).letzte, "–");
 
     b.bei(-5);
-    b.rennen.LaStart_Click();
+    b.rennen.startGedrueckt();
     EXPECT_EQ(b.a().countdown, "5");
     EXPECT_EQ(b.a().ampel[1], Lampe::Rot);
     EXPECT_EQ(b.a().ampel[2], Lampe::Aus);
@@ -62,9 +61,9 @@ TEST(Zuschauerstand, FolgtEinemRennenVomCountdownBisZumSieger) {
     EXPECT_FALSE(b.spur(2).besteNeu);
     EXPECT_EQ(b.spur(2).abstand, "+1,400 s");
 
-    b.rennen.CrashUmschalten();
+    b.rennen.crashUmschalten();
     EXPECT_TRUE(b.a().crash);
-    b.rennen.CrashUmschalten();
+    b.rennen.crashUmschalten();
     EXPECT_FALSE(b.a().crash);
 
     b.signal(1, 8.5);
@@ -85,13 +84,12 @@ TEST(Zuschauerstand, FolgtEinemRennenVomCountdownBisZumSieger) {
 
 TEST(Zuschauerstand, SpurwechselZeigtDieNamenDesLaufsUndEntscheidetWieDasErgebnisfenster) {
     Zuschauerbahn b;
-    b.rennen.Rundenzahl = 2;
-    b.rennen.SpurWechsel = true;
+    b.runden(2);
+    b.einstellen([&](Renneinstellungen& e) { e.spurwechsel = true; });
     b.starten();
     b.fahren(1, 0.1, {3.0, 3.0}); // Anna: 6.1, lap 1 timed from green
     b.fahren(2, 0.1, {3.5, 3.5}); // Bernd: 7.1
-    b.stand.aktualisieren();      // as after every event; the names have swapped by now
-    EXPECT_EQ(b.rennen.Fahrer[1], "Bernd");
+    EXPECT_EQ(b.rennen.stand().spuren[1].fahrer, "Bernd") << "the names have swapped by now";
     EXPECT_EQ(b.spur(1).name, "Anna") << "the heat's standings keep its drivers";
     EXPECT_EQ(b.a().ergebnis, "Nach dem 1. Lauf vorn: Anna");
     EXPECT_EQ(b.a().titel, "Spurwechsel, 1. Lauf – 2 Runden");
@@ -113,8 +111,8 @@ TEST(Zuschauerstand, SpurwechselZeigtDieNamenDesLaufsUndEntscheidetWieDasErgebni
 
 TEST(Zuschauerstand, TrainingFehlstartStoppUndNeueNamenZwischenDenRennen) {
     Zuschauerbahn b;
-    b.rennen.Rundenzahl = 2;
-    b.rennen.Rennmodus = false;
+    b.runden(2);
+    b.einstellen([&](Renneinstellungen& e) { e.rennmodus = false; });
     b.starten();
     b.fahren(1, 0.1, {3.0, 2.5});
     b.fahren(2, 0.1, {2.9});
@@ -128,7 +126,7 @@ TEST(Zuschauerstand, TrainingFehlstartStoppUndNeueNamenZwischenDenRennen) {
     EXPECT_EQ(b.a().titel, "Training – 2 Runden");
 
     b.bei(-5);
-    b.rennen.LaStart_Click();
+    b.rennen.startGedrueckt();
     b.countdown(20);
     b.signal(2, -2.0);
     EXPECT_EQ(b.spur(2).vermerk, "Fehlstart");
@@ -137,14 +135,13 @@ TEST(Zuschauerstand, TrainingFehlstartStoppUndNeueNamenZwischenDenRennen) {
     EXPECT_EQ(b.a().ergebnis, "Fehlstart von Bernd");
     EXPECT_EQ(b.a().countdown, "");
 
-    b.rennen.Rennmodus = true;
+    b.einstellen([&](Renneinstellungen& e) { e.rennmodus = true; });
     b.starten();
     b.fahren(1, 0.1, {3.0});
-    b.rennen.LaStart_Click(); // Stop
+    b.rennen.startGedrueckt(); // Stop
     EXPECT_EQ(b.spur(1).gefahren, "0 / 2") << "Stop clears, as on the main window";
-    b.rennen.Fahrer[1] = QStringLiteral("Carla");
-    b.rennen.Rundenzahl = 5;
-    b.stand.aktualisieren();
+    b.rennen.fahrerBenennen(1, QStringLiteral("Carla"));
+    b.runden(5);
     EXPECT_EQ(b.spur(1).name, "Carla");
     EXPECT_EQ(b.spur(1).gefahren, "0 / 5");
 }

@@ -19,7 +19,7 @@
 
 namespace {
 struct Fensterbahn : Einstellungsbahn {
-    Fahrernamen fahrer{rennen, speicher, dialoge, [] { return std::optional<int>(); }};
+    Fahrernamen fahrer{rennen, speicher, dialoge};
     OhneZuschauer zuschauer;
     Tastatur tastatur{rennen, start, rekorde, dialoge, fahrer, zuschauer};
     std::unique_ptr<Hauptfenster> fenster;
@@ -78,17 +78,15 @@ QImage erwartet(Lampensatz satz, Lampe lampe) {
 TEST(Hauptfenster, AmpelZeigtJedeLampeImGewaehltenBildsatz) {
     Fensterbahn b;
     for (const Lampensatz satz : {Lampensatz::Ampel, Lampensatz::Kreis}) {
-        b.rennen.Ampelbilder = satz == Lampensatz::Ampel;
+        b.einstellen([&](Renneinstellungen& e) { e.ampelbilder = satz == Lampensatz::Ampel; });
         for (int zustand = 0; zustand <= 8; ++zustand) {
-            b.rennen.AmpelSetzen(zustand);
+            const auto ampel = static_cast<Ampel>(zustand);
+            b.rennen.ampelSetzen(ampel);
             b.fenster->darstellen();
-            const Reihe<Lampe, 5> lampen = *ampelLampen(zustand);
+            const Reihe<Lampe, 5> lampen = ampelLampen(ampel);
             for (int i = 1; i <= 5; ++i)
                 EXPECT_EQ(b.lampe(i), erwartet(satz, lampen[i])) << zustand << " lamp " << i;
         }
-        b.rennen.AmpelSetzen(9);
-        b.fenster->darstellen();
-        EXPECT_EQ(b.lampe(1), erwartet(satz, Lampe::Gruen)) << "state 9 changes nothing";
     }
 }
 
@@ -108,8 +106,11 @@ TEST(Hauptfenster, ZeigtDieStatusleisteUndDenTitelNachDemStart) {
 // the speed panel, a device path too long even then loses its middle, never its name.
 TEST(Hauptfenster, PortfeldZeigtDenPortUndKuerztPfadeInDerMitte) {
     Fensterbahn b;
-    const auto zeigen = [&b](const QString& text) {
-        b.rennen.fR.StatusBar1.Panels("port").Text = text;
+    const auto zeigen = [&b](const QString& port) {
+        if (port == "?")
+            b.rennen.portFehlt();
+        else
+            b.rennen.portGeoeffnet(port);
         b.fenster->darstellen();
         const QList<QLabel*> felder = b.statusfelder();
         for (int i = 1; i < felder.size(); ++i)
@@ -118,12 +119,12 @@ TEST(Hauptfenster, PortfeldZeigtDenPortUndKuerztPfadeInDerMitte) {
         passtHinein(felder[1]);
         return felder[1];
     };
-    for (const QString text : {"Com Port: 1", "Com Port: ?", "Com Port: /dev/ttyUSB0",
-                               "Com Port: /dev/rfcomm0 geschlossen"})
-        EXPECT_EQ(zeigen(text)->text(), text);
+    for (const QString port : {"1", "?", "/dev/ttyUSB0", "/dev/rfcomm0 geschlossen"})
+        EXPECT_EQ(zeigen(port)->text(), "Com Port: " + port);
 
-    const QString pfad = "Com Port: /dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0";
-    QLabel* port = zeigen(pfad);
+    const QString geraet = "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0";
+    const QString pfad = "Com Port: " + geraet;
+    QLabel* port = zeigen(geraet);
     EXPECT_TRUE(port->text().startsWith(QString("Com Port: /dev/") + QChar(0x2026) + "/usb-FTDI"))
         << port->text().toStdString();
     EXPECT_TRUE(port->text().endsWith("port0")) << port->text().toStdString();
@@ -138,10 +139,9 @@ TEST(Hauptfenster, LangeNamenUndEineMillionRundenPassenInIhreFelder) {
     const QString name1 = "Maximilian Hoffmann-Schwerdtfeg"; // 31 characters
     const QString name2 = "Wolfgang-Amadeus Grünewald-Lemm";
     const QString markup = "<u>Tom</u><br>Jerry, der Schnellste vom ganzen Bahnclub Nordwest";
-    b.rennen.Fahrer = {name1, name2};
-    b.rennen.Rundenzahl = 1'000'000;
-    b.start.streckenangabenZeigen();
-    b.rennen.TabelleDimensionieren();
+    b.rennen.fahrerBenennen(1, name1);
+    b.rennen.fahrerBenennen(2, name2);
+    b.runden(1'000'000);
     b.starten();
     b.fenster->darstellen();
 
@@ -157,7 +157,7 @@ TEST(Hauptfenster, LangeNamenUndEineMillionRundenPassenInIhreFelder) {
     EXPECT_EQ(b.statusfelder()[3]->text(), "Rundenzahl: 1000000");
     passtHinein(b.statusfelder()[3]);
 
-    b.rennen.fR.LaFahrer[2].Caption = markup;
+    b.rennen.fahrerBenennen(2, markup);
     b.fenster->darstellen();
     QLabel* lang = b.fenster->findChildren<Labelknopf*>().at(1);
     passtHinein(lang);
@@ -170,8 +170,7 @@ TEST(Hauptfenster, LangeNamenUndEineMillionRundenPassenInIhreFelder) {
 // The header, ten laps and the summary row stand whole in the window's fixed size.
 TEST(Hauptfenster, ZehnRundenUndSummeOhneBlaettern) {
     Fensterbahn b;
-    b.rennen.Rundenzahl = 10;
-    b.rennen.TabelleDimensionieren();
+    b.runden(10);
     b.starten();
     b.fahren(1, 0.5, {3, 3, 3, 3, 3, 3, 3, 3, 3, 3});
     b.fenster->darstellen();
@@ -198,12 +197,12 @@ TEST(Hauptfenster, GehalteneTasteWirktNurEinmal) {
         }
     };
     halten(Qt::Key_Return, Qt::NoModifier, 3);
-    EXPECT_EQ(b.rennen.fR.LaStart.Caption, "Start");
+    EXPECT_EQ(b.ansicht().start.text, "Start");
 
     b.bei(-5);
     b.taste(Qt::Key_Return);
     halten(Qt::Key_Return, Qt::NoModifier, 3);
-    EXPECT_EQ(b.rennen.fR.LaStart.Caption, "Stop");
+    EXPECT_EQ(b.ansicht().start.text, "Stop");
     b.countdown(50);
     b.bei(1);
     b.taste(Qt::Key_Exclam, Qt::ShiftModifier);
@@ -211,15 +210,16 @@ TEST(Hauptfenster, GehalteneTasteWirktNurEinmal) {
     b.bei(4);
     b.taste(Qt::Key_Exclam, Qt::ShiftModifier);
     halten(Qt::Key_Space, Qt::NoModifier, 1);
-    EXPECT_FALSE(b.rennen.CrashPause);
-    EXPECT_EQ(b.rennen.fR.FG[1].zelle(1, 1).text, "4,000") << "timed from the race start";
-    EXPECT_TRUE(b.rennen.fR.FG[1].zelle(2, 1).text.isEmpty());
+    EXPECT_FALSE(b.stand().crashPause);
+    EXPECT_EQ(b.ansicht().rundentabellen[1].zelle(1, 1).text, "4,000")
+        << "timed from the race start";
+    EXPECT_TRUE(b.ansicht().rundentabellen[1].zelle(2, 1).text.isEmpty());
 }
 
 TEST(Hauptfenster, TastenWirkenWieDieTabelleSagt) {
     Fensterbahn b;
     b.taste(Qt::Key_Space);
-    EXPECT_FALSE(b.rennen.CrashPause);
+    EXPECT_FALSE(b.stand().crashPause);
     b.taste(Qt::Key_Exclam, Qt::ShiftModifier); // Shift+1 on a German layout, while idle
     EXPECT_TRUE(b.dialoge.meldungen.empty());
 
@@ -247,23 +247,22 @@ TEST(Hauptfenster, TastenWirkenWieDieTabelleSagt) {
     b.taste(Qt::Key_At, Qt::ShiftModifier); // Shift+2, US layout
     b.bei(4);
     b.taste(Qt::Key_At, Qt::ShiftModifier);
-    EXPECT_EQ(b.rennen.fR.FG[2].zelle(1, 1).text, "4,000");
+    EXPECT_EQ(b.ansicht().rundentabellen[2].zelle(1, 1).text, "4,000");
     b.taste(Qt::Key_M, Qt::ShiftModifier);
-    EXPECT_NE(b.rennen.MaxGeschw, 0) << "Shift+M only between races";
+    EXPECT_NE(b.stand().maxGeschw, 0) << "Shift+M only between races";
     b.taste(Qt::Key_Space);
     EXPECT_TRUE(b.label("CRASH")->isVisible());
     b.taste(Qt::Key_Space);
     b.taste(Qt::Key_Return); // stop
     b.taste(Qt::Key_M, Qt::ShiftModifier);
-    EXPECT_EQ(b.rennen.MaxGeschw, 0);
+    EXPECT_EQ(b.stand().maxGeschw, 0);
     QTest::mouseClick(b.label("Option"), Qt::LeftButton);
     EXPECT_EQ(b.dialoge.gezeigteFenster, std::vector<Fenster>{Fenster::Dialog});
 }
 
 TEST(Hauptfenster, TabellenZeigenZeilenFettUndHintergrund) {
     Fensterbahn b;
-    b.rennen.Rundenzahl = 1;
-    b.rennen.TabelleDimensionieren();
+    b.runden(1);
     b.starten();
     b.fahren(1, 0.5, {3});
     b.fenster->darstellen();

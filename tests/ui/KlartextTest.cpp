@@ -57,13 +57,14 @@ TEST(Klartext, NamenMitMarkupErscheinenWieGetippt) {
     b.speicher.werte["fahrer1"] = Bild;
     b.speicher.werte["fahrer2"] = Markup;
     QtDialoge dialoge;
-    Fahrernamen fahrer{b.rennen, b.speicher, dialoge, [] { return std::optional<int>(); }};
+    Fahrernamen fahrer{b.rennen, b.speicher, dialoge};
     OhneZuschauer zuschauer;
     Tastatur tastatur{b.rennen, b.start, b.rekorde, b.dialoge, fahrer, zuschauer};
     Hauptfenster fenster(b.rennen, b.start, tastatur, fahrer);
     dialoge.elternSetzen(&fenster);
     b.starteProgramm();
-    b.rennen.fR.StatusBar1.Panels("maxg").Text = "Maximalgeschwindigkeit: 3 m/s von " + Bild;
+    b.starten();
+    b.fahren(1, 0.5, {3}); // the top speed is Bild's
     fenster.darstellen();
     fenster.show();
     fenster.grab();
@@ -71,14 +72,14 @@ TEST(Klartext, NamenMitMarkupErscheinenWieGetippt) {
     EXPECT_TRUE(texte(fenster).contains(Markup));
 
     // A name too long for its label shows whole in the tooltip, also as typed.
-    b.rennen.fR.LaFahrer[1].Caption = Bild + " und der ganze Rest des Bahnclubs";
+    b.rennen.fahrerBenennen(1, Bild + " und der ganze Rest des Bahnclubs");
     fenster.darstellen();
     auto* lang = fenster.findChildren<Labelknopf*>().at(0);
     QToolTip::showText(fenster.mapToGlobal(QPoint(20, 20)), lang->toolTip(), &fenster);
     QCoreApplication::processEvents();
     QTextDocument tipp;
     tipp.setHtml(lang->toolTip());
-    EXPECT_EQ(tipp.toPlainText(), b.rennen.fR.LaFahrer[1].Caption);
+    EXPECT_EQ(tipp.toPlainText(), b.stand().spuren[1].fahrer);
     QToolTip::hideText();
 
     // The rename prompt offers the name as typed and takes a new one the same way.
@@ -87,7 +88,7 @@ TEST(Klartext, NamenMitMarkupErscheinenWieGetippt) {
         d->setTextValue(Bild);
         d->accept();
     });
-    fahrer.LaFahrer_Click(2);
+    fahrer.umbenennen(2);
     EXPECT_EQ(b.speicher.werte["fahrer2"], Bild);
     fenster.darstellen();
     fenster.grab();

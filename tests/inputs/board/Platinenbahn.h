@@ -8,16 +8,20 @@
 
 #include <cmath>
 
-struct Platinenbahn : Rennbahn {
+// The board clock, built before the race that times with it.
+struct Platinenzeit {
     std::int64_t hostzeit = 5'000'000'000; // ns
     Platinenuhr platinenuhr{[this] { return hostzeit; }};
-    Platinenempfang empfang{rennen, platinenuhr, uhr, dialoge};
+};
+
+struct Platinenbahn : Platinenzeit, Rennbahn {
+    Platinenempfang empfang{rennen, platinenuhr, dialoge};
     std::vector<std::vector<std::uint8_t>> befehle;
     std::vector<Signaleintrag> protokoll;
     std::vector<bool> hallos;
     std::array<bool, 5> pegel{true, true, true, true, true};
 
-    Platinenbahn() {
+    Platinenbahn() : Rennbahn({.platinenuhr = &platinenuhr}) {
         empfang.senden(
             [this](const QByteArray& bytes) { befehle.emplace_back(bytes.begin(), bytes.end()); });
         empfang.protokollieren([this](const Signaleintrag& e) { protokoll.push_back(e); });

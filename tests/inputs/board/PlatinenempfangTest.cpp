@@ -14,15 +14,15 @@ befehlsfolge(std::initializer_list<std::vector<std::uint8_t>> b) {
 
 TEST(Platinenempfang, ErkenntDiePlatineAmHalloUndSchicktIhrPrellzeitUndAmpel) {
     Platinenbahn b;
-    b.rennen.Prellzeit = 2.5;
-    b.rennen.fR.StatusBar1.Panels("port").Text = "Com Port: 3";
-    b.rennen.AmpelSetzen(7);
+    b.einstellen([&](Renneinstellungen& e) { e.prellzeit = 2.5; });
+    b.rennen.portGeoeffnet("3");
+    b.rennen.ampelSetzen(Ampel::Gelb);
     EXPECT_TRUE(b.befehle.empty()) << "nothing goes to a port nobody answered on";
 
     b.hallo(1.7);
     EXPECT_EQ(b.hallos, std::vector{true});
     EXPECT_TRUE(b.empfang.erkannt());
-    EXPECT_EQ(b.rennen.fR.StatusBar1.Panels("port").Text, "Platine: 3");
+    EXPECT_EQ(b.ansicht().statusleiste.feld("port").text, "Platine: 3");
     EXPECT_EQ(b.befehle, befehlsfolge({totzeit(2500), ampel(7)}));
     EXPECT_EQ(&b.rennen.uhr(), &b.platinenuhr) << "the race now runs on the board's clock";
     EXPECT_EQ(b.protokoll.at(0).ereignis, "Platine erkannt: Firmware 1.0, 4 Eingänge");
@@ -31,20 +31,20 @@ TEST(Platinenempfang, ErkenntDiePlatineAmHalloUndSchicktIhrPrellzeitUndAmpel) {
     b.hallo(1.8); // the answer to one more question
     EXPECT_TRUE(b.befehle.empty());
     EXPECT_EQ(b.protokoll.size(), 1u) << "no restart";
-    b.rennen.AmpelSetzen(1);
-    b.rennen.Prellzeit = 3;
-    b.rennen.AmpelSetzen(2);
+    b.rennen.ampelSetzen(Ampel::Rot1);
+    b.einstellen([&](Renneinstellungen& e) { e.prellzeit = 3; });
+    b.rennen.ampelSetzen(Ampel::Rot2);
     EXPECT_EQ(b.befehle, befehlsfolge({ampel(1), totzeit(3000), ampel(2)}))
         << "a new debounce time goes with the next light";
 }
 
 TEST(Platinenempfang, RundenzeitenKommenAusDenStempelnNichtAusDerAnkunft) {
     Platinenbahn b;
-    b.rennen.Rundenzahl = 2;
-    b.rennen.OhneCountdown = true;
-    b.rennen.Prellzeit = 1;
+    b.runden(2);
+    b.einstellen([&](Renneinstellungen& e) { e.ohneCountdown = true; });
+    b.einstellen([&](Renneinstellungen& e) { e.prellzeit = 1; });
     b.hallo(10.0);
-    b.rennen.LaStart_Click();
+    b.rennen.startGedrueckt();
     // Reports arrive late and bunched, as through USB; the stamps say when.
     b.hostSekunden(0.3);
     b.flanke(1, 10.2000005);
@@ -58,9 +58,9 @@ TEST(Platinenempfang, RundenzeitenKommenAusDenStempelnNichtAusDerAnkunft) {
     b.flanke(1, 13.0);
     b.hostSekunden(3);
     b.flanke(2, 13.3);
-    EXPECT_EQ(b.rennen.Rundenzeiten[1], (std::vector<double>{0, 1.535, 1.265}));
-    EXPECT_EQ(b.rennen.Rundenzeiten[2], (std::vector<double>{0, 1.8, 1.3}));
-    EXPECT_TRUE(b.rennen.Fertig[1] && b.rennen.Fertig[2]);
+    EXPECT_EQ(b.rundenzeiten(1), (std::vector<double>{0, 1.535, 1.265}));
+    EXPECT_EQ(b.rundenzeiten(2), (std::vector<double>{0, 1.8, 1.3}));
+    EXPECT_TRUE(b.stand().spuren[1].fertig && b.stand().spuren[2].fertig);
 
     const Signaleintrag& dritte = b.protokoll.at(2);
     EXPECT_EQ(dritte.ereignis, "Platine Eingang 3 fällt");
@@ -85,10 +85,10 @@ TEST(Platinenempfang, EineFremdeFirmwareWirdMitBeidenVersionenGenanntUndNichtBen
     EXPECT_TRUE(b.befehle.empty());
     EXPECT_EQ(&b.rennen.uhr(), &b.uhr) << "the race keeps its clock";
 
-    b.rennen.OhneCountdown = true;
-    b.rennen.LaStart_Click();
+    b.einstellen([&](Renneinstellungen& e) { e.ohneCountdown = true; });
+    b.rennen.startGedrueckt();
     b.flanke(1, 2.0);
-    EXPECT_FALSE(b.rennen.RennuhrGestartet) << "its edges count for nothing";
+    EXPECT_FALSE(b.stand().rennuhrGestartet) << "its edges count for nothing";
 }
 
 TEST(Platinenempfang, VerloreneSignaleWerdenEinmalGemeldetAndereFehlerNurProtokolliert) {
@@ -110,11 +110,11 @@ TEST(Platinenempfang, VerloreneSignaleWerdenEinmalGemeldetAndereFehlerNurProtoko
 
 TEST(Platinenempfang, EineNeuGestartetePlatineSetztDieUhrFortUndHoertWiederAlles) {
     Platinenbahn b;
-    b.rennen.OhneCountdown = true;
-    b.rennen.Rundenzahl = 5;
-    b.rennen.Prellzeit = 1;
+    b.einstellen([&](Renneinstellungen& e) { e.ohneCountdown = true; });
+    b.runden(5);
+    b.einstellen([&](Renneinstellungen& e) { e.prellzeit = 1; });
     b.hallo(100.0);
-    b.rennen.LaStart_Click();
+    b.rennen.startGedrueckt();
     b.flanke(1, 101.0);
     b.hostSekunden(1.5);
     b.senden(Zeit{Platinenbahn::ticks(102.5)});
@@ -129,8 +129,8 @@ TEST(Platinenempfang, EineNeuGestartetePlatineSetztDieUhrFortUndHoertWiederAlles
     EXPECT_EQ(b.hallos, std::vector{true}) << "the port was recognised once";
     b.hostSekunden(1.0);
     b.flanke(1, 1.05);
-    EXPECT_EQ(b.rennen.Runde[1], 2);
-    EXPECT_NEAR(b.rennen.Rundenzeiten[1][1], 2.7, 0.001) << "101.0 to 102.5 and 1.2 s more";
+    EXPECT_EQ(b.stand().spuren[1].runde, 2);
+    EXPECT_NEAR(b.rundenzeiten(1)[1], 2.7, 0.001) << "101.0 to 102.5 and 1.2 s more";
 }
 
 TEST(Platinenuhr, LaeuftZwischenDenMeldungenMitDemHostWeiterUndNieZurueck) {

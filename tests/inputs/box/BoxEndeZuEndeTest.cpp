@@ -43,12 +43,14 @@ TEST(BoxEndeZuEnde, DerEmulatorFaehrtEinRennenUeberDasPseudoterminal) {
     MSCommRC.beiEmpfang([&](const QByteArray& bytes) { empfang.empfangen(bytes); });
 
     // The cars are driving already: a flying start, as a countdown would see a false start.
-    rennen.RaceControl = true;
-    rennen.OhneCountdown = true;
-    rennen.Rundenzahl = 4;
-    rennen.Prellzeit = 0.2;
-    rennen.LaStart_Click();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return rennen.Fertig[1] && rennen.Fertig[2]; }, 20000));
+    b.einstellen([](Renneinstellungen& e) {
+        e.raceControl = true;
+        e.ohneCountdown = true;
+        e.rundenzahl = 4;
+        e.prellzeit = 0.2;
+    });
+    rennen.startGedrueckt();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return b.spur(1).fertig && b.spur(2).fertig; }, 20000));
     emulator.kill();
     emulator.waitForFinished();
     const QString ausgabe = QString::fromLocal8Bit(emulator.readAllStandardOutput());
@@ -56,9 +58,10 @@ TEST(BoxEndeZuEnde, DerEmulatorFaehrtEinRennenUeberDasPseudoterminal) {
     EXPECT_TRUE(b.dialoge.meldungen.empty()) << b.dialoge.meldungen.front().text.toStdString();
     for (int spur = 1; spur <= 2; ++spur) {
         const std::vector<std::int64_t> ticks = durchfahrten(ausgabe, spur);
-        ASSERT_EQ(rennen.Rundenzeiten[spur].size(), 5u);
+        const std::vector<double> rundenzeiten = b.rundenzeiten(spur);
+        ASSERT_EQ(rundenzeiten.size(), 5u);
         for (std::size_t n = 1; n <= 4; ++n) {
-            const double rundenzeit = rennen.Rundenzeiten[spur][n];
+            const double rundenzeit = rundenzeiten[n];
             EXPECT_GT(rundenzeit, 0.25) << spur << "/" << n;
             EXPECT_LT(rundenzeit, 1.6) << spur << "/" << n;
             if (n == 1)

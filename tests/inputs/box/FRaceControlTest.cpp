@@ -1,8 +1,7 @@
 #include "FRaceControl.h"
 
-#include "Fakes.h"
 #include "QtAusgabe.h"
-#include "Rennzustand.h"
+#include "Rennbahn.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -12,12 +11,8 @@
 
 namespace {
 
-struct Einstellfenster {
-    Rennzustand zustand;
-    FakeSpeicher speicher;
-    FakeBox box;
-    FakeDialoge dialoge;
-    RaceControlEinstellungen logik{zustand, speicher, box, dialoge};
+struct Einstellfenster : Rennbahn {
+    RaceControlEinstellungen logik{rennen, speicher, box, dialoge};
     FRaceControl fenster{logik};
 
     Einstellfenster() {

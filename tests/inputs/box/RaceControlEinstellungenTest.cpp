@@ -1,9 +1,8 @@
 #include "RaceControlEinstellungen.h"
 
-#include "Fakes.h"
 #include "QtAusgabe.h"
 #include "RacecontrolModul.h"
-#include "Rennzustand.h"
+#include "Rennbahn.h"
 
 #include <gtest/gtest.h>
 
@@ -11,12 +10,8 @@ namespace {
 
 using Feld = RaceControlEinstellungen::Feld;
 
-struct Einstellfenster {
-    Rennzustand zustand;
-    FakeSpeicher speicher;
-    FakeBox box;
-    FakeDialoge dialoge;
-    RaceControlEinstellungen logik{zustand, speicher, box, dialoge};
+struct Einstellfenster : Rennbahn {
+    RaceControlEinstellungen logik{rennen, speicher, box, dialoge};
 
     void eingeben(const QString& empfindlichkeit, const QString& verzoegerung,
                   const QString& nachlauf) {
@@ -30,10 +25,7 @@ struct Einstellfenster {
 
 TEST(fRaceControl, ZeigtDieParameterUndOkSpeichertAlleVierInDieserReihenfolge) {
     Einstellfenster f;
-    f.zustand.RCEmpfindlichkeit = 77;
-    f.zustand.RCVerzoegerung = 5;
-    f.zustand.RCNachlauf = 3;
-    f.zustand.RCSZsensorTausch = true;
+    f.rennen.boxparameterSetzen({77, 5, 3, true});
     f.logik.Form_Load();
     EXPECT_EQ(f.logik.text(Feld::teEmpfindlichkeit), "77");
     EXPECT_EQ(f.logik.text(Feld::teVerzoegerung), "5");
@@ -46,10 +38,7 @@ TEST(fRaceControl, ZeigtDieParameterUndOkSpeichertAlleVierInDieserReihenfolge) {
     EXPECT_EQ(f.speicher.geschrieben, (QStringList{"RCEmpfindlichkeit", "RCVerzoegerung",
                                                    "RCNachlauf", "RCSZsensorTausch"}));
     EXPECT_EQ(f.speicher.werte.values(), (QStringList{"130", "15", "False", "50"}));
-    EXPECT_EQ(f.zustand.RCEmpfindlichkeit, 130);
-    EXPECT_EQ(f.zustand.RCVerzoegerung, 50);
-    EXPECT_EQ(f.zustand.RCNachlauf, 15);
-    EXPECT_FALSE(f.zustand.RCSZsensorTausch);
+    EXPECT_EQ(f.einstellungen().box, (Boxparameter{130, 50, 15, false}));
     EXPECT_TRUE(f.dialoge.meldungen.empty());
 }
 
@@ -94,11 +83,11 @@ TEST(fRaceControl, FalscheEintraegeHaltenDenFokusMitDerMeldungIhresFeldes) {
 
 TEST(fRaceControl, OkMitEinemNieVerlassenenFalschenFeldSpeichertNichts) {
     Einstellfenster f;
-    f.zustand.RCEmpfindlichkeit = 9;
+    f.rennen.boxparameterSetzen({9, 0, 0, false});
     f.eingeben("100", "20", "");
     EXPECT_EQ(f.logik.OKButton_Click(), Feld::teNachlauf);
     EXPECT_TRUE(f.speicher.geschrieben.isEmpty());
-    EXPECT_EQ(f.zustand.RCEmpfindlichkeit, 9) << "not even the good fields";
+    EXPECT_EQ(f.einstellungen().box.empfindlichkeit, 9) << "not even the good fields";
     ASSERT_EQ(f.dialoge.meldungen.size(), 1u);
     EXPECT_EQ(f.dialoge.meldungen[0].text, "Die Nachlaufzeit muß zwischen 0 und 15 liegen");
 }

@@ -17,7 +17,9 @@ struct Boxbahn : Rennbahn {
 
     RaceControlEmpfang empfang{rennen, box, boxuhr, dialoge};
 
-    Boxbahn() { rennen.RaceControl = true; }
+    Boxbahn() {
+        einstellen([](Renneinstellungen& e) { e.raceControl = true; });
+    }
 
     std::int32_t stempel(double sekunden) { return stempelBeiTick(std::llround(sekunden * 4800)); }
     std::int32_t stempelBeiTick(std::int64_t tick) {
@@ -27,10 +29,10 @@ struct Boxbahn : Rennbahn {
 
     void starten() {
         boxzeit(-5);
-        rennen.LaStart_Click();
+        rennen.startGedrueckt();
         boxzeit(0);
         for (int i = 0; i < 50; ++i)
-            rennen.Timer1_Timer();
+            rennen.countdownTick();
         box.aufrufe.clear();
     }
     // One byte that completes an event the library reports; the box clock as heard is
@@ -44,15 +46,13 @@ struct Boxbahn : Rennbahn {
         empfang.MSCommRC_OnComm(0xA5);
     }
     void durchfahrt(int spur, double sekunden) { ereignis(0x201 + spur, sekunden); }
-
-    const std::vector<double>& rundenzeiten(int spur) { return rennen.Rundenzeiten[spur]; }
 };
 
 } // namespace
 
 TEST(RaceControlEmpfang, RundenzeitenKommenVonDerBoxuhrAuchUeberIhrenUeberlauf) {
     Boxbahn b;
-    b.rennen.Rundenzahl = 2;
+    b.runden(2);
     b.starten();
     b.durchfahrt(1, 1.0);
     b.durchfahrt(2, 1.5);
@@ -62,8 +62,8 @@ TEST(RaceControlEmpfang, RundenzeitenKommenVonDerBoxuhrAuchUeberIhrenUeberlauf) 
     b.durchfahrt(2, 14.0);
     EXPECT_EQ(b.rundenzeiten(1), (std::vector<double>{0, 6.25, 5.25}));
     EXPECT_EQ(b.rundenzeiten(2), (std::vector<double>{0, 8.0, 6.0}));
-    EXPECT_EQ(b.rennen.fR.LaZeit[1].Caption, "11,500 sec");
-    EXPECT_TRUE(b.rennen.Fertig[1] && b.rennen.Fertig[2]);
+    EXPECT_EQ(b.ansicht().zeit[1].text, "11,500 sec");
+    EXPECT_TRUE(b.stand().spuren[1].fertig && b.stand().spuren[2].fertig);
     EXPECT_EQ(b.box.aufrufe.count("InitBoxes"), 1) << "the race end resets the box";
 }
 
@@ -77,8 +77,8 @@ TEST(RaceControlEmpfang, JedesBereiteEreignisWirdEinmalGeholtAndereCodesZaehlenN
     EXPECT_EQ(b.box.aufrufe, (QStringList{"RX_data", "Get_Event"}));
     for (std::int32_t code : {0x201, 0x204, 0x4FF, 0x600, 0})
         b.ereignis(code, 2.0);
-    EXPECT_EQ(b.rennen.Runde[1], 1);
-    EXPECT_EQ(b.rennen.Runde[2], 0);
+    EXPECT_EQ(b.stand().spuren[1].runde, 1);
+    EXPECT_EQ(b.stand().spuren[2].runde, 0);
     EXPECT_TRUE(b.dialoge.meldungen.empty());
 }
 
@@ -87,20 +87,20 @@ TEST(RaceControlEmpfang, PrellzeitGenauAbgelaufenZaehltEinTickDavorNicht) {
     // times near zero, where the sum rounds off most.
     Boxbahn b;
     b.basis = 5 * 4800;
-    b.rennen.Prellzeit = 0.3;
-    b.rennen.Rundenzahl = 1000;
+    b.einstellen([&](Renneinstellungen& e) { e.prellzeit = 0.3; });
+    b.runden(1000);
     b.starten();
     const std::int64_t prellzeit = 1440;
     for (std::int64_t tick = 2400; tick < 2400 + 500 * prellzeit; tick += prellzeit) {
         b.ereignisBeiTick(0x202, tick);
         b.ereignisBeiTick(0x202, tick + prellzeit - 1);
     }
-    EXPECT_EQ(b.rennen.Runde[1], 500) << "every exact one counted, every early one dropped";
+    EXPECT_EQ(b.stand().spuren[1].runde, 500) << "every exact one counted, every early one dropped";
 
     b.durchfahrt(2, 5.0);
     b.durchfahrt(2, 5.2);
     b.durchfahrt(2, 5.3); // the window counts from the last accepted signal, not the bounce
-    EXPECT_EQ(b.rennen.Runde[2], 2);
+    EXPECT_EQ(b.stand().spuren[2].runde, 2);
 }
 
 TEST(RaceControlEmpfang, GesperrteBytesErreichenDieBibliothekNie) {
@@ -108,7 +108,7 @@ TEST(RaceControlEmpfang, GesperrteBytesErreichenDieBibliothekNie) {
     b.box.ereignisse.push_back({0x202, b.stempel(1)});
     b.empfang.MSCommRC_OnComm(0xA5); // idle after start-up
     b.starten();
-    b.rennen.LaStart_Click(); // Stop
+    b.rennen.startGedrueckt(); // Stop
     b.empfang.MSCommRC_OnComm(0xA5);
     EXPECT_TRUE(b.box.empfangen.empty());
     EXPECT_TRUE(b.box.aufrufe.isEmpty()) << "no RX_data while blocked";
@@ -119,17 +119,17 @@ TEST(RaceControlEmpfang, CrashpauseVerschluecktDurchfahrtenUndKuerztDieZeitenDan
     b.starten();
     b.durchfahrt(1, 1.0);
     b.boxzeit(3.0);
-    b.rennen.CrashUmschalten();
+    b.rennen.crashUmschalten();
     const std::size_t vorher = b.box.empfangen.size();
     b.durchfahrt(1, 10.0);
     b.durchfahrt(2, 12.0);
     EXPECT_EQ(b.box.empfangen.size(), vorher) << "bytes dropped before the library";
     b.boxzeit(33.0);
-    b.rennen.CrashUmschalten();
+    b.rennen.crashUmschalten();
     b.box.ereignisse.clear(); // what the library had ready is gone with the dropped bytes
     b.durchfahrt(1, 36.0);
     EXPECT_EQ(b.rundenzeiten(1), (std::vector<double>{0, 6.0}));
-    EXPECT_EQ(b.rennen.Runde[2], 0);
+    EXPECT_EQ(b.stand().spuren[2].runde, 0);
 }
 
 TEST(RaceControlEmpfang, BoxfehlerIstEinHinweisUndDasRennenLaeuftWeiter) {
@@ -142,17 +142,17 @@ TEST(RaceControlEmpfang, BoxfehlerIstEinHinweisUndDasRennenLaeuftWeiter) {
     EXPECT_EQ(b.dialoge.meldungen[0].text, Boxfehler);
     EXPECT_EQ(b.dialoge.meldungen[0].titel, "Rundomat");
     EXPECT_FALSE(b.dialoge.meldungen[0].haeltAuf) << "the byte loop never waits for a message";
-    EXPECT_EQ(b.rennen.Runde[2], 1);
+    EXPECT_EQ(b.stand().spuren[2].runde, 1);
     b.durchfahrt(1, 7.0);
     EXPECT_EQ(b.rundenzeiten(1), (std::vector<double>{0, 7.0}));
-    EXPECT_EQ(b.rennen.fR.LaStart.Caption, "Stop");
+    EXPECT_EQ(b.ansicht().start.text, "Stop");
 }
 
 // CRC-good frames with random clocks: a passage stamped far from the box clock as heard is
 // a box fault, told once a race; it counts no lap, and the race goes on.
 TEST(RaceControlEmpfang, DurchfahrtWeitNebenDerBoxuhrIstEinBoxfehler) {
     Boxbahn b;
-    b.rennen.Rundenzahl = 20;
+    b.runden(20);
     b.starten();
     const auto gestempelt = [&](std::int32_t code, double sekunden, double boxuhr) {
         b.boxzeit(boxuhr);
@@ -173,11 +173,11 @@ TEST(RaceControlEmpfang, DurchfahrtWeitNebenDerBoxuhrIstEinBoxfehler) {
               "weiter.");
     EXPECT_FALSE(b.dialoge.meldungen[0].haeltAuf);
 
-    b.rennen.LaStart_Click(); // Stop
+    b.rennen.startGedrueckt(); // Stop
     b.starten();
     gestempelt(0x203, -3600, 0);
     EXPECT_EQ(b.dialoge.meldungen.size(), 2u) << "told again in the next race";
-    EXPECT_EQ(b.rennen.Runde[2], 0);
+    EXPECT_EQ(b.stand().spuren[2].runde, 0);
 }
 
 // A box that says nothing: a second after Start the start is called off, the light back as
@@ -185,25 +185,25 @@ TEST(RaceControlEmpfang, DurchfahrtWeitNebenDerBoxuhrIstEinBoxfehler) {
 // go on on the box clock the library runs on.
 TEST(RaceControlEmpfang, StummeBoxBrichtDenStartAbUndZeigtSichImRennen) {
     Boxbahn b;
-    QString& port = b.rennen.fR.StatusBar1.Panels("port").Text;
-    port = "Com Port: 1";
+    b.rennen.portGeoeffnet("1");
+    const auto port = [&b] { return b.ansicht().statusleiste.feld("port").text; };
     const auto zehntel = [&](int anzahl) {
         for (int i = 0; i < anzahl; ++i) {
             b.uhr.stand += 100;
             if (b.boxwacht.enabled())
-                b.rennen.Boxwacht_Timer();
+                b.rennen.boxwachtTick();
             if (b.timer.enabled())
-                b.rennen.Timer1_Timer();
+                b.rennen.countdownTick();
         }
     };
-    const auto ampel = b.rennen.fR.ImAmpel;
-    b.rennen.LaStart_Click();
+    const auto ampel = b.ansicht().ampel;
+    b.rennen.startGedrueckt();
     zehntel(9);
-    EXPECT_EQ(b.rennen.fR.LaStart.Caption, "Stop");
+    EXPECT_EQ(b.ansicht().start.text, "Stop");
     zehntel(1);
-    EXPECT_EQ(b.rennen.fR.LaStart.Caption, "Start");
-    EXPECT_TRUE(b.rennen.SignaleGesperrt);
-    EXPECT_EQ(b.rennen.fR.ImAmpel, ampel);
+    EXPECT_EQ(b.ansicht().start.text, "Start");
+    EXPECT_TRUE(b.stand().signaleGesperrt);
+    EXPECT_EQ(b.ansicht().ampel, ampel);
     EXPECT_FALSE(b.timer.enabled());
     EXPECT_EQ(b.box.aufrufe.last(), "InitBoxes") << "the box is disarmed";
     ASSERT_EQ(b.dialoge.meldungen.size(), 1u);
@@ -214,21 +214,21 @@ TEST(RaceControlEmpfang, StummeBoxBrichtDenStartAbUndZeigtSichImRennen) {
     EXPECT_FALSE(b.dialoge.meldungen[0].haeltAuf);
 
     // Flying start: the box answers with the first car, then falls silent.
-    b.rennen.OhneCountdown = true;
-    b.rennen.LaStart_Click();
+    b.einstellen([&](Renneinstellungen& e) { e.ohneCountdown = true; });
+    b.rennen.startGedrueckt();
     zehntel(5);
     b.durchfahrt(1, 0.0);
     b.durchfahrt(1, 4.0);
     zehntel(10);
-    EXPECT_EQ(port, "Com Port: 1");
+    EXPECT_EQ(port(), "Com Port: 1");
     zehntel(1);
-    EXPECT_EQ(port, "Box stumm – Com Port: 1");
+    EXPECT_EQ(port(), "Box stumm – Com Port: 1");
     b.boxzeit(7.5);
-    b.rennen.SimuliertesRundensignal(1);
+    b.rennen.handrunde(1);
     EXPECT_EQ(b.rundenzeiten(1), (std::vector<double>{0, 4.0, 3.5}));
     b.durchfahrt(2, 8.0);
     zehntel(1);
-    EXPECT_EQ(port, "Com Port: 1");
+    EXPECT_EQ(port(), "Com Port: 1");
     EXPECT_EQ(b.dialoge.meldungen.size(), 1u);
-    EXPECT_EQ(b.rennen.fR.LaStart.Caption, "Stop");
+    EXPECT_EQ(b.ansicht().start.text, "Stop");
 }

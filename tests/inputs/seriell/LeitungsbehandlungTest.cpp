@@ -21,37 +21,37 @@ TEST(Leitungsbehandlung, PrellzeitZaehltVomLetztenAngenommenenSignal) {
 
     EXPECT_EQ(b.ausgaenge(),
               (QStringList{"angenommen", "geprellt", "geprellt", "angenommen", "geprellt"}));
-    EXPECT_DOUBLE_EQ(b.rennen.LetztesSignal[1], 3612.0);
-    EXPECT_EQ(b.rennen.Runde[1], 2) << "first crossing at 10, lap 1 done at 12";
-    EXPECT_DOUBLE_EQ(b.rennen.Rundenzeiten[1][1], 12.0);
+    EXPECT_DOUBLE_EQ(b.stand().spuren[1].letztesSignal, 3612.0);
+    EXPECT_EQ(b.stand().spuren[1].runde, 2) << "first crossing at 10, lap 1 done at 12";
+    EXPECT_DOUBLE_EQ(b.rundenzeiten(1)[1], 12.0);
 }
 
 // (3600.3 + 0.3) comes out above 3600.6 in binary: the debounce must still let it pass.
 TEST(Leitungsbehandlung, GenauEinePrellzeitSpaeterZaehltTrotzRundungsfehler) {
     Leitungsbahn b;
-    b.rennen.Prellzeit = 0.3;
+    b.einstellen([&](Renneinstellungen& e) { e.prellzeit = 0.3; });
     b.starten();
     b.cd(0.3);
     b.cd(0.6);
     EXPECT_EQ(b.ausgaenge(), (QStringList{"angenommen", "angenommen"}));
-    EXPECT_DOUBLE_EQ(b.rennen.Rundenzeiten[1][1], 0.6);
+    EXPECT_DOUBLE_EQ(b.rundenzeiten(1)[1], 0.6);
 }
 
 TEST(Leitungsbehandlung, GesperrteSignaleLassenLetztesSignalUnberuehrt) {
     Leitungsbahn b;
     b.cd(1.0); // idle after program start
-    EXPECT_EQ(b.rennen.LetztesSignal[1], 0);
+    EXPECT_EQ(b.stand().spuren[1].letztesSignal, 0);
 
     b.starten();
     b.cd(1.0);
     b.bei(2.0);
-    b.rennen.CrashUmschalten();
+    b.rennen.crashUmschalten();
     b.cd(4.0);
     b.dsr(4.5);
     EXPECT_EQ(b.ausgaenge(), (QStringList{"gesperrt", "angenommen", "gesperrt", "gesperrt"}));
-    EXPECT_DOUBLE_EQ(b.rennen.LetztesSignal[1], 3601.0);
-    EXPECT_DOUBLE_EQ(b.rennen.LetztesSignal[2], -2.0);
-    EXPECT_EQ(b.rennen.Runde[1], 1);
+    EXPECT_DOUBLE_EQ(b.stand().spuren[1].letztesSignal, 3601.0);
+    EXPECT_DOUBLE_EQ(b.stand().spuren[2].letztesSignal, -2.0);
+    EXPECT_EQ(b.stand().spuren[1].runde, 1);
 }
 
 // A lap of 6 s with a 30 s crash pause in it is recorded as 6 s.
@@ -60,25 +60,25 @@ TEST(Leitungsbehandlung, DieCrashPauseFehltInDenSignalzeiten) {
     b.starten();
     b.cd(1.0);
     b.bei(2.0);
-    b.rennen.CrashUmschalten();
+    b.rennen.crashUmschalten();
     b.bei(32.0);
-    b.rennen.CrashUmschalten();
+    b.rennen.crashUmschalten();
     b.cd(36.0);
-    EXPECT_DOUBLE_EQ(b.rennen.Rundenzeiten[1][1], 6.0);
+    EXPECT_DOUBLE_EQ(b.rundenzeiten(1)[1], 6.0);
 }
 
 TEST(Leitungsbehandlung, DsrZaehltNurBeimAbfallen) {
     Leitungsbahn b;
     b.starten();
     b.dsr(1.0, true);
-    EXPECT_EQ(b.rennen.Runde[2], 0);
+    EXPECT_EQ(b.stand().spuren[2].runde, 0);
     b.dsr(1.03, false);
     b.dsr(4.0, true);
     b.dsr(4.03, false);
     EXPECT_EQ(b.ausgaenge(), (QStringList{"ignoriert", "angenommen", "ignoriert", "angenommen"}));
     EXPECT_EQ(b.protokoll[0].spur, 0) << "a rising DSR stands for no lane";
-    EXPECT_DOUBLE_EQ(b.rennen.Rundenzeiten[2][1], 4.03);
-    EXPECT_EQ(b.rennen.Runde[1], 0);
+    EXPECT_DOUBLE_EQ(b.rundenzeiten(2)[1], 4.03);
+    EXPECT_EQ(b.stand().spuren[1].runde, 0);
 }
 
 // One sensor serves both lanes; the lane of the signalling sensor comes first and so wins
@@ -86,20 +86,20 @@ TEST(Leitungsbehandlung, DsrZaehltNurBeimAbfallen) {
 TEST(Leitungsbehandlung, EinzelmodusGibtDasSignalErstDerEigenenDannDerAnderenSpur) {
     for (const Leitung sensor : {Leitung::CD, Leitung::DSR}) {
         Leitungsbahn b;
-        b.rennen.Rundenzahl = 1;
-        b.rennen.Einzelmodus = true;
+        b.runden(1);
+        b.rennen.einzelmodusUmschalten();
         b.starten();
         const int eigene = sensor == Leitung::CD ? 1 : 2;
         const auto signal = [&](double s) { sensor == Leitung::CD ? b.cd(s) : b.dsr(s); };
         signal(1.0);
-        EXPECT_EQ(b.rennen.Runde[1], 1);
-        EXPECT_EQ(b.rennen.Runde[2], 1);
+        EXPECT_EQ(b.stand().spuren[1].runde, 1);
+        EXPECT_EQ(b.stand().spuren[2].runde, 1);
         signal(5.0);
 
-        EXPECT_EQ(b.rennen.fR.LaFahrer[eigene].Caption, "Sieger!!!");
-        EXPECT_EQ(b.rennen.fR.LaFahrer[andereSpur(eigene)].Caption, "Verlierer");
-        EXPECT_EQ(b.rennen.fR.LaZeit[1].Caption, b.rennen.fR.LaZeit[2].Caption);
-        EXPECT_DOUBLE_EQ(b.rennen.LetztesSignal[andereSpur(eigene)], -2.0)
+        EXPECT_EQ(b.ansicht().fahrer[eigene].text, "Sieger!!!");
+        EXPECT_EQ(b.ansicht().fahrer[andereSpur(eigene)].text, "Verlierer");
+        EXPECT_EQ(b.ansicht().zeit[1].text, b.ansicht().zeit[2].text);
+        EXPECT_DOUBLE_EQ(b.stand().spuren[andereSpur(eigene)].letztesSignal, -2.0)
             << "the other lane's debounce memory is not touched";
         EXPECT_EQ(b.protokoll[0].anmerkung,
                   QStringLiteral("Einzelmodus: auch Spur %1").arg(andereSpur(eigene)));
@@ -109,21 +109,21 @@ TEST(Leitungsbehandlung, EinzelmodusGibtDasSignalErstDerEigenenDannDerAnderenSpu
 TEST(Leitungsbehandlung, EinSignalImCountdownIstEinFehlstart) {
     Leitungsbahn b;
     b.bei(-5);
-    b.rennen.LaStart_Click();
+    b.rennen.startGedrueckt();
     b.countdown(20);
     b.cd(-3.0);
     EXPECT_EQ(b.ausgaenge(), QStringList{"Fehlstart"});
     EXPECT_EQ(b.meldungstexte(), QStringList{"Fehlstart von Fahrer 1"});
-    EXPECT_EQ(b.rennen.fR.LaFahrer[1].Caption, "Fehlstart");
+    EXPECT_EQ(b.ansicht().fahrer[1].text, "Fehlstart");
 }
 
 TEST(Leitungsbehandlung, ImRaceControlModusSchweigenDieLeitungen) {
     Leitungsbahn b;
     b.starten();
-    b.rennen.RaceControl = true;
+    b.einstellen([&](Renneinstellungen& e) { e.raceControl = true; });
     b.cd(1.0);
     EXPECT_EQ(b.ausgaenge(), QStringList{"ignoriert"});
-    EXPECT_EQ(b.rennen.Runde[1], 0);
+    EXPECT_EQ(b.stand().spuren[1].runde, 0);
 }
 
 TEST(Signalprotokoll, SchreibtJedeAenderungAlsEineZeile) {

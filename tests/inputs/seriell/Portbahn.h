@@ -1,4 +1,4 @@
-// A race engine with the port opening wired to two fake port controls, and the settings
+// A race with the port opening wired to two fake port controls, and the settings
 // dialog that reopens a port.
 #pragma once
 
@@ -33,7 +33,7 @@ struct Portbahn : Rennbahn {
     Schnittstellensteuerung steuerung{rennen, speicher, dialoge, MSComm1, MSCommRC};
     Programmstart start{rennen, speicher, steuerung, dialoge, [] {}};
 
-    QString portfeld() const { return rennen.fR.StatusBar1.Panels(QStringLiteral("port")).Text; }
+    QString portfeld() const { return ansicht().statusleiste.feld(QStringLiteral("port")).text; }
     QStringList fragen() const {
         QStringList texte;
         for (const Meldung& m : dialoge.eingaben)
@@ -41,7 +41,7 @@ struct Portbahn : Rennbahn {
         return texte;
     }
     DialogLogik dialog() {
-        return DialogLogik(rennen, speicher, start, steuerung, dialoge, rekorde,
+        return DialogLogik(rennen, speicher, steuerung, dialoge, rekorde,
                            [] { return QStringLiteral("1.3"); });
     }
 };

@@ -43,7 +43,7 @@ TEST(SchnittstelleOeffnen, EinGespeicherterPortOeffnetOhneFrage) {
     EXPECT_FALSE(b.MSCommRC.offen) << "only one of the two ports is open";
     EXPECT_EQ(b.portfeld(), "Com Port: 3");
     EXPECT_EQ(b.speicher.werte.value("port"), "3");
-    EXPECT_EQ(b.rennen.fR.Caption, "Rundomat");
+    EXPECT_EQ(b.ansicht().titel, "Rundomat");
 }
 
 TEST(SchnittstelleOeffnen, OhneGespeichertenPortWirdGefragt) {
@@ -93,7 +93,7 @@ TEST(SchnittstelleOeffnen, EineLeereAntwortGibtAuf) {
               "die serielle Schnittstelle erfolgen.");
     EXPECT_EQ(b.dialoge.meldungen[0].titel, "Rundomat");
     EXPECT_EQ(b.portfeld(), "Com Port: ?");
-    EXPECT_EQ(b.rennen.fR.Caption, "Rundomat" + Hinweis);
+    EXPECT_EQ(b.ansicht().titel, "Rundomat" + Hinweis);
     EXPECT_EQ(b.speicher.werte.value("port"), "7") << "the setting stays as it was";
     EXPECT_FALSE(b.speicher.geschrieben.contains("port"));
 
@@ -108,16 +108,16 @@ TEST(SchnittstelleOeffnen, DerHinweisImTitelSagtNurWasGilt) {
     Portbahn b;
     b.steuerung.SchnittstelleOeffnen("");
     b.steuerung.SchnittstelleOeffnen("");
-    EXPECT_EQ(b.rennen.fR.Caption, "Rundomat" + Hinweis) << "given once, however often";
+    EXPECT_EQ(b.ansicht().titel, "Rundomat" + Hinweis) << "given once, however often";
     b.steuerung.SchnittstelleOeffnen("4");
-    EXPECT_EQ(b.rennen.fR.Caption, "Rundomat") << "a port is open again";
+    EXPECT_EQ(b.ansicht().titel, "Rundomat") << "a port is open again";
 }
 
 TEST(SchnittstelleOeffnen, ImRaceControlModusOeffnetSieDenBoxport) {
     Portbahn b;
     b.steuerung.SchnittstelleOeffnen("2");
-    b.rennen.AmpelSetzen(7);
-    b.rennen.RaceControl = true;
+    b.rennen.ampelSetzen(Ampel::Gelb);
+    b.einstellen([&](Renneinstellungen& e) { e.raceControl = true; });
     b.steuerung.SchnittstelleOeffnen(NormalOeffnen);
 
     EXPECT_EQ(b.MSCommRC.versuche, QStringList{"/dev/ttyS1"});
@@ -129,7 +129,7 @@ TEST(SchnittstelleOeffnen, ImRaceControlModusOeffnetSieDenBoxport) {
     b.steuerung.aktivenPortSchliessen();
     EXPECT_FALSE(b.MSCommRC.offen);
 
-    b.rennen.RaceControl = false;
+    b.einstellen([&](Renneinstellungen& e) { e.raceControl = false; });
     b.steuerung.SchnittstelleOeffnen(NormalOeffnen);
     EXPECT_TRUE(b.MSComm1.offen);
     EXPECT_FALSE(b.MSCommRC.offen);
@@ -150,21 +150,21 @@ TEST(SchnittstelleOeffnen, EinVerlorenerPortLaesstDasRennenWeiterlaufen) {
         "Die Verbindung zur Schnittstelle (Com Port 3) ist unterbrochen"));
     EXPECT_EQ(b.dialoge.meldungen[0].titel, "Rundomat");
     EXPECT_EQ(b.portfeld(), "Com Port: ?");
-    EXPECT_EQ(b.rennen.fR.Caption, "Rundomat" + Hinweis);
-    EXPECT_EQ(b.rennen.fR.LaStart.Caption, "Stop");
-    EXPECT_EQ(b.rennen.Runde[1], 2);
+    EXPECT_EQ(b.ansicht().titel, "Rundomat" + Hinweis);
+    EXPECT_EQ(b.ansicht().start.text, "Stop");
+    EXPECT_EQ(b.stand().spuren[1].runde, 2);
 
     b.signal(1, 8.0);
-    EXPECT_EQ(b.rennen.Runde[1], 3) << "keyboard laps still count";
+    EXPECT_EQ(b.stand().spuren[1].runde, 3) << "keyboard laps still count";
 
-    b.rennen.LaStart_Click(); // stop, then "COM ändern"
+    b.rennen.startGedrueckt(); // stop, then "COM ändern"
     b.dialoge.eingabeAntworten = {"3"};
     DialogLogik dialog = b.dialog();
     dialog.BuCom_Click();
     EXPECT_TRUE(b.MSComm1.offen);
     EXPECT_EQ(b.MSComm1.versuche, (QStringList{"/dev/ttyS2", "/dev/ttyS2"}));
     EXPECT_EQ(b.portfeld(), "Com Port: 3");
-    EXPECT_EQ(b.rennen.fR.Caption, "Rundomat");
+    EXPECT_EQ(b.ansicht().titel, "Rundomat");
 }
 
 TEST(SchnittstelleOeffnen, EinGeraetOhneModemleitungenWirdGenannt) {
@@ -183,7 +183,7 @@ TEST(SchnittstelleOeffnen, EinGeraetOhneModemleitungenWirdGenannt) {
     b.MSComm1.verlieren(Stoerung::FremdeFirmware);
     EXPECT_EQ(b.dialoge.meldungen.size(), 1u);
     EXPECT_EQ(b.portfeld(), "Com Port: ?");
-    EXPECT_TRUE(b.rennen.fR.Caption.endsWith(Hinweis));
+    EXPECT_TRUE(b.ansicht().titel.endsWith(Hinweis));
 }
 
 // A port the user may not open: the prompt says how to get the right. Only a user without

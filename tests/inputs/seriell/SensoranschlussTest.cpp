@@ -41,17 +41,21 @@ public:
 
 // The port opening of the program with its sensor port: the modem lines and a board's
 // line as fakes, the board's receiver real.
-struct Sensorbahn : Rennbahn {
+// The board clock, built before the race that times with it.
+struct Platinentakt {
     std::int64_t hostzeit = 0;
     Platinenuhr platinenuhr{[this] { return hostzeit; }};
-    Platinenempfang empfang{rennen, platinenuhr, uhr, dialoge};
+};
+
+struct Sensorbahn : Platinentakt, Rennbahn {
+    Platinenempfang empfang{rennen, platinenuhr, dialoge};
     FakeLeitungsport leitungen;
     FakeDatenleitung platine;
     FakeAnschluss MSCommRC;
     Sensoranschluss MSComm1{leitungen, leitungen, platine, empfang};
     Schnittstellensteuerung steuerung{rennen, speicher, dialoge, MSComm1, MSCommRC};
 
-    Sensorbahn() {
+    Sensorbahn() : Rennbahn({.platinenuhr = &platinenuhr}) {
         rennen.beobachterAnmelden(empfang);
         empfang.senden([this](const QByteArray& bytes) { platine.senden(bytes); });
     }
@@ -66,7 +70,7 @@ struct Sensorbahn : Rennbahn {
         return static_cast<std::size_t>(std::count(platine.gesendet.begin(), platine.gesendet.end(),
                                                    Platinenprotokoll::halloAnfrage()));
     }
-    QString portfeld() const { return rennen.fR.StatusBar1.Panels("port").Text; }
+    QString portfeld() const { return ansicht().statusleiste.feld("port").text; }
 };
 
 } // namespace
@@ -87,7 +91,7 @@ TEST(Sensoranschluss, EinePlatineDieAntwortetBleibtDerSensorport) {
     EXPECT_TRUE(b.MSComm1.PortOpen());
 
     b.platine.gesendet.clear();
-    b.rennen.AmpelSetzen(6);
+    b.rennen.ampelSetzen(Ampel::Gruen);
     EXPECT_EQ(b.platine.gesendet,
               (std::vector<std::vector<std::uint8_t>>{Platinenprotokoll::ampel(6)}));
 }
@@ -129,34 +133,34 @@ TEST(Sensoranschluss, EinePlatineMitFremderFirmwareWirdGeschlossen) {
     EXPECT_TRUE(b.dialoge.meldungen[0].text.contains("Firmware-Version 2.0"));
     EXPECT_FALSE(b.MSComm1.PortOpen());
     EXPECT_EQ(b.portfeld(), "Com Port: ?");
-    EXPECT_TRUE(b.rennen.fR.Caption.endsWith(Hinweis));
+    EXPECT_TRUE(b.ansicht().titel.endsWith(Hinweis));
     b.warten(Sensoranschluss::Fragen);
     EXPECT_TRUE(b.leitungen.versuche.isEmpty()) << "it is a board, not modem lines";
 }
 
 TEST(Sensoranschluss, EineVerlorenePlatineLaesstDasRennenMitIhrerUhrWeiterlaufen) {
     Sensorbahn b;
-    b.rennen.OhneCountdown = true;
-    b.rennen.Prellzeit = 1;
+    b.einstellen([&](Renneinstellungen& e) { e.ohneCountdown = true; });
+    b.einstellen([&](Renneinstellungen& e) { e.prellzeit = 1; });
     b.steuerung.SchnittstelleOeffnen("/dev/ttyUSB0");
     b.hallo();
-    b.rennen.LaStart_Click();
+    b.rennen.startGedrueckt();
     b.hostzeit = 1'000'000'000; // in step with the board
     b.platine.liefern(Platinenprotokoll::Flanke{1, false, 2'000'000});
-    ASSERT_TRUE(b.rennen.RennuhrGestartet);
+    ASSERT_TRUE(b.stand().rennuhrGestartet);
 
     b.hostzeit += 500'000'000;
     b.platine.verlieren();
     ASSERT_EQ(b.dialoge.meldungen.size(), 1u);
     EXPECT_TRUE(b.dialoge.meldungen[0].text.contains("Das Rennen bleibt erhalten"));
     EXPECT_EQ(b.portfeld(), "Com Port: ?");
-    EXPECT_EQ(b.rennen.fR.LaStart.Caption, "Stop");
+    EXPECT_EQ(b.ansicht().start.text, "Stop");
 
     // Laps by hand go on, on the board's clock carried by the host's.
     b.hostzeit += 2'000'000'000;
-    b.rennen.SimuliertesRundensignal(1);
-    EXPECT_EQ(b.rennen.Runde[1], 2);
-    EXPECT_NEAR(b.rennen.Rundenzeiten[1][1], 2.5, 0.001);
+    b.rennen.handrunde(1);
+    EXPECT_EQ(b.stand().spuren[1].runde, 2);
+    EXPECT_NEAR(b.rundenzeiten(1)[1], 2.5, 0.001);
     b.warten(Sensoranschluss::Fragen);
     EXPECT_TRUE(b.leitungen.versuche.isEmpty());
 }

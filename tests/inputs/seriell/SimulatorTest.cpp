@@ -10,23 +10,23 @@ namespace {
 // Whole races on the simulated track: the clock moves in 10 ms steps, the countdown timer
 // ticks every 100 ms while it runs, and the cars' line changes go through the line handler.
 struct Simulationsbahn : Leitungsbahn {
-    Streckensimulator simulator{rennen, 4.0, 7};
+    Streckensimulator simulator{rennen.stand(), 4.0, 7};
     int schritte = 0;
 
     bool rennenVorbei() const {
-        return rennen.Fertig[1] && rennen.Fertig[2] && rennen.SignaleGesperrt;
+        return spur(1).fertig && spur(2).fertig && stand().signaleGesperrt;
     }
 
     void starten() {
         bei(-5);
-        rennen.LaStart_Click();
+        rennen.startGedrueckt();
     }
     // Until the race is over or that second of the clock.
     void laufen(double bisSekunden) {
         while (uhr.stand < ms(bisSekunden) && !rennenVorbei()) {
             uhr.stand += 10;
             if (++schritte % 10 == 0 && timer.enabled())
-                rennen.Timer1_Timer();
+                rennen.countdownTick();
             for (const Leitungsereignis& e : simulator.fortschreiten(uhr.stand))
                 leitung.OnComm(e);
         }
@@ -39,10 +39,9 @@ struct Simulationsbahn : Leitungsbahn {
     }
     void rundenPruefen(double hoechstens) const {
         for (int spur = 1; spur <= 2; ++spur)
-            for (int n = 1; n <= rennen.Rundenzahl; ++n) {
-                EXPECT_GE(rennen.Rundenzeiten[spur][n], 3.4) << "lane " << spur << " lap " << n;
-                EXPECT_LE(rennen.Rundenzeiten[spur][n], hoechstens)
-                    << "lane " << spur << " lap " << n;
+            for (int n = 1; n <= rennen.einstellungen().rundenzahl; ++n) {
+                EXPECT_GE(rundenzeiten(spur)[n], 3.4) << "lane " << spur << " lap " << n;
+                EXPECT_LE(rundenzeiten(spur)[n], hoechstens) << "lane " << spur << " lap " << n;
             }
     }
 };
@@ -51,7 +50,7 @@ struct Simulationsbahn : Leitungsbahn {
 
 TEST(Streckensimulator, FaehrtEinRennenBisZumEnde) {
     Simulationsbahn b;
-    b.rennen.Rundenzahl = 5;
+    b.runden(5);
     b.starten();
     b.laufen(-0.01);
     EXPECT_TRUE(b.protokoll.empty()) << "the cars wait for the green light";
@@ -72,14 +71,14 @@ TEST(Streckensimulator, FaehrtEinRennenBisZumEnde) {
 
 TEST(Streckensimulator, InDerCrashPauseStehenDieAutos) {
     Simulationsbahn b;
-    b.rennen.Rundenzahl = 3;
+    b.runden(3);
     b.starten();
     b.laufen(6);
-    b.rennen.CrashUmschalten();
+    b.rennen.crashUmschalten();
     const std::size_t eintraege = b.protokoll.size();
     b.laufen(36);
     EXPECT_EQ(b.protokoll.size(), eintraege);
-    b.rennen.CrashUmschalten();
+    b.rennen.crashUmschalten();
     b.laufen(120);
 
     ASSERT_TRUE(b.rennenVorbei());
@@ -88,14 +87,14 @@ TEST(Streckensimulator, InDerCrashPauseStehenDieAutos) {
 
 TEST(Streckensimulator, BeimFliegendenStartRollenDieAutosHeran) {
     Simulationsbahn b;
-    b.rennen.OhneCountdown = true;
-    b.rennen.Rundenzahl = 2;
+    b.einstellen([&](Renneinstellungen& e) { e.ohneCountdown = true; });
+    b.runden(2);
     b.starten();
     b.laufen(120);
 
     ASSERT_TRUE(b.rennenVorbei());
     EXPECT_TRUE(b.dialoge.meldungen.empty());
-    EXPECT_TRUE(b.rennen.RennuhrGestartet);
+    EXPECT_TRUE(b.stand().rennuhrGestartet);
 }
 
 // The program's wiring: the simulated port on its timer, the real clock, short laps.
@@ -103,22 +102,24 @@ TEST(Simulationsport, FaehrtAufDemEchtenTaktEinKurzesRennen) {
     Systemuhr uhr;
     Rennbahn b({.systemuhr = &uhr});
     Rennen& rennen = b.rennen;
-    rennen.OhneCountdown = true;
-    rennen.Prellzeit = 0.1;
-    rennen.Rundenzahl = 2;
+    b.einstellen([](Renneinstellungen& e) {
+        e.ohneCountdown = true;
+        e.prellzeit = 0.1;
+        e.rundenzahl = 2;
+    });
     Leitungsbehandlung leitung(rennen);
     Simulationsport simulation(rennen, uhr, 0.3);
     simulation.beiLeitungsereignis([&](const Leitungsereignis& e) { leitung.OnComm(e); });
 
     simulation.SchnittstelleOeffnen(NormalOeffnen);
-    EXPECT_EQ(rennen.fR.StatusBar1.Panels("port").Text, "Simulation");
+    EXPECT_EQ(b.ansicht().statusleiste.feld("port").text, "Simulation");
     EXPECT_TRUE(b.speicher.geschrieben.isEmpty()) << "the real port setting stays";
-    rennen.LaStart_Click();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return rennen.Fertig[1] && rennen.Fertig[2]; }, 10000));
+    rennen.startGedrueckt();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return b.spur(1).fertig && b.spur(2).fertig; }, 10000));
     EXPECT_TRUE(b.dialoge.meldungen.empty());
 
     simulation.aktivenPortSchliessen();
-    rennen.LaStart_Click();
+    rennen.startGedrueckt();
     QTest::qWait(600);
-    EXPECT_FALSE(rennen.RennuhrGestartet) << "a closed simulation drives no car";
+    EXPECT_FALSE(rennen.stand().rennuhrGestartet) << "a closed simulation drives no car";
 }

@@ -12,12 +12,7 @@ struct Zuschauerliste : Zuschaueranzeige {
 };
 
 struct Tastaturbahn : Einstellungsbahn {
-    std::deque<std::optional<int>> menueAntworten;
-    Fahrernamen fahrer{rennen, speicher, dialoge, [this] {
-                           std::optional<int> antwort = menueAntworten.front();
-                           menueAntworten.pop_front();
-                           return antwort;
-                       }};
+    Fahrernamen fahrer{rennen, speicher, dialoge};
     Zuschauerliste zuschauer;
     Tastatur tastatur{rennen, start, rekorde, dialoge, fahrer, zuschauer};
 
@@ -30,15 +25,15 @@ struct Tastaturbahn : Einstellungsbahn {
 TEST(Tastatur, EnterStartetUndStopptLeertasteNurImRennen) {
     Tastaturbahn b;
     b.taste(Taste::Leertaste, 0);
-    EXPECT_FALSE(b.rennen.CrashPause) << "no race, no crash";
+    EXPECT_FALSE(b.stand().crashPause) << "no race, no crash";
     b.taste(Taste::Enter, Umschaltung::Strg);
-    EXPECT_EQ(b.rennen.fR.LaStart.Caption, "Stop");
+    EXPECT_EQ(b.ansicht().start.text, "Stop");
     b.taste(Taste::Leertaste, Umschaltung::Shift | Umschaltung::Strg);
-    EXPECT_TRUE(b.rennen.CrashPause) << "any shift state";
+    EXPECT_TRUE(b.stand().crashPause) << "any shift state";
     b.taste(Taste::Leertaste, 0);
-    EXPECT_FALSE(b.rennen.CrashPause);
+    EXPECT_FALSE(b.stand().crashPause);
     b.taste(Taste::Enter, 0);
-    EXPECT_EQ(b.rennen.fR.LaStart.Caption, "Start");
+    EXPECT_EQ(b.ansicht().start.text, "Start");
 }
 
 TEST(Tastatur, RundenPerHandNurMitShiftAlleinUndNurWennSignaleZaehlen) {
@@ -62,24 +57,24 @@ TEST(Tastatur, RundenPerHandNurMitShiftAlleinUndNurWennSignaleZaehlen) {
     b.taste(Taste::M);
     b.taste(Taste::Leertaste, 0);
     EXPECT_TRUE(b.dialoge.gezeigteFenster.empty());
-    EXPECT_FALSE(b.rennen.CrashPause);
+    EXPECT_FALSE(b.stand().crashPause);
 }
 
 TEST(Tastatur, FensterTastenNurZwischenDenRennen) {
     Tastaturbahn b;
-    b.rennen.MaxGeschw = 3;
     b.starten();
+    b.fahren(1, 0.5, {2});
     for (Taste t : {Taste::A, Taste::D, Taste::M, Taste::H, Taste::O, Taste::I, Taste::T, Taste::V,
                     Taste::F1})
         b.taste(t);
+    EXPECT_NE(b.stand().maxGeschw, 0) << "Shift+M only between races";
     EXPECT_TRUE(b.dialoge.gezeigteFenster.empty());
     EXPECT_TRUE(b.rekorde.aufrufe.isEmpty());
     EXPECT_TRUE(b.dialoge.eingaben.empty());
 
     b.taste(Taste::Enter, 0); // stop
-    b.rennen.MaxGeschw = 3;
     b.taste(Taste::M);
-    EXPECT_EQ(b.rennen.MaxGeschw, 0);
+    EXPECT_EQ(b.stand().maxGeschw, 0);
     EXPECT_EQ(b.maxg(), "Maximalgeschwindigkeit:");
     b.taste(Taste::D);
     EXPECT_EQ(b.rekorde.aufrufe, QStringList{"ErgebnisSpeichern"});
@@ -123,15 +118,15 @@ TEST(Tastatur, DasZuschauerfensterGehtAuchImRennenAufZuUndInDenVollbildmodus) {
     b.taste(Taste::F11);
     EXPECT_EQ(b.zuschauer.aufrufe, (QStringList{"umschalten", "vollbild", "umschalten"}))
         << "Shift+Z and plain F11, in the race and in its crash pause";
-    EXPECT_EQ(b.rennen.fR.LaStart.Caption, "Stop") << "the race goes on";
+    EXPECT_EQ(b.ansicht().start.text, "Stop") << "the race goes on";
 }
 
 TEST(Tastatur, ShiftStrgKlickAufDenCountdownSchaltetDenEinzelmodus) {
     Tastaturbahn b;
     b.tastatur.LaCountdown_MouseUp(Umschaltung::Shift);
-    EXPECT_FALSE(b.rennen.Einzelmodus);
+    EXPECT_FALSE(b.stand().einzelmodus);
     b.tastatur.LaCountdown_MouseUp(Umschaltung::Shift | Umschaltung::Strg);
-    EXPECT_TRUE(b.rennen.Einzelmodus);
+    EXPECT_TRUE(b.stand().einzelmodus);
     ASSERT_EQ(b.dialoge.meldungen.size(), 1u);
     EXPECT_EQ(b.dialoge.meldungen[0].text,
               "Einzelmodus ist jetz Wahr\r\nDer Einzelmodus geht nicht bei Shift + 1 bzw + 2");
@@ -150,32 +145,31 @@ TEST(Tastatur, StatusleisteOeffnetInfoNurOhneRennen) {
 TEST(Fahrernamen, UmbenennenUndFarbenWerdenGespeichert) {
     Tastaturbahn b;
     b.dialoge.eingabeAntworten = {"", "  ", "Jürgen"};
-    b.fahrer.LaFahrer_Click(1);
-    EXPECT_EQ(b.rennen.Fahrer[1], "Fahrer 1") << "cancelled";
+    b.fahrer.umbenennen(1);
+    EXPECT_EQ(b.stand().spuren[1].fahrer, "Fahrer 1") << "cancelled";
     EXPECT_TRUE(b.speicher.geschrieben.isEmpty());
     EXPECT_EQ(b.dialoge.vorgaben[0], "Fahrer 1");
     EXPECT_EQ(b.dialoge.eingaben[0].titel, "Name?");
-    b.fahrer.LaFahrer_Click(1);
-    EXPECT_EQ(b.rennen.Fahrer[1], "  ") << "blanks are a name";
-    b.fahrer.LaFahrer_Click(2);
-    EXPECT_EQ(b.rennen.fR.LaFahrer[2].Caption, "Jürgen");
+    b.fahrer.umbenennen(1);
+    EXPECT_EQ(b.stand().spuren[1].fahrer, "  ") << "blanks are a name";
+    b.fahrer.umbenennen(2);
+    EXPECT_EQ(b.ansicht().fahrer[2].text, "Jürgen");
     EXPECT_EQ(b.speicher.werte.value("fahrer2"), "Jürgen");
 
-    b.menueAntworten = {6, std::nullopt, 0};
-    b.fahrer.LaFahrer_MouseDown(1, Qt::LeftButton);
+    b.fahrer.gedrueckt(1, std::nullopt); // the left button
     EXPECT_EQ(b.speicher.werte.value("fahrerfarbe1"), "12632256") << "every press stores";
-    b.fahrer.LaFahrer_MouseDown(2, Qt::RightButton);
-    EXPECT_EQ(b.rennen.fR.LaFahrer[2].ForeColor, 0xFFFF00u) << "Blau";
+    b.fahrer.gedrueckt(2, 6);
+    EXPECT_EQ(b.ansicht().fahrer[2].farbe, 0xFFFF00u) << "Blau";
     EXPECT_EQ(b.speicher.werte.value("fahrerfarbe2"), "16776960");
-    b.fahrer.LaFahrer_MouseDown(2, Qt::RightButton); // menu escaped
-    EXPECT_EQ(b.rennen.fR.LaFahrer[2].ForeColor, 0xFFFF00u);
-    b.rennen.fR.LaRunde[1].ForeColor = 0x123456;
-    b.fahrer.LaFahrer_MouseDown(2, Qt::RightButton);
-    EXPECT_EQ(b.rennen.fR.LaFahrer[2].ForeColor, 0x123456u) << "Standard: the lap counter's";
+    b.fahrer.gedrueckt(2, std::nullopt); // menu escaped
+    EXPECT_EQ(b.ansicht().fahrer[2].farbe, 0xFFFF00u);
+    b.fahrer.gedrueckt(2, 0);
+    const Farbe zaehlerfarbe = b.ansicht().restrunden[1].farbe;
+    EXPECT_EQ(b.ansicht().fahrer[2].farbe, zaehlerfarbe) << "Standard: the lap counter's";
 
     Einstellungsbahn neu;
     neu.speicher.werte = b.speicher.werte;
     neu.starteProgramm();
-    EXPECT_EQ(neu.rennen.fR.LaFahrer[2].Caption, "Jürgen");
-    EXPECT_EQ(neu.rennen.fR.LaFahrer[2].ForeColor, 0x123456u);
+    EXPECT_EQ(neu.ansicht().fahrer[2].text, "Jürgen");
+    EXPECT_EQ(neu.ansicht().fahrer[2].farbe, zaehlerfarbe);
 }

@@ -1,4 +1,4 @@
-// The time of day that names the result files written automatically after a race.
+// The time of day: it names the result files written automatically after a race.
 #pragma once
 
 #include <QTime>

@@ -1,9 +1,7 @@
-// The test every sensor signal passes before it becomes a lap signal, for the serial
-// lines and the timing box alike: blocked signals and bounces are dropped, the rest is
-// remembered as the lane's last signal.
+// What became of a raw signal, for the signal log: the race's verdict on a sensor signal
+// and the log's entry for it. The serial lines, the sensor board and the timing box write
+// the same entries.
 #pragma once
-
-#include "Rennzustand.h"
 
 #include <QString>
 #include <cstdint>
@@ -18,6 +16,11 @@ enum class Signalausgang {
 
 QString ausgangText(Signalausgang ausgang);
 
+// The signal goes on to the race as a lap signal.
+constexpr bool weitergeben(Signalausgang ausgang) {
+    return ausgang == Signalausgang::Angenommen || ausgang == Signalausgang::Fehlstart;
+}
+
 // One raw signal and what became of it, for the signal log.
 struct Signaleintrag {
     std::int64_t tick = 0; // clock ticks of the source at the change
@@ -28,7 +31,3 @@ struct Signaleintrag {
     Signalausgang ausgang = Signalausgang::Ignoriert;
     QString anmerkung; // anything else worth knowing, or empty
 };
-
-// Only an accepted signal (or false start) moves LetztesSignal, so the debounce window
-// counts from the last accepted signal, not from the last bounce.
-Signalausgang signalAnnehmen(Rennzustand& rennen, int spur, double zeit);

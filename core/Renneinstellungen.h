@@ -1,0 +1,41 @@
+// The settings a race runs with, as the options dialog and the box settings window set
+// them. The race takes them as one input; the settings store keeps them between runs.
+#pragma once
+
+#include <cstdint>
+
+// The best lap time of a lane that has crossed the line but completed no lap.
+constexpr double KeineBestzeit = 999999999;
+
+// Metres. Far beyond any track, and small enough that every speed and average stays a
+// finite number the Hall of Fame can hold.
+constexpr double GroessteKurslaenge = 10000;
+
+// The timing box's parameters, set in its own window.
+struct Boxparameter {
+    std::int32_t empfindlichkeit = 0;
+    std::int32_t verzoegerung = 0;
+    std::int32_t nachlauf = 0;
+    bool sensorTausch = false;
+
+    bool operator==(const Boxparameter&) const = default;
+};
+
+struct Renneinstellungen {
+    double kurslaenge = 5; // metres per lap
+    std::int32_t rundenzahl = 10;
+    double prellzeit = 2;       // seconds a sensor stays deaf after a signal
+    bool rennmodus = true;      // false: training, the lower best lap wins
+    bool ohneCountdown = false; // flying start
+    bool spurwechsel = false;   // two heats, the drivers change lanes
+    bool raceControl = false;   // signals and clock come from the timing box
+    bool maxGeschwManuell = false;
+    bool rundenBeep = false;
+    bool schnellsterRundenBeep = false;
+    bool permanentesLogging = false;
+    bool mitSound = false;   // sound files instead of beeps
+    bool ampelbilder = true; // traffic-light pictures instead of plain discs
+    Boxparameter box;
+
+    bool operator==(const Renneinstellungen&) const = default;
+};

@@ -1,0 +1,160 @@
+// The race's facts: what a race is at any moment, held by the race model and read by
+// every view. Nothing here is a text on screen; the presenters turn these into texts.
+#pragma once
+
+#include "Ampel.h"
+#include "Farben.h"
+#include "Reihe.h"
+#include "Renneinstellungen.h"
+
+#include <QString>
+#include <cstdint>
+#include <limits>
+#include <optional>
+#include <vector>
+
+// A lap as the race counted it.
+struct Rundenwert {
+    double zeit = 0;            // seconds, to the millisecond
+    double geschwindigkeit = 0; // metres per second, to three decimals
+    double rennzeit = 0;        // race time at the line
+    bool vonHand = false;       // given with Shift+1 or Shift+2
+
+    bool operator==(const Rundenwert&) const = default;
+};
+
+// The clocks a sensor signal can be timed with: the system clock that stamps the port's
+// line changes, or a sensor board's.
+enum class Sensoruhr { Leitungen, Platine };
+
+// What a driver's label says instead of the name after a race, or after a false start.
+enum class Fahrerschild { Name, Sieger, Verlierer, Unentschieden, Fehlstart };
+
+// A heat's (or both heats') time and average speed in a lane-change race.
+struct Laufwerte {
+    double zeit = 0;
+    double geschwindigkeit = 0;
+
+    bool operator==(const Laufwerte&) const = default;
+};
+
+struct Spurstand {
+    QString fahrer;
+    Farbe farbe = Farben::Hellgrau; // the lane's label, whoever drives it
+    Fahrerschild schild = Fahrerschild::Name;
+
+    // The lane's counters keep their last value past Stop and new settings, until they
+    // are set again: none for the time is "0 sec", none for the best lap "? sec".
+    std::optional<double> zeitanzeige;
+    std::optional<double> bestzeitanzeige;
+    std::int32_t restrunden = 10;
+
+    // The race under way, or the last one.
+    int runde = 0; // the lap being driven; 0 before the first crossing
+    bool fertig = false;
+    double rundenbeginn = 0; // race time the lap in progress began at
+    double bestzeit = 0;
+    int bestrunde = 0;
+    double schnitt = 0; // average speed over the race, from the lane's finish on
+    double letztesSignal = 0;
+    bool fehlstartGemeldet = false;
+    // The laps of the lap table, and the race time of its summary row once home. Both
+    // are cleared with the table, at Start and Stop.
+    std::vector<Rundenwert> runden;
+    std::optional<double> zielzeit;
+
+    bool operator==(const Spurstand&) const = default;
+};
+
+inline Spurstand neueSpur(const QString& fahrer) {
+    Spurstand spur;
+    spur.fahrer = fahrer;
+    return spur;
+}
+
+// Where the race's signals come from, as the status bar's port panel names it.
+enum class Anschlussart {
+    Unbekannt,     // before any port was opened
+    Schnittstelle, // a serial port, or "?" when none opened
+    Platine,       // a sensor board answered on that port
+    Simulation,    // the simulated track
+};
+
+struct Anschlussstand {
+    Anschlussart art = Anschlussart::Unbekannt;
+    QString port;
+    // No port could be opened: the title says that no timing over the port is possible.
+    bool ohneZeitnahme = false;
+    // The box has fallen silent during a race; shown in front of the port until the port
+    // panel is set again.
+    bool boxStumm = false;
+
+    bool operator==(const Anschlussstand&) const = default;
+};
+
+// The lap tables' rows. Like the grid they stand for, rows cut off by a smaller row count
+// lose their contents for good, even when the count grows again.
+struct Tabellenrahmen {
+    std::int32_t zeilen = 1;
+    std::int32_t gueltig = std::numeric_limits<std::int32_t>::max();
+
+    bool operator==(const Tabellenrahmen&) const = default;
+};
+
+// The box watch: when the box was armed and last heard, on the system clock.
+struct Boxwachtstand {
+    std::int64_t scharf = 0;
+    std::optional<std::int64_t> gehoert;
+    bool stumm = false;
+
+    bool operator==(const Boxwachtstand&) const = default;
+};
+
+struct Rennstand {
+    Renneinstellungen einstellungen;
+    QString titel = QStringLiteral("Rundomat");
+    Anschlussstand anschluss;
+    Spuren<Spurstand> spuren{neueSpur(QStringLiteral("Fahrer 1")),
+                             neueSpur(QStringLiteral("Fahrer 2"))};
+
+    Sensoruhr sensoruhr = Sensoruhr::Leitungen;
+    Ampel ampel = Ampel::Dunkel;
+    Ampel ampelVorStart = Ampel::Dunkel; // the light before the last Start
+    int countdownZiffer = 0;
+    int countdownTicks = 0;
+
+    bool gestartet = false;   // Start was pressed: Stop is offered
+    bool optionenFrei = true; // the options and the Hall of Fame can be opened
+    bool signaleGesperrt = true;
+    bool rennenLaeuft = false; // released: a crossing is a lap, not a false start
+    bool rennuhrGestartet = false;
+    bool crashPause = false;
+    bool zweiterLauf = false;
+    bool einzelmodus = false; // one sensor serves both lanes
+    // The box reported a passage far from its clock in this race; told once a race.
+    bool boxzeitsprungGemeldet = false;
+
+    // Race clock. Ticks are those of the active clock (milliseconds, box or board ticks).
+    double startzeit = 0; // seconds, on the pause-adjusted scale of the signal times
+    std::int64_t pausenzeit = 0;
+    std::int64_t pausenBeginn = 0;
+    std::int64_t pausenEnde = 0;
+
+    double maxGeschw = 0;
+    QString maxGeschwFahrer; // who drove it, as named then
+
+    // The lanes in the order they came home, and in race mode the winner: the first home.
+    std::vector<int> zieleinlauf;
+    std::optional<int> rennsieger;
+
+    // A lane-change race: each heat by lane, and both heats by driver, numbered by the
+    // lane the driver takes in the second heat.
+    Spuren<Laufwerte> lauf1;
+    Spuren<Laufwerte> lauf2;
+    Spuren<Laufwerte> gesamt;
+
+    Tabellenrahmen tabelle;
+    Boxwachtstand boxwacht;
+
+    bool operator==(const Rennstand&) const = default;
+};

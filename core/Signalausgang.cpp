@@ -1,0 +1,12 @@
+#include "Signalausgang.h"
+
+QString ausgangText(Signalausgang ausgang) {
+    switch (ausgang) {
+    case Signalausgang::Angenommen: return QStringLiteral("angenommen");
+    case Signalausgang::Geprellt: return QStringLiteral("geprellt");
+    case Signalausgang::Gesperrt: return QStringLiteral("gesperrt");
+    case Signalausgang::Fehlstart: return QStringLiteral("Fehlstart");
+    case Signalausgang::Ignoriert: break;
+    }
+    return QStringLiteral("ignoriert");
+}

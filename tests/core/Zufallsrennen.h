@@ -1,0 +1,312 @@
+// Random races for the replay property: every input a race knows, in sequences a racer
+// could produce and some a racer would hardly manage (false starts, bounces, laps by hand,
+// crash pauses in the countdown and the race, Stop at any time, lane change with both
+// heats, training, flying start, box mode with a box that falls silent, a sensor board
+// that answers mid-race, races of one lap and very long ones). The race runs recorded;
+// its replay into a fresh race must give the same race.
+#pragma once
+
+#include "BoxUhr.h"
+#include "Fakes.h"
+#include "HauptfensterAnsicht.h"
+#include "Mitschnitt.h"
+#include "QtAusgabe.h"
+
+#include <random>
+
+// Every event the race tells, in a line each, with what a listener reads then.
+class Ereignisprotokoll final : public Rennbeobachter {
+public:
+    void rennenGestartet(const Rennen& r) override {
+        zeilen << QStringLiteral("start %1").arg(r.stand().zweiterLauf);
+    }
+    void ampelGesetzt(const Rennen&, Ampel ampel) override {
+        zeilen << QStringLiteral("ampel %1").arg(static_cast<int>(ampel));
+    }
+    void rundeGezaehlt(const Rennen&, const Rundenmeldung& m) override {
+        zeilen << QStringLiteral("runde %1 %2 %3 %4 %5 %6%7%8")
+                      .arg(m.spur)
+                      .arg(m.runde)
+                      .arg(m.rundenzeit, 0, 'g', 17)
+                      .arg(m.geschwindigkeit, 0, 'g', 17)
+                      .arg(m.rennzeit, 0, 'g', 17)
+                      .arg(m.vonHand)
+                      .arg(m.neueBestzeit)
+                      .arg(m.neueHoechstgeschwindigkeit);
+    }
+    void fehlstart(const Rennen&, int spur) override {
+        zeilen << QStringLiteral("fehlstart %1").arg(spur);
+    }
+    void crashPause(const Rennen&, bool an) override {
+        zeilen << QStringLiteral("crash %1").arg(an);
+    }
+    void spurFertig(const Rennen&, int spur, double rennzeit, int platz) override {
+        zeilen << QStringLiteral("fertig %1 %2 %3").arg(spur).arg(rennzeit, 0, 'g', 17).arg(platz);
+    }
+    void rennende(const Rennen&, int sieger) override {
+        zeilen << QStringLiteral("ende %1").arg(sieger);
+    }
+    void rennenGestoppt(const Rennen&) override { zeilen << QStringLiteral("stop"); }
+    void geaendert(const Rennen& r) override {
+        zeilen << QStringLiteral("geaendert %1").arg(r.aenderungen());
+    }
+
+    QStringList zeilen;
+};
+
+struct FesteTageszeit final : Tagesuhr {
+    QTime jetzt() override { return zeit; }
+    QTime zeit{20, 15, 0};
+};
+
+// A race wired to fakes through the recorder.
+struct Aufnahmebahn {
+    FakeUhr uhr;
+    FakeUhr platinenuhr{1'000'000};
+    FakeBox box;
+    BoxUhr boxuhr{box};
+    FakeZeitgeber timer;
+    FakeZeitgeber boxwacht;
+    FakeDialoge dialoge;
+    FakeKlang klang;
+    FakeSpeicher speicher;
+    FakeRekorde rekorde;
+    FesteTageszeit tageszeit;
+    Aufnahme aufnahme{
+        {uhr, boxuhr, platinenuhr, timer, boxwacht, dialoge, klang, box, speicher, rekorde},
+        tageszeit};
+    Rennen rennen{aufnahme.anschluesse()};
+    Ereignisprotokoll ereignisse;
+
+    Aufnahmebahn() {
+        rennen.aufzeichnen(aufnahme);
+        rennen.beobachterAnmelden(ereignisse);
+    }
+};
+
+// A fresh race that the record is replayed into, with outputs of its own.
+struct Wiedergabebahn {
+    FakeKlang klang;
+    FakeSpeicher speicher;
+    FakeRekorde rekorde;
+    Wiedergabe wiedergabe;
+    Rennen rennen{wiedergabe.anschluesse()};
+    Ereignisprotokoll ereignisse;
+
+    explicit Wiedergabebahn(const Mitschnitt& mitschnitt)
+        : wiedergabe(mitschnitt, klang, speicher, rekorde) {
+        rennen.beobachterAnmelden(ereignisse);
+    }
+};
+
+// What differs between a race and its replay, one line each; empty when they agree.
+inline QStringList unterschiede(const Aufnahmebahn& a, const Wiedergabebahn& w, bool abgespielt) {
+    QStringList u;
+    const auto pruefen = [&u](bool gleich, const char* was) {
+        if (!gleich)
+            u << QString::fromLatin1(was);
+    };
+    pruefen(abgespielt, "the replay went another way");
+    pruefen(a.rennen.stand() == w.rennen.stand(), "facts");
+    pruefen(hauptfensterAnsicht(a.rennen) == hauptfensterAnsicht(w.rennen), "main window");
+    pruefen(a.ereignisse.zeilen == w.ereignisse.zeilen, "events");
+    pruefen(a.klang.dateien == w.klang.dateien && a.klang.pieptoene == w.klang.pieptoene, "sounds");
+    pruefen(a.speicher.geschrieben == w.speicher.geschrieben &&
+                a.speicher.werte == w.speicher.werte,
+            "settings stored");
+    pruefen(a.rekorde.aufrufe == w.rekorde.aufrufe, "records");
+    QStringList meldungen;
+    for (const Meldung& m : a.dialoge.meldungen)
+        meldungen << m.text;
+    pruefen(meldungen == w.wiedergabe.meldungen(), "messages");
+    pruefen(a.dialoge.ergebnisfenster == w.wiedergabe.ergebnisfenster(), "result windows");
+    return u;
+}
+
+// Drives one random sequence of races, all inputs through the recorded race.
+class Zufallsfahrer {
+public:
+    Zufallsfahrer(Aufnahmebahn& bahn, std::uint32_t startwert) : b(bahn), m_zufall(startwert) {}
+
+    void fahren(int rennen) {
+        jetzt = 3'600'000 + wuerfel(0, 1'000'000);
+        b.box.zeitstempel = static_cast<std::int32_t>(wuerfel(-2'000'000'000, 2'000'000'000));
+        uhrenStellen();
+        b.rennen.titelSetzen(QStringLiteral("Bahn %1").arg(wuerfel(1, 9)));
+        if (ja(0.3))
+            b.rennen.portFehlt();
+        else
+            b.rennen.portGeoeffnet(QString::number(wuerfel(1, 4)));
+        for (int nummer = 0; nummer < rennen; ++nummer) {
+            zwischenRennen();
+            einRennen();
+        }
+    }
+
+private:
+    std::int64_t wuerfel(std::int64_t von, std::int64_t bis) {
+        return std::uniform_int_distribution<std::int64_t>(von, bis)(m_zufall);
+    }
+    bool ja(double wahrscheinlichkeit) {
+        return std::bernoulli_distribution(wahrscheinlichkeit)(m_zufall);
+    }
+    const Rennstand& s() const { return b.rennen.stand(); }
+
+    void uhrenStellen() {
+        b.uhr.stand = jetzt;
+        b.platinenuhr.stand = jetzt * 1000 + 123'456;
+    }
+    // Time passes in steps of 100 ms at most: the timers tick, the box sends its clock.
+    void warten(std::int64_t ms) {
+        while (ms > 0) {
+            const std::int64_t schritt = std::min<std::int64_t>(ms, 100);
+            ms -= schritt;
+            jetzt += schritt;
+            uhrenStellen();
+            if (boxSendet) {
+                b.box.zeitstempel = static_cast<std::int32_t>(
+                    static_cast<std::uint32_t>(b.box.zeitstempel) + schritt * 48 / 10);
+                b.rennen.boxGehoert();
+            }
+            if (schritt == 100) {
+                if (b.timer.enabled())
+                    b.rennen.countdownTick();
+                if (b.boxwacht.enabled())
+                    b.rennen.boxwachtTick();
+            }
+        }
+    }
+
+    // A car over a sensor, as its source hands it on: checked, then a lap signal.
+    void sensor(int spur) {
+        const Renneinstellungen& e = s().einstellungen;
+        if (e.raceControl) {
+            if (!boxSendet || s().signaleGesperrt)
+                return;
+            if (ja(0.01)) {
+                b.rennen.boxzeitsprung(spur, 12.5);
+                return;
+            }
+        }
+        const std::int64_t tick = e.raceControl                         ? b.boxuhr.ticks()
+                                  : s().sensoruhr == Sensoruhr::Platine ? b.platinenuhr.stand
+                                                                        : b.uhr.stand;
+        const double zeit = b.rennen.signalzeit(tick);
+        if (weitergeben(b.rennen.signalPruefen(spur, zeit))) {
+            const Signalweg weg = e.raceControl                         ? Signalweg::Box
+                                  : s().sensoruhr == Sensoruhr::Platine ? Signalweg::Platine
+                                                                        : Signalweg::Leitungen;
+            b.rennen.rundensignal(spur, zeit, weg);
+        }
+    }
+    void durchfahrt(int spur) {
+        if (ja(0.15))
+            b.rennen.handrunde(spur);
+        else
+            sensor(spur);
+        // A bouncing contact.
+        if (ja(0.2)) {
+            warten(wuerfel(1, 30));
+            sensor(spur);
+        }
+    }
+
+    // Between races: what a racer may change, and what the program hears meanwhile.
+    void zwischenRennen() {
+        if (ja(0.5))
+            einstellungenWuerfeln();
+        if (ja(0.2))
+            b.rennen.fahrerBenennen(static_cast<int>(wuerfel(1, 2)),
+                                    QStringLiteral("Fahrer %1").arg(wuerfel(1, 99)));
+        if (ja(0.1))
+            b.rennen.fahrerfarbeSetzen(static_cast<int>(wuerfel(1, 2)),
+                                       static_cast<Farbe>(wuerfel(0, 0xFFFFFF)));
+        if (ja(0.1))
+            b.rennen.einzelmodusUmschalten();
+        if (ja(0.1))
+            b.rennen.hoechstgeschwindigkeitZuruecksetzen();
+        if (ja(0.1))
+            b.rennen.ampelSetzen(ja(0.5) ? Ampel::Gelb : Ampel::Dunkel);
+        if (ja(0.1))
+            b.rennen.spurwechselVonVorn();
+        if (ja(0.05))
+            b.rennen.boxparameterSetzen({static_cast<std::int32_t>(wuerfel(0, 130)),
+                                         static_cast<std::int32_t>(wuerfel(0, 50)),
+                                         static_cast<std::int32_t>(wuerfel(0, 15)), ja(0.5)});
+        if (ja(0.05))
+            b.rennen.sensoruhrWechseln(ja(0.5) ? Sensoruhr::Platine : Sensoruhr::Leitungen);
+        if (ja(0.05))
+            b.rennen.platineErkannt();
+        if (ja(0.03))
+            b.rennen.simulationGestartet();
+        b.box.fehlt =
+            ja(0.05) ? std::optional<QString>(QStringLiteral("Fehlernr: 48")) : std::nullopt;
+        boxSendet = ja(0.85);
+        warten(wuerfel(0, 3000));
+    }
+
+    void einstellungenWuerfeln() {
+        Renneinstellungen e = s().einstellungen;
+        static const int Runden[] = {1, 1, 2, 3, 5, 10, 25};
+        e.rundenzahl = ja(0.02) ? 400 : Runden[wuerfel(0, 6)];
+        // A count the tables cannot hold: a message, and 10 laps.
+        if (ja(0.02))
+            e.rundenzahl = ja(0.5) ? 0 : Rundentabelle::GroessteRundenzahl + 1;
+        e.kurslaenge = static_cast<double>(wuerfel(1, 400)) / 10;
+        e.prellzeit = static_cast<double>(wuerfel(0, 30)) / 10;
+        e.rennmodus = ja(0.7);
+        e.spurwechsel = e.rennmodus && ja(0.4);
+        e.ohneCountdown = ja(0.25);
+        e.raceControl = ja(0.2);
+        e.maxGeschwManuell = ja(0.3);
+        e.rundenBeep = ja(0.3);
+        e.schnellsterRundenBeep = ja(0.3);
+        e.permanentesLogging = ja(0.3);
+        e.mitSound = ja(0.5);
+        e.ampelbilder = ja(0.7);
+        b.rennen.einstellungenAnwenden(e);
+    }
+
+    // One race, or one heat: Start, the countdown, laps until both lanes are home or
+    // something ends it early.
+    void einRennen() {
+        // Now and then a lap comes while a message waits for the racer.
+        if (ja(0.3))
+            b.dialoge.beimNaechstenModal = [this] { durchfahrt(static_cast<int>(wuerfel(1, 2))); };
+        b.rennen.startGedrueckt();
+        Spuren<std::int64_t> naechste{jetzt + wuerfel(4000, 7000), jetzt + wuerfel(4000, 7000)};
+        const Spuren<std::int64_t> rundenzeit{wuerfel(800, 6000), wuerfel(800, 6000)};
+        for (int schritt = 0; schritt < 4000 && s().gestartet; ++schritt) {
+            if (ja(0.01))
+                b.rennen.crashUmschalten();
+            if (ja(0.004))
+                b.rennen.startGedrueckt(); // Stop
+            if (s().einstellungen.raceControl && ja(0.01))
+                boxSendet = !boxSendet;
+            const int spur = naechste[1] <= naechste[2] ? 1 : 2;
+            warten(std::max<std::int64_t>(naechste[spur] - jetzt, 0));
+            if (!s().gestartet)
+                break;
+            durchfahrt(spur);
+            naechste[spur] = jetzt + rundenzeit[spur] + wuerfel(-300, 1500);
+        }
+        if (s().gestartet)
+            b.rennen.startGedrueckt();
+        warten(wuerfel(0, 500));
+    }
+
+    Aufnahmebahn& b;
+    std::mt19937 m_zufall;
+    std::int64_t jetzt = 0;
+    bool boxSendet = true;
+};
+
+// One random sequence of races: run recorded, replayed, compared.
+inline QStringList zufallsrennenPruefen(std::uint32_t startwert) {
+    Aufnahmebahn aufnahme;
+    std::mt19937 zufall(startwert);
+    Zufallsfahrer(aufnahme, startwert).fahren(1 + static_cast<int>(zufall() % 4));
+    Wiedergabebahn wiedergabe(aufnahme.aufnahme.mitschnitt());
+    const bool abgespielt = wiedergabe.wiedergabe.abspielen(wiedergabe.rennen);
+    return unterschiede(aufnahme, wiedergabe, abgespielt);
+}

@@ -1,0 +1,87 @@
+#include "Datenordner.h"
+#include "Rekordstelle.h"
+#include "Zufallsrennen.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+// The records the race calls, found only once they are built on the recorded dialogs.
+struct Rekordweg final : Rekorde {
+    void hofPruefen(const Rennen& rennen) override { ziel->hofPruefen(rennen); }
+    void ergebnisSpeichern(const Rennen& rennen) override { ziel->ergebnisSpeichern(rennen); }
+    Rekorde* ziel = nullptr;
+};
+
+// Two races with permanent logging: the first takes the Hall of Fame's first rank under
+// the name typed, the second is slower; each writes a result file named by the time of day.
+void zweiRennen(Rennen& rennen, FakeUhr& uhr, FesteTageszeit& tageszeit) {
+    Renneinstellungen e;
+    e.rundenzahl = 5;
+    e.permanentesLogging = true;
+    rennen.einstellungenAnwenden(e);
+    for (const double rundenzeit : {2.5, 3.5}) {
+        rennen.startGedrueckt();
+        for (int tick = 0; tick < 50; ++tick) {
+            uhr.stand += 100;
+            rennen.countdownTick();
+        }
+        for (int runde = 0; runde <= 5; ++runde)
+            for (int spur = 1; spur <= 2; ++spur) {
+                uhr.stand += std::llround(rundenzeit * 500) + spur * 7;
+                rennen.handrunde(spur);
+            }
+        tageszeit.zeit = tageszeit.zeit.addSecs(75);
+    }
+}
+} // namespace
+
+// The replayed race writes the same hof.ini and result files, byte for byte, in a folder
+// of its own: the name typed and the time of day come from the record.
+TEST(Wiedergabe, HallOfFameUndErgebnisdateienAufsByte) {
+    Datenordner original;
+    FakeUhr uhr;
+    uhr.stand = 7'200'000;
+    FakeUhr platinenuhr{1'000'000};
+    FakeBox box;
+    BoxUhr boxuhr{box};
+    FakeZeitgeber countdown;
+    FakeZeitgeber boxwacht;
+    FakeDialoge dialoge;
+    dialoge.eingabeAntworten = {QStringLiteral("Ida")};
+    FakeKlang klang;
+    FakeSpeicher speicher;
+    FesteTageszeit tageszeit;
+    Rekordweg weg;
+    Aufnahme aufnahme(
+        {uhr, boxuhr, platinenuhr, countdown, boxwacht, dialoge, klang, box, speicher, weg},
+        tageszeit);
+    Hofmodul hof(original.daten, aufnahme.dialoge());
+    Ergebnisexport ergebnis(original.daten, aufnahme.dialoge(), aufnahme.tagesuhr());
+    Rekordstelle stelle(hof, ergebnis);
+    weg.ziel = &stelle;
+    hof.HofLesen();
+    Rennen rennen(aufnahme.anschluesse());
+    rennen.aufzeichnen(aufnahme);
+    zweiRennen(rennen, uhr, tageszeit);
+    ASSERT_EQ(original.dateien(),
+              (QStringList{"Rennergebnis201500.txt", "Rennergebnis201615.txt", "hof.ini"}));
+    ASSERT_EQ(hof.liste().HofName[1], "Ida");
+
+    Datenordner kopie;
+    FakeKlang klang2;
+    FakeSpeicher speicher2;
+    Rekordweg weg2;
+    Wiedergabe wiedergabe(aufnahme.mitschnitt(), klang2, speicher2, weg2);
+    Hofmodul hof2(kopie.daten, wiedergabe.dialoge());
+    Ergebnisexport ergebnis2(kopie.daten, wiedergabe.dialoge(), wiedergabe.tagesuhr());
+    Rekordstelle stelle2(hof2, ergebnis2);
+    weg2.ziel = &stelle2;
+    hof2.HofLesen();
+    Rennen nochmal(wiedergabe.anschluesse());
+    ASSERT_TRUE(wiedergabe.abspielen(nochmal));
+
+    ASSERT_EQ(kopie.dateien(), original.dateien());
+    for (const QString& datei : original.dateien())
+        EXPECT_EQ(kopie.lesen(datei), original.lesen(datei)) << datei.toStdString();
+    EXPECT_EQ(nochmal.stand(), rennen.stand());
+}
