@@ -120,7 +120,7 @@ Signalquelle Anwendung::signalquelle() const {
 
 void Anwendung::fensterAnmelden() {
     m_dialoge.fensterAnmelden(Fenster::Dialog, [this](QWidget* eltern) {
-        DialogLogik logik(m_rennen, m_speicher, m_port, m_dialoge, m_rekorde,
+        DialogLogik logik(m_rennen, m_speicher, m_port, m_dialoge,
                           [this] { return RaceControlVersion(m_box, m_dialoge); });
         logik.Form_Load();
         DialogFenster fenster(logik, eltern);

@@ -103,7 +103,7 @@ private:
     Programmstart m_start{m_rennen, m_speicher, m_port, m_dialoge, [this] { m_hof.HofLesen(); }};
     Fahrernamen m_fahrer{m_rennen, m_speicher, m_dialoge};
     Zuschauerbetrieb m_zuschauer{m_rennen, m_speicher, m_dialoge};
-    Tastatur m_tastatur{m_rennen, m_start, m_rekorde, m_dialoge, m_fahrer, m_zuschauer};
+    Tastatur m_tastatur{m_rennen, m_start, m_dialoge, m_fahrer, m_zuschauer};
     Verlaufsschreiber m_verlauf{m_daten.pfad(Verlaufsdatenbank::Dateiname)};
     Verlaufsmeldungen m_verlaufsmeldungen{m_dialoge,
                                           m_daten.anzeigepfad(Verlaufsdatenbank::Dateiname)};

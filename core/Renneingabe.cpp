@@ -34,6 +34,7 @@ void eingeben(Rennen& r, const Renneingabe& eingabe) {
                    [&](const PortFehlt&) { r.portFehlt(); },
                    [&](const PlatineErkannt&) { r.platineErkannt(); },
                    [&](const SimulationGestartet&) { r.simulationGestartet(); },
+            [&](const ErgebnisSpeichern&) { r.ergebnisSpeichern(); },
                },
                eingabe);
 }

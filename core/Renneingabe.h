@@ -99,6 +99,9 @@ struct PortFehlt {
 struct PlatineErkannt {
     bool operator==(const PlatineErkannt&) const = default;
 };
+struct ErgebnisSpeichern {
+    bool operator==(const ErgebnisSpeichern&) const = default;
+};
 struct SimulationGestartet {
     bool operator==(const SimulationGestartet&) const = default;
 };
@@ -113,7 +116,7 @@ using Renneingabe =
                  Eingabe::FahrerfarbeSetzen, Eingabe::EinzelmodusUmschalten,
                  Eingabe::HoechstgeschwindigkeitZuruecksetzen, Eingabe::AmpelSetzen,
                  Eingabe::SpurwechselVonVorn, Eingabe::PortGeoeffnet, Eingabe::PortFehlt,
-                 Eingabe::PlatineErkannt, Eingabe::SimulationGestartet>;
+                 Eingabe::PlatineErkannt, Eingabe::SimulationGestartet, Eingabe::ErgebnisSpeichern>;
 
 // Hears every input of a race as it arrives, before the race acts on it.
 class Eingabeschreiber {

@@ -131,6 +131,12 @@ void Rennen::spurwechselVonVorn() {
     geaendert();
 }
 
+void Rennen::ergebnisSpeichern() {
+    eingabeMelden(Eingabe::ErgebnisSpeichern{});
+    m_an.rekorde.ergebnisSpeichern(*this);
+    geaendert();
+}
+
 void Rennen::portGeoeffnet(const QString& port) {
     eingabeMelden(Eingabe::PortGeoeffnet{port});
     // The box's port opens for a race to come: the light goes dark until it is armed.

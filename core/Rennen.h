@@ -101,6 +101,8 @@ public:
     void ampelSetzen(Ampel ampel);
     // A lane-change race begins again with its first heat (the options changed it).
     void spurwechselVonVorn();
+    // Shift+D, or the options' button: the lap tables go to a result file.
+    void ergebnisSpeichern();
 
     // The signal source's port, as the status bar and the title show it. A port of the
     // timing box arms nothing yet, but darkens the light.

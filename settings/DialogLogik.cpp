@@ -23,9 +23,9 @@ QString mitKomma(QString text) {
 } // namespace
 
 DialogLogik::DialogLogik(Rennen& rennen, Einstellungsspeicher& speicher, Portsteuerung& port,
-                         Dialoge& dialoge, Rekorde& rekorde,
+                         Dialoge& dialoge,
                          std::function<std::optional<QString>()> raceControlVersion)
-    : m_rennen(rennen), m_werte(speicher), m_port(port), m_dialoge(dialoge), m_rekorde(rekorde),
+    : m_rennen(rennen), m_werte(speicher), m_port(port), m_dialoge(dialoge),
       m_raceControlVersion(std::move(raceControlVersion)) {}
 
 void DialogLogik::Form_Load() {
@@ -207,7 +207,7 @@ void DialogLogik::BuAnsagen_Click() {
 }
 
 void DialogLogik::buErgInDat_Click() {
-    m_rekorde.ergebnisSpeichern(m_rennen);
+    m_rennen.ergebnisSpeichern();
 }
 
 void DialogLogik::BuHilfe_Click() {

@@ -6,7 +6,6 @@
 
 #include "Einstellungswerte.h"
 #include "Portsteuerung.h"
-#include "Rekorde.h"
 #include "Rennen.h"
 
 #include <functional>
@@ -35,7 +34,7 @@ using Kontrollkaestchen = bool DialogAnsicht::*;
 class DialogLogik {
 public:
     DialogLogik(Rennen& rennen, Einstellungsspeicher& speicher, Portsteuerung& port,
-                Dialoge& dialoge, Rekorde& rekorde,
+                Dialoge& dialoge,
                 std::function<std::optional<QString>()> raceControlVersion);
 
     DialogAnsicht Dialog;
@@ -71,7 +70,6 @@ private:
     Einstellungswerte m_werte;
     Portsteuerung& m_port;
     Dialoge& m_dialoge;
-    Rekorde& m_rekorde;
     // The box library's version; nothing when it cannot be used (it has said why).
     std::function<std::optional<QString>()> m_raceControlVersion;
     bool m_geschlossen = false;

@@ -1,8 +1,8 @@
 #include "Tastatur.h"
 
-Tastatur::Tastatur(Rennen& rennen, Programmstart& start, Rekorde& rekorde, Dialoge& dialoge,
+Tastatur::Tastatur(Rennen& rennen, Programmstart& start, Dialoge& dialoge,
                    Fahrernamen& fahrer, Zuschaueranzeige& zuschauer)
-    : m_rennen(rennen), m_start(start), m_rekorde(rekorde), m_dialoge(dialoge), m_fahrer(fahrer),
+    : m_rennen(rennen), m_start(start), m_dialoge(dialoge), m_fahrer(fahrer),
       m_zuschauer(zuschauer) {}
 
 void Tastatur::Form_KeyDown(Taste taste, int umschaltung) {
@@ -33,7 +33,7 @@ void Tastatur::Form_KeyDown(Taste taste, int umschaltung) {
     case Taste::Z: m_zuschauer.umschalten(); break;
     case Taste::D:
         if (gesperrt)
-            m_rekorde.ergebnisSpeichern(r);
+            r.ergebnisSpeichern();
         break;
     case Taste::M:
         if (gesperrt)

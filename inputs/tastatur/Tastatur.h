@@ -8,7 +8,6 @@
 
 #include "Fahrernamen.h"
 #include "Programmstart.h"
-#include "Rekorde.h"
 #include "Rennen.h"
 
 // The keys the table knows, whatever the keyboard layout prints on them.
@@ -50,7 +49,7 @@ public:
 
 class Tastatur {
 public:
-    Tastatur(Rennen& rennen, Programmstart& start, Rekorde& rekorde, Dialoge& dialoge,
+    Tastatur(Rennen& rennen, Programmstart& start, Dialoge& dialoge,
              Fahrernamen& fahrer, Zuschaueranzeige& zuschauer);
 
     void Form_KeyDown(Taste taste, int umschaltung);
@@ -62,7 +61,6 @@ public:
 private:
     Rennen& m_rennen;
     Programmstart& m_start;
-    Rekorde& m_rekorde;
     Dialoge& m_dialoge;
     Fahrernamen& m_fahrer;
     Zuschaueranzeige& m_zuschauer;

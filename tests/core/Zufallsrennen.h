@@ -239,6 +239,8 @@ private:
             b.rennen.platineErkannt();
         if (ja(0.03))
             b.rennen.simulationGestartet();
+        if (ja(0.1))
+            b.rennen.ergebnisSpeichern();
         b.box.fehlt =
             ja(0.05) ? std::optional<QString>(QStringLiteral("Fehlernr: 48")) : std::nullopt;
         boxSendet = ja(0.85);

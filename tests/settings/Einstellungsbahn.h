@@ -17,7 +17,7 @@ struct Einstellungsbahn : Rennbahn {
         ablauf << portsteuerung.aufrufe;
     }
     DialogLogik dialogOeffnen() {
-        DialogLogik d(rennen, speicher, portsteuerung, dialoge, rekorde,
+        DialogLogik d(rennen, speicher, portsteuerung, dialoge,
                       [this] { return version; });
         d.Form_Load();
         return d;

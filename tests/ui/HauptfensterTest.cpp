@@ -21,7 +21,7 @@ namespace {
 struct Fensterbahn : Einstellungsbahn {
     Fahrernamen fahrer{rennen, speicher, dialoge};
     OhneZuschauer zuschauer;
-    Tastatur tastatur{rennen, start, rekorde, dialoge, fahrer, zuschauer};
+    Tastatur tastatur{rennen, start, dialoge, fahrer, zuschauer};
     std::unique_ptr<Hauptfenster> fenster;
 
     // As in the program: the window exists before the start-up sizes the lap tables.

@@ -59,7 +59,7 @@ TEST(Klartext, NamenMitMarkupErscheinenWieGetippt) {
     QtDialoge dialoge;
     Fahrernamen fahrer{b.rennen, b.speicher, dialoge};
     OhneZuschauer zuschauer;
-    Tastatur tastatur{b.rennen, b.start, b.rekorde, b.dialoge, fahrer, zuschauer};
+    Tastatur tastatur{b.rennen, b.start, b.dialoge, fahrer, zuschauer};
     Hauptfenster fenster(b.rennen, b.start, tastatur, fahrer);
     dialoge.elternSetzen(&fenster);
     b.starteProgramm();

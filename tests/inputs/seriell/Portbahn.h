@@ -41,7 +41,7 @@ struct Portbahn : Rennbahn {
         return texte;
     }
     DialogLogik dialog() {
-        return DialogLogik(rennen, speicher, steuerung, dialoge, rekorde,
+        return DialogLogik(rennen, speicher, steuerung, dialoge,
                            [] { return QStringLiteral("1.3"); });
     }
 };

@@ -14,7 +14,7 @@ struct Zuschauerliste : Zuschaueranzeige {
 struct Tastaturbahn : Einstellungsbahn {
     Fahrernamen fahrer{rennen, speicher, dialoge};
     Zuschauerliste zuschauer;
-    Tastatur tastatur{rennen, start, rekorde, dialoge, fahrer, zuschauer};
+    Tastatur tastatur{rennen, start, dialoge, fahrer, zuschauer};
 
     void taste(Taste t, int umschaltung = Umschaltung::Shift) {
         tastatur.Form_KeyDown(t, umschaltung);
