@@ -1,10 +1,13 @@
 #!/usr/bin/python3
-# The live page in a real browser, as a phone held upright shows it: headless Chromium
-# (driven through chromium-driver) on 127.0.0.1 only. Talks with the test script line by
-# line: prints "geladen" once the page is open, then waits for a line on stdin before each
-# check; ends by itself after 120 s at the latest.
+# The live page in a real browser, as a phone held upright shows it, then as a laptop and
+# a television do: headless Chromium (driven through chromium-driver) on 127.0.0.1 only.
+# Talks with the test script line by line: prints "geladen" once the page is open, then
+# waits for a line on stdin before each check; ends by itself after 120 s at the latest.
 #   zuschauerseite.py URL ARBEITSORDNER
-#   "runde"     -> prints "runde NAME1|NAME2|LETZTE1|GEFAHREN1" after lane 1's first lap
+#   "runde"     -> prints "runde NAME1|NAME2|LETZTE1|GEFAHREN1" after lane 1's first lap;
+#                  a name of more than 40 characters as its first 7 and its length
+#   "breiten"   -> prints "breiten gut", or what is wrong, after looking at the page at
+#                  390, 1280 and 1920 pixels wide (screenshots seite-BREITE.png)
 #   "ende TEXT" -> prints "ende TEXT" once the result line reads TEXT
 import re
 import signal
@@ -37,6 +40,52 @@ def text(browser, element):
     return browser.execute_script("return document.getElementById(arguments[0]).textContent", element)
 
 
+def kurz(name):
+    return name if len(name) <= 40 else name[:7] + str(len(name))
+
+
+# What is wrong with the page at this size, as a list of German sentences.
+MASSE = """
+const teil = id => document.getElementById(id).getBoundingClientRect();
+const name = document.getElementById("s2-name");
+const zeile = parseFloat(getComputedStyle(name).lineHeight) || name.offsetHeight;
+return {
+    breite: innerWidth, hoehe: innerHeight,
+    schrift: parseFloat(getComputedStyle(document.documentElement).fontSize),
+    spur1: teil("spur1"), spur2: teil("spur2"), mitte: document.querySelector(".mitte")
+        .getBoundingClientRect(), main: document.querySelector("main").getBoundingClientRect(),
+    nameHoch: name.getBoundingClientRect().height, zeile: zeile,
+    nameGekuerzt: name.scrollWidth > name.clientWidth, nameTitel: name.title,
+    nameText: name.textContent, seiteBreit: document.documentElement.scrollWidth,
+    uhr: document.getElementById("rennuhr").textContent,
+    uhrSichtbar: document.getElementById("rennuhr").getBoundingClientRect().height > 0,
+    positionen: [1, 2].map(s => document.getElementById("s" + s + "-position").textContent)
+};
+"""
+
+
+def maengel(m, breit):
+    falsch = []
+    if m["seiteBreit"] > m["breite"]:
+        falsch.append("die Seite ist breiter als das Fenster: %d" % m["seiteBreit"])
+    if m["nameHoch"] > 1.5 * m["zeile"] or not m["nameGekuerzt"]:
+        falsch.append("der lange Name steht nicht gekürzt auf einer Zeile")
+    if m["nameTitel"] != m["nameText"]:
+        falsch.append("der Titel des Namens ist nicht der ganze Name")
+    if not (m["uhrSichtbar"] and re.fullmatch(r"\d+:\d\d,\d", m["uhr"])):
+        falsch.append("keine Rennuhr: '%s'" % m["uhr"])
+    if sorted(m["positionen"]) != ["P1", "P2"]:
+        falsch.append("Positionen: %s" % m["positionen"])
+    if breit:
+        if abs(m["spur1"]["top"] - m["spur2"]["top"]) > 1 or m["spur2"]["left"] < m["spur1"]["right"]:
+            falsch.append("die Spuren stehen nicht nebeneinander")
+        if m["main"]["bottom"] < 0.6 * m["hoehe"]:
+            falsch.append("der Stand füllt nur %d von %d Pixeln Höhe" % (m["main"]["bottom"], m["hoehe"]))
+    elif not (m["mitte"]["bottom"] <= m["spur1"]["top"] < m["spur2"]["top"]):
+        falsch.append("schmal: nicht Ampel, Spur 1, Spur 2 untereinander")
+    return falsch
+
+
 # The first answer alone, before any script: it already holds the drivers. Straight to
 # 127.0.0.1, whatever proxy the environment names.
 direkt = urllib.request.build_opener(urllib.request.ProxyHandler({}))
@@ -66,8 +115,22 @@ try:
             WebDriverWait(browser, 20).until(
                 lambda b: re.fullmatch(r"\d+,\d{3} s", text(b, "s1-letzte")))
             browser.save_screenshot(arbeit + "/seite.png")
-            melden("runde " + "|".join(text(browser, e) for e in
+            melden("runde " + "|".join(kurz(text(browser, e)) for e in
                                        ("s1-name", "s2-name", "s1-letzte", "s1-gefahren")))
+        elif befehl[0] == "breiten":
+            falsch, schriften = [], []
+            for breite, hoehe in ((390, 844), (1280, 720), (1920, 1080)):
+                browser.set_window_size(breite, hoehe)
+                # The window's outer size holds the browser's frame: make the page that size.
+                innen = browser.execute_script("return [innerWidth, innerHeight]")
+                browser.set_window_size(2 * breite - innen[0], 2 * hoehe - innen[1])
+                m = browser.execute_script(MASSE)
+                schriften.append(m["schrift"])
+                falsch += ["%d px: %s" % (breite, f) for f in maengel(m, breite > 800)]
+                browser.save_screenshot("%s/seite-%d.png" % (arbeit, breite))
+            if not schriften[0] < schriften[1] < schriften[2]:
+                falsch.append("die Schrift wächst nicht mit: %s" % schriften)
+            melden("breiten " + ("; ".join(falsch) or "gut"))
         elif befehl[0] == "ende":
             erwartet = befehl[1].strip()
             WebDriverWait(browser, 20).until(lambda b: text(b, "ergebnis") == erwartet)
