@@ -134,7 +134,8 @@ void rennseiteFuellen(VerlaufAnsicht& a, qint64 nummer, const Rennaufzeichnung& 
                                    : QStringLiteral("Spur %1").arg(spur);
             a.angaben << wo + QStringLiteral(" – ") + f.fahrer + QStringLiteral(": ") +
                              fahrtText(f);
-            Kurve k = rundenkurve(f, f.fahrer + QStringLiteral(" (") + wo + QLatin1Char(')'));
+            // Heat and lane first: the chart's legend cuts a long entry at its end.
+            Kurve k = rundenkurve(f, wo + QStringLiteral(": ") + f.fahrer);
             k.farbe = fahrerfarbe(r, lauf, spur);
             k.gestrichelt = lauf > 0;
             a.diagramm.kurven.push_back(std::move(k));

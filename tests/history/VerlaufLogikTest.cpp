@@ -87,7 +87,7 @@ TEST(VerlaufLogik, RennenUndFahrerSeiteMitDiagrammUndZurueck) {
                      "(Runde 1), 1 Runde von Hand"}));
     const std::vector<Kurve>& k = b.a().diagramm.kurven;
     ASSERT_EQ(k.size(), 2u);
-    EXPECT_EQ(k[1].name, "Bernd (Spur 2)");
+    EXPECT_EQ(k[1].name, "Spur 2: Bernd");
     EXPECT_EQ(k[1].punkte, (std::vector<QPointF>{{1, 4}, {2, 4}}));
     EXPECT_EQ(k[0].bestzeiten, std::vector<QPointF>{QPointF(2, 2.5)});
     EXPECT_EQ(k[1].handrunden, std::vector<QPointF>{QPointF(2, 4)});
@@ -122,7 +122,7 @@ TEST(VerlaufLogik, SpurwechselHatVierLinienInDenFarbenDerZweiFahrer) {
     rennseiteFuellen(a, 7, r);
     const std::vector<Kurve>& k = a.diagramm.kurven;
     ASSERT_EQ(k.size(), 4u);
-    EXPECT_EQ(k[2].name, "Bernd (Lauf 2, Spur 1)");
+    EXPECT_EQ(k[2].name, "Lauf 2, Spur 1: Bernd");
     EXPECT_EQ(k[0].farbe, Farben::Hellgrau);
     EXPECT_EQ(k[3].farbe, Farben::Hellgrau) << "Anna's lines share her colour";
     EXPECT_EQ(k[1].farbe, 0x00FFFFu);
