@@ -44,46 +44,24 @@ def kurz(name):
     return name if len(name) <= 40 else name[:7] + str(len(name))
 
 
-# What is wrong with the page at this size, as a list of German sentences.
-MASSE = """
-const teil = id => document.getElementById(id).getBoundingClientRect();
-const name = document.getElementById("s2-name");
-const zeile = parseFloat(getComputedStyle(name).lineHeight) || name.offsetHeight;
-return {
-    breite: innerWidth, hoehe: innerHeight,
-    schrift: parseFloat(getComputedStyle(document.documentElement).fontSize),
-    spur1: teil("spur1"), spur2: teil("spur2"), mitte: document.querySelector(".mitte")
-        .getBoundingClientRect(), main: document.querySelector("main").getBoundingClientRect(),
-    nameHoch: name.getBoundingClientRect().height, zeile: zeile,
-    nameGekuerzt: name.scrollWidth > name.clientWidth, nameTitel: name.title,
-    nameText: name.textContent, seiteBreit: document.documentElement.scrollWidth,
-    uhr: document.getElementById("rennuhr").textContent,
-    uhrSichtbar: document.getElementById("rennuhr").getBoundingClientRect().height > 0,
-    positionen: [1, 2].map(s => document.getElementById("s" + s + "-position").textContent)
-};
+# What is wrong with the page as it is laid out now; arguments[0]: whether the lanes are to
+# stand side by side. Returns the root type size and the German complaints.
+PRUEFEN = """
+const box = e => (typeof e == "string" ? document.querySelector(e) : e).getBoundingClientRect();
+const name = document.getElementById("s2-name"), s1 = box("#spur1"), s2 = box("#spur2");
+const falsch = [];
+if (document.documentElement.scrollWidth > innerWidth) falsch.push("breiter als das Fenster");
+if (box(name).height > 2 * parseFloat(getComputedStyle(name).fontSize)
+    || name.scrollWidth <= name.clientWidth || name.title != name.textContent)
+    falsch.push("der lange Name steht nicht gekürzt auf einer Zeile, ganz im Titel");
+if (!/^\\d+:\\d\\d,\\d$/.test(document.getElementById("rennuhr").textContent))
+    falsch.push("keine Rennuhr");
+if (arguments[0] && (Math.abs(s1.top - s2.top) > 1 || box("main").bottom < 0.6 * innerHeight))
+    falsch.push("die Spuren stehen nicht nebeneinander über die Höhe");
+if (!arguments[0] && !(box(".mitte").bottom <= s1.top && s1.bottom <= s2.top))
+    falsch.push("nicht Ampel, Spur 1, Spur 2 untereinander");
+return [parseFloat(getComputedStyle(document.documentElement).fontSize), falsch];
 """
-
-
-def maengel(m, breit):
-    falsch = []
-    if m["seiteBreit"] > m["breite"]:
-        falsch.append("die Seite ist breiter als das Fenster: %d" % m["seiteBreit"])
-    if m["nameHoch"] > 1.5 * m["zeile"] or not m["nameGekuerzt"]:
-        falsch.append("der lange Name steht nicht gekürzt auf einer Zeile")
-    if m["nameTitel"] != m["nameText"]:
-        falsch.append("der Titel des Namens ist nicht der ganze Name")
-    if not (m["uhrSichtbar"] and re.fullmatch(r"\d+:\d\d,\d", m["uhr"])):
-        falsch.append("keine Rennuhr: '%s'" % m["uhr"])
-    if sorted(m["positionen"]) != ["P1", "P2"]:
-        falsch.append("Positionen: %s" % m["positionen"])
-    if breit:
-        if abs(m["spur1"]["top"] - m["spur2"]["top"]) > 1 or m["spur2"]["left"] < m["spur1"]["right"]:
-            falsch.append("die Spuren stehen nicht nebeneinander")
-        if m["main"]["bottom"] < 0.6 * m["hoehe"]:
-            falsch.append("der Stand füllt nur %d von %d Pixeln Höhe" % (m["main"]["bottom"], m["hoehe"]))
-    elif not (m["mitte"]["bottom"] <= m["spur1"]["top"] < m["spur2"]["top"]):
-        falsch.append("schmal: nicht Ampel, Spur 1, Spur 2 untereinander")
-    return falsch
 
 
 # The first answer alone, before any script: it already holds the drivers. Straight to
@@ -124,9 +102,9 @@ try:
                 # The window's outer size holds the browser's frame: make the page that size.
                 innen = browser.execute_script("return [innerWidth, innerHeight]")
                 browser.set_window_size(2 * breite - innen[0], 2 * hoehe - innen[1])
-                m = browser.execute_script(MASSE)
-                schriften.append(m["schrift"])
-                falsch += ["%d px: %s" % (breite, f) for f in maengel(m, breite > 800)]
+                schrift, fehler = browser.execute_script(PRUEFEN, breite > 800)
+                schriften.append(schrift)
+                falsch += ["%d px: %s" % (breite, f) for f in fehler]
                 browser.save_screenshot("%s/seite-%d.png" % (arbeit, breite))
             if not schriften[0] < schriften[1] < schriften[2]:
                 falsch.append("die Schrift wächst nicht mit: %s" % schriften)

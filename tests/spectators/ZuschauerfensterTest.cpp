@@ -18,17 +18,16 @@ public:
     QStringList tasten;
 };
 
-// How many of the widget's pixels are near this colour, as it shows on the screen.
-int pixelInFarbe(QWidget* w, const QColor& farbe) {
+// How many of the widget's pixels show about this colour.
+int pixelInFarbe(QWidget* w, const QColor& f) {
     const QImage bild = w->grab().toImage();
     int anzahl = 0;
-    for (int y = 0; y < bild.height(); ++y)
-        for (int x = 0; x < bild.width(); ++x) {
-            const QColor p = bild.pixelColor(x, y);
-            anzahl += std::abs(p.red() - farbe.red()) + std::abs(p.green() - farbe.green()) +
-                          std::abs(p.blue() - farbe.blue()) <
-                      40;
-        }
+    for (int i = 0; i < bild.width() * bild.height(); ++i) {
+        const QColor p = bild.pixelColor(i % bild.width(), i / bild.width());
+        anzahl += std::abs(p.red() - f.red()) + std::abs(p.green() - f.green()) +
+                      std::abs(p.blue() - f.blue()) <
+                  40;
+    }
     return anzahl;
 }
 
