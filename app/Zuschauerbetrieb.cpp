@@ -9,8 +9,10 @@
 
 Zuschauerbetrieb::Zuschauerbetrieb(Rennen& rennen, Einstellungsspeicher& speicher, Dialoge& dialoge,
                                    QWidget& hauptfenster)
-    : m_stand(rennen), m_einstellungen(speicher), m_dialoge(dialoge), m_hauptfenster(hauptfenster) {
+    : m_stand(rennen, m_uhr, m_takt), m_einstellungen(speicher), m_dialoge(dialoge),
+      m_hauptfenster(hauptfenster) {
     rennen.beobachterAnmelden(m_stand);
+    m_takt.beiJedemTick([this] { m_stand.taktSchlag(); });
     m_stand.beiAenderung([this](const Zuschaueransicht& ansicht) {
         m_web.veroeffentlichen(ansicht);
         if (m_fenster)

@@ -4,7 +4,9 @@
 #pragma once
 
 #include "Dialoge.h"
+#include "QtZeitgeber.h"
 #include "Tastatur.h"
+#include "Uhr.h"
 #include "Webserver.h"
 #include "Zuschauereinstellungen.h"
 #include "Zuschauerfenster.h"
@@ -38,6 +40,9 @@ private:
     void schliessen();
     void lageMerken();
 
+    // The race clock's tenths; before the standings, which take them.
+    Systemuhr m_uhr;
+    QtZeitgeber m_takt;
     Zuschauerstand m_stand;
     Webserver m_web;
     Zuschauereinstellungen m_einstellungen;

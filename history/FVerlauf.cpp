@@ -1,5 +1,6 @@
 #include "FVerlauf.h"
 
+#include "Namenspaarfeld.h"
 #include "Rennlistenmodell.h"
 #include "Verlaufsdiagramm.h"
 
@@ -77,6 +78,7 @@ void FVerlauf::aufbauen() {
     m_liste->setObjectName(QStringLiteral("liste"));
     m_modell = new Rennlistenmodell(m_liste);
     m_liste->setModel(m_modell);
+    m_liste->setItemDelegateForColumn(3, new Namenspaarfeld(m_liste));
     m_liste->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_liste->setSelectionMode(QAbstractItemView::SingleSelection);
     m_liste->setEditTriggers(QAbstractItemView::NoEditTriggers);

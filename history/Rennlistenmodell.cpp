@@ -1,5 +1,7 @@
 #include "Rennlistenmodell.h"
 
+#include "Namenspaarfeld.h"
+
 namespace {
 const QString Spalten[] = {QStringLiteral("Nr."),        QStringLiteral("Datum"),
                            QStringLiteral("Modus"),      QStringLiteral("Fahrer"),
@@ -23,6 +25,8 @@ QVariant Rennlistenmodell::data(const QModelIndex& index, int rolle) const {
         return index.column() == 0 || index.column() == 4
                    ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
                    : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
+    if (rolle == Namenspaarfeld::NamenRolle)
+        return index.column() == 3 ? QVariant(QStringList{z.namen[1], z.namen[2]}) : QVariant();
     if (rolle != Qt::DisplayRole && rolle != Qt::ToolTipRole)
         return {};
     switch (index.column()) {

@@ -44,7 +44,8 @@ void Rennmitschrift::rennenGestartet(const Rennen& r) {
     Spuren<Spurfahrt> fahrten;
     for (int spur = 1; spur <= 2; ++spur) {
         fahrten[spur].fahrer = r.Fahrer[spur];
-        fahrten[spur].farbe = r.fR.LaFahrer[spur].ForeColor;
+        // A colour is the driver's: in the second heat that of the lane of their first.
+        fahrten[spur].farbe = r.fR.LaFahrer[zweiterLauf ? andereSpur(spur) : spur].ForeColor;
     }
     m_rennen->laeufe.push_back(std::move(fahrten));
     m_laeuft = true;

@@ -25,6 +25,7 @@ struct Rennzeile {
 struct Kurve {
     QString name;
     std::optional<Farbe> farbe; // none: the chart's own
+    bool gestrichelt = false;   // the second heat of a lane-change race
     std::vector<QPointF> punkte;
     std::vector<QPointF> bestzeiten; // marked as the best lap
     std::vector<QPointF> handrunden; // marked as given by hand

@@ -2,6 +2,7 @@
 
 #include "Fakes.h"
 #include "QtAusgabe.h"
+#include "Verlaufsseiten.h"
 #include "Verlaufsspeicher.h"
 #include "Verlaufstest.h"
 
@@ -86,7 +87,7 @@ TEST(VerlaufLogik, RennenUndFahrerSeiteMitDiagrammUndZurueck) {
                      "(Runde 1), 1 Runde von Hand"}));
     const std::vector<Kurve>& k = b.a().diagramm.kurven;
     ASSERT_EQ(k.size(), 2u);
-    EXPECT_EQ(k[1].name, "Bernd (Spur 2)");
+    EXPECT_EQ(k[1].name, "Spur 2: Bernd");
     EXPECT_EQ(k[1].punkte, (std::vector<QPointF>{{1, 4}, {2, 4}}));
     EXPECT_EQ(k[0].bestzeiten, std::vector<QPointF>{QPointF(2, 2.5)});
     EXPECT_EQ(k[1].handrunden, std::vector<QPointF>{QPointF(2, 4)});
@@ -108,6 +109,28 @@ TEST(VerlaufLogik, RennenUndFahrerSeiteMitDiagrammUndZurueck) {
     EXPECT_EQ(b.a().seite, Seite::Rennen) << "back where the driver was opened";
     EXPECT_TRUE(b.logik().zurueck());
     EXPECT_EQ(b.a().seite, Seite::Liste);
+}
+
+TEST(VerlaufLogik, SpurwechselHatVierLinienInDenFarbenDerZweiFahrer) {
+    Rennaufzeichnung r = rennen(QStringLiteral("Anna"), {3, 3}, QStringLiteral("Bernd"), {4, 4});
+    r.laeufe[0][2].farbe = 0x00FFFF;
+    // Stored as the lanes had them: the second heat's colours follow the lanes.
+    r.laeufe.push_back({fahrt(QStringLiteral("Bernd"), {3, 3}),
+                        fahrt(QStringLiteral("Anna"), {4, 4}, true, 0x00FFFF)});
+    VerlaufAnsicht a;
+    rennseiteFuellen(a, 7, r);
+    const std::vector<Kurve>& k = a.diagramm.kurven;
+    ASSERT_EQ(k.size(), 4u);
+    EXPECT_EQ((std::vector{k[0].farbe, k[1].farbe, k[2].farbe, k[3].farbe}),
+              (std::vector<std::optional<Farbe>>{Farben::Hellgrau, 0x00FFFF, 0x00FFFF,
+                                                 Farben::Hellgrau}));
+    EXPECT_TRUE(k[2].gestrichelt && !k[1].gestrichelt) << "the second heat dashed";
+
+    // Drivers of one colour: a pair of the chart's, still one per driver.
+    r.laeufe[0][2].farbe = Farben::Hellgrau;
+    rennseiteFuellen(a, 7, r);
+    EXPECT_TRUE(k[0].farbe && k[0].farbe != k[1].farbe && k[0].farbe == k[3].farbe &&
+                k[1].farbe == k[2].farbe);
 }
 
 TEST(VerlaufLogik, LoeschenNurNachJaUndExportDesGezeigtenRennens) {
