@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The command line without a display: --version, a German --help whose every option the
-# manual page describes too, and an unknown option that gets the help's first line and
-# exit code 2.
+# manual page describes too, and an unknown option or a --web that names no port or no IP
+# address of the right form gets a German message, the help's first line and exit code 2.
 # Usage: befehlszeile.sh PATH/TO/rundomat PATH/TO/rundomat.1
 set -euo pipefail
 fehler() { echo "FEHLER: $*" >&2; exit 1; }
@@ -25,4 +25,16 @@ set -e
 [ "$code" = 2 ] || fehler "Exit-Code $code für eine unbekannte Option"
 [ "$ausgabe" = "rundomat: Unbekannte Option 'gibtsnicht'.
 $(head -n1 <<<"$hilfe")" ] || fehler "unbekannte Option: $ausgabe"
-echo "Befehlszeile: --version, --help und unbekannte Optionen stimmen, ohne Bildschirm."
+for falsch in --web=0 --web=70000 --web=localhost:8080 --web=::1:8080 '--web=[127.0.0.1]:80' \
+    --web=127.0.0.1 --web=192.168.1.300:80; do
+    set +e
+    ausgabe=$(ohneAnzeige "$1" "$falsch" 2>&1)
+    code=$?
+    set -e
+    [ "$code" = 2 ] || fehler "Exit-Code $code für $falsch"
+    [ "$(head -n1 <<<"$ausgabe")" = "rundomat: --web erwartet eine Portnummer zwischen 1 und \
+65535, wahlweise mit einer IP-Adresse dieses PCs davor: --web=8080, --web=127.0.0.1:8080 oder \
+--web=[::1]:8080." ] || fehler "$falsch: $ausgabe"
+done
+echo "Befehlszeile: --version, --help, unbekannte Optionen und falsche Adressen stimmen, ohne" \
+    "Bildschirm."

@@ -1,5 +1,6 @@
 #include "Webserver.h"
 
+#include "Plaetze.h"
 #include "Rohverbindung.h"
 #include "Seitenwerte.h"
 
@@ -8,7 +9,9 @@
 #include <boost/asio/ip/tcp.hpp>
 #include <boost/beast/core.hpp>
 #include <boost/beast/websocket.hpp>
+#include <functional>
 #include <gtest/gtest.h>
+#include <ifaddrs.h>
 #include <thread>
 
 namespace {
@@ -39,8 +42,10 @@ long speicher() {
 }
 
 struct Server {
-    explicit Server(Webserver::Fristen fristen = {}) : web(fristen) {
-        const std::optional<QString> fehler = web.starten(0, true);
+    explicit Server(Webserver::Fristen fristen = {},
+                    const QString& adresse = QStringLiteral("127.0.0.1"))
+        : web(fristen) {
+        const std::optional<QString> fehler = web.starten({adresse, 0});
         EXPECT_FALSE(fehler) << fehler.value_or(QString()).toStdString();
     }
     std::string holen(const std::string& pfad, const std::string& methode = "GET") {
@@ -164,9 +169,13 @@ TEST(Webserver, JedeAndereAnfrageBekommtEin4xxUndAendertNichts) {
         {"HEAD /live HTTP/1.1\r\n\r\n", "426"},
         {"GET / HTTP/1.1\r\nUpgrade: websocket\r\nConnection: Upgrade\r\n\r\n", "404"},
     };
-    for (const auto& [bytes, erwartet] : faelle)
-        EXPECT_EQ(status(anfrage(s.web.port(), bytes)).substr(0, 12), "HTTP/1.1 " + erwartet)
-            << bytes.substr(0, 60);
+    for (const auto& [bytes, erwartet] : faelle) {
+        const std::string antwort = anfrage(s.web.port(), bytes);
+        EXPECT_EQ(status(antwort).substr(0, 12), "HTTP/1.1 " + erwartet) << bytes.substr(0, 60);
+        if (erwartet == "426") {
+            EXPECT_NE(antwort.find("\r\nUpgrade: websocket\r\n"), std::string::npos) << antwort;
+        }
+    }
     EXPECT_EQ(s.holen("/"), vorher);
 }
 
@@ -230,7 +239,7 @@ TEST(Webserver, EinBelegterPortGibtEineMeldungUndDerServerHoertNurWennErLaeuft) 
     Server a;
     const quint16 port = a.web.port();
     Webserver b;
-    const std::optional<QString> fehler = b.starten(port, true);
+    const std::optional<QString> fehler = b.starten({QStringLiteral("127.0.0.1"), port});
     ASSERT_TRUE(fehler);
     EXPECT_EQ(*fehler, QStringLiteral("Die Zuschauerseite kann Port %1 nicht öffnen, er ist schon "
                                       "belegt. Rundomat läuft ohne die Seite weiter.")
@@ -283,4 +292,177 @@ TEST(Webserver, FuenfzigSeitenUndFuenfzigKommendeUndGehendeBleibenImSpeicherrahm
     const QList<QByteArray> ende = ausgabe.mid(ausgabe.lastIndexOf("ende ")).trimmed().split(' ');
     ASSERT_EQ(ende.size(), 4);
     EXPECT_GT(ende[2].toInt(), 100) << "connections that came and went";
+}
+
+namespace {
+const std::string Wechselanfrage = "GET /live HTTP/1.1\r\nHost: x\r\nUpgrade: websocket\r\n"
+                                   "Connection: Upgrade\r\nSec-WebSocket-Version: 13\r\n"
+                                   "Sec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\n\r\n";
+
+// The server's bookkeeping once it reads as wanted, or as it is when the time is up.
+Webserver::Belegung belegungBis(const Webserver& web,
+                                const std::function<bool(Webserver::Belegung)>& passt,
+                                std::chrono::milliseconds frist = 10s) {
+    const auto ende = std::chrono::steady_clock::now() + frist;
+    Webserver::Belegung b = web.belegung();
+    while (!passt(b) && std::chrono::steady_clock::now() < ende) {
+        std::this_thread::sleep_for(10ms);
+        b = web.belegung();
+    }
+    return b;
+}
+
+bool leer(Webserver::Belegung b) {
+    return b.verbindungen == 0 && b.seiten == 0;
+}
+} // namespace
+
+TEST(Webserver, SeitenDieKommenUndGehenHinterlassenNichtsUndWerdenNieGebremst) {
+    Server s;
+    Testseite(s.web.port()).naechste();
+    EXPECT_TRUE(leer(belegungBis(s.web, leer))) << "one page came and went";
+
+    // Between races: twenty clients that open the page or its WebSocket and drop it again,
+    // over and over, from one address.
+    QProcess wechsel;
+    wechsel.start(QStringLiteral(WEBCLIENTS), {QString::number(s.web.port()), QStringLiteral("0"),
+                                               QStringLiteral("20"), QStringLiteral("3")});
+    ASSERT_TRUE(wechsel.waitForFinished(30'000));
+    const QList<QByteArray> ende = wechsel.readAllStandardOutput().trimmed().split(' ');
+    ASSERT_EQ(ende.size(), 4);
+    std::printf("Kommen und Gehen in 3 s: %d Verbindungen\n", ende[2].toInt());
+    EXPECT_GT(ende[2].toInt(), 100);
+    EXPECT_EQ(ende[3].toInt(), 0) << "none turned away";
+
+    const Webserver::Belegung danach = belegungBis(s.web, leer);
+    EXPECT_EQ(danach.verbindungen, 0);
+    EXPECT_EQ(danach.seiten, 0) << "nothing kept of the pages that went";
+}
+
+TEST(Webserver, KeineAdresseHaeltMehrAlsHundertSeitenUndDieNeueKommtImmerHinein) {
+    Server s;
+    std::vector<std::unique_ptr<Testseite>> seiten;
+    for (int i = 0; i < Plaetze::MaxJeAdresse + 10; ++i) {
+        seiten.push_back(std::make_unique<Testseite>(s.web.port()));
+        ASSERT_TRUE(seiten.back()->naechste()) << "page " << i << " gets its standings";
+    }
+    const Webserver::Belegung b = belegungBis(
+        s.web, [](Webserver::Belegung b) { return b.verbindungen <= Plaetze::MaxJeAdresse; });
+    EXPECT_EQ(b.verbindungen, Plaetze::MaxJeAdresse);
+    EXPECT_EQ(b.seiten, Plaetze::MaxJeAdresse);
+
+    // Pushed out are the pages opened just before, never the ones that have watched longest.
+    s.web.veroeffentlichen(mitNamen(QStringLiteral("Anna")));
+    int hoeren = 0;
+    for (const auto& seite : seiten)
+        if (const auto nachricht = seite->naechste(500ms);
+            nachricht && nachricht->find("Anna") != std::string::npos)
+            ++hoeren;
+    EXPECT_EQ(hoeren, Plaetze::MaxJeAdresse);
+    s.web.veroeffentlichen(mitNamen(QStringLiteral("Berta")));
+    EXPECT_TRUE(seiten.front()->naechste());
+    EXPECT_TRUE(seiten.back()->naechste());
+}
+
+TEST(Webserver, SeitenDieNichtLesenMachenPlatzUndGehenNachDerFrist) {
+    Server s{{10s, 30s, 2s}};
+    // All places taken by WebSockets from two addresses that take their first message and
+    // then read no more.
+    std::vector<std::unique_ptr<Rohverbindung>> stumme;
+    for (const char* absender : {"127.0.0.2", "127.0.0.3"})
+        for (int i = 0; i < Plaetze::MaxJeAdresse; ++i) {
+            stumme.push_back(std::make_unique<Rohverbindung>(
+                s.web.port(), Verbindungsweg{"127.0.0.1", absender, 2048}));
+            ASSERT_TRUE(stumme.back()->senden(Wechselanfrage));
+        }
+    ASSERT_EQ(belegungBis(
+                  s.web, [](Webserver::Belegung b) { return b.seiten == Plaetze::MaxVerbindungen; })
+                  .seiten,
+              Plaetze::MaxVerbindungen);
+
+    // A state larger than what the system holds for them: their send queues stop draining.
+    s.web.veroeffentlichen(mitNamen(QString(300'000, QLatin1Char('A'))));
+    const auto veroeffentlicht = std::chrono::steady_clock::now();
+    std::this_thread::sleep_for(200ms);
+
+    Testseite zuschauer(s.web.port());
+    const std::optional<std::string> erste = zuschauer.naechste(5s);
+    ASSERT_TRUE(erste) << "a page that does not read gave way";
+    EXPECT_GT(erste->size(), 300'000U);
+    EXPECT_GT(s.web.belegung().seiten, 100) << "none goes before its minute is up";
+
+    const Webserver::Belegung danach =
+        belegungBis(s.web, [](Webserver::Belegung b) { return b.seiten == 1; });
+    EXPECT_EQ(danach.seiten, 1);
+    EXPECT_GE(std::chrono::steady_clock::now() - veroeffentlicht, 2s);
+    s.web.veroeffentlichen(mitNamen(QStringLiteral("Berta")));
+    const std::optional<std::string> zweite = zuschauer.naechste();
+    ASSERT_TRUE(zweite);
+    EXPECT_NE(zweite->find("Berta"), std::string::npos);
+}
+
+namespace {
+// Whether the page answers on that address of this PC.
+bool erreichbar(unsigned short port, const std::string& ziel) {
+    return status(anfrage(port, "GET / HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n",
+                          Verbindungsweg{ziel, {}, 0})) == "HTTP/1.1 200 OK";
+}
+
+// This PC's addresses in its networks: no loopback, no link-local one.
+std::vector<std::string> netzadressen() {
+    std::vector<std::string> adressen;
+    ifaddrs* liste = nullptr;
+    if (getifaddrs(&liste) != 0)
+        return adressen;
+    for (const ifaddrs* a = liste; a; a = a->ifa_next) {
+        if (!a->ifa_addr ||
+            (a->ifa_addr->sa_family != AF_INET && a->ifa_addr->sa_family != AF_INET6))
+            continue;
+        char text[INET6_ADDRSTRLEN] = {};
+        const void* roh =
+            a->ifa_addr->sa_family == AF_INET
+                ? static_cast<const void*>(&reinterpret_cast<sockaddr_in*>(a->ifa_addr)->sin_addr)
+                : &reinterpret_cast<sockaddr_in6*>(a->ifa_addr)->sin6_addr;
+        inet_ntop(a->ifa_addr->sa_family, roh, text, sizeof text);
+        const auto adresse = boost::asio::ip::make_address(text);
+        if (!adresse.is_loopback() && !(adresse.is_v6() && adresse.to_v6().is_link_local()))
+            adressen.emplace_back(text);
+    }
+    freeifaddrs(liste);
+    return adressen;
+}
+} // namespace
+
+TEST(Webserver, HoertAufAllenAdressenDesPcsOderGenauAufDerGegebenen) {
+    const std::vector<std::string> netz = netzadressen();
+    {
+        Server alle({}, QString());
+        EXPECT_TRUE(erreichbar(alle.web.port(), "127.0.0.1"));
+        EXPECT_TRUE(erreichbar(alle.web.port(), "::1"));
+        for (const std::string& adresse : netz)
+            EXPECT_TRUE(erreichbar(alle.web.port(), adresse)) << adresse;
+        // The same port on one of its addresses, of either kind, is taken.
+        for (const char* adresse : {"127.0.0.1", "::1"}) {
+            Webserver zweiter;
+            const std::optional<QString> fehler =
+                zweiter.starten({QString::fromLatin1(adresse), alle.web.port()});
+            ASSERT_TRUE(fehler) << adresse;
+            EXPECT_TRUE(fehler->contains(QStringLiteral("er ist schon belegt")))
+                << fehler->toStdString();
+        }
+    }
+    for (const char* lokal : {"127.0.0.1", "::1"}) {
+        Server s({}, QString::fromLatin1(lokal));
+        EXPECT_TRUE(erreichbar(s.web.port(), lokal));
+        EXPECT_FALSE(erreichbar(s.web.port(), lokal == std::string("::1") ? "127.0.0.1" : "::1"));
+        for (const std::string& adresse : netz)
+            EXPECT_FALSE(erreichbar(s.web.port(), adresse)) << lokal << " is this PC alone";
+    }
+
+    Webserver fremd;
+    EXPECT_EQ(
+        fremd.starten({QStringLiteral("198.51.100.7"), 8080}),
+        QStringLiteral("Die Zuschauerseite kann nicht auf 198.51.100.7 hören: Diese Adresse "
+                       "gehört keinem Netz dieses PCs. Rundomat läuft ohne die Seite weiter."));
+    EXPECT_FALSE(fremd.laeuft());
 }
