@@ -3,9 +3,8 @@
 # and metainfo are valid. Unpacked into a temporary folder it answers --version without a
 # display, and a keyboard race started from another folder puts hof.ini, the result file
 # and the race history into $XDG_DATA_HOME/rundomat of a temporary home, nothing into the
-# program's tree. That race runs with sounds and the voice on and the history window
-# opened at its end, under strace: every plugin, library and data file the program loads
-# must come from a package the .deb depends on (paketabhaengigkeiten.py).
+# program's tree. That race, with sounds and voice, runs under strace and the loader's log:
+# all the program loads must come with the package's Depends (paketabhaengigkeiten.py).
 # A portable copy of the build's program folder keeps its records beside itself.
 # Usage: paket.sh PATH/TO/rundomat_VERSION_ARCH.deb PATH/TO/build/rundomat
 source "$(dirname "$0")/gemeinsam.sh"
@@ -33,8 +32,7 @@ cd /
 einstellungen runden=5 PermanentesLogging=True MitSound=True fahrer1=Anna fahrer2=Jürgen port=?
 anzeigeStarten de
 
-# Fahrt: the program's path; the folder in which its records are expected; what it is
-# started under, if anything.
+# Fahrt: the program's path; the folder of its records; what it runs under, if anything.
 fahrt() {
     "${@:3}" "$1" >"$arbeit/ausgabe.txt" 2>&1 &
     app=$!
@@ -47,15 +45,7 @@ fahrt() {
         sleep 0.1
     done
     [ -s "$2/rennen.sqlite" ] || fehler "kein Rennverlauf in $2: $(ls -la "$2")"
-    xdotool key shift+v
-    fenster '^Rennverlauf$'
-    xdotool key Escape
-    if [ $# -gt 2 ]; then
-        # The program is strace's child; strace ends with it.
-        kill $(pgrep -P "$app") 2>/dev/null || true
-    else
-        kill "$app"
-    fi
+    kill $(pgrep -P "$app") "$app" 2>/dev/null || true # under strace, the program is its child
     wait "$app" 2>/dev/null || true
 }
 
@@ -65,7 +55,7 @@ fahrt "$baum/usr/bin/rundomat" "$XDG_DATA_HOME/rundomat" \
     -E LD_DEBUG=files -E LD_DEBUG_OUTPUT="$arbeit/ladelog"
 neu=$(find "$baum" -newer "$arbeit/vorher")
 [ -z "$neu" ] || fehler "im Programmbaum geschrieben: $neu"
-"$hier/paketabhaengigkeiten.py" --liste "$paket" "$arbeit/geoeffnet.txt" "$arbeit"/ladelog.* \
+"$hier/paketabhaengigkeiten.py" "$paket" "$arbeit/geoeffnet.txt" "$arbeit"/ladelog.* \
     || fehler "das Paket hängt nicht von allem ab, was das Programm lädt"
 
 cp -r "$programmordner" "$arbeit/tragbar"
@@ -73,6 +63,5 @@ rm -f "$arbeit/tragbar"/{hof.ini*,Rennergebnis*.txt,rennen.sqlite*}
 fahrt "$arbeit/tragbar/rundomat" "$arbeit/tragbar"
 [ "$(ls "$XDG_DATA_HOME/rundomat"/Rennergebnis*.txt | wc -l)" = 1 ] \
     || fehler "die tragbare Kopie schrieb in den Datenordner"
-echo "Paket: lintian ohne Fehler, Desktop-Eintrag und Metainfo gültig, hängt von allem ab, was" \
-    "das Programm lädt, Rekorde im Datenordner des Benutzers, die tragbare Kopie schreibt" \
-    "neben sich."
+echo "Paket: lintian ohne Fehler, Desktop-Eintrag und Metainfo gültig, Rekorde im Datenordner" \
+    "des Benutzers, die tragbare Kopie schreibt neben sich, alles Geladene in Depends."

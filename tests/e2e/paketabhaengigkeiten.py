@@ -1,128 +1,62 @@
 #!/usr/bin/python3
-# Whether a package depends on everything its program loaded: each shared library or plugin
-# the dynamic loader started (the "calling init" lines of LD_DEBUG=files) and each data file
-# the program read (strace's log of open and openat; a plugin merely opened to read its
-# metadata is no data file) that an installed package holds must come from a package that
-# the .deb's Depends bring in, directly or through their own Depends and Pre-Depends. Of
-# alternatives only the first one installed counts, as apt chooses; essential packages are
-# on every system. Prints each package that is missing with a file it gave, and exits 1 if
-# there is one; with --liste first every package loaded from.
-#   paketabhaengigkeiten.py [--liste] PAKET.deb STRACE-LOG LD_DEBUG-LOG...
-import os
-import re
-import subprocess
-import sys
+# Whether a package depends on all its program loaded: every library and plugin the loader
+# started ("calling init" in the LD_DEBUG=files logs) and every data file read (strace's
+# open/openat log; a plugin only opened for its metadata is no data file) that an installed
+# package holds must come with the .deb's Depends, directly or through theirs. Of
+# alternatives only the first installed one counts, as apt chooses, and virtual packages
+# count for nothing: the check errs on the strict side. Prints the packages loaded from and
+# each one missing, exit 1 if one is.
+#   paketabhaengigkeiten.py PAKET.deb STRACE-LOG LD_DEBUG-LOG...
+import glob, os, re, subprocess, sys
 
-liste = sys.argv[1] == "--liste"
-deb, log, *ladelogs = sys.argv[2:] if liste else sys.argv[1:]
+deb, strace, *ladelogs = sys.argv[1:]
+# Read because they are there, each with a fallback: the pointer's theme, the system's
+# locales and its libraries' translations.
+BEILAEUFIG = ("/usr/share/icons/", "/usr/share/locale/", "/usr/lib/locale/")
 
-# Read because they are there, not because the program needs them: a desktop's icon and
-# cursor themes, the system's translations of its libraries and its MIME database have
-# fallbacks of their own; fontconfig reads the settings every font package lays out (/etc is
-# not looked at at all: settings, not code or data).
-BEILAEUFIG = ("/usr/share/fontconfig/", "/usr/share/icons/", "/usr/share/locale/",
-              "/usr/share/mime/", "/usr/lib/locale/")
+geladen = set()
+for zeile in open(strace, errors="replace"):
+    if (t := re.search(r'open(?:at)?\((?:\w+, )?"(/(?:usr|lib)[^"]*)"', zeile)) and "= -1" not in \
+            zeile and os.path.isfile(t[1]) and open(t[1], "rb").read(4) != b"\x7fELF":
+        geladen.add(t[1])
+for ladelog in ladelogs:
+    geladen |= {z.split("calling init: ")[1].strip() for z in open(ladelog) if "calling init: " in z}
 
-
-def elf(pfad):
-    with open(pfad, "rb") as datei:
-        return datei.read(4) == b"\x7fELF"
-
-
-def geladen():
-    dateien = set()
-    muster = re.compile(r'open(?:at)?\((?:AT_FDCWD|\d+), "(/(?:usr|lib)[^"]*)", [^)]*\) = \d+')
-    for zeile in open(log, encoding="utf-8", errors="replace"):
-        if treffer := muster.search(zeile):
-            if os.path.isfile(treffer.group(1)) and not elf(treffer.group(1)):
-                dateien.add(treffer.group(1))
-    for ladelog in ladelogs:
-        for zeile in open(ladelog, encoding="utf-8", errors="replace"):
-            if "calling init: " in zeile:
-                dateien.add(zeile.split("calling init: ", 1)[1].strip())
-    return sorted(d for d in dateien if not d.startswith(BEILAEUFIG))
+inhaber = {}  # from dpkg's own lists: far quicker than a dpkg-query -S for each file
+for liste in glob.glob("/var/lib/dpkg/info/*.list"):
+    for pfad in open(liste, errors="replace"):
+        inhaber.setdefault(pfad.rstrip("\n"), os.path.basename(liste)[:-5].split(":")[0])
+pakete = {}
+for datei in sorted(d for d in geladen if not d.startswith(BEILAEUFIG)):
+    echt = os.path.realpath(datei)  # a merged /usr gives a file several names
+    for name in (datei, echt, echt.removeprefix("/usr"), "/usr" + datei):
+        if name in inhaber:
+            pakete.setdefault(inhaber[name], datei)
+            break
 
 
-def schreibweisen(pfad):
-    # The same file under the names a merged /usr gives it.
-    namen = [pfad, os.path.realpath(pfad)]
-    for name in list(namen):
-        if name.startswith("/usr/lib"):
-            namen.append(name[4:])
-        elif name.startswith("/lib"):
-            namen.append("/usr" + name)
-    return list(dict.fromkeys(namen))
+def gruppen(text):  # "a (>= 1) | b:any, c" -> [["a", "b"], ["c"]]
+    return [[re.sub(r"\(.*?\)|:\w+", "", n).strip() for n in g.split("|")]
+            for g in text.split(",") if g.strip()]
 
 
-def besitzer(dateien):
-    # Every installed package's files, from dpkg's own lists: far quicker than a
-    # dpkg-query -S for each file.
-    inhaber = {}
-    ordner = "/var/lib/dpkg/info"
-    for liste in os.listdir(ordner):
-        if liste.endswith(".list"):
-            paket = liste[:-5].split(":")[0]
-            for pfad in open(os.path.join(ordner, liste), encoding="utf-8", errors="replace"):
-                inhaber.setdefault(pfad.rstrip("\n"), []).append(paket)
-    pakete = {}
-    for datei in dateien:
-        for name in schreibweisen(datei):
-            if name in inhaber:
-                for paket in inhaber[name]:
-                    pakete.setdefault(paket, datei)
-                break
-    return pakete
+abhaengig, gebracht = {}, set()
+for zeile in subprocess.run(["dpkg-query", "-W", "-f=${Package}\t${Status}\t${Depends}, "
+                             "${Pre-Depends}\n"], capture_output=True, text=True,
+                            check=True).stdout.splitlines():
+    name, status, depends = zeile.split("\t")
+    if status.endswith(" installed"):
+        abhaengig[name] = depends
+offen = gruppen(subprocess.run(["dpkg-deb", "-f", deb, "Depends"], capture_output=True,
+                               text=True, check=True).stdout)
+while offen:
+    if wahl := next((n for n in offen.pop() if n in abhaengig), None):
+        if wahl not in gebracht:
+            gebracht.add(wahl)
+            offen += gruppen(abhaengig[wahl])
 
-
-def installiert():
-    felder = "${Package}\t${Status}\t${Essential}\t${Provides}\t${Depends}, ${Pre-Depends}\n"
-    ausgabe = subprocess.run(["dpkg-query", "-W", "-f=" + felder], capture_output=True,
-                             text=True, check=True).stdout
-    pakete, bieten, wesentlich = {}, {}, set()
-    for zeile in ausgabe.splitlines():
-        name, status, essentiell, angebot, abhaengig = zeile.split("\t")
-        if not status.endswith(" installed"):
-            continue
-        pakete[name] = abhaengig
-        if essentiell == "yes":
-            wesentlich.add(name)
-        for virtuell in gruppen(angebot):
-            bieten.setdefault(virtuell[0], []).append(name)
-    return pakete, bieten, wesentlich
-
-
-def gruppen(text):
-    # "a (>= 1) | b:any, c" -> [["a", "b"], ["c"]]
-    ergebnis = []
-    for gruppe in text.split(","):
-        namen = [re.sub(r"\(.*?\)|\[.*?\]|:\w+", "", n).strip() for n in gruppe.split("|")]
-        if any(namen):
-            ergebnis.append([n for n in namen if n])
-    return ergebnis
-
-
-def huelle(depends, pakete, bieten):
-    gesehen, offen = set(), gruppen(depends)
-    while offen:
-        for name in offen.pop():
-            wahl = [name] if name in pakete else bieten.get(name, [])
-            if wahl:
-                for paket in wahl:
-                    if paket not in gesehen:
-                        gesehen.add(paket)
-                        offen.extend(gruppen(pakete[paket]))
-                break
-    return gesehen
-
-
-pakete, bieten, wesentlich = installiert()
-depends = subprocess.run(["dpkg-deb", "-f", deb, "Depends"], capture_output=True, text=True,
-                         check=True).stdout
-gebracht = huelle(depends, pakete, bieten) | wesentlich
-pakete_geladen = besitzer(geladen())
-if liste:
-    print("Geladen aus: " + " ".join(sorted(pakete_geladen)))
-fehlend = {p: d for p, d in pakete_geladen.items() if p not in gebracht}
-for paket, datei in sorted(fehlend.items()):
-    print(f"nicht in den Abhängigkeiten: {paket} (geladen: {datei})")
+print("Geladen aus: " + " ".join(sorted(pakete)))
+fehlend = sorted(p for p in pakete if p not in gebracht)
+for paket in fehlend:
+    print(f"nicht in den Abhängigkeiten: {paket} (geladen: {pakete[paket]})")
 sys.exit(1 if fehlend else 0)

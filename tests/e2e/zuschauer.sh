@@ -2,9 +2,9 @@
 # The spectators' views of a keyboard race in the real program under Xvfb: Shift+Z opens
 # the big-screen window, which takes the keyboard from no one, not even when clicked; F11
 # fills the screen with it and brings it back; it closes and opens again in mid-race. The
-# live page (--web=[::1]:PORT, so on this PC alone and there on IPv6 alone) in headless
-# Chromium shows the drivers from its first answer and, over its WebSocket, the lap time of
-# a lap driven after it was loaded, and the winner; on 127.0.0.1 no one answers.
+# live page (--web=[::1]:PORT: not on 127.0.0.1) in headless Chromium shows the drivers from
+# its first answer and, over its WebSocket, the lap time of a lap driven after it was
+# loaded, and the winner.
 # Usage: zuschauer.sh PATH/TO/rundomat
 source "$(dirname "$0")/gemeinsam.sh"
 einstellungen runden=2 fahrer1=Anna fahrer2=Jürgen port=?

@@ -1,6 +1,5 @@
-// A plain TCP client for the server's tests: sends bytes as they are, reads the answer
-// until the server closes or the time runs out. To 127.0.0.1 unless told, from any address
-// of this PC (127.0.0.2 is one, too), with as small a receive buffer as asked.
+// A plain TCP client to 127.0.0.1 for the server's tests: sends bytes as they are, reads
+// the answer until the server closes or the time runs out.
 #pragma once
 
 #include <arpa/inet.h>
@@ -11,25 +10,14 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-struct Verbindungsweg {
-    std::string ziel = "127.0.0.1";
-    std::string absender; // empty: the system's choice
-    int empfangspuffer = 0;
-};
-
 class Rohverbindung {
 public:
-    explicit Rohverbindung(unsigned short port, const Verbindungsweg& art = {}) {
-        const sockaddr_storage ort = adresse(art.ziel, port);
-        m_fd = ::socket(ort.ss_family, SOCK_STREAM, 0);
-        if (art.empfangspuffer > 0)
-            ::setsockopt(m_fd, SOL_SOCKET, SO_RCVBUF, &art.empfangspuffer,
-                         sizeof art.empfangspuffer);
-        if (!art.absender.empty()) {
-            const sockaddr_storage von = adresse(art.absender, 0);
-            ::bind(m_fd, reinterpret_cast<const sockaddr*>(&von), sizeof von);
-        }
-        verbunden = ::connect(m_fd, reinterpret_cast<const sockaddr*>(&ort), sizeof ort) == 0;
+    explicit Rohverbindung(unsigned short port) : m_fd(::socket(AF_INET, SOCK_STREAM, 0)) {
+        sockaddr_in ort{};
+        ort.sin_family = AF_INET;
+        ort.sin_port = htons(port);
+        ort.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        verbunden = ::connect(m_fd, reinterpret_cast<sockaddr*>(&ort), sizeof ort) == 0;
     }
     ~Rohverbindung() { ::close(m_fd); }
     Rohverbindung(const Rohverbindung&) = delete;
@@ -74,27 +62,12 @@ public:
     bool verbunden = false;
 
 private:
-    static sockaddr_storage adresse(const std::string& text, unsigned short port) {
-        sockaddr_storage ort{};
-        auto* v4 = reinterpret_cast<sockaddr_in*>(&ort);
-        auto* v6 = reinterpret_cast<sockaddr_in6*>(&ort);
-        if (::inet_pton(AF_INET, text.c_str(), &v4->sin_addr) == 1) {
-            v4->sin_family = AF_INET;
-            v4->sin_port = htons(port);
-        } else if (::inet_pton(AF_INET6, text.c_str(), &v6->sin6_addr) == 1) {
-            v6->sin6_family = AF_INET6;
-            v6->sin6_port = htons(port);
-        }
-        return ort;
-    }
-
-    int m_fd = -1;
+    int m_fd;
 };
 
 // One request on a connection of its own; the whole answer.
-inline std::string anfrage(unsigned short port, const std::string& bytes,
-                           const Verbindungsweg& art = {}) {
-    Rohverbindung v(port, art);
+inline std::string anfrage(unsigned short port, const std::string& bytes) {
+    Rohverbindung v(port);
     v.senden(bytes);
     return v.lesen();
 }
