@@ -183,7 +183,7 @@ Programmangaben Anwendung::programmangaben() const {
 
 void Anwendung::starten() {
     m_start.Form_Load();
-    m_zuschauer.seiteStarten(m_optionen.seite, m_optionen.seitenport);
+    m_zuschauer.seiteStarten(m_optionen.seite, m_optionen.seitenadresse, m_optionen.seitenport);
     // After the start-up questions, so that what the history finds follows them.
     m_verlauf.starten();
     m_fenster.darstellen();

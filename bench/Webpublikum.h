@@ -44,7 +44,7 @@ public:
     bool starten(int wechselnd, int sekunden) {
         m_stand.beiAenderung([this](const Zuschaueransicht& a) { m_web.veroeffentlichen(a); });
         m_web.veroeffentlichen(m_stand.ansicht());
-        if (const auto fehler = m_web.starten(0, true)) {
+        if (const auto fehler = m_web.starten({QStringLiteral("127.0.0.1"), 0})) {
             std::fprintf(stderr, "%s\n", qPrintable(*fehler));
             return false;
         }

@@ -42,10 +42,12 @@ inline const Spuren<Einstellung> Fahrerfarbe{
     Einstellung{QStringLiteral("fahrerfarbe2"), QStringLiteral("12632256")}};
 inline const Einstellung SpurWechsel{QStringLiteral("SpurWechsel"), QStringLiteral("False")};
 inline const Einstellung Port{QStringLiteral("port"), QStringLiteral("?")};
-// The spectators' live page (on or off, its port) and big-screen window (its screen, its
-// size out of full screen, and whether it fills the screen).
+// The spectators' live page (on or off, its port, the address it listens on: empty for
+// every address of the PC) and big-screen window (its screen, its size out of full screen,
+// and whether it fills the screen).
 inline const Einstellung ZuschauerWeb{QStringLiteral("ZuschauerWeb"), QStringLiteral("False")};
 inline const Einstellung ZuschauerPort{QStringLiteral("ZuschauerPort"), QStringLiteral("8080")};
+inline const Einstellung ZuschauerAdresse{QStringLiteral("ZuschauerAdresse"), QString()};
 inline const Einstellung ZuschauerBildschirm{QStringLiteral("ZuschauerBildschirm"), QString()};
 inline const Einstellung ZuschauerBreite{QStringLiteral("ZuschauerBreite"), QStringLiteral("960")};
 inline const Einstellung ZuschauerHoehe{QStringLiteral("ZuschauerHoehe"), QStringLiteral("540")};

@@ -50,6 +50,21 @@ bildschirmleserStarten() {
     export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 }
 
+# A private PulseAudio whose only output is the null sink "rennbahn", ended with the test.
+tonserverStarten() {
+    mkdir -p "$arbeit/pulse"
+    export PULSE_RUNTIME_PATH=$arbeit/pulse PULSE_SERVER=unix:$arbeit/pulse/native
+    HOME=$arbeit/pulse pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no \
+        --load="module-native-protocol-unix socket=$arbeit/pulse/native auth-anonymous=1" \
+        --load="module-null-sink sink_name=rennbahn" >"$arbeit/pulse.txt" 2>&1 &
+    emulatoren="$emulatoren $!"
+    for _ in $(seq 50); do
+        pactl info >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    fehler "PulseAudio startet nicht: $(cat "$arbeit/pulse.txt")"
+}
+
 # Starts the program with the data folder and any further arguments.
 programmStarten() {
     "$@" --data-dir "$arbeit/daten" >"$arbeit/ausgabe.txt" 2>&1 &
