@@ -5,6 +5,7 @@
 #include "Verlaufsspeicher.h"
 #include "Verlaufstest.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSqlQuery>
 
@@ -27,13 +28,20 @@ struct Fensterbahn : Verlaufsordner {
             EXPECT_EQ(Verlaufsspeicher(db).speichern(*r), std::nullopt);
     }
     VerlaufLogik& logik() {
-        if (!m_logik) {
-            verbunden.verbinden(false);
-            m_logik.emplace(verbunden, dialoge, ordner.path());
-        }
+        if (!m_logik)
+            m_logik.emplace(leser, dialoge, ordner.path());
         return *m_logik;
     }
-    const VerlaufAnsicht& a() { return logik().ansicht(); }
+    // The view state once the database has answered, and answered what an answer asked
+    // again (a delete reloads the list).
+    const VerlaufAnsicht& a() {
+        logik();
+        for (int i = 0; i < 2; ++i) {
+            leser.abwarten();
+            QCoreApplication::processEvents();
+        }
+        return logik().ansicht();
+    }
     QStringList spalte(QString Rennzeile::*feld) {
         QStringList texte;
         for (const Rennzeile& z : a().zeilen)
@@ -42,7 +50,7 @@ struct Fensterbahn : Verlaufsordner {
     }
 
     FakeDialoge dialoge;
-    Verlaufsdatenbank verbunden{pfad};
+    Verlaufsleser leser{pfad};
 
 private:
     std::optional<VerlaufLogik> m_logik;
@@ -73,6 +81,7 @@ TEST(VerlaufLogik, ListeNeuesteZuerstMitFilterNachFahrer) {
 
 TEST(VerlaufLogik, RennenUndFahrerSeiteMitDiagrammUndZurueck) {
     Fensterbahn b;
+    b.a();
     b.logik().auswahlSetzen(1);
     b.logik().oeffnen();
     ASSERT_EQ(b.a().seite, Seite::Rennen);
@@ -113,6 +122,7 @@ TEST(VerlaufLogik, RennenUndFahrerSeiteMitDiagrammUndZurueck) {
 TEST(VerlaufLogik, LoeschenNurNachJaUndExportDesGezeigtenRennens) {
     Fensterbahn b;
     b.dialoge.fragenAntworten = {false, true};
+    b.a();
     b.logik().loeschen();
     EXPECT_EQ(b.a().zeilen.size(), 2u) << "cancelled";
     b.logik().loeschen();
@@ -124,6 +134,7 @@ TEST(VerlaufLogik, LoeschenNurNachJaUndExportDesGezeigtenRennens) {
     ASSERT_EQ(b.a().zeilen.size(), 1u);
 
     b.logik().oeffnen();
+    EXPECT_EQ(b.a().seite, Seite::Rennen);
     EXPECT_EQ(b.logik().exportvorschlag(), QDir(b.ordner.path()).filePath("rennen-1.csv"));
     b.logik().exportieren(b.logik().exportvorschlag());
     EXPECT_EQ(b.a().hinweis,
@@ -131,6 +142,7 @@ TEST(VerlaufLogik, LoeschenNurNachJaUndExportDesGezeigtenRennens) {
     EXPECT_TRUE(QFile::exists(b.logik().exportvorschlag()));
 
     b.logik().fahrerOeffnen(1);
+    EXPECT_EQ(b.a().seite, Seite::Fahrer);
     b.dialoge.fragenAntworten = {true};
     b.logik().loeschen();
     EXPECT_EQ(b.dialoge.meldungen.back().text,
@@ -148,6 +160,7 @@ TEST(VerlaufLogik, NeuereDatenbankWirdNurGezeigtUndKeineDatenbankIstEineLeereLis
         QSqlQuery(db.db()).exec(QStringLiteral("PRAGMA user_version = 9"));
     }
     b.dialoge.fragenAntworten = {true};
+    b.a();
     b.logik().loeschen();
     EXPECT_EQ(b.a().zeilen.size(), 2u);
     EXPECT_TRUE(b.a().hinweis.startsWith("Die Renndatenbank stammt aus einer neueren Version"));
@@ -156,9 +169,10 @@ TEST(VerlaufLogik, NeuereDatenbankWirdNurGezeigtUndKeineDatenbankIstEineLeereLis
                                            "von Rundomat und wird nicht verändert.");
 
     Verlaufsordner leer;
-    Verlaufsdatenbank keine(leer.pfad);
-    EXPECT_FALSE(keine.verbinden(false));
+    Verlaufsleser keine(leer.pfad);
     VerlaufLogik logik(keine, b.dialoge, leer.ordner.path());
+    keine.abwarten();
+    QCoreApplication::processEvents();
     EXPECT_TRUE(logik.ansicht().zeilen.empty());
     EXPECT_EQ(logik.ansicht().leertext, "Noch keine Rennen gespeichert.");
     EXPECT_TRUE(logik.ansicht().hinweis.isEmpty());
