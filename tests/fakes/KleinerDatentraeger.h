@@ -30,13 +30,11 @@ public:
     bool bereit() const { return m_bereit; }
     QString pfad(const QString& name = {}) const { return QDir(m_ort.path()).filePath(name); }
 
-    // Fills what is left with a file of this name; removing it makes room again.
-    void fuellen(const QString& name = QStringLiteral("fuellung")) const {
-        QFile datei(pfad(name));
+    // Fills what is left with the file "fuellung"; removing it makes room again.
+    void fuellen() const {
+        QFile datei(pfad(QStringLiteral("fuellung")));
         datei.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
-        // A write that finds less room than it brings takes what there is.
-        const QByteArray block(4096, 'x');
-        while (datei.write(block) > 0) {
+        while (datei.write(QByteArray(4096, 'x')) > 0) { // the last takes what room there is
         }
     }
 

@@ -1,18 +1,29 @@
 // The faults a racer must never see: a killed program, a damaged or foreign file, a file
-// from a newer program, a full disk, a read-only folder, a second program at the same time.
+// from a newer program, a full disk, a read-only folder, a second program at the same time,
+// and one that holds the database locked or left a file of it read-only.
+#include "Fakes.h"
 #include "KleinerDatentraeger.h"
+#include "QtAusgabe.h"
+#include "Rennbahn.h"
+#include "Rennjson.h"
+#include "Rennmitschrift.h"
+#include "Rennwarteschlange.h"
 #include "Schreibschutz.h"
+#include "VerlaufLogik.h"
 #include "Verlaufsabfragen.h"
-#include "Verlaufsbahn.h"
+#include "Verlaufsmeldungen.h"
+#include "Verlaufsschreiber.h"
 #include "Verlaufsspeicher.h"
 #include "Verlaufstest.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QSqlQuery>
 #include <csignal>
+#include <future>
 #include <thread>
 
 namespace {
@@ -43,8 +54,81 @@ int anzahl(Verlaufsdatenbank& db, const QString& sql) {
     return q.exec(sql) && q.next() ? q.value(0).toInt() : -1;
 }
 
+// A race driven on the test track, with the history listening through the real writer.
+struct Verlaufsbahn : Rennbahn {
+    explicit Verlaufsbahn(const QString& pfad) : schreiber(pfad) {
+        rennen.beobachterAnmelden(mitschrift);
+        rennen.Rundenzahl = 1;
+        rennen.PermanentesLogging = true;
+        schreiber.beiSchreibfehler([this](const Schreibfehler& f) { meldungen.schreibfehler(f); });
+        schreiber.beiBefund([this](const Verlaufsbefund& b) { meldungen.befund(b); });
+        schreiber.starten();
+    }
+    // The race ends and goes to the writer, which may still be busy with the one before.
+    void rennenBeenden() {
+        starten();
+        fahren(1, 0.1, {3});
+        fahren(2, 0.1, {4});
+    }
+    void rennenFahren() {
+        rennenBeenden();
+        antworten();
+    }
+    void antworten() {
+        schreiber.abwarten();
+        QCoreApplication::processEvents(); // the writer's answers
+    }
+    // Whether every race handed over is stored within the time.
+    bool allesGespeichert(int millisekunden) {
+        const QDeadlineTimer frist(millisekunden);
+        while (!schreiber.wartende().empty() && !frist.hasExpired())
+            QThread::msleep(50);
+        antworten();
+        return schreiber.wartende().empty();
+    }
+    Verlaufsschreiber schreiber;
+    Verlaufsmeldungen meldungen{dialoge, QStringLiteral("/daten/rennen.sqlite")};
+    Rennmitschrift mitschrift{schreiber, [] { return Signalquelle::Sensoren; },
+                              [] { return QDateTime::currentDateTime(); }};
+};
+
 const QString Nichtgespeichert =
     QStringLiteral("Das Rennen konnte nicht im Rennverlauf gespeichert werden.\n");
+
+// Another program's write lock on the database, from its own connection, held until this
+// object goes.
+class Schreibsperre {
+public:
+    explicit Schreibsperre(const QString& pfad)
+        : m_faden([this, pfad] {
+              Verlaufsdatenbank db(pfad);
+              db.vorbereiten();
+              QSqlQuery(db.db()).exec(QStringLiteral("BEGIN IMMEDIATE"));
+              m_gesperrt.set_value();
+              m_freigabe.get_future().wait();
+              db.db().rollback();
+          }) {
+        m_gesperrt.get_future().wait();
+    }
+    ~Schreibsperre() {
+        m_freigabe.set_value();
+        m_faden.join();
+    }
+
+private:
+    std::promise<void> m_gesperrt, m_freigabe;
+    std::thread m_faden;
+};
+
+// The first column of the history window's list once the database has answered.
+QStringList nummern(Verlaufsleser& leser, const VerlaufLogik& logik) {
+    leser.abwarten();
+    QCoreApplication::processEvents();
+    QStringList spalte;
+    for (const Rennzeile& z : logik.ansicht().zeilen)
+        spalte << (z.wartet ? QStringLiteral("wartet") : QString::number(z.nummer));
+    return spalte;
+}
 } // namespace
 
 TEST(Verlaufsfehler, UnbrauchbareDateiWirdUnveraendertBeiseitegelegtUndEinmalGemeldet) {
@@ -234,4 +318,113 @@ TEST(Verlaufsfehler, KillNeunVerliertHoechstensDasRennenDasGeradeGespeichertWurd
             << "every race is whole";
         gemeldet = rennen;
     }
+}
+
+// Another program holds the write lock for longer than the writer waits: the races wait
+// beside the database, the window lists them at once and takes keys while a delete waits
+// for the lock, and they are stored in their order once the lock is gone.
+TEST(Verlaufsfehler, GesperrteDatenbankLaesstRennenWartenBisSieFreiIst) {
+    Verlaufsordner o;
+    datenbankMitRennen(o.pfad, 2);
+    auto sperre = std::make_unique<Schreibsperre>(o.pfad);
+    Verlaufsbahn b(o.pfad);
+    b.rennenFahren(); // the writer waits 5 s, then keeps the race beside the database
+    const QStringList wartend = o.dateien().filter(QStringLiteral("rennen-wartend-"));
+    ASSERT_EQ(wartend.size(), 1);
+    ASSERT_EQ(b.meldungstexte().size(), 1);
+    EXPECT_EQ(b.meldungstexte()[0],
+              Nichtgespeichert + "Datei: " + o.pfad +
+                  "\nUrsache: Ein anderes Programm hält die Datei länger als 5 Sekunden "
+                  "gesperrt.\nEs wartet in " +
+                  QDir(o.ordner.path()).filePath(wartend[0]) +
+                  " und wird gespeichert, sobald das wieder geht: Rundomat versucht es alle 5 "
+                  "Sekunden und beim nächsten Start wieder. Die Hall of Fame und die "
+                  "Ergebnisdatei sind davon nicht betroffen.");
+
+    b.rennenBeenden(); // the writer is in its wait again
+    QElapsedTimer uhr;
+    uhr.start();
+    Verlaufsleser leser(o.pfad);
+    FakeDialoge dialoge;
+    VerlaufLogik logik(leser, dialoge, o.ordner.path(), [&] { return b.schreiber.wartende(); });
+    EXPECT_EQ(logik.ansicht().zeilen.size(), 2u) << "what it has, at once";
+    EXPECT_EQ(nummern(leser, logik), (QStringList{"wartet", "wartet", "2", "1"}));
+    EXPECT_LT(uhr.elapsed(), 3000) << "reading does not wait for the lock";
+
+    dialoge.fragenAntworten = {true};
+    logik.auswahlSetzen(3);
+    uhr.restart();
+    logik.loeschen(); // race 1
+    logik.filterSetzen(QStringLiteral("Anna"));
+    EXPECT_LT(uhr.elapsed(), 1000);
+    EXPECT_EQ(logik.ansicht().zeilen.size(), 2u);
+
+    sperre.reset();
+    ASSERT_TRUE(b.allesGespeichert(15000));
+    EXPECT_TRUE(o.dateien().filter(QStringLiteral("rennen-wartend-")).isEmpty());
+    EXPECT_EQ(b.meldungstexte().size(), 1);
+    VerlaufLogik wieder(leser, dialoge, o.ordner.path(), [&] { return b.schreiber.wartende(); });
+    EXPECT_EQ(nummern(leser, wieder), (QStringList{"4", "3", "2"}));
+    EXPECT_EQ(dialoge.meldungen.size(), 1u) << "the question; the delete went through";
+}
+
+// A program of another user that ended without closing the database (here: killed) leaves
+// the -shm file behind, which this user may not write: the racer learns that file's name.
+TEST(Verlaufsfehler, SchreibgeschuetzteShmDateiWirdBenannt) {
+    Verlaufsordner o;
+    const QString shm = o.pfad + QStringLiteral("-shm");
+    QProcess anderer;
+    anderer.start(QStringLiteral(SCHREIBPROBE), {o.pfad, QStringLiteral("0")});
+    ASSERT_TRUE(anderer.waitForReadyRead(30000));
+    anderer.kill();
+    anderer.waitForFinished();
+    std::optional<Schreibschutz> schutz(std::in_place, shm);
+    Verlaufsbahn b(o.pfad);
+    b.rennenFahren();
+    ASSERT_EQ(b.meldungstexte().size(), 1);
+    EXPECT_TRUE(b.meldungstexte()[0].contains(
+        "\nDatei: " + shm + "\nUrsache: Die Berechtigung zum Schreiben fehlt.\nEs wartet in "))
+        << b.meldungstexte()[0].toStdString();
+
+    schutz.reset();
+    ASSERT_TRUE(b.allesGespeichert(15000));
+    Verlaufsdatenbank db(o.pfad);
+    ASSERT_TRUE(db.verbinden(true));
+    EXPECT_EQ(anzahl(db, QStringLiteral("SELECT count(*) FROM fahrten WHERE lauf = 1 AND spur = 1"
+                                        " AND fahrer NOT LIKE 'Probe %'")),
+              1);
+}
+
+// Races left waiting when the program ended are stored at the next start to the last
+// figure, and one that was stored before its file could go is not stored twice. A file of
+// a newer program is left alone.
+TEST(Verlaufsfehler, NaechsterStartSpeichertWartendeRennenGenauEinmal) {
+    Verlaufsordner o;
+    datenbankMitRennen(o.pfad, 1);
+    Rennaufzeichnung schonDa = rennen(QStringLiteral("Cleo"), {2.5}, QStringLiteral("Dora"), {3},
+                                      QStringLiteral("2026-06-01T10:00:00+02:00"));
+    Rennaufzeichnung neu = rennen(QStringLiteral("=Ede"), {2.25}, QStringLiteral("Fritz"), {3.5},
+                                  QStringLiteral("2026-06-01T10:05:00+02:00"));
+    neu.laeufe[0][1].runden[0] = {0, std::numeric_limits<double>::infinity(), true};
+    neu.laeufe[0][2].farbe = 0x00A5FF;
+    for (const Rennaufzeichnung* r : {&schonDa, &neu})
+        ASSERT_FALSE(Rennwarteschlange(o.ordner.path()).ablegen(*r).datei.isEmpty());
+    {
+        Verlaufsdatenbank db(o.pfad);
+        ASSERT_TRUE(db.vorbereiten().beschreibbar);
+        ASSERT_EQ(Verlaufsspeicher(db).speichern(schonDa), std::nullopt);
+    }
+    const QString neuer = QStringLiteral("rennen-wartend-29991231-000000-000-neuer.json");
+    schreiben(QDir(o.ordner.path()).filePath(neuer), "{\"rundomat-wartendes-rennen\": 2}");
+
+    Verlaufsbahn b(o.pfad);
+    ASSERT_TRUE(b.allesGespeichert(15000));
+    EXPECT_TRUE(b.meldungstexte().isEmpty());
+    EXPECT_EQ(o.dateien().filter(QStringLiteral("rennen-wartend-")), QStringList{neuer});
+    Verlaufsdatenbank db(o.pfad);
+    ASSERT_TRUE(db.verbinden(true));
+    EXPECT_EQ(anzahl(db, QStringLiteral("SELECT count(*) FROM rennen")), 3);
+    const std::optional<Rennaufzeichnung> gespeichert = Verlaufsabfragen(db).rennen(3);
+    ASSERT_TRUE(gespeichert);
+    EXPECT_EQ(rennenAlsJson(std::nullopt, *gespeichert), rennenAlsJson(std::nullopt, neu));
 }
