@@ -22,17 +22,28 @@ struct Listenstand {
     bool offen = false;
     bool beschreibbar = false;
     QString fehler;
-    std::vector<Rennkopf> gespeichert;
     std::vector<Rennaufzeichnung> wartende;
+    std::vector<Rennzeile> zeilen; // the waiting races, then the stored ones
 };
 
-// The writer may store a waiting race while the list is read: it is listed once.
-void schonGespeicherteStreichen(Listenstand& s) {
-    QSet<QString> gespeichert;
-    for (const Rennkopf& k : s.gespeichert)
-        gespeichert.insert(rennkennung(k.beginn, k.art, k.rundenzahl, k.fahrer[1], k.fahrer[2]));
-    std::erase_if(s.wartende,
-                  [&](const Rennaufzeichnung& r) { return gespeichert.contains(rennkennung(r)); });
+// The list's rows, newest first: the waiting races under numbers below zero, then the stored
+// ones. A waiting race that the writer stored while the list was read is listed once.
+std::vector<Rennzeile> zeilenBauen(std::vector<Rennaufzeichnung>& wartende,
+                                   const std::vector<Rennkopf>& gespeichert) {
+    if (!wartende.empty()) {
+        QSet<QString> schonDa;
+        for (const Rennkopf& k : gespeichert)
+            schonDa.insert(rennkennung(k.beginn, k.art, k.rundenzahl, k.fahrer[1], k.fahrer[2]));
+        std::erase_if(wartende,
+                      [&](const Rennaufzeichnung& r) { return schonDa.contains(rennkennung(r)); });
+    }
+    std::vector<Rennzeile> zeilen;
+    zeilen.reserve(wartende.size() + gespeichert.size());
+    for (std::size_t i = wartende.size(); i-- > 0;)
+        zeilen.push_back(wartendeZeile(-qint64(i) - 1, wartende[i]));
+    for (const Rennkopf& k : gespeichert)
+        zeilen.push_back(rennzeile(k));
+    return zeilen;
 }
 } // namespace
 
@@ -43,8 +54,7 @@ VerlaufLogik::VerlaufLogik(Verlaufsleser& leser, Dialoge& dialoge, QString expor
     // What is at hand at once: the races still waiting; the stored ones follow.
     if (m_wartendeQuelle)
         m_wartende = m_wartendeQuelle();
-    for (std::size_t i = m_wartende.size(); i-- > 0;)
-        m_alle.push_back(wartendeZeile(-qint64(i) - 1, m_wartende[i]));
+    m_alle = zeilenBauen(m_wartende, {});
     m_ansicht.leertext = QStringLiteral("Der Rennverlauf wird gelesen …");
     hinweisSetzen();
     filterSetzen({});
@@ -87,12 +97,13 @@ void VerlaufLogik::listeLaden() {
                 s.beschreibbar = db.beschreibbar();
                 s.fehler = db.fehler();
             }
+            std::vector<Rennkopf> gespeichert;
             if (s.offen) {
                 Verlaufsabfragen abfragen(db);
-                s.gespeichert = abfragen.rennliste();
+                gespeichert = abfragen.rennliste();
                 s.fehler = abfragen.fehler();
             }
-            schonGespeicherteStreichen(s);
+            s.zeilen = zeilenBauen(s.wartende, gespeichert);
             return s;
         },
         [this](Listenstand& s) {
@@ -107,11 +118,7 @@ void VerlaufLogik::listeLaden() {
             else
                 m_datenbankhinweis.clear();
             m_wartende = std::move(s.wartende);
-            m_alle.clear();
-            for (std::size_t i = m_wartende.size(); i-- > 0;)
-                m_alle.push_back(wartendeZeile(-qint64(i) - 1, m_wartende[i]));
-            for (const Rennkopf& k : s.gespeichert)
-                m_alle.push_back(rennzeile(k));
+            m_alle = std::move(s.zeilen);
             m_ansicht.leertext = s.datei && !s.fehler.isEmpty()
                                      ? QString()
                                      : QStringLiteral("Noch keine Rennen gespeichert.");
