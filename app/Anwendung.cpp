@@ -99,7 +99,8 @@ void Anwendung::verlaufVerbinden() {
     m_rennen.beobachterAnmelden(m_mitschrift);
     m_verlauf.vorDemAblegen([this] { return m_daten.bereitstellen(m_dialoge); });
     m_verlauf.beiBefund([this](const Verlaufsbefund& b) { m_verlaufsmeldungen.befund(b); });
-    m_verlauf.beiFehler([this](const QString& grund) { m_verlaufsmeldungen.schreibfehler(grund); });
+    m_verlauf.beiSchreibfehler(
+        [this](const Schreibfehler& f) { m_verlaufsmeldungen.schreibfehler(f); });
 }
 
 void Anwendung::ansagenVerbinden() {
@@ -149,11 +150,9 @@ void Anwendung::fensterAnmelden() {
         fHinweisZeigen(m_dateien.pfad(QStringLiteral("readme.txt")), eltern);
     });
     m_dialoge.fensterAnmelden(Fenster::fVerlauf, [this](QWidget* eltern) {
-        // The race that has just ended is in the list.
-        m_verlauf.abwarten();
-        Verlaufsdatenbank datenbank(m_daten.pfad(Verlaufsdatenbank::Dateiname));
-        datenbank.verbinden(false);
-        VerlaufLogik logik(datenbank, m_dialoge, m_optionen.datenverzeichnis);
+        // A race that has just ended is in the list, stored or waiting.
+        VerlaufLogik logik(m_verlaufsleser, m_dialoge, m_optionen.datenverzeichnis,
+                           [this] { return m_verlauf.wartende(); });
         FVerlauf fenster(logik, eltern);
         fenster.exec();
     });

@@ -33,6 +33,7 @@
 #include "Signalprotokoll.h"
 #include "Simulationsport.h"
 #include "Tastatur.h"
+#include "Verlaufsleser.h"
 #include "Verlaufsmeldungen.h"
 #include "Verlaufsschreiber.h"
 #include "Zuschauerbetrieb.h"
@@ -101,6 +102,8 @@ private:
     Zuschauerbetrieb m_zuschauer{m_rennen, m_speicher, m_dialoge, m_fenster};
     Tastatur m_tastatur{m_rennen, m_start, m_rekorde, m_dialoge, m_fahrer, m_zuschauer};
     Verlaufsschreiber m_verlauf{m_daten.pfad(Verlaufsdatenbank::Dateiname)};
+    // The window's reads; it asks the writer for the races that still wait.
+    Verlaufsleser m_verlaufsleser{m_daten.pfad(Verlaufsdatenbank::Dateiname)};
     Verlaufsmeldungen m_verlaufsmeldungen{m_dialoge,
                                           m_daten.anzeigepfad(Verlaufsdatenbank::Dateiname)};
     Rennmitschrift m_mitschrift{m_verlauf, [this] { return signalquelle(); },

@@ -53,6 +53,12 @@ FVerlauf::FVerlauf(VerlaufLogik& logik, QWidget* eltern, Dateiwahl dateiwahl)
     resize(940, 640);
     aufbauen();
     darstellen();
+    // The database answers later; the window shows each answer as it comes.
+    m_logik.beiAenderung([this] { darstellen(); });
+}
+
+FVerlauf::~FVerlauf() {
+    m_logik.beiAenderung({});
 }
 
 void FVerlauf::aufbauen() {

@@ -30,7 +30,7 @@ QVariant Rennlistenmodell::data(const QModelIndex& index, int rolle) const {
     if (rolle != Qt::DisplayRole && rolle != Qt::ToolTipRole)
         return {};
     switch (index.column()) {
-    case 0: return QString::number(z.nummer);
+    case 0: return z.wartet ? QStringLiteral("wartet") : QString::number(z.nummer);
     case 1: return z.datum;
     case 2: return z.modus;
     case 3: return z.fahrer;

@@ -110,9 +110,35 @@ Rennzeile rennzeile(const Rennkopf& k) {
     return z;
 }
 
-void rennseiteFuellen(VerlaufAnsicht& a, qint64 nummer, const Rennaufzeichnung& r) {
-    a.ueberschrift =
-        QStringLiteral("Rennen %1 vom ").arg(nummer) + datumText(r.beginn.toString(Qt::ISODate));
+Rennzeile wartendeZeile(qint64 nummer, const Rennaufzeichnung& r) {
+    Rennkopf k;
+    k.nummer = nummer;
+    k.beginn = beginnText(r.beginn);
+    k.art = r.art;
+    k.rundenzahl = r.rundenzahl;
+    k.abgebrochen = r.abgebrochen;
+    k.sieger = r.sieger;
+    for (std::size_t lauf = 0; lauf < r.laeufe.size(); ++lauf)
+        for (int spur = 1; spur <= 2; ++spur) {
+            const Spurfahrt& f = r.laeufe[lauf][spur];
+            if (lauf == 0)
+                k.fahrer[spur] = f.fahrer;
+            const std::optional<int> beste = f.besteRunde();
+            const double zeit = beste ? f.runden[std::size_t(*beste - 1)].zeit : 0;
+            if (beste && (!k.besteZeit || zeit < *k.besteZeit)) {
+                k.besteZeit = zeit;
+                k.besterFahrer = f.fahrer;
+            }
+        }
+    Rennzeile z = rennzeile(k);
+    z.wartet = true;
+    return z;
+}
+
+void rennseiteFuellen(VerlaufAnsicht& a, std::optional<qint64> nummer, const Rennaufzeichnung& r) {
+    a.ueberschrift = (nummer ? QStringLiteral("Rennen %1 vom ").arg(*nummer)
+                             : QStringLiteral("Wartendes Rennen vom ")) +
+                     datumText(beginnText(r.beginn));
     a.angaben = {artName(r.art) + QStringLiteral(" über %1 Runden à ").arg(r.rundenzahl) +
                      Zahlenformat::allgemein(r.kurslaenge) + QStringLiteral(" m, Prellzeit ") +
                      Zahlenformat::allgemein(r.prellzeit) + QStringLiteral(" s, Signale: ") +

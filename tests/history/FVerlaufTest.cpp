@@ -31,17 +31,28 @@ struct Fensterprobe : ZweiRennen {
     Fensterprobe() {
         fenster.show();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&fenster));
+        beantwortet();
     }
+    // What the key asked of the database is shown.
     void taste(int taste, Qt::KeyboardModifiers umschaltung = Qt::NoModifier) {
         QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &fenster,
                         static_cast<Qt::Key>(taste), umschaltung);
+        beantwortet();
+    }
+    // Also what an answer asked again (a delete reloads the list).
+    void beantwortet() {
+        for (int i = 0; i < 2; ++i) {
+            leser.abwarten();
+            QCoreApplication::processEvents();
+        }
     }
     template <typename T> T* teil(const QString& name = {}) { return fenster.findChild<T*>(name); }
     int seite() { return teil<QStackedWidget>()->currentIndex(); }
     QString text(const QString& name) { return teil<QLabel>(name)->text(); }
 
     FakeDialoge dialoge;
-    VerlaufLogik logik{db, dialoge, ordner.path()};
+    Verlaufsleser leser{pfad};
+    VerlaufLogik logik{leser, dialoge, ordner.path()};
     QStringList gefragt;
     FVerlauf fenster{logik, nullptr, [this](QWidget*, const QString& vorschlag) {
                          gefragt << vorschlag;

@@ -6,6 +6,7 @@
 #include "Verlaufsspeicher.h"
 #include "Verlaufstest.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSqlQuery>
 
@@ -28,13 +29,20 @@ struct Fensterbahn : Verlaufsordner {
             EXPECT_EQ(Verlaufsspeicher(db).speichern(*r), std::nullopt);
     }
     VerlaufLogik& logik() {
-        if (!m_logik) {
-            verbunden.verbinden(false);
-            m_logik.emplace(verbunden, dialoge, ordner.path());
-        }
+        if (!m_logik)
+            m_logik.emplace(leser, dialoge, ordner.path());
         return *m_logik;
     }
-    const VerlaufAnsicht& a() { return logik().ansicht(); }
+    // The view state once the database has answered, and answered what an answer asked
+    // again (a delete reloads the list).
+    const VerlaufAnsicht& a() {
+        logik();
+        for (int i = 0; i < 2; ++i) {
+            leser.abwarten();
+            QCoreApplication::processEvents();
+        }
+        return logik().ansicht();
+    }
     QStringList spalte(QString Rennzeile::*feld) {
         QStringList texte;
         for (const Rennzeile& z : a().zeilen)
@@ -43,7 +51,7 @@ struct Fensterbahn : Verlaufsordner {
     }
 
     FakeDialoge dialoge;
-    Verlaufsdatenbank verbunden{pfad};
+    Verlaufsleser leser{pfad};
 
 private:
     std::optional<VerlaufLogik> m_logik;
@@ -74,6 +82,7 @@ TEST(VerlaufLogik, ListeNeuesteZuerstMitFilterNachFahrer) {
 
 TEST(VerlaufLogik, RennenUndFahrerSeiteMitDiagrammUndZurueck) {
     Fensterbahn b;
+    b.a();
     b.logik().auswahlSetzen(1);
     b.logik().oeffnen();
     ASSERT_EQ(b.a().seite, Seite::Rennen);
@@ -136,6 +145,7 @@ TEST(VerlaufLogik, SpurwechselHatVierLinienInDenFarbenDerZweiFahrer) {
 TEST(VerlaufLogik, LoeschenNurNachJaUndExportDesGezeigtenRennens) {
     Fensterbahn b;
     b.dialoge.fragenAntworten = {false, true};
+    b.a();
     b.logik().loeschen();
     EXPECT_EQ(b.a().zeilen.size(), 2u) << "cancelled";
     b.logik().loeschen();
@@ -147,6 +157,7 @@ TEST(VerlaufLogik, LoeschenNurNachJaUndExportDesGezeigtenRennens) {
     ASSERT_EQ(b.a().zeilen.size(), 1u);
 
     b.logik().oeffnen();
+    EXPECT_EQ(b.a().seite, Seite::Rennen);
     EXPECT_EQ(b.logik().exportvorschlag(), QDir(b.ordner.path()).filePath("rennen-1.csv"));
     b.logik().exportieren(b.logik().exportvorschlag());
     EXPECT_EQ(b.a().hinweis,
@@ -154,6 +165,7 @@ TEST(VerlaufLogik, LoeschenNurNachJaUndExportDesGezeigtenRennens) {
     EXPECT_TRUE(QFile::exists(b.logik().exportvorschlag()));
 
     b.logik().fahrerOeffnen(1);
+    EXPECT_EQ(b.a().seite, Seite::Fahrer);
     b.dialoge.fragenAntworten = {true};
     b.logik().loeschen();
     EXPECT_EQ(b.dialoge.meldungen.back().text,
@@ -171,6 +183,7 @@ TEST(VerlaufLogik, NeuereDatenbankWirdNurGezeigtUndKeineDatenbankIstEineLeereLis
         QSqlQuery(db.db()).exec(QStringLiteral("PRAGMA user_version = 9"));
     }
     b.dialoge.fragenAntworten = {true};
+    b.a();
     b.logik().loeschen();
     EXPECT_EQ(b.a().zeilen.size(), 2u);
     EXPECT_TRUE(b.a().hinweis.startsWith("Die Renndatenbank stammt aus einer neueren Version"));
@@ -179,9 +192,10 @@ TEST(VerlaufLogik, NeuereDatenbankWirdNurGezeigtUndKeineDatenbankIstEineLeereLis
                                            "von Rundomat und wird nicht verändert.");
 
     Verlaufsordner leer;
-    Verlaufsdatenbank keine(leer.pfad);
-    EXPECT_FALSE(keine.verbinden(false));
+    Verlaufsleser keine(leer.pfad);
     VerlaufLogik logik(keine, b.dialoge, leer.ordner.path());
+    keine.abwarten();
+    QCoreApplication::processEvents();
     EXPECT_TRUE(logik.ansicht().zeilen.empty());
     EXPECT_EQ(logik.ansicht().leertext, "Noch keine Rennen gespeichert.");
     EXPECT_TRUE(logik.ansicht().hinweis.isEmpty());
