@@ -28,6 +28,8 @@ QComboBox* auswahl(QWidget* eltern, const QStringList& eintraege, int oben, cons
     auto* combo = new QComboBox(eltern);
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
+    // A number field takes what is typed: "1" completed to "10" would be stored unseen.
+    combo->setCompleter(nullptr);
     combo->setFont(standardschrift(24));
     combo->addItems(eintraege);
     combo->setToolTip(tipp);
