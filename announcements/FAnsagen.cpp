@@ -68,7 +68,10 @@ FAnsagen::FAnsagen(AnsagenLogik& logik, QWidget* eltern) : QDialog(eltern), m_lo
     auto* probe = new QPushButton(QStringLiteral("Probe"), this);
     probe->setToolTip(QStringLiteral("sagt eine Runde zur Probe"));
     probe->setAutoDefault(false);
-    connect(probe, &QPushButton::clicked, this, [this] { m_logik.BuProbe_Click(); });
+    connect(probe, &QPushButton::clicked, this, [this] {
+        m_logik.BuProbe_Click();
+        darstellen();
+    });
     auto* schliessen = new QPushButton(QStringLiteral("Schließen"), this);
     connect(schliessen, &QPushButton::clicked, this, &QDialog::accept);
     auto* knoepfe = new QHBoxLayout;
@@ -76,6 +79,9 @@ FAnsagen::FAnsagen(AnsagenLogik& logik, QWidget* eltern) : QDialog(eltern), m_lo
     knoepfe->addStretch();
     knoepfe->addWidget(schliessen);
     spalte->addLayout(knoepfe);
+    m_probehinweis = new QLabel(this);
+    m_probehinweis->setWordWrap(true);
+    spalte->addWidget(m_probehinweis);
 
     darstellen();
 }
@@ -114,4 +120,6 @@ void FAnsagen::darstellen() {
     }
     m_tempoWert->setText(QString::number(e.tempo) + QStringLiteral(" Wörter/min"));
     m_lautstaerkeWert->setText(QString::number(e.lautstaerke) + QStringLiteral(" %"));
+    m_probehinweis->setText(m_logik.probehinweis());
+    m_probehinweis->setVisible(!m_logik.probehinweis().isEmpty());
 }

@@ -27,4 +27,5 @@ private:
     QSlider* m_lautstaerke = nullptr;
     QLabel* m_tempoWert = nullptr;
     QLabel* m_lautstaerkeWert = nullptr;
+    QLabel* m_probehinweis = nullptr;
 };

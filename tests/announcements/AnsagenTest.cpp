@@ -158,6 +158,28 @@ TEST(Ansagen, JedeArtLaesstSichAbschalten) {
                                               "Anna, drei Komma acht null", "Anna, letzte Runde"}));
 }
 
+// A best lap that sounds like the best before it is no news; a finish by a few thousandths
+// is told in milliseconds.
+TEST(Ansagen, BestzeitUndVorsprungSoWieSieKlingen) {
+    Ansagebahn b;
+    b.rennen.Rundenzahl = 3;
+    b.starten();
+    b.signale({{1, 0.3},
+               {2, 0.4},
+               {1, 4.213},
+               {2, 4.6},
+               {1, 8.422}, // 4,209: faster than 4,213 but said alike
+               {2, 8.9},
+               {1, 12.5},
+               {2, 12.504}});
+    EXPECT_EQ(
+        b.sprecher.gesagt,
+        (QStringList{"vier Komma zwei eins", "vier Komma sechs null",
+                     "vier Komma zwei eins, letzte Runde", "vier Komma drei null, letzte Runde",
+                     "Bestzeit Anna, vier Komma null acht", "Anna gewinnt",
+                     "Bestzeit Jürgen, drei Komma sechs null", "Vorsprung vier Millisekunden"}));
+}
+
 TEST(Ansagen, TrainingUndSpurwechselNennenDenSiegerMitVorsprung) {
     Ansagebahn b;
     b.rennen.Rennmodus = false;
