@@ -11,6 +11,13 @@ struct Zuschauerliste : Zuschaueranzeige {
     QStringList aufrufe;
 };
 
+struct Zoomliste : Fensterzoom {
+    void groesser() override { aufrufe << QStringLiteral("groesser"); }
+    void kleiner() override { aufrufe << QStringLiteral("kleiner"); }
+    void zuruecksetzen() override { aufrufe << QStringLiteral("zurueck"); }
+    QStringList aufrufe;
+};
+
 struct Tastaturbahn : Einstellungsbahn {
     std::deque<std::optional<int>> menueAntworten;
     Fahrernamen fahrer{rennen, speicher, dialoge, [this] {
@@ -19,7 +26,8 @@ struct Tastaturbahn : Einstellungsbahn {
                            return antwort;
                        }};
     Zuschauerliste zuschauer;
-    Tastatur tastatur{rennen, start, rekorde, dialoge, fahrer, zuschauer};
+    Zoomliste zoom;
+    Tastatur tastatur{rennen, start, rekorde, dialoge, fahrer, zuschauer, zoom};
 
     void taste(Taste t, int umschaltung = Umschaltung::Shift) {
         tastatur.Form_KeyDown(t, umschaltung);
@@ -123,6 +131,22 @@ TEST(Tastatur, DasZuschauerfensterGehtAuchImRennenAufZuUndInDenVollbildmodus) {
     b.taste(Taste::F11);
     EXPECT_EQ(b.zuschauer.aufrufe, (QStringList{"umschalten", "vollbild", "umschalten"}))
         << "Shift+Z and plain F11, in the race and in its crash pause";
+    EXPECT_EQ(b.rennen.fR.LaStart.Caption, "Stop") << "the race goes on";
+}
+
+TEST(Tastatur, StrgPlusMinusUndNullZoomenAuchImRennen) {
+    Tastaturbahn b;
+    b.starten();
+    using namespace Umschaltung;
+    b.taste(Taste::Plus, Strg);
+    b.taste(Taste::Plus, Strg | Shift); // where "+" is a shifted key
+    b.taste(Taste::Minus, Strg);
+    b.taste(Taste::Ziffer0, Strg);
+    for (const int ohne : {0, Shift, Alt, Strg | Alt})
+        b.taste(Taste::Plus, ohne);
+    b.taste(Taste::Minus, Strg | Shift);
+    b.taste(Taste::Ziffer0, 0);
+    EXPECT_EQ(b.zoom.aufrufe, (QStringList{"groesser", "groesser", "kleiner", "zurueck"}));
     EXPECT_EQ(b.rennen.fR.LaStart.Caption, "Stop") << "the race goes on";
 }
 
