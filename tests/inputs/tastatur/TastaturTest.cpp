@@ -2,6 +2,8 @@
 
 #include "../../settings/Einstellungsbahn.h"
 
+#include <QFile>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 namespace {
@@ -202,4 +204,66 @@ TEST(Fahrernamen, UmbenennenUndFarbenWerdenGespeichert) {
     neu.starteProgramm();
     EXPECT_EQ(neu.rennen.fR.LaFahrer[2].Caption, "Jürgen");
     EXPECT_EQ(neu.rennen.fR.LaFahrer[2].ForeColor, 0x123456u);
+}
+
+namespace {
+QString lesen(const char* pfad) {
+    QFile datei(QString::fromUtf8(pfad));
+    EXPECT_TRUE(datei.open(QIODevice::ReadOnly)) << pfad;
+    return QString::fromUtf8(datei.readAll());
+}
+
+// The bold words of the .B and .BR lines in the manual page's section TASTEN: ".BR
+// Umschalt+1 \", \" Umschalt+2" names two keys.
+QStringList handbuchTasten() {
+    const QString text = lesen(HANDBUCH);
+    const qsizetype anfang = text.indexOf("\n.SH TASTEN\n");
+    const qsizetype ende = text.indexOf("\n.SH ", anfang + 1);
+    EXPECT_GE(anfang, 0);
+    QStringList tasten;
+    static const QRegularExpression Argument(R"re("[^"]*"|\S+)re");
+    for (const QString& zeile : text.mid(anfang, ende - anfang).split('\n')) {
+        if (zeile.startsWith(".B ")) {
+            tasten << zeile.mid(3).trimmed();
+        } else if (zeile.startsWith(".BR ")) {
+            auto treffer = Argument.globalMatch(zeile.mid(4));
+            for (int i = 0; treffer.hasNext(); ++i) {
+                const QString argument = treffer.next().captured();
+                if (i % 2 == 0)
+                    tasten << argument;
+            }
+        }
+    }
+    return tasten;
+}
+
+// The keys at the start of the lines of the notes window's section "Tasten".
+QStringList hinweisTasten() {
+    const QString text = lesen(README);
+    const qsizetype anfang = text.indexOf("\nTasten\n------\n");
+    const qsizetype ende = text.indexOf(QRegularExpression("\n[^\n]+\n-+\n"), anfang + 1);
+    EXPECT_GE(anfang, 0);
+    QStringList tasten;
+    static const QRegularExpression Taste(R"re(^  (\S+)(\s{2,}|$))re");
+    for (const QString& zeile : text.mid(anfang, ende - anfang).split('\n'))
+        if (const QRegularExpressionMatch treffer = Taste.match(zeile); treffer.hasMatch())
+            tasten << treffer.captured(1);
+    return tasten;
+}
+} // namespace
+
+// Both are read against the key table the program acts on, not a list of their own: a new
+// key without its entry, or an entry for a key the program no longer knows, fails here.
+TEST(Tastatur, HandbuchUndHinweisfensterNennenJedeTasteDerTabelle) {
+    Tastaturbahn b;
+    QStringList tabelle;
+    for (const Tastenbefehl& befehl : b.tastatur.tabelle())
+        tabelle << befehl.name;
+    EXPECT_TRUE(tabelle.contains("Umschalt+Z") && tabelle.contains("Strg+Plus"));
+    const auto sortiert = [](QStringList liste) {
+        liste.sort();
+        return liste;
+    };
+    EXPECT_EQ(sortiert(handbuchTasten()), sortiert(tabelle));
+    EXPECT_EQ(sortiert(hinweisTasten()), sortiert(tabelle));
 }
