@@ -164,14 +164,9 @@ TEST(Ansagen, BestzeitUndVorsprungSoWieSieKlingen) {
     Ansagebahn b;
     b.rennen.Rundenzahl = 3;
     b.starten();
-    b.signale({{1, 0.3},
-               {2, 0.4},
-               {1, 4.213},
-               {2, 4.6},
-               {1, 8.422}, // 4,209: faster than 4,213 but said alike
-               {2, 8.9},
-               {1, 12.5},
-               {2, 12.504}});
+    // Lane 1's second lap, 4,209, is faster than its first, 4,213, but said alike.
+    b.signale(
+        {{1, 0.3}, {2, 0.4}, {1, 4.213}, {2, 4.6}, {1, 8.422}, {2, 8.9}, {1, 12.5}, {2, 12.504}});
     EXPECT_EQ(
         b.sprecher.gesagt,
         (QStringList{"vier Komma zwei eins", "vier Komma sechs null",

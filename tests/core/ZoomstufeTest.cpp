@@ -1,56 +1,25 @@
-// The zoom steps of the main window: 25 % at a time from 100 % to 300 %, never beyond what
-// the screen holds, remembered as chosen, and a stored text that is no step read as 100 %.
+// The zoom steps beyond what the keys show end to end (tests/e2e/zoom.sh): what a stored
+// text that is no step gives, and a screen too small for the zoom chosen.
 #include "Zoomstufe.h"
 
 #include "Fakes.h"
 
 #include <gtest/gtest.h>
 
-namespace {
-const QSize Grund(750, 495);
-const QSize Gross(3840, 2100); // a 4K screen holds every step
-const QSize FullHd(1920, 1040);
-
-int gelesen(const char* gespeichert) {
+TEST(Zoomstufe, UnsinnGibt100UndEinKleinerBildschirmBehaeltDieWahl) {
+    for (const char* gespeichert : {"", "gross", "137", "75", "325", "1e9"}) {
+        FakeSpeicher speicher;
+        speicher.werte["Zoom"] = gespeichert;
+        EXPECT_EQ(Zoomstufe(speicher).prozent(), 100) << gespeichert;
+    }
     FakeSpeicher speicher;
-    speicher.werte["Zoom"] = gespeichert;
-    return Zoomstufe(speicher).prozent();
-}
-} // namespace
-
-TEST(Zoomstufe, GespeichertWirdNurEineStufe) {
-    FakeSpeicher leer;
-    EXPECT_EQ(Zoomstufe(leer).prozent(), 100);
-    EXPECT_EQ(gelesen("225"), 225);
-    for (const char* unsinn : {"", "gross", "137", "75", "325", "-100", "1e9"})
-        EXPECT_EQ(gelesen(unsinn), 100) << unsinn;
-}
-
-TEST(Zoomstufe, SchritteBisZurGroesstenDieAufDenBildschirmPasst) {
-    FakeSpeicher speicher;
+    speicher.werte["Zoom"] = "300";
     Zoomstufe zoom(speicher);
-    EXPECT_FALSE(zoom.kleiner(Grund, Gross)) << "100 % is the smallest";
-    QList<int> stufen;
-    for (int i = 0; i < 10; ++i)
-        if (zoom.groesser(Grund, Gross))
-            stufen << zoom.prozent();
-    EXPECT_EQ(stufen, (QList<int>{125, 150, 175, 200, 225, 250, 275, 300}));
-    EXPECT_EQ(speicher.werte["Zoom"], "300");
-
-    // On a full-HD screen 200 % (1500 x 990) is the largest that fits, 225 % is 1114 high.
-    EXPECT_TRUE(zoom.einpassen(Grund, FullHd));
+    // 750 x 495 at 200 % is 1500 x 990; at 225 % it would be 1114 high.
+    EXPECT_TRUE(zoom.einpassen({750, 495}, {1920, 1040}));
     EXPECT_EQ(zoom.prozent(), 200);
-    EXPECT_EQ(speicher.werte["Zoom"], "300") << "the choice stays for the large screen";
-    EXPECT_FALSE(zoom.groesser(Grund, FullHd));
-    EXPECT_EQ(speicher.werte["Zoom"], "300");
-    EXPECT_TRUE(zoom.kleiner(Grund, FullHd));
-    EXPECT_EQ(zoom.prozent(), 175);
-    EXPECT_EQ(speicher.werte["Zoom"], "175");
-    EXPECT_TRUE(zoom.zuruecksetzen());
-    EXPECT_EQ(zoom.prozent(), 100);
-    EXPECT_EQ(speicher.werte["Zoom"], "100");
-
-    // A screen smaller than the window itself keeps it at 100 %.
-    EXPECT_FALSE(zoom.groesser(Grund, QSize(640, 480)));
-    EXPECT_EQ(zoom.prozent(), 100);
+    EXPECT_FALSE(zoom.groesser({750, 495}, {1920, 1040}));
+    EXPECT_EQ(speicher.werte["Zoom"], "300") << "the choice stays for the larger screen";
+    zoom.einpassen({750, 495}, {700, 400});
+    EXPECT_EQ(zoom.prozent(), 100) << "a screen smaller than the window: the designed size";
 }
