@@ -34,7 +34,7 @@ struct Zoombahn : Einstellungsbahn {
     }
 };
 
-// Where each visible control lies in the window, how large it writes and draws.
+// Where a visible control lies in the window, how large it writes and draws.
 struct Anblick {
     QRect lage;
     double punkt;
@@ -81,10 +81,9 @@ TEST(Hauptfensterzoom, VergroessertBleibtAllesImVerhaeltnis) {
         ASSERT_EQ(jetzt.size(), vorher.size());
         for (std::size_t i = 0; i < jetzt.size(); ++i) {
             const Anblick &v = vorher[i], &j = jetzt[i];
-            for (const auto& [gross, klein] :
-                 {std::pair{j.lage.topLeft(), v.lage.topLeft()},
-                  std::pair{j.lage.bottomRight(), v.lage.bottomRight()}})
-                EXPECT_LE((gross - klein * f).manhattanLength(), 2 * (f + 1)) << i;
+            EXPECT_LE((j.lage.topLeft() - v.lage.topLeft() * f).manhattanLength(), 2 * (f + 1));
+            EXPECT_LE((j.lage.bottomRight() - v.lage.bottomRight() * f).manhattanLength(),
+                      2 * (f + 1));
             EXPECT_NEAR(j.punkt, v.punkt * f, 0.5 * f) << i;
             EXPECT_EQ(j.bild, v.bild * f) << i;
         }
