@@ -69,6 +69,7 @@ public:
 
     void einrichten() {
         m_synthese.emplace();
+        m_sprecher.m_ohneStimme = !m_synthese->bereit();
         m_strom = std::make_unique<Sprachstrom>();
         m_strom->open(QIODevice::ReadOnly | QIODevice::Unbuffered);
         m_strom->beimLetztenLesen = [this] { ausgegeben(); };
@@ -188,6 +189,15 @@ void EspeakSprecher::verstummen() {
     ++m_nummer;
     m_fertig = nullptr;
     QMetaObject::invokeMethod(m_werk, [werk = m_werk] { werk->verstummen(); });
+}
+
+QString EspeakSprecher::warumStumm() const {
+    if (QMediaDevices::defaultAudioOutput().isNull())
+        return QStringLiteral("Kein Audiogerät gefunden: die Ansagen bleiben still.");
+    if (m_ohneStimme)
+        return QStringLiteral("Die deutsche Stimme von eSpeak NG fehlt: die Ansagen bleiben "
+                              "still.");
+    return {};
 }
 
 void EspeakSprecher::beiErstenSamples(std::function<void()> aufruf) {

@@ -10,6 +10,7 @@
 #include "QtEinstellungsspeicher.h"
 #include "RacecontrolModul.h"
 #include "SensortestFenster.h"
+#include "Zoomen.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -38,6 +39,8 @@ Anwendung::Anwendung(const Programmoptionen& optionen, const Programmdateien& da
     m_dialoge.elternSetzen(&m_fenster);
     // Whatever led to a message (a false start, a finish) is on screen while it is open.
     m_dialoge.vorJedemModalenFenster([this] { m_fenster.darstellen(); });
+    // The windows the main window opens are as large as it is.
+    m_dialoge.zoomVon([this] { return m_zoom.massstab(); });
     m_timer.beiJedemTick([this] {
         m_rennen.Timer1_Timer();
         m_fenster.darstellen();
@@ -132,22 +135,23 @@ void Anwendung::fensterAnmelden() {
         DialogLogik logik(m_rennen, m_speicher, m_start, portsteuerung(), m_dialoge, m_rekorde,
                           [this] { return RaceControlVersion(m_box, m_dialoge); });
         logik.Form_Load();
-        DialogFenster fenster(logik, eltern);
+        DialogFenster fenster(logik, eltern, m_zoom.massstab());
         fenster.exec();
     });
     m_dialoge.fensterAnmelden(Fenster::fhof, [this](QWidget* eltern) {
-        Fhof fenster(m_hof, eltern);
+        Fhof fenster(m_hof, eltern, m_zoom.massstab());
         fenster.exec();
     });
     m_dialoge.fensterAnmelden(Fenster::fRaceControl, [this](QWidget* eltern) {
         RaceControlEinstellungen logik(m_rennen, m_speicher, m_box, m_dialoge);
         FRaceControl fenster(logik, eltern);
+        zoomen(&fenster, m_zoom.massstab());
         fenster.exec();
     });
     m_dialoge.fensterAnmelden(Fenster::Info,
                               [this](QWidget*) { InfoAnzeigen(m_dialoge, programmangaben()); });
     m_dialoge.fensterAnmelden(Fenster::fHinweis, [this](QWidget* eltern) {
-        fHinweisZeigen(m_dateien.pfad(QStringLiteral("readme.txt")), eltern);
+        fHinweisZeigen(m_dateien.pfad(QStringLiteral("readme.txt")), eltern, m_zoom.massstab());
     });
     m_dialoge.fensterAnmelden(Fenster::fVerlauf, [this](QWidget* eltern) {
         // A race that has just ended is in the list, stored or waiting.
@@ -165,10 +169,12 @@ void Anwendung::fensterAnmelden() {
     });
     m_dialoge.fensterAnmelden(Fenster::fAnsagen, [this](QWidget* eltern) {
         AnsagenLogik logik(m_ansageeinstellungen, m_speicher, m_ansagen, m_rennen.Fahrer[1]);
-        FAnsagen fenster(logik, eltern);
+        FAnsagen fenster(logik, eltern, m_zoom.massstab());
         fenster.exec();
     });
-    m_dialoge.ergebnisfensterAnmelden(f2SpurRennenZeigen);
+    m_dialoge.ergebnisfensterAnmelden([this](const F2SpurRennenInhalt& inhalt, QWidget* eltern) {
+        f2SpurRennenZeigen(inhalt, eltern, m_zoom.massstab());
+    });
 }
 
 Programmangaben Anwendung::programmangaben() const {
@@ -186,6 +192,7 @@ void Anwendung::starten() {
     // After the start-up questions, so that what the history finds follows them.
     m_verlauf.starten();
     m_fenster.darstellen();
+    m_zoom.einpassen();
     m_fenster.show();
     m_fenster.setFocus();
 }

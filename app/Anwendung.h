@@ -10,6 +10,7 @@
 #include "EspeakSprecher.h"
 #include "Fahrernamen.h"
 #include "Hauptfenster.h"
+#include "Hauptfensterzoom.h"
 #include "Hofmodul.h"
 #include "InfoAnzeigen.h"
 #include "JnutlBibliothek.h"
@@ -36,6 +37,7 @@
 #include "Verlaufsleser.h"
 #include "Verlaufsmeldungen.h"
 #include "Verlaufsschreiber.h"
+#include "Zoomstufe.h"
 #include "Zuschauerbetrieb.h"
 
 #include <optional>
@@ -100,7 +102,9 @@ private:
     Fahrernamen m_fahrer{m_rennen, m_speicher, m_dialoge,
                          [this] { return m_fenster.farbmenueZeigen(); }};
     Zuschauerbetrieb m_zuschauer{m_rennen, m_speicher, m_dialoge, m_fenster};
-    Tastatur m_tastatur{m_rennen, m_start, m_rekorde, m_dialoge, m_fahrer, m_zuschauer};
+    Zoomstufe m_zoomstufe{m_speicher};
+    Hauptfensterzoom m_zoom{m_zoomstufe, m_fenster};
+    Tastatur m_tastatur{m_rennen, m_start, m_rekorde, m_dialoge, m_fahrer, m_zuschauer, m_zoom};
     Verlaufsschreiber m_verlauf{m_daten.pfad(Verlaufsdatenbank::Dateiname)};
     // The window's reads; it asks the writer for the races that still wait.
     Verlaufsleser m_verlaufsleser{m_daten.pfad(Verlaufsdatenbank::Dateiname)};

@@ -67,4 +67,6 @@ inline const Einstellung AnsageRennereignisse{QStringLiteral("AnsageRennereignis
 inline const Einstellung AnsageTempo{QStringLiteral("AnsageTempo"), QStringLiteral("175")};
 inline const Einstellung AnsageLautstaerke{QStringLiteral("AnsageLautstaerke"),
                                            QStringLiteral("100")};
+// The zoom of the main window and the windows it opens, in percent: 100 to 300 in steps of 25.
+inline const Einstellung Zoom{QStringLiteral("Zoom"), QStringLiteral("100")};
 } // namespace Einstellungen

@@ -6,6 +6,7 @@
 #include "Programmstart.h"
 #include "Rennen.h"
 #include "Tastatur.h"
+#include "Twips.h"
 
 #include <QWidget>
 #include <optional>
@@ -27,6 +28,11 @@ public:
     // The pop-up menu "Farbe" at the mouse; the index of the chosen item.
     std::optional<int> farbmenueZeigen();
 
+    // The window's size at 100 %.
+    static QSize entwurfsgroesse();
+    // Draws the whole window anew at the zoom: places, fonts, pictures, tables, status bar.
+    void massstabSetzen(const Massstab& massstab);
+
 signals:
     // The window shows the outcome of an event; other views may follow it now.
     void dargestellt();
@@ -35,10 +41,14 @@ protected:
     void keyPressEvent(QKeyEvent* ereignis) override;
 
 private:
+    // Builds the controls at the window's zoom.
+    void anordnen();
     void aufbauen();
     Labelknopf* label(int links, int oben, int breite, int hoehe, double punkt, bool fett,
                       bool alsKnopf = false);
     QTableView* tabelle(int spur, int links, int oben);
+    // Rows and columns after the style of the zoom has given the table its frame and bar.
+    void tabelleBemessen(int spur);
     // Runs one forwarded event and shows its outcome.
     template <typename Aktion> void weiterleiten(Aktion aktion);
 
@@ -46,6 +56,7 @@ private:
     Programmstart& m_start;
     Tastatur& m_tastatur;
     Fahrernamen& m_fahrer;
+    Massstab m_massstab;
 
     Spuren<Labelknopf*> m_LaFahrer, m_LaZeit, m_LaBestZeit, m_LaRunde;
     Labelknopf *m_LaHof = nullptr, *m_LaEinstellungen = nullptr, *m_LaStart = nullptr;

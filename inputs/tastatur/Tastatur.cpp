@@ -1,77 +1,109 @@
 #include "Tastatur.h"
 
+#include <algorithm>
+
 Tastatur::Tastatur(Rennen& rennen, Programmstart& start, Rekorde& rekorde, Dialoge& dialoge,
-                   Fahrernamen& fahrer, Zuschaueranzeige& zuschauer)
+                   Fahrernamen& fahrer, Zuschaueranzeige& zuschauer, Fensterzoom& zoom)
     : m_rennen(rennen), m_start(start), m_rekorde(rekorde), m_dialoge(dialoge), m_fahrer(fahrer),
-      m_zuschauer(zuschauer) {}
+      m_zuschauer(zuschauer), m_zoom(zoom), m_tabelle(tabelleAufbauen()) {}
+
+std::vector<Tastenbefehl> Tastatur::tabelleAufbauen() {
+    using namespace Umschaltung;
+    Rennen& r = m_rennen;
+    // Laps by hand count while signals count; the window keys only between races (or in a
+    // crash pause), and a disabled label-button's key does nothing either.
+    const auto zwischenRennen = [&r](std::function<void()> aktion) {
+        return [&r, aktion = std::move(aktion)] {
+            if (r.SignaleGesperrt)
+                aktion();
+        };
+    };
+    const auto fensterZeigen = [this](Fenster fenster) {
+        return [this, fenster] { m_dialoge.fensterZeigen(fenster); };
+    };
+    const auto wennAktiv = [](const Bezeichnungsfeld& knopf, std::function<void()> aktion) {
+        return [knopf = &knopf, aktion = std::move(aktion)] {
+            if (knopf->Enabled)
+                aktion();
+        };
+    };
+    const Bezeichnungsfeld& hof = r.fR.LaHof;
+    const Bezeichnungsfeld& optionen = r.fR.LaEinstellungen;
+    return {
+        {Taste::Enter, {}, QStringLiteral("Enter"), [&r] { r.LaStart_Click(); }},
+        {Taste::Leertaste,
+         {},
+         QStringLiteral("Leertaste"),
+         [&r] {
+             if (r.fR.LaStart.Caption != QStringLiteral("Start"))
+                 r.CrashUmschalten();
+         }},
+        {Taste::Ziffer1,
+         {Shift},
+         QStringLiteral("Umschalt+1"),
+         [&r] { r.SimuliertesRundensignal(1); }},
+        {Taste::Ziffer2,
+         {Shift},
+         QStringLiteral("Umschalt+2"),
+         [&r] { r.SimuliertesRundensignal(2); }},
+        {Taste::D, {Shift}, QStringLiteral("Umschalt+D"), zwischenRennen([this] {
+             m_rekorde.ErgebnisSpeichern();
+         })},
+        {Taste::M, {Shift}, QStringLiteral("Umschalt+M"), zwischenRennen([&r] {
+             r.MaxGeschwZuruecksetzen();
+         })},
+        {Taste::H,
+         {Shift},
+         QStringLiteral("Umschalt+H"),
+         zwischenRennen(wennAktiv(hof, [this] { LaHof_Click(); }))},
+        {Taste::O,
+         {Shift},
+         QStringLiteral("Umschalt+O"),
+         zwischenRennen(wennAktiv(optionen, [this] { m_start.LaEinstellungen_Click(); }))},
+        // Like the options: never during a race, so no lap goes to the test instead.
+        {Taste::T,
+         {Shift},
+         QStringLiteral("Umschalt+T"),
+         zwischenRennen(wennAktiv(optionen, fensterZeigen(Fenster::Sensortest)))},
+        {Taste::A,
+         {Shift},
+         QStringLiteral("Umschalt+A"),
+         zwischenRennen(wennAktiv(optionen, fensterZeigen(Fenster::fAnsagen)))},
+        {Taste::I,
+         {Shift},
+         QStringLiteral("Umschalt+I"),
+         zwischenRennen(fensterZeigen(Fenster::Info))},
+        {Taste::V,
+         {Shift},
+         QStringLiteral("Umschalt+V"),
+         zwischenRennen(wennAktiv(hof, fensterZeigen(Fenster::fVerlauf)))},
+        {Taste::F1, {Shift}, QStringLiteral("Umschalt+F1"), zwischenRennen([this] {
+             m_fahrer.LaFahrer_Click(1);
+         })},
+        {Taste::F2, {Shift}, QStringLiteral("Umschalt+F2"), zwischenRennen([this] {
+             m_fahrer.LaFahrer_Click(2);
+         })},
+        {Taste::Z, {Shift}, QStringLiteral("Umschalt+Z"), [this] { m_zuschauer.umschalten(); }},
+        {Taste::F11, {0}, QStringLiteral("F11"), [this] { m_zuschauer.vollbildUmschalten(); }},
+        // Where "+" needs Shift, Ctrl+Shift is the same key.
+        {Taste::Plus,
+         {Strg, Strg | Shift},
+         QStringLiteral("Strg+Plus"),
+         [this] { m_zoom.groesser(); }},
+        {Taste::Minus, {Strg}, QStringLiteral("Strg+Minus"), [this] { m_zoom.kleiner(); }},
+        {Taste::Ziffer0, {Strg}, QStringLiteral("Strg+0"), [this] { m_zoom.zuruecksetzen(); }},
+    };
+}
 
 void Tastatur::Form_KeyDown(Taste taste, int umschaltung) {
-    Rennen& r = m_rennen;
-    if (taste == Taste::Enter) {
-        r.LaStart_Click();
+    for (const Tastenbefehl& befehl : m_tabelle) {
+        if (befehl.taste != taste)
+            continue;
+        const auto& erlaubt = befehl.umschaltungen;
+        if (erlaubt.empty() ||
+            std::find(erlaubt.begin(), erlaubt.end(), umschaltung) != erlaubt.end())
+            befehl.aktion();
         return;
-    }
-    if (taste == Taste::Leertaste) {
-        if (r.fR.LaStart.Caption != QStringLiteral("Start"))
-            r.CrashUmschalten();
-        return;
-    }
-    if (taste == Taste::F11 && umschaltung == 0) {
-        m_zuschauer.vollbildUmschalten();
-        return;
-    }
-    // The rest needs Shift alone, without Ctrl or Alt.
-    if (umschaltung != Umschaltung::Shift)
-        return;
-    // Laps by hand count while signals count; the rest only between races (or in a crash
-    // pause), and a disabled label-button's key does nothing either.
-    const bool gesperrt = r.SignaleGesperrt;
-    switch (taste) {
-    case Taste::Ziffer1: r.SimuliertesRundensignal(1); break;
-    case Taste::Ziffer2: r.SimuliertesRundensignal(2); break;
-    case Taste::Z: m_zuschauer.umschalten(); break;
-    case Taste::D:
-        if (gesperrt)
-            m_rekorde.ErgebnisSpeichern();
-        break;
-    case Taste::M:
-        if (gesperrt)
-            r.MaxGeschwZuruecksetzen();
-        break;
-    case Taste::H:
-        if (gesperrt && r.fR.LaHof.Enabled)
-            LaHof_Click();
-        break;
-    case Taste::V:
-        if (gesperrt && r.fR.LaHof.Enabled)
-            m_dialoge.fensterZeigen(Fenster::fVerlauf);
-        break;
-    case Taste::O:
-        if (gesperrt && r.fR.LaEinstellungen.Enabled)
-            m_start.LaEinstellungen_Click();
-        break;
-    case Taste::T:
-        // Like the options: never during a race, so no lap goes to the test instead.
-        if (gesperrt && r.fR.LaEinstellungen.Enabled)
-            m_dialoge.fensterZeigen(Fenster::Sensortest);
-        break;
-    case Taste::A:
-        if (gesperrt && r.fR.LaEinstellungen.Enabled)
-            m_dialoge.fensterZeigen(Fenster::fAnsagen);
-        break;
-    case Taste::I:
-        if (gesperrt)
-            m_dialoge.fensterZeigen(Fenster::Info);
-        break;
-    case Taste::F1:
-        if (gesperrt)
-            m_fahrer.LaFahrer_Click(1);
-        break;
-    case Taste::F2:
-        if (gesperrt)
-            m_fahrer.LaFahrer_Click(2);
-        break;
-    default: break;
     }
 }
 

@@ -18,8 +18,9 @@ einstellungen() {
     { echo '[einstellung]'; printf '%s\n' "$@"; } >"$arbeit/config/rundomat/rundomat.conf"
 }
 
-# Xvfb on a free display, with the given keyboard layout. A display number still held by
-# another server (or one shutting down) is skipped: our server must be the one we talk to.
+# Xvfb on a free display, with the given keyboard layout and screen size (1024x768 unless
+# told). A display number still held by another server (or one shutting down) is skipped:
+# our server must be the one we talk to.
 # -noreset keeps the server (and its layout) as it is when a client such as setxkbmap
 # disconnects; a reset would drop the layout and refuse connections for a moment.
 anzeigeStarten() {
@@ -27,7 +28,7 @@ anzeigeStarten() {
     for versuch in $(seq 10); do
         anzeige=$(( 200 + RANDOM % 700 ))
         [ -e "/tmp/.X$anzeige-lock" ] || [ -e "/tmp/.X11-unix/X$anzeige" ] && continue
-        Xvfb ":$anzeige" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+        Xvfb ":$anzeige" -screen 0 "${2:-1024x768}x24" -nolisten tcp -noreset >/dev/null 2>&1 &
         xserver=$!
         export DISPLAY=":$anzeige" XDG_CONFIG_HOME="$arbeit/config" XDG_RUNTIME_DIR="$arbeit"
         for _ in $(seq 100); do

@@ -21,7 +21,8 @@ namespace {
 struct Fensterbahn : Einstellungsbahn {
     Fahrernamen fahrer{rennen, speicher, dialoge, [] { return std::optional<int>(); }};
     OhneZuschauer zuschauer;
-    Tastatur tastatur{rennen, start, rekorde, dialoge, fahrer, zuschauer};
+    OhneZoom zoom;
+    Tastatur tastatur{rennen, start, rekorde, dialoge, fahrer, zuschauer, zoom};
     std::unique_ptr<Hauptfenster> fenster;
 
     // As in the program: the window exists before the start-up sizes the lap tables.
