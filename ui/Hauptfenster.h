@@ -6,6 +6,7 @@
 #include "Programmstart.h"
 #include "Rennen.h"
 #include "Tastatur.h"
+#include "Tastenanschlaege.h"
 
 #include <QWidget>
 #include <optional>
@@ -33,6 +34,8 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* ereignis) override;
+    void keyReleaseEvent(QKeyEvent* ereignis) override;
+    void focusOutEvent(QFocusEvent* ereignis) override;
 
 private:
     void aufbauen();
@@ -46,6 +49,7 @@ private:
     Programmstart& m_start;
     Tastatur& m_tastatur;
     Fahrernamen& m_fahrer;
+    Tastenanschlaege m_anschlaege;
 
     Spuren<Labelknopf*> m_LaFahrer, m_LaZeit, m_LaBestZeit, m_LaRunde;
     Labelknopf *m_LaHof = nullptr, *m_LaEinstellungen = nullptr, *m_LaStart = nullptr;
