@@ -192,11 +192,21 @@ void Hauptfenster::aufbauen() {
 void Hauptfenster::keyPressEvent(QKeyEvent* ereignis) {
     // A held key repeats; every key acts once per press, so a held Shift+1 drives no laps
     // and a held Enter does not stop the race it started.
-    if (ereignis->isAutoRepeat())
+    if (!m_anschlaege.gedrueckt(anschlagVon(*ereignis)))
         return;
     weiterleiten([&] {
         m_tastatur.Form_KeyDown(tasteVon(*ereignis), umschaltungVon(ereignis->modifiers()));
     });
+}
+
+void Hauptfenster::keyReleaseEvent(QKeyEvent* ereignis) {
+    m_anschlaege.losgelassen(anschlagVon(*ereignis));
+}
+
+// A dialog a key opened takes that key's release.
+void Hauptfenster::focusOutEvent(QFocusEvent* ereignis) {
+    m_anschlaege.vergessen();
+    QWidget::focusOutEvent(ereignis);
 }
 
 std::optional<int> Hauptfenster::farbmenueZeigen() {

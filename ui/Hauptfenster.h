@@ -7,6 +7,7 @@
 #include "Rennen.h"
 #include "Tastatur.h"
 #include "Twips.h"
+#include "Tastenanschlaege.h"
 
 #include <QWidget>
 #include <optional>
@@ -39,6 +40,8 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* ereignis) override;
+    void keyReleaseEvent(QKeyEvent* ereignis) override;
+    void focusOutEvent(QFocusEvent* ereignis) override;
 
 private:
     // Builds the controls at the window's zoom.
@@ -57,6 +60,7 @@ private:
     Tastatur& m_tastatur;
     Fahrernamen& m_fahrer;
     Massstab m_massstab;
+    Tastenanschlaege m_anschlaege;
 
     Spuren<Labelknopf*> m_LaFahrer, m_LaZeit, m_LaBestZeit, m_LaRunde;
     Labelknopf *m_LaHof = nullptr, *m_LaEinstellungen = nullptr, *m_LaStart = nullptr;

@@ -51,3 +51,9 @@ int umschaltungVon(Qt::KeyboardModifiers modifikatoren) {
         umschaltung |= Umschaltung::Alt;
     return umschaltung;
 }
+
+Tastenanschlaege::Ereignis anschlagVon(const QKeyEvent& ereignis) {
+    const quint32 taste =
+        ereignis.nativeScanCode() != 0 ? ereignis.nativeScanCode() : quint32(ereignis.key());
+    return {taste, ereignis.timestamp(), ereignis.isAutoRepeat()};
+}
