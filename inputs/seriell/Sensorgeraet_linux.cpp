@@ -84,6 +84,9 @@ public:
         return ergebnis == 0 ? Antwort::Ok : fehlerAntwort(fehler);
     }
 
+    // TIOCMIWAIT notes the counters as it begins and wakes when they move on from there.
+    bool blindVorDemWarten() const override { return true; }
+
     Antwort zaehlerLesen(Flankenzaehler& zaehler) override {
         serial_icounter_struct z{};
         const Antwort antwort = lesendesIoctl(m_fd, TIOCGICOUNT, &z);

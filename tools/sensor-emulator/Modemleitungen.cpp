@@ -17,6 +17,7 @@
 #include <sys/syscall.h>
 #include <sys/sysmacros.h>
 #include <termios.h>
+#include <time.h>
 #include <unistd.h>
 
 namespace {
@@ -97,10 +98,22 @@ Zaehler zaehler(const L::Speicher& s) {
             s.zaehlerDsr.load(std::memory_order_acquire)};
 }
 
+// A thread kept from running: a signal sent meanwhile is handled when it runs again, before
+// the call it was about to make.
+void aufgehalten(std::int64_t nanosekunden) {
+    const std::int64_t ende = L::jetzt() + nanosekunden;
+    const timespec bis{static_cast<time_t>(ende / 1'000'000'000),
+                       static_cast<long>(ende % 1'000'000'000)};
+    while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &bis, nullptr) == EINTR)
+        continue;
+}
+
 // Like the kernel: returns once a watched line changed after the call began, fails with
 // EIO when the port goes, and with EINTR when a signal whose handler lacks SA_RESTART
 // arrives (the futex wait is restarted by the kernel exactly when the ioctl would be).
 int warten(L::Speicher& s, unsigned long maske) {
+    if (const std::int64_t verzug = s.warteverzug.exchange(0); verzug > 0)
+        aufgehalten(verzug);
     const Zaehler anfang = zaehler(s);
     for (;;) {
         const std::uint32_t stand = s.stand.load(std::memory_order_acquire);

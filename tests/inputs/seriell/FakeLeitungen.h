@@ -39,6 +39,7 @@ struct Weckruf {
 
 // Each wait takes the next wake-up of the script; once the script is used up a wait
 // blocks until cancelled. Like a signal, a cancel only reaches a wait already blocked.
+// Readings taken while no wait is blocked see the script's state as it stands.
 class FakeLeitungsquelle : public Leitungsquelle {
 public:
     FakeLeitungsquelle(AtomareUhr& uhr, Lesung anfang, std::vector<Weckruf> skript)
@@ -61,6 +62,7 @@ public:
         m_blockiert = false;
         return Antwort::Unterbrochen;
     }
+    bool blindVorDemWarten() const override { return blind; }
     Antwort zaehlerLesen(Flankenzaehler& zaehler) override {
         const std::lock_guard sperre(m_mutex);
         if (m_lesung.zaehler != Antwort::Ok)
@@ -102,6 +104,9 @@ public:
         const std::lock_guard sperre(m_mutex);
         return m_wartende;
     }
+
+    // Whether the watcher reads the lines besides its wait, as it does on Linux.
+    bool blind = false;
 
 private:
     AtomareUhr& m_uhr;
