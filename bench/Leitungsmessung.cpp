@@ -31,7 +31,9 @@ public:
     Antwort warten() override {
         {
             std::unique_lock sperre(m_mutex);
+            m_wartetSchon = true;
             m_signal.wait(sperre, [this] { return m_frei || m_abbruch; });
+            m_wartetSchon = false;
             if (m_abbruch) {
                 m_abbruch = false;
                 return Antwort::Unterbrochen;
@@ -48,6 +50,10 @@ public:
         return Antwort::Ok;
     }
     bool blindVorDemWarten() const override { return true; }
+    bool wartetSchon() override {
+        const std::lock_guard sperre(m_mutex);
+        return m_wartetSchon;
+    }
     Antwort zaehlerLesen(Flankenzaehler& zaehler) override {
         zaehler = {m_zaehler, 0};
         return Antwort::Ok;
@@ -75,6 +81,7 @@ private:
     std::condition_variable m_signal;
     bool m_frei = false;
     bool m_abbruch = false;
+    bool m_wartetSchon = false;
     std::atomic<std::uint32_t> m_zaehler{0};
     std::atomic<bool> m_cd{false};
     std::vector<Stoppuhr::time_point> m_gesehen;

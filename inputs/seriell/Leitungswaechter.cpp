@@ -81,7 +81,9 @@ Antwort Leitungswaechter::warten() {
     {
         const std::lock_guard sperre(m_lesen);
         m_wartet = !m_abfragen;
+        m_nachgesehen = false;
     }
+    m_halt.notify_all();
     if (m_abfragen) {
         std::this_thread::sleep_for(1ms);
         return Antwort::Ok;
@@ -132,13 +134,21 @@ bool Leitungswaechter::melden(const Leitungsstand& neu, std::int64_t zeit,
 
 // The second thread: a change between the watcher's last reading and the start of its
 // wait wakes no wait, and the machine may keep the watcher from running in between for
-// long. So while it waits, the lines are read here.
+// long. So the lines are read here until the wait has surely begun, and once after that.
 void Leitungswaechter::nachschauen() {
     std::unique_lock sperre(m_lesen);
     while (!m_stopp && !m_abfragen) {
+        if (!m_wartet || m_nachgesehen) {
+            m_halt.wait(sperre);
+            continue;
+        }
         m_halt.wait_for(sperre, Nachschauabstand);
-        if (m_wartet && !m_stopp)
-            nachsehen();
+        if (!m_wartet || m_stopp)
+            continue;
+        // Asked before the look: a wait that had begun then wakes for whatever comes after.
+        const bool begonnen = m_quelle.wartetSchon();
+        nachsehen();
+        m_nachgesehen = begonnen;
     }
 }
 

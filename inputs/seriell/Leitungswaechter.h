@@ -1,9 +1,9 @@
 // Watches a port's modem lines on a thread of its own: it waits for a change, takes the
 // time, reads what changed and reports every edge. Where the port's wait only wakes for
-// changes after it began, a second thread reads the lines every few milliseconds while
-// the watcher waits, so a change between its last reading and its wait is reported late
-// by that much at most, and marked so. Neither touches race state; whoever receives the
-// reports passes them to the GUI thread.
+// changes after it began, a second thread reads the lines every few milliseconds from the
+// watcher's last reading until its wait has surely begun, so a change in between is
+// reported late by that much at most, and marked so. Neither touches race state; whoever
+// receives the reports passes them to the GUI thread.
 #pragma once
 
 #include "Flanken.h"
@@ -26,8 +26,8 @@ public:
         std::function<void(Stoerung)> stoerung;
     };
 
-    // How often the lines are read besides the wait: the longest a change the wait misses
-    // stays unreported, unless the machine keeps the thread from running.
+    // How often the lines are read before the wait has begun: the longest a change the
+    // wait misses stays unreported, unless the machine keeps the thread from running.
     static constexpr std::chrono::milliseconds Nachschauabstand{2};
 
     // Starts watching at once. The clock must be safe to read from other threads.
@@ -56,12 +56,13 @@ private:
 
     // One reading at a time, so every change is reported once and in order.
     std::mutex m_lesen;
-    std::condition_variable m_halt; // wakes the second thread early to end
+    std::condition_variable m_halt; // wakes the second thread: a new wait, or the end
     Leitungsstand m_alt;            // the last reading
     std::int64_t m_gelesen = 0;     // the clock just before it
     bool m_mitZaehlern = true;
-    bool m_abfragen = false; // the driver cannot wait: the watcher reads every millisecond
-    bool m_wartet = false;   // the watcher has reported all it read and is about to wait
+    bool m_abfragen = false;    // the driver cannot wait: the watcher reads every millisecond
+    bool m_wartet = false;      // the watcher has reported all it read and is about to wait
+    bool m_nachgesehen = false; // the lines were read after that wait had surely begun
 
     std::mutex m_mutex;
     std::condition_variable m_beendet;

@@ -12,12 +12,12 @@
 #include <linux/futex.h>
 #include <linux/serial.h>
 #include <mutex>
+#include <sched.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <sys/sysmacros.h>
 #include <termios.h>
-#include <time.h>
 #include <unistd.h>
 
 namespace {
@@ -98,14 +98,12 @@ Zaehler zaehler(const L::Speicher& s) {
             s.zaehlerDsr.load(std::memory_order_acquire)};
 }
 
-// A thread kept from running: a signal sent meanwhile is handled when it runs again, before
-// the call it was about to make.
+// A thread the machine keeps from running is runnable, not asleep: it spins, yielding the
+// processor. A signal sent meanwhile is handled before the call it was about to make.
 void aufgehalten(std::int64_t nanosekunden) {
     const std::int64_t ende = L::jetzt() + nanosekunden;
-    const timespec bis{static_cast<time_t>(ende / 1'000'000'000),
-                       static_cast<long>(ende % 1'000'000'000)};
-    while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &bis, nullptr) == EINTR)
-        continue;
+    while (L::jetzt() < ende)
+        sched_yield();
 }
 
 // Like the kernel: returns once a watched line changed after the call began, fails with

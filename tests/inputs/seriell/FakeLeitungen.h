@@ -63,8 +63,10 @@ public:
         return Antwort::Unterbrochen;
     }
     bool blindVorDemWarten() const override { return blind; }
+    bool wartetSchon() override { return begonnen; }
     Antwort zaehlerLesen(Flankenzaehler& zaehler) override {
         const std::lock_guard sperre(m_mutex);
+        ++m_zaehlerLesungen;
         if (m_lesung.zaehler != Antwort::Ok)
             return m_lesung.zaehler;
         if (!m_lesung.stand.zaehler)
@@ -104,9 +106,16 @@ public:
         const std::lock_guard sperre(m_mutex);
         return m_wartende;
     }
+    int zaehlerLesungen() {
+        const std::lock_guard sperre(m_mutex);
+        return m_zaehlerLesungen;
+    }
 
-    // Whether the watcher reads the lines besides its wait, as it does on Linux.
+    // Whether the watcher reads the lines besides its wait, as it does on Linux, and
+    // whether a blocked wait counts as begun: a wait that blocks before it has begun
+    // stands for a thread kept from running just before it.
     bool blind = false;
+    std::atomic<bool> begonnen{false};
 
 private:
     AtomareUhr& m_uhr;
@@ -119,6 +128,7 @@ private:
     bool m_blockiert = false;
     bool m_abgebrochen = false;
     int m_wartende = 0;
+    int m_zaehlerLesungen = 0;
 };
 
 class FakeSensorgeraet : public Sensorgeraet {

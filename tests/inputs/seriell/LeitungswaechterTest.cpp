@@ -113,7 +113,8 @@ TEST(Leitungswaechter, LiestNachBisSichNichtsMehrAendert) {
 
 // The thread was kept from running after its last reading: DSR dropped before its wait
 // began, so the wait sleeps on. The second thread reports the drop while the watcher still
-// waits, with the time of its reading and the span since the one before.
+// waits, with the time of its reading and the span since the one before. Once the wait has
+// surely begun, it looks once more and then no longer.
 TEST(Leitungswaechter, EineAenderungVorDemWartenMeldetDerZweiteFaden) {
     AtomareUhr uhr;
     FakeLeitungsquelle quelle(uhr, {stand(false, true, 0, 0)},
@@ -128,15 +129,24 @@ TEST(Leitungswaechter, EineAenderungVorDemWartenMeldetDerZweiteFaden) {
     }
     quelle.lesungSetzen({stand(true, false, 1, 1)}, 1007);
     ASSERT_TRUE(m.bisGemeldet()) << "reported only at the next change";
-    waechter.beenden();
-    ASSERT_EQ(m.ereignisse.size(), 1u);
-    const Leitungsereignis& e = m.ereignisse[0];
-    EXPECT_TRUE(e.leitung == Leitung::DSR && !e.pegel);
-    EXPECT_EQ(e.genauigkeit, Zeitgenauigkeit::Nachgelesen);
-    // The look that found it may have read the clock just before it moved on.
-    EXPECT_TRUE(e.zeit == 1007 || e.zeit == 1000) << e.zeit;
-    EXPECT_EQ(e.zeit - e.spielraum, 1000) << "since the look before, which found nothing";
+    {
+        const std::lock_guard sperre(m.mutex);
+        ASSERT_EQ(m.ereignisse.size(), 1u);
+        const Leitungsereignis& e = m.ereignisse[0];
+        EXPECT_TRUE(e.leitung == Leitung::DSR && !e.pegel);
+        EXPECT_EQ(e.genauigkeit, Zeitgenauigkeit::Nachgelesen);
+        // The look that found it may have read the clock just before it moved on.
+        EXPECT_TRUE(e.zeit == 1007 || e.zeit == 1000) << e.zeit;
+        EXPECT_EQ(e.zeit - e.spielraum, 1000) << "since the look before, which found nothing";
+    }
     EXPECT_EQ(quelle.wartende(), 2) << "no wait woke for it";
+
+    quelle.begonnen = true;
+    std::this_thread::sleep_for(10 * Leitungswaechter::Nachschauabstand);
+    const int lesungen = quelle.zaehlerLesungen();
+    std::this_thread::sleep_for(10 * Leitungswaechter::Nachschauabstand);
+    EXPECT_EQ(quelle.zaehlerLesungen(), lesungen) << "an idle port is not read over and over";
+    waechter.beenden();
 }
 
 TEST(Leitungswaechter, OhneZaehlerVergleichtErDiePegel) {
