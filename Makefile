@@ -26,6 +26,8 @@ bench: build
 	build/default/bench/rundomat-verlauf-bench
 	bench/leerlauf.sh build/default/rundomat/rundomat \
 	  build/default/tools/box-emulator/rundomat-box-emulator
+	bench/sensorleerlauf.sh build/default/rundomat/rundomat \
+	  build/default/tools/sensor-emulator/rundomat-sensor-emulator
 	bench/sensorrennen.sh build/default/rundomat/rundomat \
 	  build/default/tools/sensor-emulator/rundomat-sensor-emulator
 	bench/ansagen.sh build/default/bench/rundomat-ansage-bench

@@ -2,6 +2,7 @@
 
 #include "Ansagetext.h"
 #include "Rennen.h"
+#include "Zahlwoerter.h"
 
 #include <cmath>
 
@@ -25,9 +26,12 @@ void Ansagen::rennenGestartet(const Rennen&) {
 
 void Ansagen::rundeGezaehlt(const Rennen& rennen, const Rundenmeldung& runde) {
     // The first lap of the race is its best by default: "Bestzeit" is said only for a lap
-    // that beats another.
-    const bool rennbestzeit = m_rennbestzeit && runde.rundenzeit < *m_rennbestzeit;
-    if (!m_rennbestzeit || rennbestzeit)
+    // that beats another, and only when it sounds faster too; a best lap by a thousandth
+    // would repeat the time just heard.
+    const bool schneller = m_rennbestzeit && runde.rundenzeit < *m_rennbestzeit;
+    const bool rennbestzeit = schneller && Zahlwoerter::sekunden(runde.rundenzeit) !=
+                                               Zahlwoerter::sekunden(*m_rennbestzeit);
+    if (!m_rennbestzeit || schneller)
         m_rennbestzeit = runde.rundenzeit;
     if (!m_e.an)
         return;

@@ -35,6 +35,8 @@ public:
     // The window's "Probe": a sample lap of this driver with the settings as they are,
     // said at once even with announcements off.
     void probe(const QString& fahrer);
+    // Why nothing is heard, if nothing is; see Sprecher.
+    QString warumStumm() const { return m_sprecher.warumStumm(); }
 
 private:
     bool ereignisseAn() const { return m_e.an && m_e.rennereignisse; }

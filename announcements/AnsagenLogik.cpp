@@ -24,6 +24,7 @@ void AnsagenLogik::lautstaerkeSetzen(int prozent) {
 
 void AnsagenLogik::BuProbe_Click() {
     m_ansagen.probe(m_fahrer);
+    m_probehinweis = m_ansagen.warumStumm();
 }
 
 void AnsagenLogik::speichern() {

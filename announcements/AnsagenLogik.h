@@ -18,6 +18,8 @@ public:
     const Ansageeinstellungen& einstellungen() const { return m_e; }
     // The kinds can be chosen only while announcements are on.
     bool artenWaehlbar() const { return m_e.an; }
+    // After "Probe": why it was not heard, if it was not; else empty.
+    const QString& probehinweis() const { return m_probehinweis; }
 
     void ankreuzen(Schalter schalter, bool an);
     void tempoSetzen(int woerterProMinute);
@@ -31,4 +33,5 @@ private:
     Einstellungsspeicher& m_speicher;
     Ansagen& m_ansagen;
     QString m_fahrer;
+    QString m_probehinweis;
 };

@@ -4,6 +4,7 @@
 
 #include <QRegularExpression>
 #include <QStringList>
+#include <cmath>
 
 namespace {
 // Characters that join the parts of a name ("Jean-Luc", "O'Brien", "Dr.Who") are kept
@@ -42,9 +43,6 @@ QString gekuerzt(const QString& name) {
     return name.left(laenge);
 }
 
-QString sekundenMitEinheit(double sekunden) {
-    return Zahlwoerter::sekunden(sekunden) + QStringLiteral(" Sekunden");
-}
 } // namespace
 
 namespace Ansagetext {
@@ -112,15 +110,30 @@ QString gewinnt(const QString& fahrer) {
     return fahrer + QStringLiteral(" gewinnt");
 }
 
-QString sieg(const QString& fahrer, double vorsprung, bool ersterLauf) {
-    if (ersterLauf)
-        return QStringLiteral("Erster Lauf: ") + fahrer + QStringLiteral(" vorn, Vorsprung ") +
-               sekundenMitEinheit(vorsprung);
-    return gewinnt(fahrer) + QStringLiteral(", Vorsprung ") + sekundenMitEinheit(vorsprung);
+QString sieg(const QString& fahrer, double abstand, bool ersterLauf) {
+    QStringList teile{ersterLauf
+                          ? QStringLiteral("Erster Lauf: ") + fahrer + QStringLiteral(" vorn")
+                          : gewinnt(fahrer)};
+    if (const QString gesagt = vorsprung(abstand); !gesagt.isEmpty())
+        teile << gesagt;
+    return teile.join(QStringLiteral(", "));
 }
 
 QString vorsprung(double sekunden) {
-    return QStringLiteral("Vorsprung ") + sekundenMitEinheit(sekunden);
+    const QString hundertstel = Zahlwoerter::sekunden(sekunden);
+    if (hundertstel.isEmpty())
+        return {};
+    if (hundertstel != Zahlwoerter::sekunden(0.0))
+        return QStringLiteral("Vorsprung ") + hundertstel + QStringLiteral(" Sekunden");
+    // "null Komma null null Sekunden" would tell nothing: below a hundredth the
+    // milliseconds are said.
+    const std::int64_t millisekunden = std::llround(std::fabs(sekunden) * 1000);
+    if (millisekunden == 0)
+        return QStringLiteral("hauchdünner Vorsprung");
+    if (millisekunden == 1)
+        return QStringLiteral("Vorsprung eine Millisekunde");
+    return QStringLiteral("Vorsprung ") + Zahlwoerter::zahlwort(millisekunden) +
+           QStringLiteral(" Millisekunden");
 }
 
 QString unentschieden() {

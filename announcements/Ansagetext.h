@@ -29,9 +29,12 @@ QString runde(const Runde& r);
 QString fehlstart(const QString& fahrer);
 QString crashPause(bool an);
 QString gewinnt(const QString& fahrer);
-// The winner of a heat or race with the gap in seconds; the first heat of a lane-change
-// race is said as such, since the second decides.
-QString sieg(const QString& fahrer, double vorsprung, bool ersterLauf);
+// The winner of a heat or race with the gap; the first heat of a lane-change race is said
+// as such, since the second decides.
+QString sieg(const QString& fahrer, double abstand, bool ersterLauf);
+// The winner's gap: in seconds to the hundredth, a gap below that in milliseconds ("Vorsprung
+// vier Millisekunden"), none at all as "hauchdünner Vorsprung". A gap that is no number, or
+// beyond any race, gives the empty text: nothing is said of it.
 QString vorsprung(double sekunden);
 QString unentschieden();
 // Without a name only the rank is said.

@@ -14,6 +14,8 @@
 namespace {
 // Texts that follow within this time go on in the open stream.
 constexpr int StilleBisZumSchliessenMs = 5000;
+// An output still not done this long after the end of its text has hung.
+constexpr int NachlaufMs = 1000;
 // What the audio output holds ahead: a cut text still sounds this long, and a text counts
 // as said this long before its end, so the next one follows without a gap.
 constexpr qint64 VorratMikrosekunden = 150'000;
@@ -69,6 +71,7 @@ public:
 
     void einrichten() {
         m_synthese.emplace();
+        m_sprecher.m_ohneStimme = !m_synthese->bereit();
         m_strom = std::make_unique<Sprachstrom>();
         m_strom->open(QIODevice::ReadOnly | QIODevice::Unbuffered);
         m_strom->beimLetztenLesen = [this] { ausgegeben(); };
@@ -76,9 +79,13 @@ public:
         m_stille->setSingleShot(true);
         m_stille->setInterval(StilleBisZumSchliessenMs);
         connect(m_stille.get(), &QTimer::timeout, this, [this] { ausgabeSchliessen(); });
+        m_frist = std::make_unique<QTimer>();
+        m_frist->setSingleShot(true);
+        connect(m_frist.get(), &QTimer::timeout, this, [this] { ausgabeHaengt(); });
     }
     void abbauen() {
         ausgabeSchliessen();
+        m_frist.reset();
         m_stille.reset();
         m_strom.reset();
     }
@@ -101,11 +108,13 @@ public:
         m_stille->stop();
         m_spricht = nummer;
         m_strom->setzen(umgewandelt(samples, m_synthese->abtastrate(), m_ausgabe->format()));
+        m_frist->start(int(qint64(samples.size()) * 1000 / m_synthese->abtastrate()) + NachlaufMs);
     }
 
     void verstummen() {
         m_strom->leeren();
         m_spricht = 0;
+        m_frist->stop();
         if (m_ausgabe)
             m_stille->start();
     }
@@ -120,38 +129,65 @@ private:
         const QAudioFormat format = geraet.preferredFormat();
         m_ausgabe = std::make_unique<QAudioSink>(geraet, format);
         m_ausgabe->setBufferSize(format.bytesForDuration(VorratMikrosekunden));
-        connect(m_ausgabe.get(), &QAudioSink::stateChanged, this, [this] { zustandGewechselt(); });
+        // Without a sound server the start fails and says so in a signal before it returns;
+        // the output is listened to only once it runs.
         m_ausgabe->start(m_strom.get());
-        if (m_ausgabe->error() == QAudio::NoError)
-            return true;
-        ausgabeSchliessen();
-        return false;
+        if (m_ausgabe->error() != QAudio::NoError) {
+            ausgabeSchliessen();
+            return false;
+        }
+        connect(m_ausgabe.get(), &QAudioSink::stateChanged, this, [this] { zustandGewechselt(); });
+        return true;
     }
 
-    // A failed output is dropped, outside its own signal; a text it was playing counts as
-    // said, so the announcements go on (silently until a new stream works).
+    // A failed output (the sound server went away) is dropped; a text it was playing counts
+    // as said, so the announcements go on, silently until a new stream works.
     void zustandGewechselt() {
         const QAudio::Error fehler = m_ausgabe->error();
         if (fehler == QAudio::NoError || fehler == QAudio::UnderrunError)
             return;
-        m_ausgabe.release()->deleteLater();
+        ausgabeSchliessen();
         m_strom->leeren();
         if (m_spricht)
             ausgegeben();
     }
 
     void ausgegeben() {
+        m_frist->stop();
         m_sprecher.gesagtMelden(std::exchange(m_spricht, 0));
         if (m_ausgabe)
             m_stille->start();
     }
 
-    void ausgabeSchliessen() { m_ausgabe.reset(); }
+    // After the sound server came back, Qt's audio may leave an output that never reads
+    // again; the text counts as said, so the announcements behind it are not held up, and
+    // the next one gets a new output.
+    void ausgabeHaengt() {
+        if (!m_spricht)
+            return;
+        ausgabeSchliessen();
+        m_strom->leeren();
+        ausgegeben();
+    }
+
+    // Deleted later, from the event loop: the output may be in its own signal now, and its
+    // destruction runs the thread's pending events, which may ask for a new one. Disconnected
+    // and stopped first, so it neither tells nor reads anything more; a child until then, so
+    // it goes with this object.
+    void ausgabeSchliessen() {
+        if (!m_ausgabe)
+            return;
+        m_ausgabe->disconnect(this);
+        m_ausgabe->stop();
+        m_ausgabe->setParent(this);
+        m_ausgabe.release()->deleteLater();
+    }
 
     EspeakSprecher& m_sprecher;
     std::optional<Sprachsynthese> m_synthese;
     std::unique_ptr<Sprachstrom> m_strom;
     std::unique_ptr<QTimer> m_stille;
+    std::unique_ptr<QTimer> m_frist; // until the text being said must be out
     std::unique_ptr<QAudioSink> m_ausgabe;
     int m_spricht = 0; // the text the stream plays, 0 for none
 };
@@ -188,6 +224,15 @@ void EspeakSprecher::verstummen() {
     ++m_nummer;
     m_fertig = nullptr;
     QMetaObject::invokeMethod(m_werk, [werk = m_werk] { werk->verstummen(); });
+}
+
+QString EspeakSprecher::warumStumm() const {
+    if (QMediaDevices::defaultAudioOutput().isNull())
+        return QStringLiteral("Kein Audiogerät gefunden: die Ansagen bleiben still.");
+    if (m_ohneStimme)
+        return QStringLiteral("Die deutsche Stimme von eSpeak NG fehlt: die Ansagen bleiben "
+                              "still.");
+    return {};
 }
 
 void EspeakSprecher::beiErstenSamples(std::function<void()> aufruf) {

@@ -21,6 +21,7 @@ public:
     void sprechen(const QString& text, const Sprechweise& weise,
                   std::function<void()> fertig) override;
     void verstummen() override;
+    QString warumStumm() const override;
 
     // For measurements: called on the voice's thread at the moment the audio output takes
     // the first samples of a text.
@@ -35,5 +36,7 @@ private:
     Werk* m_werk;
     // The text now due; a text whose number is no longer this one is dropped or cut.
     std::atomic<int> m_nummer{0};
+    // Set on the voice's thread once eSpeak has answered.
+    std::atomic<bool> m_ohneStimme{false};
     std::function<void()> m_fertig;
 };

@@ -1,5 +1,7 @@
 #include "FAnsagen.h"
 
+#include "Zoomen.h"
+
 #include <QCheckBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -10,7 +12,8 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
-FAnsagen::FAnsagen(AnsagenLogik& logik, QWidget* eltern) : QDialog(eltern), m_logik(logik) {
+FAnsagen::FAnsagen(AnsagenLogik& logik, QWidget* eltern, const Massstab& massstab)
+    : QDialog(eltern), m_logik(logik) {
     setWindowTitle(QStringLiteral("Ansagen"));
     setWindowIcon(QIcon(QStringLiteral(":/bilder/lineale.svg")));
 
@@ -35,7 +38,7 @@ FAnsagen::FAnsagen(AnsagenLogik& logik, QWidget* eltern) : QDialog(eltern), m_lo
           QStringLiteral("\"Anna gewinnt\", \"Vorsprung zwei Komma drei eins Sekunden\"")}},
     };
     auto* artenSpalte = new QVBoxLayout;
-    artenSpalte->setContentsMargins(20, 0, 0, 0);
+    artenSpalte->setContentsMargins(massstab.skaliert(20), 0, 0, 0);
     for (const auto& [schalter, texte] : arten)
         artenSpalte->addWidget(kaestchen(schalter, texte.first, texte.second));
     spalte->addLayout(artenSpalte);
@@ -51,7 +54,8 @@ FAnsagen::FAnsagen(AnsagenLogik& logik, QWidget* eltern) : QDialog(eltern), m_lo
           std::tuple{QStringLiteral("Lautstärke:"), m_lautstaerke, m_lautstaerkeWert}}) {
         auto* zeile = new QHBoxLayout;
         zeile->addWidget(schieber, 1);
-        wert->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("400 Wörter/min")));
+        wert->setMinimumWidth(QFontMetrics(massstab.schrift(font()))
+                                  .horizontalAdvance(QStringLiteral("400 Wörter/min")));
         zeile->addWidget(wert);
         formular->addRow(beschriftung, zeile);
     }
@@ -68,7 +72,10 @@ FAnsagen::FAnsagen(AnsagenLogik& logik, QWidget* eltern) : QDialog(eltern), m_lo
     auto* probe = new QPushButton(QStringLiteral("Probe"), this);
     probe->setToolTip(QStringLiteral("sagt eine Runde zur Probe"));
     probe->setAutoDefault(false);
-    connect(probe, &QPushButton::clicked, this, [this] { m_logik.BuProbe_Click(); });
+    connect(probe, &QPushButton::clicked, this, [this] {
+        m_logik.BuProbe_Click();
+        darstellen();
+    });
     auto* schliessen = new QPushButton(QStringLiteral("Schließen"), this);
     connect(schliessen, &QPushButton::clicked, this, &QDialog::accept);
     auto* knoepfe = new QHBoxLayout;
@@ -76,7 +83,11 @@ FAnsagen::FAnsagen(AnsagenLogik& logik, QWidget* eltern) : QDialog(eltern), m_lo
     knoepfe->addStretch();
     knoepfe->addWidget(schliessen);
     spalte->addLayout(knoepfe);
+    m_probehinweis = new QLabel(this);
+    m_probehinweis->setWordWrap(true);
+    spalte->addWidget(m_probehinweis);
 
+    zoomen(this, massstab);
     darstellen();
 }
 
@@ -114,4 +125,6 @@ void FAnsagen::darstellen() {
     }
     m_tempoWert->setText(QString::number(e.tempo) + QStringLiteral(" Wörter/min"));
     m_lautstaerkeWert->setText(QString::number(e.lautstaerke) + QStringLiteral(" %"));
+    m_probehinweis->setText(m_logik.probehinweis());
+    m_probehinweis->setVisible(!m_logik.probehinweis().isEmpty());
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "AnsagenLogik.h"
+#include "Twips.h"
 
 #include <QDialog>
 #include <vector>
@@ -14,7 +15,8 @@ class QSlider;
 class FAnsagen : public QDialog {
     Q_OBJECT
 public:
-    explicit FAnsagen(AnsagenLogik& logik, QWidget* eltern = nullptr);
+    explicit FAnsagen(AnsagenLogik& logik, QWidget* eltern = nullptr,
+                      const Massstab& massstab = {});
 
 private:
     QCheckBox* kaestchen(AnsagenLogik::Schalter schalter, const QString& text, const QString& tipp);
@@ -27,4 +29,5 @@ private:
     QSlider* m_lautstaerke = nullptr;
     QLabel* m_tempoWert = nullptr;
     QLabel* m_lautstaerkeWert = nullptr;
+    QLabel* m_probehinweis = nullptr;
 };

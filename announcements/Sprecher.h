@@ -23,4 +23,7 @@ public:
                           std::function<void()> fertig) = 0;
     // Stops at once; nothing that was being said calls its `fertig`.
     virtual void verstummen() = 0;
+    // Why nothing would be heard now, such as "Kein Audiogerät gefunden"; empty while the
+    // voice can be heard.
+    virtual QString warumStumm() const = 0;
 };

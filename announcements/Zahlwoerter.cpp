@@ -43,12 +43,14 @@ QString unterTausend(int zahl) {
     return wort;
 }
 
-// A group before "Million" or "Milliarde", which are nouns: "eine Million", "zwei
-// Millionen".
+// A group before "Million" or "Milliarde", feminine nouns: a final one agrees with them
+// ("eine Million", "hunderteine Millionen"), one inside a compound does not
+// ("einundzwanzig Millionen").
 QString grosseGruppe(std::int64_t zahl, const QString& einzahl, const QString& mehrzahl) {
-    if (zahl == 1)
-        return QStringLiteral("eine ") + einzahl;
-    return unterTausend(static_cast<int>(zahl)) + QLatin1Char(' ') + mehrzahl;
+    QString wort = unterTausend(static_cast<int>(zahl));
+    if (zahl % 100 == 1)
+        wort += QLatin1Char('e');
+    return wort + QLatin1Char(' ') + (zahl == 1 ? einzahl : mehrzahl);
 }
 } // namespace
 

@@ -8,7 +8,7 @@
 namespace Zahlwoerter {
 
 // The number in words, as said on its own: 1 is "eins", 101 "hunderteins", 1000000 "eine
-// Million". Negative numbers begin with "minus".
+// Million", 101000000 "hunderteine Millionen". Negative numbers begin with "minus".
 QString zahlwort(std::int64_t zahl);
 
 // Seconds rounded to the hundredth (halves to the even neighbour, as every number of the

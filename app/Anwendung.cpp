@@ -10,6 +10,7 @@
 #include "QtEinstellungsspeicher.h"
 #include "RacecontrolModul.h"
 #include "SensortestFenster.h"
+#include "Zoomen.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -38,8 +39,11 @@ Anwendung::Anwendung(const Programmoptionen& optionen, const Programmdateien& da
     m_rennen.beobachterAnmelden(m_startleitung);
     m_dialoge.elternSetzen(&m_fenster);
     m_zuschauer.hauptfensterSetzen(m_fenster);
+    m_zoom.fensterSetzen(m_fenster);
     // Whatever led to a message (a false start, a finish) is on screen while it is open.
     m_dialoge.vorJedemModalenFenster([this] { m_fenster.darstellen(); });
+    // The windows the main window opens are as large as it is.
+    m_dialoge.zoomVon([this] { return m_zoom.massstab(); });
     m_countdown.beiJedemTick([this] {
         m_rennen.countdownTick();
         m_fenster.darstellen();
@@ -91,7 +95,8 @@ void Anwendung::verlaufVerbinden() {
     m_rennen.beobachterAnmelden(m_mitschrift);
     m_verlauf.vorDemAblegen([this] { return m_daten.bereitstellen(m_dialoge); });
     m_verlauf.beiBefund([this](const Verlaufsbefund& b) { m_verlaufsmeldungen.befund(b); });
-    m_verlauf.beiFehler([this](const QString& grund) { m_verlaufsmeldungen.schreibfehler(grund); });
+    m_verlauf.beiSchreibfehler(
+        [this](const Schreibfehler& f) { m_verlaufsmeldungen.schreibfehler(f); });
 }
 
 void Anwendung::ansagenVerbinden() {
@@ -123,29 +128,28 @@ void Anwendung::fensterAnmelden() {
         DialogLogik logik(m_rennen, m_speicher, m_port, m_dialoge,
                           [this] { return RaceControlVersion(m_box, m_dialoge); });
         logik.Form_Load();
-        DialogFenster fenster(logik, eltern);
+        DialogFenster fenster(logik, eltern, m_zoom.massstab());
         fenster.exec();
     });
     m_dialoge.fensterAnmelden(Fenster::fhof, [this](QWidget* eltern) {
-        Fhof fenster(m_hof, eltern);
+        Fhof fenster(m_hof, eltern, m_zoom.massstab());
         fenster.exec();
     });
     m_dialoge.fensterAnmelden(Fenster::fRaceControl, [this](QWidget* eltern) {
         RaceControlEinstellungen logik(m_rennen, m_speicher, m_box, m_dialoge);
         FRaceControl fenster(logik, eltern);
+        zoomen(&fenster, m_zoom.massstab());
         fenster.exec();
     });
     m_dialoge.fensterAnmelden(Fenster::Info,
                               [this](QWidget*) { InfoAnzeigen(m_dialoge, programmangaben()); });
     m_dialoge.fensterAnmelden(Fenster::fHinweis, [this](QWidget* eltern) {
-        fHinweisZeigen(m_dateien.pfad(QStringLiteral("readme.txt")), eltern);
+        fHinweisZeigen(m_dateien.pfad(QStringLiteral("readme.txt")), eltern, m_zoom.massstab());
     });
     m_dialoge.fensterAnmelden(Fenster::fVerlauf, [this](QWidget* eltern) {
-        // The race that has just ended is in the list.
-        m_verlauf.abwarten();
-        Verlaufsdatenbank datenbank(m_daten.pfad(Verlaufsdatenbank::Dateiname));
-        datenbank.verbinden(false);
-        VerlaufLogik logik(datenbank, m_dialoge, m_optionen.datenverzeichnis);
+        // A race that has just ended is in the list, stored or waiting.
+        VerlaufLogik logik(m_verlaufsleser, m_dialoge, m_optionen.datenverzeichnis,
+                           [this] { return m_verlauf.wartende(); });
         FVerlauf fenster(logik, eltern);
         fenster.exec();
     });
@@ -159,10 +163,12 @@ void Anwendung::fensterAnmelden() {
     m_dialoge.fensterAnmelden(Fenster::fAnsagen, [this](QWidget* eltern) {
         AnsagenLogik logik(m_ansageeinstellungen, m_speicher, m_ansagen,
                            m_rennen.stand().spuren[1].fahrer);
-        FAnsagen fenster(logik, eltern);
+        FAnsagen fenster(logik, eltern, m_zoom.massstab());
         fenster.exec();
     });
-    m_dialoge.ergebnisfensterAnmelden(f2SpurRennenZeigen);
+    m_dialoge.ergebnisfensterAnmelden([this](const F2SpurRennenInhalt& inhalt, QWidget* eltern) {
+        f2SpurRennenZeigen(inhalt, eltern, m_zoom.massstab());
+    });
 }
 
 Programmangaben Anwendung::programmangaben() const {
@@ -176,10 +182,11 @@ Programmangaben Anwendung::programmangaben() const {
 
 void Anwendung::starten() {
     m_start.Form_Load();
-    m_zuschauer.seiteStarten(m_optionen.seite, m_optionen.seitenport);
+    m_zuschauer.seiteStarten(m_optionen.seite, m_optionen.seitenadresse, m_optionen.seitenport);
     // After the start-up questions, so that what the history finds follows them.
     m_verlauf.starten();
     m_fenster.darstellen();
+    m_zoom.einpassen();
     m_fenster.show();
     m_fenster.setFocus();
 }

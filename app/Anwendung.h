@@ -10,6 +10,7 @@
 #include "EspeakSprecher.h"
 #include "Fahrernamen.h"
 #include "Hauptfenster.h"
+#include "Hauptfensterzoom.h"
 #include "Hofmodul.h"
 #include "InfoAnzeigen.h"
 #include "JnutlBibliothek.h"
@@ -33,8 +34,10 @@
 #include "Signalprotokoll.h"
 #include "Simulationsport.h"
 #include "Tastatur.h"
+#include "Verlaufsleser.h"
 #include "Verlaufsmeldungen.h"
 #include "Verlaufsschreiber.h"
+#include "Zoomstufe.h"
 #include "Zuschauerbetrieb.h"
 
 #include <optional>
@@ -86,7 +89,7 @@ private:
     Sensorport m_sensorleitungen{m_systemuhr};
     Datenport m_platinenport{Platinenprotokoll::Baud};
     Datenport m_MSCommRC{4800};
-    Platinenempfang m_platine{m_rennen, m_platinenuhr, m_dialoge};
+    Platinenempfang m_platine{m_rennen, m_platinenuhr, m_systemuhr, m_dialoge};
     Sensoranschluss m_MSComm1{m_sensorleitungen, m_sensorleitungen, m_platinenport, m_platine};
     Startleitung m_startleitung{m_MSComm1};
     Schnittstellensteuerung m_schnittstellen{m_rennen, m_speicher, m_dialoge, m_MSComm1,
@@ -103,8 +106,12 @@ private:
     Programmstart m_start{m_rennen, m_speicher, m_port, m_dialoge, [this] { m_hof.HofLesen(); }};
     Fahrernamen m_fahrer{m_rennen, m_speicher, m_dialoge};
     Zuschauerbetrieb m_zuschauer{m_rennen, m_speicher, m_dialoge};
-    Tastatur m_tastatur{m_rennen, m_start, m_dialoge, m_fahrer, m_zuschauer};
+    Zoomstufe m_zoomstufe{m_speicher};
+    Hauptfensterzoom m_zoom{m_zoomstufe};
+    Tastatur m_tastatur{m_rennen, m_start, m_dialoge, m_fahrer, m_zuschauer, m_zoom};
     Verlaufsschreiber m_verlauf{m_daten.pfad(Verlaufsdatenbank::Dateiname)};
+    // The window's reads; it asks the writer for the races that still wait.
+    Verlaufsleser m_verlaufsleser{m_daten.pfad(Verlaufsdatenbank::Dateiname)};
     Verlaufsmeldungen m_verlaufsmeldungen{m_dialoge,
                                           m_daten.anzeigepfad(Verlaufsdatenbank::Dateiname)};
     Rennmitschrift m_mitschrift{m_verlauf, [this] { return signalquelle(); },

@@ -1,5 +1,6 @@
 #include "Programmoptionen.h"
 
+#include "Hoerort.h"
 #include "Zahlenformat.h"
 
 #include <QCommandLineParser>
@@ -63,8 +64,11 @@ Programmoptionen programmoptionenLesen(const QStringList& argumente,
                        "wählt die mittlere Rundenzeit (0,5 bis 3600, sonst 4)."));
     const QCommandLineOption seite(
         QStringLiteral("web"),
-        QStringLiteral("Zeigt den Stand als Live-Seite fürs Handy im selben Netz, auf Port 8080 "
-                       "oder dem gespeicherten; --web=PORT wählt einen anderen."));
+        QStringLiteral("Zeigt den Stand als Live-Seite fürs Handy, auf Port 8080 oder dem "
+                       "gespeicherten, für jedes Gerät in jedem Netz dieses PCs (IPv6 und IPv4); "
+                       "--web=PORT wählt einen anderen Port, --web=ADRESSE:PORT hört nur auf "
+                       "dieser Adresse: --web=127.0.0.1:8080 oder --web=[::1]:8080 nur auf "
+                       "diesem PC."));
     parser.addOption(daten);
     parser.addOption(simulation);
     parser.addOption(seite);
@@ -91,15 +95,17 @@ Programmoptionen programmoptionenLesen(const QStringList& argumente,
         } else if (argument == QStringLiteral("--web")) {
             optionen.seite = true;
         } else if (argument.startsWith(QStringLiteral("--web="))) {
-            bool zahl = false;
-            const uint port = argument.mid(6).toUInt(&zahl);
-            if (!zahl || port < 1 || port > 65535) {
-                optionen.fehler = QStringLiteral("--web erwartet eine Portnummer zwischen 1 und "
-                                                 "65535.");
+            const std::optional<Hoerangabe> angabe = hoerangabeLesen(argument.mid(6));
+            if (!angabe) {
+                optionen.fehler =
+                    QStringLiteral("--web erwartet eine Portnummer zwischen 1 und 65535, wahlweise "
+                                   "mit einer IP-Adresse dieses PCs davor: --web=8080, "
+                                   "--web=127.0.0.1:8080 oder --web=[::1]:8080.");
                 return optionen;
             }
             optionen.seite = true;
-            optionen.seitenport = static_cast<quint16>(port);
+            optionen.seitenadresse = angabe->adresse;
+            optionen.seitenport = angabe->port;
         } else {
             rest << argument;
         }

@@ -14,8 +14,10 @@ struct Programmoptionen {
     bool datenordnerAnlegen = false;  // the user's data folder, made when first needed
     std::optional<double> simulation; // mean lap time of the simulated cars, seconds
     QString signalprotokoll;
-    bool seite = false;                // --web: the live page runs, whatever the setting says
-    std::optional<quint16> seitenport; // --web=PORT; otherwise the stored port
+    bool seite = false; // --web: the live page runs, whatever the setting says
+    // --web=PORT or --web=ADDRESS:PORT; what is not given comes from the settings.
+    std::optional<QString> seitenadresse;
+    std::optional<quint16> seitenport;
     QString ansageprotokoll;
     QString verlaufsexport; // not empty: write the race history to this file and end
     QString fehler;         // not empty: the command line could not be read

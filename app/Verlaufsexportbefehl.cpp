@@ -1,6 +1,7 @@
 #include "Verlaufsexportbefehl.h"
 
 #include "Datenverzeichnis.h"
+#include "Rennwarteschlange.h"
 #include "Verlaufsexport.h"
 
 #include <QDir>
@@ -18,9 +19,14 @@ int verlaufsexportAusfuehren(const Programmoptionen& optionen) {
                       << " lässt sich nicht lesen: " << datenbank.fehler() << '\n';
         return 1;
     }
+    // The races that wait beside it to be stored are read first: one that a running program
+    // stores meanwhile is then exported once, from the database.
+    std::vector<Rennaufzeichnung> wartende;
+    for (Rennwarteschlange::Eintrag& e : Rennwarteschlange(daten.verzeichnis()).lesen())
+        wartende.push_back(std::move(e.rennen));
     Verlaufsabfragen abfragen(datenbank);
-    if (const std::optional<QString> fehler =
-            verlaufExportieren(abfragen, optionen.verlaufsexport)) {
+    if (const std::optional<QString> fehler = verlaufExportieren(
+            optionen.verlaufsexport, alleRennen(abfragen, std::move(wartende)))) {
         fehlerausgabe << "rundomat: Der Rennverlauf konnte nicht nach "
                       << QDir::toNativeSeparators(optionen.verlaufsexport)
                       << " exportiert werden: " << *fehler << '\n';

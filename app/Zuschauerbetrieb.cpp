@@ -8,8 +8,9 @@
 #include <QWindow>
 
 Zuschauerbetrieb::Zuschauerbetrieb(Rennen& rennen, Einstellungsspeicher& speicher, Dialoge& dialoge)
-    : m_stand(rennen), m_einstellungen(speicher), m_dialoge(dialoge) {
+    : m_stand(rennen, m_uhr, m_takt), m_einstellungen(speicher), m_dialoge(dialoge) {
     rennen.beobachterAnmelden(m_stand);
+    m_takt.beiJedemTick([this] { m_stand.taktSchlag(); });
     m_stand.beiAenderung([this](const Zuschaueransicht& ansicht) {
         m_web.veroeffentlichen(ansicht);
         if (m_fenster)
@@ -23,17 +24,29 @@ Zuschauerbetrieb::~Zuschauerbetrieb() {
         lageMerken();
 }
 
-void Zuschauerbetrieb::seiteStarten(bool verlangt, std::optional<quint16> port) {
+void Zuschauerbetrieb::seiteStarten(bool verlangt, std::optional<QString> adresse,
+                                    std::optional<quint16> port) {
     if (!verlangt && !m_einstellungen.seiteAn())
         return;
-    if (const std::optional<QString> fehler = m_web.starten(port.value_or(m_einstellungen.port())))
+    m_ort = {adresse.value_or(m_einstellungen.adresse()), port.value_or(m_einstellungen.port())};
+    if (!m_ort.adresse.isEmpty() && !ipAdresse(m_ort.adresse)) {
+        // Never every network instead of the one asked for.
+        m_dialoge.meldung(QStringLiteral("Die Zuschauerseite startet nicht: ZuschauerAdresse "
+                                         "„%1“ ist keine IP-Adresse. Rundomat läuft ohne die "
+                                         "Seite weiter.")
+                              .arg(m_ort.adresse),
+                          Anwendungstitel);
+        return;
+    }
+    if (const std::optional<QString> fehler = m_web.starten(m_ort))
         m_dialoge.meldung(*fehler, Anwendungstitel);
 }
 
 std::optional<QString> Zuschauerbetrieb::adresse() const {
     if (!m_web.laeuft())
         return std::nullopt;
-    return seitenadresse(m_web.port());
+    const Hoerort ort{m_ort.adresse, m_web.port()};
+    return seitenadresse(ort) + QStringLiteral(" (") + seitenreichweite(ort) + QLatin1Char(')');
 }
 
 void Zuschauerbetrieb::umschalten() {

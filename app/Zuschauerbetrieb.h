@@ -4,7 +4,9 @@
 #pragma once
 
 #include "Dialoge.h"
+#include "QtZeitgeber.h"
 #include "Tastatur.h"
+#include "Uhr.h"
 #include "Webserver.h"
 #include "Zuschauereinstellungen.h"
 #include "Zuschauerfenster.h"
@@ -21,13 +23,16 @@ public:
     Zuschauerbetrieb(const Zuschauerbetrieb&) = delete;
     Zuschauerbetrieb& operator=(const Zuschauerbetrieb&) = delete;
 
-    // Starts the live page when the command line (`--web`, with its port if given) or the
-    // setting asks; a port that is taken is told once and the program goes on without it.
-    void seiteStarten(bool verlangt, std::optional<quint16> port);
+    // Starts the live page when the command line (`--web`, with its address and port if
+    // given) or the setting asks; what the command line leaves open comes from the settings.
+    // A port that is taken, or an address that is none of this PC's, is told once and the
+    // program goes on without the page.
+    void seiteStarten(bool verlangt, std::optional<QString> adresse, std::optional<quint16> port);
     // The window that keeps the keyboard; the big screen opens beside it, on its screen
     // unless told otherwise. Set before the window can be opened.
     void hauptfensterSetzen(QWidget& hauptfenster) { m_hauptfenster = &hauptfenster; }
-    // What to type on a phone while the page runs, such as "http://192.168.1.5:8080/".
+    // What to type on a phone while the page runs and who can open it, such as
+    // "http://192.168.1.5:8080/ (für jedes Gerät in jedem Netz dieses PCs)".
     std::optional<QString> adresse() const;
 
     void umschalten() override;
@@ -37,8 +42,12 @@ private:
     void schliessen();
     void lageMerken();
 
+    // The race clock's tenths; before the standings, which take them.
+    Systemuhr m_uhr;
+    QtZeitgeber m_takt;
     Zuschauerstand m_stand;
     Webserver m_web;
+    Hoerort m_ort; // as asked for
     Zuschauereinstellungen m_einstellungen;
     Dialoge& m_dialoge;
     QWidget* m_hauptfenster = nullptr;

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QTimer>
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
@@ -20,7 +21,9 @@ constexpr int Aufwaermen = 200;
 constexpr int Flanken = 10'000;
 
 // Changes CD a moment after the previous change has been handled, as cars do: never while
-// the GUI thread is still busy with the last one. Stamps the moment each wait returns.
+// the GUI thread is still busy with the last one. Stamps the moment each wait returns. Its
+// wait is taken for one that misses changes before it begins, as on Linux, so the watcher
+// reads it besides the wait from a second thread.
 class Taktquelle final : public Leitungsquelle {
 public:
     Taktquelle() { m_gesehen.reserve(Aufwaermen + Flanken); }
@@ -28,7 +31,9 @@ public:
     Antwort warten() override {
         {
             std::unique_lock sperre(m_mutex);
+            m_wartetSchon = true;
             m_signal.wait(sperre, [this] { return m_frei || m_abbruch; });
+            m_wartetSchon = false;
             if (m_abbruch) {
                 m_abbruch = false;
                 return Antwort::Unterbrochen;
@@ -36,17 +41,25 @@ public:
             m_frei = false;
         }
         std::this_thread::sleep_for(std::chrono::microseconds(200));
-        ++m_zaehler.cd;
-        m_pegel.cd = !m_pegel.cd;
+        // Stamped before the change shows, so that whichever thread reads it finds the stamp;
+        // the level before the counter, as a driver has them: whoever reads the counter
+        // first and sees the change reads the new level after it.
         m_gesehen.push_back(Stoppuhr::now());
+        m_cd = !m_cd;
+        ++m_zaehler;
         return Antwort::Ok;
     }
+    bool blindVorDemWarten() const override { return true; }
+    bool wartetSchon() override {
+        const std::lock_guard sperre(m_mutex);
+        return m_wartetSchon;
+    }
     Antwort zaehlerLesen(Flankenzaehler& zaehler) override {
-        zaehler = m_zaehler;
+        zaehler = {m_zaehler, 0};
         return Antwort::Ok;
     }
     Antwort pegelLesen(Pegel& pegel) override {
-        pegel = m_pegel;
+        pegel = {m_cd, false};
         return Antwort::Ok;
     }
     void abbrechen() override {
@@ -68,8 +81,9 @@ private:
     std::condition_variable m_signal;
     bool m_frei = false;
     bool m_abbruch = false;
-    Flankenzaehler m_zaehler;
-    Pegel m_pegel;
+    bool m_wartetSchon = false;
+    std::atomic<std::uint32_t> m_zaehler{0};
+    std::atomic<bool> m_cd{false};
     std::vector<Stoppuhr::time_point> m_gesehen;
 };
 

@@ -16,6 +16,13 @@
 #include <cstdio>
 #include <vector>
 
+// The race clock's tenths would be updates no lap caused; the figures count those of laps.
+class OhneTakt final : public Zeitgeber {
+public:
+    void setEnabled(bool) override {}
+    bool enabled() const override { return false; }
+};
+
 class Webpublikum {
 public:
     struct Empfang {
@@ -25,7 +32,9 @@ public:
 
     static constexpr int Seiten = 50;
 
-    explicit Webpublikum(Rennen& rennen) : m_stand(rennen) { rennen.beobachterAnmelden(m_stand); }
+    explicit Webpublikum(Rennen& rennen) : m_stand(rennen, m_uhr, m_takt) {
+        rennen.beobachterAnmelden(m_stand);
+    }
     Webpublikum(const Webpublikum&) = delete;
     Webpublikum& operator=(const Webpublikum&) = delete;
 
@@ -35,7 +44,7 @@ public:
     bool starten(int wechselnd, int sekunden) {
         m_stand.beiAenderung([this](const Zuschaueransicht& a) { m_web.veroeffentlichen(a); });
         m_web.veroeffentlichen(m_stand.ansicht());
-        if (const auto fehler = m_web.starten(0, true)) {
+        if (const auto fehler = m_web.starten({QStringLiteral("127.0.0.1"), 0})) {
             std::fprintf(stderr, "%s\n", qPrintable(*fehler));
             return false;
         }
@@ -88,6 +97,8 @@ private:
         }
     }
 
+    Systemuhr m_uhr;
+    OhneTakt m_takt;
     Zuschauerstand m_stand;
     Webserver m_web;
     QProcess m_seiten;

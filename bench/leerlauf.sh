@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # Idle CPU of the real program between races with its port open: the timing box's port on
-# the box emulator's pseudo-terminal, which sends its time frame ten times a second. (A
-# pseudo-terminal has no modem lines, so the sensor port's watcher, which sleeps in the
-# kernel until a line changes, cannot be measured here.) Prints one figure line.
+# the box emulator's pseudo-terminal, which sends its time frame ten times a second. The
+# sensor port's watcher is measured by sensorleerlauf.sh. Prints one figure line.
 # Usage: leerlauf.sh PATH/TO/rundomat PATH/TO/rundomat-box-emulator [SECONDS]
 source "$(dirname "$0")/../tests/e2e/gemeinsam.sh"
 sekunden=${3:-60}

@@ -42,10 +42,12 @@ inline const Spuren<Einstellung> Fahrerfarbe{
     Einstellung{QStringLiteral("fahrerfarbe2"), QStringLiteral("12632256")}};
 inline const Einstellung SpurWechsel{QStringLiteral("SpurWechsel"), QStringLiteral("False")};
 inline const Einstellung Port{QStringLiteral("port"), QStringLiteral("?")};
-// The spectators' live page (on or off, its port) and big-screen window (its screen, its
-// size out of full screen, and whether it fills the screen).
+// The spectators' live page (on or off, its port, the address it listens on: empty for
+// every address of the PC) and big-screen window (its screen, its size out of full screen,
+// and whether it fills the screen).
 inline const Einstellung ZuschauerWeb{QStringLiteral("ZuschauerWeb"), QStringLiteral("False")};
 inline const Einstellung ZuschauerPort{QStringLiteral("ZuschauerPort"), QStringLiteral("8080")};
+inline const Einstellung ZuschauerAdresse{QStringLiteral("ZuschauerAdresse"), QString()};
 inline const Einstellung ZuschauerBildschirm{QStringLiteral("ZuschauerBildschirm"), QString()};
 inline const Einstellung ZuschauerBreite{QStringLiteral("ZuschauerBreite"), QStringLiteral("960")};
 inline const Einstellung ZuschauerHoehe{QStringLiteral("ZuschauerHoehe"), QStringLiteral("540")};
@@ -65,4 +67,6 @@ inline const Einstellung AnsageRennereignisse{QStringLiteral("AnsageRennereignis
 inline const Einstellung AnsageTempo{QStringLiteral("AnsageTempo"), QStringLiteral("175")};
 inline const Einstellung AnsageLautstaerke{QStringLiteral("AnsageLautstaerke"),
                                            QStringLiteral("100")};
+// The zoom of the main window and the windows it opens, in percent: 100 to 300 in steps of 25.
+inline const Einstellung Zoom{QStringLiteral("Zoom"), QStringLiteral("100")};
 } // namespace Einstellungen

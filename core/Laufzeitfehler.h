@@ -6,4 +6,5 @@
 struct Laufzeitfehler {
     int nummer = 0;
     QString beschreibung;
+    QString ursache; // the cause in one sentence ("Der Datenträger ist voll."), if known
 };

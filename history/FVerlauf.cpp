@@ -1,5 +1,6 @@
 #include "FVerlauf.h"
 
+#include "Namenspaarfeld.h"
 #include "Rennlistenmodell.h"
 #include "Verlaufsdiagramm.h"
 
@@ -52,6 +53,12 @@ FVerlauf::FVerlauf(VerlaufLogik& logik, QWidget* eltern, Dateiwahl dateiwahl)
     resize(940, 640);
     aufbauen();
     darstellen();
+    // The database answers later; the window shows each answer as it comes.
+    m_logik.beiAenderung([this] { darstellen(); });
+}
+
+FVerlauf::~FVerlauf() {
+    m_logik.beiAenderung({});
 }
 
 void FVerlauf::aufbauen() {
@@ -77,6 +84,7 @@ void FVerlauf::aufbauen() {
     m_liste->setObjectName(QStringLiteral("liste"));
     m_modell = new Rennlistenmodell(m_liste);
     m_liste->setModel(m_modell);
+    m_liste->setItemDelegateForColumn(3, new Namenspaarfeld(m_liste));
     m_liste->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_liste->setSelectionMode(QAbstractItemView::SingleSelection);
     m_liste->setEditTriggers(QAbstractItemView::NoEditTriggers);

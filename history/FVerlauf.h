@@ -21,6 +21,7 @@ public:
     using Dateiwahl = std::function<QString(QWidget* eltern, const QString& vorschlag)>;
 
     FVerlauf(VerlaufLogik& logik, QWidget* eltern = nullptr, Dateiwahl dateiwahl = {});
+    ~FVerlauf() override;
 
     void darstellen();
 

@@ -1,11 +1,30 @@
 #include "Rennaufzeichnung.h"
 
+#include <QStringList>
+
 std::optional<int> Spurfahrt::besteRunde() const {
     std::optional<int> beste;
     for (std::size_t i = 0; i < runden.size(); ++i)
         if (!beste || runden[i].zeit < runden[static_cast<std::size_t>(*beste - 1)].zeit)
             beste = static_cast<int>(i) + 1;
     return beste;
+}
+
+QString beginnText(const QDateTime& beginn) {
+    return beginn.toOffsetFromUtc(beginn.offsetFromUtc()).toString(Qt::ISODate);
+}
+
+QString rennkennung(const QString& beginn, Rennart art, int rundenzahl, const QString& fahrer1,
+                    const QString& fahrer2) {
+    return QStringList{beginn, artText(art), QString::number(rundenzahl), fahrer1, fahrer2}.join(
+        QLatin1Char('\n'));
+}
+
+QString rennkennung(const Rennaufzeichnung& r) {
+    const bool gefahren = !r.laeufe.empty();
+    return rennkennung(beginnText(r.beginn), r.art, r.rundenzahl,
+                       gefahren ? r.laeufe[0][1].fahrer : QString(),
+                       gefahren ? r.laeufe[0][2].fahrer : QString());
 }
 
 QString artText(Rennart art) {

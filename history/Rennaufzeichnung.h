@@ -49,6 +49,16 @@ struct Rennaufzeichnung {
     std::optional<QString> sieger;         // none: a draw, or stopped
 };
 
+// The start as the history writes it: ISO text in local time with its offset, to the second.
+QString beginnText(const QDateTime& beginn);
+
+// What tells one race from every other: its start to the second, its kind and length, and
+// the drivers of its first heat. A race waiting to be stored is shown once when the
+// database has it meanwhile.
+QString rennkennung(const QString& beginn, Rennart art, int rundenzahl, const QString& fahrer1,
+                    const QString& fahrer2);
+QString rennkennung(const Rennaufzeichnung& rennen);
+
 // The words that stand for the kinds in the database and the JSON export; an unknown word
 // (from a newer program) reads as the first kind.
 QString artText(Rennart art);

@@ -1,5 +1,7 @@
 #include "Rennlistenmodell.h"
 
+#include "Namenspaarfeld.h"
+
 namespace {
 const QString Spalten[] = {QStringLiteral("Nr."),        QStringLiteral("Datum"),
                            QStringLiteral("Modus"),      QStringLiteral("Fahrer"),
@@ -23,10 +25,12 @@ QVariant Rennlistenmodell::data(const QModelIndex& index, int rolle) const {
         return index.column() == 0 || index.column() == 4
                    ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
                    : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
+    if (rolle == Namenspaarfeld::NamenRolle)
+        return index.column() == 3 ? QVariant(QStringList{z.namen[1], z.namen[2]}) : QVariant();
     if (rolle != Qt::DisplayRole && rolle != Qt::ToolTipRole)
         return {};
     switch (index.column()) {
-    case 0: return QString::number(z.nummer);
+    case 0: return z.wartet ? QStringLiteral("wartet") : QString::number(z.nummer);
     case 1: return z.datum;
     case 2: return z.modus;
     case 3: return z.fahrer;

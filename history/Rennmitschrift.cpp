@@ -46,7 +46,8 @@ void Rennmitschrift::rennenGestartet(const Rennen& rennen) {
     Spuren<Spurfahrt> fahrten;
     for (int spur = 1; spur <= 2; ++spur) {
         fahrten[spur].fahrer = r.spuren[spur].fahrer;
-        fahrten[spur].farbe = r.spuren[spur].farbe;
+        // A colour is the driver's: in the second heat that of the lane of their first.
+        fahrten[spur].farbe = r.spuren[zweiterLauf ? andereSpur(spur) : spur].farbe;
     }
     m_rennen->laeufe.push_back(std::move(fahrten));
     m_laeuft = true;

@@ -15,6 +15,7 @@
 // A race in the list.
 struct Rennzeile {
     qint64 nummer = 0;
+    bool wartet = false; // not in the database yet; shown as "wartet" instead of a number
     QString datum, modus, fahrer, runden, sieger, besteRunde;
     Spuren<QString> namen; // the drivers of lanes 1 and 2, as stored
 
@@ -26,6 +27,7 @@ struct Rennzeile {
 struct Kurve {
     QString name;
     std::optional<Farbe> farbe; // none: the chart's own
+    bool gestrichelt = false;   // the second heat of a lane-change race
     std::vector<QPointF> punkte;
     std::vector<QPointF> bestzeiten; // marked as the best lap
     std::vector<QPointF> handrunden; // marked as given by hand
@@ -46,7 +48,7 @@ struct VerlaufAnsicht {
     enum class Seite { Liste, Rennen, Fahrer };
 
     Seite seite = Seite::Liste;
-    QString hinweis; // a line above everything: read-only database, a read error
+    QString hinweis; // lines above everything: read-only database, a read error, races waiting
     QString tasten;  // the keys the page takes
 
     // The list, newest first, as the filter leaves it.

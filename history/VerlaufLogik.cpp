@@ -7,41 +7,140 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSet>
 
 using Seite = VerlaufAnsicht::Seite;
 
 namespace {
 const QString Auswahltasten = QStringLiteral("Strg+1 / Strg+2: Fahrer");
+const QString NeuereVersion = QStringLiteral("Die Renndatenbank stammt aus einer neueren Version "
+                                             "von Rundomat");
+
+// What a read of the list found.
+struct Listenstand {
+    bool datei = false; // there is a database file
+    bool offen = false;
+    bool beschreibbar = false;
+    QString fehler;
+    std::vector<Rennaufzeichnung> wartende;
+    std::vector<Rennzeile> zeilen; // the waiting races, then the stored ones
+};
+
+// The list's rows, newest first: the waiting races under numbers below zero, then the stored
+// ones. A waiting race that the writer stored while the list was read is listed once.
+std::vector<Rennzeile> zeilenBauen(std::vector<Rennaufzeichnung>& wartende,
+                                   const std::vector<Rennkopf>& gespeichert) {
+    if (!wartende.empty()) {
+        QSet<QString> schonDa;
+        for (const Rennkopf& k : gespeichert)
+            schonDa.insert(rennkennung(k.beginn, k.art, k.rundenzahl, k.fahrer[1], k.fahrer[2]));
+        std::erase_if(wartende,
+                      [&](const Rennaufzeichnung& r) { return schonDa.contains(rennkennung(r)); });
+    }
+    std::vector<Rennzeile> zeilen;
+    zeilen.reserve(wartende.size() + gespeichert.size());
+    for (std::size_t i = wartende.size(); i-- > 0;)
+        zeilen.push_back(wartendeZeile(-qint64(i) - 1, wartende[i]));
+    for (const Rennkopf& k : gespeichert)
+        zeilen.push_back(rennzeile(k));
+    return zeilen;
+}
 } // namespace
 
-VerlaufLogik::VerlaufLogik(Verlaufsdatenbank& datenbank, Dialoge& dialoge, QString exportordner)
-    : m_db(datenbank), m_abfragen(datenbank), m_dialoge(dialoge),
-      m_exportordner(std::move(exportordner)) {
-    if (m_db.db().isOpen() && !m_db.beschreibbar())
-        m_ansicht.hinweis = QStringLiteral("Die Renndatenbank stammt aus einer neueren Version "
-                                           "von Rundomat: nur ansehen und exportieren.");
-    listeLaden();
+VerlaufLogik::VerlaufLogik(Verlaufsleser& leser, Dialoge& dialoge, QString exportordner,
+                           Wartende wartende)
+    : m_leser(leser), m_dialoge(dialoge), m_exportordner(std::move(exportordner)),
+      m_wartendeQuelle(std::move(wartende)) {
+    // What is at hand at once: the races still waiting; the stored ones follow.
+    if (m_wartendeQuelle)
+        m_wartende = m_wartendeQuelle();
+    m_alle = zeilenBauen(m_wartende, {});
+    m_ansicht.leertext = QStringLiteral("Der Rennverlauf wird gelesen …");
+    hinweisSetzen();
+    filterSetzen({});
     listeZeigen();
+    listeLaden();
+}
+
+template <typename T>
+void VerlaufLogik::fragen(std::function<T(Verlaufsdatenbank&)> arbeit,
+                          std::function<void(T&)> antwort, bool seite) {
+    auto ergebnis = std::make_shared<T>();
+    const int wechsel = seite ? ++m_seitenwechsel : 0;
+    m_leser.auftrag(
+        [arbeit = std::move(arbeit), ergebnis](Verlaufsdatenbank& db) { *ergebnis = arbeit(db); },
+        [this, lebt = std::weak_ptr<bool>(m_lebt), ergebnis, antwort = std::move(antwort), seite,
+         wechsel] {
+            if (lebt.expired() || (seite && wechsel != m_seitenwechsel))
+                return;
+            antwort(*ergebnis);
+            geaendert();
+        });
+}
+
+void VerlaufLogik::geaendert() {
+    if (m_beiAenderung)
+        m_beiAenderung();
 }
 
 void VerlaufLogik::listeLaden() {
-    m_alle.clear();
-    if (!m_db.db().isOpen()) {
-        if (QFileInfo::exists(m_db.pfad()))
-            m_ansicht.hinweis =
-                QStringLiteral("Die Renndatenbank lässt sich nicht lesen: ") + m_db.fehler();
-        else
-            m_ansicht.leertext = QStringLiteral("Noch keine Rennen gespeichert.");
-        return;
-    }
-    const std::vector<Rennkopf> liste = m_abfragen.rennliste();
-    m_alle.reserve(liste.size());
-    for (const Rennkopf& k : liste)
-        m_alle.push_back(rennzeile(k));
-    if (!m_abfragen.fehler().isEmpty())
-        m_ansicht.hinweis =
-            QStringLiteral("Die Renndatenbank lässt sich nicht lesen: ") + m_abfragen.fehler();
-    filterSetzen(m_ansicht.filter);
+    fragen<Listenstand>(
+        [quelle = m_wartendeQuelle](Verlaufsdatenbank& db) {
+            Listenstand s;
+            // Before the stored ones: a race stored meanwhile is then in both lists rather
+            // than in neither.
+            if (quelle)
+                s.wartende = quelle();
+            s.datei = QFileInfo::exists(db.pfad());
+            if (s.datei) {
+                s.offen = db.verbinden(false);
+                s.beschreibbar = db.beschreibbar();
+                s.fehler = db.fehler();
+            }
+            std::vector<Rennkopf> gespeichert;
+            if (s.offen) {
+                Verlaufsabfragen abfragen(db);
+                gespeichert = abfragen.rennliste();
+                s.fehler = abfragen.fehler();
+            }
+            s.zeilen = zeilenBauen(s.wartende, gespeichert);
+            return s;
+        },
+        [this](Listenstand& s) {
+            m_beschreibbar = s.beschreibbar;
+            m_nurLesen = s.offen && !s.beschreibbar;
+            if (m_nurLesen)
+                m_datenbankhinweis =
+                    NeuereVersion + QStringLiteral(": nur ansehen und exportieren.");
+            else if (s.datei && !s.fehler.isEmpty())
+                m_datenbankhinweis =
+                    QStringLiteral("Die Renndatenbank lässt sich nicht lesen: ") + s.fehler;
+            else
+                m_datenbankhinweis.clear();
+            m_wartende = std::move(s.wartende);
+            m_alle = std::move(s.zeilen);
+            m_ansicht.leertext = s.datei && !s.fehler.isEmpty()
+                                     ? QString()
+                                     : QStringLiteral("Noch keine Rennen gespeichert.");
+            hinweisSetzen();
+            filterSetzen(m_ansicht.filter);
+        });
+}
+
+void VerlaufLogik::hinweisSetzen() {
+    QStringList zeilen;
+    if (!m_datenbankhinweis.isEmpty())
+        zeilen << m_datenbankhinweis;
+    if (m_wartende.size() == 1)
+        zeilen << QStringLiteral("1 Rennen wartet noch darauf, in der Renndatenbank gespeichert "
+                                 "zu werden.");
+    else if (m_wartende.size() > 1)
+        zeilen << QStringLiteral("%1 Rennen warten noch darauf, in der Renndatenbank gespeichert "
+                                 "zu werden.")
+                      .arg(m_wartende.size());
+    if (!m_exporthinweis.isEmpty())
+        zeilen << m_exporthinweis;
+    m_ansicht.hinweis = zeilen.join(QLatin1Char('\n'));
 }
 
 void VerlaufLogik::filterSetzen(const QString& text) {
@@ -54,9 +153,7 @@ void VerlaufLogik::filterSetzen(const QString& text) {
             m_ansicht.zeilen.push_back(z);
     const int anzahl = static_cast<int>(m_ansicht.zeilen.size());
     m_ansicht.auswahl = anzahl == 0 ? -1 : std::clamp(m_ansicht.auswahl, 0, anzahl - 1);
-    if (m_alle.empty())
-        m_ansicht.leertext = QStringLiteral("Noch keine Rennen gespeichert.");
-    else if (anzahl == 0)
+    if (!m_alle.empty() && anzahl == 0)
         m_ansicht.leertext =
             QStringLiteral("Kein Rennen mit einem Fahrer „") + gesucht + QStringLiteral("“.");
 }
@@ -88,6 +185,8 @@ void VerlaufLogik::fahrerOeffnen(int spur) {
 }
 
 bool VerlaufLogik::zurueck() {
+    // A page asked for and not yet shown is not shown any more.
+    ++m_seitenwechsel;
     switch (m_ansicht.seite) {
     case Seite::Liste:
         // A filter goes first, then the window.
@@ -97,8 +196,8 @@ bool VerlaufLogik::zurueck() {
         break;
     case Seite::Rennen: listeZeigen(); break;
     case Seite::Fahrer:
-        if (m_vorFahrer == Seite::Rennen && m_rennen)
-            rennenZeigen(*m_rennen);
+        if (m_vorFahrer == Seite::Rennen && m_gezeigt)
+            rennseiteZeigen(m_rennen, *m_gezeigt);
         else
             listeZeigen();
         break;
@@ -112,39 +211,70 @@ void VerlaufLogik::listeZeigen() {
     m_ansicht.angaben.clear();
     m_ansicht.diagramm = {};
     m_rennen.reset();
+    m_gezeigt.reset();
     tastenSetzen();
 }
 
 void VerlaufLogik::rennenZeigen(qint64 nummer) {
-    const std::optional<Rennaufzeichnung> r = m_abfragen.rennen(nummer);
-    if (!r) {
-        m_dialoge.meldung(QStringLiteral("Das Rennen lässt sich nicht lesen: ") +
-                              m_abfragen.fehler(),
-                          Verlaufstitel);
+    if (nummer < 0) {
+        const auto index = static_cast<std::size_t>(-nummer - 1);
+        if (index < m_wartende.size())
+            rennseiteZeigen(std::nullopt, m_wartende[index]);
         return;
     }
+    using Antwort = std::pair<std::optional<Rennaufzeichnung>, QString>;
+    fragen<Antwort>(
+        [nummer](Verlaufsdatenbank& db) {
+            Verlaufsabfragen abfragen(db);
+            std::optional<Rennaufzeichnung> r = abfragen.rennen(nummer);
+            return Antwort{std::move(r), abfragen.fehler()};
+        },
+        [this, nummer](Antwort& a) {
+            if (a.first)
+                rennseiteZeigen(nummer, *a.first);
+            else
+                m_dialoge.meldung(QStringLiteral("Das Rennen lässt sich nicht lesen: ") +
+                                      (a.second.isEmpty()
+                                           ? QStringLiteral("Es ist nicht mehr gespeichert.")
+                                           : a.second),
+                                  Verlaufstitel);
+        },
+        true);
+}
+
+void VerlaufLogik::rennseiteZeigen(std::optional<qint64> nummer, const Rennaufzeichnung& r) {
     m_rennen = nummer;
+    m_gezeigt = r;
     m_ansicht.seite = Seite::Rennen;
-    rennseiteFuellen(m_ansicht, nummer, *r);
+    rennseiteFuellen(m_ansicht, nummer, r);
     for (int spur = 1; spur <= 2; ++spur)
-        m_rennfahrer[spur] = r->laeufe.empty() ? QString() : r->laeufe[0][spur].fahrer;
+        m_rennfahrer[spur] = r.laeufe.empty() ? QString() : r.laeufe[0][spur].fahrer;
     tastenSetzen();
 }
 
 void VerlaufLogik::fahrerZeigen(const QString& name) {
-    const Fahrerbilanz b = m_abfragen.fahrer(name);
-    if (!m_abfragen.fehler().isEmpty()) {
-        m_dialoge.meldung(QStringLiteral("Die Rennen von ") + name +
-                              QStringLiteral(" lassen sich nicht lesen: ") + m_abfragen.fehler(),
-                          Verlaufstitel);
-        return;
-    }
-    if (m_ansicht.seite != Seite::Fahrer)
-        m_vorFahrer = m_ansicht.seite;
-    m_fahrer = name;
-    m_ansicht.seite = Seite::Fahrer;
-    fahrerseiteFuellen(m_ansicht, b);
-    tastenSetzen();
+    using Antwort = std::pair<Fahrerbilanz, QString>;
+    fragen<Antwort>(
+        [name](Verlaufsdatenbank& db) {
+            Verlaufsabfragen abfragen(db);
+            Fahrerbilanz b = abfragen.fahrer(name);
+            return Antwort{std::move(b), abfragen.fehler()};
+        },
+        [this, name](Antwort& a) {
+            if (!a.second.isEmpty()) {
+                m_dialoge.meldung(QStringLiteral("Die Rennen von ") + name +
+                                      QStringLiteral(" lassen sich nicht lesen: ") + a.second,
+                                  Verlaufstitel);
+                return;
+            }
+            if (m_ansicht.seite != Seite::Fahrer)
+                m_vorFahrer = m_ansicht.seite;
+            m_fahrer = name;
+            m_ansicht.seite = Seite::Fahrer;
+            fahrerseiteFuellen(m_ansicht, a.first);
+            tastenSetzen();
+        },
+        true);
 }
 
 void VerlaufLogik::tastenSetzen() {
@@ -168,27 +298,33 @@ void VerlaufLogik::tastenSetzen() {
 }
 
 void VerlaufLogik::loeschen() {
-    if (!m_db.beschreibbar()) {
-        if (m_db.db().isOpen())
-            m_dialoge.meldung(QStringLiteral("Die Renndatenbank stammt aus einer neueren Version "
-                                             "von Rundomat und wird nicht verändert."),
+    const Rennzeile* zeile = m_ansicht.seite == Seite::Liste ? gewaehlt() : nullptr;
+    if ((m_ansicht.seite == Seite::Rennen && m_gezeigt && !m_rennen) || (zeile && zeile->wartet)) {
+        m_dialoge.meldung(QStringLiteral("Das Rennen wartet noch darauf, in der Renndatenbank "
+                                         "gespeichert zu werden, und lässt sich erst danach "
+                                         "löschen."),
+                          Verlaufstitel);
+        return;
+    }
+    if (!m_beschreibbar) {
+        if (m_nurLesen)
+            m_dialoge.meldung(NeuereVersion + QStringLiteral(" und wird nicht verändert."),
                               Verlaufstitel);
         return;
     }
-    Verlaufsspeicher speicher(m_db);
-    std::optional<QString> fehler;
+    std::function<std::optional<Datenbankfehler>(Verlaufsspeicher&)> loeschung;
     if (m_ansicht.seite == Seite::Fahrer) {
         if (!m_dialoge.frage(QStringLiteral("Alle Rennen von ") + m_fahrer +
                                  QStringLiteral(" löschen? Das lässt sich nicht rückgängig "
                                                 "machen."),
                              Verlaufstitel))
             return;
-        fehler = speicher.fahrerLoeschen(m_fahrer);
+        loeschung = [fahrer = m_fahrer](Verlaufsspeicher& s) { return s.fahrerLoeschen(fahrer); };
     } else {
         const std::optional<qint64> nummer =
             m_ansicht.seite == Seite::Rennen
                 ? m_rennen
-                : (gewaehlt() ? std::optional<qint64>(gewaehlt()->nummer) : std::nullopt);
+                : (zeile ? std::optional<qint64>(zeile->nummer) : std::nullopt);
         if (!nummer)
             return;
         const auto z = std::find_if(m_alle.begin(), m_alle.end(),
@@ -202,35 +338,65 @@ void VerlaufLogik::loeschen() {
                                                 "machen."),
                              Verlaufstitel))
             return;
-        fehler = speicher.loeschen(*nummer);
+        loeschung = [nummer = *nummer](Verlaufsspeicher& s) { return s.loeschen(nummer); };
     }
-    if (fehler) {
-        m_dialoge.meldung(QStringLiteral("Das Löschen ist fehlgeschlagen: ") + *fehler,
-                          Verlaufstitel);
-        return;
-    }
-    listeLaden();
-    listeZeigen();
+    fragen<std::optional<Datenbankfehler>>(
+        [loeschung](Verlaufsdatenbank& db) {
+            Verlaufsspeicher speicher(db);
+            return loeschung(speicher);
+        },
+        [this](std::optional<Datenbankfehler>& fehler) {
+            if (fehler) {
+                m_dialoge.meldung(QStringLiteral("Das Löschen ist fehlgeschlagen: ") + fehler->text,
+                                  Verlaufstitel);
+                return;
+            }
+            listeZeigen();
+            listeLaden();
+        },
+        true);
 }
 
 QString VerlaufLogik::exportvorschlag() const {
-    const QString name = m_ansicht.seite == Seite::Rennen && m_rennen
-                             ? QStringLiteral("rennen-%1.csv").arg(*m_rennen)
-                             : QStringLiteral("rennverlauf.csv");
+    QString name = QStringLiteral("rennverlauf.csv");
+    if (m_ansicht.seite == Seite::Rennen && m_gezeigt)
+        name = m_rennen ? QStringLiteral("rennen-%1.csv").arg(*m_rennen)
+                        : QStringLiteral("rennen-wartend.csv");
     return QDir(m_exportordner).filePath(name);
 }
 
 void VerlaufLogik::exportieren(const QString& pfad) {
     if (pfad.isEmpty())
         return;
-    const std::optional<qint64> nur = m_ansicht.seite == Seite::Rennen ? m_rennen : std::nullopt;
-    if (const std::optional<QString> fehler = verlaufExportieren(m_abfragen, pfad, nur))
-        m_dialoge.meldung(QStringLiteral("Der Rennverlauf konnte nicht nach ") +
-                              QDir::toNativeSeparators(pfad) +
-                              QStringLiteral(" exportiert werden: ") + *fehler,
-                          Verlaufstitel);
-    else
-        m_ansicht.hinweis = (nur ? QStringLiteral("Rennen %1 exportiert nach ").arg(*nur)
-                                 : QStringLiteral("Rennverlauf exportiert nach ")) +
-                            QDir::toNativeSeparators(pfad);
+    const std::optional<Rennaufzeichnung> einzeln =
+        m_ansicht.seite == Seite::Rennen ? m_gezeigt : std::nullopt;
+    const std::optional<qint64> nummer = m_rennen;
+    const QString ziel = QDir::toNativeSeparators(pfad);
+    m_exporthinweis =
+        QStringLiteral("Der Rennverlauf wird exportiert nach ") + ziel + QStringLiteral(" …");
+    hinweisSetzen();
+    fragen<std::optional<QString>>(
+        [pfad, einzeln, nummer, quelle = m_wartendeQuelle](Verlaufsdatenbank& db) {
+            if (einzeln)
+                return verlaufExportieren(pfad, einRennen(nummer, *einzeln), Sonderdatei::Ablehnen);
+            Verlaufsabfragen abfragen(db);
+            return verlaufExportieren(
+                pfad, alleRennen(abfragen, quelle ? quelle() : std::vector<Rennaufzeichnung>{}),
+                Sonderdatei::Ablehnen);
+        },
+        [this, ziel, einzeln, nummer](std::optional<QString>& fehler) {
+            m_exporthinweis.clear();
+            if (fehler)
+                m_dialoge.meldung(QStringLiteral("Der Rennverlauf konnte nicht nach ") + ziel +
+                                      QStringLiteral(" exportiert werden: ") + *fehler,
+                                  Verlaufstitel);
+            else if (!einzeln)
+                m_exporthinweis = QStringLiteral("Rennverlauf exportiert nach ") + ziel;
+            else
+                m_exporthinweis =
+                    (nummer ? QStringLiteral("Rennen %1 exportiert nach ").arg(*nummer)
+                            : QStringLiteral("Wartendes Rennen exportiert nach ")) +
+                    ziel;
+            hinweisSetzen();
+        });
 }

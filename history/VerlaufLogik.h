@@ -1,19 +1,30 @@
 // The history window's logic: the list of races with its driver filter, a race's laps, a
 // driver's record, deleting after a question and exporting. The window forwards keys as
-// these commands and renders the view state after each.
+// these commands and renders the view state after each, and again whenever an answer from
+// the database has changed it: the database is read on the reader's thread, so the window
+// shows at once what it has. Races still waiting to be stored are in the list, marked.
 #pragma once
 
 #include "Dialoge.h"
 #include "VerlaufAnsicht.h"
 #include "Verlaufsabfragen.h"
+#include "Verlaufsleser.h"
+
+#include <memory>
 
 class VerlaufLogik {
 public:
-    // datenbank: connected for reading (and deleting, where allowed), or not connected
-    // when there is no database yet. exportordner: where exports are suggested.
-    VerlaufLogik(Verlaufsdatenbank& datenbank, Dialoge& dialoge, QString exportordner);
+    // The races handed to the writer and not in the database yet, oldest first; called on
+    // the reader's thread.
+    using Wartende = std::function<std::vector<Rennaufzeichnung>()>;
+
+    // exportordner: where exports are suggested.
+    VerlaufLogik(Verlaufsleser& leser, Dialoge& dialoge, QString exportordner,
+                 Wartende wartende = {});
 
     const VerlaufAnsicht& ansicht() const { return m_ansicht; }
+    // Told after an answer from the database changed the view state.
+    void beiAenderung(std::function<void()> aufruf) { m_beiAenderung = std::move(aufruf); }
 
     void filterSetzen(const QString& text);
     void auswahlSetzen(int zeile);
@@ -30,21 +41,39 @@ public:
     void exportieren(const QString& pfad);
 
 private:
+    // Runs the work on the reader's thread; the answer comes back here unless the window
+    // has closed, or, with `seite` set, the racer has gone to another page meanwhile.
+    template <typename T>
+    void fragen(std::function<T(Verlaufsdatenbank&)> arbeit, std::function<void(T&)> antwort,
+                bool seite = false);
     void listeLaden();
     void listeZeigen();
+    // nummer: below zero for a waiting race, counted back from the newest.
     void rennenZeigen(qint64 nummer);
+    void rennseiteZeigen(std::optional<qint64> nummer, const Rennaufzeichnung& rennen);
     void fahrerZeigen(const QString& name);
     void tastenSetzen();
+    void hinweisSetzen();
     const Rennzeile* gewaehlt() const;
+    void geaendert();
 
-    Verlaufsdatenbank& m_db;
-    Verlaufsabfragen m_abfragen;
+    Verlaufsleser& m_leser;
     Dialoge& m_dialoge;
     QString m_exportordner;
+    Wartende m_wartendeQuelle;
+    std::function<void()> m_beiAenderung;
     VerlaufAnsicht m_ansicht;
     std::vector<Rennzeile> m_alle;
-    std::optional<qint64> m_rennen; // the race shown
-    Spuren<QString> m_rennfahrer;   // its drivers
-    QString m_fahrer;               // the driver shown
+    std::vector<Rennaufzeichnung> m_wartende; // as the list shows them, oldest first
+    bool m_beschreibbar = false;              // deleting is allowed
+    bool m_nurLesen = false;                  // a newer program's database
+    QString m_datenbankhinweis;
+    QString m_exporthinweis;
+    std::optional<Rennaufzeichnung> m_gezeigt; // the race shown
+    std::optional<qint64> m_rennen;            // its number; none while it waits
+    Spuren<QString> m_rennfahrer;              // its drivers
+    QString m_fahrer;                          // the driver shown
     VerlaufAnsicht::Seite m_vorFahrer = VerlaufAnsicht::Seite::Liste;
+    int m_seitenwechsel = 0;
+    std::shared_ptr<bool> m_lebt = std::make_shared<bool>(true);
 };

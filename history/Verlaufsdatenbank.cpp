@@ -22,17 +22,21 @@ constexpr int SqliteBeschaedigt = 11;
 constexpr int SqliteKeineDatenbank = 26;
 
 bool unbrauchbar(const QSqlError& fehler) {
-    const int code = fehler.nativeErrorCode().toInt() & 0xFF;
+    const int code = sqliteCode(fehler);
     return code == SqliteBeschaedigt || code == SqliteKeineDatenbank;
-}
-
-QString fehlertext(const QSqlError& fehler) {
-    return fehler.databaseText().isEmpty() ? fehler.text() : fehler.databaseText();
 }
 
 // The files SQLite keeps beside the database while it is in use.
 const QStringList Begleitdateien{QStringLiteral("-wal"), QStringLiteral("-shm")};
 } // namespace
+
+int sqliteCode(const QSqlError& fehler) {
+    return fehler.nativeErrorCode().toInt() & 0xFF;
+}
+
+QString fehlertext(const QSqlError& fehler) {
+    return fehler.databaseText().isEmpty() ? fehler.text() : fehler.databaseText();
+}
 
 Verlaufsdatenbank::Verlaufsdatenbank(QString pfad)
     : m_pfad(std::move(pfad)), m_verbindung(QStringLiteral("verlauf-") +
@@ -57,12 +61,18 @@ bool Verlaufsdatenbank::oeffnen(bool nurLesen) {
     m_db.setConnectOptions(nurLesen ? Verbindungsoptionen + QStringLiteral(";QSQLITE_OPEN_READONLY")
                                     : Verbindungsoptionen);
     if (!m_db.open())
-        return scheitern(fehlertext(m_db.lastError()));
+        return scheitern(m_db.lastError());
     return true;
 }
 
 bool Verlaufsdatenbank::scheitern(const QString& was) {
-    m_fehler = was;
+    m_fehler = {was, 0};
+    schliessen();
+    return false;
+}
+
+bool Verlaufsdatenbank::scheitern(const QSqlError& fehler) {
+    m_fehler = {fehlertext(fehler), sqliteCode(fehler)};
     schliessen();
     return false;
 }
@@ -71,7 +81,7 @@ bool Verlaufsdatenbank::scheitern(const QString& was) {
 Verlaufsdatenbank::Pruefung Verlaufsdatenbank::pruefen() {
     QSqlQuery q(m_db);
     if (!q.exec(QStringLiteral("PRAGMA quick_check")) || !q.next()) {
-        scheitern(fehlertext(q.lastError()));
+        scheitern(q.lastError());
         return unbrauchbar(q.lastError()) ? Pruefung::Unbrauchbar : Pruefung::Fehler;
     }
     if (q.value(0).toString() != QStringLiteral("ok"))
@@ -81,7 +91,7 @@ Verlaufsdatenbank::Pruefung Verlaufsdatenbank::pruefen() {
                                " (SELECT user_version FROM pragma_user_version),"
                                " (SELECT count(*) FROM sqlite_master)")) ||
         !q.next()) {
-        scheitern(fehlertext(q.lastError()));
+        scheitern(q.lastError());
         return Pruefung::Fehler;
     }
     m_version = q.value(1).toInt();
@@ -112,12 +122,12 @@ Verlaufsbefund Verlaufsdatenbank::vorbereiten() {
     Verlaufsbefund befund;
     befund.beschreibbar = oeffnenZumSchreiben(befund);
     if (!befund.beschreibbar)
-        befund.fehler = m_fehler;
+        befund.fehler = m_fehler.text;
     return befund;
 }
 
 bool Verlaufsdatenbank::oeffnenZumSchreiben(Verlaufsbefund& befund) {
-    m_fehler.clear();
+    m_fehler = {};
     m_version = 0;
     if (QFileInfo::exists(m_pfad)) {
         if (!oeffnen(false))
@@ -144,7 +154,7 @@ bool Verlaufsdatenbank::oeffnenZumSchreiben(Verlaufsbefund& befund) {
          {QStringLiteral("PRAGMA journal_mode = WAL"), QStringLiteral("PRAGMA synchronous = FULL"),
           QStringLiteral("PRAGMA foreign_keys = ON")})
         if (!q.exec(pragma))
-            return scheitern(fehlertext(q.lastError()));
+            return scheitern(q.lastError());
     if (m_version < Version && !schemaAnlegen())
         return false;
     m_beschreibbar = true;
@@ -154,10 +164,10 @@ bool Verlaufsdatenbank::oeffnenZumSchreiben(Verlaufsbefund& befund) {
 bool Verlaufsdatenbank::schemaAnlegen() {
     QSqlQuery q(m_db);
     if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
-        return scheitern(fehlertext(q.lastError()));
+        return scheitern(q.lastError());
     // Another program may have upgraded it while this one waited for the lock.
     if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next()) {
-        const QString grund = fehlertext(q.lastError());
+        const QSqlError grund = q.lastError();
         m_db.rollback();
         return scheitern(grund);
     }
@@ -166,7 +176,7 @@ bool Verlaufsdatenbank::schemaAnlegen() {
     for (int von = version; von < Version; ++von) {
         for (const QString& anweisung : verlaufsschemaSchritt(von)) {
             if (!q.exec(anweisung)) {
-                const QString grund = fehlertext(q.lastError());
+                const QSqlError grund = q.lastError();
                 m_db.rollback();
                 return scheitern(grund);
             }
@@ -174,8 +184,7 @@ bool Verlaufsdatenbank::schemaAnlegen() {
     }
     if (!q.exec(QStringLiteral("PRAGMA application_id = %1").arg(VerlaufsAnwendungskennung)) ||
         !q.exec(QStringLiteral("PRAGMA user_version = %1").arg(Version)) || !m_db.commit()) {
-        const QString grund =
-            q.lastError().isValid() ? fehlertext(q.lastError()) : fehlertext(m_db.lastError());
+        const QSqlError grund = q.lastError().isValid() ? q.lastError() : m_db.lastError();
         m_db.rollback();
         return scheitern(grund);
     }
@@ -184,21 +193,21 @@ bool Verlaufsdatenbank::schemaAnlegen() {
 }
 
 bool Verlaufsdatenbank::verbinden(bool nurLesen) {
-    m_fehler.clear();
+    m_fehler = {};
     if (!QFileInfo::exists(m_pfad))
         return scheitern(QStringLiteral("Es wurde noch kein Rennen gespeichert."));
     if (!oeffnen(nurLesen))
         return false;
     QSqlQuery q(m_db);
     if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next())
-        return scheitern(fehlertext(q.lastError()));
+        return scheitern(q.lastError());
     m_version = q.value(0).toInt();
     q.finish();
     // A newer program's file is only read, through a connection that cannot write.
     if (m_version > Version && !nurLesen)
         return verbinden(true);
     if (!q.exec(QStringLiteral("PRAGMA foreign_keys = ON")))
-        return scheitern(fehlertext(q.lastError()));
+        return scheitern(q.lastError());
     m_beschreibbar = !nurLesen && m_version == Version;
     return true;
 }

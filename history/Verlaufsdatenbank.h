@@ -5,7 +5,15 @@
 #pragma once
 
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QString>
+
+// Why the database did not do what was asked: SQLite's words and its primary result code
+// (0 when the failure was not SQLite's).
+struct Datenbankfehler {
+    QString text;
+    int code = 0;
+};
 
 // What the preparation found, for the racer.
 struct Verlaufsbefund {
@@ -32,7 +40,8 @@ public:
     bool verbinden(bool nurLesen);
 
     bool beschreibbar() const { return m_beschreibbar; }
-    QString fehler() const { return m_fehler; }
+    QString fehler() const { return m_fehler.text; }
+    Datenbankfehler letzterFehler() const { return m_fehler; }
     QString pfad() const { return m_pfad; }
     QSqlDatabase& db() { return m_db; }
 
@@ -45,11 +54,17 @@ private:
     bool schemaAnlegen();
     bool beiseitelegen(Verlaufsbefund& befund);
     bool scheitern(const QString& was);
+    bool scheitern(const QSqlError& fehler);
 
     QString m_pfad;
     QString m_verbindung;
     QSqlDatabase m_db;
     bool m_beschreibbar = false;
     int m_version = 0;
-    QString m_fehler;
+    Datenbankfehler m_fehler;
 };
+
+// SQLite's primary result code of a failure.
+int sqliteCode(const QSqlError& fehler);
+// SQLite's own words for a failure, else Qt's.
+QString fehlertext(const QSqlError& fehler);

@@ -25,10 +25,13 @@ void faerben(QScatterSeries* serie, const QColor& farbe, bool hohl) {
     serie->setPen(QPen(farbe, 2));
 }
 
-// Lap numbers along the bottom, as whole numbers at a readable spacing.
+// Lap numbers along the bottom, as whole numbers at a readable spacing, with room at both
+// ends for the first and the last point's marker.
 QValueAxis* rundenachse(double letzte) {
     auto* achse = new QValueAxis;
-    achse->setRange(1, std::max(2.0, letzte));
+    const double bis = std::max(2.0, letzte);
+    const double rand = std::max(0.25, (bis - 1) * 0.02);
+    achse->setRange(1 - rand, bis + rand);
     achse->setLabelFormat(QStringLiteral("%.0f"));
     achse->setTickType(QValueAxis::TicksDynamic);
     achse->setTickAnchor(1);
@@ -77,8 +80,10 @@ QChart* diagrammBauen(const Diagramm& d) {
         }
         linie->setPointsVisible(k.punkte.size() < 60);
         chart->addSeries(linie);
-        if (k.farbe)
-            linie->setPen(QPen(qtFarbe(*k.farbe), 2));
+        // After joining the chart, which gives a line without a colour of its own the theme's.
+        QPen stift(k.farbe ? qtFarbe(*k.farbe) : linie->pen().color(), 2);
+        stift.setStyle(k.gestrichelt ? Qt::DashLine : Qt::SolidLine);
+        linie->setPen(stift);
         for (const QPointF& p : k.bestzeiten)
             beste->append(p);
         for (const QPointF& p : k.handrunden)

@@ -1,9 +1,13 @@
 #include "Verlaufsexport.h"
 
+#include "Dateiursache.h"
+#include "Rennjson.h"
 #include "Zahlenformat.h"
 
-#include <QDir>
+#include <QFileInfo>
 #include <QSaveFile>
+#include <QSet>
+#include <cerrno>
 
 namespace {
 
@@ -17,173 +21,196 @@ QString modusText(const Rennaufzeichnung& r) {
     return r.abgebrochen ? text + QStringLiteral(", abgebrochen") : text;
 }
 
+// A spreadsheet takes a cell that starts like a formula for one, and would run a name such
+// as "=1+2" or "=HYPERLINK(…)"; a leading ' makes it text. A negative number stays a number.
+bool wieFormel(const QString& text) {
+    if (text.isEmpty())
+        return false;
+    const QChar erstes = text.front();
+    if (erstes == QLatin1Char('-'))
+        return text.size() == 1 || !text.at(1).isDigit();
+    return erstes == QLatin1Char('=') || erstes == QLatin1Char('+') || erstes == QLatin1Char('@') ||
+           erstes == QLatin1Char('\t') || erstes == QLatin1Char('\r');
+}
+
 // A field is quoted when it holds the separator, a quote or a line break; quotes double.
 QString csvFeld(const QString& text) {
-    if (!text.contains(QLatin1Char(';')) && !text.contains(QLatin1Char('"')) &&
-        !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')))
-        return text;
-    QString feld = text;
+    QString feld = wieFormel(text) ? QLatin1Char('\'') + text : text;
+    if (!feld.contains(QLatin1Char(';')) && !feld.contains(QLatin1Char('"')) &&
+        !feld.contains(QLatin1Char('\n')) && !feld.contains(QLatin1Char('\r')))
+        return feld;
     feld.replace(QLatin1Char('"'), QStringLiteral("\"\""));
     return QLatin1Char('"') + feld + QLatin1Char('"');
 }
 
+// The file the export writes: a regular file through a copy beside it that replaces it
+// when complete, a pipe or a device directly. Unbuffered, so that a disk that takes only
+// part of a race shows at once, with the system's reason.
+class Exportziel {
+public:
+    std::optional<QString> oeffnen(const QString& pfad, Sonderdatei sonderdatei) {
+        const QFileInfo info(pfad);
+        if (info.isDir())
+            return dateiursache(pfad, EISDIR);
+        if (info.exists() && !info.isFile()) {
+            if (sonderdatei == Sonderdatei::Ablehnen)
+                return QStringLiteral("Das ist keine gewöhnliche Datei, sondern eine Pipe oder "
+                                      "ein Gerät; dorthin exportiert nur die Befehlszeile "
+                                      "(rundomat --verlauf-export).");
+            m_geraet.setFileName(pfad);
+            m_offen = &m_geraet;
+        } else {
+            m_datei.setFileName(pfad);
+            m_offen = &m_datei;
+        }
+        errno = 0;
+        if (!m_offen->open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            return fehler(errno);
+        return std::nullopt;
+    }
+    bool schreiben(const QByteArray& bytes) {
+        if (m_fehler)
+            return false;
+        errno = 0;
+        if (m_offen->write(bytes) != bytes.size())
+            m_fehler = fehler(errno);
+        return !m_fehler;
+    }
+    std::optional<QString> abschliessen(std::optional<QString> lesefehler) {
+        if (!lesefehler)
+            lesefehler = m_fehler;
+        if (m_offen != &m_datei)
+            return lesefehler;
+        if (lesefehler) {
+            m_datei.cancelWriting();
+            return lesefehler;
+        }
+        errno = 0;
+        if (!m_datei.commit())
+            return fehler(errno);
+        return std::nullopt;
+    }
+
+private:
+    QString fehler(int fehlernummer) const {
+        const QString ursache = dateiursache(m_offen->fileName(), fehlernummer);
+        if (!ursache.isEmpty())
+            return ursache;
+        return m_offen->errorString().isEmpty() ? QStringLiteral("Schreibfehler.")
+                                                : m_offen->errorString();
+    }
+
+    QSaveFile m_datei;
+    QFile m_geraet;
+    QFileDevice* m_offen = nullptr;
+    std::optional<QString> m_fehler;
+};
+
 class CsvSchreiber {
 public:
-    explicit CsvSchreiber(QSaveFile& datei) : m_datei(datei) {
-        m_datei.write("\xEF\xBB\xBF");
-        zeile({QStringLiteral("Rennen"), QStringLiteral("Datum"), QStringLiteral("Modus"),
-               QStringLiteral("Lauf"), QStringLiteral("Spur"), QStringLiteral("Fahrer"),
-               QStringLiteral("Runde"), QStringLiteral("Zeit (s)"),
-               QStringLiteral("Geschwindigkeit (m/s)"), QStringLiteral("Handrunde")});
+    explicit CsvSchreiber(Exportziel& ziel) : m_ziel(ziel) {
+        QByteArray kopf = "\xEF\xBB\xBF";
+        zeile(kopf, {QStringLiteral("Rennen"), QStringLiteral("Datum"), QStringLiteral("Modus"),
+                     QStringLiteral("Lauf"), QStringLiteral("Spur"), QStringLiteral("Fahrer"),
+                     QStringLiteral("Runde"), QStringLiteral("Zeit (s)"),
+                     QStringLiteral("Geschwindigkeit (m/s)"), QStringLiteral("Handrunde")});
+        m_ziel.schreiben(kopf);
     }
-    void rennen(qint64 nummer, const Rennaufzeichnung& r) {
-        const QString kopf[] = {QString::number(nummer),
+    bool rennen(std::optional<qint64> nummer, const Rennaufzeichnung& r) {
+        const QString kopf[] = {nummer ? QString::number(*nummer) : QStringLiteral("wartet"),
                                 r.beginn.toString(QStringLiteral("dd.MM.yyyy HH:mm:ss")),
                                 csvFeld(modusText(r))};
+        QByteArray zeilen;
         for (std::size_t lauf = 0; lauf < r.laeufe.size(); ++lauf)
             for (int spur = 1; spur <= 2; ++spur) {
                 const Spurfahrt& f = r.laeufe[lauf][spur];
                 const QString fahrer = csvFeld(f.fahrer);
                 for (std::size_t i = 0; i < f.runden.size(); ++i)
-                    zeile({kopf[0], kopf[1], kopf[2], QString::number(lauf + 1),
+                    zeile(zeilen,
+                          {kopf[0], kopf[1], kopf[2], QString::number(lauf + 1),
                            QString::number(spur), fahrer, QString::number(i + 1),
                            Zahlenformat::ZahlFormatieren(f.runden[i].zeit),
                            Zahlenformat::ZahlFormatieren(f.runden[i].geschwindigkeit),
                            f.runden[i].vonHand ? QStringLiteral("ja") : QStringLiteral("nein")});
             }
+        return m_ziel.schreiben(zeilen);
     }
+    void ende() {}
 
 private:
-    void zeile(std::initializer_list<QString> felder) {
-        m_datei.write(
-            (QStringList(felder).join(QLatin1Char(';')) + QStringLiteral("\r\n")).toUtf8());
+    static void zeile(QByteArray& aus, std::initializer_list<QString> felder) {
+        aus += (QStringList(felder).join(QLatin1Char(';')) + QStringLiteral("\r\n")).toUtf8();
     }
-    QSaveFile& m_datei;
+    Exportziel& m_ziel;
 };
-
-// JSON text of a string: quotes, backslashes and control characters escaped.
-QByteArray jsonText(const QString& text) {
-    QByteArray aus = "\"";
-    for (const char c : text.toUtf8()) {
-        if (c == '"' || c == '\\') {
-            aus += '\\';
-            aus += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            aus += QStringLiteral("\\u%1").arg(int(c), 4, 16, QLatin1Char('0')).toLatin1();
-        } else {
-            aus += c;
-        }
-    }
-    return aus + '"';
-}
-
-QByteArray jsonZahl(double wert) {
-    return QByteArray::number(wert, 'g', QLocale::FloatingPointShortest);
-}
-
-QByteArray jsonZahl(const std::optional<double>& wert) {
-    return wert ? jsonZahl(*wert) : QByteArray("null");
-}
-
-QByteArray jsonFarbe(Farbe farbe) {
-    // Stored as 0x00BBGGRR; written as the web's #RRGGBB.
-    return QStringLiteral("\"#%1%2%3\"")
-        .arg(farbe & 0xFF, 2, 16, QLatin1Char('0'))
-        .arg((farbe >> 8) & 0xFF, 2, 16, QLatin1Char('0'))
-        .arg((farbe >> 16) & 0xFF, 2, 16, QLatin1Char('0'))
-        .toUpper()
-        .toLatin1();
-}
 
 class JsonSchreiber {
 public:
-    explicit JsonSchreiber(QSaveFile& datei) : m_datei(datei) { m_datei.write("{\"rennen\": ["); }
-    ~JsonSchreiber() { m_datei.write("\n]}\n"); }
-    JsonSchreiber(const JsonSchreiber&) = delete;
-    JsonSchreiber& operator=(const JsonSchreiber&) = delete;
-
-    void rennen(qint64 nummer, const Rennaufzeichnung& r) {
-        QByteArray a = m_erstes ? "\n" : ",\n";
-        m_erstes = false;
-        a += "{\"nummer\": " + QByteArray::number(nummer) +
-             ", \"beginn\": " + jsonText(r.beginn.toString(Qt::ISODate)) +
-             ", \"modus\": " + jsonText(artText(r.art)) +
-             ", \"abgebrochen\": " + (r.abgebrochen ? "true" : "false") +
-             ", \"rundenzahl\": " + QByteArray::number(r.rundenzahl) +
-             ", \"kurslaenge\": " + jsonZahl(r.kurslaenge) +
-             ", \"prellzeit\": " + jsonZahl(r.prellzeit) +
-             ", \"signalquelle\": " + jsonText(quellenText(r.quelle)) +
-             ", \"sieger\": " + (r.sieger ? jsonText(*r.sieger) : QByteArray("null")) +
-             ", \"unentschieden\": " + (!r.abgebrochen && !r.sieger ? "true" : "false") +
-             ", \"laeufe\": [";
-        for (std::size_t lauf = 0; lauf < r.laeufe.size(); ++lauf) {
-            a += lauf ? ", " : "";
-            a += "{\"lauf\": " + QByteArray::number(lauf + 1) + ", \"spuren\": [";
-            for (int spur = 1; spur <= 2; ++spur) {
-                const Spurfahrt& f = r.laeufe[lauf][spur];
-                const std::optional<int> beste = f.besteRunde();
-                a += spur == 2 ? ", " : "";
-                a += "{\"spur\": " + QByteArray::number(spur) +
-                     ", \"fahrer\": " + jsonText(f.fahrer) + ", \"farbe\": " + jsonFarbe(f.farbe) +
-                     ", \"gesamtzeit\": " + jsonZahl(f.gesamtzeit) +
-                     ", \"schnitt\": " + jsonZahl(f.schnitt) + ", \"bestrunde\": " +
-                     (beste ? QByteArray::number(*beste) : QByteArray("null")) + ", \"runden\": [";
-                for (std::size_t i = 0; i < f.runden.size(); ++i)
-                    a += (i ? ", " : "") + QByteArray("{\"runde\": ") + QByteArray::number(i + 1) +
-                         ", \"zeit\": " + jsonZahl(f.runden[i].zeit) +
-                         ", \"geschwindigkeit\": " + jsonZahl(f.runden[i].geschwindigkeit) +
-                         ", \"handrunde\": " + (f.runden[i].vonHand ? "true" : "false") + "}";
-                a += "]}";
-            }
-            a += "]}";
-        }
-        m_datei.write(a + "]}");
+    explicit JsonSchreiber(Exportziel& ziel) : m_ziel(ziel) { m_ziel.schreiben("{\"rennen\": ["); }
+    bool rennen(std::optional<qint64> nummer, const Rennaufzeichnung& r) {
+        const bool erstes = std::exchange(m_erstes, false);
+        return m_ziel.schreiben((erstes ? "\n" : ",\n") + rennenAlsJson(nummer, r));
     }
+    void ende() { m_ziel.schreiben("\n]}\n"); }
 
 private:
-    QSaveFile& m_datei;
+    Exportziel& m_ziel;
     bool m_erstes = true;
 };
 
 template <typename Schreiber>
-std::optional<QString> schreiben(Verlaufsabfragen& abfragen, QSaveFile& datei,
-                                 std::optional<qint64> nurRennen) {
-    Schreiber schreiber(datei);
-    if (nurRennen) {
-        const std::optional<Rennaufzeichnung> r = abfragen.rennen(*nurRennen);
-        if (!r)
-            return abfragen.fehler().isEmpty() ? QStringLiteral("Das Rennen gibt es nicht mehr.")
-                                               : abfragen.fehler();
-        schreiber.rennen(*nurRennen, *r);
-        return std::nullopt;
-    }
-    if (!abfragen.alleRennen([&](qint64 nummer, const Rennaufzeichnung& r) {
-            schreiber.rennen(nummer, r);
-            return datei.error() == QFileDevice::NoError;
-        }))
-        return abfragen.fehler();
-    return std::nullopt;
+std::optional<QString> schreiben(Exportziel& ziel, const Exportrennen& rennen) {
+    Schreiber schreiber(ziel);
+    std::optional<QString> fehler =
+        rennen([&](std::optional<qint64> nummer, const Rennaufzeichnung& r) {
+            return schreiber.rennen(nummer, r);
+        });
+    if (!fehler)
+        schreiber.ende();
+    return ziel.abschliessen(fehler);
 }
 
 } // namespace
 
-std::optional<QString> verlaufExportieren(Verlaufsabfragen& abfragen, const QString& pfad,
-                                          std::optional<qint64> nurRennen) {
+Exportrennen alleRennen(Verlaufsabfragen& abfragen, std::vector<Rennaufzeichnung> wartende) {
+    return [&abfragen,
+            wartende = std::move(wartende)](const Exportbesuch& besuch) -> std::optional<QString> {
+        // The writer may store a waiting race while the stored ones are read; it is
+        // exported once.
+        QSet<QString> wartend, schonGespeichert;
+        for (const Rennaufzeichnung& r : wartende)
+            wartend.insert(rennkennung(r));
+        bool weiter = true;
+        if (!abfragen.alleRennen([&](qint64 nummer, const Rennaufzeichnung& r) {
+                if (!wartend.isEmpty() && wartend.contains(rennkennung(r)))
+                    schonGespeichert.insert(rennkennung(r));
+                return weiter = besuch(nummer, r);
+            }) &&
+            weiter)
+            return abfragen.fehler();
+        for (auto r = wartende.begin(); weiter && r != wartende.end(); ++r)
+            if (!schonGespeichert.contains(rennkennung(*r)))
+                weiter = besuch(std::nullopt, *r);
+        return std::nullopt;
+    };
+}
+
+Exportrennen einRennen(std::optional<qint64> nummer, Rennaufzeichnung rennen) {
+    return [nummer, rennen = std::move(rennen)](const Exportbesuch& besuch) {
+        besuch(nummer, rennen);
+        return std::optional<QString>();
+    };
+}
+
+std::optional<QString> verlaufExportieren(const QString& pfad, const Exportrennen& rennen,
+                                          Sonderdatei sonderdatei) {
     const QString endung = pfad.section(QLatin1Char('.'), -1).toLower();
     if (!pfad.contains(QLatin1Char('.')) ||
         (endung != QStringLiteral("csv") && endung != QStringLiteral("json")))
         return QStringLiteral("Der Dateiname muss auf .csv oder .json enden.");
-    QSaveFile datei(pfad);
-    if (!datei.open(QIODevice::WriteOnly))
-        return datei.errorString();
-    const std::optional<QString> fehler =
-        endung == QStringLiteral("csv") ? schreiben<CsvSchreiber>(abfragen, datei, nurRennen)
-                                        : schreiben<JsonSchreiber>(abfragen, datei, nurRennen);
-    if (fehler) {
-        datei.cancelWriting();
+    Exportziel ziel;
+    if (std::optional<QString> fehler = ziel.oeffnen(pfad, sonderdatei))
         return fehler;
-    }
-    if (!datei.commit())
-        return datei.errorString();
-    return std::nullopt;
+    return endung == QStringLiteral("csv") ? schreiben<CsvSchreiber>(ziel, rennen)
+                                           : schreiben<JsonSchreiber>(ziel, rennen);
 }

@@ -2,6 +2,13 @@
 
 #include <QDir>
 
+namespace {
+// A system's or SQLite's words end without a full stop; the message's sentences have one.
+QString satz(const QString& text) {
+    return text.endsWith(QLatin1Char('.')) ? text : text + QLatin1Char('.');
+}
+} // namespace
+
 void Verlaufsmeldungen::befund(const Verlaufsbefund& befund) {
     if (!befund.beiseitegelegt.isEmpty())
         m_dialoge.meldung(QStringLiteral("Die Renndatenbank ") + m_anzeigepfad +
@@ -20,13 +27,22 @@ void Verlaufsmeldungen::befund(const Verlaufsbefund& befund) {
                           Verlaufstitel);
 }
 
-void Verlaufsmeldungen::schreibfehler(const QString& grund) {
-    if (std::exchange(m_schreibfehlerGemeldet, true))
-        return;
-    m_dialoge.meldung(QStringLiteral("Der Rennverlauf konnte nicht in ") + m_anzeigepfad +
-                          QStringLiteral(" gespeichert werden (") + grund +
-                          QStringLiteral("). Das Rennen, die Hall of Fame und die "
-                                         "Ergebnisdatei sind davon nicht betroffen. Diese "
-                                         "Meldung erscheint nur einmal."),
+void Verlaufsmeldungen::schreibfehler(const Schreibfehler& fehler) {
+    const Schreibursache& u = fehler.ursache;
+    QString text = QStringLiteral("Das Rennen konnte nicht im Rennverlauf gespeichert werden.\n") +
+                   (u.ordner ? QStringLiteral("Ordner: ") : QStringLiteral("Datei: ")) +
+                   QDir::toNativeSeparators(u.pfad) + QStringLiteral("\nUrsache: ") +
+                   satz(u.ursache) + QLatin1Char('\n');
+    if (fehler.wartefehler.isEmpty())
+        text += QStringLiteral("Es wartet in ") + QDir::toNativeSeparators(fehler.wartedatei) +
+                QStringLiteral(" und wird gespeichert, sobald das wieder geht: Rundomat versucht "
+                               "es alle 5 Sekunden und beim nächsten Start wieder.");
+    else
+        text += QStringLiteral("Es lässt sich auch nicht daneben aufbewahren: ") +
+                satz(fehler.wartefehler) +
+                QStringLiteral(" Rundomat behält es und versucht es alle 5 Sekunden wieder; "
+                               "wird Rundomat vorher beendet, geht es verloren.");
+    m_dialoge.hinweis(text + QStringLiteral(" Die Hall of Fame und die Ergebnisdatei sind davon "
+                                            "nicht betroffen."),
                       Verlaufstitel);
 }

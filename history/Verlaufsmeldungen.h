@@ -1,10 +1,10 @@
 // What the racer is told about the race history: that a damaged file was set aside, that
-// the database is from a newer program, and, once in a run, that a race could not be
-// stored. The race itself never waits for these.
+// the database is from a newer program, and why races could not be stored and where they
+// wait. The race itself never waits for these.
 #pragma once
 
 #include "Dialoge.h"
-#include "Verlaufsdatenbank.h"
+#include "Verlaufsschreiber.h"
 
 class Verlaufsmeldungen {
 public:
@@ -13,12 +13,11 @@ public:
         : m_dialoge(dialoge), m_anzeigepfad(std::move(anzeigepfad)) {}
 
     void befund(const Verlaufsbefund& befund);
-    void schreibfehler(const QString& grund);
+    void schreibfehler(const Schreibfehler& fehler);
 
 private:
     Dialoge& m_dialoge;
     QString m_anzeigepfad;
-    bool m_schreibfehlerGemeldet = false;
 };
 
 inline const QString Verlaufstitel = QStringLiteral("Rennverlauf");

@@ -2,34 +2,69 @@
 
 #include "Verlaufsspeicher.h"
 
-Verlaufsschreiber::Verlaufsschreiber(QString pfad) : m_pfad(std::move(pfad)) {
-    m_faden.setObjectName(QStringLiteral("Rennverlauf"));
-    m_dort.moveToThread(&m_faden);
-    m_faden.start();
+#include <QFileInfo>
+
+namespace {
+// SQLite's result codes of a lock held by another program: the connection itself is fine.
+bool nurGesperrt(const Datenbankfehler& fehler) {
+    return fehler.code == 5 || fehler.code == 6;
 }
+} // namespace
+
+Verlaufsschreiber::Verlaufsschreiber(QString pfad)
+    : m_pfad(std::move(pfad)), m_warteschlange(QFileInfo(m_pfad).absolutePath()) {}
 
 Verlaufsschreiber::~Verlaufsschreiber() {
-    // Blocking: every earlier record is stored first, and the connection closes on its
-    // own thread.
-    QMetaObject::invokeMethod(
-        &m_dort, [this] { m_db.reset(); }, Qt::BlockingQueuedConnection);
-    m_faden.quit();
-    m_faden.wait();
+    // Blocking: every earlier record is tried first, and the connection closes on its own
+    // thread.
+    m_faden.dortAbwarten([this] {
+        m_wiederholung.reset();
+        m_db.reset();
+    });
 }
 
 void Verlaufsschreiber::starten() {
-    QMetaObject::invokeMethod(&m_dort, [this] { vorbereiten(); });
+    m_faden.dort([this] {
+        vorbereiten();
+        std::vector<Rennaufzeichnung> frueher;
+        for (Rennwarteschlange::Eintrag& e : m_warteschlange.lesen()) {
+            frueher.push_back(e.rennen);
+            m_wartend.push_back({std::move(e.rennen), e.datei, true});
+        }
+        {
+            const QMutexLocker sperre(&m_kopieSperre);
+            m_kopie.insert(m_kopie.begin(), frueher.begin(), frueher.end());
+        }
+        nachholen();
+    });
 }
 
 void Verlaufsschreiber::ablegen(Rennaufzeichnung aufzeichnung) {
     if (m_bereit && !m_bereit())
         return;
-    QMetaObject::invokeMethod(&m_dort, [this, a = std::move(aufzeichnung)] { speichern(a); });
+    {
+        const QMutexLocker sperre(&m_kopieSperre);
+        m_kopie.push_back(aufzeichnung);
+    }
+    m_faden.dort([this, a = std::move(aufzeichnung)]() mutable {
+        // The racer was told at start-up that nothing is stored into a newer program's file.
+        if (m_neuereVersion) {
+            const QMutexLocker sperre(&m_kopieSperre);
+            m_kopie.erase(m_kopie.begin() + qsizetype(m_wartend.size()));
+            return;
+        }
+        m_wartend.push_back({std::move(a), {}, false});
+        nachholen();
+    });
 }
 
 void Verlaufsschreiber::abwarten() {
-    QMetaObject::invokeMethod(
-        &m_dort, [] {}, Qt::BlockingQueuedConnection);
+    m_faden.dortAbwarten([] {});
+}
+
+std::vector<Rennaufzeichnung> Verlaufsschreiber::wartende() const {
+    const QMutexLocker sperre(&m_kopieSperre);
+    return m_kopie;
 }
 
 void Verlaufsschreiber::vorbereiten() {
@@ -37,28 +72,69 @@ void Verlaufsschreiber::vorbereiten() {
         m_db = std::make_unique<Verlaufsdatenbank>(m_pfad);
     const Verlaufsbefund befund = m_db->vorbereiten();
     m_neuereVersion = befund.neuereVersion;
-    zurueckmelden([this, befund] {
+    m_faden.hier([this, befund] {
         if (m_beiBefund)
             m_beiBefund(befund);
     });
 }
 
-void Verlaufsschreiber::speichern(const Rennaufzeichnung& aufzeichnung) {
-    // The racer was told at start-up that nothing is stored into a newer program's file.
-    if (m_neuereVersion)
-        return;
-    // A folder that was read-only may have become writable; the database is tried anew.
-    if (!m_db || !m_db->beschreibbar()) {
-        vorbereiten();
-        if (m_neuereVersion)
+// Oldest first, so that the races keep their order; the first that fails ends the round.
+void Verlaufsschreiber::nachholen() {
+    while (!m_wartend.empty() && !m_neuereVersion) {
+        // A folder or a file that was read-only may have become writable: the database is
+        // tried anew.
+        if (!m_db || !m_db->beschreibbar()) {
+            vorbereiten();
+            if (m_neuereVersion)
+                break;
+        }
+        Wartend& w = m_wartend.front();
+        const std::optional<Datenbankfehler> fehler =
+            m_db->beschreibbar() ? Verlaufsspeicher(*m_db).speichern(w.rennen, w.vielleichtSchonDa)
+                                 : std::optional<Datenbankfehler>(m_db->letzterFehler());
+        if (fehler) {
+            scheitern(*fehler);
             return;
+        }
+        if (!w.datei.isEmpty())
+            Rennwarteschlange::entfernen(w.datei);
+        m_wartend.erase(m_wartend.begin());
+        m_gemeldet.reset();
+        const QMutexLocker sperre(&m_kopieSperre);
+        m_kopie.erase(m_kopie.begin());
     }
-    const std::optional<QString> fehler =
-        m_db->beschreibbar() ? Verlaufsspeicher(*m_db).speichern(aufzeichnung) : m_db->fehler();
-    if (fehler)
-        zurueckmelden([this, grund = *fehler] { fehlerMelden(grund); });
+    if (m_wiederholung)
+        m_wiederholung->stop();
 }
 
-void Verlaufsschreiber::zurueckmelden(std::function<void()> meldung) {
-    QMetaObject::invokeMethod(&m_hier, std::move(meldung));
+void Verlaufsschreiber::scheitern(const Datenbankfehler& fehler) {
+    Schreibfehler f{schreibursacheFinden(m_pfad, fehler), {}, {}};
+    // A connection that opened its files read-only stays so; the next round opens them anew.
+    if (!nurGesperrt(fehler))
+        m_db.reset();
+    for (Wartend& w : m_wartend) {
+        if (w.datei.isEmpty()) {
+            const Rennwarteschlange::Ablage ablage = m_warteschlange.ablegen(w.rennen);
+            w.datei = ablage.datei;
+            if (ablage.datei.isEmpty())
+                f.wartefehler = ablage.fehler;
+        }
+        if (!w.datei.isEmpty())
+            f.wartedatei = w.datei;
+    }
+    if (!m_wiederholung) {
+        m_wiederholung = std::make_unique<QTimer>();
+        m_wiederholung->setInterval(Wiederholungsabstand);
+        QObject::connect(m_wiederholung.get(), &QTimer::timeout, &m_faden.dortKontext(),
+                         [this] { nachholen(); });
+    }
+    if (!m_wiederholung->isActive())
+        m_wiederholung->start();
+    if (m_gemeldet && m_gemeldet->ursache == f.ursache && m_gemeldet->wartefehler == f.wartefehler)
+        return;
+    m_gemeldet = f;
+    m_faden.hier([this, f] {
+        if (m_beiSchreibfehler)
+            m_beiSchreibfehler(f);
+    });
 }

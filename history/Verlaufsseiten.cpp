@@ -59,7 +59,6 @@ QString fahrtText(const Spurfahrt& f) {
 Kurve rundenkurve(const Spurfahrt& f, const QString& name) {
     Kurve k;
     k.name = name;
-    k.farbe = f.farbe;
     const std::optional<int> beste = f.besteRunde();
     for (std::size_t i = 0; i < f.runden.size(); ++i) {
         const QPointF punkt(double(i + 1), f.runden[i].zeit);
@@ -72,13 +71,22 @@ Kurve rundenkurve(const Spurfahrt& f, const QString& name) {
     return k;
 }
 
-// The lanes' own colours when they tell the lanes apart; otherwise the chart's.
-void farbenPruefen(std::vector<Kurve>& kurven) {
-    for (std::size_t i = 0; i + 1 < kurven.size(); i += 2)
-        if (kurven[i].farbe == kurven[i + 1].farbe)
-            kurven[i].farbe = kurven[i + 1].farbe = std::nullopt;
-}
+// Light blue and orange on the chart's dark ground, for two drivers of the same colour
+// whose lines must pair up across the heats.
+const Spuren<Farbe> Ersatzfarben{0xFFC040u, 0x30A0FFu};
 
+// A driver's lines are drawn in the colour the first heat gave them, in the second heat of
+// a lane-change race too, where the lanes have changed. Colours that do not tell the
+// drivers apart give way to the chart's own, or in two heats to a pair of its own.
+std::optional<Farbe> fahrerfarbe(const Rennaufzeichnung& r, std::size_t lauf, int spur) {
+    const Spuren<Spurfahrt>& erster = r.laeufe.front();
+    const int ersteSpur = lauf == 0 ? spur : andereSpur(spur);
+    if (erster[1].farbe != erster[2].farbe)
+        return erster[ersteSpur].farbe;
+    if (r.laeufe.size() > 1)
+        return Ersatzfarben[ersteSpur];
+    return std::nullopt;
+}
 } // namespace
 
 QString datumText(const QString& iso) {
@@ -102,9 +110,35 @@ Rennzeile rennzeile(const Rennkopf& k) {
     return z;
 }
 
-void rennseiteFuellen(VerlaufAnsicht& a, qint64 nummer, const Rennaufzeichnung& r) {
-    a.ueberschrift =
-        QStringLiteral("Rennen %1 vom ").arg(nummer) + datumText(r.beginn.toString(Qt::ISODate));
+Rennzeile wartendeZeile(qint64 nummer, const Rennaufzeichnung& r) {
+    Rennkopf k;
+    k.nummer = nummer;
+    k.beginn = beginnText(r.beginn);
+    k.art = r.art;
+    k.rundenzahl = r.rundenzahl;
+    k.abgebrochen = r.abgebrochen;
+    k.sieger = r.sieger;
+    for (std::size_t lauf = 0; lauf < r.laeufe.size(); ++lauf)
+        for (int spur = 1; spur <= 2; ++spur) {
+            const Spurfahrt& f = r.laeufe[lauf][spur];
+            if (lauf == 0)
+                k.fahrer[spur] = f.fahrer;
+            const std::optional<int> beste = f.besteRunde();
+            const double zeit = beste ? f.runden[std::size_t(*beste - 1)].zeit : 0;
+            if (beste && (!k.besteZeit || zeit < *k.besteZeit)) {
+                k.besteZeit = zeit;
+                k.besterFahrer = f.fahrer;
+            }
+        }
+    Rennzeile z = rennzeile(k);
+    z.wartet = true;
+    return z;
+}
+
+void rennseiteFuellen(VerlaufAnsicht& a, std::optional<qint64> nummer, const Rennaufzeichnung& r) {
+    a.ueberschrift = (nummer ? QStringLiteral("Rennen %1 vom ").arg(*nummer)
+                             : QStringLiteral("Wartendes Rennen vom ")) +
+                     datumText(beginnText(r.beginn));
     a.angaben = {artName(r.art) + QStringLiteral(" über %1 Runden à ").arg(r.rundenzahl) +
                      Zahlenformat::allgemein(r.kurslaenge) + QStringLiteral(" m, Prellzeit ") +
                      Zahlenformat::allgemein(r.prellzeit) + QStringLiteral(" s, Signale: ") +
@@ -126,10 +160,12 @@ void rennseiteFuellen(VerlaufAnsicht& a, qint64 nummer, const Rennaufzeichnung& 
                                    : QStringLiteral("Spur %1").arg(spur);
             a.angaben << wo + QStringLiteral(" – ") + f.fahrer + QStringLiteral(": ") +
                              fahrtText(f);
-            a.diagramm.kurven.push_back(
-                rundenkurve(f, f.fahrer + QStringLiteral(" (") + wo + QLatin1Char(')')));
+            // Heat and lane first: the chart's legend cuts a long entry at its end.
+            Kurve k = rundenkurve(f, wo + QStringLiteral(": ") + f.fahrer);
+            k.farbe = fahrerfarbe(r, lauf, spur);
+            k.gestrichelt = lauf > 0;
+            a.diagramm.kurven.push_back(std::move(k));
         }
-    farbenPruefen(a.diagramm.kurven);
 }
 
 void fahrerseiteFuellen(VerlaufAnsicht& a, const Fahrerbilanz& b) {

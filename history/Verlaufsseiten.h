@@ -9,5 +9,9 @@
 QString datumText(const QString& iso);
 
 Rennzeile rennzeile(const Rennkopf& kopf);
-void rennseiteFuellen(VerlaufAnsicht& ansicht, qint64 nummer, const Rennaufzeichnung& rennen);
+// A race that waits to be stored, under a number of the list's own.
+Rennzeile wartendeZeile(qint64 nummer, const Rennaufzeichnung& rennen);
+// nummer: none for a race that waits to be stored.
+void rennseiteFuellen(VerlaufAnsicht& ansicht, std::optional<qint64> nummer,
+                      const Rennaufzeichnung& rennen);
 void fahrerseiteFuellen(VerlaufAnsicht& ansicht, const Fahrerbilanz& bilanz);

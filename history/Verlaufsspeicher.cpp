@@ -11,6 +11,22 @@ QSqlError ausfuehren(QSqlQuery& q) {
     return q.exec() ? QSqlError() : q.lastError();
 }
 
+bool schonGespeichert(QSqlQuery& q, const Rennaufzeichnung& r) {
+    int runden = 0;
+    for (const Spuren<Spurfahrt>& lauf : r.laeufe)
+        runden += static_cast<int>(lauf[1].runden.size() + lauf[2].runden.size());
+    q.prepare(QStringLiteral(
+        "SELECT count(*) FROM rennen r WHERE r.beginn = ? AND r.art = ? AND r.rundenzahl = ?"
+        " AND (SELECT count(*) FROM runden WHERE rennen = r.id) = ?"
+        " AND (SELECT fahrer FROM fahrten WHERE rennen = r.id AND lauf = 1 AND spur = 1) IS ?"));
+    q.bindValue(0, beginnText(r.beginn));
+    q.bindValue(1, artText(r.art));
+    q.bindValue(2, r.rundenzahl);
+    q.bindValue(3, runden);
+    q.bindValue(4, r.laeufe.empty() ? QVariant() : QVariant(r.laeufe[0][1].fahrer));
+    return q.exec() && q.next() && q.value(0).toInt() > 0;
+}
+
 QSqlError fahrtEinfuegen(QSqlQuery& fahrt, QSqlQuery& runde, qint64 id, int lauf, int spur,
                          const Spurfahrt& f) {
     const std::optional<int> beste = f.besteRunde();
@@ -40,30 +56,34 @@ QSqlError fahrtEinfuegen(QSqlQuery& fahrt, QSqlQuery& runde, qint64 id, int lauf
 }
 } // namespace
 
-std::optional<QString>
+std::optional<Datenbankfehler>
 Verlaufsspeicher::inTransaktion(const std::function<QSqlError(QSqlQuery&)>& schritte) {
     if (!m_db.beschreibbar())
-        return m_db.fehler().isEmpty() ? QStringLiteral("Die Renndatenbank ist nur lesbar.")
-                                       : m_db.fehler();
+        return m_db.fehler().isEmpty()
+                   ? Datenbankfehler{QStringLiteral("Die Renndatenbank ist nur lesbar."), 0}
+                   : m_db.letzterFehler();
     QSqlQuery q(m_db.db());
     // The write lock is taken at once, so a second program's write is waited for here.
     if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
-        return q.lastError().text();
+        return Datenbankfehler{fehlertext(q.lastError()), sqliteCode(q.lastError())};
     QSqlError fehler = schritte(q);
     if (!fehler.isValid() && !m_db.db().commit())
         fehler = m_db.db().lastError();
     if (!fehler.isValid())
         return std::nullopt;
     m_db.db().rollback();
-    return fehler.databaseText().isEmpty() ? fehler.text() : fehler.databaseText();
+    return Datenbankfehler{fehlertext(fehler), sqliteCode(fehler)};
 }
 
-std::optional<QString> Verlaufsspeicher::speichern(const Rennaufzeichnung& r) {
+std::optional<Datenbankfehler> Verlaufsspeicher::speichern(const Rennaufzeichnung& r,
+                                                           bool vielleichtSchonDa) {
     return inTransaktion([&](QSqlQuery& q) {
+        if (vielleichtSchonDa && schonGespeichert(q, r))
+            return QSqlError();
         q.prepare(QStringLiteral(
             "INSERT INTO rennen (beginn, art, rundenzahl, kurslaenge, prellzeit, signalquelle,"
             " abgebrochen, sieger) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
-        q.bindValue(0, r.beginn.toOffsetFromUtc(r.beginn.offsetFromUtc()).toString(Qt::ISODate));
+        q.bindValue(0, beginnText(r.beginn));
         q.bindValue(1, artText(r.art));
         q.bindValue(2, r.rundenzahl);
         q.bindValue(3, r.kurslaenge);
@@ -90,7 +110,7 @@ std::optional<QString> Verlaufsspeicher::speichern(const Rennaufzeichnung& r) {
     });
 }
 
-std::optional<QString> Verlaufsspeicher::loeschen(qint64 rennen) {
+std::optional<Datenbankfehler> Verlaufsspeicher::loeschen(qint64 rennen) {
     return inTransaktion([&](QSqlQuery& q) {
         q.prepare(QStringLiteral("DELETE FROM rennen WHERE id = ?"));
         q.bindValue(0, rennen);
@@ -98,7 +118,7 @@ std::optional<QString> Verlaufsspeicher::loeschen(qint64 rennen) {
     });
 }
 
-std::optional<QString> Verlaufsspeicher::fahrerLoeschen(const QString& fahrer) {
+std::optional<Datenbankfehler> Verlaufsspeicher::fahrerLoeschen(const QString& fahrer) {
     return inTransaktion([&](QSqlQuery& q) {
         q.prepare(QStringLiteral(
             "DELETE FROM rennen WHERE id IN (SELECT rennen FROM fahrten WHERE fahrer = ?)"));

@@ -14,15 +14,19 @@ class Verlaufsspeicher {
 public:
     explicit Verlaufsspeicher(Verlaufsdatenbank& datenbank) : m_db(datenbank) {}
 
-    // The reason when it could not be stored.
-    std::optional<QString> speichern(const Rennaufzeichnung& rennen);
-    std::optional<QString> loeschen(qint64 rennen);
+    // The reason when it could not be stored. vielleichtSchonDa: a race kept beside the
+    // database, which a program that ended before it could remove the file may have stored
+    // already; it is stored only when no race with its start, laps and driver is there.
+    std::optional<Datenbankfehler> speichern(const Rennaufzeichnung& rennen,
+                                             bool vielleichtSchonDa = false);
+    std::optional<Datenbankfehler> loeschen(qint64 rennen);
     // Every race the driver drove in, with the other driver's part of it.
-    std::optional<QString> fahrerLoeschen(const QString& fahrer);
+    std::optional<Datenbankfehler> fahrerLoeschen(const QString& fahrer);
 
 private:
     // The steps give the error that stopped them, or an invalid one.
-    std::optional<QString> inTransaktion(const std::function<QSqlError(QSqlQuery&)>& schritte);
+    std::optional<Datenbankfehler>
+    inTransaktion(const std::function<QSqlError(QSqlQuery&)>& schritte);
 
     Verlaufsdatenbank& m_db;
 };

@@ -1,6 +1,9 @@
 #include "Dateiausgabe.h"
 
+#include "Dateiursache.h"
+
 #include <QSaveFile>
+#include <cerrno>
 
 namespace {
 
@@ -22,7 +25,13 @@ Laufzeitfehler fehlerMit(QFileDevice::FileError fehler, const QString& systemtex
     QString text = beschreibung(fehler);
     if (!systemtext.isEmpty())
         text += QStringLiteral(" (") + systemtext + QLatin1Char(')');
-    return {static_cast<int>(fehler), text};
+    return {static_cast<int>(fehler), text, {}};
+}
+
+// The error number is read before anything else can change it.
+Laufzeitfehler mitUrsache(const QString& pfad, Laufzeitfehler fehler, int fehlernummer) {
+    fehler.ursache = dateiursache(pfad, fehlernummer);
+    return fehler;
 }
 
 } // namespace
@@ -36,16 +45,18 @@ std::optional<Laufzeitfehler> dateiErsetzen(const QString& pfad, const QByteArra
     // Unbuffered, so a full disk that takes only part of the bytes shows in what write()
     // returns: Qt reports no error for such a short write, and committing then would
     // replace the old file with a truncated one.
+    errno = 0;
     if (!datei.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return dateifehler(datei);
+        return mitUrsache(pfad, dateifehler(datei), errno);
     if (datei.write(inhalt) != inhalt.size()) {
+        const int fehlernummer = errno;
         const Laufzeitfehler fehler = datei.error() == QFileDevice::NoError
                                           ? fehlerMit(QFileDevice::WriteError, QString())
                                           : dateifehler(datei);
         datei.cancelWriting();
-        return fehler;
+        return mitUrsache(pfad, fehler, fehlernummer);
     }
     if (!datei.commit())
-        return dateifehler(datei);
+        return mitUrsache(pfad, dateifehler(datei), errno);
     return std::nullopt;
 }

@@ -3,6 +3,7 @@
 
 #include "Hofmodul.h"
 #include "Reihe.h"
+#include "Twips.h"
 
 #include <QDialog>
 
@@ -10,12 +11,13 @@ class QLabel;
 
 class Fhof : public QDialog {
 public:
-    explicit Fhof(Hofmodul& hof, QWidget* parent = nullptr);
+    explicit Fhof(Hofmodul& hof, QWidget* parent = nullptr, const Massstab& massstab = {});
 
 private:
     void anzeigen();
 
     Hofmodul& m_hof;
+    Massstab m_massstab;
     Reihe<QLabel*, Hofliste::Raenge> m_LaName;
     Reihe<QLabel*, Hofliste::Raenge> m_LaZeit;
 };

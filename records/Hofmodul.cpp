@@ -101,12 +101,14 @@ void Hofmodul::HofSchreiben() {
 }
 
 void Hofmodul::schreibfehlerMelden(const Laufzeitfehler& fehler) {
-    m_dialoge.hinweis(QStringLiteral("Es ist ein Fehler beim Öffnen der Hall of Fame "
-                                     "aufgetreten. Bitte gegebenenfalls die Datei ") +
-                          m_daten.anzeigepfad(Dateiname) + QStringLiteral(" löschen.\r\n") +
-                          QStringLiteral("Fehlercode: ") + QString::number(fehler.nummer) +
-                          QStringLiteral(" - ") + fehler.beschreibung,
-                      Anwendungstitel);
+    m_dialoge.hinweis(
+        QStringLiteral("Es ist ein Fehler beim Öffnen der Hall of Fame "
+                       "aufgetreten. Bitte gegebenenfalls die Datei ") +
+            m_daten.anzeigepfad(Dateiname) + QStringLiteral(" löschen.\r\n") +
+            QStringLiteral("Fehlercode: ") + QString::number(fehler.nummer) +
+            QStringLiteral(" - ") + fehler.beschreibung +
+            (fehler.ursache.isEmpty() ? QString() : QStringLiteral("\r\n") + fehler.ursache),
+        Anwendungstitel);
 }
 
 std::optional<Laufzeitfehler> Hofmodul::unlesbareDateiBewahren() {

@@ -2,6 +2,7 @@
 
 #include "Standardschrift.h"
 #include "Twips.h"
+#include "Zoomen.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -15,23 +16,27 @@
 #include <functional>
 
 namespace {
-QLabel* beschriftung(QWidget* eltern, const QString& text, int oben, const QString& tipp = {}) {
+QLabel* beschriftung(QWidget* eltern, const Massstab& m, const QString& text, int oben,
+                     const QString& tipp = {}) {
     auto* label = new QLabel(text, eltern);
-    label->setFont(standardschrift(24));
+    label->setFont(standardschrift(m.punkt(24)));
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label->setToolTip(tipp);
-    platzieren(label, 120, oben, 3360, 600);
+    platzieren(label, 120, oben, 3360, 600, m);
     return label;
 }
 
-QComboBox* auswahl(QWidget* eltern, const QStringList& eintraege, int oben, const QString& tipp) {
+QComboBox* auswahl(QWidget* eltern, const Massstab& m, const QStringList& eintraege, int oben,
+                   const QString& tipp) {
     auto* combo = new QComboBox(eltern);
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
-    combo->setFont(standardschrift(24));
+    // A number field takes what is typed: "1" completed to "10" would be stored unseen.
+    combo->setCompleter(nullptr);
+    combo->setFont(standardschrift(m.punkt(24)));
     combo->addItems(eintraege);
     combo->setToolTip(tipp);
-    platzieren(combo, 3600, oben, 2280, 600);
+    platzieren(combo, 3600, oben, 2280, 600, m);
     return combo;
 }
 
@@ -40,37 +45,39 @@ bool innerhalb(const QWidget* widget, const QWidget* feld) {
 }
 } // namespace
 
-DialogFenster::DialogFenster(DialogLogik& logik, QWidget* eltern)
-    : QDialog(eltern), m_logik(logik) {
+DialogFenster::DialogFenster(DialogLogik& logik, QWidget* eltern, const Massstab& massstab)
+    : QDialog(eltern), m_logik(logik), m_massstab(massstab) {
     setWindowTitle(QStringLiteral("Optionen"));
     setWindowIcon(QIcon(QStringLiteral(":/bilder/lineale.svg")));
-    setFixedSize(twips(7755), twips(7845));
+    setFixedSize(massstab.pixel(7755), massstab.pixel(7845));
     aufbauen();
+    zoomen(this, massstab);
     connect(qApp, &QApplication::focusChanged, this, &DialogFenster::fokusGewechselt);
     darstellen();
 }
 
 void DialogFenster::aufbauen() {
-    beschriftung(this, QStringLiteral("Runden:"), 120);
+    const Massstab& m = m_massstab;
+    beschriftung(this, m, QStringLiteral("Runden:"), 120);
     m_CoRunden =
-        auswahl(this,
+        auswahl(this, m,
                 {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),
                  QStringLiteral("5"), QStringLiteral("10"), QStringLiteral("15"),
                  QStringLiteral("20"), QStringLiteral("25"), QStringLiteral("30"),
                  QStringLiteral("40"), QStringLiteral("50"), QStringLiteral("100")},
                 120, QStringLiteral("wieviel Runden soll Ihr Rennen/Training haben"));
-    beschriftung(this, QStringLiteral("Kurslänge [m]:"), 1020);
+    beschriftung(this, m, QStringLiteral("Kurslänge [m]:"), 1020);
     m_TeLaenge = new QLineEdit(this);
-    m_TeLaenge->setFont(standardschrift(24));
+    m_TeLaenge->setFont(standardschrift(m.punkt(24)));
     m_TeLaenge->setToolTip(QStringLiteral("Länge Ihrer Rennbahn in Metern"));
-    platzieren(m_TeLaenge, 3600, 1020, 2280, 600);
-    beschriftung(this, QStringLiteral("Prellzeit in sec:"), 1980,
+    platzieren(m_TeLaenge, 3600, 1020, 2280, 600, m);
+    beschriftung(this, m, QStringLiteral("Prellzeit in sec:"), 1980,
                  QStringLiteral("Erklärung der Prellzeit unter Hilfe"));
     QStringList sekunden;
     for (int s = 2; s <= 20; ++s)
         sekunden << QString::number(s);
     m_coPrellZeit =
-        auswahl(this, sekunden, 1980,
+        auswahl(this, m, sekunden, 1980,
                 QStringLiteral(
                     "verwährt für die Prellzeit ein weiteres Signal nach einem gültigem Signal"));
 
@@ -105,9 +112,9 @@ void DialogFenster::aufbauen() {
     auto* ampel = new QPushButton(this);
     ampel->setCheckable(true);
     ampel->setIcon(QIcon(QStringLiteral(":/bilder/ampel-gruen.svg")));
-    ampel->setIconSize(QSize(twips(480), twips(480)));
+    ampel->setIconSize(QSize(m.pixel(480), m.pixel(480)));
     ampel->setToolTip(QStringLiteral("wählt die Darstellung der Ampel"));
-    platzieren(ampel, 300, 6360, 675, 675);
+    platzieren(ampel, 300, 6360, 675, 675, m);
     connect(ampel, &QPushButton::clicked, this, [this](bool gedrueckt) {
         m_logik.ankreuzen(&DialogAnsicht::CheckAmpel, gedrueckt);
         nachAktion();
@@ -116,7 +123,7 @@ void DialogFenster::aufbauen() {
     auto* label4 = new QLabel(QStringLiteral("Darstellung der Startampel"), this);
     label4->setToolTip(QStringLiteral(
         "Ampel- oder Kreisdarstellung (klicke einfach auf den Button mit der Grafik)"));
-    platzieren(label4, 1080, 6540, 4800, 300);
+    platzieren(label4, 1080, 6540, 4800, 300, m);
 
     knopf(QStringLiteral("Rennergebnis in Datei speichern"), 300, 7260, 2760, 495,
           &DialogLogik::buErgInDat_Click,
@@ -128,20 +135,20 @@ void DialogFenster::aufbauen() {
     auto* linie = new QFrame(this);
     linie->setFrameShape(QFrame::VLine);
     linie->setFrameShadow(QFrame::Sunken);
-    platzieren(linie, 6030, 0, 60, 7845);
+    platzieren(linie, 6030, 0, 60, 7845, m);
 
     QPushButton* ok =
         knopf(QStringLiteral("OK"), 6300, 120, 1335, 375, &DialogLogik::OKButton_Click);
     ok->setDefault(true);
     auto* abbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
-    platzieren(abbrechen, 6300, 600, 1335, 375);
+    platzieren(abbrechen, 6300, 600, 1335, 375, m);
     connect(abbrechen, &QPushButton::clicked, this, &DialogFenster::reject);
     knopf(QStringLiteral("Hilfe"), 6300, 1440, 1335, 375, &DialogLogik::BuHilfe_Click);
     knopf(QStringLiteral("Info"), 6300, 1920, 1335, 375, &DialogLogik::BuInfo_Click);
     knopf(QStringLiteral("Ansagen …"), 6300, 2400, 1335, 375, &DialogLogik::BuAnsagen_Click,
           QStringLiteral("was während des Rennens gesprochen wird (Umschalt + A)"));
     auto* label5 = new QLabel(QStringLiteral("Hardware Setup:"), this);
-    platzieren(label5, 6300, 2940, 1335, 240);
+    platzieren(label5, 6300, 2940, 1335, 240, m);
     knopf(QStringLiteral("COM ändern"), 6300, 3180, 1335, 375, &DialogLogik::BuCom_Click,
           QStringLiteral("ändern der seriellen Schnittstelle"));
     knopf(QStringLiteral("Sensortest"), 6300, 3660, 1335, 375, &DialogLogik::BuSensortest_Click,
@@ -149,7 +156,7 @@ void DialogFenster::aufbauen() {
 
     m_checkRaceControl = new QCheckBox(QStringLiteral("Racecontrol"), this);
     m_checkRaceControl->setToolTip(QStringLiteral("Als Hardware wird Racecontrol benutzt"));
-    platzieren(m_checkRaceControl, 6300, 6780, 1335, 375);
+    platzieren(m_checkRaceControl, 6300, 6780, 1335, 375, m);
     connect(m_checkRaceControl, &QCheckBox::clicked, this, [this](bool an) {
         m_logik.ankreuzen(&DialogAnsicht::checkRaceControl, an);
         nachAktion();
@@ -163,9 +170,9 @@ void DialogFenster::aufbauen() {
 QAbstractButton* DialogFenster::kaestchen(Kontrollkaestchen feld, const QString& text, int oben,
                                           const QString& tipp) {
     auto* box = new QCheckBox(text, this);
-    box->setFont(standardschrift(12, true));
+    box->setFont(standardschrift(m_massstab.punkt(12), true));
     box->setToolTip(tipp);
-    platzieren(box, 300, oben, 5600, 420);
+    platzieren(box, 300, oben, 5600, 420, m_massstab);
     connect(box, &QCheckBox::clicked, this, [this, feld](bool an) {
         m_logik.ankreuzen(feld, an);
         nachAktion();
@@ -179,7 +186,7 @@ QPushButton* DialogFenster::knopf(const QString& text, int links, int oben, int 
     auto* button = new QPushButton(text, this);
     button->setToolTip(tipp);
     button->setAutoDefault(false);
-    platzieren(button, links, oben, breite, hoehe);
+    platzieren(button, links, oben, breite, hoehe, m_massstab);
     connect(button, &QPushButton::clicked, this, [this, aktion] {
         vorKnopf(aktion);
         if (m_logik.geschlossen())

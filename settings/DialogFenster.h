@@ -3,6 +3,7 @@
 #pragma once
 
 #include "DialogLogik.h"
+#include "Twips.h"
 
 #include <QDialog>
 #include <vector>
@@ -15,7 +16,8 @@ class QPushButton;
 class DialogFenster : public QDialog {
     Q_OBJECT
 public:
-    explicit DialogFenster(DialogLogik& logik, QWidget* eltern = nullptr);
+    explicit DialogFenster(DialogLogik& logik, QWidget* eltern = nullptr,
+                           const Massstab& massstab = {});
 
     void reject() override;
 
@@ -36,6 +38,7 @@ private:
     void nachAktion();
 
     DialogLogik& m_logik;
+    Massstab m_massstab;
     QComboBox* m_CoRunden = nullptr;
     QLineEdit* m_TeLaenge = nullptr;
     QComboBox* m_coPrellZeit = nullptr;

@@ -67,8 +67,8 @@ void DialogLogik::ankreuzen(Kontrollkaestchen kaestchen, bool wert) {
 
 // The fields accept only numbers their settings can hold: a lap count the tables can hold,
 // a length with a finite speed, a debounce time that lets a second lap count. A number out
-// of range is refused naming its field and range; what is no number at all keeps its own
-// message.
+// of range is refused naming its field and range; what is no number at all, and a debounce
+// time below 2 seconds, keep the messages racers know.
 void DialogLogik::TeLaenge_Validate() {
     Dialog.TeLaenge = mitKomma(Dialog.TeLaenge);
     const std::optional<double> laenge = Zahlenformat::zahlLesen(Dialog.TeLaenge);
@@ -89,7 +89,12 @@ void DialogLogik::coPrellZeit_Validate() {
         m_dialoge.meldung(QStringLiteral("keine Zahl eingegeben setze Prellzeit zu 2 Sekunden"),
                           Eingabefehler);
         Dialog.coPrellZeit = QStringLiteral("2");
-    } else if (*prellzeit < KleinstePrellzeit || *prellzeit > GroesstePrellzeit) {
+    } else if (*prellzeit < KleinstePrellzeit) {
+        m_dialoge.meldung(QStringLiteral("Die Prellzeit darf nicht kleiner als 2 Sekunden sein. "
+                                         "Setze Prellzeit auf 2 Sekunden"),
+                          QStringLiteral("Fehler"));
+        Dialog.coPrellZeit = QStringLiteral("2");
+    } else if (*prellzeit > GroesstePrellzeit) {
         bereichMelden(QStringLiteral("Prellzeit"), KleinstePrellzeit, GroesstePrellzeit,
                       QStringLiteral(" Sekunden"));
         Dialog.coPrellZeit = QStringLiteral("2");

@@ -20,16 +20,27 @@ int fuehrende(const Spuren<Durchfahrten>& d) {
         return d[1].size() > d[2].size() ? 1 : 2;
     return d[2].empty() || d[1].back() <= d[2].back() ? 1 : 2;
 }
+
+// The lower value leads, lane 1 on equal ones; the other gets the difference.
+Abstaende zeitvergleich(const Spuren<double>& werte) {
+    Abstaende a;
+    a.vorn = werte[1] <= werte[2] ? 1 : 2;
+    const int hinten = andereSpur(a.vorn);
+    a.texte[hinten] = sekunden(werte[hinten] - werte[a.vorn]);
+    return a;
+}
 } // namespace
 
-Spuren<QString> rennabstaende(const Spuren<Durchfahrten>& d) {
-    Spuren<QString> texte;
-    const int vorn = fuehrende(d);
-    const Durchfahrten& fuehrend = d[vorn];
-    const Durchfahrten& hinten = d[andereSpur(vorn)];
+Abstaende rennabstaende(const Spuren<Durchfahrten>& d) {
+    Abstaende a;
+    if (d[1].empty() && d[2].empty())
+        return a;
+    a.vorn = fuehrende(d);
+    const Durchfahrten& fuehrend = d[a.vorn];
+    const Durchfahrten& hinten = d[andereSpur(a.vorn)];
     const std::size_t m = hinten.size();
     if (m == 0)
-        return texte;
+        return a;
     // Measured when the car behind crossed the line: how many laps the leader had then.
     const double t = hinten.back();
     const auto damals = static_cast<std::size_t>(
@@ -38,17 +49,24 @@ Spuren<QString> rennabstaende(const Spuren<Durchfahrten>& d) {
     const std::size_t jetzt = fuehrend.size() >= m + 2 ? fuehrend.size() - m - 1 : 0;
     const std::size_t ueberrundet = std::max(damals > m ? damals - m : 0, jetzt);
     if (ueberrundet > 0)
-        texte[andereSpur(vorn)] = runden(ueberrundet);
+        a.texte[andereSpur(a.vorn)] = runden(ueberrundet);
     else if (damals == m)
-        texte[andereSpur(vorn)] = sekunden(t - fuehrend[m - 1]);
-    return texte;
+        a.texte[andereSpur(a.vorn)] = sekunden(t - fuehrend[m - 1]);
+    return a;
 }
 
-Spuren<QString> bestzeitabstaende(const Spuren<std::optional<double>>& beste) {
-    Spuren<QString> texte;
+Abstaende bestzeitabstaende(const Spuren<std::optional<double>>& beste) {
+    if (!beste[1] && !beste[2])
+        return {};
     if (!beste[1] || !beste[2])
-        return texte;
-    const int hinten = *beste[2] < *beste[1] ? 1 : 2;
-    texte[hinten] = sekunden(*beste[hinten] - *beste[andereSpur(hinten)]);
-    return texte;
+        return {{}, beste[1] ? 1 : 2};
+    return zeitvergleich({*beste[1], *beste[2]});
+}
+
+Abstaende gesamtabstaende(const Spuren<Durchfahrten>& d, const Spuren<double>& ersterLauf) {
+    const std::size_t m = std::min(d[1].size(), d[2].size());
+    Spuren<double> summen;
+    for (int spur = 1; spur <= 2; ++spur)
+        summen[spur] = ersterLauf[spur] + (m > 0 ? d[spur][m - 1] : 0.0);
+    return zeitvergleich(summen);
 }

@@ -1,6 +1,7 @@
 // The gap of the lane behind to the leader, as timing screens show it: in a race the time
 // between the two cars at the line, or the laps when the leader has lapped the other car;
-// in training the difference of the best laps.
+// in training the difference of the best laps; in the second heat of a lane-change race
+// the difference of the summed times of both heats.
 #pragma once
 
 #include "Reihe.h"
@@ -13,9 +14,20 @@
 // lap 1 first.
 using Durchfahrten = std::vector<double>;
 
-// The leader's text is empty, and so is the other lane's before its first lap or while
-// the gap is not known (the leader passed the other car after its last crossing).
-Spuren<QString> rennabstaende(const Spuren<Durchfahrten>& durchfahrten);
+struct Abstaende {
+    Spuren<QString> texte; // the leader's is empty
+    int vorn = 0;          // the leading lane; 0 while nothing tells one
+};
+
+// The other lane's text is empty before its first lap or while the gap is not known (the
+// leader passed the other car after its last crossing).
+Abstaende rennabstaende(const Spuren<Durchfahrten>& durchfahrten);
 
 // Training: the slower best lap's difference to the faster one.
-Spuren<QString> bestzeitabstaende(const Spuren<std::optional<double>>& besteRunden);
+Abstaende bestzeitabstaende(const Spuren<std::optional<double>>& besteRunden);
+
+// The second heat of a lane-change race, where the lower sum of both heats wins: the sums
+// compared at the last lap both have completed in this heat, or the first heat's times
+// before that. Laps say nothing across heats, so the gap is always in seconds.
+Abstaende gesamtabstaende(const Spuren<Durchfahrten>& durchfahrten,
+                          const Spuren<double>& ersterLauf);

@@ -34,6 +34,8 @@ std::vector<Seitenwert> seitenwerte(const Zuschaueransicht& a) {
         const Zuschauerspur& s = a.spuren[spur];
         const QString p = QStringLiteral("s%1-").arg(spur);
         werte.push_back({p + QStringLiteral("name"), s.name, {}, cssFarbe(s.farbe)});
+        werte.push_back(
+            {p + QStringLiteral("position"), s.position, an(!s.position.isEmpty()), {}});
         werte.push_back({p + QStringLiteral("gefahren"), s.gefahren, {}, {}});
         werte.push_back({p + QStringLiteral("zufahren"), s.zuFahren, {}, {}});
         werte.push_back({p + QStringLiteral("letzte"), s.letzte, {}, {}});
@@ -49,6 +51,7 @@ std::vector<Seitenwert> seitenwerte(const Zuschaueransicht& a) {
         werte.push_back(
             {QStringLiteral("lampe%1").arg(lampe), {}, lampenklasse(a.ampel[lampe]), {}});
     werte.push_back({QStringLiteral("countdown"), a.countdown, an(!a.countdown.isEmpty()), {}});
+    werte.push_back({QStringLiteral("rennuhr"), a.rennuhr, an(!a.rennuhr.isEmpty()), {}});
     werte.push_back({QStringLiteral("crash"), QStringLiteral("CRASH"), an(a.crash), {}});
     werte.push_back({QStringLiteral("ergebnis"), a.ergebnis, an(!a.ergebnis.isEmpty()), {}});
     return werte;

@@ -1,7 +1,8 @@
 // What the spectators see, on the big screen and on the live page alike: per lane the
-// driver, the laps, the last and best lap and the gap to the leader; in the middle the
-// start light, the countdown, the crash notice and at the end the result. The texts are
-// ready to show, so both views say the same.
+// driver, the position, the laps, the last and best lap and the gap to the leader; in the
+// middle the start light, the countdown, the race clock, the crash notice and at the end
+// the result. The texts are ready to show, so both views say the same. A lane-change race
+// is one race here: in its second heat gap, position and places are those of both heats.
 #pragma once
 
 #include "Ampel.h"
@@ -11,16 +12,17 @@
 #include <QString>
 
 struct Zuschauerspur {
-    QString name;
-    Farbe farbe = Farben::Hellgrau;
-    QString gefahren;      // laps driven of the laps to drive: "3 / 10"
-    QString zuFahren;      // laps still to drive: "7"
-    QString letzte;        // the last lap's time, "–" before the first
-    QString beste;         // the best lap's time, "–" before the first
-    bool besteNeu = false; // the lane's last lap was its best so far
-    QString abstand;       // "+0,812 s" or "+1 Runde"; empty for the leader
-    QString vermerk;       // "1. Platz", "Im Ziel", "Fehlstart"; empty while driving
-    QString lauf;          // lane-change races: this driver's first heat, or the total
+    QString name;                   // control characters taken out
+    Farbe farbe = Farben::Hellgrau; // the driver's, in both heats of a lane-change race
+    QString position;               // "P1" or "P2" while the race runs and a leader is known
+    QString gefahren;               // laps driven of the laps to drive: "3 / 10"
+    QString zuFahren;               // laps still to drive: "7"
+    QString letzte;                 // the last lap's time, "–" before the first
+    QString beste;                  // the best lap's time, "–" before the first
+    bool besteNeu = false;          // the lane's last lap was its best so far
+    QString abstand;                // "+0,812 s", "+1 Runde", "führt" for the leader; or empty
+    QString vermerk;                // "1. Platz", "Im Ziel", "Fehlstart"; empty while driving
+    QString lauf;                   // lane-change races: this driver's first heat, or the total
 
     bool operator==(const Zuschauerspur&) const = default;
 };
@@ -30,6 +32,7 @@ struct Zuschaueransicht {
     Spuren<Zuschauerspur> spuren;
     Reihe<Lampe, 5> ampel{Lampe::Aus, Lampe::Aus, Lampe::Aus, Lampe::Aus, Lampe::Aus};
     QString countdown; // the digit while the countdown runs, otherwise empty
+    QString rennuhr;   // the race time from green, "1:23.4"; stands still at the end
     bool crash = false;
     QString ergebnis; // the winner once both lanes are home: "Sieger: Anna"
 

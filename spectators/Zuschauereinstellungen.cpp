@@ -13,6 +13,10 @@ quint16 Zuschauereinstellungen::port() {
     return static_cast<quint16>(port);
 }
 
+QString Zuschauereinstellungen::adresse() {
+    return m_werte.text(Einstellungen::ZuschauerAdresse).trimmed();
+}
+
 Fensterlage Zuschauereinstellungen::lage(const std::vector<Bildschirm>& bildschirme,
                                          int hauptbildschirm) {
     Fensterlage lage;

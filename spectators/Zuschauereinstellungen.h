@@ -1,6 +1,8 @@
-// The spectators' stored settings: whether the live page runs and on which port, and where
-// the big-screen window goes. Garbage in the store gives the defaults; a remembered screen
-// that is gone, or a size that no longer fits, gives a place that does.
+// The spectators' stored settings: whether the live page runs, on which port and address,
+// and where the big-screen window goes. Garbage in the store gives the defaults (only the
+// address is handed on as it is, for the page to refuse it aloud rather than listen on
+// every network instead); a remembered screen that is gone, or a size that no longer
+// fits, gives a place that does.
 #pragma once
 
 #include "Einstellungswerte.h"
@@ -29,6 +31,8 @@ public:
 
     bool seiteAn();
     quint16 port();
+    // The address the page listens on as stored, blanks trimmed; empty: every one.
+    QString adresse();
 
     // The remembered screen if it is there; otherwise the first screen that is not the
     // main window's (the big screen is meant to be another one), or the main window's.

@@ -4,6 +4,7 @@
 #include "Zahlenformat.h"
 
 #include <QStringList>
+#include <cmath>
 
 namespace {
 QString zeit(const std::optional<double>& sekunden) {
@@ -11,9 +12,37 @@ QString zeit(const std::optional<double>& sekunden) {
         return QStringLiteral("–");
     return Zahlenformat::ZahlFormatieren(*sekunden) + QStringLiteral(" s");
 }
+
+// A name as the screens can show it: line breaks and tabs become blanks, other control
+// characters and those that turn the writing direction go.
+QString anzeigename(const QString& name) {
+    QString sauber;
+    sauber.reserve(name.size());
+    for (const QChar c : name) {
+        const char16_t u = c.unicode();
+        const bool richtung = (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069);
+        if (c.category() == QChar::Other_Control) {
+            if (c.isSpace())
+                sauber += u' ';
+        } else if (!richtung) {
+            sauber += c;
+        }
+    }
+    return sauber;
+}
+
+// Minutes, seconds and the tenth begun: "0:07,3", "12:34,5".
+QString uhrtext(double sekunden) {
+    const auto zehntel = static_cast<long long>(std::floor(std::max(0.0, sekunden) * 10 + 1e-6));
+    return QStringLiteral("%1:%2,%3")
+        .arg(zehntel / 600)
+        .arg(zehntel % 600 / 10, 2, 10, QLatin1Char('0'))
+        .arg(zehntel % 10);
+}
 } // namespace
 
-Zuschauerstand::Zuschauerstand(const Rennen& rennen) : m_rennen(rennen) {
+Zuschauerstand::Zuschauerstand(const Rennen& rennen, Uhr& uhr, Zeitgeber& takt)
+    : m_rennen(rennen), m_uhr(uhr), m_takt(takt) {
     fahrerUebernehmen();
     m_ansicht = bilden();
 }
@@ -25,17 +54,32 @@ void Zuschauerstand::fahrerUebernehmen() {
     m_lauf = r.einstellungen.spurwechsel ? std::optional<int>(r.zweiterLauf ? 2 : 1) : std::nullopt;
     for (int spur = 1; spur <= 2; ++spur) {
         Spurbild& s = m_spuren[spur];
-        s.name = r.spuren[spur].fahrer;
-        s.farbe = r.spuren[spur].farbe;
-        // In the second heat each driver drives the lane the other drove in the first.
+        s.name = anzeigename(r.spuren[spur].fahrer);
+        // In the second heat each driver drives the lane the other drove in the first, and
+        // keeps the colour the first heat gave them.
+        const int ersteSpur = m_lauf == 2 ? andereSpur(spur) : spur;
+        s.farbe = r.spuren[ersteSpur].farbe;
         s.ersterLauf =
-            m_lauf == 2 ? std::optional<double>(r.lauf1[andereSpur(spur)].zeit) : std::nullopt;
+            m_lauf == 2 ? std::optional<double>(r.lauf1[ersteSpur].zeit) : std::nullopt;
     }
 }
 
+// Another mode or lap count: the finished race's standings give way to the next one's.
+bool Zuschauerstand::andereEinstellungen() const {
+    const Renneinstellungen& e = m_rennen.einstellungen();
+    return m_rundenzahl != e.rundenzahl || m_training == e.rennmodus ||
+           m_lauf.has_value() != e.spurwechsel;
+}
+
 void Zuschauerstand::aktualisieren() {
+    if (m_phase == Phase::Ende && andereEinstellungen()) {
+        m_spuren = {};
+        m_rennuhr = {};
+        m_phase = Phase::Bereit;
+    }
     if (m_phase == Phase::Bereit)
         fahrerUebernehmen();
+    m_takt.setEnabled(uhrLaeuft());
     Zuschaueransicht neu = bilden();
     if (neu == m_ansicht)
         return;
@@ -46,6 +90,7 @@ void Zuschauerstand::aktualisieren() {
 
 void Zuschauerstand::rennenGestartet(const Rennen& rennen) {
     m_spuren = {};
+    m_rennuhr = {};
     fahrerUebernehmen();
     m_sieger = 0;
     m_phase = rennen.einstellungen().ohneCountdown ? Phase::Rennen : Phase::Countdown;
@@ -55,6 +100,10 @@ void Zuschauerstand::rennenGestartet(const Rennen& rennen) {
 void Zuschauerstand::ampelGesetzt(const Rennen&, Ampel ampel) {
     if (ampel == Ampel::Gruen && m_phase == Phase::Countdown)
         m_phase = Phase::Rennen;
+    // Green once at the end of the countdown, or at a flying start's first crossing; again
+    // after a crash pause, which the pause itself accounts for.
+    if (ampel == Ampel::Gruen && m_phase == Phase::Rennen && !m_rennuhr.gruen)
+        m_rennuhr.gruen = m_uhr.ticks();
     aktualisieren();
 }
 
@@ -69,11 +118,17 @@ void Zuschauerstand::rundeGezaehlt(const Rennen& rennen, const Rundenmeldung& ru
 
 void Zuschauerstand::fehlstart(const Rennen&, int spur) {
     m_spuren[spur].fehlstart = true;
+    uhrAnhalten();
     m_phase = Phase::Ende;
     aktualisieren();
 }
 
-void Zuschauerstand::crashPause(const Rennen&, bool) {
+void Zuschauerstand::crashPause(const Rennen&, bool an) {
+    Rennuhr& u = m_rennuhr;
+    if (an && u.gruen && !u.pauseSeit)
+        u.pauseSeit = m_uhr.ticks();
+    else if (!an && u.pauseSeit)
+        u.pausiert += m_uhr.ticks() - *std::exchange(u.pauseSeit, std::nullopt);
     aktualisieren();
 }
 
@@ -92,6 +147,12 @@ void Zuschauerstand::spurFertig(const Rennen&, int spur, double rennzeit, int pl
 
 void Zuschauerstand::rennende(const Rennen&, int siegerSpur) {
     m_sieger = siegerSpur;
+    // The clock shows the race time of the last car home, as the lap table has it.
+    const Durchfahrten& d1 = m_spuren[1].durchfahrten;
+    const Durchfahrten& d2 = m_spuren[2].durchfahrten;
+    if (m_rennuhr.gruen && !d1.empty() && !d2.empty())
+        m_rennuhr.schluss = std::max(d1.back(), d2.back());
+    uhrAnhalten();
     m_phase = Phase::Ende;
     aktualisieren();
 }
@@ -99,51 +160,97 @@ void Zuschauerstand::rennende(const Rennen&, int siegerSpur) {
 void Zuschauerstand::rennenGestoppt(const Rennen&) {
     // As on the main window, whose lap tables Stop clears.
     m_spuren = {};
+    m_rennuhr = {};
     m_phase = Phase::Bereit;
     aktualisieren();
+}
+
+bool Zuschauerstand::uhrLaeuft() const {
+    const Rennuhr& u = m_rennuhr;
+    return m_phase == Phase::Rennen && u.gruen && !u.pauseSeit && !u.schluss;
+}
+
+double Zuschauerstand::uhrzeit() const {
+    const Rennuhr& u = m_rennuhr;
+    if (u.schluss)
+        return *u.schluss;
+    const std::int64_t bis = u.pauseSeit.value_or(m_uhr.ticks());
+    return double(bis - u.gruen.value_or(bis) - u.pausiert) / m_uhr.ticksProSekunde();
+}
+
+void Zuschauerstand::uhrAnhalten() {
+    if (m_rennuhr.gruen && !m_rennuhr.schluss)
+        m_rennuhr.schluss = uhrzeit();
+}
+
+Abstaende Zuschauerstand::abstaende() const {
+    const Spuren<Durchfahrten> d{m_spuren[1].durchfahrten, m_spuren[2].durchfahrten};
+    if (m_training)
+        return bestzeitabstaende({m_spuren[1].beste, m_spuren[2].beste});
+    if (m_lauf == 2)
+        return gesamtabstaende(
+            d, {m_spuren[1].ersterLauf.value_or(0), m_spuren[2].ersterLauf.value_or(0)});
+    return rennabstaende(d);
 }
 
 Zuschaueransicht Zuschauerstand::bilden() const {
     Zuschaueransicht a;
     a.titel = titel();
-    Spuren<QString> abstaende;
-    if (m_training)
-        abstaende = bestzeitabstaende({m_spuren[1].beste, m_spuren[2].beste});
-    else
-        abstaende = rennabstaende({m_spuren[1].durchfahrten, m_spuren[2].durchfahrten});
+    const Abstaende abst = abstaende();
     for (int spur = 1; spur <= 2; ++spur)
-        a.spuren[spur] = spurBilden(spur, abstaende[spur]);
+        a.spuren[spur] = spurBilden(spur, abst);
     const Rennstand& r = m_rennen.stand();
     a.ampel = ampelLampen(r.ampel);
+    // Both cars are home: the light the engine turns to once the Hall of Fame's questions
+    // are answered, which the spectators need not wait for.
+    if (m_phase == Phase::Ende && !m_spuren[1].fehlstart && !m_spuren[2].fehlstart)
+        a.ampel = ampelLampen(Ampel::Gelb);
     if (m_phase == Phase::Countdown)
         a.countdown = QString::number(r.countdownZiffer);
+    if (m_rennuhr.gruen)
+        a.rennuhr = uhrtext(uhrzeit());
     a.crash = r.crashPause;
     a.ergebnis = ergebnistext();
     return a;
 }
 
-Zuschauerspur Zuschauerstand::spurBilden(int spur, const QString& abstand) const {
+Zuschauerspur Zuschauerstand::spurBilden(int spur, const Abstaende& abst) const {
     const Spurbild& s = m_spuren[spur];
     const int gefahren = static_cast<int>(s.durchfahrten.size());
     Zuschauerspur z;
     z.name = s.name;
     z.farbe = s.farbe;
+    if (m_phase == Phase::Rennen && abst.vorn != 0)
+        z.position = abst.vorn == spur ? QStringLiteral("P1") : QStringLiteral("P2");
     z.gefahren = QStringLiteral("%1 / %2").arg(gefahren).arg(m_rundenzahl);
     z.zuFahren = QString::number(std::max(m_rundenzahl - gefahren, 0));
     z.letzte = zeit(s.letzte);
     z.beste = zeit(s.beste);
     z.besteNeu = s.besteNeu;
-    z.abstand = abstand;
-    if (s.fehlstart)
-        z.vermerk = QStringLiteral("Fehlstart");
-    else if (s.platz > 0)
-        z.vermerk =
-            m_training ? QStringLiteral("Im Ziel") : QStringLiteral("%1. Platz").arg(s.platz);
+    z.abstand = abst.vorn == spur ? QStringLiteral("führt") : abst.texte[spur];
+    z.vermerk = vermerk(spur);
     if (s.gesamt)
         z.lauf = QStringLiteral("Gesamt ") + zeit(s.gesamt);
     else if (s.ersterLauf)
         z.lauf = QStringLiteral("1. Lauf ") + zeit(s.ersterLauf);
     return z;
+}
+
+QString Zuschauerstand::vermerk(int spur) const {
+    const Spurbild& s = m_spuren[spur];
+    if (s.fehlstart)
+        return QStringLiteral("Fehlstart");
+    if (s.platz == 0)
+        return {};
+    if (m_training)
+        return QStringLiteral("Im Ziel");
+    if (m_lauf != 2)
+        return QStringLiteral("%1. Platz").arg(s.platz);
+    // The second heat: the first home may still lose on the sum of both heats.
+    const std::optional<double>& andere = m_spuren[andereSpur(spur)].gesamt;
+    if (!s.gesamt || !andere)
+        return QStringLiteral("Im Ziel");
+    return *s.gesamt <= *andere ? QStringLiteral("1. Platz") : QStringLiteral("2. Platz");
 }
 
 QString Zuschauerstand::titel() const {

@@ -1,12 +1,17 @@
 // Listens to the race and keeps what the spectators see. The drivers, their colours and
 // the lap count are taken when a race starts and stay with its standings until the next
-// start (after a lane-change heat the names have already swapped lanes); between races,
-// before the first one or after Stop, the current drivers are shown. Everything else comes
-// from the race as it is when it tells of a change, after each of its inputs.
+// start, or until the settings change for another race (after a lane-change heat the names
+// have already swapped lanes); between races, before the first one or after Stop, the
+// current drivers are shown. Everything else comes from the race as it is when it tells of
+// a change, after each of its inputs. The race clock runs on the system clock from
+// green, stands still in a crash pause and at the end; while it runs, the tick asks for
+// a new tenth.
 #pragma once
 
 #include "Abstand.h"
 #include "Rennbeobachter.h"
+#include "Uhr.h"
+#include "Zeitgeber.h"
 #include "Zuschaueransicht.h"
 
 #include <functional>
@@ -16,11 +21,15 @@ class Zuschauerstand final : public Rennbeobachter {
 public:
     using Empfaenger = std::function<void(const Zuschaueransicht&)>;
 
-    explicit Zuschauerstand(const Rennen& rennen);
+    // `takt` calls taktSchlag() every 100 ms while it is enabled; the standings enable it
+    // while the race clock runs.
+    Zuschauerstand(const Rennen& rennen, Uhr& uhr, Zeitgeber& takt);
 
     // Told of every change of what the spectators see, at once, on the GUI thread.
     void beiAenderung(Empfaenger empfaenger) { m_empfaenger = std::move(empfaenger); }
     const Zuschaueransicht& ansicht() const { return m_ansicht; }
+    // The race clock shows its next tenth.
+    void taktSchlag() { aktualisieren(); }
 
     void rennenGestartet(const Rennen& rennen) override;
     void ampelGesetzt(const Rennen& rennen, Ampel ampel) override;
@@ -42,21 +51,38 @@ private:
         std::optional<double> letzte;
         std::optional<double> beste;
         bool besteNeu = false;
-        int platz = 0; // 1 or 2 once home
+        int platz = 0; // 1 or 2 once home, in this race or heat
         bool fehlstart = false;
         std::optional<double> ersterLauf; // lane-change second heat: this driver's first
         std::optional<double> gesamt;     // and both heats, once home
     };
 
+    // The system clock's ticks at green, the ticks paused since, and the race time at the
+    // end; no green, no clock.
+    struct Rennuhr {
+        std::optional<std::int64_t> gruen;
+        std::int64_t pausiert = 0;
+        std::optional<std::int64_t> pauseSeit;
+        std::optional<double> schluss;
+    };
+
     // Looks again at the race and the drivers; tells the receiver if anything changed.
     void aktualisieren();
     void fahrerUebernehmen();
+    bool andereEinstellungen() const;
     Zuschaueransicht bilden() const;
-    Zuschauerspur spurBilden(int spur, const QString& abstand) const;
+    Abstaende abstaende() const;
+    Zuschauerspur spurBilden(int spur, const Abstaende& abstaende) const;
+    QString vermerk(int spur) const;
     QString titel() const;
     QString ergebnistext() const;
+    bool uhrLaeuft() const;
+    double uhrzeit() const;
+    void uhrAnhalten();
 
     const Rennen& m_rennen;
+    Uhr& m_uhr;
+    Zeitgeber& m_takt;
     Empfaenger m_empfaenger;
     Zuschaueransicht m_ansicht;
 
@@ -66,4 +92,5 @@ private:
     bool m_training = false;
     std::optional<int> m_lauf; // 1 or 2 in a lane-change race
     int m_sieger = 0;          // lane of this race's or heat's winner, 0 for a draw
+    Rennuhr m_rennuhr;
 };

@@ -8,6 +8,7 @@
 #include "Statusleistenanzeige.h"
 #include "Tastenzuordnung.h"
 #include "Twips.h"
+#include "Zoomen.h"
 
 #include <QHeaderView>
 #include <QIcon>
@@ -30,12 +31,42 @@ void zeigen(Labelknopf* knopf, const Beschriftung& feld) {
 Hauptfenster::Hauptfenster(Rennen& rennen, Programmstart& start, Tastatur& tastatur,
                            Fahrernamen& fahrer)
     : m_rennen(rennen), m_start(start), m_tastatur(tastatur), m_fahrer(fahrer) {
-    setFixedSize(twips(11250), twips(7425));
-    setFont(standardschrift());
     setWindowIcon(QIcon(QStringLiteral(":/bilder/symbol.svg")));
     // The window takes every key itself; no control can hold the focus.
     setFocusPolicy(Qt::StrongFocus);
+    anordnen();
+    darstellen();
+}
+
+QSize Hauptfenster::entwurfsgroesse() {
+    return {twips(11250), twips(7425)};
+}
+
+void Hauptfenster::anordnen() {
+    const Massstab& m = m_massstab;
+    setFixedSize(m.pixel(11250), m.pixel(7425));
+    setFont(standardschrift(m.punkt(8)));
     aufbauen();
+    // Controls made in a window already shown stay hidden until told. They are shown before
+    // they take the zoom's style, which a table lays out its scroll bar by only while shown;
+    // the view state then hides those it hides.
+    if (isVisible())
+        for (QWidget* kind : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            kind->show();
+    stilZoomen(this, m);
+    for (int spur = 1; spur <= 2; ++spur)
+        tabelleBemessen(spur);
+}
+
+void Hauptfenster::massstabSetzen(const Massstab& massstab) {
+    if (massstab == m_massstab)
+        return;
+    m_massstab = massstab;
+    // Every control is built anew; what they show comes from the view state.
+    qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
+    m_gezeigteLampen = {};
+    m_gezeigtePfeile = {};
+    anordnen();
     darstellen();
 }
 
@@ -46,8 +77,10 @@ template <typename Aktion> void Hauptfenster::weiterleiten(Aktion aktion) {
 
 Labelknopf* Hauptfenster::label(int links, int oben, int breite, int hoehe, double punkt, bool fett,
                                 bool alsKnopf) {
-    auto* l = new Labelknopf(this, standardschrift(punkt, fett), alsKnopf);
-    platzieren(l, links, oben, breite, hoehe);
+    const Massstab& m = m_massstab;
+    auto* l = new Labelknopf(this, standardschrift(m.punkt(punkt), fett), alsKnopf,
+                             m.punkt(LesbarePunkte));
+    platzieren(l, links, oben, breite, hoehe, m);
     return l;
 }
 
@@ -66,33 +99,43 @@ QTableView* Hauptfenster::tabelle(int spur, int links, int oben) {
     view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     view->horizontalHeader()->setSectionsClickable(false);
     view->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    platzieren(view, links, oben, 3495, 2895);
+    platzieren(view, links, oben, 3495, 2895, m_massstab);
+    m_FG[spur] = view;
+    m_modelle[spur] = modell;
+    return view;
+}
+
+void Hauptfenster::tabelleBemessen(int spur) {
+    QTableView* view = m_FG[spur];
     // The heading, ten laps and the summary row share the table's height, so a race of up
-    // to ten laps shows whole without scrolling; the heading takes what is left over.
+    // to ten laps shows whole without scrolling; the heading takes what is left over. A
+    // zoomed row is the designed row zoomed, so the heading keeps its share too.
+    const Massstab& m = m_massstab;
     const int innen = view->height() - 2 * view->frameWidth();
-    const int zeile = innen / SichtbareZeilen;
+    const int zeile = m.skaliert(innen * 100 / m.prozent() / SichtbareZeilen);
     view->verticalHeader()->setMinimumSectionSize(0);
     view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     view->verticalHeader()->setDefaultSectionSize(zeile);
     view->horizontalHeader()->setFixedHeight(innen - (SichtbareZeilen - 1) * zeile);
     // Each column fits its heading; what is left is shared equally.
     const QFontMetrics masse = view->horizontalHeader()->fontMetrics();
-    int rest = view->width() - view->verticalScrollBar()->sizeHint().width() - 2;
+    int rest = view->width() - view->verticalScrollBar()->sizeHint().width() - m.skaliert(2);
     std::array<int, Rundentabelle::Spaltenzahl> breiten{};
     for (int spalte = 0; spalte < Rundentabelle::Spaltenzahl; ++spalte) {
-        breiten[spalte] = masse.horizontalAdvance(t.zelle(0, spalte).text.trimmed()) + 10;
+        breiten[spalte] =
+            masse.horizontalAdvance(t.zelle(0, spalte).text.trimmed()) + m.skaliert(10);
         rest -= breiten[spalte];
     }
     for (int spalte = 0; spalte < Rundentabelle::Spaltenzahl; ++spalte)
         view->setColumnWidth(spalte, breiten[spalte] + rest / Rundentabelle::Spaltenzahl);
-    m_modelle[spur] = modell;
-    return view;
 }
 
 void Hauptfenster::aufbauen() {
+    const Massstab& m = m_massstab;
+    const QSize bildgroesse = m.skaliert(QSize(750, 480));
     auto* hintergrund = new QLabel(this);
-    hintergrund->setPixmap(bild(QStringLiteral(":/bilder/hintergrund.svg"), QSize(750, 480)));
-    hintergrund->setGeometry(0, 0, 750, 480);
+    hintergrund->setPixmap(bild(QStringLiteral(":/bilder/hintergrund.svg"), bildgroesse));
+    hintergrund->setGeometry(QRect(QPoint(0, 0), bildgroesse));
 
     m_LaFahrer[1] = label(420, 300, 3375, 615, 24, false, true);
     m_LaFahrer[2] = label(7560, 315, 3375, 615, 24, false, true);
@@ -106,7 +149,7 @@ void Hauptfenster::aufbauen() {
     m_LaRunde[2] = label(8280, 5600, 1815, 975, 48, false);
     // The laps to go stand inside the round badge of the background, narrower than the label.
     for (int spur = 1; spur <= 2; ++spur)
-        m_LaRunde[spur]->setContentsMargins(RundenRand, 0, RundenRand, 0);
+        m_LaRunde[spur]->setContentsMargins(m.skaliert(RundenRand), 0, m.skaliert(RundenRand), 0);
     m_LaHof = label(4440, 2250, 2415, 375, 15.75, true, true);
     m_LaEinstellungen = label(4440, 3000, 2415, 375, 15.75, true, true);
     m_LaStart = label(4440, 3780, 2415, 375, 15.75, true, true);
@@ -116,14 +159,14 @@ void Hauptfenster::aufbauen() {
     m_LaCrash->tippSetzen(QStringLiteral("Enter"));
     for (int lampe = 1; lampe <= 5; ++lampe) {
         m_ImAmpel[lampe] = new QLabel(this);
-        platzieren(m_ImAmpel[lampe], AmpelLinks[lampe - 1], 6300, 480, 480);
+        platzieren(m_ImAmpel[lampe], AmpelLinks[lampe - 1], 6300, 480, 480, m);
     }
     m_Im2Spur[1] = new QLabel(this);
-    platzieren(m_Im2Spur[1], 4020, 300, 480, 480);
+    platzieren(m_Im2Spur[1], 4020, 300, 480, 480, m);
     m_Im2Spur[2] = new QLabel(this);
-    platzieren(m_Im2Spur[2], 6780, 360, 480, 480);
-    m_StatusBar1 = new Statusleistenanzeige(hauptfensterAnsicht(m_rennen).statusleiste, this);
-    platzieren(m_StatusBar1, 0, 7050, 11250, 375);
+    platzieren(m_Im2Spur[2], 6780, 360, 480, 480, m);
+    m_StatusBar1 = new Statusleistenanzeige(hauptfensterAnsicht(m_rennen).statusleiste, this, m);
+    platzieren(m_StatusBar1, 0, 7050, 11250, 375, m);
 
     for (int spur = 1; spur <= 2; ++spur) {
         // The right button brings the colour menu.
@@ -152,11 +195,21 @@ void Hauptfenster::aufbauen() {
 void Hauptfenster::keyPressEvent(QKeyEvent* ereignis) {
     // A held key repeats; every key acts once per press, so a held Shift+1 drives no laps
     // and a held Enter does not stop the race it started.
-    if (ereignis->isAutoRepeat())
+    if (!m_anschlaege.gedrueckt(anschlagVon(*ereignis)))
         return;
     weiterleiten([&] {
         m_tastatur.Form_KeyDown(tasteVon(*ereignis), umschaltungVon(ereignis->modifiers()));
     });
+}
+
+void Hauptfenster::keyReleaseEvent(QKeyEvent* ereignis) {
+    m_anschlaege.losgelassen(anschlagVon(*ereignis));
+}
+
+// A dialog a key opened takes that key's release.
+void Hauptfenster::focusOutEvent(QFocusEvent* ereignis) {
+    m_anschlaege.vergessen();
+    QWidget::focusOutEvent(ereignis);
 }
 
 std::optional<int> Hauptfenster::farbmenueZeigen() {
@@ -181,7 +234,8 @@ void Hauptfenster::darstellen() {
         const Pfeilbild& pfeil = a.spurwechsel[spur];
         if (m_gezeigtePfeile[spur] != pfeil.bild) {
             m_gezeigtePfeile[spur] = pfeil.bild;
-            m_Im2Spur[spur]->setPixmap(bild(bilddatei(pfeil.bild), Lampengroesse));
+            m_Im2Spur[spur]->setPixmap(
+                bild(bilddatei(pfeil.bild), m_massstab.skaliert(Lampengroesse)));
         }
         m_Im2Spur[spur]->setVisible(pfeil.sichtbar);
         m_modelle[spur]->aktualisieren();
@@ -199,7 +253,8 @@ void Hauptfenster::darstellen() {
     for (int lampe = 1; lampe <= 5; ++lampe) {
         if (m_gezeigteLampen[lampe] != a.ampel[lampe]) {
             m_gezeigteLampen[lampe] = a.ampel[lampe];
-            m_ImAmpel[lampe]->setPixmap(bild(bilddatei(a.ampel[lampe]), Lampengroesse));
+            m_ImAmpel[lampe]->setPixmap(
+                bild(bilddatei(a.ampel[lampe]), m_massstab.skaliert(Lampengroesse)));
         }
     }
     m_StatusBar1->darstellen(a.statusleiste);

@@ -7,6 +7,8 @@
 #include "Programmstart.h"
 #include "Rennen.h"
 #include "Tastatur.h"
+#include "Twips.h"
+#include "Tastenanschlaege.h"
 
 #include <QWidget>
 #include <optional>
@@ -26,16 +28,27 @@ public:
     // the signal sources after theirs.
     void darstellen();
 
+    // The window's size at 100 %.
+    static QSize entwurfsgroesse();
+    // Draws the whole window anew at the zoom: places, fonts, pictures, tables, status bar.
+    void massstabSetzen(const Massstab& massstab);
+
 protected:
     void keyPressEvent(QKeyEvent* ereignis) override;
+    void keyReleaseEvent(QKeyEvent* ereignis) override;
+    void focusOutEvent(QFocusEvent* ereignis) override;
 
 private:
+    // Builds the controls at the window's zoom.
+    void anordnen();
     void aufbauen();
     Labelknopf* label(int links, int oben, int breite, int hoehe, double punkt, bool fett,
                       bool alsKnopf = false);
     QTableView* tabelle(int spur, int links, int oben);
     // The pop-up menu "Farbe" at the mouse; the index of the chosen item.
     std::optional<int> farbmenueZeigen();
+    // Rows and columns after the style of the zoom has given the table its frame and bar.
+    void tabelleBemessen(int spur);
     // Runs one forwarded event and shows its outcome.
     template <typename Aktion> void weiterleiten(Aktion aktion);
 
@@ -43,6 +56,8 @@ private:
     Programmstart& m_start;
     Tastatur& m_tastatur;
     Fahrernamen& m_fahrer;
+    Massstab m_massstab;
+    Tastenanschlaege m_anschlaege;
 
     Spuren<Labelknopf*> m_LaFahrer, m_LaZeit, m_LaBestZeit, m_LaRunde;
     Labelknopf *m_LaHof = nullptr, *m_LaEinstellungen = nullptr, *m_LaStart = nullptr;

@@ -1,6 +1,7 @@
 #include "QtDialoge.h"
 
 #include "Texteinpassung.h"
+#include "Zoomen.h"
 
 #include <QInputDialog>
 #include <QMessageBox>
@@ -13,16 +14,17 @@ namespace {
 QString titelOderAnwendung(const QString& titel) {
     return titel.isEmpty() ? Anwendungstitel : titel;
 }
+} // namespace
 
-QMessageBox* nachricht(const QString& text, const QString& titel, QWidget* eltern) {
+QMessageBox* QtDialoge::nachricht(const QString& text, const QString& titel) const {
     auto* box = new QMessageBox(QMessageBox::NoIcon, titelOderAnwendung(titel), text,
-                                QMessageBox::NoButton, eltern);
+                                QMessageBox::NoButton, m_eltern);
     // Messages quote names, paths and box texts: shown as written, never as markup.
     box->setTextFormat(Qt::PlainText);
     box->addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    zoomen(box, massstab());
     return box;
 }
-} // namespace
 
 void QtDialoge::fensterAnmelden(Fenster fenster, Fensteraufruf aufruf) {
     m_fenster[fenster] = std::move(aufruf);
@@ -35,7 +37,7 @@ void QtDialoge::vorModal() {
 
 void QtDialoge::meldung(const QString& text, const QString& titel) {
     vorModal();
-    const std::unique_ptr<QMessageBox> box(nachricht(text, titel, m_eltern));
+    const std::unique_ptr<QMessageBox> box(nachricht(text, titel));
     box->exec();
 }
 
@@ -56,7 +58,7 @@ void QtDialoge::naechsterHinweis() {
     m_offenerHinweis = m_wartendeHinweise.front();
     m_wartendeHinweise.pop_front();
     vorModal();
-    QMessageBox* box = nachricht(m_offenerHinweis->text, m_offenerHinweis->titel, m_eltern);
+    QMessageBox* box = nachricht(m_offenerHinweis->text, m_offenerHinweis->titel);
     box->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(box, &QDialog::finished, &m_kontext, [this] {
         m_offenerHinweis.reset();
@@ -74,6 +76,7 @@ bool QtDialoge::frage(const QString& text, const QString& titel) {
     QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.setEscapeButton(box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole));
     box.setDefaultButton(ok);
+    zoomen(&box, massstab());
     box.exec();
     return box.clickedButton() == ok;
 }
@@ -88,6 +91,7 @@ QString QtDialoge::eingabe(const QString& aufforderung, const QString& titel,
     box.setTextValue(vorgabe);
     box.setOkButtonText(QStringLiteral("OK"));
     box.setCancelButtonText(QStringLiteral("Abbrechen"));
+    zoomen(&box, massstab());
     return box.exec() == QDialog::Accepted ? box.textValue() : QString();
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Dialoge.h"
+#include "Twips.h"
 
 #include <QObject>
 #include <QPointer>
@@ -11,6 +12,8 @@
 #include <functional>
 #include <map>
 #include <optional>
+
+class QMessageBox;
 
 class QtDialoge final : public Dialoge {
 public:
@@ -23,6 +26,8 @@ public:
     // Runs before every modal window opens, so the main window can show the state that
     // led to it (a false start, the finish) while the window is open.
     void vorJedemModalenFenster(std::function<void()> aufruf) { m_vorModal = std::move(aufruf); }
+    // The zoom message and input boxes are shown at: that of the main window.
+    void zoomVon(std::function<Massstab()> massstab) { m_massstab = std::move(massstab); }
 
     void meldung(const QString& text, const QString& titel) override;
     void hinweis(const QString& text, const QString& titel) override;
@@ -41,11 +46,14 @@ private:
 
     void vorModal();
     void naechsterHinweis();
+    QMessageBox* nachricht(const QString& text, const QString& titel) const;
+    Massstab massstab() const { return m_massstab ? m_massstab() : Massstab(); }
 
     QPointer<QWidget> m_eltern;
     std::map<Fenster, Fensteraufruf> m_fenster;
     Ergebnisaufruf m_ergebnisfenster;
     std::function<void()> m_vorModal;
+    std::function<Massstab()> m_massstab;
     // One note open at a time; the others wait their turn.
     std::optional<Hinweis> m_offenerHinweis;
     std::deque<Hinweis> m_wartendeHinweise;

@@ -21,13 +21,15 @@ int entwurf(std::size_t i) {
 }
 } // namespace
 
-Statusleistenanzeige::Statusleistenanzeige(const Statusleiste& leiste, QWidget* eltern)
-    : QWidget(eltern) {
+Statusleistenanzeige::Statusleistenanzeige(const Statusleiste& leiste, QWidget* eltern,
+                                           const Massstab& massstab)
+    : QWidget(eltern), m_massstab(massstab) {
     setAutoFillBackground(true);
     for (std::size_t i = 0; i < leiste.alle().size(); ++i) {
         auto* feld = new QLabel(this);
         feld->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        feld->setIndent(3);
+        feld->setLineWidth(massstab.skaliert(1));
+        feld->setIndent(massstab.skaliert(3));
         // Panels show port names, driver names and box messages: never as markup.
         feld->setTextFormat(Qt::PlainText);
         feld->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -36,8 +38,9 @@ Statusleistenanzeige::Statusleistenanzeige(const Statusleiste& leiste, QWidget* 
     darstellen(leiste);
 }
 
-int Statusleistenanzeige::textplatz(const QLabel* feld, int breite) {
-    return twips(breite - Abstand) - 2 * feld->frameWidth() - feld->indent() - 2;
+int Statusleistenanzeige::textplatz(const QLabel* feld, int breite) const {
+    return m_massstab.pixel(breite - Abstand) - 2 * feld->frameWidth() - feld->indent() -
+           m_massstab.skaliert(2);
 }
 
 std::vector<int> Statusleistenanzeige::breiten(const Statusleiste& leiste) const {
@@ -55,9 +58,10 @@ std::vector<int> Statusleistenanzeige::breiten(const Statusleiste& leiste) const
             portfeld = i;
         // Twips a text needs: its pixels, the panel's frame and indent, one pixel for
         // rounding.
-        const int rahmen = entwurf(i) / 15 - textplatz(m_felder[i], entwurf(i));
-        const int noetig =
-            (m_felder[i]->fontMetrics().horizontalAdvance(felder[i].text) + rahmen + 1) * 15;
+        const int prozent = m_massstab.prozent();
+        const int rahmen = entwurf(i) * prozent / 1500 - textplatz(m_felder[i], entwurf(i));
+        const int pixel = m_felder[i]->fontMetrics().horizontalAdvance(felder[i].text) + rahmen + 1;
+        const int noetig = (pixel * 1500 + prozent - 1) / prozent;
         b[i] = std::max(entwurf(i), noetig);
         belegt += b[i];
     }
@@ -82,7 +86,7 @@ void Statusleistenanzeige::darstellen(const Statusleiste& leiste) {
     for (std::size_t i = 0; i < m_felder.size(); ++i) {
         QLabel* feld = m_felder[i];
         const Statusfeld& inhalt = leiste.alle()[i];
-        platzieren(feld, links, Abstand, b[i] - Abstand, 330);
+        platzieren(feld, links, Abstand, b[i] - Abstand, 330, m_massstab);
         links += b[i];
         const int platz = textplatz(feld, b[i]);
         const QString gekuerzt =

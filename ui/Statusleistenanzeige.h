@@ -4,6 +4,7 @@
 #pragma once
 
 #include "HauptfensterAnsicht.h"
+#include "Twips.h"
 
 #include <QWidget>
 #include <optional>
@@ -14,7 +15,7 @@ class QLabel;
 class Statusleistenanzeige : public QWidget {
     Q_OBJECT
 public:
-    Statusleistenanzeige(const Statusleiste& leiste, QWidget* eltern);
+    Statusleistenanzeige(const Statusleiste& leiste, QWidget* eltern, const Massstab& massstab);
     void darstellen(const Statusleiste& leiste);
 
 signals:
@@ -27,7 +28,8 @@ private:
     // Each panel's width in twips, gap included.
     std::vector<int> breiten(const Statusleiste& leiste) const;
     // Pixels for the text in a panel of that width.
-    static int textplatz(const QLabel* feld, int breite);
+    int textplatz(const QLabel* feld, int breite) const;
 
+    Massstab m_massstab;
     std::vector<QLabel*> m_felder;
 };

@@ -21,6 +21,10 @@ Taste tasteVon(const QKeyEvent& ereignis) {
     case Qt::Key_Return:
     case Qt::Key_Enter: return Taste::Enter;
     case Qt::Key_Space: return Taste::Leertaste;
+    // The keys that type "+", "-" and "0", on the main keyboard or the keypad.
+    case Qt::Key_Plus: return Taste::Plus;
+    case Qt::Key_Minus: return Taste::Minus;
+    case Qt::Key_0: return Taste::Ziffer0;
     case Qt::Key_A: return Taste::A;
     case Qt::Key_D: return Taste::D;
     case Qt::Key_M: return Taste::M;
@@ -46,4 +50,10 @@ int umschaltungVon(Qt::KeyboardModifiers modifikatoren) {
     if (modifikatoren & Qt::AltModifier)
         umschaltung |= Umschaltung::Alt;
     return umschaltung;
+}
+
+Tastenanschlaege::Ereignis anschlagVon(const QKeyEvent& ereignis) {
+    const quint32 taste =
+        ereignis.nativeScanCode() != 0 ? ereignis.nativeScanCode() : quint32(ereignis.key());
+    return {taste, ereignis.timestamp(), ereignis.isAutoRepeat()};
 }

@@ -5,8 +5,8 @@
 
 #include <QMouseEvent>
 
-Labelknopf::Labelknopf(QWidget* eltern, const QFont& schrift, bool alsKnopf)
-    : QLabel(eltern), m_alsKnopf(alsKnopf), m_grundschrift(schrift) {
+Labelknopf::Labelknopf(QWidget* eltern, const QFont& schrift, bool alsKnopf, double mindestpunkt)
+    : QLabel(eltern), m_alsKnopf(alsKnopf), m_grundschrift(schrift), m_mindestpunkt(mindestpunkt) {
     setFont(schrift);
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignCenter);
@@ -18,7 +18,7 @@ Labelknopf::Labelknopf(QWidget* eltern, const QFont& schrift, bool alsKnopf)
 void Labelknopf::darstellen(const Stand& stand) {
     if (m_text != stand.text) {
         m_text = stand.text;
-        einpassen(this, m_text, m_grundschrift, m_tipp);
+        einpassen(this, m_text, m_grundschrift, m_tipp, m_mindestpunkt);
     }
     if (m_farbe != stand.farbe) {
         m_farbe = stand.farbe;
@@ -36,7 +36,7 @@ void Labelknopf::darstellen(const Stand& stand) {
 
 void Labelknopf::tippSetzen(const QString& tipp) {
     m_tipp = tipp;
-    einpassen(this, m_text, m_grundschrift, m_tipp);
+    einpassen(this, m_text, m_grundschrift, m_tipp, m_mindestpunkt);
 }
 
 void Labelknopf::mousePressEvent(QMouseEvent* ereignis) {

@@ -3,13 +3,17 @@
 // takes no clicks at all. Its text is plain text fitted into its place.
 #pragma once
 
+#include "Texteinpassung.h"
+
 #include <QLabel>
 #include <cstdint>
 
 class Labelknopf : public QLabel {
     Q_OBJECT
 public:
-    Labelknopf(QWidget* eltern, const QFont& schrift, bool alsKnopf = false);
+    // A text too wide shrinks down to `mindestpunkt` before it is cut.
+    Labelknopf(QWidget* eltern, const QFont& schrift, bool alsKnopf = false,
+               double mindestpunkt = LesbarePunkte);
 
     // What a label of a view state says about it; the colour as 0x00BBGGRR.
     struct Stand {
@@ -34,6 +38,7 @@ protected:
 private:
     bool m_alsKnopf;
     QFont m_grundschrift;
+    double m_mindestpunkt;
     QString m_tipp;
     // The whole text, of which the label may show less.
     QString m_text;

@@ -1,5 +1,7 @@
 #include "Platinenempfang.h"
 
+#include "Zahlenformat.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -7,6 +9,16 @@ namespace {
 
 QString version(int major, int minor) {
     return QString::number(major) + QLatin1Char('.') + QString::number(minor);
+}
+
+QString beschreibung(const Platinenprotokoll::Hallo& h) {
+    return QStringLiteral("Firmware ") + version(h.major, h.minor) +
+           QStringLiteral(", %1 Eingänge").arg(h.spuren);
+}
+
+QString sekunden(std::int64_t mikrosekunden) {
+    return Zahlenformat::allgemein(
+        Zahlenformat::runden3(static_cast<double>(mikrosekunden) / Platinenuhr::TicksProSekunde));
 }
 
 QString befehlsname(std::uint16_t art) {
@@ -69,7 +81,7 @@ void Platinenempfang::melden(const Platinenprotokoll::Meldung& meldung) {
     if (const auto* f = std::get_if<Platinenprotokoll::Flanke>(&meldung))
         flanke(*f);
     else if (const auto* z = std::get_if<Platinenprotokoll::Zeit>(&meldung))
-        zeit(z->platinenzeit);
+        zeit(z->platinenzeit, nullptr);
     else
         fehler(std::get<Platinenprotokoll::Fehler>(meldung));
 }
@@ -90,16 +102,15 @@ void Platinenempfang::hallo(const Platinenprotokoll::Hallo& h) {
             m_beiHallo(false);
         return;
     }
-    // The answer to one more of the questions asked while the board was starting: its clock
-    // runs on. Only a clock that went back (or another rate) is a board that restarted.
-    if (m_erkannt && h.ticksProSekunde == m_platinenTicks && h.platinenzeit >= m_platinenzeit) {
-        zeit(h.platinenzeit);
+    // The answer to one more of the questions asked while the board was starting, or a board
+    // that restarted: its clock tells which.
+    if (m_erkannt && h.ticksProSekunde == m_platinenTicks) {
+        zeit(h.platinenzeit, &h);
         return;
     }
-    const bool neustart = m_erkannt;
+    const bool neustart = m_erkannt; // with another clock rate
     m_uhr.hallo(h.ticksProSekunde, h.platinenzeit);
     m_platinenTicks = h.ticksProSekunde;
-    m_platinenzeit = h.platinenzeit;
     m_erkannt = true;
     // A board that restarted has forgotten what it was told.
     m_gesendeteTotzeit.reset();
@@ -109,24 +120,55 @@ void Platinenempfang::hallo(const Platinenprotokoll::Hallo& h) {
     }
     const std::int64_t tick = m_uhr.ticks();
     eintragen(tick,
-              (neustart ? QStringLiteral("Platine neu gestartet: Firmware ")
-                        : QStringLiteral("Platine erkannt: Firmware ")) +
-                  firmware + QStringLiteral(", %1 Eingänge").arg(h.spuren),
+              (neustart ? QStringLiteral("Platine neu gestartet: ")
+                        : QStringLiteral("Platine erkannt: ")) +
+                  beschreibung(h),
               0, m_rennen.signalzeit(tick), Signalausgang::Ignoriert);
     einstellungSenden();
     if (!neustart && m_beiHallo)
         m_beiHallo(true);
 }
 
-void Platinenempfang::zeit(std::uint64_t platinenzeit) {
-    m_platinenzeit = platinenzeit;
-    m_uhr.zeitmeldung(platinenzeit);
+// The board's time, from a time report or a hello (given then).
+void Platinenempfang::zeit(std::uint64_t platinenzeit, const Platinenprotokoll::Hallo* hallo) {
+    const std::int64_t abstand = m_uhr.abstand(platinenzeit);
+    switch (m_uhr.zeitmeldung(platinenzeit)) {
+    case Platinenuhr::Befund::Passt: return;
+    case Platinenuhr::Befund::Neustart:
+        neuAngesetzt(hallo ? QStringLiteral("Platine neu gestartet: ") + beschreibung(*hallo)
+                           : QStringLiteral("Platine neu gestartet, ohne Hallo: Platinenzeit %1 µs")
+                                 .arg(m_uhr.mikrosekunden(platinenzeit)));
+        return;
+    case Platinenuhr::Befund::Versetzt:
+        neuAngesetzt(QStringLiteral("Platinenuhr übernommen: die zweite Zeitmeldung in Folge "
+                                    "%1 s neben ihr")
+                         .arg(sekunden(abstand)));
+        return;
+    case Platinenuhr::Befund::Fern:
+        fern(QStringLiteral("Platine Zeitmeldung"), 0, platinenzeit, abstand);
+        return;
+    }
+}
+
+// The clock goes on from a board time far from the last one: a board that restarted has
+// forgotten what it was told.
+void Platinenempfang::neuAngesetzt(const QString& ereignis) {
+    const std::int64_t tick = m_uhr.ticks();
+    eintragen(tick, ereignis, 0, m_rennen.signalzeit(tick), Signalausgang::Ignoriert);
+    m_gesendeteTotzeit.reset();
+    einstellungSenden();
 }
 
 void Platinenempfang::flanke(const Platinenprotokoll::Flanke& f) {
-    const std::int64_t tick = m_uhr.stempel(f.stempel);
     const bool rundensignal = f.spur == 1 || f.spur == 2;
     const int spur = rundensignal ? f.spur : 0;
+    const QString ereignis = QStringLiteral("Platine Eingang %1 ").arg(f.spur) +
+                             (f.pegel ? QStringLiteral("steigt") : QStringLiteral("fällt"));
+    if (m_uhr.fern(f.stempel)) {
+        fern(ereignis, spur, f.stempel, m_uhr.abstand(f.stempel));
+        return;
+    }
+    const std::int64_t tick = m_uhr.stempel(f.stempel);
     const double zeit = m_rennen.signalzeit(tick);
     const Signalausgang ausgang =
         rundensignal ? m_rennen.signalPruefen(spur, zeit) : Signalausgang::Ignoriert;
@@ -135,19 +177,44 @@ void Platinenempfang::flanke(const Platinenprotokoll::Flanke& f) {
     if (weiter && m_rennen.stand().einzelmodus)
         anmerkung +=
             QStringLiteral("; Einzelmodus: auch Spur ") + QString::number(andereSpur(spur));
-    eintragen(tick,
-              QStringLiteral("Platine Eingang %1 ").arg(f.spur) +
-                  (f.pegel ? QStringLiteral("steigt") : QStringLiteral("fällt")),
-              spur, zeit, ausgang, anmerkung);
+    eintragen(tick, ereignis, spur, zeit, ausgang, anmerkung);
     if (weiter)
         m_rennen.rundensignal(spur, zeit, Signalweg::Platine);
+}
+
+// A time no clock of this board can show: a damaged frame whose checksum still fits, or a
+// board that restarted before its first time report. Logged and told once a race; the
+// race goes on without it.
+void Platinenempfang::fern(const QString& ereignis, int spur, std::uint64_t platinenzeit,
+                           std::int64_t abstand) {
+    const std::int64_t tick = m_uhr.ticks();
+    eintragen(tick, ereignis, spur, m_rennen.signalzeit(tick), Signalausgang::Ignoriert,
+              QStringLiteral("Platinenzeit %1 µs, %2 s neben der Platinenuhr: nicht gezählt")
+                  .arg(m_uhr.mikrosekunden(platinenzeit))
+                  .arg(sekunden(abstand)));
+    if (m_fernGemeldet)
+        return;
+    m_fernGemeldet = true;
+    m_dialoge.hinweis(QStringLiteral("Die Platine hat eine Zeit gemeldet, die %1 Sekunden neben "
+                                     "ihrer Uhr liegt. Die Platine oder ihre Leitung ist gestört; "
+                                     "Meldungen mit solchen Zeiten werden nicht gezählt, das "
+                                     "Rennen läuft weiter.")
+                          .arg(sekunden(abstand)),
+                      Anwendungstitel);
 }
 
 void Platinenempfang::fehler(const Platinenprotokoll::Fehler& f) {
     const std::int64_t tick = m_uhr.ticks();
     eintragen(tick, fehlertext(f), 0, m_rennen.signalzeit(tick), Signalausgang::Ignoriert);
-    if (f.code != static_cast<std::uint8_t>(Platinenprotokoll::Fehlercode::Ueberlauf) ||
-        m_verlustGemeldet)
+    const auto code = static_cast<Platinenprotokoll::Fehlercode>(f.code);
+    // The damaged frame may be stale by now: the command goes again as things stand.
+    if (code == Platinenprotokoll::Fehlercode::Pruefsumme && f.detail == BEFEHL_TOTZEIT) {
+        m_gesendeteTotzeit.reset();
+        totzeitSenden();
+    } else if (code == Platinenprotokoll::Fehlercode::Pruefsumme && f.detail == BEFEHL_AMPEL) {
+        ampelSenden();
+    }
+    if (code != Platinenprotokoll::Fehlercode::Ueberlauf || m_verlustGemeldet)
         return;
     m_verlustGemeldet = true;
     m_dialoge.meldung(QStringLiteral("Die Platine hat %1 Signale verloren: ihre Eingänge haben "
@@ -159,6 +226,11 @@ void Platinenempfang::fehler(const Platinenprotokoll::Fehler& f) {
 }
 
 void Platinenempfang::einstellungSenden() {
+    totzeitSenden();
+    ampelSenden();
+}
+
+void Platinenempfang::totzeitSenden() {
     // Never longer than the program's own debounce, which still applies to every signal:
     // the board only spares the line the bounces.
     const double ms = std::floor(std::clamp(m_rennen.einstellungen().prellzeit, 0.0, 60.0) * 1000);
@@ -168,7 +240,11 @@ void Platinenempfang::einstellungSenden() {
         befehl(Platinenprotokoll::totzeit(totzeit));
         m_gesendeteTotzeit = totzeit;
     }
-    befehl(Platinenprotokoll::ampel(static_cast<std::uint8_t>(m_ampel)));
+}
+
+void Platinenempfang::ampelSenden() {
+    if (static_cast<int>(m_ampel) <= Platinenprotokoll::AmpelMaxZustand)
+        befehl(Platinenprotokoll::ampel(static_cast<std::uint8_t>(m_ampel)));
 }
 
 void Platinenempfang::befehl(const std::vector<std::uint8_t>& bytes) {

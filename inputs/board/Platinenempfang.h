@@ -1,7 +1,8 @@
 // The program's side of the sensor board: it reads the board's reports, judges its hello,
 // turns the edges of lanes 1 and 2 into debounced lap signals on the board clock, keeps
-// that clock in step, and sends the board the debounce time and, as a listener of the
-// race, every state of the traffic light.
+// that clock in step and refuses times far from it, and sends the board the debounce time
+// and, as a listener of the race, every state of the traffic light, again when the board
+// restarted or could not read a command.
 #pragma once
 
 #include "Dialoge.h"
@@ -37,16 +38,22 @@ public:
     void ohnePlatine();
     // Every new state of the traffic light; a recognised board gets it at once.
     void ampelGesetzt(const Rennen&, Ampel ampel) override;
+    // A far time is told once a race.
+    void rennenGestartet(const Rennen&) override { m_fernGemeldet = false; }
 
     bool erkannt() const { return m_erkannt; }
 
 private:
     void melden(const Platinenprotokoll::Meldung& meldung);
     void hallo(const Platinenprotokoll::Hallo& hallo);
-    void zeit(std::uint64_t platinenzeit);
+    void zeit(std::uint64_t platinenzeit, const Platinenprotokoll::Hallo* hallo);
+    void neuAngesetzt(const QString& ereignis);
     void flanke(const Platinenprotokoll::Flanke& flanke);
+    void fern(const QString& ereignis, int spur, std::uint64_t platinenzeit, std::int64_t abstand);
     void fehler(const Platinenprotokoll::Fehler& fehler);
     void einstellungSenden();
+    void totzeitSenden();
+    void ampelSenden();
     void befehl(const std::vector<std::uint8_t>& bytes);
     void eintragen(std::int64_t tick, const QString& ereignis, int spur, double zeit,
                    Signalausgang ausgang, const QString& anmerkung = QString());
@@ -59,11 +66,11 @@ private:
     std::function<void(bool)> m_beiHallo;
     Platinenprotokoll::Leser m_leser;
     bool m_erkannt = false;
-    // The recognised board's clock rate and its time as last heard.
+    // The recognised board's clock rate.
     std::uint32_t m_platinenTicks = 0;
-    std::uint64_t m_platinenzeit = 0;
     Ampel m_ampel = Ampel::Dunkel;
     std::optional<std::uint16_t> m_gesendeteTotzeit;
     // The board keeps sending while the message about lost signals is open.
     bool m_verlustGemeldet = false;
+    bool m_fernGemeldet = false;
 };

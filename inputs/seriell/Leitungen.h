@@ -18,6 +18,18 @@ struct Pegel {
 struct Flankenzaehler {
     std::uint32_t cd = 0;
     std::uint32_t dsr = 0;
+
+    bool operator==(const Flankenzaehler&) const = default;
+};
+
+// How well a change's time tells its moment.
+enum class Zeitgenauigkeit {
+    Geweckt, // the change woke the watcher: its moment, to the clock's tick
+    // Counted together with a later change of the same line between two readings: it
+    // carries that one's moment.
+    Zusammengefasst,
+    // Found by a reading no change of its own woke: it came at most `spielraum` before.
+    Nachgelesen,
 };
 
 // One change of a line.
@@ -25,9 +37,8 @@ struct Leitungsereignis {
     Leitung leitung = Leitung::CD;
     bool pegel = false;    // the level after the change
     std::int64_t zeit = 0; // steady-clock milliseconds, the scale of the system clock
-    // False when the change was counted together with a later one of the same line
-    // between two wake-ups: its own moment is unknown, it carries the later one's.
-    bool genau = true;
+    Zeitgenauigkeit genauigkeit = Zeitgenauigkeit::Geweckt;
+    std::int64_t spielraum = 0; // milliseconds, for Nachgelesen
 
     bool operator==(const Leitungsereignis&) const = default;
 };

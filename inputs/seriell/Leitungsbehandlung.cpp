@@ -8,8 +8,11 @@ QString ereignisText(const Leitungsereignis& e) {
 
 QString anmerkung(const Leitungsereignis& e, bool beideSpuren, int spur) {
     QStringList teile;
-    if (!e.genau)
+    if (e.genauigkeit == Zeitgenauigkeit::Zusammengefasst)
         teile << QStringLiteral("Zeit ungenau: mit einer späteren Änderung zusammengefasst");
+    else if (e.genauigkeit == Zeitgenauigkeit::Nachgelesen)
+        teile << QStringLiteral("Zeit ungenau: ohne eigenen Weckruf gefunden, bis zu %1 ms früher")
+                     .arg(e.spielraum);
     if (beideSpuren)
         teile << QStringLiteral("Einzelmodus: auch Spur ") + QString::number(andereSpur(spur));
     return teile.join(QStringLiteral("; "));

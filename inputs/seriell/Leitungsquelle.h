@@ -16,7 +16,13 @@ public:
     virtual ~Leitungsquelle() = default;
     // Blocks until CD or DSR changes, abbrechen() is called, or the port fails.
     virtual Antwort warten() = 0;
-    // Readings do not block and are never Unterbrochen.
+    // True where a wait only wakes for changes after it began: one between the last
+    // reading and the wait then goes unseen until the next change.
+    virtual bool blindVorDemWarten() const = 0;
+    // Where blind: whether the thread in warten() has surely begun its wait, so that every
+    // change from now on wakes it. False when it cannot be told. From any thread.
+    virtual bool wartetSchon() = 0;
+    // Readings do not block, are never Unterbrochen and may come from any thread.
     virtual Antwort zaehlerLesen(Flankenzaehler& zaehler) = 0;
     virtual Antwort pegelLesen(Pegel& pegel) = 0;
     // Callable from any thread, any number of times: a wait in progress returns

@@ -1,6 +1,9 @@
 // Watches a port's modem lines on a thread of its own: it waits for a change, takes the
-// time, reads what changed and reports every edge. It touches no race state; whoever
-// receives its reports passes them to the GUI thread.
+// time, reads what changed and reports every edge. Where the port's wait only wakes for
+// changes after it began, a second thread reads the lines every few milliseconds from the
+// watcher's last reading until its wait has surely begun, so a change in between is
+// reported late by that much at most, and marked so. Neither touches race state; whoever
+// receives the reports passes them to the GUI thread.
 #pragma once
 
 #include "Flanken.h"
@@ -8,6 +11,7 @@
 #include "Uhr.h"
 
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <functional>
 #include <mutex>
@@ -15,34 +19,55 @@
 
 class Leitungswaechter {
 public:
-    // Both are called on the watcher's thread. After a Stoerung the watcher has ended.
+    // Both are called on one of the watcher's threads, one call at a time. After a
+    // Stoerung the watcher has ended.
     struct Meldungen {
         std::function<void(const Leitungsereignis&)> ereignis;
         std::function<void(Stoerung)> stoerung;
     };
 
-    // Starts watching at once. The clock must be safe to read from another thread.
+    // How often the lines are read before the wait has begun: the longest a change the
+    // wait misses stays unreported, unless the machine keeps the thread from running.
+    static constexpr std::chrono::milliseconds Nachschauabstand{2};
+
+    // Starts watching at once. The clock must be safe to read from other threads.
     Leitungswaechter(Leitungsquelle& quelle, Uhr& uhr, Meldungen meldungen);
     ~Leitungswaechter();
     Leitungswaechter(const Leitungswaechter&) = delete;
     Leitungswaechter& operator=(const Leitungswaechter&) = delete;
 
-    // Returns once the thread has ended; the source may be closed afterwards.
+    // Returns once the threads have ended; the source may be closed afterwards.
     void beenden();
 
 private:
     void laufen();
-    bool warten(bool& abfragen);
-    bool nachlesen(Leitungsstand& alt);
-    bool lesen(Leitungsstand& stand);
+    void nachschauen();
+    Antwort warten();
+    bool nachlesen(std::int64_t zeit, Zeitgenauigkeit genauigkeit);
+    bool melden(const Leitungsstand& neu, std::int64_t zeit, Zeitgenauigkeit genauigkeit);
+    void nachsehen();
+    Antwort lesen(Leitungsstand& stand);
+    void stoerung(Antwort antwort);
 
     Leitungsquelle& m_quelle;
     Uhr& m_uhr;
     Meldungen m_meldungen;
-    bool m_mitZaehlern = true;
     std::atomic<bool> m_stopp{false};
+
+    // One reading at a time, so every change is reported once and in order.
+    std::mutex m_lesen;
+    std::condition_variable m_halt; // wakes the second thread: a new wait, or the end
+    Leitungsstand m_alt;            // the last reading
+    std::int64_t m_gelesen = 0;     // the clock just before it
+    bool m_mitZaehlern = true;
+    bool m_abfragen = false;    // the driver cannot wait: the watcher reads every millisecond
+    bool m_wartet = false;      // the watcher has reported all it read and is about to wait
+    bool m_nachgesehen = false; // the lines were read after that wait had surely begun
+
     std::mutex m_mutex;
     std::condition_variable m_beendet;
     bool m_fertig = false;
-    std::thread m_thread; // last: it starts once everything above is ready
+    // Last: they start once everything above is ready.
+    std::thread m_thread;
+    std::thread m_nachschau;
 };

@@ -6,11 +6,15 @@
 #include <atomic>
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
 #include <linux/serial.h>
 #include <mutex>
 #include <pthread.h>
 #include <sys/ioctl.h>
 #include <termios.h>
+#include <unistd.h>
 
 namespace {
 
@@ -77,11 +81,36 @@ public:
 
     Antwort warten() override {
         m_wartender = pthread_self();
+        m_faden = gettid();
         m_wartet = true;
         const int ergebnis = ::ioctl(m_fd, TIOCMIWAIT, TIOCM_CD | TIOCM_DSR);
         const int fehler = errno;
         m_wartet = false;
         return ergebnis == 0 ? Antwort::Ok : fehlerAntwort(fehler);
+    }
+
+    // TIOCMIWAIT notes the counters as it begins and wakes when they move on from there.
+    bool blindVorDemWarten() const override { return true; }
+
+    // Nothing between the flag and the ioctl sleeps, so a waiting thread that sleeps (state
+    // S, while running or kept from running it is R) sleeps in TIOCMIWAIT.
+    bool wartetSchon() override {
+        if (!m_wartet)
+            return false;
+        char pfad[48];
+        std::snprintf(pfad, sizeof pfad, "/proc/self/task/%d/stat", static_cast<int>(m_faden));
+        const int fd = ::open(pfad, O_RDONLY | O_CLOEXEC);
+        if (fd < 0)
+            return false;
+        char text[512];
+        const ssize_t gelesen = ::read(fd, text, sizeof text - 1);
+        ::close(fd);
+        if (gelesen <= 0)
+            return false;
+        text[gelesen] = '\0';
+        // The state follows the thread's name in parentheses, which may hold anything.
+        const char* nachName = std::strrchr(text, ')');
+        return nachName && nachName[1] == ' ' && nachName[2] == 'S' && m_wartet;
     }
 
     Antwort zaehlerLesen(Flankenzaehler& zaehler) override {
@@ -126,6 +155,7 @@ private:
     QSerialPort m_port;
     int m_fd = -1;
     std::atomic<pthread_t> m_wartender{};
+    std::atomic<pid_t> m_faden{0};
     std::atomic<bool> m_wartet{false};
 };
 

@@ -72,6 +72,10 @@ public:
         return Antwort::Ok;
     }
 
+    // The driver keeps an event that came while no wait was pending for the next one.
+    bool blindVorDemWarten() const override { return false; }
+    bool wartetSchon() override { return false; }
+
     Antwort zaehlerLesen(Flankenzaehler& zaehler) override {
         zaehler = m_zaehler;
         return Antwort::Ok;

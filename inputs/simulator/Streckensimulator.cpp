@@ -67,7 +67,7 @@ void Streckensimulator::planen(std::int64_t bahnzeit, Leitung leitung, bool pege
     const auto stelle =
         std::upper_bound(m_geplant.begin(), m_geplant.end(), bahnzeit,
                          [](std::int64_t zeit, const Geplant& g) { return zeit < g.bahnzeit; });
-    m_geplant.insert(stelle, {bahnzeit, {leitung, pegel, 0, true}});
+    m_geplant.insert(stelle, {bahnzeit, {leitung, pegel, 0}});
 }
 
 std::int64_t Streckensimulator::rundenzeit() {

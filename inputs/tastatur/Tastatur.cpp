@@ -1,78 +1,101 @@
 #include "Tastatur.h"
 
-Tastatur::Tastatur(Rennen& rennen, Programmstart& start, Dialoge& dialoge,
-                   Fahrernamen& fahrer, Zuschaueranzeige& zuschauer)
+#include <algorithm>
+
+Tastatur::Tastatur(Rennen& rennen, Programmstart& start, Dialoge& dialoge, Fahrernamen& fahrer,
+                   Zuschaueranzeige& zuschauer, Fensterzoom& zoom)
     : m_rennen(rennen), m_start(start), m_dialoge(dialoge), m_fahrer(fahrer),
-      m_zuschauer(zuschauer) {}
+      m_zuschauer(zuschauer), m_zoom(zoom), m_tabelle(tabelleAufbauen()) {}
+
+std::vector<Tastenbefehl> Tastatur::tabelleAufbauen() {
+    using namespace Umschaltung;
+    Rennen& r = m_rennen;
+    // Laps by hand count while signals count; the window keys only between races (or in a
+    // crash pause), and a disabled label-button's key does nothing either.
+    const auto zwischenRennen = [&r](std::function<void()> aktion) {
+        return [&r, aktion = std::move(aktion)] {
+            if (r.stand().signaleGesperrt)
+                aktion();
+        };
+    };
+    const auto wennOptionenFrei = [&r](std::function<void()> aktion) {
+        return [&r, aktion = std::move(aktion)] {
+            if (r.stand().optionenFrei)
+                aktion();
+        };
+    };
+    const auto fensterZeigen = [this](Fenster fenster) {
+        return [this, fenster] { m_dialoge.fensterZeigen(fenster); };
+    };
+    return {
+        {Taste::Enter, {}, QStringLiteral("Enter"), [&r] { r.startGedrueckt(); }},
+        {Taste::Leertaste,
+         {},
+         QStringLiteral("Leertaste"),
+         [&r] {
+             if (r.stand().gestartet)
+                 r.crashUmschalten();
+         }},
+        {Taste::Ziffer1, {Shift}, QStringLiteral("Umschalt+1"), [&r] { r.handrunde(1); }},
+        {Taste::Ziffer2, {Shift}, QStringLiteral("Umschalt+2"), [&r] { r.handrunde(2); }},
+        {Taste::D, {Shift}, QStringLiteral("Umschalt+D"), zwischenRennen([&r] {
+             r.ergebnisSpeichern();
+         })},
+        {Taste::M, {Shift}, QStringLiteral("Umschalt+M"), zwischenRennen([&r] {
+             r.hoechstgeschwindigkeitZuruecksetzen();
+         })},
+        {Taste::H,
+         {Shift},
+         QStringLiteral("Umschalt+H"),
+         zwischenRennen(wennOptionenFrei([this] { LaHof_Click(); }))},
+        {Taste::O,
+         {Shift},
+         QStringLiteral("Umschalt+O"),
+         zwischenRennen(wennOptionenFrei([this] { m_start.LaEinstellungen_Click(); }))},
+        // Like the options: never during a race, so no lap goes to the test instead.
+        {Taste::T,
+         {Shift},
+         QStringLiteral("Umschalt+T"),
+         zwischenRennen(wennOptionenFrei(fensterZeigen(Fenster::Sensortest)))},
+        {Taste::A,
+         {Shift},
+         QStringLiteral("Umschalt+A"),
+         zwischenRennen(wennOptionenFrei(fensterZeigen(Fenster::fAnsagen)))},
+        {Taste::I,
+         {Shift},
+         QStringLiteral("Umschalt+I"),
+         zwischenRennen(fensterZeigen(Fenster::Info))},
+        {Taste::V,
+         {Shift},
+         QStringLiteral("Umschalt+V"),
+         zwischenRennen(wennOptionenFrei(fensterZeigen(Fenster::fVerlauf)))},
+        {Taste::F1, {Shift}, QStringLiteral("Umschalt+F1"), zwischenRennen([this] {
+             m_fahrer.umbenennen(1);
+         })},
+        {Taste::F2, {Shift}, QStringLiteral("Umschalt+F2"), zwischenRennen([this] {
+             m_fahrer.umbenennen(2);
+         })},
+        {Taste::Z, {Shift}, QStringLiteral("Umschalt+Z"), [this] { m_zuschauer.umschalten(); }},
+        {Taste::F11, {0}, QStringLiteral("F11"), [this] { m_zuschauer.vollbildUmschalten(); }},
+        // Where "+" needs Shift, Ctrl+Shift is the same key.
+        {Taste::Plus,
+         {Strg, Strg | Shift},
+         QStringLiteral("Strg+Plus"),
+         [this] { m_zoom.groesser(); }},
+        {Taste::Minus, {Strg}, QStringLiteral("Strg+Minus"), [this] { m_zoom.kleiner(); }},
+        {Taste::Ziffer0, {Strg}, QStringLiteral("Strg+0"), [this] { m_zoom.zuruecksetzen(); }},
+    };
+}
 
 void Tastatur::Form_KeyDown(Taste taste, int umschaltung) {
-    Rennen& r = m_rennen;
-    const Rennstand& s = r.stand();
-    if (taste == Taste::Enter) {
-        r.startGedrueckt();
+    for (const Tastenbefehl& befehl : m_tabelle) {
+        if (befehl.taste != taste)
+            continue;
+        const auto& erlaubt = befehl.umschaltungen;
+        if (erlaubt.empty() ||
+            std::find(erlaubt.begin(), erlaubt.end(), umschaltung) != erlaubt.end())
+            befehl.aktion();
         return;
-    }
-    if (taste == Taste::Leertaste) {
-        if (s.gestartet)
-            r.crashUmschalten();
-        return;
-    }
-    if (taste == Taste::F11 && umschaltung == 0) {
-        m_zuschauer.vollbildUmschalten();
-        return;
-    }
-    // The rest needs Shift alone, without Ctrl or Alt.
-    if (umschaltung != Umschaltung::Shift)
-        return;
-    // Laps by hand count while signals count; the rest only between races (or in a crash
-    // pause), and a disabled label-button's key does nothing either.
-    const bool gesperrt = s.signaleGesperrt;
-    switch (taste) {
-    case Taste::Ziffer1: r.handrunde(1); break;
-    case Taste::Ziffer2: r.handrunde(2); break;
-    case Taste::Z: m_zuschauer.umschalten(); break;
-    case Taste::D:
-        if (gesperrt)
-            r.ergebnisSpeichern();
-        break;
-    case Taste::M:
-        if (gesperrt)
-            r.hoechstgeschwindigkeitZuruecksetzen();
-        break;
-    case Taste::H:
-        if (gesperrt && s.optionenFrei)
-            LaHof_Click();
-        break;
-    case Taste::V:
-        if (gesperrt && s.optionenFrei)
-            m_dialoge.fensterZeigen(Fenster::fVerlauf);
-        break;
-    case Taste::O:
-        if (gesperrt && s.optionenFrei)
-            m_start.LaEinstellungen_Click();
-        break;
-    case Taste::T:
-        // Like the options: never during a race, so no lap goes to the test instead.
-        if (gesperrt && s.optionenFrei)
-            m_dialoge.fensterZeigen(Fenster::Sensortest);
-        break;
-    case Taste::A:
-        if (gesperrt && s.optionenFrei)
-            m_dialoge.fensterZeigen(Fenster::fAnsagen);
-        break;
-    case Taste::I:
-        if (gesperrt)
-            m_dialoge.fensterZeigen(Fenster::Info);
-        break;
-    case Taste::F1:
-        if (gesperrt)
-            m_fahrer.umbenennen(1);
-        break;
-    case Taste::F2:
-        if (gesperrt)
-            m_fahrer.umbenennen(2);
-        break;
-    default: break;
     }
 }
 

@@ -2,18 +2,22 @@
 // Shift+1 and Shift+2 give laps by hand, and Shift with a letter opens what the
 // label-buttons offer (Shift+T the sensor test, Shift+V the race history, Shift+A the
 // announcements), only while no race runs. Shift+Z opens and closes the spectators'
-// big-screen window and F11 puts it on full screen, at any time. A Shift+Ctrl click on the
-// countdown digit toggles single mode.
+// big-screen window and F11 puts it on full screen, Ctrl with plus, minus and 0 zooms the
+// main window, at any time. A Shift+Ctrl click on the countdown digit toggles single mode.
 #pragma once
 
 #include "Fahrernamen.h"
 #include "Programmstart.h"
 #include "Rennen.h"
 
+#include <functional>
+#include <vector>
+
 // The keys the table knows, whatever the keyboard layout prints on them.
 enum class Taste {
     Enter,
     Leertaste,
+    Ziffer0,
     Ziffer1,
     Ziffer2,
     A,
@@ -28,6 +32,8 @@ enum class Taste {
     F1,
     F2,
     F11,
+    Plus,
+    Minus,
     Andere
 };
 
@@ -47,10 +53,32 @@ public:
     virtual void vollbildUmschalten() = 0;
 };
 
+// The zoom of the main window and the windows it opens: a step larger or smaller, or back
+// to the designed size. A race goes on meanwhile.
+class Fensterzoom {
+public:
+    virtual ~Fensterzoom() = default;
+    virtual void groesser() = 0;
+    virtual void kleiner() = 0;
+    virtual void zuruecksetzen() = 0;
+};
+
+// A row of the key table: a key, the shift states it is taken with (none listed: any), its
+// name as the manual and the notes window write it, and what it does.
+struct Tastenbefehl {
+    Taste taste;
+    std::vector<int> umschaltungen;
+    QString name;
+    std::function<void()> aktion;
+};
+
 class Tastatur {
 public:
-    Tastatur(Rennen& rennen, Programmstart& start, Dialoge& dialoge,
-             Fahrernamen& fahrer, Zuschaueranzeige& zuschauer);
+    Tastatur(Rennen& rennen, Programmstart& start, Dialoge& dialoge, Fahrernamen& fahrer,
+             Zuschaueranzeige& zuschauer, Fensterzoom& zoom);
+    // The table's actions act on this object.
+    Tastatur(const Tastatur&) = delete;
+    Tastatur& operator=(const Tastatur&) = delete;
 
     void Form_KeyDown(Taste taste, int umschaltung);
     void LaCountdown_MouseUp(int umschaltung);
@@ -58,10 +86,18 @@ public:
     // A click on the status bar opens the about box, but not during a race.
     void StatusBar1_PanelClick();
 
+    // Every key, in the order a key press is tested against them; the first that matches
+    // acts.
+    const std::vector<Tastenbefehl>& tabelle() const { return m_tabelle; }
+
 private:
+    std::vector<Tastenbefehl> tabelleAufbauen();
+
     Rennen& m_rennen;
     Programmstart& m_start;
     Dialoge& m_dialoge;
     Fahrernamen& m_fahrer;
     Zuschaueranzeige& m_zuschauer;
+    Fensterzoom& m_zoom;
+    std::vector<Tastenbefehl> m_tabelle;
 };

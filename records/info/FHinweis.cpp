@@ -1,11 +1,13 @@
 #include "FHinweis.h"
 
 #include "Hinweistext.h"
+#include "Zoomen.h"
 
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
-FHinweis::FHinweis(const QString& readme, QWidget* eltern) : QDialog(eltern) {
+FHinweis::FHinweis(const QString& readme, QWidget* eltern, const Massstab& massstab)
+    : QDialog(eltern) {
     setWindowTitle(QStringLiteral("Hinweis"));
     auto* TeHinweis = new QPlainTextEdit(this);
     TeHinweis->setObjectName(QStringLiteral("TeHinweis"));
@@ -16,17 +18,18 @@ FHinweis::FHinweis(const QString& readme, QWidget* eltern) : QDialog(eltern) {
     // Where Courier New is missing, fontconfig's metric twin Liberation Mono answers.
     QFont schrift(QStringLiteral("Courier New"));
     schrift.setStyleHint(QFont::Monospace);
-    schrift.setPointSizeF(8.25);
+    schrift.setPointSizeF(massstab.punkt(8.25));
     TeHinweis->setFont(schrift);
     TeHinweis->setPlainText(hinweistextLesen(readme));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(TeHinweis);
-    resize(640, 480);
+    resize(massstab.skaliert(QSize(640, 480)));
+    zoomen(this, massstab);
 }
 
-void fHinweisZeigen(const QString& readme, QWidget* eltern) {
-    FHinweis fenster(readme, eltern);
+void fHinweisZeigen(const QString& readme, QWidget* eltern, const Massstab& massstab) {
+    FHinweis fenster(readme, eltern, massstab);
     fenster.exec();
 }

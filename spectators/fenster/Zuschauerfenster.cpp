@@ -1,6 +1,6 @@
 #include "Zuschauerfenster.h"
 
-#include "QtFarbe.h"
+#include "Passfeld.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -11,26 +11,13 @@
 #include <QStyle>
 #include <QSvgRenderer>
 #include <QVBoxLayout>
+#include <cmath>
 
 namespace {
 // Type sizes in pixels for a window of 640 × 360; they grow with the window.
-constexpr double Titel = 14, Name = 30, Vermerk = 18, Beschriftung = 13, Wert = 20;
-constexpr double Countdown = 72, Crash = 36, Ergebnis = 26, Adresse = 12, Lampengroesse = 26;
-
-// A name too long for its card ends in "…" instead of pushing the layout apart.
-class Namensfeld : public QLabel {
-public:
-    using QLabel::QLabel;
-    QSize minimumSizeHint() const override { return {0, QLabel::minimumSizeHint().height()}; }
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter maler(this);
-        maler.setPen(palette().color(QPalette::WindowText));
-        maler.drawText(rect(), Qt::AlignLeft | Qt::AlignVCenter,
-                       fontMetrics().elidedText(text(), Qt::ElideRight, width()));
-    }
-};
+constexpr double Titel = 14, Name = 30, Position = 16, Vermerk = 18, Beschriftung = 13, Wert = 20;
+constexpr double Countdown = 72, Rennuhr = 30, Crash = 36, Ergebnis = 26, Adresse = 12;
+constexpr double Lampengroesse = 26;
 
 QLabel* feld(QWidget* eltern, Qt::Alignment ausrichtung = Qt::AlignLeft | Qt::AlignVCenter) {
     auto* label = new QLabel(eltern);
@@ -41,11 +28,16 @@ QLabel* feld(QWidget* eltern, Qt::Alignment ausrichtung = Qt::AlignLeft | Qt::Al
     return label;
 }
 
-void schrift(QLabel* label, double pixel, bool fett) {
+// In points, which the fitting of names works in, for that many pixels on this screen.
+QFont schriftart(const QWidget* fenster, double pixel, bool fett) {
     QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(std::max(1, static_cast<int>(pixel)));
+    f.setPointSizeF(std::max(1.0, std::floor(pixel)) * 72 / fenster->logicalDpiY());
     f.setBold(fett);
-    label->setFont(f);
+    return f;
+}
+
+void schrift(QLabel* label, double pixel, bool fett) {
+    label->setFont(schriftart(label, pixel, fett));
 }
 
 void textSetzen(QLabel* label, const QString& text) {
@@ -75,7 +67,7 @@ Zuschauerfenster::Zuschauerfenster(QWidget* tastenziel)
     setObjectName(QStringLiteral("zuschauer"));
     m_titel = feld(this, Qt::AlignCenter);
     m_titel->setProperty("rolle", QStringLiteral("gedaempft"));
-    m_ergebnis = feld(this, Qt::AlignCenter);
+    m_ergebnis = new Passfeld(this, Qt::AlignCenter);
     m_ergebnis->setObjectName(QStringLiteral("ergebnis"));
     m_adresse = feld(this, Qt::AlignCenter);
     m_adresse->setProperty("rolle", QStringLiteral("gedaempft"));
@@ -101,10 +93,17 @@ QFrame* Zuschauerfenster::spurAufbauen(int spur) {
     f.karte = new QFrame(this);
     f.karte->setProperty("rolle", QStringLiteral("karte"));
     auto* gitter = new QGridLayout(f.karte);
-    f.name = new Namensfeld(f.karte);
+    f.name = new Passfeld(f.karte, Qt::AlignLeft | Qt::AlignVCenter);
     f.name->setObjectName(QStringLiteral("s%1-name").arg(spur));
+    f.position = feld(f.karte, Qt::AlignCenter);
+    f.position->setProperty("rolle", QStringLiteral("position"));
+    f.position->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    f.position->hide();
     f.vermerk = feld(f.karte);
-    gitter->addWidget(f.name, 0, 0, 1, 2);
+    auto* kopf = new QHBoxLayout;
+    kopf->addWidget(f.name, 1);
+    kopf->addWidget(f.position, 0, Qt::AlignVCenter);
+    gitter->addLayout(kopf, 0, 0, 1, 2);
     gitter->addWidget(f.vermerk, 1, 0, 1, 2);
     const std::pair<QString, QLabel**> zeilen[] = {{QStringLiteral("Runden"), &f.gefahren},
                                                    {QStringLiteral("noch"), &f.zuFahren},
@@ -138,11 +137,16 @@ QWidget* Zuschauerfenster::mitteAufbauen() {
     m_ampel->addStretch();
     spalte->addLayout(m_ampel);
     m_countdown = feld(mitte, Qt::AlignCenter);
+    m_countdown->hide();
+    m_rennuhr = feld(mitte, Qt::AlignCenter);
+    m_rennuhr->setObjectName(QStringLiteral("rennuhr"));
+    m_rennuhr->hide();
     m_crash = feld(mitte, Qt::AlignCenter);
     m_crash->setObjectName(QStringLiteral("crash"));
     m_crash->setText(QStringLiteral("CRASH"));
     m_crash->hide();
     spalte->addWidget(m_countdown);
+    spalte->addWidget(m_rennuhr);
     spalte->addWidget(m_crash);
     spalte->addStretch();
     return mitte;
@@ -157,25 +161,35 @@ void Zuschauerfenster::darstellen(const Zuschaueransicht& a) {
     for (int spur = 1; spur <= 2; ++spur) {
         const Zuschauerspur& s = a.spuren[spur];
         Spurfelder& f = m_spuren[spur];
-        textSetzen(f.name, s.name);
-        QPalette farbe = f.name->palette();
-        farbe.setColor(QPalette::WindowText, qtFarbe(s.farbe));
-        f.name->setPalette(farbe);
-        f.name->update();
+        f.name->textSetzen(s.name);
+        f.name->farbeSetzen(s.farbe);
+        textSetzen(f.position, s.position);
+        f.position->setVisible(!s.position.isEmpty());
         textSetzen(f.vermerk, s.vermerk);
         textSetzen(f.gefahren, s.gefahren);
         textSetzen(f.zuFahren, s.zuFahren);
         textSetzen(f.letzte, s.letzte);
         textSetzen(f.beste, s.beste);
-        // A best lap just set stands out until the lane's next lap.
-        f.beste->setProperty("neu", s.besteNeu);
-        f.beste->style()->polish(f.beste);
+        // A best lap just set stands out until the lane's next lap. The style sheet takes
+        // a changed property only when the label is polished afresh, and the frame sets
+        // the padding of the highlight (or drops it) only when told the style changed: a
+        // best lap of old kept its padding after a resize.
+        if (f.beste->property("neu").toBool() != s.besteNeu) {
+            f.beste->setProperty("neu", s.besteNeu);
+            f.beste->style()->unpolish(f.beste);
+            f.beste->style()->polish(f.beste);
+            QEvent wechsel(QEvent::StyleChange);
+            QApplication::sendEvent(f.beste, &wechsel);
+        }
         textSetzen(f.abstand, s.abstand);
         textSetzen(f.lauf, s.lauf);
     }
     textSetzen(m_countdown, a.countdown);
+    m_countdown->setVisible(!a.countdown.isEmpty());
+    textSetzen(m_rennuhr, a.rennuhr);
+    m_rennuhr->setVisible(!a.rennuhr.isEmpty());
     m_crash->setVisible(a.crash);
-    textSetzen(m_ergebnis, a.ergebnis);
+    m_ergebnis->textSetzen(a.ergebnis);
     m_ergebnis->setVisible(!a.ergebnis.isEmpty());
     if (lampenNeu)
         lampenZeichnen();
@@ -189,23 +203,29 @@ void Zuschauerfenster::adresseZeigen(const QString& adresse) {
 void Zuschauerfenster::masseSetzen() {
     const double e = std::min(width() / 640.0, height() / 360.0);
     const auto px = [e](double wert) { return QString::number(std::max(1, int(wert * e))); };
-    setStyleSheet(
+    const QString blatt =
         QStringLiteral("#zuschauer { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, "
                        "stop:0 #2c3e57, stop:1 #16202f); }"
                        " QLabel { color: #e8eef5; } QLabel[rolle=\"gedaempft\"] { color: #9fb3c8; }"
                        " QFrame[rolle=\"karte\"] { background: #2a4466; border-radius: %1px; }"
                        " QLabel[neu=\"true\"] { background: #ffd84d; color: #111;"
                        " border-radius: %2px; padding: 0 %2px; }"
+                       " QLabel[rolle=\"position\"] { background: #e8eef5; color: #16202f;"
+                       " border-radius: %2px; padding: 0 %2px; }"
                        " #crash { background: #e00000; color: white; border-radius: %2px;"
                        " padding: 0 %2px; }"
                        " #ergebnis { background: #ffd84d; color: #111; border-radius: %1px; }")
-            .arg(px(10), px(4)));
+            .arg(px(10), px(4));
+    // A new sheet polishes every label again; only when the corners change.
+    if (styleSheet() != blatt)
+        setStyleSheet(blatt);
     layout()->setContentsMargins(int(8 * e), int(4 * e), int(8 * e), int(4 * e));
     layout()->setSpacing(int(6 * e));
     schrift(m_titel, Titel * e, false);
     for (int spur = 1; spur <= 2; ++spur) {
         Spurfelder& f = m_spuren[spur];
-        schrift(f.name, Name * e, true);
+        f.name->grundschriftSetzen(schriftart(this, Name * e, true));
+        schrift(f.position, Position * e, true);
         schrift(f.vermerk, Vermerk * e, true);
         for (QLabel* wert : {f.gefahren, f.zuFahren, f.letzte, f.beste, f.abstand})
             schrift(wert, Wert * e, true);
@@ -215,8 +235,9 @@ void Zuschauerfenster::masseSetzen() {
         f.karte->layout()->setContentsMargins(int(12 * e), int(6 * e), int(12 * e), int(6 * e));
     }
     schrift(m_countdown, Countdown * e, true);
+    schrift(m_rennuhr, Rennuhr * e, true);
     schrift(m_crash, Crash * e, true);
-    schrift(m_ergebnis, Ergebnis * e, true);
+    m_ergebnis->grundschriftSetzen(schriftart(this, Ergebnis * e, true));
     schrift(m_adresse, Adresse * e, false);
     m_ampel->setSpacing(int(4 * e));
     lampenZeichnen();

@@ -1,8 +1,9 @@
 // The big-screen window "Zuschauer": renders the spectators' view state in type that
-// grows with the window, from 640 × 360 to a 4K television, and forwards what the user
-// does. It never takes the keyboard: it asks the window system for no focus, and a key
-// that reaches it anyway goes on to the main window, so Enter, Space and Shift+1/2 keep
-// working; F11 and a double-click ask for full screen.
+// grows with the window, from 640 × 360 to a 4K television, names and the result fitted
+// into their place in the drivers' colours, and forwards what the user does. It never takes the
+// keyboard: it asks the window system for no focus, and a key that reaches it anyway goes on to the
+// main window, so Enter, Space and Shift+1/2 keep working; F11 and a double-click ask for full
+// screen.
 #pragma once
 
 #include "Zuschaueransicht.h"
@@ -13,6 +14,7 @@
 class QFrame;
 class QHBoxLayout;
 class QLabel;
+class Passfeld;
 
 class Zuschauerfenster : public QWidget {
     Q_OBJECT
@@ -37,7 +39,8 @@ protected:
 private:
     struct Spurfelder {
         QFrame* karte = nullptr;
-        QLabel* name = nullptr;
+        Passfeld* name = nullptr;
+        QLabel* position = nullptr;
         QLabel* vermerk = nullptr;
         QLabel* gefahren = nullptr;
         QLabel* zuFahren = nullptr;
@@ -59,8 +62,9 @@ private:
     QHBoxLayout* m_ampel = nullptr;
     Reihe<QLabel*, 5> m_lampen;
     QLabel* m_countdown = nullptr;
+    QLabel* m_rennuhr = nullptr;
     QLabel* m_crash = nullptr;
-    QLabel* m_ergebnis = nullptr;
+    Passfeld* m_ergebnis = nullptr;
     QLabel* m_adresse = nullptr;
     std::optional<Zuschaueransicht> m_gezeigt;
 };

@@ -6,8 +6,12 @@
     function anwenden(stand) {
         for (const [id, text] of Object.entries(stand.texte)) {
             const element = document.getElementById(id);
-            if (element && element.textContent !== text)
+            if (element && element.textContent !== text) {
                 element.textContent = text;
+                // Names and the result may be cut with "…"; the title holds them whole.
+                if (element.hasAttribute("title"))
+                    element.title = text;
+            }
         }
         for (const [id, klasse] of Object.entries(stand.klassen)) {
             const element = document.getElementById(id);

@@ -1,19 +1,24 @@
 #include "Webserver.h"
 
 #include "Fadenrang.h"
+#include "Hoersockel.h"
 #include "Kopfpruefung.h"
+#include "Plaetze.h"
 #include "Seitenwerte.h"
 
 #include <QFile>
 #include <array>
 #include <boost/asio/ip/tcp.hpp>
+#include <boost/asio/ip/v6_only.hpp>
 #include <boost/asio/post.hpp>
 #include <boost/asio/steady_timer.hpp>
 #include <boost/beast/core.hpp>
 #include <boost/beast/http.hpp>
 #include <boost/beast/websocket.hpp>
+#include <future>
 #include <mutex>
 #include <thread>
+#include <unordered_set>
 
 namespace asio = boost::asio;
 namespace beast = boost::beast;
@@ -29,6 +34,8 @@ constexpr std::size_t MaxNachricht = 1024;
 // answer is not lost to a reset; never more than this much, never longer than that.
 constexpr std::size_t MaxAuslauf = 1024 * 1024;
 constexpr auto Auslauffrist = std::chrono::seconds(2);
+// What the system may hold for an open page: dozens of updates, never megabytes.
+constexpr int MaxSendepuffer = 64 * 1024;
 
 std::string ressource(const QString& pfad) {
     QFile datei(pfad);
@@ -39,8 +46,8 @@ std::string ressource(const QString& pfad) {
 
 class LiveSitzung;
 
-// What the connections share. Lives on the server's thread; only its counters outlive it
-// with the last connection.
+// What the connections share. Lives on the server's thread; it outlives the server with the
+// last connection.
 struct Gemeinsam {
     Webserver::Fristen fristen;
     QString vorlage = QString::fromStdString(ressource(QStringLiteral(":/zuschauer/index.html")));
@@ -50,8 +57,8 @@ struct Gemeinsam {
     std::shared_ptr<const std::string> json =
         std::make_shared<const std::string>(seitenJson(ansicht).toStdString());
     std::optional<std::string> seite; // the page filled with ansicht, once asked for
-    std::vector<std::weak_ptr<LiveSitzung>> live;
-    int verbindungen = 0;
+    Plaetze plaetze;
+    std::unordered_set<LiveSitzung*> seiten; // each removes itself when it ends
 
     const std::string& gefuellteSeite() {
         if (!seite)
@@ -60,34 +67,57 @@ struct Gemeinsam {
     }
 };
 
-// Counts a connection for as long as it lives.
-class Verbindungszaehler {
+// A connection's place for as long as it lives; it moves with the connection from the
+// HTTP request to the open page.
+class Platzmarke {
 public:
-    explicit Verbindungszaehler(std::shared_ptr<Gemeinsam> g) : m_g(std::move(g)) {
-        ++m_g->verbindungen;
+    Platzmarke(std::shared_ptr<Gemeinsam> g, std::string absender, Plaetze::Inhaber& inhaber)
+        : m_g(std::move(g)), m_marke(m_g->plaetze.belegen(std::move(absender), inhaber,
+                                                          std::chrono::steady_clock::now())) {}
+    ~Platzmarke() {
+        if (m_g)
+            m_g->plaetze.freigeben(m_marke);
     }
-    ~Verbindungszaehler() { --m_g->verbindungen; }
-    Verbindungszaehler(const Verbindungszaehler&) = delete;
-    Verbindungszaehler& operator=(const Verbindungszaehler&) = delete;
+    Platzmarke(Platzmarke&& andere) noexcept
+        : m_g(std::move(andere.m_g)), m_marke(andere.m_marke) {}
+    Platzmarke& operator=(Platzmarke&&) = delete;
+
+    void uebergeben(Plaetze::Inhaber& inhaber) { m_marke->inhaber = &inhaber; }
+    // From now on the connection waits for its client.
+    void wartet() { m_marke->wartetSeit = std::chrono::steady_clock::now(); }
+    // The client has taken everything.
+    void bedient() { m_marke->wartetSeit.reset(); }
     Gemeinsam* operator->() const { return m_g.get(); }
-    const std::shared_ptr<Gemeinsam>& geteilt() const { return m_g; }
 
 private:
     std::shared_ptr<Gemeinsam> m_g;
+    Plaetze::Marke m_marke;
 };
 
 // An open page: gets the standings at once and after every change. A page that reads
 // slowly has one message on its way and at most the newest waiting, never a queue.
-class LiveSitzung : public std::enable_shared_from_this<LiveSitzung> {
+class LiveSitzung final : public std::enable_shared_from_this<LiveSitzung>,
+                          public Plaetze::Inhaber {
 public:
-    LiveSitzung(tcp::socket&& socket, std::shared_ptr<Gemeinsam> g)
-        : m_ws(std::move(socket)), m_g(std::move(g)) {}
+    LiveSitzung(tcp::socket&& socket, Platzmarke platz)
+        : m_ws(std::move(socket)), m_platz(std::move(platz)) {
+        m_platz.uebergeben(*this);
+        m_platz.wartet();
+    }
+    ~LiveSitzung() { m_platz->seiten.erase(this); }
+    LiveSitzung(const LiveSitzung&) = delete;
+    LiveSitzung& operator=(const LiveSitzung&) = delete;
 
     void annehmen(const http::request<http::empty_body>& anfrage) {
         // The WebSocket keeps its own time limits.
         beast::get_lowest_layer(m_ws).expires_never();
-        m_ws.set_option(
-            websocket::stream_base::timeout{m_g->fristen.anfrage, m_g->fristen.stille, true});
+        m_ws.set_option(websocket::stream_base::timeout{m_platz->fristen.anfrage,
+                                                        m_platz->fristen.stille, true});
+        // What the system holds for a page that does not read stays small, and its send
+        // queue stops draining soon enough to be noticed.
+        beast::error_code egal;
+        beast::get_lowest_layer(m_ws).socket().set_option(
+            asio::socket_base::send_buffer_size(MaxSendepuffer), egal);
         m_ws.read_message_max(MaxNachricht);
         m_ws.text(true);
         m_ws.async_accept(anfrage, [selbst = shared_from_this()](beast::error_code fehler) {
@@ -104,11 +134,13 @@ public:
         schreiben(std::move(json));
     }
 
+    void raeumen() override { beast::get_lowest_layer(m_ws).close(); }
+
 private:
     void angenommen() {
-        m_g->live.push_back(weak_from_this());
+        m_platz->seiten.insert(this);
         lesen();
-        senden(m_g->json);
+        senden(m_platz->json);
     }
 
     void lesen() {
@@ -124,23 +156,24 @@ private:
 
     void schreiben(std::shared_ptr<const std::string> json) {
         m_schreibt = true;
+        m_platz.wartet();
         m_unterwegs = std::move(json);
         m_ws.async_write(asio::buffer(*m_unterwegs),
                          [selbst = shared_from_this()](beast::error_code fehler, std::size_t) {
                              selbst->m_schreibt = false;
                              selbst->m_unterwegs.reset();
                              if (fehler) {
-                                 beast::error_code egal;
-                                 beast::get_lowest_layer(selbst->m_ws).socket().close(egal);
+                                 selbst->raeumen();
                                  return;
                              }
+                             selbst->m_platz.bedient();
                              if (auto naechste = std::exchange(selbst->m_wartend, nullptr))
                                  selbst->schreiben(std::move(naechste));
                          });
     }
 
     websocket::stream<beast::tcp_stream> m_ws;
-    Verbindungszaehler m_g;
+    Platzmarke m_platz;
     beast::flat_buffer m_eingang{MaxNachricht};
     bool m_schreibt = false;
     std::shared_ptr<const std::string> m_unterwegs;
@@ -162,12 +195,19 @@ const char* statustext(int status) {
 
 // One HTTP connection: reads request heads, answers each, and hands a WebSocket request
 // over to a LiveSitzung. The body of a request is never read.
-class HttpSitzung : public std::enable_shared_from_this<HttpSitzung> {
+class HttpSitzung final : public std::enable_shared_from_this<HttpSitzung>,
+                          public Plaetze::Inhaber {
 public:
-    HttpSitzung(tcp::socket&& socket, std::shared_ptr<Gemeinsam> g)
-        : m_strom(std::move(socket)), m_frist(m_strom.get_executor()), m_g(std::move(g)) {}
+    HttpSitzung(tcp::socket&& socket, std::shared_ptr<Gemeinsam> g, std::string absender)
+        : m_strom(std::move(socket)), m_frist(m_strom.get_executor()),
+          m_g(std::move(g), std::move(absender), *this) {}
+    HttpSitzung(const HttpSitzung&) = delete;
+    HttpSitzung& operator=(const HttpSitzung&) = delete;
+
+    void raeumen() override { m_strom.close(); }
 
     void lesen() {
+        m_g.wartet();
         m_parser.emplace();
         kopfparserEinrichten(*m_parser);
         // The stream's own time limit would close the socket; a late request still gets
@@ -206,7 +246,7 @@ private:
             return;
         }
         if (*befund.teil == Seitenteil::Live) {
-            std::make_shared<LiveSitzung>(m_strom.release_socket(), m_g.geteilt())
+            std::make_shared<LiveSitzung>(m_strom.release_socket(), std::move(m_g))
                 ->annehmen(m_parser->get());
             return;
         }
@@ -246,6 +286,7 @@ private:
             antwort->body().clear(); // the length stays that of the page
         const bool weiter = anfrage.keep_alive() && m_anfragen < MaxAnfragenJeVerbindung;
         antwort->keep_alive(weiter);
+        m_g.wartet();
         m_strom.expires_after(m_g->fristen.anfrage);
         http::async_write(
             m_strom, *antwort,
@@ -268,6 +309,11 @@ private:
             antwort->set(http::field::allow, "GET, HEAD");
         antwort->body() = statustext(status);
         antwort->keep_alive(false);
+        if (status == 426) {
+            // Says what to ask for instead.
+            antwort->set(http::field::upgrade, "websocket");
+            antwort->set(http::field::connection, "Upgrade, close");
+        }
         antwort->prepare_payload();
         m_strom.expires_after(m_g->fristen.anfrage);
         http::async_write(
@@ -306,7 +352,7 @@ private:
     beast::tcp_stream m_strom;
     asio::steady_timer m_frist;
     bool m_zuSpaet = false;
-    Verbindungszaehler m_g;
+    Platzmarke m_g;
     beast::flat_buffer m_puffer{MaxKopf + 1024};
     std::optional<Kopfparser> m_parser;
     int m_anfragen = 0;
@@ -319,6 +365,7 @@ struct Webserver::Betrieb {
     asio::io_context io{1};
     tcp::acceptor annahme{io};
     asio::steady_timer pause{io};
+    asio::steady_timer kehraus{io};
     std::shared_ptr<Gemeinsam> gemeinsam;
     std::thread faden;
     quint16 port = 0;
@@ -331,6 +378,42 @@ struct Webserver::Betrieb {
         io.stop();
         if (faden.joinable())
             faden.join();
+    }
+
+    // Every address of this PC, IPv6 and IPv4 on one socket; IPv4 alone where the system
+    // has no IPv6. Or exactly the address given.
+    beast::error_code oeffnen(const Hoerort& ort) {
+        beast::error_code fehler;
+        if (!ort.adresse.isEmpty()) {
+            const asio::ip::address adresse =
+                asio::ip::make_address(ort.adresse.toStdString(), fehler);
+            if (!fehler)
+                fehler = oeffnen({adresse, ort.port}, true);
+            return fehler;
+        }
+        fehler = oeffnen({asio::ip::address_v6::any(), ort.port}, false);
+        if (fehler && fehler != asio::error::address_in_use &&
+            fehler != asio::error::access_denied) {
+            beast::error_code egal;
+            annahme.close(egal);
+            fehler = oeffnen({asio::ip::address_v4::any(), ort.port}, false);
+        }
+        return fehler;
+    }
+
+    beast::error_code oeffnen(const tcp::endpoint& ort, bool nurV6) {
+        beast::error_code fehler;
+        annahme.open(ort.protocol(), fehler);
+        if (!fehler)
+            if (const int nummer = hoersockelVorbereiten(annahme.native_handle()))
+                fehler = beast::error_code(nummer, asio::error::get_system_category());
+        if (!fehler && ort.address().is_v6())
+            annahme.set_option(asio::ip::v6_only(nurV6), fehler);
+        if (!fehler)
+            annahme.bind(ort, fehler);
+        if (!fehler)
+            annahme.listen(asio::socket_base::max_listen_connections, fehler);
+        return fehler;
     }
 
     void annehmen() {
@@ -346,12 +429,28 @@ struct Webserver::Betrieb {
                 });
                 return;
             }
-            if (gemeinsam->verbindungen < MaxVerbindungen) {
-                beast::error_code egal;
-                socket.set_option(tcp::no_delay(true), egal);
-                std::make_shared<HttpSitzung>(std::move(socket), gemeinsam)->lesen();
+            beast::error_code ohne;
+            const tcp::endpoint gegenueber = socket.remote_endpoint(ohne);
+            if (!ohne) {
+                socket.set_option(tcp::no_delay(true), ohne);
+                std::make_shared<HttpSitzung>(std::move(socket), gemeinsam,
+                                              absenderVon(gegenueber.address()))
+                    ->lesen();
             }
             annehmen();
+        });
+    }
+
+    // Pages that took no update for the time allowed go; often enough that none stays
+    // much longer.
+    void auskehren() {
+        const auto frist = gemeinsam->fristen.haengend;
+        kehraus.expires_after(frist / 10);
+        kehraus.async_wait([this, frist](beast::error_code fehler) {
+            if (fehler)
+                return;
+            gemeinsam->plaetze.raeumenWartendSeit(std::chrono::steady_clock::now() - frist);
+            auskehren();
         });
     }
 
@@ -366,10 +465,8 @@ struct Webserver::Betrieb {
         Gemeinsam& g = *gemeinsam;
         g.seite.reset();
         g.json = std::make_shared<const std::string>(seitenJson(g.ansicht).toStdString());
-        std::erase_if(g.live, [](const std::weak_ptr<LiveSitzung>& w) { return w.expired(); });
-        for (const std::weak_ptr<LiveSitzung>& w : g.live)
-            if (const std::shared_ptr<LiveSitzung> sitzung = w.lock())
-                sitzung->senden(g.json);
+        for (LiveSitzung* seite : g.seiten)
+            seite->senden(g.json);
     }
 };
 
@@ -379,35 +476,39 @@ Webserver::~Webserver() {
     beenden();
 }
 
-std::optional<QString> Webserver::starten(quint16 port, bool nurLokal) {
+std::optional<QString> Webserver::starten(const Hoerort& ort) {
     beenden();
     auto betrieb = std::make_unique<Betrieb>();
     betrieb->gemeinsam = std::make_shared<Gemeinsam>();
     betrieb->gemeinsam->fristen = m_fristen;
-    const tcp::endpoint ort(nurLokal ? asio::ip::address(asio::ip::address_v4::loopback())
-                                     : asio::ip::address(asio::ip::address_v4::any()),
-                            port);
-    beast::error_code fehler;
-    betrieb->annahme.open(ort.protocol(), fehler);
-    if (!fehler)
-        betrieb->annahme.set_option(asio::socket_base::reuse_address(true), fehler);
-    if (!fehler)
-        betrieb->annahme.bind(ort, fehler);
-    if (!fehler)
-        betrieb->annahme.listen(asio::socket_base::max_listen_connections, fehler);
+    const beast::error_code fehler = betrieb->oeffnen(ort);
+    const QString weiter = QStringLiteral(" Rundomat läuft ohne die Seite weiter.");
     if (fehler == asio::error::address_in_use)
-        return QStringLiteral("Die Zuschauerseite kann Port %1 nicht öffnen, er ist schon belegt. "
-                              "Rundomat läuft ohne die Seite weiter.")
-            .arg(port);
+        return QStringLiteral("Die Zuschauerseite kann Port %1 nicht öffnen, er ist schon belegt.")
+                   .arg(ort.port) +
+               weiter;
+    if (fehler == boost::system::errc::address_not_available ||
+        fehler == asio::error::invalid_argument)
+        return QStringLiteral("Die Zuschauerseite kann nicht auf %1 hören: Diese Adresse gehört "
+                              "keinem Netz dieses PCs.")
+                   .arg(ort.adresse) +
+               weiter;
+    if (fehler == asio::error::access_denied)
+        return QStringLiteral("Die Zuschauerseite darf Port %1 nicht öffnen: Ports unter 1024 "
+                              "sind dem Systemverwalter vorbehalten.")
+                   .arg(ort.port) +
+               weiter;
     if (fehler)
-        return QStringLiteral("Die Zuschauerseite kann Port %1 nicht öffnen (%2). "
-                              "Rundomat läuft ohne die Seite weiter.")
-            .arg(port)
-            .arg(QString::fromStdString(fehler.message()));
-    betrieb->port = betrieb->annahme.local_endpoint(fehler).port();
+        return QStringLiteral("Die Zuschauerseite kann Port %1 nicht öffnen (%2).")
+                   .arg(ort.port)
+                   .arg(QString::fromStdString(fehler.message())) +
+               weiter;
+    beast::error_code egal;
+    betrieb->port = betrieb->annahme.local_endpoint(egal).port();
     m_betrieb = std::move(betrieb);
     veroeffentlichen(m_ansicht);
     m_betrieb->annehmen();
+    m_betrieb->auskehren();
     m_betrieb->faden = std::thread([b = m_betrieb.get()] {
         nachrangigLaufen();
         b->io.run();
@@ -425,6 +526,18 @@ bool Webserver::laeuft() const {
 
 quint16 Webserver::port() const {
     return m_betrieb ? m_betrieb->port : 0;
+}
+
+Webserver::Belegung Webserver::belegung() const {
+    if (!m_betrieb)
+        return {};
+    Betrieb& b = *m_betrieb;
+    std::promise<Belegung> antwort;
+    asio::post(b.io, [&] {
+        antwort.set_value({static_cast<int>(b.gemeinsam->plaetze.eintraege()),
+                           static_cast<int>(b.gemeinsam->seiten.size())});
+    });
+    return antwort.get_future().get();
 }
 
 void Webserver::veroeffentlichen(const Zuschaueransicht& ansicht) {

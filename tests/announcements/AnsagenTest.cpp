@@ -159,6 +159,22 @@ TEST(Ansagen, JedeArtLaesstSichAbschalten) {
                                               "Anna, drei Komma acht null", "Anna, letzte Runde"}));
 }
 
+// A best lap that sounds like the one before is no news; a win by 4 ms is told in ms.
+TEST(Ansagen, BestzeitUndVorsprungSoWieSieKlingen) {
+    Ansagebahn b;
+    b.rennen.Rundenzahl = 3;
+    b.starten();
+    // Lane 1's second lap, 4,209, is faster than its first, 4,213, but said alike.
+    b.signale(
+        {{1, 0.3}, {2, 0.4}, {1, 4.213}, {2, 4.6}, {1, 8.422}, {2, 8.9}, {1, 12.5}, {2, 12.504}});
+    EXPECT_EQ(
+        b.sprecher.gesagt,
+        (QStringList{"vier Komma zwei eins", "vier Komma sechs null",
+                     "vier Komma zwei eins, letzte Runde", "vier Komma drei null, letzte Runde",
+                     "Bestzeit Anna, vier Komma null acht", "Anna gewinnt",
+                     "Bestzeit Jürgen, drei Komma sechs null", "Vorsprung vier Millisekunden"}));
+}
+
 TEST(Ansagen, TrainingUndSpurwechselNennenDenSiegerMitVorsprung) {
     Ansagebahn b;
     b.einstellen([&](Renneinstellungen& e) { e.rennmodus = false; });

@@ -42,9 +42,15 @@ TEST(FAnsagen, ZeigtDieEinstellungenUndGibtAenderungenWeiter) {
         angezeigt |= label->text() == "250 Wörter/min";
     EXPECT_TRUE(angezeigt);
 
+    // Without an audio device the sample goes unheard; the window says why.
+    sprecher.stumm = "Kein Audiogerät gefunden: die Ansagen bleiben still.";
     for (QPushButton* knopf : fenster.findChildren<QPushButton*>())
         if (knopf->text() == "Probe")
             QTest::mouseClick(knopf, Qt::LeftButton);
     EXPECT_EQ(sprecher.gesagt, QStringList{"vier Komma zwei eins"});
     EXPECT_EQ(sprecher.weise.tempo, 250);
+    bool gesagt = false;
+    for (QLabel* label : fenster.findChildren<QLabel*>())
+        gesagt |= label->isVisible() && label->text() == sprecher.stumm;
+    EXPECT_TRUE(gesagt);
 }

@@ -17,6 +17,7 @@ public:
         ++verstummt;
         fertig = nullptr;
     }
+    QString warumStumm() const override { return stumm; }
 
     // The text being said comes to its end.
     void ausgesprochen() {
@@ -33,4 +34,5 @@ public:
     Sprechweise weise;
     std::function<void()> fertig;
     int verstummt = 0;
+    QString stumm; // why nothing would be heard; empty: all is heard
 };

@@ -27,6 +27,11 @@ TEST(Wortlaut, ZahlenAufDeutsch) {
         {1'000'000, "eine Million"},
         {2'000'001, "zwei Millionen eins"},
         {1'000'021'000, "eine Milliarde einundzwanzigtausend"},
+        // Million and Milliarde are feminine: a final one agrees, one inside does not.
+        {21'000'000, "einundzwanzig Millionen"},
+        {1'001'000'000, "eine Milliarde eine Million"},
+        {101'101'101'101,
+         "hunderteine Milliarden hunderteine Millionen hunderteintausendhunderteins"},
         {-3, "minus drei"},
     };
     for (const auto& [zahl, wort] : faelle)
@@ -49,6 +54,21 @@ TEST(Wortlaut, ZeitenAufDieHundertstel) {
     EXPECT_EQ(Zahlwoerter::sekunden(std::nan("")), "");
     EXPECT_EQ(Zahlwoerter::sekunden(std::numeric_limits<double>::infinity()), "");
     EXPECT_EQ(Zahlwoerter::sekunden(1e300), "");
+}
+
+// A gap is always worth saying: below a hundredth in milliseconds, and nothing but the
+// winner when the gap is no number.
+TEST(Wortlaut, VorsprungSagtAuchDieKnappsteEntscheidung) {
+    const std::pair<double, const char*> faelle[] = {
+        {0.006, "Vorsprung null Komma null eins Sekunden"},
+        {0.005, "Vorsprung fünf Millisekunden"}, // rounds to no hundredth
+        {0.001, "Vorsprung eine Millisekunde"},
+        {0.0, "hauchdünner Vorsprung"},
+        {std::nan(""), ""},
+    };
+    for (const auto& [sekunden, text] : faelle)
+        EXPECT_EQ(Ansagetext::vorsprung(sekunden), QString::fromUtf8(text)) << sekunden;
+    EXPECT_EQ(Ansagetext::sieg("Anna", std::nan(""), true), "Erster Lauf: Anna vorn");
 }
 
 TEST(Wortlaut, NamenWerdenGesprochenWieGeschriebenOderSinnvollGekuerzt) {

@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """Checks an --ansage-log against the race's result file: every lap's time in the order the
 laps were driven (lane 1 ahead of lane 2 in every lap), "Bestzeit" where a lap beat the race's
-best so far, laps to go, the winner, the gap and the Hall of Fame rank. Dropped lap
-announcements may carry a second line "verworfen"; a race-end one may not.
+best so far and sounds faster, laps to go, the winner, the gap and the Hall of Fame rank.
+Dropped lap announcements may carry a second line "verworfen"; a race-end one may not.
 
 Usage: ansagen.py LOG RESULTTEXT LAPS NAME1 NAME2"""
 import sys
@@ -34,7 +34,8 @@ def erwartet(ergebnis, runden, namen):
             zeit = zeilen[n - 1][2 * spur - 1]
             wert = Decimal(zeit.replace(",", "."))
             teile = [sekunden(zeit)]
-            if beste is not None and wert < beste:
+            # A new best that sounds like the old one is not said again.
+            if beste is not None and wert < beste and sekunden(zeit) != sekunden(str(beste)):
                 teile[0:0] = [f"Bestzeit {namen[spur - 1]}"]
             beste = wert if beste is None or wert < beste else beste
             if runden - n == 1:

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The command line without a display: --version, a German --help whose every option the
-# manual page describes too, and an unknown option that gets the help's first line and
-# exit code 2.
+# manual page describes too, and an unknown option or a --web that names no port or no IP
+# address of the right form gets a German message, the help's first line and exit code 2.
 # Usage: befehlszeile.sh PATH/TO/rundomat PATH/TO/rundomat.1
 set -euo pipefail
 fehler() { echo "FEHLER: $*" >&2; exit 1; }
@@ -25,4 +25,10 @@ set -e
 [ "$code" = 2 ] || fehler "Exit-Code $code für eine unbekannte Option"
 [ "$ausgabe" = "rundomat: Unbekannte Option 'gibtsnicht'.
 $(head -n1 <<<"$hilfe")" ] || fehler "unbekannte Option: $ausgabe"
+for falsch in 0 70000 localhost:8080 ::1:8080 '[127.0.0.1]:80' 127.0.0.1 192.168.1.300:80; do
+    [ "$(ohneAnzeige "$1" --web="$falsch" 2>&1 | head -n1; echo "${PIPESTATUS[0]}")" = "rundomat: \
+--web erwartet eine Portnummer zwischen 1 und 65535, wahlweise mit einer IP-Adresse dieses PCs \
+davor: --web=8080, --web=127.0.0.1:8080 oder --web=[::1]:8080.
+2" ] || fehler "--web=$falsch: $(ohneAnzeige "$1" --web="$falsch" 2>&1)"
+done
 echo "Befehlszeile: --version, --help und unbekannte Optionen stimmen, ohne Bildschirm."

@@ -18,8 +18,9 @@ einstellungen() {
     { echo '[einstellung]'; printf '%s\n' "$@"; } >"$arbeit/config/rundomat/rundomat.conf"
 }
 
-# Xvfb on a free display, with the given keyboard layout. A display number still held by
-# another server (or one shutting down) is skipped: our server must be the one we talk to.
+# Xvfb on a free display, with the given keyboard layout and screen size (1024x768 unless
+# told). A display number still held by another server (or one shutting down) is skipped:
+# our server must be the one we talk to.
 # -noreset keeps the server (and its layout) as it is when a client such as setxkbmap
 # disconnects; a reset would drop the layout and refuse connections for a moment.
 anzeigeStarten() {
@@ -27,7 +28,7 @@ anzeigeStarten() {
     for versuch in $(seq 10); do
         anzeige=$(( 200 + RANDOM % 700 ))
         [ -e "/tmp/.X$anzeige-lock" ] || [ -e "/tmp/.X11-unix/X$anzeige" ] && continue
-        Xvfb ":$anzeige" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+        Xvfb ":$anzeige" -screen 0 "${2:-1024x768}x24" -nolisten tcp -noreset >/dev/null 2>&1 &
         xserver=$!
         export DISPLAY=":$anzeige" XDG_CONFIG_HOME="$arbeit/config" XDG_RUNTIME_DIR="$arbeit"
         for _ in $(seq 100); do
@@ -48,6 +49,21 @@ bildschirmleserStarten() {
     eval "$(dbus-launch --sh-syntax)"
     sitzungsbus=$DBUS_SESSION_BUS_PID
     export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+}
+
+# A private PulseAudio whose only output is the null sink "rennbahn", ended with the test.
+tonserverStarten() {
+    mkdir -p "$arbeit/pulse"
+    export PULSE_RUNTIME_PATH=$arbeit/pulse PULSE_SERVER=unix:$arbeit/pulse/native
+    HOME=$arbeit/pulse pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no \
+        --load="module-native-protocol-unix socket=$arbeit/pulse/native auth-anonymous=1" \
+        --load="module-null-sink sink_name=rennbahn" >"$arbeit/pulse.txt" 2>&1 &
+    emulatoren="$emulatoren $!"
+    for _ in $(seq 50); do
+        pactl info >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    fehler "PulseAudio startet nicht: $(cat "$arbeit/pulse.txt")"
 }
 
 # Starts the program with the data folder and any further arguments.

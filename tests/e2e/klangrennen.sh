@@ -6,20 +6,10 @@
 # Usage: klangrennen.sh PATH/TO/rundomat
 source "$(dirname "$0")/gemeinsam.sh"
 programm=$(realpath "$1")
-pulse="" aufnahme=""
-trap 'kill $aufnahme $pulse 2>/dev/null || true; aufraeumen' EXIT
+aufnahme=""
+trap 'kill $aufnahme 2>/dev/null || true; aufraeumen' EXIT
 
-mkdir -p "$arbeit/pulse"
-export PULSE_RUNTIME_PATH=$arbeit/pulse PULSE_SERVER=unix:$arbeit/pulse/native
-HOME=$arbeit/pulse pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no \
-    --load="module-native-protocol-unix socket=$arbeit/pulse/native auth-anonymous=1" \
-    --load="module-null-sink sink_name=rennbahn" >"$arbeit/pulse.txt" 2>&1 &
-pulse=$!
-for _ in $(seq 50); do
-    pactl info >/dev/null 2>&1 && break
-    sleep 0.1
-done
-pactl info >/dev/null 2>&1 || fehler "PulseAudio startet nicht: $(cat "$arbeit/pulse.txt")"
+tonserverStarten
 parec --device=rennbahn.monitor --format=s16le --rate=8000 --channels=1 --raw \
     --latency-msec=20 >"$arbeit/aufnahme.raw" &
 aufnahme=$!

@@ -3,12 +3,14 @@
 # and metainfo are valid. Unpacked into a temporary folder it answers --version without a
 # display, and a keyboard race started from another folder puts hof.ini, the result file
 # and the race history into $XDG_DATA_HOME/rundomat of a temporary home, nothing into the
-# program's tree.
+# program's tree. That race, with sounds and voice, runs under strace and the loader's log:
+# all the program loads must come with the package's Depends (paketabhaengigkeiten.py).
 # A portable copy of the build's program folder keeps its records beside itself.
 # Usage: paket.sh PATH/TO/rundomat_VERSION_ARCH.deb PATH/TO/build/rundomat
 source "$(dirname "$0")/gemeinsam.sh"
 paket=$(realpath "$1")
 programmordner=$(realpath "$2")
+hier=$(realpath "$(dirname "$0")")
 id=de.rundomat.Rundomat
 
 # Warnings are listed, errors fail.
@@ -27,12 +29,12 @@ export HOME=$arbeit/heim XDG_DATA_HOME=$arbeit/heim/daten
 mkdir -p "$HOME"
 touch "$arbeit/vorher"
 cd /
-einstellungen runden=5 PermanentesLogging=True fahrer1=Anna fahrer2=Jürgen port=?
+einstellungen runden=5 PermanentesLogging=True MitSound=True fahrer1=Anna fahrer2=Jürgen port=?
 anzeigeStarten de
 
-# Fahrt: the program's path; the folder in which its records are expected.
+# Fahrt: the program's path; the folder of its records; what it runs under, if anything.
 fahrt() {
-    "$1" >"$arbeit/ausgabe.txt" 2>&1 &
+    "${@:3}" "$1" >"$arbeit/ausgabe.txt" 2>&1 &
     app=$!
     nurTastatur
     handrennen
@@ -43,13 +45,18 @@ fahrt() {
         sleep 0.1
     done
     [ -s "$2/rennen.sqlite" ] || fehler "kein Rennverlauf in $2: $(ls -la "$2")"
-    kill "$app"
+    kill $(pgrep -P "$app") "$app" 2>/dev/null || true # under strace, the program is its child
     wait "$app" 2>/dev/null || true
 }
 
-fahrt "$baum/usr/bin/rundomat" "$XDG_DATA_HOME/rundomat"
+tonserverStarten
+fahrt "$baum/usr/bin/rundomat" "$XDG_DATA_HOME/rundomat" \
+    strace -f -qq -e trace=open,openat -e signal=none -o "$arbeit/geoeffnet.txt" \
+    -E LD_DEBUG=files -E LD_DEBUG_OUTPUT="$arbeit/ladelog"
 neu=$(find "$baum" -newer "$arbeit/vorher")
 [ -z "$neu" ] || fehler "im Programmbaum geschrieben: $neu"
+"$hier/paketabhaengigkeiten.py" "$paket" "$arbeit/geoeffnet.txt" "$arbeit"/ladelog.* \
+    || fehler "das Paket hängt nicht von allem ab, was das Programm lädt"
 
 cp -r "$programmordner" "$arbeit/tragbar"
 rm -f "$arbeit/tragbar"/{hof.ini*,Rennergebnis*.txt,rennen.sqlite*}
@@ -57,4 +64,4 @@ fahrt "$arbeit/tragbar/rundomat" "$arbeit/tragbar"
 [ "$(ls "$XDG_DATA_HOME/rundomat"/Rennergebnis*.txt | wc -l)" = 1 ] \
     || fehler "die tragbare Kopie schrieb in den Datenordner"
 echo "Paket: lintian ohne Fehler, Desktop-Eintrag und Metainfo gültig, Rekorde im Datenordner" \
-    "des Benutzers, die tragbare Kopie schreibt neben sich."
+    "des Benutzers, die tragbare Kopie schreibt neben sich, alles Geladene in Depends."

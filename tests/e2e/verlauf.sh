@@ -3,11 +3,107 @@
 # flying start) or by the track simulator is in `rundomat --verlauf-export` output, read by
 # a second program while the first still runs, and in the window: Shift+V, Enter opens the
 # race, Ctrl+E exports it from there, and that file is the command line's.
-# Usage: verlauf.sh PATH/TO/rundomat tastatur|simulation
+# With "sperre", another program holds the database's write lock while races end: the race
+# waits beside the database, the racer is told which file, the window opens at once and
+# lists it, the export has it, and it is stored once the lock is gone, without a restart
+# and, for a race whose program ended meanwhile, at the next start.
+# Usage: verlauf.sh PATH/TO/rundomat tastatur|simulation|sperre
 source "$(dirname "$0")/gemeinsam.sh"
 rundomat=$1 art=$2
 
 exportieren() { "$rundomat" --verlauf-export "$1" --data-dir "$arbeit/daten"; }
+
+# Another program's write lock on the race database, held until freigeben.
+sperren() {
+    rm -f "$arbeit/frei" "$arbeit/gesperrt"
+    /usr/bin/python3 - "$arbeit/daten/rennen.sqlite" "$arbeit" <<'PY' &
+import os, sqlite3, sys, time
+db = sqlite3.connect(sys.argv[1], isolation_level=None)
+db.execute("BEGIN EXCLUSIVE")
+open(os.path.join(sys.argv[2], "gesperrt"), "w").close()
+while not os.path.exists(os.path.join(sys.argv[2], "frei")):
+    time.sleep(0.1)
+db.execute("ROLLBACK")
+PY
+    nebenprozess=$!
+    for _ in $(seq 100); do [ -e "$arbeit/gesperrt" ] && return 0; sleep 0.1; done
+    fehler "die Sperre kommt nicht zustande"
+}
+freigeben() { touch "$arbeit/frei"; wait "$nebenprozess"; nebenprozess=""; }
+
+# Waits up to 20 s until the export's races are as given, one a line: number or "wartet".
+warteAufExport() {
+    for _ in $(seq 100); do
+        exportieren "$arbeit/spalte.csv" || fehler "Export: $?"
+        [ "$(tail -n +2 "$arbeit/spalte.csv" | cut -d';' -f1 | uniq)" = "$1" ] && return 0
+        sleep 0.2
+    done
+    fehler "Export: erwartet $1, bekommen $(cat "$arbeit/spalte.csv")"
+}
+
+# A simulated five-lap race from the focused main window until the Hall of Fame closes,
+# then the history's message about the lock: read as a screen reader reads it.
+gesperrtesRennen() {
+    xdotool key Return
+    fenster 'Gut gefahren' 600
+    xdotool key Return
+    fenster 'Hall of Fame'
+    xdotool key Return
+    fenster '^Rennverlauf$' 150
+    gemeldet=$(date +%s%N)
+    inhalt=$(/usr/bin/python3 "$(dirname "$0")/fensterinhalt.py") || fehler "Fenster nicht lesbar"
+    grep -qF "Datei: $arbeit/daten/rennen.sqlite" <<<"$inhalt" &&
+        grep -qF 'Ursache: Ein anderes Programm hält die Datei länger als 5 Sekunden gesperrt.' <<<"$inhalt" &&
+        grep -qE "Es wartet in $arbeit/daten/rennen-wartend-[0-9-]+-[0-9a-f]{8}\.json " <<<"$inhalt" ||
+        fehler "Meldung: $inhalt"
+    xdotool key Return
+}
+
+if [ "$art" = sperre ]; then
+    einstellungen runden=5
+    anzeigeStarten de
+    bildschirmleserStarten
+    programmStarten "$rundomat" --simulate=2.5
+    fenster '^Rundomat$'
+    for _ in $(seq 100); do [ -e "$arbeit/daten/rennen.sqlite" ] && break; sleep 0.1; done
+    sperren
+    gesperrtesRennen
+
+    # The window opens at once with the waiting race, while the lock is still held: also
+    # half a second into the writer's next 5 s wait for it.
+    warten=$(( 5500 - ($(date +%s%N) - gemeldet) / 1000000 ))
+    [ "$warten" -gt 0 ] && sleep "${warten}e-3"
+    beginn=$(date +%s%N)
+    xdotool key shift+v
+    fenster '^Rennverlauf$' 20
+    geoeffnet=$(( ($(date +%s%N) - beginn) / 1000000 ))
+    [ "$geoeffnet" -lt 2500 ] || fehler "das Fenster öffnet erst nach $geoeffnet ms"
+    inhalt=$(/usr/bin/python3 "$(dirname "$0")/fensterinhalt.py") || fehler "Fenster nicht lesbar"
+    grep -qxF 'Label	1 Rennen wartet noch darauf, in der Renndatenbank gespeichert zu werden.' \
+        <<<"$inhalt" || fehler "Fenster: $inhalt"
+    xdotool key Escape
+    warteAufExport wartet
+
+    # Released: stored while the program runs.
+    freigeben
+    warteAufExport 1
+
+    # Locked again, and the program ends before the lock is gone: the race waits for the
+    # next start, and the export has it meanwhile.
+    sperren
+    fenster '^Rundomat$'
+    gesperrtesRennen
+    kill "$app"
+    wait "$app" 2>/dev/null || true
+    freigeben
+    warteAufExport $'1\nwartet'
+    programmStarten "$rundomat" --simulate=2.5
+    warteAufExport $'1\n2'
+    ls "$arbeit"/daten/rennen-wartend-*.json >/dev/null 2>&1 && fehler "Wartedatei bleibt"
+    echo "Verlauf (sperre): die Rennen warten neben der Datenbank und werden nachgetragen;" \
+        "das Fenster war nach $geoeffnet ms offen."
+    exit 0
+fi
 
 if [ "$art" = tastatur ]; then
     # A name with what CSV and the settings file quote (written as the settings file does).

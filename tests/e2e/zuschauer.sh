@@ -2,14 +2,16 @@
 # The spectators' views of a keyboard race in the real program under Xvfb: Shift+Z opens
 # the big-screen window, which takes the keyboard from no one, not even when clicked; F11
 # fills the screen with it and brings it back; it closes and opens again in mid-race. The
-# live page (--web) in headless Chromium shows the drivers from its first answer and, over
-# its WebSocket, the lap time of a lap driven after it was loaded, and the winner.
+# live page (--web=[::1]:PORT: not on 127.0.0.1) in headless Chromium shows the drivers from
+# its first answer and, over its WebSocket, the lap time of a lap driven after it was
+# loaded, the race clock, and the winner; at phone, laptop and television widths it uses
+# the screen, and lane 2's name of 10,000 characters stays on one line.
 # Usage: zuschauer.sh PATH/TO/rundomat
 source "$(dirname "$0")/gemeinsam.sh"
-einstellungen runden=2 fahrer1=Anna fahrer2=Jürgen port=?
+einstellungen runden=2 fahrer1=Anna "fahrer2=Jürgen-$(printf 'x%.0s' $(seq 10000))" port=?
 anzeigeStarten de
-port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
-programmStarten "$1" --web="$port"
+port=$(python3 -c 'import socket; s = socket.socket(socket.AF_INET6); s.bind(("::1", 0)); print(s.getsockname()[1])')
+programmStarten "$1" --web="[::1]:$port"
 nurTastatur
 hauptfenster=$beantwortet
 
@@ -46,11 +48,12 @@ sleep 0.5
 
 xdotool key Return # start, from the main window
 mkfifo "$arbeit/befehle"
-"$(dirname "$0")/zuschauerseite.py" "http://127.0.0.1:$port/" "$arbeit" \
+"$(dirname "$0")/zuschauerseite.py" "http://[::1]:$port/" "$arbeit" \
     <"$arbeit/befehle" >"$arbeit/seite.txt" 2>"$arbeit/seite.err" &
 nebenprozess=$!
 exec 7>"$arbeit/befehle"
 seiteWarten '^geladen$'
+(exec 3<>"/dev/tcp/127.0.0.1/$port") 2>/dev/null && fehler "die Seite antwortet auf 127.0.0.1"
 sleep 5.5 # the countdown
 
 xdotool key shift+z shift+z # closed and opened again, the race goes on
@@ -64,7 +67,11 @@ done
 echo runde >&7
 seiteWarten '^runde '
 zeile=$(sed -n 's/^runde //p' "$arbeit/seite.txt")
-grep -qE '^Anna\|Jürgen\|[0-9]+,[0-9]{3} s\|1 / 2$' <<<"$zeile" || fehler "Seite nach der Runde: $zeile"
+grep -qE '^Anna\|Jürgen-10007\|[0-9]+,[0-9]{3} s\|1 / 2$' <<<"$zeile" || fehler "Seite nach der Runde: $zeile"
+echo breiten >&7
+seiteWarten '^breiten '
+grep -qx 'breiten gut' "$arbeit/seite.txt" || fehler "Seite: $(grep '^breiten ' "$arbeit/seite.txt")"
+[ -z "${ZUSCHAUER_BILDER:-}" ] || cp "$arbeit"/seite-*.png "$ZUSCHAUER_BILDER/"
 
 xdotool key shift+1
 sleep 0.3

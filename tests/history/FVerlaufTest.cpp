@@ -1,6 +1,7 @@
 #include "FVerlauf.h"
 
 #include "Fakes.h"
+#include "Namenspaarfeld.h"
 #include "QtAusgabe.h"
 #include "Verlaufsspeicher.h"
 #include "Verlaufstest.h"
@@ -8,6 +9,7 @@
 #include <QChartView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLineSeries>
 #include <QStackedWidget>
 #include <QTableView>
 #include <QTest>
@@ -29,17 +31,28 @@ struct Fensterprobe : ZweiRennen {
     Fensterprobe() {
         fenster.show();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&fenster));
+        beantwortet();
     }
+    // What the key asked of the database is shown.
     void taste(int taste, Qt::KeyboardModifiers umschaltung = Qt::NoModifier) {
         QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &fenster,
                         static_cast<Qt::Key>(taste), umschaltung);
+        beantwortet();
+    }
+    // Also what an answer asked again (a delete reloads the list).
+    void beantwortet() {
+        for (int i = 0; i < 2; ++i) {
+            leser.abwarten();
+            QCoreApplication::processEvents();
+        }
     }
     template <typename T> T* teil(const QString& name = {}) { return fenster.findChild<T*>(name); }
     int seite() { return teil<QStackedWidget>()->currentIndex(); }
     QString text(const QString& name) { return teil<QLabel>(name)->text(); }
 
     FakeDialoge dialoge;
-    VerlaufLogik logik{db, dialoge, ordner.path()};
+    Verlaufsleser leser{pfad};
+    VerlaufLogik logik{leser, dialoge, ordner.path()};
     QStringList gefragt;
     FVerlauf fenster{logik, nullptr, [this](QWidget*, const QString& vorschlag) {
                          gefragt << vorschlag;
@@ -89,4 +102,37 @@ TEST(FVerlauf, TastenFuehrenVonDerListeZumRennenZumFahrerUndZurueck) {
     EXPECT_EQ(liste->model()->index(0, 3).data().toString(), "Cleo – Bernd");
     p.taste(Qt::Key_Escape);
     EXPECT_FALSE(p.fenster.isVisible());
+}
+
+TEST(FVerlauf, DasDiagrammZeigtDenLetztenPunktGanz) {
+    Fensterprobe p;
+    p.taste(Qt::Key_Return);
+    ASSERT_EQ(p.seite(), 1);
+    QChart* chart = p.teil<QChartView>()->chart();
+    QApplication::processEvents();
+    for (QAbstractSeries* serie : chart->series()) {
+        auto* linie = qobject_cast<QLineSeries*>(serie);
+        if (!linie || linie->points().isEmpty())
+            continue;
+        const double rand = linie->markerSize() / 2;
+        const QRectF innen = chart->plotArea().adjusted(rand, rand, -rand, -rand);
+        for (const QPointF& punkt : {linie->points().front(), linie->points().back()})
+            EXPECT_TRUE(innen.contains(chart->mapToPosition(punkt, linie)))
+                << linie->name().toStdString() << " at lap " << punkt.x();
+    }
+}
+
+TEST(FVerlauf, DieListeZeigtBeideFahrerAuchMitLangenNamen) {
+    Fensterprobe p;
+    QTableView* liste = p.teil<QTableView>(QStringLiteral("liste"));
+    ASSERT_NE(dynamic_cast<Namenspaarfeld*>(liste->itemDelegateForColumn(3)), nullptr);
+
+    const QFontMetrics masse(liste->font());
+    const QString lang = QStringLiteral("Maximilian-Alexander von Hohenberg-Südwestfalen");
+    const int breite = masse.horizontalAdvance(QStringLiteral("Maximilian – Bernd")) + 20;
+    const QString einer = namenspaar(lang, QStringLiteral("Bernd"), masse, breite);
+    const QString beide = namenspaar(lang, lang, masse, breite);
+    EXPECT_TRUE(einer.startsWith("Maxim") && einer.endsWith("… – Bernd")) << einer.toStdString();
+    EXPECT_EQ(beide.count(QStringLiteral("Maxim")), 2) << beide.toStdString();
+    EXPECT_LE(std::max(masse.horizontalAdvance(einer), masse.horizontalAdvance(beide)), breite);
 }

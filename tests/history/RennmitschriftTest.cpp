@@ -105,6 +105,7 @@ TEST(Rennmitschrift, SpurwechselKommtNachDemZweitenLaufMitBeidenLaeufenUndDerGes
         e.spurwechsel = true;
         e.rundenzahl = 2;
     });
+    b.rennen.fahrerfarbeSetzen(2, 0x00FFFF);
     b.rennenFahren({5, 5}, {5, 5.1}); // Anna wins heat 1 narrowly
     EXPECT_TRUE(b.ablage.rennen.empty());
     b.quelle = Signalquelle::Tastatur; // the port went away: the race keeps its source
@@ -117,6 +118,8 @@ TEST(Rennmitschrift, SpurwechselKommtNachDemZweitenLaufMitBeidenLaeufenUndDerGes
     ASSERT_EQ(r.laeufe.size(), 2u);
     EXPECT_EQ(r.laeufe[0][1].fahrer, "Anna");
     EXPECT_EQ(r.laeufe[1][1].fahrer, "Bernd");
+    EXPECT_EQ(r.laeufe[1][1].farbe, 0x00FFFFu) << "Bernd keeps his colour on lane 1";
+    EXPECT_EQ(r.laeufe[1][2].farbe, Farben::Hellgrau);
     EXPECT_EQ(r.laeufe[1][2].gesamtzeit, 12);
     EXPECT_EQ(r.sieger, "Bernd") << "18,1 s against 22 s";
 }

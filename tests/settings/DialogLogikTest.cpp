@@ -34,6 +34,9 @@ TEST(Dialog, FelderPruefenBeimVerlassen) {
     d.Dialog.coPrellZeit = "1,5";
     d.coPrellZeit_Validate();
     ASSERT_EQ(b.dialoge.meldungen.size(), 1u);
+    EXPECT_EQ(b.dialoge.meldungen[0].titel, "Fehler");
+    EXPECT_EQ(b.dialoge.meldungen[0].text, "Die Prellzeit darf nicht kleiner als 2 Sekunden sein. "
+                                           "Setze Prellzeit auf 2 Sekunden");
     EXPECT_EQ(d.Dialog.coPrellZeit, "2");
 
     d.Dialog.coPrellZeit = "x";
@@ -50,14 +53,15 @@ TEST(Dialog, FelderPruefenBeimVerlassen) {
 }
 
 // Only numbers the settings can hold pass: no race of 0 or -3 laps or more than the tables
-// hold, no course of 0 m or one whose speeds overflow. Every refusal of a number names its
-// field and range alike; what is no number at all keeps its own message.
+// hold, no course of 0 m or one whose speeds overflow. A refusal of a number names its field
+// and range alike, except the debounce time below 2 seconds and what is no number at all,
+// which keep their own messages.
 TEST(Dialog, ZahlenAusserhalbDesBereichsNennenFeldUndBereich) {
     Einstellungsbahn b;
     DialogLogik d = b.dialogOeffnen();
     const auto pruefen = [&](QString DialogAnsicht::*feld, void (DialogLogik::*pruefung)(),
-                             const QString& eingabe, const QString& danach,
-                             const QString& meldung) {
+                             const QString& eingabe, const QString& danach, const QString& meldung,
+                             const QString& titel = "Eingabefehler") {
         const std::size_t vorher = b.dialoge.meldungen.size();
         d.Dialog.*feld = eingabe;
         std::invoke(pruefung, d);
@@ -68,7 +72,7 @@ TEST(Dialog, ZahlenAusserhalbDesBereichsNennenFeldUndBereich) {
         }
         ASSERT_EQ(b.dialoge.meldungen.size(), vorher + 1) << eingabe.toStdString();
         EXPECT_EQ(b.dialoge.meldungen.back().text, meldung) << eingabe.toStdString();
-        EXPECT_EQ(b.dialoge.meldungen.back().titel, "Eingabefehler");
+        EXPECT_EQ(b.dialoge.meldungen.back().titel, titel) << eingabe.toStdString();
     };
     const QString runden = "Die Rundenzahl muss zwischen 1 und 1.000.000 liegen.";
     for (const char* zahl : {"0", "-3", "1000001", "99999999999", "1e10"})
@@ -85,9 +89,14 @@ TEST(Dialog, ZahlenAusserhalbDesBereichsNennenFeldUndBereich) {
                 "keine Zahl eingegeben setze 5,5 Meter");
 
     const QString prellzeit = "Die Prellzeit muss zwischen 2 und 3.600 Sekunden liegen.";
-    for (const char* zahl : {"0", "-1", "1,999", "3600,5"})
+    for (const char* zahl : {"3600,5", "1e300"})
         pruefen(&DialogAnsicht::coPrellZeit, &DialogLogik::coPrellZeit_Validate, zahl, "2",
                 prellzeit);
+    for (const char* zahl : {"0", "-1", "1,999"})
+        pruefen(&DialogAnsicht::coPrellZeit, &DialogLogik::coPrellZeit_Validate, zahl, "2",
+                "Die Prellzeit darf nicht kleiner als 2 Sekunden sein. Setze Prellzeit auf 2 "
+                "Sekunden",
+                "Fehler");
 
     // OK checks what is still in the fields: a length of 1e308 is never stored.
     d.Dialog.TeLaenge = "1e308";

@@ -40,6 +40,8 @@ TEST(Seitenwerte, DieVorlageHatJedesElementUndDieErsteAntwortKeineMarkeMehr) {
         << "every marker filled";
     EXPECT_FALSE(seite.contains(QStringLiteral("<img")));
     EXPECT_TRUE(seite.contains(QStringLiteral(">Jürgen &amp; Co</h2>")));
+    EXPECT_TRUE(seite.contains(QStringLiteral("title=\"Jürgen &amp; Co\"")))
+        << "the whole name where the page cuts it";
     EXPECT_TRUE(seite.contains(QStringLiteral("style=\"color:#ffff00\"")));
     EXPECT_TRUE(seite.contains(QStringLiteral("id=\"s1-beste\" data-z=\"neu\"")));
     EXPECT_TRUE(seite.contains(QStringLiteral("id=\"lampe1\" data-z=\"rot\"")));

@@ -1,9 +1,11 @@
 #include "Webserver.h"
 
+#include "Plaetze.h"
 #include "Rohverbindung.h"
 #include "Seitenwerte.h"
 
 #include <QFile>
+#include <QNetworkInterface>
 #include <QProcess>
 #include <boost/asio/ip/tcp.hpp>
 #include <boost/beast/core.hpp>
@@ -27,6 +29,15 @@ std::string status(const std::string& antwort) {
     return antwort.substr(0, antwort.find("\r\n"));
 }
 
+// The server's bookkeeping once it keeps that many pages and connections, or after 10 s.
+Webserver::Belegung belegungBis(const Webserver& web, int seiten, int verbindungen = -1) {
+    for (int i = 0;; ++i, std::this_thread::sleep_for(10ms))
+        if (const auto b = web.belegung();
+            i == 1000 ||
+            (b.seiten == seiten && (verbindungen < 0 || b.verbindungen == verbindungen)))
+            return b;
+}
+
 // The resident memory of this process, in bytes.
 long speicher() {
     long seiten = 0, resident = 0;
@@ -39,8 +50,10 @@ long speicher() {
 }
 
 struct Server {
-    explicit Server(Webserver::Fristen fristen = {}) : web(fristen) {
-        const std::optional<QString> fehler = web.starten(0, true);
+    explicit Server(Webserver::Fristen fristen = {},
+                    const QString& adresse = QStringLiteral("127.0.0.1"))
+        : web(fristen) {
+        const std::optional<QString> fehler = web.starten({adresse, 0});
         EXPECT_FALSE(fehler) << fehler.value_or(QString()).toStdString();
     }
     std::string holen(const std::string& pfad, const std::string& methode = "GET") {
@@ -61,12 +74,18 @@ struct Server {
     Webserver web;
 };
 
-// An open page, read with a time limit.
+// An open page, read with a time limit; from another of this PC's addresses if asked.
 class Testseite {
 public:
-    explicit Testseite(unsigned short port) : m_ws(m_io) {
-        beast::get_lowest_layer(m_ws).connect({asio::ip::address_v4::loopback(), port});
-        m_ws.handshake("127.0.0.1", "/live");
+    explicit Testseite(unsigned short port, const char* ziel = "127.0.0.1",
+                       const char* absender = nullptr)
+        : m_ws(m_io) {
+        const asio::ip::tcp::endpoint ort(asio::ip::make_address(ziel), port);
+        beast::get_lowest_layer(m_ws).socket().open(ort.protocol());
+        if (absender)
+            beast::get_lowest_layer(m_ws).socket().bind({asio::ip::make_address(absender), 0});
+        beast::get_lowest_layer(m_ws).connect(ort);
+        m_ws.handshake("x", "/live");
     }
     // The next message, or nothing when none came in time or the server closed.
     std::optional<std::string> naechste(std::chrono::milliseconds frist = 2s) {
@@ -164,9 +183,12 @@ TEST(Webserver, JedeAndereAnfrageBekommtEin4xxUndAendertNichts) {
         {"HEAD /live HTTP/1.1\r\n\r\n", "426"},
         {"GET / HTTP/1.1\r\nUpgrade: websocket\r\nConnection: Upgrade\r\n\r\n", "404"},
     };
-    for (const auto& [bytes, erwartet] : faelle)
-        EXPECT_EQ(status(anfrage(s.web.port(), bytes)).substr(0, 12), "HTTP/1.1 " + erwartet)
-            << bytes.substr(0, 60);
+    for (const auto& [bytes, erwartet] : faelle) {
+        const std::string antwort = anfrage(s.web.port(), bytes);
+        EXPECT_EQ(status(antwort).substr(0, 12), "HTTP/1.1 " + erwartet) << bytes.substr(0, 60);
+        EXPECT_EQ(erwartet == "426",
+                  antwort.find("\r\nUpgrade: websocket\r\n") != std::string::npos);
+    }
     EXPECT_EQ(s.holen("/"), vorher);
 }
 
@@ -230,7 +252,7 @@ TEST(Webserver, EinBelegterPortGibtEineMeldungUndDerServerHoertNurWennErLaeuft) 
     Server a;
     const quint16 port = a.web.port();
     Webserver b;
-    const std::optional<QString> fehler = b.starten(port, true);
+    const std::optional<QString> fehler = b.starten({QStringLiteral("127.0.0.1"), port});
     ASSERT_TRUE(fehler);
     EXPECT_EQ(*fehler, QStringLiteral("Die Zuschauerseite kann Port %1 nicht öffnen, er ist schon "
                                       "belegt. Rundomat läuft ohne die Seite weiter.")
@@ -283,4 +305,74 @@ TEST(Webserver, FuenfzigSeitenUndFuenfzigKommendeUndGehendeBleibenImSpeicherrahm
     const QList<QByteArray> ende = ausgabe.mid(ausgabe.lastIndexOf("ende ")).trimmed().split(' ');
     ASSERT_EQ(ende.size(), 4);
     EXPECT_GT(ende[2].toInt(), 100) << "connections that came and went";
+    const Webserver::Belegung danach = belegungBis(s.web, 0, 0);
+    EXPECT_EQ(danach.seiten + danach.verbindungen, 0) << "nothing kept of the pages that went";
+}
+
+TEST(Webserver, KeineAdresseHaeltMehrAlsHundertSeitenUndDieNeueKommtImmerHinein) {
+    Server s;
+    std::vector<std::unique_ptr<Testseite>> seiten;
+    for (int i = 0; i < Plaetze::MaxJeAdresse + 10; ++i) {
+        seiten.push_back(std::make_unique<Testseite>(s.web.port()));
+        ASSERT_TRUE(seiten.back()->naechste()) << "page " << i << " gets its standings";
+    }
+    EXPECT_EQ(belegungBis(s.web, Plaetze::MaxJeAdresse, Plaetze::MaxJeAdresse).verbindungen,
+              Plaetze::MaxJeAdresse);
+    // Those opened just before gave way, never the one that has watched longest.
+    s.web.veroeffentlichen(mitNamen(QStringLiteral("Anna")));
+    EXPECT_TRUE(seiten.front()->naechste() && seiten.back()->naechste());
+}
+
+TEST(Webserver, SeitenDieNichtLesenMachenPlatzUndGehenNachDerFrist) {
+    Server s{{10s, 30s, 2s}};
+    // All places taken by pages from two addresses that never read.
+    std::vector<std::unique_ptr<Testseite>> stumme;
+    for (const char* absender : {"127.0.0.2", "127.0.0.3"})
+        for (int i = 0; i < Plaetze::MaxJeAdresse; ++i)
+            stumme.push_back(std::make_unique<Testseite>(s.web.port(), "127.0.0.1", absender));
+    ASSERT_EQ(belegungBis(s.web, Plaetze::MaxVerbindungen).seiten, Plaetze::MaxVerbindungen);
+
+    // More than the system holds for them: their send queues stop draining.
+    s.web.veroeffentlichen(mitNamen(QString(600'000, QLatin1Char('A'))));
+    const auto veroeffentlicht = std::chrono::steady_clock::now();
+    std::this_thread::sleep_for(200ms);
+    Testseite zuschauer(s.web.port());
+    ASSERT_GT(zuschauer.naechste(5s).value_or("").size(), 600'000U) << "one of them gave way";
+    EXPECT_GT(s.web.belegung().seiten, 100) << "none goes before its time is up";
+    EXPECT_EQ(belegungBis(s.web, 1).seiten, 1);
+    EXPECT_GE(std::chrono::steady_clock::now() - veroeffentlicht, 2s);
+    s.web.veroeffentlichen(mitNamen(QStringLiteral("Berta")));
+    EXPECT_NE(zuschauer.naechste().value_or("").find("Berta"), std::string::npos);
+}
+
+TEST(Webserver, HoertAufAllenAdressenDesPcsOderGenauAufDerGegebenen) {
+    const auto erreichbar = [](quint16 port, const QHostAddress& ziel) {
+        try {
+            return Testseite(port, ziel.toString().toLatin1().constData()).naechste().has_value();
+        } catch (const boost::system::system_error&) {
+            return false;
+        }
+    };
+    // IPv4 and IPv6, the loopback and this PC's addresses in its networks.
+    QList<QHostAddress> alle = QNetworkInterface::allAddresses();
+    alle.removeIf([](const QHostAddress& a) { return a.isLinkLocal(); });
+    Server ueberall({}, QString());
+    for (const QHostAddress& adresse : alle)
+        EXPECT_TRUE(erreichbar(ueberall.web.port(), adresse)) << adresse.toString().toStdString();
+    Webserver zweiter; // the same port on one of them is taken
+    EXPECT_TRUE(zweiter.starten({QStringLiteral("::1"), ueberall.web.port()})
+                    .value_or(QString())
+                    .contains(QStringLiteral("er ist schon belegt")));
+
+    Server lokal({}, QStringLiteral("127.0.0.1"));
+    for (const QHostAddress& adresse : alle)
+        EXPECT_EQ(erreichbar(lokal.web.port(), adresse), adresse == QHostAddress::LocalHost)
+            << adresse.toString().toStdString();
+    EXPECT_EQ(
+        zweiter.starten({QStringLiteral("198.51.100.7"), 8080}),
+        QStringLiteral("Die Zuschauerseite kann nicht auf 198.51.100.7 hören: Diese Adresse "
+                       "gehört keinem Netz dieses PCs. Rundomat läuft ohne die Seite weiter."));
+    EXPECT_EQ(absenderVon(boost::asio::ip::make_address("2001:db8:1:2::5")),
+              absenderVon(boost::asio::ip::make_address("2001:db8:1:2:a:b:c:d")))
+        << "an IPv6 client counts by its /64 network";
 }

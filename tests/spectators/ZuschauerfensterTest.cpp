@@ -18,6 +18,19 @@ public:
     QStringList tasten;
 };
 
+// How many of the widget's pixels show about this colour.
+int pixelInFarbe(QWidget* w, const QColor& f) {
+    const QImage bild = w->grab().toImage();
+    int anzahl = 0;
+    for (int i = 0; i < bild.width() * bild.height(); ++i) {
+        const QColor p = bild.pixelColor(i % bild.width(), i / bild.width());
+        anzahl += std::abs(p.red() - f.red()) + std::abs(p.green() - f.green()) +
+                      std::abs(p.blue() - f.blue()) <
+                  40;
+    }
+    return anzahl;
+}
+
 Zuschaueransicht vollerStand() {
     Zuschaueransicht a;
     a.titel = QStringLiteral("Spurwechsel, 2. Lauf – 120 Runden");
@@ -33,9 +46,12 @@ Zuschaueransicht vollerStand() {
         s.besteNeu = spur == 1;
         s.vermerk = QStringLiteral("%1. Platz").arg(spur);
         s.lauf = QStringLiteral("Gesamt 2345,678 s");
+        s.position = QStringLiteral("P%1").arg(spur);
     }
+    a.spuren[1].abstand = QStringLiteral("führt");
     a.spuren[2].abstand = QStringLiteral("+12 Runden");
     a.countdown = QStringLiteral("5");
+    a.rennuhr = QStringLiteral("83:12,4");
     a.crash = true;
     a.ergebnis = QStringLiteral("Gesamtsieger: Maximilian");
     return a;
@@ -67,8 +83,9 @@ TEST(Zuschauerfenster, ZeigtDenStandGanzVon640x360Bis4K) {
                 << l->text().toStdString() << " at " << groesse.width();
             EXPECT_TRUE(fenster.rect().contains(QRect(l->mapTo(&fenster, QPoint()), l->size())));
         }
-        for (const char* text : {"Maximilian", "120 / 120", "12,345 s", "+12 Runden", "CRASH", "5",
-                                 "Gesamtsieger: Maximilian", "Live: http://192.168.178.20:8080/"})
+        for (const char* text :
+             {"Maximilian", "120 / 120", "12,345 s", "+12 Runden", "führt", "P1", "P2", "CRASH",
+              "5", "83:12,4", "Gesamtsieger: Maximilian", "Live: http://192.168.178.20:8080/"})
             EXPECT_TRUE(texte.contains(QString::fromUtf8(text))) << text;
         fenster.grab().save(QStringLiteral("zuschauerfenster-%1x%2.png")
                                 .arg(groesse.width())
@@ -93,4 +110,52 @@ TEST(Zuschauerfenster, NimmtKeineTastaturUndGibtJedeTasteDemHauptfenster) {
     QTest::mouseDClick(&fenster, Qt::LeftButton, {}, QPoint(20, 20));
     EXPECT_EQ(vollbild.count(), 2);
     EXPECT_EQ(haupt.tasten.size(), 4) << "F11 stays with the window";
+}
+
+TEST(Zuschauerfenster, NamenBehaltenDieFahrerfarbeVomErstenBildUeberJedeGroesse) {
+    Hauptfenster haupt;
+    Zuschauerfenster fenster(&haupt);
+    fenster.darstellen(vollerStand()); // as the program does: before the window shows
+    fenster.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenster));
+    QWidget* name1 = fenster.findChild<QWidget*>(QStringLiteral("s1-name"));
+    QWidget* name2 = fenster.findChild<QWidget*>(QStringLiteral("s2-name"));
+    ASSERT_TRUE(name1 && name2);
+    const QColor gelb(255, 255, 0), pink(255, 0, 255);
+    for (const QSize groesse : {QSize(960, 540), QSize(1920, 1080), QSize(700, 400)}) {
+        fenster.resize(groesse);
+        QApplication::processEvents();
+        EXPECT_GT(pixelInFarbe(name1, gelb), 50) << groesse.width();
+        EXPECT_GT(pixelInFarbe(name2, pink), 50) << groesse.width();
+        EXPECT_EQ(pixelInFarbe(name1, pink), 0) << groesse.width();
+    }
+}
+
+TEST(Zuschauerfenster, LangeNamenUndSiegerWerdenEingepasstUndVorneNieAbgeschnitten) {
+    Hauptfenster haupt;
+    Zuschauerfenster fenster(&haupt);
+    fenster.resize(640, 360);
+    fenster.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenster));
+    Zuschaueransicht a = vollerStand();
+    const QString lang = QStringLiteral("Maximilian-Alexander von Hohenberg-Südwestfalen");
+    a.spuren[1].name = lang;
+    a.ergebnis = QStringLiteral("Gesamtsieger: ") + lang + QLatin1Char(' ') + lang;
+    fenster.darstellen(a);
+    QApplication::processEvents();
+    for (const char* name : {"s1-name", "ergebnis"}) {
+        const QLabel* l = fenster.findChild<QLabel*>(QString::fromUtf8(name));
+        ASSERT_NE(l, nullptr);
+        EXPECT_LE(l->fontMetrics().horizontalAdvance(l->text()), l->contentsRect().width()) << name;
+        EXPECT_TRUE(l->text().startsWith(QStringLiteral("Maxim")) ||
+                    l->text().startsWith(QStringLiteral("Gesamtsieger: Maxim")))
+            << l->text().toStdString();
+        EXPECT_TRUE(l->text().endsWith(QChar(0x2026))) << l->text().toStdString();
+    }
+
+    const QLabel* ergebnis = fenster.findChild<QLabel*>(QStringLiteral("ergebnis"));
+    const qsizetype klein = ergebnis->text().size();
+    fenster.resize(1280, 360); // as tall, twice as wide: the same type, more room
+    QApplication::processEvents();
+    EXPECT_GT(ergebnis->text().size(), klein) << "fitted again to the new width";
 }

@@ -17,7 +17,8 @@ struct Zuschauerbahn : Rennbahn {
     const Zuschaueransicht& a() const { return stand.ansicht(); }
     const Zuschauerspur& spur(int s) const { return stand.ansicht().spuren[s]; }
 
-    Zuschauerstand stand{rennen};
+    FakeZeitgeber takt;
+    Zuschauerstand stand{rennen, uhr, takt};
     std::vector<Zuschaueransicht> gehoert;
 };
 } // namespace
@@ -48,8 +49,10 @@ TEST(Zuschauerstand, FolgtEinemRennenVomCountdownBisZumSieger) {
     b.signal(2, 3.5);
     EXPECT_EQ(b.spur(1).gefahren, "1 / 3");
     EXPECT_EQ(b.spur(1).zuFahren, "2");
-    EXPECT_EQ(b.spur(1).abstand, "");
+    EXPECT_EQ(b.spur(1).abstand, "führt");
+    EXPECT_EQ(b.spur(1).position, "P1");
     EXPECT_EQ(b.spur(2).abstand, "+0,500 s");
+    EXPECT_EQ(b.spur(2).position, "P2");
     EXPECT_TRUE(b.spur(2).besteNeu) << "every first lap is a best lap";
 
     b.signal(1, 5.8);
@@ -66,6 +69,8 @@ TEST(Zuschauerstand, FolgtEinemRennenVomCountdownBisZumSieger) {
     b.rennen.crashUmschalten();
     EXPECT_FALSE(b.a().crash);
 
+    Lampe waehrendHof = Lampe::Aus;
+    b.rekorde.beimHofPruefen = [&] { waehrendHof = b.a().ampel[1]; };
     b.signal(1, 8.5);
     EXPECT_EQ(b.spur(1).vermerk, "1. Platz");
     EXPECT_EQ(b.spur(1).zuFahren, "0");
@@ -75,14 +80,21 @@ TEST(Zuschauerstand, FolgtEinemRennenVomCountdownBisZumSieger) {
     EXPECT_EQ(b.spur(2).abstand, "+1,500 s");
     EXPECT_EQ(b.a().ergebnis, "Sieger: Anna");
     EXPECT_EQ(b.a().ampel[1], Lampe::Gelb);
+    EXPECT_EQ(waehrendHof, Lampe::Gelb) << "over while the Hall of Fame still asks";
 
     ASSERT_FALSE(b.gehoert.empty());
     EXPECT_EQ(b.gehoert.back(), b.a()) << "the receiver heard the last change";
     for (std::size_t i = 1; i < b.gehoert.size(); ++i)
         EXPECT_NE(b.gehoert[i], b.gehoert[i - 1]) << "only changes are told";
+
+    // The settings dialog, after the race.
+    b.einstellen([&](Renneinstellungen& e) { e.rennmodus = false; });
+    EXPECT_EQ(b.a().titel, "Training – 3 Runden") << "the next race's mode";
+    EXPECT_EQ(b.a().ergebnis, "");
+    EXPECT_EQ(b.spur(1).gefahren, "0 / 3");
 }
 
-TEST(Zuschauerstand, SpurwechselZeigtDieNamenDesLaufsUndEntscheidetWieDasErgebnisfenster) {
+TEST(Zuschauerstand, SpurwechselIstEinRennenMitGesamtabstandGesamtplatzUndFahrerfarben) {
     Zuschauerbahn b;
     b.runden(2);
     b.einstellen([&](Renneinstellungen& e) { e.spurwechsel = true; });
@@ -97,16 +109,61 @@ TEST(Zuschauerstand, SpurwechselZeigtDieNamenDesLaufsUndEntscheidetWieDasErgebni
     b.starten();
     EXPECT_EQ(b.a().titel, "Spurwechsel, 2. Lauf – 2 Runden");
     EXPECT_EQ(b.spur(1).name, "Bernd");
+    EXPECT_EQ(b.spur(1).farbe, 0x00FFFFu) << "Bernd keeps the colour of his first lane";
     EXPECT_EQ(b.spur(1).lauf, "1. Lauf 7,100 s");
     EXPECT_EQ(b.spur(2).lauf, "1. Lauf 6,100 s");
-    EXPECT_EQ(b.a().ergebnis, "");
-    b.fahren(1, 0.1, {2.7, 2.8}); // Bernd: 5.6, in all 12.7
-    b.fahren(2, 0.1, {3.5, 3.5}); // Anna: 7.1, in all 13.2
-    EXPECT_EQ(b.spur(1).lauf, "Gesamt 12,700 s");
-    EXPECT_EQ(b.spur(2).lauf, "Gesamt 13,200 s");
-    EXPECT_EQ(b.a().ergebnis, "Gesamtsieger: Bernd");
+    EXPECT_EQ(b.spur(1).abstand, "+1,000 s") << "the first heat's lead carries over";
+    EXPECT_EQ(b.spur(2).position, "P1");
+
+    // Bernd is faster in this heat and home first, Anna wins on the sum of both.
+    b.signal(1, 0.1);
+    b.signal(2, 0.1);
+    b.signal(1, 3.0);
+    EXPECT_EQ(b.spur(1).abstand, "+1,000 s") << "compared at a lap both have driven";
+    b.signal(2, 3.1); // Bernd 7.1 + 3.0, Anna 6.1 + 3.1
+    EXPECT_EQ(b.spur(1).abstand, "+0,900 s");
+    b.signal(1, 5.9); // Bernd home: 13.0 in all
+    EXPECT_EQ(b.spur(1).vermerk, "Im Ziel") << "first home in this heat decides nothing";
+    b.signal(2, 6.1); // Anna home: 12.2 in all
+    EXPECT_EQ(b.spur(2).vermerk, "1. Platz");
+    EXPECT_EQ(b.spur(1).vermerk, "2. Platz");
+    EXPECT_EQ(b.spur(1).abstand, "+0,800 s");
+    EXPECT_EQ(b.a().ergebnis, "Gesamtsieger: Anna");
     ASSERT_EQ(b.dialoge.ergebnisfenster.size(), 1u);
-    EXPECT_EQ(b.dialoge.ergebnisfenster[0].LaUeberschrift, "Bernd hat gewonnen!");
+    EXPECT_EQ(b.dialoge.ergebnisfenster[0].LaUeberschrift, "Anna hat gewonnen!");
+}
+
+TEST(Zuschauerstand, DieRennuhrLaeuftAbGruenStehtImCrashUndZeigtAmEndeDieZeitDesLetzten) {
+    Zuschauerbahn b;
+    b.runden(1);
+    b.bei(-5);
+    b.rennen.startGedrueckt();
+    b.countdown(20);
+    EXPECT_FALSE(b.takt.enabled()) << "no clock in the countdown";
+    b.countdown(30);
+    EXPECT_EQ(b.a().rennuhr, "0:00,0");
+    EXPECT_TRUE(b.takt.enabled());
+    b.bei(7.36);
+    b.stand.taktSchlag();
+    EXPECT_EQ(b.a().rennuhr, "0:07,3");
+
+    b.rennen.crashUmschalten();
+    EXPECT_FALSE(b.takt.enabled()) << "the clock stands in a crash pause";
+    b.bei(20);
+    b.rennen.crashUmschalten(); // 12.64 s of pause
+    EXPECT_TRUE(b.takt.enabled());
+    b.signal(1, 21.0);
+    b.signal(2, 21.1); // first crossings, no laps
+    b.bei(72.64 + 12.64);
+    b.stand.taktSchlag();
+    EXPECT_EQ(b.a().rennuhr, "1:12,6");
+
+    b.signal(1, 90.0);
+    b.signal(2, 95.55); // race time 95.55 - 12.64 = 82.91
+    EXPECT_EQ(b.a().rennuhr, "1:22,9") << "the last car's race time";
+    EXPECT_FALSE(b.takt.enabled());
+    b.bei(200);
+    EXPECT_EQ(b.a().rennuhr, "1:22,9");
 }
 
 TEST(Zuschauerstand, TrainingFehlstartStoppUndNeueNamenZwischenDenRennen) {
@@ -116,11 +173,11 @@ TEST(Zuschauerstand, TrainingFehlstartStoppUndNeueNamenZwischenDenRennen) {
     b.starten();
     b.fahren(1, 0.1, {3.0, 2.5});
     b.fahren(2, 0.1, {2.9});
-    EXPECT_EQ(b.spur(1).abstand, "") << "training: the best laps";
+    EXPECT_EQ(b.spur(1).abstand, "führt") << "training: the best laps";
     EXPECT_EQ(b.spur(2).abstand, "+0,500 s");
     b.signal(2, 4.9);
     EXPECT_EQ(b.spur(1).abstand, "+0,600 s");
-    EXPECT_EQ(b.spur(2).abstand, "");
+    EXPECT_EQ(b.spur(2).abstand, "führt");
     EXPECT_EQ(b.spur(1).vermerk, "Im Ziel");
     EXPECT_EQ(b.a().ergebnis, "Sieger: Bernd");
     EXPECT_EQ(b.a().titel, "Training – 2 Runden");
@@ -140,8 +197,8 @@ TEST(Zuschauerstand, TrainingFehlstartStoppUndNeueNamenZwischenDenRennen) {
     b.fahren(1, 0.1, {3.0});
     b.rennen.startGedrueckt(); // Stop
     EXPECT_EQ(b.spur(1).gefahren, "0 / 2") << "Stop clears, as on the main window";
-    b.rennen.fahrerBenennen(1, QStringLiteral("Carla"));
+    b.rennen.fahrerBenennen(1, QStringLiteral("Carla\nvon\u0007 Berg\u202E\u0000"));
     b.runden(5);
-    EXPECT_EQ(b.spur(1).name, "Carla");
+    EXPECT_EQ(b.spur(1).name, "Carla von Berg") << "control characters taken out";
     EXPECT_EQ(b.spur(1).gefahren, "0 / 5");
 }

@@ -21,7 +21,8 @@ namespace {
 struct Fensterbahn : Einstellungsbahn {
     Fahrernamen fahrer{rennen, speicher, dialoge};
     OhneZuschauer zuschauer;
-    Tastatur tastatur{rennen, start, dialoge, fahrer, zuschauer};
+    OhneZoom zoom;
+    Tastatur tastatur{rennen, start, dialoge, fahrer, zuschauer, zoom};
     std::unique_ptr<Hauptfenster> fenster;
 
     // As in the program: the window exists before the start-up sizes the lap tables.

@@ -59,7 +59,8 @@ TEST(Klartext, NamenMitMarkupErscheinenWieGetippt) {
     QtDialoge dialoge;
     Fahrernamen fahrer{b.rennen, b.speicher, dialoge};
     OhneZuschauer zuschauer;
-    Tastatur tastatur{b.rennen, b.start, b.dialoge, fahrer, zuschauer};
+    OhneZoom zoom;
+    Tastatur tastatur{b.rennen, b.start, b.dialoge, fahrer, zuschauer, zoom};
     Hauptfenster fenster(b.rennen, b.start, tastatur, fahrer);
     dialoge.elternSetzen(&fenster);
     b.starteProgramm();

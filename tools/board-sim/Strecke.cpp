@@ -14,6 +14,8 @@ Strecke::Strecke(double rundenzeit, unsigned seed) : m_rundenzeit(rundenzeit), m
 void Strecke::ampel(int zustand, std::int64_t ms) {
     if ((zustand == Gruen || zustand == FliegenderStart) && !m_faehrt) {
         m_faehrt = true;
+        if (!m_gruen)
+            m_gruen = ms;
         // From the grid, lane 2 a little behind.
         m_naechste[0] = ms + 600;
         m_naechste[1] = ms + 900;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <random>
 #include <vector>
 
@@ -21,6 +22,8 @@ public:
     void ampel(int zustand, std::int64_t ms);
     // The crossings up to this simulated millisecond, in order, each once.
     std::vector<Durchfahrt> bis(std::int64_t ms);
+    // When the cars first left the grid.
+    std::optional<std::int64_t> gruen() const { return m_gruen; }
 
 private:
     std::int64_t runde(int spur);
@@ -28,5 +31,6 @@ private:
     double m_rundenzeit;
     std::mt19937 m_zufall;
     bool m_faehrt = false;
+    std::optional<std::int64_t> m_gruen;
     std::int64_t m_naechste[2] = {0, 0};
 };

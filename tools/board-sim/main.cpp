@@ -1,8 +1,10 @@
 // rundomat-board-sim: the sensor board's real firmware in a simulated ATmega328P, paced to
 // real time and bridged to a pseudo-terminal (or a serial device), with two cars that drive
 // when the program's light says so. Prints the line's path first, then every crossing in
-// simulated time, which is also the board's clock.
+// simulated time, which is the board's clock until the board restarts. On request the
+// board restarts, sends false times or gets a damaged command.
 #include "Leitung.h"
+#include "Pannen.h"
 #include "Platinenprotokoll.h"
 #include "Simplatine.h"
 #include "Strecke.h"
@@ -12,6 +14,7 @@
 #include <chrono>
 #include <cstdio>
 #include <thread>
+#include <utility>
 
 namespace {
 
@@ -33,9 +36,9 @@ std::uint64_t zyklus(std::int64_t ms) {
 }
 
 // A car over the line: the beam breaks, the contact bounces twice, the car has passed
-// 25 ms later.
-void durchfahren(Simplatine& platine, const Durchfahrt& d) {
-    const std::uint64_t t = zyklus(d.ms);
+// 25 ms later. `beginn` is the simulated cycle at which this board was switched on.
+void durchfahren(Simplatine& platine, const Durchfahrt& d, std::uint64_t beginn) {
+    const std::uint64_t t = zyklus(d.ms) - beginn;
     platine.spurSetzen(d.spur, false, t);
     platine.spurSetzen(d.spur, true, t + Simplatine::Takt * 20 / 1'000'000);
     platine.spurSetzen(d.spur, false, t + Simplatine::Takt * 45 / 1'000'000);
@@ -83,6 +86,19 @@ int main(int argc, char* argv[]) {
          QStringLiteral("SEKUNDEN"), QStringLiteral("4")},
         {QStringLiteral("seed"), QStringLiteral("Startwert des Zufalls (Vorgabe 1)."),
          QStringLiteral("ZAHL"), QStringLiteral("1")},
+        {QStringLiteral("restart"),
+         QStringLiteral("Die Platine startet so viele Sekunden nach Grün neu; ihr Hallo geht "
+                        "verloren."),
+         QStringLiteral("SEKUNDEN")},
+        {QStringLiteral("bogus-stamp"),
+         QStringLiteral("So viele Sekunden nach Grün gehen eine Flanke von Spur 1 und eine "
+                        "Zeitmeldung mit gültiger Prüfsumme hinaus, eine Stunde der Platinenuhr "
+                        "voraus."),
+         QStringLiteral("SEKUNDEN")},
+        {QStringLiteral("corrupt-light"),
+         QStringLiteral("Der erste Ampelbefehl mit diesem Zustand kommt mit falscher Prüfsumme "
+                        "an der Platine an."),
+         QStringLiteral("ZUSTAND")},
     });
     befehl.process(app);
 
@@ -97,6 +113,26 @@ int main(int argc, char* argv[]) {
         zeile(stderr, QStringLiteral("--seed: eine ganze Zahl ab 0"));
         return 2;
     }
+    Pannenplan plan;
+    for (const auto& [name, ziel] :
+         {std::pair{QStringLiteral("restart"), &plan.neustart},
+          std::pair{QStringLiteral("bogus-stamp"), &plan.falscheZeiten}}) {
+        if (!befehl.isSet(name))
+            continue;
+        const double sekunden = befehl.value(name).toDouble(&ok);
+        if (!ok || !(sekunden >= 0 && sekunden <= 86400)) {
+            zeile(stderr, QStringLiteral("--%1: Sekunden nach Grün, ab 0").arg(name));
+            return 2;
+        }
+        *ziel = std::llround(sekunden * 1000);
+    }
+    if (befehl.isSet(QStringLiteral("corrupt-light"))) {
+        plan.kaputteAmpel = befehl.value(QStringLiteral("corrupt-light")).toInt(&ok);
+        if (!ok || *plan.kaputteAmpel < 0 || *plan.kaputteAmpel > AMPEL_MAX_ZUSTAND) {
+            zeile(stderr, QStringLiteral("--corrupt-light: ein Ampelzustand von 0 bis 8"));
+            return 2;
+        }
+    }
     const QString geraet = befehl.value(QStringLiteral("device"));
     std::optional<Leitung> leitung = geraet.isEmpty()
                                          ? Leitung::pseudoterminal(B115200)
@@ -106,9 +142,10 @@ int main(int argc, char* argv[]) {
                           .arg(geraet.isEmpty() ? QStringLiteral("(Pseudoterminal)") : geraet));
         return 1;
     }
+    const std::string firmware = befehl.value(QStringLiteral("firmware")).toStdString();
     std::optional<Simplatine> platine;
     try {
-        platine.emplace(befehl.value(QStringLiteral("firmware")).toStdString());
+        platine.emplace(firmware);
     } catch (const std::exception& fehler) {
         zeile(stderr, QString::fromLocal8Bit(fehler.what()));
         return 1;
@@ -117,31 +154,72 @@ int main(int argc, char* argv[]) {
 
     Strecke strecke(rundenzeit, seed);
     Ampelleser ampel;
+    Pannen pannen(plan);
+    // The simulated cycle at which the present board was switched on.
+    std::uint64_t beginn = 0;
+    // How far the simulation was behind real time when the last time report went out, in
+    // ms, and that before the restart.
+    std::int64_t rueckstand = 0;
+    std::optional<std::int64_t> rueckstandVorDemNeustart;
+    const auto sekunden = [](std::uint64_t zyklus) {
+        return QString::number(static_cast<double>(ms(zyklus)) / 1000, 'f', 3);
+    };
     const auto start = std::chrono::steady_clock::now();
     for (;;) {
         // Never ahead of real time; behind it on a busy machine, as fast as it can.
         const auto echt = std::chrono::duration_cast<std::chrono::microseconds>(
             std::chrono::steady_clock::now() - start);
+        const std::uint64_t jetzt = beginn + platine->zyklus();
         const std::uint64_t ziel =
             std::min(static_cast<std::uint64_t>(echt.count()) * (Simplatine::Takt / 1'000'000),
-                     platine->zyklus() + Scheibe);
-        if (ziel <= platine->zyklus()) {
+                     jetzt + Scheibe);
+        if (ziel <= jetzt) {
             std::this_thread::sleep_for(std::chrono::microseconds(500));
             continue;
         }
+        if (pannen.neustartFaellig(strecke.gruen(), ms(jetzt))) {
+            // Like a dip in the supply: a new board, its clock from zero.
+            beginn = jetzt;
+            platine.emplace(firmware);
+            rueckstandVorDemNeustart = rueckstand;
+            zeile(stdout, QStringLiteral("Neustart der Platine bei %1 s").arg(sekunden(jetzt)));
+        }
         for (const Durchfahrt& d : strecke.bis(ms(ziel))) {
-            durchfahren(*platine, d);
+            durchfahren(*platine, d, beginn);
             zeile(stdout, QStringLiteral("Spur %1: Durchfahrt bei %2 s")
                               .arg(d.spur)
                               .arg(static_cast<double>(d.ms) / 1000, 0, 'f', 3));
         }
-        platine->laufenBis(ziel);
+        platine->laufenBis(ziel - beginn);
         std::vector<std::uint8_t> gesendet;
         for (const Simplatine::Byte& byte : platine->empfangen())
             gesendet.push_back(byte.wert);
-        leitung->senden(gesendet);
-        const std::vector<std::uint8_t> befehle = leitung->empfangen();
-        ampel.lesen(befehle, strecke, ms(platine->zyklus()));
+        const std::uint64_t platinenzeit =
+            (platine->zyklus() - platine->uhrStart()) / Simplatine::ZyklenProTick;
+        const int zeitmeldungen = pannen.zeitmeldungen();
+        std::vector<std::uint8_t> weiter = pannen.zumProgramm(gesendet);
+        const std::uint64_t nun = beginn + platine->zyklus();
+        if (pannen.zeitmeldungen() != zeitmeldungen) {
+            rueckstand = echt.count() / 1000 - ms(nun);
+            // The program's clock bridges the restart with the PC's count until this report.
+            if (rueckstandVorDemNeustart)
+                zeile(stdout, QStringLiteral("Erste Zeitmeldung nach dem Neustart: Rückstand auf "
+                                             "die Echtzeit %1 ms, vorher %2 ms")
+                                  .arg(rueckstand)
+                                  .arg(*std::exchange(rueckstandVorDemNeustart, std::nullopt)));
+        }
+        const std::vector<std::uint8_t> falsch =
+            pannen.falscheZeiten(strecke.gruen(), ms(nun), platinenzeit);
+        if (!falsch.empty()) {
+            weiter.insert(weiter.end(), falsch.begin(), falsch.end());
+            zeile(stdout,
+                  QStringLiteral("Zeiten eine Stunde voraus gesendet bei %1 s").arg(sekunden(nun)));
+        }
+        leitung->senden(weiter);
+        std::vector<std::uint8_t> befehle = leitung->empfangen();
+        if (pannen.zurPlatine(befehle))
+            zeile(stdout, QStringLiteral("Ampelbefehl beschädigt bei %1 s").arg(sekunden(nun)));
+        ampel.lesen(befehle, strecke, ms(nun));
         platine->senden(befehle);
     }
 }

@@ -18,7 +18,8 @@ Emulatorlauf::Emulatorlauf(L::Speicher& speicher, Laufvorgaben vorgaben)
     : m_s(speicher), m_v(std::move(vorgaben)) {
     schreiben("# rundomat-sensor-emulator: Zeiten in ns der monotonen Uhr (CLOCK_MONOTONIC)\n"
               "# flanke ZEIT CD|DSR PEGEL; durchfahrt ZEIT SPUR NUMMER; nullpunkt ZEIT; "
-              "rts ZEIT PEGEL; wecken FLANKE RUECKKEHR; getrennt ZEIT; verspaetet ZEIT NS\n");
+              "rts ZEIT PEGEL; wecken FLANKE RUECKKEHR; getrennt ZEIT; verspaetet ZEIT NS; "
+              "halt ZEIT NS\n");
     if (m_v.plan)
         m_naechster = m_v.plan->naechster();
     if (!m_v.abGruen)
@@ -51,6 +52,12 @@ std::int64_t Emulatorlauf::runde() {
 }
 
 void Emulatorlauf::anwenden(const Auftrag& a) {
+    if (a.halt > 0) {
+        m_s.warteverzug.store(a.halt);
+        schreiben("halt %lld %lld\n", static_cast<long long>(L::jetzt()),
+                  static_cast<long long>(a.halt));
+        return;
+    }
     const std::int64_t zeit = L::aendern(m_s, a.dsr, a.pegel);
     // On a busy machine the emulator wakes late, and edges meant to be apart come together:
     // the record says so, so that nobody blames the program for it.

@@ -57,6 +57,13 @@ public:
             durchfahrt(felder[1] == "1" ? 1 : 2, zeit);
             return {};
         }
+        if (felder[1] == "halt") {
+            const std::optional<double> dauer = zahl(felder[2]);
+            if (!dauer || *dauer <= 0 || *dauer > 60)
+                return "\"" + felder[2] + "\" ist keine Haltezeit von über 0 bis 60 Sekunden";
+            auftraege.push_back({.zeit = zeit, .halt = nanosekunden(*dauer)});
+            return {};
+        }
         if (felder[1] != "CD" && felder[1] != "DSR")
             return "Leitung \"" + felder[1] + "\" gibt es nicht, nur CD und DSR";
         if (felder[2] != "0" && felder[2] != "1")
@@ -191,7 +198,8 @@ std::variant<std::unique_ptr<Fahrplan>, std::string> skriptLesen(const std::stri
             continue;
         std::string fehler = f.size() == 2 || f.size() == 3
                                  ? bau.schritt(f)
-                                 : "erwartet \"Zeit Spur\" oder \"Zeit Leitung Pegel\"";
+                                 : "erwartet \"Zeit Spur\", \"Zeit Leitung Pegel\" oder "
+                                   "\"Zeit halt Sekunden\"";
         if (!fehler.empty())
             return "Skript " + datei + ", Zeile " + std::to_string(nummer) + " (\"" + zeile +
                    "\"): " + fehler + ".";

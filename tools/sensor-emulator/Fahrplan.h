@@ -19,6 +19,9 @@ struct Auftrag {
     // which starts lap 1) of lane `spur`. Lane 0 for edges that count for no passage.
     int spur = 0;
     int durchfahrt = 0;
+    // Not an edge when above 0: the program's next wait for a line change begins this many
+    // ns late (Leitungsspeicher::Speicher::warteverzug).
+    std::int64_t halt = 0;
 
     bool operator==(const Auftrag&) const = default;
 };
@@ -31,8 +34,9 @@ public:
 };
 
 // A script: one step a line, "time lane" (a car passes: CD changes, or DSR drops, rising
-// 10 ms before if it is low) or "time line level" (CD or DSR, 0 or 1); times in seconds,
-// not decreasing; "#" starts a comment. The error names the file and line.
+// 10 ms before if it is low), "time line level" (CD or DSR, 0 or 1) or "time halt seconds"
+// (the program's next wait begins that late); times in seconds, not decreasing; "#"
+// starts a comment. The error names the file and line.
 std::variant<std::unique_ptr<Fahrplan>, std::string> skriptLesen(const std::string& datei);
 
 struct Rennparameter {

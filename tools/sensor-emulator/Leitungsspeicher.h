@@ -14,7 +14,7 @@ namespace Leitungsspeicher {
 
 // Changes whenever the layout does, so a library and an emulator of different builds
 // never read each other's memory.
-inline constexpr std::uint32_t Kennung = 0x524d4c32; // "RML2"
+inline constexpr std::uint32_t Kennung = 0x524d4c33; // "RML3"
 
 // A moment the program reported, written by the library, read by the emulator.
 struct Vermerk {
@@ -43,7 +43,10 @@ struct Speicher {
     std::atomic<std::uint32_t> getrennt;       // the port fails like an unplugged adapter
     std::atomic<std::int32_t> programm;        // pid of the program that uses the port
     std::atomic<std::uint32_t> serielleFlags;  // what TIOCSSERIAL set
-    Ring<4096> rts;                            // a: monotonic ns, b: the new RTS level
+    // The program's next wait begins this many ns late, as if the machine kept its thread
+    // from running between its last reading and the wait; taken by that wait.
+    std::atomic<std::int64_t> warteverzug;
+    Ring<4096> rts;     // a: monotonic ns, b: the new RTS level
     Ring<65536> wecken; // a: the line change, b: the wait's return, monotonic ns
 };
 

@@ -12,6 +12,7 @@
 #include <linux/futex.h>
 #include <linux/serial.h>
 #include <mutex>
+#include <sched.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
@@ -97,10 +98,20 @@ Zaehler zaehler(const L::Speicher& s) {
             s.zaehlerDsr.load(std::memory_order_acquire)};
 }
 
+// A thread the machine keeps from running is runnable, not asleep: it spins, yielding the
+// processor. A signal sent meanwhile is handled before the call it was about to make.
+void aufgehalten(std::int64_t nanosekunden) {
+    const std::int64_t ende = L::jetzt() + nanosekunden;
+    while (L::jetzt() < ende)
+        sched_yield();
+}
+
 // Like the kernel: returns once a watched line changed after the call began, fails with
 // EIO when the port goes, and with EINTR when a signal whose handler lacks SA_RESTART
 // arrives (the futex wait is restarted by the kernel exactly when the ioctl would be).
 int warten(L::Speicher& s, unsigned long maske) {
+    if (const std::int64_t verzug = s.warteverzug.exchange(0); verzug > 0)
+        aufgehalten(verzug);
     const Zaehler anfang = zaehler(s);
     for (;;) {
         const std::uint32_t stand = s.stand.load(std::memory_order_acquire);

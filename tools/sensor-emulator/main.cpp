@@ -149,7 +149,10 @@ int main(int argc, char* argv[]) {
         return o;
     };
     befehl.addOptions({
-        option("script", "Skript: Zeilen \"Zeit Spur\" oder \"Zeit Leitung Pegel\".", "DATEI"),
+        option("script",
+               "Skript: Zeilen \"Zeit Spur\", \"Zeit Leitung Pegel\" oder \"Zeit halt "
+               "Sekunden\" (das nächste Warten des Programms beginnt so viel später).",
+               "DATEI"),
         option("lap", "Simuliertes Rennen mit dieser mittleren Rundenzeit (startet bei Grün).",
                "SEKUNDEN"),
         option("spread", "Rundenzeiten gleichmäßig in Mittel ± Streuung.", "SEKUNDEN", "0"),

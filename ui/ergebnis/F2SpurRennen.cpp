@@ -5,6 +5,7 @@
 #include "Standardschrift.h"
 #include "Texteinpassung.h"
 #include "Twips.h"
+#include "Zoomen.h"
 
 #include <QIcon>
 #include <QLabel>
@@ -33,99 +34,107 @@ struct Lage {
     int links, oben, breite, hoehe;
 };
 
-void einrichten(QWidget* widget, const QString& name, const Lage& lage) {
+void einrichten(QWidget* widget, const QString& name, const Lage& lage, const Massstab& m) {
     widget->setObjectName(name);
-    platzieren(widget, lage.links, lage.oben, lage.breite, lage.hoehe);
+    platzieren(widget, lage.links, lage.oben, lage.breite, lage.hoehe, m);
 }
 
-QLabel* beschriftung(QWidget* eltern, const QString& name, const QString& text, const Stil& stil,
-                     const Lage& lage, Farbe farbe = Farben::Hellgrau) {
+QLabel* beschriftung(QWidget* eltern, const Massstab& m, const QString& name, const QString& text,
+                     const Stil& stil, const Lage& lage, Farbe farbe = Farben::Hellgrau) {
     auto* label = new QLabel(eltern);
     label->setAlignment(stil.ausrichtung);
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, qtFarbe(farbe));
     label->setPalette(palette);
-    einrichten(label, name, lage);
+    einrichten(label, name, lage, m);
     // Names are typed by the users: shown as typed, never as markup, and a long one shrinks
     // or ends in "…" rather than running past its column. "MS Sans Serif" of the design is
     // a Windows bitmap font; Arial keeps its metrics.
-    einpassen(label, text, standardschrift(stil.punkt, stil.fett));
+    einpassen(label, text, standardschrift(m.punkt(stil.punkt), stil.fett), QString(),
+              m.punkt(LesbarePunkte));
     return label;
 }
 
-void spalte(QWidget* eltern, const QString& name, const Reihe<QString, 3>& werte, int links,
-            const Reihe<int, 3>& oben) {
+void spalte(QWidget* eltern, const Massstab& m, const QString& name, const Reihe<QString, 3>& werte,
+            int links, const Reihe<int, 3>& oben) {
     for (int zeile = 1; zeile <= 3; ++zeile)
-        beschriftung(eltern, name + QStringLiteral("(%1)").arg(zeile), werte[zeile], Tabelle,
+        beschriftung(eltern, m, name + QStringLiteral("(%1)").arg(zeile), werte[zeile], Tabelle,
                      {links, oben[zeile], 1455, 315}, zeile == 3 ? Farben::Rot : Farben::Hellgrau);
 }
 
-QLabel* bild(QWidget* eltern, const QString& name, Bild welches, const Lage& lage) {
+QLabel* bild(QWidget* eltern, const Massstab& m, const QString& name, Bild welches,
+             const Lage& lage) {
     const bool pokal = welches == Bild::Pokal;
     auto* label = new QLabel(eltern);
     // A picture missing from the resources leaves the place empty.
     label->setPixmap(QIcon(pokal ? QStringLiteral(":/bilder/pokal.svg")
                                  : QStringLiteral(":/bilder/warnschild.svg"))
-                         .pixmap(QSize(twips(lage.breite), twips(lage.hoehe))));
+                         .pixmap(QSize(m.pixel(lage.breite), m.pixel(lage.hoehe))));
     label->setAccessibleName(pokal ? QStringLiteral("Pokal") : QStringLiteral("Warnschild"));
-    einrichten(label, name, lage);
+    einrichten(label, name, lage, m);
     return label;
 }
 } // namespace
 
-F2SpurRennen::F2SpurRennen(const F2SpurRennenInhalt& inhalt, QWidget* eltern) : QDialog(eltern) {
+F2SpurRennen::F2SpurRennen(const F2SpurRennenInhalt& inhalt, QWidget* eltern,
+                           const Massstab& massstab)
+    : QDialog(eltern), m_massstab(massstab) {
+    const Massstab& m = massstab;
     setWindowTitle(QStringLiteral("Ergebnis Spurwechselmodus"));
-    resize(twips(Breite), twips(Hoehe));
+    resize(m.pixel(Breite), m.pixel(Hoehe));
     setMinimumSize(size());
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, qtFarbe(Farben::ErgebnisfensterBlau));
     setPalette(palette);
     setAutoFillBackground(true);
 
-    beschriftung(this, QStringLiteral("LaUeberschrift"), inhalt.LaUeberschrift, Ueberschrift,
+    beschriftung(this, m, QStringLiteral("LaUeberschrift"), inhalt.LaUeberschrift, Ueberschrift,
                  {480, 300, 8355, 615});
     // Each name stands beside its picture, between the picture and the next line.
-    beschriftung(this, QStringLiteral("LaNameSieger"), inhalt.LaNameSieger, Name,
+    beschriftung(this, m, QStringLiteral("LaNameSieger"), inhalt.LaNameSieger, Name,
                  {2760, 1320, 2700, 375});
-    beschriftung(this, QStringLiteral("LaNameVerlierer"), inhalt.LaNameVerlierer, Name,
+    beschriftung(this, m, QStringLiteral("LaNameVerlierer"), inhalt.LaNameVerlierer, Name,
                  {6090, 1320, 3090, 375});
     const std::pair<int, QString> koepfe[] = {{2040, QStringLiteral("Zeit")},
                                               {3780, QStringLiteral("Geschw.")},
                                               {5340, QStringLiteral("Zeit")},
                                               {7080, QStringLiteral("Geschw.")}};
     for (int i = 0; i < 4; ++i)
-        beschriftung(this, QStringLiteral("LaRennen1(%1)").arg(i + 3), koepfe[i].second, Tabelle,
+        beschriftung(this, m, QStringLiteral("LaRennen1(%1)").arg(i + 3), koepfe[i].second, Tabelle,
                      {koepfe[i].first, 1920, 1455, 315});
-    beschriftung(this, QStringLiteral("LaRennen1(0)"), QStringLiteral("1. Rennen"), Tabelle,
+    beschriftung(this, m, QStringLiteral("LaRennen1(0)"), QStringLiteral("1. Rennen"), Tabelle,
                  {360, 2640, 1455, 315});
-    beschriftung(this, QStringLiteral("LaRennen1(1)"), QStringLiteral("2. Rennen"), Tabelle,
+    beschriftung(this, m, QStringLiteral("LaRennen1(1)"), QStringLiteral("2. Rennen"), Tabelle,
                  {360, 3180, 1455, 315});
-    beschriftung(this, QStringLiteral("LaRennen1(2)"), QStringLiteral("Endergebnis"), Tabelle,
+    beschriftung(this, m, QStringLiteral("LaRennen1(2)"), QStringLiteral("Endergebnis"), Tabelle,
                  {180, 3840, 1635, 315}, Farben::Rot);
     const Reihe<int, 3> zeilenSieger{2640, 3180, 3840};
     const Reihe<int, 3> zeilenVerlierer{2700, 3240, 3840};
-    spalte(this, QStringLiteral("LaZeitSieger"), inhalt.LaZeitSieger, 2040, zeilenSieger);
-    spalte(this, QStringLiteral("LaGeschwSieger"), inhalt.LaGeschwSieger, 3780, zeilenSieger);
-    spalte(this, QStringLiteral("LaZeitVerlierer"), inhalt.LaZeitVerlierer, 5340, zeilenVerlierer);
-    spalte(this, QStringLiteral("LaGeschwVerlierer"), inhalt.LaGeschwVerlierer, 7080,
+    spalte(this, m, QStringLiteral("LaZeitSieger"), inhalt.LaZeitSieger, 2040, zeilenSieger);
+    spalte(this, m, QStringLiteral("LaGeschwSieger"), inhalt.LaGeschwSieger, 3780, zeilenSieger);
+    spalte(this, m, QStringLiteral("LaZeitVerlierer"), inhalt.LaZeitVerlierer, 5340,
+           zeilenVerlierer);
+    spalte(this, m, QStringLiteral("LaGeschwVerlierer"), inhalt.LaGeschwVerlierer, 7080,
            zeilenVerlierer);
 
-    m_ImSieger = bild(this, QStringLiteral("ImSieger"), inhalt.ImSieger, {2220, 1200, 480, 480});
-    bild(this, QStringLiteral("ImVerlierer"), inhalt.ImVerlierer, {5580, 1260, 480, 480});
+    m_ImSieger = bild(this, m, QStringLiteral("ImSieger"), inhalt.ImSieger, {2220, 1200, 480, 480});
+    bild(this, m, QStringLiteral("ImVerlierer"), inhalt.ImVerlierer, {5580, 1260, 480, 480});
 
     auto* buEnde = new QPushButton(QStringLiteral("OK"), this);
-    einrichten(buEnde, QStringLiteral("buEnde"), {6780, 4740, 1335, 255});
+    einrichten(buEnde, QStringLiteral("buEnde"), {6780, 4740, 1335, 255}, m);
     buEnde->setDefault(true);
     buEnde->setFocus();
     connect(buEnde, &QPushButton::clicked, this, &QDialog::accept);
+    zoomen(this, m);
 }
 
 void F2SpurRennen::paintEvent(QPaintEvent* ereignis) {
     QDialog::paintEvent(ereignis);
     QPainter maler(this);
-    maler.setPen(qtFarbe(Farben::Hellgrau));
-    const auto linie = [&maler](int x1, int y1, int x2, int y2) {
-        maler.drawLine(twips(x1), twips(y1), twips(x2), twips(y2));
+    const Massstab& m = m_massstab;
+    maler.setPen(QPen(qtFarbe(Farben::Hellgrau), m.skaliert(1)));
+    const auto linie = [&maler, &m](int x1, int y1, int x2, int y2) {
+        maler.drawLine(m.pixel(x1), m.pixel(y1), m.pixel(x2), m.pixel(y2));
     };
     linie(5520, 1200, 5520, 4080); // between the two drivers
     linie(2160, 1200, 2160, 4080); // after the row titles
@@ -152,7 +161,8 @@ void F2SpurRennen::mouseReleaseEvent(QMouseEvent* ereignis) {
         accept();
 }
 
-void f2SpurRennenZeigen(const F2SpurRennenInhalt& inhalt, QWidget* eltern) {
-    F2SpurRennen fenster(inhalt, eltern);
+void f2SpurRennenZeigen(const F2SpurRennenInhalt& inhalt, QWidget* eltern,
+                        const Massstab& massstab) {
+    F2SpurRennen fenster(inhalt, eltern, massstab);
     fenster.exec();
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "F2SpurRennenInhalt.h"
+#include "Twips.h"
 
 #include <QDialog>
 #include <optional>
@@ -11,7 +12,8 @@ class QLabel;
 
 class F2SpurRennen final : public QDialog {
 public:
-    explicit F2SpurRennen(const F2SpurRennenInhalt& inhalt, QWidget* eltern = nullptr);
+    explicit F2SpurRennen(const F2SpurRennenInhalt& inhalt, QWidget* eltern = nullptr,
+                          const Massstab& massstab = {});
 
 protected:
     void paintEvent(QPaintEvent* ereignis) override;
@@ -21,10 +23,12 @@ protected:
 private:
     bool schliesstBeiKlick(const QWidget* ziel) const;
 
+    Massstab m_massstab;
     QLabel* m_ImSieger = nullptr;
     // What the left button went down on; a click needs press and release on the same thing.
     std::optional<const QWidget*> m_gedrueckt;
 };
 
 // Shows the window modally over eltern and returns when it has been closed.
-void f2SpurRennenZeigen(const F2SpurRennenInhalt& inhalt, QWidget* eltern);
+void f2SpurRennenZeigen(const F2SpurRennenInhalt& inhalt, QWidget* eltern,
+                        const Massstab& massstab = {});

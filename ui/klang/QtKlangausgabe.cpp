@@ -11,6 +11,8 @@ namespace {
 // Beeps that come faster than they sound (a held key giving lap after lap) would ring on
 // long after the cause; a blocking system beep throttled its caller instead.
 constexpr qint64 LaengsteWartezeitMikrosekunden = 1'000'000;
+// A sink still busy this long after its beeps should have ended has hung.
+constexpr qint64 NachlaufMs = 1000;
 } // namespace
 
 QtKlangausgabe::QtKlangausgabe(Programmdateien dateien, QObject* eltern)
@@ -31,6 +33,10 @@ void QtKlangausgabe::abspielen(const QString& datei) {
 
 void QtKlangausgabe::piepen(int frequenzHz, int dauerMs) {
     const QAudioDevice geraet = QMediaDevices::defaultAudioOutput();
+    // After the sound server came back, Qt's audio may leave a sink busy for ever, and the
+    // beeps behind it would wait for ever: such a sink is built anew.
+    if (m_tonausgabe && m_tonausgabe->state() == QAudio::ActiveState && m_tonFrist.hasExpired())
+        m_tonGeraet = QAudioDevice();
     if (!tonausgabeBereit(geraet))
         return;
     const QAudioFormat format = m_tonausgabe->format();
@@ -50,9 +56,7 @@ bool QtKlangausgabe::tonausgabeBereit(const QAudioDevice& geraet) {
         return false;
     if (m_tonausgabe && geraet == m_tonGeraet)
         return true;
-    m_tonausgabe.reset();
-    m_tonPuffer.close();
-    m_wartendeToene.clear();
+    tonausgabeAbgeben();
     m_tonGeraet = geraet;
     m_tonausgabe = std::make_unique<QAudioSink>(geraet, geraet.preferredFormat());
     connect(m_tonausgabe.get(), &QAudioSink::stateChanged, this,
@@ -60,7 +64,22 @@ bool QtKlangausgabe::tonausgabeBereit(const QAudioDevice& geraet) {
     return true;
 }
 
+// Deleted later, from the event loop: destroying a sink runs the pending events, among them
+// its own last signals and perhaps the next beep. Disconnected and stopped first, so it
+// neither tells nor reads anything more; a child until then, so it goes with this object.
+void QtKlangausgabe::tonausgabeAbgeben() {
+    m_wartendeToene.clear();
+    if (!m_tonausgabe)
+        return;
+    m_tonausgabe->disconnect(this);
+    m_tonausgabe->stop();
+    m_tonausgabe->setParent(this);
+    m_tonausgabe.release()->deleteLater();
+}
+
 void QtKlangausgabe::tonStarten(QByteArray daten) {
+    m_tonFrist.setRemainingTime(
+        m_tonausgabe->format().durationForBytes(qint32(daten.size())) / 1000 + NachlaufMs);
     m_tonausgabe->stop();
     m_tonPuffer.close();
     m_tonPuffer.setData(std::move(daten));

@@ -8,6 +8,7 @@
 
 #include <QAudioDevice>
 #include <QBuffer>
+#include <QDeadlineTimer>
 #include <QObject>
 #include <QSoundEffect>
 #include <memory>
@@ -24,6 +25,7 @@ public:
 
 private:
     bool tonausgabeBereit(const QAudioDevice& geraet);
+    void tonausgabeAbgeben();
     void tonStarten(QByteArray daten);
     void tonZustandGewechselt();
 
@@ -34,4 +36,5 @@ private:
     QAudioDevice m_tonGeraet;
     std::unique_ptr<QAudioSink> m_tonausgabe;
     QByteArray m_wartendeToene;
+    QDeadlineTimer m_tonFrist; // by when the beeps being played are over
 };

@@ -39,6 +39,7 @@ struct Weckruf {
 
 // Each wait takes the next wake-up of the script; once the script is used up a wait
 // blocks until cancelled. Like a signal, a cancel only reaches a wait already blocked.
+// Readings taken while no wait is blocked see the script's state as it stands.
 class FakeLeitungsquelle : public Leitungsquelle {
 public:
     FakeLeitungsquelle(AtomareUhr& uhr, Lesung anfang, std::vector<Weckruf> skript)
@@ -61,8 +62,11 @@ public:
         m_blockiert = false;
         return Antwort::Unterbrochen;
     }
+    bool blindVorDemWarten() const override { return blind; }
+    bool wartetSchon() override { return begonnen; }
     Antwort zaehlerLesen(Flankenzaehler& zaehler) override {
         const std::lock_guard sperre(m_mutex);
+        ++m_zaehlerLesungen;
         if (m_lesung.zaehler != Antwort::Ok)
             return m_lesung.zaehler;
         if (!m_lesung.stand.zaehler)
@@ -102,6 +106,16 @@ public:
         const std::lock_guard sperre(m_mutex);
         return m_wartende;
     }
+    int zaehlerLesungen() {
+        const std::lock_guard sperre(m_mutex);
+        return m_zaehlerLesungen;
+    }
+
+    // Whether the watcher reads the lines besides its wait, as it does on Linux, and
+    // whether a blocked wait counts as begun: a wait that blocks before it has begun
+    // stands for a thread kept from running just before it.
+    bool blind = false;
+    std::atomic<bool> begonnen{false};
 
 private:
     AtomareUhr& m_uhr;
@@ -114,6 +128,7 @@ private:
     bool m_blockiert = false;
     bool m_abgebrochen = false;
     int m_wartende = 0;
+    int m_zaehlerLesungen = 0;
 };
 
 class FakeSensorgeraet : public Sensorgeraet {

@@ -135,8 +135,11 @@ TEST(Signalprotokoll, SchreibtJedeAenderungAlsEineZeile) {
     Leitungsbahn b;
     b.leitung.protokollieren([&](const Signaleintrag& e) { protokoll.eintragen(e); });
     b.starten();
-    b.leitung.OnComm({Leitung::CD, false, Leitungsbahn::ms(1.25), false});
+    b.leitung.OnComm(
+        {Leitung::CD, false, Leitungsbahn::ms(1.25), Zeitgenauigkeit::Zusammengefasst});
     b.dsr(1.5, true);
+    b.leitung.OnComm(
+        {Leitung::DSR, false, Leitungsbahn::ms(1.75), Zeitgenauigkeit::Nachgelesen, 2});
     protokoll.eintragen({4800, 4800, "Box 0x202", 2, 1.0, Signalausgang::Geprellt, {}});
 
     const auto zeilenLesen = [&] {
@@ -145,18 +148,20 @@ TEST(Signalprotokoll, SchreibtJedeAenderungAlsEineZeile) {
         return QString::fromUtf8(f.readAll()).split('\n', Qt::SkipEmptyParts);
     };
     const QStringList zeilen = zeilenLesen();
-    ASSERT_EQ(zeilen.size(), 4);
+    ASSERT_EQ(zeilen.size(), 5);
     EXPECT_TRUE(zeilen[0].startsWith("# Signalprotokoll ab "));
     EXPECT_EQ(zeilen[1], "3601.2500\tCD fällt\tSpur 1\t3601.2500\tangenommen\tZeit ungenau: mit "
                          "einer späteren Änderung zusammengefasst");
     EXPECT_EQ(zeilen[2], "3601.5000\tDSR steigt\t-\t3601.5000\tignoriert");
-    EXPECT_EQ(zeilen[3], "1.0000\tBox 0x202\tSpur 2\t1.0000\tgeprellt");
+    EXPECT_EQ(zeilen[3], "3601.7500\tDSR fällt\tSpur 2\t3601.7500\tangenommen\tZeit ungenau: "
+                         "ohne eigenen Weckruf gefunden, bis zu 2 ms früher");
+    EXPECT_EQ(zeilen[4], "1.0000\tBox 0x202\tSpur 2\t1.0000\tgeprellt");
 
     Signalprotokoll zweiterLauf;
     ASSERT_TRUE(zweiterLauf.oeffnen(datei));
     const QStringList danach = zeilenLesen();
-    ASSERT_EQ(danach.size(), 5) << "a second run appends";
-    EXPECT_TRUE(danach[4].startsWith("# Signalprotokoll ab "));
+    ASSERT_EQ(danach.size(), 6) << "a second run appends";
+    EXPECT_TRUE(danach[5].startsWith("# Signalprotokoll ab "));
 
     Signalprotokoll unschreibbar;
     EXPECT_FALSE(unschreibbar.oeffnen(ordner.filePath("fehlt/signale.txt")));

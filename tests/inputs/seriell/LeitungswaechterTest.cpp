@@ -88,10 +88,11 @@ TEST(Leitungswaechter, MeldetJedeGezaehlteFlankeMitDerWeckzeit) {
                       });
     lauf.bisAusgespielt();
 
+    const auto Zusammen = Zeitgenauigkeit::Zusammengefasst;
     const std::vector<Leitungsereignis> erwartet{
-        {Leitung::CD, true, 2000, true},   {Leitung::CD, false, 3000, false},
-        {Leitung::CD, true, 3000, true},   {Leitung::DSR, true, 3000, false},
-        {Leitung::DSR, false, 3000, true},
+        {Leitung::CD, true, 2000},   {Leitung::CD, false, 3000, Zusammen},
+        {Leitung::CD, true, 3000},   {Leitung::DSR, true, 3000, Zusammen},
+        {Leitung::DSR, false, 3000},
     };
     EXPECT_TRUE(lauf.mitschrift.ereignisse == erwartet);
     EXPECT_TRUE(lauf.mitschrift.stoerungen.empty());
@@ -99,14 +100,53 @@ TEST(Leitungswaechter, MeldetJedeGezaehlteFlankeMitDerWeckzeit) {
 
 // A photo finish: DSR drops microseconds after the CD change that woke the watcher, after
 // it read the lines but before it waits again. The kernel's wait would sleep through it.
+// Its moment lies between the two readings, which the log tells.
 TEST(Leitungswaechter, LiestNachBisSichNichtsMehrAendert) {
     Waechterlauf lauf(
         {stand(false, true, 0, 0)},
         {{Antwort::Ok, 4000, {stand(true, true, 1, 0)}, Lesung{stand(true, false, 1, 1)}}});
     lauf.bisAusgespielt();
-    const std::vector<Leitungsereignis> erwartet{{Leitung::CD, true, 4000, true},
-                                                 {Leitung::DSR, false, 4000, true}};
+    const std::vector<Leitungsereignis> erwartet{
+        {Leitung::CD, true, 4000}, {Leitung::DSR, false, 4000, Zeitgenauigkeit::Nachgelesen, 0}};
     EXPECT_TRUE(lauf.mitschrift.ereignisse == erwartet);
+}
+
+// The thread was kept from running after its last reading: DSR dropped before its wait
+// began, so the wait sleeps on. The second thread reports the drop while the watcher still
+// waits, with the time of its reading and the span since the one before. Once the wait has
+// surely begun, it looks once more and then no longer.
+TEST(Leitungswaechter, EineAenderungVorDemWartenMeldetDerZweiteFaden) {
+    AtomareUhr uhr;
+    FakeLeitungsquelle quelle(uhr, {stand(false, true, 0, 0)},
+                              {{Antwort::Ok, 1000, {stand(true, true, 1, 0)}}});
+    quelle.blind = true;
+    Mitschrift m;
+    Leitungswaechter waechter(quelle, uhr, m.meldungen());
+    ASSERT_TRUE(quelle.ausgespielt());
+    {
+        const std::lock_guard sperre(m.mutex);
+        m.ereignisse.clear();
+    }
+    quelle.lesungSetzen({stand(true, false, 1, 1)}, 1007);
+    ASSERT_TRUE(m.bisGemeldet()) << "reported only at the next change";
+    {
+        const std::lock_guard sperre(m.mutex);
+        ASSERT_EQ(m.ereignisse.size(), 1u);
+        const Leitungsereignis& e = m.ereignisse[0];
+        EXPECT_TRUE(e.leitung == Leitung::DSR && !e.pegel);
+        EXPECT_EQ(e.genauigkeit, Zeitgenauigkeit::Nachgelesen);
+        // The look that found it may have read the clock just before it moved on.
+        EXPECT_TRUE(e.zeit == 1007 || e.zeit == 1000) << e.zeit;
+        EXPECT_EQ(e.zeit - e.spielraum, 1000) << "since the look before, which found nothing";
+    }
+    EXPECT_EQ(quelle.wartende(), 2) << "no wait woke for it";
+
+    quelle.begonnen = true;
+    std::this_thread::sleep_for(10 * Leitungswaechter::Nachschauabstand);
+    const int lesungen = quelle.zaehlerLesungen();
+    std::this_thread::sleep_for(10 * Leitungswaechter::Nachschauabstand);
+    EXPECT_EQ(quelle.zaehlerLesungen(), lesungen) << "an idle port is not read over and over";
+    waechter.beenden();
 }
 
 TEST(Leitungswaechter, OhneZaehlerVergleichtErDiePegel) {
@@ -115,8 +155,8 @@ TEST(Leitungswaechter, OhneZaehlerVergleichtErDiePegel) {
                                                      {Antwort::Ok, 600, {ungezaehlt(true, false)}},
                                                  });
     lauf.bisAusgespielt();
-    const std::vector<Leitungsereignis> erwartet{{Leitung::CD, true, 500, true},
-                                                 {Leitung::DSR, false, 600, true}};
+    const std::vector<Leitungsereignis> erwartet{{Leitung::CD, true, 500},
+                                                 {Leitung::DSR, false, 600}};
     EXPECT_TRUE(lauf.mitschrift.ereignisse == erwartet);
 }
 

@@ -1,7 +1,10 @@
 #include "Tastatur.h"
 
 #include "../../settings/Einstellungsbahn.h"
+#include "../../ui/OhneZuschauer.h"
 
+#include <QFile>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 namespace {
@@ -14,7 +17,8 @@ struct Zuschauerliste : Zuschaueranzeige {
 struct Tastaturbahn : Einstellungsbahn {
     Fahrernamen fahrer{rennen, speicher, dialoge};
     Zuschauerliste zuschauer;
-    Tastatur tastatur{rennen, start, dialoge, fahrer, zuschauer};
+    OhneZoom zoom;
+    Tastatur tastatur{rennen, start, dialoge, fahrer, zuschauer, zoom};
 
     void taste(Taste t, int umschaltung = Umschaltung::Shift) {
         tastatur.Form_KeyDown(t, umschaltung);
@@ -172,4 +176,38 @@ TEST(Fahrernamen, UmbenennenUndFarbenWerdenGespeichert) {
     neu.starteProgramm();
     EXPECT_EQ(neu.ansicht().fahrer[2].text, "Jürgen");
     EXPECT_EQ(neu.ansicht().fahrer[2].farbe, zaehlerfarbe);
+}
+
+namespace {
+// The keys the file names from `von` to `bis`: each capture of `taste`, sorted.
+QStringList genannt(const char* pfad, const QString& von, const QString& bis,
+                    const QString& taste) {
+    QFile datei(QString::fromUtf8(pfad));
+    EXPECT_TRUE(datei.open(QIODevice::ReadOnly)) << pfad;
+    const QString text = QString::fromUtf8(datei.readAll());
+    const qsizetype anfang = text.indexOf(von);
+    QStringList tasten;
+    auto treffer = QRegularExpression(taste, QRegularExpression::MultilineOption)
+                       .globalMatch(text.mid(anfang, text.indexOf(bis, anfang + 1) - anfang));
+    while (treffer.hasNext())
+        tasten << treffer.next().capturedTexts().mid(1);
+    tasten.removeAll(QString());
+    tasten.sort();
+    return tasten;
+}
+} // namespace
+
+// Read against the key table the program acts on, not a list of their own: a key without
+// its entry, or an entry for a key the program does not know, fails here.
+TEST(Tastatur, HandbuchUndHinweisfensterNennenJedeTasteDerTabelle) {
+    Tastaturbahn b;
+    QStringList tabelle;
+    for (const Tastenbefehl& befehl : b.tastatur.tabelle())
+        tabelle << befehl.name;
+    tabelle.sort();
+    // ".B Umschalt+Z", or ".BR Umschalt+1 \", \" Umschalt+2" for two keys.
+    EXPECT_EQ(
+        genannt(HANDBUCH, "\n.SH TASTEN\n", "\n.SH ", R"(^\.B (\S+)$|^\.BR (\S+) "[^"]*" (\S+)$)"),
+        tabelle);
+    EXPECT_EQ(genannt(README, "\nTasten\n------\n", "\n\n\n", R"(^  (\S+)(?:  |$))"), tabelle);
 }

@@ -1,0 +1,147 @@
+#include "Rennjson.h"
+
+#include <QJsonArray>
+#include <QLocale>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// JSON text of a string: quotes, backslashes and control characters escaped.
+QByteArray jsonText(const QString& text) {
+    QByteArray aus = "\"";
+    for (const char c : text.toUtf8()) {
+        if (c == '"' || c == '\\') {
+            aus += '\\';
+            aus += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            aus += QStringLiteral("\\u%1").arg(int(c), 4, 16, QLatin1Char('0')).toLatin1();
+        } else {
+            aus += c;
+        }
+    }
+    return aus + '"';
+}
+
+QByteArray jsonZahl(double wert) {
+    if (!std::isfinite(wert))
+        return "null";
+    return QByteArray::number(wert, 'g', QLocale::FloatingPointShortest);
+}
+
+QByteArray jsonZahl(const std::optional<double>& wert) {
+    return wert ? jsonZahl(*wert) : QByteArray("null");
+}
+
+QByteArray jsonFarbe(Farbe farbe) {
+    // Stored as 0x00BBGGRR; written as the web's #RRGGBB.
+    return QStringLiteral("\"#%1%2%3\"")
+        .arg(farbe & 0xFF, 2, 16, QLatin1Char('0'))
+        .arg((farbe >> 8) & 0xFF, 2, 16, QLatin1Char('0'))
+        .arg((farbe >> 16) & 0xFF, 2, 16, QLatin1Char('0'))
+        .toUpper()
+        .toLatin1();
+}
+
+QByteArray spurAlsJson(int spur, const Spurfahrt& f) {
+    const std::optional<int> beste = f.besteRunde();
+    QByteArray a = "{\"spur\": " + QByteArray::number(spur) +
+                   ", \"fahrer\": " + jsonText(f.fahrer) + ", \"farbe\": " + jsonFarbe(f.farbe) +
+                   ", \"gesamtzeit\": " + jsonZahl(f.gesamtzeit) +
+                   ", \"schnitt\": " + jsonZahl(f.schnitt) +
+                   ", \"bestrunde\": " + (beste ? QByteArray::number(*beste) : QByteArray("null")) +
+                   ", \"runden\": [";
+    for (std::size_t i = 0; i < f.runden.size(); ++i)
+        a += (i ? ", " : "") + QByteArray("{\"runde\": ") + QByteArray::number(i + 1) +
+             ", \"zeit\": " + jsonZahl(f.runden[i].zeit) +
+             ", \"geschwindigkeit\": " + jsonZahl(f.runden[i].geschwindigkeit) +
+             ", \"handrunde\": " + (f.runden[i].vonHand ? "true" : "false") + "}";
+    return a + "]}";
+}
+
+std::optional<double> zahlOderNichts(const QJsonValue& wert) {
+    return wert.isDouble() ? std::optional<double>(wert.toDouble()) : std::nullopt;
+}
+
+// A lap's figure written as null was infinite: a lap timed at zero has no finite speed.
+double zahlOderUnendlich(const QJsonValue& wert) {
+    return wert.isDouble() ? wert.toDouble() : std::numeric_limits<double>::infinity();
+}
+
+std::optional<Farbe> farbeAusJson(const QJsonValue& wert) {
+    const QString text = wert.toString();
+    bool gut = false;
+    const uint rgb = text.mid(1).toUInt(&gut, 16);
+    if (!gut || text.size() != 7 || !text.startsWith(QLatin1Char('#')))
+        return std::nullopt;
+    return Farbe(((rgb >> 16) & 0xFF) | (rgb & 0xFF00) | ((rgb & 0xFF) << 16));
+}
+
+std::optional<Spurfahrt> spurAusJson(const QJsonObject& o) {
+    const std::optional<Farbe> farbe = farbeAusJson(o[QStringLiteral("farbe")]);
+    if (!o[QStringLiteral("fahrer")].isString() || !farbe || !o[QStringLiteral("runden")].isArray())
+        return std::nullopt;
+    Spurfahrt f;
+    f.fahrer = o[QStringLiteral("fahrer")].toString();
+    f.farbe = *farbe;
+    f.gesamtzeit = zahlOderNichts(o[QStringLiteral("gesamtzeit")]);
+    f.schnitt = zahlOderNichts(o[QStringLiteral("schnitt")]);
+    for (const QJsonValue& runde : o[QStringLiteral("runden")].toArray()) {
+        const QJsonObject r = runde.toObject();
+        f.runden.push_back({zahlOderUnendlich(r[QStringLiteral("zeit")]),
+                            zahlOderUnendlich(r[QStringLiteral("geschwindigkeit")]),
+                            r[QStringLiteral("handrunde")].toBool()});
+    }
+    return f;
+}
+
+} // namespace
+
+QByteArray rennenAlsJson(std::optional<qint64> nummer, const Rennaufzeichnung& r) {
+    QByteArray a = "{\"nummer\": " + (nummer ? QByteArray::number(*nummer) : "null") +
+                   ", \"beginn\": " + jsonText(beginnText(r.beginn)) +
+                   ", \"modus\": " + jsonText(artText(r.art)) +
+                   ", \"abgebrochen\": " + (r.abgebrochen ? "true" : "false") +
+                   ", \"rundenzahl\": " + QByteArray::number(r.rundenzahl) +
+                   ", \"kurslaenge\": " + jsonZahl(r.kurslaenge) +
+                   ", \"prellzeit\": " + jsonZahl(r.prellzeit) +
+                   ", \"signalquelle\": " + jsonText(quellenText(r.quelle)) +
+                   ", \"sieger\": " + (r.sieger ? jsonText(*r.sieger) : QByteArray("null")) +
+                   ", \"unentschieden\": " + (!r.abgebrochen && !r.sieger ? "true" : "false") +
+                   ", \"laeufe\": [";
+    for (std::size_t lauf = 0; lauf < r.laeufe.size(); ++lauf)
+        a += (lauf ? ", " : "") + QByteArray("{\"lauf\": ") + QByteArray::number(lauf + 1) +
+             ", \"spuren\": [" + spurAlsJson(1, r.laeufe[lauf][1]) + ", " +
+             spurAlsJson(2, r.laeufe[lauf][2]) + "]}";
+    return a + "]}";
+}
+
+std::optional<Rennaufzeichnung> rennenAusJson(const QJsonObject& o) {
+    Rennaufzeichnung r;
+    r.beginn = QDateTime::fromString(o[QStringLiteral("beginn")].toString(), Qt::ISODate);
+    const QJsonArray laeufe = o[QStringLiteral("laeufe")].toArray();
+    if (!r.beginn.isValid() || laeufe.isEmpty() || laeufe.size() > 2)
+        return std::nullopt;
+    r.art = artAusText(o[QStringLiteral("modus")].toString());
+    r.abgebrochen = o[QStringLiteral("abgebrochen")].toBool();
+    r.rundenzahl = o[QStringLiteral("rundenzahl")].toInt();
+    r.kurslaenge = o[QStringLiteral("kurslaenge")].toDouble();
+    r.prellzeit = o[QStringLiteral("prellzeit")].toDouble();
+    r.quelle = quelleAusText(o[QStringLiteral("signalquelle")].toString());
+    if (o[QStringLiteral("sieger")].isString())
+        r.sieger = o[QStringLiteral("sieger")].toString();
+    for (const QJsonValue& lauf : laeufe) {
+        const QJsonArray spuren = lauf.toObject()[QStringLiteral("spuren")].toArray();
+        if (spuren.size() != 2)
+            return std::nullopt;
+        Spuren<Spurfahrt> fahrten;
+        for (int spur = 1; spur <= 2; ++spur) {
+            std::optional<Spurfahrt> f = spurAusJson(spuren[spur - 1].toObject());
+            if (!f)
+                return std::nullopt;
+            fahrten[spur] = std::move(*f);
+        }
+        r.laeufe.push_back(std::move(fahrten));
+    }
+    return r;
+}

@@ -1,0 +1,32 @@
+// A line of the big screen that fits its text whenever text or width change: first in
+// smaller type, down to half its size, then cut with "…", as the main window fits its
+// names. A colour given is its own, so the window's style sheet, set anew with every size,
+// cannot take it.
+#pragma once
+
+#include "Farben.h"
+
+#include <QLabel>
+
+class Passfeld : public QLabel {
+public:
+    Passfeld(QWidget* eltern, Qt::Alignment ausrichtung);
+
+    void textSetzen(const QString& text);
+    // The type the text has when it fits, in points.
+    void grundschriftSetzen(const QFont& schrift);
+    void farbeSetzen(Farbe farbe);
+    // The height of the whole type, whatever the text is shrunk to; any width.
+    QSize minimumSizeHint() const override;
+    QSize sizeHint() const override;
+
+protected:
+    void resizeEvent(QResizeEvent* ereignis) override;
+
+private:
+    void einpassen();
+
+    QString m_text;
+    QFont m_grundschrift;
+    QString m_farbe;
+};
