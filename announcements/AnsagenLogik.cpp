@@ -22,7 +22,7 @@ void AnsagenLogik::lautstaerkeSetzen(int prozent) {
     speichern();
 }
 
-void AnsagenLogik::BuProbe_Click() {
+void AnsagenLogik::probeSprechen() {
     m_ansagen.probe(m_fahrer);
     m_probehinweis = m_ansagen.warumStumm();
 }

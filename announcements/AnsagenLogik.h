@@ -24,7 +24,7 @@ public:
     void ankreuzen(Schalter schalter, bool an);
     void tempoSetzen(int woerterProMinute);
     void lautstaerkeSetzen(int prozent);
-    void BuProbe_Click();
+    void probeSprechen();
 
 private:
     void speichern();

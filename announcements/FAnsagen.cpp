@@ -73,7 +73,7 @@ FAnsagen::FAnsagen(AnsagenLogik& logik, QWidget* eltern, const Massstab& masssta
     probe->setToolTip(QStringLiteral("sagt eine Runde zur Probe"));
     probe->setAutoDefault(false);
     connect(probe, &QPushButton::clicked, this, [this] {
-        m_logik.BuProbe_Click();
+        m_logik.probeSprechen();
         darstellen();
     });
     auto* schliessen = new QPushButton(QStringLiteral("Schließen"), this);

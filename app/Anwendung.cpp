@@ -65,19 +65,19 @@ Anwendung::~Anwendung() {
 void Anwendung::signalquellenVerbinden() {
     const auto leitungsereignis = [this](const Leitungsereignis& ereignis) {
         if (m_sensortest) {
-            m_sensortest->OnComm(ereignis);
+            m_sensortest->leitungGeaendert(ereignis);
             return;
         }
-        m_leitungen.OnComm(ereignis);
+        m_leitungen.leitungGeaendert(ereignis);
         m_fenster.darstellen();
     };
     m_sensorleitungen.beiLeitungsereignis(leitungsereignis);
-    m_MSComm1.nachEmpfang([this] { m_fenster.darstellen(); });
+    m_sensoranschluss.nachEmpfang([this] { m_fenster.darstellen(); });
     m_platine.senden([this](const QByteArray& bytes) { m_platinenport.senden(bytes); });
     m_rennen.beobachterAnmelden(m_platine);
     if (m_optionen.simulation)
         m_simulation.beiLeitungsereignis(leitungsereignis);
-    m_MSCommRC.beiEmpfang([this](const QByteArray& bytes) {
+    m_boxport.beiEmpfang([this](const QByteArray& bytes) {
         m_boxempfang.empfangen(bytes);
         m_fenster.darstellen();
     });
@@ -117,8 +117,8 @@ Signalquelle Anwendung::signalquelle() const {
     if (m_optionen.simulation)
         return Signalquelle::Simulation;
     if (m_rennen.einstellungen().raceControl)
-        return m_MSCommRC.PortOpen() ? Signalquelle::Box : Signalquelle::Tastatur;
-    if (!m_MSComm1.PortOpen())
+        return m_boxport.istOffen() ? Signalquelle::Box : Signalquelle::Tastatur;
+    if (!m_sensoranschluss.istOffen())
         return Signalquelle::Tastatur;
     return m_platine.erkannt() ? Signalquelle::Platine : Signalquelle::Sensoren;
 }
@@ -127,7 +127,7 @@ void Anwendung::fensterAnmelden() {
     m_dialoge.fensterAnmelden(Fenster::Dialog, [this](QWidget* eltern) {
         DialogLogik logik(m_rennen, m_speicher, m_port, m_dialoge,
                           [this] { return RaceControlVersion(m_box, m_dialoge); });
-        logik.Form_Load();
+        logik.oeffnen();
         DialogFenster fenster(logik, eltern, m_zoom.massstab());
         fenster.exec();
     });
@@ -181,7 +181,7 @@ Programmangaben Anwendung::programmangaben() const {
 }
 
 void Anwendung::starten() {
-    m_start.Form_Load();
+    m_start.programmStarten();
     m_zuschauer.seiteStarten(m_optionen.seite, m_optionen.seitenadresse, m_optionen.seitenport);
     // After the start-up questions, so that what the history finds follows them.
     m_verlauf.starten();

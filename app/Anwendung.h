@@ -88,12 +88,12 @@ private:
     // The race's signal sources and their ports.
     Sensorport m_sensorleitungen{m_systemuhr};
     Datenport m_platinenport{Platinenprotokoll::Baud};
-    Datenport m_MSCommRC{4800};
-    Platinenempfang m_platine{m_rennen, m_platinenuhr, m_systemuhr, m_dialoge};
-    Sensoranschluss m_MSComm1{m_sensorleitungen, m_sensorleitungen, m_platinenport, m_platine};
-    Startleitung m_startleitung{m_MSComm1};
-    Schnittstellensteuerung m_schnittstellen{m_rennen, m_speicher, m_dialoge, m_MSComm1,
-                                             m_MSCommRC};
+    Datenport m_boxport{4800};
+    Platinenempfang m_platine{m_rennen, m_platinenuhr, m_dialoge};
+    Sensoranschluss m_sensoranschluss{m_sensorleitungen, m_sensorleitungen, m_platinenport, m_platine};
+    Startleitung m_startleitung{m_sensoranschluss};
+    Schnittstellensteuerung m_schnittstellen{m_rennen, m_speicher, m_dialoge, m_sensoranschluss,
+                                             m_boxport};
     // The simulated track replaces the serial port when it was asked for; otherwise it is
     // never opened, and its lap time never read.
     Simulationsport m_simulation{m_rennen, m_systemuhr, m_optionen.simulation.value_or(0)};

@@ -120,7 +120,7 @@ std::vector<double> leitungslatenzen(const std::function<void(Rennen&)>& vorbere
     rennen.startGedrueckt();
 
     Leitungsbehandlung leitung(rennen);
-    port.beiLeitungsereignis([&](const Leitungsereignis& e) { leitung.OnComm(e); });
+    port.beiLeitungsereignis([&](const Leitungsereignis& e) { leitung.leitungGeaendert(e); });
     std::vector<double> millisekunden;
     std::size_t nummer = 0;
     leitung.protokollieren([&](const Signaleintrag&) {

@@ -52,12 +52,12 @@ Fhof::Fhof(Hofmodul& hof, QWidget* parent, const Massstab& massstab)
     auto* raster = new QGridLayout(this);
     raster->setHorizontalSpacing(0);
     for (int rang = 1; rang <= Hofliste::Raenge; ++rang) {
-        m_LaName[rang] = beschriftung(QStringLiteral("LaName%1").arg(rang), this, massstab);
-        m_LaZeit[rang] = beschriftung(QStringLiteral("LaZeit%1").arg(rang), this, massstab);
-        m_LaName[rang]->setMaximumWidth(massstab.skaliert(Namensbreite));
-        m_LaZeit[rang]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        raster->addWidget(m_LaName[rang], rang - 1, 0, 1, 2);
-        raster->addWidget(m_LaZeit[rang], rang - 1, 2);
+        m_namensanzeigen[rang] = beschriftung(QStringLiteral("LaName%1").arg(rang), this, massstab);
+        m_zeitanzeigen[rang] = beschriftung(QStringLiteral("LaZeit%1").arg(rang), this, massstab);
+        m_namensanzeigen[rang]->setMaximumWidth(massstab.skaliert(Namensbreite));
+        m_zeitanzeigen[rang]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        raster->addWidget(m_namensanzeigen[rang], rang - 1, 0, 1, 2);
+        raster->addWidget(m_zeitanzeigen[rang], rang - 1, 2);
     }
 
     auto* neu = new QPushButton(QStringLiteral("Neue Hall of Fame anlegen"), this);
@@ -71,7 +71,7 @@ Fhof::Fhof(Hofmodul& hof, QWidget* parent, const Massstab& massstab)
 
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(neu, &QPushButton::clicked, this, [this] {
-        m_hof.BuNeueHofMachen_Click();
+        m_hof.hallOfFameNeuAnlegen();
         anzeigen();
     });
     anzeigen();
@@ -82,8 +82,8 @@ void Fhof::anzeigen() {
     const FhofAnsicht ansicht = fhofAnsicht(m_hof.liste());
     setWindowTitle(ansicht.Caption);
     for (int rang = 1; rang <= Hofliste::Raenge; ++rang) {
-        darstellen(m_LaName[rang], ansicht.LaName[rang], m_massstab,
+        darstellen(m_namensanzeigen[rang], ansicht.LaName[rang], m_massstab,
                    m_massstab.skaliert(Namensbreite));
-        darstellen(m_LaZeit[rang], ansicht.LaZeit[rang], m_massstab);
+        darstellen(m_zeitanzeigen[rang], ansicht.LaZeit[rang], m_massstab);
     }
 }

@@ -18,6 +18,6 @@ private:
 
     Hofmodul& m_hof;
     Massstab m_massstab;
-    Reihe<QLabel*, Hofliste::Raenge> m_LaName;
-    Reihe<QLabel*, Hofliste::Raenge> m_LaZeit;
+    Reihe<QLabel*, Hofliste::Raenge> m_namensanzeigen;
+    Reihe<QLabel*, Hofliste::Raenge> m_zeitanzeigen;
 };

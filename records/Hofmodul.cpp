@@ -171,7 +171,7 @@ void Hofmodul::HofDateiLoeschen() {
     HofLesen();
 }
 
-void Hofmodul::BuNeueHofMachen_Click() {
+void Hofmodul::hallOfFameNeuAnlegen() {
     if (m_dialoge.frage(QStringLiteral("Wollen Sie wirklich die bestehende Hall of Fame löschen?"),
                         Anwendungstitel))
         HofDateiLoeschen();

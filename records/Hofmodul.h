@@ -31,7 +31,7 @@ public:
     // Deletes hof.ini and reads it again, which empties the list.
     void HofDateiLoeschen();
     // The window's button: clears the list if the user confirms.
-    void BuNeueHofMachen_Click();
+    void hallOfFameNeuAnlegen();
     // Told of a candidate that takes a rank (1 to 5), with the name offered for it, before
     // the name is asked for: the announcements say it while the racer types.
     void beiNeuemRang(std::function<void(int rang, const QString& name)> aufruf) {

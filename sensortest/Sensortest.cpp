@@ -19,31 +19,31 @@ QString sekunden(std::optional<std::int64_t> wert) {
 }
 } // namespace
 
-Sensortest::Sensortest(Rennen& rennen, Sensorport& MSComm1, Uhr& uhr, Portsteuerung& port,
+Sensortest::Sensortest(Rennen& rennen, Sensorport& sensoranschluss, Uhr& uhr, Portsteuerung& port,
                        Dialoge& dialoge)
-    : m_rennen(rennen), m_MSComm1(MSComm1), m_uhr(uhr), m_port(port), m_dialoge(dialoge) {
-    Timer_Timer();
+    : m_rennen(rennen), m_sensoranschluss(sensoranschluss), m_uhr(uhr), m_port(port), m_dialoge(dialoge) {
+    taktSchlag();
 }
 
-void Sensortest::OnComm(const Leitungsereignis& e) {
+void Sensortest::leitungGeaendert(const Leitungsereignis& e) {
     const bool cd = e.leitung == Leitung::CD;
     m_spuren[cd ? 1 : 2].flanke(e.zeit, e.pegel, cd || !e.pegel);
     darstellen();
 }
 
-void Sensortest::Timer_Timer() {
-    if (const std::optional<Pegel> pegel = m_MSComm1.pegel()) {
+void Sensortest::taktSchlag() {
+    if (const std::optional<Pegel> pegel = m_sensoranschluss.pegel()) {
         m_spuren[1].pegelSetzen(pegel->cd);
         m_spuren[2].pegelSetzen(pegel->dsr);
     }
     darstellen();
 }
 
-void Sensortest::BuCom_Click() {
+void Sensortest::portWechseln() {
     comAendern(m_port, m_dialoge);
     // Other sensors, perhaps: what the old ones did says nothing about them.
     m_spuren = {};
-    Timer_Timer();
+    taktSchlag();
 }
 
 void Sensortest::darstellen() {
@@ -51,7 +51,7 @@ void Sensortest::darstellen() {
     for (int nummer = 1; nummer <= 2; ++nummer) {
         const Sensorspur& s = m_spuren[nummer];
         SpurAnsicht& a = ansicht.spur[nummer];
-        a.ImLampe = m_MSComm1.PortOpen() ? s.pegel() : std::nullopt;
+        a.ImLampe = m_sensoranschluss.istOffen() ? s.pegel() : std::nullopt;
         a.LaFlanken = QString::number(s.flanken());
         a.LaSeit =
             s.letzteFlanke()
@@ -65,7 +65,7 @@ void Sensortest::darstellen() {
 
     const Rennstand& r = m_rennen.stand();
     const bool raceControl = r.einstellungen.raceControl;
-    const bool offen = m_MSComm1.PortOpen() && !raceControl;
+    const bool offen = m_sensoranschluss.istOffen() && !raceControl;
     const QString portfeld = portfeldtext(r.anschluss);
     ansicht.BuComVisible = !raceControl;
     if (raceControl)

@@ -28,22 +28,22 @@ struct SensortestAnsicht {
 
 class Sensortest {
 public:
-    Sensortest(Rennen& rennen, Sensorport& MSComm1, Uhr& uhr, Portsteuerung& port,
+    Sensortest(Rennen& rennen, Sensorport& sensoranschluss, Uhr& uhr, Portsteuerung& port,
                Dialoge& dialoge);
 
     SensortestAnsicht ansicht;
 
     // A change of a sensor line, on the GUI thread, instead of the race's line handler.
-    void OnComm(const Leitungsereignis& ereignis);
+    void leitungGeaendert(const Leitungsereignis& ereignis);
     // A few times a second: the levels and the time since the last edge.
-    void Timer_Timer();
-    void BuCom_Click();
+    void taktSchlag();
+    void portWechseln();
 
 private:
     void darstellen();
 
     Rennen& m_rennen;
-    Sensorport& m_MSComm1;
+    Sensorport& m_sensoranschluss;
     Uhr& m_uhr;
     Portsteuerung& m_port;
     Dialoge& m_dialoge;

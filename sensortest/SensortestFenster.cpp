@@ -69,7 +69,7 @@ SensortestFenster::SensortestFenster(Sensortest& logik, QWidget* eltern)
     m_com->setAutoDefault(false);
     m_com->setToolTip(QStringLiteral("ändern der seriellen Schnittstelle"));
     connect(m_com, &QPushButton::clicked, this, [this] {
-        m_logik.BuCom_Click();
+        m_logik.portWechseln();
         darstellen();
     });
     auto* schliessen = new QPushButton(QStringLiteral("Schließen"), this);
@@ -87,7 +87,7 @@ SensortestFenster::SensortestFenster(Sensortest& logik, QWidget* eltern)
 
     auto* takt = new QTimer(this);
     connect(takt, &QTimer::timeout, this, [this] {
-        m_logik.Timer_Timer();
+        m_logik.taktSchlag();
         darstellen();
     });
     takt->start(100);

@@ -82,29 +82,29 @@ void DialogFenster::aufbauen() {
                     "verwährt für die Prellzeit ein weiteres Signal nach einem gültigem Signal"));
 
     connect(m_TeLaenge, &QLineEdit::textEdited, this,
-            [this](const QString& text) { m_logik.Dialog.TeLaenge = text; });
-    for (auto [combo, feld] : {std::pair{m_CoRunden, &DialogAnsicht::CoRunden},
-                               std::pair{m_coPrellZeit, &DialogAnsicht::coPrellZeit}}) {
+            [this](const QString& text) { m_logik.ansicht.kurslaenge = text; });
+    for (auto [combo, feld] : {std::pair{m_CoRunden, &DialogAnsicht::rundenzahl},
+                               std::pair{m_coPrellZeit, &DialogAnsicht::prellzeit}}) {
         connect(combo->lineEdit(), &QLineEdit::textEdited, this,
-                [this, feld](const QString& text) { m_logik.Dialog.*feld = text; });
+                [this, feld](const QString& text) { m_logik.ansicht.*feld = text; });
         connect(combo, &QComboBox::activated, this,
-                [this, combo, feld] { m_logik.Dialog.*feld = combo->currentText(); });
+                [this, combo, feld] { m_logik.ansicht.*feld = combo->currentText(); });
     }
 
-    kaestchen(&DialogAnsicht::CheckTrainingsmodus, QStringLiteral("Trainingsmodus"), 2700,
+    kaestchen(&DialogAnsicht::trainingsmodus, QStringLiteral("Trainingsmodus"), 2700,
               QStringLiteral("Trainings- oder Rennmodus"));
-    kaestchen(&DialogAnsicht::CheckSpurWechsel, QStringLiteral("Spurwechsel Modus"), 3170,
+    kaestchen(&DialogAnsicht::spurwechsel, QStringLiteral("Spurwechsel Modus"), 3170,
               QStringLiteral("Gesamtwertung besteht aus 2 Rennen wo die Spuren von den Fahrern "
                              "nach dem ersten Rennen getauscht werden"));
-    kaestchen(&DialogAnsicht::checkOhneCountdown, QStringLiteral("ohne Countdown starten"), 3640,
+    kaestchen(&DialogAnsicht::ohneCountdown, QStringLiteral("ohne Countdown starten"), 3640,
               QStringLiteral("der erste Fahrer der über Start fährt startet damit das Rennen"));
-    kaestchen(&DialogAnsicht::checkSound, QStringLiteral("mit Soundausgaben"), 4080);
-    kaestchen(&DialogAnsicht::CheckBeep, QStringLiteral("Ton nach jeder Runde"), 4470);
-    kaestchen(&DialogAnsicht::CheckSchnellsterBeep,
+    kaestchen(&DialogAnsicht::klang, QStringLiteral("mit Soundausgaben"), 4080);
+    kaestchen(&DialogAnsicht::beep, QStringLiteral("Ton nach jeder Runde"), 4470);
+    kaestchen(&DialogAnsicht::schnellsterBeep,
               QStringLiteral("Ton nach schnellster Maximalgeschw."), 4935);
-    kaestchen(&DialogAnsicht::checkPL, QStringLiteral("permanentes Logging"), 5415,
+    kaestchen(&DialogAnsicht::permanentesLogging, QStringLiteral("permanentes Logging"), 5415,
               QStringLiteral("nach jedem Rennen wird das Ergebnis gespeichert"));
-    kaestchen(&DialogAnsicht::checkMaxGeschw, QStringLiteral("Maximalgeschw. manuell"), 5880,
+    kaestchen(&DialogAnsicht::hoechstgeschwindigkeit, QStringLiteral("Maximalgeschw. manuell"), 5880,
               QStringLiteral("Maximalgeschwindigkeit wird nicht automatisch nach jedem Rennen zu "
                              "Null gesetzt sondern mit Umschalt + M"));
 
@@ -116,20 +116,20 @@ void DialogFenster::aufbauen() {
     ampel->setToolTip(QStringLiteral("wählt die Darstellung der Ampel"));
     platzieren(ampel, 300, 6360, 675, 675, m);
     connect(ampel, &QPushButton::clicked, this, [this](bool gedrueckt) {
-        m_logik.ankreuzen(&DialogAnsicht::CheckAmpel, gedrueckt);
+        m_logik.ankreuzen(&DialogAnsicht::kreisscheiben, gedrueckt);
         nachAktion();
     });
-    m_kaestchen.emplace_back(ampel, &DialogAnsicht::CheckAmpel);
+    m_kaestchen.emplace_back(ampel, &DialogAnsicht::kreisscheiben);
     auto* label4 = new QLabel(QStringLiteral("Darstellung der Startampel"), this);
     label4->setToolTip(QStringLiteral(
         "Ampel- oder Kreisdarstellung (klicke einfach auf den Button mit der Grafik)"));
     platzieren(label4, 1080, 6540, 4800, 300, m);
 
     knopf(QStringLiteral("Rennergebnis in Datei speichern"), 300, 7260, 2760, 495,
-          &DialogLogik::buErgInDat_Click,
+          &DialogLogik::ergebnisSpeichern,
           QStringLiteral("speichert das aktuelle Rennergebnis in eine Textdatei (Umschalt + D)"));
     knopf(QStringLiteral("Maximalgeschw. zu Null setzen"), 3180, 7260, 2760, 495,
-          &DialogLogik::buManResetgeschw_Click,
+          &DialogLogik::hoechstgeschwindigkeitZuruecksetzen,
           QStringLiteral("setzt Maximalgeschwindigkeit zu Null (Umschalt + M)"));
 
     auto* linie = new QFrame(this);
@@ -138,33 +138,33 @@ void DialogFenster::aufbauen() {
     platzieren(linie, 6030, 0, 60, 7845, m);
 
     QPushButton* ok =
-        knopf(QStringLiteral("OK"), 6300, 120, 1335, 375, &DialogLogik::OKButton_Click);
+        knopf(QStringLiteral("OK"), 6300, 120, 1335, 375, &DialogLogik::okGedrueckt);
     ok->setDefault(true);
     auto* abbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
     platzieren(abbrechen, 6300, 600, 1335, 375, m);
     connect(abbrechen, &QPushButton::clicked, this, &DialogFenster::reject);
-    knopf(QStringLiteral("Hilfe"), 6300, 1440, 1335, 375, &DialogLogik::BuHilfe_Click);
-    knopf(QStringLiteral("Info"), 6300, 1920, 1335, 375, &DialogLogik::BuInfo_Click);
-    knopf(QStringLiteral("Ansagen …"), 6300, 2400, 1335, 375, &DialogLogik::BuAnsagen_Click,
+    knopf(QStringLiteral("Hilfe"), 6300, 1440, 1335, 375, &DialogLogik::hilfeZeigen);
+    knopf(QStringLiteral("Info"), 6300, 1920, 1335, 375, &DialogLogik::infoZeigen);
+    knopf(QStringLiteral("Ansagen …"), 6300, 2400, 1335, 375, &DialogLogik::ansagenOeffnen,
           QStringLiteral("was während des Rennens gesprochen wird (Umschalt + A)"));
     auto* label5 = new QLabel(QStringLiteral("Hardware Setup:"), this);
     platzieren(label5, 6300, 2940, 1335, 240, m);
-    knopf(QStringLiteral("COM ändern"), 6300, 3180, 1335, 375, &DialogLogik::BuCom_Click,
+    knopf(QStringLiteral("COM ändern"), 6300, 3180, 1335, 375, &DialogLogik::portWechseln,
           QStringLiteral("ändern der seriellen Schnittstelle"));
-    knopf(QStringLiteral("Sensortest"), 6300, 3660, 1335, 375, &DialogLogik::BuSensortest_Click,
+    knopf(QStringLiteral("Sensortest"), 6300, 3660, 1335, 375, &DialogLogik::sensortestOeffnen,
           QStringLiteral("zeigt, was die Sensoren melden, und prüft die Prellzeit (Umschalt + T)"));
 
     m_checkRaceControl = new QCheckBox(QStringLiteral("Racecontrol"), this);
     m_checkRaceControl->setToolTip(QStringLiteral("Als Hardware wird Racecontrol benutzt"));
     platzieren(m_checkRaceControl, 6300, 6780, 1335, 375, m);
     connect(m_checkRaceControl, &QCheckBox::clicked, this, [this](bool an) {
-        m_logik.ankreuzen(&DialogAnsicht::checkRaceControl, an);
+        m_logik.ankreuzen(&DialogAnsicht::raceControl, an);
         nachAktion();
     });
-    m_kaestchen.emplace_back(m_checkRaceControl, &DialogAnsicht::checkRaceControl);
+    m_kaestchen.emplace_back(m_checkRaceControl, &DialogAnsicht::raceControl);
     // The caption wraps like a classic command button's.
     m_buRaceControl = knopf(QStringLiteral("Racecontrol\nkonfigurieren"), 6300, 7200, 1335, 555,
-                            &DialogLogik::buRaceControl_Click);
+                            &DialogLogik::raceControlEinstellen);
 }
 
 QAbstractButton* DialogFenster::kaestchen(Kontrollkaestchen feld, const QString& text, int oben,
@@ -199,10 +199,10 @@ QPushButton* DialogFenster::knopf(const QString& text, int links, int oben, int 
 }
 
 std::vector<DialogFenster::Feldpruefung> DialogFenster::felder() const {
-    return {{m_CoRunden, &DialogLogik::CoRunden_Validate},
-            {m_TeLaenge, &DialogLogik::TeLaenge_Validate},
-            {m_coPrellZeit, &DialogLogik::coPrellZeit_Validate},
-            {m_checkRaceControl, &DialogLogik::checkRaceControl_LostFocus}};
+    return {{m_CoRunden, &DialogLogik::rundenzahlPruefen},
+            {m_TeLaenge, &DialogLogik::kurslaengePruefen},
+            {m_coPrellZeit, &DialogLogik::prellzeitPruefen},
+            {m_checkRaceControl, &DialogLogik::raceControlVerlassen}};
 }
 
 // A field is checked when the focus moves from it to another control of this dialog, not
@@ -232,7 +232,7 @@ void DialogFenster::pruefungenNachholen() {
 // A click arrives before the check of the field the focus left for the button; that check
 // comes first. OK also leaves the field that still holds the focus, as the dialog closes.
 void DialogFenster::vorKnopf(void (DialogLogik::*aktion)()) {
-    if (aktion == &DialogLogik::OKButton_Click)
+    if (aktion == &DialogLogik::okGedrueckt)
         for (const auto& [feld, pruefung] : felder())
             if (innerhalb(focusWidget(), feld))
                 m_offenePruefungen.push_back(pruefung);
@@ -240,7 +240,7 @@ void DialogFenster::vorKnopf(void (DialogLogik::*aktion)()) {
 }
 
 void DialogFenster::reject() {
-    m_logik.CancelButton_Click();
+    m_logik.abbrechenGedrueckt();
     QDialog::reject();
 }
 
@@ -254,19 +254,19 @@ void DialogFenster::nachAktion() {
 }
 
 void DialogFenster::darstellen() {
-    const DialogAnsicht& d = m_logik.Dialog;
+    const DialogAnsicht& d = m_logik.ansicht;
     for (auto [combo, text] :
-         {std::pair{m_CoRunden, d.CoRunden}, std::pair{m_coPrellZeit, d.coPrellZeit}}) {
+         {std::pair{m_CoRunden, d.rundenzahl}, std::pair{m_coPrellZeit, d.prellzeit}}) {
         if (combo->currentText() != text) {
             const QSignalBlocker sperre(combo);
             combo->setEditText(text);
         }
     }
-    if (m_TeLaenge->text() != d.TeLaenge)
-        m_TeLaenge->setText(d.TeLaenge);
+    if (m_TeLaenge->text() != d.kurslaenge)
+        m_TeLaenge->setText(d.kurslaenge);
     for (const auto& [box, feld] : m_kaestchen) {
         const QSignalBlocker sperre(box);
         box->setChecked(d.*feld);
     }
-    m_buRaceControl->setEnabled(d.buRaceControlEnabled);
+    m_buRaceControl->setEnabled(d.raceControlKnopfAktiv);
 }

@@ -28,40 +28,40 @@ DialogLogik::DialogLogik(Rennen& rennen, Einstellungsspeicher& speicher, Portste
     : m_rennen(rennen), m_werte(speicher), m_port(port), m_dialoge(dialoge),
       m_raceControlVersion(std::move(raceControlVersion)) {}
 
-void DialogLogik::Form_Load() {
+void DialogLogik::oeffnen() {
     const Renneinstellungen& e = m_rennen.einstellungen();
-    Dialog.CoRunden = QString::number(e.rundenzahl);
-    Dialog.TeLaenge = allgemein(e.kurslaenge);
-    Dialog.coPrellZeit = allgemein(e.prellzeit);
-    ankreuzen(&DialogAnsicht::CheckBeep, e.rundenBeep);
-    ankreuzen(&DialogAnsicht::checkSound, e.mitSound);
-    ankreuzen(&DialogAnsicht::CheckSchnellsterBeep, e.schnellsterRundenBeep);
-    ankreuzen(&DialogAnsicht::checkPL, e.permanentesLogging);
-    ankreuzen(&DialogAnsicht::checkMaxGeschw, e.maxGeschwManuell);
-    ankreuzen(&DialogAnsicht::CheckAmpel, !e.ampelbilder);
-    ankreuzen(&DialogAnsicht::CheckTrainingsmodus, !e.rennmodus);
+    ansicht.rundenzahl = QString::number(e.rundenzahl);
+    ansicht.kurslaenge = allgemein(e.kurslaenge);
+    ansicht.prellzeit = allgemein(e.prellzeit);
+    ankreuzen(&DialogAnsicht::beep, e.rundenBeep);
+    ankreuzen(&DialogAnsicht::klang, e.mitSound);
+    ankreuzen(&DialogAnsicht::schnellsterBeep, e.schnellsterRundenBeep);
+    ankreuzen(&DialogAnsicht::permanentesLogging, e.permanentesLogging);
+    ankreuzen(&DialogAnsicht::hoechstgeschwindigkeit, e.maxGeschwManuell);
+    ankreuzen(&DialogAnsicht::kreisscheiben, !e.ampelbilder);
+    ankreuzen(&DialogAnsicht::trainingsmodus, !e.rennmodus);
     // With lane change on, this also unticks training mode and starts again at heat one.
-    ankreuzen(&DialogAnsicht::CheckSpurWechsel, e.spurwechsel);
-    ankreuzen(&DialogAnsicht::checkOhneCountdown, e.ohneCountdown);
-    ankreuzen(&DialogAnsicht::checkRaceControl, e.raceControl);
-    Dialog.buRaceControlEnabled = e.raceControl;
+    ankreuzen(&DialogAnsicht::spurwechsel, e.spurwechsel);
+    ankreuzen(&DialogAnsicht::ohneCountdown, e.ohneCountdown);
+    ankreuzen(&DialogAnsicht::raceControl, e.raceControl);
+    ansicht.raceControlKnopfAktiv = e.raceControl;
 }
 
 void DialogLogik::ankreuzen(Kontrollkaestchen kaestchen, bool wert) {
-    if (Dialog.*kaestchen == wert)
+    if (ansicht.*kaestchen == wert)
         return;
-    Dialog.*kaestchen = wert;
+    ansicht.*kaestchen = wert;
 
-    if (kaestchen == &DialogAnsicht::CheckSpurWechsel) {
+    if (kaestchen == &DialogAnsicht::spurwechsel) {
         if (wert)
-            ankreuzen(&DialogAnsicht::CheckTrainingsmodus, false);
+            ankreuzen(&DialogAnsicht::trainingsmodus, false);
         m_rennen.spurwechselVonVorn();
-    } else if (kaestchen == &DialogAnsicht::CheckTrainingsmodus) {
+    } else if (kaestchen == &DialogAnsicht::trainingsmodus) {
         if (wert)
-            ankreuzen(&DialogAnsicht::CheckSpurWechsel, false);
-    } else if (kaestchen == &DialogAnsicht::checkRaceControl) {
+            ankreuzen(&DialogAnsicht::spurwechsel, false);
+    } else if (kaestchen == &DialogAnsicht::raceControl) {
         if (wert)
-            Dialog.buRaceControlEnabled = true;
+            ansicht.raceControlKnopfAktiv = true;
     }
 }
 
@@ -69,48 +69,48 @@ void DialogLogik::ankreuzen(Kontrollkaestchen kaestchen, bool wert) {
 // a length with a finite speed, a debounce time that lets a second lap count. A number out
 // of range is refused naming its field and range; what is no number at all, and a debounce
 // time below 2 seconds, keep the messages racers know.
-void DialogLogik::TeLaenge_Validate() {
-    Dialog.TeLaenge = mitKomma(Dialog.TeLaenge);
-    const std::optional<double> laenge = Zahlenformat::zahlLesen(Dialog.TeLaenge);
+void DialogLogik::kurslaengePruefen() {
+    ansicht.kurslaenge = mitKomma(ansicht.kurslaenge);
+    const std::optional<double> laenge = Zahlenformat::zahlLesen(ansicht.kurslaenge);
     if (!laenge) {
         m_dialoge.meldung(QStringLiteral("keine Zahl eingegeben setze 5,5 Meter"), Eingabefehler);
-        Dialog.TeLaenge = QStringLiteral("5,5");
+        ansicht.kurslaenge = QStringLiteral("5,5");
     } else if (*laenge < KleinsteKurslaenge || *laenge > GroessteKurslaenge) {
         bereichMelden(QStringLiteral("Kurslänge"), KleinsteKurslaenge, GroessteKurslaenge,
                       QStringLiteral(" Metern"));
-        Dialog.TeLaenge = QStringLiteral("5,5");
+        ansicht.kurslaenge = QStringLiteral("5,5");
     }
 }
 
-void DialogLogik::coPrellZeit_Validate() {
-    Dialog.coPrellZeit = mitKomma(Dialog.coPrellZeit);
-    const std::optional<double> prellzeit = Zahlenformat::zahlLesen(Dialog.coPrellZeit);
+void DialogLogik::prellzeitPruefen() {
+    ansicht.prellzeit = mitKomma(ansicht.prellzeit);
+    const std::optional<double> prellzeit = Zahlenformat::zahlLesen(ansicht.prellzeit);
     if (!prellzeit) {
         m_dialoge.meldung(QStringLiteral("keine Zahl eingegeben setze Prellzeit zu 2 Sekunden"),
                           Eingabefehler);
-        Dialog.coPrellZeit = QStringLiteral("2");
+        ansicht.prellzeit = QStringLiteral("2");
     } else if (*prellzeit < KleinstePrellzeit) {
         m_dialoge.meldung(QStringLiteral("Die Prellzeit darf nicht kleiner als 2 Sekunden sein. "
                                          "Setze Prellzeit auf 2 Sekunden"),
                           QStringLiteral("Fehler"));
-        Dialog.coPrellZeit = QStringLiteral("2");
+        ansicht.prellzeit = QStringLiteral("2");
     } else if (*prellzeit > GroesstePrellzeit) {
         bereichMelden(QStringLiteral("Prellzeit"), KleinstePrellzeit, GroesstePrellzeit,
                       QStringLiteral(" Sekunden"));
-        Dialog.coPrellZeit = QStringLiteral("2");
+        ansicht.prellzeit = QStringLiteral("2");
     }
 }
 
-void DialogLogik::CoRunden_Validate() {
-    if (!Zahlenformat::zahlLesen(Dialog.CoRunden)) {
+void DialogLogik::rundenzahlPruefen() {
+    if (!Zahlenformat::zahlLesen(ansicht.rundenzahl)) {
         m_dialoge.meldung(QStringLiteral("keine Zahl eingegeben setzt 10 Runden"), Eingabefehler);
-        Dialog.CoRunden = QStringLiteral("10");
+        ansicht.rundenzahl = QStringLiteral("10");
         return;
     }
-    const std::optional<std::int32_t> runden = Zahlenformat::ganzzahlLesen(Dialog.CoRunden);
+    const std::optional<std::int32_t> runden = Zahlenformat::ganzzahlLesen(ansicht.rundenzahl);
     if (!runden || *runden < 1 || *runden > Rundentabelle::GroessteRundenzahl) {
         bereichMelden(QStringLiteral("Rundenzahl"), 1, Rundentabelle::GroessteRundenzahl);
-        Dialog.CoRunden = QStringLiteral("10");
+        ansicht.rundenzahl = QStringLiteral("10");
     }
 }
 
@@ -127,31 +127,31 @@ void DialogLogik::bereichMelden(const QString& feld, double von, double bis,
                       Eingabefehler);
 }
 
-void DialogLogik::checkRaceControl_LostFocus() {
-    if (Dialog.checkRaceControl) {
+void DialogLogik::raceControlVerlassen() {
+    if (ansicht.raceControl) {
         m_dialoge.meldung(
             QStringLiteral("Wenn Sie diese Auswahl treffen müssen Sie die spezielle Hardware "
                            "Racecontrol an Ihrem PC angeschlossen haben. Racecontrol ist ein "
                            "Fremdprodukt welches Sie im Handel oder unter "
                            "www.racecontrol.example erwerben können."),
             Anwendungstitel);
-        Dialog.buRaceControlEnabled = true;
+        ansicht.raceControlKnopfAktiv = true;
     } else {
-        Dialog.buRaceControlEnabled = false;
+        ansicht.raceControlKnopfAktiv = false;
     }
 }
 
-void DialogLogik::OKButton_Click() {
+void DialogLogik::okGedrueckt() {
     // Enter presses OK without leaving the field being edited; check all three first, so
     // no unchecked text is ever stored.
-    CoRunden_Validate();
-    TeLaenge_Validate();
-    coPrellZeit_Validate();
+    rundenzahlPruefen();
+    kurslaengePruefen();
+    prellzeitPruefen();
 
     Renneinstellungen e = m_rennen.einstellungen();
-    e.rundenzahl = *Zahlenformat::ganzzahlLesen(Dialog.CoRunden);
-    e.kurslaenge = *Zahlenformat::zahlLesen(Dialog.TeLaenge);
-    e.prellzeit = *Zahlenformat::zahlLesen(Dialog.coPrellZeit);
+    e.rundenzahl = *Zahlenformat::ganzzahlLesen(ansicht.rundenzahl);
+    e.kurslaenge = *Zahlenformat::zahlLesen(ansicht.kurslaenge);
+    e.prellzeit = *Zahlenformat::zahlLesen(ansicht.prellzeit);
     m_werte.speichern(E::Laenge, allgemein(e.kurslaenge));
     m_werte.speichern(E::Runden, e.rundenzahl);
     m_werte.speichern(E::Prellzeit, allgemein(e.prellzeit));
@@ -160,15 +160,15 @@ void DialogLogik::OKButton_Click() {
         wert = angekreuzt;
         m_werte.speichern(einstellung, angekreuzt);
     };
-    uebernehmen(e.rundenBeep, Dialog.CheckBeep, E::RundenBeep);
-    uebernehmen(e.mitSound, Dialog.checkSound, E::MitSound);
-    uebernehmen(e.schnellsterRundenBeep, Dialog.CheckSchnellsterBeep, E::SchnellsterRundenBeep);
-    uebernehmen(e.permanentesLogging, Dialog.checkPL, E::PermanentesLogging);
-    uebernehmen(e.maxGeschwManuell, Dialog.checkMaxGeschw, E::MaxGeschwManuell);
-    uebernehmen(e.ampelbilder, !Dialog.CheckAmpel, E::Ampelbilder);
-    uebernehmen(e.rennmodus, !Dialog.CheckTrainingsmodus, E::Rennmodus);
-    uebernehmen(e.spurwechsel, Dialog.CheckSpurWechsel, E::SpurWechsel);
-    uebernehmen(e.ohneCountdown, Dialog.checkOhneCountdown, E::OhneCountdown);
+    uebernehmen(e.rundenBeep, ansicht.beep, E::RundenBeep);
+    uebernehmen(e.mitSound, ansicht.klang, E::MitSound);
+    uebernehmen(e.schnellsterRundenBeep, ansicht.schnellsterBeep, E::SchnellsterRundenBeep);
+    uebernehmen(e.permanentesLogging, ansicht.permanentesLogging, E::PermanentesLogging);
+    uebernehmen(e.maxGeschwManuell, ansicht.hoechstgeschwindigkeit, E::MaxGeschwManuell);
+    uebernehmen(e.ampelbilder, !ansicht.kreisscheiben, E::Ampelbilder);
+    uebernehmen(e.rennmodus, !ansicht.trainingsmodus, E::Rennmodus);
+    uebernehmen(e.spurwechsel, ansicht.spurwechsel, E::SpurWechsel);
+    uebernehmen(e.ohneCountdown, ansicht.ohneCountdown, E::OhneCountdown);
     m_rennen.einstellungenAnwenden(e);
     racecontrolUebernehmen(e);
 
@@ -179,7 +179,7 @@ void DialogLogik::OKButton_Click() {
 // The box is used only after its library has answered; switching either way moves the
 // timing to the other port.
 void DialogLogik::racecontrolUebernehmen(Renneinstellungen e) {
-    if (Dialog.checkRaceControl) {
+    if (ansicht.raceControl) {
         if (!m_raceControlVersion())
             return;
         if (!e.raceControl) {
@@ -195,38 +195,38 @@ void DialogLogik::racecontrolUebernehmen(Renneinstellungen e) {
     m_werte.speichern(E::RaceControl, e.raceControl);
 }
 
-void DialogLogik::CancelButton_Click() {
+void DialogLogik::abbrechenGedrueckt() {
     m_geschlossen = true;
 }
 
-void DialogLogik::BuCom_Click() {
+void DialogLogik::portWechseln() {
     comAendern(m_port, m_dialoge);
 }
 
-void DialogLogik::BuSensortest_Click() {
+void DialogLogik::sensortestOeffnen() {
     m_dialoge.fensterZeigen(Fenster::Sensortest);
 }
 
-void DialogLogik::BuAnsagen_Click() {
+void DialogLogik::ansagenOeffnen() {
     m_dialoge.fensterZeigen(Fenster::fAnsagen);
 }
 
-void DialogLogik::buErgInDat_Click() {
+void DialogLogik::ergebnisSpeichern() {
     m_rennen.ergebnisSpeichern();
 }
 
-void DialogLogik::BuHilfe_Click() {
+void DialogLogik::hilfeZeigen() {
     m_dialoge.fensterZeigen(Fenster::fHinweis);
 }
 
-void DialogLogik::BuInfo_Click() {
+void DialogLogik::infoZeigen() {
     m_dialoge.fensterZeigen(Fenster::Info);
 }
 
-void DialogLogik::buRaceControl_Click() {
+void DialogLogik::raceControlEinstellen() {
     m_dialoge.fensterZeigen(Fenster::fRaceControl);
 }
 
-void DialogLogik::buManResetgeschw_Click() {
+void DialogLogik::hoechstgeschwindigkeitZuruecksetzen() {
     m_rennen.hoechstgeschwindigkeitZuruecksetzen();
 }

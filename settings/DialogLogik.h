@@ -12,20 +12,20 @@
 #include <optional>
 
 struct DialogAnsicht {
-    QString CoRunden;
-    QString TeLaenge;
-    QString coPrellZeit;
-    bool CheckBeep = false;
-    bool checkSound = false;
-    bool CheckSchnellsterBeep = false;
-    bool checkPL = false;
-    bool checkMaxGeschw = false;
-    bool CheckAmpel = false; // pressed: plain discs instead of traffic-light pictures
-    bool CheckTrainingsmodus = false;
-    bool CheckSpurWechsel = false;
-    bool checkOhneCountdown = false;
-    bool checkRaceControl = false;
-    bool buRaceControlEnabled = false;
+    QString rundenzahl;
+    QString kurslaenge;
+    QString prellzeit;
+    bool beep = false;
+    bool klang = false;
+    bool schnellsterBeep = false;
+    bool permanentesLogging = false;
+    bool hoechstgeschwindigkeit = false;
+    bool kreisscheiben = false; // pressed: plain discs instead of traffic-light pictures
+    bool trainingsmodus = false;
+    bool spurwechsel = false;
+    bool ohneCountdown = false;
+    bool raceControl = false;
+    bool raceControlKnopfAktiv = false;
 };
 
 // A check box of the dialog, named by its field.
@@ -37,28 +37,28 @@ public:
                 Dialoge& dialoge,
                 std::function<std::optional<QString>()> raceControlVersion);
 
-    DialogAnsicht Dialog;
+    DialogAnsicht ansicht;
     bool geschlossen() const { return m_geschlossen; }
 
-    void Form_Load();
+    void oeffnen();
     // Sets a check box; a changed value runs the box's click rule, as a click would.
     void ankreuzen(Kontrollkaestchen kaestchen, bool wert);
 
-    void TeLaenge_Validate();
-    void coPrellZeit_Validate();
-    void CoRunden_Validate();
-    void checkRaceControl_LostFocus();
+    void kurslaengePruefen();
+    void prellzeitPruefen();
+    void rundenzahlPruefen();
+    void raceControlVerlassen();
 
-    void OKButton_Click();
-    void CancelButton_Click();
-    void BuCom_Click();
-    void BuSensortest_Click();
-    void BuAnsagen_Click();
-    void buErgInDat_Click();
-    void BuHilfe_Click();
-    void BuInfo_Click();
-    void buRaceControl_Click();
-    void buManResetgeschw_Click();
+    void okGedrueckt();
+    void abbrechenGedrueckt();
+    void portWechseln();
+    void sensortestOeffnen();
+    void ansagenOeffnen();
+    void ergebnisSpeichern();
+    void hilfeZeigen();
+    void infoZeigen();
+    void raceControlEinstellen();
+    void hoechstgeschwindigkeitZuruecksetzen();
 
 private:
     void racecontrolUebernehmen(Renneinstellungen einstellungen);

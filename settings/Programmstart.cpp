@@ -7,7 +7,7 @@ Programmstart::Programmstart(Rennen& rennen, Einstellungsspeicher& speicher, Por
     : m_rennen(rennen), m_werte(speicher), m_port(port), m_dialoge(dialoge),
       m_hofLesen(std::move(hofLesen)) {}
 
-void Programmstart::Form_Load() {
+void Programmstart::programmStarten() {
     Rennen& r = m_rennen;
     Renneinstellungen e;
     e.kurslaenge = m_werte.kurslaenge(E::Laenge);
@@ -46,7 +46,7 @@ void Programmstart::Form_Load() {
     m_port.SchnittstelleOeffnen(NormalOeffnen);
 }
 
-void Programmstart::LaEinstellungen_Click() {
+void Programmstart::optionenOeffnen() {
     m_rennen.ampelSetzen(Ampel::Gelb);
     m_dialoge.fensterZeigen(Fenster::Dialog);
 }

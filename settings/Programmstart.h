@@ -13,8 +13,8 @@ public:
     Programmstart(Rennen& rennen, Einstellungsspeicher& speicher, Portsteuerung& port,
                   Dialoge& dialoge, std::function<void()> hofLesen);
 
-    void Form_Load();
-    void LaEinstellungen_Click();
+    void programmStarten();
+    void optionenOeffnen();
 
 private:
     Rennen& m_rennen;

@@ -100,13 +100,13 @@ QTableView* Hauptfenster::tabelle(int spur, int links, int oben) {
     view->horizontalHeader()->setSectionsClickable(false);
     view->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     platzieren(view, links, oben, 3495, 2895, m_massstab);
-    m_FG[spur] = view;
+    m_tabellen[spur] = view;
     m_modelle[spur] = modell;
     return view;
 }
 
 void Hauptfenster::tabelleBemessen(int spur) {
-    QTableView* view = m_FG[spur];
+    QTableView* view = m_tabellen[spur];
     // The heading, ten laps and the summary row share the table's height, so a race of up
     // to ten laps shows whole without scrolling; the heading takes what is left over. A
     // zoomed row is the designed row zoomed, so the heading keeps its share too.
@@ -118,6 +118,7 @@ void Hauptfenster::tabelleBemessen(int spur) {
     view->verticalHeader()->setDefaultSectionSize(zeile);
     view->horizontalHeader()->setFixedHeight(innen - (SichtbareZeilen - 1) * zeile);
     // Each column fits its heading; what is left is shared equally.
+    const Rundentabelle t(m_rennen, spur);
     const QFontMetrics masse = view->horizontalHeader()->fontMetrics();
     int rest = view->width() - view->verticalScrollBar()->sizeHint().width() - m.skaliert(2);
     std::array<int, Rundentabelle::Spaltenzahl> breiten{};
@@ -137,59 +138,59 @@ void Hauptfenster::aufbauen() {
     hintergrund->setPixmap(bild(QStringLiteral(":/bilder/hintergrund.svg"), bildgroesse));
     hintergrund->setGeometry(QRect(QPoint(0, 0), bildgroesse));
 
-    m_LaFahrer[1] = label(420, 300, 3375, 615, 24, false, true);
-    m_LaFahrer[2] = label(7560, 315, 3375, 615, 24, false, true);
-    m_FG[1] = tabelle(1, 270, 1215);
-    m_FG[2] = tabelle(2, 7490, 1220);
-    m_LaZeit[1] = label(240, 4500, 3495, 570, 24, false);
-    m_LaZeit[2] = label(7440, 4500, 3615, 570, 24, false);
-    m_LaBestZeit[1] = label(240, 4500, 3495, 570, 24, false);
-    m_LaBestZeit[2] = label(7500, 4500, 3495, 570, 24, false);
-    m_LaRunde[1] = label(1080, 5600, 1815, 975, 48, false);
-    m_LaRunde[2] = label(8280, 5600, 1815, 975, 48, false);
+    m_fahrerschilder[1] = label(420, 300, 3375, 615, 24, false, true);
+    m_fahrerschilder[2] = label(7560, 315, 3375, 615, 24, false, true);
+    m_tabellen[1] = tabelle(1, 270, 1215);
+    m_tabellen[2] = tabelle(2, 7490, 1220);
+    m_zeitanzeigen[1] = label(240, 4500, 3495, 570, 24, false);
+    m_zeitanzeigen[2] = label(7440, 4500, 3615, 570, 24, false);
+    m_bestzeitanzeigen[1] = label(240, 4500, 3495, 570, 24, false);
+    m_bestzeitanzeigen[2] = label(7500, 4500, 3495, 570, 24, false);
+    m_restrundenanzeigen[1] = label(1080, 5600, 1815, 975, 48, false);
+    m_restrundenanzeigen[2] = label(8280, 5600, 1815, 975, 48, false);
     // The laps to go stand inside the round badge of the background, narrower than the label.
     for (int spur = 1; spur <= 2; ++spur)
-        m_LaRunde[spur]->setContentsMargins(m.skaliert(RundenRand), 0, m.skaliert(RundenRand), 0);
-    m_LaHof = label(4440, 2250, 2415, 375, 15.75, true, true);
-    m_LaEinstellungen = label(4440, 3000, 2415, 375, 15.75, true, true);
-    m_LaStart = label(4440, 3780, 2415, 375, 15.75, true, true);
-    m_LaStart->tippSetzen(QStringLiteral("Enter"));
-    m_LaCountdown = label(5040, 5000, 1095, 570, 24, false);
-    m_LaCrash = label(4020, 5880, 3075, 375, 15.75, true);
-    m_LaCrash->tippSetzen(QStringLiteral("Enter"));
+        m_restrundenanzeigen[spur]->setContentsMargins(m.skaliert(RundenRand), 0, m.skaliert(RundenRand), 0);
+    m_hofKnopf = label(4440, 2250, 2415, 375, 15.75, true, true);
+    m_optionenKnopf = label(4440, 3000, 2415, 375, 15.75, true, true);
+    m_startKnopf = label(4440, 3780, 2415, 375, 15.75, true, true);
+    m_startKnopf->tippSetzen(QStringLiteral("Enter"));
+    m_countdownAnzeige = label(5040, 5000, 1095, 570, 24, false);
+    m_crashAnzeige = label(4020, 5880, 3075, 375, 15.75, true);
+    m_crashAnzeige->tippSetzen(QStringLiteral("Enter"));
     for (int lampe = 1; lampe <= 5; ++lampe) {
-        m_ImAmpel[lampe] = new QLabel(this);
-        platzieren(m_ImAmpel[lampe], AmpelLinks[lampe - 1], 6300, 480, 480, m);
+        m_lampen[lampe] = new QLabel(this);
+        platzieren(m_lampen[lampe], AmpelLinks[lampe - 1], 6300, 480, 480, m);
     }
-    m_Im2Spur[1] = new QLabel(this);
-    platzieren(m_Im2Spur[1], 4020, 300, 480, 480, m);
-    m_Im2Spur[2] = new QLabel(this);
-    platzieren(m_Im2Spur[2], 6780, 360, 480, 480, m);
-    m_StatusBar1 = new Statusleistenanzeige(hauptfensterAnsicht(m_rennen).statusleiste, this, m);
-    platzieren(m_StatusBar1, 0, 7050, 11250, 375, m);
+    m_pfeile[1] = new QLabel(this);
+    platzieren(m_pfeile[1], 4020, 300, 480, 480, m);
+    m_pfeile[2] = new QLabel(this);
+    platzieren(m_pfeile[2], 6780, 360, 480, 480, m);
+    m_statusleiste = new Statusleistenanzeige(hauptfensterAnsicht(m_rennen).statusleiste, this, m);
+    platzieren(m_statusleiste, 0, 7050, 11250, 375, m);
 
     for (int spur = 1; spur <= 2; ++spur) {
         // The right button brings the colour menu.
-        connect(m_LaFahrer[spur], &Labelknopf::gedrueckt, this, [this, spur](Qt::MouseButton k) {
+        connect(m_fahrerschilder[spur], &Labelknopf::gedrueckt, this, [this, spur](Qt::MouseButton k) {
             weiterleiten([&] {
                 m_fahrer.gedrueckt(spur, k == Qt::RightButton ? farbmenueZeigen() : std::nullopt);
             });
         });
-        connect(m_LaFahrer[spur], &Labelknopf::geklickt, this,
+        connect(m_fahrerschilder[spur], &Labelknopf::geklickt, this,
                 [this, spur] { weiterleiten([&] { m_fahrer.umbenennen(spur); }); });
     }
-    connect(m_LaStart, &Labelknopf::geklickt, this,
+    connect(m_startKnopf, &Labelknopf::geklickt, this,
             [this] { weiterleiten([&] { m_rennen.startGedrueckt(); }); });
-    connect(m_LaEinstellungen, &Labelknopf::geklickt, this,
-            [this] { weiterleiten([&] { m_start.LaEinstellungen_Click(); }); });
-    connect(m_LaHof, &Labelknopf::geklickt, this,
-            [this] { weiterleiten([&] { m_tastatur.LaHof_Click(); }); });
-    connect(m_LaCountdown, &Labelknopf::losgelassen, this,
+    connect(m_optionenKnopf, &Labelknopf::geklickt, this,
+            [this] { weiterleiten([&] { m_start.optionenOeffnen(); }); });
+    connect(m_hofKnopf, &Labelknopf::geklickt, this,
+            [this] { weiterleiten([&] { m_tastatur.hallOfFameZeigen(); }); });
+    connect(m_countdownAnzeige, &Labelknopf::losgelassen, this,
             [this](Qt::KeyboardModifiers umschaltung) {
-                weiterleiten([&] { m_tastatur.LaCountdown_MouseUp(umschaltungVon(umschaltung)); });
+                weiterleiten([&] { m_tastatur.countdownGeklickt(umschaltungVon(umschaltung)); });
             });
-    connect(m_StatusBar1, &Statusleistenanzeige::feldGeklickt, this,
-            [this] { weiterleiten([&] { m_tastatur.StatusBar1_PanelClick(); }); });
+    connect(m_statusleiste, &Statusleistenanzeige::feldGeklickt, this,
+            [this] { weiterleiten([&] { m_tastatur.statusleisteGeklickt(); }); });
 }
 
 void Hauptfenster::keyPressEvent(QKeyEvent* ereignis) {
@@ -198,7 +199,7 @@ void Hauptfenster::keyPressEvent(QKeyEvent* ereignis) {
     if (!m_anschlaege.gedrueckt(anschlagVon(*ereignis)))
         return;
     weiterleiten([&] {
-        m_tastatur.Form_KeyDown(tasteVon(*ereignis), umschaltungVon(ereignis->modifiers()));
+        m_tastatur.tasteGedrueckt(tasteVon(*ereignis), umschaltungVon(ereignis->modifiers()));
     });
 }
 
@@ -227,35 +228,35 @@ void Hauptfenster::darstellen() {
     if (windowTitle() != a.titel)
         setWindowTitle(a.titel);
     for (int spur = 1; spur <= 2; ++spur) {
-        zeigen(m_LaFahrer[spur], a.fahrer[spur]);
-        zeigen(m_LaZeit[spur], a.zeit[spur]);
-        zeigen(m_LaBestZeit[spur], a.bestzeit[spur]);
-        zeigen(m_LaRunde[spur], a.restrunden[spur]);
+        zeigen(m_fahrerschilder[spur], a.fahrer[spur]);
+        zeigen(m_zeitanzeigen[spur], a.zeit[spur]);
+        zeigen(m_bestzeitanzeigen[spur], a.bestzeit[spur]);
+        zeigen(m_restrundenanzeigen[spur], a.restrunden[spur]);
         const Pfeilbild& pfeil = a.spurwechsel[spur];
         if (m_gezeigtePfeile[spur] != pfeil.bild) {
             m_gezeigtePfeile[spur] = pfeil.bild;
-            m_Im2Spur[spur]->setPixmap(
+            m_pfeile[spur]->setPixmap(
                 bild(bilddatei(pfeil.bild), m_massstab.skaliert(Lampengroesse)));
         }
-        m_Im2Spur[spur]->setVisible(pfeil.sichtbar);
+        m_pfeile[spur]->setVisible(pfeil.sichtbar);
         m_modelle[spur]->aktualisieren();
         const int letzte = a.rundentabellen[spur].letzteGeschriebeneZeile();
         if (letzte > 0)
-            m_FG[spur]->scrollTo(m_modelle[spur]->index(letzte - 1, 0));
+            m_tabellen[spur]->scrollTo(m_modelle[spur]->index(letzte - 1, 0));
         else
-            m_FG[spur]->scrollToTop();
+            m_tabellen[spur]->scrollToTop();
     }
-    zeigen(m_LaHof, a.hallOfFame);
-    zeigen(m_LaEinstellungen, a.optionen);
-    zeigen(m_LaStart, a.start);
-    zeigen(m_LaCountdown, a.countdown);
-    zeigen(m_LaCrash, a.crash);
+    zeigen(m_hofKnopf, a.hallOfFame);
+    zeigen(m_optionenKnopf, a.optionen);
+    zeigen(m_startKnopf, a.start);
+    zeigen(m_countdownAnzeige, a.countdown);
+    zeigen(m_crashAnzeige, a.crash);
     for (int lampe = 1; lampe <= 5; ++lampe) {
         if (m_gezeigteLampen[lampe] != a.ampel[lampe]) {
             m_gezeigteLampen[lampe] = a.ampel[lampe];
-            m_ImAmpel[lampe]->setPixmap(
+            m_lampen[lampe]->setPixmap(
                 bild(bilddatei(a.ampel[lampe]), m_massstab.skaliert(Lampengroesse)));
         }
     }
-    m_StatusBar1->darstellen(a.statusleiste);
+    m_statusleiste->darstellen(a.statusleiste);
 }

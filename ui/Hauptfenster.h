@@ -59,14 +59,14 @@ private:
     Massstab m_massstab;
     Tastenanschlaege m_anschlaege;
 
-    Spuren<Labelknopf*> m_LaFahrer, m_LaZeit, m_LaBestZeit, m_LaRunde;
-    Labelknopf *m_LaHof = nullptr, *m_LaEinstellungen = nullptr, *m_LaStart = nullptr;
-    Labelknopf *m_LaCountdown = nullptr, *m_LaCrash = nullptr;
-    Reihe<QLabel*, 5> m_ImAmpel;
+    Spuren<Labelknopf*> m_fahrerschilder, m_zeitanzeigen, m_bestzeitanzeigen, m_restrundenanzeigen;
+    Labelknopf *m_hofKnopf = nullptr, *m_optionenKnopf = nullptr, *m_startKnopf = nullptr;
+    Labelknopf *m_countdownAnzeige = nullptr, *m_crashAnzeige = nullptr;
+    Reihe<QLabel*, 5> m_lampen;
     Reihe<std::optional<Lampenbild>, 5> m_gezeigteLampen;
-    Spuren<QLabel*> m_Im2Spur;
+    Spuren<QLabel*> m_pfeile;
     Spuren<std::optional<Pfeil>> m_gezeigtePfeile;
-    Spuren<QTableView*> m_FG;
+    Spuren<QTableView*> m_tabellen;
     Spuren<Rundentabellenmodell*> m_modelle;
-    Statusleistenanzeige* m_StatusBar1 = nullptr;
+    Statusleistenanzeige* m_statusleiste = nullptr;
 };

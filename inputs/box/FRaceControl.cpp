@@ -46,7 +46,7 @@ FRaceControl::FRaceControl(RaceControlEinstellungen& logik, QWidget* parent)
     : QDialog(parent), m_logik(logik) {
     setObjectName(QStringLiteral("fRaceControl"));
     setWindowTitle(QStringLiteral("Einstellungen für Racecontrol"));
-    m_logik.Form_Load();
+    m_logik.oeffnen();
 
     auto* raster = new QGridLayout(this);
     for (Feld feld : RaceControlEinstellungen::Felder) {
@@ -77,7 +77,7 @@ FRaceControl::FRaceControl(RaceControlEinstellungen& logik, QWidget* parent)
     auto* version = knoepfe->addButton(QStringLiteral("Version?"), QDialogButtonBox::ActionRole);
     version->setObjectName(QStringLiteral("buVersionDLL"));
     version->setToolTip(QStringLiteral("Version der Racecontrol-DLL"));
-    connect(version, &QPushButton::clicked, this, [this] { m_logik.buVersionDLL_Click(); });
+    connect(version, &QPushButton::clicked, this, [this] { m_logik.bibliotheksversionZeigen(); });
     auto* ok = knoepfe->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
     ok->setObjectName(QStringLiteral("OKButton"));
     ok->setDefault(true);
@@ -115,7 +115,7 @@ void FRaceControl::pruefen(Feld feld) {
 }
 
 void FRaceControl::bestaetigen() {
-    if (const std::optional<Feld> feld = m_logik.OKButton_Click())
+    if (const std::optional<Feld> feld = m_logik.okGedrueckt())
         fokusHalten(*feld);
     else
         accept();

@@ -37,7 +37,7 @@ RaceControlEinstellungen::RaceControlEinstellungen(Rennen& rennen, Einstellungss
                                                    BoxBibliothek& box, Dialoge& dialoge)
     : m_rennen(rennen), m_werte(speicher), m_box(box), m_dialoge(dialoge) {}
 
-void RaceControlEinstellungen::Form_Load() {
+void RaceControlEinstellungen::oeffnen() {
     const Boxparameter& parameter = m_rennen.einstellungen().box;
     for (Feld feld : Felder)
         text(feld) = QString::number(parameter.*regel(feld).wert);
@@ -51,14 +51,14 @@ bool RaceControlEinstellungen::Validate(Feld feld) {
     return false;
 }
 
-void RaceControlEinstellungen::buVersionDLL_Click() {
+void RaceControlEinstellungen::bibliotheksversionZeigen() {
     const std::optional<QString> version = RaceControlVersion(m_box, m_dialoge);
     m_dialoge.meldung(QStringLiteral("Die Datei jnutl.dll hat die Version: ") +
                           version.value_or(QStringLiteral("FEHLER")),
                       Anwendungstitel);
 }
 
-std::optional<RaceControlEinstellungen::Feld> RaceControlEinstellungen::OKButton_Click() {
+std::optional<RaceControlEinstellungen::Feld> RaceControlEinstellungen::okGedrueckt() {
     for (Feld feld : Felder) {
         if (!Validate(feld))
             return feld;

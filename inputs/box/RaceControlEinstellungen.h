@@ -23,14 +23,14 @@ public:
     QString& text(Feld feld) { return m_texte[static_cast<std::size_t>(feld)]; }
     bool checkSZsensorTausch = false;
 
-    void Form_Load();
+    void oeffnen();
     // Leaving a text box: false when its entry is refused (with the field's message) and
     // the focus is to stay in it.
     bool Validate(Feld feld);
-    void buVersionDLL_Click();
+    void bibliotheksversionZeigen();
     // Stores the four values and closes the window; or, when a box holds no acceptable
     // value, tells so, stores nothing and names the box that keeps the focus.
-    std::optional<Feld> OKButton_Click();
+    std::optional<Feld> okGedrueckt();
 
 private:
     Rennen& m_rennen;

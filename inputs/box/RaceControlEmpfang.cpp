@@ -23,7 +23,7 @@ RaceControlEmpfang::RaceControlEmpfang(Rennen& rennen, BoxBibliothek& box, BoxUh
                                        Dialoge& dialoge)
     : m_rennen(rennen), m_box(box), m_boxuhr(boxuhr), m_dialoge(dialoge) {}
 
-void RaceControlEmpfang::MSCommRC_OnComm(std::uint8_t byte) {
+void RaceControlEmpfang::byteEmpfangen(std::uint8_t byte) {
     m_rennen.boxGehoert();
     if (m_rennen.stand().signaleGesperrt)
         return;
@@ -40,7 +40,7 @@ void RaceControlEmpfang::MSCommRC_OnComm(std::uint8_t byte) {
 
 void RaceControlEmpfang::empfangen(const QByteArray& bytes) {
     for (const char byte : bytes)
-        MSCommRC_OnComm(static_cast<std::uint8_t>(byte));
+        byteEmpfangen(static_cast<std::uint8_t>(byte));
 }
 
 void RaceControlEmpfang::durchfahrt(int spur, std::int32_t zeitstempel) {

@@ -16,7 +16,7 @@ public:
     RaceControlEmpfang(Rennen& rennen, BoxBibliothek& box, BoxUhr& boxuhr, Dialoge& dialoge);
 
     // One byte as the port received it.
-    void MSCommRC_OnComm(std::uint8_t byte);
+    void byteEmpfangen(std::uint8_t byte);
     // What the port received since it last told, one byte after the other.
     void empfangen(const QByteArray& bytes);
     // Every passage the box reports, and what became of it.

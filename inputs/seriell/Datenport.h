@@ -1,5 +1,5 @@
 // A serial port for bytes at a fixed speed, 8N1 without handshake: the timing box's
-// MSCommRC at 4800 baud, a sensor board's line at 115200. A port that fails while open
+// boxport at 4800 baud, a sensor board's line at 115200. A port that fails while open
 // (unplugged) is closed and reported.
 #pragma once
 
@@ -14,7 +14,7 @@ public:
 
     bool oeffnen(const QString& geraet) override;
     void schliessen() override { m_port.close(); }
-    bool PortOpen() const override { return m_port.isOpen(); }
+    bool istOffen() const override { return m_port.isOpen(); }
     void senden(const QByteArray& bytes) override;
 
 private:

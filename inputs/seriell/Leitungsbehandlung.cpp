@@ -19,7 +19,7 @@ QString anmerkung(const Leitungsereignis& e, bool beideSpuren, int spur) {
 }
 } // namespace
 
-void Leitungsbehandlung::OnComm(const Leitungsereignis& ereignis) {
+void Leitungsbehandlung::leitungGeaendert(const Leitungsereignis& ereignis) {
     Rennen& r = m_rennen;
     const bool raceControl = r.einstellungen().raceControl;
     // DSR reports only its drop. In RaceControl mode the box's port is the active one; a

@@ -18,7 +18,7 @@ public:
     }
 
     // One change of a line, on the GUI thread.
-    void OnComm(const Leitungsereignis& ereignis);
+    void leitungGeaendert(const Leitungsereignis& ereignis);
 
 private:
     Rennen& m_rennen;

@@ -35,12 +35,12 @@ QString verlustmeldung(Stoerung stoerung, const QString& porttext) {
 } // namespace
 
 Schnittstellensteuerung::Schnittstellensteuerung(Rennen& rennen, Einstellungsspeicher& speicher,
-                                                 Dialoge& dialoge, SeriellerAnschluss& MSComm1,
-                                                 SeriellerAnschluss& MSCommRC)
-    : m_rennen(rennen), m_werte(speicher), m_dialoge(dialoge), m_MSComm1(MSComm1),
-      m_MSCommRC(MSCommRC) {
-    m_MSComm1.beiStoerung([this](Stoerung s) { verloren(s); });
-    m_MSCommRC.beiStoerung([this](Stoerung s) { verloren(s); });
+                                                 Dialoge& dialoge, SeriellerAnschluss& sensoranschluss,
+                                                 SeriellerAnschluss& boxport)
+    : m_rennen(rennen), m_werte(speicher), m_dialoge(dialoge), m_sensoranschluss(sensoranschluss),
+      m_boxport(boxport) {
+    m_sensoranschluss.beiStoerung([this](Stoerung s) { verloren(s); });
+    m_boxport.beiStoerung([this](Stoerung s) { verloren(s); });
 }
 
 void Schnittstellensteuerung::SchnittstelleOeffnen(const QString& modus) {
@@ -78,7 +78,7 @@ void Schnittstellensteuerung::aktivenPortSchliessen() {
 
 bool Schnittstellensteuerung::portOeffnen(const QString& porttext) {
     // Only one of the two ports is ever open.
-    SeriellerAnschluss& anderer = m_rennen.einstellungen().raceControl ? m_MSComm1 : m_MSCommRC;
+    SeriellerAnschluss& anderer = m_rennen.einstellungen().raceControl ? m_sensoranschluss : m_boxport;
     anderer.schliessen();
     const std::optional<QString> geraet = portGeraet(porttext);
     return geraet && aktiverPort().oeffnen(*geraet);
@@ -97,5 +97,5 @@ void Schnittstellensteuerung::verloren(Stoerung stoerung) {
 }
 
 SeriellerAnschluss& Schnittstellensteuerung::aktiverPort() {
-    return m_rennen.einstellungen().raceControl ? m_MSCommRC : m_MSComm1;
+    return m_rennen.einstellungen().raceControl ? m_boxport : m_sensoranschluss;
 }

@@ -1,5 +1,5 @@
-// Opens the port of the active signal source (the sensors' MSComm1, or in RaceControl
-// mode the box's MSCommRC), asking the user for a port until one opens or they give up,
+// Opens the port of the active signal source (the sensors' sensoranschluss, or in RaceControl
+// mode the box's boxport), asking the user for a port until one opens or they give up,
 // and tells the user when an open port is lost during the run.
 #pragma once
 
@@ -12,7 +12,7 @@
 class Schnittstellensteuerung final : public Portsteuerung {
 public:
     Schnittstellensteuerung(Rennen& rennen, Einstellungsspeicher& speicher, Dialoge& dialoge,
-                            SeriellerAnschluss& MSComm1, SeriellerAnschluss& MSCommRC);
+                            SeriellerAnschluss& sensoranschluss, SeriellerAnschluss& boxport);
 
     void SchnittstelleOeffnen(const QString& modus) override;
     void aktivenPortSchliessen() override;
@@ -26,7 +26,7 @@ private:
     Rennen& m_rennen;
     Einstellungswerte m_werte;
     Dialoge& m_dialoge;
-    SeriellerAnschluss& m_MSComm1;
-    SeriellerAnschluss& m_MSCommRC;
+    SeriellerAnschluss& m_sensoranschluss;
+    SeriellerAnschluss& m_boxport;
     QString m_porttext; // as the user gave it, for messages about the open port
 };

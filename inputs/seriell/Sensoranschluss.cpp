@@ -41,7 +41,7 @@ void Sensoranschluss::schliessen() {
 }
 
 void Sensoranschluss::weiterfragen() {
-    if (!m_platine.PortOpen() || m_empfang.erkannt()) {
+    if (!m_platine.istOffen() || m_empfang.erkannt()) {
         m_frage.stop();
         return;
     }

@@ -1,4 +1,4 @@
-// The sensor port MSComm1 as the program opens it: first as a sensor board's line, asking
+// The sensor port sensoranschluss as the program opens it: first as a sensor board's line, asking
 // for the board's hello while the board's reset on opening passes; when no board answers
 // in time, as the modem lines of plain sensors, which the RTS output goes to.
 #pragma once
@@ -27,7 +27,7 @@ public:
 
     bool oeffnen(const QString& geraet) override;
     void schliessen() override;
-    bool PortOpen() const override { return m_platine.PortOpen() || m_leitungen.PortOpen(); }
+    bool istOffen() const override { return m_platine.istOffen() || m_leitungen.istOffen(); }
     void RTSEnable(bool an) override { m_leitungsausgang.RTSEnable(an); }
 
     // One step of waiting for the hello; the timer calls it while the board is asked.

@@ -1,4 +1,4 @@
-// The lap sensors' port MSComm1: opens the device, watches its lines on a thread of its
+// The lap sensors' port sensoranschluss: opens the device, watches its lines on a thread of its
 // own and hands every change to the line handler on the GUI thread; switches RTS.
 #pragma once
 
@@ -26,7 +26,7 @@ public:
 
     bool oeffnen(const QString& geraet) override;
     void schliessen() override;
-    bool PortOpen() const override { return m_geraet != nullptr; }
+    bool istOffen() const override { return m_geraet != nullptr; }
     // The lines' levels now; nothing while the port is closed or cannot say.
     std::optional<Pegel> pegel();
     // Kept while the port is closed and applied when it opens.

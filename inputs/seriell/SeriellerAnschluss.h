@@ -1,5 +1,5 @@
-// One of the two serial-port controls: the lap sensors' MSComm1 or the timing box's
-// MSCommRC, as the opening procedure drives them.
+// One of the two serial-port controls: the lap sensors' sensoranschluss or the timing box's
+// boxport, as the opening procedure drives them.
 #pragma once
 
 #include "Leitungen.h"
@@ -14,7 +14,7 @@ public:
     // exist or is in use.
     virtual bool oeffnen(const QString& geraet) = 0;
     virtual void schliessen() = 0;
-    virtual bool PortOpen() const = 0;
+    virtual bool istOffen() const = 0;
 
     // Who hears, on the GUI thread, that an open port failed on its own. The port is
     // closed by then.

@@ -47,11 +47,11 @@ std::vector<Tastenbefehl> Tastatur::tabelleAufbauen() {
         {Taste::H,
          {Shift},
          QStringLiteral("Umschalt+H"),
-         zwischenRennen(wennOptionenFrei([this] { LaHof_Click(); }))},
+         zwischenRennen(wennOptionenFrei([this] { hallOfFameZeigen(); }))},
         {Taste::O,
          {Shift},
          QStringLiteral("Umschalt+O"),
-         zwischenRennen(wennOptionenFrei([this] { m_start.LaEinstellungen_Click(); }))},
+         zwischenRennen(wennOptionenFrei([this] { m_start.optionenOeffnen(); }))},
         // Like the options: never during a race, so no lap goes to the test instead.
         {Taste::T,
          {Shift},
@@ -87,7 +87,7 @@ std::vector<Tastenbefehl> Tastatur::tabelleAufbauen() {
     };
 }
 
-void Tastatur::Form_KeyDown(Taste taste, int umschaltung) {
+void Tastatur::tasteGedrueckt(Taste taste, int umschaltung) {
     for (const Tastenbefehl& befehl : m_tabelle) {
         if (befehl.taste != taste)
             continue;
@@ -99,7 +99,7 @@ void Tastatur::Form_KeyDown(Taste taste, int umschaltung) {
     }
 }
 
-void Tastatur::LaCountdown_MouseUp(int umschaltung) {
+void Tastatur::countdownGeklickt(int umschaltung) {
     if (umschaltung != (Umschaltung::Shift | Umschaltung::Strg))
         return;
     m_rennen.einzelmodusUmschalten();
@@ -110,11 +110,11 @@ void Tastatur::LaCountdown_MouseUp(int umschaltung) {
         Anwendungstitel);
 }
 
-void Tastatur::LaHof_Click() {
+void Tastatur::hallOfFameZeigen() {
     m_dialoge.fensterZeigen(Fenster::fhof);
 }
 
-void Tastatur::StatusBar1_PanelClick() {
+void Tastatur::statusleisteGeklickt() {
     if (m_rennen.stand().signaleGesperrt)
         m_dialoge.fensterZeigen(Fenster::Info);
 }

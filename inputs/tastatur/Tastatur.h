@@ -80,11 +80,11 @@ public:
     Tastatur(const Tastatur&) = delete;
     Tastatur& operator=(const Tastatur&) = delete;
 
-    void Form_KeyDown(Taste taste, int umschaltung);
-    void LaCountdown_MouseUp(int umschaltung);
-    void LaHof_Click();
+    void tasteGedrueckt(Taste taste, int umschaltung);
+    void countdownGeklickt(int umschaltung);
+    void hallOfFameZeigen();
     // A click on the status bar opens the about box, but not during a race.
-    void StatusBar1_PanelClick();
+    void statusleisteGeklickt();
 
     // Every key, in the order a key press is tested against them; the first that matches
     // acts.

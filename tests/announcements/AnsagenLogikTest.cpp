@@ -35,7 +35,7 @@ TEST(AnsagenLogik, JedeAenderungGiltSofortUndBleibtGespeichert) {
     logik.ankreuzen(&Ansageeinstellungen::fahrername, true);
     logik.tempoSetzen(1000);
     logik.lautstaerkeSetzen(40);
-    logik.BuProbe_Click();
+    logik.probeSprechen();
     EXPECT_EQ(sprecher.gesagt, QStringList{"Anna, vier Komma zwei eins"});
     EXPECT_EQ(sprecher.weise.tempo, 400);
     EXPECT_EQ(sprecher.weise.lautstaerke, 40);

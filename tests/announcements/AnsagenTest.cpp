@@ -162,7 +162,7 @@ TEST(Ansagen, JedeArtLaesstSichAbschalten) {
 // A best lap that sounds like the one before is no news; a win by 4 ms is told in ms.
 TEST(Ansagen, BestzeitUndVorsprungSoWieSieKlingen) {
     Ansagebahn b;
-    b.rennen.Rundenzahl = 3;
+    b.runden(3);
     b.starten();
     // Lane 1's second lap, 4,209, is faster than its first, 4,213, but said alike.
     b.signale(

@@ -25,29 +25,29 @@ TEST(Rennende, ImRennmodusGewinntWerZuerstDurchIstSchonBeimZieleinlauf) {
     b.starten();
     b.fahren(2, 0.0, {3, 3, 3});
 
-    const auto fR = [&b] { return b.ansicht(); };
-    EXPECT_EQ(fR().fahrer[2].text, "Sieger!!!");
-    EXPECT_EQ(fR().fahrer[2].markierung, "Sieger");
-    EXPECT_EQ(fR().fahrer[1].text, "Verlierer") << "lane 1 is still driving";
-    EXPECT_EQ(fR().fahrer[1].markierung, "Verlierer");
-    EXPECT_EQ(fR().zeit[2].text, "9,000 sec") << "the race time replaces the lap time";
-    EXPECT_EQ(fR().start.text, "Stop");
+    const auto ansicht = [&b] { return b.ansicht(); };
+    EXPECT_EQ(ansicht().fahrer[2].text, "Sieger!!!");
+    EXPECT_EQ(ansicht().fahrer[2].markierung, "Sieger");
+    EXPECT_EQ(ansicht().fahrer[1].text, "Verlierer") << "lane 1 is still driving";
+    EXPECT_EQ(ansicht().fahrer[1].markierung, "Verlierer");
+    EXPECT_EQ(ansicht().zeit[2].text, "9,000 sec") << "the race time replaces the lap time";
+    EXPECT_EQ(ansicht().start.text, "Stop");
     EXPECT_TRUE(b.rekorde.aufrufe.isEmpty());
 
     b.fahren(1, 0.0, {2, 2, 2}); // faster, but second home
-    EXPECT_EQ(fR().fahrer[1].text, "Verlierer");
-    EXPECT_EQ(fR().fahrer[2].text, "Sieger!!!");
+    EXPECT_EQ(ansicht().fahrer[1].text, "Verlierer");
+    EXPECT_EQ(ansicht().fahrer[2].text, "Sieger!!!");
     EXPECT_EQ(b.klang.dateien,
               (QStringList{"start.wav", "winner.wav", "winner.wav", "looser.wav"}));
     EXPECT_EQ(b.rekorde.aufrufe, QStringList{"HofPruefen"}) << "no result file without logging";
     EXPECT_DOUBLE_EQ(b.stand().spuren[2].schnitt, 15.0 / 9.0);
     EXPECT_DOUBLE_EQ(b.stand().spuren[1].schnitt, 15.0 / 6.0);
 
-    EXPECT_EQ(fR().start.text, "Start");
-    EXPECT_TRUE(fR().optionen.bedienbar);
-    EXPECT_TRUE(fR().hallOfFame.bedienbar);
+    EXPECT_EQ(ansicht().start.text, "Start");
+    EXPECT_TRUE(ansicht().optionen.bedienbar);
+    EXPECT_TRUE(ansicht().hallOfFame.bedienbar);
     EXPECT_TRUE(b.stand().signaleGesperrt);
-    EXPECT_EQ(fR().ampel[3].lampe, Lampe::Gelb);
+    EXPECT_EQ(ansicht().ampel[3].lampe, Lampe::Gelb);
 
     b.signal(1, 30); // after the race: blocked
     EXPECT_EQ(b.rekorde.aufrufe.size(), 1);
@@ -89,10 +89,10 @@ TEST(Rennende, ImTrainingEntscheidetDieBesteRundeUndGleichstandIstUnentschieden)
     b.einstellen([&](Renneinstellungen& e) { e.rennmodus = false; });
     b.runden(2);
     rennenFahren(b, {3, 3}, {4, 2.9});
-    const auto fR = [&b] { return b.ansicht(); };
-    EXPECT_EQ(fR().fahrer[1].text, "Verlierer");
-    EXPECT_EQ(fR().fahrer[2].text, "Sieger!!!");
-    EXPECT_EQ(fR().fahrer[1].markierung, "aktivesRennen") << "training changes captions only";
+    const auto ansicht = [&b] { return b.ansicht(); };
+    EXPECT_EQ(ansicht().fahrer[1].text, "Verlierer");
+    EXPECT_EQ(ansicht().fahrer[2].text, "Sieger!!!");
+    EXPECT_EQ(ansicht().fahrer[1].markierung, "aktivesRennen") << "training changes captions only";
     EXPECT_TRUE(b.rekorde.aufrufe.isEmpty()) << "no Hall of Fame, no result file in training";
 
     Rennbahn c;

@@ -9,20 +9,20 @@ TEST(Rennstart, CountdownZeigtZiffernUndLampenUndGibtDasRennenNachFuenfSekundenF
     Rennbahn b;
     b.bei(-5);
     b.rennen.startGedrueckt();
-    const auto fR = [&b] { return b.ansicht(); };
+    const auto ansicht = [&b] { return b.ansicht(); };
 
-    EXPECT_EQ(fR().start.text, "Stop");
-    EXPECT_EQ(fR().countdown.text, "5");
+    EXPECT_EQ(ansicht().start.text, "Stop");
+    EXPECT_EQ(ansicht().countdown.text, "5");
     EXPECT_EQ(b.lampen(), (L5{Rot, Aus, Aus, Aus, Aus}));
     EXPECT_TRUE(b.timer.enabled());
     EXPECT_FALSE(b.stand().signaleGesperrt);
     EXPECT_FALSE(b.stand().rennenLaeuft);
-    EXPECT_FALSE(fR().optionen.bedienbar);
-    EXPECT_FALSE(fR().hallOfFame.bedienbar);
-    EXPECT_EQ(fR().restrunden[1].text, "10");
-    EXPECT_EQ(fR().zeit[2].text, "0 sec");
-    EXPECT_EQ(fR().bestzeit[1].text, "? sec");
-    EXPECT_EQ(fR().fahrer[2].markierung, "aktivesRennen");
+    EXPECT_FALSE(ansicht().optionen.bedienbar);
+    EXPECT_FALSE(ansicht().hallOfFame.bedienbar);
+    EXPECT_EQ(ansicht().restrunden[1].text, "10");
+    EXPECT_EQ(ansicht().zeit[2].text, "0 sec");
+    EXPECT_EQ(ansicht().bestzeit[1].text, "? sec");
+    EXPECT_EQ(ansicht().fahrer[2].markierung, "aktivesRennen");
 
     const std::vector<std::pair<QString, L5>> sekunden{
         {"4", {Rot, Rot, Aus, Aus, Aus}},
@@ -32,16 +32,16 @@ TEST(Rennstart, CountdownZeigtZiffernUndLampenUndGibtDasRennenNachFuenfSekundenF
     };
     for (const auto& [ziffer, lampen] : sekunden) {
         b.countdown(9);
-        EXPECT_NE(fR().countdown.text, ziffer) << "changes only on the tenth tick";
+        EXPECT_NE(ansicht().countdown.text, ziffer) << "changes only on the tenth tick";
         b.countdown(1);
-        EXPECT_EQ(fR().countdown.text, ziffer);
+        EXPECT_EQ(ansicht().countdown.text, ziffer);
         EXPECT_EQ(b.lampen(), lampen);
         EXPECT_TRUE(b.port.rts.back()) << "RTS stays on during the countdown";
     }
     EXPECT_TRUE(b.klang.pieptoene.empty());
 
     b.countdown(10);
-    EXPECT_EQ(fR().countdown.text, "0");
+    EXPECT_EQ(ansicht().countdown.text, "0");
     EXPECT_EQ(b.lampen(), (L5{Gruen, Gruen, Gruen, Gruen, Gruen}));
     EXPECT_FALSE(b.port.rts.back()) << "RTS is off while the race runs";
     EXPECT_TRUE(b.stand().rennenLaeuft);
@@ -59,23 +59,23 @@ TEST(Rennstart, StopImCountdownHaeltAllesAnUndDerNaechsteStartBeginntBeiFuenf) {
     b.countdown(25);
     b.rennen.startGedrueckt();
 
-    const auto fR = [&b] { return b.ansicht(); };
+    const auto ansicht = [&b] { return b.ansicht(); };
     EXPECT_FALSE(b.timer.enabled());
     EXPECT_EQ(b.lampen(), (L5{Gelb, Gelb, Gelb, Gelb, Gelb}));
-    EXPECT_EQ(fR().countdown.text, "3") << "keeps its last digit";
-    EXPECT_EQ(fR().start.text, "Start");
+    EXPECT_EQ(ansicht().countdown.text, "3") << "keeps its last digit";
+    EXPECT_EQ(ansicht().start.text, "Start");
     EXPECT_TRUE(b.stand().signaleGesperrt);
-    EXPECT_TRUE(fR().optionen.bedienbar);
-    EXPECT_TRUE(fR().hallOfFame.bedienbar);
+    EXPECT_TRUE(ansicht().optionen.bedienbar);
+    EXPECT_TRUE(ansicht().hallOfFame.bedienbar);
 
     b.countdown(30); // ticks of a stopped timer change nothing
-    EXPECT_EQ(fR().countdown.text, "3");
+    EXPECT_EQ(ansicht().countdown.text, "3");
 
     b.rennen.startGedrueckt();
-    EXPECT_EQ(fR().countdown.text, "5");
+    EXPECT_EQ(ansicht().countdown.text, "5");
     EXPECT_EQ(b.stand().countdownTicks, 0);
     b.countdown(10);
-    EXPECT_EQ(fR().countdown.text, "4");
+    EXPECT_EQ(ansicht().countdown.text, "4");
 }
 
 TEST(Rennstart, StopLeertBeideTabellen) {
@@ -118,11 +118,11 @@ TEST(Rennstart, FehlstartMeldetJedeSpurEinmalUndHaeltDenCountdownAn) {
     b.countdown(20);
     b.signal(2, -2.9);
 
-    const auto fR = [&b] { return b.ansicht(); };
-    EXPECT_EQ(fR().fahrer[2].text, "Fehlstart");
-    EXPECT_EQ(fR().fahrer[1].text, "Fahrer 1");
+    const auto ansicht = [&b] { return b.ansicht(); };
+    EXPECT_EQ(ansicht().fahrer[2].text, "Fehlstart");
+    EXPECT_EQ(ansicht().fahrer[1].text, "Fahrer 1");
     EXPECT_FALSE(b.timer.enabled());
-    EXPECT_EQ(fR().start.text, "Start");
+    EXPECT_EQ(ansicht().start.text, "Start");
     EXPECT_EQ(b.lampen(), (L5{Gelb, Gelb, Gelb, Gelb, Gelb}));
     EXPECT_EQ(b.klang.pieptoene.size(), 1u);
     ASSERT_EQ(b.dialoge.meldungen.size(), 1u);
@@ -137,13 +137,13 @@ TEST(Rennstart, FehlstartMeldetJedeSpurEinmalUndHaeltDenCountdownAn) {
     EXPECT_EQ(b.meldungstexte(), (QStringList{"Fehlstart von Fahrer 2", "Fehlstart von Fahrer 1"}));
     EXPECT_EQ(b.klang.pieptoene.size(), 2u);
     EXPECT_FALSE(b.stand().signaleGesperrt);
-    EXPECT_FALSE(fR().optionen.bedienbar) << "settings stay closed until a race ends or stops";
-    EXPECT_FALSE(fR().hallOfFame.bedienbar);
+    EXPECT_FALSE(ansicht().optionen.bedienbar) << "settings stay closed until a race ends or stops";
+    EXPECT_FALSE(ansicht().hallOfFame.bedienbar);
 
     b.bei(0);
     b.rennen.startGedrueckt(); // the next Start counts down afresh
-    EXPECT_EQ(fR().countdown.text, "5");
-    EXPECT_EQ(fR().fahrer[2].text, "Fahrer 2");
+    EXPECT_EQ(ansicht().countdown.text, "5");
+    EXPECT_EQ(ansicht().fahrer[2].text, "Fahrer 2");
     EXPECT_TRUE(b.timer.enabled());
     b.signal(2, 1.0);
     EXPECT_EQ(b.meldungstexte().size(), 3) << "after a new Start a false start is told again";

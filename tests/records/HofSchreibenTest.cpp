@@ -152,12 +152,12 @@ TEST_F(HofTest, LeereOderFehlendeDateiBrauchtKeineSicherung) {
 TEST_F(HofTest, NeueHallOfFameLoeschtNachRueckfrage) {
     hofAnlegen(VolleListe);
     dialoge.fragenAntworten = {false};
-    hof.BuNeueHofMachen_Click();
+    hof.hallOfFameNeuAnlegen();
     EXPECT_EQ(datei(), VolleListe) << "cancelled";
     EXPECT_EQ(hof.liste().HofName[1], "Ada");
 
     dialoge.fragenAntworten = {true};
-    hof.BuNeueHofMachen_Click();
+    hof.hallOfFameNeuAnlegen();
     ASSERT_EQ(dialoge.meldungen.size(), 2u);
     EXPECT_EQ(dialoge.meldungen[1].text,
               "Wollen Sie wirklich die bestehende Hall of Fame löschen?");

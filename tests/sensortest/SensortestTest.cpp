@@ -14,25 +14,25 @@ struct Testbahn : Rennbahn {
     AtomareUhr leitungsuhr;
     std::vector<bool> rts;
     std::vector<Weckruf> skript;
-    Sensorport MSComm1{leitungsuhr, [this](const QString&) -> std::unique_ptr<Sensorgeraet> {
+    Sensorport sensoranschluss{leitungsuhr, [this](const QString&) -> std::unique_ptr<Sensorgeraet> {
                            return std::make_unique<FakeSensorgeraet>(
                                leitungsuhr, Lesung{::stand(false, false, 0, 0)}, skript, rts);
                        }};
     FakePort steuerung;
-    Sensortest test{rennen, MSComm1, leitungsuhr, steuerung, dialoge};
+    Sensortest test{rennen, sensoranschluss, leitungsuhr, steuerung, dialoge};
     int ereignisse = 0;
 
     Testbahn() {
-        MSComm1.beiLeitungsereignis([this](const Leitungsereignis& e) {
+        sensoranschluss.beiLeitungsereignis([this](const Leitungsereignis& e) {
             ++ereignisse;
-            test.OnComm(e);
+            test.leitungGeaendert(e);
         });
     }
     // Plays the script: each wake-up a reading of (CD level, DSR level, CD count, DSR count).
     void fahren(int erwarteteFlanken) {
-        ASSERT_TRUE(MSComm1.oeffnen(QStringLiteral("/dev/ttyS0")));
+        ASSERT_TRUE(sensoranschluss.oeffnen(QStringLiteral("/dev/ttyS0")));
         ASSERT_TRUE(QTest::qWaitFor([&] { return ereignisse == erwarteteFlanken; }));
-        MSComm1.schliessen();
+        sensoranschluss.schliessen();
     }
 };
 
@@ -60,7 +60,7 @@ TEST(Sensortest, ZeigtJedeSpurUndUrteiltMitDenZahlen) {
     b.einstellen([&](Renneinstellungen& e) { e.prellzeit = 2; });
     b.fahren(9);
     b.leitungsuhr.stand = 17'000;
-    b.test.Timer_Timer();
+    b.test.taktSchlag();
 
     const SpurAnsicht& s1 = b.test.ansicht.spur[1];
     EXPECT_EQ(s1.LaFlanken, QStringLiteral("5"));
@@ -80,14 +80,14 @@ TEST(Sensortest, ZeigtJedeSpurUndUrteiltMitDenZahlen) {
                              "(3,500 s auf Spur 1)."));
 
     b.einstellen([&](Renneinstellungen& e) { e.prellzeit = 4; });
-    b.test.Timer_Timer();
+    b.test.taktSchlag();
     EXPECT_EQ(b.test.ansicht.urteil, Urteilsart::Unsicher);
     EXPECT_EQ(b.test.ansicht.LaUrteil,
               QStringLiteral("Die Prellzeit von 4 s ist zu lang: die kürzeste Runde dauerte "
                              "3,500 s auf Spur 1, so schnelle Runden würden nicht gezählt."));
     // A bounce exactly as long counts again.
     b.einstellen([&](Renneinstellungen& e) { e.prellzeit = 0.03; });
-    b.test.Timer_Timer();
+    b.test.taktSchlag();
     EXPECT_TRUE(b.test.ansicht.LaUrteil.startsWith(
         QStringLiteral("Die Prellzeit von 0,03 s ist zu kurz: ein Sensor prellte 0,030 s lang "
                        "auf Spur 1")));
@@ -100,27 +100,27 @@ TEST(Sensortest, OhneOffenenPortSagtEsDasUndBietetComAendernAn) {
     EXPECT_EQ(b.test.ansicht.urteil, Urteilsart::Offen);
 
     b.dialoge.eingabeAntworten.push_back(QStringLiteral("3"));
-    b.test.BuCom_Click();
+    b.test.portWechseln();
     EXPECT_EQ(b.steuerung.aufrufe, (QStringList{QStringLiteral("schliessen"),
                                                 QStringLiteral("SchnittstelleOeffnen 3")}));
 
     b.rennen.portGeoeffnet(QStringLiteral("3"));
     b.rennen.platineErkannt();
-    b.test.Timer_Timer();
+    b.test.taktSchlag();
     EXPECT_TRUE(b.test.ansicht.LaPort.startsWith(
         QStringLiteral("Die Sensoren hängen an einer Platine (Platine: 3).")))
         << "a board is no port without sensors";
 
     b.einstellen([&](Renneinstellungen& e) { e.raceControl = true; });
-    b.test.Timer_Timer();
+    b.test.taktSchlag();
     EXPECT_FALSE(b.test.ansicht.BuComVisible);
     EXPECT_TRUE(b.test.ansicht.LaPort.contains(QStringLiteral("Racecontrol")));
 }
 
 TEST(Sensortest, DieLampeZeigtDenPegelDesOffenenPorts) {
     Testbahn b;
-    ASSERT_TRUE(b.MSComm1.oeffnen(QStringLiteral("/dev/ttyS0")));
-    b.test.Timer_Timer();
+    ASSERT_TRUE(b.sensoranschluss.oeffnen(QStringLiteral("/dev/ttyS0")));
+    b.test.taktSchlag();
     EXPECT_EQ(b.test.ansicht.spur[1].ImLampe, std::optional(false));
     EXPECT_EQ(b.test.ansicht.spur[2].LaSeit, QStringLiteral("–"));
     EXPECT_TRUE(

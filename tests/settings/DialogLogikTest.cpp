@@ -13,43 +13,43 @@ TEST(Dialog, OeffnetMitDenWertenDesRennens) {
         e.rundenBeep = true;
     });
     DialogLogik d = b.dialogOeffnen();
-    EXPECT_EQ(d.Dialog.TeLaenge, "5,5");
-    EXPECT_EQ(d.Dialog.CoRunden, "20");
-    EXPECT_EQ(d.Dialog.coPrellZeit, "2");
-    EXPECT_TRUE(d.Dialog.CheckTrainingsmodus);
-    EXPECT_TRUE(d.Dialog.CheckAmpel);
-    EXPECT_TRUE(d.Dialog.CheckBeep);
-    EXPECT_FALSE(d.Dialog.buRaceControlEnabled);
+    EXPECT_EQ(d.ansicht.kurslaenge, "5,5");
+    EXPECT_EQ(d.ansicht.rundenzahl, "20");
+    EXPECT_EQ(d.ansicht.prellzeit, "2");
+    EXPECT_TRUE(d.ansicht.trainingsmodus);
+    EXPECT_TRUE(d.ansicht.kreisscheiben);
+    EXPECT_TRUE(d.ansicht.beep);
+    EXPECT_FALSE(d.ansicht.raceControlKnopfAktiv);
 }
 
 TEST(Dialog, FelderPruefenBeimVerlassen) {
     Einstellungsbahn b;
     DialogLogik d = b.dialogOeffnen();
 
-    d.Dialog.TeLaenge = "3.75";
-    d.TeLaenge_Validate();
-    EXPECT_EQ(d.Dialog.TeLaenge, "3,75");
+    d.ansicht.kurslaenge = "3.75";
+    d.kurslaengePruefen();
+    EXPECT_EQ(d.ansicht.kurslaenge, "3,75");
     EXPECT_TRUE(b.dialoge.meldungen.empty());
 
-    d.Dialog.coPrellZeit = "1,5";
-    d.coPrellZeit_Validate();
+    d.ansicht.prellzeit = "1,5";
+    d.prellzeitPruefen();
     ASSERT_EQ(b.dialoge.meldungen.size(), 1u);
     EXPECT_EQ(b.dialoge.meldungen[0].titel, "Fehler");
     EXPECT_EQ(b.dialoge.meldungen[0].text, "Die Prellzeit darf nicht kleiner als 2 Sekunden sein. "
                                            "Setze Prellzeit auf 2 Sekunden");
-    EXPECT_EQ(d.Dialog.coPrellZeit, "2");
+    EXPECT_EQ(d.ansicht.prellzeit, "2");
 
-    d.Dialog.coPrellZeit = "x";
-    d.coPrellZeit_Validate();
+    d.ansicht.prellzeit = "x";
+    d.prellzeitPruefen();
     ASSERT_EQ(b.dialoge.meldungen.size(), 2u) << "a letter gives one message only";
     EXPECT_EQ(b.dialoge.meldungen[1].titel, "Eingabefehler");
     EXPECT_EQ(b.dialoge.meldungen[1].text, "keine Zahl eingegeben setze Prellzeit zu 2 Sekunden");
-    EXPECT_EQ(d.Dialog.coPrellZeit, "2");
+    EXPECT_EQ(d.ansicht.prellzeit, "2");
 
-    d.Dialog.CoRunden = "zehn";
-    d.CoRunden_Validate();
+    d.ansicht.rundenzahl = "zehn";
+    d.rundenzahlPruefen();
     EXPECT_EQ(b.dialoge.meldungen.back().text, "keine Zahl eingegeben setzt 10 Runden");
-    EXPECT_EQ(d.Dialog.CoRunden, "10");
+    EXPECT_EQ(d.ansicht.rundenzahl, "10");
 }
 
 // Only numbers the settings can hold pass: no race of 0 or -3 laps or more than the tables
@@ -63,9 +63,9 @@ TEST(Dialog, ZahlenAusserhalbDesBereichsNennenFeldUndBereich) {
                              const QString& eingabe, const QString& danach, const QString& meldung,
                              const QString& titel = "Eingabefehler") {
         const std::size_t vorher = b.dialoge.meldungen.size();
-        d.Dialog.*feld = eingabe;
+        d.ansicht.*feld = eingabe;
         std::invoke(pruefung, d);
-        EXPECT_EQ(d.Dialog.*feld, danach) << eingabe.toStdString();
+        EXPECT_EQ(d.ansicht.*feld, danach) << eingabe.toStdString();
         if (meldung.isEmpty()) {
             EXPECT_EQ(b.dialoge.meldungen.size(), vorher) << eingabe.toStdString();
             return;
@@ -76,31 +76,31 @@ TEST(Dialog, ZahlenAusserhalbDesBereichsNennenFeldUndBereich) {
     };
     const QString runden = "Die Rundenzahl muss zwischen 1 und 1.000.000 liegen.";
     for (const char* zahl : {"0", "-3", "1000001", "99999999999", "1e10"})
-        pruefen(&DialogAnsicht::CoRunden, &DialogLogik::CoRunden_Validate, zahl, "10", runden);
-    pruefen(&DialogAnsicht::CoRunden, &DialogLogik::CoRunden_Validate, "1000000", "1000000", "");
-    pruefen(&DialogAnsicht::CoRunden, &DialogLogik::CoRunden_Validate, "2,5", "2,5", "");
+        pruefen(&DialogAnsicht::rundenzahl, &DialogLogik::rundenzahlPruefen, zahl, "10", runden);
+    pruefen(&DialogAnsicht::rundenzahl, &DialogLogik::rundenzahlPruefen, "1000000", "1000000", "");
+    pruefen(&DialogAnsicht::rundenzahl, &DialogLogik::rundenzahlPruefen, "2,5", "2,5", "");
 
     const QString laenge = "Die Kurslänge muss zwischen 0,001 und 10.000 Metern liegen.";
     for (const char* zahl : {"0", "-2,5", "10000,5", "1e308"})
-        pruefen(&DialogAnsicht::TeLaenge, &DialogLogik::TeLaenge_Validate, zahl, "5,5", laenge);
-    pruefen(&DialogAnsicht::TeLaenge, &DialogLogik::TeLaenge_Validate, "10000", "10000", "");
+        pruefen(&DialogAnsicht::kurslaenge, &DialogLogik::kurslaengePruefen, zahl, "5,5", laenge);
+    pruefen(&DialogAnsicht::kurslaenge, &DialogLogik::kurslaengePruefen, "10000", "10000", "");
     for (const char* text : {"1e999", "5,5,5"})
-        pruefen(&DialogAnsicht::TeLaenge, &DialogLogik::TeLaenge_Validate, text, "5,5",
+        pruefen(&DialogAnsicht::kurslaenge, &DialogLogik::kurslaengePruefen, text, "5,5",
                 "keine Zahl eingegeben setze 5,5 Meter");
 
     const QString prellzeit = "Die Prellzeit muss zwischen 2 und 3.600 Sekunden liegen.";
     for (const char* zahl : {"3600,5", "1e300"})
-        pruefen(&DialogAnsicht::coPrellZeit, &DialogLogik::coPrellZeit_Validate, zahl, "2",
+        pruefen(&DialogAnsicht::prellzeit, &DialogLogik::prellzeitPruefen, zahl, "2",
                 prellzeit);
     for (const char* zahl : {"0", "-1", "1,999"})
-        pruefen(&DialogAnsicht::coPrellZeit, &DialogLogik::coPrellZeit_Validate, zahl, "2",
+        pruefen(&DialogAnsicht::prellzeit, &DialogLogik::prellzeitPruefen, zahl, "2",
                 "Die Prellzeit darf nicht kleiner als 2 Sekunden sein. Setze Prellzeit auf 2 "
                 "Sekunden",
                 "Fehler");
 
     // OK checks what is still in the fields: a length of 1e308 is never stored.
-    d.Dialog.TeLaenge = "1e308";
-    d.OKButton_Click();
+    d.ansicht.kurslaenge = "1e308";
+    d.okGedrueckt();
     EXPECT_EQ(b.dialoge.meldungen.back().text, laenge);
     EXPECT_EQ(b.einstellungen().kurslaenge, 5.5);
     EXPECT_EQ(b.speicher.werte.value("laenge"), "5,5");
@@ -109,13 +109,13 @@ TEST(Dialog, ZahlenAusserhalbDesBereichsNennenFeldUndBereich) {
 TEST(Dialog, OkUebernimmtUndSpeichertInFesterReihenfolge) {
     Einstellungsbahn b;
     DialogLogik d = b.dialogOeffnen();
-    d.Dialog.TeLaenge = "3.75";
-    d.TeLaenge_Validate();
-    d.Dialog.CoRunden = "2,5";
-    d.ankreuzen(&DialogAnsicht::checkSound, true);
-    d.ankreuzen(&DialogAnsicht::checkPL, true);
-    d.ankreuzen(&DialogAnsicht::checkOhneCountdown, true);
-    d.OKButton_Click();
+    d.ansicht.kurslaenge = "3.75";
+    d.kurslaengePruefen();
+    d.ansicht.rundenzahl = "2,5";
+    d.ankreuzen(&DialogAnsicht::klang, true);
+    d.ankreuzen(&DialogAnsicht::permanentesLogging, true);
+    d.ankreuzen(&DialogAnsicht::ohneCountdown, true);
+    d.okGedrueckt();
 
     const Rennen& r = b.rennen;
     EXPECT_TRUE(d.geschlossen());
@@ -140,8 +140,8 @@ TEST(Dialog, OkUebernimmtUndSpeichertInFesterReihenfolge) {
 TEST(Dialog, OkOhneVerlassenDesFeldesSpeichertNieUngepruefteTexte) {
     Einstellungsbahn b;
     DialogLogik d = b.dialogOeffnen();
-    d.Dialog.TeLaenge = "viel";
-    d.OKButton_Click();
+    d.ansicht.kurslaenge = "viel";
+    d.okGedrueckt();
     EXPECT_EQ(b.dialoge.meldungen.size(), 1u);
     EXPECT_EQ(b.speicher.werte.value("laenge"), "5,5");
 }
@@ -149,18 +149,18 @@ TEST(Dialog, OkOhneVerlassenDesFeldesSpeichertNieUngepruefteTexte) {
 TEST(Dialog, TrainingUndSpurwechselSchliessenSichAus) {
     Einstellungsbahn b;
     DialogLogik d = b.dialogOeffnen();
-    d.ankreuzen(&DialogAnsicht::CheckTrainingsmodus, true);
-    d.ankreuzen(&DialogAnsicht::CheckSpurWechsel, true);
-    EXPECT_FALSE(d.Dialog.CheckTrainingsmodus);
-    d.OKButton_Click();
+    d.ankreuzen(&DialogAnsicht::trainingsmodus, true);
+    d.ankreuzen(&DialogAnsicht::spurwechsel, true);
+    EXPECT_FALSE(d.ansicht.trainingsmodus);
+    d.okGedrueckt();
     EXPECT_EQ(b.speicher.werte.value("Rennmodus"), "True");
     EXPECT_EQ(b.speicher.werte.value("SpurWechsel"), "True");
     EXPECT_TRUE(b.ansicht().spurwechsel[2].sichtbar);
 
     DialogLogik e = b.dialogOeffnen();
-    e.ankreuzen(&DialogAnsicht::CheckTrainingsmodus, true);
-    EXPECT_FALSE(e.Dialog.CheckSpurWechsel);
-    e.OKButton_Click();
+    e.ankreuzen(&DialogAnsicht::trainingsmodus, true);
+    EXPECT_FALSE(e.ansicht.spurwechsel);
+    e.okGedrueckt();
     EXPECT_EQ(b.speicher.werte.value("Rennmodus"), "False");
     EXPECT_EQ(b.speicher.werte.value("SpurWechsel"), "False");
     EXPECT_FALSE(b.ansicht().spurwechsel[2].sichtbar);
@@ -174,8 +174,8 @@ TEST(Dialog, AbbrechenAendertNichtsSetztAberDenLaufZurueck) {
     ASSERT_TRUE(b.stand().zweiterLauf);
     b.speicher.geschrieben.clear();
     DialogLogik d = b.dialogOeffnen();
-    d.Dialog.CoRunden = "30";
-    d.CancelButton_Click();
+    d.ansicht.rundenzahl = "30";
+    d.abbrechenGedrueckt();
     EXPECT_TRUE(d.geschlossen());
     EXPECT_FALSE(b.stand().zweiterLauf) << "opening with lane change on starts at heat one";
     EXPECT_EQ(b.einstellungen().rundenzahl, 10);
@@ -185,8 +185,8 @@ TEST(Dialog, AbbrechenAendertNichtsSetztAberDenLaufZurueck) {
 TEST(Dialog, GedrueckteAmpelZeigtNachOkFuenfGelbeKreise) {
     Einstellungsbahn b;
     DialogLogik d = b.dialogOeffnen();
-    d.ankreuzen(&DialogAnsicht::CheckAmpel, true);
-    d.OKButton_Click();
+    d.ankreuzen(&DialogAnsicht::kreisscheiben, true);
+    d.okGedrueckt();
     for (int lampe = 1; lampe <= 5; ++lampe)
         EXPECT_EQ(b.ansicht().ampel[lampe], (Lampenbild{Lampensatz::Kreis, Lampe::Gelb}));
     EXPECT_EQ(b.speicher.werte.value("Ampelbilder"), "False");
@@ -196,10 +196,10 @@ TEST(Dialog, RacecontrolNurMitFunktionierenderBibliothek) {
     Einstellungsbahn b;
     b.version = std::nullopt;
     DialogLogik d = b.dialogOeffnen();
-    d.ankreuzen(&DialogAnsicht::checkRaceControl, true);
-    EXPECT_TRUE(d.Dialog.buRaceControlEnabled);
-    d.ankreuzen(&DialogAnsicht::CheckBeep, true);
-    d.OKButton_Click();
+    d.ankreuzen(&DialogAnsicht::raceControl, true);
+    EXPECT_TRUE(d.ansicht.raceControlKnopfAktiv);
+    d.ankreuzen(&DialogAnsicht::beep, true);
+    d.okGedrueckt();
     EXPECT_FALSE(b.einstellungen().raceControl) << "the old mode stays";
     EXPECT_FALSE(b.speicher.werte.contains("RaceControl"));
     EXPECT_EQ(b.speicher.werte.value("RundenBeep"), "True") << "the rest of the OK is stored";
@@ -207,21 +207,21 @@ TEST(Dialog, RacecontrolNurMitFunktionierenderBibliothek) {
 
     b.version = "1.3";
     DialogLogik e = b.dialogOeffnen();
-    e.ankreuzen(&DialogAnsicht::checkRaceControl, true);
-    e.OKButton_Click();
+    e.ankreuzen(&DialogAnsicht::raceControl, true);
+    e.okGedrueckt();
     EXPECT_TRUE(b.einstellungen().raceControl);
     EXPECT_EQ(b.speicher.werte.value("RaceControl"), "True");
     EXPECT_EQ(b.portsteuerung.aufrufe, QStringList{"SchnittstelleOeffnen normalOeffnen"});
 
     DialogLogik f = b.dialogOeffnen();
-    EXPECT_TRUE(f.Dialog.buRaceControlEnabled);
-    f.ankreuzen(&DialogAnsicht::checkRaceControl, false);
-    f.OKButton_Click();
+    EXPECT_TRUE(f.ansicht.raceControlKnopfAktiv);
+    f.ankreuzen(&DialogAnsicht::raceControl, false);
+    f.okGedrueckt();
     EXPECT_FALSE(b.einstellungen().raceControl);
     EXPECT_EQ(b.portsteuerung.aufrufe.size(), 2) << "back to the sensor port";
 
     DialogLogik g = b.dialogOeffnen();
-    g.OKButton_Click();
+    g.okGedrueckt();
     EXPECT_EQ(b.portsteuerung.aufrufe.size(), 2) << "already off: only the key is stored";
     EXPECT_EQ(b.speicher.werte.value("RaceControl"), "False");
 }
@@ -229,15 +229,15 @@ TEST(Dialog, RacecontrolNurMitFunktionierenderBibliothek) {
 TEST(Dialog, RacecontrolHinweisBeimVerlassenDesKaestchens) {
     Einstellungsbahn b;
     DialogLogik d = b.dialogOeffnen();
-    d.ankreuzen(&DialogAnsicht::checkRaceControl, true);
-    d.checkRaceControl_LostFocus();
-    d.checkRaceControl_LostFocus();
+    d.ankreuzen(&DialogAnsicht::raceControl, true);
+    d.raceControlVerlassen();
+    d.raceControlVerlassen();
     ASSERT_EQ(b.dialoge.meldungen.size(), 2u) << "each time the focus leaves it";
     EXPECT_TRUE(b.dialoge.meldungen[0].text.contains("www.racecontrol.example"));
-    d.ankreuzen(&DialogAnsicht::checkRaceControl, false);
-    EXPECT_TRUE(d.Dialog.buRaceControlEnabled) << "unticking alone does not disable it";
-    d.checkRaceControl_LostFocus();
-    EXPECT_FALSE(d.Dialog.buRaceControlEnabled);
+    d.ankreuzen(&DialogAnsicht::raceControl, false);
+    EXPECT_TRUE(d.ansicht.raceControlKnopfAktiv) << "unticking alone does not disable it";
+    d.raceControlVerlassen();
+    EXPECT_FALSE(d.ansicht.raceControlKnopfAktiv);
 }
 
 TEST(Dialog, KnoepfeWirkenSofort) {
@@ -248,16 +248,16 @@ TEST(Dialog, KnoepfeWirkenSofort) {
     b.rennen.startGedrueckt();
     ASSERT_NE(b.stand().maxGeschw, 0);
     DialogLogik d = b.dialogOeffnen();
-    d.BuCom_Click();
+    d.portWechseln();
     EXPECT_EQ(b.portsteuerung.aufrufe, (QStringList{"schliessen", "SchnittstelleOeffnen 3"}));
     EXPECT_EQ(b.dialoge.eingaben[0].titel, "welche Schnittstelle");
-    d.buManResetgeschw_Click();
+    d.hoechstgeschwindigkeitZuruecksetzen();
     EXPECT_EQ(b.stand().maxGeschw, 0);
-    d.buErgInDat_Click();
+    d.ergebnisSpeichern();
     EXPECT_EQ(b.rekorde.aufrufe, QStringList{"ErgebnisSpeichern"});
-    d.BuHilfe_Click();
-    d.BuInfo_Click();
-    d.buRaceControl_Click();
+    d.hilfeZeigen();
+    d.infoZeigen();
+    d.raceControlEinstellen();
     EXPECT_EQ(b.dialoge.gezeigteFenster,
               (std::vector<Fenster>{Fenster::fHinweis, Fenster::Info, Fenster::fRaceControl}));
     EXPECT_FALSE(d.geschlossen());
@@ -265,7 +265,7 @@ TEST(Dialog, KnoepfeWirkenSofort) {
 
 TEST(Dialog, OptionOeffnetDenDialogBeiGelberAmpel) {
     Einstellungsbahn b;
-    b.start.LaEinstellungen_Click();
+    b.start.optionenOeffnen();
     EXPECT_EQ(b.ansicht().ampel[3].lampe, Lampe::Gelb);
     EXPECT_EQ(b.dialoge.gezeigteFenster, std::vector<Fenster>{Fenster::Dialog});
 }

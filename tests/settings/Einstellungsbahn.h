@@ -13,13 +13,13 @@ struct Einstellungsbahn : Rennbahn {
                         [this] { ablauf << QStringLiteral("HofLesen"); }};
 
     void starteProgramm() {
-        start.Form_Load();
+        start.programmStarten();
         ablauf << portsteuerung.aufrufe;
     }
     DialogLogik dialogOeffnen() {
         DialogLogik d(rennen, speicher, portsteuerung, dialoge,
                       [this] { return version; });
-        d.Form_Load();
+        d.oeffnen();
         return d;
     }
 };

@@ -10,29 +10,29 @@ TEST(Programmstart, ErsterStartMitLeeremSpeicherNimmtAlleVorgaben) {
     Einstellungsbahn b;
     b.starteProgramm();
     const Rennen& r = b.rennen;
-    const HauptfensterAnsicht fR = b.ansicht();
+    const HauptfensterAnsicht ansicht = b.ansicht();
 
     EXPECT_EQ(r.einstellungen().kurslaenge, 5);
     EXPECT_EQ(r.einstellungen().rundenzahl, 10);
     EXPECT_EQ(r.einstellungen().prellzeit, 2);
-    EXPECT_EQ(fR.titel, "Rundomat");
-    EXPECT_EQ(fR.statusleiste.feld("kurslaenge").text, "Kurslänge: 5 m");
-    EXPECT_EQ(fR.statusleiste.feld("rundenzahl").text, "Rundenzahl: 10");
-    EXPECT_EQ(fR.statusleiste.feld("modus").text, "Rennmodus");
-    EXPECT_EQ(fR.restrunden[1].text, "10");
-    EXPECT_TRUE(fR.zeit[1].sichtbar);
-    EXPECT_FALSE(fR.bestzeit[2].sichtbar);
+    EXPECT_EQ(ansicht.titel, "Rundomat");
+    EXPECT_EQ(ansicht.statusleiste.feld("kurslaenge").text, "Kurslänge: 5 m");
+    EXPECT_EQ(ansicht.statusleiste.feld("rundenzahl").text, "Rundenzahl: 10");
+    EXPECT_EQ(ansicht.statusleiste.feld("modus").text, "Rennmodus");
+    EXPECT_EQ(ansicht.restrunden[1].text, "10");
+    EXPECT_TRUE(ansicht.zeit[1].sichtbar);
+    EXPECT_FALSE(ansicht.bestzeit[2].sichtbar);
     EXPECT_TRUE(r.einstellungen().ampelbilder);
     const Renneinstellungen& e = r.einstellungen();
     EXPECT_FALSE(e.rundenBeep || e.mitSound || e.schnellsterRundenBeep || e.permanentesLogging ||
                  e.maxGeschwManuell || e.ohneCountdown || e.spurwechsel || e.raceControl);
-    EXPECT_EQ(fR.fahrer[1].text, "Fahrer 1");
-    EXPECT_EQ(fR.fahrer[2].farbe, 0xC0C0C0u);
-    EXPECT_FALSE(fR.spurwechsel[1].sichtbar);
-    EXPECT_EQ(fR.ampel[1], (Lampenbild{Lampensatz::Ampel, Lampe::Aus}));
+    EXPECT_EQ(ansicht.fahrer[1].text, "Fahrer 1");
+    EXPECT_EQ(ansicht.fahrer[2].farbe, 0xC0C0C0u);
+    EXPECT_FALSE(ansicht.spurwechsel[1].sichtbar);
+    EXPECT_EQ(ansicht.ampel[1], (Lampenbild{Lampensatz::Ampel, Lampe::Aus}));
     EXPECT_TRUE(r.stand().signaleGesperrt);
     EXPECT_EQ(r.stand().spuren[2].letztesSignal, 0);
-    EXPECT_EQ(fR.rundentabellen[1].zeilenzahl(), 12);
+    EXPECT_EQ(ansicht.rundentabellen[1].zeilenzahl(), 12);
 
     EXPECT_EQ(b.ablauf, (QStringList{"HofLesen", "SchnittstelleOeffnen normalOeffnen"}));
     EXPECT_EQ(b.speicher.geschrieben, (QStringList{"caption", "Rennmodus"}));
@@ -138,7 +138,7 @@ TEST(QtEinstellungsspeicher, EinstellungenUeberlebenEinenNeustart) {
         Einstellungsbahn b;
         QtEinstellungsspeicher speicher(b.dialoge);
         Programmstart start(b.rennen, speicher, b.portsteuerung, b.dialoge, [] {});
-        start.Form_Load();
+        start.programmStarten();
         speicher.speichern("laenge", "5,5");
         speicher.speichern("fahrer1", "Jürgen");
         speicher.speichern("Rennmodus", "False");
@@ -158,7 +158,7 @@ TEST(QtEinstellungsspeicher, EinstellungenUeberlebenEinenNeustart) {
     Einstellungsbahn b;
     QtEinstellungsspeicher speicher(b.dialoge);
     Programmstart start(b.rennen, speicher, b.portsteuerung, b.dialoge, [] {});
-    start.Form_Load();
+    start.programmStarten();
     EXPECT_EQ(b.einstellungen().kurslaenge, 5.5);
     EXPECT_EQ(b.stand().spuren[1].fahrer, "Jürgen");
     EXPECT_FALSE(b.einstellungen().rennmodus);

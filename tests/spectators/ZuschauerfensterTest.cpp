@@ -98,7 +98,7 @@ TEST(Zuschauerfenster, NimmtKeineTastaturUndGibtJedeTasteDemHauptfenster) {
     Zuschauerfenster fenster(&haupt);
     EXPECT_TRUE(fenster.windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus));
     EXPECT_TRUE(fenster.testAttribute(Qt::WA_ShowWithoutActivating));
-    EXPECT_FALSE(fenster.testAttribute(Qt::WA_QuitOnClose)) << "the program ends with fR";
+    EXPECT_FALSE(fenster.testAttribute(Qt::WA_QuitOnClose)) << "the program ends with ansicht";
     fenster.show();
     QSignalSpy vollbild(&fenster, &Zuschauerfenster::vollbildGewuenscht);
     QTest::keyClick(&fenster, Qt::Key_Return);

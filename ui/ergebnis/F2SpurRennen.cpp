@@ -117,7 +117,7 @@ F2SpurRennen::F2SpurRennen(const F2SpurRennenInhalt& inhalt, QWidget* eltern,
     spalte(this, m, QStringLiteral("LaGeschwVerlierer"), inhalt.LaGeschwVerlierer, 7080,
            zeilenVerlierer);
 
-    m_ImSieger = bild(this, m, QStringLiteral("ImSieger"), inhalt.ImSieger, {2220, 1200, 480, 480});
+    m_siegerbild = bild(this, m, QStringLiteral("ImSieger"), inhalt.ImSieger, {2220, 1200, 480, 480});
     bild(this, m, QStringLiteral("ImVerlierer"), inhalt.ImVerlierer, {5580, 1260, 480, 480});
 
     auto* buEnde = new QPushButton(QStringLiteral("OK"), this);
@@ -144,7 +144,7 @@ void F2SpurRennen::paintEvent(QPaintEvent* ereignis) {
 // Labels and pictures leave mouse presses to the window, so the window decides here which
 // of them a click closes it from.
 bool F2SpurRennen::schliesstBeiKlick(const QWidget* ziel) const {
-    return ziel == nullptr || ziel == m_ImSieger;
+    return ziel == nullptr || ziel == m_siegerbild;
 }
 
 void F2SpurRennen::mousePressEvent(QMouseEvent* ereignis) {

@@ -24,7 +24,7 @@ private:
     bool schliesstBeiKlick(const QWidget* ziel) const;
 
     Massstab m_massstab;
-    QLabel* m_ImSieger = nullptr;
+    QLabel* m_siegerbild = nullptr;
     // What the left button went down on; a click needs press and release on the same thing.
     std::optional<const QWidget*> m_gedrueckt;
 };

@@ -15,7 +15,7 @@ struct Platinenzeit {
 };
 
 struct Platinenbahn : Platinenzeit, Rennbahn {
-    Platinenempfang empfang{rennen, platinenuhr, uhr, dialoge};
+    Platinenempfang empfang{rennen, platinenuhr, dialoge};
     std::vector<std::vector<std::uint8_t>> befehle;
     std::vector<Signaleintrag> protokoll;
     std::vector<bool> hallos;

@@ -32,15 +32,15 @@ TEST(BoxEndeZuEnde, DerEmulatorFaehrtEinRennenUeberDasPseudoterminal) {
     ASSERT_TRUE(emulator.waitForReadyRead(5000));
     const QString pfad = QString::fromLocal8Bit(emulator.readLine()).trimmed();
 
-    Datenport MSCommRC(4800);
-    ASSERT_TRUE(MSCommRC.oeffnen(pfad));
+    Datenport boxport(4800);
+    ASSERT_TRUE(boxport.oeffnen(pfad));
 
     JnutlBibliothek box({QStringLiteral(JNUTL_PFAD)});
     BoxUhr boxuhr(box);
     Rennbahn b({.boxuhr = &boxuhr, .box = &box});
     Rennen& rennen = b.rennen;
     RaceControlEmpfang empfang(rennen, box, boxuhr, b.dialoge);
-    MSCommRC.beiEmpfang([&](const QByteArray& bytes) { empfang.empfangen(bytes); });
+    boxport.beiEmpfang([&](const QByteArray& bytes) { empfang.empfangen(bytes); });
 
     // The cars are driving already: a flying start, as a countdown would see a false start.
     b.einstellen([](Renneinstellungen& e) {
@@ -97,10 +97,10 @@ TEST(BoxEndeZuEnde, DieBoxuhrDerBibliothekGehtMitDerUhrDerBox) {
     const double uhrStart = uhr.captured(1).toDouble();
     const std::int64_t startNs = uhr.captured(2).toLongLong();
 
-    Datenport MSCommRC(4800);
-    ASSERT_TRUE(MSCommRC.oeffnen(kopf[0]));
+    Datenport boxport(4800);
+    ASSERT_TRUE(boxport.oeffnen(kopf[0]));
     JnutlBibliothek box({QStringLiteral(JNUTL_PFAD)});
-    MSCommRC.beiEmpfang([&](const QByteArray& bytes) {
+    boxport.beiEmpfang([&](const QByteArray& bytes) {
         for (const char byte : bytes)
             box.RX_data(0, static_cast<std::uint8_t>(byte));
     });

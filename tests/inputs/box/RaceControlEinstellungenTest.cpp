@@ -26,7 +26,7 @@ struct Einstellfenster : Rennbahn {
 TEST(fRaceControl, ZeigtDieParameterUndOkSpeichertAlleVierInDieserReihenfolge) {
     Einstellfenster f;
     f.rennen.boxparameterSetzen({77, 5, 3, true});
-    f.logik.Form_Load();
+    f.logik.oeffnen();
     EXPECT_EQ(f.logik.text(Feld::teEmpfindlichkeit), "77");
     EXPECT_EQ(f.logik.text(Feld::teVerzoegerung), "5");
     EXPECT_EQ(f.logik.text(Feld::teNachlauf), "3");
@@ -34,7 +34,7 @@ TEST(fRaceControl, ZeigtDieParameterUndOkSpeichertAlleVierInDieserReihenfolge) {
 
     f.eingeben("130", "50", " 14,6 ");
     f.logik.checkSZsensorTausch = false;
-    EXPECT_EQ(f.logik.OKButton_Click(), std::nullopt);
+    EXPECT_EQ(f.logik.okGedrueckt(), std::nullopt);
     EXPECT_EQ(f.speicher.geschrieben, (QStringList{"RCEmpfindlichkeit", "RCVerzoegerung",
                                                    "RCNachlauf", "RCSZsensorTausch"}));
     EXPECT_EQ(f.speicher.werte.values(), (QStringList{"130", "15", "False", "50"}));
@@ -85,7 +85,7 @@ TEST(fRaceControl, OkMitEinemNieVerlassenenFalschenFeldSpeichertNichts) {
     Einstellfenster f;
     f.rennen.boxparameterSetzen({9, 0, 0, false});
     f.eingeben("100", "20", "");
-    EXPECT_EQ(f.logik.OKButton_Click(), Feld::teNachlauf);
+    EXPECT_EQ(f.logik.okGedrueckt(), Feld::teNachlauf);
     EXPECT_TRUE(f.speicher.geschrieben.isEmpty());
     EXPECT_EQ(f.einstellungen().box.empfindlichkeit, 9) << "not even the good fields";
     ASSERT_EQ(f.dialoge.meldungen.size(), 1u);
@@ -94,7 +94,7 @@ TEST(fRaceControl, OkMitEinemNieVerlassenenFalschenFeldSpeichertNichts) {
 
 TEST(RaceControlVersion, ZeigtDieVersionOderErstDenGrundUndDannFEHLER) {
     Einstellfenster f;
-    f.logik.buVersionDLL_Click();
+    f.logik.bibliotheksversionZeigen();
     ASSERT_EQ(f.dialoge.meldungen.size(), 1u);
     EXPECT_EQ(f.dialoge.meldungen[0].text, "Die Datei jnutl.dll hat die Version: 1.3");
     EXPECT_EQ(f.dialoge.meldungen[0].titel, "Rundomat");
@@ -107,7 +107,7 @@ TEST(RaceControlVersion, ZeigtDieVersionOderErstDenGrundUndDannFEHLER) {
     f.dialoge.meldungen.clear();
     f.box.fehlt = QStringLiteral("Fehlernr: 48\r\n...");
     f.box.aufrufe.clear();
-    f.logik.buVersionDLL_Click();
+    f.logik.bibliotheksversionZeigen();
     ASSERT_EQ(f.dialoge.meldungen.size(), 2u);
     EXPECT_EQ(f.dialoge.meldungen[0].text, "Fehlernr: 48\r\n...");
     EXPECT_EQ(f.dialoge.meldungen[0].titel, "Rundomat");

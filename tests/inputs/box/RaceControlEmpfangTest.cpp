@@ -43,7 +43,7 @@ struct Boxbahn : Rennbahn {
     void ereignisBeiTick(std::int32_t code, std::int64_t tick) {
         box.zeitstempel = stempelBeiTick(tick);
         box.ereignisse.push_back({code, stempelBeiTick(tick)});
-        empfang.MSCommRC_OnComm(0xA5);
+        empfang.byteEmpfangen(0xA5);
     }
     void durchfahrt(int spur, double sekunden) { ereignis(0x201 + spur, sekunden); }
 };
@@ -70,7 +70,7 @@ TEST(RaceControlEmpfang, RundenzeitenKommenVonDerBoxuhrAuchUeberIhrenUeberlauf) 
 TEST(RaceControlEmpfang, JedesBereiteEreignisWirdEinmalGeholtAndereCodesZaehlenNicht) {
     Boxbahn b;
     b.starten();
-    b.empfang.MSCommRC_OnComm(0x01);
+    b.empfang.byteEmpfangen(0x01);
     EXPECT_EQ(b.box.aufrufe, QStringList{"RX_data"}) << "nothing ready, nothing fetched";
     b.box.aufrufe.clear();
     b.durchfahrt(1, 1.0);
@@ -106,10 +106,10 @@ TEST(RaceControlEmpfang, PrellzeitGenauAbgelaufenZaehltEinTickDavorNicht) {
 TEST(RaceControlEmpfang, GesperrteBytesErreichenDieBibliothekNie) {
     Boxbahn b;
     b.box.ereignisse.push_back({0x202, b.stempel(1)});
-    b.empfang.MSCommRC_OnComm(0xA5); // idle after start-up
+    b.empfang.byteEmpfangen(0xA5); // idle after start-up
     b.starten();
     b.rennen.startGedrueckt(); // Stop
-    b.empfang.MSCommRC_OnComm(0xA5);
+    b.empfang.byteEmpfangen(0xA5);
     EXPECT_TRUE(b.box.empfangen.empty());
     EXPECT_TRUE(b.box.aufrufe.isEmpty()) << "no RX_data while blocked";
 }
@@ -157,7 +157,7 @@ TEST(RaceControlEmpfang, DurchfahrtWeitNebenDerBoxuhrIstEinBoxfehler) {
     const auto gestempelt = [&](std::int32_t code, double sekunden, double boxuhr) {
         b.boxzeit(boxuhr);
         b.box.ereignisse.push_back({code, b.stempel(sekunden)});
-        b.empfang.MSCommRC_OnComm(0xA5);
+        b.empfang.byteEmpfangen(0xA5);
     };
     b.durchfahrt(1, 1.0);
     for (const double sekunden : {2.0 + 86400, 2.0 - 5.1, 2.0 + 5.1, 2.0 + 2147483647.0 / 4800})

@@ -17,10 +17,10 @@ struct Leitungsbahn : Rennbahn {
 
     static std::int64_t ms(double sekunden) { return Basis + std::llround(sekunden * 1000); }
     void cd(double sekunden, bool pegel = true) {
-        leitung.OnComm({Leitung::CD, pegel, ms(sekunden)});
+        leitung.leitungGeaendert({Leitung::CD, pegel, ms(sekunden)});
     }
     void dsr(double sekunden, bool pegel = false) {
-        leitung.OnComm({Leitung::DSR, pegel, ms(sekunden)});
+        leitung.leitungGeaendert({Leitung::DSR, pegel, ms(sekunden)});
     }
     QStringList ausgaenge() const {
         QStringList texte;

@@ -135,10 +135,10 @@ TEST(Signalprotokoll, SchreibtJedeAenderungAlsEineZeile) {
     Leitungsbahn b;
     b.leitung.protokollieren([&](const Signaleintrag& e) { protokoll.eintragen(e); });
     b.starten();
-    b.leitung.OnComm(
+    b.leitung.leitungGeaendert(
         {Leitung::CD, false, Leitungsbahn::ms(1.25), Zeitgenauigkeit::Zusammengefasst});
     b.dsr(1.5, true);
-    b.leitung.OnComm(
+    b.leitung.leitungGeaendert(
         {Leitung::DSR, false, Leitungsbahn::ms(1.75), Zeitgenauigkeit::Nachgelesen, 2});
     protokoll.eintragen({4800, 4800, "Box 0x202", 2, 1.0, Signalausgang::Geprellt, {}});
 

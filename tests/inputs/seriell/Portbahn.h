@@ -15,7 +15,7 @@ public:
         return offen;
     }
     void schliessen() override { offen = false; }
-    bool PortOpen() const override { return offen; }
+    bool istOffen() const override { return offen; }
     // The port fails while open, as an unplugged adapter does.
     void verlieren(Stoerung stoerung) {
         offen = false;
@@ -28,9 +28,9 @@ public:
 };
 
 struct Portbahn : Rennbahn {
-    FakeAnschluss MSComm1;
-    FakeAnschluss MSCommRC;
-    Schnittstellensteuerung steuerung{rennen, speicher, dialoge, MSComm1, MSCommRC};
+    FakeAnschluss sensoranschluss;
+    FakeAnschluss boxport;
+    Schnittstellensteuerung steuerung{rennen, speicher, dialoge, sensoranschluss, boxport};
     Programmstart start{rennen, speicher, steuerung, dialoge, [] {}};
 
     QString portfeld() const { return ansicht().statusleiste.feld(QStringLiteral("port")).text; }

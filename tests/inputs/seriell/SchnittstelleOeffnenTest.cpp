@@ -34,13 +34,13 @@ TEST(Portangabe, ZahlenSindDieSeriellenPortsUndGeraetepfadeGeltenWieSie) {
 TEST(SchnittstelleOeffnen, EinGespeicherterPortOeffnetOhneFrage) {
     Portbahn b;
     b.speicher.werte["port"] = "3";
-    b.MSCommRC.offen = true;
+    b.boxport.offen = true;
     b.steuerung.SchnittstelleOeffnen(NormalOeffnen);
 
     EXPECT_TRUE(b.dialoge.eingaben.empty());
-    EXPECT_EQ(b.MSComm1.versuche, QStringList{"/dev/ttyS2"});
-    EXPECT_TRUE(b.MSComm1.offen);
-    EXPECT_FALSE(b.MSCommRC.offen) << "only one of the two ports is open";
+    EXPECT_EQ(b.sensoranschluss.versuche, QStringList{"/dev/ttyS2"});
+    EXPECT_TRUE(b.sensoranschluss.offen);
+    EXPECT_FALSE(b.boxport.offen) << "only one of the two ports is open";
     EXPECT_EQ(b.portfeld(), "Com Port: 3");
     EXPECT_EQ(b.speicher.werte.value("port"), "3");
     EXPECT_EQ(b.ansicht().titel, "Rundomat");
@@ -58,7 +58,7 @@ TEST(SchnittstelleOeffnen, OhneGespeichertenPortWirdGefragt) {
         EXPECT_EQ(b.dialoge.eingaben[0].text, ErsteFrage);
         EXPECT_EQ(b.dialoge.eingaben[0].titel, "welche Schnittstelle");
         EXPECT_EQ(b.dialoge.vorgaben, QStringList{"1"});
-        EXPECT_EQ(b.MSComm1.versuche, QStringList{"/dev/ttyS1"});
+        EXPECT_EQ(b.sensoranschluss.versuche, QStringList{"/dev/ttyS1"});
         EXPECT_EQ(b.speicher.werte.value("port"), "2");
         EXPECT_EQ(b.portfeld(), "Com Port: 2");
     }
@@ -67,14 +67,14 @@ TEST(SchnittstelleOeffnen, OhneGespeichertenPortWirdGefragt) {
 // Text that is no port, a port in use, and a USB adapter's path, one after the other.
 TEST(SchnittstelleOeffnen, FragtNachJedemFehlerBisEinPortOeffnet) {
     Portbahn b;
-    b.MSComm1.belegt = {"/dev/ttyS0"};
+    b.sensoranschluss.belegt = {"/dev/ttyS0"};
     b.dialoge.eingabeAntworten = {"abc", "?", "1", "/dev/ttyUSB0"};
     b.steuerung.SchnittstelleOeffnen(NormalOeffnen);
 
     EXPECT_EQ(b.fragen(),
               (QStringList{ErsteFrage, fehlerfrage("abc"), fehlerfrage("?"), fehlerfrage("1")}));
     EXPECT_EQ(b.dialoge.vorgaben, (QStringList{"1", "1", "1", "1"}));
-    EXPECT_EQ(b.MSComm1.versuche, (QStringList{"/dev/ttyS0", "/dev/ttyUSB0"}));
+    EXPECT_EQ(b.sensoranschluss.versuche, (QStringList{"/dev/ttyS0", "/dev/ttyUSB0"}));
     EXPECT_TRUE(b.dialoge.meldungen.empty());
     EXPECT_EQ(b.speicher.werte.value("port"), "/dev/ttyUSB0");
     EXPECT_EQ(b.portfeld(), "Com Port: /dev/ttyUSB0");
@@ -83,7 +83,7 @@ TEST(SchnittstelleOeffnen, FragtNachJedemFehlerBisEinPortOeffnet) {
 TEST(SchnittstelleOeffnen, EineLeereAntwortGibtAuf) {
     Portbahn b;
     b.speicher.werte["port"] = "7";
-    b.MSComm1.belegt = {"/dev/ttyS6"};
+    b.sensoranschluss.belegt = {"/dev/ttyS6"};
     b.steuerung.SchnittstelleOeffnen(NormalOeffnen); // the error prompt is cancelled
 
     EXPECT_EQ(b.fragen(), QStringList{fehlerfrage("7")});
@@ -101,7 +101,7 @@ TEST(SchnittstelleOeffnen, EineLeereAntwortGibtAuf) {
     Portbahn c;
     c.steuerung.SchnittstelleOeffnen(NormalOeffnen);
     EXPECT_EQ(c.fragen(), (QStringList{ErsteFrage, fehlerfrage("")}));
-    EXPECT_TRUE(c.MSComm1.versuche.empty());
+    EXPECT_TRUE(c.sensoranschluss.versuche.empty());
 }
 
 TEST(SchnittstelleOeffnen, DerHinweisImTitelSagtNurWasGilt) {
@@ -120,19 +120,19 @@ TEST(SchnittstelleOeffnen, ImRaceControlModusOeffnetSieDenBoxport) {
     b.einstellen([&](Renneinstellungen& e) { e.raceControl = true; });
     b.steuerung.SchnittstelleOeffnen(NormalOeffnen);
 
-    EXPECT_EQ(b.MSCommRC.versuche, QStringList{"/dev/ttyS1"});
-    EXPECT_TRUE(b.MSCommRC.offen);
-    EXPECT_FALSE(b.MSComm1.offen);
+    EXPECT_EQ(b.boxport.versuche, QStringList{"/dev/ttyS1"});
+    EXPECT_TRUE(b.boxport.offen);
+    EXPECT_FALSE(b.sensoranschluss.offen);
     EXPECT_EQ(b.lampen(),
               (Reihe<Lampe, 5>{Lampe::Aus, Lampe::Aus, Lampe::Aus, Lampe::Aus, Lampe::Aus}));
 
     b.steuerung.aktivenPortSchliessen();
-    EXPECT_FALSE(b.MSCommRC.offen);
+    EXPECT_FALSE(b.boxport.offen);
 
     b.einstellen([&](Renneinstellungen& e) { e.raceControl = false; });
     b.steuerung.SchnittstelleOeffnen(NormalOeffnen);
-    EXPECT_TRUE(b.MSComm1.offen);
-    EXPECT_FALSE(b.MSCommRC.offen);
+    EXPECT_TRUE(b.sensoranschluss.offen);
+    EXPECT_FALSE(b.boxport.offen);
 }
 
 // An adapter pulled out mid-race: the race goes on by keyboard, and the port reopens from
@@ -144,7 +144,7 @@ TEST(SchnittstelleOeffnen, EinVerlorenerPortLaesstDasRennenWeiterlaufen) {
     b.signal(1, 0.5);
     b.signal(1, 4.0);
 
-    b.MSComm1.verlieren(Stoerung::Getrennt);
+    b.sensoranschluss.verlieren(Stoerung::Getrennt);
     ASSERT_EQ(b.dialoge.meldungen.size(), 1u);
     EXPECT_TRUE(b.dialoge.meldungen[0].text.startsWith(
         "Die Verbindung zur Schnittstelle (Com Port 3) ist unterbrochen"));
@@ -160,9 +160,9 @@ TEST(SchnittstelleOeffnen, EinVerlorenerPortLaesstDasRennenWeiterlaufen) {
     b.rennen.startGedrueckt(); // stop, then "COM ändern"
     b.dialoge.eingabeAntworten = {"3"};
     DialogLogik dialog = b.dialog();
-    dialog.BuCom_Click();
-    EXPECT_TRUE(b.MSComm1.offen);
-    EXPECT_EQ(b.MSComm1.versuche, (QStringList{"/dev/ttyS2", "/dev/ttyS2"}));
+    dialog.portWechseln();
+    EXPECT_TRUE(b.sensoranschluss.offen);
+    EXPECT_EQ(b.sensoranschluss.versuche, (QStringList{"/dev/ttyS2", "/dev/ttyS2"}));
     EXPECT_EQ(b.portfeld(), "Com Port: 3");
     EXPECT_EQ(b.ansicht().titel, "Rundomat");
 }
@@ -170,7 +170,7 @@ TEST(SchnittstelleOeffnen, EinVerlorenerPortLaesstDasRennenWeiterlaufen) {
 TEST(SchnittstelleOeffnen, EinGeraetOhneModemleitungenWirdGenannt) {
     Portbahn b;
     b.steuerung.SchnittstelleOeffnen("/dev/pts/4");
-    b.MSComm1.verlieren(Stoerung::KeineLeitungen);
+    b.sensoranschluss.verlieren(Stoerung::KeineLeitungen);
     ASSERT_EQ(b.dialoge.meldungen.size(), 1u);
     EXPECT_EQ(b.dialoge.meldungen[0].text,
               "An der Schnittstelle (Com Port /dev/pts/4) lassen sich die Leitungen CD und DSR "
@@ -180,7 +180,7 @@ TEST(SchnittstelleOeffnen, EinGeraetOhneModemleitungenWirdGenannt) {
 
     // A board whose firmware is foreign has been named by the board's receiver already.
     b.steuerung.SchnittstelleOeffnen("/dev/pts/4");
-    b.MSComm1.verlieren(Stoerung::FremdeFirmware);
+    b.sensoranschluss.verlieren(Stoerung::FremdeFirmware);
     EXPECT_EQ(b.dialoge.meldungen.size(), 1u);
     EXPECT_EQ(b.portfeld(), "Com Port: ?");
     EXPECT_TRUE(b.ansicht().titel.endsWith(Hinweis));
@@ -198,7 +198,7 @@ TEST(SchnittstelleOeffnen, OhneRechtNenntDasPromptDieGruppeDialout) {
     port.close();
     ASSERT_TRUE(port.setPermissions({}));
     Portbahn b;
-    b.MSComm1.belegt = {geraet, "/dev/ttyS0"};
+    b.sensoranschluss.belegt = {geraet, "/dev/ttyS0"};
     b.dialoge.eingabeAntworten = {geraet, "1"};
     b.steuerung.SchnittstelleOeffnen(NormalOeffnen);
     port.remove();

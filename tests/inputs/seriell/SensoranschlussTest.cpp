@@ -20,7 +20,7 @@ public:
         return true;
     }
     void schliessen() override { offen = false; }
-    bool PortOpen() const override { return offen; }
+    bool istOffen() const override { return offen; }
     void senden(const QByteArray& bytes) override {
         if (offen)
             gesendet.emplace_back(bytes.begin(), bytes.end());
@@ -51,9 +51,9 @@ struct Sensorbahn : Platinentakt, Rennbahn {
     Platinenempfang empfang{rennen, platinenuhr, dialoge};
     FakeLeitungsport leitungen;
     FakeDatenleitung platine;
-    FakeAnschluss MSCommRC;
-    Sensoranschluss MSComm1{leitungen, leitungen, platine, empfang};
-    Schnittstellensteuerung steuerung{rennen, speicher, dialoge, MSComm1, MSCommRC};
+    FakeAnschluss boxport;
+    Sensoranschluss sensoranschluss{leitungen, leitungen, platine, empfang};
+    Schnittstellensteuerung steuerung{rennen, speicher, dialoge, sensoranschluss, boxport};
 
     Sensorbahn() : Rennbahn({.platinenuhr = &platinenuhr}) {
         rennen.beobachterAnmelden(empfang);
@@ -64,7 +64,7 @@ struct Sensorbahn : Platinentakt, Rennbahn {
     }
     void warten(int schritte) {
         for (int i = 0; i < schritte; ++i)
-            MSComm1.weiterfragen();
+            sensoranschluss.weiterfragen();
     }
     std::size_t anfragen() const {
         return static_cast<std::size_t>(std::count(platine.gesendet.begin(), platine.gesendet.end(),
@@ -88,7 +88,7 @@ TEST(Sensoranschluss, EinePlatineDieAntwortetBleibtDerSensorport) {
     b.warten(2 * Sensoranschluss::Fragen);
     EXPECT_EQ(b.anfragen(), 4u) << "no more questions once it answered";
     EXPECT_TRUE(b.leitungen.versuche.isEmpty()) << "the modem lines stay closed";
-    EXPECT_TRUE(b.MSComm1.PortOpen());
+    EXPECT_TRUE(b.sensoranschluss.istOffen());
 
     b.platine.gesendet.clear();
     b.rennen.ampelSetzen(Ampel::Gruen);
@@ -110,7 +110,7 @@ TEST(Sensoranschluss, OhneAntwortUebernehmenDieModemleitungenMitDerSystemuhr) {
     b.warten(1);
     EXPECT_FALSE(b.platine.offen);
     EXPECT_EQ(b.leitungen.versuche, QStringList{"/dev/ttyUSB1"});
-    EXPECT_TRUE(b.MSComm1.PortOpen());
+    EXPECT_TRUE(b.sensoranschluss.istOffen());
     EXPECT_EQ(&b.rennen.uhr(), &b.uhr) << "line changes are stamped on the system clock";
     EXPECT_EQ(b.portfeld(), "Com Port: /dev/ttyUSB1");
     EXPECT_TRUE(b.dialoge.meldungen.empty());
@@ -131,7 +131,7 @@ TEST(Sensoranschluss, EinePlatineMitFremderFirmwareWirdGeschlossen) {
     b.hallo(2);
     ASSERT_EQ(b.dialoge.meldungen.size(), 1u) << "one message, naming both versions";
     EXPECT_TRUE(b.dialoge.meldungen[0].text.contains("Firmware-Version 2.0"));
-    EXPECT_FALSE(b.MSComm1.PortOpen());
+    EXPECT_FALSE(b.sensoranschluss.istOffen());
     EXPECT_EQ(b.portfeld(), "Com Port: ?");
     EXPECT_TRUE(b.ansicht().titel.endsWith(Hinweis));
     b.warten(Sensoranschluss::Fragen);

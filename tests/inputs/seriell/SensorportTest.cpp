@@ -69,7 +69,7 @@ TEST(Sensorport, ReichtJedeAenderungImGuiThreadWeiter) {
     f.port.RTSEnable(false);
     EXPECT_TRUE(f.rts.empty()) << "no port yet";
     ASSERT_TRUE(f.port.oeffnen("/dev/ttyS0"));
-    EXPECT_TRUE(f.port.PortOpen());
+    EXPECT_TRUE(f.port.istOffen());
     EXPECT_EQ(f.rts, std::vector{false}) << "the last RTS state applies when the port opens";
 
     ASSERT_TRUE(QTest::qWaitFor([&] { return f.ereignisse.size() == 2; }));
@@ -80,7 +80,7 @@ TEST(Sensorport, ReichtJedeAenderungImGuiThreadWeiter) {
     f.port.RTSEnable(true);
     EXPECT_EQ(f.rts, (std::vector{false, true}));
     f.port.schliessen(); // ends the watcher blocked in its wait
-    EXPECT_FALSE(f.port.PortOpen());
+    EXPECT_FALSE(f.port.istOffen());
 }
 
 TEST(Sensorport, NachDemSchliessenKommtNichtsMehrAn) {
@@ -94,7 +94,7 @@ TEST(Sensorport, NachDemSchliessenKommtNichtsMehrAn) {
 
     f.oeffnetNicht = true;
     EXPECT_FALSE(f.port.oeffnen("/dev/ttyS1"));
-    EXPECT_FALSE(f.port.PortOpen());
+    EXPECT_FALSE(f.port.istOffen());
 }
 
 TEST(Sensorport, EinGetrennterAdapterSchliesstDenPortUndWirdGemeldet) {
@@ -103,11 +103,11 @@ TEST(Sensorport, EinGetrennterAdapterSchliesstDenPortUndWirdGemeldet) {
     ASSERT_TRUE(f.port.oeffnen("/dev/ttyUSB0"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !f.stoerungen.empty(); }));
     EXPECT_EQ(f.stoerungen, std::vector{Stoerung::Getrennt});
-    EXPECT_FALSE(f.port.PortOpen());
+    EXPECT_FALSE(f.port.istOffen());
 
     f.skript = {};
     EXPECT_TRUE(f.port.oeffnen("/dev/ttyUSB0")) << "plugged in again, it reopens";
-    EXPECT_TRUE(f.port.PortOpen());
+    EXPECT_TRUE(f.port.istOffen());
 }
 
 TEST(Sensorgeraet, OeffnetEinTerminalNurEinmalUndFindetDortKeineLeitungen) {
@@ -117,16 +117,16 @@ TEST(Sensorgeraet, OeffnetEinTerminalNurEinmalUndFindetDortKeineLeitungen) {
 
     Portbahn b;
     Systemuhr uhr;
-    Sensorport MSComm1(uhr);
-    FakeAnschluss MSCommRC;
-    Schnittstellensteuerung steuerung(b.rennen, b.speicher, b.dialoge, MSComm1, MSCommRC);
+    Sensorport sensoranschluss(uhr);
+    FakeAnschluss boxport;
+    Schnittstellensteuerung steuerung(b.rennen, b.speicher, b.dialoge, sensoranschluss, boxport);
     steuerung.SchnittstelleOeffnen(pty.name);
     EXPECT_EQ(b.portfeld(), "Com Port: " + pty.name);
     EXPECT_EQ(sensorgeraetOeffnen(pty.name), nullptr) << "the port is this program's alone";
 
     ASSERT_TRUE(QTest::qWaitFor([&] { return !b.dialoge.meldungen.empty(); }));
     EXPECT_TRUE(b.dialoge.meldungen[0].text.contains("Leitungen CD und DSR nicht beobachten"));
-    EXPECT_FALSE(MSComm1.PortOpen());
+    EXPECT_FALSE(sensoranschluss.istOffen());
     EXPECT_EQ(b.portfeld(), "Com Port: ?");
     EXPECT_NE(sensorgeraetOeffnen(pty.name), nullptr) << "closed, it is free again";
 }
@@ -150,5 +150,5 @@ TEST(Datenport, ReichtDieBytesWeiterUndMerktDasTrennen) {
     pty.master = -1;
     ASSERT_TRUE(QTest::qWaitFor([&] { return !stoerungen.empty(); }));
     EXPECT_EQ(stoerungen, std::vector{Stoerung::Getrennt});
-    EXPECT_FALSE(box.PortOpen());
+    EXPECT_FALSE(box.istOffen());
 }

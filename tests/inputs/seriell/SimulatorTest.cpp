@@ -28,7 +28,7 @@ struct Simulationsbahn : Leitungsbahn {
             if (++schritte % 10 == 0 && timer.enabled())
                 rennen.countdownTick();
             for (const Leitungsereignis& e : simulator.fortschreiten(uhr.stand))
-                leitung.OnComm(e);
+                leitung.leitungGeaendert(e);
         }
     }
     int angenommen(int spur) const {
@@ -109,7 +109,7 @@ TEST(Simulationsport, FaehrtAufDemEchtenTaktEinKurzesRennen) {
     });
     Leitungsbehandlung leitung(rennen);
     Simulationsport simulation(rennen, uhr, 0.3);
-    simulation.beiLeitungsereignis([&](const Leitungsereignis& e) { leitung.OnComm(e); });
+    simulation.beiLeitungsereignis([&](const Leitungsereignis& e) { leitung.leitungGeaendert(e); });
 
     simulation.SchnittstelleOeffnen(NormalOeffnen);
     EXPECT_EQ(b.ansicht().statusleiste.feld("port").text, "Simulation");

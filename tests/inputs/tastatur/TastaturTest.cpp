@@ -21,7 +21,7 @@ struct Tastaturbahn : Einstellungsbahn {
     Tastatur tastatur{rennen, start, dialoge, fahrer, zuschauer, zoom};
 
     void taste(Taste t, int umschaltung = Umschaltung::Shift) {
-        tastatur.Form_KeyDown(t, umschaltung);
+        tastatur.tasteGedrueckt(t, umschaltung);
     }
 };
 } // namespace
@@ -127,22 +127,22 @@ TEST(Tastatur, DasZuschauerfensterGehtAuchImRennenAufZuUndInDenVollbildmodus) {
 
 TEST(Tastatur, ShiftStrgKlickAufDenCountdownSchaltetDenEinzelmodus) {
     Tastaturbahn b;
-    b.tastatur.LaCountdown_MouseUp(Umschaltung::Shift);
+    b.tastatur.countdownGeklickt(Umschaltung::Shift);
     EXPECT_FALSE(b.stand().einzelmodus);
-    b.tastatur.LaCountdown_MouseUp(Umschaltung::Shift | Umschaltung::Strg);
+    b.tastatur.countdownGeklickt(Umschaltung::Shift | Umschaltung::Strg);
     EXPECT_TRUE(b.stand().einzelmodus);
     ASSERT_EQ(b.dialoge.meldungen.size(), 1u);
     EXPECT_EQ(b.dialoge.meldungen[0].text,
               "Einzelmodus ist jetz Wahr\r\nDer Einzelmodus geht nicht bei Shift + 1 bzw + 2");
-    b.tastatur.LaCountdown_MouseUp(Umschaltung::Shift | Umschaltung::Strg);
+    b.tastatur.countdownGeklickt(Umschaltung::Shift | Umschaltung::Strg);
     EXPECT_TRUE(b.dialoge.meldungen[1].text.startsWith("Einzelmodus ist jetz Falsch"));
 }
 
 TEST(Tastatur, StatusleisteOeffnetInfoNurOhneRennen) {
     Tastaturbahn b;
-    b.tastatur.StatusBar1_PanelClick();
+    b.tastatur.statusleisteGeklickt();
     b.starten();
-    b.tastatur.StatusBar1_PanelClick();
+    b.tastatur.statusleisteGeklickt();
     EXPECT_EQ(b.dialoge.gezeigteFenster, std::vector<Fenster>{Fenster::Info});
 }
 

@@ -1,11 +1,11 @@
 #include "EspeakSprecher.h"
 
 #include "Abtastwerte.h"
+#include "Audiogeraet.h"
 #include "Sprachsynthese.h"
 
 #include <QAudioDevice>
 #include <QAudioSink>
-#include <QMediaDevices>
 #include <QTimer>
 #include <cstring>
 #include <memory>
@@ -214,7 +214,7 @@ void EspeakSprecher::sprechen(const QString& text, const Sprechweise& weise,
     m_fertig = std::move(fertig);
     QMetaObject::invokeMethod(
         m_werk,
-        [werk = m_werk, nummer, text, weise, geraet = QMediaDevices::defaultAudioOutput()] {
+        [werk = m_werk, nummer, text, weise, geraet = audiogeraet()] {
             werk->sagen(nummer, text, weise, geraet);
         },
         Qt::QueuedConnection);
@@ -227,7 +227,7 @@ void EspeakSprecher::verstummen() {
 }
 
 QString EspeakSprecher::warumStumm() const {
-    if (QMediaDevices::defaultAudioOutput().isNull())
+    if (audiogeraet().isNull())
         return QStringLiteral("Kein Audiogerät gefunden: die Ansagen bleiben still.");
     if (m_ohneStimme)
         return QStringLiteral("Die deutsche Stimme von eSpeak NG fehlt: die Ansagen bleiben "

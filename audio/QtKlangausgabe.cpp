@@ -1,10 +1,10 @@
 #include "QtKlangausgabe.h"
 
+#include "Audiogeraet.h"
 #include "Sinuston.h"
 
 #include <QAudioSink>
 #include <QFileInfo>
-#include <QMediaDevices>
 #include <QUrl>
 
 namespace {
@@ -22,7 +22,7 @@ QtKlangausgabe::~QtKlangausgabe() = default;
 
 void QtKlangausgabe::abspielen(const QString& datei) {
     m_effekt.stop();
-    const QAudioDevice geraet = QMediaDevices::defaultAudioOutput();
+    const QAudioDevice geraet = audiogeraet();
     const QFileInfo info(m_dateien.pfad(datei));
     if (geraet.isNull() || !info.isFile() || !info.isReadable())
         return;
@@ -32,7 +32,7 @@ void QtKlangausgabe::abspielen(const QString& datei) {
 }
 
 void QtKlangausgabe::piepen(int frequenzHz, int dauerMs) {
-    const QAudioDevice geraet = QMediaDevices::defaultAudioOutput();
+    const QAudioDevice geraet = audiogeraet();
     // After the sound server came back, Qt's audio may leave a sink busy for ever, and the
     // beeps behind it would wait for ever: such a sink is built anew.
     if (m_tonausgabe && m_tonausgabe->state() == QAudio::ActiveState && m_tonFrist.hasExpired())

@@ -1,0 +1,7 @@
+#include "Audiogeraet.h"
+
+#include <QMediaDevices>
+
+QAudioDevice audiogeraet() {
+    return QMediaDevices::defaultAudioOutput();
+}
