@@ -262,7 +262,9 @@ TEST(Webserver, EinBelegterPortGibtEineMeldungUndDerServerHoertNurWennErLaeuft) 
     EXPECT_FALSE(Rohverbindung(port).verbunden);
 }
 
-TEST(Webserver, FuenfzigSeitenUndFuenfzigKommendeUndGehendeBleibenImSpeicherrahmen) {
+// All from 127.0.0.1, so below the places one address may hold (100): a page more would
+// make the longest idle steady page give way, and it would miss the last state.
+TEST(Webserver, FuenfzigSeitenUndVierzigKommendeUndGehendeBleibenImSpeicherrahmen) {
     Server s;
     s.holen("/");
     Testseite(s.web.port()).naechste();
@@ -270,7 +272,7 @@ TEST(Webserver, FuenfzigSeitenUndFuenfzigKommendeUndGehendeBleibenImSpeicherrahm
 
     QProcess last;
     last.start(QStringLiteral(WEBCLIENTS), {QString::number(s.web.port()), QStringLiteral("50"),
-                                            QStringLiteral("50"), QStringLiteral("5")});
+                                            QStringLiteral("40"), QStringLiteral("5")});
     QByteArray ausgabe;
     while (!ausgabe.contains("bereit\n") && last.waitForReadyRead(10'000))
         ausgabe += last.readAllStandardOutput();
@@ -287,7 +289,7 @@ TEST(Webserver, FuenfzigSeitenUndFuenfzigKommendeUndGehendeBleibenImSpeicherrahm
     ASSERT_TRUE(last.waitForFinished(15'000));
     ausgabe += last.readAllStandardOutput();
     const long zuwachs = hoechstens - vorher;
-    std::printf("Speicherzuwachs mit 50 Seiten und 50 kommenden und gehenden: %.1f MiB\n",
+    std::printf("Speicherzuwachs mit 50 Seiten und 40 kommenden und gehenden: %.1f MiB\n",
                 zuwachs / 1048576.0);
 #ifndef __SANITIZE_ADDRESS__
     // AddressSanitizer keeps freed memory in quarantine: there the resident size tells nothing.
