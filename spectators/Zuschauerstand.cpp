@@ -1,5 +1,6 @@
 #include "Zuschauerstand.h"
 
+#include "Rennanzeige.h"
 #include "Rennen.h"
 #include "Zahlenformat.h"
 
@@ -50,6 +51,9 @@ Zuschauerstand::Zuschauerstand(const Rennen& rennen, Uhr& uhr, Zeitgeber& takt)
 void Zuschauerstand::fahrerUebernehmen() {
     const Rennstand& r = m_rennen.stand();
     m_rundenzahl = r.einstellungen.rundenzahl;
+    m_renndauer = r.einstellungen.rennart == Rennlaenge::Zeit
+                      ? std::optional<std::int32_t>(r.einstellungen.renndauer)
+                      : std::nullopt;
     m_training = !r.einstellungen.rennmodus;
     m_lauf = r.einstellungen.spurwechsel ? std::optional<int>(r.zweiterLauf ? 2 : 1) : std::nullopt;
     for (int spur = 1; spur <= 2; ++spur) {
@@ -59,16 +63,16 @@ void Zuschauerstand::fahrerUebernehmen() {
         // keeps the colour the first heat gave them.
         const int ersteSpur = m_lauf == 2 ? andereSpur(spur) : spur;
         s.farbe = r.spuren[ersteSpur].farbe;
-        s.ersterLauf =
-            m_lauf == 2 ? std::optional<double>(r.lauf1[ersteSpur].zeit) : std::nullopt;
+        s.ersterLauf = m_lauf == 2 ? std::optional<double>(r.lauf1[ersteSpur].zeit) : std::nullopt;
     }
 }
 
 // Another mode or lap count: the finished race's standings give way to the next one's.
 bool Zuschauerstand::andereEinstellungen() const {
     const Renneinstellungen& e = m_rennen.einstellungen();
+    const std::int32_t renndauer = e.rennart == Rennlaenge::Zeit ? e.renndauer : 0;
     return m_rundenzahl != e.rundenzahl || m_training == e.rennmodus ||
-           m_lauf.has_value() != e.spurwechsel;
+           m_lauf.has_value() != e.spurwechsel || m_renndauer.value_or(0) != renndauer;
 }
 
 void Zuschauerstand::aktualisieren() {
@@ -209,6 +213,9 @@ Zuschaueransicht Zuschauerstand::bilden() const {
         a.countdown = QString::number(r.countdownZiffer);
     if (m_rennuhr.gruen)
         a.rennuhr = uhrtext(uhrzeit());
+    // By time the clock counts down: the time left, as the main window shows it.
+    if (m_renndauer && m_rennuhr.gruen && r.restzeit)
+        a.rennuhr = restzeittext(*r.restzeit);
     a.crash = r.crashPause;
     a.ergebnis = ergebnistext();
     return a;
@@ -222,8 +229,11 @@ Zuschauerspur Zuschauerstand::spurBilden(int spur, const Abstaende& abst) const 
     z.farbe = s.farbe;
     if (m_phase == Phase::Rennen && abst.vorn != 0)
         z.position = abst.vorn == spur ? QStringLiteral("P1") : QStringLiteral("P2");
-    z.gefahren = QStringLiteral("%1 / %2").arg(gefahren).arg(m_rundenzahl);
-    z.zuFahren = QString::number(std::max(m_rundenzahl - gefahren, 0));
+    // By time there are no laps to go, only laps driven.
+    z.gefahren = m_renndauer ? QString::number(gefahren)
+                             : QStringLiteral("%1 / %2").arg(gefahren).arg(m_rundenzahl);
+    if (!m_renndauer)
+        z.zuFahren = QString::number(std::max(m_rundenzahl - gefahren, 0));
     z.letzte = zeit(s.letzte);
     z.beste = zeit(s.beste);
     z.besteNeu = s.besteNeu;
@@ -257,6 +267,8 @@ QString Zuschauerstand::titel() const {
     QString art = m_training ? QStringLiteral("Training") : QStringLiteral("Rennen");
     if (m_lauf)
         art = QStringLiteral("Spurwechsel, %1. Lauf").arg(*m_lauf);
+    if (m_renndauer)
+        return art + QStringLiteral(" – ") + restzeittext(*m_renndauer);
     return art + QStringLiteral(" – %1 ").arg(m_rundenzahl) +
            (m_rundenzahl == 1 ? QStringLiteral("Runde") : QStringLiteral("Runden"));
 }

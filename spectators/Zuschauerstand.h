@@ -89,6 +89,7 @@ private:
     Phase m_phase = Phase::Bereit;
     Spuren<Spurbild> m_spuren;
     int m_rundenzahl = 0;
+    std::optional<std::int32_t> m_renndauer; // seconds, in a race by time
     bool m_training = false;
     std::optional<int> m_lauf; // 1 or 2 in a lane-change race
     int m_sieger = 0;          // lane of this race's or heat's winner, 0 for a draw

@@ -202,3 +202,26 @@ TEST(Zuschauerstand, TrainingFehlstartStoppUndNeueNamenZwischenDenRennen) {
     EXPECT_EQ(b.spur(1).name, "Carla von Berg") << "control characters taken out";
     EXPECT_EQ(b.spur(1).gefahren, "0 / 5");
 }
+
+// A race by time: the title gives its length, the clock counts the time left down with the
+// race's own, and the lanes show the laps driven without laps to go.
+TEST(Zuschauerstand, RennenAufZeitZeigtDieRestzeit) {
+    Zuschauerbahn b;
+    b.einstellen([](Renneinstellungen& e) {
+        e.rennart = Rennlaenge::Zeit;
+        e.renndauer = 75;
+    });
+    EXPECT_EQ(b.a().titel, "Rennen – 1:15");
+    b.starten();
+    EXPECT_EQ(b.a().rennuhr, "1:15");
+    b.signal(1, 0.5);
+    b.signal(1, 3.0);
+    for (int ms = 0; ms < 16'000; ms += 10) {
+        b.uhr.stand += 10;
+        if (b.wecker.klingelt(b.uhr.stand))
+            b.rennen.rennzeitTick();
+    }
+    EXPECT_EQ(b.a().rennuhr, "0:56") << "75 s less the 19 s driven";
+    EXPECT_EQ(b.spur(1).gefahren, "1");
+    EXPECT_EQ(b.spur(1).zuFahren, "");
+}
