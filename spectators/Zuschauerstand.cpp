@@ -1,5 +1,6 @@
 #include "Zuschauerstand.h"
 
+#include "Distanz.h"
 #include "Rennanzeige.h"
 #include "Rennen.h"
 #include "Zahlenformat.h"
@@ -64,6 +65,9 @@ void Zuschauerstand::fahrerUebernehmen() {
         const int ersteSpur = m_lauf == 2 ? andereSpur(spur) : spur;
         s.farbe = r.spuren[ersteSpur].farbe;
         s.ersterLauf = m_lauf == 2 ? std::optional<double>(r.lauf1[ersteSpur].zeit) : std::nullopt;
+        s.ersteDistanz = m_lauf == 2 && m_renndauer
+                             ? std::optional<double>(r.lauf1[ersteSpur].distanz)
+                             : std::nullopt;
     }
 }
 
@@ -140,9 +144,11 @@ void Zuschauerstand::geaendert(const Rennen&) {
     aktualisieren();
 }
 
-void Zuschauerstand::spurFertig(const Rennen&, int spur, double rennzeit, int platz) {
+void Zuschauerstand::spurFertig(const Rennen& rennen, int spur, double rennzeit, int platz) {
     Spurbild& s = m_spuren[spur];
     s.platz = platz;
+    if (m_renndauer)
+        s.distanz = rennen.stand().spuren[spur].distanz;
     // The same sum the two-heat evaluation forms, so the totals shown decide as it does.
     if (s.ersterLauf)
         s.gesamt = *s.ersterLauf + rennzeit;
@@ -191,6 +197,8 @@ Abstaende Zuschauerstand::abstaende() const {
     const Spuren<Durchfahrten> d{m_spuren[1].durchfahrten, m_spuren[2].durchfahrten};
     if (m_training)
         return bestzeitabstaende({m_spuren[1].beste, m_spuren[2].beste});
+    if (m_lauf == 2 && m_renndauer)
+        return distanzabstaende({gesamtdistanz(1), gesamtdistanz(2)});
     if (m_lauf == 2)
         return gesamtabstaende(
             d, {m_spuren[1].ersterLauf.value_or(0), m_spuren[2].ersterLauf.value_or(0)});
@@ -239,7 +247,10 @@ Zuschauerspur Zuschauerstand::spurBilden(int spur, const Abstaende& abst) const 
     z.besteNeu = s.besteNeu;
     z.abstand = abst.vorn == spur ? QStringLiteral("führt") : abst.texte[spur];
     z.vermerk = vermerk(spur);
-    if (s.gesamt)
+    if (s.ersteDistanz)
+        z.lauf = QStringLiteral("Gesamt ") + Zahlenformat::ZahlFormatieren(gesamtdistanz(spur)) +
+                 QStringLiteral(" Runden");
+    else if (s.gesamt)
         z.lauf = QStringLiteral("Gesamt ") + zeit(s.gesamt);
     else if (s.ersterLauf)
         z.lauf = QStringLiteral("1. Lauf ") + zeit(s.ersterLauf);
@@ -257,10 +268,35 @@ QString Zuschauerstand::vermerk(int spur) const {
     if (m_lauf != 2)
         return QStringLiteral("%1. Platz").arg(s.platz);
     // The second heat: the first home may still lose on the sum of both heats.
-    const std::optional<double>& andere = m_spuren[andereSpur(spur)].gesamt;
-    if (!s.gesamt || !andere)
+    const std::optional<int> sieger = gesamtsieger();
+    if (!sieger)
         return QStringLiteral("Im Ziel");
-    return *s.gesamt <= *andere ? QStringLiteral("1. Platz") : QStringLiteral("2. Platz");
+    return *sieger == 0 || *sieger == spur ? QStringLiteral("1. Platz")
+                                           : QStringLiteral("2. Platz");
+}
+
+// Both heats' distances by time, as far as the car has come: the first heat's and this
+// one's, counted live from the lap in progress until the lane is home.
+double Zuschauerstand::gesamtdistanz(int spur) const {
+    const Spurbild& s = m_spuren[spur];
+    double jetzt = s.distanz.value_or(0);
+    if (!s.distanz && m_rennuhr.gruen)
+        jetzt = distanz(m_rennen.stand().spuren[spur], uhrzeit());
+    return s.ersteDistanz.value_or(0) + jetzt;
+}
+
+// The lane whose driver won on both heats once both are home, 0 for a draw: the shorter
+// time, or by time the greater distance first, as the two-heat evaluation decides.
+std::optional<int> Zuschauerstand::gesamtsieger() const {
+    const std::optional<double>& a = m_spuren[1].gesamt;
+    const std::optional<double>& b = m_spuren[2].gesamt;
+    if (!a || !b)
+        return std::nullopt;
+    if (m_renndauer && gesamtdistanz(1) != gesamtdistanz(2))
+        return gesamtdistanz(1) > gesamtdistanz(2) ? 1 : 2;
+    if (*a == *b)
+        return 0;
+    return *a < *b ? 1 : 2;
 }
 
 QString Zuschauerstand::titel() const {
@@ -282,11 +318,10 @@ QString Zuschauerstand::ergebnistext() const {
         return QStringLiteral("Fehlstart von ") + fehlstarter.join(QStringLiteral(" und "));
     if (m_phase != Phase::Ende)
         return {};
-    if (m_spuren[1].gesamt && m_spuren[2].gesamt) {
-        if (*m_spuren[1].gesamt == *m_spuren[2].gesamt)
+    if (const std::optional<int> sieger = gesamtsieger()) {
+        if (*sieger == 0)
             return QStringLiteral("Unentschieden");
-        const int sieger = *m_spuren[1].gesamt < *m_spuren[2].gesamt ? 1 : 2;
-        return QStringLiteral("Gesamtsieger: ") + m_spuren[sieger].name;
+        return QStringLiteral("Gesamtsieger: ") + m_spuren[*sieger].name;
     }
     if (m_sieger == 0)
         return m_lauf == 1 ? QStringLiteral("1. Lauf: Unentschieden")
