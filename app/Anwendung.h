@@ -22,6 +22,7 @@
 #include "QtDialoge.h"
 #include "QtEinstellungsspeicher.h"
 #include "QtKlangausgabe.h"
+#include "QtWecker.h"
 #include "QtZeitgeber.h"
 #include "RaceControlEmpfang.h"
 #include "Rekordstelle.h"
@@ -71,6 +72,7 @@ private:
     Platinenuhr m_platinenuhr;
     QtZeitgeber m_countdown;
     QtZeitgeber m_boxwacht;
+    QtWecker m_rennzeit;
     QtDialoge m_dialoge;
     QtKlangausgabe m_klang{m_dateien};
     QtEinstellungsspeicher m_speicher{m_dialoge};
@@ -82,15 +84,16 @@ private:
     Ansageeinstellungen m_ansageeinstellungen;
     EspeakSprecher m_sprecher;
     Ansagen m_ansagen{m_sprecher, m_ansageeinstellungen};
-    Rennen m_rennen{{m_systemuhr, m_boxuhr, m_platinenuhr, m_countdown, m_boxwacht, m_dialoge,
-                     m_klang, m_box, m_speicher, m_rekorde}};
+    Rennen m_rennen{{m_systemuhr, m_boxuhr, m_platinenuhr, m_countdown, m_boxwacht, m_rennzeit,
+                     m_dialoge, m_klang, m_box, m_speicher, m_rekorde}};
 
     // The race's signal sources and their ports.
     Sensorport m_sensorleitungen{m_systemuhr};
     Datenport m_platinenport{Platinenprotokoll::Baud};
     Datenport m_boxport{4800};
     Platinenempfang m_platine{m_rennen, m_platinenuhr, m_dialoge};
-    Sensoranschluss m_sensoranschluss{m_sensorleitungen, m_sensorleitungen, m_platinenport, m_platine};
+    Sensoranschluss m_sensoranschluss{m_sensorleitungen, m_sensorleitungen, m_platinenport,
+                                      m_platine};
     Startleitung m_startleitung{m_sensoranschluss};
     Schnittstellensteuerung m_schnittstellen{m_rennen, m_speicher, m_dialoge, m_sensoranschluss,
                                              m_boxport};

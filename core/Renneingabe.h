@@ -21,6 +21,9 @@ struct StartGedrueckt {
 struct CountdownTick {
     bool operator==(const CountdownTick&) const = default;
 };
+struct RennzeitTick {
+    bool operator==(const RennzeitTick&) const = default;
+};
 struct CrashUmschalten {
     bool operator==(const CrashUmschalten&) const = default;
 };
@@ -107,16 +110,15 @@ struct SimulationGestartet {
 };
 } // namespace Eingabe
 
-using Renneingabe =
-    std::variant<Eingabe::StartGedrueckt, Eingabe::CountdownTick, Eingabe::CrashUmschalten,
-                 Eingabe::SignalPruefen, Eingabe::Rundensignal, Eingabe::Handrunde,
-                 Eingabe::BoxwachtTick, Eingabe::BoxGehoert, Eingabe::Boxzeitsprung,
-                 Eingabe::SensoruhrWechseln, Eingabe::EinstellungenAnwenden,
-                 Eingabe::BoxparameterSetzen, Eingabe::TitelSetzen, Eingabe::FahrerBenennen,
-                 Eingabe::FahrerfarbeSetzen, Eingabe::EinzelmodusUmschalten,
-                 Eingabe::HoechstgeschwindigkeitZuruecksetzen, Eingabe::AmpelSetzen,
-                 Eingabe::SpurwechselVonVorn, Eingabe::PortGeoeffnet, Eingabe::PortFehlt,
-                 Eingabe::PlatineErkannt, Eingabe::SimulationGestartet, Eingabe::ErgebnisSpeichern>;
+using Renneingabe = std::variant<
+    Eingabe::StartGedrueckt, Eingabe::CountdownTick, Eingabe::CrashUmschalten,
+    Eingabe::SignalPruefen, Eingabe::Rundensignal, Eingabe::Handrunde, Eingabe::BoxwachtTick,
+    Eingabe::BoxGehoert, Eingabe::Boxzeitsprung, Eingabe::SensoruhrWechseln,
+    Eingabe::EinstellungenAnwenden, Eingabe::BoxparameterSetzen, Eingabe::TitelSetzen,
+    Eingabe::FahrerBenennen, Eingabe::FahrerfarbeSetzen, Eingabe::EinzelmodusUmschalten,
+    Eingabe::HoechstgeschwindigkeitZuruecksetzen, Eingabe::AmpelSetzen, Eingabe::SpurwechselVonVorn,
+    Eingabe::PortGeoeffnet, Eingabe::PortFehlt, Eingabe::PlatineErkannt,
+    Eingabe::SimulationGestartet, Eingabe::ErgebnisSpeichern, Eingabe::RennzeitTick>;
 
 // Hears every input of a race as it arrives, before the race acts on it.
 class Eingabeschreiber {

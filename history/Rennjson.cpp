@@ -45,12 +45,12 @@ QByteArray jsonFarbe(Farbe farbe) {
 
 QByteArray spurAlsJson(int spur, const Spurfahrt& f) {
     const std::optional<int> beste = f.besteRunde();
-    QByteArray a = "{\"spur\": " + QByteArray::number(spur) +
-                   ", \"fahrer\": " + jsonText(f.fahrer) + ", \"farbe\": " + jsonFarbe(f.farbe) +
-                   ", \"gesamtzeit\": " + jsonZahl(f.gesamtzeit) +
-                   ", \"schnitt\": " + jsonZahl(f.schnitt) +
-                   ", \"bestrunde\": " + (beste ? QByteArray::number(*beste) : QByteArray("null")) +
-                   ", \"runden\": [";
+    QByteArray a =
+        "{\"spur\": " + QByteArray::number(spur) + ", \"fahrer\": " + jsonText(f.fahrer) +
+        ", \"farbe\": " + jsonFarbe(f.farbe) + ", \"gesamtzeit\": " + jsonZahl(f.gesamtzeit) +
+        ", \"schnitt\": " + jsonZahl(f.schnitt) + ", \"distanz\": " + jsonZahl(f.distanz) +
+        ", \"bestrunde\": " + (beste ? QByteArray::number(*beste) : QByteArray("null")) +
+        ", \"runden\": [";
     for (std::size_t i = 0; i < f.runden.size(); ++i)
         a += (i ? ", " : "") + QByteArray("{\"runde\": ") + QByteArray::number(i + 1) +
              ", \"zeit\": " + jsonZahl(f.runden[i].zeit) +
@@ -86,6 +86,7 @@ std::optional<Spurfahrt> spurAusJson(const QJsonObject& o) {
     f.farbe = *farbe;
     f.gesamtzeit = zahlOderNichts(o[QStringLiteral("gesamtzeit")]);
     f.schnitt = zahlOderNichts(o[QStringLiteral("schnitt")]);
+    f.distanz = zahlOderNichts(o[QStringLiteral("distanz")]);
     for (const QJsonValue& runde : o[QStringLiteral("runden")].toArray()) {
         const QJsonObject r = runde.toObject();
         f.runden.push_back({zahlOderUnendlich(r[QStringLiteral("zeit")]),
@@ -98,11 +99,16 @@ std::optional<Spurfahrt> spurAusJson(const QJsonObject& o) {
 } // namespace
 
 QByteArray rennenAlsJson(std::optional<qint64> nummer, const Rennaufzeichnung& r) {
+    const bool nachZeit = r.rennart == Rennlaenge::Zeit;
     QByteArray a = "{\"nummer\": " + (nummer ? QByteArray::number(*nummer) : "null") +
                    ", \"beginn\": " + jsonText(beginnText(r.beginn)) +
                    ", \"modus\": " + jsonText(artText(r.art)) +
                    ", \"abgebrochen\": " + (r.abgebrochen ? "true" : "false") +
                    ", \"rundenzahl\": " + QByteArray::number(r.rundenzahl) +
+                   ", \"rennart\": " + jsonText(rennartName(r.rennart)) + ", \"renndauer\": " +
+                   (nachZeit ? QByteArray::number(r.renndauer) : QByteArray("null")) +
+                   ", \"zielregel\": " +
+                   (nachZeit ? jsonText(zielregelName(r.zielregel)) : QByteArray("null")) +
                    ", \"kurslaenge\": " + jsonZahl(r.kurslaenge) +
                    ", \"prellzeit\": " + jsonZahl(r.prellzeit) +
                    ", \"signalquelle\": " + jsonText(quellenText(r.quelle)) +
@@ -125,6 +131,10 @@ std::optional<Rennaufzeichnung> rennenAusJson(const QJsonObject& o) {
     r.art = artAusText(o[QStringLiteral("modus")].toString());
     r.abgebrochen = o[QStringLiteral("abgebrochen")].toBool();
     r.rundenzahl = o[QStringLiteral("rundenzahl")].toInt();
+    r.rennart = rennartLesen(o[QStringLiteral("rennart")].toString()).value_or(Rennlaenge::Runden);
+    r.renndauer = o[QStringLiteral("renndauer")].toInt();
+    r.zielregel =
+        zielregelLesen(o[QStringLiteral("zielregel")].toString()).value_or(Zielregel::RundeBeenden);
     r.kurslaenge = o[QStringLiteral("kurslaenge")].toDouble();
     r.prellzeit = o[QStringLiteral("prellzeit")].toDouble();
     r.quelle = quelleAusText(o[QStringLiteral("signalquelle")].toString());

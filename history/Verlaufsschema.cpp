@@ -1,6 +1,15 @@
 #include "Verlaufsschema.h"
 
 QStringList verlaufsschemaSchritt(int von) {
+    if (von == 1)
+        // Races by time: their length and finish rule, and each lane's distance in laps.
+        // Races of version 1 were all by laps.
+        return {
+            QStringLiteral("ALTER TABLE rennen ADD COLUMN rennart TEXT NOT NULL DEFAULT 'Runden'"),
+            QStringLiteral("ALTER TABLE rennen ADD COLUMN renndauer INTEGER"),
+            QStringLiteral("ALTER TABLE rennen ADD COLUMN zielregel TEXT"),
+            QStringLiteral("ALTER TABLE fahrten ADD COLUMN distanz REAL"),
+        };
     if (von != 0)
         return {};
     // Times in seconds and speeds in m/s as the lap table shows them; dates as ISO text in

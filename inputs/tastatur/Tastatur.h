@@ -25,6 +25,7 @@ enum class Taste {
     M,
     H,
     O,
+    R,
     I,
     T,
     V,
