@@ -71,12 +71,13 @@ Abstaende gesamtabstaende(const Spuren<Durchfahrten>& d, const Spuren<double>& e
     return zeitvergleich(summen);
 }
 
+// "Rd.": the gap's field holds "+12 Runden", not a distance with its three decimals.
 Abstaende distanzabstaende(const Spuren<double>& distanzen) {
     Abstaende a;
     a.vorn = distanzen[1] >= distanzen[2] ? 1 : 2;
     const int hinten = andereSpur(a.vorn);
     a.texte[hinten] = QStringLiteral("+") +
                       Zahlenformat::ZahlFormatieren(distanzen[a.vorn] - distanzen[hinten]) +
-                      QStringLiteral(" Runden");
+                      QStringLiteral(" Rd.");
     return a;
 }

@@ -248,7 +248,7 @@ TEST(Zuschauerstand, SpurwechselAufZeitZeigtDieGesamtdistanz) {
     EXPECT_EQ(spur(1).name, "Max");
     EXPECT_EQ(spur(1).lauf, "Gesamt 4,000 Runden");
     EXPECT_EQ(spur(2).lauf, "Gesamt 5,000 Runden");
-    EXPECT_EQ(spur(1).abstand, "+1,000 Runden") << "the first heat's lead carries over";
+    EXPECT_EQ(spur(1).abstand, "+1,000 Rd.") << "the first heat's lead carries over";
     // Max drives 2 s laps, Ida 3.5 s laps.
     b.plan(1, 0.5, 2, 10.5);
     b.plan(2, 0.5, 3.5, 11);
@@ -256,7 +256,7 @@ TEST(Zuschauerstand, SpurwechselAufZeitZeigtDieGesamtdistanz) {
     EXPECT_EQ(spur(1).lauf, "Gesamt 7,000 Runden") << "4 + three laps, just crossed";
     EXPECT_EQ(spur(2).lauf, "Gesamt 6,625 Runden") << "5 + one lap + 2.5 s of a 4 s lap";
     EXPECT_EQ(spur(1).position, "P1");
-    EXPECT_EQ(spur(2).abstand, "+0,375 Runden");
+    EXPECT_EQ(spur(2).abstand, "+0,375 Rd.");
     b.fahren(11);
     EXPECT_EQ(spur(1).lauf, "Gesamt 9,000 Runden");
     EXPECT_EQ(spur(2).lauf, "Gesamt 8,000 Runden");
