@@ -1,5 +1,6 @@
 #include "Programmoptionen.h"
 
+#include "Fahrerliste.h"
 #include "Hoerort.h"
 #include "Zahlenformat.h"
 
@@ -21,6 +22,23 @@ void grundoptionen(QCommandLineParser& parser) {
         QStringLiteral("Rundomat – Zeitnahme und Rennen für zweispurige Autorennbahnen"));
     parser.addHelpOption();
     parser.addVersionOption();
+}
+
+void rennabendplanLesen(const QString& namen, bool mitFormat, const QString& format,
+                        Programmoptionen& optionen) {
+    optionen.rennabendplan = fahrernamenTrennen(namen);
+    if (const std::optional<QString> fehler = fahrerlisteFehler(optionen.rennabendplan)) {
+        optionen.fehler = QStringLiteral("--rennabend-plan: ") + *fehler;
+        return;
+    }
+    if (!mitFormat || format == QStringLiteral("jeder-gegen-jeden"))
+        optionen.rennabendformat = Rennabendformat::JederGegenJeden;
+    else if (format == QStringLiteral("rotation"))
+        optionen.rennabendformat = Rennabendformat::Rotation;
+    else
+        optionen.fehler =
+            QStringLiteral("--format erwartet jeder-gegen-jeden oder rotation, nicht „%1“.")
+                .arg(format);
 }
 
 } // namespace
@@ -56,6 +74,20 @@ Programmoptionen programmoptionenLesen(const QStringList& argumente,
                        "als CSV für Tabellenkalkulationen (.csv) oder als JSON (.json), und "
                        "endet; braucht keinen Bildschirm."),
         QStringLiteral("DATEI"));
+    const QCommandLineOption plan(
+        QStringLiteral("rennabend-plan"),
+        QStringLiteral(
+            "Gibt den Plan eines Rennabends mit diesen 3 bis 16 Fahrern aus (Namen durch "
+            "Kommas getrennt), eine Zeile je Begegnung oder Lauf: Nummer, Fahrer auf "
+            "Spur 1, Fahrer auf Spur 2, durch Tabulatoren getrennt; braucht keinen "
+            "Bildschirm."),
+        QStringLiteral("NAMEN"));
+    const QCommandLineOption format(
+        QStringLiteral("format"),
+        QStringLiteral("Das Format zu --rennabend-plan: jeder-gegen-jeden (jedes Paar eine "
+                       "Begegnung aus zwei Läufen, so ohne --format) oder rotation (einzelne "
+                       "Läufe, jeder gleich viele, halb auf jeder Spur)."),
+        QStringLiteral("FORMAT"));
     // --simulate and --web are read before the parser sees the arguments (below); here only
     // for the help.
     const QCommandLineOption simulation(
@@ -75,6 +107,8 @@ Programmoptionen programmoptionenLesen(const QStringList& argumente,
     parser.addOption(protokoll);
     parser.addOption(ansagen);
     parser.addOption(verlauf);
+    parser.addOption(plan);
+    parser.addOption(format);
 
     // --simulate and --web take an optional value, which QCommandLineParser cannot express.
     QStringList rest;
@@ -136,14 +170,20 @@ Programmoptionen programmoptionenLesen(const QStringList& argumente,
     optionen.verlaufsexport = parser.value(verlauf);
     if (parser.isSet(verlauf) && optionen.verlaufsexport.isEmpty())
         optionen.fehler = QStringLiteral("--verlauf-export braucht einen Dateinamen.");
+    if (parser.isSet(plan))
+        rennabendplanLesen(parser.value(plan), parser.isSet(format), parser.value(format),
+                           optionen);
+    else if (parser.isSet(format))
+        optionen.fehler = QStringLiteral("--format gilt nur zusammen mit --rennabend-plan.");
     return optionen;
 }
 
-bool verlaufsexportVerlangt(int argc, char* argv[]) {
+bool ohneAnzeigeVerlangt(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i) {
         const QByteArray argument(argv[i]);
-        if (argument == "--verlauf-export" || argument.startsWith("--verlauf-export="))
-            return true;
+        for (const char* option : {"--verlauf-export", "--rennabend-plan"})
+            if (argument == option || argument.startsWith(QByteArray(option) + '='))
+                return true;
     }
     return false;
 }

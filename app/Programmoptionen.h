@@ -1,9 +1,10 @@
 // The command line: where the data files live, the track simulator, the signal log, the
-// spectators' live page, the announcement log, and the export of the race history without a
-// window.
+// spectators' live page, the announcement log, and what answers without a window: the export
+// of the race history and a race night's plan.
 #pragma once
 
 #include "Programmdateien.h"
+#include "Rennabendregeln.h"
 
 #include <QString>
 #include <QStringList>
@@ -19,9 +20,11 @@ struct Programmoptionen {
     std::optional<QString> seitenadresse;
     std::optional<quint16> seitenport;
     QString ansageprotokoll;
-    QString verlaufsexport; // not empty: write the race history to this file and end
-    QString fehler;         // not empty: the command line could not be read
-    QString ausgabe;        // not empty: --help or --version: printed, then the end
+    QString verlaufsexport;    // not empty: write the race history to this file and end
+    QStringList rennabendplan; // not empty: print the plan of a night of these drivers and end
+    Rennabendformat rennabendformat = Rennabendformat::JederGegenJeden;
+    QString fehler;  // not empty: the command line could not be read
+    QString ausgabe; // not empty: --help or --version: printed, then the end
 };
 
 // Qt's own option texts are German while the parser's translation is installed.
@@ -31,6 +34,6 @@ Programmoptionen programmoptionenLesen(const QStringList& argumente,
 // The help's first line, shown below the error of a command line that could not be read.
 QString aufrufzeile();
 
-// Whether the arguments ask for the export, which needs no display; read before the
+// Whether the arguments ask for the export or a plan, which need no display; read before the
 // program knows whether it may open one.
-bool verlaufsexportVerlangt(int argc, char* argv[]);
+bool ohneAnzeigeVerlangt(int argc, char* argv[]);

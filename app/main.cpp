@@ -1,5 +1,6 @@
 // Rundomat: lap timing and races for a two-lane slot-car track.
 #include "Anwendung.h"
+#include "Rennabendplanbefehl.h"
 #include "Standardschrift.h"
 #include "Verlaufsexportbefehl.h"
 
@@ -43,8 +44,9 @@ int main(int argc, char* argv[]) {
     // fails and the race goes on.
     std::signal(SIGPIPE, SIG_IGN);
 #endif
-    // Help, version and the export answer without a display, so they need no window system.
-    const bool fenster = anzeigeVorhanden() && !verlaufsexportVerlangt(argc, argv);
+    // Help, version, the export and a night's plan answer without a display, so they need no
+    // window system.
+    const bool fenster = anzeigeVorhanden() && !ohneAnzeigeVerlangt(argc, argv);
     const std::unique_ptr<QCoreApplication> app =
         fenster ? std::make_unique<QApplication>(argc, argv)
                 : std::make_unique<QCoreApplication>(argc, argv);
@@ -62,6 +64,8 @@ int main(int argc, char* argv[]) {
     }
     if (!optionen.verlaufsexport.isEmpty())
         return verlaufsexportAusfuehren(optionen);
+    if (!optionen.rennabendplan.isEmpty())
+        return rennabendplanAusgeben(optionen);
     if (!fenster) {
         QTextStream(stderr) << "rundomat: Keine grafische Anzeige gefunden (weder DISPLAY noch "
                                "WAYLAND_DISPLAY ist gesetzt). Rundomat braucht einen "

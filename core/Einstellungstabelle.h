@@ -44,6 +44,14 @@ inline const Spuren<Einstellung> Fahrerfarbe{
 inline const Einstellung Rennart{QStringLiteral("Rennart"), QStringLiteral("Runden")};
 inline const Einstellung Renndauer{QStringLiteral("Renndauer"), QStringLiteral("180")};
 inline const Einstellung Zielregel{QStringLiteral("Zielregel"), QStringLiteral("RundeBeenden")};
+// A race night: every pair once or a rotation, a final of the two best, and the points for
+// a Begegnung's win, draw and loss.
+inline const Einstellung RennabendFormat{QStringLiteral("RennabendFormat"),
+                                         QStringLiteral("JederGegenJeden")};
+inline const Einstellung RennabendFinale{QStringLiteral("RennabendFinale"),
+                                         QStringLiteral("False")};
+inline const Einstellung RennabendPunkte{QStringLiteral("RennabendPunkte"),
+                                         QStringLiteral("3,1,0")};
 inline const Einstellung SpurWechsel{QStringLiteral("SpurWechsel"), QStringLiteral("False")};
 inline const Einstellung Port{QStringLiteral("port"), QStringLiteral("?")};
 // The spectators' live page (on or off, its port, the address it listens on: empty for

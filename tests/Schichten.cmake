@@ -9,7 +9,8 @@ foreach(kopf IN LISTS fensterkoepfe)
 endforeach()
 
 set(verstoesse)
-foreach(ordner announcements audio core history inputs records sensortest settings spectators)
+foreach(ordner announcements audio core history inputs records rennabend sensortest settings
+               spectators)
   file(GLOB_RECURSE dateien ${QUELLE}/${ordner}/*.h ${QUELLE}/${ordner}/*.cpp)
   foreach(datei IN LISTS dateien)
     file(STRINGS ${datei} einbindungen REGEX "^[ \t]*#[ \t]*include[ \t]*\"")

@@ -1,0 +1,29 @@
+// The drivers of a race night: 3 to 16, each with a colour. A name is the same driver
+// whatever its case ("Anna" and "anna"), as a racer reading the list would take it.
+#pragma once
+
+#include "Farben.h"
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+constexpr int WenigsteFahrer = 3;
+constexpr int MeisteFahrer = 16;
+
+struct Teilnehmer {
+    QString name;
+    Farbe farbe = Farben::Hellgrau;
+};
+
+bool gleicherFahrer(const QString& a, const QString& b);
+
+// What is wrong with these names as a night's drivers, in German; none when nothing is.
+std::optional<QString> fahrerlisteFehler(const QStringList& namen);
+
+// Names separated by commas, each trimmed ("Anna, Bert,Carla").
+QStringList fahrernamenTrennen(const QString& liste);
+
+// The drivers in this order, each with a colour of its own from a fixed set of sixteen.
+std::vector<Teilnehmer> teilnehmerMitFarben(const QStringList& namen);

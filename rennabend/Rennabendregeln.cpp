@@ -1,0 +1,51 @@
+#include "Rennabendregeln.h"
+
+#include <QStringList>
+
+QString rennabendformatName(Rennabendformat format) {
+    return format == Rennabendformat::Rotation ? QStringLiteral("Rotation")
+                                               : QStringLiteral("JederGegenJeden");
+}
+
+std::optional<Rennabendformat> rennabendformatLesen(const QString& name) {
+    for (Rennabendformat format : {Rennabendformat::JederGegenJeden, Rennabendformat::Rotation})
+        if (name == rennabendformatName(format))
+            return format;
+    return std::nullopt;
+}
+
+QString punktwertungText(const Punktwertung& p) {
+    return QStringLiteral("%1,%2,%3").arg(p.sieg).arg(p.unentschieden).arg(p.niederlage);
+}
+
+std::optional<Punktwertung> punktwertungLesen(const QString& text) {
+    const QStringList teile = text.split(QLatin1Char(','));
+    if (teile.size() != 3)
+        return std::nullopt;
+    int zahlen[3];
+    for (int i = 0; i < 3; ++i) {
+        bool ok = false;
+        zahlen[i] = teile[i].trimmed().toInt(&ok);
+        if (!ok || zahlen[i] < 0 || zahlen[i] > 100)
+            return std::nullopt;
+    }
+    if (zahlen[0] < zahlen[1] || zahlen[1] < zahlen[2])
+        return std::nullopt;
+    return Punktwertung{zahlen[0], zahlen[1], zahlen[2]};
+}
+
+namespace {
+// The stored value, or the key's default when the stored text does not read.
+template <typename Lesen>
+auto lesenOderVorgabe(Einstellungswerte& werte, const Einstellung& e, Lesen lesen) {
+    if (const auto wert = lesen(werte.text(e)))
+        return *wert;
+    return *lesen(e.vorgabe);
+}
+} // namespace
+
+Rennabendregeln rennabendregelnLesen(Einstellungswerte& werte) {
+    return {lesenOderVorgabe(werte, Einstellungen::RennabendFormat, rennabendformatLesen),
+            werte.flag(Einstellungen::RennabendFinale),
+            lesenOderVorgabe(werte, Einstellungen::RennabendPunkte, punktwertungLesen)};
+}
