@@ -9,12 +9,16 @@
 #include "Fhof.h"
 #include "QtEinstellungsspeicher.h"
 #include "RacecontrolModul.h"
+#include "RennabendFenster.h"
 #include "RennformatFenster.h"
 #include "SensortestFenster.h"
+#include "Verlaufsabfragen.h"
 #include "Zoomen.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QTimer>
+#include <set>
 
 namespace {
 // Opens a log named on the command line, if one is; one that cannot be written is told, and
@@ -128,6 +132,18 @@ Signalquelle Anwendung::signalquelle() const {
     return m_platine.erkannt() ? Signalquelle::Platine : Signalquelle::Sensoren;
 }
 
+void Anwendung::rennabendLaden() {
+    // Not inside the race's handler that told of the race's end: its Hall of Fame question
+    // or result window may be open, and the names change only after them.
+    QTimer::singleShot(0, &m_fenster, [this] {
+        if (!m_rennabend.laden()) {
+            rennabendLaden();
+            return;
+        }
+        m_fenster.darstellen();
+    });
+}
+
 void Anwendung::fensterAnmelden() {
     m_dialoge.fensterAnmelden(Fenster::Dialog, [this](QWidget* eltern) {
         DialogLogik logik(m_rennen, m_speicher, m_port, m_dialoge,
@@ -176,6 +192,28 @@ void Anwendung::fensterAnmelden() {
         FAnsagen fenster(logik, eltern, m_zoom.massstab());
         fenster.exec();
     });
+    m_dialoge.fensterAnmelden(Fenster::Rennabend, [this](QWidget* eltern) {
+        Einstellungswerte werte(m_speicher);
+        RennabendLogik logik(m_rennabend, m_dialoge, m_rennen.nachZeit());
+        RennabendFenster fenster(logik, rennabendregelnLesen(werte), eltern, m_zoom.massstab());
+        // The names of the history come when the reader has them; the window opens at once.
+        auto namen = std::make_shared<QStringList>();
+        auto offen = std::make_shared<RennabendFenster*>(&fenster);
+        m_verlaufsleser.auftrag(
+            [namen](Verlaufsdatenbank& db) {
+                std::set<QString> gesehen;
+                for (const Rennkopf& r : Verlaufsabfragen(db).rennliste())
+                    for (int spur = 1; spur <= 2; ++spur)
+                        if (gesehen.insert(r.fahrer[spur]).second)
+                            *namen << r.fahrer[spur];
+            },
+            [offen, namen] {
+                if (*offen)
+                    (*offen)->bekannteNamen(*namen);
+            });
+        fenster.exec();
+        *offen = nullptr;
+    });
     m_dialoge.ergebnisfensterAnmelden([this](const F2SpurRennenInhalt& inhalt, QWidget* eltern) {
         f2SpurRennenZeigen(inhalt, eltern, m_zoom.massstab());
     });
@@ -195,6 +233,10 @@ void Anwendung::starten() {
     m_zuschauer.seiteStarten(m_optionen.seite, m_optionen.seitenadresse, m_optionen.seitenport);
     // After the start-up questions, so that what the history finds follows them.
     m_verlauf.starten();
+    if (!m_optionen.rennabend.isEmpty()) {
+        Einstellungswerte werte(m_speicher);
+        m_rennabend.beginnen(m_optionen.rennabend, rennabendregelnLesen(werte));
+    }
     m_fenster.darstellen();
     m_zoom.einpassen();
     m_fenster.show();

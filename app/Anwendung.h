@@ -26,6 +26,7 @@
 #include "QtZeitgeber.h"
 #include "RaceControlEmpfang.h"
 #include "Rekordstelle.h"
+#include "Rennabendleiter.h"
 #include "Rennen.h"
 #include "Rennmitschrift.h"
 #include "Schnittstellensteuerung.h"
@@ -58,6 +59,8 @@ private:
     void ansagenVerbinden();
     void fensterAnmelden();
     Signalquelle signalquelle() const;
+    // The night's next drivers go into the race once it is back between races.
+    void rennabendLaden();
     Programmangaben programmangaben() const;
 
     // Built in the order they depend on each other: every reference handed on is to an
@@ -117,7 +120,9 @@ private:
     Verlaufsleser m_verlaufsleser{m_daten.pfad(Verlaufsdatenbank::Dateiname)};
     Verlaufsmeldungen m_verlaufsmeldungen{m_dialoge,
                                           m_daten.anzeigepfad(Verlaufsdatenbank::Dateiname)};
-    Rennmitschrift m_mitschrift{m_verlauf, [this] { return signalquelle(); },
+    // Between the race's listener and the store: it counts the night's races on their way.
+    Rennabendleiter m_rennabend{m_rennen, m_verlauf, [this] { rennabendLaden(); }};
+    Rennmitschrift m_mitschrift{m_rennabend, [this] { return signalquelle(); },
                                 [] { return QDateTime::currentDateTime(); }};
     Hauptfenster m_fenster{m_rennen, m_start, m_tastatur, m_fahrer};
     // While the sensor test is open, the sensor lines feed it instead of the race.

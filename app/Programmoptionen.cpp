@@ -82,6 +82,11 @@ Programmoptionen programmoptionenLesen(const QStringList& argumente,
             "Spur 1, Fahrer auf Spur 2, durch Tabulatoren getrennt; braucht keinen "
             "Bildschirm."),
         QStringLiteral("NAMEN"));
+    const QCommandLineOption abend(
+        QStringLiteral("rennabend"),
+        QStringLiteral("Beginnt mit einem Rennabend dieser 3 bis 16 Fahrer (Namen durch Kommas "
+                       "getrennt) im gespeicherten Format; die erste Begegnung steht bereit."),
+        QStringLiteral("NAMEN"));
     const QCommandLineOption format(
         QStringLiteral("format"),
         QStringLiteral("Das Format zu --rennabend-plan: jeder-gegen-jeden (jedes Paar eine "
@@ -109,6 +114,7 @@ Programmoptionen programmoptionenLesen(const QStringList& argumente,
     parser.addOption(verlauf);
     parser.addOption(plan);
     parser.addOption(format);
+    parser.addOption(abend);
 
     // --simulate and --web take an optional value, which QCommandLineParser cannot express.
     QStringList rest;
@@ -175,6 +181,11 @@ Programmoptionen programmoptionenLesen(const QStringList& argumente,
                            optionen);
     else if (parser.isSet(format))
         optionen.fehler = QStringLiteral("--format gilt nur zusammen mit --rennabend-plan.");
+    if (parser.isSet(abend)) {
+        optionen.rennabend = fahrernamenTrennen(parser.value(abend));
+        if (const std::optional<QString> fehler = fahrerlisteFehler(optionen.rennabend))
+            optionen.fehler = QStringLiteral("--rennabend: ") + *fehler;
+    }
     return optionen;
 }
 

@@ -21,7 +21,8 @@ enum class Fenster {
     Sensortest,
     fVerlauf,
     fAnsagen,
-    Rennformat
+    Rennformat,
+    Rennabend
 };
 
 class Dialoge {

@@ -53,6 +53,9 @@ public:
     // The active clock: the box's in RaceControl mode, otherwise the sensors'.
     Uhr& uhr() const;
     bool nachZeit() const { return m_stand.einstellungen.rennart == Rennlaenge::Zeit; }
+    // An event is being handled (a question of the race may be open): what changes the race
+    // between races waits until it is over.
+    bool beschaeftigt() const { return m_folge.beschaeftigt(); }
 
     // Hears of the race from now on, in the order of registration; the listener must
     // outlive the race.

@@ -4,10 +4,9 @@
 
 #include "Fahrerliste.h"
 #include "Rennabendregeln.h"
+#include "Rennabendtabelle.h"
 #include "Rennplan.h"
 
-#include <QtGlobal>
-#include <utility>
 #include <vector>
 
 struct Rennabend {
@@ -15,7 +14,10 @@ struct Rennabend {
     QStringList ausgeschieden;
     Rennabendregeln regeln;
     Rennplan plan;
-    // The plan's entry (from 1) and the history's race id, in the order they were driven; a
-    // repeated entry comes again.
-    std::vector<std::pair<int, qint64>> rennen;
+    // The stored races with the plan's entry (from 1) they drove, in the order they were
+    // driven; a repeated entry comes again.
+    std::vector<Abendrennen> rennen;
+    std::vector<int> uebersprungen; // entries (from 1) passed over without a race
 };
+
+QStringList fahrernamen(const Rennabend& abend);

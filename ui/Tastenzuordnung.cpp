@@ -34,6 +34,7 @@ Taste tasteVon(const QKeyEvent& ereignis) {
     case Qt::Key_I: return Taste::I;
     case Qt::Key_T: return Taste::T;
     case Qt::Key_V: return Taste::V;
+    case Qt::Key_N: return Taste::N;
     case Qt::Key_Z: return Taste::Z;
     case Qt::Key_F1: return Taste::F1;
     case Qt::Key_F2: return Taste::F2;

@@ -72,6 +72,11 @@ std::vector<Tastenbefehl> Tastatur::tabelleAufbauen() {
          {Shift},
          QStringLiteral("Umschalt+V"),
          zwischenRennen(wennOptionenFrei(fensterZeigen(Fenster::fVerlauf)))},
+        // The night's roster and plan change what is loaded next: never during a race.
+        {Taste::N,
+         {Shift},
+         QStringLiteral("Umschalt+N"),
+         zwischenRennen(wennOptionenFrei(fensterZeigen(Fenster::Rennabend)))},
         {Taste::F1, {Shift}, QStringLiteral("Umschalt+F1"), zwischenRennen([this] {
              m_fahrer.umbenennen(1);
          })},

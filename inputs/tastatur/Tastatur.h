@@ -29,6 +29,7 @@ enum class Taste {
     I,
     T,
     V,
+    N,
     Z,
     F1,
     F2,

@@ -1,0 +1,191 @@
+#include "RennabendFenster.h"
+
+#include "QtFarbe.h"
+#include "Zoomen.h"
+
+#include <QComboBox>
+#include <QCompleter>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPdfWriter>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QStringListModel>
+#include <QTableWidget>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+RennabendFenster::RennabendFenster(RennabendLogik& logik, const Rennabendregeln& regeln,
+                                   QWidget* eltern, const Massstab& massstab)
+    : QDialog(eltern), m_logik(logik), m_regeln(regeln) {
+    setWindowTitle(QStringLiteral("Rennabend"));
+    auto* raster = new QGridLayout(this);
+
+    auto* neu = new QGroupBox(QStringLiteral("Neuer Abend"), this);
+    auto* neuZeilen = new QGridLayout(neu);
+    m_namen = new QLineEdit(neu);
+    m_namen->setPlaceholderText(QStringLiteral("Anna, Bert, Carla"));
+    m_vorschlaege = new QCompleter(new QStringListModel(this), this);
+    m_vorschlaege->setCaseSensitivity(Qt::CaseInsensitive);
+    m_format = new QComboBox(neu);
+    for (Rennabendformat f : {Rennabendformat::JederGegenJeden, Rennabendformat::Rotation})
+        m_format->addItem(rennabendformatText(f));
+    m_format->setCurrentIndex(regeln.format == Rennabendformat::Rotation ? 1 : 0);
+    m_beginnen = new QPushButton(QStringLiteral("Abend &beginnen"), neu);
+    neuZeilen->addWidget(new QLabel(QStringLiteral("Fahrer (mit Komma getrennt):"), neu), 0, 0);
+    neuZeilen->addWidget(m_namen, 0, 1, 1, 2);
+    neuZeilen->addWidget(new QLabel(QStringLiteral("Format:"), neu), 1, 0);
+    neuZeilen->addWidget(m_format, 1, 1);
+    neuZeilen->addWidget(m_beginnen, 1, 2);
+    raster->addWidget(neu, 0, 0, 1, 2);
+
+    auto* fahrer = new QGroupBox(QStringLiteral("Fahrer"), this);
+    auto* fahrerSpalte = new QVBoxLayout(fahrer);
+    m_fahrer = new QListWidget(fahrer);
+    m_neuer = new QLineEdit(fahrer);
+    m_neuer->setPlaceholderText(QStringLiteral("Name"));
+    m_neuer->setCompleter(m_vorschlaege);
+    m_hinzufuegen = new QPushButton(QStringLiteral("&Dazu"), fahrer);
+    m_entfernen = new QPushButton(QStringLiteral("&Scheidet aus"), fahrer);
+    auto* neuZeile = new QHBoxLayout;
+    neuZeile->addWidget(m_neuer);
+    neuZeile->addWidget(m_hinzufuegen);
+    fahrerSpalte->addWidget(m_fahrer);
+    fahrerSpalte->addLayout(neuZeile);
+    fahrerSpalte->addWidget(m_entfernen);
+    raster->addWidget(fahrer, 1, 0);
+
+    auto* plan = new QGroupBox(QStringLiteral("Plan"), this);
+    auto* planSpalte = new QVBoxLayout(plan);
+    m_plan = new QListWidget(plan);
+    m_wiederholen = new QPushButton(QStringLiteral("Letzte &wiederholen"), plan);
+    m_ueberspringen = new QPushButton(QStringLiteral("Nächste ü&berspringen"), plan);
+    auto* planKnoepfe = new QHBoxLayout;
+    planKnoepfe->addWidget(m_wiederholen);
+    planKnoepfe->addWidget(m_ueberspringen);
+    planSpalte->addWidget(m_plan);
+    planSpalte->addLayout(planKnoepfe);
+    raster->addWidget(plan, 1, 1);
+
+    auto* stand = new QGroupBox(QStringLiteral("Tabelle"), this);
+    auto* standSpalte = new QVBoxLayout(stand);
+    m_tabelle = new QTableWidget(stand);
+    m_tabelle->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_tabelle->verticalHeader()->hide();
+    m_tabelle->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_tabelle->horizontalHeader()->setStretchLastSection(true);
+    m_pdf = new QPushButton(QStringLiteral("Als &PDF …"), stand);
+    m_csv = new QPushButton(QStringLiteral("Als &CSV …"), stand);
+    auto* schliessen = new QPushButton(QStringLiteral("Schließen"), stand);
+    auto* standKnoepfe = new QHBoxLayout;
+    standKnoepfe->addWidget(m_pdf);
+    standKnoepfe->addWidget(m_csv);
+    standKnoepfe->addStretch();
+    standKnoepfe->addWidget(schliessen);
+    standSpalte->addWidget(m_tabelle);
+    standSpalte->addLayout(standKnoepfe);
+    raster->addWidget(stand, 2, 0, 1, 2);
+
+    connect(m_beginnen, &QPushButton::clicked, this, [this] {
+        Rennabendregeln r = m_regeln;
+        r.format = m_format->currentIndex() == 1 ? Rennabendformat::Rotation
+                                                 : Rennabendformat::JederGegenJeden;
+        if (m_logik.beginnen(m_namen->text(), r))
+            m_namen->clear();
+        darstellen();
+    });
+    connect(m_hinzufuegen, &QPushButton::clicked, this, [this] {
+        m_logik.hinzufuegen(m_neuer->text());
+        m_neuer->clear();
+        darstellen();
+    });
+    connect(m_entfernen, &QPushButton::clicked, this, [this] {
+        if (const QListWidgetItem* zeile = m_fahrer->currentItem())
+            m_logik.entfernen(zeile->text());
+        darstellen();
+    });
+    connect(m_wiederholen, &QPushButton::clicked, this, [this] {
+        m_logik.wiederholen();
+        darstellen();
+    });
+    connect(m_ueberspringen, &QPushButton::clicked, this, [this] {
+        m_logik.ueberspringen();
+        darstellen();
+    });
+    connect(m_pdf, &QPushButton::clicked, this, [this] { speichern(true); });
+    connect(m_csv, &QPushButton::clicked, this, [this] { speichern(false); });
+    connect(schliessen, &QPushButton::clicked, this, &QDialog::accept);
+
+    resize(760, 620);
+    zoomen(this, massstab);
+    darstellen();
+}
+
+void RennabendFenster::bekannteNamen(const QStringList& namen) {
+    static_cast<QStringListModel*>(m_vorschlaege->model())->setStringList(namen);
+}
+
+void RennabendFenster::darstellen() {
+    const RennabendAnsicht a = m_logik.ansicht();
+    m_fahrer->clear();
+    for (const Teilnehmer& t : a.fahrer) {
+        auto* zeile = new QListWidgetItem(t.name, m_fahrer);
+        zeile->setBackground(qtFarbe(t.farbe));
+        zeile->setForeground(Qt::black);
+    }
+    m_plan->clear();
+    for (const Planzeile& p : a.plan) {
+        auto* zeile = new QListWidgetItem(p.stand.isEmpty() ? p.text
+                                                            : p.text + QStringLiteral("   (") +
+                                                                  p.stand + QLatin1Char(')'),
+                                          m_plan);
+        QFont schrift = zeile->font();
+        schrift.setBold(p.naechste);
+        zeile->setFont(schrift);
+        if (p.naechste)
+            m_plan->scrollToItem(zeile);
+    }
+    m_tabelle->setColumnCount(static_cast<int>(a.tabellenkopf.size()));
+    m_tabelle->setHorizontalHeaderLabels(a.tabellenkopf);
+    m_tabelle->setRowCount(static_cast<int>(a.tabelle.size()));
+    for (std::size_t r = 0; r < a.tabelle.size(); ++r)
+        for (qsizetype s = 0; s < a.tabelle[r].size(); ++s)
+            m_tabelle->setItem(static_cast<int>(r), static_cast<int>(s),
+                               new QTableWidgetItem(a.tabelle[r][s]));
+    for (QWidget* w : std::initializer_list<QWidget*>{m_neuer, m_hinzufuegen, m_entfernen,
+                                                      m_wiederholen, m_ueberspringen, m_pdf, m_csv})
+        w->setEnabled(a.laeuft);
+}
+
+void RennabendFenster::speichern(bool alsPdf) {
+    const QString pfad = QFileDialog::getSaveFileName(
+        this, alsPdf ? QStringLiteral("Tabelle als PDF") : QStringLiteral("Tabelle als CSV"),
+        alsPdf ? QStringLiteral("rennabend.pdf") : QStringLiteral("rennabend.csv"),
+        alsPdf ? QStringLiteral("PDF (*.pdf)") : QStringLiteral("CSV (*.csv)"));
+    if (pfad.isEmpty())
+        return;
+    bool gut = false;
+    if (alsPdf) {
+        QPdfWriter pdf(pfad);
+        pdf.setTitle(QStringLiteral("Rennabend"));
+        QTextDocument dokument;
+        dokument.setHtml(m_logik.html());
+        dokument.setPageSize(pdf.pageLayout().paintRectPixels(pdf.resolution()).size());
+        dokument.print(&pdf);
+        gut = QFileInfo(pfad).size() > 0;
+    } else {
+        QSaveFile datei(pfad);
+        gut = datei.open(QIODevice::WriteOnly) && datei.write(m_logik.csv().toUtf8()) >= 0 &&
+              datei.commit();
+    }
+    if (!gut)
+        QMessageBox::warning(this, QStringLiteral("Rennabend"),
+                             QStringLiteral("Die Datei kann nicht geschrieben werden: ") + pfad);
+}

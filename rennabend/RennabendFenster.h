@@ -1,0 +1,46 @@
+// The window "Rennabend": renders RennabendLogik's view (roster, plan, standings) and forwards
+// every button to it; writes the standings as PDF or CSV where the racer chooses.
+#pragma once
+
+#include "RennabendLogik.h"
+#include "Twips.h"
+
+#include <QDialog>
+
+class QComboBox;
+class QCompleter;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QTableWidget;
+
+class RennabendFenster : public QDialog {
+    Q_OBJECT
+public:
+    RennabendFenster(RennabendLogik& logik, const Rennabendregeln& regeln,
+                     QWidget* eltern = nullptr, const Massstab& massstab = {});
+    // The names of the race history, offered while typing; they may come after the window.
+    void bekannteNamen(const QStringList& namen);
+    void darstellen();
+
+private:
+    void speichern(bool alsPdf);
+
+    RennabendLogik& m_logik;
+    Rennabendregeln m_regeln;
+    QLineEdit* m_namen = nullptr;
+    QCompleter* m_vorschlaege = nullptr;
+    QComboBox* m_format = nullptr;
+    QPushButton* m_beginnen = nullptr;
+    QListWidget* m_fahrer = nullptr;
+    QPushButton* m_entfernen = nullptr;
+    QLineEdit* m_neuer = nullptr;
+    QPushButton* m_hinzufuegen = nullptr;
+    QListWidget* m_plan = nullptr;
+    QPushButton* m_wiederholen = nullptr;
+    QPushButton* m_ueberspringen = nullptr;
+    QTableWidget* m_tabelle = nullptr;
+    QPushButton* m_pdf = nullptr;
+    QPushButton* m_csv = nullptr;
+};

@@ -1,0 +1,137 @@
+#include "RennabendLogik.h"
+
+#include "Zahlenformat.h"
+
+namespace {
+const QString Titel = QStringLiteral("Rennabend");
+
+QString sekunden(double wert) {
+    return Zahlenformat::ZahlFormatieren(wert) + QStringLiteral(" s");
+}
+} // namespace
+
+QString rennabendformatText(Rennabendformat format) {
+    return format == Rennabendformat::JederGegenJeden
+               ? QStringLiteral("Jeder gegen jeden (Begegnungen mit Spurwechsel)")
+               : QStringLiteral("Rotation (einzelne Läufe)");
+}
+
+RennabendLogik::RennabendLogik(Rennabendleiter& leiter, Dialoge& dialoge, bool nachZeit)
+    : m_leiter(leiter), m_dialoge(dialoge), m_nachZeit(nachZeit) {}
+
+std::vector<QStringList> RennabendLogik::zeilen() const {
+    std::vector<QStringList> zeilen;
+    const bool begegnungen = m_leiter.abend().regeln.format == Rennabendformat::JederGegenJeden;
+    int platz = 0;
+    for (const Tabellenzeile& z : m_leiter.tabelle()) {
+        QStringList zeile{QString::number(++platz),
+                          z.ausgeschieden ? z.fahrer + QStringLiteral(" (ausgeschieden)")
+                                          : z.fahrer};
+        if (begegnungen)
+            zeile << QString::number(z.punkte);
+        zeile << QString::number(z.siege) << QString::number(z.gewertet)
+              << (m_nachZeit ? Zahlenformat::ZahlFormatieren(z.distanz) : sekunden(z.gesamtzeit))
+              << (z.besteRunde ? sekunden(*z.besteRunde) : QStringLiteral("–"));
+        zeilen.push_back(zeile);
+    }
+    return zeilen;
+}
+
+RennabendAnsicht RennabendLogik::ansicht() const {
+    RennabendAnsicht a;
+    const Rennabend& abend = m_leiter.abend();
+    a.laeuft = m_leiter.aktiv();
+    a.fahrer = abend.teilnehmer;
+    a.ausgeschieden = abend.ausgeschieden;
+    a.format = rennabendformatText(abend.regeln.format);
+    const std::optional<int> naechste = m_leiter.naechste();
+    for (std::size_t i = 0; i < abend.plan.size(); ++i) {
+        const int nummer = static_cast<int>(i) + 1;
+        Planzeile zeile;
+        zeile.text =
+            QStringLiteral("%1  %2 – %3").arg(nummer).arg(abend.plan[i].spur1, abend.plan[i].spur2);
+        for (const Abendrennen& r : abend.rennen)
+            if (r.nummer == nummer)
+                zeile.stand = r.rennen.sieger ? QStringLiteral("Sieger: ") + *r.rennen.sieger
+                                              : QStringLiteral("unentschieden");
+        if (std::find(abend.uebersprungen.begin(), abend.uebersprungen.end(), nummer) !=
+            abend.uebersprungen.end())
+            zeile.stand = QStringLiteral("übersprungen");
+        zeile.naechste = naechste == nummer;
+        if (zeile.naechste)
+            zeile.stand = QStringLiteral("als Nächstes");
+        a.plan.push_back(zeile);
+    }
+    a.tabellenkopf = QStringList{QStringLiteral("Platz"), QStringLiteral("Fahrer")};
+    if (abend.regeln.format == Rennabendformat::JederGegenJeden)
+        a.tabellenkopf << QStringLiteral("Punkte");
+    a.tabellenkopf << QStringLiteral("Siege") << QStringLiteral("Gefahren")
+                   << (m_nachZeit ? QStringLiteral("Distanz (Rd.)") : QStringLiteral("Gesamtzeit"))
+                   << QStringLiteral("Beste Runde");
+    a.tabelle = zeilen();
+    return a;
+}
+
+bool RennabendLogik::beginnen(const QString& namen, const Rennabendregeln& regeln) {
+    const QStringList fahrer = fahrernamenTrennen(namen);
+    if (const std::optional<QString> fehler = fahrerlisteFehler(fahrer)) {
+        m_dialoge.meldung(*fehler, Titel);
+        return false;
+    }
+    if (m_leiter.aktiv() && m_leiter.naechste() &&
+        !m_dialoge.frage(QStringLiteral("Der laufende Rennabend ist noch nicht zu Ende. Einen "
+                                        "neuen beginnen? Seine Rennen bleiben im Verlauf."),
+                         Titel))
+        return false;
+    m_leiter.beginnen(fahrer, regeln);
+    return true;
+}
+
+void RennabendLogik::hinzufuegen(const QString& name) {
+    QString fehler;
+    if (!m_leiter.fahrerHinzufuegen(name, fehler))
+        m_dialoge.meldung(fehler, Titel);
+}
+
+void RennabendLogik::entfernen(const QString& name) {
+    QString fehler;
+    if (!m_leiter.fahrerEntfernen(name, fehler))
+        m_dialoge.meldung(fehler, Titel);
+}
+
+QString RennabendLogik::csv() const {
+    const RennabendAnsicht a = ansicht();
+    const auto feld = [](QString text) {
+        if (text.contains(QLatin1Char(';')) || text.contains(QLatin1Char('"')))
+            text = QLatin1Char('"') + text.replace(QStringLiteral("\""), QStringLiteral("\"\"")) +
+                   QLatin1Char('"');
+        return text;
+    };
+    QString text;
+    const auto zeile = [&](const QStringList& felder) {
+        QStringList geschuetzt;
+        for (const QString& f : felder)
+            geschuetzt << feld(f);
+        text += geschuetzt.join(QLatin1Char(';')) + QStringLiteral("\r\n");
+    };
+    zeile(a.tabellenkopf);
+    for (const QStringList& felder : a.tabelle)
+        zeile(felder);
+    return text;
+}
+
+QString RennabendLogik::html() const {
+    const RennabendAnsicht a = ansicht();
+    QString html = QStringLiteral("<h1>Rennabend</h1><p>") + a.format.toHtmlEscaped() +
+                   QStringLiteral("</p><table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">");
+    const auto zeile = [&](const QStringList& felder, const QString& tag) {
+        html += QStringLiteral("<tr>");
+        for (const QString& f : felder)
+            html += QStringLiteral("<%1>%2</%1>").arg(tag, f.toHtmlEscaped());
+        html += QStringLiteral("</tr>");
+    };
+    zeile(a.tabellenkopf, QStringLiteral("th"));
+    for (const QStringList& felder : a.tabelle)
+        zeile(felder, QStringLiteral("td"));
+    return html + QStringLiteral("</table>");
+}

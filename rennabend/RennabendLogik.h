@@ -1,0 +1,55 @@
+// What the window "Rennabend" shows and does: the roster, the plan with what was driven, the
+// standings as texts, and the night's actions. The window renders this and forwards input.
+#pragma once
+
+#include "Dialoge.h"
+#include "Rennabendleiter.h"
+
+#include <QStringList>
+#include <vector>
+
+struct Planzeile {
+    QString text;  // "3  Anna – Bert"
+    QString stand; // "Sieger: Anna", "übersprungen", "als Nächstes", ""
+    bool naechste = false;
+};
+
+struct RennabendAnsicht {
+    bool laeuft = false;
+    std::vector<Teilnehmer> fahrer; // at the night now; before it starts, empty
+    QStringList ausgeschieden;
+    QString format;
+    std::vector<Planzeile> plan;
+    QStringList tabellenkopf;
+    std::vector<QStringList> tabelle;
+};
+
+class RennabendLogik {
+public:
+    // `nachZeit`: the races are by time, so the table shows distances, not total times.
+    RennabendLogik(Rennabendleiter& leiter, Dialoge& dialoge, bool nachZeit);
+
+    RennabendAnsicht ansicht() const;
+    // A new night of the names (comma-separated) in this format; a night under way is only
+    // given up after a question. False, with a message, when the roster is no night's.
+    bool beginnen(const QString& namen, const Rennabendregeln& regeln);
+    void hinzufuegen(const QString& name);
+    void entfernen(const QString& name);
+    void wiederholen() { m_leiter.wiederholen(); }
+    void ueberspringen() { m_leiter.ueberspringen(); }
+
+    // The standings as a CSV file of their own (semicolons, decimal commas) and as HTML for
+    // printing.
+    QString csv() const;
+    QString html() const;
+
+private:
+    std::vector<QStringList> zeilen() const;
+
+    Rennabendleiter& m_leiter;
+    Dialoge& m_dialoge;
+    bool m_nachZeit;
+};
+
+// The German names of the formats, as the window lists them.
+QString rennabendformatText(Rennabendformat format);

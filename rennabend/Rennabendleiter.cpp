@@ -1,0 +1,176 @@
+#include "Rennabendleiter.h"
+
+#include "Rennen.h"
+
+#include <algorithm>
+
+QStringList fahrernamen(const Rennabend& abend) {
+    QStringList namen;
+    for (const Teilnehmer& t : abend.teilnehmer)
+        namen << t.name;
+    return namen;
+}
+
+Rennabendleiter::Rennabendleiter(Rennen& rennen, Verlaufsablage& weiter,
+                                 std::function<void()> anstossen)
+    : m_rennen(rennen), m_weiter(weiter), m_anstossen(std::move(anstossen)) {}
+
+void Rennabendleiter::beginnen(const QStringList& fahrer, const Rennabendregeln& regeln) {
+    Rennabend abend;
+    abend.teilnehmer = teilnehmerMitFarben(fahrer);
+    abend.regeln = regeln;
+    abend.plan = rennplan(fahrer, regeln.format);
+    fortsetzen(std::move(abend));
+}
+
+void Rennabendleiter::fortsetzen(Rennabend abend) {
+    m_abend = std::move(abend);
+    m_wiederholung.reset();
+    geaendert();
+    m_anstossen();
+}
+
+int Rennabendleiter::erledigt() const {
+    int n = 0;
+    for (const Abendrennen& r : m_abend.rennen)
+        n = std::max(n, r.nummer);
+    for (int nummer : m_abend.uebersprungen)
+        n = std::max(n, nummer);
+    return n;
+}
+
+std::optional<int> Rennabendleiter::naechste() const {
+    if (m_wiederholung)
+        return m_wiederholung;
+    const int n = erledigt() + 1;
+    if (!aktiv() || n > static_cast<int>(m_abend.plan.size()))
+        return std::nullopt;
+    return n;
+}
+
+std::optional<Paarung> Rennabendleiter::naechstePaarung() const {
+    if (const std::optional<int> n = naechste())
+        return m_abend.plan[static_cast<std::size_t>(*n - 1)];
+    return std::nullopt;
+}
+
+std::vector<Tabellenzeile> Rennabendleiter::tabelle() const {
+    return rennabendtabelle(m_abend.regeln, fahrernamen(m_abend), m_abend.ausgeschieden,
+                            m_abend.rennen);
+}
+
+bool Rennabendleiter::laden() {
+    if (m_rennen.beschaeftigt())
+        return false;
+    const std::optional<Paarung> p = naechstePaarung();
+    if (!p || m_rennen.stand().gestartet)
+        return true;
+    Renneinstellungen e = m_rennen.einstellungen();
+    e.spurwechsel = m_abend.regeln.format == Rennabendformat::JederGegenJeden;
+    e.rennmodus = true;
+    if (e != m_rennen.einstellungen())
+        m_rennen.einstellungenAnwenden(e);
+    if (m_rennen.stand().zweiterLauf)
+        m_rennen.spurwechselVonVorn();
+    const Spuren<QString> namen{p->spur1, p->spur2};
+    for (int spur = 1; spur <= 2; ++spur) {
+        m_rennen.fahrerBenennen(spur, namen[spur]);
+        for (const Teilnehmer& t : m_abend.teilnehmer)
+            if (gleicherFahrer(t.name, namen[spur]))
+                m_rennen.fahrerfarbeSetzen(spur, t.farbe);
+    }
+    return true;
+}
+
+void Rennabendleiter::wiederholen() {
+    if (m_abend.rennen.empty())
+        return;
+    m_wiederholung = m_abend.rennen.back().nummer;
+    geaendert();
+    m_anstossen();
+}
+
+void Rennabendleiter::ueberspringen() {
+    if (m_wiederholung)
+        m_wiederholung.reset();
+    else if (const std::optional<int> n = naechste())
+        m_abend.uebersprungen.push_back(*n);
+    else
+        return;
+    geaendert();
+    m_anstossen();
+}
+
+bool Rennabendleiter::fahrerHinzufuegen(const QString& name, QString& fehler) {
+    const QStringList fahrer = fahrernamen(m_abend) << name.trimmed();
+    if (const std::optional<QString> f = fahrerlisteFehler(fahrer)) {
+        fehler = *f;
+        return false;
+    }
+    // A colour no one else of the night had; who comes back has it again.
+    const QStringList alle = fahrernamen(m_abend) + m_abend.ausgeschieden;
+    const auto frueher = std::find_if(alle.begin(), alle.end(),
+                                      [&](const QString& n) { return gleicherFahrer(n, name); });
+    m_abend.ausgeschieden.removeIf([&](const QString& n) { return gleicherFahrer(n, name); });
+    QStringList farbfolge = alle;
+    if (frueher == alle.end())
+        farbfolge << name.trimmed();
+    m_abend.teilnehmer.push_back(
+        {name.trimmed(),
+         teilnehmerMitFarben(
+             farbfolge)[static_cast<std::size_t>(frueher == alle.end() ? alle.size()
+                                                                       : frueher - alle.begin())]
+             .farbe});
+    neuPlanenMit(fahrer);
+    return true;
+}
+
+bool Rennabendleiter::fahrerEntfernen(const QString& name, QString& fehler) {
+    QStringList fahrer = fahrernamen(m_abend);
+    fahrer.removeIf([&](const QString& n) { return gleicherFahrer(n, name); });
+    if (const std::optional<QString> f = fahrerlisteFehler(fahrer)) {
+        fehler = *f;
+        return false;
+    }
+    std::erase_if(m_abend.teilnehmer,
+                  [&](const Teilnehmer& t) { return gleicherFahrer(t.name, name); });
+    m_abend.ausgeschieden << name;
+    neuPlanenMit(fahrer);
+    return true;
+}
+
+void Rennabendleiter::neuPlanenMit(const QStringList& fahrer) {
+    m_abend.plan = neuPlanen(m_abend.plan, static_cast<std::size_t>(erledigt()), fahrer,
+                             m_abend.regeln.format);
+    geaendert();
+    m_anstossen();
+}
+
+bool Rennabendleiter::gehoertZu(const Rennaufzeichnung& r, const Paarung& p) const {
+    const Rennart art = m_abend.regeln.format == Rennabendformat::JederGegenJeden
+                            ? Rennart::Spurwechsel
+                            : Rennart::Rennen;
+    if (r.abgebrochen || r.art != art || r.laeufe.empty())
+        return false;
+    const QString& a = r.laeufe[0][1].fahrer;
+    const QString& b = r.laeufe[0][2].fahrer;
+    return (gleicherFahrer(a, p.spur1) && gleicherFahrer(b, p.spur2)) ||
+           (gleicherFahrer(a, p.spur2) && gleicherFahrer(b, p.spur1));
+}
+
+void Rennabendleiter::ablegen(Rennaufzeichnung aufzeichnung) {
+    const std::optional<int> n = naechste();
+    const std::optional<Paarung> p = naechstePaarung();
+    if (n && p && gehoertZu(aufzeichnung, *p)) {
+        m_abend.rennen.push_back({*n, aufzeichnung});
+        m_wiederholung.reset();
+        geaendert();
+        m_anstossen();
+    }
+    m_weiter.ablegen(std::move(aufzeichnung));
+}
+
+void Rennabendleiter::geaendert() {
+    if (m_beiAenderung)
+        m_beiAenderung();
+}

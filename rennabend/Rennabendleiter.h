@@ -1,0 +1,61 @@
+// Runs a race night on the race: the drivers of the plan's next entry go into the main window
+// as if typed, and every race the history is handed on the way to its store is counted for
+// the entry whose drivers drove it. Enter, the result window and the Hall of Fame stay the
+// race's own: a stopped Lauf or a false start hands nothing over, so the entry waits.
+#pragma once
+
+#include "Rennabend.h"
+#include "Verlaufsablage.h"
+
+#include <functional>
+#include <optional>
+
+class Rennen;
+
+class Rennabendleiter final : public Verlaufsablage {
+public:
+    // `anstossen` asks for laden() to be called once the race is back between races: it must
+    // not run inside one of the race's handlers (a Hall of Fame question may still be open).
+    Rennabendleiter(Rennen& rennen, Verlaufsablage& weiter, std::function<void()> anstossen);
+
+    // A new night with these drivers (checked by fahrerlisteFehler); its first entry is due.
+    void beginnen(const QStringList& fahrer, const Rennabendregeln& regeln);
+    // A night kept from before, going on where it stopped.
+    void fortsetzen(Rennabend abend);
+    bool aktiv() const { return !m_abend.teilnehmer.empty(); }
+    const Rennabend& abend() const { return m_abend; }
+    // The plan's entry (from 1) to drive next; none when the night is over.
+    std::optional<int> naechste() const;
+    std::optional<Paarung> naechstePaarung() const;
+    std::vector<Tabellenzeile> tabelle() const;
+
+    // Between races: the due entry's drivers and colours into the race, and the lane-change
+    // mode a Begegnung needs; a Lauf of a rotation is a single race. False while the race is
+    // inside one of its handlers: ask again later.
+    bool laden();
+    // The last driven entry once more; its new race replaces the old one in the standings.
+    void wiederholen();
+    void ueberspringen();
+    // Both take effect for what is not driven yet: the rest of the plan is made again. False
+    // with a German reason in `fehler` when the roster would not be a night's.
+    bool fahrerHinzufuegen(const QString& name, QString& fehler);
+    bool fahrerEntfernen(const QString& name, QString& fehler);
+
+    void ablegen(Rennaufzeichnung aufzeichnung) override;
+
+    // Told after anything of the night changed: a race counted, the roster, the plan.
+    void beiAenderung(std::function<void()> meldung) { m_beiAenderung = std::move(meldung); }
+
+private:
+    int erledigt() const; // entries driven or passed over, the plan's first ones
+    bool gehoertZu(const Rennaufzeichnung& r, const Paarung& p) const;
+    void neuPlanenMit(const QStringList& fahrer);
+    void geaendert();
+
+    Rennen& m_rennen;
+    Verlaufsablage& m_weiter;
+    std::function<void()> m_anstossen;
+    std::function<void()> m_beiAenderung;
+    Rennabend m_abend;
+    std::optional<int> m_wiederholung;
+};

@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# A race night of three drivers on the track simulator: --rennabend loads the first
+# Begegnung, Enter starts every Lauf, the Hall of Fame and the lane-change result window are
+# answered with Enter, and the next Begegnung's drivers are in place without a question. The
+# history holds the three Begegnungen in the plan's order; the window "Rennabend" (Shift+N)
+# writes the standings as CSV, whose points follow the stored winners, and as PDF.
+# Usage: rennabend.sh PATH/TO/rundomat
+source "$(dirname "$0")/gemeinsam.sh"
+rundomat=$1
+einstellungen runden=5
+"$rundomat" --rennabend-plan "Anna,Bert,Carla" >"$arbeit/plan.txt"
+anzeigeStarten de
+programmStarten "$rundomat" --simulate=0.5 --rennabend "Anna,Bert,Carla"
+fenster '^Rundomat$'
+
+for begegnung in 1 2 3; do
+    for lauf in 1 2; do
+        xdotool key Return
+        fenster 'Gut gefahren' 600
+        xdotool key Return
+        fenster 'Hall of Fame'
+        xdotool key Return
+        fenster '^Rundomat$'
+    done
+    fenster 'Ergebnis Spurwechselmodus' 100
+    xdotool key Return
+    fenster '^Rundomat$'
+done
+
+xdotool key shift+n
+fenster '^Rennabend$'
+xdotool key alt+c
+fenster 'Tabelle als CSV'
+xdotool key ctrl+a
+xdotool type "$arbeit/tabelle.csv"
+xdotool key Return
+fenster '^Rennabend$'
+xdotool key alt+p
+fenster 'Tabelle als PDF'
+xdotool key ctrl+a
+xdotool type "$arbeit/tabelle.pdf"
+xdotool key Return
+fenster '^Rennabend$'
+for _ in $(seq 50); do [ -s "$arbeit/tabelle.pdf" ] && break; sleep 0.1; done
+head -c 4 "$arbeit/tabelle.pdf" | grep -q '%PDF' || fehler "kein PDF"
+
+for _ in $(seq 50); do
+    "$rundomat" --verlauf-export "$arbeit/alle.json" --data-dir "$arbeit/daten" \
+        && [ "$(grep -o '"spurwechsel"' "$arbeit/alle.json" | wc -l)" = 3 ] && break
+    sleep 0.2
+done
+/usr/bin/python3 - "$arbeit/alle.json" "$arbeit/plan.txt" "$arbeit/tabelle.csv" <<'PY' \
+    || fehler "Rennabend: $(cat "$arbeit/alle.json" "$arbeit/tabelle.csv")"
+import json, sys
+rennen = sorted(json.load(open(sys.argv[1]))["rennen"], key=lambda r: r["beginn"])
+plan = [zeile.rstrip("\n").split("\t")[1:] for zeile in open(sys.argv[2])]
+assert len(rennen) == 3, rennen
+punkte = {"Anna": 0, "Bert": 0, "Carla": 0}
+for r, paar in zip(rennen, plan):
+    assert r["modus"] == "spurwechsel" and not r["abgebrochen"], r
+    assert [s["fahrer"] for s in r["laeufe"][0]["spuren"]] == paar, (r, paar)
+    if r["sieger"] is None:
+        for f in paar:
+            punkte[f] += 1
+    else:
+        punkte[r["sieger"]] += 3
+zeilen = [z.rstrip("\r\n").split(";") for z in open(sys.argv[3], encoding="utf-8")]
+kopf = zeilen[0]
+tabelle = {z[kopf.index("Fahrer")]: int(z[kopf.index("Punkte")]) for z in zeilen[1:]}
+assert tabelle == punkte, (tabelle, punkte)
+assert [int(z[kopf.index("Punkte")]) for z in zeilen[1:]] == sorted(punkte.values(), reverse=True)
+print("Punkte:", tabelle)
+PY
+echo "Rennabend: drei Begegnungen mit Enter, Tabelle nach den gespeicherten Siegern, CSV und PDF."
