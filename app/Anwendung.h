@@ -33,6 +33,7 @@
 #include "Sensortest.h"
 #include "Signalprotokoll.h"
 #include "Simulationsport.h"
+#include "Streichvermerk.h"
 #include "Tastatur.h"
 #include "Verlaufsleser.h"
 #include "Verlaufsmeldungen.h"
@@ -90,7 +91,8 @@ private:
     Datenport m_platinenport{Platinenprotokoll::Baud};
     Datenport m_boxport{4800};
     Platinenempfang m_platine{m_rennen, m_platinenuhr, m_dialoge};
-    Sensoranschluss m_sensoranschluss{m_sensorleitungen, m_sensorleitungen, m_platinenport, m_platine};
+    Sensoranschluss m_sensoranschluss{m_sensorleitungen, m_sensorleitungen, m_platinenport,
+                                      m_platine};
     Startleitung m_startleitung{m_sensoranschluss};
     Schnittstellensteuerung m_schnittstellen{m_rennen, m_speicher, m_dialoge, m_sensoranschluss,
                                              m_boxport};
@@ -102,6 +104,8 @@ private:
     Leitungsbehandlung m_leitungen{m_rennen};
     RaceControlEmpfang m_boxempfang{m_rennen, m_box, m_boxuhr, m_dialoge};
     Signalprotokoll m_signalprotokoll;
+    Streichvermerk m_streichvermerk{
+        [this](const Signaleintrag& e) { m_signalprotokoll.eintragen(e); }};
 
     Programmstart m_start{m_rennen, m_speicher, m_port, m_dialoge, [this] { m_hof.HofLesen(); }};
     Fahrernamen m_fahrer{m_rennen, m_speicher, m_dialoge};

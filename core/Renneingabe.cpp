@@ -34,7 +34,8 @@ void eingeben(Rennen& r, const Renneingabe& eingabe) {
                    [&](const PortFehlt&) { r.portFehlt(); },
                    [&](const PlatineErkannt&) { r.platineErkannt(); },
                    [&](const SimulationGestartet&) { r.simulationGestartet(); },
-            [&](const ErgebnisSpeichern&) { r.ergebnisSpeichern(); },
+                   [&](const ErgebnisSpeichern&) { r.ergebnisSpeichern(); },
+                   [&](const RundeStreichen& e) { r.rundeStreichen(e.spur); },
                },
                eingabe);
 }

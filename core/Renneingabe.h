@@ -39,6 +39,10 @@ struct Handrunde {
     int spur;
     bool operator==(const Handrunde&) const = default;
 };
+struct RundeStreichen {
+    int spur;
+    bool operator==(const RundeStreichen&) const = default;
+};
 struct BoxwachtTick {
     bool operator==(const BoxwachtTick&) const = default;
 };
@@ -107,16 +111,15 @@ struct SimulationGestartet {
 };
 } // namespace Eingabe
 
-using Renneingabe =
-    std::variant<Eingabe::StartGedrueckt, Eingabe::CountdownTick, Eingabe::CrashUmschalten,
-                 Eingabe::SignalPruefen, Eingabe::Rundensignal, Eingabe::Handrunde,
-                 Eingabe::BoxwachtTick, Eingabe::BoxGehoert, Eingabe::Boxzeitsprung,
-                 Eingabe::SensoruhrWechseln, Eingabe::EinstellungenAnwenden,
-                 Eingabe::BoxparameterSetzen, Eingabe::TitelSetzen, Eingabe::FahrerBenennen,
-                 Eingabe::FahrerfarbeSetzen, Eingabe::EinzelmodusUmschalten,
-                 Eingabe::HoechstgeschwindigkeitZuruecksetzen, Eingabe::AmpelSetzen,
-                 Eingabe::SpurwechselVonVorn, Eingabe::PortGeoeffnet, Eingabe::PortFehlt,
-                 Eingabe::PlatineErkannt, Eingabe::SimulationGestartet, Eingabe::ErgebnisSpeichern>;
+using Renneingabe = std::variant<
+    Eingabe::StartGedrueckt, Eingabe::CountdownTick, Eingabe::CrashUmschalten,
+    Eingabe::SignalPruefen, Eingabe::Rundensignal, Eingabe::Handrunde, Eingabe::BoxwachtTick,
+    Eingabe::BoxGehoert, Eingabe::Boxzeitsprung, Eingabe::SensoruhrWechseln,
+    Eingabe::EinstellungenAnwenden, Eingabe::BoxparameterSetzen, Eingabe::TitelSetzen,
+    Eingabe::FahrerBenennen, Eingabe::FahrerfarbeSetzen, Eingabe::EinzelmodusUmschalten,
+    Eingabe::HoechstgeschwindigkeitZuruecksetzen, Eingabe::AmpelSetzen, Eingabe::SpurwechselVonVorn,
+    Eingabe::PortGeoeffnet, Eingabe::PortFehlt, Eingabe::PlatineErkannt,
+    Eingabe::SimulationGestartet, Eingabe::ErgebnisSpeichern, Eingabe::RundeStreichen>;
 
 // Hears every input of a race as it arrives, before the race acts on it.
 class Eingabeschreiber {

@@ -10,6 +10,14 @@ std::optional<int> Spurfahrt::besteRunde() const {
     return beste;
 }
 
+std::vector<Rundenhinweis> Spurfahrt::hinweise() const {
+    std::vector<double> zeiten;
+    zeiten.reserve(runden.size());
+    for (const Rundeneintrag& r : runden)
+        zeiten.push_back(r.zeit);
+    return rundenhinweise(zeiten);
+}
+
 QString beginnText(const QDateTime& beginn) {
     return beginn.toOffsetFromUtc(beginn.offsetFromUtc()).toString(Qt::ISODate);
 }

@@ -5,6 +5,7 @@
 
 #include "Farben.h"
 #include "Reihe.h"
+#include "Rundenpruefung.h"
 
 #include <QDateTime>
 #include <QString>
@@ -35,6 +36,8 @@ struct Spurfahrt {
 
     // The fastest lap, the first of equal ones (lap number from 1); none without laps.
     std::optional<int> besteRunde() const;
+    // Each lap's hint against the lane's median lap ("doppelt?", "verpasst?").
+    std::vector<Rundenhinweis> hinweise() const;
 };
 
 struct Rennaufzeichnung {

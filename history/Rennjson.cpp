@@ -51,11 +51,15 @@ QByteArray spurAlsJson(int spur, const Spurfahrt& f) {
                    ", \"schnitt\": " + jsonZahl(f.schnitt) +
                    ", \"bestrunde\": " + (beste ? QByteArray::number(*beste) : QByteArray("null")) +
                    ", \"runden\": [";
-    for (std::size_t i = 0; i < f.runden.size(); ++i)
+    const std::vector<Rundenhinweis> hinweise = f.hinweise();
+    for (std::size_t i = 0; i < f.runden.size(); ++i) {
+        const QString hinweis = hinweistext(hinweise[i]);
         a += (i ? ", " : "") + QByteArray("{\"runde\": ") + QByteArray::number(i + 1) +
              ", \"zeit\": " + jsonZahl(f.runden[i].zeit) +
              ", \"geschwindigkeit\": " + jsonZahl(f.runden[i].geschwindigkeit) +
-             ", \"handrunde\": " + (f.runden[i].vonHand ? "true" : "false") + "}";
+             ", \"handrunde\": " + (f.runden[i].vonHand ? "true" : "false") +
+             ", \"hinweis\": " + (hinweis.isEmpty() ? QByteArray("null") : jsonText(hinweis)) + "}";
+    }
     return a + "]}";
 }
 

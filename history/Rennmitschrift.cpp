@@ -59,6 +59,14 @@ void Rennmitschrift::rundeGezaehlt(const Rennen&, const Rundenmeldung& runde) {
             {runde.rundenzeit, runde.geschwindigkeit, runde.vonHand});
 }
 
+void Rennmitschrift::rundeGestrichen(const Rennen&, const Streichmeldung& meldung) {
+    if (!m_laeuft || meldung.runde == 0)
+        return;
+    std::vector<Rundeneintrag>& runden = lauf()[meldung.spur].runden;
+    if (!runden.empty())
+        runden.pop_back();
+}
+
 void Rennmitschrift::fehlstart(const Rennen&, int) {
     if (m_laeuft)
         laufVerwerfen();

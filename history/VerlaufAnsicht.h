@@ -31,6 +31,8 @@ struct Kurve {
     std::vector<QPointF> punkte;
     std::vector<QPointF> bestzeiten; // marked as the best lap
     std::vector<QPointF> handrunden; // marked as given by hand
+    std::vector<QPointF> doppelt;    // far under the lane's median lap: counted twice?
+    std::vector<QPointF> verpasst;   // far over it: a crossing missed?
 
     bool operator==(const Kurve&) const = default;
 };

@@ -113,7 +113,8 @@ public:
         zeile(kopf, {QStringLiteral("Rennen"), QStringLiteral("Datum"), QStringLiteral("Modus"),
                      QStringLiteral("Lauf"), QStringLiteral("Spur"), QStringLiteral("Fahrer"),
                      QStringLiteral("Runde"), QStringLiteral("Zeit (s)"),
-                     QStringLiteral("Geschwindigkeit (m/s)"), QStringLiteral("Handrunde")});
+                     QStringLiteral("Geschwindigkeit (m/s)"), QStringLiteral("Handrunde"),
+                     QStringLiteral("Hinweis")});
         m_ziel.schreiben(kopf);
     }
     bool rennen(std::optional<qint64> nummer, const Rennaufzeichnung& r) {
@@ -125,13 +126,15 @@ public:
             for (int spur = 1; spur <= 2; ++spur) {
                 const Spurfahrt& f = r.laeufe[lauf][spur];
                 const QString fahrer = csvFeld(f.fahrer);
+                const std::vector<Rundenhinweis> hinweise = f.hinweise();
                 for (std::size_t i = 0; i < f.runden.size(); ++i)
                     zeile(zeilen,
                           {kopf[0], kopf[1], kopf[2], QString::number(lauf + 1),
                            QString::number(spur), fahrer, QString::number(i + 1),
                            Zahlenformat::ZahlFormatieren(f.runden[i].zeit),
                            Zahlenformat::ZahlFormatieren(f.runden[i].geschwindigkeit),
-                           f.runden[i].vonHand ? QStringLiteral("ja") : QStringLiteral("nein")});
+                           f.runden[i].vonHand ? QStringLiteral("ja") : QStringLiteral("nein"),
+                           hinweistext(hinweise[i])});
             }
         return m_ziel.schreiben(zeilen);
     }

@@ -35,6 +35,25 @@ QString ergebnisText(bool abgebrochen, const std::optional<QString>& sieger) {
     return sieger ? *sieger : QStringLiteral("Unentschieden");
 }
 
+// "doppelt? Runde 4, 9": the laps with this hint, the first few of them; empty for none.
+QString verdaechtigeRunden(const Spurfahrt& f, Rundenhinweis art) {
+    constexpr int Hoechstens = 8;
+    const std::vector<Rundenhinweis> hinweise = f.hinweise();
+    QStringList runden;
+    int anzahl = 0;
+    for (std::size_t i = 0; i < hinweise.size(); ++i)
+        if (hinweise[i] == art && ++anzahl <= Hoechstens)
+            runden << QString::number(i + 1);
+    if (anzahl == 0)
+        return {};
+    QString text = hinweistext(art) +
+                   (anzahl == 1 ? QStringLiteral(" Runde ") : QStringLiteral(" Runden ")) +
+                   runden.join(QStringLiteral(", "));
+    if (anzahl > Hoechstens)
+        text += QStringLiteral(" und %1 weitere").arg(anzahl - Hoechstens);
+    return text;
+}
+
 // One lane of one heat: its figures and its line on the chart.
 QString fahrtText(const Spurfahrt& f) {
     QStringList teile;
@@ -53,6 +72,12 @@ QString fahrtText(const Spurfahrt& f) {
         teile << QStringLiteral("1 Runde von Hand");
     else if (hand > 1)
         teile << QStringLiteral("%1 Runden von Hand").arg(hand);
+    QString hinweise = verdaechtigeRunden(f, Rundenhinweis::Doppelt);
+    if (!hinweise.isEmpty())
+        teile << hinweise;
+    hinweise = verdaechtigeRunden(f, Rundenhinweis::Verpasst);
+    if (!hinweise.isEmpty())
+        teile << hinweise;
     return teile.join(QStringLiteral(", "));
 }
 
@@ -60,9 +85,14 @@ Kurve rundenkurve(const Spurfahrt& f, const QString& name) {
     Kurve k;
     k.name = name;
     const std::optional<int> beste = f.besteRunde();
+    const std::vector<Rundenhinweis> hinweise = f.hinweise();
     for (std::size_t i = 0; i < f.runden.size(); ++i) {
         const QPointF punkt(double(i + 1), f.runden[i].zeit);
         k.punkte.push_back(punkt);
+        if (hinweise[i] == Rundenhinweis::Doppelt)
+            k.doppelt.push_back(punkt);
+        else if (hinweise[i] == Rundenhinweis::Verpasst)
+            k.verpasst.push_back(punkt);
         if (beste && std::size_t(*beste) == i + 1)
             k.bestzeiten.push_back(punkt);
         if (f.runden[i].vonHand)

@@ -59,8 +59,7 @@ void Zuschauerstand::fahrerUebernehmen() {
         // keeps the colour the first heat gave them.
         const int ersteSpur = m_lauf == 2 ? andereSpur(spur) : spur;
         s.farbe = r.spuren[ersteSpur].farbe;
-        s.ersterLauf =
-            m_lauf == 2 ? std::optional<double>(r.lauf1[ersteSpur].zeit) : std::nullopt;
+        s.ersterLauf = m_lauf == 2 ? std::optional<double>(r.lauf1[ersteSpur].zeit) : std::nullopt;
     }
 }
 
@@ -113,6 +112,19 @@ void Zuschauerstand::rundeGezaehlt(const Rennen& rennen, const Rundenmeldung& ru
     s.letzte = runde.rundenzeit;
     s.beste = rennen.stand().spuren[runde.spur].bestzeit;
     s.besteNeu = runde.neueBestzeit;
+    aktualisieren();
+}
+
+void Zuschauerstand::rundeGestrichen(const Rennen& rennen, const Streichmeldung& meldung) {
+    Spurbild& s = m_spuren[meldung.spur];
+    if (meldung.runde == 0 || s.durchfahrten.empty())
+        return;
+    s.durchfahrten.pop_back();
+    const std::vector<Rundenwert>& runden = rennen.stand().spuren[meldung.spur].runden;
+    s.letzte = runden.empty() ? std::nullopt : std::optional(runden.back().zeit);
+    s.beste =
+        runden.empty() ? std::nullopt : std::optional(rennen.stand().spuren[meldung.spur].bestzeit);
+    s.besteNeu = false;
     aktualisieren();
 }
 
