@@ -1,6 +1,16 @@
 #include "Verlaufsschema.h"
 
+namespace {
+// A corrected race keeps the race as it was first stored, as the export's JSON of it, so
+// that it can be shown and restored; NULL for a race never corrected.
+QStringList korrekturenSchritt() {
+    return {QStringLiteral("ALTER TABLE rennen ADD COLUMN original TEXT")};
+}
+} // namespace
+
 QStringList verlaufsschemaSchritt(int von) {
+    if (von == 1)
+        return korrekturenSchritt();
     if (von != 0)
         return {};
     // Times in seconds and speeds in m/s as the lap table shows them; dates as ISO text in

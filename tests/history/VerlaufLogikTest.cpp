@@ -205,8 +205,9 @@ TEST(VerlaufLogik, NeuereDatenbankWirdNurGezeigtUndKeineDatenbankIstEineLeereLis
 // The race's page names the suspicious laps of each lane and marks them on its chart.
 TEST(VerlaufLogik, RennseiteZeigtVerdaechtigeRunden) {
     VerlaufAnsicht a;
-    rennseiteFuellen(a, 7, rennen(QStringLiteral("Anna"), {4, 4, 1.9, 4, 9, 1, 4.1},
-                                  QStringLiteral("Bernd"), {4, 1}));
+    rennseiteFuellen(
+        a, 7,
+        rennen(QStringLiteral("Anna"), {4, 4, 1.9, 4, 9, 1, 4.1}, QStringLiteral("Bernd"), {4, 1}));
     ASSERT_EQ(a.angaben.size(), 4);
     EXPECT_TRUE(a.angaben[2].endsWith(", doppelt? Runden 3, 6, verpasst? Runde 5"))
         << a.angaben[2].toStdString();

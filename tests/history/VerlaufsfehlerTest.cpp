@@ -181,7 +181,8 @@ TEST(Verlaufsfehler, DatenbankEinerNeuerenVersionWirdGezeigtAberNieVeraendert) {
     {
         Verlaufsdatenbank db(o.pfad);
         ASSERT_TRUE(db.vorbereiten().beschreibbar);
-        QSqlQuery(db.db()).exec(QStringLiteral("PRAGMA user_version = 2"));
+        QSqlQuery(db.db()).exec(
+            QStringLiteral("PRAGMA user_version = %1").arg(Verlaufsdatenbank::Version + 1));
     }
     const QByteArray vorher = inhalt(o.pfad);
     {
