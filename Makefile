@@ -19,6 +19,7 @@ test: build
 bench: build
 	build/default/bench/rundomat-bench
 	build/default/bench/rundomat-wiedergabe-bench
+	build/default/bench/rundomat-zeitrennen-bench
 	build/default/bench/rundomat-leitung-bench
 	build/default/bench/rundomat-leitung-bench --webseiten
 	build/default/bench/rundomat-zuschauer-bench

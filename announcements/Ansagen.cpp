@@ -41,7 +41,7 @@ void Ansagen::rundeGezaehlt(const Rennen& rennen, const Rundenmeldung& runde) {
         text.zeit = runde.rundenzeit;
     if (m_e.fahrername || text.bestzeit)
         text.fahrer = fahrer(rennen, runde.spur);
-    if (m_e.restrunden)
+    if (m_e.restrunden && rennen.einstellungen().rennart == Rennlaenge::Runden)
         text.nochRunden = rennen.einstellungen().rundenzahl - runde.runde;
     sagen({Ansagetext::runde(text), runde.spur, false});
 }
@@ -72,8 +72,10 @@ void Ansagen::crashPause(const Rennen&, bool an) {
 
 void Ansagen::spurFertig(const Rennen& rennen, int spur, double rennzeit, int platz) {
     m_zielzeit[spur] = rennzeit;
-    // In a race the first lane home has won; in a heat of a lane-change race it has not.
-    if (ereignisseAn() && rennen.einstellungen().rennmodus && !rennen.einstellungen().spurwechsel &&
+    // In a race by laps the first lane home has won; in a heat of a lane-change race, or by
+    // time, it has not.
+    const Renneinstellungen& e = rennen.einstellungen();
+    if (ereignisseAn() && e.rennmodus && !e.spurwechsel && e.rennart == Rennlaenge::Runden &&
         platz == 1)
         sagen({Ansagetext::gewinnt(fahrer(rennen, spur)), Ansagefach::Bleibt, false});
 }
@@ -93,6 +95,22 @@ void Ansagen::rennergebnis(const Rennen& rennen, int siegerSpur) {
             sagen({Ansagetext::sieg(fahrer(rennen, siegerSpur),
                                     std::fabs(r.spuren[1].bestzeit - r.spuren[2].bestzeit), false),
                    Ansagefach::Bleibt, false});
+        return;
+    }
+    if (r.einstellungen.rennart == Rennlaenge::Zeit) {
+        // The distances decide, after the second heat those of both; the race knows the
+        // winner of a single race.
+        if (r.einstellungen.spurwechsel && !r.zweiterLauf)
+            return;
+        int sieger = siegerSpur;
+        if (r.einstellungen.spurwechsel) {
+            const double distanz1 = r.lauf1[2].distanz + r.lauf2[1].distanz;
+            const double distanz2 = r.lauf1[1].distanz + r.lauf2[2].distanz;
+            sieger = distanz1 == distanz2 ? 0 : distanz1 > distanz2 ? 1 : 2;
+        }
+        sagen({sieger == 0 ? Ansagetext::unentschieden()
+                           : Ansagetext::gewinnt(fahrer(rennen, sieger)),
+               Ansagefach::Bleibt, false});
         return;
     }
     const double zielabstand = std::fabs(m_zielzeit[1] - m_zielzeit[2]);
@@ -117,6 +135,14 @@ void Ansagen::rennergebnis(const Rennen& rennen, int siegerSpur) {
         sagen({Ansagetext::sieg(fahrer(rennen, gesamt1 < gesamt2 ? 1 : 2),
                                 std::fabs(gesamt1 - gesamt2), false),
                Ansagefach::Bleibt, false});
+}
+
+void Ansagen::restzeit(const Rennen&, std::int32_t sekunden) {
+    const QString text = Ansagetext::restzeit(sekunden);
+    // Time's up is an event of the race; the minutes and seconds before it, like the laps
+    // to go, tell what is left.
+    if (!text.isEmpty() && m_e.an && (sekunden == 0 ? m_e.rennereignisse : m_e.restrunden))
+        sagen({text, Ansagefach::Bleibt, false});
 }
 
 void Ansagen::rennenGestoppt(const Rennen&) {

@@ -30,6 +30,7 @@ public:
     void spurFertig(const Rennen& rennen, int spur, double rennzeit, int platz) override;
     void rennende(const Rennen& rennen, int siegerSpur) override;
     void rennenGestoppt(const Rennen& rennen) override;
+    void restzeit(const Rennen& rennen, std::int32_t sekunden) override;
 
     // The race's winner takes a rank in the Hall of Fame, offered under this name.
     void hallOfFame(int rang, const QString& name);

@@ -97,6 +97,15 @@ QString runde(const Runde& r) {
     return teile.join(QStringLiteral(", "));
 }
 
+QString restzeit(int sekunden) {
+    switch (sekunden) {
+    case 60: return QStringLiteral("noch eine Minute");
+    case 10: return QStringLiteral("noch zehn Sekunden");
+    case 0: return QStringLiteral("Zeit ist um");
+    default: return {};
+    }
+}
+
 QString fehlstart(const QString& fahrer) {
     return QStringLiteral("Fehlstart ") + fahrer;
 }

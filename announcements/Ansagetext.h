@@ -39,6 +39,8 @@ QString sieg(const QString& fahrer, double abstand, bool ersterLauf);
 // beyond any race, gives the empty text: nothing is said of it.
 QString vorsprung(double sekunden);
 QString unentschieden();
+// A race by time: at one minute and ten seconds left, and at zero; other times say nothing.
+QString restzeit(int sekunden);
 // Without a name only the rank is said.
 QString hallOfFame(const QString& fahrer, int rang);
 

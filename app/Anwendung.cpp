@@ -9,6 +9,7 @@
 #include "Fhof.h"
 #include "QtEinstellungsspeicher.h"
 #include "RacecontrolModul.h"
+#include "RennformatFenster.h"
 #include "SensortestFenster.h"
 #include "Zoomen.h"
 
@@ -50,6 +51,10 @@ Anwendung::Anwendung(const Programmoptionen& optionen, const Programmdateien& da
     });
     m_boxwacht.beiJedemTick([this] {
         m_rennen.boxwachtTick();
+        m_fenster.darstellen();
+    });
+    m_rennzeit.beimWecken([this] {
+        m_rennen.rennzeitTick();
         m_fenster.darstellen();
     });
     signalquellenVerbinden();
@@ -160,6 +165,11 @@ void Anwendung::fensterAnmelden() {
         m_sensortest = &logik;
         fenster.exec();
         m_sensortest = nullptr;
+    });
+    m_dialoge.fensterAnmelden(Fenster::Rennformat, [this](QWidget* eltern) {
+        RennformatLogik logik(m_rennen, m_speicher, m_dialoge);
+        RennformatFenster fenster(logik, eltern, m_zoom.massstab());
+        fenster.exec();
     });
     m_dialoge.fensterAnmelden(Fenster::fAnsagen, [this](QWidget* eltern) {
         AnsagenLogik logik(m_ansageeinstellungen, m_speicher, m_ansagen,

@@ -22,6 +22,7 @@
 #include "QtDialoge.h"
 #include "QtEinstellungsspeicher.h"
 #include "QtKlangausgabe.h"
+#include "QtWecker.h"
 #include "QtZeitgeber.h"
 #include "RaceControlEmpfang.h"
 #include "Rekordstelle.h"
@@ -72,6 +73,7 @@ private:
     Platinenuhr m_platinenuhr;
     QtZeitgeber m_countdown;
     QtZeitgeber m_boxwacht;
+    QtWecker m_rennzeit;
     QtDialoge m_dialoge;
     QtKlangausgabe m_klang{m_dateien};
     QtEinstellungsspeicher m_speicher{m_dialoge};
@@ -83,8 +85,8 @@ private:
     Ansageeinstellungen m_ansageeinstellungen;
     EspeakSprecher m_sprecher;
     Ansagen m_ansagen{m_sprecher, m_ansageeinstellungen};
-    Rennen m_rennen{{m_systemuhr, m_boxuhr, m_platinenuhr, m_countdown, m_boxwacht, m_dialoge,
-                     m_klang, m_box, m_speicher, m_rekorde}};
+    Rennen m_rennen{{m_systemuhr, m_boxuhr, m_platinenuhr, m_countdown, m_boxwacht, m_rennzeit,
+                     m_dialoge, m_klang, m_box, m_speicher, m_rekorde}};
 
     // The race's signal sources and their ports.
     Sensorport m_sensorleitungen{m_systemuhr};

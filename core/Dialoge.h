@@ -10,8 +10,19 @@
 inline const QString Anwendungstitel = QStringLiteral("Rundomat");
 
 // The secondary windows that open modally over the main window; Info is the about box,
-// fVerlauf the race history, fAnsagen the spoken announcements' settings.
-enum class Fenster { Dialog, fhof, fHinweis, fRaceControl, Info, Sensortest, fVerlauf, fAnsagen };
+// fVerlauf the race history, fAnsagen the spoken announcements' settings, Rennformat the
+// race by laps or by time.
+enum class Fenster {
+    Dialog,
+    fhof,
+    fHinweis,
+    fRaceControl,
+    Info,
+    Sensortest,
+    fVerlauf,
+    fAnsagen,
+    Rennformat
+};
 
 class Dialoge {
 public:

@@ -40,6 +40,10 @@ inline const Spuren<Einstellung> Fahrer{
 inline const Spuren<Einstellung> Fahrerfarbe{
     Einstellung{QStringLiteral("fahrerfarbe1"), QStringLiteral("12632256")},
     Einstellung{QStringLiteral("fahrerfarbe2"), QStringLiteral("12632256")}};
+// The race format: by laps or by time, the time in seconds and the rule that ends it.
+inline const Einstellung Rennart{QStringLiteral("Rennart"), QStringLiteral("Runden")};
+inline const Einstellung Renndauer{QStringLiteral("Renndauer"), QStringLiteral("180")};
+inline const Einstellung Zielregel{QStringLiteral("Zielregel"), QStringLiteral("RundeBeenden")};
 inline const Einstellung SpurWechsel{QStringLiteral("SpurWechsel"), QStringLiteral("False")};
 inline const Einstellung Port{QStringLiteral("port"), QStringLiteral("?")};
 // The spectators' live page (on or off, its port, the address it listens on: empty for

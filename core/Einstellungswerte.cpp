@@ -70,6 +70,14 @@ Farbe Einstellungswerte::farbe(const Einstellung& e) {
     return lesen<Farbe>(e, farbeLesen);
 }
 
+Rennlaenge Einstellungswerte::rennart(const Einstellung& e) {
+    return lesen<Rennlaenge>(e, rennartLesen);
+}
+
+Zielregel Einstellungswerte::zielregel(const Einstellung& e) {
+    return lesen<Zielregel>(e, zielregelLesen);
+}
+
 void Einstellungswerte::speichern(const Einstellung& e, const QString& wert) {
     m_speicher.speichern(e.schluessel, wert);
 }

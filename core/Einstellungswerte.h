@@ -6,6 +6,7 @@
 #include "Einstellungsspeicher.h"
 #include "Einstellungstabelle.h"
 #include "Farben.h"
+#include "Rennformat.h"
 
 #include <cstdint>
 
@@ -28,6 +29,9 @@ public:
     bool flag(const Einstellung& e);
     // A colour 0x00BBGGRR as a decimal number.
     Farbe farbe(const Einstellung& e);
+    // The race format's parts by their names ("Zeit", "RundeBeenden").
+    Rennlaenge rennart(const Einstellung& e);
+    Zielregel zielregel(const Einstellung& e);
 
     void speichern(const Einstellung& e, const QString& wert);
     void speichern(const Einstellung& e, bool wert);

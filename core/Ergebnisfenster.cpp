@@ -6,12 +6,22 @@ using Zahlenformat::ZahlFormatieren;
 
 F2SpurRennenInhalt ergebnisfensterInhalt(const Rennstand& r) {
     F2SpurRennenInhalt inhalt;
+    // By laps the shorter time wins; by time the greater distance, then the shorter time.
+    const auto vorn = [&r]() -> int {
+        const Laufwerte& a = r.gesamt[1];
+        const Laufwerte& b = r.gesamt[2];
+        if (r.einstellungen.rennart == Rennlaenge::Zeit && a.distanz != b.distanz)
+            return a.distanz > b.distanz ? 1 : 2;
+        if (a.zeit == b.zeit)
+            return 0;
+        return a.zeit < b.zeit ? 1 : 2;
+    }();
     int sieger = 1;
-    if (r.gesamt[1].zeit == r.gesamt[2].zeit) {
+    if (vorn == 0) {
         inhalt.LaUeberschrift = QStringLiteral("Unentschieden");
         inhalt.ImVerlierer = inhalt.ImSieger;
     } else {
-        sieger = r.gesamt[1].zeit < r.gesamt[2].zeit ? 1 : 2;
+        sieger = vorn;
         inhalt.LaUeberschrift = r.spuren[sieger].fahrer + QStringLiteral(" hat gewonnen!");
     }
     const int verlierer = andereSpur(sieger);

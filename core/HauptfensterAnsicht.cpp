@@ -47,9 +47,13 @@ Statusleiste statusleiste(const Rennstand& r) {
          QStringLiteral("Kurslänge: ") + Zahlenformat::allgemein(e.kurslaenge) +
              QStringLiteral(" m"),
          QString()},
-        {QStringLiteral("rundenzahl"),
-         QStringLiteral("Rundenzahl: ") + QString::number(e.rundenzahl),
-         QStringLiteral("wieviel Runden umfaßt ein Grand Prix")},
+        e.rennart == Rennlaenge::Zeit
+            ? Statusfeld{QStringLiteral("rundenzahl"),
+                         QStringLiteral("Renndauer: ") + restzeittext(e.renndauer),
+                         QStringLiteral("wie lange ein Rennen dauert")}
+            : Statusfeld{QStringLiteral("rundenzahl"),
+                         QStringLiteral("Rundenzahl: ") + QString::number(e.rundenzahl),
+                         QStringLiteral("wieviel Runden umfaßt ein Grand Prix")},
         {QStringLiteral("maxg"), maxgText(r),
          QStringLiteral("Maximalgeschwindigkeit im aktuellen Rennen")},
         {QStringLiteral("modus"),
@@ -99,11 +103,20 @@ HauptfensterAnsicht hauptfensterAnsicht(const Rennen& rennen) {
             b.sichtbar = !e.rennmodus;
             return b;
         }),
-        jeSpur([](int, const Spurstand& s) { return beschriftung(QString::number(s.restrunden)); }),
+        // By laps the laps still to go, by time the laps driven.
+        jeSpur([&](int, const Spurstand& s) {
+            return beschriftung(QString::number(e.rennart == Rennlaenge::Zeit
+                                                    ? static_cast<std::int64_t>(s.runden.size())
+                                                    : std::int64_t{s.restrunden}));
+        }),
         beschriftung(QStringLiteral("Hall of Fame")),
         beschriftung(QStringLiteral("Option")),
         beschriftung(r.gestartet ? QStringLiteral("Stop") : QStringLiteral("Start")),
-        beschriftung(QString::number(r.countdownZiffer)),
+        // Once a race by time has its clock running, the time left stands where the
+        // countdown stood.
+        beschriftung(e.rennart == Rennlaenge::Zeit && r.restzeit
+                         ? restzeittext(*r.restzeit)
+                         : QString::number(r.countdownZiffer)),
         beschriftung(QStringLiteral("CRASH"), Farben::Rot),
         {},
         // In the second heat the drivers change lanes: lane 1's arrow bends right, lane 2's

@@ -7,11 +7,11 @@ Aufnahme::Aufnahme(const Anschluesse& echt, Tagesuhr& tagesuhr)
       m_boxuhr(echt.boxuhr, Uhrart::Box, m_mitschnitt),
       m_platinenuhr(echt.platinenuhr, Uhrart::Platine, m_mitschnitt),
       m_dialoge(echt.dialoge, m_mitschnitt), m_box(echt.box, m_mitschnitt),
-      m_tagesuhr(tagesuhr, m_mitschnitt), m_anschluesse{m_systemuhr,   m_boxuhr,
-                                                        m_platinenuhr, echt.countdown,
-                                                        echt.boxwacht, m_dialoge,
-                                                        echt.klang,    m_box,
-                                                        echt.speicher, echt.rekorde} {
+      m_tagesuhr(tagesuhr, m_mitschnitt), m_anschluesse{
+                                              m_systemuhr,    m_boxuhr,      m_platinenuhr,
+                                              echt.countdown, echt.boxwacht, echt.rennzeit,
+                                              m_dialoge,      echt.klang,    m_box,
+                                              echt.speicher,  echt.rekorde} {
     m_mitschnitt.ticksProSekunde = {echt.systemuhr.ticksProSekunde(), echt.boxuhr.ticksProSekunde(),
                                     echt.platinenuhr.ticksProSekunde()};
 }
@@ -107,9 +107,9 @@ Wiedergabe::Wiedergabe(const Mitschnitt& mitschnitt, Klangausgabe& klang,
                        Einstellungsspeicher& speicher, Rekorde& rekorde)
     : m_mitschnitt(mitschnitt), m_systemuhr(*this, Uhrart::System), m_boxuhr(*this, Uhrart::Box),
       m_platinenuhr(*this, Uhrart::Platine), m_dialoge(*this), m_box(*this),
-      m_tagesuhr(*this), m_anschluesse{m_systemuhr, m_boxuhr,  m_platinenuhr, m_countdown,
-                                       m_boxwacht,  m_dialoge, klang,         m_box,
-                                       speicher,    rekorde} {}
+      m_tagesuhr(*this), m_anschluesse{m_systemuhr, m_boxuhr, m_platinenuhr, m_countdown,
+                                       m_boxwacht,  m_wecker, m_dialoge,     klang,
+                                       m_box,       speicher, rekorde} {}
 
 template <typename T> const T* Wiedergabe::naechster() {
     if (m_abweichung || m_position >= m_mitschnitt.eintraege.size()) {

@@ -207,6 +207,12 @@ private:
         bool m_an = false;
     };
 
+    class Stummwecker final : public Wecker {
+    public:
+        void stellen(std::int64_t) override {}
+        void abstellen() override {}
+    };
+
     // The next entry if it is of that kind; otherwise the replay has gone astray.
     template <typename T> const T* naechster();
     // A dialog that waits: the inputs that came while it was open, then its answer.
@@ -223,6 +229,7 @@ private:
     Uhrquelle m_platinenuhr;
     Schalter m_countdown;
     Schalter m_boxwacht;
+    Stummwecker m_wecker; // its calls are inputs in the record
     Dialogquelle m_dialoge;
     Boxquelle m_box;
     Tagesquelle m_tagesuhr;

@@ -52,6 +52,9 @@ public:
     virtual void fehlstart(const Rennen&, int /*spur*/) {}
     // A crash pause began (true) or ended (false).
     virtual void crashPause(const Rennen&, bool /*an*/) {}
+    // The time left of a race by time went down to this many whole seconds; 0: the time
+    // is up.
+    virtual void restzeit(const Rennen&, std::int32_t /*sekunden*/) {}
     // A lane has driven all its laps at this race time; place 1 is the first lane home.
     virtual void spurFertig(const Rennen&, int /*spur*/, double /*rennzeit*/, int /*platz*/) {}
     // Both lanes are home, before the Hall of Fame, the result file or the result window

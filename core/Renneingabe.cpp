@@ -36,6 +36,7 @@ void eingeben(Rennen& r, const Renneingabe& eingabe) {
                    [&](const SimulationGestartet&) { r.simulationGestartet(); },
                    [&](const ErgebnisSpeichern&) { r.ergebnisSpeichern(); },
                    [&](const RundeStreichen& e) { r.rundeStreichen(e.spur); },
+                   [&](const RennzeitTick&) { r.rennzeitTick(); },
                },
                eingabe);
 }

@@ -21,6 +21,9 @@ struct StartGedrueckt {
 struct CountdownTick {
     bool operator==(const CountdownTick&) const = default;
 };
+struct RennzeitTick {
+    bool operator==(const RennzeitTick&) const = default;
+};
 struct CrashUmschalten {
     bool operator==(const CrashUmschalten&) const = default;
 };
@@ -119,7 +122,8 @@ using Renneingabe = std::variant<
     Eingabe::FahrerBenennen, Eingabe::FahrerfarbeSetzen, Eingabe::EinzelmodusUmschalten,
     Eingabe::HoechstgeschwindigkeitZuruecksetzen, Eingabe::AmpelSetzen, Eingabe::SpurwechselVonVorn,
     Eingabe::PortGeoeffnet, Eingabe::PortFehlt, Eingabe::PlatineErkannt,
-    Eingabe::SimulationGestartet, Eingabe::ErgebnisSpeichern, Eingabe::RundeStreichen>;
+    Eingabe::SimulationGestartet, Eingabe::ErgebnisSpeichern, Eingabe::RennzeitTick,
+    Eingabe::RundeStreichen>;
 
 // Hears every input of a race as it arrives, before the race acts on it.
 class Eingabeschreiber {

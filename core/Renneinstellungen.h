@@ -2,6 +2,8 @@
 // them. The race takes them as one input; the settings store keeps them between runs.
 #pragma once
 
+#include "Rennformat.h"
+
 #include <cstdint>
 
 // The best lap time of a lane that has crossed the line but completed no lap.
@@ -35,6 +37,11 @@ struct Renneinstellungen {
     bool permanentesLogging = false;
     bool mitSound = false;   // sound files instead of beeps
     bool ampelbilder = true; // traffic-light pictures instead of plain discs
+    // By time the lap count plays no part: the race runs renndauer seconds of race clock
+    // and ends by the rule.
+    Rennlaenge rennart = Rennlaenge::Runden;
+    std::int32_t renndauer = 180;
+    Zielregel zielregel = Zielregel::RundeBeenden;
     Boxparameter box;
 
     bool operator==(const Renneinstellungen&) const = default;

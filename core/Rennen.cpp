@@ -185,12 +185,15 @@ void Rennen::crashUmschaltenJetzt() {
         s.signaleGesperrt = false;
         ampelSchalten(Ampel::Gruen);
         s.crashPause = false;
+        if (rennuhrLaeuft())
+            weckerStellen(rennzeitJetzt());
         klangSpielen(Klang::Start);
     } else {
         s.pausenBeginn = uhr().ticks();
         s.signaleGesperrt = true;
         ampelSchalten(Ampel::Gelb);
         s.crashPause = true;
+        m_an.rennzeit.abstellen();
         klangSpielen(Klang::Crash);
     }
     melden([&](Rennbeobachter& b) { b.crashPause(*this, s.crashPause); });
@@ -226,8 +229,19 @@ void Rennen::tabelleBemessen() {
             spur(nummer).restrunden = e.rundenzahl;
         Einstellungswerte(m_an.speicher).speichern(Einstellungen::Runden, e.rundenzahl);
     }
-    // Short races still fill the visible part of the table with empty rows.
-    tabellenzeilenSetzen(std::max(e.rundenzahl + 2, 12));
+    // Short races still fill the visible part of the table with empty rows. By time the
+    // table grows with the laps.
+    tabellenzeilenSetzen(nachZeit() ? 12 : std::max(e.rundenzahl + 2, 12));
+}
+
+void Rennen::tabelleWachsen(std::int32_t zeilen) {
+    Tabellenrahmen& t = m_stand.tabelle;
+    if (zeilen <= t.zeilen)
+        return;
+    // Rows cut off before stay empty; a table cut by nothing grows whole.
+    if (t.gueltig == t.zeilen)
+        t.gueltig = zeilen;
+    t.zeilen = zeilen;
 }
 
 void Rennen::tabellenzeilenSetzen(std::int32_t zeilen) {

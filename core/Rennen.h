@@ -15,6 +15,7 @@
 #include "Rennstand.h"
 #include "Signalausgang.h"
 #include "Uhr.h"
+#include "Wecker.h"
 #include "Zeitgeber.h"
 
 #include <optional>
@@ -27,6 +28,7 @@ struct Anschluesse {
     Uhr& platinenuhr;     // a sensor board's, once it has answered
     Zeitgeber& countdown; // every 100 ms while the countdown runs
     Zeitgeber& boxwacht;  // every 100 ms while a race in box mode needs the box
+    Wecker& rennzeit;     // when a race by time shows another second left, and at its end
     Dialoge& dialoge;
     Klangausgabe& klang;
     BoxBibliothek& box;
@@ -50,6 +52,7 @@ public:
     int siegerSpur() const;
     // The active clock: the box's in RaceControl mode, otherwise the sensors'.
     Uhr& uhr() const;
+    bool nachZeit() const { return m_stand.einstellungen.rennart == Rennlaenge::Zeit; }
 
     // Hears of the race from now on, in the order of registration; the listener must
     // outlive the race.
@@ -61,6 +64,8 @@ public:
     // Start, or Stop while a race is under way (Enter, the Start label).
     void startGedrueckt();
     void countdownTick();
+    // The race clock's alarm rang: a race by time shows the time left, or its time is up.
+    void rennzeitTick();
     // Space during a race: a crash pause begins or ends.
     void crashUmschalten();
     // A sensor signal of a lane at a signal time (seconds on the pause-adjusted scale),
@@ -134,10 +139,20 @@ private:
     void rundeGezaehlt(int spur, double t, double rundenzeit, bool vonHand);
     void spurFertig(int spur, double t);
     void rennende();
+    // A race by time (Zeitrennen.cpp).
+    bool rennuhrLaeuft() const;
+    double rennzeitJetzt() const;
+    void rennzeitSchritt();
+    void weckerStellen(double rennzeit);
+    void zeitIstUm();
+    void zeitrundeAuswerten(int spur, double t);
+    void zeitrennenAbbrechen();
+    void zeitrennenWerten();
     void zweiLaufAuswertung();
     void tabellenLeeren();
     void tabelleBemessen();
     void tabellenzeilenSetzen(std::int32_t zeilen);
+    void tabelleWachsen(std::int32_t zeilen);
     void maxGeschwZuruecksetzen();
     void hoechstbasisMerken();
     void rundeStreichenJetzt(int spur, double zeit, std::int64_t tick);

@@ -12,12 +12,14 @@ void Rennen::spurFertig(int nummer, double t) {
     s.fertig = true;
     s.zeitanzeige = t;
     s.zielzeit = t;
-    s.schnitt = geschwindigkeit(double(r.einstellungen.rundenzahl) * r.einstellungen.kurslaenge, t);
+    const double runden = nachZeit() ? s.distanz : double(r.einstellungen.rundenzahl);
+    s.schnitt = geschwindigkeit(runden * r.einstellungen.kurslaenge, t);
     if (r.einstellungen.spurwechsel)
-        (r.zweiterLauf ? r.lauf2 : r.lauf1)[nummer] = {runden3(t), runden3(s.schnitt)};
+        (r.zweiterLauf ? r.lauf2 : r.lauf1)[nummer] = {runden3(t), runden3(s.schnitt), s.distanz};
     klangSpielen(Klang::Gewinner);
-    // In race mode the first lane home wins, the other loses at that moment.
-    if (r.einstellungen.rennmodus && !r.rennsieger) {
+    // In race mode by laps the first lane home wins, the other loses at that moment; by
+    // time the distances decide at the end.
+    if (r.einstellungen.rennmodus && !nachZeit() && !r.rennsieger) {
         r.rennsieger = nummer;
         s.schild = Fahrerschild::Sieger;
         spur(andereSpur(nummer)).schild = Fahrerschild::Verlierer;
@@ -31,6 +33,7 @@ void Rennen::rennende() {
     Rennstand& r = m_stand;
     const Renneinstellungen& e = r.einstellungen;
     klangSpielen(Klang::Verlierer);
+    m_an.rennzeit.abstellen();
     const int sieger = siegerSpur();
     if (!e.rennmodus) {
         // Training: only the labels change.
@@ -72,9 +75,13 @@ void Rennen::zweiLaufAuswertung() {
     // Driver 1 of the second heat drove lane 2 in the first heat and lane 1 now.
     r.gesamt[1].zeit = r.lauf1[2].zeit + r.lauf2[1].zeit;
     r.gesamt[2].zeit = r.lauf1[1].zeit + r.lauf2[2].zeit;
+    r.gesamt[1].distanz = r.lauf1[2].distanz + r.lauf2[1].distanz;
+    r.gesamt[2].distanz = r.lauf1[1].distanz + r.lauf2[2].distanz;
     for (int fahrer = 1; fahrer <= 2; ++fahrer) {
-        const double schnitt = geschwindigkeit(
-            2.0 * r.einstellungen.rundenzahl * r.einstellungen.kurslaenge, r.gesamt[fahrer].zeit);
+        const double runden =
+            nachZeit() ? r.gesamt[fahrer].distanz : 2.0 * r.einstellungen.rundenzahl;
+        const double schnitt =
+            geschwindigkeit(runden * r.einstellungen.kurslaenge, r.gesamt[fahrer].zeit);
         // As the result window shows it, so the speeds it lists add up as shown.
         r.gesamt[fahrer].geschwindigkeit =
             Zahlenformat::zahlLesen(ZahlFormatieren(schnitt)).value_or(0.0);

@@ -34,6 +34,7 @@ enum class Fahrerschild { Name, Sieger, Verlierer, Unentschieden, Fehlstart };
 struct Laufwerte {
     double zeit = 0;
     double geschwindigkeit = 0;
+    double distanz = 0; // laps, in a race by time
 
     bool operator==(const Laufwerte&) const = default;
 };
@@ -56,6 +57,9 @@ struct Spurstand {
     double bestzeit = 0;
     int bestrunde = 0;
     double schnitt = 0; // average speed over the race, from the lane's finish on
+    // Laps driven and the fraction of the lap in progress, from the lane's finish on; in a
+    // race by time the lane with more wins.
+    double distanz = 0;
     double letztesSignal = 0;
     bool fehlstartGemeldet = false;
     // The laps of the lap table, and the race time of its summary row once home. Both
@@ -164,6 +168,12 @@ struct Rennstand {
     Spuren<Laufwerte> lauf1;
     Spuren<Laufwerte> lauf2;
     Spuren<Laufwerte> gesamt;
+
+    // A race by time: the whole seconds left on its clock as last shown (none before the
+    // clock starts), whether the time is up, and whether the leader has come home after it.
+    std::optional<std::int32_t> restzeit;
+    bool zeitUm = false;
+    bool fuehrenderImZiel = false;
 
     Tabellenrahmen tabelle;
     Boxwachtstand boxwacht;

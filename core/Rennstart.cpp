@@ -12,6 +12,10 @@ void Rennen::startGedrueckt() {
 void Rennen::startOderStop() {
     Rennstand& s = m_stand;
     const Renneinstellungen& e = s.einstellungen;
+    if (s.gestartet && s.zeitUm) {
+        zeitrennenAbbrechen();
+        return;
+    }
     // Start and Stop alike clear both lap tables.
     tabellenLeeren();
     tabelleBemessen();
@@ -35,10 +39,14 @@ void Rennen::startOderStop() {
     s.optionenFrei = false;
     s.rennsieger.reset();
     s.zieleinlauf.clear();
+    s.restzeit.reset();
+    s.zeitUm = false;
+    s.fuehrenderImZiel = false;
     for (int nummer = 1; nummer <= 2; ++nummer) {
         spur(nummer).schild = Fahrerschild::Name;
         spur(nummer).fertig = false;
         spur(nummer).runde = 0;
+        spur(nummer).distanz = 0;
     }
     if (e.raceControl)
         boxScharfSchalten();
@@ -64,6 +72,7 @@ void Rennen::anhalten(Ampel ampel) {
     m_stand.signaleGesperrt = true;
     m_stand.optionenFrei = true;
     m_an.countdown.setEnabled(false);
+    m_an.rennzeit.abstellen();
     ampelSchalten(ampel);
     m_stand.gestartet = false;
     melden([&](Rennbeobachter& b) { b.rennenGestoppt(*this); });
@@ -122,6 +131,11 @@ void Rennen::rennuhrStarten(std::optional<double> startzeit) {
     if (!startzeit)
         startzeit = signalzeit(s.crashPause ? s.pausenBeginn : uhr().ticks());
     s.startzeit = *startzeit;
+    if (nachZeit()) {
+        s.restzeit = s.einstellungen.renndauer;
+        if (!s.crashPause)
+            weckerStellen(0);
+    }
 }
 
 void Rennen::boxScharfSchalten() {

@@ -76,6 +76,15 @@ void Rennen::rundenereignis(int nummer, double zeit, bool vonHand) {
     }
 
     double t = 0;
+    if (nachZeit()) {
+        // The crossing may come before the alarm that ends the time; with the rule Sofort
+        // its lap no longer counts.
+        t = runden3(zeit - r.startzeit);
+        if (t >= r.einstellungen.renndauer && !r.zeitUm)
+            zeitIstUm();
+        if (s.fertig)
+            return;
+    }
     if (s.runde == 0) {
         // First crossing: lap 1 is timed from the start of the race clock.
         s.runde = 1;
@@ -90,6 +99,10 @@ void Rennen::rundenereignis(int nummer, double zeit, bool vonHand) {
         rundeGezaehlt(nummer, t, rundenzeit, vonHand);
     }
 
+    if (nachZeit()) {
+        zeitrundeAuswerten(nummer, t);
+        return;
+    }
     if (s.runde >= r.einstellungen.rundenzahl + 1)
         spurFertig(nummer, t);
     if (spur(1).fertig && spur(2).fertig)
@@ -117,6 +130,9 @@ void Rennen::rundeGezaehlt(int nummer, double t, double rundenzeit, bool vonHand
         piepen();
     const double geschw = runden3(geschwindigkeit(r.einstellungen.kurslaenge, rundenzeit));
     s.runden.push_back({rundenzeit, geschw, t, vonHand});
+    // By time: a row for each lap and one for the summary.
+    if (nachZeit())
+        tabelleWachsen(static_cast<std::int32_t>(s.runden.size()) + 2);
     s.rundenbeginn = t;
     s.zeitanzeige = rundenzeit;
     const bool neueHoechstgeschwindigkeit = geschw > r.maxGeschw;

@@ -5,6 +5,7 @@
 
 #include "Farben.h"
 #include "Reihe.h"
+#include "Rennformat.h"
 #include "Rundenpruefung.h"
 
 #include <QDateTime>
@@ -33,6 +34,8 @@ struct Spurfahrt {
     // not finish (a stopped race).
     std::optional<double> gesamtzeit;
     std::optional<double> schnitt;
+    // In a race by time: the laps driven and the fraction of the last, once home.
+    std::optional<double> distanz;
 
     // The fastest lap, the first of equal ones (lap number from 1); none without laps.
     std::optional<int> besteRunde() const;
@@ -44,6 +47,9 @@ struct Rennaufzeichnung {
     QDateTime beginn; // when Start was pressed for the (first) heat
     Rennart art = Rennart::Rennen;
     int rundenzahl = 0;
+    Rennlaenge rennart = Rennlaenge::Runden;
+    int renndauer = 0; // seconds, in a race by time
+    Zielregel zielregel = Zielregel::RundeBeenden;
     double kurslaenge = 0;
     double prellzeit = 0;
     Signalquelle quelle = Signalquelle::Sensoren;

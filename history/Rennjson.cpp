@@ -48,7 +48,7 @@ QByteArray spurAlsJson(int spur, const Spurfahrt& f) {
     QByteArray a = "{\"spur\": " + QByteArray::number(spur) +
                    ", \"fahrer\": " + jsonText(f.fahrer) + ", \"farbe\": " + jsonFarbe(f.farbe) +
                    ", \"gesamtzeit\": " + jsonZahl(f.gesamtzeit) +
-                   ", \"schnitt\": " + jsonZahl(f.schnitt) +
+                   ", \"schnitt\": " + jsonZahl(f.schnitt) + ", \"distanz\": " + jsonZahl(f.distanz) +
                    ", \"bestrunde\": " + (beste ? QByteArray::number(*beste) : QByteArray("null")) +
                    ", \"runden\": [";
     const std::vector<Rundenhinweis> hinweise = f.hinweise();
@@ -90,6 +90,7 @@ std::optional<Spurfahrt> spurAusJson(const QJsonObject& o) {
     f.farbe = *farbe;
     f.gesamtzeit = zahlOderNichts(o[QStringLiteral("gesamtzeit")]);
     f.schnitt = zahlOderNichts(o[QStringLiteral("schnitt")]);
+    f.distanz = zahlOderNichts(o[QStringLiteral("distanz")]);
     for (const QJsonValue& runde : o[QStringLiteral("runden")].toArray()) {
         const QJsonObject r = runde.toObject();
         f.runden.push_back({zahlOderUnendlich(r[QStringLiteral("zeit")]),
@@ -102,11 +103,16 @@ std::optional<Spurfahrt> spurAusJson(const QJsonObject& o) {
 } // namespace
 
 QByteArray rennenAlsJson(std::optional<qint64> nummer, const Rennaufzeichnung& r) {
+    const bool nachZeit = r.rennart == Rennlaenge::Zeit;
     QByteArray a = "{\"nummer\": " + (nummer ? QByteArray::number(*nummer) : "null") +
                    ", \"beginn\": " + jsonText(beginnText(r.beginn)) +
                    ", \"modus\": " + jsonText(artText(r.art)) +
                    ", \"abgebrochen\": " + (r.abgebrochen ? "true" : "false") +
                    ", \"rundenzahl\": " + QByteArray::number(r.rundenzahl) +
+                   ", \"rennart\": " + jsonText(rennartName(r.rennart)) + ", \"renndauer\": " +
+                   (nachZeit ? QByteArray::number(r.renndauer) : QByteArray("null")) +
+                   ", \"zielregel\": " +
+                   (nachZeit ? jsonText(zielregelName(r.zielregel)) : QByteArray("null")) +
                    ", \"kurslaenge\": " + jsonZahl(r.kurslaenge) +
                    ", \"prellzeit\": " + jsonZahl(r.prellzeit) +
                    ", \"signalquelle\": " + jsonText(quellenText(r.quelle)) +
@@ -129,6 +135,10 @@ std::optional<Rennaufzeichnung> rennenAusJson(const QJsonObject& o) {
     r.art = artAusText(o[QStringLiteral("modus")].toString());
     r.abgebrochen = o[QStringLiteral("abgebrochen")].toBool();
     r.rundenzahl = o[QStringLiteral("rundenzahl")].toInt();
+    r.rennart = rennartLesen(o[QStringLiteral("rennart")].toString()).value_or(Rennlaenge::Runden);
+    r.renndauer = o[QStringLiteral("renndauer")].toInt();
+    r.zielregel =
+        zielregelLesen(o[QStringLiteral("zielregel")].toString()).value_or(Zielregel::RundeBeenden);
     r.kurslaenge = o[QStringLiteral("kurslaenge")].toDouble();
     r.prellzeit = o[QStringLiteral("prellzeit")].toDouble();
     r.quelle = quelleAusText(o[QStringLiteral("signalquelle")].toString());

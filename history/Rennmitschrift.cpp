@@ -9,15 +9,25 @@ Rennart rennart(const Renneinstellungen& e) {
     return e.rennmodus ? Rennart::Rennen : Rennart::Training;
 }
 
-// Each driver drives the other lane in the second heat; the lower total over both wins.
-std::optional<QString> spurwechselSieger(const std::vector<Spuren<Spurfahrt>>& laeufe) {
-    Spuren<double> gesamt;
-    for (int spur = 1; spur <= 2; ++spur)
+// Each driver drives the other lane in the second heat; the lower total over both wins,
+// by time the greater distance, then the lower total.
+std::optional<QString> spurwechselSieger(const Rennaufzeichnung& r) {
+    const std::vector<Spuren<Spurfahrt>>& laeufe = r.laeufe;
+    Spuren<double> gesamt, distanz;
+    for (int spur = 1; spur <= 2; ++spur) {
         gesamt[spur] = laeufe[0][spur].gesamtzeit.value_or(0) +
                        laeufe[1][andereSpur(spur)].gesamtzeit.value_or(0);
-    if (gesamt[1] == gesamt[2])
+        distanz[spur] =
+            laeufe[0][spur].distanz.value_or(0) + laeufe[1][andereSpur(spur)].distanz.value_or(0);
+    }
+    int vorn = 0;
+    if (r.rennart == Rennlaenge::Zeit && distanz[1] != distanz[2])
+        vorn = distanz[1] > distanz[2] ? 1 : 2;
+    else if (gesamt[1] != gesamt[2])
+        vorn = gesamt[1] < gesamt[2] ? 1 : 2;
+    if (vorn == 0)
         return std::nullopt;
-    return laeufe[1][andereSpur(gesamt[1] < gesamt[2] ? 1 : 2)].fahrer;
+    return laeufe[1][andereSpur(vorn)].fahrer;
 }
 } // namespace
 
@@ -35,6 +45,11 @@ void Rennmitschrift::rennenGestartet(const Rennen& rennen) {
         neu.beginn = m_jetzt();
         neu.art = rennart(e);
         neu.rundenzahl = e.rundenzahl;
+        neu.rennart = e.rennart;
+        if (e.rennart == Rennlaenge::Zeit) {
+            neu.renndauer = e.renndauer;
+            neu.zielregel = e.zielregel;
+        }
         neu.kurslaenge = e.kurslaenge;
         neu.prellzeit = e.prellzeit;
         neu.quelle = m_quelle();
@@ -77,6 +92,8 @@ void Rennmitschrift::spurFertig(const Rennen& r, int spur, double rennzeit, int)
         return;
     lauf()[spur].gesamtzeit = rennzeit;
     lauf()[spur].schnitt = r.stand().spuren[spur].schnitt;
+    if (m_rennen->rennart == Rennlaenge::Zeit)
+        lauf()[spur].distanz = r.stand().spuren[spur].distanz;
 }
 
 void Rennmitschrift::rennende(const Rennen&, int siegerSpur) {
@@ -86,7 +103,7 @@ void Rennmitschrift::rennende(const Rennen&, int siegerSpur) {
     if (m_rennen->art == Rennart::Spurwechsel) {
         if (m_rennen->laeufe.size() == 1)
             return; // the second heat follows
-        m_rennen->sieger = spurwechselSieger(m_rennen->laeufe);
+        m_rennen->sieger = spurwechselSieger(*m_rennen);
     } else if (siegerSpur != 0) {
         m_rennen->sieger = lauf()[siegerSpur].fahrer;
     }

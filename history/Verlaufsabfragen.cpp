@@ -20,17 +20,27 @@ class Rennleser {
 public:
     Rennleser(const QSqlDatabase& db, std::optional<qint64> nur)
         : m_rennen(db), m_fahrten(db), m_runden(db) {
+        // A file of an older version, opened to read only, knows races by laps alone.
+        QSqlQuery spalte(db);
+        m_mitRennformat =
+            spalte.exec(QStringLiteral(
+                "SELECT 1 FROM pragma_table_info('rennen') WHERE name = 'rennart'")) &&
+            spalte.next();
+        const QString rennformat =
+            m_mitRennformat ? QStringLiteral(", rennart, renndauer, zielregel") : QString();
+        const QString distanz = m_mitRennformat ? QStringLiteral(", distanz") : QString();
         const auto wo = [&](const QString& spalte) {
             return nur ? QStringLiteral(" WHERE %1 = %2").arg(spalte).arg(*nur) : QString();
         };
         for (QSqlQuery* q : {&m_rennen, &m_fahrten, &m_runden})
             q->setForwardOnly(true);
         m_gut = m_rennen.exec(QStringLiteral("SELECT id, beginn, art, rundenzahl, kurslaenge,"
-                                             " prellzeit, signalquelle, abgebrochen, sieger"
-                                             " FROM rennen") +
+                                             " prellzeit, signalquelle, abgebrochen, sieger") +
+                              rennformat + QStringLiteral(" FROM rennen") +
                               wo(QStringLiteral("id")) + QStringLiteral(" ORDER BY id")) &&
                 m_fahrten.exec(QStringLiteral("SELECT rennen, lauf, spur, fahrer, farbe,"
-                                              " gesamtzeit, schnitt FROM fahrten") +
+                                              " gesamtzeit, schnitt") +
+                               distanz + QStringLiteral(" FROM fahrten") +
                                wo(QStringLiteral("rennen")) +
                                QStringLiteral(" ORDER BY rennen, lauf, spur")) &&
                 m_runden.exec(QStringLiteral("SELECT rennen, lauf, spur, zeit, geschwindigkeit,"
@@ -63,6 +73,12 @@ public:
         r.abgebrochen = m_rennen.value(7).toBool();
         if (!m_rennen.value(8).isNull())
             r.sieger = m_rennen.value(8).toString();
+        if (m_mitRennformat) {
+            r.rennart = rennartLesen(m_rennen.value(9).toString()).value_or(Rennlaenge::Runden);
+            r.renndauer = m_rennen.value(10).toInt();
+            r.zielregel =
+                zielregelLesen(m_rennen.value(11).toString()).value_or(Zielregel::RundeBeenden);
+        }
 
         for (; m_fahrtDa && m_fahrten.value(0).toLongLong() <= id; m_fahrtDa = m_fahrten.next()) {
             Spurfahrt* f = fahrt(r, id, m_fahrten);
@@ -72,6 +88,8 @@ public:
             f->farbe = static_cast<Farbe>(m_fahrten.value(4).toLongLong());
             f->gesamtzeit = zahlOderNichts(m_fahrten.value(5));
             f->schnitt = zahlOderNichts(m_fahrten.value(6));
+            if (m_mitRennformat)
+                f->distanz = zahlOderNichts(m_fahrten.value(7));
         }
         for (; m_rundeDa && m_runden.value(0).toLongLong() <= id; m_rundeDa = m_runden.next())
             if (Spurfahrt* f = fahrt(r, id, m_runden))
@@ -94,6 +112,7 @@ private:
 
     QSqlQuery m_rennen, m_fahrten, m_runden;
     bool m_gut = false;
+    bool m_mitRennformat = false;
     bool m_fahrtDa = false;
     bool m_rundeDa = false;
 };

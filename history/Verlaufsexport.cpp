@@ -114,6 +114,8 @@ public:
                      QStringLiteral("Lauf"), QStringLiteral("Spur"), QStringLiteral("Fahrer"),
                      QStringLiteral("Runde"), QStringLiteral("Zeit (s)"),
                      QStringLiteral("Geschwindigkeit (m/s)"), QStringLiteral("Handrunde"),
+                     QStringLiteral("Rennart"), QStringLiteral("Renndauer (s)"),
+                     QStringLiteral("Zielregel"), QStringLiteral("Distanz (Runden)"),
                      QStringLiteral("Hinweis")});
         m_ziel.schreiben(kopf);
     }
@@ -121,6 +123,12 @@ public:
         const QString kopf[] = {nummer ? QString::number(*nummer) : QStringLiteral("wartet"),
                                 r.beginn.toString(QStringLiteral("dd.MM.yyyy HH:mm:ss")),
                                 csvFeld(modusText(r))};
+        // The race's format stands in every row, like its mode; by laps without duration
+        // and rule.
+        const bool nachZeit = r.rennart == Rennlaenge::Zeit;
+        const QString format[] = {rennartName(r.rennart),
+                                  nachZeit ? QString::number(r.renndauer) : QString(),
+                                  nachZeit ? zielregelName(r.zielregel) : QString()};
         QByteArray zeilen;
         for (std::size_t lauf = 0; lauf < r.laeufe.size(); ++lauf)
             for (int spur = 1; spur <= 2; ++spur) {
@@ -134,6 +142,8 @@ public:
                            Zahlenformat::ZahlFormatieren(f.runden[i].zeit),
                            Zahlenformat::ZahlFormatieren(f.runden[i].geschwindigkeit),
                            f.runden[i].vonHand ? QStringLiteral("ja") : QStringLiteral("nein"),
+                           format[0], format[1], format[2],
+                           f.distanz ? Zahlenformat::ZahlFormatieren(*f.distanz) : QString(),
                            hinweistext(hinweise[i])});
             }
         return m_ziel.schreiben(zeilen);

@@ -10,6 +10,15 @@ QStringList korrekturenSchritt() {
 
 QStringList verlaufsschemaSchritt(int von) {
     if (von == 1)
+        // Races by time: their length and finish rule, and each lane's distance in laps.
+        // Races of version 1 were all by laps.
+        return {
+            QStringLiteral("ALTER TABLE rennen ADD COLUMN rennart TEXT NOT NULL DEFAULT 'Runden'"),
+            QStringLiteral("ALTER TABLE rennen ADD COLUMN renndauer INTEGER"),
+            QStringLiteral("ALTER TABLE rennen ADD COLUMN zielregel TEXT"),
+            QStringLiteral("ALTER TABLE fahrten ADD COLUMN distanz REAL"),
+        };
+    if (von == 2)
         return korrekturenSchritt();
     if (von != 0)
         return {};

@@ -42,6 +42,7 @@ QSqlError fahrtEinfuegen(QSqlQuery& fahrt, QSqlQuery& runde, qint64 id, int lauf
     fahrt.bindValue(6, oderNull(f.schnitt));
     fahrt.bindValue(7, beste ? QVariant(f.runden[std::size_t(*beste - 1)].zeit) : QVariant());
     fahrt.bindValue(8, beste ? QVariant(*beste) : QVariant());
+    fahrt.bindValue(9, oderNull(f.distanz));
     if (QSqlError fehler = ausfuehren(fahrt); fehler.isValid())
         return fehler;
     for (std::size_t i = 0; i < f.runden.size(); ++i) {
@@ -85,7 +86,8 @@ std::optional<Datenbankfehler> Verlaufsspeicher::speichern(const Rennaufzeichnun
             return QSqlError();
         q.prepare(QStringLiteral(
             "INSERT INTO rennen (beginn, art, rundenzahl, kurslaenge, prellzeit, signalquelle,"
-            " abgebrochen, sieger) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
+            " abgebrochen, sieger, rennart, renndauer, zielregel)"
+            " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
         q.bindValue(0, beginnText(r.beginn));
         q.bindValue(1, artText(r.art));
         q.bindValue(2, r.rundenzahl);
@@ -94,13 +96,17 @@ std::optional<Datenbankfehler> Verlaufsspeicher::speichern(const Rennaufzeichnun
         q.bindValue(5, quellenText(r.quelle));
         q.bindValue(6, r.abgebrochen ? 1 : 0);
         q.bindValue(7, r.sieger ? QVariant(*r.sieger) : QVariant());
+        const bool nachZeit = r.rennart == Rennlaenge::Zeit;
+        q.bindValue(8, rennartName(r.rennart));
+        q.bindValue(9, nachZeit ? QVariant(r.renndauer) : QVariant());
+        q.bindValue(10, nachZeit ? QVariant(zielregelName(r.zielregel)) : QVariant());
         if (QSqlError fehler = ausfuehren(q); fehler.isValid())
             return fehler;
         const qint64 id = q.lastInsertId().toLongLong();
         QSqlQuery runde(m_db.db());
         q.prepare(QStringLiteral("INSERT INTO fahrten (rennen, lauf, spur, fahrer, farbe,"
-                                 " gesamtzeit, schnitt, bestzeit, bestrunde)"
-                                 " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+                                 " gesamtzeit, schnitt, bestzeit, bestrunde, distanz)"
+                                 " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
         runde.prepare(QStringLiteral("INSERT INTO runden (rennen, lauf, spur, runde, zeit,"
                                      " geschwindigkeit, vonhand) VALUES (?, ?, ?, ?, ?, ?, ?)"));
         for (std::size_t lauf = 0; lauf < r.laeufe.size(); ++lauf)

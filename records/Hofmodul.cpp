@@ -123,11 +123,16 @@ std::optional<Laufzeitfehler> Hofmodul::unlesbareDateiBewahren() {
 
 void Hofmodul::HofPruefen(const Rennen& rennen) {
     const Rennstand& r = rennen.stand();
-    if (r.einstellungen.rundenzahl <= 4)
-        return;
     const double schnitt1 = r.spuren[1].schnitt;
     const double schnitt2 = r.spuren[2].schnitt;
     const double kandidat = schnitt1 > schnitt2 ? schnitt1 : schnitt2;
+    // Short races set no records: by laps when fewer than five were to be driven, by time
+    // when the faster lane drove fewer than five.
+    const double runden = r.einstellungen.rennart == Rennlaenge::Zeit
+                              ? r.spuren[schnitt1 > schnitt2 ? 1 : 2].distanz
+                              : r.einstellungen.rundenzahl;
+    if (runden <= 4)
+        return;
     const int siegerspur = r.rennsieger == 1 ? 1 : 2;
     HofEintragen(kandidat, r.spuren[siegerspur].fahrer);
 }

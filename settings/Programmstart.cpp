@@ -30,6 +30,9 @@ void Programmstart::programmStarten() {
     e.rennmodus = m_werte.flag(E::Rennmodus);
     e.ohneCountdown = m_werte.flag(E::OhneCountdown);
     e.spurwechsel = m_werte.flag(E::SpurWechsel);
+    e.rennart = m_werte.rennart(E::Rennart);
+    e.renndauer = m_werte.ganzzahl(E::Renndauer, KuerzesteRenndauer, LaengsteRenndauer);
+    e.zielregel = m_werte.zielregel(E::Zielregel);
     // A lap count the tables cannot hold is refused here, and stored as 10.
     r.einstellungenAnwenden(e);
     m_werte.speichern(E::Rennmodus, e.rennmodus);

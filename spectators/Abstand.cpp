@@ -70,3 +70,13 @@ Abstaende gesamtabstaende(const Spuren<Durchfahrten>& d, const Spuren<double>& e
         summen[spur] = ersterLauf[spur] + (m > 0 ? d[spur][m - 1] : 0.0);
     return zeitvergleich(summen);
 }
+
+Abstaende distanzabstaende(const Spuren<double>& distanzen) {
+    Abstaende a;
+    a.vorn = distanzen[1] >= distanzen[2] ? 1 : 2;
+    const int hinten = andereSpur(a.vorn);
+    a.texte[hinten] = QStringLiteral("+") +
+                      Zahlenformat::ZahlFormatieren(distanzen[a.vorn] - distanzen[hinten]) +
+                      QStringLiteral(" Runden");
+    return a;
+}

@@ -1,7 +1,7 @@
 // The gap of the lane behind to the leader, as timing screens show it: in a race the time
 // between the two cars at the line, or the laps when the leader has lapped the other car;
 // in training the difference of the best laps; in the second heat of a lane-change race
-// the difference of the summed times of both heats.
+// the difference of the summed times of both heats, or by time of the summed distances.
 #pragma once
 
 #include "Reihe.h"
@@ -31,3 +31,7 @@ Abstaende bestzeitabstaende(const Spuren<std::optional<double>>& besteRunden);
 // before that. Laps say nothing across heats, so the gap is always in seconds.
 Abstaende gesamtabstaende(const Spuren<Durchfahrten>& durchfahrten,
                           const Spuren<double>& ersterLauf);
+
+// The second heat of a lane-change race by time, where the greater sum of distances wins:
+// the lane behind gets the difference in laps.
+Abstaende distanzabstaende(const Spuren<double>& distanzen);

@@ -1,5 +1,7 @@
 #include "Zuschauerstand.h"
 
+#include "Distanz.h"
+#include "Rennanzeige.h"
 #include "Rennen.h"
 #include "Zahlenformat.h"
 
@@ -50,6 +52,9 @@ Zuschauerstand::Zuschauerstand(const Rennen& rennen, Uhr& uhr, Zeitgeber& takt)
 void Zuschauerstand::fahrerUebernehmen() {
     const Rennstand& r = m_rennen.stand();
     m_rundenzahl = r.einstellungen.rundenzahl;
+    m_renndauer = r.einstellungen.rennart == Rennlaenge::Zeit
+                      ? std::optional<std::int32_t>(r.einstellungen.renndauer)
+                      : std::nullopt;
     m_training = !r.einstellungen.rennmodus;
     m_lauf = r.einstellungen.spurwechsel ? std::optional<int>(r.zweiterLauf ? 2 : 1) : std::nullopt;
     for (int spur = 1; spur <= 2; ++spur) {
@@ -60,14 +65,18 @@ void Zuschauerstand::fahrerUebernehmen() {
         const int ersteSpur = m_lauf == 2 ? andereSpur(spur) : spur;
         s.farbe = r.spuren[ersteSpur].farbe;
         s.ersterLauf = m_lauf == 2 ? std::optional<double>(r.lauf1[ersteSpur].zeit) : std::nullopt;
+        s.ersteDistanz = m_lauf == 2 && m_renndauer
+                             ? std::optional<double>(r.lauf1[ersteSpur].distanz)
+                             : std::nullopt;
     }
 }
 
 // Another mode or lap count: the finished race's standings give way to the next one's.
 bool Zuschauerstand::andereEinstellungen() const {
     const Renneinstellungen& e = m_rennen.einstellungen();
+    const std::int32_t renndauer = e.rennart == Rennlaenge::Zeit ? e.renndauer : 0;
     return m_rundenzahl != e.rundenzahl || m_training == e.rennmodus ||
-           m_lauf.has_value() != e.spurwechsel;
+           m_lauf.has_value() != e.spurwechsel || m_renndauer.value_or(0) != renndauer;
 }
 
 void Zuschauerstand::aktualisieren() {
@@ -148,9 +157,11 @@ void Zuschauerstand::geaendert(const Rennen&) {
     aktualisieren();
 }
 
-void Zuschauerstand::spurFertig(const Rennen&, int spur, double rennzeit, int platz) {
+void Zuschauerstand::spurFertig(const Rennen& rennen, int spur, double rennzeit, int platz) {
     Spurbild& s = m_spuren[spur];
     s.platz = platz;
+    if (m_renndauer)
+        s.distanz = rennen.stand().spuren[spur].distanz;
     // The same sum the two-heat evaluation forms, so the totals shown decide as it does.
     if (s.ersterLauf)
         s.gesamt = *s.ersterLauf + rennzeit;
@@ -199,6 +210,8 @@ Abstaende Zuschauerstand::abstaende() const {
     const Spuren<Durchfahrten> d{m_spuren[1].durchfahrten, m_spuren[2].durchfahrten};
     if (m_training)
         return bestzeitabstaende({m_spuren[1].beste, m_spuren[2].beste});
+    if (m_lauf == 2 && m_renndauer)
+        return distanzabstaende({gesamtdistanz(1), gesamtdistanz(2)});
     if (m_lauf == 2)
         return gesamtabstaende(
             d, {m_spuren[1].ersterLauf.value_or(0), m_spuren[2].ersterLauf.value_or(0)});
@@ -221,6 +234,9 @@ Zuschaueransicht Zuschauerstand::bilden() const {
         a.countdown = QString::number(r.countdownZiffer);
     if (m_rennuhr.gruen)
         a.rennuhr = uhrtext(uhrzeit());
+    // By time the clock counts down: the time left, as the main window shows it.
+    if (m_renndauer && m_rennuhr.gruen && r.restzeit)
+        a.rennuhr = restzeittext(*r.restzeit);
     a.crash = r.crashPause;
     a.ergebnis = ergebnistext();
     return a;
@@ -234,14 +250,20 @@ Zuschauerspur Zuschauerstand::spurBilden(int spur, const Abstaende& abst) const 
     z.farbe = s.farbe;
     if (m_phase == Phase::Rennen && abst.vorn != 0)
         z.position = abst.vorn == spur ? QStringLiteral("P1") : QStringLiteral("P2");
-    z.gefahren = QStringLiteral("%1 / %2").arg(gefahren).arg(m_rundenzahl);
-    z.zuFahren = QString::number(std::max(m_rundenzahl - gefahren, 0));
+    // By time there are no laps to go, only laps driven.
+    z.gefahren = m_renndauer ? QString::number(gefahren)
+                             : QStringLiteral("%1 / %2").arg(gefahren).arg(m_rundenzahl);
+    if (!m_renndauer)
+        z.zuFahren = QString::number(std::max(m_rundenzahl - gefahren, 0));
     z.letzte = zeit(s.letzte);
     z.beste = zeit(s.beste);
     z.besteNeu = s.besteNeu;
     z.abstand = abst.vorn == spur ? QStringLiteral("führt") : abst.texte[spur];
     z.vermerk = vermerk(spur);
-    if (s.gesamt)
+    if (s.ersteDistanz)
+        z.lauf = QStringLiteral("Gesamt ") + Zahlenformat::ZahlFormatieren(gesamtdistanz(spur)) +
+                 QStringLiteral(" Runden");
+    else if (s.gesamt)
         z.lauf = QStringLiteral("Gesamt ") + zeit(s.gesamt);
     else if (s.ersterLauf)
         z.lauf = QStringLiteral("1. Lauf ") + zeit(s.ersterLauf);
@@ -259,16 +281,43 @@ QString Zuschauerstand::vermerk(int spur) const {
     if (m_lauf != 2)
         return QStringLiteral("%1. Platz").arg(s.platz);
     // The second heat: the first home may still lose on the sum of both heats.
-    const std::optional<double>& andere = m_spuren[andereSpur(spur)].gesamt;
-    if (!s.gesamt || !andere)
+    const std::optional<int> sieger = gesamtsieger();
+    if (!sieger)
         return QStringLiteral("Im Ziel");
-    return *s.gesamt <= *andere ? QStringLiteral("1. Platz") : QStringLiteral("2. Platz");
+    return *sieger == 0 || *sieger == spur ? QStringLiteral("1. Platz")
+                                           : QStringLiteral("2. Platz");
+}
+
+// Both heats' distances by time, as far as the car has come: the first heat's and this
+// one's, counted live from the lap in progress until the lane is home.
+double Zuschauerstand::gesamtdistanz(int spur) const {
+    const Spurbild& s = m_spuren[spur];
+    double jetzt = s.distanz.value_or(0);
+    if (!s.distanz && m_rennuhr.gruen)
+        jetzt = distanz(m_rennen.stand().spuren[spur], uhrzeit());
+    return s.ersteDistanz.value_or(0) + jetzt;
+}
+
+// The lane whose driver won on both heats once both are home, 0 for a draw: the shorter
+// time, or by time the greater distance first, as the two-heat evaluation decides.
+std::optional<int> Zuschauerstand::gesamtsieger() const {
+    const std::optional<double>& a = m_spuren[1].gesamt;
+    const std::optional<double>& b = m_spuren[2].gesamt;
+    if (!a || !b)
+        return std::nullopt;
+    if (m_renndauer && gesamtdistanz(1) != gesamtdistanz(2))
+        return gesamtdistanz(1) > gesamtdistanz(2) ? 1 : 2;
+    if (*a == *b)
+        return 0;
+    return *a < *b ? 1 : 2;
 }
 
 QString Zuschauerstand::titel() const {
     QString art = m_training ? QStringLiteral("Training") : QStringLiteral("Rennen");
     if (m_lauf)
         art = QStringLiteral("Spurwechsel, %1. Lauf").arg(*m_lauf);
+    if (m_renndauer)
+        return art + QStringLiteral(" – ") + restzeittext(*m_renndauer);
     return art + QStringLiteral(" – %1 ").arg(m_rundenzahl) +
            (m_rundenzahl == 1 ? QStringLiteral("Runde") : QStringLiteral("Runden"));
 }
@@ -282,11 +331,10 @@ QString Zuschauerstand::ergebnistext() const {
         return QStringLiteral("Fehlstart von ") + fehlstarter.join(QStringLiteral(" und "));
     if (m_phase != Phase::Ende)
         return {};
-    if (m_spuren[1].gesamt && m_spuren[2].gesamt) {
-        if (*m_spuren[1].gesamt == *m_spuren[2].gesamt)
+    if (const std::optional<int> sieger = gesamtsieger()) {
+        if (*sieger == 0)
             return QStringLiteral("Unentschieden");
-        const int sieger = *m_spuren[1].gesamt < *m_spuren[2].gesamt ? 1 : 2;
-        return QStringLiteral("Gesamtsieger: ") + m_spuren[sieger].name;
+        return QStringLiteral("Gesamtsieger: ") + m_spuren[*sieger].name;
     }
     if (m_sieger == 0)
         return m_lauf == 1 ? QStringLiteral("1. Lauf: Unentschieden")

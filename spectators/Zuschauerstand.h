@@ -56,6 +56,10 @@ private:
         bool fehlstart = false;
         std::optional<double> ersterLauf; // lane-change second heat: this driver's first
         std::optional<double> gesamt;     // and both heats, once home
+        // By time: the distance of the first heat in the second, and this race's or heat's
+        // once home.
+        std::optional<double> ersteDistanz;
+        std::optional<double> distanz;
     };
 
     // The system clock's ticks at green, the ticks paused since, and the race time at the
@@ -74,6 +78,8 @@ private:
     Zuschaueransicht bilden() const;
     Abstaende abstaende() const;
     Zuschauerspur spurBilden(int spur, const Abstaende& abstaende) const;
+    double gesamtdistanz(int spur) const;
+    std::optional<int> gesamtsieger() const;
     QString vermerk(int spur) const;
     QString titel() const;
     QString ergebnistext() const;
@@ -90,6 +96,7 @@ private:
     Phase m_phase = Phase::Bereit;
     Spuren<Spurbild> m_spuren;
     int m_rundenzahl = 0;
+    std::optional<std::int32_t> m_renndauer; // seconds, in a race by time
     bool m_training = false;
     std::optional<int> m_lauf; // 1 or 2 in a lane-change race
     int m_sieger = 0;          // lane of this race's or heat's winner, 0 for a draw

@@ -22,6 +22,8 @@ constexpr QSize Lampengroesse(32, 32);
 constexpr int AmpelLinks[] = {4020, 4680, 5340, 6000, 6660};
 constexpr int SichtbareZeilen = 12;
 constexpr int RundenRand = 10; // pixels
+// The time left of a race by time stands inside the small round badge of the countdown.
+constexpr int CountdownRand = 15; // pixels
 
 void zeigen(Labelknopf* knopf, const Beschriftung& feld) {
     knopf->darstellen({feld.text, feld.farbe, feld.bedienbar, feld.sichtbar});
@@ -150,12 +152,15 @@ void Hauptfenster::aufbauen() {
     m_restrundenanzeigen[2] = label(8280, 5600, 1815, 975, 48, false);
     // The laps to go stand inside the round badge of the background, narrower than the label.
     for (int spur = 1; spur <= 2; ++spur)
-        m_restrundenanzeigen[spur]->setContentsMargins(m.skaliert(RundenRand), 0, m.skaliert(RundenRand), 0);
+        m_restrundenanzeigen[spur]->setContentsMargins(m.skaliert(RundenRand), 0,
+                                                       m.skaliert(RundenRand), 0);
     m_hofKnopf = label(4440, 2250, 2415, 375, 15.75, true, true);
     m_optionenKnopf = label(4440, 3000, 2415, 375, 15.75, true, true);
     m_startKnopf = label(4440, 3780, 2415, 375, 15.75, true, true);
     m_startKnopf->tippSetzen(QStringLiteral("Enter"));
     m_countdownAnzeige = label(5040, 5000, 1095, 570, 24, false);
+    m_countdownAnzeige->setContentsMargins(m.skaliert(CountdownRand), 0, m.skaliert(CountdownRand),
+                                           0);
     m_crashAnzeige = label(4020, 5880, 3075, 375, 15.75, true);
     m_crashAnzeige->tippSetzen(QStringLiteral("Enter"));
     for (int lampe = 1; lampe <= 5; ++lampe) {
@@ -171,11 +176,13 @@ void Hauptfenster::aufbauen() {
 
     for (int spur = 1; spur <= 2; ++spur) {
         // The right button brings the colour menu.
-        connect(m_fahrerschilder[spur], &Labelknopf::gedrueckt, this, [this, spur](Qt::MouseButton k) {
-            weiterleiten([&] {
-                m_fahrer.gedrueckt(spur, k == Qt::RightButton ? farbmenueZeigen() : std::nullopt);
-            });
-        });
+        connect(m_fahrerschilder[spur], &Labelknopf::gedrueckt, this,
+                [this, spur](Qt::MouseButton k) {
+                    weiterleiten([&] {
+                        m_fahrer.gedrueckt(spur,
+                                           k == Qt::RightButton ? farbmenueZeigen() : std::nullopt);
+                    });
+                });
         connect(m_fahrerschilder[spur], &Labelknopf::geklickt, this,
                 [this, spur] { weiterleiten([&] { m_fahrer.umbenennen(spur); }); });
     }

@@ -30,6 +30,7 @@ Taste tasteVon(const QKeyEvent& ereignis) {
     case Qt::Key_M: return Taste::M;
     case Qt::Key_H: return Taste::H;
     case Qt::Key_O: return Taste::O;
+    case Qt::Key_R: return Taste::R;
     case Qt::Key_I: return Taste::I;
     case Qt::Key_T: return Taste::T;
     case Qt::Key_V: return Taste::V;

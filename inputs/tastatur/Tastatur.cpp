@@ -52,6 +52,11 @@ std::vector<Tastenbefehl> Tastatur::tabelleAufbauen() {
         {Taste::O, {Shift}, QStringLiteral("Umschalt+O"), zwischenRennen(wennOptionenFrei([this] {
              m_start.optionenOeffnen();
          }))},
+        // The race format is the race's: it never changes during one.
+        {Taste::R,
+         {Shift},
+         QStringLiteral("Umschalt+R"),
+         zwischenRennen(wennOptionenFrei(fensterZeigen(Fenster::Rennformat)))},
         // Like the options: never during a race, so no lap goes to the test instead.
         {Taste::T,
          {Shift},

@@ -26,6 +26,7 @@ enum class Taste {
     M,
     H,
     O,
+    R,
     I,
     T,
     V,

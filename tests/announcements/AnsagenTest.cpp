@@ -226,3 +226,40 @@ TEST(Ansagen, FehlstartUndProbe) {
     EXPECT_EQ(b.sprecher.gesagt,
               (QStringList{"Fehlstart Spur zwei", "Anna, vier Komma zwei eins"}));
 }
+
+// A race by time says what time is left, that it is up, and who drove furthest, never the
+// laps to go nor a winner at the first lane home.
+TEST(Ansagen, RennenAufZeitSagtDieRestzeitUndDenSiegerNachDistanz) {
+    Ansagebahn b;
+    b.einstellen([](Renneinstellungen& e) {
+        e.rennart = Rennlaenge::Zeit;
+        e.renndauer = 70;
+        e.zielregel = Zielregel::RundeBeenden;
+    });
+    b.starten();
+    // Lane 2 laps every 7 s, lane 1 every 10 s; each one's next crossing after 70 s is its last.
+    std::vector<std::pair<double, int>> folge;
+    for (double t = 0.5; t < 75; t += 7)
+        folge.push_back({t, 2});
+    for (double t = 0.6; t < 81; t += 10)
+        folge.push_back({t, 1});
+    std::sort(folge.begin(), folge.end());
+    for (const auto& [t, spur] : folge) {
+        while (b.uhr.stand < Rennbahn::Basis + std::llround(t * 1000)) {
+            b.uhr.stand += 10;
+            if (b.wecker.klingelt(b.uhr.stand))
+                b.rennen.rennzeitTick();
+        }
+        b.rennen.handrunde(spur);
+        b.sprecher.allesAussprechen();
+    }
+    ASSERT_FALSE(b.stand().gestartet);
+    const QStringList gesagt = b.sprecher.gesagt;
+    const auto stelle = [&](const QString& text) { return gesagt.indexOf(text); };
+    EXPECT_GE(stelle("noch eine Minute"), 0);
+    EXPECT_LT(stelle("noch eine Minute"), stelle("noch zehn Sekunden"));
+    EXPECT_LT(stelle("noch zehn Sekunden"), stelle("Zeit ist um"));
+    EXPECT_EQ(gesagt.back(), "Jürgen gewinnt") << gesagt.join(" / ").toStdString();
+    EXPECT_EQ(gesagt.filter("Runde").size(), 0) << gesagt.join(" / ").toStdString();
+    EXPECT_EQ(gesagt.filter("gewinnt").size(), 1);
+}

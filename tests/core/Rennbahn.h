@@ -31,6 +31,7 @@ struct Rennbahn {
     BoxUhr boxuhr{box};
     FakeZeitgeber timer;
     FakeZeitgeber boxwacht;
+    FakeWecker wecker{uhr};
     FakeDialoge dialoge;
     FakeKlang klang;
     FakeSchnittstelle port;
@@ -41,8 +42,8 @@ struct Rennbahn {
 
     explicit Rennbahn(const Ersatzteile& e = {})
         : rennen({e.systemuhr ? *e.systemuhr : uhr, e.boxuhr ? *e.boxuhr : boxuhr,
-                  e.platinenuhr ? *e.platinenuhr : platinentakt, timer, boxwacht, dialoge, klang,
-                  e.box ? *e.box : box, speicher, rekorde}) {
+                  e.platinenuhr ? *e.platinenuhr : platinentakt, timer, boxwacht, wecker, dialoge,
+                  klang, e.box ? *e.box : box, speicher, rekorde}) {
         rennen.beobachterAnmelden(startleitung);
     }
 

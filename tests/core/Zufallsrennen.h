@@ -1,9 +1,9 @@
 // Random races for the replay property: every input a race knows, in sequences a racer
 // could produce and some a racer would hardly manage (false starts, bounces, laps by hand,
 // crash pauses in the countdown and the race, Stop at any time, lane change with both
-// heats, training, flying start, box mode with a box that falls silent, a sensor board
-// that answers mid-race, races of one lap and very long ones). The race runs recorded;
-// its replay into a fresh race must give the same race.
+// heats, training, flying start, races by time with each finish rule, box mode with a box that
+// falls silent, a sensor board that answers mid-race, races of one lap and very long ones). The
+// race runs recorded; its replay into a fresh race must give the same race.
 #pragma once
 
 #include "BoxUhr.h"
@@ -46,6 +46,9 @@ public:
     void rennende(const Rennen&, int sieger) override {
         zeilen << QStringLiteral("ende %1").arg(sieger);
     }
+    void restzeit(const Rennen&, std::int32_t sekunden) override {
+        zeilen << QStringLiteral("restzeit %1").arg(sekunden);
+    }
     void rennenGestoppt(const Rennen&) override { zeilen << QStringLiteral("stop"); }
     void geaendert(const Rennen& r) override {
         zeilen << QStringLiteral("geaendert %1").arg(r.aenderungen());
@@ -67,13 +70,14 @@ struct Aufnahmebahn {
     BoxUhr boxuhr{box};
     FakeZeitgeber timer;
     FakeZeitgeber boxwacht;
+    FakeWecker wecker{uhr};
     FakeDialoge dialoge;
     FakeKlang klang;
     FakeSpeicher speicher;
     FakeRekorde rekorde;
     FesteTageszeit tageszeit;
     Aufnahme aufnahme{
-        {uhr, boxuhr, platinenuhr, timer, boxwacht, dialoge, klang, box, speicher, rekorde},
+        {uhr, boxuhr, platinenuhr, timer, boxwacht, wecker, dialoge, klang, box, speicher, rekorde},
         tageszeit};
     Rennen rennen{aufnahme.anschluesse()};
     Ereignisprotokoll ereignisse;
@@ -168,6 +172,8 @@ private:
                     static_cast<std::uint32_t>(b.box.zeitstempel) + schritt * 48 / 10);
                 b.rennen.boxGehoert();
             }
+            if (b.wecker.klingelt(jetzt))
+                b.rennen.rennzeitTick();
             if (schritt == 100) {
                 if (b.timer.enabled())
                     b.rennen.countdownTick();
@@ -274,6 +280,12 @@ private:
         e.permanentesLogging = ja(0.3);
         e.mitSound = ja(0.5);
         e.ampelbilder = ja(0.7);
+        // Races by time of every rule, short enough to end within the lap budget.
+        e.rennart = ja(0.35) ? Rennlaenge::Zeit : Rennlaenge::Runden;
+        e.renndauer = static_cast<std::int32_t>(wuerfel(KuerzesteRenndauer, 40));
+        static const Zielregel Regeln[] = {Zielregel::Sofort, Zielregel::RundeBeenden,
+                                           Zielregel::FuehrenderBeendet};
+        e.zielregel = Regeln[wuerfel(0, 2)];
         b.rennen.einstellungenAnwenden(e);
     }
 

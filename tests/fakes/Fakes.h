@@ -10,6 +10,7 @@
 #include "Rekorde.h"
 #include "SerielleSchnittstelle.h"
 #include "Uhr.h"
+#include "Wecker.h"
 #include "Zeitgeber.h"
 
 #include <QMap>
@@ -37,6 +38,28 @@ public:
 
 private:
     bool m_an = false;
+};
+
+// Remembers when it should ring, in ticks of the clock it was given; the test rings it.
+class FakeWecker : public Wecker {
+public:
+    explicit FakeWecker(Uhr& uhr) : m_uhr(uhr) {}
+    void stellen(std::int64_t millisekunden) override {
+        faellig = m_uhr.ticks() + millisekunden * m_uhr.ticksProSekunde() / 1000;
+    }
+    void abstellen() override { faellig.reset(); }
+    // Whether it rings at this tick, once.
+    bool klingelt(std::int64_t jetzt) {
+        if (!faellig || jetzt < *faellig)
+            return false;
+        faellig.reset();
+        return true;
+    }
+
+    std::optional<std::int64_t> faellig;
+
+private:
+    Uhr& m_uhr;
 };
 
 struct Meldung {

@@ -50,7 +50,7 @@ TEST(Korrektur, AlteDatenbankWirdAufgestuftUndKorrekturenBehaltenDasOriginal) {
     ASSERT_TRUE(db.vorbereiten().beschreibbar) << db.fehler().toStdString();
     QSqlQuery version(db.db());
     ASSERT_TRUE(version.exec(QStringLiteral("PRAGMA user_version")) && version.next());
-    EXPECT_EQ(version.value(0).toInt(), 2);
+    EXPECT_EQ(version.value(0).toInt(), Verlaufsdatenbank::Version);
     version.finish();
 
     Verlaufsabfragen abfragen(db);

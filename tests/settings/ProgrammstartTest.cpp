@@ -118,6 +118,38 @@ TEST(Programmstart, UnbrauchbareWerteGebenDieVorgabe) {
     EXPECT_EQ(zehnKilometer.rennen.einstellungen().kurslaenge, 10000);
 }
 
+// The race format: by laps unless the store says otherwise; garbage and durations out of
+// range give the default, the bounds themselves are taken.
+TEST(Programmstart, RennformatAusDemSpeicher) {
+    Einstellungsbahn leer;
+    leer.starteProgramm();
+    EXPECT_EQ(leer.einstellungen().rennart, Rennlaenge::Runden);
+    EXPECT_EQ(leer.einstellungen().renndauer, 180);
+    EXPECT_EQ(leer.einstellungen().zielregel, Zielregel::RundeBeenden);
+
+    struct Fall {
+        const char *art, *dauer, *regel;
+        Rennlaenge rennart;
+        int renndauer;
+        Zielregel zielregel;
+    };
+    for (const Fall& f :
+         {Fall{"Zeit", "10", "Sofort", Rennlaenge::Zeit, 10, Zielregel::Sofort},
+          Fall{"Zeit", "36000", "FuehrenderBeendet", Rennlaenge::Zeit, 36000,
+               Zielregel::FuehrenderBeendet},
+          Fall{"zeit", "9", "sofort", Rennlaenge::Runden, 180, Zielregel::RundeBeenden},
+          Fall{"Uhr", "36001", "", Rennlaenge::Runden, 180, Zielregel::RundeBeenden},
+          Fall{"", "3 min", "Zeit", Rennlaenge::Runden, 180, Zielregel::RundeBeenden}}) {
+        Einstellungsbahn b;
+        b.speicher.werte = {{"Rennart", f.art}, {"Renndauer", f.dauer}, {"Zielregel", f.regel}};
+        b.starteProgramm();
+        EXPECT_EQ(b.einstellungen().rennart, f.rennart) << f.art;
+        EXPECT_EQ(b.einstellungen().renndauer, f.renndauer) << f.dauer;
+        EXPECT_EQ(b.einstellungen().zielregel, f.zielregel) << f.regel;
+        EXPECT_TRUE(b.dialoge.meldungen.empty());
+    }
+}
+
 TEST(Programmstart, ZuVieleRundenFallenMitMeldungAufZehnZurueck) {
     Einstellungsbahn b;
     b.speicher.werte = {{"runden", "2000000"}};

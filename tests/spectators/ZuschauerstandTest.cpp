@@ -1,6 +1,6 @@
 #include "Zuschauerstand.h"
 
-#include "Rennbahn.h"
+#include "Zeitbahn.h"
 
 #include <gtest/gtest.h>
 
@@ -201,4 +201,66 @@ TEST(Zuschauerstand, TrainingFehlstartStoppUndNeueNamenZwischenDenRennen) {
     b.runden(5);
     EXPECT_EQ(b.spur(1).name, "Carla von Berg") << "control characters taken out";
     EXPECT_EQ(b.spur(1).gefahren, "0 / 5");
+}
+
+// A race by time: the title gives its length, the clock counts the time left down with the
+// race's own, and the lanes show the laps driven without laps to go.
+TEST(Zuschauerstand, RennenAufZeitZeigtDieRestzeit) {
+    Zuschauerbahn b;
+    b.einstellen([](Renneinstellungen& e) {
+        e.rennart = Rennlaenge::Zeit;
+        e.renndauer = 75;
+    });
+    EXPECT_EQ(b.a().titel, "Rennen – 1:15");
+    b.starten();
+    EXPECT_EQ(b.a().rennuhr, "1:15");
+    b.signal(1, 0.5);
+    b.signal(1, 3.0);
+    for (int ms = 0; ms < 16'000; ms += 10) {
+        b.uhr.stand += 10;
+        if (b.wecker.klingelt(b.uhr.stand))
+            b.rennen.rennzeitTick();
+    }
+    EXPECT_EQ(b.a().rennuhr, "0:56") << "75 s less the 19 s driven";
+    EXPECT_EQ(b.spur(1).gefahren, "1");
+    EXPECT_EQ(b.spur(1).zuFahren, "");
+}
+
+// Lane change by time: in the second heat the spectators see both heats' distances summed,
+// the lap in progress counted by its fraction, and the gap overall in laps; the greater
+// sum wins, whoever is home first.
+TEST(Zuschauerstand, SpurwechselAufZeitZeigtDieGesamtdistanz) {
+    Zeitbahn b(Zielregel::RundeBeenden, 10);
+    FakeZeitgeber takt;
+    Zuschauerstand zuschauer{b.rennen, b.uhr, takt};
+    b.rennen.beobachterAnmelden(zuschauer);
+    const auto spur = [&](int s) { return zuschauer.ansicht().spuren[s]; };
+    b.einstellen([](Renneinstellungen& e) { e.spurwechsel = true; });
+    b.rennen.fahrerBenennen(1, QStringLiteral("Ida"));
+    b.rennen.fahrerBenennen(2, QStringLiteral("Max"));
+    // Heat 1: Ida drives five laps, Max four.
+    b.starten();
+    b.plan(1, 0.5, 2, 10.5);
+    b.plan(2, 0.5, 2.5, 10.5);
+    b.fahren(11);
+
+    b.starten();
+    EXPECT_EQ(spur(1).name, "Max");
+    EXPECT_EQ(spur(1).lauf, "Gesamt 4,000 Runden");
+    EXPECT_EQ(spur(2).lauf, "Gesamt 5,000 Runden");
+    EXPECT_EQ(spur(1).abstand, "+1,000 Runden") << "the first heat's lead carries over";
+    // Max drives 2 s laps, Ida 3.5 s laps.
+    b.plan(1, 0.5, 2, 10.5);
+    b.plan(2, 0.5, 3.5, 11);
+    b.fahren(6.5);
+    EXPECT_EQ(spur(1).lauf, "Gesamt 7,000 Runden") << "4 + three laps, just crossed";
+    EXPECT_EQ(spur(2).lauf, "Gesamt 6,625 Runden") << "5 + one lap + 2.5 s of a 4 s lap";
+    EXPECT_EQ(spur(1).position, "P1");
+    EXPECT_EQ(spur(2).abstand, "+0,375 Runden");
+    b.fahren(11);
+    EXPECT_EQ(spur(1).lauf, "Gesamt 9,000 Runden");
+    EXPECT_EQ(spur(2).lauf, "Gesamt 8,000 Runden");
+    EXPECT_EQ(spur(1).vermerk, "1. Platz");
+    EXPECT_EQ(spur(2).vermerk, "2. Platz");
+    EXPECT_EQ(zuschauer.ansicht().ergebnis, "Gesamtsieger: Max");
 }

@@ -82,7 +82,7 @@ TEST(Tastatur, FensterTastenNurZwischenDenRennen) {
     b.starten();
     b.fahren(1, 0.5, {2});
     for (Taste t : {Taste::A, Taste::D, Taste::M, Taste::H, Taste::O, Taste::I, Taste::T, Taste::V,
-                    Taste::F1})
+                    Taste::R, Taste::F1})
         b.taste(t);
     EXPECT_NE(b.stand().maxGeschw, 0) << "Shift+M only between races";
     EXPECT_TRUE(b.dialoge.gezeigteFenster.empty());
@@ -101,14 +101,16 @@ TEST(Tastatur, FensterTastenNurZwischenDenRennen) {
     b.taste(Taste::T);
     b.taste(Taste::V);
     b.taste(Taste::A);
-    EXPECT_EQ(b.dialoge.gezeigteFenster,
-              (std::vector<Fenster>{Fenster::fhof, Fenster::Info, Fenster::Dialog,
-                                    Fenster::Sensortest, Fenster::fVerlauf, Fenster::fAnsagen}));
+    b.taste(Taste::R);
+    EXPECT_EQ(
+        b.dialoge.gezeigteFenster,
+        (std::vector<Fenster>{Fenster::fhof, Fenster::Info, Fenster::Dialog, Fenster::Sensortest,
+                              Fenster::fVerlauf, Fenster::fAnsagen, Fenster::Rennformat}));
     b.taste(Taste::F2);
     ASSERT_EQ(b.dialoge.eingaben.size(), 1u);
     EXPECT_EQ(b.dialoge.eingaben[0].text, "Wie soll der neue Name von Fahrer 2 sein?:");
     b.taste(Taste::H, Umschaltung::Shift | Umschaltung::Alt);
-    EXPECT_EQ(b.dialoge.gezeigteFenster.size(), 6u);
+    EXPECT_EQ(b.dialoge.gezeigteFenster.size(), 7u);
 }
 
 TEST(Tastatur, InDerCrashpauseGehenDieFensterTastenAberNichtDieGesperrtenKnoepfe) {

@@ -1,0 +1,129 @@
+// A race by time: its clock and the time left, the end by the finish rule, and the
+// distances that decide it.
+#include "Distanz.h"
+#include "Rennen.h"
+#include "Zahlenformat.h"
+
+#include <cmath>
+
+using Zahlenformat::runden3;
+
+void Rennen::rennzeitTick() {
+    eingabeMelden(Eingabe::RennzeitTick{});
+    m_folge.ausfuehren([this] {
+        rennzeitSchritt();
+        geaendert();
+    });
+}
+
+bool Rennen::rennuhrLaeuft() const {
+    const Rennstand& s = m_stand;
+    return nachZeit() && s.gestartet && s.restzeit && !s.zeitUm;
+}
+
+// On the race clock: the active clock, less the crash pauses; standing still during one.
+double Rennen::rennzeitJetzt() const {
+    const Rennstand& s = m_stand;
+    return signalzeit(s.crashPause ? s.pausenBeginn : uhr().ticks()) - s.startzeit;
+}
+
+void Rennen::rennzeitSchritt() {
+    // An alarm that waited behind a modal dialog may find the race over or paused.
+    Rennstand& s = m_stand;
+    if (!rennuhrLaeuft() || s.crashPause)
+        return;
+    const double t = rennzeitJetzt();
+    const double rest = s.einstellungen.renndauer - t;
+    if (rest <= 0) {
+        zeitIstUm();
+        return;
+    }
+    const auto sekunden = static_cast<std::int32_t>(std::ceil(rest));
+    if (sekunden != *s.restzeit) {
+        s.restzeit = sekunden;
+        melden([&](Rennbeobachter& b) { b.restzeit(*this, sekunden); });
+    }
+    weckerStellen(t);
+}
+
+// To the moment the time left shows a second less; the last of them is the race's end.
+void Rennen::weckerStellen(double rennzeit) {
+    const double rest = m_stand.einstellungen.renndauer - rennzeit;
+    const double bisDahin = rest - (std::ceil(rest) - 1);
+    // The alarm comes at that millisecond or after it, never a rounding error before.
+    const auto ms = static_cast<std::int64_t>(std::ceil(bisDahin * 1000 - 1e-6));
+    m_an.rennzeit.stellen(std::max<std::int64_t>(ms, 1));
+}
+
+void Rennen::zeitIstUm() {
+    Rennstand& s = m_stand;
+    s.zeitUm = true;
+    s.restzeit = 0;
+    m_an.rennzeit.abstellen();
+    melden([&](Rennbeobachter& b) { b.restzeit(*this, 0); });
+    if (s.einstellungen.zielregel != Zielregel::Sofort)
+        return;
+    // The race is over where it stands: every lap in progress counts by its fraction.
+    const double ende = s.einstellungen.renndauer;
+    const Spuren<double> distanzen{distanz(spur(1), ende), distanz(spur(2), ende)};
+    const int erste = vorneLiegend(s.spuren, distanzen) == 2 ? 2 : 1;
+    for (int nummer : {erste, andereSpur(erste)}) {
+        if (spur(nummer).fertig)
+            continue;
+        spur(nummer).distanz = distanzen[nummer];
+        spurFertig(nummer, ende);
+    }
+    zeitrennenWerten();
+    rennende();
+}
+
+// A crossing at or after zero, its lap counted: whether it was the lane's last.
+void Rennen::zeitrundeAuswerten(int nummer, double t) {
+    Rennstand& r = m_stand;
+    Spurstand& s = spur(nummer);
+    if (t < r.einstellungen.renndauer || s.fertig)
+        return;
+    if (r.einstellungen.zielregel == Zielregel::FuehrenderBeendet && !r.fuehrenderImZiel) {
+        // Until the leader is home a crossing behind it is a lap like any other.
+        if (distanz(s, t) < distanz(spur(andereSpur(nummer)), t))
+            return;
+        r.fuehrenderImZiel = true;
+    }
+    s.distanz = static_cast<double>(s.runden.size());
+    spurFertig(nummer, t);
+    if (spur(1).fertig && spur(2).fertig) {
+        zeitrennenWerten();
+        rennende();
+    }
+}
+
+// Stop once the time is up ends the race with what each lane has driven: a car that
+// never comes round again does not hold the race up.
+void Rennen::zeitrennenAbbrechen() {
+    const double t = runden3(rennzeitJetzt());
+    for (int nummer = 1; nummer <= 2; ++nummer) {
+        if (spur(nummer).fertig)
+            continue;
+        spur(nummer).distanz = static_cast<double>(spur(nummer).runden.size());
+        spurFertig(nummer, std::max(t, static_cast<double>(m_stand.einstellungen.renndauer)));
+    }
+    zeitrennenWerten();
+    rennende();
+}
+
+// In race mode the greater distance wins, then the lane that got there first; training
+// goes by the best lap, as by laps.
+void Rennen::zeitrennenWerten() {
+    Rennstand& r = m_stand;
+    if (!r.einstellungen.rennmodus)
+        return;
+    const int sieger = vorneLiegend(r.spuren, {spur(1).distanz, spur(2).distanz});
+    if (sieger == 0) {
+        for (int nummer = 1; nummer <= 2; ++nummer)
+            spur(nummer).schild = Fahrerschild::Unentschieden;
+        return;
+    }
+    r.rennsieger = sieger;
+    spur(sieger).schild = Fahrerschild::Sieger;
+    spur(andereSpur(sieger)).schild = Fahrerschild::Verlierer;
+}

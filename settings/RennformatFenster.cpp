@@ -1,0 +1,77 @@
+#include "RennformatFenster.h"
+
+#include "Zoomen.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QIcon>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace {
+// In the order of the list.
+constexpr Zielregel Regeln[] = {Zielregel::Sofort, Zielregel::RundeBeenden,
+                                Zielregel::FuehrenderBeendet};
+} // namespace
+
+RennformatFenster::RennformatFenster(RennformatLogik& logik, QWidget* eltern,
+                                     const Massstab& massstab)
+    : QDialog(eltern), m_logik(logik) {
+    setWindowTitle(QStringLiteral("Rennformat"));
+    setWindowIcon(QIcon(QStringLiteral(":/bilder/lineale.svg")));
+    auto* spalte = new QVBoxLayout(this);
+    m_runden =
+        new QRadioButton(QStringLiteral("Rennen über Runden (Rundenzahl in den Optionen)"), this);
+    m_zeit = new QRadioButton(QStringLiteral("Rennen auf Zeit: die größte Distanz gewinnt"), this);
+    spalte->addWidget(m_runden);
+    spalte->addWidget(m_zeit);
+
+    auto* formular = new QFormLayout;
+    m_dauer = new QLineEdit(this);
+    m_dauer->setToolTip(QStringLiteral("m:ss, h:mm:ss oder ganze Minuten; 0:10 bis 10:00:00"));
+    formular->addRow(QStringLiteral("Renndauer:"), m_dauer);
+    m_regel = new QComboBox(this);
+    m_regel->addItem(QStringLiteral("Sofort – bei Null ist das Rennen aus"));
+    m_regel->addItem(QStringLiteral("Runde beenden – jeder Wagen fährt seine Runde zu Ende"));
+    m_regel->addItem(QStringLiteral("Führender beendet – nach dem Führenden die nächste Runde"));
+    formular->addRow(QStringLiteral("Zielregel:"), m_regel);
+    spalte->addLayout(formular);
+
+    auto* knoepfe = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    knoepfe->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));
+    spalte->addWidget(knoepfe);
+
+    connect(m_zeit, &QRadioButton::toggled, this, [this](bool an) {
+        m_logik.ansicht.nachZeit = an;
+        darstellen();
+    });
+    connect(m_dauer, &QLineEdit::textEdited, this,
+            [this](const QString& text) { m_logik.ansicht.dauer = text; });
+    connect(m_regel, &QComboBox::activated, this,
+            [this](int zeile) { m_logik.ansicht.zielregel = Regeln[zeile]; });
+    connect(knoepfe, &QDialogButtonBox::accepted, this, [this] {
+        if (m_logik.okGedrueckt())
+            accept();
+    });
+    connect(knoepfe, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    zoomen(this, massstab);
+    darstellen();
+}
+
+void RennformatFenster::darstellen() {
+    const RennformatAnsicht& a = m_logik.ansicht;
+    const QSignalBlocker sperre(m_zeit);
+    m_zeit->setChecked(a.nachZeit);
+    m_runden->setChecked(!a.nachZeit);
+    if (m_dauer->text() != a.dauer)
+        m_dauer->setText(a.dauer);
+    m_regel->setCurrentIndex(static_cast<int>(
+        std::find(std::begin(Regeln), std::end(Regeln), a.zielregel) - std::begin(Regeln)));
+    m_dauer->setEnabled(m_logik.zeitWaehlbar());
+    m_regel->setEnabled(m_logik.zeitWaehlbar());
+}

@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# A race of 20 seconds by time with the rule RundeBeenden on the track simulator: each car's
+# first crossing past 20 s is its last, the greater distance wins, and the history's JSON
+# export tells the format and the distances. With "spurwechsel" two heats of 20 s, and the
+# winner has the greater sum of both heats' distances.
+# Usage: zeitrennen.sh PATH/TO/rundomat einfach|spurwechsel
+source "$(dirname "$0")/gemeinsam.sh"
+rundomat=$1 art=$2
+spurwechsel=False
+[ "$art" = spurwechsel ] && spurwechsel=True
+einstellungen Rennart=Zeit Renndauer=20 Zielregel=RundeBeenden SpurWechsel=$spurwechsel
+anzeigeStarten de
+programmStarten "$rundomat" --simulate=2.5
+fenster '^Rundomat$'
+
+# Each heat: Enter, then the Hall of Fame asks for the name of a record (the list is empty).
+laeufe=1
+[ "$art" = spurwechsel ] && laeufe=2
+for lauf in $(seq "$laeufe"); do
+    xdotool key Return
+    fenster 'Gut gefahren' 600
+    xdotool key Return
+    fenster 'Hall of Fame'
+    xdotool key Return
+    fenster '^Rundomat$'
+done
+if [ "$art" = spurwechsel ]; then
+    fenster 'Ergebnis Spurwechselmodus' 100
+    xdotool key Return
+fi
+
+for _ in $(seq 50); do
+    "$rundomat" --verlauf-export "$arbeit/alle.json" --data-dir "$arbeit/daten" \
+        && grep -q '"rennart"' "$arbeit/alle.json" && break
+    sleep 0.2
+done
+/usr/bin/python3 - "$arbeit/alle.json" "$laeufe" <<'PY' || fehler "Export: $(cat "$arbeit/alle.json")"
+import json, sys
+rennen = json.load(open(sys.argv[1]))["rennen"]
+assert len(rennen) == 1, rennen
+r = rennen[0]
+assert (r["rennart"], r["renndauer"], r["zielregel"]) == ("Zeit", 20, "RundeBeenden"), r
+laeufe = r["laeufe"]
+assert len(laeufe) == int(sys.argv[2]), laeufe
+summen = {}
+for lauf in laeufe:
+    for spur in lauf["spuren"]:
+        zeiten = [runde["zeit"] for runde in spur["runden"]]
+        # Home at the first crossing at or past 20 s: the one before came earlier.
+        assert spur["gesamtzeit"] >= 20 and sum(zeiten[:-1]) < 20, spur
+        assert spur["distanz"] == len(zeiten), spur
+        summen[spur["fahrer"]] = summen.get(spur["fahrer"], 0) + spur["distanz"]
+fahrer = sorted(summen, key=summen.get, reverse=True)
+if summen[fahrer[0]] != summen[fahrer[1]]:
+    assert r["sieger"] == fahrer[0], (r["sieger"], summen)
+print("Distanzen:", summen, "Sieger:", r["sieger"])
+PY
+echo "Zeitrennen ($art): Ende nach der ersten Durchfahrt nach 20 s, die größere Distanz gewinnt."

@@ -1,0 +1,43 @@
+#include "RennformatFenster.h"
+
+#include "Einstellungsbahn.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+// The window as a racer uses it: by time, a length typed, a rule chosen, OK; the time and
+// rule are greyed while the race goes by laps.
+TEST(RennformatFenster, ZeitDauerUndRegelWaehlenUndUebernehmen) {
+    Einstellungsbahn b;
+    b.starteProgramm();
+    RennformatLogik logik(b.rennen, b.speicher, b.dialoge);
+    RennformatFenster fenster(logik);
+    fenster.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenster));
+    EXPECT_EQ(fenster.windowTitle(), "Rennformat");
+    const QList<QRadioButton*> knoepfe = fenster.findChildren<QRadioButton*>();
+    ASSERT_EQ(knoepfe.size(), 2);
+    auto* dauer = fenster.findChild<QLineEdit*>();
+    auto* regel = fenster.findChild<QComboBox*>();
+    EXPECT_TRUE(knoepfe[0]->isChecked());
+    EXPECT_FALSE(dauer->isEnabled());
+    EXPECT_EQ(dauer->text(), "3:00");
+
+    QTest::mouseClick(knoepfe[1], Qt::LeftButton);
+    EXPECT_TRUE(dauer->isEnabled() && regel->isEnabled());
+    dauer->setFocus();
+    QTest::keyClick(dauer, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(dauer, "2:30");
+    regel->setCurrentIndex(2);
+    emit regel->activated(2);
+    fenster.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    EXPECT_EQ(fenster.result(), QDialog::Accepted);
+    EXPECT_EQ(b.einstellungen().rennart, Rennlaenge::Zeit);
+    EXPECT_EQ(b.einstellungen().renndauer, 150);
+    EXPECT_EQ(b.einstellungen().zielregel, Zielregel::FuehrenderBeendet);
+}
