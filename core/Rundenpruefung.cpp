@@ -35,6 +35,7 @@ QString hinweistext(Rundenhinweis hinweis) {
     switch (hinweis) {
     case Rundenhinweis::Doppelt: return QStringLiteral("doppelt?");
     case Rundenhinweis::Verpasst: return QStringLiteral("verpasst?");
+    case Rundenhinweis::Korrigiert: return QStringLiteral("korrigiert");
     case Rundenhinweis::Keiner: break;
     }
     return {};

@@ -6,7 +6,8 @@
 #include <QString>
 #include <vector>
 
-enum class Rundenhinweis { Keiner, Doppelt, Verpasst };
+// Korrigiert: a lap a correction of the finished race made.
+enum class Rundenhinweis { Keiner, Doppelt, Verpasst, Korrigiert };
 
 // From this many laps on a lane has a median worth judging by.
 constexpr std::size_t RundenFuerHinweise = 3;
@@ -17,5 +18,5 @@ constexpr double VerpasstUeber = 1.8; // times the median
 std::vector<Rundenhinweis> rundenhinweise(const std::vector<double>& zeiten);
 // The middle lap time (the mean of the middle two for an even count); 0 without laps.
 double medianrunde(const std::vector<double>& zeiten);
-// "doppelt?", "verpasst?", or empty.
+// "doppelt?", "verpasst?", "korrigiert", or empty.
 QString hinweistext(Rundenhinweis hinweis);

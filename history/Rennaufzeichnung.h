@@ -39,8 +39,9 @@ struct Spurfahrt {
 
     // The fastest lap, the first of equal ones (lap number from 1); none without laps.
     std::optional<int> besteRunde() const;
-    // Each lap's hint against the lane's median lap ("doppelt?", "verpasst?").
-    std::vector<Rundenhinweis> hinweise() const;
+    // Each lap's hint against the lane's median lap ("doppelt?", "verpasst?"); with the lane
+    // as first stored, a lap it did not have is "korrigiert".
+    std::vector<Rundenhinweis> hinweise(const Spurfahrt* original = nullptr) const;
 };
 
 struct Rennaufzeichnung {
@@ -56,6 +57,12 @@ struct Rennaufzeichnung {
     bool abgebrochen = false;              // stopped with Stop
     std::vector<Spuren<Spurfahrt>> laeufe; // one heat, or two in lane-change mode
     std::optional<QString> sieger;         // none: a draw, or stopped
+    // A corrected race: its heats as first stored; empty for a race never corrected.
+    std::vector<Spuren<Spurfahrt>> original;
+
+    bool korrigiert() const { return !original.empty(); }
+    // The lane of that heat as first stored; none for a race never corrected.
+    const Spurfahrt* originalfahrt(std::size_t lauf, int spur) const;
 };
 
 // The start as the history writes it: ISO text in local time with its offset, to the second.

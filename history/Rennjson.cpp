@@ -43,15 +43,15 @@ QByteArray jsonFarbe(Farbe farbe) {
         .toLatin1();
 }
 
-QByteArray spurAlsJson(int spur, const Spurfahrt& f) {
+QByteArray spurAlsJson(int spur, const Spurfahrt& f, const Spurfahrt* original) {
     const std::optional<int> beste = f.besteRunde();
-    QByteArray a = "{\"spur\": " + QByteArray::number(spur) +
-                   ", \"fahrer\": " + jsonText(f.fahrer) + ", \"farbe\": " + jsonFarbe(f.farbe) +
-                   ", \"gesamtzeit\": " + jsonZahl(f.gesamtzeit) +
-                   ", \"schnitt\": " + jsonZahl(f.schnitt) + ", \"distanz\": " + jsonZahl(f.distanz) +
-                   ", \"bestrunde\": " + (beste ? QByteArray::number(*beste) : QByteArray("null")) +
-                   ", \"runden\": [";
-    const std::vector<Rundenhinweis> hinweise = f.hinweise();
+    QByteArray a =
+        "{\"spur\": " + QByteArray::number(spur) + ", \"fahrer\": " + jsonText(f.fahrer) +
+        ", \"farbe\": " + jsonFarbe(f.farbe) + ", \"gesamtzeit\": " + jsonZahl(f.gesamtzeit) +
+        ", \"schnitt\": " + jsonZahl(f.schnitt) + ", \"distanz\": " + jsonZahl(f.distanz) +
+        ", \"bestrunde\": " + (beste ? QByteArray::number(*beste) : QByteArray("null")) +
+        ", \"runden\": [";
+    const std::vector<Rundenhinweis> hinweise = f.hinweise(original);
     for (std::size_t i = 0; i < f.runden.size(); ++i) {
         const QString hinweis = hinweistext(hinweise[i]);
         a += (i ? ", " : "") + QByteArray("{\"runde\": ") + QByteArray::number(i + 1) +
@@ -61,6 +61,22 @@ QByteArray spurAlsJson(int spur, const Spurfahrt& f) {
              ", \"hinweis\": " + (hinweis.isEmpty() ? QByteArray("null") : jsonText(hinweis)) + "}";
     }
     return a + "]}";
+}
+
+// korrigiert: the race whose heats these are, to mark the laps its correction made.
+QByteArray laeufeAlsJson(const std::vector<Spuren<Spurfahrt>>& laeufe,
+                         const Rennaufzeichnung* korrigiert) {
+    QByteArray a;
+    for (std::size_t lauf = 0; lauf < laeufe.size(); ++lauf) {
+        a += (lauf ? ", " : "") + QByteArray("{\"lauf\": ") + QByteArray::number(lauf + 1) +
+             ", \"spuren\": [";
+        for (int spur = 1; spur <= 2; ++spur)
+            a += (spur == 2 ? ", " : "") +
+                 spurAlsJson(spur, laeufe[lauf][spur],
+                             korrigiert ? korrigiert->originalfahrt(lauf, spur) : nullptr);
+        a += "]}";
+    }
+    return a;
 }
 
 std::optional<double> zahlOderNichts(const QJsonValue& wert) {
@@ -100,6 +116,24 @@ std::optional<Spurfahrt> spurAusJson(const QJsonObject& o) {
     return f;
 }
 
+std::optional<std::vector<Spuren<Spurfahrt>>> laeufeAusJson(const QJsonArray& laeufe) {
+    std::vector<Spuren<Spurfahrt>> gelesen;
+    for (const QJsonValue& lauf : laeufe) {
+        const QJsonArray spuren = lauf.toObject()[QStringLiteral("spuren")].toArray();
+        if (spuren.size() != 2)
+            return std::nullopt;
+        Spuren<Spurfahrt> fahrten;
+        for (int spur = 1; spur <= 2; ++spur) {
+            std::optional<Spurfahrt> f = spurAusJson(spuren[spur - 1].toObject());
+            if (!f)
+                return std::nullopt;
+            fahrten[spur] = std::move(*f);
+        }
+        gelesen.push_back(std::move(fahrten));
+    }
+    return gelesen;
+}
+
 } // namespace
 
 QByteArray rennenAlsJson(std::optional<qint64> nummer, const Rennaufzeichnung& r) {
@@ -119,11 +153,11 @@ QByteArray rennenAlsJson(std::optional<qint64> nummer, const Rennaufzeichnung& r
                    ", \"sieger\": " + (r.sieger ? jsonText(*r.sieger) : QByteArray("null")) +
                    ", \"unentschieden\": " + (!r.abgebrochen && !r.sieger ? "true" : "false") +
                    ", \"laeufe\": [";
-    for (std::size_t lauf = 0; lauf < r.laeufe.size(); ++lauf)
-        a += (lauf ? ", " : "") + QByteArray("{\"lauf\": ") + QByteArray::number(lauf + 1) +
-             ", \"spuren\": [" + spurAlsJson(1, r.laeufe[lauf][1]) + ", " +
-             spurAlsJson(2, r.laeufe[lauf][2]) + "]}";
-    return a + "]}";
+    a += laeufeAlsJson(r.laeufe, &r) + "]";
+    // A corrected race carries its heats as first stored, which restore it.
+    if (r.korrigiert())
+        a += ", \"original\": [" + laeufeAlsJson(r.original, nullptr) + "]";
+    return a + "}";
 }
 
 std::optional<Rennaufzeichnung> rennenAusJson(const QJsonObject& o) {
@@ -144,18 +178,11 @@ std::optional<Rennaufzeichnung> rennenAusJson(const QJsonObject& o) {
     r.quelle = quelleAusText(o[QStringLiteral("signalquelle")].toString());
     if (o[QStringLiteral("sieger")].isString())
         r.sieger = o[QStringLiteral("sieger")].toString();
-    for (const QJsonValue& lauf : laeufe) {
-        const QJsonArray spuren = lauf.toObject()[QStringLiteral("spuren")].toArray();
-        if (spuren.size() != 2)
-            return std::nullopt;
-        Spuren<Spurfahrt> fahrten;
-        for (int spur = 1; spur <= 2; ++spur) {
-            std::optional<Spurfahrt> f = spurAusJson(spuren[spur - 1].toObject());
-            if (!f)
-                return std::nullopt;
-            fahrten[spur] = std::move(*f);
-        }
-        r.laeufe.push_back(std::move(fahrten));
-    }
+    std::optional<std::vector<Spuren<Spurfahrt>>> gelesen = laeufeAusJson(laeufe);
+    if (!gelesen)
+        return std::nullopt;
+    r.laeufe = std::move(*gelesen);
+    r.original =
+        laeufeAusJson(o[QStringLiteral("original")].toArray()).value_or(decltype(r.original){});
     return r;
 }

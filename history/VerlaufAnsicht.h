@@ -52,6 +52,7 @@ struct VerlaufAnsicht {
     Seite seite = Seite::Liste;
     QString hinweis; // lines above everything: read-only database, a read error, races waiting
     QString tasten;  // the keys the page takes
+    bool korrektur = false; // a race's page takes the keys of its correction
 
     // The list, newest first, as the filter leaves it.
     QString filter;

@@ -134,7 +134,7 @@ public:
             for (int spur = 1; spur <= 2; ++spur) {
                 const Spurfahrt& f = r.laeufe[lauf][spur];
                 const QString fahrer = csvFeld(f.fahrer);
-                const std::vector<Rundenhinweis> hinweise = f.hinweise();
+                const std::vector<Rundenhinweis> hinweise = f.hinweise(r.originalfahrt(lauf, spur));
                 for (std::size_t i = 0; i < f.runden.size(); ++i)
                     zeile(zeilen,
                           {kopf[0], kopf[1], kopf[2], QString::number(lauf + 1),

@@ -36,9 +36,9 @@ QString ergebnisText(bool abgebrochen, const std::optional<QString>& sieger) {
 }
 
 // "doppelt? Runde 4, 9": the laps with this hint, the first few of them; empty for none.
-QString verdaechtigeRunden(const Spurfahrt& f, Rundenhinweis art) {
+QString verdaechtigeRunden(const Spurfahrt& f, const Spurfahrt* original, Rundenhinweis art) {
     constexpr int Hoechstens = 8;
-    const std::vector<Rundenhinweis> hinweise = f.hinweise();
+    const std::vector<Rundenhinweis> hinweise = f.hinweise(original);
     QStringList runden;
     int anzahl = 0;
     for (std::size_t i = 0; i < hinweise.size(); ++i)
@@ -55,7 +55,7 @@ QString verdaechtigeRunden(const Spurfahrt& f, Rundenhinweis art) {
 }
 
 // One lane of one heat: its figures and its line on the chart.
-QString fahrtText(const Spurfahrt& f) {
+QString fahrtText(const Spurfahrt& f, const Spurfahrt* original) {
     QStringList teile;
     if (f.gesamtzeit)
         teile << QStringLiteral("Gesamt ") + sekunden(*f.gesamtzeit);
@@ -72,12 +72,12 @@ QString fahrtText(const Spurfahrt& f) {
         teile << QStringLiteral("1 Runde von Hand");
     else if (hand > 1)
         teile << QStringLiteral("%1 Runden von Hand").arg(hand);
-    QString hinweise = verdaechtigeRunden(f, Rundenhinweis::Doppelt);
-    if (!hinweise.isEmpty())
-        teile << hinweise;
-    hinweise = verdaechtigeRunden(f, Rundenhinweis::Verpasst);
-    if (!hinweise.isEmpty())
-        teile << hinweise;
+    for (Rundenhinweis art :
+         {Rundenhinweis::Doppelt, Rundenhinweis::Verpasst, Rundenhinweis::Korrigiert}) {
+        const QString hinweise = verdaechtigeRunden(f, original, art);
+        if (!hinweise.isEmpty())
+            teile << hinweise;
+    }
     return teile.join(QStringLiteral(", "));
 }
 
@@ -173,9 +173,11 @@ void rennseiteFuellen(VerlaufAnsicht& a, std::optional<qint64> nummer, const Ren
                      Zahlenformat::allgemein(r.kurslaenge) + QStringLiteral(" m, Prellzeit ") +
                      Zahlenformat::allgemein(r.prellzeit) + QStringLiteral(" s, Signale: ") +
                      quellenName(r.quelle),
-                 r.abgebrochen ? QStringLiteral("Abgebrochen")
-                               : (r.sieger ? QStringLiteral("Sieger: ") + *r.sieger
-                                           : QStringLiteral("Unentschieden"))};
+                 (r.abgebrochen ? QStringLiteral("Abgebrochen")
+                                : (r.sieger ? QStringLiteral("Sieger: ") + *r.sieger
+                                            : QStringLiteral("Unentschieden"))) +
+                     (r.korrigiert() ? QStringLiteral(" – korrigiert, das Original ist gespeichert")
+                                     : QString())};
     a.diagramm = {QStringLiteral("Rundenzeiten"),
                   QStringLiteral("Runde"),
                   QStringLiteral("Zeit (s)"),
@@ -189,7 +191,7 @@ void rennseiteFuellen(VerlaufAnsicht& a, std::optional<qint64> nummer, const Ren
                                    ? QStringLiteral("Lauf %1, Spur %2").arg(lauf + 1).arg(spur)
                                    : QStringLiteral("Spur %1").arg(spur);
             a.angaben << wo + QStringLiteral(" – ") + f.fahrer + QStringLiteral(": ") +
-                             fahrtText(f);
+                             fahrtText(f, r.originalfahrt(lauf, spur));
             // Heat and lane first: the chart's legend cuts a long entry at its end.
             Kurve k = rundenkurve(f, wo + QStringLiteral(": ") + f.fahrer);
             k.farbe = fahrerfarbe(r, lauf, spur);

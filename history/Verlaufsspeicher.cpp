@@ -150,8 +150,8 @@ QSqlError Verlaufsspeicher::ergebnisErsetzen(QSqlQuery& q, qint64 id, const Renn
         return fehler;
     QSqlQuery runde(m_db.db());
     q.prepare(QStringLiteral("INSERT INTO fahrten (rennen, lauf, spur, fahrer, farbe,"
-                             " gesamtzeit, schnitt, bestzeit, bestrunde)"
-                             " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+                             " gesamtzeit, schnitt, bestzeit, bestrunde, distanz)"
+                             " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     runde.prepare(QStringLiteral("INSERT INTO runden (rennen, lauf, spur, runde, zeit,"
                                  " geschwindigkeit, vonhand) VALUES (?, ?, ?, ?, ?, ?, ?)"));
     for (std::size_t lauf = 0; lauf < r.laeufe.size(); ++lauf)
