@@ -45,6 +45,8 @@ public:
     // The start light shows a new state.
     virtual void ampelGesetzt(const Rennen&, Ampel) {}
     virtual void rundeGezaehlt(const Rennen&, const Rundenmeldung&) {}
+    // Every sensor signal that reached the race, at its signal time, whatever became of it.
+    virtual void signalGeprueft(const Rennen&, int /*spur*/, double /*zeit*/) {}
     // After the race has dropped the lap: the lane's laps, best lap and the top speed
     // already say so.
     virtual void rundeGestrichen(const Rennen&, const Streichmeldung&) {}

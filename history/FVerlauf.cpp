@@ -214,6 +214,11 @@ bool FVerlauf::befehl(QKeyEvent* e) {
             return false;
         weiterleiten([&] { m_logik.korrigieren(); });
         return true;
+    case Qt::Key_P:
+        if (strg || m_logik.ansicht().seite != VerlaufAnsicht::Seite::Rennen)
+            return false;
+        weiterleiten([&] { m_logik.neuBewerten(); });
+        return true;
     case Qt::Key_O:
         if (!strg)
             return false;

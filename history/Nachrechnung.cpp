@@ -6,6 +6,14 @@
 
 #include <algorithm>
 
+// What reaches the race in a heat, in the order it came.
+struct Laufereignis {
+    enum class Art { Durchfahrt, Hand, Signal }; // Signal: checked against the Prellzeit
+    std::int64_t mikrosekunden;                  // from the green light
+    int spur;
+    Art art;
+};
+
 namespace {
 // The clock the race reads: set to each input's moment before it is given.
 class Stelluhr final : public Uhr {
@@ -99,14 +107,46 @@ Renneinstellungen einstellungen(const Rennaufzeichnung& r) {
     return e;
 }
 
-// A heat's crossings in the order they came; a lane's own in its order.
-struct Ereignis {
-    std::int64_t ms;
-    int spur;
-    bool vonHand;
-};
+using Laufereignisse = std::vector<Laufereignis>;
 
-// Between heats the clock runs on, so that signal times only ever grow.
+void ordnen(Laufereignisse& folge) {
+    std::stable_sort(folge.begin(), folge.end(), [](const Laufereignis& a, const Laufereignis& b) {
+        return a.mikrosekunden < b.mikrosekunden;
+    });
+}
+
+Laufereignisse ereignisse(const Spuren<Spurdurchfahrten>& spuren) {
+    Laufereignisse folge;
+    for (int spur = 1; spur <= 2; ++spur) {
+        // The car's first crossing after the green light begins lap 1.
+        if (!spuren[spur].empty())
+            folge.push_back({0, spur, Laufereignis::Art::Durchfahrt});
+        for (const Durchfahrt& d : spuren[spur])
+            folge.push_back({d.ms * 1000, spur,
+                             d.vonHand ? Laufereignis::Art::Hand : Laufereignis::Art::Durchfahrt});
+    }
+    ordnen(folge);
+    return folge;
+}
+
+// The signals as they came, and the laps given by hand, which never were signals.
+Laufereignisse ereignisse(const std::vector<Rohsignal>& signale,
+                          const Spuren<Spurdurchfahrten>& spuren) {
+    Laufereignisse folge;
+    for (const Rohsignal& s : signale)
+        folge.push_back({s.mikrosekunden, s.spur, Laufereignis::Art::Signal});
+    for (int spur = 1; spur <= 2; ++spur)
+        for (const Durchfahrt& d : spuren[spur])
+            if (d.vonHand)
+                folge.push_back({d.ms * 1000, spur, Laufereignis::Art::Hand});
+    ordnen(folge);
+    return folge;
+}
+
+// Some uptime before the first heat, so that a signal right after the green light is not
+// taken for a bounce of the lane's last signal at zero; between heats the clock runs on, so
+// that signal times only ever grow.
+constexpr std::int64_t Anlauf = 1'000'000;
 constexpr std::int64_t Laufpause = 60'000;
 } // namespace
 
@@ -127,6 +167,7 @@ struct Nachrechnung::Bahn {
     explicit Bahn(const Rennaufzeichnung& vorlage)
         : mitschrift(
               ablage, [q = vorlage.quelle] { return q; }, [b = vorlage.beginn] { return b; }) {
+        uhr.jetzt = Anlauf;
         rennen.beobachterAnmelden(mitschrift);
     }
 
@@ -139,29 +180,29 @@ struct Nachrechnung::Bahn {
         uhr.jetzt = std::max(uhr.jetzt, tick);
     }
 
-    void lauf(const Spuren<Spurdurchfahrten>& spuren) {
+    void lauf(const Laufereignisse& folge) {
         const std::int64_t gruen = uhr.jetzt;
         rennen.startGedrueckt();
         while (countdown.enabled())
             rennen.countdownTick();
-        std::vector<Ereignis> folge;
-        for (int spur = 1; spur <= 2; ++spur) {
-            // The car's first crossing after the green light begins lap 1.
-            if (!spuren[spur].empty())
-                folge.push_back({0, spur, false});
-            for (const Durchfahrt& d : spuren[spur])
-                folge.push_back({d.ms, spur, d.vonHand});
-        }
-        std::stable_sort(folge.begin(), folge.end(),
-                         [](const Ereignis& a, const Ereignis& b) { return a.ms < b.ms; });
-        for (const Ereignis& e : folge) {
-            bis(gruen + e.ms);
+        for (const Laufereignis& e : folge) {
+            // A signal between two clock ticks keeps its own time.
+            const std::int64_t ms =
+                e.mikrosekunden >= 0 ? e.mikrosekunden / 1000 : -((-e.mikrosekunden + 999) / 1000);
+            bis(gruen + ms);
             if (!rennen.stand().gestartet)
                 break;
-            if (e.vonHand)
-                rennen.handrunde(e.spur);
-            else
-                rennen.rundensignal(e.spur, double(uhr.jetzt) / 1000, Signalweg::Leitungen);
+            const double zeit = double(gruen) / 1000 + double(e.mikrosekunden) / 1e6;
+            switch (e.art) {
+            case Laufereignis::Art::Hand: rennen.handrunde(e.spur); break;
+            case Laufereignis::Art::Durchfahrt:
+                rennen.rundensignal(e.spur, zeit, Signalweg::Leitungen);
+                break;
+            case Laufereignis::Art::Signal:
+                if (rennen.signalPruefen(e.spur, zeit) == Signalausgang::Angenommen)
+                    rennen.rundensignal(e.spur, zeit, Signalweg::Leitungen);
+                break;
+            }
         }
         // A race by time ends by its clock; Stop ends what is left, as the racer did.
         if (rennen.nachZeit() && rennen.stand().gestartet)
@@ -172,19 +213,39 @@ struct Nachrechnung::Bahn {
     }
 };
 
-Nachrechnung::Nachrechnung(const Rennaufzeichnung& vorlage, const Rennverlauf& verlauf)
-    : m_bahn(std::make_unique<Bahn>(vorlage)) {
+Nachrechnung::Nachrechnung(const Rennaufzeichnung& vorlage, const Rennverlauf& verlauf) {
+    std::vector<Laufereignisse> laeufe;
+    for (const Spuren<Spurdurchfahrten>& lauf : verlauf)
+        laeufe.push_back(ereignisse(lauf));
+    fahren(vorlage, vorlage.prellzeit, laeufe);
+}
+
+Nachrechnung::Nachrechnung(const Rennaufzeichnung& vorlage, double prellzeit) {
+    const Rennverlauf verlauf = durchfahrten(vorlage);
+    std::vector<Laufereignisse> laeufe;
+    for (std::size_t lauf = 0; lauf < vorlage.rohsignale.size() && lauf < verlauf.size(); ++lauf)
+        laeufe.push_back(ereignisse(vorlage.rohsignale[lauf], verlauf[lauf]));
+    fahren(vorlage, prellzeit, laeufe);
+}
+
+void Nachrechnung::fahren(const Rennaufzeichnung& vorlage, double prellzeit,
+                          const std::vector<Laufereignisse>& laeufe) {
+    m_bahn = std::make_unique<Bahn>(vorlage);
     Rennen& rennen = m_bahn->rennen;
-    rennen.einstellungenAnwenden(einstellungen(vorlage));
+    Renneinstellungen e = einstellungen(vorlage);
+    e.prellzeit = prellzeit;
+    rennen.einstellungenAnwenden(e);
     if (!vorlage.laeufe.empty())
         for (int spur = 1; spur <= 2; ++spur) {
             rennen.fahrerBenennen(spur, vorlage.laeufe[0][spur].fahrer);
             rennen.fahrerfarbeSetzen(spur, vorlage.laeufe[0][spur].farbe);
         }
-    for (const Spuren<Spurdurchfahrten>& lauf : verlauf)
+    for (const Laufereignisse& lauf : laeufe)
         m_bahn->lauf(lauf);
     m_bahn->mitschrift.abschliessen();
     m_ergebnis = m_bahn->ablage.erstes.value_or(Rennaufzeichnung{});
+    // The signals are facts of the race: no correction changes them.
+    m_ergebnis.rohsignale = vorlage.rohsignale;
     // What the race drove again is compared with the race as first stored.
     m_ergebnis.original = vorlage.original.empty() ? vorlage.laeufe : vorlage.original;
 }

@@ -9,12 +9,16 @@
 #include <memory>
 
 class Rennen;
+struct Laufereignis;
 
 class Nachrechnung {
 public:
     // vorlage: the race as stored (its settings, drivers, colours, start and source);
     // verlauf: the crossings to drive, per heat and lane.
     Nachrechnung(const Rennaufzeichnung& vorlage, const Rennverlauf& verlauf);
+    // The race judged again from its raw signals with another Prellzeit; its laps by hand
+    // stay where they were.
+    Nachrechnung(const Rennaufzeichnung& vorlage, double prellzeit);
     ~Nachrechnung();
     Nachrechnung(const Nachrechnung&) = delete;
     Nachrechnung& operator=(const Nachrechnung&) = delete;
@@ -27,6 +31,8 @@ public:
 
 private:
     struct Bahn;
+    void fahren(const Rennaufzeichnung& vorlage, double prellzeit,
+                const std::vector<std::vector<Laufereignis>>& laeufe);
     std::unique_ptr<Bahn> m_bahn;
     Rennaufzeichnung m_ergebnis;
 };

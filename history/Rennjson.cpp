@@ -154,6 +154,18 @@ QByteArray rennenAlsJson(std::optional<qint64> nummer, const Rennaufzeichnung& r
                    ", \"unentschieden\": " + (!r.abgebrochen && !r.sieger ? "true" : "false") +
                    ", \"laeufe\": [";
     a += laeufeAlsJson(r.laeufe, &r) + "]";
+    // Per heat each sensor signal as [lane, seconds from the green light].
+    a += ", \"rohsignale\": [";
+    for (std::size_t lauf = 0; lauf < r.rohsignale.size(); ++lauf) {
+        a += lauf ? ", [" : "[";
+        for (std::size_t i = 0; i < r.rohsignale[lauf].size(); ++i) {
+            const Rohsignal& s = r.rohsignale[lauf][i];
+            a += (i ? ", [" : "[") + QByteArray::number(s.spur) + ", " +
+                 QByteArray::number(double(s.mikrosekunden) / 1e6, 'f', 6) + "]";
+        }
+        a += "]";
+    }
+    a += "]";
     // A corrected race carries its heats as first stored, which restore it.
     if (r.korrigiert())
         a += ", \"original\": [" + laeufeAlsJson(r.original, nullptr) + "]";
@@ -184,5 +196,16 @@ std::optional<Rennaufzeichnung> rennenAusJson(const QJsonObject& o) {
     r.laeufe = std::move(*gelesen);
     r.original =
         laeufeAusJson(o[QStringLiteral("original")].toArray()).value_or(decltype(r.original){});
+    for (const QJsonValue& lauf : o[QStringLiteral("rohsignale")].toArray()) {
+        std::vector<Rohsignal> signale;
+        for (const QJsonValue& signal : lauf.toArray()) {
+            const QJsonArray paar = signal.toArray();
+            const int spur = paar[0].toInt();
+            if (paar.size() != 2 || (spur != 1 && spur != 2) || !paar[1].isDouble())
+                return std::nullopt;
+            signale.push_back({spur, std::llround(paar[1].toDouble() * 1e6)});
+        }
+        r.rohsignale.push_back(std::move(signale));
+    }
     return r;
 }

@@ -173,6 +173,8 @@ const Rennzeile* VerlaufLogik::gewaehlt() const {
 }
 
 void VerlaufLogik::oeffnen() {
+    if (m_ansicht.seite == Seite::Rennen && m_neuBewertung)
+        neuBewertungUebernehmen();
     if (m_ansicht.seite == Seite::Liste)
         if (const Rennzeile* z = gewaehlt())
             rennenZeigen(z->nummer);
@@ -198,7 +200,10 @@ bool VerlaufLogik::zurueck() {
         filterSetzen(QString());
         break;
     case Seite::Rennen:
-        if (m_korrektur) {
+        if (m_neuBewertung) {
+            m_neuBewertung.reset();
+            rennseiteZeigen(m_rennen, *m_gezeigt);
+        } else if (m_korrektur) {
             m_korrektur.reset();
             rennseiteZeigen(m_rennen, *m_gezeigt);
         } else {
@@ -265,6 +270,7 @@ void VerlaufLogik::rennseiteZeigen(std::optional<qint64> nummer, const Rennaufze
     m_ansicht.korrektur = m_korrektur != nullptr;
     if (m_korrektur)
         m_ansicht.angaben << m_korrektur->zeilen();
+    m_neuBewertung.reset();
     for (int spur = 1; spur <= 2; ++spur)
         m_rennfahrer[spur] = r.laeufe.empty() ? QString() : r.laeufe[0][spur].fahrer;
     tastenSetzen();
@@ -307,6 +313,10 @@ void VerlaufLogik::tastenSetzen() {
                                           "schließen");
         break;
     case Seite::Rennen:
+        if (m_neuBewertung) {
+            m_ansicht.tasten = QStringLiteral("Enter: als Korrektur übernehmen   Esc: verwerfen");
+            break;
+        }
         if (m_korrektur) {
             m_ansicht.tasten = QStringLiteral(
                 "←→: Spur   ↑↓: Runde   Entf: Durchfahrt löschen   Einfg: Durchfahrt einfügen "
@@ -315,6 +325,8 @@ void VerlaufLogik::tastenSetzen() {
             break;
         }
         m_ansicht.tasten = Auswahltasten + QStringLiteral("   K: korrigieren");
+        if (m_gezeigt && m_gezeigt->mitRohsignalen())
+            m_ansicht.tasten += QStringLiteral("   P: mit anderer Prellzeit neu bewerten");
         if (m_gezeigt && m_gezeigt->korrigiert())
             m_ansicht.tasten += QStringLiteral("   Strg+O: Original wiederherstellen");
         if (m_ergebnisdatei)
@@ -582,4 +594,96 @@ void VerlaufLogik::ergebnisdateiSchreiben() {
     }
     Korrektur unveraendert(*m_gezeigt);
     m_ergebnisdatei(unveraendert.rennmodell());
+}
+
+namespace {
+// "4,012 4,1 8,2 …": a lane's laps in a line, the first of them.
+QString rundenzeile(const Spurfahrt& f) {
+    constexpr std::size_t Hoechstens = 12;
+    QStringList zeiten;
+    for (std::size_t i = 0; i < f.runden.size() && i < Hoechstens; ++i)
+        zeiten << Zahlenformat::ZahlFormatieren(f.runden[i].zeit);
+    if (f.runden.size() > Hoechstens)
+        zeiten << QStringLiteral("…");
+    return QStringLiteral("%1 Runden: ").arg(f.runden.size()) + zeiten.join(QLatin1Char(' '));
+}
+
+QString ergebniszeile(const Rennaufzeichnung& r) {
+    if (r.abgebrochen)
+        return QStringLiteral("nicht beendet");
+    return r.sieger ? QStringLiteral("Sieger ") + *r.sieger : QStringLiteral("Unentschieden");
+}
+} // namespace
+
+void VerlaufLogik::neuBewerten() {
+    if (m_ansicht.seite != Seite::Rennen || !m_gezeigt || m_korrektur)
+        return;
+    if (!m_gezeigt->mitRohsignalen()) {
+        m_dialoge.meldung(QStringLiteral("Von diesem Rennen sind keine Sensorsignale "
+                                         "gespeichert (es ist älter, oder die Runden kamen von "
+                                         "der Tastatur): neu bewerten geht nicht, korrigieren "
+                                         "(K) schon."),
+                          Verlaufstitel);
+        return;
+    }
+    const QString text = m_dialoge.eingabe(
+        QStringLiteral("Mit welcher Prellzeit in Sekunden soll das Rennen neu bewertet werden?"),
+        Verlaufstitel, Zahlenformat::allgemein(m_gezeigt->prellzeit));
+    if (text.trimmed().isEmpty())
+        return;
+    const std::optional<double> prellzeit = Zahlenformat::zahlLesen(text.trimmed());
+    if (!prellzeit || *prellzeit < 0 || *prellzeit > 60) {
+        m_dialoge.meldung(QStringLiteral("„") + text +
+                              QStringLiteral("“ ist keine Prellzeit zwischen 0 und 60 Sekunden."),
+                          Verlaufstitel);
+        return;
+    }
+    Rennaufzeichnung neu = Nachrechnung(*m_gezeigt, *prellzeit).ergebnis();
+    if (neu.laeufe.empty()) {
+        m_dialoge.meldung(QStringLiteral("Mit dieser Prellzeit bliebe keine Runde übrig."),
+                          Verlaufstitel);
+        return;
+    }
+    rennseiteZeigen(m_rennen, *m_gezeigt);
+    const QString mit = QStringLiteral("mit Prellzeit ") + Zahlenformat::allgemein(*prellzeit) +
+                        QStringLiteral(" s");
+    const QString bisher = QStringLiteral("bisher (") +
+                           Zahlenformat::allgemein(m_gezeigt->prellzeit) + QStringLiteral(" s)");
+    m_ansicht.angaben << QStringLiteral("Neu bewertet ") + mit + QStringLiteral(": ") +
+                             ergebniszeile(neu) + QStringLiteral(", ") + bisher +
+                             QStringLiteral(": ") + ergebniszeile(*m_gezeigt);
+    for (std::size_t lauf = 0; lauf < m_gezeigt->laeufe.size(); ++lauf)
+        for (int spur = 1; spur <= 2; ++spur) {
+            const QString wo = m_gezeigt->laeufe.size() > 1
+                                   ? QStringLiteral("Lauf %1, Spur %2").arg(lauf + 1).arg(spur)
+                                   : QStringLiteral("Spur %1").arg(spur);
+            m_ansicht.angaben << wo + QStringLiteral(" ") + bisher + QStringLiteral(" ") +
+                                     rundenzeile(m_gezeigt->laeufe[lauf][spur]);
+            if (lauf < neu.laeufe.size())
+                m_ansicht.angaben << wo + QStringLiteral(" ") + mit + QStringLiteral(": ") +
+                                         rundenzeile(neu.laeufe[lauf][spur]);
+        }
+    m_neuBewertung = std::move(neu);
+    tastenSetzen();
+}
+
+void VerlaufLogik::neuBewertungUebernehmen() {
+    Rennaufzeichnung neu = *std::exchange(m_neuBewertung, std::nullopt);
+    if (!aenderbar(QStringLiteral("korrigieren")))
+        return;
+    const Rennaufzeichnung bisher = *m_gezeigt;
+    const qint64 nummer = *m_rennen;
+    rennseiteZeigen(m_rennen, neu);
+    fragen<std::optional<Datenbankfehler>>(
+        [nummer, bisher, neu = std::move(neu)](Verlaufsdatenbank& db) {
+            Verlaufsspeicher speicher(db);
+            return speicher.korrigieren(nummer, bisher, neu);
+        },
+        [this, nummer](std::optional<Datenbankfehler>& fehler) {
+            if (fehler)
+                m_dialoge.meldung(QStringLiteral("Die Korrektur ließ sich nicht speichern: ") +
+                                      fehler->text,
+                                  Verlaufstitel);
+            rennenZeigen(nummer);
+        });
 }

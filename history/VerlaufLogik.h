@@ -57,6 +57,10 @@ public:
     void originalWiederherstellen();
     // The result file written again from the race shown, as it now stands.
     void ergebnisdateiSchreiben();
+    // P on a race's page: the race judged again from its raw signals with a Prellzeit the
+    // racer types, beside the race as it stands; Enter stores it as a correction, Esc
+    // leaves it.
+    void neuBewerten();
 
 private:
     // Runs the work on the reader's thread; the answer comes back here unless the window
@@ -81,13 +85,15 @@ private:
     // The race as the correction now has it goes to the database; bisher: as stored.
     void korrekturSpeichern(const Rennaufzeichnung& bisher);
     void korrekturZeigen();
+    void neuBewertungUebernehmen();
 
     Verlaufsleser& m_leser;
     Dialoge& m_dialoge;
     QString m_exportordner;
     Wartende m_wartendeQuelle;
     Ergebnisdatei m_ergebnisdatei;
-    std::unique_ptr<Korrektur> m_korrektur; // while the race shown is corrected
+    std::unique_ptr<Korrektur> m_korrektur;         // while the race shown is corrected
+    std::optional<Rennaufzeichnung> m_neuBewertung; // judged again, shown beside it
     std::function<void()> m_beiAenderung;
     VerlaufAnsicht m_ansicht;
     std::vector<Rennzeile> m_alle;

@@ -20,6 +20,10 @@ QStringList verlaufsschemaSchritt(int von) {
         };
     if (von == 2)
         return korrekturenSchritt();
+    if (von == 3)
+        // Every sensor signal of the race, so that it can be judged again with another
+        // Prellzeit (see Rohsignalformat.h); NULL for a race without them.
+        return {QStringLiteral("ALTER TABLE rennen ADD COLUMN rohsignale BLOB")};
     if (von != 0)
         return {};
     // Times in seconds and speeds in m/s as the lap table shows them; dates as ISO text in

@@ -1,6 +1,7 @@
 #include "Verlaufsspeicher.h"
 
 #include "Rennjson.h"
+#include "Rohsignalformat.h"
 
 #include <QJsonDocument>
 #include <QVariant>
@@ -86,8 +87,8 @@ std::optional<Datenbankfehler> Verlaufsspeicher::speichern(const Rennaufzeichnun
             return QSqlError();
         q.prepare(QStringLiteral(
             "INSERT INTO rennen (beginn, art, rundenzahl, kurslaenge, prellzeit, signalquelle,"
-            " abgebrochen, sieger, rennart, renndauer, zielregel)"
-            " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+            " abgebrochen, sieger, rennart, renndauer, zielregel, rohsignale)"
+            " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
         q.bindValue(0, beginnText(r.beginn));
         q.bindValue(1, artText(r.art));
         q.bindValue(2, r.rundenzahl);
@@ -100,6 +101,8 @@ std::optional<Datenbankfehler> Verlaufsspeicher::speichern(const Rennaufzeichnun
         q.bindValue(8, rennartName(r.rennart));
         q.bindValue(9, nachZeit ? QVariant(r.renndauer) : QVariant());
         q.bindValue(10, nachZeit ? QVariant(zielregelName(r.zielregel)) : QVariant());
+        q.bindValue(11, r.mitRohsignalen() ? QVariant(rohsignaleKodieren(r.rohsignale))
+                                           : QVariant(QMetaType(QMetaType::QByteArray)));
         if (QSqlError fehler = ausfuehren(q); fehler.isValid())
             return fehler;
         const qint64 id = q.lastInsertId().toLongLong();
@@ -137,10 +140,13 @@ std::optional<Datenbankfehler> Verlaufsspeicher::fahrerLoeschen(const QString& f
 }
 
 QSqlError Verlaufsspeicher::ergebnisErsetzen(QSqlQuery& q, qint64 id, const Rennaufzeichnung& r) {
-    q.prepare(QStringLiteral("UPDATE rennen SET abgebrochen = ?, sieger = ? WHERE id = ?"));
+    // A race judged again has the Prellzeit it was judged with.
+    q.prepare(QStringLiteral(
+        "UPDATE rennen SET abgebrochen = ?, sieger = ?, prellzeit = ? WHERE id = ?"));
     q.bindValue(0, r.abgebrochen ? 1 : 0);
     q.bindValue(1, r.sieger ? QVariant(*r.sieger) : QVariant());
-    q.bindValue(2, id);
+    q.bindValue(2, r.prellzeit);
+    q.bindValue(3, id);
     if (QSqlError fehler = ausfuehren(q); fehler.isValid())
         return fehler;
     // The laps go with their heats.
@@ -169,7 +175,10 @@ std::optional<Datenbankfehler> Verlaufsspeicher::korrigieren(qint64 rennen,
     return inTransaktion([&](QSqlQuery& q) {
         q.prepare(
             QStringLiteral("UPDATE rennen SET original = coalesce(original, ?) WHERE id = ?"));
-        q.bindValue(0, QString::fromUtf8(rennenAlsJson(rennen, bisher)));
+        // The signals stay in their own column; the original needs its laps only.
+        Rennaufzeichnung original = bisher;
+        original.rohsignale.clear();
+        q.bindValue(0, QString::fromUtf8(rennenAlsJson(rennen, original)));
         q.bindValue(1, rennen);
         if (QSqlError fehler = ausfuehren(q); fehler.isValid())
             return fehler;

@@ -1,9 +1,13 @@
 // A stored race corrected through the race itself: the same race again from its crossings,
 // a missed crossing inserted that turns the result round, undone, and a crossing deleted
-// that leaves a lane short of the finish.
+// that leaves a lane short of the finish; a sensor race judged again from its raw signals.
 #include "Korrektur.h"
 #include "Rennbahn.h"
 #include "Rennmitschrift.h"
+#include "Rohsignalformat.h"
+#include "Verlaufsabfragen.h"
+#include "Verlaufsspeicher.h"
+#include "Verlaufstest.h"
 
 #include <gtest/gtest.h>
 
@@ -110,4 +114,70 @@ TEST(Nachrechnung, KorrekturenRechnenDasRennenMitDemRennenSelbstNeu) {
     EXPECT_EQ(zeiten(k.rennen().laeufe[1][2]), (std::vector<double>{5, 15}));
     EXPECT_TRUE(k.rennen().abgebrochen);
     EXPECT_EQ(k.rennen().laeufe[1][2].gesamtzeit, std::nullopt);
+}
+
+// Bernd's contact bounces once for half a second, longer than the Prellzeit of 0.3 s: the
+// bounce made a lap and Bernd was home after 8.4 s. Stored with every edge, the race judged
+// again with 1 s gives Bernd his true laps and time; with 0.3 s it is the race as it was.
+TEST(Nachrechnung, RohsignaleWerdenGespeichertUndMitAndererPrellzeitNeuBewertet) {
+    Rennbahn b;
+    Ablageliste ablage;
+    Rennmitschrift mitschrift(
+        ablage, [] { return Signalquelle::Sensoren; },
+        [] {
+            return QDateTime::fromString(QStringLiteral("2026-05-01T20:00:00+02:00"), Qt::ISODate);
+        });
+    b.rennen.beobachterAnmelden(mitschrift);
+    b.rennen.fahrerBenennen(1, QStringLiteral("Anna"));
+    b.rennen.fahrerBenennen(2, QStringLiteral("Bernd"));
+    b.einstellen([](Renneinstellungen& e) {
+        e.rundenzahl = 3;
+        e.prellzeit = 0.3;
+    });
+    b.starten();
+    std::vector<std::pair<double, int>> kanten;
+    for (double t : {0.1, 4.3, 8.6, 12.9})
+        for (double prellen : {0.0, 0.02, 0.04})
+            kanten.emplace_back(t + prellen, 1);
+    for (double t : {0.1, 4.2, 4.7, 8.4, 12.6})
+        kanten.emplace_back(t, 2);
+    std::sort(kanten.begin(), kanten.end());
+    for (auto [t, spur] : kanten) {
+        b.bei(t);
+        const double zeit = b.rennen.signalzeit(b.uhr.stand);
+        if (b.rennen.signalPruefen(spur, zeit) == Signalausgang::Angenommen)
+            b.rennen.rundensignal(spur, zeit, Signalweg::Leitungen);
+    }
+    ASSERT_EQ(ablage.rennen.size(), 1u);
+    ASSERT_EQ(zeiten(ablage.rennen[0].laeufe[0][2]), (std::vector<double>{4.2, 0.5, 3.7}));
+    ASSERT_EQ(ablage.rennen[0].laeufe[0][2].gesamtzeit, 8.4);
+
+    Verlaufsordner o;
+    Verlaufsdatenbank db(o.pfad);
+    ASSERT_TRUE(db.vorbereiten().beschreibbar);
+    ASSERT_EQ(Verlaufsspeicher(db).speichern(ablage.rennen[0]), std::nullopt);
+    Verlaufsabfragen abfragen(db);
+    const std::optional<Rennaufzeichnung> gelesen = abfragen.rennen(1);
+    ASSERT_TRUE(gelesen);
+    ASSERT_EQ(gelesen->rohsignale.size(), 1u);
+    EXPECT_EQ(gelesen->rohsignale, ablage.rennen[0].rohsignale);
+    EXPECT_GE(gelesen->rohsignale[0].size(), 14u) << "bounces and all, up to the finish";
+
+    const Rennaufzeichnung neu = Nachrechnung(*gelesen, 1.0).ergebnis();
+    EXPECT_EQ(zeiten(neu.laeufe[0][2]), (std::vector<double>{4.2, 4.2, 4.2}));
+    EXPECT_EQ(neu.laeufe[0][2].gesamtzeit, 12.6);
+    EXPECT_EQ(zeiten(neu.laeufe[0][1]), (std::vector<double>{4.3, 4.3, 4.3}));
+    EXPECT_EQ(neu.sieger, "Bernd");
+    EXPECT_FALSE(neu.abgebrochen);
+    EXPECT_EQ(neu.prellzeit, 1.0);
+    EXPECT_EQ(neu.rohsignale, gelesen->rohsignale) << "the signals stay as they came";
+    const Rennaufzeichnung gleich = Nachrechnung(*gelesen, 0.3).ergebnis();
+    EXPECT_EQ(zeiten(gleich.laeufe[0][2]), zeiten(gelesen->laeufe[0][2]));
+    EXPECT_EQ(gleich.laeufe[0][2].gesamtzeit, 8.4);
+
+    // Bytes that are not such a record read as none, never as other signals.
+    const QByteArray bytes = rohsignaleKodieren(gelesen->rohsignale);
+    EXPECT_EQ(rohsignaleLesen(bytes), gelesen->rohsignale);
+    EXPECT_EQ(rohsignaleLesen(bytes.left(bytes.size() - 1)), std::nullopt);
+    EXPECT_EQ(rohsignaleLesen(bytes + '\x01'), std::nullopt);
 }
