@@ -42,6 +42,6 @@ for _ in $(seq 50); do
     sleep 0.2
 done
 csv=$(tr -d '\r' <"$arbeit/rennen.csv")
-hinweise=$(awk -F';' 'NR > 1 && $11 != "" { print $5 "/" $7 "/" $11 }' <<<"$csv")
+hinweise=$(awk -F';' 'NR > 1 && $NF != "" { print $5 "/" $7 "/" $NF }' <<<"$csv")
 [ "$hinweise" = "1/4/verpasst?" ] || fehler "Hinweise: '$hinweise' in $csv"
 echo "Sensorrennen mit verpasster Durchfahrt: Runde 4 der Spur 1 ist \"verpasst?\"."
