@@ -74,6 +74,19 @@ TEST(Korrektur, AlteDatenbankWirdAufgestuftUndKorrekturenBehaltenDasOriginal) {
     EXPECT_EQ(zeiten(korrigiert->laeufe[0][2]), (std::vector<double>{4.5, 4.4}));
     EXPECT_EQ(korrigiert->sieger, "Bert");
 
+    // A correction that dies half-way (here the database refuses its laps, as a crash would
+    // leave them unwritten) costs only that correction: the race stays as the last one stored
+    // it, and the race as first stored can still be restored.
+    ASSERT_TRUE(QSqlQuery(db.db()).exec(
+        QStringLiteral("CREATE TRIGGER absturz BEFORE INSERT ON runden"
+                       " BEGIN SELECT RAISE(ABORT, 'Absturz'); END")));
+    Rennaufzeichnung dritte = zweite;
+    dritte.laeufe[0][1] = fahrt(QStringLiteral("Anna"), {3, 3, 2});
+    EXPECT_NE(speicher.korrigieren(1, zweite, dritte), std::nullopt);
+    ASSERT_TRUE(QSqlQuery(db.db()).exec(QStringLiteral("DROP TRIGGER absturz")));
+    EXPECT_EQ(zeiten(abfragen.rennen(1)->laeufe[0][1]), std::vector<double>{8});
+    EXPECT_EQ(zeiten(abfragen.rennen(1)->laeufe[0][2]), (std::vector<double>{4.5, 4.4}));
+
     ASSERT_EQ(speicher.wiederherstellen(1), std::nullopt);
     const std::optional<Rennaufzeichnung> zurueck = abfragen.rennen(1);
     ASSERT_TRUE(zurueck);
