@@ -18,6 +18,21 @@ public:
     std::vector<Rennaufzeichnung> rennen;
 };
 
+// The test track with Anna and Bernd, its races written down as the history keeps them.
+struct Mitschriftbahn : Rennbahn {
+    Mitschriftbahn() {
+        rennen.beobachterAnmelden(mitschrift);
+        rennen.fahrerBenennen(1, QStringLiteral("Anna"));
+        rennen.fahrerBenennen(2, QStringLiteral("Bernd"));
+    }
+    Ablageliste ablage;
+    Rennmitschrift mitschrift{ablage, [] { return Signalquelle::Sensoren; },
+                              [] {
+                                  return QDateTime::fromString(
+                                      QStringLiteral("2026-05-01T20:00:00+02:00"), Qt::ISODate);
+                              }};
+};
+
 std::vector<double> zeiten(const Spurfahrt& f) {
     std::vector<double> z;
     for (const Rundeneintrag& r : f.runden)
@@ -28,16 +43,7 @@ std::vector<double> zeiten(const Spurfahrt& f) {
 // A lane-change race over 3 laps driven on the test track: Anna drives lane 1, then lane 2,
 // where her sensor misses the crossing after 10 s.
 Rennaufzeichnung spurwechselrennen() {
-    Rennbahn b;
-    Ablageliste ablage;
-    Rennmitschrift mitschrift(
-        ablage, [] { return Signalquelle::Sensoren; },
-        [] {
-            return QDateTime::fromString(QStringLiteral("2026-05-01T20:00:00+02:00"), Qt::ISODate);
-        });
-    b.rennen.beobachterAnmelden(mitschrift);
-    b.rennen.fahrerBenennen(1, QStringLiteral("Anna"));
-    b.rennen.fahrerBenennen(2, QStringLiteral("Bernd"));
+    Mitschriftbahn b;
     b.einstellen([](Renneinstellungen& e) {
         e.rundenzahl = 3;
         e.spurwechsel = true;
@@ -58,8 +64,8 @@ Rennaufzeichnung spurwechselrennen() {
     };
     lauf({4, 4, 4}, {5, 5, 5.2});
     lauf({4, 4, 4}, {5, 10, 5}); // Bernd on lane 1, Anna on lane 2
-    EXPECT_EQ(ablage.rennen.size(), 1u);
-    return ablage.rennen.at(0);
+    EXPECT_EQ(b.ablage.rennen.size(), 1u);
+    return b.ablage.rennen.at(0);
 }
 } // namespace
 
@@ -120,16 +126,7 @@ TEST(Nachrechnung, KorrekturenRechnenDasRennenMitDemRennenSelbstNeu) {
 // bounce made a lap and Bernd was home after 8.4 s. Stored with every edge, the race judged
 // again with 1 s gives Bernd his true laps and time; with 0.3 s it is the race as it was.
 TEST(Nachrechnung, RohsignaleWerdenGespeichertUndMitAndererPrellzeitNeuBewertet) {
-    Rennbahn b;
-    Ablageliste ablage;
-    Rennmitschrift mitschrift(
-        ablage, [] { return Signalquelle::Sensoren; },
-        [] {
-            return QDateTime::fromString(QStringLiteral("2026-05-01T20:00:00+02:00"), Qt::ISODate);
-        });
-    b.rennen.beobachterAnmelden(mitschrift);
-    b.rennen.fahrerBenennen(1, QStringLiteral("Anna"));
-    b.rennen.fahrerBenennen(2, QStringLiteral("Bernd"));
+    Mitschriftbahn b;
     b.einstellen([](Renneinstellungen& e) {
         e.rundenzahl = 3;
         e.prellzeit = 0.3;
@@ -148,19 +145,19 @@ TEST(Nachrechnung, RohsignaleWerdenGespeichertUndMitAndererPrellzeitNeuBewertet)
         if (b.rennen.signalPruefen(spur, zeit) == Signalausgang::Angenommen)
             b.rennen.rundensignal(spur, zeit, Signalweg::Leitungen);
     }
-    ASSERT_EQ(ablage.rennen.size(), 1u);
-    ASSERT_EQ(zeiten(ablage.rennen[0].laeufe[0][2]), (std::vector<double>{4.2, 0.5, 3.7}));
-    ASSERT_EQ(ablage.rennen[0].laeufe[0][2].gesamtzeit, 8.4);
+    ASSERT_EQ(b.ablage.rennen.size(), 1u);
+    ASSERT_EQ(zeiten(b.ablage.rennen[0].laeufe[0][2]), (std::vector<double>{4.2, 0.5, 3.7}));
+    ASSERT_EQ(b.ablage.rennen[0].laeufe[0][2].gesamtzeit, 8.4);
 
     Verlaufsordner o;
     Verlaufsdatenbank db(o.pfad);
     ASSERT_TRUE(db.vorbereiten().beschreibbar);
-    ASSERT_EQ(Verlaufsspeicher(db).speichern(ablage.rennen[0]), std::nullopt);
+    ASSERT_EQ(Verlaufsspeicher(db).speichern(b.ablage.rennen[0]), std::nullopt);
     Verlaufsabfragen abfragen(db);
     const std::optional<Rennaufzeichnung> gelesen = abfragen.rennen(1);
     ASSERT_TRUE(gelesen);
     ASSERT_EQ(gelesen->rohsignale.size(), 1u);
-    EXPECT_EQ(gelesen->rohsignale, ablage.rennen[0].rohsignale);
+    EXPECT_EQ(gelesen->rohsignale, b.ablage.rennen[0].rohsignale);
     EXPECT_GE(gelesen->rohsignale[0].size(), 14u) << "bounces and all, up to the finish";
 
     const Rennaufzeichnung neu = Nachrechnung(*gelesen, 1.0).ergebnis();
