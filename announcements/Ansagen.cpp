@@ -46,6 +46,20 @@ void Ansagen::rundeGezaehlt(const Rennen& rennen, const Rundenmeldung& runde) {
     sagen({Ansagetext::runde(text), runde.spur, false});
 }
 
+void Ansagen::rundeGestrichen(const Rennen& rennen, const Streichmeldung& meldung) {
+    if (meldung.runde == 0)
+        return;
+    // The race's fastest lap so far, without the lap taken back.
+    m_rennbestzeit.reset();
+    for (int spur = 1; spur <= 2; ++spur)
+        for (const Rundenwert& runde : rennen.stand().spuren[spur].runden)
+            if (!m_rennbestzeit || runde.zeit < *m_rennbestzeit)
+                m_rennbestzeit = runde.zeit;
+    // The lane's waiting lap announcement is of the lap taken back: this one replaces it.
+    if (m_e.an)
+        sagen({Ansagetext::rundeGestrichen(meldung.spur), meldung.spur, false});
+}
+
 void Ansagen::fehlstart(const Rennen& rennen, int spur) {
     if (ereignisseAn())
         sagen({Ansagetext::fehlstart(fahrer(rennen, spur)), Ansagefach::Bleibt, true});

@@ -110,6 +110,10 @@ QString fehlstart(const QString& fahrer) {
     return QStringLiteral("Fehlstart ") + fahrer;
 }
 
+QString rundeGestrichen(int spur) {
+    return QStringLiteral("Runde gestrichen, Spur ") + Zahlwoerter::zahlwort(spur);
+}
+
 QString crashPause(bool an) {
     return an ? QStringLiteral("Crash, Rennen unterbrochen")
               : QStringLiteral("Rennen läuft weiter");

@@ -27,6 +27,8 @@ struct Runde {
 QString runde(const Runde& r);
 
 QString fehlstart(const QString& fahrer);
+// Ctrl+1/2 took a lane's last lap back: "Runde gestrichen, Spur eins".
+QString rundeGestrichen(int spur);
 QString crashPause(bool an);
 QString gewinnt(const QString& fahrer);
 // The winner of a heat or race with the gap; the first heat of a lane-change race is said

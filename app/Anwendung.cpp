@@ -98,6 +98,7 @@ void Anwendung::signalquellenVerbinden() {
     m_leitungen.protokollieren(eintragen);
     m_boxempfang.protokollieren(eintragen);
     m_platine.protokollieren(eintragen);
+    m_rennen.beobachterAnmelden(m_streichvermerk);
 }
 
 void Anwendung::verlaufVerbinden() {
@@ -169,8 +170,10 @@ void Anwendung::fensterAnmelden() {
     });
     m_dialoge.fensterAnmelden(Fenster::fVerlauf, [this](QWidget* eltern) {
         // A race that has just ended is in the list, stored or waiting.
-        VerlaufLogik logik(m_verlaufsleser, m_dialoge, m_optionen.datenverzeichnis,
-                           [this] { return m_verlauf.wartende(); });
+        VerlaufLogik logik(
+            m_verlaufsleser, m_dialoge, m_optionen.datenverzeichnis,
+            [this] { return m_verlauf.wartende(); },
+            [this](const Rennen& rennen) { m_ergebnis.ErgebnisSpeichern(rennen); });
         FVerlauf fenster(logik, eltern);
         fenster.exec();
     });

@@ -35,6 +35,7 @@
 #include "Sensortest.h"
 #include "Signalprotokoll.h"
 #include "Simulationsport.h"
+#include "Streichvermerk.h"
 #include "Tastatur.h"
 #include "Verlaufsleser.h"
 #include "Verlaufsmeldungen.h"
@@ -108,6 +109,8 @@ private:
     Leitungsbehandlung m_leitungen{m_rennen};
     RaceControlEmpfang m_boxempfang{m_rennen, m_box, m_boxuhr, m_dialoge};
     Signalprotokoll m_signalprotokoll;
+    Streichvermerk m_streichvermerk{
+        [this](const Signaleintrag& e) { m_signalprotokoll.eintragen(e); }};
 
     Programmstart m_start{m_rennen, m_speicher, m_port, m_dialoge, [this] { m_hof.HofLesen(); }};
     Fahrernamen m_fahrer{m_rennen, m_speicher, m_dialoge};

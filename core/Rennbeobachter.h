@@ -24,6 +24,17 @@ struct Rundenmeldung {
     bool neueHoechstgeschwindigkeit = false; // above the top speed in the status bar
 };
 
+// Ctrl+1 or Ctrl+2: a lane's last counted lap taken back, or a key that found none to
+// take back (or the lane home already) and changed nothing.
+struct Streichmeldung {
+    int spur = 1;
+    int runde = 0;         // the number of the lap taken back; 0: nothing was taken back
+    double rundenzeit = 0; // the lap taken back, seconds
+    double zeit = 0;       // signal time of the key press
+    std::int64_t tick = 0; // the race clock's ticks at the key press
+    int ticksProSekunde = 1000;
+};
+
 class Rennbeobachter {
 public:
     virtual ~Rennbeobachter() = default;
@@ -34,6 +45,11 @@ public:
     // The start light shows a new state.
     virtual void ampelGesetzt(const Rennen&, Ampel) {}
     virtual void rundeGezaehlt(const Rennen&, const Rundenmeldung&) {}
+    // Every sensor signal that reached the race, at its signal time, whatever became of it.
+    virtual void signalGeprueft(const Rennen&, int /*spur*/, double /*zeit*/) {}
+    // After the race has dropped the lap: the lane's laps, best lap and the top speed
+    // already say so.
+    virtual void rundeGestrichen(const Rennen&, const Streichmeldung&) {}
     // A car crossed the line before green; the race attempt is over.
     virtual void fehlstart(const Rennen&, int /*spur*/) {}
     // A crash pause began (true) or ended (false).

@@ -35,6 +35,7 @@ void eingeben(Rennen& r, const Renneingabe& eingabe) {
                    [&](const PlatineErkannt&) { r.platineErkannt(); },
                    [&](const SimulationGestartet&) { r.simulationGestartet(); },
                    [&](const ErgebnisSpeichern&) { r.ergebnisSpeichern(); },
+                   [&](const RundeStreichen& e) { r.rundeStreichen(e.spur); },
                    [&](const RennzeitTick&) { r.rennzeitTick(); },
                },
                eingabe);

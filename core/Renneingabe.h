@@ -42,6 +42,10 @@ struct Handrunde {
     int spur;
     bool operator==(const Handrunde&) const = default;
 };
+struct RundeStreichen {
+    int spur;
+    bool operator==(const RundeStreichen&) const = default;
+};
 struct BoxwachtTick {
     bool operator==(const BoxwachtTick&) const = default;
 };
@@ -118,7 +122,8 @@ using Renneingabe = std::variant<
     Eingabe::FahrerBenennen, Eingabe::FahrerfarbeSetzen, Eingabe::EinzelmodusUmschalten,
     Eingabe::HoechstgeschwindigkeitZuruecksetzen, Eingabe::AmpelSetzen, Eingabe::SpurwechselVonVorn,
     Eingabe::PortGeoeffnet, Eingabe::PortFehlt, Eingabe::PlatineErkannt,
-    Eingabe::SimulationGestartet, Eingabe::ErgebnisSpeichern, Eingabe::RennzeitTick>;
+    Eingabe::SimulationGestartet, Eingabe::ErgebnisSpeichern, Eingabe::RennzeitTick,
+    Eingabe::RundeStreichen>;
 
 // Hears every input of a race as it arrives, before the race acts on it.
 class Eingabeschreiber {

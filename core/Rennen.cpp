@@ -117,6 +117,7 @@ void Rennen::hoechstgeschwindigkeitZuruecksetzen() {
 void Rennen::maxGeschwZuruecksetzen() {
     m_stand.maxGeschw = 0;
     m_stand.maxGeschwFahrer.clear();
+    hoechstbasisMerken();
 }
 
 void Rennen::ampelSetzen(Ampel ampel) {
@@ -211,6 +212,7 @@ void Rennen::tabellenLeeren() {
     s.crashPause = false;
     s.boxzeitsprungGemeldet = false;
     s.tabelle = {};
+    hoechstbasisMerken();
 }
 
 void Rennen::tabelleBemessen() {

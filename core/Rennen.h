@@ -81,6 +81,10 @@ public:
     // A lap given by hand (Shift+1, Shift+2): the clock is read now; ignored while signals
     // are blocked; no debounce, no single mode.
     void handrunde(int spur);
+    // Ctrl+1, Ctrl+2: the lane's last counted lap is taken back while the lane still
+    // drives; the lap in progress runs on from the crossing before. With no lap to take
+    // back, or the lane home, only a beep. The clock is read now, for the signal log.
+    void rundeStreichen(int spur);
     // The box watch's tick: a start the box has not answered within a second is called
     // off; a box that falls silent during the race is shown in the status bar.
     void boxwachtTick();
@@ -153,6 +157,8 @@ private:
     void tabellenzeilenSetzen(std::int32_t zeilen);
     void tabelleWachsen(std::int32_t zeilen);
     void maxGeschwZuruecksetzen();
+    void hoechstbasisMerken();
+    void rundeStreichenJetzt(int spur, double zeit, std::int64_t tick);
     void boxScharfSchalten();
     void boxwacht();
     void boxwachtBeenden();

@@ -114,6 +114,17 @@ struct Boxwachtstand {
     bool operator==(const Boxwachtstand&) const = default;
 };
 
+// Where the top speed stood when the laps now in the tables began to count: the value
+// carried in from earlier races (or 0 after a reset) and each lane's first lap that counts.
+// A lap taken back recomputes the top speed from here.
+struct Hoechstbasis {
+    double geschw = 0;
+    QString fahrer;
+    Spuren<std::size_t> abRunde{std::size_t{0}, std::size_t{0}};
+
+    bool operator==(const Hoechstbasis&) const = default;
+};
+
 struct Rennstand {
     Renneinstellungen einstellungen;
     QString titel = QStringLiteral("Rundomat");
@@ -146,6 +157,7 @@ struct Rennstand {
 
     double maxGeschw = 0;
     QString maxGeschwFahrer; // who drove it, as named then
+    Hoechstbasis hoechstbasis;
 
     // The lanes in the order they came home, and in race mode the winner: the first home.
     std::vector<int> zieleinlauf;

@@ -124,6 +124,7 @@ void Rennen::rennuhrStarten(std::optional<double> startzeit) {
         spur(nummer).runde = 0;
         spur(nummer).runden.clear();
     }
+    hoechstbasisMerken();
     // On the same pause-adjusted scale as the signal times, so a crash pause between
     // Start and the clock start does not shorten the race. During a pause that clock
     // stands still at the moment the pause began.

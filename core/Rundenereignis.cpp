@@ -26,6 +26,7 @@ Signalausgang Rennen::signalPruefen(int nummer, double zeit) {
             ausgang = m_stand.rennenLaeuft ? Signalausgang::Angenommen : Signalausgang::Fehlstart;
         }
     }
+    melden([&](Rennbeobachter& b) { b.signalGeprueft(*this, nummer, zeit); });
     geaendert();
     return ausgang;
 }

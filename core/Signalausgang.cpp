@@ -6,6 +6,7 @@ QString ausgangText(Signalausgang ausgang) {
     case Signalausgang::Geprellt: return QStringLiteral("geprellt");
     case Signalausgang::Gesperrt: return QStringLiteral("gesperrt");
     case Signalausgang::Fehlstart: return QStringLiteral("Fehlstart");
+    case Signalausgang::Gestrichen: return QStringLiteral("gestrichen");
     case Signalausgang::Ignoriert: break;
     }
     return QStringLiteral("ignoriert");

@@ -8,10 +8,11 @@
 
 enum class Signalausgang {
     Angenommen,
-    Geprellt,  // within the debounce time of the lane's last accepted signal
-    Gesperrt,  // signals are blocked (no race, crash pause)
-    Fehlstart, // accepted before the race was released
-    Ignoriert, // no lap signal at all (a rising DSR, the box's port is active)
+    Geprellt,   // within the debounce time of the lane's last accepted signal
+    Gesperrt,   // signals are blocked (no race, crash pause)
+    Fehlstart,  // accepted before the race was released
+    Ignoriert,  // no lap signal at all (a rising DSR, the box's port is active)
+    Gestrichen, // Ctrl+1/2 took the lane's last lap back
 };
 
 QString ausgangText(Signalausgang ausgang);

@@ -158,8 +158,36 @@ void FVerlauf::darstellen() {
     setFocus();
 }
 
+// The keys of a race's correction; Del and Esc are the page's own and the logic knows them.
+bool FVerlauf::korrekturbefehl(QKeyEvent* e) {
+    const bool strg = e->modifiers() & Qt::ControlModifier;
+    switch (e->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        weiterleiten([&] { m_logik.korrekturSpur(e->key() == Qt::Key_Left ? -1 : 1); });
+        return true;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        weiterleiten([&] { m_logik.korrekturRunde(e->key() == Qt::Key_Up ? -1 : 1); });
+        return true;
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        weiterleiten([&] { m_logik.korrekturRunde(e->key() == Qt::Key_PageUp ? -10 : 10); });
+        return true;
+    case Qt::Key_Insert: weiterleiten([&] { m_logik.durchfahrtEinfuegen(strg); }); return true;
+    case Qt::Key_Z:
+        if (!strg)
+            return false;
+        weiterleiten([&] { m_logik.korrekturRueckgaengig(); });
+        return true;
+    default: return false;
+    }
+}
+
 bool FVerlauf::befehl(QKeyEvent* e) {
     const bool strg = e->modifiers() & Qt::ControlModifier;
+    if (m_logik.ansicht().korrektur && korrekturbefehl(e))
+        return true;
     switch (e->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter: weiterleiten([&] { m_logik.oeffnen(); }); return true;
@@ -180,6 +208,26 @@ bool FVerlauf::befehl(QKeyEvent* e) {
         if (!strg)
             return false;
         weiterleiten([&] { m_logik.exportieren(m_dateiwahl(this, m_logik.exportvorschlag())); });
+        return true;
+    case Qt::Key_K:
+        if (strg || m_logik.ansicht().seite != VerlaufAnsicht::Seite::Rennen)
+            return false;
+        weiterleiten([&] { m_logik.korrigieren(); });
+        return true;
+    case Qt::Key_P:
+        if (strg || m_logik.ansicht().seite != VerlaufAnsicht::Seite::Rennen)
+            return false;
+        weiterleiten([&] { m_logik.neuBewerten(); });
+        return true;
+    case Qt::Key_O:
+        if (!strg)
+            return false;
+        weiterleiten([&] { m_logik.originalWiederherstellen(); });
+        return true;
+    case Qt::Key_D:
+        if (!strg)
+            return false;
+        weiterleiten([&] { m_logik.ergebnisdateiSchreiben(); });
         return true;
     default: return false;
     }

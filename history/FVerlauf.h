@@ -1,6 +1,7 @@
 // The window "Rennverlauf": renders the history's view state (the list of races with the
 // driver filter, or a race's or a driver's page with its chart) and forwards the keys.
-// Typing filters the list; Enter, Esc, Del, Ctrl+1/2 and Ctrl+E do what the key line says.
+// Typing filters the list; Enter, Esc, Del, Ctrl+1/2, Ctrl+E and on a race's page K (its
+// correction, with the arrows, Ins, Ctrl+Z and Ctrl+O), Ctrl+D do what the key line says.
 #pragma once
 
 #include "VerlaufLogik.h"
@@ -32,6 +33,7 @@ protected:
 private:
     void aufbauen();
     bool befehl(QKeyEvent* ereignis);
+    bool korrekturbefehl(QKeyEvent* ereignis);
     bool filtertaste(QKeyEvent* ereignis);
     template <typename Aktion> void weiterleiten(Aktion aktion);
 

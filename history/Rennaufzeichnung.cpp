@@ -1,6 +1,7 @@
 #include "Rennaufzeichnung.h"
 
 #include <QStringList>
+#include <algorithm>
 
 std::optional<int> Spurfahrt::besteRunde() const {
     std::optional<int> beste;
@@ -8,6 +9,47 @@ std::optional<int> Spurfahrt::besteRunde() const {
         if (!beste || runden[i].zeit < runden[static_cast<std::size_t>(*beste - 1)].zeit)
             beste = static_cast<int>(i) + 1;
     return beste;
+}
+
+namespace {
+// A heat the race as first stored did not have.
+const Spurfahrt KeineFahrt;
+
+// Each lap as the milliseconds of its two crossings, so that a lap moved by a correction
+// before it is still known as the lap it was.
+std::vector<std::pair<qint64, qint64>> rundenspannen(const Spurfahrt& f) {
+    std::vector<std::pair<qint64, qint64>> spannen;
+    qint64 ms = 0;
+    for (const Rundeneintrag& r : f.runden) {
+        const qint64 bis = ms + qRound64(r.zeit * 1000);
+        spannen.emplace_back(ms, bis);
+        ms = bis;
+    }
+    return spannen;
+}
+} // namespace
+
+std::vector<Rundenhinweis> Spurfahrt::hinweise(const Spurfahrt* original) const {
+    std::vector<double> zeiten;
+    zeiten.reserve(runden.size());
+    for (const Rundeneintrag& r : runden)
+        zeiten.push_back(r.zeit);
+    std::vector<Rundenhinweis> hinweise = rundenhinweise(zeiten);
+    if (!original)
+        return hinweise;
+    std::vector<std::pair<qint64, qint64>> vorher = rundenspannen(*original);
+    std::sort(vorher.begin(), vorher.end());
+    const std::vector<std::pair<qint64, qint64>> jetzt = rundenspannen(*this);
+    for (std::size_t i = 0; i < jetzt.size(); ++i)
+        if (!std::binary_search(vorher.begin(), vorher.end(), jetzt[i]))
+            hinweise[i] = Rundenhinweis::Korrigiert;
+    return hinweise;
+}
+
+const Spurfahrt* Rennaufzeichnung::originalfahrt(std::size_t lauf, int spur) const {
+    if (lauf >= original.size())
+        return korrigiert() ? &KeineFahrt : nullptr;
+    return &original[lauf][spur];
 }
 
 QString beginnText(const QDateTime& beginn) {

@@ -6,6 +6,7 @@
 #include "Farben.h"
 #include "Reihe.h"
 #include "Rennformat.h"
+#include "Rundenpruefung.h"
 
 #include <QDateTime>
 #include <QString>
@@ -24,6 +25,16 @@ struct Rundeneintrag {
     bool vonHand = false;       // Shift+1 or Shift+2
 };
 
+// A sensor signal as it reached the race, accepted, bouncing or not: its lane and its time
+// from the green light of its heat.
+struct Rohsignal {
+    int spur = 1;
+    std::int64_t mikrosekunden = 0;
+
+    bool operator==(const Rohsignal&) const = default;
+};
+using Rohsignale = std::vector<std::vector<Rohsignal>>; // per heat, in the order they came
+
 // One lane in one heat.
 struct Spurfahrt {
     QString fahrer;
@@ -38,6 +49,9 @@ struct Spurfahrt {
 
     // The fastest lap, the first of equal ones (lap number from 1); none without laps.
     std::optional<int> besteRunde() const;
+    // Each lap's hint against the lane's median lap ("doppelt?", "verpasst?"); with the lane
+    // as first stored, a lap it did not have is "korrigiert".
+    std::vector<Rundenhinweis> hinweise(const Spurfahrt* original = nullptr) const;
 };
 
 struct Rennaufzeichnung {
@@ -53,6 +67,16 @@ struct Rennaufzeichnung {
     bool abgebrochen = false;              // stopped with Stop
     std::vector<Spuren<Spurfahrt>> laeufe; // one heat, or two in lane-change mode
     std::optional<QString> sieger;         // none: a draw, or stopped
+    // Every sensor signal of each heat; empty for a race without sensor signals and for one
+    // stored before they were kept. They stay as they came through every correction.
+    Rohsignale rohsignale;
+    // A corrected race: its heats as first stored; empty for a race never corrected.
+    std::vector<Spuren<Spurfahrt>> original;
+
+    bool korrigiert() const { return !original.empty(); }
+    bool mitRohsignalen() const { return !rohsignale.empty(); }
+    // The lane of that heat as first stored; none for a race never corrected.
+    const Spurfahrt* originalfahrt(std::size_t lauf, int spur) const;
 };
 
 // The start as the history writes it: ISO text in local time with its offset, to the second.

@@ -43,7 +43,7 @@ QByteArray jsonFarbe(Farbe farbe) {
         .toLatin1();
 }
 
-QByteArray spurAlsJson(int spur, const Spurfahrt& f) {
+QByteArray spurAlsJson(int spur, const Spurfahrt& f, const Spurfahrt* original) {
     const std::optional<int> beste = f.besteRunde();
     QByteArray a =
         "{\"spur\": " + QByteArray::number(spur) + ", \"fahrer\": " + jsonText(f.fahrer) +
@@ -51,12 +51,32 @@ QByteArray spurAlsJson(int spur, const Spurfahrt& f) {
         ", \"schnitt\": " + jsonZahl(f.schnitt) + ", \"distanz\": " + jsonZahl(f.distanz) +
         ", \"bestrunde\": " + (beste ? QByteArray::number(*beste) : QByteArray("null")) +
         ", \"runden\": [";
-    for (std::size_t i = 0; i < f.runden.size(); ++i)
+    const std::vector<Rundenhinweis> hinweise = f.hinweise(original);
+    for (std::size_t i = 0; i < f.runden.size(); ++i) {
+        const QString hinweis = hinweistext(hinweise[i]);
         a += (i ? ", " : "") + QByteArray("{\"runde\": ") + QByteArray::number(i + 1) +
              ", \"zeit\": " + jsonZahl(f.runden[i].zeit) +
              ", \"geschwindigkeit\": " + jsonZahl(f.runden[i].geschwindigkeit) +
-             ", \"handrunde\": " + (f.runden[i].vonHand ? "true" : "false") + "}";
+             ", \"handrunde\": " + (f.runden[i].vonHand ? "true" : "false") +
+             ", \"hinweis\": " + (hinweis.isEmpty() ? QByteArray("null") : jsonText(hinweis)) + "}";
+    }
     return a + "]}";
+}
+
+// korrigiert: the race whose heats these are, to mark the laps its correction made.
+QByteArray laeufeAlsJson(const std::vector<Spuren<Spurfahrt>>& laeufe,
+                         const Rennaufzeichnung* korrigiert) {
+    QByteArray a;
+    for (std::size_t lauf = 0; lauf < laeufe.size(); ++lauf) {
+        a += (lauf ? ", " : "") + QByteArray("{\"lauf\": ") + QByteArray::number(lauf + 1) +
+             ", \"spuren\": [";
+        for (int spur = 1; spur <= 2; ++spur)
+            a += (spur == 2 ? ", " : "") +
+                 spurAlsJson(spur, laeufe[lauf][spur],
+                             korrigiert ? korrigiert->originalfahrt(lauf, spur) : nullptr);
+        a += "]}";
+    }
+    return a;
 }
 
 std::optional<double> zahlOderNichts(const QJsonValue& wert) {
@@ -96,6 +116,24 @@ std::optional<Spurfahrt> spurAusJson(const QJsonObject& o) {
     return f;
 }
 
+std::optional<std::vector<Spuren<Spurfahrt>>> laeufeAusJson(const QJsonArray& laeufe) {
+    std::vector<Spuren<Spurfahrt>> gelesen;
+    for (const QJsonValue& lauf : laeufe) {
+        const QJsonArray spuren = lauf.toObject()[QStringLiteral("spuren")].toArray();
+        if (spuren.size() != 2)
+            return std::nullopt;
+        Spuren<Spurfahrt> fahrten;
+        for (int spur = 1; spur <= 2; ++spur) {
+            std::optional<Spurfahrt> f = spurAusJson(spuren[spur - 1].toObject());
+            if (!f)
+                return std::nullopt;
+            fahrten[spur] = std::move(*f);
+        }
+        gelesen.push_back(std::move(fahrten));
+    }
+    return gelesen;
+}
+
 } // namespace
 
 QByteArray rennenAlsJson(std::optional<qint64> nummer, const Rennaufzeichnung& r) {
@@ -115,11 +153,23 @@ QByteArray rennenAlsJson(std::optional<qint64> nummer, const Rennaufzeichnung& r
                    ", \"sieger\": " + (r.sieger ? jsonText(*r.sieger) : QByteArray("null")) +
                    ", \"unentschieden\": " + (!r.abgebrochen && !r.sieger ? "true" : "false") +
                    ", \"laeufe\": [";
-    for (std::size_t lauf = 0; lauf < r.laeufe.size(); ++lauf)
-        a += (lauf ? ", " : "") + QByteArray("{\"lauf\": ") + QByteArray::number(lauf + 1) +
-             ", \"spuren\": [" + spurAlsJson(1, r.laeufe[lauf][1]) + ", " +
-             spurAlsJson(2, r.laeufe[lauf][2]) + "]}";
-    return a + "]}";
+    a += laeufeAlsJson(r.laeufe, &r) + "]";
+    // Per heat each sensor signal as [lane, seconds from the green light].
+    a += ", \"rohsignale\": [";
+    for (std::size_t lauf = 0; lauf < r.rohsignale.size(); ++lauf) {
+        a += lauf ? ", [" : "[";
+        for (std::size_t i = 0; i < r.rohsignale[lauf].size(); ++i) {
+            const Rohsignal& s = r.rohsignale[lauf][i];
+            a += (i ? ", [" : "[") + QByteArray::number(s.spur) + ", " +
+                 QByteArray::number(double(s.mikrosekunden) / 1e6, 'f', 6) + "]";
+        }
+        a += "]";
+    }
+    a += "]";
+    // A corrected race carries its heats as first stored, which restore it.
+    if (r.korrigiert())
+        a += ", \"original\": [" + laeufeAlsJson(r.original, nullptr) + "]";
+    return a + "}";
 }
 
 std::optional<Rennaufzeichnung> rennenAusJson(const QJsonObject& o) {
@@ -140,18 +190,22 @@ std::optional<Rennaufzeichnung> rennenAusJson(const QJsonObject& o) {
     r.quelle = quelleAusText(o[QStringLiteral("signalquelle")].toString());
     if (o[QStringLiteral("sieger")].isString())
         r.sieger = o[QStringLiteral("sieger")].toString();
-    for (const QJsonValue& lauf : laeufe) {
-        const QJsonArray spuren = lauf.toObject()[QStringLiteral("spuren")].toArray();
-        if (spuren.size() != 2)
-            return std::nullopt;
-        Spuren<Spurfahrt> fahrten;
-        for (int spur = 1; spur <= 2; ++spur) {
-            std::optional<Spurfahrt> f = spurAusJson(spuren[spur - 1].toObject());
-            if (!f)
+    std::optional<std::vector<Spuren<Spurfahrt>>> gelesen = laeufeAusJson(laeufe);
+    if (!gelesen)
+        return std::nullopt;
+    r.laeufe = std::move(*gelesen);
+    r.original =
+        laeufeAusJson(o[QStringLiteral("original")].toArray()).value_or(decltype(r.original){});
+    for (const QJsonValue& lauf : o[QStringLiteral("rohsignale")].toArray()) {
+        std::vector<Rohsignal> signale;
+        for (const QJsonValue& signal : lauf.toArray()) {
+            const QJsonArray paar = signal.toArray();
+            const int spur = paar[0].toInt();
+            if (paar.size() != 2 || (spur != 1 && spur != 2) || !paar[1].isDouble())
                 return std::nullopt;
-            fahrten[spur] = std::move(*f);
+            signale.push_back({spur, std::llround(paar[1].toDouble() * 1e6)});
         }
-        r.laeufe.push_back(std::move(fahrten));
+        r.rohsignale.push_back(std::move(signale));
     }
     return r;
 }

@@ -2,6 +2,9 @@
 
 #include "Rennen.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 Rennart rennart(const Renneinstellungen& e) {
     if (e.spurwechsel)
@@ -28,6 +31,14 @@ std::optional<QString> spurwechselSieger(const Rennaufzeichnung& r) {
     if (vorn == 0)
         return std::nullopt;
     return laeufe[1][andereSpur(vorn)].fahrer;
+}
+// A heat's signals go with it; a race without any (by hand, by the box) keeps none.
+Rennaufzeichnung mitRohsignalen(Rennaufzeichnung r) {
+    r.rohsignale.resize(r.laeufe.size());
+    if (std::all_of(r.rohsignale.begin(), r.rohsignale.end(),
+                    [](const std::vector<Rohsignal>& lauf) { return lauf.empty(); }))
+        r.rohsignale.clear();
+    return r;
 }
 } // namespace
 
@@ -57,7 +68,9 @@ void Rennmitschrift::rennenGestartet(const Rennen& rennen) {
     } else if (m_rennen->laeufe.size() == 2) {
         // The second heat is driven again after it was stopped.
         m_rennen->laeufe.pop_back();
+        m_rennen->rohsignale.resize(1);
     }
+    m_rennen->rohsignale.resize(m_rennen->laeufe.size() + 1);
     Spuren<Spurfahrt> fahrten;
     for (int spur = 1; spur <= 2; ++spur) {
         fahrten[spur].fahrer = r.spuren[spur].fahrer;
@@ -72,6 +85,25 @@ void Rennmitschrift::rundeGezaehlt(const Rennen&, const Rundenmeldung& runde) {
     if (m_laeuft)
         lauf()[runde.spur].runden.push_back(
             {runde.rundenzeit, runde.geschwindigkeit, runde.vonHand});
+}
+
+void Rennmitschrift::rundeGestrichen(const Rennen&, const Streichmeldung& meldung) {
+    if (!m_laeuft || meldung.runde == 0)
+        return;
+    std::vector<Rundeneintrag>& runden = lauf()[meldung.spur].runden;
+    if (!runden.empty())
+        runden.pop_back();
+}
+
+// Only the signals of the race under way: before the green light they can make no lap.
+void Rennmitschrift::signalGeprueft(const Rennen& rennen, int spur, double zeit) {
+    const Rennstand& r = rennen.stand();
+    if (!m_laeuft || !r.rennenLaeuft)
+        return;
+    // At a flying start the first signal starts the race clock.
+    const double abGruen =
+        r.einstellungen.ohneCountdown && !r.rennuhrGestartet ? 0 : zeit - r.startzeit;
+    m_rennen->rohsignale.back().push_back({spur, std::llround(abGruen * 1e6)});
 }
 
 void Rennmitschrift::fehlstart(const Rennen&, int) {
@@ -99,7 +131,7 @@ void Rennmitschrift::rennende(const Rennen&, int siegerSpur) {
     } else if (siegerSpur != 0) {
         m_rennen->sieger = lauf()[siegerSpur].fahrer;
     }
-    m_ablage.ablegen(std::exchange(m_rennen, std::nullopt).value());
+    m_ablage.ablegen(mitRohsignalen(std::exchange(m_rennen, std::nullopt).value()));
     m_schonAbgelegt = false;
 }
 
@@ -140,12 +172,13 @@ bool Rennmitschrift::laufOhneRunden() const {
 void Rennmitschrift::laufVerwerfen() {
     m_laeuft = false;
     m_rennen->laeufe.pop_back();
+    m_rennen->rohsignale.pop_back();
     if (m_rennen->laeufe.empty())
         m_rennen.reset();
 }
 
 void Rennmitschrift::abgebrochenAblegen() {
-    Rennaufzeichnung kopie = *m_rennen;
+    Rennaufzeichnung kopie = mitRohsignalen(*m_rennen);
     kopie.abgebrochen = true;
     m_ablage.ablegen(std::move(kopie));
 }

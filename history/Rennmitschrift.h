@@ -20,6 +20,8 @@ public:
 
     void rennenGestartet(const Rennen& rennen) override;
     void rundeGezaehlt(const Rennen& rennen, const Rundenmeldung& runde) override;
+    void rundeGestrichen(const Rennen& rennen, const Streichmeldung& meldung) override;
+    void signalGeprueft(const Rennen& rennen, int spur, double zeit) override;
     void fehlstart(const Rennen& rennen, int spur) override;
     void spurFertig(const Rennen& rennen, int spur, double rennzeit, int platz) override;
     void rennende(const Rennen& rennen, int siegerSpur) override;

@@ -31,6 +31,8 @@ struct Kurve {
     std::vector<QPointF> punkte;
     std::vector<QPointF> bestzeiten; // marked as the best lap
     std::vector<QPointF> handrunden; // marked as given by hand
+    std::vector<QPointF> doppelt;    // far under the lane's median lap: counted twice?
+    std::vector<QPointF> verpasst;   // far over it: a crossing missed?
 
     bool operator==(const Kurve&) const = default;
 };
@@ -50,6 +52,7 @@ struct VerlaufAnsicht {
     Seite seite = Seite::Liste;
     QString hinweis; // lines above everything: read-only database, a read error, races waiting
     QString tasten;  // the keys the page takes
+    bool korrektur = false; // a race's page takes the keys of its correction
 
     // The list, newest first, as the filter leaves it.
     QString filter;

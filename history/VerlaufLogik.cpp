@@ -4,6 +4,7 @@
 #include "Verlaufsmeldungen.h"
 #include "Verlaufsseiten.h"
 #include "Verlaufsspeicher.h"
+#include "Zahlenformat.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -48,9 +49,9 @@ std::vector<Rennzeile> zeilenBauen(std::vector<Rennaufzeichnung>& wartende,
 } // namespace
 
 VerlaufLogik::VerlaufLogik(Verlaufsleser& leser, Dialoge& dialoge, QString exportordner,
-                           Wartende wartende)
+                           Wartende wartende, Ergebnisdatei ergebnisdatei)
     : m_leser(leser), m_dialoge(dialoge), m_exportordner(std::move(exportordner)),
-      m_wartendeQuelle(std::move(wartende)) {
+      m_wartendeQuelle(std::move(wartende)), m_ergebnisdatei(std::move(ergebnisdatei)) {
     // What is at hand at once: the races still waiting; the stored ones follow.
     if (m_wartendeQuelle)
         m_wartende = m_wartendeQuelle();
@@ -61,6 +62,8 @@ VerlaufLogik::VerlaufLogik(Verlaufsleser& leser, Dialoge& dialoge, QString expor
     listeZeigen();
     listeLaden();
 }
+
+VerlaufLogik::~VerlaufLogik() = default;
 
 template <typename T>
 void VerlaufLogik::fragen(std::function<T(Verlaufsdatenbank&)> arbeit,
@@ -170,6 +173,8 @@ const Rennzeile* VerlaufLogik::gewaehlt() const {
 }
 
 void VerlaufLogik::oeffnen() {
+    if (m_ansicht.seite == Seite::Rennen && m_neuBewertung)
+        neuBewertungUebernehmen();
     if (m_ansicht.seite == Seite::Liste)
         if (const Rennzeile* z = gewaehlt())
             rennenZeigen(z->nummer);
@@ -194,7 +199,17 @@ bool VerlaufLogik::zurueck() {
             return false;
         filterSetzen(QString());
         break;
-    case Seite::Rennen: listeZeigen(); break;
+    case Seite::Rennen:
+        if (m_neuBewertung) {
+            m_neuBewertung.reset();
+            rennseiteZeigen(m_rennen, *m_gezeigt);
+        } else if (m_korrektur) {
+            m_korrektur.reset();
+            rennseiteZeigen(m_rennen, *m_gezeigt);
+        } else {
+            listeZeigen();
+        }
+        break;
     case Seite::Fahrer:
         if (m_vorFahrer == Seite::Rennen && m_gezeigt)
             rennseiteZeigen(m_rennen, *m_gezeigt);
@@ -212,10 +227,12 @@ void VerlaufLogik::listeZeigen() {
     m_ansicht.diagramm = {};
     m_rennen.reset();
     m_gezeigt.reset();
+    m_korrektur.reset();
+    m_ansicht.korrektur = false;
     tastenSetzen();
 }
 
-void VerlaufLogik::rennenZeigen(qint64 nummer) {
+void VerlaufLogik::rennenZeigen(qint64 nummer, bool korrigieren) {
     if (nummer < 0) {
         const auto index = static_cast<std::size_t>(-nummer - 1);
         if (index < m_wartende.size())
@@ -229,10 +246,13 @@ void VerlaufLogik::rennenZeigen(qint64 nummer) {
             std::optional<Rennaufzeichnung> r = abfragen.rennen(nummer);
             return Antwort{std::move(r), abfragen.fehler()};
         },
-        [this, nummer](Antwort& a) {
-            if (a.first)
+        [this, nummer, korrigieren](Antwort& a) {
+            if (a.first && korrigieren) {
+                m_korrektur = std::make_unique<Korrektur>(*a.first);
+                korrekturZeigen();
+            } else if (a.first) {
                 rennseiteZeigen(nummer, *a.first);
-            else
+            } else
                 m_dialoge.meldung(QStringLiteral("Das Rennen lässt sich nicht lesen: ") +
                                       (a.second.isEmpty()
                                            ? QStringLiteral("Es ist nicht mehr gespeichert.")
@@ -247,6 +267,10 @@ void VerlaufLogik::rennseiteZeigen(std::optional<qint64> nummer, const Rennaufze
     m_gezeigt = r;
     m_ansicht.seite = Seite::Rennen;
     rennseiteFuellen(m_ansicht, nummer, r);
+    m_ansicht.korrektur = m_korrektur != nullptr;
+    if (m_korrektur)
+        m_ansicht.angaben << m_korrektur->zeilen();
+    m_neuBewertung.reset();
     for (int spur = 1; spur <= 2; ++spur)
         m_rennfahrer[spur] = r.laeufe.empty() ? QString() : r.laeufe[0][spur].fahrer;
     tastenSetzen();
@@ -270,6 +294,8 @@ void VerlaufLogik::fahrerZeigen(const QString& name) {
             if (m_ansicht.seite != Seite::Fahrer)
                 m_vorFahrer = m_ansicht.seite;
             m_fahrer = name;
+            m_korrektur.reset();
+            m_ansicht.korrektur = false;
             m_ansicht.seite = Seite::Fahrer;
             fahrerseiteFuellen(m_ansicht, a.first);
             tastenSetzen();
@@ -287,8 +313,26 @@ void VerlaufLogik::tastenSetzen() {
                                           "schließen");
         break;
     case Seite::Rennen:
-        m_ansicht.tasten = Auswahltasten + QStringLiteral("   Entf: Rennen löschen   Strg+E: "
-                                                          "Rennen exportieren   Esc: zurück");
+        if (m_neuBewertung) {
+            m_ansicht.tasten = QStringLiteral("Enter: als Korrektur übernehmen   Esc: verwerfen");
+            break;
+        }
+        if (m_korrektur) {
+            m_ansicht.tasten = QStringLiteral(
+                "←→: Spur   ↑↓: Runde   Entf: Durchfahrt löschen   Einfg: Durchfahrt einfügen "
+                "  Strg+Einfg: Durchfahrt bei einer Zeit einfügen   Strg+Z: rückgängig   "
+                "Strg+O: Original wiederherstellen   Esc: Korrektur beenden");
+            break;
+        }
+        m_ansicht.tasten = Auswahltasten + QStringLiteral("   K: korrigieren");
+        if (m_gezeigt && m_gezeigt->mitRohsignalen())
+            m_ansicht.tasten += QStringLiteral("   P: mit anderer Prellzeit neu bewerten");
+        if (m_gezeigt && m_gezeigt->korrigiert())
+            m_ansicht.tasten += QStringLiteral("   Strg+O: Original wiederherstellen");
+        if (m_ergebnisdatei)
+            m_ansicht.tasten += QStringLiteral("   Strg+D: Ergebnisdatei neu schreiben");
+        m_ansicht.tasten += QStringLiteral("   Entf: Rennen löschen   Strg+E: Rennen exportieren "
+                                           "  Esc: zurück");
         break;
     case Seite::Fahrer:
         m_ansicht.tasten = QStringLiteral("Entf: alle Rennen von ") + m_fahrer +
@@ -298,6 +342,10 @@ void VerlaufLogik::tastenSetzen() {
 }
 
 void VerlaufLogik::loeschen() {
+    if (m_korrektur && m_ansicht.seite == Seite::Rennen) {
+        durchfahrtLoeschen();
+        return;
+    }
     const Rennzeile* zeile = m_ansicht.seite == Seite::Liste ? gewaehlt() : nullptr;
     if ((m_ansicht.seite == Seite::Rennen && m_gezeigt && !m_rennen) || (zeile && zeile->wartet)) {
         m_dialoge.meldung(QStringLiteral("Das Rennen wartet noch darauf, in der Renndatenbank "
@@ -398,5 +446,244 @@ void VerlaufLogik::exportieren(const QString& pfad) {
                             : QStringLiteral("Wartendes Rennen exportiert nach ")) +
                     ziel;
             hinweisSetzen();
+        });
+}
+
+bool VerlaufLogik::aenderbar(const QString& was) {
+    if (m_ansicht.seite != Seite::Rennen || !m_gezeigt)
+        return false;
+    if (!m_rennen) {
+        m_dialoge.meldung(QStringLiteral("Das Rennen wartet noch darauf, in der Renndatenbank "
+                                         "gespeichert zu werden, und lässt sich erst danach ") +
+                              was + QLatin1Char('.'),
+                          Verlaufstitel);
+        return false;
+    }
+    if (!m_beschreibbar) {
+        if (m_nurLesen)
+            m_dialoge.meldung(NeuereVersion + QStringLiteral(" und wird nicht verändert."),
+                              Verlaufstitel);
+        return false;
+    }
+    return true;
+}
+
+void VerlaufLogik::korrigieren() {
+    if (m_korrektur || !aenderbar(QStringLiteral("korrigieren")))
+        return;
+    m_korrektur = std::make_unique<Korrektur>(*m_gezeigt);
+    korrekturZeigen();
+}
+
+void VerlaufLogik::korrekturZeigen() {
+    const Rennaufzeichnung rennen = m_korrektur->rennen();
+    rennseiteZeigen(m_rennen, rennen);
+}
+
+void VerlaufLogik::korrekturSpur(int schritt) {
+    if (!m_korrektur)
+        return;
+    m_korrektur->spurWechseln(schritt);
+    korrekturZeigen();
+}
+
+void VerlaufLogik::korrekturRunde(int schritt) {
+    if (!m_korrektur)
+        return;
+    m_korrektur->rundeWechseln(schritt);
+    korrekturZeigen();
+}
+
+void VerlaufLogik::durchfahrtLoeschen() {
+    const Rennaufzeichnung bisher = m_korrektur->rennen();
+    if (const std::optional<QString> grund = m_korrektur->loeschen()) {
+        m_dialoge.meldung(*grund, Verlaufstitel);
+        return;
+    }
+    korrekturSpeichern(bisher);
+}
+
+void VerlaufLogik::durchfahrtEinfuegen(bool zeitFragen) {
+    if (!m_korrektur)
+        return;
+    std::optional<double> sekunden;
+    if (zeitFragen) {
+        const QString text = m_dialoge.eingabe(QStringLiteral("Nach wie vielen Sekunden in ") +
+                                                   m_korrektur->ortText() +
+                                                   QStringLiteral(" kam die verpasste Durchfahrt?"),
+                                               Verlaufstitel, QString());
+        if (text.trimmed().isEmpty())
+            return;
+        sekunden = Zahlenformat::zahlLesen(text.trimmed());
+        if (!sekunden) {
+            m_dialoge.meldung(QStringLiteral("„") + text +
+                                  QStringLiteral("“ ist keine Zeit in Sekunden."),
+                              Verlaufstitel);
+            return;
+        }
+    }
+    const Rennaufzeichnung bisher = m_korrektur->rennen();
+    if (const std::optional<QString> grund = m_korrektur->einfuegen(sekunden)) {
+        m_dialoge.meldung(*grund, Verlaufstitel);
+        return;
+    }
+    korrekturSpeichern(bisher);
+}
+
+void VerlaufLogik::korrekturRueckgaengig() {
+    if (!m_korrektur)
+        return;
+    const Rennaufzeichnung bisher = m_korrektur->rennen();
+    if (!m_korrektur->rueckgaengig())
+        return;
+    korrekturSpeichern(bisher);
+}
+
+void VerlaufLogik::korrekturSpeichern(const Rennaufzeichnung& bisher) {
+    korrekturZeigen();
+    const qint64 nummer = *m_rennen;
+    Rennaufzeichnung neu = m_korrektur->rennen();
+    // Every edit undone on a race never corrected before: it is the race as first stored.
+    const bool zurueck = !neu.korrigiert();
+    fragen<std::optional<Datenbankfehler>>(
+        [nummer, bisher, neu = std::move(neu), zurueck](Verlaufsdatenbank& db) {
+            Verlaufsspeicher speicher(db);
+            return zurueck ? speicher.wiederherstellen(nummer)
+                           : speicher.korrigieren(nummer, bisher, neu);
+        },
+        [this, nummer](std::optional<Datenbankfehler>& fehler) {
+            if (!fehler)
+                return;
+            m_dialoge.meldung(QStringLiteral("Die Korrektur ließ sich nicht speichern: ") +
+                                  fehler->text,
+                              Verlaufstitel);
+            // The page shows what the database holds.
+            m_korrektur.reset();
+            rennenZeigen(nummer);
+        });
+}
+
+void VerlaufLogik::originalWiederherstellen() {
+    if (!m_gezeigt || !m_gezeigt->korrigiert() || !aenderbar(QStringLiteral("wiederherstellen")))
+        return;
+    const qint64 nummer = *m_rennen;
+    const bool korrigieren = m_korrektur != nullptr;
+    fragen<std::optional<Datenbankfehler>>(
+        [nummer](Verlaufsdatenbank& db) {
+            Verlaufsspeicher speicher(db);
+            return speicher.wiederherstellen(nummer);
+        },
+        [this, nummer, korrigieren](std::optional<Datenbankfehler>& fehler) {
+            if (fehler)
+                m_dialoge.meldung(
+                    QStringLiteral("Das Original ließ sich nicht wiederherstellen: ") +
+                        fehler->text,
+                    Verlaufstitel);
+            m_korrektur.reset();
+            rennenZeigen(nummer, korrigieren);
+        },
+        true);
+}
+
+void VerlaufLogik::ergebnisdateiSchreiben() {
+    if (!m_ergebnisdatei || m_ansicht.seite != Seite::Rennen || !m_gezeigt)
+        return;
+    if (m_korrektur) {
+        m_ergebnisdatei(m_korrektur->rennmodell());
+        return;
+    }
+    Korrektur unveraendert(*m_gezeigt);
+    m_ergebnisdatei(unveraendert.rennmodell());
+}
+
+namespace {
+// "4,012 4,1 8,2 …": a lane's laps in a line, the first of them.
+QString rundenzeile(const Spurfahrt& f) {
+    constexpr std::size_t Hoechstens = 12;
+    QStringList zeiten;
+    for (std::size_t i = 0; i < f.runden.size() && i < Hoechstens; ++i)
+        zeiten << Zahlenformat::ZahlFormatieren(f.runden[i].zeit);
+    if (f.runden.size() > Hoechstens)
+        zeiten << QStringLiteral("…");
+    return QStringLiteral("%1 Runden: ").arg(f.runden.size()) + zeiten.join(QLatin1Char(' '));
+}
+
+QString ergebniszeile(const Rennaufzeichnung& r) {
+    if (r.abgebrochen)
+        return QStringLiteral("nicht beendet");
+    return r.sieger ? QStringLiteral("Sieger ") + *r.sieger : QStringLiteral("Unentschieden");
+}
+} // namespace
+
+void VerlaufLogik::neuBewerten() {
+    if (m_ansicht.seite != Seite::Rennen || !m_gezeigt || m_korrektur)
+        return;
+    if (!m_gezeigt->mitRohsignalen()) {
+        m_dialoge.meldung(QStringLiteral("Von diesem Rennen sind keine Sensorsignale "
+                                         "gespeichert (es ist älter, oder die Runden kamen von "
+                                         "der Tastatur): neu bewerten geht nicht, korrigieren "
+                                         "(K) schon."),
+                          Verlaufstitel);
+        return;
+    }
+    const QString text = m_dialoge.eingabe(
+        QStringLiteral("Mit welcher Prellzeit in Sekunden soll das Rennen neu bewertet werden?"),
+        Verlaufstitel, Zahlenformat::allgemein(m_gezeigt->prellzeit));
+    if (text.trimmed().isEmpty())
+        return;
+    const std::optional<double> prellzeit = Zahlenformat::zahlLesen(text.trimmed());
+    if (!prellzeit || *prellzeit < 0 || *prellzeit > 60) {
+        m_dialoge.meldung(QStringLiteral("„") + text +
+                              QStringLiteral("“ ist keine Prellzeit zwischen 0 und 60 Sekunden."),
+                          Verlaufstitel);
+        return;
+    }
+    Rennaufzeichnung neu = Nachrechnung(*m_gezeigt, *prellzeit).ergebnis();
+    if (neu.laeufe.empty()) {
+        m_dialoge.meldung(QStringLiteral("Mit dieser Prellzeit bliebe keine Runde übrig."),
+                          Verlaufstitel);
+        return;
+    }
+    rennseiteZeigen(m_rennen, *m_gezeigt);
+    const QString mit = QStringLiteral("mit Prellzeit ") + Zahlenformat::allgemein(*prellzeit) +
+                        QStringLiteral(" s");
+    const QString bisher = QStringLiteral("bisher (") +
+                           Zahlenformat::allgemein(m_gezeigt->prellzeit) + QStringLiteral(" s)");
+    m_ansicht.angaben << QStringLiteral("Neu bewertet ") + mit + QStringLiteral(": ") +
+                             ergebniszeile(neu) + QStringLiteral(", ") + bisher +
+                             QStringLiteral(": ") + ergebniszeile(*m_gezeigt);
+    for (std::size_t lauf = 0; lauf < m_gezeigt->laeufe.size(); ++lauf)
+        for (int spur = 1; spur <= 2; ++spur) {
+            const QString wo = m_gezeigt->laeufe.size() > 1
+                                   ? QStringLiteral("Lauf %1, Spur %2").arg(lauf + 1).arg(spur)
+                                   : QStringLiteral("Spur %1").arg(spur);
+            m_ansicht.angaben << wo + QStringLiteral(" ") + bisher + QStringLiteral(" ") +
+                                     rundenzeile(m_gezeigt->laeufe[lauf][spur]);
+            if (lauf < neu.laeufe.size())
+                m_ansicht.angaben << wo + QStringLiteral(" ") + mit + QStringLiteral(": ") +
+                                         rundenzeile(neu.laeufe[lauf][spur]);
+        }
+    m_neuBewertung = std::move(neu);
+    tastenSetzen();
+}
+
+void VerlaufLogik::neuBewertungUebernehmen() {
+    Rennaufzeichnung neu = *std::exchange(m_neuBewertung, std::nullopt);
+    if (!aenderbar(QStringLiteral("korrigieren")))
+        return;
+    const Rennaufzeichnung bisher = *m_gezeigt;
+    const qint64 nummer = *m_rennen;
+    rennseiteZeigen(m_rennen, neu);
+    fragen<std::optional<Datenbankfehler>>(
+        [nummer, bisher, neu = std::move(neu)](Verlaufsdatenbank& db) {
+            Verlaufsspeicher speicher(db);
+            return speicher.korrigieren(nummer, bisher, neu);
+        },
+        [this, nummer](std::optional<Datenbankfehler>& fehler) {
+            if (fehler)
+                m_dialoge.meldung(QStringLiteral("Die Korrektur ließ sich nicht speichern: ") +
+                                      fehler->text,
+                                  Verlaufstitel);
+            rennenZeigen(nummer);
         });
 }

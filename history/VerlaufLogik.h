@@ -6,6 +6,7 @@
 #pragma once
 
 #include "Dialoge.h"
+#include "Korrektur.h"
 #include "VerlaufAnsicht.h"
 #include "Verlaufsabfragen.h"
 #include "Verlaufsleser.h"
@@ -17,10 +18,13 @@ public:
     // The races handed to the writer and not in the database yet, oldest first; called on
     // the reader's thread.
     using Wartende = std::function<std::vector<Rennaufzeichnung>()>;
+    // Writes a race's result file, as Shift+D does for the race just driven.
+    using Ergebnisdatei = std::function<void(const Rennen&)>;
 
     // exportordner: where exports are suggested.
     VerlaufLogik(Verlaufsleser& leser, Dialoge& dialoge, QString exportordner,
-                 Wartende wartende = {});
+                 Wartende wartende = {}, Ergebnisdatei ergebnisdatei = {});
+    ~VerlaufLogik();
 
     const VerlaufAnsicht& ansicht() const { return m_ansicht; }
     // Told after an answer from the database changed the view state.
@@ -40,6 +44,24 @@ public:
     QString exportvorschlag() const;
     void exportieren(const QString& pfad);
 
+    // K on a race's page: its correction begins (Esc ends it). Each edit is stored at once,
+    // the race as first stored kept beside it.
+    void korrigieren();
+    void korrekturSpur(int schritt);
+    void korrekturRunde(int schritt);
+    // Del in the correction deletes the crossing at the end of the chosen lap (loeschen()).
+    // Ins: a missed crossing inserted into the chosen lap; zeitFragen: at a typed time.
+    void durchfahrtEinfuegen(bool zeitFragen);
+    void korrekturRueckgaengig();
+    // The race as first stored comes back.
+    void originalWiederherstellen();
+    // The result file written again from the race shown, as it now stands.
+    void ergebnisdateiSchreiben();
+    // P on a race's page: the race judged again from its raw signals with a Prellzeit the
+    // racer types, beside the race as it stands; Enter stores it as a correction, Esc
+    // leaves it.
+    void neuBewerten();
+
 private:
     // Runs the work on the reader's thread; the answer comes back here unless the window
     // has closed, or, with `seite` set, the racer has gone to another page meanwhile.
@@ -48,19 +70,30 @@ private:
                 bool seite = false);
     void listeLaden();
     void listeZeigen();
-    // nummer: below zero for a waiting race, counted back from the newest.
-    void rennenZeigen(qint64 nummer);
+    // nummer: below zero for a waiting race, counted back from the newest. korrigieren: its
+    // correction begins afresh.
+    void rennenZeigen(qint64 nummer, bool korrigieren = false);
     void rennseiteZeigen(std::optional<qint64> nummer, const Rennaufzeichnung& rennen);
     void fahrerZeigen(const QString& name);
     void tastenSetzen();
     void hinweisSetzen();
     const Rennzeile* gewaehlt() const;
     void geaendert();
+    // A stored race may be changed; otherwise the racer is told why not.
+    bool aenderbar(const QString& was);
+    void durchfahrtLoeschen();
+    // The race as the correction now has it goes to the database; bisher: as stored.
+    void korrekturSpeichern(const Rennaufzeichnung& bisher);
+    void korrekturZeigen();
+    void neuBewertungUebernehmen();
 
     Verlaufsleser& m_leser;
     Dialoge& m_dialoge;
     QString m_exportordner;
     Wartende m_wartendeQuelle;
+    Ergebnisdatei m_ergebnisdatei;
+    std::unique_ptr<Korrektur> m_korrektur;         // while the race shown is corrected
+    std::optional<Rennaufzeichnung> m_neuBewertung; // judged again, shown beside it
     std::function<void()> m_beiAenderung;
     VerlaufAnsicht m_ansicht;
     std::vector<Rennzeile> m_alle;

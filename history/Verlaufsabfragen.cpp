@@ -1,5 +1,9 @@
 #include "Verlaufsabfragen.h"
 
+#include "Rennjson.h"
+#include "Rohsignalformat.h"
+
+#include <QJsonDocument>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
@@ -26,9 +30,21 @@ public:
             spalte.exec(QStringLiteral(
                 "SELECT 1 FROM pragma_table_info('rennen') WHERE name = 'rennart'")) &&
             spalte.next();
-        const QString rennformat =
+        QString rennformat =
             m_mitRennformat ? QStringLiteral(", rennart, renndauer, zielregel") : QString();
         const QString distanz = m_mitRennformat ? QStringLiteral(", distanz") : QString();
+        m_mitOriginal = spalte.exec(QStringLiteral(
+                            "SELECT 1 FROM pragma_table_info('rennen') WHERE name = 'original'")) &&
+                        spalte.next();
+        // Version 4 on keeps the raw signals.
+        m_mitRohsignalen =
+            spalte.exec(QStringLiteral(
+                "SELECT 1 FROM pragma_table_info('rennen') WHERE name = 'rohsignale'")) &&
+            spalte.next();
+        if (m_mitOriginal)
+            rennformat += QStringLiteral(", original");
+        if (m_mitRohsignalen)
+            rennformat += QStringLiteral(", rohsignale");
         const auto wo = [&](const QString& spalte) {
             return nur ? QStringLiteral(" WHERE %1 = %2").arg(spalte).arg(*nur) : QString();
         };
@@ -79,6 +95,12 @@ public:
             r.zielregel =
                 zielregelLesen(m_rennen.value(11).toString()).value_or(Zielregel::RundeBeenden);
         }
+        if (m_mitOriginal && !m_rennen.value(12).isNull())
+            if (std::optional<Rennaufzeichnung> original = rennenAusJson(
+                    QJsonDocument::fromJson(m_rennen.value(12).toString().toUtf8()).object()))
+                r.original = std::move(original->laeufe);
+        if (m_mitRohsignalen && !m_rennen.value(13).isNull())
+            r.rohsignale = rohsignaleLesen(m_rennen.value(13).toByteArray()).value_or(Rohsignale{});
 
         for (; m_fahrtDa && m_fahrten.value(0).toLongLong() <= id; m_fahrtDa = m_fahrten.next()) {
             Spurfahrt* f = fahrt(r, id, m_fahrten);
@@ -113,6 +135,8 @@ private:
     QSqlQuery m_rennen, m_fahrten, m_runden;
     bool m_gut = false;
     bool m_mitRennformat = false;
+    bool m_mitOriginal = false; // from version 3 on, which has races by time too
+    bool m_mitRohsignalen = false;
     bool m_fahrtDa = false;
     bool m_rundeDa = false;
 };

@@ -65,6 +65,9 @@ QChart* diagrammBauen(const Diagramm& d) {
 
     auto* beste = markierung(QStringLiteral("beste Runde"), QScatterSeries::MarkerShapeStar, 18);
     auto* hand = markierung(QStringLiteral("von Hand"), QScatterSeries::MarkerShapeRectangle, 11);
+    auto* doppelt = markierung(QStringLiteral("doppelt?"), QScatterSeries::MarkerShapeTriangle, 16);
+    auto* verpasst =
+        markierung(QStringLiteral("verpasst?"), QScatterSeries::MarkerShapeRotatedRectangle, 16);
     double xMin = 0, xMax = 0, yMin = 0, yMax = 0;
     bool erster = true;
     for (const Kurve& k : d.kurven) {
@@ -88,6 +91,10 @@ QChart* diagrammBauen(const Diagramm& d) {
             beste->append(p);
         for (const QPointF& p : k.handrunden)
             hand->append(p);
+        for (const QPointF& p : k.doppelt)
+            doppelt->append(p);
+        for (const QPointF& p : k.verpasst)
+            verpasst->append(p);
     }
     const auto hinzu = [chart](QScatterSeries* serie, const QColor& farbe, bool hohl) {
         if (serie->count() == 0) {
@@ -100,6 +107,8 @@ QChart* diagrammBauen(const Diagramm& d) {
     // The hollow squares of hand laps on top, so they show around a best lap's star.
     hinzu(beste, QColor(255, 220, 60), false);
     hinzu(hand, Qt::white, true);
+    hinzu(doppelt, QColor(255, 90, 90), true);
+    hinzu(verpasst, QColor(255, 90, 90), true);
 
     QAbstractAxis* x = d.tage ? static_cast<QAbstractAxis*>(tagesachse(xMin, xMax))
                               : static_cast<QAbstractAxis*>(rundenachse(xMax));

@@ -115,7 +115,8 @@ public:
                      QStringLiteral("Runde"), QStringLiteral("Zeit (s)"),
                      QStringLiteral("Geschwindigkeit (m/s)"), QStringLiteral("Handrunde"),
                      QStringLiteral("Rennart"), QStringLiteral("Renndauer (s)"),
-                     QStringLiteral("Zielregel"), QStringLiteral("Distanz (Runden)")});
+                     QStringLiteral("Zielregel"), QStringLiteral("Distanz (Runden)"),
+                     QStringLiteral("Hinweis")});
         m_ziel.schreiben(kopf);
     }
     bool rennen(std::optional<qint64> nummer, const Rennaufzeichnung& r) {
@@ -133,6 +134,7 @@ public:
             for (int spur = 1; spur <= 2; ++spur) {
                 const Spurfahrt& f = r.laeufe[lauf][spur];
                 const QString fahrer = csvFeld(f.fahrer);
+                const std::vector<Rundenhinweis> hinweise = f.hinweise(r.originalfahrt(lauf, spur));
                 for (std::size_t i = 0; i < f.runden.size(); ++i)
                     zeile(zeilen,
                           {kopf[0], kopf[1], kopf[2], QString::number(lauf + 1),
@@ -141,7 +143,8 @@ public:
                            Zahlenformat::ZahlFormatieren(f.runden[i].geschwindigkeit),
                            f.runden[i].vonHand ? QStringLiteral("ja") : QStringLiteral("nein"),
                            format[0], format[1], format[2],
-                           f.distanz ? Zahlenformat::ZahlFormatieren(*f.distanz) : QString()});
+                           f.distanz ? Zahlenformat::ZahlFormatieren(*f.distanz) : QString(),
+                           hinweistext(hinweise[i])});
             }
         return m_ziel.schreiben(zeilen);
     }

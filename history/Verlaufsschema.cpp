@@ -1,5 +1,13 @@
 #include "Verlaufsschema.h"
 
+namespace {
+// A corrected race keeps the race as it was first stored, as the export's JSON of it, so
+// that it can be shown and restored; NULL for a race never corrected.
+QStringList korrekturenSchritt() {
+    return {QStringLiteral("ALTER TABLE rennen ADD COLUMN original TEXT")};
+}
+} // namespace
+
 QStringList verlaufsschemaSchritt(int von) {
     if (von == 1)
         // Races by time: their length and finish rule, and each lane's distance in laps.
@@ -10,6 +18,12 @@ QStringList verlaufsschemaSchritt(int von) {
             QStringLiteral("ALTER TABLE rennen ADD COLUMN zielregel TEXT"),
             QStringLiteral("ALTER TABLE fahrten ADD COLUMN distanz REAL"),
         };
+    if (von == 2)
+        return korrekturenSchritt();
+    if (von == 3)
+        // Every sensor signal of the race, so that it can be judged again with another
+        // Prellzeit (see Rohsignalformat.h); NULL for a race without them.
+        return {QStringLiteral("ALTER TABLE rennen ADD COLUMN rohsignale BLOB")};
     if (von != 0)
         return {};
     // Times in seconds and speeds in m/s as the lap table shows them; dates as ISO text in

@@ -35,8 +35,27 @@ QString ergebnisText(bool abgebrochen, const std::optional<QString>& sieger) {
     return sieger ? *sieger : QStringLiteral("Unentschieden");
 }
 
+// "doppelt? Runde 4, 9": the laps with this hint, the first few of them; empty for none.
+QString verdaechtigeRunden(const Spurfahrt& f, const Spurfahrt* original, Rundenhinweis art) {
+    constexpr int Hoechstens = 8;
+    const std::vector<Rundenhinweis> hinweise = f.hinweise(original);
+    QStringList runden;
+    int anzahl = 0;
+    for (std::size_t i = 0; i < hinweise.size(); ++i)
+        if (hinweise[i] == art && ++anzahl <= Hoechstens)
+            runden << QString::number(i + 1);
+    if (anzahl == 0)
+        return {};
+    QString text = hinweistext(art) +
+                   (anzahl == 1 ? QStringLiteral(" Runde ") : QStringLiteral(" Runden ")) +
+                   runden.join(QStringLiteral(", "));
+    if (anzahl > Hoechstens)
+        text += QStringLiteral(" und %1 weitere").arg(anzahl - Hoechstens);
+    return text;
+}
+
 // One lane of one heat: its figures and its line on the chart.
-QString fahrtText(const Spurfahrt& f) {
+QString fahrtText(const Spurfahrt& f, const Spurfahrt* original) {
     QStringList teile;
     if (f.gesamtzeit)
         teile << QStringLiteral("Gesamt ") + sekunden(*f.gesamtzeit);
@@ -53,6 +72,12 @@ QString fahrtText(const Spurfahrt& f) {
         teile << QStringLiteral("1 Runde von Hand");
     else if (hand > 1)
         teile << QStringLiteral("%1 Runden von Hand").arg(hand);
+    for (Rundenhinweis art :
+         {Rundenhinweis::Doppelt, Rundenhinweis::Verpasst, Rundenhinweis::Korrigiert}) {
+        const QString hinweise = verdaechtigeRunden(f, original, art);
+        if (!hinweise.isEmpty())
+            teile << hinweise;
+    }
     return teile.join(QStringLiteral(", "));
 }
 
@@ -60,9 +85,14 @@ Kurve rundenkurve(const Spurfahrt& f, const QString& name) {
     Kurve k;
     k.name = name;
     const std::optional<int> beste = f.besteRunde();
+    const std::vector<Rundenhinweis> hinweise = f.hinweise();
     for (std::size_t i = 0; i < f.runden.size(); ++i) {
         const QPointF punkt(double(i + 1), f.runden[i].zeit);
         k.punkte.push_back(punkt);
+        if (hinweise[i] == Rundenhinweis::Doppelt)
+            k.doppelt.push_back(punkt);
+        else if (hinweise[i] == Rundenhinweis::Verpasst)
+            k.verpasst.push_back(punkt);
         if (beste && std::size_t(*beste) == i + 1)
             k.bestzeiten.push_back(punkt);
         if (f.runden[i].vonHand)
@@ -143,9 +173,11 @@ void rennseiteFuellen(VerlaufAnsicht& a, std::optional<qint64> nummer, const Ren
                      Zahlenformat::allgemein(r.kurslaenge) + QStringLiteral(" m, Prellzeit ") +
                      Zahlenformat::allgemein(r.prellzeit) + QStringLiteral(" s, Signale: ") +
                      quellenName(r.quelle),
-                 r.abgebrochen ? QStringLiteral("Abgebrochen")
-                               : (r.sieger ? QStringLiteral("Sieger: ") + *r.sieger
-                                           : QStringLiteral("Unentschieden"))};
+                 (r.abgebrochen ? QStringLiteral("Abgebrochen")
+                                : (r.sieger ? QStringLiteral("Sieger: ") + *r.sieger
+                                            : QStringLiteral("Unentschieden"))) +
+                     (r.korrigiert() ? QStringLiteral(" – korrigiert, das Original ist gespeichert")
+                                     : QString())};
     a.diagramm = {QStringLiteral("Rundenzeiten"),
                   QStringLiteral("Runde"),
                   QStringLiteral("Zeit (s)"),
@@ -159,7 +191,7 @@ void rennseiteFuellen(VerlaufAnsicht& a, std::optional<qint64> nummer, const Ren
                                    ? QStringLiteral("Lauf %1, Spur %2").arg(lauf + 1).arg(spur)
                                    : QStringLiteral("Spur %1").arg(spur);
             a.angaben << wo + QStringLiteral(" – ") + f.fahrer + QStringLiteral(": ") +
-                             fahrtText(f);
+                             fahrtText(f, r.originalfahrt(lauf, spur));
             // Heat and lane first: the chart's legend cuts a long entry at its end.
             Kurve k = rundenkurve(f, wo + QStringLiteral(": ") + f.fahrer);
             k.farbe = fahrerfarbe(r, lauf, spur);

@@ -1,5 +1,9 @@
 #include "Verlaufsspeicher.h"
 
+#include "Rennjson.h"
+#include "Rohsignalformat.h"
+
+#include <QJsonDocument>
 #include <QVariant>
 
 namespace {
@@ -83,8 +87,8 @@ std::optional<Datenbankfehler> Verlaufsspeicher::speichern(const Rennaufzeichnun
             return QSqlError();
         q.prepare(QStringLiteral(
             "INSERT INTO rennen (beginn, art, rundenzahl, kurslaenge, prellzeit, signalquelle,"
-            " abgebrochen, sieger, rennart, renndauer, zielregel)"
-            " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+            " abgebrochen, sieger, rennart, renndauer, zielregel, rohsignale)"
+            " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
         q.bindValue(0, beginnText(r.beginn));
         q.bindValue(1, artText(r.art));
         q.bindValue(2, r.rundenzahl);
@@ -97,6 +101,8 @@ std::optional<Datenbankfehler> Verlaufsspeicher::speichern(const Rennaufzeichnun
         q.bindValue(8, rennartName(r.rennart));
         q.bindValue(9, nachZeit ? QVariant(r.renndauer) : QVariant());
         q.bindValue(10, nachZeit ? QVariant(zielregelName(r.zielregel)) : QVariant());
+        q.bindValue(11, r.mitRohsignalen() ? QVariant(rohsignaleKodieren(r.rohsignale))
+                                           : QVariant(QMetaType(QMetaType::QByteArray)));
         if (QSqlError fehler = ausfuehren(q); fehler.isValid())
             return fehler;
         const qint64 id = q.lastInsertId().toLongLong();
@@ -129,6 +135,77 @@ std::optional<Datenbankfehler> Verlaufsspeicher::fahrerLoeschen(const QString& f
         q.prepare(QStringLiteral(
             "DELETE FROM rennen WHERE id IN (SELECT rennen FROM fahrten WHERE fahrer = ?)"));
         q.bindValue(0, fahrer);
+        return ausfuehren(q);
+    });
+}
+
+QSqlError Verlaufsspeicher::ergebnisErsetzen(QSqlQuery& q, qint64 id, const Rennaufzeichnung& r) {
+    // A race judged again has the Prellzeit it was judged with.
+    q.prepare(QStringLiteral(
+        "UPDATE rennen SET abgebrochen = ?, sieger = ?, prellzeit = ? WHERE id = ?"));
+    q.bindValue(0, r.abgebrochen ? 1 : 0);
+    q.bindValue(1, r.sieger ? QVariant(*r.sieger) : QVariant());
+    q.bindValue(2, r.prellzeit);
+    q.bindValue(3, id);
+    if (QSqlError fehler = ausfuehren(q); fehler.isValid())
+        return fehler;
+    // The laps go with their heats.
+    q.prepare(QStringLiteral("DELETE FROM fahrten WHERE rennen = ?"));
+    q.bindValue(0, id);
+    if (QSqlError fehler = ausfuehren(q); fehler.isValid())
+        return fehler;
+    QSqlQuery runde(m_db.db());
+    q.prepare(QStringLiteral("INSERT INTO fahrten (rennen, lauf, spur, fahrer, farbe,"
+                             " gesamtzeit, schnitt, bestzeit, bestrunde, distanz)"
+                             " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    runde.prepare(QStringLiteral("INSERT INTO runden (rennen, lauf, spur, runde, zeit,"
+                                 " geschwindigkeit, vonhand) VALUES (?, ?, ?, ?, ?, ?, ?)"));
+    for (std::size_t lauf = 0; lauf < r.laeufe.size(); ++lauf)
+        for (int spur = 1; spur <= 2; ++spur)
+            if (QSqlError fehler = fahrtEinfuegen(q, runde, id, static_cast<int>(lauf) + 1, spur,
+                                                  r.laeufe[lauf][spur]);
+                fehler.isValid())
+                return fehler;
+    return {};
+}
+
+std::optional<Datenbankfehler> Verlaufsspeicher::korrigieren(qint64 rennen,
+                                                             const Rennaufzeichnung& bisher,
+                                                             const Rennaufzeichnung& korrigiert) {
+    return inTransaktion([&](QSqlQuery& q) {
+        q.prepare(
+            QStringLiteral("UPDATE rennen SET original = coalesce(original, ?) WHERE id = ?"));
+        // The signals stay in their own column; the original needs its laps only.
+        Rennaufzeichnung original = bisher;
+        original.rohsignale.clear();
+        q.bindValue(0, QString::fromUtf8(rennenAlsJson(rennen, original)));
+        q.bindValue(1, rennen);
+        if (QSqlError fehler = ausfuehren(q); fehler.isValid())
+            return fehler;
+        return ergebnisErsetzen(q, rennen, korrigiert);
+    });
+}
+
+std::optional<Datenbankfehler> Verlaufsspeicher::wiederherstellen(qint64 rennen) {
+    return inTransaktion([&](QSqlQuery& q) {
+        q.prepare(
+            QStringLiteral("SELECT original FROM rennen WHERE id = ? AND original IS NOT NULL"));
+        q.bindValue(0, rennen);
+        if (QSqlError fehler = ausfuehren(q); fehler.isValid())
+            return fehler;
+        if (!q.next())
+            return QSqlError();
+        const std::optional<Rennaufzeichnung> original =
+            rennenAusJson(QJsonDocument::fromJson(q.value(0).toString().toUtf8()).object());
+        q.finish();
+        // An original that cannot be read stays where it is, and so do the corrected laps.
+        if (!original)
+            return QSqlError(QStringLiteral("Das ursprüngliche Rennen ist nicht lesbar."), {},
+                             QSqlError::UnknownError);
+        if (QSqlError fehler = ergebnisErsetzen(q, rennen, *original); fehler.isValid())
+            return fehler;
+        q.prepare(QStringLiteral("UPDATE rennen SET original = NULL WHERE id = ?"));
+        q.bindValue(0, rennen);
         return ausfuehren(q);
     });
 }

@@ -22,11 +22,21 @@ public:
     std::optional<Datenbankfehler> loeschen(qint64 rennen);
     // Every race the driver drove in, with the other driver's part of it.
     std::optional<Datenbankfehler> fahrerLoeschen(const QString& fahrer);
+    // The race's laps and result replaced by a corrected race's, in one transaction. The
+    // race as first stored is kept beside it at the first correction and never overwritten
+    // by a later one.
+    std::optional<Datenbankfehler> korrigieren(qint64 rennen, const Rennaufzeichnung& bisher,
+                                               const Rennaufzeichnung& korrigiert);
+    // The race as first stored comes back; nothing happens to a race never corrected.
+    std::optional<Datenbankfehler> wiederherstellen(qint64 rennen);
 
 private:
     // The steps give the error that stopped them, or an invalid one.
     std::optional<Datenbankfehler>
     inTransaktion(const std::function<QSqlError(QSqlQuery&)>& schritte);
+
+    // The race's heats and result replaced by those of r.
+    QSqlError ergebnisErsetzen(QSqlQuery& q, qint64 rennen, const Rennaufzeichnung& r);
 
     Verlaufsdatenbank& m_db;
 };

@@ -124,6 +124,19 @@ void Zuschauerstand::rundeGezaehlt(const Rennen& rennen, const Rundenmeldung& ru
     aktualisieren();
 }
 
+void Zuschauerstand::rundeGestrichen(const Rennen& rennen, const Streichmeldung& meldung) {
+    Spurbild& s = m_spuren[meldung.spur];
+    if (meldung.runde == 0 || s.durchfahrten.empty())
+        return;
+    s.durchfahrten.pop_back();
+    const std::vector<Rundenwert>& runden = rennen.stand().spuren[meldung.spur].runden;
+    s.letzte = runden.empty() ? std::nullopt : std::optional(runden.back().zeit);
+    s.beste =
+        runden.empty() ? std::nullopt : std::optional(rennen.stand().spuren[meldung.spur].bestzeit);
+    s.besteNeu = false;
+    aktualisieren();
+}
+
 void Zuschauerstand::fehlstart(const Rennen&, int spur) {
     m_spuren[spur].fehlstart = true;
     uhrAnhalten();

@@ -34,6 +34,7 @@ public:
     void rennenGestartet(const Rennen& rennen) override;
     void ampelGesetzt(const Rennen& rennen, Ampel ampel) override;
     void rundeGezaehlt(const Rennen& rennen, const Rundenmeldung& runde) override;
+    void rundeGestrichen(const Rennen& rennen, const Streichmeldung& meldung) override;
     void fehlstart(const Rennen& rennen, int spur) override;
     void crashPause(const Rennen& rennen, bool an) override;
     void spurFertig(const Rennen& rennen, int spur, double rennzeit, int platz) override;

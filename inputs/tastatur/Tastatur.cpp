@@ -38,6 +38,8 @@ std::vector<Tastenbefehl> Tastatur::tabelleAufbauen() {
          }},
         {Taste::Ziffer1, {Shift}, QStringLiteral("Umschalt+1"), [&r] { r.handrunde(1); }},
         {Taste::Ziffer2, {Shift}, QStringLiteral("Umschalt+2"), [&r] { r.handrunde(2); }},
+        {Taste::Ziffer1, {Strg}, QStringLiteral("Strg+1"), [&r] { r.rundeStreichen(1); }},
+        {Taste::Ziffer2, {Strg}, QStringLiteral("Strg+2"), [&r] { r.rundeStreichen(2); }},
         {Taste::D, {Shift}, QStringLiteral("Umschalt+D"), zwischenRennen([&r] {
              r.ergebnisSpeichern();
          })},
@@ -96,14 +98,14 @@ std::vector<Tastenbefehl> Tastatur::tabelleAufbauen() {
 }
 
 void Tastatur::tasteGedrueckt(Taste taste, int umschaltung) {
+    // A key may have a row per shift state (Shift+1 a lap by hand, Ctrl+1 one taken back).
     for (const Tastenbefehl& befehl : m_tabelle) {
-        if (befehl.taste != taste)
-            continue;
         const auto& erlaubt = befehl.umschaltungen;
-        if (erlaubt.empty() ||
-            std::find(erlaubt.begin(), erlaubt.end(), umschaltung) != erlaubt.end())
+        if (befehl.taste == taste && (erlaubt.empty() || std::find(erlaubt.begin(), erlaubt.end(),
+                                                                   umschaltung) != erlaubt.end())) {
             befehl.aktion();
-        return;
+            return;
+        }
     }
 }
 

@@ -1,9 +1,10 @@
 // The main window's keyboard: Enter starts and stops, Space halts a race after a crash,
-// Shift+1 and Shift+2 give laps by hand, and Shift with a letter opens what the
-// label-buttons offer (Shift+T the sensor test, Shift+V the race history, Shift+A the
-// announcements), only while no race runs. Shift+Z opens and closes the spectators'
-// big-screen window and F11 puts it on full screen, Ctrl with plus, minus and 0 zooms the
-// main window, at any time. A Shift+Ctrl click on the countdown digit toggles single mode.
+// Shift+1 and Shift+2 give laps by hand, Ctrl+1 and Ctrl+2 take a lane's last lap back, and
+// Shift with a letter opens what the label-buttons offer (Shift+T the sensor test, Shift+V
+// the race history, Shift+A the announcements), only while no race runs. Shift+Z opens and closes
+// the spectators' big-screen window and F11 puts it on full screen, Ctrl with plus, minus and 0
+// zooms the main window, at any time. A Shift+Ctrl click on the countdown digit toggles single
+// mode.
 #pragma once
 
 #include "Fahrernamen.h"

@@ -84,6 +84,21 @@ TEST(Ansagen, EinRennenVonDerErstenRundeBisZumVorsprung) {
     EXPECT_EQ(b.sprecher.weise.lautstaerke, 100);
 }
 
+// A doubled lap taken back: said as such, and it no longer stands as the race's best lap.
+TEST(Ansagen, GestricheneRundeWirdAngesagtUndZaehltNichtAlsBestzeit) {
+    Ansagebahn b;
+    b.runden(5);
+    b.starten();
+    b.signale({{1, 0.2}, {1, 4.0}, {1, 4.2}}); // the last one doubled
+    b.rennen.rundeStreichen(1);
+    b.sprecher.allesAussprechen();
+    b.signale({{1, 7.9}});
+    EXPECT_EQ(b.protokoll, (QStringList{"vier Komma null null",
+                                        "Bestzeit Anna, null Komma zwei null, noch drei Runden",
+                                        "Runde gestrichen, Spur eins",
+                                        "Bestzeit Anna, drei Komma neun null, noch drei Runden"}));
+}
+
 TEST(Ansagen, VeralteteRundenEntfallenDasRennendeNie) {
     Ansagebahn b;
     b.runden(3);

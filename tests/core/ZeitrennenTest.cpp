@@ -143,34 +143,6 @@ TEST(Zeitrennen, StopNachNullWertetEinenWagenDerNieDurchfaehrtAlsLetzten) {
     EXPECT_TRUE(c.rekorde.aufrufe.isEmpty());
 }
 
-// Lane change by time: two heats, the drivers' totals are their distances added up, the
-// result window shows each heat's and the total's time and speed.
-TEST(Zeitrennen, SpurwechselAddiertDieDistanzen) {
-    Zeitbahn b(Zielregel::RundeBeenden, 10);
-    b.einstellen([](Renneinstellungen& e) { e.spurwechsel = true; });
-    b.rennen.fahrerBenennen(1, QStringLiteral("Ida"));
-    b.rennen.fahrerBenennen(2, QStringLiteral("Max"));
-    // Heat 1: Ida on lane 1 drives 2 s laps (five by 10.5), Max 2.5 s laps (four by 10.5).
-    b.starten();
-    b.plan(1, 0.5, 2, 10.5);
-    b.plan(2, 0.5, 2.5, 10.5);
-    b.fahren(11);
-    ASSERT_FALSE(b.stand().gestartet);
-    ASSERT_TRUE(b.stand().zweiterLauf);
-    // Heat 2: Max on lane 1 drives 2 s laps (five), Ida on lane 2 3.5 s laps (three by 11).
-    b.starten();
-    b.plan(1, 0.5, 2, 10.5);
-    b.plan(2, 0.5, 3.5, 11);
-    b.fahren(11);
-    ASSERT_EQ(b.dialoge.ergebnisfenster.size(), 1u);
-    // Totals by driver, numbered by the lane of the second heat.
-    EXPECT_EQ(b.stand().gesamt[1].distanz, 9); // Max: 4 + 5
-    EXPECT_EQ(b.stand().gesamt[2].distanz, 8); // Ida: 5 + 3
-    EXPECT_DOUBLE_EQ(b.stand().gesamt[1].zeit, 21);
-    const F2SpurRennenInhalt& fenster = b.dialoge.ergebnisfenster.front();
-    EXPECT_EQ(fenster.LaUeberschrift, "Max hat gewonnen!");
-}
-
 // By time the lap table (and the result file built from it) has a row for every lap driven,
 // however many, and the summary row below them: race time and average speed.
 TEST(Zeitrennen, RundentabelleWaechstMitDenRunden) {

@@ -215,6 +215,12 @@ private:
             warten(wuerfel(1, 30));
             sensor(spur);
         }
+        // A lap taken back: often right after it, now and then the other lane's, which may
+        // have none or be home.
+        if (ja(0.08)) {
+            warten(wuerfel(0, 400));
+            b.rennen.rundeStreichen(ja(0.8) ? spur : andereSpur(spur));
+        }
     }
 
     // Between races: what a racer may change, and what the program hears meanwhile.
@@ -247,6 +253,8 @@ private:
             b.rennen.simulationGestartet();
         if (ja(0.1))
             b.rennen.ergebnisSpeichern();
+        if (ja(0.05))
+            b.rennen.rundeStreichen(static_cast<int>(wuerfel(1, 2)));
         b.box.fehlt =
             ja(0.05) ? std::optional<QString>(QStringLiteral("Fehlernr: 48")) : std::nullopt;
         boxSendet = ja(0.85);

@@ -95,7 +95,7 @@ fenster() {
 # error; cancelling that too says that the serial port cannot time the race and leaves the
 # keyboard, which the window's title then tells as well. Ends with the main window focused.
 nurTastatur() {
-    fenster 'welche Schnittstelle'
+    fenster 'welche Schnittstelle' 600 # the program's start: slow on a busy machine
     xdotool key Escape
     fenster 'welche Schnittstelle'
     xdotool key Escape

@@ -143,7 +143,7 @@ for _ in $(seq 50); do
 done
 csv=$(tr -d '\r' <"$arbeit/alle.csv")
 [ "$(head -c3 "$arbeit/alle.csv" | xxd -p)" = efbbbf ] || fehler "keine BOM: $csv"
-[ "$(sed -n 1p <<<"$csv")" = $'\ufeffRennen;Datum;Modus;Lauf;Spur;Fahrer;Runde;Zeit (s);Geschwindigkeit (m/s);Handrunde;Rennart;Renndauer (s);Zielregel;Distanz (Runden)' ] \
+[ "$(sed -n 1p <<<"$csv")" = $'\ufeffRennen;Datum;Modus;Lauf;Spur;Fahrer;Runde;Zeit (s);Geschwindigkeit (m/s);Handrunde;Rennart;Renndauer (s);Zielregel;Distanz (Runden);Hinweis' ] \
     || fehler "Kopfzeile: $csv"
 [ "$(wc -l <<<"$csv")" -eq 11 ] || fehler "zehn Runden erwartet: $csv"
 for spur in 1 2; do
@@ -151,7 +151,7 @@ for spur in 1 2; do
     feld=$name
     [[ "$name" == *'"'* ]] && feld="\"${name//\"/\"\"}\""
     for runde in 1 2 3 4 5; do
-        grep -qE "^1;[0-9]{2}\.[0-9]{2}\.[0-9]{4} [0-9:]{8};Rennen;1;$spur;$(sed 's/[].[*^$|]/\\&/g' <<<"$feld");$runde;[0-9]+,[0-9]{3};[0-9]+,[0-9]{3};$hand;Runden;;;\$" <<<"$csv" \
+        grep -qE "^1;[0-9]{2}\.[0-9]{2}\.[0-9]{4} [0-9:]{8};Rennen;1;$spur;$(sed 's/[].[*^$|]/\\&/g' <<<"$feld");$runde;[0-9]+,[0-9]{3};[0-9]+,[0-9]{3};$hand;Runden;;;;(doppelt\?|verpasst\?)?\$" <<<"$csv" \
             || fehler "Spur $spur, Runde $runde: $csv"
     done
 done

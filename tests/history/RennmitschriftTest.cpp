@@ -183,3 +183,20 @@ TEST(Rennmitschrift, SpurwechselGestopptImZweitenLaufBehaeltDenErstenFuerDieWied
     EXPECT_TRUE(b.ablage.rennen[2].abgebrochen);
     EXPECT_EQ(b.ablage.rennen[2].laeufe.size(), 1u);
 }
+
+// A lap taken back during the race is not in the history; the lap after it is timed from
+// the crossing before, as the race timed it.
+TEST(Rennmitschrift, GestricheneRundeFehltImGespeichertenRennen) {
+    Mitschriftbahn b;
+    b.runden(3);
+    b.starten();
+    b.fahren(1, 0.1, {3.0, 0.2});
+    b.rennen.rundeStreichen(1);
+    b.signal(1, 6.2);
+    b.fahren(2, 0.1, {3.0, 3.0, 2.9});
+    b.signal(1, 9.3);
+    ASSERT_EQ(b.ablage.rennen.size(), 1u);
+    const Rennaufzeichnung& r = b.ablage.rennen[0];
+    EXPECT_EQ(b.zeiten(r.laeufe[0][1]), (std::vector<double>{3.1, 3.1, 3.1}));
+    EXPECT_EQ(r.sieger, "Bernd") << "lane 1 needed the lap the doubled one had only pretended";
+}

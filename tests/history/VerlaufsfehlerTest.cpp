@@ -431,3 +431,36 @@ TEST(Verlaufsfehler, NaechsterStartSpeichertWartendeRennenGenauEinmal) {
     ASSERT_TRUE(gespeichert);
     EXPECT_EQ(rennenAlsJson(std::nullopt, *gespeichert), rennenAlsJson(std::nullopt, neu));
 }
+
+// A correction while another program holds the write lock waits for it as long as the
+// database waits, then says so; the race stays as stored, without a trace of the attempt,
+// and the page shows what the database holds.
+TEST(Verlaufsfehler, KorrekturBeiGesperrterDatenbankAendertNichts) {
+    Verlaufsordner o;
+    datenbankMitRennen(o.pfad, 1);
+    Verlaufsleser leser(o.pfad);
+    FakeDialoge dialoge;
+    VerlaufLogik logik(leser, dialoge, o.ordner.path());
+    ASSERT_EQ(nummern(leser, logik), QStringList{"1"});
+    logik.oeffnen();
+    nummern(leser, logik);
+    auto sperre = std::make_unique<Schreibsperre>(o.pfad);
+    logik.korrigieren();
+    logik.loeschen(); // Anna's first crossing: her laps 1 and 2 become one
+    EXPECT_EQ(logik.ansicht().angaben[1], "Abgebrochen – korrigiert, das Original ist gespeichert")
+        << "Anna is one lap short now";
+    nummern(leser, logik);
+    ASSERT_EQ(dialoge.meldungen.size(), 1u);
+    EXPECT_TRUE(dialoge.meldungen[0].text.startsWith(
+        QStringLiteral("Die Korrektur ließ sich nicht speichern: ")))
+        << dialoge.meldungen[0].text.toStdString();
+    sperre.reset();
+    nummern(leser, logik);
+    EXPECT_FALSE(logik.ansicht().korrektur);
+    EXPECT_EQ(logik.ansicht().angaben[1], "Sieger: Anna");
+
+    Verlaufsdatenbank db(o.pfad);
+    ASSERT_TRUE(db.vorbereiten().beschreibbar);
+    EXPECT_EQ(anzahl(db, QStringLiteral("SELECT count(*) FROM runden WHERE spur = 1")), 10);
+    EXPECT_EQ(anzahl(db, QStringLiteral("SELECT count(*) FROM rennen WHERE original IS NULL")), 1);
+}

@@ -226,9 +226,9 @@ TEST(Zuschauerstand, RennenAufZeitZeigtDieRestzeit) {
     EXPECT_EQ(b.spur(1).zuFahren, "");
 }
 
-// Lane change by time: in the second heat the spectators see both heats' distances summed,
-// the lap in progress counted by its fraction, and the gap overall in laps; the greater
-// sum wins, whoever is home first.
+// Lane change by time: the drivers' totals are their distances added up. In the second heat
+// the spectators see both heats' distances summed, the lap in progress counted by its
+// fraction, and the gap overall in laps; the greater sum wins, whoever is home first.
 TEST(Zuschauerstand, SpurwechselAufZeitZeigtDieGesamtdistanz) {
     Zeitbahn b(Zielregel::RundeBeenden, 10);
     FakeZeitgeber takt;
@@ -263,4 +263,10 @@ TEST(Zuschauerstand, SpurwechselAufZeitZeigtDieGesamtdistanz) {
     EXPECT_EQ(spur(1).vermerk, "1. Platz");
     EXPECT_EQ(spur(2).vermerk, "2. Platz");
     EXPECT_EQ(zuschauer.ansicht().ergebnis, "Gesamtsieger: Max");
+    // Totals by driver, numbered by the lane of the second heat.
+    EXPECT_EQ(b.stand().gesamt[1].distanz, 9);
+    EXPECT_EQ(b.stand().gesamt[2].distanz, 8);
+    EXPECT_DOUBLE_EQ(b.stand().gesamt[1].zeit, 21);
+    ASSERT_EQ(b.dialoge.ergebnisfenster.size(), 1u);
+    EXPECT_EQ(b.dialoge.ergebnisfenster.front().LaUeberschrift, "Max hat gewonnen!");
 }

@@ -64,6 +64,19 @@ TEST(Tastatur, RundenPerHandNurMitShiftAlleinUndNurWennSignaleZaehlen) {
     EXPECT_FALSE(b.stand().crashPause);
 }
 
+// Ctrl with the digit takes the lane's last lap back; with Shift as well, nothing happens.
+TEST(Tastatur, StrgZifferStreichtDieLetzteRundeDerSpur) {
+    Tastaturbahn b;
+    b.starten();
+    b.fahren(2, 0.5, {2, 2});
+    b.taste(Taste::Ziffer2, Umschaltung::Strg | Umschaltung::Shift);
+    b.taste(Taste::Ziffer2, 0);
+    b.taste(Taste::Ziffer1, Umschaltung::Strg);
+    EXPECT_EQ(b.spur(2).runden.size(), 2u);
+    b.taste(Taste::Ziffer2, Umschaltung::Strg);
+    EXPECT_EQ(b.rundenzeiten(2), (std::vector<double>{0, 2.5}));
+}
+
 TEST(Tastatur, FensterTastenNurZwischenDenRennen) {
     Tastaturbahn b;
     b.starten();

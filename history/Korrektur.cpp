@@ -1,0 +1,123 @@
+#include "Korrektur.h"
+
+#include "Zahlenformat.h"
+
+#include <algorithm>
+
+namespace {
+QString sekunden(double wert) {
+    return Zahlenformat::ZahlFormatieren(wert) + QStringLiteral(" s");
+}
+} // namespace
+
+Korrektur::Korrektur(const Rennaufzeichnung& gespeichert)
+    : m_vorlage(gespeichert), m_rennen(gespeichert), m_verlauf(durchfahrten(gespeichert)) {}
+
+Korrektur::~Korrektur() = default;
+
+const Rennen& Korrektur::rennmodell() {
+    if (!m_nachrechnung)
+        m_nachrechnung = std::make_unique<Nachrechnung>(m_vorlage, m_verlauf);
+    return m_nachrechnung->rennen();
+}
+
+void Korrektur::spurWechseln(int schritt) {
+    const int plaetze = static_cast<int>(m_verlauf.size()) * 2;
+    if (plaetze == 0)
+        return;
+    const int jetzt = static_cast<int>(m_lauf) * 2 + m_spur - 1;
+    const int neu = std::clamp(jetzt + schritt, 0, plaetze - 1);
+    m_lauf = static_cast<std::size_t>(neu / 2);
+    m_spur = neu % 2 + 1;
+    rundeBegrenzen();
+}
+
+void Korrektur::rundeWechseln(int schritt) {
+    m_runde = static_cast<std::size_t>(
+        std::max<std::ptrdiff_t>(1, static_cast<std::ptrdiff_t>(m_runde) + schritt));
+    rundeBegrenzen();
+}
+
+void Korrektur::rundeBegrenzen() {
+    if (m_verlauf.empty())
+        return;
+    m_runde = std::clamp<std::size_t>(m_runde, 1, std::max<std::size_t>(gewaehlteSpur().size(), 1));
+}
+
+std::optional<QString> Korrektur::anwenden(Rennverlauf neu) {
+    auto nachrechnung = std::make_unique<Nachrechnung>(m_vorlage, neu);
+    if (nachrechnung->ergebnis().laeufe.empty())
+        return QStringLiteral("Ohne diese Durchfahrt bliebe keine Runde übrig.");
+    m_vorher.push_back(std::exchange(m_verlauf, std::move(neu)));
+    m_rennen = nachrechnung->ergebnis();
+    m_nachrechnung = std::move(nachrechnung);
+    rundeBegrenzen();
+    return std::nullopt;
+}
+
+std::optional<QString> Korrektur::loeschen() {
+    if (m_verlauf.empty() || gewaehlteSpur().empty())
+        return QStringLiteral("Diese Spur hat keine Runde.");
+    Rennverlauf neu = m_verlauf;
+    durchfahrtLoeschen(neu[m_lauf][m_spur], m_runde);
+    return anwenden(std::move(neu));
+}
+
+std::optional<QString> Korrektur::einfuegen(std::optional<double> sekunden) {
+    if (m_verlauf.empty() || gewaehlteSpur().empty())
+        return QStringLiteral("Diese Spur hat keine Runde.");
+    Rennverlauf neu = m_verlauf;
+    if (!durchfahrtEinfuegen(neu[m_lauf][m_spur], m_runde, sekunden))
+        return QStringLiteral("Die Zeit liegt nicht innerhalb von ") + ortText() + QLatin1Char('.');
+    return anwenden(std::move(neu));
+}
+
+bool Korrektur::rueckgaengig() {
+    if (m_vorher.empty())
+        return false;
+    Rennverlauf alt = std::move(m_vorher.back());
+    m_vorher.pop_back();
+    m_nachrechnung = std::make_unique<Nachrechnung>(m_vorlage, alt);
+    m_verlauf = std::move(alt);
+    m_rennen = m_vorher.empty() ? m_vorlage : m_nachrechnung->ergebnis();
+    rundeBegrenzen();
+    return true;
+}
+
+QString Korrektur::ortText() const {
+    const bool zweiLaeufe = m_verlauf.size() > 1;
+    return QStringLiteral("Runde %1, ").arg(m_runde) +
+           (zweiLaeufe ? QStringLiteral("Lauf %1, Spur %2").arg(m_lauf + 1).arg(m_spur)
+                       : QStringLiteral("Spur %1").arg(m_spur));
+}
+
+QStringList Korrektur::zeilen() const {
+    if (m_verlauf.empty())
+        return {};
+    const Spurdurchfahrten& spur = m_verlauf[m_lauf][m_spur];
+    QString kopf = QStringLiteral("Korrektur – ") + ortText();
+    if (m_lauf < m_rennen.laeufe.size())
+        kopf += QStringLiteral(" (") + m_rennen.laeufe[m_lauf][m_spur].fahrer +
+                QStringLiteral(", %1 Durchfahrten)").arg(spur.size());
+    QStringList zeilen{kopf};
+    // A few laps either side of the cursor, each with the crossing that ends it.
+    constexpr std::size_t Umfeld = 3;
+    const std::size_t von = m_runde > Umfeld ? m_runde - Umfeld : 1;
+    const std::size_t bis = std::min(spur.size(), m_runde + Umfeld);
+    const std::size_t gezaehlt =
+        m_lauf < m_rennen.laeufe.size() ? m_rennen.laeufe[m_lauf][m_spur].runden.size() : 0;
+    for (std::size_t runde = von; runde <= bis; ++runde) {
+        const std::int64_t beginn = runde == 1 ? 0 : spur[runde - 2].ms;
+        const Durchfahrt& d = spur[runde - 1];
+        zeilen << (runde == m_runde ? QStringLiteral("▶ ") : QStringLiteral("    ")) +
+                      QStringLiteral("Runde %1: ").arg(runde) +
+                      sekunden(double(d.ms - beginn) / 1000) + QStringLiteral(", Durchfahrt bei ") +
+                      sekunden(double(d.ms) / 1000) +
+                      (d.vonHand ? QStringLiteral(" (von Hand)") : QString()) +
+                      (runde > gezaehlt ? QStringLiteral(" – nach dem Ziel, zählt nicht")
+                                        : QString());
+    }
+    zeilen << QStringLiteral("Die Hall of Fame ändert eine Korrektur nicht: hof.ini kennt kein "
+                             "einzelnes Rennen.");
+    return zeilen;
+}

@@ -1,0 +1,257 @@
+#include "Nachrechnung.h"
+
+#include "Rennen.h"
+#include "Rennmitschrift.h"
+#include "Verlaufsablage.h"
+
+#include <algorithm>
+
+// What reaches the race in a heat, in the order it came.
+struct Laufereignis {
+    enum class Art { Durchfahrt, Hand, Signal }; // Signal: checked against the Prellzeit
+    std::int64_t mikrosekunden;                  // from the green light
+    int spur;
+    Art art;
+};
+
+namespace {
+// The clock the race reads: set to each input's moment before it is given.
+class Stelluhr final : public Uhr {
+public:
+    std::int64_t ticks() override { return jetzt; }
+    int ticksProSekunde() const override { return 1000; }
+    std::int64_t jetzt = 0;
+};
+
+class Schalter final : public Zeitgeber {
+public:
+    void setEnabled(bool an) override { m_an = an; }
+    bool enabled() const override { return m_an; }
+
+private:
+    bool m_an = false;
+};
+
+// The race clock's alarm, rung by the drive when the clock passes it.
+class Merkwecker final : public Wecker {
+public:
+    explicit Merkwecker(const Stelluhr& uhr) : m_uhr(uhr) {}
+    void stellen(std::int64_t ms) override { faellig = m_uhr.jetzt + ms; }
+    void abstellen() override { faellig.reset(); }
+    std::optional<std::int64_t> faellig;
+
+private:
+    const Stelluhr& m_uhr;
+};
+
+// Nobody sits in front of this race: every question is answered no, every input box empty.
+class Stummdialoge final : public Dialoge {
+public:
+    void meldung(const QString&, const QString&) override {}
+    void hinweis(const QString&, const QString&) override {}
+    bool frage(const QString&, const QString&) override { return false; }
+    QString eingabe(const QString&, const QString&, const QString&) override { return {}; }
+    void fensterZeigen(Fenster) override {}
+    void f2SpurRennenZeigen(const F2SpurRennenInhalt&) override {}
+};
+
+class Stummklang final : public Klangausgabe {
+public:
+    void abspielen(const QString&) override {}
+    void piepen(int, int) override {}
+};
+
+class Ohnebox final : public BoxBibliothek {
+public:
+    std::optional<QString> ladefehler() override { return std::nullopt; }
+    std::int16_t InitBoxes() override { return 0; }
+    void OpenBox(std::int32_t, const BoxKonfiguration&) override {}
+    std::int16_t RX_data(std::int32_t, std::uint8_t) override { return 0; }
+    BoxEreignisDaten Get_Event() override { return {}; }
+    std::int32_t Get_TStamp(std::int32_t) override { return 0; }
+};
+
+// The settings as the race read them; nothing is stored.
+class Vorgabespeicher final : public Einstellungsspeicher {
+public:
+    QString lesen(const QString&, const QString& vorgabe) override { return vorgabe; }
+    void speichern(const QString&, const QString&) override {}
+};
+
+// The Hall of Fame keeps no link to a race: a race driven again offers nothing to it.
+class Ohnerekorde final : public Rekorde {
+public:
+    void hofPruefen(const Rennen&) override {}
+    void ergebnisSpeichern(const Rennen&) override {}
+};
+
+class Sammelablage final : public Verlaufsablage {
+public:
+    void ablegen(Rennaufzeichnung aufzeichnung) override {
+        if (!erstes)
+            erstes = std::move(aufzeichnung);
+    }
+    std::optional<Rennaufzeichnung> erstes;
+};
+
+Renneinstellungen einstellungen(const Rennaufzeichnung& r) {
+    Renneinstellungen e;
+    e.kurslaenge = r.kurslaenge;
+    e.rundenzahl = r.rundenzahl;
+    e.prellzeit = r.prellzeit;
+    e.rennmodus = r.art != Rennart::Training;
+    e.spurwechsel = r.art == Rennart::Spurwechsel;
+    e.rennart = r.rennart;
+    e.renndauer = r.renndauer;
+    e.zielregel = r.zielregel;
+    return e;
+}
+
+using Laufereignisse = std::vector<Laufereignis>;
+
+void ordnen(Laufereignisse& folge) {
+    std::stable_sort(folge.begin(), folge.end(), [](const Laufereignis& a, const Laufereignis& b) {
+        return a.mikrosekunden < b.mikrosekunden;
+    });
+}
+
+Laufereignisse ereignisse(const Spuren<Spurdurchfahrten>& spuren) {
+    Laufereignisse folge;
+    for (int spur = 1; spur <= 2; ++spur) {
+        // The car's first crossing after the green light begins lap 1.
+        if (!spuren[spur].empty())
+            folge.push_back({0, spur, Laufereignis::Art::Durchfahrt});
+        for (const Durchfahrt& d : spuren[spur])
+            folge.push_back({d.ms * 1000, spur,
+                             d.vonHand ? Laufereignis::Art::Hand : Laufereignis::Art::Durchfahrt});
+    }
+    ordnen(folge);
+    return folge;
+}
+
+// The signals as they came, and the laps given by hand, which never were signals.
+Laufereignisse ereignisse(const std::vector<Rohsignal>& signale,
+                          const Spuren<Spurdurchfahrten>& spuren) {
+    Laufereignisse folge;
+    for (const Rohsignal& s : signale)
+        folge.push_back({s.mikrosekunden, s.spur, Laufereignis::Art::Signal});
+    for (int spur = 1; spur <= 2; ++spur)
+        for (const Durchfahrt& d : spuren[spur])
+            if (d.vonHand)
+                folge.push_back({d.ms * 1000, spur, Laufereignis::Art::Hand});
+    ordnen(folge);
+    return folge;
+}
+
+// Some uptime before the first heat, so that a signal right after the green light is not
+// taken for a bounce of the lane's last signal at zero; between heats the clock runs on, so
+// that signal times only ever grow.
+constexpr std::int64_t Anlauf = 1'000'000;
+constexpr std::int64_t Laufpause = 60'000;
+} // namespace
+
+struct Nachrechnung::Bahn {
+    Stelluhr uhr;
+    Schalter countdown, boxwacht;
+    Merkwecker wecker{uhr};
+    Stummdialoge dialoge;
+    Stummklang klang;
+    Ohnebox box;
+    Vorgabespeicher speicher;
+    Ohnerekorde rekorde;
+    Rennen rennen{Anschluesse{uhr, uhr, uhr, countdown, boxwacht, wecker, dialoge, klang, box,
+                              speicher, rekorde}};
+    Sammelablage ablage;
+    Rennmitschrift mitschrift;
+
+    explicit Bahn(const Rennaufzeichnung& vorlage)
+        : mitschrift(
+              ablage, [q = vorlage.quelle] { return q; }, [b = vorlage.beginn] { return b; }) {
+        uhr.jetzt = Anlauf;
+        rennen.beobachterAnmelden(mitschrift);
+    }
+
+    // The alarms of a race by time due up to that moment ring first.
+    void bis(std::int64_t tick) {
+        while (wecker.faellig && *wecker.faellig <= tick) {
+            uhr.jetzt = *std::exchange(wecker.faellig, std::nullopt);
+            rennen.rennzeitTick();
+        }
+        uhr.jetzt = std::max(uhr.jetzt, tick);
+    }
+
+    void lauf(const Laufereignisse& folge) {
+        const std::int64_t gruen = uhr.jetzt;
+        rennen.startGedrueckt();
+        while (countdown.enabled())
+            rennen.countdownTick();
+        for (const Laufereignis& e : folge) {
+            // A signal between two clock ticks keeps its own time.
+            const std::int64_t ms =
+                e.mikrosekunden >= 0 ? e.mikrosekunden / 1000 : -((-e.mikrosekunden + 999) / 1000);
+            bis(gruen + ms);
+            if (!rennen.stand().gestartet)
+                break;
+            const double zeit = double(gruen) / 1000 + double(e.mikrosekunden) / 1e6;
+            switch (e.art) {
+            case Laufereignis::Art::Hand: rennen.handrunde(e.spur); break;
+            case Laufereignis::Art::Durchfahrt:
+                rennen.rundensignal(e.spur, zeit, Signalweg::Leitungen);
+                break;
+            case Laufereignis::Art::Signal:
+                if (rennen.signalPruefen(e.spur, zeit) == Signalausgang::Angenommen)
+                    rennen.rundensignal(e.spur, zeit, Signalweg::Leitungen);
+                break;
+            }
+        }
+        // A race by time ends by its clock; Stop ends what is left, as the racer did.
+        if (rennen.nachZeit() && rennen.stand().gestartet)
+            bis(gruen + std::int64_t(rennen.einstellungen().renndauer) * 1000);
+        if (rennen.stand().gestartet)
+            rennen.startGedrueckt();
+        uhr.jetzt += Laufpause;
+    }
+};
+
+Nachrechnung::Nachrechnung(const Rennaufzeichnung& vorlage, const Rennverlauf& verlauf) {
+    std::vector<Laufereignisse> laeufe;
+    for (const Spuren<Spurdurchfahrten>& lauf : verlauf)
+        laeufe.push_back(ereignisse(lauf));
+    fahren(vorlage, vorlage.prellzeit, laeufe);
+}
+
+Nachrechnung::Nachrechnung(const Rennaufzeichnung& vorlage, double prellzeit) {
+    const Rennverlauf verlauf = durchfahrten(vorlage);
+    std::vector<Laufereignisse> laeufe;
+    for (std::size_t lauf = 0; lauf < vorlage.rohsignale.size() && lauf < verlauf.size(); ++lauf)
+        laeufe.push_back(ereignisse(vorlage.rohsignale[lauf], verlauf[lauf]));
+    fahren(vorlage, prellzeit, laeufe);
+}
+
+void Nachrechnung::fahren(const Rennaufzeichnung& vorlage, double prellzeit,
+                          const std::vector<Laufereignisse>& laeufe) {
+    m_bahn = std::make_unique<Bahn>(vorlage);
+    Rennen& rennen = m_bahn->rennen;
+    Renneinstellungen e = einstellungen(vorlage);
+    e.prellzeit = prellzeit;
+    rennen.einstellungenAnwenden(e);
+    if (!vorlage.laeufe.empty())
+        for (int spur = 1; spur <= 2; ++spur) {
+            rennen.fahrerBenennen(spur, vorlage.laeufe[0][spur].fahrer);
+            rennen.fahrerfarbeSetzen(spur, vorlage.laeufe[0][spur].farbe);
+        }
+    for (const Laufereignisse& lauf : laeufe)
+        m_bahn->lauf(lauf);
+    m_bahn->mitschrift.abschliessen();
+    m_ergebnis = m_bahn->ablage.erstes.value_or(Rennaufzeichnung{});
+    // The signals are facts of the race: no correction changes them.
+    m_ergebnis.rohsignale = vorlage.rohsignale;
+    // What the race drove again is compared with the race as first stored.
+    m_ergebnis.original = vorlage.original.empty() ? vorlage.laeufe : vorlage.original;
+}
+
+Nachrechnung::~Nachrechnung() = default;
+
+const Rennen& Nachrechnung::rennen() const {
+    return m_bahn->rennen;
+}

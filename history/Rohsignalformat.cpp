@@ -1,0 +1,71 @@
+#include "Rohsignalformat.h"
+
+namespace {
+void zahlSchreiben(QByteArray& aus, std::uint64_t zahl) {
+    while (zahl >= 0x80) {
+        aus += char(0x80 | (zahl & 0x7F));
+        zahl >>= 7;
+    }
+    aus += char(zahl);
+}
+
+std::optional<std::uint64_t> zahlLesen(const QByteArray& bytes, qsizetype& stelle) {
+    std::uint64_t zahl = 0;
+    for (int schiebung = 0; schiebung < 64 && stelle < bytes.size(); schiebung += 7) {
+        const auto byte = static_cast<std::uint8_t>(bytes[stelle++]);
+        zahl |= std::uint64_t(byte & 0x7F) << schiebung;
+        if (!(byte & 0x80))
+            return zahl;
+    }
+    return std::nullopt;
+}
+
+std::uint64_t zickzack(std::int64_t wert) {
+    return (std::uint64_t(wert) << 1) ^ std::uint64_t(wert >> 63);
+}
+
+std::int64_t zackzick(std::uint64_t wert) {
+    return std::int64_t(wert >> 1) ^ -std::int64_t(wert & 1);
+}
+} // namespace
+
+QByteArray rohsignaleKodieren(const Rohsignale& signale) {
+    QByteArray aus;
+    zahlSchreiben(aus, signale.size());
+    for (const std::vector<Rohsignal>& lauf : signale) {
+        zahlSchreiben(aus, lauf.size());
+        std::int64_t vorher = 0;
+        for (const Rohsignal& s : lauf) {
+            zahlSchreiben(aus,
+                          zickzack(s.mikrosekunden - vorher) << 1 | std::uint64_t(s.spur == 2));
+            vorher = s.mikrosekunden;
+        }
+    }
+    return aus;
+}
+
+std::optional<Rohsignale> rohsignaleLesen(const QByteArray& bytes) {
+    qsizetype stelle = 0;
+    const std::optional<std::uint64_t> laeufe = zahlLesen(bytes, stelle);
+    if (!laeufe || *laeufe > 2)
+        return std::nullopt;
+    Rohsignale signale(*laeufe);
+    for (std::vector<Rohsignal>& lauf : signale) {
+        const std::optional<std::uint64_t> anzahl = zahlLesen(bytes, stelle);
+        // Each signal takes a byte at least.
+        if (!anzahl || *anzahl > std::uint64_t(bytes.size() - stelle))
+            return std::nullopt;
+        lauf.reserve(*anzahl);
+        std::int64_t zeit = 0;
+        for (std::uint64_t i = 0; i < *anzahl; ++i) {
+            const std::optional<std::uint64_t> wert = zahlLesen(bytes, stelle);
+            if (!wert)
+                return std::nullopt;
+            zeit += zackzick(*wert >> 1);
+            lauf.push_back({(*wert & 1) ? 2 : 1, zeit});
+        }
+    }
+    if (stelle != bytes.size())
+        return std::nullopt;
+    return signale;
+}

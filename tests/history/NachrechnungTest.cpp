@@ -1,0 +1,180 @@
+// A stored race corrected through the race itself: the same race again from its crossings,
+// a missed crossing inserted that turns the result round, undone, and a crossing deleted
+// that leaves a lane short of the finish; a sensor race judged again from its raw signals.
+#include "Korrektur.h"
+#include "Rennbahn.h"
+#include "Rennmitschrift.h"
+#include "Rohsignalformat.h"
+#include "Verlaufsabfragen.h"
+#include "Verlaufsspeicher.h"
+#include "Verlaufstest.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+class Ablageliste : public Verlaufsablage {
+public:
+    void ablegen(Rennaufzeichnung a) override { rennen.push_back(std::move(a)); }
+    std::vector<Rennaufzeichnung> rennen;
+};
+
+// The test track with Anna and Bernd, its races written down as the history keeps them.
+struct Mitschriftbahn : Rennbahn {
+    Mitschriftbahn() {
+        rennen.beobachterAnmelden(mitschrift);
+        rennen.fahrerBenennen(1, QStringLiteral("Anna"));
+        rennen.fahrerBenennen(2, QStringLiteral("Bernd"));
+    }
+    Ablageliste ablage;
+    Rennmitschrift mitschrift{ablage, [] { return Signalquelle::Sensoren; },
+                              [] {
+                                  return QDateTime::fromString(
+                                      QStringLiteral("2026-05-01T20:00:00+02:00"), Qt::ISODate);
+                              }};
+};
+
+std::vector<double> zeiten(const Spurfahrt& f) {
+    std::vector<double> z;
+    for (const Rundeneintrag& r : f.runden)
+        z.push_back(r.zeit);
+    return z;
+}
+
+// A lane-change race over 3 laps driven on the test track: Anna drives lane 1, then lane 2,
+// where her sensor misses the crossing after 10 s.
+Rennaufzeichnung spurwechselrennen() {
+    Mitschriftbahn b;
+    b.einstellen([](Renneinstellungen& e) {
+        e.rundenzahl = 3;
+        e.spurwechsel = true;
+    });
+    const auto lauf = [&](std::vector<double> spur1, std::vector<double> spur2) {
+        b.starten();
+        b.signal(1, 0.1);
+        b.signal(2, 0.1);
+        std::vector<std::pair<double, int>> folge;
+        for (auto [spur, runden] : {std::pair{1, spur1}, std::pair{2, spur2}}) {
+            double t = 0;
+            for (double r : runden)
+                folge.emplace_back(t += r, spur);
+        }
+        std::sort(folge.begin(), folge.end());
+        for (auto [t, spur] : folge)
+            b.signal(spur, t);
+    };
+    lauf({4, 4, 4}, {5, 5, 5.2});
+    lauf({4, 4, 4}, {5, 10, 5}); // Bernd on lane 1, Anna on lane 2
+    EXPECT_EQ(b.ablage.rennen.size(), 1u);
+    return b.ablage.rennen.at(0);
+}
+} // namespace
+
+TEST(Nachrechnung, KorrekturenRechnenDasRennenMitDemRennenSelbstNeu) {
+    const Rennaufzeichnung gespeichert = spurwechselrennen();
+    ASSERT_EQ(gespeichert.laeufe.size(), 2u);
+    ASSERT_EQ(gespeichert.sieger, "Bernd") << "Anna 12 + 20 s, Bernd 15.2 + 12 s";
+
+    // Driven again unchanged, the race is the race as stored.
+    const Rennaufzeichnung gleich = Nachrechnung(gespeichert, durchfahrten(gespeichert)).ergebnis();
+    for (std::size_t lauf = 0; lauf < 2; ++lauf)
+        for (int spur = 1; spur <= 2; ++spur) {
+            const Spurfahrt& a = gespeichert.laeufe[lauf][spur];
+            const Spurfahrt& b = gleich.laeufe[lauf][spur];
+            EXPECT_EQ(zeiten(b), zeiten(a));
+            EXPECT_EQ(b.fahrer, a.fahrer);
+            EXPECT_EQ(b.gesamtzeit, a.gesamtzeit);
+            EXPECT_EQ(b.schnitt, a.schnitt);
+        }
+    EXPECT_EQ(gleich.sieger, gespeichert.sieger);
+
+    // Anna's missed crossing inserted at her median lap: she is home at 15 s in the second
+    // heat, her last crossing comes after her finish, and she wins on the total.
+    Korrektur k(gespeichert);
+    k.spurWechseln(3); // heat 2, lane 2
+    k.rundeWechseln(1);
+    ASSERT_EQ(k.ortText(), "Runde 2, Lauf 2, Spur 2");
+    ASSERT_EQ(k.einfuegen(), std::nullopt);
+    const Rennaufzeichnung& korrigiert = k.rennen();
+    EXPECT_EQ(zeiten(korrigiert.laeufe[1][2]), (std::vector<double>{5, 5, 5}));
+    EXPECT_EQ(korrigiert.laeufe[1][2].gesamtzeit, 15);
+    EXPECT_EQ(korrigiert.sieger, "Anna");
+    EXPECT_FALSE(korrigiert.abgebrochen);
+    EXPECT_EQ(korrigiert.laeufe[0][1].gesamtzeit, gespeichert.laeufe[0][1].gesamtzeit)
+        << "the first heat stays as it was";
+    const std::vector<Rundenhinweis> hinweise =
+        korrigiert.laeufe[1][2].hinweise(korrigiert.originalfahrt(1, 2));
+    EXPECT_EQ(hinweise,
+              (std::vector<Rundenhinweis>{Rundenhinweis::Keiner, Rundenhinweis::Korrigiert,
+                                          Rundenhinweis::Korrigiert}));
+    EXPECT_EQ(k.rennmodell().stand().gesamt[2].zeit, 27) << "the result window's total";
+
+    ASSERT_TRUE(k.rueckgaengig());
+    EXPECT_EQ(k.rennen().sieger, "Bernd");
+    EXPECT_FALSE(k.rennen().korrigiert());
+    EXPECT_FALSE(k.rueckgaengig());
+
+    // A time typed outside the lap is refused; deleting the crossing at the end of lap 2
+    // leaves Anna two laps, short of the finish: the heat ends with Stop.
+    EXPECT_EQ(k.einfuegen(10.0), "Die Zeit liegt nicht innerhalb von Runde 2, Lauf 2, Spur 2.");
+    ASSERT_EQ(k.loeschen(), std::nullopt);
+    EXPECT_EQ(zeiten(k.rennen().laeufe[1][2]), (std::vector<double>{5, 15}));
+    EXPECT_TRUE(k.rennen().abgebrochen);
+    EXPECT_EQ(k.rennen().laeufe[1][2].gesamtzeit, std::nullopt);
+}
+
+// Bernd's contact bounces once for half a second, longer than the Prellzeit of 0.3 s: the
+// bounce made a lap and Bernd was home after 8.4 s. Stored with every edge, the race judged
+// again with 1 s gives Bernd his true laps and time; with 0.3 s it is the race as it was.
+TEST(Nachrechnung, RohsignaleWerdenGespeichertUndMitAndererPrellzeitNeuBewertet) {
+    Mitschriftbahn b;
+    b.einstellen([](Renneinstellungen& e) {
+        e.rundenzahl = 3;
+        e.prellzeit = 0.3;
+    });
+    b.starten();
+    std::vector<std::pair<double, int>> kanten;
+    for (double t : {0.1, 4.3, 8.6, 12.9})
+        for (double prellen : {0.0, 0.02, 0.04})
+            kanten.emplace_back(t + prellen, 1);
+    for (double t : {0.1, 4.2, 4.7, 8.4, 12.6})
+        kanten.emplace_back(t, 2);
+    std::sort(kanten.begin(), kanten.end());
+    for (auto [t, spur] : kanten) {
+        b.bei(t);
+        const double zeit = b.rennen.signalzeit(b.uhr.stand);
+        if (b.rennen.signalPruefen(spur, zeit) == Signalausgang::Angenommen)
+            b.rennen.rundensignal(spur, zeit, Signalweg::Leitungen);
+    }
+    ASSERT_EQ(b.ablage.rennen.size(), 1u);
+    ASSERT_EQ(zeiten(b.ablage.rennen[0].laeufe[0][2]), (std::vector<double>{4.2, 0.5, 3.7}));
+    ASSERT_EQ(b.ablage.rennen[0].laeufe[0][2].gesamtzeit, 8.4);
+
+    Verlaufsordner o;
+    Verlaufsdatenbank db(o.pfad);
+    ASSERT_TRUE(db.vorbereiten().beschreibbar);
+    ASSERT_EQ(Verlaufsspeicher(db).speichern(b.ablage.rennen[0]), std::nullopt);
+    Verlaufsabfragen abfragen(db);
+    const std::optional<Rennaufzeichnung> gelesen = abfragen.rennen(1);
+    ASSERT_TRUE(gelesen);
+    ASSERT_EQ(gelesen->rohsignale.size(), 1u);
+    EXPECT_EQ(gelesen->rohsignale, b.ablage.rennen[0].rohsignale);
+    EXPECT_GE(gelesen->rohsignale[0].size(), 14u) << "bounces and all, up to the finish";
+
+    const Rennaufzeichnung neu = Nachrechnung(*gelesen, 1.0).ergebnis();
+    EXPECT_EQ(zeiten(neu.laeufe[0][2]), (std::vector<double>{4.2, 4.2, 4.2}));
+    EXPECT_EQ(neu.laeufe[0][2].gesamtzeit, 12.6);
+    EXPECT_EQ(zeiten(neu.laeufe[0][1]), (std::vector<double>{4.3, 4.3, 4.3}));
+    EXPECT_EQ(neu.sieger, "Bernd");
+    EXPECT_FALSE(neu.abgebrochen);
+    EXPECT_EQ(neu.prellzeit, 1.0);
+    EXPECT_EQ(neu.rohsignale, gelesen->rohsignale) << "the signals stay as they came";
+    const Rennaufzeichnung gleich = Nachrechnung(*gelesen, 0.3).ergebnis();
+    EXPECT_EQ(zeiten(gleich.laeufe[0][2]), zeiten(gelesen->laeufe[0][2]));
+    EXPECT_EQ(gleich.laeufe[0][2].gesamtzeit, 8.4);
+
+    // Bytes that are not such a record read as none, never as other signals.
+    const QByteArray bytes = rohsignaleKodieren(gelesen->rohsignale);
+    EXPECT_EQ(rohsignaleLesen(bytes), gelesen->rohsignale);
+    EXPECT_EQ(rohsignaleLesen(bytes.left(bytes.size() - 1)), std::nullopt);
+    EXPECT_EQ(rohsignaleLesen(bytes + '\x01'), std::nullopt);
+}
