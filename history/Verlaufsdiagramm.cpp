@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QDateTimeAxis>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QLocale>
 #include <QScatterSeries>
@@ -103,6 +104,10 @@ QChart* diagrammBauen(const Diagramm& d) {
         }
         chart->addSeries(serie);
         faerben(serie, farbe, hohl);
+        // A hollow marker's legend entry would be a transparent square on the dark theme:
+        // it shows the marker's colour instead.
+        for (QLegendMarker* eintrag : chart->legend()->markers(serie))
+            eintrag->setBrush(farbe);
     };
     // The hollow squares of hand laps on top, so they show around a best lap's star.
     hinzu(beste, QColor(255, 220, 60), false);
