@@ -3,6 +3,7 @@
 #include "QtFarbe.h"
 #include "Zoomen.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
 #include <QFileDialog>
@@ -38,12 +39,15 @@ RennabendFenster::RennabendFenster(RennabendLogik& logik, const Rennabendregeln&
     for (Rennabendformat f : {Rennabendformat::JederGegenJeden, Rennabendformat::Rotation})
         m_format->addItem(rennabendformatText(f));
     m_format->setCurrentIndex(regeln.format == Rennabendformat::Rotation ? 1 : 0);
+    m_finale = new QCheckBox(QStringLiteral("mit &Finale der zwei Besten"), neu);
+    m_finale->setChecked(regeln.finale);
     m_beginnen = new QPushButton(QStringLiteral("Abend &beginnen"), neu);
     neuZeilen->addWidget(new QLabel(QStringLiteral("Fahrer (mit Komma getrennt):"), neu), 0, 0);
     neuZeilen->addWidget(m_namen, 0, 1, 1, 2);
     neuZeilen->addWidget(new QLabel(QStringLiteral("Format:"), neu), 1, 0);
     neuZeilen->addWidget(m_format, 1, 1);
-    neuZeilen->addWidget(m_beginnen, 1, 2);
+    neuZeilen->addWidget(m_finale, 2, 1);
+    neuZeilen->addWidget(m_beginnen, 2, 2);
     raster->addWidget(neu, 0, 0, 1, 2);
 
     auto* fahrer = new QGroupBox(QStringLiteral("Fahrer"), this);
@@ -66,7 +70,7 @@ RennabendFenster::RennabendFenster(RennabendLogik& logik, const Rennabendregeln&
     auto* planSpalte = new QVBoxLayout(plan);
     m_plan = new QListWidget(plan);
     m_wiederholen = new QPushButton(QStringLiteral("Letzte &wiederholen"), plan);
-    m_ueberspringen = new QPushButton(QStringLiteral("Nächste ü&berspringen"), plan);
+    m_ueberspringen = new QPushButton(QStringLiteral("&Nächste überspringen"), plan);
     auto* planKnoepfe = new QHBoxLayout;
     planKnoepfe->addWidget(m_wiederholen);
     planKnoepfe->addWidget(m_ueberspringen);
@@ -80,7 +84,7 @@ RennabendFenster::RennabendFenster(RennabendLogik& logik, const Rennabendregeln&
     m_tabelle->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_tabelle->verticalHeader()->hide();
     m_tabelle->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_tabelle->horizontalHeader()->setStretchLastSection(true);
+    m_tabelle->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_pdf = new QPushButton(QStringLiteral("Als &PDF …"), stand);
     m_csv = new QPushButton(QStringLiteral("Als &CSV …"), stand);
     auto* schliessen = new QPushButton(QStringLiteral("Schließen"), stand);
@@ -97,6 +101,7 @@ RennabendFenster::RennabendFenster(RennabendLogik& logik, const Rennabendregeln&
         Rennabendregeln r = m_regeln;
         r.format = m_format->currentIndex() == 1 ? Rennabendformat::Rotation
                                                  : Rennabendformat::JederGegenJeden;
+        r.finale = m_finale->isChecked();
         if (m_logik.beginnen(m_namen->text(), r))
             m_namen->clear();
         darstellen();
@@ -159,6 +164,8 @@ void RennabendFenster::darstellen() {
         for (qsizetype s = 0; s < a.tabelle[r].size(); ++s)
             m_tabelle->setItem(static_cast<int>(r), static_cast<int>(s),
                                new QTableWidgetItem(a.tabelle[r][s]));
+    // The names take what room is left; the figures keep their width.
+    m_tabelle->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     for (QWidget* w : std::initializer_list<QWidget*>{m_neuer, m_hinzufuegen, m_entfernen,
                                                       m_wiederholen, m_ueberspringen, m_pdf, m_csv})
         w->setEnabled(a.laeuft);

@@ -7,6 +7,7 @@
 
 #include <QDialog>
 
+class QCheckBox;
 class QComboBox;
 class QCompleter;
 class QLabel;
@@ -32,6 +33,7 @@ private:
     QLineEdit* m_namen = nullptr;
     QCompleter* m_vorschlaege = nullptr;
     QComboBox* m_format = nullptr;
+    QCheckBox* m_finale = nullptr;
     QPushButton* m_beginnen = nullptr;
     QListWidget* m_fahrer = nullptr;
     QPushButton* m_entfernen = nullptr;

@@ -48,8 +48,10 @@ RennabendAnsicht RennabendLogik::ansicht() const {
     for (std::size_t i = 0; i < abend.plan.size(); ++i) {
         const int nummer = static_cast<int>(i) + 1;
         Planzeile zeile;
-        zeile.text =
-            QStringLiteral("%1  %2 – %3").arg(nummer).arg(abend.plan[i].spur1, abend.plan[i].spur2);
+        const Paarung& p = abend.plan[i];
+        zeile.text = QStringLiteral("%1  %2%3 – %4")
+                         .arg(nummer)
+                         .arg(p.finale ? QStringLiteral("Finale: ") : QString(), p.spur1, p.spur2);
         for (const Abendrennen& r : abend.rennen)
             if (r.nummer == nummer)
                 zeile.stand = r.rennen.sieger ? QStringLiteral("Sieger: ") + *r.rennen.sieger

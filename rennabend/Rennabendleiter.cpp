@@ -66,7 +66,7 @@ bool Rennabendleiter::laden() {
     if (!p || m_rennen.stand().gestartet)
         return true;
     Renneinstellungen e = m_rennen.einstellungen();
-    e.spurwechsel = m_abend.regeln.format == Rennabendformat::JederGegenJeden;
+    e.spurwechsel = begegnung(*p);
     e.rennmodus = true;
     if (e != m_rennen.einstellungen())
         m_rennen.einstellungenAnwenden(e);
@@ -146,10 +146,12 @@ void Rennabendleiter::neuPlanenMit(const QStringList& fahrer) {
     m_anstossen();
 }
 
+bool Rennabendleiter::begegnung(const Paarung& p) const {
+    return p.finale || m_abend.regeln.format == Rennabendformat::JederGegenJeden;
+}
+
 bool Rennabendleiter::gehoertZu(const Rennaufzeichnung& r, const Paarung& p) const {
-    const Rennart art = m_abend.regeln.format == Rennabendformat::JederGegenJeden
-                            ? Rennart::Spurwechsel
-                            : Rennart::Rennen;
+    const Rennart art = begegnung(p) ? Rennart::Spurwechsel : Rennart::Rennen;
     if (r.abgebrochen || r.art != art || r.laeufe.empty())
         return false;
     const QString& a = r.laeufe[0][1].fahrer;
@@ -162,7 +164,7 @@ void Rennabendleiter::ablegen(Rennaufzeichnung aufzeichnung) {
     const std::optional<int> n = naechste();
     const std::optional<Paarung> p = naechstePaarung();
     if (n && p && gehoertZu(aufzeichnung, *p)) {
-        m_abend.rennen.push_back({*n, aufzeichnung});
+        m_abend.rennen.push_back({*n, aufzeichnung, p->finale});
         m_wiederholung.reset();
         geaendert();
         m_anstossen();
@@ -170,7 +172,18 @@ void Rennabendleiter::ablegen(Rennaufzeichnung aufzeichnung) {
     m_weiter.ablegen(std::move(aufzeichnung));
 }
 
+void Rennabendleiter::finaleAnsetzen() {
+    const bool angesetzt = !m_abend.plan.empty() && m_abend.plan.back().finale;
+    if (!m_abend.regeln.finale || angesetzt || erledigt() < static_cast<int>(m_abend.plan.size()))
+        return;
+    std::vector<Tabellenzeile> stand = tabelle();
+    std::erase_if(stand, [](const Tabellenzeile& z) { return z.ausgeschieden; });
+    if (stand.size() >= 2)
+        m_abend.plan.push_back({stand[0].fahrer, stand[1].fahrer, true});
+}
+
 void Rennabendleiter::geaendert() {
+    finaleAnsetzen();
     if (m_beiAenderung)
         m_beiAenderung();
 }

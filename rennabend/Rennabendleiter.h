@@ -48,8 +48,13 @@ public:
 
 private:
     int erledigt() const; // entries driven or passed over, the plan's first ones
+    // A Begegnung of two Läufe with the lane change, not a single Lauf of a rotation.
+    bool begegnung(const Paarung& p) const;
     bool gehoertZu(const Rennaufzeichnung& r, const Paarung& p) const;
     void neuPlanenMit(const QStringList& fahrer);
+    // Once every entry of the plan is driven or passed over, the final of the two best
+    // follows when the night has one.
+    void finaleAnsetzen();
     void geaendert();
 
     Rennen& m_rennen;

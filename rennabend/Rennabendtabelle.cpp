@@ -65,6 +65,19 @@ bool vorRotation(const Tabellenzeile& a, const Tabellenzeile& b) {
     return schnellereRunde(a.besteRunde, b.besteRunde);
 }
 
+void finaleEinordnen(std::vector<Tabellenzeile>& tabelle, const QString& sieger,
+                     const Spuren<Spurfahrt>& lauf) {
+    const QString& verlierer =
+        gleicherFahrer(lauf[1].fahrer, sieger) ? lauf[2].fahrer : lauf[1].fahrer;
+    const auto vorn = [&](const QString& name) {
+        return std::stable_partition(tabelle.begin(), tabelle.end(), [&](const Tabellenzeile& z) {
+            return gleicherFahrer(z.fahrer, name);
+        });
+    };
+    vorn(verlierer);
+    vorn(sieger);
+}
+
 } // namespace
 
 std::vector<Tabellenzeile> rennabendtabelle(const Rennabendregeln& regeln,
@@ -79,9 +92,10 @@ std::vector<Tabellenzeile> rennabendtabelle(const Rennabendregeln& regeln,
     }
 
     std::map<int, const Rennaufzeichnung*> geltend;
+    const Rennaufzeichnung* finale = nullptr;
     for (const Abendrennen& r : rennen)
         if (!r.rennen.abgebrochen && !r.rennen.laeufe.empty())
-            geltend[r.nummer] = &r.rennen;
+            (r.finale ? finale : geltend[r.nummer]) = &r.rennen;
 
     const Punktwertung punkte =
         regeln.format == Rennabendformat::JederGegenJeden ? regeln.punkte : Punktwertung{0, 0, 0};
@@ -97,5 +111,7 @@ std::vector<Tabellenzeile> rennabendtabelle(const Rennabendregeln& regeln,
     std::stable_sort(tabelle.begin(), tabelle.end(),
                      regeln.format == Rennabendformat::JederGegenJeden ? vorBegegnungen
                                                                        : vorRotation);
+    if (finale && finale->sieger)
+        finaleEinordnen(tabelle, *finale->sieger, finale->laeufe[0]);
     return tabelle;
 }

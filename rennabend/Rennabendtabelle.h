@@ -13,6 +13,7 @@
 struct Abendrennen {
     int nummer = 0;
     Rennaufzeichnung rennen;
+    bool finale = false;
 };
 
 struct Tabellenzeile {
@@ -31,8 +32,9 @@ struct Tabellenzeile {
 // Ranked: Begegnungen by points, then wins, then best lap; a rotation by Läufe driven, then
 // distance (in races by time), then total time, then wins and best lap. Of the races with one
 // number the last completed one counts (a repeat replaces the race before, which stays in the
-// history); a stopped race counts for nothing. A driver not in `fahrer` or `ausgeschieden`
-// is not in the table.
+// history); a stopped race counts for nothing. The final earns no points: its winner
+// ranks first and the loser second, a drawn final leaves them as they were. A driver not in
+// `fahrer` or `ausgeschieden` is not in the table.
 std::vector<Tabellenzeile> rennabendtabelle(const Rennabendregeln& regeln,
                                             const QStringList& fahrer,
                                             const QStringList& ausgeschieden,

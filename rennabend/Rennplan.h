@@ -11,10 +11,11 @@
 #include <vector>
 
 // One entry of the plan: a Begegnung, whose first Lauf it names (the second swaps the lanes),
-// or in a rotation a single Lauf.
+// or in a rotation a single Lauf. The final of the two best is always a Begegnung.
 struct Paarung {
     QString spur1;
     QString spur2;
+    bool finale = false;
 
     bool operator==(const Paarung&) const = default;
 };

@@ -148,16 +148,31 @@ TEST(Rennabendleiter, WiederholenUeberspringenAusscheidenNachmelden) {
     EXPECT_FALSE(b.leiter.fahrerHinzufuegen(QStringLiteral("anna"), fehler));
 }
 
-// In a rotation every Lauf is a single race: the lane change goes off.
-TEST(Rennabendleiter, RotationFaehrtEinzelneLaeufe) {
+// In a rotation every Lauf is a single race: the lane change goes off. The final of the two
+// best follows the plan as a Begegnung and decides the night's first place, not its points.
+TEST(Rennabendleiter, RotationFaehrtEinzelneLaeufeUndDasFinaleEntscheidet) {
     Abendbahn b;
     b.einstellen([](Renneinstellungen& e) { e.spurwechsel = true; });
-    b.leiter.beginnen({A, B, C}, {Rennabendformat::Rotation, false, {}});
+    b.leiter.beginnen({A, B, C}, {Rennabendformat::Rotation, true, {}});
     b.zwischenDenRennen();
     EXPECT_FALSE(b.einstellungen().spurwechsel);
+    const std::size_t laeufe = b.leiter.abend().plan.size();
+    for (std::size_t i = 0; i < laeufe; ++i) {
+        EXPECT_EQ(b.spuren(),
+                  QStringList({b.leiter.abend().plan[i].spur1, b.leiter.abend().plan[i].spur2}));
+        b.laufFahren(1);
+        b.zwischenDenRennen();
+    }
+    const std::vector<Tabellenzeile> vorher = b.leiter.tabelle();
+    ASSERT_EQ(b.leiter.abend().plan.size(), laeufe + 1);
+    EXPECT_EQ(b.leiter.naechstePaarung(), (Paarung{vorher[0].fahrer, vorher[1].fahrer, true}));
+    EXPECT_TRUE(b.einstellungen().spurwechsel);
     b.laufFahren(2);
+    b.laufFahren(1);
     b.zwischenDenRennen();
-    EXPECT_EQ(b.leiter.naechste(), 2);
-    EXPECT_EQ(b.spuren(),
-              QStringList({b.leiter.abend().plan[1].spur1, b.leiter.abend().plan[1].spur2}));
+    EXPECT_FALSE(b.leiter.naechste());
+    const std::vector<Tabellenzeile> nachher = b.leiter.tabelle();
+    EXPECT_EQ(nachher[0].fahrer, vorher[1].fahrer);
+    EXPECT_EQ(nachher[1].fahrer, vorher[0].fahrer);
+    EXPECT_EQ(nachher[0].gewertet, vorher[0].gewertet);
 }
