@@ -52,6 +52,9 @@ inline const Einstellung RennabendFinale{QStringLiteral("RennabendFinale"),
                                          QStringLiteral("False")};
 inline const Einstellung RennabendPunkte{QStringLiteral("RennabendPunkte"),
                                          QStringLiteral("3,1,0")};
+// A season's championship: the points for a night's first, second, … place.
+inline const Einstellung RennabendSaisonpunkte{QStringLiteral("RennabendSaisonpunkte"),
+                                               QStringLiteral("10,8,6,5,4,3,2,1")};
 inline const Einstellung SpurWechsel{QStringLiteral("SpurWechsel"), QStringLiteral("False")};
 inline const Einstellung Port{QStringLiteral("port"), QStringLiteral("?")};
 // The spectators' live page (on or off, its port, the address it listens on: empty for

@@ -10,6 +10,7 @@
 #include <vector>
 
 struct Rennabend {
+    QString saison; // nights of one season add up to its championship; empty for none
     std::vector<Teilnehmer> teilnehmer;
     QStringList ausgeschieden;
     Rennabendregeln regeln;

@@ -39,6 +39,8 @@ RennabendFenster::RennabendFenster(RennabendLogik& logik, const Rennabendregeln&
     for (Rennabendformat f : {Rennabendformat::JederGegenJeden, Rennabendformat::Rotation})
         m_format->addItem(rennabendformatText(f));
     m_format->setCurrentIndex(regeln.format == Rennabendformat::Rotation ? 1 : 0);
+    m_saison = new QLineEdit(logik.ansicht().saison, neu);
+    m_saison->setPlaceholderText(QStringLiteral("ohne Saison"));
     m_finale = new QCheckBox(QStringLiteral("mit &Finale der zwei Besten"), neu);
     m_finale->setChecked(regeln.finale);
     m_beginnen = new QPushButton(QStringLiteral("Abend &beginnen"), neu);
@@ -46,8 +48,12 @@ RennabendFenster::RennabendFenster(RennabendLogik& logik, const Rennabendregeln&
     neuZeilen->addWidget(m_namen, 0, 1, 1, 2);
     neuZeilen->addWidget(new QLabel(QStringLiteral("Format:"), neu), 1, 0);
     neuZeilen->addWidget(m_format, 1, 1);
-    neuZeilen->addWidget(m_finale, 2, 1);
-    neuZeilen->addWidget(m_beginnen, 2, 2);
+    auto* saison = new QLabel(QStringLiteral("S&aison:"), neu);
+    saison->setBuddy(m_saison);
+    neuZeilen->addWidget(saison, 2, 0);
+    neuZeilen->addWidget(m_saison, 2, 1);
+    neuZeilen->addWidget(m_finale, 3, 1);
+    neuZeilen->addWidget(m_beginnen, 3, 2);
     raster->addWidget(neu, 0, 0, 1, 2);
 
     auto* fahrer = new QGroupBox(QStringLiteral("Fahrer"), this);
@@ -102,7 +108,7 @@ RennabendFenster::RennabendFenster(RennabendLogik& logik, const Rennabendregeln&
         r.format = m_format->currentIndex() == 1 ? Rennabendformat::Rotation
                                                  : Rennabendformat::JederGegenJeden;
         r.finale = m_finale->isChecked();
-        if (m_logik.beginnen(m_namen->text(), r))
+        if (m_logik.beginnen(m_namen->text(), r, m_saison->text()))
             m_namen->clear();
         darstellen();
     });

@@ -34,6 +34,7 @@ private:
     QCompleter* m_vorschlaege = nullptr;
     QComboBox* m_format = nullptr;
     QCheckBox* m_finale = nullptr;
+    QLineEdit* m_saison = nullptr;
     QPushButton* m_beginnen = nullptr;
     QListWidget* m_fahrer = nullptr;
     QPushButton* m_entfernen = nullptr;

@@ -44,6 +44,7 @@ RennabendAnsicht RennabendLogik::ansicht() const {
     a.fahrer = abend.teilnehmer;
     a.ausgeschieden = abend.ausgeschieden;
     a.format = rennabendformatText(abend.regeln.format);
+    a.saison = abend.saison;
     const std::optional<int> naechste = m_leiter.naechste();
     for (std::size_t i = 0; i < abend.plan.size(); ++i) {
         const int nummer = static_cast<int>(i) + 1;
@@ -74,7 +75,8 @@ RennabendAnsicht RennabendLogik::ansicht() const {
     return a;
 }
 
-bool RennabendLogik::beginnen(const QString& namen, const Rennabendregeln& regeln) {
+bool RennabendLogik::beginnen(const QString& namen, const Rennabendregeln& regeln,
+                              const QString& saison) {
     const QStringList fahrer = fahrernamenTrennen(namen);
     if (const std::optional<QString> fehler = fahrerlisteFehler(fahrer)) {
         m_dialoge.meldung(*fehler, Titel);
@@ -85,7 +87,7 @@ bool RennabendLogik::beginnen(const QString& namen, const Rennabendregeln& regel
                                         "neuen beginnen? Seine Rennen bleiben im Verlauf."),
                          Titel))
         return false;
-    m_leiter.beginnen(fahrer, regeln);
+    m_leiter.beginnen(fahrer, regeln, saison);
     return true;
 }
 

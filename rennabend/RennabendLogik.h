@@ -19,6 +19,7 @@ struct RennabendAnsicht {
     std::vector<Teilnehmer> fahrer; // at the night now; before it starts, empty
     QStringList ausgeschieden;
     QString format;
+    QString saison;
     std::vector<Planzeile> plan;
     QStringList tabellenkopf;
     std::vector<QStringList> tabelle;
@@ -32,7 +33,7 @@ public:
     RennabendAnsicht ansicht() const;
     // A new night of the names (comma-separated) in this format; a night under way is only
     // given up after a question. False, with a message, when the roster is no night's.
-    bool beginnen(const QString& namen, const Rennabendregeln& regeln);
+    bool beginnen(const QString& namen, const Rennabendregeln& regeln, const QString& saison);
     void hinzufuegen(const QString& name);
     void entfernen(const QString& name);
     void wiederholen() { m_leiter.wiederholen(); }

@@ -15,8 +15,10 @@ Rennabendleiter::Rennabendleiter(Rennen& rennen, Verlaufsablage& weiter,
                                  std::function<void()> anstossen)
     : m_rennen(rennen), m_weiter(weiter), m_anstossen(std::move(anstossen)) {}
 
-void Rennabendleiter::beginnen(const QStringList& fahrer, const Rennabendregeln& regeln) {
+void Rennabendleiter::beginnen(const QStringList& fahrer, const Rennabendregeln& regeln,
+                               const QString& saison) {
     Rennabend abend;
+    abend.saison = saison.trimmed();
     abend.teilnehmer = teilnehmerMitFarben(fahrer);
     abend.regeln = regeln;
     abend.plan = rennplan(fahrer, regeln.format);

@@ -19,7 +19,8 @@ public:
     Rennabendleiter(Rennen& rennen, Verlaufsablage& weiter, std::function<void()> anstossen);
 
     // A new night with these drivers (checked by fahrerlisteFehler); its first entry is due.
-    void beginnen(const QStringList& fahrer, const Rennabendregeln& regeln);
+    void beginnen(const QStringList& fahrer, const Rennabendregeln& regeln,
+                  const QString& saison = {});
     // A night kept from before, going on where it stopped.
     void fortsetzen(Rennabend abend);
     bool aktiv() const { return !m_abend.teilnehmer.empty(); }

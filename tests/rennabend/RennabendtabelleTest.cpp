@@ -1,6 +1,7 @@
 #include "Rennabendtabelle.h"
 
 #include "Fakes.h"
+#include "Saisontabelle.h"
 
 #include <gtest/gtest.h>
 
@@ -93,7 +94,31 @@ TEST(Rennabendregeln, UnlesbareEinstellungenGebenDieVorgabe) {
         speicher.werte[QStringLiteral("RennabendPunkte")] = QString::fromLatin1(muell);
         EXPECT_EQ(rennabendregelnLesen(werte).punkte, (Punktwertung{3, 1, 0})) << muell;
     }
+    speicher.werte[QStringLiteral("RennabendSaisonpunkte")] = QStringLiteral("5, 3,3");
+    EXPECT_EQ(saisonpunkteLesen(werte), (std::vector<int>{5, 3, 3}));
+    for (const char* muell : {"", "3,5", "1,x", "101", "1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1"}) {
+        speicher.werte[QStringLiteral("RennabendSaisonpunkte")] = QString::fromLatin1(muell);
+        EXPECT_EQ(saisonpunkteLesen(werte), (std::vector<int>{10, 8, 6, 5, 4, 3, 2, 1})) << muell;
+    }
     speicher.werte[QStringLiteral("RennabendFormat")] = QStringLiteral("rotation");
     EXPECT_EQ(rennabendregelnLesen(werte).format, Rennabendformat::JederGegenJeden);
     EXPECT_FALSE(rennabendregelnLesen(werte).finale);
+}
+
+// Nights of a season add up by placing; equal points go to who won more nights, then to the
+// better best placing. A driver at one night only is in the table with that night's points.
+TEST(Saisontabelle, PlatzierungenZaehlenUeberDieAbende) {
+    const QStringList erster{A, B, C}, zweiter{B, QStringLiteral("anna"), QStringLiteral("Dora")},
+        dritter{C, B, A};
+    const std::vector<Saisonzeile> t = saisontabelle({erster, zweiter, dritter}, {10, 8, 6});
+    ASSERT_EQ(t.size(), 4u);
+    EXPECT_EQ(t[0].fahrer, B); // 8 + 10 + 8
+    EXPECT_EQ(t[0].punkte, 26);
+    EXPECT_EQ(t[1].fahrer, A); // 10 + 8 + 6, "anna" is Anna
+    EXPECT_EQ(t[1].punkte, 24);
+    EXPECT_EQ(t[1].abende, 3);
+    EXPECT_EQ(t[2].fahrer, C); // 6 + 10: one night won
+    EXPECT_EQ(t[2].abendsiege, 1);
+    EXPECT_EQ(t[3].fahrer, QStringLiteral("Dora"));
+    EXPECT_EQ(t[3].punkte, 6);
 }

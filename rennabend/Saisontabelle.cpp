@@ -1,0 +1,72 @@
+#include "Saisontabelle.h"
+
+#include "Fahrerliste.h"
+
+#include <algorithm>
+
+namespace {
+struct Wertung {
+    Saisonzeile zeile;
+    int bestePlatzierung = 0; // from 1
+};
+} // namespace
+
+std::vector<Saisonzeile> saisontabelle(const std::vector<QStringList>& abende,
+                                       const std::vector<int>& platzpunkte) {
+    std::vector<Wertung> wertungen;
+    for (const QStringList& reihenfolge : abende)
+        for (qsizetype platz = 0; platz < reihenfolge.size(); ++platz) {
+            const QString& name = reihenfolge[platz];
+            auto w = std::find_if(wertungen.begin(), wertungen.end(), [&](const Wertung& x) {
+                return gleicherFahrer(x.zeile.fahrer, name);
+            });
+            if (w == wertungen.end()) {
+                wertungen.push_back({{name}, static_cast<int>(platz) + 1});
+                w = wertungen.end() - 1;
+            }
+            ++w->zeile.abende;
+            w->zeile.abendsiege += platz == 0;
+            if (static_cast<std::size_t>(platz) < platzpunkte.size())
+                w->zeile.punkte += platzpunkte[static_cast<std::size_t>(platz)];
+            w->bestePlatzierung = std::min(w->bestePlatzierung, static_cast<int>(platz) + 1);
+        }
+    std::stable_sort(wertungen.begin(), wertungen.end(), [](const Wertung& a, const Wertung& b) {
+        if (a.zeile.punkte != b.zeile.punkte)
+            return a.zeile.punkte > b.zeile.punkte;
+        if (a.zeile.abendsiege != b.zeile.abendsiege)
+            return a.zeile.abendsiege > b.zeile.abendsiege;
+        return a.bestePlatzierung < b.bestePlatzierung;
+    });
+    std::vector<Saisonzeile> tabelle;
+    for (const Wertung& w : wertungen)
+        tabelle.push_back(w.zeile);
+    return tabelle;
+}
+
+std::optional<std::vector<int>> saisonpunkteLesen(const QString& text) {
+    const QStringList teile = text.split(QLatin1Char(','));
+    if (teile.isEmpty() || teile.size() > 16)
+        return std::nullopt;
+    std::vector<int> punkte;
+    for (const QString& teil : teile) {
+        bool zahl = false;
+        const int wert = teil.trimmed().toInt(&zahl);
+        if (!zahl || wert < 0 || wert > 100 || (!punkte.empty() && wert > punkte.back()))
+            return std::nullopt;
+        punkte.push_back(wert);
+    }
+    return punkte;
+}
+
+QString saisonpunkteText(const std::vector<int>& punkte) {
+    QStringList teile;
+    for (int p : punkte)
+        teile << QString::number(p);
+    return teile.join(QLatin1Char(','));
+}
+
+std::vector<int> saisonpunkteLesen(Einstellungswerte& werte) {
+    if (const auto punkte = saisonpunkteLesen(werte.text(Einstellungen::RennabendSaisonpunkte)))
+        return *punkte;
+    return *saisonpunkteLesen(Einstellungen::RennabendSaisonpunkte.vorgabe);
+}

@@ -1,0 +1,29 @@
+// A season: race nights named with the same season add up to a championship table. Each
+// night gives points by its placing (10, 8, 6, … by default); like a night's standings, the
+// table is computed from the nights every time, never kept.
+#pragma once
+
+#include "Einstellungswerte.h"
+
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+struct Saisonzeile {
+    QString fahrer;
+    int punkte = 0;
+    int abende = 0;     // nights driven
+    int abendsiege = 0; // nights won
+};
+
+// `abende`: each night's drivers in the order of its standings. Ranked by points, then nights
+// won, then the better best placing; equal drivers keep the order they first appeared in.
+std::vector<Saisonzeile> saisontabelle(const std::vector<QStringList>& abende,
+                                       const std::vector<int>& platzpunkte);
+
+// "10,8,6,5,4,3,2,1": points for the first, second, … place of a night, 1 to 16 whole numbers
+// from 0 to 100, none more than the one before; a place beyond the list earns nothing.
+std::optional<std::vector<int>> saisonpunkteLesen(const QString& text);
+QString saisonpunkteText(const std::vector<int>& punkte);
+// From the settings store; a garbage value gives the key's default.
+std::vector<int> saisonpunkteLesen(Einstellungswerte& werte);
