@@ -1,6 +1,7 @@
 #include "FVerlauf.h"
 
 #include "Namenspaarfeld.h"
+#include "Pdfdruck.h"
 #include "Rennlistenmodell.h"
 #include "Verlaufsdiagramm.h"
 
@@ -11,6 +12,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QStackedWidget>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -149,6 +151,7 @@ void FVerlauf::darstellen() {
     }
     m_ueberschrift->setText(a.ueberschrift);
     m_angaben->setText(a.angaben.join(QLatin1Char('\n')));
+    m_diagramm->setVisible(a.seite != VerlaufAnsicht::Seite::Saison);
     if (!(a.diagramm == m_gezeigtesDiagramm) || !m_diagramm->chart()) {
         QChart* alt = m_diagramm->chart();
         m_diagramm->setChart(diagrammBauen(a.diagramm));
@@ -215,9 +218,24 @@ bool FVerlauf::befehl(QKeyEvent* e) {
         weiterleiten([&] { m_logik.korrigieren(); });
         return true;
     case Qt::Key_P:
+        if (strg && m_logik.ansicht().seite == VerlaufAnsicht::Seite::Saison) {
+            saisonDrucken();
+            return true;
+        }
         if (strg || m_logik.ansicht().seite != VerlaufAnsicht::Seite::Rennen)
             return false;
         weiterleiten([&] { m_logik.neuBewerten(); });
+        return true;
+    case Qt::Key_S:
+        if (!strg)
+            return false;
+        weiterleiten([&] { m_logik.saisonZeigen(); });
+        return true;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        if (m_logik.ansicht().seite != VerlaufAnsicht::Seite::Saison)
+            return false;
+        weiterleiten([&] { m_logik.saisonWechseln(e->key() == Qt::Key_Left ? -1 : 1); });
         return true;
     case Qt::Key_O:
         if (!strg)
@@ -231,6 +249,16 @@ bool FVerlauf::befehl(QKeyEvent* e) {
         return true;
     default: return false;
     }
+}
+
+void FVerlauf::saisonDrucken() {
+    const QString pfad =
+        QFileDialog::getSaveFileName(this, QStringLiteral("Saison als PDF"),
+                                     QStringLiteral("saison.pdf"), QStringLiteral("PDF (*.pdf)"));
+    if (!pfad.isEmpty() &&
+        !pdfSchreiben(pfad, m_logik.ansicht().ueberschrift, m_logik.saisonHtml()))
+        QMessageBox::warning(this, windowTitle(),
+                             QStringLiteral("Die Datei kann nicht geschrieben werden: ") + pfad);
 }
 
 // On the list, letters typed go to the driver filter; Backspace takes the last one back.

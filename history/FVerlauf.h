@@ -1,7 +1,8 @@
 // The window "Rennverlauf": renders the history's view state (the list of races with the
-// driver filter, or a race's or a driver's page with its chart) and forwards the keys.
-// Typing filters the list; Enter, Esc, Del, Ctrl+1/2, Ctrl+E and on a race's page K (its
-// correction, with the arrows, Ins, Ctrl+Z and Ctrl+O), Ctrl+D do what the key line says.
+// driver filter, a race's or a driver's page with its chart, or a season's championship) and
+// forwards the keys. Typing filters the list; Enter, Esc, Del, Ctrl+1/2, Ctrl+E, Ctrl+S and on
+// a race's page K (its correction, with the arrows, Ins, Ctrl+Z and Ctrl+O), Ctrl+D do what
+// the key line says; a season's page prints with Ctrl+P.
 #pragma once
 
 #include "VerlaufLogik.h"
@@ -35,6 +36,7 @@ private:
     bool befehl(QKeyEvent* ereignis);
     bool korrekturbefehl(QKeyEvent* ereignis);
     bool filtertaste(QKeyEvent* ereignis);
+    void saisonDrucken();
     template <typename Aktion> void weiterleiten(Aktion aktion);
 
     VerlaufLogik& m_logik;

@@ -46,8 +46,16 @@ struct Diagramm {
     bool operator==(const Diagramm&) const = default;
 };
 
+// A season's championship table: the race nights named with one season, added up.
+struct Saisonwertung {
+    QString name;
+    int abende = 0;
+    QStringList kopf;
+    std::vector<QStringList> zeilen;
+};
+
 struct VerlaufAnsicht {
-    enum class Seite { Liste, Rennen, Fahrer };
+    enum class Seite { Liste, Rennen, Fahrer, Saison };
 
     Seite seite = Seite::Liste;
     QString hinweis; // lines above everything: read-only database, a read error, races waiting
@@ -60,7 +68,8 @@ struct VerlaufAnsicht {
     int auswahl = -1; // row in zeilen, -1 for none
     QString leertext; // shown instead of an empty list
 
-    // A race or a driver: a heading, lines of figures, and a chart.
+    // A race, a driver or a season: a heading, lines of figures, and a chart (none for a
+    // season).
     QString ueberschrift;
     QStringList angaben;
     Diagramm diagramm;

@@ -1,5 +1,6 @@
 #include "VerlaufLogik.h"
 
+#include "Tabellenhtml.h"
 #include "Verlaufsexport.h"
 #include "Verlaufsmeldungen.h"
 #include "Verlaufsseiten.h"
@@ -49,9 +50,10 @@ std::vector<Rennzeile> zeilenBauen(std::vector<Rennaufzeichnung>& wartende,
 } // namespace
 
 VerlaufLogik::VerlaufLogik(Verlaufsleser& leser, Dialoge& dialoge, QString exportordner,
-                           Wartende wartende, Ergebnisdatei ergebnisdatei)
+                           Wartende wartende, Ergebnisdatei ergebnisdatei, Saisonquelle saisons)
     : m_leser(leser), m_dialoge(dialoge), m_exportordner(std::move(exportordner)),
-      m_wartendeQuelle(std::move(wartende)), m_ergebnisdatei(std::move(ergebnisdatei)) {
+      m_wartendeQuelle(std::move(wartende)), m_ergebnisdatei(std::move(ergebnisdatei)),
+      m_saisonquelle(std::move(saisons)) {
     // What is at hand at once: the races still waiting; the stored ones follow.
     if (m_wartendeQuelle)
         m_wartende = m_wartendeQuelle();
@@ -210,6 +212,7 @@ bool VerlaufLogik::zurueck() {
             listeZeigen();
         }
         break;
+    case Seite::Saison: listeZeigen(); break;
     case Seite::Fahrer:
         if (m_vorFahrer == Seite::Rennen && m_gezeigt)
             rennseiteZeigen(m_rennen, *m_gezeigt);
@@ -306,11 +309,12 @@ void VerlaufLogik::fahrerZeigen(const QString& name) {
 void VerlaufLogik::tastenSetzen() {
     switch (m_ansicht.seite) {
     case Seite::Liste:
-        m_ansicht.tasten = QStringLiteral("Tippen: nach Fahrer filtern   ↑↓: wählen   Enter: "
-                                          "Rennen öffnen   ") +
-                           Auswahltasten +
-                           QStringLiteral("   Entf: löschen   Strg+E: alle exportieren   Esc: "
-                                          "schließen");
+        m_ansicht.tasten =
+            QStringLiteral("Tippen: nach Fahrer filtern   ↑↓: wählen   Enter: "
+                           "Rennen öffnen   ") +
+            Auswahltasten + QStringLiteral("   Entf: löschen   Strg+E: alle exportieren") +
+            (m_saisonquelle ? QStringLiteral("   Strg+S: Saisonwertung") : QString()) +
+            QStringLiteral("   Esc: schließen");
         break;
     case Seite::Rennen:
         if (m_neuBewertung) {
@@ -337,6 +341,9 @@ void VerlaufLogik::tastenSetzen() {
     case Seite::Fahrer:
         m_ansicht.tasten = QStringLiteral("Entf: alle Rennen von ") + m_fahrer +
                            QStringLiteral(" löschen   Strg+E: alle exportieren   Esc: zurück");
+        break;
+    case Seite::Saison:
+        m_ansicht.tasten = QStringLiteral("←→: andere Saison   Strg+P: als PDF   Esc: zurück");
         break;
     }
 }
@@ -686,4 +693,54 @@ void VerlaufLogik::neuBewertungUebernehmen() {
                                   Verlaufstitel);
             rennenZeigen(nummer);
         });
+}
+
+void VerlaufLogik::saisonZeigen() {
+    if (!m_saisonquelle || m_ansicht.seite != Seite::Liste)
+        return;
+    fragen<std::vector<Saisonwertung>>(
+        m_saisonquelle,
+        [this](std::vector<Saisonwertung>& saisons) {
+            if (saisons.empty()) {
+                m_dialoge.meldung(QStringLiteral("Noch kein Rennabend hat eine Saison. Die "
+                                                 "Saison gibt man einem neuen Abend im Fenster "
+                                                 "\"Rennabend\" (Umschalt+N)."),
+                                  Verlaufstitel);
+                return;
+            }
+            m_saisons = std::move(saisons);
+            m_saison = 0;
+            m_ansicht.seite = Seite::Saison;
+            saisonseiteFuellen();
+            tastenSetzen();
+        },
+        true);
+}
+
+void VerlaufLogik::saisonWechseln(int schritt) {
+    if (m_ansicht.seite != Seite::Saison)
+        return;
+    const auto n = static_cast<qsizetype>(m_saisons.size());
+    m_saison = static_cast<std::size_t>(((static_cast<qsizetype>(m_saison) + schritt) % n + n) % n);
+    saisonseiteFuellen();
+}
+
+void VerlaufLogik::saisonseiteFuellen() {
+    const Saisonwertung& s = m_saisons[m_saison];
+    m_ansicht.ueberschrift =
+        QStringLiteral("Saison %1 (%2 von %3)").arg(s.name).arg(m_saison + 1).arg(m_saisons.size());
+    m_ansicht.angaben = {s.abende == 1 ? QStringLiteral("1 Rennabend")
+                                       : QStringLiteral("%1 Rennabende").arg(s.abende),
+                         QString(), s.kopf.join(QStringLiteral("   "))};
+    for (const QStringList& zeile : s.zeilen)
+        m_ansicht.angaben << zeile.join(QStringLiteral("   "));
+    m_ansicht.diagramm = {};
+}
+
+QString VerlaufLogik::saisonHtml() const {
+    if (m_ansicht.seite != Seite::Saison)
+        return {};
+    const Saisonwertung& s = m_saisons[m_saison];
+    return tabellenHtml(QStringLiteral("Saison ") + s.name, m_ansicht.angaben.value(0), s.kopf,
+                        s.zeilen);
 }

@@ -21,9 +21,14 @@ public:
     // Writes a race's result file, as Shift+D does for the race just driven.
     using Ergebnisdatei = std::function<void(const Rennen&)>;
 
+    // The seasons' championship tables, the newest season first; called on the reader's
+    // thread.
+    using Saisonquelle = std::function<std::vector<Saisonwertung>(Verlaufsdatenbank&)>;
+
     // exportordner: where exports are suggested.
     VerlaufLogik(Verlaufsleser& leser, Dialoge& dialoge, QString exportordner,
-                 Wartende wartende = {}, Ergebnisdatei ergebnisdatei = {});
+                 Wartende wartende = {}, Ergebnisdatei ergebnisdatei = {},
+                 Saisonquelle saisons = {});
     ~VerlaufLogik();
 
     const VerlaufAnsicht& ansicht() const { return m_ansicht; }
@@ -62,7 +67,14 @@ public:
     // leaves it.
     void neuBewerten();
 
+    // Ctrl+S on the list: the championship table of the newest season; ←→ the others.
+    void saisonZeigen();
+    void saisonWechseln(int schritt);
+    // The season shown, as HTML for printing; empty on any other page.
+    QString saisonHtml() const;
+
 private:
+    void saisonseiteFuellen();
     // Runs the work on the reader's thread; the answer comes back here unless the window
     // has closed, or, with `seite` set, the racer has gone to another page meanwhile.
     template <typename T>
@@ -92,6 +104,9 @@ private:
     QString m_exportordner;
     Wartende m_wartendeQuelle;
     Ergebnisdatei m_ergebnisdatei;
+    Saisonquelle m_saisonquelle;
+    std::vector<Saisonwertung> m_saisons;
+    std::size_t m_saison = 0;                       // the one shown
     std::unique_ptr<Korrektur> m_korrektur;         // while the race shown is corrected
     std::optional<Rennaufzeichnung> m_neuBewertung; // judged again, shown beside it
     std::function<void()> m_beiAenderung;

@@ -1,5 +1,6 @@
 #include "RennabendFenster.h"
 
+#include "Pdfdruck.h"
 #include "QtFarbe.h"
 #include "Zoomen.h"
 
@@ -15,12 +16,10 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
-#include <QPdfWriter>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QStringListModel>
 #include <QTableWidget>
-#include <QTextDocument>
 #include <QVBoxLayout>
 
 RennabendFenster::RennabendFenster(RennabendLogik& logik, const Rennabendregeln& regeln,
@@ -186,13 +185,7 @@ void RennabendFenster::speichern(bool alsPdf) {
         return;
     bool gut = false;
     if (alsPdf) {
-        QPdfWriter pdf(pfad);
-        pdf.setTitle(QStringLiteral("Rennabend"));
-        QTextDocument dokument;
-        dokument.setHtml(m_logik.html());
-        dokument.setPageSize(pdf.pageLayout().paintRectPixels(pdf.resolution()).size());
-        dokument.print(&pdf);
-        gut = QFileInfo(pfad).size() > 0;
+        gut = pdfSchreiben(pfad, QStringLiteral("Rennabend"), m_logik.html());
     } else {
         QSaveFile datei(pfad);
         gut = datei.open(QIODevice::WriteOnly) && datei.write(m_logik.csv().toUtf8()) >= 0 &&

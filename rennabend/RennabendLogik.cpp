@@ -1,5 +1,6 @@
 #include "RennabendLogik.h"
 
+#include "Tabellenhtml.h"
 #include "Zahlenformat.h"
 
 namespace {
@@ -126,16 +127,7 @@ QString RennabendLogik::csv() const {
 
 QString RennabendLogik::html() const {
     const RennabendAnsicht a = ansicht();
-    QString html = QStringLiteral("<h1>Rennabend</h1><p>") + a.format.toHtmlEscaped() +
-                   QStringLiteral("</p><table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">");
-    const auto zeile = [&](const QStringList& felder, const QString& tag) {
-        html += QStringLiteral("<tr>");
-        for (const QString& f : felder)
-            html += QStringLiteral("<%1>%2</%1>").arg(tag, f.toHtmlEscaped());
-        html += QStringLiteral("</tr>");
-    };
-    zeile(a.tabellenkopf, QStringLiteral("th"));
-    for (const QStringList& felder : a.tabelle)
-        zeile(felder, QStringLiteral("td"));
-    return html + QStringLiteral("</table>");
+    return tabellenHtml(a.saison.isEmpty() ? Titel
+                                           : Titel + QStringLiteral(" – Saison ") + a.saison,
+                        a.format, a.tabellenkopf, a.tabelle);
 }
