@@ -3,14 +3,19 @@
 #include "Passfeld.h"
 
 #include <QGridLayout>
+#include <QVBoxLayout>
 
 namespace {
 constexpr int Namensspalte = 1;
 }
 
-Abendtabelle::Abendtabelle(QWidget* eltern) : QWidget(eltern), m_gitter(new QGridLayout(this)) {
+Abendtabelle::Abendtabelle(QWidget* eltern) : QWidget(eltern), m_gitter(new QGridLayout) {
     setFocusPolicy(Qt::NoFocus);
-    m_gitter->setContentsMargins(0, 0, 0, 0);
+    // The rows stand together at the top, however much room is below them.
+    auto* spalte = new QVBoxLayout(this);
+    spalte->setContentsMargins(0, 0, 0, 0);
+    spalte->addLayout(m_gitter);
+    spalte->addStretch();
     m_gitter->setColumnStretch(Namensspalte, 1); // the names take what the numbers leave
 }
 
@@ -66,6 +71,7 @@ void Abendtabelle::darstellen(const QStringList& kopf, const std::vector<Abendze
 void Abendtabelle::schriftSetzen(const QFont& zeilen, const QFont& kopf) {
     m_zeilenschrift = zeilen;
     m_kopfschrift = kopf;
+    m_gitter->setHorizontalSpacing(QFontMetrics(zeilen).height());
     for (std::size_t r = 0; r < m_zellen.size(); ++r)
         for (QLabel* label : m_zellen[r]) {
             if (auto* name = dynamic_cast<Passfeld*>(label))

@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# What the spectators see of a race night of three drivers on the track simulator: the live
+# page shows the standings and "Als Nächstes" with the plan's first pair before the night,
+# the night's line during a Lauf, and after the first Begegnung, driven with Enter alone,
+# the next pair beside the new standings (zuschauerabend.py); so does the big-screen window.
+# Usage: zuschauerabend.sh PATH/TO/rundomat
+source "$(dirname "$0")/gemeinsam.sh"
+rundomat=$1
+einstellungen runden=4 PermanentesLogging=True
+"$rundomat" --rennabend-plan "Anna,Bert,Carla" >"$arbeit/plan.txt"
+paar() { sed -n "$1p" "$arbeit/plan.txt" | cut -f2,3 | tr '\t' ' '; }
+anzeigeStarten de
+port=$(python3 -c 'import socket; s = socket.socket(socket.AF_INET6); s.bind(("::1", 0)); print(s.getsockname()[1])')
+programmStarten "$rundomat" --simulate=0.5 --rennabend "Anna,Bert,Carla" --web="[::1]:$port"
+fenster '^Rundomat$'
+xdotool key shift+z
+"$(dirname "$0")/zuschauerabend.py" "http://[::1]:$port/" "$arbeit" "$(paar 1)" "$(paar 2)" \
+    >"$arbeit/seite.txt" 2>"$arbeit/seite.err" &
+nebenprozess=$!
+for _ in $(seq 600); do # the page shows the night before it begins
+    grep -qx vorher "$arbeit/seite.txt" && break
+    kill -0 "$nebenprozess" 2>/dev/null || fehler "Seite: $(cat "$arbeit/seite.txt" "$arbeit/seite.err")"
+    sleep 0.1
+done
+[ -z "${ZUSCHAUER_BILDER:-}" ] || import -window root "$ZUSCHAUER_BILDER/abend-fenster-vorher.png"
+
+for lauf in 1 2; do
+    xdotool key Return
+    ergebnisdatei 600 "$lauf" >/dev/null
+done
+fenster 'Ergebnis Spurwechselmodus' 100
+xdotool key Return
+fenster '^Rundomat$'
+wait "$nebenprozess" || fehler "Seite: $(cat "$arbeit/seite.txt" "$arbeit/seite.err")"
+grep -qx gut "$arbeit/seite.txt" || fehler "Seite: $(cat "$arbeit/seite.txt")"
+[ -z "${ZUSCHAUER_BILDER:-}" ] || {
+    import -window root "$ZUSCHAUER_BILDER/abend-fenster-nachher.png"
+    cp "$arbeit"/abend-*.png "$ZUSCHAUER_BILDER/"
+}
+echo "Zuschauer am Rennabend: Tabelle und „Als Nächstes“ zwischen den Begegnungen."
