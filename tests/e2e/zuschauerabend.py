@@ -1,11 +1,7 @@
 #!/usr/bin/python3
-# The live page during a race night, in headless Chromium: before the first Begegnung the
-# standings and "Als Nächstes" with the plan's first pair (already in the first answer,
-# before any script), during a Lauf the night's line instead of the table, after the first
-# Begegnung the next pair and a table whose leader has the points of a win or a draw.
-# Screenshots abend-vorher.png, abend-lauf.png, abend-nachher.png (1280 × 720) and
-# abend-handy.png (390 wide) in the work folder. Prints "vorher" once the first Begegnung may
-# start, then "gut", or exits with what is wrong.
+# The live page of a race night in headless Chromium (zuschauerabend.sh); screenshots
+# abend-*.png in the work folder. Prints "vorher" once the first Begegnung may start, then
+# "gut", or exits with what is wrong.
 #   zuschauerabend.py URL ARBEITSORDNER "ERSTER1 ERSTER2" "ZWEITER1 ZWEITER2"
 import signal
 import sys
@@ -16,15 +12,15 @@ from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.support.ui import WebDriverWait
 
-signal.signal(signal.SIGALRM, lambda n, _: sys.exit("abgebrochen: Signal %d" % n))
-signal.signal(signal.SIGTERM, lambda n, _: sys.exit("abgebrochen: Signal %d" % n))
+for nummer in (signal.SIGALRM, signal.SIGTERM):  # leaves through the finally below
+    signal.signal(nummer, lambda n, _: sys.exit("abgebrochen: Signal %d" % n))
 signal.alarm(170)
 url, arbeit = sys.argv[1], sys.argv[2]
 erste, zweite = ("Als Nächstes: " + " – ".join(p.split()) for p in sys.argv[3:5])
 
-direkt = urllib.request.build_opener(urllib.request.ProxyHandler({}))
-with direkt.open(url, timeout=10) as antwort:
-    seite = antwort.read().decode("utf-8")
+# The first answer, before any script, already holds the table.
+with urllib.request.build_opener(urllib.request.ProxyHandler({})).open(url, timeout=10) as a:
+    seite = a.read().decode("utf-8")
 if erste not in seite or seite.count("<tr") != 4:
     sys.exit("die erste Antwort hat die Tabelle nicht: " + seite[:2000])
 
@@ -69,10 +65,7 @@ try:
            and len(z["tabelle"]) == 3 and z["tabelle"][0][2] in ("3", "1"))
     browser.save_screenshot(arbeit + "/abend-nachher.png")
     browser.set_window_size(390, 844)
-    breit = browser.execute_script("return document.documentElement.scrollWidth > innerWidth")
     browser.save_screenshot(arbeit + "/abend-handy.png")
-    if breit:
-        sys.exit("die Tabelle ist breiter als ein Telefon")
     print("gut", flush=True)
 finally:
     browser.quit()

@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# What the spectators see of a race night of three drivers on the track simulator: the live
-# page shows the standings and "Als Nächstes" with the plan's first pair before the night,
-# the night's line during a Lauf, and after the first Begegnung, driven with Enter alone,
-# the next pair beside the new standings (zuschauerabend.py); so does the big-screen window.
+# The spectators' page of a three-driver night on the track simulator (zuschauerabend.py):
+# before it the standings and "Als Nächstes" with the plan's first pair, during a Lauf the
+# night's line, after the first Begegnung (Enter alone) the next pair and new standings.
 # Usage: zuschauerabend.sh PATH/TO/rundomat
 source "$(dirname "$0")/gemeinsam.sh"
 rundomat=$1
@@ -22,7 +21,6 @@ for _ in $(seq 600); do # the page shows the night before it begins
     kill -0 "$nebenprozess" 2>/dev/null || fehler "Seite: $(cat "$arbeit/seite.txt" "$arbeit/seite.err")"
     sleep 0.1
 done
-[ -z "${ZUSCHAUER_BILDER:-}" ] || import -window root "$ZUSCHAUER_BILDER/abend-fenster-vorher.png"
 
 for lauf in 1 2; do
     xdotool key Return
@@ -33,8 +31,5 @@ xdotool key Return
 fenster '^Rundomat$'
 wait "$nebenprozess" || fehler "Seite: $(cat "$arbeit/seite.txt" "$arbeit/seite.err")"
 grep -qx gut "$arbeit/seite.txt" || fehler "Seite: $(cat "$arbeit/seite.txt")"
-[ -z "${ZUSCHAUER_BILDER:-}" ] || {
-    import -window root "$ZUSCHAUER_BILDER/abend-fenster-nachher.png"
-    cp "$arbeit"/abend-*.png "$ZUSCHAUER_BILDER/"
-}
+[ -z "${ZUSCHAUER_BILDER:-}" ] || cp "$arbeit"/abend-*.png "$ZUSCHAUER_BILDER/"
 echo "Zuschauer am Rennabend: Tabelle und „Als Nächstes“ zwischen den Begegnungen."

@@ -1,7 +1,6 @@
 #include "Seitenwerte.h"
 
 #include <QFile>
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
@@ -62,27 +61,4 @@ TEST(Seitenwerte, JsonTraegtDieselbenWerte) {
     EXPECT_EQ(json.value(QStringLiteral("farben")).toObject().value(QStringLiteral("s2-name")),
               "#ffff00");
     EXPECT_EQ(texte.size(), static_cast<qsizetype>(seitenwerte(beispiel()).size()));
-}
-
-TEST(Seitenwerte, DieTabelleDesRennabendsStehtInDerErstenAntwortUndImJson) {
-    Zuschaueransicht a = beispiel();
-    EXPECT_TRUE(seiteFuellen(vorlage(), a).contains("id=\"abendtabelle\" data-z=\"\"></table>"))
-        << "no night, no table";
-    a.abendkopf = QStringList{QStringLiteral("Platz"), QStringLiteral("Fahrer")};
-    a.abendtabelle = {{QStringLiteral("<b>Bert</b>"),
-                       {QStringLiteral("1"), QStringLiteral("<b>Bert</b>")},
-                       true}};
-    a.alsNaechstes = QStringLiteral("Als Nächstes: Anna – Carla");
-    const QString seite = QString::fromUtf8(seiteFuellen(vorlage(), a));
-    EXPECT_TRUE(seite.contains(QStringLiteral(
-        "data-z=\"an\"><thead><tr><th>Platz</th><th>Fahrer</th></tr></thead><tbody><tr "
-        "class=\"aus\"><td>1</td><td>&lt;b&gt;Bert&lt;/b&gt;</td></tr></tbody></table>")));
-    EXPECT_TRUE(seite.contains(QStringLiteral("data-z=\"an\">Als Nächstes: Anna – Carla<")));
-
-    const QJsonObject abend =
-        QJsonDocument::fromJson(seitenJson(a)).object().value(QStringLiteral("abend")).toObject();
-    EXPECT_EQ(abend.value(QStringLiteral("kopf")).toArray().size(), 2);
-    const QJsonObject zeile = abend.value(QStringLiteral("zeilen")).toArray()[0].toObject();
-    EXPECT_EQ(zeile.value(QStringLiteral("zellen")).toArray()[1].toString(), "<b>Bert</b>");
-    EXPECT_TRUE(zeile.value(QStringLiteral("ausgeschieden")).toBool());
 }
