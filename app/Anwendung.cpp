@@ -14,6 +14,7 @@
 #include "SensortestFenster.h"
 #include "Verlaufsabfragen.h"
 #include "Zoomen.h"
+#include "Zuschauerabend.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -44,6 +45,8 @@ Anwendung::Anwendung(const Programmoptionen& optionen, const Programmdateien& da
     m_rennen.beobachterAnmelden(m_startleitung);
     m_dialoge.elternSetzen(&m_fenster);
     m_zuschauer.hauptfensterSetzen(m_fenster);
+    m_rennabend.beiAenderung(
+        [this] { m_zuschauer.abendZeigen(zuschauerabend(m_rennabend, m_rennen.nachZeit())); });
     m_zoom.fensterSetzen(m_fenster);
     // Whatever led to a message (a false start, a finish) is on screen while it is open.
     m_dialoge.vorJedemModalenFenster([this] { m_fenster.darstellen(); });

@@ -34,6 +34,8 @@ public:
     // What to type on a phone while the page runs and who can open it, such as
     // "http://192.168.1.5:8080/ (für jedes Gerät in jedem Netz dieses PCs)".
     std::optional<QString> adresse() const;
+    // The race night now, after each of its changes; none without one.
+    void abendZeigen(std::optional<Abendanzeige> abend) { m_stand.abendSetzen(std::move(abend)); }
 
     void umschalten() override;
     void vollbildUmschalten() override;

@@ -1,6 +1,7 @@
 #include "Seitenwerte.h"
 
 #include <QHash>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -25,6 +26,33 @@ QString cssFarbe(Farbe farbe) {
 
 QString an(bool wert) {
     return wert ? QStringLiteral("an") : QString();
+}
+
+// The night's standings as the rows of the page's table, every cell escaped; a driver who
+// left is marked by the row's class.
+QString abendtabelleHtml(const Zuschaueransicht& a) {
+    if (a.abendtabelle.empty())
+        return {};
+    QString html = QStringLiteral("<thead><tr>");
+    for (const QString& kopf : a.abendkopf)
+        html += QStringLiteral("<th>") + kopf.toHtmlEscaped() + QStringLiteral("</th>");
+    html += QStringLiteral("</tr></thead><tbody>");
+    for (const Abendzeile& z : a.abendtabelle) {
+        html += z.ausgeschieden ? QStringLiteral("<tr class=\"aus\">") : QStringLiteral("<tr>");
+        for (const QString& zelle : z.zellen)
+            html += QStringLiteral("<td>") + zelle.toHtmlEscaped() + QStringLiteral("</td>");
+        html += QStringLiteral("</tr>");
+    }
+    return html + QStringLiteral("</tbody>");
+}
+
+QJsonObject abendJson(const Zuschaueransicht& a) {
+    QJsonArray zeilen;
+    for (const Abendzeile& z : a.abendtabelle)
+        zeilen.append(QJsonObject{{QStringLiteral("zellen"), QJsonArray::fromStringList(z.zellen)},
+                                  {QStringLiteral("ausgeschieden"), z.ausgeschieden}});
+    return {{QStringLiteral("kopf"), QJsonArray::fromStringList(a.abendkopf)},
+            {QStringLiteral("zeilen"), zeilen}};
 }
 } // namespace
 
@@ -54,6 +82,9 @@ std::vector<Seitenwert> seitenwerte(const Zuschaueransicht& a) {
     werte.push_back({QStringLiteral("rennuhr"), a.rennuhr, an(!a.rennuhr.isEmpty()), {}});
     werte.push_back({QStringLiteral("crash"), QStringLiteral("CRASH"), an(a.crash), {}});
     werte.push_back({QStringLiteral("ergebnis"), a.ergebnis, an(!a.ergebnis.isEmpty()), {}});
+    werte.push_back({QStringLiteral("abendstand"), a.abendstand, an(!a.abendstand.isEmpty()), {}});
+    werte.push_back(
+        {QStringLiteral("naechste"), a.alsNaechstes, an(!a.alsNaechstes.isEmpty()), {}});
     return werte;
 }
 
@@ -68,7 +99,8 @@ QByteArray seitenJson(const Zuschaueransicht& ansicht) {
     }
     const QJsonObject alles{{QStringLiteral("texte"), texte},
                             {QStringLiteral("klassen"), klassen},
-                            {QStringLiteral("farben"), farben}};
+                            {QStringLiteral("farben"), farben},
+                            {QStringLiteral("abend"), abendJson(ansicht)}};
     return QJsonDocument(alles).toJson(QJsonDocument::Compact);
 }
 
@@ -80,6 +112,10 @@ QByteArray seiteFuellen(const QString& vorlage, const Zuschaueransicht& ansicht)
             marken.insert(w.id + QStringLiteral(".klasse"), *w.klasse);
         marken.insert(w.id + QStringLiteral(".farbe"), w.farbe);
     }
+    // The table's rows are markup of their own, escaped cell by cell.
+    QHash<QString, QString> roh{
+        {QStringLiteral("abendtabelle"), abendtabelleHtml(ansicht)},
+        {QStringLiteral("abendtabelle.klasse"), an(!ansicht.abendtabelle.empty())}};
     // One pass, so a driver named "{{s2-name}}" stays a name.
     QString seite;
     qsizetype pos = 0;
@@ -88,10 +124,13 @@ QByteArray seiteFuellen(const QString& vorlage, const Zuschaueransicht& ansicht)
         const qsizetype ende = anfang < 0 ? -1 : vorlage.indexOf(QStringLiteral("}}"), anfang);
         if (ende < 0)
             break;
-        const auto wert = marken.constFind(vorlage.mid(anfang + 2, ende - anfang - 2));
+        const QString marke = vorlage.mid(anfang + 2, ende - anfang - 2);
+        const auto wert = marken.constFind(marke);
         seite += vorlage.mid(pos, anfang - pos);
-        seite += wert == marken.constEnd() ? vorlage.mid(anfang, ende + 2 - anfang)
-                                           : wert->toHtmlEscaped();
+        if (wert != marken.constEnd())
+            seite += wert->toHtmlEscaped();
+        else
+            seite += roh.value(marke, vorlage.mid(anfang, ende + 2 - anfang));
         pos = ende + 2;
     }
     seite += vorlage.mid(pos);

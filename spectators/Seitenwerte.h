@@ -20,9 +20,12 @@ struct Seitenwert {
 
 std::vector<Seitenwert> seitenwerte(const Zuschaueransicht& ansicht);
 
-// {"texte":{id:text},"klassen":{id:klasse},"farben":{id:farbe}}, compact UTF-8.
+// {"texte":{id:text},"klassen":{id:klasse},"farben":{id:farbe},
+//  "abend":{"kopf":[text],"zeilen":[{"zellen":[text],"ausgeschieden":bool}]}}, compact UTF-8;
+// a race night's table is empty but between its races.
 QByteArray seitenJson(const Zuschaueransicht& ansicht);
 
 // The template with every "{{id}}" replaced by the element's text, "{{id.klasse}}" by its
-// class and "{{id.farbe}}" by its colour, all HTML-escaped.
+// class and "{{id.farbe}}" by its colour, all HTML-escaped; "{{abendtabelle}}" by the night's
+// table as rows of escaped cells, "{{abendtabelle.klasse}}" by "an" while it has any.
 QByteArray seiteFuellen(const QString& vorlage, const Zuschaueransicht& ansicht);

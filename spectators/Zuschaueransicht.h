@@ -3,8 +3,11 @@
 // middle the start light, the countdown, the race clock, the crash notice and at the end
 // the result. The texts are ready to show, so both views say the same. A lane-change race
 // is one race here: in its second heat gap, position and places are those of both heats.
+// During a race night the night's standings and who drives next show between its races,
+// and one line of where the night stands while a Lauf is under way.
 #pragma once
 
+#include "Abendanzeige.h"
 #include "Ampel.h"
 #include "Farben.h"
 #include "Reihe.h"
@@ -35,6 +38,13 @@ struct Zuschaueransicht {
     QString rennuhr;   // the race time from green, "1:23.4"; stands still at the end
     bool crash = false;
     QString ergebnis; // the winner once both lanes are home: "Sieger: Anna"
+    // A race night between its races: the standings (none otherwise) and who drives next,
+    // "Als Nächstes: Anna – Bert", lane 1 first; empty once the night is over.
+    QStringList abendkopf;
+    std::vector<Abendzeile> abendtabelle;
+    QString alsNaechstes;
+    // During a Lauf of a night: "Rennabend: Begegnung 2 von 3 – Anna Platz 1, Bert Platz 3".
+    QString abendstand;
 
     bool operator==(const Zuschaueransicht&) const = default;
 };

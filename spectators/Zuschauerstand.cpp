@@ -6,6 +6,7 @@
 #include "Zahlenformat.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -239,7 +240,41 @@ Zuschaueransicht Zuschauerstand::bilden() const {
         a.rennuhr = restzeittext(*r.restzeit);
     a.crash = r.crashPause;
     a.ergebnis = ergebnistext();
+    if (m_abend)
+        abendBilden(a);
     return a;
+}
+
+void Zuschauerstand::abendSetzen(std::optional<Abendanzeige> abend) {
+    m_abend = std::move(abend);
+    aktualisieren();
+}
+
+void Zuschauerstand::abendBilden(Zuschaueransicht& a) const {
+    // Between the heats of a Begegnung it is still under way.
+    const bool imLauf =
+        m_phase == Phase::Countdown || m_phase == Phase::Rennen || m_rennen.stand().zweiterLauf;
+    if (!imLauf) {
+        a.abendkopf = m_abend->kopf;
+        a.abendtabelle = m_abend->tabelle;
+        if (const std::optional<Abendpaarung>& p = m_abend->naechste)
+            a.alsNaechstes = QStringLiteral("Als Nächstes: ") + anzeigename(p->spur1) +
+                             QStringLiteral(" – ") + anzeigename(p->spur2);
+        return;
+    }
+    QStringList plaetze;
+    for (int spur = 1; spur <= 2; ++spur) {
+        const QString& name = m_spuren[spur].name;
+        const std::vector<Abendzeile>& tabelle = m_abend->tabelle;
+        const auto zeile = std::find_if(tabelle.begin(), tabelle.end(), [&](const Abendzeile& z) {
+            return anzeigename(z.name).compare(name, Qt::CaseInsensitive) == 0;
+        });
+        if (zeile != tabelle.end())
+            plaetze << name + QStringLiteral(" Platz %1").arg(zeile - tabelle.begin() + 1);
+    }
+    a.abendstand = QStringLiteral("Rennabend: ") + m_abend->stelle;
+    if (!plaetze.isEmpty())
+        a.abendstand += QStringLiteral(" – ") + plaetze.join(QStringLiteral(", "));
 }
 
 Zuschauerspur Zuschauerstand::spurBilden(int spur, const Abstaende& abst) const {

@@ -5,7 +5,9 @@
 // current drivers are shown. Everything else comes from the race as it is when it tells of
 // a change, after each of its inputs. The race clock runs on the system clock from
 // green, stands still in a crash pause and at the end; while it runs, the tick asks for
-// a new tenth.
+// a new tenth. During a race night the night's standings show between its Begegnungen (or
+// Läufe of a rotation), and during one its place in the night; the two heats of a
+// Begegnung are one race for that.
 #pragma once
 
 #include "Abstand.h"
@@ -30,6 +32,8 @@ public:
     const Zuschaueransicht& ansicht() const { return m_ansicht; }
     // The race clock shows its next tenth.
     void taktSchlag() { aktualisieren(); }
+    // The night as it is now, after each of its changes; none without a night.
+    void abendSetzen(std::optional<Abendanzeige> abend);
 
     void rennenGestartet(const Rennen& rennen) override;
     void ampelGesetzt(const Rennen& rennen, Ampel ampel) override;
@@ -76,6 +80,7 @@ private:
     void fahrerUebernehmen();
     bool andereEinstellungen() const;
     Zuschaueransicht bilden() const;
+    void abendBilden(Zuschaueransicht& ansicht) const;
     Abstaende abstaende() const;
     Zuschauerspur spurBilden(int spur, const Abstaende& abstaende) const;
     double gesamtdistanz(int spur) const;
@@ -101,4 +106,5 @@ private:
     std::optional<int> m_lauf; // 1 or 2 in a lane-change race
     int m_sieger = 0;          // lane of this race's or heat's winner, 0 for a draw
     Rennuhr m_rennuhr;
+    std::optional<Abendanzeige> m_abend;
 };

@@ -1,5 +1,6 @@
 #include "Zuschauerfenster.h"
 
+#include "Abendtabelle.h"
 #include "Passfeld.h"
 
 #include <QApplication>
@@ -18,6 +19,7 @@ namespace {
 constexpr double Titel = 14, Name = 30, Position = 16, Vermerk = 18, Beschriftung = 13, Wert = 20;
 constexpr double Countdown = 72, Rennuhr = 30, Crash = 36, Ergebnis = 26, Adresse = 12;
 constexpr double Lampengroesse = 26;
+constexpr double Abendstand = 14, Naechste = 26, Tabellenhoehe = 200;
 
 QLabel* feld(QWidget* eltern, Qt::Alignment ausrichtung = Qt::AlignLeft | Qt::AlignVCenter) {
     auto* label = new QLabel(eltern);
@@ -71,19 +73,31 @@ Zuschauerfenster::Zuschauerfenster(QWidget* tastenziel)
     m_ergebnis->setObjectName(QStringLiteral("ergebnis"));
     m_adresse = feld(this, Qt::AlignCenter);
     m_adresse->setProperty("rolle", QStringLiteral("gedaempft"));
+    m_abendstand = feld(this, Qt::AlignCenter);
+    m_abendstand->setObjectName(QStringLiteral("abendstand"));
+    m_naechste = new Passfeld(this, Qt::AlignCenter);
+    m_naechste->setObjectName(QStringLiteral("naechste"));
+    m_abendtabelle = new Abendtabelle(this);
+    m_abendtabelle->setObjectName(QStringLiteral("abendtabelle"));
 
+    // Rows with nothing shown take no room: without a night the window is as it always was.
     auto* gitter = new QGridLayout(this);
     gitter->addWidget(m_titel, 0, 0, 1, 3);
-    gitter->addWidget(spurAufbauen(1), 1, 0);
-    gitter->addWidget(mitteAufbauen(), 1, 1);
-    gitter->addWidget(spurAufbauen(2), 1, 2);
-    gitter->addWidget(m_ergebnis, 2, 0, 1, 3);
-    gitter->addWidget(m_adresse, 3, 0, 1, 3);
+    gitter->addWidget(m_abendstand, 1, 0, 1, 3);
+    gitter->addWidget(m_naechste, 2, 0, 1, 3);
+    gitter->addWidget(spurAufbauen(1), 3, 0);
+    gitter->addWidget(mitteAufbauen(), 3, 1);
+    gitter->addWidget(spurAufbauen(2), 3, 2);
+    gitter->addWidget(m_abendtabelle, 3, 0, 1, 3);
+    gitter->addWidget(m_ergebnis, 4, 0, 1, 3);
+    gitter->addWidget(m_adresse, 5, 0, 1, 3);
     gitter->setColumnStretch(0, 5);
     gitter->setColumnStretch(1, 2);
     gitter->setColumnStretch(2, 5);
-    gitter->setRowStretch(1, 1);
-    m_adresse->hide();
+    gitter->setRowStretch(3, 1);
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{m_adresse, m_abendstand, m_naechste, m_abendtabelle})
+        w->hide();
     resize(960, 540);
     masseSetzen();
 }
@@ -126,7 +140,7 @@ QFrame* Zuschauerfenster::spurAufbauen(int spur) {
 }
 
 QWidget* Zuschauerfenster::mitteAufbauen() {
-    auto* mitte = new QWidget(this);
+    auto* mitte = m_mitte = new QWidget(this);
     auto* spalte = new QVBoxLayout(mitte);
     m_ampel = new QHBoxLayout;
     m_ampel->addStretch();
@@ -191,6 +205,17 @@ void Zuschauerfenster::darstellen(const Zuschaueransicht& a) {
     m_crash->setVisible(a.crash);
     m_ergebnis->textSetzen(a.ergebnis);
     m_ergebnis->setVisible(!a.ergebnis.isEmpty());
+    textSetzen(m_abendstand, a.abendstand);
+    m_abendstand->setVisible(!a.abendstand.isEmpty());
+    m_naechste->textSetzen(a.alsNaechstes);
+    m_naechste->setVisible(!a.alsNaechstes.isEmpty());
+    const bool abend = !a.abendtabelle.empty();
+    m_abendtabelle->darstellen(a.abendkopf, a.abendtabelle);
+    abendschriftSetzen();
+    m_abendtabelle->setVisible(abend);
+    for (QWidget* w : {static_cast<QWidget*>(m_spuren[1].karte), m_mitte,
+                       static_cast<QWidget*>(m_spuren[2].karte)})
+        w->setVisible(!abend);
     if (lampenNeu)
         lampenZeichnen();
 }
@@ -239,8 +264,20 @@ void Zuschauerfenster::masseSetzen() {
     schrift(m_crash, Crash * e, true);
     m_ergebnis->grundschriftSetzen(schriftart(this, Ergebnis * e, true));
     schrift(m_adresse, Adresse * e, false);
+    schrift(m_abendstand, Abendstand * e, true);
+    m_naechste->grundschriftSetzen(schriftart(this, Naechste * e, true));
+    abendschriftSetzen();
     m_ampel->setSpacing(int(4 * e));
     lampenZeichnen();
+}
+
+void Zuschauerfenster::abendschriftSetzen() {
+    const double e = std::min(width() / 640.0, height() / 360.0);
+    const double reihen = m_gezeigt ? double(m_gezeigt->abendtabelle.size()) + 1 : 1;
+    // A line of type is about one and a half times its size high.
+    const double zeile = std::min(Wert, Tabellenhoehe / reihen / 1.5) * e;
+    m_abendtabelle->schriftSetzen(schriftart(this, zeile, true),
+                                  schriftart(this, std::min(zeile, Beschriftung * e), false));
 }
 
 void Zuschauerfenster::lampenZeichnen() {

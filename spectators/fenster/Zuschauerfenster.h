@@ -3,7 +3,8 @@
 // into their place in the drivers' colours, and forwards what the user does. It never takes the
 // keyboard: it asks the window system for no focus, and a key that reaches it anyway goes on to the
 // main window, so Enter, Space and Shift+1/2 keep working; F11 and a double-click ask for full
-// screen.
+// screen. Between the races of a race night its standings and who drives next stand where
+// the lanes are during a race.
 #pragma once
 
 #include "Zuschaueransicht.h"
@@ -11,6 +12,7 @@
 #include <QWidget>
 #include <optional>
 
+class Abendtabelle;
 class QFrame;
 class QHBoxLayout;
 class QLabel;
@@ -55,6 +57,8 @@ private:
     // Type, margins and corners for the window's size.
     void masseSetzen();
     void lampenZeichnen();
+    // The night's table as large as its rows leave room for.
+    void abendschriftSetzen();
 
     QWidget* m_tastenziel;
     Spuren<Spurfelder> m_spuren;
@@ -66,5 +70,9 @@ private:
     QLabel* m_crash = nullptr;
     Passfeld* m_ergebnis = nullptr;
     QLabel* m_adresse = nullptr;
+    QWidget* m_mitte = nullptr;
+    QLabel* m_abendstand = nullptr;
+    Passfeld* m_naechste = nullptr;
+    Abendtabelle* m_abendtabelle = nullptr;
     std::optional<Zuschaueransicht> m_gezeigt;
 };

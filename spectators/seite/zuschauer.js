@@ -3,7 +3,36 @@
 // colours of the page's elements by id, as the first answer filled them in. A lost
 // connection is tried again, less often the longer it stays away.
 (function () {
+    function zeile(eltern, art, zellen) {
+        const tr = document.createElement("tr");
+        for (const text of zellen) {
+            const zelle = document.createElement(art);
+            zelle.textContent = text;
+            tr.appendChild(zelle);
+        }
+        return eltern.appendChild(tr);
+    }
+
+    // A race night's standings, built again only when they changed.
+    function abendAnwenden(abend) {
+        const tabelle = document.getElementById("abendtabelle");
+        const neu = JSON.stringify(abend);
+        if (!tabelle || tabelle.dataset.stand === neu)
+            return;
+        tabelle.dataset.stand = neu;
+        tabelle.replaceChildren();
+        tabelle.dataset.z = abend.zeilen.length ? "an" : "";
+        if (!abend.zeilen.length)
+            return;
+        zeile(tabelle.createTHead(), "th", abend.kopf);
+        const koerper = tabelle.createTBody();
+        for (const z of abend.zeilen)
+            zeile(koerper, "td", z.zellen).className = z.ausgeschieden ? "aus" : "";
+    }
+
     function anwenden(stand) {
+        if (stand.abend)
+            abendAnwenden(stand.abend);
         for (const [id, text] of Object.entries(stand.texte)) {
             const element = document.getElementById(id);
             if (element && element.textContent !== text) {

@@ -270,3 +270,42 @@ TEST(Zuschauerstand, SpurwechselAufZeitZeigtDieGesamtdistanz) {
     ASSERT_EQ(b.dialoge.ergebnisfenster.size(), 1u);
     EXPECT_EQ(b.dialoge.ergebnisfenster.front().LaUeberschrift, "Max hat gewonnen!");
 }
+
+namespace {
+Abendanzeige abend(const QStringList& reihenfolge, std::optional<Abendpaarung> naechste) {
+    Abendanzeige a{{}, {}, std::move(naechste), QStringLiteral("Begegnung 2 von 3")};
+    for (const QString& name : reihenfolge)
+        a.tabelle.push_back({name, {QString::number(a.tabelle.size() + 1), name}, false});
+    return a;
+}
+} // namespace
+
+// The page and the window of a night on the simulator are checked end to end
+// (zuschauerabend.sh); here the turns of a Begegnung the simulator does not stop at.
+TEST(Zuschauerstand, RennabendZeigtZwischenDenBegegnungenDieTabelleUndWahrendDessenDieStelle) {
+    Zuschauerbahn b;
+    b.runden(1);
+    b.einstellen([](Renneinstellungen& e) { e.spurwechsel = true; });
+    b.stand.abendSetzen(abend({"Carla", "Anna", "Bernd"}, Abendpaarung{"Anna", "Bernd"}));
+    EXPECT_EQ(b.a().alsNaechstes, "Als Nächstes: Anna – Bernd");
+    b.starten();
+    b.fahren(1, 0.1, {3.0});
+    b.fahren(2, 0.1, {3.5});
+    EXPECT_TRUE(b.a().abendtabelle.empty()) << "between the heats the Begegnung goes on";
+    EXPECT_EQ(b.a().alsNaechstes, "");
+    EXPECT_EQ(b.a().abendstand, "Rennabend: Begegnung 2 von 3 – Anna Platz 2, Bernd Platz 3");
+    b.starten();
+    EXPECT_EQ(b.a().abendstand, "Rennabend: Begegnung 2 von 3 – Bernd Platz 3, Anna Platz 2")
+        << "lane 1 first, in the second heat Bernd";
+    b.fahren(1, 0.1, {3.5});
+    b.fahren(2, 0.1, {3.0});
+    EXPECT_EQ(b.a().abendtabelle.size(), 3u) << "the Begegnung is over";
+    EXPECT_EQ(b.a().abendstand, "");
+
+    b.stand.abendSetzen(abend({"Anna", "Bernd", "Carla"}, std::nullopt));
+    EXPECT_EQ(b.a().abendtabelle.size(), 3u) << "the final standings";
+    EXPECT_EQ(b.a().alsNaechstes, "") << "nothing comes after the last Begegnung";
+    EXPECT_EQ(b.a().ergebnis, "Gesamtsieger: Anna") << "beside the last race's result";
+    b.stand.abendSetzen(std::nullopt);
+    EXPECT_TRUE(b.a().abendtabelle.empty()) << "without a night the race is shown as ever";
+}

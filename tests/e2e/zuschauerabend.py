@@ -1,0 +1,71 @@
+#!/usr/bin/python3
+# The live page of a race night in headless Chromium (zuschauerabend.sh); screenshots
+# abend-*.png in the work folder. Prints "vorher" once the first Begegnung may start, then
+# "gut", or exits with what is wrong.
+#   zuschauerabend.py URL ARBEITSORDNER "ERSTER1 ERSTER2" "ZWEITER1 ZWEITER2"
+import signal
+import sys
+import tempfile
+import urllib.request
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.support.ui import WebDriverWait
+
+for nummer in (signal.SIGALRM, signal.SIGTERM):  # leaves through the finally below
+    signal.signal(nummer, lambda n, _: sys.exit("abgebrochen: Signal %d" % n))
+signal.alarm(170)
+url, arbeit = sys.argv[1], sys.argv[2]
+erste, zweite = ("Als Nächstes: " + " – ".join(p.split()) for p in sys.argv[3:5])
+
+# The first answer, before any script, already holds the table.
+with urllib.request.build_opener(urllib.request.ProxyHandler({})).open(url, timeout=10) as a:
+    seite = a.read().decode("utf-8")
+if erste not in seite or seite.count("<tr") != 4:
+    sys.exit("die erste Antwort hat die Tabelle nicht: " + seite[:2000])
+
+optionen = webdriver.ChromeOptions()
+optionen.binary_location = "/usr/bin/chromium"
+for argument in ("--headless", "--no-sandbox", "--disable-gpu", "--no-first-run",
+                 "--disable-background-networking", "--disable-component-update", "--disable-sync",
+                 "--no-proxy-server", "--user-data-dir=" + tempfile.mkdtemp(dir=arbeit),
+                 "--window-size=1280,720"):
+    optionen.add_argument(argument)
+browser = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=optionen)
+
+ZUSTAND = """
+const sichtbar = id => document.getElementById(id).getClientRects().length > 0;
+const zeilen = [...document.querySelectorAll("#abendtabelle tbody tr")].map(
+    tr => [...tr.cells].map(td => td.textContent));
+return {naechste: sichtbar("naechste") ? document.getElementById("naechste").textContent : "",
+        stand: sichtbar("abendstand") ? document.getElementById("abendstand").textContent : "",
+        tabelle: sichtbar("abendtabelle") ? zeilen : [], spuren: sichtbar("spur1")};
+"""
+
+
+def warten(was, bedingung):
+    try:
+        WebDriverWait(browser, 150, poll_frequency=0.2).until(
+            lambda b: bedingung(b.execute_script(ZUSTAND)))
+    except Exception:
+        sys.exit("%s: nie so, zuletzt %s" % (was, browser.execute_script(ZUSTAND)))
+
+
+try:
+    browser.set_page_load_timeout(20)
+    browser.get(url)
+    warten("vor der ersten Begegnung", lambda z: z["naechste"] == erste and len(z["tabelle"]) == 3
+           and not z["spuren"] and not z["stand"])
+    browser.save_screenshot(arbeit + "/abend-vorher.png")
+    print("vorher", flush=True)  # the night may begin
+    warten("im Lauf", lambda z: z["stand"].startswith("Rennabend: Begegnung 1 von 3 – ")
+           and z["spuren"] and not z["tabelle"] and not z["naechste"])
+    browser.save_screenshot(arbeit + "/abend-lauf.png")
+    warten("nach der ersten Begegnung", lambda z: z["naechste"] == zweite
+           and len(z["tabelle"]) == 3 and z["tabelle"][0][2] in ("3", "1"))
+    browser.save_screenshot(arbeit + "/abend-nachher.png")
+    browser.set_window_size(390, 844)
+    browser.save_screenshot(arbeit + "/abend-handy.png")
+    print("gut", flush=True)
+finally:
+    browser.quit()
