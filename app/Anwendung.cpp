@@ -104,7 +104,12 @@ void Anwendung::signalquellenVerbinden() {
 void Anwendung::verlaufVerbinden() {
     m_rennen.beobachterAnmelden(m_mitschrift);
     m_verlauf.vorDemAblegen([this] { return m_daten.bereitstellen(m_dialoge); });
-    m_verlauf.beiBefund([this](const Verlaufsbefund& b) { m_verlaufsmeldungen.befund(b); });
+    m_verlauf.beiBefund([this](const Verlaufsbefund& b) {
+        m_verlaufsmeldungen.befund(b);
+        // A night goes on only where its races can be stored.
+        if (!b.neuereVersion)
+            m_rennabendverlauf.anbieten();
+    });
     m_verlauf.beiSchreibfehler(
         [this](const Schreibfehler& f) { m_verlaufsmeldungen.schreibfehler(f); });
 }

@@ -2,6 +2,7 @@
 
 #include "Rennen.h"
 
+#include <QUuid>
 #include <algorithm>
 
 QStringList fahrernamen(const Rennabend& abend) {
@@ -17,6 +18,8 @@ Rennabendleiter::Rennabendleiter(Rennen& rennen, Verlaufsablage& weiter,
 
 void Rennabendleiter::beginnen(const QStringList& fahrer, const Rennabendregeln& regeln) {
     Rennabend abend;
+    abend.schluessel = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    abend.beginn = QDateTime::currentDateTime();
     abend.teilnehmer = teilnehmerMitFarben(fahrer);
     abend.regeln = regeln;
     abend.plan = rennplan(fahrer, regeln.format);
@@ -25,7 +28,6 @@ void Rennabendleiter::beginnen(const QStringList& fahrer, const Rennabendregeln&
 
 void Rennabendleiter::fortsetzen(Rennabend abend) {
     m_abend = std::move(abend);
-    m_wiederholung.reset();
     geaendert();
     m_anstossen();
 }
@@ -40,8 +42,8 @@ int Rennabendleiter::erledigt() const {
 }
 
 std::optional<int> Rennabendleiter::naechste() const {
-    if (m_wiederholung)
-        return m_wiederholung;
+    if (m_abend.wiederholung)
+        return m_abend.wiederholung;
     const int n = erledigt() + 1;
     if (!aktiv() || n > static_cast<int>(m_abend.plan.size()))
         return std::nullopt;
@@ -85,14 +87,14 @@ bool Rennabendleiter::laden() {
 void Rennabendleiter::wiederholen() {
     if (m_abend.rennen.empty())
         return;
-    m_wiederholung = m_abend.rennen.back().nummer;
+    m_abend.wiederholung = m_abend.rennen.back().nummer;
     geaendert();
     m_anstossen();
 }
 
 void Rennabendleiter::ueberspringen() {
-    if (m_wiederholung)
-        m_wiederholung.reset();
+    if (m_abend.wiederholung)
+        m_abend.wiederholung.reset();
     else if (const std::optional<int> n = naechste())
         m_abend.uebersprungen.push_back(*n);
     else
@@ -162,8 +164,9 @@ void Rennabendleiter::ablegen(Rennaufzeichnung aufzeichnung) {
     const std::optional<int> n = naechste();
     const std::optional<Paarung> p = naechstePaarung();
     if (n && p && gehoertZu(aufzeichnung, *p)) {
+        aufzeichnung.abend = Abendzuordnung{m_abend.schluessel, *n};
         m_abend.rennen.push_back({*n, aufzeichnung});
-        m_wiederholung.reset();
+        m_abend.wiederholung.reset();
         geaendert();
         m_anstossen();
     }
@@ -171,6 +174,7 @@ void Rennabendleiter::ablegen(Rennaufzeichnung aufzeichnung) {
 }
 
 void Rennabendleiter::geaendert() {
+    m_abend.beendet = !naechste();
     if (m_beiAenderung)
         m_beiAenderung();
 }

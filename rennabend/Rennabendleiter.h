@@ -20,7 +20,7 @@ public:
 
     // A new night with these drivers (checked by fahrerlisteFehler); its first entry is due.
     void beginnen(const QStringList& fahrer, const Rennabendregeln& regeln);
-    // A night kept from before, going on where it stopped.
+    // A night kept from before, going on where it stopped (a repeat asked for included).
     void fortsetzen(Rennabend abend);
     bool aktiv() const { return !m_abend.teilnehmer.empty(); }
     const Rennabend& abend() const { return m_abend; }
@@ -57,5 +57,4 @@ private:
     std::function<void()> m_anstossen;
     std::function<void()> m_beiAenderung;
     Rennabend m_abend;
-    std::optional<int> m_wiederholung;
 };
