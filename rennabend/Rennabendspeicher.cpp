@@ -67,9 +67,17 @@ std::optional<Datenbankfehler> rennabendSpeichern(Verlaufsdatenbank& datenbank,
         uebersprungen.append(nummer);
     return Verlaufsspeicher(datenbank).inTransaktion([&](QSqlQuery& q) {
         q.prepare(QStringLiteral(
-            "INSERT OR REPLACE INTO rennabende (schluessel, beginn, saison, format, finale,"
-            " punkte, teilnehmer, ausgeschieden, plan, uebersprungen, wiederholung, beendet)"
-            " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+            "INSERT INTO rennabende (schluessel, beginn, saison, format, finale, punkte,"
+            " teilnehmer, ausgeschieden, plan, uebersprungen, wiederholung, beendet)"
+            // Qt binds an empty season as NULL.
+            " VALUES (?, ?, coalesce(?, ''), ?, ?, ?, ?, ?, ?, ?, ?, ?)"
+            // The row stays where it is, so the nights keep the order they were begun in.
+            " ON CONFLICT (schluessel) DO UPDATE SET beginn = excluded.beginn,"
+            " saison = excluded.saison, format = excluded.format, finale = excluded.finale,"
+            " punkte = excluded.punkte, teilnehmer = excluded.teilnehmer,"
+            " ausgeschieden = excluded.ausgeschieden, plan = excluded.plan,"
+            " uebersprungen = excluded.uebersprungen, wiederholung = excluded.wiederholung,"
+            " beendet = excluded.beendet"));
         q.bindValue(0, a.schluessel);
         q.bindValue(1, beginnText(a.beginn));
         q.bindValue(2, a.saison);
@@ -109,7 +117,7 @@ std::vector<GespeicherterRennabend> rennabendeLesen(Verlaufsdatenbank& datenbank
     if (!q.exec(QStringLiteral(
             "SELECT schluessel, beginn, saison, format, finale, punkte, teilnehmer,"
             " ausgeschieden, plan, uebersprungen, wiederholung, beendet FROM rennabende"
-            " ORDER BY beginn, schluessel"))) {
+            " ORDER BY rowid"))) {
         fehler = fehlertextVon(q);
         return {};
     }
