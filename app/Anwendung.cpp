@@ -11,6 +11,7 @@
 #include "RacecontrolModul.h"
 #include "RennabendFenster.h"
 #include "RennformatFenster.h"
+#include "Saisontabelle.h"
 #include "SensortestFenster.h"
 #include "Verlaufsabfragen.h"
 #include "Zoomen.h"
@@ -107,7 +108,12 @@ void Anwendung::signalquellenVerbinden() {
 void Anwendung::verlaufVerbinden() {
     m_rennen.beobachterAnmelden(m_mitschrift);
     m_verlauf.vorDemAblegen([this] { return m_daten.bereitstellen(m_dialoge); });
-    m_verlauf.beiBefund([this](const Verlaufsbefund& b) { m_verlaufsmeldungen.befund(b); });
+    m_verlauf.beiBefund([this](const Verlaufsbefund& b) {
+        m_verlaufsmeldungen.befund(b);
+        // A night goes on only where its races can be stored.
+        if (!b.neuereVersion)
+            m_rennabendverlauf.anbieten();
+    });
     m_verlauf.beiSchreibfehler(
         [this](const Schreibfehler& f) { m_verlaufsmeldungen.schreibfehler(f); });
 }
@@ -173,10 +179,15 @@ void Anwendung::fensterAnmelden() {
     });
     m_dialoge.fensterAnmelden(Fenster::fVerlauf, [this](QWidget* eltern) {
         // A race that has just ended is in the list, stored or waiting.
+        Einstellungswerte werte(m_speicher);
         VerlaufLogik logik(
             m_verlaufsleser, m_dialoge, m_optionen.datenverzeichnis,
             [this] { return m_verlauf.wartende(); },
-            [this](const Rennen& rennen) { m_ergebnis.ErgebnisSpeichern(rennen); });
+            [this](const Rennen& rennen) { m_ergebnis.ErgebnisSpeichern(rennen); },
+            [platzpunkte = saisonpunkteLesen(werte)](Verlaufsdatenbank& db) {
+                QString fehler;
+                return saisonwertungen(rennabendeLesen(db, {}, fehler), platzpunkte);
+            });
         FVerlauf fenster(logik, eltern);
         fenster.exec();
     });

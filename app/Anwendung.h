@@ -27,6 +27,7 @@
 #include "RaceControlEmpfang.h"
 #include "Rekordstelle.h"
 #include "Rennabendleiter.h"
+#include "Rennabendverlauf.h"
 #include "Rennen.h"
 #include "Rennmitschrift.h"
 #include "Schnittstellensteuerung.h"
@@ -125,6 +126,8 @@ private:
                                           m_daten.anzeigepfad(Verlaufsdatenbank::Dateiname)};
     // Between the race's listener and the store: it counts the night's races on their way.
     Rennabendleiter m_rennabend{m_rennen, m_verlauf, [this] { rennabendLaden(); }};
+    // The night's row into the history on each change; an open night offered at start.
+    Rennabendverlauf m_rennabendverlauf{m_rennabend, m_verlauf, m_verlaufsleser, m_dialoge};
     Rennmitschrift m_mitschrift{m_rennabend, [this] { return signalquelle(); },
                                 [] { return QDateTime::currentDateTime(); }};
     Hauptfenster m_fenster{m_rennen, m_start, m_tastatur, m_fahrer};

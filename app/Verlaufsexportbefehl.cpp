@@ -1,6 +1,7 @@
 #include "Verlaufsexportbefehl.h"
 
 #include "Datenverzeichnis.h"
+#include "Rennabendexport.h"
 #include "Rennwarteschlange.h"
 #include "Verlaufsexport.h"
 
@@ -25,8 +26,10 @@ int verlaufsexportAusfuehren(const Programmoptionen& optionen) {
     for (Rennwarteschlange::Eintrag& e : Rennwarteschlange(daten.verzeichnis()).lesen())
         wartende.push_back(std::move(e.rennen));
     Verlaufsabfragen abfragen(datenbank);
-    if (const std::optional<QString> fehler = verlaufExportieren(
-            optionen.verlaufsexport, alleRennen(abfragen, std::move(wartende)))) {
+    const Jsonzusatz rennabende = rennabendeExportieren(datenbank, wartende);
+    if (const std::optional<QString> fehler =
+            verlaufExportieren(optionen.verlaufsexport, alleRennen(abfragen, std::move(wartende)),
+                               Sonderdatei::Beschreiben, rennabende)) {
         fehlerausgabe << "rundomat: Der Rennverlauf konnte nicht nach "
                       << QDir::toNativeSeparators(optionen.verlaufsexport)
                       << " exportiert werden: " << *fehler << '\n';

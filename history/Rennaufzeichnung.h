@@ -54,6 +54,14 @@ struct Spurfahrt {
     std::vector<Rundenhinweis> hinweise(const Spurfahrt* original = nullptr) const;
 };
 
+// The race night a race was driven for, and the entry of its plan (from 1) it drove.
+struct Abendzuordnung {
+    QString rennabend; // the night's key
+    int nummer = 0;
+
+    bool operator==(const Abendzuordnung&) const = default;
+};
+
 struct Rennaufzeichnung {
     QDateTime beginn; // when Start was pressed for the (first) heat
     Rennart art = Rennart::Rennen;
@@ -72,6 +80,7 @@ struct Rennaufzeichnung {
     Rohsignale rohsignale;
     // A corrected race: its heats as first stored; empty for a race never corrected.
     std::vector<Spuren<Spurfahrt>> original;
+    std::optional<Abendzuordnung> abend; // none for a race of no night
 
     bool korrigiert() const { return !original.empty(); }
     bool mitRohsignalen() const { return !rohsignale.empty(); }

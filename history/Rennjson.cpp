@@ -169,6 +169,9 @@ QByteArray rennenAlsJson(std::optional<qint64> nummer, const Rennaufzeichnung& r
     // A corrected race carries its heats as first stored, which restore it.
     if (r.korrigiert())
         a += ", \"original\": [" + laeufeAlsJson(r.original, nullptr) + "]";
+    if (r.abend)
+        a += ", \"rennabend\": {\"schluessel\": " + jsonText(r.abend->rennabend) +
+             ", \"nummer\": " + QByteArray::number(r.abend->nummer) + "}";
     return a + "}";
 }
 
@@ -196,6 +199,10 @@ std::optional<Rennaufzeichnung> rennenAusJson(const QJsonObject& o) {
     r.laeufe = std::move(*gelesen);
     r.original =
         laeufeAusJson(o[QStringLiteral("original")].toArray()).value_or(decltype(r.original){});
+    const QJsonObject abend = o[QStringLiteral("rennabend")].toObject();
+    if (abend[QStringLiteral("schluessel")].isString())
+        r.abend = Abendzuordnung{abend[QStringLiteral("schluessel")].toString(),
+                                 abend[QStringLiteral("nummer")].toInt()};
     for (const QJsonValue& lauf : o[QStringLiteral("rohsignale")].toArray()) {
         std::vector<Rohsignal> signale;
         for (const QJsonValue& signal : lauf.toArray()) {

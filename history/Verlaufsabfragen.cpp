@@ -41,10 +41,17 @@ public:
             spalte.exec(QStringLiteral(
                 "SELECT 1 FROM pragma_table_info('rennen') WHERE name = 'rohsignale'")) &&
             spalte.next();
+        // Version 5 on knows the race night a race was driven for.
+        m_mitRennabend =
+            spalte.exec(QStringLiteral(
+                "SELECT 1 FROM pragma_table_info('rennen') WHERE name = 'rennabend'")) &&
+            spalte.next();
         if (m_mitOriginal)
             rennformat += QStringLiteral(", original");
         if (m_mitRohsignalen)
             rennformat += QStringLiteral(", rohsignale");
+        if (m_mitRennabend)
+            rennformat += QStringLiteral(", rennabend, abendnummer");
         const auto wo = [&](const QString& spalte) {
             return nur ? QStringLiteral(" WHERE %1 = %2").arg(spalte).arg(*nur) : QString();
         };
@@ -101,6 +108,8 @@ public:
                 r.original = std::move(original->laeufe);
         if (m_mitRohsignalen && !m_rennen.value(13).isNull())
             r.rohsignale = rohsignaleLesen(m_rennen.value(13).toByteArray()).value_or(Rohsignale{});
+        if (m_mitRennabend && !m_rennen.value(14).isNull())
+            r.abend = Abendzuordnung{m_rennen.value(14).toString(), m_rennen.value(15).toInt()};
 
         for (; m_fahrtDa && m_fahrten.value(0).toLongLong() <= id; m_fahrtDa = m_fahrten.next()) {
             Spurfahrt* f = fahrt(r, id, m_fahrten);
@@ -137,6 +146,7 @@ private:
     bool m_mitRennformat = false;
     bool m_mitOriginal = false; // from version 3 on, which has races by time too
     bool m_mitRohsignalen = false;
+    bool m_mitRennabend = false; // from version 5 on, which has all columns before
     bool m_fahrtDa = false;
     bool m_rundeDa = false;
 };

@@ -5,6 +5,8 @@
 #include "Zahlenformat.h"
 
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QSaveFile>
 #include <QSet>
 #include <cerrno>
@@ -148,7 +150,7 @@ public:
             }
         return m_ziel.schreiben(zeilen);
     }
-    void ende() {}
+    std::optional<QString> ende() { return std::nullopt; }
 
 private:
     static void zeile(QByteArray& aus, std::initializer_list<QString> felder) {
@@ -159,27 +161,44 @@ private:
 
 class JsonSchreiber {
 public:
-    explicit JsonSchreiber(Exportziel& ziel) : m_ziel(ziel) { m_ziel.schreiben("{\"rennen\": ["); }
+    JsonSchreiber(Exportziel& ziel, const Jsonzusatz& zusatz) : m_ziel(ziel), m_zusatz(zusatz) {
+        m_ziel.schreiben("{\"rennen\": [");
+    }
     bool rennen(std::optional<qint64> nummer, const Rennaufzeichnung& r) {
         const bool erstes = std::exchange(m_erstes, false);
         return m_ziel.schreiben((erstes ? "\n" : ",\n") + rennenAlsJson(nummer, r));
     }
-    void ende() { m_ziel.schreiben("\n]}\n"); }
+    std::optional<QString> ende() {
+        QJsonObject oben;
+        if (m_zusatz)
+            if (std::optional<QString> fehler = m_zusatz(oben))
+                return fehler;
+        QByteArray text = "\n]";
+        for (auto wert = oben.constBegin(); wert != oben.constEnd(); ++wert)
+            text += ",\n\"" + wert.key().toUtf8() + "\": " +
+                    QJsonDocument(QJsonArray{wert.value()})
+                        .toJson(QJsonDocument::Compact)
+                        .chopped(1)
+                        .mid(1);
+        m_ziel.schreiben(text + "}\n");
+        return std::nullopt;
+    }
 
 private:
     Exportziel& m_ziel;
+    const Jsonzusatz& m_zusatz;
     bool m_erstes = true;
 };
 
 template <typename Schreiber>
-std::optional<QString> schreiben(Exportziel& ziel, const Exportrennen& rennen) {
-    Schreiber schreiber(ziel);
+std::optional<QString> schreiben(Schreiber& schreiber, Exportziel& ziel,
+                                 const Exportrennen& rennen) {
     std::optional<QString> fehler =
         rennen([&](std::optional<qint64> nummer, const Rennaufzeichnung& r) {
             return schreiber.rennen(nummer, r);
         });
     if (!fehler)
-        schreiber.ende();
+        fehler = schreiber.ende();
     return ziel.abschliessen(fehler);
 }
 
@@ -216,7 +235,7 @@ Exportrennen einRennen(std::optional<qint64> nummer, Rennaufzeichnung rennen) {
 }
 
 std::optional<QString> verlaufExportieren(const QString& pfad, const Exportrennen& rennen,
-                                          Sonderdatei sonderdatei) {
+                                          Sonderdatei sonderdatei, const Jsonzusatz& zusatz) {
     const QString endung = pfad.section(QLatin1Char('.'), -1).toLower();
     if (!pfad.contains(QLatin1Char('.')) ||
         (endung != QStringLiteral("csv") && endung != QStringLiteral("json")))
@@ -224,6 +243,10 @@ std::optional<QString> verlaufExportieren(const QString& pfad, const Exportrenne
     Exportziel ziel;
     if (std::optional<QString> fehler = ziel.oeffnen(pfad, sonderdatei))
         return fehler;
-    return endung == QStringLiteral("csv") ? schreiben<CsvSchreiber>(ziel, rennen)
-                                           : schreiben<JsonSchreiber>(ziel, rennen);
+    if (endung == QStringLiteral("csv")) {
+        CsvSchreiber csv(ziel);
+        return schreiben(csv, ziel, rennen);
+    }
+    JsonSchreiber json(ziel, zusatz);
+    return schreiben(json, ziel, rennen);
 }

@@ -6,6 +6,7 @@
 
 #include "Verlaufsabfragen.h"
 
+#include <QJsonObject>
 #include <functional>
 #include <optional>
 
@@ -23,6 +24,11 @@ Exportrennen einRennen(std::optional<qint64> nummer, Rennaufzeichnung rennen);
 
 enum class Sonderdatei { Beschreiben, Ablehnen };
 
+// What the JSON file holds at its top level beside "rennen" (the race nights), filled in after
+// the races; the reason when it could not be read. The CSV file has none of it.
+using Jsonzusatz = std::function<std::optional<QString>(QJsonObject& oben)>;
+
 // The reason when the file could not be written.
 std::optional<QString> verlaufExportieren(const QString& pfad, const Exportrennen& rennen,
-                                          Sonderdatei sonderdatei = Sonderdatei::Beschreiben);
+                                          Sonderdatei sonderdatei = Sonderdatei::Beschreiben,
+                                          const Jsonzusatz& zusatz = {});

@@ -6,6 +6,31 @@ namespace {
 QStringList korrekturenSchritt() {
     return {QStringLiteral("ALTER TABLE rennen ADD COLUMN original TEXT")};
 }
+
+// Race nights: a night's own row (its drivers, plan and skipped entries as JSON text), and on
+// each race the night and the entry of its plan it drove, written in the race's own
+// transaction so that a race belongs to one night at most. A night's standings are not kept:
+// they are computed from its races.
+QStringList rennabendeSchritt() {
+    return {
+        QStringLiteral("CREATE TABLE rennabende ("
+                       " schluessel TEXT PRIMARY KEY,"
+                       " beginn TEXT NOT NULL,"
+                       " saison TEXT NOT NULL DEFAULT '',"
+                       " format TEXT NOT NULL,"
+                       " finale INTEGER NOT NULL,"
+                       " punkte TEXT NOT NULL,"
+                       " teilnehmer TEXT NOT NULL,"
+                       " ausgeschieden TEXT NOT NULL,"
+                       " plan TEXT NOT NULL,"
+                       " uebersprungen TEXT NOT NULL,"
+                       " wiederholung INTEGER,"
+                       " beendet INTEGER NOT NULL)"),
+        QStringLiteral("ALTER TABLE rennen ADD COLUMN rennabend TEXT"),
+        QStringLiteral("ALTER TABLE rennen ADD COLUMN abendnummer INTEGER"),
+        QStringLiteral("CREATE INDEX rennen_rennabend ON rennen (rennabend)"),
+    };
+}
 } // namespace
 
 QStringList verlaufsschemaSchritt(int von) {
@@ -24,6 +49,8 @@ QStringList verlaufsschemaSchritt(int von) {
         // Every sensor signal of the race, so that it can be judged again with another
         // Prellzeit (see Rohsignalformat.h); NULL for a race without them.
         return {QStringLiteral("ALTER TABLE rennen ADD COLUMN rohsignale BLOB")};
+    if (von == 4)
+        return rennabendeSchritt();
     if (von != 0)
         return {};
     // Times in seconds and speeds in m/s as the lap table shows them; dates as ISO text in

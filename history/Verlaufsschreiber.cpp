@@ -25,7 +25,7 @@ Verlaufsschreiber::~Verlaufsschreiber() {
 
 void Verlaufsschreiber::starten() {
     m_faden.dort([this] {
-        vorbereiten();
+        // The races from files first: when the finding is told, wartende() has them.
         std::vector<Rennaufzeichnung> frueher;
         for (Rennwarteschlange::Eintrag& e : m_warteschlange.lesen()) {
             frueher.push_back(e.rennen);
@@ -35,6 +35,7 @@ void Verlaufsschreiber::starten() {
             const QMutexLocker sperre(&m_kopieSperre);
             m_kopie.insert(m_kopie.begin(), frueher.begin(), frueher.end());
         }
+        vorbereiten();
         nachholen();
     });
 }
@@ -54,6 +55,16 @@ void Verlaufsschreiber::ablegen(Rennaufzeichnung aufzeichnung) {
             return;
         }
         m_wartend.push_back({std::move(a), {}, false});
+        nachholen();
+    });
+}
+
+void Verlaufsschreiber::zustandAblegen(const QString& schluessel, Zustandsschreiben schreiben) {
+    m_faden.dort([this, schluessel, schreiben = std::move(schreiben)]() mutable {
+        if (m_neuereVersion)
+            return;
+        std::erase_if(m_zustaende, [&](const auto& z) { return z.first == schluessel; });
+        m_zustaende.emplace_back(schluessel, std::move(schreiben));
         nachholen();
     });
 }
@@ -80,7 +91,7 @@ void Verlaufsschreiber::vorbereiten() {
 
 // Oldest first, so that the races keep their order; the first that fails ends the round.
 void Verlaufsschreiber::nachholen() {
-    while (!m_wartend.empty() && !m_neuereVersion) {
+    while ((!m_wartend.empty() || !m_zustaende.empty()) && !m_neuereVersion) {
         // A folder or a file that was read-only may have become writable: the database is
         // tried anew.
         if (!m_db || !m_db->beschreibbar()) {
@@ -88,23 +99,36 @@ void Verlaufsschreiber::nachholen() {
             if (m_neuereVersion)
                 break;
         }
-        Wartend& w = m_wartend.front();
         const std::optional<Datenbankfehler> fehler =
-            m_db->beschreibbar() ? Verlaufsspeicher(*m_db).speichern(w.rennen, w.vielleichtSchonDa)
+            m_db->beschreibbar() ? naechstesSchreiben()
                                  : std::optional<Datenbankfehler>(m_db->letzterFehler());
         if (fehler) {
             scheitern(*fehler);
             return;
         }
-        if (!w.datei.isEmpty())
-            Rennwarteschlange::entfernen(w.datei);
-        m_wartend.erase(m_wartend.begin());
         m_gemeldet.reset();
-        const QMutexLocker sperre(&m_kopieSperre);
-        m_kopie.erase(m_kopie.begin());
     }
     if (m_wiederholung)
         m_wiederholung->stop();
+}
+
+std::optional<Datenbankfehler> Verlaufsschreiber::naechstesSchreiben() {
+    if (m_wartend.empty()) {
+        if (std::optional<Datenbankfehler> fehler = m_zustaende.front().second(*m_db))
+            return fehler;
+        m_zustaende.erase(m_zustaende.begin());
+        return std::nullopt;
+    }
+    Wartend& w = m_wartend.front();
+    if (std::optional<Datenbankfehler> fehler =
+            Verlaufsspeicher(*m_db).speichern(w.rennen, w.vielleichtSchonDa))
+        return fehler;
+    if (!w.datei.isEmpty())
+        Rennwarteschlange::entfernen(w.datei);
+    m_wartend.erase(m_wartend.begin());
+    const QMutexLocker sperre(&m_kopieSperre);
+    m_kopie.erase(m_kopie.begin());
+    return std::nullopt;
 }
 
 void Verlaufsschreiber::scheitern(const Datenbankfehler& fehler) {
@@ -130,7 +154,9 @@ void Verlaufsschreiber::scheitern(const Datenbankfehler& fehler) {
     }
     if (!m_wiederholung->isActive())
         m_wiederholung->start();
-    if (m_gemeldet && m_gemeldet->ursache == f.ursache && m_gemeldet->wartefehler == f.wartefehler)
+    // What the racer is told is about races; a state alone waits without a word.
+    if (m_wartend.empty() || (m_gemeldet && m_gemeldet->ursache == f.ursache &&
+                              m_gemeldet->wartefehler == f.wartefehler))
         return;
     m_gemeldet = f;
     m_faden.hier([this, f] {

@@ -49,6 +49,12 @@ public:
     // Prepares the database and takes up the races that waited when the program last ended.
     void starten();
     void ablegen(Rennaufzeichnung aufzeichnung) override;
+    // Something kept beside the races of which only the newest state matters (a race
+    // night's row): written on the writer's thread after the races handed over before it.
+    // One that waits for the database is replaced by a newer one with the same key and
+    // tried again with the races, in memory only.
+    using Zustandsschreiben = std::function<std::optional<Datenbankfehler>(Verlaufsdatenbank&)>;
+    void zustandAblegen(const QString& schluessel, Zustandsschreiben schreiben);
     // Returns when everything handed over so far has been tried.
     void abwarten();
     // The races handed over and not in the database yet, oldest first; a race is in it from
@@ -65,6 +71,8 @@ private:
     // Run on the writer's thread.
     void vorbereiten();
     void nachholen();
+    // The oldest race waiting, else the oldest state; the reason when it failed.
+    std::optional<Datenbankfehler> naechstesSchreiben();
     void scheitern(const Datenbankfehler& fehler);
 
     QString m_pfad;
@@ -77,6 +85,7 @@ private:
     std::unique_ptr<Verlaufsdatenbank> m_db;
     std::unique_ptr<QTimer> m_wiederholung;
     std::vector<Wartend> m_wartend;
+    std::vector<std::pair<QString, Zustandsschreiben>> m_zustaende; // oldest first
     std::optional<Schreibfehler> m_gemeldet;
     bool m_neuereVersion = false;
     // What wartende() hands out: m_wartend, then the races handed over and not yet taken up

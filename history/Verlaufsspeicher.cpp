@@ -87,8 +87,8 @@ std::optional<Datenbankfehler> Verlaufsspeicher::speichern(const Rennaufzeichnun
             return QSqlError();
         q.prepare(QStringLiteral(
             "INSERT INTO rennen (beginn, art, rundenzahl, kurslaenge, prellzeit, signalquelle,"
-            " abgebrochen, sieger, rennart, renndauer, zielregel, rohsignale)"
-            " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+            " abgebrochen, sieger, rennart, renndauer, zielregel, rohsignale, rennabend,"
+            " abendnummer) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
         q.bindValue(0, beginnText(r.beginn));
         q.bindValue(1, artText(r.art));
         q.bindValue(2, r.rundenzahl);
@@ -103,6 +103,8 @@ std::optional<Datenbankfehler> Verlaufsspeicher::speichern(const Rennaufzeichnun
         q.bindValue(10, nachZeit ? QVariant(zielregelName(r.zielregel)) : QVariant());
         q.bindValue(11, r.mitRohsignalen() ? QVariant(rohsignaleKodieren(r.rohsignale))
                                            : QVariant(QMetaType(QMetaType::QByteArray)));
+        q.bindValue(12, r.abend ? QVariant(r.abend->rennabend) : QVariant());
+        q.bindValue(13, r.abend ? QVariant(r.abend->nummer) : QVariant());
         if (QSqlError fehler = ausfuehren(q); fehler.isValid())
             return fehler;
         const qint64 id = q.lastInsertId().toLongLong();

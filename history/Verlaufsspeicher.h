@@ -29,12 +29,12 @@ public:
                                                const Rennaufzeichnung& korrigiert);
     // The race as first stored comes back; nothing happens to a race never corrected.
     std::optional<Datenbankfehler> wiederherstellen(qint64 rennen);
-
-private:
-    // The steps give the error that stopped them, or an invalid one.
+    // Steps of one change taken whole or not at all; they give the error that stopped them,
+    // or an invalid one.
     std::optional<Datenbankfehler>
     inTransaktion(const std::function<QSqlError(QSqlQuery&)>& schritte);
 
+private:
     // The race's heats and result replaced by those of r.
     QSqlError ergebnisErsetzen(QSqlQuery& q, qint64 rennen, const Rennaufzeichnung& r);
 

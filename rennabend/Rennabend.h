@@ -7,10 +7,14 @@
 #include "Rennabendtabelle.h"
 #include "Rennplan.h"
 
+#include <QDateTime>
+#include <optional>
 #include <vector>
 
 struct Rennabend {
-    QString saison; // nights of one season add up to its championship; empty for none
+    QString schluessel; // the night's own key in the race database
+    QDateTime beginn;
+    QString saison; // nights of one season add up; empty for a night of none
     std::vector<Teilnehmer> teilnehmer;
     QStringList ausgeschieden;
     Rennabendregeln regeln;
@@ -18,7 +22,9 @@ struct Rennabend {
     // The stored races with the plan's entry (from 1) they drove, in the order they were
     // driven; a repeated entry comes again.
     std::vector<Abendrennen> rennen;
-    std::vector<int> uebersprungen; // entries (from 1) passed over without a race
+    std::vector<int> uebersprungen;  // entries (from 1) passed over without a race
+    std::optional<int> wiederholung; // an entry to drive once more before the plan goes on
+    bool beendet = false;            // nothing left to drive, or not to be gone on with
 };
 
 QStringList fahrernamen(const Rennabend& abend);

@@ -2,6 +2,7 @@
 
 #include "Rennen.h"
 
+#include <QUuid>
 #include <algorithm>
 
 QStringList fahrernamen(const Rennabend& abend) {
@@ -19,6 +20,8 @@ void Rennabendleiter::beginnen(const QStringList& fahrer, const Rennabendregeln&
                                const QString& saison) {
     Rennabend abend;
     abend.saison = saison.trimmed();
+    abend.schluessel = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    abend.beginn = QDateTime::currentDateTime();
     abend.teilnehmer = teilnehmerMitFarben(fahrer);
     abend.regeln = regeln;
     abend.plan = rennplan(fahrer, regeln.format);
@@ -27,7 +30,6 @@ void Rennabendleiter::beginnen(const QStringList& fahrer, const Rennabendregeln&
 
 void Rennabendleiter::fortsetzen(Rennabend abend) {
     m_abend = std::move(abend);
-    m_wiederholung.reset();
     geaendert();
     m_anstossen();
 }
@@ -42,8 +44,8 @@ int Rennabendleiter::erledigt() const {
 }
 
 std::optional<int> Rennabendleiter::naechste() const {
-    if (m_wiederholung)
-        return m_wiederholung;
+    if (m_abend.wiederholung)
+        return m_abend.wiederholung;
     const int n = erledigt() + 1;
     if (!aktiv() || n > static_cast<int>(m_abend.plan.size()))
         return std::nullopt;
@@ -87,14 +89,14 @@ bool Rennabendleiter::laden() {
 void Rennabendleiter::wiederholen() {
     if (m_abend.rennen.empty())
         return;
-    m_wiederholung = m_abend.rennen.back().nummer;
+    m_abend.wiederholung = m_abend.rennen.back().nummer;
     geaendert();
     m_anstossen();
 }
 
 void Rennabendleiter::ueberspringen() {
-    if (m_wiederholung)
-        m_wiederholung.reset();
+    if (m_abend.wiederholung)
+        m_abend.wiederholung.reset();
     else if (const std::optional<int> n = naechste())
         m_abend.uebersprungen.push_back(*n);
     else
@@ -166,8 +168,9 @@ void Rennabendleiter::ablegen(Rennaufzeichnung aufzeichnung) {
     const std::optional<int> n = naechste();
     const std::optional<Paarung> p = naechstePaarung();
     if (n && p && gehoertZu(aufzeichnung, *p)) {
+        aufzeichnung.abend = Abendzuordnung{m_abend.schluessel, *n};
         m_abend.rennen.push_back({*n, aufzeichnung, p->finale});
-        m_wiederholung.reset();
+        m_abend.wiederholung.reset();
         geaendert();
         m_anstossen();
     }
@@ -186,6 +189,7 @@ void Rennabendleiter::finaleAnsetzen() {
 
 void Rennabendleiter::geaendert() {
     finaleAnsetzen();
-    if (m_beiAenderung)
-        m_beiAenderung();
+    m_abend.beendet = !naechste();
+    for (const auto& meldung : m_beiAenderung)
+        meldung();
 }

@@ -21,7 +21,7 @@ public:
     // A new night with these drivers (checked by fahrerlisteFehler); its first entry is due.
     void beginnen(const QStringList& fahrer, const Rennabendregeln& regeln,
                   const QString& saison = {});
-    // A night kept from before, going on where it stopped.
+    // A night kept from before, going on where it stopped (a repeat asked for included).
     void fortsetzen(Rennabend abend);
     bool aktiv() const { return !m_abend.teilnehmer.empty(); }
     const Rennabend& abend() const { return m_abend; }
@@ -44,8 +44,11 @@ public:
 
     void ablegen(Rennaufzeichnung aufzeichnung) override;
 
-    // Told after anything of the night changed: a race counted, the roster, the plan.
-    void beiAenderung(std::function<void()> meldung) { m_beiAenderung = std::move(meldung); }
+    // Told after anything of the night changed: a race counted, the roster, the plan. Each
+    // listener (the history's store, the spectators) is told in the order it came.
+    void beiAenderung(std::function<void()> meldung) {
+        m_beiAenderung.push_back(std::move(meldung));
+    }
 
 private:
     int erledigt() const; // entries driven or passed over, the plan's first ones
@@ -61,7 +64,6 @@ private:
     Rennen& m_rennen;
     Verlaufsablage& m_weiter;
     std::function<void()> m_anstossen;
-    std::function<void()> m_beiAenderung;
+    std::vector<std::function<void()>> m_beiAenderung;
     Rennabend m_abend;
-    std::optional<int> m_wiederholung;
 };

@@ -43,6 +43,46 @@ std::vector<Saisonzeile> saisontabelle(const std::vector<QStringList>& abende,
     return tabelle;
 }
 
+std::vector<Saisonwertung> saisonwertungen(const std::vector<GespeicherterRennabend>& abende,
+                                           const std::vector<int>& platzpunkte) {
+    // Season by season, in the order of their newest night (the nights come oldest first).
+    std::vector<std::pair<QString, std::vector<QStringList>>> saisons;
+    for (auto g = abende.rbegin(); g != abende.rend(); ++g) {
+        const Rennabend& a = g->abend;
+        const bool gefahren = std::any_of(a.rennen.begin(), a.rennen.end(), [](const auto& r) {
+            return !r.rennen.abgebrochen && !r.rennen.laeufe.empty();
+        });
+        if (a.saison.isEmpty() || !gefahren)
+            continue;
+        QStringList reihenfolge;
+        for (const Tabellenzeile& z :
+             rennabendtabelle(a.regeln, fahrernamen(a), a.ausgeschieden, a.rennen))
+            reihenfolge << z.fahrer;
+        auto s = std::find_if(saisons.begin(), saisons.end(),
+                              [&](const auto& x) { return x.first == a.saison; });
+        if (s == saisons.end()) {
+            saisons.push_back({a.saison, {}});
+            s = saisons.end() - 1;
+        }
+        s->second.insert(s->second.begin(), reihenfolge);
+    }
+    std::vector<Saisonwertung> wertungen;
+    for (const auto& [name, reihenfolgen] : saisons) {
+        Saisonwertung w{name,
+                        static_cast<int>(reihenfolgen.size()),
+                        {QStringLiteral("Platz"), QStringLiteral("Fahrer"),
+                         QStringLiteral("Punkte"), QStringLiteral("Abende"),
+                         QStringLiteral("Abendsiege")},
+                        {}};
+        int platz = 0;
+        for (const Saisonzeile& z : saisontabelle(reihenfolgen, platzpunkte))
+            w.zeilen.push_back({QString::number(++platz), z.fahrer, QString::number(z.punkte),
+                                QString::number(z.abende), QString::number(z.abendsiege)});
+        wertungen.push_back(std::move(w));
+    }
+    return wertungen;
+}
+
 std::optional<std::vector<int>> saisonpunkteLesen(const QString& text) {
     const QStringList teile = text.split(QLatin1Char(','));
     if (teile.isEmpty() || teile.size() > 16)

@@ -4,6 +4,8 @@
 #pragma once
 
 #include "Einstellungswerte.h"
+#include "Rennabendspeicher.h"
+#include "VerlaufAnsicht.h"
 
 #include <QStringList>
 #include <optional>
@@ -20,6 +22,11 @@ struct Saisonzeile {
 // won, then the better best placing; equal drivers keep the order they first appeared in.
 std::vector<Saisonzeile> saisontabelle(const std::vector<QStringList>& abende,
                                        const std::vector<int>& platzpunkte);
+
+// The championship table of every season among the stored nights, the season of the newest
+// night first. A night counts once it has a race that counts.
+std::vector<Saisonwertung> saisonwertungen(const std::vector<GespeicherterRennabend>& abende,
+                                           const std::vector<int>& platzpunkte);
 
 // "10,8,6,5,4,3,2,1": points for the first, second, … place of a night, 1 to 16 whole numbers
 // from 0 to 100, none more than the one before; a place beyond the list earns nothing.

@@ -5,7 +5,10 @@
 # reach the Hall of Fame, whose question would come only for the races fast enough for it;
 # each Lauf's end shows as its result file, written at every race end. The
 # history holds the three Begegnungen in the plan's order; the window "Rennabend" (Shift+N)
-# writes the standings as CSV, whose points follow the stored winners, and as PDF.
+# writes the standings as CSV, whose points follow the stored winners, and as PDF. After the
+# first Begegnung the program is killed; started again it asks to go on with the night, and
+# Enter loads the next Begegnung. The JSON export lists the night under "rennabende" with
+# standings whose points follow the stored winners.
 # Usage: rennabend.sh PATH/TO/rundomat
 source "$(dirname "$0")/gemeinsam.sh"
 rundomat=$1
@@ -25,6 +28,14 @@ for begegnung in 1 2 3; do
     fenster 'Ergebnis Spurwechselmodus' 100
     xdotool key Return
     fenster '^Rundomat$'
+    if [ "$begegnung" = 1 ]; then
+        kill -9 "$app"
+        wait "$app" 2>/dev/null || true
+        programmStarten "$rundomat" --simulate=0.5
+        fenster '^Rennabend$' 600
+        xdotool key Return
+        fenster '^Rundomat$'
+    fi
 done
 
 xdotool key shift+n
@@ -69,6 +80,13 @@ kopf = zeilen[0]
 tabelle = {z[kopf.index("Fahrer")]: int(z[kopf.index("Punkte")]) for z in zeilen[1:]}
 assert tabelle == punkte, (tabelle, punkte)
 assert [int(z[kopf.index("Punkte")]) for z in zeilen[1:]] == sorted(punkte.values(), reverse=True)
+abende = json.load(open(sys.argv[1]))["rennabende"]
+assert len(abende) == 1, abende
+abend = abende[0]
+nummern = {r["nummer"]: r["rennen"] for r in abend["rennen"]}
+assert nummern == {i + 1: r["nummer"] for i, r in enumerate(rennen)}, (nummern, rennen)
+assert all(r["zaehlt"] for r in abend["rennen"]) and abend["beendet"], abend
+assert {z["name"]: z["punkte"] for z in abend["tabelle"]} == punkte, (abend["tabelle"], punkte)
 print("Punkte:", tabelle)
 PY
 echo "Rennabend: drei Begegnungen mit Enter, Tabelle nach den gespeicherten Siegern, CSV und PDF."

@@ -1,0 +1,103 @@
+#include "Rennabendexport.h"
+
+#include "Rennabendleiter.h"
+
+#include <QJsonObject>
+#include <algorithm>
+
+namespace {
+QJsonValue zahlOderNull(const std::optional<double>& wert) {
+    return wert ? QJsonValue(*wert) : QJsonValue();
+}
+
+QJsonArray namenliste(const QStringList& namen) {
+    QJsonArray liste;
+    for (const QString& name : namen)
+        liste.append(name);
+    return liste;
+}
+
+QJsonArray tabelleAlsJson(const Rennabend& abend) {
+    const bool nachZeit =
+        std::any_of(abend.rennen.begin(), abend.rennen.end(),
+                    [](const Abendrennen& r) { return r.rennen.rennart == Rennlaenge::Zeit; });
+    QJsonArray tabelle;
+    for (const Tabellenzeile& z :
+         rennabendtabelle(abend.regeln, fahrernamen(abend), abend.ausgeschieden, abend.rennen))
+        tabelle.append(QJsonObject{
+            {QStringLiteral("platz"), tabelle.size() + 1},
+            {QStringLiteral("name"), z.fahrer},
+            {QStringLiteral("punkte"), z.punkte},
+            {QStringLiteral("siege"), z.siege},
+            {QStringLiteral("unentschieden"), z.unentschieden},
+            {QStringLiteral("niederlagen"), z.niederlagen},
+            {QStringLiteral("gewertet"), z.gewertet},
+            {QStringLiteral("gesamtzeit"), z.gesamtzeit},
+            {QStringLiteral("distanz"), nachZeit ? QJsonValue(z.distanz) : QJsonValue()},
+            {QStringLiteral("bestzeit"), zahlOderNull(z.besteRunde)},
+            {QStringLiteral("ausgeschieden"), z.ausgeschieden},
+        });
+    return tabelle;
+}
+
+QJsonObject abendAlsJson(const GespeicherterRennabend& g) {
+    const Rennabend& a = g.abend;
+    QJsonArray teilnehmer, plan, rennen, uebersprungen;
+    for (const Teilnehmer& t : a.teilnehmer)
+        teilnehmer.append(t.name);
+    for (std::size_t i = 0; i < a.plan.size(); ++i)
+        plan.append(QJsonObject{{QStringLiteral("nummer"), qint64(i + 1)},
+                                {QStringLiteral("spur1"), a.plan[i].spur1},
+                                {QStringLiteral("spur2"), a.plan[i].spur2}});
+    // Of a repeated entry every race is listed; the last one counts.
+    for (std::size_t i = 0; i < a.rennen.size(); ++i) {
+        const int nummer = a.rennen[i].nummer;
+        const bool zaehlt = std::none_of(a.rennen.begin() + qsizetype(i) + 1, a.rennen.end(),
+                                         [&](const Abendrennen& r) { return r.nummer == nummer; });
+        rennen.append(QJsonObject{
+            {QStringLiteral("nummer"), nummer},
+            {QStringLiteral("rennen"),
+             g.rennnummern[i] ? QJsonValue(*g.rennnummern[i]) : QJsonValue()},
+            {QStringLiteral("zaehlt"), zaehlt},
+        });
+    }
+    for (int nummer : a.uebersprungen)
+        uebersprungen.append(nummer);
+    return QJsonObject{
+        {QStringLiteral("schluessel"), a.schluessel},
+        {QStringLiteral("datum"), a.beginn.date().toString(Qt::ISODate)},
+        {QStringLiteral("beginn"), beginnText(a.beginn)},
+        {QStringLiteral("saison"), a.saison},
+        {QStringLiteral("format"), rennabendformatName(a.regeln.format)},
+        {QStringLiteral("finale"), a.regeln.finale},
+        {QStringLiteral("punkte"), punktwertungText(a.regeln.punkte)},
+        {QStringLiteral("fahrer"), teilnehmer},
+        {QStringLiteral("ausgeschieden"), namenliste(a.ausgeschieden)},
+        {QStringLiteral("plan"), plan},
+        {QStringLiteral("rennen"), rennen},
+        {QStringLiteral("uebersprungen"), uebersprungen},
+        {QStringLiteral("beendet"), a.beendet},
+        {QStringLiteral("tabelle"), tabelleAlsJson(a)},
+    };
+}
+} // namespace
+
+QJsonArray rennabendeAlsJson(const std::vector<GespeicherterRennabend>& abende) {
+    QJsonArray liste;
+    for (const GespeicherterRennabend& g : abende)
+        liste.append(abendAlsJson(g));
+    return liste;
+}
+
+Jsonzusatz rennabendeExportieren(Verlaufsdatenbank& datenbank,
+                                 std::vector<Rennaufzeichnung> wartende) {
+    return [&datenbank, wartende = std::move(wartende)](QJsonObject& oben) {
+        QString fehler;
+        const std::vector<GespeicherterRennabend> abende =
+            rennabendeLesen(datenbank, wartende, fehler);
+        if (!fehler.isEmpty())
+            return std::optional<QString>(fehler);
+        oben.insert(QStringLiteral("rennabende"), rennabendeAlsJson(abende));
+        return std::optional<QString>();
+    };
+}

@@ -1,0 +1,60 @@
+#include "Rennabendverlauf.h"
+
+#include "Rennabendspeicher.h"
+
+#include <memory>
+#include <set>
+
+QString fortsetzungsfrage(const Rennabend& abend) {
+    std::set<int> gefahren;
+    for (const Abendrennen& r : abend.rennen)
+        gefahren.insert(r.nummer);
+    const bool begegnungen = abend.regeln.format == Rennabendformat::JederGegenJeden;
+    return QStringLiteral("Der Rennabend vom %1 ist noch nicht zu Ende (%2 von %3 %4 gefahren). "
+                          "Weiterfahren?")
+        .arg(abend.beginn.toString(QStringLiteral("dd.MM.yyyy")))
+        .arg(gefahren.size())
+        .arg(abend.plan.size())
+        .arg(begegnungen ? QStringLiteral("Begegnungen") : QStringLiteral("Läufen"));
+}
+
+Rennabendverlauf::Rennabendverlauf(Rennabendleiter& leiter, Verlaufsschreiber& schreiber,
+                                   Verlaufsleser& leser, Dialoge& dialoge)
+    : m_leiter(leiter), m_schreiber(schreiber), m_leser(leser), m_dialoge(dialoge) {
+    m_leiter.beiAenderung([this] { ablegen(m_leiter.abend()); });
+}
+
+void Rennabendverlauf::ablegen(const Rennabend& abend) {
+    m_schreiber.zustandAblegen(abend.schluessel, [abend](Verlaufsdatenbank& datenbank) {
+        return rennabendSpeichern(datenbank, abend);
+    });
+}
+
+void Rennabendverlauf::anbieten() {
+    if (std::exchange(m_angeboten, true))
+        return;
+    auto offen = std::make_shared<std::optional<Rennabend>>();
+    // The waiting races are taken before the database is read: one stored meanwhile is then
+    // read from the database.
+    m_leser.auftrag(
+        [offen, wartende = m_schreiber.wartende()](Verlaufsdatenbank& datenbank) {
+            if (!datenbank.verbinden(true))
+                return;
+            QString fehler;
+            const std::vector<GespeicherterRennabend> abende =
+                rennabendeLesen(datenbank, wartende, fehler);
+            if (!abende.empty() && !abende.back().abend.beendet)
+                *offen = abende.back().abend;
+        },
+        [this, offen] {
+            if (!*offen || m_leiter.aktiv())
+                return;
+            Rennabend& abend = **offen;
+            if (m_dialoge.frage(fortsetzungsfrage(abend), QStringLiteral("Rennabend"))) {
+                m_leiter.fortsetzen(std::move(abend));
+                return;
+            }
+            abend.beendet = true;
+            ablegen(abend);
+        });
+}

@@ -1,0 +1,33 @@
+// Keeps the race night in the race history: its row goes to the writer's thread whenever the
+// night changes, and at start the newest night not over is offered to go on with.
+#pragma once
+
+#include "Dialoge.h"
+#include "Rennabendleiter.h"
+#include "Verlaufsleser.h"
+#include "Verlaufsschreiber.h"
+
+// "Der Rennabend vom 09.12.2026 ist noch nicht zu Ende (2 von 3 Begegnungen gefahren).
+// Weiterfahren?"
+QString fortsetzungsfrage(const Rennabend& abend);
+
+class Rennabendverlauf {
+public:
+    Rennabendverlauf(Rennabendleiter& leiter, Verlaufsschreiber& schreiber, Verlaufsleser& leser,
+                     Dialoge& dialoge);
+
+    // Once, after the history's finding (which comes when the races that waited in files are
+    // with the writer): asks whether to go on with the newest night not over. Yes loads it
+    // with its races; no marks it over. Nothing is asked while a night runs already (one
+    // begun from the command line replaces it).
+    void anbieten();
+
+private:
+    void ablegen(const Rennabend& abend);
+
+    Rennabendleiter& m_leiter;
+    Verlaufsschreiber& m_schreiber;
+    Verlaufsleser& m_leser;
+    Dialoge& m_dialoge;
+    bool m_angeboten = false;
+};

@@ -1,0 +1,194 @@
+#include "Rennabendverlauf.h"
+
+#include "Rennabendexport.h"
+#include "Rennabendleiter.h"
+#include "Rennbahn.h"
+#include "Saisontabelle.h"
+#include "Verlaufsabfragen.h"
+#include "Verlaufsschema.h"
+#include "Verlaufsspeicher.h"
+#include "Verlaufstest.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QSqlQuery>
+
+namespace {
+// What the writer's thread does in the program, at once: the race into the database.
+class Datenbankablage : public Verlaufsablage {
+public:
+    explicit Datenbankablage(Verlaufsdatenbank& db) : m_db(db) {}
+    void ablegen(Rennaufzeichnung a) override {
+        EXPECT_EQ(Verlaufsspeicher(m_db).speichern(a), std::nullopt);
+    }
+
+private:
+    Verlaufsdatenbank& m_db;
+};
+
+// A Begegnung of the plan's entry, the faster driver winning both Läufe.
+Rennaufzeichnung begegnung(const Paarung& p, const QString& sieger, int minute) {
+    const QString beginn =
+        QStringLiteral("2026-12-09T20:%1:00+01:00").arg(minute, 2, 10, QLatin1Char('0'));
+    const auto zeiten = [&](const QString& f) {
+        return f == sieger ? std::initializer_list<double>{2, 2}
+                           : std::initializer_list<double>{3, 3};
+    };
+    Rennaufzeichnung r = rennen(p.spur1, zeiten(p.spur1), p.spur2, zeiten(p.spur2), beginn);
+    r.art = Rennart::Spurwechsel;
+    r.laeufe.push_back({fahrt(p.spur2, zeiten(p.spur2)), fahrt(p.spur1, zeiten(p.spur1))});
+    r.sieger = sieger;
+    return r;
+}
+
+// A database as the program wrote it before race nights: version 4, with one race.
+void datenbankVersion4(const QString& pfad) {
+    Verlaufsdatenbank db(pfad);
+    ASSERT_TRUE(db.verbinden(false) || (db.db().open()));
+    QSqlQuery q(db.db());
+    for (int von = 0; von < 4; ++von)
+        for (const QString& anweisung : verlaufsschemaSchritt(von))
+            ASSERT_TRUE(q.exec(anweisung)) << anweisung.toStdString();
+    for (const char* anweisung :
+         {"PRAGMA application_id = 1380207956", "PRAGMA user_version = 4",
+          "INSERT INTO rennen (beginn, art, rundenzahl, kurslaenge, prellzeit, signalquelle,"
+          " abgebrochen, sieger) VALUES ('2026-12-01T19:00:00+01:00', 'Rennen', 1, 5, 2,"
+          " 'Tastatur', 0, 'Alt')",
+          "INSERT INTO fahrten (rennen, lauf, spur, fahrer, farbe) VALUES (1, 1, 1, 'Alt', 0)",
+          "INSERT INTO fahrten (rennen, lauf, spur, fahrer, farbe) VALUES (1, 1, 2, 'Neu', 0)"})
+        ASSERT_TRUE(q.exec(QString::fromLatin1(anweisung))) << anweisung;
+}
+
+void gleicheTabellen(const std::vector<Tabellenzeile>& a, const std::vector<Tabellenzeile>& b) {
+    ASSERT_EQ(a.size(), b.size());
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        EXPECT_EQ(a[i].fahrer, b[i].fahrer);
+        EXPECT_EQ(a[i].punkte, b[i].punkte);
+        EXPECT_EQ(a[i].siege, b[i].siege);
+        EXPECT_EQ(a[i].gesamtzeit, b[i].gesamtzeit);
+        EXPECT_EQ(a[i].besteRunde, b[i].besteRunde);
+        EXPECT_EQ(a[i].ausgeschieden, b[i].ausgeschieden);
+    }
+}
+} // namespace
+
+// A night in a database of the version before nights, upgraded in place: stored race by race
+// with a repeat, a driver who leaves and one who joins, it reads back as it was, its standings
+// computed from the stored races equal those of the night; a race still waiting counts once;
+// a new night closes it; the JSON export lists it with the race that counts marked.
+TEST(Rennabendverlauf, AbendUeberRennenAusscheidenUndWiederholungZurueckgelesen) {
+    Verlaufsordner o;
+    datenbankVersion4(o.pfad);
+    Verlaufsdatenbank db(o.pfad);
+    ASSERT_TRUE(db.vorbereiten().beschreibbar);
+    ASSERT_EQ(Verlaufsabfragen(db).rennen(1)->laeufe[0][2].fahrer, QStringLiteral("Neu"));
+
+    Rennbahn bahn;
+    Datenbankablage ablage(db);
+    Rennabendleiter leiter(bahn.rennen, ablage, [] {});
+    leiter.beiAenderung([&] { EXPECT_EQ(rennabendSpeichern(db, leiter.abend()), std::nullopt); });
+    const QString A = QStringLiteral("Anna"), B = QStringLiteral("Bert"),
+                  C = QStringLiteral("Carla"), D = QStringLiteral("Dieter");
+    leiter.beginnen({A, B, C, D}, Rennabendregeln{}, QStringLiteral("Winter"));
+    int minute = 0;
+    const auto fahren = [&](bool spur1Gewinnt) {
+        const Paarung p = *leiter.naechstePaarung();
+        leiter.ablegen(begegnung(p, spur1Gewinnt ? p.spur1 : p.spur2, ++minute));
+    };
+    fahren(true);
+    leiter.wiederholen();
+    fahren(false); // the repeat is won by the other driver
+    fahren(true);
+    QString fehler;
+    ASSERT_TRUE(leiter.fahrerEntfernen(C, fehler));
+    ASSERT_TRUE(leiter.fahrerHinzufuegen(QStringLiteral("Emil"), fehler));
+    leiter.ueberspringen();
+    fahren(true);
+    leiter.wiederholen(); // asked for, not driven yet
+    const Rennabend vorher = leiter.abend();
+    ASSERT_EQ(vorher.rennen.size(), 4u);
+
+    // A fifth race handed to the writer and not stored; the fourth is handed again.
+    Rennaufzeichnung wartend = begegnung(*leiter.naechstePaarung(), B, 59);
+    wartend.abend = Abendzuordnung{vorher.schluessel, *leiter.naechste()};
+    std::vector<GespeicherterRennabend> gelesen =
+        rennabendeLesen(db, {vorher.rennen[3].rennen, wartend}, fehler);
+    ASSERT_TRUE(fehler.isEmpty()) << fehler.toStdString();
+    ASSERT_EQ(gelesen.size(), 1u);
+    const Rennabend& a = gelesen[0].abend;
+    EXPECT_EQ(a.schluessel, vorher.schluessel);
+    EXPECT_EQ(a.saison, QStringLiteral("Winter"));
+    EXPECT_EQ(beginnText(a.beginn), beginnText(vorher.beginn));
+    ASSERT_EQ(a.teilnehmer.size(), vorher.teilnehmer.size());
+    for (std::size_t i = 0; i < a.teilnehmer.size(); ++i) {
+        EXPECT_EQ(a.teilnehmer[i].name, vorher.teilnehmer[i].name);
+        EXPECT_EQ(a.teilnehmer[i].farbe, vorher.teilnehmer[i].farbe);
+    }
+    EXPECT_EQ(a.ausgeschieden, QStringList{C});
+    EXPECT_EQ(a.plan, vorher.plan);
+    EXPECT_EQ(a.uebersprungen, vorher.uebersprungen);
+    EXPECT_EQ(a.wiederholung, vorher.wiederholung);
+    EXPECT_FALSE(a.beendet);
+    ASSERT_EQ(a.rennen.size(), 5u);
+    for (std::size_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(a.rennen[i].nummer, vorher.rennen[i].nummer);
+        EXPECT_EQ(a.rennen[i].rennen.sieger, vorher.rennen[i].rennen.sieger);
+        EXPECT_EQ(gelesen[0].rennnummern[i], qint64(i) + 2); // after the old race
+    }
+    EXPECT_EQ(gelesen[0].rennnummern[4], std::nullopt);
+    const std::vector<Tabellenzeile> tabelle = leiter.tabelle();
+    gelesen[0].abend.rennen.pop_back();
+    gleicheTabellen(rennabendtabelle(a.regeln, fahrernamen(a), a.ausgeschieden, a.rennen),
+                    leiter.tabelle());
+    // The repeat replaced the first Begegnung: its loser of before has its 3 points now.
+    EXPECT_EQ(vorher.rennen[1].rennen.sieger, vorher.plan[0].spur2);
+    EXPECT_EQ(std::find_if(tabelle.begin(), tabelle.end(),
+                           [&](const Tabellenzeile& z) { return z.fahrer == vorher.plan[0].spur1; })
+                  ->punkte,
+              0);
+
+    const QString json = QDir(o.ordner.path()).filePath(QStringLiteral("alle.json"));
+    Verlaufsabfragen abfragen(db);
+    ASSERT_EQ(verlaufExportieren(json, alleRennen(abfragen, {}), Sonderdatei::Beschreiben,
+                                 rennabendeExportieren(db, {})),
+              std::nullopt);
+    QFile datei(json);
+    ASSERT_TRUE(datei.open(QIODevice::ReadOnly));
+    const QJsonObject oben = QJsonDocument::fromJson(datei.readAll()).object();
+    EXPECT_EQ(oben[QStringLiteral("rennen")].toArray().size(), 5);
+    const QJsonObject abend = oben[QStringLiteral("rennabende")].toArray()[0].toObject();
+    EXPECT_EQ(abend[QStringLiteral("datum")].toString(),
+              vorher.beginn.date().toString(Qt::ISODate));
+    QJsonArray rennenJson = abend[QStringLiteral("rennen")].toArray();
+    ASSERT_EQ(rennenJson.size(), 4);
+    EXPECT_EQ(rennenJson[0][QStringLiteral("nummer")].toInt(), 1);
+    EXPECT_FALSE(rennenJson[0][QStringLiteral("zaehlt")].toBool());
+    EXPECT_EQ(rennenJson[1][QStringLiteral("nummer")].toInt(), 1);
+    EXPECT_TRUE(rennenJson[1][QStringLiteral("zaehlt")].toBool());
+    EXPECT_EQ(rennenJson[1][QStringLiteral("rennen")].toInt(), 3);
+    EXPECT_EQ(fortsetzungsfrage(a),
+              QStringLiteral("Der Rennabend vom %1 ist noch nicht zu Ende (3 von %2 "
+                             "Begegnungen gefahren). Weiterfahren?")
+                  .arg(a.beginn.date().toString(QStringLiteral("dd.MM.yyyy")))
+                  .arg(a.plan.size()));
+    Rennbahn zweiteBahn;
+    Rennabendleiter zweiter(zweiteBahn.rennen, ablage, [] {});
+    zweiter.beginnen({A, B, C}, Rennabendregeln{}, QStringLiteral("Winter"));
+    ASSERT_EQ(rennabendSpeichern(db, zweiter.abend()), std::nullopt);
+    gelesen = rennabendeLesen(db, {}, fehler);
+    ASSERT_EQ(gelesen.size(), 2u);
+    EXPECT_TRUE(gelesen[0].abend.beendet);
+    EXPECT_FALSE(gelesen[1].abend.beendet);
+
+    // The season counts the night with races and places its drivers as its standings do; the
+    // new night without a race is not in it yet.
+    const std::vector<Saisonwertung> saison = saisonwertungen(gelesen, {10, 8, 6});
+    ASSERT_EQ(saison.size(), 1u);
+    EXPECT_EQ(saison[0].name, QStringLiteral("Winter"));
+    EXPECT_EQ(saison[0].abende, 1);
+    ASSERT_EQ(saison[0].zeilen.size(), tabelle.size());
+    EXPECT_EQ(saison[0].zeilen[0],
+              QStringList({QStringLiteral("1"), tabelle[0].fahrer, QStringLiteral("10"),
+                           QStringLiteral("1"), QStringLiteral("1")}));
+}
