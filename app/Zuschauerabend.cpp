@@ -34,7 +34,9 @@ std::optional<Abendanzeige> zuschauerabend(const Rennabendleiter& leiter, bool n
     }
     if (const std::optional<Paarung> p = leiter.naechstePaarung())
         a.naechste = Abendpaarung{p->spur1, p->spur2};
-    if (const std::optional<int> n = leiter.naechste())
+    if (a.naechste && leiter.naechstePaarung()->finale)
+        a.stelle = QStringLiteral("Finale");
+    else if (const std::optional<int> n = leiter.naechste())
         a.stelle =
             (begegnungen ? QStringLiteral("Begegnung %1 von %2") : QStringLiteral("Lauf %1 von %2"))
                 .arg(*n)

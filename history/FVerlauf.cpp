@@ -15,6 +15,7 @@
 #include <QMessageBox>
 #include <QStackedWidget>
 #include <QTableView>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace {
@@ -116,6 +117,14 @@ void FVerlauf::aufbauen() {
     m_diagramm->setRenderHint(QPainter::Antialiasing);
     m_diagramm->setFocusPolicy(Qt::NoFocus);
     seitenspalte->addWidget(m_diagramm, 1);
+    m_tabelle = new QTableWidget(seite);
+    m_tabelle->setObjectName(QStringLiteral("tabelle"));
+    m_tabelle->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_tabelle->setFocusPolicy(Qt::NoFocus);
+    m_tabelle->verticalHeader()->hide();
+    m_tabelle->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_tabelle->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    seitenspalte->addWidget(m_tabelle, 1);
     m_seiten->addWidget(seite);
 
     connect(m_filter, &QLineEdit::textEdited, this,
@@ -151,7 +160,15 @@ void FVerlauf::darstellen() {
     }
     m_ueberschrift->setText(a.ueberschrift);
     m_angaben->setText(a.angaben.join(QLatin1Char('\n')));
-    m_diagramm->setVisible(a.seite != VerlaufAnsicht::Seite::Saison);
+    m_diagramm->setVisible(a.tabellenkopf.isEmpty());
+    m_tabelle->setVisible(!a.tabellenkopf.isEmpty());
+    m_tabelle->setColumnCount(static_cast<int>(a.tabellenkopf.size()));
+    m_tabelle->setHorizontalHeaderLabels(a.tabellenkopf);
+    m_tabelle->setRowCount(static_cast<int>(a.tabelle.size()));
+    for (std::size_t r = 0; r < a.tabelle.size(); ++r)
+        for (qsizetype s = 0; s < a.tabelle[r].size(); ++s)
+            m_tabelle->setItem(static_cast<int>(r), static_cast<int>(s),
+                               new QTableWidgetItem(a.tabelle[r][s]));
     if (!(a.diagramm == m_gezeigtesDiagramm) || !m_diagramm->chart()) {
         QChart* alt = m_diagramm->chart();
         m_diagramm->setChart(diagrammBauen(a.diagramm));

@@ -15,6 +15,7 @@ class QLabel;
 class QLineEdit;
 class QStackedWidget;
 class QTableView;
+class QTableWidget;
 class Rennlistenmodell;
 
 class FVerlauf : public QDialog {
@@ -51,5 +52,6 @@ private:
     QLabel* m_ueberschrift = nullptr;
     QLabel* m_angaben = nullptr;
     QChartView* m_diagramm = nullptr;
+    QTableWidget* m_tabelle = nullptr;
     Diagramm m_gezeigtesDiagramm;
 };

@@ -73,4 +73,7 @@ struct VerlaufAnsicht {
     QString ueberschrift;
     QStringList angaben;
     Diagramm diagramm;
+    // A season's championship table instead of the chart; empty on the other pages.
+    QStringList tabellenkopf;
+    std::vector<QStringList> tabelle;
 };

@@ -227,6 +227,8 @@ void VerlaufLogik::listeZeigen() {
     m_ansicht.seite = Seite::Liste;
     m_ansicht.ueberschrift.clear();
     m_ansicht.angaben.clear();
+    m_ansicht.tabellenkopf.clear();
+    m_ansicht.tabelle.clear();
     m_ansicht.diagramm = {};
     m_rennen.reset();
     m_gezeigt.reset();
@@ -730,10 +732,9 @@ void VerlaufLogik::saisonseiteFuellen() {
     m_ansicht.ueberschrift =
         QStringLiteral("Saison %1 (%2 von %3)").arg(s.name).arg(m_saison + 1).arg(m_saisons.size());
     m_ansicht.angaben = {s.abende == 1 ? QStringLiteral("1 Rennabend")
-                                       : QStringLiteral("%1 Rennabende").arg(s.abende),
-                         QString(), s.kopf.join(QStringLiteral("   "))};
-    for (const QStringList& zeile : s.zeilen)
-        m_ansicht.angaben << zeile.join(QStringLiteral("   "));
+                                       : QStringLiteral("%1 Rennabende").arg(s.abende)};
+    m_ansicht.tabellenkopf = s.kopf;
+    m_ansicht.tabelle = s.zeilen;
     m_ansicht.diagramm = {};
 }
 

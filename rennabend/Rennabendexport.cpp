@@ -48,7 +48,8 @@ QJsonObject abendAlsJson(const GespeicherterRennabend& g) {
     for (std::size_t i = 0; i < a.plan.size(); ++i)
         plan.append(QJsonObject{{QStringLiteral("nummer"), qint64(i + 1)},
                                 {QStringLiteral("spur1"), a.plan[i].spur1},
-                                {QStringLiteral("spur2"), a.plan[i].spur2}});
+                                {QStringLiteral("spur2"), a.plan[i].spur2},
+                                {QStringLiteral("finale"), a.plan[i].finale}});
     // Of a repeated entry every race is listed; the last one counts.
     for (std::size_t i = 0; i < a.rennen.size(); ++i) {
         const int nummer = a.rennen[i].nummer;
