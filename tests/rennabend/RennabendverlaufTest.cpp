@@ -31,10 +31,9 @@ private:
 Rennaufzeichnung begegnung(const Paarung& p, const QString& sieger, int minute) {
     const QString beginn =
         QStringLiteral("2026-12-09T20:%1:00+01:00").arg(minute, 2, 10, QLatin1Char('0'));
-    const auto zeiten = [&](const QString& f) {
-        return f == sieger ? std::initializer_list<double>{2, 2}
-                           : std::initializer_list<double>{3, 3};
-    };
+    // The lists live as long as these two names: a list made inside the lambda would not.
+    const std::initializer_list<double> schnell{2, 2}, langsam{3, 3};
+    const auto zeiten = [&](const QString& f) { return f == sieger ? schnell : langsam; };
     Rennaufzeichnung r = rennen(p.spur1, zeiten(p.spur1), p.spur2, zeiten(p.spur2), beginn);
     r.art = Rennart::Spurwechsel;
     r.laeufe.push_back({fahrt(p.spur2, zeiten(p.spur2)), fahrt(p.spur1, zeiten(p.spur1))});
