@@ -1,7 +1,8 @@
 # The two commands of the README: `make run` and `make test`. Each one installs
 # what is missing, configures and builds first.
-.PHONY: deps build run test bench test-nogui test-sanitize check-windows firmware fuzz-hof fuzz-box \
-  fuzz-board fuzz-ansage fuzz-web clean package test-package
+FUZZER := hof box board ansage web rennjson rennabend rohsignale
+.PHONY: deps build run test bench test-nogui build-sanitize test-sanitize check-windows firmware \
+  $(addprefix fuzz-,$(FUZZER)) fuzz-kurz clean package test-package
 
 deps:
 	scripts/install-deps
@@ -13,10 +14,14 @@ build: deps
 run: build
 	cd build/default/rundomat && ./rundomat --simulate
 
+# Every test, as many at a time as the machine has cores and three times that: most of the
+# end-to-end tests wait for a window or a file. Tests that must be alone say so themselves.
 test: build
-	ctest --preset default
+	ctest --preset default -j $$(( $$(nproc) * 3 ))
 
+# The benchmarks are built only here: no test needs them.
 bench: build
+	cmake --build --preset default --target benchmarks
 	build/default/bench/rundomat-bench
 	build/default/bench/rundomat-wiedergabe-bench
 	build/default/bench/rundomat-zeitrennen-bench
@@ -48,16 +53,20 @@ test-package: package
 test-nogui: deps
 	cmake --preset nogui
 	cmake --build --preset nogui
-	ctest --preset nogui
+	ctest --preset nogui -j $$(( $$(nproc) * 2 ))
 
 # The sensor board's firmware: build/firmware/rundomat-platine.hex (and .elf) for avrdude.
 firmware: deps
 	$(MAKE) -C firmware AUSGABE=$(CURDIR)/build/firmware
 
-test-sanitize: deps
+# One clang build under AddressSanitizer and UndefinedBehaviorSanitizer serves the tests
+# and the fuzz targets.
+build-sanitize: deps
 	cmake --preset sanitize
 	cmake --build --preset sanitize
-	ctest --preset sanitize
+
+test-sanitize: build-sanitize
+	ctest --preset sanitize -j $$(( $$(nproc) * 2 ))
 
 # Every Windows-only file compiled for syntax with MinGW-w64, with the include folders the
 # configured build gives its folder.
@@ -68,13 +77,16 @@ check-windows: deps
 clean:
 	rm -rf build
 
-# The fuzz targets run under libFuzzer with AddressSanitizer and UndefinedBehaviorSanitizer
-# for FUZZ_SEKUNDEN seconds (5 minutes unless set), one process; the inputs they find stay
-# in build/fuzz.
+# The fuzz targets run under libFuzzer for FUZZ_SEKUNDEN seconds (5 minutes unless set), one
+# process, from their seed corpus; the inputs they find stay in build/fuzz.
 FUZZ_SEKUNDEN ?= 300
-fuzz-hof fuzz-box fuzz-board fuzz-ansage fuzz-web: fuzz-%: deps
-	cmake --preset fuzz
-	cmake --build --preset fuzz
+$(addprefix fuzz-,$(FUZZER)): fuzz-%: deps
+	cmake --preset sanitize
+	cmake --build --preset sanitize --target $*_fuzz
 	mkdir -p build/fuzz/korpus-$*
-	build/fuzz/fuzz/$*/$*_fuzz -max_total_time=$(FUZZ_SEKUNDEN) -print_final_stats=1 \
+	build/sanitize/fuzz/$*/$*_fuzz -max_total_time=$(FUZZ_SEKUNDEN) -print_final_stats=1 \
 	  -dict=fuzz/$*/$*.dict build/fuzz/korpus-$* fuzz/$*/korpus
+
+# Each fuzz target for 20 seconds: what CI runs to keep them built and their seeds sound.
+fuzz-kurz: build-sanitize
+	for name in $(FUZZER); do $(MAKE) --no-print-directory fuzz-$$name FUZZ_SEKUNDEN=20 || exit 1; done

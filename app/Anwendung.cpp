@@ -102,7 +102,7 @@ void Anwendung::signalquellenVerbinden() {
     m_leitungen.protokollieren(eintragen);
     m_boxempfang.protokollieren(eintragen);
     m_platine.protokollieren(eintragen);
-    m_rennen.beobachterAnmelden(m_streichvermerk);
+    m_rennen.beobachterAnmelden(m_rennvermerk);
 }
 
 void Anwendung::verlaufVerbinden() {

@@ -36,7 +36,7 @@
 #include "Sensortest.h"
 #include "Signalprotokoll.h"
 #include "Simulationsport.h"
-#include "Streichvermerk.h"
+#include "Rennvermerk.h"
 #include "Tastatur.h"
 #include "Verlaufsleser.h"
 #include "Verlaufsmeldungen.h"
@@ -110,7 +110,7 @@ private:
     Leitungsbehandlung m_leitungen{m_rennen};
     RaceControlEmpfang m_boxempfang{m_rennen, m_box, m_boxuhr, m_dialoge};
     Signalprotokoll m_signalprotokoll;
-    Streichvermerk m_streichvermerk{
+    Rennvermerk m_rennvermerk{
         [this](const Signaleintrag& e) { m_signalprotokoll.eintragen(e); }};
 
     Programmstart m_start{m_rennen, m_speicher, m_port, m_dialoge, [this] { m_hof.HofLesen(); }};

@@ -4,6 +4,8 @@
 
 namespace {
 template <typename... Faelle> struct Besucher : Faelle... { using Faelle::operator()...; };
+// Spelled out for compilers that do not deduce an aggregate's template arguments (clang 14).
+template <typename... Faelle> Besucher(Faelle...) -> Besucher<Faelle...>;
 } // namespace
 
 void eingeben(Rennen& r, const Renneingabe& eingabe) {

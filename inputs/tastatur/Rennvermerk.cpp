@@ -1,6 +1,21 @@
-#include "Streichvermerk.h"
+#include "Rennvermerk.h"
 
-void Streichvermerk::rundeGestrichen(const Rennen&, const Streichmeldung& m) {
+#include "Rennen.h"
+
+void Rennvermerk::ampelGesetzt(const Rennen& rennen, Ampel ampel) {
+    if (ampel != Ampel::Gruen)
+        return;
+    const std::int64_t tick = rennen.uhr().ticks();
+    m_eintragen({tick,
+                 rennen.uhr().ticksProSekunde(),
+                 QStringLiteral("Ampel grün"),
+                 0,
+                 rennen.signalzeit(tick),
+                 Signalausgang::Ignoriert,
+                 QStringLiteral("die Rennuhr läuft")});
+}
+
+void Rennvermerk::rundeGestrichen(const Rennen&, const Streichmeldung& m) {
     Signaleintrag eintrag{m.tick,
                           m.ticksProSekunde,
                           QStringLiteral("Strg+") + QString::number(m.spur),
