@@ -15,7 +15,7 @@ namespace {
 // Texts that follow within this time go on in the open stream.
 constexpr int StilleBisZumSchliessenMs = 5000;
 // An output still not done this long after the end of its text has hung.
-constexpr int NachlaufMs = 1000;
+constexpr int SprachNachlaufMs = 1000;
 // What the audio output holds ahead: a cut text still sounds this long, and a text counts
 // as said this long before its end, so the next one follows without a gap.
 constexpr qint64 VorratMikrosekunden = 150'000;
@@ -108,7 +108,7 @@ public:
         m_stille->stop();
         m_spricht = nummer;
         m_strom->setzen(umgewandelt(samples, m_synthese->abtastrate(), m_ausgabe->format()));
-        m_frist->start(int(qint64(samples.size()) * 1000 / m_synthese->abtastrate()) + NachlaufMs);
+        m_frist->start(int(qint64(samples.size()) * 1000 / m_synthese->abtastrate()) + SprachNachlaufMs);
     }
 
     void verstummen() {

@@ -12,7 +12,7 @@ namespace {
 // long after the cause; a blocking system beep throttled its caller instead.
 constexpr qint64 LaengsteWartezeitMikrosekunden = 1'000'000;
 // A sink still busy this long after its beeps should have ended has hung.
-constexpr qint64 NachlaufMs = 1000;
+constexpr qint64 TonNachlaufMs = 1000;
 } // namespace
 
 QtKlangausgabe::QtKlangausgabe(Programmdateien dateien, QObject* eltern)
@@ -79,7 +79,7 @@ void QtKlangausgabe::tonausgabeAbgeben() {
 
 void QtKlangausgabe::tonStarten(QByteArray daten) {
     m_tonFrist.setRemainingTime(
-        m_tonausgabe->format().durationForBytes(qint32(daten.size())) / 1000 + NachlaufMs);
+        m_tonausgabe->format().durationForBytes(qint32(daten.size())) / 1000 + TonNachlaufMs);
     m_tonausgabe->stop();
     m_tonPuffer.close();
     m_tonPuffer.setData(std::move(daten));

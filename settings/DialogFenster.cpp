@@ -83,8 +83,12 @@ void DialogFenster::aufbauen() {
 
     connect(m_TeLaenge, &QLineEdit::textEdited, this,
             [this](const QString& text) { m_logik.ansicht.kurslaenge = text; });
-    for (auto [combo, feld] : {std::pair{m_CoRunden, &DialogAnsicht::rundenzahl},
-                               std::pair{m_coPrellZeit, &DialogAnsicht::prellzeit}}) {
+    for (const auto& [kasten, ansichtsfeld] :
+         {std::pair{m_CoRunden, &DialogAnsicht::rundenzahl},
+          std::pair{m_coPrellZeit, &DialogAnsicht::prellzeit}}) {
+        // Copies: clang 14 cannot capture a structured binding.
+        QComboBox* combo = kasten;
+        QString DialogAnsicht::*feld = ansichtsfeld;
         connect(combo->lineEdit(), &QLineEdit::textEdited, this,
                 [this, feld](const QString& text) { m_logik.ansicht.*feld = text; });
         connect(combo, &QComboBox::activated, this,

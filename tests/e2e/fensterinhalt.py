@@ -1,8 +1,14 @@
 #!/usr/bin/python3
-# Reads what the running program's main window shows through AT-SPI, as a screen reader
-# does: the rows of both lap tables that hold text, and the texts of the visible labels.
-# Prints one line each, tab-separated: "Spur N" and the row's cells, or "Label" and text.
-# Waits up to 30 s for the program to appear on the accessibility bus.
+# Reads what the running program's windows show through AT-SPI, as a screen reader does: the
+# rows of both lap tables that hold text, and the texts of the visible labels. Prints one
+# line each, tab-separated: "Spur N" and the row's cells, or "Label" and text.
+# With --bis MUSTER (and --ohne MUSTER) it reads again until a line matches the first pattern
+# and none the second (Python regular expressions): a window that fills in its content later
+# is read once it has it. Waits up to 60 s in all, for the program on the accessibility bus
+# too, and fails with what it last read.
+#   fensterinhalt.py [--bis MUSTER] [--ohne MUSTER]
+import argparse
+import re
 import sys
 import time
 
@@ -10,12 +16,10 @@ import pyatspi
 
 
 def programm():
-    for _ in range(300):
-        for app in pyatspi.Registry.getDesktop(0):
-            if app is not None and app.name == "rundomat":
-                return app
-        time.sleep(0.1)
-    sys.exit("fensterinhalt: rundomat ist nicht auf dem Accessibility-Bus")
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.name == "rundomat":
+            return app
+    return None
 
 
 def durchlaufen(objekt):
@@ -26,21 +30,48 @@ def durchlaufen(objekt):
             yield from durchlaufen(kind)
 
 
-def main():
-    tabellen = {}
-    for objekt in durchlaufen(programm()):
+def lesen(app):
+    zeilen, tabellen = [], {}
+    for objekt in durchlaufen(app):
         rolle = objekt.getRole()
         if rolle == pyatspi.ROLE_TABLE and objekt.name.startswith("Rundentabelle Spur "):
             tabellen[objekt.name[len("Rundentabelle ") :]] = objekt.queryTable()
         elif rolle == pyatspi.ROLE_LABEL and objekt.getState().contains(pyatspi.STATE_SHOWING):
             if objekt.name:
-                print("Label\t" + objekt.name)
+                zeilen.append("Label\t" + objekt.name)
     for spur in sorted(tabellen):
         tabelle = tabellen[spur]
         for zeile in range(tabelle.nRows):
             zellen = [tabelle.getAccessibleAt(zeile, s).name for s in range(tabelle.nColumns)]
             if any(zellen):
-                print("\t".join([spur] + zellen))
+                zeilen.append("\t".join([spur] + zellen))
+    return zeilen
+
+
+def main():
+    argumente = argparse.ArgumentParser()
+    argumente.add_argument("--bis")
+    argumente.add_argument("--ohne")
+    a = argumente.parse_args()
+    ende = time.monotonic() + 60
+    zeilen = None
+    while time.monotonic() < ende:
+        app = programm()
+        if app is not None:
+            try:
+                zeilen = lesen(app)
+            except Exception:  # a window closing while it is read: read again
+                zeilen = None
+            if zeilen is not None and (
+                (not a.bis or any(re.search(a.bis, z) for z in zeilen))
+                and not (a.ohne and any(re.search(a.ohne, z) for z in zeilen))
+            ):
+                print("\n".join(zeilen))
+                return
+        time.sleep(0.2)
+    if zeilen is None:
+        sys.exit("fensterinhalt: rundomat ist nicht auf dem Accessibility-Bus")
+    sys.exit("fensterinhalt: nie %s, zuletzt:\n%s" % (a.bis or "", "\n".join(zeilen)))
 
 
 main()

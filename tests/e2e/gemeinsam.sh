@@ -18,28 +18,28 @@ einstellungen() {
     { echo '[einstellung]'; printf '%s\n' "$@"; } >"$arbeit/config/rundomat/rundomat.conf"
 }
 
-# Xvfb on a free display, with the given keyboard layout and screen size (1024x768 unless
-# told). A display number still held by another server (or one shutting down) is skipped:
-# our server must be the one we talk to.
+# Xvfb on a display of its own, with the given keyboard layout and screen size (1024x768
+# unless told). The server picks the first free display itself and tells its number
+# (-displayfd): two tests starting at once can never end up on one server.
 # -noreset keeps the server (and its layout) as it is when a client such as setxkbmap
 # disconnects; a reset would drop the layout and refuse connections for a moment.
 anzeigeStarten() {
-    local versuch anzeige
-    for versuch in $(seq 10); do
-        anzeige=$(( 200 + RANDOM % 700 ))
-        [ -e "/tmp/.X$anzeige-lock" ] || [ -e "/tmp/.X11-unix/X$anzeige" ] && continue
-        Xvfb ":$anzeige" -screen 0 "${2:-1024x768}x24" -nolisten tcp -noreset >/dev/null 2>&1 &
-        xserver=$!
-        export DISPLAY=":$anzeige" XDG_CONFIG_HOME="$arbeit/config" XDG_RUNTIME_DIR="$arbeit"
-        for _ in $(seq 100); do
-            kill -0 "$xserver" 2>/dev/null || break
-            setxkbmap "$1" 2>/dev/null && return 0
-            sleep 0.1
-        done
-        kill "$xserver" 2>/dev/null || true
-        xserver=""
+    Xvfb -displayfd 3 -screen 0 "${2:-1024x768}x24" -nolisten tcp -noreset \
+        3>"$arbeit/anzeige" >"$arbeit/xvfb.txt" 2>&1 &
+    xserver=$!
+    for _ in $(seq 300); do
+        grep -q . "$arbeit/anzeige" 2>/dev/null && break
+        kill -0 "$xserver" 2>/dev/null || fehler "Xvfb startet nicht: $(cat "$arbeit/xvfb.txt")"
+        sleep 0.1
     done
-    fehler "Xvfb startet nicht"
+    grep -q . "$arbeit/anzeige" || fehler "Xvfb nennt keine Anzeige: $(cat "$arbeit/xvfb.txt")"
+    export DISPLAY=":$(head -n1 "$arbeit/anzeige")" XDG_CONFIG_HOME="$arbeit/config" \
+        XDG_RUNTIME_DIR="$arbeit"
+    for _ in $(seq 100); do
+        setxkbmap "$1" 2>/dev/null && return 0
+        sleep 0.1
+    done
+    fehler "Xvfb nimmt die Tastaturbelegung $1 nicht an: $(cat "$arbeit/xvfb.txt")"
 }
 
 # A session bus of our own, behind which the accessibility bus starts when the program asks
@@ -49,6 +49,13 @@ bildschirmleserStarten() {
     eval "$(dbus-launch --sh-syntax)"
     sitzungsbus=$DBUS_SESSION_BUS_PID
     export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+}
+
+# Waits until the program's windows, read as a screen reader reads them, show a line that
+# matches the first pattern and, with a second, none that matches that one (fensterinhalt.py).
+zeigt() {
+    /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/fensterinhalt.py" --bis "$1" ${2:+--ohne "$2"} \
+        >/dev/null || fehler "das Fenster zeigt nie '$1'"
 }
 
 # A private PulseAudio whose only output is the null sink "rennbahn", ended with the test.
@@ -66,10 +73,26 @@ tonserverStarten() {
     fehler "PulseAudio startet nicht: $(cat "$arbeit/pulse.txt")"
 }
 
-# Starts the program with the data folder and any further arguments.
+# Starts the program with the data folder, the signal log $arbeit/signale.txt and any
+# further arguments.
 programmStarten() {
-    "$@" --data-dir "$arbeit/daten" >"$arbeit/ausgabe.txt" 2>&1 &
+    "$@" --data-dir "$arbeit/daten" --signal-log "$arbeit/signale.txt" >"$arbeit/ausgabe.txt" 2>&1 &
     app=$!
+}
+
+# Enter in the focused main window, then waits until the signal log shows that race's green
+# light: from then on a key press is a lap, no longer a false start.
+losfahren() {
+    local vorher gezaehlt
+    vorher=$(grep -c $'\tAmpel grün\t' "$arbeit/signale.txt" 2>/dev/null || true)
+    xdotool key Return
+    for _ in $(seq 600); do
+        gezaehlt=$(grep -c $'\tAmpel grün\t' "$arbeit/signale.txt" 2>/dev/null || true)
+        [ "${gezaehlt:-0}" -gt "${vorher:-0}" ] && return 0
+        kill -0 "$app" 2>/dev/null || fehler "das Programm ist beendet: $(cat "$arbeit/ausgabe.txt")"
+        sleep 0.1
+    done
+    fehler "keine grüne Ampel im Signalprotokoll: $(cat "$arbeit/signale.txt")"
 }
 
 # Waits until a window whose title matches appears (for up to the given tenths of a second,
@@ -108,8 +131,7 @@ nurTastatur() {
 # Shift+2 until both lanes are home. Lane 1 wins: its driver is offered for the Hall of
 # Fame; the list is shown, then closed.
 handrennen() {
-    xdotool key Return
-    sleep 5.5 # the countdown
+    losfahren
     for runde in 0 1 2 3 4 5; do
         xdotool key shift+1
         sleep 0.3

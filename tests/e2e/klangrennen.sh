@@ -14,23 +14,21 @@ parec --device=rennbahn.monitor --format=s16le --rate=8000 --channels=1 --raw \
     --latency-msec=20 >"$arbeit/aufnahme.raw" &
 aufnahme=$!
 
-einstellungen runden=4 MitSound=True RundenBeep=True PermanentesLogging=True
+einstellungen runden=4 MitSound=True RundenBeep=True PermanentesLogging=True prellzeit=0,3
 anzeigeStarten de
 cd /
-programmStarten "$programm" --simulate=1.5
+programmStarten "$programm" --simulate=0.8
 fenster '^Rundomat$'
 xdotool key Return
 rundenPruefen "$(ergebnisdatei 300)" 4
-sleep 1
-kill "$aufnahme"
-wait "$aufnahme" 2>/dev/null || true
-aufnahme=""
 
-# The sounding stretches of the recording, in 10-ms steps: the longest one and how many
-# short ones (a beep lasts 100 ms; two laps at once ring one after the other).
-read -r laengste kurze strecken < <(python3 - "$arbeit/aufnahme.raw" <<'PY'
+# The sounding stretches of the recording so far, in 10-ms steps: the longest one and how
+# many short ones (a beep lasts 100 ms; two laps at once ring one after the other).
+auswerten() {
+    python3 - "$arbeit/aufnahme.raw" <<'PY'
 import array, sys
-proben = array.array("h", open(sys.argv[1], "rb").read())
+daten = open(sys.argv[1], "rb").read()  # still being recorded: maybe half a sample
+proben = array.array("h", daten[: len(daten) // 2 * 2])
 schritt = 80  # 10 ms at 8 kHz
 laut = [max(map(abs, proben[i:i + schritt]), default=0) > 1000
         for i in range(0, len(proben), schritt)]
@@ -44,7 +42,16 @@ for l in laut + [False]:
 print(max(strecken, default=0) * 10, sum(1 for s in strecken if 5 <= s <= 25),
       " ".join(f"{s * 10}ms" for s in strecken))
 PY
-)
+}
+# The last lap's beep may still be on its way to the loudspeaker.
+for _ in $(seq 50); do
+    read -r laengste kurze strecken < <(auswerten)
+    [ "$laengste" -ge 600 ] && [ "$kurze" -ge 2 ] && break
+    sleep 0.2
+done
+kill "$aufnahme"
+wait "$aufnahme" 2>/dev/null || true
+aufnahme=""
 [ "$laengste" -ge 600 ] || fehler "kein Startklang in der Aufnahme: $strecken"
 [ "$kurze" -ge 2 ] || fehler "keine Pieptöne in der Aufnahme: $strecken"
 echo "Klangrennen: Startklang (${laengste} ms) und $kurze Pieptöne kamen an, gestartet aus /."

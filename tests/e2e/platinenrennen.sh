@@ -17,7 +17,7 @@ pty=$(head -n1 "$arbeit/platine.txt")
 
 einstellungen runden=$runden PermanentesLogging=True ohneCountdown=True prellzeit=1 "port=$pty"
 anzeigeStarten de
-programmStarten "$1" --signal-log "$arbeit/signale.txt"
+programmStarten "$1"
 fenster '^Rundomat$'
 for _ in $(seq 100); do grep -q "Platine erkannt" "$arbeit/signale.txt" 2>/dev/null && break; sleep 0.1; done
 grep -q "Platine erkannt" "$arbeit/signale.txt" || fehler "keine Platine erkannt: $(cat "$arbeit/ausgabe.txt")"

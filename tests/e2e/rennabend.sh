@@ -12,7 +12,7 @@
 # Usage: rennabend.sh PATH/TO/rundomat
 source "$(dirname "$0")/gemeinsam.sh"
 rundomat=$1
-einstellungen runden=4 PermanentesLogging=True
+einstellungen runden=4 PermanentesLogging=True prellzeit=0,3
 "$rundomat" --rennabend-plan "Anna,Bert,Carla" >"$arbeit/plan.txt"
 anzeigeStarten de
 programmStarten "$rundomat" --simulate=0.5 --rennabend "Anna,Bert,Carla"

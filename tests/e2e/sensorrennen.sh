@@ -36,7 +36,7 @@ SKRIPT
 sensorEmulatorStarten "$2" emulator --script "$arbeit/skript.txt" --at-green
 einstellungen runden=3 PermanentesLogging=True prellzeit=1 "port=$pty"
 anzeigeStarten de
-programmStarten env "LD_PRELOAD=$vorladen" "$1" --signal-log "$arbeit/signale.txt"
+programmStarten env "LD_PRELOAD=$vorladen" "$1"
 fenster '^Rundomat$'
 xdotool key Return
 text=$(ergebnisdatei 250)

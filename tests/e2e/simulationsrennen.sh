@@ -5,16 +5,17 @@
 # says: both lap tables row by row, the lane times, the winner and the loser.
 # Usage: simulationsrennen.sh PATH/TO/rundomat
 source "$(dirname "$0")/gemeinsam.sh"
-einstellungen runden=3 PermanentesLogging=True
+einstellungen runden=3 PermanentesLogging=True prellzeit=0,3
 anzeigeStarten de
 bildschirmleserStarten
-programmStarten "$1" --simulate=2.5
+programmStarten "$1" --simulate=0.6
 fenster '^Rundomat$'
 xdotool key Return
 text=$(ergebnisdatei 250)
 rundenPruefen "$text" 3
 
-fenster=$(/usr/bin/python3 "$(dirname "$0")/fensterinhalt.py") || fehler "Fenster nicht lesbar"
+fenster=$(/usr/bin/python3 "$(dirname "$0")/fensterinhalt.py" --bis $'^Label\tVerlierer$') ||
+    fehler "Fenster nicht lesbar"
 zeilen=$(sed -n 3,6p <<<"$text")
 [ "$(grep '^Spur 1' <<<"$fenster" | cut -f2-)" = "$(cut -f1-3 <<<"$zeilen")" ] \
     || fehler "Rundentabelle Spur 1: $fenster"

@@ -27,8 +27,7 @@ halten() { # key, seconds
     xdotool keyup "shift+$1"
     sleep 0.3
 }
-xdotool key Return
-sleep 5.5 # the countdown
+losfahren
 # The first press of a lane crosses the start line; every further one is a lap.
 for _ in 1 2 3; do
     halten 1 1.5

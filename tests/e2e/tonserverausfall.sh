@@ -59,7 +59,8 @@ aufnahmeEnde() {
 strecken() {
     python3 - "$arbeit/$1.raw" <<'PY'
 import array, sys
-proben = array.array("h", open(sys.argv[1], "rb").read())
+daten = open(sys.argv[1], "rb").read()  # still being recorded: maybe half a sample
+proben = array.array("h", daten[: len(daten) // 2 * 2])
 schritt = 80  # 10 ms at 8 kHz
 laut = [max(map(abs, proben[i:i + schritt]), default=0) > 1000
         for i in range(0, len(proben), schritt)]
@@ -70,6 +71,16 @@ for i, l in enumerate(laut + [False]):
     elif not l and beginn is not None:
         print((i - beginn) * 10)
         beginn = None
+PY
+}
+# How many ms a recording has been silent at its end.
+stille() {
+    python3 - "$arbeit/$1.raw" <<'PY'
+import array, sys
+daten = open(sys.argv[1], "rb").read()
+proben = array.array("h", daten[: len(daten) // 2 * 2])
+laut = [i for i, p in enumerate(proben) if abs(p) > 1000]
+print((len(proben) - 1 - (laut[-1] if laut else -1)) // 8)  # 8 samples a ms
 PY
 }
 # Waits for the n-th race's result file, written at its end, and checks its four laps.
@@ -83,7 +94,7 @@ rennende() {
 }
 
 einstellungen runden=4 MitSound=True RundenBeep=True SchnellsterRundenBeep=False \
-    PermanentesLogging=True
+    PermanentesLogging=True prellzeit=0,3
 anzeigeStarten de
 pulseStarten
 ln -s "$arbeit/pulse1/native" "$arbeit/sockel"
@@ -105,10 +116,15 @@ aufnehmen stimme
 xdotool key shift+a
 fenster '^Ansagen$'
 xdotool key shift+Tab shift+Tab space
-sleep 3
+# Until the voice has spoken and is silent again: what it still said would sound in the
+# next recording.
+stimme() { strecken stimme | awk '{ s += $1 } END { print s + 0 }'; }
+for _ in $(seq 100); do
+    [ "$(stimme)" -ge 400 ] && [ "$(stille stimme)" -ge 1000 ] && break
+    sleep 0.2
+done
 aufnahmeEnde
-[ "$(strecken stimme | awk '{ s += $1 } END { print s + 0 }')" -ge 400 ] ||
-    fehler "keine Stimme vom neuen Tonserver: $(strecken stimme)"
+[ "$(stimme)" -ge 400 ] || fehler "keine Stimme vom neuen Tonserver: $(strecken stimme)"
 
 xdotool key Escape
 fenster '^Rundomat$'

@@ -51,7 +51,8 @@ gesperrtesRennen() {
     xdotool key Return
     fenster '^Rennverlauf$' 150
     gemeldet=$(date +%s%N)
-    inhalt=$(/usr/bin/python3 "$(dirname "$0")/fensterinhalt.py") || fehler "Fenster nicht lesbar"
+    inhalt=$(/usr/bin/python3 "$(dirname "$0")/fensterinhalt.py" --bis 'Ursache: ') ||
+        fehler "Fenster nicht lesbar"
     grep -qF "Datei: $arbeit/daten/rennen.sqlite" <<<"$inhalt" &&
         grep -qF 'Ursache: Ein anderes Programm hält die Datei länger als 5 Sekunden gesperrt.' <<<"$inhalt" &&
         grep -qE "Es wartet in $arbeit/daten/rennen-wartend-[0-9-]+-[0-9a-f]{8}\.json " <<<"$inhalt" ||
@@ -60,10 +61,10 @@ gesperrtesRennen() {
 }
 
 if [ "$art" = sperre ]; then
-    einstellungen runden=5
+    einstellungen runden=5 prellzeit=0,3
     anzeigeStarten de
     bildschirmleserStarten
-    programmStarten "$rundomat" --simulate=2.5
+    programmStarten "$rundomat" --simulate=0.6
     fenster '^Rundomat$'
     for _ in $(seq 100); do [ -e "$arbeit/daten/rennen.sqlite" ] && break; sleep 0.1; done
     sperren
@@ -78,7 +79,8 @@ if [ "$art" = sperre ]; then
     fenster '^Rennverlauf$' 20
     geoeffnet=$(( ($(date +%s%N) - beginn) / 1000000 ))
     [ "$geoeffnet" -lt 2500 ] || fehler "das Fenster öffnet erst nach $geoeffnet ms"
-    inhalt=$(/usr/bin/python3 "$(dirname "$0")/fensterinhalt.py") || fehler "Fenster nicht lesbar"
+    inhalt=$(/usr/bin/python3 "$(dirname "$0")/fensterinhalt.py" --bis 'Rennen wartet noch') ||
+        fehler "Fenster nicht lesbar"
     grep -qxF 'Label	1 Rennen wartet noch darauf, in der Renndatenbank gespeichert zu werden.' \
         <<<"$inhalt" || fehler "Fenster: $inhalt"
     xdotool key Escape
@@ -97,7 +99,7 @@ if [ "$art" = sperre ]; then
     wait "$app" 2>/dev/null || true
     freigeben
     warteAufExport $'1\nwartet'
-    programmStarten "$rundomat" --simulate=2.5
+    programmStarten "$rundomat" --simulate=0.6
     warteAufExport $'1\n2'
     ls "$arbeit"/daten/rennen-wartend-*.json >/dev/null 2>&1 && fehler "Wartedatei bleibt"
     echo "Verlauf (sperre): die Rennen warten neben der Datenbank und werden nachgetragen;" \
@@ -109,6 +111,7 @@ if [ "$art" = tastatur ]; then
     # A name with what CSV and the settings file quote (written as the settings file does).
     einstellungen runden=5 ohneCountdown=True 'fahrer1="Anna \"Blitz\"; Ö"' fahrer2=Jürgen port=?
     anzeigeStarten de
+    bildschirmleserStarten
     programmStarten "$rundomat"
     nurTastatur
     xdotool key Return
@@ -122,9 +125,10 @@ if [ "$art" = tastatur ]; then
     done
     namen='Anna "Blitz"; Ö|Jürgen' quelle=tastatur hand=ja
 else
-    einstellungen runden=5
+    einstellungen runden=5 prellzeit=0,3
     anzeigeStarten de
-    programmStarten "$rundomat" --simulate=2.5
+    bildschirmleserStarten
+    programmStarten "$rundomat" --simulate=0.6
     fenster '^Rundomat$'
     xdotool key Return
     namen='Fahrer 1|Fahrer 2' quelle=simulation hand=nein
@@ -169,9 +173,13 @@ assert r["sieger"] in sys.argv[3].split("|"), r
 PY
 
 # The window: the race is the first in the list; exported from its page, it is the same file.
+# Each key once the window shows what it acts on.
 xdotool key shift+v
 fenster '^Rennverlauf$'
-xdotool key Return ctrl+e
+zeigt 'Enter: Rennen öffnen' 'Der Rennverlauf wird gelesen'
+xdotool key Return
+zeigt '^Label\tRennen 1 vom '
+xdotool key ctrl+e
 fenster 'Rennverlauf exportieren'
 xdotool key Return
 for _ in $(seq 100); do [ -s "$arbeit/daten/rennen-1.csv" ] && break; sleep 0.1; done

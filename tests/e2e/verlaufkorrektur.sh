@@ -60,14 +60,17 @@ warteAufStand() {
 warteAufStand "Anna [3.9, 7.8, 3.9] [None, 'verpasst?', None] False"
 einstellungen runden=3 port=?
 anzeigeStarten de
+bildschirmleserStarten
 programmStarten "$rundomat"
 nurTastatur
 xdotool key shift+v
 fenster '^Rennverlauf$'
-sleep 0.5
+zeigt 'Enter: Rennen öffnen' 'Der Rennverlauf wird gelesen'
 xdotool key Return
-sleep 0.5
-xdotool key k Right Down Insert
+zeigt '^Label\tRennen 1 vom '
+xdotool key k
+zeigt 'Einfg: Durchfahrt einfügen'
+xdotool key Right Down Insert
 warteAufStand "Bernd [3.9, 3.9, 3.9] [None, 'korrigiert', 'korrigiert'] True"
 xdotool key ctrl+o
 warteAufStand "Anna [3.9, 7.8, 3.9] [None, 'verpasst?', None] False"

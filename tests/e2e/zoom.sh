@@ -5,7 +5,7 @@
 # (garbage read as 100 %) and back after a restart; Ctrl+0 returns to 750 x 495.
 # Usage: zoom.sh PATH/TO/rundomat
 source "$(dirname "$0")/gemeinsam.sh"
-einstellungen runden=3 PermanentesLogging=True Zoom=137
+einstellungen runden=3 PermanentesLogging=True Zoom=137 prellzeit=0,3
 anzeigeStarten de 1920x1080
 bildschirmleserStarten
 konfiguration="$arbeit/config/rundomat/rundomat.conf"
@@ -21,7 +21,7 @@ groesse() {
     fehler "Fenstergröße $gemessen statt $1"
 }
 
-programmStarten "$1" --simulate=2.5
+programmStarten "$1" --simulate=0.6
 fenster '^Rundomat$'
 groesse 750x495
 xdotool key Return ctrl+plus
@@ -34,7 +34,8 @@ groesse 1500x990
 warteAufZeile "$konfiguration" '^Zoom=200$' 50
 
 text=$(ergebnisdatei 250)
-inhalt=$(/usr/bin/python3 "$(dirname "$0")/fensterinhalt.py") || fehler "Fenster nicht lesbar"
+inhalt=$(/usr/bin/python3 "$(dirname "$0")/fensterinhalt.py" --bis $'^Label\tSieger!!!$') ||
+    fehler "Fenster nicht lesbar"
 zeilen=$(sed -n 3,6p <<<"$text")
 [ "$(grep '^Spur 1' <<<"$inhalt" | cut -f2-)" = "$(cut -f1-3 <<<"$zeilen")" ] &&
     [ "$(grep '^Spur 2' <<<"$inhalt" | cut -f2-)" = "$(cut -f1,4,5 <<<"$zeilen")" ] &&
@@ -46,7 +47,7 @@ warteAufZeile "$konfiguration" '^Zoom=175$' 50
 kill "$app"
 wait "$app" 2>/dev/null || true
 beantwortet="" # the new window may get the old one's number
-programmStarten "$1" --simulate=2.5
+programmStarten "$1" --simulate=0.6
 fenster '^Rundomat$'
 groesse 1312x866
 xdotool key ctrl+0

@@ -33,6 +33,15 @@ seiteWarten() {
     fehler "Seite: keine Zeile '$1': $(cat "$arbeit/seite.txt" "$arbeit/seite.err")"
 }
 geometrie() { xdotool getwindowgeometry "$zid" | sed -n 's/.*Geometry: //p'; }
+# Waits up to 5 s until the window's size is (or, with "!", is no longer) the given one.
+warteAufGroesse() {
+    for _ in $(seq 50); do
+        if [ "$1" = '!' ]; then [ "$(geometrie)" != "$2" ] && return 0
+        else [ "$(geometrie)" = "$1" ] && return 0; fi
+        sleep 0.1
+    done
+    fehler "F11: das Zuschauerfenster ist $(geometrie) groß"
+}
 
 xdotool key shift+z
 zuschauerfenster
@@ -40,11 +49,9 @@ xdotool mousemove --window "$zid" 50 50 click 1
 sleep 0.3
 [ "$(xdotool getwindowfocus)" = "$hauptfenster" ] || fehler "das Zuschauerfenster hat die Tastatur"
 xdotool key F11
-sleep 0.5
-[ "$(geometrie)" = 1024x768 ] || fehler "F11: kein Vollbild ($(geometrie))"
+warteAufGroesse 1024x768
 xdotool key F11
-sleep 0.5
-[ "$(geometrie)" != 1024x768 ] || fehler "F11: noch immer Vollbild"
+warteAufGroesse '!' 1024x768
 
 xdotool key Return # start, from the main window
 mkfifo "$arbeit/befehle"
@@ -54,7 +61,7 @@ nebenprozess=$!
 exec 7>"$arbeit/befehle"
 seiteWarten '^geladen$'
 (exec 3<>"/dev/tcp/127.0.0.1/$port") 2>/dev/null && fehler "die Seite antwortet auf 127.0.0.1"
-sleep 5.5 # the countdown
+warteAufZeile "$arbeit/signale.txt" $'\tAmpel grün\t' 600
 
 xdotool key shift+z shift+z # closed and opened again, the race goes on
 zuschauerfenster

@@ -5,7 +5,7 @@
 # Usage: zuschauerabend.sh PATH/TO/rundomat
 source "$(dirname "$0")/gemeinsam.sh"
 rundomat=$1
-einstellungen runden=4 PermanentesLogging=True
+einstellungen runden=4 PermanentesLogging=True prellzeit=0,3
 "$rundomat" --rennabend-plan "Anna,Bert,Carla" >"$arbeit/plan.txt"
 paar() { sed -n "$1p" "$arbeit/plan.txt" | cut -f2,3 | tr '\t' ' '; }
 anzeigeStarten de

@@ -34,13 +34,6 @@ void datenbankVersion1(const QString& pfad) {
     }
     QSqlDatabase::removeDatabase(QStringLiteral("v1"));
 }
-
-std::vector<double> zeiten(const Spurfahrt& f) {
-    std::vector<double> z;
-    for (const Rundeneintrag& r : f.runden)
-        z.push_back(r.zeit);
-    return z;
-}
 } // namespace
 
 TEST(Korrektur, AlteDatenbankWirdAufgestuftUndKorrekturenBehaltenDasOriginal) {

@@ -12,15 +12,9 @@
 #include <gtest/gtest.h>
 
 namespace {
-class Ablageliste : public Verlaufsablage {
-public:
-    void ablegen(Rennaufzeichnung a) override { rennen.push_back(std::move(a)); }
-    std::vector<Rennaufzeichnung> rennen;
-};
-
 // The test track with Anna and Bernd, its races written down as the history keeps them.
-struct Mitschriftbahn : Rennbahn {
-    Mitschriftbahn() {
+struct Nachrechnungsbahn : Rennbahn {
+    Nachrechnungsbahn() {
         rennen.beobachterAnmelden(mitschrift);
         rennen.fahrerBenennen(1, QStringLiteral("Anna"));
         rennen.fahrerBenennen(2, QStringLiteral("Bernd"));
@@ -33,17 +27,10 @@ struct Mitschriftbahn : Rennbahn {
                               }};
 };
 
-std::vector<double> zeiten(const Spurfahrt& f) {
-    std::vector<double> z;
-    for (const Rundeneintrag& r : f.runden)
-        z.push_back(r.zeit);
-    return z;
-}
-
 // A lane-change race over 3 laps driven on the test track: Anna drives lane 1, then lane 2,
 // where her sensor misses the crossing after 10 s.
 Rennaufzeichnung spurwechselrennen() {
-    Mitschriftbahn b;
+    Nachrechnungsbahn b;
     b.einstellen([](Renneinstellungen& e) {
         e.rundenzahl = 3;
         e.spurwechsel = true;
@@ -126,7 +113,7 @@ TEST(Nachrechnung, KorrekturenRechnenDasRennenMitDemRennenSelbstNeu) {
 // bounce made a lap and Bernd was home after 8.4 s. Stored with every edge, the race judged
 // again with 1 s gives Bernd his true laps and time; with 0.3 s it is the race as it was.
 TEST(Nachrechnung, RohsignaleWerdenGespeichertUndMitAndererPrellzeitNeuBewertet) {
-    Mitschriftbahn b;
+    Nachrechnungsbahn b;
     b.einstellen([](Renneinstellungen& e) {
         e.rundenzahl = 3;
         e.prellzeit = 0.3;

@@ -3,12 +3,29 @@
 #pragma once
 
 #include "Rennaufzeichnung.h"
+#include "Verlaufsablage.h"
 #include "Verlaufsdatenbank.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <initializer_list>
+#include <vector>
+
+// Every race the history is handed, in order.
+class Ablageliste : public Verlaufsablage {
+public:
+    void ablegen(Rennaufzeichnung a) override { rennen.push_back(std::move(a)); }
+    std::vector<Rennaufzeichnung> rennen;
+};
+
+// A lane's lap times.
+inline std::vector<double> zeiten(const Spurfahrt& f) {
+    std::vector<double> z;
+    for (const Rundeneintrag& r : f.runden)
+        z.push_back(r.zeit);
+    return z;
+}
 
 // A lane with these lap times at 5 m per lap; a lane that drove them all finished.
 inline Spurfahrt fahrt(const QString& fahrer, std::initializer_list<double> zeiten,

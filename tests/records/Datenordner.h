@@ -2,11 +2,29 @@
 #pragma once
 
 #include "Datenverzeichnis.h"
+#include "Tagesuhr.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <random>
+
+// The time of day a result file is named after.
+struct FesteTagesuhr : Tagesuhr {
+    explicit FesteTagesuhr(QTime z) : zeit(z) {}
+    QTime jetzt() override { return zeit; }
+    QTime zeit;
+};
+
+// Bytes no reader expects, the same in every run.
+inline QByteArray zufallsbytes(int anzahl) {
+    std::mt19937 zufall(1252);
+    QByteArray bytes;
+    for (int i = 0; i < anzahl; ++i)
+        bytes.append(static_cast<char>(zufall() & 0xFF));
+    return bytes;
+}
 
 struct Datenordner {
     // The data directory lies inside a folder of its own, so a file that escapes it shows.

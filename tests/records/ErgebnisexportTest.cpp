@@ -7,15 +7,10 @@
 
 namespace {
 
-struct FesteTagesuhr : Tagesuhr {
-    QTime jetzt() override { return zeit; }
-    QTime zeit{9, 5, 7};
-};
-
 struct ExportTest : ::testing::Test {
     Datenordner ordner;
     Rennbahn b;
-    FesteTagesuhr uhr;
+    FesteTagesuhr uhr{QTime(9, 5, 7)};
     Ergebnisexport ergebnis{ordner.daten, b.dialoge, uhr};
 
     // Five laps: lane 1 is home first after 12 s, lane 2 after 20 s.

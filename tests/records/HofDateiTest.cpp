@@ -1,9 +1,9 @@
 #include "HofDatei.h"
 
+#include "Datenordner.h"
 #include "QtAusgabe.h"
 
 #include <gtest/gtest.h>
-#include <random>
 
 namespace {
 
@@ -15,14 +15,6 @@ Hofliste liste(std::initializer_list<std::pair<double, QString>> raenge) {
         l.HofName[rang++] = name;
     }
     return l;
-}
-
-QByteArray zufallsbytes(int anzahl) {
-    std::mt19937 zufall(1252);
-    QByteArray bytes;
-    for (int i = 0; i < anzahl; ++i)
-        bytes.append(static_cast<char>(zufall() & 0xFF));
-    return bytes;
 }
 
 } // namespace

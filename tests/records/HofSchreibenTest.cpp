@@ -3,7 +3,6 @@
 
 #include <csignal>
 #include <gtest/gtest.h>
-#include <random>
 #include <sys/resource.h>
 
 namespace {
@@ -33,14 +32,6 @@ private:
     rlimit m_vorher{};
     void (*m_signal)(int) = nullptr;
 };
-
-QByteArray zufallsbytes(int anzahl) {
-    std::mt19937 zufall(5);
-    QByteArray bytes;
-    for (int i = 0; i < anzahl; ++i)
-        bytes.append(static_cast<char>(zufall() & 0xFF));
-    return bytes;
-}
 
 } // namespace
 

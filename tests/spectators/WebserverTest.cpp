@@ -33,7 +33,7 @@ std::string status(const std::string& antwort) {
 Webserver::Belegung belegungBis(const Webserver& web, int seiten, int verbindungen = -1) {
     for (int i = 0;; ++i, std::this_thread::sleep_for(10ms))
         if (const auto b = web.belegung();
-            i == 1000 ||
+            i == 3000 ||
             (b.seiten == seiten && (verbindungen < 0 || b.verbindungen == verbindungen)))
             return b;
 }
@@ -87,8 +87,9 @@ public:
         beast::get_lowest_layer(m_ws).connect(ort);
         m_ws.handshake("x", "/live");
     }
-    // The next message, or nothing when none came in time or the server closed.
-    std::optional<std::string> naechste(std::chrono::milliseconds frist = 2s) {
+    // The next message, or nothing when none came in time or the server closed. The time
+    // is generous unless told: the machine may be busy with other tests.
+    std::optional<std::string> naechste(std::chrono::milliseconds frist = 10s) {
         std::optional<std::string> nachricht;
         m_ws.async_read(m_puffer, [&](beast::error_code fehler, std::size_t) {
             if (!fehler)
@@ -291,7 +292,7 @@ TEST(Webserver, FuenfzigSeitenUndVierzigKommendeUndGehendeBleibenImSpeicherrahme
     const long zuwachs = hoechstens - vorher;
     std::printf("Speicherzuwachs mit 50 Seiten und 40 kommenden und gehenden: %.1f MiB\n",
                 zuwachs / 1048576.0);
-#ifndef __SANITIZE_ADDRESS__
+#ifndef RUNDOMAT_SANITIZE
     // AddressSanitizer keeps freed memory in quarantine: there the resident size tells nothing.
     EXPECT_LT(zuwachs, 16L << 20);
 #endif
@@ -326,7 +327,9 @@ TEST(Webserver, KeineAdresseHaeltMehrAlsHundertSeitenUndDieNeueKommtImmerHinein)
 }
 
 TEST(Webserver, SeitenDieNichtLesenMachenPlatzUndGehenNachDerFrist) {
-    Server s{{10s, 30s, 2s}};
+    // Long enough for a busy machine to hand the new page its 600 KB before the silent
+    // ones' time is up, which is what shows that none went before.
+    Server s{{10s, 30s, 5s}};
     // All places taken by pages from two addresses that never read.
     std::vector<std::unique_ptr<Testseite>> stumme;
     for (const char* absender : {"127.0.0.2", "127.0.0.3"})
@@ -339,10 +342,10 @@ TEST(Webserver, SeitenDieNichtLesenMachenPlatzUndGehenNachDerFrist) {
     const auto veroeffentlicht = std::chrono::steady_clock::now();
     std::this_thread::sleep_for(200ms);
     Testseite zuschauer(s.web.port());
-    ASSERT_GT(zuschauer.naechste(5s).value_or("").size(), 600'000U) << "one of them gave way";
+    ASSERT_GT(zuschauer.naechste(30s).value_or("").size(), 600'000U) << "one of them gave way";
     EXPECT_GT(s.web.belegung().seiten, 100) << "none goes before its time is up";
     EXPECT_EQ(belegungBis(s.web, 1).seiten, 1);
-    EXPECT_GE(std::chrono::steady_clock::now() - veroeffentlicht, 2s);
+    EXPECT_GE(std::chrono::steady_clock::now() - veroeffentlicht, 5s);
     s.web.veroeffentlichen(mitNamen(QStringLiteral("Berta")));
     EXPECT_NE(zuschauer.naechste().value_or("").find("Berta"), std::string::npos);
 }
