@@ -19,7 +19,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QTimer>
 #include <set>
 
 namespace {
@@ -46,8 +45,11 @@ Anwendung::Anwendung(const Programmoptionen& optionen, const Programmdateien& da
     m_rennen.beobachterAnmelden(m_startleitung);
     m_dialoge.elternSetzen(&m_fenster);
     m_zuschauer.hauptfensterSetzen(m_fenster);
-    m_rennabend.beiAenderung(
-        [this] { m_zuschauer.abendZeigen(zuschauerabend(m_rennabend, m_rennen.nachZeit())); });
+    m_rennabend.beiAenderung([this] {
+        m_zuschauer.abendZeigen(zuschauerabend(m_rennabend, m_rennen.nachZeit()));
+        // A night's pair goes in at once where the window shows no race.
+        m_fenster.darstellen();
+    });
     m_zoom.fensterSetzen(m_fenster);
     // Whatever led to a message (a false start, a finish) is on screen while it is open.
     m_dialoge.vorJedemModalenFenster([this] { m_fenster.darstellen(); });
@@ -140,18 +142,6 @@ Signalquelle Anwendung::signalquelle() const {
     if (!m_sensoranschluss.istOffen())
         return Signalquelle::Tastatur;
     return m_platine.erkannt() ? Signalquelle::Platine : Signalquelle::Sensoren;
-}
-
-void Anwendung::rennabendLaden() {
-    // Not inside the race's handler that told of the race's end: its Hall of Fame question
-    // or result window may be open, and the names change only after them.
-    QTimer::singleShot(0, &m_fenster, [this] {
-        if (!m_rennabend.laden()) {
-            rennabendLaden();
-            return;
-        }
-        m_fenster.darstellen();
-    });
 }
 
 void Anwendung::fensterAnmelden() {

@@ -61,8 +61,6 @@ private:
     void ansagenVerbinden();
     void fensterAnmelden();
     Signalquelle signalquelle() const;
-    // The night's next drivers go into the race once it is back between races.
-    void rennabendLaden();
     Programmangaben programmangaben() const;
 
     // Built in the order they depend on each other: every reference handed on is to an
@@ -125,7 +123,7 @@ private:
     Verlaufsmeldungen m_verlaufsmeldungen{m_dialoge,
                                           m_daten.anzeigepfad(Verlaufsdatenbank::Dateiname)};
     // Between the race's listener and the store: it counts the night's races on their way.
-    Rennabendleiter m_rennabend{m_rennen, m_verlauf, [this] { rennabendLaden(); }};
+    Rennabendleiter m_rennabend{m_rennen, m_verlauf};
     // The night's row into the history on each change; an open night offered at start.
     Rennabendverlauf m_rennabendverlauf{m_rennabend, m_verlauf, m_verlaufsleser, m_dialoge};
     Rennmitschrift m_mitschrift{m_rennabend, [this] { return signalquelle(); },

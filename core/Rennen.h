@@ -18,6 +18,7 @@
 #include "Wecker.h"
 #include "Zeitgeber.h"
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -62,6 +63,13 @@ public:
     void beobachterAnmelden(Rennbeobachter& beobachter) { m_beobachter.push_back(&beobachter); }
     // Every input from now on goes to the writer first.
     void aufzeichnen(Eingabeschreiber& schreiber) { m_schreiber = &schreiber; }
+    // Called when Start is pressed between races, outside the race's events, before the
+    // start is handled: what is to be driven next (a race night's pairing) goes in through
+    // the between-races inputs, which come first in a recording as if given just before.
+    // The lap tables of the race before stay on screen until then.
+    void vorDemStart(std::function<void()> vorbereitung) {
+        m_vorDemStart = std::move(vorbereitung);
+    }
 
     // The race's events. Each runs to its end before the next one starts (see Ereignisfolge).
     // Start, or Stop while a race is under way (Enter, the Start label).
@@ -179,5 +187,6 @@ private:
     Ereignisfolge m_folge;
     std::vector<Rennbeobachter*> m_beobachter;
     Eingabeschreiber* m_schreiber = nullptr;
+    std::function<void()> m_vorDemStart;
     std::uint64_t m_aenderungen = 0;
 };

@@ -2,6 +2,10 @@
 #include "Rennen.h"
 
 void Rennen::startGedrueckt() {
+    // A Start that waits behind a running event finds the race as that event leaves it: it
+    // starts what is in place.
+    if (m_vorDemStart && !m_stand.gestartet && !beschaeftigt())
+        m_vorDemStart();
     eingabeMelden(Eingabe::StartGedrueckt{});
     m_folge.ausfuehren([this] {
         startOderStop();

@@ -4,6 +4,7 @@
 
 #include <QUuid>
 #include <algorithm>
+#include <utility>
 
 QStringList fahrernamen(const Rennabend& abend) {
     QStringList namen;
@@ -12,9 +13,17 @@ QStringList fahrernamen(const Rennabend& abend) {
     return namen;
 }
 
-Rennabendleiter::Rennabendleiter(Rennen& rennen, Verlaufsablage& weiter,
-                                 std::function<void()> anstossen)
-    : m_rennen(rennen), m_weiter(weiter), m_anstossen(std::move(anstossen)) {}
+Rennabendleiter::Rennabendleiter(Rennen& rennen, Verlaufsablage& weiter)
+    : m_rennen(rennen), m_weiter(weiter) {
+    m_rennen.vorDemStart([this] {
+        if (std::exchange(m_ladenFaellig, false))
+            laden();
+    });
+}
+
+Rennabendleiter::~Rennabendleiter() {
+    m_rennen.vorDemStart({});
+}
 
 void Rennabendleiter::beginnen(const QStringList& fahrer, const Rennabendregeln& regeln,
                                const QString& saison) {
@@ -31,7 +40,6 @@ void Rennabendleiter::beginnen(const QStringList& fahrer, const Rennabendregeln&
 void Rennabendleiter::fortsetzen(Rennabend abend) {
     m_abend = std::move(abend);
     geaendert();
-    m_anstossen();
 }
 
 int Rennabendleiter::erledigt() const {
@@ -63,18 +71,32 @@ std::vector<Tabellenzeile> Rennabendleiter::tabelle() const {
                             m_abend.rennen);
 }
 
-bool Rennabendleiter::laden() {
-    if (m_rennen.beschaeftigt())
-        return false;
+void Rennabendleiter::vormerken() {
+    // Inside one of the race's events (the race just counted) its question or result window
+    // may still be open; a lap table on screen is the race before, which Shift+D writes.
+    const Rennstand& s = m_rennen.stand();
+    m_ladenFaellig = m_rennen.beschaeftigt() || s.gestartet || !s.spuren[1].runden.empty() ||
+                     !s.spuren[2].runden.empty();
+    if (!m_ladenFaellig)
+        laden();
+}
+
+void Rennabendleiter::laden() {
     const std::optional<Paarung> p = naechstePaarung();
-    if (!p || m_rennen.stand().gestartet)
-        return true;
+    if (!p)
+        return;
+    const Rennstand& s = m_rennen.stand();
+    // Between the Läufe of this very Begegnung (a driver joined meanwhile) it goes on.
+    if (s.zweiterLauf && s.einstellungen.spurwechsel && begegnung(*p) &&
+        gleicherFahrer(s.spuren[1].fahrer, p->spur2) &&
+        gleicherFahrer(s.spuren[2].fahrer, p->spur1))
+        return;
     Renneinstellungen e = m_rennen.einstellungen();
     e.spurwechsel = begegnung(*p);
     e.rennmodus = true;
     if (e != m_rennen.einstellungen())
         m_rennen.einstellungenAnwenden(e);
-    if (m_rennen.stand().zweiterLauf)
+    if (s.zweiterLauf)
         m_rennen.spurwechselVonVorn();
     const Spuren<QString> namen{p->spur1, p->spur2};
     for (int spur = 1; spur <= 2; ++spur) {
@@ -83,7 +105,6 @@ bool Rennabendleiter::laden() {
             if (gleicherFahrer(t.name, namen[spur]))
                 m_rennen.fahrerfarbeSetzen(spur, t.farbe);
     }
-    return true;
 }
 
 void Rennabendleiter::wiederholen() {
@@ -91,7 +112,6 @@ void Rennabendleiter::wiederholen() {
         return;
     m_abend.wiederholung = m_abend.rennen.back().nummer;
     geaendert();
-    m_anstossen();
 }
 
 void Rennabendleiter::ueberspringen() {
@@ -102,7 +122,6 @@ void Rennabendleiter::ueberspringen() {
     else
         return;
     geaendert();
-    m_anstossen();
 }
 
 bool Rennabendleiter::fahrerHinzufuegen(const QString& name, QString& fehler) {
@@ -147,7 +166,6 @@ void Rennabendleiter::neuPlanenMit(const QStringList& fahrer) {
     m_abend.plan = neuPlanen(m_abend.plan, static_cast<std::size_t>(erledigt()), fahrer,
                              m_abend.regeln.format);
     geaendert();
-    m_anstossen();
 }
 
 bool Rennabendleiter::begegnung(const Paarung& p) const {
@@ -172,7 +190,6 @@ void Rennabendleiter::ablegen(Rennaufzeichnung aufzeichnung) {
         m_abend.rennen.push_back({*n, aufzeichnung, p->finale});
         m_abend.wiederholung.reset();
         geaendert();
-        m_anstossen();
     }
     m_weiter.ablegen(std::move(aufzeichnung));
 }
@@ -190,6 +207,7 @@ void Rennabendleiter::finaleAnsetzen() {
 void Rennabendleiter::geaendert() {
     finaleAnsetzen();
     m_abend.beendet = !naechste();
+    vormerken();
     for (const auto& meldung : m_beiAenderung)
         meldung();
 }

@@ -2,6 +2,8 @@
 // as if typed, and every race the history is handed on the way to its store is counted for
 // the entry whose drivers drove it. Enter, the result window and the Hall of Fame stay the
 // race's own: a stopped Lauf or a false start hands nothing over, so the entry waits.
+// The next entry's drivers go in when Start is pressed, so the race just driven stays on
+// screen (and in Shift+D's file) until then; while the race shows none, at once.
 #pragma once
 
 #include "Rennabend.h"
@@ -14,9 +16,10 @@ class Rennen;
 
 class Rennabendleiter final : public Verlaufsablage {
 public:
-    // `anstossen` asks for laden() to be called once the race is back between races: it must
-    // not run inside one of the race's handlers (a Hall of Fame question may still be open).
-    Rennabendleiter(Rennen& rennen, Verlaufsablage& weiter, std::function<void()> anstossen);
+    Rennabendleiter(Rennen& rennen, Verlaufsablage& weiter);
+    ~Rennabendleiter() override;
+    Rennabendleiter(const Rennabendleiter&) = delete;
+    Rennabendleiter& operator=(const Rennabendleiter&) = delete;
 
     // A new night with these drivers (checked by fahrerlisteFehler); its first entry is due.
     void beginnen(const QStringList& fahrer, const Rennabendregeln& regeln,
@@ -30,10 +33,6 @@ public:
     std::optional<Paarung> naechstePaarung() const;
     std::vector<Tabellenzeile> tabelle() const;
 
-    // Between races: the due entry's drivers and colours into the race, and the lane-change
-    // mode a Begegnung needs; a Lauf of a rotation is a single race. False while the race is
-    // inside one of its handlers: ask again later.
-    bool laden();
     // The last driven entry once more; its new race replaces the old one in the standings.
     void wiederholen();
     void ueberspringen();
@@ -60,10 +59,16 @@ private:
     // follows when the night has one.
     void finaleAnsetzen();
     void geaendert();
+    // The due entry's drivers into the race at once when that replaces no race on screen,
+    // otherwise at the next Start.
+    void vormerken();
+    // Between races: the due entry's drivers and colours into the race, and the lane-change
+    // mode a Begegnung needs; a Lauf of a rotation is a single race.
+    void laden();
 
     Rennen& m_rennen;
     Verlaufsablage& m_weiter;
-    std::function<void()> m_anstossen;
+    bool m_ladenFaellig = false; // the due entry's drivers are not in the race yet
     std::vector<std::function<void()>> m_beiAenderung;
     Rennabend m_abend;
 };

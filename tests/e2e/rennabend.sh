@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # A race night of three drivers on the track simulator: --rennabend loads the first
 # Begegnung, Enter starts every Lauf, the lane-change result window is answered with Enter,
-# and the next Begegnung's drivers are in place without a question. Races of 4 laps never
+# and Enter brings the next Begegnung's drivers without a question. Races of 4 laps never
 # reach the Hall of Fame, whose question would come only for the races fast enough for it;
-# each Lauf's end shows as its result file, written at every race end. The
+# each Lauf's end shows as its result file, written at every race end. While the result
+# window is open the program idles; once it is closed the main window still shows the
+# Begegnung just driven, laps and all, which Shift+D writes, until Enter starts the next. The
 # history holds the three Begegnungen in the plan's order; the window "Rennabend" (Shift+N)
 # writes the standings as CSV, whose points follow the stored winners, and as PDF. After the
 # first Begegnung the program is killed; started again it asks to go on with the night, and
@@ -14,21 +16,53 @@ source "$(dirname "$0")/gemeinsam.sh"
 rundomat=$1
 einstellungen runden=4 PermanentesLogging=True prellzeit=0,3
 "$rundomat" --rennabend-plan "Anna,Bert,Carla" >"$arbeit/plan.txt"
+paar() { sed -n "$1p" "$arbeit/plan.txt" | cut -f2-3; }
 anzeigeStarten de
+bildschirmleserStarten
 programmStarten "$rundomat" --simulate=0.5 --rennabend "Anna,Bert,Carla"
 fenster '^Rundomat$'
 
+cpu() { awk '{ print $14 + $15 }' "/proc/$app/stat"; }
 laeufe=0
 for begegnung in 1 2 3; do
     for lauf in 1 2; do
         xdotool key Return
+        if [ "$lauf" = 1 ]; then
+            read -r spur1 _ <<<"$(paar "$begegnung")"
+            zeigt "^Label\t$spur1\$"
+        fi
         laeufe=$((laeufe + 1))
         ergebnisdatei 600 "$laeufe" >/dev/null
     done
     fenster 'Ergebnis Spurwechselmodus' 100
+    if [ "$begegnung" = 1 ]; then
+        # A quarter of a core at most, on a busy machine too; spinning takes all of it.
+        vorher=$(cpu)
+        sleep 2
+        ticks=$(($(cpu) - vorher))
+        [ "$ticks" -lt "$(($(getconf CLK_TCK) / 2))" ] ||
+            fehler "$ticks CPU-Ticks in 2 s mit offenem Ergebnisfenster"
+    fi
     xdotool key Return
     fenster '^Rundomat$'
     if [ "$begegnung" = 1 ]; then
+        # The next pair waits for Enter: the Begegnung's laps and result stay, and so do its
+        # drivers in Shift+D's file.
+        read -r naechster1 naechster2 <<<"$(paar 2)"
+        zeigt '^Spur 1\t4\t[0-9]' "^Label\t($naechster1|$naechster2)\$"
+        zeigt '^Label\tSieger!!!$|^Label\tUnentschieden$'
+        touch "$arbeit/vor-shift-d"
+        xdotool key shift+d
+        for _ in $(seq 100); do
+            geschrieben=$(find "$arbeit/daten" -name 'Rennergebnis*.txt' -newer "$arbeit/vor-shift-d")
+            [ -n "$geschrieben" ] && break
+            sleep 0.1
+        done
+        [ -n "$geschrieben" ] || fehler "Shift+D schreibt keine Ergebnisdatei"
+        read -r spur1 spur2 <<<"$(paar 1)"
+        head -n1 "$geschrieben" | grep -qP "^\tFahrer 1\t$spur1\tFahrer 2\t$spur2\t\r\$" ||
+            fehler "Shift+D schreibt: $(head -n1 "$geschrieben")"
+        laeufe=$(ls "$arbeit/daten"/Rennergebnis*.txt | wc -l)
         kill -9 "$app"
         wait "$app" 2>/dev/null || true
         programmStarten "$rundomat" --simulate=0.5

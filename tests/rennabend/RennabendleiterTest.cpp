@@ -8,35 +8,38 @@
 #include <gtest/gtest.h>
 
 namespace {
-// The race, the history's listener and the night between them, as the program wires them;
-// what the night asks to load is loaded when the test says the race is idle again.
+// The race, the history's listener and the night between them, as the program wires them.
 struct Abendbahn : Rennbahn {
     Abendbahn() {
         rennen.beobachterAnmelden(mitschrift);
         runden(2);
     }
-    // A Lauf in which lane `vorn` is home first (laps of `schnell` seconds against 3 s).
-    void laufFahren(int vorn, double schnell = 2) {
-        starten();
+    // The laps of a started Lauf, lane `vorn` home first (laps of `schnell` seconds against
+    // 3 s).
+    void insZiel(int vorn, double schnell = 2) {
         for (int spur = 1; spur <= 2; ++spur) {
             const double runde = spur == vorn ? schnell : 3;
             fahren(spur, 0.5, {runde, runde});
         }
     }
-    void zwischenDenRennen() {
-        while (anstoesse > 0) {
-            --anstoesse;
-            ASSERT_TRUE(leiter.laden());
-        }
+    // A whole Lauf; the drivers it started with.
+    QStringList laufFahren(int vorn, double schnell = 2) {
+        starten();
+        const QStringList gestartet = spuren();
+        insZiel(vorn, schnell);
+        return gestartet;
     }
     QStringList spuren() const { return {spur(1).fahrer, spur(2).fahrer}; }
 
     Ablageliste ablage;
-    int anstoesse = 0;
-    Rennabendleiter leiter{rennen, ablage, [this] { ++anstoesse; }};
+    Rennabendleiter leiter{rennen, ablage};
     Rennmitschrift mitschrift{leiter, [] { return Signalquelle::Tastatur; },
                               [] { return QDateTime::currentDateTime(); }};
 };
+
+QStringList paar(const Paarung& p) {
+    return {p.spur1, p.spur2};
+}
 } // namespace
 
 // Three drivers, every pair one Begegnung of two Läufe: each Begegnung's drivers are loaded
@@ -45,21 +48,22 @@ struct Abendbahn : Rennbahn {
 TEST(Rennabendleiter, DreiBegegnungenMitAbbruchUndFehlstart) {
     Abendbahn b;
     b.leiter.beginnen({A, B, C}, Rennabendregeln{});
-    b.zwischenDenRennen();
     const Rennplan plan = b.leiter.abend().plan;
     ASSERT_EQ(plan.size(), 3u);
     for (std::size_t i = 0; i < plan.size(); ++i) {
         SCOPED_TRACE(i);
-        EXPECT_EQ(b.spuren(), QStringList({plan[i].spur1, plan[i].spur2}));
+        // The first lane-1 driver wins both Läufe; the last Begegnung is a draw.
+        b.starten();
+        EXPECT_EQ(b.spuren(), paar(plan[i]));
         EXPECT_TRUE(b.einstellungen().spurwechsel);
         EXPECT_EQ(
             b.spur(1).farbe,
             b.leiter.abend()
                 .teilnehmer[static_cast<std::size_t>(QStringList({A, B, C}).indexOf(plan[i].spur1))]
                 .farbe);
+        b.insZiel(1);
         if (i == 0) {
             // Stopped in the second Lauf, then a false start: nothing counts, nothing moves.
-            b.laufFahren(1);
             b.starten();
             b.signal(1, 0.5);
             b.rennen.startGedrueckt();
@@ -67,14 +71,10 @@ TEST(Rennabendleiter, DreiBegegnungenMitAbbruchUndFehlstart) {
             b.rennen.startGedrueckt();
             b.countdown(10);
             b.signal(2, -4);
-            b.zwischenDenRennen();
             EXPECT_EQ(b.leiter.naechste(), 1);
             EXPECT_TRUE(b.leiter.abend().rennen.empty());
         }
-        // The first lane-1 driver wins both Läufe; the last Begegnung is a draw.
-        b.laufFahren(1);
-        b.laufFahren(2, i == 2 ? 2 : 1.5);
-        b.zwischenDenRennen();
+        EXPECT_EQ(b.laufFahren(2, i == 2 ? 2 : 1.5), QStringList({plan[i].spur2, plan[i].spur1}));
     }
     EXPECT_FALSE(b.leiter.naechste());
     ASSERT_EQ(b.leiter.abend().rennen.size(), 3u);
@@ -93,35 +93,76 @@ TEST(Rennabendleiter, DreiBegegnungenMitAbbruchUndFehlstart) {
         EXPECT_EQ(z.punkte, punkte[z.fahrer]) << z.fahrer.toStdString();
 }
 
+// Once a Begegnung is counted, the main window keeps showing it, with its drivers, laps and
+// result, through the Hall of Fame's question and the result window and until Start: Shift+D
+// writes that race. Start puts the next pair in, with their colours. A night begun over a
+// race on screen waits for Start too; one begun on an empty window is there at once.
+// A change of the roster between two Läufe leaves the Begegnung as it is.
+TEST(Rennabendleiter, NaechstePaarungKommtMitDemStart) {
+    Abendbahn b;
+    b.laufFahren(1);
+    b.leiter.beginnen({A, B, C, D}, Rennabendregeln{});
+    EXPECT_EQ(b.spuren(), QStringList({QStringLiteral("Fahrer 1"), QStringLiteral("Fahrer 2")}));
+    EXPECT_FALSE(b.spur(1).runden.empty());
+    const Rennplan plan = b.leiter.abend().plan;
+    EXPECT_EQ(b.laufFahren(1), paar(plan[0]));
+
+    QStringList inDerFrage;
+    b.rekorde.beimHofPruefen = [&] { inDerFrage = b.spuren(); };
+    b.laufFahren(1);
+    ASSERT_EQ(b.leiter.naechste(), 2);
+    EXPECT_EQ(inDerFrage, QStringList({plan[0].spur2, plan[0].spur1})); // the second Lauf's
+    EXPECT_EQ(b.spuren(), paar(plan[0]));
+    EXPECT_EQ(b.spur(1).runden.size(), 2u);
+    EXPECT_EQ(b.ansicht().fahrer[1].text, QStringLiteral("Sieger!!!"));
+    EXPECT_EQ(b.ansicht().fahrer[2].text, QStringLiteral("Verlierer"));
+    QStringList geschrieben;
+    b.rekorde.beimErgebnisSpeichern = [&] { geschrieben = b.spuren(); };
+    b.rennen.ergebnisSpeichern();
+    EXPECT_EQ(geschrieben, paar(plan[0]));
+
+    b.starten();
+    EXPECT_EQ(b.spuren(), paar(plan[1]));
+    EXPECT_EQ(b.spur(1).farbe, b.leiter.abend().teilnehmer[2].farbe); // C, the third
+    EXPECT_TRUE(b.spur(1).runden.empty());
+    EXPECT_FALSE(b.stand().zweiterLauf);
+
+    // A driver who comes late, between the Läufe, costs the Begegnung none of them.
+    b.insZiel(1);
+    QString fehler;
+    ASSERT_TRUE(b.leiter.fahrerHinzufuegen(QStringLiteral("Emil"), fehler));
+    EXPECT_EQ(b.laufFahren(1), QStringList({plan[1].spur2, plan[1].spur1}));
+    EXPECT_EQ(b.leiter.naechste(), 3);
+
+    Abendbahn leer;
+    leer.leiter.beginnen({A, B, C}, Rennabendregeln{});
+    EXPECT_EQ(leer.spuren(), paar(leer.leiter.abend().plan[0]));
+    EXPECT_TRUE(leer.einstellungen().spurwechsel);
+}
+
 // A repeat replaces the Begegnung in the standings (the old race stays stored); a skip passes
 // one over; a driver who leaves loses the Begegnungen still to come and keeps their points;
 // one who joins gets theirs at the end of the plan.
 TEST(Rennabendleiter, WiederholenUeberspringenAusscheidenNachmelden) {
     Abendbahn b;
     b.leiter.beginnen({A, B, C, D}, Rennabendregeln{});
-    b.zwischenDenRennen();
     const Paarung erste = *b.leiter.naechstePaarung();
     b.laufFahren(1);
     b.laufFahren(2);
-    b.zwischenDenRennen();
     b.leiter.wiederholen();
-    b.zwischenDenRennen();
-    EXPECT_EQ(b.spuren(), QStringList({erste.spur1, erste.spur2}));
-    b.laufFahren(2);
+    EXPECT_EQ(b.laufFahren(2), paar(erste));
     b.laufFahren(1); // now the other one wins
-    b.zwischenDenRennen();
     EXPECT_EQ(b.ablage.rennen.size(), 2u);
     EXPECT_EQ(b.leiter.naechste(), 2);
     for (const Tabellenzeile& z : b.leiter.tabelle())
         EXPECT_EQ(z.punkte, gleicherFahrer(z.fahrer, erste.spur2) ? 3 : 0);
 
     b.leiter.ueberspringen();
-    b.zwischenDenRennen();
     EXPECT_EQ(b.leiter.naechste(), 3);
 
     QString fehler;
     ASSERT_TRUE(b.leiter.fahrerEntfernen(erste.spur2, fehler));
-    b.zwischenDenRennen();
+    b.starten();
     for (const Paarung& p :
          std::vector(b.leiter.abend().plan.begin() + 2, b.leiter.abend().plan.end()))
         EXPECT_FALSE(gleicherFahrer(p.spur1, erste.spur2) || gleicherFahrer(p.spur2, erste.spur2));
@@ -147,22 +188,16 @@ TEST(Rennabendleiter, RotationFaehrtEinzelneLaeufeUndDasFinaleEntscheidet) {
     Abendbahn b;
     b.einstellen([](Renneinstellungen& e) { e.spurwechsel = true; });
     b.leiter.beginnen({A, B, C}, {Rennabendformat::Rotation, true, {}});
-    b.zwischenDenRennen();
     EXPECT_FALSE(b.einstellungen().spurwechsel);
     const std::size_t laeufe = b.leiter.abend().plan.size();
-    for (std::size_t i = 0; i < laeufe; ++i) {
-        EXPECT_EQ(b.spuren(),
-                  QStringList({b.leiter.abend().plan[i].spur1, b.leiter.abend().plan[i].spur2}));
-        b.laufFahren(1);
-        b.zwischenDenRennen();
-    }
+    for (std::size_t i = 0; i < laeufe; ++i)
+        EXPECT_EQ(b.laufFahren(1), paar(b.leiter.abend().plan[i]));
     const std::vector<Tabellenzeile> vorher = b.leiter.tabelle();
     ASSERT_EQ(b.leiter.abend().plan.size(), laeufe + 1);
     EXPECT_EQ(b.leiter.naechstePaarung(), (Paarung{vorher[0].fahrer, vorher[1].fahrer, true}));
+    EXPECT_EQ(b.laufFahren(2), QStringList({vorher[0].fahrer, vorher[1].fahrer}));
     EXPECT_TRUE(b.einstellungen().spurwechsel);
-    b.laufFahren(2);
     b.laufFahren(1);
-    b.zwischenDenRennen();
     EXPECT_FALSE(b.leiter.naechste());
     const std::vector<Tabellenzeile> nachher = b.leiter.tabelle();
     EXPECT_EQ(nachher[0].fahrer, vorher[1].fahrer);

@@ -85,7 +85,7 @@ TEST(Rennabendverlauf, AbendUeberRennenAusscheidenUndWiederholungZurueckgelesen)
 
     Rennbahn bahn;
     Datenbankablage ablage(db);
-    Rennabendleiter leiter(bahn.rennen, ablage, [] {});
+    Rennabendleiter leiter(bahn.rennen, ablage);
     leiter.beiAenderung([&] { EXPECT_EQ(rennabendSpeichern(db, leiter.abend()), std::nullopt); });
     const QString A = QStringLiteral("Anna"), B = QStringLiteral("Bert"),
                   C = QStringLiteral("Carla"), D = QStringLiteral("Dieter");
@@ -172,7 +172,7 @@ TEST(Rennabendverlauf, AbendUeberRennenAusscheidenUndWiederholungZurueckgelesen)
                   .arg(a.beginn.date().toString(QStringLiteral("dd.MM.yyyy")))
                   .arg(a.plan.size()));
     Rennbahn zweiteBahn;
-    Rennabendleiter zweiter(zweiteBahn.rennen, ablage, [] {});
+    Rennabendleiter zweiter(zweiteBahn.rennen, ablage);
     zweiter.beginnen({A, B, C}, Rennabendregeln{}, QStringLiteral("Winter"));
     ASSERT_EQ(rennabendSpeichern(db, zweiter.abend()), std::nullopt);
     gelesen = rennabendeLesen(db, {}, fehler);
