@@ -18,9 +18,24 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScreen>
 #include <QStringListModel>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+// The standings wanting room for every row. Qt's hint of a table fitted to its contents
+// keeps room for a horizontal bar even where none shows, an empty stripe below the last row.
+class Standtabelle final : public QTableWidget {
+public:
+    using QTableWidget::QTableWidget;
+    QSize sizeHint() const override {
+        return {QTableWidget::sizeHint().width(),
+                2 * frameWidth() + horizontalHeader()->height() + verticalHeader()->length()};
+    }
+};
+} // namespace
 
 RennabendFenster::RennabendFenster(RennabendLogik& logik, const Rennabendregeln& regeln,
                                    QWidget* eltern, const Massstab& massstab)
@@ -29,6 +44,7 @@ RennabendFenster::RennabendFenster(RennabendLogik& logik, const Rennabendregeln&
     auto* raster = new QGridLayout(this);
 
     auto* neu = new QGroupBox(QStringLiteral("Neuer Abend"), this);
+    m_neu = neu;
     auto* neuZeilen = new QGridLayout(neu);
     m_namen = new QLineEdit(neu);
     m_namen->setPlaceholderText(QStringLiteral("Anna, Bert, Carla"));
@@ -55,6 +71,17 @@ RennabendFenster::RennabendFenster(RennabendLogik& logik, const Rennabendregeln&
     neuZeilen->addWidget(m_beginnen, 3, 2);
     raster->addWidget(neu, 0, 0, 1, 2);
 
+    m_naechstes = new QLabel(this);
+    QFont fett = m_naechstes->font();
+    fett.setBold(true);
+    m_naechstes->setFont(fett);
+    m_neuerAbend = new QPushButton(QStringLiteral("N&euer Abend …"), this);
+    auto* kopf = new QHBoxLayout;
+    kopf->addWidget(m_naechstes);
+    kopf->addStretch();
+    kopf->addWidget(m_neuerAbend);
+    raster->addLayout(kopf, 1, 0, 1, 2);
+
     auto* fahrer = new QGroupBox(QStringLiteral("Fahrer"), this);
     auto* fahrerSpalte = new QVBoxLayout(fahrer);
     m_fahrer = new QListWidget(fahrer);
@@ -69,7 +96,7 @@ RennabendFenster::RennabendFenster(RennabendLogik& logik, const Rennabendregeln&
     fahrerSpalte->addWidget(m_fahrer);
     fahrerSpalte->addLayout(neuZeile);
     fahrerSpalte->addWidget(m_entfernen);
-    raster->addWidget(fahrer, 1, 0);
+    raster->addWidget(fahrer, 2, 0);
 
     auto* plan = new QGroupBox(QStringLiteral("Plan"), this);
     auto* planSpalte = new QVBoxLayout(plan);
@@ -81,15 +108,16 @@ RennabendFenster::RennabendFenster(RennabendLogik& logik, const Rennabendregeln&
     planKnoepfe->addWidget(m_ueberspringen);
     planSpalte->addWidget(m_plan);
     planSpalte->addLayout(planKnoepfe);
-    raster->addWidget(plan, 1, 1);
+    raster->addWidget(plan, 2, 1);
 
     auto* stand = new QGroupBox(QStringLiteral("Tabelle"), this);
     auto* standSpalte = new QVBoxLayout(stand);
-    m_tabelle = new QTableWidget(stand);
+    m_tabelle = new Standtabelle(stand);
     m_tabelle->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_tabelle->verticalHeader()->hide();
     m_tabelle->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_tabelle->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_tabelle->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     m_pdf = new QPushButton(QStringLiteral("Als &PDF …"), stand);
     m_csv = new QPushButton(QStringLiteral("Als &CSV …"), stand);
     auto* schliessen = new QPushButton(QStringLiteral("Schließen"), stand);
@@ -100,16 +128,24 @@ RennabendFenster::RennabendFenster(RennabendLogik& logik, const Rennabendregeln&
     standKnoepfe->addWidget(schliessen);
     standSpalte->addWidget(m_tabelle);
     standSpalte->addLayout(standKnoepfe);
-    raster->addWidget(stand, 2, 0, 1, 2);
+    raster->addWidget(stand, 3, 0, 1, 2);
+    raster->setRowStretch(3, 1);
 
     connect(m_beginnen, &QPushButton::clicked, this, [this] {
         Rennabendregeln r = m_regeln;
         r.format = m_format->currentIndex() == 1 ? Rennabendformat::Rotation
                                                  : Rennabendformat::JederGegenJeden;
         r.finale = m_finale->isChecked();
-        if (m_logik.beginnen(m_namen->text(), r, m_saison->text()))
+        if (m_logik.beginnen(m_namen->text(), r, m_saison->text())) {
             m_namen->clear();
+            m_neuGezeigt = false;
+        }
         darstellen();
+    });
+    connect(m_neuerAbend, &QPushButton::clicked, this, [this] {
+        m_neuGezeigt = true;
+        darstellen();
+        m_namen->setFocus();
     });
     connect(m_hinzufuegen, &QPushButton::clicked, this, [this] {
         m_logik.hinzufuegen(m_neuer->text());
@@ -144,6 +180,10 @@ void RennabendFenster::bekannteNamen(const QStringList& namen) {
 
 void RennabendFenster::darstellen() {
     const RennabendAnsicht a = m_logik.ansicht();
+    m_neu->setVisible(!a.laeuft || m_neuGezeigt);
+    m_neuerAbend->setVisible(a.laeuft && !m_neuGezeigt);
+    m_naechstes->setText(a.alsNaechstes);
+    m_naechstes->setVisible(!a.alsNaechstes.isEmpty());
     m_fahrer->clear();
     for (const Teilnehmer& t : a.fahrer) {
         auto* zeile = new QListWidgetItem(t.name, m_fahrer);
@@ -171,9 +211,31 @@ void RennabendFenster::darstellen() {
                                new QTableWidgetItem(a.tabelle[r][s]));
     // The names take what room is left; the figures keep their width.
     m_tabelle->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    // Its rows measured now, not when first painted, so that the window can make room.
+    m_tabelle->resizeRowsToContents();
+    m_tabelle->updateGeometry();
     for (QWidget* w : std::initializer_list<QWidget*>{m_neuer, m_hinzufuegen, m_entfernen,
                                                       m_wiederholen, m_ueberspringen, m_pdf, m_csv})
         w->setEnabled(a.laeuft);
+    if (isVisible())
+        einpassen();
+}
+
+void RennabendFenster::showEvent(QShowEvent* ereignis) {
+    QDialog::showEvent(ereignis);
+    einpassen();
+}
+
+void RennabendFenster::einpassen() {
+    layout()->activate();
+    const QSize soll = sizeHint();
+    const QRect platz = screen()->availableGeometry();
+    // The title bar and frame, which a window not mapped yet does not know of.
+    const int rahmen = std::max(frameGeometry().height() - height(), 40);
+    resize(std::max(width(), std::min(soll.width(), platz.width())),
+           std::max(height(), std::min(soll.height(), platz.height() - rahmen)));
+    if (frameGeometry().bottom() > platz.bottom())
+        move(x(), std::max(platz.top(), platz.bottom() - frameGeometry().height()));
 }
 
 void RennabendFenster::speichern(bool alsPdf) {

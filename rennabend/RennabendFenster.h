@@ -1,5 +1,7 @@
 // The window "Rennabend": renders RennabendLogik's view (roster, plan, standings) and forwards
-// every button to it; writes the standings as PDF or CSV where the racer chooses.
+// every button to it; writes the standings as PDF or CSV where the racer chooses. While a
+// night runs its form for a new one folds away behind a button, and the window grows with
+// the standings as far as the screen lets it.
 #pragma once
 
 #include "RennabendLogik.h"
@@ -25,11 +27,21 @@ public:
     void bekannteNamen(const QStringList& namen);
     void darstellen();
 
+protected:
+    // Only a window on screen knows the sizes of its rows and its frame.
+    void showEvent(QShowEvent* ereignis) override;
+
 private:
     void speichern(bool alsPdf);
+    // The whole standings in view: taller as far as the screen goes, beyond that they scroll.
+    void einpassen();
 
     RennabendLogik& m_logik;
     Rennabendregeln m_regeln;
+    bool m_neuGezeigt = false; // the form for a new night asked for while one runs
+    QWidget* m_neu = nullptr;
+    QLabel* m_naechstes = nullptr;
+    QPushButton* m_neuerAbend = nullptr;
     QLineEdit* m_namen = nullptr;
     QCompleter* m_vorschlaege = nullptr;
     QComboBox* m_format = nullptr;

@@ -46,6 +46,9 @@ RennabendAnsicht RennabendLogik::ansicht() const {
     a.ausgeschieden = abend.ausgeschieden;
     a.format = rennabendformatText(abend.regeln.format);
     a.saison = abend.saison;
+    if (const std::optional<Spuren<QString>> n = m_leiter.naechsteSpuren())
+        a.alsNaechstes =
+            QStringLiteral("Als Nächstes: %1 (Spur 1) – %2 (Spur 2)").arg((*n)[1], (*n)[2]);
     const std::optional<int> naechste = m_leiter.naechste();
     for (std::size_t i = 0; i < abend.plan.size(); ++i) {
         const int nummer = static_cast<int>(i) + 1;

@@ -16,6 +16,9 @@ struct Planzeile {
 
 struct RennabendAnsicht {
     bool laeuft = false;
+    // "Als Nächstes: Anna (Spur 1) – Bert (Spur 2)", the lanes of the next Lauf; empty when
+    // nothing is left to drive.
+    QString alsNaechstes;
     std::vector<Teilnehmer> fahrer; // at the night now; before it starts, empty
     QStringList ausgeschieden;
     QString format;

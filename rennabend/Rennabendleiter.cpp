@@ -66,6 +66,22 @@ std::optional<Paarung> Rennabendleiter::naechstePaarung() const {
     return std::nullopt;
 }
 
+std::optional<Spuren<QString>> Rennabendleiter::naechsteSpuren() const {
+    const std::optional<Paarung> p = naechstePaarung();
+    if (!p)
+        return std::nullopt;
+    if (zwischenDenLaeufen(*p))
+        return Spuren<QString>{p->spur2, p->spur1};
+    return Spuren<QString>{p->spur1, p->spur2};
+}
+
+bool Rennabendleiter::zwischenDenLaeufen(const Paarung& p) const {
+    const Rennstand& s = m_rennen.stand();
+    return s.zweiterLauf && s.einstellungen.spurwechsel && begegnung(p) &&
+           gleicherFahrer(s.spuren[1].fahrer, p.spur2) &&
+           gleicherFahrer(s.spuren[2].fahrer, p.spur1);
+}
+
 std::vector<Tabellenzeile> Rennabendleiter::tabelle() const {
     return rennabendtabelle(m_abend.regeln, fahrernamen(m_abend), m_abend.ausgeschieden,
                             m_abend.rennen);
@@ -85,18 +101,15 @@ void Rennabendleiter::laden() {
     const std::optional<Paarung> p = naechstePaarung();
     if (!p)
         return;
-    const Rennstand& s = m_rennen.stand();
     // Between the Läufe of this very Begegnung (a driver joined meanwhile) it goes on.
-    if (s.zweiterLauf && s.einstellungen.spurwechsel && begegnung(*p) &&
-        gleicherFahrer(s.spuren[1].fahrer, p->spur2) &&
-        gleicherFahrer(s.spuren[2].fahrer, p->spur1))
+    if (zwischenDenLaeufen(*p))
         return;
     Renneinstellungen e = m_rennen.einstellungen();
     e.spurwechsel = begegnung(*p);
     e.rennmodus = true;
     if (e != m_rennen.einstellungen())
         m_rennen.einstellungenAnwenden(e);
-    if (s.zweiterLauf)
+    if (m_rennen.stand().zweiterLauf)
         m_rennen.spurwechselVonVorn();
     const Spuren<QString> namen{p->spur1, p->spur2};
     for (int spur = 1; spur <= 2; ++spur) {

@@ -6,6 +6,7 @@
 // screen (and in Shift+D's file) until then; while the race shows none, at once.
 #pragma once
 
+#include "Reihe.h"
 #include "Rennabend.h"
 #include "Verlaufsablage.h"
 
@@ -31,6 +32,9 @@ public:
     // The plan's entry (from 1) to drive next; none when the night is over.
     std::optional<int> naechste() const;
     std::optional<Paarung> naechstePaarung() const;
+    // Who drives the next Lauf on which lane: the next pair, or between the Läufe of its
+    // Begegnung the pair the other way round.
+    std::optional<Spuren<QString>> naechsteSpuren() const;
     std::vector<Tabellenzeile> tabelle() const;
 
     // The last driven entry once more; its new race replaces the old one in the standings.
@@ -54,6 +58,8 @@ private:
     // A Begegnung of two Läufe with the lane change, not a single Lauf of a rotation.
     bool begegnung(const Paarung& p) const;
     bool gehoertZu(const Rennaufzeichnung& r, const Paarung& p) const;
+    // The race waits for the second Lauf of this Begegnung.
+    bool zwischenDenLaeufen(const Paarung& p) const;
     void neuPlanenMit(const QStringList& fahrer);
     // Once every entry of the plan is driven or passed over, the final of the two best
     // follows when the night has one.

@@ -7,10 +7,10 @@
 # window is open the program idles; once it is closed the main window still shows the
 # Begegnung just driven, laps and all, which Shift+D writes, until Enter starts the next. The
 # history holds the three Begegnungen in the plan's order; the window "Rennabend" (Shift+N)
-# writes the standings as CSV, whose points follow the stored winners, and as PDF. After the
-# first Begegnung the program is killed; started again it asks to go on with the night, and
-# Enter loads the next Begegnung. The JSON export lists the night under "rennabende" with
-# standings whose points follow the stored winners.
+# says who drives next on which lane and writes the standings as CSV, whose points follow the
+# stored winners, and as PDF. After the first Begegnung the program is killed; started
+# again it asks to go on with the night, and Enter loads the next Begegnung. The JSON export
+# lists the night under "rennabende" with standings whose points follow the stored winners.
 # Usage: rennabend.sh PATH/TO/rundomat
 source "$(dirname "$0")/gemeinsam.sh"
 rundomat=$1
@@ -20,6 +20,12 @@ paar() { sed -n "$1p" "$arbeit/plan.txt" | cut -f2-3; }
 anzeigeStarten de
 bildschirmleserStarten
 programmStarten "$rundomat" --simulate=0.5 --rennabend "Anna,Bert,Carla"
+fenster '^Rundomat$'
+xdotool key shift+n
+fenster '^Rennabend$'
+read -r spur1 spur2 <<<"$(paar 1)"
+zeigt "^Label\tAls Nächstes: $spur1 \(Spur 1\) – $spur2 \(Spur 2\)\$"
+xdotool key Escape
 fenster '^Rundomat$'
 
 cpu() { awk '{ print $14 + $15 }' "/proc/$app/stat"; }

@@ -1,6 +1,7 @@
 #include "Rennabendleiter.h"
 
 #include "Abendfahrer.h"
+#include "RennabendLogik.h"
 #include "Rennbahn.h"
 #include "Rennmitschrift.h"
 #include "Verlaufstest.h"
@@ -138,6 +139,25 @@ TEST(Rennabendleiter, NaechstePaarungKommtMitDemStart) {
     leer.leiter.beginnen({A, B, C}, Rennabendregeln{});
     EXPECT_EQ(leer.spuren(), paar(leer.leiter.abend().plan[0]));
     EXPECT_TRUE(leer.einstellungen().spurwechsel);
+}
+
+// "Als Nächstes" in the night's window names the lanes of the next Lauf: between the Läufe
+// of a Begegnung the pair the other way round; nothing once the night is over.
+TEST(Rennabendleiter, AlsNaechstesMitDenSpurenDesNaechstenLaufs) {
+    Abendbahn b;
+    RennabendLogik logik(b.leiter, b.dialoge, false);
+    b.leiter.beginnen({A, B, C}, Rennabendregeln{});
+    const auto naechstes = [&] { return logik.ansicht().alsNaechstes; };
+    const Rennplan plan = b.leiter.abend().plan;
+    for (const Paarung& p : plan) {
+        EXPECT_EQ(naechstes(),
+                  QStringLiteral("Als Nächstes: %1 (Spur 1) – %2 (Spur 2)").arg(p.spur1, p.spur2));
+        b.laufFahren(1);
+        EXPECT_EQ(naechstes(),
+                  QStringLiteral("Als Nächstes: %1 (Spur 1) – %2 (Spur 2)").arg(p.spur2, p.spur1));
+        b.laufFahren(1);
+    }
+    EXPECT_EQ(naechstes(), QString());
 }
 
 // A repeat replaces the Begegnung in the standings (the old race stays stored); a skip passes

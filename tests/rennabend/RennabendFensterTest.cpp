@@ -1,0 +1,81 @@
+#include "RennabendFenster.h"
+
+#include "Rennbahn.h"
+#include "Verlaufstest.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTableWidget>
+#include <QTest>
+
+namespace {
+struct Abendfenster {
+    explicit Abendfenster(int fahrerzahl) {
+        QStringList fahrer;
+        for (int i = 1; i <= fahrerzahl; ++i)
+            fahrer << QStringLiteral("Fahrer %1").arg(i, 2, 10, QLatin1Char('0'));
+        leiter.beginnen(fahrer, Rennabendregeln{});
+        fenster.darstellen();
+        fenster.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&fenster));
+    }
+    // The rows of the standings the window shows whole, without scrolling.
+    int sichtbareZeilen() const {
+        const auto* tabelle = fenster.findChild<QTableWidget*>();
+        int n = 0;
+        for (int zeile = 0; zeile < tabelle->rowCount(); ++zeile)
+            n += tabelle->viewport()->rect().contains(
+                tabelle->visualItemRect(tabelle->item(zeile, 0)));
+        return n;
+    }
+    template <typename T> T* mitText(const QString& anfang) const {
+        for (T* w : fenster.findChildren<T*>())
+            if constexpr (std::is_same_v<T, QGroupBox>) {
+                if (w->title().startsWith(anfang))
+                    return w;
+            } else if (w->text().startsWith(anfang)) {
+                return w;
+            }
+        return nullptr;
+    }
+
+    Rennbahn bahn;
+    Ablageliste ablage;
+    Rennabendleiter leiter{bahn.rennen, ablage};
+    RennabendLogik logik{leiter, bahn.dialoge, false};
+    RennabendFenster fenster{logik, Rennabendregeln{}};
+};
+} // namespace
+
+// While a night runs, the window says who drives next on which lane and shows its standings
+// whole, as far as the screen goes: eight drivers' rows all at once, sixteen within a window
+// as tall as the screen, the rest a scroll away. Its form for a new night is folded away
+// behind a button, which brings it back with the names to type.
+TEST(RennabendFenster, GanzeTabelleUndWerAlsNaechstesFaehrt) {
+    {
+        Abendfenster acht(8);
+        EXPECT_EQ(acht.sichtbareZeilen(), 8);
+        const QLabel* naechstes = acht.mitText<QLabel>(QStringLiteral("Als Nächstes"));
+        ASSERT_TRUE(naechstes);
+        EXPECT_TRUE(naechstes->isVisible());
+        EXPECT_EQ(naechstes->text(),
+                  QStringLiteral("Als Nächstes: Fahrer 01 (Spur 1) – Fahrer 02 (Spur 2)"));
+        const QGroupBox* neu = acht.mitText<QGroupBox>(QStringLiteral("Neuer Abend"));
+        EXPECT_FALSE(neu->isVisible());
+        QPushButton* knopf = acht.mitText<QPushButton>(QStringLiteral("N&euer Abend"));
+        QTest::mouseClick(knopf, Qt::LeftButton);
+        EXPECT_TRUE(neu->isVisible());
+        EXPECT_FALSE(knopf->isVisible());
+        EXPECT_EQ(QApplication::focusWidget(), neu->findChild<QLineEdit*>());
+    }
+    Abendfenster sechzehn(16);
+    const QRect platz = sechzehn.fenster.screen()->availableGeometry();
+    EXPECT_TRUE(platz.contains(sechzehn.fenster.frameGeometry())) << platz.height();
+    if (sechzehn.sichtbareZeilen() < 16) {
+        EXPECT_GE(sechzehn.fenster.frameGeometry().height(), platz.height() - 50);
+    }
+    EXPECT_GT(sechzehn.sichtbareZeilen(), 7);
+}
