@@ -24,19 +24,6 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-namespace {
-// The standings wanting room for every row. Qt's hint of a table fitted to its contents
-// keeps room for a horizontal bar even where none shows, an empty stripe below the last row.
-class Standtabelle final : public QTableWidget {
-public:
-    using QTableWidget::QTableWidget;
-    QSize sizeHint() const override {
-        return {QTableWidget::sizeHint().width(),
-                2 * frameWidth() + horizontalHeader()->height() + verticalHeader()->length()};
-    }
-};
-} // namespace
-
 RennabendFenster::RennabendFenster(RennabendLogik& logik, const Rennabendregeln& regeln,
                                    QWidget* eltern, const Massstab& massstab)
     : QDialog(eltern), m_logik(logik), m_regeln(regeln) {
@@ -112,12 +99,11 @@ RennabendFenster::RennabendFenster(RennabendLogik& logik, const Rennabendregeln&
 
     auto* stand = new QGroupBox(QStringLiteral("Tabelle"), this);
     auto* standSpalte = new QVBoxLayout(stand);
-    m_tabelle = new Standtabelle(stand);
+    m_tabelle = new QTableWidget(stand);
     m_tabelle->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_tabelle->verticalHeader()->hide();
     m_tabelle->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_tabelle->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_tabelle->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     m_pdf = new QPushButton(QStringLiteral("Als &PDF …"), stand);
     m_csv = new QPushButton(QStringLiteral("Als &CSV …"), stand);
     auto* schliessen = new QPushButton(QStringLiteral("Schließen"), stand);
@@ -129,7 +115,6 @@ RennabendFenster::RennabendFenster(RennabendLogik& logik, const Rennabendregeln&
     standSpalte->addWidget(m_tabelle);
     standSpalte->addLayout(standKnoepfe);
     raster->addWidget(stand, 3, 0, 1, 2);
-    raster->setRowStretch(3, 1);
 
     connect(m_beginnen, &QPushButton::clicked, this, [this] {
         Rennabendregeln r = m_regeln;
@@ -182,6 +167,8 @@ void RennabendFenster::darstellen() {
     const RennabendAnsicht a = m_logik.ansicht();
     m_neu->setVisible(!a.laeuft || m_neuGezeigt);
     m_neuerAbend->setVisible(a.laeuft && !m_neuGezeigt);
+    // During a night the room the form leaves goes to the standings.
+    static_cast<QGridLayout*>(layout())->setRowStretch(3, a.laeuft ? 1 : 0);
     m_naechstes->setText(a.alsNaechstes);
     m_naechstes->setVisible(!a.alsNaechstes.isEmpty());
     m_fahrer->clear();
@@ -228,12 +215,13 @@ void RennabendFenster::showEvent(QShowEvent* ereignis) {
 
 void RennabendFenster::einpassen() {
     layout()->activate();
-    const QSize soll = sizeHint();
+    const int fehlt = m_tabelle->verticalHeader()->length() - m_tabelle->viewport()->height();
+    if (fehlt <= 0)
+        return;
     const QRect platz = screen()->availableGeometry();
     // The title bar and frame, which a window not mapped yet does not know of.
     const int rahmen = std::max(frameGeometry().height() - height(), 40);
-    resize(std::max(width(), std::min(soll.width(), platz.width())),
-           std::max(height(), std::min(soll.height(), platz.height() - rahmen)));
+    resize(width(), std::min(height() + fehlt, platz.height() - rahmen));
     if (frameGeometry().bottom() > platz.bottom())
         move(x(), std::max(platz.top(), platz.bottom() - frameGeometry().height()));
 }
