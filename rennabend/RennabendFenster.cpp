@@ -200,7 +200,6 @@ void RennabendFenster::darstellen() {
     m_tabelle->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     // Its rows measured now, not when first painted, so that the window can make room.
     m_tabelle->resizeRowsToContents();
-    m_tabelle->updateGeometry();
     for (QWidget* w : std::initializer_list<QWidget*>{m_neuer, m_hinzufuegen, m_entfernen,
                                                       m_wiederholen, m_ueberspringen, m_pdf, m_csv})
         w->setEnabled(a.laeuft);
