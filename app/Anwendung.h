@@ -124,8 +124,11 @@ private:
                                           m_daten.anzeigepfad(Verlaufsdatenbank::Dateiname)};
     // Between the race's listener and the store: it counts the night's races on their way.
     Rennabendleiter m_rennabend{m_rennen, m_verlauf};
-    // The night's row into the history on each change; an open night offered at start.
-    Rennabendverlauf m_rennabendverlauf{m_rennabend, m_verlauf, m_verlaufsleser, m_dialoge};
+    // The night's row into the history on each change; an open night offered at start,
+    // unless another program on the data folder drives it.
+    Rennabendsperre m_rennabendsperre{m_daten.verzeichnis()};
+    Rennabendverlauf m_rennabendverlauf{m_rennabend, m_verlauf, m_verlaufsleser, m_dialoge,
+                                        m_rennabendsperre};
     Rennmitschrift m_mitschrift{m_rennabend, [this] { return signalquelle(); },
                                 [] { return QDateTime::currentDateTime(); }};
     Hauptfenster m_fenster{m_rennen, m_start, m_tastatur, m_fahrer};

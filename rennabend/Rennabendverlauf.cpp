@@ -18,10 +18,21 @@ QString fortsetzungsfrage(const Rennabend& abend) {
         .arg(begegnungen ? QStringLiteral("Begegnungen") : QStringLiteral("Läufen"));
 }
 
+QString fremderAbend(const Rennabend& abend, const QString& halter) {
+    return QStringLiteral("Der Rennabend vom %1 läuft schon in einem anderen Rundomat auf diesem "
+                          "Datenordner (%2). Hier geht es ohne Rennabend weiter.")
+        .arg(abend.beginn.toString(QStringLiteral("dd.MM.yyyy")), halter);
+}
+
 Rennabendverlauf::Rennabendverlauf(Rennabendleiter& leiter, Verlaufsschreiber& schreiber,
-                                   Verlaufsleser& leser, Dialoge& dialoge)
-    : m_leiter(leiter), m_schreiber(schreiber), m_leser(leser), m_dialoge(dialoge) {
-    m_leiter.beiAenderung([this] { ablegen(m_leiter.abend()); });
+                                   Verlaufsleser& leser, Dialoge& dialoge, Rennabendsperre& sperre)
+    : m_leiter(leiter), m_schreiber(schreiber), m_leser(leser), m_dialoge(dialoge),
+      m_sperre(sperre) {
+    m_leiter.beiAenderung([this] {
+        const Rennabend& abend = m_leiter.abend();
+        m_sperre.halten(abend.beendet ? QString() : abend.schluessel);
+        ablegen(abend);
+    });
 }
 
 void Rennabendverlauf::ablegen(const Rennabend& abend) {
@@ -50,10 +61,15 @@ void Rennabendverlauf::anbieten() {
             if (!*offen || m_leiter.aktiv())
                 return;
             Rennabend& abend = **offen;
+            if (const std::optional<QString> halter = m_sperre.halten(abend.schluessel)) {
+                m_dialoge.meldung(fremderAbend(abend, *halter), QStringLiteral("Rennabend"));
+                return;
+            }
             if (m_dialoge.frage(fortsetzungsfrage(abend), QStringLiteral("Rennabend"))) {
                 m_leiter.fortsetzen(std::move(abend));
                 return;
             }
+            m_sperre.halten({});
             abend.beendet = true;
             ablegen(abend);
         });

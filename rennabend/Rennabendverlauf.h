@@ -1,25 +1,32 @@
 // Keeps the race night in the race history: its row goes to the writer's thread whenever the
-// night changes, and at start the newest night not over is offered to go on with.
+// night changes, and at start the newest night not over is offered to go on with. The night
+// under way carries this program's mark, so that a second program on the data folder does
+// not drive it as well.
 #pragma once
 
 #include "Dialoge.h"
 #include "Rennabendleiter.h"
+#include "Rennabendsperre.h"
 #include "Verlaufsleser.h"
 #include "Verlaufsschreiber.h"
 
 // "Der Rennabend vom 09.12.2026 ist noch nicht zu Ende (2 von 3 Begegnungen gefahren).
 // Weiterfahren?"
 QString fortsetzungsfrage(const Rennabend& abend);
+// "Der Rennabend vom 09.12.2026 läuft schon in einem anderen Rundomat auf diesem Datenordner
+// (Prozess 4711). Hier geht es ohne Rennabend weiter."
+QString fremderAbend(const Rennabend& abend, const QString& halter);
 
 class Rennabendverlauf {
 public:
     Rennabendverlauf(Rennabendleiter& leiter, Verlaufsschreiber& schreiber, Verlaufsleser& leser,
-                     Dialoge& dialoge);
+                     Dialoge& dialoge, Rennabendsperre& sperre);
 
     // Once, after the history's finding (which comes when the races that waited in files are
     // with the writer): asks whether to go on with the newest night not over. Yes loads it
     // with its races; no marks it over. Nothing is asked while a night runs already (one
-    // begun from the command line replaces it).
+    // begun from the command line replaces it); a night another running program drives is
+    // only told of, and left to it.
     void anbieten();
 
 private:
@@ -29,5 +36,6 @@ private:
     Verlaufsschreiber& m_schreiber;
     Verlaufsleser& m_leser;
     Dialoge& m_dialoge;
+    Rennabendsperre& m_sperre;
     bool m_angeboten = false;
 };

@@ -1,7 +1,8 @@
 #!/usr/bin/python3
-# Reads what the running program's windows show through AT-SPI, as a screen reader does: the
-# rows of both lap tables that hold text, and the texts of the visible labels. Prints one
-# line each, tab-separated: "Spur N" and the row's cells, or "Label" and text.
+# Reads what the running program's windows show through AT-SPI, as a screen reader does (the
+# windows of both, where a test runs two programs): the rows of both lap tables that hold
+# text, and the texts of the visible labels. Prints one line each, tab-separated: "Spur N"
+# and the row's cells, or "Label" and text.
 # With --bis MUSTER (and --ohne MUSTER) it reads again until a line matches the first pattern
 # and none the second (Python regular expressions): a window that fills in its content later
 # is read once it has it. Waits up to 60 s in all, for the program on the accessibility bus
@@ -15,11 +16,10 @@ import time
 import pyatspi
 
 
-def programm():
-    for app in pyatspi.Registry.getDesktop(0):
-        if app is not None and app.name == "rundomat":
-            return app
-    return None
+def programme():
+    return [
+        app for app in pyatspi.Registry.getDesktop(0) if app is not None and app.name == "rundomat"
+    ]
 
 
 def durchlaufen(objekt):
@@ -56,10 +56,10 @@ def main():
     ende = time.monotonic() + 60
     zeilen = None
     while time.monotonic() < ende:
-        app = programm()
-        if app is not None:
+        apps = programme()
+        if apps:
             try:
-                zeilen = lesen(app)
+                zeilen = [z for app in apps for z in lesen(app)]
             except Exception:  # a window closing while it is read: read again
                 zeilen = None
             if zeilen is not None and (
