@@ -66,7 +66,7 @@ tonserverStarten() {
         --load="module-native-protocol-unix socket=$arbeit/pulse/native auth-anonymous=1" \
         --load="module-null-sink sink_name=rennbahn" >"$arbeit/pulse.txt" 2>&1 &
     emulatoren="$emulatoren $!"
-    for _ in $(seq 50); do
+    for _ in $(seq 300); do
         pactl info >/dev/null 2>&1 && return 0
         sleep 0.1
     done
@@ -179,7 +179,7 @@ sensorEmulatorStarten() {
     shift 2
     "$programm" --record "$arbeit/$name.rec" "$@" >"$arbeit/$name.txt" 2>"$arbeit/$name.err" &
     emulatoren="$emulatoren $!"
-    for _ in $(seq 100); do
+    for _ in $(seq 300); do
         [ "$(wc -l <"$arbeit/$name.txt")" -ge 2 ] && break
         sleep 0.1
     done

@@ -35,7 +35,7 @@ xdotool key Return
 ergebnisdatei 250 >/dev/null
 
 # The race goes to the history on a thread of its own: export until it is there.
-for _ in $(seq 50); do
+for _ in $(seq 150); do
     "$1" --verlauf-export "$arbeit/rennen.csv" --data-dir "$arbeit/daten" ||
         fehler "Export: $?"
     [ "$(wc -l <"$arbeit/rennen.csv")" -ge 11 ] && break

@@ -30,7 +30,7 @@ if [ "$art" = spurwechsel ]; then
     xdotool key Return
 fi
 
-for _ in $(seq 50); do
+for _ in $(seq 150); do
     "$rundomat" --verlauf-export "$arbeit/alle.json" --data-dir "$arbeit/daten" \
         && grep -q '"rennart"' "$arbeit/alle.json" && break
     sleep 0.2
