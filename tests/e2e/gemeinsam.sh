@@ -96,12 +96,12 @@ losfahren() {
 }
 
 # Waits until a window whose title matches appears (for up to the given tenths of a second,
-# 100 unless told), and gives it the keyboard. A window that was answered before may still
+# 300 unless told), and gives it the keyboard. A window that was answered before may still
 # be closing; it does not count.
 beantwortet=""
 fenster() {
     local id=""
-    for _ in $(seq "${2:-100}"); do
+    for _ in $(seq "${2:-300}"); do
         id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | grep -vxF "${beantwortet:-x}" \
             | tail -n1 || true)
         [ -n "$id" ] && break

@@ -25,7 +25,7 @@ for begegnung in 1 2 3; do
         laeufe=$((laeufe + 1))
         ergebnisdatei 600 "$laeufe" >/dev/null
     done
-    fenster 'Ergebnis Spurwechselmodus' 100
+    fenster 'Ergebnis Spurwechselmodus'
     xdotool key Return
     fenster '^Rundomat$'
     if [ "$begegnung" = 1 ]; then

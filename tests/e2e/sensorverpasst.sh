@@ -28,7 +28,7 @@ programmStarten env "LD_PRELOAD=$vorladen" "$1"
 fenster '^Rundomat$'
 xdotool key Return
 # Five laps: the winner is asked for the Hall of Fame, which is then shown.
-fenster 'Gut gefahren' 150
+fenster 'Gut gefahren' 600
 xdotool key Return
 fenster 'Hall of Fame'
 xdotool key Return

@@ -49,7 +49,7 @@ gesperrtesRennen() {
     xdotool key Return
     fenster 'Hall of Fame'
     xdotool key Return
-    fenster '^Rennverlauf$' 150
+    fenster '^Rennverlauf$' 300
     gemeldet=$(date +%s%N)
     inhalt=$(/usr/bin/python3 "$(dirname "$0")/fensterinhalt.py" --bis 'Ursache: ') ||
         fehler "Fenster nicht lesbar"

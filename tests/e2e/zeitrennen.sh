@@ -26,7 +26,7 @@ for lauf in $(seq "$laeufe"); do
     fenster '^Rundomat$'
 done
 if [ "$art" = spurwechsel ]; then
-    fenster 'Ergebnis Spurwechselmodus' 100
+    fenster 'Ergebnis Spurwechselmodus'
     xdotool key Return
 fi
 

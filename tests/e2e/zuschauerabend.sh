@@ -26,7 +26,7 @@ for lauf in 1 2; do
     xdotool key Return
     ergebnisdatei 600 "$lauf" >/dev/null
 done
-fenster 'Ergebnis Spurwechselmodus' 100
+fenster 'Ergebnis Spurwechselmodus'
 xdotool key Return
 fenster '^Rundomat$'
 wait "$nebenprozess" || fehler "Seite: $(cat "$arbeit/seite.txt" "$arbeit/seite.err")"
