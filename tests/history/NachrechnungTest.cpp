@@ -12,15 +12,9 @@
 #include <gtest/gtest.h>
 
 namespace {
-class Ablageliste : public Verlaufsablage {
-public:
-    void ablegen(Rennaufzeichnung a) override { rennen.push_back(std::move(a)); }
-    std::vector<Rennaufzeichnung> rennen;
-};
-
 // The test track with Anna and Bernd, its races written down as the history keeps them.
-struct Mitschriftbahn : Rennbahn {
-    Mitschriftbahn() {
+struct Nachrechnungsbahn : Rennbahn {
+    Nachrechnungsbahn() {
         rennen.beobachterAnmelden(mitschrift);
         rennen.fahrerBenennen(1, QStringLiteral("Anna"));
         rennen.fahrerBenennen(2, QStringLiteral("Bernd"));
@@ -33,17 +27,10 @@ struct Mitschriftbahn : Rennbahn {
                               }};
 };
 
-std::vector<double> zeiten(const Spurfahrt& f) {
-    std::vector<double> z;
-    for (const Rundeneintrag& r : f.runden)
-        z.push_back(r.zeit);
-    return z;
-}
-
 // A lane-change race over 3 laps driven on the test track: Anna drives lane 1, then lane 2,
 // where her sensor misses the crossing after 10 s.
 Rennaufzeichnung spurwechselrennen() {
-    Mitschriftbahn b;
+    Nachrechnungsbahn b;
     b.einstellen([](Renneinstellungen& e) {
         e.rundenzahl = 3;
         e.spurwechsel = true;
@@ -80,7 +67,7 @@ TEST(Nachrechnung, KorrekturenRechnenDasRennenMitDemRennenSelbstNeu) {
         for (int spur = 1; spur <= 2; ++spur) {
             const Spurfahrt& a = gespeichert.laeufe[lauf][spur];
             const Spurfahrt& b = gleich.laeufe[lauf][spur];
-            EXPECT_EQ(zeiten(b), zeiten(a));
+            EXPECT_EQ(rundenzeitenVon(b), rundenzeitenVon(a));
             EXPECT_EQ(b.fahrer, a.fahrer);
             EXPECT_EQ(b.gesamtzeit, a.gesamtzeit);
             EXPECT_EQ(b.schnitt, a.schnitt);
@@ -95,7 +82,7 @@ TEST(Nachrechnung, KorrekturenRechnenDasRennenMitDemRennenSelbstNeu) {
     ASSERT_EQ(k.ortText(), "Runde 2, Lauf 2, Spur 2");
     ASSERT_EQ(k.einfuegen(), std::nullopt);
     const Rennaufzeichnung& korrigiert = k.rennen();
-    EXPECT_EQ(zeiten(korrigiert.laeufe[1][2]), (std::vector<double>{5, 5, 5}));
+    EXPECT_EQ(rundenzeitenVon(korrigiert.laeufe[1][2]), (std::vector<double>{5, 5, 5}));
     EXPECT_EQ(korrigiert.laeufe[1][2].gesamtzeit, 15);
     EXPECT_EQ(korrigiert.sieger, "Anna");
     EXPECT_FALSE(korrigiert.abgebrochen);
@@ -117,7 +104,7 @@ TEST(Nachrechnung, KorrekturenRechnenDasRennenMitDemRennenSelbstNeu) {
     // leaves Anna two laps, short of the finish: the heat ends with Stop.
     EXPECT_EQ(k.einfuegen(10.0), "Die Zeit liegt nicht innerhalb von Runde 2, Lauf 2, Spur 2.");
     ASSERT_EQ(k.loeschen(), std::nullopt);
-    EXPECT_EQ(zeiten(k.rennen().laeufe[1][2]), (std::vector<double>{5, 15}));
+    EXPECT_EQ(rundenzeitenVon(k.rennen().laeufe[1][2]), (std::vector<double>{5, 15}));
     EXPECT_TRUE(k.rennen().abgebrochen);
     EXPECT_EQ(k.rennen().laeufe[1][2].gesamtzeit, std::nullopt);
 }
@@ -126,7 +113,7 @@ TEST(Nachrechnung, KorrekturenRechnenDasRennenMitDemRennenSelbstNeu) {
 // bounce made a lap and Bernd was home after 8.4 s. Stored with every edge, the race judged
 // again with 1 s gives Bernd his true laps and time; with 0.3 s it is the race as it was.
 TEST(Nachrechnung, RohsignaleWerdenGespeichertUndMitAndererPrellzeitNeuBewertet) {
-    Mitschriftbahn b;
+    Nachrechnungsbahn b;
     b.einstellen([](Renneinstellungen& e) {
         e.rundenzahl = 3;
         e.prellzeit = 0.3;
@@ -146,7 +133,8 @@ TEST(Nachrechnung, RohsignaleWerdenGespeichertUndMitAndererPrellzeitNeuBewertet)
             b.rennen.rundensignal(spur, zeit, Signalweg::Leitungen);
     }
     ASSERT_EQ(b.ablage.rennen.size(), 1u);
-    ASSERT_EQ(zeiten(b.ablage.rennen[0].laeufe[0][2]), (std::vector<double>{4.2, 0.5, 3.7}));
+    ASSERT_EQ(rundenzeitenVon(b.ablage.rennen[0].laeufe[0][2]),
+              (std::vector<double>{4.2, 0.5, 3.7}));
     ASSERT_EQ(b.ablage.rennen[0].laeufe[0][2].gesamtzeit, 8.4);
 
     Verlaufsordner o;
@@ -161,15 +149,15 @@ TEST(Nachrechnung, RohsignaleWerdenGespeichertUndMitAndererPrellzeitNeuBewertet)
     EXPECT_GE(gelesen->rohsignale[0].size(), 14u) << "bounces and all, up to the finish";
 
     const Rennaufzeichnung neu = Nachrechnung(*gelesen, 1.0).ergebnis();
-    EXPECT_EQ(zeiten(neu.laeufe[0][2]), (std::vector<double>{4.2, 4.2, 4.2}));
+    EXPECT_EQ(rundenzeitenVon(neu.laeufe[0][2]), (std::vector<double>{4.2, 4.2, 4.2}));
     EXPECT_EQ(neu.laeufe[0][2].gesamtzeit, 12.6);
-    EXPECT_EQ(zeiten(neu.laeufe[0][1]), (std::vector<double>{4.3, 4.3, 4.3}));
+    EXPECT_EQ(rundenzeitenVon(neu.laeufe[0][1]), (std::vector<double>{4.3, 4.3, 4.3}));
     EXPECT_EQ(neu.sieger, "Bernd");
     EXPECT_FALSE(neu.abgebrochen);
     EXPECT_EQ(neu.prellzeit, 1.0);
     EXPECT_EQ(neu.rohsignale, gelesen->rohsignale) << "the signals stay as they came";
     const Rennaufzeichnung gleich = Nachrechnung(*gelesen, 0.3).ergebnis();
-    EXPECT_EQ(zeiten(gleich.laeufe[0][2]), zeiten(gelesen->laeufe[0][2]));
+    EXPECT_EQ(rundenzeitenVon(gleich.laeufe[0][2]), rundenzeitenVon(gelesen->laeufe[0][2]));
     EXPECT_EQ(gleich.laeufe[0][2].gesamtzeit, 8.4);
 
     // Bytes that are not such a record read as none, never as other signals.

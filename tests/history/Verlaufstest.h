@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Rennaufzeichnung.h"
+#include "Verlaufsablage.h"
 #include "Verlaufsdatenbank.h"
 
 #include <QDir>
@@ -40,6 +41,20 @@ rennen(const QString& a, std::initializer_list<double> zeitenA, const QString& b
     r.laeufe.push_back({fahrt(a, zeitenA), fahrt(b, zeitenB)});
     r.sieger = a;
     return r;
+}
+
+// The races handed to the history's store, in the order they came.
+class Ablageliste : public Verlaufsablage {
+public:
+    void ablegen(Rennaufzeichnung a) override { rennen.push_back(std::move(a)); }
+    std::vector<Rennaufzeichnung> rennen;
+};
+
+inline std::vector<double> rundenzeitenVon(const Spurfahrt& f) {
+    std::vector<double> z;
+    for (const Rundeneintrag& r : f.runden)
+        z.push_back(r.zeit);
+    return z;
 }
 
 struct Verlaufsordner {

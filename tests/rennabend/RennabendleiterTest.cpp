@@ -1,20 +1,13 @@
 #include "Rennabendleiter.h"
 
+#include "Abendfahrer.h"
 #include "Rennbahn.h"
 #include "Rennmitschrift.h"
+#include "Verlaufstest.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-class Ablageliste : public Verlaufsablage {
-public:
-    void ablegen(Rennaufzeichnung a) override { rennen.push_back(std::move(a)); }
-    std::vector<Rennaufzeichnung> rennen;
-};
-
-const QString A = QStringLiteral("Anna"), B = QStringLiteral("Bert"), C = QStringLiteral("Carla"),
-              D = QStringLiteral("Dieter");
-
 // The race, the history's listener and the night between them, as the program wires them;
 // what the night asks to load is loaded when the test says the race is idle again.
 struct Abendbahn : Rennbahn {

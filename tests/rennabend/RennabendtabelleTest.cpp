@@ -1,5 +1,6 @@
 #include "Rennabendtabelle.h"
 
+#include "Abendfahrer.h"
 #include "Fakes.h"
 #include "Saisontabelle.h"
 
@@ -24,9 +25,6 @@ Abendrennen begegnung(int nummer, const QString& a, double rundeA, const QString
     r.rennen.abgebrochen = abgebrochen;
     return r;
 }
-
-const QString A = QStringLiteral("Anna"), B = QStringLiteral("Bert"), C = QStringLiteral("Carla"),
-              D = QStringLiteral("Dieter");
 } // namespace
 
 // Points 2/1/0: Anna's one win (2 points) ranks before Bert's loss and two draws (2 points)

@@ -1,5 +1,6 @@
 #include "Rennabendverlauf.h"
 
+#include "Abendfahrer.h"
 #include "Rennabendexport.h"
 #include "Rennabendleiter.h"
 #include "Rennbahn.h"
@@ -87,8 +88,6 @@ TEST(Rennabendverlauf, AbendUeberRennenAusscheidenUndWiederholungZurueckgelesen)
     Datenbankablage ablage(db);
     Rennabendleiter leiter(bahn.rennen, ablage, [] {});
     leiter.beiAenderung([&] { EXPECT_EQ(rennabendSpeichern(db, leiter.abend()), std::nullopt); });
-    const QString A = QStringLiteral("Anna"), B = QStringLiteral("Bert"),
-                  C = QStringLiteral("Carla"), D = QStringLiteral("Dieter");
     leiter.beginnen({A, B, C, D}, Rennabendregeln{}, QStringLiteral("Winter"));
     int minute = 0;
     const auto fahren = [&](bool spur1Gewinnt) {
