@@ -165,4 +165,7 @@ TEST(Nachrechnung, RohsignaleWerdenGespeichertUndMitAndererPrellzeitNeuBewertet)
     EXPECT_EQ(rohsignaleLesen(bytes), gelesen->rohsignale);
     EXPECT_EQ(rohsignaleLesen(bytes.left(bytes.size() - 1)), std::nullopt);
     EXPECT_EQ(rohsignaleLesen(bytes + '\x01'), std::nullopt);
+    // Nor is a signal years after the green light one: its time would overflow on the way.
+    EXPECT_EQ(rohsignaleLesen(rohsignaleKodieren({{{1, 0}, {2, GroessteSignalzeit + 1}}})),
+              std::nullopt);
 }
