@@ -54,6 +54,31 @@ Rennaufzeichnung spurwechselrennen() {
     EXPECT_EQ(b.ablage.rennen.size(), 1u);
     return b.ablage.rennen.at(0);
 }
+
+// A lane-change race over 2 laps from the lap sensors, Prellzeit 0.3 s: both cars cross every
+// `runde1` seconds in the first heat and every `runde2` in the second, Bernd a little later
+// each lap.
+Rennaufzeichnung sensorspurwechsel(double runde1, double runde2) {
+    Nachrechnungsbahn b;
+    b.einstellen([](Renneinstellungen& e) {
+        e.rundenzahl = 2;
+        e.spurwechsel = true;
+        e.prellzeit = 0.3;
+    });
+    for (int lauf = 0; lauf < 2; ++lauf) {
+        b.starten();
+        const int bernd = lauf == 0 ? 2 : 1;
+        for (int i = 0; i <= 2; ++i)
+            for (int spur = 1; spur <= 2; ++spur) {
+                b.bei(0.1 + i * (lauf == 0 ? runde1 : runde2) + (spur == bernd ? 0.05 * i : 0));
+                const double zeit = b.rennen.signalzeit(b.uhr.stand);
+                if (b.rennen.signalPruefen(spur, zeit) == Signalausgang::Angenommen)
+                    b.rennen.rundensignal(spur, zeit, Signalweg::Leitungen);
+            }
+    }
+    EXPECT_EQ(b.ablage.rennen.size(), 1u);
+    return b.ablage.rennen.at(0);
+}
 } // namespace
 
 TEST(Nachrechnung, KorrekturenRechnenDasRennenMitDemRennenSelbstNeu) {
@@ -168,4 +193,26 @@ TEST(Nachrechnung, RohsignaleWerdenGespeichertUndMitAndererPrellzeitNeuBewertet)
     // Nor is a signal years after the green light one: its time would overflow on the way.
     EXPECT_EQ(rohsignaleLesen(rohsignaleKodieren({{{1, 0}, {2, GroessteSignalzeit + 1}}})),
               std::nullopt);
+}
+
+// Judged with another Prellzeit, a heat that counts no lap is forgotten as the race forgot it
+// when driven, and no heat after it is taken for it; its signals stay, so that judged again
+// with the Prellzeit before the race is the race as it was.
+TEST(Nachrechnung, EinLaufOhneRundeBehaeltSeineSignale) {
+    const Rennaufzeichnung gespeichert = sensorspurwechsel(5, 1);
+    ASSERT_EQ(gespeichert.laeufe.size(), 2u);
+    ASSERT_EQ(gespeichert.sieger, "Anna");
+
+    const Rennaufzeichnung neu = Nachrechnung(gespeichert, 3.0).ergebnis();
+    ASSERT_EQ(neu.laeufe.size(), 1u) << "the second heat's crossings 1 s apart are bounces now";
+    EXPECT_EQ(rundenzeitenVon(neu.laeufe[0][1]), rundenzeitenVon(gespeichert.laeufe[0][1]));
+    EXPECT_TRUE(neu.abgebrochen);
+    EXPECT_EQ(neu.rohsignale, gespeichert.rohsignale);
+    const Rennaufzeichnung zurueck = Nachrechnung(neu, 0.3).ergebnis();
+    ASSERT_EQ(zurueck.laeufe.size(), 2u);
+    EXPECT_EQ(rundenzeitenVon(zurueck.laeufe[1][2]), rundenzeitenVon(gespeichert.laeufe[1][2]));
+    EXPECT_EQ(zurueck.sieger, "Anna");
+
+    // Without a lap in its first heat the race has none: its second heat is no first one.
+    EXPECT_TRUE(Nachrechnung(sensorspurwechsel(1, 5), 3.0).ergebnis().laeufe.empty());
 }
