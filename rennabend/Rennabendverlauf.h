@@ -4,12 +4,24 @@
 
 #include "Dialoge.h"
 #include "Rennabendleiter.h"
+#include "Rennabendspeicher.h"
 #include "Verlaufsleser.h"
 #include "Verlaufsschreiber.h"
+
+// What a start makes of the nights in the history: the newest one, when it is not over and
+// holds together, is offered to go on with; a damaged one not over is closed and named.
+struct Fortsetzung {
+    std::optional<Rennabend> angeboten;
+    std::vector<GespeicherterRennabend> beschaedigt;
+};
+Fortsetzung fortsetzung(std::vector<GespeicherterRennabend> abende);
 
 // "Der Rennabend vom 09.12.2026 ist noch nicht zu Ende (2 von 3 Begegnungen gefahren).
 // Weiterfahren?"
 QString fortsetzungsfrage(const Rennabend& abend);
+// "Der Rennabend vom 09.12.2026 ist beschädigt und wird nicht fortgesetzt: Sein Plan ist
+// leer. Seine Rennen bleiben im Verlauf."
+QString beschaedigungsmeldung(const GespeicherterRennabend& abend);
 
 class Rennabendverlauf {
 public:
@@ -19,7 +31,8 @@ public:
     // Once, after the history's finding (which comes when the races that waited in files are
     // with the writer): asks whether to go on with the newest night not over. Yes loads it
     // with its races; no marks it over. Nothing is asked while a night runs already (one
-    // begun from the command line replaces it).
+    // begun from the command line replaces it). A damaged night not over is marked over,
+    // the rest of its row left as it is, and the racer told.
     void anbieten();
 
 private:
