@@ -207,15 +207,29 @@ void Zuschauerstand::uhrAnhalten() {
         m_rennuhr.schluss = uhrzeit();
 }
 
+// The one ranking the lanes' places, the leader's "führt" and the result line follow: while
+// the race runs as the cars stand, once it is decided as the race decided it.
 Abstaende Zuschauerstand::abstaende() const {
-    const Spuren<Durchfahrten> d{m_spuren[1].durchfahrten, m_spuren[2].durchfahrten};
+    const Spurbild& a = m_spuren[1];
+    const Spurbild& b = m_spuren[2];
+    const std::optional<int> sieger = entschieden();
+    if (sieger == 0)
+        return {}; // a draw: no one leads
     if (m_training)
-        return bestzeitabstaende({m_spuren[1].beste, m_spuren[2].beste});
+        return bestzeitabstaende({a.beste, b.beste});
     if (m_lauf == 2 && m_renndauer)
-        return distanzabstaende({gesamtdistanz(1), gesamtdistanz(2)});
+        return distanzabstaende({gesamtdistanz(1), gesamtdistanz(2)}, {a.gesamt, b.gesamt});
+    const Spuren<Durchfahrten> d{a.durchfahrten, b.durchfahrten};
     if (m_lauf == 2)
-        return gesamtabstaende(
-            d, {m_spuren[1].ersterLauf.value_or(0), m_spuren[2].ersterLauf.value_or(0)});
+        return gesamtabstaende(d, {a.ersterLauf.value_or(0), b.ersterLauf.value_or(0)});
+    // By time the distance decides, the lap in progress counted at the end as the race
+    // counted it, then who was at the line first.
+    const auto ankunft = [](const Spurbild& s) {
+        return s.durchfahrten.empty() ? 0.0 : s.durchfahrten.back();
+    };
+    if (m_renndauer && sieger)
+        return distanzabstaende({a.distanz.value_or(0), b.distanz.value_or(0)},
+                                {ankunft(a), ankunft(b)});
     return rennabstaende(d);
 }
 
@@ -313,10 +327,11 @@ QString Zuschauerstand::vermerk(int spur) const {
         return {};
     if (m_training)
         return QStringLiteral("Im Ziel");
-    if (m_lauf != 2)
+    // By laps the first home wins. By time, and in the second heat on the sum of both
+    // heats, the first home may still lose.
+    if (!m_renndauer && m_lauf != 2)
         return QStringLiteral("%1. Platz").arg(s.platz);
-    // The second heat: the first home may still lose on the sum of both heats.
-    const std::optional<int> sieger = gesamtsieger();
+    const std::optional<int> sieger = entschieden();
     if (!sieger)
         return QStringLiteral("Im Ziel");
     return *sieger == 0 || *sieger == spur ? QStringLiteral("1. Platz")
@@ -347,6 +362,13 @@ std::optional<int> Zuschauerstand::gesamtsieger() const {
     return *a < *b ? 1 : 2;
 }
 
+// The winning lane once the race, or the second heat with both heats, is over; 0 for a draw.
+std::optional<int> Zuschauerstand::entschieden() const {
+    if (m_phase != Phase::Ende || m_spuren[1].fehlstart || m_spuren[2].fehlstart)
+        return std::nullopt;
+    return m_lauf == 2 ? gesamtsieger() : std::optional<int>(m_sieger);
+}
+
 QString Zuschauerstand::titel() const {
     QString art = m_training ? QStringLiteral("Training") : QStringLiteral("Rennen");
     if (m_lauf)
@@ -364,17 +386,15 @@ QString Zuschauerstand::ergebnistext() const {
             fehlstarter << m_spuren[spur].name;
     if (!fehlstarter.isEmpty())
         return QStringLiteral("Fehlstart von ") + fehlstarter.join(QStringLiteral(" und "));
-    if (m_phase != Phase::Ende)
+    const std::optional<int> sieger = entschieden();
+    if (!sieger)
         return {};
-    if (const std::optional<int> sieger = gesamtsieger()) {
-        if (*sieger == 0)
-            return QStringLiteral("Unentschieden");
-        return QStringLiteral("Gesamtsieger: ") + m_spuren[*sieger].name;
-    }
-    if (m_sieger == 0)
+    if (*sieger == 0)
         return m_lauf == 1 ? QStringLiteral("1. Lauf: Unentschieden")
                            : QStringLiteral("Unentschieden");
-    const QString& name = m_spuren[m_sieger].name;
+    const QString& name = m_spuren[*sieger].name;
+    if (m_lauf == 2)
+        return QStringLiteral("Gesamtsieger: ") + name;
     return m_lauf == 1 ? QStringLiteral("Nach dem 1. Lauf vorn: ") + name
                        : QStringLiteral("Sieger: ") + name;
 }

@@ -85,6 +85,7 @@ private:
     Zuschauerspur spurBilden(int spur, const Abstaende& abstaende) const;
     double gesamtdistanz(int spur) const;
     std::optional<int> gesamtsieger() const;
+    std::optional<int> entschieden() const;
     QString vermerk(int spur) const;
     QString titel() const;
     QString ergebnistext() const;

@@ -271,6 +271,51 @@ TEST(Zuschauerstand, SpurwechselAufZeitZeigtDieGesamtdistanz) {
     EXPECT_EQ(b.dialoge.ergebnisfenster.front().LaUeberschrift, "Max hat gewonnen!");
 }
 
+// A lane change by time, where the order home is not the order of the race: the first car
+// home after the time is up may have fewer laps, and equal distances over both heats are
+// decided by the summed times. Place, gap and banner say what the race decided.
+TEST(Zuschauerstand, SpurwechselAufZeitGibtPlatzAbstandUndSiegerAusEinerWertung) {
+    Zeitbahn b(Zielregel::RundeBeenden, 10);
+    FakeZeitgeber takt;
+    Zuschauerstand zuschauer{b.rennen, b.uhr, takt};
+    b.rennen.beobachterAnmelden(zuschauer);
+    const auto spur = [&](int s) { return zuschauer.ansicht().spuren[s]; };
+    b.einstellen([](Renneinstellungen& e) { e.spurwechsel = true; });
+    b.rennen.fahrerBenennen(1, QStringLiteral("Ida"));
+    b.rennen.fahrerBenennen(2, QStringLiteral("Max"));
+    // Heat 1: Ida four laps, home first at 10.2 s; Max ten, home at 10.6 s.
+    b.starten();
+    b.plan(1, 0.5, 2.5, 8);
+    b.plan(1, 10.2, 1, 10.2);
+    b.plan(2, 0.5, 1, 9.5);
+    b.plan(2, 10.6, 1, 10.6);
+    b.fahren(10.4);
+    EXPECT_EQ(spur(1).vermerk, "Im Ziel") << "Max may still pass her";
+    b.fahren(11);
+    EXPECT_EQ(zuschauer.ansicht().ergebnis, "Nach dem 1. Lauf vorn: Max");
+    EXPECT_EQ(spur(2).vermerk, "1. Platz");
+    EXPECT_EQ(spur(2).abstand, "führt");
+    EXPECT_EQ(spur(1).vermerk, "2. Platz");
+    EXPECT_EQ(spur(1).abstand, "+6,000 Rd.");
+
+    // Heat 2: Ida ten laps on lane 2, home at 10.3 s; Max four, home at 10.7 s. Fourteen
+    // laps each: Ida's 20.5 s beat Max's 21.3 s.
+    b.starten();
+    b.plan(1, 0.5, 2.5, 8);
+    b.plan(1, 10.7, 1, 10.7);
+    b.plan(2, 0.5, 1, 9.5);
+    b.plan(2, 10.3, 1, 10.3);
+    b.fahren(11);
+    EXPECT_EQ(zuschauer.ansicht().ergebnis, "Gesamtsieger: Ida");
+    EXPECT_EQ(spur(2).name, "Ida");
+    EXPECT_EQ(spur(2).vermerk, "1. Platz");
+    EXPECT_EQ(spur(2).abstand, "führt");
+    EXPECT_EQ(spur(1).vermerk, "2. Platz");
+    EXPECT_EQ(spur(1).abstand, "+0,800 s") << "as many laps: the summed times";
+    ASSERT_EQ(b.dialoge.ergebnisfenster.size(), 1u);
+    EXPECT_EQ(b.dialoge.ergebnisfenster.front().LaUeberschrift, "Ida hat gewonnen!");
+}
+
 namespace {
 Abendanzeige abend(const QStringList& reihenfolge, std::optional<Abendpaarung> naechste) {
     Abendanzeige a{{}, {}, std::move(naechste), QStringLiteral("Begegnung 2 von 3")};
