@@ -46,6 +46,24 @@ QString abendtabelleHtml(const Zuschaueransicht& a) {
     return html + QStringLiteral("</tbody>");
 }
 
+QString zeilenHtml(const Namenszeile& zeile) {
+    QString html;
+    for (const Zeilenteil& teil : zeile) {
+        const QString text = teil.text.toHtmlEscaped();
+        html += teil.name ? QStringLiteral("<span class=\"name\" title=\"%1\">%1</span>").arg(text)
+                          : text;
+    }
+    return html;
+}
+
+QJsonArray zeilenJson(const Namenszeile& zeile) {
+    QJsonArray teile;
+    for (const Zeilenteil& teil : zeile)
+        teile.append(
+            QJsonObject{{QStringLiteral("text"), teil.text}, {QStringLiteral("name"), teil.name}});
+    return teile;
+}
+
 QJsonObject abendJson(const Zuschaueransicht& a) {
     QJsonArray zeilen;
     for (const Abendzeile& z : a.abendtabelle)
@@ -82,40 +100,46 @@ std::vector<Seitenwert> seitenwerte(const Zuschaueransicht& a) {
     werte.push_back({QStringLiteral("rennuhr"), a.rennuhr, an(!a.rennuhr.isEmpty()), {}});
     werte.push_back({QStringLiteral("crash"), QStringLiteral("CRASH"), an(a.crash), {}});
     werte.push_back({QStringLiteral("ergebnis"), a.ergebnis, an(!a.ergebnis.isEmpty()), {}});
-    werte.push_back({QStringLiteral("abendstand"), a.abendstand, an(!a.abendstand.isEmpty()), {}});
-    werte.push_back(
-        {QStringLiteral("naechste"), a.alsNaechstes, an(!a.alsNaechstes.isEmpty()), {}});
+    for (const auto& [id, zeile] : {std::pair{QStringLiteral("abendstand"), &a.abendstand},
+                                    std::pair{QStringLiteral("naechste"), &a.alsNaechstes}})
+        werte.push_back({id, zeilentext(*zeile), an(!zeile->empty()), {}, *zeile});
     return werte;
 }
 
 QByteArray seitenJson(const Zuschaueransicht& ansicht) {
-    QJsonObject texte, klassen, farben;
+    QJsonObject texte, klassen, farben, teile;
     for (const Seitenwert& w : seitenwerte(ansicht)) {
         texte.insert(w.id, w.text);
         if (w.klasse)
             klassen.insert(w.id, *w.klasse);
         if (!w.farbe.isEmpty())
             farben.insert(w.id, w.farbe);
+        if (w.teile)
+            teile.insert(w.id, zeilenJson(*w.teile));
     }
     const QJsonObject alles{{QStringLiteral("texte"), texte},
                             {QStringLiteral("klassen"), klassen},
                             {QStringLiteral("farben"), farben},
+                            {QStringLiteral("teile"), teile},
                             {QStringLiteral("abend"), abendJson(ansicht)}};
     return QJsonDocument(alles).toJson(QJsonDocument::Compact);
 }
 
 QByteArray seiteFuellen(const QString& vorlage, const Zuschaueransicht& ansicht) {
+    // The table's rows and the lines' names are markup of their own, escaped part by part.
     QHash<QString, QString> marken;
+    QHash<QString, QString> roh{
+        {QStringLiteral("abendtabelle"), abendtabelleHtml(ansicht)},
+        {QStringLiteral("abendtabelle.klasse"), an(!ansicht.abendtabelle.empty())}};
     for (const Seitenwert& w : seitenwerte(ansicht)) {
-        marken.insert(w.id, w.text);
+        if (w.teile)
+            roh.insert(w.id, zeilenHtml(*w.teile));
+        else
+            marken.insert(w.id, w.text);
         if (w.klasse)
             marken.insert(w.id + QStringLiteral(".klasse"), *w.klasse);
         marken.insert(w.id + QStringLiteral(".farbe"), w.farbe);
     }
-    // The table's rows are markup of their own, escaped cell by cell.
-    QHash<QString, QString> roh{
-        {QStringLiteral("abendtabelle"), abendtabelleHtml(ansicht)},
-        {QStringLiteral("abendtabelle.klasse"), an(!ansicht.abendtabelle.empty())}};
     // One pass, so a driver named "{{s2-name}}" stays a name.
     QString seite;
     qsizetype pos = 0;

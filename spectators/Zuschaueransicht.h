@@ -10,6 +10,7 @@
 #include "Abendanzeige.h"
 #include "Ampel.h"
 #include "Farben.h"
+#include "Namenszeile.h"
 #include "Reihe.h"
 
 #include <QString>
@@ -38,13 +39,13 @@ struct Zuschaueransicht {
     QString rennuhr;   // the race time from green, "1:23.4"; stands still at the end
     bool crash = false;
     QString ergebnis; // the winner once both lanes are home: "Sieger: Anna"
-    // A race night between its races: the standings (none otherwise) and who drives next,
-    // "Als Nächstes: Anna – Bert", lane 1 first; empty once the night is over.
+    // A race night between its races: the standings (none otherwise) and who drives next on
+    // which lane, "Als Nächstes: Anna (Spur 1) – Bert (Spur 2)"; empty once the night is over.
     QStringList abendkopf;
     std::vector<Abendzeile> abendtabelle;
-    QString alsNaechstes;
+    Namenszeile alsNaechstes;
     // During a Lauf of a night: "Rennabend: Begegnung 2 von 3 – Anna Platz 1, Bert Platz 3".
-    QString abendstand;
+    Namenszeile abendstand;
 
     bool operator==(const Zuschaueransicht&) const = default;
 };

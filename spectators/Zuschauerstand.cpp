@@ -235,7 +235,7 @@ Abstaende Zuschauerstand::abstaende() const {
 
 Zuschaueransicht Zuschauerstand::bilden() const {
     Zuschaueransicht a;
-    a.titel = titel();
+    a.titel = titel(m_lauf);
     const Abstaende abst = abstaende();
     for (int spur = 1; spur <= 2; ++spur)
         a.spuren[spur] = spurBilden(spur, abst);
@@ -264,31 +264,43 @@ void Zuschauerstand::abendSetzen(std::optional<Abendanzeige> abend) {
     aktualisieren();
 }
 
+// A Begegnung's heats are one race: it is under way from its start until its last heat is
+// over, between the heats and after a false start included. While a heat's end is told, the
+// race still stands at that heat.
+bool Zuschauerstand::begegnungLaeuft() const {
+    if (m_phase == Phase::Ende && !m_spuren[1].fehlstart && !m_spuren[2].fehlstart)
+        return m_lauf == 1;
+    return m_phase == Phase::Countdown || m_phase == Phase::Rennen || m_rennen.stand().zweiterLauf;
+}
+
 void Zuschauerstand::abendBilden(Zuschaueransicht& a) const {
-    // Between the heats of a Begegnung it is still under way.
-    const bool imLauf =
-        m_phase == Phase::Countdown || m_phase == Phase::Rennen || m_rennen.stand().zweiterLauf;
-    if (!imLauf) {
+    if (!begegnungLaeuft()) {
+        // Under the title of the race to come, which begins with its first heat.
+        a.titel = titel(m_lauf ? std::optional<int>(1) : std::nullopt);
         a.abendkopf = m_abend->kopf;
         a.abendtabelle = m_abend->tabelle;
         if (const std::optional<Abendpaarung>& p = m_abend->naechste)
-            a.alsNaechstes = QStringLiteral("Als Nächstes: ") + anzeigename(p->spur1) +
-                             QStringLiteral(" – ") + anzeigename(p->spur2);
+            a.alsNaechstes = {{QStringLiteral("Als Nächstes: ")},
+                              {anzeigename(p->spur1), true},
+                              {QStringLiteral(" (Spur 1) – ")},
+                              {anzeigename(p->spur2), true},
+                              {QStringLiteral(" (Spur 2)")}};
         return;
     }
-    QStringList plaetze;
+    a.abendstand = {{QStringLiteral("Rennabend: ") + m_abend->stelle}};
     for (int spur = 1; spur <= 2; ++spur) {
         const QString& name = m_spuren[spur].name;
         const std::vector<Abendzeile>& tabelle = m_abend->tabelle;
         const auto zeile = std::find_if(tabelle.begin(), tabelle.end(), [&](const Abendzeile& z) {
             return anzeigename(z.name).compare(name, Qt::CaseInsensitive) == 0;
         });
-        if (zeile != tabelle.end())
-            plaetze << name + QStringLiteral(" Platz %1").arg(zeile - tabelle.begin() + 1);
+        if (zeile == tabelle.end())
+            continue;
+        a.abendstand.push_back(
+            {a.abendstand.size() == 1 ? QStringLiteral(" – ") : QStringLiteral(", ")});
+        a.abendstand.push_back({name, true});
+        a.abendstand.push_back({QStringLiteral(" Platz %1").arg(zeile - tabelle.begin() + 1)});
     }
-    a.abendstand = QStringLiteral("Rennabend: ") + m_abend->stelle;
-    if (!plaetze.isEmpty())
-        a.abendstand += QStringLiteral(" – ") + plaetze.join(QStringLiteral(", "));
 }
 
 Zuschauerspur Zuschauerstand::spurBilden(int spur, const Abstaende& abst) const {
@@ -369,10 +381,10 @@ std::optional<int> Zuschauerstand::entschieden() const {
     return m_lauf == 2 ? gesamtsieger() : std::optional<int>(m_sieger);
 }
 
-QString Zuschauerstand::titel() const {
+QString Zuschauerstand::titel(std::optional<int> lauf) const {
     QString art = m_training ? QStringLiteral("Training") : QStringLiteral("Rennen");
-    if (m_lauf)
-        art = QStringLiteral("Spurwechsel, %1. Lauf").arg(*m_lauf);
+    if (lauf)
+        art = QStringLiteral("Spurwechsel, %1. Lauf").arg(*lauf);
     if (m_renndauer)
         return art + QStringLiteral(" – ") + restzeittext(*m_renndauer);
     return art + QStringLiteral(" – %1 ").arg(m_rundenzahl) +

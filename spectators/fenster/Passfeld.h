@@ -1,10 +1,12 @@
 // A line of the big screen that fits its text whenever text or width change: first in
 // smaller type, down to half its size, then cut with "…", as the main window fits its
-// names. A colour given is its own, so the window's style sheet, set anew with every size,
-// cannot take it.
+// names. A line of parts loses only from its names, so the words around them stay. A
+// colour given is its own, so the window's style sheet, set anew with every size, cannot
+// take it.
 #pragma once
 
 #include "Farben.h"
+#include "Namenszeile.h"
 
 #include <QLabel>
 
@@ -12,7 +14,9 @@ class Passfeld : public QLabel {
 public:
     Passfeld(QWidget* eltern, Qt::Alignment ausrichtung);
 
+    // A name or a result, cut at its end where need be.
     void textSetzen(const QString& text);
+    void zeileSetzen(const Namenszeile& zeile);
     // The type the text has when it fits, in points.
     void grundschriftSetzen(const QFont& schrift);
     void farbeSetzen(Farbe farbe);
@@ -26,7 +30,7 @@ protected:
 private:
     void einpassen();
 
-    QString m_text;
+    Namenszeile m_zeile;
     QFont m_grundschrift;
     QString m_farbe;
 };

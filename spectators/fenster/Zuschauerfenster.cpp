@@ -73,7 +73,7 @@ Zuschauerfenster::Zuschauerfenster(QWidget* tastenziel)
     m_ergebnis->setObjectName(QStringLiteral("ergebnis"));
     m_adresse = feld(this, Qt::AlignCenter);
     m_adresse->setProperty("rolle", QStringLiteral("gedaempft"));
-    m_abendstand = feld(this, Qt::AlignCenter);
+    m_abendstand = new Passfeld(this, Qt::AlignCenter);
     m_abendstand->setObjectName(QStringLiteral("abendstand"));
     m_naechste = new Passfeld(this, Qt::AlignCenter);
     m_naechste->setObjectName(QStringLiteral("naechste"));
@@ -205,10 +205,10 @@ void Zuschauerfenster::darstellen(const Zuschaueransicht& a) {
     m_crash->setVisible(a.crash);
     m_ergebnis->textSetzen(a.ergebnis);
     m_ergebnis->setVisible(!a.ergebnis.isEmpty());
-    textSetzen(m_abendstand, a.abendstand);
-    m_abendstand->setVisible(!a.abendstand.isEmpty());
-    m_naechste->textSetzen(a.alsNaechstes);
-    m_naechste->setVisible(!a.alsNaechstes.isEmpty());
+    m_abendstand->zeileSetzen(a.abendstand);
+    m_abendstand->setVisible(!a.abendstand.empty());
+    m_naechste->zeileSetzen(a.alsNaechstes);
+    m_naechste->setVisible(!a.alsNaechstes.empty());
     const bool abend = !a.abendtabelle.empty();
     m_abendtabelle->darstellen(a.abendkopf, a.abendtabelle);
     abendschriftSetzen();
@@ -264,7 +264,7 @@ void Zuschauerfenster::masseSetzen() {
     schrift(m_crash, Crash * e, true);
     m_ergebnis->grundschriftSetzen(schriftart(this, Ergebnis * e, true));
     schrift(m_adresse, Adresse * e, false);
-    schrift(m_abendstand, Abendstand * e, true);
+    m_abendstand->grundschriftSetzen(schriftart(this, Abendstand * e, true));
     m_naechste->grundschriftSetzen(schriftart(this, Naechste * e, true));
     abendschriftSetzen();
     m_ampel->setSpacing(int(4 * e));

@@ -71,7 +71,7 @@ private:
     Passfeld* m_ergebnis = nullptr;
     QLabel* m_adresse = nullptr;
     QWidget* m_mitte = nullptr;
-    QLabel* m_abendstand = nullptr;
+    Passfeld* m_abendstand = nullptr;
     Passfeld* m_naechste = nullptr;
     Abendtabelle* m_abendtabelle = nullptr;
     std::optional<Zuschaueransicht> m_gezeigt;

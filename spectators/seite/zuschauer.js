@@ -30,12 +30,38 @@
             zeile(koerper, "td", z.zellen).className = z.ausgeschieden ? "aus" : "";
     }
 
+    // A line naming drivers, built again only when it changed: the names in elements of
+    // their own, which may be cut with "…", whole in the title.
+    function zeileAnwenden(element, teile) {
+        const neu = JSON.stringify(teile);
+        if (element.dataset.teile === neu)
+            return;
+        element.dataset.teile = neu;
+        element.replaceChildren();
+        for (const teil of teile) {
+            if (!teil.name) {
+                element.append(teil.text);
+                continue;
+            }
+            const name = document.createElement("span");
+            name.className = "name";
+            name.textContent = name.title = teil.text;
+            element.appendChild(name);
+        }
+    }
+
     function anwenden(stand) {
         if (stand.abend)
             abendAnwenden(stand.abend);
+        const teile = stand.teile || {};
+        for (const [id, zeile] of Object.entries(teile)) {
+            const element = document.getElementById(id);
+            if (element)
+                zeileAnwenden(element, zeile);
+        }
         for (const [id, text] of Object.entries(stand.texte)) {
             const element = document.getElementById(id);
-            if (element && element.textContent !== text) {
+            if (element && !(id in teile) && element.textContent !== text) {
                 element.textContent = text;
                 // Names and the result may be cut with "…"; the title holds them whole.
                 if (element.hasAttribute("title"))

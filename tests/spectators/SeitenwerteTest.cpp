@@ -1,6 +1,7 @@
 #include "Seitenwerte.h"
 
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
@@ -23,6 +24,11 @@ Zuschaueransicht beispiel() {
     a.spuren[1].besteNeu = true;
     a.ampel[1] = Lampe::Rot;
     a.crash = true;
+    a.alsNaechstes = {{QStringLiteral("Als Nächstes: ")},
+                      {QStringLiteral("<b>Ida</b>"), true},
+                      {QStringLiteral(" (Spur 1) – ")},
+                      {QStringLiteral("Max"), true},
+                      {QStringLiteral(" (Spur 2)")}};
     return a;
 }
 } // namespace
@@ -46,6 +52,11 @@ TEST(Seitenwerte, DieVorlageHatJedesElementUndDieErsteAntwortKeineMarkeMehr) {
     EXPECT_TRUE(seite.contains(QStringLiteral("id=\"s1-beste\" data-z=\"neu\"")));
     EXPECT_TRUE(seite.contains(QStringLiteral("id=\"lampe1\" data-z=\"rot\"")));
     EXPECT_TRUE(seite.contains(QStringLiteral("id=\"crash\" data-z=\"an\">CRASH<")));
+    EXPECT_TRUE(seite.contains(
+        QStringLiteral("data-z=\"an\">Als Nächstes: <span class=\"name\" title=\"&lt;b&gt;Ida&lt;/"
+                       "b&gt;\">&lt;b&gt;Ida&lt;/b&gt;</span> (Spur 1) – <span class=\"name\" "
+                       "title=\"Max\">Max</span> (Spur 2)</p>")))
+        << "the names in elements the page may cut";
 }
 
 TEST(Seitenwerte, JsonTraegtDieselbenWerte) {
@@ -61,4 +72,12 @@ TEST(Seitenwerte, JsonTraegtDieselbenWerte) {
     EXPECT_EQ(json.value(QStringLiteral("farben")).toObject().value(QStringLiteral("s2-name")),
               "#ffff00");
     EXPECT_EQ(texte.size(), static_cast<qsizetype>(seitenwerte(beispiel()).size()));
+    EXPECT_EQ(texte.value(QStringLiteral("naechste")).toString(),
+              "Als Nächstes: <b>Ida</b> (Spur 1) – Max (Spur 2)");
+    const QJsonObject teile = json.value(QStringLiteral("teile")).toObject();
+    EXPECT_EQ(teile.value(QStringLiteral("abendstand")).toArray().size(), 0)
+        << "a line with nothing to show is emptied";
+    EXPECT_EQ(teile.value(QStringLiteral("naechste")).toArray().at(3).toObject(),
+              (QJsonObject{{QStringLiteral("text"), QStringLiteral("Max")},
+                           {QStringLiteral("name"), true}}));
 }

@@ -159,3 +159,51 @@ TEST(Zuschauerfenster, LangeNamenUndSiegerWerdenEingepasstUndVorneNieAbgeschnitt
     QApplication::processEvents();
     EXPECT_GT(ergebnis->text().size(), klein) << "fitted again to the new width";
 }
+
+// A race night's lines name two drivers each; long names give way, the words around them
+// and the second driver's place or lane never do.
+TEST(Zuschauerfenster, DieZeilenDesRennabendsKuerzenNurDieNamen) {
+    Hauptfenster haupt;
+    Zuschauerfenster fenster(&haupt);
+    fenster.resize(640, 360);
+    fenster.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenster));
+    const QString lang = QStringLiteral("Maximilian-Alexander von Hohenberg-Südwestfalen");
+    Zuschaueransicht a = vollerStand();
+    a.abendstand = {{QStringLiteral("Rennabend: Begegnung 2 von 28")},
+                    {QStringLiteral(" – ")},
+                    {(lang + QLatin1Char(' ')).repeated(3), true},
+                    {QStringLiteral(" Platz 2")},
+                    {QStringLiteral(", ")},
+                    {QStringLiteral("Jo"), true},
+                    {QStringLiteral(" Platz 1")}};
+    fenster.darstellen(a);
+    QApplication::processEvents();
+    const QLabel* stand = fenster.findChild<QLabel*>(QStringLiteral("abendstand"));
+    ASSERT_NE(stand, nullptr);
+    EXPECT_LE(stand->fontMetrics().horizontalAdvance(stand->text()), stand->contentsRect().width());
+    EXPECT_TRUE(stand->text().startsWith(QStringLiteral("Rennabend: Begegnung 2 von 28 – Maxi")))
+        << stand->text().toStdString();
+    EXPECT_TRUE(stand->text().endsWith(QStringLiteral("… Platz 2, Jo Platz 1")))
+        << stand->text().toStdString();
+
+    a.abendtabelle = {{QStringLiteral("Jo"), {QStringLiteral("1"), QStringLiteral("Jo")}, false}};
+    a.alsNaechstes = {{QStringLiteral("Als Nächstes: ")},
+                      {lang, true},
+                      {QStringLiteral(" (Spur 1) – ")},
+                      {lang, true},
+                      {QStringLiteral(" (Spur 2)")}};
+    fenster.darstellen(a);
+    QApplication::processEvents();
+    const QLabel* naechste = fenster.findChild<QLabel*>(QStringLiteral("naechste"));
+    ASSERT_NE(naechste, nullptr);
+    const QString text = naechste->text();
+    EXPECT_LE(naechste->fontMetrics().horizontalAdvance(text), naechste->contentsRect().width());
+    EXPECT_TRUE(text.startsWith(QStringLiteral("Als Nächstes: Maxi")) &&
+                text.contains(QStringLiteral("… (Spur 1) – Maxi")) &&
+                text.endsWith(QStringLiteral("… (Spur 2)")))
+        << text.toStdString();
+    const qsizetype mitte = text.indexOf(QStringLiteral(" (Spur 1) – "));
+    EXPECT_EQ(text.mid(14, mitte - 14), text.mid(mitte + 12, text.size() - mitte - 12 - 9))
+        << "both names cut alike";
+}

@@ -317,8 +317,9 @@ TEST(Zuschauerstand, SpurwechselAufZeitGibtPlatzAbstandUndSiegerAusEinerWertung)
 }
 
 namespace {
-Abendanzeige abend(const QStringList& reihenfolge, std::optional<Abendpaarung> naechste) {
-    Abendanzeige a{{}, {}, std::move(naechste), QStringLiteral("Begegnung 2 von 3")};
+Abendanzeige abend(const QStringList& reihenfolge, std::optional<Abendpaarung> naechste,
+                   const QString& stelle = QStringLiteral("Begegnung 2 von 3")) {
+    Abendanzeige a{{}, {}, std::move(naechste), stelle};
     for (const QString& name : reihenfolge)
         a.tabelle.push_back({name, {QString::number(a.tabelle.size() + 1), name}, false});
     return a;
@@ -332,25 +333,49 @@ TEST(Zuschauerstand, RennabendZeigtZwischenDenBegegnungenDieTabelleUndWahrendDes
     b.runden(1);
     b.einstellen([](Renneinstellungen& e) { e.spurwechsel = true; });
     b.stand.abendSetzen(abend({"Carla", "Anna", "Bernd"}, Abendpaarung{"Anna", "Bernd"}));
-    EXPECT_EQ(b.a().alsNaechstes, "Als Nächstes: Anna – Bernd");
+    EXPECT_EQ(zeilentext(b.a().alsNaechstes), "Als Nächstes: Anna (Spur 1) – Bernd (Spur 2)");
+    EXPECT_EQ(b.a().titel, "Spurwechsel, 1. Lauf – 1 Runde");
+    // The Hall of Fame asks while the race still stands at the heat just driven. After the
+    // second the night has counted the Begegnung and names the next one.
+    std::vector<Zuschaueransicht> imHof;
+    b.rekorde.beimHofPruefen = [&] {
+        if (!imHof.empty())
+            b.stand.abendSetzen(abend({"Anna", "Carla", "Bernd"}, Abendpaarung{"Carla", "Anna"},
+                                      QStringLiteral("Begegnung 3 von 3")));
+        imHof.push_back(b.a());
+    };
     b.starten();
     b.fahren(1, 0.1, {3.0});
     b.fahren(2, 0.1, {3.5});
+    ASSERT_EQ(imHof.size(), 1u);
+    EXPECT_EQ(zeilentext(imHof[0].abendstand),
+              "Rennabend: Begegnung 2 von 3 – Anna Platz 2, Bernd Platz 3")
+        << "the first heat is over, the Begegnung is not";
+    EXPECT_TRUE(imHof[0].abendtabelle.empty());
     EXPECT_TRUE(b.a().abendtabelle.empty()) << "between the heats the Begegnung goes on";
-    EXPECT_EQ(b.a().alsNaechstes, "");
-    EXPECT_EQ(b.a().abendstand, "Rennabend: Begegnung 2 von 3 – Anna Platz 2, Bernd Platz 3");
+    EXPECT_EQ(zeilentext(b.a().alsNaechstes), "");
+    EXPECT_EQ(zeilentext(b.a().abendstand),
+              "Rennabend: Begegnung 2 von 3 – Anna Platz 2, Bernd Platz 3");
     b.starten();
-    EXPECT_EQ(b.a().abendstand, "Rennabend: Begegnung 2 von 3 – Bernd Platz 3, Anna Platz 2")
+    EXPECT_EQ(zeilentext(b.a().abendstand),
+              "Rennabend: Begegnung 2 von 3 – Bernd Platz 3, Anna Platz 2")
         << "lane 1 first, in the second heat Bernd";
     b.fahren(1, 0.1, {3.5});
     b.fahren(2, 0.1, {3.0});
-    EXPECT_EQ(b.a().abendtabelle.size(), 3u) << "the Begegnung is over";
-    EXPECT_EQ(b.a().abendstand, "");
+    ASSERT_EQ(imHof.size(), 2u);
+    EXPECT_EQ(zeilentext(imHof[1].abendstand), "")
+        << "the Begegnung is over, the next one not begun";
+    EXPECT_EQ(imHof[1].abendtabelle.size(), 3u);
+    EXPECT_EQ(zeilentext(imHof[1].alsNaechstes), "Als Nächstes: Carla (Spur 1) – Anna (Spur 2)");
+    EXPECT_EQ(imHof[1].titel, "Spurwechsel, 1. Lauf – 1 Runde") << "the race to come";
+    EXPECT_EQ(imHof[1].ergebnis, "Gesamtsieger: Anna") << "beside the result of the last one";
+    EXPECT_EQ(b.a(), imHof[1]) << "so it stays once the race has turned back to the first heat";
 
     b.stand.abendSetzen(abend({"Anna", "Bernd", "Carla"}, std::nullopt));
     EXPECT_EQ(b.a().abendtabelle.size(), 3u) << "the final standings";
-    EXPECT_EQ(b.a().alsNaechstes, "") << "nothing comes after the last Begegnung";
+    EXPECT_EQ(zeilentext(b.a().alsNaechstes), "") << "nothing comes after the last Begegnung";
     EXPECT_EQ(b.a().ergebnis, "Gesamtsieger: Anna") << "beside the last race's result";
     b.stand.abendSetzen(std::nullopt);
     EXPECT_TRUE(b.a().abendtabelle.empty()) << "without a night the race is shown as ever";
+    EXPECT_EQ(b.a().titel, "Spurwechsel, 2. Lauf – 1 Runde") << "the race shown";
 }
