@@ -1,5 +1,7 @@
 #include "Seitenwerte.h"
 
+#include "Farbkontrast.h"
+
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -39,8 +41,13 @@ QString abendtabelleHtml(const Zuschaueransicht& a) {
     html += QStringLiteral("</tr></thead><tbody>");
     for (const Abendzeile& z : a.abendtabelle) {
         html += z.ausgeschieden ? QStringLiteral("<tr class=\"aus\">") : QStringLiteral("<tr>");
-        for (const QString& zelle : z.zellen)
-            html += QStringLiteral("<td>") + zelle.toHtmlEscaped() + QStringLiteral("</td>");
+        for (qsizetype s = 0; s < z.zellen.size(); ++s) {
+            html += s == 1 && z.farbe
+                        ? QStringLiteral("<td style=\"background-color:%1;color:%2\">")
+                              .arg(cssFarbe(*z.farbe), cssFarbe(schriftAuf(*z.farbe)))
+                        : QStringLiteral("<td>");
+            html += z.zellen[s].toHtmlEscaped() + QStringLiteral("</td>");
+        }
         html += QStringLiteral("</tr>");
     }
     return html + QStringLiteral("</tbody>");
@@ -66,9 +73,15 @@ QJsonArray zeilenJson(const Namenszeile& zeile) {
 
 QJsonObject abendJson(const Zuschaueransicht& a) {
     QJsonArray zeilen;
-    for (const Abendzeile& z : a.abendtabelle)
-        zeilen.append(QJsonObject{{QStringLiteral("zellen"), QJsonArray::fromStringList(z.zellen)},
-                                  {QStringLiteral("ausgeschieden"), z.ausgeschieden}});
+    for (const Abendzeile& z : a.abendtabelle) {
+        QJsonObject zeile{{QStringLiteral("zellen"), QJsonArray::fromStringList(z.zellen)},
+                          {QStringLiteral("ausgeschieden"), z.ausgeschieden}};
+        if (z.farbe) {
+            zeile.insert(QStringLiteral("farbe"), cssFarbe(*z.farbe));
+            zeile.insert(QStringLiteral("schrift"), cssFarbe(schriftAuf(*z.farbe)));
+        }
+        zeilen.append(zeile);
+    }
     return {{QStringLiteral("kopf"), QJsonArray::fromStringList(a.abendkopf)},
             {QStringLiteral("zeilen"), zeilen}};
 }
@@ -79,7 +92,9 @@ std::vector<Seitenwert> seitenwerte(const Zuschaueransicht& a) {
     for (int spur = 1; spur <= 2; ++spur) {
         const Zuschauerspur& s = a.spuren[spur];
         const QString p = QStringLiteral("s%1-").arg(spur);
-        werte.push_back({p + QStringLiteral("name"), s.name, {}, cssFarbe(s.farbe)});
+        werte.push_back({p + QStringLiteral("name"), s.name,
+                         s.namensgrund ? QStringLiteral("schild") : QString(), cssFarbe(s.farbe),
+                         s.namensgrund ? cssFarbe(*s.namensgrund) : QString()});
         werte.push_back(
             {p + QStringLiteral("position"), s.position, an(!s.position.isEmpty()), {}});
         werte.push_back({p + QStringLiteral("gefahren"), s.gefahren, {}, {}});
@@ -102,26 +117,27 @@ std::vector<Seitenwert> seitenwerte(const Zuschaueransicht& a) {
     werte.push_back({QStringLiteral("ergebnis"), a.ergebnis, an(!a.ergebnis.isEmpty()), {}});
     for (const auto& [id, zeile] : {std::pair{QStringLiteral("abendstand"), &a.abendstand},
                                     std::pair{QStringLiteral("naechste"), &a.alsNaechstes}})
-        werte.push_back({id, zeilentext(*zeile), an(!zeile->empty()), {}, *zeile});
+        werte.push_back({id, zeilentext(*zeile), an(!zeile->empty()), {}, {}, *zeile});
     return werte;
 }
 
 QByteArray seitenJson(const Zuschaueransicht& ansicht) {
-    QJsonObject texte, klassen, farben, teile;
+    QJsonObject texte, klassen, farben, gruende, teile;
     for (const Seitenwert& w : seitenwerte(ansicht)) {
         texte.insert(w.id, w.text);
         if (w.klasse)
             klassen.insert(w.id, *w.klasse);
         if (!w.farbe.isEmpty())
             farben.insert(w.id, w.farbe);
+        if (w.grund)
+            gruende.insert(w.id, *w.grund);
         if (w.teile)
             teile.insert(w.id, zeilenJson(*w.teile));
     }
-    const QJsonObject alles{{QStringLiteral("texte"), texte},
-                            {QStringLiteral("klassen"), klassen},
-                            {QStringLiteral("farben"), farben},
-                            {QStringLiteral("teile"), teile},
-                            {QStringLiteral("abend"), abendJson(ansicht)}};
+    const QJsonObject alles{
+        {QStringLiteral("texte"), texte},   {QStringLiteral("klassen"), klassen},
+        {QStringLiteral("farben"), farben}, {QStringLiteral("gruende"), gruende},
+        {QStringLiteral("teile"), teile},   {QStringLiteral("abend"), abendJson(ansicht)}};
     return QJsonDocument(alles).toJson(QJsonDocument::Compact);
 }
 
@@ -139,6 +155,8 @@ QByteArray seiteFuellen(const QString& vorlage, const Zuschaueransicht& ansicht)
         if (w.klasse)
             marken.insert(w.id + QStringLiteral(".klasse"), *w.klasse);
         marken.insert(w.id + QStringLiteral(".farbe"), w.farbe);
+        if (w.grund)
+            marken.insert(w.id + QStringLiteral(".grund"), *w.grund);
     }
     // One pass, so a driver named "{{s2-name}}" stays a name.
     QString seite;

@@ -14,19 +14,24 @@
 #include "Reihe.h"
 
 #include <QString>
+#include <optional>
 
 struct Zuschauerspur {
-    QString name;                   // control characters taken out
-    Farbe farbe = Farben::Hellgrau; // the driver's, in both heats of a lane-change race
-    QString position;               // "P1" or "P2" while the race runs and a leader is known
-    QString gefahren;               // laps driven of the laps to drive: "3 / 10"
-    QString zuFahren;               // laps still to drive: "7"
-    QString letzte;                 // the last lap's time, "–" before the first
-    QString beste;                  // the best lap's time, "–" before the first
-    bool besteNeu = false;          // the lane's last lap was its best so far
-    QString abstand;                // "+0,812 s", "+1 Runde", "führt" for the leader; or empty
-    QString vermerk;                // "1. Platz", "Im Ziel", "Fehlstart"; empty while driving
-    QString lauf;                   // lane-change races: this driver's first heat, or the total
+    QString name; // control characters taken out
+    // The name's type: the driver's colour (in both heats of a lane-change race), or where
+    // that does not read on the card, the type that reads on it; the name then stands on
+    // the driver's colour.
+    Farbe farbe = Farben::Hellgrau;
+    std::optional<Farbe> namensgrund;
+    QString position;      // "P1" or "P2" while the race runs and a leader is known
+    QString gefahren;      // laps driven of the laps to drive: "3 / 10"
+    QString zuFahren;      // laps still to drive: "7"
+    QString letzte;        // the last lap's time, "–" before the first
+    QString beste;         // the best lap's time, "–" before the first
+    bool besteNeu = false; // the lane's last lap was its best so far
+    QString abstand;       // "+0,812 s", "+1 Runde", "führt" for the leader; or empty
+    QString vermerk;       // "1. Platz", "Im Ziel", "Fehlstart"; empty while driving
+    QString lauf;          // lane-change races: this driver's first heat, or the total
 
     bool operator==(const Zuschauerspur&) const = default;
 };

@@ -1,6 +1,7 @@
 #include "Zuschauerstand.h"
 
 #include "Distanz.h"
+#include "Farbkontrast.h"
 #include "Rennanzeige.h"
 #include "Rennen.h"
 #include "Zahlenformat.h"
@@ -309,6 +310,10 @@ Zuschauerspur Zuschauerstand::spurBilden(int spur, const Abstaende& abst) const 
     Zuschauerspur z;
     z.name = s.name;
     z.farbe = s.farbe;
+    if (!lesbarAufKarte(s.farbe)) {
+        z.namensgrund = s.farbe;
+        z.farbe = schriftAuf(s.farbe);
+    }
     if (m_phase == Phase::Rennen && abst.vorn != 0)
         z.position = abst.vorn == spur ? QStringLiteral("P1") : QStringLiteral("P2");
     // By time there are no laps to go, only laps driven.

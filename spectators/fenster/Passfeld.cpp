@@ -65,14 +65,27 @@ void Passfeld::grundschriftSetzen(const QFont& schrift) {
     if (schrift == m_grundschrift)
         return;
     m_grundschrift = schrift;
+    stilSetzen(); // the plate's corners grow with the type
     updateGeometry();
     einpassen();
 }
 
-void Passfeld::farbeSetzen(Farbe farbe) {
-    const QString blatt = QStringLiteral("color: %1;").arg(qtFarbe(farbe).name());
-    if (blatt != m_farbe)
-        setStyleSheet(m_farbe = blatt);
+void Passfeld::farbeSetzen(std::optional<Farbe> farbe, std::optional<Farbe> grund) {
+    m_farbe = farbe;
+    m_grund = grund;
+    stilSetzen();
+}
+
+void Passfeld::stilSetzen() {
+    QString blatt;
+    if (m_farbe)
+        blatt = QStringLiteral("color: %1;").arg(qtFarbe(*m_farbe).name());
+    if (m_grund)
+        blatt += QStringLiteral(" background: %1; border-radius: %2px; padding: 0 %2px;")
+                     .arg(qtFarbe(*m_grund).name())
+                     .arg(std::max(1, QFontMetrics(m_grundschrift).height() / 6));
+    if (blatt != m_stil)
+        setStyleSheet(m_stil = blatt);
 }
 
 QSize Passfeld::minimumSizeHint() const {

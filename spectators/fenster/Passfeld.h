@@ -9,6 +9,7 @@
 #include "Namenszeile.h"
 
 #include <QLabel>
+#include <optional>
 
 class Passfeld : public QLabel {
 public:
@@ -19,7 +20,9 @@ public:
     void zeileSetzen(const Namenszeile& zeile);
     // The type the text has when it fits, in points.
     void grundschriftSetzen(const QFont& schrift);
-    void farbeSetzen(Farbe farbe);
+    // The type's colour (none: the window's), and the colour it stands on, if any, as a
+    // plate with round corners.
+    void farbeSetzen(std::optional<Farbe> farbe, std::optional<Farbe> grund = std::nullopt);
     // The height of the whole type, whatever the text is shrunk to; any width.
     QSize minimumSizeHint() const override;
     QSize sizeHint() const override;
@@ -32,5 +35,9 @@ private:
 
     Namenszeile m_zeile;
     QFont m_grundschrift;
-    QString m_farbe;
+    void stilSetzen();
+
+    std::optional<Farbe> m_farbe;
+    std::optional<Farbe> m_grund;
+    QString m_stil;
 };

@@ -1,5 +1,6 @@
 #include "Zuschauerstand.h"
 
+#include "Farbkontrast.h"
 #include "Zeitbahn.h"
 
 #include <gtest/gtest.h>
@@ -197,6 +198,10 @@ TEST(Zuschauerstand, TrainingFehlstartStoppUndNeueNamenZwischenDenRennen) {
     b.fahren(1, 0.1, {3.0});
     b.rennen.startGedrueckt(); // Stop
     EXPECT_EQ(b.spur(1).gefahren, "0 / 2") << "Stop clears, as on the main window";
+    b.rennen.fahrerfarbeSetzen(1, 0x808000);
+    EXPECT_EQ(b.spur(1).farbe, Farben::Weiss) << "dark teal does not read on the card";
+    EXPECT_EQ(b.spur(1).namensgrund, 0x808000u) << "so the name stands on it";
+    EXPECT_EQ(b.spur(2).namensgrund, std::nullopt);
     b.rennen.fahrerBenennen(1, QStringLiteral("Carla\nvon\u0007 Berg\u202E\u0000"));
     b.runden(5);
     EXPECT_EQ(b.spur(1).name, "Carla von Berg") << "control characters taken out";
