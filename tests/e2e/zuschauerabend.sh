@@ -46,6 +46,7 @@ zeigt '^Label	Spurwechsel, 1\. Lauf – 4 Runden$'
 bild nachher
 xdotool key Return
 fenster '^Rundomat$'
+bild danach
 wait "$nebenprozess" || fehler "Seite: $(cat "$arbeit/seite.txt" "$arbeit/seite.err")"
 grep -qx gut "$arbeit/seite.txt" || fehler "Seite: $(cat "$arbeit/seite.txt")"
 [ -z "${ZUSCHAUER_BILDER:-}" ] || cp "$arbeit"/abend-*.png "$ZUSCHAUER_BILDER/"
