@@ -8,7 +8,9 @@
 
 namespace {
 constexpr int Namensspalte = 1;
-}
+// Type on a big screen no smaller than this, in points, however many rows there are.
+constexpr double KleinsteTabellenschrift = 6;
+} // namespace
 
 Abendtabelle::Abendtabelle(QWidget* eltern) : QWidget(eltern), m_gitter(new QGridLayout) {
     setFocusPolicy(Qt::NoFocus);
@@ -94,15 +96,14 @@ void Abendtabelle::einpassen() {
     const double kopfpunkt = m_groessterKopf.pointSizeF();
     QFont zeilen = m_groessteZeile;
     QFont kopf = m_groessterKopf;
-    // Down in half points until the heading and every row with its gap fit, or the type is
-    // as small as type on a big screen may be.
+    // Down in half points until the heading and every row with its gap fit.
     for (double punkt = zeilen.pointSizeF(); punkt > 0; punkt -= 0.5) {
         zeilen.setPointSizeF(punkt);
         kopf.setPointSizeF(std::min(punkt, kopfpunkt));
         const int zeile = QFontMetrics(zeilen).height();
         const int noetig =
             QFontMetrics(kopf).height() + static_cast<int>(m_reihen - 1) * (zeile + zeile / 5);
-        if (noetig <= height() || punkt <= 6)
+        if (noetig <= height() || punkt <= KleinsteTabellenschrift)
             break;
     }
     if (zeilen == m_zeilenschrift && kopf == m_kopfschrift)
