@@ -19,6 +19,12 @@ std::optional<Abendanzeige> zuschauerabend(const Rennabendleiter& leiter, bool n
                  : nachZeit  ? QStringLiteral("Distanz (Rd.)")
                              : QStringLiteral("Gesamtzeit"))
              << QStringLiteral("Siege") << QStringLiteral("Beste Runde");
+    const auto farbe = [&abend](const QString& fahrer) -> std::optional<Farbe> {
+        for (const Teilnehmer& t : abend.teilnehmer)
+            if (gleicherFahrer(t.name, fahrer))
+                return t.farbe;
+        return std::nullopt;
+    };
     int platz = 0;
     for (const Tabellenzeile& z : leiter.tabelle()) {
         const QString wertung = begegnungen ? QString::number(z.punkte)
@@ -30,7 +36,8 @@ std::optional<Abendanzeige> zuschauerabend(const Rennabendleiter& leiter, bool n
               z.ausgeschieden ? z.fahrer + QStringLiteral(" (ausgeschieden)") : z.fahrer, wertung,
               QString::number(z.siege),
               z.besteRunde ? sekunden(*z.besteRunde) : QStringLiteral("–")},
-             z.ausgeschieden});
+             z.ausgeschieden,
+             z.ausgeschieden ? std::nullopt : farbe(z.fahrer)});
     }
     if (const std::optional<Paarung> p = leiter.naechstePaarung())
         a.naechste = Abendpaarung{p->spur1, p->spur2};

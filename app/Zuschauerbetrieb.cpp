@@ -28,24 +28,25 @@ void Zuschauerbetrieb::seiteStarten(bool verlangt, std::optional<QString> adress
                                     std::optional<quint16> port) {
     if (!verlangt && !m_einstellungen.seiteAn())
         return;
-    m_ort = {adresse.value_or(m_einstellungen.adresse()), port.value_or(m_einstellungen.port())};
-    if (!m_ort.adresse.isEmpty() && !ipAdresse(m_ort.adresse)) {
+    const Hoerort ort{adresse.value_or(m_einstellungen.adresse()),
+                      port.value_or(m_einstellungen.port())};
+    if (!ort.adresse.isEmpty() && !ipAdresse(ort.adresse)) {
         // Never every network instead of the one asked for.
         m_dialoge.meldung(QStringLiteral("Die Zuschauerseite startet nicht: ZuschauerAdresse "
                                          "„%1“ ist keine IP-Adresse. Rundomat läuft ohne die "
                                          "Seite weiter.")
-                              .arg(m_ort.adresse),
+                              .arg(ort.adresse),
                           Anwendungstitel);
         return;
     }
-    if (const std::optional<QString> fehler = m_web.starten(m_ort))
+    if (const std::optional<QString> fehler = m_web.starten(ort))
         m_dialoge.meldung(*fehler, Anwendungstitel);
 }
 
 std::optional<QString> Zuschauerbetrieb::adresse() const {
     if (!m_web.laeuft())
         return std::nullopt;
-    const Hoerort ort{m_ort.adresse, m_web.port()};
+    const Hoerort ort = m_web.ort();
     return seitenadresse(ort) + QStringLiteral(" (") + seitenreichweite(ort) + QLatin1Char(')');
 }
 

@@ -49,7 +49,6 @@ private:
     QtZeitgeber m_takt;
     Zuschauerstand m_stand;
     Webserver m_web;
-    Hoerort m_ort; // as asked for
     Zuschauereinstellungen m_einstellungen;
     Dialoge& m_dialoge;
     QWidget* m_hauptfenster = nullptr;

@@ -180,7 +180,9 @@ struct Nachrechnung::Bahn {
         uhr.jetzt = std::max(uhr.jetzt, tick);
     }
 
-    void lauf(const Laufereignisse& folge) {
+    // False when the heat counted no lap: the race forgets such a heat, as it did when it was
+    // driven, and would take the next heat for it.
+    bool lauf(const Laufereignisse& folge) {
         const std::int64_t gruen = uhr.jetzt;
         rennen.startGedrueckt();
         while (countdown.enabled())
@@ -207,9 +209,12 @@ struct Nachrechnung::Bahn {
         // A race by time ends by its clock; Stop ends what is left, as the racer did.
         if (rennen.nachZeit() && rennen.stand().gestartet)
             bis(gruen + std::int64_t(rennen.einstellungen().renndauer) * 1000);
+        const Spuren<Spurstand>& spuren = rennen.stand().spuren;
+        const bool gezaehlt = !spuren[1].runden.empty() || !spuren[2].runden.empty();
         if (rennen.stand().gestartet)
             rennen.startGedrueckt();
         uhr.jetzt += Laufpause;
+        return gezaehlt;
     }
 };
 
@@ -221,10 +226,14 @@ Nachrechnung::Nachrechnung(const Rennaufzeichnung& vorlage, const Rennverlauf& v
 }
 
 Nachrechnung::Nachrechnung(const Rennaufzeichnung& vorlage, double prellzeit) {
+    // Every heat of signals, also one a judging before lost for want of laps: judged again
+    // with the Prellzeit before, the race is the race before.
     const Rennverlauf verlauf = durchfahrten(vorlage);
     std::vector<Laufereignisse> laeufe;
-    for (std::size_t lauf = 0; lauf < vorlage.rohsignale.size() && lauf < verlauf.size(); ++lauf)
-        laeufe.push_back(ereignisse(vorlage.rohsignale[lauf], verlauf[lauf]));
+    for (std::size_t lauf = 0; lauf < vorlage.rohsignale.size(); ++lauf)
+        laeufe.push_back(ereignisse(vorlage.rohsignale[lauf], lauf < verlauf.size()
+                                                                  ? verlauf[lauf]
+                                                                  : Spuren<Spurdurchfahrten>{}));
     fahren(vorlage, prellzeit, laeufe);
 }
 
@@ -241,7 +250,8 @@ void Nachrechnung::fahren(const Rennaufzeichnung& vorlage, double prellzeit,
             rennen.fahrerfarbeSetzen(spur, vorlage.laeufe[0][spur].farbe);
         }
     for (const Laufereignisse& lauf : laeufe)
-        m_bahn->lauf(lauf);
+        if (!m_bahn->lauf(lauf))
+            break;
     m_bahn->mitschrift.abschliessen();
     m_ergebnis = m_bahn->ablage.erstes.value_or(Rennaufzeichnung{});
     // The signals are facts of the race: no correction changes them.

@@ -2,6 +2,7 @@
 
 #include <QStringList>
 #include <algorithm>
+#include <cmath>
 
 std::optional<int> Spurfahrt::besteRunde() const {
     std::optional<int> beste;
@@ -16,12 +17,14 @@ namespace {
 const Spurfahrt KeineFahrt;
 
 // Each lap as the milliseconds of its two crossings, so that a lap moved by a correction
-// before it is still known as the lap it was.
-std::vector<std::pair<qint64, qint64>> rundenspannen(const Spurfahrt& f) {
-    std::vector<std::pair<qint64, qint64>> spannen;
-    qint64 ms = 0;
+// before it is still known as the lap it was. Whole milliseconds in a double: exact for any
+// race, and a lap of a damaged file, of no time or of years, overflows nothing. A lap of
+// less than no time never came from a race and takes none.
+std::vector<std::pair<double, double>> rundenspannen(const Spurfahrt& f) {
+    std::vector<std::pair<double, double>> spannen;
+    double ms = 0;
     for (const Rundeneintrag& r : f.runden) {
-        const qint64 bis = ms + qRound64(r.zeit * 1000);
+        const double bis = ms + std::round((r.zeit > 0 ? r.zeit : 0) * 1000);
         spannen.emplace_back(ms, bis);
         ms = bis;
     }
@@ -37,9 +40,9 @@ std::vector<Rundenhinweis> Spurfahrt::hinweise(const Spurfahrt* original) const 
     std::vector<Rundenhinweis> hinweise = rundenhinweise(zeiten);
     if (!original)
         return hinweise;
-    std::vector<std::pair<qint64, qint64>> vorher = rundenspannen(*original);
+    std::vector<std::pair<double, double>> vorher = rundenspannen(*original);
     std::sort(vorher.begin(), vorher.end());
-    const std::vector<std::pair<qint64, qint64>> jetzt = rundenspannen(*this);
+    const std::vector<std::pair<double, double>> jetzt = rundenspannen(*this);
     for (std::size_t i = 0; i < jetzt.size(); ++i)
         if (!std::binary_search(vorher.begin(), vorher.end(), jetzt[i]))
             hinweise[i] = Rundenhinweis::Korrigiert;

@@ -34,6 +34,9 @@ struct Rohsignal {
     bool operator==(const Rohsignal&) const = default;
 };
 using Rohsignale = std::vector<std::vector<Rohsignal>>; // per heat, in the order they came
+// A signal further than a year from its green light came from no race: the readers take none,
+// so that adding, subtracting or negating signal times never overflows.
+constexpr std::int64_t GroessteSignalzeit = 365LL * 24 * 3600 * 1'000'000;
 
 // One lane in one heat.
 struct Spurfahrt {

@@ -208,9 +208,11 @@ std::optional<Rennaufzeichnung> rennenAusJson(const QJsonObject& o) {
         for (const QJsonValue& signal : lauf.toArray()) {
             const QJsonArray paar = signal.toArray();
             const int spur = paar[0].toInt();
-            if (paar.size() != 2 || (spur != 1 && spur != 2) || !paar[1].isDouble())
+            const double sekunden = paar[1].toDouble();
+            if (paar.size() != 2 || (spur != 1 && spur != 2) || !paar[1].isDouble() ||
+                !(std::abs(sekunden) * 1e6 <= double(GroessteSignalzeit)))
                 return std::nullopt;
-            signale.push_back({spur, std::llround(paar[1].toDouble() * 1e6)});
+            signale.push_back({spur, std::llround(sekunden * 1e6)});
         }
         r.rohsignale.push_back(std::move(signale));
     }

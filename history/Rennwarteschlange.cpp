@@ -25,8 +25,7 @@ Rennwarteschlange::Ablage Rennwarteschlange::ablegen(const Rennaufzeichnung& ren
         QLatin1Char('-') + QUuid::createUuid().toString(QUuid::Id128).left(8) +
         QStringLiteral(".json");
     QSaveFile datei(QDir(m_ordner).filePath(name));
-    const QByteArray inhalt = "{\"" + Kennung.toLatin1() + "\": " + QByteArray::number(Version) +
-                              ",\n\"rennen\": " + rennenAlsJson(std::nullopt, rennen) + "}\n";
+    const QByteArray inhalt = dateiinhalt(rennen);
     errno = 0;
     // Unbuffered: a disk that takes only part of it shows in what write() returns.
     if (datei.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
@@ -43,11 +42,7 @@ std::vector<Rennwarteschlange::Eintrag> Rennwarteschlange::lesen() const {
         QFile datei(ordner.filePath(name));
         if (datei.size() > GroessteDatei || !datei.open(QIODevice::ReadOnly))
             continue;
-        const QJsonObject inhalt = QJsonDocument::fromJson(datei.readAll()).object();
-        if (inhalt[Kennung].toInt() != Version)
-            continue;
-        if (std::optional<Rennaufzeichnung> r =
-                rennenAusJson(inhalt[QStringLiteral("rennen")].toObject()))
+        if (std::optional<Rennaufzeichnung> r = dateiLesen(datei.readAll()))
             eintraege.push_back({datei.fileName(), std::move(*r)});
     }
     return eintraege;
@@ -55,4 +50,16 @@ std::vector<Rennwarteschlange::Eintrag> Rennwarteschlange::lesen() const {
 
 void Rennwarteschlange::entfernen(const QString& datei) {
     QFile::remove(datei);
+}
+
+QByteArray Rennwarteschlange::dateiinhalt(const Rennaufzeichnung& rennen) {
+    return "{\"" + Kennung.toLatin1() + "\": " + QByteArray::number(Version) +
+           ",\n\"rennen\": " + rennenAlsJson(std::nullopt, rennen) + "}\n";
+}
+
+std::optional<Rennaufzeichnung> Rennwarteschlange::dateiLesen(const QByteArray& inhalt) {
+    const QJsonObject datei = QJsonDocument::fromJson(inhalt).object();
+    if (datei[Kennung].toInt() != Version)
+        return std::nullopt;
+    return rennenAusJson(datei[QStringLiteral("rennen")].toObject());
 }

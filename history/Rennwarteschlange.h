@@ -31,6 +31,11 @@ public:
     std::vector<Eintrag> lesen() const;
     static void entfernen(const QString& datei);
 
+    // What a race's file holds, and the race a file's bytes hold: none when they hold no
+    // race of this version.
+    static QByteArray dateiinhalt(const Rennaufzeichnung& rennen);
+    static std::optional<Rennaufzeichnung> dateiLesen(const QByteArray& inhalt);
+
 private:
     QString m_ordner;
 };

@@ -61,7 +61,12 @@ std::optional<Rohsignale> rohsignaleLesen(const QByteArray& bytes) {
             const std::optional<std::uint64_t> wert = zahlLesen(bytes, stelle);
             if (!wert)
                 return std::nullopt;
-            zeit += zackzick(*wert >> 1);
+            const std::int64_t schritt = zackzick(*wert >> 1);
+            if (schritt < -2 * GroessteSignalzeit || schritt > 2 * GroessteSignalzeit)
+                return std::nullopt;
+            zeit += schritt;
+            if (zeit < -GroessteSignalzeit || zeit > GroessteSignalzeit)
+                return std::nullopt;
             lauf.push_back({(*wert & 1) ? 2 : 1, zeit});
         }
     }

@@ -10,5 +10,6 @@
 #include <optional>
 
 QByteArray rohsignaleKodieren(const Rohsignale& signale);
-// Nothing when the bytes are not such a record.
+// Nothing when the bytes are not such a record, or hold a signal no race gives
+// (GroessteSignalzeit).
 std::optional<Rohsignale> rohsignaleLesen(const QByteArray& bytes);

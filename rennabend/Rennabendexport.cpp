@@ -64,7 +64,7 @@ QJsonObject abendAlsJson(const GespeicherterRennabend& g) {
     }
     for (int nummer : a.uebersprungen)
         uebersprungen.append(nummer);
-    return QJsonObject{
+    QJsonObject abend{
         {QStringLiteral("schluessel"), a.schluessel},
         {QStringLiteral("datum"), a.beginn.date().toString(Qt::ISODate)},
         {QStringLiteral("beginn"), beginnText(a.beginn)},
@@ -78,8 +78,12 @@ QJsonObject abendAlsJson(const GespeicherterRennabend& g) {
         {QStringLiteral("rennen"), rennen},
         {QStringLiteral("uebersprungen"), uebersprungen},
         {QStringLiteral("beendet"), a.beendet},
-        {QStringLiteral("tabelle"), tabelleAlsJson(a)},
+        // A damaged night has no standings: its row does not say who drove what.
+        {QStringLiteral("tabelle"), g.beschaedigt ? QJsonArray() : tabelleAlsJson(a)},
     };
+    if (g.beschaedigt)
+        abend.insert(QStringLiteral("beschaedigt"), *g.beschaedigt);
+    return abend;
 }
 } // namespace
 

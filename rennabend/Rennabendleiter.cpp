@@ -178,6 +178,10 @@ bool Rennabendleiter::fahrerEntfernen(const QString& name, QString& fehler) {
 void Rennabendleiter::neuPlanenMit(const QStringList& fahrer) {
     m_abend.plan = neuPlanen(m_abend.plan, static_cast<std::size_t>(erledigt()), fahrer,
                              m_abend.regeln.format);
+    // Only the entries driven or passed over stay as they were: a repeat asked for of one
+    // after them (its race deleted from the history since) may be none of the new plan.
+    if (m_abend.wiederholung > erledigt())
+        m_abend.wiederholung.reset();
     geaendert();
 }
 

@@ -1,9 +1,26 @@
 #include "Rennabendverlauf.h"
 
-#include "Rennabendspeicher.h"
-
 #include <memory>
 #include <set>
+
+Fortsetzung fortsetzung(std::vector<GespeicherterRennabend> abende) {
+    Fortsetzung f;
+    if (!abende.empty() && !abende.back().abend.beendet && !abende.back().beschaedigt)
+        f.angeboten = std::move(abende.back().abend);
+    for (GespeicherterRennabend& g : abende)
+        if (g.beschaedigt && !g.abend.beendet)
+            f.beschaedigt.push_back(std::move(g));
+    return f;
+}
+
+QString beschaedigungsmeldung(const GespeicherterRennabend& g) {
+    const QString welcher = g.abend.beginn.isValid()
+                                ? QStringLiteral("Der Rennabend vom ") +
+                                      g.abend.beginn.toString(QStringLiteral("dd.MM.yyyy"))
+                                : QStringLiteral("Ein Rennabend");
+    return welcher + QStringLiteral(" ist beschädigt und wird nicht fortgesetzt: ") +
+           g.beschaedigt.value_or(QString()) + QStringLiteral(" Seine Rennen bleiben im Verlauf.");
+}
 
 QString fortsetzungsfrage(const Rennabend& abend) {
     std::set<int> gefahren;
@@ -44,23 +61,27 @@ void Rennabendverlauf::ablegen(const Rennabend& abend) {
 void Rennabendverlauf::anbieten() {
     if (std::exchange(m_angeboten, true))
         return;
-    auto offen = std::make_shared<std::optional<Rennabend>>();
+    auto gelesen = std::make_shared<Fortsetzung>();
     // The waiting races are taken before the database is read: one stored meanwhile is then
     // read from the database.
     m_leser.auftrag(
-        [offen, wartende = m_schreiber.wartende()](Verlaufsdatenbank& datenbank) {
+        [gelesen, wartende = m_schreiber.wartende()](Verlaufsdatenbank& datenbank) {
             if (!datenbank.verbinden(true))
                 return;
             QString fehler;
-            const std::vector<GespeicherterRennabend> abende =
-                rennabendeLesen(datenbank, wartende, fehler);
-            if (!abende.empty() && !abende.back().abend.beendet)
-                *offen = abende.back().abend;
+            *gelesen = fortsetzung(rennabendeLesen(datenbank, wartende, fehler));
         },
-        [this, offen] {
-            if (!*offen || m_leiter.aktiv())
+        [this, gelesen] {
+            for (const GespeicherterRennabend& g : gelesen->beschaedigt) {
+                m_schreiber.zustandAblegen(g.abend.schluessel,
+                                           [zeile = g.zeile](Verlaufsdatenbank& datenbank) {
+                                               return rennabendBeenden(datenbank, zeile);
+                                           });
+                m_dialoge.meldung(beschaedigungsmeldung(g), QStringLiteral("Rennabend"));
+            }
+            if (!gelesen->angeboten || m_leiter.aktiv())
                 return;
-            Rennabend& abend = **offen;
+            Rennabend& abend = *gelesen->angeboten;
             if (const std::optional<QString> halter = m_sperre.halten(abend.schluessel)) {
                 m_dialoge.meldung(fremderAbend(abend, *halter), QStringLiteral("Rennabend"));
                 return;

@@ -6,9 +6,18 @@
 
 #include "Dialoge.h"
 #include "Rennabendleiter.h"
+#include "Rennabendspeicher.h"
 #include "Rennabendsperre.h"
 #include "Verlaufsleser.h"
 #include "Verlaufsschreiber.h"
+
+// What a start makes of the nights in the history: the newest one, when it is not over and
+// holds together, is offered to go on with; a damaged one not over is closed and named.
+struct Fortsetzung {
+    std::optional<Rennabend> angeboten;
+    std::vector<GespeicherterRennabend> beschaedigt;
+};
+Fortsetzung fortsetzung(std::vector<GespeicherterRennabend> abende);
 
 // "Der Rennabend vom 09.12.2026 ist noch nicht zu Ende (2 von 3 Begegnungen gefahren).
 // Weiterfahren?"
@@ -16,6 +25,9 @@ QString fortsetzungsfrage(const Rennabend& abend);
 // "Der Rennabend vom 09.12.2026 läuft schon in einem anderen Rundomat auf diesem Datenordner
 // (Prozess 4711). Hier geht es ohne Rennabend weiter."
 QString fremderAbend(const Rennabend& abend, const QString& halter);
+// "Der Rennabend vom 09.12.2026 ist beschädigt und wird nicht fortgesetzt: Sein Plan ist
+// leer. Seine Rennen bleiben im Verlauf."
+QString beschaedigungsmeldung(const GespeicherterRennabend& abend);
 
 class Rennabendverlauf {
 public:
@@ -26,7 +38,8 @@ public:
     // with the writer): asks whether to go on with the newest night not over. Yes loads it
     // with its races; no marks it over. Nothing is asked while a night runs already (one
     // begun from the command line replaces it); a night another running program drives is
-    // only told of, and left to it.
+    // only told of, and left to it. A damaged night not over is marked over, the rest of its
+    // row left as it is, and the racer told.
     void anbieten();
 
 private:

@@ -52,7 +52,7 @@ std::vector<Saisonwertung> saisonwertungen(const std::vector<GespeicherterRennab
         const bool gefahren = std::any_of(a.rennen.begin(), a.rennen.end(), [](const auto& r) {
             return !r.rennen.abgebrochen && !r.rennen.laeufe.empty();
         });
-        if (a.saison.isEmpty() || !gefahren)
+        if (a.saison.isEmpty() || !gefahren || g->beschaedigt)
             continue;
         QStringList reihenfolge;
         for (const Tabellenzeile& z :

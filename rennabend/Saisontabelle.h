@@ -24,7 +24,7 @@ std::vector<Saisonzeile> saisontabelle(const std::vector<QStringList>& abende,
                                        const std::vector<int>& platzpunkte);
 
 // The championship table of every season among the stored nights, the season of the newest
-// night first. A night counts once it has a race that counts.
+// night first. A night counts once it has a race that counts; a damaged night never does.
 std::vector<Saisonwertung> saisonwertungen(const std::vector<GespeicherterRennabend>& abende,
                                            const std::vector<int>& platzpunkte);
 

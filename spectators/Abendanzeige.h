@@ -3,6 +3,8 @@
 // night stands. The spectators know nothing else of how a night is run.
 #pragma once
 
+#include "Farben.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -12,6 +14,7 @@ struct Abendzeile {
     QString name;       // the driver, as the night has them
     QStringList zellen; // under the heading: place, name, points or total, wins, best lap
     bool ausgeschieden = false;
+    std::optional<Farbe> farbe = std::nullopt; // the driver's; none for one who left
 
     bool operator==(const Abendzeile&) const = default;
 };

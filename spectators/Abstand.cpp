@@ -72,7 +72,10 @@ Abstaende gesamtabstaende(const Spuren<Durchfahrten>& d, const Spuren<double>& e
 }
 
 // "Rd.": the gap's field holds "+12 Runden", not a distance with its three decimals.
-Abstaende distanzabstaende(const Spuren<double>& distanzen) {
+Abstaende distanzabstaende(const Spuren<double>& distanzen,
+                           const Spuren<std::optional<double>>& zeiten) {
+    if (distanzen[1] == distanzen[2] && zeiten[1] && zeiten[2])
+        return zeitvergleich({*zeiten[1], *zeiten[2]});
     Abstaende a;
     a.vorn = distanzen[1] >= distanzen[2] ? 1 : 2;
     const int hinten = andereSpur(a.vorn);

@@ -32,6 +32,9 @@ Abstaende bestzeitabstaende(const Spuren<std::optional<double>>& besteRunden);
 Abstaende gesamtabstaende(const Spuren<Durchfahrten>& durchfahrten,
                           const Spuren<double>& ersterLauf);
 
-// The second heat of a lane-change race by time, where the greater sum of distances wins:
-// the lane behind gets the difference in laps.
-Abstaende distanzabstaende(const Spuren<double>& distanzen);
+// A race by time, or the second heat of a lane change by time, where the greater distance
+// (or sum of both heats' distances) wins: the lane behind gets the difference in laps. With
+// as many laps the lower time wins, where both are known: the time at the line, or the
+// summed times; the gap is then in seconds.
+Abstaende distanzabstaende(const Spuren<double>& distanzen,
+                           const Spuren<std::optional<double>>& zeiten = {});

@@ -1,5 +1,7 @@
 #include "Seitenwerte.h"
 
+#include "Farbkontrast.h"
+
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -39,18 +41,47 @@ QString abendtabelleHtml(const Zuschaueransicht& a) {
     html += QStringLiteral("</tr></thead><tbody>");
     for (const Abendzeile& z : a.abendtabelle) {
         html += z.ausgeschieden ? QStringLiteral("<tr class=\"aus\">") : QStringLiteral("<tr>");
-        for (const QString& zelle : z.zellen)
-            html += QStringLiteral("<td>") + zelle.toHtmlEscaped() + QStringLiteral("</td>");
+        for (qsizetype s = 0; s < z.zellen.size(); ++s) {
+            html += s == 1 && z.farbe
+                        ? QStringLiteral("<td style=\"background-color:%1;color:%2\">")
+                              .arg(cssFarbe(*z.farbe), cssFarbe(schriftAuf(*z.farbe)))
+                        : QStringLiteral("<td>");
+            html += z.zellen[s].toHtmlEscaped() + QStringLiteral("</td>");
+        }
         html += QStringLiteral("</tr>");
     }
     return html + QStringLiteral("</tbody>");
 }
 
+QString zeilenHtml(const Namenszeile& zeile) {
+    QString html;
+    for (const Zeilenteil& teil : zeile) {
+        const QString text = teil.text.toHtmlEscaped();
+        html += teil.name ? QStringLiteral("<span class=\"name\" title=\"%1\">%1</span>").arg(text)
+                          : text;
+    }
+    return html;
+}
+
+QJsonArray zeilenJson(const Namenszeile& zeile) {
+    QJsonArray teile;
+    for (const Zeilenteil& teil : zeile)
+        teile.append(
+            QJsonObject{{QStringLiteral("text"), teil.text}, {QStringLiteral("name"), teil.name}});
+    return teile;
+}
+
 QJsonObject abendJson(const Zuschaueransicht& a) {
     QJsonArray zeilen;
-    for (const Abendzeile& z : a.abendtabelle)
-        zeilen.append(QJsonObject{{QStringLiteral("zellen"), QJsonArray::fromStringList(z.zellen)},
-                                  {QStringLiteral("ausgeschieden"), z.ausgeschieden}});
+    for (const Abendzeile& z : a.abendtabelle) {
+        QJsonObject zeile{{QStringLiteral("zellen"), QJsonArray::fromStringList(z.zellen)},
+                          {QStringLiteral("ausgeschieden"), z.ausgeschieden}};
+        if (z.farbe) {
+            zeile.insert(QStringLiteral("farbe"), cssFarbe(*z.farbe));
+            zeile.insert(QStringLiteral("schrift"), cssFarbe(schriftAuf(*z.farbe)));
+        }
+        zeilen.append(zeile);
+    }
     return {{QStringLiteral("kopf"), QJsonArray::fromStringList(a.abendkopf)},
             {QStringLiteral("zeilen"), zeilen}};
 }
@@ -61,7 +92,9 @@ std::vector<Seitenwert> seitenwerte(const Zuschaueransicht& a) {
     for (int spur = 1; spur <= 2; ++spur) {
         const Zuschauerspur& s = a.spuren[spur];
         const QString p = QStringLiteral("s%1-").arg(spur);
-        werte.push_back({p + QStringLiteral("name"), s.name, {}, cssFarbe(s.farbe)});
+        werte.push_back({p + QStringLiteral("name"), s.name,
+                         s.namensgrund ? QStringLiteral("schild") : QString(), cssFarbe(s.farbe),
+                         s.namensgrund ? cssFarbe(*s.namensgrund) : QString()});
         werte.push_back(
             {p + QStringLiteral("position"), s.position, an(!s.position.isEmpty()), {}});
         werte.push_back({p + QStringLiteral("gefahren"), s.gefahren, {}, {}});
@@ -82,40 +115,49 @@ std::vector<Seitenwert> seitenwerte(const Zuschaueransicht& a) {
     werte.push_back({QStringLiteral("rennuhr"), a.rennuhr, an(!a.rennuhr.isEmpty()), {}});
     werte.push_back({QStringLiteral("crash"), QStringLiteral("CRASH"), an(a.crash), {}});
     werte.push_back({QStringLiteral("ergebnis"), a.ergebnis, an(!a.ergebnis.isEmpty()), {}});
-    werte.push_back({QStringLiteral("abendstand"), a.abendstand, an(!a.abendstand.isEmpty()), {}});
-    werte.push_back(
-        {QStringLiteral("naechste"), a.alsNaechstes, an(!a.alsNaechstes.isEmpty()), {}});
+    for (const auto& [id, zeile] : {std::pair{QStringLiteral("abendstand"), &a.abendstand},
+                                    std::pair{QStringLiteral("naechste"), &a.alsNaechstes}})
+        werte.push_back({id, zeilentext(*zeile), an(!zeile->empty()), {}, {}, *zeile});
     return werte;
 }
 
 QByteArray seitenJson(const Zuschaueransicht& ansicht) {
-    QJsonObject texte, klassen, farben;
+    QJsonObject texte, klassen, farben, gruende, teile;
     for (const Seitenwert& w : seitenwerte(ansicht)) {
         texte.insert(w.id, w.text);
         if (w.klasse)
             klassen.insert(w.id, *w.klasse);
         if (!w.farbe.isEmpty())
             farben.insert(w.id, w.farbe);
+        if (w.grund)
+            gruende.insert(w.id, *w.grund);
+        if (w.teile)
+            teile.insert(w.id, zeilenJson(*w.teile));
     }
-    const QJsonObject alles{{QStringLiteral("texte"), texte},
-                            {QStringLiteral("klassen"), klassen},
-                            {QStringLiteral("farben"), farben},
-                            {QStringLiteral("abend"), abendJson(ansicht)}};
+    const QJsonObject alles{
+        {QStringLiteral("texte"), texte},   {QStringLiteral("klassen"), klassen},
+        {QStringLiteral("farben"), farben}, {QStringLiteral("gruende"), gruende},
+        {QStringLiteral("teile"), teile},   {QStringLiteral("abend"), abendJson(ansicht)}};
     return QJsonDocument(alles).toJson(QJsonDocument::Compact);
 }
 
 QByteArray seiteFuellen(const QString& vorlage, const Zuschaueransicht& ansicht) {
+    // The table's rows and the lines' names are markup of their own, escaped part by part.
     QHash<QString, QString> marken;
-    for (const Seitenwert& w : seitenwerte(ansicht)) {
-        marken.insert(w.id, w.text);
-        if (w.klasse)
-            marken.insert(w.id + QStringLiteral(".klasse"), *w.klasse);
-        marken.insert(w.id + QStringLiteral(".farbe"), w.farbe);
-    }
-    // The table's rows are markup of their own, escaped cell by cell.
     QHash<QString, QString> roh{
         {QStringLiteral("abendtabelle"), abendtabelleHtml(ansicht)},
         {QStringLiteral("abendtabelle.klasse"), an(!ansicht.abendtabelle.empty())}};
+    for (const Seitenwert& w : seitenwerte(ansicht)) {
+        if (w.teile)
+            roh.insert(w.id, zeilenHtml(*w.teile));
+        else
+            marken.insert(w.id, w.text);
+        if (w.klasse)
+            marken.insert(w.id + QStringLiteral(".klasse"), *w.klasse);
+        marken.insert(w.id + QStringLiteral(".farbe"), w.farbe);
+        if (w.grund)
+            marken.insert(w.id + QStringLiteral(".grund"), *w.grund);
+    }
     // One pass, so a driver named "{{s2-name}}" stays a name.
     QString seite;
     qsizetype pos = 0;

@@ -16,16 +16,24 @@ struct Seitenwert {
     QString text;
     std::optional<QString> klasse; // elements with a state: "neu", "rot", "an", or empty
     QString farbe;                 // a CSS colour "#rrggbb" for the text, or empty
+    // Elements that may stand on a colour (the names): the CSS colour, or empty for none.
+    std::optional<QString> grund = std::nullopt;
+    // A line naming drivers: its parts, the names in elements of class "name" that the
+    // page may cut with "…"; `text` is the whole line.
+    std::optional<Namenszeile> teile = std::nullopt;
 };
 
 std::vector<Seitenwert> seitenwerte(const Zuschaueransicht& ansicht);
 
-// {"texte":{id:text},"klassen":{id:klasse},"farben":{id:farbe},
-//  "abend":{"kopf":[text],"zeilen":[{"zellen":[text],"ausgeschieden":bool}]}}, compact UTF-8;
-// a race night's table is empty but between its races.
+// {"texte":{id:text},"klassen":{id:klasse},"farben":{id:farbe},"gruende":{id:grund},
+//  "teile":{id:[{"text":text,"name":bool}]},
+//  "abend":{"kopf":[text],"zeilen":[{"zellen":[text],"ausgeschieden":bool,
+//  "farbe":farbe,"schrift":farbe}]}}, compact UTF-8; a race night's table is empty but between
+// its races, and a row's name stands on the driver's colour (none for one who left).
 QByteArray seitenJson(const Zuschaueransicht& ansicht);
 
-// The template with every "{{id}}" replaced by the element's text, "{{id.klasse}}" by its
-// class and "{{id.farbe}}" by its colour, all HTML-escaped; "{{abendtabelle}}" by the night's
-// table as rows of escaped cells, "{{abendtabelle.klasse}}" by "an" while it has any.
+// The template with every "{{id}}" replaced by the element's text (a line's parts, its names
+// as <span class="name" title="…">), "{{id.klasse}}" by its class, "{{id.farbe}}" by its
+// colour and "{{id.grund}}" by the colour it stands on, all HTML-escaped; "{{abendtabelle}}" by the
+// night's table as rows of escaped cells, "{{abendtabelle.klasse}}" by "an" while it has any.
 QByteArray seiteFuellen(const QString& vorlage, const Zuschaueransicht& ansicht);

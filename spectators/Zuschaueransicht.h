@@ -10,22 +10,28 @@
 #include "Abendanzeige.h"
 #include "Ampel.h"
 #include "Farben.h"
+#include "Namenszeile.h"
 #include "Reihe.h"
 
 #include <QString>
+#include <optional>
 
 struct Zuschauerspur {
-    QString name;                   // control characters taken out
-    Farbe farbe = Farben::Hellgrau; // the driver's, in both heats of a lane-change race
-    QString position;               // "P1" or "P2" while the race runs and a leader is known
-    QString gefahren;               // laps driven of the laps to drive: "3 / 10"
-    QString zuFahren;               // laps still to drive: "7"
-    QString letzte;                 // the last lap's time, "–" before the first
-    QString beste;                  // the best lap's time, "–" before the first
-    bool besteNeu = false;          // the lane's last lap was its best so far
-    QString abstand;                // "+0,812 s", "+1 Runde", "führt" for the leader; or empty
-    QString vermerk;                // "1. Platz", "Im Ziel", "Fehlstart"; empty while driving
-    QString lauf;                   // lane-change races: this driver's first heat, or the total
+    QString name; // control characters taken out
+    // The name's type: the driver's colour (in both heats of a lane-change race), or where
+    // that does not read on the card, the type that reads on it; the name then stands on
+    // the driver's colour.
+    Farbe farbe = Farben::Hellgrau;
+    std::optional<Farbe> namensgrund;
+    QString position;      // "P1" or "P2" while the race runs and a leader is known
+    QString gefahren;      // laps driven of the laps to drive: "3 / 10"
+    QString zuFahren;      // laps still to drive: "7"
+    QString letzte;        // the last lap's time, "–" before the first
+    QString beste;         // the best lap's time, "–" before the first
+    bool besteNeu = false; // the lane's last lap was its best so far
+    QString abstand;       // "+0,812 s", "+1 Runde", "führt" for the leader; or empty
+    QString vermerk;       // "1. Platz", "Im Ziel", "Fehlstart"; empty while driving
+    QString lauf;          // lane-change races: this driver's first heat, or the total
 
     bool operator==(const Zuschauerspur&) const = default;
 };
@@ -38,13 +44,13 @@ struct Zuschaueransicht {
     QString rennuhr;   // the race time from green, "1:23.4"; stands still at the end
     bool crash = false;
     QString ergebnis; // the winner once both lanes are home: "Sieger: Anna"
-    // A race night between its races: the standings (none otherwise) and who drives next,
-    // "Als Nächstes: Anna – Bert", lane 1 first; empty once the night is over.
+    // A race night between its races: the standings (none otherwise) and who drives next on
+    // which lane, "Als Nächstes: Anna (Spur 1) – Bert (Spur 2)"; empty once the night is over.
     QStringList abendkopf;
     std::vector<Abendzeile> abendtabelle;
-    QString alsNaechstes;
+    Namenszeile alsNaechstes;
     // During a Lauf of a night: "Rennabend: Begegnung 2 von 3 – Anna Platz 1, Bert Platz 3".
-    QString abendstand;
+    Namenszeile abendstand;
 
     bool operator==(const Zuschaueransicht&) const = default;
 };

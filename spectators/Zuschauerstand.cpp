@@ -1,6 +1,7 @@
 #include "Zuschauerstand.h"
 
 #include "Distanz.h"
+#include "Farbkontrast.h"
 #include "Rennanzeige.h"
 #include "Rennen.h"
 #include "Zahlenformat.h"
@@ -207,21 +208,35 @@ void Zuschauerstand::uhrAnhalten() {
         m_rennuhr.schluss = uhrzeit();
 }
 
+// The one ranking the lanes' places, the leader's "führt" and the result line follow: while
+// the race runs as the cars stand, once it is decided as the race decided it.
 Abstaende Zuschauerstand::abstaende() const {
-    const Spuren<Durchfahrten> d{m_spuren[1].durchfahrten, m_spuren[2].durchfahrten};
+    const Spurbild& a = m_spuren[1];
+    const Spurbild& b = m_spuren[2];
+    const std::optional<int> sieger = entschieden();
+    if (sieger == 0)
+        return {}; // a draw: no one leads
     if (m_training)
-        return bestzeitabstaende({m_spuren[1].beste, m_spuren[2].beste});
+        return bestzeitabstaende({a.beste, b.beste});
     if (m_lauf == 2 && m_renndauer)
-        return distanzabstaende({gesamtdistanz(1), gesamtdistanz(2)});
+        return distanzabstaende({gesamtdistanz(1), gesamtdistanz(2)}, {a.gesamt, b.gesamt});
+    const Spuren<Durchfahrten> d{a.durchfahrten, b.durchfahrten};
     if (m_lauf == 2)
-        return gesamtabstaende(
-            d, {m_spuren[1].ersterLauf.value_or(0), m_spuren[2].ersterLauf.value_or(0)});
+        return gesamtabstaende(d, {a.ersterLauf.value_or(0), b.ersterLauf.value_or(0)});
+    // By time the distance decides, the lap in progress counted at the end as the race
+    // counted it, then who was at the line first.
+    const auto ankunft = [](const Spurbild& s) {
+        return s.durchfahrten.empty() ? 0.0 : s.durchfahrten.back();
+    };
+    if (m_renndauer && sieger)
+        return distanzabstaende({a.distanz.value_or(0), b.distanz.value_or(0)},
+                                {ankunft(a), ankunft(b)});
     return rennabstaende(d);
 }
 
 Zuschaueransicht Zuschauerstand::bilden() const {
     Zuschaueransicht a;
-    a.titel = titel();
+    a.titel = titel(m_lauf);
     const Abstaende abst = abstaende();
     for (int spur = 1; spur <= 2; ++spur)
         a.spuren[spur] = spurBilden(spur, abst);
@@ -250,31 +265,43 @@ void Zuschauerstand::abendSetzen(std::optional<Abendanzeige> abend) {
     aktualisieren();
 }
 
+// A Begegnung's heats are one race: it is under way from its start until its last heat is
+// over, between the heats and after a false start included. While a heat's end is told, the
+// race still stands at that heat.
+bool Zuschauerstand::begegnungLaeuft() const {
+    if (m_phase == Phase::Ende && !m_spuren[1].fehlstart && !m_spuren[2].fehlstart)
+        return m_lauf == 1;
+    return m_phase == Phase::Countdown || m_phase == Phase::Rennen || m_rennen.stand().zweiterLauf;
+}
+
 void Zuschauerstand::abendBilden(Zuschaueransicht& a) const {
-    // Between the heats of a Begegnung it is still under way.
-    const bool imLauf =
-        m_phase == Phase::Countdown || m_phase == Phase::Rennen || m_rennen.stand().zweiterLauf;
-    if (!imLauf) {
+    if (!begegnungLaeuft()) {
+        // Under the title of the race to come, which begins with its first heat.
+        a.titel = titel(m_lauf ? std::optional<int>(1) : std::nullopt);
         a.abendkopf = m_abend->kopf;
         a.abendtabelle = m_abend->tabelle;
         if (const std::optional<Abendpaarung>& p = m_abend->naechste)
-            a.alsNaechstes = QStringLiteral("Als Nächstes: ") + anzeigename(p->spur1) +
-                             QStringLiteral(" – ") + anzeigename(p->spur2);
+            a.alsNaechstes = {{QStringLiteral("Als Nächstes: ")},
+                              {anzeigename(p->spur1), true},
+                              {QStringLiteral(" (Spur 1) – ")},
+                              {anzeigename(p->spur2), true},
+                              {QStringLiteral(" (Spur 2)")}};
         return;
     }
-    QStringList plaetze;
+    a.abendstand = {{QStringLiteral("Rennabend: ") + m_abend->stelle}};
     for (int spur = 1; spur <= 2; ++spur) {
         const QString& name = m_spuren[spur].name;
         const std::vector<Abendzeile>& tabelle = m_abend->tabelle;
         const auto zeile = std::find_if(tabelle.begin(), tabelle.end(), [&](const Abendzeile& z) {
             return anzeigename(z.name).compare(name, Qt::CaseInsensitive) == 0;
         });
-        if (zeile != tabelle.end())
-            plaetze << name + QStringLiteral(" Platz %1").arg(zeile - tabelle.begin() + 1);
+        if (zeile == tabelle.end())
+            continue;
+        a.abendstand.push_back(
+            {a.abendstand.size() == 1 ? QStringLiteral(" – ") : QStringLiteral(", ")});
+        a.abendstand.push_back({name, true});
+        a.abendstand.push_back({QStringLiteral(" Platz %1").arg(zeile - tabelle.begin() + 1)});
     }
-    a.abendstand = QStringLiteral("Rennabend: ") + m_abend->stelle;
-    if (!plaetze.isEmpty())
-        a.abendstand += QStringLiteral(" – ") + plaetze.join(QStringLiteral(", "));
 }
 
 Zuschauerspur Zuschauerstand::spurBilden(int spur, const Abstaende& abst) const {
@@ -283,6 +310,10 @@ Zuschauerspur Zuschauerstand::spurBilden(int spur, const Abstaende& abst) const 
     Zuschauerspur z;
     z.name = s.name;
     z.farbe = s.farbe;
+    if (!lesbarAufKarte(s.farbe)) {
+        z.namensgrund = s.farbe;
+        z.farbe = schriftAuf(s.farbe);
+    }
     if (m_phase == Phase::Rennen && abst.vorn != 0)
         z.position = abst.vorn == spur ? QStringLiteral("P1") : QStringLiteral("P2");
     // By time there are no laps to go, only laps driven.
@@ -313,10 +344,11 @@ QString Zuschauerstand::vermerk(int spur) const {
         return {};
     if (m_training)
         return QStringLiteral("Im Ziel");
-    if (m_lauf != 2)
+    // By laps the first home wins. By time, and in the second heat on the sum of both
+    // heats, the first home may still lose.
+    if (!m_renndauer && m_lauf != 2)
         return QStringLiteral("%1. Platz").arg(s.platz);
-    // The second heat: the first home may still lose on the sum of both heats.
-    const std::optional<int> sieger = gesamtsieger();
+    const std::optional<int> sieger = entschieden();
     if (!sieger)
         return QStringLiteral("Im Ziel");
     return *sieger == 0 || *sieger == spur ? QStringLiteral("1. Platz")
@@ -347,10 +379,17 @@ std::optional<int> Zuschauerstand::gesamtsieger() const {
     return *a < *b ? 1 : 2;
 }
 
-QString Zuschauerstand::titel() const {
+// The winning lane once the race, or the second heat with both heats, is over; 0 for a draw.
+std::optional<int> Zuschauerstand::entschieden() const {
+    if (m_phase != Phase::Ende || m_spuren[1].fehlstart || m_spuren[2].fehlstart)
+        return std::nullopt;
+    return m_lauf == 2 ? gesamtsieger() : std::optional<int>(m_sieger);
+}
+
+QString Zuschauerstand::titel(std::optional<int> lauf) const {
     QString art = m_training ? QStringLiteral("Training") : QStringLiteral("Rennen");
-    if (m_lauf)
-        art = QStringLiteral("Spurwechsel, %1. Lauf").arg(*m_lauf);
+    if (lauf)
+        art = QStringLiteral("Spurwechsel, %1. Lauf").arg(*lauf);
     if (m_renndauer)
         return art + QStringLiteral(" – ") + restzeittext(*m_renndauer);
     return art + QStringLiteral(" – %1 ").arg(m_rundenzahl) +
@@ -364,17 +403,15 @@ QString Zuschauerstand::ergebnistext() const {
             fehlstarter << m_spuren[spur].name;
     if (!fehlstarter.isEmpty())
         return QStringLiteral("Fehlstart von ") + fehlstarter.join(QStringLiteral(" und "));
-    if (m_phase != Phase::Ende)
+    const std::optional<int> sieger = entschieden();
+    if (!sieger)
         return {};
-    if (const std::optional<int> sieger = gesamtsieger()) {
-        if (*sieger == 0)
-            return QStringLiteral("Unentschieden");
-        return QStringLiteral("Gesamtsieger: ") + m_spuren[*sieger].name;
-    }
-    if (m_sieger == 0)
+    if (*sieger == 0)
         return m_lauf == 1 ? QStringLiteral("1. Lauf: Unentschieden")
                            : QStringLiteral("Unentschieden");
-    const QString& name = m_spuren[m_sieger].name;
+    const QString& name = m_spuren[*sieger].name;
+    if (m_lauf == 2)
+        return QStringLiteral("Gesamtsieger: ") + name;
     return m_lauf == 1 ? QStringLiteral("Nach dem 1. Lauf vorn: ") + name
                        : QStringLiteral("Sieger: ") + name;
 }

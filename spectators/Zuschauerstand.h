@@ -80,13 +80,16 @@ private:
     void fahrerUebernehmen();
     bool andereEinstellungen() const;
     Zuschaueransicht bilden() const;
+    bool begegnungLaeuft() const;
     void abendBilden(Zuschaueransicht& ansicht) const;
     Abstaende abstaende() const;
     Zuschauerspur spurBilden(int spur, const Abstaende& abstaende) const;
     double gesamtdistanz(int spur) const;
     std::optional<int> gesamtsieger() const;
+    std::optional<int> entschieden() const;
     QString vermerk(int spur) const;
-    QString titel() const;
+    // Mode and length of the race, in lane-change mode with this heat.
+    QString titel(std::optional<int> lauf) const;
     QString ergebnistext() const;
     bool uhrLaeuft() const;
     double uhrzeit() const;

@@ -1,5 +1,6 @@
 #include "Abendtabelle.h"
 
+#include "Farbkontrast.h"
 #include "Passfeld.h"
 
 #include <QGridLayout>
@@ -7,13 +8,18 @@
 
 namespace {
 constexpr int Namensspalte = 1;
-}
+// Type on a big screen no smaller than this, in points, however many rows there are.
+constexpr double KleinsteTabellenschrift = 6;
+} // namespace
 
 Abendtabelle::Abendtabelle(QWidget* eltern) : QWidget(eltern), m_gitter(new QGridLayout) {
     setFocusPolicy(Qt::NoFocus);
     // The rows stand together at the top, however much room is below them.
     auto* spalte = new QVBoxLayout(this);
     spalte->setContentsMargins(0, 0, 0, 0);
+    // The type follows the height the window gives, not the other way round.
+    spalte->setSizeConstraint(QLayout::SetNoConstraint);
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored);
     spalte->addLayout(m_gitter);
     spalte->addStretch();
     m_gitter->setColumnStretch(Namensspalte, 1); // the names take what the numbers leave
@@ -45,6 +51,10 @@ QFont Abendtabelle::schrift(std::size_t zeile) const {
 
 void Abendtabelle::darstellen(const QStringList& kopf, const std::vector<Abendzeile>& zeilen) {
     const std::size_t reihen = zeilen.size() + 1;
+    if (reihen != m_reihen) {
+        m_reihen = reihen;
+        einpassen();
+    }
     if (m_zellen.size() < reihen)
         m_zellen.resize(reihen);
     m_kursiv.assign(m_zellen.size(), false);
@@ -59,6 +69,9 @@ void Abendtabelle::darstellen(const QStringList& kopf, const std::vector<Abendze
             if (auto* name = dynamic_cast<Passfeld*>(label)) {
                 name->grundschriftSetzen(schrift(r));
                 name->textSetzen(texte.value(s));
+                const std::optional<Farbe> farbe =
+                    r > 0 && da ? zeilen[r - 1].farbe : std::optional<Farbe>();
+                name->farbeSetzen(farbe ? std::optional(schriftAuf(*farbe)) : std::nullopt, farbe);
             } else {
                 label->setFont(schrift(r));
                 label->setText(texte.value(s));
@@ -69,9 +82,41 @@ void Abendtabelle::darstellen(const QStringList& kopf, const std::vector<Abendze
 }
 
 void Abendtabelle::schriftSetzen(const QFont& zeilen, const QFont& kopf) {
+    m_groessteZeile = zeilen;
+    m_groessterKopf = kopf;
+    einpassen();
+}
+
+void Abendtabelle::resizeEvent(QResizeEvent* ereignis) {
+    QWidget::resizeEvent(ereignis);
+    einpassen();
+}
+
+void Abendtabelle::einpassen() {
+    const double kopfpunkt = m_groessterKopf.pointSizeF();
+    QFont zeilen = m_groessteZeile;
+    QFont kopf = m_groessterKopf;
+    // Down in half points until the heading and every row with its gap fit.
+    for (double punkt = zeilen.pointSizeF(); punkt > 0; punkt -= 0.5) {
+        zeilen.setPointSizeF(punkt);
+        kopf.setPointSizeF(std::min(punkt, kopfpunkt));
+        const int zeile = QFontMetrics(zeilen).height();
+        const int noetig =
+            QFontMetrics(kopf).height() + static_cast<int>(m_reihen - 1) * (zeile + zeile / 5);
+        if (noetig <= height() || punkt <= KleinsteTabellenschrift)
+            break;
+    }
+    if (zeilen == m_zeilenschrift && kopf == m_kopfschrift)
+        return;
     m_zeilenschrift = zeilen;
     m_kopfschrift = kopf;
-    m_gitter->setHorizontalSpacing(QFontMetrics(zeilen).height());
+    schriftenAnwenden();
+}
+
+void Abendtabelle::schriftenAnwenden() {
+    const int zeile = QFontMetrics(m_zeilenschrift).height();
+    m_gitter->setHorizontalSpacing(zeile);
+    m_gitter->setVerticalSpacing(zeile / 5);
     for (std::size_t r = 0; r < m_zellen.size(); ++r)
         for (QLabel* label : m_zellen[r]) {
             if (auto* name = dynamic_cast<Passfeld*>(label))

@@ -3,6 +3,45 @@
 #include "QtFarbe.h"
 #include "Texteinpassung.h"
 
+#include <algorithm>
+
+namespace {
+// The line in that width: each name as wide as it is or as its share of what the words
+// leave, a narrow name's unused share going to the wider ones.
+QString namenKuerzen(const Namenszeile& zeile, const QFontMetrics& masse, int breite) {
+    std::vector<std::pair<int, std::size_t>> namen; // width and part, the narrowest first
+    int uebrig = breite;
+    for (std::size_t i = 0; i < zeile.size(); ++i) {
+        const int noetig = masse.horizontalAdvance(zeile[i].text);
+        if (zeile[i].name)
+            namen.emplace_back(noetig, i);
+        else
+            uebrig -= noetig;
+    }
+    std::sort(namen.begin(), namen.end());
+    std::vector<int> anteile(zeile.size());
+    uebrig = std::max(uebrig, 0);
+    for (std::size_t n = 0; n < namen.size(); ++n) {
+        const int anteil = std::min(namen[n].first, uebrig / static_cast<int>(namen.size() - n));
+        anteile[namen[n].second] = anteil;
+        uebrig -= anteil;
+    }
+    QString text;
+    for (std::size_t i = 0; i < zeile.size(); ++i) {
+        if (!zeile[i].name) {
+            text += zeile[i].text;
+            continue;
+        }
+        // A name given all it needs stays whole, whatever eliding makes of rounded widths.
+        const QString name = anteile[i] >= masse.horizontalAdvance(zeile[i].text)
+                                 ? zeile[i].text
+                                 : masse.elidedText(zeile[i].text, Qt::ElideRight, anteile[i]);
+        text += name.isEmpty() ? QStringLiteral("…") : name;
+    }
+    return text;
+}
+} // namespace
+
 Passfeld::Passfeld(QWidget* eltern, Qt::Alignment ausrichtung) : QLabel(eltern) {
     setTextFormat(Qt::PlainText); // a winner's name shows as typed, markup and all
     setAlignment(ausrichtung);
@@ -11,9 +50,14 @@ Passfeld::Passfeld(QWidget* eltern, Qt::Alignment ausrichtung) : QLabel(eltern) 
 }
 
 void Passfeld::textSetzen(const QString& text) {
-    if (text == m_text)
+    zeileSetzen({{text, true}});
+}
+
+void Passfeld::zeileSetzen(const Namenszeile& zeile) {
+    if (zeile == m_zeile)
         return;
-    m_text = text;
+    m_zeile = zeile;
+    updateGeometry();
     einpassen();
 }
 
@@ -21,14 +65,27 @@ void Passfeld::grundschriftSetzen(const QFont& schrift) {
     if (schrift == m_grundschrift)
         return;
     m_grundschrift = schrift;
+    stilSetzen(); // the plate's corners grow with the type
     updateGeometry();
     einpassen();
 }
 
-void Passfeld::farbeSetzen(Farbe farbe) {
-    const QString blatt = QStringLiteral("color: %1;").arg(qtFarbe(farbe).name());
-    if (blatt != m_farbe)
-        setStyleSheet(m_farbe = blatt);
+void Passfeld::farbeSetzen(std::optional<Farbe> farbe, std::optional<Farbe> grund) {
+    m_farbe = farbe;
+    m_grund = grund;
+    stilSetzen();
+}
+
+void Passfeld::stilSetzen() {
+    QString blatt;
+    if (m_farbe)
+        blatt = QStringLiteral("color: %1;").arg(qtFarbe(*m_farbe).name());
+    if (m_grund)
+        blatt += QStringLiteral(" background: %1; border-radius: %2px; padding: 0 %2px;")
+                     .arg(qtFarbe(*m_grund).name())
+                     .arg(std::max(1, QFontMetrics(m_grundschrift).height() / 6));
+    if (blatt != m_stil)
+        setStyleSheet(m_stil = blatt);
 }
 
 QSize Passfeld::minimumSizeHint() const {
@@ -36,7 +93,8 @@ QSize Passfeld::minimumSizeHint() const {
 }
 
 QSize Passfeld::sizeHint() const {
-    return {QFontMetrics(m_grundschrift).horizontalAdvance(m_text), minimumSizeHint().height()};
+    return {QFontMetrics(m_grundschrift).horizontalAdvance(zeilentext(m_zeile)),
+            minimumSizeHint().height()};
 }
 
 void Passfeld::resizeEvent(QResizeEvent* ereignis) {
@@ -45,5 +103,18 @@ void Passfeld::resizeEvent(QResizeEvent* ereignis) {
 }
 
 void Passfeld::einpassen() {
-    ::einpassen(this, m_text, m_grundschrift, {}, m_grundschrift.pointSizeF() / 2);
+    const QString ganz = zeilentext(m_zeile);
+    const int breite = contentsRect().width() - std::max(0, indent()) - 2 * margin();
+    Einpassung e = ::einpassen(ganz, m_grundschrift, breite, m_grundschrift.pointSizeF() / 2);
+    const bool woerter =
+        std::any_of(m_zeile.begin(), m_zeile.end(), [](const Zeilenteil& t) { return !t.name; });
+    if (e.gekuerzt && woerter)
+        e.text = namenKuerzen(m_zeile, QFontMetrics(e.schrift), breite);
+    if (font() != e.schrift)
+        setFont(e.schrift);
+    if (text() != e.text)
+        setText(e.text);
+    const QString tipp = e.gekuerzt ? alsKlartext(ganz) : QString();
+    if (toolTip() != tipp)
+        setToolTip(tipp);
 }

@@ -1,7 +1,9 @@
 #include "Zuschauerfenster.h"
 
 #include "Abendtabelle.h"
+#include "Farbkontrast.h"
 #include "Passfeld.h"
+#include "QtFarbe.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -19,7 +21,7 @@ namespace {
 constexpr double Titel = 14, Name = 30, Position = 16, Vermerk = 18, Beschriftung = 13, Wert = 20;
 constexpr double Countdown = 72, Rennuhr = 30, Crash = 36, Ergebnis = 26, Adresse = 12;
 constexpr double Lampengroesse = 26;
-constexpr double Abendstand = 14, Naechste = 26, Tabellenhoehe = 200;
+constexpr double Abendstand = 14, Naechste = 26;
 
 QLabel* feld(QWidget* eltern, Qt::Alignment ausrichtung = Qt::AlignLeft | Qt::AlignVCenter) {
     auto* label = new QLabel(eltern);
@@ -73,7 +75,7 @@ Zuschauerfenster::Zuschauerfenster(QWidget* tastenziel)
     m_ergebnis->setObjectName(QStringLiteral("ergebnis"));
     m_adresse = feld(this, Qt::AlignCenter);
     m_adresse->setProperty("rolle", QStringLiteral("gedaempft"));
-    m_abendstand = feld(this, Qt::AlignCenter);
+    m_abendstand = new Passfeld(this, Qt::AlignCenter);
     m_abendstand->setObjectName(QStringLiteral("abendstand"));
     m_naechste = new Passfeld(this, Qt::AlignCenter);
     m_naechste->setObjectName(QStringLiteral("naechste"));
@@ -176,7 +178,7 @@ void Zuschauerfenster::darstellen(const Zuschaueransicht& a) {
         const Zuschauerspur& s = a.spuren[spur];
         Spurfelder& f = m_spuren[spur];
         f.name->textSetzen(s.name);
-        f.name->farbeSetzen(s.farbe);
+        f.name->farbeSetzen(s.farbe, s.namensgrund);
         textSetzen(f.position, s.position);
         f.position->setVisible(!s.position.isEmpty());
         textSetzen(f.vermerk, s.vermerk);
@@ -205,13 +207,12 @@ void Zuschauerfenster::darstellen(const Zuschaueransicht& a) {
     m_crash->setVisible(a.crash);
     m_ergebnis->textSetzen(a.ergebnis);
     m_ergebnis->setVisible(!a.ergebnis.isEmpty());
-    textSetzen(m_abendstand, a.abendstand);
-    m_abendstand->setVisible(!a.abendstand.isEmpty());
-    m_naechste->textSetzen(a.alsNaechstes);
-    m_naechste->setVisible(!a.alsNaechstes.isEmpty());
+    m_abendstand->zeileSetzen(a.abendstand);
+    m_abendstand->setVisible(!a.abendstand.empty());
+    m_naechste->zeileSetzen(a.alsNaechstes);
+    m_naechste->setVisible(!a.alsNaechstes.empty());
     const bool abend = !a.abendtabelle.empty();
     m_abendtabelle->darstellen(a.abendkopf, a.abendtabelle);
-    abendschriftSetzen();
     m_abendtabelle->setVisible(abend);
     for (QWidget* w : {static_cast<QWidget*>(m_spuren[1].karte), m_mitte,
                        static_cast<QWidget*>(m_spuren[2].karte)})
@@ -232,7 +233,7 @@ void Zuschauerfenster::masseSetzen() {
         QStringLiteral("#zuschauer { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, "
                        "stop:0 #2c3e57, stop:1 #16202f); }"
                        " QLabel { color: #e8eef5; } QLabel[rolle=\"gedaempft\"] { color: #9fb3c8; }"
-                       " QFrame[rolle=\"karte\"] { background: #2a4466; border-radius: %1px; }"
+                       " QFrame[rolle=\"karte\"] { background: %3; border-radius: %1px; }"
                        " QLabel[neu=\"true\"] { background: #ffd84d; color: #111;"
                        " border-radius: %2px; padding: 0 %2px; }"
                        " QLabel[rolle=\"position\"] { background: #e8eef5; color: #16202f;"
@@ -240,7 +241,7 @@ void Zuschauerfenster::masseSetzen() {
                        " #crash { background: #e00000; color: white; border-radius: %2px;"
                        " padding: 0 %2px; }"
                        " #ergebnis { background: #ffd84d; color: #111; border-radius: %1px; }")
-            .arg(px(10), px(4));
+            .arg(px(10), px(4), qtFarbe(Farben::Zuschauerkarte).name());
     // A new sheet polishes every label again; only when the corners change.
     if (styleSheet() != blatt)
         setStyleSheet(blatt);
@@ -264,7 +265,7 @@ void Zuschauerfenster::masseSetzen() {
     schrift(m_crash, Crash * e, true);
     m_ergebnis->grundschriftSetzen(schriftart(this, Ergebnis * e, true));
     schrift(m_adresse, Adresse * e, false);
-    schrift(m_abendstand, Abendstand * e, true);
+    m_abendstand->grundschriftSetzen(schriftart(this, Abendstand * e, true));
     m_naechste->grundschriftSetzen(schriftart(this, Naechste * e, true));
     abendschriftSetzen();
     m_ampel->setSpacing(int(4 * e));
@@ -273,11 +274,8 @@ void Zuschauerfenster::masseSetzen() {
 
 void Zuschauerfenster::abendschriftSetzen() {
     const double e = std::min(width() / 640.0, height() / 360.0);
-    const double reihen = m_gezeigt ? double(m_gezeigt->abendtabelle.size()) + 1 : 1;
-    // A line of type is about one and a half times its size high.
-    const double zeile = std::min(Wert, Tabellenhoehe / reihen / 1.5) * e;
-    m_abendtabelle->schriftSetzen(schriftart(this, zeile, true),
-                                  schriftart(this, std::min(zeile, Beschriftung * e), false));
+    m_abendtabelle->schriftSetzen(schriftart(this, Wert * e, true),
+                                  schriftart(this, Beschriftung * e, false));
 }
 
 void Zuschauerfenster::lampenZeichnen() {

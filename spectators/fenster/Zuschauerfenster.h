@@ -57,7 +57,7 @@ private:
     // Type, margins and corners for the window's size.
     void masseSetzen();
     void lampenZeichnen();
-    // The night's table as large as its rows leave room for.
+    // The largest type of the night's table, which fits its rows into its height.
     void abendschriftSetzen();
 
     QWidget* m_tastenziel;
@@ -71,7 +71,7 @@ private:
     Passfeld* m_ergebnis = nullptr;
     QLabel* m_adresse = nullptr;
     QWidget* m_mitte = nullptr;
-    QLabel* m_abendstand = nullptr;
+    Passfeld* m_abendstand = nullptr;
     Passfeld* m_naechste = nullptr;
     Abendtabelle* m_abendtabelle = nullptr;
     std::optional<Zuschaueransicht> m_gezeigt;

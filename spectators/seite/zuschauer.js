@@ -26,16 +26,69 @@
             return;
         zeile(tabelle.createTHead(), "th", abend.kopf);
         const koerper = tabelle.createTBody();
-        for (const z of abend.zeilen)
-            zeile(koerper, "td", z.zellen).className = z.ausgeschieden ? "aus" : "";
+        for (const z of abend.zeilen) {
+            const tr = zeile(koerper, "td", z.zellen);
+            tr.className = z.ausgeschieden ? "aus" : "";
+            // The name on the driver's colour, in the type that reads on it.
+            if (z.farbe && tr.cells.length > 1) {
+                tr.cells[1].style.backgroundColor = z.farbe;
+                tr.cells[1].style.color = z.schrift;
+            }
+        }
+    }
+
+    // A line naming drivers, built again only when it changed: the names in elements of
+    // their own, which may be cut with "…", whole in the title.
+    function zeileAnwenden(element, teile) {
+        const neu = JSON.stringify(teile);
+        if (element.dataset.teile === neu)
+            return;
+        element.dataset.teile = neu;
+        element.replaceChildren();
+        for (const teil of teile) {
+            if (!teil.name) {
+                element.append(teil.text);
+                continue;
+            }
+            const name = document.createElement("span");
+            name.className = "name";
+            name.textContent = name.title = teil.text;
+            element.appendChild(name);
+        }
+    }
+
+    // A wide screen, a television say, shows every row of the night's table at once: its
+    // type shrinks from the style sheet's until the page fits the window's height. A phone
+    // scrolls.
+    function tabelleEinpassen() {
+        const tabelle = document.getElementById("abendtabelle");
+        if (!tabelle)
+            return;
+        tabelle.style.fontSize = "";
+        if (tabelle.dataset.z !== "an" || innerWidth < 800)
+            return;
+        let groesse = parseFloat(getComputedStyle(tabelle).fontSize);
+        for (let versuch = 0; versuch < 4; ++versuch) {
+            const zuviel = document.documentElement.scrollHeight - innerHeight;
+            if (zuviel <= 0 || groesse <= 8)
+                break;
+            groesse = Math.max(8, groesse * (1 - zuviel / tabelle.offsetHeight) - 0.5);
+            tabelle.style.fontSize = groesse + "px";
+        }
     }
 
     function anwenden(stand) {
         if (stand.abend)
             abendAnwenden(stand.abend);
+        const teile = stand.teile || {};
+        for (const [id, zeile] of Object.entries(teile)) {
+            const element = document.getElementById(id);
+            if (element)
+                zeileAnwenden(element, zeile);
+        }
         for (const [id, text] of Object.entries(stand.texte)) {
             const element = document.getElementById(id);
-            if (element && element.textContent !== text) {
+            if (element && !(id in teile) && element.textContent !== text) {
                 element.textContent = text;
                 // Names and the result may be cut with "…"; the title holds them whole.
                 if (element.hasAttribute("title"))
@@ -52,6 +105,12 @@
             if (element)
                 element.style.color = farbe;
         }
+        for (const [id, grund] of Object.entries(stand.gruende || {})) {
+            const element = document.getElementById(id);
+            if (element)
+                element.style.backgroundColor = grund;
+        }
+        tabelleEinpassen();
     }
 
     let wartezeit = 1000;
@@ -71,5 +130,7 @@
             wartezeit = Math.min(wartezeit * 2, 15000);
         };
     }
+    addEventListener("resize", tabelleEinpassen);
+    tabelleEinpassen();
     verbinden();
 })();

@@ -363,12 +363,12 @@ private:
 
 struct Webserver::Betrieb {
     asio::io_context io{1};
-    tcp::acceptor annahme{io};
-    asio::steady_timer pause{io};
+    // One socket for every address, or one for IPv6 and one for IPv4.
+    std::vector<tcp::acceptor> annahmen;
     asio::steady_timer kehraus{io};
     std::shared_ptr<Gemeinsam> gemeinsam;
     std::thread faden;
-    quint16 port = 0;
+    Hoerort ort;
 
     // Handed from the GUI thread to the server's: only the newest state waits.
     std::mutex sperre;
@@ -380,28 +380,44 @@ struct Webserver::Betrieb {
             faden.join();
     }
 
-    // Every address of this PC, IPv6 and IPv4 on one socket; IPv4 alone where the system
-    // has no IPv6. Or exactly the address given.
-    beast::error_code oeffnen(const Hoerort& ort) {
+    // Exactly the address given; or every address of this PC: one socket for IPv6 with
+    // IPv4 mapped, and one for IPv4 beside it where IPv4 does not reach an IPv6 socket (where
+    // it does, its bind fails, and that is no taken port). Where another program holds the
+    // port for IPv4 or IPv6 alone, the other one's socket. The port is taken only when no
+    // socket opened. `ort` is where it listens.
+    beast::error_code oeffnen(const Hoerort& gefragt) {
         beast::error_code fehler;
-        if (!ort.adresse.isEmpty()) {
+        ort = gefragt;
+        if (!gefragt.adresse.isEmpty()) {
             const asio::ip::address adresse =
-                asio::ip::make_address(ort.adresse.toStdString(), fehler);
+                asio::ip::make_address(gefragt.adresse.toStdString(), fehler);
             if (!fehler)
-                fehler = oeffnen({adresse, ort.port}, true);
+                fehler = oeffnen({adresse, gefragt.port}, true);
             return fehler;
         }
-        fehler = oeffnen({asio::ip::address_v6::any(), ort.port}, false);
-        if (fehler && fehler != asio::error::address_in_use &&
-            fehler != asio::error::access_denied) {
-            beast::error_code egal;
-            annahme.close(egal);
-            fehler = oeffnen({asio::ip::address_v4::any(), ort.port}, false);
+        const tcp::endpoint v6{asio::ip::address_v6::any(), gefragt.port};
+        bool gemappt = true;
+        fehler = oeffnen(v6, false);
+        if (fehler == asio::error::address_in_use) {
+            gemappt = false;
+            fehler = oeffnen(v6, true);
         }
-        return fehler;
+        if (fehler == asio::error::access_denied)
+            return fehler;
+        const bool mitV6 = !fehler;
+        // On the port IPv6 found for 0, so both are on one.
+        const quint16 port = mitV6 ? annahmen.back().local_endpoint().port() : gefragt.port;
+        const beast::error_code v4 = oeffnen({asio::ip::address_v4::any(), port}, false);
+        if (mitV6 && !gemappt && v4)
+            ort.adresse = QStringLiteral("::");
+        else if (!mitV6 && !v4)
+            ort.adresse = QStringLiteral("0.0.0.0");
+        return mitV6 ? beast::error_code{} : v4;
     }
 
+    // A socket listening there; none when it cannot.
     beast::error_code oeffnen(const tcp::endpoint& ort, bool nurV6) {
+        tcp::acceptor annahme{io};
         beast::error_code fehler;
         annahme.open(ort.protocol(), fehler);
         if (!fehler)
@@ -413,19 +429,22 @@ struct Webserver::Betrieb {
             annahme.bind(ort, fehler);
         if (!fehler)
             annahme.listen(asio::socket_base::max_listen_connections, fehler);
+        if (!fehler)
+            annahmen.push_back(std::move(annahme));
         return fehler;
     }
 
-    void annehmen() {
-        annahme.async_accept([this](beast::error_code fehler, tcp::socket socket) {
+    void annehmen(tcp::acceptor& annahme) {
+        annahme.async_accept([this, &annahme](beast::error_code fehler, tcp::socket socket) {
             if (fehler == asio::error::operation_aborted)
                 return;
             if (fehler) {
                 // Out of file handles, say: try again in a moment rather than spin.
-                pause.expires_after(std::chrono::milliseconds(100));
-                pause.async_wait([this](beast::error_code f) {
+                auto pause =
+                    std::make_shared<asio::steady_timer>(io, std::chrono::milliseconds(100));
+                pause->async_wait([this, &annahme, pause](beast::error_code f) {
                     if (!f)
-                        annehmen();
+                        annehmen(annahme);
                 });
                 return;
             }
@@ -437,7 +456,7 @@ struct Webserver::Betrieb {
                                               absenderVon(gegenueber.address()))
                     ->lesen();
             }
-            annehmen();
+            annehmen(annahme);
         });
     }
 
@@ -503,11 +522,11 @@ std::optional<QString> Webserver::starten(const Hoerort& ort) {
                    .arg(ort.port)
                    .arg(QString::fromStdString(fehler.message())) +
                weiter;
-    beast::error_code egal;
-    betrieb->port = betrieb->annahme.local_endpoint(egal).port();
+    betrieb->ort.port = betrieb->annahmen.front().local_endpoint().port();
     m_betrieb = std::move(betrieb);
     veroeffentlichen(m_ansicht);
-    m_betrieb->annehmen();
+    for (tcp::acceptor& annahme : m_betrieb->annahmen)
+        m_betrieb->annehmen(annahme);
     m_betrieb->auskehren();
     m_betrieb->faden = std::thread([b = m_betrieb.get()] {
         nachrangigLaufen();
@@ -525,7 +544,11 @@ bool Webserver::laeuft() const {
 }
 
 quint16 Webserver::port() const {
-    return m_betrieb ? m_betrieb->port : 0;
+    return m_betrieb ? m_betrieb->ort.port : 0;
+}
+
+Hoerort Webserver::ort() const {
+    return m_betrieb ? m_betrieb->ort : Hoerort{};
 }
 
 Webserver::Belegung Webserver::belegung() const {

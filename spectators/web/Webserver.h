@@ -42,13 +42,16 @@ public:
     Webserver& operator=(const Webserver&) = delete;
 
     // Listens there; the German reason when it cannot. Without an address on every address
-    // of this PC, IPv6 and IPv4 (IPv4 alone where the system has no IPv6). A running server
-    // is stopped first.
+    // of this PC, IPv6 and IPv4, or on those of one of them where the system has no other or
+    // another program holds the port on the other. A running server is stopped first.
     std::optional<QString> starten(const Hoerort& ort);
     void beenden();
     bool laeuft() const;
     // The port it listens on, once started.
     quint16 port() const;
+    // Where it listens, once started: the address and port asked for, the port found for 0,
+    // and without an address "::" or "0.0.0.0" when it has IPv6 or IPv4 alone.
+    Hoerort ort() const;
     Belegung belegung() const;
 
     // What the page shows from now on; the open pages hear of it within milliseconds.

@@ -7,7 +7,7 @@
 source "$(dirname "$0")/gemeinsam.sh"
 "$2" --lap 0.2 --error-after 3 >"$arbeit/emulator.txt" 2>&1 &
 nebenprozess=$!
-for _ in $(seq 50); do [ -s "$arbeit/emulator.txt" ] && break; sleep 0.1; done
+for _ in $(seq 300); do [ -s "$arbeit/emulator.txt" ] && break; sleep 0.1; done
 pty=$(head -n1 "$arbeit/emulator.txt")
 [ -e "$pty" ] || fehler "kein Pseudoterminal vom Emulator: $(cat "$arbeit/emulator.txt")"
 

@@ -6,7 +6,7 @@
 source "$(dirname "$0")/gemeinsam.sh"
 "$2" --lap 1.5 >"$arbeit/emulator.txt" 2>&1 &
 nebenprozess=$!
-for _ in $(seq 50); do [ -s "$arbeit/emulator.txt" ] && break; sleep 0.1; done
+for _ in $(seq 300); do [ -s "$arbeit/emulator.txt" ] && break; sleep 0.1; done
 pty=$(head -n1 "$arbeit/emulator.txt")
 [ -e "$pty" ] || fehler "kein Pseudoterminal vom Emulator: $(cat "$arbeit/emulator.txt")"
 

@@ -6,8 +6,9 @@
 # With --bis MUSTER (and --ohne MUSTER) it reads again until a line matches the first pattern
 # and none the second (Python regular expressions): a window that fills in its content later
 # is read once it has it. Waits up to 60 s in all, for the program on the accessibility bus
-# too, and fails with what it last read.
-#   fensterinhalt.py [--bis MUSTER] [--ohne MUSTER]
+# too, and fails with what it last read. With --lage a label's line ends in where it is on
+# the screen, "x,y,breite,hoehe".
+#   fensterinhalt.py [--bis MUSTER] [--ohne MUSTER] [--lage]
 import argparse
 import re
 import sys
@@ -30,7 +31,7 @@ def durchlaufen(objekt):
             yield from durchlaufen(kind)
 
 
-def lesen(app):
+def lesen(app, lage):
     zeilen, tabellen = [], {}
     for objekt in durchlaufen(app):
         rolle = objekt.getRole()
@@ -39,6 +40,9 @@ def lesen(app):
         elif rolle == pyatspi.ROLE_LABEL and objekt.getState().contains(pyatspi.STATE_SHOWING):
             if objekt.name:
                 zeilen.append("Label\t" + objekt.name)
+                if lage:
+                    r = objekt.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+                    zeilen[-1] += "\t%d,%d,%d,%d" % (r.x, r.y, r.width, r.height)
     for spur in sorted(tabellen):
         tabelle = tabellen[spur]
         for zeile in range(tabelle.nRows):
@@ -52,6 +56,7 @@ def main():
     argumente = argparse.ArgumentParser()
     argumente.add_argument("--bis")
     argumente.add_argument("--ohne")
+    argumente.add_argument("--lage", action="store_true")
     a = argumente.parse_args()
     ende = time.monotonic() + 60
     zeilen = None
@@ -59,7 +64,7 @@ def main():
         apps = programme()
         if apps:
             try:
-                zeilen = [z for app in apps for z in lesen(app)]
+                zeilen = [z for app in apps for z in lesen(app, a.lage)]
             except Exception:  # a window closing while it is read: read again
                 zeilen = None
             if zeilen is not None and (

@@ -66,7 +66,7 @@ tonserverStarten() {
         --load="module-native-protocol-unix socket=$arbeit/pulse/native auth-anonymous=1" \
         --load="module-null-sink sink_name=rennbahn" >"$arbeit/pulse.txt" 2>&1 &
     emulatoren="$emulatoren $!"
-    for _ in $(seq 50); do
+    for _ in $(seq 300); do
         pactl info >/dev/null 2>&1 && return 0
         sleep 0.1
     done
@@ -96,12 +96,12 @@ losfahren() {
 }
 
 # Waits until a window whose title matches appears (for up to the given tenths of a second,
-# 100 unless told), and gives it the keyboard. A window that was answered before may still
+# 300 unless told), and gives it the keyboard. A window that was answered before may still
 # be closing; it does not count.
 beantwortet=""
 fenster() {
     local id=""
-    for _ in $(seq "${2:-100}"); do
+    for _ in $(seq "${2:-300}"); do
         id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | grep -vxF "${beantwortet:-x}" \
             | tail -n1 || true)
         [ -n "$id" ] && break
@@ -179,7 +179,7 @@ sensorEmulatorStarten() {
     shift 2
     "$programm" --record "$arbeit/$name.rec" "$@" >"$arbeit/$name.txt" 2>"$arbeit/$name.err" &
     emulatoren="$emulatoren $!"
-    for _ in $(seq 100); do
+    for _ in $(seq 300); do
         [ "$(wc -l <"$arbeit/$name.txt")" -ge 2 ] && break
         sleep 0.1
     done

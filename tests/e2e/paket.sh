@@ -34,7 +34,7 @@ anzeigeStarten de
 
 # Fahrt: the program's path; the folder of its records; what it runs under, if anything.
 fahrt() {
-    "${@:3}" "$1" >"$arbeit/ausgabe.txt" 2>&1 &
+    "${@:3}" "$1" --signal-log "$arbeit/signale.txt" >"$arbeit/ausgabe.txt" 2>&1 &
     app=$!
     nurTastatur
     handrennen

@@ -11,7 +11,7 @@ source "$(dirname "$0")/gemeinsam.sh"
 runden=4
 "$2" --lap 1.5 --corrupt-light 8 --bogus-stamp 1.3 --restart 3.0 >"$arbeit/platine.txt" 2>&1 &
 nebenprozess=$!
-for _ in $(seq 100); do [ -s "$arbeit/platine.txt" ] && break; sleep 0.1; done
+for _ in $(seq 300); do [ -s "$arbeit/platine.txt" ] && break; sleep 0.1; done
 pty=$(head -n1 "$arbeit/platine.txt")
 [ -e "$pty" ] || fehler "kein Pseudoterminal von der Platine: $(cat "$arbeit/platine.txt")"
 
@@ -19,7 +19,7 @@ einstellungen runden=$runden PermanentesLogging=True ohneCountdown=True prellzei
 anzeigeStarten de
 programmStarten "$1"
 fenster '^Rundomat$'
-for _ in $(seq 100); do grep -q "Platine erkannt" "$arbeit/signale.txt" 2>/dev/null && break; sleep 0.1; done
+for _ in $(seq 300); do grep -q "Platine erkannt" "$arbeit/signale.txt" 2>/dev/null && break; sleep 0.1; done
 grep -q "Platine erkannt" "$arbeit/signale.txt" || fehler "keine Platine erkannt: $(cat "$arbeit/ausgabe.txt")"
 xdotool key Return
 text=$(ergebnisdatei 400) ||

@@ -40,7 +40,7 @@ for begegnung in 1 2 3; do
         laeufe=$((laeufe + 1))
         ergebnisdatei 600 "$laeufe" >/dev/null
     done
-    fenster 'Ergebnis Spurwechselmodus' 100
+    fenster 'Ergebnis Spurwechselmodus'
     if [ "$begegnung" = 1 ]; then
         # A quarter of a core at most, on a busy machine too; spinning takes all of it.
         vorher=$(cpu)
@@ -92,10 +92,10 @@ xdotool key ctrl+a
 xdotool type "$arbeit/tabelle.pdf"
 xdotool key Return
 fenster '^Rennabend$'
-for _ in $(seq 50); do [ -s "$arbeit/tabelle.pdf" ] && break; sleep 0.1; done
+for _ in $(seq 300); do [ -s "$arbeit/tabelle.pdf" ] && break; sleep 0.1; done
 head -c 4 "$arbeit/tabelle.pdf" | grep -q '%PDF' || fehler "kein PDF"
 
-for _ in $(seq 50); do
+for _ in $(seq 150); do
     "$rundomat" --verlauf-export "$arbeit/alle.json" --data-dir "$arbeit/daten" \
         && [ "$(grep -o '"spurwechsel"' "$arbeit/alle.json" | wc -l)" = 3 ] && break
     sleep 0.2

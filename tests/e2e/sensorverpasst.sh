@@ -28,14 +28,14 @@ programmStarten env "LD_PRELOAD=$vorladen" "$1"
 fenster '^Rundomat$'
 xdotool key Return
 # Five laps: the winner is asked for the Hall of Fame, which is then shown.
-fenster 'Gut gefahren' 150
+fenster 'Gut gefahren' 600
 xdotool key Return
 fenster 'Hall of Fame'
 xdotool key Return
 ergebnisdatei 250 >/dev/null
 
 # The race goes to the history on a thread of its own: export until it is there.
-for _ in $(seq 50); do
+for _ in $(seq 150); do
     "$1" --verlauf-export "$arbeit/rennen.csv" --data-dir "$arbeit/daten" ||
         fehler "Export: $?"
     [ "$(wc -l <"$arbeit/rennen.csv")" -ge 11 ] && break

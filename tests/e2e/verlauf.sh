@@ -26,14 +26,14 @@ while not os.path.exists(os.path.join(sys.argv[2], "frei")):
 db.execute("ROLLBACK")
 PY
     nebenprozess=$!
-    for _ in $(seq 100); do [ -e "$arbeit/gesperrt" ] && return 0; sleep 0.1; done
+    for _ in $(seq 300); do [ -e "$arbeit/gesperrt" ] && return 0; sleep 0.1; done
     fehler "die Sperre kommt nicht zustande"
 }
 freigeben() { touch "$arbeit/frei"; wait "$nebenprozess"; nebenprozess=""; }
 
-# Waits up to 20 s until the export's races are as given, one a line: number or "wartet".
+# Waits up to 30 s until the export's races are as given, one a line: number or "wartet".
 warteAufExport() {
-    for _ in $(seq 100); do
+    for _ in $(seq 150); do
         exportieren "$arbeit/spalte.csv" || fehler "Export: $?"
         [ "$(tail -n +2 "$arbeit/spalte.csv" | cut -d';' -f1 | uniq)" = "$1" ] && return 0
         sleep 0.2
@@ -49,7 +49,7 @@ gesperrtesRennen() {
     xdotool key Return
     fenster 'Hall of Fame'
     xdotool key Return
-    fenster '^Rennverlauf$' 150
+    fenster '^Rennverlauf$' 300
     gemeldet=$(date +%s%N)
     inhalt=$(/usr/bin/python3 "$(dirname "$0")/fensterinhalt.py" --bis 'Ursache: ') ||
         fehler "Fenster nicht lesbar"
@@ -66,7 +66,7 @@ if [ "$art" = sperre ]; then
     bildschirmleserStarten
     programmStarten "$rundomat" --simulate=0.6
     fenster '^Rundomat$'
-    for _ in $(seq 100); do [ -e "$arbeit/daten/rennen.sqlite" ] && break; sleep 0.1; done
+    for _ in $(seq 300); do [ -e "$arbeit/daten/rennen.sqlite" ] && break; sleep 0.1; done
     sperren
     gesperrtesRennen
 
@@ -140,7 +140,7 @@ fenster 'Hall of Fame'
 xdotool key Return
 
 # The command line, while the program runs: one row per lap, laps 1 to 5 on both lanes.
-for _ in $(seq 50); do
+for _ in $(seq 150); do
     exportieren "$arbeit/alle.csv" || fehler "Export: $?"
     [ "$(wc -l <"$arbeit/alle.csv")" -ge 11 ] && break
     sleep 0.2
@@ -182,7 +182,7 @@ zeigt '^Label\tRennen 1 vom '
 xdotool key ctrl+e
 fenster 'Rennverlauf exportieren'
 xdotool key Return
-for _ in $(seq 100); do [ -s "$arbeit/daten/rennen-1.csv" ] && break; sleep 0.1; done
+for _ in $(seq 300); do [ -s "$arbeit/daten/rennen-1.csv" ] && break; sleep 0.1; done
 cmp "$arbeit/daten/rennen-1.csv" "$arbeit/alle.csv" || fehler "Export aus dem Fenster: $(cat "$arbeit/daten/rennen-1.csv")"
 xdotool key Escape Escape
 for _ in $(seq 100); do

@@ -49,7 +49,7 @@ PY
 }
 warteAufStand() {
     local jetzt=""
-    for _ in $(seq 50); do
+    for _ in $(seq 150); do
         jetzt=$(stand)
         [ "$jetzt" = "$1" ] && return 0
         sleep 0.2

@@ -26,11 +26,11 @@ for lauf in $(seq "$laeufe"); do
     fenster '^Rundomat$'
 done
 if [ "$art" = spurwechsel ]; then
-    fenster 'Ergebnis Spurwechselmodus' 100
+    fenster 'Ergebnis Spurwechselmodus'
     xdotool key Return
 fi
 
-for _ in $(seq 50); do
+for _ in $(seq 150); do
     "$rundomat" --verlauf-export "$arbeit/alle.json" --data-dir "$arbeit/daten" \
         && grep -q '"rennart"' "$arbeit/alle.json" && break
     sleep 0.2

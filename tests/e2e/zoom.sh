@@ -9,10 +9,10 @@ einstellungen runden=3 PermanentesLogging=True Zoom=137 prellzeit=0,3
 anzeigeStarten de 1920x1080
 bildschirmleserStarten
 konfiguration="$arbeit/config/rundomat/rundomat.conf"
-# Waits up to 5 s for the main window to have the size.
+# Waits up to 30 s for the main window to have the size.
 groesse() {
     local gemessen=""
-    for _ in $(seq 50); do
+    for _ in $(seq 300); do
         gemessen=$(xdotool getwindowgeometry "$(xdotool search --onlyvisible --name '^Rundomat$' \
             | head -n1)" | sed -n 's/^ *Geometry: //p')
         [ "$gemessen" = "$1" ] && return 0

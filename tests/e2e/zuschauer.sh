@@ -16,7 +16,7 @@ nurTastatur
 hauptfenster=$beantwortet
 
 zuschauerfenster() {
-    for _ in $(seq 50); do
+    for _ in $(seq 300); do
         zid=$(xdotool search --onlyvisible --name '^Rundomat – Zuschauer$' 2>/dev/null | head -n1 || true)
         [ -n "$zid" ] && return 0
         sleep 0.1
@@ -33,9 +33,9 @@ seiteWarten() {
     fehler "Seite: keine Zeile '$1': $(cat "$arbeit/seite.txt" "$arbeit/seite.err")"
 }
 geometrie() { xdotool getwindowgeometry "$zid" | sed -n 's/.*Geometry: //p'; }
-# Waits up to 5 s until the window's size is (or, with "!", is no longer) the given one.
+# Waits up to 30 s until the window's size is (or, with "!", is no longer) the given one.
 warteAufGroesse() {
-    for _ in $(seq 50); do
+    for _ in $(seq 300); do
         if [ "$1" = '!' ]; then [ "$(geometrie)" != "$2" ] && return 0
         else [ "$(geometrie)" = "$1" ] && return 0; fi
         sleep 0.1

@@ -1,8 +1,11 @@
 #!/usr/bin/python3
 # The live page of a race night in headless Chromium (zuschauerabend.sh); screenshots
 # abend-*.png in the work folder. Prints "vorher" once the first Begegnung may start, then
-# "gut", or exits with what is wrong.
-#   zuschauerabend.py URL ARBEITSORDNER "ERSTER1 ERSTER2" "ZWEITER1 ZWEITER2"
+# "gut", or exits with what is wrong. The pairs' names are separated by a tab; a name too
+# long for the line of who drives next or of the night's place is cut, the line is not.
+#   zuschauerabend.py URL ARBEITSORDNER "ERSTER1<TAB>ERSTER2" "ZWEITER1<TAB>ZWEITER2"
+import html
+import re
 import signal
 import sys
 import tempfile
@@ -16,12 +19,13 @@ for nummer in (signal.SIGALRM, signal.SIGTERM):  # leaves through the finally be
     signal.signal(nummer, lambda n, _: sys.exit("abgebrochen: Signal %d" % n))
 signal.alarm(170)
 url, arbeit = sys.argv[1], sys.argv[2]
-erste, zweite = ("Als Nächstes: " + " – ".join(p.split()) for p in sys.argv[3:5])
+erste, zweite = ("Als Nächstes: %s (Spur 1) – %s (Spur 2)" % tuple(p.split("\t"))
+                 for p in sys.argv[3:5])
 
 # The first answer, before any script, already holds the table.
 with urllib.request.build_opener(urllib.request.ProxyHandler({})).open(url, timeout=10) as a:
     seite = a.read().decode("utf-8")
-if erste not in seite or seite.count("<tr") != 4:
+if erste not in html.unescape(re.sub("<[^>]*>", "", seite)) or seite.count("<tr") != 4:
     sys.exit("die erste Antwort hat die Tabelle nicht: " + seite[:2000])
 
 optionen = webdriver.ChromeOptions()
@@ -43,6 +47,23 @@ return {naechste: sichtbar("naechste") ? document.getElementById("naechste").tex
 """
 
 
+# A line naming drivers as it is laid out: whether the page is wider than the window, a name
+# reaches past the line's end, or a name is cut with its whole in the title.
+ZEILE = """
+const zeile = document.getElementById(arguments[0]), rand = zeile.getBoundingClientRect();
+const namen = [...zeile.querySelectorAll(".name")];
+return {breiter: document.documentElement.scrollWidth > innerWidth,
+        draussen: namen.some(n => n.getBoundingClientRect().right > rand.right + 1),
+        gekuerzt: namen.some(n => n.scrollWidth > n.clientWidth && n.title == n.textContent)};
+"""
+
+
+def ganzeZeile(was, element):
+    zeile = browser.execute_script(ZEILE, element)
+    if zeile != {"breiter": False, "draussen": False, "gekuerzt": True}:
+        sys.exit("%s: der lange Name ist nicht in der Zeile gekürzt: %s" % (was, zeile))
+
+
 def warten(was, bedingung):
     try:
         WebDriverWait(browser, 150, poll_frequency=0.2).until(
@@ -61,11 +82,13 @@ try:
     warten("im Lauf", lambda z: z["stand"].startswith("Rennabend: Begegnung 1 von 3 – ")
            and z["spuren"] and not z["tabelle"] and not z["naechste"])
     browser.save_screenshot(arbeit + "/abend-lauf.png")
+    ganzeZeile("im Lauf", "abendstand")
     warten("nach der ersten Begegnung", lambda z: z["naechste"] == zweite
            and len(z["tabelle"]) == 3 and z["tabelle"][0][2] in ("3", "1"))
     browser.save_screenshot(arbeit + "/abend-nachher.png")
     browser.set_window_size(390, 844)
     browser.save_screenshot(arbeit + "/abend-handy.png")
+    ganzeZeile("auf dem Handy", "naechste")
     print("gut", flush=True)
 finally:
     browser.quit()

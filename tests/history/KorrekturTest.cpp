@@ -49,7 +49,8 @@ TEST(Korrektur, AlteDatenbankWirdAufgestuftUndKorrekturenBehaltenDasOriginal) {
     Verlaufsabfragen abfragen(db);
     const std::optional<Rennaufzeichnung> alt = abfragen.rennen(1);
     ASSERT_TRUE(alt);
-    EXPECT_EQ(zeiten(alt->laeufe[0][1]), (std::vector<double>{4, 4})) << "laps kept as they were";
+    EXPECT_EQ(rundenzeitenVon(alt->laeufe[0][1]), (std::vector<double>{4, 4}))
+        << "laps kept as they were";
 
     // Anna's second crossing was a bounce: her laps become one, so Bert wins. A second
     // correction must not replace the race as first stored.
@@ -63,8 +64,8 @@ TEST(Korrektur, AlteDatenbankWirdAufgestuftUndKorrekturenBehaltenDasOriginal) {
     ASSERT_EQ(speicher.korrigieren(1, erste, zweite), std::nullopt);
     const std::optional<Rennaufzeichnung> korrigiert = abfragen.rennen(1);
     ASSERT_TRUE(korrigiert);
-    EXPECT_EQ(zeiten(korrigiert->laeufe[0][1]), std::vector<double>{8});
-    EXPECT_EQ(zeiten(korrigiert->laeufe[0][2]), (std::vector<double>{4.5, 4.4}));
+    EXPECT_EQ(rundenzeitenVon(korrigiert->laeufe[0][1]), std::vector<double>{8});
+    EXPECT_EQ(rundenzeitenVon(korrigiert->laeufe[0][2]), (std::vector<double>{4.5, 4.4}));
     EXPECT_EQ(korrigiert->sieger, "Bert");
 
     // A correction that dies half-way (here the database refuses its laps, as a crash would
@@ -77,16 +78,16 @@ TEST(Korrektur, AlteDatenbankWirdAufgestuftUndKorrekturenBehaltenDasOriginal) {
     dritte.laeufe[0][1] = fahrt(QStringLiteral("Anna"), {3, 3, 2});
     EXPECT_NE(speicher.korrigieren(1, zweite, dritte), std::nullopt);
     ASSERT_TRUE(QSqlQuery(db.db()).exec(QStringLiteral("DROP TRIGGER absturz")));
-    EXPECT_EQ(zeiten(abfragen.rennen(1)->laeufe[0][1]), std::vector<double>{8});
-    EXPECT_EQ(zeiten(abfragen.rennen(1)->laeufe[0][2]), (std::vector<double>{4.5, 4.4}));
+    EXPECT_EQ(rundenzeitenVon(abfragen.rennen(1)->laeufe[0][1]), std::vector<double>{8});
+    EXPECT_EQ(rundenzeitenVon(abfragen.rennen(1)->laeufe[0][2]), (std::vector<double>{4.5, 4.4}));
 
     ASSERT_EQ(speicher.wiederherstellen(1), std::nullopt);
     const std::optional<Rennaufzeichnung> zurueck = abfragen.rennen(1);
     ASSERT_TRUE(zurueck);
-    EXPECT_EQ(zeiten(zurueck->laeufe[0][1]), (std::vector<double>{4, 4}));
-    EXPECT_EQ(zeiten(zurueck->laeufe[0][2]), (std::vector<double>{4.5, 4.5}));
+    EXPECT_EQ(rundenzeitenVon(zurueck->laeufe[0][1]), (std::vector<double>{4, 4}));
+    EXPECT_EQ(rundenzeitenVon(zurueck->laeufe[0][2]), (std::vector<double>{4.5, 4.5}));
     EXPECT_EQ(zurueck->sieger, "Anna");
     EXPECT_EQ(zurueck->laeufe[0][2].farbe, Farbe{65280});
     ASSERT_EQ(speicher.wiederherstellen(1), std::nullopt) << "nothing left to restore: no change";
-    EXPECT_EQ(zeiten(abfragen.rennen(1)->laeufe[0][1]), (std::vector<double>{4, 4}));
+    EXPECT_EQ(rundenzeitenVon(abfragen.rennen(1)->laeufe[0][1]), (std::vector<double>{4, 4}));
 }

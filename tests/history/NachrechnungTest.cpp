@@ -54,6 +54,31 @@ Rennaufzeichnung spurwechselrennen() {
     EXPECT_EQ(b.ablage.rennen.size(), 1u);
     return b.ablage.rennen.at(0);
 }
+
+// A lane-change race over 2 laps from the lap sensors, Prellzeit 0.3 s: both cars cross every
+// `runde1` seconds in the first heat and every `runde2` in the second, Bernd a little later
+// each lap.
+Rennaufzeichnung sensorspurwechsel(double runde1, double runde2) {
+    Nachrechnungsbahn b;
+    b.einstellen([](Renneinstellungen& e) {
+        e.rundenzahl = 2;
+        e.spurwechsel = true;
+        e.prellzeit = 0.3;
+    });
+    for (int lauf = 0; lauf < 2; ++lauf) {
+        b.starten();
+        const int bernd = lauf == 0 ? 2 : 1;
+        for (int i = 0; i <= 2; ++i)
+            for (int spur = 1; spur <= 2; ++spur) {
+                b.bei(0.1 + i * (lauf == 0 ? runde1 : runde2) + (spur == bernd ? 0.05 * i : 0));
+                const double zeit = b.rennen.signalzeit(b.uhr.stand);
+                if (b.rennen.signalPruefen(spur, zeit) == Signalausgang::Angenommen)
+                    b.rennen.rundensignal(spur, zeit, Signalweg::Leitungen);
+            }
+    }
+    EXPECT_EQ(b.ablage.rennen.size(), 1u);
+    return b.ablage.rennen.at(0);
+}
 } // namespace
 
 TEST(Nachrechnung, KorrekturenRechnenDasRennenMitDemRennenSelbstNeu) {
@@ -67,7 +92,7 @@ TEST(Nachrechnung, KorrekturenRechnenDasRennenMitDemRennenSelbstNeu) {
         for (int spur = 1; spur <= 2; ++spur) {
             const Spurfahrt& a = gespeichert.laeufe[lauf][spur];
             const Spurfahrt& b = gleich.laeufe[lauf][spur];
-            EXPECT_EQ(zeiten(b), zeiten(a));
+            EXPECT_EQ(rundenzeitenVon(b), rundenzeitenVon(a));
             EXPECT_EQ(b.fahrer, a.fahrer);
             EXPECT_EQ(b.gesamtzeit, a.gesamtzeit);
             EXPECT_EQ(b.schnitt, a.schnitt);
@@ -82,7 +107,7 @@ TEST(Nachrechnung, KorrekturenRechnenDasRennenMitDemRennenSelbstNeu) {
     ASSERT_EQ(k.ortText(), "Runde 2, Lauf 2, Spur 2");
     ASSERT_EQ(k.einfuegen(), std::nullopt);
     const Rennaufzeichnung& korrigiert = k.rennen();
-    EXPECT_EQ(zeiten(korrigiert.laeufe[1][2]), (std::vector<double>{5, 5, 5}));
+    EXPECT_EQ(rundenzeitenVon(korrigiert.laeufe[1][2]), (std::vector<double>{5, 5, 5}));
     EXPECT_EQ(korrigiert.laeufe[1][2].gesamtzeit, 15);
     EXPECT_EQ(korrigiert.sieger, "Anna");
     EXPECT_FALSE(korrigiert.abgebrochen);
@@ -104,7 +129,7 @@ TEST(Nachrechnung, KorrekturenRechnenDasRennenMitDemRennenSelbstNeu) {
     // leaves Anna two laps, short of the finish: the heat ends with Stop.
     EXPECT_EQ(k.einfuegen(10.0), "Die Zeit liegt nicht innerhalb von Runde 2, Lauf 2, Spur 2.");
     ASSERT_EQ(k.loeschen(), std::nullopt);
-    EXPECT_EQ(zeiten(k.rennen().laeufe[1][2]), (std::vector<double>{5, 15}));
+    EXPECT_EQ(rundenzeitenVon(k.rennen().laeufe[1][2]), (std::vector<double>{5, 15}));
     EXPECT_TRUE(k.rennen().abgebrochen);
     EXPECT_EQ(k.rennen().laeufe[1][2].gesamtzeit, std::nullopt);
 }
@@ -133,7 +158,8 @@ TEST(Nachrechnung, RohsignaleWerdenGespeichertUndMitAndererPrellzeitNeuBewertet)
             b.rennen.rundensignal(spur, zeit, Signalweg::Leitungen);
     }
     ASSERT_EQ(b.ablage.rennen.size(), 1u);
-    ASSERT_EQ(zeiten(b.ablage.rennen[0].laeufe[0][2]), (std::vector<double>{4.2, 0.5, 3.7}));
+    ASSERT_EQ(rundenzeitenVon(b.ablage.rennen[0].laeufe[0][2]),
+              (std::vector<double>{4.2, 0.5, 3.7}));
     ASSERT_EQ(b.ablage.rennen[0].laeufe[0][2].gesamtzeit, 8.4);
 
     Verlaufsordner o;
@@ -148,15 +174,15 @@ TEST(Nachrechnung, RohsignaleWerdenGespeichertUndMitAndererPrellzeitNeuBewertet)
     EXPECT_GE(gelesen->rohsignale[0].size(), 14u) << "bounces and all, up to the finish";
 
     const Rennaufzeichnung neu = Nachrechnung(*gelesen, 1.0).ergebnis();
-    EXPECT_EQ(zeiten(neu.laeufe[0][2]), (std::vector<double>{4.2, 4.2, 4.2}));
+    EXPECT_EQ(rundenzeitenVon(neu.laeufe[0][2]), (std::vector<double>{4.2, 4.2, 4.2}));
     EXPECT_EQ(neu.laeufe[0][2].gesamtzeit, 12.6);
-    EXPECT_EQ(zeiten(neu.laeufe[0][1]), (std::vector<double>{4.3, 4.3, 4.3}));
+    EXPECT_EQ(rundenzeitenVon(neu.laeufe[0][1]), (std::vector<double>{4.3, 4.3, 4.3}));
     EXPECT_EQ(neu.sieger, "Bernd");
     EXPECT_FALSE(neu.abgebrochen);
     EXPECT_EQ(neu.prellzeit, 1.0);
     EXPECT_EQ(neu.rohsignale, gelesen->rohsignale) << "the signals stay as they came";
     const Rennaufzeichnung gleich = Nachrechnung(*gelesen, 0.3).ergebnis();
-    EXPECT_EQ(zeiten(gleich.laeufe[0][2]), zeiten(gelesen->laeufe[0][2]));
+    EXPECT_EQ(rundenzeitenVon(gleich.laeufe[0][2]), rundenzeitenVon(gelesen->laeufe[0][2]));
     EXPECT_EQ(gleich.laeufe[0][2].gesamtzeit, 8.4);
 
     // Bytes that are not such a record read as none, never as other signals.
@@ -164,4 +190,29 @@ TEST(Nachrechnung, RohsignaleWerdenGespeichertUndMitAndererPrellzeitNeuBewertet)
     EXPECT_EQ(rohsignaleLesen(bytes), gelesen->rohsignale);
     EXPECT_EQ(rohsignaleLesen(bytes.left(bytes.size() - 1)), std::nullopt);
     EXPECT_EQ(rohsignaleLesen(bytes + '\x01'), std::nullopt);
+    // Nor is a signal years after the green light one: its time would overflow on the way.
+    EXPECT_EQ(rohsignaleLesen(rohsignaleKodieren({{{1, 0}, {2, GroessteSignalzeit + 1}}})),
+              std::nullopt);
+}
+
+// Judged with another Prellzeit, a heat that counts no lap is forgotten as the race forgot it
+// when driven, and no heat after it is taken for it; its signals stay, so that judged again
+// with the Prellzeit before the race is the race as it was.
+TEST(Nachrechnung, EinLaufOhneRundeBehaeltSeineSignale) {
+    const Rennaufzeichnung gespeichert = sensorspurwechsel(5, 1);
+    ASSERT_EQ(gespeichert.laeufe.size(), 2u);
+    ASSERT_EQ(gespeichert.sieger, "Anna");
+
+    const Rennaufzeichnung neu = Nachrechnung(gespeichert, 3.0).ergebnis();
+    ASSERT_EQ(neu.laeufe.size(), 1u) << "the second heat's crossings 1 s apart are bounces now";
+    EXPECT_EQ(rundenzeitenVon(neu.laeufe[0][1]), rundenzeitenVon(gespeichert.laeufe[0][1]));
+    EXPECT_TRUE(neu.abgebrochen);
+    EXPECT_EQ(neu.rohsignale, gespeichert.rohsignale);
+    const Rennaufzeichnung zurueck = Nachrechnung(neu, 0.3).ergebnis();
+    ASSERT_EQ(zurueck.laeufe.size(), 2u);
+    EXPECT_EQ(rundenzeitenVon(zurueck.laeufe[1][2]), rundenzeitenVon(gespeichert.laeufe[1][2]));
+    EXPECT_EQ(zurueck.sieger, "Anna");
+
+    // Without a lap in its first heat the race has none: its second heat is no first one.
+    EXPECT_TRUE(Nachrechnung(sensorspurwechsel(1, 5), 3.0).ergebnis().laeufe.empty());
 }

@@ -28,7 +28,6 @@ struct Mitschriftbahn : Rennbahn {
                 signal(2, t2 += spur2[i]);
         }
     }
-
     Ablageliste ablage;
     Signalquelle quelle = Signalquelle::Box;
     Rennmitschrift mitschrift{ablage, [this] { return quelle; }, [] { return Startzeitpunkt; }};
@@ -64,7 +63,7 @@ TEST(Rennmitschrift, EinRennenKommtBeimZieleinlaufVorDerHallOfFameInDieAblage) {
     const Spurfahrt& anna = r.laeufe[0][1];
     EXPECT_EQ(anna.fahrer, "Anna");
     EXPECT_EQ(anna.farbe, Farben::Hellgrau);
-    EXPECT_EQ(zeiten(anna), (std::vector<double>{3.1, 3.15}));
+    EXPECT_EQ(rundenzeitenVon(anna), (std::vector<double>{3.1, 3.15}));
     EXPECT_FALSE(anna.runden[0].vonHand) << "the sensor's lap";
     EXPECT_TRUE(anna.runden[1].vonHand);
     EXPECT_DOUBLE_EQ(anna.runden[0].geschwindigkeit, 1.613);
@@ -72,7 +71,7 @@ TEST(Rennmitschrift, EinRennenKommtBeimZieleinlaufVorDerHallOfFameInDieAblage) {
     EXPECT_DOUBLE_EQ(*anna.schnitt, 10 / 6.25);
     EXPECT_EQ(anna.besteRunde(), 1);
     EXPECT_EQ(r.laeufe[0][2].farbe, 0x00FFFFu);
-    EXPECT_EQ(zeiten(r.laeufe[0][2]), (std::vector<double>{2.5, 2.5}));
+    EXPECT_EQ(rundenzeitenVon(r.laeufe[0][2]), (std::vector<double>{2.5, 2.5}));
     EXPECT_EQ(r.laeufe[0][2].besteRunde(), 1) << "the first of equal laps";
 }
 
@@ -130,7 +129,7 @@ TEST(Rennmitschrift, GestopptNachEinerRundeWirdAbgebrochenAbgelegtOhneRundeNicht
     ASSERT_EQ(b.ablage.rennen.size(), 1u);
     EXPECT_TRUE(b.ablage.rennen[0].abgebrochen);
     EXPECT_EQ(b.ablage.rennen[0].sieger, std::nullopt);
-    EXPECT_EQ(zeiten(b.ablage.rennen[0].laeufe[0][2]), std::vector<double>{3.3});
+    EXPECT_EQ(rundenzeitenVon(b.ablage.rennen[0].laeufe[0][2]), std::vector<double>{3.3});
     EXPECT_FALSE(b.ablage.rennen[0].laeufe[0][2].gesamtzeit);
 
     b.mitschrift.abschliessen(); // nothing under way
@@ -162,7 +161,7 @@ TEST(Rennmitschrift, SpurwechselGestopptImZweitenLaufBehaeltDenErstenFuerDieWied
     const Rennaufzeichnung& r = b.ablage.rennen[1];
     EXPECT_FALSE(r.abgebrochen);
     ASSERT_EQ(r.laeufe.size(), 2u);
-    EXPECT_EQ(zeiten(r.laeufe[1][1]), std::vector<double>{7}) << "the heat driven again";
+    EXPECT_EQ(rundenzeitenVon(r.laeufe[1][1]), std::vector<double>{7}) << "the heat driven again";
     EXPECT_EQ(r.sieger, "Anna") << "5 + 5 against 6 + 7";
 
     // A first heat left alone when the program closes is kept as a stopped race.
@@ -186,6 +185,6 @@ TEST(Rennmitschrift, GestricheneRundeFehltImGespeichertenRennen) {
     b.signal(1, 9.3);
     ASSERT_EQ(b.ablage.rennen.size(), 1u);
     const Rennaufzeichnung& r = b.ablage.rennen[0];
-    EXPECT_EQ(zeiten(r.laeufe[0][1]), (std::vector<double>{3.1, 3.1, 3.1}));
+    EXPECT_EQ(rundenzeitenVon(r.laeufe[0][1]), (std::vector<double>{3.1, 3.1, 3.1}));
     EXPECT_EQ(r.sieger, "Bernd") << "lane 1 needed the lap the doubled one had only pretended";
 }

@@ -12,21 +12,6 @@
 #include <initializer_list>
 #include <vector>
 
-// Every race the history is handed, in order.
-class Ablageliste : public Verlaufsablage {
-public:
-    void ablegen(Rennaufzeichnung a) override { rennen.push_back(std::move(a)); }
-    std::vector<Rennaufzeichnung> rennen;
-};
-
-// A lane's lap times.
-inline std::vector<double> zeiten(const Spurfahrt& f) {
-    std::vector<double> z;
-    for (const Rundeneintrag& r : f.runden)
-        z.push_back(r.zeit);
-    return z;
-}
-
 // A lane with these lap times at 5 m per lap; a lane that drove them all finished.
 inline Spurfahrt fahrt(const QString& fahrer, std::initializer_list<double> zeiten,
                        bool imZiel = true, Farbe farbe = Farben::Hellgrau) {
@@ -57,6 +42,20 @@ rennen(const QString& a, std::initializer_list<double> zeitenA, const QString& b
     r.laeufe.push_back({fahrt(a, zeitenA), fahrt(b, zeitenB)});
     r.sieger = a;
     return r;
+}
+
+// The races handed to the history's store, in the order they came.
+class Ablageliste : public Verlaufsablage {
+public:
+    void ablegen(Rennaufzeichnung a) override { rennen.push_back(std::move(a)); }
+    std::vector<Rennaufzeichnung> rennen;
+};
+
+inline std::vector<double> rundenzeitenVon(const Spurfahrt& f) {
+    std::vector<double> z;
+    for (const Rundeneintrag& r : f.runden)
+        z.push_back(r.zeit);
+    return z;
 }
 
 struct Verlaufsordner {

@@ -1,4 +1,4 @@
-// The drivers of the nights the tests drive.
+// The drivers the race night's tests meet with.
 #pragma once
 
 #include <QString>

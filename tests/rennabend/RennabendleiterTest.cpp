@@ -202,6 +202,22 @@ TEST(Rennabendleiter, WiederholenUeberspringenAusscheidenNachmelden) {
     EXPECT_FALSE(b.leiter.fahrerHinzufuegen(QStringLiteral("anna"), fehler));
 }
 
+// A night gone on with whose repeat asked for has no race (it was deleted from the history):
+// when a driver leaves, the repeat goes with the entries made again, and the entry loaded
+// next is one of the new plan.
+TEST(Rennabendleiter, WiederholungOhneRennenGehtMitDemNeuenPlan) {
+    Abendbahn b;
+    b.leiter.beginnen({A, B, C, D}, Rennabendregeln{});
+    Rennabend abend = b.leiter.abend();
+    abend.wiederholung = static_cast<int>(abend.plan.size());
+    b.leiter.fortsetzen(abend);
+    QString fehler;
+    ASSERT_TRUE(b.leiter.fahrerEntfernen(D, fehler));
+    ASSERT_EQ(b.leiter.naechste(), 1);
+    const Paarung erste = b.leiter.abend().plan[0];
+    EXPECT_EQ(b.spuren(), QStringList({erste.spur1, erste.spur2}));
+}
+
 // In a rotation every Lauf is a single race: the lane change goes off. The final of the two
 // best follows the plan as a Begegnung and decides the night's first place, not its points.
 TEST(Rennabendleiter, RotationFaehrtEinzelneLaeufeUndDasFinaleEntscheidet) {

@@ -1,18 +1,22 @@
 #include "Rennabendverlauf.h"
 
+#include "Abendfahrer.h"
 #include "Rennabendexport.h"
 #include "Rennabendleiter.h"
 #include "Rennbahn.h"
 #include "Saisontabelle.h"
 #include "Verlaufsabfragen.h"
 #include "Verlaufsschema.h"
+#include "Verlaufsschreiber.h"
 #include "Verlaufsspeicher.h"
 #include "Verlaufstest.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QSqlQuery>
+#include <QSqlRecord>
 
 namespace {
 // What the writer's thread does in the program, at once: the race into the database.
@@ -59,6 +63,31 @@ void datenbankVersion4(const QString& pfad) {
         ASSERT_TRUE(q.exec(QString::fromLatin1(anweisung))) << anweisung;
 }
 
+// A night of Anna, Bert and Carla in the season "Winter", its first Begegnung driven and its
+// row stored as the program stores it; its key.
+QString abendMitRennen(Verlaufsdatenbank& db, int minute) {
+    Rennbahn bahn;
+    Datenbankablage ablage(db);
+    Rennabendleiter leiter(bahn.rennen, ablage);
+    leiter.beiAenderung([&] { EXPECT_EQ(rennabendSpeichern(db, leiter.abend()), std::nullopt); });
+    leiter.beginnen({A, B, C}, Rennabendregeln{}, QStringLiteral("Winter"));
+    const Paarung p = *leiter.naechstePaarung();
+    leiter.ablegen(begegnung(p, p.spur1, minute));
+    return leiter.abend().schluessel;
+}
+
+// The night's row as the database holds it, column by column.
+QStringList zeileVon(Verlaufsdatenbank& db, const QString& schluessel) {
+    QSqlQuery q(db.db());
+    q.prepare(QStringLiteral("SELECT * FROM rennabende WHERE schluessel = ?"));
+    q.bindValue(0, schluessel);
+    EXPECT_TRUE(q.exec() && q.next());
+    QStringList spalten;
+    for (int i = 0; i < q.record().count(); ++i)
+        spalten << (q.isNull(i) ? QStringLiteral("NULL") : q.value(i).toString());
+    return spalten;
+}
+
 void gleicheTabellen(const std::vector<Tabellenzeile>& a, const std::vector<Tabellenzeile>& b) {
     ASSERT_EQ(a.size(), b.size());
     for (std::size_t i = 0; i < a.size(); ++i) {
@@ -87,8 +116,6 @@ TEST(Rennabendverlauf, AbendUeberRennenAusscheidenUndWiederholungZurueckgelesen)
     Datenbankablage ablage(db);
     Rennabendleiter leiter(bahn.rennen, ablage);
     leiter.beiAenderung([&] { EXPECT_EQ(rennabendSpeichern(db, leiter.abend()), std::nullopt); });
-    const QString A = QStringLiteral("Anna"), B = QStringLiteral("Bert"),
-                  C = QStringLiteral("Carla"), D = QStringLiteral("Dieter");
     leiter.beginnen({A, B, C, D}, Rennabendregeln{}, QStringLiteral("Winter"));
     int minute = 0;
     const auto fahren = [&](bool spur1Gewinnt) {
@@ -190,4 +217,94 @@ TEST(Rennabendverlauf, AbendUeberRennenAusscheidenUndWiederholungZurueckgelesen)
     EXPECT_EQ(saison[0].zeilen[0],
               QStringList({QStringLiteral("1"), tabelle[0].fahrer, QStringLiteral("10"),
                            QStringLiteral("1"), QStringLiteral("1")}));
+}
+
+// A night's row edited by hand or damaged: its repeat no entry of its plan, its drivers or its
+// plan no JSON. The program once crashed on going on with it, or offered it as an empty night.
+// Now, at the next start, it is not offered: it is marked over with the rest of its row as it
+// was, the racer is told which night and why, its race stays in the history, the JSON export
+// marks it damaged, and the season counts only the night before it.
+TEST(Rennabendverlauf, BeschaedigterAbendWirdBeendetStattFortgesetzt) {
+    const struct {
+        const char* spalte;
+        const char* wert;
+        const char* grund;
+    } schaeden[] = {
+        {"wiederholung", "0", "Die Wiederholung nennt Begegnung 0 von 3."},
+        {"wiederholung", "999", "Die Wiederholung nennt Begegnung 999 von 3."},
+        {"teilnehmer", "[{\"name\": \"Anna\", \"farbe\"", "Seine Fahrerliste ist nicht lesbar."},
+        {"plan", "[[\"Anna\", \"Bert\"], [\"Carla\"", "Sein Plan ist nicht lesbar."},
+    };
+    for (const auto& schaden : schaeden) {
+        SCOPED_TRACE(schaden.wert);
+        Verlaufsordner o;
+        QString schluessel;
+        QStringList vorher;
+        {
+            Verlaufsdatenbank db(o.pfad);
+            ASSERT_TRUE(db.vorbereiten().beschreibbar);
+            abendMitRennen(db, 1);
+            schluessel = abendMitRennen(db, 2);
+            QSqlQuery q(db.db());
+            q.prepare(
+                QStringLiteral("UPDATE rennabende SET %1 = ?, beginn = ? WHERE schluessel = ?")
+                    .arg(QLatin1String(schaden.spalte)));
+            q.addBindValue(QString::fromUtf8(schaden.wert));
+            q.addBindValue(QStringLiteral("2026-12-09T20:00:00+01:00"));
+            q.addBindValue(schluessel);
+            ASSERT_TRUE(q.exec());
+            vorher = zeileVon(db, schluessel);
+        }
+
+        // The program starts again and offers the night before it takes a race.
+        {
+            Rennbahn bahn;
+            Verlaufsschreiber schreiber(o.pfad);
+            Verlaufsleser leser(o.pfad);
+            Rennabendleiter leiter(bahn.rennen, schreiber);
+            FakeDialoge dialoge;
+            dialoge.fragenAntworten = {true};
+            Rennabendsperre sperre(o.ordner.path());
+            Rennabendverlauf verlauf(leiter, schreiber, leser, dialoge, sperre);
+            schreiber.starten();
+            schreiber.abwarten();
+            verlauf.anbieten();
+            leser.abwarten();
+            QCoreApplication::processEvents();
+            schreiber.abwarten();
+            EXPECT_FALSE(leiter.aktiv());
+            ASSERT_EQ(dialoge.meldungen.size(), 1u) << "nothing asked";
+            EXPECT_EQ(dialoge.meldungen[0].text,
+                      QStringLiteral("Der Rennabend vom 09.12.2026 ist beschädigt und wird nicht "
+                                     "fortgesetzt: ") +
+                          QString::fromUtf8(schaden.grund) +
+                          QStringLiteral(" Seine Rennen bleiben im Verlauf."));
+        }
+
+        Verlaufsdatenbank db(o.pfad);
+        ASSERT_TRUE(db.verbinden(true));
+        QStringList nachher = zeileVon(db, schluessel);
+        EXPECT_EQ(nachher.takeLast(), QStringLiteral("1")) << "marked over";
+        vorher.removeLast();
+        EXPECT_EQ(nachher, vorher);
+        QString fehler;
+        EXPECT_TRUE(saisonwertungen(rennabendeLesen(db, {}, fehler), {10, 8, 6}).at(0).abende == 1);
+
+        const QString json = QDir(o.ordner.path()).filePath(QStringLiteral("alle.json"));
+        Verlaufsabfragen abfragen(db);
+        ASSERT_EQ(verlaufExportieren(json, alleRennen(abfragen, {}), Sonderdatei::Beschreiben,
+                                     rennabendeExportieren(db, {})),
+                  std::nullopt);
+        QFile datei(json);
+        ASSERT_TRUE(datei.open(QIODevice::ReadOnly));
+        const QJsonObject oben = QJsonDocument::fromJson(datei.readAll()).object();
+        EXPECT_EQ(oben[QStringLiteral("rennen")].toArray().size(), 2);
+        const QJsonArray abende = oben[QStringLiteral("rennabende")].toArray();
+        ASSERT_EQ(abende.size(), 2);
+        EXPECT_FALSE(abende[0].toObject().contains(QStringLiteral("beschaedigt")));
+        EXPECT_EQ(abende[1][QStringLiteral("beschaedigt")].toString(),
+                  QString::fromUtf8(schaden.grund));
+        EXPECT_EQ(abende[1][QStringLiteral("rennen")][0][QStringLiteral("rennen")].toInt(), 2)
+            << "its race still named";
+    }
 }

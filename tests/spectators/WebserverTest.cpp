@@ -8,6 +8,7 @@
 #include <QNetworkInterface>
 #include <QProcess>
 #include <boost/asio/ip/tcp.hpp>
+#include <boost/asio/ip/v6_only.hpp>
 #include <boost/beast/core.hpp>
 #include <boost/beast/websocket.hpp>
 #include <gtest/gtest.h>
@@ -350,13 +351,82 @@ TEST(Webserver, SeitenDieNichtLesenMachenPlatzUndGehenNachDerFrist) {
     EXPECT_NE(zuschauer.naechste().value_or("").find("Berta"), std::string::npos);
 }
 
+namespace {
+// A listening socket of another program, bound as given: IPv6 with IPv4 mapped as a
+// dual-stack server binds, IPv6 alone, or IPv4.
+asio::ip::tcp::acceptor fremderHoerer(asio::io_context& io, const char* adresse,
+                                      unsigned short port, bool nurV6 = false) {
+    const asio::ip::tcp::endpoint ort(asio::ip::make_address(adresse), port);
+    asio::ip::tcp::acceptor hoerer(io, ort.protocol());
+    if (ort.address().is_v6())
+        hoerer.set_option(asio::ip::v6_only(nurV6));
+    hoerer.bind(ort);
+    hoerer.listen();
+    return hoerer;
+}
+
+bool seiteAntwortet(quint16 port, const char* ziel) {
+    try {
+        return Testseite(port, ziel).naechste().has_value();
+    } catch (const boost::system::system_error&) {
+        return false;
+    }
+}
+} // namespace
+
+// Started without an address the page wants IPv6 and IPv4. A port that another program
+// holds on one of them alone is not taken: the page listens on the other, and says which.
+TEST(Webserver, OhneAdresseIstEinPortNurBelegtWennKeinSockelAufgeht) {
+    asio::io_context io;
+    {
+        asio::ip::tcp::acceptor v4 = fremderHoerer(io, "0.0.0.0", 0);
+        const quint16 port = v4.local_endpoint().port();
+        Webserver web;
+        const std::optional<QString> fehler = web.starten({QString(), port});
+        EXPECT_FALSE(fehler) << fehler.value_or(QString()).toStdString();
+        EXPECT_TRUE(seiteAntwortet(port, "::1")) << "IPv6 is free";
+        EXPECT_EQ(web.ort().adresse, QStringLiteral("::"));
+    }
+    {
+        asio::ip::tcp::acceptor v6 = fremderHoerer(io, "::", 0, true);
+        const quint16 port = v6.local_endpoint().port();
+        Webserver web;
+        const std::optional<QString> fehler = web.starten({QString(), port});
+        EXPECT_FALSE(fehler) << fehler.value_or(QString()).toStdString();
+        EXPECT_TRUE(seiteAntwortet(port, "127.0.0.1")) << "IPv4 is free";
+        EXPECT_EQ(web.ort().adresse, QStringLiteral("0.0.0.0"));
+    }
+    // A dual-stack start binds IPv6 with IPv4 mapped, whose IPv4 then stays closed to a
+    // socket of its own: that is no taken port, and the page is on both.
+    Webserver beide;
+    EXPECT_FALSE(beide.starten({QString(), 0}));
+    EXPECT_TRUE(seiteAntwortet(beide.port(), "127.0.0.1"));
+    EXPECT_TRUE(seiteAntwortet(beide.port(), "::1"));
+    EXPECT_EQ(beide.ort().adresse, QString()) << "every address";
+}
+
+TEST(Webserver, OhneAdresseSagtEinGanzBelegterPortBelegt) {
+    const QString belegt = QStringLiteral("Die Zuschauerseite kann Port %1 nicht öffnen, er ist "
+                                          "schon belegt. Rundomat läuft ohne die Seite weiter.");
+    asio::io_context io;
+    {
+        asio::ip::tcp::acceptor beide = fremderHoerer(io, "::", 0);
+        const quint16 port = beide.local_endpoint().port();
+        Webserver web;
+        EXPECT_EQ(web.starten({QString(), port}), belegt.arg(port));
+        EXPECT_FALSE(web.laeuft());
+    }
+    asio::ip::tcp::acceptor v6 = fremderHoerer(io, "::", 0, true);
+    const quint16 port = v6.local_endpoint().port();
+    asio::ip::tcp::acceptor v4 = fremderHoerer(io, "0.0.0.0", port);
+    Webserver web;
+    EXPECT_EQ(web.starten({QString(), port}), belegt.arg(port)) << "both held apart";
+    EXPECT_FALSE(web.laeuft());
+}
+
 TEST(Webserver, HoertAufAllenAdressenDesPcsOderGenauAufDerGegebenen) {
     const auto erreichbar = [](quint16 port, const QHostAddress& ziel) {
-        try {
-            return Testseite(port, ziel.toString().toLatin1().constData()).naechste().has_value();
-        } catch (const boost::system::system_error&) {
-            return false;
-        }
+        return seiteAntwortet(port, ziel.toString().toLatin1().constData());
     };
     // IPv4 and IPv6, the loopback and this PC's addresses in its networks.
     QList<QHostAddress> alle = QNetworkInterface::allAddresses();

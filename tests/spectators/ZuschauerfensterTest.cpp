@@ -1,5 +1,6 @@
 #include "Zuschauerfenster.h"
 
+#include <QFontInfo>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
@@ -158,4 +159,102 @@ TEST(Zuschauerfenster, LangeNamenUndSiegerWerdenEingepasstUndVorneNieAbgeschnitt
     fenster.resize(1280, 360); // as tall, twice as wide: the same type, more room
     QApplication::processEvents();
     EXPECT_GT(ergebnis->text().size(), klein) << "fitted again to the new width";
+}
+
+// A race night's lines name two drivers each; long names give way, the words around them
+// and the second driver's place or lane never do.
+TEST(Zuschauerfenster, DieZeilenDesRennabendsKuerzenNurDieNamen) {
+    Hauptfenster haupt;
+    Zuschauerfenster fenster(&haupt);
+    fenster.resize(640, 360);
+    fenster.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenster));
+    const QString lang = QStringLiteral("Maximilian-Alexander von Hohenberg-Südwestfalen");
+    Zuschaueransicht a = vollerStand();
+    a.abendstand = {{QStringLiteral("Rennabend: Begegnung 2 von 28")},
+                    {QStringLiteral(" – ")},
+                    {(lang + QLatin1Char(' ')).repeated(3), true},
+                    {QStringLiteral(" Platz 2")},
+                    {QStringLiteral(", ")},
+                    {QStringLiteral("Jo"), true},
+                    {QStringLiteral(" Platz 1")}};
+    fenster.darstellen(a);
+    QApplication::processEvents();
+    const QLabel* stand = fenster.findChild<QLabel*>(QStringLiteral("abendstand"));
+    ASSERT_NE(stand, nullptr);
+    EXPECT_LE(stand->fontMetrics().horizontalAdvance(stand->text()), stand->contentsRect().width());
+    EXPECT_TRUE(stand->text().startsWith(QStringLiteral("Rennabend: Begegnung 2 von 28 – Maxi")))
+        << stand->text().toStdString();
+    EXPECT_TRUE(stand->text().endsWith(QStringLiteral("… Platz 2, Jo Platz 1")))
+        << stand->text().toStdString();
+
+    a.abendtabelle = {{QStringLiteral("Jo"), {QStringLiteral("1"), QStringLiteral("Jo")}, false}};
+    a.alsNaechstes = {{QStringLiteral("Als Nächstes: ")},
+                      {lang, true},
+                      {QStringLiteral(" (Spur 1) – ")},
+                      {lang, true},
+                      {QStringLiteral(" (Spur 2)")}};
+    fenster.darstellen(a);
+    QApplication::processEvents();
+    const QLabel* naechste = fenster.findChild<QLabel*>(QStringLiteral("naechste"));
+    ASSERT_NE(naechste, nullptr);
+    const QString text = naechste->text();
+    EXPECT_LE(naechste->fontMetrics().horizontalAdvance(text), naechste->contentsRect().width());
+    EXPECT_TRUE(text.startsWith(QStringLiteral("Als Nächstes: Maxi")) &&
+                text.contains(QStringLiteral("… (Spur 1) – Maxi")) &&
+                text.endsWith(QStringLiteral("… (Spur 2)")))
+        << text.toStdString();
+    const qsizetype mitte = text.indexOf(QStringLiteral(" (Spur 1) – "));
+    EXPECT_EQ(text.mid(14, mitte - 14), text.mid(mitte + 12, text.size() - mitte - 12 - 9))
+        << "both names cut alike";
+}
+
+namespace {
+// The share of the widget's pixels near the colour, from 0 to 1.
+double anteilInFarbe(QWidget* w, const QColor& f) {
+    return double(pixelInFarbe(w, f)) / (w->width() * w->height());
+}
+} // namespace
+
+// Sixteen drivers: the standings fill the room between who drives next and the bottom, and
+// a name on a dark colour is written in white.
+TEST(Zuschauerfenster, SechzehnFahrerFuellenDieTabelleAufIhrenFarbenLesbar) {
+    Hauptfenster haupt;
+    Zuschauerfenster fenster(&haupt);
+    fenster.resize(960, 540);
+    fenster.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenster));
+    Zuschaueransicht a = vollerStand();
+    a.ergebnis.clear();
+    a.abendkopf = QStringList{"Platz", "Fahrer", "Punkte", "Siege", "Beste Runde"};
+    for (int i = 1; i <= 16; ++i) {
+        const QString name = i == 13 ? QStringLiteral("Marie") : QStringLiteral("Fahrer %1").arg(i);
+        a.abendtabelle.push_back({name,
+                                  {QString::number(i), name, "0", "0", "–"},
+                                  false,
+                                  i == 13 ? std::optional<Farbe>(0x808000) : 0x00D0FF});
+    }
+    a.alsNaechstes = {{QStringLiteral("Als Nächstes: ")}, {QStringLiteral("Anna"), true}};
+    fenster.darstellen(a);
+    QApplication::processEvents();
+
+    const QWidget* tabelle = fenster.findChild<QWidget*>(QStringLiteral("abendtabelle"));
+    ASSERT_NE(tabelle, nullptr);
+    QLabel* marie = nullptr;
+    QLabel* letzte = nullptr;
+    for (QLabel* l : tabelle->findChildren<QLabel*>()) {
+        if (l->text() == QStringLiteral("Marie"))
+            marie = l;
+        if (l->isVisible() && l->text() == QStringLiteral("16"))
+            letzte = l;
+    }
+    ASSERT_TRUE(marie && letzte);
+    const int unten = letzte->mapTo(tabelle, QPoint(0, letzte->height())).y();
+    EXPECT_GT(unten, 0.85 * tabelle->height()) << "the rows use the height they have";
+    EXPECT_LE(unten, tabelle->height()) << "and no more";
+    EXPECT_GT(QFontInfo(letzte->font()).pixelSize(), 16) << "not the 11 px of old";
+
+    EXPECT_GT(anteilInFarbe(marie, QColor(0, 128, 128)), 0.4) << "Marie's name on her teal";
+    EXPECT_GT(pixelInFarbe(marie, Qt::white), 20) << "written in white";
+    EXPECT_EQ(pixelInFarbe(marie, QColor(0x11, 0x11, 0x11)), 0) << "not in black";
 }

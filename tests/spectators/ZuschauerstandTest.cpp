@@ -1,5 +1,6 @@
 #include "Zuschauerstand.h"
 
+#include "Farbkontrast.h"
 #include "Zeitbahn.h"
 
 #include <gtest/gtest.h>
@@ -197,6 +198,10 @@ TEST(Zuschauerstand, TrainingFehlstartStoppUndNeueNamenZwischenDenRennen) {
     b.fahren(1, 0.1, {3.0});
     b.rennen.startGedrueckt(); // Stop
     EXPECT_EQ(b.spur(1).gefahren, "0 / 2") << "Stop clears, as on the main window";
+    b.rennen.fahrerfarbeSetzen(1, 0x808000);
+    EXPECT_EQ(b.spur(1).farbe, Farben::Weiss) << "dark teal does not read on the card";
+    EXPECT_EQ(b.spur(1).namensgrund, 0x808000u) << "so the name stands on it";
+    EXPECT_EQ(b.spur(2).namensgrund, std::nullopt);
     b.rennen.fahrerBenennen(1, QStringLiteral("Carla\nvon\u0007 Berg\u202E\u0000"));
     b.runden(5);
     EXPECT_EQ(b.spur(1).name, "Carla von Berg") << "control characters taken out";
@@ -271,9 +276,55 @@ TEST(Zuschauerstand, SpurwechselAufZeitZeigtDieGesamtdistanz) {
     EXPECT_EQ(b.dialoge.ergebnisfenster.front().LaUeberschrift, "Max hat gewonnen!");
 }
 
+// A lane change by time, where the order home is not the order of the race: the first car
+// home after the time is up may have fewer laps, and equal distances over both heats are
+// decided by the summed times. Place, gap and banner say what the race decided.
+TEST(Zuschauerstand, SpurwechselAufZeitGibtPlatzAbstandUndSiegerAusEinerWertung) {
+    Zeitbahn b(Zielregel::RundeBeenden, 10);
+    FakeZeitgeber takt;
+    Zuschauerstand zuschauer{b.rennen, b.uhr, takt};
+    b.rennen.beobachterAnmelden(zuschauer);
+    const auto spur = [&](int s) { return zuschauer.ansicht().spuren[s]; };
+    b.einstellen([](Renneinstellungen& e) { e.spurwechsel = true; });
+    b.rennen.fahrerBenennen(1, QStringLiteral("Ida"));
+    b.rennen.fahrerBenennen(2, QStringLiteral("Max"));
+    // Heat 1: Ida four laps, home first at 10.2 s; Max ten, home at 10.6 s.
+    b.starten();
+    b.plan(1, 0.5, 2.5, 8);
+    b.plan(1, 10.2, 1, 10.2);
+    b.plan(2, 0.5, 1, 9.5);
+    b.plan(2, 10.6, 1, 10.6);
+    b.fahren(10.4);
+    EXPECT_EQ(spur(1).vermerk, "Im Ziel") << "Max may still pass her";
+    b.fahren(11);
+    EXPECT_EQ(zuschauer.ansicht().ergebnis, "Nach dem 1. Lauf vorn: Max");
+    EXPECT_EQ(spur(2).vermerk, "1. Platz");
+    EXPECT_EQ(spur(2).abstand, "führt");
+    EXPECT_EQ(spur(1).vermerk, "2. Platz");
+    EXPECT_EQ(spur(1).abstand, "+6,000 Rd.");
+
+    // Heat 2: Ida ten laps on lane 2, home at 10.3 s; Max four, home at 10.7 s. Fourteen
+    // laps each: Ida's 20.5 s beat Max's 21.3 s.
+    b.starten();
+    b.plan(1, 0.5, 2.5, 8);
+    b.plan(1, 10.7, 1, 10.7);
+    b.plan(2, 0.5, 1, 9.5);
+    b.plan(2, 10.3, 1, 10.3);
+    b.fahren(11);
+    EXPECT_EQ(zuschauer.ansicht().ergebnis, "Gesamtsieger: Ida");
+    EXPECT_EQ(spur(2).name, "Ida");
+    EXPECT_EQ(spur(2).vermerk, "1. Platz");
+    EXPECT_EQ(spur(2).abstand, "führt");
+    EXPECT_EQ(spur(1).vermerk, "2. Platz");
+    EXPECT_EQ(spur(1).abstand, "+0,800 s") << "as many laps: the summed times";
+    ASSERT_EQ(b.dialoge.ergebnisfenster.size(), 1u);
+    EXPECT_EQ(b.dialoge.ergebnisfenster.front().LaUeberschrift, "Ida hat gewonnen!");
+}
+
 namespace {
-Abendanzeige abend(const QStringList& reihenfolge, std::optional<Abendpaarung> naechste) {
-    Abendanzeige a{{}, {}, std::move(naechste), QStringLiteral("Begegnung 2 von 3")};
+Abendanzeige abend(const QStringList& reihenfolge, std::optional<Abendpaarung> naechste,
+                   const QString& stelle = QStringLiteral("Begegnung 2 von 3")) {
+    Abendanzeige a{{}, {}, std::move(naechste), stelle};
     for (const QString& name : reihenfolge)
         a.tabelle.push_back({name, {QString::number(a.tabelle.size() + 1), name}, false});
     return a;
@@ -287,25 +338,49 @@ TEST(Zuschauerstand, RennabendZeigtZwischenDenBegegnungenDieTabelleUndWahrendDes
     b.runden(1);
     b.einstellen([](Renneinstellungen& e) { e.spurwechsel = true; });
     b.stand.abendSetzen(abend({"Carla", "Anna", "Bernd"}, Abendpaarung{"Anna", "Bernd"}));
-    EXPECT_EQ(b.a().alsNaechstes, "Als Nächstes: Anna – Bernd");
+    EXPECT_EQ(zeilentext(b.a().alsNaechstes), "Als Nächstes: Anna (Spur 1) – Bernd (Spur 2)");
+    EXPECT_EQ(b.a().titel, "Spurwechsel, 1. Lauf – 1 Runde");
+    // The Hall of Fame asks while the race still stands at the heat just driven. After the
+    // second the night has counted the Begegnung and names the next one.
+    std::vector<Zuschaueransicht> imHof;
+    b.rekorde.beimHofPruefen = [&] {
+        if (!imHof.empty())
+            b.stand.abendSetzen(abend({"Anna", "Carla", "Bernd"}, Abendpaarung{"Carla", "Anna"},
+                                      QStringLiteral("Begegnung 3 von 3")));
+        imHof.push_back(b.a());
+    };
     b.starten();
     b.fahren(1, 0.1, {3.0});
     b.fahren(2, 0.1, {3.5});
+    ASSERT_EQ(imHof.size(), 1u);
+    EXPECT_EQ(zeilentext(imHof[0].abendstand),
+              "Rennabend: Begegnung 2 von 3 – Anna Platz 2, Bernd Platz 3")
+        << "the first heat is over, the Begegnung is not";
+    EXPECT_TRUE(imHof[0].abendtabelle.empty());
     EXPECT_TRUE(b.a().abendtabelle.empty()) << "between the heats the Begegnung goes on";
-    EXPECT_EQ(b.a().alsNaechstes, "");
-    EXPECT_EQ(b.a().abendstand, "Rennabend: Begegnung 2 von 3 – Anna Platz 2, Bernd Platz 3");
+    EXPECT_EQ(zeilentext(b.a().alsNaechstes), "");
+    EXPECT_EQ(zeilentext(b.a().abendstand),
+              "Rennabend: Begegnung 2 von 3 – Anna Platz 2, Bernd Platz 3");
     b.starten();
-    EXPECT_EQ(b.a().abendstand, "Rennabend: Begegnung 2 von 3 – Bernd Platz 3, Anna Platz 2")
+    EXPECT_EQ(zeilentext(b.a().abendstand),
+              "Rennabend: Begegnung 2 von 3 – Bernd Platz 3, Anna Platz 2")
         << "lane 1 first, in the second heat Bernd";
     b.fahren(1, 0.1, {3.5});
     b.fahren(2, 0.1, {3.0});
-    EXPECT_EQ(b.a().abendtabelle.size(), 3u) << "the Begegnung is over";
-    EXPECT_EQ(b.a().abendstand, "");
+    ASSERT_EQ(imHof.size(), 2u);
+    EXPECT_EQ(zeilentext(imHof[1].abendstand), "")
+        << "the Begegnung is over, the next one not begun";
+    EXPECT_EQ(imHof[1].abendtabelle.size(), 3u);
+    EXPECT_EQ(zeilentext(imHof[1].alsNaechstes), "Als Nächstes: Carla (Spur 1) – Anna (Spur 2)");
+    EXPECT_EQ(imHof[1].titel, "Spurwechsel, 1. Lauf – 1 Runde") << "the race to come";
+    EXPECT_EQ(imHof[1].ergebnis, "Gesamtsieger: Anna") << "beside the result of the last one";
+    EXPECT_EQ(b.a(), imHof[1]) << "so it stays once the race has turned back to the first heat";
 
     b.stand.abendSetzen(abend({"Anna", "Bernd", "Carla"}, std::nullopt));
     EXPECT_EQ(b.a().abendtabelle.size(), 3u) << "the final standings";
-    EXPECT_EQ(b.a().alsNaechstes, "") << "nothing comes after the last Begegnung";
+    EXPECT_EQ(zeilentext(b.a().alsNaechstes), "") << "nothing comes after the last Begegnung";
     EXPECT_EQ(b.a().ergebnis, "Gesamtsieger: Anna") << "beside the last race's result";
     b.stand.abendSetzen(std::nullopt);
     EXPECT_TRUE(b.a().abendtabelle.empty()) << "without a night the race is shown as ever";
+    EXPECT_EQ(b.a().titel, "Spurwechsel, 2. Lauf – 1 Runde") << "the race shown";
 }

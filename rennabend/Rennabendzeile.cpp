@@ -1,0 +1,237 @@
+#include "Rennabendzeile.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <algorithm>
+
+namespace {
+QString alsText(const QJsonArray& liste) {
+    return QString::fromUtf8(QJsonDocument(liste).toJson(QJsonDocument::Compact));
+}
+
+// A column of JSON text that holds a list; none for anything else.
+std::optional<QJsonArray> jsonliste(const QVariant& spalte) {
+    QJsonParseError fehler;
+    const QJsonDocument dokument = QJsonDocument::fromJson(spalte.toString().toUtf8(), &fehler);
+    if (fehler.error != QJsonParseError::NoError || !dokument.isArray())
+        return std::nullopt;
+    return dokument.array();
+}
+
+// A whole number as SQLite keeps one, as an integer or as its text; none for anything else.
+std::optional<qint64> ganzzahl(const QVariant& spalte) {
+    bool gelesen = false;
+    const qint64 zahl = spalte.toString().toLongLong(&gelesen);
+    return gelesen ? std::optional<qint64>(zahl) : std::nullopt;
+}
+
+// What an entry of the plan is in this format, one and many: "Begegnung", "Begegnungen".
+QString eintrag(Rennabendformat format) {
+    return format == Rennabendformat::JederGegenJeden ? QStringLiteral("Begegnung")
+                                                      : QStringLiteral("Lauf");
+}
+
+QString eintraege(Rennabendformat format) {
+    return format == Rennabendformat::JederGegenJeden ? QStringLiteral("Begegnungen")
+                                                      : QStringLiteral("Läufe");
+}
+
+// Reads a row column by column, every column as far as it goes, and keeps the first thing
+// that does not hold together: the night code after it relies on all of it.
+class Zeilenleser {
+public:
+    explicit Zeilenleser(GespeicherterRennabend& gelesen) : m_g(gelesen), m_a(gelesen.abend) {}
+
+    void lesen(const Rennabendzeile& z) {
+        m_a.schluessel = z.schluessel.toString();
+        if (m_a.schluessel.isEmpty())
+            fehler(QStringLiteral("Er hat keinen Schlüssel."));
+        m_a.beginn = QDateTime::fromString(z.beginn.toString(), Qt::ISODate);
+        if (!m_a.beginn.isValid())
+            fehler(QStringLiteral("Sein Beginn „%1“ ist kein Zeitpunkt.").arg(z.beginn.toString()));
+        m_a.saison = z.saison.toString();
+        if (const std::optional<Rennabendformat> f = rennabendformatLesen(z.format.toString()))
+            m_a.regeln.format = *f;
+        else
+            fehler(QStringLiteral("Sein Format „%1“ ist unbekannt.").arg(z.format.toString()));
+        m_a.regeln.finale = schalter(z.finale, QStringLiteral("finale"));
+        if (const std::optional<Punktwertung> p = punktwertungLesen(z.punkte.toString()))
+            m_a.regeln.punkte = *p;
+        else
+            fehler(QStringLiteral("Seine Punktwertung „%1“ ist nicht lesbar.")
+                       .arg(z.punkte.toString()));
+        teilnehmerLesen(z.teilnehmer);
+        ausgeschiedeneLesen(z.ausgeschieden);
+        planLesen(z.plan);
+        uebersprungeneLesen(z.uebersprungen);
+        if (!z.wiederholung.isNull()) {
+            const std::optional<qint64> nummer = ganzzahl(z.wiederholung);
+            if (!nummer)
+                fehler(QStringLiteral("Die Wiederholung „%1“ ist keine Nummer.")
+                           .arg(z.wiederholung.toString()));
+            else if (imPlan(*nummer, QStringLiteral("Die Wiederholung nennt")))
+                m_a.wiederholung = static_cast<int>(*nummer);
+        }
+        m_a.beendet = schalter(z.beendet, QStringLiteral("beendet"));
+    }
+
+    void fehler(const QString& satz) {
+        if (!m_g.beschaedigt)
+            m_g.beschaedigt = satz;
+    }
+    // False, told as "<wer> Begegnung 9 von 6.", for a number that is no entry of the plan.
+    bool imPlan(qint64 nummer, const QString& wer) {
+        const auto n = static_cast<qint64>(m_a.plan.size());
+        if (nummer >= 1 && nummer <= n)
+            return true;
+        fehler(QStringLiteral("%1 %2 %3 von %4.")
+                   .arg(wer, eintrag(m_a.regeln.format))
+                   .arg(nummer)
+                   .arg(n));
+        return false;
+    }
+
+private:
+    bool schalter(const QVariant& spalte, const QString& name) {
+        const std::optional<qint64> wert = ganzzahl(spalte);
+        if (wert != 0 && wert != 1)
+            fehler(QStringLiteral("Die Spalte „%1“ enthält „%2“ statt 0 oder 1.")
+                       .arg(name, spalte.toString()));
+        return wert == 1;
+    }
+
+    void teilnehmerLesen(const QVariant& spalte) {
+        const std::optional<QJsonArray> liste = jsonliste(spalte);
+        if (!liste) {
+            fehler(QStringLiteral("Seine Fahrerliste ist nicht lesbar."));
+            return;
+        }
+        for (const QJsonValue& t : *liste) {
+            const qint64 farbe = t[QStringLiteral("farbe")].toInteger(-1);
+            if (!t[QStringLiteral("name")].isString() || farbe < 0 || farbe > 0xFFFFFF) {
+                fehler(QStringLiteral("Fahrer %1 seiner Fahrerliste hat keinen Namen oder keine "
+                                      "Farbe.")
+                           .arg(m_a.teilnehmer.size() + 1));
+                continue;
+            }
+            m_a.teilnehmer.push_back(
+                {t[QStringLiteral("name")].toString(), static_cast<Farbe>(farbe)});
+        }
+        if (const std::optional<QString> f = fahrerlisteFehler(fahrernamen(m_a)))
+            fehler(*f);
+    }
+
+    void ausgeschiedeneLesen(const QVariant& spalte) {
+        const std::optional<QJsonArray> liste = jsonliste(spalte);
+        if (!liste) {
+            fehler(QStringLiteral("Die Liste der ausgeschiedenen Fahrer ist nicht lesbar."));
+            return;
+        }
+        for (const QJsonValue& wert : *liste) {
+            const QString name = wert.toString();
+            if (name.trimmed().isEmpty())
+                fehler(QStringLiteral("Ein ausgeschiedener Fahrer hat keinen Namen."));
+            else if (faehrtMit(name))
+                fehler(QStringLiteral("„%1“ fährt mit und ist zugleich ausgeschieden.").arg(name));
+            else if (istAusgeschieden(name))
+                fehler(QStringLiteral("„%1“ ist zweimal ausgeschieden.").arg(name));
+            m_a.ausgeschieden << name;
+        }
+    }
+
+    void planLesen(const QVariant& spalte) {
+        const std::optional<QJsonArray> liste = jsonliste(spalte);
+        if (!liste) {
+            fehler(QStringLiteral("Sein Plan ist nicht lesbar."));
+            return;
+        }
+        if (liste->isEmpty())
+            fehler(QStringLiteral("Sein Plan ist leer."));
+        for (const QJsonValue& wert : *liste) {
+            const QJsonArray p = wert.toArray();
+            const QString wo = QStringLiteral("%1 %2 seines Plans")
+                                   .arg(eintrag(m_a.regeln.format))
+                                   .arg(m_a.plan.size() + 1);
+            // The final's entry carries a third element, true.
+            const bool finale = p.size() == 3 && p[2] == QJsonValue(true);
+            if ((p.size() != 2 && !finale) || !p[0].isString() || !p[1].isString())
+                fehler(wo + QStringLiteral(" ist kein Paar von Fahrern."));
+            m_a.plan.push_back({p[0].toString(), p[1].toString(), finale});
+            const Paarung& neu = m_a.plan.back();
+            for (const QString& name : {neu.spur1, neu.spur2})
+                if (!faehrtMit(name) && !istAusgeschieden(name))
+                    fehler(wo +
+                           QStringLiteral(" nennt „%1“, der nicht zum Abend gehört.").arg(name));
+            if (gleicherFahrer(neu.spur1, neu.spur2))
+                fehler(wo + QStringLiteral(" lässt „%1“ gegen sich selbst fahren.").arg(neu.spur1));
+        }
+    }
+
+    void uebersprungeneLesen(const QVariant& spalte) {
+        const std::optional<QJsonArray> liste = jsonliste(spalte);
+        if (!liste) {
+            fehler(QStringLiteral("Die Liste der übersprungenen %1 ist nicht lesbar.")
+                       .arg(eintraege(m_a.regeln.format)));
+            return;
+        }
+        for (const QJsonValue& wert : *liste) {
+            const qint64 nummer = wert.toInteger(0);
+            if (imPlan(nummer, QStringLiteral("Übersprungen ist")))
+                m_a.uebersprungen.push_back(static_cast<int>(nummer));
+        }
+    }
+
+    bool faehrtMit(const QString& name) const {
+        return std::any_of(m_a.teilnehmer.begin(), m_a.teilnehmer.end(),
+                           [&](const Teilnehmer& t) { return gleicherFahrer(t.name, name); });
+    }
+    bool istAusgeschieden(const QString& name) const {
+        return std::any_of(m_a.ausgeschieden.begin(), m_a.ausgeschieden.end(),
+                           [&](const QString& n) { return gleicherFahrer(n, name); });
+    }
+
+    GespeicherterRennabend& m_g;
+    Rennabend& m_a;
+};
+} // namespace
+
+Rennabendzeile rennabendzeile(const Rennabend& a) {
+    QJsonArray teilnehmer, ausgeschieden, plan, uebersprungen;
+    for (const Teilnehmer& t : a.teilnehmer)
+        teilnehmer.append(QJsonObject{{QStringLiteral("name"), t.name},
+                                      {QStringLiteral("farbe"), qint64{t.farbe}}});
+    for (const QString& name : a.ausgeschieden)
+        ausgeschieden.append(name);
+    // The final's entry carries a third element, true.
+    for (const Paarung& p : a.plan)
+        plan.append(p.finale ? QJsonArray{p.spur1, p.spur2, true} : QJsonArray{p.spur1, p.spur2});
+    for (int nummer : a.uebersprungen)
+        uebersprungen.append(nummer);
+    return {a.schluessel,
+            beginnText(a.beginn),
+            a.saison,
+            rennabendformatName(a.regeln.format),
+            a.regeln.finale ? 1 : 0,
+            punktwertungText(a.regeln.punkte),
+            alsText(teilnehmer),
+            alsText(ausgeschieden),
+            alsText(plan),
+            alsText(uebersprungen),
+            a.wiederholung ? QVariant(*a.wiederholung) : QVariant(),
+            a.beendet ? 1 : 0};
+}
+
+GespeicherterRennabend abendAusZeile(const Rennabendzeile& zeile) {
+    GespeicherterRennabend g;
+    Zeilenleser(g).lesen(zeile);
+    return g;
+}
+
+void rennenEinordnen(GespeicherterRennabend& g) {
+    Zeilenleser leser(g);
+    for (Abendrennen& r : g.abend.rennen) {
+        const bool imPlan = leser.imPlan(r.nummer, QStringLiteral("Ein Rennen fuhr"));
+        r.finale = imPlan && g.abend.plan[static_cast<std::size_t>(r.nummer - 1)].finale;
+    }
+}
