@@ -17,7 +17,7 @@ einstellungen "runden=$runden" PermanentesLogging=True 'prellzeit="0,3"' "port=$
 # A full Hall of Fame that no race of this speed enters: no name is asked for at the end.
 printf '1000;Bench\r\n%.0s' 1 2 3 4 5 >"$arbeit/daten/hof.ini"
 anzeigeStarten de
-programmStarten env "LD_PRELOAD=$vorladen" "$1" --signal-log "$arbeit/signale.txt"
+programmStarten env "LD_PRELOAD=$vorladen" "$1"
 fenster '^Rundomat$'
 xdotool key Return
 text=$(ergebnisdatei 6000)
