@@ -110,6 +110,7 @@ struct ErgebnisSpeichern {
     bool operator==(const ErgebnisSpeichern&) const = default;
 };
 struct SimulationGestartet {
+    double kuerzesteRunde;
     bool operator==(const SimulationGestartet&) const = default;
 };
 } // namespace Eingabe

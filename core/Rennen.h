@@ -121,7 +121,8 @@ public:
     void portGeoeffnet(const QString& port);
     void portFehlt();
     void platineErkannt();
-    void simulationGestartet();
+    // The simulated track drives, its laps no shorter than this many seconds.
+    void simulationGestartet(double kuerzesteRunde);
 
 private:
     enum class Klang { Start, Gewinner, Verlierer, Crash };

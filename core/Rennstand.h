@@ -92,6 +92,8 @@ struct Anschlussstand {
     // The box has fallen silent during a race; shown in front of the port until the port
     // panel is set again.
     bool boxStumm = false;
+    // The simulated track's shortest lap, seconds: the Prellzeit must be shorter.
+    double kuerzesteSimulationsrunde = 0;
 
     bool operator==(const Anschlussstand&) const = default;
 };
