@@ -190,12 +190,12 @@ void Anwendung::fensterAnmelden() {
                 QString fehler;
                 return saisonwertungen(rennabendeLesen(db, {}, fehler), platzpunkte);
             });
-        FVerlauf fenster(logik, eltern);
+        FVerlauf fenster(logik, eltern, m_zoom.massstab());
         fenster.exec();
     });
     m_dialoge.fensterAnmelden(Fenster::Sensortest, [this](QWidget* eltern) {
         Sensortest logik(m_rennen, m_sensorleitungen, m_systemuhr, m_port, m_dialoge);
-        SensortestFenster fenster(logik, eltern);
+        SensortestFenster fenster(logik, eltern, m_zoom.massstab());
         m_sensortest = &logik;
         fenster.exec();
         m_sensortest = nullptr;
