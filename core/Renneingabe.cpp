@@ -39,6 +39,7 @@ void eingeben(Rennen& r, const Renneingabe& eingabe) {
                    [&](const ErgebnisSpeichern&) { r.ergebnisSpeichern(); },
                    [&](const RundeStreichen& e) { r.rundeStreichen(e.spur); },
                    [&](const RennzeitTick&) { r.rennzeitTick(); },
+                   [&](const ZieleinlaufSchliessen&) { r.zieleinlaufSchliessen(); },
                },
                eingabe);
 }

@@ -35,6 +35,8 @@ struct Laufwerte {
     double zeit = 0;
     double geschwindigkeit = 0;
     double distanz = 0; // laps, in a race by time
+    // Home in the heat (in both heats); a heat closed with a lane still out has none.
+    bool imZiel = false;
 
     bool operator==(const Laufwerte&) const = default;
 };
