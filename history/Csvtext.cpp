@@ -13,7 +13,7 @@ bool wieFormel(const QString& text) {
            erstes == QLatin1Char('\t') || erstes == QLatin1Char('\r');
 }
 
-QString feld(const QString& text) {
+QString csvFeld(const QString& text) {
     QString feld = wieFormel(text) ? QLatin1Char('\'') + text : text;
     if (!feld.contains(QLatin1Char(';')) && !feld.contains(QLatin1Char('"')) &&
         !feld.contains(QLatin1Char('\n')) && !feld.contains(QLatin1Char('\r')))
@@ -31,6 +31,6 @@ QByteArray csvZeile(const QStringList& felder) {
     QStringList geschuetzt;
     geschuetzt.reserve(felder.size());
     for (const QString& f : felder)
-        geschuetzt << feld(f);
+        geschuetzt << csvFeld(f);
     return (geschuetzt.join(QLatin1Char(';')) + QStringLiteral("\r\n")).toUtf8();
 }
