@@ -7,6 +7,7 @@
 #include "FRaceControl.h"
 #include "FVerlauf.h"
 #include "Fhof.h"
+#include "Portfeld.h"
 #include "QtEinstellungsspeicher.h"
 #include "RacecontrolModul.h"
 #include "RennabendFenster.h"
@@ -19,6 +20,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QTextStream>
 #include <set>
 
 namespace {
@@ -178,12 +180,12 @@ void Anwendung::fensterAnmelden() {
                 QString fehler;
                 return saisonwertungen(rennabendeLesen(db, {}, fehler), platzpunkte);
             });
-        FVerlauf fenster(logik, eltern);
+        FVerlauf fenster(logik, eltern, m_zoom.massstab());
         fenster.exec();
     });
     m_dialoge.fensterAnmelden(Fenster::Sensortest, [this](QWidget* eltern) {
         Sensortest logik(m_rennen, m_sensorleitungen, m_systemuhr, m_port, m_dialoge);
-        SensortestFenster fenster(logik, eltern);
+        SensortestFenster fenster(logik, eltern, m_zoom.massstab());
         m_sensortest = &logik;
         fenster.exec();
         m_sensortest = nullptr;
@@ -237,6 +239,10 @@ Programmangaben Anwendung::programmangaben() const {
 
 void Anwendung::starten() {
     m_start.programmStarten();
+    // Beside the status bar, for whoever started the program from a terminal; a message box
+    // would stop the program before its window shows.
+    if (const std::optional<QString> warnung = simulationswarnung(m_rennen.stand()))
+        QTextStream(stderr) << "rundomat: " << *warnung << Qt::endl;
     m_zuschauer.seiteStarten(m_optionen.seite, m_optionen.seitenadresse, m_optionen.seitenport);
     // After the start-up questions, so that what the history finds follows them.
     m_verlauf.starten();

@@ -6,10 +6,15 @@ using Zahlenformat::ZahlFormatieren;
 
 F2SpurRennenInhalt ergebnisfensterInhalt(const Rennstand& r) {
     F2SpurRennenInhalt inhalt;
-    // By laps the shorter time wins; by time the greater distance, then the shorter time.
+    // By laps the shorter time wins; by time the greater distance, then the shorter time. A
+    // driver not home in a heat has no total: one home in both wins, and none if neither is.
     const auto vorn = [&r]() -> int {
         const Laufwerte& a = r.gesamt[1];
         const Laufwerte& b = r.gesamt[2];
+        if (a.imZiel != b.imZiel)
+            return a.imZiel ? 1 : 2;
+        if (!a.imZiel)
+            return 0;
         if (r.einstellungen.rennart == Rennlaenge::Zeit && a.distanz != b.distanz)
             return a.distanz > b.distanz ? 1 : 2;
         if (a.zeit == b.zeit)

@@ -39,10 +39,13 @@ QString maxgText(const Rennstand& r) {
 
 Statusleiste statusleiste(const Rennstand& r) {
     const Renneinstellungen& e = r.einstellungen;
+    const std::optional<QString> warnung = simulationswarnung(r);
     return Statusleiste({
         {QString(), QStringLiteral("© Rundomat"), QString()},
-        {QStringLiteral("port"), portfeldtext(r.anschluss),
-         QStringLiteral("welche serielle Schnittstelle")},
+        warnung ? Statusfeld{QStringLiteral("port"),
+                             QStringLiteral("Simulation – Prellzeit zu lang"), *warnung}
+                : Statusfeld{QStringLiteral("port"), portfeldtext(r.anschluss),
+                             QStringLiteral("welche serielle Schnittstelle")},
         {QStringLiteral("kurslaenge"),
          QStringLiteral("Kurslänge: ") + Zahlenformat::allgemein(e.kurslaenge) +
              QStringLiteral(" m"),

@@ -1,5 +1,7 @@
 #include "Portfeld.h"
 
+#include "Zahlenformat.h"
+
 namespace {
 // In front, so it shows even where the panel cuts its text short.
 const QString BoxStumm = QStringLiteral("Box stumm – ");
@@ -14,4 +16,17 @@ QString portfeldtext(const Anschlussstand& anschluss) {
     case Anschlussart::Simulation: text = QStringLiteral("Simulation"); break;
     }
     return anschluss.boxStumm ? BoxStumm + text : text;
+}
+
+std::optional<QString> simulationswarnung(const Rennstand& r) {
+    const Anschlussstand& a = r.anschluss;
+    if (a.art != Anschlussart::Simulation ||
+        !(a.kuerzesteSimulationsrunde < r.einstellungen.prellzeit))
+        return std::nullopt;
+    return QStringLiteral(
+               "Die simulierten Runden (ab %1 s) sind kürzer als die Prellzeit von %2 s: "
+               "jede solche Runde geht verloren. Eine längere mittlere Rundenzeit "
+               "(--simulate=SEKUNDEN) oder eine kürzere Prellzeit (Option) hilft.")
+        .arg(Zahlenformat::allgemein(a.kuerzesteSimulationsrunde),
+             Zahlenformat::allgemein(r.einstellungen.prellzeit));
 }

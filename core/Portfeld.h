@@ -5,4 +5,11 @@
 
 #include "Rennstand.h"
 
+#include <optional>
+
 QString portfeldtext(const Anschlussstand& anschluss);
+
+// Laps of the simulated track shorter than the Prellzeit are lost: each one's crossing falls
+// within the Prellzeit of the one before. What the racer is told of it at the start and in
+// the port panel; none while the Prellzeit is shorter than every lap.
+std::optional<QString> simulationswarnung(const Rennstand& rennen);

@@ -35,10 +35,11 @@ void eingeben(Rennen& r, const Renneingabe& eingabe) {
                    [&](const PortGeoeffnet& e) { r.portGeoeffnet(e.port); },
                    [&](const PortFehlt&) { r.portFehlt(); },
                    [&](const PlatineErkannt&) { r.platineErkannt(); },
-                   [&](const SimulationGestartet&) { r.simulationGestartet(); },
+                   [&](const SimulationGestartet& e) { r.simulationGestartet(e.kuerzesteRunde); },
                    [&](const ErgebnisSpeichern&) { r.ergebnisSpeichern(); },
                    [&](const RundeStreichen& e) { r.rundeStreichen(e.spur); },
                    [&](const RennzeitTick&) { r.rennzeitTick(); },
+                   [&](const ZieleinlaufSchliessen&) { r.zieleinlaufSchliessen(); },
                },
                eingabe);
 }

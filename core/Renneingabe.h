@@ -46,6 +46,9 @@ struct RundeStreichen {
     int spur;
     bool operator==(const RundeStreichen&) const = default;
 };
+struct ZieleinlaufSchliessen {
+    bool operator==(const ZieleinlaufSchliessen&) const = default;
+};
 struct BoxwachtTick {
     bool operator==(const BoxwachtTick&) const = default;
 };
@@ -110,6 +113,7 @@ struct ErgebnisSpeichern {
     bool operator==(const ErgebnisSpeichern&) const = default;
 };
 struct SimulationGestartet {
+    double kuerzesteRunde;
     bool operator==(const SimulationGestartet&) const = default;
 };
 } // namespace Eingabe
@@ -123,7 +127,7 @@ using Renneingabe = std::variant<
     Eingabe::HoechstgeschwindigkeitZuruecksetzen, Eingabe::AmpelSetzen, Eingabe::SpurwechselVonVorn,
     Eingabe::PortGeoeffnet, Eingabe::PortFehlt, Eingabe::PlatineErkannt,
     Eingabe::SimulationGestartet, Eingabe::ErgebnisSpeichern, Eingabe::RennzeitTick,
-    Eingabe::RundeStreichen>;
+    Eingabe::RundeStreichen, Eingabe::ZieleinlaufSchliessen>;
 
 // Hears every input of a race as it arrives, before the race acts on it.
 class Eingabeschreiber {

@@ -162,10 +162,10 @@ void Rennen::platineErkannt() {
     geaendert();
 }
 
-void Rennen::simulationGestartet() {
-    eingabeMelden(Eingabe::SimulationGestartet{});
+void Rennen::simulationGestartet(double kuerzesteRunde) {
+    eingabeMelden(Eingabe::SimulationGestartet{kuerzesteRunde});
     const bool ohneZeitnahme = m_stand.anschluss.ohneZeitnahme;
-    m_stand.anschluss = {Anschlussart::Simulation, QString(), ohneZeitnahme, false};
+    m_stand.anschluss = {Anschlussart::Simulation, QString(), ohneZeitnahme, false, kuerzesteRunde};
     geaendert();
 }
 

@@ -93,6 +93,11 @@ public:
     // drives; the lap in progress runs on from the crossing before. With no lap to take
     // back, or the lane home, only a beep. The clock is read now, for the signal log.
     void rundeStreichen(int spur);
+    // The heat's crossings are all given, with a lane still out: the lanes home keep their
+    // finish, the others have none, and the race or heat ends as when its last lane came
+    // home (the first home wins). By laps only; a race by time ends by its clock. The
+    // history's correction ends a heat so, where a deleted crossing leaves a lane short.
+    void zieleinlaufSchliessen();
     // The box watch's tick: a start the box has not answered within a second is called
     // off; a box that falls silent during the race is shown in the status bar.
     void boxwachtTick();
@@ -129,7 +134,8 @@ public:
     void portGeoeffnet(const QString& port);
     void portFehlt();
     void platineErkannt();
-    void simulationGestartet();
+    // The simulated track drives, its laps no shorter than this many seconds.
+    void simulationGestartet(double kuerzesteRunde);
 
 private:
     enum class Klang { Start, Gewinner, Verlierer, Crash };

@@ -15,7 +15,8 @@ void Rennen::spurFertig(int nummer, double t) {
     const double runden = nachZeit() ? s.distanz : double(r.einstellungen.rundenzahl);
     s.schnitt = geschwindigkeit(runden * r.einstellungen.kurslaenge, t);
     if (r.einstellungen.spurwechsel)
-        (r.zweiterLauf ? r.lauf2 : r.lauf1)[nummer] = {runden3(t), runden3(s.schnitt), s.distanz};
+        (r.zweiterLauf ? r.lauf2 : r.lauf1)[nummer] = {runden3(t), runden3(s.schnitt), s.distanz,
+                                                       true};
     klangSpielen(Klang::Gewinner);
     // In race mode by laps the first lane home wins, the other loses at that moment; by
     // time the distances decide at the end.
@@ -27,6 +28,20 @@ void Rennen::spurFertig(int nummer, double t) {
     r.zieleinlauf.push_back(nummer);
     const int platz = static_cast<int>(r.zieleinlauf.size());
     melden([&](Rennbeobachter& b) { b.spurFertig(*this, nummer, t, platz); });
+}
+
+void Rennen::zieleinlaufSchliessen() {
+    eingabeMelden(Eingabe::ZieleinlaufSchliessen{});
+    m_folge.ausfuehren([this] {
+        Rennstand& r = m_stand;
+        if (r.gestartet && r.rennenLaeuft && !nachZeit()) {
+            for (int nummer = 1; nummer <= 2; ++nummer)
+                if (!spur(nummer).fertig)
+                    (r.zweiterLauf ? r.lauf2 : r.lauf1)[nummer] = {};
+            rennende();
+        }
+        geaendert();
+    });
 }
 
 void Rennen::rennende() {
@@ -77,6 +92,8 @@ void Rennen::zweiLaufAuswertung() {
     r.gesamt[2].zeit = r.lauf1[1].zeit + r.lauf2[2].zeit;
     r.gesamt[1].distanz = r.lauf1[2].distanz + r.lauf2[1].distanz;
     r.gesamt[2].distanz = r.lauf1[1].distanz + r.lauf2[2].distanz;
+    r.gesamt[1].imZiel = r.lauf1[2].imZiel && r.lauf2[1].imZiel;
+    r.gesamt[2].imZiel = r.lauf1[1].imZiel && r.lauf2[2].imZiel;
     for (int fahrer = 1; fahrer <= 2; ++fahrer) {
         const double runden =
             nachZeit() ? r.gesamt[fahrer].distanz : 2.0 * r.einstellungen.rundenzahl;

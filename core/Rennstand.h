@@ -35,6 +35,8 @@ struct Laufwerte {
     double zeit = 0;
     double geschwindigkeit = 0;
     double distanz = 0; // laps, in a race by time
+    // Home in the heat (in both heats); a heat closed with a lane still out has none.
+    bool imZiel = false;
 
     bool operator==(const Laufwerte&) const = default;
 };
@@ -92,6 +94,8 @@ struct Anschlussstand {
     // The box has fallen silent during a race; shown in front of the port until the port
     // panel is set again.
     bool boxStumm = false;
+    // The simulated track's shortest lap, seconds: the Prellzeit must be shorter.
+    double kuerzesteSimulationsrunde = 0;
 
     bool operator==(const Anschlussstand&) const = default;
 };

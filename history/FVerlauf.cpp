@@ -4,6 +4,7 @@
 #include "Pdfdruck.h"
 #include "Rennlistenmodell.h"
 #include "Verlaufsdiagramm.h"
+#include "Zoomen.h"
 
 #include <QChartView>
 #include <QFileDialog>
@@ -13,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QScreen>
 #include <QStackedWidget>
 #include <QTableView>
 #include <QTableWidget>
@@ -48,13 +50,19 @@ QLabel* zeile(const QString& name, QWidget* eltern, double punkt = 0, bool fett 
 }
 } // namespace
 
-FVerlauf::FVerlauf(VerlaufLogik& logik, QWidget* eltern, Dateiwahl dateiwahl)
-    : QDialog(eltern), m_logik(logik),
+FVerlauf::FVerlauf(VerlaufLogik& logik, QWidget* eltern, const Massstab& massstab,
+                   Dateiwahl dateiwahl)
+    : QDialog(eltern), m_logik(logik), m_massstab(massstab),
       m_dateiwahl(dateiwahl ? std::move(dateiwahl) : Dateiwahl(dateiFragen)) {
     setWindowTitle(QStringLiteral("Rennverlauf"));
     setWindowIcon(QIcon(QStringLiteral(":/bilder/symbol.svg")));
-    resize(940, 640);
+    QSize groesse = m_massstab.skaliert(QSize(940, 640));
+    if (const QScreen* bildschirm = eltern ? eltern->screen() : screen())
+        groesse = groesse.boundedTo(bildschirm->availableGeometry().size());
+    resize(groesse);
+    schriftZoomen(this, m_massstab);
     aufbauen();
+    stilZoomen(this, m_massstab);
     darstellen();
     // The database answers later; the window shows each answer as it comes.
     m_logik.beiAenderung([this] { darstellen(); });
@@ -94,11 +102,12 @@ void FVerlauf::aufbauen() {
     m_liste->setTabKeyNavigation(false);
     m_liste->verticalHeader()->hide();
     m_liste->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_liste->verticalHeader()->setDefaultSectionSize(m_liste->fontMetrics().height() + 6);
+    m_liste->verticalHeader()->setDefaultSectionSize(m_liste->fontMetrics().height() +
+                                                     m_massstab.skaliert(6));
     m_liste->horizontalHeader()->setStretchLastSection(true);
     for (const auto& [spalte, breite] :
          {std::pair{0, 50}, {1, 120}, {2, 95}, {3, 230}, {4, 60}, {5, 130}})
-        m_liste->setColumnWidth(spalte, breite);
+        m_liste->setColumnWidth(spalte, m_massstab.skaliert(breite));
     m_liste->installEventFilter(this);
     listenspalte->addWidget(m_liste, 1);
     m_leer = zeile(QStringLiteral("leer"), liste);
@@ -109,7 +118,7 @@ void FVerlauf::aufbauen() {
     auto* seite = new QWidget(m_seiten);
     auto* seitenspalte = new QVBoxLayout(seite);
     seitenspalte->setContentsMargins(0, 0, 0, 0);
-    m_ueberschrift = zeile(QStringLiteral("ueberschrift"), seite, 14, true);
+    m_ueberschrift = zeile(QStringLiteral("ueberschrift"), seite, m_massstab.punkt(14), true);
     seitenspalte->addWidget(m_ueberschrift);
     m_angaben = zeile(QStringLiteral("angaben"), seite);
     seitenspalte->addWidget(m_angaben);
@@ -171,7 +180,7 @@ void FVerlauf::darstellen() {
                                new QTableWidgetItem(a.tabelle[r][s]));
     if (!(a.diagramm == m_gezeigtesDiagramm) || !m_diagramm->chart()) {
         QChart* alt = m_diagramm->chart();
-        m_diagramm->setChart(diagrammBauen(a.diagramm));
+        m_diagramm->setChart(diagrammBauen(a.diagramm, m_massstab));
         delete alt;
         m_gezeigtesDiagramm = a.diagramm;
     }

@@ -5,6 +5,7 @@
 // the key line says; a season's page prints with Ctrl+P.
 #pragma once
 
+#include "Twips.h"
 #include "VerlaufLogik.h"
 
 #include <QDialog>
@@ -23,7 +24,9 @@ public:
     // Asks where an export goes, starting from a suggested path; empty when cancelled.
     using Dateiwahl = std::function<QString(QWidget* eltern, const QString& vorschlag)>;
 
-    FVerlauf(VerlaufLogik& logik, QWidget* eltern = nullptr, Dateiwahl dateiwahl = {});
+    // At the main window's zoom, as far as the screen has room.
+    FVerlauf(VerlaufLogik& logik, QWidget* eltern = nullptr, const Massstab& massstab = {},
+             Dateiwahl dateiwahl = {});
     ~FVerlauf() override;
 
     void darstellen();
@@ -41,6 +44,7 @@ private:
     template <typename Aktion> void weiterleiten(Aktion aktion);
 
     VerlaufLogik& m_logik;
+    Massstab m_massstab;
     Dateiwahl m_dateiwahl;
     QLabel* m_hinweis = nullptr;
     QLabel* m_tasten = nullptr;

@@ -181,8 +181,9 @@ struct Nachrechnung::Bahn {
     }
 
     // False when the heat counted no lap: the race forgets such a heat, as it did when it was
-    // driven, and would take the next heat for it.
-    bool lauf(const Laufereignisse& folge) {
+    // driven, and would take the next heat for it. `letzter`: no heat follows; `gestoppt`: the
+    // racer stopped the race.
+    bool lauf(const Laufereignisse& folge, bool letzter, bool gestoppt) {
         const std::int64_t gruen = uhr.jetzt;
         rennen.startGedrueckt();
         while (countdown.enabled())
@@ -206,11 +207,18 @@ struct Nachrechnung::Bahn {
                 break;
             }
         }
-        // A race by time ends by its clock; Stop ends what is left, as the racer did.
+        // A race by time ends by its clock. By laps, a heat whose crossings leave a lane short
+        // of its laps was driven all the same: it ends where they stop, a lane home keeps its
+        // finish. The race's last heat ends with Stop when the racer stopped it, or when
+        // nobody is home.
         if (rennen.nachZeit() && rennen.stand().gestartet)
             bis(gruen + std::int64_t(rennen.einstellungen().renndauer) * 1000);
         const Spuren<Spurstand>& spuren = rennen.stand().spuren;
         const bool gezaehlt = !spuren[1].runden.empty() || !spuren[2].runden.empty();
+        const bool schliessen =
+            gezaehlt && (!letzter || (!gestoppt && !rennen.stand().zieleinlauf.empty()));
+        if (rennen.stand().gestartet && schliessen)
+            rennen.zieleinlaufSchliessen();
         if (rennen.stand().gestartet)
             rennen.startGedrueckt();
         uhr.jetzt += Laufpause;
@@ -249,8 +257,8 @@ void Nachrechnung::fahren(const Rennaufzeichnung& vorlage, double prellzeit,
             rennen.fahrerBenennen(spur, vorlage.laeufe[0][spur].fahrer);
             rennen.fahrerfarbeSetzen(spur, vorlage.laeufe[0][spur].farbe);
         }
-    for (const Laufereignisse& lauf : laeufe)
-        if (!m_bahn->lauf(lauf))
+    for (std::size_t lauf = 0; lauf < laeufe.size(); ++lauf)
+        if (!m_bahn->lauf(laeufe[lauf], lauf + 1 == laeufe.size(), vorlage.abgebrochen))
             break;
     m_bahn->mitschrift.abschliessen();
     m_ergebnis = m_bahn->ablage.erstes.value_or(Rennaufzeichnung{});

@@ -23,8 +23,9 @@ public:
     Nachrechnung(const Nachrechnung&) = delete;
     Nachrechnung& operator=(const Nachrechnung&) = delete;
 
-    // The race as the history keeps it. A heat whose crossings do not bring it home ends
-    // with Stop, as the racer would have ended it: the race is then a stopped one.
+    // The race as the history keeps it. A heat whose crossings leave a lane short of its
+    // laps ends where they stop: a lane home keeps its finish, the first home wins, a
+    // lane-change race goes on with its second heat. A race the racer stopped stays stopped.
     const Rennaufzeichnung& ergebnis() const { return m_ergebnis; }
     // The race model at its end, as the result file reads it.
     const Rennen& rennen() const;

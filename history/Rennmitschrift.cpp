@@ -13,18 +13,25 @@ Rennart rennart(const Renneinstellungen& e) {
 }
 
 // Each driver drives the other lane in the second heat; the lower total over both wins,
-// by time the greater distance, then the lower total.
+// by time the greater distance, then the lower total. A driver not home in a heat (a heat
+// the correction closed with a lane short) has no total: one home in both wins.
 std::optional<QString> spurwechselSieger(const Rennaufzeichnung& r) {
     const std::vector<Spuren<Spurfahrt>>& laeufe = r.laeufe;
     Spuren<double> gesamt, distanz;
+    Spuren<bool> imZiel;
     for (int spur = 1; spur <= 2; ++spur) {
-        gesamt[spur] = laeufe[0][spur].gesamtzeit.value_or(0) +
-                       laeufe[1][andereSpur(spur)].gesamtzeit.value_or(0);
-        distanz[spur] =
-            laeufe[0][spur].distanz.value_or(0) + laeufe[1][andereSpur(spur)].distanz.value_or(0);
+        const Spurfahrt& erster = laeufe[0][spur];
+        const Spurfahrt& zweiter = laeufe[1][andereSpur(spur)];
+        gesamt[spur] = erster.gesamtzeit.value_or(0) + zweiter.gesamtzeit.value_or(0);
+        distanz[spur] = erster.distanz.value_or(0) + zweiter.distanz.value_or(0);
+        imZiel[spur] = erster.gesamtzeit && zweiter.gesamtzeit;
     }
     int vorn = 0;
-    if (r.rennart == Rennlaenge::Zeit && distanz[1] != distanz[2])
+    if (imZiel[1] != imZiel[2])
+        vorn = imZiel[1] ? 1 : 2;
+    else if (!imZiel[1])
+        return std::nullopt;
+    else if (r.rennart == Rennlaenge::Zeit && distanz[1] != distanz[2])
         vorn = distanz[1] > distanz[2] ? 1 : 2;
     else if (gesamt[1] != gesamt[2])
         vorn = gesamt[1] < gesamt[2] ? 1 : 2;

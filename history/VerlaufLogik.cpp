@@ -640,10 +640,14 @@ void VerlaufLogik::neuBewerten() {
         Verlaufstitel, Zahlenformat::allgemein(m_gezeigt->prellzeit));
     if (text.trimmed().isEmpty())
         return;
+    // Below a tenth of a second every contact bounce would be a lap of its own.
+    constexpr double KleinstePrellzeit = 0.1;
+    constexpr double GroesstePrellzeit = 60;
     const std::optional<double> prellzeit = Zahlenformat::zahlLesen(text.trimmed());
-    if (!prellzeit || *prellzeit < 0 || *prellzeit > 60) {
-        m_dialoge.meldung(QStringLiteral("„") + text +
-                              QStringLiteral("“ ist keine Prellzeit zwischen 0 und 60 Sekunden."),
+    if (!prellzeit || *prellzeit < KleinstePrellzeit || *prellzeit > GroesstePrellzeit) {
+        m_dialoge.meldung(QStringLiteral("„%1“ ist keine Prellzeit zwischen %2 und %3 Sekunden.")
+                              .arg(text, Zahlenformat::allgemein(KleinstePrellzeit),
+                                   Zahlenformat::allgemein(GroesstePrellzeit)),
                           Verlaufstitel);
         return;
     }

@@ -20,10 +20,10 @@ QScatterSeries* markierung(const QString& name, QScatterSeries::MarkerShape form
 }
 
 // After the series joined the chart, whose theme would paint over it.
-void faerben(QScatterSeries* serie, const QColor& farbe, bool hohl) {
+void faerben(QScatterSeries* serie, const QColor& farbe, bool hohl, double breite) {
     serie->setColor(hohl ? QColor(Qt::transparent) : farbe);
     serie->setBorderColor(farbe);
-    serie->setPen(QPen(farbe, 2));
+    serie->setPen(QPen(farbe, breite));
 }
 
 // Lap numbers along the bottom, as whole numbers at a readable spacing, with room at both
@@ -56,7 +56,7 @@ QDateTimeAxis* tagesachse(double erster, double letzter) {
 }
 } // namespace
 
-QChart* diagrammBauen(const Diagramm& d) {
+QChart* diagrammBauen(const Diagramm& d, const Massstab& m) {
     auto* chart = new QChart;
     chart->setTheme(QChart::ChartThemeBlueCerulean);
     chart->setLocalizeNumbers(true);
@@ -64,11 +64,14 @@ QChart* diagrammBauen(const Diagramm& d) {
     chart->setTitle(d.titel);
     chart->legend()->setAlignment(Qt::AlignBottom);
 
-    auto* beste = markierung(QStringLiteral("beste Runde"), QScatterSeries::MarkerShapeStar, 18);
-    auto* hand = markierung(QStringLiteral("von Hand"), QScatterSeries::MarkerShapeRectangle, 11);
-    auto* doppelt = markierung(QStringLiteral("doppelt?"), QScatterSeries::MarkerShapeTriangle, 16);
-    auto* verpasst =
-        markierung(QStringLiteral("verpasst?"), QScatterSeries::MarkerShapeRotatedRectangle, 16);
+    auto* beste =
+        markierung(QStringLiteral("beste Runde"), QScatterSeries::MarkerShapeStar, m.punkt(18));
+    auto* hand =
+        markierung(QStringLiteral("von Hand"), QScatterSeries::MarkerShapeRectangle, m.punkt(11));
+    auto* doppelt =
+        markierung(QStringLiteral("doppelt?"), QScatterSeries::MarkerShapeTriangle, m.punkt(16));
+    auto* verpasst = markierung(QStringLiteral("verpasst?"),
+                                QScatterSeries::MarkerShapeRotatedRectangle, m.punkt(16));
     double xMin = 0, xMax = 0, yMin = 0, yMax = 0;
     bool erster = true;
     for (const Kurve& k : d.kurven) {
@@ -83,9 +86,10 @@ QChart* diagrammBauen(const Diagramm& d) {
             erster = false;
         }
         linie->setPointsVisible(k.punkte.size() < 60);
+        linie->setMarkerSize(m.punkt(linie->markerSize()));
         chart->addSeries(linie);
         // After joining the chart, which gives a line without a colour of its own the theme's.
-        QPen stift(k.farbe ? qtFarbe(*k.farbe) : linie->pen().color(), 2);
+        QPen stift(k.farbe ? qtFarbe(*k.farbe) : linie->pen().color(), m.punkt(2));
         stift.setStyle(k.gestrichelt ? Qt::DashLine : Qt::SolidLine);
         linie->setPen(stift);
         for (const QPointF& p : k.bestzeiten)
@@ -97,13 +101,13 @@ QChart* diagrammBauen(const Diagramm& d) {
         for (const QPointF& p : k.verpasst)
             verpasst->append(p);
     }
-    const auto hinzu = [chart](QScatterSeries* serie, const QColor& farbe, bool hohl) {
+    const auto hinzu = [chart, &m](QScatterSeries* serie, const QColor& farbe, bool hohl) {
         if (serie->count() == 0) {
             delete serie;
             return;
         }
         chart->addSeries(serie);
-        faerben(serie, farbe, hohl);
+        faerben(serie, farbe, hohl, m.punkt(2));
         // A hollow marker's legend entry would be a transparent square on the dark theme:
         // it shows the marker's colour instead.
         for (QLegendMarker* eintrag : chart->legend()->markers(serie))
@@ -129,6 +133,14 @@ QChart* diagrammBauen(const Diagramm& d) {
     for (QAbstractSeries* s : chart->series()) {
         s->attachAxis(x);
         s->attachAxis(y);
+    }
+    // The theme's fonts are its own, not the window's: they grow with the zoom here, once the
+    // theme has given them to the axes.
+    chart->setTitleFont(m.schrift(chart->titleFont()));
+    chart->legend()->setFont(m.schrift(chart->legend()->font()));
+    for (QAbstractAxis* achse : {x, static_cast<QAbstractAxis*>(y)}) {
+        achse->setLabelsFont(m.schrift(achse->labelsFont()));
+        achse->setTitleFont(m.schrift(achse->titleFont()));
     }
     return chart;
 }

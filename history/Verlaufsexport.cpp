@@ -1,5 +1,6 @@
 #include "Verlaufsexport.h"
 
+#include "Csvtext.h"
 #include "Dateiursache.h"
 #include "Rennjson.h"
 #include "Zahlenformat.h"
@@ -21,28 +22,6 @@ QString modusText(const Rennaufzeichnung& r) {
     case Rennart::Spurwechsel: text = QStringLiteral("Spurwechsel"); break;
     }
     return r.abgebrochen ? text + QStringLiteral(", abgebrochen") : text;
-}
-
-// A spreadsheet takes a cell that starts like a formula for one, and would run a name such
-// as "=1+2" or "=HYPERLINK(…)"; a leading ' makes it text. A negative number stays a number.
-bool wieFormel(const QString& text) {
-    if (text.isEmpty())
-        return false;
-    const QChar erstes = text.front();
-    if (erstes == QLatin1Char('-'))
-        return text.size() == 1 || !text.at(1).isDigit();
-    return erstes == QLatin1Char('=') || erstes == QLatin1Char('+') || erstes == QLatin1Char('@') ||
-           erstes == QLatin1Char('\t') || erstes == QLatin1Char('\r');
-}
-
-// A field is quoted when it holds the separator, a quote or a line break; quotes double.
-QString csvFeld(const QString& text) {
-    QString feld = wieFormel(text) ? QLatin1Char('\'') + text : text;
-    if (!feld.contains(QLatin1Char(';')) && !feld.contains(QLatin1Char('"')) &&
-        !feld.contains(QLatin1Char('\n')) && !feld.contains(QLatin1Char('\r')))
-        return feld;
-    feld.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-    return QLatin1Char('"') + feld + QLatin1Char('"');
 }
 
 // The file the export writes: a regular file through a copy beside it that replaces it
@@ -111,20 +90,20 @@ private:
 class CsvSchreiber {
 public:
     explicit CsvSchreiber(Exportziel& ziel) : m_ziel(ziel) {
-        QByteArray kopf = "\xEF\xBB\xBF";
-        zeile(kopf, {QStringLiteral("Rennen"), QStringLiteral("Datum"), QStringLiteral("Modus"),
-                     QStringLiteral("Lauf"), QStringLiteral("Spur"), QStringLiteral("Fahrer"),
-                     QStringLiteral("Runde"), QStringLiteral("Zeit (s)"),
-                     QStringLiteral("Geschwindigkeit (m/s)"), QStringLiteral("Handrunde"),
-                     QStringLiteral("Rennart"), QStringLiteral("Renndauer (s)"),
-                     QStringLiteral("Zielregel"), QStringLiteral("Distanz (Runden)"),
-                     QStringLiteral("Hinweis")});
-        m_ziel.schreiben(kopf);
+        m_ziel.schreiben(
+            csvAnfang() +
+            csvZeile({QStringLiteral("Rennen"), QStringLiteral("Datum"), QStringLiteral("Modus"),
+                      QStringLiteral("Lauf"), QStringLiteral("Spur"), QStringLiteral("Fahrer"),
+                      QStringLiteral("Runde"), QStringLiteral("Zeit (s)"),
+                      QStringLiteral("Geschwindigkeit (m/s)"), QStringLiteral("Handrunde"),
+                      QStringLiteral("Rennart"), QStringLiteral("Renndauer (s)"),
+                      QStringLiteral("Zielregel"), QStringLiteral("Distanz (Runden)"),
+                      QStringLiteral("Hinweis")}));
     }
     bool rennen(std::optional<qint64> nummer, const Rennaufzeichnung& r) {
         const QString kopf[] = {nummer ? QString::number(*nummer) : QStringLiteral("wartet"),
                                 r.beginn.toString(QStringLiteral("dd.MM.yyyy HH:mm:ss")),
-                                csvFeld(modusText(r))};
+                                modusText(r)};
         // The race's format stands in every row, like its mode; by laps without duration
         // and rule.
         const bool nachZeit = r.rennart == Rennlaenge::Zeit;
@@ -135,27 +114,23 @@ public:
         for (std::size_t lauf = 0; lauf < r.laeufe.size(); ++lauf)
             for (int spur = 1; spur <= 2; ++spur) {
                 const Spurfahrt& f = r.laeufe[lauf][spur];
-                const QString fahrer = csvFeld(f.fahrer);
                 const std::vector<Rundenhinweis> hinweise = f.hinweise(r.originalfahrt(lauf, spur));
                 for (std::size_t i = 0; i < f.runden.size(); ++i)
-                    zeile(zeilen,
-                          {kopf[0], kopf[1], kopf[2], QString::number(lauf + 1),
-                           QString::number(spur), fahrer, QString::number(i + 1),
-                           Zahlenformat::ZahlFormatieren(f.runden[i].zeit),
-                           Zahlenformat::ZahlFormatieren(f.runden[i].geschwindigkeit),
-                           f.runden[i].vonHand ? QStringLiteral("ja") : QStringLiteral("nein"),
-                           format[0], format[1], format[2],
-                           f.distanz ? Zahlenformat::ZahlFormatieren(*f.distanz) : QString(),
-                           hinweistext(hinweise[i])});
+                    zeilen += csvZeile(
+                        {kopf[0], kopf[1], kopf[2], QString::number(lauf + 1),
+                         QString::number(spur), f.fahrer, QString::number(i + 1),
+                         Zahlenformat::ZahlFormatieren(f.runden[i].zeit),
+                         Zahlenformat::ZahlFormatieren(f.runden[i].geschwindigkeit),
+                         f.runden[i].vonHand ? QStringLiteral("ja") : QStringLiteral("nein"),
+                         format[0], format[1], format[2],
+                         f.distanz ? Zahlenformat::ZahlFormatieren(*f.distanz) : QString(),
+                         hinweistext(hinweise[i])});
             }
         return m_ziel.schreiben(zeilen);
     }
     std::optional<QString> ende() { return std::nullopt; }
 
 private:
-    static void zeile(QByteArray& aus, std::initializer_list<QString> felder) {
-        aus += (QStringList(felder).join(QLatin1Char(';')) + QStringLiteral("\r\n")).toUtf8();
-    }
     Exportziel& m_ziel;
 };
 

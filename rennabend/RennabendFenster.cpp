@@ -237,7 +237,7 @@ void RennabendFenster::speichern(bool alsPdf) {
         gut = pdfSchreiben(pfad, QStringLiteral("Rennabend"), m_logik.html());
     } else {
         QSaveFile datei(pfad);
-        gut = datei.open(QIODevice::WriteOnly) && datei.write(m_logik.csv().toUtf8()) >= 0 &&
+        gut = datei.open(QIODevice::WriteOnly) && datei.write(m_logik.csv()) >= 0 &&
               datei.commit();
     }
     if (!gut)

@@ -1,5 +1,6 @@
 #include "RennabendLogik.h"
 
+#include "Csvtext.h"
 #include "Tabellenhtml.h"
 #include "Zahlenformat.h"
 
@@ -107,25 +108,12 @@ void RennabendLogik::entfernen(const QString& name) {
         m_dialoge.meldung(fehler, Titel);
 }
 
-QString RennabendLogik::csv() const {
+QByteArray RennabendLogik::csv() const {
     const RennabendAnsicht a = ansicht();
-    const auto feld = [](QString text) {
-        if (text.contains(QLatin1Char(';')) || text.contains(QLatin1Char('"')))
-            text = QLatin1Char('"') + text.replace(QStringLiteral("\""), QStringLiteral("\"\"")) +
-                   QLatin1Char('"');
-        return text;
-    };
-    QString text;
-    const auto zeile = [&](const QStringList& felder) {
-        QStringList geschuetzt;
-        for (const QString& f : felder)
-            geschuetzt << feld(f);
-        text += geschuetzt.join(QLatin1Char(';')) + QStringLiteral("\r\n");
-    };
-    zeile(a.tabellenkopf);
+    QByteArray datei = csvAnfang() + csvZeile(a.tabellenkopf);
     for (const QStringList& felder : a.tabelle)
-        zeile(felder);
-    return text;
+        datei += csvZeile(felder);
+    return datei;
 }
 
 QString RennabendLogik::html() const {

@@ -5,6 +5,7 @@
 #include "Dialoge.h"
 #include "Rennabendleiter.h"
 
+#include <QByteArray>
 #include <QStringList>
 #include <vector>
 
@@ -42,9 +43,9 @@ public:
     void wiederholen() { m_leiter.wiederholen(); }
     void ueberspringen() { m_leiter.ueberspringen(); }
 
-    // The standings as a CSV file of their own (semicolons, decimal commas) and as HTML for
-    // printing.
-    QString csv() const;
+    // The standings as a CSV file of their own, written as the history's export is (see
+    // Csvtext.h), and as HTML for printing.
+    QByteArray csv() const;
     QString html() const;
 
 private:

@@ -1,5 +1,7 @@
 #include "SensortestFenster.h"
 
+#include "Zoomen.h"
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -26,7 +28,7 @@ QLabel* fett(const QString& text, QWidget* eltern) {
 }
 } // namespace
 
-SensortestFenster::SensortestFenster(Sensortest& logik, QWidget* eltern)
+SensortestFenster::SensortestFenster(Sensortest& logik, QWidget* eltern, const Massstab& massstab)
     : QDialog(eltern), m_logik(logik) {
     setWindowTitle(QStringLiteral("Sensortest"));
     setWindowIcon(QIcon(QStringLiteral(":/bilder/lineale.svg")));
@@ -45,21 +47,21 @@ SensortestFenster::SensortestFenster(Sensortest& logik, QWidget* eltern)
             0, s, Qt::AlignCenter);
         Spalte& spalte = m_spalten[nummer - 1];
         spalte.lampe = new QSvgWidget(lampenbild(std::nullopt), this);
-        spalte.lampe->setFixedSize(28, 28);
+        spalte.lampe->setFixedSize(massstab.skaliert(QSize(28, 28)));
         spalte.lampe->setToolTip(QStringLiteral("grün: Leitung ein, grau: aus, gelb: unbekannt"));
         raster->addWidget(spalte.lampe, 1, s, Qt::AlignCenter);
         QLabel** felder[] = {&spalte.flanken, &spalte.seit, &spalte.prellen, &spalte.runde};
         for (int z = 0; z < 4; ++z) {
             *felder[z] = new QLabel(this);
             (*felder[z])->setAlignment(Qt::AlignCenter);
-            (*felder[z])->setMinimumWidth(120);
+            (*felder[z])->setMinimumWidth(massstab.skaliert(120));
             raster->addWidget(*felder[z], z + 2, s);
         }
     }
 
     m_urteil = new QLabel(this);
     m_urteil->setWordWrap(true);
-    m_urteil->setMinimumHeight(60);
+    m_urteil->setMinimumHeight(massstab.skaliert(60));
     m_port = new QLabel(this);
     m_port->setWordWrap(true);
     // Both quote the port's name as the racer typed it: never as markup.
@@ -83,7 +85,8 @@ SensortestFenster::SensortestFenster(Sensortest& logik, QWidget* eltern)
     spalten->addLayout(raster);
     spalten->addWidget(m_urteil);
     spalten->addLayout(unten);
-    setFixedWidth(560);
+    setFixedWidth(massstab.skaliert(560));
+    zoomen(this, massstab);
 
     auto* takt = new QTimer(this);
     connect(takt, &QTimer::timeout, this, [this] {
@@ -112,8 +115,14 @@ void SensortestFenster::darstellen() {
     m_port->setText(a.LaPort);
     m_com->setVisible(a.BuComVisible);
     m_urteil->setText(a.LaUrteil);
-    const char* farbe = a.urteil == Urteilsart::Sicher     ? "#1a7f37"
-                        : a.urteil == Urteilsart::Unsicher ? "#c00000"
-                                                           : "palette(window-text)";
-    m_urteil->setStyleSheet(QStringLiteral("QLabel { color: %1; }").arg(QLatin1String(farbe)));
+    // A palette, not a style sheet: a label with a style sheet keeps the application's font
+    // and would stay small at a zoom.
+    const QColor farbe = a.urteil == Urteilsart::Sicher     ? QColor(0x1a, 0x7f, 0x37)
+                         : a.urteil == Urteilsart::Unsicher ? QColor(0xc0, 0x00, 0x00)
+                                                            : palette().color(QPalette::WindowText);
+    if (m_urteil->palette().color(QPalette::WindowText) != farbe) {
+        QPalette farben = m_urteil->palette();
+        farben.setColor(QPalette::WindowText, farbe);
+        m_urteil->setPalette(farben);
+    }
 }

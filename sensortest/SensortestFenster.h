@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Sensortest.h"
+#include "Twips.h"
 
 #include <QDialog>
 
@@ -13,7 +14,9 @@ class QSvgWidget;
 class SensortestFenster : public QDialog {
     Q_OBJECT
 public:
-    explicit SensortestFenster(Sensortest& logik, QWidget* eltern = nullptr);
+    // At the main window's zoom.
+    explicit SensortestFenster(Sensortest& logik, QWidget* eltern = nullptr,
+                               const Massstab& massstab = {});
 
     void darstellen();
 

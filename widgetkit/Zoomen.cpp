@@ -35,9 +35,14 @@ void stilZoomen(QWidget* fenster, const Massstab& massstab) {
     qDeleteAll(bisher);
 }
 
+void schriftZoomen(QWidget* fenster, const Massstab& massstab) {
+    if (!massstab.entworfen())
+        fenster->setFont(massstab.schrift(QApplication::font(fenster)));
+}
+
 void zoomen(QWidget* fenster, const Massstab& massstab) {
     if (massstab.entworfen())
         return;
-    fenster->setFont(massstab.schrift(QApplication::font(fenster)));
+    schriftZoomen(fenster, massstab);
     stilZoomen(fenster, massstab);
 }

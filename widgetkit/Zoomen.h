@@ -20,6 +20,10 @@ private:
 // the application. For windows that size their fonts themselves; call again after adding
 // controls.
 void stilZoomen(QWidget* fenster, const Massstab& massstab);
+// The window's font at the zoom; at 100 % nothing changes. Controls built after it take the
+// font as they are made: a table view with several columns misses the font a window is
+// given later, in its headings.
+void schriftZoomen(QWidget* fenster, const Massstab& massstab);
 // A window built at the designed size shown at the zoom: its font and its controls' style.
 // Call once, after its controls are built; at 100 % nothing changes.
 void zoomen(QWidget* fenster, const Massstab& massstab);

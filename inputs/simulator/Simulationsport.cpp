@@ -13,7 +13,7 @@ Simulationsport::Simulationsport(Rennen& rennen, Uhr& uhr, double mittlereRunden
 }
 
 void Simulationsport::SchnittstelleOeffnen(const QString&) {
-    m_rennen.simulationGestartet();
+    m_rennen.simulationGestartet(m_simulator.kuerzesteRunde());
     m_takt.start();
 }
 

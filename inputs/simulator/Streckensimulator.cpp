@@ -2,6 +2,11 @@
 
 #include <algorithm>
 
+namespace {
+// A lap lies within this fraction of the mean either side, unless the car comes off.
+constexpr double Spanne = 0.15;
+} // namespace
+
 Streckensimulator::Streckensimulator(const Rennstand& rennen, double mittlereRundenzeit,
                                      std::uint32_t startwert)
     : m_rennen(rennen), m_mittel(mittlereRundenzeit * 1000), m_zufall(startwert) {}
@@ -72,7 +77,7 @@ void Streckensimulator::planen(std::int64_t bahnzeit, Leitung leitung, bool pege
 
 std::int64_t Streckensimulator::rundenzeit() {
     std::normal_distribution<double> streuung(m_mittel, m_mittel * 0.04);
-    double zeit = std::clamp(streuung(m_zufall), m_mittel * 0.85, m_mittel * 1.15);
+    double zeit = std::clamp(streuung(m_zufall), m_mittel * (1 - Spanne), m_mittel * (1 + Spanne));
     // Now and then a car comes off and is put back.
     if (std::uniform_int_distribution<int>(1, 10)(m_zufall) == 1)
         zeit *= std::uniform_real_distribution<double>(1.3, 1.8)(m_zufall);
@@ -81,4 +86,8 @@ std::int64_t Streckensimulator::rundenzeit() {
 
 std::int64_t Streckensimulator::gleichverteilt(std::int64_t von, std::int64_t bis) {
     return std::uniform_int_distribution<std::int64_t>(von, bis)(m_zufall);
+}
+
+double Streckensimulator::kuerzesteRunde() const {
+    return m_mittel * (1 - Spanne) / 1000;
 }

@@ -20,6 +20,8 @@ public:
     // The line changes due by `jetzt` (milliseconds on the race's system clock), oldest
     // first, each stamped with the moment it happened.
     std::vector<Leitungsereignis> fortschreiten(std::int64_t jetzt);
+    // Seconds: no lap is shorter.
+    double kuerzesteRunde() const;
 
 private:
     struct Auto {

@@ -182,3 +182,28 @@ TEST_F(Spurwechsel, StopOderFehlstartWechselnDenLaufNicht) {
     EXPECT_FALSE(b.stand().zweiterLauf);
     EXPECT_EQ(b.stand().spuren[1].fahrer, "Anna");
 }
+
+// A heat closed with a lane still out (the history's correction does it, where a deleted
+// crossing left Anna a lap short): Bernd, home, keeps his finish; the lane-change race goes
+// on with its second heat, and the result window crowns the driver home in both, though
+// Anna's missing heat would make her total the smaller one. Closed with nobody home, a
+// single race ends without a winner.
+TEST_F(Spurwechsel, ZieleinlaufSchliessenLaesstDerSpurImZielIhrenLauf) {
+    rennenFahren(b, {3}, {5, 5});
+    b.rennen.zieleinlaufSchliessen();
+    EXPECT_TRUE(b.stand().zweiterLauf);
+    EXPECT_FALSE(b.stand().lauf1[1].imZiel);
+    EXPECT_TRUE(b.stand().lauf1[2].imZiel);
+    rennenFahren(b, {5, 5}, {4, 4}); // Bernd on lane 1, Anna on lane 2
+    ASSERT_EQ(b.dialoge.ergebnisfenster.size(), 1u);
+    EXPECT_EQ(b.dialoge.ergebnisfenster[0].LaUeberschrift, "Bernd hat gewonnen!");
+
+    b.einstellen([](Renneinstellungen& e) { e.spurwechsel = false; });
+    rennenFahren(b, {3}, {});
+    b.rennen.zieleinlaufSchliessen();
+    EXPECT_FALSE(b.stand().gestartet);
+    EXPECT_EQ(b.rennen.siegerSpur(), 0);
+    const Rennstand danach = b.stand();
+    b.rennen.zieleinlaufSchliessen();
+    EXPECT_EQ(b.stand(), danach) << "between races it does nothing";
+}

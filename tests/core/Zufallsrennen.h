@@ -250,7 +250,7 @@ private:
         if (ja(0.05))
             b.rennen.platineErkannt();
         if (ja(0.03))
-            b.rennen.simulationGestartet();
+            b.rennen.simulationGestartet(3.4);
         if (ja(0.1))
             b.rennen.ergebnisSpeichern();
         if (ja(0.05))

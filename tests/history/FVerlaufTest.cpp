@@ -7,6 +7,7 @@
 #include "Verlaufstest.h"
 
 #include <QChartView>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
@@ -28,7 +29,7 @@ struct ZweiRennen : Verlaufsordner {
 };
 
 struct Fensterprobe : ZweiRennen {
-    Fensterprobe() {
+    explicit Fensterprobe(Massstab zoom = {}) : massstab(zoom) {
         fenster.show();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&fenster));
         beantwortet();
@@ -54,7 +55,8 @@ struct Fensterprobe : ZweiRennen {
     Verlaufsleser leser{pfad};
     VerlaufLogik logik{leser, dialoge, ordner.path()};
     QStringList gefragt;
-    FVerlauf fenster{logik, nullptr, [this](QWidget*, const QString& vorschlag) {
+    Massstab massstab;
+    FVerlauf fenster{logik, nullptr, massstab, [this](QWidget*, const QString& vorschlag) {
                          gefragt << vorschlag;
                          return vorschlag;
                      }};
@@ -135,4 +137,38 @@ TEST(FVerlauf, DieListeZeigtBeideFahrerAuchMitLangenNamen) {
     EXPECT_TRUE(einer.startsWith("Maxim") && einer.endsWith("… – Bernd")) << einer.toStdString();
     EXPECT_EQ(beide.count(QStringLiteral("Maxim")), 2) << beide.toStdString();
     EXPECT_LE(std::max(masse.horizontalAdvance(einer), masse.horizontalAdvance(beide)), breite);
+}
+
+// At the main window's zoom every text of the window grows with it: those that inherit the
+// window's font, those the window sets a size of its own, the list's heading and the chart's,
+// whose theme chooses its fonts itself.
+TEST(FVerlauf, BeimZoomWachsenAlleTexteMit) {
+    Fensterprobe entworfen;
+    Fensterprobe gezoomt(Massstab(300));
+    for (Fensterprobe* p : {&entworfen, &gezoomt}) {
+        // To this window, whichever has the focus.
+        QTest::keyClick(p->teil<QTableView>(QStringLiteral("liste")), Qt::Key_Return);
+        p->beantwortet();
+        ASSERT_EQ(p->seite(), 1);
+        ASSERT_EQ(p->teil<QChartView>()->chart()->axes().size(), 2);
+    }
+    const auto groessen = [](Fensterprobe& p) {
+        const auto* liste = p.teil<QTableView>(QStringLiteral("liste"));
+        const QChart* chart = p.teil<QChartView>()->chart();
+        return std::vector<double>{
+            QFontInfo(liste->font()).pointSizeF(),
+            QFontInfo(liste->horizontalHeader()->font()).pointSizeF(),
+            QFontInfo(p.teil<QLabel>(QStringLiteral("ueberschrift"))->font()).pointSizeF(),
+            QFontInfo(p.teil<QLabel>(QStringLiteral("angaben"))->font()).pointSizeF(),
+            QFontInfo(chart->titleFont()).pointSizeF(),
+            QFontInfo(chart->legend()->font()).pointSizeF(),
+            QFontInfo(chart->axes(Qt::Horizontal).value(0)->labelsFont()).pointSizeF(),
+            QFontInfo(chart->axes(Qt::Vertical).value(0)->titleFont()).pointSizeF()};
+    };
+    const std::vector<double> klein = groessen(entworfen);
+    const std::vector<double> gross = groessen(gezoomt);
+    for (std::size_t i = 0; i < klein.size(); ++i)
+        EXPECT_NEAR(gross[i] / klein[i], 3, 0.1) << "text " << i;
+    EXPECT_EQ(gezoomt.teil<QTableView>(QStringLiteral("liste"))->columnWidth(3),
+              3 * entworfen.teil<QTableView>(QStringLiteral("liste"))->columnWidth(3));
 }

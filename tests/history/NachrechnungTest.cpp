@@ -6,6 +6,7 @@
 #include "Rennmitschrift.h"
 #include "Rohsignalformat.h"
 #include "Verlaufsabfragen.h"
+#include "Verlaufsseiten.h"
 #include "Verlaufsspeicher.h"
 #include "Verlaufstest.h"
 
@@ -126,12 +127,84 @@ TEST(Nachrechnung, KorrekturenRechnenDasRennenMitDemRennenSelbstNeu) {
     EXPECT_FALSE(k.rueckgaengig());
 
     // A time typed outside the lap is refused; deleting the crossing at the end of lap 2
-    // leaves Anna two laps, short of the finish: the heat ends with Stop.
+    // leaves Anna two laps, short of the finish: Bernd, home in both heats, wins.
     EXPECT_EQ(k.einfuegen(10.0), "Die Zeit liegt nicht innerhalb von Runde 2, Lauf 2, Spur 2.");
     ASSERT_EQ(k.loeschen(), std::nullopt);
     EXPECT_EQ(rundenzeitenVon(k.rennen().laeufe[1][2]), (std::vector<double>{5, 15}));
-    EXPECT_TRUE(k.rennen().abgebrochen);
+    EXPECT_FALSE(k.rennen().abgebrochen);
     EXPECT_EQ(k.rennen().laeufe[1][2].gesamtzeit, std::nullopt);
+    EXPECT_EQ(k.rennen().laeufe[1][1].gesamtzeit, 12) << "Bernd keeps his finish";
+    EXPECT_EQ(k.rennen().sieger, "Bernd");
+}
+
+// Anna wins a five-lap race by 5 s. A crossing of hers deleted leaves her four laps: her lane
+// is not home, Bernd's is, as in the race, and he is the first home, so he wins; the race is
+// no stopped one. The race model says the same.
+TEST(Nachrechnung, EineSpurOhneZielLaesstDerAnderenIhrenSieg) {
+    Nachrechnungsbahn b;
+    b.einstellen([](Renneinstellungen& e) { e.rundenzahl = 5; });
+    b.starten();
+    b.signal(1, 0.1);
+    b.signal(2, 0.1);
+    for (int runde = 1; runde <= 5; ++runde) {
+        b.signal(1, 8.0 * runde);
+        b.signal(2, runde < 5 ? 9.1 * runde : 45.577);
+    }
+    ASSERT_EQ(b.ablage.rennen.size(), 1u);
+    const Rennaufzeichnung gespeichert = b.ablage.rennen[0];
+    ASSERT_EQ(gespeichert.sieger, "Anna");
+
+    Korrektur k(gespeichert);
+    k.rundeWechseln(1);
+    ASSERT_EQ(k.ortText(), "Runde 2, Spur 1");
+    ASSERT_EQ(k.loeschen(), std::nullopt);
+    const Rennaufzeichnung& r = k.rennen();
+    EXPECT_EQ(rundenzeitenVon(r.laeufe[0][1]), (std::vector<double>{8, 16, 8, 8}));
+    EXPECT_EQ(r.laeufe[0][1].gesamtzeit, std::nullopt);
+    EXPECT_EQ(r.laeufe[0][2].gesamtzeit, 45.577);
+    EXPECT_EQ(r.sieger, "Bernd");
+    EXPECT_FALSE(r.abgebrochen);
+    VerlaufAnsicht a;
+    rennseiteFuellen(a, 1, r);
+    EXPECT_EQ(a.angaben.value(1), "Sieger: Bernd – korrigiert, das Original ist gespeichert");
+    EXPECT_TRUE(a.angaben.value(2).startsWith("Spur 1 – Anna: nicht im Ziel"))
+        << a.angaben.value(2).toStdString();
+    EXPECT_TRUE(a.angaben.value(3).startsWith("Spur 2 – Bernd: Gesamt 45,577 s"))
+        << a.angaben.value(3).toStdString();
+    const Rennstand& stand = k.rennmodell().stand();
+    EXPECT_EQ(stand.rennsieger, 2);
+    EXPECT_EQ(stand.zieleinlauf, std::vector<int>{2});
+}
+
+// A lane-change race whose first heat loses a crossing of Anna's keeps its second heat, as
+// driven: the drivers swap lanes, Bernd is home in both and wins. A race the racer stopped
+// stays stopped whatever is corrected in it.
+TEST(Nachrechnung, EinLaufOhneZielBleibtEinLauf) {
+    const Rennaufzeichnung gespeichert = spurwechselrennen();
+    Korrektur k(gespeichert);
+    ASSERT_EQ(k.ortText(), "Runde 1, Lauf 1, Spur 1");
+    ASSERT_EQ(k.loeschen(), std::nullopt);
+    const Rennaufzeichnung& r = k.rennen();
+    ASSERT_EQ(r.laeufe.size(), 2u);
+    EXPECT_EQ(rundenzeitenVon(r.laeufe[0][1]), (std::vector<double>{8, 4}));
+    EXPECT_EQ(r.laeufe[0][1].gesamtzeit, std::nullopt);
+    EXPECT_EQ(r.laeufe[1][1].fahrer, "Bernd");
+    EXPECT_EQ(rundenzeitenVon(r.laeufe[1][2]), rundenzeitenVon(gespeichert.laeufe[1][2]))
+        << "heat 2 as driven";
+    EXPECT_EQ(r.laeufe[1][2].gesamtzeit, gespeichert.laeufe[1][2].gesamtzeit);
+    EXPECT_EQ(r.sieger, "Bernd");
+    EXPECT_FALSE(r.abgebrochen);
+
+    Rennaufzeichnung gestoppt = gespeichert;
+    gestoppt.abgebrochen = true;
+    gestoppt.sieger.reset();
+    gestoppt.laeufe[1][1] = fahrt(QStringLiteral("Bernd"), {4, 4}, false);
+    Korrektur g(gestoppt);
+    g.spurWechseln(3);
+    ASSERT_EQ(g.einfuegen(), std::nullopt);
+    EXPECT_TRUE(g.rennen().abgebrochen);
+    EXPECT_EQ(g.rennen().sieger, std::nullopt);
+    EXPECT_EQ(g.rennen().laeufe.size(), 2u);
 }
 
 // Bernd's contact bounces once for half a second, longer than the Prellzeit of 0.3 s: the

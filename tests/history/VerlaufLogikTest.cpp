@@ -216,3 +216,45 @@ TEST(VerlaufLogik, RennseiteZeigtVerdaechtigeRunden) {
     EXPECT_EQ(k.doppelt, (std::vector<QPointF>{{3, 1.9}, {6, 1}}));
     EXPECT_EQ(k.verpasst, std::vector<QPointF>{QPointF(5, 9)});
 }
+
+// P judges a race again from its raw signals. A Prellzeit below 0,1 s would take every
+// contact bounce for a lap of a millisecond, which Enter would store: it is refused as any
+// other entry that is no Prellzeit, and the page stays as it was.
+TEST(VerlaufLogik, NeuBewertenVerweigertEinePrellzeitUnterEinerZehntelsekunde) {
+    Fensterbahn b;
+    Rennaufzeichnung r = rennen(QStringLiteral("Anna"), {3, 2.5}, QStringLiteral("Bernd"), {4, 4},
+                                QStringLiteral("2026-05-03T20:00:00+02:00"));
+    r.rohsignale = {{{1, 0},
+                     {2, 0},
+                     {1, 3'000'000},
+                     {1, 3'000'400},
+                     {2, 4'000'000},
+                     {1, 5'500'000},
+                     {1, 5'500'300},
+                     {2, 8'000'000}}};
+    {
+        Verlaufsdatenbank db(b.pfad);
+        ASSERT_TRUE(db.vorbereiten().beschreibbar);
+        ASSERT_EQ(Verlaufsspeicher(db).speichern(r), std::nullopt);
+    }
+    b.a();
+    b.logik().oeffnen();
+    ASSERT_EQ(b.a().ueberschrift, "Rennen 3 vom 03.05.2026 20:00");
+    const QStringList seite = b.a().angaben;
+    for (const QString& eingabe : {QStringLiteral("0"), QStringLiteral("0,05"),
+                                   QStringLiteral("-1"), QStringLiteral("viel")}) {
+        b.dialoge.eingabeAntworten = {eingabe};
+        b.logik().neuBewerten();
+        ASSERT_FALSE(b.dialoge.meldungen.empty()) << eingabe.toStdString();
+        EXPECT_EQ(b.dialoge.meldungen.back().text,
+                  "„" + eingabe + "“ ist keine Prellzeit zwischen 0,1 und 60 Sekunden.");
+        EXPECT_EQ(b.a().angaben, seite) << eingabe.toStdString();
+    }
+    b.dialoge.eingabeAntworten = {QStringLiteral("0,1")};
+    const std::size_t meldungen = b.dialoge.meldungen.size();
+    b.logik().neuBewerten();
+    EXPECT_EQ(b.dialoge.meldungen.size(), meldungen);
+    EXPECT_TRUE(b.a().angaben.filter(QStringLiteral("Neu bewertet mit Prellzeit 0,1 s: ")).size() ==
+                1)
+        << b.a().angaben.join(QLatin1Char('\n')).toStdString();
+}

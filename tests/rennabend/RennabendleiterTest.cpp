@@ -1,6 +1,7 @@
 #include "Rennabendleiter.h"
 
 #include "Abendfahrer.h"
+#include "Fakes.h"
 #include "RennabendLogik.h"
 #include "Rennbahn.h"
 #include "Rennmitschrift.h"
@@ -239,4 +240,32 @@ TEST(Rennabendleiter, RotationFaehrtEinzelneLaeufeUndDasFinaleEntscheidet) {
     EXPECT_EQ(nachher[0].fahrer, vorher[1].fahrer);
     EXPECT_EQ(nachher[1].fahrer, vorher[0].fahrer);
     EXPECT_EQ(nachher[0].gewertet, vorher[0].gewertet);
+}
+
+// The standings saved as CSV ("Als CSV" in the window "Rennabend") open in a spreadsheet as
+// the history's export does: UTF-8 with its mark, and a name typed like a formula stays text
+// there instead of being run.
+TEST(Rennabendleiter, TabelleAlsCsvFuehrtKeineFormelAus) {
+    Abendbahn b;
+    const QString hyperlink = QStringLiteral("=HYPERLINK(\"http://x.example\";\"Klick\")");
+    b.leiter.beginnen(
+        {QStringLiteral("=1+2"), QStringLiteral("@SUMME(A1)"), QStringLiteral("+3-1"), hyperlink},
+        Rennabendregeln{});
+    b.zwischenDenRennen();
+    const QString sieger = b.spuren()[0];
+    b.laufFahren(1);
+    b.laufFahren(2);
+    b.zwischenDenRennen();
+    FakeDialoge dialoge;
+    const QByteArray csv = RennabendLogik(b.leiter, dialoge, false).csv();
+    ASSERT_TRUE(csv.startsWith("\xEF\xBB\xBFPlatz;Fahrer;Punkte;Siege;Gefahren;Gesamtzeit;"
+                               "Beste Runde\r\n"))
+        << csv.toStdString();
+    const QList<QByteArray> zeilen = csv.split('\n');
+    ASSERT_EQ(zeilen.size(), 6) << "the heading, four drivers and the end";
+    EXPECT_TRUE(zeilen[1].startsWith("1;'" + sieger.toUtf8() + ";3;1;1;"))
+        << zeilen[1].toStdString();
+    for (const char* name : {";'=1+2;", ";'@SUMME(A1);", ";'+3-1;",
+                             ";\"'=HYPERLINK(\"\"http://x.example\"\";\"\"Klick\"\")\";"})
+        EXPECT_TRUE(csv.contains(name)) << name << "\n" << csv.toStdString();
 }

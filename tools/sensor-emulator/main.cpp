@@ -8,6 +8,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <cerrno>
 #include <csignal>
 #include <ctime>
@@ -131,6 +134,12 @@ pid_t programmStarten(const QStringList& aufruf, const QString& bibliothek,
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
+    // The parser's own words ("Aufruf", "Optionen", the help option's text) in German, as
+    // the rest of the help is.
+    QTranslator qtTexte;
+    if (qtTexte.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtTexte);
     QCommandLineParser befehl;
     befehl.setApplicationDescription(QStringLiteral(
         "Emuliert die Sensorleitungen einer seriellen Schnittstelle auf einem Pseudoterminal: "
@@ -175,6 +184,12 @@ int main(int argc, char* argv[]) {
                                  QStringLiteral("Nach --: Programm und Argumente."),
                                  QStringLiteral("[-- PROGRAMM [ARGUMENTE]]"));
     befehl.process(app);
+    // Called bare, it would hold a terminal whose lines never move; --record alone is such a
+    // run on purpose.
+    if (QCoreApplication::arguments().size() == 1) {
+        std::fputs(befehl.helpText().toLocal8Bit().constData(), stderr);
+        return 2;
+    }
 
     Laufvorgaben vorgaben;
     vorgaben.abGruen =

@@ -1,4 +1,5 @@
 #include "Leitungsbahn.h"
+#include "Portfeld.h"
 #include "Simulationsport.h"
 #include "Streckensimulator.h"
 
@@ -122,4 +123,27 @@ TEST(Simulationsport, FaehrtAufDemEchtenTaktEinKurzesRennen) {
     rennen.startGedrueckt();
     QTest::qWait(600);
     EXPECT_FALSE(rennen.stand().rennuhrGestartet) << "a closed simulation drives no car";
+}
+
+// Laps of 1 s on average, some of them 0,85 s, under the Prellzeit of 2 s: every crossing
+// within it of the one before is dropped, and with it a lap. The status bar says so while the
+// Prellzeit stands, and no longer once it is shorter than the shortest lap.
+TEST(Simulationsport, RundenUnterDerPrellzeitStehenInDerStatusleiste) {
+    Systemuhr uhr;
+    Rennbahn b({.systemuhr = &uhr});
+    b.einstellen([](Renneinstellungen& e) { e.prellzeit = 2; });
+    Simulationsport simulation(b.rennen, uhr, 1);
+    simulation.SchnittstelleOeffnen(NormalOeffnen);
+    const Statusfeld port = b.ansicht().statusleiste.feld("port");
+    EXPECT_EQ(port.text, "Simulation – Prellzeit zu lang");
+    EXPECT_EQ(port.tipp, "Die simulierten Runden (ab 0,85 s) sind kürzer als die Prellzeit von "
+                         "2 s: jede solche Runde geht verloren. Eine längere mittlere "
+                         "Rundenzeit (--simulate=SEKUNDEN) oder eine kürzere Prellzeit (Option) "
+                         "hilft.");
+    EXPECT_EQ(simulationswarnung(b.stand()), port.tipp);
+    EXPECT_TRUE(b.dialoge.meldungen.empty()) << "never a message box";
+
+    b.einstellen([](Renneinstellungen& e) { e.prellzeit = 0.85; });
+    EXPECT_EQ(b.ansicht().statusleiste.feld("port").text, "Simulation");
+    EXPECT_EQ(simulationswarnung(b.stand()), std::nullopt);
 }
