@@ -258,7 +258,7 @@ void Nachrechnung::fahren(const Rennaufzeichnung& vorlage, double prellzeit,
             rennen.fahrerfarbeSetzen(spur, vorlage.laeufe[0][spur].farbe);
         }
     for (std::size_t lauf = 0; lauf < laeufe.size(); ++lauf)
-        if (!m_bahn->lauf(laeufe[lauf], lauf + 1 == laeufe.size(), vorlage.abgebrochen))
+        if (!m_bahn->lauf(laeufe[lauf], lauf + 1 == laeufe.size(), vorlage.vomFahrerGestoppt()))
             break;
     m_bahn->mitschrift.abschliessen();
     m_ergebnis = m_bahn->ablage.erstes.value_or(Rennaufzeichnung{});
@@ -266,6 +266,7 @@ void Nachrechnung::fahren(const Rennaufzeichnung& vorlage, double prellzeit,
     m_ergebnis.rohsignale = vorlage.rohsignale;
     // What the race drove again is compared with the race as first stored.
     m_ergebnis.original = vorlage.original.empty() ? vorlage.laeufe : vorlage.original;
+    m_ergebnis.originalAbgebrochen = vorlage.vomFahrerGestoppt();
 }
 
 Nachrechnung::~Nachrechnung() = default;

@@ -83,10 +83,14 @@ struct Rennaufzeichnung {
     Rohsignale rohsignale;
     // A corrected race: its heats as first stored; empty for a race never corrected.
     std::vector<Spuren<Spurfahrt>> original;
+    // A corrected race: whether the racer stopped it as first stored. A correction that
+    // leaves nobody home ends with Stop too, but that is the correction's outcome, not his.
+    bool originalAbgebrochen = false;
     std::optional<Abendzuordnung> abend; // none for a race of no night
 
     bool korrigiert() const { return !original.empty(); }
     bool mitRohsignalen() const { return !rohsignale.empty(); }
+    bool vomFahrerGestoppt() const { return korrigiert() ? originalAbgebrochen : abgebrochen; }
     // The lane of that heat as first stored; none for a race never corrected.
     const Spurfahrt* originalfahrt(std::size_t lauf, int spur) const;
 };

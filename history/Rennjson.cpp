@@ -168,7 +168,8 @@ QByteArray rennenAlsJson(std::optional<qint64> nummer, const Rennaufzeichnung& r
     a += "]";
     // A corrected race carries its heats as first stored, which restore it.
     if (r.korrigiert())
-        a += ", \"original\": [" + laeufeAlsJson(r.original, nullptr) + "]";
+        a += ", \"original\": [" + laeufeAlsJson(r.original, nullptr) +
+             "], \"original_abgebrochen\": " + (r.originalAbgebrochen ? "true" : "false");
     if (r.abend)
         a += ", \"rennabend\": {\"schluessel\": " + jsonText(r.abend->rennabend) +
              ", \"nummer\": " + QByteArray::number(r.abend->nummer) + "}";
@@ -199,6 +200,7 @@ std::optional<Rennaufzeichnung> rennenAusJson(const QJsonObject& o) {
     r.laeufe = std::move(*gelesen);
     r.original =
         laeufeAusJson(o[QStringLiteral("original")].toArray()).value_or(decltype(r.original){});
+    r.originalAbgebrochen = r.korrigiert() && o[QStringLiteral("original_abgebrochen")].toBool();
     const QJsonObject abend = o[QStringLiteral("rennabend")].toObject();
     if (abend[QStringLiteral("schluessel")].isString())
         r.abend = Abendzuordnung{abend[QStringLiteral("schluessel")].toString(),

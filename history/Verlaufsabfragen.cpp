@@ -105,7 +105,10 @@ public:
         if (m_mitOriginal && !m_rennen.value(12).isNull())
             if (std::optional<Rennaufzeichnung> original = rennenAusJson(
                     QJsonDocument::fromJson(m_rennen.value(12).toString().toUtf8()).object()))
+            {
                 r.original = std::move(original->laeufe);
+                r.originalAbgebrochen = original->abgebrochen;
+            }
         if (m_mitRohsignalen && !m_rennen.value(13).isNull())
             r.rohsignale = rohsignaleLesen(m_rennen.value(13).toByteArray()).value_or(Rohsignale{});
         if (m_mitRennabend && !m_rennen.value(14).isNull())

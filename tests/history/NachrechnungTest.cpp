@@ -176,6 +176,45 @@ TEST(Nachrechnung, EineSpurOhneZielLaesstDerAnderenIhrenSieg) {
     EXPECT_EQ(stand.zieleinlauf, std::vector<int>{2});
 }
 
+// A correction that leaves nobody home ends the race with Stop: that is the correction's
+// outcome, not the racer's. Stored, read back and corrected again so that Bernd is home, the
+// race finishes with his win.
+TEST(Nachrechnung, EineKorrekturOhneZieleinlaufStopptDasRennenNichtFuerImmer) {
+    Nachrechnungsbahn b;
+    b.einstellen([](Renneinstellungen& e) { e.rundenzahl = 3; });
+    b.starten();
+    b.signal(1, 0.1);
+    b.signal(2, 0.1);
+    for (int runde = 1; runde <= 3; ++runde) {
+        b.signal(1, 8.0 * runde);
+        b.signal(2, 9.0 * runde);
+    }
+    ASSERT_EQ(b.ablage.rennen.size(), 1u);
+    const Rennaufzeichnung gespeichert = b.ablage.rennen[0];
+
+    Korrektur keinerImZiel(gespeichert); // both lanes lose the crossing after lap 2
+    keinerImZiel.rundeWechseln(1);
+    ASSERT_EQ(keinerImZiel.loeschen(), std::nullopt);
+    keinerImZiel.spurWechseln(1);
+    ASSERT_EQ(keinerImZiel.loeschen(), std::nullopt);
+    ASSERT_TRUE(keinerImZiel.rennen().abgebrochen);
+    Verlaufsordner o;
+    Verlaufsdatenbank db(o.pfad);
+    ASSERT_TRUE(db.vorbereiten().beschreibbar);
+    ASSERT_EQ(Verlaufsspeicher(db).speichern(gespeichert), std::nullopt);
+    ASSERT_EQ(Verlaufsspeicher(db).korrigieren(1, gespeichert, keinerImZiel.rennen()),
+              std::nullopt);
+
+    Korrektur berndImZiel(*Verlaufsabfragen(db).rennen(1));
+    berndImZiel.spurWechseln(1);
+    berndImZiel.rundeWechseln(1);
+    ASSERT_EQ(berndImZiel.einfuegen(9.0), std::nullopt);
+    const Rennaufzeichnung& r = berndImZiel.rennen();
+    EXPECT_EQ(rundenzeitenVon(r.laeufe[0][2]), (std::vector<double>{9, 9, 9}));
+    EXPECT_FALSE(r.abgebrochen);
+    EXPECT_EQ(r.sieger, "Bernd");
+}
+
 // A lane-change race whose first heat loses a crossing of Anna's keeps its second heat, as
 // driven: the drivers swap lanes, Bernd is home in both and wins. A race the racer stopped
 // stays stopped whatever is corrected in it.
