@@ -365,6 +365,13 @@ asio::ip::tcp::acceptor fremderHoerer(asio::io_context& io, const char* adresse,
     return hoerer;
 }
 
+// A port free on IPv6 and IPv4 alike, for another program to hold on one of them or both
+// apart: one handed out for IPv4 alone may be in use on IPv6 by a test running beside this
+// one, and the other way round.
+unsigned short freierPort(asio::io_context& io) {
+    return fremderHoerer(io, "::", 0).local_endpoint().port();
+}
+
 bool seiteAntwortet(quint16 port, const char* ziel) {
     try {
         return Testseite(port, ziel).naechste().has_value();
@@ -379,8 +386,8 @@ bool seiteAntwortet(quint16 port, const char* ziel) {
 TEST(Webserver, OhneAdresseIstEinPortNurBelegtWennKeinSockelAufgeht) {
     asio::io_context io;
     {
-        asio::ip::tcp::acceptor v4 = fremderHoerer(io, "0.0.0.0", 0);
-        const quint16 port = v4.local_endpoint().port();
+        const quint16 port = freierPort(io);
+        asio::ip::tcp::acceptor v4 = fremderHoerer(io, "0.0.0.0", port);
         Webserver web;
         const std::optional<QString> fehler = web.starten({QString(), port});
         EXPECT_FALSE(fehler) << fehler.value_or(QString()).toStdString();
@@ -388,8 +395,8 @@ TEST(Webserver, OhneAdresseIstEinPortNurBelegtWennKeinSockelAufgeht) {
         EXPECT_EQ(web.ort().adresse, QStringLiteral("::"));
     }
     {
-        asio::ip::tcp::acceptor v6 = fremderHoerer(io, "::", 0, true);
-        const quint16 port = v6.local_endpoint().port();
+        const quint16 port = freierPort(io);
+        asio::ip::tcp::acceptor v6 = fremderHoerer(io, "::", port, true);
         Webserver web;
         const std::optional<QString> fehler = web.starten({QString(), port});
         EXPECT_FALSE(fehler) << fehler.value_or(QString()).toStdString();
@@ -416,8 +423,8 @@ TEST(Webserver, OhneAdresseSagtEinGanzBelegterPortBelegt) {
         EXPECT_EQ(web.starten({QString(), port}), belegt.arg(port));
         EXPECT_FALSE(web.laeuft());
     }
-    asio::ip::tcp::acceptor v6 = fremderHoerer(io, "::", 0, true);
-    const quint16 port = v6.local_endpoint().port();
+    const quint16 port = freierPort(io);
+    asio::ip::tcp::acceptor v6 = fremderHoerer(io, "::", port, true);
     asio::ip::tcp::acceptor v4 = fremderHoerer(io, "0.0.0.0", port);
     Webserver web;
     EXPECT_EQ(web.starten({QString(), port}), belegt.arg(port)) << "both held apart";
