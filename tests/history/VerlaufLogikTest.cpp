@@ -2,7 +2,7 @@
 
 #include "Fakes.h"
 #include "QtAusgabe.h"
-#include "Verlaufsseiten.h"
+#include "Rennseite.h"
 #include "Verlaufsspeicher.h"
 #include "Verlaufstest.h"
 
@@ -127,7 +127,7 @@ TEST(VerlaufLogik, SpurwechselHatVierLinienInDenFarbenDerZweiFahrer) {
     r.laeufe.push_back({fahrt(QStringLiteral("Bernd"), {3, 3}),
                         fahrt(QStringLiteral("Anna"), {4, 4}, true, 0x00FFFF)});
     VerlaufAnsicht a;
-    rennseiteFuellen(a, 7, r);
+    rennseiteFuellen(a, {7, r});
     const std::vector<Kurve>& k = a.diagramm.kurven;
     ASSERT_EQ(k.size(), 4u);
     EXPECT_EQ((std::vector{k[0].farbe, k[1].farbe, k[2].farbe, k[3].farbe}),
@@ -137,7 +137,7 @@ TEST(VerlaufLogik, SpurwechselHatVierLinienInDenFarbenDerZweiFahrer) {
 
     // Drivers of one colour: a pair of the chart's, still one per driver.
     r.laeufe[0][2].farbe = Farben::Hellgrau;
-    rennseiteFuellen(a, 7, r);
+    rennseiteFuellen(a, {7, r});
     EXPECT_TRUE(k[0].farbe && k[0].farbe != k[1].farbe && k[0].farbe == k[3].farbe &&
                 k[1].farbe == k[2].farbe);
 }
@@ -205,9 +205,9 @@ TEST(VerlaufLogik, NeuereDatenbankWirdNurGezeigtUndKeineDatenbankIstEineLeereLis
 // The race's page names the suspicious laps of each lane and marks them on its chart.
 TEST(VerlaufLogik, RennseiteZeigtVerdaechtigeRunden) {
     VerlaufAnsicht a;
-    rennseiteFuellen(
-        a, 7,
-        rennen(QStringLiteral("Anna"), {4, 4, 1.9, 4, 9, 1, 4.1}, QStringLiteral("Bernd"), {4, 1}));
+    const Rennaufzeichnung r =
+        rennen(QStringLiteral("Anna"), {4, 4, 1.9, 4, 9, 1, 4.1}, QStringLiteral("Bernd"), {4, 1});
+    rennseiteFuellen(a, {7, r});
     ASSERT_EQ(a.angaben.size(), 4);
     EXPECT_TRUE(a.angaben[2].endsWith(", doppelt? Runden 3, 6, verpasst? Runde 5"))
         << a.angaben[2].toStdString();
