@@ -46,7 +46,8 @@ void VerlaufLogik::darstellen() {
     case Seite::Rennen: {
         const Neubewertung* neu = m_neuBewertung ? &*m_neuBewertung : nullptr;
         rennseiteFuellen(a, {m_rennen, *gezeigt(), m_korrektur.korrektur(), neu});
-        a.tasten = renntasten({*gezeigt(), a.korrektur, neu != nullptr, bool(m_ergebnisdatei)});
+        a.tasten = renntasten({*gezeigt(), m_korrektur.korrektur() != nullptr, neu != nullptr,
+                               bool(m_ergebnisdatei)});
         break;
     }
     case Seite::Fahrer:
