@@ -183,6 +183,4 @@ void rennseiteFuellen(VerlaufAnsicht& a, const Rennseite& s) {
         a.angaben << s.korrektur->zeilen();
     if (s.neuBewertung)
         a.angaben << vergleich(r, *s.neuBewertung);
-    a.tabellenkopf.clear();
-    a.tabelle.clear();
 }
