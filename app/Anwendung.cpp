@@ -176,8 +176,7 @@ void Anwendung::fensterAnmelden() {
             m_verlaufsleser, m_dialoge, m_optionen.datenverzeichnis,
             [this] { return m_verlauf.wartende(); },
             [this](const Rennen& rennen) { m_ergebnis.ErgebnisSpeichern(rennen); },
-            [platzpunkte = saisonpunkteLesen(werte)](Verlaufsdatenbank& db) {
-                QString fehler;
+            [platzpunkte = saisonpunkteLesen(werte)](Verlaufsdatenbank& db, QString& fehler) {
                 return saisonwertungen(rennabendeLesen(db, {}, fehler), platzpunkte);
             });
         FVerlauf fenster(logik, eltern, m_zoom.massstab());

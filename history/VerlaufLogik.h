@@ -1,29 +1,31 @@
-// The history window's logic: the list of races with its driver filter, a race's laps, a
-// driver's record, deleting after a question and exporting. The window forwards keys as
-// these commands and renders the view state after each, and again whenever an answer from
-// the database has changed it: the database is read on the reader's thread, so the window
-// shows at once what it has. Races still waiting to be stored are in the list, marked.
+// The history window's logic: which page is shown (the list of races, a race, a driver, a
+// season) and the way between them, with the pieces that do the work: the list, deleting,
+// exporting, correcting, judging again and the seasons. The window forwards keys as these
+// commands and renders the view state after each, and again whenever an answer from the
+// database has changed it: the database is read on the reader's thread, so the window shows
+// at once what it has. Races still waiting to be stored are in the list, marked.
 #pragma once
 
 #include "Dialoge.h"
-#include "Korrektur.h"
+#include "Exportauftrag.h"
+#include "Neubewertung.h"
+#include "Rennliste.h"
+#include "Rennloeschung.h"
+#include "Saisonseite.h"
 #include "VerlaufAnsicht.h"
 #include "Verlaufsabfragen.h"
+#include "Verlaufsanfragen.h"
+#include "Verlaufskorrektur.h"
 #include "Verlaufsleser.h"
 
-#include <memory>
+class Rennen;
 
 class VerlaufLogik {
 public:
-    // The races handed to the writer and not in the database yet, oldest first; called on
-    // the reader's thread.
-    using Wartende = std::function<std::vector<Rennaufzeichnung>()>;
+    using Wartende = Rennliste::Wartende;
     // Writes a race's result file, as Shift+D does for the race just driven.
     using Ergebnisdatei = std::function<void(const Rennen&)>;
-
-    // The seasons' championship tables, the newest season first; called on the reader's
-    // thread.
-    using Saisonquelle = std::function<std::vector<Saisonwertung>(Verlaufsdatenbank&)>;
+    using Saisonquelle = Saisonseite::Quelle;
 
     // exportordner: where exports are suggested.
     VerlaufLogik(Verlaufsleser& leser, Dialoge& dialoge, QString exportordner,
@@ -62,9 +64,8 @@ public:
     void originalWiederherstellen();
     // The result file written again from the race shown, as it now stands.
     void ergebnisdateiSchreiben();
-    // P on a race's page: the race judged again from its raw signals with a Prellzeit the
-    // racer types, beside the race as it stands; Enter stores it as a correction, Esc
-    // leaves it.
+    // P on a race's page: the race judged again beside it; Enter stores it as a correction,
+    // Esc leaves it.
     void neuBewerten();
 
     // Ctrl+S on the list: the championship table of the newest season; ←→ the others.
@@ -74,54 +75,42 @@ public:
     QString saisonHtml() const;
 
 private:
-    void saisonseiteFuellen();
-    // Runs the work on the reader's thread; the answer comes back here unless the window
-    // has closed, or, with `seite` set, the racer has gone to another page meanwhile.
-    template <typename T>
-    void fragen(std::function<T(Verlaufsdatenbank&)> arbeit, std::function<void(T&)> antwort,
-                bool seite = false);
-    void listeLaden();
+    using Seite = VerlaufAnsicht::Seite;
+
+    // The view state made again from the facts below.
+    void darstellen();
     void listeZeigen();
     // nummer: below zero for a waiting race, counted back from the newest. korrigieren: its
     // correction begins afresh.
     void rennenZeigen(qint64 nummer, bool korrigieren = false);
-    void rennseiteZeigen(std::optional<qint64> nummer, const Rennaufzeichnung& rennen);
+    void rennseiteZeigen(std::optional<qint64> nummer, Rennaufzeichnung rennen);
     void fahrerZeigen(const QString& name);
-    void tastenSetzen();
-    void hinweisSetzen();
-    const Rennzeile* gewaehlt() const;
-    void geaendert();
-    // A stored race may be changed; otherwise the racer is told why not.
+    // The race shown, as the correction has it while one is on.
+    const Rennaufzeichnung* gezeigt() const;
+    // The correction's race stays shown.
+    void korrekturBeenden();
+    // A stored race shown may be changed; otherwise the racer is told why not.
     bool aenderbar(const QString& was);
-    void durchfahrtLoeschen();
-    // The race as the correction now has it goes to the database; bisher: as stored.
-    void korrekturSpeichern(const Rennaufzeichnung& bisher);
-    void korrekturZeigen();
     void neuBewertungUebernehmen();
+    Exportauftrag::Auswahl exportauswahl() const;
 
-    Verlaufsleser& m_leser;
+    Verlaufsanfragen m_anfragen;
     Dialoge& m_dialoge;
-    QString m_exportordner;
-    Wartende m_wartendeQuelle;
     Ergebnisdatei m_ergebnisdatei;
-    Saisonquelle m_saisonquelle;
-    std::vector<Saisonwertung> m_saisons;
-    std::size_t m_saison = 0;                       // the one shown
-    std::unique_ptr<Korrektur> m_korrektur;         // while the race shown is corrected
-    std::optional<Rennaufzeichnung> m_neuBewertung; // judged again, shown beside it
+    Rennliste m_liste;
+    Exportauftrag m_export;
+    Rennloeschung m_loeschung;
+    Verlaufskorrektur m_korrektur;
+    Saisonseite m_saison;
+
+    Seite m_seite = Seite::Liste;
+    std::optional<Rennaufzeichnung> m_gezeigt;  // the race shown, unless corrected
+    std::optional<qint64> m_rennen;             // its number; none while it waits
+    std::optional<Neubewertung> m_neuBewertung; // judged again, shown beside it
+    QString m_fahrer;                           // the driver shown
+    Fahrerbilanz m_bilanz;                      // and their figures
+    Seite m_vorFahrer = Seite::Liste;
+
     std::function<void()> m_beiAenderung;
     VerlaufAnsicht m_ansicht;
-    std::vector<Rennzeile> m_alle;
-    std::vector<Rennaufzeichnung> m_wartende; // as the list shows them, oldest first
-    bool m_beschreibbar = false;              // deleting is allowed
-    bool m_nurLesen = false;                  // a newer program's database
-    QString m_datenbankhinweis;
-    QString m_exporthinweis;
-    std::optional<Rennaufzeichnung> m_gezeigt; // the race shown
-    std::optional<qint64> m_rennen;            // its number; none while it waits
-    Spuren<QString> m_rennfahrer;              // its drivers
-    QString m_fahrer;                          // the driver shown
-    VerlaufAnsicht::Seite m_vorFahrer = VerlaufAnsicht::Seite::Liste;
-    int m_seitenwechsel = 0;
-    std::shared_ptr<bool> m_lebt = std::make_shared<bool>(true);
 };

@@ -4,9 +4,9 @@
 #include "Korrektur.h"
 #include "Rennbahn.h"
 #include "Rennmitschrift.h"
+#include "Rennseite.h"
 #include "Rohsignalformat.h"
 #include "Verlaufsabfragen.h"
-#include "Verlaufsseiten.h"
 #include "Verlaufsspeicher.h"
 #include "Verlaufstest.h"
 
@@ -165,7 +165,7 @@ TEST(Nachrechnung, EineSpurOhneZielLaesstDerAnderenIhrenSieg) {
     EXPECT_EQ(r.sieger, "Bernd");
     EXPECT_FALSE(r.abgebrochen);
     VerlaufAnsicht a;
-    rennseiteFuellen(a, 1, r);
+    rennseiteFuellen(a, {1, r});
     EXPECT_EQ(a.angaben.value(1), "Sieger: Bernd – korrigiert, das Original ist gespeichert");
     EXPECT_TRUE(a.angaben.value(2).startsWith("Spur 1 – Anna: nicht im Ziel"))
         << a.angaben.value(2).toStdString();

@@ -1,0 +1,38 @@
+// Ctrl+S on the history's list: the championship table of the newest season, ←→ the others,
+// and the season shown as HTML for printing. The seasons are read when the page opens; what
+// keeps them from being read is said, not taken for no season at all.
+#pragma once
+
+#include "Dialoge.h"
+#include "VerlaufAnsicht.h"
+#include "Verlaufsanfragen.h"
+
+#include <vector>
+
+class Saisonseite {
+public:
+    // The seasons' tables, the newest season first; the reason in `fehler` when the race
+    // nights cannot be read. Called on the reader's thread.
+    using Quelle =
+        std::function<std::vector<Saisonwertung>(Verlaufsdatenbank& db, QString& fehler)>;
+
+    Saisonseite(Verlaufsanfragen& anfragen, Dialoge& dialoge, Quelle quelle);
+
+    // Without a source there is no season to show.
+    bool vorhanden() const { return static_cast<bool>(m_quelle); }
+    // Reads the seasons; `gelesen` follows once the newest is there to be shown.
+    void laden(std::function<void()> gelesen);
+    void wechseln(int schritt);
+
+    void darstellen(VerlaufAnsicht& ansicht) const;
+    QString html() const;
+
+private:
+    QString abendeText() const;
+
+    Verlaufsanfragen& m_anfragen;
+    Dialoge& m_dialoge;
+    Quelle m_quelle;
+    std::vector<Saisonwertung> m_saisons;
+    std::size_t m_saison = 0; // the one shown
+};

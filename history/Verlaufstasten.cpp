@@ -1,0 +1,42 @@
+#include "Verlaufstasten.h"
+
+#include "Rennaufzeichnung.h"
+
+namespace {
+const QString Auswahltasten = QStringLiteral("Strg+1 / Strg+2: Fahrer");
+}
+
+QString listentasten(bool saison) {
+    return QStringLiteral("Tippen: nach Fahrer filtern   ↑↓: wählen   Enter: Rennen öffnen   ") +
+           Auswahltasten + QStringLiteral("   Entf: löschen   Strg+E: alle exportieren") +
+           (saison ? QStringLiteral("   Strg+S: Saisonwertung") : QString()) +
+           QStringLiteral("   Esc: schließen");
+}
+
+QString renntasten(const Rennseitentasten& s) {
+    if (s.neuBewertung)
+        return QStringLiteral("Enter: als Korrektur übernehmen   Esc: verwerfen");
+    if (s.korrektur)
+        return QStringLiteral(
+            "←→: Spur   ↑↓: Runde   Entf: Durchfahrt löschen   Einfg: Durchfahrt einfügen "
+            "  Strg+Einfg: Durchfahrt bei einer Zeit einfügen   Strg+Z: rückgängig   "
+            "Strg+O: Original wiederherstellen   Esc: Korrektur beenden");
+    QString tasten = Auswahltasten + QStringLiteral("   K: korrigieren");
+    if (s.rennen.mitRohsignalen())
+        tasten += QStringLiteral("   P: mit anderer Prellzeit neu bewerten");
+    if (s.rennen.korrigiert())
+        tasten += QStringLiteral("   Strg+O: Original wiederherstellen");
+    if (s.ergebnisdatei)
+        tasten += QStringLiteral("   Strg+D: Ergebnisdatei neu schreiben");
+    return tasten + QStringLiteral("   Entf: Rennen löschen   Strg+E: Rennen exportieren "
+                                   "  Esc: zurück");
+}
+
+QString fahrertasten(const QString& fahrer) {
+    return QStringLiteral("Entf: alle Rennen von ") + fahrer +
+           QStringLiteral(" löschen   Strg+E: alle exportieren   Esc: zurück");
+}
+
+QString saisontasten() {
+    return QStringLiteral("←→: andere Saison   Strg+P: als PDF   Esc: zurück");
+}
