@@ -1,6 +1,5 @@
 #include "VerlaufLogik.h"
 
-#include "Tabellenhtml.h"
 #include "Verlaufsexport.h"
 #include "Verlaufsmeldungen.h"
 #include "Verlaufsseiten.h"
@@ -742,10 +741,10 @@ void VerlaufLogik::saisonseiteFuellen() {
     m_ansicht.diagramm = {};
 }
 
-QString VerlaufLogik::saisonHtml() const {
+Tabelle VerlaufLogik::saisontabelle() const {
     if (m_ansicht.seite != Seite::Saison)
         return {};
     const Saisonwertung& s = m_saisons[m_saison];
-    return tabellenHtml(QStringLiteral("Saison ") + s.name, m_ansicht.angaben.value(0), s.kopf,
-                        s.zeilen);
+    return {m_ansicht.ueberschrift, QStringLiteral("Saison ") + s.name, m_ansicht.angaben.value(0),
+            s.kopf, s.zeilen};
 }
