@@ -55,14 +55,10 @@ QSqlError fahrtEinfuegen(QSqlQuery& fahrt, QSqlQuery& runde, qint64 id, int lauf
     }
     return {};
 }
-} // namespace
 
-QSqlError ausfuehren(QSqlQuery& q) {
-    return q.exec() ? QSqlError() : q.lastError();
-}
-
-QSqlError Verlaufsspeicher::fahrtenEinfuegen(QSqlQuery& q, qint64 id, const Rennaufzeichnung& r) {
-    QSqlQuery runde(m_db.db());
+// The heats of r with their laps, under the race id.
+QSqlError fahrtenEinfuegen(QSqlDatabase& db, QSqlQuery& q, qint64 id, const Rennaufzeichnung& r) {
+    QSqlQuery runde(db);
     q.prepare(QStringLiteral("INSERT INTO fahrten (rennen, lauf, spur, fahrer, farbe,"
                              " gesamtzeit, schnitt, bestzeit, bestrunde, distanz)"
                              " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
@@ -75,6 +71,11 @@ QSqlError Verlaufsspeicher::fahrtenEinfuegen(QSqlQuery& q, qint64 id, const Renn
                 fehler.isValid())
                 return fehler;
     return {};
+}
+} // namespace
+
+QSqlError ausfuehren(QSqlQuery& q) {
+    return q.exec() ? QSqlError() : q.lastError();
 }
 
 std::optional<Datenbankfehler>
@@ -123,7 +124,7 @@ std::optional<Datenbankfehler> Verlaufsspeicher::speichern(const Rennaufzeichnun
         q.bindValue(13, r.abend ? QVariant(r.abend->nummer) : QVariant());
         if (QSqlError fehler = ausfuehren(q); fehler.isValid())
             return fehler;
-        return fahrtenEinfuegen(q, q.lastInsertId().toLongLong(), r);
+        return fahrtenEinfuegen(m_db.db(), q, q.lastInsertId().toLongLong(), r);
     });
 }
 
@@ -159,7 +160,7 @@ QSqlError Verlaufsspeicher::ergebnisErsetzen(QSqlQuery& q, qint64 id, const Renn
     q.bindValue(0, id);
     if (QSqlError fehler = ausfuehren(q); fehler.isValid())
         return fehler;
-    return fahrtenEinfuegen(q, id, r);
+    return fahrtenEinfuegen(m_db.db(), q, id, r);
 }
 
 std::optional<Datenbankfehler> Verlaufsspeicher::korrigieren(qint64 rennen,

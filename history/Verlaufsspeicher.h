@@ -35,8 +35,6 @@ public:
     inTransaktion(const std::function<QSqlError(QSqlQuery&)>& schritte);
 
 private:
-    // The heats of r with their laps, under the race rennen.
-    QSqlError fahrtenEinfuegen(QSqlQuery& q, qint64 rennen, const Rennaufzeichnung& r);
     // The race's heats and result replaced by those of r.
     QSqlError ergebnisErsetzen(QSqlQuery& q, qint64 rennen, const Rennaufzeichnung& r);
 
