@@ -6,6 +6,7 @@
 #pragma once
 
 #include "Rennen.h"
+#include "Stillbetrieb.h"
 #include "Tagesuhr.h"
 
 #include <QStringList>
@@ -198,21 +199,6 @@ private:
     private:
         Wiedergabe& m_w;
     };
-    class Schalter final : public Zeitgeber {
-    public:
-        void setEnabled(bool an) override { m_an = an; }
-        bool enabled() const override { return m_an; }
-
-    private:
-        bool m_an = false;
-    };
-
-    class Stummwecker final : public Wecker {
-    public:
-        void stellen(std::int64_t) override {}
-        void abstellen() override {}
-    };
-
     // The next entry if it is of that kind; otherwise the replay has gone astray.
     template <typename T> const T* naechster();
     // A dialog that waits: the inputs that came while it was open, then its answer.
@@ -227,9 +213,9 @@ private:
     Uhrquelle m_systemuhr;
     Uhrquelle m_boxuhr;
     Uhrquelle m_platinenuhr;
-    Schalter m_countdown;
-    Schalter m_boxwacht;
-    Stummwecker m_wecker; // its calls are inputs in the record
+    Stillbetrieb::Schalter m_countdown;
+    Stillbetrieb::Schalter m_boxwacht;
+    Stillbetrieb::Stummwecker m_wecker; // its calls are inputs in the record
     Dialogquelle m_dialoge;
     Boxquelle m_box;
     Tagesquelle m_tagesuhr;

@@ -23,8 +23,8 @@ QString csvFeld(const QString& text) {
 }
 } // namespace
 
-QByteArray csvAnfang() {
-    return QByteArrayLiteral("\xEF\xBB\xBF");
+QByteArray csvKopf(const QStringList& kopf) {
+    return QByteArrayLiteral("\xEF\xBB\xBF") + csvZeile(kopf);
 }
 
 QByteArray csvZeile(const QStringList& felder) {

@@ -6,8 +6,8 @@
 #include <QByteArray>
 #include <QStringList>
 
-// What the file begins with.
-QByteArray csvAnfang();
+// What the file begins with: the byte order mark and the header row.
+QByteArray csvKopf(const QStringList& kopf);
 // One row. A field that a spreadsheet would take for a formula ("=1+2", "@SUMME(A1)",
 // "+3-1") starts with ' and stays text; one with the separator, a quote or a line break is
 // quoted.

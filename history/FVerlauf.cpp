@@ -281,10 +281,11 @@ void FVerlauf::saisonDrucken() {
     const QString pfad =
         QFileDialog::getSaveFileName(this, QStringLiteral("Saison als PDF"),
                                      QStringLiteral("saison.pdf"), QStringLiteral("PDF (*.pdf)"));
-    if (!pfad.isEmpty() &&
-        !pdfSchreiben(pfad, m_logik.ansicht().ueberschrift, m_logik.saisonHtml()))
-        QMessageBox::warning(this, windowTitle(),
-                             QStringLiteral("Die Datei kann nicht geschrieben werden: ") + pfad);
+    if (pfad.isEmpty())
+        return;
+    if (const std::optional<QString> fehler =
+            tabelleSchreiben(pfad, m_logik.saisontabelle(), Tabellenformat::Pdf, pdfSchreiben))
+        QMessageBox::warning(this, windowTitle(), *fehler);
 }
 
 // On the list, letters typed go to the driver filter; Backspace takes the last one back.

@@ -2,6 +2,7 @@
 
 #include "Rennen.h"
 #include "Rennmitschrift.h"
+#include "Stillbetrieb.h"
 #include "Verlaufsablage.h"
 
 #include <algorithm>
@@ -15,76 +16,6 @@ struct Laufereignis {
 };
 
 namespace {
-// The clock the race reads: set to each input's moment before it is given.
-class Stelluhr final : public Uhr {
-public:
-    std::int64_t ticks() override { return jetzt; }
-    int ticksProSekunde() const override { return 1000; }
-    std::int64_t jetzt = 0;
-};
-
-class Schalter final : public Zeitgeber {
-public:
-    void setEnabled(bool an) override { m_an = an; }
-    bool enabled() const override { return m_an; }
-
-private:
-    bool m_an = false;
-};
-
-// The race clock's alarm, rung by the drive when the clock passes it.
-class Merkwecker final : public Wecker {
-public:
-    explicit Merkwecker(const Stelluhr& uhr) : m_uhr(uhr) {}
-    void stellen(std::int64_t ms) override { faellig = m_uhr.jetzt + ms; }
-    void abstellen() override { faellig.reset(); }
-    std::optional<std::int64_t> faellig;
-
-private:
-    const Stelluhr& m_uhr;
-};
-
-// Nobody sits in front of this race: every question is answered no, every input box empty.
-class Stummdialoge final : public Dialoge {
-public:
-    void meldung(const QString&, const QString&) override {}
-    void hinweis(const QString&, const QString&) override {}
-    bool frage(const QString&, const QString&) override { return false; }
-    QString eingabe(const QString&, const QString&, const QString&) override { return {}; }
-    void fensterZeigen(Fenster) override {}
-    void f2SpurRennenZeigen(const F2SpurRennenInhalt&) override {}
-};
-
-class Stummklang final : public Klangausgabe {
-public:
-    void abspielen(const QString&) override {}
-    void piepen(int, int) override {}
-};
-
-class Ohnebox final : public BoxBibliothek {
-public:
-    std::optional<QString> ladefehler() override { return std::nullopt; }
-    std::int16_t InitBoxes() override { return 0; }
-    void OpenBox(std::int32_t, const BoxKonfiguration&) override {}
-    std::int16_t RX_data(std::int32_t, std::uint8_t) override { return 0; }
-    BoxEreignisDaten Get_Event() override { return {}; }
-    std::int32_t Get_TStamp(std::int32_t) override { return 0; }
-};
-
-// The settings as the race read them; nothing is stored.
-class Vorgabespeicher final : public Einstellungsspeicher {
-public:
-    QString lesen(const QString&, const QString& vorgabe) override { return vorgabe; }
-    void speichern(const QString&, const QString&) override {}
-};
-
-// The Hall of Fame keeps no link to a race: a race driven again offers nothing to it.
-class Ohnerekorde final : public Rekorde {
-public:
-    void hofPruefen(const Rennen&) override {}
-    void ergebnisSpeichern(const Rennen&) override {}
-};
-
 class Sammelablage final : public Verlaufsablage {
 public:
     void ablegen(Rennaufzeichnung aufzeichnung) override {
@@ -151,14 +82,17 @@ constexpr std::int64_t Laufpause = 60'000;
 } // namespace
 
 struct Nachrechnung::Bahn {
-    Stelluhr uhr;
-    Schalter countdown, boxwacht;
-    Merkwecker wecker{uhr};
-    Stummdialoge dialoge;
-    Stummklang klang;
-    Ohnebox box;
-    Vorgabespeicher speicher;
-    Ohnerekorde rekorde;
+    // Set to each input's moment before it is given; the race by time's alarms ring by it.
+    Stillbetrieb::Stelluhr uhr;
+    Stillbetrieb::Schalter countdown, boxwacht;
+    Stillbetrieb::Merkwecker wecker{uhr};
+    Stillbetrieb::Stummdialoge dialoge;
+    Stillbetrieb::Stummklang klang;
+    Stillbetrieb::Ohnebox box;
+    // The settings as the race read them.
+    Stillbetrieb::Vorgabespeicher speicher;
+    // A race driven again offers nothing to the Hall of Fame: it keeps no link to a race.
+    Stillbetrieb::Ohnerekorde rekorde;
     Rennen rennen{Anschluesse{uhr, uhr, uhr, countdown, boxwacht, wecker, dialoge, klang, box,
                               speicher, rekorde}};
     Sammelablage ablage;

@@ -1,6 +1,5 @@
 #include "Saisonseite.h"
 
-#include "Tabellenhtml.h"
 #include "Verlaufsmeldungen.h"
 
 namespace {
@@ -54,17 +53,23 @@ QString Saisonseite::abendeText() const {
                        : QStringLiteral("%1 Rennabende").arg(abende);
 }
 
+QString Saisonseite::ueberschrift() const {
+    return QStringLiteral("Saison %1 (%2 von %3)")
+        .arg(m_saisons[m_saison].name)
+        .arg(m_saison + 1)
+        .arg(m_saisons.size());
+}
+
 void Saisonseite::darstellen(VerlaufAnsicht& a) const {
     const Saisonwertung& s = m_saisons[m_saison];
-    a.ueberschrift =
-        QStringLiteral("Saison %1 (%2 von %3)").arg(s.name).arg(m_saison + 1).arg(m_saisons.size());
+    a.ueberschrift = ueberschrift();
     a.angaben = {abendeText()};
     a.tabellenkopf = s.kopf;
     a.tabelle = s.zeilen;
     a.diagramm = {};
 }
 
-QString Saisonseite::html() const {
+Tabelle Saisonseite::tabelle() const {
     const Saisonwertung& s = m_saisons[m_saison];
-    return tabellenHtml(QStringLiteral("Saison ") + s.name, abendeText(), s.kopf, s.zeilen);
+    return {ueberschrift(), QStringLiteral("Saison ") + s.name, abendeText(), s.kopf, s.zeilen};
 }

@@ -1,9 +1,10 @@
 // Ctrl+S on the history's list: the championship table of the newest season, ←→ the others,
-// and the season shown as HTML for printing. The seasons are read when the page opens; what
+// and the season shown as a table for printing. The seasons are read when the page opens; what
 // keeps them from being read is said, not taken for no season at all.
 #pragma once
 
 #include "Dialoge.h"
+#include "Tabelle.h"
 #include "VerlaufAnsicht.h"
 #include "Verlaufsanfragen.h"
 
@@ -25,9 +26,10 @@ public:
     void wechseln(int schritt);
 
     void darstellen(VerlaufAnsicht& ansicht) const;
-    QString html() const;
+    Tabelle tabelle() const;
 
 private:
+    QString ueberschrift() const;
     QString abendeText() const;
 
     Verlaufsanfragen& m_anfragen;

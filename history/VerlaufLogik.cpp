@@ -334,6 +334,6 @@ void VerlaufLogik::saisonWechseln(int schritt) {
     darstellen();
 }
 
-QString VerlaufLogik::saisonHtml() const {
-    return m_seite == Seite::Saison ? m_saison.html() : QString();
+Tabelle VerlaufLogik::saisontabelle() const {
+    return m_seite == Seite::Saison ? m_saison.tabelle() : Tabelle{};
 }

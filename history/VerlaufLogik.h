@@ -71,8 +71,8 @@ public:
     // Ctrl+S on the list: the championship table of the newest season; ←→ the others.
     void saisonZeigen();
     void saisonWechseln(int schritt);
-    // The season shown, as HTML for printing; empty on any other page.
-    QString saisonHtml() const;
+    // The season shown, for printing; empty on any other page.
+    Tabelle saisontabelle() const;
 
 private:
     using Seite = VerlaufAnsicht::Seite;

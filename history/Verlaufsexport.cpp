@@ -91,14 +91,13 @@ class CsvSchreiber {
 public:
     explicit CsvSchreiber(Exportziel& ziel) : m_ziel(ziel) {
         m_ziel.schreiben(
-            csvAnfang() +
-            csvZeile({QStringLiteral("Rennen"), QStringLiteral("Datum"), QStringLiteral("Modus"),
-                      QStringLiteral("Lauf"), QStringLiteral("Spur"), QStringLiteral("Fahrer"),
-                      QStringLiteral("Runde"), QStringLiteral("Zeit (s)"),
-                      QStringLiteral("Geschwindigkeit (m/s)"), QStringLiteral("Handrunde"),
-                      QStringLiteral("Rennart"), QStringLiteral("Renndauer (s)"),
-                      QStringLiteral("Zielregel"), QStringLiteral("Distanz (Runden)"),
-                      QStringLiteral("Hinweis")}));
+            csvKopf({QStringLiteral("Rennen"), QStringLiteral("Datum"), QStringLiteral("Modus"),
+                     QStringLiteral("Lauf"), QStringLiteral("Spur"), QStringLiteral("Fahrer"),
+                     QStringLiteral("Runde"), QStringLiteral("Zeit (s)"),
+                     QStringLiteral("Geschwindigkeit (m/s)"), QStringLiteral("Handrunde"),
+                     QStringLiteral("Rennart"), QStringLiteral("Renndauer (s)"),
+                     QStringLiteral("Zielregel"), QStringLiteral("Distanz (Runden)"),
+                     QStringLiteral("Hinweis")}));
     }
     bool rennen(std::optional<qint64> nummer, const Rennaufzeichnung& r) {
         const QString kopf[] = {nummer ? QString::number(*nummer) : QStringLiteral("wartet"),

@@ -11,10 +11,6 @@ QVariant oderNull(const std::optional<double>& wert) {
     return wert ? QVariant(*wert) : QVariant();
 }
 
-QSqlError ausfuehren(QSqlQuery& q) {
-    return q.exec() ? QSqlError() : q.lastError();
-}
-
 bool schonGespeichert(QSqlQuery& q, const Rennaufzeichnung& r) {
     int runden = 0;
     for (const Spuren<Spurfahrt>& lauf : r.laeufe)
@@ -59,7 +55,28 @@ QSqlError fahrtEinfuegen(QSqlQuery& fahrt, QSqlQuery& runde, qint64 id, int lauf
     }
     return {};
 }
+
+// The heats of r with their laps, under the race id.
+QSqlError fahrtenEinfuegen(QSqlDatabase& db, QSqlQuery& q, qint64 id, const Rennaufzeichnung& r) {
+    QSqlQuery runde(db);
+    q.prepare(QStringLiteral("INSERT INTO fahrten (rennen, lauf, spur, fahrer, farbe,"
+                             " gesamtzeit, schnitt, bestzeit, bestrunde, distanz)"
+                             " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    runde.prepare(QStringLiteral("INSERT INTO runden (rennen, lauf, spur, runde, zeit,"
+                                 " geschwindigkeit, vonhand) VALUES (?, ?, ?, ?, ?, ?, ?)"));
+    for (std::size_t lauf = 0; lauf < r.laeufe.size(); ++lauf)
+        for (int spur = 1; spur <= 2; ++spur)
+            if (QSqlError fehler = fahrtEinfuegen(q, runde, id, static_cast<int>(lauf) + 1, spur,
+                                                  r.laeufe[lauf][spur]);
+                fehler.isValid())
+                return fehler;
+    return {};
+}
 } // namespace
+
+QSqlError ausfuehren(QSqlQuery& q) {
+    return q.exec() ? QSqlError() : q.lastError();
+}
 
 std::optional<Datenbankfehler>
 Verlaufsspeicher::inTransaktion(const std::function<QSqlError(QSqlQuery&)>& schritte) {
@@ -107,20 +124,7 @@ std::optional<Datenbankfehler> Verlaufsspeicher::speichern(const Rennaufzeichnun
         q.bindValue(13, r.abend ? QVariant(r.abend->nummer) : QVariant());
         if (QSqlError fehler = ausfuehren(q); fehler.isValid())
             return fehler;
-        const qint64 id = q.lastInsertId().toLongLong();
-        QSqlQuery runde(m_db.db());
-        q.prepare(QStringLiteral("INSERT INTO fahrten (rennen, lauf, spur, fahrer, farbe,"
-                                 " gesamtzeit, schnitt, bestzeit, bestrunde, distanz)"
-                                 " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-        runde.prepare(QStringLiteral("INSERT INTO runden (rennen, lauf, spur, runde, zeit,"
-                                     " geschwindigkeit, vonhand) VALUES (?, ?, ?, ?, ?, ?, ?)"));
-        for (std::size_t lauf = 0; lauf < r.laeufe.size(); ++lauf)
-            for (int spur = 1; spur <= 2; ++spur)
-                if (QSqlError fehler = fahrtEinfuegen(q, runde, id, static_cast<int>(lauf) + 1,
-                                                      spur, r.laeufe[lauf][spur]);
-                    fehler.isValid())
-                    return fehler;
-        return QSqlError();
+        return fahrtenEinfuegen(m_db.db(), q, q.lastInsertId().toLongLong(), r);
     });
 }
 
@@ -156,19 +160,7 @@ QSqlError Verlaufsspeicher::ergebnisErsetzen(QSqlQuery& q, qint64 id, const Renn
     q.bindValue(0, id);
     if (QSqlError fehler = ausfuehren(q); fehler.isValid())
         return fehler;
-    QSqlQuery runde(m_db.db());
-    q.prepare(QStringLiteral("INSERT INTO fahrten (rennen, lauf, spur, fahrer, farbe,"
-                             " gesamtzeit, schnitt, bestzeit, bestrunde, distanz)"
-                             " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-    runde.prepare(QStringLiteral("INSERT INTO runden (rennen, lauf, spur, runde, zeit,"
-                                 " geschwindigkeit, vonhand) VALUES (?, ?, ?, ?, ?, ?, ?)"));
-    for (std::size_t lauf = 0; lauf < r.laeufe.size(); ++lauf)
-        for (int spur = 1; spur <= 2; ++spur)
-            if (QSqlError fehler = fahrtEinfuegen(q, runde, id, static_cast<int>(lauf) + 1, spur,
-                                                  r.laeufe[lauf][spur]);
-                fehler.isValid())
-                return fehler;
-    return {};
+    return fahrtenEinfuegen(m_db.db(), q, id, r);
 }
 
 std::optional<Datenbankfehler> Verlaufsspeicher::korrigieren(qint64 rennen,

@@ -40,3 +40,7 @@ private:
 
     Verlaufsdatenbank& m_db;
 };
+
+// A prepared statement run as a step of a change: the error that stopped it, or an invalid
+// one.
+QSqlError ausfuehren(QSqlQuery& q);

@@ -17,7 +17,6 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScreen>
 #include <QStringListModel>
 #include <QTableWidget>
@@ -232,15 +231,8 @@ void RennabendFenster::speichern(bool alsPdf) {
         alsPdf ? QStringLiteral("PDF (*.pdf)") : QStringLiteral("CSV (*.csv)"));
     if (pfad.isEmpty())
         return;
-    bool gut = false;
-    if (alsPdf) {
-        gut = pdfSchreiben(pfad, QStringLiteral("Rennabend"), m_logik.html());
-    } else {
-        QSaveFile datei(pfad);
-        gut = datei.open(QIODevice::WriteOnly) && datei.write(m_logik.csv()) >= 0 &&
-              datei.commit();
-    }
-    if (!gut)
-        QMessageBox::warning(this, QStringLiteral("Rennabend"),
-                             QStringLiteral("Die Datei kann nicht geschrieben werden: ") + pfad);
+    if (const std::optional<QString> fehler =
+            tabelleSchreiben(pfad, m_logik.tabelle(),
+                             alsPdf ? Tabellenformat::Pdf : Tabellenformat::Csv, pdfSchreiben))
+        QMessageBox::warning(this, QStringLiteral("Rennabend"), *fehler);
 }

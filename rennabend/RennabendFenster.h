@@ -1,7 +1,7 @@
 // The window "Rennabend": renders RennabendLogik's view (roster, plan, standings) and forwards
-// every button to it; writes the standings as PDF or CSV where the racer chooses. While a
-// night runs its form for a new one folds away behind a button, and the window grows with
-// the standings as far as the screen lets it.
+// every button to it; asks where the standings go as PDF or CSV. While a night runs its form
+// for a new one folds away behind a button, and the window grows with the standings as far
+// as the screen lets it.
 #pragma once
 
 #include "RennabendLogik.h"

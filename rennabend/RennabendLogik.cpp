@@ -1,7 +1,5 @@
 #include "RennabendLogik.h"
 
-#include "Csvtext.h"
-#include "Tabellenhtml.h"
 #include "Zahlenformat.h"
 
 namespace {
@@ -108,17 +106,8 @@ void RennabendLogik::entfernen(const QString& name) {
         m_dialoge.meldung(fehler, Titel);
 }
 
-QByteArray RennabendLogik::csv() const {
+Tabelle RennabendLogik::tabelle() const {
     const RennabendAnsicht a = ansicht();
-    QByteArray datei = csvAnfang() + csvZeile(a.tabellenkopf);
-    for (const QStringList& felder : a.tabelle)
-        datei += csvZeile(felder);
-    return datei;
-}
-
-QString RennabendLogik::html() const {
-    const RennabendAnsicht a = ansicht();
-    return tabellenHtml(a.saison.isEmpty() ? Titel
-                                           : Titel + QStringLiteral(" – Saison ") + a.saison,
-                        a.format, a.tabellenkopf, a.tabelle);
+    return {Titel, a.saison.isEmpty() ? Titel : Titel + QStringLiteral(" – Saison ") + a.saison,
+            a.format, a.tabellenkopf, a.tabelle};
 }

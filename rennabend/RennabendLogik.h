@@ -4,8 +4,8 @@
 
 #include "Dialoge.h"
 #include "Rennabendleiter.h"
+#include "Tabelle.h"
 
-#include <QByteArray>
 #include <QStringList>
 #include <vector>
 
@@ -43,10 +43,8 @@ public:
     void wiederholen() { m_leiter.wiederholen(); }
     void ueberspringen() { m_leiter.ueberspringen(); }
 
-    // The standings as a CSV file of their own, written as the history's export is (see
-    // Csvtext.h), and as HTML for printing.
-    QByteArray csv() const;
-    QString html() const;
+    // The standings as the racer takes them home, as CSV or PDF.
+    Tabelle tabelle() const;
 
 private:
     std::vector<QStringList> zeilen() const;

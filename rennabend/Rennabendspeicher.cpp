@@ -7,10 +7,6 @@
 #include <QSqlQuery>
 
 namespace {
-QSqlError ausfuehren(QSqlQuery& q) {
-    return q.exec() ? QSqlError() : q.lastError();
-}
-
 QString fehlertextVon(const QSqlQuery& q) {
     return fehlertext(q.lastError());
 }

@@ -138,8 +138,8 @@ void weiterfahren(Rennabend abend, const QByteArray& handlungen) {
         b.zwischenDenRennen();
         logik.ansicht();
     }
-    logik.csv();
-    logik.html();
+    tabelleAlsCsv(logik.tabelle());
+    tabelleAlsHtml(logik.tabelle());
     zeileLiestSichZurueck(b.leiter.abend());
 }
 } // namespace

@@ -1,4 +1,4 @@
-// A serial port that carries bytes: the timing box's boxport, a sensor board's line.
+// A serial port that carries bytes: the timing box's, a sensor board's line.
 // Received bytes go to whoever handles them, on the GUI thread and in order.
 #pragma once
 

@@ -1,5 +1,5 @@
-// A serial port for bytes at a fixed speed, 8N1 without handshake: the timing box's
-// boxport at 4800 baud, a sensor board's line at 115200. A port that fails while open
+// A serial port for bytes at a fixed speed, 8N1 without handshake: the timing box's port
+// at 4800 baud, a sensor board's line at 115200. A port that fails while open
 // (unplugged) is closed and reported.
 #pragma once
 

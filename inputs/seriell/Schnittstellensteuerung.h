@@ -1,5 +1,5 @@
-// Opens the port of the active signal source (the sensors' sensoranschluss, or in RaceControl
-// mode the box's boxport), asking the user for a port until one opens or they give up,
+// Opens the port of the active signal source (the lap sensors' port, or in RaceControl
+// mode the timing box's), asking the user for a port until one opens or they give up,
 // and tells the user when an open port is lost during the run.
 #pragma once
 

@@ -1,4 +1,4 @@
-// The sensor port sensoranschluss as the program opens it: first as a sensor board's line, asking
+// The lap sensors' port as the program opens it: first as a sensor board's line, asking
 // for the board's hello while the board's reset on opening passes; when no board answers
 // in time, as the modem lines of plain sensors, which the RTS output goes to.
 #pragma once

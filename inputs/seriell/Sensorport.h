@@ -1,4 +1,4 @@
-// The lap sensors' port sensoranschluss: opens the device, watches its lines on a thread of its
+// The lap sensors' serial port: opens the device, watches its lines on a thread of its
 // own and hands every change to the line handler on the GUI thread; switches RTS.
 #pragma once
 

@@ -1,5 +1,5 @@
-// One of the two serial-port controls: the lap sensors' sensoranschluss or the timing box's
-// boxport, as the opening procedure drives them.
+// One of the two serial-port controls: the lap sensors' port or the timing box's, as the
+// opening procedure drives them.
 #pragma once
 
 #include "Leitungen.h"

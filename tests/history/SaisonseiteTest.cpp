@@ -33,7 +33,8 @@ TEST(Saisonseite, NeuesteSaisonZuerstUndRundherumBlaettern) {
     EXPECT_EQ(b.a().ueberschrift, "Saison Sommer (2 von 2)");
     EXPECT_EQ(b.a().angaben, QStringList{"1 Rennabend"});
     EXPECT_EQ(b.a().tabelle, zweiSaisons()[1].zeilen);
-    const QString html = b.logik().saisonHtml();
+    EXPECT_EQ(b.logik().saisontabelle().dokumenttitel, "Saison Sommer (2 von 2)");
+    const QString html = tabelleAlsHtml(b.logik().saisontabelle());
     EXPECT_TRUE(html.startsWith("<h1>Saison Sommer</h1><p>1 Rennabend</p>")) << html.toStdString();
     EXPECT_TRUE(html.contains("<td>Cleo</td>"));
     b.logik().saisonWechseln(1);
@@ -44,7 +45,7 @@ TEST(Saisonseite, NeuesteSaisonZuerstUndRundherumBlaettern) {
     EXPECT_TRUE(b.logik().zurueck());
     EXPECT_EQ(b.a().seite, Seite::Liste);
     EXPECT_TRUE(b.a().tabellenkopf.isEmpty());
-    EXPECT_TRUE(b.logik().saisonHtml().isEmpty());
+    EXPECT_TRUE(b.logik().saisontabelle().zeilen.empty());
     EXPECT_TRUE(b.dialoge.meldungen.empty());
 }
 

@@ -255,7 +255,7 @@ TEST(Rennabendleiter, TabelleAlsCsvFuehrtKeineFormelAus) {
     const QString sieger = b.laufFahren(1)[0];
     b.laufFahren(2);
     FakeDialoge dialoge;
-    const QByteArray csv = RennabendLogik(b.leiter, dialoge, false).csv();
+    const QByteArray csv = tabelleAlsCsv(RennabendLogik(b.leiter, dialoge, false).tabelle());
     ASSERT_TRUE(csv.startsWith("\xEF\xBB\xBFPlatz;Fahrer;Punkte;Siege;Gefahren;Gesamtzeit;"
                                "Beste Runde\r\n"))
         << csv.toStdString();
@@ -266,4 +266,22 @@ TEST(Rennabendleiter, TabelleAlsCsvFuehrtKeineFormelAus) {
     for (const char* name : {";'=1+2;", ";'@SUMME(A1);", ";'+3-1;",
                              ";\"'=HYPERLINK(\"\"http://x.example\"\";\"\"Klick\"\")\";"})
         EXPECT_TRUE(csv.contains(name)) << name << "\n" << csv.toStdString();
+}
+
+// The printed standings name the night's season and format above the table; the PDF itself
+// is titled as the window.
+TEST(Rennabendleiter, GedruckteTabelleNenntSaisonUndFormat) {
+    Abendbahn b;
+    b.leiter.beginnen({QStringLiteral("Anna"), QStringLiteral("Bert"), QStringLiteral("Cleo")},
+                      Rennabendregeln{}, QStringLiteral("2026"));
+    b.laufFahren(1);
+    FakeDialoge dialoge;
+    const Tabelle tabelle = RennabendLogik(b.leiter, dialoge, false).tabelle();
+    EXPECT_EQ(tabelle.dokumenttitel, QStringLiteral("Rennabend"));
+    const QString html = tabelleAlsHtml(tabelle);
+    EXPECT_TRUE(html.startsWith(QStringLiteral("<h1>Rennabend – Saison 2026</h1><p>") +
+                                rennabendformatText(Rennabendregeln{}.format) +
+                                QStringLiteral("</p>")))
+        << html.toStdString();
+    EXPECT_EQ(tabelle.zeilen.size(), 3u);
 }

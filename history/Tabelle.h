@@ -1,0 +1,33 @@
+// A table the racer takes home: a race night's standings, a season's championship. It leaves
+// the program as CSV for spreadsheets, written as every export is (Csvtext.h), or as a PDF
+// printed from its HTML.
+#pragma once
+
+#include <QStringList>
+#include <functional>
+#include <optional>
+#include <vector>
+
+struct Tabelle {
+    QString dokumenttitel; // the PDF's own title, which a reader shows for the file
+    QString ueberschrift;
+    QString unterzeile;
+    QStringList kopf;
+    std::vector<QStringList> zeilen;
+};
+
+QByteArray tabelleAlsCsv(const Tabelle& tabelle);
+// The heading, the line under it and the rows with their header, every text escaped.
+QString tabelleAlsHtml(const Tabelle& tabelle);
+
+enum class Tabellenformat { Csv, Pdf };
+
+// Prints HTML into a PDF file under a title; false when the file could not be written. Qt's
+// PDF writer needs its GUI library, which the logic does without: the windows hand it in.
+using Pdfdruck =
+    std::function<bool(const QString& pfad, const QString& titel, const QString& html)>;
+
+// Writes the table to the file the racer chose, a CSV file whole or not at all; the text to
+// show the racer when it could not.
+std::optional<QString> tabelleSchreiben(const QString& pfad, const Tabelle& tabelle,
+                                        Tabellenformat format, const Pdfdruck& drucken);
