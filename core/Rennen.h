@@ -59,8 +59,12 @@ public:
     bool beschaeftigt() const { return m_folge.beschaeftigt(); }
 
     // Hears of the race from now on, in the order of registration; the listener must
-    // outlive the race.
+    // outlive the race or take its leave.
     void beobachterAnmelden(Rennbeobachter& beobachter) { m_beobachter.push_back(&beobachter); }
+    // A listener that goes before the race hears no more of it.
+    void beobachterAbmelden(const Rennbeobachter& beobachter) {
+        std::erase(m_beobachter, &beobachter);
+    }
     // Every input from now on goes to the writer first.
     void aufzeichnen(Eingabeschreiber& schreiber) { m_schreiber = &schreiber; }
     // Called when Start is pressed between races, outside the race's events, before the
