@@ -133,8 +133,9 @@ public:
     // Shift+D, or the options' button: the lap tables go to a result file.
     void ergebnisSpeichern();
 
-    // The signal source's port, as the status bar and the title show it. A port of the
-    // timing box arms nothing yet, but darkens the light.
+    // The signal source's port: opened, none could be, a board answered on it, or the
+    // simulated track drives instead. A port of the timing box arms nothing yet, but
+    // darkens the light.
     void portGeoeffnet(const QString& port);
     void portFehlt();
     void platineErkannt();
@@ -180,7 +181,7 @@ private:
     void boxScharfSchalten();
     void boxwacht();
     void boxwachtBeenden();
-    void boxStummZeigen(bool stumm);
+    void boxStilleMerken(bool stumm);
     void sensoruhrWechselnJetzt(Sensoruhr neu);
     Uhr& sensoruhr(Sensoruhr welche) const;
     void ampelSchalten(Ampel ampel);
