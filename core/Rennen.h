@@ -103,7 +103,7 @@ public:
     // history's correction ends a heat so, where a deleted crossing leaves a lane short.
     void zieleinlaufSchliessen();
     // The box watch's tick: a start the box has not answered within a second is called
-    // off; a box that falls silent during the race is shown in the status bar.
+    // off; a box that falls silent during the race is noted on its port.
     void boxwachtTick();
     // Bytes came from the box's port, whether or not they reach its library.
     void boxGehoert();

@@ -51,7 +51,7 @@ void Rennen::rennende() {
     m_an.rennzeit.abstellen();
     const int sieger = siegerSpur();
     if (!e.rennmodus) {
-        // Training: only the labels change.
+        // Training: only the outcomes are decided.
         for (int nummer = 1; nummer <= 2; ++nummer)
             spur(nummer).ausgang = sieger == 0        ? Spurausgang::Unentschieden
                                    : sieger == nummer ? Spurausgang::Sieg

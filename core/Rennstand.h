@@ -182,7 +182,7 @@ struct Rennstand {
     Spuren<Laufwerte> lauf2;
     Spuren<Laufwerte> gesamt;
 
-    // A race by time: the whole seconds left on its clock as last shown (none before the
+    // A race by time: the whole seconds left on its clock as last counted (none before the
     // clock starts), whether the time is up, and whether the leader has come home after it.
     std::optional<std::int32_t> restzeit;
     bool zeitUm = false;
