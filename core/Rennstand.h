@@ -106,10 +106,10 @@ struct Anschlussstand {
     bool operator==(const Anschlussstand&) const = default;
 };
 
-// The room the lap tables have, in rows for the header, the laps and the summary: the lap
-// count's, or by time as many as the laps take. Rows taken away by new settings lose
-// their laps from the tables for good, even when the room grows again, until the tables
-// are cleared.
+// The room the lap tables have, in rows for the header, the laps and the summary, twelve
+// at least: by laps as the lap count asks, by time as many as the laps take. Rows taken
+// away by new settings lose their laps from the tables for good, even when the room grows
+// again, until the tables are cleared.
 struct Tabellenplatz {
     std::int32_t zeilen = 1;
     // The rows above this one keep their contents.
