@@ -45,30 +45,16 @@ bool protokollOeffnen(Protokoll& protokoll, const QString& pfad, const QString& 
 Anwendung::Anwendung(const Programmoptionen& optionen, const Programmdateien& dateien)
     : m_optionen(optionen), m_dateien(dateien) {
     m_rennen.beobachterAnmelden(m_startleitung);
-    m_dialoge.elternSetzen(&m_fenster);
     m_zuschauer.hauptfensterSetzen(m_fenster);
     m_rennabend.beiAenderung([this] {
         m_zuschauer.abendZeigen(zuschauerabend(m_rennabend, m_rennen.nachZeit()));
-        // A night's pair goes in at once where the window shows no race.
-        m_fenster.darstellen();
     });
     m_zoom.fensterSetzen(m_fenster);
-    // Whatever led to a message (a false start, a finish) is on screen while it is open.
-    m_dialoge.vorJedemModalenFenster([this] { m_fenster.darstellen(); });
     // The windows the main window opens are as large as it is.
     m_dialoge.zoomVon([this] { return m_zoom.massstab(); });
-    m_countdown.beiJedemTick([this] {
-        m_rennen.countdownTick();
-        m_fenster.darstellen();
-    });
-    m_boxwacht.beiJedemTick([this] {
-        m_rennen.boxwachtTick();
-        m_fenster.darstellen();
-    });
-    m_rennzeit.beimWecken([this] {
-        m_rennen.rennzeitTick();
-        m_fenster.darstellen();
-    });
+    m_countdown.beiJedemTick([this] { m_rennen.countdownTick(); });
+    m_boxwacht.beiJedemTick([this] { m_rennen.boxwachtTick(); });
+    m_rennzeit.beimWecken([this] { m_rennen.rennzeitTick(); });
     signalquellenVerbinden();
     verlaufVerbinden();
     ansagenVerbinden();
@@ -86,18 +72,13 @@ void Anwendung::signalquellenVerbinden() {
             return;
         }
         m_leitungen.leitungGeaendert(ereignis);
-        m_fenster.darstellen();
     };
     m_sensorleitungen.beiLeitungsereignis(leitungsereignis);
-    m_sensoranschluss.nachEmpfang([this] { m_fenster.darstellen(); });
     m_platine.senden([this](const QByteArray& bytes) { m_platinenport.senden(bytes); });
     m_rennen.beobachterAnmelden(m_platine);
     if (m_optionen.simulation)
         m_simulation.beiLeitungsereignis(leitungsereignis);
-    m_boxport.beiEmpfang([this](const QByteArray& bytes) {
-        m_boxempfang.empfangen(bytes);
-        m_fenster.darstellen();
-    });
+    m_boxport.beiEmpfang([this](const QByteArray& bytes) { m_boxempfang.empfangen(bytes); });
 
     if (!protokollOeffnen(m_signalprotokoll, m_optionen.signalprotokoll,
                           QStringLiteral("Signalprotokoll"), m_dialoge))
@@ -249,7 +230,6 @@ void Anwendung::starten() {
         Einstellungswerte werte(m_speicher);
         m_rennabend.beginnen(m_optionen.rennabend, rennabendregelnLesen(werte));
     }
-    m_fenster.darstellen();
     m_zoom.einpassen();
     m_fenster.show();
     m_fenster.setFocus();

@@ -131,7 +131,7 @@ private:
                                         m_rennabendsperre};
     Rennmitschrift m_mitschrift{m_rennabend, [this] { return signalquelle(); },
                                 [] { return QDateTime::currentDateTime(); }};
-    Hauptfenster m_fenster{m_rennen, m_start, m_tastatur, m_fahrer};
+    Hauptfenster m_fenster{m_rennen, m_start, m_tastatur, m_fahrer, m_dialoge};
     // While the sensor test is open, the sensor lines feed it instead of the race.
     Sensortest* m_sensortest = nullptr;
 };

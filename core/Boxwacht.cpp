@@ -32,7 +32,7 @@ void Rennen::boxwacht() {
     const bool gehoert = w.gehoert && *w.gehoert >= w.scharf && m_an.box.Get_TStamp(0) != 0;
     if (gehoert) {
         // Laps by hand still count meanwhile, on the box clock the library runs on.
-        boxStummZeigen(jetzt - *w.gehoert > Stille);
+        boxStilleMerken(jetzt - *w.gehoert > Stille);
         return;
     }
     if (jetzt - w.scharf < Stille)
@@ -51,15 +51,15 @@ void Rennen::boxwacht() {
 
 void Rennen::boxwachtBeenden() {
     m_an.boxwacht.setEnabled(false);
-    boxStummZeigen(false);
+    boxStilleMerken(false);
 }
 
-void Rennen::boxStummZeigen(bool stumm) {
+void Rennen::boxStilleMerken(bool stumm) {
     Boxwachtstand& w = m_stand.boxwacht;
     if (stumm == w.stumm)
         return;
     w.stumm = stumm;
-    m_stand.anschluss.boxStumm = stumm;
+    m_stand.anschluss.boxVerstummt = stumm;
 }
 
 void Rennen::boxzeitsprung(int nummer, double abstand) {

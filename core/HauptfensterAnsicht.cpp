@@ -20,12 +20,12 @@ Beschriftung beschriftung(const QString& text, Farbe farbe = Farben::Hellgrau) {
 }
 
 QString fahrertext(const Spurstand& s) {
-    switch (s.schild) {
-    case Fahrerschild::Name: break;
-    case Fahrerschild::Sieger: return QStringLiteral("Sieger!!!");
-    case Fahrerschild::Verlierer: return QStringLiteral("Verlierer");
-    case Fahrerschild::Unentschieden: return QStringLiteral("Unentschieden");
-    case Fahrerschild::Fehlstart: return QStringLiteral("Fehlstart");
+    switch (s.ausgang) {
+    case Spurausgang::Offen: break;
+    case Spurausgang::Sieg: return QStringLiteral("Sieger!!!");
+    case Spurausgang::Niederlage: return QStringLiteral("Verlierer");
+    case Spurausgang::Unentschieden: return QStringLiteral("Unentschieden");
+    case Spurausgang::Fehlstart: return QStringLiteral("Fehlstart");
     }
     return s.fahrer;
 }
@@ -83,7 +83,7 @@ HauptfensterAnsicht hauptfensterAnsicht(const Rennen& rennen) {
     const Reihe<Lampe, 5> lampen = ampelLampen(r.ampel);
 
     HauptfensterAnsicht a{
-        r.titel + (r.anschluss.ohneZeitnahme ? OhneZeitnahme : QString()),
+        r.titel + (r.anschluss.keinPort ? OhneZeitnahme : QString()),
         jeSpur([&](int spur, const Spurstand& s) {
             Beschriftung b = beschriftung(fahrertext(s), s.farbe);
             b.markierung = !r.rennsieger           ? QStringLiteral("aktivesRennen")
@@ -93,15 +93,15 @@ HauptfensterAnsicht hauptfensterAnsicht(const Rennen& rennen) {
         }),
         jeSpur([&](int, const Spurstand& s) {
             Beschriftung b =
-                beschriftung(s.zeitanzeige ? zeittext(*s.zeitanzeige) : QStringLiteral("0 sec"));
+                beschriftung(s.letzteZeit ? zeittext(*s.letzteZeit) : QStringLiteral("0 sec"));
             // Race mode shows each lane's current time, training its best lap, in the
             // same place.
             b.sichtbar = e.rennmodus;
             return b;
         }),
         jeSpur([&](int, const Spurstand& s) {
-            Beschriftung b = beschriftung(s.bestzeitanzeige ? zeittext(*s.bestzeitanzeige)
-                                                            : QStringLiteral("? sec"),
+            Beschriftung b = beschriftung(s.schnellsteRundenzeit ? zeittext(*s.schnellsteRundenzeit)
+                                                                 : QStringLiteral("? sec"),
                                           Farben::Blassgelb);
             b.sichtbar = !e.rennmodus;
             return b;
@@ -110,7 +110,7 @@ HauptfensterAnsicht hauptfensterAnsicht(const Rennen& rennen) {
         jeSpur([&](int, const Spurstand& s) {
             return beschriftung(QString::number(e.rennart == Rennlaenge::Zeit
                                                     ? static_cast<std::int64_t>(s.runden.size())
-                                                    : std::int64_t{s.restrunden}));
+                                                    : std::int64_t{s.offeneRunden}));
         }),
         beschriftung(QStringLiteral("Hall of Fame")),
         beschriftung(QStringLiteral("Option")),

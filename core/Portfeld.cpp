@@ -8,14 +8,15 @@ const QString BoxStumm = QStringLiteral("Box stumm – ");
 } // namespace
 
 QString portfeldtext(const Anschlussstand& anschluss) {
+    const QString port = anschluss.keinPort ? QStringLiteral("?") : anschluss.port;
     QString text;
     switch (anschluss.art) {
     case Anschlussart::Unbekannt: text = QStringLiteral("Com Port:"); break;
-    case Anschlussart::Schnittstelle: text = QStringLiteral("Com Port: ") + anschluss.port; break;
-    case Anschlussart::Platine: text = QStringLiteral("Platine: ") + anschluss.port; break;
+    case Anschlussart::Schnittstelle: text = QStringLiteral("Com Port: ") + port; break;
+    case Anschlussart::Platine: text = QStringLiteral("Platine: ") + port; break;
     case Anschlussart::Simulation: text = QStringLiteral("Simulation"); break;
     }
-    return anschluss.boxStumm ? BoxStumm + text : text;
+    return anschluss.boxVerstummt ? BoxStumm + text : text;
 }
 
 std::optional<QString> simulationswarnung(const Rennstand& r) {

@@ -72,7 +72,7 @@ void Rennen::einstellungenAnwenden(const Renneinstellungen& einstellungen) {
     eingabeMelden(Eingabe::EinstellungenAnwenden{einstellungen});
     m_stand.einstellungen = einstellungen;
     for (int nummer = 1; nummer <= 2; ++nummer)
-        spur(nummer).restrunden = einstellungen.rundenzahl;
+        spur(nummer).offeneRunden = einstellungen.rundenzahl;
     tabelleBemessen();
     geaendert();
 }
@@ -92,7 +92,7 @@ void Rennen::titelSetzen(const QString& titel) {
 void Rennen::fahrerBenennen(int nummer, const QString& name) {
     eingabeMelden(Eingabe::FahrerBenennen{nummer, name});
     spur(nummer).fahrer = name;
-    spur(nummer).schild = Fahrerschild::Name;
+    spur(nummer).ausgang = Spurausgang::Offen;
     geaendert();
 }
 
@@ -149,23 +149,23 @@ void Rennen::portGeoeffnet(const QString& port) {
 
 void Rennen::portFehlt() {
     eingabeMelden(Eingabe::PortFehlt{});
-    m_stand.anschluss = {Anschlussart::Schnittstelle, QStringLiteral("?"), true, false};
+    m_stand.anschluss = {Anschlussart::Schnittstelle, QString(), true, false};
     geaendert();
 }
 
 void Rennen::platineErkannt() {
     eingabeMelden(Eingabe::PlatineErkannt{});
-    // The port panel names what sits on the port first; a notice in front of it stays.
+    // The board sits on the port as opened; a port whose box fell silent stays as it is.
     Anschlussstand& a = m_stand.anschluss;
-    if (a.art == Anschlussart::Schnittstelle && !a.boxStumm)
+    if (a.art == Anschlussart::Schnittstelle && !a.boxVerstummt)
         a.art = Anschlussart::Platine;
     geaendert();
 }
 
 void Rennen::simulationGestartet(double kuerzesteRunde) {
     eingabeMelden(Eingabe::SimulationGestartet{kuerzesteRunde});
-    const bool ohneZeitnahme = m_stand.anschluss.ohneZeitnahme;
-    m_stand.anschluss = {Anschlussart::Simulation, QString(), ohneZeitnahme, false, kuerzesteRunde};
+    const bool keinPort = m_stand.anschluss.keinPort;
+    m_stand.anschluss = {Anschlussart::Simulation, QString(), keinPort, false, kuerzesteRunde};
     geaendert();
 }
 
@@ -211,7 +211,7 @@ void Rennen::tabellenLeeren() {
     s.pausenzeit = 0;
     s.crashPause = false;
     s.boxzeitsprungGemeldet = false;
-    s.tabelle = {};
+    s.tabellenplatz = {};
     hoechstbasisMerken();
 }
 
@@ -226,7 +226,7 @@ void Rennen::tabelleBemessen() {
             QStringLiteral("Speicherproblem"));
         e.rundenzahl = 10;
         for (int nummer = 1; nummer <= 2; ++nummer)
-            spur(nummer).restrunden = e.rundenzahl;
+            spur(nummer).offeneRunden = e.rundenzahl;
         Einstellungswerte(m_an.speicher).speichern(Einstellungen::Runden, e.rundenzahl);
     }
     // Short races still fill the visible part of the table with empty rows. By time the
@@ -235,17 +235,17 @@ void Rennen::tabelleBemessen() {
 }
 
 void Rennen::tabelleWachsen(std::int32_t zeilen) {
-    Tabellenrahmen& t = m_stand.tabelle;
+    Tabellenplatz& t = m_stand.tabellenplatz;
     if (zeilen <= t.zeilen)
         return;
     // Rows cut off before stay empty; a table cut by nothing grows whole.
-    if (t.gueltig == t.zeilen)
-        t.gueltig = zeilen;
+    if (t.erhaltenBis == t.zeilen)
+        t.erhaltenBis = zeilen;
     t.zeilen = zeilen;
 }
 
 void Rennen::tabellenzeilenSetzen(std::int32_t zeilen) {
-    Tabellenrahmen& t = m_stand.tabelle;
+    Tabellenplatz& t = m_stand.tabellenplatz;
     t.zeilen = zeilen;
-    t.gueltig = std::min(t.gueltig, zeilen);
+    t.erhaltenBis = std::min(t.erhaltenBis, zeilen);
 }

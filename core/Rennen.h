@@ -59,8 +59,12 @@ public:
     bool beschaeftigt() const { return m_folge.beschaeftigt(); }
 
     // Hears of the race from now on, in the order of registration; the listener must
-    // outlive the race.
+    // outlive the race or take its leave.
     void beobachterAnmelden(Rennbeobachter& beobachter) { m_beobachter.push_back(&beobachter); }
+    // A listener that goes before the race hears no more of it.
+    void beobachterAbmelden(const Rennbeobachter& beobachter) {
+        std::erase(m_beobachter, &beobachter);
+    }
     // Every input from now on goes to the writer first.
     void aufzeichnen(Eingabeschreiber& schreiber) { m_schreiber = &schreiber; }
     // Called when Start is pressed between races, outside the race's events, before the
@@ -99,7 +103,7 @@ public:
     // history's correction ends a heat so, where a deleted crossing leaves a lane short.
     void zieleinlaufSchliessen();
     // The box watch's tick: a start the box has not answered within a second is called
-    // off; a box that falls silent during the race is shown in the status bar.
+    // off; a box that falls silent during the race is noted on its port.
     void boxwachtTick();
     // Bytes came from the box's port, whether or not they reach its library.
     void boxGehoert();
@@ -129,8 +133,9 @@ public:
     // Shift+D, or the options' button: the lap tables go to a result file.
     void ergebnisSpeichern();
 
-    // The signal source's port, as the status bar and the title show it. A port of the
-    // timing box arms nothing yet, but darkens the light.
+    // The signal source's port: opened, none could be, a board answered on it, or the
+    // simulated track drives instead. A port of the timing box arms nothing yet, but
+    // darkens the light.
     void portGeoeffnet(const QString& port);
     void portFehlt();
     void platineErkannt();
@@ -176,7 +181,7 @@ private:
     void boxScharfSchalten();
     void boxwacht();
     void boxwachtBeenden();
-    void boxStummZeigen(bool stumm);
+    void boxStilleMerken(bool stumm);
     void sensoruhrWechselnJetzt(Sensoruhr neu);
     Uhr& sensoruhr(Sensoruhr welche) const;
     void ampelSchalten(Ampel ampel);

@@ -10,7 +10,7 @@ void Rennen::spurFertig(int nummer, double t) {
     Rennstand& r = m_stand;
     Spurstand& s = spur(nummer);
     s.fertig = true;
-    s.zeitanzeige = t;
+    s.letzteZeit = t;
     s.zielzeit = t;
     const double runden = nachZeit() ? s.distanz : double(r.einstellungen.rundenzahl);
     s.schnitt = geschwindigkeit(runden * r.einstellungen.kurslaenge, t);
@@ -22,8 +22,8 @@ void Rennen::spurFertig(int nummer, double t) {
     // time the distances decide at the end.
     if (r.einstellungen.rennmodus && !nachZeit() && !r.rennsieger) {
         r.rennsieger = nummer;
-        s.schild = Fahrerschild::Sieger;
-        spur(andereSpur(nummer)).schild = Fahrerschild::Verlierer;
+        s.ausgang = Spurausgang::Sieg;
+        spur(andereSpur(nummer)).ausgang = Spurausgang::Niederlage;
     }
     r.zieleinlauf.push_back(nummer);
     const int platz = static_cast<int>(r.zieleinlauf.size());
@@ -51,11 +51,11 @@ void Rennen::rennende() {
     m_an.rennzeit.abstellen();
     const int sieger = siegerSpur();
     if (!e.rennmodus) {
-        // Training: only the labels change.
+        // Training: only the outcomes are decided.
         for (int nummer = 1; nummer <= 2; ++nummer)
-            spur(nummer).schild = sieger == 0        ? Fahrerschild::Unentschieden
-                                  : sieger == nummer ? Fahrerschild::Sieger
-                                                     : Fahrerschild::Verlierer;
+            spur(nummer).ausgang = sieger == 0        ? Spurausgang::Unentschieden
+                                   : sieger == nummer ? Spurausgang::Sieg
+                                                      : Spurausgang::Niederlage;
     }
     melden([&](Rennbeobachter& b) { b.rennende(*this, sieger); });
     if (e.rennmodus) {

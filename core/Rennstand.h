@@ -27,8 +27,9 @@ struct Rundenwert {
 // line changes, or a sensor board's.
 enum class Sensoruhr { Leitungen, Platine };
 
-// What a driver's label says instead of the name after a race, or after a false start.
-enum class Fahrerschild { Name, Sieger, Verlierer, Unentschieden, Fehlstart };
+// How a lane's last race went for its driver: still open, won, lost or drawn, or over
+// with a false start.
+enum class Spurausgang { Offen, Sieg, Niederlage, Unentschieden, Fehlstart };
 
 // A heat's (or both heats') time and average speed in a lane-change race.
 struct Laufwerte {
@@ -44,13 +45,17 @@ struct Laufwerte {
 struct Spurstand {
     QString fahrer;
     Farbe farbe = Farben::Hellgrau; // the lane's label, whoever drives it
-    Fahrerschild schild = Fahrerschild::Name;
+    // Decided when the race is, or at a false start; open again at Start, and for a driver
+    // newly named into the lane, whom the outcome does not concern.
+    Spurausgang ausgang = Spurausgang::Offen;
 
-    // The lane's counters keep their last value past Stop and new settings, until they
-    // are set again: none for the time is "0 sec", none for the best lap "? sec".
-    std::optional<double> zeitanzeige;
-    std::optional<double> bestzeitanzeige;
-    std::int32_t restrunden = 10;
+    // What the lane has clocked since Start; Stop clears the lap tables but not these.
+    // The last time taken: a lap's (the lap before's once one is taken back), from the
+    // lane's finish on its race time. The fastest lap. The laps still to drive, all of them
+    // again once new settings give the lap count.
+    std::optional<double> letzteZeit;
+    std::optional<double> schnellsteRundenzeit;
+    std::int32_t offeneRunden = 10;
 
     // The race under way, or the last one.
     int runde = 0; // the lap being driven; 0 before the first crossing
@@ -78,35 +83,39 @@ inline Spurstand neueSpur(const QString& fahrer) {
     return spur;
 }
 
-// Where the race's signals come from, as the status bar's port panel names it.
+// Where the race's signals come from.
 enum class Anschlussart {
     Unbekannt,     // before any port was opened
-    Schnittstelle, // a serial port, or "?" when none opened
+    Schnittstelle, // a serial port, or none when none could be opened
     Platine,       // a sensor board answered on that port
     Simulation,    // the simulated track
 };
 
 struct Anschlussstand {
     Anschlussart art = Anschlussart::Unbekannt;
-    QString port;
-    // No port could be opened: the title says that no timing over the port is possible.
-    bool ohneZeitnahme = false;
-    // The box has fallen silent during a race; shown in front of the port until the port
-    // panel is set again.
-    bool boxStumm = false;
+    QString port; // the port opened
+    // The last port asked for could not be opened, so no lap is timed over a port; the
+    // simulated track does not change that.
+    bool keinPort = false;
+    // The box fell silent on this port during the race and has not been heard since; a
+    // port set anew starts without it.
+    bool boxVerstummt = false;
     // The simulated track's shortest lap, seconds: the Prellzeit must be shorter.
     double kuerzesteSimulationsrunde = 0;
 
     bool operator==(const Anschlussstand&) const = default;
 };
 
-// The lap tables' rows. Like the grid they stand for, rows cut off by a smaller row count
-// lose their contents for good, even when the count grows again.
-struct Tabellenrahmen {
+// The room the lap tables have, in rows for the header, the laps and the summary, twelve
+// at least: by laps as the lap count asks, by time as many as the laps take. Rows taken
+// away by new settings lose their laps from the tables for good, even when the room grows
+// again, until the tables are cleared.
+struct Tabellenplatz {
     std::int32_t zeilen = 1;
-    std::int32_t gueltig = std::numeric_limits<std::int32_t>::max();
+    // The rows above this one keep their contents.
+    std::int32_t erhaltenBis = std::numeric_limits<std::int32_t>::max();
 
-    bool operator==(const Tabellenrahmen&) const = default;
+    bool operator==(const Tabellenplatz&) const = default;
 };
 
 // The box watch: when the box was armed and last heard, on the system clock.
@@ -173,13 +182,13 @@ struct Rennstand {
     Spuren<Laufwerte> lauf2;
     Spuren<Laufwerte> gesamt;
 
-    // A race by time: the whole seconds left on its clock as last shown (none before the
+    // A race by time: the whole seconds left on its clock as last counted (none before the
     // clock starts), whether the time is up, and whether the leader has come home after it.
     std::optional<std::int32_t> restzeit;
     bool zeitUm = false;
     bool fuehrenderImZiel = false;
 
-    Tabellenrahmen tabelle;
+    Tabellenplatz tabellenplatz;
     Boxwachtstand boxwacht;
 
     bool operator==(const Rennstand&) const = default;

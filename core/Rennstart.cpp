@@ -47,7 +47,7 @@ void Rennen::startOderStop() {
     s.zeitUm = false;
     s.fuehrenderImZiel = false;
     for (int nummer = 1; nummer <= 2; ++nummer) {
-        spur(nummer).schild = Fahrerschild::Name;
+        spur(nummer).ausgang = Spurausgang::Offen;
         spur(nummer).fertig = false;
         spur(nummer).runde = 0;
         spur(nummer).distanz = 0;
@@ -64,9 +64,9 @@ void Rennen::startOderStop() {
         ampelSchalten(Ampel::Rot1);
     }
     for (int nummer = 1; nummer <= 2; ++nummer) {
-        spur(nummer).zeitanzeige.reset();
-        spur(nummer).bestzeitanzeige.reset();
-        spur(nummer).restrunden = e.rundenzahl;
+        spur(nummer).letzteZeit.reset();
+        spur(nummer).schnellsteRundenzeit.reset();
+        spur(nummer).offeneRunden = e.rundenzahl;
     }
     s.gestartet = true;
     melden([&](Rennbeobachter& b) { b.rennenGestartet(*this); });

@@ -114,7 +114,7 @@ void Rennen::fehlstart(int nummer) {
     Spurstand& s = spur(nummer);
     if (std::exchange(s.fehlstartGemeldet, true))
         return;
-    s.schild = Fahrerschild::Fehlstart;
+    s.ausgang = Spurausgang::Fehlstart;
     m_an.countdown.setEnabled(false);
     m_stand.gestartet = false;
     ampelSchalten(Ampel::Gelb);
@@ -135,7 +135,7 @@ void Rennen::rundeGezaehlt(int nummer, double t, double rundenzeit, bool vonHand
     if (nachZeit())
         tabelleWachsen(static_cast<std::int32_t>(s.runden.size()) + 2);
     s.rundenbeginn = t;
-    s.zeitanzeige = rundenzeit;
+    s.letzteZeit = rundenzeit;
     const bool neueHoechstgeschwindigkeit = geschw > r.maxGeschw;
     if (neueHoechstgeschwindigkeit) {
         r.maxGeschw = geschw;
@@ -143,11 +143,11 @@ void Rennen::rundeGezaehlt(int nummer, double t, double rundenzeit, bool vonHand
         if (r.einstellungen.schnellsterRundenBeep)
             piepen();
     }
-    s.restrunden = r.einstellungen.rundenzahl - n;
+    s.offeneRunden = r.einstellungen.rundenzahl - n;
     const bool neueBestzeit = rundenzeit < s.bestzeit;
     if (neueBestzeit) {
         s.bestzeit = rundenzeit;
-        s.bestzeitanzeige = rundenzeit;
+        s.schnellsteRundenzeit = rundenzeit;
         s.bestrunde = n;
     }
     s.runde = n + 1;

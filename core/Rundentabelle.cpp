@@ -20,7 +20,7 @@ Rundentabelle::Rundentabelle(const Rennen& rennen, int spur) : m_rennen(&rennen)
 }
 
 int Rundentabelle::zeilenzahl() const {
-    return m_rennen->stand().tabelle.zeilen;
+    return m_rennen->stand().tabellenplatz.zeilen;
 }
 
 std::uint64_t Rundentabelle::aenderungen() const {
@@ -31,7 +31,7 @@ int Rundentabelle::letzteGeschriebeneZeile() const {
     const Rennstand& r = m_rennen->stand();
     const Spurstand& s = r.spuren[m_spur];
     const auto gefuellt = static_cast<int>(s.runden.size()) + (s.zielzeit ? 1 : 0);
-    return std::min(gefuellt, r.tabelle.gueltig - 1);
+    return std::min(gefuellt, r.tabellenplatz.erhaltenBis - 1);
 }
 
 Zelle Rundentabelle::zelle(int zeile, int spalte) const {
@@ -41,7 +41,7 @@ Zelle Rundentabelle::zelle(int zeile, int spalte) const {
         return {Kopftexte[spalte]};
     const Rennstand& r = m_rennen->stand();
     const Spurstand& s = r.spuren[m_spur];
-    if (zeile < 0 || zeile >= r.tabelle.zeilen || zeile >= r.tabelle.gueltig)
+    if (zeile < 0 || zeile >= r.tabellenplatz.zeilen || zeile >= r.tabellenplatz.erhaltenBis)
         return {};
     const auto runden = static_cast<int>(s.runden.size());
     if (zeile <= runden) {

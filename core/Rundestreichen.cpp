@@ -31,17 +31,17 @@ void Rennen::rundeStreichenJetzt(int nummer, double zeit, std::int64_t tick) {
     meldung.runde = s.runde - 1;
     meldung.rundenzeit = weg.zeit;
     s.runde -= 1;
-    s.restrunden += 1;
+    s.offeneRunden += 1;
     s.rundenbeginn = s.runden.empty() ? 0 : s.runden.back().rennzeit;
-    s.zeitanzeige = s.runden.empty() ? std::nullopt : std::optional(s.runden.back().zeit);
+    s.letzteZeit = s.runden.empty() ? std::nullopt : std::optional(s.runden.back().zeit);
     s.bestzeit = KeineBestzeit;
     s.bestrunde = 0;
-    s.bestzeitanzeige.reset();
+    s.schnellsteRundenzeit.reset();
     for (std::size_t i = 0; i < s.runden.size(); ++i) {
         if (s.runden[i].zeit < s.bestzeit) {
             s.bestzeit = s.runden[i].zeit;
             s.bestrunde = static_cast<int>(i) + 1;
-            s.bestzeitanzeige = s.bestzeit;
+            s.schnellsteRundenzeit = s.bestzeit;
         }
     }
     // The top speed as the laps still standing make it, in the order they were driven:

@@ -120,10 +120,10 @@ void Rennen::zeitrennenWerten() {
     const int sieger = vorneLiegend(r.spuren, {spur(1).distanz, spur(2).distanz});
     if (sieger == 0) {
         for (int nummer = 1; nummer <= 2; ++nummer)
-            spur(nummer).schild = Fahrerschild::Unentschieden;
+            spur(nummer).ausgang = Spurausgang::Unentschieden;
         return;
     }
     r.rennsieger = sieger;
-    spur(sieger).schild = Fahrerschild::Sieger;
-    spur(andereSpur(sieger)).schild = Fahrerschild::Verlierer;
+    spur(sieger).ausgang = Spurausgang::Sieg;
+    spur(andereSpur(sieger)).ausgang = Spurausgang::Niederlage;
 }

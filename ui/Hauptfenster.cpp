@@ -31,13 +31,24 @@ void zeigen(Labelknopf* knopf, const Beschriftung& feld) {
 } // namespace
 
 Hauptfenster::Hauptfenster(Rennen& rennen, Programmstart& start, Tastatur& tastatur,
-                           Fahrernamen& fahrer)
-    : m_rennen(rennen), m_start(start), m_tastatur(tastatur), m_fahrer(fahrer) {
+                           Fahrernamen& fahrer, QtDialoge& dialoge)
+    : m_rennen(rennen), m_start(start), m_tastatur(tastatur), m_fahrer(fahrer),
+      m_dialoge(dialoge) {
     setWindowIcon(QIcon(QStringLiteral(":/bilder/symbol.svg")));
     // The window takes every key itself; no control can hold the focus.
     setFocusPolicy(Qt::StrongFocus);
     anordnen();
     darstellen();
+    m_rennen.beobachterAnmelden(*this);
+    m_dialoge.elternSetzen(this);
+    // A dialog opened inside one of the race's events (a false start, the finish) comes
+    // before the race tells its change; it must not open over the race as it stood before.
+    m_dialoge.vorJedemModalenFenster([this] { darstellen(); });
+}
+
+Hauptfenster::~Hauptfenster() {
+    m_dialoge.vorJedemModalenFenster({});
+    m_rennen.beobachterAbmelden(*this);
 }
 
 QSize Hauptfenster::entwurfsgroesse() {
@@ -69,11 +80,6 @@ void Hauptfenster::massstabSetzen(const Massstab& massstab) {
     m_gezeigteLampen = {};
     m_gezeigtePfeile = {};
     anordnen();
-    darstellen();
-}
-
-template <typename Aktion> void Hauptfenster::weiterleiten(Aktion aktion) {
-    aktion();
     darstellen();
 }
 
@@ -178,26 +184,24 @@ void Hauptfenster::aufbauen() {
         // The right button brings the colour menu.
         connect(m_fahrerschilder[spur], &Labelknopf::gedrueckt, this,
                 [this, spur](Qt::MouseButton k) {
-                    weiterleiten([&] {
-                        m_fahrer.gedrueckt(spur,
-                                           k == Qt::RightButton ? farbmenueZeigen() : std::nullopt);
-                    });
+                    m_fahrer.gedrueckt(spur,
+                                       k == Qt::RightButton ? farbmenueZeigen() : std::nullopt);
                 });
         connect(m_fahrerschilder[spur], &Labelknopf::geklickt, this,
-                [this, spur] { weiterleiten([&] { m_fahrer.umbenennen(spur); }); });
+                [this, spur] { m_fahrer.umbenennen(spur); });
     }
     connect(m_startKnopf, &Labelknopf::geklickt, this,
-            [this] { weiterleiten([&] { m_rennen.startGedrueckt(); }); });
+            [this] { m_rennen.startGedrueckt(); });
     connect(m_optionenKnopf, &Labelknopf::geklickt, this,
-            [this] { weiterleiten([&] { m_start.optionenOeffnen(); }); });
+            [this] { m_start.optionenOeffnen(); });
     connect(m_hofKnopf, &Labelknopf::geklickt, this,
-            [this] { weiterleiten([&] { m_tastatur.hallOfFameZeigen(); }); });
+            [this] { m_tastatur.hallOfFameZeigen(); });
     connect(m_countdownAnzeige, &Labelknopf::losgelassen, this,
             [this](Qt::KeyboardModifiers umschaltung) {
-                weiterleiten([&] { m_tastatur.countdownGeklickt(umschaltungVon(umschaltung)); });
+                m_tastatur.countdownGeklickt(umschaltungVon(umschaltung));
             });
     connect(m_statusleiste, &Statusleistenanzeige::feldGeklickt, this,
-            [this] { weiterleiten([&] { m_tastatur.statusleisteGeklickt(); }); });
+            [this] { m_tastatur.statusleisteGeklickt(); });
 }
 
 void Hauptfenster::keyPressEvent(QKeyEvent* ereignis) {
@@ -205,9 +209,7 @@ void Hauptfenster::keyPressEvent(QKeyEvent* ereignis) {
     // and a held Enter does not stop the race it started.
     if (!m_anschlaege.gedrueckt(anschlagVon(*ereignis)))
         return;
-    weiterleiten([&] {
-        m_tastatur.tasteGedrueckt(tasteVon(*ereignis), umschaltungVon(ereignis->modifiers()));
-    });
+    m_tastatur.tasteGedrueckt(tasteVon(*ereignis), umschaltungVon(ereignis->modifiers()));
 }
 
 void Hauptfenster::keyReleaseEvent(QKeyEvent* ereignis) {

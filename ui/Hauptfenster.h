@@ -1,10 +1,13 @@
 // The main window: renders the view state the presenter computes from the race over the
-// background picture, and forwards clicks and keys to the logic. It decides nothing.
+// background picture, and forwards clicks and keys to the logic. It decides nothing. It
+// draws itself anew whenever the race has changed, and before any dialog opens over it.
 #pragma once
 
 #include "Fahrernamen.h"
 #include "HauptfensterAnsicht.h"
 #include "Programmstart.h"
+#include "QtDialoge.h"
+#include "Rennbeobachter.h"
 #include "Rennen.h"
 #include "Tastatur.h"
 #include "Twips.h"
@@ -19,13 +22,15 @@ class QTableView;
 class Rundentabellenmodell;
 class Statusleistenanzeige;
 
-class Hauptfenster : public QWidget {
+class Hauptfenster : public QWidget, private Rennbeobachter {
     Q_OBJECT
 public:
-    Hauptfenster(Rennen& rennen, Programmstart& start, Tastatur& tastatur, Fahrernamen& fahrer);
+    // The dialogs open over this window; while one is open, the window shows what led to it.
+    Hauptfenster(Rennen& rennen, Programmstart& start, Tastatur& tastatur, Fahrernamen& fahrer,
+                 QtDialoge& dialoge);
+    ~Hauptfenster() override;
 
-    // Shows the race as it is now; called after every event the window forwards, and by
-    // the signal sources after theirs.
+    // Shows the race as it is now.
     void darstellen();
 
     // The window's size at 100 %.
@@ -49,13 +54,13 @@ private:
     std::optional<int> farbmenueZeigen();
     // Rows and columns after the style of the zoom has given the table its frame and bar.
     void tabelleBemessen(int spur);
-    // Runs one forwarded event and shows its outcome.
-    template <typename Aktion> void weiterleiten(Aktion aktion);
+    void geaendert(const Rennen&) override { darstellen(); }
 
     Rennen& m_rennen;
     Programmstart& m_start;
     Tastatur& m_tastatur;
     Fahrernamen& m_fahrer;
+    QtDialoge& m_dialoge;
     Massstab m_massstab;
     Tastenanschlaege m_anschlaege;
 

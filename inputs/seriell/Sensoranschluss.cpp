@@ -9,11 +9,7 @@ Sensoranschluss::Sensoranschluss(SeriellerAnschluss& leitungen,
       m_empfang(empfang) {
     m_frage.setInterval(FrageabstandMs);
     QObject::connect(&m_frage, &QTimer::timeout, [this] { weiterfragen(); });
-    m_platine.beiEmpfang([this](const QByteArray& bytes) {
-        m_empfang.empfangen(bytes);
-        if (m_nachEmpfang)
-            m_nachEmpfang();
-    });
+    m_platine.beiEmpfang([this](const QByteArray& bytes) { m_empfang.empfangen(bytes); });
     m_empfang.beiHallo([this](bool verstanden) { hallo(verstanden); });
     m_platine.beiStoerung([this](Stoerung s) {
         m_frage.stop();

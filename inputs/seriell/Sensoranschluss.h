@@ -9,7 +9,6 @@
 #include "SeriellerAnschluss.h"
 
 #include <QTimer>
-#include <functional>
 
 class Sensoranschluss final : public SeriellerAnschluss, public SerielleSchnittstelle {
 public:
@@ -21,9 +20,6 @@ public:
     // `leitungen` is the lines' port and its RTS output, one object in the program.
     Sensoranschluss(SeriellerAnschluss& leitungen, SerielleSchnittstelle& leitungsausgang,
                     Datenleitung& platine, Platinenempfang& empfang);
-
-    // After the bytes of a board have been handled, for the window to show what changed.
-    void nachEmpfang(std::function<void()> danach) { m_nachEmpfang = std::move(danach); }
 
     bool oeffnen(const QString& geraet) override;
     void schliessen() override;
@@ -41,7 +37,6 @@ private:
     SerielleSchnittstelle& m_leitungsausgang;
     Datenleitung& m_platine;
     Platinenempfang& m_empfang;
-    std::function<void()> m_nachEmpfang;
     QString m_geraet;
     int m_gefragt = 0;
     QTimer m_frage;

@@ -23,11 +23,12 @@ struct Fensterbahn : Einstellungsbahn {
     OhneZuschauer zuschauer;
     OhneZoom zoom;
     Tastatur tastatur{rennen, start, dialoge, fahrer, zuschauer, zoom};
+    QtDialoge fensterdialoge;
     std::unique_ptr<Hauptfenster> fenster;
 
     // As in the program: the window exists before the start-up sizes the lap tables.
     Fensterbahn() {
-        fenster = std::make_unique<Hauptfenster>(rennen, start, tastatur, fahrer);
+        fenster = std::make_unique<Hauptfenster>(rennen, start, tastatur, fahrer, fensterdialoge);
         starteProgramm();
         fenster->darstellen();
         fenster->show();
@@ -276,4 +277,44 @@ TEST(Hauptfenster, TabellenZeigenZeilenFettUndHintergrund) {
     EXPECT_TRUE(m->index(1, 1).data(Qt::FontRole).value<QFont>().bold());
     EXPECT_EQ(m->index(0, 2).data(Qt::BackgroundRole).value<QColor>(), QColor(0xC0, 0xC0, 0xC0));
     EXPECT_EQ(tabelle->focusPolicy(), Qt::NoFocus);
+}
+
+// Nobody tells the window to draw: the race's changes, a timer's countdown and the laps,
+// show as they happen.
+TEST(Hauptfenster, FolgtDemRennenOhneZuruf) {
+    Fensterbahn b;
+    b.starten();
+    EXPECT_NE(b.label("Stop"), nullptr);
+    const Lampensatz satz =
+        b.stand().einstellungen.ampelbilder ? Lampensatz::Ampel : Lampensatz::Kreis;
+    EXPECT_EQ(b.lampe(5), erwartet(satz, ampelLampen(Ampel::Gruen)[5]));
+    b.fahren(1, 0.5, {3});
+    EXPECT_NE(b.label("3,500 sec"), nullptr); // lap 1 runs from the green light
+    EXPECT_NE(b.label("9"), nullptr);
+    b.rennen.fahrerBenennen(2, "Jürgen");
+    EXPECT_NE(b.label("Jürgen"), nullptr);
+}
+
+// A window opened inside one of the race's events, before the race has told its change,
+// opens over the race as it now stands: Start has become Stop.
+TEST(Hauptfenster, ZeigtVorJedemFensterWasDazuFuehrte) {
+    Fensterbahn b;
+    struct Fensteroeffner : Rennbeobachter {
+        QtDialoge& dialoge;
+        explicit Fensteroeffner(QtDialoge& d) : dialoge(d) {}
+        void rennenGestartet(const Rennen&) override { dialoge.fensterZeigen(Fenster::Info); }
+    } oeffner{b.fensterdialoge};
+    b.rennen.beobachterAnmelden(oeffner);
+    QStringList knopfBeimOeffnen;
+    QWidget* elternfenster = nullptr;
+    b.fensterdialoge.fensterAnmelden(Fenster::Info, [&](QWidget* eltern) {
+        elternfenster = eltern;
+        for (const QString text : {"Start", "Stop"})
+            if (b.label(text))
+                knopfBeimOeffnen << text;
+    });
+    b.rennen.startGedrueckt();
+    EXPECT_EQ(knopfBeimOeffnen, QStringList{"Stop"});
+    EXPECT_EQ(elternfenster, b.fenster.get());
+    b.rennen.beobachterAbmelden(oeffner);
 }

@@ -20,7 +20,8 @@ struct Zoombahn : Einstellungsbahn {
     Zoomstufe stufe{speicher};
     Hauptfensterzoom zoom{stufe};
     Tastatur tastatur{rennen, start, dialoge, fahrer, zuschauer, zoom};
-    Hauptfenster fenster{rennen, start, tastatur, fahrer};
+    QtDialoge fensterdialoge;
+    Hauptfenster fenster{rennen, start, tastatur, fahrer, fensterdialoge};
 
     Zoombahn() {
         zoom.fensterSetzen(fenster);

@@ -61,8 +61,7 @@ TEST(Klartext, NamenMitMarkupErscheinenWieGetippt) {
     OhneZuschauer zuschauer;
     OhneZoom zoom;
     Tastatur tastatur{b.rennen, b.start, b.dialoge, fahrer, zuschauer, zoom};
-    Hauptfenster fenster(b.rennen, b.start, tastatur, fahrer);
-    dialoge.elternSetzen(&fenster);
+    Hauptfenster fenster(b.rennen, b.start, tastatur, fahrer, dialoge);
     b.starteProgramm();
     b.starten();
     b.fahren(1, 0.5, {3}); // the top speed is Bild's
