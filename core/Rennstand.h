@@ -6,6 +6,8 @@
 #include "Farben.h"
 #include "Reihe.h"
 #include "Renneinstellungen.h"
+#include "Rennergebnis.h"
+#include "Rundenwert.h"
 
 #include <QString>
 #include <cstdint>
@@ -13,33 +15,12 @@
 #include <optional>
 #include <vector>
 
-// A lap as the race counted it.
-struct Rundenwert {
-    double zeit = 0;            // seconds, to the millisecond
-    double geschwindigkeit = 0; // metres per second, to three decimals
-    double rennzeit = 0;        // race time at the line
-    bool vonHand = false;       // given with Shift+1 or Shift+2
-
-    bool operator==(const Rundenwert&) const = default;
-};
-
 // The clocks a sensor signal can be timed with: the system clock that stamps the port's
 // line changes, or a sensor board's.
 enum class Sensoruhr { Leitungen, Platine };
 
 // What a driver's label says instead of the name after a race, or after a false start.
 enum class Fahrerschild { Name, Sieger, Verlierer, Unentschieden, Fehlstart };
-
-// A heat's (or both heats') time and average speed in a lane-change race.
-struct Laufwerte {
-    double zeit = 0;
-    double geschwindigkeit = 0;
-    double distanz = 0; // laps, in a race by time
-    // Home in the heat (in both heats); a heat closed with a lane still out has none.
-    bool imZiel = false;
-
-    bool operator==(const Laufwerte&) const = default;
-};
 
 struct Spurstand {
     QString fahrer;
@@ -167,11 +148,9 @@ struct Rennstand {
     std::vector<int> zieleinlauf;
     std::optional<int> rennsieger;
 
-    // A lane-change race: each heat by lane, and both heats by driver, numbered by the
-    // lane the driver takes in the second heat.
-    Spuren<Laufwerte> lauf1;
-    Spuren<Laufwerte> lauf2;
-    Spuren<Laufwerte> gesamt;
+    // The race or heat that ended last, until the next one ends; a lane-change race's first
+    // heat stays in it through the second.
+    Rennergebnis ergebnis;
 
     // A race by time: the whole seconds left on its clock as last shown (none before the
     // clock starts), whether the time is up, and whether the leader has come home after it.
