@@ -91,6 +91,12 @@ void Rennen::fahrerfarbeSetzen(int nummer, Farbe farbe) {
     geaendert();
 }
 
+void Rennen::abendeintragSetzen(const std::optional<Abendeintrag>& eintrag) {
+    eingabeMelden(Eingabe::AbendeintragSetzen{eintrag});
+    m_stand.abendeintrag = eintrag;
+    geaendert();
+}
+
 void Rennen::einzelmodusUmschalten() {
     eingabeMelden(Eingabe::EinzelmodusUmschalten{});
     m_stand.einzelmodus = !m_stand.einzelmodus;

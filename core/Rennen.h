@@ -118,6 +118,8 @@ public:
     void titelSetzen(const QString& titel);
     void fahrerBenennen(int spur, const QString& name);
     void fahrerfarbeSetzen(int spur, Farbe farbe);
+    // A race night says which of its entries the races from the next start on are for.
+    void abendeintragSetzen(const std::optional<Abendeintrag>& eintrag);
     // Shift+Ctrl click on the countdown digit.
     void einzelmodusUmschalten();
     // Shift+M, or the options' button: the top speed starts again from zero.

@@ -2,6 +2,7 @@
 // every view. Nothing here is a text on screen; the presenters turn these into texts.
 #pragma once
 
+#include "Abendeintrag.h"
 #include "Ampel.h"
 #include "Farben.h"
 #include "Reihe.h"
@@ -113,6 +114,9 @@ struct Hoechstbasis {
 struct Rennstand {
     Renneinstellungen einstellungen;
     QString titel = QStringLiteral("Rundomat");
+    // The race night's entry the races from the next start on are driven for; none outside
+    // a night.
+    std::optional<Abendeintrag> abendeintrag;
     Anschlussstand anschluss;
     Spuren<Spurstand> spuren{neueSpur(QStringLiteral("Fahrer 1")),
                              neueSpur(QStringLiteral("Fahrer 2"))};

@@ -44,6 +44,8 @@ void Rennmitschrift::rennenGestartet(const Rennen& rennen) {
         neu.kurslaenge = e.kurslaenge;
         neu.prellzeit = e.prellzeit;
         neu.quelle = m_quelle();
+        if (const std::optional<Abendeintrag>& eintrag = r.abendeintrag)
+            neu.abend = Abendzuordnung{eintrag->abend, eintrag->nummer};
         m_rennen = std::move(neu);
     } else if (m_rennen->laeufe.size() == 2) {
         // The second heat is driven again after it was stopped.
