@@ -98,16 +98,11 @@ void Ansagen::rennergebnis(const Rennen& rennen, int siegerSpur) {
         return;
     }
     if (r.einstellungen.rennart == Rennlaenge::Zeit) {
-        // The distances decide, after the second heat those of both; the race knows the
-        // winner of a single race.
+        // The distances decide, after the second heat those of both: the result knows the
+        // winner.
         if (r.einstellungen.spurwechsel && !r.zweiterLauf)
             return;
-        int sieger = siegerSpur;
-        if (r.einstellungen.spurwechsel) {
-            const double distanz1 = r.lauf1[2].distanz + r.lauf2[1].distanz;
-            const double distanz2 = r.lauf1[1].distanz + r.lauf2[2].distanz;
-            sieger = distanz1 == distanz2 ? 0 : distanz1 > distanz2 ? 1 : 2;
-        }
+        const int sieger = rennen.ergebnis().sieger();
         sagen({sieger == 0 ? Ansagetext::unentschieden()
                            : Ansagetext::gewinnt(fahrer(rennen, sieger)),
                Ansagefach::Bleibt, false});
@@ -124,17 +119,17 @@ void Ansagen::rennergebnis(const Rennen& rennen, int siegerSpur) {
                false});
         return;
     }
-    // After the second heat the totals decide, as the result window will show: driver 1
-    // drove lane 2 first and lane 1 now, driver 2 the other way round. The names are
-    // swapped back only after this call.
-    const double gesamt1 = r.lauf1[2].zeit + r.lauf2[1].zeit;
-    const double gesamt2 = r.lauf1[1].zeit + r.lauf2[2].zeit;
-    if (gesamt1 == gesamt2)
+    // After the second heat the totals decide, as the result window will show. The names
+    // are swapped back only after this call.
+    const Rennergebnis& ergebnis = rennen.ergebnis();
+    if (const int sieger = ergebnis.sieger(); sieger == 0)
         sagen({Ansagetext::unentschieden(), Ansagefach::Bleibt, false});
     else
-        sagen({Ansagetext::sieg(fahrer(rennen, gesamt1 < gesamt2 ? 1 : 2),
-                                std::fabs(gesamt1 - gesamt2), false),
-               Ansagefach::Bleibt, false});
+        sagen(
+            {Ansagetext::sieg(
+                 fahrer(rennen, sieger),
+                 std::fabs(ergebnis.gesamt(1).gesamt.zeit - ergebnis.gesamt(2).gesamt.zeit), false),
+             Ansagefach::Bleibt, false});
 }
 
 void Ansagen::restzeit(const Rennen&, std::int32_t sekunden) {

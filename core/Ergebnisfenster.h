@@ -1,8 +1,8 @@
-// What the result window of a two-heat race shows, computed from the race after its
-// second heat.
+// What the result window of a two-heat race shows, computed from the race's result after
+// its second heat.
 #pragma once
 
 #include "F2SpurRennenInhalt.h"
-#include "Rennstand.h"
+#include "Rennergebnis.h"
 
-F2SpurRennenInhalt ergebnisfensterInhalt(const Rennstand& rennen);
+F2SpurRennenInhalt ergebnisfensterInhalt(const Rennergebnis& ergebnis);

@@ -40,6 +40,7 @@ void eingeben(Rennen& r, const Renneingabe& eingabe) {
                    [&](const RundeStreichen& e) { r.rundeStreichen(e.spur); },
                    [&](const RennzeitTick&) { r.rennzeitTick(); },
                    [&](const ZieleinlaufSchliessen&) { r.zieleinlaufSchliessen(); },
+                   [&](const AbendeintragSetzen& e) { r.abendeintragSetzen(e.eintrag); },
                },
                eingabe);
 }

@@ -99,6 +99,10 @@ struct AmpelSetzen {
 struct SpurwechselVonVorn {
     bool operator==(const SpurwechselVonVorn&) const = default;
 };
+struct AbendeintragSetzen {
+    std::optional<Abendeintrag> eintrag;
+    bool operator==(const AbendeintragSetzen&) const = default;
+};
 struct PortGeoeffnet {
     QString port;
     bool operator==(const PortGeoeffnet&) const = default;
@@ -127,7 +131,7 @@ using Renneingabe = std::variant<
     Eingabe::HoechstgeschwindigkeitZuruecksetzen, Eingabe::AmpelSetzen, Eingabe::SpurwechselVonVorn,
     Eingabe::PortGeoeffnet, Eingabe::PortFehlt, Eingabe::PlatineErkannt,
     Eingabe::SimulationGestartet, Eingabe::ErgebnisSpeichern, Eingabe::RennzeitTick,
-    Eingabe::RundeStreichen, Eingabe::ZieleinlaufSchliessen>;
+    Eingabe::RundeStreichen, Eingabe::ZieleinlaufSchliessen, Eingabe::AbendeintragSetzen>;
 
 // Hears every input of a race as it arrives, before the race acts on it.
 class Eingabeschreiber {

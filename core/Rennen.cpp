@@ -20,17 +20,6 @@ double Rennen::signalzeit(std::int64_t tick) const {
     return static_cast<double>(tick - m_stand.pausenzeit) / uhr().ticksProSekunde();
 }
 
-int Rennen::siegerSpur() const {
-    if (!m_stand.einstellungen.rennmodus) {
-        // Training: the lower best lap wins.
-        const Spuren<Spurstand>& s = m_stand.spuren;
-        if (s[1].bestzeit < s[2].bestzeit)
-            return 1;
-        return s[2].bestzeit < s[1].bestzeit ? 2 : 0;
-    }
-    return m_stand.rennsieger.value_or(0);
-}
-
 void Rennen::eingabeMelden(const Renneingabe& eingabe) {
     if (m_schreiber)
         m_schreiber->eingabe(eingabe);
@@ -99,6 +88,12 @@ void Rennen::fahrerBenennen(int nummer, const QString& name) {
 void Rennen::fahrerfarbeSetzen(int nummer, Farbe farbe) {
     eingabeMelden(Eingabe::FahrerfarbeSetzen{nummer, farbe});
     spur(nummer).farbe = farbe;
+    geaendert();
+}
+
+void Rennen::abendeintragSetzen(const std::optional<Abendeintrag>& eintrag) {
+    eingabeMelden(Eingabe::AbendeintragSetzen{eintrag});
+    m_stand.abendeintrag = eintrag;
     geaendert();
 }
 

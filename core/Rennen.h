@@ -49,8 +49,8 @@ public:
     std::uint64_t aenderungen() const { return m_aenderungen; }
     // The signal time of a tick of the active clock: (tick - pausenzeit) / ticks per second.
     double signalzeit(std::int64_t tick) const;
-    // The winning lane of the race or heat that has just ended; 0 for a draw.
-    int siegerSpur() const;
+    // The race or heat that ended last: places, winner, a lane-change race's totals.
+    const Rennergebnis& ergebnis() const { return m_stand.ergebnis; }
     // The active clock: the box's in RaceControl mode, otherwise the sensors'.
     Uhr& uhr() const;
     bool nachZeit() const { return m_stand.einstellungen.rennart == Rennlaenge::Zeit; }
@@ -122,6 +122,8 @@ public:
     void titelSetzen(const QString& titel);
     void fahrerBenennen(int spur, const QString& name);
     void fahrerfarbeSetzen(int spur, Farbe farbe);
+    // A race night says which of its entries the races from the next start on are for.
+    void abendeintragSetzen(const std::optional<Abendeintrag>& eintrag);
     // Shift+Ctrl click on the countdown digit.
     void einzelmodusUmschalten();
     // Shift+M, or the options' button: the top speed starts again from zero.
@@ -161,6 +163,11 @@ private:
     void rundeGezaehlt(int spur, double t, double rundenzeit, bool vonHand);
     void spurFertig(int spur, double t);
     void rennende();
+    // The heat just ended goes into the result, after the second heat of a lane-change race
+    // with the totals of both.
+    void ergebnisFesthalten();
+    Laufergebnis laufergebnis() const;
+    int laufsieger() const;
     // A race by time (Zeitrennen.cpp).
     bool rennuhrLaeuft() const;
     double rennzeitJetzt() const;
@@ -170,7 +177,6 @@ private:
     void zeitrundeAuswerten(int spur, double t);
     void zeitrennenAbbrechen();
     void zeitrennenWerten();
-    void zweiLaufAuswertung();
     void tabellenLeeren();
     void tabelleBemessen();
     void tabellenzeilenSetzen(std::int32_t zeilen);

@@ -1,10 +1,11 @@
-// A lane's finish, the race's end and the evaluation of a lane-change race's two heats.
+// A lane's finish, the race's end and its result.
 #include "Ergebnisfenster.h"
 #include "Rennanzeige.h"
 #include "Rennen.h"
 
+#include <algorithm>
+
 using Zahlenformat::runden3;
-using Zahlenformat::ZahlFormatieren;
 
 void Rennen::spurFertig(int nummer, double t) {
     Rennstand& r = m_stand;
@@ -14,9 +15,6 @@ void Rennen::spurFertig(int nummer, double t) {
     s.zielzeit = t;
     const double runden = nachZeit() ? s.distanz : double(r.einstellungen.rundenzahl);
     s.schnitt = geschwindigkeit(runden * r.einstellungen.kurslaenge, t);
-    if (r.einstellungen.spurwechsel)
-        (r.zweiterLauf ? r.lauf2 : r.lauf1)[nummer] = {runden3(t), runden3(s.schnitt), s.distanz,
-                                                       true};
     klangSpielen(Klang::Gewinner);
     // In race mode by laps the first lane home wins, the other loses at that moment; by
     // time the distances decide at the end.
@@ -34,12 +32,8 @@ void Rennen::zieleinlaufSchliessen() {
     eingabeMelden(Eingabe::ZieleinlaufSchliessen{});
     m_folge.ausfuehren([this] {
         Rennstand& r = m_stand;
-        if (r.gestartet && r.rennenLaeuft && !nachZeit()) {
-            for (int nummer = 1; nummer <= 2; ++nummer)
-                if (!spur(nummer).fertig)
-                    (r.zweiterLauf ? r.lauf2 : r.lauf1)[nummer] = {};
+        if (r.gestartet && r.rennenLaeuft && !nachZeit())
             rennende();
-        }
         geaendert();
     });
 }
@@ -49,7 +43,8 @@ void Rennen::rennende() {
     const Renneinstellungen& e = r.einstellungen;
     klangSpielen(Klang::Verlierer);
     m_an.rennzeit.abstellen();
-    const int sieger = siegerSpur();
+    ergebnisFesthalten();
+    const int sieger = r.ergebnis.letzterLauf().sieger;
     if (!e.rennmodus) {
         // Training: only the outcomes are decided.
         for (int nummer = 1; nummer <= 2; ++nummer)
@@ -73,36 +68,50 @@ void Rennen::rennende() {
     r.signaleGesperrt = true;
 
     if (e.spurwechsel) {
-        if (!r.zweiterLauf) {
-            r.zweiterLauf = true;
-        } else {
-            zweiLaufAuswertung();
-            r.zweiterLauf = false;
-        }
+        // The result window comes last, after the Hall of Fame and the result file.
+        if (r.zweiterLauf)
+            m_an.dialoge.f2SpurRennenZeigen(ergebnisfensterInhalt(r.ergebnis));
+        r.zweiterLauf = !r.zweiterLauf;
         // Each driver takes the other lane next; after the second heat the names are back
         // where they were before the first.
         std::swap(spur(1).fahrer, spur(2).fahrer);
     }
 }
 
-void Rennen::zweiLaufAuswertung() {
+void Rennen::ergebnisFesthalten() {
     Rennstand& r = m_stand;
-    // Driver 1 of the second heat drove lane 2 in the first heat and lane 1 now.
-    r.gesamt[1].zeit = r.lauf1[2].zeit + r.lauf2[1].zeit;
-    r.gesamt[2].zeit = r.lauf1[1].zeit + r.lauf2[2].zeit;
-    r.gesamt[1].distanz = r.lauf1[2].distanz + r.lauf2[1].distanz;
-    r.gesamt[2].distanz = r.lauf1[1].distanz + r.lauf2[2].distanz;
-    r.gesamt[1].imZiel = r.lauf1[2].imZiel && r.lauf2[1].imZiel;
-    r.gesamt[2].imZiel = r.lauf1[1].imZiel && r.lauf2[2].imZiel;
-    for (int fahrer = 1; fahrer <= 2; ++fahrer) {
-        const double runden =
-            nachZeit() ? r.gesamt[fahrer].distanz : 2.0 * r.einstellungen.rundenzahl;
-        const double schnitt =
-            geschwindigkeit(runden * r.einstellungen.kurslaenge, r.gesamt[fahrer].zeit);
-        // As the result window shows it, so the speeds it lists add up as shown.
-        r.gesamt[fahrer].geschwindigkeit =
-            Zahlenformat::zahlLesen(ZahlFormatieren(schnitt)).value_or(0.0);
+    Rennergebnis& ergebnis = r.ergebnis;
+    const bool zweiterLauf = r.einstellungen.spurwechsel && r.zweiterLauf;
+    if (!zweiterLauf)
+        ergebnis = {};
+    ergebnis.laeufe.push_back(laufergebnis());
+    if (zweiterLauf)
+        ergebnis.fahrer = gesamtwertung(ergebnis.laeufe[0], ergebnis.laeufe[1], r.einstellungen);
+}
+
+Laufergebnis Rennen::laufergebnis() const {
+    Laufergebnis lauf;
+    for (int nummer = 1; nummer <= Spuren<Spurstand>::anzahl(); ++nummer) {
+        const Spurstand& s = m_stand.spuren[nummer];
+        Spurergebnis e{s.fahrer, s.farbe, s.runden, s.bestzeit, {}, 0};
+        if (s.fertig) {
+            e.lauf = {runden3(s.zielzeit.value_or(0)), runden3(s.schnitt), s.distanz, true};
+            const std::vector<int>& z = m_stand.zieleinlauf;
+            e.platz = static_cast<int>(std::find(z.begin(), z.end(), nummer) - z.begin()) + 1;
+        }
+        lauf.spuren.push_back(std::move(e));
     }
-    m_an.dialoge.f2SpurRennenZeigen(ergebnisfensterInhalt(r));
-    r.zweiterLauf = false;
+    lauf.sieger = laufsieger();
+    return lauf;
+}
+
+int Rennen::laufsieger() const {
+    if (!m_stand.einstellungen.rennmodus) {
+        // Training: the lower best lap wins.
+        const Spuren<Spurstand>& s = m_stand.spuren;
+        if (s[1].bestzeit < s[2].bestzeit)
+            return 1;
+        return s[2].bestzeit < s[1].bestzeit ? 2 : 0;
+    }
+    return m_stand.rennsieger.value_or(0);
 }

@@ -2,26 +2,19 @@
 // every view. Nothing here is a text on screen; the presenters turn these into texts.
 #pragma once
 
+#include "Abendeintrag.h"
 #include "Ampel.h"
 #include "Farben.h"
 #include "Reihe.h"
 #include "Renneinstellungen.h"
+#include "Rennergebnis.h"
+#include "Rundenwert.h"
 
 #include <QString>
 #include <cstdint>
 #include <limits>
 #include <optional>
 #include <vector>
-
-// A lap as the race counted it.
-struct Rundenwert {
-    double zeit = 0;            // seconds, to the millisecond
-    double geschwindigkeit = 0; // metres per second, to three decimals
-    double rennzeit = 0;        // race time at the line
-    bool vonHand = false;       // given with Shift+1 or Shift+2
-
-    bool operator==(const Rundenwert&) const = default;
-};
 
 // The clocks a sensor signal can be timed with: the system clock that stamps the port's
 // line changes, or a sensor board's.
@@ -30,17 +23,6 @@ enum class Sensoruhr { Leitungen, Platine };
 // How a lane's last race went for its driver: still open, won, lost or drawn, or over
 // with a false start.
 enum class Spurausgang { Offen, Sieg, Niederlage, Unentschieden, Fehlstart };
-
-// A heat's (or both heats') time and average speed in a lane-change race.
-struct Laufwerte {
-    double zeit = 0;
-    double geschwindigkeit = 0;
-    double distanz = 0; // laps, in a race by time
-    // Home in the heat (in both heats); a heat closed with a lane still out has none.
-    bool imZiel = false;
-
-    bool operator==(const Laufwerte&) const = default;
-};
 
 struct Spurstand {
     QString fahrer;
@@ -141,6 +123,9 @@ struct Hoechstbasis {
 struct Rennstand {
     Renneinstellungen einstellungen;
     QString titel = QStringLiteral("Rundomat");
+    // The race night's entry the races from the next start on are driven for; none outside
+    // a night.
+    std::optional<Abendeintrag> abendeintrag;
     Anschlussstand anschluss;
     Spuren<Spurstand> spuren{neueSpur(QStringLiteral("Fahrer 1")),
                              neueSpur(QStringLiteral("Fahrer 2"))};
@@ -176,11 +161,9 @@ struct Rennstand {
     std::vector<int> zieleinlauf;
     std::optional<int> rennsieger;
 
-    // A lane-change race: each heat by lane, and both heats by driver, numbered by the
-    // lane the driver takes in the second heat.
-    Spuren<Laufwerte> lauf1;
-    Spuren<Laufwerte> lauf2;
-    Spuren<Laufwerte> gesamt;
+    // The race or heat that ended last, until the next one ends; a lane-change race's first
+    // heat stays in it through the second.
+    Rennergebnis ergebnis;
 
     // A race by time: the whole seconds left on its clock as last counted (none before the
     // clock starts), whether the time is up, and whether the leader has come home after it.

@@ -12,33 +12,6 @@ Rennart rennart(const Renneinstellungen& e) {
     return e.rennmodus ? Rennart::Rennen : Rennart::Training;
 }
 
-// Each driver drives the other lane in the second heat; the lower total over both wins,
-// by time the greater distance, then the lower total. A driver not home in a heat (a heat
-// the correction closed with a lane short) has no total: one home in both wins.
-std::optional<QString> spurwechselSieger(const Rennaufzeichnung& r) {
-    const std::vector<Spuren<Spurfahrt>>& laeufe = r.laeufe;
-    Spuren<double> gesamt, distanz;
-    Spuren<bool> imZiel;
-    for (int spur = 1; spur <= 2; ++spur) {
-        const Spurfahrt& erster = laeufe[0][spur];
-        const Spurfahrt& zweiter = laeufe[1][andereSpur(spur)];
-        gesamt[spur] = erster.gesamtzeit.value_or(0) + zweiter.gesamtzeit.value_or(0);
-        distanz[spur] = erster.distanz.value_or(0) + zweiter.distanz.value_or(0);
-        imZiel[spur] = erster.gesamtzeit && zweiter.gesamtzeit;
-    }
-    int vorn = 0;
-    if (imZiel[1] != imZiel[2])
-        vorn = imZiel[1] ? 1 : 2;
-    else if (!imZiel[1])
-        return std::nullopt;
-    else if (r.rennart == Rennlaenge::Zeit && distanz[1] != distanz[2])
-        vorn = distanz[1] > distanz[2] ? 1 : 2;
-    else if (gesamt[1] != gesamt[2])
-        vorn = gesamt[1] < gesamt[2] ? 1 : 2;
-    if (vorn == 0)
-        return std::nullopt;
-    return laeufe[1][andereSpur(vorn)].fahrer;
-}
 // A heat's signals go with it; a race without any (by hand, by the box) keeps none.
 Rennaufzeichnung mitRohsignalen(Rennaufzeichnung r) {
     r.rohsignale.resize(r.laeufe.size());
@@ -71,6 +44,8 @@ void Rennmitschrift::rennenGestartet(const Rennen& rennen) {
         neu.kurslaenge = e.kurslaenge;
         neu.prellzeit = e.prellzeit;
         neu.quelle = m_quelle();
+        if (const std::optional<Abendeintrag>& eintrag = r.abendeintrag)
+            neu.abend = Abendzuordnung{eintrag->abend, eintrag->nummer};
         m_rennen = std::move(neu);
     } else if (m_rennen->laeufe.size() == 2) {
         // The second heat is driven again after it was stopped.
@@ -127,17 +102,15 @@ void Rennmitschrift::spurFertig(const Rennen& r, int spur, double rennzeit, int)
         lauf()[spur].distanz = r.stand().spuren[spur].distanz;
 }
 
-void Rennmitschrift::rennende(const Rennen&, int siegerSpur) {
+void Rennmitschrift::rennende(const Rennen& rennen, int) {
     if (!m_laeuft)
         return;
     m_laeuft = false;
-    if (m_rennen->art == Rennart::Spurwechsel) {
-        if (m_rennen->laeufe.size() == 1)
-            return; // the second heat follows
-        m_rennen->sieger = spurwechselSieger(*m_rennen);
-    } else if (siegerSpur != 0) {
-        m_rennen->sieger = lauf()[siegerSpur].fahrer;
-    }
+    if (m_rennen->art == Rennart::Spurwechsel && m_rennen->laeufe.size() == 1)
+        return; // the second heat follows
+    // By the lane of the last heat, after a lane-change race's second the winner on both.
+    if (const int sieger = rennen.ergebnis().sieger(); sieger != 0)
+        m_rennen->sieger = lauf()[sieger].fahrer;
     m_ablage.ablegen(mitRohsignalen(std::exchange(m_rennen, std::nullopt).value()));
     m_schonAbgelegt = false;
 }

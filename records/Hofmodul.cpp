@@ -133,7 +133,7 @@ void Hofmodul::HofPruefen(const Rennen& rennen) {
                               : r.einstellungen.rundenzahl;
     if (runden <= 4)
         return;
-    const int siegerspur = r.rennsieger == 1 ? 1 : 2;
+    const int siegerspur = rennen.ergebnis().letzterLauf().sieger == 1 ? 1 : 2;
     HofEintragen(kandidat, r.spuren[siegerspur].fahrer);
 }
 

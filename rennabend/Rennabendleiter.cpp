@@ -78,8 +78,13 @@ std::optional<Spuren<QString>> Rennabendleiter::naechsteSpuren() const {
 bool Rennabendleiter::zwischenDenLaeufen(const Paarung& p) const {
     const Rennstand& s = m_rennen.stand();
     return s.zweiterLauf && s.einstellungen.spurwechsel && begegnung(p) &&
-           gleicherFahrer(s.spuren[1].fahrer, p.spur2) &&
-           gleicherFahrer(s.spuren[2].fahrer, p.spur1);
+           s.abendeintrag == faelligerEintrag();
+}
+
+std::optional<Abendeintrag> Rennabendleiter::faelligerEintrag() const {
+    if (const std::optional<int> n = naechste())
+        return Abendeintrag{m_abend.schluessel, *n};
+    return std::nullopt;
 }
 
 std::vector<Tabellenzeile> Rennabendleiter::tabelle() const {
@@ -99,8 +104,11 @@ void Rennabendleiter::vormerken() {
 
 void Rennabendleiter::laden() {
     const std::optional<Paarung> p = naechstePaarung();
-    if (!p)
+    if (!p) {
+        if (m_rennen.stand().abendeintrag)
+            m_rennen.abendeintragSetzen(std::nullopt);
         return;
+    }
     // Between the Läufe of this very Begegnung (a driver joined meanwhile) it goes on.
     if (zwischenDenLaeufen(*p))
         return;
@@ -111,6 +119,8 @@ void Rennabendleiter::laden() {
         m_rennen.einstellungenAnwenden(e);
     if (m_rennen.stand().zweiterLauf)
         m_rennen.spurwechselVonVorn();
+    if (m_rennen.stand().abendeintrag != faelligerEintrag())
+        m_rennen.abendeintragSetzen(faelligerEintrag());
     const Spuren<QString> namen{p->spur1, p->spur2};
     for (int spur = 1; spur <= 2; ++spur) {
         m_rennen.fahrerBenennen(spur, namen[spur]);
@@ -191,22 +201,21 @@ bool Rennabendleiter::begegnung(const Paarung& p) const {
 
 bool Rennabendleiter::gehoertZu(const Rennaufzeichnung& r, const Paarung& p) const {
     const Rennart art = begegnung(p) ? Rennart::Spurwechsel : Rennart::Rennen;
-    if (r.abgebrochen || r.art != art || r.laeufe.empty())
-        return false;
-    const QString& a = r.laeufe[0][1].fahrer;
-    const QString& b = r.laeufe[0][2].fahrer;
-    return (gleicherFahrer(a, p.spur1) && gleicherFahrer(b, p.spur2)) ||
-           (gleicherFahrer(a, p.spur2) && gleicherFahrer(b, p.spur1));
+    const std::optional<Abendeintrag> eintrag = faelligerEintrag();
+    return !r.abgebrochen && r.art == art && !r.laeufe.empty() && eintrag &&
+           r.abend == Abendzuordnung{eintrag->abend, eintrag->nummer};
 }
 
 void Rennabendleiter::ablegen(Rennaufzeichnung aufzeichnung) {
     const std::optional<int> n = naechste();
     const std::optional<Paarung> p = naechstePaarung();
     if (n && p && gehoertZu(aufzeichnung, *p)) {
-        aufzeichnung.abend = Abendzuordnung{m_abend.schluessel, *n};
         m_abend.rennen.push_back({*n, aufzeichnung, p->finale});
         m_abend.wiederholung.reset();
         geaendert();
+    } else {
+        // Only a race the night counts belongs to it in the history.
+        aufzeichnung.abend.reset();
     }
     m_weiter.ablegen(std::move(aufzeichnung));
 }

@@ -1,11 +1,12 @@
 // Runs a race night on the race: the drivers of the plan's next entry go into the main window
-// as if typed, and every race the history is handed on the way to its store is counted for
-// the entry whose drivers drove it. Enter, the result window and the Hall of Fame stay the
-// race's own: a stopped Lauf or a false start hands nothing over, so the entry waits.
-// The next entry's drivers go in when Start is pressed, so the race just driven stays on
-// screen (and in Shift+D's file) until then; while the race shows none, at once.
+// as if typed, the entry itself into the race, and every race the history is handed on the
+// way to its store is counted for the entry it was driven for. Enter, the result window and the
+// Hall of Fame stay the race's own: a stopped Lauf or a false start hands nothing over, so the
+// entry waits. The next entry's drivers go in when Start is pressed, so the race just driven stays
+// on screen (and in Shift+D's file) until then; while the race shows none, at once.
 #pragma once
 
+#include "Abendeintrag.h"
 #include "Reihe.h"
 #include "Rennabend.h"
 #include "Verlaufsablage.h"
@@ -58,6 +59,8 @@ private:
     // A Begegnung of two Läufe with the lane change, not a single Lauf of a rotation.
     bool begegnung(const Paarung& p) const;
     bool gehoertZu(const Rennaufzeichnung& r, const Paarung& p) const;
+    // The entry to drive next, as the race is told it.
+    std::optional<Abendeintrag> faelligerEintrag() const;
     // The race waits for the second Lauf of this Begegnung.
     bool zwischenDenLaeufen(const Paarung& p) const;
     void neuPlanenMit(const QStringList& fahrer);

@@ -59,17 +59,19 @@ void Zuschauerstand::fahrerUebernehmen() {
                       : std::nullopt;
     m_training = !r.einstellungen.rennmodus;
     m_lauf = r.einstellungen.spurwechsel ? std::optional<int>(r.zweiterLauf ? 2 : 1) : std::nullopt;
+    const std::vector<Laufergebnis>& laeufe = m_rennen.ergebnis().laeufe;
     for (int spur = 1; spur <= 2; ++spur) {
         Spurbild& s = m_spuren[spur];
         s.name = anzeigename(r.spuren[spur].fahrer);
         // In the second heat each driver drives the lane the other drove in the first, and
         // keeps the colour the first heat gave them.
-        const int ersteSpur = m_lauf == 2 ? andereSpur(spur) : spur;
+        const int ersteSpur = m_lauf == 2 ? ersteSpurVon(spur) : spur;
         s.farbe = r.spuren[ersteSpur].farbe;
-        s.ersterLauf = m_lauf == 2 ? std::optional<double>(r.lauf1[ersteSpur].zeit) : std::nullopt;
-        s.ersteDistanz = m_lauf == 2 && m_renndauer
-                             ? std::optional<double>(r.lauf1[ersteSpur].distanz)
-                             : std::nullopt;
+        const std::optional<Laufwerte> erster =
+            m_lauf == 2 && !laeufe.empty() ? std::optional(laeufe.front().spur(ersteSpur).lauf)
+                                           : std::nullopt;
+        s.ersterLauf = erster ? std::optional(erster->zeit) : std::nullopt;
+        s.ersteDistanz = erster && m_renndauer ? std::optional(erster->distanz) : std::nullopt;
     }
 }
 
@@ -102,7 +104,6 @@ void Zuschauerstand::rennenGestartet(const Rennen& rennen) {
     m_spuren = {};
     m_rennuhr = {};
     fahrerUebernehmen();
-    m_sieger = 0;
     m_phase = rennen.einstellungen().ohneCountdown ? Phase::Rennen : Phase::Countdown;
     aktualisieren();
 }
@@ -170,8 +171,7 @@ void Zuschauerstand::spurFertig(const Rennen& rennen, int spur, double rennzeit,
     aktualisieren();
 }
 
-void Zuschauerstand::rennende(const Rennen&, int siegerSpur) {
-    m_sieger = siegerSpur;
+void Zuschauerstand::rennende(const Rennen&, int) {
     // The clock shows the race time of the last car home, as the lap table has it.
     const Durchfahrten& d1 = m_spuren[1].durchfahrten;
     const Durchfahrten& d2 = m_spuren[2].durchfahrten;
@@ -365,25 +365,11 @@ double Zuschauerstand::gesamtdistanz(int spur) const {
     return s.ersteDistanz.value_or(0) + jetzt;
 }
 
-// The lane whose driver won on both heats once both are home, 0 for a draw: the shorter
-// time, or by time the greater distance first, as the two-heat evaluation decides.
-std::optional<int> Zuschauerstand::gesamtsieger() const {
-    const std::optional<double>& a = m_spuren[1].gesamt;
-    const std::optional<double>& b = m_spuren[2].gesamt;
-    if (!a || !b)
-        return std::nullopt;
-    if (m_renndauer && gesamtdistanz(1) != gesamtdistanz(2))
-        return gesamtdistanz(1) > gesamtdistanz(2) ? 1 : 2;
-    if (*a == *b)
-        return 0;
-    return *a < *b ? 1 : 2;
-}
-
 // The winning lane once the race, or the second heat with both heats, is over; 0 for a draw.
 std::optional<int> Zuschauerstand::entschieden() const {
     if (m_phase != Phase::Ende || m_spuren[1].fehlstart || m_spuren[2].fehlstart)
         return std::nullopt;
-    return m_lauf == 2 ? gesamtsieger() : std::optional<int>(m_sieger);
+    return m_rennen.ergebnis().sieger();
 }
 
 QString Zuschauerstand::titel(std::optional<int> lauf) const {

@@ -85,7 +85,6 @@ private:
     Abstaende abstaende() const;
     Zuschauerspur spurBilden(int spur, const Abstaende& abstaende) const;
     double gesamtdistanz(int spur) const;
-    std::optional<int> gesamtsieger() const;
     std::optional<int> entschieden() const;
     QString vermerk(int spur) const;
     // Mode and length of the race, in lane-change mode with this heat.
@@ -107,7 +106,6 @@ private:
     std::optional<std::int32_t> m_renndauer; // seconds, in a race by time
     bool m_training = false;
     std::optional<int> m_lauf; // 1 or 2 in a lane-change race
-    int m_sieger = 0;          // lane of this race's or heat's winner, 0 for a draw
     Rennuhr m_rennuhr;
     std::optional<Abendanzeige> m_abend;
 };

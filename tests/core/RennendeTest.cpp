@@ -141,8 +141,8 @@ TEST_F(Spurwechsel, ZweiLaeufeMitGetauschtenSpurenDieGesamtzeitEntscheidet) {
     EXPECT_EQ(b.ansicht().spurwechsel[2].bild, Pfeil::Links);
     EXPECT_EQ(b.stand().spuren[1].fahrer, "Bernd");
     EXPECT_TRUE(b.dialoge.ergebnisfenster.empty());
-    EXPECT_DOUBLE_EQ(b.stand().lauf1[1].zeit, 10.0);
-    EXPECT_DOUBLE_EQ(b.stand().lauf1[2].zeit, 10.1);
+    EXPECT_DOUBLE_EQ(b.rennen.ergebnis().laeufe[0].spur(1).lauf.zeit, 10.0);
+    EXPECT_DOUBLE_EQ(b.rennen.ergebnis().laeufe[0].spur(2).lauf.zeit, 10.1);
 
     // Heat 2: Bernd on lane 1 wins by far more.
     rennenFahren(b, {4, 4}, {6, 6});
@@ -157,7 +157,7 @@ TEST_F(Spurwechsel, ZweiLaeufeMitGetauschtenSpurenDieGesamtzeitEntscheidet) {
     EXPECT_EQ(e.LaGeschwVerlierer, (Reihe<QString, 3>{"1,200", "1,000", "1,091"}));
     EXPECT_EQ(e.ImSieger, F2SpurRennenInhalt::Bild::Pokal);
     EXPECT_EQ(e.ImVerlierer, F2SpurRennenInhalt::Bild::Warnschild);
-    EXPECT_DOUBLE_EQ(b.stand().gesamt[1].geschwindigkeit, 1.326);
+    EXPECT_DOUBLE_EQ(b.rennen.ergebnis().gesamt(1).gesamt.geschwindigkeit, 1.326);
 
     EXPECT_FALSE(b.stand().zweiterLauf);
     EXPECT_EQ(b.stand().spuren[1].fahrer, "Anna") << "names back in their first-heat lanes";
@@ -192,8 +192,8 @@ TEST_F(Spurwechsel, ZieleinlaufSchliessenLaesstDerSpurImZielIhrenLauf) {
     rennenFahren(b, {3}, {5, 5});
     b.rennen.zieleinlaufSchliessen();
     EXPECT_TRUE(b.stand().zweiterLauf);
-    EXPECT_FALSE(b.stand().lauf1[1].imZiel);
-    EXPECT_TRUE(b.stand().lauf1[2].imZiel);
+    EXPECT_FALSE(b.rennen.ergebnis().laeufe[0].spur(1).lauf.imZiel);
+    EXPECT_TRUE(b.rennen.ergebnis().laeufe[0].spur(2).lauf.imZiel);
     rennenFahren(b, {5, 5}, {4, 4}); // Bernd on lane 1, Anna on lane 2
     ASSERT_EQ(b.dialoge.ergebnisfenster.size(), 1u);
     EXPECT_EQ(b.dialoge.ergebnisfenster[0].LaUeberschrift, "Bernd hat gewonnen!");
@@ -202,7 +202,7 @@ TEST_F(Spurwechsel, ZieleinlaufSchliessenLaesstDerSpurImZielIhrenLauf) {
     rennenFahren(b, {3}, {});
     b.rennen.zieleinlaufSchliessen();
     EXPECT_FALSE(b.stand().gestartet);
-    EXPECT_EQ(b.rennen.siegerSpur(), 0);
+    EXPECT_EQ(b.rennen.ergebnis().sieger(), 0);
     const Rennstand danach = b.stand();
     b.rennen.zieleinlaufSchliessen();
     EXPECT_EQ(b.stand(), danach) << "between races it does nothing";

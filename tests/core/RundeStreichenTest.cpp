@@ -84,17 +84,18 @@ TEST(RundeStreichen, SpurwechselLaesstDenErstenLaufUnberuehrt) {
     b.einstellen([](Renneinstellungen& e) { e.spurwechsel = true; });
     b.rennenFahren(2.0);
     ASSERT_TRUE(b.stand().zweiterLauf);
-    const Spuren<Laufwerte> lauf1 = b.stand().lauf1;
+    const Laufergebnis lauf1 = b.rennen.ergebnis().laeufe[0];
     b.starten();
     b.fahren(1, 0.5, {2.0});
     b.rennen.rundeStreichen(1);
     b.rennen.rundeStreichen(1);
     EXPECT_TRUE(b.spur(1).runden.empty());
-    EXPECT_EQ(b.stand().lauf1, lauf1);
+    EXPECT_EQ(b.rennen.ergebnis().laeufe[0], lauf1);
     b.fahren(1, 3.0, {2.5});
     b.fahren(2, 0.5, {2.0, 2.0});
-    EXPECT_EQ(b.stand().lauf1, lauf1);
-    EXPECT_DOUBLE_EQ(b.stand().lauf2[1].zeit, 5.5) << "the lap taken back left no trace";
+    EXPECT_EQ(b.rennen.ergebnis().laeufe[0], lauf1);
+    EXPECT_DOUBLE_EQ(b.rennen.ergebnis().laeufe[1].spur(1).lauf.zeit, 5.5)
+        << "the lap taken back left no trace";
 }
 
 // The top speed goes back to where the laps still standing put it: an earlier race's, the

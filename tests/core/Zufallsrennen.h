@@ -255,6 +255,11 @@ private:
             b.rennen.ergebnisSpeichern();
         if (ja(0.05))
             b.rennen.rundeStreichen(static_cast<int>(wuerfel(1, 2)));
+        if (ja(0.05))
+            b.rennen.abendeintragSetzen(
+                ja(0.5) ? std::optional<Abendeintrag>(
+                              {QStringLiteral("Abend"), static_cast<int>(wuerfel(1, 9))})
+                        : std::nullopt);
         b.box.fehlt =
             ja(0.05) ? std::optional<QString>(QStringLiteral("Fehlernr: 48")) : std::nullopt;
         boxSendet = ja(0.85);

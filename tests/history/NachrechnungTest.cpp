@@ -119,7 +119,7 @@ TEST(Nachrechnung, KorrekturenRechnenDasRennenMitDemRennenSelbstNeu) {
     EXPECT_EQ(hinweise,
               (std::vector<Rundenhinweis>{Rundenhinweis::Keiner, Rundenhinweis::Korrigiert,
                                           Rundenhinweis::Korrigiert}));
-    EXPECT_EQ(k.rennmodell().stand().gesamt[2].zeit, 27) << "the result window's total";
+    EXPECT_EQ(k.rennmodell().ergebnis().gesamt(2).gesamt.zeit, 27) << "the result window's total";
 
     ASSERT_TRUE(k.rueckgaengig());
     EXPECT_EQ(k.rennen().sieger, "Bernd");

@@ -285,3 +285,34 @@ TEST(Rennabendleiter, GedruckteTabelleNenntSaisonUndFormat) {
         << html.toStdString();
     EXPECT_EQ(tabelle.zeilen.size(), 3u);
 }
+
+// The race is told which entry it drives, and the stored race says so: the night counts it
+// by that, not by who drove. The next entry goes over with the next Start; a stopped Lauf is
+// stored for no night; once the plan is through, the races are the night's no more.
+TEST(Rennabendleiter, DasRennenTraegtSeinenEintragNichtSeineNamen) {
+    Abendbahn b;
+    b.leiter.beginnen({A, B, C}, {Rennabendformat::Rotation, false, {}});
+    const QString abend = b.leiter.abend().schluessel;
+    b.laufFahren(1);
+    ASSERT_EQ(b.ablage.rennen.size(), 1u);
+    EXPECT_EQ(b.ablage.rennen[0].abend, (Abendzuordnung{abend, 1}));
+    EXPECT_EQ(b.stand().abendeintrag, (Abendeintrag{abend, 1})) << "entry 2 waits for Start";
+
+    b.starten();
+    b.rennen.startGedrueckt(); // stopped before a lap: nothing stored
+    b.starten();
+    b.fahren(1, 0.5, {2});
+    b.rennen.startGedrueckt();
+    ASSERT_EQ(b.ablage.rennen.size(), 2u);
+    EXPECT_TRUE(b.ablage.rennen[1].abgebrochen);
+    EXPECT_EQ(b.ablage.rennen[1].abend, std::nullopt);
+    EXPECT_EQ(b.stand().abendeintrag, (Abendeintrag{abend, 2}));
+
+    while (b.leiter.naechste())
+        b.laufFahren(1);
+    const std::size_t gezaehlt = b.leiter.abend().rennen.size();
+    b.laufFahren(1);
+    EXPECT_EQ(b.stand().abendeintrag, std::nullopt);
+    EXPECT_EQ(b.ablage.rennen.back().abend, std::nullopt);
+    EXPECT_EQ(b.leiter.abend().rennen.size(), gezaehlt);
+}

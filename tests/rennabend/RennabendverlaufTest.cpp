@@ -45,6 +45,12 @@ Rennaufzeichnung begegnung(const Paarung& p, const QString& sieger, int minute) 
     return r;
 }
 
+// The race as the night's due entry drove it: it carries the entry the night gave the race.
+Rennaufzeichnung fuerDenAbend(const Rennabendleiter& leiter, Rennaufzeichnung r) {
+    r.abend = Abendzuordnung{leiter.abend().schluessel, *leiter.naechste()};
+    return r;
+}
+
 // A database as the program wrote it before race nights: version 4, with one race.
 void datenbankVersion4(const QString& pfad) {
     Verlaufsdatenbank db(pfad);
@@ -72,7 +78,7 @@ QString abendMitRennen(Verlaufsdatenbank& db, int minute) {
     leiter.beiAenderung([&] { EXPECT_EQ(rennabendSpeichern(db, leiter.abend()), std::nullopt); });
     leiter.beginnen({A, B, C}, Rennabendregeln{}, QStringLiteral("Winter"));
     const Paarung p = *leiter.naechstePaarung();
-    leiter.ablegen(begegnung(p, p.spur1, minute));
+    leiter.ablegen(fuerDenAbend(leiter, begegnung(p, p.spur1, minute)));
     return leiter.abend().schluessel;
 }
 
@@ -120,7 +126,8 @@ TEST(Rennabendverlauf, AbendUeberRennenAusscheidenUndWiederholungZurueckgelesen)
     int minute = 0;
     const auto fahren = [&](bool spur1Gewinnt) {
         const Paarung p = *leiter.naechstePaarung();
-        leiter.ablegen(begegnung(p, spur1Gewinnt ? p.spur1 : p.spur2, ++minute));
+        leiter.ablegen(
+            fuerDenAbend(leiter, begegnung(p, spur1Gewinnt ? p.spur1 : p.spur2, ++minute)));
     };
     fahren(true);
     leiter.wiederholen();

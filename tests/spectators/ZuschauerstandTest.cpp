@@ -269,9 +269,9 @@ TEST(Zuschauerstand, SpurwechselAufZeitZeigtDieGesamtdistanz) {
     EXPECT_EQ(spur(2).vermerk, "2. Platz");
     EXPECT_EQ(zuschauer.ansicht().ergebnis, "Gesamtsieger: Max");
     // Totals by driver, numbered by the lane of the second heat.
-    EXPECT_EQ(b.stand().gesamt[1].distanz, 9);
-    EXPECT_EQ(b.stand().gesamt[2].distanz, 8);
-    EXPECT_DOUBLE_EQ(b.stand().gesamt[1].zeit, 21);
+    EXPECT_EQ(b.rennen.ergebnis().gesamt(1).gesamt.distanz, 9);
+    EXPECT_EQ(b.rennen.ergebnis().gesamt(2).gesamt.distanz, 8);
+    EXPECT_DOUBLE_EQ(b.rennen.ergebnis().gesamt(1).gesamt.zeit, 21);
     ASSERT_EQ(b.dialoge.ergebnisfenster.size(), 1u);
     EXPECT_EQ(b.dialoge.ergebnisfenster.front().LaUeberschrift, "Max hat gewonnen!");
 }
