@@ -13,6 +13,7 @@
 #include <future>
 #include <mutex>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace asio = boost::asio;
@@ -131,14 +132,15 @@ struct Webserver::Betrieb {
         });
     }
 
+    // The page's texts are made outside the lock, so the GUI thread never waits for them.
     void verteilen() {
+        std::optional<Zuschaueransicht> ansicht;
         {
             const std::lock_guard halten(sperre);
-            if (!neu)
-                return;
-            gemeinsam->zeigen(std::move(*neu));
-            neu.reset();
+            ansicht = std::exchange(neu, std::nullopt);
         }
+        if (ansicht)
+            gemeinsam->zeigen(std::move(*ansicht));
     }
 };
 
