@@ -120,9 +120,7 @@ void Rennabendleiter::laden() {
     Renneinstellungen e = m_rennen.einstellungen();
     e.spurwechsel = begegnung(*p);
     e.rennmodus = true;
-    abendrennformatEinsetzen(*m_abend.rennformat, e);
-    if (e != m_rennen.einstellungen())
-        m_rennen.einstellungenAnwenden(e);
+    mitRennformatAnwenden(e);
     if (m_rennen.stand().zweiterLauf)
         m_rennen.spurwechselVonVorn();
     if (m_rennen.stand().abendeintrag != faelligerEintrag())
@@ -140,7 +138,10 @@ void Rennabendleiter::rennformatEinsetzen() {
     const std::optional<Paarung> p = naechstePaarung();
     if (!p || zwischenDenLaeufen(*p))
         return;
-    Renneinstellungen e = m_rennen.einstellungen();
+    mitRennformatAnwenden(m_rennen.einstellungen());
+}
+
+void Rennabendleiter::mitRennformatAnwenden(Renneinstellungen e) {
     abendrennformatEinsetzen(*m_abend.rennformat, e);
     if (e != m_rennen.einstellungen())
         m_rennen.einstellungenAnwenden(e);

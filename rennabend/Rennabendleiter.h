@@ -10,6 +10,7 @@
 #include "Abendeintrag.h"
 #include "Reihe.h"
 #include "Rennabend.h"
+#include "Renneinstellungen.h"
 #include "Verlaufsablage.h"
 
 #include <functional>
@@ -78,6 +79,8 @@ private:
     // At an entry's Start with its drivers in already: the night's race format once more, in
     // case the options were changed since.
     void rennformatEinsetzen();
+    // These settings with the night's race format into the race, unless it has them already.
+    void mitRennformatAnwenden(Renneinstellungen e);
 
     Rennen& m_rennen;
     Verlaufsablage& m_weiter;
