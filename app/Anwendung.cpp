@@ -46,9 +46,7 @@ Anwendung::Anwendung(const Programmoptionen& optionen, const Programmdateien& da
     : m_optionen(optionen), m_dateien(dateien) {
     m_rennen.beobachterAnmelden(m_startleitung);
     m_zuschauer.hauptfensterSetzen(m_fenster);
-    m_rennabend.beiAenderung([this] {
-        m_zuschauer.abendZeigen(zuschauerabend(m_rennabend, m_rennen.nachZeit()));
-    });
+    m_rennabend.beiAenderung([this] { m_zuschauer.abendZeigen(zuschauerabend(m_rennabend)); });
     m_zoom.fensterSetzen(m_fenster);
     // The windows the main window opens are as large as it is.
     m_dialoge.zoomVon([this] { return m_zoom.massstab(); });
@@ -183,7 +181,7 @@ void Anwendung::fensterAnmelden() {
     });
     m_dialoge.fensterAnmelden(Fenster::Rennabend, [this](QWidget* eltern) {
         Einstellungswerte werte(m_speicher);
-        RennabendLogik logik(m_rennabend, m_dialoge, m_rennen.nachZeit());
+        RennabendLogik logik(m_rennabend, m_dialoge);
         RennabendFenster fenster(logik, rennabendregelnLesen(werte), eltern, m_zoom.massstab());
         // The names of the history come when the reader has them; the window opens at once.
         auto namen = std::make_shared<QStringList>();

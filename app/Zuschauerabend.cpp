@@ -8,10 +8,11 @@ QString sekunden(double wert) {
 }
 } // namespace
 
-std::optional<Abendanzeige> zuschauerabend(const Rennabendleiter& leiter, bool nachZeit) {
+std::optional<Abendanzeige> zuschauerabend(const Rennabendleiter& leiter) {
     if (!leiter.aktiv())
         return std::nullopt;
     const Rennabend& abend = leiter.abend();
+    const bool nachZeit = abend.nachZeit();
     const bool begegnungen = abend.regeln.format == Rennabendformat::JederGegenJeden;
     Abendanzeige a;
     a.kopf = QStringList{QStringLiteral("Platz"), QStringLiteral("Fahrer")}

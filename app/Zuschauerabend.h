@@ -5,5 +5,5 @@
 #include "Abendanzeige.h"
 #include "Rennabendleiter.h"
 
-// None without a night. `nachZeit`: the races are by time, so a rotation ranks by distance.
-std::optional<Abendanzeige> zuschauerabend(const Rennabendleiter& leiter, bool nachZeit);
+// None without a night. A rotation of races by time ranks by distance.
+std::optional<Abendanzeige> zuschauerabend(const Rennabendleiter& leiter);

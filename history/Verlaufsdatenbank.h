@@ -25,7 +25,7 @@ struct Verlaufsbefund {
 
 class Verlaufsdatenbank {
 public:
-    static constexpr int Version = 5;
+    static constexpr int Version = 6;
     static const QString Dateiname;
 
     explicit Verlaufsdatenbank(QString pfad);

@@ -51,6 +51,10 @@ QStringList verlaufsschemaSchritt(int von) {
         return {QStringLiteral("ALTER TABLE rennen ADD COLUMN rohsignale BLOB")};
     if (von == 4)
         return rennabendeSchritt();
+    if (von == 5)
+        // How long a night's races run, as JSON text (laps, or duration and finish rule);
+        // NULL for a night begun before: it takes the format its races have.
+        return {QStringLiteral("ALTER TABLE rennabende ADD COLUMN rennformat TEXT")};
     if (von != 0)
         return {};
     // Times in seconds and speeds in m/s as the lap table shows them; dates as ISO text in

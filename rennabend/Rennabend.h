@@ -1,7 +1,9 @@
-// A race night as it is kept: who drives and who left, how it is played, its plan, and which
+// A race night as it is kept: who drives and who left, how it is played and how long its
+// races run, its plan, and which
 // stored races drove which entry of the plan. Its standings are computed from those races.
 #pragma once
 
+#include "Abendrennformat.h"
 #include "Fahrerliste.h"
 #include "Rennabendregeln.h"
 #include "Rennabendtabelle.h"
@@ -18,6 +20,9 @@ struct Rennabend {
     std::vector<Teilnehmer> teilnehmer;
     QStringList ausgeschieden;
     Rennabendregeln regeln;
+    // None only for a night kept from before nights had one and without a race yet: it takes
+    // the race's settings when it goes on.
+    std::optional<Abendrennformat> rennformat;
     Rennplan plan;
     // The stored races with the plan's entry (from 1) they drove, in the order they were
     // driven; a repeated entry comes again.
@@ -25,6 +30,9 @@ struct Rennabend {
     std::vector<int> uebersprungen;  // entries (from 1) passed over without a race
     std::optional<int> wiederholung; // an entry to drive once more before the plan goes on
     bool beendet = false;            // nothing left to drive, or not to be gone on with
+
+    // The standings rank a rotation by distance instead of total time.
+    bool nachZeit() const { return rennformat && rennformat->nachZeit(); }
 };
 
 QStringList fahrernamen(const Rennabend& abend);

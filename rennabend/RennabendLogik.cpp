@@ -16,8 +16,8 @@ QString rennabendformatText(Rennabendformat format) {
                : QStringLiteral("Rotation (einzelne Läufe)");
 }
 
-RennabendLogik::RennabendLogik(Rennabendleiter& leiter, Dialoge& dialoge, bool nachZeit)
-    : m_leiter(leiter), m_dialoge(dialoge), m_nachZeit(nachZeit) {}
+RennabendLogik::RennabendLogik(Rennabendleiter& leiter, Dialoge& dialoge)
+    : m_leiter(leiter), m_dialoge(dialoge) {}
 
 std::vector<QStringList> RennabendLogik::zeilen() const {
     std::vector<QStringList> zeilen;
@@ -30,7 +30,8 @@ std::vector<QStringList> RennabendLogik::zeilen() const {
         if (begegnungen)
             zeile << QString::number(z.punkte);
         zeile << QString::number(z.siege) << QString::number(z.gewertet)
-              << (m_nachZeit ? Zahlenformat::ZahlFormatieren(z.distanz) : sekunden(z.gesamtzeit))
+              << (m_leiter.abend().nachZeit() ? Zahlenformat::ZahlFormatieren(z.distanz)
+                                              : sekunden(z.gesamtzeit))
               << (z.besteRunde ? sekunden(*z.besteRunde) : QStringLiteral("–"));
         zeilen.push_back(zeile);
     }
@@ -72,7 +73,8 @@ RennabendAnsicht RennabendLogik::ansicht() const {
     if (abend.regeln.format == Rennabendformat::JederGegenJeden)
         a.tabellenkopf << QStringLiteral("Punkte");
     a.tabellenkopf << QStringLiteral("Siege") << QStringLiteral("Gefahren")
-                   << (m_nachZeit ? QStringLiteral("Distanz (Rd.)") : QStringLiteral("Gesamtzeit"))
+                   << (abend.nachZeit() ? QStringLiteral("Distanz (Rd.)")
+                                        : QStringLiteral("Gesamtzeit"))
                    << QStringLiteral("Beste Runde");
     a.tabelle = zeilen();
     return a;

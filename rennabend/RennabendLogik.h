@@ -31,8 +31,8 @@ struct RennabendAnsicht {
 
 class RennabendLogik {
 public:
-    // `nachZeit`: the races are by time, so the table shows distances, not total times.
-    RennabendLogik(Rennabendleiter& leiter, Dialoge& dialoge, bool nachZeit);
+    // A night of races by time shows distances, not total times.
+    RennabendLogik(Rennabendleiter& leiter, Dialoge& dialoge);
 
     RennabendAnsicht ansicht() const;
     // A new night of the names (comma-separated) in this format; a night under way is only
@@ -51,7 +51,6 @@ private:
 
     Rennabendleiter& m_leiter;
     Dialoge& m_dialoge;
-    bool m_nachZeit;
 };
 
 // The German names of the formats, as the window lists them.

@@ -18,6 +18,8 @@ Rennabendleiter::Rennabendleiter(Rennen& rennen, Verlaufsablage& weiter)
     m_rennen.vorDemStart([this] {
         if (std::exchange(m_ladenFaellig, false))
             laden();
+        else
+            rennformatEinsetzen();
     });
 }
 
@@ -33,12 +35,15 @@ void Rennabendleiter::beginnen(const QStringList& fahrer, const Rennabendregeln&
     abend.beginn = QDateTime::currentDateTime();
     abend.teilnehmer = teilnehmerMitFarben(fahrer);
     abend.regeln = regeln;
+    abend.rennformat = abendrennformatVon(m_rennen.einstellungen());
     abend.plan = rennplan(fahrer, regeln.format);
     fortsetzen(std::move(abend));
 }
 
 void Rennabendleiter::fortsetzen(Rennabend abend) {
     m_abend = std::move(abend);
+    if (!m_abend.rennformat)
+        m_abend.rennformat = abendrennformatVon(m_rennen.einstellungen());
     geaendert();
 }
 
@@ -115,8 +120,7 @@ void Rennabendleiter::laden() {
     Renneinstellungen e = m_rennen.einstellungen();
     e.spurwechsel = begegnung(*p);
     e.rennmodus = true;
-    if (e != m_rennen.einstellungen())
-        m_rennen.einstellungenAnwenden(e);
+    mitRennformatAnwenden(e);
     if (m_rennen.stand().zweiterLauf)
         m_rennen.spurwechselVonVorn();
     if (m_rennen.stand().abendeintrag != faelligerEintrag())
@@ -128,6 +132,19 @@ void Rennabendleiter::laden() {
             if (gleicherFahrer(t.name, namen[spur]))
                 m_rennen.fahrerfarbeSetzen(spur, t.farbe);
     }
+}
+
+void Rennabendleiter::rennformatEinsetzen() {
+    const std::optional<Paarung> p = naechstePaarung();
+    if (!p || zwischenDenLaeufen(*p))
+        return;
+    mitRennformatAnwenden(m_rennen.einstellungen());
+}
+
+void Rennabendleiter::mitRennformatAnwenden(Renneinstellungen e) {
+    abendrennformatEinsetzen(*m_abend.rennformat, e);
+    if (e != m_rennen.einstellungen())
+        m_rennen.einstellungenAnwenden(e);
 }
 
 void Rennabendleiter::wiederholen() {
@@ -206,6 +223,9 @@ bool Rennabendleiter::gehoertZu(const Rennaufzeichnung& r, const Paarung& p) con
            r.abend == Abendzuordnung{eintrag->abend, eintrag->nummer};
 }
 
+// The night keeps the record it counts: its standings, the final it sets and the spectators'
+// table follow at once, while the history's writer thread may not have stored the race yet,
+// and a night read back holds the same records from the database.
 void Rennabendleiter::ablegen(Rennaufzeichnung aufzeichnung) {
     const std::optional<int> n = naechste();
     const std::optional<Paarung> p = naechstePaarung();

@@ -1,14 +1,16 @@
 // Runs a race night on the race: the drivers of the plan's next entry go into the main window
-// as if typed, the entry itself into the race, and every race the history is handed on the
-// way to its store is counted for the entry it was driven for. Enter, the result window and the
-// Hall of Fame stay the race's own: a stopped Lauf or a false start hands nothing over, so the
-// entry waits. The next entry's drivers go in when Start is pressed, so the race just driven stays
-// on screen (and in Shift+D's file) until then; while the race shows none, at once.
+// as if typed, the entry itself and the night's race format into the race, and every race the
+// history is handed on the way to its store is counted for the entry it was driven for. Enter, the
+// result window and the Hall of Fame stay the race's own: a stopped Lauf or a false start hands
+// nothing over, so the entry waits. The next entry's drivers go in when Start is pressed, so the
+// race just driven stays on screen (and in Shift+D's file) until then; while the race shows none,
+// at once.
 #pragma once
 
 #include "Abendeintrag.h"
 #include "Reihe.h"
 #include "Rennabend.h"
+#include "Renneinstellungen.h"
 #include "Verlaufsablage.h"
 
 #include <functional>
@@ -71,9 +73,14 @@ private:
     // The due entry's drivers into the race at once when that replaces no race on screen,
     // otherwise at the next Start.
     void vormerken();
-    // Between races: the due entry's drivers and colours into the race, and the lane-change
-    // mode a Begegnung needs; a Lauf of a rotation is a single race.
+    // Between races: the due entry's drivers and colours into the race, the night's race
+    // format, and the lane-change mode a Begegnung needs; a Lauf of a rotation is a single race.
     void laden();
+    // At an entry's Start with its drivers in already: the night's race format once more, in
+    // case the options were changed since.
+    void rennformatEinsetzen();
+    // These settings with the night's race format into the race, unless it has them already.
+    void mitRennformatAnwenden(Renneinstellungen e);
 
     Rennen& m_rennen;
     Verlaufsablage& m_weiter;

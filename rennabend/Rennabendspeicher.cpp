@@ -18,16 +18,16 @@ std::optional<Datenbankfehler> rennabendSpeichern(Verlaufsdatenbank& datenbank,
     return Verlaufsspeicher(datenbank).inTransaktion([&](QSqlQuery& q) {
         q.prepare(QStringLiteral(
             "INSERT INTO rennabende (schluessel, beginn, saison, format, finale, punkte,"
-            " teilnehmer, ausgeschieden, plan, uebersprungen, wiederholung, beendet)"
+            " teilnehmer, ausgeschieden, plan, uebersprungen, wiederholung, beendet, rennformat)"
             // Qt binds an empty season as NULL.
-            " VALUES (?, ?, coalesce(?, ''), ?, ?, ?, ?, ?, ?, ?, ?, ?)"
+            " VALUES (?, ?, coalesce(?, ''), ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"
             // The row stays where it is, so the nights keep the order they were begun in.
             " ON CONFLICT (schluessel) DO UPDATE SET beginn = excluded.beginn,"
             " saison = excluded.saison, format = excluded.format, finale = excluded.finale,"
             " punkte = excluded.punkte, teilnehmer = excluded.teilnehmer,"
             " ausgeschieden = excluded.ausgeschieden, plan = excluded.plan,"
             " uebersprungen = excluded.uebersprungen, wiederholung = excluded.wiederholung,"
-            " beendet = excluded.beendet"));
+            " beendet = excluded.beendet, rennformat = excluded.rennformat"));
         for (std::size_t i = 0; i < Rennabendspalten.size(); ++i)
             q.bindValue(static_cast<int>(i), zeile.*Rennabendspalten[i]);
         if (QSqlError fehler = ausfuehren(q); fehler.isValid() || a.beendet)
@@ -64,7 +64,8 @@ std::vector<GespeicherterRennabend> rennabendeLesen(Verlaufsdatenbank& datenbank
         return {};
     if (!q.exec(QStringLiteral(
             "SELECT schluessel, beginn, saison, format, finale, punkte, teilnehmer,"
-            " ausgeschieden, plan, uebersprungen, wiederholung, beendet, rowid FROM rennabende"
+            " ausgeschieden, plan, uebersprungen, wiederholung, beendet, rennformat, rowid"
+            " FROM rennabende"
             " ORDER BY rowid"))) {
         fehler = fehlertextVon(q);
         return {};

@@ -1,5 +1,7 @@
 #include "Rennabendzeile.h"
 
+#include "Rundentabelle.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -74,6 +76,8 @@ public:
                 m_a.wiederholung = static_cast<int>(*nummer);
         }
         m_a.beendet = schalter(z.beendet, QStringLiteral("beendet"));
+        if (!z.rennformat.isNull())
+            rennformatLesen(z.rennformat);
     }
 
     void fehler(const QString& satz) {
@@ -99,6 +103,42 @@ private:
             fehler(QStringLiteral("Die Spalte „%1“ enthält „%2“ statt 0 oder 1.")
                        .arg(name, spalte.toString()));
         return wert == 1;
+    }
+
+    // {"rennart": "Runden", "rundenzahl": 10} or {"rennart": "Zeit", "renndauer": 180,
+    // "zielregel": "RundeBeenden"}.
+    void rennformatLesen(const QVariant& spalte) {
+        const QJsonDocument dokument = QJsonDocument::fromJson(spalte.toString().toUtf8());
+        const QJsonObject o = dokument.object();
+        const std::optional<Rennlaenge> art = rennartLesen(o[QStringLiteral("rennart")].toString());
+        if (!dokument.isObject() || !art) {
+            fehler(QStringLiteral("Sein Rennformat „%1“ ist nicht lesbar.").arg(spalte.toString()));
+            return;
+        }
+        Abendrennformat f;
+        f.rennart = *art;
+        if (f.nachZeit()) {
+            const qint64 dauer = o[QStringLiteral("renndauer")].toInteger(0);
+            const std::optional<Zielregel> regel =
+                zielregelLesen(o[QStringLiteral("zielregel")].toString());
+            if (dauer < KuerzesteRenndauer || dauer > LaengsteRenndauer || !regel) {
+                fehler(QStringLiteral("Sein Rennformat „%1“ nennt keine Renndauer oder keine "
+                                      "Zielregel.")
+                           .arg(spalte.toString()));
+                return;
+            }
+            f.renndauer = static_cast<std::int32_t>(dauer);
+            f.zielregel = *regel;
+        } else {
+            const qint64 runden = o[QStringLiteral("rundenzahl")].toInteger(0);
+            if (runden < 1 || runden > Rundentabelle::GroessteRundenzahl) {
+                fehler(QStringLiteral("Sein Rennformat „%1“ nennt keine Rundenzahl.")
+                           .arg(spalte.toString()));
+                return;
+            }
+            f.rundenzahl = static_cast<std::int32_t>(runden);
+        }
+        m_a.rennformat = f;
     }
 
     void teilnehmerLesen(const QVariant& spalte) {
@@ -194,6 +234,19 @@ private:
     GespeicherterRennabend& m_g;
     Rennabend& m_a;
 };
+
+QVariant rennformatspalte(const std::optional<Abendrennformat>& f) {
+    if (!f)
+        return {};
+    QJsonObject o{{QStringLiteral("rennart"), rennartName(f->rennart)}};
+    if (f->nachZeit()) {
+        o.insert(QStringLiteral("renndauer"), f->renndauer);
+        o.insert(QStringLiteral("zielregel"), zielregelName(f->zielregel));
+    } else {
+        o.insert(QStringLiteral("rundenzahl"), f->rundenzahl);
+    }
+    return QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact));
+}
 } // namespace
 
 Rennabendzeile rennabendzeile(const Rennabend& a) {
@@ -219,7 +272,8 @@ Rennabendzeile rennabendzeile(const Rennabend& a) {
             alsText(plan),
             alsText(uebersprungen),
             a.wiederholung ? QVariant(*a.wiederholung) : QVariant(),
-            a.beendet ? 1 : 0};
+            a.beendet ? 1 : 0,
+            rennformatspalte(a.rennformat)};
 }
 
 GespeicherterRennabend abendAusZeile(const Rennabendzeile& zeile) {
@@ -229,6 +283,8 @@ GespeicherterRennabend abendAusZeile(const Rennabendzeile& zeile) {
 }
 
 void rennenEinordnen(GespeicherterRennabend& g) {
+    if (!g.abend.rennformat && !g.abend.rennen.empty())
+        g.abend.rennformat = abendrennformatVon(g.abend.rennen.front().rennen);
     Zeilenleser leser(g);
     for (Abendrennen& r : g.abend.rennen) {
         const bool imPlan = leser.imPlan(r.nummer, QStringLiteral("Ein Rennen fuhr"));

@@ -24,18 +24,19 @@ struct GespeicherterRennabend {
 // A night's row as the table holds it, column by column.
 struct Rennabendzeile {
     QVariant schluessel, beginn, saison, format, finale, punkte, teilnehmer, ausgeschieden, plan,
-        uebersprungen, wiederholung, beendet;
+        uebersprungen, wiederholung, beendet, rennformat;
 };
 // The columns in the table's order.
-inline constexpr std::array<QVariant Rennabendzeile::*, 12> Rennabendspalten{
+inline constexpr std::array<QVariant Rennabendzeile::*, 13> Rennabendspalten{
     &Rennabendzeile::schluessel,    &Rennabendzeile::beginn,        &Rennabendzeile::saison,
     &Rennabendzeile::format,        &Rennabendzeile::finale,        &Rennabendzeile::punkte,
     &Rennabendzeile::teilnehmer,    &Rennabendzeile::ausgeschieden, &Rennabendzeile::plan,
-    &Rennabendzeile::uebersprungen, &Rennabendzeile::wiederholung,  &Rennabendzeile::beendet};
+    &Rennabendzeile::uebersprungen, &Rennabendzeile::wiederholung,  &Rennabendzeile::beendet,
+    &Rennabendzeile::rennformat};
 
 Rennabendzeile rennabendzeile(const Rennabend& abend);
 // The night of a row, its races not yet.
 GespeicherterRennabend abendAusZeile(const Rennabendzeile& zeile);
 // Once its races are in: marks the final's, and the night damaged when one of them drove an
-// entry its plan does not have.
+// entry its plan does not have. A night kept without a race format takes its first race's.
 void rennenEinordnen(GespeicherterRennabend& gelesen);

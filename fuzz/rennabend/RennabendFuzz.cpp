@@ -1,6 +1,6 @@
 // libFuzzer entry for a race night's row as the table rennabende holds it: a line for each
 // column (schluessel, beginn, saison, format, finale, punkte, teilnehmer, ausgeschieden, plan,
-// uebersprungen, wiederholung, beendet), "\N" for NULL; the integer columns take a number as
+// uebersprungen, wiederholung, beendet, rennformat), "\N" for NULL; the integer columns take a number as
 // SQLite does. Then, each optional, a line with the entries the night's stored races drove
 // ("1 2 2"), and a line of what the racers do once the night goes on: f, g the next entry
 // driven with lane 1 or lane 2 home first, a a race stopped, w the last entry again, s the
@@ -115,7 +115,7 @@ struct Abendbahn : Rennbahn {
 
 void weiterfahren(Rennabend abend, const QByteArray& handlungen) {
     Abendbahn b;
-    RennabendLogik logik(b.leiter, b.dialoge, false);
+    RennabendLogik logik(b.leiter, b.dialoge);
     b.leiter.fortsetzen(std::move(abend));
     b.zwischenDenRennen();
     int neue = 0;

@@ -54,7 +54,7 @@ struct Abendfenster {
     Rennbahn bahn;
     Ablageliste ablage;
     Rennabendleiter leiter{bahn.rennen, ablage};
-    RennabendLogik logik{leiter, bahn.dialoge, false};
+    RennabendLogik logik{leiter, bahn.dialoge};
     RennabendFenster fenster{logik, Rennabendregeln{}};
 };
 } // namespace

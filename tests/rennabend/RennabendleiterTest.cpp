@@ -146,7 +146,7 @@ TEST(Rennabendleiter, NaechstePaarungKommtMitDemStart) {
 // of a Begegnung the pair the other way round; nothing once the night is over.
 TEST(Rennabendleiter, AlsNaechstesMitDenSpurenDesNaechstenLaufs) {
     Abendbahn b;
-    RennabendLogik logik(b.leiter, b.dialoge, false);
+    RennabendLogik logik(b.leiter, b.dialoge);
     b.leiter.beginnen({A, B, C}, Rennabendregeln{});
     const auto naechstes = [&] { return logik.ansicht().alsNaechstes; };
     const Rennplan plan = b.leiter.abend().plan;
@@ -242,6 +242,37 @@ TEST(Rennabendleiter, RotationFaehrtEinzelneLaeufeUndDasFinaleEntscheidet) {
     EXPECT_EQ(nachher[0].gewertet, vorher[0].gewertet);
 }
 
+// The night keeps the race length it began with. Options changed during the night are set
+// back at the next Start, before the first race as after one, and the standings keep their
+// total times instead of switching to distances with the race's options.
+TEST(Rennabendleiter, AbendBehaeltSeinRennformat) {
+    Abendbahn b;
+    b.leiter.beginnen({A, B, C}, {Rennabendformat::Rotation, false, {}});
+    const auto nachZeit = [&] {
+        b.einstellen([](Renneinstellungen& e) {
+            e.rennart = Rennlaenge::Zeit;
+            e.renndauer = 60;
+        });
+    };
+    const auto gesamtzeitSpalte = [&] {
+        return RennabendLogik(b.leiter, b.dialoge)
+            .tabelle()
+            .kopf.indexOf(QStringLiteral("Gesamtzeit"));
+    };
+    nachZeit();
+    b.laufFahren(1);
+    EXPECT_EQ(b.einstellungen().rennart, Rennlaenge::Runden);
+    EXPECT_EQ(b.einstellungen().rundenzahl, 2);
+    EXPECT_EQ(b.einstellungen().renndauer, 60) << "a length the night does not use stays";
+    nachZeit();
+    const Tabelle tabelle = RennabendLogik(b.leiter, b.dialoge).tabelle();
+    ASSERT_GE(gesamtzeitSpalte(), 0);
+    EXPECT_EQ(tabelle.zeilen[0][gesamtzeitSpalte()], QStringLiteral("4,500 s"));
+    b.laufFahren(1);
+    EXPECT_EQ(b.einstellungen().rennart, Rennlaenge::Runden);
+    EXPECT_EQ(b.leiter.abend().rennen.size(), 2u);
+}
+
 // The standings saved as CSV ("Als CSV" in the window "Rennabend") open in a spreadsheet as
 // the history's export does: UTF-8 with its mark, and a name typed like a formula stays text
 // there instead of being run.
@@ -255,7 +286,7 @@ TEST(Rennabendleiter, TabelleAlsCsvFuehrtKeineFormelAus) {
     const QString sieger = b.laufFahren(1)[0];
     b.laufFahren(2);
     FakeDialoge dialoge;
-    const QByteArray csv = tabelleAlsCsv(RennabendLogik(b.leiter, dialoge, false).tabelle());
+    const QByteArray csv = tabelleAlsCsv(RennabendLogik(b.leiter, dialoge).tabelle());
     ASSERT_TRUE(csv.startsWith("\xEF\xBB\xBFPlatz;Fahrer;Punkte;Siege;Gefahren;Gesamtzeit;"
                                "Beste Runde\r\n"))
         << csv.toStdString();
@@ -276,7 +307,7 @@ TEST(Rennabendleiter, GedruckteTabelleNenntSaisonUndFormat) {
                       Rennabendregeln{}, QStringLiteral("2026"));
     b.laufFahren(1);
     FakeDialoge dialoge;
-    const Tabelle tabelle = RennabendLogik(b.leiter, dialoge, false).tabelle();
+    const Tabelle tabelle = RennabendLogik(b.leiter, dialoge).tabelle();
     EXPECT_EQ(tabelle.dokumenttitel, QStringLiteral("Rennabend"));
     const QString html = tabelleAlsHtml(tabelle);
     EXPECT_TRUE(html.startsWith(QStringLiteral("<h1>Rennabend – Saison 2026</h1><p>") +

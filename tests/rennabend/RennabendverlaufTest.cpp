@@ -241,6 +241,10 @@ TEST(Rennabendverlauf, BeschaedigterAbendWirdBeendetStattFortgesetzt) {
         {"wiederholung", "999", "Die Wiederholung nennt Begegnung 999 von 3."},
         {"teilnehmer", "[{\"name\": \"Anna\", \"farbe\"", "Seine Fahrerliste ist nicht lesbar."},
         {"plan", "[[\"Anna\", \"Bert\"], [\"Carla\"", "Sein Plan ist nicht lesbar."},
+        {"rennformat", "Zeit", "Sein Rennformat „Zeit“ ist nicht lesbar."},
+        {"rennformat", "{\"rennart\": \"Zeit\", \"renndauer\": 5}",
+         "Sein Rennformat „{\"rennart\": \"Zeit\", \"renndauer\": 5}“ nennt keine Renndauer "
+         "oder keine Zielregel."},
     };
     for (const auto& schaden : schaeden) {
         SCOPED_TRACE(schaden.wert);
@@ -291,8 +295,9 @@ TEST(Rennabendverlauf, BeschaedigterAbendWirdBeendetStattFortgesetzt) {
         Verlaufsdatenbank db(o.pfad);
         ASSERT_TRUE(db.verbinden(true));
         QStringList nachher = zeileVon(db, schluessel);
-        EXPECT_EQ(nachher.takeLast(), QStringLiteral("1")) << "marked over";
-        vorher.removeLast();
+        const int beendet = 11;
+        EXPECT_EQ(nachher.takeAt(beendet), QStringLiteral("1")) << "marked over";
+        vorher.removeAt(beendet);
         EXPECT_EQ(nachher, vorher);
         QString fehler;
         EXPECT_TRUE(saisonwertungen(rennabendeLesen(db, {}, fehler), {10, 8, 6}).at(0).abende == 1);
@@ -314,4 +319,64 @@ TEST(Rennabendverlauf, BeschaedigterAbendWirdBeendetStattFortgesetzt) {
         EXPECT_EQ(abende[1][QStringLiteral("rennen")][0][QStringLiteral("rennen")].toInt(), 2)
             << "its race still named";
     }
+}
+
+// A night keeps how long its races run. One by time reads back by time; in a database of the
+// version before (its nights without a race format) upgraded in place, a night takes the
+// format its races have, and going on with it puts that format into the race.
+TEST(Rennabendverlauf, RennformatDesAbendsUeberstehtNeustartUndUpgrade) {
+    Verlaufsordner o;
+    QString schluessel;
+    {
+        Verlaufsdatenbank db(o.pfad);
+        ASSERT_TRUE(db.vorbereiten().beschreibbar);
+        Rennbahn bahn;
+        bahn.einstellen([](Renneinstellungen& e) {
+            e.rennart = Rennlaenge::Zeit;
+            e.renndauer = 120;
+            e.zielregel = Zielregel::Sofort;
+        });
+        Datenbankablage ablage(db);
+        Rennabendleiter leiter(bahn.rennen, ablage);
+        leiter.beiAenderung(
+            [&] { EXPECT_EQ(rennabendSpeichern(db, leiter.abend()), std::nullopt); });
+        leiter.beginnen({A, B, C}, Rennabendregeln{});
+        const Paarung p = *leiter.naechstePaarung();
+        Rennaufzeichnung r = fuerDenAbend(leiter, begegnung(p, p.spur1, 1));
+        r.rennart = Rennlaenge::Zeit;
+        r.renndauer = 120;
+        r.zielregel = Zielregel::Sofort;
+        leiter.ablegen(r);
+        schluessel = leiter.abend().schluessel;
+
+        QString fehler;
+        const std::vector<GespeicherterRennabend> abende = rennabendeLesen(db, {}, fehler);
+        ASSERT_EQ(abende.size(), 1u) << fehler.toStdString();
+        EXPECT_EQ(abende[0].abend.rennformat, abendrennformatVon(bahn.einstellungen()));
+
+        QSqlQuery q(db.db());
+        ASSERT_TRUE(q.exec(QStringLiteral("ALTER TABLE rennabende DROP COLUMN rennformat")));
+        ASSERT_TRUE(q.exec(QStringLiteral("PRAGMA user_version = 5")));
+    }
+
+    Verlaufsdatenbank db(o.pfad);
+    ASSERT_TRUE(db.vorbereiten().beschreibbar);
+    QString fehler;
+    std::vector<GespeicherterRennabend> abende = rennabendeLesen(db, {}, fehler);
+    ASSERT_EQ(abende.size(), 1u) << fehler.toStdString();
+    EXPECT_EQ(abende[0].beschaedigt, std::nullopt);
+    EXPECT_EQ(abende[0].abend.schluessel, schluessel);
+    EXPECT_EQ(abende[0].abend.rennen.size(), 1u);
+    ASSERT_TRUE(abende[0].abend.rennformat);
+    EXPECT_TRUE(abende[0].abend.nachZeit());
+    EXPECT_EQ(abende[0].abend.rennformat->renndauer, 120);
+    EXPECT_EQ(abende[0].abend.rennformat->zielregel, Zielregel::Sofort);
+
+    Rennbahn bahn;
+    Datenbankablage ablage(db);
+    Rennabendleiter leiter(bahn.rennen, ablage);
+    leiter.fortsetzen(std::move(abende[0].abend));
+    EXPECT_EQ(bahn.einstellungen().rennart, Rennlaenge::Zeit);
+    EXPECT_EQ(bahn.einstellungen().renndauer, 120);
+    EXPECT_EQ(bahn.einstellungen().zielregel, Zielregel::Sofort);
 }
