@@ -1,5 +1,6 @@
-// Listens to the race and keeps what the spectators see. The drivers, their colours and
-// the lap count are taken when a race starts and stay with its standings until the next
+// Listens to the race and shows what the spectators see, read from the race's laps and
+// result as they stand. The drivers, their colours and the lap count are taken when a race
+// starts and stay with its standings until the next
 // start, or until the settings change for another race (after a lane-change heat the names
 // have already swapped lanes); between races, before the first one or after Stop, the
 // current drivers are shown. Everything else comes from the race as it is when it tells of
@@ -12,12 +13,14 @@
 
 #include "Abstand.h"
 #include "Rennbeobachter.h"
+#include "Rundenwert.h"
 #include "Uhr.h"
 #include "Zeitgeber.h"
 #include "Zuschaueransicht.h"
 
 #include <functional>
 #include <optional>
+#include <span>
 
 class Zuschauerstand final : public Rennbeobachter {
 public:
@@ -49,13 +52,17 @@ public:
 private:
     enum class Phase { Bereit, Countdown, Rennen, Ende };
 
-    struct Spurbild {
+    // The drivers of the race shown, as they were when it started.
+    struct Fahrerbild {
         QString name;
         Farbe farbe = Farben::Hellgrau;
-        Durchfahrten durchfahrten;
-        std::optional<double> letzte;
+    };
+
+    // A lane of the race shown, read from the race as it stands; no laps while no race is
+    // shown.
+    struct Spurbild {
+        std::span<const Rundenwert> runden;
         std::optional<double> beste;
-        bool besteNeu = false;
         int platz = 0; // 1 or 2 once home, in this race or heat
         bool fehlstart = false;
         std::optional<double> ersterLauf; // lane-change second heat: this driver's first
@@ -79,17 +86,19 @@ private:
     void aktualisieren();
     void fahrerUebernehmen();
     bool andereEinstellungen() const;
+    Spurbild spurbild(int spur) const;
     Zuschaueransicht bilden() const;
-    bool begegnungLaeuft() const;
-    void abendBilden(Zuschaueransicht& ansicht) const;
-    Abstaende abstaende() const;
-    Zuschauerspur spurBilden(int spur, const Abstaende& abstaende) const;
-    double gesamtdistanz(int spur) const;
-    std::optional<int> entschieden() const;
-    QString vermerk(int spur) const;
+    bool begegnungLaeuft(const Spuren<Spurbild>& spuren) const;
+    void abendBilden(Zuschaueransicht& ansicht, const Spuren<Spurbild>& spuren) const;
+    Abstaende abstaende(const Spuren<Spurbild>& spuren) const;
+    Zuschauerspur spurBilden(int spur, const Spuren<Spurbild>& spuren,
+                             const Abstaende& abstaende) const;
+    double gesamtdistanz(int spur, const Spurbild& s) const;
+    std::optional<int> entschieden(const Spuren<Spurbild>& spuren) const;
+    QString vermerk(int spur, const Spuren<Spurbild>& spuren) const;
     // Mode and length of the race, in lane-change mode with this heat.
     QString titel(std::optional<int> lauf) const;
-    QString ergebnistext() const;
+    QString ergebnistext(const Spuren<Spurbild>& spuren) const;
     bool uhrLaeuft() const;
     double uhrzeit() const;
     void uhrAnhalten();
@@ -101,7 +110,9 @@ private:
     Zuschaueransicht m_ansicht;
 
     Phase m_phase = Phase::Bereit;
-    Spuren<Spurbild> m_spuren;
+    Spuren<Fahrerbild> m_fahrer;
+    // The lane's last lap was told as a new best, and not taken back since.
+    Spuren<bool> m_neueBestzeit{false, false};
     int m_rundenzahl = 0;
     std::optional<std::int32_t> m_renndauer; // seconds, in a race by time
     bool m_training = false;
