@@ -1,10 +1,9 @@
-// Listens to the race and shows what the spectators see, read from the race's laps and
-// result as they stand. The drivers, their colours and the lap count are taken when a race
-// starts and stay with its standings until the next
+// Listens to the race and shows what the spectators see, read from the race's laps, finish
+// order and result as they stand, after each of its inputs. The drivers, their colours and
+// the lap count are taken when a race starts and stay with its standings until the next
 // start, or until the settings change for another race (after a lane-change heat the names
 // have already swapped lanes); between races, before the first one or after Stop, the
-// current drivers are shown. Everything else comes from the race as it is when it tells of
-// a change, after each of its inputs. The race clock runs on the system clock from
+// current drivers are shown, and no laps. The race clock runs on the system clock from
 // green, stands still in a crash pause and at the end; while it runs, the tick asks for
 // a new tenth. During a race night the night's standings show between its Begegnungen (or
 // Läufe of a rotation), and during one its place in the night; the two heats of a
