@@ -88,7 +88,7 @@ Zuschauerstand::Spurbild Zuschauerstand::spurbild(int spur) const {
         if (m_renndauer)
             s.ersteDistanz = erster.distanz;
     }
-    if (m_phase == Phase::Bereit)
+    if (m_rennbild == Rennbild::Keins)
         return s;
     s.runden = stand.runden;
     if (!s.runden.empty())
@@ -116,12 +116,12 @@ bool Zuschauerstand::andereEinstellungen() const {
 }
 
 void Zuschauerstand::aktualisieren() {
-    if (m_phase == Phase::Ende && andereEinstellungen()) {
+    if (m_rennbild == Rennbild::Vorbei && andereEinstellungen()) {
         m_neueBestzeit = {false, false};
         m_rennuhr = {};
-        m_phase = Phase::Bereit;
+        m_rennbild = Rennbild::Keins;
     }
-    if (m_phase == Phase::Bereit)
+    if (m_rennbild == Rennbild::Keins)
         fahrerUebernehmen();
     m_takt.setEnabled(uhrLaeuft());
     Zuschaueransicht neu = bilden();
@@ -132,20 +132,18 @@ void Zuschauerstand::aktualisieren() {
         m_empfaenger(m_ansicht);
 }
 
-void Zuschauerstand::rennenGestartet(const Rennen& rennen) {
+void Zuschauerstand::rennenGestartet(const Rennen&) {
     m_neueBestzeit = {false, false};
     m_rennuhr = {};
     fahrerUebernehmen();
-    m_phase = rennen.einstellungen().ohneCountdown ? Phase::Rennen : Phase::Countdown;
+    m_rennbild = Rennbild::Laufend;
     aktualisieren();
 }
 
 void Zuschauerstand::ampelGesetzt(const Rennen&, Ampel ampel) {
-    if (ampel == Ampel::Gruen && m_phase == Phase::Countdown)
-        m_phase = Phase::Rennen;
     // Green once at the end of the countdown, or at a flying start's first crossing; again
     // after a crash pause, which the pause itself accounts for.
-    if (ampel == Ampel::Gruen && m_phase == Phase::Rennen && !m_rennuhr.gruen)
+    if (ampel == Ampel::Gruen && phase() == Phase::Rennen && !m_rennuhr.gruen)
         m_rennuhr.gruen = m_uhr.ticks();
     aktualisieren();
 }
@@ -164,7 +162,7 @@ void Zuschauerstand::rundeGestrichen(const Rennen&, const Streichmeldung& meldun
 
 void Zuschauerstand::fehlstart(const Rennen&, int) {
     uhrAnhalten();
-    m_phase = Phase::Ende;
+    m_rennbild = Rennbild::Vorbei;
     aktualisieren();
 }
 
@@ -192,7 +190,7 @@ void Zuschauerstand::rennende(const Rennen& rennen, int) {
     if (m_rennuhr.gruen && !r1.empty() && !r2.empty())
         m_rennuhr.schluss = std::max(r1.back().rennzeit, r2.back().rennzeit);
     uhrAnhalten();
-    m_phase = Phase::Ende;
+    m_rennbild = Rennbild::Vorbei;
     aktualisieren();
 }
 
@@ -200,13 +198,23 @@ void Zuschauerstand::rennenGestoppt(const Rennen&) {
     // As on the main window, whose lap tables Stop clears.
     m_neueBestzeit = {false, false};
     m_rennuhr = {};
-    m_phase = Phase::Bereit;
+    m_rennbild = Rennbild::Keins;
     aktualisieren();
+}
+
+Zuschauerstand::Phase Zuschauerstand::phase() const {
+    switch (m_rennbild) {
+    case Rennbild::Keins: return Phase::Bereit;
+    case Rennbild::Vorbei: return Phase::Ende;
+    case Rennbild::Laufend: break;
+    }
+    // Released at green, or at once for a flying start.
+    return m_rennen.stand().rennenLaeuft ? Phase::Rennen : Phase::Countdown;
 }
 
 bool Zuschauerstand::uhrLaeuft() const {
     const Rennuhr& u = m_rennuhr;
-    return m_phase == Phase::Rennen && u.gruen && !u.pauseSeit && !u.schluss;
+    return phase() == Phase::Rennen && u.gruen && !u.pauseSeit && !u.schluss;
 }
 
 double Zuschauerstand::uhrzeit() const {
@@ -259,9 +267,9 @@ Zuschaueransicht Zuschauerstand::bilden() const {
     a.ampel = ampelLampen(r.ampel);
     // Both cars are home: the light the engine turns to once the Hall of Fame's questions
     // are answered, which the spectators need not wait for.
-    if (m_phase == Phase::Ende && !spuren[1].fehlstart && !spuren[2].fehlstart)
+    if (phase() == Phase::Ende && !spuren[1].fehlstart && !spuren[2].fehlstart)
         a.ampel = ampelLampen(Ampel::Gelb);
-    if (m_phase == Phase::Countdown)
+    if (phase() == Phase::Countdown)
         a.countdown = QString::number(r.countdownZiffer);
     if (m_rennuhr.gruen)
         a.rennuhr = uhrtext(uhrzeit());
@@ -284,9 +292,9 @@ void Zuschauerstand::abendSetzen(std::optional<Abendanzeige> abend) {
 // over, between the heats and after a false start included. While a heat's end is told, the
 // race still stands at that heat.
 bool Zuschauerstand::begegnungLaeuft(const Spuren<Spurbild>& spuren) const {
-    if (m_phase == Phase::Ende && !spuren[1].fehlstart && !spuren[2].fehlstart)
+    if (phase() == Phase::Ende && !spuren[1].fehlstart && !spuren[2].fehlstart)
         return m_lauf == 1;
-    return m_phase == Phase::Countdown || m_phase == Phase::Rennen || m_rennen.stand().zweiterLauf;
+    return m_rennbild == Rennbild::Laufend || m_rennen.stand().zweiterLauf;
 }
 
 void Zuschauerstand::abendBilden(Zuschaueransicht& a, const Spuren<Spurbild>& spuren) const {
@@ -331,7 +339,7 @@ Zuschauerspur Zuschauerstand::spurBilden(int spur, const Spuren<Spurbild>& spure
         z.namensgrund = f.farbe;
         z.farbe = schriftAuf(f.farbe);
     }
-    if (m_phase == Phase::Rennen && abst.vorn != 0)
+    if (phase() == Phase::Rennen && abst.vorn != 0)
         z.position = abst.vorn == spur ? QStringLiteral("P1") : QStringLiteral("P2");
     // By time there are no laps to go, only laps driven.
     z.gefahren = m_renndauer ? QString::number(gefahren)
@@ -383,7 +391,7 @@ double Zuschauerstand::gesamtdistanz(int spur, const Spurbild& s) const {
 
 // The winning lane once the race, or the second heat with both heats, is over; 0 for a draw.
 std::optional<int> Zuschauerstand::entschieden(const Spuren<Spurbild>& spuren) const {
-    if (m_phase != Phase::Ende || spuren[1].fehlstart || spuren[2].fehlstart)
+    if (phase() != Phase::Ende || spuren[1].fehlstart || spuren[2].fehlstart)
         return std::nullopt;
     return m_rennen.ergebnis().sieger();
 }

@@ -50,6 +50,10 @@ public:
 
 private:
     enum class Phase { Bereit, Countdown, Rennen, Ende };
+    // The race the standings show: none, one under way, whose countdown and run the race
+    // tells, or one over, which stays up until the next start, Stop or settings for another
+    // race, though the race is idle then.
+    enum class Rennbild { Keins, Laufend, Vorbei };
 
     // The drivers of the race shown, as they were when it started.
     struct Fahrerbild {
@@ -85,6 +89,7 @@ private:
     void aktualisieren();
     void fahrerUebernehmen();
     bool andereEinstellungen() const;
+    Phase phase() const;
     Spurbild spurbild(int spur) const;
     Zuschaueransicht bilden() const;
     bool begegnungLaeuft(const Spuren<Spurbild>& spuren) const;
@@ -108,7 +113,7 @@ private:
     Empfaenger m_empfaenger;
     Zuschaueransicht m_ansicht;
 
-    Phase m_phase = Phase::Bereit;
+    Rennbild m_rennbild = Rennbild::Keins;
     Spuren<Fahrerbild> m_fahrer;
     // The lane's last lap was told as a new best, and not taken back since.
     Spuren<bool> m_neueBestzeit{false, false};

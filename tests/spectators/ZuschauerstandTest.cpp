@@ -425,3 +425,23 @@ TEST(Zuschauerstand, EineZurueckgenommeneRundeNimmtIhreBestzeitMit) {
     b.fahren(2, 0.1, {2.8});
     EXPECT_EQ(b.spur(2).abstand, "") << "lane 2 crossed after lane 1's second lap";
 }
+
+// Without a countdown the race is under way at Start; the clock waits for the first car.
+TEST(Zuschauerstand, FliegenderStartZeigtKeinenCountdownUndDieUhrAbDerErstenDurchfahrt) {
+    Zuschauerbahn b;
+    b.einstellen([&](Renneinstellungen& e) {
+        e.ohneCountdown = true;
+        e.rundenzahl = 3;
+    });
+    b.bei(-5);
+    b.rennen.startGedrueckt();
+    EXPECT_EQ(b.a().countdown, "");
+    EXPECT_EQ(b.a().rennuhr, "");
+    EXPECT_FALSE(b.takt.enabled());
+    b.signal(1, 0.0);
+    EXPECT_TRUE(b.takt.enabled()) << "green at the first crossing";
+    EXPECT_EQ(b.a().rennuhr, "0:00,0");
+    b.signal(1, 3.0);
+    EXPECT_EQ(b.spur(1).position, "P1");
+    EXPECT_EQ(b.spur(1).gefahren, "1 / 3");
+}
