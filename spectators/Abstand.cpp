@@ -14,7 +14,7 @@ QString runden(std::size_t anzahl) {
 } // namespace
 
 Abstaende abstandstext::rueckstand(int vorn, std::size_t ueberrundet,
-                                  std::optional<double> abstand) {
+                                   std::optional<double> abstand) {
     Abstaende a;
     a.vorn = vorn;
     if (ueberrundet > 0)

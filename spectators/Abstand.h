@@ -19,7 +19,8 @@ using Durchfahrten = std::vector<double>;
 // Any random-access sequence of such times, so the race's own laps can be read as they
 // stand without copying them on every lap.
 template <typename Folge>
-concept Durchfahrtfolge = std::ranges::random_access_range<Folge> && std::ranges::sized_range<Folge>;
+concept Durchfahrtfolge =
+    std::ranges::random_access_range<Folge> && std::ranges::sized_range<Folge>;
 
 struct Abstaende {
     Spuren<QString> texte; // the leader's is empty
@@ -36,16 +37,15 @@ Abstaende zeitvergleich(const Spuren<double>& werte);
 
 // The other lane's text is empty before its first lap or while the gap is not known (the
 // leader passed the other car after its last crossing).
-template <Durchfahrtfolge Folge = Durchfahrten>
-Abstaende rennabstaende(const Spuren<Folge>& d) {
+template <Durchfahrtfolge Folge = Durchfahrten> Abstaende rennabstaende(const Spuren<Folge>& d) {
     const std::size_t n1 = std::ranges::size(d[1]);
     const std::size_t n2 = std::ranges::size(d[2]);
     if (n1 == 0 && n2 == 0)
         return {};
     // More laps lead; with as many laps, the earlier at the line.
-    const int vorn = n1 != n2 ? (n1 > n2 ? 1 : 2)
-                     : n2 == 0 || d[1][n1 - 1] <= d[2][n2 - 1] ? 1
-                                                               : 2;
+    int vorn = n1 > n2 ? 1 : 2;
+    if (n1 == n2)
+        vorn = d[1][n1 - 1] <= d[2][n2 - 1] ? 1 : 2;
     const Folge& fuehrend = d[vorn];
     const Folge& hinten = d[andereSpur(vorn)];
     const std::size_t m = std::ranges::size(hinten);

@@ -44,9 +44,10 @@ QString uhrtext(double sekunden) {
         .arg(zehntel % 600 / 10, 2, 10, QLatin1Char('0'))
         .arg(zehntel % 10);
 }
+
 // A lane's race times at the line, read off its laps where they stand.
-using Rennzeiten = decltype(std::views::transform(std::span<const Rundenwert>(),
-                                                  &Rundenwert::rennzeit));
+using Rennzeiten =
+    decltype(std::views::transform(std::span<const Rundenwert>(), &Rundenwert::rennzeit));
 
 Rennzeiten rennzeiten(std::span<const Rundenwert> runden) {
     return std::views::transform(runden, &Rundenwert::rennzeit);
