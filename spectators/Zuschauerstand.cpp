@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
+#include <ranges>
 
 namespace {
 QString zeit(const std::optional<double>& sekunden) {
@@ -43,6 +44,14 @@ QString uhrtext(double sekunden) {
         .arg(zehntel % 600 / 10, 2, 10, QLatin1Char('0'))
         .arg(zehntel % 10);
 }
+
+// A lane's race times at the line, read off its laps where they stand.
+using Rennzeiten =
+    decltype(std::views::transform(std::span<const Rundenwert>(), &Rundenwert::rennzeit));
+
+Rennzeiten rennzeiten(std::span<const Rundenwert> runden) {
+    return std::views::transform(runden, &Rundenwert::rennzeit);
+}
 } // namespace
 
 Zuschauerstand::Zuschauerstand(const Rennen& rennen, Uhr& uhr, Zeitgeber& takt)
@@ -59,20 +68,44 @@ void Zuschauerstand::fahrerUebernehmen() {
                       : std::nullopt;
     m_training = !r.einstellungen.rennmodus;
     m_lauf = r.einstellungen.spurwechsel ? std::optional<int>(r.zweiterLauf ? 2 : 1) : std::nullopt;
-    const std::vector<Laufergebnis>& laeufe = m_rennen.ergebnis().laeufe;
     for (int spur = 1; spur <= 2; ++spur) {
-        Spurbild& s = m_spuren[spur];
-        s.name = anzeigename(r.spuren[spur].fahrer);
         // In the second heat each driver drives the lane the other drove in the first, and
         // keeps the colour the first heat gave them.
         const int ersteSpur = m_lauf == 2 ? ersteSpurVon(spur) : spur;
-        s.farbe = r.spuren[ersteSpur].farbe;
-        const std::optional<Laufwerte> erster =
-            m_lauf == 2 && !laeufe.empty() ? std::optional(laeufe.front().spur(ersteSpur).lauf)
-                                           : std::nullopt;
-        s.ersterLauf = erster ? std::optional(erster->zeit) : std::nullopt;
-        s.ersteDistanz = erster && m_renndauer ? std::optional(erster->distanz) : std::nullopt;
+        m_fahrer[spur] = {anzeigename(r.spuren[spur].fahrer), r.spuren[ersteSpur].farbe};
     }
+}
+
+// Between races no laps show: before the first, after Stop, and once new settings have
+// put the finished race aside, although the race's tables still hold its laps then.
+Zuschauerstand::Spurbild Zuschauerstand::spurbild(int spur) const {
+    const Rennstand& r = m_rennen.stand();
+    const Spurstand& stand = r.spuren[spur];
+    Spurbild s;
+    const std::vector<Laufergebnis>& laeufe = m_rennen.ergebnis().laeufe;
+    if (m_lauf == 2 && !laeufe.empty()) {
+        const Laufwerte& erster = laeufe.front().spur(ersteSpurVon(spur)).lauf;
+        s.ersterLauf = erster.zeit;
+        if (m_renndauer)
+            s.ersteDistanz = erster.distanz;
+    }
+    if (m_rennbild == Rennbild::Keins)
+        return s;
+    s.runden = stand.runden;
+    if (!s.runden.empty())
+        s.beste = stand.bestzeit;
+    const auto imZiel = std::ranges::find(r.zieleinlauf, spur);
+    if (imZiel != r.zieleinlauf.end())
+        s.platz = static_cast<int>(imZiel - r.zieleinlauf.begin()) + 1;
+    s.fehlstart = stand.fehlstartGemeldet;
+    if (stand.zielzeit) {
+        if (m_renndauer)
+            s.distanz = stand.distanz;
+        // The same sum the two-heat evaluation forms, so the totals shown decide as it does.
+        if (s.ersterLauf)
+            s.gesamt = *s.ersterLauf + *stand.zielzeit;
+    }
+    return s;
 }
 
 // Another mode or lap count: the finished race's standings give way to the next one's.
@@ -84,12 +117,12 @@ bool Zuschauerstand::andereEinstellungen() const {
 }
 
 void Zuschauerstand::aktualisieren() {
-    if (m_phase == Phase::Ende && andereEinstellungen()) {
-        m_spuren = {};
+    if (m_rennbild == Rennbild::Vorbei && andereEinstellungen()) {
+        m_neueBestzeit = {false, false};
         m_rennuhr = {};
-        m_phase = Phase::Bereit;
+        m_rennbild = Rennbild::Keins;
     }
-    if (m_phase == Phase::Bereit)
+    if (m_rennbild == Rennbild::Keins)
         fahrerUebernehmen();
     m_takt.setEnabled(uhrLaeuft());
     Zuschaueransicht neu = bilden();
@@ -100,50 +133,37 @@ void Zuschauerstand::aktualisieren() {
         m_empfaenger(m_ansicht);
 }
 
-void Zuschauerstand::rennenGestartet(const Rennen& rennen) {
-    m_spuren = {};
+void Zuschauerstand::rennenGestartet(const Rennen&) {
+    m_neueBestzeit = {false, false};
     m_rennuhr = {};
     fahrerUebernehmen();
-    m_phase = rennen.einstellungen().ohneCountdown ? Phase::Rennen : Phase::Countdown;
+    m_rennbild = Rennbild::Laufend;
     aktualisieren();
 }
 
 void Zuschauerstand::ampelGesetzt(const Rennen&, Ampel ampel) {
-    if (ampel == Ampel::Gruen && m_phase == Phase::Countdown)
-        m_phase = Phase::Rennen;
     // Green once at the end of the countdown, or at a flying start's first crossing; again
     // after a crash pause, which the pause itself accounts for.
-    if (ampel == Ampel::Gruen && m_phase == Phase::Rennen && !m_rennuhr.gruen)
+    if (ampel == Ampel::Gruen && phase() == Phase::Rennen && !m_rennuhr.gruen)
         m_rennuhr.gruen = m_uhr.ticks();
     aktualisieren();
 }
 
-void Zuschauerstand::rundeGezaehlt(const Rennen& rennen, const Rundenmeldung& runde) {
-    Spurbild& s = m_spuren[runde.spur];
-    s.durchfahrten.push_back(runde.rennzeit);
-    s.letzte = runde.rundenzeit;
-    s.beste = rennen.stand().spuren[runde.spur].bestzeit;
-    s.besteNeu = runde.neueBestzeit;
+void Zuschauerstand::rundeGezaehlt(const Rennen&, const Rundenmeldung& runde) {
+    m_neueBestzeit[runde.spur] = runde.neueBestzeit;
     aktualisieren();
 }
 
-void Zuschauerstand::rundeGestrichen(const Rennen& rennen, const Streichmeldung& meldung) {
-    Spurbild& s = m_spuren[meldung.spur];
-    if (meldung.runde == 0 || s.durchfahrten.empty())
+void Zuschauerstand::rundeGestrichen(const Rennen&, const Streichmeldung& meldung) {
+    if (meldung.runde == 0)
         return;
-    s.durchfahrten.pop_back();
-    const std::vector<Rundenwert>& runden = rennen.stand().spuren[meldung.spur].runden;
-    s.letzte = runden.empty() ? std::nullopt : std::optional(runden.back().zeit);
-    s.beste =
-        runden.empty() ? std::nullopt : std::optional(rennen.stand().spuren[meldung.spur].bestzeit);
-    s.besteNeu = false;
+    m_neueBestzeit[meldung.spur] = false;
     aktualisieren();
 }
 
-void Zuschauerstand::fehlstart(const Rennen&, int spur) {
-    m_spuren[spur].fehlstart = true;
+void Zuschauerstand::fehlstart(const Rennen&, int) {
     uhrAnhalten();
-    m_phase = Phase::Ende;
+    m_rennbild = Rennbild::Vorbei;
     aktualisieren();
 }
 
@@ -160,39 +180,42 @@ void Zuschauerstand::geaendert(const Rennen&) {
     aktualisieren();
 }
 
-void Zuschauerstand::spurFertig(const Rennen& rennen, int spur, double rennzeit, int platz) {
-    Spurbild& s = m_spuren[spur];
-    s.platz = platz;
-    if (m_renndauer)
-        s.distanz = rennen.stand().spuren[spur].distanz;
-    // The same sum the two-heat evaluation forms, so the totals shown decide as it does.
-    if (s.ersterLauf)
-        s.gesamt = *s.ersterLauf + rennzeit;
+void Zuschauerstand::spurFertig(const Rennen&, int, double, int) {
     aktualisieren();
 }
 
-void Zuschauerstand::rennende(const Rennen&, int) {
+void Zuschauerstand::rennende(const Rennen& rennen, int) {
     // The clock shows the race time of the last car home, as the lap table has it.
-    const Durchfahrten& d1 = m_spuren[1].durchfahrten;
-    const Durchfahrten& d2 = m_spuren[2].durchfahrten;
-    if (m_rennuhr.gruen && !d1.empty() && !d2.empty())
-        m_rennuhr.schluss = std::max(d1.back(), d2.back());
+    const std::vector<Rundenwert>& r1 = rennen.stand().spuren[1].runden;
+    const std::vector<Rundenwert>& r2 = rennen.stand().spuren[2].runden;
+    if (m_rennuhr.gruen && !r1.empty() && !r2.empty())
+        m_rennuhr.schluss = std::max(r1.back().rennzeit, r2.back().rennzeit);
     uhrAnhalten();
-    m_phase = Phase::Ende;
+    m_rennbild = Rennbild::Vorbei;
     aktualisieren();
 }
 
 void Zuschauerstand::rennenGestoppt(const Rennen&) {
     // As on the main window, whose lap tables Stop clears.
-    m_spuren = {};
+    m_neueBestzeit = {false, false};
     m_rennuhr = {};
-    m_phase = Phase::Bereit;
+    m_rennbild = Rennbild::Keins;
     aktualisieren();
+}
+
+Zuschauerstand::Phase Zuschauerstand::phase() const {
+    switch (m_rennbild) {
+    case Rennbild::Keins: return Phase::Bereit;
+    case Rennbild::Vorbei: return Phase::Ende;
+    case Rennbild::Laufend: break;
+    }
+    // Released at green, or at once for a flying start.
+    return m_rennen.stand().rennenLaeuft ? Phase::Rennen : Phase::Countdown;
 }
 
 bool Zuschauerstand::uhrLaeuft() const {
     const Rennuhr& u = m_rennuhr;
-    return m_phase == Phase::Rennen && u.gruen && !u.pauseSeit && !u.schluss;
+    return phase() == Phase::Rennen && u.gruen && !u.pauseSeit && !u.schluss;
 }
 
 double Zuschauerstand::uhrzeit() const {
@@ -210,23 +233,23 @@ void Zuschauerstand::uhrAnhalten() {
 
 // The one ranking the lanes' places, the leader's "führt" and the result line follow: while
 // the race runs as the cars stand, once it is decided as the race decided it.
-Abstaende Zuschauerstand::abstaende() const {
-    const Spurbild& a = m_spuren[1];
-    const Spurbild& b = m_spuren[2];
-    const std::optional<int> sieger = entschieden();
+Abstaende Zuschauerstand::abstaende(const Spuren<Spurbild>& spuren) const {
+    const Spurbild& a = spuren[1];
+    const Spurbild& b = spuren[2];
+    const std::optional<int> sieger = entschieden(spuren);
     if (sieger == 0)
         return {}; // a draw: no one leads
     if (m_training)
         return bestzeitabstaende({a.beste, b.beste});
     if (m_lauf == 2 && m_renndauer)
-        return distanzabstaende({gesamtdistanz(1), gesamtdistanz(2)}, {a.gesamt, b.gesamt});
-    const Spuren<Durchfahrten> d{a.durchfahrten, b.durchfahrten};
+        return distanzabstaende({gesamtdistanz(1, a), gesamtdistanz(2, b)}, {a.gesamt, b.gesamt});
+    const Spuren<Rennzeiten> d{rennzeiten(a.runden), rennzeiten(b.runden)};
     if (m_lauf == 2)
         return gesamtabstaende(d, {a.ersterLauf.value_or(0), b.ersterLauf.value_or(0)});
     // By time the distance decides, the lap in progress counted at the end as the race
     // counted it, then who was at the line first.
     const auto ankunft = [](const Spurbild& s) {
-        return s.durchfahrten.empty() ? 0.0 : s.durchfahrten.back();
+        return s.runden.empty() ? 0.0 : s.runden.back().rennzeit;
     };
     if (m_renndauer && sieger)
         return distanzabstaende({a.distanz.value_or(0), b.distanz.value_or(0)},
@@ -237,16 +260,17 @@ Abstaende Zuschauerstand::abstaende() const {
 Zuschaueransicht Zuschauerstand::bilden() const {
     Zuschaueransicht a;
     a.titel = titel(m_lauf);
-    const Abstaende abst = abstaende();
+    const Spuren<Spurbild> spuren{spurbild(1), spurbild(2)};
+    const Abstaende abst = abstaende(spuren);
     for (int spur = 1; spur <= 2; ++spur)
-        a.spuren[spur] = spurBilden(spur, abst);
+        a.spuren[spur] = spurBilden(spur, spuren, abst);
     const Rennstand& r = m_rennen.stand();
     a.ampel = ampelLampen(r.ampel);
     // Both cars are home: the light the engine turns to once the Hall of Fame's questions
     // are answered, which the spectators need not wait for.
-    if (m_phase == Phase::Ende && !m_spuren[1].fehlstart && !m_spuren[2].fehlstart)
+    if (phase() == Phase::Ende && !spuren[1].fehlstart && !spuren[2].fehlstart)
         a.ampel = ampelLampen(Ampel::Gelb);
-    if (m_phase == Phase::Countdown)
+    if (phase() == Phase::Countdown)
         a.countdown = QString::number(r.countdownZiffer);
     if (m_rennuhr.gruen)
         a.rennuhr = uhrtext(uhrzeit());
@@ -254,9 +278,9 @@ Zuschaueransicht Zuschauerstand::bilden() const {
     if (m_renndauer && m_rennuhr.gruen && r.restzeit)
         a.rennuhr = restzeittext(*r.restzeit);
     a.crash = r.crashPause;
-    a.ergebnis = ergebnistext();
+    a.ergebnis = ergebnistext(spuren);
     if (m_abend)
-        abendBilden(a);
+        abendBilden(a, spuren);
     return a;
 }
 
@@ -268,14 +292,14 @@ void Zuschauerstand::abendSetzen(std::optional<Abendanzeige> abend) {
 // A Begegnung's heats are one race: it is under way from its start until its last heat is
 // over, between the heats and after a false start included. While a heat's end is told, the
 // race still stands at that heat.
-bool Zuschauerstand::begegnungLaeuft() const {
-    if (m_phase == Phase::Ende && !m_spuren[1].fehlstart && !m_spuren[2].fehlstart)
+bool Zuschauerstand::begegnungLaeuft(const Spuren<Spurbild>& spuren) const {
+    if (phase() == Phase::Ende && !spuren[1].fehlstart && !spuren[2].fehlstart)
         return m_lauf == 1;
-    return m_phase == Phase::Countdown || m_phase == Phase::Rennen || m_rennen.stand().zweiterLauf;
+    return m_rennbild == Rennbild::Laufend || m_rennen.stand().zweiterLauf;
 }
 
-void Zuschauerstand::abendBilden(Zuschaueransicht& a) const {
-    if (!begegnungLaeuft()) {
+void Zuschauerstand::abendBilden(Zuschaueransicht& a, const Spuren<Spurbild>& spuren) const {
+    if (!begegnungLaeuft(spuren)) {
         // Under the title of the race to come, which begins with its first heat.
         a.titel = titel(m_lauf ? std::optional<int>(1) : std::nullopt);
         a.abendkopf = m_abend->kopf;
@@ -290,7 +314,7 @@ void Zuschauerstand::abendBilden(Zuschaueransicht& a) const {
     }
     a.abendstand = {{QStringLiteral("Rennabend: ") + m_abend->stelle}};
     for (int spur = 1; spur <= 2; ++spur) {
-        const QString& name = m_spuren[spur].name;
+        const QString& name = m_fahrer[spur].name;
         const std::vector<Abendzeile>& tabelle = m_abend->tabelle;
         const auto zeile = std::find_if(tabelle.begin(), tabelle.end(), [&](const Abendzeile& z) {
             return anzeigename(z.name).compare(name, Qt::CaseInsensitive) == 0;
@@ -304,30 +328,32 @@ void Zuschauerstand::abendBilden(Zuschaueransicht& a) const {
     }
 }
 
-Zuschauerspur Zuschauerstand::spurBilden(int spur, const Abstaende& abst) const {
-    const Spurbild& s = m_spuren[spur];
-    const int gefahren = static_cast<int>(s.durchfahrten.size());
+Zuschauerspur Zuschauerstand::spurBilden(int spur, const Spuren<Spurbild>& spuren,
+                                         const Abstaende& abst) const {
+    const Spurbild& s = spuren[spur];
+    const Fahrerbild& f = m_fahrer[spur];
+    const int gefahren = static_cast<int>(s.runden.size());
     Zuschauerspur z;
-    z.name = s.name;
-    z.farbe = s.farbe;
-    if (!lesbarAufKarte(s.farbe)) {
-        z.namensgrund = s.farbe;
-        z.farbe = schriftAuf(s.farbe);
+    z.name = f.name;
+    z.farbe = f.farbe;
+    if (!lesbarAufKarte(f.farbe)) {
+        z.namensgrund = f.farbe;
+        z.farbe = schriftAuf(f.farbe);
     }
-    if (m_phase == Phase::Rennen && abst.vorn != 0)
+    if (phase() == Phase::Rennen && abst.vorn != 0)
         z.position = abst.vorn == spur ? QStringLiteral("P1") : QStringLiteral("P2");
     // By time there are no laps to go, only laps driven.
     z.gefahren = m_renndauer ? QString::number(gefahren)
                              : QStringLiteral("%1 / %2").arg(gefahren).arg(m_rundenzahl);
     if (!m_renndauer)
         z.zuFahren = QString::number(std::max(m_rundenzahl - gefahren, 0));
-    z.letzte = zeit(s.letzte);
+    z.letzte = zeit(s.runden.empty() ? std::nullopt : std::optional(s.runden.back().zeit));
     z.beste = zeit(s.beste);
-    z.besteNeu = s.besteNeu;
+    z.besteNeu = !s.runden.empty() && m_neueBestzeit[spur];
     z.abstand = abst.vorn == spur ? QStringLiteral("führt") : abst.texte[spur];
-    z.vermerk = vermerk(spur);
+    z.vermerk = vermerk(spur, spuren);
     if (s.ersteDistanz)
-        z.lauf = QStringLiteral("Gesamt ") + Zahlenformat::ZahlFormatieren(gesamtdistanz(spur)) +
+        z.lauf = QStringLiteral("Gesamt ") + Zahlenformat::ZahlFormatieren(gesamtdistanz(spur, s)) +
                  QStringLiteral(" Runden");
     else if (s.gesamt)
         z.lauf = QStringLiteral("Gesamt ") + zeit(s.gesamt);
@@ -336,8 +362,8 @@ Zuschauerspur Zuschauerstand::spurBilden(int spur, const Abstaende& abst) const 
     return z;
 }
 
-QString Zuschauerstand::vermerk(int spur) const {
-    const Spurbild& s = m_spuren[spur];
+QString Zuschauerstand::vermerk(int spur, const Spuren<Spurbild>& spuren) const {
+    const Spurbild& s = spuren[spur];
     if (s.fehlstart)
         return QStringLiteral("Fehlstart");
     if (s.platz == 0)
@@ -348,7 +374,7 @@ QString Zuschauerstand::vermerk(int spur) const {
     // heats, the first home may still lose.
     if (!m_renndauer && m_lauf != 2)
         return QStringLiteral("%1. Platz").arg(s.platz);
-    const std::optional<int> sieger = entschieden();
+    const std::optional<int> sieger = entschieden(spuren);
     if (!sieger)
         return QStringLiteral("Im Ziel");
     return *sieger == 0 || *sieger == spur ? QStringLiteral("1. Platz")
@@ -357,8 +383,7 @@ QString Zuschauerstand::vermerk(int spur) const {
 
 // Both heats' distances by time, as far as the car has come: the first heat's and this
 // one's, counted live from the lap in progress until the lane is home.
-double Zuschauerstand::gesamtdistanz(int spur) const {
-    const Spurbild& s = m_spuren[spur];
+double Zuschauerstand::gesamtdistanz(int spur, const Spurbild& s) const {
     double jetzt = s.distanz.value_or(0);
     if (!s.distanz && m_rennuhr.gruen)
         jetzt = distanz(m_rennen.stand().spuren[spur], uhrzeit());
@@ -366,8 +391,8 @@ double Zuschauerstand::gesamtdistanz(int spur) const {
 }
 
 // The winning lane once the race, or the second heat with both heats, is over; 0 for a draw.
-std::optional<int> Zuschauerstand::entschieden() const {
-    if (m_phase != Phase::Ende || m_spuren[1].fehlstart || m_spuren[2].fehlstart)
+std::optional<int> Zuschauerstand::entschieden(const Spuren<Spurbild>& spuren) const {
+    if (phase() != Phase::Ende || spuren[1].fehlstart || spuren[2].fehlstart)
         return std::nullopt;
     return m_rennen.ergebnis().sieger();
 }
@@ -382,20 +407,20 @@ QString Zuschauerstand::titel(std::optional<int> lauf) const {
            (m_rundenzahl == 1 ? QStringLiteral("Runde") : QStringLiteral("Runden"));
 }
 
-QString Zuschauerstand::ergebnistext() const {
+QString Zuschauerstand::ergebnistext(const Spuren<Spurbild>& spuren) const {
     QStringList fehlstarter;
     for (int spur = 1; spur <= 2; ++spur)
-        if (m_spuren[spur].fehlstart)
-            fehlstarter << m_spuren[spur].name;
+        if (spuren[spur].fehlstart)
+            fehlstarter << m_fahrer[spur].name;
     if (!fehlstarter.isEmpty())
         return QStringLiteral("Fehlstart von ") + fehlstarter.join(QStringLiteral(" und "));
-    const std::optional<int> sieger = entschieden();
+    const std::optional<int> sieger = entschieden(spuren);
     if (!sieger)
         return {};
     if (*sieger == 0)
         return m_lauf == 1 ? QStringLiteral("1. Lauf: Unentschieden")
                            : QStringLiteral("Unentschieden");
-    const QString& name = m_spuren[*sieger].name;
+    const QString& name = m_fahrer[*sieger].name;
     if (m_lauf == 2)
         return QStringLiteral("Gesamtsieger: ") + name;
     return m_lauf == 1 ? QStringLiteral("Nach dem 1. Lauf vorn: ") + name

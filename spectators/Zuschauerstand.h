@@ -1,9 +1,9 @@
-// Listens to the race and keeps what the spectators see. The drivers, their colours and
+// Listens to the race and shows what the spectators see, read from the race's laps, finish
+// order and result as they stand, after each of its inputs. The drivers, their colours and
 // the lap count are taken when a race starts and stay with its standings until the next
 // start, or until the settings change for another race (after a lane-change heat the names
 // have already swapped lanes); between races, before the first one or after Stop, the
-// current drivers are shown. Everything else comes from the race as it is when it tells of
-// a change, after each of its inputs. The race clock runs on the system clock from
+// current drivers are shown, and no laps. The race clock runs on the system clock from
 // green, stands still in a crash pause and at the end; while it runs, the tick asks for
 // a new tenth. During a race night the night's standings show between its Begegnungen (or
 // Läufe of a rotation), and during one its place in the night; the two heats of a
@@ -12,12 +12,14 @@
 
 #include "Abstand.h"
 #include "Rennbeobachter.h"
+#include "Rundenwert.h"
 #include "Uhr.h"
 #include "Zeitgeber.h"
 #include "Zuschaueransicht.h"
 
 #include <functional>
 #include <optional>
+#include <span>
 
 class Zuschauerstand final : public Rennbeobachter {
 public:
@@ -48,14 +50,22 @@ public:
 
 private:
     enum class Phase { Bereit, Countdown, Rennen, Ende };
+    // The race the standings show: none, one under way, whose countdown and run the race
+    // tells, or one over, which stays up until the next start, Stop or settings for another
+    // race, though the race is idle then.
+    enum class Rennbild { Keins, Laufend, Vorbei };
 
-    struct Spurbild {
+    // The drivers of the race shown, as they were when it started.
+    struct Fahrerbild {
         QString name;
         Farbe farbe = Farben::Hellgrau;
-        Durchfahrten durchfahrten;
-        std::optional<double> letzte;
+    };
+
+    // A lane of the race shown, read from the race as it stands; no laps while no race is
+    // shown.
+    struct Spurbild {
+        std::span<const Rundenwert> runden;
         std::optional<double> beste;
-        bool besteNeu = false;
         int platz = 0; // 1 or 2 once home, in this race or heat
         bool fehlstart = false;
         std::optional<double> ersterLauf; // lane-change second heat: this driver's first
@@ -79,17 +89,20 @@ private:
     void aktualisieren();
     void fahrerUebernehmen();
     bool andereEinstellungen() const;
+    Phase phase() const;
+    Spurbild spurbild(int spur) const;
     Zuschaueransicht bilden() const;
-    bool begegnungLaeuft() const;
-    void abendBilden(Zuschaueransicht& ansicht) const;
-    Abstaende abstaende() const;
-    Zuschauerspur spurBilden(int spur, const Abstaende& abstaende) const;
-    double gesamtdistanz(int spur) const;
-    std::optional<int> entschieden() const;
-    QString vermerk(int spur) const;
+    bool begegnungLaeuft(const Spuren<Spurbild>& spuren) const;
+    void abendBilden(Zuschaueransicht& ansicht, const Spuren<Spurbild>& spuren) const;
+    Abstaende abstaende(const Spuren<Spurbild>& spuren) const;
+    Zuschauerspur spurBilden(int spur, const Spuren<Spurbild>& spuren,
+                             const Abstaende& abstaende) const;
+    double gesamtdistanz(int spur, const Spurbild& s) const;
+    std::optional<int> entschieden(const Spuren<Spurbild>& spuren) const;
+    QString vermerk(int spur, const Spuren<Spurbild>& spuren) const;
     // Mode and length of the race, in lane-change mode with this heat.
     QString titel(std::optional<int> lauf) const;
-    QString ergebnistext() const;
+    QString ergebnistext(const Spuren<Spurbild>& spuren) const;
     bool uhrLaeuft() const;
     double uhrzeit() const;
     void uhrAnhalten();
@@ -100,8 +113,10 @@ private:
     Empfaenger m_empfaenger;
     Zuschaueransicht m_ansicht;
 
-    Phase m_phase = Phase::Bereit;
-    Spuren<Spurbild> m_spuren;
+    Rennbild m_rennbild = Rennbild::Keins;
+    Spuren<Fahrerbild> m_fahrer;
+    // The lane's last lap was told as a new best, and not taken back since.
+    Spuren<bool> m_neueBestzeit{false, false};
     int m_rundenzahl = 0;
     std::optional<std::int32_t> m_renndauer; // seconds, in a race by time
     bool m_training = false;

@@ -384,3 +384,64 @@ TEST(Zuschauerstand, RennabendZeigtZwischenDenBegegnungenDieTabelleUndWahrendDes
     EXPECT_TRUE(b.a().abendtabelle.empty()) << "without a night the race is shown as ever";
     EXPECT_EQ(b.a().titel, "Spurwechsel, 2. Lauf – 1 Runde") << "the race shown";
 }
+
+// The finished race stays up through new names, and goes once new settings make the next
+// race another one, though the race's lap tables keep its laps until the next Start.
+TEST(Zuschauerstand, NeueEinstellungenNachDemRennenRaeumenDieZuschauerNichtDieTabellen) {
+    Zuschauerbahn b;
+    b.runden(2);
+    b.starten();
+    b.fahren(1, 0.1, {3.0, 2.5});
+    b.fahren(2, 0.1, {3.1, 2.6});
+    ASSERT_EQ(b.a().ergebnis, "Sieger: Anna");
+    b.rennen.fahrerBenennen(1, QStringLiteral("Carla"));
+    EXPECT_EQ(b.spur(1).name, "Anna") << "the finished race keeps its drivers";
+    EXPECT_EQ(b.spur(1).vermerk, "1. Platz");
+
+    b.runden(3);
+    EXPECT_EQ(b.spur(1).name, "Carla");
+    EXPECT_EQ(b.spur(1).gefahren, "0 / 3");
+    EXPECT_EQ(b.spur(1).letzte, "–");
+    EXPECT_EQ(b.spur(1).beste, "–");
+    EXPECT_EQ(b.spur(1).vermerk, "");
+    EXPECT_EQ(b.spur(2).abstand, "");
+    EXPECT_EQ(b.a().ergebnis, "");
+    EXPECT_EQ(b.a().rennuhr, "");
+    EXPECT_EQ(b.rennen.stand().spuren[1].runden.size(), 2u) << "the table keeps them";
+}
+
+// A lap taken back leaves the lap before as the last, and no new best marked on it.
+TEST(Zuschauerstand, EineZurueckgenommeneRundeNimmtIhreBestzeitMit) {
+    Zuschauerbahn b;
+    b.runden(5);
+    b.starten();
+    b.fahren(1, 0.1, {3.0, 2.5, 2.0});
+    ASSERT_TRUE(b.spur(1).besteNeu);
+    b.rennen.rundeStreichen(1);
+    EXPECT_EQ(b.spur(1).gefahren, "2 / 5");
+    EXPECT_EQ(b.spur(1).letzte, "2,500 s");
+    EXPECT_EQ(b.spur(1).beste, "2,500 s");
+    EXPECT_FALSE(b.spur(1).besteNeu) << "2.5 was a best when driven, but is not new now";
+    b.fahren(2, 0.1, {2.8});
+    EXPECT_EQ(b.spur(2).abstand, "") << "lane 2 crossed after lane 1's second lap";
+}
+
+// Without a countdown the race is under way at Start; the clock waits for the first car.
+TEST(Zuschauerstand, FliegenderStartZeigtKeinenCountdownUndDieUhrAbDerErstenDurchfahrt) {
+    Zuschauerbahn b;
+    b.einstellen([&](Renneinstellungen& e) {
+        e.ohneCountdown = true;
+        e.rundenzahl = 3;
+    });
+    b.bei(-5);
+    b.rennen.startGedrueckt();
+    EXPECT_EQ(b.a().countdown, "");
+    EXPECT_EQ(b.a().rennuhr, "");
+    EXPECT_FALSE(b.takt.enabled());
+    b.signal(1, 0.0);
+    EXPECT_TRUE(b.takt.enabled()) << "green at the first crossing";
+    EXPECT_EQ(b.a().rennuhr, "0:00,0");
+    b.signal(1, 3.0);
+    EXPECT_EQ(b.spur(1).position, "P1");
+    EXPECT_EQ(b.spur(1).gefahren, "1 / 3");
+}
