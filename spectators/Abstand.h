@@ -9,18 +9,20 @@
 #include <QString>
 #include <algorithm>
 #include <optional>
-#include <ranges>
+#include <concepts>
 #include <vector>
 
 // Race times (seconds from the race clock's start) at which a lane completed its laps,
 // lap 1 first.
 using Durchfahrten = std::vector<double>;
 
-// Any random-access sequence of such times, so the race's own laps can be read as they
-// stand without copying them on every lap.
+// Any indexed sequence of such times, so the race's own laps can be read as they stand
+// without copying them on every lap.
 template <typename Folge>
-concept Durchfahrtfolge =
-    std::ranges::random_access_range<Folge> && std::ranges::sized_range<Folge>;
+concept Durchfahrtfolge = requires(const Folge& f, std::size_t i) {
+    { f[i] } -> std::convertible_to<double>;
+    { f.size() } -> std::convertible_to<std::size_t>;
+};
 
 struct Abstaende {
     Spuren<QString> texte; // the leader's is empty
@@ -38,8 +40,8 @@ Abstaende zeitvergleich(const Spuren<double>& werte);
 // The other lane's text is empty before its first lap or while the gap is not known (the
 // leader passed the other car after its last crossing).
 template <Durchfahrtfolge Folge = Durchfahrten> Abstaende rennabstaende(const Spuren<Folge>& d) {
-    const std::size_t n1 = std::ranges::size(d[1]);
-    const std::size_t n2 = std::ranges::size(d[2]);
+    const std::size_t n1 = d[1].size();
+    const std::size_t n2 = d[2].size();
     if (n1 == 0 && n2 == 0)
         return {};
     // More laps lead; with as many laps, the earlier at the line.
@@ -48,15 +50,21 @@ template <Durchfahrtfolge Folge = Durchfahrten> Abstaende rennabstaende(const Sp
         vorn = d[1][n1 - 1] <= d[2][n2 - 1] ? 1 : 2;
     const Folge& fuehrend = d[vorn];
     const Folge& hinten = d[andereSpur(vorn)];
-    const std::size_t m = std::ranges::size(hinten);
+    const std::size_t m = hinten.size();
     if (m == 0)
         return {{}, vorn};
     // Measured when the car behind crossed the line: how many laps the leader had then.
     const double t = hinten[m - 1];
-    const auto damals = static_cast<std::size_t>(std::ranges::upper_bound(fuehrend, t) -
-                                                 std::ranges::begin(fuehrend));
+    const std::size_t vorne = fuehrend.size();
+    std::size_t damals = 0;
+    for (std::size_t bis = vorne; damals < bis;) {
+        const std::size_t mitte = damals + (bis - damals) / 2;
+        if (fuehrend[mitte] <= t)
+            damals = mitte + 1;
+        else
+            bis = mitte;
+    }
     // Two laps more than the car behind now: lapped, whether or not it has crossed since.
-    const std::size_t vorne = std::ranges::size(fuehrend);
     const std::size_t jetzt = vorne >= m + 2 ? vorne - m - 1 : 0;
     const std::size_t ueberrundet = std::max(damals > m ? damals - m : 0, jetzt);
     const std::optional<double> sekunden =
@@ -72,7 +80,7 @@ Abstaende bestzeitabstaende(const Spuren<std::optional<double>>& besteRunden);
 // before that. Laps say nothing across heats, so the gap is always in seconds.
 template <Durchfahrtfolge Folge = Durchfahrten>
 Abstaende gesamtabstaende(const Spuren<Folge>& d, const Spuren<double>& ersterLauf) {
-    const std::size_t m = std::min(std::ranges::size(d[1]), std::ranges::size(d[2]));
+    const std::size_t m = std::min(d[1].size(), d[2].size());
     Spuren<double> summen;
     for (int spur = 1; spur <= 2; ++spur)
         summen[spur] = ersterLauf[spur] + (m > 0 ? d[spur][m - 1] : 0.0);

@@ -46,11 +46,14 @@ QString uhrtext(double sekunden) {
 }
 
 // A lane's race times at the line, read off its laps where they stand.
-using Rennzeiten =
-    decltype(std::views::transform(std::span<const Rundenwert>(), &Rundenwert::rennzeit));
+struct Rennzeiten {
+    std::span<const Rundenwert> runden;
+    std::size_t size() const { return runden.size(); }
+    double operator[](std::size_t i) const { return runden[i].rennzeit; }
+};
 
 Rennzeiten rennzeiten(std::span<const Rundenwert> runden) {
-    return std::views::transform(runden, &Rundenwert::rennzeit);
+    return {runden};
 }
 } // namespace
 
