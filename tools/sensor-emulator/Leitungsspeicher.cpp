@@ -81,8 +81,12 @@ std::int64_t aendern(Speicher& s, bool dsr, bool pegel) {
         s.leitungen.fetch_or(bit);
     else
         s.leitungen.fetch_and(~bit);
-    (dsr ? s.zaehlerDsr : s.zaehlerCd).fetch_add(1, std::memory_order_release);
-    s.letzteAenderung.store(zeit);
+    std::atomic<std::uint32_t>& zaehler = dsr ? s.zaehlerDsr : s.zaehlerCd;
+    // Only the emulator changes lines, from one thread: the counter is this edge's number.
+    const std::uint32_t nummer = zaehler.load(std::memory_order_relaxed);
+    (dsr ? s.flankenDsr : s.flankenCd)[nummer % Speicher::Flankenplaetze].store(
+        zeit, std::memory_order_relaxed);
+    zaehler.store(nummer + 1, std::memory_order_release);
     wecken(s);
     return zeit;
 }

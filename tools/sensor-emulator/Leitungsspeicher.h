@@ -14,7 +14,7 @@ namespace Leitungsspeicher {
 
 // Changes whenever the layout does, so a library and an emulator of different builds
 // never read each other's memory.
-inline constexpr std::uint32_t Kennung = 0x524d4c33; // "RML3"
+inline constexpr std::uint32_t Kennung = 0x524d4c34; // "RML4"
 
 // A moment the program reported, written by the library, read by the emulator.
 struct Vermerk {
@@ -39,7 +39,11 @@ struct Speicher {
                                           // RTS and DTR as the program set them
     std::atomic<std::uint32_t> zaehlerCd;
     std::atomic<std::uint32_t> zaehlerDsr;
-    std::atomic<std::int64_t> letzteAenderung; // monotonic ns of the last line change
+    // Monotonic ns of each line's recent edges, by the edge's number modulo the size: a wait
+    // that returns late finds the moment of the edge that woke it, not of the latest one.
+    static constexpr std::uint32_t Flankenplaetze = 64;
+    std::atomic<std::int64_t> flankenCd[Flankenplaetze];
+    std::atomic<std::int64_t> flankenDsr[Flankenplaetze];
     std::atomic<std::uint32_t> getrennt;       // the port fails like an unplugged adapter
     std::atomic<std::int32_t> programm;        // pid of the program that uses the port
     std::atomic<std::uint32_t> serielleFlags;  // what TIOCSSERIAL set
@@ -47,7 +51,7 @@ struct Speicher {
     // from running between its last reading and the wait; taken by that wait.
     std::atomic<std::int64_t> warteverzug;
     Ring<4096> rts;     // a: monotonic ns, b: the new RTS level
-    Ring<65536> wecken; // a: the line change, b: the wait's return, monotonic ns
+    Ring<65536> wecken; // a: the edge that ended the wait, b: its return, monotonic ns
 };
 
 // The monotonic clock in nanoseconds, the clock steady_clock reads on Linux.

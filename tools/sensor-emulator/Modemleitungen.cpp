@@ -4,9 +4,11 @@
 // on any other descriptor, goes to the C library as usual.
 #include "Leitungsspeicher.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdarg>
+#include <cstdint>
 #include <cstdlib>
 #include <dlfcn.h>
 #include <linux/futex.h>
@@ -98,6 +100,14 @@ Zaehler zaehler(const L::Speicher& s) {
             s.zaehlerDsr.load(std::memory_order_acquire)};
 }
 
+// The moment of the first edge after the wait began on the lines that ended it.
+std::int64_t weckendeFlanke(const L::Speicher& s, Zaehler anfang, bool cd, bool dsr) {
+    constexpr std::uint32_t N = L::Speicher::Flankenplaetze;
+    const std::int64_t zeitCd = cd ? s.flankenCd[anfang.cd % N].load() : INT64_MAX;
+    const std::int64_t zeitDsr = dsr ? s.flankenDsr[anfang.dsr % N].load() : INT64_MAX;
+    return std::min(zeitCd, zeitDsr);
+}
+
 // A thread the machine keeps from running is runnable, not asleep: it spins, yielding the
 // processor. A signal sent meanwhile is handled before the call it was about to make.
 void aufgehalten(std::int64_t nanosekunden) {
@@ -118,9 +128,10 @@ int warten(L::Speicher& s, unsigned long maske) {
         if (s.getrennt.load())
             return fehler(EIO);
         const Zaehler z = zaehler(s);
-        if (((maske & TIOCM_CD) && z.cd != anfang.cd) ||
-            ((maske & TIOCM_DSR) && z.dsr != anfang.dsr)) {
-            L::vermerken(s.wecken, s.letzteAenderung.load(), L::jetzt());
+        const bool cd = (maske & TIOCM_CD) && z.cd != anfang.cd;
+        const bool dsr = (maske & TIOCM_DSR) && z.dsr != anfang.dsr;
+        if (cd || dsr) {
+            L::vermerken(s.wecken, weckendeFlanke(s, anfang, cd, dsr), L::jetzt());
             return 0;
         }
         if (syscall(SYS_futex, &s.stand, FUTEX_WAIT, stand, nullptr, nullptr, 0) == -1 &&

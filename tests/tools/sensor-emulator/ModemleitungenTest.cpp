@@ -63,9 +63,17 @@ std::atomic<int> signale{0};
 void zaehlen(int) {
     ++signale;
 }
-void handler(int signal, int flags) {
+std::atomic<bool> aufgehalten{false};
+std::atomic<bool> freigegeben{false};
+// Keeps the waiting thread from running, as a busy machine would, until released.
+void aufhalten(int) {
+    aufgehalten = true;
+    while (!freigegeben)
+        std::this_thread::yield();
+}
+void handler(int signal, int flags, void (*behandlung)(int) = zaehlen) {
     struct sigaction aktion {};
-    aktion.sa_handler = zaehlen;
+    aktion.sa_handler = behandlung;
     sigemptyset(&aktion.sa_mask);
     aktion.sa_flags = flags;
     sigaction(signal, &aktion, nullptr);
@@ -130,6 +138,26 @@ TEST(Modemleitungen, DasWartenEndetMitDerAenderungOderEinemSignalOhneSaRestart) 
     ASSERT_EQ(gewartet.wait_for(2s), std::future_status::ready);
     EXPECT_EQ(gewartet.get(), (std::pair{-1, EINTR}));
     EXPECT_EQ(signale.load(), 2);
+}
+
+TEST(Modemleitungen, EinZuSpaetZurueckgekehrtesWartenNenntDieFlankeDieEsWeckte) {
+    Emulierter e;
+    const int signal = SIGRTMIN + 6;
+    handler(signal, SA_RESTART, aufhalten);
+    pthread_t faden{};
+    auto gewartet = e.warten(&faden);
+    pthread_kill(faden, signal);
+    while (!aufgehalten)
+        std::this_thread::yield();
+    const std::int64_t erste = L::aendern(*e.s, false, true);
+    L::aendern(*e.s, true, true);
+    L::aendern(*e.s, false, false);
+    freigegeben = true;
+    ASSERT_EQ(gewartet.wait_for(2s), std::future_status::ready);
+    std::int64_t flanke = 0;
+    std::int64_t rueckkehr = 0;
+    ASSERT_TRUE(L::lesen(e.s->wecken, 0, flanke, rueckkehr));
+    EXPECT_EQ(flanke, erste) << "the latency a late wake-up shows starts at its first edge";
 }
 
 TEST(Modemleitungen, EinAusgefallenerPortWecktDenWartendenUndAntwortetNurNochEio) {
