@@ -1,6 +1,7 @@
 #include "Distanz.h"
 
 #include <algorithm>
+#include <numeric>
 
 double distanz(const Spurstand& spur, double rennzeit) {
     const double runden = static_cast<double>(spur.runden.size());
@@ -15,12 +16,24 @@ double ankunft(const Spurstand& spur) {
     return spur.runden.empty() ? 0 : spur.runden.back().rennzeit;
 }
 
+namespace {
+// Ahead: further, or as far and there first.
+bool vor(const Spuren<Spurstand>& spuren, const Spuren<double>& distanzen, int a, int b) {
+    if (distanzen[a] != distanzen[b])
+        return distanzen[a] > distanzen[b];
+    return ankunft(spuren[a]) < ankunft(spuren[b]);
+}
+} // namespace
+
+std::vector<int> reihenfolge(const Spuren<Spurstand>& spuren, const Spuren<double>& distanzen) {
+    std::vector<int> spur(static_cast<std::size_t>(spuren.anzahl()));
+    std::iota(spur.begin(), spur.end(), 1);
+    std::stable_sort(spur.begin(), spur.end(),
+                     [&](int a, int b) { return vor(spuren, distanzen, a, b); });
+    return spur;
+}
+
 int vorneLiegend(const Spuren<Spurstand>& spuren, const Spuren<double>& distanzen) {
-    if (distanzen[1] != distanzen[2])
-        return distanzen[1] > distanzen[2] ? 1 : 2;
-    const double erste = ankunft(spuren[1]);
-    const double zweite = ankunft(spuren[2]);
-    if (erste == zweite)
-        return 0;
-    return erste < zweite ? 1 : 2;
+    const std::vector<int> folge = reihenfolge(spuren, distanzen);
+    return vor(spuren, distanzen, folge[0], folge[1]) ? folge[0] : 0;
 }

@@ -12,5 +12,7 @@ constexpr double GroessterRundenanteil = 0.999;
 double distanz(const Spurstand& spur, double rennzeit);
 // The race time the lane completed its last lap at; 0 without one.
 double ankunft(const Spurstand& spur);
-// The lane ahead by distance, then by who got there first; 0 when neither is.
+// The lanes by distance, then by who got there first; lanes level stay in lane order.
+std::vector<int> reihenfolge(const Spuren<Spurstand>& spuren, const Spuren<double>& distanzen);
+// The lane ahead so; 0 when two lead level.
 int vorneLiegend(const Spuren<Spurstand>& spuren, const Spuren<double>& distanzen);

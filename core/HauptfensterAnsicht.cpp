@@ -77,7 +77,7 @@ HauptfensterAnsicht hauptfensterAnsicht(const Rennen& rennen) {
     const Rennstand& r = rennen.stand();
     const Renneinstellungen& e = r.einstellungen;
     const auto jeSpur = [&](auto bilden) {
-        return Spuren<Beschriftung>(bilden(1, r.spuren[1]), bilden(2, r.spuren[2]));
+        return Fensterspuren<Beschriftung>(bilden(1, r.spuren[1]), bilden(2, r.spuren[2]));
     };
     const Lampensatz satz = e.ampelbilder ? Lampensatz::Ampel : Lampensatz::Kreis;
     const Reihe<Lampe, 5> lampen = ampelLampen(r.ampel);

@@ -56,21 +56,24 @@ private:
     std::vector<Statusfeld> m_felder;
 };
 
+// The main window shows a two-lane track, whatever the race holds.
+template <typename T> using Fensterspuren = Reihe<T, 2>;
+
 struct HauptfensterAnsicht {
     QString titel;
-    Spuren<Beschriftung> fahrer;
-    Spuren<Beschriftung> zeit;
-    Spuren<Beschriftung> bestzeit;
-    Spuren<Beschriftung> restrunden;
+    Fensterspuren<Beschriftung> fahrer;
+    Fensterspuren<Beschriftung> zeit;
+    Fensterspuren<Beschriftung> bestzeit;
+    Fensterspuren<Beschriftung> restrunden;
     Beschriftung hallOfFame;
     Beschriftung optionen;
     Beschriftung start;
     Beschriftung countdown;
     Beschriftung crash;
     Reihe<Lampenbild, 5> ampel;
-    Spuren<Pfeilbild> spurwechsel;
+    Fensterspuren<Pfeilbild> spurwechsel;
     Statusleiste statusleiste;
-    Spuren<Rundentabelle> rundentabellen;
+    Fensterspuren<Rundentabelle> rundentabellen;
 
     bool operator==(const HauptfensterAnsicht&) const = default;
 };

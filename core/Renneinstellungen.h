@@ -29,7 +29,8 @@ struct Renneinstellungen {
     double prellzeit = 2;       // seconds a sensor stays deaf after a signal
     bool rennmodus = true;      // false: training, the lower best lap wins
     bool ohneCountdown = false; // flying start
-    bool spurwechsel = false;   // two heats, the drivers change lanes
+    std::int32_t spuranzahl = 2; // lanes of the track, 2 to 8
+    bool spurwechsel = false;    // two heats, the drivers change lanes (two lanes only)
     bool raceControl = false;   // signals and clock come from the timing box
     bool maxGeschwManuell = false;
     bool rundenBeep = false;

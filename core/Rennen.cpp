@@ -3,6 +3,7 @@
 #include "Einstellungswerte.h"
 #include "Rundentabelle.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -60,7 +61,17 @@ void Rennen::sensoruhrWechselnJetzt(Sensoruhr neu) {
 void Rennen::einstellungenAnwenden(const Renneinstellungen& einstellungen) {
     eingabeMelden(Eingabe::EinstellungenAnwenden{einstellungen});
     m_stand.einstellungen = einstellungen;
-    for (int nummer = 1; nummer <= 2; ++nummer)
+    Renneinstellungen& e = m_stand.einstellungen;
+    // A count no track has means the two-lane track; lane change and single mode are
+    // two-lane modes.
+    if (e.spuranzahl < KleinsteSpurenzahl || e.spuranzahl > GroessteSpurenzahl)
+        e.spuranzahl = KleinsteSpurenzahl;
+    if (e.spuranzahl > KleinsteSpurenzahl) {
+        e.spurwechsel = false;
+        m_stand.einzelmodus = false;
+    }
+    spurenAnpassen(e.spuranzahl);
+    for (int nummer = 1; nummer <= spurenzahl(); ++nummer)
         spur(nummer).offeneRunden = einstellungen.rundenzahl;
     tabelleBemessen();
     geaendert();
@@ -97,9 +108,39 @@ void Rennen::abendeintragSetzen(const std::optional<Abendeintrag>& eintrag) {
     geaendert();
 }
 
+// Lanes added are named like the first two at start-up; lanes kept keep everything.
+void Rennen::spurenAnpassen(int anzahl) {
+    if (anzahl == spurenzahl())
+        return;
+    Rennstand& s = m_stand;
+    auto spuren = Spuren<Spurstand>::fuer(anzahl);
+    auto abRunde = Spuren<std::size_t>::fuer(anzahl);
+    for (int nummer = 1; nummer <= anzahl; ++nummer) {
+        const bool bisher = nummer <= spurenzahl();
+        spuren[nummer] = bisher ? s.spuren[nummer]
+                                : neueSpur(QStringLiteral("Fahrer %1").arg(nummer));
+        spuren[nummer].offeneRunden = s.einstellungen.rundenzahl;
+        abRunde[nummer] = bisher ? s.hoechstbasis.abRunde[nummer] : 0;
+    }
+    s.spuren = std::move(spuren);
+    s.hoechstbasis.abRunde = abRunde;
+}
+
+bool Rennen::alleImZiel() const {
+    return std::all_of(m_stand.spuren.begin(), m_stand.spuren.end(),
+                       [](const Spurstand& s) { return s.fertig; });
+}
+
+void Rennen::andereVerlieren(int sieger) {
+    for (int nummer = 1; nummer <= spurenzahl(); ++nummer)
+        if (nummer != sieger)
+            spur(nummer).ausgang = Spurausgang::Niederlage;
+}
+
 void Rennen::einzelmodusUmschalten() {
     eingabeMelden(Eingabe::EinzelmodusUmschalten{});
-    m_stand.einzelmodus = !m_stand.einzelmodus;
+    if (spurenzahl() == KleinsteSpurenzahl)
+        m_stand.einzelmodus = !m_stand.einzelmodus;
     geaendert();
 }
 
@@ -196,7 +237,7 @@ void Rennen::crashUmschaltenJetzt() {
 
 void Rennen::tabellenLeeren() {
     Rennstand& s = m_stand;
-    for (int nummer = 1; nummer <= 2; ++nummer) {
+    for (int nummer = 1; nummer <= spurenzahl(); ++nummer) {
         Spurstand& l = spur(nummer);
         l.letztesSignal = -s.einstellungen.prellzeit;
         l.fehlstartGemeldet = false;
@@ -220,7 +261,7 @@ void Rennen::tabelleBemessen() {
                            "Arbeitsspeicher vorrätig. Setze die Rundenzahl auf 10."),
             QStringLiteral("Speicherproblem"));
         e.rundenzahl = 10;
-        for (int nummer = 1; nummer <= 2; ++nummer)
+        for (int nummer = 1; nummer <= spurenzahl(); ++nummer)
             spur(nummer).offeneRunden = e.rundenzahl;
         Einstellungswerte(m_an.speicher).speichern(Einstellungen::Runden, e.rundenzahl);
     }

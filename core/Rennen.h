@@ -148,6 +148,11 @@ private:
     enum class Klang { Start, Gewinner, Verlierer, Crash };
 
     Spurstand& spur(int nummer) { return m_stand.spuren[nummer]; }
+    int spurenzahl() const { return m_stand.spuren.anzahl(); }
+    bool alleImZiel() const;
+    // Every lane but this one has lost: the first home has won.
+    void andereVerlieren(int sieger);
+    void spurenAnpassen(int anzahl);
     void eingabeMelden(const Renneingabe& eingabe);
     void geaendert();
     // The handlers proper, which run at once: the public events queue them in m_folge, so

@@ -21,7 +21,7 @@ void Rennen::spurFertig(int nummer, double t) {
     if (r.einstellungen.rennmodus && !nachZeit() && !r.rennsieger) {
         r.rennsieger = nummer;
         s.ausgang = Spurausgang::Sieg;
-        spur(andereSpur(nummer)).ausgang = Spurausgang::Niederlage;
+        andereVerlieren(nummer);
     }
     r.zieleinlauf.push_back(nummer);
     const int platz = static_cast<int>(r.zieleinlauf.size());
@@ -47,7 +47,7 @@ void Rennen::rennende() {
     const int sieger = r.ergebnis.letzterLauf().sieger;
     if (!e.rennmodus) {
         // Training: only the outcomes are decided.
-        for (int nummer = 1; nummer <= 2; ++nummer)
+        for (int nummer = 1; nummer <= spurenzahl(); ++nummer)
             spur(nummer).ausgang = sieger == 0        ? Spurausgang::Unentschieden
                                    : sieger == nummer ? Spurausgang::Sieg
                                                       : Spurausgang::Niederlage;
@@ -91,7 +91,7 @@ void Rennen::ergebnisFesthalten() {
 
 Laufergebnis Rennen::laufergebnis() const {
     Laufergebnis lauf;
-    for (int nummer = 1; nummer <= Spuren<Spurstand>::anzahl(); ++nummer) {
+    for (int nummer = 1; nummer <= m_stand.spuren.anzahl(); ++nummer) {
         const Spurstand& s = m_stand.spuren[nummer];
         Spurergebnis e{s.fahrer, s.farbe, s.runden, s.bestzeit, {}, 0};
         if (s.fertig) {
@@ -107,11 +107,15 @@ Laufergebnis Rennen::laufergebnis() const {
 
 int Rennen::laufsieger() const {
     if (!m_stand.einstellungen.rennmodus) {
-        // Training: the lower best lap wins.
+        // Training: the lowest best lap wins; a tie for it is a draw.
         const Spuren<Spurstand>& s = m_stand.spuren;
-        if (s[1].bestzeit < s[2].bestzeit)
-            return 1;
-        return s[2].bestzeit < s[1].bestzeit ? 2 : 0;
+        const auto beste = std::min_element(s.begin(), s.end(), [](const auto& a, const auto& b) {
+            return a.bestzeit < b.bestzeit;
+        });
+        const bool geteilt = std::count_if(s.begin(), s.end(), [&](const Spurstand& l) {
+                                 return l.bestzeit == beste->bestzeit;
+                             }) > 1;
+        return geteilt ? 0 : static_cast<int>(beste - s.begin()) + 1;
     }
     return m_stand.rennsieger.value_or(0);
 }

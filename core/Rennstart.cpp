@@ -46,7 +46,7 @@ void Rennen::startOderStop() {
     s.restzeit.reset();
     s.zeitUm = false;
     s.fuehrenderImZiel = false;
-    for (int nummer = 1; nummer <= 2; ++nummer) {
+    for (int nummer = 1; nummer <= spurenzahl(); ++nummer) {
         spur(nummer).ausgang = Spurausgang::Offen;
         spur(nummer).fertig = false;
         spur(nummer).runde = 0;
@@ -63,7 +63,7 @@ void Rennen::startOderStop() {
         countdownStarten();
         ampelSchalten(Ampel::Rot1);
     }
-    for (int nummer = 1; nummer <= 2; ++nummer) {
+    for (int nummer = 1; nummer <= spurenzahl(); ++nummer) {
         spur(nummer).letzteZeit.reset();
         spur(nummer).schnellsteRundenzeit.reset();
         spur(nummer).offeneRunden = e.rundenzahl;
@@ -118,13 +118,13 @@ void Rennen::countdownSchritt() {
 
 void Rennen::rennuhrStarten(std::optional<double> startzeit) {
     Rennstand& s = m_stand;
-    for (int nummer = 1; nummer <= 2; ++nummer)
+    for (int nummer = 1; nummer <= spurenzahl(); ++nummer)
         spur(nummer).fertig = false;
     s.rennenLaeuft = true;
     if (!s.einstellungen.maxGeschwManuell)
         maxGeschwZuruecksetzen();
     ampelSchalten(Ampel::Gruen);
-    for (int nummer = 1; nummer <= 2; ++nummer) {
+    for (int nummer = 1; nummer <= spurenzahl(); ++nummer) {
         spur(nummer).runde = 0;
         spur(nummer).runden.clear();
     }

@@ -106,7 +106,7 @@ void Rennen::rundenereignis(int nummer, double zeit, bool vonHand) {
     }
     if (s.runde >= r.einstellungen.rundenzahl + 1)
         spurFertig(nummer, t);
-    if (spur(1).fertig && spur(2).fertig)
+    if (alleImZiel())
         rennende();
 }
 

@@ -50,7 +50,7 @@ void Rennen::rundeStreichenJetzt(int nummer, double zeit, std::int64_t tick) {
     r.maxGeschw = basis.geschw;
     r.maxGeschwFahrer = basis.fahrer;
     double schnellsteZeit = 0;
-    for (int n = 1; n <= 2; ++n) {
+    for (int n = 1; n <= spurenzahl(); ++n) {
         const std::vector<Rundenwert>& runden = spur(n).runden;
         for (std::size_t i = std::min(basis.abRunde[n], runden.size()); i < runden.size(); ++i) {
             const Rundenwert& w = runden[i];
@@ -69,6 +69,6 @@ void Rennen::hoechstbasisMerken() {
     Hoechstbasis& basis = m_stand.hoechstbasis;
     basis.geschw = m_stand.maxGeschw;
     basis.fahrer = m_stand.maxGeschwFahrer;
-    for (int n = 1; n <= 2; ++n)
+    for (int n = 1; n <= spurenzahl(); ++n)
         basis.abRunde[n] = spur(n).runden.size();
 }

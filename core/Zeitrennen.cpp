@@ -65,9 +65,10 @@ void Rennen::zeitIstUm() {
         return;
     // The race is over where it stands: every lap in progress counts by its fraction.
     const double ende = s.einstellungen.renndauer;
-    const Spuren<double> distanzen{distanz(spur(1), ende), distanz(spur(2), ende)};
-    const int erste = vorneLiegend(s.spuren, distanzen) == 2 ? 2 : 1;
-    for (int nummer : {erste, andereSpur(erste)}) {
+    auto distanzen = Spuren<double>::fuer(spurenzahl());
+    for (int nummer = 1; nummer <= spurenzahl(); ++nummer)
+        distanzen[nummer] = distanz(spur(nummer), ende);
+    for (int nummer : reihenfolge(s.spuren, distanzen)) {
         if (spur(nummer).fertig)
             continue;
         spur(nummer).distanz = distanzen[nummer];
@@ -85,13 +86,14 @@ void Rennen::zeitrundeAuswerten(int nummer, double t) {
         return;
     if (r.einstellungen.zielregel == Zielregel::FuehrenderBeendet && !r.fuehrenderImZiel) {
         // Until the leader is home a crossing behind it is a lap like any other.
-        if (distanz(s, t) < distanz(spur(andereSpur(nummer)), t))
-            return;
+        for (int andere = 1; andere <= spurenzahl(); ++andere)
+            if (distanz(s, t) < distanz(spur(andere), t))
+                return;
         r.fuehrenderImZiel = true;
     }
     s.distanz = static_cast<double>(s.runden.size());
     spurFertig(nummer, t);
-    if (spur(1).fertig && spur(2).fertig) {
+    if (alleImZiel()) {
         zeitrennenWerten();
         rennende();
     }
@@ -101,7 +103,7 @@ void Rennen::zeitrundeAuswerten(int nummer, double t) {
 // never comes round again does not hold the race up.
 void Rennen::zeitrennenAbbrechen() {
     const double t = runden3(rennzeitJetzt());
-    for (int nummer = 1; nummer <= 2; ++nummer) {
+    for (int nummer = 1; nummer <= spurenzahl(); ++nummer) {
         if (spur(nummer).fertig)
             continue;
         spur(nummer).distanz = static_cast<double>(spur(nummer).runden.size());
@@ -117,13 +119,16 @@ void Rennen::zeitrennenWerten() {
     Rennstand& r = m_stand;
     if (!r.einstellungen.rennmodus)
         return;
-    const int sieger = vorneLiegend(r.spuren, {spur(1).distanz, spur(2).distanz});
+    auto distanzen = Spuren<double>::fuer(spurenzahl());
+    for (int nummer = 1; nummer <= spurenzahl(); ++nummer)
+        distanzen[nummer] = spur(nummer).distanz;
+    const int sieger = vorneLiegend(r.spuren, distanzen);
     if (sieger == 0) {
-        for (int nummer = 1; nummer <= 2; ++nummer)
+        for (int nummer = 1; nummer <= spurenzahl(); ++nummer)
             spur(nummer).ausgang = Spurausgang::Unentschieden;
         return;
     }
     r.rennsieger = sieger;
     spur(sieger).ausgang = Spurausgang::Sieg;
-    spur(andereSpur(sieger)).ausgang = Spurausgang::Niederlage;
+    andereVerlieren(sieger);
 }
