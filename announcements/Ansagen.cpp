@@ -14,6 +14,17 @@ constexpr double Probezeit = 4.213;
 Ansagen::Ansagen(Sprecher& sprecher, const Ansageeinstellungen& einstellungen)
     : m_sprecher(sprecher), m_e(einstellungen) {}
 
+namespace {
+// How much the winner's best lap beat the best of everyone else's.
+double bestzeitvorsprung(const Spuren<Spurstand>& spuren, int sieger) {
+    double naechste = KeineBestzeit;
+    for (int spur = 1; spur <= spuren.anzahl(); ++spur)
+        if (spur != sieger)
+            naechste = std::min(naechste, spuren[spur].bestzeit);
+    return std::fabs(naechste - spuren[sieger].bestzeit);
+}
+} // namespace
+
 QString Ansagen::fahrer(const Rennen& rennen, int spur) const {
     return Ansagetext::fahrer(rennen.stand().spuren[spur].fahrer, spur);
 }
@@ -21,7 +32,6 @@ QString Ansagen::fahrer(const Rennen& rennen, int spur) const {
 void Ansagen::rennenGestartet(const Rennen&) {
     allesVerwerfen();
     m_rennbestzeit.reset();
-    m_zielzeit = {0.0, 0.0};
 }
 
 void Ansagen::rundeGezaehlt(const Rennen& rennen, const Rundenmeldung& runde) {
@@ -70,8 +80,7 @@ void Ansagen::crashPause(const Rennen&, bool an) {
         sagen({Ansagetext::crashPause(an), Ansagefach::Crash, true});
 }
 
-void Ansagen::spurFertig(const Rennen& rennen, int spur, double rennzeit, int platz) {
-    m_zielzeit[spur] = rennzeit;
+void Ansagen::spurFertig(const Rennen& rennen, int spur, double, int platz) {
     // In a race by laps the first lane home has won; in a heat of a lane-change race, or by
     // time, it has not.
     const Renneinstellungen& e = rennen.einstellungen();
@@ -93,7 +102,7 @@ void Ansagen::rennergebnis(const Rennen& rennen, int siegerSpur) {
             sagen({Ansagetext::unentschieden(), Ansagefach::Bleibt, false});
         else
             sagen({Ansagetext::sieg(fahrer(rennen, siegerSpur),
-                                    std::fabs(r.spuren[1].bestzeit - r.spuren[2].bestzeit), false),
+                                    bestzeitvorsprung(r.spuren, siegerSpur), false),
                    Ansagefach::Bleibt, false});
         return;
     }
@@ -108,7 +117,7 @@ void Ansagen::rennergebnis(const Rennen& rennen, int siegerSpur) {
                Ansagefach::Bleibt, false});
         return;
     }
-    const double zielabstand = std::fabs(m_zielzeit[1] - m_zielzeit[2]);
+    const double zielabstand = rennen.ergebnis().letzterLauf().zielabstand();
     if (!r.einstellungen.spurwechsel) {
         // The winner was named at the finish.
         sagen({Ansagetext::vorsprung(zielabstand), Ansagefach::Bleibt, false});

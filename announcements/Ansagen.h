@@ -56,5 +56,4 @@ private:
     Ansageschlange m_schlange;
     std::optional<Ansage> m_laufend;
     std::optional<double> m_rennbestzeit; // the fastest lap of the race so far
-    Spuren<double> m_zielzeit{0.0, 0.0};  // each lane's race time at its finish
 };

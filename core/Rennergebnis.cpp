@@ -5,6 +5,7 @@
 #include "Zahlenformat.h"
 
 #include <algorithm>
+#include <cmath>
 #include <stdexcept>
 
 namespace {
@@ -29,6 +30,17 @@ bool vor(const Laufwerte& a, const Laufwerte& b, bool nachZeit) {
 
 const Spurergebnis& Laufergebnis::spur(int nummer) const {
     return nummeriert(spuren, nummer);
+}
+
+double Laufergebnis::zielabstand() const {
+    std::vector<const Spurergebnis*> folge;
+    for (const Spurergebnis& s : spuren)
+        folge.push_back(&s);
+    // Places from 1 first, then the lanes not home in lane order.
+    std::stable_sort(folge.begin(), folge.end(), [](const Spurergebnis* a, const Spurergebnis* b) {
+        return a->platz != 0 && (b->platz == 0 || a->platz < b->platz);
+    });
+    return folge.size() < 2 ? 0 : std::fabs(folge[0]->lauf.zeit - folge[1]->lauf.zeit);
 }
 
 const Gesamtergebnis& Rennergebnis::gesamt(int nummer) const {

@@ -43,6 +43,9 @@ struct Laufergebnis {
     int sieger = 0;
 
     const Spurergebnis& spur(int nummer) const;
+    // The time between the first lane home and the next, by their finish times; a lane not
+    // home counts as finished at zero.
+    double zielabstand() const;
 
     bool operator==(const Laufergebnis&) const = default;
 };

@@ -121,7 +121,7 @@ bool Zuschauerstand::andereEinstellungen() const {
 
 void Zuschauerstand::aktualisieren() {
     if (m_rennbild == Rennbild::Vorbei && andereEinstellungen()) {
-        m_neueBestzeit = {false, false};
+        std::ranges::fill(m_neueBestzeit, false);
         m_rennuhr = {};
         m_rennbild = Rennbild::Keins;
     }
@@ -136,8 +136,8 @@ void Zuschauerstand::aktualisieren() {
         m_empfaenger(m_ansicht);
 }
 
-void Zuschauerstand::rennenGestartet(const Rennen&) {
-    m_neueBestzeit = {false, false};
+void Zuschauerstand::rennenGestartet(const Rennen& rennen) {
+    m_neueBestzeit = Spuren<bool>::fuer(rennen.stand().spuren.anzahl(), false);
     m_rennuhr = {};
     fahrerUebernehmen();
     m_rennbild = Rennbild::Laufend;
@@ -200,7 +200,7 @@ void Zuschauerstand::rennende(const Rennen& rennen, int) {
 
 void Zuschauerstand::rennenGestoppt(const Rennen&) {
     // As on the main window, whose lap tables Stop clears.
-    m_neueBestzeit = {false, false};
+    std::ranges::fill(m_neueBestzeit, false);
     m_rennuhr = {};
     m_rennbild = Rennbild::Keins;
     aktualisieren();

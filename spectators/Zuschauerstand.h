@@ -116,7 +116,7 @@ private:
     Rennbild m_rennbild = Rennbild::Keins;
     Spuren<Fahrerbild> m_fahrer;
     // The lane's last lap was told as a new best, and not taken back since.
-    Spuren<bool> m_neueBestzeit{false, false};
+    Spuren<bool> m_neueBestzeit;
     int m_rundenzahl = 0;
     std::optional<std::int32_t> m_renndauer; // seconds, in a race by time
     bool m_training = false;

@@ -1,0 +1,122 @@
+// Tracks of three to eight lanes through the race model: the lanes a count brings, places and
+// the winner from the order home, training by the best lap, a race by time by distance, and
+// the two-lane modes kept to two lanes.
+#include "Zeitbahn.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+void spuren(Rennbahn& b, int anzahl) {
+    b.einstellen([&](Renneinstellungen& e) { e.spuranzahl = anzahl; });
+}
+
+std::vector<int> plaetze(const Laufergebnis& lauf) {
+    std::vector<int> p;
+    for (const Spurergebnis& s : lauf.spuren)
+        p.push_back(s.platz);
+    return p;
+}
+} // namespace
+
+// Four lanes home in the order 3, 1, 4, 2: the race waits for the last, lane 3 has won, the
+// others have lost, and the result lists every lane with its place and laps.
+TEST(VieleSpuren, DieReihenfolgeImZielGibtPlaetzeUndSieger) {
+    Rennbahn b;
+    b.runden(2);
+    spuren(b, 4);
+    b.rennen.fahrerBenennen(4, QStringLiteral("Dora"));
+    b.starten();
+    const double zeiten[] = {0, 2.1, 2.4, 2.0, 2.2};
+    for (int spur = 1; spur <= 4; ++spur)
+        b.signal(spur, 0.1 * spur);
+    for (int runde = 1; runde <= 2; ++runde)
+        for (int spur : {3, 1, 4, 2})
+            b.signal(spur, 0.1 * spur + runde * zeiten[spur]);
+    // Lane 2 finished last: the race is over only now.
+    ASSERT_FALSE(b.stand().gestartet);
+    const Laufergebnis& lauf = b.rennen.ergebnis().letzterLauf();
+    EXPECT_EQ(plaetze(lauf), (std::vector<int>{2, 4, 1, 3}));
+    EXPECT_EQ(lauf.sieger, 3);
+    EXPECT_EQ(b.rennen.ergebnis().sieger(), 3);
+    EXPECT_EQ(lauf.spur(4).fahrer, "Dora");
+    EXPECT_EQ(lauf.spur(4).runden.size(), 2u);
+    EXPECT_EQ(b.spur(3).ausgang, Spurausgang::Sieg);
+    for (int spur : {1, 2, 4})
+        EXPECT_EQ(b.spur(spur).ausgang, Spurausgang::Niederlage) << spur;
+    EXPECT_EQ(b.rekorde.aufrufe, QStringList{QStringLiteral("HofPruefen")})
+        << "the Hall of Fame hears of a race of four lanes";
+}
+
+TEST(VieleSpuren, ErstNachDemLetztenImZielIstDasRennenAus) {
+    Rennbahn b;
+    b.runden(1);
+    spuren(b, 8);
+    b.starten();
+    for (int spur = 1; spur <= 8; ++spur)
+        b.signal(spur, 0.1 * spur);
+    for (int spur = 1; spur <= 7; ++spur)
+        b.signal(spur, 3 + 0.1 * spur);
+    EXPECT_TRUE(b.stand().gestartet) << "lane 8 is still out";
+    EXPECT_EQ(b.stand().zieleinlauf.size(), 7u);
+    b.signal(8, 4);
+    EXPECT_FALSE(b.stand().gestartet);
+    EXPECT_EQ(b.rennen.ergebnis().letzterLauf().spur(8).platz, 8);
+}
+
+// Training: the lowest best lap of all lanes wins; two lanes level on it draw.
+TEST(VieleSpuren, ImTrainingGewinntDieBesteRundeAllerSpuren) {
+    for (const auto& [zweite, sieger] : {std::pair{2.5, 3}, std::pair{1.6, 0}}) {
+        Rennbahn b;
+        b.runden(1);
+        b.einstellen([](Renneinstellungen& e) { e.rennmodus = false; });
+        spuren(b, 3);
+        b.starten();
+        b.fahren(1, 0.1, {3.0});
+        b.fahren(2, 0.2, {zweite});
+        b.fahren(3, 0.3, {1.5}); // lap 1 counts from the green light: 1.8 s
+        ASSERT_FALSE(b.stand().gestartet);
+        EXPECT_EQ(b.rennen.ergebnis().sieger(), sieger) << zweite;
+        EXPECT_EQ(b.spur(1).ausgang, sieger ? Spurausgang::Niederlage : Spurausgang::Unentschieden);
+    }
+}
+
+// By time the greatest distance wins among all lanes, and the rule Sofort finishes every
+// lane where it stands, the lane ahead first.
+TEST(VieleSpuren, NachZeitEntscheidetDieDistanzUeberAlleSpuren) {
+    Zeitbahn b(Zielregel::Sofort, 10);
+    spuren(b, 3);
+    b.starten();
+    b.plan(1, 0.5, 3, 10);   // three laps
+    b.plan(2, 0.6, 2.2, 10); // four laps
+    b.plan(3, 0.7, 4, 10);   // two laps
+    b.fahren(10);
+    ASSERT_FALSE(b.stand().gestartet);
+    EXPECT_EQ(b.stand().zieleinlauf, (std::vector<int>{2, 1, 3}));
+    EXPECT_EQ(b.stand().rennsieger, 2);
+    EXPECT_GT(b.distanz(2), 4);
+    EXPECT_EQ(b.spur(3).ausgang, Spurausgang::Niederlage);
+}
+
+// A count no track has means two lanes. With more than two lanes there is no lane change and
+// no single mode; back to two, the first two lanes keep their drivers and the new lanes of
+// another count are named like the first.
+TEST(VieleSpuren, DieSpurenzahlBringtIhreSpurenUndKeineZweispurModi) {
+    Rennbahn b;
+    b.rennen.fahrerBenennen(1, QStringLiteral("Anna"));
+    b.einstellen([](Renneinstellungen& e) {
+        e.spuranzahl = 3;
+        e.spurwechsel = true;
+    });
+    EXPECT_EQ(b.stand().spuren.anzahl(), 3);
+    EXPECT_EQ(b.spur(1).fahrer, "Anna");
+    EXPECT_EQ(b.spur(3).fahrer, "Fahrer 3");
+    EXPECT_FALSE(b.einstellungen().spurwechsel);
+    b.rennen.einzelmodusUmschalten();
+    EXPECT_FALSE(b.stand().einzelmodus);
+
+    spuren(b, 9);
+    EXPECT_EQ(b.einstellungen().spuranzahl, 2);
+    EXPECT_EQ(b.stand().spuren.anzahl(), 2);
+    EXPECT_EQ(b.spur(1).fahrer, "Anna");
+    EXPECT_THROW(b.spur(3), std::out_of_range);
+}
