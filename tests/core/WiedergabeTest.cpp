@@ -1,8 +1,8 @@
 #include "Zufallsrennen.h"
 
 #include <functional>
-#include <map>
 #include <gtest/gtest.h>
+#include <map>
 
 namespace {
 // Fewer under the sanitizers, which slow every input down many times; make bench runs

@@ -1,9 +1,10 @@
 // Random races for the replay property: every input a race knows, in sequences a racer
 // could produce and some a racer would hardly manage (false starts, bounces, laps by hand,
-// crash pauses in the countdown and the race, Stop at any time, tracks of 2 to 8 lanes and a
-// track that changes its lane count, lane change with both heats, training, flying start, races by time with each finish rule, box mode with a box that
-// falls silent, a sensor board that answers mid-race, races of one lap and very long ones). The
-// race runs recorded; its replay into a fresh race must give the same race.
+// crash pauses in the countdown and the race, Stop at any time, tracks of 2 to 8 lanes and
+// tracks that change their lane count, lane change with both heats, training, flying start,
+// races by time with each finish rule, box mode with a box that falls silent, a sensor board
+// that answers mid-race, races of one lap and very long ones). The race runs recorded; its
+// replay into a fresh race must give the same race.
 #pragma once
 
 #include "BoxUhr.h"
@@ -137,8 +138,9 @@ public:
 
     void fahren(int rennen) {
         // Half the tracks have two lanes, as most racers' do; the rest any count up to eight.
-        m_spurenzahl = ja(0.5) ? KleinsteSpurenzahl
-                               : static_cast<int>(wuerfel(KleinsteSpurenzahl + 1, GroessteSpurenzahl));
+        m_spurenzahl = ja(0.5)
+                           ? KleinsteSpurenzahl
+                           : static_cast<int>(wuerfel(KleinsteSpurenzahl + 1, GroessteSpurenzahl));
         Renneinstellungen e = s().einstellungen;
         e.spuranzahl = m_spurenzahl;
         b.rennen.einstellungenAnwenden(e);
@@ -248,11 +250,9 @@ private:
         if (ja(0.5))
             einstellungenWuerfeln();
         if (ja(0.2))
-            b.rennen.fahrerBenennen(eineSpur(),
-                                    QStringLiteral("Fahrer %1").arg(wuerfel(1, 99)));
+            b.rennen.fahrerBenennen(eineSpur(), QStringLiteral("Fahrer %1").arg(wuerfel(1, 99)));
         if (ja(0.1))
-            b.rennen.fahrerfarbeSetzen(eineSpur(),
-                                       static_cast<Farbe>(wuerfel(0, 0xFFFFFF)));
+            b.rennen.fahrerfarbeSetzen(eineSpur(), static_cast<Farbe>(wuerfel(0, 0xFFFFFF)));
         // Lane change and single mode are two-lane modes: only drawn where they count.
         if (zweiSpuren() && ja(0.1))
             b.rennen.einzelmodusUmschalten();
@@ -291,9 +291,9 @@ private:
         Renneinstellungen e = s().einstellungen;
         // Now and then the track changes its lane count, or is given one no track has.
         if (ja(0.04))
-            e.spuranzahl = ja(0.1) ? (ja(0.5) ? 0 : GroessteSpurenzahl + 1)
-                                   : static_cast<int>(
-                                         wuerfel(KleinsteSpurenzahl, GroessteSpurenzahl));
+            e.spuranzahl = ja(0.1)
+                               ? (ja(0.5) ? 0 : GroessteSpurenzahl + 1)
+                               : static_cast<int>(wuerfel(KleinsteSpurenzahl, GroessteSpurenzahl));
         static const int Runden[] = {1, 1, 2, 3, 5, 10, 25};
         e.rundenzahl = ja(0.02) ? 400 : Runden[wuerfel(0, 6)];
         // A count the tables cannot hold: a message, and 10 laps.
@@ -342,10 +342,8 @@ private:
             if (s().einstellungen.raceControl && ja(0.01))
                 boxSendet = !boxSendet;
             // The lane due first; on a tie the lower one.
-            const int spur =
-                static_cast<int>(std::min_element(naechste.begin(), naechste.end()) -
-                                 naechste.begin()) +
-                1;
+            const auto frueheste = std::min_element(naechste.begin(), naechste.end());
+            const int spur = 1 + static_cast<int>(frueheste - naechste.begin());
             warten(std::max<std::int64_t>(naechste[spur] - jetzt, 0));
             if (!s().gestartet)
                 break;
@@ -365,9 +363,9 @@ private:
 };
 
 struct Zufallsvergleich {
-    int spurenzahl = 0;      // the lanes the sequence began with
-    bool abgespielt = false; // the replay ran to the record's end
-    int hoechsteSpurImZiel = 0;
+    int spurenzahl = 0;         // the lanes the sequence began with
+    bool abgespielt = false;    // the replay ran to the record's end
+    int hoechsteSpurImZiel = 0; // of the recorded race
     QStringList unterschiede;
 };
 
