@@ -1,5 +1,5 @@
-// Figures of the race model: the cost of one lap signal over a long race, and the memory
-// of a race configured for a million laps. Each figure is printed as
+// Figures of the race model: the cost of one lap signal over a long race of two lanes and of
+// eight, and the memory of a race configured for a million laps. Each figure is printed as
 // "figure <name> <value> <unit>" so runs can be compared.
 #include "Rennbahn.h"
 
@@ -28,19 +28,27 @@ double heapInBenutzung() {
     return static_cast<double>(info.uordblks + info.hblkhd);
 }
 
-// One lap signal per lane and lap, each one timed, laps of 2 to 2.5 seconds.
-void kostenJeRunde() {
+// One lap signal per lane and lap, each one timed, one lane after the other 2 to 2.5
+// seconds apart; the times in the order of the signals.
+std::vector<double> rundenereignisse(int spuren) {
     constexpr int Runden = 100'000;
     Rennbahn b;
-    b.runden(Runden);
+    b.einstellen([&](Renneinstellungen& e) {
+        e.rundenzahl = Runden;
+        e.spuranzahl = spuren;
+    });
+    if (b.stand().spuren.anzahl() != spuren) {
+        std::fprintf(stderr, "the race did not take %d lanes\n", spuren);
+        std::exit(1);
+    }
     b.starten();
-    for (int spur = 1; spur <= 2; ++spur)
+    for (int spur = 1; spur <= spuren; ++spur)
         b.rennen.rundensignal(spur, b.rennen.signalzeit(b.uhr.stand), Signalweg::Leitungen);
 
     std::vector<double> mikrosekunden;
-    mikrosekunden.reserve(2 * Runden);
+    mikrosekunden.reserve(static_cast<std::size_t>(spuren) * Runden);
     for (int runde = 1; runde <= Runden; ++runde) {
-        for (int spur = 1; spur <= 2; ++spur) {
+        for (int spur = 1; spur <= spuren; ++spur) {
             b.uhr.stand += 2000 + (runde * 37 + spur * 11) % 500;
             const double zeit = b.rennen.signalzeit(b.uhr.stand);
             const auto vorher = Stoppuhr::now();
@@ -50,11 +58,16 @@ void kostenJeRunde() {
                 std::chrono::duration<double, std::micro>(nachher - vorher).count());
         }
     }
-    if (!b.stand().spuren[1].fertig || !b.stand().spuren[2].fertig) {
-        std::fprintf(stderr, "the race did not finish\n");
-        std::exit(1);
-    }
+    for (const Spurstand& spur : b.stand().spuren)
+        if (!spur.fertig) {
+            std::fprintf(stderr, "the race of %d lanes did not finish\n", spuren);
+            std::exit(1);
+        }
+    return mikrosekunden;
+}
 
+void kostenJeRunde() {
+    const std::vector<double> mikrosekunden = rundenereignisse(2);
     const std::vector<double> erste(mikrosekunden.begin(), mikrosekunden.begin() + 2000);
     const std::vector<double> letzte(mikrosekunden.end() - 2000, mikrosekunden.end());
     figur("rundenereignis_median", median(mikrosekunden), "us");
@@ -65,6 +78,8 @@ void kostenJeRunde() {
     figur("rundenereignis_median_first_1000_laps", median(erste), "us");
     figur("rundenereignis_median_last_1000_laps", median(letzte), "us");
     figur("rundenereignis_growth_last_vs_first", median(letzte) / median(erste), "ratio");
+    // The most lanes a track has: a lap's cost must not grow with the lanes beside it.
+    figur("rundenereignis_median_8_lanes", median(rundenereignisse(GroessteSpurenzahl)), "us");
 }
 
 // The heap a started race of that many laps takes, while it is alive.

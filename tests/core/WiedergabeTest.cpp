@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <gtest/gtest.h>
+#include <map>
 
 namespace {
 // Fewer under the sanitizers, which slow every input down many times; make bench runs
@@ -21,10 +22,25 @@ QStringList texte(const std::vector<Meldung>& meldungen) {
 } // namespace
 
 TEST(Wiedergabe, ZufallsrennenWiederholenSichAufsBit) {
+    std::map<int, std::uint32_t> jeSpurenzahl;
+    std::uint32_t letzteSpurImZiel = 0;
     for (std::uint32_t startwert = 1; startwert <= Zufallsrennen; ++startwert) {
-        const QStringList u = zufallsrennenPruefen(startwert);
-        ASSERT_TRUE(u.isEmpty()) << "seed " << startwert << ": " << u.join(", ").toStdString();
+        const Zufallsvergleich v = zufallsrennenPruefen(startwert);
+        ASSERT_TRUE(v.unterschiede.isEmpty())
+            << "seed " << startwert << " (" << v.spurenzahl
+            << " lanes): " << v.unterschiede.join(", ").toStdString();
+        ++jeSpurenzahl[v.spurenzahl];
+        if (v.spurenzahl > KleinsteSpurenzahl && v.hoechsteSpurImZiel == v.spurenzahl)
+            ++letzteSpurImZiel;
     }
+    // The races cover every track, two-lane ones most, so lane change and single mode
+    // keep being driven.
+    for (int spuren = KleinsteSpurenzahl; spuren <= GroessteSpurenzahl; ++spuren)
+        EXPECT_GT(jeSpurenzahl[spuren], 0u) << spuren << " lanes";
+    EXPECT_EQ(jeSpurenzahl.size(), std::size_t{GroessteSpurenzahl - KleinsteSpurenzahl + 1});
+    EXPECT_GT(jeSpurenzahl[KleinsteSpurenzahl], Zufallsrennen / 3);
+    // On wider tracks the last lane is driven home, not left standing.
+    EXPECT_GT(letzteSpurImZiel, Zufallsrennen / 20);
 }
 
 namespace {

@@ -1,9 +1,10 @@
 // Random races for the replay property: every input a race knows, in sequences a racer
 // could produce and some a racer would hardly manage (false starts, bounces, laps by hand,
-// crash pauses in the countdown and the race, Stop at any time, lane change with both
-// heats, training, flying start, races by time with each finish rule, box mode with a box that
-// falls silent, a sensor board that answers mid-race, races of one lap and very long ones). The
-// race runs recorded; its replay into a fresh race must give the same race.
+// crash pauses in the countdown and the race, Stop at any time, tracks of 2 to 8 lanes and
+// tracks that change their lane count, lane change with both heats, training, flying start,
+// races by time with each finish rule, box mode with a box that falls silent, a sensor board
+// that answers mid-race, races of one lap and very long ones). The race runs recorded; its
+// replay into a fresh race must give the same race.
 #pragma once
 
 #include "BoxUhr.h"
@@ -12,6 +13,7 @@
 #include "Mitschnitt.h"
 #include "QtAusgabe.h"
 
+#include <algorithm>
 #include <random>
 
 // Every event the race tells, in a line each, with what a listener reads then.
@@ -42,6 +44,7 @@ public:
     }
     void spurFertig(const Rennen&, int spur, double rennzeit, int platz) override {
         zeilen << QStringLiteral("fertig %1 %2 %3").arg(spur).arg(rennzeit, 0, 'g', 17).arg(platz);
+        hoechsteSpurImZiel = std::max(hoechsteSpurImZiel, spur);
     }
     void rennende(const Rennen&, int sieger) override {
         zeilen << QStringLiteral("ende %1").arg(sieger);
@@ -55,6 +58,7 @@ public:
     }
 
     QStringList zeilen;
+    int hoechsteSpurImZiel = 0; // shows the driver reaches every lane
 };
 
 struct FesteTageszeit final : Tagesuhr {
@@ -133,6 +137,13 @@ public:
     Zufallsfahrer(Aufnahmebahn& bahn, std::uint32_t startwert) : b(bahn), m_zufall(startwert) {}
 
     void fahren(int rennen) {
+        // Half the tracks have two lanes, as most racers' do; the rest any count up to eight.
+        m_spurenzahl = ja(0.5)
+                           ? KleinsteSpurenzahl
+                           : static_cast<int>(wuerfel(KleinsteSpurenzahl + 1, GroessteSpurenzahl));
+        Renneinstellungen e = s().einstellungen;
+        e.spuranzahl = m_spurenzahl;
+        b.rennen.einstellungenAnwenden(e);
         jetzt = 3'600'000 + wuerfel(0, 1'000'000);
         b.box.zeitstempel = static_cast<std::int32_t>(wuerfel(-2'000'000'000, 2'000'000'000));
         uhrenStellen();
@@ -147,6 +158,9 @@ public:
         }
     }
 
+    // The lanes the track had when the first race began.
+    int spurenzahl() const { return m_spurenzahl; }
+
 private:
     std::int64_t wuerfel(std::int64_t von, std::int64_t bis) {
         return std::uniform_int_distribution<std::int64_t>(von, bis)(m_zufall);
@@ -155,6 +169,14 @@ private:
         return std::bernoulli_distribution(wahrscheinlichkeit)(m_zufall);
     }
     const Rennstand& s() const { return b.rennen.stand(); }
+    int spuren() const { return s().spuren.anzahl(); }
+    bool zweiSpuren() const { return spuren() == KleinsteSpurenzahl; }
+    int eineSpur() { return static_cast<int>(wuerfel(1, spuren())); }
+    // Any lane but this one.
+    int andere(int spur) {
+        const int nummer = static_cast<int>(wuerfel(1, spuren() - 1));
+        return nummer >= spur ? nummer + 1 : nummer;
+    }
 
     void uhrenStellen() {
         b.uhr.stand = jetzt;
@@ -215,11 +237,11 @@ private:
             warten(wuerfel(1, 30));
             sensor(spur);
         }
-        // A lap taken back: often right after it, now and then the other lane's, which may
+        // A lap taken back: often right after it, now and then another lane's, which may
         // have none or be home.
         if (ja(0.08)) {
             warten(wuerfel(0, 400));
-            b.rennen.rundeStreichen(ja(0.8) ? spur : andereSpur(spur));
+            b.rennen.rundeStreichen(ja(0.8) ? spur : andere(spur));
         }
     }
 
@@ -228,18 +250,17 @@ private:
         if (ja(0.5))
             einstellungenWuerfeln();
         if (ja(0.2))
-            b.rennen.fahrerBenennen(static_cast<int>(wuerfel(1, 2)),
-                                    QStringLiteral("Fahrer %1").arg(wuerfel(1, 99)));
+            b.rennen.fahrerBenennen(eineSpur(), QStringLiteral("Fahrer %1").arg(wuerfel(1, 99)));
         if (ja(0.1))
-            b.rennen.fahrerfarbeSetzen(static_cast<int>(wuerfel(1, 2)),
-                                       static_cast<Farbe>(wuerfel(0, 0xFFFFFF)));
-        if (ja(0.1))
+            b.rennen.fahrerfarbeSetzen(eineSpur(), static_cast<Farbe>(wuerfel(0, 0xFFFFFF)));
+        // Lane change and single mode are two-lane modes: only drawn where they count.
+        if (zweiSpuren() && ja(0.1))
             b.rennen.einzelmodusUmschalten();
         if (ja(0.1))
             b.rennen.hoechstgeschwindigkeitZuruecksetzen();
         if (ja(0.1))
             b.rennen.ampelSetzen(ja(0.5) ? Ampel::Gelb : Ampel::Dunkel);
-        if (ja(0.1))
+        if (zweiSpuren() && ja(0.1))
             b.rennen.spurwechselVonVorn();
         if (ja(0.05))
             b.rennen.boxparameterSetzen({static_cast<std::int32_t>(wuerfel(0, 130)),
@@ -254,7 +275,7 @@ private:
         if (ja(0.1))
             b.rennen.ergebnisSpeichern();
         if (ja(0.05))
-            b.rennen.rundeStreichen(static_cast<int>(wuerfel(1, 2)));
+            b.rennen.rundeStreichen(eineSpur());
         if (ja(0.05))
             b.rennen.abendeintragSetzen(
                 ja(0.5) ? std::optional<Abendeintrag>(
@@ -268,6 +289,11 @@ private:
 
     void einstellungenWuerfeln() {
         Renneinstellungen e = s().einstellungen;
+        // Now and then the track changes its lane count, or is given one no track has.
+        if (ja(0.04))
+            e.spuranzahl = ja(0.1)
+                               ? (ja(0.5) ? 0 : GroessteSpurenzahl + 1)
+                               : static_cast<int>(wuerfel(KleinsteSpurenzahl, GroessteSpurenzahl));
         static const int Runden[] = {1, 1, 2, 3, 5, 10, 25};
         e.rundenzahl = ja(0.02) ? 400 : Runden[wuerfel(0, 6)];
         // A count the tables cannot hold: a message, and 10 laps.
@@ -276,7 +302,7 @@ private:
         e.kurslaenge = static_cast<double>(wuerfel(1, 400)) / 10;
         e.prellzeit = static_cast<double>(wuerfel(0, 30)) / 10;
         e.rennmodus = ja(0.7);
-        e.spurwechsel = e.rennmodus && ja(0.4);
+        e.spurwechsel = e.spuranzahl == KleinsteSpurenzahl && e.rennmodus && ja(0.4);
         e.ohneCountdown = ja(0.25);
         e.raceControl = ja(0.2);
         e.maxGeschwManuell = ja(0.3);
@@ -294,15 +320,20 @@ private:
         b.rennen.einstellungenAnwenden(e);
     }
 
-    // One race, or one heat: Start, the countdown, laps until both lanes are home or
+    // One race, or one heat: Start, the countdown, laps until every lane is home or
     // something ends it early.
     void einRennen() {
         // Now and then a lap comes while a message waits for the racer.
         if (ja(0.3))
-            b.dialoge.beimNaechstenModal = [this] { durchfahrt(static_cast<int>(wuerfel(1, 2))); };
+            b.dialoge.beimNaechstenModal = [this] { durchfahrt(eineSpur()); };
         b.rennen.startGedrueckt();
-        Spuren<std::int64_t> naechste{jetzt + wuerfel(4000, 7000), jetzt + wuerfel(4000, 7000)};
-        const Spuren<std::int64_t> rundenzeit{wuerfel(800, 6000), wuerfel(800, 6000)};
+        // Each lane's first crossing, then its own lap time give or take.
+        auto naechste = Spuren<std::int64_t>::fuer(spuren());
+        auto rundenzeit = Spuren<std::int64_t>::fuer(spuren());
+        for (std::int64_t& zeit : naechste)
+            zeit = jetzt + wuerfel(4000, 7000);
+        for (std::int64_t& zeit : rundenzeit)
+            zeit = wuerfel(800, 6000);
         for (int schritt = 0; schritt < 4000 && s().gestartet; ++schritt) {
             if (ja(0.01))
                 b.rennen.crashUmschalten();
@@ -310,7 +341,9 @@ private:
                 b.rennen.startGedrueckt(); // Stop
             if (s().einstellungen.raceControl && ja(0.01))
                 boxSendet = !boxSendet;
-            const int spur = naechste[1] <= naechste[2] ? 1 : 2;
+            // The lane due first; on a tie the lower one.
+            const auto frueheste = std::min_element(naechste.begin(), naechste.end());
+            const int spur = 1 + static_cast<int>(frueheste - naechste.begin());
             warten(std::max<std::int64_t>(naechste[spur] - jetzt, 0));
             if (!s().gestartet)
                 break;
@@ -326,14 +359,24 @@ private:
     std::mt19937 m_zufall;
     std::int64_t jetzt = 0;
     bool boxSendet = true;
+    int m_spurenzahl = KleinsteSpurenzahl;
+};
+
+struct Zufallsvergleich {
+    int spurenzahl = 0;         // the lanes the sequence began with
+    bool abgespielt = false;    // the replay ran to the record's end
+    int hoechsteSpurImZiel = 0; // of the recorded race
+    QStringList unterschiede;
 };
 
 // One random sequence of races: run recorded, replayed, compared.
-inline QStringList zufallsrennenPruefen(std::uint32_t startwert) {
+inline Zufallsvergleich zufallsrennenPruefen(std::uint32_t startwert) {
     Aufnahmebahn aufnahme;
     std::mt19937 zufall(startwert);
-    Zufallsfahrer(aufnahme, startwert).fahren(1 + static_cast<int>(zufall() % 4));
+    Zufallsfahrer fahrer(aufnahme, startwert);
+    fahrer.fahren(1 + static_cast<int>(zufall() % 4));
     Wiedergabebahn wiedergabe(aufnahme.aufnahme.mitschnitt());
     const bool abgespielt = wiedergabe.wiedergabe.abspielen(wiedergabe.rennen);
-    return unterschiede(aufnahme, wiedergabe, abgespielt);
+    return {fahrer.spurenzahl(), abgespielt, aufnahme.ereignisse.hoechsteSpurImZiel,
+            unterschiede(aufnahme, wiedergabe, abgespielt)};
 }
