@@ -67,6 +67,10 @@ void Rennen::einstellungenAnwenden(const Renneinstellungen& einstellungen) {
     if (e.spuranzahl < KleinsteSpurenzahl || e.spuranzahl > GroessteSpurenzahl)
         e.spuranzahl = KleinsteSpurenzahl;
     if (e.spuranzahl > KleinsteSpurenzahl) {
+        // A lane-change race between its heats begins no second heat on the wider track:
+        // the drivers go back to the lanes they had before the first.
+        if (std::exchange(m_stand.zweiterLauf, false))
+            std::swap(spur(1).fahrer, spur(2).fahrer);
         e.spurwechsel = false;
         m_stand.einzelmodus = false;
     }

@@ -114,6 +114,17 @@ TEST(VieleSpuren, DieSpurenzahlBringtIhreSpurenUndKeineZweispurModi) {
     b.rennen.einzelmodusUmschalten();
     EXPECT_FALSE(b.stand().einzelmodus);
 
+    // After a lane-change race's first heat the wider track drives no second one.
+    spuren(b, 2);
+    b.runden(1);
+    b.einstellen([](Renneinstellungen& e) { e.spurwechsel = true; });
+    b.rennenFahren();
+    ASSERT_TRUE(b.stand().zweiterLauf);
+    ASSERT_EQ(b.spur(2).fahrer, "Anna");
+    spuren(b, 4);
+    EXPECT_FALSE(b.stand().zweiterLauf);
+    EXPECT_EQ(b.spur(1).fahrer, "Anna");
+
     spuren(b, 9);
     EXPECT_EQ(b.einstellungen().spuranzahl, 2);
     EXPECT_EQ(b.stand().spuren.anzahl(), 2);
