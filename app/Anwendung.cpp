@@ -60,7 +60,7 @@ Anwendung::Anwendung(const Programmoptionen& optionen, const Programmdateien& da
 }
 
 Anwendung::~Anwendung() {
-    m_mitschrift.abschliessen();
+    m_mitschrift.abschliessen(m_rennen);
 }
 
 void Anwendung::signalquellenVerbinden() {

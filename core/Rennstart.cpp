@@ -20,15 +20,18 @@ void Rennen::startOderStop() {
         zeitrennenAbbrechen();
         return;
     }
-    // Start and Stop alike clear both lap tables.
+    // Start and Stop alike clear the lap tables; at Stop after everyone has heard of it,
+    // so the history keeps the laps of a stopped race from the race itself.
+    if (s.gestartet) {
+        boxwachtBeenden();
+        anhalten(Ampel::Gelb);
+        tabellenLeeren();
+        tabelleBemessen();
+        return;
+    }
     tabellenLeeren();
     tabelleBemessen();
     boxwachtBeenden();
-
-    if (s.gestartet) {
-        anhalten(Ampel::Gelb);
-        return;
-    }
 
     // A box library gone since the last run leaves no clock to race against.
     if (e.raceControl) {

@@ -194,7 +194,7 @@ void Nachrechnung::fahren(const Rennaufzeichnung& vorlage, double prellzeit,
     for (std::size_t lauf = 0; lauf < laeufe.size(); ++lauf)
         if (!m_bahn->lauf(laeufe[lauf], lauf + 1 == laeufe.size(), vorlage.vomFahrerGestoppt()))
             break;
-    m_bahn->mitschrift.abschliessen();
+    m_bahn->mitschrift.abschliessen(rennen);
     m_ergebnis = m_bahn->ablage.erstes.value_or(Rennaufzeichnung{});
     // The signals are facts of the race: no correction changes them.
     m_ergebnis.rohsignale = vorlage.rohsignale;

@@ -31,7 +31,7 @@ void Rennmitschrift::rennenGestartet(const Rennen& rennen) {
     const bool zweiterLauf = e.spurwechsel && r.zweiterLauf && m_rennen;
     if (!zweiterLauf) {
         // A lane-change race left after its first heat (the mode was changed) ends here.
-        abschliessen();
+        abschliessen(rennen);
         Rennaufzeichnung neu;
         neu.beginn = m_jetzt();
         neu.art = rennart(e);
@@ -63,20 +63,6 @@ void Rennmitschrift::rennenGestartet(const Rennen& rennen) {
     m_laeuft = true;
 }
 
-void Rennmitschrift::rundeGezaehlt(const Rennen&, const Rundenmeldung& runde) {
-    if (m_laeuft)
-        lauf()[runde.spur].runden.push_back(
-            {runde.rundenzeit, runde.geschwindigkeit, runde.vonHand});
-}
-
-void Rennmitschrift::rundeGestrichen(const Rennen&, const Streichmeldung& meldung) {
-    if (!m_laeuft || meldung.runde == 0)
-        return;
-    std::vector<Rundeneintrag>& runden = lauf()[meldung.spur].runden;
-    if (!runden.empty())
-        runden.pop_back();
-}
-
 // Only the signals of the race under way: before the green light they can make no lap.
 void Rennmitschrift::signalGeprueft(const Rennen& rennen, int spur, double zeit) {
     const Rennstand& r = rennen.stand();
@@ -93,18 +79,29 @@ void Rennmitschrift::fehlstart(const Rennen&, int) {
         laufVerwerfen();
 }
 
-void Rennmitschrift::spurFertig(const Rennen& r, int spur, double rennzeit, int) {
-    if (!m_laeuft)
-        return;
-    lauf()[spur].gesamtzeit = rennzeit;
-    lauf()[spur].schnitt = r.stand().spuren[spur].schnitt;
-    if (m_rennen->rennart == Rennlaenge::Zeit)
-        lauf()[spur].distanz = r.stand().spuren[spur].distanz;
+// The heat as the race holds it at its end or Stop: each lane's laps, and the finish of
+// the lanes home.
+void Rennmitschrift::laufUebernehmen(const Rennen& rennen) {
+    const Rennstand& r = rennen.stand();
+    for (int spur = 1; spur <= 2; ++spur) {
+        const Spurstand& s = r.spuren[spur];
+        Spurfahrt& f = lauf()[spur];
+        f.runden.clear();
+        for (const Rundenwert& w : s.runden)
+            f.runden.push_back({w.zeit, w.geschwindigkeit, w.vonHand});
+        if (!s.fertig)
+            continue;
+        f.gesamtzeit = s.zielzeit;
+        f.schnitt = s.schnitt;
+        if (m_rennen->rennart == Rennlaenge::Zeit)
+            f.distanz = s.distanz;
+    }
 }
 
 void Rennmitschrift::rennende(const Rennen& rennen, int) {
     if (!m_laeuft)
         return;
+    laufUebernehmen(rennen);
     m_laeuft = false;
     if (m_rennen->art == Rennart::Spurwechsel && m_rennen->laeufe.size() == 1)
         return; // the second heat follows
@@ -115,9 +112,10 @@ void Rennmitschrift::rennende(const Rennen& rennen, int) {
     m_schonAbgelegt = false;
 }
 
-void Rennmitschrift::rennenGestoppt(const Rennen&) {
+void Rennmitschrift::rennenGestoppt(const Rennen& rennen) {
     if (!m_laeuft)
         return;
+    laufUebernehmen(rennen);
     if (laufOhneRunden()) {
         laufVerwerfen();
         return;
@@ -134,7 +132,9 @@ void Rennmitschrift::rennenGestoppt(const Rennen&) {
     m_rennen.reset();
 }
 
-void Rennmitschrift::abschliessen() {
+void Rennmitschrift::abschliessen(const Rennen& rennen) {
+    if (m_laeuft)
+        laufUebernehmen(rennen);
     if (m_laeuft && laufOhneRunden())
         laufVerwerfen();
     if (m_rennen && !(m_schonAbgelegt && !m_laeuft))

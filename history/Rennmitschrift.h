@@ -1,5 +1,5 @@
-// Listens to the race engine and writes down what the history keeps: the drivers, every
-// lap and the finish of both lanes. A race that ends goes to the store at that moment, a
+// Listens to the race engine and writes down what the history keeps: the drivers, and at
+// each heat's end or Stop every lap and the finish of both lanes, as the race holds them. A race that ends goes to the store at that moment, a
 // lane-change race after its second heat; a race stopped after at least one lap goes too,
 // marked as stopped.
 #pragma once
@@ -19,20 +19,18 @@ public:
     Rennmitschrift(Verlaufsablage& ablage, Quelle quelle, Jetzt jetzt);
 
     void rennenGestartet(const Rennen& rennen) override;
-    void rundeGezaehlt(const Rennen& rennen, const Rundenmeldung& runde) override;
-    void rundeGestrichen(const Rennen& rennen, const Streichmeldung& meldung) override;
     void signalGeprueft(const Rennen& rennen, int spur, double zeit) override;
     void fehlstart(const Rennen& rennen, int spur) override;
-    void spurFertig(const Rennen& rennen, int spur, double rennzeit, int platz) override;
     void rennende(const Rennen& rennen, int siegerSpur) override;
     void rennenGestoppt(const Rennen& rennen) override;
 
     // The program closes: a race under way, or a lane-change race between its heats, is
     // kept as a stopped race.
-    void abschliessen();
+    void abschliessen(const Rennen& rennen);
 
 private:
     Spuren<Spurfahrt>& lauf() { return m_rennen->laeufe.back(); }
+    void laufUebernehmen(const Rennen& rennen);
     bool laufOhneRunden() const;
     // Drops the heat under way; the race goes with it when it was the only one.
     void laufVerwerfen();

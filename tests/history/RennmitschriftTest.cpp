@@ -132,11 +132,11 @@ TEST(Rennmitschrift, GestopptNachEinerRundeWirdAbgebrochenAbgelegtOhneRundeNicht
     EXPECT_EQ(rundenzeitenVon(b.ablage.rennen[0].laeufe[0][2]), std::vector<double>{3.3});
     EXPECT_FALSE(b.ablage.rennen[0].laeufe[0][2].gesamtzeit);
 
-    b.mitschrift.abschliessen(); // nothing under way
+    b.mitschrift.abschliessen(b.rennen); // nothing under way
     EXPECT_EQ(b.ablage.rennen.size(), 1u);
     b.starten();
     b.fahren(1, 0.3, {3});
-    b.mitschrift.abschliessen(); // the program closes during a race
+    b.mitschrift.abschliessen(b.rennen); // the program closes during a race
     ASSERT_EQ(b.ablage.rennen.size(), 2u);
     EXPECT_TRUE(b.ablage.rennen[1].abgebrochen);
 }
@@ -166,7 +166,7 @@ TEST(Rennmitschrift, SpurwechselGestopptImZweitenLaufBehaeltDenErstenFuerDieWied
 
     // A first heat left alone when the program closes is kept as a stopped race.
     b.rennenFahren({5}, {6});
-    b.mitschrift.abschliessen();
+    b.mitschrift.abschliessen(b.rennen);
     ASSERT_EQ(b.ablage.rennen.size(), 3u);
     EXPECT_TRUE(b.ablage.rennen[2].abgebrochen);
     EXPECT_EQ(b.ablage.rennen[2].laeufe.size(), 1u);
