@@ -1,6 +1,7 @@
 #include "Seitenwerte.h"
 
 #include "Farbkontrast.h"
+#include "Tabelle.h"
 
 #include <QHash>
 #include <QJsonArray>
@@ -30,27 +31,28 @@ QString an(bool wert) {
     return wert ? QStringLiteral("an") : QString();
 }
 
-// The night's standings as the rows of the page's table, every cell escaped; a driver who
-// left is marked by the row's class.
+// The night's standings as the rows of the page's table, written as every table of the
+// program is; a driver who left is marked by the row's class, the name stands on the
+// driver's colour.
 QString abendtabelleHtml(const Zuschaueransicht& a) {
     if (a.abendtabelle.empty())
         return {};
-    QString html = QStringLiteral("<thead><tr>");
-    for (const QString& kopf : a.abendkopf)
-        html += QStringLiteral("<th>") + kopf.toHtmlEscaped() + QStringLiteral("</th>");
-    html += QStringLiteral("</tr></thead><tbody>");
-    for (const Abendzeile& z : a.abendtabelle) {
-        html += z.ausgeschieden ? QStringLiteral("<tr class=\"aus\">") : QStringLiteral("<tr>");
-        for (qsizetype s = 0; s < z.zellen.size(); ++s) {
-            html += s == 1 && z.farbe
-                        ? QStringLiteral("<td style=\"background-color:%1;color:%2\">")
-                              .arg(cssFarbe(*z.farbe), cssFarbe(schriftAuf(*z.farbe)))
-                        : QStringLiteral("<td>");
-            html += z.zellen[s].toHtmlEscaped() + QStringLiteral("</td>");
+    std::vector<QStringList> zeilen;
+    zeilen.reserve(a.abendtabelle.size());
+    for (const Abendzeile& z : a.abendtabelle)
+        zeilen.push_back(z.zellen);
+    return tabellenzeilenHtml(a.abendkopf, zeilen, [&](std::size_t i) {
+        const Abendzeile& z = a.abendtabelle[i];
+        Zeilenzeichen zeichen;
+        if (z.ausgeschieden)
+            zeichen.klasse = QStringLiteral("aus");
+        if (z.farbe) {
+            zeichen.stilspalte = 1;
+            zeichen.stil = QStringLiteral("background-color:%1;color:%2")
+                               .arg(cssFarbe(*z.farbe), cssFarbe(schriftAuf(*z.farbe)));
         }
-        html += QStringLiteral("</tr>");
-    }
-    return html + QStringLiteral("</tbody>");
+        return zeichen;
+    });
 }
 
 QString zeilenHtml(const Namenszeile& zeile) {

@@ -10,7 +10,7 @@ endforeach()
 
 set(verstoesse)
 foreach(ordner announcements audio core history inputs records rennabend sensortest settings
-               spectators)
+               spectators tables)
   file(GLOB_RECURSE dateien ${QUELLE}/${ordner}/*.h ${QUELLE}/${ordner}/*.cpp)
   foreach(datei IN LISTS dateien)
     file(STRINGS ${datei} einbindungen REGEX "^[ \t]*#[ \t]*include[ \t]*\"")

@@ -21,9 +21,9 @@ TEST(Tabelle, DruckZeigtNamenWieGetippt) {
     EXPECT_EQ(tabelleAlsHtml(standings()).toStdString(),
               "<h1>Rennabend – Saison 2026</h1><p>Rotation (einzelne Läufe)</p>"
               "<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">"
-              "<tr><th>Platz</th><th>Fahrer</th><th>Punkte</th></tr>"
+              "<thead><tr><th>Platz</th><th>Fahrer</th><th>Punkte</th></tr></thead><tbody>"
               "<tr><td>1</td><td>&lt;b&gt;Anna&lt;/b&gt; &amp; &quot;Co&quot;</td><td>3</td></tr>"
-              "<tr><td>2</td><td>=1+2</td><td>0</td></tr></table>");
+              "<tr><td>2</td><td>=1+2</td><td>0</td></tr></tbody></table>");
 }
 
 // The file the racer chose gets the table, or the racer is told it could not: a CSV into a

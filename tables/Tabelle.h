@@ -1,6 +1,6 @@
 // A table the racer takes home: a race night's standings, a season's championship. It leaves
 // the program as CSV for spreadsheets, written as every export is (Csvtext.h), or as a PDF
-// printed from its HTML.
+// printed from its HTML; the spectators' page shows its rows.
 #pragma once
 
 #include <QStringList>
@@ -19,6 +19,19 @@ struct Tabelle {
 QByteArray tabelleAlsCsv(const Tabelle& tabelle);
 // The heading, the line under it and the rows with their header, every text escaped.
 QString tabelleAlsHtml(const Tabelle& tabelle);
+
+// How one row stands out on a page: a class for the row (a driver who left the night) and
+// one cell drawn in a style of its own (the driver in the driver's colour).
+struct Zeilenzeichen {
+    QString klasse;
+    qsizetype stilspalte = -1;
+    QString stil;
+};
+using Zeilenzeichnung = std::function<Zeilenzeichen(std::size_t zeile)>;
+// The inside of a <table>: the header and the rows, every text escaped, each row marked as
+// the drawing says.
+QString tabellenzeilenHtml(const QStringList& kopf, const std::vector<QStringList>& zeilen,
+                           const Zeilenzeichnung& zeichnung = {});
 
 enum class Tabellenformat { Csv, Pdf };
 
