@@ -21,6 +21,7 @@ struct Flanke {
 inline constexpr std::uint32_t HoechstensJeLesung = 16;
 
 // With counters on both readings every counted change is one edge, levels alternating
-// back from the new level; otherwise a line whose level differs made one edge. CD's edges
-// come before DSR's.
+// back from the new level, and RI's count, where it cannot lead from the old level to the
+// new, one edge more: the rise its counter left out. Otherwise a line whose level differs
+// made one edge. The lines' edges come in the order of Leitungen.
 std::vector<Flanke> flankenZwischen(const Leitungsstand& alt, const Leitungsstand& neu);

@@ -1,10 +1,17 @@
-// The two modem-status inputs the lap sensors are wired to (lane 1 on carrier detect,
-// lane 2 on data set ready), their readings, and what a watcher reports about them.
+// The four modem-status inputs of a port the lap sensors are wired to (on the first port
+// lane 1 on carrier detect, lane 2 on data set ready, lane 3 on clear to send, lane 4 on
+// ring indicator; lanes 5 to 8 the same on a second port), their readings, and what a
+// watcher reports about them.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
-enum class Leitung { CD, DSR };
+// In the order of the lanes they carry.
+enum class Leitung { CD, DSR, CTS, RI };
+inline constexpr std::array<Leitung, 4> Leitungen{Leitung::CD, Leitung::DSR, Leitung::CTS,
+                                                  Leitung::RI};
+inline constexpr int LeitungenJePort = static_cast<int>(Leitungen.size());
 
 // Line changes are stamped on the system clock's scale.
 inline constexpr int LeitungsticksProSekunde = 1000;
@@ -12,13 +19,31 @@ inline constexpr int LeitungsticksProSekunde = 1000;
 struct Pegel {
     bool cd = false;
     bool dsr = false;
+    bool cts = false;
+    bool ri = false;
+
+    bool von(Leitung leitung) const {
+        return leitung == Leitung::CD    ? cd
+               : leitung == Leitung::DSR ? dsr
+               : leitung == Leitung::CTS ? cts
+                                         : ri;
+    }
 };
 
 // How often each line has changed since the port was opened, where the driver counts it.
+// Many UARTs count only RI's trailing edge.
 struct Flankenzaehler {
     std::uint32_t cd = 0;
     std::uint32_t dsr = 0;
+    std::uint32_t cts = 0;
+    std::uint32_t ri = 0;
 
+    std::uint32_t von(Leitung leitung) const {
+        return leitung == Leitung::CD    ? cd
+               : leitung == Leitung::DSR ? dsr
+               : leitung == Leitung::CTS ? cts
+                                         : ri;
+    }
     bool operator==(const Flankenzaehler&) const = default;
 };
 

@@ -1,9 +1,21 @@
 #include "Leitungsbehandlung.h"
 
 namespace {
-QString ereignisText(const Leitungsereignis& e) {
-    return (e.leitung == Leitung::CD ? QStringLiteral("CD ") : QStringLiteral("DSR ")) +
-           (e.pegel ? QStringLiteral("steigt") : QStringLiteral("fällt"));
+QString leitungsname(Leitung leitung) {
+    switch (leitung) {
+    case Leitung::CD: return QStringLiteral("CD");
+    case Leitung::DSR: return QStringLiteral("DSR");
+    case Leitung::CTS: return QStringLiteral("CTS");
+    case Leitung::RI: break;
+    }
+    return QStringLiteral("RI");
+}
+
+// Every passage on a line is timed by the same edge. CD reports both of a passage's edges
+// and the debounce keeps the first; the others count their drop, the one edge that every
+// UART reports of RI.
+bool zaehlflanke(const Leitungsereignis& e) {
+    return e.leitung == Leitung::CD || !e.pegel;
 }
 
 QString anmerkung(const Leitungsereignis& e, bool beideSpuren, int spur) {
@@ -19,23 +31,30 @@ QString anmerkung(const Leitungsereignis& e, bool beideSpuren, int spur) {
 }
 } // namespace
 
+QString Leitungsbehandlung::ereignisText(const Leitungsereignis& e) const {
+    // The first port's lines go by their names alone, as they always have.
+    const QString port = m_port == 1 ? QString() : QStringLiteral("Port %1 ").arg(m_port);
+    return port + leitungsname(e.leitung) +
+           (e.pegel ? QStringLiteral(" steigt") : QStringLiteral(" fällt"));
+}
+
 void Leitungsbehandlung::leitungGeaendert(const Leitungsereignis& ereignis) {
     Rennen& r = m_rennen;
     const bool raceControl = r.einstellungen().raceControl;
-    // DSR reports only its drop. In RaceControl mode the box's port is the active one; a
-    // change still on its way from the sensor port counts for nothing.
-    const bool rundensignal = !raceControl && (ereignis.leitung == Leitung::CD || !ereignis.pegel);
-    const int spur = ereignis.leitung == Leitung::CD ? 1 : 2;
+    // In RaceControl mode the box's port is the active one; a change still on its way from
+    // the sensor port counts for nothing.
+    const bool rundensignal = !raceControl && zaehlflanke(ereignis);
+    const int nummer = spur(ereignis.leitung);
     // The race clock is the box's then; a sensor time on its scale would mean nothing.
     const double zeit = raceControl ? 0.0 : r.signalzeit(ereignis.zeit);
     const Signalausgang ausgang =
-        rundensignal ? r.signalPruefen(spur, zeit) : Signalausgang::Ignoriert;
+        rundensignal ? r.signalPruefen(nummer, zeit) : Signalausgang::Ignoriert;
     const bool weiter = weitergeben(ausgang);
 
     if (m_protokoll)
         m_protokoll({ereignis.zeit, LeitungsticksProSekunde, ereignisText(ereignis),
-                     rundensignal ? spur : 0, zeit, ausgang,
-                     anmerkung(ereignis, weiter && r.stand().einzelmodus, spur)});
+                     rundensignal ? nummer : 0, zeit, ausgang,
+                     anmerkung(ereignis, weiter && r.stand().einzelmodus, nummer)});
     if (weiter)
-        r.rundensignal(spur, zeit, Signalweg::Leitungen);
+        r.rundensignal(nummer, zeit, Signalweg::Leitungen);
 }

@@ -1,6 +1,7 @@
-// The line handler of the sensor port: a change of CD is a car in lane 1, a drop of DSR a
-// car in lane 2. It debounces, hands the signal to the race (in single mode to both
-// lanes) and tells the signal log what became of every change.
+// The line handler of one sensor port: a change of CD, or a drop of DSR, CTS or RI, is a
+// car in the line's lane (lanes 1 to 4 on the first port, 5 to 8 on the second). It
+// debounces, hands the signal to the race (in single mode to both lanes) and tells the
+// signal log what became of every change.
 #pragma once
 
 #include "Leitungen.h"
@@ -11,7 +12,8 @@
 
 class Leitungsbehandlung {
 public:
-    explicit Leitungsbehandlung(Rennen& rennen) : m_rennen(rennen) {}
+    // `port` 1 or 2: which of the sensor ports, and so which lanes, it handles.
+    explicit Leitungsbehandlung(Rennen& rennen, int port = 1) : m_rennen(rennen), m_port(port) {}
 
     void protokollieren(std::function<void(const Signaleintrag&)> protokoll) {
         m_protokoll = std::move(protokoll);
@@ -21,6 +23,13 @@ public:
     void leitungGeaendert(const Leitungsereignis& ereignis);
 
 private:
+    // The lane a line carries on this port.
+    int spur(Leitung leitung) const {
+        return (m_port - 1) * LeitungenJePort + static_cast<int>(leitung) + 1;
+    }
+    QString ereignisText(const Leitungsereignis& e) const;
+
     Rennen& m_rennen;
+    int m_port;
     std::function<void(const Signaleintrag&)> m_protokoll;
 };

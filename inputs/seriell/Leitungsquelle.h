@@ -14,7 +14,8 @@ enum class Antwort {
 class Leitungsquelle {
 public:
     virtual ~Leitungsquelle() = default;
-    // Blocks until CD or DSR changes, abbrechen() is called, or the port fails.
+    // Blocks until one of the four lines changes, abbrechen() is called, or the port fails.
+    // Where the driver counts only RI's trailing edge, only that edge of RI wakes it.
     virtual Antwort warten() = 0;
     // True where a wait only wakes for changes after it began: one between the last
     // reading and the wait then goes unseen until the next change.

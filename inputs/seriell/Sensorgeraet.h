@@ -1,4 +1,4 @@
-// The lap sensors' serial port as the platform opens it: its two input lines and its RTS
+// The lap sensors' serial port as the platform opens it: its four input lines and its RTS
 // output. One implementation file per platform.
 #pragma once
 

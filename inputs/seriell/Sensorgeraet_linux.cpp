@@ -83,7 +83,8 @@ public:
         m_wartender = pthread_self();
         m_faden = gettid();
         m_wartet = true;
-        const int ergebnis = ::ioctl(m_fd, TIOCMIWAIT, TIOCM_CD | TIOCM_DSR);
+        const int ergebnis =
+            ::ioctl(m_fd, TIOCMIWAIT, TIOCM_CD | TIOCM_DSR | TIOCM_CTS | TIOCM_RNG);
         const int fehler = errno;
         m_wartet = false;
         return ergebnis == 0 ? Antwort::Ok : fehlerAntwort(fehler);
@@ -116,14 +117,16 @@ public:
     Antwort zaehlerLesen(Flankenzaehler& zaehler) override {
         serial_icounter_struct z{};
         const Antwort antwort = lesendesIoctl(m_fd, TIOCGICOUNT, &z);
-        zaehler = {static_cast<std::uint32_t>(z.dcd), static_cast<std::uint32_t>(z.dsr)};
+        zaehler = {static_cast<std::uint32_t>(z.dcd), static_cast<std::uint32_t>(z.dsr),
+                   static_cast<std::uint32_t>(z.cts), static_cast<std::uint32_t>(z.rng)};
         return antwort;
     }
 
     Antwort pegelLesen(Pegel& pegel) override {
         int leitungen = 0;
         const Antwort antwort = lesendesIoctl(m_fd, TIOCMGET, &leitungen);
-        pegel = {(leitungen & TIOCM_CD) != 0, (leitungen & TIOCM_DSR) != 0};
+        pegel = {(leitungen & TIOCM_CD) != 0, (leitungen & TIOCM_DSR) != 0,
+                 (leitungen & TIOCM_CTS) != 0, (leitungen & TIOCM_RNG) != 0};
         return antwort;
     }
 

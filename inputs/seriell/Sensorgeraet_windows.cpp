@@ -1,5 +1,5 @@
 // The sensor port on Windows: opened natively for overlapped I/O, so a WaitCommEvent on
-// the two lines can be ended by a stop event. Time stamps come from steady_clock, which
+// the four lines can be ended by a stop event. Time stamps come from steady_clock, which
 // is QueryPerformanceCounter here.
 #include "Sensorgeraet.h"
 
@@ -39,7 +39,8 @@ public:
         dcb.fOutxDsrFlow = FALSE;
         dcb.fDsrSensitivity = FALSE;
         dcb.fRtsControl = RTS_CONTROL_ENABLE;
-        return SetCommState(m_port, &dcb) && SetCommMask(m_port, EV_RLSD | EV_DSR);
+        return SetCommState(m_port, &dcb) &&
+               SetCommMask(m_port, EV_RLSD | EV_DSR | EV_CTS | EV_RING);
     }
 
     Leitungsquelle& leitungen() override { return *this; }
@@ -69,6 +70,11 @@ public:
             ++m_zaehler.cd;
         if (maske & EV_DSR)
             ++m_zaehler.dsr;
+        if (maske & EV_CTS)
+            ++m_zaehler.cts;
+        // The driver raises EV_RING on RI's trailing edge only.
+        if (maske & EV_RING)
+            ++m_zaehler.ri;
         return Antwort::Ok;
     }
 
@@ -85,7 +91,8 @@ public:
         DWORD status = 0;
         if (!GetCommModemStatus(m_port, &status))
             return Antwort::Getrennt;
-        pegel = {(status & MS_RLSD_ON) != 0, (status & MS_DSR_ON) != 0};
+        pegel = {(status & MS_RLSD_ON) != 0, (status & MS_DSR_ON) != 0, (status & MS_CTS_ON) != 0,
+                 (status & MS_RING_ON) != 0};
         return Antwort::Ok;
     }
 

@@ -22,6 +22,11 @@ struct Leitungsbahn : Rennbahn {
     void dsr(double sekunden, bool pegel = false) {
         leitung.leitungGeaendert({Leitung::DSR, pegel, ms(sekunden)});
     }
+    // A passage on a line that counts its drop: up, and down 20 ms later.
+    void durchfahrt(Leitungsbehandlung& port, Leitung l, double sekunden) {
+        port.leitungGeaendert({l, true, ms(sekunden - 0.02)});
+        port.leitungGeaendert({l, false, ms(sekunden)});
+    }
     QStringList ausgaenge() const {
         QStringList texte;
         for (const Signaleintrag& e : protokoll)

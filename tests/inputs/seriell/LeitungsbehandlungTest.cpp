@@ -81,6 +81,54 @@ TEST(Leitungsbehandlung, DsrZaehltNurBeimAbfallen) {
     EXPECT_EQ(b.stand().spuren[1].runde, 0);
 }
 
+// Four lanes on one port, four more on the second: every line is its own lane with its own
+// debounce, timed by its drop (CD by its first change), and the second port's changes are
+// told apart in the log.
+TEST(Leitungsbehandlung, AchtSpurenAufDenVierLeitungenZweierPorts) {
+    Leitungsbahn b;
+    Leitungsbehandlung zweiter(b.rennen, 2);
+    zweiter.protokollieren([&](const Signaleintrag& e) { b.protokoll.push_back(e); });
+    b.einstellen([](Renneinstellungen& e) {
+        e.spuranzahl = 8;
+        e.rundenzahl = 2;
+    });
+    b.starten();
+    for (const double runde : {1.0, 4.0, 7.0}) {
+        for (Leitungsbehandlung* port : {&b.leitung, &zweiter}) {
+            const double versatz = port == &zweiter ? 0.5 : 0;
+            port->leitungGeaendert({Leitung::CD, true, Leitungsbahn::ms(runde + versatz)});
+            port->leitungGeaendert({Leitung::CD, false, Leitungsbahn::ms(runde + versatz + 0.02)});
+            b.durchfahrt(*port, Leitung::DSR, runde + versatz + 0.1);
+            b.durchfahrt(*port, Leitung::CTS, runde + versatz + 0.2);
+            b.durchfahrt(*port, Leitung::RI, runde + versatz + 0.3);
+        }
+    }
+    for (int spur = 1; spur <= 8; ++spur) {
+        // Lap 1 runs from the race's start to the second passage.
+        const double ersteRunde = 4.0 + (spur - 1) % 4 * 0.1 + (spur > 4 ? 0.5 : 0);
+        ASSERT_EQ(b.rundenzeiten(spur).size(), 3u) << "lane " << spur;
+        EXPECT_NEAR(b.rundenzeiten(spur)[1], ersteRunde, 1e-9) << "lane " << spur;
+        EXPECT_NEAR(b.rundenzeiten(spur)[2], 3.0, 1e-9) << "lane " << spur;
+    }
+    EXPECT_EQ(b.rennen.ergebnis().sieger(), 1);
+
+    // The first round of passages: CD both edges, then each line up and down.
+    const QStringList ersterPort{"CD steigt",  "CD fällt",  "DSR steigt", "DSR fällt",
+                                 "CTS steigt", "CTS fällt", "RI steigt",  "RI fällt"};
+    QStringList texte;
+    std::vector<int> spuren;
+    for (std::size_t i = 0; i < 16; ++i) {
+        texte << b.protokoll[i].ereignis;
+        spuren.push_back(b.protokoll[i].spur);
+    }
+    QStringList erwartet = ersterPort;
+    for (const QString& t : ersterPort)
+        erwartet << "Port 2 " + t;
+    EXPECT_EQ(texte, erwartet);
+    EXPECT_EQ(spuren, (std::vector<int>{1, 1, 0, 2, 0, 3, 0, 4, 5, 5, 0, 6, 0, 7, 0, 8}));
+    EXPECT_EQ(b.ausgaenge().mid(0, 2), (QStringList{"angenommen", "geprellt"}));
+}
+
 // One sensor serves both lanes; the lane of the signalling sensor comes first and so wins
 // a race decided on the shared signal.
 TEST(Leitungsbehandlung, EinzelmodusGibtDasSignalErstDerEigenenDannDerAnderenSpur) {

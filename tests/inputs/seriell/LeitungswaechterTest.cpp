@@ -70,6 +70,42 @@ TEST(Flanken, ZaehlerGebenJedeAenderungMitRichtungZurueckVomNeuenPegel) {
     EXPECT_EQ(rauschen.size(), HoechstensJeLesung);
 }
 
+// CTS and RI come after CD and DSR. RI's counter on an 8250-type UART counts only the
+// trailing edge; on most USB adapters both. Either way each of its drops is reported.
+TEST(Flanken, RiMitZaehlerNurDesAbfallsMeldetJedenAbfall) {
+    const auto zwischen = [](Pegel alt, Flankenzaehler altZaehler, Pegel neu,
+                             Flankenzaehler neuZaehler) {
+        return flankenZwischen({alt, altZaehler}, {neu, neuZaehler});
+    };
+    const Pegel ruhe;
+    // A whole passage, of which the counter saw only the drop: the rise it left out first.
+    auto f = zwischen(ruhe, {}, ruhe, {0, 0, 0, 1});
+    ASSERT_EQ(f.size(), 2u);
+    EXPECT_TRUE(f[0].leitung == Leitung::RI && f[0].pegel && !f[0].letzte);
+    EXPECT_TRUE(f[1].leitung == Leitung::RI && !f[1].pegel && f[1].letzte);
+    // The same passage where the adapter counts both edges.
+    EXPECT_EQ(zwischen(ruhe, {}, ruhe, {0, 0, 0, 2}).size(), 2u);
+    // The rise was read before, uncounted: the drop alone.
+    f = zwischen({.ri = true}, {}, ruhe, {0, 0, 0, 1});
+    ASSERT_EQ(f.size(), 1u);
+    EXPECT_FALSE(f[0].pegel);
+    // A rise an adapter counts is one edge up, no drop.
+    f = zwischen(ruhe, {}, {.ri = true}, {0, 0, 0, 1});
+    ASSERT_EQ(f.size(), 1u);
+    EXPECT_TRUE(f[0].pegel);
+    // A rise no counter saw is no edge until the drop comes.
+    EXPECT_TRUE(zwischen(ruhe, {}, {.ri = true}, {}).empty());
+
+    // Every line of a port in one reading, in the lanes' order.
+    f = zwischen(ruhe, {}, {.cd = true, .cts = false}, {1, 2, 2, 1});
+    ASSERT_EQ(f.size(), 7u);
+    const std::vector<Leitung> reihe{Leitung::CD,  Leitung::DSR, Leitung::DSR, Leitung::CTS,
+                                     Leitung::CTS, Leitung::RI,  Leitung::RI};
+    for (std::size_t i = 0; i < f.size(); ++i)
+        EXPECT_EQ(f[i].leitung, reihe[i]) << i;
+    EXPECT_TRUE(!f[4].pegel && !f[6].pegel) << "CTS and RI end on their drop";
+}
+
 TEST(Flanken, OhneZaehlerZaehltNurEinAndererPegel) {
     EXPECT_TRUE(flankenZwischen(ungezaehlt(true, true), ungezaehlt(true, true)).empty());
     const auto f = flankenZwischen(ungezaehlt(false, true), stand(true, false, 7, 7));
