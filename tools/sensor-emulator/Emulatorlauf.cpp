@@ -14,12 +14,14 @@ constexpr std::int64_t Verspaetung = 5 * Millisekunde;
 
 } // namespace
 
-Emulatorlauf::Emulatorlauf(L::Speicher& speicher, Laufvorgaben vorgaben)
-    : m_s(speicher), m_v(std::move(vorgaben)) {
+Emulatorlauf::Emulatorlauf(std::vector<L::Speicher*> ports, Laufvorgaben vorgaben)
+    : m_v(std::move(vorgaben)) {
+    for (L::Speicher* speicher : ports)
+        m_ports.push_back({speicher, m_ports.empty() ? "" : "2"});
     schreiben("# rundomat-sensor-emulator: Zeiten in ns der monotonen Uhr (CLOCK_MONOTONIC)\n"
-              "# flanke ZEIT CD|DSR PEGEL; durchfahrt ZEIT SPUR NUMMER; nullpunkt ZEIT; "
+              "# flanke ZEIT CD|DSR|CTS|RI PEGEL; durchfahrt ZEIT SPUR NUMMER; nullpunkt ZEIT; "
               "rts ZEIT PEGEL; wecken FLANKE RUECKKEHR; getrennt ZEIT; verspaetet ZEIT NS; "
-              "halt ZEIT NS\n");
+              "halt ZEIT NS; am zweiten Terminal CD2 ... RI2, rts2, wecken2, getrennt2\n");
     if (m_v.plan)
         m_naechster = m_v.plan->naechster();
     if (!m_v.abGruen)
@@ -35,7 +37,8 @@ void Emulatorlauf::nullpunktSetzen(std::int64_t zeit) {
 }
 
 std::int64_t Emulatorlauf::runde() {
-    vermerkeLesen();
+    for (Port& port : m_ports)
+        vermerkeLesen(port);
     std::int64_t schlaf = Abfrage;
     if (!m_null)
         return schlaf;
@@ -43,29 +46,33 @@ std::int64_t Emulatorlauf::runde() {
         anwenden(*m_naechster);
         m_naechster = m_v.plan->naechster();
     }
-    if (m_v.trennenNach && !m_getrennt &&
-        *m_null + static_cast<std::int64_t>(*m_v.trennenNach * 1e9) <= L::jetzt())
-        trennen();
+    for (std::size_t i = 0; i < m_ports.size(); ++i) {
+        const std::optional<double>& nach = m_v.trennenNach[i];
+        if (nach && !m_ports[i].getrennt &&
+            *m_null + static_cast<std::int64_t>(*nach * 1e9) <= L::jetzt())
+            trennen(m_ports[i]);
+    }
     if (m_naechster)
         schlaf = std::min(schlaf, *m_null + m_naechster->zeit - L::jetzt());
     return std::max<std::int64_t>(schlaf, 0);
 }
 
 void Emulatorlauf::anwenden(const Auftrag& a) {
+    Port& port = m_ports[a.port];
     if (a.halt > 0) {
-        m_s.warteverzug.store(a.halt);
+        port.speicher->warteverzug.store(a.halt);
         schreiben("halt %lld %lld\n", static_cast<long long>(L::jetzt()),
                   static_cast<long long>(a.halt));
         return;
     }
-    const std::int64_t zeit = L::aendern(m_s, a.dsr, a.pegel);
+    const std::int64_t zeit = L::aendern(*port.speicher, a.leitung, a.pegel);
     // On a busy machine the emulator wakes late, and edges meant to be apart come together:
     // the record says so, so that nobody blames the program for it.
     if (const std::int64_t spaet = zeit - (*m_null + a.zeit); spaet > Verspaetung)
         schreiben("verspaetet %lld %lld\n", static_cast<long long>(zeit),
                   static_cast<long long>(spaet));
-    const char* leitung = a.dsr ? "DSR" : "CD";
-    schreiben("flanke %lld %s %d\n", static_cast<long long>(zeit), leitung, a.pegel ? 1 : 0);
+    schreiben("flanke %lld %s%s %d\n", static_cast<long long>(zeit), L::Leitungsnamen[a.leitung],
+              port.zusatz, a.pegel ? 1 : 0);
     if (a.spur == 0)
         return;
     schreiben("durchfahrt %lld %d %d\n", static_cast<long long>(zeit), a.spur, a.durchfahrt);
@@ -76,34 +83,40 @@ void Emulatorlauf::anwenden(const Auftrag& a) {
     }
 }
 
-void Emulatorlauf::vermerkeLesen() {
+void Emulatorlauf::vermerkeLesen(Port& port) {
     std::int64_t a = 0;
     std::int64_t b = 0;
-    while (L::lesen(m_s.rts, m_rtsGelesen, a, b)) {
-        ++m_rtsGelesen;
-        schreiben("rts %lld %lld\n", static_cast<long long>(a), static_cast<long long>(b));
+    while (L::lesen(port.speicher->rts, port.rtsGelesen, a, b)) {
+        ++port.rtsGelesen;
+        schreiben("rts%s %lld %lld\n", port.zusatz, static_cast<long long>(a),
+                  static_cast<long long>(b));
         // The program switches RTS off when its light turns green.
-        if (m_v.abGruen && !m_null && b == 0)
+        if (m_v.abGruen && !m_null && b == 0 && &port == &m_ports.front())
             nullpunktSetzen(a);
     }
-    while (L::lesen(m_s.wecken, m_weckenGelesen, a, b)) {
-        ++m_weckenGelesen;
-        schreiben("wecken %lld %lld\n", static_cast<long long>(a), static_cast<long long>(b));
+    while (L::lesen(port.speicher->wecken, port.weckenGelesen, a, b)) {
+        ++port.weckenGelesen;
+        schreiben("wecken%s %lld %lld\n", port.zusatz, static_cast<long long>(a),
+                  static_cast<long long>(b));
     }
 }
 
-void Emulatorlauf::trennen() {
-    m_getrennt = true;
-    schreiben("getrennt %lld\n", static_cast<long long>(L::ausfallen(m_s)));
+void Emulatorlauf::trennen(Port& port) {
+    port.getrennt = true;
+    schreiben("getrennt%s %lld\n", port.zusatz,
+              static_cast<long long>(L::ausfallen(*port.speicher)));
     if (m_v.meldungen) {
-        std::fputs("Schnittstelle getrennt: jeder Aufruf scheitert mit EIO.\n", m_v.meldungen);
+        std::fprintf(m_v.meldungen, "Schnittstelle%s getrennt: jeder Aufruf scheitert mit EIO.\n",
+                     *port.zusatz ? " 2" : "");
         std::fflush(m_v.meldungen);
     }
 }
 
 void Emulatorlauf::beenden() {
-    vermerkeLesen();
-    L::ausfallen(m_s);
+    for (Port& port : m_ports) {
+        vermerkeLesen(port);
+        L::ausfallen(*port.speicher);
+    }
 }
 
 void Emulatorlauf::schreiben(const char* format, ...) {

@@ -9,8 +9,12 @@
 
 namespace {
 
+namespace L = Leitungsspeicher;
+
 constexpr std::int64_t Sekunde = 1'000'000'000;
-// How long a car's light barrier on DSR is dark before it drops, for a scripted lane 2.
+constexpr int Hoechstspuren = 2 * L::Modemleitungen;
+// How long a car's light barrier is dark before its line drops, for a scripted lane that
+// counts the drop.
 constexpr std::int64_t Abdunkelung = 10'000'000;
 
 std::int64_t nanosekunden(double sekunden) {
@@ -24,6 +28,12 @@ public:
         if (m_naechster == m_auftraege.size())
             return std::nullopt;
         return m_auftraege[m_naechster++];
+    }
+    int ports() const override {
+        int ports = 1;
+        for (const Auftrag& a : m_auftraege)
+            ports = std::max(ports, a.port + 1);
+        return ports;
     }
 
 private:
@@ -52,9 +62,10 @@ public:
             return "die Zeit " + felder[0] + " liegt vor der Zeit der vorigen Zeile";
         m_zeit = zeit;
         if (felder.size() == 2) {
-            if (felder[1] != "1" && felder[1] != "2")
-                return "Spur \"" + felder[1] + "\" gibt es nicht, nur 1 und 2";
-            durchfahrt(felder[1] == "1" ? 1 : 2, zeit);
+            const int spur = felder[1].size() == 1 ? felder[1][0] - '0' : 0;
+            if (spur < 1 || spur > Hoechstspuren)
+                return "Spur \"" + felder[1] + "\" gibt es nicht, nur 1 bis 8";
+            durchfahrt(spur, zeit);
             return {};
         }
         if (felder[1] == "halt") {
@@ -64,37 +75,51 @@ public:
             auftraege.push_back({.zeit = zeit, .halt = nanosekunden(*dauer)});
             return {};
         }
-        if (felder[1] != "CD" && felder[1] != "DSR")
-            return "Leitung \"" + felder[1] + "\" gibt es nicht, nur CD und DSR";
+        const int spur = leitungsspur(felder[1]);
+        if (spur == 0)
+            return "Leitung \"" + felder[1] +
+                   "\" gibt es nicht, nur CD, DSR, CTS und RI, am zweiten Terminal CD2 bis RI2";
         if (felder[2] != "0" && felder[2] != "1")
             return "Pegel \"" + felder[2] + "\" gibt es nicht, nur 0 und 1";
-        const bool dsr = felder[1] == "DSR";
-        if (m_pegel[dsr] != (felder[2] == "1"))
-            flanke(zeit, dsr);
+        if (m_pegel[spur - 1] != (felder[2] == "1"))
+            flanke(zeit, spur);
         return {};
     }
 
     std::vector<Auftrag> auftraege;
 
 private:
-    void durchfahrt(int spur, std::int64_t zeit) {
-        const bool dsr = spur == 2;
-        if (dsr && !m_pegel[dsr])
-            flanke(std::max(zeit - Abdunkelung, m_letzte[dsr]), dsr);
-        flanke(zeit, dsr);
-        auftraege.back().spur = spur;
-        auftraege.back().durchfahrt = m_durchfahrten[dsr]++;
+    // The lane whose line a name like "CTS" or "CTS2" names; 0 for none.
+    static int leitungsspur(const std::string& name) {
+        for (int spur = 1; spur <= Hoechstspuren; ++spur) {
+            const std::string leitung = L::Leitungsnamen[leitungDerSpur(spur)];
+            if (name == (portDerSpur(spur) == 0 ? leitung : leitung + "2"))
+                return spur;
+        }
+        return 0;
     }
-    void flanke(std::int64_t zeit, bool dsr) {
-        m_pegel[dsr] = !m_pegel[dsr];
-        m_letzte[dsr] = zeit;
-        auftraege.push_back({zeit, dsr, m_pegel[dsr]});
+    void durchfahrt(int spur, std::int64_t zeit) {
+        const int i = spur - 1;
+        if (leitungDerSpur(spur) != L::CD && !m_pegel[i])
+            flanke(std::max(zeit - Abdunkelung, m_letzte[i]), spur);
+        flanke(zeit, spur);
+        auftraege.back().spur = spur;
+        auftraege.back().durchfahrt = m_durchfahrten[i]++;
+    }
+    void flanke(std::int64_t zeit, int spur) {
+        const int i = spur - 1;
+        m_pegel[i] = !m_pegel[i];
+        m_letzte[i] = zeit;
+        auftraege.push_back({.zeit = zeit,
+                             .leitung = leitungDerSpur(spur),
+                             .pegel = m_pegel[i],
+                             .port = portDerSpur(spur)});
     }
 
     std::int64_t m_zeit = 0;
-    bool m_pegel[2] = {false, false};
-    std::int64_t m_letzte[2] = {0, 0};
-    int m_durchfahrten[2] = {0, 0};
+    bool m_pegel[Hoechstspuren] = {};
+    std::int64_t m_letzte[Hoechstspuren] = {};
+    int m_durchfahrten[Hoechstspuren] = {};
 };
 
 // One car: its passages, each a burst that leaves the resting level and comes back.
@@ -119,7 +144,7 @@ public:
 
 private:
     void buendelPlanen() {
-        const bool dsr = m_spur == 2;
+        const L::Modemleitung leitung = leitungDerSpur(m_spur);
         std::vector<std::int64_t> zeiten{0};
         std::uniform_int_distribution<std::int64_t> stelle(
             1, std::max<std::int64_t>(1, nanosekunden(m_p.prellen)));
@@ -130,9 +155,13 @@ private:
         bool gezaehlt = false;
         for (const std::int64_t z : zeiten) {
             pegel = !pegel;
-            Auftrag a{m_durchfahrt + z, dsr, pegel};
-            // CD counts every change, DSR only its drop; the first such edge is the lap.
-            if (!gezaehlt && (!dsr || !pegel)) {
+            Auftrag a{.zeit = m_durchfahrt + z,
+                      .leitung = leitung,
+                      .pegel = pegel,
+                      .port = portDerSpur(m_spur)};
+            // CD counts every change, the others only their drop; the first such edge is
+            // the lap.
+            if (!gezaehlt && (leitung == L::CD || !pegel)) {
                 a.spur = m_spur;
                 a.durchfahrt = m_nummer;
                 gezaehlt = true;
@@ -156,22 +185,31 @@ private:
 
 class Rennplan final : public Fahrplan {
 public:
-    explicit Rennplan(const Rennparameter& p)
-        : m_autos{Auto(1, p, p.startwert), Auto(2, p, p.startwert * 2654435761u + 1)} {}
-
-    std::optional<Auftrag> naechster() override {
-        const Auftrag* a = m_autos[0].vorne();
-        const Auftrag* b = m_autos[1].vorne();
-        if (!a && !b)
-            return std::nullopt;
-        Auto& frueher = (!b || (a && a->zeit <= b->zeit)) ? m_autos[0] : m_autos[1];
-        const Auftrag auftrag = *frueher.vorne();
-        frueher.nehmen();
-        return auftrag;
+    explicit Rennplan(const Rennparameter& p) {
+        // Each car's chance from the one before, so lanes 1 and 2 drive as they always did.
+        std::uint32_t startwert = p.startwert;
+        for (int spur = 1; spur <= p.spuren; ++spur) {
+            m_autos.emplace_back(spur, p, startwert);
+            startwert = startwert * 2654435761u + 1;
+        }
     }
 
+    std::optional<Auftrag> naechster() override {
+        // The earliest edge; at the same moment the lower lane's.
+        Auto* frueher = nullptr;
+        for (Auto& a : m_autos)
+            if (a.vorne() && (!frueher || a.vorne()->zeit < frueher->vorne()->zeit))
+                frueher = &a;
+        if (!frueher)
+            return std::nullopt;
+        const Auftrag auftrag = *frueher->vorne();
+        frueher->nehmen();
+        return auftrag;
+    }
+    int ports() const override { return portDerSpur(static_cast<int>(m_autos.size())) + 1; }
+
 private:
-    Auto m_autos[2];
+    std::vector<Auto> m_autos;
 };
 
 std::vector<std::string> felder(const std::string& zeile) {
@@ -207,7 +245,7 @@ std::variant<std::unique_ptr<Fahrplan>, std::string> skriptLesen(const std::stri
     }
     if (!schritte)
         return "Das Skript " + datei + " ist leer.";
-    // A lane 2 passage's rise may come before a step of the other line written above it.
+    // A passage's rise, 10 ms before its drop, may come before a step written above it.
     std::stable_sort(bau.auftraege.begin(), bau.auftraege.end(),
                      [](const Auftrag& a, const Auftrag& b) { return a.zeit < b.zeit; });
     return std::make_unique<Liste>(std::move(bau.auftraege));

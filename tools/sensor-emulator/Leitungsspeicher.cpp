@@ -73,19 +73,26 @@ void wecken(Speicher& s) {
 }
 } // namespace
 
-std::int64_t aendern(Speicher& s, bool dsr, bool pegel) {
+unsigned bit(Modemleitung leitung) {
+    constexpr unsigned Bits[Modemleitungen] = {TIOCM_CD, TIOCM_DSR, TIOCM_CTS, TIOCM_RNG};
+    return Bits[leitung];
+}
+
+std::int64_t aendern(Speicher& s, Modemleitung leitung, bool pegel) {
     // Stamped before anything changes: the latency a waiting program sees starts here.
     const std::int64_t zeit = jetzt();
-    const std::uint32_t bit = dsr ? TIOCM_DSR : TIOCM_CD;
     if (pegel)
-        s.leitungen.fetch_or(bit);
+        s.leitungen.fetch_or(bit(leitung));
     else
-        s.leitungen.fetch_and(~bit);
-    std::atomic<std::uint32_t>& zaehler = dsr ? s.zaehlerDsr : s.zaehlerCd;
+        s.leitungen.fetch_and(~bit(leitung));
+    // The UART the emulator stands for reports only RI's trailing edge: its rise moves no
+    // counter and wakes nobody, it only shows in the level.
+    if (leitung == RI && pegel)
+        return zeit;
+    std::atomic<std::uint32_t>& zaehler = s.zaehler[leitung];
     // Only the emulator changes lines, from one thread: the counter is this edge's number.
     const std::uint32_t nummer = zaehler.load(std::memory_order_relaxed);
-    (dsr ? s.flankenDsr : s.flankenCd)[nummer % Speicher::Flankenplaetze].store(
-        zeit, std::memory_order_relaxed);
+    s.flanken[leitung][nummer % Speicher::Flankenplaetze].store(zeit, std::memory_order_relaxed);
     zaehler.store(nummer + 1, std::memory_order_release);
     wecken(s);
     return zeit;

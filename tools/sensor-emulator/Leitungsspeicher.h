@@ -1,6 +1,6 @@
 // The modem lines of one emulated serial port, in memory that the sensor emulator and the
-// preload library inside the program under test share: the emulator drives CD and DSR and
-// counts their edges, the library answers the program's modem-line ioctls from it and
+// preload library inside the program under test share: the emulator drives CD, DSR, CTS
+// and RI and counts their edges, the library answers the program's modem-line ioctls from it and
 // writes back the RTS changes and the moments its waits returned. One file per
 // pseudo-terminal, named after the terminal's device number.
 #pragma once
@@ -14,7 +14,12 @@ namespace Leitungsspeicher {
 
 // Changes whenever the layout does, so a library and an emulator of different builds
 // never read each other's memory.
-inline constexpr std::uint32_t Kennung = 0x524d4c34; // "RML4"
+inline constexpr std::uint32_t Kennung = 0x524d4c35; // "RML5"
+
+// The four inputs, in the order of the lanes they carry.
+enum Modemleitung : int { CD, DSR, CTS, RI };
+inline constexpr int Modemleitungen = 4;
+inline constexpr const char* Leitungsnamen[Modemleitungen] = {"CD", "DSR", "CTS", "RI"};
 
 // A moment the program reported, written by the library, read by the emulator.
 struct Vermerk {
@@ -35,18 +40,18 @@ struct Speicher {
     std::atomic<std::uint32_t> kennung; // Kennung once the emulator has set everything up
     // Bumped after every change of a line and when the port fails; a wait sleeps on it.
     std::atomic<std::uint32_t> stand;
-    std::atomic<std::uint32_t> leitungen; // TIOCM_* bits: CD and DSR from the emulator,
+    std::atomic<std::uint32_t> leitungen; // TIOCM_* bits: the inputs from the emulator,
                                           // RTS and DTR as the program set them
-    std::atomic<std::uint32_t> zaehlerCd;
-    std::atomic<std::uint32_t> zaehlerDsr;
-    // Monotonic ns of each line's recent edges, by the edge's number modulo the size: a wait
-    // that returns late finds the moment of the edge that woke it, not of the latest one.
+    // By Modemleitung. RI's counts only its trailing edges, as an 8250-type UART's does.
+    std::atomic<std::uint32_t> zaehler[Modemleitungen];
+    // Monotonic ns of each line's recent counted edges, by the edge's number modulo the
+    // size: a wait that returns late finds the moment of the edge that woke it, not of the
+    // latest one.
     static constexpr std::uint32_t Flankenplaetze = 64;
-    std::atomic<std::int64_t> flankenCd[Flankenplaetze];
-    std::atomic<std::int64_t> flankenDsr[Flankenplaetze];
-    std::atomic<std::uint32_t> getrennt;       // the port fails like an unplugged adapter
-    std::atomic<std::int32_t> programm;        // pid of the program that uses the port
-    std::atomic<std::uint32_t> serielleFlags;  // what TIOCSSERIAL set
+    std::atomic<std::int64_t> flanken[Modemleitungen][Flankenplaetze];
+    std::atomic<std::uint32_t> getrennt;      // the port fails like an unplugged adapter
+    std::atomic<std::int32_t> programm;       // pid of the program that uses the port
+    std::atomic<std::uint32_t> serielleFlags; // what TIOCSSERIAL set
     // The program's next wait begins this many ns late, as if the machine kept its thread
     // from running between its last reading and the wait; taken by that wait.
     std::atomic<std::int64_t> warteverzug;
@@ -67,9 +72,12 @@ Speicher* anlegen(const std::string& datei);
 Speicher* verbinden(const std::string& datei);
 void trennen(Speicher* speicher);
 
+// The TIOCM_* bit of a line.
+unsigned bit(Modemleitung leitung);
+
 // The emulator's side: a line changes (its counter counts the edge and a waiting program
-// wakes), or the port fails. Both return the moment of the change.
-std::int64_t aendern(Speicher& speicher, bool dsr, bool pegel);
+// wakes, except for a rise of RI), or the port fails. Both return the moment of the change.
+std::int64_t aendern(Speicher& speicher, Modemleitung leitung, bool pegel);
 std::int64_t ausfallen(Speicher& speicher);
 
 // Appends to a ring; safe from any number of threads and processes.

@@ -1,7 +1,7 @@
 // The preload library of the sensor emulator: inside the program under test it stands in
 // for the kernel's modem-line ioctls on the pseudo-terminals an emulator drives, so the
-// program's unchanged serial code sees CD and DSR change. Every other call, and every call
-// on any other descriptor, goes to the C library as usual.
+// program's unchanged serial code sees its four input lines change. Every other call, and every
+// call on any other descriptor, goes to the C library as usual.
 #include "Leitungsspeicher.h"
 
 #include <algorithm>
@@ -92,20 +92,14 @@ int fehler(int nummer) {
 }
 
 struct Zaehler {
-    std::uint32_t cd, dsr;
+    std::uint32_t leitung[L::Modemleitungen];
 };
 
 Zaehler zaehler(const L::Speicher& s) {
-    return {s.zaehlerCd.load(std::memory_order_acquire),
-            s.zaehlerDsr.load(std::memory_order_acquire)};
-}
-
-// The moment of the first edge after the wait began on the lines that ended it.
-std::int64_t weckendeFlanke(const L::Speicher& s, Zaehler anfang, bool cd, bool dsr) {
-    constexpr std::uint32_t N = L::Speicher::Flankenplaetze;
-    const std::int64_t zeitCd = cd ? s.flankenCd[anfang.cd % N].load() : INT64_MAX;
-    const std::int64_t zeitDsr = dsr ? s.flankenDsr[anfang.dsr % N].load() : INT64_MAX;
-    return std::min(zeitCd, zeitDsr);
+    Zaehler z{};
+    for (int l = 0; l < L::Modemleitungen; ++l)
+        z.leitung[l] = s.zaehler[l].load(std::memory_order_acquire);
+    return z;
 }
 
 // A thread the machine keeps from running is runnable, not asleep: it spins, yielding the
@@ -128,10 +122,14 @@ int warten(L::Speicher& s, unsigned long maske) {
         if (s.getrennt.load())
             return fehler(EIO);
         const Zaehler z = zaehler(s);
-        const bool cd = (maske & TIOCM_CD) && z.cd != anfang.cd;
-        const bool dsr = (maske & TIOCM_DSR) && z.dsr != anfang.dsr;
-        if (cd || dsr) {
-            L::vermerken(s.wecken, weckendeFlanke(s, anfang, cd, dsr), L::jetzt());
+        // The moment of the first edge after the wait began on the lines that ended it.
+        std::int64_t weckende = INT64_MAX;
+        for (int l = 0; l < L::Modemleitungen; ++l)
+            if ((maske & L::bit(L::Modemleitung(l))) && z.leitung[l] != anfang.leitung[l])
+                weckende = std::min(
+                    weckende, s.flanken[l][anfang.leitung[l] % L::Speicher::Flankenplaetze].load());
+        if (weckende != INT64_MAX) {
+            L::vermerken(s.wecken, weckende, L::jetzt());
             return 0;
         }
         if (syscall(SYS_futex, &s.stand, FUTEX_WAIT, stand, nullptr, nullptr, 0) == -1 &&
@@ -169,8 +167,10 @@ int emulieren(L::Speicher& s, unsigned long anfrage, void* argument) {
     case TIOCGICOUNT: {
         serial_icounter_struct z{};
         const Zaehler stand = zaehler(s);
-        z.dcd = static_cast<int>(stand.cd);
-        z.dsr = static_cast<int>(stand.dsr);
+        z.dcd = static_cast<int>(stand.leitung[L::CD]);
+        z.dsr = static_cast<int>(stand.leitung[L::DSR]);
+        z.cts = static_cast<int>(stand.leitung[L::CTS]);
+        z.rng = static_cast<int>(stand.leitung[L::RI]);
         *static_cast<serial_icounter_struct*>(argument) = z;
         return 0;
     }

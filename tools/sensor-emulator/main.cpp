@@ -1,7 +1,8 @@
-// rundomat-sensor-emulator: a serial port whose CD and DSR lines it drives and whose RTS
-// line it reads, on a pseudo-terminal, for trying and testing the program's sensor path
-// without hardware. The program sees the lines through the preload library. Prints the
-// terminal's path first, then the LD_PRELOAD setting that the program needs.
+// rundomat-sensor-emulator: a serial port whose CD, DSR, CTS and RI lines it drives and
+// whose RTS line it reads, on a pseudo-terminal, for trying and testing the program's sensor
+// path without hardware; a second one for lanes 5 to 8. The program sees the lines through
+// the preload library. Prints the terminal's path first, then the LD_PRELOAD setting that
+// the program needs, then the second terminal's path if there is one.
 #include "Emulatorlauf.h"
 
 #include <QCommandLineParser>
@@ -11,6 +12,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <ctime>
@@ -54,6 +56,12 @@ std::optional<std::pair<double, double>> paar(const QString& text, QChar trenner
 
 std::optional<Rennparameter> rennparameter(const QCommandLineParser& b, QString& meldung) {
     Rennparameter p;
+    bool ok = true;
+    p.spuren = b.value(QStringLiteral("lanes")).toInt(&ok);
+    if (!ok || p.spuren < 1 || p.spuren > 8) {
+        meldung = QStringLiteral("--lanes: 1 bis 8 Spuren");
+        return std::nullopt;
+    }
     const auto rundenzeit = sekunden(b, QStringLiteral("lap"), 0.1);
     const auto streuung = sekunden(b, QStringLiteral("spread"), 0);
     if (!rundenzeit || !streuung || *streuung >= *rundenzeit) {
@@ -72,7 +80,6 @@ std::optional<Rennparameter> rennparameter(const QCommandLineParser& b, QString&
     }
     p.flanken = static_cast<int>(prellen->first);
     p.prellen = prellen->second / 1000;
-    bool ok = true;
     if (b.isSet(QStringLiteral("laps"))) {
         p.runden = b.value(QStringLiteral("laps")).toInt(&ok);
         if (!ok || *p.runden < 1) {
@@ -82,8 +89,9 @@ std::optional<Rennparameter> rennparameter(const QCommandLineParser& b, QString&
     }
     if (b.isSet(QStringLiteral("stop"))) {
         const auto halt = paar(b.value(QStringLiteral("stop")), QLatin1Char(':'));
-        if (!halt || (halt->first != 1 && halt->first != 2) || halt->second < 0) {
-            meldung = QStringLiteral("--stop SPUR:RUNDE: Spur 1 oder 2, Runde ab 0");
+        if (!halt || halt->first < 1 || halt->first > p.spuren ||
+            halt->first != static_cast<int>(halt->first) || halt->second < 0) {
+            meldung = QStringLiteral("--stop SPUR:RUNDE: eine Spur des Rennens, Runde ab 0");
             return std::nullopt;
         }
         p.halt = std::pair{static_cast<int>(halt->first), static_cast<int>(halt->second)};
@@ -104,6 +112,41 @@ QString bibliothekPruefen(const QString& datei) {
     if (!griff)
         return QString::fromLocal8Bit(dlerror());
     dlclose(griff);
+    return {};
+}
+
+// A pseudo-terminal and the memory of its lines, removed with it.
+struct Terminal {
+    int master = -1;
+    int slave = -1;
+    std::string name;
+    std::string speicherdatei;
+    Leitungsspeicher::Speicher* speicher = nullptr;
+
+    ~Terminal() {
+        if (speicher)
+            unlink(speicherdatei.c_str());
+        if (master >= 0)
+            close(master);
+        if (slave >= 0)
+            close(slave);
+    }
+};
+
+// Opens a terminal and sets its lines' memory up; the problem when it cannot.
+QString terminalOeffnen(Terminal& t) {
+    struct stat angaben {};
+    const char* name = nullptr;
+    if (openpty(&t.master, &t.slave, nullptr, nullptr, nullptr) != 0 ||
+        (name = ttyname(t.slave)) == nullptr || fstat(t.slave, &angaben) != 0)
+        return QStringLiteral("Das System gibt kein Pseudoterminal her.");
+    t.name = name;
+    t.speicherdatei = Leitungsspeicher::pfad(angaben.st_rdev);
+    t.speicher = Leitungsspeicher::anlegen(t.speicherdatei);
+    if (!t.speicher)
+        return QStringLiteral("Der gemeinsame Speicher %1 lässt sich nicht anlegen.")
+            .arg(QString::fromStdString(t.speicherdatei));
+    t.speicher->kennung.store(Leitungsspeicher::Kennung, std::memory_order_release);
     return {};
 }
 
@@ -143,10 +186,12 @@ int main(int argc, char* argv[]) {
     QCommandLineParser befehl;
     befehl.setApplicationDescription(QStringLiteral(
         "Emuliert die Sensorleitungen einer seriellen Schnittstelle auf einem Pseudoterminal: "
-        "CD (Spur 1) und DSR (Spur 2) nach einem Skript oder einem simulierten Rennen, RTS wird "
-        "mitgeschrieben. Ausgabe: Zeile 1 der Pfad des Terminals, Zeile 2 die LD_PRELOAD-"
-        "Einstellung, mit der das Programm die Leitungen sieht. Mit -- PROGRAMM startet der "
-        "Emulator das Programm selbst mit dieser Einstellung."));
+        "CD, DSR, CTS und RI (Spur 1 bis 4) nach einem Skript oder einem simulierten Rennen, "
+        "RTS wird mitgeschrieben; RI meldet wie viele UARTs nur seine fallende Flanke. Spur 5 "
+        "bis 8 liegen ebenso auf einem zweiten Terminal. Ausgabe: Zeile 1 der Pfad des "
+        "Terminals, Zeile 2 die LD_PRELOAD-Einstellung, mit der das Programm die Leitungen "
+        "sieht, Zeile 3 der Pfad des zweiten Terminals, wenn es eines gibt. Mit -- PROGRAMM "
+        "startet der Emulator das Programm selbst mit dieser Einstellung."));
     befehl.addHelpOption();
     const auto option = [](const char* name, const char* text, const char* wert = nullptr,
                            const char* vorgabe = nullptr) {
@@ -164,6 +209,7 @@ int main(int argc, char* argv[]) {
                "DATEI"),
         option("lap", "Simuliertes Rennen mit dieser mittleren Rundenzeit (startet bei Grün).",
                "SEKUNDEN"),
+        option("lanes", "Autos im simulierten Rennen, eines je Spur ab Spur 1.", "N", "2"),
         option("spread", "Rundenzeiten gleichmäßig in Mittel ± Streuung.", "SEKUNDEN", "0"),
         option("laps", "Jedes Auto fährt so viele Runden und hält dann.", "N"),
         option("bounce", "Jede Durchfahrt: N Flanken (gerade) innerhalb von MS Millisekunden.",
@@ -176,6 +222,7 @@ int main(int argc, char* argv[]) {
                "Die Schnittstelle fällt so viele Sekunden nach dem Nullpunkt aus "
                "wie ein abgezogener USB-Adapter (EIO).",
                "SEKUNDEN"),
+        option("unplug2", "Ebenso die zweite Schnittstelle (Spur 5 bis 8).", "SEKUNDEN"),
         option("record", "Schreibt Flanken, Durchfahrten, RTS und Weckzeiten in die Datei.",
                "DATEI"),
         option("preload", "Die Vorladebibliothek (Vorgabe: neben dem Emulator).", "DATEI"),
@@ -214,10 +261,13 @@ int main(int argc, char* argv[]) {
         }
         vorgaben.plan = rennplan(*p);
     }
-    if (befehl.isSet(QStringLiteral("unplug"))) {
-        vorgaben.trennenNach = sekunden(befehl, QStringLiteral("unplug"), 0);
-        if (!vorgaben.trennenNach) {
-            fehler(QStringLiteral("--unplug: Sekunden ab 0"));
+    for (const int port : {0, 1}) {
+        const QString name = port == 0 ? QStringLiteral("unplug") : QStringLiteral("unplug2");
+        if (!befehl.isSet(name))
+            continue;
+        vorgaben.trennenNach[port] = sekunden(befehl, name, 0);
+        if (!vorgaben.trennenNach[port]) {
+            fehler(QStringLiteral("--%1: Sekunden ab 0").arg(name));
             return 2;
         }
     }
@@ -233,30 +283,28 @@ int main(int argc, char* argv[]) {
     vorgaben.aufzeichnung = aufzeichnung;
     vorgaben.meldungen = stdout;
 
-    int master = -1;
-    int slave = -1;
-    char* name = nullptr;
-    struct stat terminal {};
-    if (openpty(&master, &slave, nullptr, nullptr, nullptr) != 0 ||
-        (name = ttyname(slave)) == nullptr || fstat(slave, &terminal) != 0) {
-        fehler(QStringLiteral("Das System gibt kein Pseudoterminal her."));
-        return 1;
+    // The second terminal only for a plan with lanes 5 to 8 (or one told to fail it).
+    const int ports =
+        std::max(vorgaben.plan ? vorgaben.plan->ports() : 1, vorgaben.trennenNach[1] ? 2 : 1);
+    Terminal terminals[2];
+    std::vector<Leitungsspeicher::Speicher*> speicher;
+    for (int port = 0; port < ports; ++port) {
+        if (const QString problem = terminalOeffnen(terminals[port]); !problem.isEmpty()) {
+            fehler(problem);
+            return 1;
+        }
+        speicher.push_back(terminals[port].speicher);
     }
-    const std::string pfad = Leitungsspeicher::pfad(terminal.st_rdev);
-    Leitungsspeicher::Speicher* speicher = Leitungsspeicher::anlegen(pfad);
-    if (!speicher) {
-        fehler(QStringLiteral("Der gemeinsame Speicher %1 lässt sich nicht anlegen.")
-                   .arg(QString::fromStdString(pfad)));
-        return 1;
-    }
-    speicher->kennung.store(Leitungsspeicher::Kennung, std::memory_order_release);
 
     const QString bibliothek =
         befehl.isSet(QStringLiteral("preload"))
             ? QFileInfo(befehl.value(QStringLiteral("preload"))).absoluteFilePath()
             : QDir(QCoreApplication::applicationDirPath())
                   .filePath(QStringLiteral("librundomat-modemleitungen.so"));
-    std::printf("%s\nLD_PRELOAD=%s\n", name, bibliothek.toLocal8Bit().constData());
+    std::printf("%s\nLD_PRELOAD=%s\n", terminals[0].name.c_str(),
+                bibliothek.toLocal8Bit().constData());
+    if (ports == 2)
+        std::printf("%s\n", terminals[1].name.c_str());
     std::fflush(stdout);
     if (const QString grund = bibliothekPruefen(bibliothek); !grund.isEmpty())
         fehler(QStringLiteral("Die Vorladebibliothek %1 lässt sich nicht laden (%2): ein Programm "
@@ -265,13 +313,14 @@ int main(int argc, char* argv[]) {
 
     pid_t programm = 0;
     if (!befehl.positionalArguments().isEmpty())
-        programm = programmStarten(befehl.positionalArguments(), bibliothek, pfad);
+        programm =
+            programmStarten(befehl.positionalArguments(), bibliothek, terminals[0].speicherdatei);
     for (int s : {SIGINT, SIGTERM, SIGHUP})
         std::signal(s, [](int) { aufhoeren = 1; });
     // Edges as close to their time as the timer allows.
     prctl(PR_SET_TIMERSLACK, 1UL);
 
-    Emulatorlauf lauf(*speicher, std::move(vorgaben));
+    Emulatorlauf lauf(speicher, std::move(vorgaben));
     const std::int64_t beginn = Leitungsspeicher::jetzt();
     bool gewarnt = false;
     int ergebnis = 0;
@@ -281,11 +330,11 @@ int main(int argc, char* argv[]) {
             int status = 0;
             if (waitpid(programm, &status, WNOHANG) == programm) {
                 ergebnis = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-                if (speicher->programm.load() == 0)
+                if (terminals[0].speicher->programm.load() == 0)
                     fehler(QStringLiteral("Das Programm hat die Vorladebibliothek nicht geladen."));
                 break;
             }
-            if (!gewarnt && speicher->programm.load() == 0 &&
+            if (!gewarnt && terminals[0].speicher->programm.load() == 0 &&
                 Leitungsspeicher::jetzt() - beginn > 10'000'000'000) {
                 gewarnt = true;
                 fehler(QStringLiteral("Das Programm hat die Vorladebibliothek nicht geladen "
@@ -299,8 +348,5 @@ int main(int argc, char* argv[]) {
     lauf.beenden();
     if (programm > 0 && aufhoeren)
         kill(programm, SIGTERM);
-    unlink(pfad.c_str());
-    close(master);
-    close(slave);
     return ergebnis;
 }

@@ -48,7 +48,7 @@ struct Emulierter {
         std::promise<pthread_t> wer;
         auto ergebnis = std::async(std::launch::async, [this, &wer] {
             wer.set_value(pthread_self());
-            const int r = ioctl(slave, TIOCMIWAIT, TIOCM_CD | TIOCM_DSR);
+            const int r = ioctl(slave, TIOCMIWAIT, TIOCM_CD | TIOCM_DSR | TIOCM_CTS | TIOCM_RNG);
             return std::pair{r, errno};
         });
         const pthread_t f = wer.get_future().get();
@@ -83,16 +83,21 @@ void handler(int signal, int flags, void (*behandlung)(int) = zaehlen) {
 
 TEST(Modemleitungen, PegelZaehlerUndRtsWieVomKernel) {
     Emulierter e;
-    L::aendern(*e.s, false, true);
-    L::aendern(*e.s, true, true);
-    L::aendern(*e.s, true, false);
+    L::aendern(*e.s, L::CD, true);
+    L::aendern(*e.s, L::DSR, true);
+    L::aendern(*e.s, L::DSR, false);
+    L::aendern(*e.s, L::CTS, true);
+    L::aendern(*e.s, L::RI, true);
     int leitungen = 0;
     ASSERT_EQ(ioctl(e.slave, TIOCMGET, &leitungen), 0);
-    EXPECT_EQ(leitungen & (TIOCM_CD | TIOCM_DSR), TIOCM_CD);
+    EXPECT_EQ(leitungen & (TIOCM_CD | TIOCM_DSR | TIOCM_CTS | TIOCM_RNG),
+              TIOCM_CD | TIOCM_CTS | TIOCM_RNG);
     serial_icounter_struct z{};
     ASSERT_EQ(ioctl(e.slave, TIOCGICOUNT, &z), 0);
     EXPECT_EQ(z.dcd, 1);
     EXPECT_EQ(z.dsr, 2);
+    EXPECT_EQ(z.cts, 1);
+    EXPECT_EQ(z.rng, 0) << "like an 8250, RI counts its trailing edge only";
 
     int rts = TIOCM_RTS;
     ioctl(e.slave, TIOCMBIS, &rts);
@@ -112,7 +117,7 @@ TEST(Modemleitungen, PegelZaehlerUndRtsWieVomKernel) {
 TEST(Modemleitungen, DasWartenEndetMitDerAenderungOderEinemSignalOhneSaRestart) {
     Emulierter e;
     auto gewartet = e.warten();
-    const std::int64_t flanke = L::aendern(*e.s, false, true);
+    const std::int64_t flanke = L::aendern(*e.s, L::CD, true);
     ASSERT_EQ(gewartet.wait_for(2s), std::future_status::ready);
     EXPECT_EQ(gewartet.get().first, 0);
     std::int64_t a = 0;
@@ -128,7 +133,7 @@ TEST(Modemleitungen, DasWartenEndetMitDerAenderungOderEinemSignalOhneSaRestart) 
     pthread_kill(faden, signal);
     EXPECT_EQ(gewartet.wait_for(200ms), std::future_status::timeout)
         << "with SA_RESTART the kernel goes on waiting";
-    L::aendern(*e.s, true, true);
+    L::aendern(*e.s, L::DSR, true);
     ASSERT_EQ(gewartet.wait_for(2s), std::future_status::ready);
     EXPECT_EQ(gewartet.get().first, 0);
 
@@ -140,6 +145,25 @@ TEST(Modemleitungen, DasWartenEndetMitDerAenderungOderEinemSignalOhneSaRestart) 
     EXPECT_EQ(signale.load(), 2);
 }
 
+// RI's rise wakes no wait, as on the UARTs that report only its trailing edge; the drop does.
+TEST(Modemleitungen, NurDasFallenVonRiWecktDasWarten) {
+    Emulierter e;
+    auto gewartet = e.warten();
+    L::aendern(*e.s, L::RI, true);
+    EXPECT_EQ(gewartet.wait_for(100ms), std::future_status::timeout);
+    const std::int64_t abfall = L::aendern(*e.s, L::RI, false);
+    ASSERT_EQ(gewartet.wait_for(2s), std::future_status::ready);
+    EXPECT_EQ(gewartet.get().first, 0);
+    std::int64_t flanke = 0;
+    std::int64_t rueckkehr = 0;
+    ASSERT_TRUE(L::lesen(e.s->wecken, 0, flanke, rueckkehr));
+    EXPECT_EQ(flanke, abfall);
+
+    gewartet = e.warten();
+    L::aendern(*e.s, L::CTS, true);
+    ASSERT_EQ(gewartet.wait_for(2s), std::future_status::ready) << "CTS wakes on both edges";
+}
+
 TEST(Modemleitungen, EinZuSpaetZurueckgekehrtesWartenNenntDieFlankeDieEsWeckte) {
     Emulierter e;
     const int signal = SIGRTMIN + 6;
@@ -149,9 +173,9 @@ TEST(Modemleitungen, EinZuSpaetZurueckgekehrtesWartenNenntDieFlankeDieEsWeckte) 
     pthread_kill(faden, signal);
     while (!aufgehalten)
         std::this_thread::yield();
-    const std::int64_t erste = L::aendern(*e.s, false, true);
-    L::aendern(*e.s, true, true);
-    L::aendern(*e.s, false, false);
+    const std::int64_t erste = L::aendern(*e.s, L::CD, true);
+    L::aendern(*e.s, L::DSR, true);
+    L::aendern(*e.s, L::CD, false);
     freigegeben = true;
     ASSERT_EQ(gewartet.wait_for(2s), std::future_status::ready);
     std::int64_t flanke = 0;
