@@ -45,6 +45,7 @@ bool protokollOeffnen(Protokoll& protokoll, const QString& pfad, const QString& 
 Anwendung::Anwendung(const Programmoptionen& optionen, const Programmdateien& dateien)
     : m_optionen(optionen), m_dateien(dateien) {
     m_rennen.beobachterAnmelden(m_startleitung);
+    m_rennen.beobachterAnmelden(m_zweiteStartleitung);
     m_zuschauer.hauptfensterSetzen(m_fenster);
     m_rennabend.beiAenderung([this] { m_zuschauer.abendZeigen(zuschauerabend(m_rennabend)); });
     m_zoom.fensterSetzen(m_fenster);
@@ -66,12 +67,18 @@ Anwendung::~Anwendung() {
 void Anwendung::signalquellenVerbinden() {
     const auto leitungsereignis = [this](const Leitungsereignis& ereignis) {
         if (m_sensortest) {
-            m_sensortest->leitungGeaendert(ereignis);
+            // The sensor test shows the two lanes of CD and DSR.
+            if (ereignis.leitung == Leitung::CD || ereignis.leitung == Leitung::DSR)
+                m_sensortest->leitungGeaendert(ereignis);
             return;
         }
         m_leitungen.leitungGeaendert(ereignis);
     };
     m_sensorleitungen.beiLeitungsereignis(leitungsereignis);
+    m_zweiteSensorleitungen.beiLeitungsereignis([this](const Leitungsereignis& ereignis) {
+        if (!m_sensortest)
+            m_zweiteLeitungen.leitungGeaendert(ereignis);
+    });
     m_platine.senden([this](const QByteArray& bytes) { m_platinenport.senden(bytes); });
     m_rennen.beobachterAnmelden(m_platine);
     if (m_optionen.simulation)
@@ -83,6 +90,7 @@ void Anwendung::signalquellenVerbinden() {
         return;
     const auto eintragen = [this](const Signaleintrag& e) { m_signalprotokoll.eintragen(e); };
     m_leitungen.protokollieren(eintragen);
+    m_zweiteLeitungen.protokollieren(eintragen);
     m_boxempfang.protokollieren(eintragen);
     m_platine.protokollieren(eintragen);
     m_rennen.beobachterAnmelden(m_rennvermerk);

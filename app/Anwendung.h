@@ -98,14 +98,18 @@ private:
     Sensoranschluss m_sensoranschluss{m_sensorleitungen, m_sensorleitungen, m_platinenport,
                                       m_platine};
     Startleitung m_startleitung{m_sensoranschluss};
-    Schnittstellensteuerung m_schnittstellen{m_rennen, m_speicher, m_dialoge, m_sensoranschluss,
-                                             m_boxport};
+    // Lanes 5 to 8 on the lines of a second port, whose RTS follows the light as well.
+    Sensorport m_zweiteSensorleitungen{m_systemuhr};
+    Startleitung m_zweiteStartleitung{m_zweiteSensorleitungen};
+    Schnittstellensteuerung m_schnittstellen{
+        m_rennen, m_speicher, m_dialoge, m_sensoranschluss, m_boxport, &m_zweiteSensorleitungen};
     // The simulated track replaces the serial port when it was asked for; otherwise it is
     // never opened, and its lap time never read.
     Simulationsport m_simulation{m_rennen, m_systemuhr, m_optionen.simulation.value_or(0)};
     Portsteuerung& m_port{m_optionen.simulation ? static_cast<Portsteuerung&>(m_simulation)
                                                 : m_schnittstellen};
     Leitungsbehandlung m_leitungen{m_rennen};
+    Leitungsbehandlung m_zweiteLeitungen{m_rennen, 2};
     RaceControlEmpfang m_boxempfang{m_rennen, m_box, m_boxuhr, m_dialoge};
     Signalprotokoll m_signalprotokoll;
     Rennvermerk m_rennvermerk{

@@ -57,6 +57,7 @@ inline const Einstellung RennabendSaisonpunkte{QStringLiteral("RennabendSaisonpu
                                                QStringLiteral("10,8,6,5,4,3,2,1")};
 inline const Einstellung SpurWechsel{QStringLiteral("SpurWechsel"), QStringLiteral("False")};
 inline const Einstellung Port{QStringLiteral("port"), QStringLiteral("?")};
+inline const Einstellung Port2{QStringLiteral("port2"), QStringLiteral("?")};
 // The spectators' live page (on or off, its port, the address it listens on: empty for
 // every address of the PC) and big-screen window (its screen, its size out of full screen,
 // and whether it fills the screen).

@@ -1,24 +1,12 @@
 #include "Schnittstellensteuerung.h"
 
-#include "Portangabe.h"
+#include "Leitungen.h"
+#include "Portfrage.h"
 
 namespace {
-const QString Titel = QStringLiteral("welche Schnittstelle");
 const QString Vorgabe = QStringLiteral("1");
-
-// On lines of its own: the prompt does not wrap its text, and the command is to be typed.
-const QString Rechtehinweis = QStringLiteral(
-    "\nIhnen fehlt das Recht, diese Schnittstelle zu öffnen: treten Sie mit dem Befehl\n"
-    "sudo adduser $USER dialout der Gruppe dialout bei und melden Sie sich danach neu an.\n");
-
-QString fehlerfrage(const QString& porttext) {
-    const std::optional<QString> geraet = portGeraet(porttext);
-    return QStringLiteral("Fehler beim Öffnen der Schnittstelle (Com Port ") + porttext +
-           QStringLiteral(").") +
-           (geraet && zugriffVerweigert(*geraet) ? Rechtehinweis : QStringLiteral(" ")) +
-           QStringLiteral("Geben Sie bitte eine unbelegte und richtig konfigurierte "
-                          "Portnummer der seriellen Schnittstelle für die Rundomat an:");
-}
+const QString FuerRundomat = QStringLiteral("die Rundomat");
+const QString FuerSpuren5bis8 = QStringLiteral("die Spuren 5 bis 8");
 
 QString verlustmeldung(Stoerung stoerung, const QString& porttext) {
     if (stoerung == Stoerung::KeineLeitungen)
@@ -32,15 +20,35 @@ QString verlustmeldung(Stoerung stoerung, const QString& porttext) {
                           "weiter mit Shift + 1 und Shift + 2 geben. Nach dem Wiederanschließen "
                           "die Schnittstelle unter \"Option\" mit \"COM ändern\" neu öffnen.");
 }
+
+QString zweiteVerlustmeldung(Stoerung stoerung, const QString& porttext) {
+    const QString port = QStringLiteral("Schnittstelle (Com Port ") + porttext +
+                         QStringLiteral(") der Spuren 5 bis 8");
+    if (stoerung == Stoerung::KeineLeitungen)
+        return QStringLiteral("An der ") + port +
+               QStringLiteral(" lassen sich die Leitungen CD, DSR, CTS und RI nicht beobachten; "
+                              "es kann keine Zeitaufnahme dieser Spuren über die serielle "
+                              "Schnittstelle erfolgen.");
+    return QStringLiteral("Die Verbindung zur ") + port +
+           QStringLiteral(" ist unterbrochen, es kann keine Zeitaufnahme dieser Spuren über die "
+                          "serielle Schnittstelle erfolgen. Das Rennen bleibt erhalten; die "
+                          "Spuren 1 bis 4 zählen weiter, Runden der Spuren 5 bis 8 lassen sich "
+                          "mit Shift + 5 bis Shift + 8 geben. Nach dem Wiederanschließen die "
+                          "Schnittstelle unter \"Option\" mit \"COM ändern\" neu öffnen.");
+}
 } // namespace
 
 Schnittstellensteuerung::Schnittstellensteuerung(Rennen& rennen, Einstellungsspeicher& speicher,
-                                                 Dialoge& dialoge, SeriellerAnschluss& sensoranschluss,
-                                                 SeriellerAnschluss& boxport)
+                                                 Dialoge& dialoge,
+                                                 SeriellerAnschluss& sensoranschluss,
+                                                 SeriellerAnschluss& boxport,
+                                                 SeriellerAnschluss* zweiterSensorport)
     : m_rennen(rennen), m_werte(speicher), m_dialoge(dialoge), m_sensoranschluss(sensoranschluss),
-      m_boxport(boxport) {
+      m_boxport(boxport), m_zweiterSensorport(zweiterSensorport) {
     m_sensoranschluss.beiStoerung([this](Stoerung s) { verloren(s); });
     m_boxport.beiStoerung([this](Stoerung s) { verloren(s); });
+    if (m_zweiterSensorport)
+        m_zweiterSensorport->beiStoerung([this](Stoerung s) { zweiterVerloren(s); });
 }
 
 void Schnittstellensteuerung::SchnittstelleOeffnen(const QString& modus) {
@@ -50,38 +58,62 @@ void Schnittstellensteuerung::SchnittstelleOeffnen(const QString& modus) {
         if (p == QStringLiteral("?"))
             p = m_dialoge.eingabe(QStringLiteral("Geben Sie bitte die Portnummer der seriellen "
                                                  "Schnittstelle für die Rundomat an:"),
-                                  Titel, Vorgabe);
+                                  Porttitel, Vorgabe);
     }
-    // Text that names no port fails like a port that does not open: the user is asked
-    // again, every time, until a port opens or the answer is empty.
-    while (!portOeffnen(p)) {
-        p = m_dialoge.eingabe(fehlerfrage(p), Titel, Vorgabe);
-        if (p.isEmpty()) {
-            m_dialoge.meldung(QStringLiteral("Fehler beim Öffnen der Schnittstelle (Com Port ") +
-                                  p +
-                                  QStringLiteral("), es kann keine Zeitaufnahme über die "
-                                                 "serielle Schnittstelle erfolgen."),
-                              Anwendungstitel);
-            ohneSchnittstelle();
-            return;
-        }
+    // Only one of the two ports is ever open.
+    (m_rennen.einstellungen().raceControl ? m_sensoranschluss : m_boxport).schliessen();
+    const QString geoeffnet =
+        portErfragen(m_dialoge, p, FuerRundomat, Vorgabe,
+                     [this](const QString& geraet) { return aktiverPort().oeffnen(geraet); });
+    if (geoeffnet.isEmpty()) {
+        m_dialoge.meldung(QStringLiteral("Fehler beim Öffnen der Schnittstelle (Com Port ), es "
+                                         "kann keine Zeitaufnahme über die serielle "
+                                         "Schnittstelle erfolgen."),
+                          Anwendungstitel);
+        ohneSchnittstelle();
+        return;
     }
-    m_porttext = p;
-    m_werte.speichern(Einstellungen::Port, p);
+    m_porttext = geoeffnet;
+    m_werte.speichern(Einstellungen::Port, geoeffnet);
     // A port that opens after an earlier failure makes the notice in the title untrue.
-    m_rennen.portGeoeffnet(p);
+    m_rennen.portGeoeffnet(geoeffnet);
+    zweitenPortAnpassen();
 }
 
 void Schnittstellensteuerung::aktivenPortSchliessen() {
     aktiverPort().schliessen();
+    if (m_zweiterSensorport)
+        m_zweiterSensorport->schliessen();
 }
 
-bool Schnittstellensteuerung::portOeffnen(const QString& porttext) {
-    // Only one of the two ports is ever open.
-    SeriellerAnschluss& anderer = m_rennen.einstellungen().raceControl ? m_sensoranschluss : m_boxport;
-    anderer.schliessen();
-    const std::optional<QString> geraet = portGeraet(porttext);
-    return geraet && aktiverPort().oeffnen(*geraet);
+void Schnittstellensteuerung::zweitenPortAnpassen() {
+    if (!m_zweiterSensorport)
+        return;
+    if (m_rennen.einstellungen().raceControl ||
+        m_rennen.stand().spuren.anzahl() <= LeitungenJePort) {
+        m_zweiterSensorport->schliessen();
+        return;
+    }
+    if (m_zweiterSensorport->istOffen())
+        return;
+    QString p = m_werte.text(Einstellungen::Port2);
+    if (p == QStringLiteral("?"))
+        p = m_dialoge.eingabe(QStringLiteral("Geben Sie bitte die Portnummer der seriellen "
+                                             "Schnittstelle für die Spuren 5 bis 8 an:"),
+                              Porttitel, QStringLiteral("2"));
+    const QString geoeffnet = portErfragen(
+        m_dialoge, p, FuerSpuren5bis8, QStringLiteral("2"),
+        [this](const QString& geraet) { return m_zweiterSensorport->oeffnen(geraet); });
+    // The first port times lanes 1 to 4 all the same; the title's notice is about it alone.
+    if (geoeffnet.isEmpty()) {
+        m_dialoge.meldung(QStringLiteral("Fehler beim Öffnen der Schnittstelle der Spuren 5 bis "
+                                         "8, es kann keine Zeitaufnahme dieser Spuren über die "
+                                         "serielle Schnittstelle erfolgen."),
+                          Anwendungstitel);
+        return;
+    }
+    m_zweiterPorttext = geoeffnet;
+    m_werte.speichern(Einstellungen::Port2, geoeffnet);
 }
 
 void Schnittstellensteuerung::ohneSchnittstelle() {
@@ -94,6 +126,11 @@ void Schnittstellensteuerung::verloren(Stoerung stoerung) {
     // The board's receiver has named both firmware versions already.
     if (stoerung != Stoerung::FremdeFirmware)
         m_dialoge.meldung(verlustmeldung(stoerung, m_porttext), Anwendungstitel);
+}
+
+// Lanes 1 to 4 still count on the first port.
+void Schnittstellensteuerung::zweiterVerloren(Stoerung stoerung) {
+    m_dialoge.meldung(zweiteVerlustmeldung(stoerung, m_zweiterPorttext), Anwendungstitel);
 }
 
 SeriellerAnschluss& Schnittstellensteuerung::aktiverPort() {

@@ -1,6 +1,7 @@
 // Opens the port of the active signal source (the lap sensors' port, or in RaceControl
 // mode the timing box's), asking the user for a port until one opens or they give up,
-// and tells the user when an open port is lost during the run.
+// and tells the user when an open port is lost during the run. A track of more than four
+// lanes has its lanes 5 to 8 on a second sensor port, opened and asked for the same way.
 #pragma once
 
 #include "Dialoge.h"
@@ -11,16 +12,23 @@
 
 class Schnittstellensteuerung final : public Portsteuerung {
 public:
+    // `zweiterSensorport`, where there is one, carries lanes 5 to 8.
     Schnittstellensteuerung(Rennen& rennen, Einstellungsspeicher& speicher, Dialoge& dialoge,
-                            SeriellerAnschluss& sensoranschluss, SeriellerAnschluss& boxport);
+                            SeriellerAnschluss& sensoranschluss, SeriellerAnschluss& boxport,
+                            SeriellerAnschluss* zweiterSensorport = nullptr);
 
     void SchnittstelleOeffnen(const QString& modus) override;
+    // Both sensor ports, or the box's.
     void aktivenPortSchliessen() override;
 
+    // Opens the second sensor port where the track has lanes for it and it is not open yet
+    // (its stored port, else asking); closes it where the track has none or the box times.
+    void zweitenPortAnpassen();
+
 private:
-    bool portOeffnen(const QString& porttext);
     void ohneSchnittstelle();
     void verloren(Stoerung stoerung);
+    void zweiterVerloren(Stoerung stoerung);
     SeriellerAnschluss& aktiverPort();
 
     Rennen& m_rennen;
@@ -28,5 +36,7 @@ private:
     Dialoge& m_dialoge;
     SeriellerAnschluss& m_sensoranschluss;
     SeriellerAnschluss& m_boxport;
+    SeriellerAnschluss* m_zweiterSensorport;
     QString m_porttext; // as the user gave it, for messages about the open port
+    QString m_zweiterPorttext;
 };

@@ -1,5 +1,5 @@
-// A race with the port opening wired to two fake port controls, and the settings
-// dialog that reopens a port.
+// A race with the port opening wired to fake port controls (the sensors', the box's and
+// the second sensor port of lanes 5 to 8), and the settings dialog that reopens a port.
 #pragma once
 
 #include "DialogLogik.h"
@@ -30,7 +30,9 @@ public:
 struct Portbahn : Rennbahn {
     FakeAnschluss sensoranschluss;
     FakeAnschluss boxport;
-    Schnittstellensteuerung steuerung{rennen, speicher, dialoge, sensoranschluss, boxport};
+    FakeAnschluss zweiterSensorport;
+    Schnittstellensteuerung steuerung{rennen,          speicher, dialoge,
+                                      sensoranschluss, boxport,  &zweiterSensorport};
     Programmstart start{rennen, speicher, steuerung, dialoge, [] {}};
 
     QString portfeld() const { return ansicht().statusleiste.feld(QStringLiteral("port")).text; }

@@ -167,6 +167,80 @@ TEST(SchnittstelleOeffnen, EinVerlorenerPortLaesstDasRennenWeiterlaufen) {
     EXPECT_EQ(b.ansicht().titel, "Rundomat");
 }
 
+// Lanes 5 to 8 on a port of their own: asked for only where the track has them, like the
+// first port, and stored.
+TEST(SchnittstelleOeffnen, UeberVierSpurenWirdNachDemZweitenPortGefragt) {
+    Portbahn b;
+    b.einstellen([](Renneinstellungen& e) { e.spuranzahl = 4; });
+    b.steuerung.SchnittstelleOeffnen("3");
+    EXPECT_TRUE(b.dialoge.eingaben.empty()) << "four lanes fit on one port";
+    EXPECT_TRUE(b.zweiterSensorport.versuche.empty());
+
+    b.einstellen([](Renneinstellungen& e) { e.spuranzahl = 6; });
+    b.zweiterSensorport.belegt = {"/dev/ttyS1"};
+    b.dialoge.eingabeAntworten = {"2", "/dev/ttyUSB1"};
+    b.steuerung.SchnittstelleOeffnen("3");
+    const QString zweiteFrage = QStringLiteral(
+        "Geben Sie bitte die Portnummer der seriellen Schnittstelle für die Spuren 5 bis 8 an:");
+    EXPECT_EQ(b.fragen(),
+              (QStringList{zweiteFrage, fehlerfrage("2").replace("für die Rundomat",
+                                                                 "für die Spuren 5 bis 8")}));
+    EXPECT_EQ(b.dialoge.vorgaben, (QStringList{"2", "2"}));
+    EXPECT_EQ(b.zweiterSensorport.versuche, (QStringList{"/dev/ttyS1", "/dev/ttyUSB1"}));
+    EXPECT_TRUE(b.zweiterSensorport.offen);
+    EXPECT_EQ(b.speicher.werte.value("port2"), "/dev/ttyUSB1");
+    EXPECT_EQ(b.speicher.werte.value("port"), "3");
+
+    // "COM ändern" opens both again, the second from its setting without asking.
+    b.dialoge.eingaben.clear();
+    b.dialoge.eingabeAntworten = {"4"};
+    b.dialog().portWechseln();
+    EXPECT_EQ(b.fragen(), QStringList{ErsteFrage});
+    EXPECT_TRUE(b.zweiterSensorport.offen);
+    EXPECT_EQ(b.zweiterSensorport.versuche.last(), "/dev/ttyUSB1");
+
+    // Back to two lanes, or the box: the second port closes.
+    b.einstellen([](Renneinstellungen& e) { e.spuranzahl = 2; });
+    b.steuerung.SchnittstelleOeffnen("3");
+    EXPECT_FALSE(b.zweiterSensorport.offen);
+}
+
+// The second port pulled out mid-race: said so, and the first port's lanes go on counting.
+// A second port that never opens leaves the first one's lanes timed as well.
+TEST(SchnittstelleOeffnen, OhneDenZweitenPortZaehlenDieSpurenDesErsten) {
+    Portbahn b;
+    b.einstellen([](Renneinstellungen& e) { e.spuranzahl = 8; });
+    b.speicher.werte["port2"] = "5";
+    b.steuerung.SchnittstelleOeffnen("3");
+    ASSERT_TRUE(b.zweiterSensorport.offen);
+    b.starten();
+    b.signal(6, 0.5);
+    b.zweiterSensorport.verlieren(Stoerung::Getrennt);
+    ASSERT_EQ(b.dialoge.meldungen.size(), 1u);
+    EXPECT_TRUE(b.dialoge.meldungen[0].text.startsWith(
+        "Die Verbindung zur Schnittstelle (Com Port 5) der Spuren 5 bis 8 ist unterbrochen"));
+    EXPECT_EQ(b.portfeld(), "Com Port: 3");
+    EXPECT_EQ(b.ansicht().titel, "Rundomat") << "the sensors still time lanes 1 to 4";
+    EXPECT_EQ(b.ansicht().start.text, "Stop");
+    b.signal(1, 0.7);
+    EXPECT_EQ(b.stand().spuren[1].runde, 1);
+    b.signal(6, 4.0);
+    EXPECT_EQ(b.stand().spuren[6].runde, 2) << "lanes 5 to 8 by hand";
+
+    Portbahn c;
+    c.einstellen([](Renneinstellungen& e) { e.spuranzahl = 5; });
+    c.zweiterSensorport.belegt = {"/dev/ttyS4"};
+    c.speicher.werte["port2"] = "5";
+    c.steuerung.SchnittstelleOeffnen("3"); // the error prompt is cancelled
+    ASSERT_EQ(c.dialoge.meldungen.size(), 1u);
+    EXPECT_EQ(c.dialoge.meldungen[0].text,
+              "Fehler beim Öffnen der Schnittstelle der Spuren 5 bis 8, es kann keine "
+              "Zeitaufnahme dieser Spuren über die serielle Schnittstelle erfolgen.");
+    EXPECT_TRUE(c.sensoranschluss.offen);
+    EXPECT_EQ(c.ansicht().titel, "Rundomat");
+    EXPECT_EQ(c.speicher.werte.value("port2"), "5");
+}
+
 TEST(SchnittstelleOeffnen, EinGeraetOhneModemleitungenWirdGenannt) {
     Portbahn b;
     b.steuerung.SchnittstelleOeffnen("/dev/pts/4");
