@@ -181,6 +181,9 @@ void Anwendung::fensterAnmelden() {
         RennformatLogik logik(m_rennen, m_speicher, m_dialoge);
         RennformatFenster fenster(logik, eltern, m_zoom.massstab());
         fenster.exec();
+        // A track grown past four lanes gets its second sensor port now, one shrunk loses it.
+        if (!m_optionen.simulation)
+            m_schnittstellen.zweitenPortAnpassen();
     });
     m_dialoge.fensterAnmelden(Fenster::fAnsagen, [this](QWidget* eltern) {
         AnsagenLogik logik(m_ansageeinstellungen, m_speicher, m_ansagen,

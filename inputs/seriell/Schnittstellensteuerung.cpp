@@ -94,7 +94,8 @@ void Schnittstellensteuerung::zweitenPortAnpassen() {
         m_zweiterSensorport->schliessen();
         return;
     }
-    if (m_zweiterSensorport->istOffen())
+    // Without the first port the keyboard times the race; nobody is asked for a second.
+    if (m_zweiterSensorport->istOffen() || !m_sensoranschluss.istOffen())
         return;
     QString p = m_werte.text(Einstellungen::Port2);
     if (p == QStringLiteral("?"))

@@ -21,8 +21,9 @@ public:
     // Both sensor ports, or the box's.
     void aktivenPortSchliessen() override;
 
-    // Opens the second sensor port where the track has lanes for it and it is not open yet
-    // (its stored port, else asking); closes it where the track has none or the box times.
+    // Opens the second sensor port where the track has lanes for it, the first port is open
+    // and the second is not yet (its stored port, else asking); closes it where the track
+    // has no lanes for it or the box times.
     void zweitenPortAnpassen();
 
 private:

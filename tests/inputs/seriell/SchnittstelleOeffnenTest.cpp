@@ -199,10 +199,18 @@ TEST(SchnittstelleOeffnen, UeberVierSpurenWirdNachDemZweitenPortGefragt) {
     EXPECT_TRUE(b.zweiterSensorport.offen);
     EXPECT_EQ(b.zweiterSensorport.versuche.last(), "/dev/ttyUSB1");
 
-    // Back to two lanes, or the box: the second port closes.
+    // Back to two lanes: the second port closes.
     b.einstellen([](Renneinstellungen& e) { e.spuranzahl = 2; });
-    b.steuerung.SchnittstelleOeffnen("3");
+    b.steuerung.zweitenPortAnpassen();
     EXPECT_FALSE(b.zweiterSensorport.offen);
+
+    // Where the first port never opened, nobody is asked for the second.
+    Portbahn c;
+    c.einstellen([](Renneinstellungen& e) { e.spuranzahl = 8; });
+    c.steuerung.SchnittstelleOeffnen("");
+    c.steuerung.zweitenPortAnpassen();
+    EXPECT_EQ(c.fragen(), QStringList{fehlerfrage("")});
+    EXPECT_TRUE(c.zweiterSensorport.versuche.empty());
 }
 
 // The second port pulled out mid-race: said so, and the first port's lanes go on counting.
