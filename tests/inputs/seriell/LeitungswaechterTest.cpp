@@ -185,6 +185,36 @@ TEST(Leitungswaechter, EineAenderungVorDemWartenMeldetDerZweiteFaden) {
     waechter.beenden();
 }
 
+// The same bound holds for lanes 3 and 4: an RI passage whose drop alone was counted, just
+// before the wait began, is found by the second thread as a rise and the drop.
+TEST(Leitungswaechter, AuchRiVorDemWartenMeldetDerZweiteFaden) {
+    AtomareUhr uhr;
+    const Leitungsstand ruhe{Pegel{}, Flankenzaehler{}};
+    const Leitungsstand cts{Pegel{.cts = true}, Flankenzaehler{0, 0, 1, 0}};
+    const Leitungsstand ri{Pegel{.cts = true}, Flankenzaehler{0, 0, 1, 1}};
+    FakeLeitungsquelle quelle(uhr, Lesung{ruhe}, {Weckruf{Antwort::Ok, 1000, Lesung{cts}}});
+    quelle.blind = true;
+    Mitschrift m;
+    Leitungswaechter waechter(quelle, uhr, m.meldungen());
+    ASSERT_TRUE(quelle.ausgespielt());
+    {
+        const std::lock_guard sperre(m.mutex);
+        ASSERT_EQ(m.ereignisse.size(), 1u);
+        EXPECT_EQ(m.ereignisse[0].leitung, Leitung::CTS);
+        m.ereignisse.clear();
+    }
+    quelle.lesungSetzen(Lesung{ri}, 1004);
+    ASSERT_TRUE(m.bisGemeldet());
+    waechter.beenden();
+    ASSERT_EQ(m.ereignisse.size(), 2u);
+    EXPECT_TRUE(m.ereignisse[0].leitung == Leitung::RI && m.ereignisse[0].pegel);
+    EXPECT_EQ(m.ereignisse[0].genauigkeit, Zeitgenauigkeit::Zusammengefasst);
+    const Leitungsereignis& abfall = m.ereignisse[1];
+    EXPECT_TRUE(abfall.leitung == Leitung::RI && !abfall.pegel);
+    EXPECT_EQ(abfall.genauigkeit, Zeitgenauigkeit::Nachgelesen);
+    EXPECT_LE(abfall.spielraum, 4) << "late by the second thread's look at most";
+}
+
 TEST(Leitungswaechter, OhneZaehlerVergleichtErDiePegel) {
     Waechterlauf lauf({ungezaehlt(false, true)}, {
                                                      {Antwort::Ok, 500, {ungezaehlt(true, true)}},
