@@ -1,0 +1,156 @@
+// The main window on a track of more than two lanes: eight lanes with long names readable
+// and whole at the zoom a 1920x1080 screen takes, a row's click showing that lane's lap
+// table, and the two-lane window back as it was when the track has two lanes again.
+#include "../settings/Einstellungsbahn.h"
+#include "Hauptfenster.h"
+#include "Labelknopf.h"
+#include "OhneZuschauer.h"
+#include "Spurentafel.h"
+#include "Statusleistenanzeige.h"
+#include "Texteinpassung.h"
+#include "Zoomstufe.h"
+
+#include <QScreen>
+#include <QTableView>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+struct Mehrspurbahn : Einstellungsbahn {
+    Fahrernamen fahrer{rennen, speicher, dialoge};
+    OhneZuschauer zuschauer;
+    OhneZoom zoom;
+    Tastatur tastatur{rennen, start, dialoge, fahrer, zuschauer, zoom};
+    QtDialoge fensterdialoge;
+    std::unique_ptr<Hauptfenster> fenster;
+
+    Mehrspurbahn() {
+        fenster = std::make_unique<Hauptfenster>(rennen, start, tastatur, fahrer, fensterdialoge);
+        starteProgramm();
+        fenster->darstellen();
+        fenster->show();
+    }
+    void spuren(int anzahl) {
+        einstellen([&](Renneinstellungen& e) { e.spuranzahl = anzahl; });
+    }
+    Spurentafel* tafel() const { return fenster->findChild<Spurentafel*>(); }
+    // The cell of the lanes' table that shows this text.
+    Labelknopf* zelle(const QString& text) const {
+        for (Labelknopf* l : tafel()->findChildren<Labelknopf*>())
+            if (l->text() == text)
+                return l;
+        return nullptr;
+    }
+};
+
+// Everything the window shows as text, shown whole in its place, in a legible font. The status
+// bar is the two-lane window's, whose panels give a long name in the top speed's its tooltip.
+void allesLesbar(const QWidget& fenster, double mindestpunkt) {
+    for (const QLabel* l : fenster.findChildren<QLabel*>()) {
+        if (!l->isVisibleTo(&fenster) || l->text().isEmpty() ||
+            qobject_cast<Statusleistenanzeige*>(l->parentWidget()))
+            continue;
+        const std::string text = l->text().toStdString();
+        EXPECT_FALSE(l->text().contains(QChar(0x2026))) << text;
+        EXPECT_LE(QFontMetrics(l->font()).horizontalAdvance(l->text()), l->contentsRect().width())
+            << text;
+        EXPECT_LE(QFontMetrics(l->font()).height(), l->contentsRect().height()) << text;
+        EXPECT_GE(l->font().pointSizeF(), mindestpunkt) << text;
+        const QRect lage(l->mapTo(&fenster, QPoint()), l->size());
+        EXPECT_TRUE(fenster.rect().contains(lage)) << text;
+    }
+}
+
+// No two controls of the window lie over each other, nor two cells of the lanes' table.
+void nichtsUeberlappt(const QWidget& eltern) {
+    QList<QWidget*> kinder;
+    for (QWidget* w : eltern.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        // The background lies under everything.
+        if (w->isVisibleTo(&eltern) && w->geometry() != QRect(QPoint(), w->size()))
+            kinder << w;
+    for (qsizetype i = 0; i < kinder.size(); ++i)
+        for (qsizetype j = i + 1; j < kinder.size(); ++j)
+            EXPECT_FALSE(kinder[i]->geometry().intersects(kinder[j]->geometry()))
+                << kinder[i]->metaObject()->className() << " " << qobject_cast<QLabel*>(kinder[i])
+                << " and " << kinder[j]->metaObject()->className();
+}
+} // namespace
+
+// Eight drivers of thirty characters, a million laps to go, lapped cars and a false start's
+// longest word: at the zoom the largest screen of the usual kind takes, every text whole.
+TEST(Mehrspurfenster, AchtSpurenMitLangenNamenBei1920x1080Vollstaendig) {
+    Mehrspurbahn b;
+    b.spuren(8);
+    b.runden(1'000'000);
+    for (int spur = 1; spur <= 8; ++spur)
+        b.rennen.fahrerBenennen(spur, QStringLiteral("Maximilian Hoffmann-Schwerdt %1").arg(spur));
+    b.starten();
+    for (int spur = 1; spur <= 8; ++spur)
+        b.signal(spur, 0.1 * spur);
+    for (int runde = 1; runde <= 12; ++runde)
+        b.signal(1, 0.1 + runde * 1.123);
+    b.signal(2, 5.555);
+    b.signal(3, 5.9);
+    const Massstab gross(Zoomstufe::Kleinste + 4 * Zoomstufe::Schritt);
+    ASSERT_TRUE(QRect(0, 0, 1920, 1080 - 60)
+                    .contains(QRect(QPoint(), gross.skaliert(Hauptfenster::entwurfsgroesse()))))
+        << "the zoom a 1920x1080 screen takes, task bar and title bar aside";
+    for (const Massstab m : {gross, Massstab()}) {
+        b.fenster->massstabSetzen(m);
+        ASSERT_NE(b.tafel(), nullptr);
+        EXPECT_EQ(b.fenster->findChildren<QTableView*>().size(), 1);
+        for (int spur = 1; spur <= 8; ++spur)
+            EXPECT_NE(b.zelle(QStringLiteral("Maximilian Hoffmann-Schwerdt %1").arg(spur)), nullptr)
+                << spur;
+        EXPECT_NE(b.zelle("+10 Runden"), nullptr);
+        EXPECT_NE(b.zelle("999988"), nullptr);
+        allesLesbar(*b.fenster, m.punkt(LesbarePunkte));
+        nichtsUeberlappt(*b.fenster);
+        nichtsUeberlappt(*b.tafel());
+    }
+}
+
+// A click on a lane's row shows its lap table, a click on its driver renames; the option
+// dialog that makes the track two lanes again brings back the two-lane window, pixel for
+// pixel, though the click that opened it came through the window's own label.
+TEST(Mehrspurfenster, ZeileZeigtIhreRundentabelleUndZurueckZuZweiSpuren) {
+    Mehrspurbahn b;
+    b.starten();
+    b.fahren(1, 0.5, {3});
+    b.fenster->darstellen();
+    const QImage zweispurig = b.fenster->grab().toImage();
+
+    b.spuren(5);
+    ASSERT_NE(b.tafel(), nullptr);
+    QTableView* tabelle = b.fenster->findChild<QTableView*>();
+    EXPECT_EQ(tabelle->accessibleName(), "Rundentabelle Spur 1");
+    QTest::mouseClick(b.zelle("5"), Qt::LeftButton);
+    tabelle = b.fenster->findChild<QTableView*>();
+    EXPECT_EQ(tabelle->accessibleName(), "Rundentabelle Spur 5");
+    EXPECT_NE(b.fenster->findChild<Labelknopf*>(), nullptr);
+    b.signal(5, 1);
+    b.signal(5, 3.25);
+    EXPECT_EQ(tabelle->model()->index(0, 1).data().toString(), "3,250");
+
+    b.dialoge.eingabeAntworten.push_back("Anna");
+    QTest::mouseClick(b.zelle("Fahrer 1"), Qt::LeftButton);
+    EXPECT_EQ(b.stand().spuren[1].fahrer, "Anna");
+    EXPECT_NE(b.zelle("Anna"), nullptr);
+
+    b.rennen.startGedrueckt(); // stop
+    b.rennen.ampelSetzen(Ampel::Gruen);
+    b.dialoge.beimNaechstenModal = [&b] { b.spuren(2); };
+    Labelknopf* option = nullptr;
+    for (Labelknopf* l : b.fenster->findChildren<Labelknopf*>())
+        if (l->text() == "Option")
+            option = l;
+    ASSERT_NE(option, nullptr);
+    QTest::mouseClick(option, Qt::LeftButton);
+    EXPECT_EQ(b.tafel(), nullptr);
+    EXPECT_EQ(b.fenster->findChildren<QTableView*>().size(), 2);
+    b.rennen.fahrerBenennen(1, "Fahrer 1");
+    b.starten();
+    b.fahren(1, 0.5, {3});
+    b.fenster->darstellen();
+    EXPECT_EQ(b.fenster->grab().toImage(), zweispurig);
+}
