@@ -4,7 +4,6 @@
 #include "Zahlenformat.h"
 
 #include <algorithm>
-#include <numeric>
 
 using Zahlenformat::ZahlFormatieren;
 
@@ -71,7 +70,17 @@ Spuren<Spurstellung> rennstellung(const Rennstand& r) {
     auto distanzen = Spuren<double>::fuer(spuren.anzahl());
     for (int spur = 1; spur <= spuren.anzahl(); ++spur)
         distanzen[spur] = gefahren(spuren[spur], nachZeit);
-    const std::vector<int> folge = reihenfolge(spuren, distanzen);
+    std::vector<int> folge = reihenfolge(spuren, distanzen);
+    if (!nachZeit) {
+        // By laps the lanes home lead in the order the race took them home, which is the
+        // result's, even where a clock of the sensors stamped two finishes the other way.
+        const std::vector<int>& z = r.zieleinlauf;
+        const auto heim = [&z](int spur) {
+            return std::find(z.begin(), z.end(), spur) - z.begin();
+        };
+        std::stable_sort(folge.begin(), folge.end(),
+                         [&](int a, int b) { return heim(a) < heim(b); });
+    }
     const int vorn = folge.front();
     int platz = 0;
     for (int spur : folge) {

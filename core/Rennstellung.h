@@ -1,7 +1,8 @@
 // Where each lane stands while a race is driven and once it is over, on a track of any number
 // of lanes: its place and its gap to the lane in front of all. The order is the race's own
-// (`reihenfolge`, by laps or distance, then who got there first; training by the best lap),
-// so the places agree with those of the result and its winner.
+// (`reihenfolge`, by laps or distance, then who got there first; by laps the lanes home in
+// the order home; training by the best lap), so the places agree with those of the result
+// and its winner.
 #pragma once
 
 #include "Reihe.h"

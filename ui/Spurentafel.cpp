@@ -18,11 +18,14 @@ constexpr std::array<int, Mehrspurspalten> Spaltenbreiten{750, 600,  3675, 960,
 constexpr int Rand = 60;         // twips around the rows
 constexpr int Kopfhoehe = 360;   // twips
 constexpr double Kopfpunkte = 9; // the heading row's font
-// A row's font grows with its height, up to the two-lane window's names.
+// A row's font grows with its height, up to a size at which the times still fit their columns.
 constexpr double Zeilenpunkte(int zeilenhoehe) {
-    return std::min(24.0, zeilenhoehe / 15.0 * 0.36);
+    return std::min(18.0, zeilenhoehe / 15.0 * 0.36);
 }
-constexpr Farbe Gewaehlt = 0x8a4822; // the lane whose table shows, behind its row
+constexpr int Zellrand = 3; // pixels between the texts of neighbouring cells
+// Behind the row of the lane whose table shows, and its frame: the panels' lighter blue.
+constexpr Farbe Gewaehlt = 0xb86a3a;
+constexpr Farbe Tafelrand = 0xdda37e;
 } // namespace
 
 Spurentafel::Spurentafel(QWidget* eltern, QRect t, int spurenzahl, const Massstab& massstab)
@@ -49,6 +52,7 @@ std::vector<Labelknopf*> Spurentafel::zeileBauen(int oben, int hoehe, double pun
                                      m.punkt(LesbarePunkte));
         platzieren(zelle, links, oben, Spaltenbreiten[static_cast<std::size_t>(spalte)], hoehe, m);
         links += Spaltenbreiten[static_cast<std::size_t>(spalte)];
+        zelle->setContentsMargins(m.skaliert(Zellrand), 0, m.skaliert(Zellrand), 0);
         zellen.push_back(zelle);
         // Names of different lengths read best from a common left edge.
         if (spalte == static_cast<int>(Mehrspurspalte::Fahrer))
@@ -92,7 +96,7 @@ void Spurentafel::paintEvent(QPaintEvent*) {
     for (std::size_t z = 0; z < m_zeilenflaechen.size(); ++z) {
         const QRect flaeche = m_zeilenflaechen[z].adjusted(0, 1, 0, -1);
         if (static_cast<int>(z) + 1 == m_gewaehlt) {
-            maler.setPen(Qt::NoPen);
+            maler.setPen(QPen(qtFarbe(Tafelrand), m_massstab.skaliert(1)));
             maler.setBrush(qtFarbe(Gewaehlt));
             maler.drawRoundedRect(flaeche, eck, eck);
         }

@@ -80,6 +80,26 @@ TEST(Mehrspuransicht, VierSpurenPlaetzeUndAbstaendeWieImErgebnis) {
     EXPECT_EQ(zelle(a, 4, S::Noch), "0");
 }
 
+// A box that reports a finish late: the race took lane 2 home first, and so does the window,
+// though lane 1's time at the line is earlier.
+TEST(Mehrspuransicht, ImZielGiltDieReihenfolgeDesRennens) {
+    Rennbahn b;
+    b.runden(1);
+    spuren(b, 3);
+    b.starten();
+    for (int spur = 1; spur <= 3; ++spur)
+        b.signal(spur, 0.1 * spur);
+    b.signal(2, 3.0);
+    b.signal(1, 2.9);
+    b.signal(3, 3.5);
+    ASSERT_FALSE(b.stand().gestartet);
+    ASSERT_EQ(b.rennen.ergebnis().sieger(), 2);
+    const Mehrspuransicht a = mehrspuransicht(b.rennen, 1);
+    EXPECT_EQ(spalte(a, S::Platz), (std::vector<QString>{"2.", "1.", "3."}));
+    EXPECT_EQ(zelle(a, 2, S::Abstand), "Sieger!!!");
+    EXPECT_EQ(zelle(a, 3, S::Abstand), "+0,500 s");
+}
+
 // Eight lanes by time, ended where they stand: each lane's distance with its fraction, the
 // places and the winner of the result, the gaps the differences of the result's distances.
 TEST(Mehrspuransicht, AchtSpurenNachZeitNachDerDistanz) {
