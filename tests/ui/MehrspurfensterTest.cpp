@@ -16,6 +16,13 @@
 #include <gtest/gtest.h>
 
 namespace {
+Labelknopf* gezeigt(const QWidget* in, const QString& text) {
+    for (Labelknopf* l : in->findChildren<Labelknopf*>())
+        if (l->text() == text)
+            return l;
+    return nullptr;
+}
+
 struct Mehrspurbahn : Einstellungsbahn {
     Fahrernamen fahrer{rennen, speicher, dialoge};
     OhneZuschauer zuschauer;
@@ -34,13 +41,9 @@ struct Mehrspurbahn : Einstellungsbahn {
         einstellen([&](Renneinstellungen& e) { e.spuranzahl = anzahl; });
     }
     Spurentafel* tafel() const { return fenster->findChild<Spurentafel*>(); }
+    Labelknopf* label(const QString& text) const { return gezeigt(fenster.get(), text); }
     // The cell of the lanes' table that shows this text.
-    Labelknopf* zelle(const QString& text) const {
-        for (Labelknopf* l : tafel()->findChildren<Labelknopf*>())
-            if (l->text() == text)
-                return l;
-        return nullptr;
-    }
+    Labelknopf* zelle(const QString& text) const { return gezeigt(tafel(), text); }
 };
 
 // Everything the window shows as text, shown whole in its place, in a legible font. The status
@@ -91,6 +94,7 @@ TEST(Mehrspurfenster, AchtSpurenMitLangenNamenBei1920x1080Vollstaendig) {
         b.signal(1, 0.1 + runde * 1.123);
     b.signal(2, 5.555);
     b.signal(3, 5.9);
+    b.rennen.crashUmschalten(); // its notice shows, clear of the light and the buttons
     const Massstab gross(Zoomstufe::Kleinste + 4 * Zoomstufe::Schritt);
     ASSERT_TRUE(QRect(0, 0, 1920, 1080 - 60)
                     .contains(QRect(QPoint(), gross.skaliert(Hauptfenster::entwurfsgroesse()))))
@@ -104,6 +108,8 @@ TEST(Mehrspurfenster, AchtSpurenMitLangenNamenBei1920x1080Vollstaendig) {
                 << spur;
         EXPECT_NE(b.zelle("+10 Runden"), nullptr);
         EXPECT_NE(b.zelle("999988"), nullptr);
+        ASSERT_NE(b.label("CRASH"), nullptr);
+        EXPECT_TRUE(b.label("CRASH")->isVisible());
         allesLesbar(*b.fenster, m.punkt(LesbarePunkte));
         nichtsUeberlappt(*b.fenster);
         nichtsUeberlappt(*b.tafel());
@@ -140,10 +146,7 @@ TEST(Mehrspurfenster, ZeileZeigtIhreRundentabelleUndZurueckZuZweiSpuren) {
     b.rennen.startGedrueckt(); // stop
     b.rennen.ampelSetzen(Ampel::Gruen);
     b.dialoge.beimNaechstenModal = [&b] { b.spuren(2); };
-    Labelknopf* option = nullptr;
-    for (Labelknopf* l : b.fenster->findChildren<Labelknopf*>())
-        if (l->text() == "Option")
-            option = l;
+    Labelknopf* option = b.label("Option");
     ASSERT_NE(option, nullptr);
     QTest::mouseClick(option, Qt::LeftButton);
     EXPECT_EQ(b.tafel(), nullptr);
