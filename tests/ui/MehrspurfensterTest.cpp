@@ -10,9 +10,11 @@
 #include "Texteinpassung.h"
 #include "Zoomstufe.h"
 
-#include <QScreen>
+#include <QApplication>
+#include <QMenu>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -116,7 +118,8 @@ TEST(Mehrspurfenster, AchtSpurenMitLangenNamenBei1920x1080Vollstaendig) {
     }
 }
 
-// A click on a lane's row shows its lap table, a click on its driver renames; the option
+// A click on a lane's row shows its lap table, a click on its driver renames and the right
+// button chooses the colour of its row; the option
 // dialog that makes the track two lanes again brings back the two-lane window, pixel for
 // pixel, though the click that opened it came through the window's own label.
 TEST(Mehrspurfenster, ZeileZeigtIhreRundentabelleUndZurueckZuZweiSpuren) {
@@ -125,15 +128,17 @@ TEST(Mehrspurfenster, ZeileZeigtIhreRundentabelleUndZurueckZuZweiSpuren) {
     b.fahren(1, 0.5, {3});
     b.fenster->darstellen();
     const QImage zweispurig = b.fenster->grab().toImage();
+    b.rennen.startGedrueckt(); // stop
 
     b.spuren(5);
+    b.starten();
     ASSERT_NE(b.tafel(), nullptr);
     QTableView* tabelle = b.fenster->findChild<QTableView*>();
     EXPECT_EQ(tabelle->accessibleName(), "Rundentabelle Spur 1");
     QTest::mouseClick(b.zelle("5"), Qt::LeftButton);
     tabelle = b.fenster->findChild<QTableView*>();
     EXPECT_EQ(tabelle->accessibleName(), "Rundentabelle Spur 5");
-    EXPECT_NE(b.fenster->findChild<Labelknopf*>(), nullptr);
+    EXPECT_NE(b.label("Runden von Spur 5: Fahrer 5"), nullptr);
     b.signal(5, 1);
     b.signal(5, 3.25);
     EXPECT_EQ(tabelle->model()->index(0, 1).data().toString(), "3,250");
@@ -142,6 +147,24 @@ TEST(Mehrspurfenster, ZeileZeigtIhreRundentabelleUndZurueckZuZweiSpuren) {
     QTest::mouseClick(b.zelle("Fahrer 1"), Qt::LeftButton);
     EXPECT_EQ(b.stand().spuren[1].fahrer, "Anna");
     EXPECT_NE(b.zelle("Anna"), nullptr);
+
+    // The right button's menu, answered as soon as it is up: the whole row turns yellow.
+    QTimer::singleShot(0, [] {
+        auto* menue = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menue, nullptr);
+        for (QAction* eintrag : menue->actions())
+            if (eintrag->text() == "Gelb")
+                menue->setActiveAction(eintrag);
+        QTest::keyClick(menue, Qt::Key_Return);
+    });
+    QTest::mousePress(b.zelle("Anna"), Qt::RightButton);
+    EXPECT_EQ(b.stand().spuren[1].farbe, 0x00FFFFu);
+    EXPECT_EQ(b.speicher.werte["fahrerfarbe1"], "65535");
+    for (const Labelknopf* l : b.tafel()->findChildren<Labelknopf*>())
+        if (l->y() == b.zelle("Anna")->y()) {
+            EXPECT_EQ(l->palette().color(QPalette::WindowText), QColor(Qt::yellow))
+                << l->text().toStdString();
+        }
 
     b.rennen.startGedrueckt(); // stop
     b.rennen.ampelSetzen(Ampel::Gruen);
@@ -152,6 +175,7 @@ TEST(Mehrspurfenster, ZeileZeigtIhreRundentabelleUndZurueckZuZweiSpuren) {
     EXPECT_EQ(b.tafel(), nullptr);
     EXPECT_EQ(b.fenster->findChildren<QTableView*>().size(), 2);
     b.rennen.fahrerBenennen(1, "Fahrer 1");
+    b.rennen.fahrerfarbeSetzen(1, Farben::Hellgrau);
     b.starten();
     b.fahren(1, 0.5, {3});
     b.fenster->darstellen();
