@@ -24,7 +24,21 @@ QString abstandOderAusgang(const Spurstand& s, const Spurstellung& stellung) {
     return stellung.abstand;
 }
 
+// A lane without a car tonight shows only that, dimmed.
+constexpr Farbe Ungenutzt = 0x808080;
+
+Spurzeile freieZeile(int spur) {
+    Spurzeile z;
+    z.spur = spur;
+    z.farbe = Ungenutzt;
+    z.zellen[static_cast<std::size_t>(Mehrspurspalte::Spur)] = QString::number(spur);
+    z.zellen[static_cast<std::size_t>(Mehrspurspalte::Fahrer)] = QStringLiteral("frei");
+    return z;
+}
+
 Spurzeile zeile(const Rennstand& r, int spur, const Spurstellung& stellung) {
+    if (r.einstellungen.spurFrei(spur))
+        return freieZeile(spur);
     const Spurstand& s = r.spuren[spur];
     const bool nachZeit = r.einstellungen.rennart == Rennlaenge::Zeit;
     const auto gefahren = static_cast<std::int64_t>(s.runden.size());

@@ -4,6 +4,7 @@
 #include "Zahlenformat.h"
 
 #include <algorithm>
+#include <iterator>
 
 using Zahlenformat::ZahlFormatieren;
 
@@ -42,6 +43,30 @@ QString rueckstand(const Spurstand& vorn, const Spurstand& hinten) {
     return {};
 }
 
+// By laps, lanes home with as many laps stand in the order the race took them home, the
+// result's, even where a clock of the sensors stamped two finishes the other way; a lane still
+// out keeps its place among them.
+void heimkehrFolgen(std::vector<int>& folge, const Spuren<double>& distanzen,
+                    const std::vector<int>& zieleinlauf) {
+    const auto heim = [&](int spur) {
+        return std::find(zieleinlauf.begin(), zieleinlauf.end(), spur) - zieleinlauf.begin();
+    };
+    const auto istHeim = [&](int spur) { return heim(spur) < std::ssize(zieleinlauf); };
+    for (auto anfang = folge.begin(); anfang != folge.end();) {
+        const auto ende = std::find_if(
+            anfang, folge.end(), [&](int spur) { return distanzen[spur] != distanzen[*anfang]; });
+        std::vector<int> heimgekehrt;
+        std::copy_if(anfang, ende, std::back_inserter(heimgekehrt), istHeim);
+        std::sort(heimgekehrt.begin(), heimgekehrt.end(),
+                  [&](int a, int b) { return heim(a) < heim(b); });
+        auto naechste = heimgekehrt.begin();
+        for (auto platz = anfang; platz != ende; ++platz)
+            if (istHeim(*platz))
+                *platz = *naechste++;
+        anfang = ende;
+    }
+}
+
 Spuren<Spurstellung> training(const Spuren<Spurstand>& spuren) {
     auto stellung = Spuren<Spurstellung>::fuer(spuren.anzahl());
     std::vector<int> folge;
@@ -71,25 +96,20 @@ Spuren<Spurstellung> rennstellung(const Rennstand& r) {
     for (int spur = 1; spur <= spuren.anzahl(); ++spur)
         distanzen[spur] = gefahren(spuren[spur], nachZeit);
     std::vector<int> folge = reihenfolge(spuren, distanzen);
-    if (!nachZeit) {
-        // By laps the lanes home lead in the order the race took them home, which is the
-        // result's, even where a clock of the sensors stamped two finishes the other way.
-        const std::vector<int>& z = r.zieleinlauf;
-        const auto heim = [&z](int spur) {
-            return std::find(z.begin(), z.end(), spur) - z.begin();
-        };
-        std::stable_sort(folge.begin(), folge.end(),
-                         [&](int a, int b) { return heim(a) < heim(b); });
-    }
-    const int vorn = folge.front();
+    if (!nachZeit)
+        heimkehrFolgen(folge, distanzen, r.zieleinlauf);
+    int vorn = 0;
     int platz = 0;
     for (int spur : folge) {
         const Spurstand& s = spuren[spur];
-        if (s.runden.empty())
+        // A lane without a car takes no place.
+        if (s.runden.empty() || r.einstellungen.spurFrei(spur))
             continue;
         stellung[spur].platz = ++platz;
-        if (spur == vorn)
+        if (vorn == 0) {
+            vorn = spur;
             continue;
+        }
         // Home by time, the distances their finish gave them tell the gap; as far as the
         // leader, the time at the line does.
         const bool nachDistanz =

@@ -96,7 +96,7 @@ void Hauptfenster::anordnen() {
     const Massstab& m = m_massstab;
     setFixedSize(m.pixel(11250), m.pixel(7425));
     setFont(standardschrift(m.punkt(8)));
-    m_aufgebauteSpuren = m_rennen.stand().spuren.anzahl();
+    m_aufgebauteSpuren = m_rennen.spurenzahl();
     if (mehrspurig())
         mehrspurigAufbauen();
     else
@@ -342,7 +342,7 @@ std::optional<int> Hauptfenster::farbmenueZeigen() {
 
 void Hauptfenster::darstellen() {
     // Settings for another track bring the controls its lanes need.
-    if (m_rennen.stand().spuren.anzahl() != m_aufgebauteSpuren) {
+    if (m_rennen.spurenzahl() != m_aufgebauteSpuren) {
         steuerelementeEntfernen();
         anordnen();
     }

@@ -163,6 +163,38 @@ TEST(Mehrspuransicht, TrainingNachDerBestenRunde) {
     EXPECT_EQ(zelle(a, 4, S::Platz), "4.") << "level with lane 1 on 2,5: behind it";
 }
 
+// The winner's finish ends the others' race at their next crossing: a lane ended short is
+// placed by its laps, then by its time, as the result places it, a lane still out with as many
+// laps ahead of it. A lane without a car shows only that and takes no place.
+TEST(Mehrspuransicht, NachDemSiegerBeendetUndFreieSpur) {
+    Rennbahn b;
+    b.runden(3);
+    b.einstellen([](Renneinstellungen& e) {
+        e.spuranzahl = 4;
+        e.nachSiegerBeenden = true;
+        e.freieSpuren = 1U << 3;
+    });
+    b.starten();
+    for (const auto& [spur, zeit] :
+         {std::pair{1, 0.1}, {2, 0.2}, {3, 0.3}, {1, 2.5}, {2, 3.0}, {3, 3.5}, {1, 4.9}, {2, 5.8}})
+        b.signal(spur, zeit);
+    b.signal(1, 7.3); // home after three laps
+    b.signal(3, 7.6); // its second lap ends lane 3's race
+    ASSERT_TRUE(b.stand().spuren[3].fertig);
+    Mehrspuransicht a = mehrspuransicht(b.rennen, 1);
+    EXPECT_EQ(spalte(a, S::Platz), (std::vector<QString>{"1.", "2.", "3.", ""}))
+        << "lane 2 had its two laps first";
+    EXPECT_EQ(zelle(a, 4, S::Fahrer), "frei");
+    EXPECT_EQ(zelle(a, 4, S::Runden), "");
+    b.signal(2, 8.5);
+    ASSERT_FALSE(b.stand().gestartet);
+    a = mehrspuransicht(b.rennen, 1);
+    const Laufergebnis& lauf = b.rennen.ergebnis().letzterLauf();
+    for (int spur = 1; spur <= 3; ++spur)
+        EXPECT_EQ(zelle(a, spur, S::Platz), QString::number(lauf.spur(spur).platz) + ".") << spur;
+    EXPECT_EQ(zelle(a, 4, S::Platz), "");
+}
+
 // Stop clears the tables and with them the places; the lap table asked for on a lane the
 // track no longer has is lane 1's.
 TEST(Mehrspuransicht, NachStopKeinePlaetzeUndDieTabelleEinerSpurDieEsGibt) {

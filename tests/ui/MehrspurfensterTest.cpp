@@ -144,8 +144,9 @@ TEST(Mehrspurfenster, ZeileZeigtIhreRundentabelleUndZurueckZuZweiSpuren) {
     EXPECT_EQ(tabelle->model()->index(0, 1).data().toString(), "3,250");
 
     b.dialoge.eingabeAntworten.push_back("Anna");
-    QTest::mouseClick(b.zelle("Fahrer 1"), Qt::LeftButton);
-    EXPECT_EQ(b.stand().spuren[1].fahrer, "Anna");
+    QTest::mouseClick(b.zelle("Fahrer 5"), Qt::LeftButton);
+    EXPECT_EQ(b.stand().spuren[5].fahrer, "Anna");
+    EXPECT_EQ(b.speicher.werte["fahrer5"], "Anna");
     EXPECT_NE(b.zelle("Anna"), nullptr);
 
     // The right button's menu, answered as soon as it is up: the whole row turns yellow.
@@ -158,8 +159,8 @@ TEST(Mehrspurfenster, ZeileZeigtIhreRundentabelleUndZurueckZuZweiSpuren) {
         QTest::keyClick(menue, Qt::Key_Return);
     });
     QTest::mousePress(b.zelle("Anna"), Qt::RightButton);
-    EXPECT_EQ(b.stand().spuren[1].farbe, 0x00FFFFu);
-    EXPECT_EQ(b.speicher.werte["fahrerfarbe1"], "65535");
+    EXPECT_EQ(b.stand().spuren[5].farbe, 0x00FFFFu);
+    EXPECT_EQ(b.speicher.werte["fahrerfarbe5"], "65535");
     for (const Labelknopf* l : b.tafel()->findChildren<Labelknopf*>())
         if (l->y() == b.zelle("Anna")->y()) {
             EXPECT_EQ(l->palette().color(QPalette::WindowText), QColor(Qt::yellow))
@@ -174,8 +175,6 @@ TEST(Mehrspurfenster, ZeileZeigtIhreRundentabelleUndZurueckZuZweiSpuren) {
     QTest::mouseClick(option, Qt::LeftButton);
     EXPECT_EQ(b.tafel(), nullptr);
     EXPECT_EQ(b.fenster->findChildren<QTableView*>().size(), 2);
-    b.rennen.fahrerBenennen(1, "Fahrer 1");
-    b.rennen.fahrerfarbeSetzen(1, Farben::Hellgrau);
     b.starten();
     b.fahren(1, 0.5, {3});
     b.fenster->darstellen();
