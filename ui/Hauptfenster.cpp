@@ -114,6 +114,9 @@ void Hauptfenster::anordnen() {
 
 void Hauptfenster::steuerelementeEntfernen() {
     for (QWidget* kind : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        // A message or window open over this one stays.
+        if (kind->isWindow())
+            continue;
         kind->hide();
         kind->setParent(nullptr);
         kind->deleteLater();

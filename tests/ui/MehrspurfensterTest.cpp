@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QMenu>
+#include <QMessageBox>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
@@ -179,4 +180,22 @@ TEST(Mehrspurfenster, ZeileZeigtIhreRundentabelleUndZurueckZuZweiSpuren) {
     b.fahren(1, 0.5, {3});
     b.fenster->darstellen();
     EXPECT_EQ(b.fenster->grab().toImage(), zweispurig);
+}
+
+// A notice the window shows without waiting stays open while the window changes for another
+// track and another zoom.
+TEST(Mehrspurfenster, EinOffenerHinweisBleibt) {
+    Mehrspurbahn b;
+    b.fensterdialoge.hinweis("Die Box antwortet nicht.", "Hinweis");
+    const auto offen = [&b] {
+        for (const QMessageBox* box : b.fenster->findChildren<QMessageBox*>())
+            if (box->isVisible() && box->text() == "Die Box antwortet nicht.")
+                return true;
+        return false;
+    };
+    ASSERT_TRUE(QTest::qWaitFor(offen)) << "the notice opens once its event has returned";
+    b.spuren(6);
+    b.fenster->massstabSetzen(Massstab(150));
+    EXPECT_NE(b.tafel(), nullptr);
+    EXPECT_TRUE(offen());
 }
