@@ -75,14 +75,13 @@ void Spurentafel::darstellen(const Mehrspuransicht& a) {
     for (int spalte = 0; spalte < Mehrspurspalten; ++spalte)
         m_kopf[static_cast<std::size_t>(spalte)]->darstellen(
             {a.kopf[static_cast<std::size_t>(spalte)], Farben::Hellgrau, true, true});
-    // The window rebuilds the rows when the track's lane count changes; until then it shows
-    // the lanes both have.
-    const std::size_t zeilen = std::min(a.zeilen.size(), m_zeilen.size());
-    for (std::size_t z = 0; z < zeilen; ++z)
+    // The window builds the table anew for a track with another lane count, so the rows are
+    // the view's.
+    for (std::size_t z = 0; z < m_zeilen.size(); ++z)
         for (int spalte = 0; spalte < Mehrspurspalten; ++spalte)
             m_zeilen[z][static_cast<std::size_t>(spalte)]->darstellen(
-                {a.zeilen[z].zellen[static_cast<std::size_t>(spalte)], a.zeilen[z].farbe, true,
-                 true});
+                {a.zeilen.at(z).zellen[static_cast<std::size_t>(spalte)], a.zeilen.at(z).farbe,
+                 true, true});
     if (m_gewaehlt != a.tabellenspur) {
         m_gewaehlt = a.tabellenspur;
         update();
