@@ -79,7 +79,7 @@ TEST(Platinenempfang, EineFremdeFirmwareWirdMitBeidenVersionenGenanntUndNichtBen
     ASSERT_EQ(b.meldungstexte().size(), 1);
     EXPECT_EQ(b.meldungstexte()[0],
               "Die Platine an der seriellen Schnittstelle hat die Firmware-Version 2.0, Rundomat "
-              "versteht die Version 1.0. Bitte die Firmware aufspielen, die zu diesem Programm "
+              "versteht die Version 1.1. Bitte die Firmware aufspielen, die zu diesem Programm "
               "gehört (siehe Hilfe); bis dahin kann keine Zeitaufnahme über die serielle "
               "Schnittstelle erfolgen.");
     EXPECT_TRUE(b.befehle.empty());
@@ -223,7 +223,8 @@ TEST(Platinenempfang, EinUnlesbarerBefehlGehtMitDemStandVonJetztNochEinmal) {
     b.hallo(1.0);
     b.rennen.ampelSetzen(Ampel::FliegenderStart);
     b.rennen.ampelSetzen(Ampel::Gruen);
-    b.einstellen([&](Renneinstellungen& e) { e.prellzeit = 2.5; }); // not sent yet: it goes with the next light
+    // Not sent yet: it goes with the next light.
+    b.einstellen([&](Renneinstellungen& e) { e.prellzeit = 2.5; });
     b.befehle.clear();
     b.senden(Fehler{FEHLER_PRUEFSUMME, BEFEHL_AMPEL}); // the 8 or the 6
     b.senden(Fehler{FEHLER_PRUEFSUMME, BEFEHL_TOTZEIT});
