@@ -64,6 +64,25 @@ void Platinenempfang::ohnePlatine() {
     m_rennen.sensoruhrWechseln(Sensoruhr::Leitungen);
 }
 
+void Platinenempfang::rennenGestartet(const Rennen& rennen) {
+    m_fernGemeldet = false;
+    const int spuren = rennen.stand().spuren.anzahl();
+    if (!m_erkannt || m_eingaenge >= spuren)
+        return;
+    const QString ohne =
+        m_eingaenge + 1 == spuren
+            ? QStringLiteral("die Spur %1 bekommt").arg(spuren)
+            : QStringLiteral("die Spuren %1 bis %2 bekommen").arg(m_eingaenge + 1).arg(spuren);
+    m_dialoge.hinweis(QStringLiteral("Die Platine hat %1 Eingänge, die Bahn %2 Spuren: ")
+                              .arg(m_eingaenge)
+                              .arg(spuren) +
+                          ohne +
+                          QStringLiteral(" von ihr keine Signale. Die Firmware, die zu diesem "
+                                         "Programm gehört, hat %1 Eingänge (siehe Hilfe).")
+                              .arg(Platinenprotokoll::Eingaenge),
+                      Anwendungstitel);
+}
+
 void Platinenempfang::ampelGesetzt(const Rennen&, Ampel ampel) {
     m_ampel = ampel;
     if (m_erkannt)
@@ -111,6 +130,7 @@ void Platinenempfang::hallo(const Platinenprotokoll::Hallo& h) {
     const bool neustart = m_erkannt; // with another clock rate
     m_uhr.hallo(h.ticksProSekunde, h.platinenzeit);
     m_platinenTicks = h.ticksProSekunde;
+    m_eingaenge = h.spuren;
     m_erkannt = true;
     // A board that restarted has forgotten what it was told.
     m_gesendeteTotzeit.reset();
@@ -159,9 +179,17 @@ void Platinenempfang::neuAngesetzt(const QString& ereignis) {
     einstellungSenden();
 }
 
+// The track's lane a board input stands for, or 0: the inputs beyond the track's lanes are
+// logged only, and so is an input the board does not have (a frame damaged so that its
+// checksum still fits).
+int Platinenempfang::rundenspur(int eingang) const {
+    const bool spurDerBahn =
+        eingang >= 1 && eingang <= m_eingaenge && eingang <= m_rennen.stand().spuren.anzahl();
+    return spurDerBahn ? eingang : 0;
+}
+
 void Platinenempfang::flanke(const Platinenprotokoll::Flanke& f) {
-    const bool rundensignal = f.spur == 1 || f.spur == 2;
-    const int spur = rundensignal ? f.spur : 0;
+    const int spur = rundenspur(f.spur);
     const QString ereignis = QStringLiteral("Platine Eingang %1 ").arg(f.spur) +
                              (f.pegel ? QStringLiteral("steigt") : QStringLiteral("fällt"));
     if (m_uhr.fern(f.stempel)) {
@@ -171,9 +199,11 @@ void Platinenempfang::flanke(const Platinenprotokoll::Flanke& f) {
     const std::int64_t tick = m_uhr.stempel(f.stempel);
     const double zeit = m_rennen.signalzeit(tick);
     const Signalausgang ausgang =
-        rundensignal ? m_rennen.signalPruefen(spur, zeit) : Signalausgang::Ignoriert;
+        spur != 0 ? m_rennen.signalPruefen(spur, zeit) : Signalausgang::Ignoriert;
     const bool weiter = weitergeben(ausgang);
     QString anmerkung = QStringLiteral("Platinenzeit %1 µs").arg(m_uhr.mikrosekunden(f.stempel));
+    if (f.spur < 1 || f.spur > m_eingaenge)
+        anmerkung += QStringLiteral("; die Platine hat die Eingänge 1 bis %1").arg(m_eingaenge);
     if (weiter && m_rennen.stand().einzelmodus)
         anmerkung +=
             QStringLiteral("; Einzelmodus: auch Spur ") + QString::number(andereSpur(spur));
