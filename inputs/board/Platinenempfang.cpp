@@ -179,13 +179,13 @@ void Platinenempfang::neuAngesetzt(const QString& ereignis) {
     einstellungSenden();
 }
 
-// The track's lane a board input stands for, or 0: the inputs beyond the track's lanes are
-// logged only, and so is an input the board does not have (a frame damaged so that its
-// checksum still fits).
+// The lane a board input stands for, or 0 for an input the board does not have (a frame
+// damaged so that its checksum still fits), which is logged only. Whether the track has
+// the lane, and a car on it, the race says.
 int Platinenempfang::rundenspur(int eingang) const {
-    const bool spurDerBahn =
-        eingang >= 1 && eingang <= m_eingaenge && eingang <= m_rennen.stand().spuren.anzahl();
-    return spurDerBahn ? eingang : 0;
+    const bool eingangDerPlatine =
+        eingang >= 1 && eingang <= std::min<int>(m_eingaenge, PROTOKOLL_MAX_SPUREN);
+    return eingangDerPlatine ? eingang : 0;
 }
 
 void Platinenempfang::flanke(const Platinenprotokoll::Flanke& f) {
@@ -202,7 +202,7 @@ void Platinenempfang::flanke(const Platinenprotokoll::Flanke& f) {
         spur != 0 ? m_rennen.signalPruefen(spur, zeit) : Signalausgang::Ignoriert;
     const bool weiter = weitergeben(ausgang);
     QString anmerkung = QStringLiteral("Platinenzeit %1 µs").arg(m_uhr.mikrosekunden(f.stempel));
-    if (f.spur < 1 || f.spur > m_eingaenge)
+    if (spur == 0)
         anmerkung += QStringLiteral("; die Platine hat die Eingänge 1 bis %1").arg(m_eingaenge);
     if (weiter && m_rennen.stand().einzelmodus)
         anmerkung +=

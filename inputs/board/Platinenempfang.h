@@ -1,8 +1,9 @@
 // The program's side of the sensor board: it reads the board's reports, judges its hello,
-// turns the edges of the track's lanes into debounced lap signals on the board clock (the
-// board's further inputs are logged only), keeps that clock in step and refuses times far
-// from it, and sends the board the debounce time and, as a listener of the race, every
-// state of the traffic light, again when the board restarted or could not read a command.
+// turns the edges of its inputs into debounced lap signals of their lanes on the board
+// clock (the race refuses those of lanes the track does not have, or has free), keeps that
+// clock in step and refuses times far from it, and sends the board the debounce time and,
+// as a listener of the race, every state of the traffic light, again when the board
+// restarted or could not read a command.
 #pragma once
 
 #include "Dialoge.h"

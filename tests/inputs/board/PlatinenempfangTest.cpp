@@ -64,8 +64,8 @@ TEST(Platinenempfang, RundenzeitenKommenAusDenStempelnNichtAusDerAnkunft) {
 
     const Signaleintrag& dritte = b.protokoll.at(2);
     EXPECT_EQ(dritte.ereignis, "Platine Eingang 3 fällt");
-    EXPECT_EQ(dritte.spur, 0);
-    EXPECT_EQ(dritte.ausgang, Signalausgang::Ignoriert);
+    EXPECT_EQ(dritte.spur, 3);
+    EXPECT_EQ(dritte.ausgang, Signalausgang::KeineSpur);
     const Signaleintrag& geprellt = b.protokoll.at(6);
     EXPECT_EQ(geprellt.ausgang, Signalausgang::Geprellt);
     EXPECT_EQ(geprellt.anmerkung, "Platinenzeit 12500000 µs");

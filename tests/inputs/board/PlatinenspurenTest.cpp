@@ -56,14 +56,15 @@ TEST(Platinenspuren, AchtSpurenZaehlenJedeIhreRundenNachIhrenStempeln) {
     EXPECT_EQ(b.meldungstexte(), QStringList{}) << "eight inputs are enough for eight lanes";
 }
 
-// A board of eight inputs on a track of fewer lanes, and edges that name an input no board
-// has (damaged so that the checksum still fits): logged, never counted, and the race is
-// never asked about a lane it does not have.
-TEST(Platinenspuren, EingaengeUeberDieSpurenDerBahnHinausWerdenNurProtokolliert) {
+// A board of eight inputs on a track of fewer lanes, one of them free tonight, and edges
+// that name an input no board has (damaged so that the checksum still fits): logged, never
+// counted, and the race is never asked about a lane beyond eight.
+TEST(Platinenspuren, EingaengeOhneSpurDerBahnWerdenNurProtokolliert) {
     for (const int spuren : {2, 5}) {
         SCOPED_TRACE(spuren);
         Platinenbahn b;
         spurenSetzen(b, spuren);
+        b.einstellen([](Renneinstellungen& e) { e.freieSpuren = 0b10; }); // lane 2
         b.runden(3);
         b.hallo(10.0, Major, 1, 8);
         b.rennen.startGedrueckt();
@@ -80,15 +81,15 @@ TEST(Platinenspuren, EingaengeUeberDieSpurenDerBahnHinausWerdenNurProtokolliert)
             SCOPED_TRACE(eingang);
             const std::vector<Signaleintrag> eintraege = eintraegeVon(b, eingang);
             ASSERT_EQ(eintraege.size(), 2u);
+            EXPECT_EQ(eintraege[1].spur, eingang);
+            EXPECT_EQ(eintraege[1].anmerkung,
+                      QStringLiteral("Platinenzeit %1 µs").arg(12'500'000 + eingang * 10'000));
+            const Signalausgang soll = eingang > spuren ? Signalausgang::KeineSpur
+                                       : eingang == 2   ? Signalausgang::FreieSpur
+                                                        : Signalausgang::Angenommen;
+            EXPECT_EQ(eintraege[1].ausgang, soll);
             if (eingang <= spuren) {
-                EXPECT_EQ(b.spur(eingang).runde, 2);
-                EXPECT_EQ(eintraege[1].spur, eingang);
-                EXPECT_EQ(eintraege[1].ausgang, Signalausgang::Angenommen);
-            } else {
-                EXPECT_EQ(eintraege[1].spur, 0);
-                EXPECT_EQ(eintraege[1].ausgang, Signalausgang::Ignoriert);
-                EXPECT_EQ(eintraege[1].anmerkung,
-                          QStringLiteral("Platinenzeit %1 µs").arg(12'500'000 + eingang * 10'000));
+                EXPECT_EQ(b.spur(eingang).runde, eingang == 2 ? 0 : 2);
             }
         }
         for (const int falsch : {0, 9, 255}) {
