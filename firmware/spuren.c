@@ -24,12 +24,6 @@ volatile uint8_t spuren_schwanz;
 volatile uint8_t spuren_verloren_isr;
 
 static uint8_t letzte;
-
-/* The lanes as the interrupt reads them. */
-static uint8_t spurenLesen(void) {
-    return (uint8_t)((PINC & SPUREN_C) | ((PINB & SPUREN_B) << SPUREN_B_SHIFT));
-}
-
 static uint32_t totzeit;
 static uint8_t buendelAktiv;
 static uint64_t buendelBeginn[PLATINE_SPUREN];
@@ -38,6 +32,11 @@ static uint16_t verloren;
    so its port may show changes of unknown time. */
 static uint8_t luecken[256 / ERFASSUNG / 8];
 static uint8_t lueckenOffen;
+
+/* The lanes as the interrupt reads them. */
+static uint8_t spurenLesen(void) {
+    return (uint8_t)((PINC & SPUREN_C) | ((PINB & SPUREN_B) << SPUREN_B_SHIFT));
+}
 
 static bool lueckeLoeschen(uint8_t position) {
     const uint8_t slot = position / ERFASSUNG;
