@@ -2,6 +2,7 @@
 
 #include "Zahlenformat.h"
 
+#include <QStringList>
 #include <algorithm>
 #include <cmath>
 
@@ -66,17 +67,24 @@ void Platinenempfang::ohnePlatine() {
 
 void Platinenempfang::rennenGestartet(const Rennen& rennen) {
     m_fernGemeldet = false;
-    const int spuren = rennen.stand().spuren.anzahl();
-    if (!m_erkannt || m_eingaenge >= spuren)
+    if (!m_erkannt)
         return;
-    const QString ohne =
-        m_eingaenge + 1 == spuren
-            ? QStringLiteral("die Spur %1 bekommt").arg(spuren)
-            : QStringLiteral("die Spuren %1 bis %2 bekommen").arg(m_eingaenge + 1).arg(spuren);
+    // The lanes with a car that no input of this board serves.
+    QStringList ohne;
+    for (int spur = m_eingaenge + 1; spur <= rennen.spurenzahl(); ++spur)
+        if (rennen.spurBelegt(spur))
+            ohne << QString::number(spur);
+    if (ohne.isEmpty())
+        return;
+    const QString letzte = ohne.takeLast();
+    const QString spuren = ohne.isEmpty()
+                               ? QStringLiteral("die Spur ") + letzte + QStringLiteral(" bekommt")
+                               : QStringLiteral("die Spuren ") + ohne.join(QStringLiteral(", ")) +
+                                     QStringLiteral(" und ") + letzte + QStringLiteral(" bekommen");
     m_dialoge.hinweis(QStringLiteral("Die Platine hat %1 Eingänge, die Bahn %2 Spuren: ")
                               .arg(m_eingaenge)
-                              .arg(spuren) +
-                          ohne +
+                              .arg(rennen.spurenzahl()) +
+                          spuren +
                           QStringLiteral(" von ihr keine Signale. Die Firmware, die zu diesem "
                                          "Programm gehört, hat %1 Eingänge (siehe Hilfe).")
                               .arg(Platinenprotokoll::Eingaenge),

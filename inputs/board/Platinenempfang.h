@@ -39,8 +39,8 @@ public:
     void ohnePlatine();
     // Every new state of the traffic light; a recognised board gets it at once.
     void ampelGesetzt(const Rennen&, Ampel ampel) override;
-    // A far time is told once a race; a board with fewer inputs than the track has lanes at
-    // the start of every race.
+    // A far time is told once a race; lanes with a car but no input on this board at the
+    // start of every race.
     void rennenGestartet(const Rennen& rennen) override;
 
     bool erkannt() const { return m_erkannt; }

@@ -117,8 +117,8 @@ TEST(Platinenspuren, EinePlatineMitWenigerEingaengenAlsSpurenWirdBeimStartGenann
     b.rennen.startGedrueckt();
     ASSERT_EQ(b.dialoge.meldungen.size(), 1u);
     EXPECT_EQ(b.dialoge.meldungen[0].text,
-              "Die Platine hat 4 Eingänge, die Bahn 8 Spuren: die Spuren 5 bis 8 bekommen von "
-              "ihr keine Signale. Die Firmware, die zu diesem Programm gehört, hat 8 Eingänge "
+              "Die Platine hat 4 Eingänge, die Bahn 8 Spuren: die Spuren 5, 6, 7 und 8 bekommen "
+              "von ihr keine Signale. Die Firmware, die zu diesem Programm gehört, hat 8 Eingänge "
               "(siehe Hilfe).");
     EXPECT_FALSE(b.dialoge.meldungen[0].haeltAuf) << "the race goes on meanwhile";
 
@@ -142,7 +142,14 @@ TEST(Platinenspuren, EinePlatineMitWenigerEingaengenAlsSpurenWirdBeimStartGenann
                                                "Spur 5 bekommt von ihr keine Signale."));
 
     b.rennen.startGedrueckt();
-    spurenSetzen(b, 4);
+    spurenSetzen(b, 8);
+    b.einstellen([](Renneinstellungen& e) { e.freieSpuren = 0b10110000; }); // 5, 6 and 8
     b.rennen.startGedrueckt();
-    EXPECT_EQ(b.dialoge.meldungen.size(), 2u) << "four inputs are enough for four lanes";
+    ASSERT_EQ(b.dialoge.meldungen.size(), 3u);
+    EXPECT_TRUE(b.dialoge.meldungen[2].text.contains("die Spur 7 bekommt"));
+
+    b.rennen.startGedrueckt();
+    b.einstellen([](Renneinstellungen& e) { e.freieSpuren = 0b11110000; });
+    b.rennen.startGedrueckt();
+    EXPECT_EQ(b.dialoge.meldungen.size(), 3u) << "no car on the lanes the board lacks";
 }
