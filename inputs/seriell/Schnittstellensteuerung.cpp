@@ -5,6 +5,7 @@
 
 namespace {
 const QString Vorgabe = QStringLiteral("1");
+const QString VorgabeZweiter = QStringLiteral("2");
 const QString FuerRundomat = QStringLiteral("die Rundomat");
 const QString FuerSpuren5bis8 = QStringLiteral("die Spuren 5 bis 8");
 
@@ -101,10 +102,11 @@ void Schnittstellensteuerung::zweitenPortAnpassen() {
     if (p == QStringLiteral("?"))
         p = m_dialoge.eingabe(QStringLiteral("Geben Sie bitte die Portnummer der seriellen "
                                              "Schnittstelle für die Spuren 5 bis 8 an:"),
-                              Porttitel, QStringLiteral("2"));
-    const QString geoeffnet = portErfragen(
-        m_dialoge, p, FuerSpuren5bis8, QStringLiteral("2"),
-        [this](const QString& geraet) { return m_zweiterSensorport->oeffnen(geraet); });
+                              Porttitel, VorgabeZweiter);
+    const QString geoeffnet =
+        portErfragen(m_dialoge, p, FuerSpuren5bis8, VorgabeZweiter, [this](const QString& geraet) {
+            return m_zweiterSensorport->oeffnen(geraet);
+        });
     // The first port times lanes 1 to 4 all the same; the title's notice is about it alone.
     if (geoeffnet.isEmpty()) {
         m_dialoge.meldung(QStringLiteral("Fehler beim Öffnen der Schnittstelle der Spuren 5 bis "
