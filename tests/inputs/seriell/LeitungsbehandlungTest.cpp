@@ -129,6 +129,22 @@ TEST(Leitungsbehandlung, AchtSpurenAufDenVierLeitungenZweierPorts) {
     EXPECT_EQ(b.ausgaenge().mid(0, 2), (QStringList{"angenommen", "geprellt"}));
 }
 
+// Sensors wired to lines the track has no lanes for (a four-lane cable on a two-lane
+// evening) are logged and never counted.
+TEST(Leitungsbehandlung, LeitungenOhneSpurDerBahnWerdenNurProtokolliert) {
+    Leitungsbahn b;
+    Leitungsbehandlung zweiter(b.rennen, 2);
+    zweiter.protokollieren([&](const Signaleintrag& e) { b.protokoll.push_back(e); });
+    b.starten();
+    b.durchfahrt(b.leitung, Leitung::CTS, 1.0);
+    b.durchfahrt(zweiter, Leitung::RI, 1.1);
+    b.cd(1.2);
+    EXPECT_EQ(b.ausgaenge(), (QStringList{"ignoriert", "keine Spur der Bahn", "ignoriert",
+                                          "keine Spur der Bahn", "angenommen"}));
+    EXPECT_EQ(b.protokoll[3].spur, 8);
+    EXPECT_EQ(b.stand().spuren[1].runde, 1);
+}
+
 // One sensor serves both lanes; the lane of the signalling sensor comes first and so wins
 // a race decided on the shared signal.
 TEST(Leitungsbehandlung, EinzelmodusGibtDasSignalErstDerEigenenDannDerAnderenSpur) {
