@@ -98,8 +98,17 @@ const Spuren<Farbe> Ersatzfarben{0xFFC040u, 0x30A0FFu};
 
 // A driver's lines are drawn in the colour the first heat gave them, in the second heat of
 // a lane-change race too, where the lanes have changed. Colours that do not tell the
-// drivers apart give way to the chart's own, or in two heats to a pair of its own.
+// drivers apart give way to the chart's own, or in two heats to a pair of its own. On a
+// track of more lanes each line has its lane's colour, unless another lane has it too.
 std::optional<Farbe> fahrerfarbe(const Rennaufzeichnung& r, std::size_t lauf, int spur) {
+    if (r.spurenzahl() > KleinsteSpurenzahl) {
+        const Spuren<Spurfahrt>& fahrten = r.laeufe[lauf];
+        const Farbe farbe = fahrten[spur].farbe;
+        const bool geteilt = std::count_if(fahrten.begin(), fahrten.end(), [&](const Spurfahrt& f) {
+                                 return f.farbe == farbe;
+                             }) > 1;
+        return geteilt ? std::nullopt : std::optional<Farbe>(farbe);
+    }
     const Spuren<Spurfahrt>& erster = r.laeufe.front();
     const int ersteSpur = lauf == 0 ? spur : andereSpur(spur);
     if (erster[1].farbe != erster[2].farbe)
@@ -135,11 +144,11 @@ QStringList vergleich(const Rennaufzeichnung& r, const Neubewertung& n) {
                        ergebniszeile(n.rennen) + QStringLiteral(", ") + bisher +
                        QStringLiteral(": ") + ergebniszeile(r)};
     for (std::size_t lauf = 0; lauf < r.laeufe.size(); ++lauf)
-        for (int spur = 1; spur <= 2; ++spur) {
+        for (int spur = 1; spur <= r.laeufe[lauf].anzahl(); ++spur) {
             const QString wo = ort(lauf, spur, r.laeufe.size() > 1);
             zeilen << wo + QStringLiteral(" ") + bisher + QStringLiteral(" ") +
                           rundenzeile(r.laeufe[lauf][spur]);
-            if (lauf < n.rennen.laeufe.size())
+            if (lauf < n.rennen.laeufe.size() && spur <= n.rennen.laeufe[lauf].anzahl())
                 zeilen << wo + QStringLiteral(" ") + mit + QStringLiteral(": ") +
                               rundenzeile(n.rennen.laeufe[lauf][spur]);
         }
@@ -168,7 +177,7 @@ void rennseiteFuellen(VerlaufAnsicht& a, const Rennseite& s) {
                   {}};
     const bool zweiLaeufe = r.laeufe.size() > 1;
     for (std::size_t lauf = 0; lauf < r.laeufe.size(); ++lauf)
-        for (int spur = 1; spur <= 2; ++spur) {
+        for (int spur = 1; spur <= r.laeufe[lauf].anzahl(); ++spur) {
             const Spurfahrt& f = r.laeufe[lauf][spur];
             const QString wo = ort(lauf, spur, zweiLaeufe);
             a.angaben << wo + QStringLiteral(" – ") + f.fahrer + QStringLiteral(": ") +

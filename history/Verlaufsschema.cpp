@@ -55,6 +55,11 @@ QStringList verlaufsschemaSchritt(int von) {
         // How long a night's races run, as JSON text (laps, or duration and finish rule);
         // NULL for a night begun before: it takes the format its races have.
         return {QStringLiteral("ALTER TABLE rennabende ADD COLUMN rennformat TEXT")};
+    if (von == 6)
+        // Tracks of more than two lanes: the race's lane count, which each of its heats has.
+        // An older program, which knows two lanes only, then shows such a database without
+        // changing it, and so never drops the lanes it does not know.
+        return {QStringLiteral("ALTER TABLE rennen ADD COLUMN spuren INTEGER NOT NULL DEFAULT 2")};
     if (von != 0)
         return {};
     // Times in seconds and speeds in m/s as the lap table shows them; dates as ISO text in
