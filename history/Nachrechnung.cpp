@@ -65,8 +65,10 @@ Laufereignisse ereignisse(const Spuren<Spurdurchfahrten>& spuren) {
 Laufereignisse ereignisse(const std::vector<Rohsignal>& signale,
                           const Spuren<Spurdurchfahrten>& spuren) {
     Laufereignisse folge;
+    // A lane the track does not have gives the race no signal.
     for (const Rohsignal& s : signale)
-        folge.push_back({s.mikrosekunden, s.spur, Laufereignis::Art::Signal});
+        if (s.spur >= 1 && s.spur <= spuren.anzahl())
+            folge.push_back({s.mikrosekunden, s.spur, Laufereignis::Art::Signal});
     for (int spur = 1; spur <= spuren.anzahl(); ++spur)
         for (const Durchfahrt& d : spuren[spur])
             if (d.vonHand)

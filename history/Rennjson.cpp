@@ -202,6 +202,9 @@ std::optional<Rennaufzeichnung> rennenAusJson(const QJsonObject& o) {
     r.laeufe = std::move(*gelesen);
     r.original =
         laeufeAusJson(o[QStringLiteral("original")].toArray()).value_or(decltype(r.original){});
+    // The race as first stored was driven on the same track.
+    if (!r.original.empty() && r.original.front().anzahl() != r.spurenzahl())
+        r.original.clear();
     r.originalAbgebrochen = r.korrigiert() && o[QStringLiteral("original_abgebrochen")].toBool();
     const QJsonObject abend = o[QStringLiteral("rennabend")].toObject();
     if (abend[QStringLiteral("schluessel")].isString())

@@ -7,6 +7,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
+#include <algorithm>
 
 namespace {
 std::optional<double> zahlOderNichts(const QVariant& wert) {
@@ -138,6 +139,13 @@ public:
             if (Spurfahrt* f = fahrt(r, spurenzahl, id, m_runden))
                 f->runden.push_back({m_runden.value(3).toDouble(), m_runden.value(4).toDouble(),
                                      m_runden.value(5).toBool()});
+        // Signals of a lane the race did not have are no signals of this race.
+        const auto fremd = [&](const std::vector<Rohsignal>& lauf) {
+            return std::any_of(lauf.begin(), lauf.end(),
+                               [&](const Rohsignal& s) { return s.spur > r.spurenzahl(); });
+        };
+        if (std::any_of(r.rohsignale.begin(), r.rohsignale.end(), fremd))
+            r.rohsignale.clear();
         return std::pair{id, std::move(r)};
     }
 
