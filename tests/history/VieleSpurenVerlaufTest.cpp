@@ -187,3 +187,31 @@ TEST(VieleSpurenVerlauf, RohsignaleAllerSpurenInIhrerLangenForm) {
     EXPECT_EQ(rohsignaleLesen(QByteArray::fromHex("00 09 00")), std::nullopt)
         << "more heats than lanes";
 }
+
+// A race of a heat on every lane for each driver, as four lanes give four heats: the JSON, the
+// spool and the database keep every heat; a heat of another lane count is no such race.
+TEST(VieleSpurenVerlauf, VierLaeufeAufVierSpurenBleibenVierLaeufe) {
+    Rennaufzeichnung r = sensorrennen(4);
+    r.art = Rennart::Spurwechsel;
+    r.laeufe.assign(4, r.laeufe[0]);
+    r.rohsignale.assign(4, r.rohsignale[0]);
+    const std::optional<Rennaufzeichnung> ausJson =
+        rennenAusJson(QJsonDocument::fromJson(json(r)).object());
+    ASSERT_TRUE(ausJson);
+    EXPECT_EQ(json(*ausJson), json(r));
+
+    Verlaufsordner o;
+    const Rennwarteschlange warteschlange(o.ordner.path());
+    ASSERT_FALSE(warteschlange.ablegen(r).datei.isEmpty());
+    ASSERT_EQ(warteschlange.lesen().size(), 1u);
+    EXPECT_EQ(json(warteschlange.lesen()[0].rennen), json(r));
+    Verlaufsdatenbank db(o.pfad);
+    ASSERT_TRUE(db.vorbereiten().beschreibbar);
+    ASSERT_EQ(Verlaufsspeicher(db).speichern(r), std::nullopt);
+    const std::optional<Rennaufzeichnung> gelesen = Verlaufsabfragen(db).rennen(1);
+    ASSERT_TRUE(gelesen);
+    EXPECT_EQ(json(*gelesen), json(r));
+
+    r.laeufe[3] = Spuren<Spurfahrt>::fuer(3, r.laeufe[0][1]);
+    EXPECT_EQ(rennenAusJson(QJsonDocument::fromJson(json(r)).object()), std::nullopt);
+}
