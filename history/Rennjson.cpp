@@ -210,14 +210,13 @@ std::optional<Rennaufzeichnung> rennenAusJson(const QJsonObject& o) {
     if (abend[QStringLiteral("schluessel")].isString())
         r.abend = Abendzuordnung{abend[QStringLiteral("schluessel")].toString(),
                                  abend[QStringLiteral("nummer")].toInt()};
-    const int spurenzahl = r.laeufe.front().anzahl();
     for (const QJsonValue& lauf : o[QStringLiteral("rohsignale")].toArray()) {
         std::vector<Rohsignal> signale;
         for (const QJsonValue& signal : lauf.toArray()) {
             const QJsonArray paar = signal.toArray();
             const int spur = paar[0].toInt();
             const double sekunden = paar[1].toDouble();
-            if (paar.size() != 2 || spur < 1 || spur > spurenzahl || !paar[1].isDouble() ||
+            if (paar.size() != 2 || spur < 1 || spur > r.spurenzahl() || !paar[1].isDouble() ||
                 !(std::abs(sekunden) * 1e6 <= double(GroessteSignalzeit)))
                 return std::nullopt;
             signale.push_back({spur, std::llround(sekunden * 1e6)});

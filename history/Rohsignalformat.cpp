@@ -29,9 +29,7 @@ std::uint64_t zickzack(std::int64_t wert) {
 std::int64_t zackzick(std::uint64_t wert) {
     return std::int64_t(wert >> 1) ^ -std::int64_t(wert & 1);
 }
-} // namespace
 
-namespace {
 // The bits below a signal's time that name its lane.
 struct Spurbits {
     int breite;

@@ -111,7 +111,8 @@ public:
         }
         if (m_mitOriginal && !m_rennen.value(12).isNull())
             if (std::optional<Rennaufzeichnung> original = rennenAusJson(
-                    QJsonDocument::fromJson(m_rennen.value(12).toString().toUtf8()).object())) {
+                    QJsonDocument::fromJson(m_rennen.value(12).toString().toUtf8()).object()))
+            {
                 r.original = std::move(original->laeufe);
                 r.originalAbgebrochen = original->abgebrochen;
             }
