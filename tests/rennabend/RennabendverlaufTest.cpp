@@ -356,6 +356,7 @@ TEST(Rennabendverlauf, RennformatDesAbendsUeberstehtNeustartUndUpgrade) {
 
         QSqlQuery q(db.db());
         ASSERT_TRUE(q.exec(QStringLiteral("ALTER TABLE rennabende DROP COLUMN rennformat")));
+        ASSERT_TRUE(q.exec(QStringLiteral("ALTER TABLE rennen DROP COLUMN spuren")));
         ASSERT_TRUE(q.exec(QStringLiteral("PRAGMA user_version = 5")));
     }
 
