@@ -36,6 +36,8 @@ Renneinstellungen einstellungen(const Rennaufzeichnung& r) {
     e.renndauer = r.renndauer;
     e.zielregel = r.zielregel;
     e.spuranzahl = r.spurenzahl();
+    e.freieSpuren = r.freieSpuren;
+    e.nachSiegerBeenden = r.nachSiegerBeenden;
     return e;
 }
 

@@ -74,6 +74,9 @@ struct Rennaufzeichnung {
     Rennlaenge rennart = Rennlaenge::Runden;
     int renndauer = 0; // seconds, in a race by time
     Zielregel zielregel = Zielregel::RundeBeenden;
+    // By laps: the winner home ended each other lane's race at its next crossing.
+    bool nachSiegerBeenden = false;
+    std::uint32_t freieSpuren = 0; // bit n-1: lane n had no car
     double kurslaenge = 0;
     double prellzeit = 0;
     Signalquelle quelle = Signalquelle::Sensoren;
@@ -93,6 +96,9 @@ struct Rennaufzeichnung {
 
     // The track's lanes, which every heat has; two for a race without a heat.
     int spurenzahl() const { return laeufe.empty() ? KleinsteSpurenzahl : laeufe.front().anzahl(); }
+    bool spurFrei(int spur) const {
+        return spur >= 1 && spur <= GroessteSpurenzahl && (freieSpuren >> (spur - 1) & 1U);
+    }
     bool korrigiert() const { return !original.empty(); }
     bool mitRohsignalen() const { return !rohsignale.empty(); }
     bool vomFahrerGestoppt() const { return korrigiert() ? originalAbgebrochen : abgebrochen; }

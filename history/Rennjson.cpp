@@ -175,6 +175,16 @@ QByteArray rennenAlsJson(std::optional<qint64> nummer, const Rennaufzeichnung& r
     if (r.abend)
         a += ", \"rennabend\": {\"schluessel\": " + jsonText(r.abend->rennabend) +
              ", \"nummer\": " + QByteArray::number(r.abend->nummer) + "}";
+    // How a track of more lanes ran the race, where it did not run as every race does.
+    if (r.freieSpuren) {
+        a += ", \"freie_spuren\": [";
+        for (int spur = 1, erste = 1; spur <= r.spurenzahl(); ++spur)
+            if (r.spurFrei(spur))
+                a += (std::exchange(erste, 0) ? "" : ", ") + QByteArray::number(spur);
+        a += "]";
+    }
+    if (r.nachSiegerBeenden)
+        a += ", \"nach_sieger_beenden\": true";
     return a + "}";
 }
 
@@ -206,6 +216,12 @@ std::optional<Rennaufzeichnung> rennenAusJson(const QJsonObject& o) {
     if (!r.original.empty() && r.original.front().anzahl() != r.spurenzahl())
         r.original.clear();
     r.originalAbgebrochen = r.korrigiert() && o[QStringLiteral("original_abgebrochen")].toBool();
+    // A lane the race did not have was no free lane of it.
+    for (const QJsonValue& spur : o[QStringLiteral("freie_spuren")].toArray())
+        if (spur.toInt() >= 1 && spur.toInt() <= r.spurenzahl())
+            r.freieSpuren |= 1U << (spur.toInt() - 1);
+    r.nachSiegerBeenden =
+        r.rennart == Rennlaenge::Runden && o[QStringLiteral("nach_sieger_beenden")].toBool();
     const QJsonObject abend = o[QStringLiteral("rennabend")].toObject();
     if (abend[QStringLiteral("schluessel")].isString())
         r.abend = Abendzuordnung{abend[QStringLiteral("schluessel")].toString(),

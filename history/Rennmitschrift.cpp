@@ -40,7 +40,11 @@ void Rennmitschrift::rennenGestartet(const Rennen& rennen) {
         if (e.rennart == Rennlaenge::Zeit) {
             neu.renndauer = e.renndauer;
             neu.zielregel = e.zielregel;
+        } else {
+            neu.nachSiegerBeenden = e.nachSiegerBeenden;
         }
+        // Of the track's lanes: a free lane past them is none.
+        neu.freieSpuren = e.freieSpuren & ((1U << r.spuren.anzahl()) - 1);
         neu.kurslaenge = e.kurslaenge;
         neu.prellzeit = e.prellzeit;
         neu.quelle = m_quelle();

@@ -161,15 +161,17 @@ void rennseiteFuellen(VerlaufAnsicht& a, const Rennseite& s) {
     a.ueberschrift = (s.nummer ? QStringLiteral("Rennen %1 vom ").arg(*s.nummer)
                                : QStringLiteral("Wartendes Rennen vom ")) +
                      datumText(beginnText(r.beginn));
-    a.angaben = {rennartText(r.art) + QStringLiteral(" über %1 Runden à ").arg(r.rundenzahl) +
-                     Zahlenformat::allgemein(r.kurslaenge) + QStringLiteral(" m, Prellzeit ") +
-                     Zahlenformat::allgemein(r.prellzeit) + QStringLiteral(" s, Signale: ") +
-                     quellenName(r.quelle),
-                 (r.abgebrochen ? QStringLiteral("Abgebrochen")
-                                : (r.sieger ? QStringLiteral("Sieger: ") + *r.sieger
-                                            : QStringLiteral("Unentschieden"))) +
-                     (r.korrigiert() ? QStringLiteral(" – korrigiert, das Original ist gespeichert")
-                                     : QString())};
+    a.angaben = {
+        rennartText(r.art) + QStringLiteral(" über %1 Runden à ").arg(r.rundenzahl) +
+            Zahlenformat::allgemein(r.kurslaenge) + QStringLiteral(" m, Prellzeit ") +
+            Zahlenformat::allgemein(r.prellzeit) + QStringLiteral(" s, Signale: ") +
+            quellenName(r.quelle) +
+            (r.nachSiegerBeenden ? QStringLiteral(", Regel „Nach dem Sieger“") : QString()),
+        (r.abgebrochen ? QStringLiteral("Abgebrochen")
+                       : (r.sieger ? QStringLiteral("Sieger: ") + *r.sieger
+                                   : QStringLiteral("Unentschieden"))) +
+            (r.korrigiert() ? QStringLiteral(" – korrigiert, das Original ist gespeichert")
+                            : QString())};
     a.diagramm = {QStringLiteral("Rundenzeiten"),
                   QStringLiteral("Runde"),
                   QStringLiteral("Zeit (s)"),
@@ -180,6 +182,11 @@ void rennseiteFuellen(VerlaufAnsicht& a, const Rennseite& s) {
         for (int spur = 1; spur <= r.laeufe[lauf].anzahl(); ++spur) {
             const Spurfahrt& f = r.laeufe[lauf][spur];
             const QString wo = ort(lauf, spur, zweiLaeufe);
+            // Nobody drove on a free lane: it has neither figures nor a line.
+            if (r.spurFrei(spur)) {
+                a.angaben << wo + QStringLiteral(": frei");
+                continue;
+            }
             a.angaben << wo + QStringLiteral(" – ") + f.fahrer + QStringLiteral(": ") +
                              fahrtText(f, r.originalfahrt(lauf, spur));
             // Heat and lane first: the chart's legend cuts a long entry at its end.

@@ -58,7 +58,7 @@ public:
         if (m_mitRennabend)
             rennformat += QStringLiteral(", rennabend, abendnummer");
         if (m_mitSpurenzahl)
-            rennformat += QStringLiteral(", spuren");
+            rennformat += QStringLiteral(", spuren, freiespuren, nachsiegerbeenden");
         const auto wo = [&](const QString& spalte) {
             return nur ? QStringLiteral(" WHERE %1 = %2").arg(spalte).arg(*nur) : QString();
         };
@@ -124,6 +124,10 @@ public:
         int spurenzahl = m_mitSpurenzahl ? m_rennen.value(16).toInt() : KleinsteSpurenzahl;
         if (spurenzahl < KleinsteSpurenzahl || spurenzahl > GroessteSpurenzahl)
             spurenzahl = KleinsteSpurenzahl;
+        if (m_mitSpurenzahl) {
+            r.freieSpuren = std::uint32_t(m_rennen.value(17).toLongLong());
+            r.nachSiegerBeenden = m_rennen.value(18).toBool();
+        }
 
         for (; m_fahrtDa && m_fahrten.value(0).toLongLong() <= id; m_fahrtDa = m_fahrten.next()) {
             Spurfahrt* f = fahrt(r, spurenzahl, id, m_fahrten);

@@ -106,7 +106,8 @@ std::optional<Datenbankfehler> Verlaufsspeicher::speichern(const Rennaufzeichnun
         q.prepare(QStringLiteral(
             "INSERT INTO rennen (beginn, art, rundenzahl, kurslaenge, prellzeit, signalquelle,"
             " abgebrochen, sieger, rennart, renndauer, zielregel, rohsignale, rennabend,"
-            " abendnummer, spuren) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+            " abendnummer, spuren, freiespuren, nachsiegerbeenden)"
+            " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
         q.bindValue(0, beginnText(r.beginn));
         q.bindValue(1, artText(r.art));
         q.bindValue(2, r.rundenzahl);
@@ -124,6 +125,8 @@ std::optional<Datenbankfehler> Verlaufsspeicher::speichern(const Rennaufzeichnun
         q.bindValue(12, r.abend ? QVariant(r.abend->rennabend) : QVariant());
         q.bindValue(13, r.abend ? QVariant(r.abend->nummer) : QVariant());
         q.bindValue(14, r.spurenzahl());
+        q.bindValue(15, qint64{r.freieSpuren});
+        q.bindValue(16, r.nachSiegerBeenden ? 1 : 0);
         if (QSqlError fehler = ausfuehren(q); fehler.isValid())
             return fehler;
         return fahrtenEinfuegen(m_db.db(), q, q.lastInsertId().toLongLong(), r);

@@ -215,3 +215,62 @@ TEST(VieleSpurenVerlauf, VierLaeufeAufVierSpurenBleibenVierLaeufe) {
     r.laeufe[3] = Spuren<Spurfahrt>::fuer(3, r.laeufe[0][1]);
     EXPECT_EQ(rennenAusJson(QJsonDocument::fromJson(json(r)).object()), std::nullopt);
 }
+
+// A free lane and the rule that the winner's finish ends the others' race are part of the
+// race: stored, read back and kept waiting with it, and a race driven again from its
+// crossings ends as it ended, the others home at their first crossing after the winner.
+TEST(VieleSpurenVerlauf, FreieSpurUndEndeNachDemSiegerBleibenBeimRennen) {
+    Rennbahn b;
+    Ablageliste ablage;
+    Rennmitschrift mitschrift{ablage, [] { return Signalquelle::Tastatur; },
+                              [] {
+                                  return QDateTime::fromString(
+                                      QStringLiteral("2026-05-02T20:00:00+02:00"), Qt::ISODate);
+                              }};
+    b.rennen.beobachterAnmelden(mitschrift);
+    b.einstellen([](Renneinstellungen& e) {
+        e.spuranzahl = 4;
+        e.rundenzahl = 3;
+        e.freieSpuren = 0b10;
+        e.nachSiegerBeenden = true;
+    });
+    b.starten();
+    std::vector<std::pair<double, int>> signale{{1.0, 2}};
+    for (auto [spur, runde] : {std::pair{1, 2.0}, {3, 3.0}, {4, 4.0}})
+        for (int i = 0; i <= 3; ++i)
+            signale.emplace_back(0.1 * spur + i * runde, spur);
+    std::sort(signale.begin(), signale.end());
+    for (auto [t, spur] : signale)
+        b.signal(spur, t);
+    ASSERT_EQ(ablage.rennen.size(), 1u);
+    const Rennaufzeichnung r = ablage.rennen[0];
+    EXPECT_TRUE(r.spurFrei(2) && !r.spurFrei(3));
+    EXPECT_TRUE(r.nachSiegerBeenden);
+    EXPECT_TRUE(r.laeufe[0][2].runden.empty());
+    EXPECT_EQ(rundenzeitenVon(r.laeufe[0][3]), (std::vector<double>{3.3, 3.0}));
+    EXPECT_EQ(r.laeufe[0][3].gesamtzeit, 6.3);
+
+    Verlaufsordner o;
+    Verlaufsdatenbank db(o.pfad);
+    ASSERT_TRUE(db.vorbereiten().beschreibbar);
+    ASSERT_EQ(Verlaufsspeicher(db).speichern(r), std::nullopt);
+    const std::optional<Rennaufzeichnung> gelesen = Verlaufsabfragen(db).rennen(1);
+    ASSERT_TRUE(gelesen);
+    EXPECT_EQ(json(*gelesen), json(r));
+    EXPECT_TRUE(json(r).contains("\"freie_spuren\": [2], \"nach_sieger_beenden\": true"));
+    const Rennwarteschlange warteschlange(o.ordner.path());
+    ASSERT_FALSE(warteschlange.ablegen(r).datei.isEmpty());
+    EXPECT_EQ(json(warteschlange.lesen().at(0).rennen), json(r));
+
+    const Rennaufzeichnung nochmal = Nachrechnung(*gelesen, durchfahrten(*gelesen)).ergebnis();
+    EXPECT_EQ(nochmal.sieger, r.sieger);
+    for (int spur = 1; spur <= 4; ++spur) {
+        EXPECT_EQ(rundenzeitenVon(nochmal.laeufe[0][spur]), rundenzeitenVon(r.laeufe[0][spur]));
+        EXPECT_EQ(nochmal.laeufe[0][spur].gesamtzeit, r.laeufe[0][spur].gesamtzeit) << spur;
+    }
+
+    VerlaufAnsicht a;
+    rennseiteFuellen(a, {1, r});
+    EXPECT_TRUE(a.angaben.contains(QStringLiteral("Spur 2: frei")));
+    EXPECT_EQ(a.diagramm.kurven.size(), 3u);
+}
