@@ -70,6 +70,31 @@ Rennaufzeichnung sensorrennen(int spuren) {
 QByteArray json(const Rennaufzeichnung& r) {
     return rennenAlsJson(std::nullopt, r);
 }
+
+// A data folder whose database and spool give back each race as it was, to the last figure.
+struct Ablagen : Verlaufsordner {
+    Ablagen() { EXPECT_TRUE(db.vorbereiten().beschreibbar); }
+
+    // The race as the database gives it back, stored as the next number.
+    Rennaufzeichnung durchAlle(const Rennaufzeichnung& r) {
+        const std::optional<Rennaufzeichnung> ausJson =
+            rennenAusJson(QJsonDocument::fromJson(json(r)).object());
+        EXPECT_TRUE(ausJson && json(*ausJson) == json(r)) << "JSON";
+        const Rennwarteschlange warteschlange(ordner.path());
+        const QString datei = warteschlange.ablegen(r).datei;
+        const std::vector<Rennwarteschlange::Eintrag> wartend = warteschlange.lesen();
+        EXPECT_TRUE(wartend.size() == 1 && json(wartend[0].rennen) == json(r)) << "spool";
+        Rennwarteschlange::entfernen(datei);
+        EXPECT_EQ(Verlaufsspeicher(db).speichern(r), std::nullopt);
+        const std::optional<Rennaufzeichnung> gelesen = abfragen.rennen(++gespeichert);
+        EXPECT_TRUE(gelesen && json(*gelesen) == json(r)) << "database";
+        return gelesen.value_or(Rennaufzeichnung{});
+    }
+
+    Verlaufsdatenbank db{pfad};
+    Verlaufsabfragen abfragen{db};
+    qint64 gespeichert = 0;
+};
 } // namespace
 
 TEST(VieleSpurenVerlauf, JedeSpurWirdGespeichertGelesenExportiertUndKorrigiert) {
@@ -89,36 +114,27 @@ TEST(VieleSpurenVerlauf, JedeSpurWirdGespeichertGelesenExportiertUndKorrigiert) 
         EXPECT_TRUE(std::any_of(r.rohsignale[0].begin(), r.rohsignale[0].end(),
                                 [&](const Rohsignal& s) { return s.spur == spuren; }));
 
-        // The database gives back every lane and every signal, and lists every driver.
-        Verlaufsordner o;
-        Verlaufsdatenbank db(o.pfad);
-        ASSERT_TRUE(db.vorbereiten().beschreibbar);
-        ASSERT_EQ(Verlaufsspeicher(db).speichern(r), std::nullopt);
-        Verlaufsabfragen abfragen(db);
-        const std::optional<Rennaufzeichnung> gelesen = abfragen.rennen(1);
-        ASSERT_TRUE(gelesen);
-        EXPECT_EQ(gelesen->rohsignale, r.rohsignale);
-        EXPECT_EQ(json(*gelesen), json(r));
-        const std::vector<Rennkopf> liste = abfragen.rennliste();
+        // JSON, spool and database give back every lane and every signal; the list names
+        // every driver.
+        Ablagen o;
+        const Rennaufzeichnung gelesen = o.durchAlle(r);
+        EXPECT_EQ(gelesen.rohsignale, r.rohsignale);
+        const QJsonArray spurenJson =
+            QJsonDocument::fromJson(json(r))
+                .object()[QStringLiteral("laeufe")][0][QStringLiteral("spuren")]
+                .toArray();
+        ASSERT_EQ(spurenJson.size(), spuren);
+        EXPECT_EQ(spurenJson[spuren - 1][QStringLiteral("fahrer")], Namen[spuren - 1]);
+        const std::vector<Rennkopf> liste = o.abfragen.rennliste();
         ASSERT_EQ(liste.size(), 1u);
         EXPECT_EQ(QStringList(liste[0].fahrer.begin(), liste[0].fahrer.end()),
                   Namen.mid(0, spuren));
-        EXPECT_EQ(Verlaufsspeicher(db).speichern(r, true), std::nullopt);
-        EXPECT_EQ(abfragen.rennliste().size(), 1u) << "the same race is stored once";
-
-        // JSON with a lane entry per lane, read back as the race.
-        const QJsonObject objekt = QJsonDocument::fromJson(json(r)).object();
-        const QJsonArray spurenJson =
-            objekt[QStringLiteral("laeufe")][0][QStringLiteral("spuren")].toArray();
-        ASSERT_EQ(spurenJson.size(), spuren);
-        EXPECT_EQ(spurenJson[spuren - 1][QStringLiteral("fahrer")], Namen[spuren - 1]);
-        const std::optional<Rennaufzeichnung> ausJson = rennenAusJson(objekt);
-        ASSERT_TRUE(ausJson);
-        EXPECT_EQ(json(*ausJson), json(r));
+        EXPECT_EQ(Verlaufsspeicher(o.db).speichern(r, true), std::nullopt);
+        EXPECT_EQ(o.abfragen.rennliste().size(), 1u) << "the same race is stored once";
 
         // A row per lap of every lane in the CSV.
         const QString csv = QDir(o.ordner.path()).filePath(QStringLiteral("rennen.csv"));
-        ASSERT_EQ(verlaufExportieren(csv, einRennen(1, *gelesen)), std::nullopt);
+        ASSERT_EQ(verlaufExportieren(csv, einRennen(1, gelesen)), std::nullopt);
         QFile datei(csv);
         ASSERT_TRUE(datei.open(QIODevice::ReadOnly));
         const QByteArray text = datei.readAll();
@@ -127,16 +143,9 @@ TEST(VieleSpurenVerlauf, JedeSpurWirdGespeichertGelesenExportiertUndKorrigiert) 
                                   Namen[spuren - 1].toUtf8() + ";3;"))
             << text.toStdString();
 
-        // A race left waiting is stored at the next start with every lane.
-        const Rennwarteschlange warteschlange(o.ordner.path());
-        ASSERT_FALSE(warteschlange.ablegen(r).datei.isEmpty());
-        const std::vector<Rennwarteschlange::Eintrag> wartend = warteschlange.lesen();
-        ASSERT_EQ(wartend.size(), 1u);
-        EXPECT_EQ(json(wartend[0].rennen), json(r));
-
         // Judged again with a longer Prellzeit, lane 3's extra signal is a bounce: Anna's
         // laps are now the fastest home.
-        const Rennaufzeichnung neu = Nachrechnung(*gelesen, 1.0).ergebnis();
+        const Rennaufzeichnung neu = Nachrechnung(gelesen, 1.0).ergebnis();
         ASSERT_EQ(neu.spurenzahl(), spuren);
         EXPECT_EQ(rundenzeitenVon(neu.laeufe[0][3]), (std::vector<double>{4.4, 4.3, 4.3}));
         EXPECT_EQ(neu.sieger, "Anna");
@@ -144,7 +153,7 @@ TEST(VieleSpurenVerlauf, JedeSpurWirdGespeichertGelesenExportiertUndKorrigiert) 
 
         // Corrected on lane 3: the double crossing deleted leaves lane 3 a lap short, and
         // the stored correction keeps the race as it was.
-        Korrektur korrektur(*gelesen);
+        Korrektur korrektur(gelesen);
         korrektur.spurWechseln(2);
         korrektur.rundeWechseln(1);
         ASSERT_EQ(korrektur.ortText(), "Runde 2, Spur 3");
@@ -154,18 +163,18 @@ TEST(VieleSpurenVerlauf, JedeSpurWirdGespeichertGelesenExportiertUndKorrigiert) 
         EXPECT_FALSE(korrigiert.laeufe[0][3].gesamtzeit);
         EXPECT_EQ(korrigiert.sieger, "Anna");
         EXPECT_EQ(korrigiert.laeufe[0][spuren].gesamtzeit, letzte.gesamtzeit);
-        ASSERT_EQ(Verlaufsspeicher(db).korrigieren(1, *gelesen, korrigiert), std::nullopt);
-        const std::optional<Rennaufzeichnung> wieder = abfragen.rennen(1);
+        ASSERT_EQ(Verlaufsspeicher(o.db).korrigieren(1, gelesen, korrigiert), std::nullopt);
+        const std::optional<Rennaufzeichnung> wieder = o.abfragen.rennen(1);
         ASSERT_TRUE(wieder && wieder->korrigiert());
         EXPECT_EQ(json(*wieder), json(korrigiert));
         ASSERT_EQ(wieder->original.at(0).anzahl(), spuren);
         EXPECT_EQ(rundenzeitenVon(wieder->original[0][3]), rundenzeitenVon(r.laeufe[0][3]));
-        ASSERT_EQ(Verlaufsspeicher(db).wiederherstellen(1), std::nullopt);
-        EXPECT_EQ(json(*abfragen.rennen(1)), json(r));
+        ASSERT_EQ(Verlaufsspeicher(o.db).wiederherstellen(1), std::nullopt);
+        EXPECT_EQ(json(*o.abfragen.rennen(1)), json(r));
 
         // Its page: a line per lane and a curve per lane in the lane's colour.
         VerlaufAnsicht a;
-        rennseiteFuellen(a, {1, *gelesen});
+        rennseiteFuellen(a, {1, gelesen});
         ASSERT_EQ(a.diagramm.kurven.size(), std::size_t(spuren));
         EXPECT_EQ(a.diagramm.kurven.back().farbe, farbeVon(spuren));
         EXPECT_TRUE(a.angaben.last().startsWith(QStringLiteral("Spur %1 – ").arg(spuren)));
@@ -195,22 +204,7 @@ TEST(VieleSpurenVerlauf, VierLaeufeAufVierSpurenBleibenVierLaeufe) {
     r.art = Rennart::Spurwechsel;
     r.laeufe.assign(4, r.laeufe[0]);
     r.rohsignale.assign(4, r.rohsignale[0]);
-    const std::optional<Rennaufzeichnung> ausJson =
-        rennenAusJson(QJsonDocument::fromJson(json(r)).object());
-    ASSERT_TRUE(ausJson);
-    EXPECT_EQ(json(*ausJson), json(r));
-
-    Verlaufsordner o;
-    const Rennwarteschlange warteschlange(o.ordner.path());
-    ASSERT_FALSE(warteschlange.ablegen(r).datei.isEmpty());
-    ASSERT_EQ(warteschlange.lesen().size(), 1u);
-    EXPECT_EQ(json(warteschlange.lesen()[0].rennen), json(r));
-    Verlaufsdatenbank db(o.pfad);
-    ASSERT_TRUE(db.vorbereiten().beschreibbar);
-    ASSERT_EQ(Verlaufsspeicher(db).speichern(r), std::nullopt);
-    const std::optional<Rennaufzeichnung> gelesen = Verlaufsabfragen(db).rennen(1);
-    ASSERT_TRUE(gelesen);
-    EXPECT_EQ(json(*gelesen), json(r));
+    EXPECT_EQ(Ablagen().durchAlle(r).laeufe.size(), 4u);
 
     r.laeufe[3] = Spuren<Spurfahrt>::fuer(3, r.laeufe[0][1]);
     EXPECT_EQ(rennenAusJson(QJsonDocument::fromJson(json(r)).object()), std::nullopt);
@@ -250,19 +244,10 @@ TEST(VieleSpurenVerlauf, FreieSpurUndEndeNachDemSiegerBleibenBeimRennen) {
     EXPECT_EQ(rundenzeitenVon(r.laeufe[0][3]), (std::vector<double>{3.3, 3.0}));
     EXPECT_EQ(r.laeufe[0][3].gesamtzeit, 6.3);
 
-    Verlaufsordner o;
-    Verlaufsdatenbank db(o.pfad);
-    ASSERT_TRUE(db.vorbereiten().beschreibbar);
-    ASSERT_EQ(Verlaufsspeicher(db).speichern(r), std::nullopt);
-    const std::optional<Rennaufzeichnung> gelesen = Verlaufsabfragen(db).rennen(1);
-    ASSERT_TRUE(gelesen);
-    EXPECT_EQ(json(*gelesen), json(r));
     EXPECT_TRUE(json(r).contains("\"freie_spuren\": [2], \"nach_sieger_beenden\": true"));
-    const Rennwarteschlange warteschlange(o.ordner.path());
-    ASSERT_FALSE(warteschlange.ablegen(r).datei.isEmpty());
-    EXPECT_EQ(json(warteschlange.lesen().at(0).rennen), json(r));
+    const Rennaufzeichnung gelesen = Ablagen().durchAlle(r);
 
-    const Rennaufzeichnung nochmal = Nachrechnung(*gelesen, durchfahrten(*gelesen)).ergebnis();
+    const Rennaufzeichnung nochmal = Nachrechnung(gelesen, durchfahrten(gelesen)).ergebnis();
     EXPECT_EQ(nochmal.sieger, r.sieger);
     for (int spur = 1; spur <= 4; ++spur) {
         EXPECT_EQ(rundenzeitenVon(nochmal.laeufe[0][spur]), rundenzeitenVon(r.laeufe[0][spur]));
