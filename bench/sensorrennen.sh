@@ -7,13 +7,18 @@
 # counts from the green light, which the emulator sees as RTS dropping. Prints five figure
 # lines. The edge stamp latency runs from the emulator changing a line to the watcher's
 # wait returning, both on the monotonic clock, as the preload library sees them.
-# Usage: sensorrennen.sh PATH/TO/rundomat PATH/TO/rundomat-sensor-emulator
+# With a lane count of 3 or 4 the cars drive on CD, DSR, CTS and RI of the port, every
+# lane to the end (no finish after the winner), and the figures' names end in _N_lanes.
+# Usage: sensorrennen.sh PATH/TO/rundomat PATH/TO/rundomat-sensor-emulator [LANES]
 source "$(dirname "$0")/../tests/e2e/gemeinsam.sh"
 runden=200
+spuren=${3:-2}
+name=$([ "$spuren" = 2 ] || echo "_${spuren}_lanes")
 
 sensorEmulatorStarten "$2" emulator --lap 1.15 --spread 0.35 --laps "$runden" --bounce 6,20 \
-    --seed 7
-einstellungen "runden=$runden" PermanentesLogging=True 'prellzeit="0,3"' "port=$pty"
+    --seed 7 --lanes "$spuren"
+einstellungen "runden=$runden" PermanentesLogging=True 'prellzeit="0,3"' "port=$pty" \
+    "Spuranzahl=$spuren" NachSiegerBeenden=False
 # A full Hall of Fame that no race of this speed enters: no name is asked for at the end.
 printf '1000;Bench\r\n%.0s' 1 2 3 4 5 >"$arbeit/daten/hof.ini"
 anzeigeStarten de
@@ -26,7 +31,7 @@ text=$(ergebnisdatei 6000)
 # either end of it puts beyond the program: "spaet" where the emulator made the edge more
 # than 5 ms after its time, "gehalten" where the machine ran the watcher's woken thread more
 # than 1 ms after the edge (the wait's return, as the preload library saw it).
-for spur in 1 2; do
+for spur in $(seq "$spuren"); do
     paste <(sed -n "3,$((runden + 2))p" <<<"$text" | cut -f $((spur * 2)) | tr , .) \
         <(wahreRunden "$arbeit/emulator.rec" "$spur") \
         <(awk -v spur="$spur" '
@@ -50,8 +55,8 @@ fehler() { # the absolute lap errors in ms of the laps whose mark matches
 }
 # The emulator's own lateness is no fault of the program: those laps are left out.
 fehler_ms=$(fehler '^(-|gehalten)$')
-printf 'figure lap_time_error_p99 %.3f ms\n' "$(perzentil 0.99 <<<"$fehler_ms")"
-printf 'figure lap_time_error_max %.3f ms\n' "$(perzentil 1 <<<"$fehler_ms")"
+printf 'figure lap_time_error_p99%s %.3f ms\n' "$name" "$(perzentil 0.99 <<<"$fehler_ms")"
+printf 'figure lap_time_error_max%s %.3f ms\n' "$name" "$(perzentil 1 <<<"$fehler_ms")"
 spaet=$(grep -c $'\tspaet$' "$arbeit/runden.txt" || true)
 gehalten=$(grep -c $'\tgehalten$' "$arbeit/runden.txt" || true)
 echo "# $spaet Runden ausgenommen: der Emulator kam bei einer ihrer Durchfahrten zu spät"
@@ -62,17 +67,16 @@ if [ "$gehalten" -gt 0 ]; then
 fi
 
 # Each lane's signals that the program took as laps, against the emulator's passages.
-awk -F'\t' '
-    FILENAME ~ /signale/ && $5 == "angenommen" { genommen[$3 == "Spur 1" ? 1 : 2]++ }
+awk -F'\t' -v spuren="$spuren" -v name="$name" '
+    FILENAME ~ /signale/ && $5 == "angenommen" { genommen[substr($3, 6)]++ }
     FILENAME ~ /rec$/ && /^durchfahrt/ { split($0, f, " "); wahr[f[3]]++ }
-    END { d1 = genommen[1] - wahr[1]; d2 = genommen[2] - wahr[2]
-          d = (d1 < 0 ? -d1 : d1) + (d2 < 0 ? -d2 : d2)
-          printf "figure missed_or_extra_laps %d count\n", d }' \
+    END { for (s = 1; s <= spuren; s++) { d = genommen[s] - wahr[s]; summe += d < 0 ? -d : d }
+          printf "figure missed_or_extra_laps%s %d count\n", name, summe }' \
     "$arbeit/signale.txt" "$arbeit/emulator.rec"
 latenz=$(awk '$1 == "wecken" { print ($3 - $2) / 1e6 }' "$arbeit/emulator.rec")
-printf 'figure edge_stamp_latency_p99 %.3f ms\n' "$(perzentil 0.99 <<<"$latenz")"
+printf 'figure edge_stamp_latency_p99%s %.3f ms\n' "$name" "$(perzentil 0.99 <<<"$latenz")"
 # The longest shows how long a busy machine left the watcher thread unscheduled.
-printf 'figure edge_stamp_latency_max %.3f ms\n' "$(perzentil 1 <<<"$latenz")"
+printf 'figure edge_stamp_latency_max%s %.3f ms\n' "$name" "$(perzentil 1 <<<"$latenz")"
 # The emulator itself woken late by a busy machine can bring passages closer than the
 # debounce time, which shows in the missed laps; the lap figures leave those laps out.
 awk '$1 == "verspaetet" { n++; if ($3 > m) m = $3 }
