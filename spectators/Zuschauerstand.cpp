@@ -55,6 +55,10 @@ struct Rennzeiten {
 Rennzeiten rennzeiten(std::span<const Rundenwert> runden) {
     return {runden};
 }
+
+double ankunftVon(std::span<const Rundenwert> runden) {
+    return runden.empty() ? 0.0 : runden.back().rennzeit;
+}
 } // namespace
 
 Zuschauerstand::Zuschauerstand(const Rennen& rennen, Uhr& uhr, Zeitgeber& takt)
@@ -71,7 +75,12 @@ void Zuschauerstand::fahrerUebernehmen() {
                       : std::nullopt;
     m_training = !r.einstellungen.rennmodus;
     m_lauf = r.einstellungen.spurwechsel ? std::optional<int>(r.zweiterLauf ? 2 : 1) : std::nullopt;
-    for (int spur = 1; spur <= 2; ++spur) {
+    const int spurenzahl = m_rennen.stand().spuren.anzahl();
+    if (m_fahrer.anzahl() != spurenzahl) {
+        m_fahrer = Spuren<Fahrerbild>::fuer(spurenzahl);
+        m_neueBestzeit = Spuren<bool>::fuer(spurenzahl, false);
+    }
+    for (int spur = 1; spur <= spurenzahl; ++spur) {
         // In the second heat each driver drives the lane the other drove in the first, and
         // keeps the colour the first heat gave them.
         const int ersteSpur = m_lauf == 2 ? ersteSpurVon(spur) : spur;
@@ -116,7 +125,8 @@ bool Zuschauerstand::andereEinstellungen() const {
     const Renneinstellungen& e = m_rennen.einstellungen();
     const std::int32_t renndauer = e.rennart == Rennlaenge::Zeit ? e.renndauer : 0;
     return m_rundenzahl != e.rundenzahl || m_training == e.rennmodus ||
-           m_lauf.has_value() != e.spurwechsel || m_renndauer.value_or(0) != renndauer;
+           m_lauf.has_value() != e.spurwechsel || m_renndauer.value_or(0) != renndauer ||
+           m_fahrer.anzahl() != m_rennen.stand().spuren.anzahl();
 }
 
 void Zuschauerstand::aktualisieren() {
@@ -189,10 +199,12 @@ void Zuschauerstand::spurFertig(const Rennen&, int, double, int) {
 
 void Zuschauerstand::rennende(const Rennen& rennen, int) {
     // The clock shows the race time of the last car home, as the lap table has it.
-    const std::vector<Rundenwert>& r1 = rennen.stand().spuren[1].runden;
-    const std::vector<Rundenwert>& r2 = rennen.stand().spuren[2].runden;
-    if (m_rennuhr.gruen && !r1.empty() && !r2.empty())
-        m_rennuhr.schluss = std::max(r1.back().rennzeit, r2.back().rennzeit);
+    const Spuren<Spurstand>& spuren = rennen.stand().spuren;
+    const bool alleGefahren =
+        std::ranges::none_of(spuren, [](const Spurstand& s) { return s.runden.empty(); });
+    if (m_rennuhr.gruen && alleGefahren)
+        m_rennuhr.schluss = std::ranges::max(
+            spuren | std::views::transform([](const Spurstand& s) { return ankunft(s); }));
     uhrAnhalten();
     m_rennbild = Rennbild::Vorbei;
     aktualisieren();
@@ -237,41 +249,51 @@ void Zuschauerstand::uhrAnhalten() {
 // The one ranking the lanes' places, the leader's "führt" and the result line follow: while
 // the race runs as the cars stand, once it is decided as the race decided it.
 Abstaende Zuschauerstand::abstaende(const Spuren<Spurbild>& spuren) const {
-    const Spurbild& a = spuren[1];
-    const Spurbild& b = spuren[2];
     const std::optional<int> sieger = entschieden(spuren);
     if (sieger == 0)
-        return {}; // a draw: no one leads
+        return Abstaende::keine(spuren.anzahl()); // a draw: no one leads
+    const auto jeSpur = [&](auto wert) {
+        Spuren<decltype(wert(spuren[1], 1))> werte =
+            Spuren<decltype(wert(spuren[1], 1))>::fuer(spuren.anzahl());
+        for (int spur = 1; spur <= spuren.anzahl(); ++spur)
+            werte[spur] = wert(spuren[spur], spur);
+        return werte;
+    };
     if (m_training)
-        return bestzeitabstaende({a.beste, b.beste});
+        return bestzeitabstaende(jeSpur([](const Spurbild& s, int) { return s.beste; }));
     if (m_lauf == 2 && m_renndauer)
-        return distanzabstaende({gesamtdistanz(1, a), gesamtdistanz(2, b)}, {a.gesamt, b.gesamt});
-    const Spuren<Rennzeiten> d{rennzeiten(a.runden), rennzeiten(b.runden)};
+        return distanzabstaende(
+            jeSpur([&](const Spurbild& s, int spur) { return gesamtdistanz(spur, s); }),
+            jeSpur([](const Spurbild& s, int) { return s.gesamt; }));
+    const Spuren<Rennzeiten> d =
+        jeSpur([](const Spurbild& s, int) { return rennzeiten(s.runden); });
     if (m_lauf == 2)
-        return gesamtabstaende(d, {a.ersterLauf.value_or(0), b.ersterLauf.value_or(0)});
+        return gesamtabstaende(
+            d, jeSpur([](const Spurbild& s, int) { return s.ersterLauf.value_or(0); }));
     // By time the distance decides, the lap in progress counted at the end as the race
     // counted it, then who was at the line first.
-    const auto ankunft = [](const Spurbild& s) {
-        return s.runden.empty() ? 0.0 : s.runden.back().rennzeit;
-    };
     if (m_renndauer && sieger)
-        return distanzabstaende({a.distanz.value_or(0), b.distanz.value_or(0)},
-                                {ankunft(a), ankunft(b)});
+        return distanzabstaende(
+            jeSpur([](const Spurbild& s, int) { return s.distanz.value_or(0); }),
+            jeSpur([](const Spurbild& s, int) { return std::optional(ankunftVon(s.runden)); }));
     return rennabstaende(d);
 }
 
 Zuschaueransicht Zuschauerstand::bilden() const {
     Zuschaueransicht a;
     a.titel = titel(m_lauf);
-    const Spuren<Spurbild> spuren{spurbild(1), spurbild(2)};
+    auto spuren = Spuren<Spurbild>::fuer(m_fahrer.anzahl());
+    for (int spur = 1; spur <= spuren.anzahl(); ++spur)
+        spuren[spur] = spurbild(spur);
     const Abstaende abst = abstaende(spuren);
-    for (int spur = 1; spur <= 2; ++spur)
+    a.spuren = Spuren<Zuschauerspur>::fuer(spuren.anzahl());
+    for (int spur = 1; spur <= spuren.anzahl(); ++spur)
         a.spuren[spur] = spurBilden(spur, spuren, abst);
     const Rennstand& r = m_rennen.stand();
     a.ampel = ampelLampen(r.ampel);
     // Both cars are home: the light the engine turns to once the Hall of Fame's questions
     // are answered, which the spectators need not wait for.
-    if (phase() == Phase::Ende && !spuren[1].fehlstart && !spuren[2].fehlstart)
+    if (phase() == Phase::Ende && !fehlstartIn(spuren))
         a.ampel = ampelLampen(Ampel::Gelb);
     if (phase() == Phase::Countdown)
         a.countdown = QString::number(r.countdownZiffer);
@@ -296,7 +318,7 @@ void Zuschauerstand::abendSetzen(std::optional<Abendanzeige> abend) {
 // over, between the heats and after a false start included. While a heat's end is told, the
 // race still stands at that heat.
 bool Zuschauerstand::begegnungLaeuft(const Spuren<Spurbild>& spuren) const {
-    if (phase() == Phase::Ende && !spuren[1].fehlstart && !spuren[2].fehlstart)
+    if (phase() == Phase::Ende && !fehlstartIn(spuren))
         return m_lauf == 1;
     return m_rennbild == Rennbild::Laufend || m_rennen.stand().zweiterLauf;
 }
@@ -316,8 +338,8 @@ void Zuschauerstand::abendBilden(Zuschaueransicht& a, const Spuren<Spurbild>& sp
         return;
     }
     a.abendstand = {{QStringLiteral("Rennabend: ") + m_abend->stelle}};
-    for (int spur = 1; spur <= 2; ++spur) {
-        const QString& name = m_fahrer[spur].name;
+    for (const Fahrerbild& fahrer : m_fahrer) {
+        const QString& name = fahrer.name;
         const std::vector<Abendzeile>& tabelle = m_abend->tabelle;
         const auto zeile = std::find_if(tabelle.begin(), tabelle.end(), [&](const Abendzeile& z) {
             return anzeigename(z.name).compare(name, Qt::CaseInsensitive) == 0;
@@ -344,7 +366,7 @@ Zuschauerspur Zuschauerstand::spurBilden(int spur, const Spuren<Spurbild>& spure
         z.farbe = schriftAuf(f.farbe);
     }
     if (phase() == Phase::Rennen && abst.vorn != 0)
-        z.position = abst.vorn == spur ? QStringLiteral("P1") : QStringLiteral("P2");
+        z.position = QStringLiteral("P%1").arg(abst.position(spur));
     // By time there are no laps to go, only laps driven.
     z.gefahren = m_renndauer ? QString::number(gefahren)
                              : QStringLiteral("%1 / %2").arg(gefahren).arg(m_rundenzahl);
@@ -380,8 +402,17 @@ QString Zuschauerstand::vermerk(int spur, const Spuren<Spurbild>& spuren) const 
     const std::optional<int> sieger = entschieden(spuren);
     if (!sieger)
         return QStringLiteral("Im Ziel");
-    return *sieger == 0 || *sieger == spur ? QStringLiteral("1. Platz")
-                                           : QStringLiteral("2. Platz");
+    if (m_lauf == 2)
+        return *sieger == 0 || *sieger == spur ? QStringLiteral("1. Platz")
+                                               : QStringLiteral("2. Platz");
+    // By time: behind every lane further, or as far and at the line first; lanes level
+    // share a place, as two lanes level draw.
+    const auto vor = [&](const Spurbild& a, const Spurbild& b) {
+        const double da = a.distanz.value_or(0), db = b.distanz.value_or(0);
+        return da != db ? da > db : ankunftVon(a.runden) < ankunftVon(b.runden);
+    };
+    const auto davor = std::ranges::count_if(spuren, [&](const Spurbild& a) { return vor(a, s); });
+    return QStringLiteral("%1. Platz").arg(davor + 1);
 }
 
 // Both heats' distances by time, as far as the car has come: the first heat's and this
@@ -393,9 +424,13 @@ double Zuschauerstand::gesamtdistanz(int spur, const Spurbild& s) const {
     return s.ersteDistanz.value_or(0) + jetzt;
 }
 
+bool Zuschauerstand::fehlstartIn(const Spuren<Spurbild>& spuren) {
+    return std::ranges::any_of(spuren, &Spurbild::fehlstart);
+}
+
 // The winning lane once the race, or the second heat with both heats, is over; 0 for a draw.
 std::optional<int> Zuschauerstand::entschieden(const Spuren<Spurbild>& spuren) const {
-    if (phase() != Phase::Ende || spuren[1].fehlstart || spuren[2].fehlstart)
+    if (phase() != Phase::Ende || fehlstartIn(spuren))
         return std::nullopt;
     return m_rennen.ergebnis().sieger();
 }
@@ -412,11 +447,16 @@ QString Zuschauerstand::titel(std::optional<int> lauf) const {
 
 QString Zuschauerstand::ergebnistext(const Spuren<Spurbild>& spuren) const {
     QStringList fehlstarter;
-    for (int spur = 1; spur <= 2; ++spur)
+    for (int spur = 1; spur <= spuren.anzahl(); ++spur)
         if (spuren[spur].fehlstart)
             fehlstarter << m_fahrer[spur].name;
-    if (!fehlstarter.isEmpty())
-        return QStringLiteral("Fehlstart von ") + fehlstarter.join(QStringLiteral(" und "));
+    if (!fehlstarter.isEmpty()) {
+        const QString letzter = fehlstarter.takeLast();
+        return QStringLiteral("Fehlstart von ") +
+               (fehlstarter.isEmpty()
+                    ? letzter
+                    : fehlstarter.join(QStringLiteral(", ")) + QStringLiteral(" und ") + letzter);
+    }
     const std::optional<int> sieger = entschieden(spuren);
     if (!sieger)
         return {};

@@ -66,7 +66,7 @@ private:
     struct Spurbild {
         std::span<const Rundenwert> runden;
         std::optional<double> beste;
-        int platz = 0; // 1 or 2 once home, in this race or heat
+        int platz = 0; // from 1 once home, in this race or heat
         bool fehlstart = false;
         std::optional<double> ersterLauf; // lane-change second heat: this driver's first
         std::optional<double> gesamt;     // and both heats, once home
@@ -99,6 +99,7 @@ private:
                              const Abstaende& abstaende) const;
     double gesamtdistanz(int spur, const Spurbild& s) const;
     std::optional<int> entschieden(const Spuren<Spurbild>& spuren) const;
+    static bool fehlstartIn(const Spuren<Spurbild>& spuren);
     QString vermerk(int spur, const Spuren<Spurbild>& spuren) const;
     // Mode and length of the race, in lane-change mode with this heat.
     QString titel(std::optional<int> lauf) const;

@@ -4,6 +4,7 @@
 #include "Farbkontrast.h"
 #include "Passfeld.h"
 #include "QtFarbe.h"
+#include "Spurtafel.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -24,12 +25,7 @@ constexpr double Lampengroesse = 26;
 constexpr double Abendstand = 14, Naechste = 26;
 
 QLabel* feld(QWidget* eltern, Qt::Alignment ausrichtung = Qt::AlignLeft | Qt::AlignVCenter) {
-    auto* label = new QLabel(eltern);
-    label->setTextFormat(Qt::PlainText); // a winner's name shows as typed, markup and all
-    label->setAlignment(ausrichtung);
-    label->setFocusPolicy(Qt::NoFocus);
-    label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    return label;
+    return zuschauerfeld(eltern, ausrichtung);
 }
 
 // In points, which the fitting of names works in, for that many pixels on this screen.
@@ -45,8 +41,7 @@ void schrift(QLabel* label, double pixel, bool fett) {
 }
 
 void textSetzen(QLabel* label, const QString& text) {
-    if (label->text() != text)
-        label->setText(text);
+    zuschauertextSetzen(label, text);
 }
 
 QString lampenbild(Lampe lampe) {
@@ -83,7 +78,7 @@ Zuschauerfenster::Zuschauerfenster(QWidget* tastenziel)
     m_abendtabelle->setObjectName(QStringLiteral("abendtabelle"));
 
     // Rows with nothing shown take no room: without a night the window is as it always was.
-    auto* gitter = new QGridLayout(this);
+    auto* gitter = m_gitter = new QGridLayout(this);
     gitter->addWidget(m_titel, 0, 0, 1, 3);
     gitter->addWidget(m_abendstand, 1, 0, 1, 3);
     gitter->addWidget(m_naechste, 2, 0, 1, 3);
@@ -174,32 +169,12 @@ void Zuschauerfenster::darstellen(const Zuschaueransicht& a) {
     const bool lampenNeu = !m_gezeigt || m_gezeigt->ampel != a.ampel;
     m_gezeigt = a;
     textSetzen(m_titel, a.titel);
-    for (int spur = 1; spur <= 2; ++spur) {
-        const Zuschauerspur& s = a.spuren[spur];
-        Spurfelder& f = m_spuren[spur];
-        f.name->textSetzen(s.name);
-        f.name->farbeSetzen(s.farbe, s.namensgrund);
-        textSetzen(f.position, s.position);
-        f.position->setVisible(!s.position.isEmpty());
-        textSetzen(f.vermerk, s.vermerk);
-        textSetzen(f.gefahren, s.gefahren);
-        textSetzen(f.zuFahren, s.zuFahren);
-        textSetzen(f.letzte, s.letzte);
-        textSetzen(f.beste, s.beste);
-        // A best lap just set stands out until the lane's next lap. The style sheet takes
-        // a changed property only when the label is polished afresh, and the frame sets
-        // the padding of the highlight (or drops it) only when told the style changed: a
-        // best lap of old kept its padding after a resize.
-        if (f.beste->property("neu").toBool() != s.besteNeu) {
-            f.beste->setProperty("neu", s.besteNeu);
-            f.beste->style()->unpolish(f.beste);
-            f.beste->style()->polish(f.beste);
-            QEvent wechsel(QEvent::StyleChange);
-            QApplication::sendEvent(f.beste, &wechsel);
-        }
-        textSetzen(f.abstand, s.abstand);
-        textSetzen(f.lauf, s.lauf);
-    }
+    spurenAnordnen(a.spuren.anzahl());
+    if (m_tafel)
+        m_tafel->darstellen(a.spuren);
+    else
+        for (int spur = 1; spur <= 2; ++spur)
+            spurZeigen(m_spuren[spur], a.spuren[spur]);
     textSetzen(m_countdown, a.countdown);
     m_countdown->setVisible(!a.countdown.isEmpty());
     textSetzen(m_rennuhr, a.rennuhr);
@@ -217,8 +192,48 @@ void Zuschauerfenster::darstellen(const Zuschaueransicht& a) {
     for (QWidget* w : {static_cast<QWidget*>(m_spuren[1].karte), m_mitte,
                        static_cast<QWidget*>(m_spuren[2].karte)})
         w->setVisible(!abend);
+    if (m_tafel) {
+        m_tafel->setVisible(!abend);
+        m_spuren[1].karte->hide();
+        m_spuren[2].karte->hide();
+    }
     if (lampenNeu)
         lampenZeichnen();
+}
+
+void Zuschauerfenster::spurenAnordnen(int spurenzahl) {
+    if ((m_tafel ? m_tafel->spurenzahl() : 2) == spurenzahl)
+        return;
+    delete std::exchange(m_tafel, nullptr);
+    m_gitter->removeWidget(m_mitte);
+    if (spurenzahl == 2) {
+        m_gitter->addWidget(m_mitte, 3, 1);
+        m_gitter->setColumnStretch(1, 2);
+        m_gitter->setColumnStretch(2, 5);
+        return;
+    }
+    // The board takes the room of the first card and the light's; the light stands where
+    // the second card stood, narrower.
+    m_tafel = new Spurtafel(this, spurenzahl);
+    m_gitter->addWidget(m_tafel, 3, 0, 1, 2);
+    m_gitter->addWidget(m_mitte, 3, 2);
+    m_gitter->setColumnStretch(1, 5);
+    m_gitter->setColumnStretch(2, 2);
+    tafelschriftSetzen();
+    m_tafel->show();
+}
+
+void Zuschauerfenster::tafelschriftSetzen() {
+    if (!m_tafel)
+        return;
+    // As large as on the cards, as long as every line and the captions' fit the height
+    // the board has beside the light: about three quarters of the window's.
+    const double e = std::min(width() / 640.0, height() / 360.0);
+    const double zeile = height() * 0.72 / (m_tafel->spurenzahl() + 0.6);
+    const double wert = std::min(Wert * e, zeile / 1.9);
+    m_tafel->schriftSetzen(
+        schriftart(this, std::min(Name * e, wert * 1.25), true), schriftart(this, wert, true),
+        schriftart(this, std::min(Beschriftung * e, wert * 0.7), false), int(wert * 0.5));
 }
 
 void Zuschauerfenster::adresseZeigen(const QString& adresse) {
@@ -268,6 +283,7 @@ void Zuschauerfenster::masseSetzen() {
     m_abendstand->grundschriftSetzen(schriftart(this, Abendstand * e, true));
     m_naechste->grundschriftSetzen(schriftart(this, Naechste * e, true));
     abendschriftSetzen();
+    tafelschriftSetzen();
     m_ampel->setSpacing(int(4 * e));
     lampenZeichnen();
 }

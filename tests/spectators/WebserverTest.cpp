@@ -124,10 +124,7 @@ TEST(Webserver, DieErsteAntwortHaeltDenStandUndDieSeiteIhreTeile) {
     EXPECT_EQ(status(seite), "HTTP/1.1 200 OK");
     EXPECT_NE(seite.find("Content-Type: text/html; charset=utf-8\r\n"), std::string::npos);
     EXPECT_NE(seite.find("Content-Security-Policy: default-src 'self'"), std::string::npos);
-    QFile vorlage(QStringLiteral(":/zuschauer/index.html"));
-    ASSERT_TRUE(vorlage.open(QIODevice::ReadOnly));
-    const std::string erwartet =
-        seiteFuellen(QString::fromUtf8(vorlage.readAll()), ansicht).toStdString();
+    const std::string erwartet = seiteFuellen(seitenvorlage(), ansicht).toStdString();
     EXPECT_EQ(seite.substr(seite.find("\r\n\r\n") + 4), erwartet);
 
     EXPECT_NE(s.holen("/zuschauer.css").find("Content-Type: text/css"), std::string::npos);
