@@ -5,6 +5,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
+#include <QVBoxLayout>
 
 namespace {
 // The columns, with the widest text each must hold whole.
@@ -25,11 +26,14 @@ constexpr std::pair<Spalte, const char*> Muster[] = {
     {Letzte, "88,888 s"}, {Beste, "88,888 s"},    {Abstand, "+88 Runden"}};
 } // namespace
 
-Spurtafel::Spurtafel(QWidget* eltern, int spurenzahl)
-    : QWidget(eltern), m_gitter(new QGridLayout(this)),
-      m_spuren(Spuren<Spurfelder>::fuer(spurenzahl)) {
+Spurtafel::Spurtafel(QWidget* eltern, int spurenzahl, QWidget* mitte)
+    : QWidget(eltern), m_gitter(new QGridLayout), m_spuren(Spuren<Spurfelder>::fuer(spurenzahl)) {
     setObjectName(QStringLiteral("spurtafel"));
-    m_gitter->setContentsMargins(0, 0, 0, 0);
+    // Over the grid, not in it: the light's stretch would widen every column.
+    auto* spalte = new QVBoxLayout(this);
+    spalte->setContentsMargins(0, 0, 0, 0);
+    spalte->addWidget(mitte);
+    spalte->addLayout(m_gitter, 1);
     const std::pair<Spalte, QString> kopf[] = {{Gefahren, QStringLiteral("Runden")},
                                                {ZuFahren, QStringLiteral("noch")},
                                                {Letzte, QStringLiteral("Letzte Runde")},
@@ -39,14 +43,15 @@ Spurtafel::Spurtafel(QWidget* eltern, int spurenzahl)
         QLabel* beschriftung = zuschauerfeld(this, Qt::AlignRight | Qt::AlignBottom);
         beschriftung->setText(text);
         beschriftung->setProperty("rolle", QStringLiteral("gedaempft"));
-        m_gitter->addWidget(beschriftung, 0, spalte);
+        beschriftung->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+        m_gitter->addWidget(beschriftung, 1, spalte);
     }
     for (int spur = 1; spur <= spurenzahl; ++spur) {
         Spurfelder& f = m_spuren[spur];
         // The card first, so the fields of its line lie on it.
         f.karte = new QFrame(this);
         f.karte->setProperty("rolle", QStringLiteral("karte"));
-        m_gitter->addWidget(f.karte, spur, RandLinks, 1, RandRechts + 1);
+        m_gitter->addWidget(f.karte, spur + 1, RandLinks, 1, RandRechts + 1);
         f.position = zuschauerfeld(this, Qt::AlignCenter);
         f.position->setProperty("rolle", QStringLiteral("position"));
         f.position->hide();
@@ -62,10 +67,14 @@ Spurtafel::Spurtafel(QWidget* eltern, int spurenzahl)
                                                      {Vermerk, f.vermerk},   {Gefahren, f.gefahren},
                                                      {ZuFahren, f.zuFahren}, {Letzte, f.letzte},
                                                      {Beste, f.beste},       {Abstand, f.abstand}};
-        for (const auto& [spalte, feld] : felder)
-            m_gitter->addWidget(feld, spur, spalte,
+        for (const auto& [spalte, feld] : felder) {
+            // Each column as wide as its widest text; the name's takes what is left.
+            if (feld != f.name)
+                feld->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+            m_gitter->addWidget(feld, spur + 1, spalte,
                                 feld == f.position ? Qt::AlignCenter : Qt::Alignment());
-        m_gitter->setRowStretch(spur, 1);
+        }
+        m_gitter->setRowStretch(spur + 1, 1);
     }
     m_gitter->setColumnStretch(Name, 1); // the name takes what the figures leave
 }
@@ -73,6 +82,14 @@ Spurtafel::Spurtafel(QWidget* eltern, int spurenzahl)
 void Spurtafel::darstellen(const Spuren<Zuschauerspur>& spuren) {
     for (int spur = 1; spur <= m_spuren.anzahl(); ++spur)
         spurZeigen(m_spuren[spur], spuren[spur]);
+}
+
+int Spurtafel::musterbreite(const QFont& wert) {
+    const QFontMetrics masse(wert);
+    int breite = 0;
+    for (const auto& [spalte, text] : Muster)
+        breite += masse.horizontalAdvance(QString::fromUtf8(text));
+    return breite;
 }
 
 void Spurtafel::schriftSetzen(const QFont& name, const QFont& wert, const QFont& beschriftung,

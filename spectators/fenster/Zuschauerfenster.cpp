@@ -189,14 +189,11 @@ void Zuschauerfenster::darstellen(const Zuschaueransicht& a) {
     const bool abend = !a.abendtabelle.empty();
     m_abendtabelle->darstellen(a.abendkopf, a.abendtabelle);
     m_abendtabelle->setVisible(abend);
-    for (QWidget* w : {static_cast<QWidget*>(m_spuren[1].karte), m_mitte,
-                       static_cast<QWidget*>(m_spuren[2].karte)})
+    const std::vector<QWidget*> spuren =
+        m_tafel ? std::vector<QWidget*>{m_tafel}
+                : std::vector<QWidget*>{m_spuren[1].karte, m_mitte, m_spuren[2].karte};
+    for (QWidget* w : spuren)
         w->setVisible(!abend);
-    if (m_tafel) {
-        m_tafel->setVisible(!abend);
-        m_spuren[1].karte->hide();
-        m_spuren[2].karte->hide();
-    }
     if (lampenNeu)
         lampenZeichnen();
 }
@@ -204,33 +201,48 @@ void Zuschauerfenster::darstellen(const Zuschaueransicht& a) {
 void Zuschauerfenster::spurenAnordnen(int spurenzahl) {
     if ((m_tafel ? m_tafel->spurenzahl() : 2) == spurenzahl)
         return;
-    delete std::exchange(m_tafel, nullptr);
-    m_gitter->removeWidget(m_mitte);
-    if (spurenzahl == 2) {
+    // The light and the clock stand between two cards, and in one line over a board.
+    auto* mitte = static_cast<QBoxLayout*>(m_mitte->layout());
+    if (m_tafel) {
+        m_mitte->setParent(this);
+        delete std::exchange(m_tafel, nullptr);
+        mitte->setDirection(QBoxLayout::TopToBottom);
+        delete mitte->takeAt(0);
         m_gitter->addWidget(m_mitte, 3, 1);
-        m_gitter->setColumnStretch(1, 2);
-        m_gitter->setColumnStretch(2, 5);
+    }
+    // Beside the light the clock is as wide as its digits; under it, as the column.
+    const auto breite = spurenzahl == 2 ? QSizePolicy::Ignored : QSizePolicy::Preferred;
+    for (QLabel* feld : {m_countdown, m_rennuhr, m_crash})
+        feld->setSizePolicy(breite, QSizePolicy::Preferred);
+    for (int spur = 1; spur <= 2; ++spur)
+        m_spuren[spur].karte->setVisible(spurenzahl == 2);
+    if (spurenzahl == 2) {
+        m_mitte->show();
         return;
     }
-    // The board takes the room of the first card and the light's; the light stands where
-    // the second card stood, narrower.
-    m_tafel = new Spurtafel(this, spurenzahl);
-    m_gitter->addWidget(m_tafel, 3, 0, 1, 2);
-    m_gitter->addWidget(m_mitte, 3, 2);
-    m_gitter->setColumnStretch(1, 5);
-    m_gitter->setColumnStretch(2, 2);
+    m_gitter->removeWidget(m_mitte);
+    mitte->setDirection(QBoxLayout::LeftToRight);
+    mitte->insertStretch(0);
+    m_tafel = new Spurtafel(this, spurenzahl, m_mitte);
+    m_gitter->addWidget(m_tafel, 3, 0, 1, 3);
     tafelschriftSetzen();
     m_tafel->show();
+    m_mitte->show();
 }
 
 void Zuschauerfenster::tafelschriftSetzen() {
     if (!m_tafel)
         return;
-    // As large as on the cards, as long as every line and the captions' fit the height
-    // the board has beside the light: about three quarters of the window's.
+    // As large as on the cards, as long as every line fits the board's width and, with
+    // the captions', the height the title, the light and the result leave.
     const double e = std::min(width() / 640.0, height() / 360.0);
-    const double zeile = height() * 0.72 / (m_tafel->spurenzahl() + 0.6);
-    const double wert = std::min(Wert * e, zeile / 1.9);
+    const double hoehe = height() - (Titel * 1.3 + Ergebnis * 1.4 + Rennuhr * 1.4 + 40) * e;
+    const double breite = width() - 16 * e;
+    const double nachHoehe = hoehe / (m_tafel->spurenzahl() + 0.7) / 1.75;
+    // In widths of the type: the figures' patterns, a gap at each of the seven and the
+    // nine gaps between the columns, each of half the type, and a name of sixteen.
+    const double jePixel = m_tafel->musterbreite(schriftart(this, 100, true)) / 100.0 + 8 + 16;
+    const double wert = std::min({Wert * e, nachHoehe, breite / jePixel});
     m_tafel->schriftSetzen(
         schriftart(this, std::min(Name * e, wert * 1.25), true), schriftart(this, wert, true),
         schriftart(this, std::min(Beschriftung * e, wert * 0.7), false), int(wert * 0.5));

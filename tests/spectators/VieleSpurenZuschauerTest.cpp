@@ -3,32 +3,13 @@
 // winner the race's result gives once they are home, and the live page with a card for
 // every lane.
 #include "Seitenwerte.h"
-#include "Zeitbahn.h"
-#include "Zuschauerstand.h"
+#include "VieleSpurenBahn.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <gtest/gtest.h>
 
 namespace {
-template <typename Bahn> struct Zuschauerbahn : Bahn {
-    template <typename... Args>
-    explicit Zuschauerbahn(int spurenzahl, Args... args) : Bahn(args...) {
-        this->rennen.beobachterAnmelden(stand);
-        this->einstellen([&](Renneinstellungen& e) { e.spuranzahl = spurenzahl; });
-    }
-    const Zuschauerspur& zs(int s) const { return stand.ansicht().spuren[s]; }
-    QStringList spalte(QString Zuschauerspur::*feld) const {
-        QStringList werte;
-        for (const Zuschauerspur& s : stand.ansicht().spuren)
-            werte << s.*feld;
-        return werte;
-    }
-
-    FakeZeitgeber takt;
-    Zuschauerstand stand{this->rennen, this->uhr, takt};
-};
-
 QString platzAusErgebnis(const Rennen& rennen, int spur) {
     return QStringLiteral("%1. Platz").arg(rennen.ergebnis().letzterLauf().spur(spur).platz);
 }
@@ -37,10 +18,10 @@ QString platzAusErgebnis(const Rennen& rennen, int spur) {
 // Four lanes over three laps, lane 3 the fastest. The gap is taken at the line: lane 2, a
 // lap down in the count, crossed 1,2 s after the leader's crossing before.
 TEST(VieleSpurenZuschauer, VierSpurenMitPositionAbstandUndPlatzAusDemErgebnis) {
-    Zuschauerbahn<Rennbahn> b(4);
+    VieleSpurenBahn<> b(4);
     b.runden(3);
     b.rennen.fahrerBenennen(3, QStringLiteral("Clara"));
-    ASSERT_EQ(b.stand.ansicht().spuren.anzahl(), 4) << "the new count shows before the race";
+    ASSERT_EQ(b.ansicht().spuren.anzahl(), 4) << "the new count shows before the race";
     EXPECT_EQ(b.zs(4).name, "Fahrer 4");
     EXPECT_EQ(b.zs(4).gefahren, "0 / 3");
 
@@ -65,7 +46,7 @@ TEST(VieleSpurenZuschauer, VierSpurenMitPositionAbstandUndPlatzAusDemErgebnis) {
     b.signal(1, 0.1 + 3 * runde[1]);
     b.signal(2, 0.2 + 2 * runde[2]);
     b.signal(4, 0.4 + 3 * runde[4]);
-    EXPECT_EQ(b.stand.ansicht().ergebnis, "") << "lane 2 still drives";
+    EXPECT_EQ(b.ansicht().ergebnis, "") << "lane 2 still drives";
     EXPECT_EQ(b.zs(4).vermerk, "3. Platz");
     b.signal(2, 0.2 + 3 * runde[2]);
     ASSERT_FALSE(b.rennen.stand().gestartet);
@@ -73,34 +54,34 @@ TEST(VieleSpurenZuschauer, VierSpurenMitPositionAbstandUndPlatzAusDemErgebnis) {
         EXPECT_EQ(b.zs(spur).vermerk, platzAusErgebnis(b.rennen, spur)) << spur;
         EXPECT_EQ(b.zs(spur).position, "") << "the places tell now";
     }
-    EXPECT_EQ(b.stand.ansicht().ergebnis, "Sieger: Clara");
+    EXPECT_EQ(b.ansicht().ergebnis, "Sieger: Clara");
     EXPECT_EQ(b.zs(2).gefahren, "3 / 3");
-    EXPECT_EQ(b.stand.ansicht().rennuhr, "0:09,5") << "the last car home stops the clock";
+    EXPECT_EQ(b.ansicht().rennuhr, "0:09,5") << "the last car home stops the clock";
 
     // The page has a card for every lane and no more, and tells the count.
-    const QString seite = QString::fromUtf8(seiteFuellen(seitenvorlage(), b.stand.ansicht()));
+    const QString seite = QString::fromUtf8(seiteFuellen(seitenvorlage(), b.ansicht()));
     EXPECT_TRUE(seite.contains(QStringLiteral("<main data-spuren=\"4\">")));
     EXPECT_TRUE(seite.contains(QStringLiteral("id=\"s2-vermerk\" data-z=\"an\">4. Platz<")));
     EXPECT_TRUE(seite.contains(QStringLiteral(">Clara</h2>")));
     EXPECT_FALSE(seite.contains(QStringLiteral("s5-")));
     EXPECT_FALSE(seite.contains(QStringLiteral("SPUR")));
-    const QJsonObject json = QJsonDocument::fromJson(seitenJson(b.stand.ansicht())).object();
+    const QJsonObject json = QJsonDocument::fromJson(seitenJson(b.ansicht())).object();
     EXPECT_EQ(json.value(QStringLiteral("spuren")).toInt(), 4);
     EXPECT_EQ(json.value(QStringLiteral("texte")).toObject().value(QStringLiteral("s2-vermerk")),
               platzAusErgebnis(b.rennen, 2));
 
     // Back to two lanes: the finished race gives way, two cards show as before.
     b.einstellen([](Renneinstellungen& e) { e.spuranzahl = 2; });
-    EXPECT_EQ(b.stand.ansicht().spuren.anzahl(), 2);
+    EXPECT_EQ(b.ansicht().spuren.anzahl(), 2);
     EXPECT_EQ(b.zs(1).vermerk, "");
-    EXPECT_TRUE(QString::fromUtf8(seiteFuellen(seitenvorlage(), b.stand.ansicht()))
+    EXPECT_TRUE(QString::fromUtf8(seiteFuellen(seitenvorlage(), b.ansicht()))
                     .contains(QStringLiteral("<main data-spuren=\"2\">")));
 }
 
 // Eight lanes by time, finished where they stand when the time is up: the places follow the
 // distances the race ranked, and the gaps are in laps.
 TEST(VieleSpurenZuschauer, AchtSpurenNachZeitMitPlaetzenWieImErgebnis) {
-    Zuschauerbahn<Zeitbahn> b(8, Zielregel::Sofort, 10);
+    VieleSpurenBahn<Zeitbahn> b(8, Zielregel::Sofort, 10);
     b.starten();
     const double runde[] = {0, 3.0, 2.2, 4.0, 2.5, 2.2, 3.3, 1.9, 2.7};
     for (int spur = 1; spur <= 8; ++spur)
@@ -112,7 +93,7 @@ TEST(VieleSpurenZuschauer, AchtSpurenNachZeitMitPlaetzenWieImErgebnis) {
     b.fahren(10);
     ASSERT_FALSE(b.rennen.stand().gestartet);
     EXPECT_EQ(b.rennen.ergebnis().sieger(), 7);
-    EXPECT_EQ(b.stand.ansicht().ergebnis, "Sieger: Fahrer 7");
+    EXPECT_EQ(b.ansicht().ergebnis, "Sieger: Fahrer 7");
     const std::vector<int>& folge = b.rennen.stand().zieleinlauf;
     ASSERT_EQ(folge.size(), 8u);
     for (std::size_t i = 0; i < folge.size(); ++i)
