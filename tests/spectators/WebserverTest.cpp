@@ -300,7 +300,7 @@ TEST(Webserver, FuenfzigSeitenUndVierzigKommendeUndGehendeBleibenImSpeicherrahme
         EXPECT_TRUE(ausgabe.contains(QStringLiteral("nachricht %1 ").arg(client).toUtf8()));
     int zuletzt = 0;
     for (const QByteArray& zeile : ausgabe.split('\n'))
-        if (zeile.startsWith("nachricht ") && zeile.endsWith(" 30"))
+        if (zeile.startsWith("nachricht ") && zeile.endsWith(" 30|")) // lane 2 drives none
             ++zuletzt;
     EXPECT_EQ(zuletzt, 50);
     const QList<QByteArray> ende = ausgabe.mid(ausgabe.lastIndexOf("ende ")).trimmed().split(' ');
