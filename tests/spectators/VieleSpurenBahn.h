@@ -20,6 +20,13 @@ template <typename Bahn = Rennbahn> struct VieleSpurenBahn : Bahn {
             werte << s.*feld;
         return werte;
     }
+    // Colours that tell the lanes apart, lane 1 yellow.
+    void farbenSetzen() {
+        const Farbe farben[] = {0x00FFFF, 0xFF00FF, 0x00FF00, 0xFFFF00,
+                                0x0080FF, 0xFF8080, 0x0000FF, 0xFFFFFF};
+        for (int spur = 1; spur <= this->rennen.stand().spuren.anzahl(); ++spur)
+            this->rennen.fahrerfarbeSetzen(spur, farben[spur - 1]);
+    }
     // Start, every lane's first crossing, then laps of these seconds, lane by lane: lane
     // n's k-th lap at 0.1 n + k zeiten[n - 1], in the order of time.
     void laeufe(const std::vector<double>& zeiten, int runden) {

@@ -13,15 +13,12 @@ const QString Langname = QStringLiteral("Maximilian-Alexander Hohenberg"); // 30
 
 // Half of a ten-lap race: lane n laps in 2 + n / 10 seconds, lane 1 under a long name.
 void halbesRennen(VieleSpurenBahn<>& b, int spurenzahl) {
-    const Farbe farben[] = {0x00FFFF, 0xFF00FF, 0x00FF00, 0xFFFF00,
-                            0x0080FF, 0xFF8080, 0x0000FF, 0xFFFFFF};
     b.runden(10);
     b.rennen.fahrerBenennen(1, Langname);
+    b.farbenSetzen();
     std::vector<double> zeiten;
-    for (int spur = 1; spur <= spurenzahl; ++spur) {
-        b.rennen.fahrerfarbeSetzen(spur, farben[spur - 1]);
+    for (int spur = 1; spur <= spurenzahl; ++spur)
         zeiten.push_back(2 + spur / 10.0 + (spur == 4 ? -0.35 : 0));
-    }
     b.laeufe(zeiten, 5);
 }
 
