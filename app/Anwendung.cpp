@@ -1,5 +1,6 @@
 #include "Anwendung.h"
 
+#include "Abendbahn.h"
 #include "DialogFenster.h"
 #include "F2SpurRennen.h"
 #include "FAnsagen.h"
@@ -226,7 +227,10 @@ void Anwendung::starten() {
     m_verlauf.starten();
     if (!m_optionen.rennabend.isEmpty()) {
         Einstellungswerte werte(m_speicher);
-        m_rennabend.beginnen(m_optionen.rennabend, rennabendregelnLesen(werte));
+        if (const std::optional<QString> grund = abendOhneBahn(m_rennen.spurenzahl()))
+            m_dialoge.meldung(*grund, QStringLiteral("Rennabend"));
+        else
+            m_rennabend.beginnen(m_optionen.rennabend, rennabendregelnLesen(werte));
     }
     m_zoom.einpassen();
     m_fenster.show();

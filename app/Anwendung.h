@@ -111,7 +111,8 @@ private:
     Rennvermerk m_rennvermerk{
         [this](const Signaleintrag& e) { m_signalprotokoll.eintragen(e); }};
 
-    Programmstart m_start{m_rennen, m_speicher, m_port, m_dialoge, [this] { m_hof.HofLesen(); }};
+    Programmstart m_start{m_rennen, m_speicher, m_port, m_dialoge, [this] { m_hof.HofLesen(); },
+                          m_optionen.spuranzahl};
     Fahrernamen m_fahrer{m_rennen, m_speicher, m_dialoge};
     Zuschauerbetrieb m_zuschauer{m_rennen, m_speicher, m_dialoge};
     Zoomstufe m_zoomstufe{m_speicher};

@@ -2,6 +2,7 @@
 
 #include "Fahrerliste.h"
 #include "Hoerort.h"
+#include "Reihe.h"
 #include "Zahlenformat.h"
 
 #include <QCommandLineParser>
@@ -19,7 +20,7 @@ QString benutzerdatenordner() {
 
 void grundoptionen(QCommandLineParser& parser) {
     parser.setApplicationDescription(
-        QStringLiteral("Rundomat – Zeitnahme und Rennen für zweispurige Autorennbahnen"));
+        QStringLiteral("Rundomat – Zeitnahme und Rennen für Autorennbahnen mit 2 bis 8 Spuren"));
     parser.addHelpOption();
     parser.addVersionOption();
 }
@@ -93,6 +94,11 @@ Programmoptionen programmoptionenLesen(const QStringList& argumente,
                        "Begegnung aus zwei Läufen, so ohne --format) oder rotation (einzelne "
                        "Läufe, jeder gleich viele, halb auf jeder Spur)."),
         QStringLiteral("FORMAT"));
+    const QCommandLineOption spuren(
+        QStringLiteral("spuren"),
+        QStringLiteral("Die Bahn hat für diesen Lauf des Programms so viele Spuren (2 bis 8), "
+                       "statt der gespeicherten Spurenzahl."),
+        QStringLiteral("N"));
     // --simulate and --web are read before the parser sees the arguments (below); here only
     // for the help.
     const QCommandLineOption simulation(
@@ -115,6 +121,7 @@ Programmoptionen programmoptionenLesen(const QStringList& argumente,
     parser.addOption(plan);
     parser.addOption(format);
     parser.addOption(abend);
+    parser.addOption(spuren);
 
     // --simulate and --web take an optional value, which QCommandLineParser cannot express.
     QStringList rest;
@@ -181,6 +188,16 @@ Programmoptionen programmoptionenLesen(const QStringList& argumente,
                            optionen);
     else if (parser.isSet(format))
         optionen.fehler = QStringLiteral("--format gilt nur zusammen mit --rennabend-plan.");
+    if (parser.isSet(spuren)) {
+        const std::optional<std::int32_t> anzahl = Zahlenformat::ganzzahlLesen(parser.value(spuren));
+        if (anzahl && *anzahl >= KleinsteSpurenzahl && *anzahl <= GroessteSpurenzahl &&
+            QString::number(*anzahl) == parser.value(spuren).trimmed())
+            optionen.spuranzahl = *anzahl;
+        else
+            optionen.fehler = QStringLiteral("--spuren erwartet eine Spurenzahl von 2 bis 8, "
+                                             "nicht „%1“.")
+                                  .arg(parser.value(spuren));
+    }
     if (parser.isSet(abend)) {
         optionen.rennabend = fahrernamenTrennen(parser.value(abend));
         if (const std::optional<QString> fehler = fahrerlisteFehler(optionen.rennabend))

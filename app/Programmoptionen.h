@@ -14,6 +14,7 @@ struct Programmoptionen {
     QString datenverzeichnis;         // hof.ini, result files, the race history
     bool datenordnerAnlegen = false;  // the user's data folder, made when first needed
     std::optional<double> simulation; // mean lap time of the simulated cars, seconds
+    std::optional<int> spuranzahl;    // --spuren: the track's lanes for this run
     QString signalprotokoll;
     bool seite = false; // --web: the live page runs, whatever the setting says
     // --web=PORT or --web=ADDRESS:PORT; what is not given comes from the settings.

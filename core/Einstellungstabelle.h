@@ -34,12 +34,26 @@ inline const Einstellung MaxGeschwManuell{QStringLiteral("MaxGeschwManuell"),
 inline const Einstellung Ampelbilder{QStringLiteral("Ampelbilder"), QStringLiteral("True")};
 inline const Einstellung Rennmodus{QStringLiteral("Rennmodus"), QStringLiteral("True")};
 inline const Einstellung OhneCountdown{QStringLiteral("ohneCountdown"), QStringLiteral("False")};
-inline const Spuren<Einstellung> Fahrer{
-    Einstellung{QStringLiteral("fahrer1"), QStringLiteral("Fahrer 1")},
-    Einstellung{QStringLiteral("fahrer2"), QStringLiteral("Fahrer 2")}};
-inline const Spuren<Einstellung> Fahrerfarbe{
-    Einstellung{QStringLiteral("fahrerfarbe1"), QStringLiteral("12632256")},
-    Einstellung{QStringLiteral("fahrerfarbe2"), QStringLiteral("12632256")}};
+// The track's lanes, the lanes with no car tonight ("3,5"), and whether a race by laps
+// ends for the others at their next crossing once the winner is home ("True", "False",
+// or by the lane count: on for more than two lanes).
+inline const Einstellung Spuranzahl{QStringLiteral("Spuranzahl"), QStringLiteral("2")};
+inline const Einstellung FreieSpuren{QStringLiteral("FreieSpuren"), QString()};
+inline const Einstellung NachSiegerBeenden{QStringLiteral("NachSiegerBeenden"),
+                                           QStringLiteral("Spurenzahl")};
+// A driver and a colour for every lane a track can have: "fahrer1" … "fahrer8".
+inline const Reihe<Einstellung, GroessteSpurenzahl> Fahrer = [] {
+    Reihe<Einstellung, GroessteSpurenzahl> r;
+    for (int spur = 1; spur <= GroessteSpurenzahl; ++spur)
+        r[spur] = {QStringLiteral("fahrer%1").arg(spur), QStringLiteral("Fahrer %1").arg(spur)};
+    return r;
+}();
+inline const Reihe<Einstellung, GroessteSpurenzahl> Fahrerfarbe = [] {
+    Reihe<Einstellung, GroessteSpurenzahl> r;
+    for (int spur = 1; spur <= GroessteSpurenzahl; ++spur)
+        r[spur] = {QStringLiteral("fahrerfarbe%1").arg(spur), QStringLiteral("12632256")};
+    return r;
+}();
 // The race format: by laps or by time, the time in seconds and the rule that ends it.
 inline const Einstellung Rennart{QStringLiteral("Rennart"), QStringLiteral("Runden")};
 inline const Einstellung Renndauer{QStringLiteral("Renndauer"), QStringLiteral("180")};

@@ -1,6 +1,7 @@
 #include "Einstellungswerte.h"
 
 #include "Renneinstellungen.h"
+#include "Spurenliste.h"
 #include "Zahlenformat.h"
 
 #include <limits>
@@ -96,4 +97,15 @@ void Einstellungswerte::speichern(const Einstellung& e, Farbe wert) {
 
 QString Einstellungswerte::flagText(bool wert) {
     return wert ? QStringLiteral("True") : QStringLiteral("False");
+}
+
+std::uint32_t Einstellungswerte::spurenliste(const Einstellung& e) {
+    return lesen<std::uint32_t>(e, spurenlisteLesen);
+}
+
+bool Einstellungswerte::nachSpurenzahl(const Einstellung& e, int spuranzahl) {
+    const QString wert = text(e);
+    if (wert == QStringLiteral("True") || wert == QStringLiteral("False"))
+        return wert == QStringLiteral("True");
+    return spuranzahl > KleinsteSpurenzahl;
 }

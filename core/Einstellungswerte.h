@@ -32,6 +32,10 @@ public:
     // The race format's parts by their names ("Zeit", "RundeBeenden").
     Rennlaenge rennart(const Einstellung& e);
     Zielregel zielregel(const Einstellung& e);
+    // Lanes by number, "3,5" (Spurenliste.h) as a mask.
+    std::uint32_t spurenliste(const Einstellung& e);
+    // "True" or "False"; anything else leaves it to the track: on with more than two lanes.
+    bool nachSpurenzahl(const Einstellung& e, int spuranzahl);
 
     void speichern(const Einstellung& e, const QString& wert);
     void speichern(const Einstellung& e, bool wert);

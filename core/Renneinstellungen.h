@@ -2,6 +2,7 @@
 // them. The race takes them as one input; the settings store keeps them between runs.
 #pragma once
 
+#include "Reihe.h"
 #include "Rennformat.h"
 
 #include <cstdint>
@@ -30,6 +31,12 @@ struct Renneinstellungen {
     bool rennmodus = true;      // false: training, the lower best lap wins
     bool ohneCountdown = false; // flying start
     std::int32_t spuranzahl = 2; // lanes of the track, 2 to 8
+    // Bit n-1 set: lane n has no car tonight. Its signals are logged, never counted, and it
+    // takes no place.
+    std::uint32_t freieSpuren = 0;
+    // By laps: once the winner is home each other lane's next crossing ends its race, and
+    // the places go by laps, then by time. One stuck car then holds nobody up.
+    bool nachSiegerBeenden = false;
     bool spurwechsel = false;    // two heats, the drivers change lanes (two lanes only)
     bool raceControl = false;   // signals and clock come from the timing box
     bool maxGeschwManuell = false;
@@ -46,4 +53,8 @@ struct Renneinstellungen {
     Boxparameter box;
 
     bool operator==(const Renneinstellungen&) const = default;
+
+    bool spurFrei(int spur) const {
+        return spur >= 1 && spur <= GroessteSpurenzahl && ((freieSpuren >> (spur - 1)) & 1U);
+    }
 };

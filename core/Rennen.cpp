@@ -74,6 +74,10 @@ void Rennen::einstellungenAnwenden(const Renneinstellungen& einstellungen) {
         e.spurwechsel = false;
         m_stand.einzelmodus = false;
     }
+    // Bits beyond the track mean nothing; a track with every lane free has no race.
+    e.freieSpuren &= (1U << e.spuranzahl) - 1;
+    if (e.freieSpuren == (1U << e.spuranzahl) - 1)
+        e.freieSpuren = 0;
     spurenAnpassen(e.spuranzahl);
     for (int nummer = 1; nummer <= spurenzahl(); ++nummer)
         spur(nummer).offeneRunden = einstellungen.rundenzahl;
@@ -131,13 +135,15 @@ void Rennen::spurenAnpassen(int anzahl) {
 }
 
 bool Rennen::alleImZiel() const {
-    return std::all_of(m_stand.spuren.begin(), m_stand.spuren.end(),
-                       [](const Spurstand& s) { return s.fertig; });
+    for (int nummer = 1; nummer <= spurenzahl(); ++nummer)
+        if (spurBelegt(nummer) && !m_stand.spuren[nummer].fertig)
+            return false;
+    return true;
 }
 
 void Rennen::andereVerlieren(int sieger) {
     for (int nummer = 1; nummer <= spurenzahl(); ++nummer)
-        if (nummer != sieger)
+        if (nummer != sieger && spurBelegt(nummer))
             spur(nummer).ausgang = Spurausgang::Niederlage;
 }
 

@@ -54,6 +54,11 @@ public:
     // The active clock: the box's in RaceControl mode, otherwise the sensors'.
     Uhr& uhr() const;
     bool nachZeit() const { return m_stand.einstellungen.rennart == Rennlaenge::Zeit; }
+    int spurenzahl() const { return m_stand.spuren.anzahl(); }
+    // A lane of the track with a car on it: only its signals and keys make laps.
+    bool spurBelegt(int spur) const {
+        return spur >= 1 && spur <= spurenzahl() && !m_stand.einstellungen.spurFrei(spur);
+    }
     // An event is being handled (a question of the race may be open): what changes the race
     // between races waits until it is over.
     bool beschaeftigt() const { return m_folge.beschaeftigt(); }
@@ -148,7 +153,6 @@ private:
     enum class Klang { Start, Gewinner, Verlierer, Crash };
 
     Spurstand& spur(int nummer) { return m_stand.spuren[nummer]; }
-    int spurenzahl() const { return m_stand.spuren.anzahl(); }
     bool alleImZiel() const;
     // Every lane but this one has lost: the first home has won.
     void andereVerlieren(int sieger);

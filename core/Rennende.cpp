@@ -13,7 +13,10 @@ void Rennen::spurFertig(int nummer, double t) {
     s.fertig = true;
     s.letzteZeit = t;
     s.zielzeit = t;
-    const double runden = nachZeit() ? s.distanz : double(r.einstellungen.rundenzahl);
+    const bool alleRunden = s.runde >= r.einstellungen.rundenzahl + 1;
+    const double runden = nachZeit()     ? s.distanz
+                          : alleRunden ? double(r.einstellungen.rundenzahl)
+                                       : double(s.runden.size());
     s.schnitt = geschwindigkeit(runden * r.einstellungen.kurslaenge, t);
     klangSpielen(Klang::Gewinner);
     // In race mode by laps the first lane home wins, the other loses at that moment; by
@@ -23,8 +26,15 @@ void Rennen::spurFertig(int nummer, double t) {
         s.ausgang = Spurausgang::Sieg;
         andereVerlieren(nummer);
     }
-    r.zieleinlauf.push_back(nummer);
-    const int platz = static_cast<int>(r.zieleinlauf.size());
+    // A lane ended short by the winner's finish comes behind every lane with more laps;
+    // of equal laps the one home first is ahead.
+    std::vector<int>& z = r.zieleinlauf;
+    const bool kurz = r.einstellungen.nachSiegerBeenden && !nachZeit();
+    const auto stelle = !kurz ? z.end() : std::find_if(z.begin(), z.end(), [&](int a) {
+        return spur(a).runden.size() < s.runden.size();
+    });
+    const auto eingereiht = z.insert(stelle, nummer);
+    const int platz = static_cast<int>(eingereiht - z.begin()) + 1;
     melden([&](Rennbeobachter& b) { b.spurFertig(*this, nummer, t, platz); });
 }
 
@@ -48,7 +58,8 @@ void Rennen::rennende() {
     if (!e.rennmodus) {
         // Training: only the outcomes are decided.
         for (int nummer = 1; nummer <= spurenzahl(); ++nummer)
-            spur(nummer).ausgang = sieger == 0        ? Spurausgang::Unentschieden
+            if (spurBelegt(nummer))
+                spur(nummer).ausgang = sieger == 0        ? Spurausgang::Unentschieden
                                    : sieger == nummer ? Spurausgang::Sieg
                                                       : Spurausgang::Niederlage;
     }
@@ -107,15 +118,21 @@ Laufergebnis Rennen::laufergebnis() const {
 
 int Rennen::laufsieger() const {
     if (!m_stand.einstellungen.rennmodus) {
-        // Training: the lowest best lap wins; a tie for it is a draw.
-        const Spuren<Spurstand>& s = m_stand.spuren;
-        const auto beste = std::min_element(s.begin(), s.end(), [](const auto& a, const auto& b) {
-            return a.bestzeit < b.bestzeit;
-        });
-        const bool geteilt = std::count_if(s.begin(), s.end(), [&](const Spurstand& l) {
-                                 return l.bestzeit == beste->bestzeit;
-                             }) > 1;
-        return geteilt ? 0 : static_cast<int>(beste - s.begin()) + 1;
+        // Training: the lowest best lap of the lanes with a car wins; a tie for it is a draw.
+        int beste = 0;
+        bool geteilt = false;
+        for (int nummer = 1; nummer <= spurenzahl(); ++nummer) {
+            if (!spurBelegt(nummer))
+                continue;
+            const double zeit = m_stand.spuren[nummer].bestzeit;
+            if (beste == 0 || zeit < m_stand.spuren[beste].bestzeit) {
+                beste = nummer;
+                geteilt = false;
+            } else if (zeit == m_stand.spuren[beste].bestzeit) {
+                geteilt = true;
+            }
+        }
+        return geteilt ? 0 : beste;
     }
     return m_stand.rennsieger.value_or(0);
 }

@@ -16,6 +16,12 @@ constexpr double Rundungsspiel = 1e-7;
 // window counts from the last accepted signal, not from the last bounce.
 Signalausgang Rennen::signalPruefen(int nummer, double zeit) {
     eingabeMelden(Eingabe::SignalPruefen{nummer, zeit});
+    // A board or a port may have more inputs than the track has lanes, and a lane may have
+    // no car tonight: such a signal is only logged.
+    if (nummer < 1 || nummer > spurenzahl())
+        return Signalausgang::KeineSpur;
+    if (!spurBelegt(nummer))
+        return Signalausgang::FreieSpur;
     Signalausgang ausgang = Signalausgang::Gesperrt;
     if (!m_stand.signaleGesperrt) {
         Spurstand& s = spur(nummer);
@@ -51,7 +57,7 @@ void Rennen::handrunde(int nummer) {
     eingabeMelden(Eingabe::Handrunde{nummer});
     const double zeit = signalzeit(uhr().ticks());
     m_folge.ausfuehren([this, nummer, zeit] {
-        if (!m_stand.signaleGesperrt)
+        if (!m_stand.signaleGesperrt && spurBelegt(nummer))
             rundenereignis(nummer, zeit, true);
         geaendert();
     });
@@ -106,6 +112,8 @@ void Rennen::rundenereignis(int nummer, double zeit, bool vonHand) {
     }
     if (s.runde >= r.einstellungen.rundenzahl + 1)
         spurFertig(nummer, t);
+    else if (r.einstellungen.nachSiegerBeenden && !r.zieleinlauf.empty())
+        spurFertig(nummer, runden3(zeit - r.startzeit)); // the winner is home: this ends it
     if (alleImZiel())
         rennende();
 }

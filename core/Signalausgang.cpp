@@ -7,6 +7,8 @@ QString ausgangText(Signalausgang ausgang) {
     case Signalausgang::Gesperrt: return QStringLiteral("gesperrt");
     case Signalausgang::Fehlstart: return QStringLiteral("Fehlstart");
     case Signalausgang::Gestrichen: return QStringLiteral("gestrichen");
+    case Signalausgang::KeineSpur: return QStringLiteral("keine Spur der Bahn");
+    case Signalausgang::FreieSpur: return QStringLiteral("Spur frei");
     case Signalausgang::Ignoriert: break;
     }
     return QStringLiteral("ignoriert");

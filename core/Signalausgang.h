@@ -13,6 +13,8 @@ enum class Signalausgang {
     Fehlstart,  // accepted before the race was released
     Ignoriert,  // no lap signal at all (a rising DSR, the box's port is active)
     Gestrichen, // Ctrl+1/2 took the lane's last lap back
+    KeineSpur,  // a lane the track does not have (a board or port with more inputs)
+    FreieSpur,  // a lane marked free: no car drives on it tonight
 };
 
 QString ausgangText(Signalausgang ausgang);

@@ -69,7 +69,7 @@ void Rennen::zeitIstUm() {
     for (int nummer = 1; nummer <= spurenzahl(); ++nummer)
         distanzen[nummer] = distanz(spur(nummer), ende);
     for (int nummer : reihenfolge(s.spuren, distanzen)) {
-        if (spur(nummer).fertig)
+        if (spur(nummer).fertig || !spurBelegt(nummer))
             continue;
         spur(nummer).distanz = distanzen[nummer];
         spurFertig(nummer, ende);
@@ -104,7 +104,7 @@ void Rennen::zeitrundeAuswerten(int nummer, double t) {
 void Rennen::zeitrennenAbbrechen() {
     const double t = runden3(rennzeitJetzt());
     for (int nummer = 1; nummer <= spurenzahl(); ++nummer) {
-        if (spur(nummer).fertig)
+        if (spur(nummer).fertig || !spurBelegt(nummer))
             continue;
         spur(nummer).distanz = static_cast<double>(spur(nummer).runden.size());
         spurFertig(nummer, std::max(t, static_cast<double>(m_stand.einstellungen.renndauer)));
@@ -120,12 +120,14 @@ void Rennen::zeitrennenWerten() {
     if (!r.einstellungen.rennmodus)
         return;
     auto distanzen = Spuren<double>::fuer(spurenzahl());
+    // A free lane drove nothing and must not tie a race nobody finished a lap in.
     for (int nummer = 1; nummer <= spurenzahl(); ++nummer)
-        distanzen[nummer] = spur(nummer).distanz;
+        distanzen[nummer] = spurBelegt(nummer) ? spur(nummer).distanz : -1;
     const int sieger = vorneLiegend(r.spuren, distanzen);
     if (sieger == 0) {
         for (int nummer = 1; nummer <= spurenzahl(); ++nummer)
-            spur(nummer).ausgang = Spurausgang::Unentschieden;
+            if (spurBelegt(nummer))
+                spur(nummer).ausgang = Spurausgang::Unentschieden;
         return;
     }
     r.rennsieger = sieger;

@@ -47,6 +47,10 @@ void Rennabendleiter::fortsetzen(Rennabend abend) {
     geaendert();
 }
 
+int Rennabendleiter::spurenzahl() const {
+    return m_rennen.spurenzahl();
+}
+
 int Rennabendleiter::erledigt() const {
     int n = 0;
     for (const Abendrennen& r : m_abend.rennen)

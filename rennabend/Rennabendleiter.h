@@ -31,6 +31,7 @@ public:
     // A night kept from before, going on where it stopped (a repeat asked for included).
     void fortsetzen(Rennabend abend);
     bool aktiv() const { return !m_abend.teilnehmer.empty(); }
+    int spurenzahl() const;
     const Rennabend& abend() const { return m_abend; }
     // The plan's entry (from 1) to drive next; none when the night is over.
     std::optional<int> naechste() const;

@@ -1,5 +1,7 @@
 #include "Rennabendverlauf.h"
 
+#include "Abendbahn.h"
+
 #include <memory>
 #include <set>
 
@@ -81,6 +83,10 @@ void Rennabendverlauf::anbieten() {
             }
             if (!gelesen->angeboten || m_leiter.aktiv())
                 return;
+            if (const std::optional<QString> grund = abendOhneBahn(m_leiter.spurenzahl())) {
+                m_dialoge.meldung(*grund, QStringLiteral("Rennabend"));
+                return;
+            }
             Rennabend& abend = *gelesen->angeboten;
             if (const std::optional<QString> halter = m_sperre.halten(abend.schluessel)) {
                 m_dialoge.meldung(fremderAbend(abend, *halter), QStringLiteral("Rennabend"));

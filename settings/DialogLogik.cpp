@@ -1,5 +1,6 @@
 #include "DialogLogik.h"
 
+#include "Boxspuren.h"
 #include "Rundentabelle.h"
 #include "Zahlenformat.h"
 
@@ -60,6 +61,11 @@ void DialogLogik::ankreuzen(Kontrollkaestchen kaestchen, bool wert) {
         if (wert)
             ankreuzen(&DialogAnsicht::spurwechsel, false);
     } else if (kaestchen == &DialogAnsicht::raceControl) {
+        if (wert && m_rennen.spurenzahl() > KleinsteSpurenzahl) {
+            ansicht.raceControl = false;
+            m_dialoge.meldung(boxOhneVieleSpuren(m_rennen.spurenzahl()), Anwendungstitel);
+            return;
+        }
         if (wert)
             ansicht.raceControlKnopfAktiv = true;
     }

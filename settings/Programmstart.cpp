@@ -1,11 +1,14 @@
 #include "Programmstart.h"
 
+#include "Boxspuren.h"
+
 namespace E = Einstellungen;
 
 Programmstart::Programmstart(Rennen& rennen, Einstellungsspeicher& speicher, Portsteuerung& port,
-                             Dialoge& dialoge, std::function<void()> hofLesen)
+                             Dialoge& dialoge, std::function<void()> hofLesen,
+                             std::optional<int> spuranzahl)
     : m_rennen(rennen), m_werte(speicher), m_port(port), m_dialoge(dialoge),
-      m_hofLesen(std::move(hofLesen)) {}
+      m_hofLesen(std::move(hofLesen)), m_spuranzahl(spuranzahl) {}
 
 void Programmstart::programmStarten() {
     Rennen& r = m_rennen;
@@ -18,7 +21,16 @@ void Programmstart::programmStarten() {
     r.titelSetzen(titel);
     m_werte.speichern(E::Caption, titel);
 
+    e.spuranzahl = m_spuranzahl.value_or(
+        m_werte.ganzzahl(E::Spuranzahl, KleinsteSpurenzahl, GroessteSpurenzahl));
+    e.freieSpuren = m_werte.spurenliste(E::FreieSpuren);
+    e.nachSiegerBeenden = m_werte.nachSpurenzahl(E::NachSiegerBeenden, e.spuranzahl);
     e.raceControl = m_werte.flag(E::RaceControl);
+    if (e.raceControl && e.spuranzahl > KleinsteSpurenzahl) {
+        // The setting stays: on two lanes again the box times as before.
+        e.raceControl = false;
+        m_dialoge.meldung(boxOhneVieleSpuren(e.spuranzahl), Anwendungstitel);
+    }
     e.box = {m_werte.ganzzahl(E::RCEmpfindlichkeit), m_werte.ganzzahl(E::RCVerzoegerung),
              m_werte.ganzzahl(E::RCNachlauf), m_werte.flag(E::RCSZsensorTausch)};
     e.rundenBeep = m_werte.flag(E::RundenBeep);
@@ -37,7 +49,7 @@ void Programmstart::programmStarten() {
     r.einstellungenAnwenden(e);
     m_werte.speichern(E::Rennmodus, e.rennmodus);
 
-    for (int spur = 1; spur <= 2; ++spur) {
+    for (int spur = 1; spur <= r.spurenzahl(); ++spur) {
         r.fahrerBenennen(spur, m_werte.text(E::Fahrer[spur]));
         r.fahrerfarbeSetzen(spur, m_werte.farbe(E::Fahrerfarbe[spur]));
     }

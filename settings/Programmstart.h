@@ -7,11 +7,14 @@
 #include "Rennen.h"
 
 #include <functional>
+#include <optional>
 
 class Programmstart {
 public:
+    // `spuranzahl`: the lanes the command line gives for this run, instead of the setting.
     Programmstart(Rennen& rennen, Einstellungsspeicher& speicher, Portsteuerung& port,
-                  Dialoge& dialoge, std::function<void()> hofLesen);
+                  Dialoge& dialoge, std::function<void()> hofLesen,
+                  std::optional<int> spuranzahl = std::nullopt);
 
     void programmStarten();
     void optionenOeffnen();
@@ -22,4 +25,5 @@ private:
     Portsteuerung& m_port;
     Dialoge& m_dialoge;
     std::function<void()> m_hofLesen;
+    std::optional<int> m_spuranzahl;
 };

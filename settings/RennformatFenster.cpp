@@ -2,6 +2,7 @@
 
 #include "Zoomen.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -9,7 +10,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QHBoxLayout>
 #include <QSignalBlocker>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace {
@@ -39,6 +42,7 @@ RennformatFenster::RennformatFenster(RennformatLogik& logik, QWidget* eltern,
     m_regel->addItem(QStringLiteral("Runde beenden – jeder Wagen fährt seine Runde zu Ende"));
     m_regel->addItem(QStringLiteral("Führender beendet – nach dem Führenden die nächste Runde"));
     formular->addRow(QStringLiteral("Zielregel:"), m_regel);
+    bahnAnlegen(formular);
     spalte->addLayout(formular);
 
     auto* knoepfe = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -63,6 +67,37 @@ RennformatFenster::RennformatFenster(RennformatLogik& logik, QWidget* eltern,
     darstellen();
 }
 
+void RennformatFenster::bahnAnlegen(QFormLayout* formular) {
+    m_spuren = new QSpinBox(this);
+    m_spuren->setRange(KleinsteSpurenzahl, GroessteSpurenzahl);
+    formular->addRow(QStringLiteral("Spuren:"), m_spuren);
+    auto* freie = new QHBoxLayout;
+    for (int spur = 1; spur <= GroessteSpurenzahl; ++spur) {
+        QCheckBox*& kaestchen = m_frei[static_cast<std::size_t>(spur - 1)];
+        kaestchen = new QCheckBox(QString::number(spur), this);
+        kaestchen->setToolTip(
+            QStringLiteral("Spur %1 bleibt frei: ihre Signale zählen nicht").arg(spur));
+        freie->addWidget(kaestchen);
+        connect(kaestchen, &QCheckBox::toggled, this, [this, spur](bool an) {
+            const std::uint32_t bit = 1U << (spur - 1);
+            m_logik.ansicht.freieSpuren = an ? m_logik.ansicht.freieSpuren | bit
+                                             : m_logik.ansicht.freieSpuren & ~bit;
+        });
+    }
+    freie->addStretch();
+    formular->addRow(QStringLiteral("Freie Spuren:"), freie);
+    m_nachSieger = new QCheckBox(
+        QStringLiteral("Nach dem Sieger beendet die nächste Durchfahrt das Rennen jeder Spur"),
+        this);
+    formular->addRow(QString(), m_nachSieger);
+    connect(m_spuren, &QSpinBox::valueChanged, this, [this](int anzahl) {
+        m_logik.spuranzahlWaehlen(anzahl);
+        darstellen();
+    });
+    connect(m_nachSieger, &QCheckBox::toggled, this,
+            [this](bool an) { m_logik.ansicht.nachSiegerBeenden = an; });
+}
+
 void RennformatFenster::darstellen() {
     const RennformatAnsicht& a = m_logik.ansicht;
     const QSignalBlocker sperre(m_zeit);
@@ -74,4 +109,17 @@ void RennformatFenster::darstellen() {
         std::find(std::begin(Regeln), std::end(Regeln), a.zielregel) - std::begin(Regeln)));
     m_dauer->setEnabled(m_logik.zeitWaehlbar());
     m_regel->setEnabled(m_logik.zeitWaehlbar());
+    {
+        const QSignalBlocker spuren(m_spuren);
+        m_spuren->setValue(a.spuranzahl);
+    }
+    for (int spur = 1; spur <= GroessteSpurenzahl; ++spur) {
+        QCheckBox* kaestchen = m_frei[static_cast<std::size_t>(spur - 1)];
+        const QSignalBlocker stumm(kaestchen);
+        kaestchen->setChecked((a.freieSpuren >> (spur - 1)) & 1U);
+        kaestchen->setVisible(spur <= a.spuranzahl);
+    }
+    const QSignalBlocker sieger(m_nachSieger);
+    m_nachSieger->setChecked(a.nachSiegerBeenden);
+    m_nachSieger->setEnabled(m_logik.siegerregelWaehlbar());
 }

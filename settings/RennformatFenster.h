@@ -6,9 +6,13 @@
 
 #include <QDialog>
 
+#include <array>
+
+class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QRadioButton;
+class QSpinBox;
 
 class RennformatFenster : public QDialog {
     Q_OBJECT
@@ -18,10 +22,14 @@ public:
 
 private:
     void darstellen();
+    void bahnAnlegen(class QFormLayout* formular);
 
     RennformatLogik& m_logik;
     QRadioButton* m_runden = nullptr;
     QRadioButton* m_zeit = nullptr;
     QLineEdit* m_dauer = nullptr;
     QComboBox* m_regel = nullptr;
+    QSpinBox* m_spuren = nullptr;
+    std::array<QCheckBox*, GroessteSpurenzahl> m_frei{};
+    QCheckBox* m_nachSieger = nullptr;
 };

@@ -1,8 +1,11 @@
 #include "RennformatLogik.h"
 
+#include "Boxspuren.h"
 #include "Rennanzeige.h"
+#include "Spurenliste.h"
 
 #include <QStringList>
+#include <algorithm>
 
 namespace E = Einstellungen;
 
@@ -31,7 +34,46 @@ std::optional<std::int32_t> renndauerLesen(const QString& text) {
 RennformatLogik::RennformatLogik(Rennen& rennen, Einstellungsspeicher& speicher, Dialoge& dialoge)
     : m_rennen(rennen), m_werte(speicher), m_dialoge(dialoge) {
     const Renneinstellungen& e = rennen.einstellungen();
-    ansicht = {e.rennart == Rennlaenge::Zeit, restzeittext(e.renndauer), e.zielregel};
+    ansicht = {e.rennart == Rennlaenge::Zeit, restzeittext(e.renndauer), e.zielregel,
+               e.spuranzahl,   e.freieSpuren,  e.nachSiegerBeenden};
+}
+
+void RennformatLogik::spuranzahlWaehlen(int anzahl) {
+    ansicht.spuranzahl = std::clamp(anzahl, KleinsteSpurenzahl, GroessteSpurenzahl);
+    ansicht.nachSiegerBeenden = ansicht.spuranzahl > KleinsteSpurenzahl;
+}
+
+// A track needs a car, and the timing box counts two lanes.
+bool RennformatLogik::bahnPruefen() {
+    const std::uint32_t bahn = (1U << ansicht.spuranzahl) - 1;
+    if ((ansicht.freieSpuren & bahn) == bahn) {
+        m_dialoge.meldung(QStringLiteral("Mindestens eine Spur braucht einen Fahrer."),
+                          QStringLiteral("Rennformat"));
+        return false;
+    }
+    if (m_rennen.einstellungen().raceControl && ansicht.spuranzahl > KleinsteSpurenzahl) {
+        m_dialoge.meldung(boxOhneVieleSpuren(ansicht.spuranzahl) +
+                              QStringLiteral(" Für mehr Spuren zuerst in den Optionen "
+                                             "„RaceControl“ ausschalten."),
+                          QStringLiteral("Rennformat"));
+        return false;
+    }
+    return true;
+}
+
+// The rule after the winner is stored only where it differs from the lane count's default,
+// so a track that changes its count later gets that count's default.
+void RennformatLogik::bahnSpeichern(Renneinstellungen& e) {
+    e.spuranzahl = ansicht.spuranzahl;
+    e.freieSpuren = ansicht.freieSpuren & ((1U << ansicht.spuranzahl) - 1);
+    e.nachSiegerBeenden = ansicht.nachSiegerBeenden;
+    m_werte.speichern(E::Spuranzahl, e.spuranzahl);
+    m_werte.speichern(E::FreieSpuren, spurenlisteText(e.freieSpuren));
+    const bool vorgabe = e.spuranzahl > KleinsteSpurenzahl;
+    if (e.nachSiegerBeenden == vorgabe)
+        m_werte.speichern(E::NachSiegerBeenden, E::NachSiegerBeenden.vorgabe);
+    else
+        m_werte.speichern(E::NachSiegerBeenden, e.nachSiegerBeenden);
 }
 
 bool RennformatLogik::okGedrueckt() {
@@ -45,8 +87,11 @@ bool RennformatLogik::okGedrueckt() {
                           QStringLiteral("Rennformat"));
         return false;
     }
+    if (!bahnPruefen())
+        return false;
     Renneinstellungen e = m_rennen.einstellungen();
     const Renneinstellungen vorher = e;
+    bahnSpeichern(e);
     e.rennart = ansicht.nachZeit ? Rennlaenge::Zeit : Rennlaenge::Runden;
     e.renndauer = *dauer;
     e.zielregel = ansicht.zielregel;
@@ -56,6 +101,11 @@ bool RennformatLogik::okGedrueckt() {
     if (e == vorher)
         return true;
     m_rennen.einstellungenAnwenden(e);
+    // Lanes the track gains bring their drivers and colours from the settings.
+    for (int spur = vorher.spuranzahl + 1; spur <= m_rennen.spurenzahl(); ++spur) {
+        m_rennen.fahrerBenennen(spur, m_werte.text(E::Fahrer[spur]));
+        m_rennen.fahrerfarbeSetzen(spur, m_werte.farbe(E::Fahrerfarbe[spur]));
+    }
     // The heats of a lane-change race are driven in one format.
     if (e.spurwechsel)
         m_rennen.spurwechselVonVorn();

@@ -1,6 +1,8 @@
 // The window "Rennformat": a race by laps or by time, its length in time and the rule that
-// ends it. It opens between races only; OK checks the length, applies the format to the
-// race and stores it, and a lane-change race then begins again with its first heat.
+// ends it, and the track: its lanes, those with no car tonight, and whether a race by laps
+// ends for the others at their next crossing once the winner is home. It opens between
+// races only; OK checks what was typed and chosen, applies it to the race and stores it,
+// and a lane-change race then begins again with its first heat.
 #pragma once
 
 #include "Einstellungswerte.h"
@@ -10,6 +12,9 @@ struct RennformatAnsicht {
     bool nachZeit = false;
     QString dauer; // "3:00", "1:30:00", or minutes alone ("5")
     Zielregel zielregel = Zielregel::RundeBeenden;
+    int spuranzahl = KleinsteSpurenzahl;
+    std::uint32_t freieSpuren = 0; // bit n-1: lane n
+    bool nachSiegerBeenden = false;
 
     bool operator==(const RennformatAnsicht&) const = default;
 };
@@ -24,10 +29,17 @@ public:
     RennformatAnsicht ansicht;
     // The time and the rule count only by time.
     bool zeitWaehlbar() const { return ansicht.nachZeit; }
+    // The finish after the winner is a rule of races by laps.
+    bool siegerregelWaehlbar() const { return !ansicht.nachZeit; }
+    // A new lane count brings the rule after the winner its default for that count.
+    void spuranzahlWaehlen(int anzahl);
     // False while the window must stay open: the length was refused with a message.
     bool okGedrueckt();
 
 private:
+    bool bahnPruefen();
+    void bahnSpeichern(Renneinstellungen& e);
+
     Rennen& m_rennen;
     Einstellungswerte m_werte;
     Dialoge& m_dialoge;

@@ -7,13 +7,28 @@ Taste tasteVon(const QKeyEvent& ereignis) {
             return *ziffer;
     } else if (!(ereignis.modifiers() & Qt::KeypadModifier)) {
         // Events made by a program carry no key numbers: take the characters that Shift
-        // gives on the digit keys of German and US layouts.
+        // gives on the digit keys of German and US layouts ("&" is the German 6).
         switch (ereignis.key()) {
         case Qt::Key_1:
         case Qt::Key_Exclam: return Taste::Ziffer1;
         case Qt::Key_2:
         case Qt::Key_QuoteDbl:
         case Qt::Key_At: return Taste::Ziffer2;
+        case Qt::Key_3:
+        case Qt::Key_section:
+        case Qt::Key_NumberSign: return Taste::Ziffer3;
+        case Qt::Key_4:
+        case Qt::Key_Dollar: return Taste::Ziffer4;
+        case Qt::Key_5:
+        case Qt::Key_Percent: return Taste::Ziffer5;
+        case Qt::Key_6:
+        case Qt::Key_Ampersand:
+        case Qt::Key_AsciiCircum: return Taste::Ziffer6;
+        case Qt::Key_7:
+        case Qt::Key_Slash: return Taste::Ziffer7;
+        case Qt::Key_8:
+        case Qt::Key_ParenLeft:
+        case Qt::Key_Asterisk: return Taste::Ziffer8;
         default: break;
         }
     }
@@ -38,6 +53,12 @@ Taste tasteVon(const QKeyEvent& ereignis) {
     case Qt::Key_Z: return Taste::Z;
     case Qt::Key_F1: return Taste::F1;
     case Qt::Key_F2: return Taste::F2;
+    case Qt::Key_F3: return Taste::F3;
+    case Qt::Key_F4: return Taste::F4;
+    case Qt::Key_F5: return Taste::F5;
+    case Qt::Key_F6: return Taste::F6;
+    case Qt::Key_F7: return Taste::F7;
+    case Qt::Key_F8: return Taste::F8;
     case Qt::Key_F11: return Taste::F11;
     default: return Taste::Andere;
     }

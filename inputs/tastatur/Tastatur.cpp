@@ -1,6 +1,9 @@
 #include "Tastatur.h"
 
+#include "Abendbahn.h"
+
 #include <algorithm>
+#include <array>
 
 Tastatur::Tastatur(Rennen& rennen, Programmstart& start, Dialoge& dialoge, Fahrernamen& fahrer,
                    Zuschaueranzeige& zuschauer, Fensterzoom& zoom)
@@ -27,7 +30,7 @@ std::vector<Tastenbefehl> Tastatur::tabelleAufbauen() {
     const auto fensterZeigen = [this](Fenster fenster) {
         return [this, fenster] { m_dialoge.fensterZeigen(fenster); };
     };
-    return {
+    std::vector<Tastenbefehl> tabelle{
         {Taste::Enter, {}, QStringLiteral("Enter"), [&r] { r.startGedrueckt(); }},
         {Taste::Leertaste,
          {},
@@ -36,10 +39,6 @@ std::vector<Tastenbefehl> Tastatur::tabelleAufbauen() {
              if (r.stand().gestartet)
                  r.crashUmschalten();
          }},
-        {Taste::Ziffer1, {Shift}, QStringLiteral("Umschalt+1"), [&r] { r.handrunde(1); }},
-        {Taste::Ziffer2, {Shift}, QStringLiteral("Umschalt+2"), [&r] { r.handrunde(2); }},
-        {Taste::Ziffer1, {Strg}, QStringLiteral("Strg+1"), [&r] { r.rundeStreichen(1); }},
-        {Taste::Ziffer2, {Strg}, QStringLiteral("Strg+2"), [&r] { r.rundeStreichen(2); }},
         {Taste::D, {Shift}, QStringLiteral("Umschalt+D"), zwischenRennen([&r] {
              r.ergebnisSpeichern();
          })},
@@ -78,13 +77,12 @@ std::vector<Tastenbefehl> Tastatur::tabelleAufbauen() {
         {Taste::N,
          {Shift},
          QStringLiteral("Umschalt+N"),
-         zwischenRennen(wennOptionenFrei(fensterZeigen(Fenster::Rennabend)))},
-        {Taste::F1, {Shift}, QStringLiteral("Umschalt+F1"), zwischenRennen([this] {
-             m_fahrer.umbenennen(1);
-         })},
-        {Taste::F2, {Shift}, QStringLiteral("Umschalt+F2"), zwischenRennen([this] {
-             m_fahrer.umbenennen(2);
-         })},
+         zwischenRennen(wennOptionenFrei([this] {
+             if (const std::optional<QString> grund = abendOhneBahn(m_rennen.spurenzahl()))
+                 m_dialoge.meldung(*grund, QStringLiteral("Rennabend"));
+             else
+                 m_dialoge.fensterZeigen(Fenster::Rennabend);
+         }))},
         {Taste::Z, {Shift}, QStringLiteral("Umschalt+Z"), [this] { m_zuschauer.umschalten(); }},
         {Taste::F11, {0}, QStringLiteral("F11"), [this] { m_zuschauer.vollbildUmschalten(); }},
         // Where "+" needs Shift, Ctrl+Shift is the same key.
@@ -95,6 +93,39 @@ std::vector<Tastenbefehl> Tastatur::tabelleAufbauen() {
         {Taste::Minus, {Strg}, QStringLiteral("Strg+Minus"), [this] { m_zoom.kleiner(); }},
         {Taste::Ziffer0, {Strg}, QStringLiteral("Strg+0"), [this] { m_zoom.zuruecksetzen(); }},
     };
+    spurtastenAnfuegen(tabelle);
+    return tabelle;
+}
+
+void Tastatur::spurtastenAnfuegen(std::vector<Tastenbefehl>& tabelle) {
+    using namespace Umschaltung;
+    static constexpr std::array<Taste, GroessteSpurenzahl> Ziffern{
+        Taste::Ziffer1, Taste::Ziffer2, Taste::Ziffer3, Taste::Ziffer4,
+        Taste::Ziffer5, Taste::Ziffer6, Taste::Ziffer7, Taste::Ziffer8};
+    static constexpr std::array<Taste, GroessteSpurenzahl> Funktionstasten{
+        Taste::F1, Taste::F2, Taste::F3, Taste::F4, Taste::F5, Taste::F6, Taste::F7, Taste::F8};
+    Rennen& r = m_rennen;
+    // A lane the track does not have has no keys: its digit does nothing.
+    const auto aufDerBahn = [&r](int spur, std::function<void(int)> aktion) {
+        return [&r, spur, aktion = std::move(aktion)] {
+            if (spur <= r.spurenzahl())
+                aktion(spur);
+        };
+    };
+    for (int spur = 1; spur <= GroessteSpurenzahl; ++spur) {
+        const Taste ziffer = Ziffern[static_cast<std::size_t>(spur - 1)];
+        const QString nummer = QString::number(spur);
+        tabelle.push_back({ziffer, {Shift}, QStringLiteral("Umschalt+") + nummer,
+                           aufDerBahn(spur, [&r](int s) { r.handrunde(s); })});
+        tabelle.push_back({ziffer, {Strg}, QStringLiteral("Strg+") + nummer,
+                           aufDerBahn(spur, [&r](int s) { r.rundeStreichen(s); })});
+        tabelle.push_back(
+            {Funktionstasten[static_cast<std::size_t>(spur - 1)], {Shift},
+             QStringLiteral("Umschalt+F") + nummer, aufDerBahn(spur, [this, &r](int s) {
+                 if (r.stand().signaleGesperrt)
+                     m_fahrer.umbenennen(s);
+             })});
+    }
 }
 
 void Tastatur::tasteGedrueckt(Taste taste, int umschaltung) {
@@ -112,6 +143,12 @@ void Tastatur::tasteGedrueckt(Taste taste, int umschaltung) {
 void Tastatur::countdownGeklickt(int umschaltung) {
     if (umschaltung != (Umschaltung::Shift | Umschaltung::Strg))
         return;
+    if (m_rennen.spurenzahl() > KleinsteSpurenzahl) {
+        m_dialoge.meldung(QStringLiteral("Der Einzelmodus (ein Sensor für beide Spuren) geht nur "
+                                         "auf einer Bahn mit zwei Spuren."),
+                          Anwendungstitel);
+        return;
+    }
     m_rennen.einzelmodusUmschalten();
     m_dialoge.meldung(
         QStringLiteral("Einzelmodus ist jetz ") +

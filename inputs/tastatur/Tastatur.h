@@ -1,5 +1,6 @@
 // The main window's keyboard: Enter starts and stops, Space halts a race after a crash,
-// Shift+1 and Shift+2 give laps by hand, Ctrl+1 and Ctrl+2 take a lane's last lap back, and
+// Shift+1 … Shift+8 give laps by hand, Ctrl+1 … Ctrl+8 take a lane's last lap back (the
+// lanes the track has), Shift+F1 … Shift+F8 rename a lane's driver, and
 // Shift with a letter opens what the label-buttons offer (Shift+T the sensor test, Shift+V
 // the race history, Shift+A the announcements), only while no race runs. Shift+Z opens and closes
 // the spectators' big-screen window and F11 puts it on full screen, Ctrl with plus, minus and 0
@@ -21,6 +22,12 @@ enum class Taste {
     Ziffer0,
     Ziffer1,
     Ziffer2,
+    Ziffer3,
+    Ziffer4,
+    Ziffer5,
+    Ziffer6,
+    Ziffer7,
+    Ziffer8,
     A,
     D,
     M,
@@ -34,6 +41,12 @@ enum class Taste {
     Z,
     F1,
     F2,
+    F3,
+    F4,
+    F5,
+    F6,
+    F7,
+    F8,
     F11,
     Plus,
     Minus,
@@ -95,6 +108,8 @@ public:
 
 private:
     std::vector<Tastenbefehl> tabelleAufbauen();
+    // Shift+digit, Ctrl+digit and Shift+F-key for every lane a track can have.
+    void spurtastenAnfuegen(std::vector<Tastenbefehl>& tabelle);
 
     Rennen& m_rennen;
     Programmstart& m_start;

@@ -131,3 +131,55 @@ TEST(VieleSpuren, DieSpurenzahlBringtIhreSpurenUndKeineZweispurModi) {
     EXPECT_EQ(b.spur(1).fahrer, "Anna");
     EXPECT_THROW(b.spur(3), std::out_of_range);
 }
+
+// A lane marked free has no car: a sensor signal on it, or on an input beyond the track, is
+// only logged, a hand lap does nothing, the race ends when the lanes with cars are home, and
+// the free lane takes no place.
+TEST(VieleSpuren, EineFreieSpurZaehltNichtUndNimmtKeinenPlatz) {
+    Rennbahn b;
+    b.runden(1);
+    b.einstellen([](Renneinstellungen& e) {
+        e.spuranzahl = 4;
+        e.freieSpuren = 1U << 2; // lane 3
+    });
+    b.starten();
+    EXPECT_EQ(b.rennen.signalPruefen(3, 0.2), Signalausgang::FreieSpur);
+    EXPECT_EQ(b.rennen.signalPruefen(5, 0.2), Signalausgang::KeineSpur);
+    for (int spur : {1, 2, 3, 4})
+        b.fahren(spur, 0.1 * spur, {2.0 + 0.1 * spur});
+    ASSERT_FALSE(b.stand().gestartet) << "the race does not wait for the free lane";
+    EXPECT_TRUE(b.spur(3).runden.empty());
+    EXPECT_EQ(plaetze(b.rennen.ergebnis().letzterLauf()), (std::vector<int>{1, 2, 0, 3}));
+    EXPECT_EQ(b.spur(3).ausgang, Spurausgang::Offen);
+
+    // Every lane free is no race: the mark goes.
+    b.einstellen([](Renneinstellungen& e) { e.freieSpuren = 0b1111; });
+    EXPECT_EQ(b.einstellungen().freieSpuren, 0u);
+}
+
+// With the winner home a stuck car holds nobody up: each other lane's next crossing ends its
+// race, and the places go by laps, then by time, whoever crossed first.
+TEST(VieleSpuren, NachDemSiegerBeendetDieNaechsteDurchfahrt) {
+    Rennbahn b;
+    b.runden(3);
+    b.einstellen([](Renneinstellungen& e) {
+        e.spuranzahl = 4;
+        e.nachSiegerBeenden = true;
+    });
+    b.starten();
+    for (const auto& [spur, zeit] : {std::pair{1, 0.1}, {2, 0.2}, {3, 0.3}, {4, 0.4}, {1, 2.1},
+                                     {3, 2.8}, {2, 3.2}, {1, 4.1}, {3, 5.3}, {4, 5.4}})
+        b.signal(spur, zeit);
+    b.signal(1, 6.1); // home after three laps
+    ASSERT_TRUE(b.stand().gestartet);
+    b.signal(4, 6.5); // its second lap ends lane 4's race
+    b.signal(2, 7.0); // so does lane 2's
+    EXPECT_TRUE(b.stand().gestartet) << "lane 3 has not crossed again";
+    b.signal(3, 7.5); // its third lap: ahead of the two with two laps
+    ASSERT_FALSE(b.stand().gestartet);
+    const Laufergebnis& lauf = b.rennen.ergebnis().letzterLauf();
+    EXPECT_EQ(plaetze(lauf), (std::vector<int>{1, 4, 2, 3}));
+    EXPECT_EQ(lauf.sieger, 1);
+    EXPECT_EQ(lauf.spur(4).runden.size(), 2u);
+    EXPECT_DOUBLE_EQ(*b.spur(4).zielzeit, 6.5);
+}

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The command line without a display: --version, a German --help whose every option the
 # manual page describes too, and an unknown option or a --web that names no port or no IP
-# address of the right form gets a German message, the help's first line and exit code 2.
+# address of the right form, or a --spuren outside 2 to 8, gets a German message, the help's first line and exit code 2.
 # Usage: befehlszeile.sh PATH/TO/rundomat PATH/TO/rundomat.1
 set -euo pipefail
 fehler() { echo "FEHLER: $*" >&2; exit 1; }
@@ -30,5 +30,10 @@ for falsch in 0 70000 localhost:8080 ::1:8080 '[127.0.0.1]:80' 127.0.0.1 192.168
 --web erwartet eine Portnummer zwischen 1 und 65535, wahlweise mit einer IP-Adresse dieses PCs \
 davor: --web=8080, --web=127.0.0.1:8080 oder --web=[::1]:8080.
 2" ] || fehler "--web=$falsch: $(ohneAnzeige "$1" --web="$falsch" 2>&1)"
+done
+for falsch in 1 9 vier 4,5 ''; do
+    [ "$(ohneAnzeige "$1" --spuren "$falsch" 2>&1 | head -n1; echo "${PIPESTATUS[0]}")" = \
+        "rundomat: --spuren erwartet eine Spurenzahl von 2 bis 8, nicht „$falsch“.
+2" ] || fehler "--spuren $falsch: $(ohneAnzeige "$1" --spuren "$falsch" 2>&1)"
 done
 echo "Befehlszeile: --version, --help und unbekannte Optionen stimmen, ohne Bildschirm."

@@ -227,3 +227,42 @@ TEST(QtEinstellungsspeicher, UnschreibbarEinmalGemeldetWerteBleibenImSpeicher) {
     EXPECT_EQ(speicher.lesen("runden", "10"), "7");
     EXPECT_EQ(speicher.lesen("fahrer1", "Fahrer 1"), "Ida");
 }
+
+// The lanes come from the settings, or from the command line for this run, with a driver
+// and a colour for every lane; a count no track has is two lanes, a list of free lanes that
+// is no list frees none, and the timing box, which counts two lanes, is refused on four.
+TEST(Programmstart, SpurenzahlFreieSpurenUndFahrerAllerSpuren) {
+    Einstellungsbahn b;
+    b.speicher.werte = {{"Spuranzahl", "4"},        {"fahrer3", "Carla"},
+                        {"fahrerfarbe4", "255"},    {"FreieSpuren", "2"},
+                        {"RaceControl", "True"}};
+    b.starteProgramm();
+    const Rennen& r = b.rennen;
+    ASSERT_EQ(r.spurenzahl(), 4);
+    EXPECT_EQ(r.stand().spuren[3].fahrer, "Carla");
+    EXPECT_EQ(r.stand().spuren[4].fahrer, "Fahrer 4");
+    EXPECT_EQ(r.stand().spuren[4].farbe, 255u);
+    EXPECT_TRUE(r.einstellungen().spurFrei(2));
+    EXPECT_TRUE(r.einstellungen().nachSiegerBeenden) << "on by default beyond two lanes";
+    EXPECT_FALSE(r.einstellungen().raceControl);
+    ASSERT_EQ(b.dialoge.meldungen.size(), 1u);
+    EXPECT_TRUE(b.dialoge.meldungen[0].text.startsWith("Die Zeitnahmebox zählt nur zwei Spuren"));
+    EXPECT_EQ(b.speicher.werte.value("RaceControl"), "True") << "on two lanes the box times again";
+
+    for (const char* falsch : {"9", "1", "vier"}) {
+        Einstellungsbahn c;
+        c.speicher.werte = {{"Spuranzahl", falsch}, {"FreieSpuren", "1,x"}};
+        c.starteProgramm();
+        EXPECT_EQ(c.rennen.spurenzahl(), 2) << falsch;
+        EXPECT_EQ(c.rennen.einstellungen().freieSpuren, 0u);
+        EXPECT_FALSE(c.rennen.einstellungen().nachSiegerBeenden);
+    }
+
+    Einstellungsbahn befehl;
+    befehl.speicher.werte = {{"Spuranzahl", "4"}};
+    Programmstart start{befehl.rennen, befehl.speicher, befehl.portsteuerung, befehl.dialoge,
+                        [] {}, 8};
+    start.programmStarten();
+    EXPECT_EQ(befehl.rennen.spurenzahl(), 8);
+    EXPECT_EQ(befehl.speicher.werte.value("Spuranzahl"), "4") << "for this run only";
+}

@@ -64,3 +64,43 @@ TEST(Rennformat, OkUebernimmtDasFormatZwischenDenRennen) {
     EXPECT_TRUE(spaet.okGedrueckt());
     EXPECT_EQ(b.einstellungen().rennart, Rennlaenge::Zeit);
 }
+
+// The track in the window: four lanes with lane 2 free bring lanes 3 and 4 with their stored
+// drivers, the rule after the winner takes the count's default and is stored only where it
+// differs; a track with no car, or more lanes while the box times, is refused.
+TEST(Rennformat, SpurenUndFreieSpurenWaehlen) {
+    Einstellungsbahn b;
+    b.speicher.werte = {{"fahrer3", "Carla"}, {"fahrerfarbe4", "255"}};
+    b.starteProgramm();
+    RennformatLogik logik(b.rennen, b.speicher, b.dialoge);
+    logik.spuranzahlWaehlen(4);
+    EXPECT_TRUE(logik.ansicht.nachSiegerBeenden);
+    logik.ansicht.freieSpuren = 0b1111;
+    EXPECT_FALSE(logik.okGedrueckt());
+    EXPECT_EQ(b.dialoge.meldungen.back().text, "Mindestens eine Spur braucht einen Fahrer.");
+    EXPECT_EQ(b.rennen.spurenzahl(), 2);
+
+    logik.ansicht.freieSpuren = 0b0010;
+    ASSERT_TRUE(logik.okGedrueckt());
+    ASSERT_EQ(b.rennen.spurenzahl(), 4);
+    EXPECT_EQ(b.spur(3).fahrer, "Carla");
+    EXPECT_EQ(b.spur(4).farbe, 255u);
+    EXPECT_TRUE(b.einstellungen().spurFrei(2));
+    EXPECT_TRUE(b.einstellungen().nachSiegerBeenden);
+    EXPECT_EQ(b.speicher.werte.value("Spuranzahl"), "4");
+    EXPECT_EQ(b.speicher.werte.value("FreieSpuren"), "2");
+    EXPECT_EQ(b.speicher.werte.value("NachSiegerBeenden"), "Spurenzahl");
+
+    RennformatLogik zwei(b.rennen, b.speicher, b.dialoge);
+    zwei.spuranzahlWaehlen(2);
+    zwei.ansicht.nachSiegerBeenden = true;
+    ASSERT_TRUE(zwei.okGedrueckt());
+    EXPECT_EQ(b.speicher.werte.value("NachSiegerBeenden"), "True");
+
+    b.einstellen([](Renneinstellungen& e) { e.raceControl = true; });
+    RennformatLogik box(b.rennen, b.speicher, b.dialoge);
+    box.spuranzahlWaehlen(6);
+    EXPECT_FALSE(box.okGedrueckt());
+    EXPECT_TRUE(b.dialoge.meldungen.back().text.startsWith("Die Zeitnahmebox zählt nur zwei"));
+    EXPECT_EQ(b.rennen.spurenzahl(), 2);
+}

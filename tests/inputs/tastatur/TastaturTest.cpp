@@ -226,3 +226,36 @@ TEST(Tastatur, HandbuchUndHinweisfensterNennenJedeTasteDerTabelle) {
         tabelle);
     EXPECT_EQ(genannt(README, "\nTasten\n------\n", "\n\n\n", R"(^  (\S+)(?:  |$))"), tabelle);
 }
+
+// On a four-lane track Shift and Ctrl with 3 and 4 give and take back laps and Shift+F3
+// renames lane 3's driver; the digits of lanes the track does not have do nothing, and the
+// race night, which drives pairs, says it has no place there.
+TEST(Tastatur, SpurtastenFuerJedeSpurDerBahn) {
+    Tastaturbahn b;
+    b.einstellen([](Renneinstellungen& e) { e.spuranzahl = 4; });
+    b.dialoge.eingabeAntworten = {QStringLiteral("Carla")};
+    b.taste(Taste::F3);
+    EXPECT_EQ(b.spur(3).fahrer, "Carla");
+    EXPECT_EQ(b.speicher.werte.value("fahrer3"), "Carla");
+    b.taste(Taste::F5);
+    EXPECT_EQ(b.dialoge.eingaben.size(), 1u) << "no lane 5, no question";
+    b.taste(Taste::N);
+    EXPECT_TRUE(b.dialoge.gezeigteFenster.empty());
+    ASSERT_EQ(b.dialoge.meldungen.size(), 1u);
+    EXPECT_TRUE(b.dialoge.meldungen[0].text.startsWith("Ein Rennabend fährt seine Begegnungen"));
+    b.dialoge.meldungen.clear();
+
+    b.starten();
+    b.bei(0.4);
+    b.taste(Taste::Ziffer4);
+    b.bei(2.4);
+    b.taste(Taste::Ziffer4);
+    b.bei(4.4);
+    b.taste(Taste::Ziffer4);
+    EXPECT_EQ(b.spur(4).runden.size(), 2u);
+    b.taste(Taste::Ziffer4, Umschaltung::Strg);
+    EXPECT_EQ(b.spur(4).runden.size(), 1u);
+    b.taste(Taste::Ziffer5);
+    b.taste(Taste::Ziffer8, Umschaltung::Strg);
+    EXPECT_TRUE(b.dialoge.meldungen.empty());
+}
