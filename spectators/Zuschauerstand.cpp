@@ -75,7 +75,8 @@ void Zuschauerstand::fahrerUebernehmen() {
                       : std::nullopt;
     m_training = !r.einstellungen.rennmodus;
     m_lauf = r.einstellungen.spurwechsel ? std::optional<int>(r.zweiterLauf ? 2 : 1) : std::nullopt;
-    const int spurenzahl = m_rennen.stand().spuren.anzahl();
+    m_freieSpuren = r.einstellungen.freieSpuren;
+    const int spurenzahl = m_rennen.spurenzahl();
     if (m_fahrer.anzahl() != spurenzahl) {
         m_fahrer = Spuren<Fahrerbild>::fuer(spurenzahl);
         m_neueBestzeit = Spuren<bool>::fuer(spurenzahl, false);
@@ -94,6 +95,7 @@ Zuschauerstand::Spurbild Zuschauerstand::spurbild(int spur) const {
     const Rennstand& r = m_rennen.stand();
     const Spurstand& stand = r.spuren[spur];
     Spurbild s;
+    s.frei = (m_freieSpuren >> (spur - 1)) & 1U;
     const std::vector<Laufergebnis>& laeufe = m_rennen.ergebnis().laeufe;
     if (m_lauf == 2 && !laeufe.empty()) {
         const Laufwerte& erster = laeufe.front().spur(ersteSpurVon(spur)).lauf;
@@ -126,7 +128,7 @@ bool Zuschauerstand::andereEinstellungen() const {
     const std::int32_t renndauer = e.rennart == Rennlaenge::Zeit ? e.renndauer : 0;
     return m_rundenzahl != e.rundenzahl || m_training == e.rennmodus ||
            m_lauf.has_value() != e.spurwechsel || m_renndauer.value_or(0) != renndauer ||
-           m_fahrer.anzahl() != m_rennen.stand().spuren.anzahl();
+           m_fahrer.anzahl() != m_rennen.spurenzahl() || m_freieSpuren != e.freieSpuren;
 }
 
 void Zuschauerstand::aktualisieren() {
@@ -199,12 +201,17 @@ void Zuschauerstand::spurFertig(const Rennen&, int, double, int) {
 
 void Zuschauerstand::rennende(const Rennen& rennen, int) {
     // The clock shows the race time of the last car home, as the lap table has it.
-    const Spuren<Spurstand>& spuren = rennen.stand().spuren;
-    const bool alleGefahren =
-        std::ranges::none_of(spuren, [](const Spurstand& s) { return s.runden.empty(); });
+    bool alleGefahren = true;
+    double letzte = 0;
+    for (int spur = 1; spur <= rennen.spurenzahl(); ++spur) {
+        const Spurstand& s = rennen.stand().spuren[spur];
+        if (!rennen.spurBelegt(spur))
+            continue;
+        alleGefahren = alleGefahren && !s.runden.empty();
+        letzte = std::max(letzte, ankunft(s));
+    }
     if (m_rennuhr.gruen && alleGefahren)
-        m_rennuhr.schluss = std::ranges::max(
-            spuren | std::views::transform([](const Spurstand& s) { return ankunft(s); }));
+        m_rennuhr.schluss = letzte;
     uhrAnhalten();
     m_rennbild = Rennbild::Vorbei;
     aktualisieren();
@@ -285,7 +292,11 @@ Zuschaueransicht Zuschauerstand::bilden() const {
     auto spuren = Spuren<Spurbild>::fuer(m_fahrer.anzahl());
     for (int spur = 1; spur <= spuren.anzahl(); ++spur)
         spuren[spur] = spurbild(spur);
-    const Abstaende abst = abstaende(spuren);
+    Abstaende abst = abstaende(spuren);
+    // A free lane, without laps, ranks behind every car: it takes no position.
+    std::erase_if(abst.folge, [&](int spur) { return spuren[spur].frei; });
+    if (abst.vorn != 0 && spuren[abst.vorn].frei)
+        abst = Abstaende::keine(spuren.anzahl());
     a.spuren = Spuren<Zuschauerspur>::fuer(spuren.anzahl());
     for (int spur = 1; spur <= spuren.anzahl(); ++spur)
         a.spuren[spur] = spurBilden(spur, spuren, abst);
@@ -365,7 +376,7 @@ Zuschauerspur Zuschauerstand::spurBilden(int spur, const Spuren<Spurbild>& spure
         z.namensgrund = f.farbe;
         z.farbe = schriftAuf(f.farbe);
     }
-    if (phase() == Phase::Rennen && abst.vorn != 0)
+    if (phase() == Phase::Rennen && abst.position(spur) != 0)
         z.position = QStringLiteral("P%1").arg(abst.position(spur));
     // By time there are no laps to go, only laps driven.
     z.gefahren = m_renndauer ? QString::number(gefahren)
@@ -377,6 +388,12 @@ Zuschauerspur Zuschauerstand::spurBilden(int spur, const Spuren<Spurbild>& spure
     z.besteNeu = !s.runden.empty() && m_neueBestzeit[spur];
     z.abstand = abst.vorn == spur ? QStringLiteral("führt") : abst.texte[spur];
     z.vermerk = vermerk(spur, spuren);
+    if (s.frei) {
+        z.gefahren.clear();
+        z.zuFahren.clear();
+        z.abstand.clear();
+        z.vermerk = QStringLiteral("Spur frei");
+    }
     if (s.ersteDistanz)
         z.lauf = QStringLiteral("Gesamt ") + Zahlenformat::ZahlFormatieren(gesamtdistanz(spur, s)) +
                  QStringLiteral(" Runden");

@@ -3,7 +3,8 @@
 // the lap count are taken when a race starts and stay with its standings until the next
 // start, or until the settings change for another race (after a lane-change heat the names
 // have already swapped lanes); between races, before the first one or after Stop, the
-// current drivers are shown, and no laps. The race clock runs on the system clock from
+// current drivers are shown, and no laps. A lane with no car in the race is shown as free,
+// with no position, gap or place. The race clock runs on the system clock from
 // green, stands still in a crash pause and at the end; while it runs, the tick asks for
 // a new tenth. During a race night the night's standings show between its Begegnungen (or
 // Läufe of a rotation), and during one its place in the night; the two heats of a
@@ -64,6 +65,7 @@ private:
     // A lane of the race shown, read from the race as it stands; no laps while no race is
     // shown.
     struct Spurbild {
+        bool frei = false; // no car on the lane in this race
         std::span<const Rundenwert> runden;
         std::optional<double> beste;
         int platz = 0; // from 1 once home, in this race or heat
@@ -122,6 +124,7 @@ private:
     std::optional<std::int32_t> m_renndauer; // seconds, in a race by time
     bool m_training = false;
     std::optional<int> m_lauf; // 1 or 2 in a lane-change race
+    std::uint32_t m_freieSpuren = 0;
     Rennuhr m_rennuhr;
     std::optional<Abendanzeige> m_abend;
 };

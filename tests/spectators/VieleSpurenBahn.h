@@ -5,6 +5,9 @@
 #include "Zeitbahn.h"
 #include "Zuschauerstand.h"
 
+#include <algorithm>
+#include <initializer_list>
+
 template <typename Bahn = Rennbahn> struct VieleSpurenBahn : Bahn {
     template <typename... Args>
     explicit VieleSpurenBahn(int spurenzahl, Args... args) : Bahn(args...) {
@@ -26,6 +29,11 @@ template <typename Bahn = Rennbahn> struct VieleSpurenBahn : Bahn {
                                 0x0080FF, 0xFF8080, 0x0000FF, 0xFFFFFF};
         for (int spur = 1; spur <= this->rennen.stand().spuren.anzahl(); ++spur)
             this->rennen.fahrerfarbeSetzen(spur, farben[spur - 1]);
+    }
+    // Signals at these seconds of the race, in time order.
+    void signale(std::initializer_list<std::pair<int, double>> folge) {
+        for (const auto& [spur, t] : folge)
+            this->signal(spur, t);
     }
     // Start, every lane's first crossing, then laps of these seconds, lane by lane: lane
     // n's k-th lap at 0.1 n + k zeiten[n - 1], in the order of time.

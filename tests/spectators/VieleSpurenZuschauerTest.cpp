@@ -103,3 +103,29 @@ TEST(VieleSpurenZuschauer, AchtSpurenNachZeitMitPlaetzenWieImErgebnis) {
     const QStringList abstaende = b.spalte(&Zuschauerspur::abstand);
     EXPECT_EQ(abstaende.count(QStringLiteral("führt")), 1);
 }
+
+// Lane 3 has no car tonight, and once the winner is home each other car's next crossing
+// ends its race: the free lane takes no position and no place, the places follow the laps
+// as the race's result has them, and the clock stops with the last car home.
+TEST(VieleSpurenZuschauer, EineFreieSpurUndSchlussNachDemSieger) {
+    VieleSpurenBahn<> b(4);
+    b.runden(3);
+    b.einstellen([](Renneinstellungen& e) {
+        e.freieSpuren = 1U << 2;
+        e.nachSiegerBeenden = true;
+    });
+    b.starten();
+    b.signale({{1, 0.1}, {2, 0.2}, {4, 0.4}, {1, 2.0}, {4, 2.2}, {2, 3.0}});
+    EXPECT_EQ(b.spalte(&Zuschauerspur::position), (QStringList{"P1", "P3", "", "P2"}));
+    EXPECT_EQ(b.zs(3).vermerk, "Spur frei");
+    EXPECT_EQ(b.zs(3).abstand, "");
+    b.signale({{1, 4.0}, {4, 4.4}, {1, 6.0}}); // lane 1 home with three laps
+    EXPECT_EQ(b.zs(1).vermerk, "1. Platz");
+    b.signale({{2, 6.1}, {4, 6.6}}); // lane 2 ends with two laps, lane 4 with three
+    ASSERT_FALSE(b.rennen.stand().gestartet);
+    for (int spur : {1, 2, 4})
+        EXPECT_EQ(b.zs(spur).vermerk, platzAusErgebnis(b.rennen, spur)) << spur;
+    EXPECT_EQ(b.zs(4).vermerk, "2. Platz") << "home after lane 2, with more laps";
+    EXPECT_EQ(b.zs(3).vermerk, "Spur frei");
+    EXPECT_EQ(b.ansicht().rennuhr, "0:06,6");
+}
