@@ -1,5 +1,6 @@
 #include "Zuschauerstand.h"
 
+#include "Anzeigename.h"
 #include "Distanz.h"
 #include "Farbkontrast.h"
 #include "Rennanzeige.h"
@@ -8,7 +9,6 @@
 
 #include <QStringList>
 #include <algorithm>
-#include <cmath>
 #include <ranges>
 
 namespace {
@@ -16,33 +16,6 @@ QString zeit(const std::optional<double>& sekunden) {
     if (!sekunden)
         return QStringLiteral("–");
     return Zahlenformat::ZahlFormatieren(*sekunden) + QStringLiteral(" s");
-}
-
-// A name as the screens can show it: line breaks and tabs become blanks, other control
-// characters and those that turn the writing direction go.
-QString anzeigename(const QString& name) {
-    QString sauber;
-    sauber.reserve(name.size());
-    for (const QChar c : name) {
-        const char16_t u = c.unicode();
-        const bool richtung = (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069);
-        if (c.category() == QChar::Other_Control) {
-            if (c.isSpace())
-                sauber += u' ';
-        } else if (!richtung) {
-            sauber += c;
-        }
-    }
-    return sauber;
-}
-
-// Minutes, seconds and the tenth begun: "0:07,3", "12:34,5".
-QString uhrtext(double sekunden) {
-    const auto zehntel = static_cast<long long>(std::floor(std::max(0.0, sekunden) * 10 + 1e-6));
-    return QStringLiteral("%1:%2,%3")
-        .arg(zehntel / 600)
-        .arg(zehntel % 600 / 10, 2, 10, QLatin1Char('0'))
-        .arg(zehntel % 10);
 }
 
 // A lane's race times at the line, read off its laps where they stand.
@@ -62,7 +35,7 @@ double ankunftVon(std::span<const Rundenwert> runden) {
 } // namespace
 
 Zuschauerstand::Zuschauerstand(const Rennen& rennen, Uhr& uhr, Zeitgeber& takt)
-    : m_rennen(rennen), m_uhr(uhr), m_takt(takt) {
+    : m_rennen(rennen), m_takt(takt), m_rennuhr(uhr) {
     fahrerUebernehmen();
     m_ansicht = bilden();
 }
@@ -134,7 +107,7 @@ bool Zuschauerstand::andereEinstellungen() const {
 void Zuschauerstand::aktualisieren() {
     if (m_rennbild == Rennbild::Vorbei && andereEinstellungen()) {
         std::ranges::fill(m_neueBestzeit, false);
-        m_rennuhr = {};
+        m_rennuhr.loeschen();
         m_rennbild = Rennbild::Keins;
     }
     if (m_rennbild == Rennbild::Keins)
@@ -150,7 +123,7 @@ void Zuschauerstand::aktualisieren() {
 
 void Zuschauerstand::rennenGestartet(const Rennen& rennen) {
     m_neueBestzeit = Spuren<bool>::fuer(rennen.stand().spuren.anzahl(), false);
-    m_rennuhr = {};
+    m_rennuhr.loeschen();
     fahrerUebernehmen();
     m_rennbild = Rennbild::Laufend;
     aktualisieren();
@@ -159,8 +132,8 @@ void Zuschauerstand::rennenGestartet(const Rennen& rennen) {
 void Zuschauerstand::ampelGesetzt(const Rennen&, Ampel ampel) {
     // Green once at the end of the countdown, or at a flying start's first crossing; again
     // after a crash pause, which the pause itself accounts for.
-    if (ampel == Ampel::Gruen && phase() == Phase::Rennen && !m_rennuhr.gruen)
-        m_rennuhr.gruen = m_uhr.ticks();
+    if (ampel == Ampel::Gruen && phase() == Phase::Rennen)
+        m_rennuhr.gruen();
     aktualisieren();
 }
 
@@ -177,17 +150,13 @@ void Zuschauerstand::rundeGestrichen(const Rennen&, const Streichmeldung& meldun
 }
 
 void Zuschauerstand::fehlstart(const Rennen&, int) {
-    uhrAnhalten();
+    m_rennuhr.anhalten();
     m_rennbild = Rennbild::Vorbei;
     aktualisieren();
 }
 
 void Zuschauerstand::crashPause(const Rennen&, bool an) {
-    Rennuhr& u = m_rennuhr;
-    if (an && u.gruen && !u.pauseSeit)
-        u.pauseSeit = m_uhr.ticks();
-    else if (!an && u.pauseSeit)
-        u.pausiert += m_uhr.ticks() - *std::exchange(u.pauseSeit, std::nullopt);
+    m_rennuhr.pause(an);
     aktualisieren();
 }
 
@@ -210,9 +179,7 @@ void Zuschauerstand::rennende(const Rennen& rennen, int) {
         alleGefahren = alleGefahren && !s.runden.empty();
         letzte = std::max(letzte, ankunft(s));
     }
-    if (m_rennuhr.gruen && alleGefahren)
-        m_rennuhr.schluss = letzte;
-    uhrAnhalten();
+    m_rennuhr.anhalten(alleGefahren ? std::optional(letzte) : std::nullopt);
     m_rennbild = Rennbild::Vorbei;
     aktualisieren();
 }
@@ -220,7 +187,7 @@ void Zuschauerstand::rennende(const Rennen& rennen, int) {
 void Zuschauerstand::rennenGestoppt(const Rennen&) {
     // As on the main window, whose lap tables Stop clears.
     std::ranges::fill(m_neueBestzeit, false);
-    m_rennuhr = {};
+    m_rennuhr.loeschen();
     m_rennbild = Rennbild::Keins;
     aktualisieren();
 }
@@ -236,21 +203,7 @@ Zuschauerstand::Phase Zuschauerstand::phase() const {
 }
 
 bool Zuschauerstand::uhrLaeuft() const {
-    const Rennuhr& u = m_rennuhr;
-    return phase() == Phase::Rennen && u.gruen && !u.pauseSeit && !u.schluss;
-}
-
-double Zuschauerstand::uhrzeit() const {
-    const Rennuhr& u = m_rennuhr;
-    if (u.schluss)
-        return *u.schluss;
-    const std::int64_t bis = u.pauseSeit.value_or(m_uhr.ticks());
-    return double(bis - u.gruen.value_or(bis) - u.pausiert) / m_uhr.ticksProSekunde();
-}
-
-void Zuschauerstand::uhrAnhalten() {
-    if (m_rennuhr.gruen && !m_rennuhr.schluss)
-        m_rennuhr.schluss = uhrzeit();
+    return phase() == Phase::Rennen && m_rennuhr.laeuft();
 }
 
 // The one ranking the lanes' places, the leader's "führt" and the result line follow: while
@@ -308,10 +261,10 @@ Zuschaueransicht Zuschauerstand::bilden() const {
         a.ampel = ampelLampen(Ampel::Gelb);
     if (phase() == Phase::Countdown)
         a.countdown = QString::number(r.countdownZiffer);
-    if (m_rennuhr.gruen)
-        a.rennuhr = uhrtext(uhrzeit());
+    if (m_rennuhr.gestartet())
+        a.rennuhr = m_rennuhr.text();
     // By time the clock counts down: the time left, as the main window shows it.
-    if (m_renndauer && m_rennuhr.gruen && r.restzeit)
+    if (m_renndauer && m_rennuhr.gestartet() && r.restzeit)
         a.rennuhr = restzeittext(*r.restzeit);
     a.crash = r.crashPause;
     a.ergebnis = ergebnistext(spuren);
@@ -436,8 +389,8 @@ QString Zuschauerstand::vermerk(int spur, const Spuren<Spurbild>& spuren) const 
 // one's, counted live from the lap in progress until the lane is home.
 double Zuschauerstand::gesamtdistanz(int spur, const Spurbild& s) const {
     double jetzt = s.distanz.value_or(0);
-    if (!s.distanz && m_rennuhr.gruen)
-        jetzt = distanz(m_rennen.stand().spuren[spur], uhrzeit());
+    if (!s.distanz && m_rennuhr.gestartet())
+        jetzt = distanz(m_rennen.stand().spuren[spur], m_rennuhr.sekunden());
     return s.ersteDistanz.value_or(0) + jetzt;
 }
 

@@ -17,6 +17,7 @@
 #include "Uhr.h"
 #include "Zeitgeber.h"
 #include "Zuschaueransicht.h"
+#include "Zuschaueruhr.h"
 
 #include <functional>
 #include <optional>
@@ -78,15 +79,6 @@ private:
         std::optional<double> distanz;
     };
 
-    // The system clock's ticks at green, the ticks paused since, and the race time at the
-    // end; no green, no clock.
-    struct Rennuhr {
-        std::optional<std::int64_t> gruen;
-        std::int64_t pausiert = 0;
-        std::optional<std::int64_t> pauseSeit;
-        std::optional<double> schluss;
-    };
-
     // Looks again at the race and the drivers; tells the receiver if anything changed.
     void aktualisieren();
     void fahrerUebernehmen();
@@ -107,11 +99,8 @@ private:
     QString titel(std::optional<int> lauf) const;
     QString ergebnistext(const Spuren<Spurbild>& spuren) const;
     bool uhrLaeuft() const;
-    double uhrzeit() const;
-    void uhrAnhalten();
 
     const Rennen& m_rennen;
-    Uhr& m_uhr;
     Zeitgeber& m_takt;
     Empfaenger m_empfaenger;
     Zuschaueransicht m_ansicht;
@@ -125,6 +114,6 @@ private:
     bool m_training = false;
     std::optional<int> m_lauf; // 1 or 2 in a lane-change race
     std::uint32_t m_freieSpuren = 0;
-    Rennuhr m_rennuhr;
+    Zuschaueruhr m_rennuhr;
     std::optional<Abendanzeige> m_abend;
 };
