@@ -68,11 +68,14 @@ Spurtafel::Spurtafel(QWidget* eltern, int spurenzahl, QWidget* mitte)
                                                      {ZuFahren, f.zuFahren}, {Letzte, f.letzte},
                                                      {Beste, f.beste},       {Abstand, f.abstand}};
         for (const auto& [spalte, feld] : felder) {
-            // Each column as wide as its widest text; the name's takes what is left.
-            if (feld != f.name)
-                feld->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
-            m_gitter->addWidget(feld, spur + 1, spalte,
-                                feld == f.position ? Qt::AlignCenter : Qt::Alignment());
+            if (feld == f.name) {
+                m_gitter->addWidget(feld, spur + 1, spalte);
+                continue;
+            }
+            // Each column as wide as its widest text, the name's takes what is left; a field
+            // as high as its text, so a best lap's mark stays a mark on a tall line.
+            feld->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+            m_gitter->addWidget(feld, spur + 1, spalte, Qt::AlignVCenter);
         }
         m_gitter->setRowStretch(spur + 1, 1);
     }
