@@ -212,9 +212,9 @@ Abstaende Zuschauerstand::abstaende(const Spuren<Spurbild>& spuren) const {
     const std::optional<int> sieger = entschieden(spuren);
     if (sieger == 0)
         return Abstaende::keine(spuren.anzahl()); // a draw: no one leads
+    // One value of every lane, from its picture and number.
     const auto jeSpur = [&](auto wert) {
-        Spuren<decltype(wert(spuren[1], 1))> werte =
-            Spuren<decltype(wert(spuren[1], 1))>::fuer(spuren.anzahl());
+        auto werte = Spuren<decltype(wert(spuren[1], 1))>::fuer(spuren.anzahl());
         for (int spur = 1; spur <= spuren.anzahl(); ++spur)
             werte[spur] = wert(spuren[spur], spur);
         return werte;
@@ -255,7 +255,7 @@ Zuschaueransicht Zuschauerstand::bilden() const {
         a.spuren[spur] = spurBilden(spur, spuren, abst);
     const Rennstand& r = m_rennen.stand();
     a.ampel = ampelLampen(r.ampel);
-    // Both cars are home: the light the engine turns to once the Hall of Fame's questions
+    // Every car is home: the light the engine turns to once the Hall of Fame's questions
     // are answered, which the spectators need not wait for.
     if (phase() == Phase::Ende && !fehlstartIn(spuren))
         a.ampel = ampelLampen(Ampel::Gelb);
