@@ -1,7 +1,8 @@
 // Figures of a finished race's correction: one crossing deleted in a race of 10,000 laps
 // per lane and the race driven again through the race model; a race judged again from
 // 100,000 raw signals; what its raw signals take in the history per lap and lane when every
-// passage brings 6 edges. Printed as "figure <name> <value> <unit>".
+// passage brings 6 edges; each on two lanes and on eight. Printed as
+// "figure <name> <value> <unit>".
 #include "Korrektur.h"
 #include "Rohsignalformat.h"
 
@@ -19,18 +20,30 @@ Spurfahrt spur(const QString& fahrer, int runden, double grundzeit) {
     }
     return f;
 }
-} // namespace
 
-int main() {
-    constexpr int Runden = 10'000;
+// A race of this many laps per lane, lane s a little slower than the one before.
+Rennaufzeichnung rennen(int spuren, int runden) {
     Rennaufzeichnung r;
     r.beginn = QDateTime(QDate(2026, 1, 1), QTime(18, 0));
-    r.rundenzahl = Runden;
+    r.rundenzahl = runden;
     r.kurslaenge = 5;
     r.prellzeit = 0.5;
-    r.laeufe.push_back(
-        {spur(QStringLiteral("Anna"), Runden, 4.0), spur(QStringLiteral("Bernd"), Runden, 4.1)});
+    auto lauf = Spuren<Spurfahrt>::fuer(spuren);
+    for (int s = 1; s <= spuren; ++s)
+        lauf[s] = spur(QStringLiteral("Fahrer %1").arg(s), runden, 4.0 + 0.1 * (s - 1));
+    r.laeufe.push_back(lauf);
+    return r;
+}
 
+double median(std::vector<double> werte) {
+    std::nth_element(werte.begin(), werte.begin() + werte.size() / 2, werte.end());
+    return werte[werte.size() / 2];
+}
+
+// One crossing of lane 1 deleted halfway and the race driven again; false when it went wrong.
+bool korrigieren(int spuren, const char* figur) {
+    constexpr int Runden = 10'000;
+    const Rennaufzeichnung r = rennen(spuren, Runden);
     std::vector<double> zeiten;
     for (int versuch = 0; versuch < 7; ++versuch) {
         Korrektur k(r);
@@ -38,30 +51,31 @@ int main() {
         QElapsedTimer uhr;
         uhr.start();
         if (k.loeschen())
-            return 1;
+            return false;
         zeiten.push_back(double(uhr.nsecsElapsed()) / 1e6);
         if (k.rennen().laeufe.at(0)[1].runden.size() != Runden - 1)
-            return 1;
+            return false;
     }
-    std::nth_element(zeiten.begin(), zeiten.begin() + 3, zeiten.end());
-    std::printf("figure correction_recompute_10000_laps %.3f ms\n", zeiten[3]);
+    std::printf("figure %s %.3f ms\n", figur, median(zeiten));
+    return true;
+}
 
-    // A bouncing contact: each passage one edge and five more within 2 to 20 ms; laps of
-    // about 4 s. 8,334 passages per lane make 100,008 edges.
-    constexpr int Durchfahrten = 8'334;
-    Rennaufzeichnung sensorrennen = r;
-    sensorrennen.rundenzahl = Durchfahrten;
-    sensorrennen.laeufe[0][1].runden.clear();
-    sensorrennen.laeufe[0][2].runden.clear();
+// A bouncing contact: each passage one edge and five more within 2 to 20 ms; laps of about
+// 4 s. 16,668 passages over the lanes make 100,008 edges. False when it went wrong.
+bool neuBewerten(int spuren, const char* figur, const char* speicherfigur) {
+    const int durchfahrten = 16'668 / spuren;
+    Rennaufzeichnung sensorrennen = rennen(spuren, durchfahrten);
+    for (Spurfahrt& f : sensorrennen.laeufe[0])
+        f.runden.clear();
     std::vector<Rohsignal> kanten;
     std::uint32_t zufall = 12345;
     const auto naechste = [&zufall](int bis) {
         zufall = zufall * 1103515245u + 12345u;
         return int((zufall >> 8) % std::uint32_t(bis));
     };
-    for (int spur = 1; spur <= 2; ++spur) {
+    for (int spur = 1; spur <= spuren; ++spur) {
         std::int64_t t = 100'000 * spur;
-        for (int d = 0; d < Durchfahrten; ++d) {
+        for (int d = 0; d < durchfahrten; ++d) {
             std::int64_t kante = t;
             for (int k = 0; k < 6; ++k) {
                 kanten.push_back({spur, kante});
@@ -74,18 +88,27 @@ int main() {
         return a.mikrosekunden < b.mikrosekunden;
     });
     sensorrennen.rohsignale = {kanten};
-    zeiten.clear();
+    std::vector<double> zeiten;
     for (int versuch = 0; versuch < 5; ++versuch) {
         QElapsedTimer uhr;
         uhr.start();
         const Nachrechnung neu(sensorrennen, 0.1);
         zeiten.push_back(double(uhr.nsecsElapsed()) / 1e6);
-        if (neu.ergebnis().laeufe.at(0)[1].runden.size() != Durchfahrten - 1)
-            return 1;
+        if (neu.ergebnis().laeufe.at(0)[1].runden.size() != std::size_t(durchfahrten - 1))
+            return false;
     }
-    std::nth_element(zeiten.begin(), zeiten.begin() + 2, zeiten.end());
-    std::printf("figure rejudge_100000_edges %.3f ms\n", zeiten[2]);
+    std::printf("figure %s %.3f ms\n", figur, median(zeiten));
     const double bytes = double(rohsignaleKodieren(sensorrennen.rohsignale).size());
-    std::printf("figure raw_edges_storage_per_lap %.1f bytes\n", bytes / (2.0 * Durchfahrten));
-    return 0;
+    std::printf("figure %s %.1f bytes\n", speicherfigur, bytes / (double(spuren) * durchfahrten));
+    return true;
+}
+} // namespace
+
+int main() {
+    const bool gut =
+        korrigieren(2, "correction_recompute_10000_laps") &&
+        korrigieren(8, "correction_recompute_10000_laps_8_lanes") &&
+        neuBewerten(2, "rejudge_100000_edges", "raw_edges_storage_per_lap") &&
+        neuBewerten(8, "rejudge_100000_edges_8_lanes", "raw_edges_storage_per_lap_8_lanes");
+    return gut ? 0 : 1;
 }

@@ -1,7 +1,7 @@
 // Figures of the sensor board, its real firmware run in the simulated AVR: how far its
-// stamps lie from the simulated moments of 10,000 edges, and how far the lap times the
-// program records from a board race lie from the simulated laps. Printed as
-// "figure <name> <value> <unit>".
+// stamps lie from the simulated moments of 10,000 edges, on four lanes and on eight, and how
+// far the lap times the program records from a board race lie from the simulated laps.
+// Printed as "figure <name> <value> <unit>".
 #include "Platinenempfang.h"
 #include "Rennbahn.h"
 #include "Simplatine.h"
@@ -24,47 +24,53 @@ struct Flankenwahrheit {
     std::uint64_t zyklus;
 };
 
-// Race traffic on four lanes, denser than a race: every 1.5 to 3.5 ms one lane, two lanes
-// a few microseconds apart, or all four in one instant. Dead time 0: every edge reported.
-double stempelfehlerMax() {
+// Race traffic on a board's first `spuren` lanes, denser than a race: now one lane, now two
+// lanes a few microseconds apart (on one port or on both), now all of them in one instant;
+// on eight lanes at half the rate, so that the line keeps up. Dead time 0: every edge
+// reported.
+double stempelfehlerMax(int spuren) {
     constexpr std::size_t Flanken = 10'000;
     Simplatine platine(FIRMWARE_PFAD);
     platine.laufenBis(zyklen(0.05));
     platine.meldungen();
     std::mt19937 zufall(4711);
     std::vector<Flankenwahrheit> wahr;
-    std::array<bool, 5> pegel{true, true, true, true, true};
+    std::array<bool, PLATINE_SPUREN + 1> pegel;
+    pegel.fill(true);
     const auto setzen = [&](int spur, std::uint64_t zyklus) {
         pegel[spur] = !pegel[spur];
         platine.spurSetzen(spur, pegel[spur], zyklus);
         wahr.push_back({spur, zyklus});
     };
+    const double dichte = spuren / 4.0;
     double t = 0.1;
     while (wahr.size() < Flanken) {
-        t += std::uniform_real_distribution(1.5e-3, 3.5e-3)(zufall);
-        const int spur = std::uniform_int_distribution(1, 4)(zufall);
+        t += std::uniform_real_distribution(1.5e-3 * dichte, 3.5e-3 * dichte)(zufall);
+        const int spur = std::uniform_int_distribution(1, spuren)(zufall);
         const double art = std::uniform_real_distribution(0.0, 1.0)(zufall);
         if (art < 0.7) {
             setzen(spur, zyklen(t));
         } else if (art < 0.9) {
+            const int andere =
+                (spur + std::uniform_int_distribution(0, spuren - 2)(zufall)) % spuren + 1;
             setzen(spur, zyklen(t));
-            setzen(spur % 4 + 1, zyklen(t + std::uniform_real_distribution(0.0, 10e-6)(zufall)));
+            setzen(andere, zyklen(t + std::uniform_real_distribution(0.0, 10e-6)(zufall)));
         } else {
-            for (int s = 1; s <= 4; ++s)
+            for (int s = 1; s <= spuren; ++s)
                 setzen(s, zyklen(t));
         }
     }
     platine.laufenBis(zyklen(t + 0.1));
 
     // Each lane's reports in order against its edges in order.
-    std::array<std::vector<std::uint64_t>, 5> stempel;
+    std::array<std::vector<std::uint64_t>, PLATINE_SPUREN + 1> stempel;
     for (const Simplatine::Empfang& e : platine.meldungen()) {
         if (const auto* f = std::get_if<Platinenprotokoll::Flanke>(&e.meldung))
             stempel[f->spur].push_back(f->stempel);
         else if (std::holds_alternative<Platinenprotokoll::Fehler>(e.meldung))
             return NAN; // an edge lost: no figure
     }
-    std::array<std::size_t, 5> naechste{};
+    std::array<std::size_t, PLATINE_SPUREN + 1> naechste{};
     double groesster = 0;
     for (const Flankenwahrheit& w : wahr) {
         if (naechste[w.spur] >= stempel[w.spur].size())
@@ -142,7 +148,8 @@ double rundenzeitfehlerMax() {
 } // namespace
 
 int main() {
-    std::printf("figure firmware_stamp_error_max %.2f us\n", stempelfehlerMax());
+    std::printf("figure firmware_stamp_error_max %.2f us\n", stempelfehlerMax(4));
+    std::printf("figure board_stamp_error_max_8_lanes %.2f us\n", stempelfehlerMax(8));
     std::printf("figure firmware_lap_time_error_max %.3f ms\n", rundenzeitfehlerMax());
     return 0;
 }

@@ -17,7 +17,7 @@ enum {
     MELDUNG_ZEIT = 0x54,   /* 'T' */
     MELDUNG_FEHLER = 0x45, /* 'E' */
     LAENGE_HALLO = 15,     /* major, minor, lanes, ticks per second (4), board time (8) */
-    LAENGE_FLANKE = 10,    /* lane, level after the edge, stamp (8) */
+    LAENGE_FLANKE = 10,    /* lane 1 to 8, level after the edge, stamp (8) */
     LAENGE_ZEIT = 8,       /* board time */
     LAENGE_FEHLER = 3,     /* code, detail (2) */
 
@@ -37,8 +37,9 @@ enum {
     FEHLER_PRUEFSUMME = 4, /* a command frame whose CRC did not match: its kind */
 
     FIRMWARE_MAJOR = 1,
-    FIRMWARE_MINOR = 0,
-    PLATINE_SPUREN = 4,
+    FIRMWARE_MINOR = 1,       /* 1.0 had four lane inputs, 1.1 has eight */
+    PLATINE_SPUREN = 8,       /* the lanes this firmware has, as its hello says */
+    PROTOKOLL_MAX_SPUREN = 8, /* no board has more: an edge names lane 1 to 8 */
     AMPEL_MAX_ZUSTAND = 8,
     AMPEL_RENNEN = 6 /* green: the race runs, the relay output is off */
 };

@@ -8,8 +8,13 @@
 #include <avr/io.h>
 #include <stdbool.h>
 #include <util/atomic.h>
+#include <util/delay.h>
 
-#define SPUR_MASKE ((1 << PLATINE_SPUREN) - 1)
+/* The lanes' pins. A capture holds them as one byte, bit 0 for lane 1: PC0 to PC3 as they
+   are, PB1 to PB4 shifted to bits 4 to 7. */
+#define SPUREN_C 0x0F
+#define SPUREN_B 0x1E
+#define SPUREN_B_SHIFT 3
 #define ERFASSUNG 4
 
 /* Shared with the interrupt in spuren_isr.S. */
@@ -27,6 +32,11 @@ static uint16_t verloren;
    so its port may show changes of unknown time. */
 static uint8_t luecken[256 / ERFASSUNG / 8];
 static uint8_t lueckenOffen;
+
+/* The lanes as the interrupt reads them. */
+static uint8_t spurenLesen(void) {
+    return (uint8_t)((PINC & SPUREN_C) | ((PINB & SPUREN_B) << SPUREN_B_SHIFT));
+}
 
 static bool lueckeLoeschen(uint8_t position) {
     const uint8_t slot = position / ERFASSUNG;
@@ -48,18 +58,23 @@ static void nachLueckeAbgleichen(void) {
         return;
     ATOMIC_BLOCK(ATOMIC_RESTORESTATE) {
         const uint8_t kopf = spuren_kopf;
-        if (kopf == spuren_schwanz && !(PCIFR & _BV(PCIF1)) && lueckeLoeschen(kopf))
-            letzte = PINC & SPUR_MASKE;
+        if (kopf == spuren_schwanz && !(PCIFR & (_BV(PCIF0) | _BV(PCIF1))) && lueckeLoeschen(kopf))
+            letzte = spurenLesen();
     }
 }
 
 void spuren_starten(void) {
-    DDRC &= (uint8_t)~SPUR_MASKE;
-    PORTC |= SPUR_MASKE; /* pull-ups: an open input reads high and never changes */
-    letzte = PINC & SPUR_MASKE;
-    PCMSK1 = SPUR_MASKE;
-    PCIFR = _BV(PCIF1);
-    PCICR |= _BV(PCIE1);
+    DDRC &= (uint8_t)~SPUREN_C;
+    DDRB &= (uint8_t)~SPUREN_B;
+    /* Pull-ups: an open input reads high and never changes. */
+    PORTC |= SPUREN_C;
+    PORTB |= SPUREN_B;
+    _delay_us(10); /* the pull-ups have to charge the pins first */
+    letzte = spurenLesen();
+    PCMSK1 = SPUREN_C;
+    PCMSK0 = SPUREN_B;
+    PCIFR = _BV(PCIF0) | _BV(PCIF1);
+    PCICR |= _BV(PCIE0) | _BV(PCIE1);
 }
 
 void spuren_totzeit(uint32_t ticks) {
@@ -74,7 +89,7 @@ static void flankeMelden(uint8_t spur, uint8_t pegel, uint64_t stempel) {
 }
 
 static void erfassungAuswerten(const uint8_t* erfassung) {
-    const uint8_t port = erfassung[2] & SPUR_MASKE;
+    const uint8_t port = erfassung[2];
     const uint8_t geaendert = port ^ letzte;
     letzte = port;
     const uint64_t stempel =
@@ -120,7 +135,7 @@ void spuren_verarbeiten(void) {
         if (lueckeLoeschen(position)) {
             /* Its changes may be those of lost captures: taken as the new state, never
                sent with a stamp that is not theirs. It is lost itself. */
-            letzte = spuren_ring[position + 2] & SPUR_MASKE;
+            letzte = spuren_ring[position + 2];
             if (verloren != 0xFFFF)
                 ++verloren;
         } else {

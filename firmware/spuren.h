@@ -1,7 +1,8 @@
-/* The lane inputs A0 to A3 (PC0 to PC3), with the pin-change interrupt. The interrupt reads
-   the timer first, then the port, and leaves the capture in a ring; the main loop turns
-   captures into edge messages, one per burst: the first edge of a lane starts a dead time
-   in which its further edges are dropped. */
+/* The lane inputs: lanes 1 to 4 on A0 to A3 (PC0 to PC3), lanes 5 to 8 on D9 to D12 (PB1
+   to PB4), with the pin-change interrupts of both ports. The interrupt reads the timer
+   first, then both ports, and leaves the capture in a ring; the main loop turns captures
+   into edge messages, one per burst: the first edge of a lane starts a dead time in which
+   its further edges are dropped. */
 #ifndef RUNDOMAT_PLATINE_SPUREN_H
 #define RUNDOMAT_PLATINE_SPUREN_H
 

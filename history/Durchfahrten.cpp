@@ -30,8 +30,12 @@ Spurdurchfahrten durchfahrten(const Spurfahrt& fahrt) {
 
 Rennverlauf durchfahrten(const Rennaufzeichnung& rennen) {
     Rennverlauf verlauf;
-    for (const Spuren<Spurfahrt>& lauf : rennen.laeufe)
-        verlauf.push_back({durchfahrten(lauf[1]), durchfahrten(lauf[2])});
+    for (const Spuren<Spurfahrt>& lauf : rennen.laeufe) {
+        auto spuren = Spuren<Spurdurchfahrten>::fuer(lauf.anzahl());
+        for (int spur = 1; spur <= lauf.anzahl(); ++spur)
+            spuren[spur] = durchfahrten(lauf[spur]);
+        verlauf.push_back(std::move(spuren));
+    }
     return verlauf;
 }
 

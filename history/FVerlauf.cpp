@@ -229,9 +229,15 @@ bool FVerlauf::befehl(QKeyEvent* e) {
     case Qt::Key_Delete: weiterleiten([&] { m_logik.loeschen(); }); return true;
     case Qt::Key_1:
     case Qt::Key_2:
+    case Qt::Key_3:
+    case Qt::Key_4:
+    case Qt::Key_5:
+    case Qt::Key_6:
+    case Qt::Key_7:
+    case Qt::Key_8:
         if (!strg)
             return false;
-        weiterleiten([&] { m_logik.fahrerOeffnen(e->key() == Qt::Key_1 ? 1 : 2); });
+        weiterleiten([&] { m_logik.fahrerOeffnen(e->key() - Qt::Key_0); });
         return true;
     case Qt::Key_E:
         if (!strg)

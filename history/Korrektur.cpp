@@ -22,13 +22,14 @@ const Rennen& Korrektur::rennmodell() {
 }
 
 void Korrektur::spurWechseln(int schritt) {
-    const int plaetze = static_cast<int>(m_verlauf.size()) * 2;
-    if (plaetze == 0)
+    if (m_verlauf.empty())
         return;
-    const int jetzt = static_cast<int>(m_lauf) * 2 + m_spur - 1;
+    const int spuren = m_verlauf.front().anzahl();
+    const int plaetze = static_cast<int>(m_verlauf.size()) * spuren;
+    const int jetzt = static_cast<int>(m_lauf) * spuren + m_spur - 1;
     const int neu = std::clamp(jetzt + schritt, 0, plaetze - 1);
-    m_lauf = static_cast<std::size_t>(neu / 2);
-    m_spur = neu % 2 + 1;
+    m_lauf = static_cast<std::size_t>(neu / spuren);
+    m_spur = neu % spuren + 1;
     rundeBegrenzen();
 }
 

@@ -35,6 +35,9 @@ Renneinstellungen einstellungen(const Rennaufzeichnung& r) {
     e.rennart = r.rennart;
     e.renndauer = r.renndauer;
     e.zielregel = r.zielregel;
+    e.spuranzahl = r.spurenzahl();
+    e.freieSpuren = r.freieSpuren;
+    e.nachSiegerBeenden = r.nachSiegerBeenden;
     return e;
 }
 
@@ -48,7 +51,7 @@ void ordnen(Laufereignisse& folge) {
 
 Laufereignisse ereignisse(const Spuren<Spurdurchfahrten>& spuren) {
     Laufereignisse folge;
-    for (int spur = 1; spur <= 2; ++spur) {
+    for (int spur = 1; spur <= spuren.anzahl(); ++spur) {
         // The car's first crossing after the green light begins lap 1.
         if (!spuren[spur].empty())
             folge.push_back({0, spur, Laufereignis::Art::Durchfahrt});
@@ -64,9 +67,11 @@ Laufereignisse ereignisse(const Spuren<Spurdurchfahrten>& spuren) {
 Laufereignisse ereignisse(const std::vector<Rohsignal>& signale,
                           const Spuren<Spurdurchfahrten>& spuren) {
     Laufereignisse folge;
+    // A lane the track does not have gives the race no signal.
     for (const Rohsignal& s : signale)
-        folge.push_back({s.mikrosekunden, s.spur, Laufereignis::Art::Signal});
-    for (int spur = 1; spur <= 2; ++spur)
+        if (s.spur >= 1 && s.spur <= spuren.anzahl())
+            folge.push_back({s.mikrosekunden, s.spur, Laufereignis::Art::Signal});
+    for (int spur = 1; spur <= spuren.anzahl(); ++spur)
         for (const Durchfahrt& d : spuren[spur])
             if (d.vonHand)
                 folge.push_back({d.ms * 1000, spur, Laufereignis::Art::Hand});
@@ -148,7 +153,8 @@ struct Nachrechnung::Bahn {
         if (rennen.nachZeit() && rennen.stand().gestartet)
             bis(gruen + std::int64_t(rennen.einstellungen().renndauer) * 1000);
         const Spuren<Spurstand>& spuren = rennen.stand().spuren;
-        const bool gezaehlt = !spuren[1].runden.empty() || !spuren[2].runden.empty();
+        const bool gezaehlt = std::any_of(spuren.begin(), spuren.end(),
+                                          [](const Spurstand& s) { return !s.runden.empty(); });
         const bool schliessen =
             gezaehlt && (!letzter || (!gestoppt && !rennen.stand().zieleinlauf.empty()));
         if (rennen.stand().gestartet && schliessen)
@@ -173,9 +179,10 @@ Nachrechnung::Nachrechnung(const Rennaufzeichnung& vorlage, double prellzeit) {
     const Rennverlauf verlauf = durchfahrten(vorlage);
     std::vector<Laufereignisse> laeufe;
     for (std::size_t lauf = 0; lauf < vorlage.rohsignale.size(); ++lauf)
-        laeufe.push_back(ereignisse(vorlage.rohsignale[lauf], lauf < verlauf.size()
-                                                                  ? verlauf[lauf]
-                                                                  : Spuren<Spurdurchfahrten>{}));
+        laeufe.push_back(ereignisse(vorlage.rohsignale[lauf],
+                                    lauf < verlauf.size()
+                                        ? verlauf[lauf]
+                                        : Spuren<Spurdurchfahrten>::fuer(vorlage.spurenzahl())));
     fahren(vorlage, prellzeit, laeufe);
 }
 
@@ -187,7 +194,7 @@ void Nachrechnung::fahren(const Rennaufzeichnung& vorlage, double prellzeit,
     e.prellzeit = prellzeit;
     rennen.einstellungenAnwenden(e);
     if (!vorlage.laeufe.empty())
-        for (int spur = 1; spur <= 2; ++spur) {
+        for (int spur = 1; spur <= vorlage.spurenzahl(); ++spur) {
             rennen.fahrerBenennen(spur, vorlage.laeufe[0][spur].fahrer);
             rennen.fahrerfarbeSetzen(spur, vorlage.laeufe[0][spur].farbe);
         }

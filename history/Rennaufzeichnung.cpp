@@ -50,7 +50,7 @@ std::vector<Rundenhinweis> Spurfahrt::hinweise(const Spurfahrt* original) const 
 }
 
 const Spurfahrt* Rennaufzeichnung::originalfahrt(std::size_t lauf, int spur) const {
-    if (lauf >= original.size())
+    if (lauf >= original.size() || spur > original[lauf].anzahl())
         return korrigiert() ? &KeineFahrt : nullptr;
     return &original[lauf][spur];
 }

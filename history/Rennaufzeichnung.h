@@ -34,6 +34,8 @@ struct Rohsignal {
     bool operator==(const Rohsignal&) const = default;
 };
 using Rohsignale = std::vector<std::vector<Rohsignal>>; // per heat, in the order they came
+// A race has a heat per lane at most: every driver once on every lane.
+constexpr std::size_t MeisteLaeufe = GroessteSpurenzahl;
 // A signal further than a year from its green light came from no race: the readers take none,
 // so that adding, subtracting or negating signal times never overflows.
 constexpr std::int64_t GroessteSignalzeit = 365LL * 24 * 3600 * 1'000'000;
@@ -72,12 +74,16 @@ struct Rennaufzeichnung {
     Rennlaenge rennart = Rennlaenge::Runden;
     int renndauer = 0; // seconds, in a race by time
     Zielregel zielregel = Zielregel::RundeBeenden;
+    // By laps: the winner home ended each other lane's race at its next crossing.
+    bool nachSiegerBeenden = false;
+    std::uint32_t freieSpuren = 0; // bit n-1: lane n had no car
     double kurslaenge = 0;
     double prellzeit = 0;
     Signalquelle quelle = Signalquelle::Sensoren;
-    bool abgebrochen = false;              // stopped with Stop
-    std::vector<Spuren<Spurfahrt>> laeufe; // one heat, or two in lane-change mode
-    std::optional<QString> sieger;         // none: a draw, or stopped
+    bool abgebrochen = false; // stopped with Stop
+    // One heat, or two in lane-change mode; each with every lane of the track.
+    std::vector<Spuren<Spurfahrt>> laeufe;
+    std::optional<QString> sieger; // none: a draw, or stopped
     // Every sensor signal of each heat; empty for a race without sensor signals and for one
     // stored before they were kept. They stay as they came through every correction.
     Rohsignale rohsignale;
@@ -88,6 +94,11 @@ struct Rennaufzeichnung {
     bool originalAbgebrochen = false;
     std::optional<Abendzuordnung> abend; // none for a race of no night
 
+    // The track's lanes, which every heat has; two for a race without a heat.
+    int spurenzahl() const { return laeufe.empty() ? KleinsteSpurenzahl : laeufe.front().anzahl(); }
+    bool spurFrei(int spur) const {
+        return spur >= 1 && spur <= GroessteSpurenzahl && (freieSpuren >> (spur - 1) & 1U);
+    }
     bool korrigiert() const { return !original.empty(); }
     bool mitRohsignalen() const { return !rohsignale.empty(); }
     bool vomFahrerGestoppt() const { return korrigiert() ? originalAbgebrochen : abgebrochen; }

@@ -70,8 +70,8 @@ QByteArray laeufeAlsJson(const std::vector<Spuren<Spurfahrt>>& laeufe,
     for (std::size_t lauf = 0; lauf < laeufe.size(); ++lauf) {
         a += (lauf ? ", " : "") + QByteArray("{\"lauf\": ") + QByteArray::number(lauf + 1) +
              ", \"spuren\": [";
-        for (int spur = 1; spur <= 2; ++spur)
-            a += (spur == 2 ? ", " : "") +
+        for (int spur = 1; spur <= laeufe[lauf].anzahl(); ++spur)
+            a += (spur > 1 ? ", " : "") +
                  spurAlsJson(spur, laeufe[lauf][spur],
                              korrigiert ? korrigiert->originalfahrt(lauf, spur) : nullptr);
         a += "]}";
@@ -116,14 +116,16 @@ std::optional<Spurfahrt> spurAusJson(const QJsonObject& o) {
     return f;
 }
 
+// Every heat of a race has the track's lanes, as many as the first.
 std::optional<std::vector<Spuren<Spurfahrt>>> laeufeAusJson(const QJsonArray& laeufe) {
     std::vector<Spuren<Spurfahrt>> gelesen;
     for (const QJsonValue& lauf : laeufe) {
         const QJsonArray spuren = lauf.toObject()[QStringLiteral("spuren")].toArray();
-        if (spuren.size() != 2)
+        if (spuren.size() < KleinsteSpurenzahl || spuren.size() > GroessteSpurenzahl ||
+            (!gelesen.empty() && spuren.size() != gelesen.front().anzahl()))
             return std::nullopt;
-        Spuren<Spurfahrt> fahrten;
-        for (int spur = 1; spur <= 2; ++spur) {
+        auto fahrten = Spuren<Spurfahrt>::fuer(int(spuren.size()));
+        for (int spur = 1; spur <= fahrten.anzahl(); ++spur) {
             std::optional<Spurfahrt> f = spurAusJson(spuren[spur - 1].toObject());
             if (!f)
                 return std::nullopt;
@@ -173,6 +175,16 @@ QByteArray rennenAlsJson(std::optional<qint64> nummer, const Rennaufzeichnung& r
     if (r.abend)
         a += ", \"rennabend\": {\"schluessel\": " + jsonText(r.abend->rennabend) +
              ", \"nummer\": " + QByteArray::number(r.abend->nummer) + "}";
+    // How a track of more lanes ran the race, where it did not run as every race does.
+    if (r.freieSpuren) {
+        a += ", \"freie_spuren\": [";
+        for (int spur = 1, erste = 1; spur <= r.spurenzahl(); ++spur)
+            if (r.spurFrei(spur))
+                a += (std::exchange(erste, 0) ? "" : ", ") + QByteArray::number(spur);
+        a += "]";
+    }
+    if (r.nachSiegerBeenden)
+        a += ", \"nach_sieger_beenden\": true";
     return a + "}";
 }
 
@@ -180,7 +192,7 @@ std::optional<Rennaufzeichnung> rennenAusJson(const QJsonObject& o) {
     Rennaufzeichnung r;
     r.beginn = QDateTime::fromString(o[QStringLiteral("beginn")].toString(), Qt::ISODate);
     const QJsonArray laeufe = o[QStringLiteral("laeufe")].toArray();
-    if (!r.beginn.isValid() || laeufe.isEmpty() || laeufe.size() > 2)
+    if (!r.beginn.isValid() || laeufe.isEmpty() || laeufe.size() > qsizetype(MeisteLaeufe))
         return std::nullopt;
     r.art = artAusText(o[QStringLiteral("modus")].toString());
     r.abgebrochen = o[QStringLiteral("abgebrochen")].toBool();
@@ -200,7 +212,16 @@ std::optional<Rennaufzeichnung> rennenAusJson(const QJsonObject& o) {
     r.laeufe = std::move(*gelesen);
     r.original =
         laeufeAusJson(o[QStringLiteral("original")].toArray()).value_or(decltype(r.original){});
+    // The race as first stored was driven on the same track.
+    if (!r.original.empty() && r.original.front().anzahl() != r.spurenzahl())
+        r.original.clear();
     r.originalAbgebrochen = r.korrigiert() && o[QStringLiteral("original_abgebrochen")].toBool();
+    // A lane the race did not have was no free lane of it.
+    for (const QJsonValue& spur : o[QStringLiteral("freie_spuren")].toArray())
+        if (spur.toInt() >= 1 && spur.toInt() <= r.spurenzahl())
+            r.freieSpuren |= 1U << (spur.toInt() - 1);
+    r.nachSiegerBeenden =
+        r.rennart == Rennlaenge::Runden && o[QStringLiteral("nach_sieger_beenden")].toBool();
     const QJsonObject abend = o[QStringLiteral("rennabend")].toObject();
     if (abend[QStringLiteral("schluessel")].isString())
         r.abend = Abendzuordnung{abend[QStringLiteral("schluessel")].toString(),
@@ -211,7 +232,7 @@ std::optional<Rennaufzeichnung> rennenAusJson(const QJsonObject& o) {
             const QJsonArray paar = signal.toArray();
             const int spur = paar[0].toInt();
             const double sekunden = paar[1].toDouble();
-            if (paar.size() != 2 || (spur != 1 && spur != 2) || !paar[1].isDouble() ||
+            if (paar.size() != 2 || spur < 1 || spur > r.spurenzahl() || !paar[1].isDouble() ||
                 !(std::abs(sekunden) * 1e6 <= double(GroessteSignalzeit)))
                 return std::nullopt;
             signale.push_back({spur, std::llround(sekunden * 1e6)});

@@ -99,8 +99,9 @@ void Rennliste::filterSetzen(const QString& text) {
     const QString gesucht = text.trimmed();
     m_zeilen.clear();
     for (const Rennzeile& z : m_alle)
-        if (z.namen[1].contains(gesucht, Qt::CaseInsensitive) ||
-            z.namen[2].contains(gesucht, Qt::CaseInsensitive))
+        if (std::any_of(z.namen.begin(), z.namen.end(), [&](const QString& name) {
+                return name.contains(gesucht, Qt::CaseInsensitive);
+            }))
             m_zeilen.push_back(z);
     const int anzahl = static_cast<int>(m_zeilen.size());
     m_auswahl = anzahl == 0 ? -1 : std::clamp(m_auswahl, 0, anzahl - 1);

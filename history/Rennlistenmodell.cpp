@@ -26,7 +26,8 @@ QVariant Rennlistenmodell::data(const QModelIndex& index, int rolle) const {
                    ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
                    : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
     if (rolle == Namenspaarfeld::NamenRolle)
-        return index.column() == 3 ? QVariant(QStringList{z.namen[1], z.namen[2]}) : QVariant();
+        return index.column() == 3 ? QVariant(QStringList(z.namen.begin(), z.namen.end()))
+                                   : QVariant();
     if (rolle != Qt::DisplayRole && rolle != Qt::ToolTipRole)
         return {};
     switch (index.column()) {

@@ -40,7 +40,11 @@ void Rennmitschrift::rennenGestartet(const Rennen& rennen) {
         if (e.rennart == Rennlaenge::Zeit) {
             neu.renndauer = e.renndauer;
             neu.zielregel = e.zielregel;
+        } else {
+            neu.nachSiegerBeenden = e.nachSiegerBeenden;
         }
+        // Of the track's lanes: a free lane past them is none.
+        neu.freieSpuren = e.freieSpuren & ((1U << r.spuren.anzahl()) - 1);
         neu.kurslaenge = e.kurslaenge;
         neu.prellzeit = e.prellzeit;
         neu.quelle = m_quelle();
@@ -53,8 +57,8 @@ void Rennmitschrift::rennenGestartet(const Rennen& rennen) {
         m_rennen->rohsignale.resize(1);
     }
     m_rennen->rohsignale.resize(m_rennen->laeufe.size() + 1);
-    Spuren<Spurfahrt> fahrten;
-    for (int spur = 1; spur <= 2; ++spur) {
+    auto fahrten = Spuren<Spurfahrt>::fuer(r.spuren.anzahl());
+    for (int spur = 1; spur <= fahrten.anzahl(); ++spur) {
         fahrten[spur].fahrer = r.spuren[spur].fahrer;
         // A colour is the driver's: in the second heat that of the lane of their first.
         fahrten[spur].farbe = r.spuren[zweiterLauf ? andereSpur(spur) : spur].farbe;
@@ -66,7 +70,8 @@ void Rennmitschrift::rennenGestartet(const Rennen& rennen) {
 // Only the signals of the race under way: before the green light they can make no lap.
 void Rennmitschrift::signalGeprueft(const Rennen& rennen, int spur, double zeit) {
     const Rennstand& r = rennen.stand();
-    if (!m_laeuft || !r.rennenLaeuft)
+    // A signal of a lane the track does not have never counts, and is not the race's.
+    if (!m_laeuft || !r.rennenLaeuft || spur < 1 || spur > lauf().anzahl())
         return;
     // At a flying start the first signal starts the race clock.
     const double abGruen =
@@ -83,7 +88,7 @@ void Rennmitschrift::fehlstart(const Rennen&, int) {
 // the lanes home.
 void Rennmitschrift::laufUebernehmen(const Rennen& rennen) {
     const Rennstand& r = rennen.stand();
-    for (int spur = 1; spur <= 2; ++spur) {
+    for (int spur = 1; spur <= lauf().anzahl(); ++spur) {
         const Spurstand& s = r.spuren[spur];
         Spurfahrt& f = lauf()[spur];
         f.runden.clear();
@@ -146,7 +151,7 @@ void Rennmitschrift::abschliessen(const Rennen& rennen) {
 
 bool Rennmitschrift::laufOhneRunden() const {
     const Spuren<Spurfahrt>& l = m_rennen->laeufe.back();
-    return l[1].runden.empty() && l[2].runden.empty();
+    return std::all_of(l.begin(), l.end(), [](const Spurfahrt& f) { return f.runden.empty(); });
 }
 
 void Rennmitschrift::laufVerwerfen() {

@@ -1,7 +1,7 @@
 // Listens to the race engine and writes down what the history keeps: the drivers, and at
-// each heat's end or Stop every lap and the finish of both lanes, as the race holds them. A race that ends goes to the store at that moment, a
-// lane-change race after its second heat; a race stopped after at least one lap goes too,
-// marked as stopped.
+// each heat's end or Stop every lap and the finish of every lane, as the race holds them. A
+// race that ends goes to the store at that moment, a lane-change race after its second heat;
+// a race stopped after at least one lap goes too, marked as stopped.
 #pragma once
 
 #include "Rennbeobachter.h"

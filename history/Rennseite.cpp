@@ -98,8 +98,17 @@ const Spuren<Farbe> Ersatzfarben{0xFFC040u, 0x30A0FFu};
 
 // A driver's lines are drawn in the colour the first heat gave them, in the second heat of
 // a lane-change race too, where the lanes have changed. Colours that do not tell the
-// drivers apart give way to the chart's own, or in two heats to a pair of its own.
+// drivers apart give way to the chart's own, or in two heats to a pair of its own. On a
+// track of more lanes each line has its lane's colour, unless another lane has it too.
 std::optional<Farbe> fahrerfarbe(const Rennaufzeichnung& r, std::size_t lauf, int spur) {
+    if (r.spurenzahl() > KleinsteSpurenzahl) {
+        const Spuren<Spurfahrt>& fahrten = r.laeufe[lauf];
+        const Farbe farbe = fahrten[spur].farbe;
+        const bool geteilt = std::count_if(fahrten.begin(), fahrten.end(), [&](const Spurfahrt& f) {
+                                 return f.farbe == farbe;
+                             }) > 1;
+        return geteilt ? std::nullopt : std::optional<Farbe>(farbe);
+    }
     const Spuren<Spurfahrt>& erster = r.laeufe.front();
     const int ersteSpur = lauf == 0 ? spur : andereSpur(spur);
     if (erster[1].farbe != erster[2].farbe)
@@ -135,11 +144,11 @@ QStringList vergleich(const Rennaufzeichnung& r, const Neubewertung& n) {
                        ergebniszeile(n.rennen) + QStringLiteral(", ") + bisher +
                        QStringLiteral(": ") + ergebniszeile(r)};
     for (std::size_t lauf = 0; lauf < r.laeufe.size(); ++lauf)
-        for (int spur = 1; spur <= 2; ++spur) {
+        for (int spur = 1; spur <= r.laeufe[lauf].anzahl(); ++spur) {
             const QString wo = ort(lauf, spur, r.laeufe.size() > 1);
             zeilen << wo + QStringLiteral(" ") + bisher + QStringLiteral(" ") +
                           rundenzeile(r.laeufe[lauf][spur]);
-            if (lauf < n.rennen.laeufe.size())
+            if (lauf < n.rennen.laeufe.size() && spur <= n.rennen.laeufe[lauf].anzahl())
                 zeilen << wo + QStringLiteral(" ") + mit + QStringLiteral(": ") +
                               rundenzeile(n.rennen.laeufe[lauf][spur]);
         }
@@ -152,15 +161,17 @@ void rennseiteFuellen(VerlaufAnsicht& a, const Rennseite& s) {
     a.ueberschrift = (s.nummer ? QStringLiteral("Rennen %1 vom ").arg(*s.nummer)
                                : QStringLiteral("Wartendes Rennen vom ")) +
                      datumText(beginnText(r.beginn));
-    a.angaben = {rennartText(r.art) + QStringLiteral(" über %1 Runden à ").arg(r.rundenzahl) +
-                     Zahlenformat::allgemein(r.kurslaenge) + QStringLiteral(" m, Prellzeit ") +
-                     Zahlenformat::allgemein(r.prellzeit) + QStringLiteral(" s, Signale: ") +
-                     quellenName(r.quelle),
-                 (r.abgebrochen ? QStringLiteral("Abgebrochen")
-                                : (r.sieger ? QStringLiteral("Sieger: ") + *r.sieger
-                                            : QStringLiteral("Unentschieden"))) +
-                     (r.korrigiert() ? QStringLiteral(" – korrigiert, das Original ist gespeichert")
-                                     : QString())};
+    a.angaben = {
+        rennartText(r.art) + QStringLiteral(" über %1 Runden à ").arg(r.rundenzahl) +
+            Zahlenformat::allgemein(r.kurslaenge) + QStringLiteral(" m, Prellzeit ") +
+            Zahlenformat::allgemein(r.prellzeit) + QStringLiteral(" s, Signale: ") +
+            quellenName(r.quelle) +
+            (r.nachSiegerBeenden ? QStringLiteral(", Regel „Nach dem Sieger“") : QString()),
+        (r.abgebrochen ? QStringLiteral("Abgebrochen")
+                       : (r.sieger ? QStringLiteral("Sieger: ") + *r.sieger
+                                   : QStringLiteral("Unentschieden"))) +
+            (r.korrigiert() ? QStringLiteral(" – korrigiert, das Original ist gespeichert")
+                            : QString())};
     a.diagramm = {QStringLiteral("Rundenzeiten"),
                   QStringLiteral("Runde"),
                   QStringLiteral("Zeit (s)"),
@@ -168,9 +179,14 @@ void rennseiteFuellen(VerlaufAnsicht& a, const Rennseite& s) {
                   {}};
     const bool zweiLaeufe = r.laeufe.size() > 1;
     for (std::size_t lauf = 0; lauf < r.laeufe.size(); ++lauf)
-        for (int spur = 1; spur <= 2; ++spur) {
+        for (int spur = 1; spur <= r.laeufe[lauf].anzahl(); ++spur) {
             const Spurfahrt& f = r.laeufe[lauf][spur];
             const QString wo = ort(lauf, spur, zweiLaeufe);
+            // Nobody drove on a free lane: it has neither figures nor a line.
+            if (r.spurFrei(spur)) {
+                a.angaben << wo + QStringLiteral(": frei");
+                continue;
+            }
             a.angaben << wo + QStringLiteral(" – ") + f.fahrer + QStringLiteral(": ") +
                              fahrtText(f, r.originalfahrt(lauf, spur));
             // Heat and lane first: the chart's legend cuts a long entry at its end.

@@ -1,5 +1,7 @@
 #include "Rohsignalformat.h"
 
+#include <algorithm>
+
 namespace {
 void zahlSchreiben(QByteArray& aus, std::uint64_t zahl) {
     while (zahl >= 0x80) {
@@ -27,17 +29,41 @@ std::uint64_t zickzack(std::int64_t wert) {
 std::int64_t zackzick(std::uint64_t wert) {
     return std::int64_t(wert >> 1) ^ -std::int64_t(wert & 1);
 }
+
+// The bits below a signal's time that name its lane.
+struct Spurbits {
+    int breite;
+    std::uint64_t kodieren(int spur) const { return breite == 1 ? spur == 2 : spur - 1; }
+    int lesen(std::uint64_t wert) const { return int(wert & ((1u << breite) - 1)) + 1; }
+};
+constexpr Spurbits ZweiSpuren{1};
+constexpr Spurbits AlleSpuren{3};
+
+// The short form's heats: a lane-change race's two.
+constexpr std::uint64_t KurzeLaeufe = 2;
+
+bool kurzeForm(const Rohsignale& signale) {
+    return signale.size() <= KurzeLaeufe &&
+           std::all_of(signale.begin(), signale.end(), [](const std::vector<Rohsignal>& lauf) {
+               return std::all_of(lauf.begin(), lauf.end(),
+                                  [](const Rohsignal& s) { return s.spur <= 2; });
+           });
+}
 } // namespace
 
 QByteArray rohsignaleKodieren(const Rohsignale& signale) {
     QByteArray aus;
+    const bool kurz = kurzeForm(signale);
+    const Spurbits spurbits = kurz ? ZweiSpuren : AlleSpuren;
+    if (!kurz)
+        zahlSchreiben(aus, 0);
     zahlSchreiben(aus, signale.size());
     for (const std::vector<Rohsignal>& lauf : signale) {
         zahlSchreiben(aus, lauf.size());
         std::int64_t vorher = 0;
         for (const Rohsignal& s : lauf) {
-            zahlSchreiben(aus,
-                          zickzack(s.mikrosekunden - vorher) << 1 | std::uint64_t(s.spur == 2));
+            zahlSchreiben(aus, zickzack(s.mikrosekunden - vorher) << spurbits.breite |
+                                   spurbits.kodieren(s.spur));
             vorher = s.mikrosekunden;
         }
     }
@@ -46,8 +72,12 @@ QByteArray rohsignaleKodieren(const Rohsignale& signale) {
 
 std::optional<Rohsignale> rohsignaleLesen(const QByteArray& bytes) {
     qsizetype stelle = 0;
-    const std::optional<std::uint64_t> laeufe = zahlLesen(bytes, stelle);
-    if (!laeufe || *laeufe > 2)
+    std::optional<std::uint64_t> laeufe = zahlLesen(bytes, stelle);
+    const bool kurz = !(laeufe == 0u && stelle < bytes.size());
+    if (!kurz)
+        laeufe = zahlLesen(bytes, stelle);
+    const Spurbits spurbits = kurz ? ZweiSpuren : AlleSpuren;
+    if (!laeufe || *laeufe > (kurz ? KurzeLaeufe : std::uint64_t{MeisteLaeufe}))
         return std::nullopt;
     Rohsignale signale(*laeufe);
     for (std::vector<Rohsignal>& lauf : signale) {
@@ -61,13 +91,13 @@ std::optional<Rohsignale> rohsignaleLesen(const QByteArray& bytes) {
             const std::optional<std::uint64_t> wert = zahlLesen(bytes, stelle);
             if (!wert)
                 return std::nullopt;
-            const std::int64_t schritt = zackzick(*wert >> 1);
+            const std::int64_t schritt = zackzick(*wert >> spurbits.breite);
             if (schritt < -2 * GroessteSignalzeit || schritt > 2 * GroessteSignalzeit)
                 return std::nullopt;
             zeit += schritt;
             if (zeit < -GroessteSignalzeit || zeit > GroessteSignalzeit)
                 return std::nullopt;
-            lauf.push_back({(*wert & 1) ? 2 : 1, zeit});
+            lauf.push_back({spurbits.lesen(*wert), zeit});
         }
     }
     if (stelle != bytes.size())

@@ -17,7 +17,7 @@ struct Rennzeile {
     qint64 nummer = 0;
     bool wartet = false; // not in the database yet; shown as "wartet" instead of a number
     QString datum, modus, fahrer, runden, sieger, besteRunde;
-    Spuren<QString> namen; // the drivers of lanes 1 and 2, as stored
+    Spuren<QString> namen; // the drivers of the first heat's lanes, as stored
 
     bool operator==(const Rennzeile&) const = default;
 };

@@ -87,11 +87,15 @@ void VerlaufLogik::oeffnen() {
 }
 
 void VerlaufLogik::fahrerOeffnen(int spur) {
+    // A lane the race did not have opens no page.
+    if (spur < 1)
+        return;
     if (m_seite == Seite::Rennen) {
         const Rennaufzeichnung& r = *gezeigt();
-        fahrerZeigen(r.laeufe.empty() ? QString() : r.laeufe[0][spur].fahrer);
+        if (spur <= r.spurenzahl())
+            fahrerZeigen(r.laeufe.empty() ? QString() : r.laeufe[0][spur].fahrer);
     } else if (m_seite == Seite::Liste) {
-        if (const Rennzeile* z = m_liste.gewaehlt())
+        if (const Rennzeile* z = m_liste.gewaehlt(); z && spur <= z->namen.anzahl())
             fahrerZeigen(z->namen[spur]);
     }
 }

@@ -41,7 +41,7 @@ public:
     void auswahlSetzen(int zeile);
     // Enter: the race chosen in the list.
     void oeffnen();
-    // The driver of lane 1 or 2 of the race chosen or shown.
+    // The driver of a lane of the race chosen or shown; none for a lane it did not have.
     void fahrerOeffnen(int spur);
     // Esc: one page back, or on the list the filter cleared; false when the window closes.
     bool zurueck();

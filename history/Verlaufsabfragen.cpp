@@ -7,6 +7,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
+#include <algorithm>
 
 namespace {
 std::optional<double> zahlOderNichts(const QVariant& wert) {
@@ -46,12 +47,18 @@ public:
             spalte.exec(QStringLiteral(
                 "SELECT 1 FROM pragma_table_info('rennen') WHERE name = 'rennabend'")) &&
             spalte.next();
+        // Version 7 on knows tracks of more than two lanes.
+        m_mitSpurenzahl = spalte.exec(QStringLiteral(
+                              "SELECT 1 FROM pragma_table_info('rennen') WHERE name = 'spuren'")) &&
+                          spalte.next();
         if (m_mitOriginal)
             rennformat += QStringLiteral(", original");
         if (m_mitRohsignalen)
             rennformat += QStringLiteral(", rohsignale");
         if (m_mitRennabend)
             rennformat += QStringLiteral(", rennabend, abendnummer");
+        if (m_mitSpurenzahl)
+            rennformat += QStringLiteral(", spuren, freiespuren, nachsiegerbeenden");
         const auto wo = [&](const QString& spalte) {
             return nur ? QStringLiteral(" WHERE %1 = %2").arg(spalte).arg(*nur) : QString();
         };
@@ -113,9 +120,17 @@ public:
             r.rohsignale = rohsignaleLesen(m_rennen.value(13).toByteArray()).value_or(Rohsignale{});
         if (m_mitRennabend && !m_rennen.value(14).isNull())
             r.abend = Abendzuordnung{m_rennen.value(14).toString(), m_rennen.value(15).toInt()};
+        // A count no track has means two lanes, as it does to the race.
+        int spurenzahl = m_mitSpurenzahl ? m_rennen.value(16).toInt() : KleinsteSpurenzahl;
+        if (spurenzahl < KleinsteSpurenzahl || spurenzahl > GroessteSpurenzahl)
+            spurenzahl = KleinsteSpurenzahl;
+        if (m_mitSpurenzahl) {
+            r.freieSpuren = std::uint32_t(m_rennen.value(17).toLongLong());
+            r.nachSiegerBeenden = m_rennen.value(18).toBool();
+        }
 
         for (; m_fahrtDa && m_fahrten.value(0).toLongLong() <= id; m_fahrtDa = m_fahrten.next()) {
-            Spurfahrt* f = fahrt(r, id, m_fahrten);
+            Spurfahrt* f = fahrt(r, spurenzahl, id, m_fahrten);
             if (!f)
                 continue;
             f->fahrer = m_fahrten.value(3).toString();
@@ -126,21 +141,30 @@ public:
                 f->distanz = zahlOderNichts(m_fahrten.value(7));
         }
         for (; m_rundeDa && m_runden.value(0).toLongLong() <= id; m_rundeDa = m_runden.next())
-            if (Spurfahrt* f = fahrt(r, id, m_runden))
+            if (Spurfahrt* f = fahrt(r, spurenzahl, id, m_runden))
                 f->runden.push_back({m_runden.value(3).toDouble(), m_runden.value(4).toDouble(),
                                      m_runden.value(5).toBool()});
+        // Signals of a lane the race did not have are no signals of this race.
+        const auto fremd = [&](const std::vector<Rohsignal>& lauf) {
+            return std::any_of(lauf.begin(), lauf.end(),
+                               [&](const Rohsignal& s) { return s.spur > r.spurenzahl(); });
+        };
+        if (std::any_of(r.rohsignale.begin(), r.rohsignale.end(), fremd))
+            r.rohsignale.clear();
         return std::pair{id, std::move(r)};
     }
 
 private:
-    // The lane of the row's race, heat and lane; nothing for a row of another race.
-    static Spurfahrt* fahrt(Rennaufzeichnung& r, qint64 id, const QSqlQuery& q) {
+    // The lane of the row's race, heat and lane; nothing for a row of another race, or of a
+    // heat or lane the race cannot have.
+    static Spurfahrt* fahrt(Rennaufzeichnung& r, int spurenzahl, qint64 id, const QSqlQuery& q) {
         const int lauf = q.value(1).toInt();
         const int spur = q.value(2).toInt();
-        if (q.value(0).toLongLong() != id || lauf < 1 || lauf > 2 || spur < 1 || spur > 2)
+        if (q.value(0).toLongLong() != id || lauf < 1 || std::size_t(lauf) > MeisteLaeufe ||
+            spur < 1 || spur > spurenzahl)
             return nullptr;
         if (r.laeufe.size() < static_cast<std::size_t>(lauf))
-            r.laeufe.resize(static_cast<std::size_t>(lauf));
+            r.laeufe.resize(static_cast<std::size_t>(lauf), Spuren<Spurfahrt>::fuer(spurenzahl));
         return &r.laeufe[static_cast<std::size_t>(lauf - 1)][spur];
     }
 
@@ -149,7 +173,8 @@ private:
     bool m_mitRennformat = false;
     bool m_mitOriginal = false; // from version 3 on, which has races by time too
     bool m_mitRohsignalen = false;
-    bool m_mitRennabend = false; // from version 5 on, which has all columns before
+    bool m_mitRennabend = false;  // from version 5 on, which has all columns before
+    bool m_mitSpurenzahl = false; // from version 7 on
     bool m_fahrtDa = false;
     bool m_rundeDa = false;
 };
@@ -190,7 +215,44 @@ std::vector<Rennkopf> Verlaufsabfragen::rennliste() {
         k.besterFahrer = q.value(9).toString();
         liste.push_back(std::move(k));
     }
+    weitereSpurenLesen(liste);
     return liste;
+}
+
+// The drivers of races on more than two lanes, which the list's query gives two of.
+void Verlaufsabfragen::weitereSpurenLesen(std::vector<Rennkopf>& liste) {
+    QSqlQuery q(m_db.db());
+    q.setForwardOnly(true);
+    // A file of an older version, opened to read only, has races of two lanes only.
+    if (!q.exec(
+            QStringLiteral("SELECT 1 FROM pragma_table_info('rennen') WHERE name = 'spuren'")) ||
+        !q.next())
+        return;
+    if (!q.exec(QStringLiteral("SELECT r.id, r.spuren, f.spur, f.fahrer FROM rennen r"
+                               " JOIN fahrten f ON f.rennen = r.id AND f.lauf = 1"
+                               " WHERE r.spuren > 2 AND r.spuren <= %1"
+                               " ORDER BY r.id DESC, f.spur")
+                    .arg(GroessteSpurenzahl))) {
+        m_fehler = fehlertext(q);
+        return;
+    }
+    // Both newest first.
+    auto k = liste.begin();
+    while (q.next()) {
+        const qint64 id = q.value(0).toLongLong();
+        while (k != liste.end() && k->nummer > id)
+            ++k;
+        if (k == liste.end())
+            return;
+        if (k->nummer != id)
+            continue;
+        const int spurenzahl = q.value(1).toInt();
+        // The rows give every lane, the first two again.
+        if (k->fahrer.anzahl() != spurenzahl)
+            k->fahrer = Spuren<QString>::fuer(spurenzahl);
+        if (const int spur = q.value(2).toInt(); spur >= 1 && spur <= spurenzahl)
+            k->fahrer[spur] = q.value(3).toString();
+    }
 }
 
 std::optional<Rennaufzeichnung> Verlaufsabfragen::rennen(qint64 nummer) {

@@ -18,7 +18,7 @@ struct Rennkopf {
     int rundenzahl = 0;
     bool abgebrochen = false;
     std::optional<QString> sieger;
-    Spuren<QString> fahrer; // lanes 1 and 2 of the first heat
+    Spuren<QString> fahrer; // every lane of the first heat
     std::optional<double> besteZeit;
     QString besterFahrer;
 };
@@ -53,6 +53,8 @@ public:
     QString fehler() const { return m_fehler; }
 
 private:
+    void weitereSpurenLesen(std::vector<Rennkopf>& liste);
+
     Verlaufsdatenbank& m_db;
     QString m_fehler;
 };

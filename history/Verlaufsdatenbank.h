@@ -25,7 +25,7 @@ struct Verlaufsbefund {
 
 class Verlaufsdatenbank {
 public:
-    static constexpr int Version = 6;
+    static constexpr int Version = 7;
     static const QString Dateiname;
 
     explicit Verlaufsdatenbank(QString pfad);

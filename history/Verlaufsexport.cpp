@@ -111,7 +111,7 @@ public:
                                   nachZeit ? zielregelName(r.zielregel) : QString()};
         QByteArray zeilen;
         for (std::size_t lauf = 0; lauf < r.laeufe.size(); ++lauf)
-            for (int spur = 1; spur <= 2; ++spur) {
+            for (int spur = 1; spur <= r.laeufe[lauf].anzahl(); ++spur) {
                 const Spurfahrt& f = r.laeufe[lauf][spur];
                 const std::vector<Rundenhinweis> hinweise = f.hinweise(r.originalfahrt(lauf, spur));
                 for (std::size_t i = 0; i < f.runden.size(); ++i)

@@ -55,6 +55,17 @@ QStringList verlaufsschemaSchritt(int von) {
         // How long a night's races run, as JSON text (laps, or duration and finish rule);
         // NULL for a night begun before: it takes the format its races have.
         return {QStringLiteral("ALTER TABLE rennabende ADD COLUMN rennformat TEXT")};
+    if (von == 6)
+        // Tracks of more than two lanes: the race's lane count, which each of its heats has,
+        // its free lanes (bit n-1 for lane n) and whether the winner's finish ended the
+        // others' race. An older program, which knows two lanes only, then shows such a
+        // database without changing it, and so never drops the lanes it does not know.
+        return {
+            QStringLiteral("ALTER TABLE rennen ADD COLUMN spuren INTEGER NOT NULL DEFAULT 2"),
+            QStringLiteral("ALTER TABLE rennen ADD COLUMN freiespuren INTEGER NOT NULL DEFAULT 0"),
+            QStringLiteral(
+                "ALTER TABLE rennen ADD COLUMN nachsiegerbeenden INTEGER NOT NULL DEFAULT 0"),
+        };
     if (von != 0)
         return {};
     // Times in seconds and speeds in m/s as the lap table shows them; dates as ISO text in

@@ -38,7 +38,7 @@ Rennzeile rennzeile(const Rennkopf& k) {
     z.nummer = k.nummer;
     z.datum = datumText(k.beginn);
     z.modus = rennartText(k.art);
-    z.fahrer = k.fahrer[1] + QStringLiteral(" – ") + k.fahrer[2];
+    z.fahrer = QStringList(k.fahrer.begin(), k.fahrer.end()).join(QStringLiteral(" – "));
     z.runden = QString::number(k.rundenzahl);
     z.sieger = ergebnisText(k.abgebrochen, k.sieger);
     if (k.besteZeit)
@@ -55,8 +55,10 @@ Rennzeile wartendeZeile(qint64 nummer, const Rennaufzeichnung& r) {
     k.rundenzahl = r.rundenzahl;
     k.abgebrochen = r.abgebrochen;
     k.sieger = r.sieger;
+    if (!r.laeufe.empty())
+        k.fahrer = Spuren<QString>::fuer(r.spurenzahl());
     for (std::size_t lauf = 0; lauf < r.laeufe.size(); ++lauf)
-        for (int spur = 1; spur <= 2; ++spur) {
+        for (int spur = 1; spur <= r.laeufe[lauf].anzahl(); ++spur) {
             const Spurfahrt& f = r.laeufe[lauf][spur];
             if (lauf == 0)
                 k.fahrer[spur] = f.fahrer;

@@ -14,7 +14,8 @@ QVariant oderNull(const std::optional<double>& wert) {
 bool schonGespeichert(QSqlQuery& q, const Rennaufzeichnung& r) {
     int runden = 0;
     for (const Spuren<Spurfahrt>& lauf : r.laeufe)
-        runden += static_cast<int>(lauf[1].runden.size() + lauf[2].runden.size());
+        for (const Spurfahrt& f : lauf)
+            runden += static_cast<int>(f.runden.size());
     q.prepare(QStringLiteral(
         "SELECT count(*) FROM rennen r WHERE r.beginn = ? AND r.art = ? AND r.rundenzahl = ?"
         " AND (SELECT count(*) FROM runden WHERE rennen = r.id) = ?"
@@ -65,7 +66,7 @@ QSqlError fahrtenEinfuegen(QSqlDatabase& db, QSqlQuery& q, qint64 id, const Renn
     runde.prepare(QStringLiteral("INSERT INTO runden (rennen, lauf, spur, runde, zeit,"
                                  " geschwindigkeit, vonhand) VALUES (?, ?, ?, ?, ?, ?, ?)"));
     for (std::size_t lauf = 0; lauf < r.laeufe.size(); ++lauf)
-        for (int spur = 1; spur <= 2; ++spur)
+        for (int spur = 1; spur <= r.laeufe[lauf].anzahl(); ++spur)
             if (QSqlError fehler = fahrtEinfuegen(q, runde, id, static_cast<int>(lauf) + 1, spur,
                                                   r.laeufe[lauf][spur]);
                 fehler.isValid())
@@ -105,7 +106,8 @@ std::optional<Datenbankfehler> Verlaufsspeicher::speichern(const Rennaufzeichnun
         q.prepare(QStringLiteral(
             "INSERT INTO rennen (beginn, art, rundenzahl, kurslaenge, prellzeit, signalquelle,"
             " abgebrochen, sieger, rennart, renndauer, zielregel, rohsignale, rennabend,"
-            " abendnummer) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+            " abendnummer, spuren, freiespuren, nachsiegerbeenden)"
+            " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
         q.bindValue(0, beginnText(r.beginn));
         q.bindValue(1, artText(r.art));
         q.bindValue(2, r.rundenzahl);
@@ -122,6 +124,9 @@ std::optional<Datenbankfehler> Verlaufsspeicher::speichern(const Rennaufzeichnun
                                            : QVariant(QMetaType(QMetaType::QByteArray)));
         q.bindValue(12, r.abend ? QVariant(r.abend->rennabend) : QVariant());
         q.bindValue(13, r.abend ? QVariant(r.abend->nummer) : QVariant());
+        q.bindValue(14, r.spurenzahl());
+        q.bindValue(15, qint64{r.freieSpuren});
+        q.bindValue(16, r.nachSiegerBeenden ? 1 : 0);
         if (QSqlError fehler = ausfuehren(q); fehler.isValid())
             return fehler;
         return fahrtenEinfuegen(m_db.db(), q, q.lastInsertId().toLongLong(), r);

@@ -10,21 +10,25 @@ namespace {
 const QString Tab = QStringLiteral("\t");
 const QString Zeilenende = QStringLiteral("\r\n");
 
-// Every row below the heading, empty rows and the summary row included; the lap column
-// of lane 2 repeats lane 1's and is left out.
+// Every row below the heading, empty rows and the summary row included; a column pair per
+// lane, whose lap column repeats lane 1's and is left out.
 QByteArray ergebnistext(const Rennen& rennen) {
     const Spuren<Spurstand>& spuren = rennen.stand().spuren;
-    const Rundentabelle spur1(rennen, 1);
-    const Rundentabelle spur2(rennen, 2);
-    QByteArray text = Windows1252::kodieren(
-        Tab + QStringLiteral("Fahrer 1") + Tab + spuren[1].fahrer + Tab +
-        QStringLiteral("Fahrer 2") + Tab + spuren[2].fahrer + Tab + Zeilenende +
-        QStringLiteral("Runde\tZeit 1\tGeschw. 1\tZeit 2\tGeschw. 2") + Zeilenende);
-    for (int zeile = 1; zeile < spur1.zeilenzahl(); ++zeile) {
-        text += Windows1252::kodieren(
-            spur1.zelle(zeile, 0).text + Tab + spur1.zelle(zeile, 1).text + Tab +
-            spur1.zelle(zeile, 2).text + Tab + spur2.zelle(zeile, 1).text + Tab +
-            spur2.zelle(zeile, 2).text + Zeilenende);
+    std::vector<Rundentabelle> tabellen;
+    QString fahrer, spalten = QStringLiteral("Runde");
+    for (int spur = 1; spur <= spuren.anzahl(); ++spur) {
+        tabellen.emplace_back(rennen, spur);
+        const QString nummer = QString::number(spur);
+        fahrer += Tab + QStringLiteral("Fahrer ") + nummer + Tab + spuren[spur].fahrer;
+        spalten +=
+            Tab + QStringLiteral("Zeit ") + nummer + Tab + QStringLiteral("Geschw. ") + nummer;
+    }
+    QByteArray text = Windows1252::kodieren(fahrer + Tab + Zeilenende + spalten + Zeilenende);
+    for (int zeile = 1; zeile < tabellen.front().zeilenzahl(); ++zeile) {
+        QString zeilentext = tabellen.front().zelle(zeile, 0).text;
+        for (const Rundentabelle& tabelle : tabellen)
+            zeilentext += Tab + tabelle.zelle(zeile, 1).text + Tab + tabelle.zelle(zeile, 2).text;
+        text += Windows1252::kodieren(zeilentext + Zeilenende);
     }
     return text + Windows1252::kodieren(Zeilenende);
 }

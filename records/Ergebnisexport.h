@@ -1,5 +1,5 @@
-// The result file: both lap tables with the drivers' names as tab-separated text for a
-// spreadsheet, on demand or after every race with permanent logging. The tables are the
+// The result file: every lane's lap table with the drivers' names as tab-separated text for
+// a spreadsheet, on demand or after every race with permanent logging. The tables are the
 // race's, as the main window shows them.
 #pragma once
 

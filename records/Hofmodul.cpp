@@ -123,18 +123,22 @@ std::optional<Laufzeitfehler> Hofmodul::unlesbareDateiBewahren() {
 
 void Hofmodul::HofPruefen(const Rennen& rennen) {
     const Rennstand& r = rennen.stand();
-    const double schnitt1 = r.spuren[1].schnitt;
-    const double schnitt2 = r.spuren[2].schnitt;
-    const double kandidat = schnitt1 > schnitt2 ? schnitt1 : schnitt2;
+    // The highest average of any lane; of equal ones (and past one that is no number) the
+    // higher lane's.
+    int schnellste = 1;
+    for (int spur = 2; spur <= r.spuren.anzahl(); ++spur)
+        if (!(r.spuren[schnellste].schnitt > r.spuren[spur].schnitt))
+            schnellste = spur;
     // Short races set no records: by laps when fewer than five were to be driven, by time
-    // when the faster lane drove fewer than five.
-    const double runden = r.einstellungen.rennart == Rennlaenge::Zeit
-                              ? r.spuren[schnitt1 > schnitt2 ? 1 : 2].distanz
-                              : r.einstellungen.rundenzahl;
+    // when the fastest lane drove fewer than five.
+    const double runden = r.einstellungen.rennart == Rennlaenge::Zeit ? r.spuren[schnellste].distanz
+                                                                      : r.einstellungen.rundenzahl;
     if (runden <= 4)
         return;
-    const int siegerspur = rennen.ergebnis().letzterLauf().sieger == 1 ? 1 : 2;
-    HofEintragen(kandidat, r.spuren[siegerspur].fahrer);
+    // The heat's winner types the name; without one, the last lane's driver is offered.
+    const int sieger = rennen.ergebnis().letzterLauf().sieger;
+    HofEintragen(r.spuren[schnellste].schnitt,
+                 r.spuren[sieger ? sieger : r.spuren.anzahl()].fahrer);
 }
 
 void Hofmodul::HofEintragen(double kandidat, const QString& sieger) {

@@ -24,7 +24,7 @@ public:
     void HofLesen();
     // Writes the list to hof.ini; a failure is reported and the list keeps its entries.
     void HofSchreiben();
-    // At the end of a race in race mode: offers the faster lane's average speed.
+    // At the end of a race in race mode: offers the fastest lane's average speed.
     void HofPruefen(const Rennen& rennen);
     // Enters the candidate (m/s) if it qualifies; the input box offers `sieger` as name.
     void HofEintragen(double kandidat, const QString& sieger);

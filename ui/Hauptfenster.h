@@ -1,6 +1,8 @@
 // The main window: renders the view state the presenter computes from the race over the
 // background picture, and forwards clicks and keys to the logic. It decides nothing. It
 // draws itself anew whenever the race has changed, and before any dialog opens over it.
+// A track of two lanes has the designed window; one of more lanes a table of its lanes with
+// one lane's lap table beneath, in the same size, with the same light and label-buttons.
 #pragma once
 
 #include "Fahrernamen.h"
@@ -10,14 +12,16 @@
 #include "Rennbeobachter.h"
 #include "Rennen.h"
 #include "Tastatur.h"
-#include "Twips.h"
 #include "Tastenanschlaege.h"
+#include "Twips.h"
 
 #include <QWidget>
 #include <optional>
 
 class Labelknopf;
 class QLabel;
+class Spurentafel;
+struct Mittelplaetze;
 class QTableView;
 class Rundentabellenmodell;
 class Statusleistenanzeige;
@@ -44,16 +48,30 @@ protected:
     void focusOutEvent(QFocusEvent* ereignis) override;
 
 private:
-    // Builds the controls at the window's zoom.
+    // Builds the controls at the window's zoom, for the race's lanes.
     void anordnen();
+    // The controls of the window as it stood go, at once from sight and later from memory,
+    // since the click that changed the window may still be on its way through one of them.
+    void steuerelementeEntfernen();
+    bool mehrspurig() const { return m_aufgebauteSpuren > 2; }
     void aufbauen();
+    void mehrspurigAufbauen();
+    // The light, the countdown, the crash notice and the label-buttons, at their places.
+    void mitteAufbauen(const Mittelplaetze& plaetze);
+    void statusleisteAufbauen();
     Labelknopf* label(int links, int oben, int breite, int hoehe, double punkt, bool fett,
                       bool alsKnopf = false);
-    QTableView* tabelle(int spur, int links, int oben);
+    QTableView* tabelle(int platz, int spur, QRect twips);
+    // The table in that place shows the lane's laps from now on.
+    void tabellenspurSetzen(int platz, int spur);
+    void tabelleNachfuehren(int platz, const Rundentabelle& tabelle);
     // The pop-up menu "Farbe" at the mouse; the index of the chosen item.
     std::optional<int> farbmenueZeigen();
+    void fahrerGedrueckt(int spur, Qt::MouseButton knopf);
     // Rows and columns after the style of the zoom has given the table its frame and bar.
-    void tabelleBemessen(int spur);
+    void tabelleBemessen(int platz);
+    void zweispurigDarstellen(const HauptfensterAnsicht& ansicht);
+    void mehrspurigDarstellen();
     void geaendert(const Rennen&) override { darstellen(); }
 
     Rennen& m_rennen;
@@ -71,7 +89,14 @@ private:
     Reihe<std::optional<Lampenbild>, 5> m_gezeigteLampen;
     Spuren<QLabel*> m_pfeile;
     Spuren<std::optional<Pfeil>> m_gezeigtePfeile;
+    // The two lanes' lap tables; with more lanes the one of the lane chosen, in place 1.
     Spuren<QTableView*> m_tabellen;
     Spuren<Rundentabellenmodell*> m_modelle;
+    Spuren<int> m_tabellenspuren{1, 2};
     Statusleistenanzeige* m_statusleiste = nullptr;
+
+    int m_aufgebauteSpuren = 2;
+    Spurentafel* m_spurentafel = nullptr;
+    Labelknopf* m_tabellentitel = nullptr;
+    int m_gewaehlteSpur = 1; // whose lap table a track of more lanes shows
 };

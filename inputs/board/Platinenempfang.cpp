@@ -2,6 +2,7 @@
 
 #include "Zahlenformat.h"
 
+#include <QStringList>
 #include <algorithm>
 #include <cmath>
 
@@ -64,6 +65,32 @@ void Platinenempfang::ohnePlatine() {
     m_rennen.sensoruhrWechseln(Sensoruhr::Leitungen);
 }
 
+void Platinenempfang::rennenGestartet(const Rennen& rennen) {
+    m_fernGemeldet = false;
+    if (!m_erkannt)
+        return;
+    // The lanes with a car that no input of this board serves.
+    QStringList ohne;
+    for (int spur = m_eingaenge + 1; spur <= rennen.spurenzahl(); ++spur)
+        if (rennen.spurBelegt(spur))
+            ohne << QString::number(spur);
+    if (ohne.isEmpty())
+        return;
+    const QString letzte = ohne.takeLast();
+    const QString spuren = ohne.isEmpty()
+                               ? QStringLiteral("die Spur ") + letzte + QStringLiteral(" bekommt")
+                               : QStringLiteral("die Spuren ") + ohne.join(QStringLiteral(", ")) +
+                                     QStringLiteral(" und ") + letzte + QStringLiteral(" bekommen");
+    m_dialoge.hinweis(QStringLiteral("Die Platine hat %1 Eingänge, die Bahn %2 Spuren: ")
+                              .arg(m_eingaenge)
+                              .arg(rennen.spurenzahl()) +
+                          spuren +
+                          QStringLiteral(" von ihr keine Signale. Die Firmware, die zu diesem "
+                                         "Programm gehört, hat %1 Eingänge (siehe Hilfe).")
+                              .arg(Platinenprotokoll::Eingaenge),
+                      Anwendungstitel);
+}
+
 void Platinenempfang::ampelGesetzt(const Rennen&, Ampel ampel) {
     m_ampel = ampel;
     if (m_erkannt)
@@ -111,6 +138,7 @@ void Platinenempfang::hallo(const Platinenprotokoll::Hallo& h) {
     const bool neustart = m_erkannt; // with another clock rate
     m_uhr.hallo(h.ticksProSekunde, h.platinenzeit);
     m_platinenTicks = h.ticksProSekunde;
+    m_eingaenge = h.spuren;
     m_erkannt = true;
     // A board that restarted has forgotten what it was told.
     m_gesendeteTotzeit.reset();
@@ -159,9 +187,17 @@ void Platinenempfang::neuAngesetzt(const QString& ereignis) {
     einstellungSenden();
 }
 
+// The lane a board input stands for, or 0 for an input the board does not have (a frame
+// damaged so that its checksum still fits), which is logged only. Whether the track has
+// the lane, and a car on it, the race says.
+int Platinenempfang::rundenspur(int eingang) const {
+    const bool eingangDerPlatine =
+        eingang >= 1 && eingang <= std::min<int>(m_eingaenge, PROTOKOLL_MAX_SPUREN);
+    return eingangDerPlatine ? eingang : 0;
+}
+
 void Platinenempfang::flanke(const Platinenprotokoll::Flanke& f) {
-    const bool rundensignal = f.spur == 1 || f.spur == 2;
-    const int spur = rundensignal ? f.spur : 0;
+    const int spur = rundenspur(f.spur);
     const QString ereignis = QStringLiteral("Platine Eingang %1 ").arg(f.spur) +
                              (f.pegel ? QStringLiteral("steigt") : QStringLiteral("fällt"));
     if (m_uhr.fern(f.stempel)) {
@@ -171,9 +207,11 @@ void Platinenempfang::flanke(const Platinenprotokoll::Flanke& f) {
     const std::int64_t tick = m_uhr.stempel(f.stempel);
     const double zeit = m_rennen.signalzeit(tick);
     const Signalausgang ausgang =
-        rundensignal ? m_rennen.signalPruefen(spur, zeit) : Signalausgang::Ignoriert;
+        spur != 0 ? m_rennen.signalPruefen(spur, zeit) : Signalausgang::Ignoriert;
     const bool weiter = weitergeben(ausgang);
     QString anmerkung = QStringLiteral("Platinenzeit %1 µs").arg(m_uhr.mikrosekunden(f.stempel));
+    if (spur == 0)
+        anmerkung += QStringLiteral("; die Platine hat die Eingänge 1 bis %1").arg(m_eingaenge);
     if (weiter && m_rennen.stand().einzelmodus)
         anmerkung +=
             QStringLiteral("; Einzelmodus: auch Spur ") + QString::number(andereSpur(spur));

@@ -1,7 +1,8 @@
 // The program's side of the sensor board: it reads the board's reports, judges its hello,
-// turns the edges of lanes 1 and 2 into debounced lap signals on the board clock, keeps
-// that clock in step and refuses times far from it, and sends the board the debounce time
-// and, as a listener of the race, every state of the traffic light, again when the board
+// turns the edges of its inputs into debounced lap signals of their lanes on the board
+// clock (the race refuses those of lanes the track does not have, or has free), keeps that
+// clock in step and refuses times far from it, and sends the board the debounce time and,
+// as a listener of the race, every state of the traffic light, again when the board
 // restarted or could not read a command.
 #pragma once
 
@@ -38,8 +39,9 @@ public:
     void ohnePlatine();
     // Every new state of the traffic light; a recognised board gets it at once.
     void ampelGesetzt(const Rennen&, Ampel ampel) override;
-    // A far time is told once a race.
-    void rennenGestartet(const Rennen&) override { m_fernGemeldet = false; }
+    // A far time is told once a race; lanes with a car but no input on this board at the
+    // start of every race.
+    void rennenGestartet(const Rennen& rennen) override;
 
     bool erkannt() const { return m_erkannt; }
 
@@ -49,6 +51,7 @@ private:
     void zeit(std::uint64_t platinenzeit, const Platinenprotokoll::Hallo* hallo);
     void neuAngesetzt(const QString& ereignis);
     void flanke(const Platinenprotokoll::Flanke& flanke);
+    int rundenspur(int eingang) const;
     void fern(const QString& ereignis, int spur, std::uint64_t platinenzeit, std::int64_t abstand);
     void fehler(const Platinenprotokoll::Fehler& fehler);
     void einstellungSenden();
@@ -66,8 +69,9 @@ private:
     std::function<void(bool)> m_beiHallo;
     Platinenprotokoll::Leser m_leser;
     bool m_erkannt = false;
-    // The recognised board's clock rate.
+    // The recognised board's clock rate and lane inputs.
     std::uint32_t m_platinenTicks = 0;
+    int m_eingaenge = 0;
     Ampel m_ampel = Ampel::Dunkel;
     std::optional<std::uint16_t> m_gesendeteTotzeit;
     // The board keeps sending while the message about lost signals is open.

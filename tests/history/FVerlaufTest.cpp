@@ -16,20 +16,23 @@
 #include <QTest>
 
 namespace {
-// Two races stored before the window opens.
+// Two races stored before the window opens, and any others after them.
 struct ZweiRennen : Verlaufsordner {
-    ZweiRennen() {
+    explicit ZweiRennen(const std::vector<Rennaufzeichnung>& weitere) {
         EXPECT_TRUE(db.vorbereiten().beschreibbar);
         for (const auto& [a, b] : {std::pair{"Anna", "Bernd"}, {"Cleo", "Bernd"}})
             EXPECT_EQ(Verlaufsspeicher(db).speichern(
                           rennen(QString::fromUtf8(a), {3, 2.5}, QString::fromUtf8(b), {4, 4})),
                       std::nullopt);
+        for (const Rennaufzeichnung& r : weitere)
+            EXPECT_EQ(Verlaufsspeicher(db).speichern(r), std::nullopt);
     }
     Verlaufsdatenbank db{pfad};
 };
 
 struct Fensterprobe : ZweiRennen {
-    explicit Fensterprobe(Massstab zoom = {}) : massstab(zoom) {
+    explicit Fensterprobe(Massstab zoom = {}, const std::vector<Rennaufzeichnung>& weitere = {})
+        : ZweiRennen(weitere), massstab(zoom) {
         fenster.show();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&fenster));
         beantwortet();
@@ -104,6 +107,38 @@ TEST(FVerlauf, TastenFuehrenVonDerListeZumRennenZumFahrerUndZurueck) {
     EXPECT_EQ(liste->model()->index(0, 3).data().toString(), "Cleo – Bernd");
     p.taste(Qt::Key_Escape);
     EXPECT_FALSE(p.fenster.isVisible());
+}
+
+// A race of four lanes: every driver in the list, a line per lane in its colour, and the
+// driver of lane 4 a key away.
+TEST(FVerlauf, EinRennenAufVierSpurenZeigtJedeSpur) {
+    Rennaufzeichnung vier =
+        rennen(QStringLiteral("Anna"), {3, 2.5}, QStringLiteral("Bernd"), {4, 4});
+    auto spuren = Spuren<Spurfahrt>::fuer(4);
+    const QStringList namen{QStringLiteral("Anna"), QStringLiteral("Bernd"), QStringLiteral("Cleo"),
+                            QStringLiteral("Dora")};
+    const Farbe farben[] = {0x0000FF, 0x00FF00, 0xFF0000, 0x00FFFF};
+    for (int spur = 1; spur <= 4; ++spur)
+        spuren[spur] = fahrt(namen[spur - 1], {3, 2.5 + spur}, true, farben[spur - 1]);
+    vier.laeufe = {spuren};
+    Fensterprobe p({}, {vier});
+    QTableView* liste = p.teil<QTableView>(QStringLiteral("liste"));
+    ASSERT_EQ(liste->model()->rowCount(), 3);
+    EXPECT_EQ(liste->model()->index(0, 3).data().toString(), "Anna – Bernd – Cleo – Dora");
+
+    p.taste(Qt::Key_Return);
+    ASSERT_EQ(p.seite(), 1);
+    std::vector<QColor> linien;
+    for (QAbstractSeries* serie : p.teil<QChartView>()->chart()->series())
+        if (auto* linie = qobject_cast<QLineSeries*>(serie))
+            linien.push_back(linie->pen().color());
+    EXPECT_EQ(linien, (std::vector<QColor>{Qt::red, Qt::green, Qt::blue, Qt::yellow}))
+        << "0x00BBGGRR";
+    p.taste(Qt::Key_4, Qt::ControlModifier);
+    EXPECT_EQ(p.text(QStringLiteral("ueberschrift")), "Dora");
+    p.taste(Qt::Key_Escape);
+    p.taste(Qt::Key_5, Qt::ControlModifier);
+    EXPECT_EQ(p.seite(), 1) << "no lane 5, no driver";
 }
 
 TEST(FVerlauf, DasDiagrammZeigtDenLetztenPunktGanz) {

@@ -356,6 +356,9 @@ TEST(Rennabendverlauf, RennformatDesAbendsUeberstehtNeustartUndUpgrade) {
 
         QSqlQuery q(db.db());
         ASSERT_TRUE(q.exec(QStringLiteral("ALTER TABLE rennabende DROP COLUMN rennformat")));
+        for (const char* spalte : {"spuren", "freiespuren", "nachsiegerbeenden"})
+            ASSERT_TRUE(
+                q.exec(QStringLiteral("ALTER TABLE rennen DROP COLUMN ") + QLatin1String(spalte)));
         ASSERT_TRUE(q.exec(QStringLiteral("PRAGMA user_version = 5")));
     }
 

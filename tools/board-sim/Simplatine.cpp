@@ -16,13 +16,26 @@
 namespace {
 
 constexpr std::uint16_t TCCR1B = 0x81;
+constexpr std::uint16_t PCIFR = 0x3B;
+
+// A one written to a pin-change flag clears it, and the interrupt waiting with it, as on the
+// chip; simavr would store the byte and keep the interrupt.
+void pinwechselFlaggenLoeschen(avr_t* avr, avr_io_addr_t adresse, std::uint8_t wert, void*) {
+    for (int i = 0; i < avr->interrupts.vector_count; ++i) {
+        avr_int_vector_t* vektor = avr->interrupts.vector[i];
+        if (vektor->raised.reg == adresse && (wert & (1 << vektor->raised.bit)))
+            avr_clear_interrupt(avr, vektor);
+    }
+}
 
 avr_irq_t* uartIrq(avr_t* avr, int welcher) {
     return avr_io_getirq(avr, AVR_IOCTL_UART_GETIRQ('0'), welcher);
 }
 
+// Lanes 1 to 4 on PC0 to PC3 (A0 to A3), 5 to 8 on PB1 to PB4 (D9 to D12).
 avr_irq_t* spurIrq(avr_t* avr, int spur) {
-    return avr_io_getirq(avr, AVR_IOCTL_IOPORT_GETIRQ('C'), spur - 1);
+    return spur <= 4 ? avr_io_getirq(avr, AVR_IOCTL_IOPORT_GETIRQ('C'), spur - 1)
+                     : avr_io_getirq(avr, AVR_IOCTL_IOPORT_GETIRQ('B'), spur - 4);
 }
 
 // simavr's loader reports on standard output, which belongs to the harness's user.
@@ -71,6 +84,7 @@ Simplatine::Simplatine(const std::string& elfDatei, bool brueckeGesteckt)
     avr_ioctl(m_avr, AVR_IOCTL_IOPORT_SET_EXTERNAL('B'), &bruecke);
 
     avr_register_io_write(m_avr, TCCR1B, uhrGestartet, this);
+    avr_register_io_write(m_avr, PCIFR, pinwechselFlaggenLoeschen, nullptr);
 }
 
 Simplatine::~Simplatine() {
@@ -94,7 +108,7 @@ void Simplatine::laufenBis(std::uint64_t ziel) {
 
 void Simplatine::spurSetzen(int spur, bool pegel, std::uint64_t zyklus) {
     if (spur < 1 || spur > PLATINE_SPUREN)
-        throw std::invalid_argument("Spur 1 bis 4");
+        throw std::invalid_argument("Spur 1 bis 8");
     m_pins.emplace(std::max(zyklus, m_avr->cycle), std::pair{spur, pegel});
     naechstePinsPlanen();
 }

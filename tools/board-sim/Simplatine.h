@@ -39,7 +39,7 @@ public:
     // Runs the firmware until the simulated clock reaches this cycle.
     void laufenBis(std::uint64_t zyklus);
 
-    // Lane input 1 to 4 goes to this level at that cycle (not before the present).
+    // Lane input 1 to 8 goes to this level at that cycle (not before the present).
     void spurSetzen(int spur, bool pegel, std::uint64_t zyklus);
     // Bytes to the board's UART, one after the other at the line's speed.
     void senden(const std::vector<std::uint8_t>& bytes);

@@ -1,5 +1,6 @@
 #include "Strecke.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -9,16 +10,17 @@ constexpr int Gelb = 7;
 constexpr int Dunkel = 0;
 } // namespace
 
-Strecke::Strecke(double rundenzeit, unsigned seed) : m_rundenzeit(rundenzeit), m_zufall(seed) {}
+Strecke::Strecke(double rundenzeit, unsigned seed, int spuren)
+    : m_rundenzeit(rundenzeit), m_zufall(seed), m_naechste(static_cast<std::size_t>(spuren)) {}
 
 void Strecke::ampel(int zustand, std::int64_t ms) {
     if ((zustand == Gruen || zustand == FliegenderStart) && !m_faehrt) {
         m_faehrt = true;
         if (!m_gruen)
             m_gruen = ms;
-        // From the grid, lane 2 a little behind.
-        m_naechste[0] = ms + 600;
-        m_naechste[1] = ms + 900;
+        // From the grid, each lane a little behind the one before.
+        for (std::size_t i = 0; i < m_naechste.size(); ++i)
+            m_naechste[i] = ms + 600 + 300 * static_cast<std::int64_t>(i);
     } else if (zustand == Gelb || zustand == Dunkel) {
         m_faehrt = false;
     }
@@ -29,17 +31,19 @@ std::vector<Durchfahrt> Strecke::bis(std::int64_t ms) {
     if (!m_faehrt)
         return faellig;
     for (;;) {
-        const int spur = m_naechste[0] <= m_naechste[1] ? 1 : 2;
-        if (m_naechste[spur - 1] > ms)
+        // Of two at the same millisecond, the lower lane first.
+        const auto naechste = std::min_element(m_naechste.begin(), m_naechste.end());
+        if (*naechste > ms)
             return faellig;
-        faellig.push_back({spur, m_naechste[spur - 1]});
-        m_naechste[spur - 1] += runde(spur);
+        const int spur = static_cast<int>(naechste - m_naechste.begin()) + 1;
+        faellig.push_back({spur, *naechste});
+        *naechste += runde(spur);
     }
 }
 
 std::int64_t Strecke::runde(int spur) {
-    // Lane 2 about 3 % slower; every lap within 5 % of its mean.
-    const double mittel = m_rundenzeit * (spur == 2 ? 1.03 : 1.0);
+    // Each lane about 3 % slower than the one before; every lap within 5 % of its mean.
+    const double mittel = m_rundenzeit * (1.0 + 0.03 * (spur - 1));
     std::uniform_real_distribution<double> streuung(0.95, 1.05);
     return std::llround(mittel * streuung(m_zufall) * 1000);
 }

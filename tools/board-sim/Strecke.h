@@ -1,7 +1,7 @@
-// Two cars for the simulated board: they wait on the grid until the program's light turns
-// green (or to a flying start), then lap until it turns amber or dark. Each crossing falls
-// on a whole millisecond of simulated time, so the lap times a program shows can be checked
-// to the digit.
+// The cars for the simulated board, one per lane: they wait on the grid until the program's
+// light turns green (or to a flying start), then lap until it turns amber or dark. Each
+// crossing falls on a whole millisecond of simulated time, so the lap times a program shows
+// can be checked to the digit.
 #pragma once
 
 #include <cstdint>
@@ -16,7 +16,8 @@ struct Durchfahrt {
 
 class Strecke {
 public:
-    Strecke(double rundenzeit, unsigned seed);
+    // `spuren` cars, 1 to 8.
+    Strecke(double rundenzeit, unsigned seed, int spuren = 2);
 
     // A state of the program's traffic light, seen at this simulated millisecond.
     void ampel(int zustand, std::int64_t ms);
@@ -32,5 +33,6 @@ private:
     std::mt19937 m_zufall;
     bool m_faehrt = false;
     std::optional<std::int64_t> m_gruen;
-    std::int64_t m_naechste[2] = {0, 0};
+    // Each lane's next crossing.
+    std::vector<std::int64_t> m_naechste;
 };

@@ -1,8 +1,8 @@
 // rundomat-board-sim: the sensor board's real firmware in a simulated ATmega328P, paced to
-// real time and bridged to a pseudo-terminal (or a serial device), with two cars that drive
-// when the program's light says so. Prints the line's path first, then every crossing in
-// simulated time, which is the board's clock until the board restarts. On request the
-// board restarts, sends false times or gets a damaged command.
+// real time and bridged to a pseudo-terminal (or a serial device), with a car on each of its
+// lanes (two unless told) that drive when the program's light says so. Prints the line's path first, then
+// every crossing in simulated time, which is the board's clock until the board restarts. On request
+// the board restarts, sends false times or gets a damaged command.
 #include "Leitung.h"
 #include "Pannen.h"
 #include "Platinenprotokoll.h"
@@ -74,8 +74,8 @@ int main(int argc, char* argv[]) {
     befehl.setApplicationDescription(QStringLiteral(
         "Die Firmware der Sensorplatine in einem simulierten ATmega328P, in Echtzeit, an einem "
         "neuen Pseudoterminal (dessen Pfad die erste Ausgabezeile ist) oder einer seriellen "
-        "Schnittstelle. Zwei Autos fahren, sobald die Ampel des Programms Grün zeigt oder auf "
-        "fliegenden Start steht."));
+        "Schnittstelle. Auf jeder Spur fährt ein Auto, sobald die Ampel des Programms Grün zeigt "
+        "oder auf fliegenden Start steht."));
     befehl.addHelpOption();
     befehl.addOptions({
         {QStringLiteral("device"), QStringLiteral("Serielle Schnittstelle statt Pseudoterminal."),
@@ -86,6 +86,9 @@ int main(int argc, char* argv[]) {
          QStringLiteral("SEKUNDEN"), QStringLiteral("4")},
         {QStringLiteral("seed"), QStringLiteral("Startwert des Zufalls (Vorgabe 1)."),
          QStringLiteral("ZAHL"), QStringLiteral("1")},
+        {QStringLiteral("lanes"),
+         QStringLiteral("Spuren mit einem Auto, an den Eingängen 1 bis so viele (Vorgabe 2)."),
+         QStringLiteral("ANZAHL"), QStringLiteral("2")},
         {QStringLiteral("restart"),
          QStringLiteral("Die Platine startet so viele Sekunden nach Grün neu; ihr Hallo geht "
                         "verloren."),
@@ -111,6 +114,11 @@ int main(int argc, char* argv[]) {
     const unsigned seed = befehl.value(QStringLiteral("seed")).toUInt(&ok);
     if (!ok) {
         zeile(stderr, QStringLiteral("--seed: eine ganze Zahl ab 0"));
+        return 2;
+    }
+    const int spuren = befehl.value(QStringLiteral("lanes")).toInt(&ok);
+    if (!ok || spuren < 1 || spuren > PLATINE_SPUREN) {
+        zeile(stderr, QStringLiteral("--lanes: 1 bis %1 Spuren").arg(PLATINE_SPUREN));
         return 2;
     }
     Pannenplan plan;
@@ -152,7 +160,7 @@ int main(int argc, char* argv[]) {
     }
     zeile(stdout, QString::fromStdString(leitung->pfad()));
 
-    Strecke strecke(rundenzeit, seed);
+    Strecke strecke(rundenzeit, seed, spuren);
     Ampelleser ampel;
     Pannen pannen(plan);
     // The simulated cycle at which the present board was switched on.

@@ -23,8 +23,8 @@ struct Hallo {
     bool operator==(const Hallo&) const = default;
 };
 
-// The first edge of a burst on a lane input: the lane (1 to 4), the level after it, and
-// the board clock when the interrupt saw it.
+// The first edge of a burst on a lane input: the lane (1 to the hello's count, at most 8),
+// the level after it, and the board clock when the interrupt saw it.
 struct Flanke {
     std::uint8_t spur = 0;
     bool pegel = false;
@@ -56,6 +56,8 @@ using Meldung = std::variant<Hallo, Flanke, Zeit, Fehler>;
 // The version this program speaks: a board of the same major version is understood.
 constexpr std::uint8_t Major = FIRMWARE_MAJOR;
 constexpr std::uint8_t Minor = FIRMWARE_MINOR;
+// The lane inputs of the firmware that comes with this program; older boards may have fewer.
+constexpr int Eingaenge = PLATINE_SPUREN;
 constexpr int Baud = PROTOKOLL_BAUD;
 constexpr std::uint16_t TotzeitMaxMs = TOTZEIT_MAX_MS;
 constexpr int AmpelMaxZustand = AMPEL_MAX_ZUSTAND;

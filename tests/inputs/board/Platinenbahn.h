@@ -19,7 +19,11 @@ struct Platinenbahn : Platinenzeit, Rennbahn {
     std::vector<std::vector<std::uint8_t>> befehle;
     std::vector<Signaleintrag> protokoll;
     std::vector<bool> hallos;
-    std::array<bool, 5> pegel{true, true, true, true, true};
+    std::array<bool, PROTOKOLL_MAX_SPUREN + 1> pegel = [] {
+        std::array<bool, PROTOKOLL_MAX_SPUREN + 1> offen;
+        offen.fill(true);
+        return offen;
+    }();
 
     Platinenbahn() : Rennbahn({.platinenuhr = &platinenuhr}) {
         empfang.senden(
@@ -38,11 +42,13 @@ struct Platinenbahn : Platinenzeit, Rennbahn {
         empfang.empfangen(QByteArray(reinterpret_cast<const char*>(bytes.data()),
                                      static_cast<qsizetype>(bytes.size())));
     }
-    void hallo(double sekunden, std::uint8_t major = Platinenprotokoll::Major) {
-        senden(Platinenprotokoll::Hallo{major, 0, 4, 2'000'000, ticks(sekunden)});
+    // A board of firmware 1.0, with four lane inputs, unless told.
+    void hallo(double sekunden, std::uint8_t major = Platinenprotokoll::Major,
+               std::uint8_t minor = 0, std::uint8_t eingaenge = 4) {
+        senden(Platinenprotokoll::Hallo{major, minor, eingaenge, 2'000'000, ticks(sekunden)});
     }
-    // An edge of a lane input at that second of board time, arriving whenever the host
-    // clock says.
+    // An edge of a lane input (1 to 8) at that second of board time, arriving whenever the
+    // host clock says.
     void flanke(int spur, double sekunden) {
         pegel[spur] = !pegel[spur];
         senden(Platinenprotokoll::Flanke{static_cast<std::uint8_t>(spur), pegel[spur],

@@ -64,8 +64,8 @@ TEST(Platinenempfang, RundenzeitenKommenAusDenStempelnNichtAusDerAnkunft) {
 
     const Signaleintrag& dritte = b.protokoll.at(2);
     EXPECT_EQ(dritte.ereignis, "Platine Eingang 3 fällt");
-    EXPECT_EQ(dritte.spur, 0);
-    EXPECT_EQ(dritte.ausgang, Signalausgang::Ignoriert);
+    EXPECT_EQ(dritte.spur, 3);
+    EXPECT_EQ(dritte.ausgang, Signalausgang::KeineSpur);
     const Signaleintrag& geprellt = b.protokoll.at(6);
     EXPECT_EQ(geprellt.ausgang, Signalausgang::Geprellt);
     EXPECT_EQ(geprellt.anmerkung, "Platinenzeit 12500000 µs");
@@ -79,7 +79,7 @@ TEST(Platinenempfang, EineFremdeFirmwareWirdMitBeidenVersionenGenanntUndNichtBen
     ASSERT_EQ(b.meldungstexte().size(), 1);
     EXPECT_EQ(b.meldungstexte()[0],
               "Die Platine an der seriellen Schnittstelle hat die Firmware-Version 2.0, Rundomat "
-              "versteht die Version 1.0. Bitte die Firmware aufspielen, die zu diesem Programm "
+              "versteht die Version 1.1. Bitte die Firmware aufspielen, die zu diesem Programm "
               "gehört (siehe Hilfe); bis dahin kann keine Zeitaufnahme über die serielle "
               "Schnittstelle erfolgen.");
     EXPECT_TRUE(b.befehle.empty());
@@ -223,7 +223,8 @@ TEST(Platinenempfang, EinUnlesbarerBefehlGehtMitDemStandVonJetztNochEinmal) {
     b.hallo(1.0);
     b.rennen.ampelSetzen(Ampel::FliegenderStart);
     b.rennen.ampelSetzen(Ampel::Gruen);
-    b.einstellen([&](Renneinstellungen& e) { e.prellzeit = 2.5; }); // not sent yet: it goes with the next light
+    // Not sent yet: it goes with the next light.
+    b.einstellen([&](Renneinstellungen& e) { e.prellzeit = 2.5; });
     b.befehle.clear();
     b.senden(Fehler{FEHLER_PRUEFSUMME, BEFEHL_AMPEL}); // the 8 or the 6
     b.senden(Fehler{FEHLER_PRUEFSUMME, BEFEHL_TOTZEIT});
