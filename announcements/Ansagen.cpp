@@ -51,6 +51,9 @@ void Ansagen::rundeGezaehlt(const Rennen& rennen, const Rundenmeldung& runde) {
         text.zeit = runde.rundenzeit;
     if (m_e.fahrername || text.bestzeit)
         text.fahrer = fahrer(rennen, runde.spur);
+    else if (rennen.stand().spuren.anzahl() > 2)
+        text.fahrer = Ansagetext::spur(runde.spur); // on many lanes a time alone tells no one
+
     if (m_e.restrunden && rennen.einstellungen().rennart == Rennlaenge::Runden)
         text.nochRunden = rennen.einstellungen().rundenzahl - runde.runde;
     sagen({Ansagetext::runde(text), runde.spur, false});
@@ -61,8 +64,8 @@ void Ansagen::rundeGestrichen(const Rennen& rennen, const Streichmeldung& meldun
         return;
     // The race's fastest lap so far, without the lap taken back.
     m_rennbestzeit.reset();
-    for (int spur = 1; spur <= 2; ++spur)
-        for (const Rundenwert& runde : rennen.stand().spuren[spur].runden)
+    for (const Spurstand& spur : rennen.stand().spuren)
+        for (const Rundenwert& runde : spur.runden)
             if (!m_rennbestzeit || runde.zeit < *m_rennbestzeit)
                 m_rennbestzeit = runde.zeit;
     // The lane's waiting lap announcement is of the lap taken back: this one replaces it.
@@ -81,12 +84,15 @@ void Ansagen::crashPause(const Rennen&, bool an) {
 }
 
 void Ansagen::spurFertig(const Rennen& rennen, int spur, double, int platz) {
-    // In a race by laps the first lane home has won; in a heat of a lane-change race, or by
-    // time, it has not.
+    // In a race by laps the first lane home has won, and on more than two lanes each one
+    // after it has its place; in a heat of a lane-change race, or by time, they have not.
     const Renneinstellungen& e = rennen.einstellungen();
-    if (ereignisseAn() && e.rennmodus && !e.spurwechsel && e.rennart == Rennlaenge::Runden &&
-        platz == 1)
+    if (!ereignisseAn() || !e.rennmodus || e.spurwechsel || e.rennart != Rennlaenge::Runden)
+        return;
+    if (platz == 1)
         sagen({Ansagetext::gewinnt(fahrer(rennen, spur)), Ansagefach::Bleibt, false});
+    else if (rennen.stand().spuren.anzahl() > 2)
+        sagen({Ansagetext::platz(fahrer(rennen, spur), platz), Ansagefach::Bleibt, false});
 }
 
 void Ansagen::rennende(const Rennen& rennen, int siegerSpur) {
@@ -151,7 +157,7 @@ void Ansagen::restzeit(const Rennen&, std::int32_t sekunden) {
 
 void Ansagen::rennenGestoppt(const Rennen&) {
     // What the stopped race still had to say about its laps is stale now.
-    for (const Ansage& ansage : m_schlange.verwerfen({1, 2, Ansagefach::Crash}))
+    for (const Ansage& ansage : m_schlange.verwerfen(Ansageschlange::Auswahl::MitFach))
         verworfen(ansage);
 }
 

@@ -28,11 +28,10 @@ std::optional<Ansage> Ansageschlange::naechste() {
     return ansage;
 }
 
-std::vector<Ansage> Ansageschlange::verwerfen(std::initializer_list<int> faecher) {
+std::vector<Ansage> Ansageschlange::verwerfen(Auswahl auswahl) {
     std::vector<Ansage> verworfen;
     const auto trifft = [&](const Ansage& a) {
-        return faecher.size() == 0 ||
-               std::find(faecher.begin(), faecher.end(), a.fach) != faecher.end();
+        return auswahl == Auswahl::Alle || a.fach != Ansagefach::Bleibt;
     };
     for (auto it = m_wartend.begin(); it != m_wartend.end();) {
         if (trifft(*it)) {

@@ -4,6 +4,8 @@
 // fach, such as the race end's, wait until they are said. Urgent ones go before the rest.
 #pragma once
 
+#include "Reihe.h"
+
 #include <QString>
 #include <deque>
 #include <optional>
@@ -17,10 +19,10 @@ struct Ansage {
     bool dringend = false;
 };
 
-// The fächer besides the lanes 1 and 2.
+// The fächer besides the lanes, 1 to 8.
 namespace Ansagefach {
 constexpr int Bleibt = 0;
-constexpr int Crash = 3;
+constexpr int Crash = GroessteSpurenzahl + 1;
 } // namespace Ansagefach
 
 class Ansageschlange {
@@ -29,9 +31,10 @@ public:
     std::optional<Ansage> einreihen(Ansage ansage);
     // Takes the announcement to say next: the oldest urgent one, else the oldest.
     std::optional<Ansage> naechste();
-    // Takes out every waiting announcement of the given fächer (all with none given), in
-    // the order they were queued.
-    std::vector<Ansage> verwerfen(std::initializer_list<int> faecher = {});
+    // Takes out every waiting announcement, or only those with a fach, in the order they
+    // were queued.
+    enum class Auswahl { Alle, MitFach };
+    std::vector<Ansage> verwerfen(Auswahl auswahl = Auswahl::Alle);
 
 private:
     std::deque<Ansage> m_wartend;

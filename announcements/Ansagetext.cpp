@@ -70,11 +70,13 @@ QString sprechbarerName(const QString& name) {
     return gekuerzt(ergebnis);
 }
 
-QString fahrer(const QString& name, int spur) {
-    const QString sprechbar = sprechbarerName(name);
-    if (!sprechbar.isEmpty())
-        return sprechbar;
+QString spur(int spur) {
     return QStringLiteral("Spur ") + Zahlwoerter::zahlwort(spur);
+}
+
+QString fahrer(const QString& name, int nummer) {
+    const QString sprechbar = sprechbarerName(name);
+    return sprechbar.isEmpty() ? spur(nummer) : sprechbar;
 }
 
 QString runde(const Runde& r) {
@@ -110,8 +112,8 @@ QString fehlstart(const QString& fahrer) {
     return QStringLiteral("Fehlstart ") + fahrer;
 }
 
-QString rundeGestrichen(int spur) {
-    return QStringLiteral("Runde gestrichen, Spur ") + Zahlwoerter::zahlwort(spur);
+QString rundeGestrichen(int nummer) {
+    return QStringLiteral("Runde gestrichen, ") + spur(nummer);
 }
 
 QString crashPause(bool an) {
@@ -121,6 +123,10 @@ QString crashPause(bool an) {
 
 QString gewinnt(const QString& fahrer) {
     return fahrer + QStringLiteral(" gewinnt");
+}
+
+QString platz(const QString& fahrer, int platz) {
+    return fahrer + QStringLiteral(", Platz ") + Zahlwoerter::zahlwort(platz);
 }
 
 QString sieg(const QString& fahrer, double abstand, bool ersterLauf) {

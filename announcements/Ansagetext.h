@@ -14,12 +14,14 @@ constexpr int LaengsterName = 40;
 // The name as written, for speaking: control characters, markup and other symbols become
 // spaces, runs of spaces one; cut to LaengsterName. Empty when nothing speakable is left.
 QString sprechbarerName(const QString& name);
+// A lane by its number: "Spur drei".
+QString spur(int spur);
 // The name to say for a lane's driver: the speakable name, or "Spur eins" without one.
 QString fahrer(const QString& name, int spur);
 
 // What is said after a lap; every part is optional, the empty text says nothing.
 struct Runde {
-    QString fahrer;                // named before the time; empty: no name
+    QString fahrer;                // named before the time (or the lane); empty: no name
     std::optional<double> zeit;    // the lap time in seconds
     bool bestzeit = false;         // the best lap of the race: "Bestzeit <fahrer>, <zeit>"
     std::optional<int> nochRunden; // laps to go: 10, 5, 3 are said, 1 is "letzte Runde"
@@ -31,6 +33,8 @@ QString fehlstart(const QString& fahrer);
 QString rundeGestrichen(int spur);
 QString crashPause(bool an);
 QString gewinnt(const QString& fahrer);
+// A driver home behind the winner, on a track of more than two lanes: "Bert, Platz zwei".
+QString platz(const QString& fahrer, int platz);
 // The winner of a heat or race with the gap; the first heat of a lane-change race is said
 // as such, since the second decides.
 QString sieg(const QString& fahrer, double abstand, bool ersterLauf);

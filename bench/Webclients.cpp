@@ -4,7 +4,7 @@
 // 127.0.0.1 only and stops by itself after the given seconds.
 //   rundomat-webclients PORT STEADY CHURNING SECONDS
 // Prints "bereit" once every steady client has had its first message, then per message
-// "nachricht CLIENT NANOSECONDS LAPS" (the steady clock, lane 1's "laps driven" text), and
+// "nachricht CLIENT NANOSECONDS LAPS" (the steady clock, every lane's "laps driven" text), and
 // at the end "ende MESSAGES CHURNED FAILED".
 #include <boost/asio/connect.hpp>
 #include <boost/asio/ip/tcp.hpp>
@@ -33,17 +33,24 @@ struct Zaehler {
     long fehler = 0;
 };
 
+// Every lane's "laps driven" text, lane 1 first, joined by '|', blanks as '_'.
 std::string rundenText(const std::string& json) {
-    const std::string marke = "\"s1-gefahren\":\"";
-    const std::size_t anfang = json.find(marke, json.find("\"texte\":"));
-    if (anfang == std::string::npos)
-        return "?";
-    const std::size_t ende = json.find('"', anfang + marke.size());
-    std::string text = json.substr(anfang + marke.size(), ende - anfang - marke.size());
-    for (char& c : text)
+    const std::size_t texte = json.find("\"texte\":");
+    std::string runden;
+    for (int spur = 1;; ++spur) {
+        const std::string marke = "\"s" + std::to_string(spur) + "-gefahren\":\"";
+        const std::size_t anfang = json.find(marke, texte);
+        if (anfang == std::string::npos)
+            break;
+        const std::size_t ende = json.find('"', anfang + marke.size());
+        if (spur > 1)
+            runden += '|';
+        runden += json.substr(anfang + marke.size(), ende - anfang - marke.size());
+    }
+    for (char& c : runden)
         if (c == ' ')
             c = '_';
-    return text;
+    return runden.empty() ? "?" : runden;
 }
 
 class Seite : public std::enable_shared_from_this<Seite> {

@@ -27,7 +27,7 @@ class Webpublikum {
 public:
     struct Empfang {
         std::chrono::steady_clock::time_point zeit;
-        QByteArray runden; // lane 1's "laps driven" text, blanks as '_'
+        QByteArray runden; // every lane's "laps driven" text, joined by '|', blanks as '_'
     };
 
     static constexpr int Seiten = 50;
@@ -61,9 +61,12 @@ public:
         return m_bereit;
     }
 
-    // Lane 1's "laps driven" as the pages spell it.
+    // Every lane's "laps driven" as the pages spell them.
     QByteArray runden() const {
-        return m_stand.ansicht().spuren[1].gefahren.toUtf8().replace(' ', '_');
+        QStringList runden;
+        for (const Zuschauerspur& spur : m_stand.ansicht().spuren)
+            runden << spur.gefahren;
+        return runden.join(QLatin1Char('|')).toUtf8().replace(' ', '_');
     }
 
     // Waits for the pages to end and returns what they received.

@@ -11,7 +11,8 @@ const QString Tab = QStringLiteral("\t");
 const QString Zeilenende = QStringLiteral("\r\n");
 
 // Every row below the heading, empty rows and the summary row included; a column pair per
-// lane, whose lap column repeats lane 1's and is left out.
+// lane, whose lap column repeats the first lane's and is left out. A lane with no car
+// tonight has no laps to number: the first lane with a car numbers them.
 QByteArray ergebnistext(const Rennen& rennen) {
     const Spuren<Spurstand>& spuren = rennen.stand().spuren;
     std::vector<Rundentabelle> tabellen;
@@ -24,8 +25,12 @@ QByteArray ergebnistext(const Rennen& rennen) {
             Tab + QStringLiteral("Zeit ") + nummer + Tab + QStringLiteral("Geschw. ") + nummer;
     }
     QByteArray text = Windows1252::kodieren(fahrer + Tab + Zeilenende + spalten + Zeilenende);
-    for (int zeile = 1; zeile < tabellen.front().zeilenzahl(); ++zeile) {
-        QString zeilentext = tabellen.front().zelle(zeile, 0).text;
+    int nummern = 1;
+    while (nummern < spuren.anzahl() && !rennen.spurBelegt(nummern))
+        ++nummern;
+    const Rundentabelle& nummerntabelle = tabellen[static_cast<std::size_t>(nummern - 1)];
+    for (int zeile = 1; zeile < nummerntabelle.zeilenzahl(); ++zeile) {
+        QString zeilentext = nummerntabelle.zelle(zeile, 0).text;
         for (const Rundentabelle& tabelle : tabellen)
             zeilentext += Tab + tabelle.zelle(zeile, 1).text + Tab + tabelle.zelle(zeile, 2).text;
         text += Windows1252::kodieren(zeilentext + Zeilenende);

@@ -1,15 +1,17 @@
-// The gap of the lane behind to the leader, as timing screens show it: in a race the time
+// The gap of every lane behind to the leader, as timing screens show it: in a race the time
 // between the two cars at the line, or the laps when the leader has lapped the other car;
 // in training the difference of the best laps; in the second heat of a lane-change race
 // the difference of the summed times of both heats, or by time of the summed distances.
+// With the gaps comes the order the lanes run in, which gives their positions.
 #pragma once
 
 #include "Reihe.h"
 
 #include <QString>
 #include <algorithm>
-#include <optional>
 #include <concepts>
+#include <numeric>
+#include <optional>
 #include <vector>
 
 // Race times (seconds from the race clock's start) at which a lane completed its laps,
@@ -27,32 +29,40 @@ concept Durchfahrtfolge = requires(const Folge& f, std::size_t i) {
 struct Abstaende {
     Spuren<QString> texte; // the leader's is empty
     int vorn = 0;          // the leading lane; 0 while nothing tells one
+    // Every lane, the leader first; empty while nothing tells a leader.
+    std::vector<int> folge;
+
+    // No leader and no gaps on a track of that many lanes.
+    static Abstaende keine(int spurenzahl) { return {Spuren<QString>::fuer(spurenzahl), 0, {}}; }
+    // The position from 1, 0 while no leader is known.
+    int position(int spur) const {
+        const auto stelle = std::ranges::find(folge, spur);
+        return stelle == folge.end() ? 0 : static_cast<int>(stelle - folge.begin()) + 1;
+    }
 };
 
 namespace abstandstext {
-// The lane behind `vorn` is `ueberrundet` laps down, or else `sekunden` behind at the line,
-// or its gap is not known.
-Abstaende rueckstand(int vorn, std::size_t ueberrundet, std::optional<double> sekunden);
-// The lower value leads, lane 1 on equal ones; the other gets the difference.
+// A lane `ueberrundet` laps down, or else `sekunden` behind at the line, or with a gap not
+// known: the empty text.
+QString rueckstand(std::size_t ueberrundet, std::optional<double> sekunden);
+// The lower value leads, the lower lane on equal ones; the others get their difference.
 Abstaende zeitvergleich(const Spuren<double>& werte);
+// The lanes in the order `vor` (a strict "ahead of") puts them, level ones by lane.
+template <typename Vor> std::vector<int> folge(int spurenzahl, Vor vor) {
+    std::vector<int> spuren(static_cast<std::size_t>(spurenzahl));
+    std::iota(spuren.begin(), spuren.end(), 1);
+    std::ranges::stable_sort(spuren, vor);
+    return spuren;
+}
 } // namespace abstandstext
 
-// The other lane's text is empty before its first lap or while the gap is not known (the
-// leader passed the other car after its last crossing).
-template <Durchfahrtfolge Folge = Durchfahrten> Abstaende rennabstaende(const Spuren<Folge>& d) {
-    const std::size_t n1 = d[1].size();
-    const std::size_t n2 = d[2].size();
-    if (n1 == 0 && n2 == 0)
-        return {};
-    // More laps lead; with as many laps, the earlier at the line.
-    int vorn = n1 > n2 ? 1 : 2;
-    if (n1 == n2)
-        vorn = d[1][n1 - 1] <= d[2][n2 - 1] ? 1 : 2;
-    const Folge& fuehrend = d[vorn];
-    const Folge& hinten = d[andereSpur(vorn)];
+// Laps the lane behind is down on the leader and its gap at the line: the gap is not known
+// while the leader passed it after its last crossing.
+template <Durchfahrtfolge Folge>
+QString rennrueckstand(const Folge& fuehrend, const Folge& hinten) {
     const std::size_t m = hinten.size();
     if (m == 0)
-        return {{}, vorn};
+        return {};
     // Measured when the car behind crossed the line: how many laps the leader had then.
     const double t = hinten[m - 1];
     const std::size_t vorne = fuehrend.size();
@@ -69,10 +79,31 @@ template <Durchfahrtfolge Folge = Durchfahrten> Abstaende rennabstaende(const Sp
     const std::size_t ueberrundet = std::max(damals > m ? damals - m : 0, jetzt);
     const std::optional<double> sekunden =
         damals == m ? std::optional(t - fuehrend[m - 1]) : std::nullopt;
-    return abstandstext::rueckstand(vorn, ueberrundet, sekunden);
+    return abstandstext::rueckstand(ueberrundet, sekunden);
 }
 
-// Training: the slower best lap's difference to the faster one.
+// More laps lead; with as many laps, the earlier at the line. A lane's text is empty before
+// its first lap or while its gap is not known.
+template <Durchfahrtfolge Folge = Durchfahrten> Abstaende rennabstaende(const Spuren<Folge>& d) {
+    const std::vector<int> folge = abstandstext::folge(d.anzahl(), [&](int a, int b) {
+        const std::size_t na = d[a].size();
+        const std::size_t nb = d[b].size();
+        if (na != nb)
+            return na > nb;
+        return na > 0 && d[a][na - 1] < d[b][nb - 1];
+    });
+    Abstaende a = Abstaende::keine(d.anzahl());
+    if (d[folge.front()].size() == 0)
+        return a;
+    a.vorn = folge.front();
+    a.folge = folge;
+    for (int spur : folge)
+        if (spur != a.vorn)
+            a.texte[spur] = rennrueckstand(d[a.vorn], d[spur]);
+    return a;
+}
+
+// Training: each slower best lap's difference to the fastest; a lane without one ranks last.
 Abstaende bestzeitabstaende(const Spuren<std::optional<double>>& besteRunden);
 
 // The second heat of a lane-change race, where the lower sum of both heats wins: the sums
@@ -88,8 +119,8 @@ Abstaende gesamtabstaende(const Spuren<Folge>& d, const Spuren<double>& ersterLa
 }
 
 // A race by time, or the second heat of a lane change by time, where the greater distance
-// (or sum of both heats' distances) wins: the lane behind gets the difference in laps. With
-// as many laps the lower time wins, where both are known: the time at the line, or the
-// summed times; the gap is then in seconds.
+// (or sum of both heats' distances) wins: a lane behind gets the difference in laps. With
+// as far as the leader the lower time wins, where both are known: the time at the line, or
+// the summed times; the gap is then in seconds.
 Abstaende distanzabstaende(const Spuren<double>& distanzen,
-                           const Spuren<std::optional<double>>& zeiten = {});
+                           const Spuren<std::optional<double>>& zeiten);

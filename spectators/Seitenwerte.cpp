@@ -3,6 +3,7 @@
 #include "Farbkontrast.h"
 #include "Tabelle.h"
 
+#include <QFile>
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -91,7 +92,7 @@ QJsonObject abendJson(const Zuschaueransicht& a) {
 
 std::vector<Seitenwert> seitenwerte(const Zuschaueransicht& a) {
     std::vector<Seitenwert> werte{{QStringLiteral("titel"), a.titel, {}, {}}};
-    for (int spur = 1; spur <= 2; ++spur) {
+    for (int spur = 1; spur <= a.spuren.anzahl(); ++spur) {
         const Zuschauerspur& s = a.spuren[spur];
         const QString p = QStringLiteral("s%1-").arg(spur);
         werte.push_back({p + QStringLiteral("name"), s.name,
@@ -136,16 +137,38 @@ QByteArray seitenJson(const Zuschaueransicht& ansicht) {
         if (w.teile)
             teile.insert(w.id, zeilenJson(*w.teile));
     }
-    const QJsonObject alles{
-        {QStringLiteral("texte"), texte},   {QStringLiteral("klassen"), klassen},
-        {QStringLiteral("farben"), farben}, {QStringLiteral("gruende"), gruende},
-        {QStringLiteral("teile"), teile},   {QStringLiteral("abend"), abendJson(ansicht)}};
+    const QJsonObject alles{{QStringLiteral("spuren"), ansicht.spuren.anzahl()},
+                            {QStringLiteral("texte"), texte},
+                            {QStringLiteral("klassen"), klassen},
+                            {QStringLiteral("farben"), farben},
+                            {QStringLiteral("gruende"), gruende},
+                            {QStringLiteral("teile"), teile},
+                            {QStringLiteral("abend"), abendJson(ansicht)}};
     return QJsonDocument(alles).toJson(QJsonDocument::Compact);
 }
 
-QByteArray seiteFuellen(const QString& vorlage, const Zuschaueransicht& ansicht) {
+Seitenvorlage seitenvorlage() {
+    const auto lesen = [](const QString& pfad) {
+        QFile datei(pfad);
+        return datei.open(QIODevice::ReadOnly) ? QString::fromUtf8(datei.readAll()) : QString();
+    };
+    return {lesen(QStringLiteral(":/zuschauer/index.html")),
+            lesen(QStringLiteral(":/zuschauer/spur.html"))};
+}
+
+QByteArray seiteFuellen(const Seitenvorlage& vorlagen, const Zuschaueransicht& ansicht) {
+    const auto karte = [&](int spur) {
+        return QString(vorlagen.spur).replace(QStringLiteral("SPUR"), QString::number(spur));
+    };
+    QString weitere;
+    for (int spur = 2; spur <= ansicht.spuren.anzahl(); ++spur)
+        weitere += karte(spur);
+    const QString vorlage = QString(vorlagen.seite)
+                                .replace(QStringLiteral("{{spur1}}"), karte(1))
+                                .replace(QStringLiteral("{{weitereSpuren}}"), weitere);
     // The table's rows and the lines' names are markup of their own, escaped part by part.
-    QHash<QString, QString> marken;
+    QHash<QString, QString> marken{
+        {QStringLiteral("spuren"), QString::number(ansicht.spuren.anzahl())}};
     QHash<QString, QString> roh{
         {QStringLiteral("abendtabelle"), abendtabelleHtml(ansicht)},
         {QStringLiteral("abendtabelle.klasse"), an(!ansicht.abendtabelle.empty())}};

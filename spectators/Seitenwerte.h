@@ -25,15 +25,25 @@ struct Seitenwert {
 
 std::vector<Seitenwert> seitenwerte(const Zuschaueransicht& ansicht);
 
-// {"texte":{id:text},"klassen":{id:klasse},"farben":{id:farbe},"gruende":{id:grund},
+// The page's template: the page with "{{spur1}}" where lane 1's card goes and
+// "{{weitereSpuren}}" where the others go, and a lane's card with "SPUR" for its number.
+struct Seitenvorlage {
+    QString seite;
+    QString spur;
+};
+// The template the program serves, from its resources.
+Seitenvorlage seitenvorlage();
+
+// {"spuren":n,"texte":{id:text},"klassen":{id:klasse},"farben":{id:farbe},"gruende":{id:grund},
 //  "teile":{id:[{"text":text,"name":bool}]},
 //  "abend":{"kopf":[text],"zeilen":[{"zellen":[text],"ausgeschieden":bool,
 //  "farbe":farbe,"schrift":farbe}]}}, compact UTF-8; a race night's table is empty but between
 // its races, and a row's name stands on the driver's colour (none for one who left).
 QByteArray seitenJson(const Zuschaueransicht& ansicht);
 
-// The template with every "{{id}}" replaced by the element's text (a line's parts, its names
-// as <span class="name" title="…">), "{{id.klasse}}" by its class, "{{id.farbe}}" by its
-// colour and "{{id.grund}}" by the colour it stands on, all HTML-escaped; "{{abendtabelle}}" by the
-// night's table as rows of escaped cells, "{{abendtabelle.klasse}}" by "an" while it has any.
-QByteArray seiteFuellen(const QString& vorlage, const Zuschaueransicht& ansicht);
+// The template with a card for every lane, "{{spuren}}" their count, and every "{{id}}" replaced by
+// the element's text (a line's parts, its names as <span class="name" title="…">), "{{id.klasse}}"
+// by its class, "{{id.farbe}}" by its colour and "{{id.grund}}" by the colour it stands on, all
+// HTML-escaped; "{{abendtabelle}}" by the night's table as rows of escaped cells,
+// "{{abendtabelle.klasse}}" by "an" while it has any.
+QByteArray seiteFuellen(const Seitenvorlage& vorlage, const Zuschaueransicht& ansicht);

@@ -23,7 +23,7 @@ struct Zuschauerspur {
     // the driver's colour.
     Farbe farbe = Farben::Hellgrau;
     std::optional<Farbe> namensgrund;
-    QString position;      // "P1" or "P2" while the race runs and a leader is known
+    QString position;      // "P1" … "P8" while the race runs and a leader is known
     QString gefahren;      // laps driven of the laps to drive: "3 / 10"
     QString zuFahren;      // laps still to drive: "7"
     QString letzte;        // the last lap's time, "–" before the first
@@ -37,13 +37,13 @@ struct Zuschauerspur {
 };
 
 struct Zuschaueransicht {
-    QString titel; // mode and lap count: "Rennen – 10 Runden"
-    Spuren<Zuschauerspur> spuren;
+    QString titel;                // mode and lap count: "Rennen – 10 Runden"
+    Spuren<Zuschauerspur> spuren; // as many as the race shown has lanes
     Reihe<Lampe, 5> ampel{Lampe::Aus, Lampe::Aus, Lampe::Aus, Lampe::Aus, Lampe::Aus};
     QString countdown; // the digit while the countdown runs, otherwise empty
     QString rennuhr;   // the race time from green, "1:23.4"; stands still at the end
     bool crash = false;
-    QString ergebnis; // the winner once both lanes are home: "Sieger: Anna"
+    QString ergebnis; // the winner once every lane is home: "Sieger: Anna"
     // A race night between its races: the standings (none otherwise) and who drives next on
     // which lane, "Als Nächstes: Anna (Spur 1) – Bert (Spur 2)"; empty once the night is over.
     QStringList abendkopf;

@@ -1,5 +1,6 @@
 #include "Zuschauerstand.h"
 
+#include "Anzeigename.h"
 #include "Distanz.h"
 #include "Farbkontrast.h"
 #include "Rennanzeige.h"
@@ -8,7 +9,6 @@
 
 #include <QStringList>
 #include <algorithm>
-#include <cmath>
 #include <ranges>
 
 namespace {
@@ -16,33 +16,6 @@ QString zeit(const std::optional<double>& sekunden) {
     if (!sekunden)
         return QStringLiteral("–");
     return Zahlenformat::ZahlFormatieren(*sekunden) + QStringLiteral(" s");
-}
-
-// A name as the screens can show it: line breaks and tabs become blanks, other control
-// characters and those that turn the writing direction go.
-QString anzeigename(const QString& name) {
-    QString sauber;
-    sauber.reserve(name.size());
-    for (const QChar c : name) {
-        const char16_t u = c.unicode();
-        const bool richtung = (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069);
-        if (c.category() == QChar::Other_Control) {
-            if (c.isSpace())
-                sauber += u' ';
-        } else if (!richtung) {
-            sauber += c;
-        }
-    }
-    return sauber;
-}
-
-// Minutes, seconds and the tenth begun: "0:07,3", "12:34,5".
-QString uhrtext(double sekunden) {
-    const auto zehntel = static_cast<long long>(std::floor(std::max(0.0, sekunden) * 10 + 1e-6));
-    return QStringLiteral("%1:%2,%3")
-        .arg(zehntel / 600)
-        .arg(zehntel % 600 / 10, 2, 10, QLatin1Char('0'))
-        .arg(zehntel % 10);
 }
 
 // A lane's race times at the line, read off its laps where they stand.
@@ -55,10 +28,14 @@ struct Rennzeiten {
 Rennzeiten rennzeiten(std::span<const Rundenwert> runden) {
     return {runden};
 }
+
+double ankunftVon(std::span<const Rundenwert> runden) {
+    return runden.empty() ? 0.0 : runden.back().rennzeit;
+}
 } // namespace
 
 Zuschauerstand::Zuschauerstand(const Rennen& rennen, Uhr& uhr, Zeitgeber& takt)
-    : m_rennen(rennen), m_uhr(uhr), m_takt(takt) {
+    : m_rennen(rennen), m_takt(takt), m_rennuhr(uhr) {
     fahrerUebernehmen();
     m_ansicht = bilden();
 }
@@ -71,7 +48,13 @@ void Zuschauerstand::fahrerUebernehmen() {
                       : std::nullopt;
     m_training = !r.einstellungen.rennmodus;
     m_lauf = r.einstellungen.spurwechsel ? std::optional<int>(r.zweiterLauf ? 2 : 1) : std::nullopt;
-    for (int spur = 1; spur <= 2; ++spur) {
+    m_freieSpuren = r.einstellungen.freieSpuren;
+    const int spurenzahl = m_rennen.spurenzahl();
+    if (m_fahrer.anzahl() != spurenzahl) {
+        m_fahrer = Spuren<Fahrerbild>::fuer(spurenzahl);
+        m_neueBestzeit = Spuren<bool>::fuer(spurenzahl, false);
+    }
+    for (int spur = 1; spur <= spurenzahl; ++spur) {
         // In the second heat each driver drives the lane the other drove in the first, and
         // keeps the colour the first heat gave them.
         const int ersteSpur = m_lauf == 2 ? ersteSpurVon(spur) : spur;
@@ -85,6 +68,7 @@ Zuschauerstand::Spurbild Zuschauerstand::spurbild(int spur) const {
     const Rennstand& r = m_rennen.stand();
     const Spurstand& stand = r.spuren[spur];
     Spurbild s;
+    s.frei = (m_freieSpuren >> (spur - 1)) & 1U;
     const std::vector<Laufergebnis>& laeufe = m_rennen.ergebnis().laeufe;
     if (m_lauf == 2 && !laeufe.empty()) {
         const Laufwerte& erster = laeufe.front().spur(ersteSpurVon(spur)).lauf;
@@ -116,13 +100,14 @@ bool Zuschauerstand::andereEinstellungen() const {
     const Renneinstellungen& e = m_rennen.einstellungen();
     const std::int32_t renndauer = e.rennart == Rennlaenge::Zeit ? e.renndauer : 0;
     return m_rundenzahl != e.rundenzahl || m_training == e.rennmodus ||
-           m_lauf.has_value() != e.spurwechsel || m_renndauer.value_or(0) != renndauer;
+           m_lauf.has_value() != e.spurwechsel || m_renndauer.value_or(0) != renndauer ||
+           m_fahrer.anzahl() != m_rennen.spurenzahl() || m_freieSpuren != e.freieSpuren;
 }
 
 void Zuschauerstand::aktualisieren() {
     if (m_rennbild == Rennbild::Vorbei && andereEinstellungen()) {
         std::ranges::fill(m_neueBestzeit, false);
-        m_rennuhr = {};
+        m_rennuhr.loeschen();
         m_rennbild = Rennbild::Keins;
     }
     if (m_rennbild == Rennbild::Keins)
@@ -138,7 +123,7 @@ void Zuschauerstand::aktualisieren() {
 
 void Zuschauerstand::rennenGestartet(const Rennen& rennen) {
     m_neueBestzeit = Spuren<bool>::fuer(rennen.stand().spuren.anzahl(), false);
-    m_rennuhr = {};
+    m_rennuhr.loeschen();
     fahrerUebernehmen();
     m_rennbild = Rennbild::Laufend;
     aktualisieren();
@@ -147,8 +132,8 @@ void Zuschauerstand::rennenGestartet(const Rennen& rennen) {
 void Zuschauerstand::ampelGesetzt(const Rennen&, Ampel ampel) {
     // Green once at the end of the countdown, or at a flying start's first crossing; again
     // after a crash pause, which the pause itself accounts for.
-    if (ampel == Ampel::Gruen && phase() == Phase::Rennen && !m_rennuhr.gruen)
-        m_rennuhr.gruen = m_uhr.ticks();
+    if (ampel == Ampel::Gruen && phase() == Phase::Rennen)
+        m_rennuhr.gruen();
     aktualisieren();
 }
 
@@ -165,17 +150,13 @@ void Zuschauerstand::rundeGestrichen(const Rennen&, const Streichmeldung& meldun
 }
 
 void Zuschauerstand::fehlstart(const Rennen&, int) {
-    uhrAnhalten();
+    m_rennuhr.anhalten();
     m_rennbild = Rennbild::Vorbei;
     aktualisieren();
 }
 
 void Zuschauerstand::crashPause(const Rennen&, bool an) {
-    Rennuhr& u = m_rennuhr;
-    if (an && u.gruen && !u.pauseSeit)
-        u.pauseSeit = m_uhr.ticks();
-    else if (!an && u.pauseSeit)
-        u.pausiert += m_uhr.ticks() - *std::exchange(u.pauseSeit, std::nullopt);
+    m_rennuhr.pause(an);
     aktualisieren();
 }
 
@@ -189,11 +170,16 @@ void Zuschauerstand::spurFertig(const Rennen&, int, double, int) {
 
 void Zuschauerstand::rennende(const Rennen& rennen, int) {
     // The clock shows the race time of the last car home, as the lap table has it.
-    const std::vector<Rundenwert>& r1 = rennen.stand().spuren[1].runden;
-    const std::vector<Rundenwert>& r2 = rennen.stand().spuren[2].runden;
-    if (m_rennuhr.gruen && !r1.empty() && !r2.empty())
-        m_rennuhr.schluss = std::max(r1.back().rennzeit, r2.back().rennzeit);
-    uhrAnhalten();
+    bool alleGefahren = true;
+    double letzte = 0;
+    for (int spur = 1; spur <= rennen.spurenzahl(); ++spur) {
+        const Spurstand& s = rennen.stand().spuren[spur];
+        if (!rennen.spurBelegt(spur))
+            continue;
+        alleGefahren = alleGefahren && !s.runden.empty();
+        letzte = std::max(letzte, ankunft(s));
+    }
+    m_rennuhr.anhalten(alleGefahren ? std::optional(letzte) : std::nullopt);
     m_rennbild = Rennbild::Vorbei;
     aktualisieren();
 }
@@ -201,7 +187,7 @@ void Zuschauerstand::rennende(const Rennen& rennen, int) {
 void Zuschauerstand::rennenGestoppt(const Rennen&) {
     // As on the main window, whose lap tables Stop clears.
     std::ranges::fill(m_neueBestzeit, false);
-    m_rennuhr = {};
+    m_rennuhr.loeschen();
     m_rennbild = Rennbild::Keins;
     aktualisieren();
 }
@@ -217,68 +203,68 @@ Zuschauerstand::Phase Zuschauerstand::phase() const {
 }
 
 bool Zuschauerstand::uhrLaeuft() const {
-    const Rennuhr& u = m_rennuhr;
-    return phase() == Phase::Rennen && u.gruen && !u.pauseSeit && !u.schluss;
-}
-
-double Zuschauerstand::uhrzeit() const {
-    const Rennuhr& u = m_rennuhr;
-    if (u.schluss)
-        return *u.schluss;
-    const std::int64_t bis = u.pauseSeit.value_or(m_uhr.ticks());
-    return double(bis - u.gruen.value_or(bis) - u.pausiert) / m_uhr.ticksProSekunde();
-}
-
-void Zuschauerstand::uhrAnhalten() {
-    if (m_rennuhr.gruen && !m_rennuhr.schluss)
-        m_rennuhr.schluss = uhrzeit();
+    return phase() == Phase::Rennen && m_rennuhr.laeuft();
 }
 
 // The one ranking the lanes' places, the leader's "führt" and the result line follow: while
 // the race runs as the cars stand, once it is decided as the race decided it.
 Abstaende Zuschauerstand::abstaende(const Spuren<Spurbild>& spuren) const {
-    const Spurbild& a = spuren[1];
-    const Spurbild& b = spuren[2];
     const std::optional<int> sieger = entschieden(spuren);
     if (sieger == 0)
-        return {}; // a draw: no one leads
+        return Abstaende::keine(spuren.anzahl()); // a draw: no one leads
+    // One value of every lane, from its picture and number.
+    const auto jeSpur = [&](auto wert) {
+        auto werte = Spuren<decltype(wert(spuren[1], 1))>::fuer(spuren.anzahl());
+        for (int spur = 1; spur <= spuren.anzahl(); ++spur)
+            werte[spur] = wert(spuren[spur], spur);
+        return werte;
+    };
     if (m_training)
-        return bestzeitabstaende({a.beste, b.beste});
+        return bestzeitabstaende(jeSpur([](const Spurbild& s, int) { return s.beste; }));
     if (m_lauf == 2 && m_renndauer)
-        return distanzabstaende({gesamtdistanz(1, a), gesamtdistanz(2, b)}, {a.gesamt, b.gesamt});
-    const Spuren<Rennzeiten> d{rennzeiten(a.runden), rennzeiten(b.runden)};
+        return distanzabstaende(
+            jeSpur([&](const Spurbild& s, int spur) { return gesamtdistanz(spur, s); }),
+            jeSpur([](const Spurbild& s, int) { return s.gesamt; }));
+    const Spuren<Rennzeiten> d =
+        jeSpur([](const Spurbild& s, int) { return rennzeiten(s.runden); });
     if (m_lauf == 2)
-        return gesamtabstaende(d, {a.ersterLauf.value_or(0), b.ersterLauf.value_or(0)});
+        return gesamtabstaende(
+            d, jeSpur([](const Spurbild& s, int) { return s.ersterLauf.value_or(0); }));
     // By time the distance decides, the lap in progress counted at the end as the race
     // counted it, then who was at the line first.
-    const auto ankunft = [](const Spurbild& s) {
-        return s.runden.empty() ? 0.0 : s.runden.back().rennzeit;
-    };
     if (m_renndauer && sieger)
-        return distanzabstaende({a.distanz.value_or(0), b.distanz.value_or(0)},
-                                {ankunft(a), ankunft(b)});
+        return distanzabstaende(
+            jeSpur([](const Spurbild& s, int) { return s.distanz.value_or(0); }),
+            jeSpur([](const Spurbild& s, int) { return std::optional(ankunftVon(s.runden)); }));
     return rennabstaende(d);
 }
 
 Zuschaueransicht Zuschauerstand::bilden() const {
     Zuschaueransicht a;
     a.titel = titel(m_lauf);
-    const Spuren<Spurbild> spuren{spurbild(1), spurbild(2)};
-    const Abstaende abst = abstaende(spuren);
-    for (int spur = 1; spur <= 2; ++spur)
+    auto spuren = Spuren<Spurbild>::fuer(m_fahrer.anzahl());
+    for (int spur = 1; spur <= spuren.anzahl(); ++spur)
+        spuren[spur] = spurbild(spur);
+    Abstaende abst = abstaende(spuren);
+    // A free lane, without laps, ranks behind every car: it takes no position.
+    std::erase_if(abst.folge, [&](int spur) { return spuren[spur].frei; });
+    if (abst.vorn != 0 && spuren[abst.vorn].frei)
+        abst = Abstaende::keine(spuren.anzahl());
+    a.spuren = Spuren<Zuschauerspur>::fuer(spuren.anzahl());
+    for (int spur = 1; spur <= spuren.anzahl(); ++spur)
         a.spuren[spur] = spurBilden(spur, spuren, abst);
     const Rennstand& r = m_rennen.stand();
     a.ampel = ampelLampen(r.ampel);
-    // Both cars are home: the light the engine turns to once the Hall of Fame's questions
+    // Every car is home: the light the engine turns to once the Hall of Fame's questions
     // are answered, which the spectators need not wait for.
-    if (phase() == Phase::Ende && !spuren[1].fehlstart && !spuren[2].fehlstart)
+    if (phase() == Phase::Ende && !fehlstartIn(spuren))
         a.ampel = ampelLampen(Ampel::Gelb);
     if (phase() == Phase::Countdown)
         a.countdown = QString::number(r.countdownZiffer);
-    if (m_rennuhr.gruen)
-        a.rennuhr = uhrtext(uhrzeit());
+    if (m_rennuhr.gestartet())
+        a.rennuhr = m_rennuhr.text();
     // By time the clock counts down: the time left, as the main window shows it.
-    if (m_renndauer && m_rennuhr.gruen && r.restzeit)
+    if (m_renndauer && m_rennuhr.gestartet() && r.restzeit)
         a.rennuhr = restzeittext(*r.restzeit);
     a.crash = r.crashPause;
     a.ergebnis = ergebnistext(spuren);
@@ -296,7 +282,7 @@ void Zuschauerstand::abendSetzen(std::optional<Abendanzeige> abend) {
 // over, between the heats and after a false start included. While a heat's end is told, the
 // race still stands at that heat.
 bool Zuschauerstand::begegnungLaeuft(const Spuren<Spurbild>& spuren) const {
-    if (phase() == Phase::Ende && !spuren[1].fehlstart && !spuren[2].fehlstart)
+    if (phase() == Phase::Ende && !fehlstartIn(spuren))
         return m_lauf == 1;
     return m_rennbild == Rennbild::Laufend || m_rennen.stand().zweiterLauf;
 }
@@ -316,8 +302,8 @@ void Zuschauerstand::abendBilden(Zuschaueransicht& a, const Spuren<Spurbild>& sp
         return;
     }
     a.abendstand = {{QStringLiteral("Rennabend: ") + m_abend->stelle}};
-    for (int spur = 1; spur <= 2; ++spur) {
-        const QString& name = m_fahrer[spur].name;
+    for (const Fahrerbild& fahrer : m_fahrer) {
+        const QString& name = fahrer.name;
         const std::vector<Abendzeile>& tabelle = m_abend->tabelle;
         const auto zeile = std::find_if(tabelle.begin(), tabelle.end(), [&](const Abendzeile& z) {
             return anzeigename(z.name).compare(name, Qt::CaseInsensitive) == 0;
@@ -343,8 +329,8 @@ Zuschauerspur Zuschauerstand::spurBilden(int spur, const Spuren<Spurbild>& spure
         z.namensgrund = f.farbe;
         z.farbe = schriftAuf(f.farbe);
     }
-    if (phase() == Phase::Rennen && abst.vorn != 0)
-        z.position = abst.vorn == spur ? QStringLiteral("P1") : QStringLiteral("P2");
+    if (phase() == Phase::Rennen && abst.position(spur) != 0)
+        z.position = QStringLiteral("P%1").arg(abst.position(spur));
     // By time there are no laps to go, only laps driven.
     z.gefahren = m_renndauer ? QString::number(gefahren)
                              : QStringLiteral("%1 / %2").arg(gefahren).arg(m_rundenzahl);
@@ -355,6 +341,12 @@ Zuschauerspur Zuschauerstand::spurBilden(int spur, const Spuren<Spurbild>& spure
     z.besteNeu = !s.runden.empty() && m_neueBestzeit[spur];
     z.abstand = abst.vorn == spur ? QStringLiteral("führt") : abst.texte[spur];
     z.vermerk = vermerk(spur, spuren);
+    if (s.frei) {
+        z.gefahren.clear();
+        z.zuFahren.clear();
+        z.abstand.clear();
+        z.vermerk = QStringLiteral("Spur frei");
+    }
     if (s.ersteDistanz)
         z.lauf = QStringLiteral("Gesamt ") + Zahlenformat::ZahlFormatieren(gesamtdistanz(spur, s)) +
                  QStringLiteral(" Runden");
@@ -380,22 +372,35 @@ QString Zuschauerstand::vermerk(int spur, const Spuren<Spurbild>& spuren) const 
     const std::optional<int> sieger = entschieden(spuren);
     if (!sieger)
         return QStringLiteral("Im Ziel");
-    return *sieger == 0 || *sieger == spur ? QStringLiteral("1. Platz")
-                                           : QStringLiteral("2. Platz");
+    if (m_lauf == 2)
+        return *sieger == 0 || *sieger == spur ? QStringLiteral("1. Platz")
+                                               : QStringLiteral("2. Platz");
+    // By time: behind every lane further, or as far and at the line first; lanes level
+    // share a place, as two lanes level draw.
+    const auto vor = [&](const Spurbild& a, const Spurbild& b) {
+        const double da = a.distanz.value_or(0), db = b.distanz.value_or(0);
+        return da != db ? da > db : ankunftVon(a.runden) < ankunftVon(b.runden);
+    };
+    const auto davor = std::ranges::count_if(spuren, [&](const Spurbild& a) { return vor(a, s); });
+    return QStringLiteral("%1. Platz").arg(davor + 1);
 }
 
 // Both heats' distances by time, as far as the car has come: the first heat's and this
 // one's, counted live from the lap in progress until the lane is home.
 double Zuschauerstand::gesamtdistanz(int spur, const Spurbild& s) const {
     double jetzt = s.distanz.value_or(0);
-    if (!s.distanz && m_rennuhr.gruen)
-        jetzt = distanz(m_rennen.stand().spuren[spur], uhrzeit());
+    if (!s.distanz && m_rennuhr.gestartet())
+        jetzt = distanz(m_rennen.stand().spuren[spur], m_rennuhr.sekunden());
     return s.ersteDistanz.value_or(0) + jetzt;
+}
+
+bool Zuschauerstand::fehlstartIn(const Spuren<Spurbild>& spuren) {
+    return std::ranges::any_of(spuren, &Spurbild::fehlstart);
 }
 
 // The winning lane once the race, or the second heat with both heats, is over; 0 for a draw.
 std::optional<int> Zuschauerstand::entschieden(const Spuren<Spurbild>& spuren) const {
-    if (phase() != Phase::Ende || spuren[1].fehlstart || spuren[2].fehlstart)
+    if (phase() != Phase::Ende || fehlstartIn(spuren))
         return std::nullopt;
     return m_rennen.ergebnis().sieger();
 }
@@ -412,11 +417,16 @@ QString Zuschauerstand::titel(std::optional<int> lauf) const {
 
 QString Zuschauerstand::ergebnistext(const Spuren<Spurbild>& spuren) const {
     QStringList fehlstarter;
-    for (int spur = 1; spur <= 2; ++spur)
+    for (int spur = 1; spur <= spuren.anzahl(); ++spur)
         if (spuren[spur].fehlstart)
             fehlstarter << m_fahrer[spur].name;
-    if (!fehlstarter.isEmpty())
-        return QStringLiteral("Fehlstart von ") + fehlstarter.join(QStringLiteral(" und "));
+    if (!fehlstarter.isEmpty()) {
+        const QString letzter = fehlstarter.takeLast();
+        return QStringLiteral("Fehlstart von ") +
+               (fehlstarter.isEmpty()
+                    ? letzter
+                    : fehlstarter.join(QStringLiteral(", ")) + QStringLiteral(" und ") + letzter);
+    }
     const std::optional<int> sieger = entschieden(spuren);
     if (!sieger)
         return {};

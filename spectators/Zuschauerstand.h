@@ -3,7 +3,8 @@
 // the lap count are taken when a race starts and stay with its standings until the next
 // start, or until the settings change for another race (after a lane-change heat the names
 // have already swapped lanes); between races, before the first one or after Stop, the
-// current drivers are shown, and no laps. The race clock runs on the system clock from
+// current drivers are shown, and no laps. A lane with no car in the race is shown as free,
+// with no position, gap or place. The race clock runs on the system clock from
 // green, stands still in a crash pause and at the end; while it runs, the tick asks for
 // a new tenth. During a race night the night's standings show between its Begegnungen (or
 // Läufe of a rotation), and during one its place in the night; the two heats of a
@@ -16,6 +17,7 @@
 #include "Uhr.h"
 #include "Zeitgeber.h"
 #include "Zuschaueransicht.h"
+#include "Zuschaueruhr.h"
 
 #include <functional>
 #include <optional>
@@ -64,9 +66,10 @@ private:
     // A lane of the race shown, read from the race as it stands; no laps while no race is
     // shown.
     struct Spurbild {
+        bool frei = false; // no car on the lane in this race
         std::span<const Rundenwert> runden;
         std::optional<double> beste;
-        int platz = 0; // 1 or 2 once home, in this race or heat
+        int platz = 0; // from 1 once home, in this race or heat
         bool fehlstart = false;
         std::optional<double> ersterLauf; // lane-change second heat: this driver's first
         std::optional<double> gesamt;     // and both heats, once home
@@ -74,15 +77,6 @@ private:
         // once home.
         std::optional<double> ersteDistanz;
         std::optional<double> distanz;
-    };
-
-    // The system clock's ticks at green, the ticks paused since, and the race time at the
-    // end; no green, no clock.
-    struct Rennuhr {
-        std::optional<std::int64_t> gruen;
-        std::int64_t pausiert = 0;
-        std::optional<std::int64_t> pauseSeit;
-        std::optional<double> schluss;
     };
 
     // Looks again at the race and the drivers; tells the receiver if anything changed.
@@ -99,16 +93,14 @@ private:
                              const Abstaende& abstaende) const;
     double gesamtdistanz(int spur, const Spurbild& s) const;
     std::optional<int> entschieden(const Spuren<Spurbild>& spuren) const;
+    static bool fehlstartIn(const Spuren<Spurbild>& spuren);
     QString vermerk(int spur, const Spuren<Spurbild>& spuren) const;
     // Mode and length of the race, in lane-change mode with this heat.
     QString titel(std::optional<int> lauf) const;
     QString ergebnistext(const Spuren<Spurbild>& spuren) const;
     bool uhrLaeuft() const;
-    double uhrzeit() const;
-    void uhrAnhalten();
 
     const Rennen& m_rennen;
-    Uhr& m_uhr;
     Zeitgeber& m_takt;
     Empfaenger m_empfaenger;
     Zuschaueransicht m_ansicht;
@@ -121,6 +113,7 @@ private:
     std::optional<std::int32_t> m_renndauer; // seconds, in a race by time
     bool m_training = false;
     std::optional<int> m_lauf; // 1 or 2 in a lane-change race
-    Rennuhr m_rennuhr;
+    std::uint32_t m_freieSpuren = 0;
+    Zuschaueruhr m_rennuhr;
     std::optional<Abendanzeige> m_abend;
 };

@@ -4,6 +4,7 @@
 #include "Farbkontrast.h"
 #include "Passfeld.h"
 #include "QtFarbe.h"
+#include "Spurtafel.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -24,12 +25,7 @@ constexpr double Lampengroesse = 26;
 constexpr double Abendstand = 14, Naechste = 26;
 
 QLabel* feld(QWidget* eltern, Qt::Alignment ausrichtung = Qt::AlignLeft | Qt::AlignVCenter) {
-    auto* label = new QLabel(eltern);
-    label->setTextFormat(Qt::PlainText); // a winner's name shows as typed, markup and all
-    label->setAlignment(ausrichtung);
-    label->setFocusPolicy(Qt::NoFocus);
-    label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    return label;
+    return zuschauerfeld(eltern, ausrichtung);
 }
 
 // In points, which the fitting of names works in, for that many pixels on this screen.
@@ -45,8 +41,7 @@ void schrift(QLabel* label, double pixel, bool fett) {
 }
 
 void textSetzen(QLabel* label, const QString& text) {
-    if (label->text() != text)
-        label->setText(text);
+    zuschauertextSetzen(label, text);
 }
 
 QString lampenbild(Lampe lampe) {
@@ -83,7 +78,7 @@ Zuschauerfenster::Zuschauerfenster(QWidget* tastenziel)
     m_abendtabelle->setObjectName(QStringLiteral("abendtabelle"));
 
     // Rows with nothing shown take no room: without a night the window is as it always was.
-    auto* gitter = new QGridLayout(this);
+    auto* gitter = m_gitter = new QGridLayout(this);
     gitter->addWidget(m_titel, 0, 0, 1, 3);
     gitter->addWidget(m_abendstand, 1, 0, 1, 3);
     gitter->addWidget(m_naechste, 2, 0, 1, 3);
@@ -174,32 +169,12 @@ void Zuschauerfenster::darstellen(const Zuschaueransicht& a) {
     const bool lampenNeu = !m_gezeigt || m_gezeigt->ampel != a.ampel;
     m_gezeigt = a;
     textSetzen(m_titel, a.titel);
-    for (int spur = 1; spur <= 2; ++spur) {
-        const Zuschauerspur& s = a.spuren[spur];
-        Spurfelder& f = m_spuren[spur];
-        f.name->textSetzen(s.name);
-        f.name->farbeSetzen(s.farbe, s.namensgrund);
-        textSetzen(f.position, s.position);
-        f.position->setVisible(!s.position.isEmpty());
-        textSetzen(f.vermerk, s.vermerk);
-        textSetzen(f.gefahren, s.gefahren);
-        textSetzen(f.zuFahren, s.zuFahren);
-        textSetzen(f.letzte, s.letzte);
-        textSetzen(f.beste, s.beste);
-        // A best lap just set stands out until the lane's next lap. The style sheet takes
-        // a changed property only when the label is polished afresh, and the frame sets
-        // the padding of the highlight (or drops it) only when told the style changed: a
-        // best lap of old kept its padding after a resize.
-        if (f.beste->property("neu").toBool() != s.besteNeu) {
-            f.beste->setProperty("neu", s.besteNeu);
-            f.beste->style()->unpolish(f.beste);
-            f.beste->style()->polish(f.beste);
-            QEvent wechsel(QEvent::StyleChange);
-            QApplication::sendEvent(f.beste, &wechsel);
-        }
-        textSetzen(f.abstand, s.abstand);
-        textSetzen(f.lauf, s.lauf);
-    }
+    spurenAnordnen(a.spuren.anzahl());
+    if (m_tafel)
+        m_tafel->darstellen(a.spuren);
+    else
+        for (int spur = 1; spur <= 2; ++spur)
+            spurZeigen(m_spuren[spur], a.spuren[spur]);
     textSetzen(m_countdown, a.countdown);
     m_countdown->setVisible(!a.countdown.isEmpty());
     textSetzen(m_rennuhr, a.rennuhr);
@@ -214,11 +189,63 @@ void Zuschauerfenster::darstellen(const Zuschaueransicht& a) {
     const bool abend = !a.abendtabelle.empty();
     m_abendtabelle->darstellen(a.abendkopf, a.abendtabelle);
     m_abendtabelle->setVisible(abend);
-    for (QWidget* w : {static_cast<QWidget*>(m_spuren[1].karte), m_mitte,
-                       static_cast<QWidget*>(m_spuren[2].karte)})
+    const std::vector<QWidget*> spuren =
+        m_tafel ? std::vector<QWidget*>{m_tafel}
+                : std::vector<QWidget*>{m_spuren[1].karte, m_mitte, m_spuren[2].karte};
+    for (QWidget* w : spuren)
         w->setVisible(!abend);
     if (lampenNeu)
         lampenZeichnen();
+}
+
+void Zuschauerfenster::spurenAnordnen(int spurenzahl) {
+    if ((m_tafel ? m_tafel->spurenzahl() : 2) == spurenzahl)
+        return;
+    // The light and the clock stand between two cards, and in one line over a board.
+    auto* mitte = static_cast<QBoxLayout*>(m_mitte->layout());
+    if (m_tafel) {
+        m_mitte->setParent(this);
+        delete std::exchange(m_tafel, nullptr);
+        mitte->setDirection(QBoxLayout::TopToBottom);
+        delete mitte->takeAt(0);
+        m_gitter->addWidget(m_mitte, 3, 1);
+    }
+    // Beside the light the clock is as wide as its digits; under it, as the column.
+    const auto breite = spurenzahl == 2 ? QSizePolicy::Ignored : QSizePolicy::Preferred;
+    for (QLabel* feld : {m_countdown, m_rennuhr, m_crash})
+        feld->setSizePolicy(breite, QSizePolicy::Preferred);
+    for (int spur = 1; spur <= 2; ++spur)
+        m_spuren[spur].karte->setVisible(spurenzahl == 2);
+    if (spurenzahl == 2) {
+        m_mitte->show();
+        return;
+    }
+    m_gitter->removeWidget(m_mitte);
+    mitte->setDirection(QBoxLayout::LeftToRight);
+    mitte->insertStretch(0);
+    m_tafel = new Spurtafel(this, spurenzahl, m_mitte);
+    m_gitter->addWidget(m_tafel, 3, 0, 1, 3);
+    tafelschriftSetzen();
+    m_tafel->show();
+    m_mitte->show();
+}
+
+void Zuschauerfenster::tafelschriftSetzen() {
+    if (!m_tafel)
+        return;
+    // As large as on the cards, as long as every line fits the board's width and, with
+    // the captions', the height the title, the light and the result leave.
+    const double e = std::min(width() / 640.0, height() / 360.0);
+    const double hoehe = height() - (Titel * 1.3 + Ergebnis * 1.4 + Rennuhr * 1.4 + 40) * e;
+    const double breite = width() - 16 * e;
+    const double nachHoehe = hoehe / (m_tafel->spurenzahl() + 0.7) / 1.75;
+    // In widths of the type: the figures' patterns, a gap at each of the seven and the
+    // nine gaps between the columns, each of half the type, and a name of sixteen.
+    const double jePixel = m_tafel->musterbreite(schriftart(this, 100, true)) / 100.0 + 8 + 16;
+    const double wert = std::min({Wert * e, nachHoehe, breite / jePixel});
+    m_tafel->schriftSetzen(
+        schriftart(this, std::min(Name * e, wert * 1.25), true), schriftart(this, wert, true),
+        schriftart(this, std::min(Beschriftung * e, wert * 0.7), false), int(wert * 0.5));
 }
 
 void Zuschauerfenster::adresseZeigen(const QString& adresse) {
@@ -268,6 +295,7 @@ void Zuschauerfenster::masseSetzen() {
     m_abendstand->grundschriftSetzen(schriftart(this, Abendstand * e, true));
     m_naechste->grundschriftSetzen(schriftart(this, Naechste * e, true));
     abendschriftSetzen();
+    tafelschriftSetzen();
     m_ampel->setSpacing(int(4 * e));
     lampenZeichnen();
 }

@@ -3,10 +3,11 @@
 // into their place in the drivers' colours, and forwards what the user does. It never takes the
 // keyboard: it asks the window system for no focus, and a key that reaches it anyway goes on to the
 // main window, so Enter, Space and Shift+1/2 keep working; F11 and a double-click ask for full
-// screen. Between the races of a race night its standings and who drives next stand where
-// the lanes are during a race.
+// screen. Three lanes or more stand on a board of a line per lane. Between the races of a race
+// night its standings and who drives next stand where the lanes are during a race.
 #pragma once
 
+#include "Spurfelder.h"
 #include "Zuschaueransicht.h"
 
 #include <QWidget>
@@ -14,9 +15,11 @@
 
 class Abendtabelle;
 class QFrame;
+class QGridLayout;
 class QHBoxLayout;
 class QLabel;
 class Passfeld;
+class Spurtafel;
 
 class Zuschauerfenster : public QWidget {
     Q_OBJECT
@@ -39,29 +42,21 @@ protected:
     void closeEvent(QCloseEvent* ereignis) override;
 
 private:
-    struct Spurfelder {
-        QFrame* karte = nullptr;
-        Passfeld* name = nullptr;
-        QLabel* position = nullptr;
-        QLabel* vermerk = nullptr;
-        QLabel* gefahren = nullptr;
-        QLabel* zuFahren = nullptr;
-        QLabel* letzte = nullptr;
-        QLabel* beste = nullptr;
-        QLabel* abstand = nullptr;
-        QLabel* lauf = nullptr;
-    };
-
     QFrame* spurAufbauen(int spur);
+    // Two lanes on cards either side of the light, more on a board beside it.
+    void spurenAnordnen(int spurenzahl);
     QWidget* mitteAufbauen();
     // Type, margins and corners for the window's size.
     void masseSetzen();
     void lampenZeichnen();
     // The largest type of the night's table, which fits its rows into its height.
     void abendschriftSetzen();
+    void tafelschriftSetzen();
 
     QWidget* m_tastenziel;
+    QGridLayout* m_gitter = nullptr;
     Spuren<Spurfelder> m_spuren;
+    Spurtafel* m_tafel = nullptr; // three lanes or more
     QLabel* m_titel = nullptr;
     QHBoxLayout* m_ampel = nullptr;
     Reihe<QLabel*, 5> m_lampen;

@@ -78,6 +78,12 @@
     }
 
     function anwenden(stand) {
+        // Another count of lanes needs other cards: the page comes anew with them.
+        const spuren = document.querySelector("main");
+        if (stand.spuren && spuren && spuren.dataset.spuren !== String(stand.spuren)) {
+            location.reload();
+            return;
+        }
         if (stand.abend)
             abendAnwenden(stand.abend);
         const teile = stand.teile || {};

@@ -15,8 +15,7 @@ std::string ressource(const QString& pfad) {
 } // namespace
 
 Gemeinsam::Gemeinsam(Webserver::Fristen fristen)
-    : fristen(fristen),
-      vorlage(QString::fromStdString(ressource(QStringLiteral(":/zuschauer/index.html")))),
+    : fristen(fristen), vorlage(seitenvorlage()),
       stil(ressource(QStringLiteral(":/zuschauer/zuschauer.css"))),
       skript(ressource(QStringLiteral(":/zuschauer/zuschauer.js"))),
       json(std::make_shared<const std::string>(seitenJson(ansicht).toStdString())) {}

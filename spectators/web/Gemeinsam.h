@@ -5,6 +5,7 @@
 #pragma once
 
 #include "Plaetze.h"
+#include "Seitenwerte.h"
 #include "Webserver.h"
 #include "Zuschaueransicht.h"
 
@@ -25,7 +26,7 @@ struct Gemeinsam {
     void zeigen(Zuschaueransicht neu);
 
     Webserver::Fristen fristen;
-    QString vorlage;
+    Seitenvorlage vorlage;
     std::string stil;
     std::string skript;
     Zuschaueransicht ansicht;
