@@ -75,15 +75,18 @@ void Anwendung::signalquellenVerbinden() {
         }
         m_leitungen.leitungGeaendert(ereignis);
     };
-    m_sensorleitungen.beiLeitungsereignis(leitungsereignis);
-    m_zweiteSensorleitungen.beiLeitungsereignis([this](const Leitungsereignis& ereignis) {
+    const auto zweiteLeitungen = [this](const Leitungsereignis& ereignis) {
         if (!m_sensortest)
             m_zweiteLeitungen.leitungGeaendert(ereignis);
-    });
+    };
+    m_sensorleitungen.beiLeitungsereignis(leitungsereignis);
+    m_zweiteSensorleitungen.beiLeitungsereignis(zweiteLeitungen);
     m_platine.senden([this](const QByteArray& bytes) { m_platinenport.senden(bytes); });
     m_rennen.beobachterAnmelden(m_platine);
     if (m_optionen.simulation)
-        m_simulation.beiLeitungsereignis(leitungsereignis);
+        m_simulation.beiLeitungsereignis([=](int port, const Leitungsereignis& ereignis) {
+            port == 1 ? leitungsereignis(ereignis) : zweiteLeitungen(ereignis);
+        });
     m_boxport.beiEmpfang([this](const QByteArray& bytes) { m_boxempfang.empfangen(bytes); });
 
     if (!protokollOeffnen(m_signalprotokoll, m_optionen.signalprotokoll,

@@ -48,7 +48,7 @@ int main(int argc, char** argv) {
     Leitungsbehandlung leitungen(rennen);
     Simulationsport simulation(rennen, uhr, 2.5);
     simulation.beiLeitungsereignis(
-        [&](const Leitungsereignis& e) { leitungen.leitungGeaendert(e); });
+        [&](int, const Leitungsereignis& e) { leitungen.leitungGeaendert(e); });
     Endmessung messung(uhr);
     rennen.beobachterAnmelden(messung);
 

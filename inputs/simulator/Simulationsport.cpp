@@ -18,9 +18,10 @@ void Simulationsport::SchnittstelleOeffnen(const QString&) {
 }
 
 void Simulationsport::takt() {
-    const std::vector<Leitungsereignis> faellig = m_simulator.fortschreiten(m_uhr.ticks());
+    const Portereignisse faellig = m_simulator.fortschreiten(m_uhr.ticks());
     if (!m_behandlung)
         return;
-    for (const Leitungsereignis& e : faellig)
-        m_behandlung(e);
+    for (std::size_t port = 0; port < faellig.size(); ++port)
+        for (const Leitungsereignis& e : faellig[port])
+            m_behandlung(static_cast<int>(port) + 1, e);
 }

@@ -3,15 +3,24 @@
 #include <algorithm>
 
 namespace {
-// A lap lies within this fraction of the mean either side, unless the car comes off.
+// A lap lies within this fraction of the lane's mean either side, unless the car comes off.
 constexpr double Spanne = 0.15;
+
+// Each car's pace, as a share of the mean lap time: on a wider track no two lanes drive
+// alike, and the first two drive as they always did.
+constexpr std::array<double, GroessteSpurenzahl> Tempo{1.00, 1.00, 0.97, 1.03,
+                                                       0.99, 1.05, 0.96, 1.02};
+
+double tempo(int spur) {
+    return Tempo[static_cast<std::size_t>(spur - 1)];
+}
 } // namespace
 
 Streckensimulator::Streckensimulator(const Rennstand& rennen, double mittlereRundenzeit,
                                      std::uint32_t startwert)
     : m_rennen(rennen), m_mittel(mittlereRundenzeit * 1000), m_zufall(startwert) {}
 
-std::vector<Leitungsereignis> Streckensimulator::fortschreiten(std::int64_t jetzt) {
+Portereignisse Streckensimulator::fortschreiten(std::int64_t jetzt) {
     const std::int64_t vergangen = m_letzteZeit ? jetzt - *m_letzteZeit : 0;
     m_letzteZeit = jetzt;
     const Rennstand& r = m_rennen;
@@ -19,7 +28,7 @@ std::vector<Leitungsereignis> Streckensimulator::fortschreiten(std::int64_t jetz
     // No race (idle, countdown, false start), or the box times it: the cars stand at the
     // line.
     if (r.einstellungen.raceControl || !r.rennenLaeuft || (r.signaleGesperrt && !r.crashPause)) {
-        m_autos = {};
+        m_autos = Spuren<Auto>::fuer(r.spuren.anzahl());
         m_geplant.clear();
         return {};
     }
@@ -27,9 +36,9 @@ std::vector<Leitungsereignis> Streckensimulator::fortschreiten(std::int64_t jetz
         return {};
     m_bahnzeit += vergangen;
 
-    for (int spur = 1; spur <= 2; ++spur) {
+    for (int spur = 1; spur <= r.spuren.anzahl(); ++spur) {
         Auto& a = m_autos[spur];
-        if (r.spuren[spur].fertig)
+        if (r.spuren[spur].fertig || r.einstellungen.spurFrei(spur))
             continue;
         if (!a.faehrt) {
             // From a standing start after the green light, or rolling in at a flying start.
@@ -39,17 +48,17 @@ std::vector<Leitungsereignis> Streckensimulator::fortschreiten(std::int64_t jetz
         }
         while (a.durchfahrt <= m_bahnzeit) {
             durchfahrtPlanen(spur, a.durchfahrt);
-            a.durchfahrt += rundenzeit();
+            a.durchfahrt += rundenzeit(spur);
         }
     }
 
-    std::vector<Leitungsereignis> faellig;
+    Portereignisse faellig;
     const auto ende = std::find_if(m_geplant.begin(), m_geplant.end(),
                                    [this](const Geplant& g) { return g.bahnzeit > m_bahnzeit; });
     for (auto g = m_geplant.begin(); g != ende; ++g) {
         Leitungsereignis e = g->ereignis;
         e.zeit = jetzt - (m_bahnzeit - g->bahnzeit);
-        faellig.push_back(e);
+        faellig[static_cast<std::size_t>(g->port - 1)].push_back(e);
     }
     m_geplant.erase(m_geplant.begin(), ende);
     return faellig;
@@ -57,27 +66,29 @@ std::vector<Leitungsereignis> Streckensimulator::fortschreiten(std::int64_t jetz
 
 void Streckensimulator::durchfahrtPlanen(int spur, std::int64_t bahnzeit) {
     const std::int64_t dauer = gleichverteilt(15, 40); // the car over the sensor
-    if (spur == 1) {
-        planen(bahnzeit, Leitung::CD, true);
-        planen(bahnzeit + 1, Leitung::CD, false);
-        planen(bahnzeit + 2, Leitung::CD, true);
-        planen(bahnzeit + dauer, Leitung::CD, false);
+    // A contact on CD bounces as it closes; the other lines are timed by their drop.
+    if (Leitungen[static_cast<std::size_t>((spur - 1) % LeitungenJePort)] == Leitung::CD) {
+        planen(bahnzeit, spur, true);
+        planen(bahnzeit + 1, spur, false);
+        planen(bahnzeit + 2, spur, true);
     } else {
-        planen(bahnzeit, Leitung::DSR, true);
-        planen(bahnzeit + dauer, Leitung::DSR, false);
+        planen(bahnzeit, spur, true);
     }
+    planen(bahnzeit + dauer, spur, false);
 }
 
-void Streckensimulator::planen(std::int64_t bahnzeit, Leitung leitung, bool pegel) {
+void Streckensimulator::planen(std::int64_t bahnzeit, int spur, bool pegel) {
     const auto stelle =
         std::upper_bound(m_geplant.begin(), m_geplant.end(), bahnzeit,
                          [](std::int64_t zeit, const Geplant& g) { return zeit < g.bahnzeit; });
-    m_geplant.insert(stelle, {bahnzeit, {leitung, pegel, 0}});
+    const Leitung leitung = Leitungen[static_cast<std::size_t>((spur - 1) % LeitungenJePort)];
+    m_geplant.insert(stelle, {bahnzeit, (spur - 1) / LeitungenJePort + 1, {leitung, pegel, 0}});
 }
 
-std::int64_t Streckensimulator::rundenzeit() {
-    std::normal_distribution<double> streuung(m_mittel, m_mittel * 0.04);
-    double zeit = std::clamp(streuung(m_zufall), m_mittel * (1 - Spanne), m_mittel * (1 + Spanne));
+std::int64_t Streckensimulator::rundenzeit(int spur) {
+    const double mittel = m_mittel * tempo(spur);
+    std::normal_distribution<double> streuung(mittel, mittel * 0.04);
+    double zeit = std::clamp(streuung(m_zufall), mittel * (1 - Spanne), mittel * (1 + Spanne));
     // Now and then a car comes off and is put back.
     if (std::uniform_int_distribution<int>(1, 10)(m_zufall) == 1)
         zeit *= std::uniform_real_distribution<double>(1.3, 1.8)(m_zufall);
@@ -89,5 +100,7 @@ std::int64_t Streckensimulator::gleichverteilt(std::int64_t von, std::int64_t bi
 }
 
 double Streckensimulator::kuerzesteRunde() const {
-    return m_mittel * (1 - Spanne) / 1000;
+    const int spuren = m_rennen.spuren.anzahl();
+    const double schnellste = *std::min_element(Tempo.begin(), Tempo.begin() + spuren);
+    return m_mittel * schnellste * (1 - Spanne) / 1000;
 }

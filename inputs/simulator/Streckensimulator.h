@@ -1,17 +1,23 @@
-// Two cars on a track without sensors, for trying the program and for tests. They wait
-// at the line until the light turns green (or roll in at a flying start), lap at about the
-// mean lap time with some spread and now and then a slow lap, stand still during a crash
-// pause and park once their lane has finished. Each passage changes the lane's line as a
-// real sensor does: CD with a contact bounce, DSR on and off again.
+// A car per lane on a track without sensors, for trying the program and for tests. They
+// wait at the line until the light turns green (or roll in at a flying start), lap at about
+// their own mean lap time with some spread and now and then a slow lap, stand still during
+// a crash pause and park once their lane has finished; a lane marked free has no car. Each
+// passage changes the lane's line as a real sensor does, on the port and line the lane is
+// wired to (lanes 1 to 4 on the first port, 5 to 8 on the second): CD with a contact
+// bounce, DSR, CTS and RI on and off again.
 #pragma once
 
 #include "Leitungen.h"
 #include "Rennstand.h"
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <random>
 #include <vector>
+
+// The line changes due on each sensor port, the first port's first.
+using Portereignisse = std::array<std::vector<Leitungsereignis>, 2>;
 
 class Streckensimulator {
 public:
@@ -19,8 +25,8 @@ public:
 
     // The line changes due by `jetzt` (milliseconds on the race's system clock), oldest
     // first, each stamped with the moment it happened.
-    std::vector<Leitungsereignis> fortschreiten(std::int64_t jetzt);
-    // Seconds: no lap is shorter.
+    Portereignisse fortschreiten(std::int64_t jetzt);
+    // Seconds: no lap of the track's cars is shorter.
     double kuerzesteRunde() const;
 
 private:
@@ -30,12 +36,13 @@ private:
     };
     struct Geplant {
         std::int64_t bahnzeit;
+        int port;
         Leitungsereignis ereignis;
     };
 
     void durchfahrtPlanen(int spur, std::int64_t bahnzeit);
-    void planen(std::int64_t bahnzeit, Leitung leitung, bool pegel);
-    std::int64_t rundenzeit();
+    void planen(std::int64_t bahnzeit, int spur, bool pegel);
+    std::int64_t rundenzeit(int spur);
     std::int64_t gleichverteilt(std::int64_t von, std::int64_t bis);
 
     const Rennstand& m_rennen;

@@ -12,6 +12,7 @@ namespace {
 // ticks every 100 ms while it runs, and the cars' line changes go through the line handler.
 struct Simulationsbahn : Leitungsbahn {
     Streckensimulator simulator{rennen.stand(), 4.0, 7};
+    Leitungsbehandlung zweiterPort{rennen, 2};
     int schritte = 0;
 
     bool rennenVorbei() const {
@@ -28,8 +29,11 @@ struct Simulationsbahn : Leitungsbahn {
             uhr.stand += 10;
             if (++schritte % 10 == 0 && timer.enabled())
                 rennen.countdownTick();
-            for (const Leitungsereignis& e : simulator.fortschreiten(uhr.stand))
+            const Portereignisse faellig = simulator.fortschreiten(uhr.stand);
+            for (const Leitungsereignis& e : faellig[0])
                 leitung.leitungGeaendert(e);
+            for (const Leitungsereignis& e : faellig[1])
+                zweiterPort.leitungGeaendert(e);
         }
     }
     int angenommen(int spur) const {
@@ -98,6 +102,34 @@ TEST(Streckensimulator, BeimFliegendenStartRollenDieAutosHeran) {
     EXPECT_TRUE(b.stand().rennuhrGestartet);
 }
 
+// Eight cars, one per lane, over both sensor ports: every lane comes home, each at its own
+// pace (the middle of its laps near its share of the mean), and a free lane has no car.
+TEST(Streckensimulator, FaehrtJedeSpurInIhremTempo) {
+    Simulationsbahn b;
+    b.einstellen([](Renneinstellungen& e) {
+        e.spuranzahl = 8;
+        e.freieSpuren = 1U << 5; // lane 6
+        e.rundenzahl = 15;
+    });
+    b.starten();
+    b.laufen(200);
+    ASSERT_TRUE(b.rennenVorbei());
+    const double anteile[] = {1.00, 1.00, 0.97, 1.03, 0.99, 0, 0.96, 1.02};
+    for (int spur = 1; spur <= 8; ++spur) {
+        std::vector<double> zeiten;
+        for (const Rundenwert& r : b.spur(spur).runden)
+            zeiten.push_back(r.zeit);
+        if (spur == 6) {
+            EXPECT_TRUE(zeiten.empty());
+            continue;
+        }
+        ASSERT_EQ(zeiten.size(), 15u) << spur;
+        std::nth_element(zeiten.begin(), zeiten.begin() + 7, zeiten.end());
+        EXPECT_NEAR(zeiten[7], 4.0 * anteile[spur - 1], 0.15) << spur;
+    }
+    EXPECT_NEAR(b.simulator.kuerzesteRunde(), 4.0 * 0.96 * 0.85, 1e-9);
+}
+
 // The program's wiring: the simulated port on its timer, the real clock, short laps.
 TEST(Simulationsport, FaehrtAufDemEchtenTaktEinKurzesRennen) {
     Systemuhr uhr;
@@ -110,7 +142,8 @@ TEST(Simulationsport, FaehrtAufDemEchtenTaktEinKurzesRennen) {
     });
     Leitungsbehandlung leitung(rennen);
     Simulationsport simulation(rennen, uhr, 0.3);
-    simulation.beiLeitungsereignis([&](const Leitungsereignis& e) { leitung.leitungGeaendert(e); });
+    simulation.beiLeitungsereignis(
+        [&](int, const Leitungsereignis& e) { leitung.leitungGeaendert(e); });
 
     simulation.SchnittstelleOeffnen(NormalOeffnen);
     EXPECT_EQ(b.ansicht().statusleiste.feld("port").text, "Simulation");
