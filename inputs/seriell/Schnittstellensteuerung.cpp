@@ -50,6 +50,8 @@ Schnittstellensteuerung::Schnittstellensteuerung(Rennen& rennen, Einstellungsspe
     m_boxport.beiStoerung([this](Stoerung s) { verloren(s); });
     if (m_zweiterSensorport)
         m_zweiterSensorport->beiStoerung([this](Stoerung s) { zweiterVerloren(s); });
+    // A board on the first port has inputs for every lane; plain lines have four.
+    m_sensoranschluss.beiLeitungen([this] { zweitenPortAnpassen(); });
 }
 
 void Schnittstellensteuerung::SchnittstelleOeffnen(const QString& modus) {
@@ -95,8 +97,8 @@ void Schnittstellensteuerung::zweitenPortAnpassen() {
         m_zweiterSensorport->schliessen();
         return;
     }
-    // Without the first port the keyboard times the race; nobody is asked for a second.
-    if (m_zweiterSensorport->istOffen() || !m_sensoranschluss.istOffen())
+    // Without the first port's lines (none, or a board) nobody is asked for a second.
+    if (m_zweiterSensorport->istOffen() || !m_sensoranschluss.mitLeitungen())
         return;
     QString p = m_werte.text(Einstellungen::Port2);
     if (p == QStringLiteral("?"))

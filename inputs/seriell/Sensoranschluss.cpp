@@ -51,6 +51,8 @@ void Sensoranschluss::weiterfragen() {
     m_empfang.ohnePlatine();
     if (!m_leitungen.oeffnen(m_geraet))
         stoerungMelden(Stoerung::Getrennt);
+    else
+        leitungenMelden();
 }
 
 void Sensoranschluss::fragen() {

@@ -28,6 +28,8 @@ public:
 
     // One step of waiting for the hello; the timer calls it while the board is asked.
     void weiterfragen();
+    // Only once no board has answered do the modem lines carry the sensors.
+    bool mitLeitungen() const override { return m_leitungen.istOffen(); }
 
 private:
     void hallo(bool verstanden);

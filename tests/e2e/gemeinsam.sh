@@ -158,16 +158,16 @@ ergebnisdatei() {
     iconv -f WINDOWS-1252 -t UTF-8 "$datei" | tr -d '\r'
 }
 
-# Checks that rows 1 to n of a result text are laps with times and speeds on both lanes and
-# row n+1 is the summary.
+# Checks that rows 1 to n of a result text are laps with times and speeds on every lane
+# (two unless told) and row n+1 is the summary.
 rundenPruefen() {
-    local text=$1 runden=$2 r
+    local text=$1 runden=$2 felder=$((2 * ${3:-2})) r
+    local zahlen="(	[0-9]+,[0-9]{3}){$felder}"
     for r in $(seq "$runden"); do
-        grep -qE "^$r	[0-9]+,[0-9]{3}	[0-9]+,[0-9]{3}	[0-9]+,[0-9]{3}	[0-9]+,[0-9]{3}$" \
-            <<<"$(sed -n "$((r + 2))p" <<<"$text")" || fehler "Runde $r: $text"
+        grep -qE "^$r$zahlen$" <<<"$(sed -n "$((r + 2))p" <<<"$text")" || fehler "Runde $r: $text"
     done
-    grep -qE $'^->\t[0-9]+,[0-9]{3}\t[0-9]+,[0-9]{3}\t[0-9]+,[0-9]{3}\t[0-9]+,[0-9]{3}$' \
-        <<<"$(sed -n "$((runden + 3))p" <<<"$text")" || fehler "Zusammenfassung: $text"
+    grep -qE "^->$zahlen$" <<<"$(sed -n "$((runden + 3))p" <<<"$text")" ||
+        fehler "Zusammenfassung: $text"
 }
 
 # Starts a sensor emulator with the given arguments; its output goes to $arbeit/NAME.txt

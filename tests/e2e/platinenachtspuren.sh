@@ -65,7 +65,7 @@ $signale"
 
 # Lanes 1 and 2 in the result file: lane 1 crossed first and started the race clock, and
 # with it the other lanes' first laps.
-rundenPruefen "$text" $runden
+rundenPruefen "$text" $runden $spuren
 gemessen=$(sed -n "3,$((runden + 2))p" <<<"$text" | awk -F'\t' '{ print $2 "\t" $4 }' | tr , .)
 ergebnis=$(awk '
     function ms(t) { return int(t * 1000 + 0.5) }

@@ -13,9 +13,5 @@ text=$(ergebnisdatei 300)
 [ "$(sed -n 2p <<<"$text")" = \
     $'Runde\tZeit 1\tGeschw. 1\tZeit 2\tGeschw. 2\tZeit 3\tGeschw. 3\tZeit 4\tGeschw. 4' ] ||
     fehler "Zeile 2: $text"
-zahl='[0-9]+,[0-9]{3}'
-for r in 1 2 3; do
-    grep -qE "^$r(	$zahl){8}$" <<<"$(sed -n "$((r + 2))p" <<<"$text")" || fehler "Runde $r: $text"
-done
-grep -qE "^->(	$zahl){8}$" <<<"$(sed -n 6p <<<"$text")" || fehler "Zusammenfassung: $text"
+rundenPruefen "$text" 3 4
 echo "Simulationsrennen auf vier Spuren: drei Runden je Spur in der Ergebnisdatei."
