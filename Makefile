@@ -38,6 +38,8 @@ bench: build
 	  build/default/tools/sensor-emulator/rundomat-sensor-emulator
 	bench/sensorrennen.sh build/default/rundomat/rundomat \
 	  build/default/tools/sensor-emulator/rundomat-sensor-emulator
+	bench/sensorrennen.sh build/default/rundomat/rundomat \
+	  build/default/tools/sensor-emulator/rundomat-sensor-emulator 4
 	bench/ansagen.sh build/default/bench/rundomat-ansage-bench
 
 # The Debian package build/rundomat_VERSION_ARCH.deb, made by CPack from the default build.
