@@ -8,7 +8,9 @@
 #include <QVBoxLayout>
 
 namespace {
-// The columns, with the widest text each must hold whole.
+// The columns, with the widest text each must hold whole; named apart from the spectators'
+// window's sizes, which share a name or two.
+namespace Tafelspalte {
 enum Spalte {
     RandLinks,
     Position,
@@ -21,9 +23,14 @@ enum Spalte {
     Abstand,
     RandRechts
 };
+} // namespace Tafelspalte
+
+using Tafelspalte::Spalte;
 constexpr std::pair<Spalte, const char*> Muster[] = {
-    {Position, "P8"},     {Vermerk, "Fehlstart"}, {Gefahren, "888 / 888"}, {ZuFahren, "888"},
-    {Letzte, "88,888 s"}, {Beste, "88,888 s"},    {Abstand, "+88 Runden"}};
+    {Tafelspalte::Position, "P8"},        {Tafelspalte::Vermerk, "Fehlstart"},
+    {Tafelspalte::Gefahren, "888 / 888"}, {Tafelspalte::ZuFahren, "888"},
+    {Tafelspalte::Letzte, "88,888 s"},    {Tafelspalte::Beste, "88,888 s"},
+    {Tafelspalte::Abstand, "+88 Runden"}};
 } // namespace
 
 Spurtafel::Spurtafel(QWidget* eltern, int spurenzahl, QWidget* mitte)
@@ -34,11 +41,12 @@ Spurtafel::Spurtafel(QWidget* eltern, int spurenzahl, QWidget* mitte)
     spalte->setContentsMargins(0, 0, 0, 0);
     spalte->addWidget(mitte);
     spalte->addLayout(m_gitter, 1);
-    const std::pair<Spalte, QString> kopf[] = {{Gefahren, QStringLiteral("Runden")},
-                                               {ZuFahren, QStringLiteral("noch")},
-                                               {Letzte, QStringLiteral("Letzte Runde")},
-                                               {Beste, QStringLiteral("Beste Runde")},
-                                               {Abstand, QStringLiteral("Abstand")}};
+    const std::pair<Spalte, QString> kopf[] = {
+        {Tafelspalte::Gefahren, QStringLiteral("Runden")},
+        {Tafelspalte::ZuFahren, QStringLiteral("noch")},
+        {Tafelspalte::Letzte, QStringLiteral("Letzte Runde")},
+        {Tafelspalte::Beste, QStringLiteral("Beste Runde")},
+        {Tafelspalte::Abstand, QStringLiteral("Abstand")}};
     for (const auto& [spalte, text] : kopf) {
         QLabel* beschriftung = zuschauerfeld(this, Qt::AlignRight | Qt::AlignBottom);
         beschriftung->setText(text);
@@ -51,7 +59,8 @@ Spurtafel::Spurtafel(QWidget* eltern, int spurenzahl, QWidget* mitte)
         // The card first, so the fields of its line lie on it.
         f.karte = new QFrame(this);
         f.karte->setProperty("rolle", QStringLiteral("karte"));
-        m_gitter->addWidget(f.karte, spur + 1, RandLinks, 1, RandRechts + 1);
+        m_gitter->addWidget(f.karte, spur + 1, Tafelspalte::RandLinks, 1,
+                            Tafelspalte::RandRechts + 1);
         f.position = zuschauerfeld(this, Qt::AlignCenter);
         f.position->setProperty("rolle", QStringLiteral("position"));
         f.position->hide();
@@ -63,10 +72,11 @@ Spurtafel::Spurtafel(QWidget* eltern, int spurenzahl, QWidget* mitte)
         f.letzte = zuschauerfeld(this, Qt::AlignRight | Qt::AlignVCenter);
         f.beste = zuschauerfeld(this, Qt::AlignRight | Qt::AlignVCenter);
         f.abstand = zuschauerfeld(this, Qt::AlignRight | Qt::AlignVCenter);
-        const std::pair<Spalte, QLabel*> felder[] = {{Position, f.position}, {Name, f.name},
-                                                     {Vermerk, f.vermerk},   {Gefahren, f.gefahren},
-                                                     {ZuFahren, f.zuFahren}, {Letzte, f.letzte},
-                                                     {Beste, f.beste},       {Abstand, f.abstand}};
+        const std::pair<Spalte, QLabel*> felder[] = {
+            {Tafelspalte::Position, f.position}, {Tafelspalte::Name, f.name},
+            {Tafelspalte::Vermerk, f.vermerk},   {Tafelspalte::Gefahren, f.gefahren},
+            {Tafelspalte::ZuFahren, f.zuFahren}, {Tafelspalte::Letzte, f.letzte},
+            {Tafelspalte::Beste, f.beste},       {Tafelspalte::Abstand, f.abstand}};
         for (const auto& [spalte, feld] : felder) {
             if (feld == f.name) {
                 m_gitter->addWidget(feld, spur + 1, spalte);
@@ -79,7 +89,7 @@ Spurtafel::Spurtafel(QWidget* eltern, int spurenzahl, QWidget* mitte)
         }
         m_gitter->setRowStretch(spur + 1, 1);
     }
-    m_gitter->setColumnStretch(Name, 1); // the name takes what the figures leave
+    m_gitter->setColumnStretch(Tafelspalte::Name, 1); // the name takes what the figures leave
 }
 
 void Spurtafel::darstellen(const Spuren<Zuschauerspur>& spuren) {
@@ -110,8 +120,8 @@ void Spurtafel::schriftSetzen(const QFont& name, const QFont& wert, const QFont&
     for (const auto& [spalte, text] : Muster)
         m_gitter->setColumnMinimumWidth(spalte,
                                         masse.horizontalAdvance(QString::fromUtf8(text)) + rand);
-    m_gitter->setColumnMinimumWidth(RandLinks, 0);
-    m_gitter->setColumnMinimumWidth(RandRechts, 0);
+    m_gitter->setColumnMinimumWidth(Tafelspalte::RandLinks, 0);
+    m_gitter->setColumnMinimumWidth(Tafelspalte::RandRechts, 0);
     m_gitter->setHorizontalSpacing(rand);
     m_gitter->setVerticalSpacing(std::max(1, rand / 2));
 }
