@@ -1,6 +1,5 @@
-#include "Hauptfenster.h"
+#include "Hauptfensterbahn.h"
 
-#include "../settings/Einstellungsbahn.h"
 #include "Bilddateien.h"
 #include "Bilder.h"
 #include "Labelknopf.h"
@@ -18,27 +17,7 @@
 #include <gtest/gtest.h>
 
 namespace {
-struct Fensterbahn : Einstellungsbahn {
-    Fahrernamen fahrer{rennen, speicher, dialoge};
-    OhneZuschauer zuschauer;
-    OhneZoom zoom;
-    Tastatur tastatur{rennen, start, dialoge, fahrer, zuschauer, zoom};
-    QtDialoge fensterdialoge;
-    std::unique_ptr<Hauptfenster> fenster;
-
-    // As in the program: the window exists before the start-up sizes the lap tables.
-    Fensterbahn() {
-        fenster = std::make_unique<Hauptfenster>(rennen, start, tastatur, fahrer, fensterdialoge);
-        starteProgramm();
-        fenster->darstellen();
-        fenster->show();
-    }
-    Labelknopf* label(const QString& text) {
-        for (Labelknopf* l : fenster->findChildren<Labelknopf*>())
-            if (l->text() == text)
-                return l;
-        return nullptr;
-    }
+struct Fensterbahn : Hauptfensterbahn {
     QImage lampe(int nummer) {
         const int links[] = {4020, 4680, 5340, 6000, 6660};
         QWidget* w = fenster->childAt(twips(links[nummer - 1]) + 16, twips(6300) + 16);

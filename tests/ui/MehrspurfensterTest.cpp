@@ -1,10 +1,7 @@
 // The main window on a track of more than two lanes: eight lanes with long names readable
 // and whole at the zoom a 1920x1080 screen takes, a row's click showing that lane's lap
 // table, and the two-lane window back as it was when the track has two lanes again.
-#include "../settings/Einstellungsbahn.h"
-#include "Hauptfenster.h"
-#include "Labelknopf.h"
-#include "OhneZuschauer.h"
+#include "Hauptfensterbahn.h"
 #include "Spurentafel.h"
 #include "Statusleistenanzeige.h"
 #include "Texteinpassung.h"
@@ -26,25 +23,11 @@ Labelknopf* gezeigt(const QWidget* in, const QString& text) {
     return nullptr;
 }
 
-struct Mehrspurbahn : Einstellungsbahn {
-    Fahrernamen fahrer{rennen, speicher, dialoge};
-    OhneZuschauer zuschauer;
-    OhneZoom zoom;
-    Tastatur tastatur{rennen, start, dialoge, fahrer, zuschauer, zoom};
-    QtDialoge fensterdialoge;
-    std::unique_ptr<Hauptfenster> fenster;
-
-    Mehrspurbahn() {
-        fenster = std::make_unique<Hauptfenster>(rennen, start, tastatur, fahrer, fensterdialoge);
-        starteProgramm();
-        fenster->darstellen();
-        fenster->show();
-    }
+struct Mehrspurbahn : Hauptfensterbahn {
     void spuren(int anzahl) {
         einstellen([&](Renneinstellungen& e) { e.spuranzahl = anzahl; });
     }
     Spurentafel* tafel() const { return fenster->findChild<Spurentafel*>(); }
-    Labelknopf* label(const QString& text) const { return gezeigt(fenster.get(), text); }
     // The cell of the lanes' table that shows this text.
     Labelknopf* zelle(const QString& text) const { return gezeigt(tafel(), text); }
 };
