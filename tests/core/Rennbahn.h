@@ -10,8 +10,10 @@
 #include "Rennen.h"
 #include "SerielleSchnittstelle.h"
 
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
+#include <vector>
 
 // Real pieces a test puts in place of the fakes; each must outlive the harness.
 struct Ersatzteile {
@@ -84,6 +86,20 @@ struct Rennbahn {
         signal(spur, t);
         for (double rundenzeit : rundenzeiten)
             signal(spur, t += rundenzeit);
+    }
+
+    // Start, then every lane drives each lap in its own constant time (one per lane); the
+    // signals come in the order of time, of equal times the lower lane's first.
+    void gleichmaessigFahren(int runden, const std::vector<double>& rundenzeiten) {
+        std::vector<std::pair<double, int>> signale;
+        for (int runde = 0; runde <= runden; ++runde)
+            for (int spur = 1; spur <= static_cast<int>(rundenzeiten.size()); ++spur)
+                signale.emplace_back(runde * rundenzeiten[std::size_t(spur - 1)], spur);
+        std::sort(signale.begin(), signale.end());
+        this->runden(runden);
+        starten();
+        for (const auto& [zeit, spur] : signale)
+            signal(spur, zeit);
     }
 
     // A whole race (or heat): Start, then every lap of both lanes, each this long.

@@ -85,19 +85,6 @@ struct HofRennen {
         hof.HofLesen();
         b.rekorde.beimHofPruefen = [this] { hof.HofPruefen(b.rennen); };
     }
-    // Both lanes drive every lap in a constant time; the signals come in the order of time.
-    void fahren(int runden, double rundenzeit1, double rundenzeit2) {
-        std::vector<std::pair<double, int>> signale;
-        for (int runde = 0; runde <= runden; ++runde) {
-            signale.emplace_back(runde * rundenzeit1, 1);
-            signale.emplace_back(runde * rundenzeit2, 2);
-        }
-        std::sort(signale.begin(), signale.end());
-        b.runden(runden);
-        b.starten();
-        for (const auto& [zeit, spur] : signale)
-            b.signal(spur, zeit);
-    }
 };
 
 } // namespace
@@ -108,7 +95,7 @@ TEST(HofNachDemRennen, DerSiegerTraegtSichMitDemSchnittDesSchnellerenEin) {
         r.b.rennen.fahrerBenennen(1, QStringLiteral("Anna"));
         r.b.rennen.fahrerBenennen(2, QStringLiteral("Jürgen"));
         r.b.dialoge.eingabeAntworten = {"Sieger"};
-        r.fahren(5, sieger == 1 ? 2.0 : 3.0, sieger == 1 ? 3.0 : 2.0);
+        r.b.gleichmaessigFahren(5, {sieger == 1 ? 2.0 : 3.0, sieger == 1 ? 3.0 : 2.0});
 
         ASSERT_EQ(r.b.rekorde.aufrufe, QStringList{"HofPruefen"});
         EXPECT_EQ(r.b.dialoge.vorgaben, QStringList{r.b.stand().spuren[sieger].fahrer})
@@ -120,12 +107,12 @@ TEST(HofNachDemRennen, DerSiegerTraegtSichMitDemSchnittDesSchnellerenEin) {
 
 TEST(HofNachDemRennen, VierRundenUndTrainingErreichenDieHallOfFameNie) {
     HofRennen kurz;
-    kurz.fahren(4, 2.0, 3.0);
+    kurz.b.gleichmaessigFahren(4, {2.0, 3.0});
     EXPECT_EQ(kurz.b.rekorde.aufrufe, QStringList{"HofPruefen"});
 
     HofRennen training;
     training.b.einstellen([&](Renneinstellungen& e) { e.rennmodus = false; });
-    training.fahren(10, 2.0, 3.0);
+    training.b.gleichmaessigFahren(10, {2.0, 3.0});
 
     for (const HofRennen* r : {&kurz, &training}) {
         EXPECT_TRUE(r->b.dialoge.eingaben.empty());

@@ -23,19 +23,6 @@ struct VierSpuren {
         for (int spur = 1; spur <= 4; ++spur)
             b.rennen.fahrerBenennen(spur, Namen[spur - 1]);
     }
-    // Every lane drives each lap in its constant time; the signals come in the order of time,
-    // of equal times the lower lane's first.
-    void fahren(int runden, const std::vector<double>& rundenzeiten) {
-        std::vector<std::pair<double, int>> signale;
-        for (int runde = 0; runde <= runden; ++runde)
-            for (int spur = 1; spur <= 4; ++spur)
-                signale.emplace_back(runde * rundenzeiten[std::size_t(spur - 1)], spur);
-        std::sort(signale.begin(), signale.end());
-        b.runden(runden);
-        b.starten();
-        for (const auto& [zeit, spur] : signale)
-            b.signal(spur, zeit);
-    }
 };
 } // namespace
 
@@ -52,14 +39,14 @@ TEST(VieleSpurenHof, DerBesteSchnittAllerSpurenUndVonGleichenDerDerHoeherenSpur)
                              Fall{{4.0, 4.0, 4.0, 3.125}, 4, 1.6}}) {
         VierSpuren v;
         v.b.dialoge.eingabeAntworten = {"Sieger"};
-        v.fahren(5, fall.rundenzeiten);
+        v.b.gleichmaessigFahren(5, fall.rundenzeiten);
         ASSERT_FALSE(v.b.stand().gestartet);
         EXPECT_EQ(v.b.dialoge.vorgaben, QStringList{Namen[fall.sieger - 1]});
         EXPECT_EQ(v.hof.liste().HofGeschw[1], fall.schnitt);
         EXPECT_EQ(v.hof.liste().HofName[1], "Sieger");
     }
     VierSpuren kurz;
-    kurz.fahren(4, {3.0, 2.5, 2.0, 2.8});
+    kurz.b.gleichmaessigFahren(4, {3.0, 2.5, 2.0, 2.8});
     EXPECT_EQ(kurz.b.rekorde.aufrufe, QStringList{"HofPruefen"});
     EXPECT_TRUE(kurz.b.dialoge.eingaben.empty());
     EXPECT_FALSE(kurz.ordner.gibt("hof.ini"));
@@ -69,7 +56,7 @@ TEST(VieleSpurenErgebnis, DieErgebnisdateiHatEinSpaltenpaarJeSpur) {
     VierSpuren v;
     FesteTagesuhr uhr{QTime(9, 5, 7)};
     Ergebnisexport ergebnis{v.ordner.daten, v.b.dialoge, uhr};
-    v.fahren(2, {2.0, 2.5, 4.0, 5.0});
+    v.b.gleichmaessigFahren(2, {2.0, 2.5, 4.0, 5.0});
     v.b.dialoge.eingabeAntworten = {"Vier"};
     ergebnis.ErgebnisSpeichern(v.b.rennen);
 
