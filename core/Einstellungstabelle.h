@@ -58,6 +58,12 @@ inline const Reihe<Einstellung, GroessteSpurenzahl> Fahrerfarbe = [] {
 inline const Einstellung Rennart{QStringLiteral("Rennart"), QStringLiteral("Runden")};
 inline const Einstellung Renndauer{QStringLiteral("Renndauer"), QStringLiteral("180")};
 inline const Einstellung Zielregel{QStringLiteral("Zielregel"), QStringLiteral("RundeBeenden")};
+// A false start: the start called off ("Abbruch"), or the countdown runs on and the lane
+// gets a time penalty ("Zeitstrafe") or a stop and go ("StopAndGo") of so many seconds.
+inline const Einstellung Fehlstartregel{QStringLiteral("Fehlstartregel"),
+                                        QStringLiteral("Abbruch")};
+inline const Einstellung Fehlstartstrafe{QStringLiteral("Fehlstartstrafe"), QStringLiteral("5")};
+inline const Einstellung StopAndGoZeit{QStringLiteral("StopAndGoZeit"), QStringLiteral("10")};
 // A race night: every pair once or a rotation, a final of the two best, and the points for
 // a Begegnung's win, draw and loss.
 inline const Einstellung RennabendFormat{QStringLiteral("RennabendFormat"),

@@ -79,6 +79,10 @@ Zielregel Einstellungswerte::zielregel(const Einstellung& e) {
     return lesen<Zielregel>(e, zielregelLesen);
 }
 
+Fehlstartregel Einstellungswerte::fehlstartregel(const Einstellung& e) {
+    return lesen<Fehlstartregel>(e, fehlstartregelLesen);
+}
+
 void Einstellungswerte::speichern(const Einstellung& e, const QString& wert) {
     m_speicher.speichern(e.schluessel, wert);
 }

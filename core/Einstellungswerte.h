@@ -7,6 +7,7 @@
 #include "Einstellungstabelle.h"
 #include "Farben.h"
 #include "Rennformat.h"
+#include "Strafe.h"
 
 #include <cstdint>
 
@@ -32,6 +33,7 @@ public:
     // The race format's parts by their names ("Zeit", "RundeBeenden").
     Rennlaenge rennart(const Einstellung& e);
     Zielregel zielregel(const Einstellung& e);
+    Fehlstartregel fehlstartregel(const Einstellung& e);
     // Lanes by number, "3,5" (Spurenliste.h) as a mask.
     std::uint32_t spurenliste(const Einstellung& e);
     // "True" or "False"; anything else leaves it to the track: on with more than two lanes.

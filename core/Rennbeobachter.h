@@ -7,6 +7,7 @@
 #pragma once
 
 #include "Ampel.h"
+#include "Strafe.h"
 
 #include <cstdint>
 
@@ -50,8 +51,14 @@ public:
     // After the race has dropped the lap: the lane's laps, best lap and the top speed
     // already say so.
     virtual void rundeGestrichen(const Rennen&, const Streichmeldung&) {}
-    // A car crossed the line before green; the race attempt is over.
+    // A car crossed the line before green and the start is called off (the false-start
+    // rule Abbruch); under a penalty rule the race hears strafe instead.
     virtual void fehlstart(const Rennen&, int /*spur*/) {}
+    // A penalty was given, by the race director or for a false start under a penalty rule
+    // (then the countdown runs on); the race's penalties already hold it.
+    virtual void strafe(const Rennen&, const Strafe&) {}
+    // The heat's last penalty was taken back; the race's penalties no longer hold it.
+    virtual void strafeZurueckgenommen(const Rennen&, const Strafe&) {}
     // A crash pause began (true) or ended (false).
     virtual void crashPause(const Rennen&, bool /*an*/) {}
     // The time left of a race by time went down to this many whole seconds; 0: the time

@@ -41,6 +41,8 @@ void eingeben(Rennen& r, const Renneingabe& eingabe) {
                    [&](const RennzeitTick&) { r.rennzeitTick(); },
                    [&](const ZieleinlaufSchliessen&) { r.zieleinlaufSchliessen(); },
                    [&](const AbendeintragSetzen& e) { r.abendeintragSetzen(e.eintrag); },
+                   [&](const StrafeGeben& e) { r.strafeGeben(e.spur, e.art, e.wert, e.grund); },
+                   [&](const StrafeZuruecknehmen&) { r.strafeZuruecknehmen(); },
                },
                eingabe);
 }

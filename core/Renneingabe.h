@@ -46,6 +46,16 @@ struct RundeStreichen {
     int spur;
     bool operator==(const RundeStreichen&) const = default;
 };
+struct StrafeGeben {
+    int spur;
+    Strafart art;
+    double wert;
+    QString grund;
+    bool operator==(const StrafeGeben&) const = default;
+};
+struct StrafeZuruecknehmen {
+    bool operator==(const StrafeZuruecknehmen&) const = default;
+};
 struct ZieleinlaufSchliessen {
     bool operator==(const ZieleinlaufSchliessen&) const = default;
 };
@@ -122,16 +132,18 @@ struct SimulationGestartet {
 };
 } // namespace Eingabe
 
-using Renneingabe = std::variant<
-    Eingabe::StartGedrueckt, Eingabe::CountdownTick, Eingabe::CrashUmschalten,
-    Eingabe::SignalPruefen, Eingabe::Rundensignal, Eingabe::Handrunde, Eingabe::BoxwachtTick,
-    Eingabe::BoxGehoert, Eingabe::Boxzeitsprung, Eingabe::SensoruhrWechseln,
-    Eingabe::EinstellungenAnwenden, Eingabe::BoxparameterSetzen, Eingabe::TitelSetzen,
-    Eingabe::FahrerBenennen, Eingabe::FahrerfarbeSetzen, Eingabe::EinzelmodusUmschalten,
-    Eingabe::HoechstgeschwindigkeitZuruecksetzen, Eingabe::AmpelSetzen, Eingabe::SpurwechselVonVorn,
-    Eingabe::PortGeoeffnet, Eingabe::PortFehlt, Eingabe::PlatineErkannt,
-    Eingabe::SimulationGestartet, Eingabe::ErgebnisSpeichern, Eingabe::RennzeitTick,
-    Eingabe::RundeStreichen, Eingabe::ZieleinlaufSchliessen, Eingabe::AbendeintragSetzen>;
+using Renneingabe =
+    std::variant<Eingabe::StartGedrueckt, Eingabe::CountdownTick, Eingabe::CrashUmschalten,
+                 Eingabe::SignalPruefen, Eingabe::Rundensignal, Eingabe::Handrunde,
+                 Eingabe::BoxwachtTick, Eingabe::BoxGehoert, Eingabe::Boxzeitsprung,
+                 Eingabe::SensoruhrWechseln, Eingabe::EinstellungenAnwenden,
+                 Eingabe::BoxparameterSetzen, Eingabe::TitelSetzen, Eingabe::FahrerBenennen,
+                 Eingabe::FahrerfarbeSetzen, Eingabe::EinzelmodusUmschalten,
+                 Eingabe::HoechstgeschwindigkeitZuruecksetzen, Eingabe::AmpelSetzen,
+                 Eingabe::SpurwechselVonVorn, Eingabe::PortGeoeffnet, Eingabe::PortFehlt,
+                 Eingabe::PlatineErkannt, Eingabe::SimulationGestartet, Eingabe::ErgebnisSpeichern,
+                 Eingabe::RennzeitTick, Eingabe::RundeStreichen, Eingabe::ZieleinlaufSchliessen,
+                 Eingabe::AbendeintragSetzen, Eingabe::StrafeGeben, Eingabe::StrafeZuruecknehmen>;
 
 // Hears every input of a race as it arrives, before the race acts on it.
 class Eingabeschreiber {

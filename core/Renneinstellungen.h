@@ -4,6 +4,7 @@
 
 #include "Reihe.h"
 #include "Rennformat.h"
+#include "Strafe.h"
 
 #include <cstdint>
 
@@ -50,6 +51,11 @@ struct Renneinstellungen {
     Rennlaenge rennart = Rennlaenge::Runden;
     std::int32_t renndauer = 180;
     Zielregel zielregel = Zielregel::RundeBeenden;
+    // A car over the line before green: the start called off, or the countdown runs on and
+    // the lane is penalised by so many seconds or a stop and go of so many.
+    Fehlstartregel fehlstartregel = Fehlstartregel::Abbruch;
+    std::int32_t fehlstartstrafe = 5;
+    std::int32_t stopAndGoZeit = 10;
     Boxparameter box;
 
     bool operator==(const Renneinstellungen&) const = default;

@@ -148,6 +148,12 @@ void Rennen::andereVerlieren(int sieger) {
             spur(nummer).ausgang = Spurausgang::Niederlage;
 }
 
+void Rennen::siegerFestlegen(int sieger) {
+    m_stand.rennsieger = sieger;
+    spur(sieger).ausgang = Spurausgang::Sieg;
+    andereVerlieren(sieger);
+}
+
 void Rennen::einzelmodusUmschalten() {
     eingabeMelden(Eingabe::EinzelmodusUmschalten{});
     if (spurenzahl() == KleinsteSpurenzahl)

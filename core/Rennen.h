@@ -107,6 +107,14 @@ public:
     // home (the first home wins). By laps only; a race by time ends by its clock. The
     // history's correction ends a heat so, where a deleted crossing leaves a lane short.
     void zieleinlaufSchliessen();
+    // A penalty from the race director for a lane of the race under way (from Start to its
+    // end, a lane home included): a time penalty or a stop and go of 1 to 600 s, or whole
+    // laps; the reason is kept with it. False when refused with nothing changed (no race
+    // under way, a lane without a car, a value out of range, or the race waits on a
+    // question): the caller beeps. The race clock is read now, for the time it was given.
+    bool strafeGeben(int spur, Strafart art, double wert, const QString& grund);
+    // The heat's last penalty is taken back, as if never given. False: there is none.
+    bool strafeZuruecknehmen();
     // The box watch's tick: a start the box has not answered within a second is called
     // off; a box that falls silent during the race is noted on its port.
     void boxwachtTick();
@@ -156,6 +164,14 @@ private:
     bool alleImZiel() const;
     // Every lane but this one has lost: the first home has won.
     void andereVerlieren(int sieger);
+    // This lane has won, every other lost.
+    void siegerFestlegen(int sieger);
+    // Penalties (Strafen.cpp).
+    void strafeFesthalten(const Strafe& strafe);
+    void fehlstartStrafen(int spur);
+    // The race end with penalties in the heat: the winner after them (0: none, by time a
+    // draw) takes the win from the first home.
+    void siegerNachStrafen(int sieger);
     void spurenAnpassen(int anzahl);
     void eingabeMelden(const Renneingabe& eingabe);
     void geaendert();

@@ -3,6 +3,7 @@
 #include "Rotationsergebnis.h"
 #include "Rennanzeige.h"
 #include "Rennen.h"
+#include "Strafwertung.h"
 
 #include <algorithm>
 
@@ -14,19 +15,13 @@ void Rennen::spurFertig(int nummer, double t) {
     s.fertig = true;
     s.letzteZeit = t;
     s.zielzeit = t;
-    const bool alleRunden = s.runde >= r.einstellungen.rundenzahl + 1;
-    const double runden = nachZeit()     ? s.distanz
-                          : alleRunden ? double(r.einstellungen.rundenzahl)
-                                       : double(s.runden.size());
-    s.schnitt = geschwindigkeit(runden * r.einstellungen.kurslaenge, t);
+    s.schnitt = geschwindigkeit(gefahreneRunden(r, nummer) * r.einstellungen.kurslaenge, t);
     klangSpielen(Klang::Gewinner);
-    // In race mode by laps the first lane home wins, the other loses at that moment; by
+    // In race mode by laps the first lane home wins, the others lose at that moment; by
     // time the distances decide at the end.
-    if (r.einstellungen.rennmodus && !nachZeit() && !r.rennsieger) {
-        r.rennsieger = nummer;
-        s.ausgang = Spurausgang::Sieg;
-        andereVerlieren(nummer);
-    }
+    // With a penalty in the heat the winner is known only after it, at the end.
+    if (r.einstellungen.rennmodus && !nachZeit() && !r.rennsieger && r.strafen.empty())
+        siegerFestlegen(nummer);
     // A lane ended short by the winner's finish comes behind every lane with more laps;
     // of equal laps the one home first is ahead.
     std::vector<int>& z = r.zieleinlauf;
@@ -56,6 +51,8 @@ void Rennen::rennende() {
     m_an.rennzeit.abstellen();
     ergebnisFesthalten();
     const int sieger = r.ergebnis.letzterLauf().sieger;
+    if (e.rennmodus && !r.strafen.empty())
+        siegerNachStrafen(sieger);
     if (!e.rennmodus) {
         // Training: only the outcomes are decided.
         for (int nummer = 1; nummer <= spurenzahl(); ++nummer)
@@ -129,6 +126,7 @@ Laufergebnis Rennen::laufergebnis() const {
         lauf.spuren.push_back(std::move(e));
     }
     lauf.sieger = laufsieger();
+    strafenWerten(lauf, m_stand);
     return lauf;
 }
 

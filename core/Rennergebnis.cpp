@@ -33,6 +33,9 @@ bool vor(const Laufwerte& a, const Laufwerte& b, bool nachZeit) {
         return false;
     if (nachZeit && a.distanz != b.distanz)
         return a.distanz > b.distanz;
+    // By laps every lane drove them all: laps a penalty took are laps short.
+    if (!nachZeit && a.strafrunden != b.strafrunden)
+        return a.strafrunden < b.strafrunden;
     return a.zeit < b.zeit;
 }
 } // namespace
@@ -90,9 +93,12 @@ std::vector<Gesamtergebnis> gesamtwertung(const std::vector<Laufergebnis>& laeuf
                 laeufe[static_cast<std::size_t>(lauf)].spur(rotation.spurImLauf(ersteSpur, lauf)).lauf;
             g.gesamt.zeit += l.zeit;
             g.gesamt.distanz += l.distanz;
+            g.gesamt.strafzeit += l.strafzeit;
+            g.gesamt.strafrunden += l.strafrunden;
             g.gesamt.imZiel = g.gesamt.imZiel && l.imZiel;
         }
-        const double runden = nachZeit ? g.gesamt.distanz : double(letzter + 1) * e.rundenzahl;
+        const double runden =
+            nachZeit ? g.gesamt.distanz : double(letzter + 1) * e.rundenzahl - g.gesamt.strafrunden;
         const double schnitt = geschwindigkeit(runden * e.kurslaenge, g.gesamt.zeit);
         g.gesamt.geschwindigkeit =
             Zahlenformat::zahlLesen(Zahlenformat::ZahlFormatieren(schnitt)).value_or(0.0);

@@ -9,6 +9,7 @@
 #include "Renneinstellungen.h"
 #include "Rundenwert.h"
 #include "Spurrotation.h"
+#include "Strafe.h"
 
 #include <QString>
 #include <vector>
@@ -21,6 +22,10 @@ struct Laufwerte {
     double distanz = 0; // laps, in a race by time
     // Home in the heat (in every heat); a heat closed with a lane still out has none.
     bool imZiel = false;
+    // The penalties in these values: the time is longer by strafzeit, and of the laps
+    // driven strafrunden do not count (by time the distance is short of them).
+    double strafzeit = 0;
+    std::int32_t strafrunden = 0;
 
     bool operator==(const Laufwerte&) const = default;
 };
@@ -32,7 +37,7 @@ struct Spurergebnis {
     std::vector<Rundenwert> runden;
     double bestzeit = 0; // the lane's fastest lap; 0 without one
     Laufwerte lauf;      // all zero for a lane not home
-    int platz = 0;       // in the order home, from 1; 0: not home
+    int platz = 0;       // in the order home (after penalties), from 1; 0: not home
 
     bool operator==(const Spurergebnis&) const = default;
 };
@@ -40,8 +45,11 @@ struct Spurergebnis {
 struct Laufergebnis {
     std::vector<Spurergebnis> spuren;
     // The winning lane, 0 for a draw: in race mode the first home (by time the greater
-    // distance), in training the lower best lap.
+    // distance), after the penalties the first place; in training the lower best lap.
     int sieger = 0;
+    // The heat's penalties, in the order given; with any, the places and the winner are
+    // those after them.
+    std::vector<Strafe> strafen;
 
     const Spurergebnis& spur(int nummer) const;
     // The time between the first lane home and the next, by their finish times; a lane not
@@ -55,8 +63,9 @@ struct Laufergebnis {
 struct Gesamtergebnis {
     QString fahrer;
     Laufwerte gesamt;
-    // Home in every heat before any other, by time the greater distance first, then the
-    // shorter total; drivers level share a place. 0: not home in every heat, or a free lane.
+    // Home in every heat before any other, by time the greater distance first, by laps
+    // the fewer laps taken by penalties, then the shorter total; drivers level share a
+    // place. 0: not home in every heat, or a free lane.
     int platz = 0;
 
     bool operator==(const Gesamtergebnis&) const = default;

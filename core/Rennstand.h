@@ -9,6 +9,7 @@
 #include "Renneinstellungen.h"
 #include "Rennergebnis.h"
 #include "Rundenwert.h"
+#include "Strafe.h"
 
 #include <QString>
 #include <cstdint>
@@ -162,6 +163,8 @@ struct Rennstand {
     // The lanes in the order they came home, and in race mode the winner: the first home.
     std::vector<int> zieleinlauf;
     std::optional<int> rennsieger;
+    // The penalties of the heat under way (or ended last), in the order given.
+    std::vector<Strafe> strafen;
 
     // The race or heat that ended last, until the next one ends; a lane-change race's first
     // heat stays in it through the second.

@@ -46,6 +46,7 @@ void Rennen::startOderStop() {
     s.optionenFrei = false;
     s.rennsieger.reset();
     s.zieleinlauf.clear();
+    s.strafen.clear();
     s.restzeit.reset();
     s.zeitUm = false;
     s.fuehrenderImZiel = false;

@@ -78,7 +78,10 @@ void Rennen::rundenereignis(int nummer, double zeit, bool vonHand) {
     if (s.fertig)
         return;
     if (!r.rennenLaeuft) {
-        fehlstart(nummer);
+        if (r.einstellungen.fehlstartregel == Fehlstartregel::Abbruch)
+            fehlstart(nummer);
+        else
+            fehlstartStrafen(nummer);
         return;
     }
 

@@ -130,7 +130,5 @@ void Rennen::zeitrennenWerten() {
                 spur(nummer).ausgang = Spurausgang::Unentschieden;
         return;
     }
-    r.rennsieger = sieger;
-    spur(sieger).ausgang = Spurausgang::Sieg;
-    andereVerlieren(sieger);
+    siegerFestlegen(sieger);
 }

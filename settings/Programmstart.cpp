@@ -45,6 +45,9 @@ void Programmstart::programmStarten() {
     e.rennart = m_werte.rennart(E::Rennart);
     e.renndauer = m_werte.ganzzahl(E::Renndauer, KuerzesteRenndauer, LaengsteRenndauer);
     e.zielregel = m_werte.zielregel(E::Zielregel);
+    e.fehlstartregel = m_werte.fehlstartregel(E::Fehlstartregel);
+    e.fehlstartstrafe = m_werte.ganzzahl(E::Fehlstartstrafe, 1, 600);
+    e.stopAndGoZeit = m_werte.ganzzahl(E::StopAndGoZeit, 1, 600);
     // A lap count the tables cannot hold is refused here, and stored as 10.
     r.einstellungenAnwenden(e);
     m_werte.speichern(E::Rennmodus, e.rennmodus);

@@ -1,0 +1,77 @@
+// Penalties during a race: given and taken back by the race director, a false start's
+// under a penalty rule, and the winner they decide at the race's end.
+#include "Rennen.h"
+#include "Zahlenformat.h"
+
+bool Rennen::strafeGeben(int nummer, Strafart art, double wert, const QString& grund) {
+    eingabeMelden(Eingabe::StrafeGeben{nummer, art, wert, grund});
+    const Rennstand& r = m_stand;
+    if (!r.gestartet || beschaeftigt() || !spurBelegt(nummer) || !strafwertZulaessig(art, wert))
+        return false;
+    m_folge.ausfuehren([this, nummer, art, wert, grund] {
+        Rennstand& r = m_stand;
+        // Before green, and at a flying start before the first car, the clock stands at 0.
+        const bool uhrLaeuft =
+            r.rennenLaeuft && (!r.einstellungen.ohneCountdown || r.rennuhrGestartet);
+        const double rennzeit = uhrLaeuft ? Zahlenformat::runden3(rennzeitJetzt()) : 0;
+        strafeFesthalten({r.wechsellauf, nummer, art, wert, rennzeit, grund});
+        geaendert();
+    });
+    return true;
+}
+
+bool Rennen::strafeZuruecknehmen() {
+    eingabeMelden(Eingabe::StrafeZuruecknehmen{});
+    const Rennstand& r = m_stand;
+    if (!r.gestartet || beschaeftigt() || r.strafen.empty())
+        return false;
+    m_folge.ausfuehren([this] {
+        Rennstand& r = m_stand;
+        const Strafe strafe = r.strafen.back();
+        r.strafen.pop_back();
+        // Without penalties the first home has won again, as at its finish.
+        if (r.strafen.empty() && r.einstellungen.rennmodus && !nachZeit() &&
+            !r.zieleinlauf.empty() && !r.rennsieger)
+            siegerFestlegen(r.zieleinlauf.front());
+        melden([&](Rennbeobachter& b) { b.strafeZurueckgenommen(*this, strafe); });
+        geaendert();
+    });
+    return true;
+}
+
+void Rennen::strafeFesthalten(const Strafe& strafe) {
+    Rennstand& r = m_stand;
+    r.strafen.push_back(strafe);
+    // The first home may not be the winner after the penalty: that is decided at the end.
+    if (r.rennsieger && !nachZeit()) {
+        r.rennsieger.reset();
+        for (int nummer = 1; nummer <= spurenzahl(); ++nummer)
+            if (spurBelegt(nummer))
+                spur(nummer).ausgang = Spurausgang::Offen;
+    }
+    melden([&](Rennbeobachter& b) { b.strafe(*this, strafe); });
+}
+
+// The signal is no crossing: the lane's first one after green starts its race. One penalty
+// a lane and start; the countdown runs on.
+void Rennen::fehlstartStrafen(int nummer) {
+    if (std::exchange(spur(nummer).fehlstartGemeldet, true))
+        return;
+    const Renneinstellungen& e = m_stand.einstellungen;
+    const bool stopAndGo = e.fehlstartregel == Fehlstartregel::StopAndGo;
+    piepen();
+    strafeFesthalten({m_stand.wechsellauf, nummer, stopAndGo ? Strafart::StopAndGo : Strafart::Zeit,
+                      double(stopAndGo ? e.stopAndGoZeit : e.fehlstartstrafe), 0,
+                      QStringLiteral("Fehlstart")});
+}
+
+void Rennen::siegerNachStrafen(int sieger) {
+    if (sieger != 0) {
+        siegerFestlegen(sieger);
+        return;
+    }
+    m_stand.rennsieger.reset();
+    for (int nummer = 1; nummer <= spurenzahl(); ++nummer)
+        if (spurBelegt(nummer))
+            spur(nummer).ausgang = nachZeit() ? Spurausgang::Unentschieden : Spurausgang::Offen;
+}

@@ -1,0 +1,208 @@
+#include "Rennbahn.h"
+#include "Strafwertung.h"
+#include "Zahlenformat.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+const QString Fehlstart = QStringLiteral("Fehlstart");
+
+// What the listeners hear of penalties.
+struct Strafprotokoll final : Rennbeobachter {
+    void strafe(const Rennen&, const Strafe& s) override { gegeben.push_back(s); }
+    void strafeZurueckgenommen(const Rennen&, const Strafe& s) override { zurueck.push_back(s); }
+    void fehlstart(const Rennen&, int spur) override { abgebrochen.push_back(spur); }
+    void rennende(const Rennen&, int sieger) override { siegerBeimEnde = sieger; }
+    std::vector<Strafe> gegeben, zurueck;
+    std::vector<int> abgebrochen;
+    int siegerBeimEnde = -1;
+};
+
+// Four lanes of three laps, each lane one constant lap time, lane 1 the fastest; the
+// signals come in the order of time, and `unterwegs` runs at that race second.
+void vierSpurenFahren(Rennbahn& b, double unterwegs, const std::function<void()>& strafen) {
+    b.einstellen([](Renneinstellungen& e) {
+        e.spuranzahl = 4;
+        e.rundenzahl = 3;
+    });
+    b.starten();
+    std::vector<std::pair<double, int>> signale;
+    for (int runde = 0; runde <= 3; ++runde)
+        for (int spur = 1; spur <= 4; ++spur)
+            signale.emplace_back(0.5 + runde * (2.0 + 0.1 * spur), spur);
+    std::sort(signale.begin(), signale.end());
+    bool gegeben = false;
+    for (const auto& [zeit, spur] : signale) {
+        if (!gegeben && zeit > unterwegs) {
+            b.bei(unterwegs);
+            strafen();
+            gegeben = true;
+        }
+        b.signal(spur, zeit);
+    }
+}
+
+std::vector<int> plaetze(const Laufergebnis& lauf) {
+    std::vector<int> p;
+    for (const Spurergebnis& s : lauf.spuren)
+        p.push_back(s.platz);
+    return p;
+}
+} // namespace
+
+// Lane 1 jumps the start and is home 3.1 s ahead: its 5 s penalty gives lane 2 the race.
+TEST(Strafen, FehlstartMitZeitstrafeLaesstDenCountdownLaufenUndKostetDenSieg) {
+    Rennbahn b;
+    Strafprotokoll protokoll;
+    b.rennen.beobachterAnmelden(protokoll);
+    b.einstellen([](Renneinstellungen& e) {
+        e.rundenzahl = 3;
+        e.fehlstartregel = Fehlstartregel::Zeitstrafe;
+        e.fehlstartstrafe = 5;
+    });
+    b.bei(-5);
+    b.rennen.startGedrueckt();
+    b.countdown(30);
+    b.signal(1, -2);
+    b.countdown(5);
+    b.signal(1, -1.5); // the same car again: one penalty a start
+    EXPECT_TRUE(b.dialoge.meldungen.empty()) << "no message box stops the start";
+    EXPECT_TRUE(b.timer.enabled()) << "the countdown runs on";
+    EXPECT_EQ(b.ansicht().fahrer[1].text, "Fahrer 1");
+    EXPECT_EQ(b.klang.pieptoene.size(), 1u);
+    ASSERT_EQ(protokoll.gegeben.size(), 1u);
+    EXPECT_EQ(protokoll.gegeben[0], (Strafe{0, 1, Strafart::Zeit, 5, 0, Fehlstart}));
+    EXPECT_TRUE(protokoll.abgebrochen.empty());
+    b.countdown(15);
+    EXPECT_EQ(b.stand().ampel, Ampel::Gruen);
+
+    b.fahren(1, 0.5, {2, 2, 2}); // the early signal was no crossing: lap 1 from green
+    EXPECT_EQ(b.rundenzeiten(1), (std::vector<double>{0, 2.5, 2, 2}));
+    EXPECT_EQ(b.ansicht().fahrer[1].text, "Fahrer 1") << "first home, not yet the winner";
+    b.fahren(2, 0.6, {3, 3, 3});
+
+    EXPECT_EQ(b.ansicht().fahrer[2].text, "Sieger!!!");
+    EXPECT_EQ(b.ansicht().fahrer[2].markierung, "Sieger");
+    EXPECT_EQ(b.ansicht().fahrer[1].text, "Verlierer");
+    EXPECT_EQ(protokoll.siegerBeimEnde, 2);
+    const Laufergebnis& lauf = b.rennen.ergebnis().letzterLauf();
+    EXPECT_EQ(lauf.sieger, 2);
+    EXPECT_EQ(lauf.strafen, protokoll.gegeben);
+    EXPECT_EQ(plaetze(lauf), (std::vector<int>{2, 1}));
+    EXPECT_DOUBLE_EQ(lauf.spur(1).lauf.zeit, 11.5);
+    EXPECT_DOUBLE_EQ(lauf.spur(1).lauf.strafzeit, 5);
+    EXPECT_DOUBLE_EQ(lauf.spur(1).lauf.geschwindigkeit, Zahlenformat::runden3(15 / 11.5));
+    EXPECT_DOUBLE_EQ(lauf.spur(2).lauf.zeit, 9.6);
+    EXPECT_DOUBLE_EQ(lauf.zielabstand(), 1.9);
+    // The lap table's race time stays as driven; the record goes by the penalised one.
+    EXPECT_DOUBLE_EQ(b.spur(1).schnitt, 15 / 6.5);
+    EXPECT_DOUBLE_EQ(gewerteterSchnitt(b.stand(), 1), 15 / 11.5);
+    EXPECT_DOUBLE_EQ(gewerteterSchnitt(b.stand(), 2), b.spur(2).schnitt);
+}
+
+// An early car on another lane is that lane's own false start; a stop and go is recorded
+// with its time.
+TEST(Strafen, JedeSpurBekommtIhrenEigenenFehlstart) {
+    Rennbahn b;
+    b.einstellen([](Renneinstellungen& e) {
+        e.fehlstartregel = Fehlstartregel::StopAndGo;
+        e.stopAndGoZeit = 12;
+    });
+    b.bei(-5);
+    b.rennen.startGedrueckt();
+    b.countdown(10);
+    b.signal(2, -3);
+    b.signal(1, -2);
+    b.signal(2, -1);
+    b.countdown(40);
+    EXPECT_EQ(b.stand().strafen,
+              (std::vector<Strafe>{{0, 2, Strafart::StopAndGo, 12, 0, Fehlstart},
+                                   {0, 1, Strafart::StopAndGo, 12, 0, Fehlstart}}));
+    EXPECT_EQ(b.stand().ampel, Ampel::Gruen);
+    // The next start begins without them.
+    b.rennen.startGedrueckt();
+    b.starten();
+    EXPECT_TRUE(b.stand().strafen.empty());
+}
+
+TEST(Strafen, WasAbgelehntWirdAendertNichts) {
+    Rennbahn b;
+    EXPECT_FALSE(b.rennen.strafeGeben(1, Strafart::Zeit, 5, {})) << "no race under way";
+    b.einstellen([](Renneinstellungen& e) {
+        e.spuranzahl = 3;
+        e.freieSpuren = 0b100;
+    });
+    b.starten();
+    EXPECT_FALSE(b.rennen.strafeGeben(3, Strafart::Zeit, 5, {})) << "a free lane";
+    EXPECT_FALSE(b.rennen.strafeGeben(1, Strafart::Zeit, 0.5, {}));
+    EXPECT_FALSE(b.rennen.strafeGeben(1, Strafart::StopAndGo, 601, {}));
+    EXPECT_FALSE(b.rennen.strafeGeben(1, Strafart::Runden, 1.5, {}));
+    EXPECT_FALSE(b.rennen.strafeGeben(1, Strafart::Runden, 0, {}));
+    EXPECT_FALSE(b.rennen.strafeZuruecknehmen()) << "none to take back";
+    EXPECT_TRUE(b.stand().strafen.empty());
+    b.bei(7.25);
+    EXPECT_TRUE(b.rennen.strafeGeben(2, Strafart::Zeit, 600, QStringLiteral("Abkürzung")));
+    EXPECT_EQ(b.stand().strafen, (std::vector<Strafe>{{0, 2, Strafart::Zeit, 600, 7.25,
+                                                       QStringLiteral("Abkürzung")}}));
+}
+
+// Lane 1, the fastest, loses a lap and falls behind every lane that counts three; lane 2's
+// two seconds put it behind lanes 3 and 4.
+TEST(Strafen, RundenUndZeitstrafenOrdnenVierSpurenNeu) {
+    Rennbahn b;
+    vierSpurenFahren(b, 3, [&] {
+        EXPECT_TRUE(b.rennen.strafeGeben(1, Strafart::Runden, 1, QStringLiteral("Abkürzung")));
+        EXPECT_TRUE(b.rennen.strafeGeben(2, Strafart::Zeit, 2, QStringLiteral("Rempler")));
+    });
+    const Laufergebnis& lauf = b.rennen.ergebnis().letzterLauf();
+    EXPECT_EQ(plaetze(lauf), (std::vector<int>{4, 3, 1, 2}));
+    EXPECT_EQ(lauf.sieger, 3);
+    EXPECT_EQ(b.spur(3).ausgang, Spurausgang::Sieg);
+    EXPECT_EQ(b.spur(1).ausgang, Spurausgang::Niederlage);
+    EXPECT_EQ(lauf.spur(1).lauf.strafrunden, 1);
+    EXPECT_EQ(lauf.spur(1).runden.size(), 3u) << "the lane drove its laps";
+    EXPECT_DOUBLE_EQ(lauf.spur(1).lauf.geschwindigkeit, Zahlenformat::runden3(10 / 6.8));
+    EXPECT_DOUBLE_EQ(lauf.spur(2).lauf.zeit, 9.1);
+}
+
+// A penalty given after the first lane is home takes its win until the end; taken back,
+// the race is as if it had never been given.
+TEST(Strafen, ZurueckgenommenIstDasErgebnisWieOhneStrafe) {
+    Rennbahn ohne;
+    vierSpurenFahren(ohne, 100, [] {});
+    Rennbahn mit;
+    Strafprotokoll protokoll;
+    mit.rennen.beobachterAnmelden(protokoll);
+    vierSpurenFahren(mit, 7, [&] {
+        ASSERT_EQ(mit.spur(1).ausgang, Spurausgang::Sieg);
+        EXPECT_TRUE(mit.rennen.strafeGeben(1, Strafart::Zeit, 30, {}));
+        EXPECT_EQ(mit.spur(1).ausgang, Spurausgang::Offen);
+        EXPECT_FALSE(mit.stand().rennsieger);
+        EXPECT_TRUE(mit.rennen.strafeGeben(4, Strafart::Runden, 2, {}));
+        EXPECT_TRUE(mit.rennen.strafeZuruecknehmen());
+        EXPECT_EQ(mit.stand().strafen.size(), 1u) << "the last one given goes";
+        EXPECT_TRUE(mit.rennen.strafeZuruecknehmen());
+        EXPECT_EQ(mit.spur(1).ausgang, Spurausgang::Sieg);
+        EXPECT_EQ(mit.stand().rennsieger, 1);
+    });
+    ASSERT_EQ(protokoll.zurueck.size(), 2u);
+    EXPECT_EQ(protokoll.zurueck[0].spur, 4);
+    EXPECT_EQ(mit.rennen.ergebnis(), ohne.rennen.ergebnis());
+    EXPECT_EQ(mit.stand().spuren, ohne.stand().spuren);
+    EXPECT_EQ(mit.ansicht(), ohne.ansicht());
+    EXPECT_EQ(mit.rennen.ergebnis().letzterLauf().sieger, 1);
+}
+
+// A lane home keeps taking penalties until the race is over; after it nothing is taken.
+TEST(Strafen, NachDemZielZaehltDieStrafeBisZumRennende) {
+    Rennbahn b;
+    b.runden(2);
+    b.starten();
+    b.fahren(1, 0.5, {2, 2});
+    b.fahren(2, 0.6, {2.5});
+    EXPECT_TRUE(b.rennen.strafeGeben(1, Strafart::Zeit, 1.5, {}));
+    b.signal(2, 5.6);
+    EXPECT_EQ(b.rennen.ergebnis().letzterLauf().sieger, 2) << "4.5 + 1.5 is behind 5.6";
+    EXPECT_FALSE(b.rennen.strafeGeben(2, Strafart::Zeit, 5, {}));
+    EXPECT_FALSE(b.rennen.strafeZuruecknehmen());
+}
