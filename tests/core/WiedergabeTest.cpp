@@ -24,6 +24,7 @@ QStringList texte(const std::vector<Meldung>& meldungen) {
 TEST(Wiedergabe, ZufallsrennenWiederholenSichAufsBit) {
     std::map<int, std::uint32_t> jeSpurenzahl;
     std::uint32_t letzteSpurImZiel = 0;
+    std::uint32_t mitStrafen = 0;
     for (std::uint32_t startwert = 1; startwert <= Zufallsrennen; ++startwert) {
         const Zufallsvergleich v = zufallsrennenPruefen(startwert);
         ASSERT_TRUE(v.unterschiede.isEmpty())
@@ -32,6 +33,7 @@ TEST(Wiedergabe, ZufallsrennenWiederholenSichAufsBit) {
         ++jeSpurenzahl[v.spurenzahl];
         if (v.spurenzahl > KleinsteSpurenzahl && v.hoechsteSpurImZiel == v.spurenzahl)
             ++letzteSpurImZiel;
+        mitStrafen += v.strafen > 0;
     }
     // The races cover every track, two-lane ones most, so lane change and single mode
     // keep being driven.
@@ -41,6 +43,8 @@ TEST(Wiedergabe, ZufallsrennenWiederholenSichAufsBit) {
     EXPECT_GT(jeSpurenzahl[KleinsteSpurenzahl], Zufallsrennen / 3);
     // On wider tracks the last lane is driven home, not left standing.
     EXPECT_GT(letzteSpurImZiel, Zufallsrennen / 20);
+    // Penalties are given in many of them, so their replay is put to the test.
+    EXPECT_GT(mitStrafen, Zufallsrennen / 4) << mitStrafen;
 }
 
 namespace {
@@ -125,4 +129,45 @@ TEST(Wiedergabe, EingabenWaehrendEinesDialogsKommenImDialog) {
     EXPECT_TRUE(w.wiedergabe.abspielen(w.rennen));
     EXPECT_EQ(unterschiede(a, w, true), QStringList());
     EXPECT_EQ(texte(a.dialoge.meldungen), w.wiedergabe.meldungen());
+}
+
+// A race with a false start under the time penalty rule, a lap penalty on a lane home and
+// one taken back replays to the same result, penalties included.
+TEST(Wiedergabe, EinRennenMitStrafenWiederholtSich) {
+    Aufnahmebahn a;
+    Renneinstellungen e;
+    e.rundenzahl = 2;
+    e.fehlstartregel = Fehlstartregel::Zeitstrafe;
+    a.rennen.einstellungenAnwenden(e);
+    a.rennen.startGedrueckt();
+    const auto ticks = [&a](int anzahl) {
+        for (int tick = 0; tick < anzahl; ++tick) {
+            a.uhr.stand += 100;
+            a.rennen.countdownTick();
+        }
+    };
+    const auto runde = [&a](int spur, std::int64_t ms) {
+        a.uhr.stand += ms;
+        a.rennen.handrunde(spur);
+    };
+    ticks(40);
+    a.rennen.handrunde(2);
+    ticks(10);
+    for (int spur = 1; spur <= 2; ++spur)
+        runde(spur, 300);
+    runde(1, 2000);
+    runde(1, 2000);
+    EXPECT_TRUE(a.rennen.strafeGeben(1, Strafart::Runden, 1, QStringLiteral("Abkürzung")));
+    EXPECT_TRUE(a.rennen.strafeGeben(2, Strafart::Zeit, 3, QString()));
+    EXPECT_TRUE(a.rennen.strafeZuruecknehmen());
+    runde(2, 1000);
+    runde(2, 2500);
+    ASSERT_FALSE(a.rennen.stand().gestartet);
+    ASSERT_EQ(a.rennen.ergebnis().letzterLauf().strafen.size(), 2u);
+    EXPECT_EQ(a.rennen.ergebnis().letzterLauf().sieger, 2);
+
+    Wiedergabebahn w(a.aufnahme.mitschnitt());
+    const bool abgespielt = w.wiedergabe.abspielen(w.rennen);
+    EXPECT_EQ(unterschiede(a, w, abgespielt), QStringList());
+    EXPECT_EQ(w.rennen.ergebnis(), a.rennen.ergebnis());
 }

@@ -1,6 +1,7 @@
 // Random races for the replay property: every input a race knows, in sequences a racer
 // could produce and some a racer would hardly manage (false starts, bounces, laps by hand,
-// crash pauses in the countdown and the race, Stop at any time, tracks of 2 to 8 lanes and
+// crash pauses in the countdown and the race, Stop at any time, penalties given and taken
+// back, false starts under every rule, tracks of 2 to 8 lanes and
 // tracks that change their lane count, lane change with both heats, training, flying start,
 // races by time with each finish rule, box mode with a box that falls silent, a sensor board
 // that answers mid-race, races of one lap and very long ones). The race runs recorded; its
@@ -39,6 +40,19 @@ public:
     void fehlstart(const Rennen&, int spur) override {
         zeilen << QStringLiteral("fehlstart %1").arg(spur);
     }
+    void strafe(const Rennen&, const Strafe& s) override {
+        ++strafen;
+        zeilen << QStringLiteral("strafe %1 %2 %3 %4 %5 %6")
+                      .arg(s.lauf)
+                      .arg(s.spur)
+                      .arg(static_cast<int>(s.art))
+                      .arg(s.wert, 0, 'g', 17)
+                      .arg(s.rennzeit, 0, 'g', 17)
+                      .arg(s.grund);
+    }
+    void strafeZurueckgenommen(const Rennen&, const Strafe& s) override {
+        zeilen << QStringLiteral("zurueck %1 %2").arg(s.spur).arg(s.wert, 0, 'g', 17);
+    }
     void crashPause(const Rennen&, bool an) override {
         zeilen << QStringLiteral("crash %1").arg(an);
     }
@@ -59,6 +73,7 @@ public:
 
     QStringList zeilen;
     int hoechsteSpurImZiel = 0; // shows the driver reaches every lane
+    int strafen = 0;            // penalties given, by the race director or a false start
 };
 
 struct FesteTageszeit final : Tagesuhr {
@@ -246,6 +261,21 @@ private:
         }
     }
 
+    // The race director penalises a lane, now and then with a value out of range, or takes
+    // the last penalty back.
+    void strafen() {
+        if (ja(0.25)) {
+            b.rennen.strafeZuruecknehmen();
+            return;
+        }
+        static const Strafart Arten[] = {Strafart::Zeit, Strafart::Runden, Strafart::StopAndGo};
+        const Strafart art = Arten[wuerfel(0, 2)];
+        const double wert = ja(0.1)                   ? static_cast<double>(wuerfel(0, 700)) / 2
+                            : art == Strafart::Runden ? static_cast<double>(wuerfel(1, 3))
+                                                      : static_cast<double>(wuerfel(2, 60)) / 2;
+        b.rennen.strafeGeben(eineSpur(), art, wert, QStringLiteral("Zufall"));
+    }
+
     // Between races: what a racer may change, and what the program hears meanwhile.
     void zwischenRennen() {
         if (ja(0.5))
@@ -277,6 +307,8 @@ private:
             b.rennen.ergebnisSpeichern();
         if (ja(0.05))
             b.rennen.rundeStreichen(eineSpur());
+        if (ja(0.03))
+            strafen(); // no race: refused
         if (ja(0.05))
             b.rennen.abendeintragSetzen(
                 ja(0.5) ? std::optional<Abendeintrag>(
@@ -318,6 +350,11 @@ private:
         static const Zielregel Regeln[] = {Zielregel::Sofort, Zielregel::RundeBeenden,
                                            Zielregel::FuehrenderBeendet};
         e.zielregel = Regeln[wuerfel(0, 2)];
+        static const Fehlstartregel Fehlstartregeln[] = {
+            Fehlstartregel::Abbruch, Fehlstartregel::Zeitstrafe, Fehlstartregel::StopAndGo};
+        e.fehlstartregel = Fehlstartregeln[wuerfel(0, 2)];
+        e.fehlstartstrafe = static_cast<std::int32_t>(wuerfel(1, 30));
+        e.stopAndGoZeit = static_cast<std::int32_t>(wuerfel(1, 30));
         b.rennen.einstellungenAnwenden(e);
     }
 
@@ -340,6 +377,8 @@ private:
                 b.rennen.crashUmschalten();
             if (ja(0.004))
                 b.rennen.startGedrueckt(); // Stop
+            if (ja(0.015))
+                strafen();
             if (s().einstellungen.raceControl && ja(0.01))
                 boxSendet = !boxSendet;
             // The lane due first; on a tie the lower one.
@@ -367,6 +406,7 @@ struct Zufallsvergleich {
     int spurenzahl = 0;         // the lanes the sequence began with
     bool abgespielt = false;    // the replay ran to the record's end
     int hoechsteSpurImZiel = 0; // of the recorded race
+    int strafen = 0;            // penalties given in it
     QStringList unterschiede;
 };
 
@@ -379,5 +419,5 @@ inline Zufallsvergleich zufallsrennenPruefen(std::uint32_t startwert) {
     Wiedergabebahn wiedergabe(aufnahme.aufnahme.mitschnitt());
     const bool abgespielt = wiedergabe.wiedergabe.abspielen(wiedergabe.rennen);
     return {fahrer.spurenzahl(), abgespielt, aufnahme.ereignisse.hoechsteSpurImZiel,
-            unterschiede(aufnahme, wiedergabe, abgespielt)};
+            aufnahme.ereignisse.strafen, unterschiede(aufnahme, wiedergabe, abgespielt)};
 }
