@@ -1,6 +1,6 @@
-#include "Rennbahn.h"
 #include "Strafwertung.h"
 #include "Zahlenformat.h"
+#include "Zeitbahn.h"
 
 #include <gtest/gtest.h>
 
@@ -205,4 +205,52 @@ TEST(Strafen, NachDemZielZaehltDieStrafeBisZumRennende) {
     EXPECT_EQ(b.rennen.ergebnis().letzterLauf().sieger, 2) << "4.5 + 1.5 is behind 5.6";
     EXPECT_FALSE(b.rennen.strafeGeben(2, Strafart::Zeit, 5, {}));
     EXPECT_FALSE(b.rennen.strafeZuruecknehmen());
+}
+
+// By time a lap penalty shortens the distance: lane 1, ahead by less than the two laps it
+// loses, is behind lane 2 on the result.
+TEST(Strafen, ImZeitrennenKostetEineRundenstrafeStrecke) {
+    Zeitbahn b(Zielregel::Sofort);
+    b.starten();
+    b.plan(1, 0.5, 2.0, 19);
+    b.plan(2, 0.6, 2.4, 19);
+    b.fahren(10);
+    EXPECT_TRUE(b.rennen.strafeGeben(1, Strafart::Runden, 2, {}));
+    b.fahren(21);
+    ASSERT_FALSE(b.stand().gestartet);
+    const Laufergebnis& lauf = b.rennen.ergebnis().letzterLauf();
+    EXPECT_EQ(lauf.sieger, 2);
+    EXPECT_DOUBLE_EQ(lauf.spur(1).lauf.distanz, b.distanz(1) - 2);
+    EXPECT_LT(lauf.spur(1).lauf.distanz, lauf.spur(2).lauf.distanz);
+    EXPECT_EQ(plaetze(lauf), (std::vector<int>{2, 1}));
+    EXPECT_EQ(b.ansicht().fahrer[2].text, "Sieger!!!");
+    EXPECT_EQ(b.ansicht().fahrer[1].text, "Verlierer");
+}
+
+// Over a lane change the laps a penalty took count against the driver's totals: the faster
+// driver, a lap short in the second heat, comes second.
+TEST(Strafen, DieGesamtwertungEinesSpurwechselsZaehltDieStrafrunden) {
+    Rennbahn b;
+    b.einstellen([](Renneinstellungen& e) {
+        e.spurwechsel = true;
+        e.rundenzahl = 2;
+    });
+    b.starten();
+    b.fahren(1, 0.5, {2, 2});
+    b.fahren(2, 0.6, {2.5, 2.5});
+    b.starten();
+    ASSERT_EQ(b.spur(2).fahrer, "Fahrer 1");
+    b.fahren(2, 0.5, {2, 2});
+    EXPECT_TRUE(b.rennen.strafeGeben(2, Strafart::Runden, 1, {}));
+    b.fahren(1, 0.6, {2.5, 2.5});
+    const Rennergebnis& e = b.rennen.ergebnis();
+    ASSERT_TRUE(e.komplett());
+    EXPECT_EQ(e.gesamt(2).fahrer, "Fahrer 1");
+    EXPECT_EQ(e.gesamt(2).gesamt.strafrunden, 1);
+    EXPECT_LT(e.gesamt(2).gesamt.zeit, e.gesamt(1).gesamt.zeit);
+    EXPECT_EQ(e.gesamt(1).platz, 1);
+    EXPECT_EQ(e.gesamt(2).platz, 2);
+    EXPECT_EQ(e.sieger(), 1);
+    EXPECT_EQ(e.laeufe[0].strafen, std::vector<Strafe>{});
+    EXPECT_EQ(e.letzterLauf().strafen.size(), 1u);
 }
