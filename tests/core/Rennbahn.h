@@ -123,6 +123,13 @@ struct Rennbahn {
             zeiten.push_back(runde.zeit);
         return zeiten;
     }
+    // The places of the heat that ended last, lane by lane.
+    std::vector<int> plaetze() const {
+        std::vector<int> p;
+        for (const Spurergebnis& s : rennen.ergebnis().letzterLauf().spuren)
+            p.push_back(s.platz);
+        return p;
+    }
     HauptfensterAnsicht ansicht() const { return hauptfensterAnsicht(rennen); }
     Zelle zelle(int spur, int zeile, int spalte) const {
         return Rundentabelle(rennen, spur).zelle(zeile, spalte);

@@ -41,13 +41,6 @@ void vierSpurenFahren(Rennbahn& b, double unterwegs, const std::function<void()>
         b.signal(spur, zeit);
     }
 }
-
-std::vector<int> plaetze(const Laufergebnis& lauf) {
-    std::vector<int> p;
-    for (const Spurergebnis& s : lauf.spuren)
-        p.push_back(s.platz);
-    return p;
-}
 } // namespace
 
 // Lane 1 jumps the start and is home 3.1 s ahead: its 5 s penalty gives lane 2 the race.
@@ -88,7 +81,7 @@ TEST(Strafen, FehlstartMitZeitstrafeLaesstDenCountdownLaufenUndKostetDenSieg) {
     const Laufergebnis& lauf = b.rennen.ergebnis().letzterLauf();
     EXPECT_EQ(lauf.sieger, 2);
     EXPECT_EQ(lauf.strafen, protokoll.gegeben);
-    EXPECT_EQ(plaetze(lauf), (std::vector<int>{2, 1}));
+    EXPECT_EQ(b.plaetze(), (std::vector<int>{2, 1}));
     EXPECT_DOUBLE_EQ(lauf.spur(1).lauf.zeit, 11.5);
     EXPECT_DOUBLE_EQ(lauf.spur(1).lauf.strafzeit, 5);
     EXPECT_DOUBLE_EQ(lauf.spur(1).lauf.geschwindigkeit, Zahlenformat::runden3(15 / 11.5));
@@ -155,7 +148,7 @@ TEST(Strafen, RundenUndZeitstrafenOrdnenVierSpurenNeu) {
         EXPECT_TRUE(b.rennen.strafeGeben(2, Strafart::Zeit, 2, QStringLiteral("Rempler")));
     });
     const Laufergebnis& lauf = b.rennen.ergebnis().letzterLauf();
-    EXPECT_EQ(plaetze(lauf), (std::vector<int>{4, 3, 1, 2}));
+    EXPECT_EQ(b.plaetze(), (std::vector<int>{4, 3, 1, 2}));
     EXPECT_EQ(lauf.sieger, 3);
     EXPECT_EQ(b.spur(3).ausgang, Spurausgang::Sieg);
     EXPECT_EQ(b.spur(1).ausgang, Spurausgang::Niederlage);
@@ -222,7 +215,7 @@ TEST(Strafen, ImZeitrennenKostetEineRundenstrafeStrecke) {
     EXPECT_EQ(lauf.sieger, 2);
     EXPECT_DOUBLE_EQ(lauf.spur(1).lauf.distanz, b.distanz(1) - 2);
     EXPECT_LT(lauf.spur(1).lauf.distanz, lauf.spur(2).lauf.distanz);
-    EXPECT_EQ(plaetze(lauf), (std::vector<int>{2, 1}));
+    EXPECT_EQ(b.plaetze(), (std::vector<int>{2, 1}));
     EXPECT_EQ(b.ansicht().fahrer[2].text, "Sieger!!!");
     EXPECT_EQ(b.ansicht().fahrer[1].text, "Verlierer");
 }

@@ -9,13 +9,6 @@ namespace {
 void spuren(Rennbahn& b, int anzahl) {
     b.einstellen([&](Renneinstellungen& e) { e.spuranzahl = anzahl; });
 }
-
-std::vector<int> plaetze(const Laufergebnis& lauf) {
-    std::vector<int> p;
-    for (const Spurergebnis& s : lauf.spuren)
-        p.push_back(s.platz);
-    return p;
-}
 } // namespace
 
 // Four lanes home in the order 3, 1, 4, 2: the race waits for the last, lane 3 has won, the
@@ -35,7 +28,7 @@ TEST(VieleSpuren, DieReihenfolgeImZielGibtPlaetzeUndSieger) {
     // Lane 2 finished last: the race is over only now.
     ASSERT_FALSE(b.stand().gestartet);
     const Laufergebnis& lauf = b.rennen.ergebnis().letzterLauf();
-    EXPECT_EQ(plaetze(lauf), (std::vector<int>{2, 4, 1, 3}));
+    EXPECT_EQ(b.plaetze(), (std::vector<int>{2, 4, 1, 3}));
     EXPECT_EQ(lauf.sieger, 3);
     EXPECT_EQ(b.rennen.ergebnis().sieger(), 3);
     EXPECT_EQ(lauf.spur(4).fahrer, "Dora");
@@ -149,7 +142,7 @@ TEST(VieleSpuren, EineFreieSpurZaehltNichtUndNimmtKeinenPlatz) {
         b.fahren(spur, 0.1 * spur, {2.0 + 0.1 * spur});
     ASSERT_FALSE(b.stand().gestartet) << "the race does not wait for the free lane";
     EXPECT_TRUE(b.spur(3).runden.empty());
-    EXPECT_EQ(plaetze(b.rennen.ergebnis().letzterLauf()), (std::vector<int>{1, 2, 0, 3}));
+    EXPECT_EQ(b.plaetze(), (std::vector<int>{1, 2, 0, 3}));
     EXPECT_EQ(b.spur(3).ausgang, Spurausgang::Offen);
 
     // Every lane free is no race: the mark goes.
@@ -178,7 +171,7 @@ TEST(VieleSpuren, NachDemSiegerBeendetDieNaechsteDurchfahrt) {
     b.signal(3, 7.5); // its third lap: ahead of the two with two laps
     ASSERT_FALSE(b.stand().gestartet);
     const Laufergebnis& lauf = b.rennen.ergebnis().letzterLauf();
-    EXPECT_EQ(plaetze(lauf), (std::vector<int>{1, 4, 2, 3}));
+    EXPECT_EQ(b.plaetze(), (std::vector<int>{1, 4, 2, 3}));
     EXPECT_EQ(lauf.sieger, 1);
     EXPECT_EQ(lauf.spur(4).runden.size(), 2u);
     EXPECT_DOUBLE_EQ(*b.spur(4).zielzeit, 6.5);
