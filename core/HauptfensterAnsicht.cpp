@@ -27,6 +27,8 @@ QString fahrertext(const Spurstand& s) {
     case Spurausgang::Unentschieden: return QStringLiteral("Unentschieden");
     case Spurausgang::Fehlstart: return QStringLiteral("Fehlstart");
     }
+    if (imStopAndGo(s))
+        return QStringLiteral("Stop and go");
     return s.fahrer;
 }
 

@@ -12,7 +12,7 @@ QString zeitOderNichts(std::optional<double> sekunden) {
 }
 
 // Where the leader has no gap to show, the race's outcome stands, as on the two-lane window's
-// driver labels; a false start stands whatever the gap.
+// driver labels; a false start stands whatever the gap, and so does a stop and go.
 QString abstandOderAusgang(const Spurstand& s, const Spurstellung& stellung) {
     switch (s.ausgang) {
     case Spurausgang::Sieg: return QStringLiteral("Sieger!!!");
@@ -21,6 +21,8 @@ QString abstandOderAusgang(const Spurstand& s, const Spurstellung& stellung) {
     case Spurausgang::Offen:
     case Spurausgang::Niederlage: break;
     }
+    if (imStopAndGo(s))
+        return QStringLiteral("Stop and go");
     return stellung.abstand;
 }
 

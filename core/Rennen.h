@@ -169,6 +169,10 @@ private:
     // Penalties (Strafen.cpp).
     void strafeFesthalten(const Strafe& strafe);
     void fehlstartStrafen(int spur);
+    // A crossing while the lane stands out its stop and go: not counted.
+    bool stehtImStopAndGo(int spur, double zeit);
+    // A stop and go due begins at the lane's crossing.
+    void stopAndGoBeginnen(int spur, double zeit);
     // The race end with penalties in the heat: the winner after them (0: none, by time a
     // draw) takes the win from the first home.
     void siegerNachStrafen(int sieger);

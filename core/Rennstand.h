@@ -52,6 +52,10 @@ struct Spurstand {
     double distanz = 0;
     double letztesSignal = 0;
     bool fehlstartGemeldet = false;
+    // A stop and go: the seconds still to serve from the lane's next crossing on, and once
+    // served the race time the lane stands until; crossings before it are not counted.
+    double stopAndGoOffen = 0;
+    std::optional<double> stopAndGoBis;
     // The laps of the lap table, and the race time of its summary row once home. Both
     // are cleared with the table, at Start and Stop.
     std::vector<Rundenwert> runden;
@@ -59,6 +63,12 @@ struct Spurstand {
 
     bool operator==(const Spurstand&) const = default;
 };
+
+// The lane has a stop and go to serve, or serves it: from the penalty until its first
+// counted crossing after the stop, while it is not home.
+inline bool imStopAndGo(const Spurstand& spur) {
+    return !spur.fertig && (spur.stopAndGoOffen > 0 || spur.stopAndGoBis);
+}
 
 inline Spurstand neueSpur(const QString& fahrer) {
     Spurstand spur;

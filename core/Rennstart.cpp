@@ -55,6 +55,8 @@ void Rennen::startOderStop() {
         spur(nummer).fertig = false;
         spur(nummer).runde = 0;
         spur(nummer).distanz = 0;
+        spur(nummer).stopAndGoOffen = 0;
+        spur(nummer).stopAndGoBis.reset();
     }
     if (e.raceControl)
         boxScharfSchalten();

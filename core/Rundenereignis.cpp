@@ -95,6 +95,8 @@ void Rennen::rundenereignis(int nummer, double zeit, bool vonHand) {
         if (s.fertig)
             return;
     }
+    if (stehtImStopAndGo(nummer, zeit))
+        return;
     if (s.runde == 0) {
         // First crossing: lap 1 is timed from the start of the race clock.
         s.runde = 1;
@@ -108,6 +110,7 @@ void Rennen::rundenereignis(int nummer, double zeit, bool vonHand) {
             return;
         rundeGezaehlt(nummer, t, rundenzeit, vonHand);
     }
+    stopAndGoBeginnen(nummer, zeit);
 
     if (nachZeit()) {
         zeitrundeAuswerten(nummer, t);

@@ -3,6 +3,8 @@
 #include "Rennen.h"
 #include "Zahlenformat.h"
 
+#include <algorithm>
+
 bool Rennen::strafeGeben(int nummer, Strafart art, double wert, const QString& grund) {
     eingabeMelden(Eingabe::StrafeGeben{nummer, art, wert, grund});
     const Rennstand& r = m_stand;
@@ -29,6 +31,11 @@ bool Rennen::strafeZuruecknehmen() {
         Rennstand& r = m_stand;
         const Strafe strafe = r.strafen.back();
         r.strafen.pop_back();
+        // A stop and go under way is served to its end.
+        if (strafe.art == Strafart::StopAndGo) {
+            double& offen = spur(strafe.spur).stopAndGoOffen;
+            offen = std::max(offen - strafe.wert, 0.0);
+        }
         // Without penalties the first home has won again, as at its finish.
         if (r.strafen.empty() && r.einstellungen.rennmodus && !nachZeit() &&
             !r.zieleinlauf.empty() && !r.rennsieger)
@@ -42,6 +49,8 @@ bool Rennen::strafeZuruecknehmen() {
 void Rennen::strafeFesthalten(const Strafe& strafe) {
     Rennstand& r = m_stand;
     r.strafen.push_back(strafe);
+    if (strafe.art == Strafart::StopAndGo)
+        spur(strafe.spur).stopAndGoOffen += strafe.wert;
     // The first home may not be the winner after the penalty: that is decided at the end.
     if (r.rennsieger && !nachZeit()) {
         r.rennsieger.reset();
@@ -74,4 +83,23 @@ void Rennen::siegerNachStrafen(int sieger) {
     for (int nummer = 1; nummer <= spurenzahl(); ++nummer)
         if (spurBelegt(nummer))
             spur(nummer).ausgang = nachZeit() ? Spurausgang::Unentschieden : Spurausgang::Offen;
+}
+
+// Without power to cut, the lane's stop is timed from a crossing to the first one after.
+bool Rennen::stehtImStopAndGo(int nummer, double zeit) {
+    Spurstand& s = spur(nummer);
+    if (!s.stopAndGoBis)
+        return false;
+    if (Zahlenformat::runden3(zeit - m_stand.startzeit) < *s.stopAndGoBis)
+        return true;
+    s.stopAndGoBis.reset();
+    return false;
+}
+
+void Rennen::stopAndGoBeginnen(int nummer, double zeit) {
+    Spurstand& s = spur(nummer);
+    if (!(s.stopAndGoOffen > 0) || s.fertig)
+        return;
+    s.stopAndGoBis = Zahlenformat::runden3(zeit - m_stand.startzeit + s.stopAndGoOffen);
+    s.stopAndGoOffen = 0;
 }

@@ -1,3 +1,4 @@
+#include "Mehrspuransicht.h"
 #include "Strafwertung.h"
 #include "Zahlenformat.h"
 #include "Zeitbahn.h"
@@ -246,4 +247,37 @@ TEST(Strafen, DieGesamtwertungEinesSpurwechselsZaehltDieStrafrunden) {
     EXPECT_EQ(e.sieger(), 1);
     EXPECT_EQ(e.laeufe[0].strafen, std::vector<Strafe>{});
     EXPECT_EQ(e.letzterLauf().strafen.size(), 1u);
+}
+
+// Without power to cut, a stop and go is timed from the lane's next crossing: what crosses
+// within its seconds is no lap, and the lap in progress runs on through the stop.
+TEST(Strafen, EinStopAndGoZaehltDieDurchfahrtenWaehrendDesStoppsNicht) {
+    Rennbahn b;
+    b.runden(3);
+    b.starten();
+    b.fahren(1, 0.5, {2});
+    b.bei(3);
+    EXPECT_TRUE(b.rennen.strafeGeben(1, Strafart::StopAndGo, 10, {}));
+    EXPECT_EQ(b.ansicht().fahrer[1].text, "Stop and go");
+    b.signal(1, 4.5); // a lap; the stop begins here
+    b.signal(1, 6);   // rolling over the line again: not counted
+    b.signal(1, 14);
+    EXPECT_EQ(b.rundenzeiten(1), (std::vector<double>{0, 2.5, 2}));
+    EXPECT_EQ(b.ansicht().fahrer[1].text, "Stop and go");
+    b.signal(1, 16.5); // the stop is served: the lap counts from 4.5
+    EXPECT_EQ(b.rundenzeiten(1), (std::vector<double>{0, 2.5, 2, 12}));
+    EXPECT_EQ(b.ansicht().fahrer[1].text, "Fahrer 1");
+    b.fahren(2, 0.6, {6, 6, 6});
+    EXPECT_EQ(b.ansicht().fahrer[1].text, "Sieger!!!") << "served, it adds no time";
+}
+
+TEST(Strafen, VieleSpurenZeigenDenStopAndGoInIhrerZeile) {
+    Rennbahn b;
+    b.einstellen([](Renneinstellungen& e) { e.spuranzahl = 3; });
+    b.starten();
+    b.fahren(3, 0.5, {2});
+    EXPECT_TRUE(b.rennen.strafeGeben(3, Strafart::StopAndGo, 5, {}));
+    const Mehrspuransicht a = mehrspuransicht(b.rennen, 1);
+    EXPECT_EQ(a.zeilen[2].zelle(Mehrspurspalte::Abstand), "Stop and go");
+    EXPECT_EQ(a.zeilen[0].zelle(Mehrspurspalte::Abstand), "");
 }
