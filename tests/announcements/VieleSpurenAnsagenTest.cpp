@@ -5,18 +5,12 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-void spuren(Ansagebahn& b, int anzahl) {
-    b.einstellen([&](Renneinstellungen& e) { e.spuranzahl = anzahl; });
-}
-} // namespace
-
 TEST(VieleSpurenAnsagen, DreiSpurenSagenDieSpurUndJedenPlatz) {
     Ansagebahn b;
     b.e.fahrername = false;
     b.e.bestzeit = false;
     b.runden(2);
-    spuren(b, 3);
+    b.spuren(3);
     b.starten();
     b.signale({{1, 0.1}, {2, 0.2}, {3, 0.3}, {3, 4.0}, {1, 4.3}, {2, 4.6}});
     b.signale({{3, 8.0}, {2, 8.9}, {1, 9.1}});
@@ -44,7 +38,7 @@ TEST(VieleSpurenAnsagen, DieRundenDerDrittenUndViertenSpurWartenFuerSich) {
     b.e.bestzeit = false;
     b.e.restrunden = false;
     b.runden(10);
-    spuren(b, 4);
+    b.spuren(4);
     b.starten();
     b.signale({{1, 0.1}, {2, 0.2}, {3, 0.3}, {4, 0.4}, {1, 4.1}});
     b.signale({{3, 4.3}, {4, 4.4}}, false);

@@ -6,10 +6,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-void spuren(Rennbahn& b, int anzahl) {
-    b.einstellen([&](Renneinstellungen& e) { e.spuranzahl = anzahl; });
-}
-
 std::vector<int> plaetze(const Laufergebnis& lauf) {
     std::vector<int> p;
     for (const Spurergebnis& s : lauf.spuren)
@@ -23,7 +19,7 @@ std::vector<int> plaetze(const Laufergebnis& lauf) {
 TEST(VieleSpuren, DieReihenfolgeImZielGibtPlaetzeUndSieger) {
     Rennbahn b;
     b.runden(2);
-    spuren(b, 4);
+    b.spuren(4);
     b.rennen.fahrerBenennen(4, QStringLiteral("Dora"));
     b.starten();
     const double zeiten[] = {0, 2.1, 2.4, 2.0, 2.2};
@@ -50,7 +46,7 @@ TEST(VieleSpuren, DieReihenfolgeImZielGibtPlaetzeUndSieger) {
 TEST(VieleSpuren, ErstNachDemLetztenImZielIstDasRennenAus) {
     Rennbahn b;
     b.runden(1);
-    spuren(b, 8);
+    b.spuren(8);
     b.starten();
     for (int spur = 1; spur <= 8; ++spur)
         b.signal(spur, 0.1 * spur);
@@ -69,7 +65,7 @@ TEST(VieleSpuren, ImTrainingGewinntDieBesteRundeAllerSpuren) {
         Rennbahn b;
         b.runden(1);
         b.einstellen([](Renneinstellungen& e) { e.rennmodus = false; });
-        spuren(b, 3);
+        b.spuren(3);
         b.starten();
         b.fahren(1, 0.1, {3.0});
         b.fahren(2, 0.2, {zweite});
@@ -84,7 +80,7 @@ TEST(VieleSpuren, ImTrainingGewinntDieBesteRundeAllerSpuren) {
 // lane where it stands, the lane ahead first.
 TEST(VieleSpuren, NachZeitEntscheidetDieDistanzUeberAlleSpuren) {
     Zeitbahn b(Zielregel::Sofort, 10);
-    spuren(b, 3);
+    b.spuren(3);
     b.starten();
     b.plan(1, 0.5, 3, 10);   // three laps
     b.plan(2, 0.6, 2.2, 10); // four laps
@@ -115,17 +111,17 @@ TEST(VieleSpuren, DieSpurenzahlBringtIhreSpurenUndKeineZweispurModi) {
     EXPECT_FALSE(b.stand().einzelmodus);
 
     // After a lane-change race's first heat the wider track drives no second one.
-    spuren(b, 2);
+    b.spuren(2);
     b.runden(1);
     b.einstellen([](Renneinstellungen& e) { e.spurwechsel = true; });
     b.rennenFahren();
     ASSERT_TRUE(b.stand().zweiterLauf);
     ASSERT_EQ(b.spur(2).fahrer, "Anna");
-    spuren(b, 4);
+    b.spuren(4);
     EXPECT_FALSE(b.stand().zweiterLauf);
     EXPECT_EQ(b.spur(1).fahrer, "Anna");
 
-    spuren(b, 9);
+    b.spuren(9);
     EXPECT_EQ(b.einstellungen().spuranzahl, 2);
     EXPECT_EQ(b.stand().spuren.anzahl(), 2);
     EXPECT_EQ(b.spur(1).fahrer, "Anna");
@@ -167,8 +163,16 @@ TEST(VieleSpuren, NachDemSiegerBeendetDieNaechsteDurchfahrt) {
         e.nachSiegerBeenden = true;
     });
     b.starten();
-    for (const auto& [spur, zeit] : {std::pair{1, 0.1}, {2, 0.2}, {3, 0.3}, {4, 0.4}, {1, 2.1},
-                                     {3, 2.8}, {2, 3.2}, {1, 4.1}, {3, 5.3}, {4, 5.4}})
+    for (const auto& [spur, zeit] : {std::pair{1, 0.1},
+                                     {2, 0.2},
+                                     {3, 0.3},
+                                     {4, 0.4},
+                                     {1, 2.1},
+                                     {3, 2.8},
+                                     {2, 3.2},
+                                     {1, 4.1},
+                                     {3, 5.3},
+                                     {4, 5.4}})
         b.signal(spur, zeit);
     b.signal(1, 6.1); // home after three laps
     ASSERT_TRUE(b.stand().gestartet);

@@ -157,7 +157,7 @@ TEST_F(ExportTest, SchreibfehlerWirdMitDateiUndGrundGemeldet) {
 
 // A track of four lanes: a column pair per lane.
 TEST_F(ExportTest, VierSpurenHabenJeEinSpaltenpaar) {
-    b.einstellen([](Renneinstellungen& e) { e.spuranzahl = 4; });
+    b.spuren(4);
     for (int spur = 1; spur <= 4; ++spur)
         b.rennen.fahrerBenennen(spur, QStringList{"Jürgen", "Anna", "Cleo", "Dora"}[spur - 1]);
     b.gleichmaessigFahren(2, {2.0, 2.5, 4.0, 5.0});

@@ -88,7 +88,7 @@ struct HofRennen {
     explicit HofRennen(int spuren = 2) {
         hof.HofLesen();
         b.rekorde.beimHofPruefen = [this] { hof.HofPruefen(b.rennen); };
-        b.einstellen([&](Renneinstellungen& e) { e.spuranzahl = spuren; });
+        b.spuren(spuren);
         for (int spur = 1; spur <= spuren; ++spur)
             b.rennen.fahrerBenennen(spur, Namen[spur - 1]);
     }
