@@ -124,8 +124,8 @@ HauptfensterAnsicht hauptfensterAnsicht(const Rennen& rennen) {
         {},
         // In the second heat the drivers change lanes: lane 1's arrow bends right, lane 2's
         // left.
-        {Pfeilbild{r.zweiterLauf ? Pfeil::Rechts : Pfeil::Geradeaus, e.spurwechsel},
-         Pfeilbild{r.zweiterLauf ? Pfeil::Links : Pfeil::Geradeaus, e.spurwechsel}},
+        {Pfeilbild{r.wechsellauf > 0 ? Pfeil::Rechts : Pfeil::Geradeaus, e.spurwechsel},
+         Pfeilbild{r.wechsellauf > 0 ? Pfeil::Links : Pfeil::Geradeaus, e.spurwechsel}},
         statusleiste(r),
         {Rundentabelle(rennen, 1), Rundentabelle(rennen, 2)},
     };

@@ -20,7 +20,7 @@
 class Ereignisprotokoll final : public Rennbeobachter {
 public:
     void rennenGestartet(const Rennen& r) override {
-        zeilen << QStringLiteral("start %1").arg(r.stand().zweiterLauf);
+        zeilen << QStringLiteral("start %1").arg(r.stand().wechsellauf);
     }
     void ampelGesetzt(const Rennen&, Ampel ampel) override {
         zeilen << QStringLiteral("ampel %1").arg(static_cast<int>(ampel));
@@ -128,6 +128,7 @@ inline QStringList unterschiede(const Aufnahmebahn& a, const Wiedergabebahn& w, 
         meldungen << m.text;
     pruefen(meldungen == w.wiedergabe.meldungen(), "messages");
     pruefen(a.dialoge.ergebnisfenster == w.wiedergabe.ergebnisfenster(), "result windows");
+    pruefen(a.dialoge.rotationsfenster == w.wiedergabe.rotationsfenster(), "rotation windows");
     return u;
 }
 
