@@ -12,7 +12,7 @@ programmStarten "$1"
 rennenStarten
 for _ in $(seq 1200); do
     [ "$(grep -c 'Durchfahrt, Boxzeit' "$arbeit/emulator.txt")" -ge 280 ] && break
-    kill -0 "$app" 2>/dev/null || fehler "das Programm ist beendet: $(cat "$arbeit/ausgabe.txt")"
+    programmLaeuft
     sleep 0.1
 done
 

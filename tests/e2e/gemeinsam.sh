@@ -140,6 +140,11 @@ s.bind(("::1", 0)); print(s.getsockname()[1])')
     app=$!
 }
 
+# Fails, with what the program said, once it has ended.
+programmLaeuft() {
+    kill -0 "$app" 2>/dev/null || fehler "das Programm ist beendet: $(cat "$arbeit/ausgabe.txt")"
+}
+
 # Ends the program and waits until it is gone, with its windows: a window of the next one
 # may get an old one's number.
 programmBeenden() {
@@ -164,7 +169,7 @@ losfahren() {
     for _ in $(seq 600); do
         gezaehlt=$(grep -c $'\tAmpel grün\t' "$arbeit/signale.txt" 2>/dev/null || true)
         [ "${gezaehlt:-0}" -gt "${vorher:-0}" ] && return 0
-        kill -0 "$app" 2>/dev/null || fehler "das Programm ist beendet: $(cat "$arbeit/ausgabe.txt")"
+        programmLaeuft
         sleep 0.1
     done
     fehler "keine grüne Ampel im Signalprotokoll: $(cat "$arbeit/signale.txt")"
@@ -180,7 +185,7 @@ fenster() {
         id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | grep -vxF "${beantwortet:-x}" \
             | tail -n1 || true)
         [ -n "$id" ] && break
-        kill -0 "$app" 2>/dev/null || fehler "das Programm ist beendet: $(cat "$arbeit/ausgabe.txt")"
+        programmLaeuft
         sleep 0.1
     done
     [ -n "$id" ] || fehler "kein Fenster '$1'"
@@ -243,8 +248,7 @@ ergebnisdatei() {
     for _ in $(seq "${1:-100}"); do
         datei=$(ls "$ordner"/Rennergebnis*.txt 2>/dev/null | sed -n "${2:-1}p" || true)
         [ -n "$datei" ] && break
-        [ -z "$app" ] || kill -0 "$app" 2>/dev/null ||
-            fehler "das Programm ist beendet: $(cat "$arbeit/ausgabe.txt")"
+        [ -z "$app" ] || programmLaeuft
         sleep 0.2
     done
     [ -n "$datei" ] || fehler "keine Ergebnisdatei in $ordner"
@@ -328,7 +332,7 @@ warteAufZeile() {
     local datei=$1 muster=$2
     for _ in $(seq "${3:-300}"); do
         grep -qE "$muster" "$datei" 2>/dev/null && return 0
-        kill -0 "$app" 2>/dev/null || fehler "das Programm ist beendet: $(cat "$arbeit/ausgabe.txt")"
+        programmLaeuft
         sleep 0.1
     done
     fehler "keine Zeile '$muster' in $datei"

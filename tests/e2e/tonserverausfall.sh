@@ -112,7 +112,7 @@ aufnahmeEnde
 rennende 2
 
 # Both races are in the history, and the program still runs.
-kill -0 "$app" 2>/dev/null || fehler "das Programm ist beendet: $(cat "$arbeit/ausgabe.txt")"
+programmLaeuft
 "$programm" --verlauf-export "$arbeit/alle.json" --data-dir "$arbeit/daten" ||
     fehler "Export: $?"
 jsonGilt "$arbeit/alle.json" 'len(j["rennen"]) == 2 and not any(r["abgebrochen"] for r in j["rennen"])' ||
