@@ -71,7 +71,7 @@ Zuschauerstand::Spurbild Zuschauerstand::spurbild(int spur) const {
     Spurbild s;
     s.frei = (m_freieSpuren >> (spur - 1)) & 1U;
     const std::vector<Laufergebnis>& laeufe = m_rennen.ergebnis().laeufe;
-    if (folgelauf() && laeufe.size() + 1 >= static_cast<std::size_t>(*m_lauf)) {
+    if (folgelauf() && !s.frei && laeufe.size() + 1 >= static_cast<std::size_t>(*m_lauf)) {
         const int ersteSpur = m_rotation.ersteSpur(spur, *m_lauf - 1);
         s.ersterLauf = 0.0;
         for (int lauf = 0; lauf < *m_lauf - 1; ++lauf) {
@@ -235,8 +235,7 @@ Abstaende Zuschauerstand::abstaende(const Spuren<Spurbild>& spuren) const {
     const Spuren<Rennzeiten> d =
         jeSpur([](const Spurbild& s, int) { return rennzeiten(s.runden); });
     if (folgelauf())
-        return gesamtabstaende(
-            d, jeSpur([](const Spurbild& s, int) { return s.ersterLauf.value_or(0); }));
+        return gesamtabstaende(d, jeSpur([](const Spurbild& s, int) { return s.ersterLauf; }));
     // By time the distance decides, the lap in progress counted at the end as the race
     // counted it, then who was at the line first.
     if (m_renndauer && sieger)

@@ -1,6 +1,7 @@
 // A lane change on four lanes: four heats, every driver once on every lane, the totals over
 // all four deciding, the result window listing every heat; a free lane drops out of the
 // rotation.
+#include "Mehrspuransicht.h"
 #include "Rennbahn.h"
 
 #include <gtest/gtest.h>
@@ -45,6 +46,16 @@ TEST_F(VierSpurrotation, JederFaehrtJedeSpurUndDieSummeEntscheidet) {
     EXPECT_EQ(fahrerNachSpur(), (QStringList{"Dora", "Anna", "Bernd", "Clara"}))
         << "everyone moves on one lane";
     EXPECT_EQ(b.rennen.ergebnis().letzterLauf().sieger, 1) << "Anna won the first heat";
+    // The window still shows the heat that ended, under the names of those who drove it.
+    const Mehrspuransicht nachDemLauf = mehrspuransicht(b.rennen, 1);
+    EXPECT_EQ(nachDemLauf.zeilen[0].zelle(Mehrspurspalte::Fahrer), "Anna");
+    EXPECT_EQ(nachDemLauf.zeilen[0].zelle(Mehrspurspalte::Abstand), "Sieger!!!");
+    EXPECT_EQ(nachDemLauf.tabellentitel, "Runden von Spur 1: Anna");
+    EXPECT_EQ(b.ansicht().statusleiste.feld(QStringLiteral("modus")).text,
+              "Spurwechsel, Lauf 2 von 4");
+    b.starten();
+    EXPECT_EQ(mehrspuransicht(b.rennen, 1).zeilen[0].zelle(Mehrspurspalte::Fahrer), "Dora");
+    b.rennen.startGedrueckt(); // Stop: the second heat is driven again
     for (int lauf = 2; lauf <= 3; ++lauf) {
         laufFahren();
         EXPECT_TRUE(b.dialoge.rotationsfenster.empty()) << lauf;

@@ -303,7 +303,7 @@ private:
         e.kurslaenge = static_cast<double>(wuerfel(1, 400)) / 10;
         e.prellzeit = static_cast<double>(wuerfel(0, 30)) / 10;
         e.rennmodus = ja(0.7);
-        e.spurwechsel = e.spuranzahl == KleinsteSpurenzahl && e.rennmodus && ja(0.4);
+        e.spurwechsel = e.rennmodus && ja(0.4);
         e.ohneCountdown = ja(0.25);
         e.raceControl = ja(0.2);
         e.maxGeschwManuell = ja(0.3);
