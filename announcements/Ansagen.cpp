@@ -117,7 +117,7 @@ void Ansagen::rennergebnis(const Rennen& rennen, int siegerSpur) {
     if (r.einstellungen.rennart == Rennlaenge::Zeit) {
         // The distances decide, after the second heat those of both: the result knows the
         // winner.
-        if (r.einstellungen.spurwechsel && !r.zweiterLauf)
+        if (!rennen.ergebnis().komplett())
             return;
         const int sieger = rennen.ergebnis().sieger();
         sagen({sieger == 0 ? Ansagetext::unentschieden()
@@ -133,22 +133,20 @@ void Ansagen::rennergebnis(const Rennen& rennen, int siegerSpur) {
         sagen({Ansagetext::vorsprung(zielabstand), Ansagefach::Bleibt, false});
         return;
     }
-    if (!r.zweiterLauf) {
-        sagen({Ansagetext::sieg(fahrer(rennen, siegerSpur), zielabstand, true), Ansagefach::Bleibt,
-               false});
+    const Rennergebnis& ergebnis = rennen.ergebnis();
+    if (!ergebnis.komplett()) {
+        sagen({Ansagetext::sieg(fahrer(rennen, siegerSpur), zielabstand, r.wechsellauf + 1),
+               Ansagefach::Bleibt, false});
         return;
     }
-    // After the second heat the totals decide, as the result window will show. The names
-    // are swapped back only after this call.
-    const Rennergebnis& ergebnis = rennen.ergebnis();
+    // After the last heat the totals decide, as the result window will show. The names
+    // move on only after this call.
     if (const int sieger = ergebnis.sieger(); sieger == 0)
         sagen({Ansagetext::unentschieden(), Ansagefach::Bleibt, false});
     else
-        sagen(
-            {Ansagetext::sieg(
-                 fahrer(rennen, sieger),
-                 std::fabs(ergebnis.gesamt(1).gesamt.zeit - ergebnis.gesamt(2).gesamt.zeit), false),
-             Ansagefach::Bleibt, false});
+        sagen({Ansagetext::sieg(fahrer(rennen, sieger),
+                                ergebnis.gesamtabstand(), 0),
+               Ansagefach::Bleibt, false});
 }
 
 // By laps each lane home behind the winner hears its place at its finish; by time the

@@ -129,9 +129,14 @@ QString platz(const QString& fahrer, int platz) {
     return fahrer + QStringLiteral(", Platz ") + Zahlwoerter::zahlwort(platz);
 }
 
-QString sieg(const QString& fahrer, double abstand, bool ersterLauf) {
-    QStringList teile{ersterLauf
-                          ? QStringLiteral("Erster Lauf: ") + fahrer + QStringLiteral(" vorn")
+QString sieg(const QString& fahrer, double abstand, int vorlauf) {
+    static const QStringList Ordnungszahlen{
+        QStringLiteral("Erster"),  QStringLiteral("Zweiter"), QStringLiteral("Dritter"),
+        QStringLiteral("Vierter"), QStringLiteral("Fünfter"), QStringLiteral("Sechster"),
+        QStringLiteral("Siebter")};
+    QStringList teile{vorlauf >= 1 && vorlauf <= Ordnungszahlen.size()
+                          ? Ordnungszahlen[vorlauf - 1] + QStringLiteral(" Lauf: ") + fahrer +
+                                QStringLiteral(" vorn")
                           : gewinnt(fahrer)};
     if (const QString gesagt = vorsprung(abstand); !gesagt.isEmpty())
         teile << gesagt;

@@ -35,9 +35,9 @@ QString crashPause(bool an);
 QString gewinnt(const QString& fahrer);
 // A driver home behind the winner, on a track of more than two lanes: "Bert, Platz zwei".
 QString platz(const QString& fahrer, int platz);
-// The winner of a heat or race with the gap; the first heat of a lane-change race is said
-// as such, since the second decides.
-QString sieg(const QString& fahrer, double abstand, bool ersterLauf);
+// The winner of a heat or race with the gap; a lane-change race's heat before its last
+// (numbered from 1; 0: the race) is said as such, since the totals decide.
+QString sieg(const QString& fahrer, double abstand, int vorlauf);
 // The winner's gap: in seconds to the hundredth, a gap below that in milliseconds ("Vorsprung
 // vier Millisekunden"), none at all as "hauchdünner Vorsprung". A gap that is no number, or
 // beyond any race, gives the empty text: nothing is said of it.

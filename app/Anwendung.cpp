@@ -3,6 +3,7 @@
 #include "Abendbahn.h"
 #include "DialogFenster.h"
 #include "F2SpurRennen.h"
+#include "Rotationsergebnisfenster.h"
 #include "FAnsagen.h"
 #include "FHinweis.h"
 #include "FRaceControl.h"
@@ -219,6 +220,10 @@ void Anwendung::fensterAnmelden() {
     m_dialoge.ergebnisfensterAnmelden([this](const F2SpurRennenInhalt& inhalt, QWidget* eltern) {
         f2SpurRennenZeigen(inhalt, eltern, m_zoom.massstab());
     });
+    m_dialoge.rotationsfensterAnmelden(
+        [this](const RotationsergebnisInhalt& inhalt, QWidget* eltern) {
+            rotationsergebnisZeigen(inhalt, eltern, m_zoom.massstab());
+        });
 }
 
 Programmangaben Anwendung::programmangaben() const {

@@ -1,6 +1,7 @@
 // Figures of the sensor board, its real firmware run in the simulated AVR: how far its
 // stamps lie from the simulated moments of 10,000 edges, on four lanes and on eight, and how
-// far the lap times the program records from a board race lie from the simulated laps.
+// far the lap times the program records from a board race lie from the simulated laps, and
+// how long a lane's power takes from the program's command to the board's output pin.
 // Printed as "figure <name> <value> <unit>".
 #include "Platinenempfang.h"
 #include "Rennbahn.h"
@@ -145,11 +146,72 @@ double rundenzeitfehlerMax() {
     return groesster * 1000;
 }
 
+// Stop and go: the program cuts a random lane's power, and gives it back a little later,
+// 200 times, while edges come on all eight lanes every few milliseconds; from the call of
+// the driver to the change at the shift register's output, through the simulated line.
+double stopAndGoLatenzMax() {
+    constexpr int Befehle = 200;
+    Simplatine platine(FIRMWARE_PFAD);
+    std::int64_t hostzeit = 0;
+    Platinenuhr platinenuhr([&] { return hostzeit; });
+    Rennbahn b({.platinenuhr = &platinenuhr});
+    Platinenempfang empfang(b.rennen, platinenuhr, b.dialoge);
+    b.rennen.beobachterAnmelden(empfang);
+    empfang.senden([&](const QByteArray& bytes) {
+        platine.senden(std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
+    });
+    const auto bis = [&](std::uint64_t zyklus) {
+        // In slices of a millisecond: the driver hears the board as a USB line delivers.
+        while (platine.zyklus() < zyklus) {
+            platine.laufenBis(std::min(zyklus, platine.zyklus() + zyklen(0.001)));
+            hostzeit = static_cast<std::int64_t>(platine.zyklus() * 1000 / ZyklenProUs);
+            QByteArray bytes;
+            for (const Simplatine::Byte& byte : platine.empfangen())
+                bytes.append(static_cast<char>(byte.wert));
+            empfang.empfangen(bytes);
+        }
+    };
+    bis(zyklen(0.05));
+    if (!empfang.hatSpurstrom())
+        return NAN;
+
+    std::mt19937 zufall(2024);
+    std::array<bool, PLATINE_SPUREN + 1> pegel;
+    pegel.fill(true);
+    for (double t = 0.1; t < Befehle * 0.12;
+         t += std::uniform_real_distribution(1e-3, 3e-3)(zufall)) {
+        const int spur = std::uniform_int_distribution(1, int{PLATINE_SPUREN})(zufall);
+        pegel[spur] = !pegel[spur];
+        platine.spurSetzen(spur, pegel[spur], zyklen(t));
+    }
+
+    double groesste = 0;
+    for (int i = 0; i < Befehle; ++i) {
+        const int spur = std::uniform_int_distribution(1, int{PLATINE_SPUREN})(zufall);
+        bis(platine.zyklus() + zyklen(std::uniform_real_distribution(0.005, 0.05)(zufall)));
+        for (const bool an : {false, true}) {
+            const std::uint64_t befohlen = platine.zyklus();
+            const std::uint64_t vorher = platine.spurstromGeaendert();
+            if (!empfang.spurstromSchalten(spur, an))
+                return NAN;
+            bis(befohlen + zyklen(0.05));
+            const bool hat = platine.spurstrom() & (1 << (spur - 1));
+            if (platine.spurstromGeaendert() == vorher || hat != an)
+                return NAN; // the pin did not move
+            groesste =
+                std::max(groesste, static_cast<double>(platine.spurstromGeaendert() - befohlen) /
+                                       ZyklenProUs / 1000);
+        }
+    }
+    return groesste;
+}
+
 } // namespace
 
 int main() {
     std::printf("figure firmware_stamp_error_max %.2f us\n", stempelfehlerMax(4));
     std::printf("figure board_stamp_error_max_8_lanes %.2f us\n", stempelfehlerMax(8));
     std::printf("figure firmware_lap_time_error_max %.3f ms\n", rundenzeitfehlerMax());
+    std::printf("figure stop_and_go_pin_latency_max %.3f ms\n", stopAndGoLatenzMax());
     return 0;
 }

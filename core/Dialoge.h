@@ -3,6 +3,7 @@
 #pragma once
 
 #include "F2SpurRennenInhalt.h"
+#include "Rotationsergebnis.h"
 
 #include <QString>
 
@@ -43,4 +44,6 @@ public:
     virtual void fensterZeigen(Fenster fenster) = 0;
     // The result window of a two-heat race; returns when it has been closed.
     virtual void f2SpurRennenZeigen(const F2SpurRennenInhalt& inhalt) = 0;
+    // The result window of a lane rotation on more lanes; returns when it has been closed.
+    virtual void rotationsergebnisZeigen(const RotationsergebnisInhalt& inhalt) = 0;
 };

@@ -20,7 +20,7 @@ F2SpurRennenInhalt ergebnisfensterInhalt(const Rennergebnis& e) {
 
     // Rows: the first heat (on the other lane), the second heat, both heats.
     const auto zeilen = [&e](int fahrer, auto wert) {
-        return Reihe<QString, 3>{ZahlFormatieren(wert(e.laeufe[0].spur(ersteSpurVon(fahrer)).lauf)),
+        return Reihe<QString, 3>{ZahlFormatieren(wert(e.laeufe[0].spur(e.ersteSpurVon(fahrer)).lauf)),
                                  ZahlFormatieren(wert(e.laeufe[1].spur(fahrer).lauf)),
                                  ZahlFormatieren(wert(e.gesamt(fahrer).gesamt))};
     };

@@ -37,6 +37,17 @@ QString maxgText(const Rennstand& r) {
            QStringLiteral(" m/s von ") + r.maxGeschwFahrer;
 }
 
+// On more than two lanes no arrows show a lane change: the field says which heat is next or
+// under way.
+QString modustext(const Rennstand& r) {
+    const Renneinstellungen& e = r.einstellungen;
+    if (e.spurwechsel && r.spuren.anzahl() > KleinsteSpurenzahl)
+        return QStringLiteral("Spurwechsel, Lauf %1 von %2")
+            .arg(r.wechsellauf + 1)
+            .arg(Spurrotation(e).laeufe());
+    return e.rennmodus ? QStringLiteral("Rennmodus") : QStringLiteral("Trainingsmodus");
+}
+
 Statusleiste statusleiste(const Rennstand& r) {
     const Renneinstellungen& e = r.einstellungen;
     const std::optional<QString> warnung = simulationswarnung(r);
@@ -59,8 +70,7 @@ Statusleiste statusleiste(const Rennstand& r) {
                          QStringLiteral("wieviel Runden umfaßt ein Grand Prix")},
         {QStringLiteral("maxg"), maxgText(r),
          QStringLiteral("Maximalgeschwindigkeit im aktuellen Rennen")},
-        {QStringLiteral("modus"),
-         e.rennmodus ? QStringLiteral("Rennmodus") : QStringLiteral("Trainingsmodus"), QString()},
+        {QStringLiteral("modus"), modustext(r), QString()},
     });
 }
 } // namespace
@@ -124,8 +134,8 @@ HauptfensterAnsicht hauptfensterAnsicht(const Rennen& rennen) {
         {},
         // In the second heat the drivers change lanes: lane 1's arrow bends right, lane 2's
         // left.
-        {Pfeilbild{r.zweiterLauf ? Pfeil::Rechts : Pfeil::Geradeaus, e.spurwechsel},
-         Pfeilbild{r.zweiterLauf ? Pfeil::Links : Pfeil::Geradeaus, e.spurwechsel}},
+        {Pfeilbild{r.wechsellauf > 0 ? Pfeil::Rechts : Pfeil::Geradeaus, e.spurwechsel},
+         Pfeilbild{r.wechsellauf > 0 ? Pfeil::Links : Pfeil::Geradeaus, e.spurwechsel}},
         statusleiste(r),
         {Rundentabelle(rennen, 1), Rundentabelle(rennen, 2)},
     };

@@ -36,6 +36,17 @@ Spurzeile freieZeile(int spur) {
     return z;
 }
 
+// After a heat of a lane change the drivers move on at once, while the lanes still show the
+// laps of the heat that ended: those are named after whoever drove them.
+QString fahrerDerRunden(const Rennstand& r, int spur) {
+    const Spurstand& s = r.spuren[spur];
+    if (r.gestartet || r.ergebnis.laeufe.empty() ||
+        spur > static_cast<int>(r.ergebnis.letzterLauf().spuren.size()))
+        return s.fahrer;
+    const Spurergebnis& gefahren = r.ergebnis.letzterLauf().spur(spur);
+    return gefahren.runden == s.runden ? gefahren.fahrer : s.fahrer;
+}
+
 Spurzeile zeile(const Rennstand& r, int spur, const Spurstellung& stellung) {
     if (r.einstellungen.spurFrei(spur))
         return freieZeile(spur);
@@ -48,7 +59,7 @@ Spurzeile zeile(const Rennstand& r, int spur, const Spurstellung& stellung) {
     z.zellen = {
         stellung.platz > 0 ? QString::number(stellung.platz) + u'.' : QString(),
         QString::number(spur),
-        s.fahrer,
+        fahrerDerRunden(r, spur),
         QString::number(gefahren),
         // By laps the laps still to go; by time the distance, with its fraction once home.
         !nachZeit  ? QString::number(s.offeneRunden)
@@ -81,6 +92,6 @@ Mehrspuransicht mehrspuransicht(const Rennen& rennen, int gewaehlt) {
         a.zeilen.back().gewaehlt = spur == a.tabellenspur;
     }
     a.tabellentitel = QStringLiteral("Runden von Spur ") + QString::number(a.tabellenspur) +
-                      QStringLiteral(": ") + r.spuren[a.tabellenspur].fahrer;
+                      QStringLiteral(": ") + fahrerDerRunden(r, a.tabellenspur);
     return a;
 }

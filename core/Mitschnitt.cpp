@@ -67,6 +67,12 @@ void Aufnahme::Dialogband::f2SpurRennenZeigen(const F2SpurRennenInhalt& inhalt) 
     m_mitschnitt.eintraege.emplace_back(DialogZu{});
 }
 
+void Aufnahme::Dialogband::rotationsergebnisZeigen(const RotationsergebnisInhalt& inhalt) {
+    m_mitschnitt.eintraege.emplace_back(DialogAuf{});
+    m_echt.rotationsergebnisZeigen(inhalt);
+    m_mitschnitt.eintraege.emplace_back(DialogZu{});
+}
+
 std::optional<QString> Aufnahme::Boxband::ladefehler() {
     const std::optional<QString> fehler = m_echt.ladefehler();
     m_mitschnitt.eintraege.emplace_back(Ladefehler{fehler});
@@ -185,6 +191,11 @@ void Wiedergabe::Dialogquelle::fensterZeigen(Fenster) {
 
 void Wiedergabe::Dialogquelle::f2SpurRennenZeigen(const F2SpurRennenInhalt& inhalt) {
     m_w.m_ergebnisfenster.push_back(inhalt);
+    m_w.dialog();
+}
+
+void Wiedergabe::Dialogquelle::rotationsergebnisZeigen(const RotationsergebnisInhalt& inhalt) {
+    m_w.m_rotationsfenster.push_back(inhalt);
     m_w.dialog();
 }
 

@@ -90,6 +90,7 @@ private:
                         const QString& vorgabe) override;
         void fensterZeigen(Fenster fenster) override;
         void f2SpurRennenZeigen(const F2SpurRennenInhalt& inhalt) override;
+        void rotationsergebnisZeigen(const RotationsergebnisInhalt& inhalt) override;
 
     private:
         Dialoge& m_echt;
@@ -152,6 +153,9 @@ public:
     // Every message and note the race showed, in order, and the result windows' contents.
     const QStringList& meldungen() const { return m_meldungen; }
     const std::vector<F2SpurRennenInhalt>& ergebnisfenster() const { return m_ergebnisfenster; }
+    const std::vector<RotationsergebnisInhalt>& rotationsfenster() const {
+        return m_rotationsfenster;
+    }
 
 private:
     class Uhrquelle final : public Uhr {
@@ -174,6 +178,7 @@ private:
                         const QString& vorgabe) override;
         void fensterZeigen(Fenster fenster) override;
         void f2SpurRennenZeigen(const F2SpurRennenInhalt& inhalt) override;
+        void rotationsergebnisZeigen(const RotationsergebnisInhalt& inhalt) override;
 
     private:
         Wiedergabe& m_w;
@@ -210,6 +215,7 @@ private:
     Rennen* m_rennen = nullptr;
     QStringList m_meldungen;
     std::vector<F2SpurRennenInhalt> m_ergebnisfenster;
+    std::vector<RotationsergebnisInhalt> m_rotationsfenster;
     Uhrquelle m_systemuhr;
     Uhrquelle m_boxuhr;
     Uhrquelle m_platinenuhr;

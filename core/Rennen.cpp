@@ -62,22 +62,23 @@ void Rennen::einstellungenAnwenden(const Renneinstellungen& einstellungen) {
     eingabeMelden(Eingabe::EinstellungenAnwenden{einstellungen});
     m_stand.einstellungen = einstellungen;
     Renneinstellungen& e = m_stand.einstellungen;
-    // A count no track has means the two-lane track; lane change and single mode are
-    // two-lane modes.
+    // A count no track has means the two-lane track; single mode is a two-lane mode.
     if (e.spuranzahl < KleinsteSpurenzahl || e.spuranzahl > GroessteSpurenzahl)
         e.spuranzahl = KleinsteSpurenzahl;
-    if (e.spuranzahl > KleinsteSpurenzahl) {
-        // A lane-change race between its heats begins no second heat on the wider track:
-        // the drivers go back to the lanes they had before the first.
-        if (std::exchange(m_stand.zweiterLauf, false))
-            std::swap(spur(1).fahrer, spur(2).fahrer);
-        e.spurwechsel = false;
+    if (e.spuranzahl > KleinsteSpurenzahl)
         m_stand.einzelmodus = false;
-    }
     // Bits beyond the track mean nothing; a track with every lane free has no race.
     e.freieSpuren &= (1U << e.spuranzahl) - 1;
     if (e.freieSpuren == (1U << e.spuranzahl) - 1)
         e.freieSpuren = 0;
+    // A change of lanes needs two lanes with a car.
+    const Spurrotation rotation(e);
+    if (rotation.laeufe() < 2)
+        e.spurwechsel = false;
+    // A lane-change race between its heats goes on only on the lanes it began on; on
+    // others the drivers go back to the lanes they had before the first heat.
+    if (m_stand.wechsellauf > 0 && rotation != m_stand.ergebnis.rotation)
+        wechselZuruecknehmen();
     spurenAnpassen(e.spuranzahl);
     for (int nummer = 1; nummer <= spurenzahl(); ++nummer)
         spur(nummer).offeneRunden = einstellungen.rundenzahl;
@@ -174,8 +175,18 @@ void Rennen::ampelSetzen(Ampel ampel) {
 
 void Rennen::spurwechselVonVorn() {
     eingabeMelden(Eingabe::SpurwechselVonVorn{});
-    m_stand.zweiterLauf = false;
+    m_stand.wechsellauf = 0;
     geaendert();
+}
+
+void Rennen::wechselZuruecknehmen() {
+    const Spurrotation& rotation = m_stand.ergebnis.rotation;
+    auto fahrer = Spuren<QString>::fuer(spurenzahl());
+    for (int nummer = 1; nummer <= spurenzahl(); ++nummer)
+        fahrer[rotation.ersteSpur(nummer, m_stand.wechsellauf)] = spur(nummer).fahrer;
+    for (int nummer = 1; nummer <= spurenzahl(); ++nummer)
+        spur(nummer).fahrer = fahrer[nummer];
+    m_stand.wechsellauf = 0;
 }
 
 void Rennen::ergebnisSpeichern() {

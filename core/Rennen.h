@@ -175,9 +175,13 @@ private:
     void rundeGezaehlt(int spur, double t, double rundenzeit, bool vonHand);
     void spurFertig(int spur, double t);
     void rennende();
-    // The heat just ended goes into the result, after the second heat of a lane-change race
-    // with the totals of both.
+    // The heat just ended goes into the result, from the second heat of a lane-change race
+    // on with the totals of the heats so far.
     void ergebnisFesthalten();
+    // After a lane-change race's last heat: its drivers' heats and totals.
+    void ergebnisfensterZeigen();
+    // The drivers of a lane-change race between its heats go back to their first lanes.
+    void wechselZuruecknehmen();
     Laufergebnis laufergebnis() const;
     int laufsieger() const;
     // A race by time (Zeitrennen.cpp).

@@ -1,5 +1,6 @@
 // A lane's finish, the race's end and its result.
 #include "Ergebnisfenster.h"
+#include "Rotationsergebnis.h"
 #include "Rennanzeige.h"
 #include "Rennen.h"
 
@@ -80,24 +81,39 @@ void Rennen::rennende() {
 
     if (e.spurwechsel) {
         // The result window comes last, after the Hall of Fame and the result file.
-        if (r.zweiterLauf)
-            m_an.dialoge.f2SpurRennenZeigen(ergebnisfensterInhalt(r.ergebnis));
-        r.zweiterLauf = !r.zweiterLauf;
-        // Each driver takes the other lane next; after the second heat the names are back
+        if (r.ergebnis.komplett())
+            ergebnisfensterZeigen();
+        const Spurrotation& rotation = r.ergebnis.rotation;
+        r.wechsellauf = (r.wechsellauf + 1) % rotation.laeufe();
+        // Each driver moves on to the next lane; after the last heat the names are back
         // where they were before the first.
-        std::swap(spur(1).fahrer, spur(2).fahrer);
+        auto fahrer = Spuren<QString>::fuer(spurenzahl());
+        for (int nummer = 1; nummer <= spurenzahl(); ++nummer)
+            fahrer[rotation.spurImLauf(nummer, 1)] = spur(nummer).fahrer;
+        for (int nummer = 1; nummer <= spurenzahl(); ++nummer)
+            spur(nummer).fahrer = fahrer[nummer];
     }
+}
+
+void Rennen::ergebnisfensterZeigen() {
+    if (spurenzahl() == KleinsteSpurenzahl)
+        m_an.dialoge.f2SpurRennenZeigen(ergebnisfensterInhalt(m_stand.ergebnis));
+    else
+        m_an.dialoge.rotationsergebnisZeigen(rotationsergebnisInhalt(m_stand.ergebnis, nachZeit()));
 }
 
 void Rennen::ergebnisFesthalten() {
     Rennstand& r = m_stand;
     Rennergebnis& ergebnis = r.ergebnis;
-    const bool zweiterLauf = r.einstellungen.spurwechsel && r.zweiterLauf;
-    if (!zweiterLauf)
+    const bool folgelauf = r.einstellungen.spurwechsel && r.wechsellauf > 0;
+    if (!folgelauf) {
         ergebnis = {};
+        if (r.einstellungen.spurwechsel)
+            ergebnis.rotation = Spurrotation(r.einstellungen);
+    }
     ergebnis.laeufe.push_back(laufergebnis());
-    if (zweiterLauf)
-        ergebnis.fahrer = gesamtwertung(ergebnis.laeufe[0], ergebnis.laeufe[1], r.einstellungen);
+    if (folgelauf)
+        ergebnis.fahrer = gesamtwertung(ergebnis.laeufe, ergebnis.rotation, r.einstellungen);
 }
 
 Laufergebnis Rennen::laufergebnis() const {

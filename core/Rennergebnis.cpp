@@ -16,7 +16,16 @@ template <typename T> const T& nummeriert(const std::vector<T>& werte, int numme
     return werte[static_cast<std::size_t>(nummer - 1)];
 }
 
-// Ahead on both heats.
+// Ahead over the heats.
+// The first two by place, those with none after them in the given order; how far apart
+// their times are.
+template <typename T> double abstandDerErsten(std::vector<const T*> folge, auto werte) {
+    std::stable_sort(folge.begin(), folge.end(), [](const T* a, const T* b) {
+        return a->platz != 0 && (b->platz == 0 || a->platz < b->platz);
+    });
+    return folge.size() < 2 ? 0 : std::fabs(werte(*folge[0]).zeit - werte(*folge[1]).zeit);
+}
+
 bool vor(const Laufwerte& a, const Laufwerte& b, bool nachZeit) {
     if (a.imZiel != b.imZiel)
         return a.imZiel;
@@ -36,11 +45,15 @@ double Laufergebnis::zielabstand() const {
     std::vector<const Spurergebnis*> folge;
     for (const Spurergebnis& s : spuren)
         folge.push_back(&s);
-    // Places from 1 first, then the lanes not home in lane order.
-    std::stable_sort(folge.begin(), folge.end(), [](const Spurergebnis* a, const Spurergebnis* b) {
-        return a->platz != 0 && (b->platz == 0 || a->platz < b->platz);
-    });
-    return folge.size() < 2 ? 0 : std::fabs(folge[0]->lauf.zeit - folge[1]->lauf.zeit);
+    return abstandDerErsten(std::move(folge), [](const Spurergebnis& s) { return s.lauf; });
+}
+
+double Rennergebnis::gesamtabstand() const {
+    std::vector<const Gesamtergebnis*> folge;
+    for (int spur = 1; spur <= static_cast<int>(fahrer.size()); ++spur)
+        if (rotation.mitAuto(spur))
+            folge.push_back(&gesamt(spur));
+    return abstandDerErsten(std::move(folge), [](const Gesamtergebnis& g) { return g.gesamt; });
 }
 
 const Gesamtergebnis& Rennergebnis::gesamt(int nummer) const {
@@ -48,7 +61,7 @@ const Gesamtergebnis& Rennergebnis::gesamt(int nummer) const {
 }
 
 int Rennergebnis::sieger() const {
-    if (zweiLaeufeGewertet()) {
+    if (gesamtGewertet()) {
         int erster = 0;
         for (int nummer = 1; nummer <= static_cast<int>(fahrer.size()); ++nummer)
             if (gesamt(nummer).platz == 1)
@@ -58,21 +71,28 @@ int Rennergebnis::sieger() const {
     return laeufe.empty() ? 0 : letzterLauf().sieger;
 }
 
-int ersteSpurVon(int spurImZweiten) {
-    return andereSpur(spurImZweiten);
+int Rennergebnis::ersteSpurVon(int spur) const {
+    return rotation.ersteSpur(spur, static_cast<int>(laeufe.size()) - 1);
 }
 
-std::vector<Gesamtergebnis> gesamtwertung(const Laufergebnis& erster, const Laufergebnis& zweiter,
-                                          const Renneinstellungen& e) {
+std::vector<Gesamtergebnis> gesamtwertung(const std::vector<Laufergebnis>& laeufe,
+                                          const Spurrotation& rotation, const Renneinstellungen& e) {
     const bool nachZeit = e.rennart == Rennlaenge::Zeit;
+    const int letzter = static_cast<int>(laeufe.size()) - 1;
     std::vector<Gesamtergebnis> fahrer;
-    for (int spur = 1; spur <= static_cast<int>(zweiter.spuren.size()); ++spur) {
-        const Laufwerte& a = erster.spur(ersteSpurVon(spur)).lauf;
-        const Laufwerte& b = zweiter.spur(spur).lauf;
+    for (int spur = 1; spur <= static_cast<int>(laeufe.back().spuren.size()); ++spur) {
+        const int ersteSpur = rotation.ersteSpur(spur, letzter);
         Gesamtergebnis g;
-        g.fahrer = zweiter.spur(spur).fahrer;
-        g.gesamt = {a.zeit + b.zeit, 0, a.distanz + b.distanz, a.imZiel && b.imZiel};
-        const double runden = nachZeit ? g.gesamt.distanz : 2.0 * e.rundenzahl;
+        g.fahrer = laeufe.back().spur(spur).fahrer;
+        g.gesamt.imZiel = !e.spurFrei(spur);
+        for (int lauf = 0; lauf <= letzter; ++lauf) {
+            const Laufwerte& l =
+                laeufe[static_cast<std::size_t>(lauf)].spur(rotation.spurImLauf(ersteSpur, lauf)).lauf;
+            g.gesamt.zeit += l.zeit;
+            g.gesamt.distanz += l.distanz;
+            g.gesamt.imZiel = g.gesamt.imZiel && l.imZiel;
+        }
+        const double runden = nachZeit ? g.gesamt.distanz : double(letzter + 1) * e.rundenzahl;
         const double schnitt = geschwindigkeit(runden * e.kurslaenge, g.gesamt.zeit);
         g.gesamt.geschwindigkeit =
             Zahlenformat::zahlLesen(Zahlenformat::ZahlFormatieren(schnitt)).value_or(0.0);

@@ -1,24 +1,25 @@
 // The outcome of a race, computed once by the race when a race or heat has ended and before
 // anyone hears of the end: every heat driven with each lane's driver, laps, finish and place,
-// the winner or a draw, and after a lane-change race's second heat each driver's totals over
-// both heats and the winner on them. Readers take places and winners from here and from
+// the winner or a draw, and from a lane-change race's second heat on each driver's totals
+// over the heats so far and who leads on them. Readers take places and winners from here and from
 // nowhere else. Lanes and drivers are numbered from 1, as many as the track has.
 #pragma once
 
 #include "Farben.h"
 #include "Renneinstellungen.h"
 #include "Rundenwert.h"
+#include "Spurrotation.h"
 
 #include <QString>
 #include <vector>
 
-// A heat's (or both heats') time, average speed and distance, rounded as the result window
+// A heat's (or the heats' together) time, average speed and distance, rounded as the result window
 // lists them.
 struct Laufwerte {
     double zeit = 0;
     double geschwindigkeit = 0;
     double distanz = 0; // laps, in a race by time
-    // Home in the heat (in both heats); a heat closed with a lane still out has none.
+    // Home in the heat (in every heat); a heat closed with a lane still out has none.
     bool imZiel = false;
 
     bool operator==(const Laufwerte&) const = default;
@@ -50,40 +51,47 @@ struct Laufergebnis {
     bool operator==(const Laufergebnis&) const = default;
 };
 
-// A driver over both heats of a lane-change race.
+// A driver over the heats of a lane-change race driven so far.
 struct Gesamtergebnis {
     QString fahrer;
     Laufwerte gesamt;
-    // Home in both heats before any other, by time the greater distance first, then the
-    // shorter total; drivers level share a place. 0: not home in both heats.
+    // Home in every heat before any other, by time the greater distance first, then the
+    // shorter total; drivers level share a place. 0: not home in every heat, or a free lane.
     int platz = 0;
 
     bool operator==(const Gesamtergebnis&) const = default;
 };
 
 struct Rennergebnis {
-    // The heats of the race so far: one, or a lane-change race's first and then both.
+    // The heats of the race so far: one, or a lane-change race's heats up to the last ended.
     std::vector<Laufergebnis> laeufe;
-    // After a lane-change race's second heat, by the lane each driver took in it.
+    // From a lane-change race's second heat on, by the lane each driver took in the last
+    // heat ended.
     std::vector<Gesamtergebnis> fahrer;
+    // A lane-change race's order of lanes; it has no heats in any other race.
+    Spurrotation rotation;
 
-    bool zweiLaeufeGewertet() const { return !fahrer.empty(); }
+    bool gesamtGewertet() const { return !fahrer.empty(); }
+    // Every heat of the race is over: the last of a lane change's, or the one of any other.
+    bool komplett() const { return static_cast<int>(laeufe.size()) >= rotation.laeufe(); }
     const Gesamtergebnis& gesamt(int fahrer) const;
     // The heat that ended last.
     const Laufergebnis& letzterLauf() const { return laeufe.back(); }
-    // The race's winner: the heat's; after a lane-change race's second heat the one driver
-    // first on both heats, by the lane driven in it. 0 for a draw, when no one was home in
-    // both heats, and before any race has ended.
+    // The time between the first driver's total and the next one's, as zielabstand.
+    double gesamtabstand() const;
+    // The lane in the first heat of whoever drove this lane in the last heat ended.
+    int ersteSpurVon(int spur) const;
+    // The race's winner: the heat's; from a lane-change race's second heat on the one driver
+    // first on the heats so far, by the lane driven in the last. 0 for a draw, when no one
+    // was home in every heat, and before any race has ended.
     int sieger() const;
 
     bool operator==(const Rennergebnis&) const = default;
 };
 
-// The lane a driver of a lane-change race's second heat drove in the first.
-int ersteSpurVon(int spurImZweiten);
-
-// Each driver's totals over both heats of a lane-change race, in the second heat's order,
-// with their places; the speeds as the result window shows them, so the speeds listed add
-// up as shown.
-std::vector<Gesamtergebnis> gesamtwertung(const Laufergebnis& erster, const Laufergebnis& zweiter,
+// Each driver's totals over the heats of a lane-change race, in the last heat's order of
+// lanes, with their places; the speeds as the result window shows them, so the speeds
+// listed add up as shown.
+std::vector<Gesamtergebnis> gesamtwertung(const std::vector<Laufergebnis>& laeufe,
+                                          const Spurrotation& rotation,
                                           const Renneinstellungen& einstellungen);

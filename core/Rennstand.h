@@ -145,7 +145,9 @@ struct Rennstand {
     bool rennenLaeuft = false; // released: a crossing is a lap, not a false start
     bool rennuhrGestartet = false;
     bool crashPause = false;
-    bool zweiterLauf = false;
+    // The heat of a lane-change race under way, from 0; while its end is told, the heat
+    // that ended.
+    int wechsellauf = 0;
     bool einzelmodus = false; // one sensor serves both lanes
     // The box reported a passage far from its clock in this race; told once a race.
     bool boxzeitsprungGemeldet = false;

@@ -62,6 +62,7 @@ public:
     QString eingabe(const QString&, const QString&, const QString&) override { return {}; }
     void fensterZeigen(Fenster) override {}
     void f2SpurRennenZeigen(const F2SpurRennenInhalt&) override {}
+    void rotationsergebnisZeigen(const RotationsergebnisInhalt&) override {}
 };
 
 class Stummklang final : public Klangausgabe {

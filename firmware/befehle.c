@@ -5,6 +5,7 @@
 #include "protokoll.h"
 #include "rahmen.h"
 #include "spuren.h"
+#include "spurstrom.h"
 #include "uart.h"
 #include "zeit.h"
 
@@ -29,6 +30,11 @@ static void ausfuehren(uint8_t art, const uint8_t* nutzdaten, uint8_t laenge) {
             break;
         ausgaenge_ampel(nutzdaten[0]);
         return;
+    case BEFEHL_SPURSTROM:
+        if (laenge != LAENGE_SPURSTROM)
+            break;
+        spurstrom_setzen(nutzdaten[0]);
+        return;
     default: meldungen_fehler(FEHLER_UNBEKANNT, art); return;
     }
     meldungen_fehler(FEHLER_UNGUELTIG, art);
@@ -36,7 +42,8 @@ static void ausfuehren(uint8_t art, const uint8_t* nutzdaten, uint8_t laenge) {
 
 static void pruefsummenfehler(uint8_t art) {
     /* Garbage that only looks like a frame start is no news. */
-    if (art == BEFEHL_HALLO || art == BEFEHL_TOTZEIT || art == BEFEHL_AMPEL)
+    if (art == BEFEHL_HALLO || art == BEFEHL_TOTZEIT || art == BEFEHL_AMPEL ||
+        art == BEFEHL_SPURSTROM)
         meldungen_fehler(FEHLER_PRUEFSUMME, art);
 }
 

@@ -1,10 +1,12 @@
 /* Rundomat's sensor board: stamps the lap sensors' edges with a 0.5 us clock and sends
-   them to the program, and drives the start light and the race output it commands. */
+   them to the program, and drives the start light, the race output and the lanes' power
+   it commands. */
 #include "ausgaenge.h"
 #include "befehle.h"
 #include "meldungen.h"
 #include "protokoll.h"
 #include "spuren.h"
+#include "spurstrom.h"
 #include "uart.h"
 #include "zeit.h"
 
@@ -14,6 +16,7 @@
 #define PERIODEN_PRO_ZEITMELDUNG 3
 
 int main(void) {
+    spurstrom_starten();
     ausgaenge_starten();
     uart_starten();
     zeit_starten();

@@ -22,12 +22,14 @@ enum {
     LAENGE_FEHLER = 3,     /* code, detail (2) */
 
     /* Program to board. */
-    BEFEHL_HALLO = 0x3F,   /* '?': answered with a hello */
-    BEFEHL_TOTZEIT = 0x50, /* 'P': dead time in milliseconds (2 bytes) */
-    BEFEHL_AMPEL = 0x41,   /* 'A': traffic-light state (1 byte) */
+    BEFEHL_HALLO = 0x3F,     /* '?': answered with a hello */
+    BEFEHL_TOTZEIT = 0x50,   /* 'P': dead time in milliseconds (2 bytes) */
+    BEFEHL_AMPEL = 0x41,     /* 'A': traffic-light state (1 byte) */
+    BEFEHL_SPURSTROM = 0x53, /* 'S': the lanes with power, bit 0 for lane 1 (1 byte) */
     LAENGE_BEFEHL_HALLO = 0,
     LAENGE_TOTZEIT = 2,
     LAENGE_AMPEL = 1,
+    LAENGE_SPURSTROM = 1,
 
     /* Error codes and what their detail holds. */
     FEHLER_UEBERLAUF = 1,  /* edges lost because the line could not keep up: how many */
@@ -37,7 +39,8 @@ enum {
     FEHLER_PRUEFSUMME = 4, /* a command frame whose CRC did not match: its kind */
 
     FIRMWARE_MAJOR = 1,
-    FIRMWARE_MINOR = 1,       /* 1.0 had four lane inputs, 1.1 has eight */
+    FIRMWARE_MINOR = 2,       /* 1.0 had four lane inputs, 1.1 eight, 1.2 powers them */
+    SPURSTROM_AB_MINOR = 2,   /* the first minor version with a power output per lane */
     PLATINE_SPUREN = 8,       /* the lanes this firmware has, as its hello says */
     PROTOKOLL_MAX_SPUREN = 8, /* no board has more: an edge names lane 1 to 8 */
     AMPEL_MAX_ZUSTAND = 8,

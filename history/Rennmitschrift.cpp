@@ -28,8 +28,8 @@ Rennmitschrift::Rennmitschrift(Verlaufsablage& ablage, Quelle quelle, Jetzt jetz
 void Rennmitschrift::rennenGestartet(const Rennen& rennen) {
     const Rennstand& r = rennen.stand();
     const Renneinstellungen& e = r.einstellungen;
-    const bool zweiterLauf = e.spurwechsel && r.zweiterLauf && m_rennen;
-    if (!zweiterLauf) {
+    const bool folgelauf = e.spurwechsel && r.wechsellauf > 0 && m_rennen;
+    if (!folgelauf) {
         // A lane-change race left after its first heat (the mode was changed) ends here.
         abschliessen(rennen);
         Rennaufzeichnung neu;
@@ -51,17 +51,18 @@ void Rennmitschrift::rennenGestartet(const Rennen& rennen) {
         if (const std::optional<Abendeintrag>& eintrag = r.abendeintrag)
             neu.abend = Abendzuordnung{eintrag->abend, eintrag->nummer};
         m_rennen = std::move(neu);
-    } else if (m_rennen->laeufe.size() == 2) {
-        // The second heat is driven again after it was stopped.
-        m_rennen->laeufe.pop_back();
-        m_rennen->rohsignale.resize(1);
+    } else if (m_rennen->laeufe.size() > static_cast<std::size_t>(r.wechsellauf)) {
+        // A later heat is driven again after it was stopped.
+        m_rennen->laeufe.resize(static_cast<std::size_t>(r.wechsellauf));
+        m_rennen->rohsignale.resize(m_rennen->laeufe.size());
     }
     m_rennen->rohsignale.resize(m_rennen->laeufe.size() + 1);
     auto fahrten = Spuren<Spurfahrt>::fuer(r.spuren.anzahl());
     for (int spur = 1; spur <= fahrten.anzahl(); ++spur) {
         fahrten[spur].fahrer = r.spuren[spur].fahrer;
-        // A colour is the driver's: in the second heat that of the lane of their first.
-        fahrten[spur].farbe = r.spuren[zweiterLauf ? andereSpur(spur) : spur].farbe;
+        // A colour is the driver's: in a later heat that of the lane of their first.
+        fahrten[spur].farbe =
+            r.spuren[folgelauf ? r.ergebnis.rotation.ersteSpur(spur, r.wechsellauf) : spur].farbe;
     }
     m_rennen->laeufe.push_back(std::move(fahrten));
     m_laeuft = true;
@@ -108,9 +109,9 @@ void Rennmitschrift::rennende(const Rennen& rennen, int) {
         return;
     laufUebernehmen(rennen);
     m_laeuft = false;
-    if (m_rennen->art == Rennart::Spurwechsel && m_rennen->laeufe.size() == 1)
-        return; // the second heat follows
-    // By the lane of the last heat, after a lane-change race's second the winner on both.
+    if (m_rennen->art == Rennart::Spurwechsel && !rennen.ergebnis().komplett())
+        return; // the next heat follows
+    // By the lane of the last heat, after a lane-change race's last the winner on all.
     if (const int sieger = rennen.ergebnis().sieger(); sieger != 0)
         m_rennen->sieger = lauf()[sieger].fahrer;
     m_ablage.ablegen(mitRohsignalen(std::exchange(m_rennen, std::nullopt).value()));
@@ -126,8 +127,8 @@ void Rennmitschrift::rennenGestoppt(const Rennen& rennen) {
         return;
     }
     m_laeuft = false;
-    if (m_rennen->art == Rennart::Spurwechsel && m_rennen->laeufe.size() == 2) {
-        // The engine stays at the second heat: the first is kept for the next attempt.
+    if (m_rennen->art == Rennart::Spurwechsel && m_rennen->laeufe.size() > 1) {
+        // The engine stays at this heat: the ones before are kept for the next attempt.
         abgebrochenAblegen();
         m_rennen->laeufe.pop_back();
         m_schonAbgelegt = true;

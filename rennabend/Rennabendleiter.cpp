@@ -86,7 +86,7 @@ std::optional<Spuren<QString>> Rennabendleiter::naechsteSpuren() const {
 
 bool Rennabendleiter::zwischenDenLaeufen(const Paarung& p) const {
     const Rennstand& s = m_rennen.stand();
-    return s.zweiterLauf && s.einstellungen.spurwechsel && begegnung(p) &&
+    return s.wechsellauf > 0 && s.einstellungen.spurwechsel && begegnung(p) &&
            s.abendeintrag == faelligerEintrag();
 }
 
@@ -125,7 +125,7 @@ void Rennabendleiter::laden() {
     e.spurwechsel = begegnung(*p);
     e.rennmodus = true;
     mitRennformatAnwenden(e);
-    if (m_rennen.stand().zweiterLauf)
+    if (m_rennen.stand().wechsellauf > 0)
         m_rennen.spurwechselVonVorn();
     if (m_rennen.stand().abendeintrag != faelligerEintrag())
         m_rennen.abendeintragSetzen(faelligerEintrag());

@@ -106,16 +106,22 @@ template <Durchfahrtfolge Folge = Durchfahrten> Abstaende rennabstaende(const Sp
 // Training: each slower best lap's difference to the fastest; a lane without one ranks last.
 Abstaende bestzeitabstaende(const Spuren<std::optional<double>>& besteRunden);
 
-// The second heat of a lane-change race, where the lower sum of both heats wins: the sums
-// compared at the last lap both have completed in this heat, or the first heat's times
-// before that. Laps say nothing across heats, so the gap is always in seconds.
+// A later heat of a lane-change race, where the lower sum of the heats wins: the sums
+// compared at the last lap every lane with a car has completed in this heat, or the times of
+// the heats before it until then. Laps say nothing across heats, so the gap is always in
+// seconds. A lane without a car has no time before and ranks last.
 template <Durchfahrtfolge Folge = Durchfahrten>
-Abstaende gesamtabstaende(const Spuren<Folge>& d, const Spuren<double>& ersterLauf) {
-    const std::size_t m = std::min(d[1].size(), d[2].size());
-    Spuren<double> summen;
-    for (int spur = 1; spur <= 2; ++spur)
-        summen[spur] = ersterLauf[spur] + (m > 0 ? d[spur][m - 1] : 0.0);
-    return abstandstext::zeitvergleich(summen);
+Abstaende gesamtabstaende(const Spuren<Folge>& d, const Spuren<std::optional<double>>& vorher) {
+    std::optional<std::size_t> m;
+    for (int spur = 1; spur <= d.anzahl(); ++spur)
+        if (vorher[spur])
+            m = std::min(m.value_or(d[spur].size()), d[spur].size());
+    auto summen = Spuren<std::optional<double>>::fuer(d.anzahl());
+    for (int spur = 1; spur <= d.anzahl(); ++spur)
+        if (vorher[spur])
+            summen[spur] = *vorher[spur] + (*m > 0 ? d[spur][*m - 1] : 0.0);
+    // The lower sum leads, as the lower best lap does.
+    return bestzeitabstaende(summen);
 }
 
 // A race by time, or the second heat of a lane change by time, where the greater distance

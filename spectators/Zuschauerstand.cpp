@@ -47,7 +47,8 @@ void Zuschauerstand::fahrerUebernehmen() {
                       ? std::optional<std::int32_t>(r.einstellungen.renndauer)
                       : std::nullopt;
     m_training = !r.einstellungen.rennmodus;
-    m_lauf = r.einstellungen.spurwechsel ? std::optional<int>(r.zweiterLauf ? 2 : 1) : std::nullopt;
+    m_lauf = r.einstellungen.spurwechsel ? std::optional<int>(r.wechsellauf + 1) : std::nullopt;
+    m_rotation = Spurrotation(r.einstellungen);
     m_freieSpuren = r.einstellungen.freieSpuren;
     const int spurenzahl = m_rennen.spurenzahl();
     if (m_fahrer.anzahl() != spurenzahl) {
@@ -55,9 +56,9 @@ void Zuschauerstand::fahrerUebernehmen() {
         m_neueBestzeit = Spuren<bool>::fuer(spurenzahl, false);
     }
     for (int spur = 1; spur <= spurenzahl; ++spur) {
-        // In the second heat each driver drives the lane the other drove in the first, and
-        // keeps the colour the first heat gave them.
-        const int ersteSpur = m_lauf == 2 ? ersteSpurVon(spur) : spur;
+        // In a later heat each driver has moved on from the lane of the first, and keeps the
+        // colour the first heat gave them.
+        const int ersteSpur = m_rotation.ersteSpur(spur, m_lauf.value_or(1) - 1);
         m_fahrer[spur] = {anzeigename(r.spuren[spur].fahrer), r.spuren[ersteSpur].farbe};
     }
 }
@@ -70,11 +71,17 @@ Zuschauerstand::Spurbild Zuschauerstand::spurbild(int spur) const {
     Spurbild s;
     s.frei = (m_freieSpuren >> (spur - 1)) & 1U;
     const std::vector<Laufergebnis>& laeufe = m_rennen.ergebnis().laeufe;
-    if (m_lauf == 2 && !laeufe.empty()) {
-        const Laufwerte& erster = laeufe.front().spur(ersteSpurVon(spur)).lauf;
-        s.ersterLauf = erster.zeit;
-        if (m_renndauer)
-            s.ersteDistanz = erster.distanz;
+    if (folgelauf() && !s.frei && laeufe.size() + 1 >= static_cast<std::size_t>(*m_lauf)) {
+        const int ersteSpur = m_rotation.ersteSpur(spur, *m_lauf - 1);
+        s.ersterLauf = 0.0;
+        for (int lauf = 0; lauf < *m_lauf - 1; ++lauf) {
+            const Laufwerte& vorher = laeufe[static_cast<std::size_t>(lauf)]
+                                          .spur(m_rotation.spurImLauf(ersteSpur, lauf))
+                                          .lauf;
+            *s.ersterLauf += vorher.zeit;
+            if (m_renndauer)
+                s.ersteDistanz = s.ersteDistanz.value_or(0) + vorher.distanz;
+        }
     }
     if (m_rennbild == Rennbild::Keins)
         return s;
@@ -221,15 +228,14 @@ Abstaende Zuschauerstand::abstaende(const Spuren<Spurbild>& spuren) const {
     };
     if (m_training)
         return bestzeitabstaende(jeSpur([](const Spurbild& s, int) { return s.beste; }));
-    if (m_lauf == 2 && m_renndauer)
+    if (folgelauf() && m_renndauer)
         return distanzabstaende(
             jeSpur([&](const Spurbild& s, int spur) { return gesamtdistanz(spur, s); }),
             jeSpur([](const Spurbild& s, int) { return s.gesamt; }));
     const Spuren<Rennzeiten> d =
         jeSpur([](const Spurbild& s, int) { return rennzeiten(s.runden); });
-    if (m_lauf == 2)
-        return gesamtabstaende(
-            d, jeSpur([](const Spurbild& s, int) { return s.ersterLauf.value_or(0); }));
+    if (folgelauf())
+        return gesamtabstaende(d, jeSpur([](const Spurbild& s, int) { return s.ersterLauf; }));
     // By time the distance decides, the lap in progress counted at the end as the race
     // counted it, then who was at the line first.
     if (m_renndauer && sieger)
@@ -283,8 +289,8 @@ void Zuschauerstand::abendSetzen(std::optional<Abendanzeige> abend) {
 // race still stands at that heat.
 bool Zuschauerstand::begegnungLaeuft(const Spuren<Spurbild>& spuren) const {
     if (phase() == Phase::Ende && !fehlstartIn(spuren))
-        return m_lauf == 1;
-    return m_rennbild == Rennbild::Laufend || m_rennen.stand().zweiterLauf;
+        return vorDemLetztenLauf();
+    return m_rennbild == Rennbild::Laufend || m_rennen.stand().wechsellauf > 0;
 }
 
 void Zuschauerstand::abendBilden(Zuschaueransicht& a, const Spuren<Spurbild>& spuren) const {
@@ -365,16 +371,17 @@ QString Zuschauerstand::vermerk(int spur, const Spuren<Spurbild>& spuren) const 
         return {};
     if (m_training)
         return QStringLiteral("Im Ziel");
-    // By laps the first home wins. By time, and in the second heat on the sum of both
-    // heats, the first home may still lose.
-    if (!m_renndauer && m_lauf != 2)
+    // By laps the first home wins. By time, and in a later heat on the sum of the heats,
+    // the first home may still lose.
+    if (!m_renndauer && !folgelauf())
         return QStringLiteral("%1. Platz").arg(s.platz);
     const std::optional<int> sieger = entschieden(spuren);
     if (!sieger)
         return QStringLiteral("Im Ziel");
-    if (m_lauf == 2)
-        return *sieger == 0 || *sieger == spur ? QStringLiteral("1. Platz")
-                                               : QStringLiteral("2. Platz");
+    if (folgelauf()) {
+        const int platz = m_rennen.ergebnis().gesamt(spur).platz;
+        return platz == 0 ? QStringLiteral("Im Ziel") : QStringLiteral("%1. Platz").arg(platz);
+    }
     // By time: behind every lane further, or as far and at the line first; lanes level
     // share a place, as two lanes level draw.
     const auto vor = [&](const Spurbild& a, const Spurbild& b) {
@@ -431,11 +438,10 @@ QString Zuschauerstand::ergebnistext(const Spuren<Spurbild>& spuren) const {
     if (!sieger)
         return {};
     if (*sieger == 0)
-        return m_lauf == 1 ? QStringLiteral("1. Lauf: Unentschieden")
-                           : QStringLiteral("Unentschieden");
+        return vorDemLetztenLauf() ? QStringLiteral("%1. Lauf: Unentschieden").arg(*m_lauf)
+                                   : QStringLiteral("Unentschieden");
     const QString& name = m_fahrer[*sieger].name;
-    if (m_lauf == 2)
-        return QStringLiteral("Gesamtsieger: ") + name;
-    return m_lauf == 1 ? QStringLiteral("Nach dem 1. Lauf vorn: ") + name
-                       : QStringLiteral("Sieger: ") + name;
+    if (vorDemLetztenLauf())
+        return QStringLiteral("Nach dem %1. Lauf vorn: ").arg(*m_lauf) + name;
+    return m_lauf ? QStringLiteral("Gesamtsieger: ") + name : QStringLiteral("Sieger: ") + name;
 }

@@ -14,6 +14,7 @@
 #include "Abstand.h"
 #include "Rennbeobachter.h"
 #include "Rundenwert.h"
+#include "Spurrotation.h"
 #include "Uhr.h"
 #include "Zeitgeber.h"
 #include "Zuschaueransicht.h"
@@ -71,10 +72,10 @@ private:
         std::optional<double> beste;
         int platz = 0; // from 1 once home, in this race or heat
         bool fehlstart = false;
-        std::optional<double> ersterLauf; // lane-change second heat: this driver's first
-        std::optional<double> gesamt;     // and both heats, once home
-        // By time: the distance of the first heat in the second, and this race's or heat's
-        // once home.
+        std::optional<double> ersterLauf; // lane change, a later heat: this driver's before it
+        std::optional<double> gesamt;     // and all heats so far, once home
+        // By time: the distance of the heats before in a later one, and this race's or
+        // heat's once home.
         std::optional<double> ersteDistanz;
         std::optional<double> distanz;
     };
@@ -98,6 +99,10 @@ private:
     // Mode and length of the race, in lane-change mode with this heat.
     QString titel(std::optional<int> lauf) const;
     QString ergebnistext(const Spuren<Spurbild>& spuren) const;
+    // A lane change's heat after its first: the totals of the heats so far rank.
+    bool folgelauf() const { return m_lauf.value_or(1) > 1; }
+    // A lane change's heat before its last: another follows.
+    bool vorDemLetztenLauf() const { return m_lauf && *m_lauf < m_rotation.laeufe(); }
     bool uhrLaeuft() const;
 
     const Rennen& m_rennen;
@@ -112,7 +117,8 @@ private:
     int m_rundenzahl = 0;
     std::optional<std::int32_t> m_renndauer; // seconds, in a race by time
     bool m_training = false;
-    std::optional<int> m_lauf; // 1 or 2 in a lane-change race
+    std::optional<int> m_lauf; // the heat of a lane-change race, from 1
+    Spurrotation m_rotation;
     std::uint32_t m_freieSpuren = 0;
     Zuschaueruhr m_rennuhr;
     std::optional<Abendanzeige> m_abend;

@@ -109,3 +109,10 @@ void QtDialoge::f2SpurRennenZeigen(const F2SpurRennenInhalt& inhalt) {
     vorModal();
     m_ergebnisfenster(inhalt, m_eltern);
 }
+
+void QtDialoge::rotationsergebnisZeigen(const RotationsergebnisInhalt& inhalt) {
+    if (!m_rotationsfenster)
+        return;
+    vorModal();
+    m_rotationsfenster(inhalt, m_eltern);
+}

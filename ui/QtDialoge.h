@@ -19,10 +19,12 @@ class QtDialoge final : public Dialoge {
 public:
     using Fensteraufruf = std::function<void(QWidget* eltern)>;
     using Ergebnisaufruf = std::function<void(const F2SpurRennenInhalt&, QWidget* eltern)>;
+    using Rotationsaufruf = std::function<void(const RotationsergebnisInhalt&, QWidget* eltern)>;
 
     void elternSetzen(QWidget* eltern) { m_eltern = eltern; }
     void fensterAnmelden(Fenster fenster, Fensteraufruf aufruf);
     void ergebnisfensterAnmelden(Ergebnisaufruf aufruf) { m_ergebnisfenster = std::move(aufruf); }
+    void rotationsfensterAnmelden(Rotationsaufruf aufruf) { m_rotationsfenster = std::move(aufruf); }
     // Runs before every modal window opens, so the main window can show the state that
     // led to it (a false start, the finish) while the window is open.
     void vorJedemModalenFenster(std::function<void()> aufruf) { m_vorModal = std::move(aufruf); }
@@ -36,6 +38,7 @@ public:
                     const QString& vorgabe) override;
     void fensterZeigen(Fenster fenster) override;
     void f2SpurRennenZeigen(const F2SpurRennenInhalt& inhalt) override;
+    void rotationsergebnisZeigen(const RotationsergebnisInhalt& inhalt) override;
 
 private:
     struct Hinweis {
@@ -52,6 +55,7 @@ private:
     QPointer<QWidget> m_eltern;
     std::map<Fenster, Fensteraufruf> m_fenster;
     Ergebnisaufruf m_ergebnisfenster;
+    Rotationsaufruf m_rotationsfenster;
     std::function<void()> m_vorModal;
     std::function<Massstab()> m_massstab;
     // One note open at a time; the others wait their turn.

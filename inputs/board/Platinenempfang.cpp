@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
 
 namespace {
 
@@ -49,7 +50,7 @@ Platinenempfang::Platinenempfang(Rennen& rennen, Platinenuhr& uhr, Dialoge& dial
 void Platinenempfang::portGeoeffnet() {
     m_leser.zuruecksetzen();
     m_erkannt = false;
-    m_gesendeteTotzeit.reset();
+    gesendetesVergessen();
 }
 
 void Platinenempfang::empfangen(const QByteArray& bytes) {
@@ -139,9 +140,10 @@ void Platinenempfang::hallo(const Platinenprotokoll::Hallo& h) {
     m_uhr.hallo(h.ticksProSekunde, h.platinenzeit);
     m_platinenTicks = h.ticksProSekunde;
     m_eingaenge = h.spuren;
+    m_spurstromausgaenge = h.minor >= Platinenprotokoll::SpurstromAbMinor;
     m_erkannt = true;
     // A board that restarted has forgotten what it was told.
-    m_gesendeteTotzeit.reset();
+    gesendetesVergessen();
     if (!neustart) {
         m_rennen.sensoruhrWechseln(Sensoruhr::Platine);
         m_rennen.platineErkannt();
@@ -183,7 +185,7 @@ void Platinenempfang::zeit(std::uint64_t platinenzeit, const Platinenprotokoll::
 void Platinenempfang::neuAngesetzt(const QString& ereignis) {
     const std::int64_t tick = m_uhr.ticks();
     eintragen(tick, ereignis, 0, m_rennen.signalzeit(tick), Signalausgang::Ignoriert);
-    m_gesendeteTotzeit.reset();
+    gesendetesVergessen();
     einstellungSenden();
 }
 
@@ -251,6 +253,9 @@ void Platinenempfang::fehler(const Platinenprotokoll::Fehler& f) {
         totzeitSenden();
     } else if (code == Platinenprotokoll::Fehlercode::Pruefsumme && f.detail == BEFEHL_AMPEL) {
         ampelSenden();
+    } else if (code == Platinenprotokoll::Fehlercode::Pruefsumme && f.detail == BEFEHL_SPURSTROM) {
+        m_gesendeterSpurstrom.reset();
+        spurstromSenden();
     }
     if (code != Platinenprotokoll::Fehlercode::Ueberlauf || m_verlustGemeldet)
         return;
@@ -266,6 +271,12 @@ void Platinenempfang::fehler(const Platinenprotokoll::Fehler& f) {
 void Platinenempfang::einstellungSenden() {
     totzeitSenden();
     ampelSenden();
+    spurstromSenden();
+}
+
+void Platinenempfang::gesendetesVergessen() {
+    m_gesendeteTotzeit.reset();
+    m_gesendeterSpurstrom.reset();
 }
 
 void Platinenempfang::totzeitSenden() {
@@ -283,6 +294,39 @@ void Platinenempfang::totzeitSenden() {
 void Platinenempfang::ampelSenden() {
     if (static_cast<int>(m_ampel) <= Platinenprotokoll::AmpelMaxZustand)
         befehl(Platinenprotokoll::ampel(static_cast<std::uint8_t>(m_ampel)));
+}
+
+void Platinenempfang::spurstromSenden() {
+    if (hatSpurstrom() && m_gesendeterSpurstrom != m_spurstrom) {
+        befehl(Platinenprotokoll::spurstrom(m_spurstrom));
+        m_gesendeterSpurstrom = m_spurstrom;
+    }
+}
+
+bool Platinenempfang::spurstromSchalten(int spur, bool an) {
+    if (spur < 1 || spur > PROTOKOLL_MAX_SPUREN)
+        throw std::out_of_range("Spurstrom: Spur 1 bis 8");
+    const auto bit = static_cast<std::uint8_t>(1u << (spur - 1));
+    m_spurstrom = an ? static_cast<std::uint8_t>(m_spurstrom | bit)
+                     : static_cast<std::uint8_t>(m_spurstrom & ~bit);
+    if (!m_erkannt)
+        return false;
+    const bool geschaltet = hatSpurstrom() && spur <= m_eingaenge;
+    // Told again even when it should have it so already: a frame lost on the line without
+    // a trace is made good by the next command.
+    if (geschaltet) {
+        m_gesendeterSpurstrom.reset();
+        spurstromSenden();
+    }
+    const std::int64_t tick = m_uhr.ticks();
+    eintragen(tick,
+              QStringLiteral("Platine: Strom der Spur %1 ").arg(spur) +
+                  (an ? QStringLiteral("an") : QStringLiteral("aus")),
+              spur, m_rennen.signalzeit(tick), Signalausgang::Ignoriert,
+              geschaltet ? QString()
+                         : QStringLiteral("nicht geschaltet: die Platine hat keinen Stromausgang "
+                                          "für diese Spur"));
+    return geschaltet;
 }
 
 void Platinenempfang::befehl(const std::vector<std::uint8_t>& bytes) {

@@ -2,8 +2,8 @@
 // turns the edges of its inputs into debounced lap signals of their lanes on the board
 // clock (the race refuses those of lanes the track does not have, or has free), keeps that
 // clock in step and refuses times far from it, and sends the board the debounce time and,
-// as a listener of the race, every state of the traffic light, again when the board
-// restarted or could not read a command.
+// as a listener of the race, every state of the traffic light and which lanes have power,
+// again when the board restarted or could not read a command.
 #pragma once
 
 #include "Dialoge.h"
@@ -43,7 +43,14 @@ public:
     // start of every race.
     void rennenGestartet(const Rennen& rennen) override;
 
+    // Cuts a lane's power (lane 1 to 8) or gives it back. It stays so until told otherwise:
+    // a board that restarts, or one recognised later, is told again. True when the board
+    // switched it; a board without power outputs (firmware before 1.2) is sent nothing.
+    bool spurstromSchalten(int spur, bool an);
+
     bool erkannt() const { return m_erkannt; }
+    // The recognised board switches each lane's power.
+    bool hatSpurstrom() const { return m_erkannt && m_spurstromausgaenge; }
 
 private:
     void melden(const Platinenprotokoll::Meldung& meldung);
@@ -57,6 +64,8 @@ private:
     void einstellungSenden();
     void totzeitSenden();
     void ampelSenden();
+    void spurstromSenden();
+    void gesendetesVergessen();
     void befehl(const std::vector<std::uint8_t>& bytes);
     void eintragen(std::int64_t tick, const QString& ereignis, int spur, double zeit,
                    Signalausgang ausgang, const QString& anmerkung = QString());
@@ -72,6 +81,10 @@ private:
     // The recognised board's clock rate and lane inputs.
     std::uint32_t m_platinenTicks = 0;
     int m_eingaenge = 0;
+    bool m_spurstromausgaenge = false;
+    // Bit 0 for lane 1: the lanes that are to have power, and what the board was told.
+    std::uint8_t m_spurstrom = 0xFF;
+    std::optional<std::uint8_t> m_gesendeterSpurstrom;
     Ampel m_ampel = Ampel::Dunkel;
     std::optional<std::uint16_t> m_gesendeteTotzeit;
     // The board keeps sending while the message about lost signals is open.

@@ -68,7 +68,9 @@ TEST(Wortlaut, VorsprungSagtAuchDieKnappsteEntscheidung) {
     };
     for (const auto& [sekunden, text] : faelle)
         EXPECT_EQ(Ansagetext::vorsprung(sekunden), QString::fromUtf8(text)) << sekunden;
-    EXPECT_EQ(Ansagetext::sieg("Anna", std::nan(""), true), "Erster Lauf: Anna vorn");
+    EXPECT_EQ(Ansagetext::sieg("Anna", std::nan(""), 1), "Erster Lauf: Anna vorn");
+    EXPECT_EQ(Ansagetext::sieg("Anna", std::nan(""), 3), "Dritter Lauf: Anna vorn");
+    EXPECT_EQ(Ansagetext::sieg("Anna", std::nan(""), 0), "Anna gewinnt");
 }
 
 TEST(Wortlaut, NamenWerdenGesprochenWieGeschriebenOderSinnvollGekuerzt) {

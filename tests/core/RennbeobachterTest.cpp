@@ -13,7 +13,7 @@ class Mitschreiber : public Rennbeobachter {
 public:
     void rennenGestartet(const Rennen& r) override {
         zeilen << "start " + hauptfensterAnsicht(r).start.text +
-                      (r.stand().zweiterLauf ? " lauf 2" : "");
+                      (r.stand().wechsellauf > 0 ? " lauf 2" : "");
     }
     void ampelGesetzt(const Rennen&, Ampel ampel) override {
         zeilen << QStringLiteral("ampel %1").arg(static_cast<int>(ampel));

@@ -136,7 +136,7 @@ protected:
 TEST_F(Spurwechsel, ZweiLaeufeMitGetauschtenSpurenDieGesamtzeitEntscheidet) {
     // Heat 1: Anna on lane 1 wins narrowly.
     rennenFahren(b, {5, 5}, {5, 5.1});
-    EXPECT_TRUE(b.stand().zweiterLauf);
+    EXPECT_TRUE(b.stand().wechsellauf > 0);
     EXPECT_EQ(b.ansicht().spurwechsel[1].bild, Pfeil::Rechts);
     EXPECT_EQ(b.ansicht().spurwechsel[2].bild, Pfeil::Links);
     EXPECT_EQ(b.stand().spuren[1].fahrer, "Bernd");
@@ -159,7 +159,7 @@ TEST_F(Spurwechsel, ZweiLaeufeMitGetauschtenSpurenDieGesamtzeitEntscheidet) {
     EXPECT_EQ(e.ImVerlierer, F2SpurRennenInhalt::Bild::Warnschild);
     EXPECT_DOUBLE_EQ(b.rennen.ergebnis().gesamt(1).gesamt.geschwindigkeit, 1.326);
 
-    EXPECT_FALSE(b.stand().zweiterLauf);
+    EXPECT_FALSE(b.stand().wechsellauf > 0);
     EXPECT_EQ(b.stand().spuren[1].fahrer, "Anna") << "names back in their first-heat lanes";
     EXPECT_EQ(b.stand().spuren[2].fahrer, "Bernd");
     EXPECT_EQ(b.ansicht().spurwechsel[1].bild, Pfeil::Geradeaus);
@@ -179,7 +179,7 @@ TEST_F(Spurwechsel, GleicheGesamtzeitIstUnentschiedenMitPokalAufBeidenSeiten) {
 TEST_F(Spurwechsel, StopOderFehlstartWechselnDenLaufNicht) {
     b.starten();
     b.rennen.startGedrueckt();
-    EXPECT_FALSE(b.stand().zweiterLauf);
+    EXPECT_FALSE(b.stand().wechsellauf > 0);
     EXPECT_EQ(b.stand().spuren[1].fahrer, "Anna");
 }
 
@@ -191,7 +191,7 @@ TEST_F(Spurwechsel, StopOderFehlstartWechselnDenLaufNicht) {
 TEST_F(Spurwechsel, ZieleinlaufSchliessenLaesstDerSpurImZielIhrenLauf) {
     rennenFahren(b, {3}, {5, 5});
     b.rennen.zieleinlaufSchliessen();
-    EXPECT_TRUE(b.stand().zweiterLauf);
+    EXPECT_TRUE(b.stand().wechsellauf > 0);
     EXPECT_FALSE(b.rennen.ergebnis().laeufe[0].spur(1).lauf.imZiel);
     EXPECT_TRUE(b.rennen.ergebnis().laeufe[0].spur(2).lauf.imZiel);
     rennenFahren(b, {5, 5}, {4, 4}); // Bernd on lane 1, Anna on lane 2

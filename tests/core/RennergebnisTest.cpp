@@ -22,8 +22,9 @@ Renneinstellungen einstellungen(Rennlaenge art) {
 }
 
 Rennergebnis gewertet(const Laufergebnis& erster, const Laufergebnis& zweiter, Rennlaenge art) {
-    Rennergebnis r{{erster, zweiter}, {}};
-    r.fahrer = gesamtwertung(erster, zweiter, einstellungen(art));
+    const Renneinstellungen e = einstellungen(art);
+    Rennergebnis r{{erster, zweiter}, {}, Spurrotation(e)};
+    r.fahrer = gesamtwertung(r.laeufe, r.rotation, e);
     return r;
 }
 } // namespace
@@ -62,7 +63,7 @@ TEST(Rennergebnis, GesamtwertungPaartDieSpurenUndTeiltGleichePlaetze) {
 TEST(Rennergebnis, StehtVorDerHallOfFameFestUndDasErgebnisfensterKommtZuletzt) {
     struct Ende final : Rennbeobachter {
         void rennende(const Rennen& r, int) override {
-            gehoert.push_back(r.ergebnis().zweiLaeufeGewertet() ? r.ergebnis().sieger() : -1);
+            gehoert.push_back(r.ergebnis().gesamtGewertet() ? r.ergebnis().sieger() : -1);
         }
         std::vector<int> gehoert;
     } ende;

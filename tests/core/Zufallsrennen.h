@@ -20,7 +20,7 @@
 class Ereignisprotokoll final : public Rennbeobachter {
 public:
     void rennenGestartet(const Rennen& r) override {
-        zeilen << QStringLiteral("start %1").arg(r.stand().zweiterLauf);
+        zeilen << QStringLiteral("start %1").arg(r.stand().wechsellauf);
     }
     void ampelGesetzt(const Rennen&, Ampel ampel) override {
         zeilen << QStringLiteral("ampel %1").arg(static_cast<int>(ampel));
@@ -128,6 +128,7 @@ inline QStringList unterschiede(const Aufnahmebahn& a, const Wiedergabebahn& w, 
         meldungen << m.text;
     pruefen(meldungen == w.wiedergabe.meldungen(), "messages");
     pruefen(a.dialoge.ergebnisfenster == w.wiedergabe.ergebnisfenster(), "result windows");
+    pruefen(a.dialoge.rotationsfenster == w.wiedergabe.rotationsfenster(), "rotation windows");
     return u;
 }
 
@@ -305,7 +306,7 @@ private:
         e.kurslaenge = static_cast<double>(wuerfel(1, 400)) / 10;
         e.prellzeit = static_cast<double>(wuerfel(0, 30)) / 10;
         e.rennmodus = ja(0.7);
-        e.spurwechsel = e.spuranzahl == KleinsteSpurenzahl && e.rennmodus && ja(0.4);
+        e.spurwechsel = e.rennmodus && ja(0.4);
         e.ohneCountdown = ja(0.25);
         e.raceControl = ja(0.2);
         e.maxGeschwManuell = ja(0.3);

@@ -97,12 +97,17 @@ public:
         ergebnisfenster.push_back(inhalt);
         waehrendModal();
     }
+    void rotationsergebnisZeigen(const RotationsergebnisInhalt& inhalt) override {
+        rotationsfenster.push_back(inhalt);
+        waehrendModal();
+    }
 
     std::vector<Meldung> meldungen;
     std::vector<Meldung> eingaben;
     QStringList vorgaben;
     std::vector<Fenster> gezeigteFenster;
     std::vector<F2SpurRennenInhalt> ergebnisfenster;
+    std::vector<RotationsergebnisInhalt> rotationsfenster;
     std::deque<QString> eingabeAntworten;
     std::deque<bool> fragenAntworten;
     // Runs while the next modal window is open, as the platform's event loop would.

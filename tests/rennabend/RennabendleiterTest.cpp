@@ -127,7 +127,7 @@ TEST(Rennabendleiter, NaechstePaarungKommtMitDemStart) {
     EXPECT_EQ(b.spuren(), paar(plan[1]));
     EXPECT_EQ(b.spur(1).farbe, b.leiter.abend().teilnehmer[2].farbe); // C, the third
     EXPECT_TRUE(b.spur(1).runden.empty());
-    EXPECT_FALSE(b.stand().zweiterLauf);
+    EXPECT_FALSE(b.stand().wechsellauf > 0);
 
     // A driver who comes late, between the Läufe, costs the Begegnung none of them.
     b.insZiel(1);

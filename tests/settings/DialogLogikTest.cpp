@@ -171,13 +171,13 @@ TEST(Dialog, AbbrechenAendertNichtsSetztAberDenLaufZurueck) {
     Einstellungsbahn b;
     b.einstellen([&](Renneinstellungen& e) { e.spurwechsel = true; });
     b.rennenFahren();
-    ASSERT_TRUE(b.stand().zweiterLauf);
+    ASSERT_TRUE(b.stand().wechsellauf > 0);
     b.speicher.geschrieben.clear();
     DialogLogik d = b.dialogOeffnen();
     d.ansicht.rundenzahl = "30";
     d.abbrechenGedrueckt();
     EXPECT_TRUE(d.geschlossen());
-    EXPECT_FALSE(b.stand().zweiterLauf) << "opening with lane change on starts at heat one";
+    EXPECT_FALSE(b.stand().wechsellauf > 0) << "opening with lane change on starts at heat one";
     EXPECT_EQ(b.einstellungen().rundenzahl, 10);
     EXPECT_TRUE(b.speicher.geschrieben.isEmpty());
 }

@@ -55,7 +55,7 @@ TEST(Programmstart, GespeicherteWerteWerdenUmgewandelt) {
     b.starten();
     b.fahren(1, 0.5, {2});
     b.fahren(2, 0.5, {2});
-    ASSERT_TRUE(b.stand().zweiterLauf);
+    ASSERT_TRUE(b.stand().wechsellauf > 0);
     b.starteProgramm();
     const Rennen& r = b.rennen;
 
@@ -69,7 +69,7 @@ TEST(Programmstart, GespeicherteWerteWerdenUmgewandelt) {
     EXPECT_FALSE(b.ansicht().zeit[1].sichtbar);
     EXPECT_EQ(b.speicher.werte.value("Rennmodus"), "False");
     EXPECT_TRUE(b.ansicht().spurwechsel[1].sichtbar && b.ansicht().spurwechsel[2].sichtbar);
-    EXPECT_FALSE(r.stand().zweiterLauf);
+    EXPECT_FALSE(r.stand().wechsellauf > 0);
     EXPECT_EQ(b.ansicht().titel, "Bahn im Keller");
     EXPECT_EQ(b.speicher.werte.value("caption"), "Bahn im Keller");
     EXPECT_EQ(b.ansicht().fahrer[1].text, "Jürgen");

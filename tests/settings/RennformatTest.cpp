@@ -48,14 +48,14 @@ TEST(Rennformat, OkUebernimmtDasFormatZwischenDenRennen) {
         e.rundenzahl = 1;
     });
     b.rennenFahren();
-    ASSERT_TRUE(b.stand().zweiterLauf);
+    ASSERT_TRUE(b.stand().wechsellauf > 0);
     RennformatLogik gleich(b.rennen, b.speicher, b.dialoge);
     EXPECT_TRUE(gleich.okGedrueckt());
-    EXPECT_TRUE(b.stand().zweiterLauf) << "nothing changed, the second heat follows";
+    EXPECT_TRUE(b.stand().wechsellauf > 0) << "nothing changed, the second heat follows";
     RennformatLogik zeit(b.rennen, b.speicher, b.dialoge);
     zeit.ansicht.nachZeit = true;
     EXPECT_TRUE(zeit.okGedrueckt());
-    EXPECT_FALSE(b.stand().zweiterLauf);
+    EXPECT_FALSE(b.stand().wechsellauf > 0);
 
     // A window left open into a race changes nothing.
     b.starten();

@@ -33,9 +33,28 @@ avr_irq_t* uartIrq(avr_t* avr, int welcher) {
 }
 
 // Lanes 1 to 4 on PC0 to PC3 (A0 to A3), 5 to 8 on PB1 to PB4 (D9 to D12).
+char spurport(int spur) {
+    return spur <= 4 ? 'C' : 'B';
+}
+
+int spurbit(int spur) {
+    return spur <= 4 ? spur - 1 : spur - 4;
+}
+
 avr_irq_t* spurIrq(avr_t* avr, int spur) {
-    return spur <= 4 ? avr_io_getirq(avr, AVR_IOCTL_IOPORT_GETIRQ('C'), spur - 1)
-                     : avr_io_getirq(avr, AVR_IOCTL_IOPORT_GETIRQ('B'), spur - 4);
+    return avr_io_getirq(avr, AVR_IOCTL_IOPORT_GETIRQ(spurport(spur)), spurbit(spur));
+}
+
+// The input pins held from outside: bridge on PB0, lanes on PB1 to PB4 and PC0 to PC3.
+constexpr std::uint8_t AussenB = 0x1F;
+constexpr std::uint8_t AussenC = 0x0F;
+
+void aussenSetzen(avr_t* avr, char port, std::uint8_t pegel) {
+    avr_ioport_external_t aussen{};
+    aussen.name = port;
+    aussen.mask = port == 'B' ? AussenB : AussenC;
+    aussen.value = pegel & aussen.mask;
+    avr_ioctl(avr, AVR_IOCTL_IOPORT_SET_EXTERNAL(port), &aussen);
 }
 
 // simavr's loader reports on standard output, which belongs to the harness's user.
@@ -76,12 +95,17 @@ Simplatine::Simplatine(const std::string& elfDatei, bool brueckeGesteckt)
     avr_ioctl(m_avr, AVR_IOCTL_UART_SET_FLAGS('0'), &flags);
     avr_irq_register_notify(uartIrq(m_avr, UART_IRQ_OUTPUT), byteGesendet, this);
 
-    // The bridge is read through the pin's own pull-up, so it is set as the outside level.
-    avr_ioport_external_t bruecke{};
-    bruecke.name = 'B';
-    bruecke.mask = 1;
-    bruecke.value = brueckeGesteckt ? 0 : 1;
-    avr_ioctl(m_avr, AVR_IOCTL_IOPORT_SET_EXTERNAL('B'), &bruecke);
+    // The bridge and the sensors are read through the pins' own pull-ups, so they are set
+    // as the outside level: simavr would otherwise raise a pulled-up input at every write to
+    // its port, as if the pull-up were stronger than the sensor holding it low. Open lanes
+    // read high.
+    m_aussenB = brueckeGesteckt ? 0x1E : 0x1F;
+    m_aussenC = 0x0F;
+    aussenSetzen(m_avr, 'B', m_aussenB);
+    aussenSetzen(m_avr, 'C', m_aussenC);
+
+    m_spurstrom.emplace(m_avr, Schieberegister::Pin{'B', 5}, Schieberegister::Pin{'C', 4},
+                        Schieberegister::Pin{'C', 5});
 
     avr_register_io_write(m_avr, TCCR1B, uhrGestartet, this);
     avr_register_io_write(m_avr, PCIFR, pinwechselFlaggenLoeschen, nullptr);
@@ -126,6 +150,11 @@ std::uint64_t Simplatine::pinsSetzen(avr_t* avr, std::uint64_t, void* selbst) {
     while (!s->m_pins.empty() && s->m_pins.begin()->first <= avr->cycle) {
         const auto [spur, pegel] = s->m_pins.begin()->second;
         s->m_pins.erase(s->m_pins.begin());
+        std::uint8_t& aussen = spurport(spur) == 'B' ? s->m_aussenB : s->m_aussenC;
+        const auto bit = static_cast<std::uint8_t>(1 << spurbit(spur));
+        aussen = pegel ? static_cast<std::uint8_t>(aussen | bit)
+                       : static_cast<std::uint8_t>(aussen & ~bit);
+        aussenSetzen(avr, spurport(spur), aussen);
         avr_raise_irq(spurIrq(avr, spur), pegel ? 1 : 0);
     }
     return s->m_pins.empty() ? 0 : s->m_pins.begin()->first;

@@ -1,15 +1,17 @@
 // The sensor board's real firmware in a simulated ATmega328P at 16 MHz (simavr): lane
 // inputs set at chosen simulated times, the bytes its UART sends with the moment each left,
-// bytes for its UART, and the lamp and relay pins. For the firmware tests, the benchmark
-// and the board emulator.
+// bytes for its UART, the lamp and relay pins, and the lanes' power outputs. For the
+// firmware tests, the benchmark and the board emulator.
 #pragma once
 
 #include "Platinenprotokoll.h"
+#include "Schieberegister.h"
 
 #include <cstdint>
 #include <deque>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -60,6 +62,10 @@ public:
     // The five lamps, bit 0 for lamp 1, and the race output.
     std::uint8_t lampen() const;
     bool rennausgang() const;
+    // The lanes with power, bit 0 for lane 1, from the shift register on D13, A4 and A5; and
+    // the cycle that last changed them.
+    std::uint8_t spurstrom() const { return m_spurstrom->ausgaenge(); }
+    std::uint64_t spurstromGeaendert() const { return m_spurstrom->geaendert(); }
 
 private:
     static std::uint64_t pinsSetzen(avr_t* avr, std::uint64_t zyklus, void* selbst);
@@ -77,4 +83,8 @@ private:
     // Pending lane changes by cycle: lane index and level.
     std::multimap<std::uint64_t, std::pair<int, bool>> m_pins;
     std::uint64_t m_byteZyklen;
+    std::optional<Schieberegister> m_spurstrom;
+    // The levels bridge and sensors hold the input pins of ports B and C at from outside.
+    std::uint8_t m_aussenB = 0;
+    std::uint8_t m_aussenC = 0;
 };

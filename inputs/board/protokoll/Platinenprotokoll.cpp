@@ -78,6 +78,10 @@ std::vector<std::uint8_t> ampel(std::uint8_t zustand) {
     return Rahmung::kodieren(BEFEHL_AMPEL, {zustand});
 }
 
+std::vector<std::uint8_t> spurstrom(std::uint8_t mitStrom) {
+    return Rahmung::kodieren(BEFEHL_SPURSTROM, {mitStrom});
+}
+
 std::optional<Meldung> Leser::naechste() {
     while (const std::optional<Rahmung::Rohrahmen> roh = m_leser.naechster()) {
         if (std::optional<Meldung> meldung = auslesen(*roh))

@@ -61,6 +61,8 @@ constexpr int Eingaenge = PLATINE_SPUREN;
 constexpr int Baud = PROTOKOLL_BAUD;
 constexpr std::uint16_t TotzeitMaxMs = TOTZEIT_MAX_MS;
 constexpr int AmpelMaxZustand = AMPEL_MAX_ZUSTAND;
+// A board of this major version and at least this minor has a power output per lane input.
+constexpr std::uint8_t SpurstromAbMinor = SPURSTROM_AB_MINOR;
 
 // As the board writes them; for tests and emulators.
 std::vector<std::uint8_t> kodieren(const Meldung& meldung);
@@ -70,6 +72,8 @@ std::vector<std::uint8_t> kodieren(const Meldung& meldung);
 std::vector<std::uint8_t> halloAnfrage();
 std::vector<std::uint8_t> totzeit(std::uint16_t ms);
 std::vector<std::uint8_t> ampel(std::uint8_t zustand);
+// The lanes that have power, bit 0 for lane 1.
+std::vector<std::uint8_t> spurstrom(std::uint8_t mitStrom);
 
 // The board's reports in a byte stream that may hold garbage and torn frames. Frames of
 // kinds it does not know, of the wrong length, a hello without a clock rate or an edge with

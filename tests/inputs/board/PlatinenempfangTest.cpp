@@ -79,7 +79,7 @@ TEST(Platinenempfang, EineFremdeFirmwareWirdMitBeidenVersionenGenanntUndNichtBen
     ASSERT_EQ(b.meldungstexte().size(), 1);
     EXPECT_EQ(b.meldungstexte()[0],
               "Die Platine an der seriellen Schnittstelle hat die Firmware-Version 2.0, Rundomat "
-              "versteht die Version 1.1. Bitte die Firmware aufspielen, die zu diesem Programm "
+              "versteht die Version 1.2. Bitte die Firmware aufspielen, die zu diesem Programm "
               "gehört (siehe Hilfe); bis dahin kann keine Zeitaufnahme über die serielle "
               "Schnittstelle erfolgen.");
     EXPECT_TRUE(b.befehle.empty());
