@@ -37,9 +37,10 @@ RennabendFenster::RennabendFenster(RennabendLogik& logik, const Rennabendregeln&
     m_vorschlaege = new QCompleter(new QStringListModel(this), this);
     m_vorschlaege->setCaseSensitivity(Qt::CaseInsensitive);
     m_format = new QComboBox(neu);
-    for (Rennabendformat f : {Rennabendformat::JederGegenJeden, Rennabendformat::Rotation})
-        m_format->addItem(rennabendformatText(f));
-    m_format->setCurrentIndex(regeln.format == Rennabendformat::Rotation ? 1 : 0);
+    for (Rennabendformat f : {Rennabendformat::JederGegenJeden, Rennabendformat::Rotation,
+                              Rennabendformat::Spurrotation})
+        m_format->addItem(rennabendformatText(f), static_cast<int>(f));
+    m_format->setCurrentIndex(m_format->findData(static_cast<int>(regeln.format)));
     m_saison = new QLineEdit(logik.ansicht().saison, neu);
     m_saison->setPlaceholderText(QStringLiteral("ohne Saison"));
     m_finale = new QCheckBox(QStringLiteral("mit &Finale der zwei Besten"), neu);
@@ -117,8 +118,7 @@ RennabendFenster::RennabendFenster(RennabendLogik& logik, const Rennabendregeln&
 
     connect(m_beginnen, &QPushButton::clicked, this, [this] {
         Rennabendregeln r = m_regeln;
-        r.format = m_format->currentIndex() == 1 ? Rennabendformat::Rotation
-                                                 : Rennabendformat::JederGegenJeden;
+        r.format = static_cast<Rennabendformat>(m_format->currentData().toInt());
         r.finale = m_finale->isChecked();
         if (m_logik.beginnen(m_namen->text(), r, m_saison->text())) {
             m_namen->clear();

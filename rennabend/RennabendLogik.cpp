@@ -11,9 +11,13 @@ QString sekunden(double wert) {
 } // namespace
 
 QString rennabendformatText(Rennabendformat format) {
-    return format == Rennabendformat::JederGegenJeden
-               ? QStringLiteral("Jeder gegen jeden (Begegnungen mit Spurwechsel)")
-               : QStringLiteral("Rotation (einzelne Läufe)");
+    switch (format) {
+    case Rennabendformat::Rotation: return QStringLiteral("Rotation (einzelne Läufe)");
+    case Rennabendformat::Spurrotation:
+        return QStringLiteral("Spurrotation (jeder einmal auf jeder Spur)");
+    case Rennabendformat::JederGegenJeden: break;
+    }
+    return QStringLiteral("Jeder gegen jeden (Begegnungen mit Spurwechsel)");
 }
 
 RennabendLogik::RennabendLogik(Rennabendleiter& leiter, Dialoge& dialoge)
@@ -83,7 +87,8 @@ RennabendAnsicht RennabendLogik::ansicht() const {
 bool RennabendLogik::beginnen(const QString& namen, const Rennabendregeln& regeln,
                               const QString& saison) {
     const QStringList fahrer = fahrernamenTrennen(namen);
-    if (const std::optional<QString> fehler = fahrerlisteFehler(fahrer)) {
+    if (const std::optional<QString> fehler =
+            fahrerlisteFehler(fahrer, meisteFahrer(regeln.format))) {
         m_dialoge.meldung(*fehler, Titel);
         return false;
     }

@@ -1,14 +1,29 @@
 #include "Rennabendregeln.h"
 
+#include "Fahrerliste.h"
+
 #include <QStringList>
 
 QString rennabendformatName(Rennabendformat format) {
-    return format == Rennabendformat::Rotation ? QStringLiteral("Rotation")
-                                               : QStringLiteral("JederGegenJeden");
+    switch (format) {
+    case Rennabendformat::Rotation: return QStringLiteral("Rotation");
+    case Rennabendformat::Spurrotation: return QStringLiteral("Spurrotation");
+    case Rennabendformat::JederGegenJeden: break;
+    }
+    return QStringLiteral("JederGegenJeden");
+}
+
+int meisteFahrer(Rennabendformat format) {
+    return format == Rennabendformat::Spurrotation ? MeisteFahrerSpurrotation : MeisteFahrer;
+}
+
+Rennabendformat rennabendformatFuer(Rennabendformat format, int spurenzahl) {
+    return spurenzahl > KleinsteSpurenzahl ? Rennabendformat::Spurrotation : format;
 }
 
 std::optional<Rennabendformat> rennabendformatLesen(const QString& name) {
-    for (Rennabendformat format : {Rennabendformat::JederGegenJeden, Rennabendformat::Rotation})
+    for (Rennabendformat format : {Rennabendformat::JederGegenJeden, Rennabendformat::Rotation,
+                                   Rennabendformat::Spurrotation})
         if (name == rennabendformatName(format))
             return format;
     return std::nullopt;
@@ -44,8 +59,10 @@ auto lesenOderVorgabe(Einstellungswerte& werte, const Einstellung& e, Lesen lese
 }
 } // namespace
 
-Rennabendregeln rennabendregelnLesen(Einstellungswerte& werte) {
-    return {lesenOderVorgabe(werte, Einstellungen::RennabendFormat, rennabendformatLesen),
+Rennabendregeln rennabendregelnLesen(Einstellungswerte& werte, int spurenzahl) {
+    return {rennabendformatFuer(
+                lesenOderVorgabe(werte, Einstellungen::RennabendFormat, rennabendformatLesen),
+                spurenzahl),
             werte.flag(Einstellungen::RennabendFinale),
             lesenOderVorgabe(werte, Einstellungen::RennabendPunkte, punktwertungLesen)};
 }

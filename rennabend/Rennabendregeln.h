@@ -1,17 +1,24 @@
-// How a race night is played: every pair once or a rotation of single heats, whether a final
-// of the two best follows, and the points of a Begegnung. Read from the settings store, where
+// How a race night is played: every pair once, a rotation of single heats, or a round over
+// every lane of a wider track; whether a final of the two best follows, and the points of a
+// Begegnung. Read from the settings store, where
 // a garbage value gives the key's default.
 #pragma once
 
 #include "Einstellungswerte.h"
+#include "Reihe.h"
 
 #include <QString>
 #include <optional>
 
 enum class Rennabendformat {
     JederGegenJeden, // every pair one Begegnung of two Läufe, each driver once on each lane
-    Rotation         // single Läufe; every driver equally many, half on each lane
+    Rotation,        // single Läufe; every driver equally many, half on each lane
+    Spurrotation     // Läufe over every lane, each driver once on each (Spurrotation.h)
 };
+
+// A Begegnung and a rotation of pairs drive two lanes; a wider track has only the round over
+// every lane.
+Rennabendformat rennabendformatFuer(Rennabendformat format, int spurenzahl);
 
 struct Punktwertung {
     int sieg = 3;
@@ -27,7 +34,10 @@ struct Rennabendregeln {
     Punktwertung punkte;
 };
 
-// The names of the settings store ("JederGegenJeden", "Rotation").
+// The most drivers a night of this format takes.
+int meisteFahrer(Rennabendformat format);
+
+// The names of the settings store ("JederGegenJeden", "Rotation", "Spurrotation").
 QString rennabendformatName(Rennabendformat format);
 std::optional<Rennabendformat> rennabendformatLesen(const QString& name);
 
@@ -36,4 +46,5 @@ std::optional<Rennabendformat> rennabendformatLesen(const QString& name);
 QString punktwertungText(const Punktwertung& punkte);
 std::optional<Punktwertung> punktwertungLesen(const QString& text);
 
-Rennabendregeln rennabendregelnLesen(Einstellungswerte& werte);
+// For a track of this many lanes.
+Rennabendregeln rennabendregelnLesen(Einstellungswerte& werte, int spurenzahl = KleinsteSpurenzahl);

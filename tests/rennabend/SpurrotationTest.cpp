@@ -1,6 +1,9 @@
 #include "Spurrotation.h"
 
 #include "Fahrerliste.h"
+#include "Fakes.h"
+#include "Rennabendregeln.h"
+#include "Rennplan.h"
 
 #include <gtest/gtest.h>
 #include <map>
@@ -153,4 +156,26 @@ TEST(Spurrotation, NeuPlanenNachWechsel) {
                               1)
                         << "Spur " << s;
             }
+}
+
+// A wider track has only the round over every lane, whatever the store says; on two lanes it
+// is one format among three, with its pairs each driver's two Läufe, one on each lane, and up
+// to 32 drivers where the nights of pairs stop at 16.
+TEST(Spurrotation, FormatDerBahn) {
+    FakeSpeicher speicher;
+    Einstellungswerte werte(speicher);
+    EXPECT_EQ(rennabendregelnLesen(werte, 4).format, Rennabendformat::Spurrotation);
+    EXPECT_EQ(rennabendregelnLesen(werte).format, Rennabendformat::JederGegenJeden);
+    speicher.werte = {{QStringLiteral("RennabendFormat"), QStringLiteral("Spurrotation")}};
+    EXPECT_EQ(rennabendregelnLesen(werte).format, Rennabendformat::Spurrotation);
+
+    const QStringList fahrer = rotationsfahrer(5);
+    const Rennplan plan = rennplan(fahrer, Rennabendformat::Spurrotation);
+    Spurplan laeufe;
+    for (const Paarung& p : plan)
+        laeufe.push_back({p.spur1, p.spur2});
+    EXPECT_EQ(laeufe, spurrotation(fahrer, 2));
+    EXPECT_FALSE(
+        fahrerlisteFehler(rotationsfahrer(32), meisteFahrer(Rennabendformat::Spurrotation)));
+    EXPECT_TRUE(fahrerlisteFehler(rotationsfahrer(17), meisteFahrer(Rennabendformat::Rotation)));
 }
