@@ -1,7 +1,10 @@
-// Figures of the race night: planning both formats for sixteen drivers, and the standings
-// computed from a hundred races of two heats. Printed as "figure <name> <value> <unit>".
+// Figures of the race night: planning both two-lane formats for sixteen drivers and the round
+// over every lane for 32 drivers on eight lanes, how evenly that round lets drivers meet, and
+// the standings computed from a hundred races of two heats. Printed as "figure <name> <value>
+// <unit>".
 #include "Rennabendtabelle.h"
 #include "Rennplan.h"
+#include "Spurrotation.h"
 
 #include <QElapsedTimer>
 #include <algorithm>
@@ -47,6 +50,19 @@ int main() {
                 std::abort();
     });
     std::printf("figure schedule_16_drivers %.3f ms\n", planen);
+
+    QStringList zweiunddreissig = fahrer;
+    for (int i = 17; i <= 32; ++i)
+        zweiunddreissig << QStringLiteral("Fahrer %1").arg(i);
+    const double rotation = median([&] {
+        if (spurrotation(zweiunddreissig, 8).size() != 32)
+            std::abort();
+    });
+    std::printf("figure schedule_32_drivers_8_lanes %.3f ms\n", rotation);
+    // The most minus the fewest Läufe that two drivers share in the round.
+    const Gegnerstreuung streuung = gegnerstreuung(spurrotation(fahrer, 4), fahrer);
+    std::printf("figure opponent_spread_16_drivers_4_lanes %d heats\n",
+                streuung.meiste - streuung.wenigste);
 
     // A hundred lane-change races of the plan, the last ten numbers driven twice.
     const Rennplan plan = rennplan(fahrer, Rennabendformat::JederGegenJeden);
