@@ -25,13 +25,13 @@ RennabendLogik::RennabendLogik(Rennabendleiter& leiter, Dialoge& dialoge)
 
 std::vector<QStringList> RennabendLogik::zeilen() const {
     std::vector<QStringList> zeilen;
-    const bool begegnungen = m_leiter.abend().regeln.format == Rennabendformat::JederGegenJeden;
+    const bool punkte = mitPunkten(m_leiter.abend().regeln);
     int platz = 0;
     for (const Tabellenzeile& z : m_leiter.tabelle()) {
         QStringList zeile{QString::number(++platz),
                           z.ausgeschieden ? z.fahrer + QStringLiteral(" (ausgeschieden)")
                                           : z.fahrer};
-        if (begegnungen)
+        if (punkte)
             zeile << QString::number(z.punkte);
         zeile << QString::number(z.siege) << QString::number(z.gewertet)
               << (m_leiter.abend().nachZeit() ? Zahlenformat::ZahlFormatieren(z.distanz)
@@ -74,7 +74,7 @@ RennabendAnsicht RennabendLogik::ansicht() const {
         a.plan.push_back(zeile);
     }
     a.tabellenkopf = QStringList{QStringLiteral("Platz"), QStringLiteral("Fahrer")};
-    if (abend.regeln.format == Rennabendformat::JederGegenJeden)
+    if (mitPunkten(abend.regeln))
         a.tabellenkopf << QStringLiteral("Punkte");
     a.tabellenkopf << QStringLiteral("Siege") << QStringLiteral("Gefahren")
                    << (abend.nachZeit() ? QStringLiteral("Distanz (Rd.)")

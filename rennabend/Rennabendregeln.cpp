@@ -1,6 +1,7 @@
 #include "Rennabendregeln.h"
 
 #include "Fahrerliste.h"
+#include "Punkteliste.h"
 
 #include <QStringList>
 
@@ -27,6 +28,27 @@ std::optional<Rennabendformat> rennabendformatLesen(const QString& name) {
         if (name == rennabendformatName(format))
             return format;
     return std::nullopt;
+}
+
+QString abendwertungName(Abendwertung wertung) {
+    switch (wertung) {
+    case Abendwertung::Gesamtrunden: return QStringLiteral("Gesamtrunden");
+    case Abendwertung::Platzpunkte: return QStringLiteral("Platzpunkte");
+    case Abendwertung::Siege: break;
+    }
+    return QStringLiteral("Siege");
+}
+
+std::optional<Abendwertung> abendwertungLesen(const QString& name) {
+    for (Abendwertung wertung :
+         {Abendwertung::Siege, Abendwertung::Gesamtrunden, Abendwertung::Platzpunkte})
+        if (name == abendwertungName(wertung))
+            return wertung;
+    return std::nullopt;
+}
+
+Abendwertung abendwertungFuer(int spurenzahl) {
+    return spurenzahl > KleinsteSpurenzahl ? Abendwertung::Platzpunkte : Abendwertung::Siege;
 }
 
 QString punktwertungText(const Punktwertung& p) {
@@ -60,9 +82,14 @@ auto lesenOderVorgabe(Einstellungswerte& werte, const Einstellung& e, Lesen lese
 } // namespace
 
 Rennabendregeln rennabendregelnLesen(Einstellungswerte& werte, int spurenzahl) {
-    return {rennabendformatFuer(
-                lesenOderVorgabe(werte, Einstellungen::RennabendFormat, rennabendformatLesen),
-                spurenzahl),
-            werte.flag(Einstellungen::RennabendFinale),
-            lesenOderVorgabe(werte, Einstellungen::RennabendPunkte, punktwertungLesen)};
+    Rennabendregeln r;
+    r.format = rennabendformatFuer(
+        lesenOderVorgabe(werte, Einstellungen::RennabendFormat, rennabendformatLesen), spurenzahl);
+    r.finale = werte.flag(Einstellungen::RennabendFinale);
+    r.punkte = lesenOderVorgabe(werte, Einstellungen::RennabendPunkte, punktwertungLesen);
+    r.wertung = abendwertungLesen(werte.text(Einstellungen::RennabendWertung))
+                    .value_or(abendwertungFuer(spurenzahl));
+    r.platzpunkte = lesenOderVorgabe(werte, Einstellungen::RennabendPlatzpunkte,
+                                     [](const QString& text) { return punktelisteLesen(text); });
+    return r;
 }

@@ -9,6 +9,7 @@
 
 #include <QString>
 #include <optional>
+#include <vector>
 
 enum class Rennabendformat {
     JederGegenJeden, // every pair one Begegnung of two Läufe, each driver once on each lane
@@ -28,11 +29,26 @@ struct Punktwertung {
     bool operator==(const Punktwertung&) const = default;
 };
 
+// What the standings count.
+enum class Abendwertung {
+    Siege,        // a Begegnung's points, a Lauf's wins: the two-lane formats' rule
+    Gesamtrunden, // the distance over every Lauf by time; by laps the total time
+    Platzpunkte   // points for each place in each Lauf, from the club's list
+};
+
 struct Rennabendregeln {
     Rennabendformat format = Rennabendformat::JederGegenJeden;
     bool finale = false; // a Begegnung of the two best after the plan
     Punktwertung punkte;
+    Abendwertung wertung = Abendwertung::Siege;
+    std::vector<int> platzpunkte{25, 22, 20, 18, 16, 15, 14, 13}; // for Platzpunkte
 };
+
+// The names of the settings store ("Siege", "Gesamtrunden", "Platzpunkte").
+QString abendwertungName(Abendwertung wertung);
+std::optional<Abendwertung> abendwertungLesen(const QString& name);
+// Without a choice of its own a night on two lanes counts wins, on more the places.
+Abendwertung abendwertungFuer(int spurenzahl);
 
 // The most drivers a night of this format takes.
 int meisteFahrer(Rennabendformat format);
