@@ -3,6 +3,7 @@
 #include "Punkteliste.h"
 #include "Rennabendregeln.h"
 #include "Rennabendtabelle.h"
+#include "Rennabendzeile.h"
 
 #include <gtest/gtest.h>
 
@@ -144,4 +145,27 @@ TEST(Abendwertung, PunktelisteUndEinstellungen) {
     speicher.werte[QStringLiteral("RennabendPlatzpunkte")] = QStringLiteral("1,2");
     EXPECT_EQ(rennabendregelnLesen(werte).platzpunkte,
               (std::vector<int>{25, 22, 20, 18, 16, 15, 14, 13}));
+}
+
+// The scoring is the night's own and comes back with it from the database; a night scored by
+// wins writes its row as nights always did.
+TEST(Abendwertung, GespeichertMitDemAbend) {
+    Rennabend abend;
+    abend.schluessel = QStringLiteral("abend-1");
+    abend.beginn = QDateTime(QDate(2026, 3, 6), QTime(19, 30));
+    abend.teilnehmer = teilnehmerMitFarben({A, B, C});
+    abend.rennformat = Abendrennformat{};
+    abend.plan = rennplan({A, B, C}, Rennabendformat::Spurrotation);
+    abend.regeln.format = Rennabendformat::Spurrotation;
+    EXPECT_FALSE(rennabendzeile(abend).rennformat.toString().contains(QStringLiteral("wertung")));
+
+    abend.regeln.wertung = Abendwertung::Platzpunkte;
+    abend.regeln.platzpunkte = {7, 3};
+    GespeicherterRennabend g = abendAusZeile(rennabendzeile(abend));
+    EXPECT_FALSE(g.beschaedigt);
+    EXPECT_EQ(g.abend.regeln.wertung, Abendwertung::Platzpunkte);
+    EXPECT_EQ(g.abend.regeln.platzpunkte, (std::vector<int>{7, 3}));
+    abend.regeln.wertung = Abendwertung::Gesamtrunden;
+    EXPECT_EQ(abendAusZeile(rennabendzeile(abend)).abend.regeln.wertung,
+              Abendwertung::Gesamtrunden);
 }
