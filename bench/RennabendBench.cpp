@@ -1,6 +1,7 @@
 // Figures of the race night: planning both two-lane formats for sixteen drivers and the round
 // over every lane for 32 drivers on eight lanes, how evenly that round lets drivers meet, and
-// the standings computed from a hundred races of two heats. Printed as "figure <name> <value>
+// the standings computed from a hundred races of two heats and from two hundred Läufe on
+// eight lanes scored by places. Printed as "figure <name> <value>
 // <unit>".
 #include "Rennabendtabelle.h"
 #include "Rennplan.h"
@@ -82,5 +83,29 @@ int main() {
             std::abort();
     });
     std::printf("figure standings_100_heats %.3f ms\n", tabelle);
+
+    // Two hundred races by time of the round over eight lanes, scored by places.
+    const Spurplan runde = spurrotation(zweiunddreissig, 8);
+    std::vector<Abendrennen> laeufe;
+    for (int i = 0; i < 200; ++i) {
+        Abendrennen r{i + 1, {}};
+        r.rennen.rennart = Rennlaenge::Zeit;
+        Spuren<Spurfahrt> lauf = Spuren<Spurfahrt>::fuer(8);
+        for (int spur = 1; spur <= 8; ++spur) {
+            lauf[spur] = fahrt(runde[static_cast<std::size_t>(i) % runde.size()][spur], i + spur);
+            lauf[spur].distanz = 10 + ((i * 7 + spur * 13) % 100) / 100.0;
+        }
+        r.rennen.laeufe = {lauf};
+        r.rennen.sieger = lauf[1].fahrer;
+        laeufe.push_back(r);
+    }
+    Rennabendregeln platzpunkte;
+    platzpunkte.format = Rennabendformat::Spurrotation;
+    platzpunkte.wertung = Abendwertung::Platzpunkte;
+    const double achtSpuren = median([&] {
+        if (rennabendtabelle(platzpunkte, zweiunddreissig, {}, laeufe).size() != 32)
+            std::abort();
+    });
+    std::printf("figure standings_200_heats_8_lanes %.3f ms\n", achtSpuren);
     return 0;
 }
