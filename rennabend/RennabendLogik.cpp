@@ -1,5 +1,6 @@
 #include "RennabendLogik.h"
 
+#include "Punkteliste.h"
 #include "Zahlenformat.h"
 
 namespace {
@@ -18,6 +19,16 @@ QString rennabendformatText(Rennabendformat format) {
     case Rennabendformat::JederGegenJeden: break;
     }
     return QStringLiteral("Jeder gegen jeden (Begegnungen mit Spurwechsel)");
+}
+
+QString abendwertungText(Abendwertung wertung) {
+    switch (wertung) {
+    case Abendwertung::Gesamtrunden:
+        return QStringLiteral("Gesamtrunden (Distanz über alle Läufe)");
+    case Abendwertung::Platzpunkte: return QStringLiteral("Platzpunkte (je Platz eines Laufs)");
+    case Abendwertung::Siege: break;
+    }
+    return QStringLiteral("Siege");
 }
 
 RennabendLogik::RennabendLogik(Rennabendleiter& leiter, Dialoge& dialoge)
@@ -84,13 +95,20 @@ RennabendAnsicht RennabendLogik::ansicht() const {
     return a;
 }
 
-bool RennabendLogik::beginnen(const QString& namen, const Rennabendregeln& regeln,
-                              const QString& saison) {
+bool RennabendLogik::beginnen(const QString& namen, Rennabendregeln regeln, const QString& saison,
+                              const QString& platzpunkte) {
     const QStringList fahrer = fahrernamenTrennen(namen);
     if (const std::optional<QString> fehler =
             fahrerlisteFehler(fahrer, meisteFahrer(regeln.format))) {
         m_dialoge.meldung(*fehler, Titel);
         return false;
+    }
+    if (regeln.wertung == Abendwertung::Platzpunkte) {
+        if (const std::optional<QString> fehler = punktelisteFehler(platzpunkte)) {
+            m_dialoge.meldung(QStringLiteral("Die Platzpunkte gehen nicht: ") + *fehler, Titel);
+            return false;
+        }
+        regeln.platzpunkte = *punktelisteLesen(platzpunkte);
     }
     if (m_leiter.aktiv() && m_leiter.naechste() &&
         !m_dialoge.frage(QStringLiteral("Der laufende Rennabend ist noch nicht zu Ende. Einen "
