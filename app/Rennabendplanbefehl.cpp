@@ -1,7 +1,7 @@
 #include "Rennabendplanbefehl.h"
 
 #include "Rennplan.h"
-#include "Spurrotation.h"
+#include "Rotationsplan.h"
 
 #include <QTextStream>
 
@@ -9,7 +9,7 @@ int rennabendplanAusgeben(const Programmoptionen& optionen) {
     QTextStream ausgabe(stdout);
     int nummer = 0;
     if (optionen.rennabendformat == Rennabendformat::Spurrotation) {
-        for (const Laufbelegung& lauf : spurrotation(
+        for (const Laufbelegung& lauf : rotationsplan(
                  optionen.rennabendplan, optionen.spuranzahl.value_or(KleinsteSpurenzahl))) {
             ausgabe << ++nummer;
             for (const QString& fahrer : lauf)

@@ -5,7 +5,7 @@
 // <unit>".
 #include "Rennabendtabelle.h"
 #include "Rennplan.h"
-#include "Spurrotation.h"
+#include "Rotationsplan.h"
 
 #include <QElapsedTimer>
 #include <algorithm>
@@ -56,12 +56,12 @@ int main() {
     for (int i = 17; i <= 32; ++i)
         zweiunddreissig << QStringLiteral("Fahrer %1").arg(i);
     const double rotation = median([&] {
-        if (spurrotation(zweiunddreissig, 8).size() != 32)
+        if (rotationsplan(zweiunddreissig, 8).size() != 32)
             std::abort();
     });
     std::printf("figure schedule_32_drivers_8_lanes %.3f ms\n", rotation);
     // The most minus the fewest Läufe that two drivers share in the round.
-    const Gegnerstreuung streuung = gegnerstreuung(spurrotation(fahrer, 4), fahrer);
+    const Gegnerstreuung streuung = gegnerstreuung(rotationsplan(fahrer, 4), fahrer);
     std::printf("figure opponent_spread_16_drivers_4_lanes %d heats\n",
                 streuung.meiste - streuung.wenigste);
 
@@ -85,7 +85,7 @@ int main() {
     std::printf("figure standings_100_heats %.3f ms\n", tabelle);
 
     // Two hundred races by time of the round over eight lanes, scored by places.
-    const Spurplan runde = spurrotation(zweiunddreissig, 8);
+    const Spurplan runde = rotationsplan(zweiunddreissig, 8);
     std::vector<Abendrennen> laeufe;
     for (int i = 0; i < 200; ++i) {
         Abendrennen r{i + 1, {}};

@@ -1,7 +1,7 @@
 #include "Rennplan.h"
 
 #include "Fahrerliste.h"
-#include "Spurrotation.h"
+#include "Rotationsplan.h"
 
 #include <algorithm>
 #include <tuple>
@@ -118,7 +118,7 @@ Rennplan spurrotationZuZweit(const Rennplan& bisher, std::size_t gefahren,
         laeufe.push_back({p.spur1, p.spur2});
     Rennplan plan;
     for (const Laufbelegung& lauf :
-         spurrotationNeuPlanen(laeufe, gefahren, fahrer, KleinsteSpurenzahl))
+         rotationsplanNeu(laeufe, gefahren, fahrer, KleinsteSpurenzahl))
         plan.push_back({lauf[1], lauf[2]});
     return plan;
 }

@@ -1,4 +1,4 @@
-#include "Spurrotation.h"
+#include "Rotationsplan.h"
 
 #include "Fahrerliste.h"
 #include "Fakes.h"
@@ -72,12 +72,12 @@ std::pair<int, int> wartezeiten(const Spurplan& plan) {
 // the drivers fill the lanes (else every driver in every Lauf), nobody back to back from
 // twice as many drivers as lanes on, no driver sitting out much longer than the mean, and
 // the same chart every time.
-TEST(Spurrotation, JederFaehrtJedeSpurEinmal) {
+TEST(Rotationsplan, JederFaehrtJedeSpurEinmal) {
     for (int spuren = KleinsteSpurenzahl; spuren <= GroessteSpurenzahl; ++spuren)
         for (int n = WenigsteFahrer; n <= MeisteFahrerSpurrotation; ++n) {
             SCOPED_TRACE(QStringLiteral("%1 Fahrer, %2 Spuren").arg(n).arg(spuren).toStdString());
             const QStringList fahrer = rotationsfahrer(n);
-            const Spurplan plan = spurrotation(fahrer, spuren);
+            const Spurplan plan = rotationsplan(fahrer, spuren);
             EXPECT_EQ(rundenfehler(plan, fahrer, spuren).toStdString(), "");
             ASSERT_EQ(int(plan.size()), std::max(n, spuren));
             for (const Laufbelegung& lauf : plan)
@@ -87,30 +87,30 @@ TEST(Spurrotation, JederFaehrtJedeSpurEinmal) {
                 EXPECT_GE(kuerzeste, 2);
             }
             EXPECT_LE(laengste, (n + spuren - 1) / spuren + 1);
-            EXPECT_EQ(spurrotation(fahrer, spuren), plan);
+            EXPECT_EQ(rotationsplan(fahrer, spuren), plan);
         }
 }
 
 // Nobody meets one opponent in many Läufe while never seeing another, as far as the round
 // allows: four lanes and sixteen drivers give each driver twelve opponent places for fifteen
 // others.
-TEST(Spurrotation, GegnerGestreut) {
+TEST(Rotationsplan, GegnerGestreut) {
     for (const auto& [n, spuren, streuung] :
          {std::tuple{16, 4, 2}, std::tuple{12, 3, 1}, std::tuple{8, 3, 2}, std::tuple{32, 8, 3}}) {
         const QStringList fahrer = rotationsfahrer(n);
-        const Gegnerstreuung g = gegnerstreuung(spurrotation(fahrer, spuren), fahrer);
+        const Gegnerstreuung g = gegnerstreuung(rotationsplan(fahrer, spuren), fahrer);
         EXPECT_LE(g.meiste - g.wenigste, streuung) << n << " Fahrer, " << spuren << " Spuren";
     }
     // With fewer drivers than lanes all drive every Lauf together.
     const QStringList drei = rotationsfahrer(3);
-    const Gegnerstreuung alle = gegnerstreuung(spurrotation(drei, 6), drei);
+    const Gegnerstreuung alle = gegnerstreuung(rotationsplan(drei, 6), drei);
     EXPECT_EQ(alle.meiste, 6);
     EXPECT_EQ(alle.wenigste, 6);
 }
 
 // A driver leaving or joining part way: the Läufe driven stay, the leaver drives no more, the
 // newcomer (and who comes back, by any case of the name) drives each lane still owed once.
-TEST(Spurrotation, NeuPlanenNachWechsel) {
+TEST(Rotationsplan, NeuPlanenNachWechsel) {
     for (int spuren : {2, 3, 5, 8})
         for (int n : {3, 7, 16, 32})
             for (std::size_t gefahren : {std::size_t(1), std::size_t(n / 2)}) {
@@ -120,12 +120,12 @@ TEST(Spurrotation, NeuPlanenNachWechsel) {
                                  .arg(gefahren)
                                  .toStdString());
                 const QStringList fahrer = rotationsfahrer(n);
-                const Spurplan plan = spurrotation(fahrer, spuren);
+                const Spurplan plan = rotationsplan(fahrer, spuren);
                 const QString geht = plan[0][1];
                 QStringList ohne = fahrer;
                 ohne.removeAll(geht);
                 if (ohne.size() >= WenigsteFahrer) {
-                    const Spurplan neu = spurrotationNeuPlanen(plan, gefahren, ohne, spuren);
+                    const Spurplan neu = rotationsplanNeu(plan, gefahren, ohne, spuren);
                     ASSERT_TRUE(
                         std::equal(plan.begin(), plan.begin() + long(gefahren), neu.begin()));
                     for (std::size_t h = gefahren; h < neu.size(); ++h)
@@ -135,11 +135,11 @@ TEST(Spurrotation, NeuPlanenNachWechsel) {
                     for (Laufbelegung& lauf : ohneIhn)
                         std::replace(lauf.begin(), lauf.end(), geht, QString());
                     EXPECT_EQ(rundenfehler(ohneIhn, ohne, spuren).toStdString(), "");
-                    EXPECT_EQ(spurrotationNeuPlanen(plan, gefahren, ohne, spuren), neu);
+                    EXPECT_EQ(rotationsplanNeu(plan, gefahren, ohne, spuren), neu);
                 }
                 if (n < MeisteFahrerSpurrotation) {
                     const QStringList mit = fahrer + QStringList{QStringLiteral("Neu")};
-                    EXPECT_EQ(rundenfehler(spurrotationNeuPlanen(plan, gefahren, mit, spuren), mit,
+                    EXPECT_EQ(rundenfehler(rotationsplanNeu(plan, gefahren, mit, spuren), mit,
                                            spuren)
                                   .toStdString(),
                               "");
@@ -147,7 +147,7 @@ TEST(Spurrotation, NeuPlanenNachWechsel) {
                 // Back under another case: what the driver drove before still counts.
                 QStringList zurueck = ohne;
                 zurueck << geht.toLower();
-                const Spurplan wieder = spurrotationNeuPlanen(plan, gefahren, zurueck, spuren);
+                const Spurplan wieder = rotationsplanNeu(plan, gefahren, zurueck, spuren);
                 for (int s = 1; s <= spuren; ++s)
                     EXPECT_EQ(std::count_if(wieder.begin(), wieder.end(),
                                             [&](const Laufbelegung& l) {
@@ -161,7 +161,7 @@ TEST(Spurrotation, NeuPlanenNachWechsel) {
 // A wider track has only the round over every lane, whatever the store says; on two lanes it
 // is one format among three, with its pairs each driver's two Läufe, one on each lane, and up
 // to 32 drivers where the nights of pairs stop at 16.
-TEST(Spurrotation, FormatDerBahn) {
+TEST(Rotationsplan, FormatDerBahn) {
     FakeSpeicher speicher;
     Einstellungswerte werte(speicher);
     EXPECT_EQ(rennabendregelnLesen(werte, 4).format, Rennabendformat::Spurrotation);
@@ -174,7 +174,7 @@ TEST(Spurrotation, FormatDerBahn) {
     Spurplan laeufe;
     for (const Paarung& p : plan)
         laeufe.push_back({p.spur1, p.spur2});
-    EXPECT_EQ(laeufe, spurrotation(fahrer, 2));
+    EXPECT_EQ(laeufe, rotationsplan(fahrer, 2));
     EXPECT_FALSE(
         fahrerlisteFehler(rotationsfahrer(32), meisteFahrer(Rennabendformat::Spurrotation)));
     EXPECT_TRUE(fahrerlisteFehler(rotationsfahrer(17), meisteFahrer(Rennabendformat::Rotation)));

@@ -1,4 +1,4 @@
-#include "Spurrotation.h"
+#include "Rotationsplan.h"
 
 #include "Fahrerliste.h"
 
@@ -199,7 +199,7 @@ private:
 
 } // namespace
 
-Spurplan spurrotation(const QStringList& fahrer, int spurenzahl) {
+Spurplan rotationsplan(const QStringList& fahrer, int spurenzahl) {
     const int n = static_cast<int>(fahrer.size());
     // Fewer drivers than lanes drive every Lauf, leaving lanes free.
     const int laeufe = std::max(n, spurenzahl);
@@ -217,11 +217,11 @@ Spurplan spurrotation(const QStringList& fahrer, int spurenzahl) {
     return plan;
 }
 
-Spurplan spurrotationNeuPlanen(const Spurplan& bisher, std::size_t gefahren,
+Spurplan rotationsplanNeu(const Spurplan& bisher, std::size_t gefahren,
                                const QStringList& fahrer, int spurenzahl) {
     gefahren = std::min(gefahren, bisher.size());
     if (gefahren == 0)
-        return spurrotation(fahrer, spurenzahl);
+        return rotationsplan(fahrer, spurenzahl);
     Spurplan plan(bisher.begin(), bisher.begin() + static_cast<std::ptrdiff_t>(gefahren));
     Restrunde rest(static_cast<int>(fahrer.size()), spurenzahl);
     for (std::size_t h = 0; h < plan.size(); ++h)

@@ -16,12 +16,12 @@ using Laufbelegung = Spuren<QString>;
 using Spurplan = std::vector<Laufbelegung>;
 
 // The round of these drivers (checked by fahrerlisteFehler) on `spurenzahl` lanes.
-Spurplan spurrotation(const QStringList& fahrer, int spurenzahl);
+Spurplan rotationsplan(const QStringList& fahrer, int spurenzahl);
 
 // The round made again when a driver joined or left: the first `gefahren` Läufe stay as
 // they were driven, and the drivers now at the night drive each lane they have not driven
 // yet in this round. Läufe may then have a free lane; nobody drives a lane twice.
-Spurplan spurrotationNeuPlanen(const Spurplan& bisher, std::size_t gefahren,
+Spurplan rotationsplanNeu(const Spurplan& bisher, std::size_t gefahren,
                                const QStringList& fahrer, int spurenzahl);
 
 // How evenly a chart lets the drivers meet: the most and the fewest Läufe that any two of
