@@ -2,8 +2,10 @@
 
 #include "Ansagetext.h"
 #include "Rennen.h"
+#include "Rennstellung.h"
 #include "Zahlwoerter.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -121,6 +123,8 @@ void Ansagen::rennergebnis(const Rennen& rennen, int siegerSpur) {
         sagen({sieger == 0 ? Ansagetext::unentschieden()
                            : Ansagetext::gewinnt(fahrer(rennen, sieger)),
                Ansagefach::Bleibt, false});
+        if (sieger != 0)
+            plaetzeNachZeit(rennen);
         return;
     }
     const double zielabstand = rennen.ergebnis().letzterLauf().zielabstand();
@@ -143,6 +147,26 @@ void Ansagen::rennergebnis(const Rennen& rennen, int siegerSpur) {
         sagen({Ansagetext::sieg(fahrer(rennen, sieger),
                                 ergebnis.gesamtabstand(), 0),
                Ansagefach::Bleibt, false});
+}
+
+// By laps each lane home behind the winner hears its place at its finish; by time the
+// places are known only at the end, and come after the winner in the order the screens rank
+// the lanes. Heats on changed lanes are decided by their totals, which no heat's standing
+// tells.
+void Ansagen::plaetzeNachZeit(const Rennen& rennen) {
+    const Rennstand& r = rennen.stand();
+    if (r.spuren.anzahl() <= 2 || r.einstellungen.spurwechsel)
+        return;
+    const Spuren<Spurstellung> stellung = rennstellung(r);
+    std::vector<int> folge;
+    for (int spur = 1; spur <= stellung.anzahl(); ++spur)
+        if (stellung[spur].platz > 1)
+            folge.push_back(spur);
+    std::sort(folge.begin(), folge.end(),
+              [&](int a, int b) { return stellung[a].platz < stellung[b].platz; });
+    for (int spur : folge)
+        sagen({Ansagetext::platz(fahrer(rennen, spur), stellung[spur].platz), Ansagefach::Bleibt,
+               false});
 }
 
 void Ansagen::restzeit(const Rennen&, std::int32_t sekunden) {

@@ -44,6 +44,7 @@ private:
     bool ereignisseAn() const { return m_e.an && m_e.rennereignisse; }
     QString fahrer(const Rennen& rennen, int spur) const;
     void rennergebnis(const Rennen& rennen, int siegerSpur);
+    void plaetzeNachZeit(const Rennen& rennen);
     void sagen(Ansage ansage);
     void weiter();
     void gesagt();

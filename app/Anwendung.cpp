@@ -68,16 +68,15 @@ Anwendung::~Anwendung() {
 
 void Anwendung::signalquellenVerbinden() {
     const auto leitungsereignis = [this](const Leitungsereignis& ereignis) {
-        if (m_sensortest) {
-            // The sensor test shows the two lanes of CD and DSR.
-            if (ereignis.leitung == Leitung::CD || ereignis.leitung == Leitung::DSR)
-                m_sensortest->leitungGeaendert(ereignis);
-            return;
-        }
-        m_leitungen.leitungGeaendert(ereignis);
+        if (m_sensortest)
+            m_sensortest->leitungGeaendert(1, ereignis);
+        else
+            m_leitungen.leitungGeaendert(ereignis);
     };
     const auto zweiteLeitungen = [this](const Leitungsereignis& ereignis) {
-        if (!m_sensortest)
+        if (m_sensortest)
+            m_sensortest->leitungGeaendert(2, ereignis);
+        else
             m_zweiteLeitungen.leitungGeaendert(ereignis);
     };
     m_sensorleitungen.beiLeitungsereignis(leitungsereignis);
@@ -175,7 +174,8 @@ void Anwendung::fensterAnmelden() {
         fenster.exec();
     });
     m_dialoge.fensterAnmelden(Fenster::Sensortest, [this](QWidget* eltern) {
-        Sensortest logik(m_rennen, m_sensorleitungen, m_systemuhr, m_port, m_dialoge);
+        Sensortest logik(m_rennen, m_sensorleitungen, &m_zweiteSensorleitungen, m_systemuhr, m_port,
+                         m_dialoge);
         SensortestFenster fenster(logik, eltern, m_zoom.massstab());
         m_sensortest = &logik;
         fenster.exec();

@@ -25,21 +25,36 @@ void grundoptionen(QCommandLineParser& parser) {
     parser.addVersionOption();
 }
 
+// The format first: it says how many drivers the roster may have. A wider track has only
+// the round over every lane, which is also its format without --format.
 void rennabendplanLesen(const QString& namen, bool mitFormat, const QString& format,
                         Programmoptionen& optionen) {
-    optionen.rennabendplan = fahrernamenTrennen(namen);
-    if (const std::optional<QString> fehler = fahrerlisteFehler(optionen.rennabendplan)) {
-        optionen.fehler = QStringLiteral("--rennabend-plan: ") + *fehler;
-        return;
-    }
-    if (!mitFormat || format == QStringLiteral("jeder-gegen-jeden"))
+    const int spuren = optionen.spuranzahl.value_or(KleinsteSpurenzahl);
+    if (!mitFormat)
+        optionen.rennabendformat = rennabendformatFuer(Rennabendformat::JederGegenJeden, spuren);
+    else if (format == QStringLiteral("jeder-gegen-jeden"))
         optionen.rennabendformat = Rennabendformat::JederGegenJeden;
     else if (format == QStringLiteral("rotation"))
         optionen.rennabendformat = Rennabendformat::Rotation;
-    else
-        optionen.fehler =
-            QStringLiteral("--format erwartet jeder-gegen-jeden oder rotation, nicht „%1“.")
-                .arg(format);
+    else if (format == QStringLiteral("spurrotation"))
+        optionen.rennabendformat = Rennabendformat::Spurrotation;
+    else {
+        optionen.fehler = QStringLiteral("--format erwartet jeder-gegen-jeden, rotation oder "
+                                         "spurrotation, nicht „%1“.")
+                              .arg(format);
+        return;
+    }
+    if (rennabendformatFuer(optionen.rennabendformat, spuren) != optionen.rennabendformat) {
+        optionen.fehler = QStringLiteral("--format %1 fährt auf zwei Spuren; auf %2 Spuren gibt "
+                                         "es nur spurrotation.")
+                              .arg(format)
+                              .arg(spuren);
+        return;
+    }
+    optionen.rennabendplan = fahrernamenTrennen(namen);
+    if (const std::optional<QString> fehler =
+            fahrerlisteFehler(optionen.rennabendplan, meisteFahrer(optionen.rennabendformat)))
+        optionen.fehler = QStringLiteral("--rennabend-plan: ") + *fehler;
 }
 
 } // namespace
@@ -78,10 +93,10 @@ Programmoptionen programmoptionenLesen(const QStringList& argumente,
     const QCommandLineOption plan(
         QStringLiteral("rennabend-plan"),
         QStringLiteral(
-            "Gibt den Plan eines Rennabends mit diesen 3 bis 16 Fahrern aus (Namen durch "
-            "Kommas getrennt), eine Zeile je Begegnung oder Lauf: Nummer, Fahrer auf "
-            "Spur 1, Fahrer auf Spur 2, durch Tabulatoren getrennt; braucht keinen "
-            "Bildschirm."),
+            "Gibt den Plan eines Rennabends mit diesen 3 bis 16 Fahrern (in der Spurrotation "
+            "bis 32) aus (Namen durch Kommas getrennt), eine Zeile je Begegnung oder Lauf: "
+            "Nummer, dann der Fahrer jeder Spur (leer für eine freie Spur), durch Tabulatoren "
+            "getrennt; braucht keinen Bildschirm."),
         QStringLiteral("NAMEN"));
     const QCommandLineOption abend(
         QStringLiteral("rennabend"),
@@ -91,8 +106,10 @@ Programmoptionen programmoptionenLesen(const QStringList& argumente,
     const QCommandLineOption format(
         QStringLiteral("format"),
         QStringLiteral("Das Format zu --rennabend-plan: jeder-gegen-jeden (jedes Paar eine "
-                       "Begegnung aus zwei Läufen, so ohne --format) oder rotation (einzelne "
-                       "Läufe, jeder gleich viele, halb auf jeder Spur)."),
+                       "Begegnung aus zwei Läufen, so ohne --format), rotation (einzelne "
+                       "Läufe, jeder gleich viele, halb auf jeder Spur) oder spurrotation (jeder "
+                       "einmal auf jeder Spur, so ohne --format auf mehr als zwei Spuren, die "
+                       "--spuren angibt)."),
         QStringLiteral("FORMAT"));
     const QCommandLineOption spuren(
         QStringLiteral("spuren"),
@@ -183,13 +200,9 @@ Programmoptionen programmoptionenLesen(const QStringList& argumente,
     optionen.verlaufsexport = parser.value(verlauf);
     if (parser.isSet(verlauf) && optionen.verlaufsexport.isEmpty())
         optionen.fehler = QStringLiteral("--verlauf-export braucht einen Dateinamen.");
-    if (parser.isSet(plan))
-        rennabendplanLesen(parser.value(plan), parser.isSet(format), parser.value(format),
-                           optionen);
-    else if (parser.isSet(format))
-        optionen.fehler = QStringLiteral("--format gilt nur zusammen mit --rennabend-plan.");
     if (parser.isSet(spuren)) {
-        const std::optional<std::int32_t> anzahl = Zahlenformat::ganzzahlLesen(parser.value(spuren));
+        const std::optional<std::int32_t> anzahl =
+            Zahlenformat::ganzzahlLesen(parser.value(spuren));
         if (anzahl && *anzahl >= KleinsteSpurenzahl && *anzahl <= GroessteSpurenzahl &&
             QString::number(*anzahl) == parser.value(spuren).trimmed())
             optionen.spuranzahl = *anzahl;
@@ -198,6 +211,11 @@ Programmoptionen programmoptionenLesen(const QStringList& argumente,
                                              "nicht „%1“.")
                                   .arg(parser.value(spuren));
     }
+    if (parser.isSet(plan))
+        rennabendplanLesen(parser.value(plan), parser.isSet(format), parser.value(format),
+                           optionen);
+    else if (parser.isSet(format))
+        optionen.fehler = QStringLiteral("--format gilt nur zusammen mit --rennabend-plan.");
     if (parser.isSet(abend)) {
         optionen.rennabend = fahrernamenTrennen(parser.value(abend));
         if (const std::optional<QString> fehler = fahrerlisteFehler(optionen.rennabend))

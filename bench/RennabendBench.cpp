@@ -1,7 +1,11 @@
-// Figures of the race night: planning both formats for sixteen drivers, and the standings
-// computed from a hundred races of two heats. Printed as "figure <name> <value> <unit>".
+// Figures of the race night: planning both two-lane formats for sixteen drivers and the round
+// over every lane for 32 drivers on eight lanes, how evenly that round lets drivers meet, and
+// the standings computed from a hundred races of two heats and from two hundred Läufe on
+// eight lanes scored by places. Printed as "figure <name> <value>
+// <unit>".
 #include "Rennabendtabelle.h"
 #include "Rennplan.h"
+#include "Rotationsplan.h"
 
 #include <QElapsedTimer>
 #include <algorithm>
@@ -48,6 +52,19 @@ int main() {
     });
     std::printf("figure schedule_16_drivers %.3f ms\n", planen);
 
+    QStringList zweiunddreissig = fahrer;
+    for (int i = 17; i <= 32; ++i)
+        zweiunddreissig << QStringLiteral("Fahrer %1").arg(i);
+    const double rotation = median([&] {
+        if (rotationsplan(zweiunddreissig, 8).size() != 32)
+            std::abort();
+    });
+    std::printf("figure schedule_32_drivers_8_lanes %.3f ms\n", rotation);
+    // The most minus the fewest Läufe that two drivers share in the round.
+    const Gegnerstreuung streuung = gegnerstreuung(rotationsplan(fahrer, 4), fahrer);
+    std::printf("figure opponent_spread_16_drivers_4_lanes %d heats\n",
+                streuung.meiste - streuung.wenigste);
+
     // A hundred lane-change races of the plan, the last ten numbers driven twice.
     const Rennplan plan = rennplan(fahrer, Rennabendformat::JederGegenJeden);
     std::vector<Abendrennen> rennen;
@@ -66,5 +83,29 @@ int main() {
             std::abort();
     });
     std::printf("figure standings_100_heats %.3f ms\n", tabelle);
+
+    // Two hundred races by time of the round over eight lanes, scored by places.
+    const Spurplan runde = rotationsplan(zweiunddreissig, 8);
+    std::vector<Abendrennen> laeufe;
+    for (int i = 0; i < 200; ++i) {
+        Abendrennen r{i + 1, {}};
+        r.rennen.rennart = Rennlaenge::Zeit;
+        Spuren<Spurfahrt> lauf = Spuren<Spurfahrt>::fuer(8);
+        for (int spur = 1; spur <= 8; ++spur) {
+            lauf[spur] = fahrt(runde[static_cast<std::size_t>(i) % runde.size()][spur], i + spur);
+            lauf[spur].distanz = 10 + ((i * 7 + spur * 13) % 100) / 100.0;
+        }
+        r.rennen.laeufe = {lauf};
+        r.rennen.sieger = lauf[1].fahrer;
+        laeufe.push_back(r);
+    }
+    Rennabendregeln platzpunkte;
+    platzpunkte.format = Rennabendformat::Spurrotation;
+    platzpunkte.wertung = Abendwertung::Platzpunkte;
+    const double achtSpuren = median([&] {
+        if (rennabendtabelle(platzpunkte, zweiunddreissig, {}, laeufe).size() != 32)
+            std::abort();
+    });
+    std::printf("figure standings_200_heats_8_lanes %.3f ms\n", achtSpuren);
     return 0;
 }

@@ -30,20 +30,26 @@ text=$(ergebnisdatei 6000)
 # Laps as "lane measured true why" lines, seconds. "why" marks a lap that a passage at
 # either end of it puts beyond the program: "spaet" where the emulator made the edge more
 # than 5 ms after its time, "gehalten" where the machine ran the watcher's woken thread more
-# than 1 ms after the edge (the wait's return, as the preload library saw it).
+# than 1 ms after the edge. That is the return of the wait, as the preload library saw it,
+# that a change up to the passage's edge ended: a lane that counts its drop is timed by the
+# second edge of its burst, which a late wake-up for the first one reads.
 for spur in $(seq "$spuren"); do
     paste <(sed -n "3,$((runden + 2))p" <<<"$text" | cut -f $((spur * 2)) | tr , .) \
         <(wahreRunden "$arbeit/emulator.rec" "$spur") \
         <(awk -v spur="$spur" '
             $1 == "getrennt" { exit }
             $1 == "verspaetet" && $3 > 5e6 { spaet[$2] = 1 }
-            $1 == "wecken" && $3 - $2 > 1e6 { gehalten[$2] = 1 }
+            $1 == "wecken" { geweckt[++w] = $2; zurueck[w] = $3 }
             $1 == "durchfahrt" && $3 == spur && $4 >= 1 { t[++n] = $2 }
-            END { for (i = 1; i <= n; i++) {
-                      w = "-"
-                      if (spaet[t[i]] || (i > 1 && spaet[t[i - 1]])) w = "spaet"
-                      else if (gehalten[t[i]] || (i > 1 && gehalten[t[i - 1]])) w = "gehalten"
-                      print w } }' "$arbeit/emulator.rec") | sed "s/^/$spur\t/"
+            END { j = 1
+                  for (i = 1; i <= n; i++) {
+                      while (j <= w && zurueck[j] < t[i]) j++
+                      gehalten[i] = j <= w && geweckt[j] <= t[i] && zurueck[j] - t[i] > 1e6 }
+                  for (i = 1; i <= n; i++) {
+                      m = "-"
+                      if (spaet[t[i]] || (i > 1 && spaet[t[i - 1]])) m = "spaet"
+                      else if (gehalten[i] || (i > 1 && gehalten[i - 1])) m = "gehalten"
+                      print m } }' "$arbeit/emulator.rec") | sed "s/^/$spur\t/"
 done >"$arbeit/runden.txt"
 perzentil() {
     sort -g | awk -v p="$1" '{ w[NR] = $1 }

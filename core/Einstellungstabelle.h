@@ -72,6 +72,13 @@ inline const Einstellung RennabendFinale{QStringLiteral("RennabendFinale"),
                                          QStringLiteral("False")};
 inline const Einstellung RennabendPunkte{QStringLiteral("RennabendPunkte"),
                                          QStringLiteral("3,1,0")};
+// How a night scores its Läufe: wins ("Siege"), the distance or total time over them all
+// ("Gesamtrunden"), or points per place from a list ("Platzpunkte"); "Spurenzahl" leaves it
+// to the track: wins on two lanes, places on more.
+inline const Einstellung RennabendWertung{QStringLiteral("RennabendWertung"),
+                                          QStringLiteral("Spurenzahl")};
+inline const Einstellung RennabendPlatzpunkte{QStringLiteral("RennabendPlatzpunkte"),
+                                              QStringLiteral("25,22,20,18,16,15,14,13")};
 // A season's championship: the points for a night's first, second, … place.
 inline const Einstellung RennabendSaisonpunkte{QStringLiteral("RennabendSaisonpunkte"),
                                                QStringLiteral("10,8,6,5,4,3,2,1")};

@@ -12,7 +12,12 @@ QString portfeldtext(const Anschlussstand& anschluss) {
     QString text;
     switch (anschluss.art) {
     case Anschlussart::Unbekannt: text = QStringLiteral("Com Port:"); break;
-    case Anschlussart::Schnittstelle: text = QStringLiteral("Com Port: ") + port; break;
+    case Anschlussart::Schnittstelle:
+        text = QStringLiteral("Com Port: ") + port;
+        // Lanes 5 to 8 on the lines of a second port.
+        if (!anschluss.zweiterPort.isEmpty())
+            text += QStringLiteral(" + ") + anschluss.zweiterPort;
+        break;
     case Anschlussart::Platine: text = QStringLiteral("Platine: ") + port; break;
     case Anschlussart::Simulation: text = QStringLiteral("Simulation"); break;
     }

@@ -1,5 +1,6 @@
-// The status bar's port panel: the port or board the race's signals come from, or the
-// simulation, and in front of it the notice of a silent box. The main window shows it;
+// The status bar's port panel: the port or board the race's signals come from (with the
+// second sensor port of lanes 5 to 8 after a "+"), or the simulation, and in front of it the
+// notice of a silent box. The main window shows it;
 // messages about the port name it the same way.
 #pragma once
 

@@ -34,6 +34,7 @@ void eingeben(Rennen& r, const Renneingabe& eingabe) {
                    [&](const SpurwechselVonVorn&) { r.spurwechselVonVorn(); },
                    [&](const PortGeoeffnet& e) { r.portGeoeffnet(e.port); },
                    [&](const PortFehlt&) { r.portFehlt(); },
+                   [&](const ZweiterPortGesetzt& e) { r.zweiterPortGesetzt(e.port); },
                    [&](const PlatineErkannt&) { r.platineErkannt(); },
                    [&](const SimulationGestartet& e) { r.simulationGestartet(e.kuerzesteRunde); },
                    [&](const ErgebnisSpeichern&) { r.ergebnisSpeichern(); },

@@ -126,8 +126,8 @@ void Rennen::spurenAnpassen(int anzahl) {
     auto abRunde = Spuren<std::size_t>::fuer(anzahl);
     for (int nummer = 1; nummer <= anzahl; ++nummer) {
         const bool bisher = nummer <= spurenzahl();
-        spuren[nummer] = bisher ? s.spuren[nummer]
-                                : neueSpur(QStringLiteral("Fahrer %1").arg(nummer));
+        spuren[nummer] =
+            bisher ? s.spuren[nummer] : neueSpur(QStringLiteral("Fahrer %1").arg(nummer));
         spuren[nummer].offeneRunden = s.einstellungen.rundenzahl;
         abRunde[nummer] = bisher ? s.hoechstbasis.abRunde[nummer] : 0;
     }
@@ -206,13 +206,21 @@ void Rennen::portGeoeffnet(const QString& port) {
     // The box's port opens for a race to come: the light goes dark until it is armed.
     if (m_stand.einstellungen.raceControl)
         ampelSchalten(Ampel::Dunkel);
-    m_stand.anschluss = {Anschlussart::Schnittstelle, port, false, false};
+    m_stand.anschluss = {Anschlussart::Schnittstelle,  port, false, false, 0,
+                         m_stand.anschluss.zweiterPort};
     geaendert();
 }
 
 void Rennen::portFehlt() {
     eingabeMelden(Eingabe::PortFehlt{});
-    m_stand.anschluss = {Anschlussart::Schnittstelle, QString(), true, false};
+    m_stand.anschluss = {Anschlussart::Schnittstelle,  QString(), true, false, 0,
+                         m_stand.anschluss.zweiterPort};
+    geaendert();
+}
+
+void Rennen::zweiterPortGesetzt(const QString& port) {
+    eingabeMelden(Eingabe::ZweiterPortGesetzt{port});
+    m_stand.anschluss.zweiterPort = port;
     geaendert();
 }
 
@@ -228,7 +236,8 @@ void Rennen::platineErkannt() {
 void Rennen::simulationGestartet(double kuerzesteRunde) {
     eingabeMelden(Eingabe::SimulationGestartet{kuerzesteRunde});
     const bool keinPort = m_stand.anschluss.keinPort;
-    m_stand.anschluss = {Anschlussart::Simulation, QString(), keinPort, false, kuerzesteRunde};
+    m_stand.anschluss = {Anschlussart::Simulation,     QString(), keinPort, false, kuerzesteRunde,
+                         m_stand.anschluss.zweiterPort};
     geaendert();
 }
 

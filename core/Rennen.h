@@ -153,6 +153,9 @@ public:
     // darkens the light.
     void portGeoeffnet(const QString& port);
     void portFehlt();
+    // The sensor port of lanes 5 to 8: its name, "?" when it could not be opened, empty when
+    // closed.
+    void zweiterPortGesetzt(const QString& port);
     void platineErkannt();
     // The simulated track drives, its laps no shorter than this many seconds.
     void simulationGestartet(double kuerzesteRunde);

@@ -95,6 +95,9 @@ struct Anschlussstand {
     bool boxVerstummt = false;
     // The simulated track's shortest lap, seconds: the Prellzeit must be shorter.
     double kuerzesteSimulationsrunde = 0;
+    // The sensor port of lanes 5 to 8 beside the lines of the first: empty while the track
+    // has none, "?" when it could not be opened. The first port's changes leave it be.
+    QString zweiterPort;
 
     bool operator==(const Anschlussstand&) const = default;
 };

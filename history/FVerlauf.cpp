@@ -139,7 +139,10 @@ void FVerlauf::aufbauen() {
     connect(m_filter, &QLineEdit::textEdited, this,
             [this](const QString& text) { weiterleiten([&] { m_logik.filterSetzen(text); }); });
     connect(m_liste->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex& index) { m_logik.auswahlSetzen(index.row()); });
+            // The key line follows the race chosen: its lanes are the drivers' keys.
+            [this](const QModelIndex& index) {
+                weiterleiten([&] { m_logik.auswahlSetzen(index.row()); });
+            });
     connect(m_liste, &QTableView::doubleClicked, this,
             [this] { weiterleiten([&] { m_logik.oeffnen(); }); });
 }

@@ -37,12 +37,15 @@ void VerlaufLogik::darstellen() {
     a.tabellenkopf.clear();
     a.tabelle.clear();
     switch (m_seite) {
-    case Seite::Liste:
+    case Seite::Liste: {
         a.ueberschrift.clear();
         a.angaben.clear();
         a.diagramm = {};
-        a.tasten = listentasten(m_saison.vorhanden());
+        const Rennzeile* gewaehlt = m_liste.gewaehlt();
+        a.tasten = listentasten(m_saison.vorhanden(),
+                                gewaehlt ? gewaehlt->namen.anzahl() : KleinsteSpurenzahl);
         break;
+    }
     case Seite::Rennen: {
         const Neubewertung* neu = m_neuBewertung ? &*m_neuBewertung : nullptr;
         rennseiteFuellen(a, {m_rennen, *gezeigt(), m_korrektur.korrektur(), neu});

@@ -1,14 +1,20 @@
 #include "Verlaufstasten.h"
 
+#include "Reihe.h"
 #include "Rennaufzeichnung.h"
 
 namespace {
-const QString Auswahltasten = QStringLiteral("Strg+1 / Strg+2: Fahrer");
+// Ctrl with a lane's digit opens its driver's page, for every lane the race had.
+QString auswahltasten(int spuren) {
+    if (spuren <= KleinsteSpurenzahl)
+        return QStringLiteral("Strg+1 / Strg+2: Fahrer");
+    return QStringLiteral("Strg+1 … Strg+%1: Fahrer").arg(spuren);
 }
+} // namespace
 
-QString listentasten(bool saison) {
+QString listentasten(bool saison, int spuren) {
     return QStringLiteral("Tippen: nach Fahrer filtern   ↑↓: wählen   Enter: Rennen öffnen   ") +
-           Auswahltasten + QStringLiteral("   Entf: löschen   Strg+E: alle exportieren") +
+           auswahltasten(spuren) + QStringLiteral("   Entf: löschen   Strg+E: alle exportieren") +
            (saison ? QStringLiteral("   Strg+S: Saisonwertung") : QString()) +
            QStringLiteral("   Esc: schließen");
 }
@@ -21,7 +27,7 @@ QString renntasten(const Rennseitentasten& s) {
             "←→: Spur   ↑↓: Runde   Entf: Durchfahrt löschen   Einfg: Durchfahrt einfügen "
             "  Strg+Einfg: Durchfahrt bei einer Zeit einfügen   Strg+Z: rückgängig   "
             "Strg+O: Original wiederherstellen   Esc: Korrektur beenden");
-    QString tasten = Auswahltasten + QStringLiteral("   K: korrigieren");
+    QString tasten = auswahltasten(s.rennen.spurenzahl()) + QStringLiteral("   K: korrigieren");
     if (s.rennen.mitRohsignalen())
         tasten += QStringLiteral("   P: mit anderer Prellzeit neu bewerten");
     if (s.rennen.korrigiert())

@@ -5,8 +5,9 @@
 
 struct Rennaufzeichnung;
 
-// saison: there are seasons to open.
-QString listentasten(bool saison);
+// saison: there are seasons to open; spuren: the lanes of the race chosen, whose drivers
+// the keys open.
+QString listentasten(bool saison, int spuren);
 // What a race's page takes depends on the race (raw signals, a correction stored), on what
 // is going on (a correction, a judging again) and on whether a result file can be written.
 struct Rennseitentasten {

@@ -7,14 +7,14 @@ bool gleicherFahrer(const QString& a, const QString& b) {
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
-std::optional<QString> fahrerlisteFehler(const QStringList& namen) {
+std::optional<QString> fahrerlisteFehler(const QStringList& namen, int hoechstens) {
     if (namen.size() < WenigsteFahrer)
         return QStringLiteral("Ein Rennabend braucht mindestens %1 Fahrer, die Liste hat %2.")
             .arg(WenigsteFahrer)
             .arg(namen.size());
-    if (namen.size() > MeisteFahrer)
+    if (namen.size() > hoechstens)
         return QStringLiteral("Ein Rennabend hat höchstens %1 Fahrer, die Liste hat %2.")
-            .arg(MeisteFahrer)
+            .arg(hoechstens)
             .arg(namen.size());
     for (qsizetype i = 0; i < namen.size(); ++i) {
         if (namen[i].trimmed().isEmpty())

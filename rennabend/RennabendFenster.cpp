@@ -1,6 +1,7 @@
 #include "RennabendFenster.h"
 
 #include "Pdfdruck.h"
+#include "Punkteliste.h"
 #include "QtFarbe.h"
 #include "Zoomen.h"
 
@@ -37,9 +38,16 @@ RennabendFenster::RennabendFenster(RennabendLogik& logik, const Rennabendregeln&
     m_vorschlaege = new QCompleter(new QStringListModel(this), this);
     m_vorschlaege->setCaseSensitivity(Qt::CaseInsensitive);
     m_format = new QComboBox(neu);
-    for (Rennabendformat f : {Rennabendformat::JederGegenJeden, Rennabendformat::Rotation})
-        m_format->addItem(rennabendformatText(f));
-    m_format->setCurrentIndex(regeln.format == Rennabendformat::Rotation ? 1 : 0);
+    for (Rennabendformat f : {Rennabendformat::JederGegenJeden, Rennabendformat::Rotation,
+                              Rennabendformat::Spurrotation})
+        m_format->addItem(rennabendformatText(f), static_cast<int>(f));
+    m_format->setCurrentIndex(m_format->findData(static_cast<int>(regeln.format)));
+    m_wertung = new QComboBox(neu);
+    for (Abendwertung w :
+         {Abendwertung::Siege, Abendwertung::Gesamtrunden, Abendwertung::Platzpunkte})
+        m_wertung->addItem(abendwertungText(w), static_cast<int>(w));
+    m_wertung->setCurrentIndex(m_wertung->findData(static_cast<int>(regeln.wertung)));
+    m_platzpunkte = new QLineEdit(punktelisteText(regeln.platzpunkte), neu);
     m_saison = new QLineEdit(logik.ansicht().saison, neu);
     m_saison->setPlaceholderText(QStringLiteral("ohne Saison"));
     m_finale = new QCheckBox(QStringLiteral("mit &Finale der zwei Besten"), neu);
@@ -49,12 +57,17 @@ RennabendFenster::RennabendFenster(RennabendLogik& logik, const Rennabendregeln&
     neuZeilen->addWidget(m_namen, 0, 1, 1, 2);
     neuZeilen->addWidget(new QLabel(QStringLiteral("Format:"), neu), 1, 0);
     neuZeilen->addWidget(m_format, 1, 1);
+    auto* wertung = new QLabel(QStringLiteral("&Wertung:"), neu);
+    wertung->setBuddy(m_wertung);
+    neuZeilen->addWidget(wertung, 2, 0);
+    neuZeilen->addWidget(m_wertung, 2, 1);
+    neuZeilen->addWidget(m_platzpunkte, 2, 2);
     auto* saison = new QLabel(QStringLiteral("S&aison:"), neu);
     saison->setBuddy(m_saison);
-    neuZeilen->addWidget(saison, 2, 0);
-    neuZeilen->addWidget(m_saison, 2, 1);
-    neuZeilen->addWidget(m_finale, 3, 1);
-    neuZeilen->addWidget(m_beginnen, 3, 2);
+    neuZeilen->addWidget(saison, 3, 0);
+    neuZeilen->addWidget(m_saison, 3, 1);
+    neuZeilen->addWidget(m_finale, 4, 1);
+    neuZeilen->addWidget(m_beginnen, 4, 2);
     raster->addWidget(neu, 0, 0, 1, 2);
 
     m_naechstes = new QLabel(this);
@@ -117,10 +130,10 @@ RennabendFenster::RennabendFenster(RennabendLogik& logik, const Rennabendregeln&
 
     connect(m_beginnen, &QPushButton::clicked, this, [this] {
         Rennabendregeln r = m_regeln;
-        r.format = m_format->currentIndex() == 1 ? Rennabendformat::Rotation
-                                                 : Rennabendformat::JederGegenJeden;
+        r.format = static_cast<Rennabendformat>(m_format->currentData().toInt());
+        r.wertung = static_cast<Abendwertung>(m_wertung->currentData().toInt());
         r.finale = m_finale->isChecked();
-        if (m_logik.beginnen(m_namen->text(), r, m_saison->text())) {
+        if (m_logik.beginnen(m_namen->text(), r, m_saison->text(), m_platzpunkte->text())) {
             m_namen->clear();
             m_neuGezeigt = false;
         }

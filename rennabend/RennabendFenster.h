@@ -45,6 +45,8 @@ private:
     QLineEdit* m_namen = nullptr;
     QCompleter* m_vorschlaege = nullptr;
     QComboBox* m_format = nullptr;
+    QComboBox* m_wertung = nullptr;
+    QLineEdit* m_platzpunkte = nullptr; // the points per place, for Platzpunkte
     QCheckBox* m_finale = nullptr;
     QLineEdit* m_saison = nullptr;
     QPushButton* m_beginnen = nullptr;

@@ -1,5 +1,6 @@
 #include "RennabendLogik.h"
 
+#include "Punkteliste.h"
 #include "Zahlenformat.h"
 
 namespace {
@@ -11,9 +12,23 @@ QString sekunden(double wert) {
 } // namespace
 
 QString rennabendformatText(Rennabendformat format) {
-    return format == Rennabendformat::JederGegenJeden
-               ? QStringLiteral("Jeder gegen jeden (Begegnungen mit Spurwechsel)")
-               : QStringLiteral("Rotation (einzelne Läufe)");
+    switch (format) {
+    case Rennabendformat::Rotation: return QStringLiteral("Rotation (einzelne Läufe)");
+    case Rennabendformat::Spurrotation:
+        return QStringLiteral("Spurrotation (jeder einmal auf jeder Spur)");
+    case Rennabendformat::JederGegenJeden: break;
+    }
+    return QStringLiteral("Jeder gegen jeden (Begegnungen mit Spurwechsel)");
+}
+
+QString abendwertungText(Abendwertung wertung) {
+    switch (wertung) {
+    case Abendwertung::Gesamtrunden:
+        return QStringLiteral("Gesamtrunden (Distanz über alle Läufe)");
+    case Abendwertung::Platzpunkte: return QStringLiteral("Platzpunkte (je Platz eines Laufs)");
+    case Abendwertung::Siege: break;
+    }
+    return QStringLiteral("Siege");
 }
 
 RennabendLogik::RennabendLogik(Rennabendleiter& leiter, Dialoge& dialoge)
@@ -21,13 +36,13 @@ RennabendLogik::RennabendLogik(Rennabendleiter& leiter, Dialoge& dialoge)
 
 std::vector<QStringList> RennabendLogik::zeilen() const {
     std::vector<QStringList> zeilen;
-    const bool begegnungen = m_leiter.abend().regeln.format == Rennabendformat::JederGegenJeden;
+    const bool punkte = mitPunkten(m_leiter.abend().regeln);
     int platz = 0;
     for (const Tabellenzeile& z : m_leiter.tabelle()) {
         QStringList zeile{QString::number(++platz),
                           z.ausgeschieden ? z.fahrer + QStringLiteral(" (ausgeschieden)")
                                           : z.fahrer};
-        if (begegnungen)
+        if (punkte)
             zeile << QString::number(z.punkte);
         zeile << QString::number(z.siege) << QString::number(z.gewertet)
               << (m_leiter.abend().nachZeit() ? Zahlenformat::ZahlFormatieren(z.distanz)
@@ -70,7 +85,7 @@ RennabendAnsicht RennabendLogik::ansicht() const {
         a.plan.push_back(zeile);
     }
     a.tabellenkopf = QStringList{QStringLiteral("Platz"), QStringLiteral("Fahrer")};
-    if (abend.regeln.format == Rennabendformat::JederGegenJeden)
+    if (mitPunkten(abend.regeln))
         a.tabellenkopf << QStringLiteral("Punkte");
     a.tabellenkopf << QStringLiteral("Siege") << QStringLiteral("Gefahren")
                    << (abend.nachZeit() ? QStringLiteral("Distanz (Rd.)")
@@ -80,12 +95,20 @@ RennabendAnsicht RennabendLogik::ansicht() const {
     return a;
 }
 
-bool RennabendLogik::beginnen(const QString& namen, const Rennabendregeln& regeln,
-                              const QString& saison) {
+bool RennabendLogik::beginnen(const QString& namen, Rennabendregeln regeln, const QString& saison,
+                              const QString& platzpunkte) {
     const QStringList fahrer = fahrernamenTrennen(namen);
-    if (const std::optional<QString> fehler = fahrerlisteFehler(fahrer)) {
+    if (const std::optional<QString> fehler =
+            fahrerlisteFehler(fahrer, meisteFahrer(regeln.format))) {
         m_dialoge.meldung(*fehler, Titel);
         return false;
+    }
+    if (regeln.wertung == Abendwertung::Platzpunkte) {
+        if (const std::optional<QString> fehler = punktelisteFehler(platzpunkte)) {
+            m_dialoge.meldung(QStringLiteral("Die Platzpunkte gehen nicht: ") + *fehler, Titel);
+            return false;
+        }
+        regeln.platzpunkte = *punktelisteLesen(platzpunkte);
     }
     if (m_leiter.aktiv() && m_leiter.naechste() &&
         !m_dialoge.frage(QStringLiteral("Der laufende Rennabend ist noch nicht zu Ende. Einen "

@@ -36,8 +36,11 @@ public:
 
     RennabendAnsicht ansicht() const;
     // A new night of the names (comma-separated) in this format; a night under way is only
-    // given up after a question. False, with a message, when the roster is no night's.
-    bool beginnen(const QString& namen, const Rennabendregeln& regeln, const QString& saison);
+    // given up after a question. A night scored by places takes the points typed
+    // ("25,22,20"). False, with a message, when the roster is no night's or the points no
+    // list.
+    bool beginnen(const QString& namen, Rennabendregeln regeln, const QString& saison,
+                  const QString& platzpunkte);
     void hinzufuegen(const QString& name);
     void entfernen(const QString& name);
     void wiederholen() { m_leiter.wiederholen(); }
@@ -53,5 +56,6 @@ private:
     Dialoge& m_dialoge;
 };
 
-// The German names of the formats, as the window lists them.
+// The German names of the formats and scorings, as the window lists them.
 QString rennabendformatText(Rennabendformat format);
+QString abendwertungText(Abendwertung wertung);

@@ -1,5 +1,6 @@
 #include "Rennabendexport.h"
 
+#include "Punkteliste.h"
 #include "Rennabendleiter.h"
 
 #include <QJsonObject>
@@ -45,11 +46,18 @@ QJsonObject abendAlsJson(const GespeicherterRennabend& g) {
     QJsonArray teilnehmer, plan, rennen, uebersprungen;
     for (const Teilnehmer& t : a.teilnehmer)
         teilnehmer.append(t.name);
-    for (std::size_t i = 0; i < a.plan.size(); ++i)
+    // `spuren` names the driver of every lane, null for a free one, as a plan over more
+    // lanes will; `spur1` and `spur2` stay for the readers of two-lane plans.
+    for (std::size_t i = 0; i < a.plan.size(); ++i) {
+        QJsonArray spuren;
+        for (const QString& fahrer : {a.plan[i].spur1, a.plan[i].spur2})
+            spuren.append(fahrer.isEmpty() ? QJsonValue() : QJsonValue(fahrer));
         plan.append(QJsonObject{{QStringLiteral("nummer"), qint64(i + 1)},
                                 {QStringLiteral("spur1"), a.plan[i].spur1},
                                 {QStringLiteral("spur2"), a.plan[i].spur2},
+                                {QStringLiteral("spuren"), spuren},
                                 {QStringLiteral("finale"), a.plan[i].finale}});
+    }
     // Of a repeated entry every race is listed; the last one counts.
     for (std::size_t i = 0; i < a.rennen.size(); ++i) {
         const int nummer = a.rennen[i].nummer;
@@ -72,6 +80,8 @@ QJsonObject abendAlsJson(const GespeicherterRennabend& g) {
         {QStringLiteral("format"), rennabendformatName(a.regeln.format)},
         {QStringLiteral("finale"), a.regeln.finale},
         {QStringLiteral("punkte"), punktwertungText(a.regeln.punkte)},
+        {QStringLiteral("wertung"), abendwertungName(a.regeln.wertung)},
+        {QStringLiteral("platzpunkte"), punktelisteText(a.regeln.platzpunkte)},
         {QStringLiteral("fahrer"), teilnehmer},
         {QStringLiteral("ausgeschieden"), namenliste(a.ausgeschieden)},
         {QStringLiteral("plan"), plan},

@@ -170,7 +170,8 @@ void Rennabendleiter::ueberspringen() {
 
 bool Rennabendleiter::fahrerHinzufuegen(const QString& name, QString& fehler) {
     const QStringList fahrer = fahrernamen(m_abend) << name.trimmed();
-    if (const std::optional<QString> f = fahrerlisteFehler(fahrer)) {
+    if (const std::optional<QString> f =
+            fahrerlisteFehler(fahrer, meisteFahrer(m_abend.regeln.format))) {
         fehler = *f;
         return false;
     }

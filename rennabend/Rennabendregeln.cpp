@@ -1,17 +1,54 @@
 #include "Rennabendregeln.h"
 
+#include "Fahrerliste.h"
+#include "Punkteliste.h"
+
 #include <QStringList>
 
 QString rennabendformatName(Rennabendformat format) {
-    return format == Rennabendformat::Rotation ? QStringLiteral("Rotation")
-                                               : QStringLiteral("JederGegenJeden");
+    switch (format) {
+    case Rennabendformat::Rotation: return QStringLiteral("Rotation");
+    case Rennabendformat::Spurrotation: return QStringLiteral("Spurrotation");
+    case Rennabendformat::JederGegenJeden: break;
+    }
+    return QStringLiteral("JederGegenJeden");
+}
+
+int meisteFahrer(Rennabendformat format) {
+    return format == Rennabendformat::Spurrotation ? MeisteFahrerSpurrotation : MeisteFahrer;
+}
+
+Rennabendformat rennabendformatFuer(Rennabendformat format, int spurenzahl) {
+    return spurenzahl > KleinsteSpurenzahl ? Rennabendformat::Spurrotation : format;
 }
 
 std::optional<Rennabendformat> rennabendformatLesen(const QString& name) {
-    for (Rennabendformat format : {Rennabendformat::JederGegenJeden, Rennabendformat::Rotation})
+    for (Rennabendformat format : {Rennabendformat::JederGegenJeden, Rennabendformat::Rotation,
+                                   Rennabendformat::Spurrotation})
         if (name == rennabendformatName(format))
             return format;
     return std::nullopt;
+}
+
+QString abendwertungName(Abendwertung wertung) {
+    switch (wertung) {
+    case Abendwertung::Gesamtrunden: return QStringLiteral("Gesamtrunden");
+    case Abendwertung::Platzpunkte: return QStringLiteral("Platzpunkte");
+    case Abendwertung::Siege: break;
+    }
+    return QStringLiteral("Siege");
+}
+
+std::optional<Abendwertung> abendwertungLesen(const QString& name) {
+    for (Abendwertung wertung :
+         {Abendwertung::Siege, Abendwertung::Gesamtrunden, Abendwertung::Platzpunkte})
+        if (name == abendwertungName(wertung))
+            return wertung;
+    return std::nullopt;
+}
+
+Abendwertung abendwertungFuer(int spurenzahl) {
+    return spurenzahl > KleinsteSpurenzahl ? Abendwertung::Platzpunkte : Abendwertung::Siege;
 }
 
 QString punktwertungText(const Punktwertung& p) {
@@ -44,8 +81,15 @@ auto lesenOderVorgabe(Einstellungswerte& werte, const Einstellung& e, Lesen lese
 }
 } // namespace
 
-Rennabendregeln rennabendregelnLesen(Einstellungswerte& werte) {
-    return {lesenOderVorgabe(werte, Einstellungen::RennabendFormat, rennabendformatLesen),
-            werte.flag(Einstellungen::RennabendFinale),
-            lesenOderVorgabe(werte, Einstellungen::RennabendPunkte, punktwertungLesen)};
+Rennabendregeln rennabendregelnLesen(Einstellungswerte& werte, int spurenzahl) {
+    Rennabendregeln r;
+    r.format = rennabendformatFuer(
+        lesenOderVorgabe(werte, Einstellungen::RennabendFormat, rennabendformatLesen), spurenzahl);
+    r.finale = werte.flag(Einstellungen::RennabendFinale);
+    r.punkte = lesenOderVorgabe(werte, Einstellungen::RennabendPunkte, punktwertungLesen);
+    r.wertung = abendwertungLesen(werte.text(Einstellungen::RennabendWertung))
+                    .value_or(abendwertungFuer(spurenzahl));
+    r.platzpunkte = lesenOderVorgabe(werte, Einstellungen::RennabendPlatzpunkte,
+                                     [](const QString& text) { return punktelisteLesen(text); });
+    return r;
 }

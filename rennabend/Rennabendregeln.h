@@ -1,17 +1,25 @@
-// How a race night is played: every pair once or a rotation of single heats, whether a final
-// of the two best follows, and the points of a Begegnung. Read from the settings store, where
+// How a race night is played: every pair once, a rotation of single heats, or a round over
+// every lane of a wider track; whether a final of the two best follows, and the points of a
+// Begegnung. Read from the settings store, where
 // a garbage value gives the key's default.
 #pragma once
 
 #include "Einstellungswerte.h"
+#include "Reihe.h"
 
 #include <QString>
 #include <optional>
+#include <vector>
 
 enum class Rennabendformat {
     JederGegenJeden, // every pair one Begegnung of two Läufe, each driver once on each lane
-    Rotation         // single Läufe; every driver equally many, half on each lane
+    Rotation,        // single Läufe; every driver equally many, half on each lane
+    Spurrotation     // Läufe over every lane, each driver once on each (Spurrotation.h)
 };
+
+// A Begegnung and a rotation of pairs drive two lanes; a wider track has only the round over
+// every lane.
+Rennabendformat rennabendformatFuer(Rennabendformat format, int spurenzahl);
 
 struct Punktwertung {
     int sieg = 3;
@@ -21,13 +29,31 @@ struct Punktwertung {
     bool operator==(const Punktwertung&) const = default;
 };
 
+// What the standings count.
+enum class Abendwertung {
+    Siege,        // a Begegnung's points, a Lauf's wins: the two-lane formats' rule
+    Gesamtrunden, // the distance over every Lauf by time; by laps the total time
+    Platzpunkte   // points for each place in each Lauf, from the club's list
+};
+
 struct Rennabendregeln {
     Rennabendformat format = Rennabendformat::JederGegenJeden;
     bool finale = false; // a Begegnung of the two best after the plan
     Punktwertung punkte;
+    Abendwertung wertung = Abendwertung::Siege;
+    std::vector<int> platzpunkte{25, 22, 20, 18, 16, 15, 14, 13}; // for Platzpunkte
 };
 
-// The names of the settings store ("JederGegenJeden", "Rotation").
+// The names of the settings store ("Siege", "Gesamtrunden", "Platzpunkte").
+QString abendwertungName(Abendwertung wertung);
+std::optional<Abendwertung> abendwertungLesen(const QString& name);
+// Without a choice of its own a night on two lanes counts wins, on more the places.
+Abendwertung abendwertungFuer(int spurenzahl);
+
+// The most drivers a night of this format takes.
+int meisteFahrer(Rennabendformat format);
+
+// The names of the settings store ("JederGegenJeden", "Rotation", "Spurrotation").
 QString rennabendformatName(Rennabendformat format);
 std::optional<Rennabendformat> rennabendformatLesen(const QString& name);
 
@@ -36,4 +62,5 @@ std::optional<Rennabendformat> rennabendformatLesen(const QString& name);
 QString punktwertungText(const Punktwertung& punkte);
 std::optional<Punktwertung> punktwertungLesen(const QString& text);
 
-Rennabendregeln rennabendregelnLesen(Einstellungswerte& werte);
+// For a track of this many lanes.
+Rennabendregeln rennabendregelnLesen(Einstellungswerte& werte, int spurenzahl = KleinsteSpurenzahl);

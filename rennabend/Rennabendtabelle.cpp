@@ -1,6 +1,7 @@
 #include "Rennabendtabelle.h"
 
 #include "Fahrerliste.h"
+#include "Laufreihenfolge.h"
 
 #include <algorithm>
 #include <map>
@@ -17,6 +18,7 @@ Tabellenzeile* zeileVon(std::vector<Tabellenzeile>& tabelle, const QString& name
 void fahrtZaehlen(Tabellenzeile& zeile, const Spurfahrt& fahrt) {
     zeile.gesamtzeit += fahrt.gesamtzeit.value_or(0);
     zeile.distanz += fahrt.distanz.value_or(0);
+    zeile.runden += static_cast<int>(fahrt.runden.size());
     if (const std::optional<int> beste = fahrt.besteRunde()) {
         const double zeit = fahrt.runden[static_cast<std::size_t>(*beste - 1)].zeit;
         if (!zeile.besteRunde || zeit < *zeile.besteRunde)
@@ -65,6 +67,42 @@ bool vorRotation(const Tabellenzeile& a, const Tabellenzeile& b) {
     return schnellereRunde(a.besteRunde, b.besteRunde);
 }
 
+// The points of a night that scores its Läufe, won or by place; ties go by the best lap.
+bool vorPunkten(const Tabellenzeile& a, const Tabellenzeile& b) {
+    if (a.punkte != b.punkte)
+        return a.punkte > b.punkte;
+    return schnellereRunde(a.besteRunde, b.besteRunde);
+}
+
+// By time the distance decides; by laps every distance is 0, and the laps and then the lower
+// total time do.
+bool vorGesamtrunden(const Tabellenzeile& a, const Tabellenzeile& b) {
+    if (a.distanz != b.distanz)
+        return a.distanz > b.distanz;
+    if (a.runden != b.runden)
+        return a.runden > b.runden;
+    if (a.gesamtzeit != b.gesamtzeit)
+        return a.gesamtzeit < b.gesamtzeit;
+    return schnellereRunde(a.besteRunde, b.besteRunde);
+}
+
+using Rangfolge = bool (*)(const Tabellenzeile&, const Tabellenzeile&);
+Rangfolge rangfolge(const Rennabendregeln& regeln) {
+    if (regeln.wertung == Abendwertung::Gesamtrunden)
+        return vorGesamtrunden;
+    if (mitPunkten(regeln) && regeln.format != Rennabendformat::JederGegenJeden)
+        return vorPunkten;
+    return regeln.format == Rennabendformat::JederGegenJeden ? vorBegegnungen : vorRotation;
+}
+
+void platzpunkteZaehlen(std::vector<Tabellenzeile>& tabelle, const std::vector<int>& punkte,
+                        const Rennaufzeichnung& rennen, const Spuren<Spurfahrt>& lauf) {
+    const std::vector<int> folge = laufreihenfolge(
+        rennen, lauf, [&](const QString& name) { return zeileVon(tabelle, name) != nullptr; });
+    for (std::size_t platz = 0; platz < folge.size() && platz < punkte.size(); ++platz)
+        zeileVon(tabelle, lauf[folge[platz]].fahrer)->punkte += punkte[platz];
+}
+
 void finaleEinordnen(std::vector<Tabellenzeile>& tabelle, const QString& sieger,
                      const Spuren<Spurfahrt>& lauf) {
     const QString& verlierer =
@@ -97,21 +135,32 @@ std::vector<Tabellenzeile> rennabendtabelle(const Rennabendregeln& regeln,
         if (!r.rennen.abgebrochen && !r.rennen.laeufe.empty())
             (r.finale ? finale : geltend[r.nummer]) = &r.rennen;
 
-    const Punktwertung punkte =
-        regeln.format == Rennabendformat::JederGegenJeden ? regeln.punkte : Punktwertung{0, 0, 0};
+    // A rotation of pairs ranks without points; a night scored by its distances or places
+    // earns none for a win.
+    const bool siegpunkte =
+        regeln.wertung == Abendwertung::Siege && regeln.format != Rennabendformat::Rotation;
+    const Punktwertung punkte = siegpunkte ? regeln.punkte : Punktwertung{0, 0, 0};
     for (const auto& [nummer, r] : geltend) {
-        for (const Spuren<Spurfahrt>& lauf : r->laeufe)
-            for (int spur = 1; spur <= 2; ++spur)
-                if (Tabellenzeile* zeile = zeileVon(tabelle, lauf[spur].fahrer))
+        for (const Spuren<Spurfahrt>& lauf : r->laeufe) {
+            for (int spur = 1; spur <= lauf.anzahl(); ++spur)
+                if (Tabellenzeile* zeile = zeileVon(tabelle, lauf[spur].fahrer);
+                    zeile && !r->spurFrei(spur))
                     fahrtZaehlen(*zeile, lauf[spur]);
-        for (int spur = 1; spur <= 2; ++spur)
-            if (Tabellenzeile* zeile = zeileVon(tabelle, r->laeufe[0][spur].fahrer))
+            if (regeln.wertung == Abendwertung::Platzpunkte)
+                platzpunkteZaehlen(tabelle, regeln.platzpunkte, *r, lauf);
+        }
+        for (int spur = 1; spur <= r->laeufe[0].anzahl(); ++spur)
+            if (Tabellenzeile* zeile = zeileVon(tabelle, r->laeufe[0][spur].fahrer);
+                zeile && !r->spurFrei(spur))
                 ausgangZaehlen(punkte, *zeile, r->sieger);
     }
-    std::stable_sort(tabelle.begin(), tabelle.end(),
-                     regeln.format == Rennabendformat::JederGegenJeden ? vorBegegnungen
-                                                                       : vorRotation);
+    std::stable_sort(tabelle.begin(), tabelle.end(), rangfolge(regeln));
     if (finale && finale->sieger)
         finaleEinordnen(tabelle, *finale->sieger, finale->laeufe[0]);
     return tabelle;
+}
+
+bool mitPunkten(const Rennabendregeln& regeln) {
+    return regeln.wertung == Abendwertung::Platzpunkte ||
+           (regeln.wertung == Abendwertung::Siege && regeln.format != Rennabendformat::Rotation);
 }

@@ -18,24 +18,33 @@ struct Abendrennen {
 
 struct Tabellenzeile {
     QString fahrer;
-    int punkte = 0; // for Begegnungen; a rotation ranks by time or distance
+    int punkte = 0; // for Begegnungen, wins or places; a rotation ranks by time or distance
     int siege = 0;
     int unentschieden = 0;
     int niederlagen = 0;
     int gewertet = 0;                 // Begegnungen or Läufe that count
     double gesamtzeit = 0;            // seconds over every heat at the finish
     double distanz = 0;               // laps with their fractions, in races by time
+    int runden = 0;                   // laps driven
     std::optional<double> besteRunde; // seconds
     bool ausgeschieden = false;       // left the night; what was won stays
 };
 
-// Ranked: Begegnungen by points, then wins, then best lap; a rotation by Läufe driven, then
-// distance (in races by time), then total time, then wins and best lap. Of the races with one
+// Ranked by the night's scoring. Counting wins (the two-lane nights' rule): Begegnungen by
+// points, then wins, then best lap; a rotation of pairs by Läufe driven, then distance (in
+// races by time), then total time, then wins and best lap; the round over every lane by the
+// points of its wins, then best lap. Counting places: by the points of every place in every
+// Lauf, then best lap. Counting the distance: by the distance over every Lauf (by laps: the
+// laps, then the lower total time), then best lap. Drivers still level
+// keep the roster's order. Of the races with one
 // number the last completed one counts (a repeat replaces the race before, which stays in the
 // history); a stopped race counts for nothing. The final earns no points: its winner
 // ranks first and the loser second, a drawn final leaves them as they were. A driver not in
-// `fahrer` or `ausgeschieden` is not in the table.
+// `fahrer` or `ausgeschieden` is not in the table, and a free lane counts for nobody.
 std::vector<Tabellenzeile> rennabendtabelle(const Rennabendregeln& regeln,
                                             const QStringList& fahrer,
                                             const QStringList& ausgeschieden,
                                             const std::vector<Abendrennen>& rennen);
+
+// Whether the standings count points (and show them).
+bool mitPunkten(const Rennabendregeln& regeln);

@@ -1,5 +1,6 @@
 #include "Rennabendzeile.h"
 
+#include "Punkteliste.h"
 #include "Rundentabelle.h"
 
 #include <QJsonArray>
@@ -139,6 +140,28 @@ private:
             f.rundenzahl = static_cast<std::int32_t>(runden);
         }
         m_a.rennformat = f;
+        wertungLesen(o, spalte);
+    }
+
+    // A night scored other than by wins says so beside its race format, with the points of
+    // its places: {"wertung": "Platzpunkte", "platzpunkte": "25,22,20"}.
+    void wertungLesen(const QJsonObject& o, const QVariant& spalte) {
+        if (!o.contains(QStringLiteral("wertung")))
+            return;
+        const std::optional<Abendwertung> w =
+            abendwertungLesen(o[QStringLiteral("wertung")].toString());
+        if (!w) {
+            fehler(QStringLiteral("Seine Wertung in „%1“ ist unbekannt.").arg(spalte.toString()));
+            return;
+        }
+        m_a.regeln.wertung = *w;
+        if (*w != Abendwertung::Platzpunkte)
+            return;
+        if (const auto punkte = punktelisteLesen(o[QStringLiteral("platzpunkte")].toString()))
+            m_a.regeln.platzpunkte = *punkte;
+        else
+            fehler(QStringLiteral("Seine Platzpunkte in „%1“ sind nicht lesbar.")
+                       .arg(spalte.toString()));
     }
 
     void teilnehmerLesen(const QVariant& spalte) {
@@ -235,7 +258,7 @@ private:
     Rennabend& m_a;
 };
 
-QVariant rennformatspalte(const std::optional<Abendrennformat>& f) {
+QVariant rennformatspalte(const std::optional<Abendrennformat>& f, const Rennabendregeln& regeln) {
     if (!f)
         return {};
     QJsonObject o{{QStringLiteral("rennart"), rennartName(f->rennart)}};
@@ -245,6 +268,11 @@ QVariant rennformatspalte(const std::optional<Abendrennformat>& f) {
     } else {
         o.insert(QStringLiteral("rundenzahl"), f->rundenzahl);
     }
+    // A night scored by wins, as every night before other scorings, writes what it always did.
+    if (regeln.wertung != Abendwertung::Siege)
+        o.insert(QStringLiteral("wertung"), abendwertungName(regeln.wertung));
+    if (regeln.wertung == Abendwertung::Platzpunkte)
+        o.insert(QStringLiteral("platzpunkte"), punktelisteText(regeln.platzpunkte));
     return QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact));
 }
 } // namespace
@@ -273,7 +301,7 @@ Rennabendzeile rennabendzeile(const Rennabend& a) {
             alsText(uebersprungen),
             a.wiederholung ? QVariant(*a.wiederholung) : QVariant(),
             a.beendet ? 1 : 0,
-            rennformatspalte(a.rennformat)};
+            rennformatspalte(a.rennformat, a.regeln)};
 }
 
 GespeicherterRennabend abendAusZeile(const Rennabendzeile& zeile) {

@@ -1,6 +1,7 @@
 #include "Rennplan.h"
 
 #include "Fahrerliste.h"
+#include "Rotationsplan.h"
 
 #include <algorithm>
 #include <tuple>
@@ -109,6 +110,19 @@ void spurenAusgleichen(std::vector<Indexpaar>& neu, Reihenfolge& reihe) {
         }
 }
 
+// A round over both lanes of a two-lane track, as pairs.
+Rennplan spurrotationZuZweit(const Rennplan& bisher, std::size_t gefahren,
+                             const QStringList& fahrer) {
+    Spurplan laeufe;
+    for (const Paarung& p : bisher)
+        laeufe.push_back({p.spur1, p.spur2});
+    Rennplan plan;
+    for (const Laufbelegung& lauf :
+         rotationsplanNeu(laeufe, gefahren, fahrer, KleinsteSpurenzahl))
+        plan.push_back({lauf[1], lauf[2]});
+    return plan;
+}
+
 } // namespace
 
 Rennplan rennplan(const QStringList& fahrer, Rennabendformat format) {
@@ -117,6 +131,8 @@ Rennplan rennplan(const QStringList& fahrer, Rennabendformat format) {
 
 Rennplan neuPlanen(const Rennplan& bisher, std::size_t gefahren, const QStringList& fahrer,
                    Rennabendformat format) {
+    if (format == Rennabendformat::Spurrotation)
+        return spurrotationZuZweit(bisher, gefahren, fahrer);
     const int n = static_cast<int>(fahrer.size());
     gefahren = std::min(gefahren, bisher.size());
     Rennplan plan(bisher.begin(), bisher.begin() + static_cast<std::ptrdiff_t>(gefahren));

@@ -11,7 +11,8 @@
 #include <vector>
 
 // One entry of the plan: a Begegnung, whose first Lauf it names (the second swaps the lanes),
-// or in a rotation a single Lauf. The final of the two best is always a Begegnung.
+// or in a rotation a single Lauf; in the round over every lane a lane may stay free (empty)
+// once a driver joined or left. The final of the two best is always a Begegnung.
 struct Paarung {
     QString spur1;
     QString spur2;

@@ -1,6 +1,7 @@
 #include "Saisontabelle.h"
 
 #include "Fahrerliste.h"
+#include "Punkteliste.h"
 
 #include <algorithm>
 
@@ -83,30 +84,8 @@ std::vector<Saisonwertung> saisonwertungen(const std::vector<GespeicherterRennab
     return wertungen;
 }
 
-std::optional<std::vector<int>> saisonpunkteLesen(const QString& text) {
-    const QStringList teile = text.split(QLatin1Char(','));
-    if (teile.isEmpty() || teile.size() > 16)
-        return std::nullopt;
-    std::vector<int> punkte;
-    for (const QString& teil : teile) {
-        bool zahl = false;
-        const int wert = teil.trimmed().toInt(&zahl);
-        if (!zahl || wert < 0 || wert > 100 || (!punkte.empty() && wert > punkte.back()))
-            return std::nullopt;
-        punkte.push_back(wert);
-    }
-    return punkte;
-}
-
-QString saisonpunkteText(const std::vector<int>& punkte) {
-    QStringList teile;
-    for (int p : punkte)
-        teile << QString::number(p);
-    return teile.join(QLatin1Char(','));
-}
-
 std::vector<int> saisonpunkteLesen(Einstellungswerte& werte) {
-    if (const auto punkte = saisonpunkteLesen(werte.text(Einstellungen::RennabendSaisonpunkte)))
+    if (const auto punkte = punktelisteLesen(werte.text(Einstellungen::RennabendSaisonpunkte)))
         return *punkte;
-    return *saisonpunkteLesen(Einstellungen::RennabendSaisonpunkte.vorgabe);
+    return *punktelisteLesen(Einstellungen::RennabendSaisonpunkte.vorgabe);
 }

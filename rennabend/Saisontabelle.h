@@ -28,9 +28,6 @@ std::vector<Saisonzeile> saisontabelle(const std::vector<QStringList>& abende,
 std::vector<Saisonwertung> saisonwertungen(const std::vector<GespeicherterRennabend>& abende,
                                            const std::vector<int>& platzpunkte);
 
-// "10,8,6,5,4,3,2,1": points for the first, second, … place of a night, 1 to 16 whole numbers
-// from 0 to 100, none more than the one before; a place beyond the list earns nothing.
-std::optional<std::vector<int>> saisonpunkteLesen(const QString& text);
-QString saisonpunkteText(const std::vector<int>& punkte);
-// From the settings store; a garbage value gives the key's default.
+// "10,8,6,5,4,3,2,1" (Punkteliste.h) from the settings store; a garbage value gives the
+// key's default.
 std::vector<int> saisonpunkteLesen(Einstellungswerte& werte);

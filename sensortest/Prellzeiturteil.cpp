@@ -4,7 +4,7 @@
 
 namespace {
 
-// The largest (or smallest) of a value over both lanes, with its lane.
+// The largest (or smallest) of a value over every lane, with its lane.
 struct Befund {
     std::int64_t ms = 0;
     int spur = 0;
@@ -13,7 +13,7 @@ struct Befund {
 template <typename Lesen>
 std::optional<Befund> auswahl(const Spuren<Sensorspur>& spuren, Lesen lesen, bool groesster) {
     std::optional<Befund> befund;
-    for (int spur = 1; spur <= 2; ++spur) {
+    for (int spur = 1; spur <= spuren.anzahl(); ++spur) {
         const std::optional<std::int64_t> wert = lesen(spuren[spur]);
         if (wert && (!befund || (groesster ? *wert > befund->ms : *wert < befund->ms)))
             befund = Befund{*wert, spur};

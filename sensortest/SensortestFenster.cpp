@@ -10,8 +10,13 @@
 #include <QSvgWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
+// Rows of a port's block: the lanes' names, the lamps and four numbers.
+constexpr int BlockZeilen = 6;
+constexpr int Spaltenbreite = 130;
+
 QString lampenbild(std::optional<bool> pegel) {
     if (!pegel)
         return QStringLiteral(":/bilder/kreis-gelb.svg");
@@ -33,29 +38,36 @@ SensortestFenster::SensortestFenster(Sensortest& logik, QWidget* eltern, const M
     setWindowTitle(QStringLiteral("Sensortest"));
     setWindowIcon(QIcon(QStringLiteral(":/bilder/lineale.svg")));
 
+    // The lanes of each port in a block of their own, the first port's on top.
     auto* raster = new QGridLayout;
     const QString zeilen[] = {
         QStringLiteral("Leitung:"), QStringLiteral("Flanken:"), QStringLiteral("Seit der letzten:"),
         QStringLiteral("Prellen (kürzester Abstand):"), QStringLiteral("Rundenzeit:")};
-    for (int z = 0; z < 5; ++z)
-        raster->addWidget(new QLabel(zeilen[z], this), z + 1, 0);
-    for (int nummer = 1; nummer <= 2; ++nummer) {
-        const int s = nummer;
-        raster->addWidget(
-            fett(nummer == 1 ? QStringLiteral("Spur 1 (CD)") : QStringLiteral("Spur 2 (DSR)"),
-                 this),
-            0, s, Qt::AlignCenter);
-        Spalte& spalte = m_spalten[nummer - 1];
+    const int spurenzahl = m_logik.ansicht.spur.anzahl();
+    m_spalten.resize(static_cast<std::size_t>(spurenzahl));
+    m_lampen.resize(m_spalten.size());
+    for (int nummer = 1; nummer <= spurenzahl; ++nummer) {
+        const int block = (nummer - 1) / LeitungenJePort;
+        const int oben = block * BlockZeilen;
+        const int s = (nummer - 1) % LeitungenJePort + 1;
+        if (s == 1)
+            for (int z = 0; z < 5; ++z)
+                raster->addWidget(new QLabel(zeilen[z], this), oben + z + 1, 0);
+        if (block > 0 && s == 1)
+            raster->setRowMinimumHeight(oben, massstab.skaliert(36));
+        Spalte& spalte = m_spalten[static_cast<std::size_t>(nummer - 1)];
+        spalte.spur = fett(QString(), this);
+        raster->addWidget(spalte.spur, oben, s, Qt::AlignCenter | Qt::AlignBottom);
         spalte.lampe = new QSvgWidget(lampenbild(std::nullopt), this);
         spalte.lampe->setFixedSize(massstab.skaliert(QSize(28, 28)));
         spalte.lampe->setToolTip(QStringLiteral("grün: Leitung ein, grau: aus, gelb: unbekannt"));
-        raster->addWidget(spalte.lampe, 1, s, Qt::AlignCenter);
+        raster->addWidget(spalte.lampe, oben + 1, s, Qt::AlignCenter);
         QLabel** felder[] = {&spalte.flanken, &spalte.seit, &spalte.prellen, &spalte.runde};
         for (int z = 0; z < 4; ++z) {
             *felder[z] = new QLabel(this);
             (*felder[z])->setAlignment(Qt::AlignCenter);
             (*felder[z])->setMinimumWidth(massstab.skaliert(120));
-            raster->addWidget(*felder[z], z + 2, s);
+            raster->addWidget(*felder[z], oben + z + 2, s);
         }
     }
 
@@ -85,7 +97,9 @@ SensortestFenster::SensortestFenster(Sensortest& logik, QWidget* eltern, const M
     spalten->addLayout(raster);
     spalten->addWidget(m_urteil);
     spalten->addLayout(unten);
-    setFixedWidth(massstab.skaliert(560));
+    // Two lanes as designed; each further column of a port's block as wide as a lane's.
+    const int blockbreite = std::min(spurenzahl, LeitungenJePort);
+    setFixedWidth(massstab.skaliert(560 + (blockbreite - 2) * Spaltenbreite));
     zoomen(this, massstab);
 
     auto* takt = new QTimer(this);
@@ -99,13 +113,16 @@ SensortestFenster::SensortestFenster(Sensortest& logik, QWidget* eltern, const M
 
 void SensortestFenster::darstellen() {
     const SensortestAnsicht& a = m_logik.ansicht;
-    for (int nummer = 1; nummer <= 2; ++nummer) {
+    // The lanes are the track's as the window opened.
+    for (int nummer = 1; nummer <= std::min(a.spur.anzahl(), int(m_spalten.size())); ++nummer) {
         const SpurAnsicht& s = a.spur[nummer];
-        Spalte& spalte = m_spalten[nummer - 1];
+        const auto i = static_cast<std::size_t>(nummer - 1);
+        Spalte& spalte = m_spalten[i];
+        spalte.spur->setText(s.LaSpur);
         // Loaded only when the level changes: the picture is parsed on every load.
-        if (m_lampen[nummer - 1] != s.ImLampe) {
+        if (m_lampen[i] != s.ImLampe) {
             spalte.lampe->load(lampenbild(s.ImLampe));
-            m_lampen[nummer - 1] = s.ImLampe;
+            m_lampen[i] = s.ImLampe;
         }
         spalte.flanken->setText(s.LaFlanken);
         spalte.seit->setText(s.LaSeit);

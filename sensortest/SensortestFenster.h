@@ -1,11 +1,13 @@
-// The window "Sensortest": a lamp and four numbers per lane, the verdict on the debounce
-// time, the port and "COM ändern". Renders Sensortest's view a few times a second.
+// The window "Sensortest": a lamp and four numbers per lane, a column per lane and a block
+// of columns per sensor port, the verdict on the debounce time, the port and "COM ändern".
+// Renders Sensortest's view a few times a second.
 #pragma once
 
 #include "Sensortest.h"
 #include "Twips.h"
 
 #include <QDialog>
+#include <vector>
 
 class QLabel;
 class QPushButton;
@@ -22,6 +24,7 @@ public:
 
 private:
     struct Spalte {
+        QLabel* spur = nullptr;
         QSvgWidget* lampe = nullptr;
         QLabel* flanken = nullptr;
         QLabel* seit = nullptr;
@@ -30,9 +33,9 @@ private:
     };
 
     Sensortest& m_logik;
-    Spalte m_spalten[2];
+    std::vector<Spalte> m_spalten;
     QLabel* m_port = nullptr;
     QPushButton* m_com = nullptr;
     QLabel* m_urteil = nullptr;
-    std::optional<bool> m_lampen[2]; // what the lamps show; they start grey
+    std::vector<std::optional<bool>> m_lampen; // what the lamps show; they start unknown
 };

@@ -19,6 +19,20 @@ const QString Portfeld = QStringLiteral("port");
 int entwurf(std::size_t i) {
     return i < std::size(Breiten) ? Breiten[i] : 1000;
 }
+
+// The port panel's paths lose their middles; where lanes 5 to 8 have a port of their own
+// after the " + ", each path keeps its name: the second takes at most half the room, the
+// first the rest.
+QString portKuerzen(const QString& text, const QFontMetrics& masse, int platz) {
+    const QString plus = QStringLiteral(" + ");
+    const qsizetype trenner = text.indexOf(plus);
+    if (trenner < 0 || masse.horizontalAdvance(text) <= platz)
+        return pfadKuerzen(text, masse, platz);
+    const int frei = platz - masse.horizontalAdvance(plus);
+    const QString zweiter = pfadKuerzen(text.mid(trenner + plus.size()), masse, frei / 2);
+    return pfadKuerzen(text.left(trenner), masse, frei - masse.horizontalAdvance(zweiter)) + plus +
+           zweiter;
+}
 } // namespace
 
 Statusleistenanzeige::Statusleistenanzeige(const Statusleiste& leiste, QWidget* eltern,
@@ -91,7 +105,7 @@ void Statusleistenanzeige::darstellen(const Statusleiste& leiste) {
         const int platz = textplatz(feld, b[i]);
         const QString gekuerzt =
             inhalt.schluessel == Portfeld
-                ? pfadKuerzen(inhalt.text, feld->fontMetrics(), platz)
+                ? portKuerzen(inhalt.text, feld->fontMetrics(), platz)
                 : feld->fontMetrics().elidedText(inhalt.text, Qt::ElideRight, platz);
         if (feld->text() != gekuerzt)
             feld->setText(gekuerzt);

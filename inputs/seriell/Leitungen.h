@@ -13,6 +13,22 @@ inline constexpr std::array<Leitung, 4> Leitungen{Leitung::CD, Leitung::DSR, Lei
                                                   Leitung::RI};
 inline constexpr int LeitungenJePort = static_cast<int>(Leitungen.size());
 
+// The lane a line carries on sensor port 1 or 2.
+constexpr int spurDerLeitung(int port, Leitung leitung) {
+    return (port - 1) * LeitungenJePort + static_cast<int>(leitung) + 1;
+}
+
+// The line's name as the signal log and the sensor test give it.
+constexpr const char* leitungsname(Leitung leitung) {
+    switch (leitung) {
+    case Leitung::CD: return "CD";
+    case Leitung::DSR: return "DSR";
+    case Leitung::CTS: return "CTS";
+    case Leitung::RI: break;
+    }
+    return "RI";
+}
+
 // Line changes are stamped on the system clock's scale.
 inline constexpr int LeitungsticksProSekunde = 1000;
 

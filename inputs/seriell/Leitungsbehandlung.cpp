@@ -1,16 +1,6 @@
 #include "Leitungsbehandlung.h"
 
 namespace {
-QString leitungsname(Leitung leitung) {
-    switch (leitung) {
-    case Leitung::CD: return QStringLiteral("CD");
-    case Leitung::DSR: return QStringLiteral("DSR");
-    case Leitung::CTS: return QStringLiteral("CTS");
-    case Leitung::RI: break;
-    }
-    return QStringLiteral("RI");
-}
-
 // Every passage on a line is timed by the same edge. CD reports both of a passage's edges
 // and the debounce keeps the first; the others count their drop, the one edge that every
 // UART reports of RI.
@@ -34,7 +24,7 @@ QString anmerkung(const Leitungsereignis& e, bool beideSpuren, int spur) {
 QString Leitungsbehandlung::ereignisText(const Leitungsereignis& e) const {
     // The first port's lines go by their names alone, as they always have.
     const QString port = m_port == 1 ? QString() : QStringLiteral("Port %1 ").arg(m_port);
-    return port + leitungsname(e.leitung) +
+    return port + QLatin1String(leitungsname(e.leitung)) +
            (e.pegel ? QStringLiteral(" steigt") : QStringLiteral(" fällt"));
 }
 

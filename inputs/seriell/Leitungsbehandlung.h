@@ -24,9 +24,7 @@ public:
 
 private:
     // The lane a line carries on this port.
-    int spur(Leitung leitung) const {
-        return (m_port - 1) * LeitungenJePort + static_cast<int>(leitung) + 1;
-    }
+    int spur(Leitung leitung) const { return spurDerLeitung(m_port, leitung); }
     QString ereignisText(const Leitungsereignis& e) const;
 
     Rennen& m_rennen;

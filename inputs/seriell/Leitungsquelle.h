@@ -26,6 +26,9 @@ public:
     // Readings do not block, are never Unterbrochen and may come from any thread.
     virtual Antwort zaehlerLesen(Flankenzaehler& zaehler) = 0;
     virtual Antwort pegelLesen(Pegel& pegel) = 0;
+    // Called first on each of a watcher's threads: where the system allows, their
+    // wake-ups then come before those of busier threads, since they stamp the changes.
+    virtual void fadenBeginnt() {}
     // Callable from any thread, any number of times: a wait in progress returns
     // Unterbrochen. A wait that begins after the call may still block.
     virtual void abbrechen() = 0;

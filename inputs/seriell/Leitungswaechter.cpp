@@ -1,5 +1,7 @@
 #include "Leitungswaechter.h"
 
+#include <algorithm>
+
 using namespace std::chrono_literals;
 
 Leitungswaechter::Leitungswaechter(Leitungsquelle& quelle, Uhr& uhr, Meldungen meldungen)
@@ -35,6 +37,7 @@ void Leitungswaechter::beenden() {
 }
 
 void Leitungswaechter::laufen() {
+    m_quelle.fadenBeginnt();
     bool weiter = false;
     {
         const std::lock_guard sperre(m_lesen);
@@ -82,6 +85,7 @@ Antwort Leitungswaechter::warten() {
         const std::lock_guard sperre(m_lesen);
         m_wartet = !m_abfragen;
         m_nachgesehen = false;
+        m_nachschauabstand = ErsterNachschauabstand;
     }
     m_halt.notify_all();
     if (m_abfragen) {
@@ -134,15 +138,19 @@ bool Leitungswaechter::melden(const Leitungsstand& neu, std::int64_t zeit,
 
 // The second thread: a change between the watcher's last reading and the start of its
 // wait wakes no wait, and the machine may keep the watcher from running in between for
-// long. So the lines are read here until the wait has surely begun, and once after that.
+// long. So the lines are read here, soon and then every few milliseconds, until the wait
+// has surely begun, and once after that.
 void Leitungswaechter::nachschauen() {
+    m_quelle.fadenBeginnt();
     std::unique_lock sperre(m_lesen);
     while (!m_stopp && !m_abfragen) {
         if (!m_wartet || m_nachgesehen) {
             m_halt.wait(sperre);
             continue;
         }
-        m_halt.wait_for(sperre, Nachschauabstand);
+        m_halt.wait_for(sperre, m_nachschauabstand);
+        m_nachschauabstand =
+            std::min<std::chrono::microseconds>(2 * m_nachschauabstand, Nachschauabstand);
         if (!m_wartet || m_stopp)
             continue;
         // Asked before the look: a wait that had begun then wakes for whatever comes after.

@@ -1,9 +1,9 @@
 // Watches a port's modem lines on a thread of its own: it waits for a change, takes the
 // time, reads what changed and reports every edge. Where the port's wait only wakes for
-// changes after it began, a second thread reads the lines every few milliseconds from the
-// watcher's last reading until its wait has surely begun, so a change in between is
-// reported late by that much at most, and marked so. Neither touches race state; whoever
-// receives the reports passes them to the GUI thread.
+// changes after it began, a second thread reads the lines, soon and then every few
+// milliseconds, from the watcher's last reading until its wait has surely begun, so a
+// change in between is reported late by that much at most, and marked so. Neither
+// touches race state; whoever receives the reports passes them to the GUI thread.
 #pragma once
 
 #include "Flanken.h"
@@ -29,6 +29,11 @@ public:
     // How often the lines are read before the wait has begun: the longest a change the
     // wait misses stays unreported, unless the machine keeps the thread from running.
     static constexpr std::chrono::milliseconds Nachschauabstand{2};
+    // The first look after a wait's start comes this soon, and the span doubles up to the
+    // one above. A wait has mostly begun by then, so the first look is mostly the last:
+    // a change just before the wait (the second edge of a car's bounce) is stamped late by
+    // this much rather than by up to two milliseconds, at the cost of the same one look.
+    static constexpr std::chrono::microseconds ErsterNachschauabstand{100};
 
     // Starts watching at once. The clock must be safe to read from other threads.
     Leitungswaechter(Leitungsquelle& quelle, Uhr& uhr, Meldungen meldungen);
@@ -63,6 +68,7 @@ private:
     bool m_abfragen = false;    // the driver cannot wait: the watcher reads every millisecond
     bool m_wartet = false;      // the watcher has reported all it read and is about to wait
     bool m_nachgesehen = false; // the lines were read after that wait had surely begun
+    std::chrono::microseconds m_nachschauabstand = ErsterNachschauabstand; // until the next look
 
     std::mutex m_mutex;
     std::condition_variable m_beendet;

@@ -85,8 +85,17 @@ void Schnittstellensteuerung::SchnittstelleOeffnen(const QString& modus) {
 
 void Schnittstellensteuerung::aktivenPortSchliessen() {
     aktiverPort().schliessen();
-    if (m_zweiterSensorport)
+    if (m_zweiterSensorport) {
         m_zweiterSensorport->schliessen();
+        zweitenPortMelden(QString());
+    }
+}
+
+// The status bar names the second port beside the first; the race hears of it only when it
+// changes.
+void Schnittstellensteuerung::zweitenPortMelden(const QString& port) {
+    if (m_rennen.stand().anschluss.zweiterPort != port)
+        m_rennen.zweiterPortGesetzt(port);
 }
 
 void Schnittstellensteuerung::zweitenPortAnpassen() {
@@ -95,11 +104,16 @@ void Schnittstellensteuerung::zweitenPortAnpassen() {
     if (m_rennen.einstellungen().raceControl ||
         m_rennen.stand().spuren.anzahl() <= LeitungenJePort) {
         m_zweiterSensorport->schliessen();
+        zweitenPortMelden(QString());
         return;
     }
     // Without the first port's lines (none, or a board) nobody is asked for a second.
-    if (m_zweiterSensorport->istOffen() || !m_sensoranschluss.mitLeitungen())
+    if (m_zweiterSensorport->istOffen())
         return;
+    if (!m_sensoranschluss.mitLeitungen()) {
+        zweitenPortMelden(QString());
+        return;
+    }
     QString p = m_werte.text(Einstellungen::Port2);
     if (p == QStringLiteral("?"))
         p = m_dialoge.eingabe(QStringLiteral("Geben Sie bitte die Portnummer der seriellen "
@@ -115,10 +129,12 @@ void Schnittstellensteuerung::zweitenPortAnpassen() {
                                          "8, es kann keine Zeitaufnahme dieser Spuren über die "
                                          "serielle Schnittstelle erfolgen."),
                           Anwendungstitel);
+        zweitenPortMelden(QStringLiteral("?"));
         return;
     }
     m_zweiterPorttext = geoeffnet;
     m_werte.speichern(Einstellungen::Port2, geoeffnet);
+    zweitenPortMelden(geoeffnet);
 }
 
 void Schnittstellensteuerung::ohneSchnittstelle() {
@@ -135,6 +151,7 @@ void Schnittstellensteuerung::verloren(Stoerung stoerung) {
 
 // Lanes 1 to 4 still count on the first port.
 void Schnittstellensteuerung::zweiterVerloren(Stoerung stoerung) {
+    zweitenPortMelden(QStringLiteral("?"));
     m_dialoge.meldung(zweiteVerlustmeldung(stoerung, m_zweiterPorttext), Anwendungstitel);
 }
 

@@ -30,6 +30,7 @@ private:
     void ohneSchnittstelle();
     void verloren(Stoerung stoerung);
     void zweiterVerloren(Stoerung stoerung);
+    void zweitenPortMelden(const QString& port);
     SeriellerAnschluss& aktiverPort();
 
     Rennen& m_rennen;

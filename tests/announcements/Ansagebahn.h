@@ -32,4 +32,19 @@ struct Ansagebahn : Rennbahn {
                 sprecher.allesAussprechen();
         }
     }
+
+    // Hand laps (second, lane) of a race by time, the race clock's alarms ringing on the way;
+    // speech keeps up.
+    void zeitrunden(std::vector<std::pair<double, int>> folge) {
+        std::sort(folge.begin(), folge.end());
+        for (const auto& [t, spur] : folge) {
+            while (uhr.stand < Rennbahn::Basis + std::llround(t * 1000)) {
+                uhr.stand += 10;
+                if (wecker.klingelt(uhr.stand))
+                    rennen.rennzeitTick();
+            }
+            rennen.handrunde(spur);
+            sprecher.allesAussprechen();
+        }
+    }
 };

@@ -214,16 +214,7 @@ TEST(Ansagen, RennenAufZeitSagtDieRestzeitUndDenSiegerNachDistanz) {
         folge.push_back({t, 2});
     for (double t = 0.6; t < 81; t += 10)
         folge.push_back({t, 1});
-    std::sort(folge.begin(), folge.end());
-    for (const auto& [t, spur] : folge) {
-        while (b.uhr.stand < Rennbahn::Basis + std::llround(t * 1000)) {
-            b.uhr.stand += 10;
-            if (b.wecker.klingelt(b.uhr.stand))
-                b.rennen.rennzeitTick();
-        }
-        b.rennen.handrunde(spur);
-        b.sprecher.allesAussprechen();
-    }
+    b.zeitrunden(folge);
     ASSERT_FALSE(b.stand().gestartet);
     const QStringList gesagt = b.sprecher.gesagt;
     const auto stelle = [&](const QString& text) { return gesagt.indexOf(text); };

@@ -1,22 +1,17 @@
 // Announcements on tracks of more than two lanes: a lap without the driver's name says its
-// lane, the drivers home after the winner their places, and neither a third lane's lap
-// nor a fourth's is mistaken for another kind of announcement.
+// lane, the drivers behind the winner their places, by laps at their finish and by time at
+// the end, and neither a third lane's lap nor a fourth's is mistaken for another kind of
+// announcement.
 #include "Ansagebahn.h"
 
 #include <gtest/gtest.h>
-
-namespace {
-void spuren(Ansagebahn& b, int anzahl) {
-    b.einstellen([&](Renneinstellungen& e) { e.spuranzahl = anzahl; });
-}
-} // namespace
 
 TEST(VieleSpurenAnsagen, DreiSpurenSagenDieSpurUndJedenPlatz) {
     Ansagebahn b;
     b.e.fahrername = false;
     b.e.bestzeit = false;
     b.runden(2);
-    spuren(b, 3);
+    b.spuren(3);
     b.starten();
     b.signale({{1, 0.1}, {2, 0.2}, {3, 0.3}, {3, 4.0}, {1, 4.3}, {2, 4.6}});
     b.signale({{3, 8.0}, {2, 8.9}, {1, 9.1}});
@@ -44,7 +39,7 @@ TEST(VieleSpurenAnsagen, DieRundenDerDrittenUndViertenSpurWartenFuerSich) {
     b.e.bestzeit = false;
     b.e.restrunden = false;
     b.runden(10);
-    spuren(b, 4);
+    b.spuren(4);
     b.starten();
     b.signale({{1, 0.1}, {2, 0.2}, {3, 0.3}, {4, 0.4}, {1, 4.1}});
     b.signale({{3, 4.3}, {4, 4.4}}, false);
@@ -69,4 +64,32 @@ TEST(VieleSpurenAnsagen, DieRundenDerDrittenUndViertenSpurWartenFuerSich) {
     b.sprecher.allesAussprechen();
     EXPECT_EQ(b.sprecher.gesagt,
               (QStringList{"Anna, vier Komma eins null", "Fahrer 3, vier Komma drei null"}));
+}
+
+// By time the places go by distance, not by the order home: lane 1 is home first with the
+// fewest laps. Lane 3 has no name and is said as its lane; lane 4 is free and has no place.
+TEST(VieleSpurenAnsagen, NachZeitFolgenDemSiegerDiePlaetzeNachDistanz) {
+    Ansagebahn b;
+    b.einstellen([](Renneinstellungen& e) {
+        e.spuranzahl = 4;
+        e.freieSpuren = 1U << 3;
+        e.rennart = Rennlaenge::Zeit;
+        e.renndauer = 30;
+        e.zielregel = Zielregel::RundeBeenden;
+    });
+    b.rennen.fahrerBenennen(3, QString());
+    b.starten();
+    std::vector<std::pair<double, int>> folge;
+    const double takt[] = {10, 7, 9};
+    for (int spur = 1; spur <= 3; ++spur)
+        for (double t = 0.4 + 0.1 * spur; t < 40; t += takt[spur - 1])
+            folge.push_back({t, spur});
+    b.zeitrunden(folge);
+    ASSERT_FALSE(b.stand().gestartet);
+    const QStringList gesagt = b.sprecher.gesagt;
+    ASSERT_GE(gesagt.size(), 3);
+    EXPECT_EQ(gesagt.mid(gesagt.size() - 3),
+              (QStringList{"Jürgen gewinnt", "Spur drei, Platz zwei", "Anna, Platz drei"}))
+        << gesagt.join(" / ").toStdString();
+    EXPECT_EQ(gesagt.filter("Platz").size(), 2);
 }

@@ -14,10 +14,6 @@
 namespace {
 using S = Mehrspurspalte;
 
-void spuren(Rennbahn& b, int anzahl) {
-    b.einstellen([&](Renneinstellungen& e) { e.spuranzahl = anzahl; });
-}
-
 // Every lane's crossings up to `bis`, in the order of time: the first at `erste[spur]`, then
 // one per lap time, `runden` laps at most.
 void fahren(Rennbahn& b, const std::vector<std::pair<double, double>>& ersteUndRunde, int runden,
@@ -51,7 +47,7 @@ std::vector<QString> spalte(const Mehrspuransicht& a, S s) {
 TEST(Mehrspuransicht, VierSpurenPlaetzeUndAbstaendeWieImErgebnis) {
     Rennbahn b;
     b.runden(5);
-    spuren(b, 4);
+    b.spuren(4);
     b.rennen.fahrerBenennen(3, QStringLiteral("Carla"));
     b.starten();
     const std::vector<std::pair<double, double>> plan{
@@ -85,7 +81,7 @@ TEST(Mehrspuransicht, VierSpurenPlaetzeUndAbstaendeWieImErgebnis) {
 TEST(Mehrspuransicht, ImZielGiltDieReihenfolgeDesRennens) {
     Rennbahn b;
     b.runden(1);
-    spuren(b, 3);
+    b.spuren(3);
     b.starten();
     for (int spur = 1; spur <= 3; ++spur)
         b.signal(spur, 0.1 * spur);
@@ -104,7 +100,7 @@ TEST(Mehrspuransicht, ImZielGiltDieReihenfolgeDesRennens) {
 // places and the winner of the result, the gaps the differences of the result's distances.
 TEST(Mehrspuransicht, AchtSpurenNachZeitNachDerDistanz) {
     Zeitbahn b(Zielregel::Sofort, 10);
-    spuren(b, 8);
+    b.spuren(8);
     b.starten();
     for (int spur = 1; spur <= 8; ++spur)
         b.plan(spur, 0.1 * spur, 1.5 + 0.3 * ((spur * 5) % 8), 10);
@@ -145,7 +141,7 @@ TEST(Mehrspuransicht, TrainingNachDerBestenRunde) {
     Rennbahn b;
     b.runden(2);
     b.einstellen([](Renneinstellungen& e) { e.rennmodus = false; });
-    spuren(b, 4);
+    b.spuren(4);
     b.starten();
     b.fahren(1, 0.1, {3.0, 2.5});
     b.fahren(2, 0.2, {2.0, 2.9});
@@ -199,14 +195,14 @@ TEST(Mehrspuransicht, NachDemSiegerBeendetUndFreieSpur) {
 // track no longer has is lane 1's.
 TEST(Mehrspuransicht, NachStopKeinePlaetzeUndDieTabelleEinerSpurDieEsGibt) {
     Rennbahn b;
-    spuren(b, 6);
+    b.spuren(6);
     b.starten();
     b.fahren(5, 0.1, {2.0});
     EXPECT_EQ(zelle(mehrspuransicht(b.rennen, 5), 5, S::Platz), "1.");
     b.rennen.startGedrueckt();
     const Mehrspuransicht a = mehrspuransicht(b.rennen, 5);
     EXPECT_EQ(spalte(a, S::Platz), std::vector<QString>(6));
-    spuren(b, 3);
+    b.spuren(3);
     const Mehrspuransicht kleiner = mehrspuransicht(b.rennen, 5);
     EXPECT_EQ(kleiner.zeilen.size(), 3u);
     EXPECT_EQ(kleiner.tabellenspur, 1);

@@ -58,6 +58,9 @@ struct Rennbahn {
     void runden(std::int32_t rundenzahl) {
         einstellen([&](Renneinstellungen& e) { e.rundenzahl = rundenzahl; });
     }
+    void spuren(std::int32_t spuranzahl) {
+        einstellen([&](Renneinstellungen& e) { e.spuranzahl = spuranzahl; });
+    }
 
     // Sets the system clock to this many seconds after the race clock's start.
     void bei(double sekunden) { uhr.stand = Basis + std::llround(sekunden * 1000); }

@@ -5,18 +5,12 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-void spuren(Rennbahn& b, int anzahl) {
-    b.einstellen([&](Renneinstellungen& e) { e.spuranzahl = anzahl; });
-}
-} // namespace
-
 // Four lanes home in the order 3, 1, 4, 2: the race waits for the last, lane 3 has won, the
 // others have lost, and the result lists every lane with its place and laps.
 TEST(VieleSpuren, DieReihenfolgeImZielGibtPlaetzeUndSieger) {
     Rennbahn b;
     b.runden(2);
-    spuren(b, 4);
+    b.spuren(4);
     b.rennen.fahrerBenennen(4, QStringLiteral("Dora"));
     b.starten();
     const double zeiten[] = {0, 2.1, 2.4, 2.0, 2.2};
@@ -43,7 +37,7 @@ TEST(VieleSpuren, DieReihenfolgeImZielGibtPlaetzeUndSieger) {
 TEST(VieleSpuren, ErstNachDemLetztenImZielIstDasRennenAus) {
     Rennbahn b;
     b.runden(1);
-    spuren(b, 8);
+    b.spuren(8);
     b.starten();
     for (int spur = 1; spur <= 8; ++spur)
         b.signal(spur, 0.1 * spur);
@@ -62,7 +56,7 @@ TEST(VieleSpuren, ImTrainingGewinntDieBesteRundeAllerSpuren) {
         Rennbahn b;
         b.runden(1);
         b.einstellen([](Renneinstellungen& e) { e.rennmodus = false; });
-        spuren(b, 3);
+        b.spuren(3);
         b.starten();
         b.fahren(1, 0.1, {3.0});
         b.fahren(2, 0.2, {zweite});
@@ -77,7 +71,7 @@ TEST(VieleSpuren, ImTrainingGewinntDieBesteRundeAllerSpuren) {
 // lane where it stands, the lane ahead first.
 TEST(VieleSpuren, NachZeitEntscheidetDieDistanzUeberAlleSpuren) {
     Zeitbahn b(Zielregel::Sofort, 10);
-    spuren(b, 3);
+    b.spuren(3);
     b.starten();
     b.plan(1, 0.5, 3, 10);   // three laps
     b.plan(2, 0.6, 2.2, 10); // four laps
@@ -108,17 +102,17 @@ TEST(VieleSpuren, DieSpurenzahlBringtIhreSpurenUndKeinenEinzelmodus) {
     EXPECT_FALSE(b.stand().einzelmodus);
 
     // After a lane-change race's first heat the wider track begins the rotation again.
-    spuren(b, 2);
+    b.spuren(2);
     b.runden(1);
     b.einstellen([](Renneinstellungen& e) { e.spurwechsel = true; });
     b.rennenFahren();
     ASSERT_TRUE(b.stand().wechsellauf > 0);
     ASSERT_EQ(b.spur(2).fahrer, "Anna");
-    spuren(b, 4);
+    b.spuren(4);
     EXPECT_FALSE(b.stand().wechsellauf > 0);
     EXPECT_EQ(b.spur(1).fahrer, "Anna");
 
-    spuren(b, 9);
+    b.spuren(9);
     EXPECT_EQ(b.einstellungen().spuranzahl, 2);
     EXPECT_EQ(b.stand().spuren.anzahl(), 2);
     EXPECT_EQ(b.spur(1).fahrer, "Anna");
@@ -160,8 +154,16 @@ TEST(VieleSpuren, NachDemSiegerBeendetDieNaechsteDurchfahrt) {
         e.nachSiegerBeenden = true;
     });
     b.starten();
-    for (const auto& [spur, zeit] : {std::pair{1, 0.1}, {2, 0.2}, {3, 0.3}, {4, 0.4}, {1, 2.1},
-                                     {3, 2.8}, {2, 3.2}, {1, 4.1}, {3, 5.3}, {4, 5.4}})
+    for (const auto& [spur, zeit] : {std::pair{1, 0.1},
+                                     {2, 0.2},
+                                     {3, 0.3},
+                                     {4, 0.4},
+                                     {1, 2.1},
+                                     {3, 2.8},
+                                     {2, 3.2},
+                                     {1, 4.1},
+                                     {3, 5.3},
+                                     {4, 5.4}})
         b.signal(spur, zeit);
     b.signal(1, 6.1); // home after three laps
     ASSERT_TRUE(b.stand().gestartet);

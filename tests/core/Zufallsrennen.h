@@ -168,6 +168,9 @@ public:
             b.rennen.portFehlt();
         else
             b.rennen.portGeoeffnet(QString::number(wuerfel(1, 4)));
+        // Lanes 5 to 8 on a second port, which may not open.
+        if (m_spurenzahl > 4)
+            b.rennen.zweiterPortGesetzt(ja(0.3) ? QStringLiteral("?") : QStringLiteral("5"));
         for (int nummer = 0; nummer < rennen; ++nummer) {
             zwischenRennen();
             einRennen();

@@ -5,20 +5,14 @@
 # one lost.
 # Usage: boxmeldung.sh PATH/TO/rundomat PATH/TO/rundomat-box-emulator
 source "$(dirname "$0")/gemeinsam.sh"
-"$2" --lap 0.2 --error-after 3 >"$arbeit/emulator.txt" 2>&1 &
-nebenprozess=$!
-for _ in $(seq 300); do [ -s "$arbeit/emulator.txt" ] && break; sleep 0.1; done
-pty=$(head -n1 "$arbeit/emulator.txt")
-[ -e "$pty" ] || fehler "kein Pseudoterminal vom Emulator: $(cat "$arbeit/emulator.txt")"
+terminalEmulatorStarten emulator "$2" --lap 0.2 --error-after 3
 
 einstellungen runden=100000 RaceControl=True ohneCountdown=True prellzeit=0,1 "port=$pty"
-anzeigeStarten de
 programmStarten "$1"
-fenster '^Rundomat$'
-xdotool key Return
+rennenStarten
 for _ in $(seq 1200); do
     [ "$(grep -c 'Durchfahrt, Boxzeit' "$arbeit/emulator.txt")" -ge 280 ] && break
-    kill -0 "$app" 2>/dev/null || fehler "das Programm ist beendet: $(cat "$arbeit/ausgabe.txt")"
+    programmLaeuft
     sleep 0.1
 done
 

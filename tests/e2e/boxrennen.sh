@@ -4,18 +4,12 @@
 # track from the moment it starts); the result file shows the laps it timed.
 # Usage: boxrennen.sh PATH/TO/rundomat PATH/TO/rundomat-box-emulator
 source "$(dirname "$0")/gemeinsam.sh"
-"$2" --lap 1.5 >"$arbeit/emulator.txt" 2>&1 &
-nebenprozess=$!
-for _ in $(seq 300); do [ -s "$arbeit/emulator.txt" ] && break; sleep 0.1; done
-pty=$(head -n1 "$arbeit/emulator.txt")
-[ -e "$pty" ] || fehler "kein Pseudoterminal vom Emulator: $(cat "$arbeit/emulator.txt")"
+terminalEmulatorStarten emulator "$2" --lap 1.5
 
 einstellungen runden=3 PermanentesLogging=True RaceControl=True ohneCountdown=True \
     prellzeit=1 "port=$pty"
-anzeigeStarten de
 programmStarten "$1"
-fenster '^Rundomat$'
-xdotool key Return
+rennenStarten
 text=$(ergebnisdatei 150)
 rundenPruefen "$text" 3
 echo "Boxrennen: drei Runden je Spur, von der Box gemessen."

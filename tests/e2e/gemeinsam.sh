@@ -2,9 +2,9 @@
 # settings folder and data folder in a temporary directory, and waiting for windows.
 set -euo pipefail
 arbeit=$(mktemp -d)
-app="" xserver="" nebenprozess="" emulatoren="" sitzungsbus=""
+app="" xserver="" nebenprozess="" emulatoren="" sitzungsbus="" aufnahme=""
 aufraeumen() {
-    for p in "$app" "$nebenprozess" $emulatoren "$sitzungsbus" "$xserver"; do
+    for p in "$app" "$nebenprozess" $emulatoren "$aufnahme" "$sitzungsbus" "$xserver"; do
         [ -n "$p" ] && kill "$p" 2>/dev/null || true
     done
     rm -rf "$arbeit"
@@ -51,11 +51,17 @@ bildschirmleserStarten() {
     export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 }
 
+# What the program's windows show, read as a screen reader reads them, once a line matches
+# the pattern: one line per widget (fensterinhalt.py, which takes further options).
+fensterinhalt() {
+    /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/fensterinhalt.py" --bis "$@" ||
+        fehler "das Fenster zeigt nie '$1'"
+}
+
 # Waits until the program's windows, read as a screen reader reads them, show a line that
-# matches the first pattern and, with a second, none that matches that one (fensterinhalt.py).
+# matches the first pattern and, with a second, none that matches that one.
 zeigt() {
-    /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/fensterinhalt.py" --bis "$1" ${2:+--ohne "$2"} \
-        >/dev/null || fehler "das Fenster zeigt nie '$1'"
+    fensterinhalt "$1" ${2:+--ohne "$2"} >/dev/null
 }
 
 # A private PulseAudio whose only output is the null sink "rennbahn", ended with the test.
@@ -73,11 +79,85 @@ tonserverStarten() {
     fehler "PulseAudio startet nicht: $(cat "$arbeit/pulse.txt")"
 }
 
+# Records what the sink "rennbahn" plays to $arbeit/NAME.raw (8 kHz, 16 bits, mono) until
+# aufnahmeEnde.
+aufnehmen() {
+    parec --device=rennbahn.monitor --format=s16le --rate=8000 --channels=1 --raw \
+        --latency-msec=20 >"$arbeit/$1.raw" &
+    aufnahme=$!
+}
+aufnahmeEnde() {
+    kill "$aufnahme" 2>/dev/null || true
+    wait "$aufnahme" 2>/dev/null || true
+    aufnahme=""
+}
+# The lengths in ms of the sounding stretches of recording NAME so far, in 10-ms steps, one a
+# line.
+klangstrecken() {
+    /usr/bin/python3 - "$arbeit/$1.raw" <<'PY'
+import array, sys
+daten = open(sys.argv[1], "rb").read()  # still being recorded: maybe half a sample
+proben = array.array("h", daten[: len(daten) // 2 * 2])
+schritt = 80  # 10 ms at 8 kHz
+laut = [max(map(abs, proben[i:i + schritt]), default=0) > 1000
+        for i in range(0, len(proben), schritt)]
+beginn = None
+for i, l in enumerate(laut + [False]):
+    if l and beginn is None:
+        beginn = i
+    elif not l and beginn is not None:
+        print((i - beginn) * 10)
+        beginn = None
+PY
+}
+
 # Starts the program with the data folder, the signal log $arbeit/signale.txt and any
-# further arguments.
+# further arguments, on the display started before or else on a new one with a German
+# keyboard. Before the program: --lesbar lets its windows be read as a screen reader reads
+# them (bildschirmleserStarten), --seite has it serve the live page on a free port of [::1]
+# (not 127.0.0.1), whose number is then in $port and address in $url.
 programmStarten() {
-    "$@" --data-dir "$arbeit/daten" --signal-log "$arbeit/signale.txt" >"$arbeit/ausgabe.txt" 2>&1 &
+    local web=()
+    while :; do
+        case $1 in
+        --lesbar)
+            [ -n "$xserver" ] || anzeigeStarten de
+            [ -n "$sitzungsbus" ] || bildschirmleserStarten
+            ;;
+        --seite)
+            port=$(/usr/bin/python3 -c 'import socket; s = socket.socket(socket.AF_INET6)
+s.bind(("::1", 0)); print(s.getsockname()[1])')
+            url="http://[::1]:$port/"
+            web=(--web="[::1]:$port")
+            ;;
+        *) break ;;
+        esac
+        shift
+    done
+    [ -n "$xserver" ] || anzeigeStarten de
+    "$@" "${web[@]}" --data-dir "$arbeit/daten" --signal-log "$arbeit/signale.txt" \
+        >"$arbeit/ausgabe.txt" 2>&1 &
     app=$!
+}
+
+# Fails, with what the program said, once it has ended.
+programmLaeuft() {
+    kill -0 "$app" 2>/dev/null || fehler "das Programm ist beendet: $(cat "$arbeit/ausgabe.txt")"
+}
+
+# Ends the program and waits until it is gone, with its windows: a window of the next one
+# may get an old one's number.
+programmBeenden() {
+    kill "${1:--TERM}" "$app"
+    wait "$app" 2>/dev/null || true
+    beantwortet=""
+}
+
+# Enter in the main window, once it is there (within the given tenths of a second, 300
+# unless told): the race starts, on a simulated track or a timing device.
+rennenStarten() {
+    fenster '^Rundomat$' "${1:-300}"
+    xdotool key Return
 }
 
 # Enter in the focused main window, then waits until the signal log shows that race's green
@@ -89,7 +169,7 @@ losfahren() {
     for _ in $(seq 600); do
         gezaehlt=$(grep -c $'\tAmpel grün\t' "$arbeit/signale.txt" 2>/dev/null || true)
         [ "${gezaehlt:-0}" -gt "${vorher:-0}" ] && return 0
-        kill -0 "$app" 2>/dev/null || fehler "das Programm ist beendet: $(cat "$arbeit/ausgabe.txt")"
+        programmLaeuft
         sleep 0.1
     done
     fehler "keine grüne Ampel im Signalprotokoll: $(cat "$arbeit/signale.txt")"
@@ -105,7 +185,7 @@ fenster() {
         id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | grep -vxF "${beantwortet:-x}" \
             | tail -n1 || true)
         [ -n "$id" ] && break
-        kill -0 "$app" 2>/dev/null || fehler "das Programm ist beendet: $(cat "$arbeit/ausgabe.txt")"
+        programmLaeuft
         sleep 0.1
     done
     [ -n "$id" ] || fehler "kein Fenster '$1'"
@@ -127,36 +207,75 @@ nurTastatur() {
     fenster '^Rundomat   -> Zeitaufnahme über die serielle Schnittstelle nicht möglich$'
 }
 
-# A five-lap race by hand from the focused main window: Enter, the countdown, Shift+1 and
-# Shift+2 until both lanes are home. Lane 1 wins: its driver is offered for the Hall of
-# Fame; the list is shown, then closed.
-handrennen() {
-    losfahren
-    for runde in 0 1 2 3 4 5; do
+# Laps by hand in the focused main window, as many as told: Shift+1, then Shift+2.
+handrunden() {
+    for _ in $(seq "$1"); do
         xdotool key shift+1
         sleep 0.3
         xdotool key shift+2
         sleep 0.9
     done
-    fenster 'Gut gefahren'
+}
+
+# A five-lap race by hand from the focused main window: Enter, the countdown, Shift+1 and
+# Shift+2 until both lanes are home. Lane 1 wins: its driver is offered for the Hall of
+# Fame; the list is shown, then closed.
+handrennen() {
+    losfahren
+    handrunden 6
+    hofEintragen
+}
+
+# The race's winner set a record: once the question for the Hall of Fame is there (within the
+# given tenths of a second, 300 unless told), Enter takes the name offered, and the list
+# then shown is closed.
+hofEintragen() {
+    fenster 'Gut gefahren' "${1:-300}"
+    hofEintragBestaetigen
+}
+# The same once the question has the keyboard.
+hofEintragBestaetigen() {
     xdotool key Return
     fenster 'Hall of Fame'
     xdotool key Return
 }
 
 # The result file the race end wrote (permanent logging), as UTF-8 without CRs; waits up
-# to the given tenths of a second. With a second argument n, the n-th race's file; with a
-# third, the folder it is in ($arbeit/daten unless told).
+# to the given fifths of a second while the program runs. With a second argument n, the
+# n-th race's file; with a third, the folder it is in ($arbeit/daten unless told).
 ergebnisdatei() {
     local datei="" ordner=${3:-$arbeit/daten}
     for _ in $(seq "${1:-100}"); do
         datei=$(ls "$ordner"/Rennergebnis*.txt 2>/dev/null | sed -n "${2:-1}p" || true)
         [ -n "$datei" ] && break
+        [ -z "$app" ] || programmLaeuft
         sleep 0.2
     done
     [ -n "$datei" ] || fehler "keine Ergebnisdatei in $ordner"
     iconv -f WINDOWS-1252 -t UTF-8 "$datei" | tr -d '\r'
 }
+
+# Exports the race history with the program to the file (CSV or JSON by its ending) until
+# the further arguments, run as a command, succeed: for up to 30 s. An export that fails
+# counts as not yet, as one the database is not ready for.
+bisExportiert() {
+    local programm=$1 datei=$2
+    shift 2
+    for _ in $(seq 150); do
+        "$programm" --verlauf-export "$datei" --data-dir "$arbeit/daten" 2>"$arbeit/export.err" &&
+            "$@" && return 0
+        sleep 0.2
+    done
+    fehler "der Export zeigt nie ($*): $(cat "$datei" "$arbeit/export.err" 2>/dev/null)"
+}
+# Whether a JSON file holds what the Python expression on its content `j` says.
+jsonGilt() {
+    /usr/bin/python3 -c 'import json, sys
+j = json.load(open(sys.argv[1], encoding="utf-8"))
+sys.exit(not eval("(" + sys.argv[2] + ")"))  # the expression may span lines' "$1" "$2"
+}
+# Whether a file has at least that many lines.
+mindestensZeilen() { [ "$(wc -l <"$1")" -ge "$2" ]; }
 
 # Checks that rows 1 to n of a result text are laps with times and speeds on every lane
 # (two unless told) and row n+1 is the summary.
@@ -179,14 +298,32 @@ sensorEmulatorStarten() {
     shift 2
     "$programm" --record "$arbeit/$name.rec" "$@" >"$arbeit/$name.txt" 2>"$arbeit/$name.err" &
     emulatoren="$emulatoren $!"
-    for _ in $(seq 300); do
-        [ "$(wc -l <"$arbeit/$name.txt")" -ge 2 ] && break
-        sleep 0.1
-    done
+    warteAufZeilen "$arbeit/$name.txt" 2
     pty=$(sed -n 1p "$arbeit/$name.txt")
     vorladen=$(sed -n 2p "$arbeit/$name.txt" | sed 's/^LD_PRELOAD=//')
     [ -e "$pty" ] && [ -e "$vorladen" ] ||
         fehler "kein Pseudoterminal vom Sensor-Emulator: $(cat "$arbeit/$name".{txt,err})"
+}
+
+# Starts an emulator that opens a pseudo-terminal and names it in its first line of output
+# ($arbeit/NAME.txt), with the given arguments; sets pty.
+terminalEmulatorStarten() {
+    local name=$1 programm=$2
+    shift 2
+    "$programm" "$@" >"$arbeit/$name.txt" 2>&1 &
+    emulatoren="$emulatoren $!"
+    for _ in $(seq 300); do [ -s "$arbeit/$name.txt" ] && break; sleep 0.1; done
+    pty=$(head -n1 "$arbeit/$name.txt")
+    [ -e "$pty" ] || fehler "kein Pseudoterminal von $programm: $(cat "$arbeit/$name.txt")"
+}
+
+# Waits until a file has at least n lines, up to the given tenths of a second (300 unless
+# told); what they say the caller checks.
+warteAufZeilen() {
+    for _ in $(seq "${3:-300}"); do
+        [ "$(cat "$1" 2>/dev/null | wc -l)" -ge "$2" ] && break
+        sleep 0.1
+    done
 }
 
 # Waits until a file has a line matching the pattern (grep -E), up to the given tenths of
@@ -195,7 +332,7 @@ warteAufZeile() {
     local datei=$1 muster=$2
     for _ in $(seq "${3:-300}"); do
         grep -qE "$muster" "$datei" 2>/dev/null && return 0
-        kill -0 "$app" 2>/dev/null || fehler "das Programm ist beendet: $(cat "$arbeit/ausgabe.txt")"
+        programmLaeuft
         sleep 0.1
     done
     fehler "keine Zeile '$muster' in $datei"

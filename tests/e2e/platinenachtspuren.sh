@@ -10,16 +10,11 @@
 # Usage: platinenachtspuren.sh PATH/TO/rundomat PATH/TO/rundomat-board-sim
 source "$(dirname "$0")/gemeinsam.sh"
 runden=3 spuren=8
-"$2" --lanes $spuren --lap 1.5 --seed 8 >"$arbeit/platine.txt" 2>&1 &
-nebenprozess=$!
-for _ in $(seq 300); do [ -s "$arbeit/platine.txt" ] && break; sleep 0.1; done
-pty=$(head -n1 "$arbeit/platine.txt")
-[ -e "$pty" ] || fehler "kein Pseudoterminal von der Platine: $(cat "$arbeit/platine.txt")"
+terminalEmulatorStarten platine "$2" --lanes $spuren --lap 1.5 --seed 8
 
 # Every lane drives all its laps, not only to the winner's finish.
 einstellungen runden=$runden Spuranzahl=$spuren NachSiegerBeenden=False PermanentesLogging=True \
     ohneCountdown=True prellzeit=1 "port=$pty"
-anzeigeStarten de
 programmStarten "$1"
 fenster '^Rundomat$'
 warteAufZeile "$arbeit/signale.txt" "Platine erkannt: Firmware 1\.[0-9]+, $spuren Eingänge"

@@ -9,18 +9,12 @@
 # Usage: platinenrennen.sh PATH/TO/rundomat PATH/TO/rundomat-board-sim
 source "$(dirname "$0")/gemeinsam.sh"
 runden=4
-"$2" --lap 1.5 --corrupt-light 8 --bogus-stamp 1.3 --restart 3.0 >"$arbeit/platine.txt" 2>&1 &
-nebenprozess=$!
-for _ in $(seq 300); do [ -s "$arbeit/platine.txt" ] && break; sleep 0.1; done
-pty=$(head -n1 "$arbeit/platine.txt")
-[ -e "$pty" ] || fehler "kein Pseudoterminal von der Platine: $(cat "$arbeit/platine.txt")"
+terminalEmulatorStarten platine "$2" --lap 1.5 --corrupt-light 8 --bogus-stamp 1.3 --restart 3.0
 
 einstellungen runden=$runden PermanentesLogging=True ohneCountdown=True prellzeit=1 "port=$pty"
-anzeigeStarten de
 programmStarten "$1"
 fenster '^Rundomat$'
-for _ in $(seq 300); do grep -q "Platine erkannt" "$arbeit/signale.txt" 2>/dev/null && break; sleep 0.1; done
-grep -q "Platine erkannt" "$arbeit/signale.txt" || fehler "keine Platine erkannt: $(cat "$arbeit/ausgabe.txt")"
+warteAufZeile "$arbeit/signale.txt" "Platine erkannt"
 xdotool key Return
 text=$(ergebnisdatei 400) ||
     fehler "kein Rennende: $(cat "$arbeit/platine.txt") $(cat "$arbeit/signale.txt")"

@@ -17,9 +17,7 @@ rundomat=$1
 einstellungen runden=4 PermanentesLogging=True prellzeit=0,3
 "$rundomat" --rennabend-plan "Anna,Bert,Carla" >"$arbeit/plan.txt"
 paar() { sed -n "$1p" "$arbeit/plan.txt" | cut -f2-3; }
-anzeigeStarten de
-bildschirmleserStarten
-programmStarten "$rundomat" --simulate=0.5 --rennabend "Anna,Bert,Carla"
+programmStarten --lesbar "$rundomat" --simulate=0.5 --rennabend "Anna,Bert,Carla"
 fenster '^Rundomat$'
 xdotool key shift+n
 fenster '^Rennabend$'
@@ -69,8 +67,7 @@ for begegnung in 1 2 3; do
         head -n1 "$geschrieben" | grep -qP "^\tFahrer 1\t$spur1\tFahrer 2\t$spur2\t\r\$" ||
             fehler "Shift+D schreibt: $(head -n1 "$geschrieben")"
         laeufe=$(ls "$arbeit/daten"/Rennergebnis*.txt | wc -l)
-        kill -9 "$app"
-        wait "$app" 2>/dev/null || true
+        programmBeenden -9
         programmStarten "$rundomat" --simulate=0.5
         fenster '^Rennabend$' 600
         xdotool key Return
@@ -95,11 +92,8 @@ fenster '^Rennabend$'
 for _ in $(seq 300); do [ -s "$arbeit/tabelle.pdf" ] && break; sleep 0.1; done
 head -c 4 "$arbeit/tabelle.pdf" | grep -q '%PDF' || fehler "kein PDF"
 
-for _ in $(seq 150); do
-    "$rundomat" --verlauf-export "$arbeit/alle.json" --data-dir "$arbeit/daten" \
-        && [ "$(grep -o '"spurwechsel"' "$arbeit/alle.json" | wc -l)" = 3 ] && break
-    sleep 0.2
-done
+bisExportiert "$rundomat" "$arbeit/alle.json" jsonGilt "$arbeit/alle.json" \
+    '[r["modus"] for r in j["rennen"]].count("spurwechsel") == 3'
 /usr/bin/python3 - "$arbeit/alle.json" "$arbeit/plan.txt" "$arbeit/tabelle.csv" <<'PY' \
     || fehler "Rennabend: $(cat "$arbeit/alle.json" "$arbeit/tabelle.csv")"
 import json, sys

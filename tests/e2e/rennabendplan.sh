@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# A race night's plan on the command line, for 3 to 16 drivers in both formats: only the plan's
-# lines on stdout, each pair meeting as the format says, equal lanes in a rotation, nobody in
-# more than two in a row from four drivers on; also with a DISPLAY that leads nowhere. A bad
-# roster gets a German message on stderr and exit code 2.
+# A race night's plan on the command line, for 3 to 16 drivers in both two-lane formats: only the
+# plan's lines on stdout, each pair meeting as the format says, equal lanes in a rotation, nobody
+# in more than two in a row from four drivers on; also with a DISPLAY that leads nowhere. The
+# round over every lane for 2 to 8 lanes and up to 32 drivers: each driver once on each lane,
+# full Läufe when the drivers fill the lanes, nobody back to back from twice as many drivers as
+# lanes on. A bad roster or format gets a German message on stderr and exit code 2.
 # Usage: rennabendplan.sh PATH/TO/rundomat
 set -euo pipefail
 fehler() { echo "FEHLER: $*" >&2; exit 1; }
@@ -49,6 +51,41 @@ for n in $(seq 3 16); do
     done
 done
 
+namen32=("${namen[@]}" Quirin Rita Sven Tina Udo Vera Willi Xaver Yvonne Zora Ali Bea Cem Dora \
+    Emil Fritz)
+for spuren in $(seq 2 8); do
+    for n in 3 $spuren $((2 * spuren)) 13 32; do
+        [ "$n" -ge 3 ] || continue
+        liste=$(IFS=,; echo "${namen32[*]:0:n}")
+        format=(--format spurrotation)
+        [ "$spuren" = 2 ] || format=() # the only format of a wider track
+        plan=$("$1" --rennabend-plan "$liste" --spuren "$spuren" "${format[@]}" 2>"$fehlerdatei") \
+            || fehler "$n Fahrer, $spuren Spuren: Exit-Code $?"
+        [ ! -s "$fehlerdatei" ] || fehler "$n Fahrer, $spuren Spuren: stderr $(cat "$fehlerdatei")"
+        befund=$(awk -F'\t' -v n="$n" -v spuren="$spuren" -v liste="$liste" '
+            BEGIN { split(liste, f, ","); for (i in f) bekannt[f[i]] = 1 }
+            NF != spuren + 1 || $1 != NR { print "Zeile " NR ": " $0; exit }
+            {
+                belegt = 0; delete drin
+                for (s = 2; s <= NF; s++) {
+                    if ($s == "") continue
+                    if (!($s in bekannt) || ($s in drin)) { print "Zeile " NR ": " $0; exit }
+                    drin[$s] = 1; belegt++; spur[$s, s - 1]++
+                    if (n >= 2 * spuren && zuletzt[$s] == NR - 1 && NR > 1) {
+                        print $s " fährt zweimal nacheinander"; exit }
+                    zuletzt[$s] = NR
+                }
+                if (belegt != (n < spuren ? n : spuren)) { print "Lauf " NR ": " belegt " Fahrer"; exit }
+            }
+            END {
+                if (NR != (n > spuren ? n : spuren)) print NR " Läufe"
+                for (i in f) for (s = 1; s <= spuren; s++)
+                    if (spur[f[i], s] != 1) print f[i] " auf Spur " s ": " spur[f[i], s] "-mal"
+            }' <<<"$plan")
+        [ -z "$befund" ] || fehler "$n Fahrer, $spuren Spuren: $befund"
+    done
+done
+
 ohneAnzeige() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$@"; }
 [ "$(ohneAnzeige "$1" --rennabend-plan "Anna, Bert ,Carla" | head -n1)" = $'1\tAnna\tBert' ] \
     || fehler "Namen werden nicht getrimmt: $(ohneAnzeige "$1" --rennabend-plan "Anna, Bert ,Carla")"
@@ -70,7 +107,12 @@ pruefeFehler "--rennabend-plan: Ein Rennabend hat höchstens 16 Fahrer, die List
 pruefeFehler "--rennabend-plan: „Anna“ und „anna“ sind derselbe Fahrer und stehen zweimal in \
 der Liste." "$1" --rennabend-plan "Anna,Bert,anna"
 pruefeFehler "--rennabend-plan: Fahrer 2 hat keinen Namen." "$1" --rennabend-plan "Anna, ,Bert"
-pruefeFehler "--format erwartet jeder-gegen-jeden oder rotation, nicht „liga“." \
+pruefeFehler "--format erwartet jeder-gegen-jeden, rotation oder spurrotation, nicht „liga“." \
     "$1" --rennabend-plan "Anna,Bert,Carla" --format liga
+pruefeFehler "--format rotation fährt auf zwei Spuren; auf 4 Spuren gibt es nur spurrotation." \
+    "$1" --rennabend-plan "Anna,Bert,Carla" --format rotation --spuren 4
+pruefeFehler "--rennabend-plan: Ein Rennabend hat höchstens 32 Fahrer, die Liste hat 33." \
+    "$1" --rennabend-plan "$(IFS=,; echo "${namen32[*]}"),Gero" --spuren 6
 pruefeFehler "--format gilt nur zusammen mit --rennabend-plan." "$1" --format rotation
-echo "Rennabendplan: faire Pläne für 3 bis 16 Fahrer in beiden Formaten, Fehler mit Exit-Code 2."
+echo "Rennabendplan: faire Pläne für 3 bis 16 Fahrer in beiden Formaten, Spurrotation auf 2 bis 8" \
+    "Spuren, Fehler mit Exit-Code 2."

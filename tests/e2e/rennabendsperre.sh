@@ -9,19 +9,9 @@
 source "$(dirname "$0")/gemeinsam.sh"
 rundomat=$1
 einstellungen runden=3 prellzeit=0,3
-anzeigeStarten de
-bildschirmleserStarten
 
 # The history's export as JSON, once the test on it holds (a Python expression on `j`).
-exportiert() {
-    for _ in $(seq 150); do
-        "$rundomat" --verlauf-export "$arbeit/alle.json" --data-dir "$arbeit/daten" 2>/dev/null &&
-            /usr/bin/python3 -c "import json, sys; j = json.load(open(sys.argv[1])); sys.exit(not ($1))" \
-                "$arbeit/alle.json" && return 0
-        sleep 0.2
-    done
-    fehler "der Verlauf zeigt nie $1: $(cat "$arbeit/alle.json" 2>/dev/null)"
-}
+exportiert() { bisExportiert "$rundomat" "$arbeit/alle.json" jsonGilt "$arbeit/alle.json" "$1"; }
 marke() { ls "$arbeit/daten"/rennabend-*.lock 2>/dev/null | head -n1; }
 # Gives the keyboard to a window of the program with that PID whose title matches.
 fensterVon() {
@@ -37,7 +27,7 @@ fensterVon() {
     sleep 0.2
 }
 
-programmStarten "$rundomat" --simulate=0.6 --rennabend "Anna,Bert,Carla"
+programmStarten --lesbar "$rundomat" --simulate=0.6 --rennabend "Anna,Bert,Carla"
 erster=$app
 fenster '^Rundomat$'
 exportiert 'len(j["rennabende"]) == 1 and not j["rennabende"][0]["beendet"]'

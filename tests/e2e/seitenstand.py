@@ -1,4 +1,4 @@
-#!/usr/bin/python3
+#!/usr/bin/python3 -B
 # Reads the live page's first answer, as a browser gets it before any script runs, until its
 # elements show the texts given, element by element; exits with what they last showed after
 # 60 s. A text "~MUSTER" is a Python regular expression the whole text must match.
@@ -7,7 +7,8 @@ import html.parser
 import re
 import sys
 import time
-import urllib.request
+
+import seitenbrowser
 
 
 class Elemente(html.parser.HTMLParser):
@@ -41,14 +42,12 @@ def passt(ist, soll):
 
 
 url, erwartet = sys.argv[1], dict(a.split("=", 1) for a in sys.argv[2:])
-direkt = urllib.request.build_opener(urllib.request.ProxyHandler({}))
 ende, zuletzt = time.monotonic() + 60, {}
 while time.monotonic() < ende:
     try:
-        with direkt.open(url, timeout=10) as antwort:
-            leser = Elemente()
-            leser.feed(antwort.read().decode("utf-8"))
-            zuletzt = leser.texte
+        leser = Elemente()
+        leser.feed(seitenbrowser.ersteAntwort(url))
+        zuletzt = leser.texte
     except OSError:
         pass
     if all(passt(zuletzt.get(i, "").strip(), t) for i, t in erwartet.items()):

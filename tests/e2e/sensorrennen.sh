@@ -35,10 +35,8 @@ cat >"$arbeit/skript.txt" <<'SKRIPT'
 SKRIPT
 sensorEmulatorStarten "$2" emulator --script "$arbeit/skript.txt" --at-green
 einstellungen runden=3 PermanentesLogging=True prellzeit=1 "port=$pty"
-anzeigeStarten de
 programmStarten env "LD_PRELOAD=$vorladen" "$1"
-fenster '^Rundomat$'
-xdotool key Return
+rennenStarten
 text=$(ergebnisdatei 250)
 rundenPruefen "$text" 3
 rec="$arbeit/emulator.rec"

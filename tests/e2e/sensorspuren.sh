@@ -27,19 +27,14 @@ awk -v spuren="$spuren" 'BEGIN {
 sensorEmulatorStarten "$2" emulator --script "$arbeit/skript.txt" --at-green "${trennen[@]}"
 ports=("port=$pty")
 if [ "$spuren" -gt 4 ]; then
-    for _ in $(seq 100); do
-        [ "$(wc -l <"$arbeit/emulator.txt")" -ge 3 ] && break
-        sleep 0.1
-    done
+    warteAufZeilen "$arbeit/emulator.txt" 3 100
     pty2=$(sed -n 3p "$arbeit/emulator.txt")
     [ -e "$pty2" ] || fehler "kein zweites Terminal: $(cat "$arbeit/emulator".{txt,err})"
     ports+=("port2=$pty2")
 fi
 einstellungen runden=3 PermanentesLogging=True prellzeit=1 "${ports[@]}"
-anzeigeStarten de
 programmStarten env "LD_PRELOAD=$vorladen" "$1" --spuren "$spuren"
-fenster '^Rundomat$'
-xdotool key Return
+rennenStarten
 rec="$arbeit/emulator.rec"
 if [ ${#trennen[@]} -gt 0 ]; then
     warteAufZeile "$rec" '^getrennt2 ' 300

@@ -9,10 +9,8 @@ source "$(dirname "$0")/gemeinsam.sh"
 hinweis='   -> Zeitaufnahme über die serielle Schnittstelle nicht möglich'
 sensorEmulatorStarten "$2" erster --lap 1.5 --unplug 4.5
 einstellungen runden=4 PermanentesLogging=True prellzeit=1 "port=$pty"
-anzeigeStarten de
 programmStarten env "LD_PRELOAD=$vorladen" "$1"
-fenster '^Rundomat$'
-xdotool key Return
+rennenStarten
 
 # The message over the main window, whose title already tells it.
 warteAufZeile "$arbeit/erster.rec" '^getrennt ' 300
@@ -21,12 +19,7 @@ hauptfenster "^Rundomat$hinweis\$"
 fenster '^Rundomat$'
 xdotool key Return
 hauptfenster "^Rundomat$hinweis\$"
-for _ in 1 2 3 4; do
-    xdotool key shift+1
-    sleep 0.3
-    xdotool key shift+2
-    sleep 0.9
-done
+handrunden 4
 text=$(ergebnisdatei 150)
 rundenPruefen "$text" 4
 rundenVergleichen "$text" 2 "$(wahreRunden "$arbeit/erster.rec" 1)" 100

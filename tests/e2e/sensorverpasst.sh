@@ -23,24 +23,14 @@ cat >"$arbeit/skript.txt" <<'SKRIPT'
 SKRIPT
 sensorEmulatorStarten "$2" emulator --script "$arbeit/skript.txt" --at-green
 einstellungen runden=5 PermanentesLogging=True prellzeit=1 "port=$pty"
-anzeigeStarten de
 programmStarten env "LD_PRELOAD=$vorladen" "$1"
-fenster '^Rundomat$'
-xdotool key Return
+rennenStarten
 # Five laps: the winner is asked for the Hall of Fame, which is then shown.
-fenster 'Gut gefahren' 600
-xdotool key Return
-fenster 'Hall of Fame'
-xdotool key Return
+hofEintragen 600
 ergebnisdatei 250 >/dev/null
 
 # The race goes to the history on a thread of its own: export until it is there.
-for _ in $(seq 150); do
-    "$1" --verlauf-export "$arbeit/rennen.csv" --data-dir "$arbeit/daten" ||
-        fehler "Export: $?"
-    [ "$(wc -l <"$arbeit/rennen.csv")" -ge 11 ] && break
-    sleep 0.2
-done
+bisExportiert "$1" "$arbeit/rennen.csv" mindestensZeilen "$arbeit/rennen.csv" 11
 csv=$(tr -d '\r' <"$arbeit/rennen.csv")
 hinweise=$(awk -F';' 'NR > 1 && $NF != "" { print $5 "/" $7 "/" $NF }' <<<"$csv")
 [ "$hinweise" = "1/4/verpasst?" ] || fehler "Hinweise: '$hinweise' in $csv"

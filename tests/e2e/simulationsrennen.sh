@@ -6,16 +6,12 @@
 # Usage: simulationsrennen.sh PATH/TO/rundomat
 source "$(dirname "$0")/gemeinsam.sh"
 einstellungen runden=3 PermanentesLogging=True prellzeit=0,3
-anzeigeStarten de
-bildschirmleserStarten
-programmStarten "$1" --simulate=0.6
-fenster '^Rundomat$'
-xdotool key Return
+programmStarten --lesbar "$1" --simulate=0.6
+rennenStarten
 text=$(ergebnisdatei 250)
 rundenPruefen "$text" 3
 
-fenster=$(/usr/bin/python3 "$(dirname "$0")/fensterinhalt.py" --bis $'^Label\tVerlierer$') ||
-    fehler "Fenster nicht lesbar"
+fenster=$(fensterinhalt $'^Label\tVerlierer$')
 zeilen=$(sed -n 3,6p <<<"$text")
 [ "$(grep '^Spur 1' <<<"$fenster" | cut -f2-)" = "$(cut -f1-3 <<<"$zeilen")" ] \
     || fehler "Rundentabelle Spur 1: $fenster"

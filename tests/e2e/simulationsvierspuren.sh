@@ -5,10 +5,8 @@
 # Usage: simulationsvierspuren.sh PATH/TO/rundomat
 source "$(dirname "$0")/gemeinsam.sh"
 einstellungen runden=3 PermanentesLogging=True prellzeit=0,3 NachSiegerBeenden=False
-anzeigeStarten de
 programmStarten "$1" --simulate=0.6 --spuren 4
-fenster '^Rundomat$'
-xdotool key Return
+rennenStarten
 text=$(ergebnisdatei 300)
 [ "$(sed -n 2p <<<"$text")" = \
     $'Runde\tZeit 1\tGeschw. 1\tZeit 2\tGeschw. 2\tZeit 3\tGeschw. 3\tZeit 4\tGeschw. 4' ] ||

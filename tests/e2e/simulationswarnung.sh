@@ -6,19 +6,15 @@
 # Usage: simulationswarnung.sh PATH/TO/rundomat
 source "$(dirname "$0")/gemeinsam.sh"
 einstellungen runden=3
-anzeigeStarten de
-bildschirmleserStarten
-programmStarten "$1" --simulate=1
+programmStarten --lesbar "$1" --simulate=1
 fenster '^Rundomat$' 600
 zeigt $'^Label\tSimulation – Prellzeit zu lang$'
 warteAufZeile "$arbeit/ausgabe.txt" '^rundomat: Die simulierten Runden \(ab 0,85 s\) sind kürzer als die Prellzeit von 2 s: jede solche Runde geht verloren\.'
 fenster=$(xdotool search --onlyvisible --pid "$app" | wc -l)
 [ "$fenster" = 1 ] || fehler "$fenster Fenster statt des Hauptfensters allein"
-kill "$app"
-wait "$app" 2>/dev/null || true
+programmBeenden
 
 einstellungen runden=3 prellzeit=0,3
-beantwortet=""
 programmStarten "$1" --simulate=1
 fenster '^Rundomat$' 600
 zeigt $'^Label\tSimulation$'

@@ -11,11 +11,9 @@ hier=$(dirname "$0")
 einstellungen runden=3 prellzeit=0,3 SpurWechsel=True NachSiegerBeenden=False \
     fahrer1=Anna fahrer2=Bernd fahrer3=Clara fahrer4=Dora
 anzeigeStarten de 1280x1024
-bildschirmleserStarten
-port=$(python3 -c 'import socket; s = socket.socket(socket.AF_INET6); s.bind(("::1", 0)); print(s.getsockname()[1])')
-programmStarten "$1" --simulate=0.6 --spuren 4 --web="[::1]:$port"
+programmStarten --lesbar --seite "$1" --simulate=0.6 --spuren 4
 fenster '^Rundomat$'
-seite() { "$hier/seitenstand.py" "http://[::1]:$port/" "$@" || fehler "Seite ($*)"; }
+seite() { "$hier/seitenstand.py" "$url" "$@" || fehler "Seite ($*)"; }
 
 for lauf in 1 2 3; do
     xdotool key Return
@@ -29,15 +27,11 @@ for name in Anna Bernd Clara Dora; do
 done
 zeigt '^Label	4\. Rennen$'
 zeigt '^Label	([1-4]\.|–)$'
-ueberschrift=$("$hier/fensterinhalt.py" --bis 'hat gewonnen!|Unentschieden' |
+ueberschrift=$(fensterinhalt 'hat gewonnen!|Unentschieden' |
     grep -E 'hat gewonnen!|Unentschieden' | cut -f2)
 xdotool key Return
 
-for _ in $(seq 150); do
-    "$1" --verlauf-export "$arbeit/alle.json" --data-dir "$arbeit/daten" \
-        && grep -q '"laeufe"' "$arbeit/alle.json" && break
-    sleep 0.2
-done
+bisExportiert "$1" "$arbeit/alle.json" jsonGilt "$arbeit/alle.json" 'any("laeufe" in r for r in j["rennen"])'
 /usr/bin/python3 - "$arbeit/alle.json" "$ueberschrift" <<'PY' || fehler "Export: $(cat "$arbeit/alle.json")"
 import json, sys
 rennen = json.load(open(sys.argv[1]))["rennen"]

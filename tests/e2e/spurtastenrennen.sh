@@ -9,7 +9,6 @@
 source "$(dirname "$0")/gemeinsam.sh"
 einstellungen runden=5 PermanentesLogging=True Spuranzahl=4 FreieSpuren=1,2 fahrer3=Carla \
     fahrer4=Dora NachSiegerBeenden=False port=?
-anzeigeStarten de
 programmStarten "$1"
 nurTastatur
 losfahren
@@ -27,10 +26,7 @@ for runde in 0 1 2 3 4 5; do
     fi
     sleep 0.9
 done
-fenster 'Gut gefahren'
-xdotool key Return
-fenster 'Hall of Fame'
-xdotool key Return
+hofEintragen
 
 text=$(ergebnisdatei)
 [ "$(sed -n 1p <<<"$text")" = \

@@ -7,7 +7,6 @@
 # Usage: streichrennen.sh PATH/TO/rundomat
 source "$(dirname "$0")/gemeinsam.sh"
 einstellungen runden=5 PermanentesLogging=True fahrer1=Anna fahrer2=Jürgen port=?
-anzeigeStarten de
 programmStarten "$1"
 
 nurTastatur
@@ -24,10 +23,7 @@ for runde in 0 1 2 3 4 5; do
     xdotool key shift+2
     sleep 0.9
 done
-fenster 'Gut gefahren'
-xdotool key Return
-fenster 'Hall of Fame'
-xdotool key Return
+hofEintragen
 
 text=$(ergebnisdatei)
 rundenPruefen "$text" 5

@@ -10,7 +10,6 @@ last=""
 trap 'kill $last 2>/dev/null || true; aufraeumen' EXIT
 
 einstellungen runden=4 PermanentesLogging=True port=?
-anzeigeStarten de
 unset PULSE_SERVER
 programmStarten "$1"
 nurTastatur

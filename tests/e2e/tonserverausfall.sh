@@ -7,8 +7,8 @@
 # Usage: tonserverausfall.sh PATH/TO/rundomat
 source "$(dirname "$0")/gemeinsam.sh"
 programm=$1
-pulse="" aufnahme=""
-trap 'kill $aufnahme $pulse 2>/dev/null || true; aufraeumen' EXIT
+pulse=""
+trap 'kill $pulse 2>/dev/null || true; aufraeumen' EXIT
 
 # The program and the recordings reach the server through a link to its socket, which a
 # server already started takes over at once, as the desktop's socket activation has a
@@ -45,34 +45,6 @@ pulseBeenden() {
     [ "${3:-}" = neu ] && ln -sfn "$arbeit/pulse$server/native" "$arbeit/sockel"
     while kill -0 "$pid" 2>/dev/null; do sleep 0.1; done
 }
-aufnehmen() {
-    parec --device=rennbahn.monitor --format=s16le --rate=8000 --channels=1 --raw \
-        --latency-msec=20 >"$arbeit/$1.raw" &
-    aufnahme=$!
-}
-aufnahmeEnde() {
-    kill "$aufnahme" 2>/dev/null || true
-    wait "$aufnahme" 2>/dev/null || true
-    aufnahme=""
-}
-# The lengths in ms of the sounding stretches of a recording, in 10-ms steps, one a line.
-strecken() {
-    python3 - "$arbeit/$1.raw" <<'PY'
-import array, sys
-daten = open(sys.argv[1], "rb").read()  # still being recorded: maybe half a sample
-proben = array.array("h", daten[: len(daten) // 2 * 2])
-schritt = 80  # 10 ms at 8 kHz
-laut = [max(map(abs, proben[i:i + schritt]), default=0) > 1000
-        for i in range(0, len(proben), schritt)]
-beginn = None
-for i, l in enumerate(laut + [False]):
-    if l and beginn is None:
-        beginn = i
-    elif not l and beginn is not None:
-        print((i - beginn) * 10)
-        beginn = None
-PY
-}
 # How many ms a recording has been silent at its end.
 stille() {
     python3 - "$arbeit/$1.raw" <<'PY'
@@ -84,14 +56,7 @@ print((len(proben) - 1 - (laut[-1] if laut else -1)) // 8)  # 8 samples a ms
 PY
 }
 # Waits for the n-th race's result file, written at its end, and checks its four laps.
-rennende() {
-    for _ in $(seq 300); do
-        ls "$arbeit"/daten/Rennergebnis*.txt 2>/dev/null | sed -n "$1p" | grep -q . && break
-        kill -0 "$app" 2>/dev/null || fehler "das Programm ist beendet: $(cat "$arbeit/ausgabe.txt")"
-        sleep 0.2
-    done
-    rundenPruefen "$(ergebnisdatei 1 "$1")" 4
-}
+rennende() { rundenPruefen "$(ergebnisdatei 300 "$1")" 4; }
 
 einstellungen runden=4 MitSound=True RundenBeep=True SchnellsterRundenBeep=False \
     PermanentesLogging=True prellzeit=0,3
@@ -105,10 +70,7 @@ fenster '^Rundomat$'
 # next one is there at once.
 pulseStarten
 xdotool key Return
-for _ in $(seq 300); do
-    [ "$(wc -l <"$arbeit/ansagen.log")" -ge 2 ] && break
-    sleep 0.1
-done
+warteAufZeilen "$arbeit/ansagen.log" 2
 pulseBeenden 1 kill neu
 rennende 1
 # The voice alone: "Probe" in the announcements window (Shift+Tab twice from its first box).
@@ -118,13 +80,13 @@ fenster '^Ansagen$'
 xdotool key shift+Tab shift+Tab space
 # Until the voice has spoken and is silent again: what it still said would sound in the
 # next recording.
-stimme() { strecken stimme | awk '{ s += $1 } END { print s + 0 }'; }
+stimme() { klangstrecken stimme | awk '{ s += $1 } END { print s + 0 }'; }
 for _ in $(seq 100); do
     [ "$(stimme)" -ge 400 ] && [ "$(stille stimme)" -ge 1000 ] && break
     sleep 0.2
 done
 aufnahmeEnde
-[ "$(stimme)" -ge 400 ] || fehler "keine Stimme vom neuen Tonserver: $(strecken stimme)"
+[ "$(stimme)" -ge 400 ] || fehler "keine Stimme vom neuen Tonserver: $(klangstrecken stimme)"
 
 xdotool key Escape
 fenster '^Rundomat$'
@@ -139,23 +101,20 @@ aufnehmen rennen2
 xdotool key Return
 for _ in $(seq 60); do
     sleep 0.5
-    read -r erste kurze < <(strecken rennen2 | awk 'NR == 1 { e = $1 } $1 >= 50 && $1 <= 250 { k++ }
+    read -r erste kurze < <(klangstrecken rennen2 | awk 'NR == 1 { e = $1 } $1 >= 50 && $1 <= 250 { k++ }
         END { print e + 0, k + 0 }')
     [ "$erste" -ge 600 ] && [ "$kurze" -ge 2 ] && break
 done
 pulseBeenden 2 -k
 aufnahmeEnde
 [ "$erste" -ge 600 ] && [ "$kurze" -ge 2 ] ||
-    fehler "Startklang und Pieptöne fehlen beim neuen Tonserver: $(strecken rennen2)"
+    fehler "Startklang und Pieptöne fehlen beim neuen Tonserver: $(klangstrecken rennen2)"
 rennende 2
 
 # Both races are in the history, and the program still runs.
-kill -0 "$app" 2>/dev/null || fehler "das Programm ist beendet: $(cat "$arbeit/ausgabe.txt")"
+programmLaeuft
 "$programm" --verlauf-export "$arbeit/alle.json" --data-dir "$arbeit/daten" ||
     fehler "Export: $?"
-python3 - "$arbeit/alle.json" <<'PY' || fehler "Verlauf: $(cat "$arbeit/alle.json")"
-import json, sys
-rennen = json.load(open(sys.argv[1], encoding="utf-8"))["rennen"]
-assert len(rennen) == 2 and not any(r["abgebrochen"] for r in rennen), rennen
-PY
+jsonGilt "$arbeit/alle.json" 'len(j["rennen"]) == 2 and not any(r["abgebrochen"] for r in j["rennen"])' ||
+    fehler "Verlauf: $(cat "$arbeit/alle.json")"
 echo "Tonserverausfall: beide Rennen geschrieben und gespeichert, Stimme, Klänge und Pieptöne kamen zurück."

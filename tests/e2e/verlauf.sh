@@ -45,14 +45,10 @@ warteAufExport() {
 # then the history's message about the lock: read as a screen reader reads it.
 gesperrtesRennen() {
     xdotool key Return
-    fenster 'Gut gefahren' 600
-    xdotool key Return
-    fenster 'Hall of Fame'
-    xdotool key Return
+    hofEintragen 600
     fenster '^Rennverlauf$' 300
     gemeldet=$(date +%s%N)
-    inhalt=$(/usr/bin/python3 "$(dirname "$0")/fensterinhalt.py" --bis 'Ursache: ') ||
-        fehler "Fenster nicht lesbar"
+    inhalt=$(fensterinhalt 'Ursache: ')
     grep -qF "Datei: $arbeit/daten/rennen.sqlite" <<<"$inhalt" &&
         grep -qF 'Ursache: Ein anderes Programm hält die Datei länger als 5 Sekunden gesperrt.' <<<"$inhalt" &&
         grep -qE "Es wartet in $arbeit/daten/rennen-wartend-[0-9-]+-[0-9a-f]{8}\.json " <<<"$inhalt" ||
@@ -62,9 +58,7 @@ gesperrtesRennen() {
 
 if [ "$art" = sperre ]; then
     einstellungen runden=5 prellzeit=0,3
-    anzeigeStarten de
-    bildschirmleserStarten
-    programmStarten "$rundomat" --simulate=0.6
+    programmStarten --lesbar "$rundomat" --simulate=0.6
     fenster '^Rundomat$'
     for _ in $(seq 300); do [ -e "$arbeit/daten/rennen.sqlite" ] && break; sleep 0.1; done
     sperren
@@ -79,8 +73,7 @@ if [ "$art" = sperre ]; then
     fenster '^Rennverlauf$' 20
     geoeffnet=$(( ($(date +%s%N) - beginn) / 1000000 ))
     [ "$geoeffnet" -lt 2500 ] || fehler "das Fenster öffnet erst nach $geoeffnet ms"
-    inhalt=$(/usr/bin/python3 "$(dirname "$0")/fensterinhalt.py" --bis 'Rennen wartet noch') ||
-        fehler "Fenster nicht lesbar"
+    inhalt=$(fensterinhalt 'Rennen wartet noch')
     grep -qxF 'Label	1 Rennen wartet noch darauf, in der Renndatenbank gespeichert zu werden.' \
         <<<"$inhalt" || fehler "Fenster: $inhalt"
     xdotool key Escape
@@ -95,8 +88,7 @@ if [ "$art" = sperre ]; then
     sperren
     fenster '^Rundomat$'
     gesperrtesRennen
-    kill "$app"
-    wait "$app" 2>/dev/null || true
+    programmBeenden
     freigeben
     warteAufExport $'1\nwartet'
     programmStarten "$rundomat" --simulate=0.6
@@ -110,9 +102,7 @@ fi
 if [ "$art" = tastatur ]; then
     # A name with what CSV and the settings file quote (written as the settings file does).
     einstellungen runden=5 ohneCountdown=True 'fahrer1="Anna \"Blitz\"; Ö"' fahrer2=Jürgen port=?
-    anzeigeStarten de
-    bildschirmleserStarten
-    programmStarten "$rundomat"
+    programmStarten --lesbar "$rundomat"
     nurTastatur
     xdotool key Return
     # The first key starts the clock. Keys until the race is over, so that a lap lost to
@@ -126,25 +116,15 @@ if [ "$art" = tastatur ]; then
     namen='Anna "Blitz"; Ö|Jürgen' quelle=tastatur hand=ja
 else
     einstellungen runden=5 prellzeit=0,3
-    anzeigeStarten de
-    bildschirmleserStarten
-    programmStarten "$rundomat" --simulate=0.6
-    fenster '^Rundomat$'
-    xdotool key Return
+    programmStarten --lesbar "$rundomat" --simulate=0.6
+    rennenStarten
     namen='Fahrer 1|Fahrer 2' quelle=simulation hand=nein
 fi
 # The winner of five laps goes into the empty Hall of Fame; by then the race is stored.
-fenster 'Gut gefahren' 600
-xdotool key Return
-fenster 'Hall of Fame'
-xdotool key Return
+hofEintragen 600
 
 # The command line, while the program runs: one row per lap, laps 1 to 5 on both lanes.
-for _ in $(seq 150); do
-    exportieren "$arbeit/alle.csv" || fehler "Export: $?"
-    [ "$(wc -l <"$arbeit/alle.csv")" -ge 11 ] && break
-    sleep 0.2
-done
+bisExportiert "$rundomat" "$arbeit/alle.csv" mindestensZeilen "$arbeit/alle.csv" 11
 csv=$(tr -d '\r' <"$arbeit/alle.csv")
 [ "$(head -c3 "$arbeit/alle.csv" | xxd -p)" = efbbbf ] || fehler "keine BOM: $csv"
 [ "$(sed -n 1p <<<"$csv")" = $'\ufeffRennen;Datum;Modus;Lauf;Spur;Fahrer;Runde;Zeit (s);Geschwindigkeit (m/s);Handrunde;Rennart;Renndauer (s);Zielregel;Distanz (Runden);Hinweis' ] \

@@ -82,9 +82,7 @@ warteAufStand() { warteAuf "$1" stand; }
 
 warteAufStand "Anna [3.9, 7.8, 3.9] [None, 'verpasst?', None] False"
 einstellungen runden=3 port=?
-anzeigeStarten de
-bildschirmleserStarten
-programmStarten "$rundomat"
+programmStarten --lesbar "$rundomat"
 nurTastatur
 xdotool key shift+v
 fenster '^Rennverlauf$'

@@ -10,7 +10,6 @@ spurwechsel=False
 [ "$art" = spurwechsel ] && spurwechsel=True
 einstellungen Rennart=Zeit Renndauer=10 Zielregel=RundeBeenden SpurWechsel=$spurwechsel \
     prellzeit=0,3
-anzeigeStarten de
 programmStarten "$rundomat" --simulate=0.8
 fenster '^Rundomat$'
 
@@ -19,10 +18,7 @@ laeufe=1
 [ "$art" = spurwechsel ] && laeufe=2
 for lauf in $(seq "$laeufe"); do
     xdotool key Return
-    fenster 'Gut gefahren' 600
-    xdotool key Return
-    fenster 'Hall of Fame'
-    xdotool key Return
+    hofEintragen 600
     fenster '^Rundomat$'
 done
 if [ "$art" = spurwechsel ]; then
@@ -30,11 +26,8 @@ if [ "$art" = spurwechsel ]; then
     xdotool key Return
 fi
 
-for _ in $(seq 150); do
-    "$rundomat" --verlauf-export "$arbeit/alle.json" --data-dir "$arbeit/daten" \
-        && grep -q '"rennart"' "$arbeit/alle.json" && break
-    sleep 0.2
-done
+bisExportiert "$rundomat" "$arbeit/alle.json" jsonGilt "$arbeit/alle.json" \
+    'any("rennart" in r for r in j["rennen"])'
 /usr/bin/python3 - "$arbeit/alle.json" "$laeufe" <<'PY' || fehler "Export: $(cat "$arbeit/alle.json")"
 import json, sys
 rennen = json.load(open(sys.argv[1]))["rennen"]

@@ -7,7 +7,6 @@
 source "$(dirname "$0")/gemeinsam.sh"
 einstellungen runden=3 PermanentesLogging=True Zoom=137 prellzeit=0,3
 anzeigeStarten de 1920x1080
-bildschirmleserStarten
 konfiguration="$arbeit/config/rundomat/rundomat.conf"
 # Waits up to 30 s for the main window to have the size.
 groesse() {
@@ -21,7 +20,7 @@ groesse() {
     fehler "Fenstergröße $gemessen statt $1"
 }
 
-programmStarten "$1" --simulate=0.6
+programmStarten --lesbar "$1" --simulate=0.6
 fenster '^Rundomat$'
 groesse 750x495
 xdotool key Return ctrl+plus
@@ -34,8 +33,7 @@ groesse 1500x990
 warteAufZeile "$konfiguration" '^Zoom=200$' 50
 
 text=$(ergebnisdatei 250)
-inhalt=$(/usr/bin/python3 "$(dirname "$0")/fensterinhalt.py" --bis $'^Label\tSieger!!!$') ||
-    fehler "Fenster nicht lesbar"
+inhalt=$(fensterinhalt $'^Label\tSieger!!!$')
 zeilen=$(sed -n 3,6p <<<"$text")
 [ "$(grep '^Spur 1' <<<"$inhalt" | cut -f2-)" = "$(cut -f1-3 <<<"$zeilen")" ] &&
     [ "$(grep '^Spur 2' <<<"$inhalt" | cut -f2-)" = "$(cut -f1,4,5 <<<"$zeilen")" ] &&
@@ -44,9 +42,7 @@ zeilen=$(sed -n 3,6p <<<"$text")
 xdotool key ctrl+minus
 groesse 1312x866
 warteAufZeile "$konfiguration" '^Zoom=175$' 50
-kill "$app"
-wait "$app" 2>/dev/null || true
-beantwortet="" # the new window may get the old one's number
+programmBeenden
 programmStarten "$1" --simulate=0.6
 fenster '^Rundomat$'
 groesse 1312x866

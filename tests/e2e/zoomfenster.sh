@@ -35,9 +35,7 @@ beideFenster() {
     groesse '^Sensortest$' "[ \$(breite) = $((560 * prozent / 100)) ] && [ \$(hoehe) -ge $((230 * prozent / 100)) ] && [ \$(hoehe) -le $((290 * prozent / 100)) ]"
     xdotool key Escape
     fenster '^Rundomat$'
-    kill "$app"
-    wait "$app" 2>/dev/null || true
-    beantwortet=""
+    programmBeenden
 }
 
 einstellungen Zoom=300

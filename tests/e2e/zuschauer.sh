@@ -9,9 +9,7 @@
 # Usage: zuschauer.sh PATH/TO/rundomat
 source "$(dirname "$0")/gemeinsam.sh"
 einstellungen runden=2 fahrer1=Anna "fahrer2=Jürgen-$(printf 'x%.0s' $(seq 10000))" port=?
-anzeigeStarten de
-port=$(python3 -c 'import socket; s = socket.socket(socket.AF_INET6); s.bind(("::1", 0)); print(s.getsockname()[1])')
-programmStarten "$1" --web="[::1]:$port"
+programmStarten --seite "$1"
 nurTastatur
 hauptfenster=$beantwortet
 
@@ -55,7 +53,7 @@ warteAufGroesse '!' 1024x768
 
 xdotool key Return # start, from the main window
 mkfifo "$arbeit/befehle"
-"$(dirname "$0")/zuschauerseite.py" "http://[::1]:$port/" "$arbeit" \
+"$(dirname "$0")/zuschauerseite.py" "$url" "$arbeit" \
     <"$arbeit/befehle" >"$arbeit/seite.txt" 2>"$arbeit/seite.err" &
 nebenprozess=$!
 exec 7>"$arbeit/befehle"
@@ -65,12 +63,7 @@ warteAufZeile "$arbeit/signale.txt" $'\tAmpel grün\t' 600
 
 xdotool key shift+z shift+z # closed and opened again, the race goes on
 zuschauerfenster
-for runde in 0 1; do
-    xdotool key shift+1
-    sleep 0.3
-    xdotool key shift+2
-    sleep 0.9
-done
+handrunden 2
 echo runde >&7
 seiteWarten '^runde '
 zeile=$(sed -n 's/^runde //p' "$arbeit/seite.txt")

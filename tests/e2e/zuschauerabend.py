@@ -1,4 +1,4 @@
-#!/usr/bin/python3
+#!/usr/bin/python3 -B
 # The live page of a race night in headless Chromium (zuschauerabend.sh); screenshots
 # abend-*.png in the work folder. Prints "vorher" once the first Begegnung may start, then
 # "gut", or exits with what is wrong. The pairs' names are separated by a tab; a name too
@@ -6,36 +6,23 @@
 #   zuschauerabend.py URL ARBEITSORDNER "ERSTER1<TAB>ERSTER2" "ZWEITER1<TAB>ZWEITER2"
 import html
 import re
-import signal
 import sys
-import tempfile
-import urllib.request
 
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.support.ui import WebDriverWait
 
-for nummer in (signal.SIGALRM, signal.SIGTERM):  # leaves through the finally below
-    signal.signal(nummer, lambda n, _: sys.exit("abgebrochen: Signal %d" % n))
-signal.alarm(170)
+import seitenbrowser
+
+seitenbrowser.abbrechenNach(170)
 url, arbeit = sys.argv[1], sys.argv[2]
 erste, zweite = ("Als Nächstes: %s (Spur 1) – %s (Spur 2)" % tuple(p.split("\t"))
                  for p in sys.argv[3:5])
 
 # The first answer, before any script, already holds the table.
-with urllib.request.build_opener(urllib.request.ProxyHandler({})).open(url, timeout=10) as a:
-    seite = a.read().decode("utf-8")
+seite = seitenbrowser.ersteAntwort(url)
 if erste not in html.unescape(re.sub("<[^>]*>", "", seite)) or seite.count("<tr") != 4:
     sys.exit("die erste Antwort hat die Tabelle nicht: " + seite[:2000])
 
-optionen = webdriver.ChromeOptions()
-optionen.binary_location = "/usr/bin/chromium"
-for argument in ("--headless", "--no-sandbox", "--disable-gpu", "--no-first-run",
-                 "--disable-background-networking", "--disable-component-update", "--disable-sync",
-                 "--no-proxy-server", "--user-data-dir=" + tempfile.mkdtemp(dir=arbeit),
-                 "--window-size=1280,720"):
-    optionen.add_argument(argument)
-browser = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=optionen)
+browser = seitenbrowser.starten(1280, 720, arbeit)
 
 ZUSTAND = """
 const sichtbar = id => document.getElementById(id).getClientRects().length > 0;
@@ -73,7 +60,6 @@ def warten(was, bedingung):
 
 
 try:
-    browser.set_page_load_timeout(20)
     browser.get(url)
     warten("vor der ersten Begegnung", lambda z: z["naechste"] == erste and len(z["tabelle"]) == 3
            and not z["spuren"] and not z["stand"])

@@ -16,13 +16,10 @@ fahrer="Anna,$bert,Carla"
 # The screen, with ZUSCHAUER_BILDER=FOLDER, for a person to look at.
 bild() { [ -z "${ZUSCHAUER_BILDER:-}" ] || import -window root "$ZUSCHAUER_BILDER/abend-fenster-$1.png"; }
 paar() { sed -n "$1p" "$arbeit/plan.txt" | cut -f2,3; }
-anzeigeStarten de
-bildschirmleserStarten
-port=$(python3 -c 'import socket; s = socket.socket(socket.AF_INET6); s.bind(("::1", 0)); print(s.getsockname()[1])')
-programmStarten "$rundomat" --simulate=0.5 --rennabend "$fahrer" --web="[::1]:$port"
+programmStarten --lesbar --seite "$rundomat" --simulate=0.5 --rennabend "$fahrer"
 fenster '^Rundomat$'
 xdotool key shift+z
-"$(dirname "$0")/zuschauerabend.py" "http://[::1]:$port/" "$arbeit" "$(paar 1)" "$(paar 2)" \
+"$(dirname "$0")/zuschauerabend.py" "$url" "$arbeit" "$(paar 1)" "$(paar 2)" \
     >"$arbeit/seite.txt" 2>"$arbeit/seite.err" &
 nebenprozess=$!
 for _ in $(seq 600); do # the page shows the night before it begins
@@ -39,7 +36,7 @@ for lauf in 1 2; do
     bild zwischen
 done
 fenster 'Ergebnis Spurwechselmodus'
-"$(dirname "$0")/seitenstand.py" "http://[::1]:$port/" abendstand= titel="Spurwechsel, 1. Lauf – 4 Runden" \
+"$(dirname "$0")/seitenstand.py" "$url" abendstand= titel="Spurwechsel, 1. Lauf – 4 Runden" \
     naechste="Als Nächstes: $bert (Spur 1) – Carla (Spur 2)" || fehler "nach der ersten Begegnung"
 zeigt '^Label	Als Nächstes: Bert Maxi[^…]*… \(Spur 1\) – Carla \(Spur 2\)$' '^Label	Rennabend: '
 zeigt '^Label	Spurwechsel, 1\. Lauf – 4 Runden$'

@@ -1,20 +1,16 @@
-#!/usr/bin/python3
+#!/usr/bin/python3 -B
 # The live page of a sixteen-driver night in headless Chromium as a laptop shows it
 # (zuschauerfarben.sh): every row of the standings in the window and filling it, and a name
 # on a dark colour written in white. Screenshot farben-seite.png in the work folder. Prints
 # "gut", or exits with what is wrong.
 #   zuschauerfarben.py URL ARBEITSORDNER
-import signal
 import sys
-import tempfile
 
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.support.ui import WebDriverWait
 
-for nummer in (signal.SIGALRM, signal.SIGTERM):  # leaves through the finally below
-    signal.signal(nummer, lambda n, _: sys.exit("abgebrochen: Signal %d" % n))
-signal.alarm(120)
+import seitenbrowser
+
+seitenbrowser.abbrechenNach(120)
 url, arbeit = sys.argv[1], sys.argv[2]
 
 STAND = """
@@ -28,16 +24,8 @@ return {Marie: farben("Marie"), Niklas: farben("Niklas"),
         hoeher: document.documentElement.scrollHeight > innerHeight};
 """
 
-optionen = webdriver.ChromeOptions()
-optionen.binary_location = "/usr/bin/chromium"
-for argument in ("--headless", "--no-sandbox", "--disable-gpu", "--no-first-run",
-                 "--disable-background-networking", "--disable-component-update", "--disable-sync",
-                 "--no-proxy-server", "--user-data-dir=" + tempfile.mkdtemp(dir=arbeit),
-                 "--window-size=1280,720"):
-    optionen.add_argument(argument)
-browser = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=optionen)
+browser = seitenbrowser.starten(1280, 720, arbeit)
 try:
-    browser.set_page_load_timeout(20)
     browser.get(url)
     stand = WebDriverWait(browser, 60, poll_frequency=0.2).until(lambda b: b.execute_script(STAND))
     browser.save_screenshot(arbeit + "/farben-seite.png")

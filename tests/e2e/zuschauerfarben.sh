@@ -9,14 +9,11 @@
 source "$(dirname "$0")/gemeinsam.sh"
 hier=$(dirname "$0")
 fahrer="Anna,Bert,Carla,Dora,Emil,Fritz,Gina,Hans,Ida,Jan,Karl,Lena,Marie,Niklas,Otto,Paula"
-anzeigeStarten de
-bildschirmleserStarten
-port=$(python3 -c 'import socket; s = socket.socket(socket.AF_INET6); s.bind(("::1", 0)); print(s.getsockname()[1])')
-programmStarten "$1" --simulate=0.5 --rennabend "$fahrer" --web="[::1]:$port"
+programmStarten --lesbar --seite "$1" --simulate=0.5 --rennabend "$fahrer"
 fenster '^Rundomat$'
 xdotool key shift+z
 
-inhalt=$(/usr/bin/python3 "$hier/fensterinhalt.py" --bis '^Label	Paula	' --lage) || fehler "$inhalt"
+inhalt=$(fensterinhalt '^Label	Paula	' --lage)
 import -window root "$arbeit/bild.png"
 lage() { sed -n "s/^Label	$1	//p" <<<"$inhalt" | tail -n1; }
 for name in Marie:#008080 Niklas:#c08040; do
@@ -32,7 +29,7 @@ eval "$(xdotool getwindowgeometry --shell "$zid")"
 [ "$h" -ge 19 ] && [ $((y + h)) -le $((Y + HEIGHT)) ] && [ $((6 * (y + h - Y))) -ge $((5 * HEIGHT)) ] ||
     fehler "Fenster: die letzte Zeile ist $h Punkte hoch und endet bei $((y + h - Y)) von $HEIGHT"
 
-seite=$("$hier/zuschauerfarben.py" "http://[::1]:$port/" "$arbeit" 2>&1) || fehler "Seite: $seite"
+seite=$("$hier/zuschauerfarben.py" "$url" "$arbeit" 2>&1) || fehler "Seite: $seite"
 [ "$seite" = gut ] || fehler "Seite: $seite"
 [ -z "${ZUSCHAUER_BILDER:-}" ] || cp "$arbeit/bild.png" "$ZUSCHAUER_BILDER/farben-fenster.png"
 [ -z "${ZUSCHAUER_BILDER:-}" ] || cp "$arbeit/farben-seite.png" "$ZUSCHAUER_BILDER/"

@@ -1,4 +1,4 @@
-#!/usr/bin/python3
+#!/usr/bin/python3 -B
 # The live page in a real browser, as a phone held upright shows it, then as a laptop and
 # a television do: headless Chromium (driven through chromium-driver) on 127.0.0.1 only.
 # Talks with the test script line by line: prints "geladen" once the page is open, then
@@ -10,25 +10,13 @@
 #                  390, 1280 and 1920 pixels wide (screenshots seite-BREITE.png)
 #   "ende TEXT" -> prints "ende TEXT" once the result line reads TEXT
 import re
-import signal
 import sys
-import tempfile
-import urllib.request
 
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.support.ui import WebDriverWait
 
+import seitenbrowser
 
-
-def abbrechen(nummer, _):
-    # Leaves through the finally below, so the browser does not outlive the test.
-    sys.exit("abgebrochen: Signal %d" % nummer)
-
-
-signal.signal(signal.SIGALRM, abbrechen)
-signal.signal(signal.SIGTERM, abbrechen)
-signal.alarm(120)
+seitenbrowser.abbrechenNach(120)
 url, arbeit = sys.argv[1], sys.argv[2]
 
 
@@ -64,24 +52,13 @@ return [parseFloat(getComputedStyle(document.documentElement).fontSize), falsch]
 """
 
 
-# The first answer alone, before any script: it already holds the drivers. Straight to
-# 127.0.0.1, whatever proxy the environment names.
-direkt = urllib.request.build_opener(urllib.request.ProxyHandler({}))
-with direkt.open(url, timeout=10) as antwort:
-    erste = antwort.read().decode("utf-8")
+# The first answer alone, before any script: it already holds the drivers.
+erste = seitenbrowser.ersteAntwort(url)
 if "Anna" not in erste or "Jürgen" not in erste:
     sys.exit("die erste Antwort hat die Fahrer nicht: " + erste[:300])
 
-optionen = webdriver.ChromeOptions()
-optionen.binary_location = "/usr/bin/chromium"
-for argument in ("--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
-                 "--disable-background-networking", "--disable-component-update", "--disable-sync",
-                 "--no-proxy-server",
-                 "--user-data-dir=" + tempfile.mkdtemp(dir=arbeit), "--window-size=390,844"):
-    optionen.add_argument(argument)
-browser = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=optionen)
+browser = seitenbrowser.starten(390, 844, arbeit)
 try:
-    browser.set_page_load_timeout(20)
     browser.get(url)
     # Connected: the script marks the page once its WebSocket is open.
     WebDriverWait(browser, 20).until(

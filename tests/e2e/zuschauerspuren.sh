@@ -9,12 +9,9 @@ source "$(dirname "$0")/gemeinsam.sh"
 hier=$(dirname "$0")
 einstellungen runden=2 fahrer1=Anna fahrer2=Bert fahrer3=Clara fahrer4=Dora port=?
 anzeigeStarten de 1280x1024
-bildschirmleserStarten
-port=$(python3 -c 'import socket; s = socket.socket(socket.AF_INET6); s.bind(("::1", 0)); print(s.getsockname()[1])')
-programmStarten "$1" --spuren 4 --web="[::1]:$port"
+programmStarten --lesbar --seite "$1" --spuren 4
 nurTastatur
 xdotool key shift+z
-url="http://[::1]:$port/"
 seite() { "$hier/seitenstand.py" "$url" "$@" || fehler "Seite ($*)"; }
 
 seite s4-name=Dora s4-gefahren="0 / 2"

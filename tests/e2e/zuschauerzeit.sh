@@ -10,20 +10,16 @@ source "$(dirname "$0")/gemeinsam.sh"
 hier=$(dirname "$0")
 einstellungen Rennart=Zeit Renndauer=10 Zielregel=RundeBeenden SpurWechsel=True \
     fahrer1=Ida fahrer2=Max port=?
-anzeigeStarten de
-bildschirmleserStarten
-port=$(python3 -c 'import socket; s = socket.socket(socket.AF_INET6); s.bind(("::1", 0)); print(s.getsockname()[1])')
-programmStarten "$1" --web="[::1]:$port"
+programmStarten --lesbar --seite "$1"
 nurTastatur
 hauptfenster='^Rundomat   -> Zeitaufnahme über die serielle Schnittstelle nicht möglich$'
 xdotool key shift+z
-url="http://[::1]:$port/"
 seite() { "$hier/seitenstand.py" "$url" "$@" || fehler "nach Lauf $lauf"; }
 # Once the window shows the first pattern: whether the card of the driver named second holds
 # every further line, from its name to its gap. The window's labels follow its address.
 karte() {
     local inhalt zeile
-    inhalt=$(/usr/bin/python3 "$hier/fensterinhalt.py" --bis "$1") || fehler "Fenster: $inhalt"
+    inhalt=$(fensterinhalt "$1")
     inhalt=$(awk -v name="Label	$2" '/^Label	Live: /{fenster=1} fenster && $0 == name{an=1}
         an{print} an && /^Label	Abstand$/{getline; print; exit}' <<<"$inhalt")
     shift 2
@@ -62,9 +58,7 @@ seite s1-name=Ida s1-vermerk="2. Platz" s1-abstand="+6,000 Rd." \
 karte '^Label	Nach dem 1\. Lauf vorn: Max$' Ida "2. Platz" "+6,000 Rd."
 karte '^Label	Nach dem 1\. Lauf vorn: Max$' Max "1. Platz" führt
 bilder
-xdotool key Return
-fenster 'Hall of Fame'
-xdotool key Return
+hofEintragBestaetigen
 fenster "$hauptfenster"
 
 lauf=2
@@ -74,8 +68,6 @@ seite s1-name=Max s1-vermerk="2. Platz" s1-abstand="~\+[0-9],[0-9]{3} s" \
 karte '^Label	Gesamtsieger: Ida$' Ida "1. Platz" führt
 karte '^Label	Gesamtsieger: Ida$' Max "2. Platz"
 bilder
-xdotool key Return
-fenster 'Hall of Fame'
-xdotool key Return
+hofEintragBestaetigen
 fenster 'Ergebnis Spurwechselmodus' 100
 echo "Zuschauer beim Spurwechsel auf Zeit: Platz, Abstand und Sieger nach der Distanz."

@@ -110,7 +110,7 @@ TEST(FVerlauf, TastenFuehrenVonDerListeZumRennenZumFahrerUndZurueck) {
 }
 
 // A race of four lanes: every driver in the list, a line per lane in its colour, and the
-// driver of lane 4 a key away.
+// driver of lane 4 a key away, as the key line says; a two-lane race's says two keys.
 TEST(FVerlauf, EinRennenAufVierSpurenZeigtJedeSpur) {
     Rennaufzeichnung vier =
         rennen(QStringLiteral("Anna"), {3, 2.5}, QStringLiteral("Bernd"), {4, 4});
@@ -125,6 +125,13 @@ TEST(FVerlauf, EinRennenAufVierSpurenZeigtJedeSpur) {
     QTableView* liste = p.teil<QTableView>(QStringLiteral("liste"));
     ASSERT_EQ(liste->model()->rowCount(), 3);
     EXPECT_EQ(liste->model()->index(0, 3).data().toString(), "Anna – Bernd – Cleo – Dora");
+    const QString vierTasten = QStringLiteral("Strg+1 … Strg+4: Fahrer");
+    EXPECT_TRUE(p.text(QStringLiteral("tasten")).contains(vierTasten));
+    p.taste(Qt::Key_Down);
+    EXPECT_TRUE(p.text(QStringLiteral("tasten"))
+                    .contains(QStringLiteral("Enter: Rennen öffnen   Strg+1 / Strg+2: Fahrer   "
+                                             "Entf: löschen")));
+    p.taste(Qt::Key_Up);
 
     p.taste(Qt::Key_Return);
     ASSERT_EQ(p.seite(), 1);
@@ -134,6 +141,7 @@ TEST(FVerlauf, EinRennenAufVierSpurenZeigtJedeSpur) {
             linien.push_back(linie->pen().color());
     EXPECT_EQ(linien, (std::vector<QColor>{Qt::red, Qt::green, Qt::blue, Qt::yellow}))
         << "0x00BBGGRR";
+    EXPECT_TRUE(p.text(QStringLiteral("tasten")).startsWith(vierTasten + "   K: korrigieren"));
     p.taste(Qt::Key_4, Qt::ControlModifier);
     EXPECT_EQ(p.text(QStringLiteral("ueberschrift")), "Dora");
     p.taste(Qt::Key_Escape);

@@ -154,3 +154,24 @@ TEST_F(ExportTest, SchreibfehlerWirdMitDateiUndGrundGemeldet) {
                                 "\r\nFehlercode: 5 - Die Datei konnte nicht geöffnet werden ("))
         << text.toStdString();
 }
+
+// A track of four lanes: a column pair per lane.
+TEST_F(ExportTest, VierSpurenHabenJeEinSpaltenpaar) {
+    b.spuren(4);
+    for (int spur = 1; spur <= 4; ++spur)
+        b.rennen.fahrerBenennen(spur, QStringList{"Jürgen", "Anna", "Cleo", "Dora"}[spur - 1]);
+    b.gleichmaessigFahren(2, {2.0, 2.5, 4.0, 5.0});
+    b.dialoge.eingabeAntworten = {"Vier"};
+    ergebnis.ErgebnisSpeichern(b.rennen);
+
+    QByteArray erwartet =
+        "\tFahrer 1\tJ\xFCrgen\tFahrer 2\tAnna\tFahrer 3\tCleo\tFahrer 4\tDora\t\r\n"
+        "Runde\tZeit 1\tGeschw. 1\tZeit 2\tGeschw. 2\tZeit 3\tGeschw. 3\tZeit 4\t"
+        "Geschw. 4\r\n"
+        "1\t2,000\t2,500\t2,500\t2,000\t4,000\t1,250\t5,000\t1,000\r\n"
+        "2\t2,000\t2,500\t2,500\t2,000\t4,000\t1,250\t5,000\t1,000\r\n"
+        "->\t4,000\t2,500\t5,000\t2,000\t8,000\t1,250\t10,000\t1,000\r\n";
+    for (int zeile = 4; zeile < 12; ++zeile)
+        erwartet += "\t\t\t\t\t\t\t\t\r\n";
+    EXPECT_EQ(ordner.lesen("Vier.txt"), erwartet + "\r\n");
+}

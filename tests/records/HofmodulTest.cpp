@@ -75,46 +75,70 @@ TEST_F(HofTest, AbgebrocheneNamenseingabeSpeichertEinenLeerenNamen) {
 
 namespace {
 
-// A real race whose end calls the Hall of Fame, with the race's own dialogs.
+const QStringList Namen{QStringLiteral("Jürgen"), QStringLiteral("Anna"), QStringLiteral("Cleo"),
+                        QStringLiteral("Dora")};
+
+// A real race on a track of that many lanes, its drivers named, whose end calls the Hall of
+// Fame with the race's own dialogs.
 struct HofRennen {
     Datenordner ordner;
     Rennbahn b;
     Hofmodul hof{ordner.daten, b.dialoge};
 
-    HofRennen() {
+    explicit HofRennen(int spuren = 2) {
         hof.HofLesen();
         b.rekorde.beimHofPruefen = [this] { hof.HofPruefen(b.rennen); };
+        b.spuren(spuren);
+        for (int spur = 1; spur <= spuren; ++spur)
+            b.rennen.fahrerBenennen(spur, Namen[spur - 1]);
     }
 };
 
 } // namespace
 
-TEST(HofNachDemRennen, DerSiegerTraegtSichMitDemSchnittDesSchnellerenEin) {
-    for (int sieger = 1; sieger <= 2; ++sieger) {
-        HofRennen r;
-        r.b.rennen.fahrerBenennen(1, QStringLiteral("Anna"));
-        r.b.rennen.fahrerBenennen(2, QStringLiteral("Jürgen"));
+// The heat's winner, the first home, is offered the entry, preset with its driver's name,
+// and enters with the average of the fastest lane whichever it is: on two lanes either one,
+// on four lane 3 the fastest, lanes 2 and 4 level in front (the lower one home first), and
+// lane 4 alone.
+TEST(HofNachDemRennen, DerSiegerTraegtSichMitDemSchnittDerSchnellstenSpurEin) {
+    struct Fall {
+        std::vector<double> rundenzeiten;
+        int sieger;
+        double schnitt; // 25 m over the time of the fastest lane
+    };
+    for (const Fall& fall :
+         {Fall{{2.0, 3.0}, 1, 2.5}, Fall{{3.0, 2.0}, 2, 2.5}, Fall{{3.0, 2.5, 2.0, 2.8}, 3, 2.5},
+          Fall{{3.0, 2.0, 2.5, 2.0}, 2, 2.5}, Fall{{4.0, 4.0, 4.0, 3.125}, 4, 1.6}}) {
+        const int spuren = static_cast<int>(fall.rundenzeiten.size());
+        SCOPED_TRACE(testing::Message() << spuren << " Spuren, Sieger " << fall.sieger);
+        HofRennen r(spuren);
         r.b.dialoge.eingabeAntworten = {"Sieger"};
-        r.b.gleichmaessigFahren(5, {sieger == 1 ? 2.0 : 3.0, sieger == 1 ? 3.0 : 2.0});
+        r.b.gleichmaessigFahren(5, fall.rundenzeiten);
 
+        ASSERT_FALSE(r.b.stand().gestartet);
         ASSERT_EQ(r.b.rekorde.aufrufe, QStringList{"HofPruefen"});
-        EXPECT_EQ(r.b.dialoge.vorgaben, QStringList{r.b.stand().spuren[sieger].fahrer})
+        EXPECT_EQ(r.b.dialoge.vorgaben, QStringList{Namen[fall.sieger - 1]})
             << "preset with the name of the lane tagged Sieger";
-        EXPECT_EQ(r.hof.liste().HofGeschw[1], 2.5) << "25 m in 10 s";
+        EXPECT_EQ(r.hof.liste().HofGeschw[1], fall.schnitt);
+        EXPECT_EQ(r.hof.liste().HofName[1], "Sieger");
         EXPECT_EQ(r.b.dialoge.gezeigteFenster, std::vector<Fenster>{Fenster::fhof});
     }
 }
 
+// Four laps set no record, on four lanes either, and training never does.
 TEST(HofNachDemRennen, VierRundenUndTrainingErreichenDieHallOfFameNie) {
     HofRennen kurz;
     kurz.b.gleichmaessigFahren(4, {2.0, 3.0});
-    EXPECT_EQ(kurz.b.rekorde.aufrufe, QStringList{"HofPruefen"});
+    HofRennen kurzAufVier(4);
+    kurzAufVier.b.gleichmaessigFahren(4, {3.0, 2.5, 2.0, 2.8});
+    for (const HofRennen* r : {&kurz, &kurzAufVier})
+        EXPECT_EQ(r->b.rekorde.aufrufe, QStringList{"HofPruefen"});
 
     HofRennen training;
     training.b.einstellen([&](Renneinstellungen& e) { e.rennmodus = false; });
     training.b.gleichmaessigFahren(10, {2.0, 3.0});
 
-    for (const HofRennen* r : {&kurz, &training}) {
+    for (const HofRennen* r : {&kurz, &kurzAufVier, &training}) {
         EXPECT_TRUE(r->b.dialoge.eingaben.empty());
         EXPECT_EQ(r->hof.liste(), Hofliste());
         EXPECT_FALSE(r->ordner.gibt("hof.ini"));

@@ -12,6 +12,20 @@ struct Rekordweg final : Rekorde {
     Rekorde* ziel = nullptr;
 };
 
+// The Hall of Fame and the result files in a data folder of their own, on a race's dialogs
+// and time of day, which the race reaches through the Rekordweg.
+struct Ablage {
+    Ablage(Rekordweg& weg, Dialoge& dialoge, Tagesuhr& tagesuhr)
+        : hof(ordner.daten, dialoge), ergebnis(ordner.daten, dialoge, tagesuhr) {
+        weg.ziel = &stelle;
+        hof.HofLesen();
+    }
+    Datenordner ordner;
+    Hofmodul hof;
+    Ergebnisexport ergebnis;
+    Rekordstelle stelle{hof, ergebnis};
+};
+
 // Two races with permanent logging: the first takes the Hall of Fame's first rank under
 // the name typed, the second is slower; each writes a result file named by the time of day.
 void zweiRennen(Rennen& rennen, FakeUhr& uhr, FesteTageszeit& tageszeit) {
@@ -38,7 +52,6 @@ void zweiRennen(Rennen& rennen, FakeUhr& uhr, FesteTageszeit& tageszeit) {
 // The replayed race writes the same hof.ini and result files, byte for byte, in a folder
 // of its own: the name typed and the time of day come from the record.
 TEST(Wiedergabe, HallOfFameUndErgebnisdateienAufsByte) {
-    Datenordner original;
     FakeUhr uhr;
     uhr.stand = 7'200'000;
     FakeUhr platinenuhr{1'000'000};
@@ -56,33 +69,24 @@ TEST(Wiedergabe, HallOfFameUndErgebnisdateienAufsByte) {
     Aufnahme aufnahme(
         {uhr, boxuhr, platinenuhr, countdown, boxwacht, wecker, dialoge, klang, box, speicher, weg},
         tageszeit);
-    Hofmodul hof(original.daten, aufnahme.dialoge());
-    Ergebnisexport ergebnis(original.daten, aufnahme.dialoge(), aufnahme.tagesuhr());
-    Rekordstelle stelle(hof, ergebnis);
-    weg.ziel = &stelle;
-    hof.HofLesen();
+    Ablage original(weg, aufnahme.dialoge(), aufnahme.tagesuhr());
     Rennen rennen(aufnahme.anschluesse());
     rennen.aufzeichnen(aufnahme);
     zweiRennen(rennen, uhr, tageszeit);
-    ASSERT_EQ(original.dateien(),
+    ASSERT_EQ(original.ordner.dateien(),
               (QStringList{"Rennergebnis201500.txt", "Rennergebnis201615.txt", "hof.ini"}));
-    ASSERT_EQ(hof.liste().HofName[1], "Ida");
+    ASSERT_EQ(original.hof.liste().HofName[1], "Ida");
 
-    Datenordner kopie;
     FakeKlang klang2;
     FakeSpeicher speicher2;
     Rekordweg weg2;
     Wiedergabe wiedergabe(aufnahme.mitschnitt(), klang2, speicher2, weg2);
-    Hofmodul hof2(kopie.daten, wiedergabe.dialoge());
-    Ergebnisexport ergebnis2(kopie.daten, wiedergabe.dialoge(), wiedergabe.tagesuhr());
-    Rekordstelle stelle2(hof2, ergebnis2);
-    weg2.ziel = &stelle2;
-    hof2.HofLesen();
+    Ablage kopie(weg2, wiedergabe.dialoge(), wiedergabe.tagesuhr());
     Rennen nochmal(wiedergabe.anschluesse());
     ASSERT_TRUE(wiedergabe.abspielen(nochmal));
 
-    ASSERT_EQ(kopie.dateien(), original.dateien());
-    for (const QString& datei : original.dateien())
-        EXPECT_EQ(kopie.lesen(datei), original.lesen(datei)) << datei.toStdString();
+    ASSERT_EQ(kopie.ordner.dateien(), original.ordner.dateien());
+    for (const QString& datei : original.ordner.dateien())
+        EXPECT_EQ(kopie.ordner.lesen(datei), original.ordner.lesen(datei)) << datei.toStdString();
     EXPECT_EQ(nochmal.stand(), rennen.stand());
 }

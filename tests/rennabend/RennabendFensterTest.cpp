@@ -3,6 +3,7 @@
 #include "Rennbahn.h"
 #include "Verlaufstest.h"
 
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -92,4 +93,53 @@ TEST(RennabendFenster, GanzeTabelleUndWerAlsNaechstesFaehrt) {
     }
     Abendfenster sechzehn(16);
     EXPECT_TRUE(sechzehn.ganzImBlick());
+}
+
+// A new night chosen in the window: the round over every lane, scored by places from the
+// points the club types; points that rise are turned down with the reason, and no night
+// begins until they fall.
+TEST(RennabendFenster, WertungUndPlatzpunkteGewaehlt) {
+    Rennbahn bahn;
+    Ablageliste ablage;
+    Rennabendleiter leiter{bahn.rennen, ablage};
+    RennabendLogik logik{leiter, bahn.dialoge};
+    RennabendFenster fenster{logik, Rennabendregeln{}};
+    fenster.darstellen();
+    fenster.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenster));
+    QLineEdit *namen = nullptr, *punkte = nullptr;
+    for (QLineEdit* feld : fenster.findChildren<QLineEdit*>()) {
+        if (feld->placeholderText() == QStringLiteral("Anna, Bert, Carla"))
+            namen = feld;
+        if (feld->text().startsWith(QStringLiteral("25,22")))
+            punkte = feld;
+    }
+    ASSERT_TRUE(namen && punkte);
+    namen->setText(QStringLiteral("Anna, Bert, Carla, Dieter"));
+    for (QComboBox* auswahl : fenster.findChildren<QComboBox*>())
+        for (const QString& text : {rennabendformatText(Rennabendformat::Spurrotation),
+                                    abendwertungText(Abendwertung::Platzpunkte)})
+            if (auswahl->findText(text) >= 0)
+                auswahl->setCurrentIndex(auswahl->findText(text));
+    QPushButton* beginnen = nullptr;
+    for (QPushButton* knopf : fenster.findChildren<QPushButton*>())
+        if (knopf->text() == QStringLiteral("Abend &beginnen"))
+            beginnen = knopf;
+    ASSERT_TRUE(beginnen);
+
+    punkte->setText(QStringLiteral("10,12"));
+    QTest::mouseClick(beginnen, Qt::LeftButton);
+    ASSERT_EQ(bahn.dialoge.meldungen.size(), 1u);
+    EXPECT_EQ(bahn.dialoge.meldungen[0].text,
+              QStringLiteral("Die Platzpunkte gehen nicht: Platz 2 bekäme mehr Punkte (12) als "
+                             "Platz 1 (10)."));
+    EXPECT_FALSE(leiter.aktiv());
+
+    punkte->setText(QStringLiteral("10, 5"));
+    QTest::mouseClick(beginnen, Qt::LeftButton);
+    ASSERT_TRUE(leiter.aktiv());
+    EXPECT_EQ(leiter.abend().regeln.format, Rennabendformat::Spurrotation);
+    EXPECT_EQ(leiter.abend().regeln.wertung, Abendwertung::Platzpunkte);
+    EXPECT_EQ(leiter.abend().regeln.platzpunkte, (std::vector<int>{10, 5}));
+    EXPECT_EQ(leiter.abend().plan.size(), 4u) << "each of four drivers once on each lane";
 }

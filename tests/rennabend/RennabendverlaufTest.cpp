@@ -193,6 +193,11 @@ TEST(Rennabendverlauf, AbendUeberRennenAusscheidenUndWiederholungZurueckgelesen)
     const QJsonObject abend = oben[QStringLiteral("rennabende")].toArray()[0].toObject();
     EXPECT_EQ(abend[QStringLiteral("datum")].toString(),
               vorher.beginn.date().toString(Qt::ISODate));
+    const QJsonObject erste = abend[QStringLiteral("plan")].toArray()[0].toObject();
+    EXPECT_EQ(erste[QStringLiteral("spuren")].toArray(),
+              (QJsonArray{vorher.plan[0].spur1, vorher.plan[0].spur2}));
+    EXPECT_EQ(erste[QStringLiteral("spur1")].toString(), vorher.plan[0].spur1);
+    EXPECT_EQ(abend[QStringLiteral("wertung")].toString(), QStringLiteral("Siege"));
     QJsonArray rennenJson = abend[QStringLiteral("rennen")].toArray();
     ASSERT_EQ(rennenJson.size(), 4);
     EXPECT_EQ(rennenJson[0][QStringLiteral("nummer")].toInt(), 1);

@@ -14,18 +14,31 @@ struct Testbahn : Rennbahn {
     AtomareUhr leitungsuhr;
     std::vector<bool> rts;
     std::vector<Weckruf> skript;
-    Sensorport sensoranschluss{leitungsuhr, [this](const QString&) -> std::unique_ptr<Sensorgeraet> {
-                           return std::make_unique<FakeSensorgeraet>(
-                               leitungsuhr, Lesung{::stand(false, false, 0, 0)}, skript, rts);
-                       }};
+    Leitungsstand ersterStand = ::stand(false, false, 0, 0);
+    Sensorport sensoranschluss{leitungsuhr,
+                               [this](const QString&) -> std::unique_ptr<Sensorgeraet> {
+                                   return std::make_unique<FakeSensorgeraet>(
+                                       leitungsuhr, Lesung{ersterStand}, skript, rts);
+                               }};
     FakePort steuerung;
-    Sensortest test{rennen, sensoranschluss, leitungsuhr, steuerung, dialoge};
+    Sensorport zweiterSensorport{leitungsuhr,
+                                 [this](const QString&) -> std::unique_ptr<Sensorgeraet> {
+                                     return std::make_unique<FakeSensorgeraet>(
+                                         leitungsuhr, Lesung{zweiterStand}, zweitesSkript, rts);
+                                 }};
+    Leitungsstand zweiterStand = ::stand(false, false, 0, 0);
+    std::vector<Weckruf> zweitesSkript;
+    Sensortest test{rennen, sensoranschluss, &zweiterSensorport, leitungsuhr, steuerung, dialoge};
     int ereignisse = 0;
 
     Testbahn() {
         sensoranschluss.beiLeitungsereignis([this](const Leitungsereignis& e) {
             ++ereignisse;
-            test.leitungGeaendert(e);
+            test.leitungGeaendert(1, e);
+        });
+        zweiterSensorport.beiLeitungsereignis([this](const Leitungsereignis& e) {
+            ++ereignisse;
+            test.leitungGeaendert(2, e);
         });
     }
     // Plays the script: each wake-up a reading of (CD level, DSR level, CD count, DSR count).
@@ -125,4 +138,65 @@ TEST(Sensortest, DieLampeZeigtDenPegelDesOffenenPorts) {
     EXPECT_EQ(b.test.ansicht.spur[2].LaSeit, QStringLiteral("–"));
     EXPECT_TRUE(
         b.test.ansicht.LaPort.endsWith(QStringLiteral("Autos über die Sensoren fahren lassen.")));
+}
+
+// A six-lane track: lanes 1 to 4 on the first port's four lines, 5 and 6 on the second's; a
+// line of a lane the track does not have is no sensor, on two lanes CTS none either.
+TEST(Sensortest, ZeigtUndZaehltJedeSpurDerBahnAufBeidenPorts) {
+    Testbahn b;
+    const auto flanke = [&](int port, Leitung leitung, bool pegel, std::int64_t zeit) {
+        b.test.leitungGeaendert(port, {leitung, pegel, zeit});
+    };
+    flanke(1, Leitung::CTS, false, 9'000);
+    b.test.taktSchlag();
+    ASSERT_EQ(b.test.ansicht.spur.anzahl(), 2);
+    EXPECT_EQ(b.test.ansicht.spur[1].LaSpur, QStringLiteral("Spur 1 (CD)"));
+    EXPECT_EQ(b.test.ansicht.spur[2].LaSpur, QStringLiteral("Spur 2 (DSR)"));
+    EXPECT_EQ(b.test.ansicht.spur[2].LaFlanken, QStringLiteral("0"));
+
+    b.einstellen([&](Renneinstellungen& e) {
+        e.spuranzahl = 6;
+        e.prellzeit = 3;
+    });
+    // Lane 4 on RI laps in 4 s; lane 6 on the second port's DSR in 2.5 s, timed from the
+    // drops; the second port's CTS would be lane 7.
+    flanke(1, Leitung::RI, false, 10'000);
+    flanke(1, Leitung::RI, true, 10'020);
+    flanke(2, Leitung::DSR, false, 11'000);
+    flanke(2, Leitung::DSR, true, 11'030);
+    flanke(2, Leitung::CTS, false, 12'000);
+    flanke(2, Leitung::DSR, false, 13'500);
+    flanke(1, Leitung::RI, false, 14'000);
+    b.test.taktSchlag();
+
+    const SensortestAnsicht& a = b.test.ansicht;
+    ASSERT_EQ(a.spur.anzahl(), 6);
+    EXPECT_EQ(a.spur[4].LaSpur, QStringLiteral("Spur 4 (RI)"));
+    EXPECT_EQ(a.spur[6].LaSpur, QStringLiteral("Spur 6 (Port 2 DSR)"));
+    EXPECT_EQ(a.spur[4].LaRunde, QStringLiteral("4,000 s"));
+    EXPECT_EQ(a.spur[6].LaFlanken, QStringLiteral("3"));
+    EXPECT_EQ(a.spur[6].LaRunde, QStringLiteral("2,500 s"));
+    EXPECT_EQ(a.spur[5].LaFlanken, QStringLiteral("0"));
+    EXPECT_EQ(a.LaUrteil, QStringLiteral("Die Prellzeit von 3 s ist zu lang: die kürzeste Runde "
+                                         "dauerte 2,500 s auf Spur 6, so schnelle Runden würden "
+                                         "nicht gezählt."));
+
+    // The lamps show each port's lines; lanes 5 and 6 wait for their port.
+    b.ersterStand.pegel = {false, false, false, true};
+    ASSERT_TRUE(b.sensoranschluss.oeffnen(QStringLiteral("/dev/ttyS0")));
+    b.rennen.portGeoeffnet(QStringLiteral("/dev/ttyS0"));
+    b.test.taktSchlag();
+    EXPECT_EQ(a.spur[4].ImLampe, std::optional(true));
+    EXPECT_EQ(a.spur[3].ImLampe, std::optional(false));
+    EXPECT_EQ(a.spur[6].ImLampe, std::nullopt);
+    EXPECT_TRUE(a.LaPort.endsWith(
+        QStringLiteral("Für Spuren 5 bis 6 ist keine zweite Schnittstelle geöffnet.")));
+    b.zweiterStand.pegel = {false, true, false, false};
+    ASSERT_TRUE(b.zweiterSensorport.oeffnen(QStringLiteral("/dev/ttyS1")));
+    b.test.taktSchlag();
+    EXPECT_EQ(a.spur[6].ImLampe, std::optional(true));
+    EXPECT_EQ(a.spur[5].ImLampe, std::optional(false));
+    EXPECT_TRUE(a.LaPort.endsWith(QStringLiteral("Autos über die Sensoren fahren lassen.")));
+    b.sensoranschluss.schliessen();
+    b.zweiterSensorport.schliessen();
 }

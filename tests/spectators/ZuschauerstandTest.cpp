@@ -1,11 +1,21 @@
 #include "Zuschauerstand.h"
 
 #include "Farbkontrast.h"
+#include "VieleSpurenBahn.h"
 #include "Zeitbahn.h"
 
 #include <gtest/gtest.h>
 
 namespace {
+// A lane change of two 10 s heats by time (RundeBeenden), Ida against Max.
+struct Zeitwechselbahn : VieleSpurenBahn<Zeitbahn> {
+    Zeitwechselbahn() : VieleSpurenBahn<Zeitbahn>(2, Zielregel::RundeBeenden, 10) {
+        einstellen([](Renneinstellungen& e) { e.spurwechsel = true; });
+        rennen.fahrerBenennen(1, QStringLiteral("Ida"));
+        rennen.fahrerBenennen(2, QStringLiteral("Max"));
+    }
+};
+
 struct Zuschauerbahn : Rennbahn {
     Zuschauerbahn() {
         rennen.beobachterAnmelden(stand);
@@ -235,14 +245,9 @@ TEST(Zuschauerstand, RennenAufZeitZeigtDieRestzeit) {
 // the spectators see both heats' distances summed, the lap in progress counted by its
 // fraction, and the gap overall in laps; the greater sum wins, whoever is home first.
 TEST(Zuschauerstand, SpurwechselAufZeitZeigtDieGesamtdistanz) {
-    Zeitbahn b(Zielregel::RundeBeenden, 10);
-    FakeZeitgeber takt;
-    Zuschauerstand zuschauer{b.rennen, b.uhr, takt};
-    b.rennen.beobachterAnmelden(zuschauer);
-    const auto spur = [&](int s) { return zuschauer.ansicht().spuren[s]; };
-    b.einstellen([](Renneinstellungen& e) { e.spurwechsel = true; });
-    b.rennen.fahrerBenennen(1, QStringLiteral("Ida"));
-    b.rennen.fahrerBenennen(2, QStringLiteral("Max"));
+    Zeitwechselbahn b;
+    const Zuschauerstand& zuschauer = b.stand;
+    const auto spur = [&](int s) { return b.zs(s); };
     // Heat 1: Ida drives five laps, Max four.
     b.starten();
     b.plan(1, 0.5, 2, 10.5);
@@ -280,14 +285,9 @@ TEST(Zuschauerstand, SpurwechselAufZeitZeigtDieGesamtdistanz) {
 // home after the time is up may have fewer laps, and equal distances over both heats are
 // decided by the summed times. Place, gap and banner say what the race decided.
 TEST(Zuschauerstand, SpurwechselAufZeitGibtPlatzAbstandUndSiegerAusEinerWertung) {
-    Zeitbahn b(Zielregel::RundeBeenden, 10);
-    FakeZeitgeber takt;
-    Zuschauerstand zuschauer{b.rennen, b.uhr, takt};
-    b.rennen.beobachterAnmelden(zuschauer);
-    const auto spur = [&](int s) { return zuschauer.ansicht().spuren[s]; };
-    b.einstellen([](Renneinstellungen& e) { e.spurwechsel = true; });
-    b.rennen.fahrerBenennen(1, QStringLiteral("Ida"));
-    b.rennen.fahrerBenennen(2, QStringLiteral("Max"));
+    Zeitwechselbahn b;
+    const Zuschauerstand& zuschauer = b.stand;
+    const auto spur = [&](int s) { return b.zs(s); };
     // Heat 1: Ida four laps, home first at 10.2 s; Max ten, home at 10.6 s.
     b.starten();
     b.plan(1, 0.5, 2.5, 8);

@@ -1,7 +1,6 @@
-#include "Hauptfensterbahn.h"
-
 #include "Bilddateien.h"
 #include "Bilder.h"
+#include "Hauptfensterbahn.h"
 #include "Labelknopf.h"
 #include "OhneZuschauer.h"
 #include "Texteinpassung.h"
@@ -84,7 +83,8 @@ TEST(Hauptfenster, ZeigtDieStatusleisteUndDenTitelNachDemStart) {
 }
 
 // The port panel shows the port whatever the font: it takes the width its text needs from
-// the speed panel, a device path too long even then loses its middle, never its name.
+// the speed panel, a device path too long even then loses its middle, never its name, nor
+// does it lose the name of the second port of lanes 5 to 8.
 TEST(Hauptfenster, PortfeldZeigtDenPortUndKuerztPfadeInDerMitte) {
     Fensterbahn b;
     const auto zeigen = [&b](const QString& port) {
@@ -110,6 +110,15 @@ TEST(Hauptfenster, PortfeldZeigtDenPortUndKuerztPfadeInDerMitte) {
         << port->text().toStdString();
     EXPECT_TRUE(port->text().endsWith("port0")) << port->text().toStdString();
     EXPECT_EQ(alsText(port->toolTip()), pfad + "\nwelche serielle Schnittstelle");
+
+    b.rennen.zweiterPortGesetzt("/dev/ttyUSB1");
+    port = zeigen(geraet);
+    EXPECT_TRUE(port->text().startsWith(QString("Com Port: /dev/") + QChar(0x2026)))
+        << port->text().toStdString();
+    EXPECT_TRUE(port->text().contains("/us")) << port->text().toStdString();
+    EXPECT_TRUE(port->text().endsWith("0 + /dev/ttyUSB1")) << port->text().toStdString();
+    b.rennen.zweiterPortGesetzt("?");
+    EXPECT_EQ(zeigen("/dev/ttyUSB0")->text(), "Com Port: /dev/ttyUSB0 + ?");
 }
 
 // Two long names in a race of a million laps: every name and number shows whole in its

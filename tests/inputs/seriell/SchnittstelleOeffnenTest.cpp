@@ -168,13 +168,14 @@ TEST(SchnittstelleOeffnen, EinVerlorenerPortLaesstDasRennenWeiterlaufen) {
 }
 
 // Lanes 5 to 8 on a port of their own: asked for only where the track has them, like the
-// first port, and stored.
+// first port, stored, and named in the status bar beside the first.
 TEST(SchnittstelleOeffnen, UeberVierSpurenWirdNachDemZweitenPortGefragt) {
     Portbahn b;
     b.einstellen([](Renneinstellungen& e) { e.spuranzahl = 4; });
     b.steuerung.SchnittstelleOeffnen("3");
     EXPECT_TRUE(b.dialoge.eingaben.empty()) << "four lanes fit on one port";
     EXPECT_TRUE(b.zweiterSensorport.versuche.empty());
+    EXPECT_EQ(b.portfeld(), "Com Port: 3");
 
     b.einstellen([](Renneinstellungen& e) { e.spuranzahl = 6; });
     b.zweiterSensorport.belegt = {"/dev/ttyS1"};
@@ -190,6 +191,7 @@ TEST(SchnittstelleOeffnen, UeberVierSpurenWirdNachDemZweitenPortGefragt) {
     EXPECT_TRUE(b.zweiterSensorport.offen);
     EXPECT_EQ(b.speicher.werte.value("port2"), "/dev/ttyUSB1");
     EXPECT_EQ(b.speicher.werte.value("port"), "3");
+    EXPECT_EQ(b.portfeld(), "Com Port: 3 + /dev/ttyUSB1");
 
     // "COM ändern" opens both again, the second from its setting without asking.
     b.dialoge.eingaben.clear();
@@ -198,11 +200,13 @@ TEST(SchnittstelleOeffnen, UeberVierSpurenWirdNachDemZweitenPortGefragt) {
     EXPECT_EQ(b.fragen(), QStringList{ErsteFrage});
     EXPECT_TRUE(b.zweiterSensorport.offen);
     EXPECT_EQ(b.zweiterSensorport.versuche.last(), "/dev/ttyUSB1");
+    EXPECT_EQ(b.portfeld(), "Com Port: 4 + /dev/ttyUSB1");
 
     // Back to two lanes: the second port closes.
     b.einstellen([](Renneinstellungen& e) { e.spuranzahl = 2; });
     b.steuerung.zweitenPortAnpassen();
     EXPECT_FALSE(b.zweiterSensorport.offen);
+    EXPECT_EQ(b.portfeld(), "Com Port: 4");
 
     // Where the first port never opened, nobody is asked for the second.
     Portbahn c;
@@ -227,7 +231,7 @@ TEST(SchnittstelleOeffnen, OhneDenZweitenPortZaehlenDieSpurenDesErsten) {
     ASSERT_EQ(b.dialoge.meldungen.size(), 1u);
     EXPECT_TRUE(b.dialoge.meldungen[0].text.startsWith(
         "Die Verbindung zur Schnittstelle (Com Port 5) der Spuren 5 bis 8 ist unterbrochen"));
-    EXPECT_EQ(b.portfeld(), "Com Port: 3");
+    EXPECT_EQ(b.portfeld(), "Com Port: 3 + ?") << "lanes 5 to 8 are timed by hand now";
     EXPECT_EQ(b.ansicht().titel, "Rundomat") << "the sensors still time lanes 1 to 4";
     EXPECT_EQ(b.ansicht().start.text, "Stop");
     b.signal(1, 0.7);
@@ -245,6 +249,7 @@ TEST(SchnittstelleOeffnen, OhneDenZweitenPortZaehlenDieSpurenDesErsten) {
               "Fehler beim Öffnen der Schnittstelle der Spuren 5 bis 8, es kann keine "
               "Zeitaufnahme dieser Spuren über die serielle Schnittstelle erfolgen.");
     EXPECT_TRUE(c.sensoranschluss.offen);
+    EXPECT_EQ(c.portfeld(), "Com Port: 3 + ?");
     EXPECT_EQ(c.ansicht().titel, "Rundomat");
     EXPECT_EQ(c.speicher.werte.value("port2"), "5");
 }
