@@ -3,6 +3,7 @@
 #include "Dateiausgabe.h"
 #include "HofDatei.h"
 #include "Rennen.h"
+#include "Strafwertung.h"
 #include "Zahlenformat.h"
 
 #include <QFile>
@@ -125,9 +126,11 @@ void Hofmodul::HofPruefen(const Rennen& rennen) {
     const Rennstand& r = rennen.stand();
     // The highest average of any lane; of equal ones (and past one that is no number) the
     // higher lane's.
+    // A penalty counts: the average is over the penalised time and distance.
+    const auto schnitt = [&r](int spur) { return gewerteterSchnitt(r, spur); };
     int schnellste = 1;
     for (int spur = 2; spur <= r.spuren.anzahl(); ++spur)
-        if (!(r.spuren[schnellste].schnitt > r.spuren[spur].schnitt))
+        if (!(schnitt(schnellste) > schnitt(spur)))
             schnellste = spur;
     // Short races set no records: by laps when fewer than five were to be driven, by time
     // when the fastest lane drove fewer than five.
@@ -137,7 +140,7 @@ void Hofmodul::HofPruefen(const Rennen& rennen) {
         return;
     // The heat's winner types the name; without one, the last lane's driver is offered.
     const int sieger = rennen.ergebnis().letzterLauf().sieger;
-    HofEintragen(r.spuren[schnellste].schnitt,
+    HofEintragen(schnitt(schnellste),
                  r.spuren[sieger ? sieger : r.spuren.anzahl()].fahrer);
 }
 
