@@ -2,6 +2,7 @@
 
 #include "Einstellungswerte.h"
 #include "Rundentabelle.h"
+#include "Zahlenformat.h"
 
 #include <algorithm>
 #include <cmath>
@@ -244,15 +245,16 @@ void Rennen::simulationGestartet(double kuerzesteRunde) {
 void Rennen::crashUmschalten() {
     eingabeMelden(Eingabe::CrashUmschalten{});
     m_folge.ausfuehren([this] {
-        crashUmschaltenJetzt();
+        crashUmschaltenJetzt(Streckenrufursache::Hand);
         geaendert();
     });
 }
 
-void Rennen::crashUmschaltenJetzt() {
+void Rennen::crashUmschaltenJetzt(Streckenrufursache ursache) {
     Rennstand& s = m_stand;
     if (s.crashPause) {
         s.pausenEnde = uhr().ticks();
+        streckenrufBeenden();
         s.pausenzeit += s.pausenEnde - s.pausenBeginn;
         s.signaleGesperrt = false;
         ampelSchalten(Ampel::Gruen);
@@ -262,6 +264,7 @@ void Rennen::crashUmschaltenJetzt() {
         klangSpielen(Klang::Start);
     } else {
         s.pausenBeginn = uhr().ticks();
+        s.streckenrufe.push_back({s.wechsellauf, rennzeitBisher(), std::nullopt, ursache});
         s.signaleGesperrt = true;
         ampelSchalten(Ampel::Gelb);
         s.crashPause = true;
@@ -269,6 +272,16 @@ void Rennen::crashUmschaltenJetzt() {
         klangSpielen(Klang::Crash);
     }
     melden([&](Rennbeobachter& b) { b.crashPause(*this, s.crashPause); });
+}
+
+// The call lasts until now: its end is on a clock that runs through the pause.
+void Rennen::streckenrufBeenden() {
+    Rennstand& s = m_stand;
+    if (s.streckenrufe.empty() || s.streckenrufe.back().ende)
+        return;
+    Streckenruf& ruf = s.streckenrufe.back();
+    ruf.ende = Zahlenformat::runden3(ruf.beginn + signalzeit(uhr().ticks()) -
+                                     signalzeit(s.pausenBeginn));
 }
 
 void Rennen::tabellenLeeren() {

@@ -187,7 +187,8 @@ private:
     void startOderStop();
     void anhalten(Ampel ampel);
     void countdownSchritt();
-    void crashUmschaltenJetzt();
+    void crashUmschaltenJetzt(Streckenrufursache ursache);
+    void streckenrufBeenden();
     void countdownStarten();
     void rennuhrStarten(std::optional<double> startzeit = std::nullopt);
     void rundenereignis(int spur, double zeit, bool vonHand);
@@ -207,6 +208,9 @@ private:
     // A race by time (Zeitrennen.cpp).
     bool rennuhrLaeuft() const;
     double rennzeitJetzt() const;
+    // The race clock to the millisecond, at 0 before it runs (before green, and at a flying
+    // start before the first car): the time a penalty or a track call is given at.
+    double rennzeitBisher() const;
     void rennzeitSchritt();
     void weckerStellen(double rennzeit);
     void zeitIstUm();

@@ -126,6 +126,7 @@ Laufergebnis Rennen::laufergebnis() const {
         lauf.spuren.push_back(std::move(e));
     }
     lauf.sieger = laufsieger();
+    lauf.streckenrufe = m_stand.streckenrufe;
     strafenWerten(lauf, m_stand);
     return lauf;
 }

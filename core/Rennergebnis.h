@@ -10,6 +10,7 @@
 #include "Rundenwert.h"
 #include "Spurrotation.h"
 #include "Strafe.h"
+#include "Streckenruf.h"
 
 #include <QString>
 #include <vector>
@@ -50,6 +51,8 @@ struct Laufergebnis {
     // The heat's penalties, in the order given; with any, the places and the winner are
     // those after them.
     std::vector<Strafe> strafen;
+    // The heat's track calls, in the order called.
+    std::vector<Streckenruf> streckenrufe;
 
     const Spurergebnis& spur(int nummer) const;
     // The time between the first lane home and the next, by their finish times; a lane not

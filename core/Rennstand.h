@@ -10,6 +10,7 @@
 #include "Rennergebnis.h"
 #include "Rundenwert.h"
 #include "Strafe.h"
+#include "Streckenruf.h"
 
 #include <QString>
 #include <cstdint>
@@ -178,6 +179,9 @@ struct Rennstand {
     std::optional<int> rennsieger;
     // The penalties of the heat under way (or ended last), in the order given.
     std::vector<Strafe> strafen;
+    // The track calls of the heat under way (or ended last), the last one open while the
+    // race stands.
+    std::vector<Streckenruf> streckenrufe;
 
     // The race or heat that ended last, until the next one ends; a lane-change race's first
     // heat stays in it through the second.

@@ -47,6 +47,7 @@ void Rennen::startOderStop() {
     s.rennsieger.reset();
     s.zieleinlauf.clear();
     s.strafen.clear();
+    s.streckenrufe.clear();
     s.restzeit.reset();
     s.zeitUm = false;
     s.fuehrenderImZiel = false;
@@ -85,6 +86,9 @@ void Rennen::anhalten(Ampel ampel) {
     m_an.rennzeit.abstellen();
     ampelSchalten(ampel);
     m_stand.gestartet = false;
+    // A track call under way when the race is stopped ends with it.
+    if (m_stand.crashPause)
+        streckenrufBeenden();
     melden([&](Rennbeobachter& b) { b.rennenGestoppt(*this); });
 }
 

@@ -11,12 +11,7 @@ bool Rennen::strafeGeben(int nummer, Strafart art, double wert, const QString& g
     if (!r.gestartet || beschaeftigt() || !spurBelegt(nummer) || !strafwertZulaessig(art, wert))
         return false;
     m_folge.ausfuehren([this, nummer, art, wert, grund] {
-        Rennstand& r = m_stand;
-        // Before green, and at a flying start before the first car, the clock stands at 0.
-        const bool uhrLaeuft =
-            r.rennenLaeuft && (!r.einstellungen.ohneCountdown || r.rennuhrGestartet);
-        const double rennzeit = uhrLaeuft ? Zahlenformat::runden3(rennzeitJetzt()) : 0;
-        strafeFesthalten({r.wechsellauf, nummer, art, wert, rennzeit, grund});
+        strafeFesthalten({m_stand.wechsellauf, nummer, art, wert, rennzeitBisher(), grund});
         geaendert();
     });
     return true;

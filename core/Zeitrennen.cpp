@@ -27,6 +27,13 @@ double Rennen::rennzeitJetzt() const {
     return signalzeit(s.crashPause ? s.pausenBeginn : uhr().ticks()) - s.startzeit;
 }
 
+double Rennen::rennzeitBisher() const {
+    const Rennstand& r = m_stand;
+    const bool uhrLaeuft =
+        r.rennenLaeuft && (!r.einstellungen.ohneCountdown || r.rennuhrGestartet);
+    return uhrLaeuft ? runden3(rennzeitJetzt()) : 0;
+}
+
 void Rennen::rennzeitSchritt() {
     // An alarm that waited behind a modal dialog may find the race over or paused.
     Rennstand& s = m_stand;
