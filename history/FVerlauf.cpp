@@ -212,6 +212,14 @@ bool FVerlauf::korrekturbefehl(QKeyEvent* e) {
             return false;
         weiterleiten([&] { m_logik.korrekturRueckgaengig(); });
         return true;
+    case Qt::Key_S:
+        if (strg)
+            return false;
+        if (e->modifiers() & Qt::ShiftModifier)
+            weiterleiten([&] { m_logik.strafeZuruecknehmen(); });
+        else
+            weiterleiten([&] { m_logik.strafeGeben(); });
+        return true;
     default: return false;
     }
 }

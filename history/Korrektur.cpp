@@ -11,14 +11,21 @@ QString sekunden(double wert) {
 } // namespace
 
 Korrektur::Korrektur(const Rennaufzeichnung& gespeichert)
-    : m_vorlage(gespeichert), m_rennen(gespeichert), m_verlauf(durchfahrten(gespeichert)) {}
+    : m_vorlage(gespeichert), m_rennen(gespeichert), m_verlauf(durchfahrten(gespeichert)),
+      m_strafen(gespeichert.strafen) {}
 
 Korrektur::~Korrektur() = default;
 
 const Rennen& Korrektur::rennmodell() {
     if (!m_nachrechnung)
-        m_nachrechnung = std::make_unique<Nachrechnung>(m_vorlage, m_verlauf);
+        m_nachrechnung = std::make_unique<Nachrechnung>(vorlageMit(m_strafen), m_verlauf);
     return m_nachrechnung->rennen();
+}
+
+Rennaufzeichnung Korrektur::vorlageMit(std::vector<Strafe> strafen) const {
+    Rennaufzeichnung vorlage = m_vorlage;
+    vorlage.strafen = std::move(strafen);
+    return vorlage;
 }
 
 void Korrektur::spurWechseln(int schritt) {
@@ -45,11 +52,12 @@ void Korrektur::rundeBegrenzen() {
     m_runde = std::clamp<std::size_t>(m_runde, 1, std::max<std::size_t>(gewaehlteSpur().size(), 1));
 }
 
-std::optional<QString> Korrektur::anwenden(Rennverlauf neu) {
-    auto nachrechnung = std::make_unique<Nachrechnung>(m_vorlage, neu);
+std::optional<QString> Korrektur::anwenden(Rennverlauf neu, std::vector<Strafe> strafen) {
+    auto nachrechnung = std::make_unique<Nachrechnung>(vorlageMit(strafen), neu);
     if (nachrechnung->ergebnis().laeufe.empty())
         return QStringLiteral("Ohne diese Durchfahrt bliebe keine Runde übrig.");
-    m_vorher.push_back(std::exchange(m_verlauf, std::move(neu)));
+    m_vorher.push_back(
+        {std::exchange(m_verlauf, std::move(neu)), std::exchange(m_strafen, std::move(strafen))});
     m_rennen = nachrechnung->ergebnis();
     m_nachrechnung = std::move(nachrechnung);
     rundeBegrenzen();
@@ -61,7 +69,7 @@ std::optional<QString> Korrektur::loeschen() {
         return QStringLiteral("Diese Spur hat keine Runde.");
     Rennverlauf neu = m_verlauf;
     durchfahrtLoeschen(neu[m_lauf][m_spur], m_runde);
-    return anwenden(std::move(neu));
+    return anwenden(std::move(neu), m_strafen);
 }
 
 std::optional<QString> Korrektur::einfuegen(std::optional<double> sekunden) {
@@ -70,16 +78,50 @@ std::optional<QString> Korrektur::einfuegen(std::optional<double> sekunden) {
     Rennverlauf neu = m_verlauf;
     if (!durchfahrtEinfuegen(neu[m_lauf][m_spur], m_runde, sekunden))
         return QStringLiteral("Die Zeit liegt nicht innerhalb von ") + ortText() + QLatin1Char('.');
-    return anwenden(std::move(neu));
+    return anwenden(std::move(neu), m_strafen);
+}
+
+std::optional<QString> Korrektur::strafeGeben(Strafart art, double wert, const QString& grund) {
+    if (m_verlauf.empty())
+        return QStringLiteral("Das Rennen hat keinen Lauf.");
+    if (m_vorlage.spurFrei(m_spur))
+        return QStringLiteral("Spur %1 war frei: Sie bekommt keine Strafe.").arg(m_spur);
+    if (!strafwertZulaessig(art, wert))
+        return art == Strafart::Runden
+                   ? QStringLiteral("Ein Rundenabzug ist eine ganze Zahl von 1 bis %1 Runden.")
+                         .arg(GroessteStrafrunden)
+                   : QStringLiteral("Eine Zeitstrafe liegt zwischen %1 und %2 Sekunden.")
+                         .arg(KuerzesteStrafzeit)
+                         .arg(LaengsteStrafzeit);
+    // Given after the race: at the heat's last crossing on the race clock.
+    std::int64_t ende = 0;
+    for (const Spurdurchfahrten& spur : m_verlauf[m_lauf])
+        if (!spur.empty())
+            ende = std::max(ende, spur.back().ms);
+    std::vector<Strafe> strafen = m_strafen;
+    strafen.push_back({int(m_lauf), m_spur, art, wert, double(ende) / 1000, grund});
+    return anwenden(m_verlauf, std::move(strafen));
+}
+
+std::optional<QString> Korrektur::strafeZuruecknehmen() {
+    std::vector<Strafe> strafen = m_strafen;
+    const auto letzte = std::find_if(strafen.rbegin(), strafen.rend(), [&](const Strafe& s) {
+        return s.lauf == int(m_lauf) && s.spur == m_spur;
+    });
+    if (letzte == strafen.rend())
+        return QStringLiteral("Spur %1 hat in diesem Lauf keine Strafe.").arg(m_spur);
+    strafen.erase(std::next(letzte).base());
+    return anwenden(m_verlauf, std::move(strafen));
 }
 
 bool Korrektur::rueckgaengig() {
     if (m_vorher.empty())
         return false;
-    Rennverlauf alt = std::move(m_vorher.back());
+    Stand alt = std::move(m_vorher.back());
     m_vorher.pop_back();
-    m_nachrechnung = std::make_unique<Nachrechnung>(m_vorlage, alt);
-    m_verlauf = std::move(alt);
+    m_nachrechnung = std::make_unique<Nachrechnung>(vorlageMit(alt.strafen), alt.verlauf);
+    m_verlauf = std::move(alt.verlauf);
+    m_strafen = std::move(alt.strafen);
     m_rennen = m_vorher.empty() ? m_vorlage : m_nachrechnung->ergebnis();
     rundeBegrenzen();
     return true;
@@ -90,6 +132,16 @@ QString Korrektur::ortText() const {
     return QStringLiteral("Runde %1, ").arg(m_runde) +
            (zweiLaeufe ? QStringLiteral("Lauf %1, Spur %2").arg(m_lauf + 1).arg(m_spur)
                        : QStringLiteral("Spur %1").arg(m_spur));
+}
+
+QString Korrektur::spurText() const {
+    const QString spur = m_verlauf.size() > 1
+                             ? QStringLiteral("Lauf %1, Spur %2").arg(m_lauf + 1).arg(m_spur)
+                             : QStringLiteral("Spur %1").arg(m_spur);
+    if (m_lauf >= m_rennen.laeufe.size())
+        return spur;
+    return spur + QStringLiteral(" (") + m_rennen.laeufe[m_lauf][m_spur].fahrer +
+           QLatin1Char(')');
 }
 
 QStringList Korrektur::zeilen() const {

@@ -6,6 +6,9 @@
 #include "Verlaufsablage.h"
 
 #include <algorithm>
+#include <cmath>
+#include <iterator>
+#include <limits>
 
 // What reaches the race in a heat, in the order it came.
 struct Laufereignis {
@@ -119,14 +122,31 @@ struct Nachrechnung::Bahn {
         uhr.jetzt = std::max(uhr.jetzt, tick);
     }
 
+    // The heat's penalties as the race director gave them. A time or lap penalty counts at
+    // the heat's end whenever it was given, so it is given at the green light: one given
+    // after the race (in a correction) thus counts even when the corrected heat ends sooner.
+    // A stop and go is served at the lane's next crossing after it and is given in its turn.
+    void strafenGeben(std::vector<Strafe>& offen, std::int64_t bis) {
+        while (!offen.empty() && (offen.front().art != Strafart::StopAndGo ||
+                                  std::llround(offen.front().rennzeit * 1e6) <= bis)) {
+            const Strafe& s = offen.front();
+            rennen.strafeGeben(s.spur, s.art, s.wert, s.grund);
+            offen.erase(offen.begin());
+        }
+    }
+
     // False when the heat counted no lap: the race forgets such a heat, as it did when it was
     // driven, and would take the next heat for it. `letzter`: no heat follows; `gestoppt`: the
     // racer stopped the race.
-    bool lauf(const Laufereignisse& folge, bool letzter, bool gestoppt) {
+    bool lauf(const Laufereignisse& folge, std::vector<Strafe> strafen, bool letzter,
+              bool gestoppt) {
         const std::int64_t gruen = uhr.jetzt;
         rennen.startGedrueckt();
         while (countdown.enabled())
             rennen.countdownTick();
+        std::stable_partition(strafen.begin(), strafen.end(),
+                              [](const Strafe& s) { return s.art != Strafart::StopAndGo; });
+        strafenGeben(strafen, 0);
         for (const Laufereignis& e : folge) {
             // A signal between two clock ticks keeps its own time.
             const std::int64_t ms =
@@ -134,6 +154,7 @@ struct Nachrechnung::Bahn {
             bis(gruen + ms);
             if (!rennen.stand().gestartet)
                 break;
+            strafenGeben(strafen, e.mikrosekunden);
             const double zeit = double(gruen) / 1000 + double(e.mikrosekunden) / 1e6;
             switch (e.art) {
             case Laufereignis::Art::Hand: rennen.handrunde(e.spur); break;
@@ -150,6 +171,8 @@ struct Nachrechnung::Bahn {
         // of its laps was driven all the same: it ends where they stop, a lane home keeps its
         // finish. The race's last heat ends with Stop when the racer stopped it, or when
         // nobody is home.
+        if (rennen.stand().gestartet)
+            strafenGeben(strafen, std::numeric_limits<std::int64_t>::max());
         if (rennen.nachZeit() && rennen.stand().gestartet)
             bis(gruen + std::int64_t(rennen.einstellungen().renndauer) * 1000);
         const Spuren<Spurstand>& spuren = rennen.stand().spuren;
@@ -198,13 +221,26 @@ void Nachrechnung::fahren(const Rennaufzeichnung& vorlage, double prellzeit,
             rennen.fahrerBenennen(spur, vorlage.laeufe[0][spur].fahrer);
             rennen.fahrerfarbeSetzen(spur, vorlage.laeufe[0][spur].farbe);
         }
-    for (std::size_t lauf = 0; lauf < laeufe.size(); ++lauf)
-        if (!m_bahn->lauf(laeufe[lauf], lauf + 1 == laeufe.size(), vorlage.vomFahrerGestoppt()))
+    for (std::size_t lauf = 0; lauf < laeufe.size(); ++lauf) {
+        std::vector<Strafe> strafen;
+        std::copy_if(vorlage.strafen.begin(), vorlage.strafen.end(), std::back_inserter(strafen),
+                     [&](const Strafe& s) { return s.lauf == static_cast<int>(lauf); });
+        if (!m_bahn->lauf(laeufe[lauf], std::move(strafen), lauf + 1 == laeufe.size(),
+                          vorlage.vomFahrerGestoppt()))
             break;
+    }
     m_bahn->mitschrift.abschliessen(rennen);
     m_ergebnis = m_bahn->ablage.erstes.value_or(Rennaufzeichnung{});
-    // The signals are facts of the race: no correction changes them.
+    // The signals are facts of the race: no correction changes them. Nor does it change the
+    // penalties and track calls, each as and when it was given, of the heats still driven.
     m_ergebnis.rohsignale = vorlage.rohsignale;
+    const auto weggefallen = [n = int(m_ergebnis.laeufe.size())](const auto& e) {
+        return e.lauf >= n;
+    };
+    m_ergebnis.strafen = vorlage.strafen;
+    std::erase_if(m_ergebnis.strafen, weggefallen);
+    m_ergebnis.streckenrufe = vorlage.streckenrufe;
+    std::erase_if(m_ergebnis.streckenrufe, weggefallen);
     // What the race drove again is compared with the race as first stored.
     m_ergebnis.original = vorlage.original.empty() ? vorlage.laeufe : vorlage.original;
     m_ergebnis.originalAbgebrochen = vorlage.vomFahrerGestoppt();

@@ -106,3 +106,19 @@ Signalquelle quelleAusText(const QString& text) {
             return quelle;
     return Signalquelle::Sensoren;
 }
+
+QString strafartText(Strafart art) {
+    switch (art) {
+    case Strafart::Runden: return QStringLiteral("Runden");
+    case Strafart::StopAndGo: return QStringLiteral("StopAndGo");
+    case Strafart::Zeit: break;
+    }
+    return QStringLiteral("Zeit");
+}
+
+std::optional<Strafart> strafartAusText(const QString& text) {
+    for (Strafart art : {Strafart::Zeit, Strafart::Runden, Strafart::StopAndGo})
+        if (strafartText(art) == text)
+            return art;
+    return std::nullopt;
+}

@@ -7,6 +7,8 @@
 #include "Reihe.h"
 #include "Rennformat.h"
 #include "Rundenpruefung.h"
+#include "Strafe.h"
+#include "Streckenruf.h"
 
 #include <QDateTime>
 #include <QString>
@@ -83,7 +85,12 @@ struct Rennaufzeichnung {
     bool abgebrochen = false; // stopped with Stop
     // One heat, or two in lane-change mode; each with every lane of the track.
     std::vector<Spuren<Spurfahrt>> laeufe;
-    std::optional<QString> sieger; // none: a draw, or stopped
+    std::optional<QString> sieger; // none: a draw, or stopped; with penalties, after them
+    // Every heat's penalties in the order given, and its track calls in the order called;
+    // each names its heat (from 0). They are facts of the race: a correction keeps them, and
+    // adds or takes back a penalty only by the racer's hand.
+    std::vector<Strafe> strafen;
+    std::vector<Streckenruf> streckenrufe;
     // Every sensor signal of each heat; empty for a race without sensor signals and for one
     // stored before they were kept. They stay as they came through every correction.
     Rohsignale rohsignale;
@@ -122,3 +129,6 @@ QString artText(Rennart art);
 Rennart artAusText(const QString& text);
 QString quellenText(Signalquelle quelle);
 Signalquelle quelleAusText(const QString& text);
+// "Zeit", "Runden", "StopAndGo"; nothing for a word no program wrote.
+QString strafartText(Strafart art);
+std::optional<Strafart> strafartAusText(const QString& text);

@@ -79,6 +79,72 @@ QByteArray laeufeAlsJson(const std::vector<Spuren<Spurfahrt>>& laeufe,
     return a;
 }
 
+// Heats from 1, as "laeufe" numbers them; times in seconds of race time.
+QByteArray rennleitungAlsJson(const Rennaufzeichnung& r) {
+    QByteArray a = ", \"strafen\": [";
+    for (std::size_t i = 0; i < r.strafen.size(); ++i) {
+        const Strafe& s = r.strafen[i];
+        a += (i ? ", " : "") + QByteArray("{\"lauf\": ") + QByteArray::number(s.lauf + 1) +
+             ", \"spur\": " + QByteArray::number(s.spur) +
+             ", \"art\": " + jsonText(strafartText(s.art)) + ", \"wert\": " + jsonZahl(s.wert) +
+             ", \"rennzeit\": " + jsonZahl(s.rennzeit) + ", \"grund\": " + jsonText(s.grund) +
+             "}";
+    }
+    a += "], \"streckenrufe\": [";
+    for (std::size_t i = 0; i < r.streckenrufe.size(); ++i) {
+        const Streckenruf& ruf = r.streckenrufe[i];
+        a += (i ? ", " : "") + QByteArray("{\"lauf\": ") + QByteArray::number(ruf.lauf + 1) +
+             ", \"beginn\": " + jsonZahl(ruf.beginn) + ", \"ende\": " + jsonZahl(ruf.ende) +
+             ", \"ursache\": " + jsonText(streckenrufursacheName(ruf.ursache)) + "}";
+    }
+    return a + "]";
+}
+
+// A finite number; JSON's null and a number too large for a double are none.
+std::optional<double> endlicheZahl(const QJsonValue& wert) {
+    if (!wert.isDouble() || !std::isfinite(wert.toDouble()))
+        return std::nullopt;
+    return wert.toDouble();
+}
+
+// An entry of a heat or lane the race did not have, or of a kind no program wrote, is none
+// of its own and is left out.
+void rennleitungAusJson(const QJsonObject& o, Rennaufzeichnung& r) {
+    const auto lauf = [&](const QJsonObject& eintrag) -> std::optional<int> {
+        const QJsonValue wert = eintrag[QStringLiteral("lauf")];
+        const int nummer = wert.toInt();
+        if (!wert.isDouble() || wert.toDouble() != nummer || nummer < 1 ||
+            std::size_t(nummer) > r.laeufe.size())
+            return std::nullopt;
+        return nummer - 1;
+    };
+    for (const QJsonValue& wert : o[QStringLiteral("strafen")].toArray()) {
+        const QJsonObject s = wert.toObject();
+        const std::optional<int> nummer = lauf(s);
+        const QJsonValue spur = s[QStringLiteral("spur")];
+        const std::optional<Strafart> art = strafartAusText(s[QStringLiteral("art")].toString());
+        const std::optional<double> strafwert = endlicheZahl(s[QStringLiteral("wert")]);
+        const std::optional<double> rennzeit = endlicheZahl(s[QStringLiteral("rennzeit")]);
+        if (!nummer || !spur.isDouble() || spur.toDouble() != spur.toInt() || spur.toInt() < 1 ||
+            spur.toInt() > r.spurenzahl() || !art || !strafwert || !rennzeit ||
+            !s[QStringLiteral("grund")].isString())
+            continue;
+        r.strafen.push_back({*nummer, spur.toInt(), *art, *strafwert, *rennzeit,
+                             s[QStringLiteral("grund")].toString()});
+    }
+    for (const QJsonValue& wert : o[QStringLiteral("streckenrufe")].toArray()) {
+        const QJsonObject ruf = wert.toObject();
+        const std::optional<int> nummer = lauf(ruf);
+        const std::optional<double> beginn = endlicheZahl(ruf[QStringLiteral("beginn")]);
+        const std::optional<Streckenrufursache> ursache =
+            streckenrufursacheLesen(ruf[QStringLiteral("ursache")].toString());
+        const QJsonValue ende = ruf[QStringLiteral("ende")];
+        if (!nummer || !beginn || !ursache || !(ende.isNull() || endlicheZahl(ende)))
+            continue;
+        r.streckenrufe.push_back({*nummer, *beginn, endlicheZahl(ende), *ursache});
+    }
+}
+
 std::optional<double> zahlOderNichts(const QJsonValue& wert) {
     return wert.isDouble() ? std::optional<double>(wert.toDouble()) : std::nullopt;
 }
@@ -167,7 +233,7 @@ QByteArray rennenAlsJson(std::optional<qint64> nummer, const Rennaufzeichnung& r
         }
         a += "]";
     }
-    a += "]";
+    a += "]" + rennleitungAlsJson(r);
     // A corrected race carries its heats as first stored, which restore it.
     if (r.korrigiert())
         a += ", \"original\": [" + laeufeAlsJson(r.original, nullptr) +
@@ -239,5 +305,6 @@ std::optional<Rennaufzeichnung> rennenAusJson(const QJsonObject& o) {
         }
         r.rohsignale.push_back(std::move(signale));
     }
+    rennleitungAusJson(o, r);
     return r;
 }

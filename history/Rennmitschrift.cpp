@@ -20,6 +20,15 @@ Rennaufzeichnung mitRohsignalen(Rennaufzeichnung r) {
         r.rohsignale.clear();
     return r;
 }
+
+// A heat's penalties and track calls go with it: dropped or driven again, it takes them along.
+void spaetereLaeufeVergessen(Rennaufzeichnung& r, std::size_t abLauf) {
+    const auto spaeter = [abLauf](const auto& eintrag) {
+        return eintrag.lauf >= static_cast<int>(abLauf);
+    };
+    std::erase_if(r.strafen, spaeter);
+    std::erase_if(r.streckenrufe, spaeter);
+}
 } // namespace
 
 Rennmitschrift::Rennmitschrift(Verlaufsablage& ablage, Quelle quelle, Jetzt jetzt)
@@ -55,6 +64,7 @@ void Rennmitschrift::rennenGestartet(const Rennen& rennen) {
         // A later heat is driven again after it was stopped.
         m_rennen->laeufe.resize(static_cast<std::size_t>(r.wechsellauf));
         m_rennen->rohsignale.resize(m_rennen->laeufe.size());
+        spaetereLaeufeVergessen(*m_rennen, m_rennen->laeufe.size());
     }
     m_rennen->rohsignale.resize(m_rennen->laeufe.size() + 1);
     auto fahrten = Spuren<Spurfahrt>::fuer(r.spuren.anzahl());
@@ -102,6 +112,18 @@ void Rennmitschrift::laufUebernehmen(const Rennen& rennen) {
         if (m_rennen->rennart == Rennlaenge::Zeit)
             f.distanz = s.distanz;
     }
+    // The race holds the heat's penalties and calls until the next Start, under the heat's
+    // own number.
+    const std::size_t nummer = m_rennen->laeufe.size() - 1;
+    spaetereLaeufeVergessen(*m_rennen, nummer);
+    for (Strafe strafe : r.strafen) {
+        strafe.lauf = static_cast<int>(nummer);
+        m_rennen->strafen.push_back(strafe);
+    }
+    for (Streckenruf ruf : r.streckenrufe) {
+        ruf.lauf = static_cast<int>(nummer);
+        m_rennen->streckenrufe.push_back(ruf);
+    }
 }
 
 void Rennmitschrift::rennende(const Rennen& rennen, int) {
@@ -131,6 +153,7 @@ void Rennmitschrift::rennenGestoppt(const Rennen& rennen) {
         // The engine stays at this heat: the ones before are kept for the next attempt.
         abgebrochenAblegen();
         m_rennen->laeufe.pop_back();
+        spaetereLaeufeVergessen(*m_rennen, m_rennen->laeufe.size());
         m_schonAbgelegt = true;
         return;
     }
@@ -159,6 +182,7 @@ void Rennmitschrift::laufVerwerfen() {
     m_laeuft = false;
     m_rennen->laeufe.pop_back();
     m_rennen->rohsignale.pop_back();
+    spaetereLaeufeVergessen(*m_rennen, m_rennen->laeufe.size());
     if (m_rennen->laeufe.empty())
         m_rennen.reset();
 }

@@ -2,6 +2,7 @@
 
 #include "Korrektur.h"
 #include "Neubewertung.h"
+#include "Straftext.h"
 #include "Verlaufsseiten.h"
 #include "Zahlenformat.h"
 
@@ -134,6 +135,31 @@ QString ergebniszeile(const Rennaufzeichnung& r) {
     return r.sieger ? QStringLiteral("Sieger ") + *r.sieger : QStringLiteral("Unentschieden");
 }
 
+// The race's penalties and track calls, each a small table under its heading; nothing for a
+// race without them.
+QStringList rennleitung(const Rennaufzeichnung& r) {
+    const bool zweiLaeufe = r.laeufe.size() > 1;
+    QStringList zeilen;
+    if (!r.strafen.empty())
+        zeilen << QStringLiteral("Strafen");
+    for (const Strafe& s : r.strafen)
+        zeilen << QStringLiteral("    ") + ort(std::size_t(s.lauf), s.spur, zweiLaeufe) +
+                      QStringLiteral(" – ") + r.laeufe[std::size_t(s.lauf)][s.spur].fahrer +
+                      QStringLiteral(": ") + straftext(s) + QStringLiteral(" (bei ") +
+                      sekundenText(s.rennzeit) + QStringLiteral(")");
+    if (!r.streckenrufe.empty())
+        zeilen << QStringLiteral("Streckenrufe");
+    for (const Streckenruf& ruf : r.streckenrufe)
+        zeilen << QStringLiteral("    ") +
+                      (zweiLaeufe ? QStringLiteral("Lauf %1: ").arg(ruf.lauf + 1) : QString()) +
+                      sekundenText(ruf.beginn) +
+                      (ruf.ende ? QStringLiteral(" bis ") + sekundenText(*ruf.ende) : QString()) +
+                      (ruf.ursache == Streckenrufursache::Automatisch
+                           ? QStringLiteral(", automatisch")
+                           : QStringLiteral(", von Hand"));
+    return zeilen;
+}
+
 // The race judged again, beside the race as it stands: the outcome, then lane by lane.
 QStringList vergleich(const Rennaufzeichnung& r, const Neubewertung& n) {
     const QString mit = QStringLiteral("mit Prellzeit ") + Zahlenformat::allgemein(n.prellzeit) +
@@ -195,6 +221,7 @@ void rennseiteFuellen(VerlaufAnsicht& a, const Rennseite& s) {
             k.gestrichelt = lauf > 0;
             a.diagramm.kurven.push_back(std::move(k));
         }
+    a.angaben << rennleitung(r);
     if (s.korrektur)
         a.angaben << s.korrektur->zeilen();
     if (s.neuBewertung)

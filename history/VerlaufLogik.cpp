@@ -286,6 +286,20 @@ void VerlaufLogik::durchfahrtEinfuegen(bool zeitFragen) {
     }
 }
 
+void VerlaufLogik::strafeGeben() {
+    if (m_korrektur.korrektur()) {
+        m_korrektur.strafeGeben(*m_rennen);
+        darstellen();
+    }
+}
+
+void VerlaufLogik::strafeZuruecknehmen() {
+    if (m_korrektur.korrektur()) {
+        m_korrektur.strafeZuruecknehmen(*m_rennen);
+        darstellen();
+    }
+}
+
 void VerlaufLogik::korrekturRueckgaengig() {
     if (m_korrektur.korrektur()) {
         m_korrektur.rueckgaengig(*m_rennen);

@@ -60,6 +60,9 @@ public:
     // Ins: a missed crossing inserted into the chosen lap; zeitFragen: at a typed time.
     void durchfahrtEinfuegen(bool zeitFragen);
     void korrekturRueckgaengig();
+    // S in the correction: a penalty for the chosen lane; Shift+S takes its last one back.
+    void strafeGeben();
+    void strafeZuruecknehmen();
     // The race as first stored comes back.
     void originalWiederherstellen();
     // The result file written again from the race shown, as it now stands.

@@ -24,7 +24,7 @@ QString fehlertext(const QSqlQuery& q) {
 class Rennleser {
 public:
     Rennleser(const QSqlDatabase& db, std::optional<qint64> nur)
-        : m_rennen(db), m_fahrten(db), m_runden(db) {
+        : m_rennen(db), m_fahrten(db), m_runden(db), m_strafen(db), m_rufe(db) {
         // A file of an older version, opened to read only, knows races by laps alone.
         QSqlQuery spalte(db);
         m_mitRennformat =
@@ -62,7 +62,12 @@ public:
         const auto wo = [&](const QString& spalte) {
             return nur ? QStringLiteral(" WHERE %1 = %2").arg(spalte).arg(*nur) : QString();
         };
-        for (QSqlQuery* q : {&m_rennen, &m_fahrten, &m_runden})
+        // Version 8 on keeps the penalties and track calls.
+        m_mitRennleitung =
+            spalte.exec(QStringLiteral(
+                "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'strafen'")) &&
+            spalte.next();
+        for (QSqlQuery* q : {&m_rennen, &m_fahrten, &m_runden, &m_strafen, &m_rufe})
             q->setForwardOnly(true);
         m_gut = m_rennen.exec(QStringLiteral("SELECT id, beginn, art, rundenzahl, kurslaenge,"
                                              " prellzeit, signalquelle, abgebrochen, sieger") +
@@ -77,12 +82,23 @@ public:
                                              " vonhand FROM runden") +
                               wo(QStringLiteral("rennen")) +
                               QStringLiteral(" ORDER BY rennen, lauf, spur, runde"));
+        if (m_gut && m_mitRennleitung)
+            m_gut = m_strafen.exec(QStringLiteral("SELECT rennen, lauf, spur, art, wert, rennzeit,"
+                                                  " grund FROM strafen") +
+                                   wo(QStringLiteral("rennen")) +
+                                   QStringLiteral(" ORDER BY rennen, folge")) &&
+                    m_rufe.exec(QStringLiteral("SELECT rennen, lauf, beginn, ende, ursache FROM"
+                                               " streckenrufe") +
+                                wo(QStringLiteral("rennen")) +
+                                QStringLiteral(" ORDER BY rennen, folge"));
         m_fahrtDa = m_gut && m_fahrten.next();
         m_rundeDa = m_gut && m_runden.next();
+        m_strafeDa = m_gut && m_mitRennleitung && m_strafen.next();
+        m_rufDa = m_gut && m_mitRennleitung && m_rufe.next();
     }
 
     QString fehler() const {
-        for (const QSqlQuery* q : {&m_rennen, &m_fahrten, &m_runden})
+        for (const QSqlQuery* q : {&m_rennen, &m_fahrten, &m_runden, &m_strafen, &m_rufe})
             if (q->lastError().isValid())
                 return fehlertext(*q);
         return {};
@@ -144,6 +160,7 @@ public:
             if (Spurfahrt* f = fahrt(r, spurenzahl, id, m_runden))
                 f->runden.push_back({m_runden.value(3).toDouble(), m_runden.value(4).toDouble(),
                                      m_runden.value(5).toBool()});
+        rennleitungLesen(r, id);
         // Signals of a lane the race did not have are no signals of this race.
         const auto fremd = [&](const std::vector<Rohsignal>& lauf) {
             return std::any_of(lauf.begin(), lauf.end(),
@@ -155,6 +172,33 @@ public:
     }
 
 private:
+    // The race's penalties and track calls; one of a heat or lane the race did not have, or
+    // of a kind no program wrote, is none of its own.
+    void rennleitungLesen(Rennaufzeichnung& r, qint64 id) {
+        const auto laufDa = [&](const QVariant& lauf) {
+            return lauf.toInt() >= 1 && std::size_t(lauf.toInt()) <= r.laeufe.size();
+        };
+        for (; m_strafeDa && m_strafen.value(0).toLongLong() <= id;
+             m_strafeDa = m_strafen.next()) {
+            const int spur = m_strafen.value(2).toInt();
+            const std::optional<Strafart> art = strafartAusText(m_strafen.value(3).toString());
+            if (m_strafen.value(0).toLongLong() != id || !laufDa(m_strafen.value(1)) || spur < 1 ||
+                spur > r.spurenzahl() || !art)
+                continue;
+            r.strafen.push_back({m_strafen.value(1).toInt() - 1, spur, *art,
+                                 m_strafen.value(4).toDouble(), m_strafen.value(5).toDouble(),
+                                 m_strafen.value(6).toString()});
+        }
+        for (; m_rufDa && m_rufe.value(0).toLongLong() <= id; m_rufDa = m_rufe.next()) {
+            const std::optional<Streckenrufursache> ursache =
+                streckenrufursacheLesen(m_rufe.value(4).toString());
+            if (m_rufe.value(0).toLongLong() != id || !laufDa(m_rufe.value(1)) || !ursache)
+                continue;
+            r.streckenrufe.push_back({m_rufe.value(1).toInt() - 1, m_rufe.value(2).toDouble(),
+                                      zahlOderNichts(m_rufe.value(3)), *ursache});
+        }
+    }
+
     // The lane of the row's race, heat and lane; nothing for a row of another race, or of a
     // heat or lane the race cannot have.
     static Spurfahrt* fahrt(Rennaufzeichnung& r, int spurenzahl, qint64 id, const QSqlQuery& q) {
@@ -168,7 +212,7 @@ private:
         return &r.laeufe[static_cast<std::size_t>(lauf - 1)][spur];
     }
 
-    QSqlQuery m_rennen, m_fahrten, m_runden;
+    QSqlQuery m_rennen, m_fahrten, m_runden, m_strafen, m_rufe;
     bool m_gut = false;
     bool m_mitRennformat = false;
     bool m_mitOriginal = false; // from version 3 on, which has races by time too
@@ -177,6 +221,9 @@ private:
     bool m_mitSpurenzahl = false; // from version 7 on
     bool m_fahrtDa = false;
     bool m_rundeDa = false;
+    bool m_mitRennleitung = false; // from version 8 on
+    bool m_strafeDa = false;
+    bool m_rufDa = false;
 };
 } // namespace
 

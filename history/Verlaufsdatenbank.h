@@ -25,7 +25,7 @@ struct Verlaufsbefund {
 
 class Verlaufsdatenbank {
 public:
-    static constexpr int Version = 7;
+    static constexpr int Version = 8;
     static const QString Dateiname;
 
     explicit Verlaufsdatenbank(QString pfad);

@@ -3,6 +3,7 @@
 #include "Csvtext.h"
 #include "Dateiursache.h"
 #include "Rennjson.h"
+#include "Straftext.h"
 #include "Zahlenformat.h"
 
 #include <QFileInfo>
@@ -125,6 +126,24 @@ public:
                          f.distanz ? Zahlenformat::ZahlFormatieren(*f.distanz) : QString(),
                          hinweistext(hinweise[i])});
             }
+        // Below the laps a row for each penalty and each track call, in the same columns:
+        // its race time under "Zeit (s)", what it was under "Hinweis".
+        const auto zeile = [&](int lauf, const QString& spur, const QString& fahrer,
+                               double rennzeit, const QString& was) {
+            zeilen += csvZeile({kopf[0], kopf[1], kopf[2], QString::number(lauf + 1), spur, fahrer,
+                                QString(), Zahlenformat::ZahlFormatieren(rennzeit), QString(),
+                                QString(), format[0], format[1], format[2], QString(), was});
+        };
+        for (const Strafe& s : r.strafen)
+            zeile(s.lauf, QString::number(s.spur),
+                  r.laeufe[std::size_t(s.lauf)][s.spur].fahrer, s.rennzeit,
+                  QStringLiteral("Strafe: ") + straftext(s));
+        for (const Streckenruf& ruf : r.streckenrufe)
+            zeile(ruf.lauf, QString(), QString(), ruf.beginn,
+                  QStringLiteral("Streckenruf (") + streckenrufursacheName(ruf.ursache) +
+                      (ruf.ende ? QStringLiteral(") bis ") +
+                                      Zahlenformat::ZahlFormatieren(*ruf.ende) + QStringLiteral(" s")
+                                : QStringLiteral(")")));
         return m_ziel.schreiben(zeilen);
     }
     std::optional<QString> ende() { return std::nullopt; }

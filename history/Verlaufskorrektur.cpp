@@ -4,6 +4,8 @@
 #include "Verlaufsspeicher.h"
 #include "Zahlenformat.h"
 
+#include <QRegularExpression>
+
 namespace {
 const QString Nichtgespeichert = QStringLiteral("Die Korrektur ließ sich nicht speichern: ");
 }
@@ -42,6 +44,40 @@ void Verlaufskorrektur::durchfahrtEinfuegen(qint64 nummer, bool zeitFragen) {
     }
     const Rennaufzeichnung bisher = m_korrektur->rennen();
     bearbeitet(nummer, bisher, m_korrektur->einfuegen(sekunden));
+}
+
+void Verlaufskorrektur::strafeGeben(qint64 nummer) {
+    const QString text =
+        m_dialoge
+            .eingabe(QStringLiteral("Strafe für ") + m_korrektur->spurText() +
+                         QStringLiteral(": Sekunden, oder Runden mit „R“, dahinter der Grund "
+                                        "(etwa „5 Fehlstart“ oder „1 R Abkürzung“)"),
+                     Verlaufstitel, QString())
+            .trimmed();
+    if (text.isEmpty())
+        return;
+    static const QRegularExpression Form(
+        QStringLiteral(R"(^([+-]?\d+(?:,\d+)?)\s*(?:(R|Runden?)(?=\s|$))?\s*(.*)$)"),
+        QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch teile = Form.match(text);
+    const std::optional<double> wert =
+        teile.hasMatch() ? Zahlenformat::zahlLesen(teile.captured(1)) : std::nullopt;
+    if (!wert) {
+        m_dialoge.meldung(QStringLiteral("„") + text +
+                              QStringLiteral("“ beginnt weder mit Sekunden noch mit Runden."),
+                          Verlaufstitel);
+        return;
+    }
+    const Rennaufzeichnung bisher = m_korrektur->rennen();
+    bearbeitet(nummer, bisher,
+               m_korrektur->strafeGeben(teile.captured(2).isEmpty() ? Strafart::Zeit
+                                                                    : Strafart::Runden,
+                                        *wert, teile.captured(3)));
+}
+
+void Verlaufskorrektur::strafeZuruecknehmen(qint64 nummer) {
+    const Rennaufzeichnung bisher = m_korrektur->rennen();
+    bearbeitet(nummer, bisher, m_korrektur->strafeZuruecknehmen());
 }
 
 void Verlaufskorrektur::rueckgaengig(qint64 nummer) {

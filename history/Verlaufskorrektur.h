@@ -28,6 +28,10 @@ public:
     // zeitFragen: the racer types when the missed crossing came.
     void durchfahrtEinfuegen(qint64 nummer, bool zeitFragen);
     void rueckgaengig(qint64 nummer);
+    // The chosen lane's penalty: its seconds, or its laps with "R" after them, and a reason
+    // typed by the racer; the lane's last penalty in the heat taken back.
+    void strafeGeben(qint64 nummer);
+    void strafeZuruecknehmen(qint64 nummer);
 
     // The race as first stored comes back, in a correction still if one is on.
     void originalWiederherstellen(qint64 nummer);

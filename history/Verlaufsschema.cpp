@@ -31,6 +31,33 @@ QStringList rennabendeSchritt() {
         QStringLiteral("CREATE INDEX rennen_rennabend ON rennen (rennabend)"),
     };
 }
+
+// Race control: each heat's penalties in the order given and its track calls in the order
+// called (heats from 1, as in fahrten; times in seconds of race time). A race of an older
+// version had none. An older program reading the file sees its races as they were, without
+// them.
+QStringList rennleitungSchritt() {
+    return {
+        QStringLiteral("CREATE TABLE strafen ("
+                       " rennen INTEGER NOT NULL REFERENCES rennen(id) ON DELETE CASCADE,"
+                       " folge INTEGER NOT NULL,"
+                       " lauf INTEGER NOT NULL,"
+                       " spur INTEGER NOT NULL,"
+                       " art TEXT NOT NULL,"
+                       " wert REAL NOT NULL,"
+                       " rennzeit REAL NOT NULL,"
+                       " grund TEXT NOT NULL,"
+                       " PRIMARY KEY (rennen, folge)) WITHOUT ROWID"),
+        QStringLiteral("CREATE TABLE streckenrufe ("
+                       " rennen INTEGER NOT NULL REFERENCES rennen(id) ON DELETE CASCADE,"
+                       " folge INTEGER NOT NULL,"
+                       " lauf INTEGER NOT NULL,"
+                       " beginn REAL NOT NULL,"
+                       " ende REAL,"
+                       " ursache TEXT NOT NULL,"
+                       " PRIMARY KEY (rennen, folge)) WITHOUT ROWID"),
+    };
+}
 } // namespace
 
 QStringList verlaufsschemaSchritt(int von) {
@@ -66,6 +93,8 @@ QStringList verlaufsschemaSchritt(int von) {
             QStringLiteral(
                 "ALTER TABLE rennen ADD COLUMN nachsiegerbeenden INTEGER NOT NULL DEFAULT 0"),
         };
+    if (von == 7)
+        return rennleitungSchritt();
     if (von != 0)
         return {};
     // Times in seconds and speeds in m/s as the lap table shows them; dates as ISO text in

@@ -73,6 +73,47 @@ QSqlError fahrtenEinfuegen(QSqlDatabase& db, QSqlQuery& q, qint64 id, const Renn
                 return fehler;
     return {};
 }
+
+// The race's penalties and track calls under its id, each heat from 1 as in fahrten.
+QSqlError rennleitungEinfuegen(QSqlQuery& q, qint64 id, const Rennaufzeichnung& r) {
+    q.prepare(QStringLiteral("INSERT INTO strafen (rennen, folge, lauf, spur, art, wert,"
+                             " rennzeit, grund) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
+    for (std::size_t i = 0; i < r.strafen.size(); ++i) {
+        const Strafe& s = r.strafen[i];
+        q.bindValue(0, id);
+        q.bindValue(1, qint64(i));
+        q.bindValue(2, s.lauf + 1);
+        q.bindValue(3, s.spur);
+        q.bindValue(4, strafartText(s.art));
+        q.bindValue(5, s.wert);
+        q.bindValue(6, s.rennzeit);
+        q.bindValue(7, s.grund);
+        if (QSqlError fehler = ausfuehren(q); fehler.isValid())
+            return fehler;
+    }
+    q.prepare(QStringLiteral("INSERT INTO streckenrufe (rennen, folge, lauf, beginn, ende,"
+                             " ursache) VALUES (?, ?, ?, ?, ?, ?)"));
+    for (std::size_t i = 0; i < r.streckenrufe.size(); ++i) {
+        const Streckenruf& ruf = r.streckenrufe[i];
+        q.bindValue(0, id);
+        q.bindValue(1, qint64(i));
+        q.bindValue(2, ruf.lauf + 1);
+        q.bindValue(3, ruf.beginn);
+        q.bindValue(4, oderNull(ruf.ende));
+        q.bindValue(5, streckenrufursacheName(ruf.ursache));
+        if (QSqlError fehler = ausfuehren(q); fehler.isValid())
+            return fehler;
+    }
+    return {};
+}
+
+// The heats, laps, penalties and track calls of r under the race id.
+QSqlError rennverlaufEinfuegen(QSqlDatabase& db, QSqlQuery& q, qint64 id,
+                               const Rennaufzeichnung& r) {
+    if (QSqlError fehler = fahrtenEinfuegen(db, q, id, r); fehler.isValid())
+        return fehler;
+    return rennleitungEinfuegen(q, id, r);
+}
 } // namespace
 
 QSqlError ausfuehren(QSqlQuery& q) {
@@ -129,7 +170,7 @@ std::optional<Datenbankfehler> Verlaufsspeicher::speichern(const Rennaufzeichnun
         q.bindValue(16, r.nachSiegerBeenden ? 1 : 0);
         if (QSqlError fehler = ausfuehren(q); fehler.isValid())
             return fehler;
-        return fahrtenEinfuegen(m_db.db(), q, q.lastInsertId().toLongLong(), r);
+        return rennverlaufEinfuegen(m_db.db(), q, q.lastInsertId().toLongLong(), r);
     });
 }
 
@@ -161,11 +202,14 @@ QSqlError Verlaufsspeicher::ergebnisErsetzen(QSqlQuery& q, qint64 id, const Renn
     if (QSqlError fehler = ausfuehren(q); fehler.isValid())
         return fehler;
     // The laps go with their heats.
-    q.prepare(QStringLiteral("DELETE FROM fahrten WHERE rennen = ?"));
-    q.bindValue(0, id);
-    if (QSqlError fehler = ausfuehren(q); fehler.isValid())
-        return fehler;
-    return fahrtenEinfuegen(m_db.db(), q, id, r);
+    for (const QString& tabelle :
+         {QStringLiteral("fahrten"), QStringLiteral("strafen"), QStringLiteral("streckenrufe")}) {
+        q.prepare(QStringLiteral("DELETE FROM %1 WHERE rennen = ?").arg(tabelle));
+        q.bindValue(0, id);
+        if (QSqlError fehler = ausfuehren(q); fehler.isValid())
+            return fehler;
+    }
+    return rennverlaufEinfuegen(m_db.db(), q, id, r);
 }
 
 std::optional<Datenbankfehler> Verlaufsspeicher::korrigieren(qint64 rennen,

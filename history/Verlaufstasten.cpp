@@ -25,7 +25,8 @@ QString renntasten(const Rennseitentasten& s) {
     if (s.korrektur)
         return QStringLiteral(
             "←→: Spur   ↑↓: Runde   Entf: Durchfahrt löschen   Einfg: Durchfahrt einfügen "
-            "  Strg+Einfg: Durchfahrt bei einer Zeit einfügen   Strg+Z: rückgängig   "
+            "  Strg+Einfg: Durchfahrt bei einer Zeit einfügen   S: Strafe geben   "
+            "Umschalt+S: Strafe zurücknehmen   Strg+Z: rückgängig   "
             "Strg+O: Original wiederherstellen   Esc: Korrektur beenden");
     QString tasten = auswahltasten(s.rennen.spurenzahl()) + QStringLiteral("   K: korrigieren");
     if (s.rennen.mitRohsignalen())

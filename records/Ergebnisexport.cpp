@@ -3,6 +3,7 @@
 #include "Dateiausgabe.h"
 #include "Rennen.h"
 #include "Rundentabelle.h"
+#include "Straftext.h"
 #include "Windows1252.h"
 
 namespace {
@@ -35,7 +36,14 @@ QByteArray ergebnistext(const Rennen& rennen) {
             zeilentext += Tab + tabelle.zelle(zeile, 1).text + Tab + tabelle.zelle(zeile, 2).text;
         text += Windows1252::kodieren(zeilentext + Zeilenende);
     }
-    return text + Windows1252::kodieren(Zeilenende);
+    text += Windows1252::kodieren(Zeilenende);
+    // The heat's penalties below its tables, one a line; a race without them ends as it
+    // always did.
+    for (const Strafe& strafe : rennen.stand().strafen)
+        text += Windows1252::kodieren(QStringLiteral("Strafe Spur %1 (").arg(strafe.spur) +
+                                      spuren[strafe.spur].fahrer + QStringLiteral("): ") +
+                                      straftext(strafe) + Zeilenende);
+    return text;
 }
 
 } // namespace

@@ -59,6 +59,27 @@ TEST_F(ExportTest, DateiEnthaeltJedeZeileDerTabellenBisZurLetzten) {
     EXPECT_EQ(b.dialoge.meldungen[0].titel, "Rundomat");
 }
 
+// The tables stay as they are; the heat's penalties follow them, in the order given, in the
+// file's own encoding.
+TEST_F(ExportTest, StrafenStehenZeileFuerZeileUnterDenTabellen) {
+    b.runden(5);
+    b.rennen.fahrerBenennen(1, QStringLiteral("Jürgen"));
+    b.rennen.fahrerBenennen(2, QStringLiteral("Anna"));
+    b.starten();
+    ASSERT_TRUE(b.rennen.strafeGeben(1, Strafart::Zeit, 10, QStringLiteral("Abkürzung")));
+    ASSERT_TRUE(b.rennen.strafeGeben(2, Strafart::Runden, 1, QString()));
+    b.fahren(1, 0.0, {2.5, 2.0, 2.5, 2.5, 2.5});
+    b.fahren(2, 0.0, {4, 4, 4, 4, 4});
+    b.dialoge.eingabeAntworten = {"Strafen"};
+    ergebnis.ErgebnisSpeichern(b.rennen);
+
+    const QByteArray datei = ordner.lesen("Strafen.txt");
+    const QByteArray zeilen = "Strafe Spur 1 (J\xFCrgen): 10 s Zeitstrafe, Abk\xFCrzung\r\n"
+                              "Strafe Spur 2 (Anna): 1 Runde Abzug\r\n";
+    ASSERT_TRUE(datei.endsWith("\t\t\t\t\r\n\r\n" + zeilen)) << datei.toStdString();
+    EXPECT_TRUE(datei.startsWith(FuenfRunden.left(FuenfRunden.indexOf("->"))));
+}
+
 TEST_F(ExportTest, PermanentesLoggingBenenntNachDerUhrzeitUndUeberschreibtOhneFrage) {
     b.einstellen([](Renneinstellungen& e) {
         e.permanentesLogging = true;

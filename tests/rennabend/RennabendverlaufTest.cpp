@@ -364,6 +364,8 @@ TEST(Rennabendverlauf, RennformatDesAbendsUeberstehtNeustartUndUpgrade) {
         for (const char* spalte : {"spuren", "freiespuren", "nachsiegerbeenden"})
             ASSERT_TRUE(
                 q.exec(QStringLiteral("ALTER TABLE rennen DROP COLUMN ") + QLatin1String(spalte)));
+        for (const char* tabelle : {"strafen", "streckenrufe"})
+            ASSERT_TRUE(q.exec(QStringLiteral("DROP TABLE ") + QLatin1String(tabelle)));
         ASSERT_TRUE(q.exec(QStringLiteral("PRAGMA user_version = 5")));
     }
 
