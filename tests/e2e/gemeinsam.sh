@@ -161,11 +161,12 @@ rennenStarten() {
 }
 
 # Enter in the focused main window, then waits until the signal log shows that race's green
-# light: from then on a key press is a lap, no longer a false start.
+# light: from then on a key press is a lap, no longer a false start. Keys given are pressed
+# right after Enter, during the countdown: a false start.
 losfahren() {
     local vorher gezaehlt
     vorher=$(grep -c $'\tAmpel grün\t' "$arbeit/signale.txt" 2>/dev/null || true)
-    xdotool key Return
+    xdotool key Return "$@"
     for _ in $(seq 600); do
         gezaehlt=$(grep -c $'\tAmpel grün\t' "$arbeit/signale.txt" 2>/dev/null || true)
         [ "${gezaehlt:-0}" -gt "${vorher:-0}" ] && return 0
