@@ -6,6 +6,7 @@
 #include "Rennbahn.h"
 #include "Rennjson.h"
 #include "Rennmitschrift.h"
+#include "Rennseite.h"
 #include "Verlaufsabfragen.h"
 #include "Verlaufsexport.h"
 #include "Verlaufsspeicher.h"
@@ -118,6 +119,18 @@ TEST(Rennleitungsverlauf, StrafenUndStreckenrufeGehenDurchDatenbankJsonUndCsv) {
     const std::optional<Rennaufzeichnung> bereinigt = rennenAusJson(fremd);
     ASSERT_TRUE(bereinigt);
     EXPECT_EQ(bereinigt->strafen, (std::vector<Strafe>{{0, 1, Strafart::Runden, 2, 3.5, "x"}}));
+
+    VerlaufAnsicht seite;
+    rennseiteFuellen(seite, {2, *gelesen});
+    const qsizetype strafen = seite.angaben.indexOf(QStringLiteral("Strafen"));
+    ASSERT_GE(strafen, 0) << seite.angaben.join('\n').toStdString();
+    EXPECT_EQ(seite.angaben.mid(strafen),
+              (QStringList{"Strafen",
+                           "    Spur 2 – Bernd: 5 s Zeitstrafe, Abkürzung \"K2\" (bei " +
+                               Zahlenformat::ZahlFormatieren(r.strafen[0].rennzeit) + " s)",
+                           "Streckenrufe", "    6,000 s bis 9,000 s, von Hand",
+                           // The race clock stood during the first call's 3 s.
+                           "    9,000 s bis 11,000 s, von Hand"}));
 
     const QString csv = QString::fromUtf8(csvVon(*gelesen));
     EXPECT_TRUE(csv.contains(QStringLiteral(";1;2;Bernd;;") +
