@@ -25,6 +25,36 @@ struct Flankenwahrheit {
     std::uint64_t zyklus;
 };
 
+// The program's side of the board (its protocol reader, its clock, its debounce) and a race,
+// wired to the simulated firmware; the simulated time serves as the host's.
+struct Platinenrennen {
+    Simplatine platine{FIRMWARE_PFAD};
+    std::int64_t hostzeit = 0;
+    Platinenuhr platinenuhr{[this] { return hostzeit; }};
+    Rennbahn b{Ersatzteile{.platinenuhr = &platinenuhr}};
+    Platinenempfang empfang{b.rennen, platinenuhr, b.dialoge};
+
+    Platinenrennen() {
+        b.rennen.beobachterAnmelden(empfang);
+        empfang.senden([this](const QByteArray& bytes) {
+            platine.senden(std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
+        });
+    }
+
+    // Runs the board to that cycle; the program hears it in slices of `scheibe` seconds, as
+    // a USB line delivers.
+    void bis(std::uint64_t zyklus, double scheibe) {
+        while (platine.zyklus() < zyklus) {
+            platine.laufenBis(std::min(zyklus, platine.zyklus() + zyklen(scheibe)));
+            hostzeit = static_cast<std::int64_t>(platine.zyklus() * 1000 / ZyklenProUs);
+            QByteArray bytes;
+            for (const Simplatine::Byte& byte : platine.empfangen())
+                bytes.append(static_cast<char>(byte.wert));
+            empfang.empfangen(bytes);
+        }
+    }
+};
+
 // Race traffic on a board's first `spuren` lanes, denser than a race: now one lane, now two
 // lanes a few microseconds apart (on one port or on both), now all of them in one instant;
 // on eight lanes at half the rate, so that the line keeps up. Dead time 0: every edge
@@ -83,31 +113,15 @@ double stempelfehlerMax(int spuren) {
     return groesster;
 }
 
-// A flying-start race through the program's side of the board (its protocol reader, its
-// clock, its debounce) and the race, with crossings at random microseconds; the
-// recorded lap times against the differences of the simulated crossing times.
+// A flying-start race through the program's side of the board, with crossings at random
+// microseconds; the recorded lap times against the differences of the simulated crossing
+// times. The program hears the board in slices of 10 ms.
 double rundenzeitfehlerMax() {
     constexpr int Runden = 60;
-    Simplatine platine(FIRMWARE_PFAD);
-    std::int64_t hostzeit = 0; // the simulated time serves as the host's
-    Platinenuhr platinenuhr([&] { return hostzeit; });
-    Rennbahn b({.platinenuhr = &platinenuhr});
-    Platinenempfang empfang(b.rennen, platinenuhr, b.dialoge);
-    b.rennen.beobachterAnmelden(empfang);
-    empfang.senden([&](const QByteArray& bytes) {
-        platine.senden(std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
-    });
-    const auto bis = [&](double sekunden) {
-        // In slices of 10 ms, as a USB line delivers.
-        while (platine.zyklus() < zyklen(sekunden)) {
-            platine.laufenBis(std::min(zyklen(sekunden), platine.zyklus() + zyklen(0.01)));
-            hostzeit = static_cast<std::int64_t>(platine.zyklus() * 1000 / ZyklenProUs);
-            QByteArray bytes;
-            for (const Simplatine::Byte& byte : platine.empfangen())
-                bytes.append(static_cast<char>(byte.wert));
-            empfang.empfangen(bytes);
-        }
-    };
+    Platinenrennen r;
+    Simplatine& platine = r.platine;
+    Rennbahn& b = r.b;
+    const auto bis = [&r](double sekunden) { r.bis(zyklen(sekunden), 0.01); };
     b.einstellen([](Renneinstellungen& e) {
         e.rundenzahl = Runden;
         e.ohneCountdown = true;
@@ -151,26 +165,11 @@ double rundenzeitfehlerMax() {
 // the driver to the change at the shift register's output, through the simulated line.
 double stopAndGoLatenzMax() {
     constexpr int Befehle = 200;
-    Simplatine platine(FIRMWARE_PFAD);
-    std::int64_t hostzeit = 0;
-    Platinenuhr platinenuhr([&] { return hostzeit; });
-    Rennbahn b({.platinenuhr = &platinenuhr});
-    Platinenempfang empfang(b.rennen, platinenuhr, b.dialoge);
-    b.rennen.beobachterAnmelden(empfang);
-    empfang.senden([&](const QByteArray& bytes) {
-        platine.senden(std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
-    });
-    const auto bis = [&](std::uint64_t zyklus) {
-        // In slices of a millisecond: the driver hears the board as a USB line delivers.
-        while (platine.zyklus() < zyklus) {
-            platine.laufenBis(std::min(zyklus, platine.zyklus() + zyklen(0.001)));
-            hostzeit = static_cast<std::int64_t>(platine.zyklus() * 1000 / ZyklenProUs);
-            QByteArray bytes;
-            for (const Simplatine::Byte& byte : platine.empfangen())
-                bytes.append(static_cast<char>(byte.wert));
-            empfang.empfangen(bytes);
-        }
-    };
+    Platinenrennen r;
+    Simplatine& platine = r.platine;
+    Platinenempfang& empfang = r.empfang;
+    // In slices of a millisecond: the driver hears the board as a USB line delivers.
+    const auto bis = [&r](std::uint64_t zyklus) { r.bis(zyklus, 0.001); };
     bis(zyklen(0.05));
     if (!empfang.hatSpurstrom())
         return NAN;

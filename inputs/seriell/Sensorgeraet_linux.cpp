@@ -2,6 +2,8 @@
 // watcher blocks in TIOCMIWAIT on the same descriptor.
 #include "Sensorgeraet.h"
 
+#include "KurzeZeitscheibe.h"
+
 #include <QSerialPort>
 #include <atomic>
 #include <cerrno>
@@ -14,8 +16,6 @@
 #include <mutex>
 #include <pthread.h>
 #include <sys/ioctl.h>
-#include <sys/resource.h>
-#include <sys/syscall.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -45,31 +45,6 @@ Antwort fehlerAntwort(int fehler) {
     if (fehler == ENOTTY || fehler == EINVAL || fehler == ENOIOCTLCMD_)
         return Antwort::NichtUnterstuetzt;
     return Antwort::Getrennt; // EIO once the adapter is pulled out, ENODEV, ...
-}
-
-// The scheduler (EEVDF, Linux 6.12 on) lets a woken thread run at once, ahead of one that
-// is still within its slice, only if the woken one asks for a shorter slice. A watcher's
-// thread runs for microseconds a wake-up; without a short slice a busy GUI thread or X
-// server on its core delays the wake-up, and so the edge's time stamp, by up to a whole
-// slice (1.4 ms on two cores, more on more). No right is needed; older kernels ignore the
-// slice, and the thread's nice value stays as it is.
-void kurzeZeitscheibe() {
-    struct { // the kernel's struct sched_attr, whose header clashes with <sched.h>
-        std::uint32_t size, sched_policy;
-        std::uint64_t sched_flags;
-        std::int32_t sched_nice;
-        std::uint32_t sched_priority;
-        std::uint64_t sched_runtime, sched_deadline, sched_period;
-    } attribute{};
-    attribute.size = sizeof attribute;
-    attribute.sched_policy = SCHED_OTHER;
-    errno = 0;
-    const int nice = getpriority(PRIO_PROCESS, 0);
-    if (errno != 0)
-        return;
-    attribute.sched_nice = nice;
-    attribute.sched_runtime = 100'000; // ns, the shortest the kernel allows
-    syscall(SYS_sched_setattr, 0, &attribute, 0);
 }
 
 // A reading ioctl, repeated when a signal cut it short.

@@ -1,20 +1,12 @@
-#include "Rotationsplan.h"
+#include "Planpruefung.h"
 
 #include "Fahrerliste.h"
 #include "Fakes.h"
 #include "Rennabendregeln.h"
-#include "Rennplan.h"
 
 #include <gtest/gtest.h>
-#include <map>
 
 namespace {
-QStringList rotationsfahrer(int n) {
-    QStringList namen;
-    for (int i = 0; i < n; ++i)
-        namen << QStringLiteral("F%1").arg(i + 1);
-    return namen;
-}
 
 // What a racer would hold against the chart, in words; empty when nothing. Every driver of
 // `fahrer` drives each lane once, nobody else drives, nobody twice in one Lauf.
@@ -51,21 +43,6 @@ int belegt(const Laufbelegung& lauf) {
         std::count_if(lauf.begin(), lauf.end(), [](const QString& n) { return !n.isEmpty(); }));
 }
 
-// Per driver, the longest and shortest distance between two of its Läufe.
-std::pair<int, int> wartezeiten(const Spurplan& plan) {
-    std::map<QString, int> zuletzt;
-    int laengste = 0, kuerzeste = 1 << 20;
-    for (int h = 0; h < int(plan.size()); ++h)
-        for (const QString& name : plan[static_cast<std::size_t>(h)])
-            if (!name.isEmpty()) {
-                if (zuletzt.count(name)) {
-                    laengste = std::max(laengste, h - zuletzt[name]);
-                    kuerzeste = std::min(kuerzeste, h - zuletzt[name]);
-                }
-                zuletzt[name] = h;
-            }
-    return {laengste, kuerzeste};
-}
 } // namespace
 
 // Every track and roster a night can have: each driver once on every lane, full Läufe when
@@ -76,17 +53,17 @@ TEST(Rotationsplan, JederFaehrtJedeSpurEinmal) {
     for (int spuren = KleinsteSpurenzahl; spuren <= GroessteSpurenzahl; ++spuren)
         for (int n = WenigsteFahrer; n <= MeisteFahrerSpurrotation; ++n) {
             SCOPED_TRACE(QStringLiteral("%1 Fahrer, %2 Spuren").arg(n).arg(spuren).toStdString());
-            const QStringList fahrer = rotationsfahrer(n);
+            const QStringList fahrer = nummerierteFahrer(n);
             const Spurplan plan = rotationsplan(fahrer, spuren);
             EXPECT_EQ(rundenfehler(plan, fahrer, spuren).toStdString(), "");
             ASSERT_EQ(int(plan.size()), std::max(n, spuren));
             for (const Laufbelegung& lauf : plan)
                 ASSERT_EQ(belegt(lauf), std::min(n, spuren));
-            const auto [laengste, kuerzeste] = wartezeiten(plan);
+            const Wartezeiten w = wartezeiten(plan);
             if (n >= 2 * spuren) {
-                EXPECT_GE(kuerzeste, 2);
+                EXPECT_GE(w.kuerzeste, 2);
             }
-            EXPECT_LE(laengste, (n + spuren - 1) / spuren + 1);
+            EXPECT_LE(w.laengste, (n + spuren - 1) / spuren + 1);
             EXPECT_EQ(rotationsplan(fahrer, spuren), plan);
         }
 }
@@ -97,12 +74,12 @@ TEST(Rotationsplan, JederFaehrtJedeSpurEinmal) {
 TEST(Rotationsplan, GegnerGestreut) {
     for (const auto& [n, spuren, streuung] :
          {std::tuple{16, 4, 2}, std::tuple{12, 3, 1}, std::tuple{8, 3, 2}, std::tuple{32, 8, 3}}) {
-        const QStringList fahrer = rotationsfahrer(n);
+        const QStringList fahrer = nummerierteFahrer(n);
         const Gegnerstreuung g = gegnerstreuung(rotationsplan(fahrer, spuren), fahrer);
         EXPECT_LE(g.meiste - g.wenigste, streuung) << n << " Fahrer, " << spuren << " Spuren";
     }
     // With fewer drivers than lanes all drive every Lauf together.
-    const QStringList drei = rotationsfahrer(3);
+    const QStringList drei = nummerierteFahrer(3);
     const Gegnerstreuung alle = gegnerstreuung(rotationsplan(drei, 6), drei);
     EXPECT_EQ(alle.meiste, 6);
     EXPECT_EQ(alle.wenigste, 6);
@@ -119,7 +96,7 @@ TEST(Rotationsplan, NeuPlanenNachWechsel) {
                                  .arg(spuren)
                                  .arg(gefahren)
                                  .toStdString());
-                const QStringList fahrer = rotationsfahrer(n);
+                const QStringList fahrer = nummerierteFahrer(n);
                 const Spurplan plan = rotationsplan(fahrer, spuren);
                 const QString geht = plan[0][1];
                 QStringList ohne = fahrer;
@@ -169,13 +146,10 @@ TEST(Rotationsplan, FormatDerBahn) {
     speicher.werte = {{QStringLiteral("RennabendFormat"), QStringLiteral("Spurrotation")}};
     EXPECT_EQ(rennabendregelnLesen(werte).format, Rennabendformat::Spurrotation);
 
-    const QStringList fahrer = rotationsfahrer(5);
-    const Rennplan plan = rennplan(fahrer, Rennabendformat::Spurrotation);
-    Spurplan laeufe;
-    for (const Paarung& p : plan)
-        laeufe.push_back({p.spur1, p.spur2});
-    EXPECT_EQ(laeufe, rotationsplan(fahrer, 2));
+    const QStringList fahrer = nummerierteFahrer(5);
+    EXPECT_EQ(laeufeVon(rennplan(fahrer, Rennabendformat::Spurrotation)),
+              rotationsplan(fahrer, 2));
     EXPECT_FALSE(
-        fahrerlisteFehler(rotationsfahrer(32), meisteFahrer(Rennabendformat::Spurrotation)));
-    EXPECT_TRUE(fahrerlisteFehler(rotationsfahrer(17), meisteFahrer(Rennabendformat::Rotation)));
+        fahrerlisteFehler(nummerierteFahrer(32), meisteFahrer(Rennabendformat::Spurrotation)));
+    EXPECT_TRUE(fahrerlisteFehler(nummerierteFahrer(17), meisteFahrer(Rennabendformat::Rotation)));
 }

@@ -4,6 +4,7 @@
 // the preload library. Prints the terminal's path first, then the LD_PRELOAD setting that
 // the program needs, then the second terminal's path if there is one.
 #include "Emulatorlauf.h"
+#include "KurzeZeitscheibe.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -19,11 +20,8 @@
 #include <ctime>
 #include <dlfcn.h>
 #include <pty.h>
-#include <sched.h>
 #include <sys/prctl.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -177,27 +175,6 @@ pid_t programmStarten(const QStringList& aufruf, const QString& bibliothek,
     _exit(127);
 }
 
-// Edges at their time on a busy machine too: the scheduler (EEVDF, Linux 6.12 on) runs a
-// woken thread that asks for a short slice ahead of the others' slices, instead of after
-// them. Edges late by a few of those slices would otherwise press a bounce burst together.
-// Older kernels ignore it.
-void puenktlichGeweckt() {
-    struct { // the kernel's struct sched_attr, whose header clashes with <sched.h>
-        std::uint32_t size, sched_policy;
-        std::uint64_t sched_flags;
-        std::int32_t sched_nice;
-        std::uint32_t sched_priority;
-        std::uint64_t sched_runtime, sched_deadline, sched_period;
-    } attribute{};
-    attribute.size = sizeof attribute;
-    attribute.sched_policy = SCHED_OTHER;
-    errno = 0;
-    attribute.sched_nice = getpriority(PRIO_PROCESS, 0);
-    attribute.sched_runtime = 100'000; // ns, the shortest the kernel allows
-    if (errno == 0)
-        syscall(SYS_sched_setattr, 0, &attribute, 0);
-}
-
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -344,7 +321,9 @@ int main(int argc, char* argv[]) {
         std::signal(s, [](int) { aufhoeren = 1; });
     // Edges as close to their time as the timer allows.
     prctl(PR_SET_TIMERSLACK, 1UL);
-    puenktlichGeweckt();
+    // Edges at their time on a busy machine too: edges late by a few of the others' slices
+    // would press a bounce burst together.
+    kurzeZeitscheibe();
 
     Emulatorlauf lauf(speicher, std::move(vorgaben));
     const std::int64_t beginn = Leitungsspeicher::jetzt();
