@@ -121,6 +121,10 @@ QString crashPause(bool an) {
               : QStringLiteral("Rennen läuft weiter");
 }
 
+QString streckenruf(int nummer) {
+    return QStringLiteral("Streckenruf: ") + spur(nummer) + QStringLiteral(" überfällig");
+}
+
 QString gewinnt(const QString& fahrer) {
     return fahrer + QStringLiteral(" gewinnt");
 }

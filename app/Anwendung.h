@@ -35,6 +35,7 @@
 #include "Sensorport.h"
 #include "Sensortest.h"
 #include "Signalprotokoll.h"
+#include "Streckenrufwacht.h"
 #include "Simulationsport.h"
 #include "Rennvermerk.h"
 #include "Tastatur.h"
@@ -89,6 +90,13 @@ private:
     Ansagen m_ansagen{m_sprecher, m_ansageeinstellungen};
     Rennen m_rennen{{m_systemuhr, m_boxuhr, m_platinenuhr, m_countdown, m_boxwacht, m_rennzeit,
                      m_dialoge, m_klang, m_box, m_speicher, m_rekorde}};
+
+    // The automatic track call, outside the race: it gives the race the call as an input.
+    QtWecker m_streckenrufwecker;
+    Streckenrufwacht m_streckenrufwacht{
+        m_streckenrufwecker,
+        [this] { return m_rennen.signalzeit(m_rennen.uhr().ticks()) - m_rennen.stand().startzeit; },
+        [this](int spur) { m_rennen.streckenrufAusloesen(spur); }};
 
     // The race's signal sources and their ports.
     Sensorport m_sensorleitungen{m_systemuhr};

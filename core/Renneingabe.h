@@ -53,6 +53,10 @@ struct StrafeGeben {
     QString grund;
     bool operator==(const StrafeGeben&) const = default;
 };
+struct StreckenrufAusloesen {
+    int spur; // the lane overdue
+    bool operator==(const StreckenrufAusloesen&) const = default;
+};
 struct StrafeZuruecknehmen {
     bool operator==(const StrafeZuruecknehmen&) const = default;
 };
@@ -125,6 +129,7 @@ struct ZweiterPortGesetzt {
     bool operator==(const ZweiterPortGesetzt&) const = default;
 };
 struct PlatineErkannt {
+    bool spurstrom;
     bool operator==(const PlatineErkannt&) const = default;
 };
 struct ErgebnisSpeichern {
@@ -146,7 +151,7 @@ using Renneingabe = std::variant<
     Eingabe::PortGeoeffnet, Eingabe::PortFehlt, Eingabe::PlatineErkannt,
     Eingabe::SimulationGestartet, Eingabe::ErgebnisSpeichern, Eingabe::RennzeitTick,
     Eingabe::RundeStreichen, Eingabe::ZieleinlaufSchliessen, Eingabe::AbendeintragSetzen,
-    Eingabe::ZweiterPortGesetzt, Eingabe::StrafeGeben, Eingabe::StrafeZuruecknehmen>;
+    Eingabe::ZweiterPortGesetzt, Eingabe::StrafeGeben, Eingabe::StrafeZuruecknehmen, Eingabe::StreckenrufAusloesen>;
 
 // Hears every input of a race as it arrives, before the race acts on it.
 class Eingabeschreiber {

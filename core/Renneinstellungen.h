@@ -56,6 +56,10 @@ struct Renneinstellungen {
     Fehlstartregel fehlstartregel = Fehlstartregel::Abbruch;
     std::int32_t fehlstartstrafe = 5;
     std::int32_t stopAndGoZeit = 10;
+    // The automatic track call: a lane with a driver that has not crossed for this many
+    // times its median lap (from its third lap on) brings the race to a crash pause.
+    bool streckenrufautomatik = false;
+    std::int32_t streckenruffaktor = 3;
     Boxparameter box;
 
     bool operator==(const Renneinstellungen&) const = default;

@@ -6,6 +6,7 @@
 #include "Strafwertung.h"
 
 #include <algorithm>
+#include <limits>
 
 using Zahlenformat::runden3;
 
@@ -49,6 +50,7 @@ void Rennen::rennende() {
     const Renneinstellungen& e = r.einstellungen;
     klangSpielen(Klang::Verlierer);
     m_an.rennzeit.abstellen();
+    spurstromZurueckgeben(std::numeric_limits<double>::infinity());
     ergebnisFesthalten();
     const int sieger = r.ergebnis.letzterLauf().sieger;
     if (e.rennmodus && !r.strafen.empty())

@@ -32,4 +32,6 @@ private:
     QSpinBox* m_spuren = nullptr;
     std::array<QCheckBox*, GroessteSpurenzahl> m_frei{};
     QCheckBox* m_nachSieger = nullptr;
+    QCheckBox* m_streckenruf = nullptr;
+    QLineEdit* m_faktor = nullptr;
 };

@@ -33,3 +33,19 @@ void Rennvermerk::rundeGestrichen(const Rennen&, const Streichmeldung& m) {
     }
     m_eintragen(eintrag);
 }
+
+void Rennvermerk::streckenrufBegonnen(const Rennen& rennen, const Streckenruf& ruf, int spur) {
+    const std::int64_t tick = rennen.uhr().ticks();
+    m_eintragen({tick, rennen.uhr().ticksProSekunde(), QStringLiteral("Streckenruf"), spur,
+                 rennen.signalzeit(tick), Signalausgang::Ignoriert,
+                 QStringLiteral("Ursache: ") + streckenrufursacheName(ruf.ursache) +
+                     (spur ? QStringLiteral(", Spur %1 überfällig").arg(spur) : QString())});
+}
+
+void Rennvermerk::crashPause(const Rennen& rennen, bool an) {
+    if (an)
+        return;
+    const std::int64_t tick = rennen.uhr().ticks();
+    m_eintragen({tick, rennen.uhr().ticksProSekunde(), QStringLiteral("Streckenruf beendet"), 0,
+                 rennen.signalzeit(tick), Signalausgang::Ignoriert, {}});
+}
