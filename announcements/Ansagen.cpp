@@ -158,8 +158,7 @@ void Ansagen::rennergebnis(const Rennen& rennen, int siegerSpur) {
     if (const int sieger = ergebnis.sieger(); sieger == 0)
         sagen({Ansagetext::unentschieden(), Ansagefach::Bleibt, false});
     else
-        sagen({Ansagetext::sieg(fahrer(rennen, sieger),
-                                ergebnis.gesamtabstand(), 0),
+        sagen({Ansagetext::sieg(fahrer(rennen, sieger), ergebnis.gesamtabstand(), 0),
                Ansagefach::Bleibt, false});
 }
 

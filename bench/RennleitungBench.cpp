@@ -4,8 +4,8 @@
 // Printed as "figure <name> <value> <unit>".
 #include "QtWecker.h"
 #include "Rennbahn.h"
-#include "Streckenrufwacht.h"
 #include "Strafwertung.h"
+#include "Streckenrufwacht.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

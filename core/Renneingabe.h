@@ -141,17 +141,19 @@ struct SimulationGestartet {
 };
 } // namespace Eingabe
 
-using Renneingabe = std::variant<
-    Eingabe::StartGedrueckt, Eingabe::CountdownTick, Eingabe::CrashUmschalten,
-    Eingabe::SignalPruefen, Eingabe::Rundensignal, Eingabe::Handrunde, Eingabe::BoxwachtTick,
-    Eingabe::BoxGehoert, Eingabe::Boxzeitsprung, Eingabe::SensoruhrWechseln,
-    Eingabe::EinstellungenAnwenden, Eingabe::BoxparameterSetzen, Eingabe::TitelSetzen,
-    Eingabe::FahrerBenennen, Eingabe::FahrerfarbeSetzen, Eingabe::EinzelmodusUmschalten,
-    Eingabe::HoechstgeschwindigkeitZuruecksetzen, Eingabe::AmpelSetzen, Eingabe::SpurwechselVonVorn,
-    Eingabe::PortGeoeffnet, Eingabe::PortFehlt, Eingabe::PlatineErkannt,
-    Eingabe::SimulationGestartet, Eingabe::ErgebnisSpeichern, Eingabe::RennzeitTick,
-    Eingabe::RundeStreichen, Eingabe::ZieleinlaufSchliessen, Eingabe::AbendeintragSetzen,
-    Eingabe::ZweiterPortGesetzt, Eingabe::StrafeGeben, Eingabe::StrafeZuruecknehmen, Eingabe::StreckenrufAusloesen>;
+using Renneingabe =
+    std::variant<Eingabe::StartGedrueckt, Eingabe::CountdownTick, Eingabe::CrashUmschalten,
+                 Eingabe::SignalPruefen, Eingabe::Rundensignal, Eingabe::Handrunde,
+                 Eingabe::BoxwachtTick, Eingabe::BoxGehoert, Eingabe::Boxzeitsprung,
+                 Eingabe::SensoruhrWechseln, Eingabe::EinstellungenAnwenden,
+                 Eingabe::BoxparameterSetzen, Eingabe::TitelSetzen, Eingabe::FahrerBenennen,
+                 Eingabe::FahrerfarbeSetzen, Eingabe::EinzelmodusUmschalten,
+                 Eingabe::HoechstgeschwindigkeitZuruecksetzen, Eingabe::AmpelSetzen,
+                 Eingabe::SpurwechselVonVorn, Eingabe::PortGeoeffnet, Eingabe::PortFehlt,
+                 Eingabe::PlatineErkannt, Eingabe::SimulationGestartet, Eingabe::ErgebnisSpeichern,
+                 Eingabe::RennzeitTick, Eingabe::RundeStreichen, Eingabe::ZieleinlaufSchliessen,
+                 Eingabe::AbendeintragSetzen, Eingabe::ZweiterPortGesetzt, Eingabe::StrafeGeben,
+                 Eingabe::StrafeZuruecknehmen, Eingabe::StreckenrufAusloesen>;
 
 // Hears every input of a race as it arrives, before the race acts on it.
 class Eingabeschreiber {

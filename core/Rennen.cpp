@@ -297,8 +297,8 @@ void Rennen::streckenrufBeenden() {
     if (s.streckenrufe.empty() || s.streckenrufe.back().ende)
         return;
     Streckenruf& ruf = s.streckenrufe.back();
-    ruf.ende = Zahlenformat::runden3(ruf.beginn + signalzeit(uhr().ticks()) -
-                                     signalzeit(s.pausenBeginn));
+    ruf.ende =
+        Zahlenformat::runden3(ruf.beginn + signalzeit(uhr().ticks()) - signalzeit(s.pausenBeginn));
 }
 
 void Rennen::tabellenLeeren() {

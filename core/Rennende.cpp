@@ -1,8 +1,8 @@
 // A lane's finish, the race's end and its result.
 #include "Ergebnisfenster.h"
-#include "Rotationsergebnis.h"
 #include "Rennanzeige.h"
 #include "Rennen.h"
+#include "Rotationsergebnis.h"
 #include "Strafwertung.h"
 
 #include <algorithm>
@@ -60,8 +60,8 @@ void Rennen::rennende() {
         for (int nummer = 1; nummer <= spurenzahl(); ++nummer)
             if (spurBelegt(nummer))
                 spur(nummer).ausgang = sieger == 0        ? Spurausgang::Unentschieden
-                                   : sieger == nummer ? Spurausgang::Sieg
-                                                      : Spurausgang::Niederlage;
+                                       : sieger == nummer ? Spurausgang::Sieg
+                                                          : Spurausgang::Niederlage;
     }
     melden([&](Rennbeobachter& b) { b.rennende(*this, sieger); });
     if (e.rennmodus) {

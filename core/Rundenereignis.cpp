@@ -37,7 +37,7 @@ Signalausgang Rennen::signalPruefen(int nummer, double zeit) {
             ausgang = !m_stand.rennenLaeuft ? Signalausgang::Fehlstart
                       // In single mode the signal is the other lane's, too.
                       : steht(s, zeit) && !m_stand.einzelmodus ? Signalausgang::StopAndGo
-                                            : Signalausgang::Angenommen;
+                                                               : Signalausgang::Angenommen;
         }
     }
     melden([&](Rennbeobachter& b) { b.signalGeprueft(*this, nummer, zeit); });

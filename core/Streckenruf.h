@@ -15,8 +15,8 @@ constexpr int KleinsterStreckenruffaktor = 2;
 constexpr int GroessterStreckenruffaktor = 10;
 
 struct Streckenruf {
-    int lauf = 0;       // the heat of a lane-change race, from 0
-    double beginn = 0;  // seconds on the race clock when called
+    int lauf = 0;      // the heat of a lane-change race, from 0
+    double beginn = 0; // seconds on the race clock when called
     // When the race went on: the call's start plus its length, so on a clock that runs
     // through the pause. None while it lasts.
     std::optional<double> ende;

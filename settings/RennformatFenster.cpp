@@ -6,11 +6,11 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QIcon>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QHBoxLayout>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -91,8 +91,8 @@ void RennformatFenster::bahnAnlegen(QFormLayout* formular) {
         freie->addWidget(kaestchen);
         connect(kaestchen, &QCheckBox::toggled, this, [this, spur](bool an) {
             const std::uint32_t bit = 1U << (spur - 1);
-            m_logik.ansicht.freieSpuren = an ? m_logik.ansicht.freieSpuren | bit
-                                             : m_logik.ansicht.freieSpuren & ~bit;
+            m_logik.ansicht.freieSpuren =
+                an ? m_logik.ansicht.freieSpuren | bit : m_logik.ansicht.freieSpuren & ~bit;
         });
     }
     freie->addStretch();

@@ -5,7 +5,6 @@
 #include "Twips.h"
 
 #include <QDialog>
-
 #include <array>
 
 class QCheckBox;

@@ -6,12 +6,8 @@ void Rennvermerk::ampelGesetzt(const Rennen& rennen, Ampel ampel) {
     if (ampel != Ampel::Gruen)
         return;
     const std::int64_t tick = rennen.uhr().ticks();
-    m_eintragen({tick,
-                 rennen.uhr().ticksProSekunde(),
-                 QStringLiteral("Ampel grün"),
-                 0,
-                 rennen.signalzeit(tick),
-                 Signalausgang::Ignoriert,
+    m_eintragen({tick, rennen.uhr().ticksProSekunde(), QStringLiteral("Ampel grün"), 0,
+                 rennen.signalzeit(tick), Signalausgang::Ignoriert,
                  QStringLiteral("die Rennuhr läuft")});
 }
 
@@ -46,6 +42,11 @@ void Rennvermerk::crashPause(const Rennen& rennen, bool an) {
     if (an)
         return;
     const std::int64_t tick = rennen.uhr().ticks();
-    m_eintragen({tick, rennen.uhr().ticksProSekunde(), QStringLiteral("Streckenruf beendet"), 0,
-                 rennen.signalzeit(tick), Signalausgang::Ignoriert, {}});
+    m_eintragen({tick,
+                 rennen.uhr().ticksProSekunde(),
+                 QStringLiteral("Streckenruf beendet"),
+                 0,
+                 rennen.signalzeit(tick),
+                 Signalausgang::Ignoriert,
+                 {}});
 }

@@ -28,14 +28,21 @@ TEST(Streckenruf, WelcheSpurWannUeberfaelligIst) {
         std::optional<Ueberfaelligkeit> erwartet;
     };
     const std::vector<Fall> faelle{
-        {"lane 2's median of 3, 5, 100 is 5: due 3 x 5 after its last crossing", {}, 3,
+        {"lane 2's median of 3, 5, 100 is 5: due 3 x 5 after its last crossing",
+         {},
+         3,
          Ueberfaelligkeit{2, 108 + 15}},
         {"the factor counts", {}, 10, Ueberfaelligkeit{2, 108 + 50}},
         {"an even count takes the middle two",
-         [](Rennstand& r) { r.spuren[2] = gefahren({3, 5, 7, 100}); }, 3,
-         Ueberfaelligkeit{2, 115 + 18}},
+         [](Rennstand& r) {
+             r.spuren[2] = gefahren({3, 5, 7, 100});
+         },
+         3, Ueberfaelligkeit{2, 115 + 18}},
         {"two laps are not enough",
-         [](Rennstand& r) { r.spuren[2] = gefahren({1, 1}); }, 3, Ueberfaelligkeit{1, 240}},
+         [](Rennstand& r) {
+             r.spuren[2] = gefahren({1, 1});
+         },
+         3, Ueberfaelligkeit{1, 240}},
         {"a lane home is left out", [](Rennstand& r) { r.spuren[2].fertig = true; }, 3,
          Ueberfaelligkeit{1, 240}},
         {"a free lane is left out", [](Rennstand& r) { r.einstellungen.freieSpuren = 0b10; }, 3,
@@ -45,10 +52,11 @@ TEST(Streckenruf, WelcheSpurWannUeberfaelligIst) {
         {"a stop and go under way: its time runs from the stop's end",
          [](Rennstand& r) { r.spuren[2].stopAndGoBis = 120; }, 3, Ueberfaelligkeit{2, 135}},
         {"after a track call every lane's time runs anew",
-         [](Rennstand& r) { r.streckenrufe.push_back({0, 130, 145, Streckenrufursache::Hand}); },
+         [](Rennstand& r) {
+             r.streckenrufe.push_back({0, 130, 145, Streckenrufursache::Hand});
+         },
          3, Ueberfaelligkeit{2, 145}},
-        {"none during a crash pause", [](Rennstand& r) { r.crashPause = true; }, 3,
-         std::nullopt},
+        {"none during a crash pause", [](Rennstand& r) { r.crashPause = true; }, 3, std::nullopt},
         {"none before green", [](Rennstand& r) { r.rennenLaeuft = false; }, 3, std::nullopt},
         {"none at a flying start before the first car",
          [](Rennstand& r) { r.einstellungen.ohneCountdown = true; }, 3, std::nullopt},
@@ -71,8 +79,7 @@ TEST(Streckenruf, DieWachtRuftDenStreckenrufUndDieWiedergabeAuchOhneSie) {
     Aufnahmebahn a;
     FakeWecker wachtwecker{a.uhr};
     Streckenrufwacht wacht(
-        wachtwecker,
-        [&] { return a.rennen.signalzeit(a.uhr.stand) - a.rennen.stand().startzeit; },
+        wachtwecker, [&] { return a.rennen.signalzeit(a.uhr.stand) - a.rennen.stand().startzeit; },
         [&](int spur) { a.rennen.streckenrufAusloesen(spur); });
     a.rennen.beobachterAnmelden(wacht);
     Renneinstellungen e;

@@ -22,8 +22,8 @@ TEST(Rennformat, OkUebernimmtDasFormatZwischenDenRennen) {
     Einstellungsbahn b;
     b.starteProgramm();
     RennformatLogik logik(b.rennen, b.speicher, b.dialoge);
-    EXPECT_EQ(logik.ansicht, (RennformatAnsicht{false, "3:00", Zielregel::RundeBeenden, 2, 0,
-                                                false, false, "3"}));
+    EXPECT_EQ(logik.ansicht,
+              (RennformatAnsicht{false, "3:00", Zielregel::RundeBeenden, 2, 0, false, false, "3"}));
     EXPECT_FALSE(logik.zeitWaehlbar());
 
     logik.ansicht.nachZeit = true;
