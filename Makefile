@@ -32,6 +32,7 @@ bench: build
 	build/default/bench/rundomat-verlauf-bench
 	build/default/bench/rundomat-rennabend-bench
 	build/default/bench/rundomat-korrektur-bench
+	build/default/bench/rundomat-rennleitung-bench
 	bench/leerlauf.sh build/default/rundomat/rundomat \
 	  build/default/tools/box-emulator/rundomat-box-emulator
 	bench/sensorleerlauf.sh build/default/rundomat/rundomat \

@@ -80,9 +80,23 @@ void Ansagen::fehlstart(const Rennen& rennen, int spur) {
         sagen({Ansagetext::fehlstart(fahrer(rennen, spur)), Ansagefach::Bleibt, true});
 }
 
-void Ansagen::crashPause(const Rennen&, bool an) {
+void Ansagen::crashPause(const Rennen& rennen, bool an) {
+    // An automatic call says why it stopped the race, in streckenrufBegonnen.
+    const auto& rufe = rennen.stand().streckenrufe;
+    if (an && !rufe.empty() && rufe.back().ursache == Streckenrufursache::Automatisch)
+        return;
     if (ereignisseAn())
         sagen({Ansagetext::crashPause(an), Ansagefach::Crash, true});
+}
+
+void Ansagen::streckenrufBegonnen(const Rennen&, const Streckenruf& ruf, int spur) {
+    if (ruf.ursache == Streckenrufursache::Automatisch && ereignisseAn())
+        sagen({Ansagetext::streckenruf(spur), Ansagefach::Crash, true});
+}
+
+void Ansagen::hinweisSagen(const QString& text) {
+    if (ereignisseAn())
+        sagen({text, Ansagefach::Bleibt, false});
 }
 
 void Ansagen::spurFertig(const Rennen& rennen, int spur, double, int platz) {
@@ -144,8 +158,7 @@ void Ansagen::rennergebnis(const Rennen& rennen, int siegerSpur) {
     if (const int sieger = ergebnis.sieger(); sieger == 0)
         sagen({Ansagetext::unentschieden(), Ansagefach::Bleibt, false});
     else
-        sagen({Ansagetext::sieg(fahrer(rennen, sieger),
-                                ergebnis.gesamtabstand(), 0),
+        sagen({Ansagetext::sieg(fahrer(rennen, sieger), ergebnis.gesamtabstand(), 0),
                Ansagefach::Bleibt, false});
 }
 

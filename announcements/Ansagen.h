@@ -27,11 +27,14 @@ public:
     void rundeGestrichen(const Rennen& rennen, const Streichmeldung& meldung) override;
     void fehlstart(const Rennen& rennen, int spur) override;
     void crashPause(const Rennen& rennen, bool an) override;
+    void streckenrufBegonnen(const Rennen& rennen, const Streckenruf& ruf, int spur) override;
     void spurFertig(const Rennen& rennen, int spur, double rennzeit, int platz) override;
     void rennende(const Rennen& rennen, int siegerSpur) override;
     void rennenGestoppt(const Rennen& rennen) override;
     void restzeit(const Rennen& rennen, std::int32_t sekunden) override;
 
+    // A note of the program's about the race, such as what a board cannot do.
+    void hinweisSagen(const QString& text);
     // The race's winner takes a rank in the Hall of Fame, offered under this name.
     void hallOfFame(int rang, const QString& name);
     // The window's "Probe": a sample lap of this driver with the settings as they are,

@@ -121,6 +121,10 @@ QString crashPause(bool an) {
               : QStringLiteral("Rennen läuft weiter");
 }
 
+QString streckenruf(int nummer) {
+    return QStringLiteral("Streckenruf: ") + spur(nummer) + QStringLiteral(" überfällig");
+}
+
 QString gewinnt(const QString& fahrer) {
     return fahrer + QStringLiteral(" gewinnt");
 }
@@ -130,10 +134,10 @@ QString platz(const QString& fahrer, int platz) {
 }
 
 QString sieg(const QString& fahrer, double abstand, int vorlauf) {
-    static const QStringList Ordnungszahlen{
-        QStringLiteral("Erster"),  QStringLiteral("Zweiter"), QStringLiteral("Dritter"),
-        QStringLiteral("Vierter"), QStringLiteral("Fünfter"), QStringLiteral("Sechster"),
-        QStringLiteral("Siebter")};
+    static const QStringList Ordnungszahlen{QStringLiteral("Erster"),  QStringLiteral("Zweiter"),
+                                            QStringLiteral("Dritter"), QStringLiteral("Vierter"),
+                                            QStringLiteral("Fünfter"), QStringLiteral("Sechster"),
+                                            QStringLiteral("Siebter")};
     QStringList teile{vorlauf >= 1 && vorlauf <= Ordnungszahlen.size()
                           ? Ordnungszahlen[vorlauf - 1] + QStringLiteral(" Lauf: ") + fahrer +
                                 QStringLiteral(" vorn")

@@ -32,6 +32,8 @@ QString fehlstart(const QString& fahrer);
 // Ctrl+1/2 took a lane's last lap back: "Runde gestrichen, Spur eins".
 QString rundeGestrichen(int spur);
 QString crashPause(bool an);
+// The track-call watch found the lane overdue: "Streckenruf: Spur zwei überfällig".
+QString streckenruf(int spur);
 QString gewinnt(const QString& fahrer);
 // A driver home behind the winner, on a track of more than two lanes: "Bert, Platz zwei".
 QString platz(const QString& fahrer, int platz);

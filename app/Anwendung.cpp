@@ -3,7 +3,6 @@
 #include "Abendbahn.h"
 #include "DialogFenster.h"
 #include "F2SpurRennen.h"
-#include "Rotationsergebnisfenster.h"
 #include "FAnsagen.h"
 #include "FHinweis.h"
 #include "FRaceControl.h"
@@ -14,6 +13,7 @@
 #include "RacecontrolModul.h"
 #include "RennabendFenster.h"
 #include "RennformatFenster.h"
+#include "Rotationsergebnisfenster.h"
 #include "Saisontabelle.h"
 #include "SensortestFenster.h"
 #include "Verlaufsabfragen.h"
@@ -56,6 +56,8 @@ Anwendung::Anwendung(const Programmoptionen& optionen, const Programmdateien& da
     m_countdown.beiJedemTick([this] { m_rennen.countdownTick(); });
     m_boxwacht.beiJedemTick([this] { m_rennen.boxwachtTick(); });
     m_rennzeit.beimWecken([this] { m_rennen.rennzeitTick(); });
+    m_streckenrufwecker.beimWecken([this] { m_streckenrufwacht.wecken(m_rennen); });
+    m_rennen.beobachterAnmelden(m_streckenrufwacht);
     signalquellenVerbinden();
     verlaufVerbinden();
     ansagenVerbinden();
@@ -118,6 +120,7 @@ void Anwendung::ansagenVerbinden() {
     m_ansageeinstellungen = Ansageeinstellungen::lesen(werte);
     m_rennen.beobachterAnmelden(m_ansagen);
     m_hof.beiNeuemRang([this](int rang, const QString& name) { m_ansagen.hallOfFame(rang, name); });
+    m_platine.beiOhneSpurstrom([this](const QString& text) { m_ansagen.hinweisSagen(text); });
 
     if (!protokollOeffnen(m_ansageprotokoll, m_optionen.ansageprotokoll,
                           QStringLiteral("Ansageprotokoll"), m_dialoge))

@@ -30,13 +30,14 @@
 #include "Rennabendverlauf.h"
 #include "Rennen.h"
 #include "Rennmitschrift.h"
+#include "Rennvermerk.h"
 #include "Schnittstellensteuerung.h"
 #include "Sensoranschluss.h"
 #include "Sensorport.h"
 #include "Sensortest.h"
 #include "Signalprotokoll.h"
 #include "Simulationsport.h"
-#include "Rennvermerk.h"
+#include "Streckenrufwacht.h"
 #include "Tastatur.h"
 #include "Verlaufsleser.h"
 #include "Verlaufsmeldungen.h"
@@ -90,6 +91,13 @@ private:
     Rennen m_rennen{{m_systemuhr, m_boxuhr, m_platinenuhr, m_countdown, m_boxwacht, m_rennzeit,
                      m_dialoge, m_klang, m_box, m_speicher, m_rekorde}};
 
+    // The automatic track call, outside the race: it gives the race the call as an input.
+    QtWecker m_streckenrufwecker;
+    Streckenrufwacht m_streckenrufwacht{
+        m_streckenrufwecker,
+        [this] { return m_rennen.signalzeit(m_rennen.uhr().ticks()) - m_rennen.stand().startzeit; },
+        [this](int spur) { m_rennen.streckenrufAusloesen(spur); }};
+
     // The race's signal sources and their ports.
     Sensorport m_sensorleitungen{m_systemuhr};
     Datenport m_platinenport{Platinenprotokoll::Baud};
@@ -112,10 +120,13 @@ private:
     Leitungsbehandlung m_zweiteLeitungen{m_rennen, 2};
     RaceControlEmpfang m_boxempfang{m_rennen, m_box, m_boxuhr, m_dialoge};
     Signalprotokoll m_signalprotokoll;
-    Rennvermerk m_rennvermerk{
-        [this](const Signaleintrag& e) { m_signalprotokoll.eintragen(e); }};
+    Rennvermerk m_rennvermerk{[this](const Signaleintrag& e) { m_signalprotokoll.eintragen(e); }};
 
-    Programmstart m_start{m_rennen, m_speicher, m_port, m_dialoge, [this] { m_hof.HofLesen(); },
+    Programmstart m_start{m_rennen,
+                          m_speicher,
+                          m_port,
+                          m_dialoge,
+                          [this] { m_hof.HofLesen(); },
                           m_optionen.spuranzahl};
     Fahrernamen m_fahrer{m_rennen, m_speicher, m_dialoge};
     Zuschauerbetrieb m_zuschauer{m_rennen, m_speicher, m_dialoge};

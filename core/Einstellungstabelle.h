@@ -64,6 +64,11 @@ inline const Einstellung Fehlstartregel{QStringLiteral("Fehlstartregel"),
                                         QStringLiteral("Abbruch")};
 inline const Einstellung Fehlstartstrafe{QStringLiteral("Fehlstartstrafe"), QStringLiteral("5")};
 inline const Einstellung StopAndGoZeit{QStringLiteral("StopAndGoZeit"), QStringLiteral("10")};
+// The automatic track call, and how many median laps a lane may be overdue before it.
+inline const Einstellung Streckenrufautomatik{QStringLiteral("Streckenrufautomatik"),
+                                              QStringLiteral("False")};
+inline const Einstellung Streckenruffaktor{QStringLiteral("Streckenruffaktor"),
+                                           QStringLiteral("3")};
 // A race night: every pair once or a rotation, a final of the two best, and the points for
 // a Begegnung's win, draw and loss.
 inline const Einstellung RennabendFormat{QStringLiteral("RennabendFormat"),

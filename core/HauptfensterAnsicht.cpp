@@ -43,6 +43,10 @@ QString maxgText(const Rennstand& r) {
 // under way.
 QString modustext(const Rennstand& r) {
     const Renneinstellungen& e = r.einstellungen;
+    // The crash label says that the race stands; this says that nobody pressed Space.
+    if (r.crashPause && !r.streckenrufe.empty() &&
+        r.streckenrufe.back().ursache == Streckenrufursache::Automatisch)
+        return QStringLiteral("Streckenruf (automatisch)");
     if (e.spurwechsel && r.spuren.anzahl() > KleinsteSpurenzahl)
         return QStringLiteral("Spurwechsel, Lauf %1 von %2")
             .arg(r.wechsellauf + 1)

@@ -8,6 +8,7 @@
 
 #include "Ampel.h"
 #include "Strafe.h"
+#include "Streckenruf.h"
 
 #include <cstdint>
 
@@ -61,6 +62,12 @@ public:
     virtual void strafeZurueckgenommen(const Rennen&, const Strafe&) {}
     // A crash pause began (true) or ended (false).
     virtual void crashPause(const Rennen&, bool /*an*/) {}
+    // A track call began, just after crashPause(true): by hand (lane 0), or automatically
+    // for the lane overdue.
+    virtual void streckenrufBegonnen(const Rennen&, const Streckenruf&, int /*spur*/) {}
+    // A lane's power is cut for a stop and go (false), or given back once it is served or
+    // the race is over (true). Only where the sensor board switches each lane's power.
+    virtual void spurstrom(const Rennen&, int /*spur*/, bool /*an*/) {}
     // The time left of a race by time went down to this many whole seconds; 0: the time
     // is up.
     virtual void restzeit(const Rennen&, std::int32_t /*sekunden*/) {}

@@ -35,7 +35,7 @@ void eingeben(Rennen& r, const Renneingabe& eingabe) {
                    [&](const PortGeoeffnet& e) { r.portGeoeffnet(e.port); },
                    [&](const PortFehlt&) { r.portFehlt(); },
                    [&](const ZweiterPortGesetzt& e) { r.zweiterPortGesetzt(e.port); },
-                   [&](const PlatineErkannt&) { r.platineErkannt(); },
+                   [&](const PlatineErkannt& e) { r.platineErkannt(e.spurstrom); },
                    [&](const SimulationGestartet& e) { r.simulationGestartet(e.kuerzesteRunde); },
                    [&](const ErgebnisSpeichern&) { r.ergebnisSpeichern(); },
                    [&](const RundeStreichen& e) { r.rundeStreichen(e.spur); },
@@ -44,6 +44,7 @@ void eingeben(Rennen& r, const Renneingabe& eingabe) {
                    [&](const AbendeintragSetzen& e) { r.abendeintragSetzen(e.eintrag); },
                    [&](const StrafeGeben& e) { r.strafeGeben(e.spur, e.art, e.wert, e.grund); },
                    [&](const StrafeZuruecknehmen&) { r.strafeZuruecknehmen(); },
+                   [&](const StreckenrufAusloesen& e) { r.streckenrufAusloesen(e.spur); },
                },
                eingabe);
 }

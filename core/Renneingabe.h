@@ -53,6 +53,10 @@ struct StrafeGeben {
     QString grund;
     bool operator==(const StrafeGeben&) const = default;
 };
+struct StreckenrufAusloesen {
+    int spur; // the lane overdue
+    bool operator==(const StreckenrufAusloesen&) const = default;
+};
 struct StrafeZuruecknehmen {
     bool operator==(const StrafeZuruecknehmen&) const = default;
 };
@@ -125,6 +129,7 @@ struct ZweiterPortGesetzt {
     bool operator==(const ZweiterPortGesetzt&) const = default;
 };
 struct PlatineErkannt {
+    bool spurstrom;
     bool operator==(const PlatineErkannt&) const = default;
 };
 struct ErgebnisSpeichern {
@@ -136,17 +141,19 @@ struct SimulationGestartet {
 };
 } // namespace Eingabe
 
-using Renneingabe = std::variant<
-    Eingabe::StartGedrueckt, Eingabe::CountdownTick, Eingabe::CrashUmschalten,
-    Eingabe::SignalPruefen, Eingabe::Rundensignal, Eingabe::Handrunde, Eingabe::BoxwachtTick,
-    Eingabe::BoxGehoert, Eingabe::Boxzeitsprung, Eingabe::SensoruhrWechseln,
-    Eingabe::EinstellungenAnwenden, Eingabe::BoxparameterSetzen, Eingabe::TitelSetzen,
-    Eingabe::FahrerBenennen, Eingabe::FahrerfarbeSetzen, Eingabe::EinzelmodusUmschalten,
-    Eingabe::HoechstgeschwindigkeitZuruecksetzen, Eingabe::AmpelSetzen, Eingabe::SpurwechselVonVorn,
-    Eingabe::PortGeoeffnet, Eingabe::PortFehlt, Eingabe::PlatineErkannt,
-    Eingabe::SimulationGestartet, Eingabe::ErgebnisSpeichern, Eingabe::RennzeitTick,
-    Eingabe::RundeStreichen, Eingabe::ZieleinlaufSchliessen, Eingabe::AbendeintragSetzen,
-    Eingabe::ZweiterPortGesetzt, Eingabe::StrafeGeben, Eingabe::StrafeZuruecknehmen>;
+using Renneingabe =
+    std::variant<Eingabe::StartGedrueckt, Eingabe::CountdownTick, Eingabe::CrashUmschalten,
+                 Eingabe::SignalPruefen, Eingabe::Rundensignal, Eingabe::Handrunde,
+                 Eingabe::BoxwachtTick, Eingabe::BoxGehoert, Eingabe::Boxzeitsprung,
+                 Eingabe::SensoruhrWechseln, Eingabe::EinstellungenAnwenden,
+                 Eingabe::BoxparameterSetzen, Eingabe::TitelSetzen, Eingabe::FahrerBenennen,
+                 Eingabe::FahrerfarbeSetzen, Eingabe::EinzelmodusUmschalten,
+                 Eingabe::HoechstgeschwindigkeitZuruecksetzen, Eingabe::AmpelSetzen,
+                 Eingabe::SpurwechselVonVorn, Eingabe::PortGeoeffnet, Eingabe::PortFehlt,
+                 Eingabe::PlatineErkannt, Eingabe::SimulationGestartet, Eingabe::ErgebnisSpeichern,
+                 Eingabe::RennzeitTick, Eingabe::RundeStreichen, Eingabe::ZieleinlaufSchliessen,
+                 Eingabe::AbendeintragSetzen, Eingabe::ZweiterPortGesetzt, Eingabe::StrafeGeben,
+                 Eingabe::StrafeZuruecknehmen, Eingabe::StreckenrufAusloesen>;
 
 // Hears every input of a race as it arrives, before the race acts on it.
 class Eingabeschreiber {

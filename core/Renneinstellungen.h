@@ -28,9 +28,9 @@ struct Boxparameter {
 struct Renneinstellungen {
     double kurslaenge = 5; // metres per lap
     std::int32_t rundenzahl = 10;
-    double prellzeit = 2;       // seconds a sensor stays deaf after a signal
-    bool rennmodus = true;      // false: training, the lower best lap wins
-    bool ohneCountdown = false; // flying start
+    double prellzeit = 2;        // seconds a sensor stays deaf after a signal
+    bool rennmodus = true;       // false: training, the lower best lap wins
+    bool ohneCountdown = false;  // flying start
     std::int32_t spuranzahl = 2; // lanes of the track, 2 to 8
     // Bit n-1 set: lane n has no car tonight. Its signals are logged, never counted, and it
     // takes no place.
@@ -38,8 +38,8 @@ struct Renneinstellungen {
     // By laps: once the winner is home each other lane's next crossing ends its race, and
     // the places go by laps, then by time. One stuck car then holds nobody up.
     bool nachSiegerBeenden = false;
-    bool spurwechsel = false;    // two heats, the drivers change lanes (two lanes only)
-    bool raceControl = false;   // signals and clock come from the timing box
+    bool spurwechsel = false; // two heats, the drivers change lanes (two lanes only)
+    bool raceControl = false; // signals and clock come from the timing box
     bool maxGeschwManuell = false;
     bool rundenBeep = false;
     bool schnellsterRundenBeep = false;
@@ -56,6 +56,10 @@ struct Renneinstellungen {
     Fehlstartregel fehlstartregel = Fehlstartregel::Abbruch;
     std::int32_t fehlstartstrafe = 5;
     std::int32_t stopAndGoZeit = 10;
+    // The automatic track call: a lane with a driver that has not crossed for this many
+    // times its median lap (from its third lap on) brings the race to a crash pause.
+    bool streckenrufautomatik = false;
+    std::int32_t streckenruffaktor = 3;
     Boxparameter box;
 
     bool operator==(const Renneinstellungen&) const = default;

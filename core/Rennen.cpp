@@ -225,12 +225,14 @@ void Rennen::zweiterPortGesetzt(const QString& port) {
     geaendert();
 }
 
-void Rennen::platineErkannt() {
-    eingabeMelden(Eingabe::PlatineErkannt{});
+void Rennen::platineErkannt(bool spurstrom) {
+    eingabeMelden(Eingabe::PlatineErkannt{spurstrom});
     // The board sits on the port as opened; a port whose box fell silent stays as it is.
     Anschlussstand& a = m_stand.anschluss;
-    if (a.art == Anschlussart::Schnittstelle && !a.boxVerstummt)
+    if (a.art == Anschlussart::Schnittstelle && !a.boxVerstummt) {
         a.art = Anschlussart::Platine;
+        a.spurstrom = spurstrom;
+    }
     geaendert();
 }
 
@@ -250,7 +252,19 @@ void Rennen::crashUmschalten() {
     });
 }
 
-void Rennen::crashUmschaltenJetzt(Streckenrufursache ursache) {
+void Rennen::streckenrufAusloesen(int nummer) {
+    eingabeMelden(Eingabe::StreckenrufAusloesen{nummer});
+    m_folge.ausfuehren([this, nummer] {
+        const Rennstand& s = m_stand;
+        // The watch's alarm may have waited behind another event that paused or ended it.
+        if (s.crashPause || !s.gestartet || !s.rennenLaeuft)
+            return;
+        crashUmschaltenJetzt(Streckenrufursache::Automatisch, nummer);
+        geaendert();
+    });
+}
+
+void Rennen::crashUmschaltenJetzt(Streckenrufursache ursache, int ueberfaellig) {
     Rennstand& s = m_stand;
     if (s.crashPause) {
         s.pausenEnde = uhr().ticks();
@@ -259,8 +273,7 @@ void Rennen::crashUmschaltenJetzt(Streckenrufursache ursache) {
         s.signaleGesperrt = false;
         ampelSchalten(Ampel::Gruen);
         s.crashPause = false;
-        if (rennuhrLaeuft())
-            weckerStellen(rennzeitJetzt());
+        weckerStellen(rennzeitJetzt());
         klangSpielen(Klang::Start);
     } else {
         s.pausenBeginn = uhr().ticks();
@@ -272,6 +285,10 @@ void Rennen::crashUmschaltenJetzt(Streckenrufursache ursache) {
         klangSpielen(Klang::Crash);
     }
     melden([&](Rennbeobachter& b) { b.crashPause(*this, s.crashPause); });
+    if (s.crashPause)
+        melden([&](Rennbeobachter& b) {
+            b.streckenrufBegonnen(*this, s.streckenrufe.back(), ueberfaellig);
+        });
 }
 
 // The call lasts until now: its end is on a clock that runs through the pause.
@@ -280,8 +297,8 @@ void Rennen::streckenrufBeenden() {
     if (s.streckenrufe.empty() || s.streckenrufe.back().ende)
         return;
     Streckenruf& ruf = s.streckenrufe.back();
-    ruf.ende = Zahlenformat::runden3(ruf.beginn + signalzeit(uhr().ticks()) -
-                                     signalzeit(s.pausenBeginn));
+    ruf.ende =
+        Zahlenformat::runden3(ruf.beginn + signalzeit(uhr().ticks()) - signalzeit(s.pausenBeginn));
 }
 
 void Rennen::tabellenLeeren() {

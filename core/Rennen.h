@@ -84,10 +84,14 @@ public:
     // Start, or Stop while a race is under way (Enter, the Start label).
     void startGedrueckt();
     void countdownTick();
-    // The race clock's alarm rang: a race by time shows the time left, or its time is up.
+    // The race clock's alarm rang: a race by time shows the time left, or its time is up; a
+    // lane whose power a stop and go cut gets it back once the stop is served.
     void rennzeitTick();
     // Space during a race: a crash pause begins or ends.
     void crashUmschalten();
+    // The track-call watch found this lane overdue: a crash pause begins, called
+    // automatically, unless one is on already or the race clock does not run.
+    void streckenrufAusloesen(int spur);
     // A sensor signal of a lane at a signal time (seconds on the pause-adjusted scale),
     // before it is a lap signal: blocked and bouncing signals are dropped, the rest is
     // remembered as the lane's last signal. What became of it goes to the signal log.
@@ -156,7 +160,8 @@ public:
     // The sensor port of lanes 5 to 8: its name, "?" when it could not be opened, empty when
     // closed.
     void zweiterPortGesetzt(const QString& port);
-    void platineErkannt();
+    // `spurstrom`: the board switches each lane's power, so a stop and go cuts it.
+    void platineErkannt(bool spurstrom);
     // The simulated track drives, its laps no shorter than this many seconds.
     void simulationGestartet(double kuerzesteRunde);
 
@@ -174,8 +179,14 @@ private:
     void fehlstartStrafen(int spur);
     // A crossing while the lane stands out its stop and go: not counted.
     bool stehtImStopAndGo(int spur, double zeit);
-    // A stop and go due begins at the lane's crossing.
-    void stopAndGoBeginnen(int spur, double zeit);
+    bool steht(const Spurstand& spur, double zeit) const;
+    // A stop and go due begins at this race time: at the lane's crossing, or where the board
+    // cuts the lane's power, at once while the race clock runs.
+    void stopAndGoBeginnen(int spur, double rennzeit);
+    bool spurstromSchaltbar() const;
+    // Lanes whose stop without power is served by this race time get it back; at the race's
+    // end or stop every lane does.
+    void spurstromZurueckgeben(double rennzeit);
     // The race end with penalties in the heat: the winner after them (0: none, by time a
     // draw) takes the win from the first home.
     void siegerNachStrafen(int sieger);
@@ -187,7 +198,8 @@ private:
     void startOderStop();
     void anhalten(Ampel ampel);
     void countdownSchritt();
-    void crashUmschaltenJetzt(Streckenrufursache ursache);
+    // `ueberfaellig`: the lane an automatic call is for; 0 by hand.
+    void crashUmschaltenJetzt(Streckenrufursache ursache, int ueberfaellig = 0);
     void streckenrufBeenden();
     void countdownStarten();
     void rennuhrStarten(std::optional<double> startzeit = std::nullopt);
@@ -212,6 +224,8 @@ private:
     // start before the first car): the time a penalty or a track call is given at.
     double rennzeitBisher() const;
     void rennzeitSchritt();
+    // To the race clock's next moment: the time left of a race by time showing a second
+    // less, or a lane's stop without power served; off when neither is due.
     void weckerStellen(double rennzeit);
     void zeitIstUm();
     void zeitrundeAuswerten(int spur, double t);

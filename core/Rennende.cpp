@@ -1,11 +1,12 @@
 // A lane's finish, the race's end and its result.
 #include "Ergebnisfenster.h"
-#include "Rotationsergebnis.h"
 #include "Rennanzeige.h"
 #include "Rennen.h"
+#include "Rotationsergebnis.h"
 #include "Strafwertung.h"
 
 #include <algorithm>
+#include <limits>
 
 using Zahlenformat::runden3;
 
@@ -49,6 +50,7 @@ void Rennen::rennende() {
     const Renneinstellungen& e = r.einstellungen;
     klangSpielen(Klang::Verlierer);
     m_an.rennzeit.abstellen();
+    spurstromZurueckgeben(std::numeric_limits<double>::infinity());
     ergebnisFesthalten();
     const int sieger = r.ergebnis.letzterLauf().sieger;
     if (e.rennmodus && !r.strafen.empty())
@@ -58,8 +60,8 @@ void Rennen::rennende() {
         for (int nummer = 1; nummer <= spurenzahl(); ++nummer)
             if (spurBelegt(nummer))
                 spur(nummer).ausgang = sieger == 0        ? Spurausgang::Unentschieden
-                                   : sieger == nummer ? Spurausgang::Sieg
-                                                      : Spurausgang::Niederlage;
+                                       : sieger == nummer ? Spurausgang::Sieg
+                                                          : Spurausgang::Niederlage;
     }
     melden([&](Rennbeobachter& b) { b.rennende(*this, sieger); });
     if (e.rennmodus) {

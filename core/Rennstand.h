@@ -57,6 +57,8 @@ struct Spurstand {
     // served the race time the lane stands until; crossings before it are not counted.
     double stopAndGoOffen = 0;
     std::optional<double> stopAndGoBis;
+    // A board that switches the lane's power cuts it until this race time.
+    std::optional<double> ohneStromBis;
     // The laps of the lap table, and the race time of its summary row once home. Both
     // are cleared with the table, at Start and Stop.
     std::vector<Rundenwert> runden;
@@ -99,6 +101,8 @@ struct Anschlussstand {
     // The sensor port of lanes 5 to 8 beside the lines of the first: empty while the track
     // has none, "?" when it could not be opened. The first port's changes leave it be.
     QString zweiterPort;
+    // The board on the port switches each lane's power.
+    bool spurstrom = false;
 
     bool operator==(const Anschlussstand&) const = default;
 };
@@ -198,3 +202,8 @@ struct Rennstand {
 
     bool operator==(const Rennstand&) const = default;
 };
+
+// The race clock runs: from green, at a flying start from the first car on.
+inline bool rennuhrAn(const Rennstand& r) {
+    return r.rennenLaeuft && (!r.einstellungen.ohneCountdown || r.rennuhrGestartet);
+}

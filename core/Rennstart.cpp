@@ -1,6 +1,8 @@
 // Start and Stop, the countdown and the race clock's start.
 #include "Rennen.h"
 
+#include <limits>
+
 void Rennen::startGedrueckt() {
     // A Start that waits behind a running event finds the race as that event leaves it: it
     // starts what is in place.
@@ -58,6 +60,7 @@ void Rennen::startOderStop() {
         spur(nummer).distanz = 0;
         spur(nummer).stopAndGoOffen = 0;
         spur(nummer).stopAndGoBis.reset();
+        spur(nummer).ohneStromBis.reset();
     }
     if (e.raceControl)
         boxScharfSchalten();
@@ -84,6 +87,7 @@ void Rennen::anhalten(Ampel ampel) {
     m_stand.optionenFrei = true;
     m_an.countdown.setEnabled(false);
     m_an.rennzeit.abstellen();
+    spurstromZurueckgeben(std::numeric_limits<double>::infinity());
     ampelSchalten(ampel);
     m_stand.gestartet = false;
     // A track call under way when the race is stopped ends with it.

@@ -12,6 +12,11 @@ namespace {
 constexpr double Rundungsspiel = 1e-7;
 } // namespace
 
+// The lane stands out its stop and go at this signal time: the crossing is no lap.
+bool Rennen::steht(const Spurstand& s, double zeit) const {
+    return s.stopAndGoBis && runden3(zeit - m_stand.startzeit) < *s.stopAndGoBis;
+}
+
 // Only an accepted signal (or false start) moves the lane's last signal, so the debounce
 // window counts from the last accepted signal, not from the last bounce.
 Signalausgang Rennen::signalPruefen(int nummer, double zeit) {
@@ -29,7 +34,10 @@ Signalausgang Rennen::signalPruefen(int nummer, double zeit) {
             ausgang = Signalausgang::Geprellt;
         } else {
             s.letztesSignal = zeit;
-            ausgang = m_stand.rennenLaeuft ? Signalausgang::Angenommen : Signalausgang::Fehlstart;
+            ausgang = !m_stand.rennenLaeuft ? Signalausgang::Fehlstart
+                      // In single mode the signal is the other lane's, too.
+                      : steht(s, zeit) && !m_stand.einzelmodus ? Signalausgang::StopAndGo
+                                                               : Signalausgang::Angenommen;
         }
     }
     melden([&](Rennbeobachter& b) { b.signalGeprueft(*this, nummer, zeit); });
@@ -110,7 +118,7 @@ void Rennen::rundenereignis(int nummer, double zeit, bool vonHand) {
             return;
         rundeGezaehlt(nummer, t, rundenzeit, vonHand);
     }
-    stopAndGoBeginnen(nummer, zeit);
+    stopAndGoBeginnen(nummer, runden3(zeit - r.startzeit));
 
     if (nachZeit()) {
         zeitrundeAuswerten(nummer, t);

@@ -9,6 +9,7 @@ QString ausgangText(Signalausgang ausgang) {
     case Signalausgang::Gestrichen: return QStringLiteral("gestrichen");
     case Signalausgang::KeineSpur: return QStringLiteral("keine Spur der Bahn");
     case Signalausgang::FreieSpur: return QStringLiteral("Spur frei");
+    case Signalausgang::StopAndGo: return QStringLiteral("Stop and go");
     case Signalausgang::Ignoriert: break;
     }
     return QStringLiteral("ignoriert");

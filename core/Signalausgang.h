@@ -15,6 +15,7 @@ enum class Signalausgang {
     Gestrichen, // Ctrl+1/2 took the lane's last lap back
     KeineSpur,  // a lane the track does not have (a board or port with more inputs)
     FreieSpur,  // a lane marked free: no car drives on it tonight
+    StopAndGo,  // the lane stands out a stop and go: no lap
 };
 
 QString ausgangText(Signalausgang ausgang);

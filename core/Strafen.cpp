@@ -44,8 +44,12 @@ bool Rennen::strafeZuruecknehmen() {
 void Rennen::strafeFesthalten(const Strafe& strafe) {
     Rennstand& r = m_stand;
     r.strafen.push_back(strafe);
-    if (strafe.art == Strafart::StopAndGo)
+    if (strafe.art == Strafart::StopAndGo) {
         spur(strafe.spur).stopAndGoOffen += strafe.wert;
+        // Power is cut at once; before the race clock runs at the lane's first crossing.
+        if (spurstromSchaltbar() && rennuhrAn(r))
+            stopAndGoBeginnen(strafe.spur, rennzeitBisher());
+    }
     // The first home may not be the winner after the penalty: that is decided at the end.
     if (r.rennsieger && !nachZeit()) {
         r.rennsieger.reset();
@@ -80,21 +84,45 @@ void Rennen::siegerNachStrafen(int sieger) {
             spur(nummer).ausgang = nachZeit() ? Spurausgang::Unentschieden : Spurausgang::Offen;
 }
 
-// Without power to cut, the lane's stop is timed from a crossing to the first one after.
+// Without power to cut, the lane's stop is timed from a crossing to the first one after; with
+// it, from the cut. Either way crossings before its end are not counted.
 bool Rennen::stehtImStopAndGo(int nummer, double zeit) {
     Spurstand& s = spur(nummer);
     if (!s.stopAndGoBis)
         return false;
-    if (Zahlenformat::runden3(zeit - m_stand.startzeit) < *s.stopAndGoBis)
+    if (steht(s, zeit))
         return true;
     s.stopAndGoBis.reset();
     return false;
 }
 
-void Rennen::stopAndGoBeginnen(int nummer, double zeit) {
+void Rennen::stopAndGoBeginnen(int nummer, double rennzeit) {
     Spurstand& s = spur(nummer);
     if (!(s.stopAndGoOffen > 0) || s.fertig)
         return;
-    s.stopAndGoBis = Zahlenformat::runden3(zeit - m_stand.startzeit + s.stopAndGoOffen);
+    // A stop without power under way: the next one follows it.
+    const bool ohneStrom = s.ohneStromBis.has_value();
+    s.stopAndGoBis = Zahlenformat::runden3(s.ohneStromBis.value_or(rennzeit) + s.stopAndGoOffen);
     s.stopAndGoOffen = 0;
+    if (!spurstromSchaltbar())
+        return;
+    s.ohneStromBis = s.stopAndGoBis;
+    if (!ohneStrom)
+        melden([&](Rennbeobachter& b) { b.spurstrom(*this, nummer, false); });
+    weckerStellen(rennzeitJetzt());
+}
+
+bool Rennen::spurstromSchaltbar() const {
+    const Anschlussstand& a = m_stand.anschluss;
+    return a.art == Anschlussart::Platine && a.spurstrom;
+}
+
+void Rennen::spurstromZurueckgeben(double rennzeit) {
+    for (int nummer = 1; nummer <= spurenzahl(); ++nummer) {
+        std::optional<double>& bis = spur(nummer).ohneStromBis;
+        if (!bis || *bis > Zahlenformat::runden3(rennzeit))
+            continue;
+        bis.reset();
+        melden([&](Rennbeobachter& b) { b.spurstrom(*this, nummer, true); });
+    }
 }

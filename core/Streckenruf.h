@@ -9,9 +9,14 @@
 
 enum class Streckenrufursache { Hand, Automatisch };
 
+// The median laps a lane may be overdue before the automatic track call, as the settings
+// allow it.
+constexpr int KleinsterStreckenruffaktor = 2;
+constexpr int GroessterStreckenruffaktor = 10;
+
 struct Streckenruf {
-    int lauf = 0;       // the heat of a lane-change race, from 0
-    double beginn = 0;  // seconds on the race clock when called
+    int lauf = 0;      // the heat of a lane-change race, from 0
+    double beginn = 0; // seconds on the race clock when called
     // When the race went on: the call's start plus its length, so on a clock that runs
     // through the pause. None while it lasts.
     std::optional<double> ende;

@@ -28,18 +28,20 @@ double Rennen::rennzeitJetzt() const {
 }
 
 double Rennen::rennzeitBisher() const {
-    const Rennstand& r = m_stand;
-    const bool uhrLaeuft =
-        r.rennenLaeuft && (!r.einstellungen.ohneCountdown || r.rennuhrGestartet);
-    return uhrLaeuft ? runden3(rennzeitJetzt()) : 0;
+    return rennuhrAn(m_stand) ? runden3(rennzeitJetzt()) : 0;
 }
 
 void Rennen::rennzeitSchritt() {
     // An alarm that waited behind a modal dialog may find the race over or paused.
     Rennstand& s = m_stand;
-    if (!rennuhrLaeuft() || s.crashPause)
+    if (!s.gestartet || s.crashPause)
         return;
     const double t = rennzeitJetzt();
+    spurstromZurueckgeben(t);
+    if (!rennuhrLaeuft()) {
+        weckerStellen(t);
+        return;
+    }
     const double rest = s.einstellungen.renndauer - t;
     if (rest <= 0) {
         zeitIstUm();
@@ -53,12 +55,23 @@ void Rennen::rennzeitSchritt() {
     weckerStellen(t);
 }
 
-// To the moment the time left shows a second less; the last of them is the race's end.
+// By time to the moment the time left shows a second less; the last of them is the race's
+// end.
 void Rennen::weckerStellen(double rennzeit) {
-    const double rest = m_stand.einstellungen.renndauer - rennzeit;
-    const double bisDahin = rest - (std::ceil(rest) - 1);
+    std::optional<double> bisDahin;
+    if (rennuhrLaeuft()) {
+        const double rest = m_stand.einstellungen.renndauer - rennzeit;
+        bisDahin = rest - (std::ceil(rest) - 1);
+    }
+    for (int nummer = 1; nummer <= spurenzahl(); ++nummer)
+        if (const std::optional<double>& bis = spur(nummer).ohneStromBis)
+            bisDahin = std::min(bisDahin.value_or(*bis - rennzeit), *bis - rennzeit);
+    if (!bisDahin) {
+        m_an.rennzeit.abstellen();
+        return;
+    }
     // The alarm comes at that millisecond or after it, never a rounding error before.
-    const auto ms = static_cast<std::int64_t>(std::ceil(bisDahin * 1000 - 1e-6));
+    const auto ms = static_cast<std::int64_t>(std::ceil(*bisDahin * 1000 - 1e-6));
     m_an.rennzeit.stellen(std::max<std::int64_t>(ms, 1));
 }
 
@@ -66,7 +79,8 @@ void Rennen::zeitIstUm() {
     Rennstand& s = m_stand;
     s.zeitUm = true;
     s.restzeit = 0;
-    m_an.rennzeit.abstellen();
+    // A lane without power still gets it back when its stop is served.
+    weckerStellen(rennzeitJetzt());
     melden([&](Rennbeobachter& b) { b.restzeit(*this, 0); });
     if (s.einstellungen.zielregel != Zielregel::Sofort)
         return;

@@ -6,11 +6,11 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QIcon>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QHBoxLayout>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -43,6 +43,17 @@ RennformatFenster::RennformatFenster(RennformatLogik& logik, QWidget* eltern,
     m_regel->addItem(QStringLiteral("Führender beendet – nach dem Führenden die nächste Runde"));
     formular->addRow(QStringLiteral("Zielregel:"), m_regel);
     bahnAnlegen(formular);
+    m_streckenruf = new QCheckBox(QStringLiteral("Automatischer Streckenruf"), this);
+    m_streckenruf->setToolTip(QStringLiteral("Das Rennen hält an, wenn ein Wagen überfällig ist"));
+    formular->addRow(QString(), m_streckenruf);
+    m_faktor = new QLineEdit(this);
+    m_faktor->setToolTip(QStringLiteral("Überfällig nach so vielen mittleren Runden (Median) "
+                                        "ohne Durchfahrt, ab der dritten Runde; 2 bis 10"));
+    formular->addRow(QStringLiteral("Streckenruffaktor:"), m_faktor);
+    connect(m_streckenruf, &QCheckBox::toggled, this,
+            [this](bool an) { m_logik.ansicht.streckenrufautomatik = an; });
+    connect(m_faktor, &QLineEdit::textEdited, this,
+            [this](const QString& text) { m_logik.ansicht.streckenruffaktor = text; });
     spalte->addLayout(formular);
 
     auto* knoepfe = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -80,8 +91,8 @@ void RennformatFenster::bahnAnlegen(QFormLayout* formular) {
         freie->addWidget(kaestchen);
         connect(kaestchen, &QCheckBox::toggled, this, [this, spur](bool an) {
             const std::uint32_t bit = 1U << (spur - 1);
-            m_logik.ansicht.freieSpuren = an ? m_logik.ansicht.freieSpuren | bit
-                                             : m_logik.ansicht.freieSpuren & ~bit;
+            m_logik.ansicht.freieSpuren =
+                an ? m_logik.ansicht.freieSpuren | bit : m_logik.ansicht.freieSpuren & ~bit;
         });
     }
     freie->addStretch();
@@ -119,6 +130,12 @@ void RennformatFenster::darstellen() {
         kaestchen->setChecked((a.freieSpuren >> (spur - 1)) & 1U);
         kaestchen->setVisible(spur <= a.spuranzahl);
     }
+    {
+        const QSignalBlocker streckenruf(m_streckenruf);
+        m_streckenruf->setChecked(a.streckenrufautomatik);
+    }
+    if (m_faktor->text() != a.streckenruffaktor)
+        m_faktor->setText(a.streckenruffaktor);
     const QSignalBlocker sieger(m_nachSieger);
     m_nachSieger->setChecked(a.nachSiegerBeenden);
     m_nachSieger->setEnabled(m_logik.siegerregelWaehlbar());

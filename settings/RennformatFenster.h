@@ -5,7 +5,6 @@
 #include "Twips.h"
 
 #include <QDialog>
-
 #include <array>
 
 class QCheckBox;
@@ -32,4 +31,6 @@ private:
     QSpinBox* m_spuren = nullptr;
     std::array<QCheckBox*, GroessteSpurenzahl> m_frei{};
     QCheckBox* m_nachSieger = nullptr;
+    QCheckBox* m_streckenruf = nullptr;
+    QLineEdit* m_faktor = nullptr;
 };

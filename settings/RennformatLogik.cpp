@@ -3,6 +3,7 @@
 #include "Boxspuren.h"
 #include "Rennanzeige.h"
 #include "Spurenliste.h"
+#include "Zahlenformat.h"
 
 #include <QStringList>
 #include <algorithm>
@@ -34,8 +35,14 @@ std::optional<std::int32_t> renndauerLesen(const QString& text) {
 RennformatLogik::RennformatLogik(Rennen& rennen, Einstellungsspeicher& speicher, Dialoge& dialoge)
     : m_rennen(rennen), m_werte(speicher), m_dialoge(dialoge) {
     const Renneinstellungen& e = rennen.einstellungen();
-    ansicht = {e.rennart == Rennlaenge::Zeit, restzeittext(e.renndauer), e.zielregel,
-               e.spuranzahl,   e.freieSpuren,  e.nachSiegerBeenden};
+    ansicht = {e.rennart == Rennlaenge::Zeit,
+               restzeittext(e.renndauer),
+               e.zielregel,
+               e.spuranzahl,
+               e.freieSpuren,
+               e.nachSiegerBeenden,
+               e.streckenrufautomatik,
+               QString::number(e.streckenruffaktor)};
 }
 
 void RennformatLogik::spuranzahlWaehlen(int anzahl) {
@@ -87,11 +94,28 @@ bool RennformatLogik::okGedrueckt() {
                           QStringLiteral("Rennformat"));
         return false;
     }
+    const std::optional<std::int32_t> faktor =
+        Zahlenformat::ganzzahlLesen(ansicht.streckenruffaktor.trimmed());
+    if (!faktor || *faktor < KleinsterStreckenruffaktor || *faktor > GroessterStreckenruffaktor) {
+        m_dialoge.meldung(QStringLiteral("Der Streckenruffaktor muss eine ganze Zahl zwischen "
+                                         "%1 und %2 sein.")
+                              .arg(KleinsterStreckenruffaktor)
+                              .arg(GroessterStreckenruffaktor),
+                          QStringLiteral("Rennformat"));
+        return false;
+    }
     if (!bahnPruefen())
         return false;
     Renneinstellungen e = m_rennen.einstellungen();
     const Renneinstellungen vorher = e;
     bahnSpeichern(e);
+    e.streckenrufautomatik = ansicht.streckenrufautomatik;
+    e.streckenruffaktor = *faktor;
+    // Stored once changed: a store that never had them keeps only the keys it had.
+    if (e.streckenrufautomatik != vorher.streckenrufautomatik)
+        m_werte.speichern(E::Streckenrufautomatik, e.streckenrufautomatik);
+    if (e.streckenruffaktor != vorher.streckenruffaktor)
+        m_werte.speichern(E::Streckenruffaktor, e.streckenruffaktor);
     e.rennart = ansicht.nachZeit ? Rennlaenge::Zeit : Rennlaenge::Runden;
     e.renndauer = *dauer;
     e.zielregel = ansicht.zielregel;

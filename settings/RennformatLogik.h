@@ -2,7 +2,8 @@
 // ends it, and the track: its lanes, those with no car tonight, and whether a race by laps
 // ends for the others at their next crossing once the winner is home. It opens between
 // races only; OK checks what was typed and chosen, applies it to the race and stores it,
-// and a lane-change race then begins again with its first heat.
+// and a lane-change race then begins again with its first heat. The automatic track call and
+// its factor are part of the format, too.
 #pragma once
 
 #include "Einstellungswerte.h"
@@ -15,6 +16,8 @@ struct RennformatAnsicht {
     int spuranzahl = KleinsteSpurenzahl;
     std::uint32_t freieSpuren = 0; // bit n-1: lane n
     bool nachSiegerBeenden = false;
+    bool streckenrufautomatik = false;
+    QString streckenruffaktor; // a whole number of median laps, 2 to 10
 
     bool operator==(const RennformatAnsicht&) const = default;
 };

@@ -92,6 +92,20 @@ void Platinenempfang::rennenGestartet(const Rennen& rennen) {
                       Anwendungstitel);
 }
 
+void Platinenempfang::strafe(const Rennen&, const Strafe& strafe) {
+    if (strafe.art != Strafart::StopAndGo || !m_erkannt || hatSpurstrom() ||
+        std::exchange(m_ohneSpurstromGesagt, true))
+        return;
+    const QString text = QStringLiteral(
+        "Die Platine schaltet keinen Spurstrom: Stop and go wird angezeigt und an der "
+        "nächsten Durchfahrt gezeitet.");
+    const std::int64_t tick = m_uhr.ticks();
+    eintragen(tick, QStringLiteral("Stop and go ohne Spurstrom"), strafe.spur,
+              m_rennen.signalzeit(tick), Signalausgang::Ignoriert, text);
+    if (m_beiOhneSpurstrom)
+        m_beiOhneSpurstrom(text);
+}
+
 void Platinenempfang::ampelGesetzt(const Rennen&, Ampel ampel) {
     m_ampel = ampel;
     if (m_erkannt)
@@ -146,7 +160,7 @@ void Platinenempfang::hallo(const Platinenprotokoll::Hallo& h) {
     gesendetesVergessen();
     if (!neustart) {
         m_rennen.sensoruhrWechseln(Sensoruhr::Platine);
-        m_rennen.platineErkannt();
+        m_rennen.platineErkannt(m_spurstromausgaenge);
     }
     const std::int64_t tick = m_uhr.ticks();
     eintragen(tick,

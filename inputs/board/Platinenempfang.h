@@ -30,6 +30,11 @@ public:
     // Who hears the verdict on a hello: true for a board this program understands, false
     // for one whose firmware it does not know (the user has been told).
     void beiHallo(std::function<void(bool verstanden)> hallo) { m_beiHallo = std::move(hallo); }
+    // Who is told, once a program run, that a stop and go is shown and timed because the
+    // board switches no lane's power.
+    void beiOhneSpurstrom(std::function<void(const QString& text)> sagen) {
+        m_beiOhneSpurstrom = std::move(sagen);
+    }
 
     // A port opened: whatever stands behind it has not said hello yet.
     void portGeoeffnet();
@@ -42,6 +47,9 @@ public:
     // A far time is told once a race; lanes with a car but no input on this board at the
     // start of every race.
     void rennenGestartet(const Rennen& rennen) override;
+    // The race cuts a lane's power for a stop and go, and gives it back.
+    void spurstrom(const Rennen&, int spur, bool an) override { spurstromSchalten(spur, an); }
+    void strafe(const Rennen& rennen, const Strafe& strafe) override;
 
     // Cuts a lane's power (lane 1 to 8) or gives it back. It stays so until told otherwise:
     // a board that restarts, or one recognised later, is told again. True when the board
@@ -76,6 +84,8 @@ private:
     std::function<void(const QByteArray&)> m_senden;
     std::function<void(const Signaleintrag&)> m_protokoll;
     std::function<void(bool)> m_beiHallo;
+    std::function<void(const QString&)> m_beiOhneSpurstrom;
+    bool m_ohneSpurstromGesagt = false;
     Platinenprotokoll::Leser m_leser;
     bool m_erkannt = false;
     // The recognised board's clock rate and lane inputs.

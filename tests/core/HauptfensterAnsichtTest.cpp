@@ -51,6 +51,6 @@ TEST(HauptfensterAnsicht, PortfeldUndTitelSagenWasAusDemPortWurde) {
     EXPECT_EQ(gezeigt(), (QStringList{"Simulation", ohne})) << "the track times no port either";
     b.rennen.portGeoeffnet(QStringLiteral("/dev/ttyS0"));
     EXPECT_EQ(gezeigt(), (QStringList{"Com Port: /dev/ttyS0", "Rundomat"}));
-    b.rennen.platineErkannt();
+    b.rennen.platineErkannt(false);
     EXPECT_EQ(gezeigt(), (QStringList{"Platine: /dev/ttyS0", "Rundomat"}));
 }

@@ -303,7 +303,7 @@ private:
         if (ja(0.05))
             b.rennen.sensoruhrWechseln(ja(0.5) ? Sensoruhr::Platine : Sensoruhr::Leitungen);
         if (ja(0.05))
-            b.rennen.platineErkannt();
+            b.rennen.platineErkannt(ja(0.5));
         if (ja(0.03))
             b.rennen.simulationGestartet(3.4);
         if (ja(0.1))
@@ -378,6 +378,8 @@ private:
         for (int schritt = 0; schritt < 4000 && s().gestartet; ++schritt) {
             if (ja(0.01))
                 b.rennen.crashUmschalten();
+            if (ja(0.005))
+                b.rennen.streckenrufAusloesen(eineSpur());
             if (ja(0.004))
                 b.rennen.startGedrueckt(); // Stop
             if (ja(0.015))

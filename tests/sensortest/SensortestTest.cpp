@@ -118,7 +118,7 @@ TEST(Sensortest, OhneOffenenPortSagtEsDasUndBietetComAendernAn) {
                                                 QStringLiteral("SchnittstelleOeffnen 3")}));
 
     b.rennen.portGeoeffnet(QStringLiteral("3"));
-    b.rennen.platineErkannt();
+    b.rennen.platineErkannt(false);
     b.test.taktSchlag();
     EXPECT_TRUE(b.test.ansicht.LaPort.startsWith(
         QStringLiteral("Die Sensoren hängen an einer Platine (Platine: 3).")))

@@ -22,13 +22,18 @@ TEST(RennformatFenster, ZeitDauerUndRegelWaehlenUndUebernehmen) {
     EXPECT_EQ(fenster.windowTitle(), "Rennformat");
     const QList<QRadioButton*> knoepfe = fenster.findChildren<QRadioButton*>();
     ASSERT_EQ(knoepfe.size(), 2);
-    auto* dauer = fenster.findChild<QLineEdit*>();
+    // The race's length, not the track call's factor.
+    QLineEdit* dauer = nullptr;
+    for (QLineEdit* feld : fenster.findChildren<QLineEdit*>())
+        if (feld->toolTip().startsWith("m:ss"))
+            dauer = feld;
+    ASSERT_TRUE(dauer);
     auto* regel = fenster.findChild<QComboBox*>();
     EXPECT_TRUE(knoepfe[0]->isChecked());
     EXPECT_FALSE(dauer->isEnabled());
     EXPECT_EQ(dauer->text(), "3:00");
 
-    QTest::mouseClick(knoepfe[1], Qt::LeftButton);
+    knoepfe[1]->click();
     EXPECT_TRUE(dauer->isEnabled() && regel->isEnabled());
     dauer->setFocus();
     QTest::keyClick(dauer, Qt::Key_A, Qt::ControlModifier);

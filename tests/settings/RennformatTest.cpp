@@ -22,10 +22,13 @@ TEST(Rennformat, OkUebernimmtDasFormatZwischenDenRennen) {
     Einstellungsbahn b;
     b.starteProgramm();
     RennformatLogik logik(b.rennen, b.speicher, b.dialoge);
-    EXPECT_EQ(logik.ansicht, (RennformatAnsicht{false, "3:00", Zielregel::RundeBeenden}));
+    EXPECT_EQ(logik.ansicht,
+              (RennformatAnsicht{false, "3:00", Zielregel::RundeBeenden, 2, 0, false, false, "3"}));
     EXPECT_FALSE(logik.zeitWaehlbar());
 
-    logik.ansicht = {true, "0:09", Zielregel::Sofort};
+    logik.ansicht.nachZeit = true;
+    logik.ansicht.dauer = "0:09";
+    logik.ansicht.zielregel = Zielregel::Sofort;
     EXPECT_FALSE(logik.okGedrueckt());
     ASSERT_EQ(b.dialoge.meldungen.size(), 1u);
     EXPECT_EQ(b.einstellungen().rennart, Rennlaenge::Runden);
@@ -103,4 +106,32 @@ TEST(Rennformat, SpurenUndFreieSpurenWaehlen) {
     EXPECT_FALSE(box.okGedrueckt());
     EXPECT_TRUE(b.dialoge.meldungen.back().text.startsWith("Die Zeitnahmebox zählt nur zwei"));
     EXPECT_EQ(b.rennen.spurenzahl(), 2);
+}
+
+// The automatic track call's factor: whole median laps from 2 to 10, refused otherwise with
+// the window kept open; the keys are stored only once they change.
+TEST(Rennformat, StreckenruffaktorZwischenZweiUndZehn) {
+    Einstellungsbahn b;
+    b.starteProgramm();
+    RennformatLogik logik(b.rennen, b.speicher, b.dialoge);
+    for (const char* falsch : {"1", "11", "", "drei"}) {
+        logik.ansicht.streckenruffaktor = falsch;
+        EXPECT_FALSE(logik.okGedrueckt()) << falsch;
+    }
+    ASSERT_EQ(b.dialoge.meldungen.size(), 4u);
+    EXPECT_EQ(b.dialoge.meldungen[0].text,
+              "Der Streckenruffaktor muss eine ganze Zahl zwischen 2 und 10 sein.");
+    EXPECT_FALSE(b.einstellungen().streckenrufautomatik);
+
+    logik.ansicht.streckenruffaktor = "3";
+    EXPECT_TRUE(logik.okGedrueckt());
+    EXPECT_FALSE(b.speicher.werte.contains("Streckenrufautomatik"));
+    EXPECT_FALSE(b.speicher.werte.contains("Streckenruffaktor"));
+    logik.ansicht.streckenrufautomatik = true;
+    logik.ansicht.streckenruffaktor = " 10 ";
+    EXPECT_TRUE(logik.okGedrueckt());
+    EXPECT_TRUE(b.einstellungen().streckenrufautomatik);
+    EXPECT_EQ(b.einstellungen().streckenruffaktor, 10);
+    EXPECT_EQ(b.speicher.werte.value("Streckenrufautomatik"), "True");
+    EXPECT_EQ(b.speicher.werte.value("Streckenruffaktor"), "10");
 }

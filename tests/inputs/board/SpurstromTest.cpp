@@ -89,3 +89,47 @@ TEST(Spurstrom, EinePlatineOhneStromausgaengeBekommtNichtsUndDasProtokollSagtEs)
         EXPECT_EQ(b.befehle.back(), spurstrom(0b11111100));
     }
 }
+
+// A stop and go in a board race: the lane's power goes off at once, a crossing meanwhile is
+// logged as "Stop and go" and no lap, and the race's alarm gives the power back once served.
+// A board without power outputs times it at the next crossing, and that is said once a run.
+TEST(Spurstrom, EinStopAndGoSchaltetDieSpurAbUndWiederAn) {
+    for (const std::uint8_t minor : {Strommodell, std::uint8_t{1}}) {
+        SCOPED_TRACE(int{minor});
+        Platinenbahn b;
+        QStringList gesagt;
+        b.empfang.beiOhneSpurstrom([&](const QString& text) { gesagt << text; });
+        b.einstellen([&](Renneinstellungen& e) {
+            e.ohneCountdown = true;
+            e.prellzeit = 1;
+        });
+        b.runden(10);
+        b.rennen.portGeoeffnet("/dev/ttyUSB0");
+        b.hallo(1.0, Major, minor, 8);
+        b.rennen.startGedrueckt();
+        b.hostSekunden(0.7);
+        b.flanke(1, 1.5);
+        b.flanke(2, 1.6);
+        b.befehle.clear();
+        b.hostSekunden(1);
+        ASSERT_TRUE(b.rennen.strafeGeben(1, Strafart::StopAndGo, 3, "Rennleitung"));
+        ASSERT_TRUE(b.rennen.strafeGeben(2, Strafart::StopAndGo, 3, "Rennleitung"));
+        if (minor != Strommodell) {
+            EXPECT_EQ(b.befehle, Befehle{});
+            EXPECT_EQ(gesagt, QStringList{"Die Platine schaltet keinen Spurstrom: Stop and go wird "
+                                          "angezeigt und an der nächsten Durchfahrt gezeitet."});
+            continue;
+        }
+        EXPECT_TRUE(gesagt.isEmpty());
+        EXPECT_EQ(b.befehle, (Befehle{spurstrom(0b11111110), spurstrom(0b11111100)}));
+        b.hostSekunden(1);
+        b.flanke(1, 3.8);
+        EXPECT_EQ(b.protokoll.back().ausgang, Signalausgang::StopAndGo);
+        EXPECT_EQ(ausgangText(b.protokoll.back().ausgang), "Stop and go");
+        EXPECT_TRUE(b.spur(1).runden.empty());
+        b.befehle.clear();
+        b.hostSekunden(2.5);
+        b.rennen.rennzeitTick();
+        EXPECT_EQ(b.befehle, (Befehle{spurstrom(0b11111101), spurstrom(0b11111111)}));
+    }
+}
