@@ -29,14 +29,8 @@ if xdotool search --onlyvisible --name '^Rundomat$' | sed -n 2p | grep -q .; the
     fehler "ein Meldungsfenster neben dem Hauptfenster"
 fi
 
-# The history's JSON keeps the call with its cause once the history export carries
-# "streckenrufe"; switch this on with STRECKENRUF_IM_VERLAUF=1 after that has been merged.
-streckenrufImVerlaufPruefen() {
-    xdotool key Return # Stop: the race goes into the history as stopped
-    bisExportiert "$1" "$arbeit/verlauf.json" jsonGilt "$arbeit/verlauf.json" \
-        'any(s.get("ursache") == "Automatisch" for r in j["rennen"] for s in r.get("streckenrufe", []))'
-}
-if [ "${STRECKENRUF_IM_VERLAUF:-0}" = 1 ]; then
-    streckenrufImVerlaufPruefen "$1"
-fi
+# Stopped, the race goes into the history with the call and its cause.
+xdotool key Return
+bisExportiert "$1" "$arbeit/verlauf.json" jsonGilt "$arbeit/verlauf.json" \
+    'any(s.get("ursache") == "Automatisch" for r in j["rennen"] for s in r.get("streckenrufe", []))'
 echo "Sensorstreckenruf: das Rennen hielt von selbst an, als Spur 2 überfällig war."
