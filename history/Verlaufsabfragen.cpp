@@ -82,15 +82,17 @@ public:
                                              " vonhand FROM runden") +
                               wo(QStringLiteral("rennen")) +
                               QStringLiteral(" ORDER BY rennen, lauf, spur, runde"));
+        // Penalties and track calls in the order they came, race by race.
+        const auto nachFolge = [&](QSqlQuery& q, const QString& spalten, const QString& tabelle) {
+            return q.exec(QStringLiteral("SELECT rennen, ") + spalten + QStringLiteral(" FROM ") +
+                          tabelle + wo(QStringLiteral("rennen")) +
+                          QStringLiteral(" ORDER BY rennen, folge"));
+        };
         if (m_gut && m_mitRennleitung)
-            m_gut = m_strafen.exec(QStringLiteral("SELECT rennen, lauf, spur, art, wert, rennzeit,"
-                                                  " grund FROM strafen") +
-                                   wo(QStringLiteral("rennen")) +
-                                   QStringLiteral(" ORDER BY rennen, folge")) &&
-                    m_rufe.exec(QStringLiteral("SELECT rennen, lauf, beginn, ende, ursache FROM"
-                                               " streckenrufe") +
-                                wo(QStringLiteral("rennen")) +
-                                QStringLiteral(" ORDER BY rennen, folge"));
+            m_gut = nachFolge(m_strafen, QStringLiteral("lauf, spur, art, wert, rennzeit, grund"),
+                              QStringLiteral("strafen")) &&
+                    nachFolge(m_rufe, QStringLiteral("lauf, beginn, ende, ursache"),
+                              QStringLiteral("streckenrufe"));
         m_fahrtDa = m_gut && m_fahrten.next();
         m_rundeDa = m_gut && m_runden.next();
         m_strafeDa = m_gut && m_mitRennleitung && m_strafen.next();

@@ -5,6 +5,7 @@
 #include "Farbkontrast.h"
 #include "Rennanzeige.h"
 #include "Rennen.h"
+#include "Straftext.h"
 #include "Zahlenformat.h"
 
 #include <QStringList>
@@ -346,7 +347,9 @@ Zuschauerspur Zuschauerstand::spurBilden(int spur, const Spuren<Spurbild>& spure
     z.beste = zeit(s.beste);
     z.besteNeu = !s.runden.empty() && m_neueBestzeit[spur];
     z.abstand = abst.vorn == spur ? QStringLiteral("führt") : abst.texte[spur];
-    z.vermerk = vermerk(spur, spuren);
+    // The race director's penalties stand beside the place, or alone while the lane drives.
+    const QString strafe = strafvermerk(m_rennen.stand().strafen, spur);
+    z.vermerk = QStringList({vermerk(spur, spuren), strafe}).join(u' ').trimmed();
     if (s.frei) {
         z.gefahren.clear();
         z.zuFahren.clear();
