@@ -312,6 +312,23 @@ TEST(Strafen, EinStopAndGoZaehltDieDurchfahrtenWaehrendDesStoppsNicht) {
     EXPECT_EQ(b.ansicht().fahrer[1].text, "Sieger!!!") << "served, it adds no time";
 }
 
+// Given before a flying start, a stop and go begins at the lane's first crossing, also for
+// the lane whose crossing starts the race clock: neither drives a lap before its stop.
+TEST(Strafen, EinStopAndGoVorDemFliegendenStartBeginntAnDerErstenDurchfahrt) {
+    Rennbahn b;
+    b.einstellen([](Renneinstellungen& e) { e.ohneCountdown = true; });
+    b.bei(-1);
+    b.rennen.startGedrueckt();
+    ASSERT_TRUE(b.rennen.strafeGeben(1, Strafart::StopAndGo, 3, {}));
+    ASSERT_TRUE(b.rennen.strafeGeben(2, Strafart::StopAndGo, 3, {}));
+    for (const double zeit : {0.0, 2.0, 4.0}) {
+        b.signal(1, zeit); // the first starts the race clock
+        b.signal(2, zeit + 0.1);
+    }
+    EXPECT_EQ(b.rundenzeiten(1), (std::vector<double>{0, 4}));
+    EXPECT_EQ(b.rundenzeiten(2), (std::vector<double>{0, 4.1})) << "lap 1 from the clock's start";
+}
+
 TEST(Strafen, VieleSpurenZeigenDenStopAndGoInIhrerZeile) {
     Rennbahn b;
     b.einstellen([](Renneinstellungen& e) { e.spuranzahl = 3; });
