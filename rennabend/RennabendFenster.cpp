@@ -100,6 +100,7 @@ RennabendFenster::RennabendFenster(RennabendLogik& logik, const Rennabendregeln&
     auto* plan = new QGroupBox(QStringLiteral("Plan"), this);
     auto* planSpalte = new QVBoxLayout(plan);
     m_plan = new QTableWidget(plan);
+    m_plan->setObjectName(QStringLiteral("plan"));
     m_plan->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_plan->setSelectionMode(QAbstractItemView::NoSelection);
     m_plan->verticalHeader()->hide();
@@ -116,6 +117,7 @@ RennabendFenster::RennabendFenster(RennabendLogik& logik, const Rennabendregeln&
     auto* stand = new QGroupBox(QStringLiteral("Tabelle"), this);
     auto* standSpalte = new QVBoxLayout(stand);
     m_tabelle = new QTableWidget(stand);
+    m_tabelle->setObjectName(QStringLiteral("tabelle"));
     m_tabelle->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_tabelle->verticalHeader()->hide();
     m_tabelle->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
