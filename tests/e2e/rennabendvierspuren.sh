@@ -24,7 +24,7 @@ erster="Als Nächstes: Lauf 1 – $s1 (Spur 1), $s2 (Spur 2), $s3 (Spur 3), $s4 
 "$hier/seitenstand.py" "$url" naechste="$erster" || fehler "Seite: Als Nächstes"
 xdotool key shift+n
 fenster '^Rennabend$'
-zeigt "^Label	$erster\$"
+zeigt "^Label	$(sed 's/[()]/\\&/g' <<<"$erster")\$"
 xdotool key Escape
 fenster '^Rundomat$'
 
