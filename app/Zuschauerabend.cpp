@@ -24,11 +24,11 @@ std::vector<Fahrerlauf> fahrerlaeufe(const Rennabendleiter& leiter, bool begegnu
             });
             if (spur == spuren.end())
                 continue;
-            laeufe.push_back(
-                {t.name, QStringLiteral("Dein nächster Lauf: %1 %2, Spur %3")
-                             .arg(begegnungen ? QStringLiteral("Begegnung") : QStringLiteral("Lauf"))
-                             .arg(offen[i])
-                             .arg(spur - spuren.begin() + 1)});
+            laeufe.push_back({t.name, QStringLiteral("Dein nächster Lauf: %1 %2, Spur %3")
+                                          .arg(begegnungen ? QStringLiteral("Begegnung")
+                                                           : QStringLiteral("Lauf"))
+                                          .arg(offen[i])
+                                          .arg(spur - spuren.begin() + 1)});
             break;
         }
     return laeufe;

@@ -17,9 +17,12 @@ QString alsNaechstesText(int nummer, const Spuren<QString>& spuren) {
         return QStringLiteral("Als Nächstes: %1 (Spur 1) – %2 (Spur 2)").arg(spuren[1], spuren[2]);
     QStringList teile;
     for (int spur = 1; spur <= spuren.anzahl(); ++spur)
-        teile << (spuren[spur].isEmpty() ? QStringLiteral("Spur %1 frei").arg(spur)
-                                         : QStringLiteral("%1 (Spur %2)").arg(spuren[spur]).arg(spur));
-    return QStringLiteral("Als Nächstes: Lauf %1 – %2").arg(nummer).arg(teile.join(QStringLiteral(", ")));
+        teile << (spuren[spur].isEmpty()
+                      ? QStringLiteral("Spur %1 frei").arg(spur)
+                      : QStringLiteral("%1 (Spur %2)").arg(spuren[spur]).arg(spur));
+    return QStringLiteral("Als Nächstes: Lauf %1 – %2")
+        .arg(nummer)
+        .arg(teile.join(QStringLiteral(", ")));
 }
 } // namespace
 

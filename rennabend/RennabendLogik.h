@@ -12,9 +12,9 @@
 // An entry of the plan as a row of the chart: its number, the driver of every lane (of a
 // Begegnung, its first Lauf's), and where it stands.
 struct Planzeile {
-    QString nummer; // "3", "7 Finale"
+    QString nummer;     // "3", "7 Finale"
     QStringList spuren; // "Anna", "frei"
-    QString stand;  // "Sieger: Anna", "übersprungen", "als Nächstes", ""
+    QString stand;      // "Sieger: Anna", "übersprungen", "als Nächstes", ""
     bool naechste = false;
 };
 

@@ -128,11 +128,9 @@ void Rennabendleiter::vormerken() {
     // Inside one of the race's events (the race just counted) its question or result window
     // may still be open; a lap table on screen is the race before, which Shift+D writes.
     const Rennstand& s = m_rennen.stand();
-    m_ladenFaellig =
-        m_rennen.beschaeftigt() || s.gestartet ||
-        std::any_of(s.spuren.begin(), s.spuren.end(), [](const auto& spur) {
-            return !spur.runden.empty();
-        });
+    m_ladenFaellig = m_rennen.beschaeftigt() || s.gestartet ||
+                     std::any_of(s.spuren.begin(), s.spuren.end(),
+                                 [](const auto& spur) { return !spur.runden.empty(); });
     if (!m_ladenFaellig)
         laden();
 }

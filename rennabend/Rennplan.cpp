@@ -111,8 +111,8 @@ void spurenAusgleichen(std::vector<Indexpaar>& neu, Reihenfolge& reihe) {
 }
 
 // The round over every lane: the rotation chart, a Lauf per entry.
-Rennplan spurrotationsplan(const Rennplan& bisher, std::size_t gefahren,
-                           const QStringList& fahrer, int spurenzahl) {
+Rennplan spurrotationsplan(const Rennplan& bisher, std::size_t gefahren, const QStringList& fahrer,
+                           int spurenzahl) {
     Spurplan laeufe;
     for (const Paarung& p : bisher)
         laeufe.push_back(p.belegung());

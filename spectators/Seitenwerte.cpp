@@ -60,11 +60,13 @@ QString zeilenHtml(const Namenszeile& zeile) {
     QString html;
     for (const Zeilenteil& teil : zeile) {
         const QString text = teil.text.toHtmlEscaped();
-        const QString stil =
-            teil.farbe ? QStringLiteral(" style=\"color:%1\"").arg(cssFarbe(*teil.farbe)) : QString();
-        html += teil.name
-                    ? QStringLiteral("<span class=\"name\" title=\"%1\"%2>%1</span>").arg(text, stil)
-                    : text;
+        const QString stil = teil.farbe
+                                 ? QStringLiteral(" style=\"color:%1\"").arg(cssFarbe(*teil.farbe))
+                                 : QString();
+        html +=
+            teil.name
+                ? QStringLiteral("<span class=\"name\" title=\"%1\"%2>%1</span>").arg(text, stil)
+                : text;
     }
     return html;
 }
@@ -93,7 +95,8 @@ QJsonObject abendJson(const Zuschaueransicht& a) {
     }
     QJsonArray laeufe;
     for (const Fahrerlauf& l : a.fahrerlaeufe)
-        laeufe.append(QJsonObject{{QStringLiteral("name"), l.name}, {QStringLiteral("text"), l.text}});
+        laeufe.append(
+            QJsonObject{{QStringLiteral("name"), l.name}, {QStringLiteral("text"), l.text}});
     return {{QStringLiteral("kopf"), QJsonArray::fromStringList(a.abendkopf)},
             {QStringLiteral("zeilen"), zeilen},
             {QStringLiteral("laeufe"), laeufe}};

@@ -108,16 +108,21 @@ void Tastatur::spurtastenAnfuegen(std::vector<Tastenbefehl>& tabelle) {
     for (int spur = 1; spur <= GroessteSpurenzahl; ++spur) {
         const Taste ziffer = Ziffern[static_cast<std::size_t>(spur - 1)];
         const QString nummer = QString::number(spur);
-        tabelle.push_back({ziffer, {Shift}, QStringLiteral("Umschalt+") + nummer,
-                           aufDerBahn(spur, [&r](int s) { r.handrunde(s); })});
-        tabelle.push_back({ziffer, {Strg}, QStringLiteral("Strg+") + nummer,
-                           aufDerBahn(spur, [&r](int s) { r.rundeStreichen(s); })});
         tabelle.push_back(
-            {Funktionstasten[static_cast<std::size_t>(spur - 1)], {Shift},
-             QStringLiteral("Umschalt+F") + nummer, aufDerBahn(spur, [this, &r](int s) {
-                 if (r.stand().signaleGesperrt)
-                     m_fahrer.umbenennen(s);
+            {ziffer, {Shift}, QStringLiteral("Umschalt+") + nummer, aufDerBahn(spur, [&r](int s) {
+                 r.handrunde(s);
              })});
+        tabelle.push_back(
+            {ziffer, {Strg}, QStringLiteral("Strg+") + nummer, aufDerBahn(spur, [&r](int s) {
+                 r.rundeStreichen(s);
+             })});
+        tabelle.push_back({Funktionstasten[static_cast<std::size_t>(spur - 1)],
+                           {Shift},
+                           QStringLiteral("Umschalt+F") + nummer,
+                           aufDerBahn(spur, [this, &r](int s) {
+                               if (r.stand().signaleGesperrt)
+                                   m_fahrer.umbenennen(s);
+                           })});
     }
 }
 

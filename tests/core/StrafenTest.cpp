@@ -51,7 +51,7 @@ TEST(Strafen, FehlstartJeNachRegel) {
     struct Fall {
         Fehlstartregel regel;
         std::vector<Strafe> strafen; // none: the start is called off
-        QString vermerk;              // in the name fields; none: the drivers' names
+        QString vermerk;             // in the name fields; none: the drivers' names
     };
     const Fall faelle[] = {
         {Fehlstartregel::Abbruch, {}, Fehlstart},

@@ -167,8 +167,9 @@ TEST(RennabendFenster, PlanMitEinerSpalteJeSpur) {
     for (int spur = 1; spur <= 4; ++spur) {
         const QString soll = erster[spur].isEmpty() ? QStringLiteral("frei") : erster[spur];
         EXPECT_EQ(plan->item(0, spur)->text(), soll);
-        teile << (erster[spur].isEmpty() ? QStringLiteral("Spur %1 frei").arg(spur)
-                                         : QStringLiteral("%1 (Spur %2)").arg(erster[spur]).arg(spur));
+        teile << (erster[spur].isEmpty()
+                      ? QStringLiteral("Spur %1 frei").arg(spur)
+                      : QStringLiteral("%1 (Spur %2)").arg(erster[spur]).arg(spur));
     }
     EXPECT_EQ(plan->item(0, 5)->text(), QStringLiteral("als Nächstes"));
     const QLabel* naechstes = nullptr;

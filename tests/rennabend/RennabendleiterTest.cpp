@@ -380,9 +380,9 @@ TEST(Rennabendleiter, JedeSpurGeladenLeereFrei) {
                 continue;
             }
             EXPECT_EQ(b.spur(spur).fahrer, lauf[spur]) << spur;
-            const auto t = std::find_if(
-                b.leiter.abend().teilnehmer.begin(), b.leiter.abend().teilnehmer.end(),
-                [&](const Teilnehmer& t) { return t.name == lauf[spur]; });
+            const auto t =
+                std::find_if(b.leiter.abend().teilnehmer.begin(), b.leiter.abend().teilnehmer.end(),
+                             [&](const Teilnehmer& t) { return t.name == lauf[spur]; });
             EXPECT_EQ(b.spur(spur).farbe, t->farbe) << spur;
             b.fahren(spur, 0.5 + 0.1 * spur, {2, 2});
         }

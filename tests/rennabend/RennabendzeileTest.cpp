@@ -1,7 +1,7 @@
-#include "Rennabendexport.h"
 #include "Rennabendzeile.h"
 
 #include "Abendfahrer.h"
+#include "Rennabendexport.h"
 
 #include <QJsonObject>
 #include <gtest/gtest.h>
@@ -31,8 +31,7 @@ Rennabend vierspurabend() {
 TEST(Rennabendzeile, PlanJeSpurUndZweispurigeZeilenVonFrueher) {
     const Rennabend vorher = vierspurabend();
     Rennabendzeile zeile = rennabendzeile(vorher);
-    EXPECT_TRUE(zeile.plan.toString().contains(
-        QStringLiteral("[\"Dieter\",\"\",\"Anna\",\"\"]")))
+    EXPECT_TRUE(zeile.plan.toString().contains(QStringLiteral("[\"Dieter\",\"\",\"Anna\",\"\"]")))
         << zeile.plan.toString().toStdString();
     GespeicherterRennabend gelesen = abendAusZeile(zeile);
     EXPECT_EQ(gelesen.beschaedigt, std::nullopt) << gelesen.beschaedigt->toStdString();
@@ -43,19 +42,21 @@ TEST(Rennabendzeile, PlanJeSpurUndZweispurigeZeilenVonFrueher) {
     zweispurig.plan.clear();
     zweispurig.regeln.format = Rennabendformat::Rotation;
     zeile = rennabendzeile(zweispurig);
-    zeile.plan = QStringLiteral("[[\"Anna\",\"Bert\"],[\"Carla\",\"Dieter\"],[\"Bert\",\"Anna\",true]]");
+    zeile.plan =
+        QStringLiteral("[[\"Anna\",\"Bert\"],[\"Carla\",\"Dieter\"],[\"Bert\",\"Anna\",true]]");
     gelesen = abendAusZeile(zeile);
     EXPECT_EQ(gelesen.beschaedigt, std::nullopt) << gelesen.beschaedigt->toStdString();
-    EXPECT_EQ(gelesen.abend.plan,
-              (Rennplan{{A, B}, {C, D}, {B, A, true}}));
+    EXPECT_EQ(gelesen.abend.plan, (Rennplan{{A, B}, {C, D}, {B, A, true}}));
     EXPECT_EQ(gelesen.abend.spurenzahl(), 2);
     EXPECT_EQ(rennabendzeile(gelesen.abend).plan, zeile.plan) << "written back as it was";
 
     zeile = rennabendzeile(vorher);
-    zeile.plan = QStringLiteral("[[\"Anna\",\"Bert\",\"Carla\",\"Dieter\"],[\"Anna\",\"Bert\",\"Carla\"]]");
+    zeile.plan =
+        QStringLiteral("[[\"Anna\",\"Bert\",\"Carla\",\"Dieter\"],[\"Anna\",\"Bert\",\"Carla\"]]");
     gelesen = abendAusZeile(zeile);
     ASSERT_TRUE(gelesen.beschaedigt);
-    EXPECT_EQ(*gelesen.beschaedigt, QStringLiteral("Lauf 2 seines Plans hat 3 Spuren, der Plan davor 4."));
+    EXPECT_EQ(*gelesen.beschaedigt,
+              QStringLiteral("Lauf 2 seines Plans hat 3 Spuren, der Plan davor 4."));
     zeile.plan = QStringLiteral("[[\"Anna\",\"\",\"anna\",\"Dieter\"]]");
     gelesen = abendAusZeile(zeile);
     ASSERT_TRUE(gelesen.beschaedigt);

@@ -456,10 +456,14 @@ TEST(Zuschauerstand, FliegenderStartZeigtKeinenCountdownUndDieUhrAbDerErstenDurc
 TEST(Zuschauerstand, RennabendAufVierSpurenNenntJedeSpurInDerFarbeDesFahrers) {
     Zuschauerbahn b;
     b.einstellen([](Renneinstellungen& e) { e.spuranzahl = 4; });
-    Abendanzeige a = abend({"Anna", "Bert", "Carla"},
-                           Abendpaarung{"Anna", "", {"Bert", "Carla"}, 3,
-                                        {Farben::Rot, std::nullopt, Farben::Hellgrau, Farben::Blassgelb}},
-                           QStringLiteral("Lauf 3 von 4"));
+    Abendanzeige a =
+        abend({"Anna", "Bert", "Carla"},
+              Abendpaarung{"Anna",
+                           "",
+                           {"Bert", "Carla"},
+                           3,
+                           {Farben::Rot, std::nullopt, Farben::Hellgrau, Farben::Blassgelb}},
+              QStringLiteral("Lauf 3 von 4"));
     a.fahrerlaeufe = {{"Anna", "Dein nächster Lauf: Lauf 3, Spur 1"}};
     b.stand.abendSetzen(a);
     const Namenszeile zeile = b.a().alsNaechstes;
@@ -469,14 +473,15 @@ TEST(Zuschauerstand, RennabendAufVierSpurenNenntJedeSpurInDerFarbeDesFahrers) {
     for (const Zeilenteil& t : zeile)
         if (t.name)
             farben.push_back(t.farbe);
-    EXPECT_EQ(farben, (std::vector<std::optional<Farbe>>{Farben::Rot, Farben::Hellgrau, Farben::Blassgelb}));
+    EXPECT_EQ(farben, (std::vector<std::optional<Farbe>>{Farben::Rot, Farben::Hellgrau,
+                                                         Farben::Blassgelb}));
     EXPECT_EQ(b.a().fahrerlaeufe, a.fahrerlaeufe);
 
     const QJsonObject json = QJsonDocument::fromJson(seitenJson(b.a())).object();
     const QJsonArray teile = json[QStringLiteral("teile")][QStringLiteral("naechste")].toArray();
     EXPECT_EQ(teile.at(1).toObject()[QStringLiteral("farbe")], "#ff0000");
     EXPECT_EQ(json[QStringLiteral("abend")][QStringLiteral("laeufe")].toArray().at(0).toObject(),
-              (QJsonObject{{QStringLiteral("name"), QStringLiteral("Anna")},
-                           {QStringLiteral("text"),
-                            QStringLiteral("Dein nächster Lauf: Lauf 3, Spur 1")}}));
+              (QJsonObject{
+                  {QStringLiteral("name"), QStringLiteral("Anna")},
+                  {QStringLiteral("text"), QStringLiteral("Dein nächster Lauf: Lauf 3, Spur 1")}}));
 }

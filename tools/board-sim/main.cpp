@@ -1,8 +1,8 @@
 // rundomat-board-sim: the sensor board's real firmware in a simulated ATmega328P, paced to
 // real time and bridged to a pseudo-terminal (or a serial device), with a car on each of its
-// lanes (two unless told) that drive when the program's light says so. Prints the line's path first, then
-// every crossing in simulated time, which is the board's clock until the board restarts. On request
-// the board restarts, sends false times or gets a damaged command.
+// lanes (two unless told) that drive when the program's light says so. Prints the line's path
+// first, then every crossing in simulated time, which is the board's clock until the board
+// restarts. On request the board restarts, sends false times or gets a damaged command.
 #include "Leitung.h"
 #include "Pannen.h"
 #include "Platinenprotokoll.h"
