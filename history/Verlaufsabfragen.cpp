@@ -129,8 +129,7 @@ public:
         }
         if (m_mitOriginal && !m_rennen.value(12).isNull())
             if (std::optional<Rennaufzeichnung> original = rennenAusJson(
-                    QJsonDocument::fromJson(m_rennen.value(12).toString().toUtf8()).object()))
-            {
+                    QJsonDocument::fromJson(m_rennen.value(12).toString().toUtf8()).object())) {
                 r.original = std::move(original->laeufe);
                 r.originalAbgebrochen = original->abgebrochen;
             }
@@ -180,8 +179,7 @@ private:
         const auto laufDa = [&](const QVariant& lauf) {
             return lauf.toInt() >= 1 && std::size_t(lauf.toInt()) <= r.laeufe.size();
         };
-        for (; m_strafeDa && m_strafen.value(0).toLongLong() <= id;
-             m_strafeDa = m_strafen.next()) {
+        for (; m_strafeDa && m_strafen.value(0).toLongLong() <= id; m_strafeDa = m_strafen.next()) {
             const int spur = m_strafen.value(2).toInt();
             const std::optional<Strafart> art = strafartAusText(m_strafen.value(3).toString());
             if (m_strafen.value(0).toLongLong() != id || !laufDa(m_strafen.value(1)) || spur < 1 ||

@@ -1,7 +1,5 @@
 #include "Tastatur.h"
 
-#include "Abendbahn.h"
-
 #include <algorithm>
 #include <array>
 
@@ -77,12 +75,7 @@ std::vector<Tastenbefehl> Tastatur::tabelleAufbauen() {
         {Taste::N,
          {Shift},
          QStringLiteral("Umschalt+N"),
-         zwischenRennen(wennOptionenFrei([this] {
-             if (const std::optional<QString> grund = abendOhneBahn(m_rennen.spurenzahl()))
-                 m_dialoge.meldung(*grund, QStringLiteral("Rennabend"));
-             else
-                 m_dialoge.fensterZeigen(Fenster::Rennabend);
-         }))},
+         zwischenRennen(wennOptionenFrei(fensterZeigen(Fenster::Rennabend)))},
         {Taste::Z, {Shift}, QStringLiteral("Umschalt+Z"), [this] { m_zuschauer.umschalten(); }},
         {Taste::F11, {0}, QStringLiteral("F11"), [this] { m_zuschauer.vollbildUmschalten(); }},
         // Where "+" needs Shift, Ctrl+Shift is the same key.
