@@ -107,9 +107,11 @@ RennabendFenster::RennabendFenster(RennabendLogik& logik, const Rennabendregeln&
     m_plan->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_wiederholen = new QPushButton(QStringLiteral("Letzte &wiederholen"), plan);
     m_ueberspringen = new QPushButton(QStringLiteral("&Nächste überspringen"), plan);
+    m_laufplan = new QPushButton(QStringLiteral("&Laufplan als PDF …"), plan);
     auto* planKnoepfe = new QHBoxLayout;
     planKnoepfe->addWidget(m_wiederholen);
     planKnoepfe->addWidget(m_ueberspringen);
+    planKnoepfe->addWidget(m_laufplan);
     planSpalte->addWidget(m_plan);
     planSpalte->addLayout(planKnoepfe);
     raster->addWidget(plan, 2, 1);
@@ -169,6 +171,7 @@ RennabendFenster::RennabendFenster(RennabendLogik& logik, const Rennabendregeln&
         darstellen();
     });
     connect(m_pdf, &QPushButton::clicked, this, [this] { speichern(true); });
+    connect(m_laufplan, &QPushButton::clicked, this, &RennabendFenster::laufplanSpeichern);
     connect(m_csv, &QPushButton::clicked, this, [this] { speichern(false); });
     connect(schliessen, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -223,7 +226,8 @@ void RennabendFenster::darstellen() {
     // Its rows measured now, not when first painted, so that the window can make room.
     m_tabelle->resizeRowsToContents();
     for (QWidget* w : std::initializer_list<QWidget*>{m_neuer, m_hinzufuegen, m_entfernen,
-                                                      m_wiederholen, m_ueberspringen, m_pdf, m_csv})
+                                                      m_wiederholen, m_ueberspringen, m_laufplan,
+                                                      m_pdf, m_csv})
         w->setEnabled(a.laeuft);
     if (isVisible())
         einpassen();
@@ -245,6 +249,17 @@ void RennabendFenster::einpassen() {
     resize(width(), std::min(height() + fehlt, platz.height() - rahmen));
     if (frameGeometry().bottom() > platz.bottom())
         move(x(), std::max(platz.top(), platz.bottom() - frameGeometry().height()));
+}
+
+void RennabendFenster::laufplanSpeichern() {
+    const QString pfad = QFileDialog::getSaveFileName(this, QStringLiteral("Laufplan als PDF"),
+                                                      QStringLiteral("laufplan.pdf"),
+                                                      QStringLiteral("PDF (*.pdf)"));
+    if (pfad.isEmpty())
+        return;
+    if (const std::optional<QString> fehler =
+            tabelleSchreiben(pfad, m_logik.laufplan(), Tabellenformat::Pdf, pdfSchreiben))
+        QMessageBox::warning(this, QStringLiteral("Rennabend"), *fehler);
 }
 
 void RennabendFenster::speichern(bool alsPdf) {

@@ -33,6 +33,7 @@ protected:
 
 private:
     void speichern(bool alsPdf);
+    void laufplanSpeichern();
     // The whole standings in view: taller as far as the screen goes, beyond that they scroll.
     void einpassen();
 
@@ -58,6 +59,7 @@ private:
     QPushButton* m_wiederholen = nullptr;
     QPushButton* m_ueberspringen = nullptr;
     QTableWidget* m_tabelle = nullptr;
+    QPushButton* m_laufplan = nullptr;
     QPushButton* m_pdf = nullptr;
     QPushButton* m_csv = nullptr;
 };

@@ -151,8 +151,22 @@ void RennabendLogik::entfernen(const QString& name) {
         m_dialoge.meldung(fehler, Titel);
 }
 
+namespace {
+QString abendtitel(const RennabendAnsicht& a) {
+    return a.saison.isEmpty() ? Titel : Titel + QStringLiteral(" – Saison ") + a.saison;
+}
+} // namespace
+
 Tabelle RennabendLogik::tabelle() const {
     const RennabendAnsicht a = ansicht();
-    return {Titel, a.saison.isEmpty() ? Titel : Titel + QStringLiteral(" – Saison ") + a.saison,
-            a.format, a.tabellenkopf, a.tabelle};
+    return {Titel, abendtitel(a), a.format, a.tabellenkopf, a.tabelle};
+}
+
+Tabelle RennabendLogik::laufplan() const {
+    const RennabendAnsicht a = ansicht();
+    std::vector<QStringList> zeilen;
+    for (const Planzeile& z : a.plan)
+        zeilen.push_back(QStringList{z.nummer} + z.spuren + QStringList{z.stand});
+    return {QStringLiteral("Laufplan"), QStringLiteral("Laufplan – ") + abendtitel(a), a.format,
+            a.plankopf, zeilen};
 }

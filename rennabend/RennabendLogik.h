@@ -53,6 +53,9 @@ public:
 
     // The standings as the racer takes them home, as CSV or PDF.
     Tabelle tabelle() const;
+    // The heat sheet to pin up beside the track: every Lauf with its driver on each lane, and
+    // where it stands.
+    Tabelle laufplan() const;
 
 private:
     std::vector<QStringList> zeilen() const;

@@ -178,4 +178,12 @@ TEST(RennabendFenster, PlanMitEinerSpalteJeSpur) {
             naechstes = l;
     ASSERT_TRUE(naechstes);
     EXPECT_EQ(naechstes->text(), QStringLiteral("Als Nächstes: Lauf 1 – ") + teile.join(", "));
+
+    // The heat sheet printed is the chart as shown.
+    const Tabelle blatt = logik.laufplan();
+    EXPECT_EQ(blatt.ueberschrift, "Laufplan – Rennabend");
+    EXPECT_EQ(blatt.kopf, kopf);
+    ASSERT_EQ(blatt.zeilen.size(), 4u);
+    for (int s = 0; s < plan->columnCount(); ++s)
+        EXPECT_EQ(blatt.zeilen[0][s], plan->item(0, s)->text());
 }
