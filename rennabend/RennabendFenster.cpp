@@ -225,9 +225,9 @@ void RennabendFenster::darstellen() {
     m_tabelle->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     // Its rows measured now, not when first painted, so that the window can make room.
     m_tabelle->resizeRowsToContents();
-    for (QWidget* w : std::initializer_list<QWidget*>{m_neuer, m_hinzufuegen, m_entfernen,
-                                                      m_wiederholen, m_ueberspringen, m_laufplan,
-                                                      m_pdf, m_csv})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{m_neuer, m_hinzufuegen, m_entfernen, m_wiederholen,
+                                         m_ueberspringen, m_laufplan, m_pdf, m_csv})
         w->setEnabled(a.laeuft);
     if (isVisible())
         einpassen();
@@ -252,9 +252,9 @@ void RennabendFenster::einpassen() {
 }
 
 void RennabendFenster::laufplanSpeichern() {
-    const QString pfad = QFileDialog::getSaveFileName(this, QStringLiteral("Laufplan als PDF"),
-                                                      QStringLiteral("laufplan.pdf"),
-                                                      QStringLiteral("PDF (*.pdf)"));
+    const QString pfad =
+        QFileDialog::getSaveFileName(this, QStringLiteral("Laufplan als PDF"),
+                                     QStringLiteral("laufplan.pdf"), QStringLiteral("PDF (*.pdf)"));
     if (pfad.isEmpty())
         return;
     if (const std::optional<QString> fehler =

@@ -24,8 +24,8 @@ constexpr Fehlstartregel Fehlstartregeln[] = {Fehlstartregel::Abbruch, Fehlstart
                                               Fehlstartregel::StopAndGo};
 // The penalty fields, left to right: what they hold and their label.
 constexpr QString RennformatAnsicht::*Strafzeiten[] = {&RennformatAnsicht::fehlstartstrafe,
-                                                      &RennformatAnsicht::stopAndGoZeit,
-                                                      &RennformatAnsicht::strafzeit};
+                                                       &RennformatAnsicht::stopAndGoZeit,
+                                                       &RennformatAnsicht::strafzeit};
 } // namespace
 
 RennformatFenster::RennformatFenster(RennformatLogik& logik, QWidget* eltern,

@@ -113,16 +113,21 @@ void Tastatur::spurtastenAnfuegen(std::vector<Tastenbefehl>& tabelle) {
     for (int spur = 1; spur <= GroessteSpurenzahl; ++spur) {
         const Taste ziffer = Ziffertasten[static_cast<std::size_t>(spur - 1)];
         const QString nummer = QString::number(spur);
-        tabelle.push_back({ziffer, {Shift}, QStringLiteral("Umschalt+") + nummer,
+        tabelle.push_back({ziffer,
+                           {Shift},
+                           QStringLiteral("Umschalt+") + nummer,
                            aufDerBahn(r, spur, [&r](int s) { r.handrunde(s); })});
-        tabelle.push_back({ziffer, {Strg}, QStringLiteral("Strg+") + nummer,
-                           aufDerBahn(r, spur, [&r](int s) { r.rundeStreichen(s); })});
         tabelle.push_back(
-            {Funktionstasten[static_cast<std::size_t>(spur - 1)], {Shift},
-             QStringLiteral("Umschalt+F") + nummer, aufDerBahn(r, spur, [this, &r](int s) {
-                 if (r.stand().signaleGesperrt)
-                     m_fahrer.umbenennen(s);
+            {ziffer, {Strg}, QStringLiteral("Strg+") + nummer, aufDerBahn(r, spur, [&r](int s) {
+                 r.rundeStreichen(s);
              })});
+        tabelle.push_back({Funktionstasten[static_cast<std::size_t>(spur - 1)],
+                           {Shift},
+                           QStringLiteral("Umschalt+F") + nummer,
+                           aufDerBahn(r, spur, [this, &r](int s) {
+                               if (r.stand().signaleGesperrt)
+                                   m_fahrer.umbenennen(s);
+                           })});
     }
 }
 
@@ -133,11 +138,15 @@ void Tastatur::straftastenAnfuegen(std::vector<Tastenbefehl>& tabelle) {
     for (int spur = 1; spur <= GroessteSpurenzahl; ++spur) {
         const Taste ziffer = Ziffertasten[static_cast<std::size_t>(spur - 1)];
         const QString nummer = QString::number(spur);
-        tabelle.push_back({ziffer, {Alt}, QStringLiteral("Alt+") + nummer,
+        tabelle.push_back({ziffer,
+                           {Alt},
+                           QStringLiteral("Alt+") + nummer,
                            aufDerBahn(r, spur, [&r, grund](int s) {
                                r.strafeGeben(s, Strafart::Zeit, r.einstellungen().strafzeit, grund);
                            })});
-        tabelle.push_back({ziffer, {Alt | Shift}, QStringLiteral("Alt+Umschalt+") + nummer,
+        tabelle.push_back({ziffer,
+                           {Alt | Shift},
+                           QStringLiteral("Alt+Umschalt+") + nummer,
                            aufDerBahn(r, spur, [&r, grund](int s) {
                                r.strafeGeben(s, Strafart::StopAndGo,
                                              r.einstellungen().stopAndGoZeit, grund);
@@ -149,8 +158,9 @@ void Tastatur::straftastenAnfuegen(std::vector<Tastenbefehl>& tabelle) {
                                r.strafeGeben(s, Strafart::Runden, 1, grund);
                            })});
     }
-    tabelle.push_back({Taste::Ruecktaste, {Alt}, QStringLiteral("Alt+Rücktaste"),
-                       [&r] { r.strafeZuruecknehmen(); }});
+    tabelle.push_back({Taste::Ruecktaste, {Alt}, QStringLiteral("Alt+Rücktaste"), [&r] {
+                           r.strafeZuruecknehmen();
+                       }});
 }
 
 void Tastatur::tasteGedrueckt(Taste taste, int umschaltung) {

@@ -247,9 +247,9 @@ TEST(Ansagen, StrafenWerdenMitDemFahrerAngesagt) {
     b.rennen.strafeGeben(1, Strafart::StopAndGo, 10, "Rennleitung");
     b.rennen.strafeZuruecknehmen();
     b.sprecher.allesAussprechen();
-    EXPECT_EQ(b.sprecher.gesagt,
-              (QStringList{"Fehlstart, fünf Sekunden Strafe für Anna",
-                           "Sieben Sekunden Strafe für Bert", "Eine Runde Strafe für Bert",
-                           "Zwei Runden Strafe für Anna", "Stop and go für Anna",
-                           "Strafe für Anna zurückgenommen"}));
+    EXPECT_EQ(
+        b.sprecher.gesagt,
+        (QStringList{"Fehlstart, fünf Sekunden Strafe für Anna", "Sieben Sekunden Strafe für Bert",
+                     "Eine Runde Strafe für Bert", "Zwei Runden Strafe für Anna",
+                     "Stop and go für Anna", "Strafe für Anna zurückgenommen"}));
 }

@@ -91,7 +91,8 @@ TEST(Strafen, FehlstartJeNachRegel) {
         EXPECT_EQ(b.timer.enabled(), !abbruch) << "only the rule Abbruch stops the countdown";
         for (int spur : {1, 2})
             EXPECT_EQ(b.ansicht().fahrer[spur].text,
-                      f.vermerk.isEmpty() ? QStringLiteral("Fahrer %1  +5 s").arg(spur) : f.vermerk);
+                      f.vermerk.isEmpty() ? QStringLiteral("Fahrer %1  +5 s").arg(spur)
+                                          : f.vermerk);
         EXPECT_FALSE(b.stand().signaleGesperrt);
         EXPECT_FALSE(b.ansicht().optionen.bedienbar) << "closed until a race ends or stops";
         EXPECT_FALSE(b.ansicht().hallOfFame.bedienbar);

@@ -118,11 +118,15 @@ TEST(Rennformat, ZahlenfelderNurImIhremBereich) {
         QStringList falsch;
         QString meldung;
     };
-    const QString strafe = QStringLiteral(" muss zwischen 1 und 600 Sekunden liegen (ganze Sekunden).");
+    const QString strafe =
+        QStringLiteral(" muss zwischen 1 und 600 Sekunden liegen (ganze Sekunden).");
     const Fall faelle[] = {
-        {&RennformatAnsicht::streckenruffaktor, {"1", "11", "", "drei"},
+        {&RennformatAnsicht::streckenruffaktor,
+         {"1", "11", "", "drei"},
          "Der Streckenruffaktor muss eine ganze Zahl zwischen 2 und 10 sein."},
-        {&RennformatAnsicht::fehlstartstrafe, {"0", "601"}, "Die Strafe für einen Fehlstart" + strafe},
+        {&RennformatAnsicht::fehlstartstrafe,
+         {"0", "601"},
+         "Die Strafe für einen Fehlstart" + strafe},
         {&RennformatAnsicht::stopAndGoZeit, {"2,5", "-3"}, "Das Stop and go" + strafe},
         {&RennformatAnsicht::strafzeit, {"1000", "fünf"}, "Die Zeitstrafe" + strafe},
     };

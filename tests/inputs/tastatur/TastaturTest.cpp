@@ -1,9 +1,8 @@
 #include "Tastatur.h"
 
-#include "Mehrspuransicht.h"
-
 #include "../../settings/Einstellungsbahn.h"
 #include "../../ui/OhneZuschauer.h"
+#include "Mehrspuransicht.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -283,8 +282,8 @@ TEST(Tastatur, DieRennleitungStraftMitAltUndNimmtMitAltRuecktasteZurueck) {
     b.taste(Taste::Ziffer1, Strg | Alt);
     const QString r = QStringLiteral("Rennleitung");
     EXPECT_EQ(b.stand().strafen, (std::vector<Strafe>{{0, 2, Strafart::Zeit, 7, 3, r},
-                                                       {0, 3, Strafart::StopAndGo, 12, 3, r},
-                                                       {0, 1, Strafart::Runden, 1, 3, r}}));
+                                                      {0, 3, Strafart::StopAndGo, 12, 3, r},
+                                                      {0, 1, Strafart::Runden, 1, 3, r}}));
     const Mehrspuransicht a = mehrspuransicht(b.rennen, 1);
     EXPECT_EQ(a.kopf.back(), "Strafe");
     EXPECT_EQ(a.zeilen[1].zelle(Mehrspurspalte::Strafe), "+7 s");
