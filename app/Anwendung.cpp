@@ -48,7 +48,10 @@ Anwendung::Anwendung(const Programmoptionen& optionen, const Programmdateien& da
     m_rennen.beobachterAnmelden(m_startleitung);
     m_rennen.beobachterAnmelden(m_zweiteStartleitung);
     m_zuschauer.hauptfensterSetzen(m_fenster);
-    m_rennabend.beiAenderung([this] { m_zuschauer.abendZeigen(zuschauerabend(m_rennabend)); });
+    m_rennabend.beiAenderung([this] {
+        m_zuschauer.abendZeigen(zuschauerabend(m_rennabend));
+        m_fenster.abendzeileSetzen(alsNaechstes(m_rennabend));
+    });
     m_zoom.fensterSetzen(m_fenster);
     // The windows the main window opens are as large as it is.
     m_dialoge.zoomVon([this] { return m_zoom.massstab(); });

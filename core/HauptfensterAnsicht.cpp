@@ -91,7 +91,7 @@ const Statusfeld& Statusleiste::feld(const QString& schluessel) const {
     return *feld;
 }
 
-HauptfensterAnsicht hauptfensterAnsicht(const Rennen& rennen) {
+HauptfensterAnsicht hauptfensterAnsicht(const Rennen& rennen, const QString& abendzeile) {
     const Rennstand& r = rennen.stand();
     const Renneinstellungen& e = r.einstellungen;
     const auto jeSpur = [&](auto bilden) {
@@ -101,7 +101,8 @@ HauptfensterAnsicht hauptfensterAnsicht(const Rennen& rennen) {
     const Reihe<Lampe, 5> lampen = ampelLampen(r.ampel);
 
     HauptfensterAnsicht a{
-        r.titel + (r.anschluss.keinPort ? OhneZeitnahme : QString()),
+        r.titel + (r.anschluss.keinPort ? OhneZeitnahme : QString()) +
+            (abendzeile.isEmpty() || r.gestartet ? QString() : QStringLiteral(" – ") + abendzeile),
         jeSpur([&](int spur, const Spurstand& s) {
             Beschriftung b = beschriftung(fahrertext(s, strafvermerk(r.strafen, spur)), s.farbe);
             b.markierung = !r.rennsieger           ? QStringLiteral("aktivesRennen")

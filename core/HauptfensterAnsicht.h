@@ -78,4 +78,6 @@ struct HauptfensterAnsicht {
     bool operator==(const HauptfensterAnsicht&) const = default;
 };
 
-HauptfensterAnsicht hauptfensterAnsicht(const Rennen& rennen);
+// `abendzeile`: who drives the race night's next Lauf on which lane ("Als Nächstes: …"); it
+// stands behind the title between the races, where the window still shows the last one.
+HauptfensterAnsicht hauptfensterAnsicht(const Rennen& rennen, const QString& abendzeile = {});

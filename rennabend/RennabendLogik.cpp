@@ -26,6 +26,13 @@ QString alsNaechstesText(int nummer, const Spuren<QString>& spuren) {
 }
 } // namespace
 
+QString alsNaechstes(const Rennabendleiter& leiter) {
+    if (const std::optional<QString> grund = leiter.ohneBahn())
+        return *grund;
+    const std::optional<Spuren<QString>> spuren = leiter.naechsteSpuren();
+    return spuren ? alsNaechstesText(*leiter.naechste(), *spuren) : QString();
+}
+
 QString rennabendformatText(Rennabendformat format) {
     switch (format) {
     case Rennabendformat::Rotation: return QStringLiteral("Rotation (einzelne Läufe)");
@@ -77,10 +84,7 @@ RennabendAnsicht RennabendLogik::ansicht() const {
     a.format = rennabendformatText(abend.regeln.format);
     a.saison = abend.saison;
     const std::optional<int> naechste = m_leiter.naechste();
-    if (const std::optional<QString> grund = m_leiter.ohneBahn())
-        a.alsNaechstes = *grund;
-    else if (const std::optional<Spuren<QString>> n = m_leiter.naechsteSpuren())
-        a.alsNaechstes = alsNaechstesText(*naechste, *n);
+    a.alsNaechstes = alsNaechstes(m_leiter);
     a.plankopf << QStringLiteral("Nr.");
     for (int spur = 1; spur <= abend.spurenzahl(); ++spur)
         a.plankopf << QStringLiteral("Spur %1").arg(spur);

@@ -64,6 +64,10 @@ private:
     Dialoge& m_dialoge;
 };
 
+// Who drives the night's next Lauf on which lane, or why the night waits; empty when nothing
+// is left to drive.
+QString alsNaechstes(const Rennabendleiter& leiter);
+
 // The German names of the formats and scorings, as the window lists them.
 QString rennabendformatText(Rennabendformat format);
 QString abendwertungText(Abendwertung wertung);

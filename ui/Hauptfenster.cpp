@@ -343,13 +343,18 @@ std::optional<int> Hauptfenster::farbmenueZeigen() {
     return static_cast<int>(menue.actions().indexOf(gewaehlt));
 }
 
+void Hauptfenster::abendzeileSetzen(const QString& zeile) {
+    m_abendzeile = zeile;
+    darstellen();
+}
+
 void Hauptfenster::darstellen() {
     // Settings for another track bring the controls its lanes need.
     if (m_rennen.spurenzahl() != m_aufgebauteSpuren) {
         steuerelementeEntfernen();
         anordnen();
     }
-    const HauptfensterAnsicht a = hauptfensterAnsicht(m_rennen);
+    const HauptfensterAnsicht a = hauptfensterAnsicht(m_rennen, m_abendzeile);
     if (windowTitle() != a.titel)
         setWindowTitle(a.titel);
     if (mehrspurig())

@@ -36,6 +36,8 @@ public:
 
     // Shows the race as it is now.
     void darstellen();
+    // The race night's next Lauf, for the title between the races; empty without a night.
+    void abendzeileSetzen(const QString& zeile);
 
     // The window's size at 100 %.
     static QSize entwurfsgroesse();
@@ -99,4 +101,5 @@ private:
     Spurentafel* m_spurentafel = nullptr;
     Labelknopf* m_tabellentitel = nullptr;
     int m_gewaehlteSpur = 1; // whose lap table a track of more lanes shows
+    QString m_abendzeile;
 };

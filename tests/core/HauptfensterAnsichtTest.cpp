@@ -54,3 +54,16 @@ TEST(HauptfensterAnsicht, PortfeldUndTitelSagenWasAusDemPortWurde) {
     b.rennen.platineErkannt(false);
     EXPECT_EQ(gezeigt(), (QStringList{"Platine: /dev/ttyS0", "Rundomat"}));
 }
+
+// Between the races of a night the title says who drives next, while the window still shows
+// the race just driven; during a race it is the race's title alone.
+TEST(HauptfensterAnsicht, DerTitelNenntZwischenDenLaeufenDenNaechsten) {
+    Rennbahn b;
+    const QString naechster = QStringLiteral("Als Nächstes: Bert (Spur 1) – Anna (Spur 2)");
+    EXPECT_EQ(hauptfensterAnsicht(b.rennen, naechster).titel, "Rundomat – " + naechster);
+    b.starten();
+    EXPECT_EQ(hauptfensterAnsicht(b.rennen, naechster).titel, "Rundomat");
+    b.rennen.startGedrueckt(); // Stop
+    EXPECT_EQ(hauptfensterAnsicht(b.rennen, naechster).titel, "Rundomat – " + naechster);
+    EXPECT_EQ(hauptfensterAnsicht(b.rennen).titel, "Rundomat");
+}

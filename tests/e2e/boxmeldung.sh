@@ -17,7 +17,7 @@ for _ in $(seq 1200); do
 done
 
 # The main window and the box error message, still open.
-offen=$(xdotool search --onlyvisible --name '^Rundomat$' | wc -l)
+offen=$(xdotool search --onlyvisible --name "$hauptfenstertitel" | wc -l)
 [ "$offen" -ge 2 ] || fehler "die Meldung ist nicht mehr offen ($offen Fenster)"
 
 # The box times of the passages: as the emulator sent them, and as the program timed them.

@@ -11,6 +11,8 @@ aufraeumen() {
 }
 trap aufraeumen EXIT
 fehler() { echo "FEHLER: $*" >&2; exit 1; }
+# The main window's title; between the races of a night the next Lauf stands behind it.
+hauptfenstertitel='^Rundomat( – Als Nächstes: .*)?$'
 
 mkdir -p "$arbeit/daten" "$arbeit/config/rundomat"
 # Settings for the run, one key=value per argument.
@@ -156,7 +158,7 @@ programmBeenden() {
 # Enter in the main window, once it is there (within the given tenths of a second, 300
 # unless told): the race starts, on a simulated track or a timing device.
 rennenStarten() {
-    fenster '^Rundomat$' "${1:-300}"
+    fenster "$hauptfenstertitel" "${1:-300}"
     xdotool key Return
 }
 
@@ -203,7 +205,7 @@ nurTastatur() {
     xdotool key Escape
     fenster 'welche Schnittstelle'
     xdotool key Escape
-    fenster '^Rundomat$'
+    fenster "$hauptfenstertitel"
     xdotool key Return
     fenster '^Rundomat   -> Zeitaufnahme über die serielle Schnittstelle nicht möglich$'
 }

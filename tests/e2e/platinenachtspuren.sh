@@ -16,7 +16,7 @@ terminalEmulatorStarten platine "$2" --lanes $spuren --lap 1.5 --seed 8
 einstellungen runden=$runden Spuranzahl=$spuren NachSiegerBeenden=False PermanentesLogging=True \
     ohneCountdown=True prellzeit=1 "port=$pty"
 programmStarten "$1"
-fenster '^Rundomat$'
+fenster "$hauptfenstertitel"
 warteAufZeile "$arbeit/signale.txt" "Platine erkannt: Firmware 1\.[0-9]+, $spuren Eingänge"
 xdotool key Return
 text=$(ergebnisdatei 600) ||

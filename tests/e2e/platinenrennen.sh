@@ -13,7 +13,7 @@ terminalEmulatorStarten platine "$2" --lap 1.5 --corrupt-light 8 --bogus-stamp 1
 
 einstellungen runden=$runden PermanentesLogging=True ohneCountdown=True prellzeit=1 "port=$pty"
 programmStarten "$1"
-fenster '^Rundomat$'
+fenster "$hauptfenstertitel"
 warteAufZeile "$arbeit/signale.txt" "Platine erkannt"
 xdotool key Return
 text=$(ergebnisdatei 400) ||

@@ -14,7 +14,7 @@ terminalEmulatorStarten platine "$2" --lanes $spuren --lap 1.5 --seed 3 --jump-s
 einstellungen runden=$runden Spuranzahl=$spuren NachSiegerBeenden=False PermanentesLogging=True \
     prellzeit=1 Fehlstartregel=StopAndGo StopAndGoZeit=$stopp "port=$pty"
 programmStarten "$1"
-fenster '^Rundomat$'
+fenster "$hauptfenstertitel"
 warteAufZeile "$arbeit/signale.txt" "Platine erkannt: Firmware 1\.([2-9]|[1-9][0-9])"
 xdotool key Return
 warteAufZeile "$arbeit/platine.txt" '^Strom Spur 2 aus ' 600

@@ -18,13 +18,13 @@ einstellungen runden=4 PermanentesLogging=True prellzeit=0,3
 "$rundomat" --rennabend-plan "Anna,Bert,Carla" >"$arbeit/plan.txt"
 paar() { sed -n "$1p" "$arbeit/plan.txt" | cut -f2-3; }
 programmStarten --lesbar "$rundomat" --simulate=0.5 --rennabend "Anna,Bert,Carla"
-fenster '^Rundomat$'
+fenster "$hauptfenstertitel"
 xdotool key shift+n
 fenster '^Rennabend$'
 read -r spur1 spur2 <<<"$(paar 1)"
 zeigt "^Label\tAls Nächstes: $spur1 \(Spur 1\) – $spur2 \(Spur 2\)\$"
 xdotool key Escape
-fenster '^Rundomat$'
+fenster "$hauptfenstertitel"
 
 cpu() { awk '{ print $14 + $15 }' "/proc/$app/stat"; }
 laeufe=0
@@ -48,7 +48,7 @@ for begegnung in 1 2 3; do
             fehler "$ticks CPU-Ticks in 2 s mit offenem Ergebnisfenster"
     fi
     xdotool key Return
-    fenster '^Rundomat$'
+    fenster "$hauptfenstertitel"
     if [ "$begegnung" = 1 ]; then
         # The next pair waits for Enter: the Begegnung's laps and result stay, and so do its
         # drivers in Shift+D's file.
@@ -71,7 +71,7 @@ for begegnung in 1 2 3; do
         programmStarten "$rundomat" --simulate=0.5
         fenster '^Rennabend$' 600
         xdotool key Return
-        fenster '^Rundomat$'
+        fenster "$hauptfenstertitel"
     fi
 done
 

@@ -29,7 +29,7 @@ fensterVon() {
 
 programmStarten --lesbar "$rundomat" --simulate=0.6 --rennabend "Anna,Bert,Carla"
 erster=$app
-fenster '^Rundomat$'
+fenster "$hauptfenstertitel"
 exportiert 'len(j["rennabende"]) == 1 and not j["rennabende"][0]["beendet"]'
 [ -n "$(marke)" ] || fehler "keine Marke des Rennabends in $arbeit/daten"
 
@@ -40,7 +40,7 @@ nebenprozess=$zweiter
 fensterVon "$zweiter" '^Rennabend$'
 zeigt "^Label\\tDer Rennabend vom [0-9.]+ läuft schon in einem anderen Rundomat auf diesem Datenordner \\(Prozess $erster\\)\\. Hier geht es ohne Rennabend weiter\\.\$"
 xdotool key Return
-fensterVon "$zweiter" '^Rundomat$'
+fensterVon "$zweiter" "$hauptfenstertitel"
 xdotool key Return
 exportiert 'len(j["rennen"]) == 1 and "rennabend" not in j["rennen"][0]
     and not j["rennabende"][0]["rennen"] and not j["rennabende"][0]["beendet"]'
@@ -54,7 +54,7 @@ programmStarten "$rundomat" --simulate=0.6
 fensterVon "$app" '^Rennabend$'
 zeigt '^Label\tDer Rennabend vom [0-9.]+ ist noch nicht zu Ende \(0 von 3 Begegnungen gefahren\)\. Weiterfahren\?$'
 xdotool key Return
-fensterVon "$app" '^Rundomat$'
+fensterVon "$app" "$hauptfenstertitel"
 for _ in $(seq 100); do
     [ "$(head -n1 "$(marke)" 2>/dev/null)" = "$app" ] && break
     sleep 0.1

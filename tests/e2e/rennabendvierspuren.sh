@@ -17,7 +17,7 @@ einstellungen Rennart=Zeit Renndauer=10 Zielregel=RundeBeenden RennabendWertung=
 [ "$(wc -l <"$arbeit/plan.txt")" = 6 ] || fehler "Plan: $(cat "$arbeit/plan.txt")"
 # Mean laps of 4 s: three laps in a Lauf of 10 s, four at the most.
 programmStarten --lesbar --seite "$rundomat" --simulate=4 --spuren 4 --rennabend "$namen"
-fenster '^Rundomat$'
+fenster "$hauptfenstertitel"
 
 IFS=$'\t' read -r _ s1 s2 s3 s4 <"$arbeit/plan.txt"
 erster="Als Nächstes: Lauf 1 – $s1 (Spur 1), $s2 (Spur 2), $s3 (Spur 3), $s4 (Spur 4)"
@@ -26,7 +26,7 @@ xdotool key shift+n
 fenster '^Rennabend$'
 zeigt "^Label	$(sed 's/[()]/\\&/g' <<<"$erster")\$"
 xdotool key Escape
-fenster '^Rundomat$'
+fenster "$hauptfenstertitel"
 
 for lauf in 1 2 3 4 5 6; do
     xdotool key Return

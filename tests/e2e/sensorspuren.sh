@@ -38,9 +38,9 @@ rennenStarten
 rec="$arbeit/emulator.rec"
 if [ ${#trennen[@]} -gt 0 ]; then
     warteAufZeile "$rec" '^getrennt2 ' 300
-    fenster '^Rundomat$' # the message over the main window, which keeps its title
+    fenster "$hauptfenstertitel" # the message over the main window, which keeps its title
     xdotool key Return
-    fenster '^Rundomat$'
+    fenster "$hauptfenstertitel"
     # Once lane 4 is home behind the winner, lanes 5 to 8 cross by hand.
     warteAufZeile "$rec" '^durchfahrt [0-9]+ 4 3$' 300
     for _ in $(seq 300); do

@@ -25,7 +25,7 @@ verzug=$(awk -F'\t' '$2 == "Ampel grün" { g = $4 } $2 == "Streckenruf" { printf
 echo "Der Streckenruf kam $verzug ms nach dem Moment, in dem Spur 2 überfällig war."
 [ "$verzug" -ge -100 ] && [ "$verzug" -le 500 ] ||
     fehler "Streckenruf $verzug ms neben dem Moment: $(cat "$arbeit/signale.txt")"
-if xdotool search --onlyvisible --name '^Rundomat$' | sed -n 2p | grep -q .; then
+if xdotool search --onlyvisible --name "$hauptfenstertitel" | sed -n 2p | grep -q .; then
     fehler "ein Meldungsfenster neben dem Hauptfenster"
 fi
 

@@ -16,7 +16,7 @@ rennenStarten
 warteAufZeile "$arbeit/erster.rec" '^getrennt ' 300
 hauptfenster() { beantwortet=""; fenster "$1"; } # the main window, answered before
 hauptfenster "^Rundomat$hinweis\$"
-fenster '^Rundomat$'
+fenster "$hauptfenstertitel"
 xdotool key Return
 hauptfenster "^Rundomat$hinweis\$"
 handrunden 4
@@ -38,7 +38,7 @@ xdotool type --delay 20 "$pty"
 xdotool key Return
 fenster '^Optionen$'
 xdotool key Escape
-hauptfenster '^Rundomat$' # the notice is gone from the title
+hauptfenster "$hauptfenstertitel" # the notice is gone from the title
 xdotool key Return
 text=$(ergebnisdatei 250 2)
 rundenPruefen "$text" 4

@@ -7,7 +7,7 @@
 source "$(dirname "$0")/gemeinsam.sh"
 einstellungen runden=3
 programmStarten --lesbar "$1" --simulate=1
-fenster '^Rundomat$' 600
+fenster "$hauptfenstertitel" 600
 zeigt $'^Label\tSimulation – Prellzeit zu lang$'
 warteAufZeile "$arbeit/ausgabe.txt" '^rundomat: Die simulierten Runden \(ab 0,85 s\) sind kürzer als die Prellzeit von 2 s: jede solche Runde geht verloren\.'
 fenster=$(xdotool search --onlyvisible --pid "$app" | wc -l)
@@ -16,7 +16,7 @@ programmBeenden
 
 einstellungen runden=3 prellzeit=0,3
 programmStarten "$1" --simulate=1
-fenster '^Rundomat$' 600
+fenster "$hauptfenstertitel" 600
 zeigt $'^Label\tSimulation$'
 grep -q 'Prellzeit' "$arbeit/ausgabe.txt" && fehler "Warnung bei 0,3 s: $(cat "$arbeit/ausgabe.txt")"
 echo "Simulationswarnung: Runden unter der Prellzeit auf der Standardfehlerausgabe und in der Statusleiste, ohne Meldungsfenster."

@@ -12,7 +12,7 @@ einstellungen runden=3 prellzeit=0,3 SpurWechsel=True NachSiegerBeenden=False \
     fahrer1=Anna fahrer2=Bernd fahrer3=Clara fahrer4=Dora
 anzeigeStarten de 1280x1024
 programmStarten --lesbar --seite "$1" --simulate=0.6 --spuren 4
-fenster '^Rundomat$'
+fenster "$hauptfenstertitel"
 seite() { "$hier/seitenstand.py" "$url" "$@" || fehler "Seite ($*)"; }
 
 for lauf in 1 2 3; do

@@ -64,7 +64,7 @@ anzeigeStarten de
 pulseStarten
 ln -s "$arbeit/pulse1/native" "$arbeit/sockel"
 programmStarten "$programm" --simulate=1.5 --ansage-log "$arbeit/ansagen.log"
-fenster '^Rundomat$'
+fenster "$hauptfenstertitel"
 
 # Race 1: once two announcements are queued the voice speaks, and the server is killed; the
 # next one is there at once.
@@ -89,14 +89,14 @@ aufnahmeEnde
 [ "$(stimme)" -ge 400 ] || fehler "keine Stimme vom neuen Tonserver: $(klangstrecken stimme)"
 
 xdotool key Escape
-fenster '^Rundomat$'
+fenster "$hauptfenstertitel"
 
 # Race 2 without announcements (the window's first box): the start sound and two lap beeps
 # come, then the server is told to quit and the race ends in silence.
 xdotool key shift+a
 fenster '^Ansagen$'
 xdotool key space Escape
-fenster '^Rundomat$'
+fenster "$hauptfenstertitel"
 aufnehmen rennen2
 xdotool key Return
 for _ in $(seq 60); do

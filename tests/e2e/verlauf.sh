@@ -59,7 +59,7 @@ gesperrtesRennen() {
 if [ "$art" = sperre ]; then
     einstellungen runden=5 prellzeit=0,3
     programmStarten --lesbar "$rundomat" --simulate=0.6
-    fenster '^Rundomat$'
+    fenster "$hauptfenstertitel"
     for _ in $(seq 300); do [ -e "$arbeit/daten/rennen.sqlite" ] && break; sleep 0.1; done
     sperren
     gesperrtesRennen
@@ -86,7 +86,7 @@ if [ "$art" = sperre ]; then
     # Locked again, and the program ends before the lock is gone: the race waits for the
     # next start, and the export has it meanwhile.
     sperren
-    fenster '^Rundomat$'
+    fenster "$hauptfenstertitel"
     gesperrtesRennen
     programmBeenden
     freigeben

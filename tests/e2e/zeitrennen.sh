@@ -11,7 +11,7 @@ spurwechsel=False
 einstellungen Rennart=Zeit Renndauer=10 Zielregel=RundeBeenden SpurWechsel=$spurwechsel \
     prellzeit=0,3
 programmStarten "$rundomat" --simulate=0.8
-fenster '^Rundomat$'
+fenster "$hauptfenstertitel"
 
 # Each heat: Enter, then the Hall of Fame asks for the name of a record (the list is empty).
 laeufe=1
@@ -19,7 +19,7 @@ laeufe=1
 for lauf in $(seq "$laeufe"); do
     xdotool key Return
     hofEintragen 600
-    fenster '^Rundomat$'
+    fenster "$hauptfenstertitel"
 done
 if [ "$art" = spurwechsel ]; then
     fenster 'Ergebnis Spurwechselmodus'

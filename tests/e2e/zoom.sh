@@ -12,7 +12,7 @@ konfiguration="$arbeit/config/rundomat/rundomat.conf"
 groesse() {
     local gemessen=""
     for _ in $(seq 300); do
-        gemessen=$(xdotool getwindowgeometry "$(xdotool search --onlyvisible --name '^Rundomat$' \
+        gemessen=$(xdotool getwindowgeometry "$(xdotool search --onlyvisible --name "$hauptfenstertitel" \
             | head -n1)" | sed -n 's/^ *Geometry: //p')
         [ "$gemessen" = "$1" ] && return 0
         sleep 0.1
@@ -21,7 +21,7 @@ groesse() {
 }
 
 programmStarten --lesbar "$1" --simulate=0.6
-fenster '^Rundomat$'
+fenster "$hauptfenstertitel"
 groesse 750x495
 xdotool key Return ctrl+plus
 groesse 937x619
@@ -44,7 +44,7 @@ groesse 1312x866
 warteAufZeile "$konfiguration" '^Zoom=175$' 50
 programmBeenden
 programmStarten "$1" --simulate=0.6
-fenster '^Rundomat$'
+fenster "$hauptfenstertitel"
 groesse 1312x866
 xdotool key ctrl+0
 groesse 750x495

@@ -22,19 +22,19 @@ hoehe() { echo "${gemessen#*x}"; }
 
 beideFenster() {
     local prozent=$1
-    fenster '^Rundomat$' 600
-    groesse '^Rundomat$' "[ \$gemessen = $((750 * prozent / 100))x$((495 * prozent / 100)) ]"
+    fenster "$hauptfenstertitel" 600
+    groesse "$hauptfenstertitel" "[ \$gemessen = $((750 * prozent / 100))x$((495 * prozent / 100)) ]"
     xdotool key shift+v
     fenster '^Rennverlauf$'
     groesse '^Rennverlauf$' "[ \$gemessen = $((940 * prozent / 100))x$((640 * prozent / 100)) ]"
     xdotool key Escape
-    fenster '^Rundomat$'
+    fenster "$hauptfenstertitel"
     xdotool key shift+t
     fenster '^Sensortest$'
     # Its height follows its texts: about 256 pixels a hundred percent.
     groesse '^Sensortest$' "[ \$(breite) = $((560 * prozent / 100)) ] && [ \$(hoehe) -ge $((230 * prozent / 100)) ] && [ \$(hoehe) -le $((290 * prozent / 100)) ]"
     xdotool key Escape
-    fenster '^Rundomat$'
+    fenster "$hauptfenstertitel"
     programmBeenden
 }
 

@@ -17,7 +17,7 @@ fahrer="Anna,$bert,Carla"
 bild() { [ -z "${ZUSCHAUER_BILDER:-}" ] || import -window root "$ZUSCHAUER_BILDER/abend-fenster-$1.png"; }
 paar() { sed -n "$1p" "$arbeit/plan.txt" | cut -f2,3; }
 programmStarten --lesbar --seite "$rundomat" --simulate=0.5 --rennabend "$fahrer"
-fenster '^Rundomat$'
+fenster "$hauptfenstertitel"
 xdotool key shift+z
 "$(dirname "$0")/zuschauerabend.py" "$url" "$arbeit" "$(paar 1)" "$(paar 2)" \
     >"$arbeit/seite.txt" 2>"$arbeit/seite.err" &
@@ -42,7 +42,7 @@ zeigt '^Label	Als Nächstes: Bert Maxi[^…]*… \(Spur 1\) – Carla \(Spur 2\)
 zeigt '^Label	Spurwechsel, 1\. Lauf – 4 Runden$'
 bild nachher
 xdotool key Return
-fenster '^Rundomat$'
+fenster "$hauptfenstertitel"
 bild danach
 wait "$nebenprozess" || fehler "Seite: $(cat "$arbeit/seite.txt" "$arbeit/seite.err")"
 grep -qx gut "$arbeit/seite.txt" || fehler "Seite: $(cat "$arbeit/seite.txt")"

@@ -10,7 +10,7 @@ source "$(dirname "$0")/gemeinsam.sh"
 hier=$(dirname "$0")
 fahrer="Anna,Bert,Carla,Dora,Emil,Fritz,Gina,Hans,Ida,Jan,Karl,Lena,Marie,Niklas,Otto,Paula"
 programmStarten --lesbar --seite "$1" --simulate=0.5 --rennabend "$fahrer"
-fenster '^Rundomat$'
+fenster "$hauptfenstertitel"
 xdotool key shift+z
 
 inhalt=$(fensterinhalt '^Label	Paula	' --lage)
