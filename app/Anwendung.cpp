@@ -252,7 +252,8 @@ void Anwendung::starten() {
         if (const std::optional<QString> grund = abendOhneBahn(m_rennen.spurenzahl()))
             m_dialoge.meldung(*grund, QStringLiteral("Rennabend"));
         else
-            m_rennabend.beginnen(m_optionen.rennabend, rennabendregelnLesen(werte));
+            m_rennabend.beginnen(m_optionen.rennabend, rennabendregelnLesen(werte), {},
+                                 m_optionen.rennabendklassen);
     }
     m_zoom.einpassen();
     m_fenster.show();

@@ -3,6 +3,7 @@
 // of the race history and a race night's plan.
 #pragma once
 
+#include "Fahrerklassen.h"
 #include "Programmdateien.h"
 #include "Rennabendregeln.h"
 
@@ -25,6 +26,7 @@ struct Programmoptionen {
     QStringList rennabendplan; // not empty: print the plan of a night of these drivers and end
     Rennabendformat rennabendformat = Rennabendformat::JederGegenJeden;
     QStringList rennabend; // not empty: the program starts with a night of these drivers
+    Fahrerklassen rennabendklassen; // and their classes
     QString fehler;        // not empty: the command line could not be read
     QString ausgabe;       // not empty: --help or --version: printed, then the end
 };

@@ -28,12 +28,13 @@ Rennabendleiter::~Rennabendleiter() {
 }
 
 void Rennabendleiter::beginnen(const QStringList& fahrer, const Rennabendregeln& regeln,
-                               const QString& saison) {
+                               const QString& saison, const Fahrerklassen& klassen) {
     Rennabend abend;
     abend.saison = saison.trimmed();
     abend.schluessel = QUuid::createUuid().toString(QUuid::WithoutBraces);
     abend.beginn = QDateTime::currentDateTime();
     abend.teilnehmer = teilnehmerMitFarben(fahrer);
+    abend.klassen = klassen;
     abend.regeln = regeln;
     abend.rennformat = abendrennformatVon(m_rennen.einstellungen());
     abend.plan = rennplan(fahrer, regeln.format);
@@ -168,7 +169,8 @@ void Rennabendleiter::ueberspringen() {
     geaendert();
 }
 
-bool Rennabendleiter::fahrerHinzufuegen(const QString& name, QString& fehler) {
+bool Rennabendleiter::fahrerHinzufuegen(const QString& name, QString& fehler,
+                                        const QString& klasse) {
     const QStringList fahrer = fahrernamen(m_abend) << name.trimmed();
     if (const std::optional<QString> f =
             fahrerlisteFehler(fahrer, meisteFahrer(m_abend.regeln.format))) {
@@ -189,6 +191,7 @@ bool Rennabendleiter::fahrerHinzufuegen(const QString& name, QString& fehler) {
              farbfolge)[static_cast<std::size_t>(frueher == alle.end() ? alle.size()
                                                                        : frueher - alle.begin())]
              .farbe});
+    klasseSetzen(m_abend.klassen, name.trimmed(), klasse);
     neuPlanenMit(fahrer);
     return true;
 }

@@ -79,6 +79,11 @@ public:
         m_a.beendet = schalter(z.beendet, QStringLiteral("beendet"));
         if (!z.rennformat.isNull())
             rennformatLesen(z.rennformat);
+        if (const std::optional<Fahrerklassen> k = klassenLesen(z.klassen.toString()))
+            m_a.klassen = *k;
+        else
+            fehler(QStringLiteral("Seine Fahrerklassen „%1“ sind nicht lesbar.")
+                       .arg(z.klassen.toString()));
     }
 
     void fehler(const QString& satz) {
@@ -301,7 +306,9 @@ Rennabendzeile rennabendzeile(const Rennabend& a) {
             alsText(uebersprungen),
             a.wiederholung ? QVariant(*a.wiederholung) : QVariant(),
             a.beendet ? 1 : 0,
-            rennformatspalte(a.rennformat, a.regeln)};
+            rennformatspalte(a.rennformat, a.regeln),
+            // NULL for a night without classes, as every night of before.
+            a.klassen.isEmpty() ? QVariant() : QVariant(klassenText(a.klassen))};
 }
 
 GespeicherterRennabend abendAusZeile(const Rennabendzeile& zeile) {
