@@ -171,7 +171,7 @@ void Anwendung::fensterAnmelden() {
             [this] { return m_verlauf.wartende(); },
             [this](const Rennen& rennen) { m_ergebnis.ErgebnisSpeichern(rennen); },
             [platzpunkte = saisonpunkteLesen(werte)](Verlaufsdatenbank& db, QString& fehler) {
-                return saisonwertungen(rennabendeLesen(db, {}, fehler), platzpunkte);
+                return saisonwertungenLesen(db, platzpunkte, fehler);
             });
         FVerlauf fenster(logik, eltern, m_zoom.massstab());
         fenster.exec();
