@@ -20,8 +20,8 @@ Saisonseite::Saisonseite(Verlaufsanfragen& anfragen, Dialoge& dialoge, Quelle qu
     : m_anfragen(anfragen), m_dialoge(dialoge), m_quelle(std::move(quelle)) {}
 
 void Saisonseite::laden(std::function<void()> gelesen, bool behalten) {
-    const QString gezeigt = behalten && m_saison < m_saisons.size() ? m_saisons[m_saison].name
-                                                                    : QString();
+    const QString gezeigt =
+        behalten && m_saison < m_saisons.size() ? m_saisons[m_saison].name : QString();
     m_anfragen.fragen<Saisonstand>(
         [quelle = m_quelle](Verlaufsdatenbank& db) {
             Saisonstand s;
@@ -106,9 +106,9 @@ QString Saisonseite::streichText() const {
     if (s.streichresultate == 0)
         return {};
     const int zaehlen = std::max(s.abende - s.streichresultate, 1);
-    return (s.streichresultate == 1 ? QStringLiteral("1 Streichresultat")
-                                    : QStringLiteral("%1 Streichresultate")
-                                          .arg(s.streichresultate)) +
+    return (s.streichresultate == 1
+                ? QStringLiteral("1 Streichresultat")
+                : QStringLiteral("%1 Streichresultate").arg(s.streichresultate)) +
            QStringLiteral(": In der Wertung zählen je Fahrer die besten %1 Abende, die "
                           "gestrichenen stehen in Klammern.")
                .arg(zaehlen);
@@ -142,8 +142,7 @@ Tabelle Saisonseite::tabelle() const {
     QString unterzeile = abendeText();
     if (const QString streichung = streichText(); !streichung.isEmpty())
         unterzeile += QStringLiteral(". ") + streichung;
-    Tabelle t{ueberschrift(), QStringLiteral("Saison ") + s.name, unterzeile, s.kopf, s.zeilen,
-              {}};
+    Tabelle t{ueberschrift(), QStringLiteral("Saison ") + s.name, unterzeile, s.kopf, s.zeilen, {}};
     for (const Saisonklasse& k : s.klassen)
         t.teile.push_back({klassentitel(k), k.zeilen});
     return t;

@@ -294,6 +294,8 @@ Rennabendzeile rennabendzeile(const Rennabend& a) {
         plan.append(p.finale ? QJsonArray{p.spur1, p.spur2, true} : QJsonArray{p.spur1, p.spur2});
     for (int nummer : a.uebersprungen)
         uebersprungen.append(nummer);
+    // NULL for a night without classes, as every night of before.
+    const QVariant klassen = a.klassen.isEmpty() ? QVariant() : QVariant(klassenText(a.klassen));
     return {a.schluessel,
             beginnText(a.beginn),
             a.saison,
@@ -307,8 +309,7 @@ Rennabendzeile rennabendzeile(const Rennabend& a) {
             a.wiederholung ? QVariant(*a.wiederholung) : QVariant(),
             a.beendet ? 1 : 0,
             rennformatspalte(a.rennformat, a.regeln),
-            // NULL for a night without classes, as every night of before.
-            a.klassen.isEmpty() ? QVariant() : QVariant(klassenText(a.klassen))};
+            klassen};
 }
 
 GespeicherterRennabend abendAusZeile(const Rennabendzeile& zeile) {

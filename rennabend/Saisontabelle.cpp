@@ -82,8 +82,7 @@ Saisonwertung saisonwertung(const QString& name, const std::vector<Saisonabend>&
 } // namespace
 
 std::vector<Saisonzeile> saisontabelle(const std::vector<Saisonabend>& abende,
-                                       const std::vector<int>& platzpunkte,
-                                       int streichresultate) {
+                                       const std::vector<int>& platzpunkte, int streichresultate) {
     std::vector<Saisonfahrer> fahrer;
     for (std::size_t abend = 0; abend < abende.size(); ++abend) {
         const QStringList& reihenfolge = abende[abend].reihenfolge;

@@ -29,8 +29,8 @@ struct Saisonzeile {
     // dropped.
     std::vector<std::optional<int>> abendpunkte;
     std::vector<bool> gestrichen;
-    int gesamt = 0;  // every night
-    int wertung = 0; // the nights not dropped
+    int gesamt = 0;     // every night
+    int wertung = 0;    // the nights not dropped
     int abende = 0;     // nights driven
     int abendsiege = 0; // nights won
 };

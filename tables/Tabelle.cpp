@@ -42,10 +42,10 @@ QString tabellenzeilenHtml(const QStringList& kopf, const std::vector<QStringLis
 QString tabelleAlsHtml(const Tabelle& tabelle) {
     const QString rahmen =
         QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">%1</table>");
-    QString html = QStringLiteral("<h1>%1</h1><p>%2</p>")
-                       .arg(tabelle.ueberschrift.toHtmlEscaped(),
-                            tabelle.unterzeile.toHtmlEscaped()) +
-                   rahmen.arg(tabellenzeilenHtml(tabelle.kopf, tabelle.zeilen));
+    QString html =
+        QStringLiteral("<h1>%1</h1><p>%2</p>")
+            .arg(tabelle.ueberschrift.toHtmlEscaped(), tabelle.unterzeile.toHtmlEscaped()) +
+        rahmen.arg(tabellenzeilenHtml(tabelle.kopf, tabelle.zeilen));
     for (const Teiltabelle& teil : tabelle.teile)
         html += QStringLiteral("<h2>%1</h2>").arg(teil.ueberschrift.toHtmlEscaped()) +
                 rahmen.arg(tabellenzeilenHtml(tabelle.kopf, teil.zeilen));

@@ -39,4 +39,3 @@ inline Rennaufzeichnung fuerDenAbend(const Rennabendleiter& leiter, Rennaufzeich
     r.abend = Abendzuordnung{leiter.abend().schluessel, *leiter.naechste()};
     return r;
 }
-

@@ -152,8 +152,8 @@ TEST(Saisontabelle, StreichresultateMitGleichstand) {
 
     // Points 10, 8, 6, one dropped: Bert 8,8,8 (24) and Carla 6,8,10 (22) both count 16;
     // Carla won a night.
-    t = saisontabelle({{{}, {A, B, C}, {}}, {{}, {A, B, C}, {}}, {{}, {C, B, A}, {}}},
-                      {10, 8, 6}, 1);
+    t = saisontabelle({{{}, {A, B, C}, {}}, {{}, {A, B, C}, {}}, {{}, {C, B, A}, {}}}, {10, 8, 6},
+                      1);
     ASSERT_EQ(t.size(), 3u);
     EXPECT_EQ(t[1].fahrer, C);
     EXPECT_EQ(t[1].wertung, 16);

@@ -217,6 +217,8 @@ TEST(Rennabendverlauf, BeschaedigterAbendWirdBeendetStattFortgesetzt) {
         {"teilnehmer", "[{\"name\": \"Anna\", \"farbe\"", "Seine Fahrerliste ist nicht lesbar."},
         {"plan", "[[\"Anna\", \"Bert\"], [\"Carla\"", "Sein Plan ist nicht lesbar."},
         {"rennformat", "Zeit", "Sein Rennformat „Zeit“ ist nicht lesbar."},
+        {"klassen", "[\"Anna\", \"GT\"]",
+         "Seine Fahrerklassen „[\"Anna\", \"GT\"]“ sind nicht lesbar."},
         {"rennformat", "{\"rennart\": \"Zeit\", \"renndauer\": 5}",
          "Sein Rennformat „{\"rennart\": \"Zeit\", \"renndauer\": 5}“ nennt keine Renndauer "
          "oder keine Zielregel."},
@@ -330,11 +332,13 @@ TEST(Rennabendverlauf, RennformatDesAbendsUeberstehtNeustartUndUpgrade) {
         EXPECT_EQ(abende[0].abend.rennformat, abendrennformatVon(bahn.einstellungen()));
 
         QSqlQuery q(db.db());
-        ASSERT_TRUE(q.exec(QStringLiteral("ALTER TABLE rennabende DROP COLUMN rennformat")));
+        for (const char* spalte : {"rennformat", "klassen"})
+            ASSERT_TRUE(q.exec(QStringLiteral("ALTER TABLE rennabende DROP COLUMN ") +
+                               QLatin1String(spalte)));
         for (const char* spalte : {"spuren", "freiespuren", "nachsiegerbeenden"})
             ASSERT_TRUE(
                 q.exec(QStringLiteral("ALTER TABLE rennen DROP COLUMN ") + QLatin1String(spalte)));
-        for (const char* tabelle : {"strafen", "streckenrufe"})
+        for (const char* tabelle : {"strafen", "streckenrufe", "saisons"})
             ASSERT_TRUE(q.exec(QStringLiteral("DROP TABLE ") + QLatin1String(tabelle)));
         ASSERT_TRUE(q.exec(QStringLiteral("PRAGMA user_version = 5")));
     }

@@ -23,8 +23,8 @@ void saisonabendFahren(const QString& pfad, const QString& roster, const QString
     Rennabendleiter leiter(bahn.rennen, ablage);
     leiter.beiAenderung([&] { EXPECT_EQ(rennabendSpeichern(db, leiter.abend()), std::nullopt); });
     FakeDialoge dialoge;
-    ASSERT_TRUE(RennabendLogik(leiter, dialoge).beginnen(roster, Rennabendregeln{},
-                                                         QStringLiteral("Winter"), {}));
+    ASSERT_TRUE(RennabendLogik(leiter, dialoge)
+                    .beginnen(roster, Rennabendregeln{}, QStringLiteral("Winter"), {}));
     for (int i = 0; i < 10 && leiter.naechstePaarung(); ++i) {
         const Paarung p = *leiter.naechstePaarung();
         const QString sieger =
@@ -48,8 +48,7 @@ QStringList saisonzeile(std::initializer_list<const char*> felder) {
 TEST(Saison, StreichresultateUndKlassenAusGespeichertenAbenden) {
     Fensterbahn b;
     int minute = 0;
-    saisonabendFahren(b.pfad, QStringLiteral("Anna [Junior], Bert, Carla [GT]"), {A, B, C},
-                      minute);
+    saisonabendFahren(b.pfad, QStringLiteral("Anna [Junior], Bert, Carla [GT]"), {A, B, C}, minute);
     saisonabendFahren(b.pfad, QStringLiteral("Carla [GT], Bert [Junior], Dieter [GT]"), {C, B, D},
                       minute);
     saisonabendFahren(b.pfad, QStringLiteral("Carla, Anna [ GT ], Bert"), {C, A, B}, minute);
