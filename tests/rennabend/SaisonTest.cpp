@@ -151,3 +151,23 @@ TEST(Saison, StreichresultateUndKlassenAusGespeichertenAbenden) {
     EXPECT_EQ(saisonwertungenLesen(db, Saisonpunkte, fehler)[0].zeilen[2],
               saisonzeile({"3", "Bert", "Junior", "8", "8", "(6)", "(6)", "28", "16", "4", "0"}));
 }
+
+// A driver joining in the window may bring a class, one who leaves keeps theirs for the
+// season, and one who comes back in another class is in that one from now on.
+TEST(Saison, KlassenKommenUndGehenMitDenFahrern) {
+    Rennbahn bahn;
+    Ablageliste ablage;
+    Rennabendleiter leiter(bahn.rennen, ablage);
+    FakeDialoge dialoge;
+    RennabendLogik logik(leiter, dialoge);
+    ASSERT_TRUE(logik.beginnen(QStringLiteral("Anna [Junior],Bert,Carla"), Rennabendregeln{},
+                               QStringLiteral("Winter"), {}));
+    logik.hinzufuegen(QStringLiteral("Dieter [GT]"));
+    logik.entfernen(A);
+    EXPECT_TRUE(dialoge.meldungen.empty());
+    EXPECT_EQ(fahrernamen(leiter.abend()), (QStringList{B, C, D}));
+    EXPECT_EQ(leiter.abend().klassen, (Fahrerklassen{{A, "Junior"}, {D, "GT"}}));
+    logik.hinzufuegen(QStringLiteral("anna [GT]"));
+    EXPECT_EQ(klasseVon(leiter.abend().klassen, A), "GT");
+    EXPECT_EQ(leiter.abend().klassen.size(), 2);
+}
