@@ -80,6 +80,17 @@ void Ansagen::fehlstart(const Rennen& rennen, int spur) {
         sagen({Ansagetext::fehlstart(fahrer(rennen, spur)), Ansagefach::Bleibt, true});
 }
 
+void Ansagen::strafe(const Rennen& rennen, const Strafe& strafe) {
+    if (ereignisseAn())
+        sagen({Ansagetext::strafe(fahrer(rennen, strafe.spur), strafe), Ansagefach::Bleibt, true});
+}
+
+void Ansagen::strafeZurueckgenommen(const Rennen& rennen, const Strafe& strafe) {
+    if (ereignisseAn())
+        sagen({Ansagetext::strafeZurueckgenommen(fahrer(rennen, strafe.spur)), Ansagefach::Bleibt,
+               true});
+}
+
 void Ansagen::crashPause(const Rennen& rennen, bool an) {
     // An automatic call says why it stopped the race, in streckenrufBegonnen.
     const auto& rufe = rennen.stand().streckenrufe;

@@ -26,6 +26,8 @@ public:
     void rundeGezaehlt(const Rennen& rennen, const Rundenmeldung& runde) override;
     void rundeGestrichen(const Rennen& rennen, const Streichmeldung& meldung) override;
     void fehlstart(const Rennen& rennen, int spur) override;
+    void strafe(const Rennen& rennen, const Strafe& strafe) override;
+    void strafeZurueckgenommen(const Rennen& rennen, const Strafe& strafe) override;
     void crashPause(const Rennen& rennen, bool an) override;
     void streckenrufBegonnen(const Rennen& rennen, const Streckenruf& ruf, int spur) override;
     void spurFertig(const Rennen& rennen, int spur, double rennzeit, int platz) override;

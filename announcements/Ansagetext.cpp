@@ -112,6 +112,47 @@ QString fehlstart(const QString& fahrer) {
     return QStringLiteral("Fehlstart ") + fahrer;
 }
 
+namespace {
+// "fünf Sekunden", "eine Runde": a count as said before its noun. A part of a second has
+// its digits said.
+QString anzahl(double wert, const QString& eins, const QString& mehrere) {
+    if (wert == 1)
+        return QStringLiteral("eine ") + eins;
+    const bool ganz = wert == std::floor(wert);
+    return (ganz ? Zahlwoerter::zahlwort(static_cast<std::int64_t>(wert))
+                 : Zahlwoerter::sekunden(wert)) +
+           u' ' + mehrere;
+}
+
+QString grossGeschrieben(QString text) {
+    if (!text.isEmpty())
+        text[0] = text[0].toUpper();
+    return text;
+}
+} // namespace
+
+QString strafe(const QString& fahrer, const Strafe& strafe) {
+    QString text;
+    switch (strafe.art) {
+    case Strafart::Zeit:
+        text = anzahl(strafe.wert, QStringLiteral("Sekunde"), QStringLiteral("Sekunden")) +
+               QStringLiteral(" Strafe für ") + fahrer;
+        break;
+    case Strafart::Runden:
+        text = anzahl(strafe.wert, QStringLiteral("Runde"), QStringLiteral("Runden")) +
+               QStringLiteral(" Strafe für ") + fahrer;
+        break;
+    case Strafart::StopAndGo: text = QStringLiteral("Stop and go für ") + fahrer; break;
+    }
+    if (strafe.grund == QStringLiteral("Fehlstart"))
+        return QStringLiteral("Fehlstart, ") + text;
+    return grossGeschrieben(text);
+}
+
+QString strafeZurueckgenommen(const QString& fahrer) {
+    return QStringLiteral("Strafe für ") + fahrer + QStringLiteral(" zurückgenommen");
+}
+
 QString rundeGestrichen(int nummer) {
     return QStringLiteral("Runde gestrichen, ") + spur(nummer);
 }

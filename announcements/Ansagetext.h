@@ -3,6 +3,8 @@
 // command, and of a length that is said in a few seconds.
 #pragma once
 
+#include "Strafe.h"
+
 #include <QString>
 #include <optional>
 
@@ -29,6 +31,12 @@ struct Runde {
 QString runde(const Runde& r);
 
 QString fehlstart(const QString& fahrer);
+// A penalty of the race director's or for a false start: "Fünf Sekunden Strafe für Anna",
+// "Eine Runde Strafe für Bert", "Stop and go für Carla", "Fehlstart, fünf Sekunden Strafe
+// für Anna".
+QString strafe(const QString& fahrer, const Strafe& strafe);
+// "Strafe für Bert zurückgenommen".
+QString strafeZurueckgenommen(const QString& fahrer);
 // Ctrl+1/2 took a lane's last lap back: "Runde gestrichen, Spur eins".
 QString rundeGestrichen(int spur);
 QString crashPause(bool an);

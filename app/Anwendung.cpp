@@ -1,6 +1,5 @@
 #include "Anwendung.h"
 
-#include "Abendbahn.h"
 #include "DialogFenster.h"
 #include "F2SpurRennen.h"
 #include "FAnsagen.h"
@@ -201,7 +200,8 @@ void Anwendung::fensterAnmelden() {
     m_dialoge.fensterAnmelden(Fenster::Rennabend, [this](QWidget* eltern) {
         Einstellungswerte werte(m_speicher);
         RennabendLogik logik(m_rennabend, m_dialoge);
-        RennabendFenster fenster(logik, rennabendregelnLesen(werte), eltern, m_zoom.massstab());
+        RennabendFenster fenster(logik, rennabendregelnLesen(werte, m_rennen.spurenzahl()), eltern,
+                                 m_zoom.massstab());
         // The names of the history come when the reader has them; the window opens at once.
         auto namen = std::make_shared<QStringList>();
         auto offen = std::make_shared<RennabendFenster*>(&fenster);
@@ -247,13 +247,12 @@ void Anwendung::starten() {
     m_zuschauer.seiteStarten(m_optionen.seite, m_optionen.seitenadresse, m_optionen.seitenport);
     // After the start-up questions, so that what the history finds follows them.
     m_verlauf.starten();
+    // A new night is planned for the track as it is.
     if (!m_optionen.rennabend.isEmpty()) {
         Einstellungswerte werte(m_speicher);
-        if (const std::optional<QString> grund = abendOhneBahn(m_rennen.spurenzahl()))
-            m_dialoge.meldung(*grund, QStringLiteral("Rennabend"));
-        else
-            m_rennabend.beginnen(m_optionen.rennabend, rennabendregelnLesen(werte), {},
-                                 m_optionen.rennabendklassen);
+        m_rennabend.beginnen(m_optionen.rennabend,
+                             rennabendregelnLesen(werte, m_rennen.spurenzahl()), {},
+                             m_optionen.rennabendklassen);
     }
     m_zoom.einpassen();
     m_fenster.show();

@@ -2,9 +2,36 @@
 
 #include "Zahlenformat.h"
 
+#include <algorithm>
+
 namespace {
 QString sekunden(double wert) {
     return Zahlenformat::ZahlFormatieren(wert) + QStringLiteral(" s");
+}
+
+// Each driver's first entry among those still to drive, the due one with its lanes as they
+// will be.
+std::vector<Fahrerlauf> fahrerlaeufe(const Rennabendleiter& leiter, bool begegnungen) {
+    std::vector<Fahrerlauf> laeufe;
+    const std::vector<int> offen = leiter.offeneEintraege();
+    for (const Teilnehmer& t : leiter.abend().teilnehmer)
+        for (std::size_t i = 0; i < offen.size(); ++i) {
+            const Spuren<QString> spuren =
+                i == 0 ? *leiter.naechsteSpuren()
+                       : leiter.abend().plan[static_cast<std::size_t>(offen[i] - 1)].belegung();
+            const auto spur = std::find_if(spuren.begin(), spuren.end(), [&](const QString& f) {
+                return gleicherFahrer(f, t.name);
+            });
+            if (spur == spuren.end())
+                continue;
+            laeufe.push_back({t.name, QStringLiteral("Dein nächster Lauf: %1 %2, Spur %3")
+                                          .arg(begegnungen ? QStringLiteral("Begegnung")
+                                                           : QStringLiteral("Lauf"))
+                                          .arg(offen[i])
+                                          .arg(spur - spuren.begin() + 1)});
+            break;
+        }
+    return laeufe;
 }
 } // namespace
 
@@ -40,8 +67,17 @@ std::optional<Abendanzeige> zuschauerabend(const Rennabendleiter& leiter) {
              z.ausgeschieden,
              z.ausgeschieden ? std::nullopt : farbe(z.fahrer)});
     }
-    if (const std::optional<Paarung> p = leiter.naechstePaarung())
-        a.naechste = Abendpaarung{p->spur1, p->spur2};
+    if (const std::optional<Spuren<QString>> spuren = leiter.naechsteSpuren()) {
+        Abendpaarung p{(*spuren)[1], (*spuren)[2]};
+        for (int spur = 1; spur <= spuren->anzahl(); ++spur) {
+            if (spur > 2)
+                p.weitere << (*spuren)[spur];
+            p.farben.push_back(farbe((*spuren)[spur]));
+        }
+        p.nummer = *leiter.naechste();
+        a.naechste = p;
+    }
+    a.fahrerlaeufe = fahrerlaeufe(leiter, begegnungen);
     if (a.naechste && leiter.naechstePaarung()->finale)
         a.stelle = QStringLiteral("Finale");
     else if (const std::optional<int> n = leiter.naechste())

@@ -1,17 +1,16 @@
-// A race night drives its pairs on two lanes: on a wider track it neither begins nor goes
-// on, and says why.
+// A race night is driven on the lanes its plan was made for: on a track of another count it
+// neither goes on nor loads its drivers, and says why.
 #pragma once
-
-#include "Reihe.h"
 
 #include <QString>
 #include <optional>
 
-inline std::optional<QString> abendOhneBahn(int spurenzahl) {
-    if (spurenzahl == KleinsteSpurenzahl)
+inline std::optional<QString> abendOhneBahn(int bahnspuren, int abendspuren) {
+    if (bahnspuren == abendspuren)
         return std::nullopt;
-    return QStringLiteral("Ein Rennabend fährt seine Begegnungen auf zwei Spuren. Auf dieser "
-                          "Bahn mit %1 Spuren gibt es keinen; ein offener Abend wartet, bis die "
-                          "Bahn wieder zwei Spuren hat (Umschalt+R).")
-        .arg(spurenzahl);
+    return QStringLiteral("Dieser Rennabend ist für %1 Spuren geplant. Auf dieser Bahn mit %2 "
+                          "Spuren geht er nicht weiter; er wartet, bis die Bahn wieder %1 Spuren "
+                          "hat (Umschalt+R).")
+        .arg(abendspuren)
+        .arg(bahnspuren);
 }

@@ -64,6 +64,8 @@ inline const Einstellung Fehlstartregel{QStringLiteral("Fehlstartregel"),
                                         QStringLiteral("Abbruch")};
 inline const Einstellung Fehlstartstrafe{QStringLiteral("Fehlstartstrafe"), QStringLiteral("5")};
 inline const Einstellung StopAndGoZeit{QStringLiteral("StopAndGoZeit"), QStringLiteral("10")};
+// The seconds of the race director's time penalty key.
+inline const Einstellung Strafzeit{QStringLiteral("Strafzeit"), QStringLiteral("5")};
 // The automatic track call, and how many median laps a lane may be overdue before it.
 inline const Einstellung Streckenrufautomatik{QStringLiteral("Streckenrufautomatik"),
                                               QStringLiteral("False")};

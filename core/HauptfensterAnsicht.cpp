@@ -3,6 +3,7 @@
 #include "Portfeld.h"
 #include "Rennanzeige.h"
 #include "Rennen.h"
+#include "Straftext.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -19,7 +20,8 @@ Beschriftung beschriftung(const QString& text, Farbe farbe = Farben::Hellgrau) {
     return b;
 }
 
-QString fahrertext(const Spurstand& s) {
+// A penalty stands behind the name: the label is the lane's one place for it on this layout.
+QString fahrertext(const Spurstand& s, const QString& strafe) {
     switch (s.ausgang) {
     case Spurausgang::Offen: break;
     case Spurausgang::Sieg: return QStringLiteral("Sieger!!!");
@@ -29,7 +31,7 @@ QString fahrertext(const Spurstand& s) {
     }
     if (imStopAndGo(s))
         return QStringLiteral("Stop and go");
-    return s.fahrer;
+    return strafe.isEmpty() ? s.fahrer : s.fahrer + QStringLiteral("  ") + strafe;
 }
 
 QString maxgText(const Rennstand& r) {
@@ -101,7 +103,7 @@ HauptfensterAnsicht hauptfensterAnsicht(const Rennen& rennen) {
     HauptfensterAnsicht a{
         r.titel + (r.anschluss.keinPort ? OhneZeitnahme : QString()),
         jeSpur([&](int spur, const Spurstand& s) {
-            Beschriftung b = beschriftung(fahrertext(s), s.farbe);
+            Beschriftung b = beschriftung(fahrertext(s, strafvermerk(r.strafen, spur)), s.farbe);
             b.markierung = !r.rennsieger           ? QStringLiteral("aktivesRennen")
                            : *r.rennsieger == spur ? QStringLiteral("Sieger")
                                                    : QStringLiteral("Verlierer");

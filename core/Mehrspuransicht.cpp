@@ -2,6 +2,7 @@
 
 #include "Rennen.h"
 #include "Rennstellung.h"
+#include "Straftext.h"
 #include "Zahlenformat.h"
 
 using Zahlenformat::ZahlFormatieren;
@@ -70,6 +71,7 @@ Spurzeile zeile(const Rennstand& r, int spur, const Spurstellung& stellung) {
         s.runden.empty() ? QString() : ZahlFormatieren(s.runden.back().zeit),
         zeitOderNichts(s.schnellsteRundenzeit),
         abstandOderAusgang(s, stellung),
+        strafvermerk(r.strafen, spur),
     };
     return z;
 }
@@ -87,7 +89,8 @@ Mehrspuransicht mehrspuransicht(const Rennen& rennen, int gewaehlt) {
               rennen.nachZeit() ? QStringLiteral("Distanz") : QStringLiteral("Noch"),
               QStringLiteral("Letzte [sec]"),
               QStringLiteral("Beste [sec]"),
-              QStringLiteral("Abstand")};
+              QStringLiteral("Abstand"),
+              QStringLiteral("Strafe")};
     a.tabellenspur = gewaehlt >= 1 && gewaehlt <= anzahl ? gewaehlt : 1;
     for (int spur = 1; spur <= anzahl; ++spur) {
         a.zeilen.push_back(zeile(r, spur, stellung[spur]));

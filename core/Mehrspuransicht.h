@@ -12,8 +12,8 @@
 
 class Rennen;
 
-enum class Mehrspurspalte { Platz, Spur, Fahrer, Runden, Noch, Letzte, Beste, Abstand };
-inline constexpr int Mehrspurspalten = 8;
+enum class Mehrspurspalte { Platz, Spur, Fahrer, Runden, Noch, Letzte, Beste, Abstand, Strafe };
+inline constexpr int Mehrspurspalten = 9;
 
 struct Spurzeile {
     int spur = 0;

@@ -56,6 +56,8 @@ struct Renneinstellungen {
     Fehlstartregel fehlstartregel = Fehlstartregel::Abbruch;
     std::int32_t fehlstartstrafe = 5;
     std::int32_t stopAndGoZeit = 10;
+    // What the race director's key for a time penalty gives, in seconds.
+    std::int32_t strafzeit = 5;
     // The automatic track call: a lane with a driver that has not crossed for this many
     // times its median lap (from its third lap on) brings the race to a crash pause.
     bool streckenrufautomatik = false;

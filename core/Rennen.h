@@ -113,11 +113,13 @@ public:
     void zieleinlaufSchliessen();
     // A penalty from the race director for a lane of the race under way (from Start to its
     // end, a lane home included): a time penalty or a stop and go of 1 to 600 s, or whole
-    // laps; the reason is kept with it. False when refused with nothing changed (no race
-    // under way, a lane without a car, a value out of range, or the race waits on a
-    // question): the caller beeps. The race clock is read now, for the time it was given.
+    // laps; the reason is kept with it. False when refused with nothing changed: no race
+    // under way or the race waits on a question; with a beep, a lane without a car, a value
+    // out of range, or a stop and go for a lane home. The race clock is read now, for the
+    // time it was given.
     bool strafeGeben(int spur, Strafart art, double wert, const QString& grund);
-    // The heat's last penalty is taken back, as if never given. False: there is none.
+    // The heat's last penalty is taken back, as if never given. False: there is none (a beep
+    // during a race).
     bool strafeZuruecknehmen();
     // The box watch's tick: a start the box has not answered within a second is called
     // off; a box that falls silent during the race is noted on its port.

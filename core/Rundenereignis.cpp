@@ -81,6 +81,8 @@ void Rennen::rundenereignis(int nummer, double zeit, bool vonHand) {
         s.runde = 1;
         s.rundenbeginn = 0;
         s.bestzeit = KeineBestzeit;
+        // A stop and go given before it begins here, as at any lane's first crossing.
+        stopAndGoBeginnen(nummer, 0);
         return;
     }
     if (s.fertig)

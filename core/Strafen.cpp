@@ -8,8 +8,14 @@
 bool Rennen::strafeGeben(int nummer, Strafart art, double wert, const QString& grund) {
     eingabeMelden(Eingabe::StrafeGeben{nummer, art, wert, grund});
     const Rennstand& r = m_stand;
-    if (!r.gestartet || beschaeftigt() || !spurBelegt(nummer) || !strafwertZulaessig(art, wert))
+    if (!r.gestartet || beschaeftigt())
         return false;
+    // A lane home has no stop left to make; its time and laps still count.
+    if (!spurBelegt(nummer) || !strafwertZulaessig(art, wert) ||
+        (art == Strafart::StopAndGo && spur(nummer).fertig)) {
+        piepen();
+        return false;
+    }
     m_folge.ausfuehren([this, nummer, art, wert, grund] {
         strafeFesthalten({m_stand.wechsellauf, nummer, art, wert, rennzeitBisher(), grund});
         geaendert();
@@ -20,8 +26,12 @@ bool Rennen::strafeGeben(int nummer, Strafart art, double wert, const QString& g
 bool Rennen::strafeZuruecknehmen() {
     eingabeMelden(Eingabe::StrafeZuruecknehmen{});
     const Rennstand& r = m_stand;
-    if (!r.gestartet || beschaeftigt() || r.strafen.empty())
+    if (!r.gestartet || beschaeftigt())
         return false;
+    if (r.strafen.empty()) {
+        piepen();
+        return false;
+    }
     m_folge.ausfuehren([this] {
         Rennstand& r = m_stand;
         const Strafe strafe = r.strafen.back();

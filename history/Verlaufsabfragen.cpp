@@ -82,15 +82,17 @@ public:
                                              " vonhand FROM runden") +
                               wo(QStringLiteral("rennen")) +
                               QStringLiteral(" ORDER BY rennen, lauf, spur, runde"));
+        // Penalties and track calls in the order they came, race by race.
+        const auto nachFolge = [&](QSqlQuery& q, const QString& spalten, const QString& tabelle) {
+            return q.exec(QStringLiteral("SELECT rennen, ") + spalten + QStringLiteral(" FROM ") +
+                          tabelle + wo(QStringLiteral("rennen")) +
+                          QStringLiteral(" ORDER BY rennen, folge"));
+        };
         if (m_gut && m_mitRennleitung)
-            m_gut = m_strafen.exec(QStringLiteral("SELECT rennen, lauf, spur, art, wert, rennzeit,"
-                                                  " grund FROM strafen") +
-                                   wo(QStringLiteral("rennen")) +
-                                   QStringLiteral(" ORDER BY rennen, folge")) &&
-                    m_rufe.exec(QStringLiteral("SELECT rennen, lauf, beginn, ende, ursache FROM"
-                                               " streckenrufe") +
-                                wo(QStringLiteral("rennen")) +
-                                QStringLiteral(" ORDER BY rennen, folge"));
+            m_gut = nachFolge(m_strafen, QStringLiteral("lauf, spur, art, wert, rennzeit, grund"),
+                              QStringLiteral("strafen")) &&
+                    nachFolge(m_rufe, QStringLiteral("lauf, beginn, ende, ursache"),
+                              QStringLiteral("streckenrufe"));
         m_fahrtDa = m_gut && m_fahrten.next();
         m_rundeDa = m_gut && m_runden.next();
         m_strafeDa = m_gut && m_mitRennleitung && m_strafen.next();
@@ -127,8 +129,7 @@ public:
         }
         if (m_mitOriginal && !m_rennen.value(12).isNull())
             if (std::optional<Rennaufzeichnung> original = rennenAusJson(
-                    QJsonDocument::fromJson(m_rennen.value(12).toString().toUtf8()).object()))
-            {
+                    QJsonDocument::fromJson(m_rennen.value(12).toString().toUtf8()).object())) {
                 r.original = std::move(original->laeufe);
                 r.originalAbgebrochen = original->abgebrochen;
             }
@@ -178,8 +179,7 @@ private:
         const auto laufDa = [&](const QVariant& lauf) {
             return lauf.toInt() >= 1 && std::size_t(lauf.toInt()) <= r.laeufe.size();
         };
-        for (; m_strafeDa && m_strafen.value(0).toLongLong() <= id;
-             m_strafeDa = m_strafen.next()) {
+        for (; m_strafeDa && m_strafen.value(0).toLongLong() <= id; m_strafeDa = m_strafen.next()) {
             const int spur = m_strafen.value(2).toInt();
             const std::optional<Strafart> art = strafartAusText(m_strafen.value(3).toString());
             if (m_strafen.value(0).toLongLong() != id || !laufDa(m_strafen.value(1)) || spur < 1 ||

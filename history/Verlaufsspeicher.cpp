@@ -74,37 +74,45 @@ QSqlError fahrtenEinfuegen(QSqlDatabase& db, QSqlQuery& q, qint64 id, const Renn
     return {};
 }
 
-// The race's penalties and track calls under its id, each heat from 1 as in fahrten.
-QSqlError rennleitungEinfuegen(QSqlQuery& q, qint64 id, const Rennaufzeichnung& r) {
-    q.prepare(QStringLiteral("INSERT INTO strafen (rennen, folge, lauf, spur, art, wert,"
-                             " rennzeit, grund) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
-    for (std::size_t i = 0; i < r.strafen.size(); ++i) {
-        const Strafe& s = r.strafen[i];
+// Rows of the race in their order (folge) under its id, each heat from 1 as in fahrten; the
+// row's own values are bound from the fourth place on.
+template <typename Zeile, typename Binden>
+QSqlError folgeEinfuegen(QSqlQuery& q, const QString& sql, qint64 id,
+                         const std::vector<Zeile>& zeilen, Binden binden) {
+    q.prepare(sql);
+    for (std::size_t i = 0; i < zeilen.size(); ++i) {
         q.bindValue(0, id);
         q.bindValue(1, qint64(i));
-        q.bindValue(2, s.lauf + 1);
-        q.bindValue(3, s.spur);
-        q.bindValue(4, strafartText(s.art));
-        q.bindValue(5, s.wert);
-        q.bindValue(6, s.rennzeit);
-        q.bindValue(7, s.grund);
-        if (QSqlError fehler = ausfuehren(q); fehler.isValid())
-            return fehler;
-    }
-    q.prepare(QStringLiteral("INSERT INTO streckenrufe (rennen, folge, lauf, beginn, ende,"
-                             " ursache) VALUES (?, ?, ?, ?, ?, ?)"));
-    for (std::size_t i = 0; i < r.streckenrufe.size(); ++i) {
-        const Streckenruf& ruf = r.streckenrufe[i];
-        q.bindValue(0, id);
-        q.bindValue(1, qint64(i));
-        q.bindValue(2, ruf.lauf + 1);
-        q.bindValue(3, ruf.beginn);
-        q.bindValue(4, oderNull(ruf.ende));
-        q.bindValue(5, streckenrufursacheName(ruf.ursache));
+        q.bindValue(2, zeilen[i].lauf + 1);
+        binden(zeilen[i]);
         if (QSqlError fehler = ausfuehren(q); fehler.isValid())
             return fehler;
     }
     return {};
+}
+
+QSqlError rennleitungEinfuegen(QSqlQuery& q, qint64 id, const Rennaufzeichnung& r) {
+    QSqlError fehler = folgeEinfuegen(
+        q,
+        QStringLiteral("INSERT INTO strafen (rennen, folge, lauf, spur, art, wert, rennzeit,"
+                       " grund) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
+        id, r.strafen, [&q](const Strafe& s) {
+            q.bindValue(3, s.spur);
+            q.bindValue(4, strafartText(s.art));
+            q.bindValue(5, s.wert);
+            q.bindValue(6, s.rennzeit);
+            q.bindValue(7, s.grund);
+        });
+    if (fehler.isValid())
+        return fehler;
+    return folgeEinfuegen(q,
+                          QStringLiteral("INSERT INTO streckenrufe (rennen, folge, lauf, beginn,"
+                                         " ende, ursache) VALUES (?, ?, ?, ?, ?, ?)"),
+                          id, r.streckenrufe, [&q](const Streckenruf& ruf) {
+                              q.bindValue(3, ruf.beginn);
+                              q.bindValue(4, oderNull(ruf.ende));
+                              q.bindValue(5, streckenrufursacheName(ruf.ursache));
+                          });
 }
 
 // The heats, laps, penalties and track calls of r under the race id.

@@ -35,6 +35,8 @@ struct Rennabend {
 
     // The standings rank a rotation by distance instead of total time.
     bool nachZeit() const { return rennformat && rennformat->nachZeit(); }
+    // The lanes its plan was made for: a night is driven on a track of that many.
+    int spurenzahl() const { return plan.empty() ? KleinsteSpurenzahl : plan.front().spurenzahl(); }
 };
 
 QStringList fahrernamen(const Rennabend& abend);

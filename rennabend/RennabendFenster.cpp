@@ -99,7 +99,12 @@ RennabendFenster::RennabendFenster(RennabendLogik& logik, const Rennabendregeln&
 
     auto* plan = new QGroupBox(QStringLiteral("Plan"), this);
     auto* planSpalte = new QVBoxLayout(plan);
-    m_plan = new QListWidget(plan);
+    m_plan = new QTableWidget(plan);
+    m_plan->setObjectName(QStringLiteral("plan"));
+    m_plan->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_plan->setSelectionMode(QAbstractItemView::NoSelection);
+    m_plan->verticalHeader()->hide();
+    m_plan->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_wiederholen = new QPushButton(QStringLiteral("Letzte &wiederholen"), plan);
     m_ueberspringen = new QPushButton(QStringLiteral("&Nächste überspringen"), plan);
     auto* planKnoepfe = new QHBoxLayout;
@@ -112,6 +117,7 @@ RennabendFenster::RennabendFenster(RennabendLogik& logik, const Rennabendregeln&
     auto* stand = new QGroupBox(QStringLiteral("Tabelle"), this);
     auto* standSpalte = new QVBoxLayout(stand);
     m_tabelle = new QTableWidget(stand);
+    m_tabelle->setObjectName(QStringLiteral("tabelle"));
     m_tabelle->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_tabelle->verticalHeader()->hide();
     m_tabelle->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -189,17 +195,21 @@ void RennabendFenster::darstellen() {
         zeile->setBackground(qtFarbe(t.farbe));
         zeile->setForeground(Qt::black);
     }
-    m_plan->clear();
-    for (const Planzeile& p : a.plan) {
-        auto* zeile = new QListWidgetItem(p.stand.isEmpty() ? p.text
-                                                            : p.text + QStringLiteral("   (") +
-                                                                  p.stand + QLatin1Char(')'),
-                                          m_plan);
-        QFont schrift = zeile->font();
-        schrift.setBold(p.naechste);
-        zeile->setFont(schrift);
+    m_plan->setColumnCount(static_cast<int>(a.plankopf.size()));
+    m_plan->setHorizontalHeaderLabels(a.plankopf);
+    m_plan->setRowCount(static_cast<int>(a.plan.size()));
+    for (std::size_t r = 0; r < a.plan.size(); ++r) {
+        const Planzeile& p = a.plan[r];
+        const QStringList zellen = QStringList{p.nummer} + p.spuren + QStringList{p.stand};
+        for (qsizetype s = 0; s < zellen.size(); ++s) {
+            auto* zelle = new QTableWidgetItem(zellen[s]);
+            QFont schrift = zelle->font();
+            schrift.setBold(p.naechste);
+            zelle->setFont(schrift);
+            m_plan->setItem(static_cast<int>(r), static_cast<int>(s), zelle);
+        }
         if (p.naechste)
-            m_plan->scrollToItem(zeile);
+            m_plan->scrollToItem(m_plan->item(static_cast<int>(r), 0));
     }
     m_tabelle->setColumnCount(static_cast<int>(a.tabellenkopf.size()));
     m_tabelle->setHorizontalHeaderLabels(a.tabellenkopf);

@@ -54,7 +54,7 @@ private:
     QPushButton* m_entfernen = nullptr;
     QLineEdit* m_neuer = nullptr;
     QPushButton* m_hinzufuegen = nullptr;
-    QListWidget* m_plan = nullptr;
+    QTableWidget* m_plan = nullptr; // Nr., a column per lane, Stand
     QPushButton* m_wiederholen = nullptr;
     QPushButton* m_ueberspringen = nullptr;
     QTableWidget* m_tabelle = nullptr;

@@ -9,6 +9,21 @@ const QString Titel = QStringLiteral("Rennabend");
 QString sekunden(double wert) {
     return Zahlenformat::ZahlFormatieren(wert) + QStringLiteral(" s");
 }
+
+// Two drivers face each other as they always did; over more lanes, or with a lane free, every
+// lane is named in turn.
+QString alsNaechstesText(int nummer, const Spuren<QString>& spuren) {
+    if (spuren.anzahl() == KleinsteSpurenzahl && !spuren[1].isEmpty() && !spuren[2].isEmpty())
+        return QStringLiteral("Als Nächstes: %1 (Spur 1) – %2 (Spur 2)").arg(spuren[1], spuren[2]);
+    QStringList teile;
+    for (int spur = 1; spur <= spuren.anzahl(); ++spur)
+        teile << (spuren[spur].isEmpty()
+                      ? QStringLiteral("Spur %1 frei").arg(spur)
+                      : QStringLiteral("%1 (Spur %2)").arg(spuren[spur]).arg(spur));
+    return QStringLiteral("Als Nächstes: Lauf %1 – %2")
+        .arg(nummer)
+        .arg(teile.join(QStringLiteral(", ")));
+}
 } // namespace
 
 QString rennabendformatText(Rennabendformat format) {
@@ -61,17 +76,22 @@ RennabendAnsicht RennabendLogik::ansicht() const {
     a.ausgeschieden = abend.ausgeschieden;
     a.format = rennabendformatText(abend.regeln.format);
     a.saison = abend.saison;
-    if (const std::optional<Spuren<QString>> n = m_leiter.naechsteSpuren())
-        a.alsNaechstes =
-            QStringLiteral("Als Nächstes: %1 (Spur 1) – %2 (Spur 2)").arg((*n)[1], (*n)[2]);
     const std::optional<int> naechste = m_leiter.naechste();
+    if (const std::optional<QString> grund = m_leiter.ohneBahn())
+        a.alsNaechstes = *grund;
+    else if (const std::optional<Spuren<QString>> n = m_leiter.naechsteSpuren())
+        a.alsNaechstes = alsNaechstesText(*naechste, *n);
+    a.plankopf << QStringLiteral("Nr.");
+    for (int spur = 1; spur <= abend.spurenzahl(); ++spur)
+        a.plankopf << QStringLiteral("Spur %1").arg(spur);
+    a.plankopf << QStringLiteral("Stand");
     for (std::size_t i = 0; i < abend.plan.size(); ++i) {
         const int nummer = static_cast<int>(i) + 1;
         Planzeile zeile;
         const Paarung& p = abend.plan[i];
-        zeile.text = QStringLiteral("%1  %2%3 – %4")
-                         .arg(nummer)
-                         .arg(p.finale ? QStringLiteral("Finale: ") : QString(), p.spur1, p.spur2);
+        zeile.nummer = p.finale ? QStringLiteral("%1 Finale").arg(nummer) : QString::number(nummer);
+        for (const QString& fahrer : p.belegung())
+            zeile.spuren << (fahrer.isEmpty() ? QStringLiteral("frei") : fahrer);
         for (const Abendrennen& r : abend.rennen)
             if (r.nummer == nummer)
                 zeile.stand = r.rennen.sieger ? QStringLiteral("Sieger: ") + *r.rennen.sieger

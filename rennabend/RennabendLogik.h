@@ -9,21 +9,26 @@
 #include <QStringList>
 #include <vector>
 
+// An entry of the plan as a row of the chart: its number, the driver of every lane (of a
+// Begegnung, its first Lauf's), and where it stands.
 struct Planzeile {
-    QString text;  // "3  Anna – Bert"
-    QString stand; // "Sieger: Anna", "übersprungen", "als Nächstes", ""
+    QString nummer;     // "3", "7 Finale"
+    QStringList spuren; // "Anna", "frei"
+    QString stand;      // "Sieger: Anna", "übersprungen", "als Nächstes", ""
     bool naechste = false;
 };
 
 struct RennabendAnsicht {
     bool laeuft = false;
-    // "Als Nächstes: Anna (Spur 1) – Bert (Spur 2)", the lanes of the next Lauf; empty when
-    // nothing is left to drive.
+    // "Als Nächstes: Anna (Spur 1) – Bert (Spur 2)", the lanes of the next Lauf; on a wider
+    // track "Als Nächstes: Lauf 3 – Anna (Spur 1), Spur 2 frei, Bert (Spur 3)"; on a track of
+    // another count than the night's, why it waits; empty when nothing is left to drive.
     QString alsNaechstes;
     std::vector<Teilnehmer> fahrer; // at the night now; before it starts, empty
     QStringList ausgeschieden;
     QString format;
     QString saison;
+    QStringList plankopf; // "Nr.", "Spur 1" … "Spur N", "Stand"
     std::vector<Planzeile> plan;
     QStringList tabellenkopf;
     std::vector<QStringList> tabelle;

@@ -46,11 +46,11 @@ QJsonObject abendAlsJson(const GespeicherterRennabend& g) {
     QJsonArray teilnehmer, plan, rennen, uebersprungen;
     for (const Teilnehmer& t : a.teilnehmer)
         teilnehmer.append(t.name);
-    // `spuren` names the driver of every lane, null for a free one, as a plan over more
-    // lanes will; `spur1` and `spur2` stay for the readers of two-lane plans.
+    // `spuren` names the driver of every lane, null for a free one; `spur1` and `spur2` stay
+    // for the readers of two-lane plans.
     for (std::size_t i = 0; i < a.plan.size(); ++i) {
         QJsonArray spuren;
-        for (const QString& fahrer : {a.plan[i].spur1, a.plan[i].spur2})
+        for (const QString& fahrer : a.plan[i].belegung())
             spuren.append(fahrer.isEmpty() ? QJsonValue() : QJsonValue(fahrer));
         plan.append(QJsonObject{{QStringLiteral("nummer"), qint64(i + 1)},
                                 {QStringLiteral("spur1"), a.plan[i].spur1},
@@ -82,6 +82,7 @@ QJsonObject abendAlsJson(const GespeicherterRennabend& g) {
         {QStringLiteral("punkte"), punktwertungText(a.regeln.punkte)},
         {QStringLiteral("wertung"), abendwertungName(a.regeln.wertung)},
         {QStringLiteral("platzpunkte"), punktelisteText(a.regeln.platzpunkte)},
+        {QStringLiteral("spurenzahl"), a.spurenzahl()},
         {QStringLiteral("fahrer"), teilnehmer},
         {QStringLiteral("ausgeschieden"), namenliste(a.ausgeschieden)},
         {QStringLiteral("plan"), plan},

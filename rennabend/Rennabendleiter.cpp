@@ -1,5 +1,6 @@
 #include "Rennabendleiter.h"
 
+#include "Abendbahn.h"
 #include "Rennen.h"
 
 #include <QUuid>
@@ -36,8 +37,13 @@ void Rennabendleiter::beginnen(const QStringList& fahrer, const Rennabendregeln&
     abend.teilnehmer = teilnehmerMitFarben(fahrer);
     abend.klassen = klassen;
     abend.regeln = regeln;
+    // A wider track has only the round over every lane, and no final: that is a Begegnung
+    // with the lane change, which needs two lanes.
+    const int spuren = m_rennen.spurenzahl();
+    abend.regeln.format = rennabendformatFuer(regeln.format, spuren);
+    abend.regeln.finale = regeln.finale && spuren == KleinsteSpurenzahl;
     abend.rennformat = abendrennformatVon(m_rennen.einstellungen());
-    abend.plan = rennplan(fahrer, regeln.format);
+    abend.plan = rennplan(fahrer, abend.regeln.format, spuren);
     fortsetzen(std::move(abend));
 }
 
@@ -76,13 +82,30 @@ std::optional<Paarung> Rennabendleiter::naechstePaarung() const {
     return std::nullopt;
 }
 
+std::vector<int> Rennabendleiter::offeneEintraege() const {
+    std::vector<int> offen;
+    if (!aktiv())
+        return offen;
+    if (m_abend.wiederholung)
+        offen.push_back(*m_abend.wiederholung);
+    for (int n = erledigt() + 1; n <= static_cast<int>(m_abend.plan.size()); ++n)
+        offen.push_back(n);
+    return offen;
+}
+
 std::optional<Spuren<QString>> Rennabendleiter::naechsteSpuren() const {
     const std::optional<Paarung> p = naechstePaarung();
     if (!p)
         return std::nullopt;
     if (zwischenDenLaeufen(*p))
         return Spuren<QString>{p->spur2, p->spur1};
-    return Spuren<QString>{p->spur1, p->spur2};
+    return p->belegung();
+}
+
+std::optional<QString> Rennabendleiter::ohneBahn() const {
+    if (!aktiv())
+        return std::nullopt;
+    return abendOhneBahn(m_rennen.spurenzahl(), m_abend.spurenzahl());
 }
 
 bool Rennabendleiter::zwischenDenLaeufen(const Paarung& p) const {
@@ -106,8 +129,9 @@ void Rennabendleiter::vormerken() {
     // Inside one of the race's events (the race just counted) its question or result window
     // may still be open; a lap table on screen is the race before, which Shift+D writes.
     const Rennstand& s = m_rennen.stand();
-    m_ladenFaellig = m_rennen.beschaeftigt() || s.gestartet || !s.spuren[1].runden.empty() ||
-                     !s.spuren[2].runden.empty();
+    m_ladenFaellig = m_rennen.beschaeftigt() || s.gestartet ||
+                     std::any_of(s.spuren.begin(), s.spuren.end(),
+                                 [](const auto& spur) { return !spur.runden.empty(); });
     if (!m_ladenFaellig)
         laden();
 }
@@ -117,21 +141,22 @@ void Rennabendleiter::laden() {
     if (!p) {
         if (m_rennen.stand().abendeintrag)
             m_rennen.abendeintragSetzen(std::nullopt);
+        freieSpurenZurueckgeben();
         return;
     }
     // Between the Läufe of this very Begegnung (a driver joined meanwhile) it goes on.
-    if (zwischenDenLaeufen(*p))
+    if (zwischenDenLaeufen(*p) || wartetAufBahn())
         return;
     Renneinstellungen e = m_rennen.einstellungen();
     e.spurwechsel = begegnung(*p);
     e.rennmodus = true;
-    mitRennformatAnwenden(e);
+    mitRennformatAnwenden(e, *p);
     if (m_rennen.stand().wechsellauf > 0)
         m_rennen.spurwechselVonVorn();
     if (m_rennen.stand().abendeintrag != faelligerEintrag())
         m_rennen.abendeintragSetzen(faelligerEintrag());
-    const Spuren<QString> namen{p->spur1, p->spur2};
-    for (int spur = 1; spur <= 2; ++spur) {
+    const Laufbelegung namen = p->belegung();
+    for (int spur = 1; spur <= namen.anzahl(); ++spur) {
         m_rennen.fahrerBenennen(spur, namen[spur]);
         for (const Teilnehmer& t : m_abend.teilnehmer)
             if (gleicherFahrer(t.name, namen[spur]))
@@ -141,15 +166,41 @@ void Rennabendleiter::laden() {
 
 void Rennabendleiter::rennformatEinsetzen() {
     const std::optional<Paarung> p = naechstePaarung();
-    if (!p || zwischenDenLaeufen(*p))
+    if (!p || zwischenDenLaeufen(*p) || wartetAufBahn())
         return;
-    mitRennformatAnwenden(m_rennen.einstellungen());
+    mitRennformatAnwenden(m_rennen.einstellungen(), *p);
 }
 
-void Rennabendleiter::mitRennformatAnwenden(Renneinstellungen e) {
+bool Rennabendleiter::wartetAufBahn() {
+    if (!ohneBahn())
+        return false;
+    if (m_rennen.stand().abendeintrag)
+        m_rennen.abendeintragSetzen(std::nullopt);
+    m_ladenFaellig = true;
+    return true;
+}
+
+void Rennabendleiter::mitRennformatAnwenden(Renneinstellungen e, const Paarung& p) {
     abendrennformatEinsetzen(*m_abend.rennformat, e);
+    // The lanes the track had free before the night come back when it is over.
+    if (!m_freieSpurenVorher)
+        m_freieSpurenVorher = m_rennen.einstellungen().freieSpuren;
+    e.freieSpuren = 0;
+    const Laufbelegung namen = p.belegung();
+    for (int spur = 1; spur <= namen.anzahl(); ++spur)
+        if (namen[spur].isEmpty())
+            e.freieSpuren |= 1U << (spur - 1);
     if (e != m_rennen.einstellungen())
         m_rennen.einstellungenAnwenden(e);
+}
+
+void Rennabendleiter::freieSpurenZurueckgeben() {
+    const std::optional<std::uint32_t> vorher = std::exchange(m_freieSpurenVorher, std::nullopt);
+    if (!vorher || *vorher == m_rennen.einstellungen().freieSpuren)
+        return;
+    Renneinstellungen e = m_rennen.einstellungen();
+    e.freieSpuren = *vorher;
+    m_rennen.einstellungenAnwenden(e);
 }
 
 void Rennabendleiter::wiederholen() {
@@ -212,7 +263,7 @@ bool Rennabendleiter::fahrerEntfernen(const QString& name, QString& fehler) {
 
 void Rennabendleiter::neuPlanenMit(const QStringList& fahrer) {
     m_abend.plan = neuPlanen(m_abend.plan, static_cast<std::size_t>(erledigt()), fahrer,
-                             m_abend.regeln.format);
+                             m_abend.regeln.format, m_abend.spurenzahl());
     // Only the entries driven or passed over stay as they were: a repeat asked for of one
     // after them (its race deleted from the history since) may be none of the new plan.
     if (m_abend.wiederholung > erledigt())
@@ -250,7 +301,8 @@ void Rennabendleiter::ablegen(Rennaufzeichnung aufzeichnung) {
 
 void Rennabendleiter::finaleAnsetzen() {
     const bool angesetzt = !m_abend.plan.empty() && m_abend.plan.back().finale;
-    if (!m_abend.regeln.finale || angesetzt || erledigt() < static_cast<int>(m_abend.plan.size()))
+    if (!m_abend.regeln.finale || angesetzt || erledigt() < static_cast<int>(m_abend.plan.size()) ||
+        m_abend.spurenzahl() != KleinsteSpurenzahl)
         return;
     std::vector<Tabellenzeile> stand = tabelle();
     std::erase_if(stand, [](const Tabellenzeile& z) { return z.ausgeschieden; });

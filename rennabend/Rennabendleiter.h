@@ -31,13 +31,18 @@ public:
     // A night kept from before, going on where it stopped (a repeat asked for included).
     void fortsetzen(Rennabend abend);
     bool aktiv() const { return !m_abend.teilnehmer.empty(); }
-    int spurenzahl() const;
+    int spurenzahl() const; // the track's
+    // Why the night under way cannot go on on this track (its lanes are another count); none
+    // when it can, or without a night.
+    std::optional<QString> ohneBahn() const;
     const Rennabend& abend() const { return m_abend; }
     // The plan's entry (from 1) to drive next; none when the night is over.
     std::optional<int> naechste() const;
     std::optional<Paarung> naechstePaarung() const;
-    // Who drives the next Lauf on which lane: the next pair, or between the Läufe of its
-    // Begegnung the pair the other way round.
+    // Every entry still to drive, the next one first.
+    std::vector<int> offeneEintraege() const;
+    // Who drives the next Lauf on which lane (empty for a free one): the next entry, or
+    // between the Läufe of its Begegnung the pair the other way round.
     std::optional<Spuren<QString>> naechsteSpuren() const;
     std::vector<Tabellenzeile> tabelle() const;
 
@@ -74,18 +79,26 @@ private:
     // The due entry's drivers into the race at once when that replaces no race on screen,
     // otherwise at the next Start.
     void vormerken();
-    // Between races: the due entry's drivers and colours into the race, the night's race
-    // format, and the lane-change mode a Begegnung needs; a Lauf of a rotation is a single race.
+    // Between races: the due entry's drivers and colours into the race on every lane, the
+    // night's race format, and the lane-change mode a Begegnung needs; a Lauf of a rotation is
+    // a single race. A lane without a driver in the entry is free for it. Once the night is
+    // over, the free lanes of the track come back.
     void laden();
-    // At an entry's Start with its drivers in already: the night's race format once more, in
-    // case the options were changed since.
+    // At an entry's Start with its drivers in already: the night's race format and the
+    // entry's free lanes once more, in case the options were changed since.
     void rennformatEinsetzen();
-    // These settings with the night's race format into the race, unless it has them already.
-    void mitRennformatAnwenden(Renneinstellungen e);
+    // These settings with the night's race format and the free lanes of this entry into the
+    // race, unless it has them already.
+    void mitRennformatAnwenden(Renneinstellungen e, const Paarung& p);
+    void freieSpurenZurueckgeben();
+    // On a track of another count than the night's the race drives for no entry, and the
+    // entry's drivers go in once the track has the night's lanes again (ohneBahn says why).
+    bool wartetAufBahn();
 
     Rennen& m_rennen;
     Verlaufsablage& m_weiter;
     bool m_ladenFaellig = false; // the due entry's drivers are not in the race yet
+    std::optional<std::uint32_t> m_freieSpurenVorher; // the track's, while the night sets them
     std::vector<std::function<void()>> m_beiAenderung;
     Rennabend m_abend;
 };

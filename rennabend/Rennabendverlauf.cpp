@@ -83,11 +83,12 @@ void Rennabendverlauf::anbieten() {
             }
             if (!gelesen->angeboten || m_leiter.aktiv())
                 return;
-            if (const std::optional<QString> grund = abendOhneBahn(m_leiter.spurenzahl())) {
+            Rennabend& abend = *gelesen->angeboten;
+            if (const std::optional<QString> grund =
+                    abendOhneBahn(m_leiter.spurenzahl(), abend.spurenzahl())) {
                 m_dialoge.meldung(*grund, QStringLiteral("Rennabend"));
                 return;
             }
-            Rennabend& abend = *gelesen->angeboten;
             if (const std::optional<QString> halter = m_sperre.halten(abend.schluessel)) {
                 m_dialoge.meldung(fremderAbend(abend, *halter), QStringLiteral("Rennabend"));
                 return;

@@ -217,22 +217,47 @@ private:
         if (liste->isEmpty())
             fehler(QStringLiteral("Sein Plan ist leer."));
         for (const QJsonValue& wert : *liste) {
-            const QJsonArray p = wert.toArray();
+            QJsonArray p = wert.toArray();
             const QString wo = QStringLiteral("%1 %2 seines Plans")
                                    .arg(eintrag(m_a.regeln.format))
                                    .arg(m_a.plan.size() + 1);
-            // The final's entry carries a third element, true.
+            // A driver per lane, the final's entry of two with a third element, true.
             const bool finale = p.size() == 3 && p[2] == QJsonValue(true);
-            if ((p.size() != 2 && !finale) || !p[0].isString() || !p[1].isString())
-                fehler(wo + QStringLiteral(" ist kein Paar von Fahrern."));
-            m_a.plan.push_back({p[0].toString(), p[1].toString(), finale});
-            const Paarung& neu = m_a.plan.back();
-            for (const QString& name : {neu.spur1, neu.spur2})
-                if (!faehrtMit(name) && !istAusgeschieden(name))
-                    fehler(wo +
-                           QStringLiteral(" nennt „%1“, der nicht zum Abend gehört.").arg(name));
-            if (gleicherFahrer(neu.spur1, neu.spur2))
-                fehler(wo + QStringLiteral(" lässt „%1“ gegen sich selbst fahren.").arg(neu.spur1));
+            if (finale)
+                p.removeLast();
+            const bool namen =
+                std::all_of(p.begin(), p.end(), [](const QJsonValue& n) { return n.isString(); });
+            if (p.size() < KleinsteSpurenzahl || p.size() > GroessteSpurenzahl || !namen) {
+                fehler(wo + QStringLiteral(" nennt nicht je Spur einen Fahrer."));
+                m_a.plan.push_back({{}, {}, finale});
+                continue;
+            }
+            Laufbelegung lauf = Laufbelegung::fuer(static_cast<int>(p.size()));
+            for (int spur = 1; spur <= lauf.anzahl(); ++spur)
+                lauf[spur] = p[spur - 1].toString();
+            Paarung neu = Paarung::aus(lauf);
+            neu.finale = finale;
+            if (!m_a.plan.empty() && neu.spurenzahl() != m_a.plan.front().spurenzahl())
+                fehler(wo + QStringLiteral(" hat %1 Spuren, der Plan davor %2.")
+                                .arg(neu.spurenzahl())
+                                .arg(m_a.plan.front().spurenzahl()));
+            belegungPruefen(lauf, wo);
+            m_a.plan.push_back(std::move(neu));
+        }
+    }
+
+    // Every driver named belongs to the night and drives one lane at most; a free lane is
+    // empty.
+    void belegungPruefen(const Laufbelegung& lauf, const QString& wo) {
+        for (int spur = 1; spur <= lauf.anzahl(); ++spur) {
+            const QString& name = lauf[spur];
+            if (name.isEmpty())
+                continue;
+            if (!faehrtMit(name) && !istAusgeschieden(name))
+                fehler(wo + QStringLiteral(" nennt „%1“, der nicht zum Abend gehört.").arg(name));
+            for (int andere = spur + 1; andere <= lauf.anzahl(); ++andere)
+                if (gleicherFahrer(name, lauf[andere]))
+                    fehler(wo + QStringLiteral(" lässt „%1“ gegen sich selbst fahren.").arg(name));
         }
     }
 
@@ -289,9 +314,15 @@ Rennabendzeile rennabendzeile(const Rennabend& a) {
                                       {QStringLiteral("farbe"), qint64{t.farbe}}});
     for (const QString& name : a.ausgeschieden)
         ausgeschieden.append(name);
-    // The final's entry carries a third element, true.
-    for (const Paarung& p : a.plan)
-        plan.append(p.finale ? QJsonArray{p.spur1, p.spur2, true} : QJsonArray{p.spur1, p.spur2});
+    // A driver per lane, "" for a free one; the final's entry carries a third element, true.
+    for (const Paarung& p : a.plan) {
+        QJsonArray eintrag;
+        for (const QString& fahrer : p.belegung())
+            eintrag.append(fahrer);
+        if (p.finale)
+            eintrag.append(true);
+        plan.append(eintrag);
+    }
     for (int nummer : a.uebersprungen)
         uebersprungen.append(nummer);
     // NULL for a night without classes, as every night of before.

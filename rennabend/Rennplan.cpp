@@ -110,29 +110,44 @@ void spurenAusgleichen(std::vector<Indexpaar>& neu, Reihenfolge& reihe) {
         }
 }
 
-// A round over both lanes of a two-lane track, as pairs.
-Rennplan spurrotationZuZweit(const Rennplan& bisher, std::size_t gefahren,
-                             const QStringList& fahrer) {
+// The round over every lane: the rotation chart, a Lauf per entry.
+Rennplan spurrotationsplan(const Rennplan& bisher, std::size_t gefahren, const QStringList& fahrer,
+                           int spurenzahl) {
     Spurplan laeufe;
     for (const Paarung& p : bisher)
-        laeufe.push_back({p.spur1, p.spur2});
+        laeufe.push_back(p.belegung());
     Rennplan plan;
-    for (const Laufbelegung& lauf :
-         rotationsplanNeu(laeufe, gefahren, fahrer, KleinsteSpurenzahl))
-        plan.push_back({lauf[1], lauf[2]});
+    for (const Laufbelegung& lauf : rotationsplanNeu(laeufe, gefahren, fahrer, spurenzahl))
+        plan.push_back(Paarung::aus(lauf));
     return plan;
 }
 
 } // namespace
 
-Rennplan rennplan(const QStringList& fahrer, Rennabendformat format) {
-    return neuPlanen({}, 0, fahrer, format);
+Laufbelegung Paarung::belegung() const {
+    Laufbelegung lauf = Laufbelegung::fuer(spurenzahl());
+    lauf[1] = spur1;
+    lauf[2] = spur2;
+    for (int spur = 3; spur <= spurenzahl(); ++spur)
+        lauf[spur] = weitere[spur - 3];
+    return lauf;
+}
+
+Paarung Paarung::aus(const Laufbelegung& lauf) {
+    Paarung p{lauf[1], lauf[2]};
+    for (int spur = 3; spur <= lauf.anzahl(); ++spur)
+        p.weitere << lauf[spur];
+    return p;
+}
+
+Rennplan rennplan(const QStringList& fahrer, Rennabendformat format, int spurenzahl) {
+    return neuPlanen({}, 0, fahrer, format, spurenzahl);
 }
 
 Rennplan neuPlanen(const Rennplan& bisher, std::size_t gefahren, const QStringList& fahrer,
-                   Rennabendformat format) {
+                   Rennabendformat format, int spurenzahl) {
     if (format == Rennabendformat::Spurrotation)
-        return spurrotationZuZweit(bisher, gefahren, fahrer);
+        return spurrotationsplan(bisher, gefahren, fahrer, spurenzahl);
     const int n = static_cast<int>(fahrer.size());
     gefahren = std::min(gefahren, bisher.size());
     Rennplan plan(bisher.begin(), bisher.begin() + static_cast<std::ptrdiff_t>(gefahren));

@@ -48,6 +48,7 @@ void Programmstart::programmStarten() {
     e.fehlstartregel = m_werte.fehlstartregel(E::Fehlstartregel);
     e.fehlstartstrafe = m_werte.ganzzahl(E::Fehlstartstrafe, 1, 600);
     e.stopAndGoZeit = m_werte.ganzzahl(E::StopAndGoZeit, 1, 600);
+    e.strafzeit = m_werte.ganzzahl(E::Strafzeit, 1, 600);
     e.streckenrufautomatik = m_werte.flag(E::Streckenrufautomatik);
     e.streckenruffaktor = m_werte.ganzzahl(E::Streckenruffaktor, KleinsterStreckenruffaktor,
                                            GroessterStreckenruffaktor);

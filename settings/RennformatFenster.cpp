@@ -8,6 +8,7 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QIcon>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -19,6 +20,12 @@ namespace {
 // In the order of the list.
 constexpr Zielregel Regeln[] = {Zielregel::Sofort, Zielregel::RundeBeenden,
                                 Zielregel::FuehrenderBeendet};
+constexpr Fehlstartregel Fehlstartregeln[] = {Fehlstartregel::Abbruch, Fehlstartregel::Zeitstrafe,
+                                              Fehlstartregel::StopAndGo};
+// The penalty fields, left to right: what they hold and their label.
+constexpr QString RennformatAnsicht::*Strafzeiten[] = {&RennformatAnsicht::fehlstartstrafe,
+                                                      &RennformatAnsicht::stopAndGoZeit,
+                                                      &RennformatAnsicht::strafzeit};
 } // namespace
 
 RennformatFenster::RennformatFenster(RennformatLogik& logik, QWidget* eltern,
@@ -54,6 +61,7 @@ RennformatFenster::RennformatFenster(RennformatLogik& logik, QWidget* eltern,
             [this](bool an) { m_logik.ansicht.streckenrufautomatik = an; });
     connect(m_faktor, &QLineEdit::textEdited, this,
             [this](const QString& text) { m_logik.ansicht.streckenruffaktor = text; });
+    strafenAnlegen(formular);
     spalte->addLayout(formular);
 
     auto* knoepfe = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -109,6 +117,31 @@ void RennformatFenster::bahnAnlegen(QFormLayout* formular) {
             [this](bool an) { m_logik.ansicht.nachSiegerBeenden = an; });
 }
 
+void RennformatFenster::strafenAnlegen(QFormLayout* formular) {
+    m_fehlstart = new QComboBox(this);
+    m_fehlstart->addItem(QStringLiteral("Abbruch – das Rennen wird abgebrochen"));
+    m_fehlstart->addItem(QStringLiteral("Zeitstrafe – der Countdown läuft weiter"));
+    m_fehlstart->addItem(QStringLiteral("Stop and go – der Countdown läuft weiter"));
+    formular->addRow(QStringLiteral("Fehlstart:"), m_fehlstart);
+    connect(m_fehlstart, &QComboBox::activated, this,
+            [this](int zeile) { m_logik.ansicht.fehlstartregel = Fehlstartregeln[zeile]; });
+    const QString namen[] = {QStringLiteral("Fehlstart"), QStringLiteral("Stop and go"),
+                             QStringLiteral("Rennleitung (Alt+Ziffer)")};
+    auto* zeile = new QHBoxLayout;
+    for (std::size_t i = 0; i < m_strafen.size(); ++i) {
+        QLineEdit*& feld = m_strafen[i];
+        feld = new QLineEdit(this);
+        feld->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("00000")));
+        feld->setToolTip(QStringLiteral("Sekunden, 1 bis 600"));
+        zeile->addWidget(new QLabel(namen[i], this));
+        zeile->addWidget(feld);
+        connect(feld, &QLineEdit::textEdited, this,
+                [this, i](const QString& text) { m_logik.ansicht.*Strafzeiten[i] = text; });
+    }
+    zeile->addStretch();
+    formular->addRow(QStringLiteral("Strafen [s]:"), zeile);
+}
+
 void RennformatFenster::darstellen() {
     const RennformatAnsicht& a = m_logik.ansicht;
     const QSignalBlocker sperre(m_zeit);
@@ -136,6 +169,12 @@ void RennformatFenster::darstellen() {
     }
     if (m_faktor->text() != a.streckenruffaktor)
         m_faktor->setText(a.streckenruffaktor);
+    m_fehlstart->setCurrentIndex(static_cast<int>(
+        std::find(std::begin(Fehlstartregeln), std::end(Fehlstartregeln), a.fehlstartregel) -
+        std::begin(Fehlstartregeln)));
+    for (std::size_t i = 0; i < m_strafen.size(); ++i)
+        if (m_strafen[i]->text() != a.*Strafzeiten[i])
+            m_strafen[i]->setText(a.*Strafzeiten[i]);
     const QSignalBlocker sieger(m_nachSieger);
     m_nachSieger->setChecked(a.nachSiegerBeenden);
     m_nachSieger->setEnabled(m_logik.siegerregelWaehlbar());

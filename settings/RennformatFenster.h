@@ -22,6 +22,7 @@ public:
 private:
     void darstellen();
     void bahnAnlegen(class QFormLayout* formular);
+    void strafenAnlegen(QFormLayout* formular);
 
     RennformatLogik& m_logik;
     QRadioButton* m_runden = nullptr;
@@ -33,4 +34,8 @@ private:
     QCheckBox* m_nachSieger = nullptr;
     QCheckBox* m_streckenruf = nullptr;
     QLineEdit* m_faktor = nullptr;
+    QComboBox* m_fehlstart = nullptr;
+    // The seconds of a false start's penalty, of a stop and go and of the race director's
+    // time penalty.
+    std::array<QLineEdit*, 3> m_strafen{};
 };

@@ -7,6 +7,8 @@
 
 #include <QStringList>
 #include <algorithm>
+#include <cmath>
+#include <vector>
 
 namespace E = Einstellungen;
 
@@ -42,7 +44,11 @@ RennformatLogik::RennformatLogik(Rennen& rennen, Einstellungsspeicher& speicher,
                e.freieSpuren,
                e.nachSiegerBeenden,
                e.streckenrufautomatik,
-               QString::number(e.streckenruffaktor)};
+               QString::number(e.streckenruffaktor),
+               e.fehlstartregel,
+               QString::number(e.fehlstartstrafe),
+               QString::number(e.stopAndGoZeit),
+               QString::number(e.strafzeit)};
 }
 
 void RennformatLogik::spuranzahlWaehlen(int anzahl) {
@@ -83,6 +89,67 @@ void RennformatLogik::bahnSpeichern(Renneinstellungen& e) {
         m_werte.speichern(E::NachSiegerBeenden, e.nachSiegerBeenden);
 }
 
+namespace {
+// A field of a whole number: what is typed, where it goes, its key and its range.
+struct Zahlfeld {
+    QString RennformatAnsicht::*text;
+    std::int32_t Renneinstellungen::*wert;
+    const Einstellung& schluessel;
+    std::int32_t kleinster;
+    std::int32_t groesster;
+    QString meldung;
+};
+
+QString strafmeldung(const QString& was) {
+    return was + QStringLiteral(" muss zwischen %1 und %2 Sekunden liegen (ganze Sekunden).")
+                     .arg(KuerzesteStrafzeit)
+                     .arg(LaengsteStrafzeit);
+}
+
+std::vector<Zahlfeld> zahlfelder() {
+    const std::int32_t kurz = KuerzesteStrafzeit, lang = LaengsteStrafzeit;
+    return {
+        {&RennformatAnsicht::streckenruffaktor, &Renneinstellungen::streckenruffaktor,
+         E::Streckenruffaktor, KleinsterStreckenruffaktor, GroessterStreckenruffaktor,
+         QStringLiteral("Der Streckenruffaktor muss eine ganze Zahl zwischen %1 und %2 sein.")
+             .arg(KleinsterStreckenruffaktor)
+             .arg(GroessterStreckenruffaktor)},
+        {&RennformatAnsicht::fehlstartstrafe, &Renneinstellungen::fehlstartstrafe,
+         E::Fehlstartstrafe, kurz, lang,
+         strafmeldung(QStringLiteral("Die Strafe für einen Fehlstart"))},
+        {&RennformatAnsicht::stopAndGoZeit, &Renneinstellungen::stopAndGoZeit, E::StopAndGoZeit,
+         kurz, lang, strafmeldung(QStringLiteral("Das Stop and go"))},
+        {&RennformatAnsicht::strafzeit, &Renneinstellungen::strafzeit, E::Strafzeit, kurz, lang,
+         strafmeldung(QStringLiteral("Die Zeitstrafe"))},
+    };
+}
+} // namespace
+
+bool RennformatLogik::zahlenUebernehmen(Renneinstellungen& e) {
+    for (const Zahlfeld& feld : zahlfelder()) {
+        // Whole numbers as typed: "2,5" is refused, not rounded.
+        const std::optional<double> zahl = Zahlenformat::zahlLesen((ansicht.*feld.text).trimmed());
+        if (!zahl || *zahl != std::floor(*zahl) || *zahl < feld.kleinster ||
+            *zahl > feld.groesster) {
+            m_dialoge.meldung(feld.meldung, QStringLiteral("Rennformat"));
+            return false;
+        }
+        e.*feld.wert = static_cast<std::int32_t>(*zahl);
+    }
+    return true;
+}
+
+void RennformatLogik::rennleitungSpeichern(const Renneinstellungen& e,
+                                           const Renneinstellungen& vorher) {
+    if (e.streckenrufautomatik != vorher.streckenrufautomatik)
+        m_werte.speichern(E::Streckenrufautomatik, e.streckenrufautomatik);
+    if (e.fehlstartregel != vorher.fehlstartregel)
+        m_werte.speichern(E::Fehlstartregel, fehlstartregelName(e.fehlstartregel));
+    for (const Zahlfeld& feld : zahlfelder())
+        if (e.*feld.wert != vorher.*feld.wert)
+            m_werte.speichern(feld.schluessel, e.*feld.wert);
+}
+
 bool RennformatLogik::okGedrueckt() {
     // The format is the race's: it never changes while one is under way.
     if (!m_rennen.stand().optionenFrei)
@@ -94,28 +161,14 @@ bool RennformatLogik::okGedrueckt() {
                           QStringLiteral("Rennformat"));
         return false;
     }
-    const std::optional<std::int32_t> faktor =
-        Zahlenformat::ganzzahlLesen(ansicht.streckenruffaktor.trimmed());
-    if (!faktor || *faktor < KleinsterStreckenruffaktor || *faktor > GroessterStreckenruffaktor) {
-        m_dialoge.meldung(QStringLiteral("Der Streckenruffaktor muss eine ganze Zahl zwischen "
-                                         "%1 und %2 sein.")
-                              .arg(KleinsterStreckenruffaktor)
-                              .arg(GroessterStreckenruffaktor),
-                          QStringLiteral("Rennformat"));
-        return false;
-    }
-    if (!bahnPruefen())
-        return false;
     Renneinstellungen e = m_rennen.einstellungen();
     const Renneinstellungen vorher = e;
+    if (!zahlenUebernehmen(e) || !bahnPruefen())
+        return false;
     bahnSpeichern(e);
     e.streckenrufautomatik = ansicht.streckenrufautomatik;
-    e.streckenruffaktor = *faktor;
-    // Stored once changed: a store that never had them keeps only the keys it had.
-    if (e.streckenrufautomatik != vorher.streckenrufautomatik)
-        m_werte.speichern(E::Streckenrufautomatik, e.streckenrufautomatik);
-    if (e.streckenruffaktor != vorher.streckenruffaktor)
-        m_werte.speichern(E::Streckenruffaktor, e.streckenruffaktor);
+    e.fehlstartregel = ansicht.fehlstartregel;
+    rennleitungSpeichern(e, vorher);
     e.rennart = ansicht.nachZeit ? Rennlaenge::Zeit : Rennlaenge::Runden;
     e.renndauer = *dauer;
     e.zielregel = ansicht.zielregel;

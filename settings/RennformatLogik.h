@@ -3,7 +3,8 @@
 // ends for the others at their next crossing once the winner is home. It opens between
 // races only; OK checks what was typed and chosen, applies it to the race and stores it,
 // and a lane-change race then begins again with its first heat. The automatic track call and
-// its factor are part of the format, too.
+// its factor are part of the format, too, and so are the rule for a false start and the
+// seconds of its penalty, of a stop and go and of the race director's time penalty.
 #pragma once
 
 #include "Einstellungswerte.h"
@@ -18,6 +19,11 @@ struct RennformatAnsicht {
     bool nachSiegerBeenden = false;
     bool streckenrufautomatik = false;
     QString streckenruffaktor; // a whole number of median laps, 2 to 10
+    Fehlstartregel fehlstartregel = Fehlstartregel::Abbruch;
+    // Whole seconds, 1 to 600.
+    QString fehlstartstrafe;
+    QString stopAndGoZeit;
+    QString strafzeit;
 
     bool operator==(const RennformatAnsicht&) const = default;
 };
@@ -42,6 +48,11 @@ public:
 private:
     bool bahnPruefen();
     void bahnSpeichern(Renneinstellungen& e);
+    // The fields of whole numbers into `e`; false after the message for the first refused.
+    bool zahlenUebernehmen(Renneinstellungen& e);
+    // What changed of the track call and the penalties, so a store that never had their
+    // keys keeps only the keys it had.
+    void rennleitungSpeichern(const Renneinstellungen& e, const Renneinstellungen& vorher);
 
     Rennen& m_rennen;
     Einstellungswerte m_werte;

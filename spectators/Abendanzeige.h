@@ -22,8 +22,20 @@ struct Abendzeile {
 struct Abendpaarung {
     QString spur1; // the driver on lane 1 in the entry's first Lauf
     QString spur2;
+    // On a wider track the drivers of lanes 3 on; an empty name leaves its lane free.
+    QStringList weitere = {};
+    int nummer = 0;                                // the entry's, told on a wider track
+    std::vector<std::optional<Farbe>> farben = {}; // the drivers' colours, lane 1 first
 
     bool operator==(const Abendpaarung&) const = default;
+};
+
+// Where one driver of the night drives next, for the page that follows that driver.
+struct Fahrerlauf {
+    QString name;
+    QString text; // "Dein nächster Lauf: Lauf 5, Spur 3"
+
+    bool operator==(const Fahrerlauf&) const = default;
 };
 
 struct Abendanzeige {
@@ -31,6 +43,7 @@ struct Abendanzeige {
     std::vector<Abendzeile> tabelle;      // ranked, the leader first
     std::optional<Abendpaarung> naechste; // none once the night is over
     QString stelle; // the entry driven or due of all: "Begegnung 2 von 3", "Lauf 4 von 9"
+    std::vector<Fahrerlauf> fahrerlaeufe = {}; // every driver with a Lauf still to come
 
     bool operator==(const Abendanzeige&) const = default;
 };

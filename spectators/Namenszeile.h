@@ -2,12 +2,16 @@
 // the names are cut with "…", never the words around them, so the sentence stays whole.
 #pragma once
 
+#include "Farben.h"
+
 #include <QString>
+#include <optional>
 #include <vector>
 
 struct Zeilenteil {
     QString text;
     bool name = false;
+    std::optional<Farbe> farbe = std::nullopt; // a name's driver's colour, where the view has it
 
     bool operator==(const Zeilenteil&) const = default;
 };

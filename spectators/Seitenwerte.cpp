@@ -60,17 +60,25 @@ QString zeilenHtml(const Namenszeile& zeile) {
     QString html;
     for (const Zeilenteil& teil : zeile) {
         const QString text = teil.text.toHtmlEscaped();
-        html += teil.name ? QStringLiteral("<span class=\"name\" title=\"%1\">%1</span>").arg(text)
-                          : text;
+        const QString stil = teil.farbe
+                                 ? QStringLiteral(" style=\"color:%1\"").arg(cssFarbe(*teil.farbe))
+                                 : QString();
+        html +=
+            teil.name
+                ? QStringLiteral("<span class=\"name\" title=\"%1\"%2>%1</span>").arg(text, stil)
+                : text;
     }
     return html;
 }
 
 QJsonArray zeilenJson(const Namenszeile& zeile) {
     QJsonArray teile;
-    for (const Zeilenteil& teil : zeile)
-        teile.append(
-            QJsonObject{{QStringLiteral("text"), teil.text}, {QStringLiteral("name"), teil.name}});
+    for (const Zeilenteil& teil : zeile) {
+        QJsonObject o{{QStringLiteral("text"), teil.text}, {QStringLiteral("name"), teil.name}};
+        if (teil.farbe)
+            o.insert(QStringLiteral("farbe"), cssFarbe(*teil.farbe));
+        teile.append(o);
+    }
     return teile;
 }
 
@@ -85,8 +93,13 @@ QJsonObject abendJson(const Zuschaueransicht& a) {
         }
         zeilen.append(zeile);
     }
+    QJsonArray laeufe;
+    for (const Fahrerlauf& l : a.fahrerlaeufe)
+        laeufe.append(
+            QJsonObject{{QStringLiteral("name"), l.name}, {QStringLiteral("text"), l.text}});
     return {{QStringLiteral("kopf"), QJsonArray::fromStringList(a.abendkopf)},
-            {QStringLiteral("zeilen"), zeilen}};
+            {QStringLiteral("zeilen"), zeilen},
+            {QStringLiteral("laeufe"), laeufe}};
 }
 } // namespace
 

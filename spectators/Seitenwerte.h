@@ -35,10 +35,12 @@ struct Seitenvorlage {
 Seitenvorlage seitenvorlage();
 
 // {"spuren":n,"texte":{id:text},"klassen":{id:klasse},"farben":{id:farbe},"gruende":{id:grund},
-//  "teile":{id:[{"text":text,"name":bool}]},
+//  "teile":{id:[{"text":text,"name":bool,"farbe":farbe}]},
 //  "abend":{"kopf":[text],"zeilen":[{"zellen":[text],"ausgeschieden":bool,
-//  "farbe":farbe,"schrift":farbe}]}}, compact UTF-8; a race night's table is empty but between
-// its races, and a row's name stands on the driver's colour (none for one who left).
+//  "farbe":farbe,"schrift":farbe}],"laeufe":[{"name":name,"text":text}]}}, compact UTF-8; a race
+// night's table is empty but between its races, and a row's name stands on the driver's colour
+// (none for one who left); a name in a line may have its driver's colour; "laeufe" tells each
+// driver of the night where they drive next.
 QByteArray seitenJson(const Zuschaueransicht& ansicht);
 
 // The template with a card for every lane, "{{spuren}}" their count, and every "{{id}}" replaced by

@@ -51,6 +51,8 @@ struct Zuschaueransicht {
     Namenszeile alsNaechstes;
     // During a Lauf of a night: "Rennabend: Begegnung 2 von 3 – Anna Platz 1, Bert Platz 3".
     Namenszeile abendstand;
+    // All through a night, for the page that follows one driver: where each drives next.
+    std::vector<Fahrerlauf> fahrerlaeufe;
 
     bool operator==(const Zuschaueransicht&) const = default;
 };

@@ -5,6 +5,7 @@
 #include "Farbkontrast.h"
 #include "Rennanzeige.h"
 #include "Rennen.h"
+#include "Straftext.h"
 #include "Zahlenformat.h"
 
 #include <QStringList>
@@ -293,18 +294,45 @@ bool Zuschauerstand::begegnungLaeuft(const Spuren<Spurbild>& spuren) const {
     return m_rennbild == Rennbild::Laufend || m_rennen.stand().wechsellauf > 0;
 }
 
+// Two drivers face each other; over more lanes, or with a lane free, every lane is named in
+// turn: "Als Nächstes: Lauf 3 – Anna (Spur 1), Spur 2 frei, Bert (Spur 3)". Each name in its
+// driver's colour, which that lane's card will have.
+Namenszeile Zuschauerstand::alsNaechstesZeile(const Abendpaarung& p) {
+    const QStringList namen = QStringList{p.spur1, p.spur2} + p.weitere;
+    const auto farbe = [&p](qsizetype i) {
+        return i < static_cast<qsizetype>(p.farben.size()) ? p.farben[static_cast<std::size_t>(i)]
+                                                           : std::nullopt;
+    };
+    if (p.weitere.empty() && !p.spur1.isEmpty() && !p.spur2.isEmpty())
+        return {{QStringLiteral("Als Nächstes: ")},
+                {anzeigename(p.spur1), true, farbe(0)},
+                {QStringLiteral(" (Spur 1) – ")},
+                {anzeigename(p.spur2), true, farbe(1)},
+                {QStringLiteral(" (Spur 2)")}};
+    Namenszeile zeile{{QStringLiteral("Als Nächstes: Lauf %1 – ").arg(p.nummer)}};
+    for (qsizetype i = 0; i < namen.size(); ++i) {
+        const QString trenner = i == 0 ? QString() : QStringLiteral(", ");
+        if (namen[i].isEmpty()) {
+            zeile.push_back({trenner + QStringLiteral("Spur %1 frei").arg(i + 1)});
+            continue;
+        }
+        if (!trenner.isEmpty())
+            zeile.push_back({trenner});
+        zeile.push_back({anzeigename(namen[i]), true, farbe(i)});
+        zeile.push_back({QStringLiteral(" (Spur %1)").arg(i + 1)});
+    }
+    return zeile;
+}
+
 void Zuschauerstand::abendBilden(Zuschaueransicht& a, const Spuren<Spurbild>& spuren) const {
+    a.fahrerlaeufe = m_abend->fahrerlaeufe;
     if (!begegnungLaeuft(spuren)) {
         // Under the title of the race to come, which begins with its first heat.
         a.titel = titel(m_lauf ? std::optional<int>(1) : std::nullopt);
         a.abendkopf = m_abend->kopf;
         a.abendtabelle = m_abend->tabelle;
         if (const std::optional<Abendpaarung>& p = m_abend->naechste)
-            a.alsNaechstes = {{QStringLiteral("Als Nächstes: ")},
-                              {anzeigename(p->spur1), true},
-                              {QStringLiteral(" (Spur 1) – ")},
-                              {anzeigename(p->spur2), true},
-                              {QStringLiteral(" (Spur 2)")}};
+            a.alsNaechstes = alsNaechstesZeile(*p);
         return;
     }
     a.abendstand = {{QStringLiteral("Rennabend: ") + m_abend->stelle}};
@@ -346,7 +374,9 @@ Zuschauerspur Zuschauerstand::spurBilden(int spur, const Spuren<Spurbild>& spure
     z.beste = zeit(s.beste);
     z.besteNeu = !s.runden.empty() && m_neueBestzeit[spur];
     z.abstand = abst.vorn == spur ? QStringLiteral("führt") : abst.texte[spur];
-    z.vermerk = vermerk(spur, spuren);
+    // The race director's penalties stand beside the place, or alone while the lane drives.
+    const QString strafe = strafvermerk(m_rennen.stand().strafen, spur);
+    z.vermerk = QStringList({vermerk(spur, spuren), strafe}).join(u' ').trimmed();
     if (s.frei) {
         z.gefahren.clear();
         z.zuFahren.clear();

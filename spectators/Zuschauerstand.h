@@ -89,6 +89,7 @@ private:
     Zuschaueransicht bilden() const;
     bool begegnungLaeuft(const Spuren<Spurbild>& spuren) const;
     void abendBilden(Zuschaueransicht& ansicht, const Spuren<Spurbild>& spuren) const;
+    static Namenszeile alsNaechstesZeile(const Abendpaarung& paarung);
     Abstaende abstaende(const Spuren<Spurbild>& spuren) const;
     Zuschauerspur spurBilden(int spur, const Spuren<Spurbild>& spuren,
                              const Abstaende& abstaende) const;

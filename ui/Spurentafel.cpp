@@ -12,9 +12,9 @@
 
 namespace {
 // The columns' shares of the width, in twips of a table 10830 wide: the driver's name takes
-// the most, room for thirty characters.
-constexpr std::array<int, Mehrspurspalten> Spaltenbreiten{750, 600,  3675, 960,
-                                                          960, 1260, 1260, 1365};
+// the most, room for over twenty characters.
+constexpr std::array<int, Mehrspurspalten> Spaltenbreiten{750,  600,  2655, 960, 960,
+                                                          1260, 1260, 1365, 1020};
 constexpr int Rand = 60;         // twips around the rows
 constexpr int Kopfhoehe = 360;   // twips
 constexpr double Kopfpunkte = 9; // the heading row's font

@@ -60,6 +60,7 @@ Taste tasteVon(const QKeyEvent& ereignis) {
     case Qt::Key_F7: return Taste::F7;
     case Qt::Key_F8: return Taste::F8;
     case Qt::Key_F11: return Taste::F11;
+    case Qt::Key_Backspace: return Taste::Ruecktaste;
     default: return Taste::Andere;
     }
 }

@@ -1,7 +1,5 @@
 #include "Tastatur.h"
 
-#include "Abendbahn.h"
-
 #include <algorithm>
 #include <array>
 
@@ -77,12 +75,7 @@ std::vector<Tastenbefehl> Tastatur::tabelleAufbauen() {
         {Taste::N,
          {Shift},
          QStringLiteral("Umschalt+N"),
-         zwischenRennen(wennOptionenFrei([this] {
-             if (const std::optional<QString> grund = abendOhneBahn(m_rennen.spurenzahl()))
-                 m_dialoge.meldung(*grund, QStringLiteral("Rennabend"));
-             else
-                 m_dialoge.fensterZeigen(Fenster::Rennabend);
-         }))},
+         zwischenRennen(wennOptionenFrei(fensterZeigen(Fenster::Rennabend)))},
         {Taste::Z, {Shift}, QStringLiteral("Umschalt+Z"), [this] { m_zuschauer.umschalten(); }},
         {Taste::F11, {0}, QStringLiteral("F11"), [this] { m_zuschauer.vollbildUmschalten(); }},
         // Where "+" needs Shift, Ctrl+Shift is the same key.
@@ -94,38 +87,70 @@ std::vector<Tastenbefehl> Tastatur::tabelleAufbauen() {
         {Taste::Ziffer0, {Strg}, QStringLiteral("Strg+0"), [this] { m_zoom.zuruecksetzen(); }},
     };
     spurtastenAnfuegen(tabelle);
+    straftastenAnfuegen(tabelle);
     return tabelle;
 }
 
+namespace {
+constexpr std::array<Taste, GroessteSpurenzahl> Ziffertasten{
+    Taste::Ziffer1, Taste::Ziffer2, Taste::Ziffer3, Taste::Ziffer4,
+    Taste::Ziffer5, Taste::Ziffer6, Taste::Ziffer7, Taste::Ziffer8};
+constexpr std::array<Taste, GroessteSpurenzahl> Funktionstasten{
+    Taste::F1, Taste::F2, Taste::F3, Taste::F4, Taste::F5, Taste::F6, Taste::F7, Taste::F8};
+
+// A lane the track does not have has no keys: its digit does nothing.
+std::function<void()> aufDerBahn(Rennen& r, int spur, std::function<void(int)> aktion) {
+    return [&r, spur, aktion = std::move(aktion)] {
+        if (spur <= r.spurenzahl())
+            aktion(spur);
+    };
+}
+} // namespace
+
 void Tastatur::spurtastenAnfuegen(std::vector<Tastenbefehl>& tabelle) {
     using namespace Umschaltung;
-    static constexpr std::array<Taste, GroessteSpurenzahl> Ziffern{
-        Taste::Ziffer1, Taste::Ziffer2, Taste::Ziffer3, Taste::Ziffer4,
-        Taste::Ziffer5, Taste::Ziffer6, Taste::Ziffer7, Taste::Ziffer8};
-    static constexpr std::array<Taste, GroessteSpurenzahl> Funktionstasten{
-        Taste::F1, Taste::F2, Taste::F3, Taste::F4, Taste::F5, Taste::F6, Taste::F7, Taste::F8};
     Rennen& r = m_rennen;
-    // A lane the track does not have has no keys: its digit does nothing.
-    const auto aufDerBahn = [&r](int spur, std::function<void(int)> aktion) {
-        return [&r, spur, aktion = std::move(aktion)] {
-            if (spur <= r.spurenzahl())
-                aktion(spur);
-        };
-    };
     for (int spur = 1; spur <= GroessteSpurenzahl; ++spur) {
-        const Taste ziffer = Ziffern[static_cast<std::size_t>(spur - 1)];
+        const Taste ziffer = Ziffertasten[static_cast<std::size_t>(spur - 1)];
         const QString nummer = QString::number(spur);
         tabelle.push_back({ziffer, {Shift}, QStringLiteral("Umschalt+") + nummer,
-                           aufDerBahn(spur, [&r](int s) { r.handrunde(s); })});
+                           aufDerBahn(r, spur, [&r](int s) { r.handrunde(s); })});
         tabelle.push_back({ziffer, {Strg}, QStringLiteral("Strg+") + nummer,
-                           aufDerBahn(spur, [&r](int s) { r.rundeStreichen(s); })});
+                           aufDerBahn(r, spur, [&r](int s) { r.rundeStreichen(s); })});
         tabelle.push_back(
             {Funktionstasten[static_cast<std::size_t>(spur - 1)], {Shift},
-             QStringLiteral("Umschalt+F") + nummer, aufDerBahn(spur, [this, &r](int s) {
+             QStringLiteral("Umschalt+F") + nummer, aufDerBahn(r, spur, [this, &r](int s) {
                  if (r.stand().signaleGesperrt)
                      m_fahrer.umbenennen(s);
              })});
     }
+}
+
+void Tastatur::straftastenAnfuegen(std::vector<Tastenbefehl>& tabelle) {
+    using namespace Umschaltung;
+    Rennen& r = m_rennen;
+    const QString grund = QStringLiteral("Rennleitung");
+    for (int spur = 1; spur <= GroessteSpurenzahl; ++spur) {
+        const Taste ziffer = Ziffertasten[static_cast<std::size_t>(spur - 1)];
+        const QString nummer = QString::number(spur);
+        tabelle.push_back({ziffer, {Alt}, QStringLiteral("Alt+") + nummer,
+                           aufDerBahn(r, spur, [&r, grund](int s) {
+                               r.strafeGeben(s, Strafart::Zeit, r.einstellungen().strafzeit, grund);
+                           })});
+        tabelle.push_back({ziffer, {Alt | Shift}, QStringLiteral("Alt+Umschalt+") + nummer,
+                           aufDerBahn(r, spur, [&r, grund](int s) {
+                               r.strafeGeben(s, Strafart::StopAndGo,
+                                             r.einstellungen().stopAndGoZeit, grund);
+                           })});
+        tabelle.push_back({Funktionstasten[static_cast<std::size_t>(spur - 1)],
+                           {Strg | Shift},
+                           QStringLiteral("Strg+Umschalt+F") + nummer,
+                           aufDerBahn(r, spur, [&r, grund](int s) {
+                               r.strafeGeben(s, Strafart::Runden, 1, grund);
+                           })});
+    }
+    tabelle.push_back({Taste::Ruecktaste, {Alt}, QStringLiteral("Alt+Rücktaste"),
+                       [&r] { r.strafeZuruecknehmen(); }});
 }
 
 void Tastatur::tasteGedrueckt(Taste taste, int umschaltung) {

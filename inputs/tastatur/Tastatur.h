@@ -1,6 +1,9 @@
 // The main window's keyboard: Enter starts and stops, Space halts a race after a crash,
 // Shift+1 … Shift+8 give laps by hand, Ctrl+1 … Ctrl+8 take a lane's last lap back (the
-// lanes the track has), Shift+F1 … Shift+F8 rename a lane's driver, and
+// lanes the track has), Shift+F1 … Shift+F8 rename a lane's driver, the race director
+// penalises a lane with Alt+1 … Alt+8 (time), Alt+Shift+1 … Alt+Shift+8 (stop and go) and
+// Ctrl+Shift+F1 … Ctrl+Shift+F8 (a lap) and takes the last penalty back with Alt+Backspace,
+// and
 // Shift with a letter opens what the label-buttons offer (Shift+T the sensor test, Shift+V
 // the race history, Shift+A the announcements), only while no race runs. Shift+Z opens and closes
 // the spectators' big-screen window and F11 puts it on full screen, Ctrl with plus, minus and 0
@@ -48,6 +51,7 @@ enum class Taste {
     F7,
     F8,
     F11,
+    Ruecktaste,
     Plus,
     Minus,
     Andere
@@ -110,6 +114,9 @@ private:
     std::vector<Tastenbefehl> tabelleAufbauen();
     // Shift+digit, Ctrl+digit and Shift+F-key for every lane a track can have.
     void spurtastenAnfuegen(std::vector<Tastenbefehl>& tabelle);
+    // The race director's keys. Ctrl+Alt with a digit stays free: it is AltGr on Windows, and
+    // AltGr with a digit types ²³{[]} on a German keyboard.
+    void straftastenAnfuegen(std::vector<Tastenbefehl>& tabelle);
 
     Rennen& m_rennen;
     Programmstart& m_start;

@@ -53,6 +53,9 @@
             const name = document.createElement("span");
             name.className = "name";
             name.textContent = name.title = teil.text;
+            // A driver's colour: the one their lane's card will have.
+            if (teil.farbe)
+                name.style.color = teil.farbe;
             element.appendChild(name);
         }
     }
@@ -77,6 +80,32 @@
         }
     }
 
+    // The driver this page follows: "?fahrer=Anna" in its address, kept in the browser for
+    // the next visit; "?fahrer=" forgets it.
+    function gefolgterFahrer() {
+        const gefragt = new URLSearchParams(location.search).get("fahrer");
+        try {
+            if (gefragt !== null)
+                localStorage.setItem("rundomatFahrer", gefragt.trim());
+            return localStorage.getItem("rundomatFahrer") || "";
+        } catch (e) {
+            return gefragt ? gefragt.trim() : ""; // a browser that keeps nothing
+        }
+    }
+    const fahrer = gefolgterFahrer().toLocaleLowerCase();
+
+    function meinLaufAnwenden(abend) {
+        const element = document.getElementById("meinlauf");
+        if (!element)
+            return;
+        const lauf = fahrer && (abend.laeufe || []).find(
+            (l) => l.name.trim().toLocaleLowerCase() === fahrer);
+        const text = lauf ? lauf.text : "";
+        if (element.textContent !== text)
+            element.textContent = text;
+        element.dataset.z = text ? "an" : "";
+    }
+
     function anwenden(stand) {
         // Another count of lanes needs other cards: the page comes anew with them.
         const spuren = document.querySelector("main");
@@ -84,8 +113,10 @@
             location.reload();
             return;
         }
-        if (stand.abend)
+        if (stand.abend) {
             abendAnwenden(stand.abend);
+            meinLaufAnwenden(stand.abend);
+        }
         const teile = stand.teile || {};
         for (const [id, zeile] of Object.entries(teile)) {
             const element = document.getElementById(id);

@@ -225,3 +225,31 @@ TEST(Ansagen, RennenAufZeitSagtDieRestzeitUndDenSiegerNachDistanz) {
     EXPECT_EQ(gesagt.filter("Runde").size(), 0) << gesagt.join(" / ").toStdString();
     EXPECT_EQ(gesagt.filter("gewinnt").size(), 1);
 }
+
+// Every penalty is said as it is given, a false start's with its cause, and so is one taken
+// back; the count is said before its noun, one as "eine".
+TEST(Ansagen, StrafenWerdenMitDemFahrerAngesagt) {
+    Ansagebahn b;
+    b.einstellen([](Renneinstellungen& e) {
+        e.fehlstartregel = Fehlstartregel::Zeitstrafe;
+        e.fehlstartstrafe = 5;
+    });
+    b.rennen.fahrerBenennen(1, "Anna");
+    b.rennen.fahrerBenennen(2, "Bert");
+    b.bei(-5);
+    b.rennen.startGedrueckt();
+    b.countdown(20);
+    b.signal(1, -2.0);
+    b.countdown(30);
+    b.rennen.strafeGeben(2, Strafart::Zeit, 7, "Rennleitung");
+    b.rennen.strafeGeben(2, Strafart::Runden, 1, "Rennleitung");
+    b.rennen.strafeGeben(1, Strafart::Runden, 2, "Rennleitung");
+    b.rennen.strafeGeben(1, Strafart::StopAndGo, 10, "Rennleitung");
+    b.rennen.strafeZuruecknehmen();
+    b.sprecher.allesAussprechen();
+    EXPECT_EQ(b.sprecher.gesagt,
+              (QStringList{"Fehlstart, fünf Sekunden Strafe für Anna",
+                           "Sieben Sekunden Strafe für Bert", "Eine Runde Strafe für Bert",
+                           "Zwei Runden Strafe für Anna", "Stop and go für Anna",
+                           "Strafe für Anna zurückgenommen"}));
+}

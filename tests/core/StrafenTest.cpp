@@ -51,7 +51,7 @@ TEST(Strafen, FehlstartJeNachRegel) {
     struct Fall {
         Fehlstartregel regel;
         std::vector<Strafe> strafen; // none: the start is called off
-        QString vermerk;              // in the name fields; none: the drivers' names
+        QString vermerk; // in the name fields; none: the drivers' names and their penalty
     };
     const Fall faelle[] = {
         {Fehlstartregel::Abbruch, {}, Fehlstart},
@@ -91,7 +91,7 @@ TEST(Strafen, FehlstartJeNachRegel) {
         EXPECT_EQ(b.timer.enabled(), !abbruch) << "only the rule Abbruch stops the countdown";
         for (int spur : {1, 2})
             EXPECT_EQ(b.ansicht().fahrer[spur].text,
-                      f.vermerk.isEmpty() ? QStringLiteral("Fahrer %1").arg(spur) : f.vermerk);
+                      f.vermerk.isEmpty() ? QStringLiteral("Fahrer %1  +5 s").arg(spur) : f.vermerk);
         EXPECT_FALSE(b.stand().signaleGesperrt);
         EXPECT_FALSE(b.ansicht().optionen.bedienbar) << "closed until a race ends or stops";
         EXPECT_FALSE(b.ansicht().hallOfFame.bedienbar);
@@ -135,7 +135,7 @@ TEST(Strafen, EineZeitstrafeFuerDenFehlstartKostetDenSieg) {
 
     b.fahren(1, 0.5, {2, 2, 2}); // the early signal was no crossing: lap 1 from green
     EXPECT_EQ(b.rundenzeiten(1), (std::vector<double>{0, 2.5, 2, 2}));
-    EXPECT_EQ(b.ansicht().fahrer[1].text, "Fahrer 1") << "first home, not yet the winner";
+    EXPECT_EQ(b.ansicht().fahrer[1].text, "Fahrer 1  +5 s") << "first home, not yet the winner";
     b.fahren(2, 0.6, {3, 3, 3});
 
     EXPECT_EQ(b.ansicht().fahrer[2].text, "Sieger!!!");
@@ -165,6 +165,7 @@ TEST(Strafen, WasAbgelehntWirdAendertNichts) {
         e.freieSpuren = 0b100;
     });
     b.starten();
+    const std::size_t piepte = b.klang.pieptoene.size();
     EXPECT_FALSE(b.rennen.strafeGeben(3, Strafart::Zeit, 5, {})) << "a free lane";
     EXPECT_FALSE(b.rennen.strafeGeben(1, Strafart::Zeit, 0.5, {}));
     EXPECT_FALSE(b.rennen.strafeGeben(1, Strafart::StopAndGo, 601, {}));
@@ -172,6 +173,7 @@ TEST(Strafen, WasAbgelehntWirdAendertNichts) {
     EXPECT_FALSE(b.rennen.strafeGeben(1, Strafart::Runden, 0, {}));
     EXPECT_FALSE(b.rennen.strafeZuruecknehmen()) << "none to take back";
     EXPECT_TRUE(b.stand().strafen.empty());
+    EXPECT_EQ(b.klang.pieptoene.size(), piepte + 6) << "the race director hears each refusal";
     b.bei(7.25);
     EXPECT_TRUE(b.rennen.strafeGeben(2, Strafart::Zeit, 600, QStringLiteral("Abkürzung")));
     EXPECT_EQ(b.stand().strafen, (std::vector<Strafe>{{0, 2, Strafart::Zeit, 600, 7.25,
@@ -232,6 +234,7 @@ TEST(Strafen, NachDemZielZaehltDieStrafeBisZumRennende) {
     b.starten();
     b.fahren(1, 0.5, {2, 2});
     b.fahren(2, 0.6, {2.5});
+    EXPECT_FALSE(b.rennen.strafeGeben(1, Strafart::StopAndGo, 10, {})) << "no stop left to make";
     EXPECT_TRUE(b.rennen.strafeGeben(1, Strafart::Zeit, 1.5, {}));
     b.signal(2, 5.6);
     EXPECT_EQ(b.rennen.ergebnis().letzterLauf().sieger, 2) << "4.5 + 1.5 is behind 5.6";
@@ -307,6 +310,23 @@ TEST(Strafen, EinStopAndGoZaehltDieDurchfahrtenWaehrendDesStoppsNicht) {
     EXPECT_EQ(b.ansicht().fahrer[1].text, "Fahrer 1");
     b.fahren(2, 0.6, {6, 6, 6});
     EXPECT_EQ(b.ansicht().fahrer[1].text, "Sieger!!!") << "served, it adds no time";
+}
+
+// Given before a flying start, a stop and go begins at the lane's first crossing, also for
+// the lane whose crossing starts the race clock: neither drives a lap before its stop.
+TEST(Strafen, EinStopAndGoVorDemFliegendenStartBeginntAnDerErstenDurchfahrt) {
+    Rennbahn b;
+    b.einstellen([](Renneinstellungen& e) { e.ohneCountdown = true; });
+    b.bei(-1);
+    b.rennen.startGedrueckt();
+    ASSERT_TRUE(b.rennen.strafeGeben(1, Strafart::StopAndGo, 3, {}));
+    ASSERT_TRUE(b.rennen.strafeGeben(2, Strafart::StopAndGo, 3, {}));
+    for (const double zeit : {0.0, 2.0, 4.0}) {
+        b.signal(1, zeit); // the first starts the race clock
+        b.signal(2, zeit + 0.1);
+    }
+    EXPECT_EQ(b.rundenzeiten(1), (std::vector<double>{0, 4}));
+    EXPECT_EQ(b.rundenzeiten(2), (std::vector<double>{0, 4.1})) << "lap 1 from the clock's start";
 }
 
 TEST(Strafen, VieleSpurenZeigenDenStopAndGoInIhrerZeile) {

@@ -26,7 +26,7 @@ struct Abendfenster {
     // The rows of the standings the window shows whole, without scrolling.
     int sichtbareZeilen() const {
         QApplication::processEvents(); // a window grown lays out its contents anew
-        const auto* tabelle = fenster.findChild<QTableWidget*>();
+        const auto* tabelle = fenster.findChild<QTableWidget*>(QStringLiteral("tabelle"));
         int n = 0;
         for (int zeile = 0; zeile < tabelle->rowCount(); ++zeile)
             n += tabelle->viewport()->rect().contains(
@@ -35,7 +35,7 @@ struct Abendfenster {
     }
     // Every row in view, or as many as a window as tall as the screen holds.
     bool ganzImBlick() const {
-        const int zeilen = fenster.findChild<QTableWidget*>()->rowCount();
+        const int zeilen = fenster.findChild<QTableWidget*>(QStringLiteral("tabelle"))->rowCount();
         const QRect platz = fenster.screen()->availableGeometry();
         return platz.contains(fenster.frameGeometry()) &&
                (sichtbareZeilen() == zeilen ||
@@ -142,4 +142,40 @@ TEST(RennabendFenster, WertungUndPlatzpunkteGewaehlt) {
     EXPECT_EQ(leiter.abend().regeln.wertung, Abendwertung::Platzpunkte);
     EXPECT_EQ(leiter.abend().regeln.platzpunkte, (std::vector<int>{10, 5}));
     EXPECT_EQ(leiter.abend().plan.size(), 4u) << "each of four drivers once on each lane";
+}
+
+// On a four-lane track the chart has a column per lane and a free lane says so; the line
+// above it names every lane of the next Lauf.
+TEST(RennabendFenster, PlanMitEinerSpalteJeSpur) {
+    Rennbahn bahn;
+    bahn.spuren(4);
+    Ablageliste ablage;
+    Rennabendleiter leiter{bahn.rennen, ablage};
+    leiter.beginnen({QStringLiteral("Anna"), QStringLiteral("Bert"), QStringLiteral("Carla")},
+                    Rennabendregeln{});
+    RennabendLogik logik{leiter, bahn.dialoge};
+    RennabendFenster fenster{logik, Rennabendregeln{}};
+    const auto* plan = fenster.findChild<QTableWidget*>(QStringLiteral("plan"));
+    ASSERT_TRUE(plan);
+    QStringList kopf;
+    for (int s = 0; s < plan->columnCount(); ++s)
+        kopf << plan->horizontalHeaderItem(s)->text();
+    EXPECT_EQ(kopf, (QStringList{"Nr.", "Spur 1", "Spur 2", "Spur 3", "Spur 4", "Stand"}));
+    ASSERT_EQ(plan->rowCount(), 4);
+    const Laufbelegung erster = leiter.abend().plan[0].belegung();
+    QStringList teile;
+    for (int spur = 1; spur <= 4; ++spur) {
+        const QString soll = erster[spur].isEmpty() ? QStringLiteral("frei") : erster[spur];
+        EXPECT_EQ(plan->item(0, spur)->text(), soll);
+        teile << (erster[spur].isEmpty()
+                      ? QStringLiteral("Spur %1 frei").arg(spur)
+                      : QStringLiteral("%1 (Spur %2)").arg(erster[spur]).arg(spur));
+    }
+    EXPECT_EQ(plan->item(0, 5)->text(), QStringLiteral("als Nächstes"));
+    const QLabel* naechstes = nullptr;
+    for (const QLabel* l : fenster.findChildren<QLabel*>())
+        if (l->text().startsWith(QStringLiteral("Als Nächstes")))
+            naechstes = l;
+    ASSERT_TRUE(naechstes);
+    EXPECT_EQ(naechstes->text(), QStringLiteral("Als Nächstes: Lauf 1 – ") + teile.join(", "));
 }

@@ -347,3 +347,77 @@ TEST(Rennabendleiter, DasRennenTraegtSeinenEintragNichtSeineNamen) {
     EXPECT_EQ(b.ablage.rennen.back().abend, std::nullopt);
     EXPECT_EQ(b.leiter.abend().rennen.size(), gezaehlt);
 }
+
+// Three drivers on a four-lane track whose lane 2 had no car: the night is the round over
+// every lane, whatever format was asked for, and has no final. Every Lauf loads every lane's
+// driver with their colour; the lane without one is free for that Lauf, so each driver counts
+// once per lane. With the night over, the next Start gives the track its free lane back.
+TEST(Rennabendleiter, JedeSpurGeladenLeereFrei) {
+    Abendbahn b;
+    b.einstellen([](Renneinstellungen& e) {
+        e.spuranzahl = 4;
+        e.freieSpuren = 0b0010;
+    });
+    b.leiter.beginnen({A, B, C}, {Rennabendformat::JederGegenJeden, true, {}});
+    EXPECT_EQ(b.leiter.abend().regeln.format, Rennabendformat::Spurrotation);
+    EXPECT_FALSE(b.leiter.abend().regeln.finale);
+    const Rennplan plan = b.leiter.abend().plan;
+    ASSERT_EQ(plan.size(), 4u);
+    RennabendLogik logik(b.leiter, b.dialoge);
+    for (std::size_t i = 0; i < plan.size(); ++i) {
+        SCOPED_TRACE(i);
+        const Laufbelegung lauf = plan[i].belegung();
+        ASSERT_EQ(lauf.anzahl(), 4);
+        EXPECT_EQ(b.leiter.naechsteSpuren(), lauf);
+        EXPECT_TRUE(logik.ansicht().alsNaechstes.startsWith(
+            QStringLiteral("Als Nächstes: Lauf %1 – ").arg(i + 1)));
+        b.starten();
+        int frei = 0;
+        for (int spur = 1; spur <= 4; ++spur) {
+            EXPECT_EQ(b.einstellungen().spurFrei(spur), lauf[spur].isEmpty()) << spur;
+            if (lauf[spur].isEmpty()) {
+                ++frei;
+                continue;
+            }
+            EXPECT_EQ(b.spur(spur).fahrer, lauf[spur]) << spur;
+            const auto t =
+                std::find_if(b.leiter.abend().teilnehmer.begin(), b.leiter.abend().teilnehmer.end(),
+                             [&](const Teilnehmer& t) { return t.name == lauf[spur]; });
+            EXPECT_EQ(b.spur(spur).farbe, t->farbe) << spur;
+            b.fahren(spur, 0.5 + 0.1 * spur, {2, 2});
+        }
+        EXPECT_EQ(frei, 1);
+        EXPECT_EQ(b.leiter.abend().rennen.size(), i + 1);
+    }
+    EXPECT_FALSE(b.leiter.naechste());
+    for (const Tabellenzeile& z : b.leiter.tabelle())
+        EXPECT_EQ(z.gewertet, 4) << z.fahrer.toStdString();
+    b.starten();
+    EXPECT_EQ(b.einstellungen().freieSpuren, 0b0010u);
+    EXPECT_EQ(b.stand().abendeintrag, std::nullopt);
+}
+
+// A four-lane night whose track is set to two lanes loads nobody: the window says why, the
+// race in between drives for no entry, and once the track has four lanes again the entry's
+// drivers come with the next Start.
+TEST(Rennabendleiter, AufAndererSpurenzahlWartetDerAbend) {
+    Abendbahn b;
+    b.einstellen([](Renneinstellungen& e) { e.spuranzahl = 4; });
+    b.leiter.beginnen({A, B, C, D, QStringLiteral("Emil")}, Rennabendregeln{});
+    const Laufbelegung erster = b.leiter.abend().plan[0].belegung();
+    EXPECT_EQ(b.leiter.ohneBahn(), std::nullopt);
+    b.einstellen([](Renneinstellungen& e) { e.spuranzahl = 2; });
+    ASSERT_TRUE(b.leiter.ohneBahn());
+    EXPECT_EQ(RennabendLogik(b.leiter, b.dialoge).ansicht().alsNaechstes, *b.leiter.ohneBahn());
+    EXPECT_TRUE(b.leiter.ohneBahn()->startsWith(
+        QStringLiteral("Dieser Rennabend ist für 4 Spuren geplant. Auf dieser Bahn mit 2 Spuren")));
+    b.laufFahren(1);
+    EXPECT_TRUE(b.leiter.abend().rennen.empty());
+    EXPECT_EQ(b.ablage.rennen.back().abend, std::nullopt);
+
+    b.einstellen([](Renneinstellungen& e) { e.spuranzahl = 4; });
+    b.starten();
+    for (int spur = 1; spur <= 4; ++spur)
+        EXPECT_EQ(b.spur(spur).fahrer, erster[spur]) << spur;
+    EXPECT_EQ(b.stand().abendeintrag, (Abendeintrag{b.leiter.abend().schluessel, 1}));
+}

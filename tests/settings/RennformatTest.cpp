@@ -23,7 +23,8 @@ TEST(Rennformat, OkUebernimmtDasFormatZwischenDenRennen) {
     b.starteProgramm();
     RennformatLogik logik(b.rennen, b.speicher, b.dialoge);
     EXPECT_EQ(logik.ansicht,
-              (RennformatAnsicht{false, "3:00", Zielregel::RundeBeenden, 2, 0, false, false, "3"}));
+              (RennformatAnsicht{false, "3:00", Zielregel::RundeBeenden, 2, 0, false, false, "3",
+                                 Fehlstartregel::Abbruch, "5", "10", "5"}));
     EXPECT_FALSE(logik.zeitWaehlbar());
 
     logik.ansicht.nachZeit = true;
@@ -108,30 +109,54 @@ TEST(Rennformat, SpurenUndFreieSpurenWaehlen) {
     EXPECT_EQ(b.rennen.spurenzahl(), 2);
 }
 
-// The automatic track call's factor: whole median laps from 2 to 10, refused otherwise with
-// the window kept open; the keys are stored only once they change.
-TEST(Rennformat, StreckenruffaktorZwischenZweiUndZehn) {
+// The whole numbers of the window: the track call's factor from 2 to 10 median laps, the
+// penalties' seconds from 1 to 600; anything else is refused in its field with the window
+// kept open. A key is stored only once it changes, so a store that never had it keeps none.
+TEST(Rennformat, ZahlenfelderNurImIhremBereich) {
+    struct Fall {
+        QString RennformatAnsicht::*feld;
+        QStringList falsch;
+        QString meldung;
+    };
+    const QString strafe = QStringLiteral(" muss zwischen 1 und 600 Sekunden liegen (ganze Sekunden).");
+    const Fall faelle[] = {
+        {&RennformatAnsicht::streckenruffaktor, {"1", "11", "", "drei"},
+         "Der Streckenruffaktor muss eine ganze Zahl zwischen 2 und 10 sein."},
+        {&RennformatAnsicht::fehlstartstrafe, {"0", "601"}, "Die Strafe für einen Fehlstart" + strafe},
+        {&RennformatAnsicht::stopAndGoZeit, {"2,5", "-3"}, "Das Stop and go" + strafe},
+        {&RennformatAnsicht::strafzeit, {"1000", "fünf"}, "Die Zeitstrafe" + strafe},
+    };
     Einstellungsbahn b;
     b.starteProgramm();
     RennformatLogik logik(b.rennen, b.speicher, b.dialoge);
-    for (const char* falsch : {"1", "11", "", "drei"}) {
-        logik.ansicht.streckenruffaktor = falsch;
-        EXPECT_FALSE(logik.okGedrueckt()) << falsch;
-    }
-    ASSERT_EQ(b.dialoge.meldungen.size(), 4u);
-    EXPECT_EQ(b.dialoge.meldungen[0].text,
-              "Der Streckenruffaktor muss eine ganze Zahl zwischen 2 und 10 sein.");
-    EXPECT_FALSE(b.einstellungen().streckenrufautomatik);
+    const RennformatAnsicht gut = logik.ansicht;
+    for (const Fall& f : faelle)
+        for (const QString& falsch : f.falsch) {
+            logik.ansicht = gut;
+            logik.ansicht.*f.feld = falsch;
+            logik.ansicht.fehlstartregel = Fehlstartregel::StopAndGo;
+            EXPECT_FALSE(logik.okGedrueckt()) << falsch.toStdString();
+            EXPECT_EQ(b.dialoge.meldungen.back().text, f.meldung);
+        }
+    EXPECT_EQ(b.einstellungen().fehlstartregel, Fehlstartregel::Abbruch) << "nothing applied";
 
-    logik.ansicht.streckenruffaktor = "3";
+    logik.ansicht = gut;
     EXPECT_TRUE(logik.okGedrueckt());
-    EXPECT_FALSE(b.speicher.werte.contains("Streckenrufautomatik"));
-    EXPECT_FALSE(b.speicher.werte.contains("Streckenruffaktor"));
+    for (const char* schluessel : {"Streckenrufautomatik", "Streckenruffaktor", "Fehlstartregel",
+                                   "Fehlstartstrafe", "StopAndGoZeit", "Strafzeit"})
+        EXPECT_FALSE(b.speicher.werte.contains(schluessel)) << schluessel;
     logik.ansicht.streckenrufautomatik = true;
     logik.ansicht.streckenruffaktor = " 10 ";
+    logik.ansicht.fehlstartregel = Fehlstartregel::Zeitstrafe;
+    logik.ansicht.strafzeit = "600";
     EXPECT_TRUE(logik.okGedrueckt());
-    EXPECT_TRUE(b.einstellungen().streckenrufautomatik);
-    EXPECT_EQ(b.einstellungen().streckenruffaktor, 10);
-    EXPECT_EQ(b.speicher.werte.value("Streckenrufautomatik"), "True");
+    const Renneinstellungen& e = b.einstellungen();
+    EXPECT_TRUE(e.streckenrufautomatik);
+    EXPECT_EQ(e.streckenruffaktor, 10);
+    EXPECT_EQ(e.fehlstartregel, Fehlstartregel::Zeitstrafe);
+    EXPECT_EQ(e.strafzeit, 600);
     EXPECT_EQ(b.speicher.werte.value("Streckenruffaktor"), "10");
+    EXPECT_EQ(b.speicher.werte.value("Fehlstartregel"), "Zeitstrafe");
+    EXPECT_EQ(b.speicher.werte.value("Strafzeit"), "600");
+    EXPECT_FALSE(b.speicher.werte.contains("StopAndGoZeit"));
 }

@@ -1,9 +1,13 @@
 #include "Zuschauerstand.h"
 
 #include "Farbkontrast.h"
+#include "Seitenwerte.h"
 #include "VieleSpurenBahn.h"
 #include "Zeitbahn.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <gtest/gtest.h>
 
 namespace {
@@ -444,4 +448,40 @@ TEST(Zuschauerstand, FliegenderStartZeigtKeinenCountdownUndDieUhrAbDerErstenDurc
     b.signal(1, 3.0);
     EXPECT_EQ(b.spur(1).position, "P1");
     EXPECT_EQ(b.spur(1).gefahren, "1 / 3");
+}
+
+// On a wider track the line names every lane of the next Lauf, a free one as free, each name
+// in its driver's colour; the page of one driver finds where they drive next, in and between
+// the Läufe. On the live page the names carry their colours.
+TEST(Zuschauerstand, RennabendAufVierSpurenNenntJedeSpurInDerFarbeDesFahrers) {
+    Zuschauerbahn b;
+    b.einstellen([](Renneinstellungen& e) { e.spuranzahl = 4; });
+    Abendanzeige a =
+        abend({"Anna", "Bert", "Carla"},
+              Abendpaarung{"Anna",
+                           "",
+                           {"Bert", "Carla"},
+                           3,
+                           {Farben::Rot, std::nullopt, Farben::Hellgrau, Farben::Blassgelb}},
+              QStringLiteral("Lauf 3 von 4"));
+    a.fahrerlaeufe = {{"Anna", "Dein nächster Lauf: Lauf 3, Spur 1"}};
+    b.stand.abendSetzen(a);
+    const Namenszeile zeile = b.a().alsNaechstes;
+    EXPECT_EQ(zeilentext(zeile),
+              "Als Nächstes: Lauf 3 – Anna (Spur 1), Spur 2 frei, Bert (Spur 3), Carla (Spur 4)");
+    std::vector<std::optional<Farbe>> farben;
+    for (const Zeilenteil& t : zeile)
+        if (t.name)
+            farben.push_back(t.farbe);
+    EXPECT_EQ(farben, (std::vector<std::optional<Farbe>>{Farben::Rot, Farben::Hellgrau,
+                                                         Farben::Blassgelb}));
+    EXPECT_EQ(b.a().fahrerlaeufe, a.fahrerlaeufe);
+
+    const QJsonObject json = QJsonDocument::fromJson(seitenJson(b.a())).object();
+    const QJsonArray teile = json[QStringLiteral("teile")][QStringLiteral("naechste")].toArray();
+    EXPECT_EQ(teile.at(1).toObject()[QStringLiteral("farbe")], "#ff0000");
+    EXPECT_EQ(json[QStringLiteral("abend")][QStringLiteral("laeufe")].toArray().at(0).toObject(),
+              (QJsonObject{
+                  {QStringLiteral("name"), QStringLiteral("Anna")},
+                  {QStringLiteral("text"), QStringLiteral("Dein nächster Lauf: Lauf 3, Spur 1")}}));
 }

@@ -4,16 +4,22 @@
 #include <cmath>
 
 namespace {
+constexpr int ErsteRoteLampe = 1;
 constexpr int Gruen = 6;
 constexpr int FliegenderStart = 8;
 constexpr int Gelb = 7;
 constexpr int Dunkel = 0;
 } // namespace
 
-Strecke::Strecke(double rundenzeit, unsigned seed, int spuren)
-    : m_rundenzeit(rundenzeit), m_zufall(seed), m_naechste(static_cast<std::size_t>(spuren)) {}
+Strecke::Strecke(double rundenzeit, unsigned seed, int spuren, std::optional<int> fruehstart)
+    : m_rundenzeit(rundenzeit), m_zufall(seed), m_naechste(static_cast<std::size_t>(spuren)),
+      m_fruehstartSpur(fruehstart) {}
 
 void Strecke::ampel(int zustand, std::int64_t ms) {
+    // Four seconds before green, as the program counts down: well inside the countdown even
+    // when the light's commands come late.
+    if (zustand == ErsteRoteLampe && m_fruehstartSpur && !m_gruen && !m_fruehstart)
+        m_fruehstart = ms + 1000;
     if ((zustand == Gruen || zustand == FliegenderStart) && !m_faehrt) {
         m_faehrt = true;
         if (!m_gruen)
@@ -28,6 +34,11 @@ void Strecke::ampel(int zustand, std::int64_t ms) {
 
 std::vector<Durchfahrt> Strecke::bis(std::int64_t ms) {
     std::vector<Durchfahrt> faellig;
+    // Once only, and before every crossing from the grid.
+    if (m_fruehstart && *m_fruehstart <= ms && m_fruehstartSpur) {
+        faellig.push_back({*m_fruehstartSpur, *m_fruehstart});
+        m_fruehstartSpur.reset();
+    }
     if (!m_faehrt)
         return faellig;
     for (;;) {

@@ -1,7 +1,9 @@
 // The cars for the simulated board, one per lane: they wait on the grid until the program's
-// light turns green (or to a flying start), then lap until it turns amber or dark. Each
-// crossing falls on a whole millisecond of simulated time, so the lap times a program shows
-// can be checked to the digit.
+// light turns green (or to a flying start), then lap until it turns amber or dark. One car
+// may jump the start: it crosses the line once during the countdown, a second after the
+// first red lamp, and starts from the grid at green like the others. Each crossing falls on
+// a whole millisecond of simulated time, so the lap times a program shows can be checked to
+// the digit.
 #pragma once
 
 #include <cstdint>
@@ -16,8 +18,9 @@ struct Durchfahrt {
 
 class Strecke {
 public:
-    // `spuren` cars, 1 to 8.
-    Strecke(double rundenzeit, unsigned seed, int spuren = 2);
+    // `spuren` cars, 1 to 8; the one on lane `fruehstart` jumps the start.
+    Strecke(double rundenzeit, unsigned seed, int spuren = 2,
+            std::optional<int> fruehstart = std::nullopt);
 
     // A state of the program's traffic light, seen at this simulated millisecond.
     void ampel(int zustand, std::int64_t ms);
@@ -35,4 +38,7 @@ private:
     std::optional<std::int64_t> m_gruen;
     // Each lane's next crossing.
     std::vector<std::int64_t> m_naechste;
+    // The lane that jumps the start, and when, once the countdown has begun.
+    std::optional<int> m_fruehstartSpur;
+    std::optional<std::int64_t> m_fruehstart;
 };

@@ -1,8 +1,10 @@
 // rundomat-board-sim: the sensor board's real firmware in a simulated ATmega328P, paced to
 // real time and bridged to a pseudo-terminal (or a serial device), with a car on each of its
-// lanes (two unless told) that drive when the program's light says so. Prints the line's path first, then
-// every crossing in simulated time, which is the board's clock until the board restarts. On request
-// the board restarts, sends false times or gets a damaged command.
+// lanes (two unless told) that drive when the program's light says so. Prints the line's path
+// first, then every crossing and every change of a lane's power output in simulated time,
+// which is the board's clock until the board restarts. The cars drive on without power, so
+// crossings during a stop and go show what the program makes of them. On request a car jumps
+// the start, the board restarts, sends false times or gets a damaged command.
 #include "Leitung.h"
 #include "Pannen.h"
 #include "Platinenprotokoll.h"
@@ -66,6 +68,31 @@ private:
     Rahmung::Leser m_leser;
 };
 
+// Tells each change of the power outputs of the lanes with a car. A new board's register
+// starts without power, as after a dip in the supply, until its firmware gives it.
+class Stromanzeige {
+public:
+    explicit Stromanzeige(int spuren) : m_spuren(spuren) {}
+
+    void verfolgen(const Simplatine& platine, std::uint64_t beginn) {
+        const std::uint8_t jetzt = platine.spurstrom();
+        const std::uint8_t anders = jetzt ^ std::exchange(m_strom, jetzt);
+        const double wann = static_cast<double>(ms(beginn + platine.spurstromGeaendert())) / 1000;
+        for (int spur = 1; spur <= m_spuren; ++spur) {
+            const int bit = 1 << (spur - 1);
+            if (anders & bit)
+                zeile(stdout, QStringLiteral("Strom Spur %1 %2 bei %3 s")
+                                  .arg(spur)
+                                  .arg((jetzt & bit) ? QStringLiteral("an") : QStringLiteral("aus"))
+                                  .arg(wann, 0, 'f', 3));
+        }
+    }
+
+private:
+    int m_spuren;
+    std::uint8_t m_strom = 0;
+};
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -89,6 +116,10 @@ int main(int argc, char* argv[]) {
         {QStringLiteral("lanes"),
          QStringLiteral("Spuren mit einem Auto, an den Eingängen 1 bis so viele (Vorgabe 2)."),
          QStringLiteral("ANZAHL"), QStringLiteral("2")},
+        {QStringLiteral("jump-start"),
+         QStringLiteral("Das Auto dieser Spur fährt während des Countdowns einmal über die "
+                        "Linie, vor Grün."),
+         QStringLiteral("SPUR")},
         {QStringLiteral("restart"),
          QStringLiteral("Die Platine startet so viele Sekunden nach Grün neu; ihr Hallo geht "
                         "verloren."),
@@ -120,6 +151,14 @@ int main(int argc, char* argv[]) {
     if (!ok || spuren < 1 || spuren > PLATINE_SPUREN) {
         zeile(stderr, QStringLiteral("--lanes: 1 bis %1 Spuren").arg(PLATINE_SPUREN));
         return 2;
+    }
+    std::optional<int> fruehstart;
+    if (befehl.isSet(QStringLiteral("jump-start"))) {
+        fruehstart = befehl.value(QStringLiteral("jump-start")).toInt(&ok);
+        if (!ok || *fruehstart < 1 || *fruehstart > spuren) {
+            zeile(stderr, QStringLiteral("--jump-start: eine Spur von 1 bis %1").arg(spuren));
+            return 2;
+        }
     }
     Pannenplan plan;
     for (const auto& [name, ziel] :
@@ -160,9 +199,10 @@ int main(int argc, char* argv[]) {
     }
     zeile(stdout, QString::fromStdString(leitung->pfad()));
 
-    Strecke strecke(rundenzeit, seed, spuren);
+    Strecke strecke(rundenzeit, seed, spuren, fruehstart);
     Ampelleser ampel;
     Pannen pannen(plan);
+    Stromanzeige strom(spuren);
     // The simulated cycle at which the present board was switched on.
     std::uint64_t beginn = 0;
     // How far the simulation was behind real time when the last time report went out, in
@@ -199,6 +239,7 @@ int main(int argc, char* argv[]) {
                               .arg(static_cast<double>(d.ms) / 1000, 0, 'f', 3));
         }
         platine->laufenBis(ziel - beginn);
+        strom.verfolgen(*platine, beginn);
         std::vector<std::uint8_t> gesendet;
         for (const Simplatine::Byte& byte : platine->empfangen())
             gesendet.push_back(byte.wert);
