@@ -173,7 +173,7 @@ void Anwendung::fensterAnmelden() {
             [this] { return m_verlauf.wartende(); },
             [this](const Rennen& rennen) { m_ergebnis.ErgebnisSpeichern(rennen); },
             [platzpunkte = saisonpunkteLesen(werte)](Verlaufsdatenbank& db, QString& fehler) {
-                return saisonwertungen(rennabendeLesen(db, {}, fehler), platzpunkte);
+                return saisonwertungenLesen(db, platzpunkte, fehler);
             });
         FVerlauf fenster(logik, eltern, m_zoom.massstab());
         fenster.exec();
@@ -254,7 +254,8 @@ void Anwendung::starten() {
     if (!m_optionen.rennabend.isEmpty()) {
         Einstellungswerte werte(m_speicher);
         m_rennabend.beginnen(m_optionen.rennabend,
-                             rennabendregelnLesen(werte, m_rennen.spurenzahl()));
+                             rennabendregelnLesen(werte, m_rennen.spurenzahl()), {},
+                             m_optionen.rennabendklassen);
     }
     m_zoom.einpassen();
     m_fenster.show();

@@ -218,6 +218,7 @@ Programmoptionen programmoptionenLesen(const QStringList& argumente,
         optionen.fehler = QStringLiteral("--format gilt nur zusammen mit --rennabend-plan.");
     if (parser.isSet(abend)) {
         optionen.rennabend = fahrernamenTrennen(parser.value(abend));
+        optionen.rennabendklassen = fahrerklassenTrennen(parser.value(abend));
         if (const std::optional<QString> fehler = fahrerlisteFehler(optionen.rennabend))
             optionen.fehler = QStringLiteral("--rennabend: ") + *fehler;
     }

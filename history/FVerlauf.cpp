@@ -176,11 +176,22 @@ void FVerlauf::darstellen() {
     m_tabelle->setVisible(!a.tabellenkopf.isEmpty());
     m_tabelle->setColumnCount(static_cast<int>(a.tabellenkopf.size()));
     m_tabelle->setHorizontalHeaderLabels(a.tabellenkopf);
+    m_tabelle->clearSpans();
     m_tabelle->setRowCount(static_cast<int>(a.tabelle.size()));
     for (std::size_t r = 0; r < a.tabelle.size(); ++r)
         for (qsizetype s = 0; s < a.tabelle[r].size(); ++s)
             m_tabelle->setItem(static_cast<int>(r), static_cast<int>(s),
                                new QTableWidgetItem(a.tabelle[r][s]));
+    // A class's table begins under a bold heading across the columns.
+    for (std::size_t r : a.tabellentitel) {
+        const int zeile = static_cast<int>(r);
+        m_tabelle->setSpan(zeile, 0, 1, std::max(m_tabelle->columnCount(), 1));
+        if (QTableWidgetItem* titel = m_tabelle->item(zeile, 0)) {
+            QFont schrift = titel->font();
+            schrift.setBold(true);
+            titel->setFont(schrift);
+        }
+    }
     if (!(a.diagramm == m_gezeigtesDiagramm) || !m_diagramm->chart()) {
         QChart* alt = m_diagramm->chart();
         m_diagramm->setChart(diagrammBauen(a.diagramm, m_massstab));
@@ -270,6 +281,10 @@ bool FVerlauf::befehl(QKeyEvent* e) {
         weiterleiten([&] { m_logik.neuBewerten(); });
         return true;
     case Qt::Key_S:
+        if (!strg && m_logik.ansicht().seite == VerlaufAnsicht::Seite::Saison) {
+            weiterleiten([&] { m_logik.streichresultateFragen(); });
+            return true;
+        }
         if (!strg)
             return false;
         weiterleiten([&] { m_logik.saisonZeigen(); });

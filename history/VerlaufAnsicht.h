@@ -46,12 +46,21 @@ struct Diagramm {
     bool operator==(const Diagramm&) const = default;
 };
 
-// A season's championship table: the race nights named with one season, added up.
+// A class's own table in a season: its drivers, ranked among themselves.
+struct Saisonklasse {
+    QString name;
+    std::vector<QStringList> zeilen;
+};
+
+// A season's championship table: the race nights named with one season, added up; under it
+// one table per class of drivers, with the same header.
 struct Saisonwertung {
     QString name;
     int abende = 0;
     QStringList kopf;
     std::vector<QStringList> zeilen;
+    int streichresultate = 0; // each driver's worst nights dropped
+    std::vector<Saisonklasse> klassen = {};
 };
 
 struct VerlaufAnsicht {
@@ -76,4 +85,6 @@ struct VerlaufAnsicht {
     // A season's championship table instead of the chart; empty on the other pages.
     QStringList tabellenkopf;
     std::vector<QStringList> tabelle;
+    // Rows of `tabelle` that head a class's table, with the class's name in their one cell.
+    std::vector<std::size_t> tabellentitel;
 };

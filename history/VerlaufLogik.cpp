@@ -36,6 +36,7 @@ void VerlaufLogik::darstellen() {
     m_liste.darstellen(a);
     a.tabellenkopf.clear();
     a.tabelle.clear();
+    a.tabellentitel.clear();
     switch (m_seite) {
     case Seite::Liste: {
         a.ueberschrift.clear();
@@ -353,6 +354,16 @@ void VerlaufLogik::saisonWechseln(int schritt) {
         return;
     m_saison.wechseln(schritt);
     darstellen();
+}
+
+void VerlaufLogik::streichresultateFragen() {
+    if (m_seite != Seite::Saison)
+        return;
+    m_saison.streichresultateFragen([this] {
+        // The table again from the nights, with the season shown still shown.
+        if (m_seite == Seite::Saison)
+            m_saison.laden([] {}, true);
+    });
 }
 
 Tabelle VerlaufLogik::saisontabelle() const {

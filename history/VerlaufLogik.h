@@ -74,6 +74,8 @@ public:
     // Ctrl+S on the list: the championship table of the newest season; ←→ the others.
     void saisonZeigen();
     void saisonWechseln(int schritt);
+    // S on a season: how many of each driver's worst nights it drops.
+    void streichresultateFragen();
     // The season shown, for printing; empty on any other page.
     Tabelle saisontabelle() const;
 

@@ -25,7 +25,7 @@ struct Verlaufsbefund {
 
 class Verlaufsdatenbank {
 public:
-    static constexpr int Version = 8;
+    static constexpr int Version = 9;
     static const QString Dateiname;
 
     explicit Verlaufsdatenbank(QString pfad);

@@ -58,6 +58,18 @@ QStringList rennleitungSchritt() {
                        " PRIMARY KEY (rennen, folge)) WITHOUT ROWID"),
     };
 }
+
+// Seasons: what a season keeps of its own, its drop rounds (a season without a row drops
+// none), and each night's driver classes, as a JSON object of driver and class (NULL for a
+// night without). Its table is still computed from the nights every time.
+QStringList saisonSchritt() {
+    return {
+        QStringLiteral("CREATE TABLE saisons ("
+                       " name TEXT PRIMARY KEY,"
+                       " streichresultate INTEGER NOT NULL) WITHOUT ROWID"),
+        QStringLiteral("ALTER TABLE rennabende ADD COLUMN klassen TEXT"),
+    };
+}
 } // namespace
 
 QStringList verlaufsschemaSchritt(int von) {
@@ -95,6 +107,8 @@ QStringList verlaufsschemaSchritt(int von) {
         };
     if (von == 7)
         return rennleitungSchritt();
+    if (von == 8)
+        return saisonSchritt();
     if (von != 0)
         return {};
     // Times in seconds and speeds in m/s as the lap table shows them; dates as ISO text in

@@ -45,5 +45,6 @@ QString fahrertasten(const QString& fahrer) {
 }
 
 QString saisontasten() {
-    return QStringLiteral("←→: andere Saison   Strg+P: als PDF   Esc: zurück");
+    return QStringLiteral(
+        "←→: andere Saison   S: Streichresultate   Strg+P: als PDF   Esc: zurück");
 }

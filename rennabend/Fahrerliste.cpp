@@ -1,5 +1,7 @@
 #include "Fahrerliste.h"
 
+#include "Fahrerklassen.h"
+
 #include <algorithm>
 #include <array>
 
@@ -37,7 +39,7 @@ std::optional<QString> fahrerlisteFehler(const QStringList& namen, int hoechsten
 QStringList fahrernamenTrennen(const QString& liste) {
     QStringList namen = liste.split(QLatin1Char(','));
     for (QString& name : namen)
-        name = name.trimmed();
+        name = fahrerangabe(name).name;
     return namen;
 }
 

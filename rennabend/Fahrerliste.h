@@ -24,7 +24,8 @@ bool gleicherFahrer(const QString& a, const QString& b);
 // What is wrong with these names as a night's drivers, in German; none when nothing is.
 std::optional<QString> fahrerlisteFehler(const QStringList& namen, int hoechstens = MeisteFahrer);
 
-// Names separated by commas, each trimmed ("Anna, Bert,Carla").
+// Names separated by commas, each trimmed and without its class ("Anna [Junior], Bert,Carla":
+// Fahrerklassen.h).
 QStringList fahrernamenTrennen(const QString& liste);
 
 // The drivers in this order, each with a colour from a fixed set of sixteen, which the

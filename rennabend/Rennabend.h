@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Abendrennformat.h"
+#include "Fahrerklassen.h"
 #include "Fahrerliste.h"
 #include "Rennabendregeln.h"
 #include "Rennabendtabelle.h"
@@ -19,6 +20,7 @@ struct Rennabend {
     QString saison; // nights of one season add up; empty for a night of none
     std::vector<Teilnehmer> teilnehmer;
     QStringList ausgeschieden;
+    Fahrerklassen klassen; // of the drivers and of those who left
     Rennabendregeln regeln;
     // None only for a night kept from before nights had one and without a race yet: it takes
     // the race's settings when it goes on.

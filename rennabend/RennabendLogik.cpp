@@ -139,13 +139,14 @@ bool RennabendLogik::beginnen(const QString& namen, Rennabendregeln regeln, cons
                                         "neuen beginnen? Seine Rennen bleiben im Verlauf."),
                          Titel))
         return false;
-    m_leiter.beginnen(fahrer, regeln, saison);
+    m_leiter.beginnen(fahrer, regeln, saison, fahrerklassenTrennen(namen));
     return true;
 }
 
 void RennabendLogik::hinzufuegen(const QString& name) {
     QString fehler;
-    if (!m_leiter.fahrerHinzufuegen(name, fehler))
+    const Fahrerangabe dazu = fahrerangabe(name);
+    if (!m_leiter.fahrerHinzufuegen(dazu.name, fehler, dazu.klasse))
         m_dialoge.meldung(fehler, Titel);
 }
 

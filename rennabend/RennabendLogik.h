@@ -46,6 +46,7 @@ public:
     // list.
     bool beginnen(const QString& namen, Rennabendregeln regeln, const QString& saison,
                   const QString& platzpunkte);
+    // The roster and a driver joining may give classes: "Anna [Junior]" (Fahrerklassen.h).
     void hinzufuegen(const QString& name);
     void entfernen(const QString& name);
     void wiederholen() { m_leiter.wiederholen(); }

@@ -29,12 +29,13 @@ Rennabendleiter::~Rennabendleiter() {
 }
 
 void Rennabendleiter::beginnen(const QStringList& fahrer, const Rennabendregeln& regeln,
-                               const QString& saison) {
+                               const QString& saison, const Fahrerklassen& klassen) {
     Rennabend abend;
     abend.saison = saison.trimmed();
     abend.schluessel = QUuid::createUuid().toString(QUuid::WithoutBraces);
     abend.beginn = QDateTime::currentDateTime();
     abend.teilnehmer = teilnehmerMitFarben(fahrer);
+    abend.klassen = klassen;
     abend.regeln = regeln;
     // A wider track has only the round over every lane, and no final: that is a Begegnung
     // with the lane change, which needs two lanes.
@@ -219,7 +220,8 @@ void Rennabendleiter::ueberspringen() {
     geaendert();
 }
 
-bool Rennabendleiter::fahrerHinzufuegen(const QString& name, QString& fehler) {
+bool Rennabendleiter::fahrerHinzufuegen(const QString& name, QString& fehler,
+                                        const QString& klasse) {
     const QStringList fahrer = fahrernamen(m_abend) << name.trimmed();
     if (const std::optional<QString> f =
             fahrerlisteFehler(fahrer, meisteFahrer(m_abend.regeln.format))) {
@@ -240,6 +242,7 @@ bool Rennabendleiter::fahrerHinzufuegen(const QString& name, QString& fehler) {
              farbfolge)[static_cast<std::size_t>(frueher == alle.end() ? alle.size()
                                                                        : frueher - alle.begin())]
              .farbe});
+    klasseSetzen(m_abend.klassen, name.trimmed(), klasse);
     neuPlanenMit(fahrer);
     return true;
 }

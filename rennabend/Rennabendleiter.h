@@ -27,7 +27,7 @@ public:
 
     // A new night with these drivers (checked by fahrerlisteFehler); its first entry is due.
     void beginnen(const QStringList& fahrer, const Rennabendregeln& regeln,
-                  const QString& saison = {});
+                  const QString& saison = {}, const Fahrerklassen& klassen = {});
     // A night kept from before, going on where it stopped (a repeat asked for included).
     void fortsetzen(Rennabend abend);
     bool aktiv() const { return !m_abend.teilnehmer.empty(); }
@@ -51,7 +51,7 @@ public:
     void ueberspringen();
     // Both take effect for what is not driven yet: the rest of the plan is made again. False
     // with a German reason in `fehler` when the roster would not be a night's.
-    bool fahrerHinzufuegen(const QString& name, QString& fehler);
+    bool fahrerHinzufuegen(const QString& name, QString& fehler, const QString& klasse = {});
     bool fahrerEntfernen(const QString& name, QString& fehler);
 
     void ablegen(Rennaufzeichnung aufzeichnung) override;

@@ -18,16 +18,18 @@ std::optional<Datenbankfehler> rennabendSpeichern(Verlaufsdatenbank& datenbank,
     return Verlaufsspeicher(datenbank).inTransaktion([&](QSqlQuery& q) {
         q.prepare(QStringLiteral(
             "INSERT INTO rennabende (schluessel, beginn, saison, format, finale, punkte,"
-            " teilnehmer, ausgeschieden, plan, uebersprungen, wiederholung, beendet, rennformat)"
+            " teilnehmer, ausgeschieden, plan, uebersprungen, wiederholung, beendet, rennformat,"
+            " klassen)"
             // Qt binds an empty season as NULL.
-            " VALUES (?, ?, coalesce(?, ''), ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"
+            " VALUES (?, ?, coalesce(?, ''), ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"
             // The row stays where it is, so the nights keep the order they were begun in.
             " ON CONFLICT (schluessel) DO UPDATE SET beginn = excluded.beginn,"
             " saison = excluded.saison, format = excluded.format, finale = excluded.finale,"
             " punkte = excluded.punkte, teilnehmer = excluded.teilnehmer,"
             " ausgeschieden = excluded.ausgeschieden, plan = excluded.plan,"
             " uebersprungen = excluded.uebersprungen, wiederholung = excluded.wiederholung,"
-            " beendet = excluded.beendet, rennformat = excluded.rennformat"));
+            " beendet = excluded.beendet, rennformat = excluded.rennformat,"
+            " klassen = excluded.klassen"));
         for (std::size_t i = 0; i < Rennabendspalten.size(); ++i)
             q.bindValue(static_cast<int>(i), zeile.*Rennabendspalten[i]);
         if (QSqlError fehler = ausfuehren(q); fehler.isValid() || a.beendet)
@@ -64,7 +66,7 @@ std::vector<GespeicherterRennabend> rennabendeLesen(Verlaufsdatenbank& datenbank
         return {};
     if (!q.exec(QStringLiteral(
             "SELECT schluessel, beginn, saison, format, finale, punkte, teilnehmer,"
-            " ausgeschieden, plan, uebersprungen, wiederholung, beendet, rennformat, rowid"
+            " ausgeschieden, plan, uebersprungen, wiederholung, beendet, rennformat, klassen, rowid"
             " FROM rennabende"
             " ORDER BY rowid"))) {
         fehler = fehlertextVon(q);

@@ -79,6 +79,11 @@ public:
         m_a.beendet = schalter(z.beendet, QStringLiteral("beendet"));
         if (!z.rennformat.isNull())
             rennformatLesen(z.rennformat);
+        if (const std::optional<Fahrerklassen> k = klassenLesen(z.klassen.toString()))
+            m_a.klassen = *k;
+        else
+            fehler(QStringLiteral("Seine Fahrerklassen „%1“ sind nicht lesbar.")
+                       .arg(z.klassen.toString()));
     }
 
     void fehler(const QString& satz) {
@@ -320,6 +325,8 @@ Rennabendzeile rennabendzeile(const Rennabend& a) {
     }
     for (int nummer : a.uebersprungen)
         uebersprungen.append(nummer);
+    // NULL for a night without classes, as every night of before.
+    const QVariant klassen = a.klassen.isEmpty() ? QVariant() : QVariant(klassenText(a.klassen));
     return {a.schluessel,
             beginnText(a.beginn),
             a.saison,
@@ -332,7 +339,8 @@ Rennabendzeile rennabendzeile(const Rennabend& a) {
             alsText(uebersprungen),
             a.wiederholung ? QVariant(*a.wiederholung) : QVariant(),
             a.beendet ? 1 : 0,
-            rennformatspalte(a.rennformat, a.regeln)};
+            rennformatspalte(a.rennformat, a.regeln),
+            klassen};
 }
 
 GespeicherterRennabend abendAusZeile(const Rennabendzeile& zeile) {

@@ -24,15 +24,15 @@ struct GespeicherterRennabend {
 // A night's row as the table holds it, column by column.
 struct Rennabendzeile {
     QVariant schluessel, beginn, saison, format, finale, punkte, teilnehmer, ausgeschieden, plan,
-        uebersprungen, wiederholung, beendet, rennformat;
+        uebersprungen, wiederholung, beendet, rennformat, klassen;
 };
 // The columns in the table's order.
-inline constexpr std::array<QVariant Rennabendzeile::*, 13> Rennabendspalten{
+inline constexpr std::array<QVariant Rennabendzeile::*, 14> Rennabendspalten{
     &Rennabendzeile::schluessel,    &Rennabendzeile::beginn,        &Rennabendzeile::saison,
     &Rennabendzeile::format,        &Rennabendzeile::finale,        &Rennabendzeile::punkte,
     &Rennabendzeile::teilnehmer,    &Rennabendzeile::ausgeschieden, &Rennabendzeile::plan,
     &Rennabendzeile::uebersprungen, &Rennabendzeile::wiederholung,  &Rennabendzeile::beendet,
-    &Rennabendzeile::rennformat};
+    &Rennabendzeile::rennformat,    &Rennabendzeile::klassen};
 
 Rennabendzeile rennabendzeile(const Rennabend& abend);
 // The night of a row, its races not yet.

@@ -8,6 +8,11 @@ QByteArray tabelleAlsCsv(const Tabelle& tabelle) {
     QByteArray datei = csvKopf(tabelle.kopf);
     for (const QStringList& felder : tabelle.zeilen)
         datei += csvZeile(felder);
+    for (const Teiltabelle& teil : tabelle.teile) {
+        datei += csvZeile({teil.ueberschrift});
+        for (const QStringList& felder : teil.zeilen)
+            datei += csvZeile(felder);
+    }
     return datei;
 }
 
@@ -35,10 +40,16 @@ QString tabellenzeilenHtml(const QStringList& kopf, const std::vector<QStringLis
 }
 
 QString tabelleAlsHtml(const Tabelle& tabelle) {
-    return QStringLiteral("<h1>%1</h1><p>%2</p>"
-                          "<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">%3</table>")
-        .arg(tabelle.ueberschrift.toHtmlEscaped(), tabelle.unterzeile.toHtmlEscaped(),
-             tabellenzeilenHtml(tabelle.kopf, tabelle.zeilen));
+    const QString rahmen =
+        QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">%1</table>");
+    QString html =
+        QStringLiteral("<h1>%1</h1><p>%2</p>")
+            .arg(tabelle.ueberschrift.toHtmlEscaped(), tabelle.unterzeile.toHtmlEscaped()) +
+        rahmen.arg(tabellenzeilenHtml(tabelle.kopf, tabelle.zeilen));
+    for (const Teiltabelle& teil : tabelle.teile)
+        html += QStringLiteral("<h2>%1</h2>").arg(teil.ueberschrift.toHtmlEscaped()) +
+                rahmen.arg(tabellenzeilenHtml(tabelle.kopf, teil.zeilen));
+    return html;
 }
 
 std::optional<QString> tabelleSchreiben(const QString& pfad, const Tabelle& tabelle,

@@ -8,16 +8,24 @@
 #include <optional>
 #include <vector>
 
+// A table of its own under the first, with its header: a class's in a season.
+struct Teiltabelle {
+    QString ueberschrift;
+    std::vector<QStringList> zeilen;
+};
+
 struct Tabelle {
     QString dokumenttitel; // the PDF's own title, which a reader shows for the file
     QString ueberschrift;
     QString unterzeile;
     QStringList kopf;
     std::vector<QStringList> zeilen;
+    std::vector<Teiltabelle> teile = {}; // none but for a season with classes
 };
 
 QByteArray tabelleAlsCsv(const Tabelle& tabelle);
-// The heading, the line under it and the rows with their header, every text escaped.
+// The heading, the line under it and the rows with their header, every text escaped; each
+// part under its own heading after them. The CSV gives a part's heading a row of its own.
 QString tabelleAlsHtml(const Tabelle& tabelle);
 
 // How one row stands out on a page: a class for the row (a driver who left the night) and

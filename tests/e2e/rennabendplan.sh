@@ -4,7 +4,8 @@
 # in more than two in a row from four drivers on; also with a DISPLAY that leads nowhere. The
 # round over every lane for 2 to 8 lanes and up to 32 drivers: each driver once on each lane,
 # full Läufe when the drivers fill the lanes, nobody back to back from twice as many drivers as
-# lanes on. A bad roster or format gets a German message on stderr and exit code 2.
+# lanes on. A roster with classes ("Anna [Junior]") plans as without them. A bad roster or
+# format gets a German message on stderr and exit code 2.
 # Usage: rennabendplan.sh PATH/TO/rundomat
 set -euo pipefail
 fehler() { echo "FEHLER: $*" >&2; exit 1; }
@@ -114,5 +115,12 @@ pruefeFehler "--format rotation fährt auf zwei Spuren; auf 4 Spuren gibt es nur
 pruefeFehler "--rennabend-plan: Ein Rennabend hat höchstens 32 Fahrer, die Liste hat 33." \
     "$1" --rennabend-plan "$(IFS=,; echo "${namen32[*]}"),Gero" --spuren 6
 pruefeFehler "--format gilt nur zusammen mit --rennabend-plan." "$1" --format rotation
+pruefeFehler "--rennabend-plan: „Anna“ und „anna“ sind derselbe Fahrer und stehen zweimal in \
+der Liste." "$1" --rennabend-plan "Anna [Junior],Bert,anna [GT]"
+
+# A roster with classes plans the same night as without: the classes stay off the names.
+mitKlassen=$("$1" --rennabend-plan "Anna [Junior], Bert,Carla [ GT ],Dieter")
+[ "$mitKlassen" = "$("$1" --rennabend-plan "Anna,Bert,Carla,Dieter")" ] \
+    || fehler "Klassen im Plan: $mitKlassen"
 echo "Rennabendplan: faire Pläne für 3 bis 16 Fahrer in beiden Formaten, Spurrotation auf 2 bis 8" \
-    "Spuren, Fehler mit Exit-Code 2."
+    "Spuren, Klassen nicht im Namen, Fehler mit Exit-Code 2."

@@ -13,6 +13,7 @@
 #include <QLineSeries>
 #include <QStackedWidget>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTest>
 
 namespace {
@@ -214,4 +215,52 @@ TEST(FVerlauf, BeimZoomWachsenAlleTexteMit) {
         EXPECT_NEAR(gross[i] / klein[i], 3, 0.1) << "text " << i;
     EXPECT_EQ(gezoomt.teil<QTableView>(QStringLiteral("liste"))->columnWidth(3),
               3 * entworfen.teil<QTableView>(QStringLiteral("liste"))->columnWidth(3));
+}
+
+// A season with classes: each class's table under a bold heading across the columns, and S
+// asks for the season's drop rounds.
+TEST(FVerlauf, SaisonZeigtJedeKlasseUnterIhrerUeberschrift) {
+    ZweiRennen rennen({});
+    FakeDialoge dialoge;
+    Verlaufsleser leser{rennen.pfad};
+    const QStringList kopf{"Platz", "Fahrer", "Klasse", "09.12.", "Gesamt", "Wertung"};
+    VerlaufLogik logik{
+        leser, dialoge, rennen.ordner.path(), {}, {}, [&](Verlaufsdatenbank&, QString&) {
+            return std::vector<Saisonwertung>{
+                {"Winter",
+                 1,
+                 kopf,
+                 {{"1", "Anna", "GT", "10", "10", "10"}, {"2", "Bernd", "Junior", "8", "8", "8"}},
+                 0,
+                 {{"GT", {{"1", "Anna", "GT", "10", "10", "10"}}},
+                  {"Junior", {{"1", "Bernd", "Junior", "8", "8", "8"}}}}}};
+        }};
+    FVerlauf fenster{logik, nullptr, {}};
+    fenster.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&fenster));
+    const auto beantwortet = [&] {
+        for (int i = 0; i < 2; ++i) {
+            leser.abwarten();
+            QCoreApplication::processEvents();
+        }
+    };
+    beantwortet();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
+    beantwortet();
+    auto* tabelle = fenster.findChild<QTableWidget*>(QStringLiteral("tabelle"));
+    ASSERT_TRUE(tabelle->isVisible());
+    ASSERT_EQ(tabelle->rowCount(), 6);
+    for (int zeile : {2, 4}) {
+        EXPECT_EQ(tabelle->columnSpan(zeile, 0), kopf.size()) << zeile;
+        EXPECT_TRUE(tabelle->item(zeile, 0)->font().bold());
+    }
+    EXPECT_EQ(tabelle->item(2, 0)->text(), "Klasse GT");
+    EXPECT_EQ(tabelle->item(5, 1)->text(), "Bernd");
+    EXPECT_EQ(tabelle->columnSpan(3, 0), 1);
+    if (const QString bild = qEnvironmentVariable("SAISONBILD"); !bild.isEmpty())
+        fenster.grab().save(bild);
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_S);
+    ASSERT_EQ(dialoge.eingaben.size(), 1u);
+    EXPECT_TRUE(dialoge.eingaben[0].text.contains("Saison Winter"));
 }

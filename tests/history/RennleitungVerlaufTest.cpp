@@ -29,7 +29,8 @@ void datenbankVersion7(const QString& pfad) {
               std::nullopt);
     QSqlQuery q(db.db());
     for (const char* anweisung :
-         {"DROP TABLE strafen", "DROP TABLE streckenrufe", "PRAGMA user_version = 7"})
+         {"DROP TABLE strafen", "DROP TABLE streckenrufe", "DROP TABLE saisons",
+          "ALTER TABLE rennabende DROP COLUMN klassen", "PRAGMA user_version = 7"})
         ASSERT_TRUE(q.exec(QString::fromLatin1(anweisung))) << anweisung;
 }
 

@@ -31,7 +31,8 @@ TEST(Rennliste, NeuereDatenbankWirdNurGezeigtUndKeineDatenbankIstEineLeereListe)
     {
         Verlaufsdatenbank db(b.pfad);
         ASSERT_TRUE(db.vorbereiten().beschreibbar);
-        QSqlQuery(db.db()).exec(QStringLiteral("PRAGMA user_version = 9"));
+        QSqlQuery(db.db()).exec(
+            QStringLiteral("PRAGMA user_version = %1").arg(Verlaufsdatenbank::Version + 1));
     }
     b.dialoge.fragenAntworten = {true};
     b.a();

@@ -27,7 +27,8 @@ TEST(Saisonseite, NeuesteSaisonZuerstUndRundherumBlaettern) {
     EXPECT_EQ(b.a().tabellenkopf, zweiSaisons()[0].kopf);
     EXPECT_EQ(b.a().tabelle, zweiSaisons()[0].zeilen);
     EXPECT_TRUE(b.a().diagramm.kurven.empty());
-    EXPECT_EQ(b.a().tasten, "←→: andere Saison   Strg+P: als PDF   Esc: zurück");
+    EXPECT_EQ(b.a().tasten,
+              "←→: andere Saison   S: Streichresultate   Strg+P: als PDF   Esc: zurück");
 
     b.logik().saisonWechseln(1);
     EXPECT_EQ(b.a().ueberschrift, "Saison Sommer (2 von 2)");

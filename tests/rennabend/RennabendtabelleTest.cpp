@@ -2,6 +2,7 @@
 
 #include "Abendfahrer.h"
 #include "Fakes.h"
+#include "Saisonspeicher.h"
 #include "Saisontabelle.h"
 
 #include <gtest/gtest.h>
@@ -104,19 +105,59 @@ TEST(Rennabendregeln, UnlesbareEinstellungenGebenDieVorgabe) {
 }
 
 // Nights of a season add up by placing; equal points go to who won more nights, then to the
-// better best placing. A driver at one night only is in the table with that night's points.
+// better best placing. A driver at one night only is in the table with that night's points,
+// the others as not driven.
 TEST(Saisontabelle, PlatzierungenZaehlenUeberDieAbende) {
     const QStringList erster{A, B, C}, zweiter{B, QStringLiteral("anna"), QStringLiteral("Dora")},
         dritter{C, B, A};
-    const std::vector<Saisonzeile> t = saisontabelle({erster, zweiter, dritter}, {10, 8, 6});
+    const std::vector<Saisonzeile> t =
+        saisontabelle({{{}, erster, {}}, {{}, zweiter, {}}, {{}, dritter, {}}}, {10, 8, 6});
     ASSERT_EQ(t.size(), 4u);
     EXPECT_EQ(t[0].fahrer, B); // 8 + 10 + 8
-    EXPECT_EQ(t[0].punkte, 26);
+    EXPECT_EQ(t[0].wertung, 26);
     EXPECT_EQ(t[1].fahrer, A); // 10 + 8 + 6, "anna" is Anna
-    EXPECT_EQ(t[1].punkte, 24);
+    EXPECT_EQ(t[1].wertung, 24);
     EXPECT_EQ(t[1].abende, 3);
     EXPECT_EQ(t[2].fahrer, C); // 6 + 10: one night won
     EXPECT_EQ(t[2].abendsiege, 1);
     EXPECT_EQ(t[3].fahrer, QStringLiteral("Dora"));
-    EXPECT_EQ(t[3].punkte, 6);
+    EXPECT_EQ(t[3].wertung, 6);
+    EXPECT_EQ(t[3].abendpunkte, (std::vector<std::optional<int>>{std::nullopt, 6, std::nullopt}));
+}
+
+// Drop rounds: of equal worst nights the earlier goes, a night missed goes before any
+// driven, and the best night always counts, however many the season drops. Drivers equal
+// after the drops go by nights won, though one had more points before and came first.
+TEST(Saisontabelle, StreichresultateMitGleichstand) {
+    const std::vector<Saisonabend> abende{
+        {{}, {B, A, C}, {}}, {{}, {A, C, B}, {}}, {{}, {C, B, A}, {}}, {{}, {B, C}, {}}};
+    // Points 10, 6, 6: Anna 6,10,6,– (22), Bert 10,6,6,10 (32), Carla 6,6,10,6 (28).
+    const std::vector<int> punkte{10, 6, 6};
+    std::vector<Saisonzeile> t = saisontabelle(abende, punkte, 1);
+    ASSERT_EQ(t.size(), 3u);
+    EXPECT_EQ(t[0].fahrer, B);
+    EXPECT_EQ(t[0].gestrichen, (std::vector<bool>{false, true, false, false})) << "the earlier 6";
+    EXPECT_EQ(t[0].wertung, 26);
+    EXPECT_EQ(t[0].gesamt, 32);
+    EXPECT_EQ(t[1].fahrer, A);
+    EXPECT_EQ(t[1].gestrichen, (std::vector<bool>(4, false))) << "the night missed goes";
+    EXPECT_EQ(t[1].wertung, 22);
+    EXPECT_EQ(t[2].fahrer, C);
+    EXPECT_EQ(t[2].gestrichen, (std::vector<bool>{true, false, false, false}));
+    EXPECT_EQ(t[2].wertung, 22);
+
+    t = saisontabelle(abende, punkte, MeisteStreichresultate);
+    for (const Saisonzeile& z : t)
+        EXPECT_EQ(z.wertung, 10) << z.fahrer.toStdString() << ": the best night stays";
+
+    // Points 10, 8, 6, one dropped: Bert 8,8,8 (24) and Carla 6,8,10 (22) both count 16;
+    // Carla won a night.
+    t = saisontabelle({{{}, {A, B, C}, {}}, {{}, {A, B, C}, {}}, {{}, {C, B, A}, {}}}, {10, 8, 6},
+                      1);
+    ASSERT_EQ(t.size(), 3u);
+    EXPECT_EQ(t[1].fahrer, C);
+    EXPECT_EQ(t[1].wertung, 16);
+    EXPECT_EQ(t[2].fahrer, B);
+    EXPECT_EQ(t[2].wertung, 16);
+    EXPECT_EQ(t[2].gesamt, 24);
 }

@@ -1,5 +1,6 @@
 #include "Rennabendverlauf.h"
 
+#include "Abendablage.h"
 #include "Abendfahrer.h"
 #include "Rennabendexport.h"
 #include "Rennabendleiter.h"
@@ -19,38 +20,6 @@
 #include <QSqlRecord>
 
 namespace {
-// What the writer's thread does in the program, at once: the race into the database.
-class Datenbankablage : public Verlaufsablage {
-public:
-    explicit Datenbankablage(Verlaufsdatenbank& db) : m_db(db) {}
-    void ablegen(Rennaufzeichnung a) override {
-        EXPECT_EQ(Verlaufsspeicher(m_db).speichern(a), std::nullopt);
-    }
-
-private:
-    Verlaufsdatenbank& m_db;
-};
-
-// A Begegnung of the plan's entry, the faster driver winning both Läufe.
-Rennaufzeichnung begegnung(const Paarung& p, const QString& sieger, int minute) {
-    const QString beginn =
-        QStringLiteral("2026-12-09T20:%1:00+01:00").arg(minute, 2, 10, QLatin1Char('0'));
-    // The lists live as long as these two names: a list made inside the lambda would not.
-    const std::initializer_list<double> schnell{2, 2}, langsam{3, 3};
-    const auto zeiten = [&](const QString& f) { return f == sieger ? schnell : langsam; };
-    Rennaufzeichnung r = rennen(p.spur1, zeiten(p.spur1), p.spur2, zeiten(p.spur2), beginn);
-    r.art = Rennart::Spurwechsel;
-    r.laeufe.push_back({fahrt(p.spur2, zeiten(p.spur2)), fahrt(p.spur1, zeiten(p.spur1))});
-    r.sieger = sieger;
-    return r;
-}
-
-// The race as the night's due entry drove it: it carries the entry the night gave the race.
-Rennaufzeichnung fuerDenAbend(const Rennabendleiter& leiter, Rennaufzeichnung r) {
-    r.abend = Abendzuordnung{leiter.abend().schluessel, *leiter.naechste()};
-    return r;
-}
-
 // A database as the program wrote it before race nights: version 4, with one race.
 void datenbankVersion4(const QString& pfad) {
     Verlaufsdatenbank db(pfad);
@@ -228,7 +197,8 @@ TEST(Rennabendverlauf, AbendUeberRennenAusscheidenUndWiederholungZurueckgelesen)
     ASSERT_EQ(saison[0].zeilen.size(), tabelle.size());
     EXPECT_EQ(saison[0].zeilen[0],
               QStringList({QStringLiteral("1"), tabelle[0].fahrer, QStringLiteral("10"),
-                           QStringLiteral("1"), QStringLiteral("1")}));
+                           QStringLiteral("10"), QStringLiteral("10"), QStringLiteral("1"),
+                           QStringLiteral("1")}));
 }
 
 // A night's row edited by hand or damaged: its repeat no entry of its plan, its drivers or its
@@ -247,6 +217,8 @@ TEST(Rennabendverlauf, BeschaedigterAbendWirdBeendetStattFortgesetzt) {
         {"teilnehmer", "[{\"name\": \"Anna\", \"farbe\"", "Seine Fahrerliste ist nicht lesbar."},
         {"plan", "[[\"Anna\", \"Bert\"], [\"Carla\"", "Sein Plan ist nicht lesbar."},
         {"rennformat", "Zeit", "Sein Rennformat „Zeit“ ist nicht lesbar."},
+        {"klassen", "[\"Anna\", \"GT\"]",
+         "Seine Fahrerklassen „[\"Anna\", \"GT\"]“ sind nicht lesbar."},
         {"rennformat", "{\"rennart\": \"Zeit\", \"renndauer\": 5}",
          "Sein Rennformat „{\"rennart\": \"Zeit\", \"renndauer\": 5}“ nennt keine Renndauer "
          "oder keine Zielregel."},
@@ -360,11 +332,13 @@ TEST(Rennabendverlauf, RennformatDesAbendsUeberstehtNeustartUndUpgrade) {
         EXPECT_EQ(abende[0].abend.rennformat, abendrennformatVon(bahn.einstellungen()));
 
         QSqlQuery q(db.db());
-        ASSERT_TRUE(q.exec(QStringLiteral("ALTER TABLE rennabende DROP COLUMN rennformat")));
+        for (const char* spalte : {"rennformat", "klassen"})
+            ASSERT_TRUE(q.exec(QStringLiteral("ALTER TABLE rennabende DROP COLUMN ") +
+                               QLatin1String(spalte)));
         for (const char* spalte : {"spuren", "freiespuren", "nachsiegerbeenden"})
             ASSERT_TRUE(
                 q.exec(QStringLiteral("ALTER TABLE rennen DROP COLUMN ") + QLatin1String(spalte)));
-        for (const char* tabelle : {"strafen", "streckenrufe"})
+        for (const char* tabelle : {"strafen", "streckenrufe", "saisons"})
             ASSERT_TRUE(q.exec(QStringLiteral("DROP TABLE ") + QLatin1String(tabelle)));
         ASSERT_TRUE(q.exec(QStringLiteral("PRAGMA user_version = 5")));
     }
