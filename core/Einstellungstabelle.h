@@ -86,6 +86,12 @@ inline const Einstellung RennabendWertung{QStringLiteral("RennabendWertung"),
                                           QStringLiteral("Spurenzahl")};
 inline const Einstellung RennabendPlatzpunkte{QStringLiteral("RennabendPlatzpunkte"),
                                               QStringLiteral("25,22,20,18,16,15,14,13")};
+// A night's qualifying before its mains: none ("Keine"), by best lap ("BesteRunde") or by
+// the distance of a run ("MeisteRunden"); and whether each main's winner moves up.
+inline const Einstellung RennabendQualifikation{QStringLiteral("RennabendQualifikation"),
+                                                QStringLiteral("Keine")};
+inline const Einstellung RennabendAufsteiger{QStringLiteral("RennabendAufsteiger"),
+                                             QStringLiteral("False")};
 // A season's championship: the points for a night's first, second, … place.
 inline const Einstellung RennabendSaisonpunkte{QStringLiteral("RennabendSaisonpunkte"),
                                                QStringLiteral("10,8,6,5,4,3,2,1")};

@@ -18,18 +18,6 @@ bool schnellereQualifikationsrunde(const std::optional<double>& a, const std::op
 
 } // namespace
 
-QString qualifikationsartName(Qualifikationsart art) {
-    return art == Qualifikationsart::BesteRunde ? QStringLiteral("BesteRunde")
-                                                : QStringLiteral("MeisteRunden");
-}
-
-std::optional<Qualifikationsart> qualifikationsartLesen(const QString& name) {
-    for (Qualifikationsart art : {Qualifikationsart::BesteRunde, Qualifikationsart::MeisteRunden})
-        if (name == qualifikationsartName(art))
-            return art;
-    return std::nullopt;
-}
-
 QStringList Startaufstellung::fahrer() const {
     QStringList namen;
     for (const Startplatz& platz : plaetze)

@@ -10,15 +10,6 @@
 #include <optional>
 #include <vector>
 
-enum class Qualifikationsart {
-    BesteRunde,  // the fastest lap decides, the lower time first
-    MeisteRunden // the distance of a run by time decides (by laps the laps), the longer first
-};
-
-// The names of the settings store ("BesteRunde", "MeisteRunden").
-QString qualifikationsartName(Qualifikationsart art);
-std::optional<Qualifikationsart> qualifikationsartLesen(const QString& name);
-
 struct Startplatz {
     QString fahrer;
     // The best lap in seconds or the distance, as the qualifying counts; none without a lap.

@@ -47,6 +47,18 @@ std::optional<Abendwertung> abendwertungLesen(const QString& name) {
     return std::nullopt;
 }
 
+QString qualifikationsartName(Qualifikationsart art) {
+    return art == Qualifikationsart::BesteRunde ? QStringLiteral("BesteRunde")
+                                                : QStringLiteral("MeisteRunden");
+}
+
+std::optional<Qualifikationsart> qualifikationsartLesen(const QString& name) {
+    for (Qualifikationsart art : {Qualifikationsart::BesteRunde, Qualifikationsart::MeisteRunden})
+        if (name == qualifikationsartName(art))
+            return art;
+    return std::nullopt;
+}
+
 Abendwertung abendwertungFuer(int spurenzahl) {
     return spurenzahl > KleinsteSpurenzahl ? Abendwertung::Platzpunkte : Abendwertung::Siege;
 }
@@ -91,5 +103,7 @@ Rennabendregeln rennabendregelnLesen(Einstellungswerte& werte, int spurenzahl) {
                     .value_or(abendwertungFuer(spurenzahl));
     r.platzpunkte = lesenOderVorgabe(werte, Einstellungen::RennabendPlatzpunkte,
                                      [](const QString& text) { return punktelisteLesen(text); });
+    r.qualifikation = qualifikationsartLesen(werte.text(Einstellungen::RennabendQualifikation));
+    r.aufsteiger = werte.flag(Einstellungen::RennabendAufsteiger);
     return r;
 }

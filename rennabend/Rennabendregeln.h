@@ -36,12 +36,22 @@ enum class Abendwertung {
     Platzpunkte   // points for each place in each Lauf, from the club's list
 };
 
+// How a night's qualifying orders the drivers for its mains (Qualifikation.h).
+enum class Qualifikationsart {
+    BesteRunde,  // the fastest lap decides, the lower time first
+    MeisteRunden // the distance of a run by time decides (by laps the laps), the longer first
+};
+
 struct Rennabendregeln {
     Rennabendformat format = Rennabendformat::JederGegenJeden;
     bool finale = false; // a Begegnung of the two best after the plan
     Punktwertung punkte;
     Abendwertung wertung = Abendwertung::Siege;
     std::vector<int> platzpunkte{25, 22, 20, 18, 16, 15, 14, 13}; // for Platzpunkte
+    // A night with a qualifying drives it and then its mains (Hauptlaeufe.h); with
+    // `aufsteiger` the winner of each main moves up into the one above.
+    std::optional<Qualifikationsart> qualifikation = std::nullopt;
+    bool aufsteiger = false;
 };
 
 // The names of the settings store ("Siege", "Gesamtrunden", "Platzpunkte").
@@ -49,6 +59,11 @@ QString abendwertungName(Abendwertung wertung);
 std::optional<Abendwertung> abendwertungLesen(const QString& name);
 // Without a choice of its own a night on two lanes counts wins, on more the places.
 Abendwertung abendwertungFuer(int spurenzahl);
+
+// The names of the settings store ("BesteRunde", "MeisteRunden"); "Keine" or anything else
+// reads as none, a night without a qualifying.
+QString qualifikationsartName(Qualifikationsart art);
+std::optional<Qualifikationsart> qualifikationsartLesen(const QString& name);
 
 // The most drivers a night of this format takes.
 int meisteFahrer(Rennabendformat format);

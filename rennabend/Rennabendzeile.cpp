@@ -146,6 +146,20 @@ private:
         }
         m_a.rennformat = f;
         wertungLesen(o, spalte);
+        qualifikationLesen(o, spalte);
+    }
+
+    // A night with a qualifying names its kind and whether mains have bump-ups:
+    // {"qualifikation": "BesteRunde", "aufsteiger": true}.
+    void qualifikationLesen(const QJsonObject& o, const QVariant& spalte) {
+        if (!o.contains(QStringLiteral("qualifikation")))
+            return;
+        m_a.regeln.qualifikation =
+            qualifikationsartLesen(o[QStringLiteral("qualifikation")].toString());
+        if (!m_a.regeln.qualifikation)
+            fehler(QStringLiteral("Seine Qualifikation in „%1“ ist unbekannt.")
+                       .arg(spalte.toString()));
+        m_a.regeln.aufsteiger = o[QStringLiteral("aufsteiger")].toBool();
     }
 
     // A night scored other than by wins says so beside its race format, with the points of
@@ -303,6 +317,11 @@ QVariant rennformatspalte(const std::optional<Abendrennformat>& f, const Rennabe
         o.insert(QStringLiteral("wertung"), abendwertungName(regeln.wertung));
     if (regeln.wertung == Abendwertung::Platzpunkte)
         o.insert(QStringLiteral("platzpunkte"), punktelisteText(regeln.platzpunkte));
+    if (regeln.qualifikation) {
+        o.insert(QStringLiteral("qualifikation"), qualifikationsartName(*regeln.qualifikation));
+        if (regeln.aufsteiger)
+            o.insert(QStringLiteral("aufsteiger"), true);
+    }
     return QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact));
 }
 } // namespace

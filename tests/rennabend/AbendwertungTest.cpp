@@ -145,6 +145,18 @@ TEST(Abendwertung, PunktelisteUndEinstellungen) {
     speicher.werte[QStringLiteral("RennabendPlatzpunkte")] = QStringLiteral("1,2");
     EXPECT_EQ(rennabendregelnLesen(werte).platzpunkte,
               (std::vector<int>{25, 22, 20, 18, 16, 15, 14, 13}));
+
+    // A qualifying only when the store names one; "Keine" and a typo are none.
+    EXPECT_FALSE(rennabendregelnLesen(werte).qualifikation);
+    EXPECT_FALSE(rennabendregelnLesen(werte).aufsteiger);
+    speicher.werte[QStringLiteral("RennabendQualifikation")] = QStringLiteral("MeisteRunden");
+    speicher.werte[QStringLiteral("RennabendAufsteiger")] = QStringLiteral("True");
+    EXPECT_EQ(rennabendregelnLesen(werte, 4).qualifikation, Qualifikationsart::MeisteRunden);
+    EXPECT_TRUE(rennabendregelnLesen(werte, 4).aufsteiger);
+    for (const char* keine : {"Keine", "besterunde"}) {
+        speicher.werte[QStringLiteral("RennabendQualifikation")] = QString::fromLatin1(keine);
+        EXPECT_FALSE(rennabendregelnLesen(werte).qualifikation) << keine;
+    }
 }
 
 // The scoring is the night's own and comes back with it from the database; a night scored by
@@ -168,4 +180,18 @@ TEST(Abendwertung, GespeichertMitDemAbend) {
     abend.regeln.wertung = Abendwertung::Gesamtrunden;
     EXPECT_EQ(abendAusZeile(rennabendzeile(abend)).abend.regeln.wertung,
               Abendwertung::Gesamtrunden);
+
+    // The qualifying and its bump-ups come back with the night; a kind no program wrote
+    // marks the row damaged.
+    EXPECT_FALSE(abendAusZeile(rennabendzeile(abend)).abend.regeln.qualifikation);
+    abend.regeln.qualifikation = Qualifikationsart::BesteRunde;
+    abend.regeln.aufsteiger = true;
+    g = abendAusZeile(rennabendzeile(abend));
+    EXPECT_FALSE(g.beschaedigt);
+    EXPECT_EQ(g.abend.regeln.qualifikation, Qualifikationsart::BesteRunde);
+    EXPECT_TRUE(g.abend.regeln.aufsteiger);
+    Rennabendzeile zeile = rennabendzeile(abend);
+    zeile.rennformat = zeile.rennformat.toString().replace(QStringLiteral("BesteRunde"),
+                                                           QStringLiteral("Schnellste"));
+    EXPECT_TRUE(abendAusZeile(zeile).beschaedigt);
 }
