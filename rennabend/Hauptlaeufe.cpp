@@ -5,15 +5,6 @@
 
 namespace {
 
-// "A" to "Z", then "AA", "AB", … as a spreadsheet counts its columns: two lanes with bump-ups
-// give a main to nearly every driver.
-QString hauptlaufName(std::size_t index) {
-    QString name;
-    for (std::size_t n = index + 1; n > 0; n = (n - 1) / 26)
-        name.prepend(QChar(u'A' + static_cast<char16_t>((n - 1) % 26)));
-    return name;
-}
-
 // How many seeded drivers each main takes, the A main first.
 std::vector<int> hauptlaufgroessen(int fahrer, int spurenzahl, bool aufsteiger) {
     const int je = aufsteiger ? spurenzahl - 1 : spurenzahl;
@@ -31,6 +22,15 @@ std::vector<int> hauptlaufgroessen(int fahrer, int spurenzahl, bool aufsteiger) 
 }
 
 } // namespace
+
+// "A" to "Z", then "AA", "AB", … as a spreadsheet counts its columns: two lanes with bump-ups
+// give a main to nearly every driver.
+QString hauptlaufName(std::size_t index) {
+    QString name;
+    for (std::size_t n = index + 1; n > 0; n = (n - 1) / 26)
+        name.prepend(QChar(u'A' + static_cast<char16_t>((n - 1) % 26)));
+    return name;
+}
 
 std::vector<std::size_t> Hauptlaufeinteilung::fahrfolge() const {
     std::vector<std::size_t> folge(laeufe.size());

@@ -28,6 +28,9 @@ struct Hauptlaufeinteilung {
     std::vector<std::size_t> fahrfolge() const;
 };
 
+// The name of the main with this index (from 0): "A", "B", …, after "Z" "AA", "AB", …
+QString hauptlaufName(std::size_t index);
+
 // The mains of this starting order on `spurenzahl` lanes. The lowest main takes who is left,
 // so it may be short; a lowest main of one driver joins the one above when that keeps the
 // main within the lanes.

@@ -70,3 +70,45 @@ QStringList abendplaetze(const Rennabendregeln& regeln, const Hauptlaufeinteilun
             plaetze << name;
     return plaetze;
 }
+
+Abendhauptlaeufe abendhauptlaeufe(const Rennabend& abend) {
+    std::vector<Abendrennen> qualifikation;
+    std::vector<std::pair<int, Abendrennen>> hauptlaufrennen;
+    for (const Abendrennen& r : abend.rennen) {
+        if (r.nummer < 1 || r.nummer > static_cast<int>(abend.plan.size()))
+            continue;
+        const int hauptlauf = abend.plan[static_cast<std::size_t>(r.nummer - 1)].hauptlauf;
+        if (hauptlauf == 0)
+            qualifikation.push_back(r);
+        else
+            hauptlaufrennen.emplace_back(hauptlauf, r);
+    }
+    Abendhauptlaeufe h;
+    h.aufstellung =
+        startaufstellung(abend.regeln.qualifikation.value_or(Qualifikationsart::BesteRunde),
+                         fahrernamen(abend), qualifikation);
+    h.einteilung = hauptlaeufe(h.aufstellung.fahrer(), abend.spurenzahl(), abend.regeln.aufsteiger);
+    h.rennen.resize(h.einteilung.laeufe.size());
+    for (const auto& [hauptlauf, r] : hauptlaufrennen)
+        if (hauptlauf <= static_cast<int>(h.rennen.size()))
+            h.rennen[static_cast<std::size_t>(hauptlauf - 1)].push_back(r);
+    return h;
+}
+
+std::vector<Tabellenzeile> abendtabelle(const Rennabend& abend) {
+    std::vector<Tabellenzeile> tabelle =
+        rennabendtabelle(abend.regeln, fahrernamen(abend), abend.ausgeschieden, abend.rennen);
+    if (!abend.regeln.qualifikation)
+        return tabelle;
+    const Abendhauptlaeufe h = abendhauptlaeufe(abend);
+    const QStringList plaetze =
+        abendplaetze(abend.regeln, h.einteilung, h.rennen, fahrernamen(abend));
+    const auto platz = [&](const Tabellenzeile& z) {
+        const qsizetype i = plaetze.indexOf(z.fahrer);
+        return i < 0 ? plaetze.size() : i;
+    };
+    std::stable_sort(
+        tabelle.begin(), tabelle.end(),
+        [&](const Tabellenzeile& a, const Tabellenzeile& b) { return platz(a) < platz(b); });
+    return tabelle;
+}

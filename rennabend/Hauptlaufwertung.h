@@ -4,6 +4,8 @@
 #pragma once
 
 #include "Hauptlaeufe.h"
+#include "Qualifikation.h"
+#include "Rennabend.h"
 #include "Rennabendtabelle.h"
 
 #include <QStringList>
@@ -28,3 +30,16 @@ QStringList hauptlaufreihenfolge(const Rennabendregeln& regeln, const QStringLis
 // drove counted there only; then the drivers of `fahrer` in no main, in its order.
 QStringList abendplaetze(const Rennabendregeln& regeln, const Hauptlaufeinteilung& einteilung,
                          const Hauptlaufrennen& rennen, const QStringList& fahrer);
+
+// A night with a qualifying: the mains its qualifying set, the drivers of the night's roster
+// seeded by the qualifying's Läufe, and the races each main has driven so far.
+struct Abendhauptlaeufe {
+    Startaufstellung aufstellung;
+    Hauptlaufeinteilung einteilung;
+    Hauptlaufrennen rennen;
+};
+Abendhauptlaeufe abendhauptlaeufe(const Rennabend& abend);
+
+// The night's standings; in a night with a qualifying in the order of its places after the
+// mains (before them, of the starting order), the drivers who left after them.
+std::vector<Tabellenzeile> abendtabelle(const Rennabend& abend);

@@ -62,3 +62,14 @@ Startaufstellung startaufstellung(Qualifikationsart art, const QStringList& fahr
                      [](const Startplatz& p) { return p.ergebnis.has_value(); });
     return aufstellung;
 }
+
+Rennplan qualifikationsplan(const QStringList& fahrer, int spurenzahl) {
+    Rennplan plan;
+    for (qsizetype erster = 0; erster < fahrer.size(); erster += spurenzahl) {
+        Laufbelegung lauf = Laufbelegung::fuer(spurenzahl);
+        for (int spur = 1; spur <= spurenzahl && erster + spur - 1 < fahrer.size(); ++spur)
+            lauf[spur] = fahrer[erster + spur - 1];
+        plan.push_back(Paarung::aus(lauf));
+    }
+    return plan;
+}

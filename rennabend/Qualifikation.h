@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Rennabendtabelle.h"
+#include "Rennplan.h"
 
 #include <QString>
 #include <QStringList>
@@ -26,6 +27,10 @@ struct Startaufstellung {
     // What to tell the racers about the order; empty when the qualifying decided it.
     QString hinweis() const;
 };
+
+// The qualifying's Läufe: the drivers in the roster's order, as many to a Lauf as the track
+// has lanes, the last one short.
+Rennplan qualifikationsplan(const QStringList& fahrer, int spurenzahl);
 
 // The starting order of these drivers (the roster's order) from the qualifying's races. By
 // best lap the lower time first, by distance the longer; level drivers by the better best

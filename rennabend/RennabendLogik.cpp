@@ -1,5 +1,6 @@
 #include "RennabendLogik.h"
 
+#include "Hauptlaufwertung.h"
 #include "Punkteliste.h"
 #include "Zahlenformat.h"
 
@@ -23,6 +24,37 @@ QString alsNaechstesText(int nummer, const Spuren<QString>& spuren) {
     return QStringLiteral("Als Nächstes: Lauf %1 – %2")
         .arg(nummer)
         .arg(teile.join(QStringLiteral(", ")));
+}
+QString qualifikationText(const Rennabendregeln& regeln) {
+    QString text = *regeln.qualifikation == Qualifikationsart::BesteRunde
+                       ? QStringLiteral("Qualifikation nach bester Runde, dann Hauptläufe")
+                       : QStringLiteral("Qualifikation nach Distanz, dann Hauptläufe");
+    if (regeln.aufsteiger)
+        text += QStringLiteral(" mit Aufsteigern");
+    return text;
+}
+
+// Once the mains are set without a result of the qualifying, the racers learn why the roster
+// seeded them.
+QString aufstellungshinweis(const Rennabend& abend) {
+    const bool eingeteilt = std::any_of(abend.plan.begin(), abend.plan.end(),
+                                        [](const Paarung& p) { return p.hauptlauf > 0; });
+    if (!abend.regeln.qualifikation || !eingeteilt)
+        return {};
+    return abendhauptlaeufe(abend).aufstellung.hinweis();
+}
+
+// "3", "7 Finale"; in a night with a qualifying "2 Qualifikation", "5 A-Hauptlauf".
+QString eintragsnummer(const Rennabend& abend, const Paarung& p, int nummer) {
+    if (p.finale)
+        return QStringLiteral("%1 Finale").arg(nummer);
+    if (p.hauptlauf > 0)
+        return QStringLiteral("%1 %2-Hauptlauf")
+            .arg(nummer)
+            .arg(hauptlaufName(static_cast<std::size_t>(p.hauptlauf - 1)));
+    if (abend.regeln.qualifikation)
+        return QStringLiteral("%1 Qualifikation").arg(nummer);
+    return QString::number(nummer);
 }
 } // namespace
 
@@ -82,9 +114,13 @@ RennabendAnsicht RennabendLogik::ansicht() const {
     a.fahrer = abend.teilnehmer;
     a.ausgeschieden = abend.ausgeschieden;
     a.format = rennabendformatText(abend.regeln.format);
+    if (abend.regeln.qualifikation)
+        a.format = qualifikationText(abend.regeln);
     a.saison = abend.saison;
     const std::optional<int> naechste = m_leiter.naechste();
     a.alsNaechstes = alsNaechstes(m_leiter);
+    if (const QString hinweis = aufstellungshinweis(abend); !hinweis.isEmpty())
+        a.alsNaechstes = hinweis + QLatin1Char('\n') + a.alsNaechstes;
     a.plankopf << QStringLiteral("Nr.");
     for (int spur = 1; spur <= abend.spurenzahl(); ++spur)
         a.plankopf << QStringLiteral("Spur %1").arg(spur);
@@ -93,7 +129,7 @@ RennabendAnsicht RennabendLogik::ansicht() const {
         const int nummer = static_cast<int>(i) + 1;
         Planzeile zeile;
         const Paarung& p = abend.plan[i];
-        zeile.nummer = p.finale ? QStringLiteral("%1 Finale").arg(nummer) : QString::number(nummer);
+        zeile.nummer = eintragsnummer(abend, p, nummer);
         for (const QString& fahrer : p.belegung())
             zeile.spuren << (fahrer.isEmpty() ? QStringLiteral("frei") : fahrer);
         for (const Abendrennen& r : abend.rennen)

@@ -12,7 +12,7 @@
 // An entry of the plan as a row of the chart: its number, the driver of every lane (of a
 // Begegnung, its first Lauf's), and where it stands.
 struct Planzeile {
-    QString nummer;     // "3", "7 Finale"
+    QString nummer;     // "3", "7 Finale", "2 Qualifikation", "5 A-Hauptlauf"
     QStringList spuren; // "Anna", "frei"
     QString stand;      // "Sieger: Anna", "übersprungen", "als Nächstes", ""
     bool naechste = false;

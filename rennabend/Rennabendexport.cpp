@@ -1,5 +1,6 @@
 #include "Rennabendexport.h"
 
+#include "Hauptlaufwertung.h"
 #include "Punkteliste.h"
 #include "Rennabendleiter.h"
 
@@ -23,8 +24,7 @@ QJsonArray tabelleAlsJson(const Rennabend& abend) {
         std::any_of(abend.rennen.begin(), abend.rennen.end(),
                     [](const Abendrennen& r) { return r.rennen.rennart == Rennlaenge::Zeit; });
     QJsonArray tabelle;
-    for (const Tabellenzeile& z :
-         rennabendtabelle(abend.regeln, fahrernamen(abend), abend.ausgeschieden, abend.rennen))
+    for (const Tabellenzeile& z : abendtabelle(abend))
         tabelle.append(QJsonObject{
             {QStringLiteral("platz"), tabelle.size() + 1},
             {QStringLiteral("name"), z.fahrer},
@@ -52,11 +52,14 @@ QJsonObject abendAlsJson(const GespeicherterRennabend& g) {
         QJsonArray spuren;
         for (const QString& fahrer : a.plan[i].belegung())
             spuren.append(fahrer.isEmpty() ? QJsonValue() : QJsonValue(fahrer));
-        plan.append(QJsonObject{{QStringLiteral("nummer"), qint64(i + 1)},
-                                {QStringLiteral("spur1"), a.plan[i].spur1},
-                                {QStringLiteral("spur2"), a.plan[i].spur2},
-                                {QStringLiteral("spuren"), spuren},
-                                {QStringLiteral("finale"), a.plan[i].finale}});
+        QJsonObject eintrag{{QStringLiteral("nummer"), qint64(i + 1)},
+                            {QStringLiteral("spur1"), a.plan[i].spur1},
+                            {QStringLiteral("spur2"), a.plan[i].spur2},
+                            {QStringLiteral("spuren"), spuren},
+                            {QStringLiteral("finale"), a.plan[i].finale}};
+        if (a.plan[i].hauptlauf > 0)
+            eintrag.insert(QStringLiteral("hauptlauf"), a.plan[i].hauptlauf);
+        plan.append(eintrag);
     }
     // Of a repeated entry every race is listed; the last one counts.
     for (std::size_t i = 0; i < a.rennen.size(); ++i) {

@@ -1,6 +1,8 @@
 #include "Rennabendleiter.h"
 
 #include "Abendbahn.h"
+#include "Hauptlaufwertung.h"
+#include "Qualifikation.h"
 #include "Rennen.h"
 
 #include <QUuid>
@@ -43,7 +45,14 @@ void Rennabendleiter::beginnen(const QStringList& fahrer, const Rennabendregeln&
     abend.regeln.format = rennabendformatFuer(regeln.format, spuren);
     abend.regeln.finale = regeln.finale && spuren == KleinsteSpurenzahl;
     abend.rennformat = abendrennformatVon(m_rennen.einstellungen());
-    abend.plan = rennplan(fahrer, abend.regeln.format, spuren);
+    // A night with a qualifying drives single Läufe, the qualifying's and then the mains'.
+    if (abend.regeln.qualifikation) {
+        abend.regeln.format = Rennabendformat::Spurrotation;
+        abend.regeln.finale = false;
+        abend.plan = qualifikationsplan(fahrer, spuren);
+    } else {
+        abend.plan = rennplan(fahrer, abend.regeln.format, spuren);
+    }
     fortsetzen(std::move(abend));
 }
 
@@ -121,8 +130,7 @@ std::optional<Abendeintrag> Rennabendleiter::faelligerEintrag() const {
 }
 
 std::vector<Tabellenzeile> Rennabendleiter::tabelle() const {
-    return rennabendtabelle(m_abend.regeln, fahrernamen(m_abend), m_abend.ausgeschieden,
-                            m_abend.rennen);
+    return abendtabelle(m_abend);
 }
 
 void Rennabendleiter::vormerken() {
@@ -222,6 +230,8 @@ void Rennabendleiter::ueberspringen() {
 
 bool Rennabendleiter::fahrerHinzufuegen(const QString& name, QString& fehler,
                                         const QString& klasse) {
+    if (hauptlaeufeEingeteilt(fehler))
+        return false;
     const QStringList fahrer = fahrernamen(m_abend) << name.trimmed();
     if (const std::optional<QString> f =
             fahrerlisteFehler(fahrer, meisteFahrer(m_abend.regeln.format))) {
@@ -248,6 +258,8 @@ bool Rennabendleiter::fahrerHinzufuegen(const QString& name, QString& fehler,
 }
 
 bool Rennabendleiter::fahrerEntfernen(const QString& name, QString& fehler) {
+    if (hauptlaeufeEingeteilt(fehler))
+        return false;
     QStringList fahrer = fahrernamen(m_abend);
     fahrer.removeIf([&](const QString& n) { return gleicherFahrer(n, name); });
     if (const std::optional<QString> f = fahrerlisteFehler(fahrer)) {
@@ -261,9 +273,30 @@ bool Rennabendleiter::fahrerEntfernen(const QString& name, QString& fehler) {
     return true;
 }
 
+bool Rennabendleiter::hauptlaeufeEingeteilt(QString& fehler) const {
+    const bool eingeteilt = std::any_of(m_abend.plan.begin(), m_abend.plan.end(),
+                                        [](const Paarung& p) { return p.hauptlauf > 0; });
+    if (eingeteilt)
+        fehler = QStringLiteral("Die Hauptläufe sind eingeteilt: die Fahrerliste bleibt, wie "
+                                "die Qualifikation sie gesetzt hat.");
+    return eingeteilt;
+}
+
 void Rennabendleiter::neuPlanenMit(const QStringList& fahrer) {
-    m_abend.plan = neuPlanen(m_abend.plan, static_cast<std::size_t>(erledigt()), fahrer,
-                             m_abend.regeln.format, m_abend.spurenzahl());
+    const auto gefahren = static_cast<std::size_t>(erledigt());
+    if (m_abend.regeln.qualifikation) {
+        // Who is at the night and has no Lauf of the qualifying behind him drives one still.
+        m_abend.plan.resize(std::min(gefahren, m_abend.plan.size()));
+        QStringList offen = fahrer;
+        for (const Paarung& p : m_abend.plan)
+            for (const QString& name : p.belegung())
+                offen.removeIf([&](const QString& n) { return gleicherFahrer(n, name); });
+        for (const Paarung& p : qualifikationsplan(offen, m_abend.spurenzahl()))
+            m_abend.plan.push_back(p);
+    } else {
+        m_abend.plan =
+            neuPlanen(m_abend.plan, gefahren, fahrer, m_abend.regeln.format, m_abend.spurenzahl());
+    }
     // Only the entries driven or passed over stay as they were: a repeat asked for of one
     // after them (its race deleted from the history since) may be none of the new plan.
     if (m_abend.wiederholung > erledigt())
@@ -310,7 +343,32 @@ void Rennabendleiter::finaleAnsetzen() {
         m_abend.plan.push_back({stand[0].fahrer, stand[1].fahrer, true});
 }
 
+void Rennabendleiter::hauptlaufAnsetzen() {
+    if (!m_abend.regeln.qualifikation || erledigt() < static_cast<int>(m_abend.plan.size()))
+        return;
+    const Abendhauptlaeufe h = abendhauptlaeufe(m_abend);
+    std::vector<int> angesetzt;
+    for (const Paarung& p : m_abend.plan)
+        if (p.hauptlauf > 0 &&
+            std::find(angesetzt.begin(), angesetzt.end(), p.hauptlauf) == angesetzt.end())
+            angesetzt.push_back(p.hauptlauf);
+    const std::vector<std::size_t> folge = h.einteilung.fahrfolge();
+    if (angesetzt.size() >= folge.size())
+        return;
+    const std::size_t index = folge[angesetzt.size()];
+    const Hauptlauf& lauf = h.einteilung.laeufe[index];
+    // The seat's driver, once the main below has a winner.
+    const QStringList besetzung = hauptlauffahrer(m_abend.regeln, h.einteilung, h.rennen)[index];
+    const QString aufsteiger = besetzung.size() > lauf.fahrer.size() ? besetzung.back() : QString();
+    for (Paarung p :
+         hauptlaufPlan(lauf, m_abend.spurenzahl(), Hauptlaufmodus::Einzellauf, aufsteiger)) {
+        p.hauptlauf = static_cast<int>(index) + 1;
+        m_abend.plan.push_back(std::move(p));
+    }
+}
+
 void Rennabendleiter::geaendert() {
+    hauptlaufAnsetzen();
     finaleAnsetzen();
     m_abend.beendet = !naechste();
     vormerken();

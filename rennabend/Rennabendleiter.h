@@ -72,6 +72,13 @@ private:
     // The race waits for the second Lauf of this Begegnung.
     bool zwischenDenLaeufen(const Paarung& p) const;
     void neuPlanenMit(const QStringList& fahrer);
+    // A night with a qualifying takes no driver and lets none go once its mains are set: the
+    // mains and the places after them follow from the roster the qualifying seeded. True with
+    // the German reason in `fehler` then.
+    bool hauptlaeufeEingeteilt(QString& fehler) const;
+    // Once every entry is driven or passed over, a night with a qualifying sets its next main:
+    // the first after the qualifying, each next one when the one before is over.
+    void hauptlaufAnsetzen();
     // Once every entry of the plan is driven or passed over, the final of the two best
     // follows when the night has one.
     void finaleAnsetzen();

@@ -235,10 +235,18 @@ private:
             const QString wo = QStringLiteral("%1 %2 seines Plans")
                                    .arg(eintrag(m_a.regeln.format))
                                    .arg(m_a.plan.size() + 1);
-            // A driver per lane, the final's entry of two with a third element, true.
+            // A driver per lane, the final's entry of two with a third element, true; a main's
+            // Läufe with its number after the drivers.
             const bool finale = p.size() == 3 && p[2] == QJsonValue(true);
             if (finale)
                 p.removeLast();
+            int hauptlauf = 0;
+            if (!p.isEmpty() && p.last().isDouble()) {
+                hauptlauf = p.last().toInt();
+                p.removeLast();
+                if (hauptlauf < 1 || hauptlauf > MeisteFahrerSpurrotation)
+                    fehler(wo + QStringLiteral(" nennt keinen Hauptlauf."));
+            }
             const bool namen =
                 std::all_of(p.begin(), p.end(), [](const QJsonValue& n) { return n.isString(); });
             if (p.size() < KleinsteSpurenzahl || p.size() > GroessteSpurenzahl || !namen) {
@@ -251,6 +259,7 @@ private:
                 lauf[spur] = p[spur - 1].toString();
             Paarung neu = Paarung::aus(lauf);
             neu.finale = finale;
+            neu.hauptlauf = hauptlauf;
             if (!m_a.plan.empty() && neu.spurenzahl() != m_a.plan.front().spurenzahl())
                 fehler(wo + QStringLiteral(" hat %1 Spuren, der Plan davor %2.")
                                 .arg(neu.spurenzahl())
@@ -333,13 +342,16 @@ Rennabendzeile rennabendzeile(const Rennabend& a) {
                                       {QStringLiteral("farbe"), qint64{t.farbe}}});
     for (const QString& name : a.ausgeschieden)
         ausgeschieden.append(name);
-    // A driver per lane, "" for a free one; the final's entry carries a third element, true.
+    // A driver per lane, "" for a free one; the final's entry carries a third element, true,
+    // and a main's Lauf its main's number.
     for (const Paarung& p : a.plan) {
         QJsonArray eintrag;
         for (const QString& fahrer : p.belegung())
             eintrag.append(fahrer);
         if (p.finale)
             eintrag.append(true);
+        if (p.hauptlauf > 0)
+            eintrag.append(p.hauptlauf);
         plan.append(eintrag);
     }
     for (int nummer : a.uebersprungen)

@@ -20,6 +20,9 @@ struct Paarung {
     QString spur2;
     bool finale = false;
     QStringList weitere = {}; // the drivers of lanes 3 on, on a wider track
+    // In a night with a qualifying: the main (from 1, the A main) this Lauf belongs to; 0 for
+    // the qualifying's Läufe and every entry of a night without one.
+    int hauptlauf = 0;
 
     bool operator==(const Paarung&) const = default;
 

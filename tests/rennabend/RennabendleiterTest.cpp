@@ -3,6 +3,7 @@
 #include "Abendfahrer.h"
 #include "Fakes.h"
 #include "RennabendLogik.h"
+#include "Rennabendzeile.h"
 #include "Rennbahn.h"
 #include "Rennmitschrift.h"
 #include "Verlaufstest.h"
@@ -420,4 +421,74 @@ TEST(Rennabendleiter, AufAndererSpurenzahlWartetDerAbend) {
     for (int spur = 1; spur <= 4; ++spur)
         EXPECT_EQ(b.spur(spur).fahrer, erster[spur]) << spur;
     EXPECT_EQ(b.stand().abendeintrag, (Abendeintrag{b.leiter.abend().schluessel, 1}));
+}
+
+// Seven drivers on four lanes, qualifying by best lap, with bump-ups. The qualifying's two
+// Läufe seed Emil, Bert, Dieter for the A main and Gustav, Anna, Carla, Franz for the B main,
+// driven first. Carla wins it and takes the A main's fourth lane; Dieter wins the A main. A
+// night counting wins still places the mains by who crossed the line when. The mains stay with
+// the night when it is stored, and once they are set the roster stays as it is.
+TEST(Rennabendleiter, QualifikationSetztDieHauptlaeufeMitAufsteiger) {
+    const QString E = QStringLiteral("Emil"), F = QStringLiteral("Franz"),
+                  G = QStringLiteral("Gustav");
+    Abendbahn b;
+    b.Rennbahn::spuren(4);
+    Rennabendregeln regeln;
+    regeln.qualifikation = Qualifikationsart::BesteRunde;
+    regeln.aufsteiger = true;
+    b.leiter.beginnen({A, B, C, D, E, F, G}, regeln);
+    const auto lauf = [&](const QString& s1, const QString& s2, const QString& s3,
+                          const QString& s4) {
+        Laufbelegung l = Laufbelegung::fuer(4);
+        l[1] = s1, l[2] = s2, l[3] = s3, l[4] = s4;
+        return l;
+    };
+
+    EXPECT_EQ(b.leiter.naechsteSpuren(), lauf(A, B, C, D));
+    b.gleichmaessigFahren(2, {2.6, 2.2, 2.8, 2.4});
+    EXPECT_EQ(b.leiter.naechsteSpuren(), lauf(E, F, G, {}));
+    b.gleichmaessigFahren(2, {2.1, 2.9, 2.5, 2.0});
+    EXPECT_EQ(b.leiter.naechsteSpuren(), lauf(G, A, C, F));
+    b.gleichmaessigFahren(2, {2.5, 2.6, 2.0, 2.3});
+    EXPECT_EQ(b.leiter.naechsteSpuren(), lauf(E, B, D, C));
+    QString fehler;
+    EXPECT_FALSE(b.leiter.fahrerHinzufuegen(QStringLiteral("Hanna"), fehler));
+    EXPECT_FALSE(fehler.isEmpty());
+    b.gleichmaessigFahren(2, {2.2, 2.3, 1.9, 2.0});
+    EXPECT_FALSE(b.leiter.naechste());
+
+    QStringList plaetze;
+    for (const Tabellenzeile& z : b.leiter.tabelle())
+        plaetze << z.fahrer;
+    EXPECT_EQ(plaetze, (QStringList{D, C, E, B, F, G, A}));
+    const Rennabend gelesen = abendAusZeile(rennabendzeile(b.leiter.abend())).abend;
+    EXPECT_EQ(gelesen.plan, b.leiter.abend().plan);
+    EXPECT_EQ(gelesen.regeln.qualifikation, Qualifikationsart::BesteRunde);
+}
+
+// A qualifying passed over Lauf by Lauf gives nobody a result: the mains follow the roster,
+// and the window says so above the next Lauf and names each entry's part of the night.
+TEST(Rennabendleiter, OhneQualifikationsergebnisNachFahrerliste) {
+    const QString E = QStringLiteral("Emil");
+    Abendbahn b;
+    b.Rennbahn::spuren(4);
+    Rennabendregeln regeln;
+    regeln.qualifikation = Qualifikationsart::MeisteRunden;
+    regeln.aufsteiger = true;
+    b.leiter.beginnen({A, B, C, D, E}, regeln);
+    b.leiter.ueberspringen();
+    b.leiter.ueberspringen();
+
+    Laufbelegung unten = Laufbelegung::fuer(4);
+    unten[1] = D, unten[2] = E;
+    EXPECT_EQ(b.leiter.naechsteSpuren(), unten);
+    RennabendLogik logik(b.leiter, b.dialoge);
+    const RennabendAnsicht a = logik.ansicht();
+    EXPECT_TRUE(a.alsNaechstes.startsWith(
+        QStringLiteral("Niemand hat die Qualifikation beendet: die Startaufstellung folgt der "
+                       "Fahrerliste.\nAls Nächstes: Lauf 3 – Dieter (Spur 1)")))
+        << qPrintable(a.alsNaechstes);
+    ASSERT_EQ(a.plan.size(), 3u);
+    EXPECT_EQ(a.plan[0].nummer, QStringLiteral("1 Qualifikation"));
+    EXPECT_EQ(a.plan[2].nummer, QStringLiteral("3 B-Hauptlauf"));
 }
