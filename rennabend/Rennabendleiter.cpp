@@ -215,6 +215,9 @@ void Rennabendleiter::wiederholen() {
     if (m_abend.rennen.empty())
         return;
     m_abend.wiederholung = m_abend.rennen.back().nummer;
+    // A main driven again may have another winner: the main set after it waits for the repeat.
+    while (static_cast<int>(m_abend.plan.size()) > erledigt() && m_abend.plan.back().hauptlauf > 0)
+        m_abend.plan.pop_back();
     geaendert();
 }
 
@@ -344,7 +347,8 @@ void Rennabendleiter::finaleAnsetzen() {
 }
 
 void Rennabendleiter::hauptlaufAnsetzen() {
-    if (!m_abend.regeln.qualifikation || erledigt() < static_cast<int>(m_abend.plan.size()))
+    if (!m_abend.regeln.qualifikation || m_abend.wiederholung ||
+        erledigt() < static_cast<int>(m_abend.plan.size()))
         return;
     const Abendhauptlaeufe h = abendhauptlaeufe(m_abend);
     std::vector<int> angesetzt;

@@ -77,7 +77,8 @@ private:
     // the German reason in `fehler` then.
     bool hauptlaeufeEingeteilt(QString& fehler) const;
     // Once every entry is driven or passed over, a night with a qualifying sets its next main:
-    // the first after the qualifying, each next one when the one before is over.
+    // the first after the qualifying, each next one when the one before is over (a repeat
+    // asked for included).
     void hauptlaufAnsetzen();
     // Once every entry of the plan is driven or passed over, the final of the two best
     // follows when the night has one.

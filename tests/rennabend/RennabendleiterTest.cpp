@@ -447,8 +447,21 @@ TEST(Rennabendleiter, QualifikationSetztDieHauptlaeufeMitAufsteiger) {
     EXPECT_EQ(b.leiter.naechsteSpuren(), lauf(A, B, C, D));
     b.gleichmaessigFahren(2, {2.6, 2.2, 2.8, 2.4});
     EXPECT_EQ(b.leiter.naechsteSpuren(), lauf(E, F, G, {}));
+    // A qualifying Lauf driven again leaves the rest of the qualifying as it was.
+    b.leiter.wiederholen();
+    EXPECT_EQ(b.leiter.naechsteSpuren(), lauf(A, B, C, D));
+    b.gleichmaessigFahren(2, {2.6, 2.2, 2.8, 2.4});
+    EXPECT_EQ(b.leiter.naechsteSpuren(), lauf(E, F, G, {}));
     b.gleichmaessigFahren(2, {2.1, 2.9, 2.5, 2.0});
     EXPECT_EQ(b.leiter.naechsteSpuren(), lauf(G, A, C, F));
+    b.gleichmaessigFahren(2, {2.5, 2.6, 2.0, 2.3});
+    EXPECT_EQ(b.leiter.naechsteSpuren(), lauf(E, B, D, C));
+    // The B main driven again: Franz wins it now and takes the seat instead.
+    b.leiter.wiederholen();
+    EXPECT_EQ(b.leiter.naechsteSpuren(), lauf(G, A, C, F));
+    b.gleichmaessigFahren(2, {2.5, 2.6, 2.3, 2.0});
+    EXPECT_EQ(b.leiter.naechsteSpuren(), lauf(E, B, D, F));
+    b.leiter.wiederholen();
     b.gleichmaessigFahren(2, {2.5, 2.6, 2.0, 2.3});
     EXPECT_EQ(b.leiter.naechsteSpuren(), lauf(E, B, D, C));
     QString fehler;
