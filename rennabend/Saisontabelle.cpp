@@ -1,6 +1,7 @@
 #include "Saisontabelle.h"
 
 #include "Fahrerliste.h"
+#include "Hauptlaufwertung.h"
 #include "Punkteliste.h"
 #include "Saisonspeicher.h"
 
@@ -159,8 +160,8 @@ std::vector<Saisonwertung> saisonwertungen(const std::vector<GespeicherterRennab
         if (a.saison.isEmpty() || !gefahren || g->beschaedigt)
             continue;
         Saisonabend abend{a.beginn.date(), {}, a.klassen};
-        for (const Tabellenzeile& z :
-             rennabendtabelle(a.regeln, fahrernamen(a), a.ausgeschieden, a.rennen))
+        // The night's own order, its mains' places above its points.
+        for (const Tabellenzeile& z : abendtabelle(a))
             abend.reihenfolge << z.fahrer;
         auto s = std::find_if(saisons.begin(), saisons.end(),
                               [&](const auto& x) { return x.first == a.saison; });
