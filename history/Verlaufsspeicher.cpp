@@ -34,7 +34,8 @@ QSqlError fahrtEinfuegen(QSqlQuery& fahrt, QSqlQuery& runde, qint64 id, int lauf
     fahrt.bindValue(0, id);
     fahrt.bindValue(1, lauf);
     fahrt.bindValue(2, spur);
-    fahrt.bindValue(3, f.fahrer);
+    // A lane a night's Lauf leaves free has nobody on it: stored as an empty name.
+    fahrt.bindValue(3, f.fahrer.isNull() ? QStringLiteral("") : f.fahrer);
     fahrt.bindValue(4, qint64{f.farbe});
     fahrt.bindValue(5, oderNull(f.gesamtzeit));
     fahrt.bindValue(6, oderNull(f.schnitt));

@@ -46,6 +46,7 @@ TEST(Verlaufsspeicher, SpeichertJedesRennenUnverfaelschtUndLiestEsWiederGenauso)
     gespeichert[1].laeufe[0][1].schnitt.reset();
     gespeichert[2].art = Rennart::Spurwechsel;
     gespeichert[2].laeufe.push_back({fahrt(namen[3], {5}), fahrt(namen[2], {6})});
+    gespeichert[3].laeufe[0][2].fahrer = QString(); // a lane a night's Lauf left free
     Verlaufsspeicher speicher(db);
     for (const Rennaufzeichnung& r : gespeichert)
         ASSERT_EQ(speicher.speichern(r), std::nullopt);
