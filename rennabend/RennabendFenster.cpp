@@ -52,6 +52,22 @@ RennabendFenster::RennabendFenster(RennabendLogik& logik, const Rennabendregeln&
     m_saison->setPlaceholderText(QStringLiteral("ohne Saison"));
     m_finale = new QCheckBox(QStringLiteral("mit &Finale der zwei Besten"), neu);
     m_finale->setChecked(regeln.finale);
+    // With a qualifying the night drives it first, then its mains A, B, …; with the bump-up
+    // each main's winner moves up into the one above.
+    m_qualifikation = new QComboBox(neu);
+    m_qualifikation->addItem(QStringLiteral("keine"), -1);
+    m_qualifikation->addItem(QStringLiteral("beste Runde"),
+                             static_cast<int>(Qualifikationsart::BesteRunde));
+    m_qualifikation->addItem(QStringLiteral("meiste Runden"),
+                             static_cast<int>(Qualifikationsart::MeisteRunden));
+    m_qualifikation->setCurrentIndex(m_qualifikation->findData(
+        regeln.qualifikation ? static_cast<int>(*regeln.qualifikation) : -1));
+    m_aufsteiger = new QCheckBox(QStringLiteral("Sieger steigt a&uf"), neu);
+    m_aufsteiger->setChecked(regeln.aufsteiger);
+    m_qualifikation->setToolTip(QStringLiteral("Erst die Qualifikation, dann die Hauptläufe A, "
+                                               "B, … nach ihrer Startaufstellung"));
+    m_aufsteiger->setToolTip(QStringLiteral("Der Sieger jedes Hauptlaufs fährt im Hauptlauf "
+                                            "darüber auf dessen letzter Spur"));
     m_beginnen = new QPushButton(QStringLiteral("Abend &beginnen"), neu);
     neuZeilen->addWidget(new QLabel(QStringLiteral("Fahrer (mit Komma getrennt):"), neu), 0, 0);
     neuZeilen->addWidget(m_namen, 0, 1, 1, 2);
@@ -66,8 +82,14 @@ RennabendFenster::RennabendFenster(RennabendLogik& logik, const Rennabendregeln&
     saison->setBuddy(m_saison);
     neuZeilen->addWidget(saison, 3, 0);
     neuZeilen->addWidget(m_saison, 3, 1);
-    neuZeilen->addWidget(m_finale, 4, 1);
-    neuZeilen->addWidget(m_beginnen, 4, 2);
+    neuZeilen->addWidget(m_finale, 3, 2);
+    auto* qualifikation = new QLabel(QStringLiteral("&Qualifikation:"), neu);
+    qualifikation->setBuddy(m_qualifikation);
+    neuZeilen->addWidget(qualifikation, 4, 0);
+    neuZeilen->addWidget(m_qualifikation, 4, 1);
+    neuZeilen->addWidget(m_aufsteiger, 4, 2);
+    // Beside the format, so the form is no taller than before the qualifying came.
+    neuZeilen->addWidget(m_beginnen, 1, 2);
     raster->addWidget(neu, 0, 0, 1, 2);
 
     m_naechstes = new QLabel(this);
@@ -141,6 +163,10 @@ RennabendFenster::RennabendFenster(RennabendLogik& logik, const Rennabendregeln&
         r.format = static_cast<Rennabendformat>(m_format->currentData().toInt());
         r.wertung = static_cast<Abendwertung>(m_wertung->currentData().toInt());
         r.finale = m_finale->isChecked();
+        const int qualifikation = m_qualifikation->currentData().toInt();
+        r.qualifikation = qualifikation < 0 ? std::nullopt
+                                            : std::optional(Qualifikationsart(qualifikation));
+        r.aufsteiger = m_aufsteiger->isChecked();
         if (m_logik.beginnen(m_namen->text(), r, m_saison->text(), m_platzpunkte->text())) {
             m_namen->clear();
             m_neuGezeigt = false;

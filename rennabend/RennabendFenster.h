@@ -49,6 +49,8 @@ private:
     QComboBox* m_wertung = nullptr;
     QLineEdit* m_platzpunkte = nullptr; // the points per place, for Platzpunkte
     QCheckBox* m_finale = nullptr;
+    QComboBox* m_qualifikation = nullptr; // none, or how the mains are seeded
+    QCheckBox* m_aufsteiger = nullptr;
     QLineEdit* m_saison = nullptr;
     QPushButton* m_beginnen = nullptr;
     QListWidget* m_fahrer = nullptr;

@@ -3,6 +3,7 @@
 #include "Rennbahn.h"
 #include "Verlaufstest.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -142,6 +143,36 @@ TEST(RennabendFenster, WertungUndPlatzpunkteGewaehlt) {
     EXPECT_EQ(leiter.abend().regeln.wertung, Abendwertung::Platzpunkte);
     EXPECT_EQ(leiter.abend().regeln.platzpunkte, (std::vector<int>{10, 5}));
     EXPECT_EQ(leiter.abend().plan.size(), 4u) << "each of four drivers once on each lane";
+}
+
+// A night with a qualifying chosen in the form: the qualifying comes first, by the way
+// chosen, and the bump-up is the night's.
+TEST(RennabendFenster, QualifikationUndAufsteigerGewaehlt) {
+    Rennbahn bahn;
+    bahn.spuren(4);
+    Ablageliste ablage;
+    Rennabendleiter leiter{bahn.rennen, ablage};
+    RennabendLogik logik{leiter, bahn.dialoge};
+    RennabendFenster fenster{logik, Rennabendregeln{}};
+    fenster.darstellen();
+    for (QLineEdit* feld : fenster.findChildren<QLineEdit*>())
+        if (feld->placeholderText() == QStringLiteral("Anna, Bert, Carla"))
+            feld->setText(QStringLiteral("Anna, Bert, Carla, Dora, Emil, Fritz, Gina"));
+    for (QComboBox* auswahl : fenster.findChildren<QComboBox*>())
+        if (const int i = auswahl->findText(QStringLiteral("meiste Runden"));
+            i >= 0)
+            auswahl->setCurrentIndex(i);
+    for (QCheckBox* kaestchen : fenster.findChildren<QCheckBox*>())
+        if (kaestchen->text().startsWith(QStringLiteral("Sieger steigt")))
+            kaestchen->setChecked(true);
+    for (QPushButton* knopf : fenster.findChildren<QPushButton*>())
+        if (knopf->text() == QStringLiteral("Abend &beginnen"))
+            knopf->click();
+    ASSERT_TRUE(leiter.aktiv());
+    EXPECT_EQ(leiter.abend().regeln.qualifikation, Qualifikationsart::MeisteRunden);
+    EXPECT_TRUE(leiter.abend().regeln.aufsteiger);
+    ASSERT_EQ(leiter.abend().plan.size(), 2u) << "seven drivers qualify on four lanes";
+    EXPECT_EQ(leiter.abend().plan[0].hauptlauf, 0);
 }
 
 // On a four-lane track the chart has a column per lane and a free lane says so; the line
