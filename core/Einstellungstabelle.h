@@ -92,6 +92,9 @@ inline const Einstellung RennabendQualifikation{QStringLiteral("RennabendQualifi
                                                 QStringLiteral("Keine")};
 inline const Einstellung RennabendAufsteiger{QStringLiteral("RennabendAufsteiger"),
                                              QStringLiteral("False")};
+// How each main is driven: a single Lauf ("Einzellauf") or a rotation over every lane.
+inline const Einstellung RennabendHauptlaeufe{QStringLiteral("RennabendHauptlaeufe"),
+                                              QStringLiteral("Einzellauf")};
 // A season's championship: the points for a night's first, second, … place.
 inline const Einstellung RennabendSaisonpunkte{QStringLiteral("RennabendSaisonpunkte"),
                                                QStringLiteral("10,8,6,5,4,3,2,1")};

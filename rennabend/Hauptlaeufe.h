@@ -4,14 +4,12 @@
 // driven from the lowest up so that he is known when his seat is due.
 #pragma once
 
+#include "Rennabendregeln.h"
 #include "Rennplan.h"
 
 #include <QString>
 #include <QStringList>
 #include <vector>
-
-// How a main is driven: one Lauf, or a rotation in which each of its drivers drives every lane.
-enum class Hauptlaufmodus { Einzellauf, Rotation };
 
 struct Hauptlauf {
     QString name;                 // "A", "B", …

@@ -62,8 +62,12 @@ RennabendFenster::RennabendFenster(RennabendLogik& logik, const Rennabendregeln&
                              static_cast<int>(Qualifikationsart::MeisteRunden));
     m_qualifikation->setCurrentIndex(m_qualifikation->findData(
         regeln.qualifikation ? static_cast<int>(*regeln.qualifikation) : -1));
-    m_aufsteiger = new QCheckBox(QStringLiteral("Sieger steigt a&uf"), neu);
+    m_aufsteiger = new QCheckBox(QStringLiteral("A&ufsteiger"), neu);
     m_aufsteiger->setChecked(regeln.aufsteiger);
+    m_hauptlaufrotation = new QCheckBox(QStringLiteral("als R&otation"), neu);
+    m_hauptlaufrotation->setChecked(regeln.hauptlaufmodus == Hauptlaufmodus::Rotation);
+    m_hauptlaufrotation->setToolTip(
+        QStringLiteral("Jeder Hauptlauf als Rotation: jeder seiner Fahrer fährt jede Spur einmal"));
     m_qualifikation->setToolTip(QStringLiteral("Erst die Qualifikation, dann die Hauptläufe A, "
                                                "B, … nach ihrer Startaufstellung"));
     m_aufsteiger->setToolTip(QStringLiteral("Der Sieger jedes Hauptlaufs fährt im Hauptlauf "
@@ -87,7 +91,11 @@ RennabendFenster::RennabendFenster(RennabendLogik& logik, const Rennabendregeln&
     qualifikation->setBuddy(m_qualifikation);
     neuZeilen->addWidget(qualifikation, 4, 0);
     neuZeilen->addWidget(m_qualifikation, 4, 1);
-    neuZeilen->addWidget(m_aufsteiger, 4, 2);
+    auto* hauptlaeufe = new QHBoxLayout;
+    hauptlaeufe->addWidget(m_aufsteiger);
+    hauptlaeufe->addWidget(m_hauptlaufrotation);
+    hauptlaeufe->addStretch();
+    neuZeilen->addLayout(hauptlaeufe, 4, 2);
     // Beside the format, so the form is no taller than before the qualifying came.
     neuZeilen->addWidget(m_beginnen, 1, 2);
     raster->addWidget(neu, 0, 0, 1, 2);
@@ -167,6 +175,8 @@ RennabendFenster::RennabendFenster(RennabendLogik& logik, const Rennabendregeln&
         r.qualifikation = qualifikation < 0 ? std::nullopt
                                             : std::optional(Qualifikationsart(qualifikation));
         r.aufsteiger = m_aufsteiger->isChecked();
+        r.hauptlaufmodus = m_hauptlaufrotation->isChecked() ? Hauptlaufmodus::Rotation
+                                                            : Hauptlaufmodus::Einzellauf;
         if (m_logik.beginnen(m_namen->text(), r, m_saison->text(), m_platzpunkte->text())) {
             m_namen->clear();
             m_neuGezeigt = false;

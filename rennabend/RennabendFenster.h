@@ -51,6 +51,7 @@ private:
     QCheckBox* m_finale = nullptr;
     QComboBox* m_qualifikation = nullptr; // none, or how the mains are seeded
     QCheckBox* m_aufsteiger = nullptr;
+    QCheckBox* m_hauptlaufrotation = nullptr;
     QLineEdit* m_saison = nullptr;
     QPushButton* m_beginnen = nullptr;
     QListWidget* m_fahrer = nullptr;

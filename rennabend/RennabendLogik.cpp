@@ -31,6 +31,8 @@ QString qualifikationText(const Rennabendregeln& regeln) {
                        : QStringLiteral("Qualifikation nach Distanz, dann Hauptläufe");
     if (regeln.aufsteiger)
         text += QStringLiteral(" mit Aufsteigern");
+    if (regeln.hauptlaufmodus == Hauptlaufmodus::Rotation)
+        text += QStringLiteral(", jeder Hauptlauf als Rotation");
     return text;
 }
 

@@ -365,7 +365,7 @@ void Rennabendleiter::hauptlaufAnsetzen() {
     const QStringList besetzung = hauptlauffahrer(m_abend.regeln, h.einteilung, h.rennen)[index];
     const QString aufsteiger = besetzung.size() > lauf.fahrer.size() ? besetzung.back() : QString();
     for (Paarung p :
-         hauptlaufPlan(lauf, m_abend.spurenzahl(), Hauptlaufmodus::Einzellauf, aufsteiger)) {
+         hauptlaufPlan(lauf, m_abend.spurenzahl(), m_abend.regeln.hauptlaufmodus, aufsteiger)) {
         p.hauptlauf = static_cast<int>(index) + 1;
         m_abend.plan.push_back(std::move(p));
     }

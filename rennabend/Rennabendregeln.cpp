@@ -59,6 +59,18 @@ std::optional<Qualifikationsart> qualifikationsartLesen(const QString& name) {
     return std::nullopt;
 }
 
+QString hauptlaufmodusName(Hauptlaufmodus modus) {
+    return modus == Hauptlaufmodus::Rotation ? QStringLiteral("Rotation")
+                                             : QStringLiteral("Einzellauf");
+}
+
+std::optional<Hauptlaufmodus> hauptlaufmodusLesen(const QString& name) {
+    for (Hauptlaufmodus modus : {Hauptlaufmodus::Einzellauf, Hauptlaufmodus::Rotation})
+        if (name == hauptlaufmodusName(modus))
+            return modus;
+    return std::nullopt;
+}
+
 Abendwertung abendwertungFuer(int spurenzahl) {
     return spurenzahl > KleinsteSpurenzahl ? Abendwertung::Platzpunkte : Abendwertung::Siege;
 }
@@ -105,5 +117,7 @@ Rennabendregeln rennabendregelnLesen(Einstellungswerte& werte, int spurenzahl) {
                                      [](const QString& text) { return punktelisteLesen(text); });
     r.qualifikation = qualifikationsartLesen(werte.text(Einstellungen::RennabendQualifikation));
     r.aufsteiger = werte.flag(Einstellungen::RennabendAufsteiger);
+    r.hauptlaufmodus = hauptlaufmodusLesen(werte.text(Einstellungen::RennabendHauptlaeufe))
+                           .value_or(Hauptlaufmodus::Einzellauf);
     return r;
 }

@@ -42,6 +42,9 @@ enum class Qualifikationsart {
     MeisteRunden // the distance of a run by time decides (by laps the laps), the longer first
 };
 
+// How a main is driven: one Lauf, or a rotation in which each of its drivers drives every lane.
+enum class Hauptlaufmodus { Einzellauf, Rotation };
+
 struct Rennabendregeln {
     Rennabendformat format = Rennabendformat::JederGegenJeden;
     bool finale = false; // a Begegnung of the two best after the plan
@@ -52,6 +55,7 @@ struct Rennabendregeln {
     // `aufsteiger` the winner of each main moves up into the one above.
     std::optional<Qualifikationsart> qualifikation = std::nullopt;
     bool aufsteiger = false;
+    Hauptlaufmodus hauptlaufmodus = Hauptlaufmodus::Einzellauf;
 };
 
 // The names of the settings store ("Siege", "Gesamtrunden", "Platzpunkte").
@@ -64,6 +68,9 @@ Abendwertung abendwertungFuer(int spurenzahl);
 // reads as none, a night without a qualifying.
 QString qualifikationsartName(Qualifikationsart art);
 std::optional<Qualifikationsart> qualifikationsartLesen(const QString& name);
+// The names of the settings store ("Einzellauf", "Rotation").
+QString hauptlaufmodusName(Hauptlaufmodus modus);
+std::optional<Hauptlaufmodus> hauptlaufmodusLesen(const QString& name);
 
 // The most drivers a night of this format takes.
 int meisteFahrer(Rennabendformat format);

@@ -149,8 +149,9 @@ private:
         qualifikationLesen(o, spalte);
     }
 
-    // A night with a qualifying names its kind and whether mains have bump-ups:
-    // {"qualifikation": "BesteRunde", "aufsteiger": true}.
+    // A night with a qualifying names its kind, whether mains have bump-ups and whether they
+    // are rotations: {"qualifikation": "BesteRunde", "aufsteiger": true, "hauptlaeufe":
+    // "Rotation"}.
     void qualifikationLesen(const QJsonObject& o, const QVariant& spalte) {
         if (!o.contains(QStringLiteral("qualifikation")))
             return;
@@ -160,6 +161,12 @@ private:
             fehler(QStringLiteral("Seine Qualifikation in „%1“ ist unbekannt.")
                        .arg(spalte.toString()));
         m_a.regeln.aufsteiger = o[QStringLiteral("aufsteiger")].toBool();
+        const std::optional<Hauptlaufmodus> modus =
+            hauptlaufmodusLesen(o[QStringLiteral("hauptlaeufe")].toString(
+                hauptlaufmodusName(Hauptlaufmodus::Einzellauf)));
+        if (!modus)
+            fehler(QStringLiteral("Seine Hauptläufe in „%1“ sind unbekannt.").arg(spalte.toString()));
+        m_a.regeln.hauptlaufmodus = modus.value_or(Hauptlaufmodus::Einzellauf);
     }
 
     // A night scored other than by wins says so beside its race format, with the points of
@@ -330,6 +337,8 @@ QVariant rennformatspalte(const std::optional<Abendrennformat>& f, const Rennabe
         o.insert(QStringLiteral("qualifikation"), qualifikationsartName(*regeln.qualifikation));
         if (regeln.aufsteiger)
             o.insert(QStringLiteral("aufsteiger"), true);
+        if (regeln.hauptlaufmodus == Hauptlaufmodus::Rotation)
+            o.insert(QStringLiteral("hauptlaeufe"), hauptlaufmodusName(regeln.hauptlaufmodus));
     }
     return QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact));
 }

@@ -146,7 +146,7 @@ TEST(RennabendFenster, WertungUndPlatzpunkteGewaehlt) {
 }
 
 // A night with a qualifying chosen in the form: the qualifying comes first, by the way
-// chosen, and the bump-up is the night's.
+// chosen, and the bump-up and the mains as rotations are the night's.
 TEST(RennabendFenster, QualifikationUndAufsteigerGewaehlt) {
     Rennbahn bahn;
     bahn.spuren(4);
@@ -163,7 +163,8 @@ TEST(RennabendFenster, QualifikationUndAufsteigerGewaehlt) {
             i >= 0)
             auswahl->setCurrentIndex(i);
     for (QCheckBox* kaestchen : fenster.findChildren<QCheckBox*>())
-        if (kaestchen->text().startsWith(QStringLiteral("Sieger steigt")))
+        if (kaestchen->text() == QStringLiteral("A&ufsteiger") ||
+            kaestchen->text() == QStringLiteral("als R&otation"))
             kaestchen->setChecked(true);
     for (QPushButton* knopf : fenster.findChildren<QPushButton*>())
         if (knopf->text() == QStringLiteral("Abend &beginnen"))
@@ -171,6 +172,7 @@ TEST(RennabendFenster, QualifikationUndAufsteigerGewaehlt) {
     ASSERT_TRUE(leiter.aktiv());
     EXPECT_EQ(leiter.abend().regeln.qualifikation, Qualifikationsart::MeisteRunden);
     EXPECT_TRUE(leiter.abend().regeln.aufsteiger);
+    EXPECT_EQ(leiter.abend().regeln.hauptlaufmodus, Hauptlaufmodus::Rotation);
     ASSERT_EQ(leiter.abend().plan.size(), 2u) << "seven drivers qualify on four lanes";
     EXPECT_EQ(leiter.abend().plan[0].hauptlauf, 0);
 }

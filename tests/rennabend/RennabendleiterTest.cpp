@@ -9,6 +9,7 @@
 #include "Verlaufstest.h"
 
 #include <gtest/gtest.h>
+#include <map>
 
 namespace {
 // The race, the history's listener and the night between them, as the program wires them.
@@ -477,6 +478,42 @@ TEST(Rennabendleiter, QualifikationSetztDieHauptlaeufeMitAufsteiger) {
     const Rennabend gelesen = abendAusZeile(rennabendzeile(b.leiter.abend())).abend;
     EXPECT_EQ(gelesen.plan, b.leiter.abend().plan);
     EXPECT_EQ(gelesen.regeln.qualifikation, Qualifikationsart::BesteRunde);
+}
+
+// Mains as rotations: eight drivers qualify by best lap on four lanes; the A main's four
+// (Hanna, Emil, Bert, Dieter) then drive a Lauf each on every lane, and only after them the
+// B main's. The night keeps the rotation when it is stored.
+TEST(Rennabendleiter, HauptlaeufeAlsRotation) {
+    const QString E = QStringLiteral("Emil"), F = QStringLiteral("Franz"),
+                  G = QStringLiteral("Gustav"), H = QStringLiteral("Hanna");
+    Abendbahn b;
+    b.Rennbahn::spuren(4);
+    Rennabendregeln regeln;
+    regeln.qualifikation = Qualifikationsart::BesteRunde;
+    regeln.hauptlaufmodus = Hauptlaufmodus::Rotation;
+    b.leiter.beginnen({A, B, C, D, E, F, G, H}, regeln);
+    b.gleichmaessigFahren(2, {2.6, 2.2, 2.8, 2.4});
+    b.gleichmaessigFahren(2, {2.1, 2.9, 2.5, 2.0});
+    const auto mainFahrer = [&](int hauptlauf) {
+        std::map<int, QStringList> jeSpur;
+        for (const Paarung& p : b.leiter.abend().plan)
+            if (p.hauptlauf == hauptlauf)
+                for (int spur = 1; spur <= 4; ++spur)
+                    jeSpur[spur] << p.belegung()[spur];
+        for (auto& [spur, namen] : jeSpur)
+            namen.sort();
+        return jeSpur;
+    };
+    const QStringList a = QStringList{B, D, E, H};
+    EXPECT_EQ(mainFahrer(1), (std::map<int, QStringList>{{1, a}, {2, a}, {3, a}, {4, a}}));
+    EXPECT_TRUE(mainFahrer(2).empty()) << "the B main comes once the A main is over";
+    for (int lauf = 0; lauf < 4; ++lauf)
+        b.gleichmaessigFahren(2, {2.3, 2.4, 2.5, 2.6});
+    const QStringList unten = QStringList{A, C, F, G};
+    EXPECT_EQ(mainFahrer(2),
+              (std::map<int, QStringList>{{1, unten}, {2, unten}, {3, unten}, {4, unten}}));
+    EXPECT_EQ(abendAusZeile(rennabendzeile(b.leiter.abend())).abend.regeln.hauptlaufmodus,
+              Hauptlaufmodus::Rotation);
 }
 
 // A qualifying passed over Lauf by Lauf gives nobody a result: the mains follow the roster,
