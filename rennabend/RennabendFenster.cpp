@@ -172,8 +172,8 @@ RennabendFenster::RennabendFenster(RennabendLogik& logik, const Rennabendregeln&
         r.wertung = static_cast<Abendwertung>(m_wertung->currentData().toInt());
         r.finale = m_finale->isChecked();
         const int qualifikation = m_qualifikation->currentData().toInt();
-        r.qualifikation = qualifikation < 0 ? std::nullopt
-                                            : std::optional(Qualifikationsart(qualifikation));
+        r.qualifikation =
+            qualifikation < 0 ? std::nullopt : std::optional(Qualifikationsart(qualifikation));
         r.aufsteiger = m_aufsteiger->isChecked();
         r.hauptlaufmodus = m_hauptlaufrotation->isChecked() ? Hauptlaufmodus::Rotation
                                                             : Hauptlaufmodus::Einzellauf;

@@ -165,7 +165,8 @@ private:
             hauptlaufmodusLesen(o[QStringLiteral("hauptlaeufe")].toString(
                 hauptlaufmodusName(Hauptlaufmodus::Einzellauf)));
         if (!modus)
-            fehler(QStringLiteral("Seine Hauptläufe in „%1“ sind unbekannt.").arg(spalte.toString()));
+            fehler(
+                QStringLiteral("Seine Hauptläufe in „%1“ sind unbekannt.").arg(spalte.toString()));
         m_a.regeln.hauptlaufmodus = modus.value_or(Hauptlaufmodus::Einzellauf);
     }
 

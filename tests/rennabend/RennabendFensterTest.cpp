@@ -159,8 +159,7 @@ TEST(RennabendFenster, QualifikationUndAufsteigerGewaehlt) {
         if (feld->placeholderText() == QStringLiteral("Anna, Bert, Carla"))
             feld->setText(QStringLiteral("Anna, Bert, Carla, Dora, Emil, Fritz, Gina"));
     for (QComboBox* auswahl : fenster.findChildren<QComboBox*>())
-        if (const int i = auswahl->findText(QStringLiteral("meiste Runden"));
-            i >= 0)
+        if (const int i = auswahl->findText(QStringLiteral("meiste Runden")); i >= 0)
             auswahl->setCurrentIndex(i);
     for (QCheckBox* kaestchen : fenster.findChildren<QCheckBox*>())
         if (kaestchen->text() == QStringLiteral("A&ufsteiger") ||
