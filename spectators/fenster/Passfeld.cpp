@@ -1,5 +1,6 @@
 #include "Passfeld.h"
 
+#include "Farbkontrast.h"
 #include "QtFarbe.h"
 #include "Texteinpassung.h"
 
@@ -8,7 +9,7 @@
 namespace {
 // The line in that width: each name as wide as it is or as its share of what the words
 // leave, a narrow name's unused share going to the wider ones.
-QString namenKuerzen(const Namenszeile& zeile, const QFontMetrics& masse, int breite) {
+Namenszeile namenKuerzen(Namenszeile zeile, const QFontMetrics& masse, int breite) {
     std::vector<std::pair<int, std::size_t>> namen; // width and part, the narrowest first
     int uebrig = breite;
     for (std::size_t i = 0; i < zeile.size(); ++i) {
@@ -26,19 +27,34 @@ QString namenKuerzen(const Namenszeile& zeile, const QFontMetrics& masse, int br
         anteile[namen[n].second] = anteil;
         uebrig -= anteil;
     }
-    QString text;
     for (std::size_t i = 0; i < zeile.size(); ++i) {
-        if (!zeile[i].name) {
-            text += zeile[i].text;
-            continue;
-        }
         // A name given all it needs stays whole, whatever eliding makes of rounded widths.
-        const QString name = anteile[i] >= masse.horizontalAdvance(zeile[i].text)
-                                 ? zeile[i].text
-                                 : masse.elidedText(zeile[i].text, Qt::ElideRight, anteile[i]);
-        text += name.isEmpty() ? QStringLiteral("…") : name;
+        if (!zeile[i].name || anteile[i] >= masse.horizontalAdvance(zeile[i].text))
+            continue;
+        const QString name = masse.elidedText(zeile[i].text, Qt::ElideRight, anteile[i]);
+        zeile[i].text = name.isEmpty() ? QStringLiteral("…") : name;
     }
-    return text;
+    return zeile;
+}
+
+// The line with each name in its driver's colour; a colour that does not read on the dark
+// ground carries its name as a plate, as on the lane cards. Every text escaped.
+QString farbigeZeile(const Namenszeile& zeile) {
+    QString html;
+    for (const Zeilenteil& teil : zeile) {
+        const QString text = teil.text.toHtmlEscaped();
+        if (!teil.farbe) {
+            html += text;
+        } else if (lesbarAufKarte(*teil.farbe)) {
+            html += QStringLiteral("<span style=\"color:%1\">%2</span>")
+                        .arg(qtFarbe(*teil.farbe).name(), text);
+        } else {
+            html += QStringLiteral("<span style=\"color:%1; background:%2\">&nbsp;%3&nbsp;</span>")
+                        .arg(qtFarbe(schriftAuf(*teil.farbe)).name(), qtFarbe(*teil.farbe).name(),
+                             text);
+        }
+    }
+    return html;
 }
 } // namespace
 
@@ -108,10 +124,20 @@ void Passfeld::einpassen() {
     Einpassung e = ::einpassen(ganz, m_grundschrift, breite, m_grundschrift.pointSizeF() / 2);
     const bool woerter =
         std::any_of(m_zeile.begin(), m_zeile.end(), [](const Zeilenteil& t) { return !t.name; });
-    if (e.gekuerzt && woerter)
-        e.text = namenKuerzen(m_zeile, QFontMetrics(e.schrift), breite);
+    const bool inTeilen = !e.gekuerzt || woerter;
+    const Namenszeile teile =
+        e.gekuerzt && woerter ? namenKuerzen(m_zeile, QFontMetrics(e.schrift), breite) : m_zeile;
+    const bool farbig = inTeilen && std::any_of(teile.begin(), teile.end(),
+                                                [](const Zeilenteil& t) { return t.farbe; });
+    if (farbig)
+        e.text = farbigeZeile(teile);
+    else if (inTeilen)
+        e.text = zeilentext(teile);
     if (font() != e.schrift)
         setFont(e.schrift);
+    // Names show as typed, markup and all: only a line of coloured names is markup, its
+    // own, with every text escaped.
+    setTextFormat(farbig ? Qt::RichText : Qt::PlainText);
     if (text() != e.text)
         setText(e.text);
     const QString tipp = e.gekuerzt ? alsKlartext(ganz) : QString();

@@ -216,6 +216,33 @@ double anteilInFarbe(QWidget* w, const QColor& f) {
 }
 } // namespace
 
+// Who drives next shows each name in its driver's colour, a dark one as a plate; a name is
+// shown as typed, never taken for markup.
+TEST(Zuschauerfenster, AlsNaechstesInDenFarbenDerFahrer) {
+    Hauptfenster haupt;
+    Zuschauerfenster fenster(&haupt);
+    fenster.resize(960, 540);
+    fenster.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenster));
+    Zuschaueransicht a = vollerStand();
+    a.alsNaechstes = {{QStringLiteral("Als Nächstes: Lauf 2 – ")},
+                      {QStringLiteral("<b>Ida</b>"), true, 0x4040FF}, // red
+                      {QStringLiteral(" (Spur 1), Spur 2 frei, ")},
+                      {QStringLiteral("Max"), true, 0x602020}, // dark blue
+                      {QStringLiteral(" (Spur 3)")}};
+    fenster.darstellen(a);
+    QApplication::processEvents();
+    auto* naechste = fenster.findChild<QLabel*>(QStringLiteral("naechste"));
+    ASSERT_NE(naechste, nullptr);
+    EXPECT_EQ(naechste->textFormat(), Qt::RichText);
+    EXPECT_TRUE(naechste->text().contains(QStringLiteral("&lt;b&gt;Ida&lt;/b&gt;")))
+        << naechste->text().toStdString();
+    EXPECT_TRUE(naechste->text().contains(QStringLiteral("background:#202060")))
+        << naechste->text().toStdString();
+    EXPECT_GT(anteilInFarbe(naechste, QColor(0xFF4040)), 0.001) << "Ida in her red";
+    EXPECT_GT(anteilInFarbe(naechste, QColor(0x202060)), 0.01) << "Max on his blue plate";
+}
+
 // Sixteen drivers: the standings fill the room between who drives next and the bottom, and
 // a name on a dark colour is written in white.
 TEST(Zuschauerfenster, SechzehnFahrerFuellenDieTabelleAufIhrenFarbenLesbar) {
