@@ -40,8 +40,18 @@ nebenprozess=$zweiter
 fensterVon "$zweiter" '^Rennabend$'
 zeigt "^Label\\tDer Rennabend vom [0-9.]+ läuft schon in einem anderen Rundomat auf diesem Datenordner \\(Prozess $erster\\)\\. Hier geht es ohne Rennabend weiter\\.\$"
 xdotool key Return
-fensterVon "$zweiter" "$hauptfenstertitel"
-xdotool key Return
+# Enter starts its race. On a busy machine the key may reach the window before it has the
+# keyboard back from the message: without a green light within 15 s it is pressed again (a
+# countdown under way would have turned green by then).
+for _ in 1 2 3; do
+    fensterVon "$zweiter" "$hauptfenstertitel"
+    xdotool key Return
+    for _ in $(seq 150); do
+        grep -q $'\tAmpel grün\t' "$arbeit/signale2.txt" 2>/dev/null && break 2
+        sleep 0.1
+    done
+done
+grep -q $'\tAmpel grün\t' "$arbeit/signale2.txt" || fehler "das zweite Programm startet kein Rennen"
 exportiert 'len(j["rennen"]) == 1 and "rennabend" not in j["rennen"][0]
     and not j["rennabende"][0]["rennen"] and not j["rennabende"][0]["beendet"]'
 kill "$zweiter"
