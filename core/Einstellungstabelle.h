@@ -92,6 +92,9 @@ inline const Einstellung RennabendQualifikation{QStringLiteral("RennabendQualifi
                                                 QStringLiteral("Keine")};
 inline const Einstellung RennabendAufsteiger{QStringLiteral("RennabendAufsteiger"),
                                              QStringLiteral("False")};
+// The qualifying over every lane, each driver once on each, instead of a Lauf each.
+inline const Einstellung RennabendQualifikationAufJederSpur{
+    QStringLiteral("RennabendQualifikationAufJederSpur"), QStringLiteral("False")};
 // How each main is driven: a single Lauf ("Einzellauf") or a rotation over every lane.
 inline const Einstellung RennabendHauptlaeufe{QStringLiteral("RennabendHauptlaeufe"),
                                               QStringLiteral("Einzellauf")};

@@ -24,6 +24,22 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+namespace {
+// The qualifying's choices, in the order of the list.
+struct Qualifikationswahl {
+    std::optional<Qualifikationsart> art;
+    bool aufJederSpur = false;
+    QString text;
+};
+const Qualifikationswahl Qualifikationswahlen[] = {
+    {std::nullopt, false, QStringLiteral("keine")},
+    {Qualifikationsart::BesteRunde, false, QStringLiteral("beste Runde")},
+    {Qualifikationsart::BesteRunde, true, QStringLiteral("beste Runde auf jeder Spur")},
+    {Qualifikationsart::MeisteRunden, false, QStringLiteral("meiste Runden")},
+    {Qualifikationsart::MeisteRunden, true, QStringLiteral("meiste Runden auf jeder Spur")},
+};
+} // namespace
+
 RennabendFenster::RennabendFenster(RennabendLogik& logik, const Rennabendregeln& regeln,
                                    QWidget* eltern, const Massstab& massstab)
     : QDialog(eltern), m_logik(logik), m_regeln(regeln) {
@@ -55,13 +71,12 @@ RennabendFenster::RennabendFenster(RennabendLogik& logik, const Rennabendregeln&
     // With a qualifying the night drives it first, then its mains A, B, …; with the bump-up
     // each main's winner moves up into the one above.
     m_qualifikation = new QComboBox(neu);
-    m_qualifikation->addItem(QStringLiteral("keine"), -1);
-    m_qualifikation->addItem(QStringLiteral("beste Runde"),
-                             static_cast<int>(Qualifikationsart::BesteRunde));
-    m_qualifikation->addItem(QStringLiteral("meiste Runden"),
-                             static_cast<int>(Qualifikationsart::MeisteRunden));
-    m_qualifikation->setCurrentIndex(m_qualifikation->findData(
-        regeln.qualifikation ? static_cast<int>(*regeln.qualifikation) : -1));
+    for (const Qualifikationswahl& wahl : Qualifikationswahlen) {
+        m_qualifikation->addItem(wahl.text);
+        if (wahl.art == regeln.qualifikation &&
+            (!wahl.art || wahl.aufJederSpur == regeln.qualifikationAufJederSpur))
+            m_qualifikation->setCurrentIndex(m_qualifikation->count() - 1);
+    }
     m_aufsteiger = new QCheckBox(QStringLiteral("A&ufsteiger"), neu);
     m_aufsteiger->setChecked(regeln.aufsteiger);
     m_hauptlaufrotation = new QCheckBox(QStringLiteral("als R&otation"), neu);
@@ -171,9 +186,10 @@ RennabendFenster::RennabendFenster(RennabendLogik& logik, const Rennabendregeln&
         r.format = static_cast<Rennabendformat>(m_format->currentData().toInt());
         r.wertung = static_cast<Abendwertung>(m_wertung->currentData().toInt());
         r.finale = m_finale->isChecked();
-        const int qualifikation = m_qualifikation->currentData().toInt();
-        r.qualifikation =
-            qualifikation < 0 ? std::nullopt : std::optional(Qualifikationsart(qualifikation));
+        const Qualifikationswahl& wahl =
+            Qualifikationswahlen[static_cast<std::size_t>(m_qualifikation->currentIndex())];
+        r.qualifikation = wahl.art;
+        r.qualifikationAufJederSpur = wahl.aufJederSpur;
         r.aufsteiger = m_aufsteiger->isChecked();
         r.hauptlaufmodus = m_hauptlaufrotation->isChecked() ? Hauptlaufmodus::Rotation
                                                             : Hauptlaufmodus::Einzellauf;

@@ -29,6 +29,8 @@ QString qualifikationText(const Rennabendregeln& regeln) {
     QString text = *regeln.qualifikation == Qualifikationsart::BesteRunde
                        ? QStringLiteral("Qualifikation nach bester Runde, dann Hauptläufe")
                        : QStringLiteral("Qualifikation nach Distanz, dann Hauptläufe");
+    if (regeln.qualifikationAufJederSpur)
+        text.replace(QStringLiteral(", dann"), QStringLiteral(" auf jeder Spur, dann"));
     if (regeln.aufsteiger)
         text += QStringLiteral(" mit Aufsteigern");
     if (regeln.hauptlaufmodus == Hauptlaufmodus::Rotation)

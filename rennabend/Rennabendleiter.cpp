@@ -49,7 +49,9 @@ void Rennabendleiter::beginnen(const QStringList& fahrer, const Rennabendregeln&
     if (abend.regeln.qualifikation) {
         abend.regeln.format = Rennabendformat::Spurrotation;
         abend.regeln.finale = false;
-        abend.plan = qualifikationsplan(fahrer, spuren);
+        abend.plan = abend.regeln.qualifikationAufJederSpur
+                         ? rennplan(fahrer, Rennabendformat::Spurrotation, spuren)
+                         : qualifikationsplan(fahrer, spuren);
     } else {
         abend.plan = rennplan(fahrer, abend.regeln.format, spuren);
     }
@@ -287,7 +289,8 @@ bool Rennabendleiter::hauptlaeufeEingeteilt(QString& fehler) const {
 
 void Rennabendleiter::neuPlanenMit(const QStringList& fahrer) {
     const auto gefahren = static_cast<std::size_t>(erledigt());
-    if (m_abend.regeln.qualifikation) {
+    // A qualifying over every lane is made again as any round over every lane is.
+    if (m_abend.regeln.qualifikation && !m_abend.regeln.qualifikationAufJederSpur) {
         // Who is at the night and has no Lauf of the qualifying behind him drives one still.
         m_abend.plan.resize(std::min(gefahren, m_abend.plan.size()));
         QStringList offen = fahrer;

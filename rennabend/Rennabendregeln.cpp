@@ -119,5 +119,6 @@ Rennabendregeln rennabendregelnLesen(Einstellungswerte& werte, int spurenzahl) {
     r.aufsteiger = werte.flag(Einstellungen::RennabendAufsteiger);
     r.hauptlaufmodus = hauptlaufmodusLesen(werte.text(Einstellungen::RennabendHauptlaeufe))
                            .value_or(Hauptlaufmodus::Einzellauf);
+    r.qualifikationAufJederSpur = werte.flag(Einstellungen::RennabendQualifikationAufJederSpur);
     return r;
 }

@@ -56,6 +56,9 @@ struct Rennabendregeln {
     std::optional<Qualifikationsart> qualifikation = std::nullopt;
     bool aufsteiger = false;
     Hauptlaufmodus hauptlaufmodus = Hauptlaufmodus::Einzellauf;
+    // The qualifying a round over every lane, each driver once on each, instead of one Lauf
+    // each; its distances add up, its best lap is the best of them.
+    bool qualifikationAufJederSpur = false;
 };
 
 // The names of the settings store ("Siege", "Gesamtrunden", "Platzpunkte").

@@ -161,6 +161,7 @@ private:
             fehler(QStringLiteral("Seine Qualifikation in „%1“ ist unbekannt.")
                        .arg(spalte.toString()));
         m_a.regeln.aufsteiger = o[QStringLiteral("aufsteiger")].toBool();
+        m_a.regeln.qualifikationAufJederSpur = o[QStringLiteral("aufJederSpur")].toBool();
         const std::optional<Hauptlaufmodus> modus =
             hauptlaufmodusLesen(o[QStringLiteral("hauptlaeufe")].toString(
                 hauptlaufmodusName(Hauptlaufmodus::Einzellauf)));
@@ -338,6 +339,8 @@ QVariant rennformatspalte(const std::optional<Abendrennformat>& f, const Rennabe
         o.insert(QStringLiteral("qualifikation"), qualifikationsartName(*regeln.qualifikation));
         if (regeln.aufsteiger)
             o.insert(QStringLiteral("aufsteiger"), true);
+        if (regeln.qualifikationAufJederSpur)
+            o.insert(QStringLiteral("aufJederSpur"), true);
         if (regeln.hauptlaufmodus == Hauptlaufmodus::Rotation)
             o.insert(QStringLiteral("hauptlaeufe"), hauptlaufmodusName(regeln.hauptlaufmodus));
     }

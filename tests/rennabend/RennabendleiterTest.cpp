@@ -516,6 +516,37 @@ TEST(Rennabendleiter, HauptlaeufeAlsRotation) {
               Hauptlaufmodus::Rotation);
 }
 
+// A qualifying over every lane: five drivers on four lanes drive the round, each once on
+// each lane, before the mains are set; the night keeps that when it is stored.
+TEST(Rennabendleiter, QualifikationAufJederSpur) {
+    const QString E = QStringLiteral("Emil");
+    Abendbahn b;
+    b.Rennbahn::spuren(4);
+    Rennabendregeln regeln;
+    regeln.qualifikation = Qualifikationsart::BesteRunde;
+    regeln.qualifikationAufJederSpur = true;
+    b.leiter.beginnen({A, B, C, D, E}, regeln);
+    const Rennplan quali = b.leiter.abend().plan;
+    ASSERT_EQ(quali.size(), 5u);
+    for (const QString& name : {A, B, C, D, E})
+        for (int spur = 1; spur <= 4; ++spur)
+            EXPECT_EQ(std::count_if(quali.begin(), quali.end(),
+                                    [&](const Paarung& p) { return p.belegung()[spur] == name; }),
+                      1)
+                << name.toStdString() << " on lane " << spur;
+    const auto hauptlaeufe = [&] {
+        return std::count_if(b.leiter.abend().plan.begin(), b.leiter.abend().plan.end(),
+                             [](const Paarung& p) { return p.hauptlauf > 0; });
+    };
+    for (int lauf = 0; lauf < 4; ++lauf)
+        b.gleichmaessigFahren(2, {2.6, 2.2, 2.8, 2.4});
+    EXPECT_EQ(hauptlaeufe(), 0) << "the round is not over yet";
+    b.gleichmaessigFahren(2, {2.6, 2.2, 2.8, 2.4});
+    EXPECT_GT(hauptlaeufe(), 0);
+    EXPECT_TRUE(
+        abendAusZeile(rennabendzeile(b.leiter.abend())).abend.regeln.qualifikationAufJederSpur);
+}
+
 // A qualifying passed over Lauf by Lauf gives nobody a result: the mains follow the roster,
 // and the window says so above the next Lauf and names each entry's part of the night.
 TEST(Rennabendleiter, OhneQualifikationsergebnisNachFahrerliste) {
