@@ -480,71 +480,47 @@ TEST(Rennabendleiter, QualifikationSetztDieHauptlaeufeMitAufsteiger) {
     EXPECT_EQ(gelesen.regeln.qualifikation, Qualifikationsart::BesteRunde);
 }
 
-// Mains as rotations: eight drivers qualify by best lap on four lanes; the A main's four
-// (Hanna, Emil, Bert, Dieter) then drive a Lauf each on every lane, and only after them the
-// B main's. The night keeps the rotation when it is stored.
-TEST(Rennabendleiter, HauptlaeufeAlsRotation) {
+// A qualifying over every lane and mains as rotations: eight drivers on four lanes drive the
+// round, each once on each lane, before the mains are set. Alike on every lane, they are
+// seeded in the roster's order; the A main's four then drive a Lauf each on every lane, and
+// only after them the B main's. The night keeps both when it is stored.
+TEST(Rennabendleiter, QualifikationAufJederSpurUndHauptlaeufeAlsRotation) {
     const QString E = QStringLiteral("Emil"), F = QStringLiteral("Franz"),
                   G = QStringLiteral("Gustav"), H = QStringLiteral("Hanna");
     Abendbahn b;
     b.Rennbahn::spuren(4);
     Rennabendregeln regeln;
     regeln.qualifikation = Qualifikationsart::BesteRunde;
+    regeln.qualifikationAufJederSpur = true;
     regeln.hauptlaufmodus = Hauptlaufmodus::Rotation;
     b.leiter.beginnen({A, B, C, D, E, F, G, H}, regeln);
-    b.gleichmaessigFahren(2, {2.6, 2.2, 2.8, 2.4});
-    b.gleichmaessigFahren(2, {2.1, 2.9, 2.5, 2.0});
-    const auto mainFahrer = [&](int hauptlauf) {
-        std::map<int, QStringList> jeSpur;
+    // The drivers of each lane over the entries of one part of the night, sorted.
+    const auto jeSpur = [&](int hauptlauf) {
+        std::map<int, QStringList> fahrer;
         for (const Paarung& p : b.leiter.abend().plan)
             if (p.hauptlauf == hauptlauf)
                 for (int spur = 1; spur <= 4; ++spur)
-                    jeSpur[spur] << p.belegung()[spur];
-        for (auto& [spur, namen] : jeSpur)
+                    fahrer[spur] << p.belegung()[spur];
+        for (auto& [spur, namen] : fahrer)
             namen.sort();
-        return jeSpur;
+        return fahrer;
     };
-    const QStringList a = QStringList{B, D, E, H};
-    EXPECT_EQ(mainFahrer(1), (std::map<int, QStringList>{{1, a}, {2, a}, {3, a}, {4, a}}));
-    EXPECT_TRUE(mainFahrer(2).empty()) << "the B main comes once the A main is over";
+    const auto jedeSpur = [](const QStringList& namen) {
+        return std::map<int, QStringList>{{1, namen}, {2, namen}, {3, namen}, {4, namen}};
+    };
+    EXPECT_EQ(jeSpur(0), jedeSpur(QStringList{A, B, C, D, E, F, G, H}));
+    for (int lauf = 0; lauf < 7; ++lauf)
+        b.gleichmaessigFahren(2, {2.3, 2.4, 2.5, 2.6});
+    EXPECT_TRUE(jeSpur(1).empty()) << "the round is not over yet";
+    b.gleichmaessigFahren(2, {2.3, 2.4, 2.5, 2.6});
+    EXPECT_EQ(jeSpur(1), jedeSpur(QStringList{A, B, C, D}));
+    EXPECT_TRUE(jeSpur(2).empty()) << "the B main comes once the A main is over";
     for (int lauf = 0; lauf < 4; ++lauf)
         b.gleichmaessigFahren(2, {2.3, 2.4, 2.5, 2.6});
-    const QStringList unten = QStringList{A, C, F, G};
-    EXPECT_EQ(mainFahrer(2),
-              (std::map<int, QStringList>{{1, unten}, {2, unten}, {3, unten}, {4, unten}}));
-    EXPECT_EQ(abendAusZeile(rennabendzeile(b.leiter.abend())).abend.regeln.hauptlaufmodus,
-              Hauptlaufmodus::Rotation);
-}
-
-// A qualifying over every lane: five drivers on four lanes drive the round, each once on
-// each lane, before the mains are set; the night keeps that when it is stored.
-TEST(Rennabendleiter, QualifikationAufJederSpur) {
-    const QString E = QStringLiteral("Emil");
-    Abendbahn b;
-    b.Rennbahn::spuren(4);
-    Rennabendregeln regeln;
-    regeln.qualifikation = Qualifikationsart::BesteRunde;
-    regeln.qualifikationAufJederSpur = true;
-    b.leiter.beginnen({A, B, C, D, E}, regeln);
-    const Rennplan quali = b.leiter.abend().plan;
-    ASSERT_EQ(quali.size(), 5u);
-    for (const QString& name : {A, B, C, D, E})
-        for (int spur = 1; spur <= 4; ++spur)
-            EXPECT_EQ(std::count_if(quali.begin(), quali.end(),
-                                    [&](const Paarung& p) { return p.belegung()[spur] == name; }),
-                      1)
-                << name.toStdString() << " on lane " << spur;
-    const auto hauptlaeufe = [&] {
-        return std::count_if(b.leiter.abend().plan.begin(), b.leiter.abend().plan.end(),
-                             [](const Paarung& p) { return p.hauptlauf > 0; });
-    };
-    for (int lauf = 0; lauf < 4; ++lauf)
-        b.gleichmaessigFahren(2, {2.6, 2.2, 2.8, 2.4});
-    EXPECT_EQ(hauptlaeufe(), 0) << "the round is not over yet";
-    b.gleichmaessigFahren(2, {2.6, 2.2, 2.8, 2.4});
-    EXPECT_GT(hauptlaeufe(), 0);
-    EXPECT_TRUE(
-        abendAusZeile(rennabendzeile(b.leiter.abend())).abend.regeln.qualifikationAufJederSpur);
+    EXPECT_EQ(jeSpur(2), jedeSpur(QStringList{E, F, G, H}));
+    const Rennabendregeln gelesen = abendAusZeile(rennabendzeile(b.leiter.abend())).abend.regeln;
+    EXPECT_TRUE(gelesen.qualifikationAufJederSpur);
+    EXPECT_EQ(gelesen.hauptlaufmodus, Hauptlaufmodus::Rotation);
 }
 
 // A qualifying passed over Lauf by Lauf gives nobody a result: the mains follow the roster,
