@@ -76,6 +76,9 @@ std::int16_t Boxzustand::RX_data(std::int32_t box, std::int32_t byte) {
 std::optional<JnutlEreignis> Boxzustand::melden(const Boxprotokoll::Ereignisrahmen& rahmen) {
     std::int32_t code = rahmen.code;
     const auto zeitstempel = static_cast<std::int32_t>(rahmen.zeitstempel);
+    // Code 0 is what Get_Event hands out for "no event": a frame with it reports nothing.
+    if (code == 0)
+        return std::nullopt;
     if (istFehler(rahmen.code))
         return JnutlEreignis{code, zeitstempel};
     if (!m_scharf)
