@@ -1,8 +1,11 @@
 #include "Verlaufsexportbefehl.h"
 
 #include "Datenverzeichnis.h"
+#include "QtEinstellungsspeicher.h"
 #include "Rennabendexport.h"
 #include "Rennwarteschlange.h"
+#include "Saisontabelle.h"
+#include "Stillbetrieb.h"
 #include "Verlaufsexport.h"
 
 #include <QDir>
@@ -26,7 +29,13 @@ int verlaufsexportAusfuehren(const Programmoptionen& optionen) {
     for (Rennwarteschlange::Eintrag& e : Rennwarteschlange(daten.verzeichnis()).lesen())
         wartende.push_back(std::move(e.rennen));
     Verlaufsabfragen abfragen(datenbank);
-    const Jsonzusatz rennabende = rennabendeExportieren(datenbank, wartende);
+    // The seasons are counted with the points the history window counts them with. Reading
+    // the settings writes nothing, so nothing is there to report.
+    Stillbetrieb::Stummdialoge keineDialoge;
+    QtEinstellungsspeicher speicher(keineDialoge);
+    Einstellungswerte werte(speicher);
+    const Jsonzusatz rennabende =
+        rennabendeExportieren(datenbank, wartende, saisonpunkteLesen(werte));
     if (const std::optional<QString> fehler =
             verlaufExportieren(optionen.verlaufsexport, alleRennen(abfragen, std::move(wartende)),
                                Sonderdatei::Beschreiben, rennabende)) {

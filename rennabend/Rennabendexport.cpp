@@ -3,6 +3,8 @@
 #include "Hauptlaufwertung.h"
 #include "Punkteliste.h"
 #include "Rennabendleiter.h"
+#include "Saisonexport.h"
+#include "Saisonspeicher.h"
 
 #include <QJsonObject>
 #include <algorithm>
@@ -17,6 +19,13 @@ QJsonArray namenliste(const QStringList& namen) {
     for (const QString& name : namen)
         liste.append(name);
     return liste;
+}
+
+QJsonObject klassenAlsJson(const Fahrerklassen& klassen) {
+    QJsonObject json;
+    for (auto k = klassen.begin(); k != klassen.end(); ++k)
+        json.insert(k.key(), k.value());
+    return json;
 }
 
 QJsonArray tabelleAlsJson(const Rennabend& abend) {
@@ -88,6 +97,13 @@ QJsonObject abendAlsJson(const GespeicherterRennabend& g) {
         {QStringLiteral("spurenzahl"), a.spurenzahl()},
         {QStringLiteral("fahrer"), teilnehmer},
         {QStringLiteral("ausgeschieden"), namenliste(a.ausgeschieden)},
+        {QStringLiteral("klassen"), klassenAlsJson(a.klassen)},
+        {QStringLiteral("qualifikation"),
+         a.regeln.qualifikation ? QJsonValue(qualifikationsartName(*a.regeln.qualifikation))
+                                : QJsonValue()},
+        {QStringLiteral("qualifikationAufJederSpur"), a.regeln.qualifikationAufJederSpur},
+        {QStringLiteral("aufsteiger"), a.regeln.aufsteiger},
+        {QStringLiteral("hauptlaeufe"), hauptlaufmodusName(a.regeln.hauptlaufmodus)},
         {QStringLiteral("plan"), plan},
         {QStringLiteral("rennen"), rennen},
         {QStringLiteral("uebersprungen"), uebersprungen},
@@ -109,14 +125,20 @@ QJsonArray rennabendeAlsJson(const std::vector<GespeicherterRennabend>& abende) 
 }
 
 Jsonzusatz rennabendeExportieren(Verlaufsdatenbank& datenbank,
-                                 std::vector<Rennaufzeichnung> wartende) {
-    return [&datenbank, wartende = std::move(wartende)](QJsonObject& oben) {
+                                 std::vector<Rennaufzeichnung> wartende,
+                                 std::vector<int> saisonpunkte) {
+    return [&datenbank, wartende = std::move(wartende),
+            saisonpunkte = std::move(saisonpunkte)](QJsonObject& oben) {
         QString fehler;
         const std::vector<GespeicherterRennabend> abende =
             rennabendeLesen(datenbank, wartende, fehler);
+        const std::map<QString, int> streichresultate =
+            fehler.isEmpty() ? streichresultateLesen(datenbank, fehler) : std::map<QString, int>();
         if (!fehler.isEmpty())
             return std::optional<QString>(fehler);
         oben.insert(QStringLiteral("rennabende"), rennabendeAlsJson(abende));
+        oben.insert(QStringLiteral("saisons"),
+                    saisonsAlsJson(abende, saisonpunkte, streichresultate));
         return std::optional<QString>();
     };
 }

@@ -147,11 +147,9 @@ klassentabellen(const std::vector<Saisonzeile>& tabelle) {
     return klassen;
 }
 
-std::vector<Saisonwertung> saisonwertungen(const std::vector<GespeicherterRennabend>& abende,
-                                           const std::vector<int>& platzpunkte,
-                                           const std::map<QString, int>& streichresultate) {
+std::vector<Saison> saisonsDerAbende(const std::vector<GespeicherterRennabend>& abende) {
     // Season by season, in the order of their newest night (the nights come oldest first).
-    std::vector<std::pair<QString, std::vector<Saisonabend>>> saisons;
+    std::vector<Saison> saisons;
     for (auto g = abende.rbegin(); g != abende.rend(); ++g) {
         const Rennabend& a = g->abend;
         const bool gefahren = std::any_of(a.rennen.begin(), a.rennen.end(), [](const auto& r) {
@@ -164,18 +162,24 @@ std::vector<Saisonwertung> saisonwertungen(const std::vector<GespeicherterRennab
         for (const Tabellenzeile& z : abendtabelle(a))
             abend.reihenfolge << z.fahrer;
         auto s = std::find_if(saisons.begin(), saisons.end(),
-                              [&](const auto& x) { return x.first == a.saison; });
+                              [&](const Saison& x) { return x.name == a.saison; });
         if (s == saisons.end()) {
             saisons.push_back({a.saison, {}});
             s = saisons.end() - 1;
         }
-        s->second.insert(s->second.begin(), std::move(abend));
+        s->abende.insert(s->abende.begin(), std::move(abend));
     }
+    return saisons;
+}
+
+std::vector<Saisonwertung> saisonwertungen(const std::vector<GespeicherterRennabend>& abende,
+                                           const std::vector<int>& platzpunkte,
+                                           const std::map<QString, int>& streichresultate) {
     std::vector<Saisonwertung> wertungen;
-    for (const auto& [name, saisonabende] : saisons) {
-        const auto streichung = streichresultate.find(name);
+    for (const Saison& s : saisonsDerAbende(abende)) {
+        const auto streichung = streichresultate.find(s.name);
         wertungen.push_back(
-            saisonwertung(name, saisonabende, platzpunkte,
+            saisonwertung(s.name, s.abende, platzpunkte,
                           streichung == streichresultate.end() ? 0 : streichung->second));
     }
     return wertungen;

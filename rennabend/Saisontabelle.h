@@ -49,8 +49,16 @@ std::vector<Saisonzeile> saisontabelle(const std::vector<Saisonabend>& abende,
 std::vector<std::pair<QString, std::vector<Saisonzeile>>>
 klassentabellen(const std::vector<Saisonzeile>& tabelle);
 
-// The championship table of every season among the stored nights, the season of the newest
-// night first. A night counts once it has a race that counts; a damaged night never does.
+// The nights of every season among the stored nights, oldest first, the season of the
+// newest night first. A night counts once it has a race that counts; a damaged night never
+// does.
+struct Saison {
+    QString name;
+    std::vector<Saisonabend> abende;
+};
+std::vector<Saison> saisonsDerAbende(const std::vector<GespeicherterRennabend>& abende);
+
+// The championship table of every season among the stored nights, in that order.
 // `streichresultate`: season → its drop rounds, none for a season not in it.
 std::vector<Saisonwertung> saisonwertungen(const std::vector<GespeicherterRennabend>& abende,
                                            const std::vector<int>& platzpunkte,

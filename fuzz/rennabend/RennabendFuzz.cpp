@@ -1,7 +1,8 @@
 // libFuzzer entry for a race night's row as the table rennabende holds it: a line for each
 // column (schluessel, beginn, saison, format, finale, punkte, teilnehmer, ausgeschieden, plan,
-// uebersprungen, wiederholung, beendet, rennformat), "\N" for NULL; the integer columns take a number as
-// SQLite does. Then, each optional, a line with the entries the night's stored races drove
+// uebersprungen, wiederholung, beendet, rennformat), "\N" for NULL; the integer columns take a
+// number as SQLite does. Then, each optional, a line with the entries the night's stored races
+// drove
 // ("1 2 2"), and a line of what the racers do once the night goes on: f, g the next entry
 // driven with lane 1 or lane 2 home first, a a race stopped, w the last entry again, s the
 // next passed over, + a driver joining, - the first one leaving.
@@ -17,6 +18,7 @@
 #include "Rennabendverlauf.h"
 #include "Rennbahn.h"
 #include "Rennmitschrift.h"
+#include "Saisonexport.h"
 #include "Saisontabelle.h"
 
 #include <cstdint>
@@ -180,10 +182,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
 
     const QJsonArray export_ = rennabendeAlsJson({g});
     pruefen(export_[0][QStringLiteral("beschaedigt")].isString() == g.beschaedigt.has_value());
-    if (g.beschaedigt)
-        pruefen(saisonwertungen({g}, {10, 8, 6}).empty());
-    else
-        saisonwertungen({g}, {10, 8, 6});
+    const std::vector<Saisonwertung> saisons = saisonwertungen({g}, {10, 8, 6});
+    pruefen(!g.beschaedigt || saisons.empty());
+    // The export counts the seasons the history window shows, with the same drivers.
+    const QJsonArray saisonsJson = saisonsAlsJson({g}, {10, 8, 6}, {{g.abend.saison, 1}});
+    pruefen(static_cast<std::size_t>(saisonsJson.size()) == saisons.size());
+    for (std::size_t i = 0; i < saisons.size(); ++i)
+        pruefen(static_cast<std::size_t>(
+                    saisonsJson[qsizetype(i)][QStringLiteral("tabelle")].toArray().size()) ==
+                saisons[i].zeilen.size());
     const bool offen = !g.abend.beendet;
     const bool heil = !g.beschaedigt;
     if (heil)

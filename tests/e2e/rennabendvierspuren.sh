@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A race night of six drivers on a four-lane track on the simulator: --rennabend plans the
 # round over every lane, six Läufe of four; the window "Rennabend" (Shift+N) says who drives
-# the first Lauf on which lane, and the live page says it too. Enter alone starts every Lauf
+# the first Lauf on which lane, and the live page says it too; on a phone the page follows one
+# driver, who sits the first Lauf out, to their own next Lauf. Enter alone starts every Lauf
 # of 10 s by time (by then no car has driven the five laps a record needs, so no Hall of Fame
 # question comes between). Each Lauf's end shows as its result file. The history's JSON then
 # holds the night with its plan lane by lane and its six races of four lanes, each driven as
@@ -22,6 +23,17 @@ fenster "$hauptfenstertitel"
 IFS=$'\t' read -r _ s1 s2 s3 s4 <"$arbeit/plan.txt"
 erster="Als Nächstes: Lauf 1 – $s1 (Spur 1), $s2 (Spur 2), $s3 (Spur 3), $s4 (Spur 4)"
 "$hier/seitenstand.py" "$url" naechste="$erster" || fehler "Seite: Als Nächstes"
+# A driver who sits out the first Lauf follows their own on their phone, typed in small letters.
+read -r wartend nummer spur < <(/usr/bin/python3 - "$namen" "$arbeit/plan.txt" <<'PY'
+import sys
+plan = [zeile.rstrip("\n").split("\t") for zeile in open(sys.argv[2], encoding="utf-8")]
+name = next(n for n in sys.argv[1].split(",") if n not in plan[0])
+lauf = next(l for l in plan if name in l)
+print(name, lauf[0], lauf.index(name))
+PY
+)
+"$hier/meinlauf.py" "$url" "$arbeit" "${wartend,,}" "Dein nächster Lauf: Lauf $nummer, Spur $spur" ||
+    fehler "Seite: Dein nächster Lauf"
 xdotool key shift+n
 fenster '^Rennabend$'
 zeigt "^Label	$(sed 's/[()]/\\&/g' <<<"$erster")\$"

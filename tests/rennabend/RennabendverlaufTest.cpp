@@ -153,7 +153,7 @@ TEST(Rennabendverlauf, AbendUeberRennenAusscheidenUndWiederholungZurueckgelesen)
     const QString json = QDir(o.ordner.path()).filePath(QStringLiteral("alle.json"));
     Verlaufsabfragen abfragen(db);
     ASSERT_EQ(verlaufExportieren(json, alleRennen(abfragen, {}), Sonderdatei::Beschreiben,
-                                 rennabendeExportieren(db, {})),
+                                 rennabendeExportieren(db, {}, {10, 8, 6})),
               std::nullopt);
     QFile datei(json);
     ASSERT_TRUE(datei.open(QIODevice::ReadOnly));
@@ -282,7 +282,7 @@ TEST(Rennabendverlauf, BeschaedigterAbendWirdBeendetStattFortgesetzt) {
         const QString json = QDir(o.ordner.path()).filePath(QStringLiteral("alle.json"));
         Verlaufsabfragen abfragen(db);
         ASSERT_EQ(verlaufExportieren(json, alleRennen(abfragen, {}), Sonderdatei::Beschreiben,
-                                     rennabendeExportieren(db, {})),
+                                     rennabendeExportieren(db, {}, {10, 8, 6})),
                   std::nullopt);
         QFile datei(json);
         ASSERT_TRUE(datei.open(QIODevice::ReadOnly));

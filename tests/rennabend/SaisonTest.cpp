@@ -4,10 +4,14 @@
 #include "Abendfahrer.h"
 #include "Fensterbahn.h"
 #include "RennabendLogik.h"
+#include "Rennabendexport.h"
 #include "Rennabendspeicher.h"
 #include "Rennbahn.h"
 #include "Saisonspeicher.h"
 #include "Saisontabelle.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
 
 namespace {
 const std::vector<int> Saisonpunkte{10, 8, 6, 5};
@@ -150,6 +154,40 @@ TEST(Saison, StreichresultateUndKlassenAusGespeichertenAbenden) {
     ASSERT_EQ(streichresultateSpeichern(db, QStringLiteral("Winter"), 2), std::nullopt);
     EXPECT_EQ(saisonwertungenLesen(db, Saisonpunkte, fehler)[0].zeilen[2],
               saisonzeile({"3", "Bert", "Junior", "8", "8", "(6)", "(6)", "28", "16", "4", "0"}));
+
+    // The history's JSON export holds the same tables, and each night its drivers' classes.
+    QJsonObject oben;
+    ASSERT_EQ(rennabendeExportieren(db, {}, Saisonpunkte)(oben), std::nullopt);
+    EXPECT_EQ(oben["rennabende"][0]["klassen"].toObject(), (QJsonObject{{A, "Junior"}, {C, "GT"}}));
+    const QJsonArray saisons = oben["saisons"].toArray();
+    ASSERT_EQ(saisons.size(), 1);
+    const QJsonObject winter = saisons[0].toObject();
+    EXPECT_EQ(winter["name"].toString(), "Winter");
+    EXPECT_EQ(winter["streichresultate"].toInt(), 2);
+    const QString heute = QDate::currentDate().toString(Qt::ISODate);
+    EXPECT_EQ(winter["abende"].toArray(), (QJsonArray{heute, heute, heute, heute}));
+    const QJsonArray tabelle = winter["tabelle"].toArray();
+    ASSERT_EQ(tabelle.size(), 4);
+    EXPECT_EQ(tabelle[0].toObject(),
+              (QJsonObject{{"platz", 1},
+                           {"name", C},
+                           {"klasse", "GT"},
+                           {"abendpunkte", QJsonArray{6, 10, 10, 10}},
+                           {"gestrichen", QJsonArray{true, true, false, false}},
+                           {"gesamt", 36},
+                           {"wertung", 20},
+                           {"abende", 4},
+                           {"abendsiege", 3}}));
+    EXPECT_EQ(tabelle[1]["name"].toString(), A);
+    EXPECT_EQ(tabelle[1]["abendpunkte"].toArray(), (QJsonArray{10, QJsonValue(), 8, 8}));
+    EXPECT_EQ(tabelle[1]["gestrichen"].toArray(), (QJsonArray{false, false, true, false}));
+    EXPECT_EQ(tabelle[3]["wertung"].toInt(), 6);
+    const QJsonArray klassen = winter["klassen"].toArray();
+    ASSERT_EQ(klassen.size(), 2);
+    EXPECT_EQ(klassen[0]["klasse"].toString(), "GT");
+    EXPECT_EQ(klassen[0]["tabelle"][2]["name"].toString(), D);
+    EXPECT_EQ(klassen[0]["tabelle"][2]["platz"].toInt(), 3);
+    EXPECT_EQ(klassen[1]["tabelle"].toArray().size(), 1);
 }
 
 // A driver joining in the window may bring a class, one who leaves keeps theirs for the
