@@ -39,7 +39,8 @@ QJsonArray saisonsAlsJson(const std::vector<GespeicherterRennabend>& abende,
         const std::vector<Saisonzeile> tabelle = saisontabelle(s.abende, platzpunkte, gestrichen);
         QJsonArray daten, klassen;
         for (const Saisonabend& a : s.abende)
-            daten.append(a.datum.toString(Qt::ISODate));
+            daten.append(QJsonObject{{QStringLiteral("schluessel"), a.schluessel},
+                                     {QStringLiteral("datum"), a.datum.toString(Qt::ISODate)}});
         for (const auto& [klasse, zeilen] : klassentabellen(tabelle))
             klassen.append(QJsonObject{{QStringLiteral("klasse"), klasse},
                                        {QStringLiteral("tabelle"), tabelleAlsJson(zeilen)}});

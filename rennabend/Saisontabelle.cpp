@@ -157,7 +157,7 @@ std::vector<Saison> saisonsDerAbende(const std::vector<GespeicherterRennabend>& 
         });
         if (a.saison.isEmpty() || !gefahren || g->beschaedigt)
             continue;
-        Saisonabend abend{a.beginn.date(), {}, a.klassen};
+        Saisonabend abend{a.beginn.date(), {}, a.klassen, a.schluessel};
         // The night's own order, its mains' places above its points.
         for (const Tabellenzeile& z : abendtabelle(a))
             abend.reihenfolge << z.fahrer;

@@ -20,6 +20,7 @@ struct Saisonabend {
     QDate datum;
     QStringList reihenfolge; // its drivers in the order of its standings
     Fahrerklassen klassen;
+    QString schluessel = {}; // the night's, as the export names it
 };
 
 struct Saisonzeile {
