@@ -62,8 +62,8 @@ int main() {
     std::printf("figure schedule_32_drivers_8_lanes %.3f ms\n", rotation);
     // The most minus the fewest Läufe that two drivers share in the round.
     const Gegnerstreuung streuung = gegnerstreuung(rotationsplan(fahrer, 4), fahrer);
-    std::printf("figure opponent_spread_16_drivers_4_lanes %d heats\n",
-                streuung.meiste - streuung.wenigste);
+    std::printf("figure opponent_spread_16_drivers_4_lanes %d heats (most %d, fewest %d)\n",
+                streuung.meiste - streuung.wenigste, streuung.meiste, streuung.wenigste);
 
     // A hundred lane-change races of the plan, the last ten numbers driven twice.
     const Rennplan plan = rennplan(fahrer, Rennabendformat::JederGegenJeden);
