@@ -34,8 +34,7 @@ QJsonArray saisonsAlsJson(const std::vector<GespeicherterRennabend>& abende,
                           const std::map<QString, int>& streichresultate) {
     QJsonArray saisons;
     for (const Saison& s : saisonsDerAbende(abende)) {
-        const auto streichung = streichresultate.find(s.name);
-        const int gestrichen = streichung == streichresultate.end() ? 0 : streichung->second;
+        const int gestrichen = streichresultateDer(streichresultate, s.name);
         const std::vector<Saisonzeile> tabelle = saisontabelle(s.abende, platzpunkte, gestrichen);
         QJsonArray daten, klassen;
         for (const Saisonabend& a : s.abende)

@@ -172,16 +172,18 @@ std::vector<Saison> saisonsDerAbende(const std::vector<GespeicherterRennabend>& 
     return saisons;
 }
 
+int streichresultateDer(const std::map<QString, int>& streichresultate, const QString& saison) {
+    const auto streichung = streichresultate.find(saison);
+    return streichung == streichresultate.end() ? 0 : streichung->second;
+}
+
 std::vector<Saisonwertung> saisonwertungen(const std::vector<GespeicherterRennabend>& abende,
                                            const std::vector<int>& platzpunkte,
                                            const std::map<QString, int>& streichresultate) {
     std::vector<Saisonwertung> wertungen;
-    for (const Saison& s : saisonsDerAbende(abende)) {
-        const auto streichung = streichresultate.find(s.name);
-        wertungen.push_back(
-            saisonwertung(s.name, s.abende, platzpunkte,
-                          streichung == streichresultate.end() ? 0 : streichung->second));
-    }
+    for (const Saison& s : saisonsDerAbende(abende))
+        wertungen.push_back(saisonwertung(s.name, s.abende, platzpunkte,
+                                          streichresultateDer(streichresultate, s.name)));
     return wertungen;
 }
 

@@ -59,6 +59,10 @@ struct Saison {
 };
 std::vector<Saison> saisonsDerAbende(const std::vector<GespeicherterRennabend>& abende);
 
+// The drop rounds a season keeps in `streichresultate` (season → its drop rounds); none for a
+// season not in it.
+int streichresultateDer(const std::map<QString, int>& streichresultate, const QString& saison);
+
 // The championship table of every season among the stored nights, in that order.
 // `streichresultate`: season → its drop rounds, none for a season not in it.
 std::vector<Saisonwertung> saisonwertungen(const std::vector<GespeicherterRennabend>& abende,

@@ -2,8 +2,7 @@
 // column (schluessel, beginn, saison, format, finale, punkte, teilnehmer, ausgeschieden, plan,
 // uebersprungen, wiederholung, beendet, rennformat), "\N" for NULL; the integer columns take a
 // number as SQLite does. Then, each optional, a line with the entries the night's stored races
-// drove
-// ("1 2 2"), and a line of what the racers do once the night goes on: f, g the next entry
+// drove ("1 2 2"), and a line of what the racers do once the night goes on: f, g the next entry
 // driven with lane 1 or lane 2 home first, a a race stopped, w the last entry again, s the
 // next passed over, + a driver joining, - the first one leaving.
 //
